@@ -1,0 +1,10 @@
+# Sourced by the other scripts: one place for the paths and the Wine environment.
+VORN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+VORN_BUILD=${VORN_BUILD:-$VORN_ROOT/build}
+export WINEPREFIX=$VORN_BUILD/wineprefix
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono/Gecko install prompts; a crash ends the process instead of waiting in winedbg.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+export LANG=zh_CN.UTF-8
+unset LC_ALL LC_CTYPE LC_MESSAGES LANGUAGE

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "platform/base/String.h"
+
+namespace
+{
+// "刷" is D5 A2 and "諰" is D6 5C in GBK: a trail byte equal to '\\'.
+const char kTrail5C[] = "\xD6\x5C";
+const char kTrail7C[] = "\xD5\x7C";
+
+TEST(StringTest, FindSkipsTrailBytes)
+{
+    CString s = CString("a") + kTrail5C + "\\b" + kTrail5C;
+    EXPECT_EQ(3, s.Find('\\'));
+    EXPECT_EQ(3, s.ReverseFind('\\'));
+    EXPECT_EQ(-1, CString(kTrail5C).Find('\\'));
+    EXPECT_EQ(-1, CString(kTrail5C).ReverseFind('\\'));
+    EXPECT_EQ(-1, CString(kTrail7C).Find("|"));
+    EXPECT_EQ(2, (CString(kTrail7C) + "|").FindOneOf("|,"));
+    EXPECT_EQ(3, s.Find("\\b"));
+    EXPECT_EQ(1, s.Find(kTrail5C, 1));
+    EXPECT_EQ(5, s.Find(kTrail5C, 2));
+}
+
+TEST(StringTest, ReplaceAndRemoveKeepDoubleByteCharacters)
+{
+    CString s = CString(kTrail5C) + "\\";
+    EXPECT_EQ(1, s.Replace('\\', '/'));
+    EXPECT_EQ(CString(kTrail5C) + "/", s);
+    CString t = CString(kTrail7C) + "|x|";
+    EXPECT_EQ(2, t.Remove('|'));
+    EXPECT_EQ(CString(kTrail7C) + "x", t);
+    CString u = "a--b--";
+    EXPECT_EQ(2, u.Replace("--", "+"));
+    EXPECT_EQ("a+b+", u);
+}
+
+TEST(StringTest, FormatPinsTheFormatsInUse)
+{
+    struct FormatCase { const char* szName; CString strResult; const char* szExpected; };
+    auto fmt = [](const char* f, auto... args) { CString s; s.Format(f, args...); return s; };
+    const FormatCase cases[] = {
+        { "int",          fmt("%d|%5d|%-3d|", -12, 7, 4), "-12|    7|4  |" },
+        { "string",       fmt("[%s] %s", "ab", "\xCC\xE1\xCA\xBE"), "[ab] \xCC\xE1\xCA\xBE" },
+        { "fixed",        fmt("%f %.2f %.0f", 1.5, 3.14159, 2.5), "1.500000 3.14 2" },
+        { "general",      fmt("%g %g %.3g", 0.0001, 1e20, 2.0 / 3.0), "0.0001 1e+20 0.667" },
+        { "hex and char", fmt("%x %X %c", 255, 255, 'Z'), "ff FF Z" },
+        { "percent",      fmt("%%.%df", 3), "%.3f" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_STREQ(c.szExpected, c.strResult);
+    }
+}
+
+TEST(StringTest, SubstringsClampTheirRanges)
+{
+    CString s = "abcdef";
+    EXPECT_EQ("cd", s.Mid(2, 2));
+    EXPECT_EQ("ef", s.Mid(4));
+    EXPECT_EQ("", s.Mid(10));
+    EXPECT_EQ("abcdef", s.Left(99));
+    EXPECT_EQ("", s.Left(-1));
+    EXPECT_EQ("def", s.Right(3));
+    EXPECT_EQ("abcdef", s.Right(99));
+}
+
+TEST(StringTest, TrimCaseAndCompare)
+{
+    CString s = "  \t x y \r\n";
+    s.TrimLeft();
+    EXPECT_EQ("x y \r\n", s);
+    s.TrimRight();
+    EXPECT_EQ("x y", s);
+    CString t = "xx" + CString(kTrail5C) + "xx";
+    t.TrimLeft('x').TrimRight('x');
+    EXPECT_EQ(CString(kTrail5C), t);
+    CString u = CString("ab") + "\xC1\x61" + "c";
+    u.MakeUpper();
+    EXPECT_EQ(CString("AB") + "\xC1\x61" + "C", u);
+    EXPECT_EQ(0, CString("Abc").CompareNoCase("aBC"));
+    EXPECT_LT(CString("abc").Compare("abd"), 0);
+    EXPECT_NE(0, CString("\xC1\x61").CompareNoCase("\xC1\x41"));
+}
+
+TEST(StringTest, WideConversionsUseCodePage936)
+{
+    CString s(L"\x63D0\x793A"); // 提示
+    EXPECT_STREQ("\xCC\xE1\xCA\xBE", s);
+    BSTR bstr = s.AllocSysString();
+    ASSERT_NE(nullptr, bstr);
+    EXPECT_EQ(2u, SysStringLen(bstr));
+    EXPECT_EQ(0x63D0, bstr[0]);
+    SysFreeString(bstr);
+    BSTR empty = CString().AllocSysString();
+    ASSERT_NE(nullptr, empty);
+    EXPECT_EQ(0u, SysStringLen(empty));
+    SysFreeString(empty);
+}
+
+TEST(StringTest, BufferAccessAndEdits)
+{
+    CString s;
+    char* p = s.GetBuffer(10);
+    strcpy(p, "hello");
+    s.ReleaseBuffer();
+    EXPECT_EQ(5, s.GetLength());
+    s.Insert(0, "<");
+    s.Insert(99, '>');
+    EXPECT_EQ("<hello>", s);
+    s.Delete(1, 4);
+    EXPECT_EQ("<o>", s);
+    s = s.Mid(1);
+    EXPECT_EQ("o>", s);
+    s = (LPCSTR)s + 1;
+    EXPECT_EQ(">", s);
+    CString r = CString("a") + kTrail5C + "b";
+    r.MakeReverse();
+    EXPECT_EQ(CString("b") + kTrail5C + "a", r);
+}
+} // namespace
