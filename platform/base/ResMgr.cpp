@@ -1,9 +1,24 @@
 #include "platform/base/ResMgr.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace
 {
 HINSTANCE g_hResource = nullptr;
+
+std::vector<HINSTANCE>& ModuleChain()
+{
+    // Built on first use: libraries join from their static constructors, in any order.
+    static std::vector<HINSTANCE> chain;
+    return chain;
 }
+
+BOOL HasResource(HINSTANCE hInst, LPCSTR pszName, LPCSTR pszType)
+{
+    return hInst != nullptr && FindResourceA(hInst, pszName, pszType) != nullptr;
+}
+} // namespace
 
 HINSTANCE CFxResMgr::GetResourceHandle()
 {
@@ -17,5 +32,68 @@ void CFxResMgr::SetResourceHandle(HINSTANCE hInst)
 
 HINSTANCE CFxResMgr::FindModule(LPCSTR pszFileName)
 {
+    if (pszFileName == nullptr || *pszFileName == '\0') {
+        return nullptr;
+    }
     return GetModuleHandleA(pszFileName);
+}
+
+void CFxResMgr::AddModule(HINSTANCE hInst)
+{
+    if (hInst == nullptr) {
+        return;
+    }
+    std::vector<HINSTANCE>& chain = ModuleChain();
+    if (std::find(chain.begin(), chain.end(), hInst) == chain.end()) {
+        chain.insert(chain.begin(), hInst);
+    }
+}
+
+void CFxResMgr::RemoveModule(HINSTANCE hInst)
+{
+    std::vector<HINSTANCE>& chain = ModuleChain();
+    chain.erase(std::remove(chain.begin(), chain.end(), hInst), chain.end());
+    if (g_hResource == hInst) {
+        g_hResource = nullptr;
+    }
+}
+
+HINSTANCE CFxResMgr::FindResourceHandle(LPCSTR pszName, LPCSTR pszType)
+{
+    HINSTANCE hCurrent = GetResourceHandle();
+    if (HasResource(hCurrent, pszName, pszType)) {
+        return hCurrent;
+    }
+    for (HINSTANCE hInst : ModuleChain()) {
+        if (HasResource(hInst, pszName, pszType)) {
+            return hInst;
+        }
+    }
+    HINSTANCE hExe = GetModuleHandleA(nullptr);
+    return HasResource(hExe, pszName, pszType) ? hExe : nullptr;
+}
+
+CFxResourceSwitch::CFxResourceSwitch(LPCSTR pszModuleFileName)
+    : m_hOld(CFxResMgr::GetResourceHandle()), m_bSwitched(FALSE)
+{
+    HINSTANCE hInst = CFxResMgr::FindModule(pszModuleFileName);
+    if (hInst != nullptr) {
+        CFxResMgr::SetResourceHandle(hInst);
+        m_bSwitched = TRUE;
+    }
+}
+
+CFxResourceSwitch::~CFxResourceSwitch()
+{
+    CFxResMgr::SetResourceHandle(m_hOld);
+}
+
+CFxModuleLink::CFxModuleLink(HINSTANCE hInst) : m_hInst(hInst)
+{
+    CFxResMgr::AddModule(hInst);
+}
+
+CFxModuleLink::~CFxModuleLink()
+{
+    CFxResMgr::RemoveModule(m_hInst);
 }

@@ -585,7 +585,10 @@ void CString::ReleaseBuffer(int nNewLength)
 
 BOOL CString::LoadString(UINT nID)
 {
-    return LoadString(CFxResMgr::GetResourceHandle(), nID);
+    // Strings live in blocks of 16; the block's module is the one that holds the string.
+    LPCSTR pszBlock = MAKEINTRESOURCEA((nID >> 4) + 1);
+    HINSTANCE hInst = CFxResMgr::FindResourceHandle(pszBlock, RT_STRING);
+    return LoadString(hInst != nullptr ? hInst : CFxResMgr::GetResourceHandle(), nID);
 }
 
 BOOL CString::LoadString(HINSTANCE hInst, UINT nID)

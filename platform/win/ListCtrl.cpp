@@ -1,0 +1,153 @@
+#include "platform/win/ListCtrl.h"
+
+BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(WC_LISTVIEWA, nullptr, dwStyle, rect, pParentWnd, nID);
+}
+
+DWORD CListCtrl::GetExtendedStyle() const
+{
+    return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
+}
+
+DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle)
+{
+    return static_cast<DWORD>(SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(dwNewStyle)));
+}
+
+int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
+{
+    LVCOLUMNA col = {};
+    col.mask = LVCF_FMT | LVCF_TEXT;
+    col.fmt = nFormat;
+    col.pszText = const_cast<LPSTR>(lpszColumnHeading);
+    if (nWidth != -1) {
+        col.mask |= LVCF_WIDTH;
+        col.cx = nWidth;
+    }
+    if (nSubItem != -1) {
+        col.mask |= LVCF_SUBITEM;
+        col.iSubItem = nSubItem;
+    }
+    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&col)));
+}
+
+BOOL CListCtrl::DeleteColumn(int nCol)
+{
+    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(nCol)));
+}
+
+int CListCtrl::GetColumnWidth(int nCol) const
+{
+    return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol)));
+}
+
+BOOL CListCtrl::SetColumnWidth(int nCol, int cx)
+{
+    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(cx, 0)));
+}
+
+int CListCtrl::GetItemCount() const
+{
+    return static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
+}
+
+int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = nItem;
+    item.pszText = const_cast<LPSTR>(lpszItem);
+    return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+BOOL CListCtrl::DeleteItem(int nItem)
+{
+    return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem)));
+}
+
+BOOL CListCtrl::DeleteAllItems()
+{
+    return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS));
+}
+
+BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)
+{
+    LVITEMA item = {};
+    item.iSubItem = nSubItem;
+    item.pszText = const_cast<LPSTR>(lpszText);
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+}
+
+CString CListCtrl::GetItemText(int nItem, int nSubItem) const
+{
+    // The control copies at most the buffer's size: grow until the text fits.
+    CString str;
+    for (int cch = 256; cch <= 65536; cch *= 4) {
+        LVITEMA item = {};
+        item.iSubItem = nSubItem;
+        item.cchTextMax = cch;
+        item.pszText = str.GetBuffer(cch);
+        int nLength = static_cast<int>(
+            SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+        str.ReleaseBuffer(nLength >= 0 && nLength < cch ? nLength : 0);
+        if (nLength < cch - 1) {
+            break;
+        }
+    }
+    return str;
+}
+
+BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = nItem;
+    item.lParam = static_cast<LPARAM>(dwData);
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+DWORD_PTR CListCtrl::GetItemData(int nItem) const
+{
+    LVITEMA item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = nItem;
+    if (!SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
+        return 0;
+    }
+    return static_cast<DWORD_PTR>(item.lParam);
+}
+
+BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
+{
+    LVITEMA item = {};
+    item.state = nState;
+    item.stateMask = nMask;
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
+}
+
+UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
+{
+    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask)));
+}
+
+int CListCtrl::GetNextItem(int nItem, int nFlags) const
+{
+    return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), MAKELPARAM(nFlags, 0)));
+}
+
+UINT CListCtrl::GetSelectedCount() const
+{
+    return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT));
+}
+
+BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
+{
+    return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem), bPartialOK));
+}
+
+HIMAGELIST CListCtrl::SetImageList(HIMAGELIST hImageList, int nImageListType)
+{
+    return reinterpret_cast<HIMAGELIST>(
+        SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType), reinterpret_cast<LPARAM>(hImageList)));
+}

@@ -1,0 +1,13 @@
+// The suite's modal message box: every message the user reads goes through here, so a test
+// harness can answer it instead of a person.
+#pragma once
+
+#include "platform/base/FxExport.h"
+
+// Answers a message box in place of the user; returns the button id (IDOK, IDYES...).
+typedef int (*FX_MSGBOX_HOOK)(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);
+
+// MessageBoxA with GBK text; a null caption shows the system's default title.
+FX_API int FxMessageBox(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);
+// Installs a hook (null removes it) and returns the previous one.
+FX_API FX_MSGBOX_HOOK FxSetMessageBoxHook(FX_MSGBOX_HOOK pfnHook);

@@ -1,0 +1,823 @@
+#include "platform/win/Wnd.h"
+
+#include <memory>
+#include <unordered_map>
+
+#include "platform/base/Firewall.h"
+#include "platform/base/ResMgr.h"
+#include "platform/win/MsgBox.h"
+
+// The dispatchers cast each handler back to the type its map entry was checked against.
+#pragma GCC diagnostic ignored "-Wcast-function-type"
+
+namespace
+{
+// The objects that own windows, and the temporary wrappers FromHandle made for the others. The
+// suite runs its windows on one thread.
+std::unordered_map<HWND, CWnd*>& PermanentMap()
+{
+    static std::unordered_map<HWND, CWnd*> map;
+    return map;
+}
+
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& TempMap()
+{
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+// The message being handled, for Default(); saved and restored around nested dispatch.
+struct CurrentMsg
+{
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+CurrentMsg g_currentMsg = { 0, 0, 0 };
+
+// The object that CreateEx is creating a window for, taken by the CBT hook at HCBT_CREATEWND.
+CWnd* g_pWndInit = nullptr;
+HHOOK g_hCbtHook = nullptr;
+
+void RegisterPlainClass()
+{
+    static bool bRegistered = false;
+    if (bRegistered) {
+        return;
+    }
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
+    wc.lpfnWndProc = FxWndProc;
+    wc.hInstance = FX_MODULE_INSTANCE();
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = FX_WND_CLASS;
+    bRegistered = RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The control that a message to its parent is about, for reflection; null when none.
+HWND ChildOfMessage(HWND hParent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DRAWITEM: {
+        const DRAWITEMSTRUCT* pDis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return pDis != nullptr && pDis->CtlType != ODT_MENU ? pDis->hwndItem : nullptr;
+    }
+    case WM_MEASUREITEM: {
+        const MEASUREITEMSTRUCT* pMis = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+        return pMis != nullptr && pMis->CtlType != ODT_MENU ? ::GetDlgItem(hParent, static_cast<int>(pMis->CtlID))
+                                                              : nullptr;
+    }
+    case WM_DELETEITEM:
+        return lParam != 0 ? reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_COMPAREITEM:
+        return lParam != 0 ? reinterpret_cast<const COMPAREITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return reinterpret_cast<HWND>(lParam);
+    default:
+        (void)wParam;
+        return nullptr;
+    }
+}
+} // namespace
+
+LRESULT CALLBACK FxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = nullptr;
+    try {
+        pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd == nullptr) {
+            return ::DefWindowProcA(hWnd, message, wParam, lParam);
+        }
+        LRESULT lResult = pWnd->DispatchToObject(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            pWnd->UnhookWindow();
+            pWnd->PostNcDestroy();
+        }
+        return lResult;
+    } catch (...) {
+        FxReportException("window procedure");
+        // A window on its way out must not stay mapped to its object.
+        if (message == WM_NCDESTROY && pWnd != nullptr && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+            pWnd->UnhookWindow();
+        }
+        return 0;
+    }
+}
+
+LRESULT CALLBACK FxCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    try {
+        if (nCode == HCBT_CREATEWND && g_pWndInit != nullptr) {
+            CWnd* pWnd = g_pWndInit;
+            g_pWndInit = nullptr;
+            pWnd->HookWindow(reinterpret_cast<HWND>(wParam));
+        }
+    } catch (...) {
+        FxReportException("window creation hook");
+    }
+    return CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
+}
+
+FX_BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+FX_END_MESSAGE_MAP()
+
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr)
+{
+}
+
+CWnd::~CWnd()
+{
+    if (m_hWnd == nullptr) {
+        return;
+    }
+    HWND hWnd = m_hWnd;
+    const bool bOwned = FromHandlePermanent(hWnd) == this;
+    // Unhook first: the derived part is gone, messages sent while the window dies must not reach it.
+    UnhookWindow();
+    if (bOwned && ::IsWindow(hWnd)) {
+        ::DestroyWindow(hWnd);
+    }
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    if (hWnd == nullptr) {
+        return nullptr;
+    }
+    auto& map = PermanentMap();
+    auto it = map.find(hWnd);
+    return it != map.end() ? it->second : nullptr;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (hWnd == nullptr) {
+        return nullptr;
+    }
+    if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
+        return pWnd;
+    }
+    // A temporary only wraps the handle: a reused handle value gets the same harmless wrapper.
+    auto& temps = TempMap();
+    auto it = temps.find(hWnd);
+    if (it != temps.end()) {
+        return it->second.get();
+    }
+    auto pWnd = std::make_unique<CWnd>();
+    pWnd->m_hWnd = hWnd;
+    CWnd* pResult = pWnd.get();
+    temps.emplace(hWnd, std::move(pWnd));
+    return pResult;
+}
+
+void CWnd::DeleteTempMap()
+{
+    auto& temps = TempMap();
+    for (auto& item : temps) {
+        item.second->m_hWnd = nullptr; // never destroy someone else's window
+    }
+    temps.clear();
+}
+
+BOOL CWnd::Attach(HWND hWnd)
+{
+    if (hWnd == nullptr || m_hWnd != nullptr || FromHandlePermanent(hWnd) != nullptr) {
+        return FALSE;
+    }
+    m_hWnd = hWnd;
+    PermanentMap()[hWnd] = this;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd != nullptr && FromHandlePermanent(hWnd) == this) {
+        PermanentMap().erase(hWnd);
+    }
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+BOOL CWnd::HookWindow(HWND hWnd)
+{
+    if (!Attach(hWnd)) {
+        return FALSE;
+    }
+    WNDPROC pfnOld = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
+    if (pfnOld != FxWndProc) {
+        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FxWndProc));
+        m_pfnSuper = pfnOld;
+    } else {
+        m_pfnSuper = nullptr;
+    }
+    return TRUE;
+}
+
+void CWnd::UnhookWindow()
+{
+    if (m_hWnd == nullptr) {
+        return;
+    }
+    if (m_pfnSuper != nullptr &&
+        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == FxWndProc) {
+        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    }
+    m_pfnSuper = nullptr;
+    Detach();
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (hWnd == nullptr || !::IsWindow(hWnd)) {
+        return FALSE;
+    }
+    if (!HookWindow(hWnd)) {
+        return FALSE;
+    }
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    if (pParent == nullptr) {
+        return FALSE;
+    }
+    return SubclassWindow(::GetDlgItem(pParent->m_hWnd, static_cast<int>(nID)));
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND hWnd = m_hWnd;
+    UnhookWindow();
+    return hWnd;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+{
+    if (m_hWnd != nullptr) {
+        return FALSE;
+    }
+    HINSTANCE hInst = GetModuleHandleA(nullptr);
+    if (lpszClassName == nullptr) {
+        RegisterPlainClass();
+        lpszClassName = FX_WND_CLASS;
+        hInst = FX_MODULE_INSTANCE();
+    }
+    // The hook hands the new window to this object before WM_NCCREATE, so no message is missed.
+    CWnd* pOldInit = g_pWndInit;
+    HHOOK hOldHook = g_hCbtHook;
+    g_pWndInit = this;
+    g_hCbtHook = SetWindowsHookExA(WH_CBT, FxCbtHook, nullptr, GetCurrentThreadId());
+    HWND hWnd = CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
+                                hWndParent, nIDorHMenu, hInst, lpParam);
+    if (g_hCbtHook != nullptr) {
+        UnhookWindowsHookEx(g_hCbtHook);
+    }
+    g_hCbtHook = hOldHook;
+    g_pWndInit = pOldInit;
+    return hWnd != nullptr && hWnd == m_hWnd;
+}
+
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, LPVOID lpParam)
+{
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top,
+                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
+}
+
+BOOL CWnd::DestroyWindow()
+{
+    if (m_hWnd == nullptr) {
+        return FALSE;
+    }
+    return ::DestroyWindow(m_hWnd);
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendMessageA(m_hWnd, message, wParam, lParam);
+}
+
+BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::PostMessageA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
+}
+
+void CWnd::SetWindowText(LPCSTR lpszString)
+{
+    ::SetWindowTextA(m_hWnd, lpszString != nullptr ? lpszString : "");
+}
+
+int CWnd::GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const
+{
+    return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+}
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    int nLength = ::GetWindowTextLengthA(m_hWnd);
+    if (nLength <= 0) {
+        rString.Empty();
+        return;
+    }
+    ::GetWindowTextA(m_hWnd, rString.GetBuffer(nLength + 1), nLength + 1);
+    rString.ReleaseBuffer();
+}
+
+int CWnd::GetWindowTextLength() const
+{
+    return ::GetWindowTextLengthA(m_hWnd);
+}
+
+void CWnd::SetDlgItemText(int nID, LPCSTR lpszString)
+{
+    ::SetDlgItemTextA(m_hWnd, nID, lpszString != nullptr ? lpszString : "");
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+    rString.Empty();
+    HWND hItem = ::GetDlgItem(m_hWnd, nID);
+    if (hItem == nullptr) {
+        return 0;
+    }
+    int nLength = ::GetWindowTextLengthA(hItem);
+    if (nLength > 0) {
+        ::GetWindowTextA(hItem, rString.GetBuffer(nLength + 1), nLength + 1);
+        rString.ReleaseBuffer();
+    }
+    return rString.GetLength();
+}
+
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
+{
+    ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+}
+
+UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
+{
+    return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+}
+
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return ::GetDlgCtrlID(m_hWnd);
+}
+
+CWnd* CWnd::GetParent() const
+{
+    return FromHandle(::GetParent(m_hWnd));
+}
+
+CWnd* CWnd::GetTopLevelParent() const
+{
+    return FromHandle(::GetAncestor(m_hWnd, GA_ROOT));
+}
+
+void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
+{
+    ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+}
+
+UINT CWnd::IsDlgButtonChecked(int nIDButton) const
+{
+    return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+}
+
+void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
+{
+    ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
+}
+
+int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const
+{
+    for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID) {
+        if (::IsDlgButtonChecked(m_hWnd, nID) == BST_CHECKED) {
+            return nID;
+        }
+    }
+    return 0;
+}
+
+CWnd* CWnd::SetFocus()
+{
+    return FromHandle(::SetFocus(m_hWnd));
+}
+
+CWnd* CWnd::GetFocus()
+{
+    return FromHandle(::GetFocus());
+}
+
+CWnd* CWnd::SetCapture()
+{
+    return FromHandle(::SetCapture(m_hWnd));
+}
+
+CWnd* CWnd::GetCapture()
+{
+    return FromHandle(::GetCapture());
+}
+
+BOOL CWnd::ReleaseCapture()
+{
+    return ::ReleaseCapture();
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
+{
+    return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    return ::KillTimer(m_hWnd, nIDEvent);
+}
+
+void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
+{
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+}
+
+HFONT CWnd::GetFont() const
+{
+    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+}
+
+BOOL CWnd::EnableWindow(BOOL bEnable)
+{
+    return ::EnableWindow(m_hWnd, bEnable);
+}
+
+BOOL CWnd::IsWindowEnabled() const
+{
+    return ::IsWindowEnabled(m_hWnd);
+}
+
+BOOL CWnd::ShowWindow(int nCmdShow)
+{
+    return ::ShowWindow(m_hWnd, nCmdShow);
+}
+
+BOOL CWnd::IsWindowVisible() const
+{
+    return ::IsWindowVisible(m_hWnd);
+}
+
+void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+}
+
+void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
+{
+    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                 bRepaint);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy,
+                          nFlags);
+}
+
+void CWnd::GetWindowRect(LPRECT lpRect) const
+{
+    ::GetWindowRect(m_hWnd, lpRect);
+}
+
+void CWnd::GetClientRect(LPRECT lpRect) const
+{
+    ::GetClientRect(m_hWnd, lpRect);
+}
+
+void CWnd::ClientToScreen(LPPOINT lpPoint) const
+{
+    ::ClientToScreen(m_hWnd, lpPoint);
+}
+
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::ScreenToClient(LPPOINT lpPoint) const
+{
+    ::ScreenToClient(m_hWnd, lpPoint);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+    HWND hCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
+    if (GetStyle() & WS_CHILD) {
+        hCenter = ::GetParent(m_hWnd);
+    }
+    RECT rcArea = {};
+    RECT rcCenter = {};
+    MONITORINFO mi = { sizeof(MONITORINFO), {}, {}, 0 };
+    GetMonitorInfoA(MonitorFromWindow(hCenter != nullptr ? hCenter : m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    rcArea = mi.rcWork;
+    if (hCenter != nullptr && ::IsWindowVisible(hCenter) && !::IsIconic(hCenter)) {
+        ::GetWindowRect(hCenter, &rcCenter);
+    } else {
+        rcCenter = rcArea;
+    }
+    RECT rcDlg = {};
+    ::GetWindowRect(m_hWnd, &rcDlg);
+    int cx = rcDlg.right - rcDlg.left;
+    int cy = rcDlg.bottom - rcDlg.top;
+    int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
+    int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
+    // Keep the window on the work area.
+    x = x + cx > rcArea.right ? rcArea.right - cx : x;
+    x = x < rcArea.left ? rcArea.left : x;
+    y = y + cy > rcArea.bottom ? rcArea.bottom - cy : y;
+    y = y < rcArea.top ? rcArea.top : y;
+    if (GetStyle() & WS_CHILD) {
+        POINT pt = { x, y };
+        ::ScreenToClient(hCenter, &pt);
+        x = pt.x;
+        y = pt.y;
+    }
+    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+DWORD CWnd::GetStyle() const
+{
+    return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE));
+}
+
+DWORD CWnd::GetExStyle() const
+{
+    return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD dwStyle = GetStyle();
+    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNewStyle) {
+        return FALSE;
+    }
+    SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
+    if (nFlags != 0) {
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    }
+    return TRUE;
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    DWORD dwStyle = GetExStyle();
+    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == dwNewStyle) {
+        return FALSE;
+    }
+    SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(dwNewStyle));
+    if (nFlags != 0) {
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+    }
+    return TRUE;
+}
+
+void CWnd::Invalidate(BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+}
+
+void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase)
+{
+    ::InvalidateRect(m_hWnd, lpRect, bErase);
+}
+
+void CWnd::UpdateWindow()
+{
+    ::UpdateWindow(m_hWnd);
+}
+
+BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
+{
+    return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
+}
+
+void CWnd::SetRedraw(BOOL bRedraw)
+{
+    SendMessage(WM_SETREDRAW, bRedraw);
+}
+
+int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+{
+    return FxMessageBox(m_hWnd, lpszText, lpszCaption, nType);
+}
+
+LRESULT CWnd::DispatchToObject(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CurrentMsg saved = g_currentMsg;
+    g_currentMsg = { message, wParam, lParam };
+    struct Restore
+    {
+        CurrentMsg saved;
+        ~Restore() { g_currentMsg = saved; }
+    } restore{ saved };
+    return WindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult)) {
+        lResult = DefWindowProc(message, wParam, lParam);
+    }
+    return lResult;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (m_pfnSuper != nullptr) {
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    }
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    return DefWindowProc(g_currentMsg.message, g_currentMsg.wParam, g_currentMsg.lParam);
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND) {
+        if (OnCommand(wParam, lParam)) {
+            *pResult = 0;
+            return TRUE;
+        }
+        return FALSE;
+    }
+    if (message == WM_NOTIFY) {
+        return OnNotify(wParam, lParam, pResult);
+    }
+    if (HWND hChild = ChildOfMessage(m_hWnd, message, wParam, lParam)) {
+        CWnd* pChild = FromHandlePermanent(hChild);
+        if (pChild != nullptr && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult)) {
+            return TRUE;
+        }
+    }
+
+    const FX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), message, 0, 0);
+    if (pEntry == nullptr) {
+        return FALSE;
+    }
+    LRESULT lResult = 0;
+    switch (pEntry->nSig) {
+    case FxSig_vv:
+        (this->*reinterpret_cast<void (CWnd::*)()>(pEntry->pfn))();
+        break;
+    case FxSig_iCreate:
+        lResult = (this->*reinterpret_cast<int (CWnd::*)(LPCREATESTRUCT)>(pEntry->pfn))(
+            reinterpret_cast<LPCREATESTRUCT>(lParam));
+        break;
+    case FxSig_vwii:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, int, int)>(pEntry->pfn))(
+            static_cast<UINT>(wParam), static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        break;
+    case FxSig_vTimer:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT_PTR)>(pEntry->pfn))(static_cast<UINT_PTR>(wParam));
+        break;
+    case FxSig_vHwnd:
+        (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pEntry->pfn))(FromHandle(reinterpret_cast<HWND>(wParam)));
+        break;
+    case FxSig_vwww:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, UINT)>(pEntry->pfn))(
+            static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        break;
+    case FxSig_lwl:
+        lResult = (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry->pfn))(wParam, lParam);
+        break;
+    default:
+        return FALSE;
+    }
+    *pResult = lResult;
+    return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    HWND hCtl = reinterpret_cast<HWND>(lParam);
+    if (hCtl != nullptr) {
+        CWnd* pChild = FromHandlePermanent(hCtl);
+        if (pChild != nullptr && pChild != this && pChild->OnChildNotify(WM_COMMAND, wParam, lParam, nullptr)) {
+            return TRUE;
+        }
+    }
+    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+}
+
+BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    NMHDR* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+    if (pNMHDR == nullptr) {
+        return FALSE;
+    }
+    CWnd* pChild = FromHandlePermanent(pNMHDR->hwndFrom);
+    if (pChild != nullptr && pChild != this && pChild->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult)) {
+        return TRUE;
+    }
+    FX_NOTIFY notify = { pNMHDR, pResult };
+    return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), static_cast<int>(pNMHDR->code), &notify);
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
+void CWnd::PreSubclassWindow()
+{
+}
+
+void CWnd::PostNcDestroy()
+{
+}
+
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return static_cast<int>(Default());
+}
+
+void CWnd::OnDestroy()
+{
+    Default();
+}
+
+void CWnd::OnClose()
+{
+    Default();
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}

@@ -1,0 +1,159 @@
+// A window: the C++ object that the suite's window procedure hands a window's messages to.
+#pragma once
+
+#include "platform/base/String.h"
+#include "platform/win/CmdTarget.h"
+
+class FX_API CWnd : public CCmdTarget
+{
+public:
+    CWnd();
+    // Unhooks first, then destroys a window it still owns: the derived part is already gone.
+    ~CWnd() override;
+
+    HWND m_hWnd;
+
+    operator HWND() const { return m_hWnd; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object that owns the window, or null (no temporary is made).
+    static CWnd* FromHandlePermanent(HWND hWnd);
+    // The owning object, else a temporary wrapper kept until DeleteTempMap; null for null.
+    static CWnd* FromHandle(HWND hWnd);
+    static void DeleteTempMap();
+
+    // Attach binds without subclassing (messages keep going to the window's own procedure).
+    BOOL Attach(HWND hWnd);
+    HWND Detach();
+    // Routes the window's messages through this object; PreSubclassWindow runs first.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    HWND UnsubclassWindow();
+
+    // Creates the window with this object receiving its messages from WM_NCCREATE on. A null
+    // class name uses the suite's plain window class.
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x,
+                          int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL DestroyWindow();
+
+    // Messages.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+
+    // Text (GBK).
+    void SetWindowText(LPCSTR lpszString);
+    int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const;
+    void SetDlgItemText(int nID, LPCSTR lpszString);
+    int GetDlgItemText(int nID, CString& rString) const;
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
+    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
+
+    // Children and relatives.
+    CWnd* GetDlgItem(int nID) const;
+    int GetDlgCtrlID() const;
+    CWnd* GetParent() const;
+    CWnd* GetTopLevelParent() const;
+    void CheckDlgButton(int nIDButton, UINT nCheck);
+    UINT IsDlgButtonChecked(int nIDButton) const;
+    void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+    int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const;
+
+    // Focus, capture, timers.
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+    static BOOL ReleaseCapture();
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
+    BOOL KillTimer(UINT_PTR nIDEvent);
+
+    // Fonts: the window does not own the font.
+    void SetFont(HFONT hFont, BOOL bRedraw = TRUE);
+    HFONT GetFont() const;
+
+    // State and placement.
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    BOOL IsWindow() const { return m_hWnd != nullptr && ::IsWindow(m_hWnd); }
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    void GetWindowRect(LPRECT lpRect) const;
+    void GetClientRect(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+
+    // Painting.
+    void Invalidate(BOOL bErase = TRUE);
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+    void UpdateWindow();
+    BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    void SetRedraw(BOOL bRedraw = TRUE);
+
+    // A modal message box owned by this window (through FxMessageBox, so tests can answer it).
+    int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
+
+    // Message handling: the window procedure calls WindowProc; Default passes the message being
+    // handled on to the previous or default procedure.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Default();
+
+    // Handlers of the message-map macros; each passes the message on by default.
+    virtual int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    virtual void OnDestroy();
+    virtual void OnClose();
+    virtual void OnPaint();
+    virtual void OnSize(UINT nType, int cx, int cy);
+    virtual void OnTimer(UINT_PTR nIDEvent);
+    virtual void OnSetFocus(CWnd* pOldWnd);
+    virtual void OnKillFocus(CWnd* pNewWnd);
+    virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+
+protected:
+    FX_DECLARE_MESSAGE_MAP()
+
+protected:
+    // Dispatches through the message map; FALSE when no entry takes the message.
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A control's chance to handle what it sent its parent (WM_DRAWITEM, WM_COMMAND, WM_NOTIFY...).
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual void PreSubclassWindow();
+    // After WM_NCDESTROY, when the object no longer has a window; self-deleting windows delete here.
+    virtual void PostNcDestroy();
+
+    // The procedure the window had before it was subclassed (null: DefWindowProc).
+    WNDPROC m_pfnSuper;
+
+private:
+    friend LRESULT CALLBACK FxWndProc(HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK FxCbtHook(int, WPARAM, LPARAM);
+    friend class CDialog;
+    BOOL HookWindow(HWND hWnd);
+    void UnhookWindow();
+    LRESULT DispatchToObject(UINT message, WPARAM wParam, LPARAM lParam);
+};
+
+// The suite's one window procedure (exported so other window classes can register with it).
+FX_API LRESULT CALLBACK FxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The name of the plain window class that FxWndProc serves.
+#define FX_WND_CLASS "VornFxWnd"

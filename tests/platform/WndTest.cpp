@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "platform/win/Button.h"
+#include "platform/win/Wnd.h"
+
+namespace
+{
+// A window that records what its message map hands it.
+class CProbeWnd : public CWnd
+{
+public:
+    int m_nCreates = 0;
+    int m_nDestroys = 0;
+    UINT m_nLastCommand = 0;
+    UINT m_nRangeId = 0;
+    int m_nSizeX = -1;
+    LRESULT OnProbe(WPARAM wParam, LPARAM lParam) { return static_cast<LRESULT>(wParam + static_cast<WPARAM>(lParam)); }
+    LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("handler failed"); }
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override
+    {
+        ++m_nCreates;
+        return CWnd::OnCreate(lpCreateStruct);
+    }
+    void OnDestroy() override
+    {
+        ++m_nDestroys;
+        CWnd::OnDestroy();
+    }
+    void OnSize(UINT, int cx, int) override { m_nSizeX = cx; }
+    void OnFirst() { m_nLastCommand = 1; }
+    void OnRange(UINT nID) { m_nRangeId = nID; }
+
+    FX_DECLARE_MESSAGE_MAP()
+};
+
+// Derived map: overrides one command, inherits the rest.
+class CProbeChildWnd : public CProbeWnd
+{
+public:
+    void OnFirstAgain() { m_nLastCommand = 11; }
+    FX_DECLARE_MESSAGE_MAP()
+};
+
+const UINT WM_PROBE = WM_APP + 1;
+const UINT WM_THROW = WM_APP + 2;
+
+FX_BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
+    FX_ON_WM_CREATE()
+    FX_ON_WM_DESTROY()
+    FX_ON_WM_SIZE()
+    FX_ON_COMMAND(100, OnFirst)
+    FX_ON_COMMAND_RANGE(200, 210, OnRange)
+    FX_ON_MESSAGE(WM_PROBE, OnProbe)
+    FX_ON_MESSAGE(WM_THROW, OnThrow)
+FX_END_MESSAGE_MAP()
+
+FX_BEGIN_MESSAGE_MAP(CProbeChildWnd, CProbeWnd)
+    FX_ON_COMMAND(100, OnFirstAgain)
+FX_END_MESSAGE_MAP()
+
+BOOL CreateProbe(CWnd& wnd, HWND hParent = nullptr)
+{
+    return wnd.CreateEx(0, nullptr, "probe", hParent != nullptr ? WS_CHILD : WS_OVERLAPPEDWINDOW, 0, 0, 100, 80,
+                        hParent, nullptr);
+}
+
+// An owner-drawn button that counts its paints.
+class CCountingButton : public CButton
+{
+public:
+    int m_nDraws = 0;
+    void DrawItem(LPDRAWITEMSTRUCT) override { ++m_nDraws; }
+};
+} // namespace
+
+TEST(WndTest, CreateExBindsBeforeCreateAndMapsHandlers)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    EXPECT_EQ(1, wnd.m_nCreates);
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd));
+    EXPECT_EQ(7, wnd.SendMessage(WM_PROBE, 3, 4));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0));
+    EXPECT_EQ(1u, wnd.m_nLastCommand);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(205, 1)); // accelerator code reaches the command too
+    EXPECT_EQ(205u, wnd.m_nRangeId);
+    wnd.SendMessage(WM_SIZE, 0, MAKELPARAM(33, 44));
+    EXPECT_EQ(33, wnd.m_nSizeX);
+    HWND hWnd = wnd.m_hWnd;
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_EQ(1, wnd.m_nDestroys);
+    EXPECT_EQ(nullptr, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+TEST(WndTest, DerivedMapOverridesAndInheritsEntries)
+{
+    CProbeChildWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0));
+    EXPECT_EQ(11u, wnd.m_nLastCommand);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(210, 0));
+    EXPECT_EQ(210u, wnd.m_nRangeId);
+    EXPECT_EQ(0, wnd.SendMessage(WM_COMMAND, MAKEWPARAM(211, 0)));
+    EXPECT_EQ(210u, wnd.m_nRangeId);
+}
+
+TEST(WndTest, ExceptionInHandlerStopsAtTheWindowProcedure)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    EXPECT_EQ(0, wnd.SendMessage(WM_THROW));
+    EXPECT_EQ(5, wnd.SendMessage(WM_PROBE, 2, 3));
+}
+
+TEST(WndTest, DestructorUnhooksBeforeDestroying)
+{
+    HWND hWnd = nullptr;
+    int nDestroysSeen = 0;
+    {
+        CProbeWnd wnd;
+        ASSERT_TRUE(CreateProbe(wnd));
+        hWnd = wnd.m_hWnd;
+        nDestroysSeen = wnd.m_nDestroys;
+    }
+    // The window is gone and no handler of the destroyed object ran during its destruction.
+    EXPECT_FALSE(IsWindow(hWnd));
+    EXPECT_EQ(0, nDestroysSeen);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+TEST(WndTest, SubclassedControlRoutesThroughItsObjectAndReflectsDrawItem)
+{
+    CProbeWnd parent;
+    ASSERT_TRUE(CreateProbe(parent));
+    HWND hButton = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 40, 20,
+                                   parent.m_hWnd, reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    ASSERT_NE(nullptr, hButton);
+    CCountingButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(300, &parent));
+    EXPECT_EQ(&button, CWnd::FromHandlePermanent(hButton));
+
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_BUTTON;
+    dis.CtlID = 300;
+    dis.hwndItem = hButton;
+    EXPECT_EQ(TRUE, parent.SendMessage(WM_DRAWITEM, 300, reinterpret_cast<LPARAM>(&dis)));
+    EXPECT_EQ(1, button.m_nDraws);
+
+    EXPECT_EQ(hButton, button.UnsubclassWindow());
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hButton));
+    EXPECT_TRUE(IsWindow(hButton));
+}
+
+TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindow)
+{
+    CProbeWnd parent;
+    ASSERT_TRUE(CreateProbe(parent));
+    HWND hEdit = CreateWindowExA(0, "EDIT", "abc", WS_CHILD, 0, 0, 40, 20, parent.m_hWnd,
+                                 reinterpret_cast<HMENU>(301), nullptr, nullptr);
+    CWnd* pTemp = parent.GetDlgItem(301);
+    ASSERT_NE(nullptr, pTemp);
+    EXPECT_EQ(pTemp, parent.GetDlgItem(301));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hEdit));
+    CString strText;
+    pTemp->GetWindowText(strText);
+    EXPECT_STREQ("abc", strText);
+    EXPECT_EQ(&parent, pTemp->GetParent());
+    CWnd::DeleteTempMap();
+    EXPECT_TRUE(IsWindow(hEdit));
+    EXPECT_EQ(nullptr, parent.GetDlgItem(999));
+}
+
+TEST(WndTest, TextStylesAndTimersGoThroughWin32)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    wnd.SetWindowText("加框字符串");
+    CString strText;
+    wnd.GetWindowText(strText);
+    EXPECT_STREQ("加框字符串", strText);
+    EXPECT_TRUE(wnd.ModifyStyle(0, WS_DISABLED));
+    EXPECT_FALSE(wnd.IsWindowEnabled());
+    EXPECT_FALSE(wnd.ModifyStyle(0, WS_DISABLED));
+    wnd.EnableWindow(TRUE);
+    EXPECT_TRUE(wnd.IsWindowEnabled());
+    EXPECT_EQ(7u, wnd.SetTimer(7, 1000));
+    EXPECT_TRUE(wnd.KillTimer(7));
+    RECT rc = {};
+    wnd.MoveWindow(10, 20, 120, 90);
+    wnd.GetWindowRect(&rc);
+    EXPECT_EQ(120, rc.right - rc.left);
+}

@@ -1,0 +1,17 @@
+// Ids of the test program's own dialogs and menus.
+#pragma once
+
+#define IDD_FXTEST 100
+#define IDD_FXTEST_LIST 101
+#define IDR_FXTEST_MENU 102
+#define IDC_FXTEST_NAME 1001
+#define IDC_FXTEST_COUNT 1002
+#define IDC_FXTEST_CHECK 1003
+#define IDC_FXTEST_RADIO1 1004
+#define IDC_FXTEST_RADIO2 1005
+#define IDC_FXTEST_COMBO 1006
+#define IDC_FXTEST_CODE 1007
+#define IDC_FXTEST_LIST 1008
+#define IDC_FXTEST_SPIN 1009
+#define ID_FXTEST_FIRST 2001
+#define ID_FXTEST_SECOND 2002

@@ -1,0 +1,273 @@
+#include "tests/support/UiDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/win/Dialog.h"
+#include "platform/win/MsgBox.h"
+
+namespace
+{
+CTestUi* g_pUi = nullptr;
+}
+
+CTestDlg::CTestDlg(CDialog* pDlg) : m_pDlg(pDlg)
+{
+}
+
+HWND CTestDlg::GetHwnd() const
+{
+    return m_pDlg->m_hWnd;
+}
+
+HWND CTestDlg::Item(int nID) const
+{
+    return GetDlgItem(GetHwnd(), nID);
+}
+
+UINT CTestDlg::GetTemplateID() const
+{
+    return m_pDlg->GetTemplateID();
+}
+
+CString CTestDlg::GetCaption() const
+{
+    CString str;
+    m_pDlg->GetWindowText(str);
+    return str;
+}
+
+CString CTestDlg::GetText(int nID) const
+{
+    CString str;
+    m_pDlg->GetDlgItemText(nID, str);
+    return str;
+}
+
+void CTestDlg::SetText(int nID, LPCSTR pszText)
+{
+    SetWindowTextA(Item(nID), pszText);
+}
+
+BOOL CTestDlg::IsEnabled(int nID) const
+{
+    return IsWindowEnabled(Item(nID));
+}
+
+BOOL CTestDlg::IsVisible(int nID) const
+{
+    return IsWindowVisible(Item(nID));
+}
+
+BOOL CTestDlg::IsChecked(int nID) const
+{
+    return SendMessageA(Item(nID), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+BOOL CTestDlg::IsReadOnly(int nID) const
+{
+    return (GetWindowLongPtrA(Item(nID), GWL_STYLE) & ES_READONLY) != 0;
+}
+
+int CTestDlg::GetFocusID() const
+{
+    HWND hFocus = GetFocus();
+    return hFocus != nullptr && GetParent(hFocus) == GetHwnd() ? GetDlgCtrlID(hFocus) : 0;
+}
+
+void CTestDlg::GetSel(int nID, int& nStart, int& nEnd) const
+{
+    DWORD dwStart = 0;
+    DWORD dwEnd = 0;
+    SendMessageA(Item(nID), EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    nStart = static_cast<int>(dwStart);
+    nEnd = static_cast<int>(dwEnd);
+}
+
+void CTestDlg::Click(int nID)
+{
+    HWND hButton = Item(nID);
+    if (hButton == nullptr) {
+        ADD_FAILURE() << "no control " << nID << " in dialog " << GetTemplateID();
+        return;
+    }
+    SendMessageA(hButton, BM_CLICK, 0, 0);
+}
+
+void CTestDlg::SelectCombo(int nID, int nIndex)
+{
+    HWND hCombo = Item(nID);
+    SendMessageA(hCombo, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
+    SendMessageA(GetHwnd(), WM_COMMAND, MAKEWPARAM(nID, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+}
+
+int CTestDlg::GetComboCount(int nID) const
+{
+    return static_cast<int>(SendMessageA(Item(nID), CB_GETCOUNT, 0, 0));
+}
+
+CString CTestDlg::GetComboText(int nID, int nIndex) const
+{
+    CString str;
+    HWND hCombo = Item(nID);
+    int nLength = static_cast<int>(SendMessageA(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex), 0));
+    if (nLength >= 0) {
+        SendMessageA(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(str.GetBuffer(nLength + 1)));
+        str.ReleaseBuffer();
+    }
+    return str;
+}
+
+void CTestDlg::Ok()
+{
+    Click(IDOK);
+}
+
+void CTestDlg::Cancel()
+{
+    SendMessageA(GetHwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDCANCEL)));
+}
+
+BOOL CTestDlg::SaveBitmap(LPCSTR pszPath) const
+{
+    RECT rc = {};
+    GetWindowRect(GetHwnd(), &rc);
+    int cx = rc.right - rc.left;
+    int cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0) {
+        return FALSE;
+    }
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 24;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    HDC hScreen = GetDC(nullptr);
+    HDC hMem = CreateCompatibleDC(hScreen);
+    HBITMAP hbm = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = SelectObject(hMem, hbm);
+    // Tests run dialogs unshown (showing and hiding a window without a window manager waits on
+    // X); the picture needs it on screen.
+    if (!IsWindowVisible(GetHwnd())) {
+        ShowWindow(GetHwnd(), SW_SHOWNORMAL);
+    }
+    RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    BOOL bOk = PrintWindow(GetHwnd(), hMem, 0);
+    SelectObject(hMem, hOld);
+    DeleteDC(hMem);
+    ReleaseDC(nullptr, hScreen);
+    if (bOk) {
+        DWORD cbRow = static_cast<DWORD>(((cx * 3) + 3) & ~3);
+        DWORD cbBits = cbRow * static_cast<DWORD>(cy);
+        BITMAPFILEHEADER bfh = {};
+        bfh.bfType = 0x4D42;
+        bfh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+        bfh.bfSize = bfh.bfOffBits + cbBits;
+        FILE* pFile = fopen(pszPath, "wb");
+        bOk = pFile != nullptr;
+        if (pFile != nullptr) {
+            fwrite(&bfh, sizeof(bfh), 1, pFile);
+            fwrite(&bmi.bmiHeader, sizeof(BITMAPINFOHEADER), 1, pFile);
+            fwrite(pBits, cbBits, 1, pFile);
+            fclose(pFile);
+        }
+    }
+    DeleteObject(hbm);
+    return bOk;
+}
+
+CTestUi::CTestUi() : m_nDialogsOpened(0)
+{
+    if (g_pUi != nullptr) {
+        ADD_FAILURE() << "one CTestUi at a time";
+    }
+    g_pUi = this;
+    CDialog::SetOpenedHook(&CTestUi::DialogOpened);
+    FxSetMessageBoxHook(&CTestUi::MessageBoxShown);
+}
+
+CTestUi::~CTestUi()
+{
+    CDialog::SetOpenedHook(nullptr);
+    FxSetMessageBoxHook(nullptr);
+    g_pUi = nullptr;
+    for (const Pending& pending : m_handlers) {
+        ADD_FAILURE() << "dialog " << pending.nID << " was expected but never opened";
+    }
+    if (!m_answers.empty()) {
+        ADD_FAILURE() << m_answers.size() << " queued message box answer(s) not used";
+    }
+}
+
+void CTestUi::OnDialog(UINT nIDTemplate, TestDlgHandler fnHandler)
+{
+    m_handlers.push_back({ nIDTemplate, std::move(fnHandler) });
+}
+
+void CTestUi::AnswerMessageBox(int nAnswer)
+{
+    m_answers.push_back(nAnswer);
+}
+
+std::vector<CString> CTestUi::TakeBoxTexts()
+{
+    std::vector<CString> texts;
+    for (const Box& box : m_boxes) {
+        texts.push_back(box.strText);
+    }
+    m_boxes.clear();
+    return texts;
+}
+
+void CTestUi::DialogOpened(CDialog* pDlg, BOOL bModal)
+{
+    CTestUi* pUi = g_pUi;
+    if (pUi == nullptr || pDlg == nullptr) {
+        return;
+    }
+    ++pUi->m_nDialogsOpened;
+    UINT nID = pDlg->GetTemplateID();
+    auto it = pUi->m_handlers.begin();
+    while (it != pUi->m_handlers.end() && it->nID != nID) {
+        ++it;
+    }
+    if (it == pUi->m_handlers.end()) {
+        if (bModal) {
+            ADD_FAILURE() << "unexpected dialog " << nID << " (cancelled)";
+            pDlg->EndDialog(IDCANCEL);
+        }
+        return;
+    }
+    TestDlgHandler fnHandler = std::move(it->fnHandler);
+    pUi->m_handlers.erase(it);
+    CTestDlg dlg(pDlg);
+    fnHandler(dlg);
+    if (bModal && pDlg->m_hWnd != nullptr && pDlg->GetModalResult() == -1) {
+        ADD_FAILURE() << "dialog " << nID << " left open by its handler (cancelled)";
+        pDlg->EndDialog(IDCANCEL);
+    }
+}
+
+int CTestUi::MessageBoxShown(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+{
+    CTestUi* pUi = g_pUi;
+    if (pUi == nullptr) {
+        return IDCANCEL;
+    }
+    pUi->m_boxes.push_back({ CString(lpszText), CString(lpszCaption != nullptr ? lpszCaption : "(null)"), nType });
+    if (!pUi->m_answers.empty()) {
+        int nAnswer = pUi->m_answers.front();
+        pUi->m_answers.erase(pUi->m_answers.begin());
+        return nAnswer;
+    }
+    UINT nButtons = nType & MB_TYPEMASK;
+    if (nButtons == MB_OK) {
+        return IDOK;
+    }
+    ADD_FAILURE() << "unanswered message box: " << lpszText;
+    return nButtons == MB_YESNO ? IDNO : IDCANCEL;
+}
