@@ -103,7 +103,7 @@ private:
     // Bytes of the stream not yet consumed: the read-ahead plus what the file still holds.
     ULONGLONG BytesLeft() const;
     void CheckLeft(ULONGLONG nBytes) const;
-    const CRuntimeClass* ReadClassTag(DWORD dwTag);
+    const CRuntimeClass* ReadClassTag(DWORD dwTag, UINT& nSchema);
     [[noreturn]] void Fail(int nCause) const;
 
     CFile* m_pFile;
