@@ -86,8 +86,8 @@ void DeleteContents(CObList& list)
 TEST(ArchiveTest, ScalarsAreLittleEndian)
 {
     Bytes v = StoreBytes([](CArchive& ar) {
-        ar << BYTE(0x01) << WORD(0x0203) << -2 << DWORD(0x04050607) << LONGLONG(0x08090A0B0C0D0E0F) << true
-           << 1.0 << 1.0f << short(-1) << LONG(5) << 'x';
+        ar << BYTE(0x01) << WORD(0x0203) << -2 << DWORD(0x04050607) << LONGLONG(0x08090A0B0C0D0E0F) << true << 1.0
+           << 1.0f << short(-1) << LONG(5) << 'x';
     });
     Bytes expected = ByteBuilder()
                          .b(0x01)
@@ -162,7 +162,8 @@ TEST(ArchiveTest, StringPrefixesAndRoundTrip)
             ASSERT_EQ(c.prefix.size() + static_cast<size_t>(c.nLength), v.size());
             EXPECT_EQ(c.prefix, Bytes(v.begin(), v.begin() + static_cast<ptrdiff_t>(c.prefix.size())));
             CString strRead("junk");
-            LoadBytes(v, [&](CArchive& ar) { ar >> strRead; }, nBufSize);
+            LoadBytes(
+                v, [&](CArchive& ar) { ar >> strRead; }, nBufSize);
             EXPECT_TRUE(strRead == str);
         }
     }
@@ -222,7 +223,7 @@ TEST(ArchiveTest, ObjectListPinsClassTagsAndSharedIndexes)
                          .newClass("CTestItemA") // class index 1
                          .d(1)                   // object index 2
                          .w(0x8001)
-                         .d(2) // object index 3
+                         .d(2)                   // object index 3
                          .newClass("CTestItemB") // class index 4
                          .d(3)                   // object index 5
                          .w(0x8004)
@@ -262,22 +263,14 @@ TEST(ArchiveTest, BigIndexesTakeTheEscapedDword)
     for (CTestItemA& item : items) {
         list.AddTail(&item);
     }
-    list.AddTail(&b1);         // class 0x8000, object 0x8001
-    list.AddTail(&b2);         // object 0x8002
+    list.AddTail(&b1); // class 0x8000, object 0x8001
+    list.AddTail(&b2); // object 0x8002
     list.AddTail(&items.back());
     list.AddTail(&items.front());
 
     Bytes v = StoreBytes([&](CArchive& ar) { list.Serialize(ar); });
-    Bytes tail = ByteBuilder()
-                     .newClass("CTestItemB")
-                     .d(0)
-                     .w(0x7FFF)
-                     .d(0x80008000)
-                     .d(0)
-                     .w(0x7FFF)
-                     .d(0x00007FFF)
-                     .w(0x0002)
-                     .v;
+    Bytes tail =
+        ByteBuilder().newClass("CTestItemB").d(0).w(0x7FFF).d(0x80008000).d(0).w(0x7FFF).d(0x00007FFF).w(0x0002).v;
     ASSERT_GT(v.size(), tail.size());
     EXPECT_EQ(tail, Bytes(v.end() - static_cast<ptrdiff_t>(tail.size()), v.end()));
     EXPECT_EQ((Bytes{0x02, 0x80}), Bytes(v.begin(), v.begin() + 2));
@@ -405,9 +398,8 @@ TEST(ArchiveTest, EveryTruncationThrows)
     for (size_t nCut = 0; nCut < v.size(); ++nCut) {
         SCOPED_TRACE(nCut);
         CObList loaded;
-        EXPECT_EQ(CArchiveException::endOfFile,
-                  LoadCause(Bytes(v.begin(), v.begin() + static_cast<ptrdiff_t>(nCut)),
-                            [&](CArchive& ar) { loaded.Serialize(ar); }));
+        EXPECT_EQ(CArchiveException::endOfFile, LoadCause(Bytes(v.begin(), v.begin() + static_cast<ptrdiff_t>(nCut)),
+                                                          [&](CArchive& ar) { loaded.Serialize(ar); }));
         DeleteContents(loaded);
         EXPECT_EQ(nLiveBefore, CTestItemA::s_nLive);
     }

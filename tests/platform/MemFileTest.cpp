@@ -103,9 +103,9 @@ TEST(MemFileTest, ArchiveOverFullFixedBufferThrows)
     std::vector<BYTE> block(64);
     CMemFile file(block.data(), static_cast<UINT>(block.size()));
     EXPECT_EQ(1, ThrownKind([&] {
-        CArchive ar(&file, CArchive::store);
-        ar << CString('q', 100);
-        ar.Close();
-    }));
+                  CArchive ar(&file, CArchive::store);
+                  ar << CString('q', 100);
+                  ar.Close();
+              }));
 }
 } // namespace

@@ -69,10 +69,4 @@ TEST(ObjectTest, ClassesOfEveryModuleAreFoundAndCreatedByName)
     EXPECT_TRUE(pOb->IsKindOf(FX_RUNTIME_CLASS(CTestItemB)));
     EXPECT_EQ(nullptr, FX_RUNTIME_CLASS(CTestShape)->CreateObject());
 }
-
-// The suite's narrow text is GBK: the prefix the tests run in must have code page 936.
-TEST(ObjectTest, PrefixRunsWithCodePage936)
-{
-    EXPECT_EQ(936u, GetACP());
-}
 } // namespace
