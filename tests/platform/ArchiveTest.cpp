@@ -198,6 +198,11 @@ TEST(ArchiveTest, CountsTakeAWordOrTheEscapedDword)
         DWORD_PTR nRead = 1;
         LoadBytes(v, [&](CArchive& ar) { nRead = ar.ReadCount(); });
         EXPECT_EQ(c.nCount, nRead);
+        // One byte short, the count itself is refused before any element is read.
+        if (c.nCount > 0) {
+            v.pop_back();
+            EXPECT_EQ(CArchiveException::endOfFile, LoadCause(v, [](CArchive& ar) { ar.ReadCount(); }));
+        }
     }
 }
 
