@@ -1,6 +1,6 @@
 #include "PrinterLikeDC.h"
 
-CPrinterLikeDC::CPrinterLikeDC(HDC hDC)
+CPrinterLikeDC::CPrinterLikeDC(HDC hDC, int nDpiY) : m_nDpiY(nDpiY)
 {
     Attach(hDC);
     m_bPrinting = TRUE;
@@ -14,18 +14,23 @@ CPrinterLikeDC::~CPrinterLikeDC()
 int CPrinterLikeDC::GetDeviceCaps(int nIndex) const
 {
     const int nHorzRes = kPhysWidth - 2 * kOffset;
-    const int nVertRes = kPhysHeight - 2 * kOffset;
+    // The vertical dot counts follow the vertical resolution.
+    const int nPhysHeight = MulDiv(kPhysHeight, m_nDpiY, kDpi);
+    const int nOffsetY = MulDiv(kOffset, m_nDpiY, kDpi);
+    const int nVertRes = nPhysHeight - 2 * nOffsetY;
     switch (nIndex) {
     case LOGPIXELSX:
-    case LOGPIXELSY:
         return kDpi;
+    case LOGPIXELSY:
+        return m_nDpiY;
     case PHYSICALWIDTH:
         return kPhysWidth;
     case PHYSICALHEIGHT:
-        return kPhysHeight;
+        return nPhysHeight;
     case PHYSICALOFFSETX:
-    case PHYSICALOFFSETY:
         return kOffset;
+    case PHYSICALOFFSETY:
+        return nOffsetY;
     case HORZRES:
         return nHorzRes;
     case VERTRES:
@@ -33,7 +38,7 @@ int CPrinterLikeDC::GetDeviceCaps(int nIndex) const
     case HORZSIZE:
         return MulDiv(nHorzRes, 254, kDpi * 10);
     case VERTSIZE:
-        return MulDiv(nVertRes, 254, kDpi * 10);
+        return MulDiv(nVertRes, 254, m_nDpiY * 10);
     case TECHNOLOGY:
         return DT_RASPRINTER;
     default:

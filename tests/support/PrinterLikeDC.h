@@ -13,9 +13,12 @@ public:
     static constexpr int kPhysHeight = 7016;
     static constexpr int kOffset = 100;
 
-    // Borrows hDC: it is not deleted here.
-    explicit CPrinterLikeDC(HDC hDC);
+    // Borrows hDC: it is not deleted here. nDpiY lets a test tell the axes apart.
+    explicit CPrinterLikeDC(HDC hDC, int nDpiY = kDpi);
     ~CPrinterLikeDC() override;
 
     int GetDeviceCaps(int nIndex) const override;
+
+private:
+    int m_nDpiY;
 };
