@@ -5,6 +5,8 @@ namespace
 constexpr int kTenthMMPerInch = 254;
 } // namespace
 
+FX_IMPLEMENT_DYNCREATE(CCappMetricDC, CDC)
+
 CCappMetricDC::CCappMetricDC(CDC*& pDC, CPrintInfo* pInfo)
 {
     Attach(pDC, pInfo);

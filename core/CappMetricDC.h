@@ -9,6 +9,8 @@ struct CPrintInfo;
 
 class VORNCARD_API CCappMetricDC : public CDC
 {
+    FX_DECLARE_DYNCREATE(CCappMetricDC)
+
 public:
     CCappMetricDC() = default;
     // Attaches at once; check IsAttached.

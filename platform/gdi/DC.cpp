@@ -17,6 +17,8 @@ HDC OtherDC(HDC hDC, HDC hAttribDC)
 }
 } // namespace
 
+FX_IMPLEMENT_DYNCREATE(CDC, CObject)
+
 CDC::~CDC()
 {
     DeleteDC();

@@ -1,6 +1,7 @@
 // A device context: owner of an HDC (or a view of one) with the GDI calls as members.
 #pragma once
 
+#include "platform/base/Object.h"
 #include "platform/base/Rect.h"
 #include "platform/base/String.h"
 
@@ -15,12 +16,14 @@ class CPalette;
 // Two handles, as printing needs: drawing goes to m_hDC, questions (metrics, extents, caps)
 // go to m_hAttribDC, and state changes (mapping, selections, colours) go to both. Outside print
 // preview both are the same handle.
-class FX_API CDC
+class FX_API CDC : public CObject
 {
+    FX_DECLARE_DYNCREATE(CDC)
+
 public:
     CDC() = default;
     // Deletes the DC it holds (created or attached); views from FromHandle are never deleted.
-    virtual ~CDC();
+    ~CDC() override;
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 

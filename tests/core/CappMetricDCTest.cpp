@@ -198,6 +198,16 @@ TEST(CappMetricDCTest, MappingIsRecordedInTheMetafile)
     EXPECT_EQ(1u, emf.Find(EMR_RESTOREDC).size()) << "detaching restores the caller's state";
 }
 
+TEST(CappMetricDCTest, CreatedByNameDetached)
+{
+    CObject* pObject = CRuntimeClass::CreateObject("CCappMetricDC");
+    ASSERT_NE(nullptr, pObject);
+    EXPECT_TRUE(pObject->IsKindOf(FX_RUNTIME_CLASS(CDC)));
+    auto* pMetric = static_cast<CCappMetricDC*>(pObject);
+    EXPECT_FALSE(pMetric->IsAttached());
+    delete pMetric;
+}
+
 TEST(CappMetricDCTest, StaticDotsPerTenthMillimetre)
 {
     CTestDib dib(4, 4);
