@@ -11,12 +11,14 @@ CBitmap* CBitmap::FromHandle(HBITMAP hBitmap)
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
 {
-    return Attach(::LoadBitmapA(CFxResMgr::GetResourceHandle(), MAKEINTRESOURCEA(nIDResource)));
+    return LoadBitmap(MAKEINTRESOURCEA(nIDResource));
 }
 
 BOOL CBitmap::LoadBitmap(LPCSTR pszResourceName)
 {
-    return Attach(::LoadBitmapA(CFxResMgr::GetResourceHandle(), pszResourceName));
+    // The module that holds the bitmap: the current one first, then the libraries' chain.
+    HINSTANCE hInst = CFxResMgr::FindResourceHandle(pszResourceName, MAKEINTRESOURCEA(2)); // RT_BITMAP
+    return Attach(::LoadBitmapA(hInst != nullptr ? hInst : CFxResMgr::GetResourceHandle(), pszResourceName));
 }
 
 BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap)

@@ -12,7 +12,7 @@ public:
     static CBitmap* FromHandle(HBITMAP hBitmap);
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 
-    // From the current resource module (CFxResMgr).
+    // From the current resource module, else the first library module that has it (CFxResMgr).
     BOOL LoadBitmap(UINT nIDResource);
     BOOL LoadBitmap(LPCSTR pszResourceName);
     BOOL LoadOEMBitmap(UINT nIDBitmap);

@@ -5,6 +5,8 @@
 
 class FX_API CButton : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CButton)
+
 public:
     BOOL Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 

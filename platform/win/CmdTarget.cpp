@@ -3,6 +3,8 @@
 // The dispatcher casts each handler back to the type its map entry was checked against.
 #pragma GCC diagnostic ignored "-Wcast-function-type"
 
+FX_IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+
 const FX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
     static const FX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, FxSig_end, nullptr } };

@@ -1,7 +1,7 @@
 // The base of every object that takes commands: its message map and the command lookup in it.
 #pragma once
 
-#include "platform/base/FxExport.h"
+#include "platform/base/Object.h"
 #include "platform/win/MsgMap.h"
 
 // A WM_NOTIFY notification on its way to a handler.
@@ -11,11 +11,13 @@ struct FX_NOTIFY
     LRESULT* pResult;
 };
 
-class FX_API CCmdTarget
+class FX_API CCmdTarget : public CObject
 {
+    FX_DECLARE_DYNAMIC(CCmdTarget)
+
 public:
     CCmdTarget() = default;
-    virtual ~CCmdTarget() = default;
+    ~CCmdTarget() override = default;
     CCmdTarget(const CCmdTarget&) = delete;
     CCmdTarget& operator=(const CCmdTarget&) = delete;
 

@@ -1,5 +1,7 @@
 #include "platform/win/ComboBox.h"
 
+FX_IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create("COMBOBOX", nullptr, dwStyle, rect, pParentWnd, nID);

@@ -5,6 +5,8 @@
 
 class FX_API CComboBox : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CComboBox)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 

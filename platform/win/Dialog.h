@@ -12,6 +12,8 @@ typedef void (*FX_DIALOG_HOOK)(CDialog* pDlg, BOOL bModal);
 
 class FX_API CDialog : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CDialog)
+
 public:
     CDialog();
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);

@@ -1,5 +1,7 @@
 #include "platform/win/Edit.h"
 
+FX_IMPLEMENT_DYNAMIC(CEdit, CWnd)
+
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create("EDIT", nullptr, dwStyle, rect, pParentWnd, nID);

@@ -5,6 +5,8 @@
 
 class FX_API CEdit : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CEdit)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 

@@ -1,5 +1,7 @@
 #include "platform/win/ListBox.h"
 
+FX_IMPLEMENT_DYNAMIC(CListBox, CWnd)
+
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);

@@ -5,6 +5,8 @@
 
 class FX_API CListBox : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CListBox)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 

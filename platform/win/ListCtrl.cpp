@@ -1,5 +1,7 @@
 #include "platform/win/ListCtrl.h"
 
+FX_IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
+
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(WC_LISTVIEWA, nullptr, dwStyle, rect, pParentWnd, nID);

@@ -6,6 +6,8 @@
 
 class FX_API CListCtrl : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CListCtrl)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 

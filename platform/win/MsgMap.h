@@ -6,6 +6,8 @@
 
 class CCmdTarget;
 class CWnd;
+class CDC;
+class CPoint;
 
 typedef void (CCmdTarget::*FX_PMSG)();
 
@@ -19,6 +21,8 @@ enum FxSig : int
     FxSig_vTimer,      // void (UINT_PTR)                  WM_TIMER
     FxSig_vHwnd,       // void (CWnd*)                     WM_SETFOCUS, WM_KILLFOCUS
     FxSig_vwww,        // void (UINT, UINT, UINT)          WM_KEYDOWN, WM_KEYUP, WM_CHAR
+    FxSig_vwp,         // void (UINT, CPoint)              mouse messages (key flags, client position)
+    FxSig_bDC,         // BOOL (CDC*)                      WM_ERASEBKGND
     FxSig_lwl,         // LRESULT (WPARAM, LPARAM)         any message
     FxSig_vNotify,     // void (NMHDR*, LRESULT*)          WM_NOTIFY from one control
     FxSig_vRange,      // void (UINT nID)                  commands over a range of ids
@@ -109,6 +113,14 @@ private:
 #define FX_ON_WM_KEYDOWN() { WM_KEYDOWN, 0, 0, 0, FxSig_vwww, FX_WND_PFN(void (CWnd::*)(UINT, UINT, UINT), OnKeyDown) },
 #define FX_ON_WM_KEYUP() { WM_KEYUP, 0, 0, 0, FxSig_vwww, FX_WND_PFN(void (CWnd::*)(UINT, UINT, UINT), OnKeyUp) },
 #define FX_ON_WM_CHAR() { WM_CHAR, 0, 0, 0, FxSig_vwww, FX_WND_PFN(void (CWnd::*)(UINT, UINT, UINT), OnChar) },
+#define FX_ON_WM_ERASEBKGND() { WM_ERASEBKGND, 0, 0, 0, FxSig_bDC, FX_WND_PFN(BOOL (CWnd::*)(CDC*), OnEraseBkgnd) },
+#define FX_ON_WM_MOUSE_(msg, fn) { msg, 0, 0, 0, FxSig_vwp, FX_WND_PFN(void (CWnd::*)(UINT, CPoint), fn) },
+#define FX_ON_WM_LBUTTONDOWN() FX_ON_WM_MOUSE_(WM_LBUTTONDOWN, OnLButtonDown)
+#define FX_ON_WM_LBUTTONUP() FX_ON_WM_MOUSE_(WM_LBUTTONUP, OnLButtonUp)
+#define FX_ON_WM_LBUTTONDBLCLK() FX_ON_WM_MOUSE_(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define FX_ON_WM_RBUTTONDOWN() FX_ON_WM_MOUSE_(WM_RBUTTONDOWN, OnRButtonDown)
+#define FX_ON_WM_RBUTTONUP() FX_ON_WM_MOUSE_(WM_RBUTTONUP, OnRButtonUp)
+#define FX_ON_WM_MOUSEMOVE() FX_ON_WM_MOUSE_(WM_MOUSEMOVE, OnMouseMove)
 
 // Any message: LRESULT fn(WPARAM, LPARAM).
 #define FX_ON_MESSAGE(msg, fn) \

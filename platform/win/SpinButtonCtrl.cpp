@@ -1,5 +1,7 @@
 #include "platform/win/SpinButtonCtrl.h"
 
+FX_IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
+
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(UPDOWN_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);

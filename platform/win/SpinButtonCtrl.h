@@ -6,6 +6,8 @@
 
 class FX_API CSpinButtonCtrl : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CSpinButtonCtrl)
+
 public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 

@@ -5,6 +5,8 @@
 
 class FX_API CStatic : public CWnd
 {
+    FX_DECLARE_DYNAMIC(CStatic)
+
 public:
     BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
 

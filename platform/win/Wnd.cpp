@@ -5,6 +5,8 @@
 
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
 #include "platform/win/MsgBox.h"
 
 // The dispatchers cast each handler back to the type its map entry was checked against.
@@ -125,6 +127,8 @@ LRESULT CALLBACK FxCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
     }
     return CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
 }
+
+FX_IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 FX_BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 FX_END_MESSAGE_MAP()
@@ -457,14 +461,15 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
     return ::KillTimer(m_hWnd, nIDEvent);
 }
 
-void CWnd::SetFont(HFONT hFont, BOOL bRedraw)
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr), bRedraw);
 }
 
-HFONT CWnd::GetFont() const
+CFont* CWnd::GetFont() const
 {
-    return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    return hFont != nullptr ? CFont::FromHandle(hFont) : nullptr;
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
@@ -718,6 +723,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, UINT)>(pEntry->pfn))(
             static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
         break;
+    case FxSig_vwp:
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pEntry->pfn))(
+            static_cast<UINT>(wParam), CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+        break;
+    case FxSig_bDC:
+        lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(pEntry->pfn))(
+            CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+        break;
     case FxSig_lwl:
         lResult = (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry->pfn))(wParam, lParam);
         break;
@@ -818,6 +831,41 @@ void CWnd::OnKeyUp(UINT, UINT, UINT)
 }
 
 void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnMouseMove(UINT, CPoint)
 {
     Default();
 }

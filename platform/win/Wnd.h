@@ -1,11 +1,18 @@
 // A window: the C++ object that the suite's window procedure hands a window's messages to.
 #pragma once
 
+#include "platform/base/Point.h"
+#include "platform/base/Rect.h"
 #include "platform/base/String.h"
 #include "platform/win/CmdTarget.h"
 
+class CDC;
+class CFont;
+
 class FX_API CWnd : public CCmdTarget
 {
+    FX_DECLARE_DYNCREATE(CWnd)
+
 public:
     CWnd();
     // Unhooks first, then destroys a window it still owns: the derived part is already gone.
@@ -73,8 +80,8 @@ public:
     BOOL KillTimer(UINT_PTR nIDEvent);
 
     // Fonts: the window does not own the font.
-    void SetFont(HFONT hFont, BOOL bRedraw = TRUE);
-    HFONT GetFont() const;
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
 
     // State and placement.
     BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -126,6 +133,13 @@ public:
     virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnEraseBkgnd(CDC* pDC);
+    virtual void OnLButtonDown(UINT nFlags, CPoint point);
+    virtual void OnLButtonUp(UINT nFlags, CPoint point);
+    virtual void OnLButtonDblClk(UINT nFlags, CPoint point);
+    virtual void OnRButtonDown(UINT nFlags, CPoint point);
+    virtual void OnRButtonUp(UINT nFlags, CPoint point);
+    virtual void OnMouseMove(UINT nFlags, CPoint point);
 
 protected:
     FX_DECLARE_MESSAGE_MAP()

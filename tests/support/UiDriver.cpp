@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "platform/win/Dialog.h"
 #include "platform/win/MsgBox.h"
+#include "tests/support/PngFile.h"
 
 namespace
 {
@@ -129,8 +128,14 @@ void CTestDlg::Cancel()
     SendMessageA(GetHwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDCANCEL)));
 }
 
-BOOL CTestDlg::SaveBitmap(LPCSTR pszPath) const
+BOOL CTestDlg::SavePicture(const char* pszName) const
 {
+    // Tests run dialogs unshown (showing and hiding a window without a window manager waits on
+    // X); the picture needs it on screen.
+    if (!IsWindowVisible(GetHwnd())) {
+        ShowWindow(GetHwnd(), SW_SHOWNORMAL);
+    }
+    RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     RECT rc = {};
     GetWindowRect(GetHwnd(), &rc);
     int cx = rc.right - rc.left;
@@ -141,41 +146,23 @@ BOOL CTestDlg::SaveBitmap(LPCSTR pszPath) const
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = cy;
+    bmi.bmiHeader.biHeight = -cy; // top row first
     bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 24;
+    bmi.bmiHeader.biBitCount = 32;
     bmi.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
     HDC hScreen = GetDC(nullptr);
     HDC hMem = CreateCompatibleDC(hScreen);
     HBITMAP hbm = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = SelectObject(hMem, hbm);
-    // Tests run dialogs unshown (showing and hiding a window without a window manager waits on
-    // X); the picture needs it on screen.
-    if (!IsWindowVisible(GetHwnd())) {
-        ShowWindow(GetHwnd(), SW_SHOWNORMAL);
-    }
-    RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     BOOL bOk = PrintWindow(GetHwnd(), hMem, 0);
+    GdiFlush();
+    if (bOk) {
+        bOk = SavePng(TestImagePath(pszName).c_str(), static_cast<const DWORD*>(pBits), cx, cy);
+    }
     SelectObject(hMem, hOld);
     DeleteDC(hMem);
     ReleaseDC(nullptr, hScreen);
-    if (bOk) {
-        DWORD cbRow = static_cast<DWORD>(((cx * 3) + 3) & ~3);
-        DWORD cbBits = cbRow * static_cast<DWORD>(cy);
-        BITMAPFILEHEADER bfh = {};
-        bfh.bfType = 0x4D42;
-        bfh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-        bfh.bfSize = bfh.bfOffBits + cbBits;
-        FILE* pFile = fopen(pszPath, "wb");
-        bOk = pFile != nullptr;
-        if (pFile != nullptr) {
-            fwrite(&bfh, sizeof(bfh), 1, pFile);
-            fwrite(&bmi.bmiHeader, sizeof(BITMAPINFOHEADER), 1, pFile);
-            fwrite(pBits, cbBits, 1, pFile);
-            fclose(pFile);
-        }
-    }
     DeleteObject(hbm);
     return bOk;
 }

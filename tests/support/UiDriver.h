@@ -42,8 +42,9 @@ public:
     void Ok();
     void Cancel();
 
-    // Writes what the dialog shows into a 24-bit BMP (for looking at it, not for comparing).
-    BOOL SaveBitmap(LPCSTR pszPath) const;
+    // Shows the dialog (slow without a window manager) and writes what it shows to a PNG under
+    // the build's test-images folder, to be looked at.
+    BOOL SavePicture(const char* pszName) const;
 
 private:
     CDialog* m_pDlg;
