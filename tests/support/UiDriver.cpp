@@ -155,7 +155,8 @@ BOOL CTestDlg::SavePicture(const char* pszName) const
     HDC hMem = CreateCompatibleDC(hScreen);
     HBITMAP hbm = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = SelectObject(hMem, hbm);
-    BOOL bOk = PrintWindow(GetHwnd(), hMem, 0);
+    // From the screen: Wine's PrintWindow leaves the child controls out.
+    BOOL bOk = BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
     GdiFlush();
     if (bOk) {
         bOk = SavePng(TestImagePath(pszName).c_str(), static_cast<const DWORD*>(pBits), cx, cy);
