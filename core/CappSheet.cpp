@@ -470,7 +470,7 @@ BOOL CCappSheet::CanSetFrameRect(const CRect& rcFrame, int nFrameWidth, CString&
         strReason = "表格边框太小";
         return FALSE;
     }
-    auto fnOutside = [&](const CObList& list, int nType, int nLimit) {
+    auto fnOutside = [&](const CObList& list, int nType, int nLimit) -> BOOL {
         POSITION pos = list.GetHeadPosition();
         while (pos != nullptr) {
             auto* pLine = static_cast<CCappLine*>(list.GetNext(pos));
@@ -606,7 +606,7 @@ void CCappSheet::RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOO
     const int nCrossType = CrossType(pLine->m_nType);
 
     // An edge pair lies beyond when its side nearest the cut is at or past it.
-    auto fnBeyond = [&](int nLowID, int nHighID) {
+    auto fnBeyond = [&](int nLowID, int nHighID) -> BOOL {
         if (bAll) {
             return TRUE;
         }
@@ -614,7 +614,7 @@ void CCappSheet::RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOO
         if (!GetLineSpace(nCrossType, bForward ? nLowID : nHighID, nSide)) {
             return FALSE;
         }
-        return bForward ? nSide >= nBeyond : nSide <= nBeyond;
+        return (bForward ? nSide >= nBeyond : nSide <= nBeyond) ? TRUE : FALSE;
     };
     auto fnEdges = [&](int& nFirst, int& nSecond, int nLowID, int nHighID) {
         if ((nFirst == nFromID || nSecond == nFromID) && fnBeyond(nLowID, nHighID)) {
