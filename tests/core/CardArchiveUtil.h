@@ -1,6 +1,7 @@
 // Helpers of the card model tests: archive round trips in memory and hand-made byte vectors.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
