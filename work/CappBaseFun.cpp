@@ -8,6 +8,8 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include "common/KvStringMgr.h"
+#include "work/CappFieldItem.h"
 #include "work/res/resource.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -512,6 +514,37 @@ CString CCappBaseFun::TranToDBData(CString strValue, int nType)
     return str;
 }
 
+POSITION CCappBaseFun::FindFieldByID(int nID, CObList& fields)
+{
+    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
+        POSITION posItem = pos;
+        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
+        if (pField != nullptr && pField->m_nID == nID) {
+            return posItem;
+        }
+    }
+    return nullptr;
+}
+
+POSITION CCappBaseFun::FindFieldByName(CString strName, CObList& fields)
+{
+    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
+        POSITION posItem = pos;
+        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
+        if (pField != nullptr && pField->m_strName == strName) {
+            return posItem;
+        }
+    }
+    return nullptr;
+}
+
+void CCappBaseFun::DetachFieldList(CObList& fields)
+{
+    while (!fields.IsEmpty()) {
+        delete fields.RemoveHead();
+    }
+}
+
 CString CCappBaseFun::RepliceVar(CString strText, CStringArray& names, CStringArray& values)
 {
     for (INT_PTR i = 0; i < names.GetSize(); ++i) {
@@ -519,6 +552,27 @@ CString CCappBaseFun::RepliceVar(CString strText, CStringArray& names, CStringAr
         strText.Replace(strVar, i < values.GetSize() ? static_cast<LPCSTR>(values[i]) : "");
     }
     return strText;
+}
+
+CString CCappBaseFun::RepliceVar(CString strText, CStringArray& names, CUIntArray& values)
+{
+    for (INT_PTR i = 0; i < names.GetSize(); ++i) {
+        CString strValue;
+        if (i < values.GetSize()) {
+            strValue.Format("%d", static_cast<int>(values[i]));
+        }
+        strText.Replace("[" + names[i] + "]", strValue);
+    }
+    return strText;
+}
+
+CString CCappBaseFun::RepliceVar(CString strText, CString strNames, CString strValues)
+{
+    CStringArray names;
+    CStringArray values;
+    CKvStringMgr::StringToArray(strNames, names, "\n");
+    CKvStringMgr::StringToArray(strValues, values, "\n");
+    return RepliceVar(strText, names, values);
 }
 
 void CCappBaseFun::PickVars(CString strText, CStringArray& names)
@@ -592,6 +646,43 @@ BOOL CCappBaseFun::IsFloat(CString s)
     return TRUE;
 }
 
+CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
+{
+    CString strNext;
+    if (CKvStringMgr::IsInteger(strIndex)) {
+        strNext.Format("%lld", static_cast<long long>(atoi(strIndex)) + nStep);
+        return strNext;
+    }
+    static const char* const s_apszNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+    for (int i = 0; i < 9; ++i) {
+        if (strIndex == s_apszNumerals[i]) {
+            return s_apszNumerals[i + 1];
+        }
+    }
+    // Character by character: a digit never stands inside a double-byte character.
+    CString strPrefix;
+    CString strDigits;
+    CString strSuffix;
+    for (LPCSTR p = strIndex; *p != '\0';) {
+        int nLength = CString::CharLength(p);
+        if (nLength == 1 && IsDigit(*p)) {
+            strDigits += *p;
+        } else if (strDigits.IsEmpty()) {
+            strPrefix += CString(p, nLength);
+        } else {
+            strSuffix += CString(p, nLength);
+        }
+        p += nLength;
+    }
+    if (strDigits.IsEmpty()) {
+        return strNext;
+    }
+    // Wider than int: a long run of digits must not overflow.
+    strNext.Format("%s%lld%s", static_cast<LPCSTR>(strPrefix), _atoi64(strDigits) + nStep,
+                   static_cast<LPCSTR>(strSuffix));
+    return strNext;
+}
+
 int CCappBaseFun::FindStringInArray(CStringArray& array, CString strText)
 {
     for (INT_PTR i = 0; i < array.GetSize(); ++i) {
@@ -622,6 +713,44 @@ BOOL CCappBaseFun::IsDateTime(CString s)
         nDays = 29;
     }
     return nDay >= 1 && nDay <= nDays;
+}
+
+CString CCappBaseFun::FormatTime(CTime time)
+{
+    CString str;
+    str.Format("%d-%d-%d %d:%d", time.GetYear(), time.GetMonth(), time.GetDay(), time.GetHour(), time.GetMinute());
+    return str;
+}
+
+CString CCappBaseFun::FormatTime(CString strFormat, CTime time)
+{
+    CString strPart;
+    if (strFormat.Find("yyyy") >= 0) {
+        strPart.Format("%04d", time.GetYear());
+        strFormat.Replace("yyyy", strPart);
+    } else {
+        strPart.Format("%02d", time.GetYear() % 100);
+        strFormat.Replace("yy", strPart);
+    }
+    strPart.Format("%d", time.GetMonth());
+    strFormat.Replace("mm", strPart);
+    strPart.Format("%d", time.GetDay());
+    strFormat.Replace("dd", strPart);
+    return strFormat;
+}
+
+BOOL CCappBaseFun::FormatStrToTime(CString s, CTime& time)
+{
+    int nYear = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    int nHour = 0;
+    int nMinute = 0;
+    if (sscanf(s, "%d-%d-%d %d:%d", &nYear, &nMonth, &nDay, &nHour, &nMinute) != 5) {
+        return FALSE;
+    }
+    time = CTime(nYear, nMonth, nDay, nHour, nMinute, 0);
+    return TRUE;
 }
 
 bool CCappBaseFun::GetParam(CString strName, CString& strValue)

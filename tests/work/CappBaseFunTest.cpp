@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "work/CappBaseFun.h"
+#include "work/CappFieldItem.h"
 
 namespace
 {
@@ -170,6 +171,11 @@ TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
     EXPECT_EQ(CString("x-[x]-"), CCappBaseFun::RepliceVar("[名称]-[[名称]]-[C]", names, values));
     // Replacement goes name by name, so a value may bring in a later name.
     EXPECT_EQ(CString("x"), CCappBaseFun::RepliceVar("[名称][B]", names, values));
+    EXPECT_EQ(CString("x-1-"), CCappBaseFun::RepliceVar("[名称]-[B]-[C]", "名称\nB\nC", "x\n1"));
+    CUIntArray numbers;
+    numbers.Add(5);
+    numbers.Add(12);
+    EXPECT_EQ(CString("5,12,"), CCappBaseFun::RepliceVar("[名称],[B],[C]", names, numbers));
 
     struct PickCase { const char* szName; const char* szText; std::vector<const char*> vars; };
     const PickCase pickCases[] = {
@@ -191,6 +197,76 @@ TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
             EXPECT_EQ(CString(c.vars[i]), vars[static_cast<INT_PTR>(i)]);
         }
     }
+}
+
+TEST(CappBaseFunTest, NextIndexOfANumbering)
+{
+    struct IndexCase { const char* szName; const char* szIndex; int nStep; const char* szNext; };
+    const IndexCase cases[] = {
+        {"integer", "7", 2, "9"},
+        {"negative integer", "-3", 1, "-2"},
+        {"negative step", "10", -5, "5"},
+        {"Chinese numeral ignores the step", "三", 5, "四"},
+        {"nine gives ten", "九", 1, "十"},
+        {"ten is the end of the numerals", "十", 1, ""},
+        {"trailing digits", "A10", 1, "A11"},
+        {"digits between prefix and suffix", "第3页", 1, "第4页"},
+        {"leading zeros are not kept", "A09", 1, "A10"},
+        {"plus sign is a prefix", "+3", 1, "+4"},
+        {"digits after the suffix join the digits", "A1B2", 1, "A13B"},
+        {"trail bytes are no digits", "\xD6\x5C" "5", 2, "\xD6\x5C" "7"},
+        {"no digits", "ABC", 1, ""},
+        {"empty", "", 1, ""},
+        {"beyond int", "N99999999999", 1, "N100000000000"},
+    };
+    for (const IndexCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szNext), CCappBaseFun::GetNextIndex(c.szIndex, c.nStep));
+    }
+}
+
+TEST(CappBaseFunTest, TimeTexts)
+{
+    CTime time(2024, 3, 5, 7, 8, 9);
+    EXPECT_EQ(CString("2024-3-5 7:8"), CCappBaseFun::FormatTime(time));
+    EXPECT_EQ(CString("2024年3月5日"), CCappBaseFun::FormatTime("yyyy年mm月dd日", time));
+    EXPECT_EQ(CString("5/3/24"), CCappBaseFun::FormatTime("dd/mm/yy", time));
+    EXPECT_EQ(CString("07.1"), CCappBaseFun::FormatTime("yy.mm", CTime(2007, 1, 1, 0, 0, 0)));
+
+    CTime parsed;
+    EXPECT_TRUE(CCappBaseFun::FormatStrToTime("2024-3-5 7:8", parsed));
+    EXPECT_EQ(CTime(2024, 3, 5, 7, 8, 0), parsed);
+    EXPECT_EQ(CString("2024-3-5 7:8"), CCappBaseFun::FormatTime(parsed));
+    EXPECT_FALSE(CCappBaseFun::FormatStrToTime("2024-3-5", parsed));
+    EXPECT_EQ(CTime(2024, 3, 5, 7, 8, 0), parsed);
+}
+
+TEST(CappBaseFunTest, FieldRecordsAreFoundAndDeleted)
+{
+    CObList fields;
+    const char* const apszNames[] = {"零件号", "Name", "name"};
+    for (int i = 0; i < 3; ++i) {
+        auto* pField = new CCappFieldItem;
+        pField->m_nID = 10 + i;
+        pField->m_strName = apszNames[i];
+        fields.AddTail(pField);
+    }
+    POSITION pos = CCappBaseFun::FindFieldByID(11, fields);
+    ASSERT_NE(nullptr, pos);
+    EXPECT_EQ(CString("Name"), static_cast<CCappFieldItem*>(fields.GetAt(pos))->m_strName);
+    EXPECT_EQ(nullptr, CCappBaseFun::FindFieldByID(13, fields));
+    pos = CCappBaseFun::FindFieldByName("name", fields);
+    ASSERT_NE(nullptr, pos);
+    EXPECT_EQ(12, static_cast<CCappFieldItem*>(fields.GetAt(pos))->m_nID);
+    EXPECT_EQ(fields.GetHeadPosition(), CCappBaseFun::FindFieldByName("零件号", fields));
+    EXPECT_EQ(nullptr, CCappBaseFun::FindFieldByName("NAME", fields));
+
+    CCappFieldItem copy;
+    copy = *static_cast<CCappFieldItem*>(fields.GetHead());
+    EXPECT_EQ(10, copy.m_nID);
+    EXPECT_EQ(CString("零件号"), copy.m_strName);
+    CCappBaseFun::DetachFieldList(fields);
+    EXPECT_TRUE(fields.IsEmpty());
 }
 
 TEST(CappBaseFunTest, NumberAndDateTests)
@@ -287,14 +363,15 @@ std::wstring UnixPath(const CString& strPath)
     return wstrUnix;
 }
 
-// Runs a Unix program through Wine and waits until pszWatch exists (or no longer does).
-// Wine gives no process handle to wait on for a Unix program: wait on its folder instead.
-BOOL RunUnix(std::wstring wstrCommand, const CString& strWatch, BOOL bExists)
+// Runs a Unix program through Wine and waits until isDone() holds. Wine gives no process
+// handle to wait on for a Unix program: wait on changes in the folder it works in instead.
+template <class Done> BOOL RunUnix(std::wstring wstrCommand, const CString& strFolder, Done isDone)
 {
-    int nSlash = strWatch.ReverseFind('\\');
-    CString strFolder = nSlash > 2 ? strWatch.Left(nSlash) : strWatch.Left(nSlash + 1);
     HANDLE hChange = FindFirstChangeNotificationA(strFolder, FALSE,
                                                   FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME);
+    if (hChange == INVALID_HANDLE_VALUE) {
+        return FALSE;
+    }
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
@@ -303,16 +380,23 @@ BOOL RunUnix(std::wstring wstrCommand, const CString& strWatch, BOOL bExists)
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
-    auto IsDone = [&] { return (GetFileAttributesA(strWatch) != INVALID_FILE_ATTRIBUTES) == bExists; };
-    while (bStarted && hChange != INVALID_HANDLE_VALUE && !IsDone()) {
+    while (bStarted && !isDone()) {
         if (WaitForSingleObject(hChange, 10000) != WAIT_OBJECT_0 || !FindNextChangeNotification(hChange)) {
             break;
         }
     }
-    if (hChange != INVALID_HANDLE_VALUE) {
-        FindCloseChangeNotification(hChange);
-    }
-    return IsDone();
+    FindCloseChangeNotification(hChange);
+    return isDone();
+}
+
+CString ParentOf(const CString& strPath)
+{
+    return strPath.Left(strPath.ReverseFind('\\'));
+}
+
+BOOL Exists(const CString& strPath)
+{
+    return GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
 }
 
 BOOL WriteFileText(const CString& strPath, const char* pszText)
@@ -358,7 +442,10 @@ public:
                 CString strLink;
                 strLink.Format("%s/dosdevices/%c:", szPrefix, ch - 'A' + 'a');
                 m_wstrLink = Wide(strLink, CP_UTF8);
-                if (RunUnix(L"Z:\\bin\\ln -s " + UnixPath(strFolder) + L" " + m_wstrLink, strDrive + "\\", TRUE)) {
+                m_strDevices = "Z:" + CString(szPrefix) + "\\dosdevices";
+                m_strDevices.Replace('/', '\\');
+                if (RunUnix(L"Z:\\bin\\ln -s " + UnixPath(strFolder) + L" " + m_wstrLink, m_strDevices,
+                            [&] { return Exists(strDrive + "\\"); })) {
                     m_chDrive = ch;
                     m_bUnix = TRUE;
                 }
@@ -368,7 +455,8 @@ public:
     ~DriveMapping()
     {
         if (m_bUnix) {
-            RunUnix(L"Z:\\bin\\rm -f " + m_wstrLink, CString(m_chDrive) + ":\\", FALSE);
+            CString strRoot = CString(m_chDrive) + ":\\";
+            RunUnix(L"Z:\\bin\\rm -f " + m_wstrLink, m_strDevices, [&] { return !Exists(strRoot); });
         } else if (m_chDrive != 0) {
             DefineDosDeviceA(DDD_REMOVE_DEFINITION, CString(m_chDrive) + ":", nullptr);
         }
@@ -381,6 +469,7 @@ private:
     char m_chDrive = 0;
     BOOL m_bUnix = FALSE;
     std::wstring m_wstrLink;
+    CString m_strDevices;
 };
 
 // A fresh folder per test under the system's temporary directory.
@@ -400,7 +489,8 @@ protected:
         SetCurrentDirectoryA("C:\\");
         if (IsWine()) {
             // rm never follows a link; DeleteDirectory leaves Unix links where Wine shows only their targets.
-            RunUnix(L"Z:\\bin\\rm -rf " + UnixPath(m_strRoot), m_strRoot, FALSE);
+            RunUnix(L"Z:\\bin\\rm -rf " + UnixPath(m_strRoot), ParentOf(m_strRoot),
+                    [&] { return !Exists(m_strRoot); });
         } else {
             CCappBaseFun::DeleteDirectory(m_strRoot);
         }
@@ -490,7 +580,8 @@ TEST_F(DeleteDirectoryTest, LeavesTheTargetsOfLinksIntact)
         CString strLink = strTree + c.szLink;
         if (IsWine()) {
             // Wine 8 reports CreateSymbolicLinkA as done but makes nothing: link from the Unix side.
-            ASSERT_TRUE(RunUnix(L"Z:\\bin\\ln -s " + UnixPath(c.strTarget) + L" " + UnixPath(strLink), strLink, TRUE));
+            ASSERT_TRUE(RunUnix(L"Z:\\bin\\ln -s " + UnixPath(c.strTarget) + L" " + UnixPath(strLink),
+                                ParentOf(strLink), [&] { return Exists(strLink); }));
         } else if (!CreateSymbolicLinkA(strLink, c.strTarget,
                                         (c.bDirectory ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) |
                                             SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
