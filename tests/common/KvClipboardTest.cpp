@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "common/KvClipboard.h"
 
 namespace
@@ -55,17 +57,60 @@ TEST_F(KvClipboardTest, EmptyTextLeavesTheClipboardEmpty)
     EXPECT_FALSE(CKvClipboard::GetTextLength(dwSize, m_hWnd));
 }
 
-TEST_F(KvClipboardTest, SetTextFailsWhileAnotherWindowHoldsTheClipboard)
+// Keeps the clipboard open from its own thread until released: Windows lets the thread that
+// holds it open it again, so the holder must be another thread.
+class ClipboardHolder
 {
-    HWND hOther = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(nullptr, hOther);
+public:
+    ClipboardHolder()
+    {
+        m_thread = std::thread([this] {
+            BOOL bOpen = OpenClipboard(nullptr);
+            m_bOpen = bOpen;
+            SetEvent(m_hOpened);
+            WaitForSingleObject(m_hRelease, INFINITE);
+            if (bOpen) {
+                CloseClipboard();
+            }
+        });
+        WaitForSingleObject(m_hOpened, INFINITE);
+    }
+    ~ClipboardHolder() { Release(); }
+    ClipboardHolder(const ClipboardHolder&) = delete;
+    ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+
+    BOOL IsOpen() const { return m_bOpen; }
+    void Release()
+    {
+        if (m_thread.joinable()) {
+            SetEvent(m_hRelease);
+            m_thread.join();
+        }
+        CloseHandle(m_hOpened);
+        CloseHandle(m_hRelease);
+        m_hOpened = m_hRelease = nullptr;
+    }
+
+private:
+    HANDLE m_hOpened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE m_hRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    BOOL m_bOpen = FALSE;
+    std::thread m_thread;
+};
+
+TEST_F(KvClipboardTest, FailsWhileAnotherThreadHoldsTheClipboard)
+{
     ASSERT_TRUE(CKvClipboard::SetText("before", m_hWnd));
-    ASSERT_TRUE(OpenClipboard(hOther));
-    EXPECT_FALSE(CKvClipboard::SetText("after", m_hWnd));
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.IsOpen());
+        EXPECT_FALSE(CKvClipboard::SetText("after", m_hWnd));
+        CString strText;
+        EXPECT_FALSE(CKvClipboard::GetText(strText, m_hWnd));
+        DWORD dwSize = 0;
+        EXPECT_FALSE(CKvClipboard::GetTextLength(dwSize, m_hWnd));
+    }
     CString strText;
-    EXPECT_FALSE(CKvClipboard::GetText(strText, m_hWnd));
-    CloseClipboard();
-    DestroyWindow(hOther);
     ASSERT_TRUE(CKvClipboard::GetText(strText, m_hWnd));
     EXPECT_EQ(CString("before"), strText);
 }

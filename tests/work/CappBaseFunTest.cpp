@@ -171,6 +171,8 @@ TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
     EXPECT_EQ(CString("x-[x]-"), CCappBaseFun::RepliceVar("[名称]-[[名称]]-[C]", names, values));
     // Replacement goes name by name, so a value may bring in a later name.
     EXPECT_EQ(CString("x"), CCappBaseFun::RepliceVar("[名称][B]", names, values));
+    // "\xD6[" is one character: no variable starts inside it.
+    EXPECT_EQ(CString("\xD6[名称]x"), CCappBaseFun::RepliceVar("\xD6[名称][名称]", names, values));
     EXPECT_EQ(CString("x-1-"), CCappBaseFun::RepliceVar("[名称]-[B]-[C]", "名称\nB\nC", "x\n1"));
     CUIntArray numbers;
     numbers.Add(5);
