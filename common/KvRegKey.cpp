@@ -108,8 +108,7 @@ BOOL CKvRegKey::SetStringValue(LPCSTR pszValue, LPCSTR pszText)
         return FALSE;
     }
     DWORD cbData = static_cast<DWORD>(lstrlenA(pszText) + 1);
-    return RegSetValueExA(m_hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszText), cbData) ==
-           ERROR_SUCCESS;
+    return RegSetValueExA(m_hKey, pszValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(pszText), cbData) == ERROR_SUCCESS;
 }
 
 BOOL CKvRegKey::GetIntValue(LPCSTR pszValue, int& nValue)

@@ -114,7 +114,8 @@ BOOL IsDeletablePath(const CString& strPath)
     CStringArray parts;
     SplitPath(strPath, parts);
     INT_PTR nFirst = 0;
-    if (parts.GetSize() >= 2 && parts[0].GetLength() == 2 && parts[0][1] == ':' && isalpha(static_cast<BYTE>(parts[0][0]))) {
+    if (parts.GetSize() >= 2 && parts[0].GetLength() == 2 && parts[0][1] == ':' &&
+        isalpha(static_cast<BYTE>(parts[0][0]))) {
         nFirst = 1;
     } else if (parts.GetSize() >= 4 && parts[0].IsEmpty() && parts[1].IsEmpty() && !parts[2].IsEmpty() &&
                !parts[3].IsEmpty()) {
@@ -159,9 +160,9 @@ CString FinalPath(HANDLE hFile)
 HANDLE OpenEntry(const CString& strPath, const CString& strExpected, BY_HANDLE_FILE_INFORMATION& info)
 {
     // FILE_FLAG_OPEN_REPARSE_POINT: the handle is to a link itself, not to its target.
-    HANDLE hEntry = CreateFileA(strPath, DELETE | FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    HANDLE hEntry =
+        CreateFileA(strPath, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (hEntry == INVALID_HANDLE_VALUE) {
         return hEntry;
     }
@@ -311,8 +312,9 @@ void CCappBaseFun::DeleteDirectory(CString strDir)
         nSlash = nOtherSlash;
     }
     CString strParent = strDir.Left(nSlash + 1);
-    FileHandle parent(CreateFileA(strParent, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FileHandle parent(CreateFileA(strParent, FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!parent.IsValid()) {
         return;
     }
@@ -369,9 +371,8 @@ CString CCappBaseFun::GenerateGUIDString()
     GUID guid = {};
     CoCreateGuid(&guid);
     CString str;
-    str.Format("%08lX-%04X-%04x-%02X%02X-%02X%02X%02X%02X%02X%02X", guid.Data1, guid.Data2, guid.Data3,
-               guid.Data4[0], guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
-               guid.Data4[6], guid.Data4[7]);
+    str.Format("%08lX-%04X-%04x-%02X%02X-%02X%02X%02X%02X%02X%02X", guid.Data1, guid.Data2, guid.Data3, guid.Data4[0],
+               guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
     return str;
 }
 
@@ -445,8 +446,8 @@ BOOL CCappBaseFun::CheckDBTabAndFieldName(CString strName, CString& strMessage)
         strMessage = LoadWorkString(IDS_DBNAME_EMPTY);
         return FALSE;
     }
-    static const char* const s_apszBad[] = {" ", "-", "\t", "\n", "\r", "/", "\\", "?", ",", ".", ";", ":", "\"", "<",
-                                            ">", "=", "`", "~", "!", "%", "^", "&", "*", "(", ")", "（", "）"};
+    static const char* const s_apszBad[] = {" ", "-", "\t", "\n", "\r", "/", "\\", "?", ",", ".", ";", ":",  "\"", "<",
+                                            ">", "=", "`",  "~",  "!",  "%", "^",  "&", "*", "(", ")", "（", "）"};
     for (const char* pszBad : s_apszBad) {
         if (strName.Find(pszBad) >= 0) {
             strMessage.Format(LoadWorkString(IDS_DBNAME_BADCHAR), static_cast<LPCSTR>(strName));

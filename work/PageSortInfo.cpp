@@ -37,8 +37,7 @@ CString CPageSortInfo::GetSortInfo()
     CString strText;
     for (POSITION pos = m_listItem.GetHeadPosition(); pos != nullptr;) {
         auto* pItem = static_cast<CPageSortItem*>(m_listItem.GetNext(pos));
-        strText.AppendFormat("%d\n%s\n%d\n", pItem->m_nFirst, static_cast<LPCSTR>(pItem->m_strName),
-                             pItem->m_nSecond);
+        strText.AppendFormat("%d\n%s\n%d\n", pItem->m_nFirst, static_cast<LPCSTR>(pItem->m_strName), pItem->m_nSecond);
     }
     return strText;
 }

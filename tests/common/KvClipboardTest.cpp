@@ -27,7 +27,11 @@ protected:
 
 TEST_F(KvClipboardTest, GbkTextRoundTripsByteForByte)
 {
-    struct TextCase { const char* szName; const char* szText; };
+    struct TextCase
+    {
+        const char* szName;
+        const char* szText;
+    };
     const TextCase cases[] = {
         {"ascii", "hello"},
         {"Chinese", "提示：工艺卡片"},

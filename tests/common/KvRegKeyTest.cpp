@@ -84,8 +84,8 @@ TEST_F(KvRegKeyTest, StringValueIsCutAtItsFirstZero)
     CKvRegKey key;
     ASSERT_TRUE(key.Create(HKEY_LOCAL_MACHINE, m_strPath));
     const char abData[] = "ab\0cd";
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.GetKey(), "Embedded", 0, REG_SZ,
-                                            reinterpret_cast<const BYTE*>(abData), sizeof(abData)));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key.GetKey(), "Embedded", 0, REG_SZ, reinterpret_cast<const BYTE*>(abData),
+                                            sizeof(abData)));
     CString strText;
     EXPECT_TRUE(key.GetStringValue("Embedded", strText));
     EXPECT_EQ(CString("ab"), strText);

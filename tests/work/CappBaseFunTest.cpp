@@ -48,7 +48,13 @@ private:
 
 TEST(CappBaseFunTest, WorkDirComesFromTheRegistryWithoutTrailingBackslash)
 {
-    struct DirCase { const char* szName; const char* szStored; BOOL bResult; const char* szDir; };
+    struct DirCase
+    {
+        const char* szName;
+        const char* szStored;
+        BOOL bResult;
+        const char* szDir;
+    };
     const DirCase cases[] = {
         {"trailing backslash dropped", "C:\\Vorn\\", TRUE, "C:\\Vorn"},
         {"only one dropped", "C:\\Vorn\\\\", TRUE, "C:\\Vorn\\"},
@@ -111,7 +117,12 @@ TEST(CappBaseFunTest, GuidTextHasTheSystemsLayout)
 
 TEST(CappBaseFunTest, SqlNamesAndValues)
 {
-    struct NameCase { const char* szName; const char* szText; BOOL bValid; };
+    struct NameCase
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bValid;
+    };
     const NameCase nameCases[] = {
         {"letters and digit", "Card01", TRUE},
         {"Chinese", "工序名称", TRUE},
@@ -137,7 +148,14 @@ TEST(CappBaseFunTest, SqlNamesAndValues)
     CCappBaseFun::CheckDBTabAndFieldName("a b", strMessage);
     EXPECT_GE(strMessage.Find("a b"), 0);
 
-    struct ValueCase { const char* szName; const char* szValue; int nType; const char* szField; const char* szData; };
+    struct ValueCase
+    {
+        const char* szName;
+        const char* szValue;
+        int nType;
+        const char* szField;
+        const char* szData;
+    };
     const ValueCase valueCases[] = {
         {"text", "abc", 1, "'abc'", "'abc'"},
         {"text with quote", "O'Neil", 1, "'O''Neil'", "'O''Neil'"},
@@ -179,7 +197,12 @@ TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
     numbers.Add(12);
     EXPECT_EQ(CString("5,12,"), CCappBaseFun::RepliceVar("[名称],[B],[C]", names, numbers));
 
-    struct PickCase { const char* szName; const char* szText; std::vector<const char*> vars; };
+    struct PickCase
+    {
+        const char* szName;
+        const char* szText;
+        std::vector<const char*> vars;
+    };
     const PickCase pickCases[] = {
         {"none", "abc", {}},
         {"in order without duplicates", "[b]+[a]*[b]", {"b", "a"}},
@@ -203,7 +226,13 @@ TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
 
 TEST(CappBaseFunTest, NextIndexOfANumbering)
 {
-    struct IndexCase { const char* szName; const char* szIndex; int nStep; const char* szNext; };
+    struct IndexCase
+    {
+        const char* szName;
+        const char* szIndex;
+        int nStep;
+        const char* szNext;
+    };
     const IndexCase cases[] = {
         {"integer", "7", 2, "9"},
         {"negative integer", "-3", 1, "-2"},
@@ -216,7 +245,12 @@ TEST(CappBaseFunTest, NextIndexOfANumbering)
         {"leading zeros are not kept", "A09", 1, "A10"},
         {"plus sign is a prefix", "+3", 1, "+4"},
         {"digits after the suffix join the digits", "A1B2", 1, "A13B"},
-        {"trail bytes are no digits", "\xD6\x5C" "5", 2, "\xD6\x5C" "7"},
+        {"trail bytes are no digits",
+         "\xD6\x5C"
+         "5",
+         2,
+         "\xD6\x5C"
+         "7"},
         {"no digits", "ABC", 1, ""},
         {"empty", "", 1, ""},
         {"beyond int", "N99999999999", 1, "N100000000000"},
@@ -273,7 +307,13 @@ TEST(CappBaseFunTest, FieldRecordsAreFoundAndDeleted)
 
 TEST(CappBaseFunTest, NumberAndDateTests)
 {
-    struct NumCase { const char* szName; const char* szText; BOOL bNumber; BOOL bFloat; };
+    struct NumCase
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bNumber;
+        BOOL bFloat;
+    };
     const NumCase numCases[] = {
         {"zero", "0", TRUE, FALSE},
         {"integer", "123", TRUE, TRUE},
@@ -295,7 +335,12 @@ TEST(CappBaseFunTest, NumberAndDateTests)
         EXPECT_EQ(c.bFloat, CCappBaseFun::IsFloat(c.szText));
     }
 
-    struct DateCase { const char* szName; const char* szText; BOOL bDate; };
+    struct DateCase
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bDate;
+    };
     const DateCase dateCases[] = {
         {"plain", "2024-3-15 8:05", TRUE},
         {"leap year", "2024-2-29 0:0", TRUE},
@@ -369,8 +414,8 @@ std::wstring UnixPath(const CString& strPath)
 // handle to wait on for a Unix program: wait on changes in the folder it works in instead.
 template <class Done> BOOL RunUnix(std::wstring wstrCommand, const CString& strFolder, Done isDone)
 {
-    HANDLE hChange = FindFirstChangeNotificationA(strFolder, FALSE,
-                                                  FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME);
+    HANDLE hChange =
+        FindFirstChangeNotificationA(strFolder, FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME);
     if (hChange == INVALID_HANDLE_VALUE) {
         return FALSE;
     }
@@ -483,7 +528,8 @@ protected:
         CString strTemp;
         ASSERT_TRUE(CCappBaseFun::GetTempWorkDir(strTemp));
         const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
-        m_strRoot.Format("%s\\VornWorkTests_%lu_%s", static_cast<LPCSTR>(strTemp), GetCurrentProcessId(), pInfo->name());
+        m_strRoot.Format("%s\\VornWorkTests_%lu_%s", static_cast<LPCSTR>(strTemp), GetCurrentProcessId(),
+                         pInfo->name());
         ASSERT_TRUE(CreateDirectoryA(m_strRoot, nullptr));
     }
     void TearDown() override
@@ -491,8 +537,7 @@ protected:
         SetCurrentDirectoryA("C:\\");
         if (IsWine()) {
             // rm never follows a link; DeleteDirectory leaves Unix links where Wine shows only their targets.
-            RunUnix(L"Z:\\bin\\rm -rf " + UnixPath(m_strRoot), ParentOf(m_strRoot),
-                    [&] { return !Exists(m_strRoot); });
+            RunUnix(L"Z:\\bin\\rm -rf " + UnixPath(m_strRoot), ParentOf(m_strRoot), [&] { return !Exists(m_strRoot); });
         } else {
             CCappBaseFun::DeleteDirectory(m_strRoot);
         }
@@ -533,7 +578,11 @@ TEST_F(DeleteDirectoryTest, RefusesRelativeAndRootPaths)
     ASSERT_NE(0, drive.GetLetter()) << "no drive letter could be mapped to the test folder";
     char chDrive = drive.GetLetter();
     const CString strDrive = CString(chDrive) + ":";
-    struct PathCase { const char* szName; CString strPath; };
+    struct PathCase
+    {
+        const char* szName;
+        CString strPath;
+    };
     const PathCase cases[] = {
         {"empty", ""},
         {"backslash only", "\\"},
@@ -571,7 +620,12 @@ TEST_F(DeleteDirectoryTest, LeavesTheTargetsOfLinksIntact)
     ASSERT_TRUE(CreateDirectoryA(strOutside + "\\empty", nullptr));
     CString strTree = m_strRoot + "\\tree";
     MakeTree(strTree);
-    struct LinkCase { const char* szLink; CString strTarget; BOOL bDirectory; };
+    struct LinkCase
+    {
+        const char* szLink;
+        CString strTarget;
+        BOOL bDirectory;
+    };
     const LinkCase links[] = {
         {"\\dirlink", strOutside, TRUE},
         {"\\子目录\xD6\x5C\\emptylink", strOutside + "\\empty", TRUE},

@@ -26,7 +26,13 @@ TEST(CompDataTest, SortsNamesInNaturalOrder)
 
 TEST(CompDataTest, ComparesRunByRun)
 {
-    struct CompCase { const char* szName; const char* szA; const char* szB; int nSign; };
+    struct CompCase
+    {
+        const char* szName;
+        const char* szA;
+        const char* szB;
+        int nSign;
+    };
     const CompCase cases[] = {
         {"two empty texts", "", "", 0},
         {"10 after 9 by value", "page10", "page9", 1},
@@ -48,13 +54,21 @@ TEST(CompDataTest, ComparesRunByRun)
 
 TEST(CompDataTest, CutsRunsWithDoubleByteCharactersWhole)
 {
-    struct RunCase { const char* szName; const char* szText; std::vector<const char*> runs; };
+    struct RunCase
+    {
+        const char* szName;
+        const char* szText;
+        std::vector<const char*> runs;
+    };
     // "\xB0\x41" is one GBK character whose trail byte is the letter "A".
     const RunCase cases[] = {
         {"empty", "", {}},
         {"letters digits minus", "ab12-3", {"ab", "12", "-", "3"}},
         {"punctuation is class 0", "a_b", {"a", "_", "b"}},
-        {"trail byte like a letter stays with its lead", "\xB0\x41" "AB", {"\xB0\x41", "AB"}},
+        {"trail byte like a letter stays with its lead",
+         "\xB0\x41"
+         "AB",
+         {"\xB0\x41", "AB"}},
         {"Chinese then digits", "第3页", {"第", "3", "页"}},
     };
     for (const RunCase& c : cases) {
@@ -71,16 +85,17 @@ TEST(CompDataTest, CutsRunsWithDoubleByteCharactersWhole)
 
 TEST(CompDataTest, NumberRunsAreRecognised)
 {
-    struct NumCase { const char* szName; const char* szText; BOOL bNumber; };
+    struct NumCase
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bNumber;
+    };
     const NumCase cases[] = {
-        {"empty", "", FALSE},
-        {"integer", "10", TRUE},
-        {"decimal", "1.25", TRUE},
-        {"leading zeros", "007", TRUE},
-        {"zero point", "0.5", TRUE},
-        {"lone dot", ".", FALSE},
-        {"two dots", "1.2.3", FALSE},
-        {"trailing dot reads back from %f", "12.", TRUE},
+        {"empty", "", FALSE},         {"integer", "10", TRUE},
+        {"decimal", "1.25", TRUE},    {"leading zeros", "007", TRUE},
+        {"zero point", "0.5", TRUE},  {"lone dot", ".", FALSE},
+        {"two dots", "1.2.3", FALSE}, {"trailing dot reads back from %f", "12.", TRUE},
         {"letters", "ab", FALSE},
     };
     for (const NumCase& c : cases) {

@@ -27,7 +27,12 @@ TEST(PageSortInfoTest, TextFormRoundTrips)
 
 TEST(PageSortInfoTest, IncompleteLastItemIsDropped)
 {
-    struct LoadCase { const char* szName; const char* szText; int nCount; };
+    struct LoadCase
+    {
+        const char* szName;
+        const char* szText;
+        int nCount;
+    };
     const LoadCase cases[] = {
         {"no final line feed", "1\na\n2", 1},
         {"name without second number", "1\na\n2\n4\nb\n", 1},
