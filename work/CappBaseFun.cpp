@@ -114,8 +114,8 @@ BOOL IsDeletablePath(const CString& strPath)
     CStringArray parts;
     SplitPath(strPath, parts);
     INT_PTR nFirst = 0;
-    if (parts.GetSize() >= 2 && parts[0].GetLength() == 2 && parts[0][1] == ':' &&
-        isalpha(static_cast<BYTE>(parts[0][0]))) {
+    char chDrive = parts.GetSize() >= 2 && parts[0].GetLength() == 2 && parts[0][1] == ':' ? parts[0][0] : '\0';
+    if ((chDrive >= 'A' && chDrive <= 'Z') || (chDrive >= 'a' && chDrive <= 'z')) {
         nFirst = 1;
     } else if (parts.GetSize() >= 4 && parts[0].IsEmpty() && parts[1].IsEmpty() && !parts[2].IsEmpty() &&
                !parts[3].IsEmpty()) {
