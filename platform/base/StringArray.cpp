@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/base/Archive.h"
+
 // Index checks are our callers' duty, as in any array; a bad index is our bug, not bad input.
 
 CStringArray::CStringArray(const CStringArray& src)
@@ -145,4 +147,20 @@ void CStringArray::Reserve(INT_PTR nCapacity)
     delete[] m_pData;
     m_pData = pNew;
     m_nCapacity = nNew;
+}
+
+void CStringArray::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(m_nSize));
+        for (INT_PTR i = 0; i < m_nSize; ++i) {
+            ar << m_pData[i];
+        }
+        return;
+    }
+    // ReadCount has checked the count against the bytes left, so SetSize cannot run away.
+    SetSize(static_cast<INT_PTR>(ar.ReadCount()));
+    for (INT_PTR i = 0; i < m_nSize; ++i) {
+        ar >> m_pData[i];
+    }
 }

@@ -3,6 +3,8 @@
 
 #include "platform/base/String.h"
 
+class CArchive;
+
 class FX_API CStringArray
 {
 public:
@@ -32,6 +34,9 @@ public:
     void Copy(const CStringArray& src);
     void InsertAt(INT_PTR nIndex, const CString& str, INT_PTR nCount = 1);
     void RemoveAt(INT_PTR nIndex, INT_PTR nCount = 1);
+
+    // The count, then each string. Loading replaces the contents.
+    void Serialize(CArchive& ar);
 
 private:
     void Reserve(INT_PTR nCapacity);

@@ -1,0 +1,3 @@
+#include "platform/base/ByteArray.h"
+
+template class CFxArray<BYTE, BYTE>;

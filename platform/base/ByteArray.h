@@ -1,0 +1,10 @@
+// Growable array of bytes.
+#pragma once
+
+#include "platform/base/FxArray.h"
+
+extern template class FX_API CFxArray<BYTE, BYTE>;
+
+class FX_API CByteArray : public CFxArray<BYTE, BYTE>
+{
+};

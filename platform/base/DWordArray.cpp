@@ -1,0 +1,3 @@
+#include "platform/base/DWordArray.h"
+
+template class CFxArray<DWORD, DWORD>;

@@ -1,0 +1,3 @@
+#include "platform/base/MapPtrToPtr.h"
+
+template class CFxMap<void*, void*, void*, void*>;

@@ -1,0 +1,3 @@
+#include "platform/base/MapStringToOb.h"
+
+template class CFxMap<CString, LPCSTR, CObject*, CObject*>;

@@ -1,0 +1,3 @@
+#include "platform/base/MapStringToPtr.h"
+
+template class CFxMap<CString, LPCSTR, void*, void*>;

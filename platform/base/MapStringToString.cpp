@@ -1,0 +1,3 @@
+#include "platform/base/MapStringToString.h"
+
+template class CFxMap<CString, LPCSTR, CString, LPCSTR>;

@@ -1,0 +1,3 @@
+#include "platform/base/MapWordToPtr.h"
+
+template class CFxMap<WORD, WORD, void*, void*>;

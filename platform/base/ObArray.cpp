@@ -1,0 +1,3 @@
+#include "platform/base/ObArray.h"
+
+template class CFxArray<CObject*, CObject*>;

@@ -1,0 +1,3 @@
+#include "platform/base/PtrArray.h"
+
+template class CFxArray<void*, void*>;

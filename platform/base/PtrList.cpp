@@ -1,0 +1,3 @@
+#include "platform/base/PtrList.h"
+
+template class CFxList<void*, void*>;

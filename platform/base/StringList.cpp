@@ -1,0 +1,3 @@
+#include "platform/base/StringList.h"
+
+template class CFxList<CString, const CString&>;

@@ -1,0 +1,3 @@
+#include "platform/base/UIntArray.h"
+
+template class CFxArray<UINT, UINT>;

@@ -1,0 +1,3 @@
+#include "platform/base/WordArray.h"
+
+template class CFxArray<WORD, WORD>;
