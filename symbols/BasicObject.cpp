@@ -168,7 +168,8 @@ int CBasicObject::GetDrawPenWidth(double dScale) const
 
 CPoint CBasicObject::ToLogical(const CDoublePoint& pt, CPoint ptOrigin, double dScale)
 {
-    return CPoint(CSymFieldFun::CutToLong(pt.x * dScale + ptOrigin.x), CSymFieldFun::CutToLong(pt.y * dScale + ptOrigin.y));
+    return CPoint(CSymFieldFun::CutToLong(pt.x * dScale + ptOrigin.x),
+                  CSymFieldFun::CutToLong(pt.y * dScale + ptOrigin.y));
 }
 
 BOOL CBasicObject::Draw(CDC* pDC, CPoint ptOrigin, double dScale)

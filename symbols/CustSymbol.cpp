@@ -301,7 +301,8 @@ void CCustSymbol::UpdateRelativedObjectPostion(CObList& list)
         for (POSITION posRel = pElem->m_listRelation.GetHeadPosition(); posRel != nullptr;) {
             auto* pRel = static_cast<CPointRelation*>(pElem->m_listRelation.GetNext(posRel));
             // A text anchored to itself would move further on every measurement.
-            if (pElem->m_nKind == kindVText && static_cast<CVariableText*>(pElem)->m_strVarName == pRel->m_strObjectId) {
+            if (pElem->m_nKind == kindVText &&
+                static_cast<CVariableText*>(pElem)->m_strVarName == pRel->m_strObjectId) {
                 continue;
             }
             UpdateRelativedObjectPostion(pRel);

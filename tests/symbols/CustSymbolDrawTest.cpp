@@ -409,3 +409,82 @@ TEST(CustSymbolDrawTest, RotatedTextStaysInsideItsArea)
     }
     SavePng(TestImagePath("custsymbol-rotated-text.png").c_str(), dibAll.Bits(), dibAll.Width(), dibAll.Height());
 }
+
+// Markup damaged or extreme in every way is measured and drawn, or refused, and stays bounded.
+TEST(CustSymbolDrawTest, DamagedAndExtremeSymbolsStayBounded)
+{
+    CTestDib dib(100, 100);
+    CString strSample = kSample;
+    strSample += "<V>v,'值',1@v#R,2,12,M,B,000000,,30</V><T>'x',0,0,8,R,I,FF0000,,-45</T>";
+    for (int n = 0; n <= strSample.GetLength(); n += 3) {
+        CString strCut = strSample.Left(n) + strSample.Mid(n + 2);
+        long lWidth = 0;
+        QueryWidth(strCut, "v = 'w';  ", &dib.DC(), 30, lWidth);
+        DrawSymbol(strCut, "v = 'w';  ", &dib.DC(), 30, CPoint(5, 60));
+    }
+    const char* aszExtreme[] = {
+        "<L>0,0,1e9,1</L>",
+        "<L>-1e9,-1e9,1e9,1e9,000000,2147483647</L>",
+        "<L>0,0,1,1,000000,2147483647,y</L>",
+        "<M>(0,0)(1e9,0)(1e9,1),000000,y</M>",
+        "<C>0,0,2147483647</C>",
+        "<C>1e9,0,1</C><L>0,0,0,1</L>",
+        "<A>0,0,1e9,0,0,1e9,000000,y</A>",
+        "<A>0,0,1e-9,0,0,1e-9</A>",
+        "<T>'a',0,0,2147483647</T>",
+        "<T>'a',0,0,-12</T>",
+        "<T>'a',0,0,12</T><L>0,0,0,1e-9</L>",
+        "<V>v,'a',1e9@v#RT,1e9@v#RT,12</V><V>w,'b',0@v#R,0@v#T,12</V><L>0@w#LB,0@w#LB,5,5</L>",
+        "<V>v,'a',0@w#R,0,12</V><V>w,'b',0@v#R,0,12</V>",
+        "<F>0,0,FF0000,00FF00</F><P>1e9,1e9</P>",
+    };
+    for (const char* sz : aszExtreme) {
+        SCOPED_TRACE(sz);
+        CCustSymbol sym;
+        sym.SetSymbolString(sz);
+        for (int i = 0; i < 3; ++i) {
+            long lWidth = 0;
+            sym.QueryWidth(&dib.DC(), 50, lWidth);
+            EXPECT_GE(lWidth, 0);
+            EXPECT_LT(lWidth, 0x7FFFFFFF);
+            sym.Draw(&dib.DC(), CPoint(10, 60), 50L);
+        }
+        long lWidth = 0;
+        QueryWidth(sz, "", &dib.DC(), 32767, lWidth);
+    }
+}
+
+// Slot calls on a context whose y runs downwards, as asked with SetYDown: texts turn the other
+// way round and stay inside the extent measured with the same direction.
+TEST(CustSymbolDrawTest, YDownSlotDrawingStaysInsideItsExtent)
+{
+    const int anAngle[] = { 0, 90 };
+    for (int nAngle : anAngle) {
+        SCOPED_TRACE(nAngle);
+        CString strSymbol;
+        strSymbol.Format("<T>'HHg',0,0,20,L,,000000,,%d</T><A>0,0,10,0,0,10,FF0000</A>", nAngle);
+        CCustSymbol sym;
+        ASSERT_TRUE(sym.SetSymbolString(strSymbol));
+        sym.SetTransparent(TRUE);
+        sym.SetCharMode(0, FALSE);
+        sym.SetYDown(TRUE);
+        CTestDib dib(200, 200);
+        CDoubleRect rcArea;
+        ASSERT_TRUE(sym.QueryAreaAppr(&dib.DC(), rcArea, 1.0));
+        ASSERT_TRUE(sym.Draw(&dib.DC(), CPoint(100, 100), 1.0));
+        CRect rcInk = dib.InkBounds(CRect(0, 0, 200, 200));
+        CRect rcExpected(100 + static_cast<int>(std::floor(rcArea.left)) - 1,
+                         100 + static_cast<int>(std::floor(rcArea.top)) - 1,
+                         100 + static_cast<int>(std::ceil(rcArea.right)) + 1,
+                         100 + static_cast<int>(std::ceil(rcArea.bottom)) + 1);
+        CRect rcCommon;
+        rcCommon.IntersectRect(&rcInk, &rcExpected);
+        EXPECT_EQ(rcInk, rcCommon) << "ink " << rcInk.left << "," << rcInk.top << "," << rcInk.right << ","
+                                   << rcInk.bottom;
+        // Turned half round with its alignment mirrored, the text still runs right of its point.
+        if (nAngle == 0) {
+            EXPECT_GE(rcInk.left, 99);
+            EXPECT_GT(rcInk.Width(), 30);
+        }
+    }
+}
