@@ -104,17 +104,7 @@ void CCappSheet::Store(CArchive& ar)
     SerializeUIntArray(m_arrUInt1, ar);
     SerializeUIntArray(m_arrUInt2, ar);
 
-    CappSerializeList(ar, m_MidDataList, FX_RUNTIME_CLASS(CCappMidData));
-    CappSerializeList(ar, m_HCellLineList, FX_RUNTIME_CLASS(CCappLine));
-    CappSerializeList(ar, m_VCellLineList, FX_RUNTIME_CLASS(CCappLine));
-    CappSerializeList(ar, m_LHOutLineList, FX_RUNTIME_CLASS(CCappLine));
-    CappSerializeList(ar, m_TVOutLineList, FX_RUNTIME_CLASS(CCappLine));
-    CappSerializeList(ar, m_RHOutLineList, FX_RUNTIME_CLASS(CCappLine));
-    CappSerializeList(ar, m_BVOutLineList, FX_RUNTIME_CLASS(CCappLine));
-    CappSerializeList(ar, m_OutCellList, FX_RUNTIME_CLASS(CCappCell));
-    CappSerializeList(ar, m_HeadCellList, FX_RUNTIME_CLASS(CCappCell));
-    CappSerializeList(ar, m_PageCellList, FX_RUNTIME_CLASS(CCappCell));
-    CappSerializeList(ar, m_listFreeObj, FX_RUNTIME_CLASS(CCappFreeObj));
+    SerializeLists(ar);
 
     m_CardDataRel.Serialize(ar);
     CappSerializeList(ar, m_listScript, FX_RUNTIME_CLASS(CScriptItem));
@@ -136,6 +126,17 @@ void CCappSheet::Load(CArchive& ar)
     SerializeUIntArray(m_arrUInt1, ar);
     SerializeUIntArray(m_arrUInt2, ar);
 
+    SerializeLists(ar);
+
+    if (bCurrent) {
+        m_CardDataRel.Serialize(ar);
+        CappSerializeList(ar, m_listScript, FX_RUNTIME_CLASS(CScriptItem));
+    }
+}
+
+// The object lists stand in this order in both directions.
+void CCappSheet::SerializeLists(CArchive& ar)
+{
     CappSerializeList(ar, m_MidDataList, FX_RUNTIME_CLASS(CCappMidData));
     CappSerializeList(ar, m_HCellLineList, FX_RUNTIME_CLASS(CCappLine));
     CappSerializeList(ar, m_VCellLineList, FX_RUNTIME_CLASS(CCappLine));
@@ -147,11 +148,6 @@ void CCappSheet::Load(CArchive& ar)
     CappSerializeList(ar, m_HeadCellList, FX_RUNTIME_CLASS(CCappCell));
     CappSerializeList(ar, m_PageCellList, FX_RUNTIME_CLASS(CCappCell));
     CappSerializeList(ar, m_listFreeObj, FX_RUNTIME_CLASS(CCappFreeObj));
-
-    if (bCurrent) {
-        m_CardDataRel.Serialize(ar);
-        CappSerializeList(ar, m_listScript, FX_RUNTIME_CLASS(CScriptItem));
-    }
 }
 
 void CCappSheet::SerializeUIntArray(CUIntArray& arr, CArchive& ar)

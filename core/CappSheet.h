@@ -145,6 +145,7 @@ public:
 private:
     void Load(CArchive& ar);
     void Store(CArchive& ar);
+    void SerializeLists(CArchive& ar);
     CObList* GetLineList(int nType) const;
     CObList* GetCrossList(int nType) const;
     // The position of a cell line's start crossing line, for ordering; 0 when there is none.
