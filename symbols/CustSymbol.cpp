@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/base/Rect.h"
+#include "platform/base/ResMgr.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Brush.h"
@@ -11,6 +12,7 @@
 #include "symbols/Line.h"
 #include "symbols/MutiLine.h"
 #include "symbols/SymFieldFun.h"
+#include "symbols/SymbolArgDlg.h"
 #include "symbols/Text.h"
 #include "symbols/VariableText.h"
 
@@ -345,6 +347,23 @@ void CCustSymbol::SetArgument(CString strArguments)
     }
     // New values have new extents.
     m_mapAreaCache.RemoveAll();
+}
+
+BOOL CCustSymbol::QueryArgUI(CString strMark, CString& strArguments)
+{
+    CSymbolArgDlg dlg;
+    dlg.m_strMark = strMark;
+    dlg.m_pListVText = &m_listVText;
+    INT_PTR nResult = IDCANCEL;
+    {
+        CFxResourceSwitch resSwitch("SymbolDepot.dll");
+        nResult = dlg.DoModal();
+    }
+    if (nResult != IDOK) {
+        return FALSE;
+    }
+    strArguments = dlg.m_strArguments;
+    return TRUE;
 }
 
 void CCustSymbol::SetYDown(BOOL bYDown)

@@ -33,6 +33,9 @@ public:
     void UpdateRelativedObjectPostion(CBasicObject::CPointRelation* pRel);
 
     void SetArgument(CString strArguments);
+    // Edits the variable texts' values in the argument dialog (from SymbolDepot's resources when
+    // that module is loaded); TRUE with the new argument string on OK.
+    BOOL QueryArgUI(CString strMark, CString& strArguments);
 
     BOOL QueryWidth(CDC* pDC, long lHeight, long& lWidth);
     BOOL QueryScale(CDC* pDC, long lHeight, int nRefine, double& dScale);

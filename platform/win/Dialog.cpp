@@ -145,7 +145,8 @@ BOOL CDialog::HandleInitDialog(HWND hWnd)
     }
     ExecuteDlgInit(m_hTemplateInst);
     BOOL bResult = OnInitDialog();
-    if (g_pfnOpenedHook != nullptr) {
+    // A dialog that ended while it opened is never shown: nobody needs to hear of it.
+    if (g_pfnOpenedHook != nullptr && m_nModalResult == -1) {
         PostMessage(OpenedMessage());
     }
     return bResult;
