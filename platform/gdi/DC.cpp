@@ -564,6 +564,16 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, dwRop);
 }
 
+BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
+{
+    if (pBitmap == nullptr || pBitmap->m_hObject == nullptr) {
+        return FALSE;
+    }
+    return ::DrawStateA(m_hDC, pBrush != nullptr ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr, nullptr,
+                        reinterpret_cast<LPARAM>(pBitmap->m_hObject), 0, pt.x, pt.y, size.cx, size.cy,
+                        DST_BITMAP | nFlags);
+}
+
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                      int nSrcHeight, DWORD dwRop)
 {

@@ -145,6 +145,8 @@ public:
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop);
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
+    // A bitmap as a state image (DST_BITMAP with the DSS_ flags in nFlags), clipped to size.
+    BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = nullptr);
 
     // Text (GBK bytes)
     BOOL TextOut(int x, int y, LPCSTR psz, int nCount);
