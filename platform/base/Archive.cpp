@@ -22,7 +22,7 @@ const WORD nMaxClassName = 63;
 
 struct LoadedEntry
 {
-    void* p;      // CRuntimeClass* or CObject*
+    void* p; // CRuntimeClass* or CObject*
     bool bClass;
     UINT nSchema; // of a class
 };
@@ -185,7 +185,8 @@ ULONGLONG CArchive::BytesLeft() const
 // Lengths and counts come from the file: check them before anything is allocated for them.
 void CArchive::CheckLeft(ULONGLONG nBytes) const
 {
-    if (nBytes > BytesLeft()) {
+    // Within the read-ahead there is no need to ask the file.
+    if (nBytes > m_nMax - m_nCur && nBytes > BytesLeft()) {
         Fail(CArchiveException::endOfFile);
     }
 }
@@ -367,19 +368,72 @@ UINT CArchive::GetObjectSchema()
     return nSchema;
 }
 
-CArchive& CArchive::operator<<(BYTE by) { WriteScalar(&by, 1); return *this; }
-CArchive& CArchive::operator<<(char ch) { WriteScalar(&ch, 1); return *this; }
-CArchive& CArchive::operator<<(bool b) { BYTE by = b ? 1 : 0; WriteScalar(&by, 1); return *this; }
-CArchive& CArchive::operator<<(WORD w) { WriteScalar(&w, 2); return *this; }
-CArchive& CArchive::operator<<(short n) { WriteScalar(&n, 2); return *this; }
-CArchive& CArchive::operator<<(int n) { WriteScalar(&n, 4); return *this; }
-CArchive& CArchive::operator<<(UINT n) { WriteScalar(&n, 4); return *this; }
-CArchive& CArchive::operator<<(LONG l) { WriteScalar(&l, 4); return *this; }
-CArchive& CArchive::operator<<(DWORD dw) { WriteScalar(&dw, 4); return *this; }
-CArchive& CArchive::operator<<(LONGLONG ll) { WriteScalar(&ll, 8); return *this; }
-CArchive& CArchive::operator<<(ULONGLONG ull) { WriteScalar(&ull, 8); return *this; }
-CArchive& CArchive::operator<<(float f) { WriteScalar(&f, 4); return *this; }
-CArchive& CArchive::operator<<(double d) { WriteScalar(&d, 8); return *this; }
+CArchive& CArchive::operator<<(BYTE by)
+{
+    WriteScalar(&by, 1);
+    return *this;
+}
+CArchive& CArchive::operator<<(char ch)
+{
+    WriteScalar(&ch, 1);
+    return *this;
+}
+CArchive& CArchive::operator<<(bool b)
+{
+    BYTE by = b ? 1 : 0;
+    WriteScalar(&by, 1);
+    return *this;
+}
+CArchive& CArchive::operator<<(WORD w)
+{
+    WriteScalar(&w, 2);
+    return *this;
+}
+CArchive& CArchive::operator<<(short n)
+{
+    WriteScalar(&n, 2);
+    return *this;
+}
+CArchive& CArchive::operator<<(int n)
+{
+    WriteScalar(&n, 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(UINT n)
+{
+    WriteScalar(&n, 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(LONG l)
+{
+    WriteScalar(&l, 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(DWORD dw)
+{
+    WriteScalar(&dw, 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(LONGLONG ll)
+{
+    WriteScalar(&ll, 8);
+    return *this;
+}
+CArchive& CArchive::operator<<(ULONGLONG ull)
+{
+    WriteScalar(&ull, 8);
+    return *this;
+}
+CArchive& CArchive::operator<<(float f)
+{
+    WriteScalar(&f, 4);
+    return *this;
+}
+CArchive& CArchive::operator<<(double d)
+{
+    WriteScalar(&d, 8);
+    return *this;
+}
 
 CArchive& CArchive::operator<<(const CString& str)
 {
@@ -406,19 +460,73 @@ CArchive& CArchive::operator<<(const CObject* pOb)
     return *this;
 }
 
-CArchive& CArchive::operator>>(BYTE& by) { ReadExact(&by, 1); return *this; }
-CArchive& CArchive::operator>>(char& ch) { ReadExact(&ch, 1); return *this; }
-CArchive& CArchive::operator>>(bool& b) { BYTE by = 0; ReadExact(&by, 1); b = by != 0; return *this; }
-CArchive& CArchive::operator>>(WORD& w) { ReadExact(&w, 2); return *this; }
-CArchive& CArchive::operator>>(short& n) { ReadExact(&n, 2); return *this; }
-CArchive& CArchive::operator>>(int& n) { ReadExact(&n, 4); return *this; }
-CArchive& CArchive::operator>>(UINT& n) { ReadExact(&n, 4); return *this; }
-CArchive& CArchive::operator>>(LONG& l) { ReadExact(&l, 4); return *this; }
-CArchive& CArchive::operator>>(DWORD& dw) { ReadExact(&dw, 4); return *this; }
-CArchive& CArchive::operator>>(LONGLONG& ll) { ReadExact(&ll, 8); return *this; }
-CArchive& CArchive::operator>>(ULONGLONG& ull) { ReadExact(&ull, 8); return *this; }
-CArchive& CArchive::operator>>(float& f) { ReadExact(&f, 4); return *this; }
-CArchive& CArchive::operator>>(double& d) { ReadExact(&d, 8); return *this; }
+CArchive& CArchive::operator>>(BYTE& by)
+{
+    ReadExact(&by, 1);
+    return *this;
+}
+CArchive& CArchive::operator>>(char& ch)
+{
+    ReadExact(&ch, 1);
+    return *this;
+}
+CArchive& CArchive::operator>>(bool& b)
+{
+    BYTE by = 0;
+    ReadExact(&by, 1);
+    b = by != 0;
+    return *this;
+}
+CArchive& CArchive::operator>>(WORD& w)
+{
+    ReadExact(&w, 2);
+    return *this;
+}
+CArchive& CArchive::operator>>(short& n)
+{
+    ReadExact(&n, 2);
+    return *this;
+}
+CArchive& CArchive::operator>>(int& n)
+{
+    ReadExact(&n, 4);
+    return *this;
+}
+CArchive& CArchive::operator>>(UINT& n)
+{
+    ReadExact(&n, 4);
+    return *this;
+}
+CArchive& CArchive::operator>>(LONG& l)
+{
+    ReadExact(&l, 4);
+    return *this;
+}
+CArchive& CArchive::operator>>(DWORD& dw)
+{
+    ReadExact(&dw, 4);
+    return *this;
+}
+CArchive& CArchive::operator>>(LONGLONG& ll)
+{
+    ReadExact(&ll, 8);
+    return *this;
+}
+CArchive& CArchive::operator>>(ULONGLONG& ull)
+{
+    ReadExact(&ull, 8);
+    return *this;
+}
+CArchive& CArchive::operator>>(float& f)
+{
+    ReadExact(&f, 4);
+    return *this;
+}
+CArchive& CArchive::operator>>(double& d)
+{
+    ReadExact(&d, 8);
+    return *this;
+}
 
 CArchive& CArchive::operator>>(CString& str)
 {

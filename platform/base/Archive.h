@@ -13,8 +13,7 @@ struct CRuntimeClass;
 class FX_API CArchive
 {
 public:
-    enum Mode
-    {
+    enum Mode {
         store = 0,
         load = 1,
     };

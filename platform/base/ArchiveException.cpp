@@ -9,14 +9,10 @@ CArchiveException::CArchiveException(int cause, LPCSTR pszFileName) : m_cause(ca
 BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
     static const char* const formats[] = {
-        "读写存档“%s”时没有错误。",
-        "读写存档“%s”时发生错误。",
-        "存档“%s”只能读取，不能写入。",
-        "存档“%s”意外结束。",
-        "存档“%s”只能写入，不能读取。",
-        "存档“%s”的格式无效。",
-        "存档“%s”中含有未知或不符的对象类。",
-        "存档“%s”中对象的版本不符。",
+        "读写存档“%s”时没有错误。",           "读写存档“%s”时发生错误。",
+        "存档“%s”只能读取，不能写入。",       "存档“%s”意外结束。",
+        "存档“%s”只能写入，不能读取。",       "存档“%s”的格式无效。",
+        "存档“%s”中含有未知或不符的对象类。", "存档“%s”中对象的版本不符。",
     };
     if (pnHelpContext != nullptr) {
         *pnHelpContext = 0;

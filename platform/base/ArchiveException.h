@@ -7,8 +7,7 @@ class FX_API CArchiveException : public CException
 {
     FX_DECLARE_DYNAMIC(CArchiveException)
 public:
-    enum
-    {
+    enum {
         none,
         genericException,
         readOnly,

@@ -7,8 +7,7 @@ class FX_API CFile : public CObject
 {
     FX_DECLARE_DYNAMIC(CFile)
 public:
-    enum OpenFlags
-    {
+    enum OpenFlags {
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
@@ -23,8 +22,7 @@ public:
         typeText = 0x4000,
         typeBinary = 0x8000,
     };
-    enum SeekPosition
-    {
+    enum SeekPosition {
         begin = 0,
         current = 1,
         end = 2,

@@ -10,21 +10,11 @@ CFileException::CFileException(int cause, LONG lOsError, LPCSTR pszFileName)
 BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
 {
     static const char* const formats[] = {
-        "访问“%s”时没有错误。",
-        "访问“%s”时发生错误。",
-        "找不到文件“%s”。",
-        "路径“%s”无效。",
-        "打开的文件过多，无法打开“%s”。",
-        "拒绝访问“%s”。",
-        "文件“%s”的句柄无效。",
-        "不能删除当前目录“%s”。",
-        "目录已满，无法创建“%s”。",
-        "在“%s”中定位失败。",
-        "读写“%s”时发生硬件错误。",
-        "“%s”正被其他程序使用。",
-        "“%s”的区域已被锁定。",
-        "磁盘已满，无法写入“%s”。",
-        "读取“%s”时已到文件末尾。",
+        "访问“%s”时没有错误。", "访问“%s”时发生错误。",           "找不到文件“%s”。",
+        "路径“%s”无效。",       "打开的文件过多，无法打开“%s”。", "拒绝访问“%s”。",
+        "文件“%s”的句柄无效。", "不能删除当前目录“%s”。",         "目录已满，无法创建“%s”。",
+        "在“%s”中定位失败。",   "读写“%s”时发生硬件错误。",       "“%s”正被其他程序使用。",
+        "“%s”的区域已被锁定。", "磁盘已满，无法写入“%s”。",       "读取“%s”时已到文件末尾。",
     };
     if (pnHelpContext != nullptr) {
         *pnHelpContext = 0;

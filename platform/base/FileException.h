@@ -7,8 +7,7 @@ class FX_API CFileException : public CException
 {
     FX_DECLARE_DYNAMIC(CFileException)
 public:
-    enum
-    {
+    enum {
         none,
         genericException,
         fileNotFound,

@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-CFileFind::CFileFind()
-    : m_hFind(INVALID_HANDLE_VALUE), m_found{}, m_next{}, m_bHasNext(FALSE), m_bHasFound(FALSE)
+CFileFind::CFileFind() : m_hFind(INVALID_HANDLE_VALUE), m_found{}, m_next{}, m_bHasNext(FALSE), m_bHasFound(FALSE)
 {
 }
 

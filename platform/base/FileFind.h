@@ -32,8 +32,8 @@ public:
 
 private:
     HANDLE m_hFind;
-    WIN32_FIND_DATAA m_found;   // the current match
-    WIN32_FIND_DATAA m_next;    // the one FindNextFile steps to
+    WIN32_FIND_DATAA m_found; // the current match
+    WIN32_FIND_DATAA m_next;  // the one FindNextFile steps to
     BOOL m_bHasNext;
     BOOL m_bHasFound;
     CString m_strRoot;

@@ -66,51 +66,50 @@ protected:
 
 #define FX_RUNTIME_CLASS(cls) (cls::GetThisClass())
 
-#define FX_DECLARE_DYNAMIC(cls)                                                                    \
-public:                                                                                            \
-    static CRuntimeClass* GetThisClass();                                                          \
+#define FX_DECLARE_DYNAMIC(cls)                                                                                        \
+public:                                                                                                                \
+    static CRuntimeClass* GetThisClass();                                                                              \
     CRuntimeClass* GetRuntimeClass() const override;
 
-#define FX_DECLARE_DYNCREATE(cls)                                                                  \
-    FX_DECLARE_DYNAMIC(cls)                                                                        \
+#define FX_DECLARE_DYNCREATE(cls)                                                                                      \
+    FX_DECLARE_DYNAMIC(cls)                                                                                            \
     static CObject* CreateObject();
 
 // The friend is inline so that `ar >> pObj` works in every module without an export.
-#define FX_DECLARE_SERIAL(cls)                                                                     \
-    FX_DECLARE_DYNCREATE(cls)                                                                      \
-    friend CArchive& operator>>(CArchive& ar, cls*& pOb)                                           \
-    {                                                                                              \
-        pOb = static_cast<cls*>(FxReadObject(ar, cls::GetThisClass()));                            \
-        return ar;                                                                                 \
+#define FX_DECLARE_SERIAL(cls)                                                                                         \
+    FX_DECLARE_DYNCREATE(cls)                                                                                          \
+    friend CArchive& operator>>(CArchive& ar, cls*& pOb)                                                               \
+    {                                                                                                                  \
+        pOb = static_cast<cls*>(FxReadObject(ar, cls::GetThisClass()));                                                \
+        return ar;                                                                                                     \
     }
 
-#define FX_IMPLEMENT_RUNTIMECLASS_(cls, base, schema, pfnNew)                                      \
-    CRuntimeClass* cls::GetThisClass()                                                             \
-    {                                                                                              \
-        static CRuntimeClass rc = {#cls, static_cast<int>(sizeof(cls)), schema, pfnNew,            \
-                                   base::GetThisClass()};                                          \
-        return &rc;                                                                                \
-    }                                                                                              \
-    CRuntimeClass* cls::GetRuntimeClass() const                                                    \
-    {                                                                                              \
-        return cls::GetThisClass();                                                                \
-    }                                                                                              \
+#define FX_IMPLEMENT_RUNTIMECLASS_(cls, base, schema, pfnNew)                                                          \
+    CRuntimeClass* cls::GetThisClass()                                                                                 \
+    {                                                                                                                  \
+        static CRuntimeClass rc = {#cls, static_cast<int>(sizeof(cls)), schema, pfnNew, base::GetThisClass()};         \
+        return &rc;                                                                                                    \
+    }                                                                                                                  \
+    CRuntimeClass* cls::GetRuntimeClass() const                                                                        \
+    {                                                                                                                  \
+        return cls::GetThisClass();                                                                                    \
+    }                                                                                                                  \
     static const CFxClassInit fxClassInit##cls(cls::GetThisClass());
 
 #define FX_IMPLEMENT_DYNAMIC(cls, base) FX_IMPLEMENT_RUNTIMECLASS_(cls, base, FX_NO_SCHEMA, nullptr)
 
-#define FX_IMPLEMENT_DYNCREATE(cls, base)                                                          \
-    CObject* cls::CreateObject()                                                                   \
-    {                                                                                              \
-        return new cls;                                                                            \
-    }                                                                                              \
+#define FX_IMPLEMENT_DYNCREATE(cls, base)                                                                              \
+    CObject* cls::CreateObject()                                                                                       \
+    {                                                                                                                  \
+        return new cls;                                                                                                \
+    }                                                                                                                  \
     FX_IMPLEMENT_RUNTIMECLASS_(cls, base, FX_NO_SCHEMA, &cls::CreateObject)
 
-#define FX_IMPLEMENT_SERIAL(cls, base, schema)                                                     \
-    CObject* cls::CreateObject()                                                                   \
-    {                                                                                              \
-        return new cls;                                                                            \
-    }                                                                                              \
+#define FX_IMPLEMENT_SERIAL(cls, base, schema)                                                                         \
+    CObject* cls::CreateObject()                                                                                       \
+    {                                                                                                                  \
+        return new cls;                                                                                                \
+    }                                                                                                                  \
     FX_IMPLEMENT_RUNTIMECLASS_(cls, base, schema, &cls::CreateObject)
 
 // Serialize bodies need the archive; callers of the macros get it with this header.

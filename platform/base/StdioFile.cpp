@@ -9,8 +9,7 @@ CStdioFile::CStdioFile() : m_bText(TRUE), m_readBuf{}, m_nReadCur(0), m_nReadMax
 {
 }
 
-CStdioFile::CStdioFile(LPCSTR pszFileName, UINT nOpenFlags)
-    : m_bText(TRUE), m_readBuf{}, m_nReadCur(0), m_nReadMax(0)
+CStdioFile::CStdioFile(LPCSTR pszFileName, UINT nOpenFlags) : m_bText(TRUE), m_readBuf{}, m_nReadCur(0), m_nReadMax(0)
 {
     CFileException error;
     if (!CStdioFile::Open(pszFileName, nOpenFlags, &error)) {

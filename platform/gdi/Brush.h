@@ -1,0 +1,24 @@
+// Owner of a GDI brush.
+#pragma once
+
+#include "platform/gdi/GdiObject.h"
+
+class CBitmap;
+
+class FX_API CBrush : public CGdiObject
+{
+public:
+    CBrush() = default;
+    // Solid brush; check GetSafeHandle: a constructor cannot report a failed creation.
+    explicit CBrush(COLORREF crColor);
+
+    static CBrush* FromHandle(HBRUSH hBrush);
+    operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
+
+    BOOL CreateSolidBrush(COLORREF crColor);
+    BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
+    BOOL CreatePatternBrush(CBitmap* pBitmap);
+    BOOL CreateBrushIndirect(const LOGBRUSH* pLogBrush);
+    BOOL CreateSysColorBrush(int nIndex);
+    int GetLogBrush(LOGBRUSH* pLogBrush) const { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
+};

@@ -1,0 +1,649 @@
+#include "platform/gdi/DC.h"
+
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Palette.h"
+#include "platform/gdi/Pen.h"
+#include "platform/gdi/Rgn.h"
+#include "platform/gdi/TempHandleMap.h"
+
+namespace
+{
+// The attribute DC when it differs from the output DC, else null: state changes go to both.
+HDC OtherDC(HDC hDC, HDC hAttribDC)
+{
+    return (hAttribDC != nullptr && hAttribDC != hDC) ? hAttribDC : nullptr;
+}
+} // namespace
+
+FX_IMPLEMENT_DYNCREATE(CDC, CObject)
+
+CDC::~CDC()
+{
+    DeleteDC();
+}
+
+CDC* CDC::FromHandle(HDC hDC)
+{
+    return FxTempWrapper<CDC>(hDC, [](CDC* p, HDC h) { p->m_hDC = p->m_hAttribDC = h; });
+}
+
+BOOL CDC::Attach(HDC hDC)
+{
+    if (hDC == nullptr || m_hDC != nullptr) {
+        return FALSE;
+    }
+    m_hDC = m_hAttribDC = hDC;
+    return TRUE;
+}
+
+HDC CDC::Detach()
+{
+    HDC hDC = m_hDC;
+    m_hDC = m_hAttribDC = nullptr;
+    return hDC;
+}
+
+BOOL CDC::DeleteDC()
+{
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    return ::DeleteDC(Detach());
+}
+
+BOOL CDC::CreateDC(LPCSTR pszDriverName, LPCSTR pszDeviceName, LPCSTR pszOutput, const DEVMODEA* pInitData)
+{
+    return Attach(::CreateDCA(pszDriverName, pszDeviceName, pszOutput, pInitData));
+}
+
+BOOL CDC::CreateIC(LPCSTR pszDriverName, LPCSTR pszDeviceName, LPCSTR pszOutput, const DEVMODEA* pInitData)
+{
+    return Attach(::CreateICA(pszDriverName, pszDeviceName, pszOutput, pInitData));
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* pDC)
+{
+    return Attach(::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr));
+}
+
+int CDC::SaveDC()
+{
+    HDC hOther = OtherDC(m_hDC, m_hAttribDC);
+    if (hOther != nullptr) {
+        ::SaveDC(hOther);
+    }
+    return ::SaveDC(m_hDC);
+}
+
+BOOL CDC::RestoreDC(int nSavedDC)
+{
+    HDC hOther = OtherDC(m_hDC, m_hAttribDC);
+    if (hOther != nullptr) {
+        ::RestoreDC(hOther, nSavedDC);
+    }
+    return ::RestoreDC(m_hDC, nSavedDC);
+}
+
+int CDC::GetDeviceCaps(int nIndex) const
+{
+    return ::GetDeviceCaps(m_hAttribDC, nIndex);
+}
+
+int CDC::GetMapMode() const
+{
+    return ::GetMapMode(m_hAttribDC);
+}
+
+int CDC::SetMapMode(int nMapMode)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetMapMode(hOther, nMapMode);
+    }
+    return ::SetMapMode(m_hDC, nMapMode);
+}
+
+CPoint CDC::GetWindowOrg() const
+{
+    CPoint pt;
+    ::GetWindowOrgEx(m_hAttribDC, &pt);
+    return pt;
+}
+
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetWindowOrgEx(hOther, x, y, nullptr);
+    }
+    CPoint ptOld;
+    ::SetWindowOrgEx(m_hDC, x, y, &ptOld);
+    return ptOld;
+}
+
+CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::OffsetWindowOrgEx(hOther, nWidth, nHeight, nullptr);
+    }
+    CPoint ptOld;
+    ::OffsetWindowOrgEx(m_hDC, nWidth, nHeight, &ptOld);
+    return ptOld;
+}
+
+CSize CDC::GetWindowExt() const
+{
+    CSize size;
+    ::GetWindowExtEx(m_hAttribDC, &size);
+    return size;
+}
+
+CSize CDC::SetWindowExt(int cx, int cy)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetWindowExtEx(hOther, cx, cy, nullptr);
+    }
+    CSize sizeOld;
+    ::SetWindowExtEx(m_hDC, cx, cy, &sizeOld);
+    return sizeOld;
+}
+
+CPoint CDC::GetViewportOrg() const
+{
+    CPoint pt;
+    ::GetViewportOrgEx(m_hAttribDC, &pt);
+    return pt;
+}
+
+CPoint CDC::SetViewportOrg(int x, int y)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetViewportOrgEx(hOther, x, y, nullptr);
+    }
+    CPoint ptOld;
+    ::SetViewportOrgEx(m_hDC, x, y, &ptOld);
+    return ptOld;
+}
+
+CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::OffsetViewportOrgEx(hOther, nWidth, nHeight, nullptr);
+    }
+    CPoint ptOld;
+    ::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &ptOld);
+    return ptOld;
+}
+
+CSize CDC::GetViewportExt() const
+{
+    CSize size;
+    ::GetViewportExtEx(m_hAttribDC, &size);
+    return size;
+}
+
+CSize CDC::SetViewportExt(int cx, int cy)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetViewportExtEx(hOther, cx, cy, nullptr);
+    }
+    CSize sizeOld;
+    ::SetViewportExtEx(m_hDC, cx, cy, &sizeOld);
+    return sizeOld;
+}
+
+void CDC::LPtoDP(LPPOINT pPoints, int nCount) const
+{
+    ::LPtoDP(m_hAttribDC, pPoints, nCount);
+}
+
+void CDC::LPtoDP(LPRECT prc) const
+{
+    ::LPtoDP(m_hAttribDC, reinterpret_cast<LPPOINT>(prc), 2);
+}
+
+void CDC::LPtoDP(LPSIZE pSize) const
+{
+    POINT pts[2] = {{0, 0}, {pSize->cx, pSize->cy}};
+    ::LPtoDP(m_hAttribDC, pts, 2);
+    pSize->cx = pts[1].x - pts[0].x;
+    pSize->cy = pts[1].y - pts[0].y;
+}
+
+void CDC::DPtoLP(LPPOINT pPoints, int nCount) const
+{
+    ::DPtoLP(m_hAttribDC, pPoints, nCount);
+}
+
+void CDC::DPtoLP(LPRECT prc) const
+{
+    ::DPtoLP(m_hAttribDC, reinterpret_cast<LPPOINT>(prc), 2);
+}
+
+void CDC::DPtoLP(LPSIZE pSize) const
+{
+    POINT pts[2] = {{0, 0}, {pSize->cx, pSize->cy}};
+    ::DPtoLP(m_hAttribDC, pts, 2);
+    pSize->cx = pts[1].x - pts[0].x;
+    pSize->cy = pts[1].y - pts[0].y;
+}
+
+HGDIOBJ CDC::SelectHandle(HGDIOBJ hObject)
+{
+    if (hObject == nullptr || m_hDC == nullptr) {
+        return nullptr;
+    }
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SelectObject(hOther, hObject);
+    }
+    return ::SelectObject(m_hDC, hObject);
+}
+
+CGdiObject* CDC::SelectStockObject(int nIndex)
+{
+    return CGdiObject::FromHandle(SelectHandle(::GetStockObject(nIndex)));
+}
+
+CGdiObject* CDC::SelectObject(CGdiObject* pObject)
+{
+    return pObject ? CGdiObject::FromHandle(SelectHandle(pObject->m_hObject)) : nullptr;
+}
+
+CPen* CDC::SelectObject(CPen* pPen)
+{
+    return pPen ? CPen::FromHandle(static_cast<HPEN>(SelectHandle(pPen->m_hObject))) : nullptr;
+}
+
+CBrush* CDC::SelectObject(CBrush* pBrush)
+{
+    return pBrush ? CBrush::FromHandle(static_cast<HBRUSH>(SelectHandle(pBrush->m_hObject))) : nullptr;
+}
+
+CFont* CDC::SelectObject(CFont* pFont)
+{
+    return pFont ? CFont::FromHandle(static_cast<HFONT>(SelectHandle(pFont->m_hObject))) : nullptr;
+}
+
+CBitmap* CDC::SelectObject(CBitmap* pBitmap)
+{
+    return pBitmap ? CBitmap::FromHandle(static_cast<HBITMAP>(SelectHandle(pBitmap->m_hObject))) : nullptr;
+}
+
+int CDC::SelectObject(CRgn* pRgn)
+{
+    if (pRgn == nullptr || pRgn->m_hObject == nullptr) {
+        return ERROR;
+    }
+    // SelectObject with a region answers a region kind cast to a handle.
+    return static_cast<int>(reinterpret_cast<INT_PTR>(SelectHandle(pRgn->m_hObject)));
+}
+
+CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
+{
+    if (pPalette == nullptr) {
+        return nullptr;
+    }
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SelectPalette(hOther, *pPalette, bForceBackground);
+    }
+    return CPalette::FromHandle(::SelectPalette(m_hDC, *pPalette, bForceBackground));
+}
+
+UINT CDC::RealizePalette()
+{
+    return ::RealizePalette(m_hDC);
+}
+
+CPen* CDC::GetCurrentPen() const
+{
+    return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hAttribDC, OBJ_PEN)));
+}
+
+CBrush* CDC::GetCurrentBrush() const
+{
+    return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hAttribDC, OBJ_BRUSH)));
+}
+
+CFont* CDC::GetCurrentFont() const
+{
+    return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hAttribDC, OBJ_FONT)));
+}
+
+CBitmap* CDC::GetCurrentBitmap() const
+{
+    return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hAttribDC, OBJ_BITMAP)));
+}
+
+COLORREF CDC::GetTextColor() const
+{
+    return ::GetTextColor(m_hAttribDC);
+}
+
+COLORREF CDC::SetTextColor(COLORREF crColor)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetTextColor(hOther, crColor);
+    }
+    return ::SetTextColor(m_hDC, crColor);
+}
+
+COLORREF CDC::GetBkColor() const
+{
+    return ::GetBkColor(m_hAttribDC);
+}
+
+COLORREF CDC::SetBkColor(COLORREF crColor)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetBkColor(hOther, crColor);
+    }
+    return ::SetBkColor(m_hDC, crColor);
+}
+
+int CDC::GetBkMode() const
+{
+    return ::GetBkMode(m_hAttribDC);
+}
+
+int CDC::SetBkMode(int nBkMode)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetBkMode(hOther, nBkMode);
+    }
+    return ::SetBkMode(m_hDC, nBkMode);
+}
+
+int CDC::GetROP2() const
+{
+    return ::GetROP2(m_hAttribDC);
+}
+
+int CDC::SetROP2(int nDrawMode)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetROP2(hOther, nDrawMode);
+    }
+    return ::SetROP2(m_hDC, nDrawMode);
+}
+
+UINT CDC::GetTextAlign() const
+{
+    return ::GetTextAlign(m_hAttribDC);
+}
+
+UINT CDC::SetTextAlign(UINT nFlags)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetTextAlign(hOther, nFlags);
+    }
+    return ::SetTextAlign(m_hDC, nFlags);
+}
+
+int CDC::SetStretchBltMode(int nStretchMode)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SetStretchBltMode(hOther, nStretchMode);
+    }
+    return ::SetStretchBltMode(m_hDC, nStretchMode);
+}
+
+int CDC::SelectClipRgn(CRgn* pRgn)
+{
+    // A null region removes the clip region.
+    HRGN hRgn = pRgn ? static_cast<HRGN>(pRgn->m_hObject) : nullptr;
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::SelectClipRgn(hOther, hRgn);
+    }
+    return ::SelectClipRgn(m_hDC, hRgn);
+}
+
+int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::IntersectClipRect(hOther, x1, y1, x2, y2);
+    }
+    return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
+}
+
+int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::ExcludeClipRect(hOther, x1, y1, x2, y2);
+    }
+    return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
+}
+
+int CDC::GetClipBox(LPRECT prc) const
+{
+    return ::GetClipBox(m_hDC, prc);
+}
+
+CPoint CDC::GetCurrentPosition() const
+{
+    CPoint pt;
+    ::GetCurrentPositionEx(m_hAttribDC, &pt);
+    return pt;
+}
+
+CPoint CDC::MoveTo(int x, int y)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::MoveToEx(hOther, x, y, nullptr);
+    }
+    CPoint ptOld;
+    ::MoveToEx(m_hDC, x, y, &ptOld);
+    return ptOld;
+}
+
+BOOL CDC::LineTo(int x, int y)
+{
+    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
+        ::MoveToEx(hOther, x, y, nullptr);
+    }
+    return ::LineTo(m_hDC, x, y);
+}
+
+BOOL CDC::Polyline(const POINT* pPoints, int nCount)
+{
+    return ::Polyline(m_hDC, pPoints, nCount);
+}
+
+BOOL CDC::Polygon(const POINT* pPoints, int nCount)
+{
+    return ::Polygon(m_hDC, pPoints, nCount);
+}
+
+BOOL CDC::PolyBezier(const POINT* pPoints, int nCount)
+{
+    return ::PolyBezier(m_hDC, pPoints, static_cast<DWORD>(nCount));
+}
+
+BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+BOOL CDC::Arc(LPCRECT prc, POINT ptStart, POINT ptEnd)
+{
+    return Arc(prc->left, prc->top, prc->right, prc->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y);
+}
+
+BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Chord(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
+{
+    return ::Rectangle(m_hDC, x1, y1, x2, y2);
+}
+
+BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
+{
+    return ::RoundRect(m_hDC, x1, y1, x2, y2, x3, y3);
+}
+
+BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
+{
+    return ::Ellipse(m_hDC, x1, y1, x2, y2);
+}
+
+void CDC::FillRect(LPCRECT prc, CBrush* pBrush)
+{
+    if (pBrush != nullptr) {
+        ::FillRect(m_hDC, prc, *pBrush);
+    }
+}
+
+void CDC::FrameRect(LPCRECT prc, CBrush* pBrush)
+{
+    if (pBrush != nullptr) {
+        ::FrameRect(m_hDC, prc, *pBrush);
+    }
+}
+
+void CDC::InvertRect(LPCRECT prc)
+{
+    ::InvertRect(m_hDC, prc);
+}
+
+BOOL CDC::DrawFocusRect(LPCRECT prc)
+{
+    return ::DrawFocusRect(m_hDC, prc);
+}
+
+void CDC::FillSolidRect(LPCRECT prc, COLORREF crColor)
+{
+    // An opaque ExtTextOut without text fills in the background colour with no brush to make.
+    COLORREF crOld = ::SetBkColor(m_hDC, crColor);
+    ::ExtTextOutA(m_hDC, 0, 0, ETO_OPAQUE, prc, nullptr, 0, nullptr);
+    ::SetBkColor(m_hDC, crOld);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
+{
+    RECT rc = {x, y, x + cx, y + cy};
+    FillSolidRect(&rc, crColor);
+}
+
+BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
+{
+    if (pRgn == nullptr || pBrush == nullptr) {
+        return FALSE;
+    }
+    return ::FillRgn(m_hDC, *pRgn, *pBrush);
+}
+
+BOOL CDC::FloodFill(int x, int y, COLORREF crColor)
+{
+    return ::FloodFill(m_hDC, x, y, crColor);
+}
+
+BOOL CDC::ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType)
+{
+    return ::ExtFloodFill(m_hDC, x, y, crColor, nFillType);
+}
+
+COLORREF CDC::GetPixel(int x, int y) const
+{
+    return ::GetPixel(m_hDC, x, y);
+}
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
+{
+    return ::SetPixel(m_hDC, x, y, crColor);
+}
+
+BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
+{
+    return ::BitBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, dwRop);
+}
+
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
+{
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth,
+                        nSrcHeight, dwRop);
+}
+
+BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+{
+    return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+}
+
+BOOL CDC::TextOut(int x, int y, LPCSTR psz, int nCount)
+{
+    return ::TextOutA(m_hDC, x, y, psz, nCount);
+}
+
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT prc, LPCSTR psz, UINT nCount, const INT* pDxWidths)
+{
+    return ::ExtTextOutA(m_hDC, x, y, nOptions, prc, psz, nCount, pDxWidths);
+}
+
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT prc, const CString& str, const INT* pDxWidths)
+{
+    return ::ExtTextOutA(m_hDC, x, y, nOptions, prc, str, static_cast<UINT>(str.GetLength()), pDxWidths);
+}
+
+int CDC::DrawText(LPCSTR psz, int nCount, LPRECT prc, UINT nFormat)
+{
+    return ::DrawTextA(m_hDC, psz, nCount, prc, nFormat);
+}
+
+int CDC::DrawText(const CString& str, LPRECT prc, UINT nFormat)
+{
+    return ::DrawTextA(m_hDC, str, str.GetLength(), prc, nFormat);
+}
+
+CSize CDC::GetTextExtent(LPCSTR psz, int nCount) const
+{
+    CSize size;
+    ::GetTextExtentPoint32A(m_hAttribDC, psz, nCount, &size);
+    return size;
+}
+
+CSize CDC::GetTextExtent(const CString& str) const
+{
+    return GetTextExtent(str, str.GetLength());
+}
+
+BOOL CDC::GetTextMetrics(LPTEXTMETRICA pMetrics) const
+{
+    return ::GetTextMetricsA(m_hAttribDC, pMetrics);
+}
+
+int CDC::GetTextFace(int nCount, LPSTR pszFacename) const
+{
+    return ::GetTextFaceA(m_hAttribDC, nCount, pszFacename);
+}
+
+int CDC::StartDoc(const DOCINFOA* pDocInfo)
+{
+    return ::StartDocA(m_hDC, pDocInfo);
+}
+
+int CDC::StartPage()
+{
+    return ::StartPage(m_hDC);
+}
+
+int CDC::EndPage()
+{
+    return ::EndPage(m_hDC);
+}
+
+int CDC::EndDoc()
+{
+    return ::EndDoc(m_hDC);
+}
+
+int CDC::AbortDoc()
+{
+    return ::AbortDoc(m_hDC);
+}

@@ -1,0 +1,21 @@
+#include "platform/gdi/Font.h"
+
+#include "platform/gdi/TempHandleMap.h"
+
+CFont* CFont::FromHandle(HFONT hFont)
+{
+    return FxTempWrapper<CFont>(hFont, [](CFont* p, HFONT h) { p->m_hObject = h; });
+}
+
+BOOL CFont::CreateFontIndirect(const LOGFONTA* pLogFont)
+{
+    return Attach(::CreateFontIndirectA(pLogFont));
+}
+
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                       BYTE nQuality, BYTE nPitchAndFamily, LPCSTR pszFacename)
+{
+    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
+                                nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, pszFacename));
+}

@@ -1,0 +1,51 @@
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+void RemoveTree(const CString& strFolder)
+{
+    WIN32_FIND_DATAA fd = {};
+    HANDLE hFind = FindFirstFileA(strFolder + "\\*", &fd);
+    if (hFind != INVALID_HANDLE_VALUE) {
+        do {
+            CString strName(fd.cFileName);
+            if (strName == "." || strName == "..") {
+                continue;
+            }
+            CString strPath = strFolder + "\\" + strName;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(strPath);
+            } else {
+                SetFileAttributesA(strPath, FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(strPath);
+            }
+        } while (FindNextFileA(hFind, &fd));
+        FindClose(hFind);
+    }
+    RemoveDirectoryA(strFolder);
+}
+} // namespace
+
+CTestTempFolder::CTestTempFolder()
+{
+    static int s_nSerial = 0;
+    char szTemp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, szTemp);
+    const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
+    m_strPath.Format("%svorn-%lu-%d-%s", szTemp, GetCurrentProcessId(), ++s_nSerial,
+                     pInfo != nullptr ? pInfo->name() : "test");
+    RemoveTree(m_strPath);
+    CreateDirectoryA(m_strPath, nullptr);
+}
+
+CTestTempFolder::~CTestTempFolder()
+{
+    RemoveTree(m_strPath);
+}
+
+CString CTestTempFolder::PathOf(LPCSTR pszName) const
+{
+    return m_strPath + "\\" + pszName;
+}
