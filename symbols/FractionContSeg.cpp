@@ -1,5 +1,10 @@
 #include "symbols/FractionContSeg.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "symbols/SegPaint.h"
+
 CFractionContSeg::CFractionContSeg()
 {
     OnInit();
@@ -74,4 +79,34 @@ int CFractionContSeg::operator=(const CFractionContSeg& src)
     m_dScale = src.m_dScale;
     CopyBase(src);
     return 1;
+}
+
+int CFractionContSeg::GetWidth(CDC* pDC)
+{
+    CSegFont font(m_lFont);
+    CSegFont fontPart(SegMath::ScaleFont(m_lFont, m_dScale));
+    return SegTextExtent(pDC, font, m_strBase).cx + std::max(SegTextExtent(pDC, fontPart, m_strNumerator).cx,
+                                                             SegTextExtent(pDC, fontPart, m_strDenominator).cx);
+}
+
+void CFractionContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
+{
+    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lfPart = SegMath::ScaleFont(lf, m_dScale);
+    CSegFont font(lf);
+    CSegFont fontPart(lfPart);
+    CSegPaint paint(pDC, *this, nOpaque);
+    SegTextOut(pDC, font, x, y, m_strBase);
+    int x2 = x + SegTextExtent(pDC, font, m_strBase).cx;
+    int cxNum = SegTextExtent(pDC, fontPart, m_strNumerator).cx;
+    int cxDen = SegTextExtent(pDC, fontPart, m_strDenominator).cx;
+    int w = std::max(cxNum, cxDen);
+    int hF = abs(lf.lfHeight);
+    int hP = abs(lfPart.lfHeight);
+    SegTextOut(pDC, fontPart, x2 + (w - cxNum) / 2, y - (hP - hF / 2), m_strNumerator);
+    SegTextOut(pDC, fontPart, x2 + (w - cxDen) / 2, y + hP - 3, m_strDenominator);
+    CPen pen(PS_SOLID, 1, paint.LineColor());
+    CSegSelect sel(pDC, &pen);
+    pDC->MoveTo(x2, y + hP - 3);
+    pDC->LineTo(x2 + w, y + hP - 3);
 }

@@ -11,6 +11,8 @@ public:
 
     short IsKindOf() override;
     using CObject::IsKindOf;
+    int GetWidth(CDC* pDC) override;
+    void Draw(CDC* pDC, int x, int y, float fScale, int nOpaque) override;
     void GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase) override;
     // Fields in tag order: base;numerator;denominator, then the font tag.
     virtual void SetData(CString strContent);

@@ -12,6 +12,8 @@ public:
 
     short IsKindOf() override;
     using CObject::IsKindOf;
+    int GetWidth(CDC* pDC) override;
+    void Draw(CDC* pDC, int x, int y, float fScale, int nOpaque) override;
     void GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase) override;
     void SetData(CString strContent) override;
 };

@@ -2,6 +2,7 @@
 // modifier, and up to three datum letters with their modifiers.
 #pragma once
 
+#include "platform/base/Point.h"
 #include "symbols/ContentSegment.h"
 
 class GLYPHWORK_API CGpTolContSeg : public CContentSegment
@@ -12,6 +13,8 @@ public:
 
     short IsKindOf() override;
     using CObject::IsKindOf;
+    int GetWidth(CDC* pDC) override;
+    void Draw(CDC* pDC, int x, int y, float fScale, int nOpaque) override;
     void GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase) override;
     // Twelve fields in tag order, then the font tag; missing fields keep their values.
     virtual void SetData(CString strContent);
@@ -22,6 +25,14 @@ public:
     void OnInit();
     // Copies the twelve tag fields.
     void Set(CGpTolContSeg* pSrc);
+
+    // Drawing steps of the frame; each draws in a square compartment of the given size with the
+    // current pen and font.
+    void DrawGpTolType(CDC* pDC, int x, int y, int nSize, int nPenWidth, int nType);
+    void DrawPerTol(CDC* pDC, int x, int y, int nSize, int nPenWidth);
+    void DrawPostTol(CDC* pDC, int x, int y, int nSize, int nPenWidth, int nCode);
+    void DrawPostBase(CDC* pDC, int x, int y, int nSize, int nPenWidth, int nCode);
+    void DrawArrow(CDC* pDC, CPoint ptStart, int nLength, int nPenWidth);
 
     int m_nMargin;
     // 0 none, 1 to 14 the characteristics; 1 to 6 take no datum.

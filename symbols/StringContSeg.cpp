@@ -1,5 +1,7 @@
 #include "symbols/StringContSeg.h"
 
+#include "symbols/SegPaint.h"
+
 short CStringContSeg::IsKindOf()
 {
     return SEG_TEXT;
@@ -25,4 +27,17 @@ int CStringContSeg::operator=(const CStringContSeg& src)
     m_strText = src.m_strText;
     CopyBase(src);
     return 1;
+}
+
+int CStringContSeg::GetWidth(CDC* pDC)
+{
+    CSegFont font(m_lFont);
+    return SegTextExtent(pDC, font, m_strText).cx;
+}
+
+void CStringContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
+{
+    CSegFont font(SegMath::ScaleFont(m_lFont, fScale));
+    CSegPaint paint(pDC, *this, nOpaque);
+    SegTextOut(pDC, font, x, y + SegMath::Trunc(2 * fScale), m_strText);
 }

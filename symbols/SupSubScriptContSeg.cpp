@@ -1,5 +1,10 @@
 #include "symbols/SupSubScriptContSeg.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "symbols/SegPaint.h"
+
 CSupSubScriptContSeg::CSupSubScriptContSeg()
 {
     OnInit();
@@ -74,4 +79,25 @@ int CSupSubScriptContSeg::operator=(const CSupSubScriptContSeg& src)
     m_fScale = src.m_fScale;
     CopyBase(src);
     return 1;
+}
+
+int CSupSubScriptContSeg::GetWidth(CDC* pDC)
+{
+    CSegFont font(m_lFont);
+    CSegFont fontScript(SegMath::ScaleFont(m_lFont, m_fScale));
+    return SegTextExtent(pDC, font, m_strBase).cx +
+           std::max(SegTextExtent(pDC, fontScript, m_strSup).cx, SegTextExtent(pDC, fontScript, m_strSub).cx);
+}
+
+void CSupSubScriptContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
+{
+    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lfScript = SegMath::ScaleFont(lf, m_fScale);
+    CSegFont font(lf);
+    CSegFont fontScript(lfScript);
+    CSegPaint paint(pDC, *this, nOpaque);
+    SegTextOut(pDC, font, x, y, m_strBase);
+    int x2 = x + SegTextExtent(pDC, font, m_strBase).cx;
+    SegTextOut(pDC, fontScript, x2, y - 1, m_strSup);
+    SegTextOut(pDC, fontScript, x2, y + abs(lf.lfHeight) - abs(lfScript.lfHeight) + 1, m_strSub);
 }

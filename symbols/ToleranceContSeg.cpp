@@ -1,5 +1,10 @@
 #include "symbols/ToleranceContSeg.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "symbols/SegPaint.h"
+
 CToleranceContSeg::CToleranceContSeg()
 {
     OnInit();
@@ -93,4 +98,39 @@ int CToleranceContSeg::operator=(const CToleranceContSeg& src)
     m_dScale = src.m_dScale;
     CopyBase(src);
     return 1;
+}
+
+int CToleranceContSeg::GetWidth(CDC* pDC)
+{
+    CSegFont font(m_lFont);
+    CSegFont fontDev(SegMath::ScaleFont(m_lFont, m_dScale));
+    int nWidth = SegTextExtent(pDC, font, m_strBase).cx;
+    if (m_nSymbolFlag != 0)
+        nWidth += SegTextExtent(pDC, font, m_strSymbol).cx + SegTextExtent(pDC, font, "()").cx;
+    return nWidth + std::max(SegTextExtent(pDC, fontDev, m_strUpper).cx, SegTextExtent(pDC, fontDev, m_strLower).cx);
+}
+
+void CToleranceContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
+{
+    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lfDev = SegMath::ScaleFont(lf, m_dScale);
+    CSegFont font(lf);
+    CSegFont fontDev(lfDev);
+    CSegPaint paint(pDC, *this, nOpaque);
+    int y1 = y + SegMath::Trunc(2 * fScale);
+    SegTextOut(pDC, font, x, y1, m_strBase);
+    x += SegTextExtent(pDC, font, m_strBase).cx;
+    if (m_nSymbolFlag != 0) {
+        SegTextOut(pDC, font, x, y1, m_strSymbol);
+        x += SegTextExtent(pDC, font, m_strSymbol).cx;
+        SegTextOut(pDC, font, x, y1, "(");
+        x += SegTextExtent(pDC, font, "(").cx;
+    }
+    int hF = abs(lf.lfHeight);
+    int hD = abs(lfDev.lfHeight);
+    SegTextOut(pDC, fontDev, x, y1 + hF - 2 * hD, m_strUpper);
+    SegTextOut(pDC, fontDev, x, y1 + hF - hD, m_strLower);
+    x += std::max(SegTextExtent(pDC, fontDev, m_strUpper).cx, SegTextExtent(pDC, fontDev, m_strLower).cx);
+    if (m_nSymbolFlag != 0)
+        SegTextOut(pDC, font, x, y1, ")");
 }

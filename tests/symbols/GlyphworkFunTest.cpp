@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TempFolder.h"
 #include "symbols/GlyphworkFun.h"
 
 namespace
@@ -25,20 +26,7 @@ std::vector<std::string> Lines(const CString& strText, int* pnLast = nullptr)
 class GlyphworkFunFile : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char szTemp[MAX_PATH];
-        GetTempPathA(MAX_PATH, szTemp);
-        const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
-        m_strDir.Format("%sGlyphworkFun_%s_%lu", szTemp, pInfo->name(), GetCurrentProcessId());
-        CreateDirectoryA(m_strDir, nullptr);
-    }
-    void TearDown() override
-    {
-        DeleteFileA(Path());
-        RemoveDirectoryA(m_strDir);
-    }
-    CString Path() const { return m_strDir + "\\Gptol.dat"; }
+    CString Path() const { return m_folder.PathOf("Gptol.dat"); }
     void WriteFile(const std::string& data)
     {
         FILE* f = fopen(Path(), "wb");
@@ -46,7 +34,7 @@ protected:
         fwrite(data.data(), 1, data.size(), f);
         fclose(f);
     }
-    CString m_strDir;
+    CTestTempFolder m_folder;
 };
 } // namespace
 
@@ -168,6 +156,6 @@ TEST_F(GlyphworkFunFile, ReadData)
     EXPECT_TRUE(strData.IsEmpty());
 
     strData = "old";
-    EXPECT_EQ(0u, CGlyphworkFun::ReadData(m_strDir + "\\missing.dat", strData));
+    EXPECT_EQ(0u, CGlyphworkFun::ReadData(m_folder.PathOf("missing.dat"), strData));
     EXPECT_TRUE(strData.IsEmpty());
 }
