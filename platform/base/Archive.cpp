@@ -17,6 +17,7 @@ const WORD wClassTag = 0x8000;
 const WORD wBigObjectTag = 0x7FFF;
 const DWORD dwBigClassTag = 0x80000000;
 const DWORD nMaxMapCount = 0x7FFFFFFE;
+const int nMaxLoadDepth = 256;
 // A stored class name longer than this is damage, not a class of ours.
 const WORD nMaxClassName = 63;
 
@@ -34,6 +35,7 @@ struct CArchive::Maps
     std::unordered_map<const void*, DWORD> stored;
     DWORD nStoreCount = 1;
     std::vector<LoadedEntry> loaded{LoadedEntry{nullptr, false, 0}};
+    int nLoadDepth = 0;
 };
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
@@ -349,14 +351,20 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassExpected)
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
     try {
+        // Objects nested in objects recurse on the stack: a damaged file must not nest without end.
+        if (++m_pMaps->nLoadDepth > nMaxLoadDepth) {
+            Fail(CArchiveException::genericException);
+        }
         pOb->Serialize(*this);
     } catch (...) {
         // Nobody else holds the half-read object yet: free it with what it owns.
+        --m_pMaps->nLoadDepth;
         loaded[nIndex].p = nullptr;
         m_nObjectSchema = nSchemaSave;
         delete pOb;
         throw;
     }
+    --m_pMaps->nLoadDepth;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

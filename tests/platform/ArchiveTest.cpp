@@ -383,6 +383,33 @@ TEST(ArchiveTest, DamagedStringsThrowWithoutAllocatingTheirLength)
     EXPECT_EQ(CArchiveException::endOfFile, LoadCause(hugeCount, [&](CArchive& ar) { array.Serialize(ar); }));
 }
 
+// A chain of objects each holding the next: a sane depth loads, a damaged file nesting without
+// end is refused before the stack runs out.
+TEST(ArchiveTest, NestingDepthIsBounded)
+{
+    auto chain = [](int nDepth) {
+        ByteBuilder bytes;
+        bytes.newClass("CTestItemC", 3).d(0).b(0);
+        for (int i = 1; i < nDepth; ++i) {
+            bytes.w(0x8001).d(static_cast<DWORD>(i)).b(0);
+        }
+        return bytes.w(0x0000).v;
+    };
+    CTestItemC* pRead = nullptr;
+    LoadBytes(chain(200), [&](CArchive& ar) { ar >> pRead; });
+    int nDepth = 0;
+    for (CObject* p = pRead; p != nullptr; ++nDepth) {
+        CObject* pNext = static_cast<CTestItemC*>(p)->m_pRef;
+        delete p;
+        p = pNext;
+    }
+    EXPECT_EQ(200, nDepth);
+
+    int nLiveBefore = CTestItemA::s_nLive;
+    EXPECT_EQ(CArchiveException::genericException, LoadCause(chain(100000), [&](CArchive& ar) { ar >> pRead; }));
+    EXPECT_EQ(nLiveBefore, CTestItemA::s_nLive);
+}
+
 // Every cut of a valid archive throws; nothing crashes and no half-read object is left.
 TEST(ArchiveTest, EveryTruncationThrows)
 {

@@ -124,7 +124,8 @@ TEST(DCTest, OwnersDeleteTheirHandlesAndViewsDoNot)
         hDetached = brush.Detach();
     }
     EXPECT_EQ(static_cast<DWORD>(OBJ_BRUSH), ::GetObjectType(hDetached));
-    ::DeleteObject(hDetached);
+    CBrush brushOwner;
+    brushOwner.Attach(hDetached);
 
     HDC hDC = nullptr;
     {
@@ -140,7 +141,8 @@ TEST(DCTest, OwnersDeleteTheirHandlesAndViewsDoNot)
     EXPECT_EQ(pView, CDC::FromHandle(hMem));
     EXPECT_EQ(hMem, pView->GetSafeHdc());
     EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), ::GetObjectType(hMem));
-    ::DeleteDC(hMem);
+    CDC owner;
+    owner.Attach(hMem);
     EXPECT_EQ(nullptr, CDC::FromHandle(nullptr));
 }
 

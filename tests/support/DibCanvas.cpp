@@ -12,18 +12,16 @@ CTestDib::CTestDib(int cx, int cy, COLORREF crFill) : m_cx(cx), m_cy(cy)
     bmi.bmiHeader.biBitCount = 32;
     bmi.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    m_bitmap.Attach(::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
     m_pBits = static_cast<DWORD*>(pBits);
     m_dc.CreateCompatibleDC(nullptr);
-    m_hOldBitmap = ::SelectObject(m_dc.m_hDC, m_hBitmap);
+    m_pOldBitmap = m_dc.SelectObject(&m_bitmap);
     m_dc.FillSolidRect(0, 0, cx, cy, crFill);
 }
 
 CTestDib::~CTestDib()
 {
-    ::SelectObject(m_dc.m_hDC, m_hOldBitmap);
-    m_dc.DeleteDC();
-    ::DeleteObject(m_hBitmap);
+    m_dc.SelectObject(m_pOldBitmap);
 }
 
 COLORREF CTestDib::Pixel(int x, int y) const

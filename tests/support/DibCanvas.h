@@ -1,6 +1,7 @@
 // A memory DC over a 32-bit top-down DIB section: draw into it, then read its pixels.
 #pragma once
 
+#include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
 
 class CTestDib
@@ -24,9 +25,10 @@ public:
     const DWORD* Bits() const;
 
 private:
+    // The bitmap outlives the DC it is selected into.
+    CBitmap m_bitmap;
     CDC m_dc;
-    HBITMAP m_hBitmap = nullptr;
-    HGDIOBJ m_hOldBitmap = nullptr;
+    CBitmap* m_pOldBitmap = nullptr;
     DWORD* m_pBits = nullptr;
     int m_cx = 0;
     int m_cy = 0;

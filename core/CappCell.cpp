@@ -1,0 +1,145 @@
+#include "core/CappCell.h"
+
+#include "core/CappFont.h"
+#include "core/CappListArchive.h"
+#include "core/CappRange.h"
+#include "core/CappLine.h"
+#include "core/RelResItem.h"
+
+FX_IMPLEMENT_SERIAL(CCappCell, CObject, 0)
+
+namespace {
+
+const char kVersion[] = "3.2";
+
+BOOL HasPlacement(const CString& strVersion)
+{
+    return strVersion == "3.0" || strVersion == "3.1" || strVersion == "3.2";
+}
+
+BOOL HasFontHeight(const CString& strVersion)
+{
+    return strVersion == "3.1" || strVersion == "3.2";
+}
+
+} // namespace
+
+CCappCell::CCappCell()
+    : m_nCellID(0), m_bOwnRect(0), m_strCellText1("\n"), m_wCellWord(1), m_nContentKind(kindStatic),
+      m_nCellInt1(0), m_nStaticMode(1), m_nDataType(1), m_nDisplay(1), m_nFieldType(1),
+      m_nDecimals(0), m_bHideZero(0), m_bTrimZero(0), m_nCellInt7(0), m_nTextDir(1), m_nLength(60),
+      m_nTextFormat(0x25), m_crText(0), m_crBack(0xFFFFFF), m_nTopLineID(-1), m_nLeftLineID(-1),
+      m_nRightLineID(-1), m_nBottomLineID(-1), m_nFontHeight(-31), m_nCellInt11(0),
+      m_nCellInt12(0), m_nCellInt13(0), m_nCellInt14(0), m_byCellByte(10), m_bAllowInput(1),
+      m_bInheritPrev(0), m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead)
+{
+    CappInitLogFont(m_lfFont, 0);
+}
+
+CCappCell::~CCappCell()
+{
+    DetachList(CString());
+}
+
+void CCappCell::DetachList(const CString& strName)
+{
+    if (strName.IsEmpty() || strName == "m_listCellData") {
+        CappFreeList(m_listCellData);
+    }
+    if (strName.IsEmpty() || strName == "m_listRelRes") {
+        CappFreeList(m_listRelRes);
+    }
+}
+
+BOOL CCappCell::IsHide() const
+{
+    return m_nTopLineID < 0 && m_nLeftLineID < 0 && m_nRightLineID < 0 && m_nBottomLineID < 0
+        && m_rcOwn.IsRectEmpty();
+}
+
+void CCappCell::SetCellBaseLine(const CCappRange& range)
+{
+    if (range.m_nKind != 1 || range.m_pLeftLine == nullptr || range.m_pTopLine == nullptr
+        || range.m_pRightLine == nullptr || range.m_pBottomLine == nullptr) {
+        return;
+    }
+    m_nLeftLineID = range.m_pLeftLine->m_nID;
+    m_nTopLineID = range.m_pTopLine->m_nID;
+    m_nRightLineID = range.m_pRightLine->m_nID;
+    m_nBottomLineID = range.m_pBottomLine->m_nID;
+}
+
+void CCappCell::Serialize(CArchive& ar)
+{
+    CCappLoadScope::COpen open(this);
+    if (ar.IsStoring()) {
+        m_strVersion = kVersion;
+        ar << m_strVersion;
+        ar << m_nCellID << m_bOwnRect << m_rcOwn.left << m_rcOwn.top << m_rcOwn.right
+           << m_rcOwn.bottom << m_strCellText1;
+        ar << m_wCellWord << m_nContentKind << m_strFormat << m_nCellInt1 << m_nStaticMode
+           << m_nDataType << m_nDisplay << m_nFieldType << m_nDecimals << m_bHideZero
+           << m_strCellText2 << m_bTrimZero << m_strCellText3 << m_nCellInt7 << m_strVarName
+           << m_nTextDir << m_nLength << m_strText << m_strCellText4 << m_strCellText5
+           << m_nTextFormat << m_crText << m_crBack << m_nTopLineID << m_nLeftLineID
+           << m_nRightLineID << m_nBottomLineID << m_nFontHeight << m_nCellInt11 << m_nCellInt12
+           << m_nCellInt13 << m_nCellInt14 << m_byCellByte << m_strCellText6 << m_bAllowInput
+           << m_strCellText7 << m_strCellText8 << m_bInheritPrev << m_nEditFlags;
+        ar << m_nUniteFlags;
+    } else {
+        ar >> m_strVersion;
+        if (HasPlacement(m_strVersion)) {
+            ar >> m_nCellID >> m_bOwnRect >> m_rcOwn.left >> m_rcOwn.top >> m_rcOwn.right
+                >> m_rcOwn.bottom >> m_strCellText1;
+        } else {
+            m_nCellID = 0;
+            m_bOwnRect = 0;
+            m_rcOwn.SetRectEmpty();
+            m_strCellText1 = "\n";
+        }
+        ar >> m_wCellWord >> m_nContentKind >> m_strFormat >> m_nCellInt1 >> m_nStaticMode
+            >> m_nDataType >> m_nDisplay >> m_nFieldType >> m_nDecimals >> m_bHideZero
+            >> m_strCellText2 >> m_bTrimZero >> m_strCellText3 >> m_nCellInt7 >> m_strVarName
+            >> m_nTextDir >> m_nLength >> m_strText >> m_strCellText4 >> m_strCellText5
+            >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID
+            >> m_nRightLineID >> m_nBottomLineID >> m_nFontHeight >> m_nCellInt11 >> m_nCellInt12
+            >> m_nCellInt13 >> m_nCellInt14 >> m_byCellByte >> m_strCellText6 >> m_bAllowInput
+            >> m_strCellText7 >> m_strCellText8 >> m_bInheritPrev >> m_nEditFlags;
+        if (m_strVersion == kVersion) {
+            ar >> m_nUniteFlags;
+        } else {
+            m_nUniteFlags = 0;
+        }
+        DetachList("m_listRelRes");
+    }
+    SerializelogFont(ar);
+    CappSerializeList(ar, m_listRelRes, FX_RUNTIME_CLASS(CRelResItem));
+}
+
+void CCappCell::SerializelogFont(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        if (HasFontHeight(m_strVersion)) {
+            ar << m_lfFont.lfHeight;
+        }
+        ar << m_lfFont.lfWidth << m_lfFont.lfEscapement << m_lfFont.lfOrientation
+           << m_lfFont.lfWeight << m_lfFont.lfItalic << m_lfFont.lfUnderline
+           << m_lfFont.lfStrikeOut << m_lfFont.lfCharSet << m_lfFont.lfOutPrecision
+           << m_lfFont.lfClipPrecision << m_lfFont.lfQuality << m_lfFont.lfPitchAndFamily;
+        ar << CString(m_lfFont.lfFaceName);
+        return;
+    }
+
+    if (HasFontHeight(m_strVersion)) {
+        ar >> m_lfFont.lfHeight;
+    } else {
+        m_lfFont.lfHeight = 0;
+    }
+    ar >> m_lfFont.lfWidth >> m_lfFont.lfEscapement >> m_lfFont.lfOrientation
+        >> m_lfFont.lfWeight >> m_lfFont.lfItalic >> m_lfFont.lfUnderline >> m_lfFont.lfStrikeOut
+        >> m_lfFont.lfCharSet >> m_lfFont.lfOutPrecision >> m_lfFont.lfClipPrecision
+        >> m_lfFont.lfQuality >> m_lfFont.lfPitchAndFamily;
+    CString strFace;
+    ar >> strFace;
+    CappSetFaceName(m_lfFont, strFace);
+}

@@ -1,0 +1,99 @@
+// One cell of a sheet: its place between four lines (or its own rectangle), its role, text,
+// format, font and related resources.
+#pragma once
+
+#include "core/VornCardExport.h"
+#include "platform/base/ObList.h"
+#include "platform/base/Rect.h"
+
+class CCappRange;
+
+class VORNCARD_API CCappCell : public CObject
+{
+    FX_DECLARE_SERIAL(CCappCell)
+public:
+    // Seats (m_nDataPos), set by the sheet after loading.
+    enum
+    {
+        seatHead = 0,
+        seatPage = 1,
+        seatMidData = 2,
+        seatOut = 3,
+    };
+    // Content kinds.
+    enum
+    {
+        kindStatic = 1,
+        kindVariable = 2,
+        kindImage = 4,
+    };
+
+    CCappCell();
+    ~CCappCell() override;
+    CCappCell(const CCappCell&) = delete;
+    CCappCell& operator=(const CCappCell&) = delete;
+
+    void Serialize(CArchive& ar) override;
+    // The LOGFONT record; the height is stored only by cells of version "3.1" and "3.2".
+    void SerializelogFont(CArchive& ar);
+
+    // "m_listCellData" or "m_listRelRes": frees the entries of that list.
+    void DetachList(const CString& strName);
+
+    // All four line ids negative and no own rectangle.
+    BOOL IsHide() const;
+    // Takes the four base lines of a range of kind 1.
+    void SetCellBaseLine(const CCappRange& range);
+
+    CString m_strVersion;
+    int m_nCellID;
+    int m_bOwnRect;
+    CRect m_rcOwn;
+    CString m_strCellText1;
+    WORD m_wCellWord;
+    int m_nContentKind;
+    CString m_strFormat;
+    int m_nCellInt1;
+    int m_nStaticMode;
+    int m_nDataType;   // 1 string, 2 integer, 3 floating point
+    int m_nDisplay;    // 0x02 compressed, 0x04 word wrap, 0x08 drawn by the special edit
+    int m_nFieldType;  // 1 regular field, 8 formatted value (page number)
+    int m_nDecimals;
+    int m_bHideZero;
+    CString m_strCellText2;
+    int m_bTrimZero;
+    CString m_strCellText3;
+    int m_nCellInt7;
+    CString m_strVarName;
+    int m_nTextDir;    // 1 horizontal, 2 vertical
+    int m_nLength;
+    CString m_strText; // segment text
+    CString m_strCellText4;
+    CString m_strCellText5;
+    int m_nTextFormat;
+    COLORREF m_crText;
+    COLORREF m_crBack; // 0xFFFFFF: no fill
+    int m_nTopLineID;
+    int m_nLeftLineID;
+    int m_nRightLineID;
+    int m_nBottomLineID;
+    int m_nFontHeight; // tenths of a millimetre; negative: character height
+    int m_nCellInt11;
+    int m_nCellInt12;
+    int m_nCellInt13;
+    int m_nCellInt14;
+    BYTE m_byCellByte;
+    CString m_strCellText6;
+    int m_bAllowInput;
+    CString m_strCellText7;
+    CString m_strCellText8;
+    int m_bInheritPrev;
+    int m_nEditFlags;  // 0x80 not editable, 0x04 soft line breaks, 0x10 several data lines
+    int m_nUniteFlags; // 0x01 summed, 0x02 merge condition of its detail area
+    LOGFONTA m_lfFont;
+    CObList m_listRelRes; // CRelResItem, owned
+
+    // Run time only.
+    CObList m_listCellData; // one data range per grid row, owned
+    int m_nDataPos;         // seat
+};

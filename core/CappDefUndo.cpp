@@ -1,0 +1,202 @@
+#include "core/CappDefUndo.h"
+
+#include "core/CappListArchive.h"
+#include "core/CappSheet.h"
+#include "core/CappUndoItem.h"
+
+FX_IMPLEMENT_DYNAMIC(CCappDefUndo, CObject)
+
+CCappDefUndo::CCappDefUndo() : m_pSheet(nullptr), m_nCurIndex(-1), m_nTransAction(0)
+{
+}
+
+CCappDefUndo::~CCappDefUndo()
+{
+    CappFreeList(m_listItem);
+}
+
+CCappUndoItem* CCappDefUndo::ItemAt(int nIndex) const
+{
+    POSITION pos = m_listItem.FindIndex(nIndex);
+    return pos == nullptr ? nullptr : static_cast<CCappUndoItem*>(m_listItem.GetAt(pos));
+}
+
+CCappUndoItem* CCappDefUndo::NewItem(int nKind, int nType, int nID)
+{
+    auto* pItem = new CCappUndoItem(nKind, m_nTransAction, nType, nID);
+    RemoveRedoItem();
+    m_listItem.AddTail(pItem);
+    ++m_nCurIndex;
+    return pItem;
+}
+
+void CCappDefUndo::AddCellLine(int nType, int nID, int nStartID, int nEndID, int nPos)
+{
+    CCappUndoItem* pItem = NewItem(CCappUndoItem::kindAdd, nType, nID);
+    pItem->m_nValue[0] = nStartID;
+    pItem->m_nValue[1] = nEndID;
+    pItem->m_nValue[2] = nPos;
+}
+
+void CCappDefUndo::DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos)
+{
+    CCappUndoItem* pItem = NewItem(CCappUndoItem::kindDelete, nType, nID);
+    pItem->m_nValue[0] = nStartID;
+    pItem->m_nValue[1] = nEndID;
+    pItem->m_nValue[2] = nPos;
+}
+
+void CCappDefUndo::MoveCellLine(int nType, int nID, int nOldPos, int nNewPos)
+{
+    CCappUndoItem* pItem = NewItem(CCappUndoItem::kindMove, nType, nID);
+    pItem->m_nValue[0] = nOldPos;
+    pItem->m_nValue[1] = nNewPos;
+}
+
+void CCappDefUndo::ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID,
+                                 int nOldEndID, int nNewEndID)
+{
+    CCappUndoItem* pItem = NewItem(CCappUndoItem::kindReach, nType, nID);
+    pItem->m_nValue[0] = nOldStartID;
+    pItem->m_nValue[1] = nNewStartID;
+    pItem->m_nValue[2] = nOldEndID;
+    pItem->m_nValue[3] = nNewEndID;
+}
+
+void CCappDefUndo::CutCellLine(int nType, int nID, int nP, int nQ)
+{
+    CCappUndoItem* pItem = NewItem(CCappUndoItem::kindCut, nType, nID);
+    pItem->m_nValue[0] = nP;
+    pItem->m_nValue[1] = nQ;
+}
+
+void CCappDefUndo::LinkCellLine(int nType, int nID, int nP, int nQ)
+{
+    CCappUndoItem* pItem = NewItem(CCappUndoItem::kindLink, nType, nID);
+    pItem->m_nValue[0] = nP;
+    pItem->m_nValue[1] = nQ;
+}
+
+void CCappDefUndo::RemoveRedoItem()
+{
+    while (m_listItem.GetCount() > m_nCurIndex + 1) {
+        delete m_listItem.RemoveTail();
+    }
+}
+
+void CCappDefUndo::SetTransAction(int nFlag)
+{
+    m_nTransAction = nFlag;
+    if (nFlag == 0 && m_nCurIndex >= 0) {
+        if (CCappUndoItem* pItem = ItemAt(m_nCurIndex)) {
+            pItem->m_nGroup = 0;
+        }
+    }
+}
+
+int CCappDefUndo::CanUndo() const
+{
+    return m_nCurIndex >= 0 && m_nCurIndex < m_listItem.GetCount() ? 1 : 0;
+}
+
+int CCappDefUndo::CanRedo() const
+{
+    return !m_listItem.IsEmpty() && m_nCurIndex < m_listItem.GetCount() - 1 ? 1 : 0;
+}
+
+void CCappDefUndo::UndoItem()
+{
+    if (m_nCurIndex < 0) {
+        return;
+    }
+    CCappUndoItem* pItem = ItemAt(m_nCurIndex);
+    --m_nCurIndex;
+    if (pItem == nullptr || m_pSheet == nullptr) {
+        return;
+    }
+    const int nType = pItem->m_nLineType;
+    const int nID = pItem->m_nLineID;
+    const int* v = pItem->m_nValue;
+    switch (pItem->m_nKind) {
+    case CCappUndoItem::kindAdd:
+        m_pSheet->DelCellLine(nType, nID, 0);
+        break;
+    case CCappUndoItem::kindDelete:
+        m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0);
+        break;
+    case CCappUndoItem::kindMove:
+        m_pSheet->MoveCellLine(nType, nID, v[0], 0);
+        break;
+    case CCappUndoItem::kindReach:
+        m_pSheet->ReachCellLine(nType, nID, v[0], v[2], 0);
+        break;
+    case CCappUndoItem::kindCut:
+        m_pSheet->LinkCellLine(nType, nID, v[0], 0);
+        break;
+    case CCappUndoItem::kindLink:
+        m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CCappDefUndo::RedoItem()
+{
+    if (m_nCurIndex >= m_listItem.GetCount() - 1) {
+        return;
+    }
+    ++m_nCurIndex;
+    CCappUndoItem* pItem = ItemAt(m_nCurIndex);
+    if (pItem == nullptr || m_pSheet == nullptr) {
+        return;
+    }
+    const int nType = pItem->m_nLineType;
+    const int nID = pItem->m_nLineID;
+    const int* v = pItem->m_nValue;
+    switch (pItem->m_nKind) {
+    case CCappUndoItem::kindAdd:
+        m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0);
+        break;
+    case CCappUndoItem::kindDelete:
+        m_pSheet->DelCellLine(nType, nID, 0);
+        break;
+    case CCappUndoItem::kindMove:
+        m_pSheet->MoveCellLine(nType, nID, v[1], 0);
+        break;
+    case CCappUndoItem::kindReach:
+        m_pSheet->ReachCellLine(nType, nID, v[1], v[3], 0);
+        break;
+    case CCappUndoItem::kindCut:
+        m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0);
+        break;
+    case CCappUndoItem::kindLink:
+        m_pSheet->LinkCellLine(nType, nID, v[0], 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void CCappDefUndo::Undo()
+{
+    do {
+        UndoItem();
+    } while (m_nCurIndex >= 0 && ItemAt(m_nCurIndex)->m_nGroup != 0);
+}
+
+void CCappDefUndo::Redo()
+{
+    while (m_nCurIndex < m_listItem.GetCount() - 1) {
+        RedoItem();
+        if (ItemAt(m_nCurIndex)->m_nGroup == 0) {
+            break;
+        }
+    }
+}
+
+void CCappDefUndo::DetachUndoList()
+{
+    CappFreeList(m_listItem);
+    m_nCurIndex = -1;
+}

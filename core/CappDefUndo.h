@@ -1,0 +1,57 @@
+// Undo and redo of a sheet's line edits: a list of recorded edits that are replayed through the
+// sheet's own line operations, with recording off.
+#pragma once
+
+#include "core/VornCardExport.h"
+#include "platform/base/ObList.h"
+
+class CCappSheet;
+class CCappUndoItem;
+
+class VORNCARD_API CCappDefUndo : public CObject
+{
+    FX_DECLARE_DYNAMIC(CCappDefUndo)
+public:
+    CCappDefUndo();
+    ~CCappDefUndo() override;
+    CCappDefUndo(const CCappDefUndo&) = delete;
+    CCappDefUndo& operator=(const CCappDefUndo&) = delete;
+
+    // Recording; the arguments are those the sheet's operation was called with or produced.
+    void AddCellLine(int nType, int nID, int nStartID, int nEndID, int nPos);
+    void DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos);
+    void MoveCellLine(int nType, int nID, int nOldPos, int nNewPos);
+    void ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID, int nOldEndID,
+                       int nNewEndID);
+    void CutCellLine(int nType, int nID, int nP, int nQ);
+    void LinkCellLine(int nType, int nID, int nP, int nQ);
+
+    // Frees every item after the current one.
+    void RemoveRedoItem();
+    // 1 opens a group; 0 closes it by clearing the group flag of the current item.
+    void SetTransAction(int nFlag);
+
+    int CanUndo() const;
+    int CanRedo() const;
+    // A whole group back or forward.
+    void Undo();
+    void Redo();
+    // One item back or forward.
+    void UndoItem();
+    void RedoItem();
+    // Frees all items; nothing is left to undo or redo.
+    void DetachUndoList();
+
+    int GetCurIndex() const { return m_nCurIndex; }
+    INT_PTR GetCount() const { return m_listItem.GetCount(); }
+
+    CCappSheet* m_pSheet;
+
+private:
+    CCappUndoItem* NewItem(int nKind, int nType, int nID);
+    CCappUndoItem* ItemAt(int nIndex) const;
+
+    int m_nCurIndex;
+    int m_nTransAction;
+    CObList m_listItem; // CCappUndoItem, owned
+};

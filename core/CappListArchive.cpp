@@ -1,0 +1,101 @@
+#include "core/CappListArchive.h"
+
+#include "platform/base/ArchiveException.h"
+
+namespace {
+
+thread_local CCappLoadScope* t_pScope = nullptr;
+// Lists nest (sheet, detail area, cell, resource, format); a crafted archive could nest them
+// until the stack runs out.
+thread_local int t_nDepth = 0;
+constexpr int kMaxListDepth = 16;
+
+class CDepthGuard
+{
+public:
+    CDepthGuard()
+    {
+        if (t_nDepth >= kMaxListDepth) {
+            CArchiveException::Throw(CArchiveException::genericException);
+        }
+        ++t_nDepth;
+    }
+    ~CDepthGuard() { --t_nDepth; }
+    CDepthGuard(const CDepthGuard&) = delete;
+    CDepthGuard& operator=(const CDepthGuard&) = delete;
+};
+
+} // namespace
+
+CCappLoadScope::CCappLoadScope() : m_pOuter(t_pScope)
+{
+    if (m_pOuter == nullptr) {
+        t_pScope = this;
+    }
+}
+
+CCappLoadScope::~CCappLoadScope()
+{
+    if (t_pScope == this) {
+        t_pScope = nullptr;
+    }
+}
+
+BOOL CCappLoadScope::Claim(const CObject* pObject)
+{
+    if (t_pScope == nullptr) {
+        return TRUE;
+    }
+    if (t_pScope->m_open.count(pObject) != 0) {
+        return FALSE;
+    }
+    return t_pScope->m_owned.insert(pObject).second ? TRUE : FALSE;
+}
+
+CCappLoadScope::COpen::COpen(const CObject* pObject) : m_pObject(pObject)
+{
+    if (t_pScope != nullptr) {
+        t_pScope->m_open.insert(pObject);
+    }
+}
+
+CCappLoadScope::COpen::~COpen()
+{
+    if (t_pScope != nullptr) {
+        t_pScope->m_open.erase(m_pObject);
+    }
+}
+
+void CappFreeList(CObList& list)
+{
+    while (!list.IsEmpty()) {
+        delete list.RemoveHead();
+    }
+}
+
+void CappSerializeList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(list.GetCount());
+        POSITION pos = list.GetHeadPosition();
+        while (pos != nullptr) {
+            ar.WriteObject(list.GetNext(pos));
+        }
+        return;
+    }
+
+    CappFreeList(list);
+    CDepthGuard depth;
+    DWORD_PTR nCount = ar.ReadCount();
+    while (nCount-- > 0) {
+        CObject* pObject = ar.ReadObject(pClass);
+        if (pObject == nullptr) {
+            CArchiveException::Throw(CArchiveException::badClass);
+        }
+        // A back reference: the object already has an owner (or is this list's own element).
+        if (!CCappLoadScope::Claim(pObject) || list.Find(pObject) != nullptr) {
+            CArchiveException::Throw(CArchiveException::badIndex);
+        }
+        list.AddTail(pObject);
+    }
+}

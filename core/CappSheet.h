@@ -1,0 +1,161 @@
+// One card page: the frame on the paper, the ruled grid of cell lines, the cells, detail areas,
+// free objects, row sets and scripts. A card template (".znt") is the archive of one sheet.
+#pragma once
+
+#include "core/CappDefUndo.h"
+#include "core/CardDataRel.h"
+#include "core/VornCardExport.h"
+#include "platform/base/ObList.h"
+#include "platform/base/Rect.h"
+#include "platform/base/StringArray.h"
+#include "platform/base/UIntArray.h"
+
+class CCappCell;
+class CCappLine;
+class CCardObj;
+class CWnd;
+
+class VORNCARD_API CCappSheet : public CObject
+{
+    FX_DECLARE_SERIAL(CCappSheet)
+public:
+    // Ids of the frame lines in the cell-line lists.
+    static constexpr int kFrameFirstID = 0;
+    static constexpr int kFrameLastID = 10000;
+
+    CCappSheet();
+    ~CCappSheet() override;
+    CCappSheet(const CCappSheet&) = delete;
+    CCappSheet& operator=(const CCappSheet&) = delete;
+
+    // The template archive. A failed load throws the archive or file exception and leaves the
+    // sheet's lists empty.
+    void Serialize(CArchive& ar) override;
+    static void SerializeUIntArray(CUIntArray& arr, CArchive& ar);
+    // Empties the undo history and frees the temporary detail areas.
+    void PreSerialize();
+    // Frees the entries of the list with that member name; an empty name frees all lists.
+    void DetachList(const CString& strName);
+
+    // Steps after loading.
+    void SetAllCellSeat();
+    void SetCellID();
+    void SetHideDataInfo();
+
+    int GetNewLineID();
+    int GetNewCellID();
+    void SetNewLineID();
+
+    // Type 1 horizontal, 2 vertical, 5 left-hand outline; null when absent.
+    CCappLine* FindLine(int nType, int nID) const;
+    // Types 1 and 3 horizontal, 2 and 4 vertical, 5 left-hand outline.
+    CCappLine* GetLineByLineID(int nType, int nID) const;
+    // Types 1, 3, 101 horizontal, 2, 4, 102 vertical, 5 left-hand outline; 1 when found, else 0
+    // with nPos untouched.
+    int GetLineSpace(int nType, int nID, int& nPos) const;
+    // End points on the sheet, the top-left one first; FALSE without a line.
+    BOOL GetLineCoordinate(const CCappLine* pLine, CPoint& ptStart, CPoint& ptEnd, int nFlag) const;
+    BOOL GetLineCoordinate(int nType, int nID, CPoint& ptStart, CPoint& ptEnd, int nFlag) const;
+    // Whether a line of the other direction starts or ends on the line.
+    BOOL HaveJoinLine(const CCappLine* pLine) const;
+
+    // Line edits; each records itself for undo when bUndo is non-zero and it succeeded.
+    // Creates a cell line (nID -1: a new id) between two crossing lines and keeps the list in
+    // position order; null for an unknown type, a used id, a missing crossing line or a copy of
+    // an existing line.
+    CCappLine* AddCellLineBySpace(UINT nType, int nID, int nPos, int nStartID, int nEndID,
+                                  int bUndo);
+    // Refuses frame lines, and cell lines that a cell or detail seat uses as an edge or that
+    // other lines start or end on.
+    int DelCellLine(int nType, int nID, int bUndo);
+    int MoveCellLine(int nType, int nID, int nPos, int bUndo);
+    int ReachCellLine(int nType, int nID, int nStartID, int nEndID, int bUndo);
+    // Cuts the line at a crossing line strictly inside it; the piece beyond takes nNewID (-1: a
+    // new id) and the cells, seats and lines that lie on that side. Gives the new piece.
+    CCappLine* CutCellLine(int nType, int nID, int nCrossID, int nNewID, int bUndo);
+    // Joins the line with the collinear line that starts where it ends; everything that used the
+    // other line uses this one after.
+    int LinkCellLine(int nType, int nID, int nOtherID, int bUndo);
+
+    // Stores the frame and keeps the four frame lines in the cell-line lists.
+    void SetFrameRect(const CRect& rcFrame, COLORREF crFrame, int nFrameWidth);
+    // The reason in strReason when the frame would not hold every table line.
+    BOOL CanSetFrameRect(const CRect& rcFrame, int nFrameWidth, CString& strReason) const;
+    void GetFrameSide(int& nTop, int& nLeft, int& nRight, int& nBottom) const;
+    int SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft,
+                         int nRight, int nBottom, const CString& strPaperName);
+    void NewSheetDef(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft, int nRight,
+                     int nBottom, const CString& strPaperName);
+    void SetCardObj(CCardObj* pCardObj) { m_pCardObj = pCardObj; }
+    // Background and current-row colours and the current-row flag.
+    void InitData();
+
+    // Stored.
+    CString m_strVersion;
+    int m_nSheetInt1;
+    int m_nSheetInt2;
+    int m_nSheetInt3;
+    CString m_strName; // the template's file name without extension
+    CString m_strSheetText2;
+    CString m_strSheetText3;
+    int m_nSheetInt4;
+    CRect m_rcFrame;
+    int m_nFrameWidth;
+    COLORREF m_crFrame;
+    CString m_strPaperName;
+    int m_nPageWidth;
+    int m_nPageHeight;
+    int m_nNextLineID;
+    int m_nNextCellID;
+    CString m_strSheetText4;
+    CString m_strSheetText5;
+    int m_nSheetInt5;
+    CUIntArray m_arrUInt1;
+    CUIntArray m_arrUInt2;
+
+    CObList m_MidDataList;    // CCappMidData
+    CObList m_HCellLineList;  // CCappLine, horizontal
+    CObList m_VCellLineList;  // CCappLine, vertical
+    CObList m_LHOutLineList;  // CCappLine, left-hand outline
+    CObList m_TVOutLineList;
+    CObList m_RHOutLineList;
+    CObList m_BVOutLineList;
+    CObList m_OutCellList;    // CCappCell outside the frame
+    CObList m_HeadCellList;   // CCappCell
+    CObList m_PageCellList;   // CCappCell
+    CObList m_listFreeObj;    // CCappFreeObj
+    CObList m_listSGE;        // figures, never stored
+    CObList m_listScript;     // CScriptItem
+    CCardDataRel m_CardDataRel;
+
+    // Run time only.
+    CCappDefUndo m_DefUndo;
+    COLORREF m_crBackground;
+    COLORREF m_crCurRow;
+    int m_bCurRow;
+    CStringArray m_arrCurRowRect;
+    int m_bOwnDrawFreeObj;
+    int m_bDesign;
+    int m_bPrintAll;
+    int m_nState; // 1 saved, 2 new, 3 changed
+    CRect m_rcView;
+    CWnd* m_pWnd;
+    CCardObj* m_pCardObj;
+
+private:
+    void Load(CArchive& ar);
+    void Store(CArchive& ar);
+    void SerializeLists(CArchive& ar);
+    CObList* GetLineList(int nType) const;
+    CObList* GetCrossList(int nType) const;
+    // The position of a cell line's start crossing line, for ordering; 0 when there is none.
+    int GetStartSpace(const CCappLine* pLine) const;
+    void InsertLineSorted(CObList& list, CCappLine* pLine) const;
+    void CollectCells(CObList& cells) const;
+    // Whether a cell or detail seat uses the line as an edge.
+    BOOL IsLineUsed(const CCappLine* pLine) const;
+    // Moves the edge references of cells, seats and crossing lines from one line to another:
+    // all of them, or those lying past nBeyond (towards higher positions when bForward).
+    void RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOOL bAll, int nBeyond,
+                     BOOL bForward);
+};

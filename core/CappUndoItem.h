@@ -1,0 +1,32 @@
+// One recorded line edit of a sheet, with what its undo and redo replay.
+#pragma once
+
+#include "core/VornCardExport.h"
+#include "platform/base/Object.h"
+
+class VORNCARD_API CCappUndoItem : public CObject
+{
+    FX_DECLARE_DYNAMIC(CCappUndoItem)
+public:
+    enum
+    {
+        kindAdd = 1,
+        kindDelete = 2,
+        kindMove = 3,
+        kindReach = 4,
+        kindCut = 5,
+        kindLink = 6,
+    };
+    static constexpr int kValueCount = 7;
+
+    CCappUndoItem(int nKind, int nGroup, int nLineType, int nLineID);
+
+    int m_nKind;
+    // The transaction flag when recorded: 1 for every item of a group but its last.
+    int m_nGroup;
+    int m_nLineType;
+    int m_nLineID;
+    // add, delete: start id, end id, position; move: old, new position; reach: old start,
+    // new start, old end, new end; cut, link: P, Q.
+    int m_nValue[kValueCount];
+};

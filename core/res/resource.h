@@ -1,0 +1,4 @@
+// Resource ids of VornCard.dll.
+#pragma once
+
+#define IDS_DEFAULT_FONTFACE 9

@@ -1,0 +1,35 @@
+#include "symedit/CappNumEdit.h"
+
+#include <cstdlib>
+
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+#include "symedit/CappStaticTextCtl.h"
+
+void CCappNumEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT font, UINT nFormat, int nFlags,
+                            COLORREF crColor)
+{
+    if (pDC == nullptr || pDC->m_hDC == nullptr) {
+        return;
+    }
+    if (nFlags & 0x2) {
+        font.lfHeight = std::abs(font.lfHeight);
+        GetTextAutoSize(pDC, rect, strText, font);
+    }
+    CFont fontDraw;
+    if (!fontDraw.CreateFontIndirect(&font)) {
+        return;
+    }
+    CFont* pOldFont = pDC->SelectObject(&fontDraw);
+    COLORREF crOld = pDC->SetTextColor(crColor);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->DrawText(strText, rect, nFormat | DT_SINGLELINE);
+    pDC->SetTextColor(crOld);
+    pDC->SelectObject(pOldFont);
+}
+
+void CCappNumEdit::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, LOGFONT& font)
+{
+    // The same narrowing as plain cell text.
+    CCappStaticTextCtl::GetTextAutoSize(pDC, rect, strText, font);
+}

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Pen.h"
+#include "support/DibCanvas.h"
+#include "support/MetafileRecorder.h"
+#include "support/PngFile.h"
+#include "symedit/CappNumEdit.h"
+#include "symedit/CappStaticTextCtl.h"
+
+namespace
+{
+LOGFONT SongFont(int nHeight)
+{
+    LOGFONT lf = {};
+    lf.lfHeight = nHeight;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = GB2312_CHARSET;
+    lstrcpyA(lf.lfFaceName, "宋体");
+    return lf;
+}
+
+TEST(CappNumEditTest, DrawDataFitsOnlyWhenAsked)
+{
+    struct Case
+    {
+        const char* szName;
+        int nFlags;
+        LONG nHeight;  // of the font drawn
+        bool bNarrowed;
+    };
+    const Case cases[] = {
+        {"as given", 0, -20, false},
+        {"fit: positive height, narrowed", 0x2, 20, true},
+        {"other bits do not fit", 0x4, -20, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestMetafile emf;
+        CDC& dc = emf.DC();
+        dc.SetTextColor(RGB(5, 5, 5));
+        CRect rc(0, 0, 50, 30);
+        CCappNumEdit::DrawData(&dc, rc, "123456.789", SongFont(-20), DT_RIGHT | DT_VCENTER, c.nFlags, RGB(255, 0, 0));
+        EXPECT_EQ(RGB(5, 5, 5), dc.GetTextColor());
+        std::vector<EmfTextCall> calls = emf.TextCalls();
+        ASSERT_EQ(1u, calls.size()) << emf.Dump();
+        EXPECT_EQ(L"123456.789", calls[0].text);
+        EXPECT_EQ(c.nHeight, calls[0].font.lfHeight);
+        EXPECT_EQ(c.bNarrowed, calls[0].font.lfWidth > 0);
+        EXPECT_EQ(RGB(255, 0, 0), calls[0].crText);
+        EXPECT_EQ(TRANSPARENT, calls[0].nBkMode);
+    }
+}
+
+TEST(CappNumEditTest, DrawDataIsOneLineOnThePixels)
+{
+    CTestDib dib(120, 40);
+    CRect rc(10, 5, 110, 35);
+    // A line feed does not break the line: DT_SINGLELINE is always added.
+    CCappNumEdit::DrawData(&dib.DC(), rc, "12\n34", SongFont(-16), DT_CENTER | DT_VCENTER, 0, RGB(0, 0, 0));
+    CRect rcInk = dib.InkBounds(CRect(0, 0, 120, 40));
+    ASSERT_FALSE(rcInk.IsRectEmpty());
+    EXPECT_LT(rcInk.Height(), 16);
+    EXPECT_NEAR(rc.CenterPoint().y, rcInk.CenterPoint().y, 2);
+    CCappNumEdit::DrawData(nullptr, rc, "1", SongFont(-16), 0, 0, RGB(0, 0, 0));
+}
+
+// A few cells of a card drawn the way the sheet draws them, compared with a golden image.
+TEST(CappNumEditTest, CellsMatchTheGoldenImage)
+{
+    CTestDib dib(330, 130);
+    CDC& dc = dib.DC();
+    CPen pen(PS_SOLID, 1, RGB(0, 0, 0));
+    CPen* pOld = dc.SelectObject(&pen);
+    const int xs[] = {5, 105, 145, 245, 325};
+    const int ys[] = {5, 45, 125};
+    for (int x : xs) {
+        dc.MoveTo(x, ys[0]);
+        dc.LineTo(x, ys[2]);
+    }
+    for (int y : ys) {
+        dc.MoveTo(xs[0], y);
+        dc.LineTo(xs[4] + 1, y);
+    }
+    // The second column is one cell two rows high.
+    dc.FillSolidRect(xs[1] + 1, ys[1], xs[2] - xs[1] - 1, 1, RGB(255, 255, 255));
+    dc.SelectObject(pOld);
+    const LOGFONT lf = SongFont(-16);
+    CCappStaticTextCtl::DrawData(&dc, CRect(6, 6, 105, 45), "产品型号", 0, DT_CENTER | DT_VCENTER, lf, RGB(0, 0, 0));
+    CCappStaticTextCtl::DrawData(&dc, CRect(106, 6, 145, 125), "工序名称", CCappStaticTextCtl::modeVertical,
+                                 DT_CENTER | DT_VCENTER, lf, RGB(0, 0, 0));
+    CCappStaticTextCtl::DrawData(&dc, CRect(146, 6, 245, 45), "机械加工工序卡片", 0, DT_CENTER | DT_VCENTER, lf,
+                                 RGB(0, 0, 160));
+    CCappStaticTextCtl::DrawData(&dc, CRect(6, 46, 105, 125), "零件图号\r\n材料牌号\r\n毛坯种类", 0, DT_LEFT | DT_BOTTOM,
+                                 lf, RGB(0, 0, 0));
+    CCappNumEdit::DrawData(&dc, CRect(246, 6, 325, 45), "1234567.25", lf, DT_RIGHT | DT_VCENTER, 0x2, RGB(160, 0, 0));
+    CCappNumEdit::DrawData(&dc, CRect(146, 46, 245, 125), "45", lf, DT_CENTER | DT_VCENTER, 0, RGB(0, 0, 0));
+
+    std::string path = TestImagePath("static-text-cells.png");
+    ASSERT_TRUE(SavePng(path.c_str(), dib.Bits(), dib.Width(), dib.Height()));
+    PngImage golden;
+    ASSERT_TRUE(LoadPng("data\\static-text-cells.png", golden)) << "run from tests\\symedit";
+    EXPECT_EQ(0, CountDifferentPixels(golden, dib.Bits(), dib.Width(), dib.Height())) << "drawn: " << path;
+}
+} // namespace

@@ -1,0 +1,680 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "work/CappBaseFun.h"
+#include "work/CappFieldItem.h"
+
+namespace
+{
+// Sets HKLM "SOFTWARE\Vorn" "WorkDir" for one test and puts back what was there.
+class WorkDirGuard
+{
+public:
+    WorkDirGuard()
+    {
+        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
+        DWORD cbData = sizeof(m_abOld);
+        m_bHadValue = RegQueryValueExA(m_hKey, "WorkDir", nullptr, &m_dwOldType, m_abOld, &cbData) == ERROR_SUCCESS;
+        m_cbOld = cbData;
+    }
+    ~WorkDirGuard()
+    {
+        if (m_bHadValue) {
+            RegSetValueExA(m_hKey, "WorkDir", 0, m_dwOldType, m_abOld, m_cbOld);
+        } else {
+            RegDeleteValueA(m_hKey, "WorkDir");
+        }
+        RegCloseKey(m_hKey);
+    }
+    WorkDirGuard(const WorkDirGuard&) = delete;
+    WorkDirGuard& operator=(const WorkDirGuard&) = delete;
+
+    void Set(const char* pszDir)
+    {
+        RegSetValueExA(m_hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(pszDir),
+                       static_cast<DWORD>(strlen(pszDir) + 1));
+    }
+    void Remove() { RegDeleteValueA(m_hKey, "WorkDir"); }
+
+private:
+    HKEY m_hKey = nullptr;
+    BOOL m_bHadValue = FALSE;
+    DWORD m_dwOldType = 0;
+    BYTE m_abOld[1024] = {};
+    DWORD m_cbOld = 0;
+};
+
+TEST(CappBaseFunTest, WorkDirComesFromTheRegistryWithoutTrailingBackslash)
+{
+    struct DirCase
+    {
+        const char* szName;
+        const char* szStored;
+        BOOL bResult;
+        const char* szDir;
+    };
+    const DirCase cases[] = {
+        {"trailing backslash dropped", "C:\\Vorn\\", TRUE, "C:\\Vorn"},
+        {"only one dropped", "C:\\Vorn\\\\", TRUE, "C:\\Vorn\\"},
+        {"no backslash unchanged", "C:\\Vorn", TRUE, "C:\\Vorn"},
+        {"trail byte 0x5C is no backslash", "C:\\\xD6\x5C", TRUE, "C:\\\xD6\x5C"},
+        {"empty value fails", "", FALSE, "untouched"},
+    };
+    WorkDirGuard guard;
+    for (const DirCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        guard.Set(c.szStored);
+        CString strDir = "untouched";
+        EXPECT_EQ(c.bResult, CCappBaseFun::GetCappWorkDir(strDir));
+        EXPECT_EQ(CString(c.szDir), strDir);
+    }
+    guard.Remove();
+    CString strDir = "untouched";
+    EXPECT_FALSE(CCappBaseFun::GetCappWorkDir(strDir));
+    EXPECT_EQ(CString("untouched"), strDir);
+}
+
+TEST(CappBaseFunTest, FileNamesAndTableNames)
+{
+    EXPECT_EQ(CString("b.txt"), CCappBaseFun::GetFileName("C:\\a\\b.txt"));
+    EXPECT_EQ(CString("b.txt"), CCappBaseFun::GetFileName("b.txt"));
+    EXPECT_EQ(CString("x\xD6\x5Cy"), CCappBaseFun::GetFileName("C:\\x\xD6\x5Cy"));
+    EXPECT_EQ(CString("b.tar"), CCappBaseFun::GetFileName_NoExt("C:\\a.d\\b.tar.gz"));
+    EXPECT_EQ(CString("noext"), CCappBaseFun::GetFileName_NoExt("C:\\a.d\\noext"));
+    EXPECT_EQ(CString("CAPPIMAGE7.bmp"), CCappBaseFun::GetCappImageCellFileName(7, ".bmp"));
+    EXPECT_EQ(CString("TN_K01_A2_MCARD"), CCappBaseFun::GetDefaultMDTableName("K01", "A2"));
+    EXPECT_EQ(CString("TN_K01_PCARD"), CCappBaseFun::GetDefaultPTableName("K01"));
+    EXPECT_EQ(CString("TN_K01_HCARD"), CCappBaseFun::GetDefaultHTableName("K01"));
+    EXPECT_EQ(CString("char(20)"), CCappBaseFun::GetFieldAttrib(1, 20));
+    EXPECT_EQ(CString("int"), CCappBaseFun::GetFieldAttrib(2, 20));
+    EXPECT_EQ(CString("float"), CCappBaseFun::GetFieldAttrib(3, 0));
+    EXPECT_EQ(CString(""), CCappBaseFun::GetFieldAttrib(4, 0));
+    EXPECT_EQ(CString("字符串"), CCappBaseFun::FormatFieldType(1));
+    EXPECT_EQ(CString("整数"), CCappBaseFun::FormatFieldType(2));
+    EXPECT_EQ(CString("浮点数"), CCappBaseFun::FormatFieldType(3));
+    EXPECT_EQ(CString(""), CCappBaseFun::FormatFieldType(0));
+}
+
+TEST(CappBaseFunTest, GuidTextHasTheSystemsLayout)
+{
+    CString strGuid = CCappBaseFun::GenerateGUIDString();
+    ASSERT_EQ(36, strGuid.GetLength());
+    for (int i = 0; i < 36; ++i) {
+        char c = strGuid[i];
+        if (i == 8 || i == 13 || i == 18 || i == 23) {
+            EXPECT_EQ('-', c);
+        } else if (i >= 14 && i < 18) {
+            // The third group is written in lower case.
+            EXPECT_TRUE(isdigit(static_cast<BYTE>(c)) || (c >= 'a' && c <= 'f')) << i;
+        } else {
+            EXPECT_TRUE(isdigit(static_cast<BYTE>(c)) || (c >= 'A' && c <= 'F')) << i;
+        }
+    }
+    EXPECT_NE(strGuid, CCappBaseFun::GenerateGUIDString());
+}
+
+TEST(CappBaseFunTest, SqlNamesAndValues)
+{
+    struct NameCase
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bValid;
+    };
+    const NameCase nameCases[] = {
+        {"letters and digit", "Card01", TRUE},
+        {"Chinese", "工序名称", TRUE},
+        {"underscore", "TN_A", TRUE},
+        {"leading digit", "1Card", FALSE},
+        {"blank", "Card 01", FALSE},
+        {"full-width bracket", "Card（1", FALSE},
+        {"quote", "a'b", TRUE},
+        {"double quote", "a\"b", FALSE},
+        {"semicolon", "a;drop", FALSE},
+        {"trail byte 0x5C is no backslash", "\xD6\x5C", TRUE},
+        {"empty", "", FALSE},
+    };
+    for (const NameCase& c : nameCases) {
+        SCOPED_TRACE(c.szName);
+        CString strMessage;
+        EXPECT_EQ(c.bValid, CCappBaseFun::CheckDBTabAndFieldName(c.szText, strMessage));
+        EXPECT_EQ(c.bValid, strMessage.IsEmpty());
+    }
+    CString strMessage;
+    CCappBaseFun::CheckDBTabAndFieldName("1Card", strMessage);
+    EXPECT_EQ(CString("1Card 的第一字符不能为数字"), strMessage);
+    CCappBaseFun::CheckDBTabAndFieldName("a b", strMessage);
+    EXPECT_GE(strMessage.Find("a b"), 0);
+
+    struct ValueCase
+    {
+        const char* szName;
+        const char* szValue;
+        int nType;
+        const char* szField;
+        const char* szData;
+    };
+    const ValueCase valueCases[] = {
+        {"text", "abc", 1, "'abc'", "'abc'"},
+        {"text with quote", "O'Neil", 1, "'O''Neil'", "'O''Neil'"},
+        {"quote that would end the literal", "x'; DELETE FROM T; --", 1, "'x''; DELETE FROM T; --'",
+         "'x''; DELETE FROM T; --'"},
+        {"empty text", "", 1, "''", "''"},
+        {"integer", "42abc", 2, "42", "42"},
+        {"empty integer", "", 2, "0", "0"},
+        {"real", "2.5", 3, "2.500000", "2.500000"},
+        {"empty real", "", 3, "0.000000", "0"},
+        {"other type", "a'b", 9, "", "a'b"},
+    };
+    for (const ValueCase& c : valueCases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szField), CCappBaseFun::FormatedFieldValue(c.szValue, c.nType));
+        EXPECT_EQ(CString(c.szData), CCappBaseFun::TranToDBData(c.szValue, c.nType));
+    }
+    EXPECT_EQ(CString("a''b''''"), CCappBaseFun::FormatToDBStr("a'b''"));
+}
+
+TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
+{
+    CStringArray names;
+    names.Add("名称");
+    names.Add("B");
+    names.Add("C");
+    CStringArray values;
+    values.Add("x");
+    values.Add("[C]");
+    // A missing value empties the variable.
+    EXPECT_EQ(CString("x-[x]-"), CCappBaseFun::RepliceVar("[名称]-[[名称]]-[C]", names, values));
+    // Replacement goes name by name, so a value may bring in a later name.
+    EXPECT_EQ(CString("x"), CCappBaseFun::RepliceVar("[名称][B]", names, values));
+    // "\xD6[" is one character: no variable starts inside it.
+    EXPECT_EQ(CString("\xD6[名称]x"), CCappBaseFun::RepliceVar("\xD6[名称][名称]", names, values));
+    EXPECT_EQ(CString("x-1-"), CCappBaseFun::RepliceVar("[名称]-[B]-[C]", "名称\nB\nC", "x\n1"));
+    CUIntArray numbers;
+    numbers.Add(5);
+    numbers.Add(12);
+    EXPECT_EQ(CString("5,12,"), CCappBaseFun::RepliceVar("[名称],[B],[C]", names, numbers));
+
+    struct PickCase
+    {
+        const char* szName;
+        const char* szText;
+        std::vector<const char*> vars;
+    };
+    const PickCase pickCases[] = {
+        {"none", "abc", {}},
+        {"in order without duplicates", "[b]+[a]*[b]", {"b", "a"}},
+        {"empty brackets stop", "[a][][c]", {"a"}},
+        {"closing before opening stops", "]x[a]", {}},
+        {"unclosed stops", "[a][b", {"a"}},
+        {"Chinese names", "[工时]/[数量]", {"工时", "数量"}},
+        {"trail bytes never bracket", "[\xD6\x5D\xD6\x5B]", {"\xD6\x5D\xD6\x5B"}},
+    };
+    for (const PickCase& c : pickCases) {
+        SCOPED_TRACE(c.szName);
+        CStringArray vars;
+        vars.Add("stale");
+        CCappBaseFun::PickVars(c.szText, vars);
+        ASSERT_EQ(static_cast<INT_PTR>(c.vars.size()), vars.GetSize());
+        for (size_t i = 0; i < c.vars.size(); ++i) {
+            EXPECT_EQ(CString(c.vars[i]), vars[static_cast<INT_PTR>(i)]);
+        }
+    }
+}
+
+TEST(CappBaseFunTest, NextIndexOfANumbering)
+{
+    struct IndexCase
+    {
+        const char* szName;
+        const char* szIndex;
+        int nStep;
+        const char* szNext;
+    };
+    const IndexCase cases[] = {
+        {"integer", "7", 2, "9"},
+        {"negative integer", "-3", 1, "-2"},
+        {"negative step", "10", -5, "5"},
+        {"Chinese numeral ignores the step", "三", 5, "四"},
+        {"nine gives ten", "九", 1, "十"},
+        {"ten is the end of the numerals", "十", 1, ""},
+        {"trailing digits", "A10", 1, "A11"},
+        {"digits between prefix and suffix", "第3页", 1, "第4页"},
+        {"leading zeros are not kept", "A09", 1, "A10"},
+        {"plus sign is a prefix", "+3", 1, "+4"},
+        {"digits after the suffix join the digits", "A1B2", 1, "A13B"},
+        {"trail bytes are no digits",
+         "\xD6\x5C"
+         "5",
+         2,
+         "\xD6\x5C"
+         "7"},
+        {"no digits", "ABC", 1, ""},
+        {"empty", "", 1, ""},
+        {"beyond int", "N99999999999", 1, "N100000000000"},
+    };
+    for (const IndexCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szNext), CCappBaseFun::GetNextIndex(c.szIndex, c.nStep));
+    }
+}
+
+TEST(CappBaseFunTest, TimeTexts)
+{
+    CTime time(2024, 3, 5, 7, 8, 9);
+    EXPECT_EQ(CString("2024-3-5 7:8"), CCappBaseFun::FormatTime(time));
+    EXPECT_EQ(CString("2024年3月5日"), CCappBaseFun::FormatTime("yyyy年mm月dd日", time));
+    EXPECT_EQ(CString("5/3/24"), CCappBaseFun::FormatTime("dd/mm/yy", time));
+    EXPECT_EQ(CString("07.1"), CCappBaseFun::FormatTime("yy.mm", CTime(2007, 1, 1, 0, 0, 0)));
+
+    CTime parsed;
+    EXPECT_TRUE(CCappBaseFun::FormatStrToTime("2024-3-5 7:8", parsed));
+    EXPECT_EQ(CTime(2024, 3, 5, 7, 8, 0), parsed);
+    EXPECT_EQ(CString("2024-3-5 7:8"), CCappBaseFun::FormatTime(parsed));
+    EXPECT_FALSE(CCappBaseFun::FormatStrToTime("2024-3-5", parsed));
+    EXPECT_EQ(CTime(2024, 3, 5, 7, 8, 0), parsed);
+}
+
+TEST(CappBaseFunTest, FieldRecordsAreFoundAndDeleted)
+{
+    CObList fields;
+    const char* const apszNames[] = {"零件号", "Name", "name"};
+    for (int i = 0; i < 3; ++i) {
+        auto* pField = new CCappFieldItem;
+        pField->m_nID = 10 + i;
+        pField->m_strName = apszNames[i];
+        fields.AddTail(pField);
+    }
+    POSITION pos = CCappBaseFun::FindFieldByID(11, fields);
+    ASSERT_NE(nullptr, pos);
+    EXPECT_EQ(CString("Name"), static_cast<CCappFieldItem*>(fields.GetAt(pos))->m_strName);
+    EXPECT_EQ(nullptr, CCappBaseFun::FindFieldByID(13, fields));
+    pos = CCappBaseFun::FindFieldByName("name", fields);
+    ASSERT_NE(nullptr, pos);
+    EXPECT_EQ(12, static_cast<CCappFieldItem*>(fields.GetAt(pos))->m_nID);
+    EXPECT_EQ(fields.GetHeadPosition(), CCappBaseFun::FindFieldByName("零件号", fields));
+    EXPECT_EQ(nullptr, CCappBaseFun::FindFieldByName("NAME", fields));
+
+    CCappFieldItem copy;
+    copy = *static_cast<CCappFieldItem*>(fields.GetHead());
+    EXPECT_EQ(10, copy.m_nID);
+    EXPECT_EQ(CString("零件号"), copy.m_strName);
+    CCappBaseFun::DetachFieldList(fields);
+    EXPECT_TRUE(fields.IsEmpty());
+}
+
+TEST(CappBaseFunTest, NumberAndDateTests)
+{
+    struct NumCase
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bNumber;
+        BOOL bFloat;
+    };
+    const NumCase numCases[] = {
+        {"zero", "0", TRUE, FALSE},
+        {"integer", "123", TRUE, TRUE},
+        {"negative", "-5", TRUE, FALSE},
+        {"leading zeros", "007", FALSE, TRUE},
+        {"too large for int", "99999999999", TRUE, TRUE},
+        {"empty", "", FALSE, FALSE},
+        {"decimal", "1.5", FALSE, TRUE},
+        {"six decimals", "1.500000", FALSE, TRUE},
+        {"zero point", "0.25", FALSE, TRUE},
+        {"two dots", "1.2.3", FALSE, FALSE},
+        {"trailing dot", "12.", FALSE, FALSE},
+        {"leading dot", ".5", FALSE, FALSE},
+        {"letters", "12a", FALSE, FALSE},
+    };
+    for (const NumCase& c : numCases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(c.bNumber, CCappBaseFun::IsNumber(c.szText));
+        EXPECT_EQ(c.bFloat, CCappBaseFun::IsFloat(c.szText));
+    }
+
+    struct DateCase
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bDate;
+    };
+    const DateCase dateCases[] = {
+        {"plain", "2024-3-15 8:05", TRUE},
+        {"leap year", "2024-2-29 0:0", TRUE},
+        {"400-year leap", "2000-02-29 23:59", TRUE},
+        {"century is no leap year", "1900-02-29 12:00", FALSE},
+        {"common year", "2023-2-29 12:00", FALSE},
+        {"April has 30 days", "2024-4-31 1:00", FALSE},
+        {"month 13", "2024-13-1 1:00", FALSE},
+        {"day 0", "2024-1-0 1:00", FALSE},
+        {"hour 24", "2024-1-1 24:00", FALSE},
+        {"minute 60", "2024-1-1 23:60", FALSE},
+        {"no time", "2024-1-1", FALSE},
+        {"empty", "", FALSE},
+    };
+    for (const DateCase& c : dateCases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(c.bDate, CCappBaseFun::IsDateTime(c.szText));
+    }
+}
+
+TEST(CappBaseFunTest, ParametersAreFoundByName)
+{
+    CStringArray params;
+    params.Add("novalue");
+    params.Add(" Template = C:\\a=b.znt ");
+    params.Add("Mode=1");
+    CString strValue = "untouched";
+    EXPECT_TRUE(CCappBaseFun::GetParam(params, "template", strValue));
+    EXPECT_EQ(CString("C:\\a=b.znt"), strValue);
+    EXPECT_TRUE(CCappBaseFun::GetParam(params, "MODE", strValue));
+    EXPECT_EQ(CString("1"), strValue);
+    strValue = "untouched";
+    EXPECT_FALSE(CCappBaseFun::GetParam(params, "novalue", strValue));
+    EXPECT_EQ(CString("untouched"), strValue);
+
+    EXPECT_TRUE(CCappBaseFun::GetParam("a=1|工序 = \xD5\x7C|c=3", "工序", strValue, "|"));
+    EXPECT_EQ(CString("\xD5\x7C"), strValue);
+    EXPECT_TRUE(CCappBaseFun::GetParam("a=1;c=3", "C", strValue, ";"));
+    EXPECT_EQ(CString("3"), strValue);
+    EXPECT_FALSE(CCappBaseFun::GetParam("a=1;c=3", "d", strValue, ";"));
+    EXPECT_FALSE(CCappBaseFun::GetParam("VornWorkTestsNoSuchParam", strValue));
+}
+
+// Under Wine the tests reach Unix tools through Z:, for what Windows code cannot do there.
+BOOL IsWine()
+{
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+std::wstring Wide(const CString& str, UINT nCodePage = 936)
+{
+    int cch = MultiByteToWideChar(nCodePage, 0, str, str.GetLength(), nullptr, 0);
+    std::wstring wstr(static_cast<size_t>(cch), L'\0');
+    MultiByteToWideChar(nCodePage, 0, str, str.GetLength(), wstr.data(), cch);
+    return wstr;
+}
+
+// Wine's own name of a file for Unix programs, as UTF-16.
+std::wstring UnixPath(const CString& strPath)
+{
+    using GetUnixName = char*(CDECL*)(LPCWSTR);
+    auto pfn = reinterpret_cast<GetUnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    char* pszUnix = pfn != nullptr ? pfn(Wide(strPath).c_str()) : nullptr;
+    std::wstring wstrUnix = Wide(pszUnix != nullptr ? pszUnix : "", CP_UTF8);
+    HeapFree(GetProcessHeap(), 0, pszUnix);
+    return wstrUnix;
+}
+
+// Runs a Unix program through Wine and waits until isDone() holds. Wine gives no process
+// handle to wait on for a Unix program: wait on changes in the folder it works in instead.
+template <class Done> BOOL RunUnix(std::wstring wstrCommand, const CString& strFolder, Done isDone)
+{
+    HANDLE hChange =
+        FindFirstChangeNotificationA(strFolder, FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME);
+    if (hChange == INVALID_HANDLE_VALUE) {
+        return FALSE;
+    }
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    BOOL bStarted = CreateProcessW(nullptr, wstrCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
+    if (bStarted) {
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    // The change can be seen before Wine resolves the new name (a drive link in dosdevices is
+    // read lazily): look again after each change and every 100 ms, for 10 s at most.
+    const ULONGLONG ullDeadline = GetTickCount64() + 10000;
+    while (bStarted && !isDone() && GetTickCount64() < ullDeadline) {
+        if (WaitForSingleObject(hChange, 100) == WAIT_OBJECT_0 && !FindNextChangeNotification(hChange)) {
+            break;
+        }
+    }
+    FindCloseChangeNotification(hChange);
+    return isDone();
+}
+
+CString ParentOf(const CString& strPath)
+{
+    return strPath.Left(strPath.ReverseFind('\\'));
+}
+
+BOOL Exists(const CString& strPath)
+{
+    return GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
+}
+
+BOOL WriteFileText(const CString& strPath, const char* pszText)
+{
+    HANDLE hFile = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) {
+        return FALSE;
+    }
+    DWORD cbWritten = 0;
+    BOOL bOk = WriteFile(hFile, pszText, static_cast<DWORD>(strlen(pszText)), &cbWritten, nullptr);
+    CloseHandle(hFile);
+    return bOk;
+}
+
+BOOL IsDirectory(const CString& strPath)
+{
+    DWORD dwAttributes = GetFileAttributesA(strPath);
+    return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// A free drive letter whose root is the given folder, as "subst" makes one.
+class DriveMapping
+{
+public:
+    explicit DriveMapping(const CString& strFolder)
+    {
+        for (char ch = 'Q'; ch <= 'Y' && m_chDrive == 0; ++ch) {
+            CString strDrive = CString(ch) + ":";
+            if (GetDriveTypeA(strDrive + "\\") != DRIVE_NO_ROOT_DIR) {
+                continue;
+            }
+            if (DefineDosDeviceA(0, strDrive, strFolder)) {
+                if (GetFileAttributesA(strDrive + "\\") != INVALID_FILE_ATTRIBUTES) {
+                    m_chDrive = ch;
+                    break;
+                }
+                DefineDosDeviceA(DDD_REMOVE_DEFINITION, strDrive, nullptr);
+            }
+            // Wine 8 defines the device but its file names do not follow it: link the drive
+            // in the prefix's dosdevices folder instead.
+            char szPrefix[MAX_PATH] = {};
+            if (IsWine() && GetEnvironmentVariableA("WINEPREFIX", szPrefix, MAX_PATH) > 0) {
+                CString strLink;
+                strLink.Format("%s/dosdevices/%c:", szPrefix, ch - 'A' + 'a');
+                m_wstrLink = Wide(strLink, CP_UTF8);
+                m_strDevices = "Z:" + CString(szPrefix) + "\\dosdevices";
+                m_strDevices.Replace('/', '\\');
+                if (RunUnix(L"Z:\\bin\\ln -s " + UnixPath(strFolder) + L" " + m_wstrLink, m_strDevices,
+                            [&] { return Exists(strDrive + "\\"); })) {
+                    m_chDrive = ch;
+                    m_bUnix = TRUE;
+                }
+            }
+        }
+    }
+    ~DriveMapping()
+    {
+        if (m_bUnix) {
+            CString strRoot = CString(m_chDrive) + ":\\";
+            RunUnix(L"Z:\\bin\\rm -f " + m_wstrLink, m_strDevices, [&] { return !Exists(strRoot); });
+        } else if (m_chDrive != 0) {
+            DefineDosDeviceA(DDD_REMOVE_DEFINITION, CString(m_chDrive) + ":", nullptr);
+        }
+    }
+    DriveMapping(const DriveMapping&) = delete;
+    DriveMapping& operator=(const DriveMapping&) = delete;
+    char GetLetter() const { return m_chDrive; }
+
+private:
+    char m_chDrive = 0;
+    BOOL m_bUnix = FALSE;
+    std::wstring m_wstrLink;
+    CString m_strDevices;
+};
+
+// A fresh folder per test under the system's temporary directory.
+class DeleteDirectoryTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CString strTemp;
+        ASSERT_TRUE(CCappBaseFun::GetTempWorkDir(strTemp));
+        const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
+        m_strRoot.Format("%s\\VornWorkTests_%lu_%s", static_cast<LPCSTR>(strTemp), GetCurrentProcessId(),
+                         pInfo->name());
+        ASSERT_TRUE(CreateDirectoryA(m_strRoot, nullptr));
+    }
+    void TearDown() override
+    {
+        SetCurrentDirectoryA("C:\\");
+        if (IsWine()) {
+            // rm never follows a link; DeleteDirectory leaves Unix links where Wine shows only their targets.
+            RunUnix(L"Z:\\bin\\rm -rf " + UnixPath(m_strRoot), ParentOf(m_strRoot), [&] { return !Exists(m_strRoot); });
+        } else {
+            CCappBaseFun::DeleteDirectory(m_strRoot);
+        }
+    }
+
+    // A tree of nested folders and files, some with GBK names (one ending in the trail byte 0x5C).
+    void MakeTree(const CString& strDir)
+    {
+        ASSERT_TRUE(CreateDirectoryA(strDir, nullptr));
+        ASSERT_TRUE(WriteFileText(strDir + "\\工艺卡片.txt", "a"));
+        ASSERT_TRUE(CreateDirectoryA(strDir + "\\子目录\xD6\x5C", nullptr));
+        ASSERT_TRUE(WriteFileText(strDir + "\\子目录\xD6\x5C\\\xD5\x7C.dat", "b"));
+        ASSERT_TRUE(CreateDirectoryA(strDir + "\\子目录\xD6\x5C\\深", nullptr));
+        ASSERT_TRUE(CreateDirectoryA(strDir + "\\子目录\xD6\x5C\\深\\empty", nullptr));
+        ASSERT_TRUE(WriteFileText(strDir + "\\子目录\xD6\x5C\\深\\x", "c"));
+    }
+
+    CString m_strRoot;
+};
+
+TEST_F(DeleteDirectoryTest, RemovesNestedTreeWithGbkNames)
+{
+    CString strTree = m_strRoot + "\\树\xD6\x5C";
+    MakeTree(strTree);
+    ASSERT_TRUE(CCappBaseFun::ExistFile(strTree + "\\子目录\xD6\x5C\\深\\x"));
+    CCappBaseFun::DeleteDirectory(strTree + "\\");
+    EXPECT_FALSE(CCappBaseFun::ExistDir(strTree));
+    EXPECT_TRUE(IsDirectory(m_strRoot));
+}
+
+TEST_F(DeleteDirectoryTest, RefusesRelativeAndRootPaths)
+{
+    CString strTree = m_strRoot + "\\victim";
+    MakeTree(strTree);
+    ASSERT_TRUE(SetCurrentDirectoryA(m_strRoot));
+    // A drive letter whose root is our folder: "Q:\\" must be refused like any drive root.
+    DriveMapping drive(m_strRoot);
+    ASSERT_NE(0, drive.GetLetter()) << "no drive letter could be mapped to the test folder";
+    char chDrive = drive.GetLetter();
+    const CString strDrive = CString(chDrive) + ":";
+    struct PathCase
+    {
+        const char* szName;
+        CString strPath;
+    };
+    const PathCase cases[] = {
+        {"empty", ""},
+        {"backslash only", "\\"},
+        {"relative", "victim"},
+        {"relative with dot", ".\\victim"},
+        {"dot dot back to the tree", strTree + "\\子目录\xD6\x5C\\..\\.."},
+        {"wildcard", m_strRoot + "\\vic*"},
+        {"drive root", strDrive + "\\"},
+        {"bare drive", strDrive},
+        {"drive-relative", strDrive + "victim"},
+        {"rooted without drive", "\\victim"},
+    };
+    for (const PathCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCappBaseFun::DeleteDirectory(c.strPath);
+        ASSERT_TRUE(CCappBaseFun::ExistFile(strTree + "\\子目录\xD6\x5C\\深\\x"));
+    }
+    ASSERT_TRUE(SetCurrentDirectoryA(strDrive + "\\"));
+    for (const char* pszPath : {"\\victim", "victim"}) {
+        SCOPED_TRACE(pszPath);
+        CCappBaseFun::DeleteDirectory(pszPath);
+        ASSERT_TRUE(CCappBaseFun::ExistFile(strTree + "\\工艺卡片.txt"));
+    }
+    ASSERT_TRUE(SetCurrentDirectoryA(m_strRoot));
+    // Through the drive, with a full path, the tree goes.
+    CCappBaseFun::DeleteDirectory(strDrive + "\\victim");
+    EXPECT_FALSE(CCappBaseFun::ExistDir(strTree));
+}
+
+TEST_F(DeleteDirectoryTest, LeavesTheTargetsOfLinksIntact)
+{
+    CString strOutside = m_strRoot + "\\outside";
+    ASSERT_TRUE(CreateDirectoryA(strOutside, nullptr));
+    ASSERT_TRUE(WriteFileText(strOutside + "\\keep.txt", "keep"));
+    ASSERT_TRUE(CreateDirectoryA(strOutside + "\\empty", nullptr));
+    CString strTree = m_strRoot + "\\tree";
+    MakeTree(strTree);
+    struct LinkCase
+    {
+        const char* szLink;
+        CString strTarget;
+        BOOL bDirectory;
+    };
+    const LinkCase links[] = {
+        {"\\dirlink", strOutside, TRUE},
+        {"\\子目录\xD6\x5C\\emptylink", strOutside + "\\empty", TRUE},
+        {"\\filelink", strOutside + "\\keep.txt", FALSE},
+    };
+    for (const LinkCase& c : links) {
+        SCOPED_TRACE(c.szLink);
+        CString strLink = strTree + c.szLink;
+        if (IsWine()) {
+            // Wine 8 reports CreateSymbolicLinkA as done but makes nothing: link from the Unix side.
+            ASSERT_TRUE(RunUnix(L"Z:\\bin\\ln -s " + UnixPath(c.strTarget) + L" " + UnixPath(strLink),
+                                ParentOf(strLink), [&] { return Exists(strLink); }));
+        } else if (!CreateSymbolicLinkA(strLink, c.strTarget,
+                                        (c.bDirectory ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) |
+                                            SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
+            GTEST_SKIP() << "symbolic links need developer mode or elevation here";
+        }
+        ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strLink));
+    }
+    CCappBaseFun::DeleteDirectory(strTree);
+
+    EXPECT_TRUE(IsDirectory(strOutside));
+    EXPECT_TRUE(IsDirectory(strOutside + "\\empty"));
+    EXPECT_TRUE(CCappBaseFun::ExistFile(strOutside + "\\keep.txt"));
+    EXPECT_FALSE(CCappBaseFun::ExistFile(strTree + "\\工艺卡片.txt"));
+    EXPECT_FALSE(CCappBaseFun::ExistFile(strTree + "\\子目录\xD6\x5C\\深\\x"));
+    if (!IsWine()) {
+        // Windows removes the links themselves; Wine leaves them, as it cannot tell them apart.
+        EXPECT_FALSE(CCappBaseFun::ExistDir(strTree));
+    }
+}
+
+TEST_F(DeleteDirectoryTest, ExistenceAndFreeNames)
+{
+    CString strFile = m_strRoot + "\\a.txt";
+    ASSERT_TRUE(WriteFileText(strFile, "x"));
+    EXPECT_TRUE(CCappBaseFun::ExistFile(strFile));
+    EXPECT_TRUE(CCappBaseFun::ExistDir(m_strRoot));
+    EXPECT_FALSE(CCappBaseFun::ExistFile(m_strRoot + "\\b.txt"));
+    EXPECT_FALSE(CCappBaseFun::ExistDir(m_strRoot + "\\nothing"));
+
+    CString strRand = CCappBaseFun::GetRandFileName(m_strRoot, "tmp");
+    ASSERT_TRUE(WriteFileText(strRand, "x"));
+    CString strNext = CCappBaseFun::GetRandFileName(m_strRoot, "tmp");
+    EXPECT_NE(strRand, strNext);
+    EXPECT_FALSE(CCappBaseFun::ExistFile(strNext));
+    EXPECT_EQ(m_strRoot + "\\", strNext.Left(m_strRoot.GetLength() + 1));
+}
+} // namespace

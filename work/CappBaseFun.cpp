@@ -1,0 +1,803 @@
+#include "work/CappBaseFun.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "common/KvStringMgr.h"
+#include "work/CappFieldItem.h"
+#include "work/res/resource.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace
+{
+// This library's own resources, whatever the current resource module is.
+HINSTANCE WorkModule()
+{
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
+
+CString LoadWorkString(UINT nID)
+{
+    CString str;
+    str.LoadString(WorkModule(), nID);
+    return str;
+}
+
+// Character-wise: the last byte may be the trail byte 0x5C of a double-byte character.
+BOOL EndsWithBackslash(const CString& str)
+{
+    LPCSTR psz = str;
+    LPCSTR pszLast = nullptr;
+    for (LPCSTR p = psz; *p != '\0'; p += CString::CharLength(p)) {
+        pszLast = p;
+    }
+    return pszLast != nullptr && *pszLast == '\\';
+}
+
+void DropTrailingBackslash(CString& str)
+{
+    if (EndsWithBackslash(str)) {
+        str = str.Left(str.GetLength() - 1);
+    }
+}
+
+class FindHandle
+{
+public:
+    FindHandle(LPCSTR pszPattern, WIN32_FIND_DATAA& fd) : m_hFind(FindFirstFileA(pszPattern, &fd)) {}
+    ~FindHandle()
+    {
+        if (m_hFind != INVALID_HANDLE_VALUE) {
+            FindClose(m_hFind);
+        }
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    BOOL IsValid() const { return m_hFind != INVALID_HANDLE_VALUE; }
+    BOOL Next(WIN32_FIND_DATAA& fd) { return FindNextFileA(m_hFind, &fd); }
+
+private:
+    HANDLE m_hFind;
+};
+
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE hFile) : m_hFile(hFile) {}
+    ~FileHandle()
+    {
+        if (m_hFile != INVALID_HANDLE_VALUE) {
+            CloseHandle(m_hFile);
+        }
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    BOOL IsValid() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_hFile; }
+
+private:
+    HANDLE m_hFile;
+};
+
+BOOL IsDotEntry(LPCSTR pszName)
+{
+    return lstrcmpA(pszName, ".") == 0 || lstrcmpA(pszName, "..") == 0;
+}
+
+// Splits at "\" and "/", stepping over double-byte characters.
+void SplitPath(const CString& strPath, CStringArray& parts)
+{
+    parts.RemoveAll();
+    LPCSTR psz = strPath;
+    LPCSTR pszStart = psz;
+    for (LPCSTR p = psz;; p += CString::CharLength(p)) {
+        if (*p == '\0' || *p == '\\' || *p == '/') {
+            parts.Add(CString(pszStart, static_cast<int>(p - pszStart)));
+            if (*p == '\0') {
+                break;
+            }
+            pszStart = p + 1;
+        }
+    }
+}
+
+// Only "X:\dir..." or "\\server\share\dir...": never empty, relative, drive-relative, a drive
+// or share root, nor a path that "." or ".." or a wildcard could lead elsewhere.
+BOOL IsDeletablePath(const CString& strPath)
+{
+    CStringArray parts;
+    SplitPath(strPath, parts);
+    INT_PTR nFirst = 0;
+    char chDrive = parts.GetSize() >= 2 && parts[0].GetLength() == 2 && parts[0][1] == ':' ? parts[0][0] : '\0';
+    if ((chDrive >= 'A' && chDrive <= 'Z') || (chDrive >= 'a' && chDrive <= 'z')) {
+        nFirst = 1;
+    } else if (parts.GetSize() >= 4 && parts[0].IsEmpty() && parts[1].IsEmpty() && !parts[2].IsEmpty() &&
+               !parts[3].IsEmpty()) {
+        nFirst = 4;
+    } else {
+        return FALSE;
+    }
+    if (parts.GetSize() <= nFirst) {
+        return FALSE;
+    }
+    for (INT_PTR i = nFirst; i < parts.GetSize(); ++i) {
+        const CString& str = parts[i];
+        if (str.IsEmpty() || str == "." || str == ".." || str.FindOneOf("*?") >= 0) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+// The path the handle's file really has, without "\\?\" and without a trailing "\".
+CString FinalPath(HANDLE hFile)
+{
+    CString strPath;
+    char szBuf[MAX_PATH * 2];
+    DWORD cch = GetFinalPathNameByHandleA(hFile, szBuf, sizeof(szBuf), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (cch == 0 || cch >= sizeof(szBuf)) {
+        return strPath;
+    }
+    strPath = szBuf;
+    if (strPath.Left(8).CompareNoCase("\\\\?\\UNC\\") == 0) {
+        strPath = "\\\\" + strPath.Mid(8);
+    } else if (strPath.Left(4) == "\\\\?\\") {
+        strPath = strPath.Mid(4);
+    }
+    DropTrailingBackslash(strPath);
+    return strPath;
+}
+
+// Opens the entry at strPath for deleting, only when its real path is strExpected: a handle
+// that resolves elsewhere reached through a link to its target. Wine does so for Unix symbolic
+// links, and would delete the target of such a link by any of its names.
+HANDLE OpenEntry(const CString& strPath, const CString& strExpected, BY_HANDLE_FILE_INFORMATION& info)
+{
+    // FILE_FLAG_OPEN_REPARSE_POINT: the handle is to a link itself, not to its target.
+    HANDLE hEntry =
+        CreateFileA(strPath, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (hEntry == INVALID_HANDLE_VALUE) {
+        return hEntry;
+    }
+    CString strFinal = FinalPath(hEntry);
+    if (strFinal.IsEmpty() || strFinal.CompareNoCase(strExpected) != 0 || !GetFileInformationByHandle(hEntry, &info)) {
+        CloseHandle(hEntry);
+        return INVALID_HANDLE_VALUE;
+    }
+    return hEntry;
+}
+
+BOOL IsRealDirectory(const BY_HANDLE_FILE_INFORMATION& info)
+{
+    return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+}
+
+// Depth first. A junction or symbolic link is removed as it is: its target's entries are not ours.
+void RemoveEntry(const CString& strPath, const CString& strExpected)
+{
+    BY_HANDLE_FILE_INFORMATION info = {};
+    auto entry = std::make_unique<FileHandle>(OpenEntry(strPath, strExpected, info));
+    if (!entry->IsValid()) {
+        return;
+    }
+    if (IsRealDirectory(info)) {
+        // Listing opens the directory without sharing delete access: let go of ours meanwhile,
+        // and check again afterwards that the name still leads to the same directory.
+        entry.reset();
+        WIN32_FIND_DATAA fd = {};
+        FindHandle find(strPath + "\\*.*", fd);
+        if (find.IsValid()) {
+            do {
+                if (!IsDotEntry(fd.cFileName)) {
+                    RemoveEntry(strPath + "\\" + fd.cFileName, strExpected + "\\" + fd.cFileName);
+                }
+            } while (find.Next(fd));
+        }
+        BY_HANDLE_FILE_INFORMATION infoAgain = {};
+        entry = std::make_unique<FileHandle>(OpenEntry(strPath, strExpected, infoAgain));
+        if (!entry->IsValid() || !IsRealDirectory(infoAgain) || infoAgain.nFileIndexLow != info.nFileIndexLow ||
+            infoAgain.nFileIndexHigh != info.nFileIndexHigh) {
+            return;
+        }
+    }
+    // Deleted through the handle checked above when it closes; a directory only once empty.
+    FILE_DISPOSITION_INFO disposition = {};
+    disposition.DeleteFile = TRUE;
+    SetFileInformationByHandle(entry->Get(), FileDispositionInfo, &disposition, sizeof(disposition));
+}
+
+// Name and value of an item "name=value", both trimmed; FALSE without "=".
+BOOL SplitParamItem(const CString& strItem, CString& strName, CString& strValue)
+{
+    int nEqual = strItem.Find('=');
+    if (nEqual < 0) {
+        return FALSE;
+    }
+    strName = strItem.Left(nEqual);
+    strValue = strItem.Mid(nEqual + 1);
+    strName.Trim();
+    strValue.Trim();
+    return TRUE;
+}
+
+BOOL IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+BOOL IsLeapYear(int nYear)
+{
+    return (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
+}
+} // namespace
+
+BOOL CCappBaseFun::GetCappWorkDir(CString& strDir)
+{
+    // Read access is enough, and is all a standard user has under HKEY_LOCAL_MACHINE.
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+        return FALSE;
+    }
+    char szBuf[MAX_PATH + 1] = {};
+    DWORD cbData = MAX_PATH;
+    LONG lResult = RegQueryValueExA(hKey, "WorkDir", nullptr, nullptr, reinterpret_cast<LPBYTE>(szBuf), &cbData);
+    RegCloseKey(hKey);
+    if (lResult != ERROR_SUCCESS || szBuf[0] == '\0') {
+        return FALSE;
+    }
+    strDir = szBuf;
+    DropTrailingBackslash(strDir);
+    return TRUE;
+}
+
+BOOL CCappBaseFun::GetTempWorkDir(CString& strDir)
+{
+    char szBuf[MAX_PATH + 1] = {};
+    DWORD cch = GetTempPathA(MAX_PATH, szBuf);
+    if (cch == 0 || cch > MAX_PATH) {
+        return FALSE;
+    }
+    strDir = szBuf;
+    DropTrailingBackslash(strDir);
+    return TRUE;
+}
+
+BOOL CCappBaseFun::ExistFile(CString strPath)
+{
+    WIN32_FIND_DATAA fd = {};
+    FindHandle find(strPath, fd);
+    if (!find.IsValid()) {
+        return FALSE;
+    }
+    do {
+        if (!IsDotEntry(fd.cFileName)) {
+            return TRUE;
+        }
+    } while (find.Next(fd));
+    return FALSE;
+}
+
+BOOL CCappBaseFun::ExistDir(CString strPath)
+{
+    WIN32_FIND_DATAA fd = {};
+    FindHandle find(strPath, fd);
+    return find.IsValid();
+}
+
+void CCappBaseFun::DeleteDirectory(CString strDir)
+{
+    DropTrailingBackslash(strDir);
+    if (!IsDeletablePath(strDir)) {
+        return;
+    }
+    WIN32_FIND_DATAA fd = {};
+    {
+        FindHandle find(strDir, fd);
+        if (!find.IsValid() || (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            return;
+        }
+    }
+    // The real path of the parent plus the directory's own name is where its handle must lead.
+    int nSlash = strDir.ReverseFind('\\');
+    int nOtherSlash = strDir.ReverseFind('/');
+    if (nOtherSlash > nSlash) {
+        nSlash = nOtherSlash;
+    }
+    CString strParent = strDir.Left(nSlash + 1);
+    FileHandle parent(CreateFileA(strParent, FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!parent.IsValid()) {
+        return;
+    }
+    CString strParentFinal = FinalPath(parent.Get());
+    if (strParentFinal.IsEmpty()) {
+        return;
+    }
+    RemoveEntry(strDir, strParentFinal + "\\" + fd.cFileName);
+}
+
+CString CCappBaseFun::GetFileName(CString strPath)
+{
+    int nSlash = strPath.ReverseFind('\\');
+    return nSlash < 0 ? strPath : strPath.Mid(nSlash + 1);
+}
+
+CString CCappBaseFun::GetFileName_NoExt(CString strPath)
+{
+    CString strName = GetFileName(strPath);
+    int nDot = strName.ReverseFind('.');
+    return nDot < 0 ? strName : strName.Left(nDot);
+}
+
+CString CCappBaseFun::GetCappImageCellFileName(int nIndex, CString strExt)
+{
+    CString str;
+    str.Format("CAPPIMAGE%d%s", nIndex, static_cast<LPCSTR>(strExt));
+    return str;
+}
+
+int CCappBaseFun::GetRandNum()
+{
+    srand(static_cast<unsigned>(time(nullptr)));
+    return rand();
+}
+
+CString CCappBaseFun::GetRandFileName(CString strDir, CString strExt)
+{
+    CString strStem;
+    strStem.Format("%d", GetRandNum());
+    CString strPath;
+    for (;;) {
+        strPath.Format("%s\\%s.%s", static_cast<LPCSTR>(strDir), static_cast<LPCSTR>(strStem),
+                       static_cast<LPCSTR>(strExt));
+        if (!ExistFile(strPath)) {
+            return strPath;
+        }
+        strStem += "!";
+    }
+}
+
+CString CCappBaseFun::GenerateGUIDString()
+{
+    GUID guid = {};
+    CoCreateGuid(&guid);
+    CString str;
+    str.Format("%08lX-%04X-%04x-%02X%02X-%02X%02X%02X%02X%02X%02X", guid.Data1, guid.Data2, guid.Data3, guid.Data4[0],
+               guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5], guid.Data4[6], guid.Data4[7]);
+    return str;
+}
+
+BOOL CCappBaseFun::OpenFile_MayUseCustBuffer()
+{
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!GetVersionExA(&info)) {
+        return FALSE;
+    }
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT && info.dwMajorVersion == 5;
+}
+
+CString CCappBaseFun::GetDefaultMDTableName(CString strCard, CString strArea)
+{
+    CString str;
+    str.Format("TN_%s_%s_MCARD", static_cast<LPCSTR>(strCard), static_cast<LPCSTR>(strArea));
+    return str;
+}
+
+CString CCappBaseFun::GetDefaultPTableName(CString strCard)
+{
+    CString str;
+    str.Format("TN_%s_PCARD", static_cast<LPCSTR>(strCard));
+    return str;
+}
+
+CString CCappBaseFun::GetDefaultHTableName(CString strCard)
+{
+    CString str;
+    str.Format("TN_%s_HCARD", static_cast<LPCSTR>(strCard));
+    return str;
+}
+
+CString CCappBaseFun::GetFieldAttrib(int nType, int nSize)
+{
+    CString str;
+    switch (nType) {
+    case 1:
+        str.Format("char(%d)", nSize);
+        break;
+    case 2:
+        str = "int";
+        break;
+    case 3:
+        str = "float";
+        break;
+    default:
+        break;
+    }
+    return str;
+}
+
+CString CCappBaseFun::FormatFieldType(int nType)
+{
+    switch (nType) {
+    case 1:
+        return LoadWorkString(IDS_FIELDTYPE_STRING);
+    case 2:
+        return LoadWorkString(IDS_FIELDTYPE_INT);
+    case 3:
+        return LoadWorkString(IDS_FIELDTYPE_FLOAT);
+    default:
+        return CString();
+    }
+}
+
+BOOL CCappBaseFun::CheckDBTabAndFieldName(CString strName, CString& strMessage)
+{
+    if (strName.IsEmpty()) {
+        strMessage = LoadWorkString(IDS_DBNAME_EMPTY);
+        return FALSE;
+    }
+    static const char* const s_apszBad[] = {" ", "-", "\t", "\n", "\r", "/", "\\", "?", ",", ".", ";", ":",  "\"", "<",
+                                            ">", "=", "`",  "~",  "!",  "%", "^",  "&", "*", "(", ")", "（", "）"};
+    for (const char* pszBad : s_apszBad) {
+        if (strName.Find(pszBad) >= 0) {
+            strMessage.Format(LoadWorkString(IDS_DBNAME_BADCHAR), static_cast<LPCSTR>(strName));
+            return FALSE;
+        }
+    }
+    if (IsDigit(strName[0])) {
+        strMessage.Format("%s 的第一字符不能为数字", static_cast<LPCSTR>(strName));
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CString CCappBaseFun::FormatToDBStr(CString strText)
+{
+    strText.Replace("'", "''");
+    return strText;
+}
+
+CString CCappBaseFun::FormatedFieldValue(CString strValue, int nType)
+{
+    CString str;
+    switch (nType) {
+    case 1:
+        str.Format("'%s'", static_cast<LPCSTR>(FormatToDBStr(strValue)));
+        break;
+    case 2:
+        str.Format("%d", atoi(strValue));
+        break;
+    case 3:
+        str.Format("%f", atof(strValue));
+        break;
+    default:
+        break;
+    }
+    return str;
+}
+
+CString CCappBaseFun::TranToDBData(CString strValue, int nType)
+{
+    CString str;
+    switch (nType) {
+    case 1:
+        // Quotes inside are doubled: a value must never end the literal it is put into.
+        str = "'" + FormatToDBStr(strValue) + "'";
+        break;
+    case 2:
+        if (strValue.IsEmpty()) {
+            str = "0";
+        } else {
+            str.Format("%d", atoi(strValue));
+        }
+        break;
+    case 3:
+        if (strValue.IsEmpty()) {
+            str = "0";
+        } else {
+            str.Format("%f", atof(strValue));
+        }
+        break;
+    default:
+        str = strValue;
+        break;
+    }
+    return str;
+}
+
+POSITION CCappBaseFun::FindFieldByID(int nID, CObList& fields)
+{
+    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
+        POSITION posItem = pos;
+        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
+        if (pField != nullptr && pField->m_nID == nID) {
+            return posItem;
+        }
+    }
+    return nullptr;
+}
+
+POSITION CCappBaseFun::FindFieldByName(CString strName, CObList& fields)
+{
+    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
+        POSITION posItem = pos;
+        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
+        if (pField != nullptr && pField->m_strName == strName) {
+            return posItem;
+        }
+    }
+    return nullptr;
+}
+
+void CCappBaseFun::DetachFieldList(CObList& fields)
+{
+    while (!fields.IsEmpty()) {
+        delete fields.RemoveHead();
+    }
+}
+
+CString CCappBaseFun::RepliceVar(CString strText, CStringArray& names, CStringArray& values)
+{
+    for (INT_PTR i = 0; i < names.GetSize(); ++i) {
+        CString strVar = "[" + names[i] + "]";
+        strText.Replace(strVar, i < values.GetSize() ? static_cast<LPCSTR>(values[i]) : "");
+    }
+    return strText;
+}
+
+CString CCappBaseFun::RepliceVar(CString strText, CStringArray& names, CUIntArray& values)
+{
+    for (INT_PTR i = 0; i < names.GetSize(); ++i) {
+        CString strValue;
+        if (i < values.GetSize()) {
+            strValue.Format("%d", static_cast<int>(values[i]));
+        }
+        strText.Replace("[" + names[i] + "]", strValue);
+    }
+    return strText;
+}
+
+CString CCappBaseFun::RepliceVar(CString strText, CString strNames, CString strValues)
+{
+    CStringArray names;
+    CStringArray values;
+    CKvStringMgr::StringToArray(strNames, names, "\n");
+    CKvStringMgr::StringToArray(strValues, values, "\n");
+    return RepliceVar(strText, names, values);
+}
+
+void CCappBaseFun::PickVars(CString strText, CStringArray& names)
+{
+    names.RemoveAll();
+    CString strRest = strText;
+    for (;;) {
+        int nOpen = strRest.Find('[');
+        if (nOpen < 0) {
+            return;
+        }
+        int nClose = strRest.Find(']');
+        if (nClose < nOpen + 2) {
+            return;
+        }
+        CString strName = strRest.Mid(nOpen + 1, nClose - nOpen - 1);
+        if (FindStringInArray(names, strName) < 0) {
+            names.Add(strName);
+        }
+        strRest = strRest.Mid(nClose + 1);
+    }
+}
+
+BOOL CCappBaseFun::IsNumber(CString s)
+{
+    CString strBack;
+    strBack.Format("%d", atoi(s));
+    if (strBack == s) {
+        return TRUE;
+    }
+    if (s.IsEmpty() || s[0] == '0') {
+        return FALSE;
+    }
+    for (int i = 0; i < s.GetLength(); ++i) {
+        if (!IsDigit(s[i])) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+BOOL CCappBaseFun::IsFloat(CString s)
+{
+    int nLength = s.GetLength();
+    if (nLength == 0) {
+        return FALSE;
+    }
+    CString strBack;
+    strBack.Format("%f", atof(s));
+    if (strBack == s) {
+        return TRUE;
+    }
+    if (s[0] == '0') {
+        if (nLength < 3) {
+            return FALSE;
+        }
+        if (s[1] != '.' && !IsDigit(s[2])) {
+            return FALSE;
+        }
+    }
+    int nPoints = 0;
+    for (int i = 0; i < nLength; ++i) {
+        if (s[i] == '.') {
+            if (i == 0 || i == nLength - 1 || ++nPoints > 1) {
+                return FALSE;
+            }
+        } else if (!IsDigit(s[i])) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
+{
+    CString strNext;
+    if (CKvStringMgr::IsInteger(strIndex)) {
+        strNext.Format("%lld", static_cast<long long>(atoi(strIndex)) + nStep);
+        return strNext;
+    }
+    static const char* const s_apszNumerals[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
+    for (int i = 0; i < 9; ++i) {
+        if (strIndex == s_apszNumerals[i]) {
+            return s_apszNumerals[i + 1];
+        }
+    }
+    // Character by character: a digit never stands inside a double-byte character.
+    CString strPrefix;
+    CString strDigits;
+    CString strSuffix;
+    for (LPCSTR p = strIndex; *p != '\0';) {
+        int nLength = CString::CharLength(p);
+        if (nLength == 1 && IsDigit(*p)) {
+            strDigits += *p;
+        } else if (strDigits.IsEmpty()) {
+            strPrefix += CString(p, nLength);
+        } else {
+            strSuffix += CString(p, nLength);
+        }
+        p += nLength;
+    }
+    if (strDigits.IsEmpty()) {
+        return strNext;
+    }
+    // Wider than int: a long run of digits must not overflow.
+    strNext.Format("%s%lld%s", static_cast<LPCSTR>(strPrefix), _atoi64(strDigits) + nStep,
+                   static_cast<LPCSTR>(strSuffix));
+    return strNext;
+}
+
+int CCappBaseFun::FindStringInArray(CStringArray& array, CString strText)
+{
+    for (INT_PTR i = 0; i < array.GetSize(); ++i) {
+        if (array[i] == strText) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+BOOL CCappBaseFun::IsDateTime(CString s)
+{
+    int nYear = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    int nHour = 0;
+    int nMinute = 0;
+    if (sscanf(s, "%d-%d-%d %d:%d", &nYear, &nMonth, &nDay, &nHour, &nMinute) != 5) {
+        return FALSE;
+    }
+    static const int s_anDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (nYear < 1 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nHour < 0 || nHour > 23 || nMinute < 0 ||
+        nMinute > 59) {
+        return FALSE;
+    }
+    int nDays = s_anDays[nMonth - 1];
+    if (nMonth == 2 && IsLeapYear(nYear)) {
+        nDays = 29;
+    }
+    return nDay >= 1 && nDay <= nDays;
+}
+
+CString CCappBaseFun::FormatTime(CTime time)
+{
+    CString str;
+    str.Format("%d-%d-%d %d:%d", time.GetYear(), time.GetMonth(), time.GetDay(), time.GetHour(), time.GetMinute());
+    return str;
+}
+
+CString CCappBaseFun::FormatTime(CString strFormat, CTime time)
+{
+    CString strPart;
+    if (strFormat.Find("yyyy") >= 0) {
+        strPart.Format("%04d", time.GetYear());
+        strFormat.Replace("yyyy", strPart);
+    } else {
+        strPart.Format("%02d", time.GetYear() % 100);
+        strFormat.Replace("yy", strPart);
+    }
+    strPart.Format("%d", time.GetMonth());
+    strFormat.Replace("mm", strPart);
+    strPart.Format("%d", time.GetDay());
+    strFormat.Replace("dd", strPart);
+    return strFormat;
+}
+
+BOOL CCappBaseFun::FormatStrToTime(CString s, CTime& time)
+{
+    int nYear = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    int nHour = 0;
+    int nMinute = 0;
+    if (sscanf(s, "%d-%d-%d %d:%d", &nYear, &nMonth, &nDay, &nHour, &nMinute) != 5) {
+        return FALSE;
+    }
+    time = CTime(nYear, nMonth, nDay, nHour, nMinute, 0);
+    return TRUE;
+}
+
+bool CCappBaseFun::GetParam(CString strName, CString& strValue)
+{
+    int nArgs = 0;
+    LPWSTR* ppszArgs = CommandLineToArgvW(GetCommandLineW(), &nArgs);
+    if (ppszArgs == nullptr) {
+        return false;
+    }
+    CStringArray params;
+    for (int i = 1; i < nArgs; ++i) {
+        params.Add(CString(ppszArgs[i]));
+    }
+    LocalFree(ppszArgs);
+    return GetParam(params, strName, strValue);
+}
+
+bool CCappBaseFun::GetParam(CStringArray& params, CString strName, CString& strValue)
+{
+    for (INT_PTR i = 0; i < params.GetSize(); ++i) {
+        CString strItemName;
+        CString strItemValue;
+        if (SplitParamItem(params[i], strItemName, strItemValue) && strItemName.CompareNoCase(strName) == 0) {
+            strValue = strItemValue;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CCappBaseFun::GetParam(CString strParams, CString strName, CString& strValue, CString strDelimiter)
+{
+    CStringArray params;
+    if (strDelimiter.IsEmpty()) {
+        params.Add(strParams);
+    } else {
+        int nStart = 0;
+        for (;;) {
+            int nFound = strParams.Find(strDelimiter, nStart);
+            if (nFound < 0) {
+                params.Add(strParams.Mid(nStart));
+                break;
+            }
+            params.Add(strParams.Mid(nStart, nFound - nStart));
+            nStart = nFound + strDelimiter.GetLength();
+        }
+    }
+    return GetParam(params, strName, strValue);
+}
