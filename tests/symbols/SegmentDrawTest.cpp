@@ -12,6 +12,7 @@
 #include "support/PngFile.h"
 #include "symbols/CircleStrContSeg.h"
 #include "symbols/CoarsenessContSeg.h"
+#include "symbols/CustomDrawContSeg.h"
 #include "symbols/EnterContSeg.h"
 #include "symbols/FractionContSeg.h"
 #include "symbols/FrameStrContSeg.h"
@@ -603,7 +604,9 @@ TEST_F(SegmentDraw, OneCellOfEachKind)
     frame.SetData(CString("基准"));
     CCircleStrContSeg circle(lf, RGB(192, 0, 0));
     circle.SetData(CString("中"));
-    CContentSegment* segs[] = {&text, &tol, &frac, &sup, &gp, &rough, &frame, &circle};
+    CCustomDrawContSeg custom(lf, RGB(0, 0, 192));
+    custom.SetData(CString("<C>5,5,5</C><L>0,5,10,5</L><L>5,0,5,10</L>"));
+    CContentSegment* segs[] = {&text, &tol, &frac, &sup, &gp, &rough, &frame, &circle, &custom};
 
     int nWidth = 8;
     for (CContentSegment* p : segs) {
