@@ -427,8 +427,11 @@ template <class Done> BOOL RunUnix(std::wstring wstrCommand, const CString& strF
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
     }
-    while (bStarted && !isDone()) {
-        if (WaitForSingleObject(hChange, 10000) != WAIT_OBJECT_0 || !FindNextChangeNotification(hChange)) {
+    // The change can be seen before Wine resolves the new name (a drive link in dosdevices is
+    // read lazily): look again after each change and every 100 ms, for 10 s at most.
+    const ULONGLONG ullDeadline = GetTickCount64() + 10000;
+    while (bStarted && !isDone() && GetTickCount64() < ullDeadline) {
+        if (WaitForSingleObject(hChange, 100) == WAIT_OBJECT_0 && !FindNextChangeNotification(hChange)) {
             break;
         }
     }

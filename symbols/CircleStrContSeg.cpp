@@ -1,0 +1,49 @@
+#include "symbols/CircleStrContSeg.h"
+
+#include "symbols/SegPaint.h"
+
+short CCircleStrContSeg::IsKindOf()
+{
+    return SEG_CIRCLE;
+}
+
+void CCircleStrContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
+{
+    strOut = "<E>" + m_strText + GetFontData(lfBase, crBase) + "</E>";
+}
+
+void CCircleStrContSeg::SetData(CString strContent)
+{
+    CContentSegment::SetData(strContent);
+    if (strContent.IsEmpty()) {
+        m_strText.Empty();
+        return;
+    }
+    // Left() stops at the end, so a lone lead byte at the end stays one byte.
+    m_strText = strContent.Left(static_cast<BYTE>(strContent[0]) >= 0x80 ? 2 : 1);
+}
+
+int CCircleStrContSeg::GetWidth(CDC* pDC)
+{
+    CSegFont font(m_lFont);
+    // As wide as the character is high, so the circle is round.
+    return SegTextExtent(pDC, font, m_strText).cy + 4;
+}
+
+void CCircleStrContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
+{
+    CSegFont font(SegMath::ScaleFont(m_lFont, fScale));
+    int nSaved = pDC->SaveDC();
+    {
+        CSegPaint paint(pDC, *this, nOpaque);
+        int t = SegMath::Trunc(2 * fScale);
+        CSize size = SegTextExtent(pDC, font, m_strText);
+        int c = size.cy;
+        SegTextOut(pDC, font, x + t + (c - size.cx) / 2, y + t, m_strText);
+        CPen pen(PS_SOLID, 1, paint.LineColor());
+        CSegSelect selPen(pDC, &pen);
+        CSegSelect selBrush(pDC, NULL_BRUSH);
+        pDC->Ellipse(x + t - 1, y + t - 1, x + t + c + 1, y + t + c + 1);
+    }
+    pDC->RestoreDC(nSaved);
+}

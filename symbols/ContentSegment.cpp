@@ -1,0 +1,220 @@
+#include "symbols/ContentSegment.h"
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+// What creating the default font and reading it back gives: a logical font keeps the record it
+// was made from, so no GDI object is needed.
+void DefaultFont(LOGFONT& lf)
+{
+    memset(&lf, 0, sizeof(lf));
+    lf.lfHeight = 12;
+    lf.lfWeight = 300;
+    lf.lfCharSet = 134;
+    lf.lfOutPrecision = 3;
+    lf.lfClipPrecision = 2;
+    lf.lfQuality = 1;
+    lf.lfPitchAndFamily = 50;
+    strcpy(lf.lfFaceName, "宋体");
+}
+
+const char kFontTagOpen[] = "<FT>";
+const char kFontTagClose[] = "</FT>";
+} // namespace
+
+CContentSegment::CContentSegment()
+{
+    DefaultFont(m_lFont);
+}
+
+CContentSegment::CContentSegment(const LOGFONT& lf, COLORREF cr)
+    : m_lFont(lf), m_crColor(cr)
+{
+}
+
+CContentSegment::~CContentSegment() = default;
+
+bool CContentSegment::DegressionFontWidth()
+{
+    // A width below 1 or one that cannot drop below 1 ends the squeezing: otherwise a layout
+    // that narrows until false would loop for ever on a tiny or damaged font.
+    if (m_lFont.lfWidth == 1 || m_lFont.lfWidth < 0)
+        return false;
+    if (m_lFont.lfWidth == 0) {
+        int nStart = (abs(m_lFont.lfHeight) + 1) / 2;
+        if (nStart <= 1)
+            return false;
+        m_lFont.lfWidth = nStart;
+    }
+    m_lFont.lfWidth--;
+    return true;
+}
+
+short CContentSegment::IsKindOf()
+{
+    return SEG_BASE;
+}
+
+int CContentSegment::GetWidth(CDC*)
+{
+    return 0;
+}
+
+void CContentSegment::GetData(CString&, LOGFONT&, COLORREF)
+{
+}
+
+void CContentSegment::Draw(CDC*, int, int, float, int)
+{
+}
+
+int CContentSegment::operator=(const CContentSegment& src)
+{
+    CopyBase(src);
+    return 1;
+}
+
+void CContentSegment::CopyBase(const CContentSegment& src)
+{
+    m_bSelected = src.m_bSelected;
+    m_nWidth = src.m_nWidth;
+    m_lFont = src.m_lFont;
+    m_crColor = src.m_crColor;
+}
+
+void CContentSegment::SetFaceName(LOGFONT& lf, LPCSTR pszFace)
+{
+    // The record holds 31 bytes and the terminator; never end on half a GBK character.
+    int n = 0;
+    while (pszFace[n] != '\0') {
+        int nChar = (CString::IsLeadByte(static_cast<BYTE>(pszFace[n])) && pszFace[n + 1] != '\0') ? 2 : 1;
+        if (n + nChar > LF_FACESIZE - 1)
+            break;
+        n += nChar;
+    }
+    memcpy(lf.lfFaceName, pszFace, n);
+    lf.lfFaceName[n] = '\0';
+}
+
+void CContentSegment::Setlfont(CString strFace, int, bool bBold, bool bItalic, bool bUnderline)
+{
+    SetFaceName(m_lFont, strFace);
+    m_lFont.lfWeight = bBold ? FW_BOLD : FW_NORMAL;
+    m_lFont.lfItalic = bItalic ? 1 : 0;
+    m_lFont.lfUnderline = bUnderline ? 1 : 0;
+}
+
+void CContentSegment::Setlfont(LOGFONT lf, COLORREF cr)
+{
+    m_lFont = lf;
+    m_crColor = cr;
+}
+
+bool CContentSegment::IsSameLogFont(CContentSegment* pSeg)
+{
+    if (pSeg == nullptr)
+        return false;
+    const LOGFONT& lf = pSeg->m_lFont;
+    return m_crColor == pSeg->m_crColor && strcmp(m_lFont.lfFaceName, lf.lfFaceName) == 0 &&
+           m_lFont.lfHeight == lf.lfHeight && m_lFont.lfWeight == lf.lfWeight &&
+           m_lFont.lfItalic == lf.lfItalic && m_lFont.lfUnderline == lf.lfUnderline;
+}
+
+CString CContentSegment::GetFontData(LOGFONT& lfBase, COLORREF crBase)
+{
+    CString strItems;
+    if (strcmp(m_lFont.lfFaceName, lfBase.lfFaceName) != 0) {
+        strItems += "F=";
+        strItems += m_lFont.lfFaceName;
+        strItems += ";";
+    }
+    if (abs(m_lFont.lfHeight) != abs(lfBase.lfHeight))
+        strItems.AppendFormat("S=%d;", abs(m_lFont.lfHeight));
+    if (m_crColor != crBase)
+        strItems.AppendFormat("C=%d;", static_cast<int>(m_crColor));
+    // Asymmetric on purpose: stored text was written by these rules and reads back by them.
+    if ((m_lFont.lfWeight == FW_BOLD && lfBase.lfWeight != FW_BOLD) ||
+        (lfBase.lfWeight >= FW_BOLD && m_lFont.lfWeight != FW_BOLD))
+        strItems += m_lFont.lfWeight >= FW_BOLD ? "B=1;" : "B=0;";
+    if ((m_lFont.lfItalic != 0) != (lfBase.lfItalic != 0))
+        strItems += m_lFont.lfItalic ? "I=1;" : "I=0;";
+    if ((m_lFont.lfUnderline != 0) != (lfBase.lfUnderline != 0))
+        strItems += m_lFont.lfUnderline ? "U=1;" : "U=0;";
+    if (strItems.IsEmpty())
+        return strItems;
+    return kFontTagOpen + strItems.Left(strItems.GetLength() - 1) + kFontTagClose;
+}
+
+void CContentSegment::SplitFields(const CString& s, CStringArray& fields)
+{
+    fields.RemoveAll();
+    int nStart = 0;
+    for (;;) {
+        int nSep = s.Find(';', nStart);
+        if (nSep < 0) {
+            fields.Add(s.Mid(nStart));
+            return;
+        }
+        fields.Add(s.Mid(nStart, nSep - nStart));
+        nStart = nSep + 1;
+    }
+}
+
+int CContentSegment::FieldToInt(const CString& s)
+{
+    // Leading decimal integer; out-of-range values are clamped rather than wrapped.
+    long long v = strtoll(s, nullptr, 10);
+    if (v > INT_MAX)
+        return INT_MAX;
+    if (v < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(v);
+}
+
+void CContentSegment::SetData(CString& s)
+{
+    if (s.IsEmpty())
+        return;
+    int nOpen = s.Find(kFontTagOpen);
+    if (nOpen < 0)
+        return;
+    int nItems = nOpen + static_cast<int>(strlen(kFontTagOpen));
+    int nClose = s.Find(kFontTagClose, nItems);
+    if (nClose >= 0) {
+        CStringArray items;
+        SplitFields(s.Mid(nItems, nClose - nItems), items);
+        for (INT_PTR i = 0; i < items.GetSize(); i++) {
+            const CString& item = items[i];
+            // "K=value": an item without a value changes nothing.
+            if (item.GetLength() <= 2)
+                continue;
+            CString strValue = item.Mid(2);
+            switch (item[0]) {
+            case 'B':
+                m_lFont.lfWeight = FieldToInt(strValue) == 1 ? FW_BOLD : FW_NORMAL;
+                break;
+            case 'C':
+                m_crColor = static_cast<COLORREF>(FieldToInt(strValue));
+                break;
+            case 'F':
+                SetFaceName(m_lFont, strValue);
+                break;
+            case 'I':
+                m_lFont.lfItalic = static_cast<BYTE>(FieldToInt(strValue));
+                break;
+            case 'S':
+                m_lFont.lfHeight = FieldToInt(strValue);
+                break;
+            case 'U':
+                m_lFont.lfUnderline = static_cast<BYTE>(FieldToInt(strValue));
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    s = s.Left(nOpen);
+}

@@ -1,0 +1,43 @@
+#include "symbols/FrameStrContSeg.h"
+
+#include "symbols/SegPaint.h"
+
+short CFrameStrContSeg::IsKindOf()
+{
+    return SEG_FRAME;
+}
+
+void CFrameStrContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
+{
+    strOut = "<R>" + m_strText + GetFontData(lfBase, crBase) + "</R>";
+}
+
+void CFrameStrContSeg::SetData(CString strContent)
+{
+    CContentSegment::SetData(strContent);
+    m_strText = strContent;
+}
+
+int CFrameStrContSeg::GetWidth(CDC* pDC)
+{
+    CSegFont font(m_lFont);
+    return SegTextExtent(pDC, font, m_strText).cx + 4;
+}
+
+void CFrameStrContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
+{
+    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    CSegFont font(lf);
+    int nSaved = pDC->SaveDC();
+    {
+        CSegPaint paint(pDC, *this, nOpaque);
+        int t = SegMath::Trunc(2 * fScale);
+        SegTextOut(pDC, font, x + 3, y + t, m_strText);
+        CPen pen(PS_SOLID, 1, paint.LineColor());
+        CSegSelect selPen(pDC, &pen);
+        CSegSelect selBrush(pDC, NULL_BRUSH);
+        // The width measured last, as the layout keeps it.
+        pDC->Rectangle(x + 1, y + t - 1, x + SegMath::Trunc(m_nWidth * fScale), y + t + abs(lf.lfHeight) + 1);
+    }
+    pDC->RestoreDC(nSaved);
+}

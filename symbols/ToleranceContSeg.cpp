@@ -1,0 +1,136 @@
+#include "symbols/ToleranceContSeg.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "symbols/SegPaint.h"
+
+CToleranceContSeg::CToleranceContSeg()
+{
+    OnInit();
+}
+
+CToleranceContSeg::CToleranceContSeg(const LOGFONT& lf, COLORREF cr)
+    : CContentSegment(lf, cr)
+{
+    OnInit();
+}
+
+void CToleranceContSeg::OnInit()
+{
+    m_strBase.Empty();
+    m_strUpper.Empty();
+    m_strLower.Empty();
+    m_strSymbol.Empty();
+    m_nSymbolFlag = 0;
+    m_dScale = 0.6;
+}
+
+short CToleranceContSeg::IsKindOf()
+{
+    return SEG_TOLERANCE;
+}
+
+void CToleranceContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
+{
+    strOut.Format("<T>%s;%s;%s;%d;%s%s</T>", m_strBase.GetString(), m_strUpper.GetString(),
+                  m_strLower.GetString(), m_nSymbolFlag, m_strSymbol.GetString(),
+                  GetFontData(lfBase, crBase).GetString());
+}
+
+void CToleranceContSeg::Set(CString strFields)
+{
+    if (strFields.IsEmpty())
+        return;
+    CStringArray fields;
+    SplitFields(strFields, fields);
+    INT_PTR n = fields.GetSize();
+    if (n > 0)
+        m_strBase = fields[0];
+    if (n > 1)
+        m_strUpper = fields[1];
+    if (n > 2)
+        m_strLower = fields[2];
+    if (n > 3)
+        m_nSymbolFlag = FieldToInt(fields[3]);
+    if (n > 4)
+        m_strSymbol = fields[4];
+}
+
+void CToleranceContSeg::SetData(CString strContent)
+{
+    CContentSegment::SetData(strContent);
+    Set(strContent);
+}
+
+void CToleranceContSeg::GetData(CString& strBase, CString& strSymbol, CString& strUpper, CString& strLower,
+                                int& nFlag)
+{
+    strBase = m_strBase;
+    strSymbol = m_strSymbol;
+    strUpper = m_strUpper;
+    strLower = m_strLower;
+    nFlag = m_nSymbolFlag;
+}
+
+void CToleranceContSeg::Set(CString strBase, CString strSymbol, CString strUpper, CString strLower, int nFlag)
+{
+    m_strBase = strBase;
+    m_strSymbol = strSymbol;
+    m_strUpper = strUpper;
+    m_strLower = strLower;
+    m_nSymbolFlag = nFlag;
+}
+
+void CToleranceContSeg::Set(CToleranceContSeg* pSrc)
+{
+    if (pSrc != nullptr)
+        Set(pSrc->m_strBase, pSrc->m_strSymbol, pSrc->m_strUpper, pSrc->m_strLower, pSrc->m_nSymbolFlag);
+}
+
+int CToleranceContSeg::operator=(const CToleranceContSeg& src)
+{
+    m_strBase = src.m_strBase;
+    m_strUpper = src.m_strUpper;
+    m_strLower = src.m_strLower;
+    m_nSymbolFlag = src.m_nSymbolFlag;
+    m_strSymbol = src.m_strSymbol;
+    m_dScale = src.m_dScale;
+    CopyBase(src);
+    return 1;
+}
+
+int CToleranceContSeg::GetWidth(CDC* pDC)
+{
+    CSegFont font(m_lFont);
+    CSegFont fontDev(SegMath::ScaleFont(m_lFont, m_dScale));
+    int nWidth = SegTextExtent(pDC, font, m_strBase).cx;
+    if (m_nSymbolFlag != 0)
+        nWidth += SegTextExtent(pDC, font, m_strSymbol).cx + SegTextExtent(pDC, font, "()").cx;
+    return nWidth + std::max(SegTextExtent(pDC, fontDev, m_strUpper).cx, SegTextExtent(pDC, fontDev, m_strLower).cx);
+}
+
+void CToleranceContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
+{
+    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lfDev = SegMath::ScaleFont(lf, m_dScale);
+    CSegFont font(lf);
+    CSegFont fontDev(lfDev);
+    CSegPaint paint(pDC, *this, nOpaque);
+    int y1 = y + SegMath::Trunc(2 * fScale);
+    SegTextOut(pDC, font, x, y1, m_strBase);
+    x += SegTextExtent(pDC, font, m_strBase).cx;
+    if (m_nSymbolFlag != 0) {
+        SegTextOut(pDC, font, x, y1, m_strSymbol);
+        x += SegTextExtent(pDC, font, m_strSymbol).cx;
+        SegTextOut(pDC, font, x, y1, "(");
+        x += SegTextExtent(pDC, font, "(").cx;
+    }
+    int hF = abs(lf.lfHeight);
+    int hD = abs(lfDev.lfHeight);
+    SegTextOut(pDC, fontDev, x, y1 + hF - 2 * hD, m_strUpper);
+    SegTextOut(pDC, fontDev, x, y1 + hF - hD, m_strLower);
+    x += std::max(SegTextExtent(pDC, fontDev, m_strUpper).cx, SegTextExtent(pDC, fontDev, m_strLower).cx);
+    if (m_nSymbolFlag != 0)
+        SegTextOut(pDC, font, x, y1, ")");
+}
