@@ -39,12 +39,7 @@ const FX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const FX_MSGMAP* pMap, UINT 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
 {
     const UINT nMessage = pExtra != nullptr ? WM_NOTIFY : WM_COMMAND;
-    // An accelerator (code 1) reaches the same handler as the menu item (code 0).
-    UINT nLookupCode = static_cast<UINT>(nCode);
-    if (nMessage == WM_COMMAND && nLookupCode == 1) {
-        nLookupCode = 0;
-    }
-    const FX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nMessage, nLookupCode, nID);
+    const FX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nMessage, static_cast<UINT>(nCode), nID);
     if (pEntry == nullptr) {
         return FALSE;
     }

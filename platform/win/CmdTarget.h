@@ -22,8 +22,8 @@ public:
     CCmdTarget& operator=(const CCmdTarget&) = delete;
 
     // Finds the handler of command nID with notification code nCode in this object's map chain
-    // and calls it. pExtra null: a WM_COMMAND (codes 0 and 1, menu and accelerator, match plain
-    // command entries); pExtra an FX_NOTIFY*: a WM_NOTIFY. With pHandlerInfo non-null the handler
+    // and calls it. pExtra null: a WM_COMMAND (code 0 for menus and accelerators, else the
+    // control's notification code); pExtra an FX_NOTIFY*: a WM_NOTIFY. With pHandlerInfo non-null the handler
     // is only looked for, not called. Routing objects (frames, views) override it and pass the
     // command on to the objects behind them.
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr, void* pHandlerInfo = nullptr);

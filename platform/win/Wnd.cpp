@@ -750,7 +750,9 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
     }
-    return OnCmdMsg(LOWORD(wParam), HIWORD(wParam));
+    // Without a control the code tells a menu (0) from an accelerator (1): both are the same
+    // command. From a control it is the notification (CBN_SELCHANGE is 1 too).
+    return OnCmdMsg(LOWORD(wParam), hCtl != nullptr ? HIWORD(wParam) : 0);
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -32,6 +32,7 @@ public:
     void OnSize(UINT, int cx, int) override { m_nSizeX = cx; }
     void OnFirst() { m_nLastCommand = 1; }
     void OnRange(UINT nID) { m_nRangeId = nID; }
+    void OnSelChange() { m_nLastCommand = 3; }
 
     FX_DECLARE_MESSAGE_MAP()
 };
@@ -53,6 +54,7 @@ FX_BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
     FX_ON_WM_SIZE()
     FX_ON_COMMAND(100, OnFirst)
     FX_ON_COMMAND_RANGE(200, 210, OnRange)
+    FX_ON_CBN_SELCHANGE(300, OnSelChange)
     FX_ON_MESSAGE(WM_PROBE, OnProbe)
     FX_ON_MESSAGE(WM_THROW, OnThrow)
 FX_END_MESSAGE_MAP()
@@ -94,6 +96,20 @@ TEST(WndTest, CreateExBindsBeforeCreateAndMapsHandlers)
     EXPECT_EQ(1, wnd.m_nDestroys);
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+TEST(WndTest, NotificationCodeOneFromAControlIsNotAnAccelerator)
+{
+    CProbeWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    HWND hCombo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 40, 80, wnd.m_hWnd,
+                                  reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    ASSERT_NE(nullptr, hCombo);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(300, CBN_SELCHANGE), reinterpret_cast<LPARAM>(hCombo));
+    EXPECT_EQ(3u, wnd.m_nLastCommand);
+    // Code 1 without a control is the accelerator of command 100.
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(100, 1));
+    EXPECT_EQ(1u, wnd.m_nLastCommand);
 }
 
 TEST(WndTest, DerivedMapOverridesAndInheritsEntries)
