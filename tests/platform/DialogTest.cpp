@@ -269,3 +269,28 @@ TEST(DialogTest, HarnessCancelsDialogsNobodyAnswers)
         "unexpected dialog");
     EXPECT_EQ(IDCANCEL, nResult);
 }
+
+TEST(DialogTest, ModelessDialogLivesUntilDestroyed)
+{
+    CTestUi ui;
+    CFxTestDlg dlg;
+    dlg.m_strName = "无模式";
+    ASSERT_TRUE(dlg.Create(IDD_FXTEST));
+    HWND hDlg = dlg.m_hWnd;
+    EXPECT_FALSE(dlg.IsModal());
+    CString strName;
+    dlg.GetDlgItemText(IDC_FXTEST_NAME, strName);
+    EXPECT_STREQ("无模式", strName);
+    dlg.SetDlgItemText(IDC_FXTEST_COUNT, "8");
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(8, dlg.m_nCount);
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_FALSE(IsWindow(hDlg));
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(nullptr, dlg.m_combo.m_hWnd);
+    // No modal loop ran: the open notice was never delivered, and no handler was expected.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&msg);
+    }
+}

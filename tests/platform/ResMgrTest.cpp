@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/ResMgr.h"
+#include "platform/base/String.h"
 #include "tests/platform/res/fxtest_resource.h"
 
 TEST(ResMgrTest, SwitchToMissingModuleKeepsTheCurrentHandle)
@@ -50,4 +51,13 @@ TEST(ResMgrTest, ChainedModulesAreSearchedNewestFirstAndLeave)
     CFxResMgr::RemoveModule(hFx);
     // Leaving the chain also stops a module from being the current one.
     EXPECT_EQ(hExe, CFxResMgr::GetResourceHandle());
+}
+
+TEST(ResMgrTest, StringsLoadFromTheModuleThatHasThem)
+{
+    CFxResourceSwitch resSwitch("VornFx.dll");
+    CString str;
+    EXPECT_TRUE(str.LoadString(IDS_FXTEST_TEXT));
+    EXPECT_STREQ("测试字符串", str);
+    EXPECT_FALSE(str.LoadString(3999));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 // The palette's dialogs are not exported: the test builds its own copy of them.
 #include "symbols/InputCharDlg.cpp"
 #include "symbols/InputGroupNameDlg.cpp"
@@ -110,4 +112,27 @@ TEST(InputCharDlgTest, TakesAtMostTwoBytes)
             EXPECT_STREQ("请输入不超过 2 个字符。", ui.GetBoxes()[0].strText);
         }
     }
+}
+
+// As DialogPicturesTest, for the two dialogs this file builds (VORN_DIALOG_PICTURES=1).
+TEST(InputGroupNameDlgTest, WritesPictures)
+{
+    if (getenv("VORN_DIALOG_PICTURES") == nullptr) {
+        GTEST_SKIP() << "set VORN_DIALOG_PICTURES=1 to write the dialog pictures";
+    }
+    CTestUi ui;
+    CInputGroupNameDlg dlgGroup;
+    dlgGroup.m_strGroupName = "希腊字母";
+    ui.OnDialog(IDD_INPUTGROUPNAME, [](CTestDlg& d) {
+        EXPECT_TRUE(d.SavePicture("dialog-2136-groupname.png"));
+        d.Cancel();
+    });
+    dlgGroup.DoModal();
+    CInputCharDlg dlgChar;
+    dlgChar.m_strChar = "Ω";
+    ui.OnDialog(IDD_INPUTCHAR, [](CTestDlg& d) {
+        EXPECT_TRUE(d.SavePicture("dialog-2135-char.png"));
+        d.Cancel();
+    });
+    dlgChar.DoModal();
 }
