@@ -4,7 +4,7 @@
 #include "symbols/res/resource.h"
 
 FX_BEGIN_MESSAGE_MAP(CInputCoarseDlg, CDialog)
-    FX_ON_CBN_SELCHANGE(IDC_COARSE_COMBO, OnSelChangeValue)
+FX_ON_CBN_SELCHANGE(IDC_COARSE_COMBO, OnSelChangeValue)
 FX_END_MESSAGE_MAP()
 
 CInputCoarseDlg::CInputCoarseDlg(CWnd* pParent) : CDialog(IDD_INPUTCOARSE, pParent)

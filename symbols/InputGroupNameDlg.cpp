@@ -4,7 +4,7 @@
 #include "symbols/res/resource.h"
 
 FX_BEGIN_MESSAGE_MAP(CInputGroupNameDlg, CDialog)
-    FX_ON_WM_DESTROY()
+FX_ON_WM_DESTROY()
 FX_END_MESSAGE_MAP()
 
 CInputGroupNameDlg::CInputGroupNameDlg(CWnd* pParent) : CDialog(IDD_INPUTGROUPNAME, pParent)

@@ -4,7 +4,7 @@
 #include "symbols/res/resource.h"
 
 FX_BEGIN_MESSAGE_MAP(CInputSupSubScriptDlg, CDialog)
-    FX_ON_EN_CHANGE(IDC_BASETEXT, OnChangeBaseData)
+FX_ON_EN_CHANGE(IDC_BASETEXT, OnChangeBaseData)
 FX_END_MESSAGE_MAP()
 
 CInputSupSubScriptDlg::CInputSupSubScriptDlg(CWnd* pParent) : CDialog(IDD_INPUTSUPSUBSCRIPT, pParent)

@@ -13,8 +13,8 @@ const int cxValueMargin = 160;
 } // namespace
 
 FX_BEGIN_MESSAGE_MAP(CSymbolArgDlg, CDialog)
-    FX_ON_BN_CLICKED(IDC_SYMBOLARG_EDIT, OnEditVar)
-    FX_ON_NOTIFY(NM_DBLCLK, IDC_SYMBOLARG_LIST, OnDblClkListVar)
+FX_ON_BN_CLICKED(IDC_SYMBOLARG_EDIT, OnEditVar)
+FX_ON_NOTIFY(NM_DBLCLK, IDC_SYMBOLARG_LIST, OnDblClkListVar)
 FX_END_MESSAGE_MAP()
 
 CSymbolArgDlg::CSymbolArgDlg(CWnd* pParent) : CDialog(IDD_SYMBOLARG, pParent), m_pListVText(nullptr)

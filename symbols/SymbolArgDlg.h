@@ -13,7 +13,7 @@ class GLYPHWORK_API CSymbolArgDlg : public CDialog
 public:
     explicit CSymbolArgDlg(CWnd* pParent = nullptr);
 
-    CObList* m_pListVText; // the symbol's variable texts; not owned
+    CObList* m_pListVText;  // the symbol's variable texts; not owned
     CString m_strArguments; // the result: "name = 'value';  " per row
     CListCtrl m_listVar;
     CString m_strMark;

@@ -58,5 +58,4 @@ private:
 // without a DllMain of our own.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 #define FX_MODULE_INSTANCE() (reinterpret_cast<HINSTANCE>(&__ImageBase))
-#define FX_MODULE_LINK(name) \
-    CFxModuleLink name(FX_MODULE_INSTANCE())
+#define FX_MODULE_LINK(name) CFxModuleLink name(FX_MODULE_INSTANCE())

@@ -7,8 +7,8 @@ FX_IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const FX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const FX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, 0, FxSig_end, nullptr } };
-    static const FX_MSGMAP messageMap = { nullptr, &entries[0] };
+    static const FX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, FxSig_end, nullptr}};
+    static const FX_MSGMAP messageMap = {nullptr, &entries[0]};
     return &messageMap;
 }
 

@@ -297,8 +297,8 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
             value.ReleaseBuffer();
         }
     } else {
-        if (::SendMessageA(hCtl, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(
-                                                                                static_cast<LPCSTR>(value))) == CB_ERR) {
+        if (::SendMessageA(hCtl, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                           reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value))) == CB_ERR) {
             SetWindowTextA(hCtl, value);
         }
     }
@@ -393,8 +393,8 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
             FxDDVFail(pDX, strText);
         }
     } else if (pDX->m_idLastControl != 0 && pDX->m_bEditLastControl && pDX->m_pDlgWnd != nullptr) {
-        ::SendDlgItemMessageA(pDX->m_pDlgWnd->m_hWnd, pDX->m_idLastControl, EM_LIMITTEXT,
-                              static_cast<WPARAM>(nChars), 0);
+        ::SendDlgItemMessageA(pDX->m_pDlgWnd->m_hWnd, pDX->m_idLastControl, EM_LIMITTEXT, static_cast<WPARAM>(nChars),
+                              0);
     }
 }
 

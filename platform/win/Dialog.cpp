@@ -26,7 +26,7 @@ void InitCommonControlClasses()
 {
     static bool bDone = false;
     if (!bDone) {
-        INITCOMMONCONTROLSEX icc = { sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES };
+        INITCOMMONCONTROLSEX icc = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
         bDone = InitCommonControlsEx(&icc) != FALSE;
     }
 }
@@ -52,22 +52,24 @@ INT_PTR CALLBACK FxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
 FX_IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 FX_BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    FX_ON_COMMAND(IDOK, OnOK)
-    FX_ON_COMMAND(IDCANCEL, OnCancel)
+FX_ON_COMMAND(IDOK, OnOK)
+FX_ON_COMMAND(IDCANCEL, OnCancel)
 FX_END_MESSAGE_MAP()
 
-CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr), m_bModal(FALSE), m_nModalResult(-1), m_hTemplateInst(nullptr)
+CDialog::CDialog()
+    : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr), m_bModal(FALSE), m_nModalResult(-1), m_hTemplateInst(nullptr)
 {
 }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
-    : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd), m_bModal(FALSE),
-      m_nModalResult(-1), m_hTemplateInst(nullptr)
+    : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd), m_bModal(FALSE), m_nModalResult(-1),
+      m_hTemplateInst(nullptr)
 {
 }
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd), m_bModal(FALSE), m_nModalResult(-1), m_hTemplateInst(nullptr)
+    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd), m_bModal(FALSE), m_nModalResult(-1),
+      m_hTemplateInst(nullptr)
 {
 }
 
@@ -105,8 +107,8 @@ INT_PTR CDialog::DoModal()
     m_hTemplateInst = hInst;
     m_bModal = TRUE;
     m_nModalResult = -1;
-    INT_PTR nResult = DialogBoxParamA(hInst, m_lpszTemplateName, ParentHwnd(), FxDlgProc,
-                                      reinterpret_cast<LPARAM>(this));
+    INT_PTR nResult =
+        DialogBoxParamA(hInst, m_lpszTemplateName, ParentHwnd(), FxDlgProc, reinterpret_cast<LPARAM>(this));
     m_bModal = FALSE;
     return nResult;
 }
@@ -133,8 +135,7 @@ BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     m_hTemplateInst = hInst;
     m_bModal = FALSE;
     m_nModalResult = -1;
-    HWND hWnd = CreateDialogParamA(hInst, m_lpszTemplateName, ParentHwnd(), FxDlgProc,
-                                   reinterpret_cast<LPARAM>(this));
+    HWND hWnd = CreateDialogParamA(hInst, m_lpszTemplateName, ParentHwnd(), FxDlgProc, reinterpret_cast<LPARAM>(this));
     return hWnd != nullptr && hWnd == m_hWnd;
 }
 

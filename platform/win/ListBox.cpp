@@ -39,7 +39,8 @@ int CListBox::GetSelCount() const
 
 int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const
 {
-    return static_cast<int>(SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
+    return static_cast<int>(
+        SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
 }
 
 void CListBox::GetText(int nIndex, CString& rString) const
@@ -65,7 +66,8 @@ int CListBox::AddString(LPCSTR lpszItem)
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem)
 {
-    return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
+    return static_cast<int>(
+        SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszItem)));
 }
 
 int CListBox::DeleteString(UINT nIndex)
@@ -80,7 +82,8 @@ void CListBox::ResetContent()
 
 int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const
 {
-    return static_cast<int>(SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
+    return static_cast<int>(
+        SendMessage(LB_FINDSTRING, static_cast<WPARAM>(nStartAfter), reinterpret_cast<LPARAM>(lpszItem)));
 }
 
 int CListBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const
@@ -117,5 +120,6 @@ int CListBox::SetTopIndex(int nIndex)
 
 int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight)
 {
-    return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
+    return static_cast<int>(
+        SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
 }

@@ -35,7 +35,7 @@ struct CurrentMsg
     WPARAM wParam;
     LPARAM lParam;
 };
-CurrentMsg g_currentMsg = { 0, 0, 0 };
+CurrentMsg g_currentMsg = {0, 0, 0};
 
 // The object that CreateEx is creating a window for, taken by the CBT hook at HCBT_CREATEWND.
 CWnd* g_pWndInit = nullptr;
@@ -68,7 +68,7 @@ HWND ChildOfMessage(HWND hParent, UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MEASUREITEM: {
         const MEASUREITEMSTRUCT* pMis = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
         return pMis != nullptr && pMis->CtlType != ODT_MENU ? ::GetDlgItem(hParent, static_cast<int>(pMis->CtlID))
-                                                              : nullptr;
+                                                            : nullptr;
     }
     case WM_DELETEITEM:
         return lParam != 0 ? reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem : nullptr;
@@ -231,8 +231,7 @@ void CWnd::UnhookWindow()
     if (m_hWnd == nullptr) {
         return;
     }
-    if (m_pfnSuper != nullptr &&
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == FxWndProc) {
+    if (m_pfnSuper != nullptr && reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == FxWndProc) {
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
     }
     m_pfnSuper = nullptr;
@@ -283,22 +282,26 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     HHOOK hOldHook = g_hCbtHook;
     g_pWndInit = this;
     g_hCbtHook = SetWindowsHookExA(WH_CBT, FxCbtHook, nullptr, GetCurrentThreadId());
-    HWND hWnd = CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight,
-                                hWndParent, nIDorHMenu, hInst, lpParam);
+    HWND hWnd = CreateWindowExA(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, nWidth, nHeight, hWndParent,
+                                nIDorHMenu, hInst, lpParam);
     if (g_hCbtHook != nullptr) {
         UnhookWindowsHookEx(g_hCbtHook);
     }
     g_hCbtHook = hOldHook;
     g_pWndInit = pOldInit;
-    return hWnd != nullptr && hWnd == m_hWnd;
+    if (hWnd != nullptr && hWnd != m_hWnd) {
+        // Created but never bound (the hook could not be set): nobody would own it.
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
+    return hWnd != nullptr;
 }
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                   UINT nID, LPVOID lpParam)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top,
-                    pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd != nullptr ? pParentWnd->m_hWnd : nullptr,
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -505,8 +508,7 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy,
-                          nFlags);
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
@@ -547,7 +549,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     }
     RECT rcArea = {};
     RECT rcCenter = {};
-    MONITORINFO mi = { sizeof(MONITORINFO), {}, {}, 0 };
+    MONITORINFO mi = {sizeof(MONITORINFO), {}, {}, 0};
     GetMonitorInfoA(MonitorFromWindow(hCenter != nullptr ? hCenter : m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
     rcArea = mi.rcWork;
     if (hCenter != nullptr && ::IsWindowVisible(hCenter) && !::IsIconic(hCenter)) {
@@ -567,7 +569,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     y = y + cy > rcArea.bottom ? rcArea.bottom - cy : y;
     y = y < rcArea.top ? rcArea.top : y;
     if (GetStyle() & WS_CHILD) {
-        POINT pt = { x, y };
+        POINT pt = {x, y};
         ::ScreenToClient(hCenter, &pt);
         x = pt.x;
         y = pt.y;
@@ -646,12 +648,12 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 LRESULT CWnd::DispatchToObject(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CurrentMsg saved = g_currentMsg;
-    g_currentMsg = { message, wParam, lParam };
+    g_currentMsg = {message, wParam, lParam};
     struct Restore
     {
         CurrentMsg saved;
         ~Restore() { g_currentMsg = saved; }
-    } restore{ saved };
+    } restore{saved};
     return WindowProc(message, wParam, lParam);
 }
 
@@ -720,8 +722,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*reinterpret_cast<void (CWnd::*)(CWnd*)>(pEntry->pfn))(FromHandle(reinterpret_cast<HWND>(wParam)));
         break;
     case FxSig_vwww:
-        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, UINT)>(pEntry->pfn))(
-            static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        (this->*reinterpret_cast<void (CWnd::*)(UINT, UINT, UINT)>(pEntry->pfn))(static_cast<UINT>(wParam),
+                                                                                 LOWORD(lParam), HIWORD(lParam));
         break;
     case FxSig_vwp:
         (this->*reinterpret_cast<void (CWnd::*)(UINT, CPoint)>(pEntry->pfn))(
@@ -765,7 +767,7 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     if (pChild != nullptr && pChild != this && pChild->OnChildNotify(WM_NOTIFY, wParam, lParam, pResult)) {
         return TRUE;
     }
-    FX_NOTIFY notify = { pNMHDR, pResult };
+    FX_NOTIFY notify = {pNMHDR, pResult};
     return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), static_cast<int>(pNMHDR->code), &notify);
 }
 

@@ -45,7 +45,7 @@ protected:
 };
 
 FX_BEGIN_MESSAGE_MAP(CFxTestDlg, CDialog)
-    FX_ON_EN_CHANGE(IDC_FXTEST_NAME, OnNameChange)
+FX_ON_EN_CHANGE(IDC_FXTEST_NAME, OnNameChange)
 FX_END_MESSAGE_MAP()
 
 class CFxListDlg : public CDialog
@@ -89,7 +89,7 @@ protected:
 };
 
 FX_BEGIN_MESSAGE_MAP(CFxListDlg, CDialog)
-    FX_ON_NOTIFY(NM_DBLCLK, IDC_FXTEST_LIST, OnDblClkList)
+FX_ON_NOTIFY(NM_DBLCLK, IDC_FXTEST_LIST, OnDblClkList)
 FX_END_MESSAGE_MAP()
 } // namespace
 
@@ -140,9 +140,9 @@ TEST(DialogTest, RefusedDataKeepsTheDialogOpenWithTheStandardMessage)
         int nFocus;
     };
     const Case cases[] = {
-        { "not a number", "abc", "", "请输入一个整数。", IDC_FXTEST_COUNT },
-        { "out of range", "100", "", "请输入一个介于 0 和 99 之间的整数。", IDC_FXTEST_COUNT },
-        { "too many bytes", "1", "一二", "请输入不超过 2 个字符。", IDC_FXTEST_CODE },
+        {"not a number", "abc", "", "请输入一个整数。", IDC_FXTEST_COUNT},
+        {"out of range", "100", "", "请输入一个介于 0 和 99 之间的整数。", IDC_FXTEST_COUNT},
+        {"too many bytes", "1", "一二", "请输入不超过 2 个字符。", IDC_FXTEST_CODE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

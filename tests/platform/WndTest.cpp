@@ -49,18 +49,18 @@ const UINT WM_PROBE = WM_APP + 1;
 const UINT WM_THROW = WM_APP + 2;
 
 FX_BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
-    FX_ON_WM_CREATE()
-    FX_ON_WM_DESTROY()
-    FX_ON_WM_SIZE()
-    FX_ON_COMMAND(100, OnFirst)
-    FX_ON_COMMAND_RANGE(200, 210, OnRange)
-    FX_ON_CBN_SELCHANGE(300, OnSelChange)
-    FX_ON_MESSAGE(WM_PROBE, OnProbe)
-    FX_ON_MESSAGE(WM_THROW, OnThrow)
+FX_ON_WM_CREATE()
+FX_ON_WM_DESTROY()
+FX_ON_WM_SIZE()
+FX_ON_COMMAND(100, OnFirst)
+FX_ON_COMMAND_RANGE(200, 210, OnRange)
+FX_ON_CBN_SELCHANGE(300, OnSelChange)
+FX_ON_MESSAGE(WM_PROBE, OnProbe)
+FX_ON_MESSAGE(WM_THROW, OnThrow)
 FX_END_MESSAGE_MAP()
 
 FX_BEGIN_MESSAGE_MAP(CProbeChildWnd, CProbeWnd)
-    FX_ON_COMMAND(100, OnFirstAgain)
+FX_ON_COMMAND(100, OnFirstAgain)
 FX_END_MESSAGE_MAP()
 
 BOOL CreateProbe(CWnd& wnd, HWND hParent = nullptr)
@@ -152,8 +152,8 @@ TEST(WndTest, SubclassedControlRoutesThroughItsObjectAndReflectsDrawItem)
 {
     CProbeWnd parent;
     ASSERT_TRUE(CreateProbe(parent));
-    HWND hButton = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 40, 20,
-                                   parent.m_hWnd, reinterpret_cast<HMENU>(300), nullptr, nullptr);
+    HWND hButton = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 40, 20, parent.m_hWnd,
+                                   reinterpret_cast<HMENU>(300), nullptr, nullptr);
     ASSERT_NE(nullptr, hButton);
     CCountingButton button;
     ASSERT_TRUE(button.SubclassDlgItem(300, &parent));
@@ -175,8 +175,8 @@ TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindow)
 {
     CProbeWnd parent;
     ASSERT_TRUE(CreateProbe(parent));
-    HWND hEdit = CreateWindowExA(0, "EDIT", "abc", WS_CHILD, 0, 0, 40, 20, parent.m_hWnd,
-                                 reinterpret_cast<HMENU>(301), nullptr, nullptr);
+    HWND hEdit = CreateWindowExA(0, "EDIT", "abc", WS_CHILD, 0, 0, 40, 20, parent.m_hWnd, reinterpret_cast<HMENU>(301),
+                                 nullptr, nullptr);
     CWnd* pTemp = parent.GetDlgItem(301);
     ASSERT_NE(nullptr, pTemp);
     EXPECT_EQ(pTemp, parent.GetDlgItem(301));

@@ -115,7 +115,8 @@ CString CTestDlg::GetComboText(int nID, int nIndex) const
     HWND hCombo = Item(nID);
     int nLength = static_cast<int>(SendMessageA(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex), 0));
     if (nLength >= 0) {
-        SendMessageA(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(str.GetBuffer(nLength + 1)));
+        SendMessageA(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(nIndex),
+                     reinterpret_cast<LPARAM>(str.GetBuffer(nLength + 1)));
         str.ReleaseBuffer();
     }
     return str;
@@ -196,7 +197,7 @@ CTestUi::~CTestUi()
 
 void CTestUi::OnDialog(UINT nIDTemplate, TestDlgHandler fnHandler)
 {
-    m_handlers.push_back({ nIDTemplate, std::move(fnHandler) });
+    m_handlers.push_back({nIDTemplate, std::move(fnHandler)});
 }
 
 void CTestUi::AnswerMessageBox(int nAnswer)
@@ -249,7 +250,7 @@ int CTestUi::MessageBoxShown(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT nTy
     if (pUi == nullptr) {
         return IDCANCEL;
     }
-    pUi->m_boxes.push_back({ CString(lpszText), CString(lpszCaption != nullptr ? lpszCaption : "(null)"), nType });
+    pUi->m_boxes.push_back({CString(lpszText), CString(lpszCaption != nullptr ? lpszCaption : "(null)"), nType});
     if (!pUi->m_answers.empty()) {
         int nAnswer = pUi->m_answers.front();
         pUi->m_answers.erase(pUi->m_answers.begin());

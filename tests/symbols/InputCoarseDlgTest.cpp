@@ -7,8 +7,8 @@
 
 namespace
 {
-const char* const szEntries[] = { "100", "50", "25", "12.5", "6.3", "3.2", "1.6", "0.8", "0.4",
-                                  "0.2", "0.1", "0.05", "0.025", "0.012", "Ry", "Rz", "max", "min" };
+const char* const szEntries[] = {"100", "50",  "25",   "12.5",  "6.3",   "3.2", "1.6", "0.8", "0.4",
+                                 "0.2", "0.1", "0.05", "0.025", "0.012", "Ry",  "Rz",  "max", "min"};
 
 void ExpectEntries(CTestDlg& d, int nCombo)
 {
@@ -23,7 +23,7 @@ int ShownPicture(CTestDlg& d)
 {
     int nShown = 0;
     int nCount = 0;
-    const int pictures[] = { IDC_COARSE_PIC1, IDC_COARSE_PIC2, IDC_COARSE_PIC3 };
+    const int pictures[] = {IDC_COARSE_PIC1, IDC_COARSE_PIC2, IDC_COARSE_PIC3};
     for (int i = 0; i < 3; ++i) {
         if (GetWindowLongPtrA(d.Item(pictures[i]), GWL_STYLE) & WS_VISIBLE) {
             nShown = i + 1;
@@ -75,10 +75,10 @@ TEST(InputCoarseDlgExTest, RadiosShowTheirPictureAndSetTheType)
         int nResultType;
     };
     const Case cases[] = {
-        { "type 3 kept", 3, 3, 0, 3, 3 },
-        { "type 3 to 1", 3, 3, IDC_COARSE_TYPE1, 1, 1 },
-        { "type 1 to 3", 1, 1, IDC_COARSE_TYPE3, 3, 3 },
-        { "type 1 to 2", 1, 1, IDC_COARSE_TYPE2, 2, 2 },
+        {"type 3 kept", 3, 3, 0, 3, 3},
+        {"type 3 to 1", 3, 3, IDC_COARSE_TYPE1, 1, 1},
+        {"type 1 to 3", 1, 1, IDC_COARSE_TYPE3, 3, 3},
+        {"type 1 to 2", 1, 1, IDC_COARSE_TYPE2, 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

@@ -13,13 +13,13 @@ TEST(InputDataDlgTest, ReplaceXMLCodeEscapesTrimsAndDropsHash)
         const char* szOut;
     };
     const Case cases[] = {
-        { "less than", "a<b", "a&lt;b" },
-        { "entity escaped again", "&amp;", "&amp;amp;" },
-        { "all five in order", "<'&\">", "&lt;&apos;&amp;&quot;&gt;" },
-        { "hash removed", "#1#2", "12" },
-        { "blanks trimmed", "  值 ", "值" },
-        { "blanks and hashes only", " ## ", "" },
-        { "GBK text untouched", "粗糙度", "粗糙度" },
+        {"less than", "a<b", "a&lt;b"},
+        {"entity escaped again", "&amp;", "&amp;amp;"},
+        {"all five in order", "<'&\">", "&lt;&apos;&amp;&quot;&gt;"},
+        {"hash removed", "#1#2", "12"},
+        {"blanks trimmed", "  值 ", "值"},
+        {"blanks and hashes only", " ## ", ""},
+        {"GBK text untouched", "粗糙度", "粗糙度"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

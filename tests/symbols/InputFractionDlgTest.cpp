@@ -78,8 +78,8 @@ TEST(DlgFrameStrTest, TitleAndTextAsTyped)
         const char* szShown;
     };
     const Case cases[] = {
-        { "default title", nullptr, "加框字符串" },
-        { "caller's title", "带圈字符", "带圈字符" },
+        {"default title", nullptr, "加框字符串"},
+        {"caller's title", "带圈字符", "带圈字符"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

@@ -38,8 +38,8 @@ TEST(InputGroupNameDlgTest, RefusalsKeepTheDialogOpen)
         const char* szMessage;
     };
     const Case cases[] = {
-        { "blanks only", "   ", "请输入组名！" },
-        { "existing after trimming", "  数学", "组名 数学 已经存在！" },
+        {"blanks only", "   ", "请输入组名！"},
+        {"existing after trimming", "  数学", "组名 数学 已经存在！"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -87,9 +87,9 @@ TEST(InputCharDlgTest, TakesAtMostTwoBytes)
         size_t nBoxes;
     };
     const Case cases[] = {
-        { "one GBK character", "Ω", IDOK, 0 },
-        { "one ASCII character", "a", IDOK, 0 },
-        { "two GBK characters", "αβ", IDCANCEL, 1 },
+        {"one GBK character", "Ω", IDOK, 0},
+        {"one ASCII character", "a", IDOK, 0},
+        {"two GBK characters", "αβ", IDCANCEL, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

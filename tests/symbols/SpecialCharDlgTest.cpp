@@ -15,10 +15,13 @@ TEST(SpecialCharDlgTest, EachButtonEndsWithItsCode)
         int nCode;
     };
     const Case cases[] = {
-        { "1000 minus", IDC_SPECIAL_CODE1, 1 }, { "1001 plus", IDC_SPECIAL_CODE2, 2 },
-        { "1002 triangle", IDC_SPECIAL_CODE3, 3 }, { "1003 M", IDC_SPECIAL_CODE4, 4 },
-        { "1004 P", IDC_SPECIAL_CODE5, 5 }, { "1005 E", IDC_SPECIAL_CODE6, 6 },
-        { "1006 none gives 0, not 7", IDC_SPECIAL_NONE, 0 },
+        {"1000 minus", IDC_SPECIAL_CODE1, 1},
+        {"1001 plus", IDC_SPECIAL_CODE2, 2},
+        {"1002 triangle", IDC_SPECIAL_CODE3, 3},
+        {"1003 M", IDC_SPECIAL_CODE4, 4},
+        {"1004 P", IDC_SPECIAL_CODE5, 5},
+        {"1005 E", IDC_SPECIAL_CODE6, 6},
+        {"1006 none gives 0, not 7", IDC_SPECIAL_NONE, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

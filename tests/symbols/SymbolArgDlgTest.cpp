@@ -118,8 +118,8 @@ TEST(SymbolArgDlgTest, StartFailuresCloseTheDialog)
         const char* szMessage;
     };
     const Case cases[] = {
-        { "no list", nullptr, "未指定'自定义符号'数据." },
-        { "no variable texts", "<L>0,0,5,5</L>", "指定的'自定义符号'不包含参数类型对象." },
+        {"no list", nullptr, "未指定'自定义符号'数据."},
+        {"no variable texts", "<L>0,0,5,5</L>", "指定的'自定义符号'不包含参数类型对象."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
