@@ -238,6 +238,15 @@ void CTestUi::DialogOpened(CDialog* pDlg, BOOL bModal)
     pUi->m_handlers.erase(it);
     CTestDlg dlg(pDlg);
     fnHandler(dlg);
+    // What the handler posted (WM_CLOSE posts its IDCANCEL) is handled before judging, as the
+    // modal loop would; bounded, so that a message that posts itself again cannot hang a test.
+    MSG msg;
+    for (int i = 0; i < 100 && pDlg->GetModalResult() == -1 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (!IsDialogMessageA(pDlg->m_hWnd, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
     if (bModal && pDlg->m_hWnd != nullptr && pDlg->GetModalResult() == -1) {
         ADD_FAILURE() << "dialog " << nID << " left open by its handler (cancelled)";
         pDlg->EndDialog(IDCANCEL);

@@ -53,6 +53,11 @@ TEST(SpecialCharDlgTest, OpensAtTheCallersPointAndCancelKeepsTheCode)
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(0, dlg.m_nCode);
+
+    // Closing the window is a Cancel too.
+    ui.OnDialog(IDD_SPECIALCHAR, [](CTestDlg& d) { SendMessageA(d.GetHwnd(), WM_CLOSE, 0, 0); });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(0, dlg.m_nCode);
 }
 
 TEST(BmpButtonTest, DrawsOnlyTheBitmapIntoTheItem)
