@@ -32,7 +32,7 @@ public:
     // Attach binds without subclassing (messages keep going to the window's own procedure).
     BOOL Attach(HWND hWnd);
     HWND Detach();
-    // Routes the window's messages through this object; PreSubclassWindow runs first.
+    // Routes the window's messages through this object, then calls PreSubclassWindow.
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND UnsubclassWindow();
