@@ -60,6 +60,18 @@ void CCustomDrawContSeg::ResetSymbol(CDC* pDC)
         m_nWidth = lWidth;
 }
 
+BOOL CCustomDrawContSeg::Edit(CString& strArguments)
+{
+    CString strEdited = m_strArgument;
+    BOOL bOk = m_CustSymbol.QueryArgUI(m_strGuid, strEdited);
+    if (bOk) {
+        m_strArgument = strEdited;
+        m_CustSymbol.SetArgument(m_strArgument);
+    }
+    strArguments = m_strArgument;
+    return bOk;
+}
+
 int CCustomDrawContSeg::GetWidth(CDC* pDC)
 {
     // A missing symbol takes the room of the text it shows.

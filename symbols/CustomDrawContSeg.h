@@ -23,6 +23,9 @@ public:
 
     // Gives the symbol its markup, arguments and colour, and keeps its measured width.
     void ResetSymbol(CDC* pDC);
+    // Runs the symbol's argument dialog on the current arguments; on OK keeps and applies the
+    // edited string. strArguments receives the arguments in force afterwards.
+    BOOL Edit(CString& strArguments);
 
     CCustSymbol m_CustSymbol;
     CString m_strGuid;

@@ -6,6 +6,11 @@
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "symbols/CustomDrawContSeg.h"
+#include "symbols/VariableText.h"
+#include "symbols/res/resource.h"
+#include "tests/support/UiDriver.h"
+
+#include <commctrl.h>
 
 namespace
 {
@@ -142,4 +147,43 @@ TEST(CustomDrawContSeg, DrawsInTheLineInTheSegmentColour)
         else
             EXPECT_EQ(0, nBack);
     }
+}
+
+// The argument dialog shows the symbol's identifier and its current values; OK keeps the edited
+// arguments and applies them to the symbol, Cancel leaves both as they were.
+TEST(CustomDrawContSeg, EditRunsTheArgumentDialog)
+{
+    CCustomDrawContSeg seg;
+    seg.m_strGuid = "ZB-07";
+    seg.m_strSymbol = "<V>a,'x',0,0,12</V>";
+    seg.m_strArgument = "a = '1';  ";
+    seg.ResetSymbol(nullptr);
+
+    CTestUi ui;
+    ui.OnDialog(IDD_SYMBOLARG, [&](CTestDlg& d) {
+        EXPECT_STREQ("ZB-07", d.GetText(IDC_SYMBOLARG_MARK));
+        LVITEMA item = {};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(GetDlgItem(d.GetHwnd(), IDC_SYMBOLARG_LIST), LVM_SETITEMSTATE, 0,
+                     reinterpret_cast<LPARAM>(&item));
+        d.Click(IDC_SYMBOLARG_EDIT);
+        d.Ok();
+    });
+    ui.OnDialog(IDD_INPUTDATA, [](CTestDlg& d) {
+        EXPECT_STREQ("1", d.GetText(IDC_DATA_VALUE));
+        d.SetText(IDC_DATA_VALUE, "2");
+        d.Ok();
+    });
+    ui.OnDialog(IDD_SYMBOLARG, [](CTestDlg& d) { d.Cancel(); });
+    CString strArguments;
+    EXPECT_TRUE(seg.Edit(strArguments));
+    EXPECT_STREQ("a = '2';  ", strArguments);
+    EXPECT_STREQ("a = '2';  ", seg.m_strArgument);
+    auto* pVText = static_cast<CVariableText*>(seg.m_CustSymbol.m_listVText.GetHead());
+    EXPECT_STREQ("2", pVText->m_strText);
+
+    strArguments = "untouched";
+    EXPECT_FALSE(seg.Edit(strArguments));
+    EXPECT_STREQ("a = '2';  ", strArguments);
+    EXPECT_STREQ("a = '2';  ", seg.m_strArgument);
 }
