@@ -5,11 +5,13 @@
 #include "platform/base/Rect.h"
 #include "platform/base/String.h"
 #include "platform/base/StringArray.h"
+#include "platform/win/Edit.h"
 #include "symedit/MarkwellExport.h"
 
 class CDC;
 
-class MARKWELL_API CCappStaticTextCtl
+// An edit control with no handling of its own: all of its work is in the static members.
+class MARKWELL_API CCappStaticTextCtl : public CEdit
 {
 public:
     // Layout mode 2: vertical; any other mode: horizontal.
