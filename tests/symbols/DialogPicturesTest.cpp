@@ -25,14 +25,10 @@ TestDlgHandler Picture(const char* pszName)
 }
 } // namespace
 
-// Pictures of the library's dialogs as the user sees them, to look at after a layout change.
-// Showing a window without a window manager is slow, so this runs only when asked for:
-// VORN_DIALOG_PICTURES=1 (the PNGs go to the build's test-images folder).
+// Pictures of the library's dialogs as the user sees them, to look at after a layout change
+// (the PNGs go to the build's test-images folder).
 TEST(DialogPicturesTest, WritesEachDialogAsPng)
 {
-    if (getenv("VORN_DIALOG_PICTURES") == nullptr) {
-        GTEST_SKIP() << "set VORN_DIALOG_PICTURES=1 to write the dialog pictures";
-    }
     CTestUi ui;
     CInputDataDlg dlgData;
     dlgData.m_strName = "长度";
