@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "symbols/CustSymbol.h"
 #include "symbols/DlgFrameStr.h"
