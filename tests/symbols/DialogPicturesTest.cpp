@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "symbols/CustSymbol.h"
 #include "symbols/DlgFrameStr.h"
 #include "symbols/InputCoarseDlg.h"
