@@ -9,6 +9,7 @@
 #include <shellapi.h>
 
 #include "common/KvStringMgr.h"
+#include "platform/win/TreeCtrl.h"
 #include "work/CappFieldItem.h"
 #include "work/res/resource.h"
 
@@ -236,6 +237,45 @@ BOOL IsDigit(char c)
 BOOL IsLeapYear(int nYear)
 {
     return (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
+}
+
+// The item after hItem going top-down through the whole tree, collapsed branches included;
+// nDepth follows it (0 for top-level items). Null after the last item.
+HTREEITEM NextItemTopDown(const CTreeCtrl& tree, HTREEITEM hItem, int& nDepth)
+{
+    HTREEITEM hChild = tree.GetChildItem(hItem);
+    if (hChild != nullptr) {
+        ++nDepth;
+        return hChild;
+    }
+    for (; hItem != nullptr; --nDepth) {
+        HTREEITEM hNext = tree.GetNextSiblingItem(hItem);
+        if (hNext != nullptr) {
+            return hNext;
+        }
+        hItem = tree.GetParentItem(hItem);
+    }
+    return nullptr;
+}
+
+// A line "depth,text" split at its first ","; the text may hold more commas. FALSE unless the
+// depth is a plain decimal number.
+BOOL SplitExpandedLine(const CString& strLine, int& nDepth, CString& strText)
+{
+    int nComma = strLine.Find(',');
+    if (nComma <= 0 || nComma > 6) {
+        return FALSE;
+    }
+    nDepth = 0;
+    for (int i = 0; i < nComma; ++i) {
+        char ch = strLine[i];
+        if (ch < '0' || ch > '9') {
+            return FALSE;
+        }
+        nDepth = nDepth * 10 + (ch - '0');
+    }
+    strText = strLine.Mid(nComma + 1);
+    return TRUE;
 }
 } // namespace
 
@@ -751,6 +791,55 @@ BOOL CCappBaseFun::FormatStrToTime(CString s, CTime& time)
         return FALSE;
     }
     time = CTime(nYear, nMonth, nDay, nHour, nMinute, 0);
+    return TRUE;
+}
+
+BOOL CCappBaseFun::SaveExpandedData(CTreeCtrl* pTree, CStringArray& lines)
+{
+    lines.RemoveAll();
+    if (pTree == nullptr || !pTree->IsWindow()) {
+        return FALSE;
+    }
+    int nDepth = 0;
+    for (HTREEITEM hItem = pTree->GetRootItem(); hItem != nullptr; hItem = NextItemTopDown(*pTree, hItem, nDepth)) {
+        if ((pTree->GetItemState(hItem, TVIS_EXPANDED) & TVIS_EXPANDED) != 0) {
+            CString strLine;
+            strLine.Format("%d,%s", nDepth, static_cast<LPCSTR>(pTree->GetItemText(hItem)));
+            lines.Add(strLine);
+        }
+    }
+    return TRUE;
+}
+
+BOOL CCappBaseFun::LoadExpandedData(CTreeCtrl* pTree, CStringArray& lines)
+{
+    if (pTree == nullptr || !pTree->IsWindow()) {
+        return FALSE;
+    }
+    // Each line is looked for from just after the item the previous line expanded, so equal
+    // texts at equal depths are told apart by their order, and a line whose item has gone
+    // does not stop the lines after it.
+    HTREEITEM hFrom = pTree->GetRootItem();
+    int nFromDepth = 0;
+    for (INT_PTR i = 0; i < lines.GetSize() && hFrom != nullptr; ++i) {
+        int nLineDepth = 0;
+        CString strText;
+        if (!SplitExpandedLine(lines[i], nLineDepth, strText)) {
+            continue;
+        }
+        int nDepth = nFromDepth;
+        HTREEITEM hItem = hFrom;
+        while (hItem != nullptr && (nDepth != nLineDepth || pTree->GetItemText(hItem) != strText)) {
+            hItem = NextItemTopDown(*pTree, hItem, nDepth);
+        }
+        if (hItem == nullptr) {
+            continue;
+        }
+        // Expand before stepping on: a tree that fills a branch as it opens has its children now.
+        pTree->Expand(hItem, TVE_EXPAND);
+        hFrom = NextItemTopDown(*pTree, hItem, nDepth);
+        nFromDepth = nDepth;
+    }
     return TRUE;
 }
 

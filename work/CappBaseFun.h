@@ -1,5 +1,5 @@
 // Static helpers the card filling library and the designer share: work directory, files and
-// directories, SQL names and values, variables in text, numberings and time texts.
+// directories, SQL names and values, variables in text, numberings, time texts and tree expansion.
 #pragma once
 
 #include "platform/base/ObList.h"
@@ -8,6 +8,8 @@
 #include "platform/base/Time.h"
 #include "platform/base/UIntArray.h"
 #include "work/VornWorkExport.h"
+
+class CTreeCtrl;
 
 class VORNWORK_API CCappBaseFun
 {
@@ -68,6 +70,13 @@ public:
     static BOOL FormatStrToTime(CString s, CTime& time);
     // "%d-%d-%d %d:%d" (year, month, day, hour, minute) naming a real Gregorian date and time.
     static BOOL IsDateTime(CString s);
+
+    // Expanded items as lines "%d,%s" (depth from 0 for top-level items, item text), in the
+    // tree's top-down order. FALSE without a tree window.
+    static BOOL SaveExpandedData(CTreeCtrl* pTree, CStringArray& lines);
+    // Expands, line by line, the next item in that order with the line's depth and text; a line
+    // whose item is gone or that cannot be read is passed over. FALSE without a tree window.
+    static BOOL LoadExpandedData(CTreeCtrl* pTree, CStringArray& lines);
 
     // Items "name=value": names compared without regard to case, both parts trimmed.
     // From the program's command-line arguments:

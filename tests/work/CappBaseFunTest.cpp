@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "platform/win/TreeCtrl.h"
 #include "work/CappBaseFun.h"
 #include "work/CappFieldItem.h"
 
@@ -676,5 +678,139 @@ TEST_F(DeleteDirectoryTest, ExistenceAndFreeNames)
     EXPECT_NE(strRand, strNext);
     EXPECT_FALSE(CCappBaseFun::ExistFile(strNext));
     EXPECT_EQ(m_strRoot + "\\", strNext.Left(m_strRoot.GetLength() + 1));
+}
+
+// A hidden tree, rows given top-down with their depth; bExpanded marks what the user had open.
+struct TreeRow
+{
+    int nDepth;
+    const char* szText;
+    bool bExpanded;
+};
+const TreeRow treeRows[] = {
+    {0, "工艺卡片", true}, {1, "机加工", false}, {2, "工序", true}, // open under a closed parent
+    {3, "工步", false},    {2, "附图", false},   {1, "装配", true},
+    {2, "工序", false},                                             // same depth and text as the open one above
+    {3, "工步", false},    {0, "工序", false},   {1, "工序", true}, // same text one level down
+    {2, "明细", false},    {0, "a,b", true},                        // a comma in the text
+    {1, "c", false},
+};
+
+class ExpandedDataTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "tree host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 400, nullptr, nullptr));
+        RECT rc = {0, 0, 280, 380};
+        ASSERT_TRUE(m_tree.Create(TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT, rc, &m_host, 1));
+        std::vector<HTREEITEM> parents;
+        for (const TreeRow& row : treeRows) {
+            parents.resize(static_cast<size_t>(row.nDepth));
+            HTREEITEM hParent = parents.empty() ? TVI_ROOT : parents.back();
+            HTREEITEM hItem = m_tree.InsertItem(row.szText, hParent);
+            ASSERT_NE(nullptr, hItem);
+            m_items.push_back(hItem);
+            parents.push_back(hItem);
+        }
+    }
+
+    bool IsExpanded(size_t nRow) const
+    {
+        return (m_tree.GetItemState(m_items[nRow], TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
+    }
+    void CollapseAll()
+    {
+        for (HTREEITEM hItem : m_items) {
+            m_tree.Expand(hItem, TVE_COLLAPSE);
+        }
+    }
+    std::vector<std::string> SavedLines()
+    {
+        CStringArray lines;
+        EXPECT_TRUE(CCappBaseFun::SaveExpandedData(&m_tree, lines));
+        std::vector<std::string> result;
+        for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
+            result.emplace_back(static_cast<LPCSTR>(lines[i]));
+        }
+        return result;
+    }
+
+    CWnd m_host;
+    CTreeCtrl m_tree;
+    std::vector<HTREEITEM> m_items;
+};
+
+TEST_F(ExpandedDataTest, SavedLinesBringBackTheSameItems)
+{
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (treeRows[i].bExpanded) {
+            m_tree.Expand(m_items[i], TVE_EXPAND);
+        }
+    }
+    CStringArray lines;
+    lines.Add("stale line the save drops");
+    ASSERT_TRUE(CCappBaseFun::SaveExpandedData(&m_tree, lines));
+    const char* const expected[] = {"0,工艺卡片", "2,工序", "1,装配", "1,工序", "0,a,b"};
+    ASSERT_EQ(static_cast<INT_PTR>(std::size(expected)), lines.GetSize());
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_STREQ(expected[i], lines[static_cast<INT_PTR>(i)]);
+    }
+
+    CollapseAll();
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        ASSERT_FALSE(IsExpanded(i)) << i;
+    }
+    ASSERT_TRUE(CCappBaseFun::LoadExpandedData(&m_tree, lines));
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(treeRows[i].bExpanded, IsExpanded(i)) << treeRows[i].szText;
+    }
+}
+
+TEST_F(ExpandedDataTest, LoadPassesOverLinesItCannotUse)
+{
+    struct LoadCase
+    {
+        const char* szName;
+        std::vector<const char*> lines;
+        std::vector<std::string> expanded; // as saved afterwards
+    };
+    const LoadCase cases[] = {
+        {"malformed lines",
+         {"工艺卡片", "", ",", ",工艺卡片", "x,工艺卡片", "-1,工艺卡片", " 0,工艺卡片", "0 ,工艺卡片", "0x0,工艺卡片",
+          "99999999999,工艺卡片", "\xB9\xA4,工艺卡片", "工,艺", "0,", "0,工艺卡片 ", "9,工序"},
+         {}},
+        {"depth must match as well as text", {"3,工艺卡片", "0,明细", "1,附图"}, {}},
+        {"good lines among bad ones", {"abc", "0,工艺卡片", "0;a,b", "1,装配"}, {"0,工艺卡片", "1,装配"}},
+        {"a line whose item is gone does not stop the rest",
+         {"0,不存在", "1,机加工", "2,已删除", "0,a,b"},
+         {"1,机加工", "0,a,b"}},
+        {"lines are taken in tree order", {"0,a,b", "0,工艺卡片"}, {"0,a,b"}},
+        {"equal texts go to the items in turn", {"2,工序", "2,工序"}, {"2,工序", "2,工序"}},
+    };
+    for (const LoadCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CollapseAll();
+        CStringArray lines;
+        for (const char* szLine : c.lines) {
+            lines.Add(szLine);
+        }
+        EXPECT_TRUE(CCappBaseFun::LoadExpandedData(&m_tree, lines));
+        EXPECT_EQ(c.expanded, SavedLines());
+    }
+}
+
+TEST(CappBaseFunTest, ExpandedDataNeedsATreeWindow)
+{
+    CStringArray lines;
+    lines.Add("0,x");
+    EXPECT_FALSE(CCappBaseFun::SaveExpandedData(nullptr, lines));
+    EXPECT_EQ(0, lines.GetSize());
+    lines.Add("0,x");
+    CTreeCtrl tree;
+    EXPECT_FALSE(CCappBaseFun::SaveExpandedData(&tree, lines));
+    EXPECT_FALSE(CCappBaseFun::LoadExpandedData(nullptr, lines));
+    EXPECT_FALSE(CCappBaseFun::LoadExpandedData(&tree, lines));
 }
 } // namespace
