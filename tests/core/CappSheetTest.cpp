@@ -3,9 +3,12 @@
 
 #include <string>
 
+#include "core/CappCell.h"
 #include "core/CappLine.h"
+#include "core/CappMidData.h"
 #include "core/CappSheet.h"
 #include "platform/win/Wnd.h"
+#include "tests/core/CardArchiveUtil.h"
 
 namespace
 {
@@ -106,6 +109,61 @@ TEST_F(CappSheetMainWndTest, RefusedPageSizeSendsItsReasonToTheMainWindow)
         m_wndView.Detach();
         m_sheet.m_pWnd = nullptr;
     }
+}
+
+TEST(CappSheetTest, LoadingNumbersCellsWithoutIdInListOrderAndSeatsThem)
+{
+    // Each list gets one cell without an id; the lists are filled against the numbering order.
+    CCappSheet sheet;
+    auto fnAdd = [](CObList& list, const char* pszText, int nID) {
+        auto* pCell = new CCappCell;
+        pCell->m_strText = pszText;
+        pCell->m_nCellID = nID;
+        list.AddTail(pCell);
+    };
+    auto* pMid2 = new CCappMidData;
+    fnAdd(pMid2->m_listMidCell, "mid2", 0);
+    auto* pMid1 = new CCappMidData;
+    fnAdd(pMid1->m_listMidCell, "mid1", -3);
+    fnAdd(pMid1->m_listMidCell, "kept", 40);
+    sheet.m_MidDataList.AddTail(pMid1);
+    sheet.m_MidDataList.AddTail(pMid2);
+    fnAdd(sheet.m_OutCellList, "out", 0);
+    fnAdd(sheet.m_PageCellList, "page", 0);
+    fnAdd(sheet.m_HeadCellList, "head", 0);
+    sheet.m_nNextCellID = 10;
+
+    CCappSheet loaded;
+    LoadObject(loaded, StoreObject(sheet));
+
+    struct Case
+    {
+        const char* szName;
+        const CObList* pList;
+        int nIndex;
+        int nID;
+        int nSeat;
+    };
+    const auto* pLoadedMid1 = static_cast<CCappMidData*>(loaded.m_MidDataList.GetHead());
+    const auto* pLoadedMid2 = static_cast<CCappMidData*>(loaded.m_MidDataList.GetTail());
+    const Case cases[] = {
+        {"head", &loaded.m_HeadCellList, 0, 10, CCappCell::seatHead},
+        {"page", &loaded.m_PageCellList, 0, 11, CCappCell::seatPage},
+        {"out", &loaded.m_OutCellList, 0, 12, CCappCell::seatOut},
+        {"mid1", &pLoadedMid1->m_listMidCell, 0, 13, CCappCell::seatMidData},
+        {"kept", &pLoadedMid1->m_listMidCell, 1, 40, CCappCell::seatMidData},
+        {"mid2", &pLoadedMid2->m_listMidCell, 0, 14, CCappCell::seatMidData},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        POSITION pos = c.pList->FindIndex(c.nIndex);
+        ASSERT_NE(nullptr, pos);
+        const auto* pCell = static_cast<const CCappCell*>(c.pList->GetAt(pos));
+        EXPECT_EQ(c.szName, pCell->m_strText);
+        EXPECT_EQ(c.nID, pCell->m_nCellID);
+        EXPECT_EQ(c.nSeat, pCell->m_nDataPos);
+    }
+    EXPECT_EQ(15, loaded.m_nNextCellID);
 }
 
 } // namespace
