@@ -752,7 +752,8 @@ int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
         return 0;
     }
     if (bUndo) {
-        m_DefUndo.DelCellLine(nType, nID, pLine->m_nStartID, pLine->m_nEndID, pLine->m_nPos);
+        m_DefUndo.DelCellLine(nType, nID, pLine->m_nStartID, pLine->m_nEndID, pLine->m_nPos,
+                              pLine->m_nWidth, pLine->m_crColor);
     }
     pList->RemoveAt(posLine);
     delete pLine;
@@ -868,12 +869,14 @@ int CCappSheet::LinkCellLine(int nType, int nID, int nOtherID, int bUndo)
         return 0;
     }
     const int nJoinID = pLine->m_nEndID;
+    const int nOtherWidth = pOther->m_nWidth;
+    const COLORREF crOther = pOther->m_crColor;
     pLine->m_nEndID = pOther->m_nEndID;
     RepointLine(pLine, nOtherID, nID, TRUE, 0, TRUE);
     pList->RemoveAt(posOther);
     delete pOther;
     if (bUndo) {
-        m_DefUndo.LinkCellLine(nType, nID, nOtherID, nJoinID);
+        m_DefUndo.LinkCellLine(nType, nID, nOtherID, nJoinID, nOtherWidth, crOther);
     }
     return 1;
 }
