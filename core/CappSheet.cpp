@@ -529,10 +529,13 @@ int CCappSheet::SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int n
     }
     CString strReason;
     CRect rcFrame(nLeft, nTop, nWidth - nRight, nHeight - nBottom);
+    BOOL bAccepted = FALSE;
     if (nTop < 0 || nLeft < 0 || nRight < 0 || nBottom < 0) {
-        return 0;
+        strReason = "页边距不能小于0";
+    } else {
+        bAccepted = CanSetFrameRect(rcFrame, nFrameWidth, strReason);
     }
-    if (!CanSetFrameRect(rcFrame, nFrameWidth, strReason)) {
+    if (!bAccepted) {
         // Sent, not posted: the receiver copies the text before the string goes away.
         if (HWND hMain = FindMainWindow(m_pWnd)) {
             SendMessageA(hMain, kMsgShowText, 0, reinterpret_cast<LPARAM>(&strReason));

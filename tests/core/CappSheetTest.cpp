@@ -98,9 +98,14 @@ TEST_F(CappSheetMainWndTest, RefusedPageSizeSendsItsReasonToTheMainWindow)
         EXPECT_EQ("A4", m_sheet.m_strPaperName);
         EXPECT_EQ(600, m_sheet.m_nPageHeight);
 
+        // So does a negative margin.
+        EXPECT_EQ(0, m_sheet.SetSheetPageSize(600, 600, 2, -5, 10, 10, 10, ""));
+        EXPECT_EQ(2, g_nReceived);
+        EXPECT_EQ("页边距不能小于0", g_strReceived);
+
         // An accepted size says nothing.
         EXPECT_EQ(1, m_sheet.SetSheetPageSize(600, 700, 2, 10, 10, 10, 10, "B5"));
-        EXPECT_EQ(1, g_nReceived);
+        EXPECT_EQ(2, g_nReceived);
         EXPECT_EQ(600, m_sheet.m_nPageWidth);
         EXPECT_EQ(700, m_sheet.m_nPageHeight);
         EXPECT_EQ("B5", m_sheet.m_strPaperName);
