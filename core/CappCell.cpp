@@ -2,8 +2,9 @@
 
 #include "core/CappFont.h"
 #include "core/CappListArchive.h"
-#include "core/CappRange.h"
 #include "core/CappLine.h"
+#include "core/CappRange.h"
+#include "core/CellDataItem.h"
 #include "core/RelResItem.h"
 
 FX_IMPLEMENT_SERIAL(CCappCell, CObject, 0)
@@ -31,7 +32,8 @@ CCappCell::CCappCell()
       m_nTextFormat(0x25), m_crText(0), m_crBack(0xFFFFFF), m_nTopLineID(-1), m_nLeftLineID(-1),
       m_nRightLineID(-1), m_nBottomLineID(-1), m_nFontHeight(-31), m_nCellInt11(0),
       m_nCellInt12(0), m_nCellInt13(0), m_nCellInt14(0), m_byCellByte(10), m_bAllowInput(1),
-      m_bInheritPrev(0), m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead)
+      m_bInheritPrev(0), m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead),
+      m_nMarkFlags(0)
 {
     CappInitLogFont(m_lfFont, 0);
 }
@@ -39,6 +41,73 @@ CCappCell::CCappCell()
 CCappCell::~CCappCell()
 {
     DetachList(CString());
+}
+
+CCappCell& CCappCell::operator=(const CCappCell& src)
+{
+    if (this == &src) {
+        return *this;
+    }
+    m_strVersion = src.m_strVersion;
+    m_nCellID = src.m_nCellID;
+    m_bOwnRect = src.m_bOwnRect;
+    m_rcOwn = src.m_rcOwn;
+    m_strCellText1 = src.m_strCellText1;
+    m_wCellWord = src.m_wCellWord;
+    m_nContentKind = src.m_nContentKind;
+    m_strFormat = src.m_strFormat;
+    m_nCellInt1 = src.m_nCellInt1;
+    m_nStaticMode = src.m_nStaticMode;
+    m_nDataType = src.m_nDataType;
+    m_nDisplay = src.m_nDisplay;
+    m_nFieldType = src.m_nFieldType;
+    m_nDecimals = src.m_nDecimals;
+    m_bHideZero = src.m_bHideZero;
+    m_strCellText2 = src.m_strCellText2;
+    m_bTrimZero = src.m_bTrimZero;
+    m_strCellText3 = src.m_strCellText3;
+    m_nCellInt7 = src.m_nCellInt7;
+    m_strVarName = src.m_strVarName;
+    m_nTextDir = src.m_nTextDir;
+    m_nLength = src.m_nLength;
+    m_strText = src.m_strText;
+    m_strCellText4 = src.m_strCellText4;
+    m_strCellText5 = src.m_strCellText5;
+    m_nTextFormat = src.m_nTextFormat;
+    m_crText = src.m_crText;
+    m_crBack = src.m_crBack;
+    m_nTopLineID = src.m_nTopLineID;
+    m_nLeftLineID = src.m_nLeftLineID;
+    m_nRightLineID = src.m_nRightLineID;
+    m_nBottomLineID = src.m_nBottomLineID;
+    m_nFontHeight = src.m_nFontHeight;
+    m_nCellInt11 = src.m_nCellInt11;
+    m_nCellInt12 = src.m_nCellInt12;
+    m_nCellInt13 = src.m_nCellInt13;
+    m_nCellInt14 = src.m_nCellInt14;
+    m_byCellByte = src.m_byCellByte;
+    m_strCellText6 = src.m_strCellText6;
+    m_bAllowInput = src.m_bAllowInput;
+    m_strCellText7 = src.m_strCellText7;
+    m_strCellText8 = src.m_strCellText8;
+    m_bInheritPrev = src.m_bInheritPrev;
+    m_nEditFlags = src.m_nEditFlags;
+    m_nUniteFlags = src.m_nUniteFlags;
+    m_lfFont = src.m_lfFont;
+    m_nDataPos = src.m_nDataPos;
+    m_nMarkFlags = src.m_nMarkFlags;
+
+    DetachList(CString());
+    POSITION pos = src.m_listRelRes.GetHeadPosition();
+    while (pos != nullptr) {
+        m_listRelRes.AddTail(new CRelResItem(*static_cast<CRelResItem*>(src.m_listRelRes.GetNext(pos))));
+    }
+    pos = src.m_listCellData.GetHeadPosition();
+    while (pos != nullptr) {
+        m_listCellData.AddTail(
+            new CCellDataItem(*static_cast<CCellDataItem*>(src.m_listCellData.GetNext(pos))));
+    }
+    return *this;
 }
 
 void CCappCell::DetachList(const CString& strName)
@@ -67,6 +136,16 @@ void CCappCell::SetCellBaseLine(const CCappRange& range)
     m_nTopLineID = range.m_pTopLine->m_nID;
     m_nRightLineID = range.m_pRightLine->m_nID;
     m_nBottomLineID = range.m_pBottomLine->m_nID;
+}
+
+int CCappCell::GetBaseRect(CRect& rect) const
+{
+    if (m_listCellData.IsEmpty()) {
+        rect.SetRectEmpty();
+        return 0;
+    }
+    rect = static_cast<const CCellDataItem*>(m_listCellData.GetHead())->m_rect;
+    return 1;
 }
 
 void CCappCell::Serialize(CArchive& ar)

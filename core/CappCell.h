@@ -31,7 +31,8 @@ public:
     CCappCell();
     ~CCappCell() override;
     CCappCell(const CCappCell&) = delete;
-    CCappCell& operator=(const CCappCell&) = delete;
+    // Copies every attribute, the related resources and the data ranges included.
+    CCappCell& operator=(const CCappCell& src);
 
     void Serialize(CArchive& ar) override;
     // The LOGFONT record; the height is stored only by cells of version "3.1" and "3.2".
@@ -44,6 +45,8 @@ public:
     BOOL IsHide() const;
     // Takes the four base lines of a range of kind 1.
     void SetCellBaseLine(const CCappRange& range);
+    // The rectangle of the first data range; 0 and an empty rectangle when there is none.
+    int GetBaseRect(CRect& rect) const;
 
     CString m_strVersion;
     int m_nCellID;
@@ -94,6 +97,7 @@ public:
     CObList m_listRelRes; // CRelResItem, owned
 
     // Run time only.
-    CObList m_listCellData; // one data range per grid row, owned
+    CObList m_listCellData; // CCellDataItem, one per grid row, owned
     int m_nDataPos;         // seat
+    int m_nMarkFlags;       // marks set for drawing
 };

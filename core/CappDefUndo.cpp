@@ -1,5 +1,6 @@
 #include "core/CappDefUndo.h"
 
+#include "core/CappLine.h"
 #include "core/CappListArchive.h"
 #include "core/CappSheet.h"
 #include "core/CappUndoItem.h"
@@ -38,12 +39,15 @@ void CCappDefUndo::AddCellLine(int nType, int nID, int nStartID, int nEndID, int
     pItem->m_nValue[2] = nPos;
 }
 
-void CCappDefUndo::DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos)
+void CCappDefUndo::DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos,
+                               int nWidth, COLORREF crColor)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindDelete, nType, nID);
     pItem->m_nValue[0] = nStartID;
     pItem->m_nValue[1] = nEndID;
     pItem->m_nValue[2] = nPos;
+    pItem->m_nValue[3] = nWidth;
+    pItem->m_nValue[4] = static_cast<int>(crColor);
 }
 
 void CCappDefUndo::MoveCellLine(int nType, int nID, int nOldPos, int nNewPos)
@@ -70,11 +74,21 @@ void CCappDefUndo::CutCellLine(int nType, int nID, int nP, int nQ)
     pItem->m_nValue[1] = nQ;
 }
 
-void CCappDefUndo::LinkCellLine(int nType, int nID, int nP, int nQ)
+void CCappDefUndo::LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth, COLORREF crColor)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindLink, nType, nID);
     pItem->m_nValue[0] = nP;
     pItem->m_nValue[1] = nQ;
+    pItem->m_nValue[2] = nWidth;
+    pItem->m_nValue[3] = static_cast<int>(crColor);
+}
+
+void CCappDefUndo::SetPen(CCappLine* pLine, int nWidth, int nColor)
+{
+    if (pLine != nullptr) {
+        pLine->m_nWidth = nWidth;
+        pLine->m_crColor = static_cast<COLORREF>(nColor);
+    }
 }
 
 void CCappDefUndo::RemoveRedoItem()
@@ -122,7 +136,8 @@ void CCappDefUndo::UndoItem()
         m_pSheet->DelCellLine(nType, nID, 0);
         break;
     case CCappUndoItem::kindDelete:
-        m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0);
+        SetPen(m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0), v[3],
+               v[4]);
         break;
     case CCappUndoItem::kindMove:
         m_pSheet->MoveCellLine(nType, nID, v[0], 0);
@@ -134,7 +149,7 @@ void CCappDefUndo::UndoItem()
         m_pSheet->LinkCellLine(nType, nID, v[0], 0);
         break;
     case CCappUndoItem::kindLink:
-        m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0);
+        SetPen(m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0), v[2], v[3]);
         break;
     default:
         break;

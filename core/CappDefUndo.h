@@ -5,6 +5,7 @@
 #include "core/VornCardExport.h"
 #include "platform/base/ObList.h"
 
+class CCappLine;
 class CCappSheet;
 class CCappUndoItem;
 
@@ -18,13 +19,15 @@ public:
     CCappDefUndo& operator=(const CCappDefUndo&) = delete;
 
     // Recording; the arguments are those the sheet's operation was called with or produced.
+    // A deleted line, and the line a link removes, come back with their own pen on undo.
     void AddCellLine(int nType, int nID, int nStartID, int nEndID, int nPos);
-    void DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos);
+    void DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos, int nWidth = 2,
+                     COLORREF crColor = 0);
     void MoveCellLine(int nType, int nID, int nOldPos, int nNewPos);
     void ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID, int nOldEndID,
                        int nNewEndID);
     void CutCellLine(int nType, int nID, int nP, int nQ);
-    void LinkCellLine(int nType, int nID, int nP, int nQ);
+    void LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth = 2, COLORREF crColor = 0);
 
     // Frees every item after the current one.
     void RemoveRedoItem();
@@ -49,6 +52,8 @@ public:
 
 private:
     CCappUndoItem* NewItem(int nKind, int nType, int nID);
+    // Restores the pen a line had when it was removed.
+    static void SetPen(CCappLine* pLine, int nWidth, int nColor);
     CCappUndoItem* ItemAt(int nIndex) const;
 
     int m_nCurIndex;

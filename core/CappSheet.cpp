@@ -10,6 +10,7 @@
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/ScriptItem.h"
+#include "platform/win/Wnd.h"
 
 FX_IMPLEMENT_SERIAL(CCappSheet, CObject, 0)
 
@@ -26,6 +27,30 @@ int CrossType(int nType)
 BOOL IsCellLineType(int nType)
 {
     return nType == CCappLine::typeHCell || nType == CCappLine::typeVCell;
+}
+
+// The message that carries a text to the application's main window.
+constexpr UINT kMsgShowText = 0x442;
+
+// The application's main window: the top-level window above the sheet's own window, else the
+// first visible top-level window of this thread that no other window owns.
+HWND FindMainWindow(const CWnd* pSheetWnd)
+{
+    if (pSheetWnd != nullptr && pSheetWnd->IsWindow()) {
+        return GetAncestor(pSheetWnd->GetSafeHwnd(), GA_ROOT);
+    }
+    HWND hMain = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            if (!IsWindowVisible(hWnd) || GetWindow(hWnd, GW_OWNER) != nullptr) {
+                return TRUE;
+            }
+            *reinterpret_cast<HWND*>(lParam) = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&hMain));
+    return hMain;
 }
 
 template <class T, class F> void ForEach(const CObList& list, F fn)
@@ -504,11 +529,17 @@ int CCappSheet::SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int n
     }
     CString strReason;
     CRect rcFrame(nLeft, nTop, nWidth - nRight, nHeight - nBottom);
+    BOOL bAccepted = FALSE;
     if (nTop < 0 || nLeft < 0 || nRight < 0 || nBottom < 0) {
         strReason = "页边距不能小于0";
-        return 0;
+    } else {
+        bAccepted = CanSetFrameRect(rcFrame, nFrameWidth, strReason);
     }
-    if (!CanSetFrameRect(rcFrame, nFrameWidth, strReason)) {
+    if (!bAccepted) {
+        // Sent, not posted: the receiver copies the text before the string goes away.
+        if (HWND hMain = FindMainWindow(m_pWnd)) {
+            SendMessageA(hMain, kMsgShowText, 0, reinterpret_cast<LPARAM>(&strReason));
+        }
         return 0;
     }
     SetFrameRect(rcFrame, 0, nFrameWidth);
@@ -724,7 +755,8 @@ int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
         return 0;
     }
     if (bUndo) {
-        m_DefUndo.DelCellLine(nType, nID, pLine->m_nStartID, pLine->m_nEndID, pLine->m_nPos);
+        m_DefUndo.DelCellLine(nType, nID, pLine->m_nStartID, pLine->m_nEndID, pLine->m_nPos,
+                              pLine->m_nWidth, pLine->m_crColor);
     }
     pList->RemoveAt(posLine);
     delete pLine;
@@ -840,12 +872,14 @@ int CCappSheet::LinkCellLine(int nType, int nID, int nOtherID, int bUndo)
         return 0;
     }
     const int nJoinID = pLine->m_nEndID;
+    const int nOtherWidth = pOther->m_nWidth;
+    const COLORREF crOther = pOther->m_crColor;
     pLine->m_nEndID = pOther->m_nEndID;
     RepointLine(pLine, nOtherID, nID, TRUE, 0, TRUE);
     pList->RemoveAt(posOther);
     delete pOther;
     if (bUndo) {
-        m_DefUndo.LinkCellLine(nType, nID, nOtherID, nJoinID);
+        m_DefUndo.LinkCellLine(nType, nID, nOtherID, nJoinID, nOtherWidth, crOther);
     }
     return 1;
 }

@@ -82,6 +82,8 @@ public:
     // The reason in strReason when the frame would not hold every table line.
     BOOL CanSetFrameRect(const CRect& rcFrame, int nFrameWidth, CString& strReason) const;
     void GetFrameSide(int& nTop, int& nLeft, int& nRight, int& nBottom) const;
+    // 0 when the frame is refused; the reason then goes to the application's main window as
+    // message 0x442 with the address of a CString in lParam.
     int SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft,
                          int nRight, int nBottom, const CString& strPaperName);
     void NewSheetDef(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft, int nRight,
@@ -148,8 +150,6 @@ private:
     void SerializeLists(CArchive& ar);
     CObList* GetLineList(int nType) const;
     CObList* GetCrossList(int nType) const;
-    // The position of a cell line's start crossing line, for ordering; 0 when there is none.
-    int GetStartSpace(const CCappLine* pLine) const;
     void InsertLineSorted(CObList& list, CCappLine* pLine) const;
     void CollectCells(CObList& cells) const;
     // Whether a cell or detail seat uses the line as an edge.

@@ -26,7 +26,8 @@ public:
     int m_nGroup;
     int m_nLineType;
     int m_nLineID;
-    // add, delete: start id, end id, position; move: old, new position; reach: old start,
-    // new start, old end, new end; cut, link: P, Q.
+    // add: start id, end id, position; delete: the same, then the line's width and colour;
+    // move: old, new position; reach: old start, new start, old end, new end; cut: P, Q;
+    // link: P, Q, then the width and colour of the line it removed.
     int m_nValue[kValueCount];
 };

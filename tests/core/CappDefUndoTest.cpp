@@ -24,7 +24,8 @@ std::string Describe(const CCappSheet& sheet)
             auto* p = static_cast<CCappLine*>(list.GetNext(pos));
             s += " " + std::to_string(p->m_nID) + ":" + std::to_string(p->m_nType) + "@"
                 + std::to_string(p->m_nPos) + "[" + std::to_string(p->m_nStartID) + ","
-                + std::to_string(p->m_nEndID) + "]";
+                + std::to_string(p->m_nEndID) + "]w" + std::to_string(p->m_nWidth) + "c"
+                + std::to_string(p->m_crColor);
         }
         s += "\n";
     };
@@ -274,6 +275,52 @@ TEST_F(CappSheetLineTest, EveryKindOfEditReplaysExactly)
             undo.RedoItem();
         }
         EXPECT_EQ(states[i + 1], Describe(m_sheet));
+    }
+}
+
+TEST_F(CappSheetLineTest, UndoGivesRemovedLinesTheirPenBack)
+{
+    CCappDefUndo& undo = m_sheet.m_DefUndo;
+    CCappLine* pH2 = m_sheet.AddCellLineBySpace(1, -1, 1000, 0, 10000, 0);
+    ASSERT_NE(nullptr, pH2);
+    const int nH2 = pH2->m_nID;
+    pH2->m_nWidth = 0;
+    pH2->SetLineColor(0xFF);
+    CCappLine* pPiece = m_sheet.CutCellLine(2, m_pV1->m_nID, m_pH1->m_nID, -1, 0);
+    ASSERT_NE(nullptr, pPiece);
+    const int nPiece = pPiece->m_nID;
+    pPiece->m_nWidth = 5;
+    pPiece->SetLineColor(0xFF00);
+    const std::string before = Describe(m_sheet);
+
+    struct Case
+    {
+        const char* szName;
+        std::function<bool()> fnEdit;
+        int nType;
+        int nID;
+        int nWidth;
+        COLORREF crColor;
+    };
+    const Case cases[] = {
+        {"deleted line", [&] { return m_sheet.DelCellLine(1, nH2, 1) == 1; }, 1, nH2, 0, 0xFF},
+        {"line removed by a link", [&] { return m_sheet.LinkCellLine(2, m_pV1->m_nID, nPiece, 1) == 1; }, 2, nPiece,
+         5, 0xFF00},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        ASSERT_TRUE(c.fnEdit());
+        EXPECT_EQ(nullptr, m_sheet.FindLine(c.nType, c.nID));
+        undo.Undo();
+        EXPECT_EQ(before, Describe(m_sheet));
+        const CCappLine* pBack = m_sheet.FindLine(c.nType, c.nID);
+        ASSERT_NE(nullptr, pBack);
+        EXPECT_EQ(c.nWidth, pBack->m_nWidth);
+        EXPECT_EQ(c.crColor, pBack->m_crColor);
+        undo.Redo();
+        EXPECT_EQ(nullptr, m_sheet.FindLine(c.nType, c.nID));
+        undo.Undo();
+        EXPECT_EQ(before, Describe(m_sheet));
     }
 }
 

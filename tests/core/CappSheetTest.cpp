@@ -1,0 +1,174 @@
+// What a sheet tells the application's main window.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/CappCell.h"
+#include "core/CappLine.h"
+#include "core/CappMidData.h"
+#include "core/CappSheet.h"
+#include "platform/win/Wnd.h"
+#include "tests/core/CardArchiveUtil.h"
+
+namespace
+{
+
+constexpr UINT kMsgShowText = 0x442;
+
+// Texts that reached the listening window, as 0x442 carries them: a CString's address.
+std::string g_strReceived;
+int g_nReceived = 0;
+
+LRESULT CALLBACK ListenProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == kMsgShowText && wParam == 0) {
+        g_strReceived = static_cast<LPCSTR>(*reinterpret_cast<const CString*>(lParam));
+        ++g_nReceived;
+        return 0;
+    }
+    return DefWindowProcA(hWnd, nMsg, wParam, lParam);
+}
+
+class CappSheetMainWndTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ListenProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "CappSheetMainWndTest";
+        RegisterClassA(&wc);
+        m_hMain = CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(nullptr, m_hMain);
+        m_hView = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 100, 100, m_hMain, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(nullptr, m_hView);
+        g_strReceived.clear();
+        g_nReceived = 0;
+
+        m_sheet.m_nPageWidth = 600;
+        m_sheet.m_nPageHeight = 600;
+        m_sheet.SetFrameRect(CRect(10, 10, 500, 500), 0, 2);
+        ASSERT_NE(nullptr, m_sheet.AddCellLineBySpace(1, -1, 400, 0, 10000, 0));
+    }
+
+    void TearDown() override
+    {
+        m_wndView.Detach();
+        m_sheet.m_pWnd = nullptr;
+        if (m_hMain != nullptr) {
+            DestroyWindow(m_hMain);
+        }
+    }
+
+    HWND m_hMain = nullptr;
+    HWND m_hView = nullptr;
+    CWnd m_wndView;
+    CCappSheet m_sheet;
+};
+
+TEST_F(CappSheetMainWndTest, RefusedPageSizeSendsItsReasonToTheMainWindow)
+{
+    struct Case
+    {
+        const char* szName;
+        BOOL bSheetWindow;
+    };
+    const Case cases[] = {
+        {"main window above the sheet's window", TRUE},
+        {"sheet without a window", FALSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        g_nReceived = 0;
+        g_strReceived.clear();
+        if (c.bSheetWindow) {
+            m_wndView.Attach(m_hView);
+            m_sheet.m_pWnd = &m_wndView;
+        }
+
+        // A frame that would cut the line at 400 is refused, and the main window hears why.
+        m_sheet.m_strPaperName = "A4";
+        const CRect rcFrame = m_sheet.m_rcFrame;
+        EXPECT_EQ(0, m_sheet.SetSheetPageSize(600, 300, 2, 10, 10, 10, 10, "B5"));
+        EXPECT_EQ(1, g_nReceived);
+        EXPECT_FALSE(g_strReceived.empty());
+        EXPECT_EQ(rcFrame, m_sheet.m_rcFrame);
+        EXPECT_EQ("A4", m_sheet.m_strPaperName);
+        EXPECT_EQ(600, m_sheet.m_nPageHeight);
+
+        // So does a negative margin.
+        EXPECT_EQ(0, m_sheet.SetSheetPageSize(600, 600, 2, -5, 10, 10, 10, ""));
+        EXPECT_EQ(2, g_nReceived);
+        EXPECT_EQ("页边距不能小于0", g_strReceived);
+
+        // An accepted size says nothing.
+        EXPECT_EQ(1, m_sheet.SetSheetPageSize(600, 700, 2, 10, 10, 10, 10, "B5"));
+        EXPECT_EQ(2, g_nReceived);
+        EXPECT_EQ(600, m_sheet.m_nPageWidth);
+        EXPECT_EQ(700, m_sheet.m_nPageHeight);
+        EXPECT_EQ("B5", m_sheet.m_strPaperName);
+        ASSERT_EQ(1, m_sheet.SetSheetPageSize(600, 600, 2, 10, 10, 10, 10, ""));
+
+        m_wndView.Detach();
+        m_sheet.m_pWnd = nullptr;
+    }
+}
+
+TEST(CappSheetTest, LoadingNumbersCellsWithoutIdInListOrderAndSeatsThem)
+{
+    // Each list gets one cell without an id; the lists are filled against the numbering order.
+    CCappSheet sheet;
+    auto fnAdd = [](CObList& list, const char* pszText, int nID) {
+        auto* pCell = new CCappCell;
+        pCell->m_strText = pszText;
+        pCell->m_nCellID = nID;
+        list.AddTail(pCell);
+    };
+    auto* pMid2 = new CCappMidData;
+    fnAdd(pMid2->m_listMidCell, "mid2", 0);
+    auto* pMid1 = new CCappMidData;
+    fnAdd(pMid1->m_listMidCell, "mid1", -3);
+    fnAdd(pMid1->m_listMidCell, "kept", 40);
+    sheet.m_MidDataList.AddTail(pMid1);
+    sheet.m_MidDataList.AddTail(pMid2);
+    fnAdd(sheet.m_OutCellList, "out", 0);
+    fnAdd(sheet.m_PageCellList, "page", 0);
+    fnAdd(sheet.m_HeadCellList, "head", 0);
+    sheet.m_nNextCellID = 10;
+
+    CCappSheet loaded;
+    LoadObject(loaded, StoreObject(sheet));
+
+    struct Case
+    {
+        const char* szName;
+        const CObList* pList;
+        int nIndex;
+        int nID;
+        int nSeat;
+    };
+    const auto* pLoadedMid1 = static_cast<CCappMidData*>(loaded.m_MidDataList.GetHead());
+    const auto* pLoadedMid2 = static_cast<CCappMidData*>(loaded.m_MidDataList.GetTail());
+    const Case cases[] = {
+        {"head", &loaded.m_HeadCellList, 0, 10, CCappCell::seatHead},
+        {"page", &loaded.m_PageCellList, 0, 11, CCappCell::seatPage},
+        {"out", &loaded.m_OutCellList, 0, 12, CCappCell::seatOut},
+        {"mid1", &pLoadedMid1->m_listMidCell, 0, 13, CCappCell::seatMidData},
+        {"kept", &pLoadedMid1->m_listMidCell, 1, 40, CCappCell::seatMidData},
+        {"mid2", &pLoadedMid2->m_listMidCell, 0, 14, CCappCell::seatMidData},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        POSITION pos = c.pList->FindIndex(c.nIndex);
+        ASSERT_NE(nullptr, pos);
+        const auto* pCell = static_cast<const CCappCell*>(c.pList->GetAt(pos));
+        EXPECT_EQ(c.szName, pCell->m_strText);
+        EXPECT_EQ(c.nID, pCell->m_nCellID);
+        EXPECT_EQ(c.nSeat, pCell->m_nDataPos);
+    }
+    EXPECT_EQ(15, loaded.m_nNextCellID);
+}
+
+} // namespace
