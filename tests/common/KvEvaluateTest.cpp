@@ -218,6 +218,10 @@ const EvalStep evalSteps[] = {
     { "compare does not assign",       Act::Calc, "a", "2" },
     { "complement of a group",         Act::Calc, "~(5)+1", "-5" },
     { "complement of the rest",        Act::Calc, "~5+1", "-7" },
+    { "not of a group",                Act::Calc, "!(2-2)*3", "3" },
+    { "not of the rest",               Act::Calc, "!0+1", "0" },
+    { "definition without a name",     Act::Calc, ":=x+1", "Syntax Error: var", "Syntax Error: var" },
+    { "built-in name is no target",    Act::Calc, "sin:=x", "Syntax Error: var" },
 
     // Computer accepts plain decimal numbers only.
     { "computer pi",                   Act::Computer, "pi", "3.141592653589793" },
