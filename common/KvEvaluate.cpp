@@ -298,7 +298,8 @@ CString CKvEvaluate::Calc(const CString& strExpress, const CKvValMap* pOutVars)
 BOOL CKvEvaluate::Computer(const CString& strExpress, CString& strResult)
 {
     CString strText = Calc(strExpress);
-    if (!CKvStringMgr::IsNumberVal(strText)) {
+    // Binary digits pass as a decimal text, but "101" standing for 5 is no number for a caller.
+    if (m_nNumMode != numDec || !CKvStringMgr::IsNumberVal(strText)) {
         return FALSE;
     }
     strResult = strText;

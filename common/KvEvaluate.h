@@ -20,7 +20,8 @@ public:
     // The result text. A map given here stays in use for later calls that give none; the caller
     // keeps it alive meanwhile. It is read, never written.
     CString Calc(const CString& strExpress, const CKvValMap* pOutVars = nullptr);
-    // TRUE, and the result set, only when the result text is a plain decimal number.
+    // TRUE, and the result set, only when the result text is a plain decimal number written in
+    // the DEC number mode.
     BOOL Computer(const CString& strExpress, CString& strResult);
     BOOL CheckExpress(const CString& strExpress);
 

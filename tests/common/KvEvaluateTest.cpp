@@ -12,6 +12,7 @@ enum class Act {
     Computer, // Computer(expr) gives TRUE and expect, or FALSE (expect nullptr) with the result untouched
     Status,   // Status() gives expect
     Reset,    // Reset() gives "Reset"
+    Check,    // CheckExpress(expr) gives TRUE (expect non-null) or FALSE
 };
 
 struct EvalStep
@@ -57,6 +58,21 @@ const EvalStep evalSteps[] = {
     { "number read as far as decimal", Act::Calc, "12af", "12" },
     { "character code",                Act::Calc, "'A", "65" },
     { "pi",                            Act::Calc, "pi", "3.141592653589793" },
+    { "decimal number",                Act::Calc, "12.5", "12.5" },
+    { "hex digits in either case",     Act::Calc, "0x1F", "31" },
+    { "binary counts only ones",       Act::Calc, "121b", "5" },
+    { "exponent with plus",            Act::Calc, "1e+3", "1000" },
+    { "double-quoted character",       Act::Calc, "\"a+1", "98" },
+    { "GBK character code negative",   Act::Calc, "'\xD6\xD0", "-42" },
+    { "statements, last one counts",   Act::Calc, "2+1;4", "4" },
+    { "greater",                       Act::Calc, "5>3", "1" },
+    { "greater false",                 Act::Calc, "3>5", "0" },
+    { "not equal",                     Act::Calc, "3!=4", "1" },
+    { "less or equal",                 Act::Calc, "3<=3", "1" },
+    { "greater or equal",              Act::Calc, "4>=5", "0" },
+    { "equal false",                   Act::Calc, "3==4", "0" },
+    { "single colon does nothing",     Act::Calc, "2:3", "3" },
+    { "not of non-zero",               Act::Calc, "!7", "0" },
 
     // Built-in functions, any case.
     { "pow",                           Act::Calc, "pow(2,3)", "8" },
@@ -73,11 +89,21 @@ const EvalStep evalSteps[] = {
     { "fak 5",                         Act::Calc, "fak(5)", "120" },
     { "abs",                           Act::Calc, "abs(-3)", "3" },
     { "log10",                         Act::Calc, "log10(1000)", "3" },
+    { "tan",                           Act::Calc, "tan(0)", "0" },
+    { "arc cosine in radians",         Act::Calc, "acos(-1)", "3.141592653589793" },
+    { "arc tangent",                   Act::Calc, "atan(0)", "0" },
+    { "exp",                           Act::Calc, "exp(0)", "1" },
+    { "natural log",                   Act::Calc, "log(e)", "1" },
+    { "mixed-case name",               Act::Calc, "Sqr(4)", "16" },
 
     // Angle modes stay for later evaluations.
     { "degrees",                       Act::Calc, "deg;sin(90)", "1" },
     { "degrees kept",                  Act::Calc, "cos(0)", "1" },
     { "gon arc sine",                  Act::Calc, "gon;asin(1)", "100" },
+    { "gon sine",                      Act::Calc, "sin(100)", "1" },
+    { "degrees arc tangent",           Act::Calc, "deg;atan(1)", "45" },
+    { "degrees arc cosine",            Act::Calc, "acos(0)", "90" },
+    { "mode statement gives 0",        Act::Calc, "gon", "0" },
     { "status shows gon",              Act::Status, "", "FIX = -1    GON    DEC" },
     { "back to radians",               Act::Calc, "rad", "0" },
 
@@ -98,6 +124,8 @@ const EvalStep evalSteps[] = {
     { "call",                          Act::Calc, "f(3)", "6" },
     { "call in an expression",         Act::Calc, "1+f(1+2)*2", "13" },
     { "call of negative argument",     Act::Calc, "f(-4)", "-8" },
+    { "any x makes a body",            Act::Calc, "k:=exp(1)", "k := exp(1)" },
+    { "redefinition replaces",         Act::Calc, "k:=x+1;k(1)", "2" },
     { "body without x refused",        Act::Calc, "g:=5", "Syntax Error: fn(x) = ..x..", "Syntax Error: fn(x) = ..x.." },
     { "calls a user function",         Act::Calc, "q:=f(x)+1", "q := f(x)+1" },
     { "nested user calls",             Act::Calc, "q(5)", "11" },
@@ -110,6 +138,8 @@ const EvalStep evalSteps[] = {
     // Fixed decimals shape results and function values; "fix=" and negative arguments.
     { "fixed decimals",                Act::Calc, "fix(2);1/3", "0.33" },
     { "body value is rounded",         Act::Calc, "h:=x/3;h(1)*3", "0.99" },
+    { "mode statement keeps the value", Act::Calc, "7;fix(4)", "0.0000" },
+    { "value before a mode statement", Act::Calc, "7,fix(1)", "7.0" },
     { "fix by assignment",             Act::Calc, "fix=3", "0.000" },
     { "status shows fix",              Act::Status, "", "FIX = 3    RAD    DEC" },
     { "negative fix is none",          Act::Calc, "fix(-5);1/4", "0.25" },
@@ -123,7 +153,11 @@ const EvalStep evalSteps[] = {
     { "hex mode function value",       Act::Calc, "f(8)", "0x10" },
     { "hex result out of range",       Act::Calc, "1e10", "Syntax Error: int", "Syntax Error: int" },
     { "binary result",                 Act::Calc, "bin(5)", "101" },
+    { "binary negative",               Act::Calc, "-1", "11111111111111111111111111111111" },
+    { "binary zero",                   Act::Calc, "0", "0" },
     { "character result",              Act::Calc, "chr(65)", "A\t0x41\t 65" },
+    { "character pads hex and decimal", Act::Calc, "48", "0\t0x30\t 48" },
+    { "character negative",            Act::Calc, "-56", "\xC8\t0xffffffc8\t-56" },
     { "back to decimal",               Act::Calc, "dec;2.5", "2.5" },
 
     // Errors: texts shown to users and stored in cards.
@@ -131,6 +165,8 @@ const EvalStep evalSteps[] = {
     { "unknown variable",              Act::Calc, "foo+1", kNul, "Syntax Error: var foo" },
     { "blank removal joins a name",    Act::Calc, "sin 0", kNul, "Syntax Error: var sin0" },
     { "stray character",               Act::Calc, "2@3", kNul, "Syntax Error: var @" },
+    { "other white space stays",       Act::Calc, "2\t+3", kNul, "Syntax Error: var \t" },
+    { "leading equals after blanks",   Act::Calc, " =1", kNul, "Syntax Error: '='" },
 
     // An operand missing anywhere, also at the end, is an error, and stacks start empty.
     { "missing right operand",         Act::Calc, "2+", "Syntax Error: value", "Syntax Error: value" },
@@ -182,12 +218,21 @@ const EvalStep evalSteps[] = {
     { "compare does not assign",       Act::Calc, "a", "2" },
     { "complement of a group",         Act::Calc, "~(5)+1", "-5" },
     { "complement of the rest",        Act::Calc, "~5+1", "-7" },
+    { "not of a group",                Act::Calc, "!(2-2)*3", "3" },
+    { "not of the rest",               Act::Calc, "!0+1", "0" },
+    { "definition without a name",     Act::Calc, ":=x+1", "Syntax Error: var", "Syntax Error: var" },
+    { "built-in name is no target",    Act::Calc, "sin:=x", "Syntax Error: var" },
 
     // Computer accepts plain decimal numbers only.
     { "computer pi",                   Act::Computer, "pi", "3.141592653589793" },
     { "computer exponent text",        Act::Computer, "1e20", nullptr },
     { "computer error",                Act::Computer, "foo", nullptr },
     { "computer infinite",             Act::Computer, "1/0", nullptr },
+    { "computer binary digits",        Act::Computer, "bin(5)", nullptr },
+    { "computer hex",                  Act::Computer, "hex(255)", nullptr },
+    { "computer decimal again",        Act::Computer, "dec;5", "5" },
+    { "computer checks",               Act::Check, "2*3", "1" },
+    { "computer checks a failure",     Act::Check, "2+", nullptr },
 
     // Reset drops variables and functions, restores modes, keeps fixed decimals.
     { "fix before reset",              Act::Calc, "fix(2);deg;hex", "0x0" },
@@ -219,6 +264,9 @@ TEST(KvEvaluateTest, StepsOnOneObject)
             EXPECT_EQ(CString(s.szExpect != nullptr ? s.szExpect : "untouched"), strResult);
             continue;
         }
+        case Act::Check:
+            EXPECT_EQ(s.szExpect != nullptr, eval.CheckExpress(s.szExpr) != FALSE);
+            continue;
         case Act::Status:
             strActual = eval.Status();
             break;
@@ -260,6 +308,10 @@ TEST(KvEvaluateTest, OutsideMapStaysInUseAndIsNeverWritten)
     mapSecond.SetAt("[L]", 1.0);
     EXPECT_EQ(CString("1"), eval.Calc("[L]", &mapSecond));
     EXPECT_EQ(CString("6"), eval.Calc("[W]=5;[L]+[W]"));
+    // Reset drops the object's own variables but keeps the caller's map in use.
+    EXPECT_EQ(CString("Reset"), eval.Reset());
+    EXPECT_EQ(CString("1"), eval.Calc("[L]"));
+    EXPECT_EQ(CString("\0", 1), eval.Calc("[W]"));
 }
 
 TEST(KvEvaluateTest, CardVariablesAndChecks)

@@ -24,6 +24,8 @@ enum class Op {
     RemoveRange, // list, n .. n2 -> list
     RemoveSub,   // list - every arg -> list
     RemoveChar,  // list - every arg[0] -> list
+    RemoveAllSub,   // list - every arg, by RemoveAll -> list
+    RemoveCharOnly, // list - every arg[0], by Remove -> list
     Repeat,      // arg x n -> text
     RepeatChar,  // arg[0] x n -> text
     CutEnd,      // list less n bytes -> list
@@ -60,6 +62,8 @@ const StrCase strCases[] = {
     { "pop empty list fails, item kept", Op::Pop, "", "", "", 0, 0, "", "untouched", FALSE },
     { "pop leaves the rest",           Op::Pop, "a,,b", "", "", 0, 0, ",b", "a", TRUE },
     { "pop leading empty element",     Op::Pop, ",a", "", "", 0, 0, "a", "", TRUE },
+    { "pop trailing delimiter empties", Op::Pop, "a,", "", "", 0, 0, "", "a", TRUE },
+    { "pop empty between delimiters",  Op::Pop, ",b", "", "", 0, 0, "b", "", TRUE },
     { "pop multi-char delimiter",      Op::Pop, "a\r\nb", "", "", 0, 0, "b", "a", TRUE, "\r\n" },
     { "pop steps over GBK trail 0x7C", Op::Pop, "\xD5\x7C|x", "", "", 0, 0, "x", "\xD5\x7C", TRUE, "|" },
     { "pop steps over GBK trail 0x5C", Op::Pop, "\xB1\x5C\\y", "", "", 0, 0, "y", "\xB1\x5C", TRUE, "\\" },
@@ -67,6 +71,8 @@ const StrCase strCases[] = {
     { "pair without delimiter fails",  Op::PopPair, "a", "", "", 0, 0, "a", "untouched", FALSE },
     { "pair trimmed, rest kept",       Op::PopPair, " x , 1 ,y", "", "", 0, 0, "y", "x|1", TRUE },
     { "pair value is the whole rest",  Op::PopPair, "n=v", "", "", 0, 0, "", "n|v", TRUE, "=" },
+    { "pair on empty list fails",      Op::PopPair, "", "", "", 0, 0, "", "untouched", FALSE },
+    { "pair with empty value",         Op::PopPair, "a,", "", "", 0, 0, "", "a|", TRUE },
     { "split keeps inner empty",       Op::Split, "a,,b,", "", "", 0, 0, nullptr, "[a][][b]", 3 },
     { "split empty text",              Op::Split, "", "", "", 0, 0, nullptr, "", 0 },
     { "count empty",                   Op::Count, "", "", "", 0, 0, nullptr, nullptr, 0 },
@@ -103,6 +109,9 @@ const StrCase strCases[] = {
     { "exist pair by value",           Op::ExistPair, "a,1,b,2", "", "2", 0, 0, nullptr, nullptr, TRUE },
     { "exist pair mismatch",           Op::ExistPair, "a,1,b,2", "a", "2", 0, 0, nullptr, nullptr, FALSE },
     { "exist pair trims",              Op::ExistPair, " a , 1 ", "a", "1", 0, 0, nullptr, nullptr, TRUE },
+    { "exist pair any name and value", Op::ExistPair, "a,1", "", "", 0, 0, nullptr, nullptr, TRUE },
+    { "exist pair odd element unpaired", Op::ExistPair, "a,1,b", "b", "", 0, 0, nullptr, nullptr, FALSE },
+    { "exist in empty list",           Op::Exist, "", "", "", 0, 0, nullptr, nullptr, FALSE },
     { "index of last",                 Op::Index, "a,b,c", "c", "", 0, 0, nullptr, nullptr, 2 },
     { "index of absent",               Op::Index, "a,b,c", "d", "", 0, 0, nullptr, nullptr, -1 },
     { "index of empty element",        Op::Index, "a,,c", "", "", 0, 0, nullptr, nullptr, 1 },
@@ -130,6 +139,11 @@ const StrCase strCases[] = {
     { "remove end past length",        Op::RemoveRange, "abcdef", "", "", 4, 99, "abcd", nullptr, kAny },
     { "remove joined occurrences",     Op::RemoveSub, "aabb", "ab", "", 0, 0, "", nullptr, kAny },
     { "remove substring everywhere",   Op::RemoveSub, "xaxbx", "x", "", 0, 0, "ab", nullptr, kAny },
+    { "remove range from start",       Op::RemoveRange, "abcdef", "", "", 0, 2, "cdef", nullptr, kAny },
+    { "remove range start past end",   Op::RemoveRange, "abc", "", "", 5, 6, "abc", nullptr, kAny },
+    { "remove missing substring",      Op::RemoveSub, "abc", "x", "", 0, 0, "abc", nullptr, kAny },
+    { "remove-all joined occurrences", Op::RemoveAllSub, "aabb", "ab", "", 0, 0, "", nullptr, kAny },
+    { "remove plain char",             Op::RemoveCharOnly, "a|b|", "|", "", 0, 0, "ab", nullptr, kAny },
     { "remove char not a trail byte",  Op::RemoveChar, "\xD5\x7C|a|", "|", "", 0, 0, "\xD5\x7C" "a", nullptr, kAny },
     { "repeat text",                   Op::Repeat, "", "ab", "", 3, 0, nullptr, "ababab", kAny },
     { "repeat zero",                   Op::Repeat, "", "ab", "", 0, 0, nullptr, "", kAny },
@@ -138,6 +152,8 @@ const StrCase strCases[] = {
     { "cut end",                       Op::CutEnd, "abc", "", "", 1, 0, "ab", nullptr, kAny },
     { "cut more than length",          Op::CutEnd, "abc", "", "", 5, 0, "", nullptr, kAny },
     { "cut nothing",                   Op::CutEnd, "abc", "", "", 0, 0, "abc", nullptr, kAny },
+    { "cut negative count",            Op::CutEnd, "abc", "", "", -1, 0, "abc", nullptr, kAny },
+    { "cut whole length",              Op::CutEnd, "abc", "", "", 3, 0, "", nullptr, kAny },
 
     // Prompt text.
     { "set prompt replaces",           Op::SetPrompt, "a = 1;b = 2;c = 3", "b", "9", 0, 0, "a = 1;b = 9;c = 3", nullptr, TRUE },
@@ -147,6 +163,11 @@ const StrCase strCases[] = {
     { "get prompt default",            Op::GetPrompt, "a = 1;b = 9;c = 3", "d", "dflt", 0, 0, nullptr, "dflt", kAny },
     { "get prompt item without =",     Op::GetPrompt, "flag;a=1", "flag", "dflt", 0, 0, nullptr, "", kAny },
     { "get prompt name not trimmed",   Op::GetPrompt, "a=1", " a", "dflt", 0, 0, nullptr, "dflt", kAny },
+    { "get prompt splits at first =",  Op::GetPrompt, "a = b=c", "a", "dflt", 0, 0, nullptr, "b=c", kAny },
+    { "get prompt first match wins",   Op::GetPrompt, ";a=1;a=2", "a", "dflt", 0, 0, nullptr, "1", kAny },
+    { "set prompt last item",          Op::SetPrompt, "a = 1;b = 2", "b", "9", 0, 0, "a = 1;b = 9;", nullptr, TRUE },
+    { "set prompt first match only",   Op::SetPrompt, "a=1;;a=2", "a", "9", 0, 0, "a = 9;;a=2", nullptr, TRUE },
+    { "set prompt empty text",         Op::SetPrompt, "", "a", "9", 0, 0, ";", nullptr, FALSE },
 
     // Number text.
     { "precision two decimals",        Op::PrecText, "", "3.14159", "", 2, 0, nullptr, "3.14", kAny },
@@ -163,6 +184,8 @@ const StrCase strCases[] = {
     { "optimize to integer",           Op::Optimize, "2.000", "", "", 0, 0, "2", nullptr, kAny },
     { "optimize no point",             Op::Optimize, "10", "", "", 0, 0, "10", nullptr, kAny },
     { "optimize leading point",        Op::Optimize, ".50", "", "", 0, 0, ".50", nullptr, kAny },
+    { "optimize negative",             Op::Optimize, "-0.50", "", "", 0, 0, "-0.5", nullptr, kAny },
+    { "optimize zero fraction",        Op::Optimize, "0.000", "", "", 0, 0, "0", nullptr, kAny },
     { "is integer",                    Op::IsInteger, "", "12", "", 0, 0, nullptr, nullptr, TRUE },
     { "is integer negative",           Op::IsInteger, "", "-3", "", 0, 0, nullptr, nullptr, TRUE },
     { "integer plus sign",             Op::IsInteger, "", "+3", "", 0, 0, nullptr, nullptr, FALSE },
@@ -188,6 +211,9 @@ const StrCase strCases[] = {
     { "number two points",             Op::IsNumber, "", "1.2.3", "", 0, 0, nullptr, nullptr, FALSE },
     { "number inner minus",            Op::IsNumber, "", "1-2", "", 0, 0, nullptr, nullptr, FALSE },
     { "number empty",                  Op::IsNumber, "", "", "", 0, 0, nullptr, nullptr, FALSE },
+    { "number minus zero",             Op::IsNumber, "", "-0", "", 0, 0, nullptr, nullptr, TRUE },
+    { "number minus leading point",    Op::IsNumber, "", "-.5", "", 0, 0, nullptr, nullptr, TRUE },
+    { "number blank",                  Op::IsNumber, "", " 5", "", 0, 0, nullptr, nullptr, FALSE },
 };
 // clang-format on
 
@@ -268,6 +294,12 @@ TEST(KvStringMgrTest, Cases)
             break;
         case Op::RemoveChar:
             CKvStringMgr::RemoveAll(strList, c.szArg[0]);
+            break;
+        case Op::RemoveAllSub:
+            CKvStringMgr::RemoveAll(strList, CString(c.szArg));
+            break;
+        case Op::RemoveCharOnly:
+            CKvStringMgr::Remove(strList, c.szArg[0]);
             break;
         case Op::Repeat:
             strOut = CKvStringMgr::Repeat(CString(c.szArg), c.n);
