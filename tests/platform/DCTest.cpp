@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
@@ -132,7 +133,8 @@ TEST(DCTest, OwnersDeleteTheirHandlesAndViewsDoNot)
         CDC dc;
         ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
         hDC = dc.m_hDC;
-        EXPECT_FALSE(dc.Attach(::GetDC(nullptr))) << "a second handle is refused";
+        CClientDC dcScreen(nullptr); // released by its own destructor, not taken by dc
+        EXPECT_FALSE(dc.Attach(dcScreen.m_hDC)) << "a second handle is refused";
     }
     EXPECT_EQ(0u, ::GetObjectType(hDC));
 
