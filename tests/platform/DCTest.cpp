@@ -107,6 +107,11 @@ TEST(DCTest, SelectionReturnsTheReplacedObject)
     ASSERT_TRUE(rgn.CreateRectRgn(0, 0, 5, 5));
     EXPECT_EQ(SIMPLEREGION, dc.SelectObject(&rgn));
     EXPECT_EQ(ERROR, dc.SelectObject(static_cast<CRgn*>(nullptr)));
+    // Through the untyped overload a region's kind must not come back as an object to select.
+    EXPECT_EQ(nullptr, dc.SelectObject(static_cast<CGdiObject*>(&rgn)));
+    CRect rcClip;
+    EXPECT_EQ(SIMPLEREGION, dc.GetClipBox(&rcClip));
+    EXPECT_EQ(CRect(0, 0, 5, 5), rcClip);
 }
 
 TEST(DCTest, OwnersDeleteTheirHandlesAndViewsDoNot)
