@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symedit/CappStaticTextCtl.h"
 
 void CCappNumEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT font, UINT nFormat, int nFlags,
@@ -20,12 +21,11 @@ void CCappNumEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT font,
     if (!fontDraw.CreateFontIndirect(&font)) {
         return;
     }
-    CFont* pOldFont = pDC->SelectObject(&fontDraw);
+    CFxSelectGuard selectFont(pDC, &fontDraw);
     COLORREF crOld = pDC->SetTextColor(crColor);
     pDC->SetBkMode(TRANSPARENT);
     pDC->DrawText(strText, rect, nFormat | DT_SINGLELINE);
     pDC->SetTextColor(crOld);
-    pDC->SelectObject(pOldFont);
 }
 
 void CCappNumEdit::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, LOGFONT& font)

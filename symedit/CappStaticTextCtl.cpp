@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
 
 void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMode, int nFormat, LOGFONT font,
                                   COLORREF crColor)
@@ -27,7 +28,7 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
     if (!fontBase.CreateFontIndirect(&font)) {
         return;
     }
-    CFont* pOldFont = pDC->SelectObject(&fontBase);
+    CFxSelectGuard selectBase(pDC, &fontBase);
     COLORREF crOld = pDC->SetTextColor(crColor);
     pDC->SetBkMode(TRANSPARENT);
 
@@ -54,9 +55,8 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
             GetTextAutoSize(pDC, rcLine, arrLines[i], lfLine);
             CFont fontLine;
             if (fontLine.CreateFontIndirect(&lfLine)) {
-                pDC->SelectObject(&fontLine);
+                CFxSelectGuard selectLine(pDC, &fontLine);
                 pDC->DrawText(arrLines[i], rcLine, uFormat);
-                pDC->SelectObject(&fontBase);
             }
             rcLine.OffsetRect(0, nLineHeight);
             if (rcLine.bottom > rect.bottom) {
@@ -66,7 +66,6 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
     }
 
     pDC->SetTextColor(crOld);
-    pDC->SelectObject(pOldFont);
 }
 
 void CCappStaticTextCtl::DeleteEnter(CString& strText)
@@ -165,10 +164,8 @@ int CCappStaticTextCtl::GetWidth(CDC* pDC, LOGFONT font, CString strText)
         return 0;
     }
     CDC* pAttribDC = CDC::FromHandle(pDC->m_hAttribDC);
-    CFont* pOld = pAttribDC->SelectObject(&fontMeasure);
-    int nWidth = pAttribDC->GetTextExtent(strText).cx;
-    pAttribDC->SelectObject(pOld);
-    return nWidth;
+    CFxSelectGuard selectMeasure(pAttribDC, &fontMeasure);
+    return pAttribDC->GetTextExtent(strText).cx;
 }
 
 void CCappStaticTextCtl::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, LOGFONT& font)

@@ -246,7 +246,15 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
 
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 {
-    return pObject ? CGdiObject::FromHandle(SelectHandle(pObject->m_hObject)) : nullptr;
+    if (pObject == nullptr) {
+        return nullptr;
+    }
+    HGDIOBJ hOld = SelectHandle(pObject->m_hObject);
+    // A region answers its kind, not a handle: it replaced nothing that could be selected back.
+    if (pObject->GetObjectType() == OBJ_REGION) {
+        return nullptr;
+    }
+    return CGdiObject::FromHandle(hOld);
 }
 
 CPen* CDC::SelectObject(CPen* pPen)

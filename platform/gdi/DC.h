@@ -75,6 +75,7 @@ public:
 
     // Selections return a wrapper of the object they replaced (see FromHandle), null on failure.
     CGdiObject* SelectStockObject(int nIndex);
+    // A region given here is copied into the clip region as well, and answers null.
     CGdiObject* SelectObject(CGdiObject* pObject);
     CPen* SelectObject(CPen* pPen);
     CBrush* SelectObject(CBrush* pBrush);

@@ -145,4 +145,26 @@ TEST(CappDCHelperTest, PixelsAndTenthsThroughHimetric)
     CCappDCHelper::TenthMMToPix(&printer, rc);
     EXPECT_EQ(CRect(0, 600, 1200, 1200), rc);
 }
+
+// A DC without handles has neither a mapping nor a resolution: every conversion leaves its
+// value as it was.
+TEST(CappDCHelperTest, ContextWithoutHandleLeavesValuesAlone)
+{
+    CDC dcEmpty;
+    int n = 123;
+    EXPECT_EQ(0, CCappDCHelper::LogicLengthToDeviceLength(&dcEmpty, n));
+    EXPECT_EQ(0, CCappDCHelper::DeviceLengthToLogicLength(&dcEmpty, n));
+    EXPECT_EQ(0, CCappDCHelper::GetPenWidth(&dcEmpty, n));
+    CCappDCHelper::PixToTenthMM(&dcEmpty, n);
+    CCappDCHelper::TenthMMToPix(&dcEmpty, n);
+    EXPECT_EQ(123, n);
+    CPoint pt(7, -8);
+    CCappDCHelper::PixToTenthMM(&dcEmpty, pt);
+    CCappDCHelper::TenthMMToPix(&dcEmpty, pt);
+    EXPECT_EQ(CPoint(7, -8), pt);
+    CRect rc(1, 2, 300, 400);
+    CCappDCHelper::PixToTenthMM(&dcEmpty, rc);
+    CCappDCHelper::TenthMMToPix(&dcEmpty, rc);
+    EXPECT_EQ(CRect(1, 2, 300, 400), rc);
+}
 } // namespace

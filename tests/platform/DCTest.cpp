@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
@@ -106,6 +107,11 @@ TEST(DCTest, SelectionReturnsTheReplacedObject)
     ASSERT_TRUE(rgn.CreateRectRgn(0, 0, 5, 5));
     EXPECT_EQ(SIMPLEREGION, dc.SelectObject(&rgn));
     EXPECT_EQ(ERROR, dc.SelectObject(static_cast<CRgn*>(nullptr)));
+    // Through the untyped overload a region's kind must not come back as an object to select.
+    EXPECT_EQ(nullptr, dc.SelectObject(static_cast<CGdiObject*>(&rgn)));
+    CRect rcClip;
+    EXPECT_EQ(SIMPLEREGION, dc.GetClipBox(&rcClip));
+    EXPECT_EQ(CRect(0, 0, 5, 5), rcClip);
 }
 
 TEST(DCTest, OwnersDeleteTheirHandlesAndViewsDoNot)
@@ -132,7 +138,8 @@ TEST(DCTest, OwnersDeleteTheirHandlesAndViewsDoNot)
         CDC dc;
         ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
         hDC = dc.m_hDC;
-        EXPECT_FALSE(dc.Attach(::GetDC(nullptr))) << "a second handle is refused";
+        CClientDC dcScreen(nullptr); // released by its own destructor, not taken by dc
+        EXPECT_FALSE(dc.Attach(dcScreen.m_hDC)) << "a second handle is refused";
     }
     EXPECT_EQ(0u, ::GetObjectType(hDC));
 

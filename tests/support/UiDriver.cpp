@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/gdi/SelectGuard.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/MsgBox.h"
 #include "tests/support/PngFile.h"
@@ -155,20 +158,22 @@ BOOL CTestDlg::SavePicture(const char* pszName) const
     bmi.bmiHeader.biBitCount = 32;
     bmi.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    HDC hScreen = GetDC(nullptr);
-    HDC hMem = CreateCompatibleDC(hScreen);
-    HBITMAP hbm = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = SelectObject(hMem, hbm);
+    // Destroyed in reverse order: the guard selects the bitmap out, the memory DC goes before the
+    // bitmap, the screen DC last.
+    CClientDC dcScreen(nullptr);
+    CBitmap bitmap;
+    bitmap.Attach(::CreateDIBSection(dcScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0));
+    CDC dcMem;
+    if (dcScreen.m_hDC == nullptr || bitmap.m_hObject == nullptr || !dcMem.CreateCompatibleDC(&dcScreen)) {
+        return FALSE;
+    }
+    CFxSelectGuard selectBitmap(&dcMem, &bitmap);
     // From the screen: Wine's PrintWindow leaves the child controls out.
-    BOOL bOk = BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
+    BOOL bOk = dcMem.BitBlt(0, 0, cx, cy, &dcScreen, rc.left, rc.top, SRCCOPY);
     GdiFlush();
     if (bOk) {
         bOk = SavePng(TestImagePath(pszName).c_str(), static_cast<const DWORD*>(pBits), cx, cy);
     }
-    SelectObject(hMem, hOld);
-    DeleteDC(hMem);
-    ReleaseDC(nullptr, hScreen);
-    DeleteObject(hbm);
     return bOk;
 }
 

@@ -52,6 +52,44 @@ TEST(CappNumEditTest, DrawDataFitsOnlyWhenAsked)
     }
 }
 
+TEST(CappNumEditTest, GetTextAutoSizeNarrowsToTheWidestThatFits)
+{
+    CTestDib dib(10, 10);
+    CDC& dc = dib.DC();
+    struct Case
+    {
+        const char* szName;
+        const char* szText;
+        int nCellWidth;
+        LONG nWidthGiven;
+        bool bNarrowed;
+    };
+    const Case cases[] = {
+        {"fits: the width stays 0", "12", 100, 0, false},
+        {"fits: a given width stays", "12", 100, 7, false},
+        {"too wide from width 0", "1234567.25", 40, 0, true},
+        {"too wide from a given width", "1234567.25", 40, 9, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        LOGFONT lf = SongFont(-20);
+        lf.lfWidth = c.nWidthGiven;
+        CRect rc(0, 0, c.nCellWidth, 30);
+        CCappNumEdit::GetTextAutoSize(&dc, rc, c.szText, lf);
+        EXPECT_EQ(-20, lf.lfHeight);
+        if (!c.bNarrowed) {
+            EXPECT_EQ(c.nWidthGiven, lf.lfWidth);
+            continue;
+        }
+        EXPECT_GT(lf.lfWidth, 1);
+        EXPECT_LT(lf.lfWidth, c.nWidthGiven == 0 ? 10 : c.nWidthGiven);
+        EXPECT_LE(CCappStaticTextCtl::GetWidth(&dc, lf, c.szText), c.nCellWidth);
+        LOGFONT lfOneWider = lf;
+        ++lfOneWider.lfWidth;
+        EXPECT_GT(CCappStaticTextCtl::GetWidth(&dc, lfOneWider, c.szText), c.nCellWidth);
+    }
+}
+
 TEST(CappNumEditTest, DrawDataIsOneLineOnThePixels)
 {
     CTestDib dib(120, 40);

@@ -116,6 +116,8 @@ TEST(CappStaticTextCtlTest, HorizontalLinesArePlacedAndNarrowed)
         {"bottom: three lines in five", DT_LEFT | DT_BOTTOM, 5, 2},
         {"vertical centre: three lines in five", DT_LEFT | DT_VCENTER, 5, 1},
         {"no free height: no move, the third line cut to nothing", DT_LEFT | DT_BOTTOM, 2, 0},
+        {"vertical centre wins over bottom", DT_LEFT | DT_VCENTER | DT_BOTTOM, 5, 1},
+        {"a given single-line flag still draws each line", DT_LEFT | DT_SINGLELINE, 5, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -176,26 +178,70 @@ TEST(CappStaticTextCtlTest, TooWideLineIsNarrowedAndTheNextStartsAgain)
 TEST(CappStaticTextCtlTest, VerticalLayoutDrawsOneTokenPerLine)
 {
     const LOGFONT lf = SongFont(-20);
-    CTestMetafile emf;
-    CDC& dc = emf.DC();
-    int lh = LineHeight(dc, lf);
-    CRect rcCell(0, 0, 60, 10 * lh);
-    // Three lines in ten, vertically centred: the block starts 3.5 line heights down.
-    CCappStaticTextCtl::DrawData(&dc, rcCell, "ab 工艺", CCappStaticTextCtl::modeVertical, DT_CENTER | DT_VCENTER,
-                                 lf, RGB(0, 0, 0));
-    std::vector<EmfTextCall> calls = emf.TextCalls();
-    ASSERT_EQ(3u, calls.size()) << emf.Dump();
-    EXPECT_EQ(L"工", calls[1].text);
-    EXPECT_EQ(L"艺", calls[2].text);
-    EXPECT_EQ(0u, calls[0].text.find(L"ab"));
-    int nTop = (10 * lh - 3 * lh) / 2;
-    for (size_t i = 0; i < calls.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(nTop + static_cast<int>(i) * lh, calls[i].ptReference.y);
-        EXPECT_EQ(0, calls[i].font.lfWidth);
+    struct Case
+    {
+        const char* szName;
+        int nFormat;
+    };
+    const Case cases[] = {
+        {"centred", DT_CENTER | DT_VCENTER},
+        {"a given single-line flag is cleared", DT_CENTER | DT_VCENTER | DT_SINGLELINE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestMetafile emf;
+        CDC& dc = emf.DC();
+        int lh = LineHeight(dc, lf);
+        CRect rcCell(0, 0, 60, 10 * lh);
+        // Three lines in ten, vertically centred: the block starts 3.5 line heights down.
+        CCappStaticTextCtl::DrawData(&dc, rcCell, "ab 工艺", CCappStaticTextCtl::modeVertical, c.nFormat, lf,
+                                     RGB(0, 0, 0));
+        std::vector<EmfTextCall> calls = emf.TextCalls();
+        ASSERT_EQ(3u, calls.size()) << emf.Dump();
+        EXPECT_EQ(L"工", calls[1].text);
+        EXPECT_EQ(L"艺", calls[2].text);
+        EXPECT_EQ(0u, calls[0].text.find(L"ab"));
+        int nTop = (10 * lh - 3 * lh) / 2;
+        for (size_t i = 0; i < calls.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(nTop + static_cast<int>(i) * lh, calls[i].ptReference.y);
+            EXPECT_EQ(0, calls[i].font.lfWidth);
+        }
+        // Centred horizontally: each single character starts left of the middle by half its width.
+        EXPECT_NEAR(30 - 10, calls[1].ptReference.x, 2);
     }
-    // Centred horizontally: each single character starts left of the middle by half its width.
-    EXPECT_NEAR(30 - 10, calls[1].ptReference.x, 2);
+}
+
+// Cell rectangles and font heights are in the DC's logical units (tenths of a millimetre on a
+// card): widths must be compared in the same units, not in device dots.
+TEST(CappStaticTextCtlTest, MappedDCMeasuresInLogicalUnits)
+{
+    CTestDib dib(10, 10);
+    CDC& dc = dib.DC();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(254, 254);
+    dc.SetViewportExt(600, 600); // a 600-dpi printer
+    const LOGFONT lf = SongFont(-35);
+    int nWidth = CCappStaticTextCtl::GetWidth(&dc, lf, "工艺");
+    EXPECT_NEAR(70, nWidth, 3) << "two 3.5 mm characters are about 7 mm";
+    struct Case
+    {
+        const char* szName;
+        int nCellWidth;
+        bool bNarrowed;
+    };
+    const Case cases[] = {
+        {"10 mm cell: fits, though wider than 100 dots", 100, false},
+        {"6 mm cell: narrowed", 60, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        LOGFONT lfFit = lf;
+        CCappStaticTextCtl::GetTextAutoSize(&dc, CRect(0, 0, c.nCellWidth, 50), "工艺", lfFit);
+        EXPECT_EQ(c.bNarrowed, lfFit.lfWidth != 0);
+        EXPECT_LE(CCappStaticTextCtl::GetWidth(&dc, lfFit, "工艺"), c.nCellWidth);
+        EXPECT_EQ(-35, lfFit.lfHeight);
+    }
 }
 
 TEST(CappStaticTextCtlTest, BlankTextDrawsNothingAndStateIsRestored)
