@@ -23,7 +23,7 @@ const int kMaxPenPixels = 4096;
 
 } // namespace
 
-FX_IMPLEMENT_DYNCREATE(CBasicObject, CObject)
+FX_IMPLEMENT_DYNCREATE(CBasicObject, CCmdTarget)
 
 CBasicObject::CBasicObject() = default;
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "platform/base/ObList.h"
-#include "platform/base/Object.h"
 #include "platform/base/String.h"
+#include "platform/win/CmdTarget.h"
 #include "symbols/DoubleRect.h"
 #include "symbols/GlyphworkExport.h"
 
@@ -11,7 +11,7 @@ class CDC;
 class CPoint;
 class CStringArray;
 
-class GLYPHWORK_API CBasicObject : public CObject
+class GLYPHWORK_API CBasicObject : public CCmdTarget
 {
     FX_DECLARE_DYNCREATE(CBasicObject)
 

@@ -18,6 +18,7 @@ const char kDefaultFace[] = "宋体";
 const long kMaxFontPixels = 16384;
 const long kMaxMeasurePixels = 2048;
 const double kTenthDegree = 3.14159265358979323846 / 1800.0;
+const int kMaxAngle = 100000000;
 
 // Escapement and alignment as handed to GDI for the direction of y.
 void AdjustForDirection(BOOL bYDown, LOGFONTA& lf, UINT& nAlign)
@@ -102,8 +103,12 @@ BOOL CText::ReadTextBody(const CString& strBody)
     if (nCount > 8) {
         int nAngle = 0;
         if (CSymFieldFun::ReadWhole(arrField[8], nAngle)) {
-            // Whole turns dropped so tenths of a degree cannot overflow.
-            m_lf.lfEscapement = (nAngle % 360) * 10;
+            // Only an angle of millions of turns loses its whole turns: its tenths of a degree,
+            // and 1800 less them, must stay within the font record's range.
+            if (nAngle > kMaxAngle || nAngle < -kMaxAngle) {
+                nAngle %= 360;
+            }
+            m_lf.lfEscapement = nAngle * 10;
             m_lf.lfOrientation = m_lf.lfEscapement;
         }
     }

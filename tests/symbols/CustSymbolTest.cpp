@@ -129,6 +129,17 @@ TEST(CustSymbolTest, ElementsAreDynamicallyCreatable)
     EXPECT_TRUE(pObj->IsKindOf(FX_RUNTIME_CLASS(CBasicObject)));
     EXPECT_EQ(static_cast<UINT>(FX_NO_SCHEMA), pObj->GetRuntimeClass()->m_wSchema);
     delete pObj;
+    // Every element kind, the symbol included, is a command target.
+    const char* aszClass[] = { "CBasicObject", "CArc", "CCircle", "CLine", "CMutiLine", "CText", "CVariableText",
+                               "CCustSymbol" };
+    for (const char* szClass : aszClass) {
+        SCOPED_TRACE(szClass);
+        CObject* pElem = CRuntimeClass::CreateObject(szClass);
+        ASSERT_NE(nullptr, pElem);
+        EXPECT_TRUE(pElem->IsKindOf(FX_RUNTIME_CLASS(CCmdTarget)));
+        EXPECT_EQ(static_cast<UINT>(FX_NO_SCHEMA), pElem->GetRuntimeClass()->m_wSchema);
+        delete pElem;
+    }
 }
 
 namespace {
@@ -254,7 +265,10 @@ const TextCase textCases[] = {
     { "face, colour and angle", "<T>'a',0,0,10,L,B,FF0000, 黑体 ,90</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "黑体",
       900, RGB(255, 0, 0) },
     { "empty face is the default", "<T>'a',0,0,10,L,B,000000,,45</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "宋体", 450, 0 },
-    { "angle in whole turns", "<T>'a',0,0,10,L,B,000000,x,450</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", 900, 0 },
+    { "angle beyond a turn kept", "<T>'a',0,0,10,L,B,000000,x,450</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", 4500, 0 },
+    { "negative angle", "<T>'a',0,0,10,L,B,000000,x,-90</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", -900, 0 },
+    { "angle of millions of turns", "<T>'a',0,0,10,L,B,000000,x,1999999890</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x",
+      900, 0 },
     { "face cut to the font record", "<T>'a',0,0,10,L,B,000000,ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789</T>", "a", 10,
       TA_LEFT, FW_BOLD, 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", 0, 0 },
     { "GBK face cut whole", "<T>'a',0,0,10,L,B,000000,ABCDEFGHIJKLMNOPQRSTUVWXYZ0123汉字</T>", "a", 10, TA_LEFT,
