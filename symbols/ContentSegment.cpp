@@ -23,6 +23,21 @@ void DefaultFont(LOGFONT& lf)
 
 const char kFontTagOpen[] = "<FT>";
 const char kFontTagClose[] = "</FT>";
+
+// No font is taller than this; a damaged size item beyond it would overflow the drawing
+// arithmetic (heights times scale and 1.25 or 1.5) and send GDI through endless coordinates.
+const int kMaxFontHeight = 32767;
+
+// Face names compared and copied within the record: a caller's record may fill all 32 bytes.
+bool SameFace(const LOGFONT& a, const LOGFONT& b)
+{
+    return strncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
+}
+
+CString FaceOf(const LOGFONT& lf)
+{
+    return CString(lf.lfFaceName, static_cast<int>(strnlen(lf.lfFaceName, LF_FACESIZE)));
+}
 } // namespace
 
 CContentSegment::CContentSegment()
@@ -118,7 +133,7 @@ bool CContentSegment::IsSameLogFont(CContentSegment* pSeg)
     if (pSeg == nullptr)
         return false;
     const LOGFONT& lf = pSeg->m_lFont;
-    return m_crColor == pSeg->m_crColor && strcmp(m_lFont.lfFaceName, lf.lfFaceName) == 0 &&
+    return m_crColor == pSeg->m_crColor && SameFace(m_lFont, lf) &&
            m_lFont.lfHeight == lf.lfHeight && m_lFont.lfWeight == lf.lfWeight &&
            m_lFont.lfItalic == lf.lfItalic && m_lFont.lfUnderline == lf.lfUnderline;
 }
@@ -126,9 +141,9 @@ bool CContentSegment::IsSameLogFont(CContentSegment* pSeg)
 CString CContentSegment::GetFontData(LOGFONT& lfBase, COLORREF crBase)
 {
     CString strItems;
-    if (strcmp(m_lFont.lfFaceName, lfBase.lfFaceName) != 0) {
+    if (!SameFace(m_lFont, lfBase)) {
         strItems += "F=";
-        strItems += m_lFont.lfFaceName;
+        strItems += FaceOf(m_lFont);
         strItems += ";";
     }
     if (abs(m_lFont.lfHeight) != abs(lfBase.lfHeight))
@@ -139,9 +154,10 @@ CString CContentSegment::GetFontData(LOGFONT& lfBase, COLORREF crBase)
     if ((m_lFont.lfWeight == FW_BOLD && lfBase.lfWeight != FW_BOLD) ||
         (lfBase.lfWeight >= FW_BOLD && m_lFont.lfWeight != FW_BOLD))
         strItems += m_lFont.lfWeight >= FW_BOLD ? "B=1;" : "B=0;";
-    if ((m_lFont.lfItalic != 0) != (lfBase.lfItalic != 0))
+    // The flags compare as stored, as IsSameLogFont does; the item itself is only on or off.
+    if (m_lFont.lfItalic != lfBase.lfItalic)
         strItems += m_lFont.lfItalic ? "I=1;" : "I=0;";
-    if ((m_lFont.lfUnderline != 0) != (lfBase.lfUnderline != 0))
+    if (m_lFont.lfUnderline != lfBase.lfUnderline)
         strItems += m_lFont.lfUnderline ? "U=1;" : "U=0;";
     if (strItems.IsEmpty())
         return strItems;
@@ -205,9 +221,13 @@ void CContentSegment::SetData(CString& s)
             case 'I':
                 m_lFont.lfItalic = static_cast<BYTE>(FieldToInt(strValue));
                 break;
-            case 'S':
-                m_lFont.lfHeight = FieldToInt(strValue);
+            case 'S': {
+                int nHeight = FieldToInt(strValue);
+                m_lFont.lfHeight = nHeight > kMaxFontHeight ? kMaxFontHeight
+                                   : nHeight < -kMaxFontHeight ? -kMaxFontHeight
+                                                               : nHeight;
                 break;
+            }
             case 'U':
                 m_lFont.lfUnderline = static_cast<BYTE>(FieldToInt(strValue));
                 break;

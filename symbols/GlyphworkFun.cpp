@@ -47,12 +47,9 @@ int CGlyphworkFun::GetLine(CString strText, long& nPos, CString& strLine)
         nPos++;
         if (ch == ' ' || ch == '\t')
             continue;
+        // Byte by byte: no GBK trail byte is a blank, tab or line end, and a damaged lead byte
+        // just before a line end must not swallow it.
         strLine += ch;
-        // Keep both bytes of a GBK character together.
-        if (CString::IsLeadByte(static_cast<BYTE>(ch)) && nPos < nLen) {
-            strLine += p[nPos];
-            nPos++;
-        }
     }
     while (nPos < nLen && (p[nPos] == '\r' || p[nPos] == '\n'))
         nPos++;

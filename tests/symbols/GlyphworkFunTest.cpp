@@ -54,6 +54,8 @@ TEST(GlyphworkFun, GetLine)
         {"blank line is an empty line", "  \n1\n", {"", "1"}},
         {"empty", "", {}},
         {"GBK kept whole", "公差|\xB9\x7C\n", {"公差|\xB9\x7C"}},
+        {"lone lead byte ends at the line end", "a\xB9\nb\n", {"a\xB9", "b"}},
+        {"lone lead byte at the very end", "a\xB9", {"a\xB9"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -140,6 +142,13 @@ TEST(GlyphworkFun, NumberTexts)
     str = " a \tb  c ";
     CGlyphworkFun::Compress_Space(str);
     EXPECT_STREQ("a\tbc", str);
+}
+
+TEST(GlyphworkFun, InstanceCanBeMadeAndDestroyed)
+{
+    // Static members only, but callers may still hold an instance.
+    CGlyphworkFun* pFun = new CGlyphworkFun;
+    delete pFun;
 }
 
 TEST_F(GlyphworkFunFile, ReadData)

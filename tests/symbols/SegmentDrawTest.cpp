@@ -192,6 +192,22 @@ TEST_F(SegmentDraw, WidthsByKind)
     }
 }
 
+TEST_F(SegmentDraw, DamagedSizeMeasuresWithoutOverflow)
+{
+    // A size item far beyond any font is limited when read: the frame and roughness arithmetic
+    // (height times 5/4 and 1.5) stays in range and measures a positive width.
+    CGpTolContSeg gp(SegFont(12), 0);
+    gp.SetData(CString("1;0;0.1;0;;0;;0;;0;-1;-1<FT>S=2147483647</FT>"));
+    CCoarsenessContSeg rough(SegFont(12), 0);
+    rough.SetData(CString("2;;;;;0;;0<FT>S=-2147483648</FT>"));
+    CContentSegment* segs[] = {&gp, &rough};
+    for (CContentSegment* p : segs) {
+        SCOPED_TRACE(p->IsKindOf());
+        EXPECT_EQ(32767, abs(p->m_lFont.lfHeight));
+        EXPECT_GT(p->GetWidth(&m_dc), 32767);
+    }
+}
+
 TEST_F(SegmentDraw, RoughnessWidth)
 {
     struct Case

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 #include <memory>
+#include <string>
 
 #include "symbols/CircleStrContSeg.h"
 #include "symbols/CoarsenessContSeg.h"
@@ -133,6 +134,9 @@ TEST(SegmentTag, FontTagBoldRules)
         {"bold on heavy", 800, 700, "<A>x<FT>B=1</FT></A>"},
         {"heavy on heavy", 800, 800, "<A>x<FT>B=1</FT></A>"},
         {"light on heavy", 800, 300, "<A>x<FT>B=0</FT></A>"},
+        {"heavy on bold", 700, 800, "<A>x<FT>B=1</FT></A>"},
+        {"bold on semi-bold", 600, 700, "<A>x<FT>B=1</FT></A>"},
+        {"semi-bold on normal writes nothing", 400, 600, "x"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -172,6 +176,8 @@ TEST(SegmentTag, FontTagReaderItems)
         {"empty tag", "t<FT></FT>", "t", 12, 300, 0, 0, 0, "宋体"},
         {"long face cut to 31 bytes", "t<FT>F=ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789</FT>", "t", 12, 300, 0, 0, 0,
          "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234"},
+        {"size beyond any font is limited", "t<FT>S=2147483647</FT>", "t", 32767, 300, 0, 0, 0, "宋体"},
+        {"negative size limited", "t<FT>S=-99999999</FT>", "t", -32767, 300, 0, 0, 0, "宋体"},
         {"face cut keeps whole GBK chars", "t<FT>F=ABCDEFGHIJKLMNOPQRSTUVWXYZ0123中文</FT>", "t", 12, 300, 0, 0, 0,
          "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"},
     };
@@ -210,6 +216,47 @@ TEST(SegmentTag, FontTagWriterOrderAndItems)
     CString str;
     plain.GetData(str, lfBase, 0);
     EXPECT_STREQ("<A>y<FT>I=0;U=0</FT></A>", str);
+}
+
+TEST(SegmentTag, FontTagFlagsCompareAsStored)
+{
+    struct Case
+    {
+        const char* szName;
+        BYTE bBaseItalic;
+        BYTE bSegItalic;
+        BYTE bBaseUnderline;
+        BYTE bSegUnderline;
+        const char* szTag;
+    } cases[] = {
+        {"same", 1, 1, 0, 0, "x"},
+        {"italic on", 0, 1, 0, 0, "<A>x<FT>I=1</FT></A>"},
+        {"italic off", 1, 0, 0, 0, "<A>x<FT>I=0</FT></A>"},
+        {"other italic value", 1, 2, 0, 0, "<A>x<FT>I=1</FT></A>"},
+        {"other underline value", 0, 0, 2, 1, "<A>x<FT>U=1</FT></A>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        LOGFONT lfBase = BaseFont();
+        lfBase.lfItalic = c.bBaseItalic;
+        lfBase.lfUnderline = c.bBaseUnderline;
+        CStringContSeg seg(lfBase, 0);
+        seg.m_strText = "x";
+        seg.m_lFont.lfItalic = c.bSegItalic;
+        seg.m_lFont.lfUnderline = c.bSegUnderline;
+        CString str;
+        seg.GetData(str, lfBase, 0);
+        EXPECT_STREQ(c.szTag, str);
+    }
+
+    // A face name filling the whole record is compared and written within it.
+    LOGFONT lfFull = BaseFont();
+    memset(lfFull.lfFaceName, 'A', LF_FACESIZE);
+    CStringContSeg full(lfFull, 0);
+    full.m_strText = "x";
+    CStringContSeg same(lfFull, 0);
+    EXPECT_TRUE(full.IsSameLogFont(&same));
+    EXPECT_STREQ(("<A>x<FT>F=" + std::string(LF_FACESIZE, 'A') + "</FT></A>").c_str(), Write(full));
 }
 
 TEST(SegmentTag, MissingFieldsKeepValues)
