@@ -1,7 +1,6 @@
 #include "symbols/InputDataDlg.h"
 
 #include "platform/win/DataExchange.h"
-#include "platform/win/Edit.h"
 #include "symbols/res/resource.h"
 
 CInputDataDlg::CInputDataDlg(CWnd* pParent) : CDialog(IDD_INPUTDATA, pParent), m_bNameEditable(true)
@@ -33,10 +32,12 @@ BOOL CInputDataDlg::OnInitDialog()
     if (m_bNameEditable) {
         return TRUE;
     }
-    static_cast<CEdit*>(GetDlgItem(IDC_DATA_NAME))->SetReadOnly(TRUE);
-    CEdit* pValue = static_cast<CEdit*>(GetDlgItem(IDC_DATA_VALUE));
-    GotoDlgCtrl(pValue);
-    pValue->SetSel(0, 0);
+    // By id, not through GetDlgItem's plain wrapper: a template from another resource module may
+    // lack a control.
+    SendDlgItemMessage(IDC_DATA_NAME, EM_SETREADONLY, TRUE);
+    GotoDlgCtrl(GetDlgItem(IDC_DATA_VALUE));
+    SendDlgItemMessage(IDC_DATA_VALUE, EM_SETSEL, 0, 0);
+    SendDlgItemMessage(IDC_DATA_VALUE, EM_SCROLLCARET);
     // The focus was set here, not by the dialog manager.
     return FALSE;
 }

@@ -38,6 +38,8 @@ BOOL CInputSupSubScriptDlg::OnInitDialog()
 void CInputSupSubScriptDlg::OnChangeBaseData()
 {
     if (m_btnOK.m_hWnd != nullptr) {
-        m_btnOK.EnableWindow(GetDlgItem(IDC_BASETEXT)->GetWindowTextLength() > 0);
+        CString strBase;
+        GetDlgItemText(IDC_BASETEXT, strBase);
+        m_btnOK.EnableWindow(!strBase.IsEmpty());
     }
 }

@@ -133,7 +133,7 @@ FX_IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 FX_BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 FX_END_MESSAGE_MAP()
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr)
+CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bOwnsWindow(FALSE)
 {
 }
 
@@ -143,7 +143,7 @@ CWnd::~CWnd()
         return;
     }
     HWND hWnd = m_hWnd;
-    const bool bOwned = FromHandlePermanent(hWnd) == this;
+    const bool bOwned = FromHandlePermanent(hWnd) == this && m_bOwnsWindow;
     // Unhook first: the derived part is gone, messages sent while the window dies must not reach it.
     UnhookWindow();
     if (bOwned && ::IsWindow(hWnd)) {
@@ -197,6 +197,7 @@ BOOL CWnd::Attach(HWND hWnd)
         return FALSE;
     }
     m_hWnd = hWnd;
+    m_bOwnsWindow = TRUE;
     PermanentMap()[hWnd] = this;
     return TRUE;
 }
@@ -208,6 +209,7 @@ HWND CWnd::Detach()
         PermanentMap().erase(hWnd);
     }
     m_hWnd = nullptr;
+    m_bOwnsWindow = FALSE;
     return hWnd;
 }
 
@@ -246,6 +248,9 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
     if (!HookWindow(hWnd)) {
         return FALSE;
     }
+    // Destroying a dialog's control from the wrapper's destructor would notify the dialog while
+    // the dialog object's derived part (whose member the wrapper is) is already gone.
+    m_bOwnsWindow = FALSE;
     PreSubclassWindow();
     return TRUE;
 }

@@ -15,7 +15,8 @@ class FX_API CWnd : public CCmdTarget
 
 public:
     CWnd();
-    // Unhooks first, then destroys a window it still owns: the derived part is already gone.
+    // Unhooks first, then destroys a window it owns (one it created or attached, not one it only
+    // subclassed): the derived part is already gone.
     ~CWnd() override;
 
     HWND m_hWnd;
@@ -29,10 +30,12 @@ public:
     static CWnd* FromHandle(HWND hWnd);
     static void DeleteTempMap();
 
-    // Attach binds without subclassing (messages keep going to the window's own procedure).
+    // Attach binds without subclassing (messages keep going to the window's own procedure) and
+    // takes the window over: the destructor destroys it unless Detach handed it out.
     BOOL Attach(HWND hWnd);
     HWND Detach();
-    // Routes the window's messages through this object, then calls PreSubclassWindow.
+    // Routes the window's messages through this object, then calls PreSubclassWindow. The window
+    // stays its creator's (a dialog's control is the dialog's): the destructor only unhooks it.
     BOOL SubclassWindow(HWND hWnd);
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND UnsubclassWindow();
@@ -157,6 +160,8 @@ protected:
 
     // The procedure the window had before it was subclassed (null: DefWindowProc).
     WNDPROC m_pfnSuper;
+    // Win32 does not tell who destroys a window: TRUE when this object does.
+    BOOL m_bOwnsWindow;
 
 private:
     friend LRESULT CALLBACK FxWndProc(HWND, UINT, WPARAM, LPARAM);

@@ -4,6 +4,7 @@
 #include "platform/win/ComboBox.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/Dialog.h"
+#include "platform/win/Edit.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/Menu.h"
 #include "platform/win/SpinButtonCtrl.h"
@@ -90,6 +91,44 @@ protected:
 
 FX_BEGIN_MESSAGE_MAP(CFxListDlg, CDialog)
 FX_ON_NOTIFY(NM_DBLCLK, IDC_FXTEST_LIST, OnDblClkList)
+FX_END_MESSAGE_MAP()
+
+// A modeless dialog whose control wrappers are members: deleting it while it is open must not
+// let its controls' last notices reach handlers of the part already destroyed.
+class CFxDyingDlg : public CDialog
+{
+public:
+    explicit CFxDyingDlg(int& nLateCalls) : CDialog(IDD_FXTEST), m_nLateCalls(nLateCalls) {}
+    ~CFxDyingDlg() override { m_bGone = true; }
+
+    CEdit m_editName;
+    CEdit m_editCode;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Control(pDX, IDC_FXTEST_NAME, m_editName);
+        DDX_Control(pDX, IDC_FXTEST_CODE, m_editCode);
+    }
+    void OnFocusNotice()
+    {
+        if (m_bGone) {
+            ++m_nLateCalls;
+        }
+    }
+
+    FX_DECLARE_MESSAGE_MAP()
+
+private:
+    int& m_nLateCalls;
+    bool m_bGone = false;
+};
+
+FX_BEGIN_MESSAGE_MAP(CFxDyingDlg, CDialog)
+FX_ON_EN_KILLFOCUS(IDC_FXTEST_NAME, OnFocusNotice)
+FX_ON_EN_SETFOCUS(IDC_FXTEST_NAME, OnFocusNotice)
+FX_ON_EN_KILLFOCUS(IDC_FXTEST_CODE, OnFocusNotice)
+FX_ON_EN_SETFOCUS(IDC_FXTEST_CODE, OnFocusNotice)
 FX_END_MESSAGE_MAP()
 } // namespace
 
@@ -289,6 +328,28 @@ TEST(DialogTest, ModelessDialogLivesUntilDestroyed)
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(nullptr, dlg.m_combo.m_hWnd);
     // No modal loop ran: the open notice was never delivered, and no handler was expected.
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&msg);
+    }
+}
+
+TEST(DialogTest, DeletingAnOpenModelessDialogReachesNoHandlerOfItsDestroyedPart)
+{
+    CTestUi ui;
+    int nLateCalls = 0;
+    auto* pDlg = new CFxDyingDlg(nLateCalls);
+    ASSERT_TRUE(pDlg->Create(IDD_FXTEST));
+    HWND hDlg = pDlg->m_hWnd;
+    HWND hName = pDlg->m_editName.m_hWnd;
+    ShowWindow(hDlg, SW_SHOWNA);
+    ::SetFocus(hName);
+    ASSERT_EQ(hName, GetFocus());
+    delete pDlg;
+    // The controls went with the dialog, after it was unhooked, not one by one with their wrappers.
+    EXPECT_EQ(0, nLateCalls);
+    EXPECT_FALSE(IsWindow(hDlg));
+    EXPECT_FALSE(IsWindow(hName));
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         DispatchMessageA(&msg);

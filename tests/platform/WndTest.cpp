@@ -169,6 +169,17 @@ TEST(WndTest, SubclassedControlRoutesThroughItsObjectAndReflectsDrawItem)
     EXPECT_EQ(hButton, button.UnsubclassWindow());
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hButton));
     EXPECT_TRUE(IsWindow(hButton));
+
+    // A wrapper that only subclassed a window gives it back to its creator when it goes.
+    WNDPROC pfnButton = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hButton, GWLP_WNDPROC));
+    {
+        CCountingButton other;
+        ASSERT_TRUE(other.SubclassWindow(hButton));
+        EXPECT_NE(reinterpret_cast<LONG_PTR>(pfnButton), GetWindowLongPtrA(hButton, GWLP_WNDPROC));
+    }
+    EXPECT_TRUE(IsWindow(hButton));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hButton));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(pfnButton), GetWindowLongPtrA(hButton, GWLP_WNDPROC));
 }
 
 TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindow)

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 // The palette's dialogs are not exported: the test builds its own copy of them.
 #include "symbols/InputCharDlg.cpp"
 #include "symbols/InputGroupNameDlg.cpp"
@@ -114,12 +112,9 @@ TEST(InputCharDlgTest, TakesAtMostTwoBytes)
     }
 }
 
-// As DialogPicturesTest, for the two dialogs this file builds (VORN_DIALOG_PICTURES=1).
+// As DialogPicturesTest, for the two dialogs this file builds.
 TEST(InputGroupNameDlgTest, WritesPictures)
 {
-    if (getenv("VORN_DIALOG_PICTURES") == nullptr) {
-        GTEST_SKIP() << "set VORN_DIALOG_PICTURES=1 to write the dialog pictures";
-    }
     CTestUi ui;
     CInputGroupNameDlg dlgGroup;
     dlgGroup.m_strGroupName = "希腊字母";
