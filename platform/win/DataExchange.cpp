@@ -147,6 +147,19 @@ bool Checking(CDataExchange* pDX)
 {
     return pDX->m_bSaveAndValidate && !pDX->m_bFailed;
 }
+// A control state read with one message and set with another (check state, selected index).
+void ExchangeState(CDataExchange* pDX, int nIDC, int& value, UINT nGetMsg, UINT nSetMsg)
+{
+    HWND hCtl = pDX->PrepareCtrl(nIDC);
+    if (hCtl == nullptr || pDX->m_bFailed) {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate) {
+        value = static_cast<int>(::SendMessageA(hCtl, nGetMsg, 0, 0));
+    } else {
+        ::SendMessageA(hCtl, nSetMsg, static_cast<WPARAM>(value), 0);
+    }
+}
 } // namespace
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
@@ -238,15 +251,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
 
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
-    HWND hCtl = pDX->PrepareCtrl(nIDC);
-    if (hCtl == nullptr || pDX->m_bFailed) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        value = static_cast<int>(::SendMessageA(hCtl, BM_GETCHECK, 0, 0));
-    } else {
-        ::SendMessageA(hCtl, BM_SETCHECK, static_cast<WPARAM>(value), 0);
-    }
+    ExchangeState(pDX, nIDC, value, BM_GETCHECK, BM_SETCHECK);
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
@@ -325,15 +330,7 @@ void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    HWND hCtl = pDX->PrepareCtrl(nIDC);
-    if (hCtl == nullptr || pDX->m_bFailed) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        index = static_cast<int>(::SendMessageA(hCtl, CB_GETCURSEL, 0, 0));
-    } else {
-        ::SendMessageA(hCtl, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
+    ExchangeState(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
 }
 
 void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
@@ -359,15 +356,7 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    HWND hCtl = pDX->PrepareCtrl(nIDC);
-    if (hCtl == nullptr || pDX->m_bFailed) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        index = static_cast<int>(::SendMessageA(hCtl, LB_GETCURSEL, 0, 0));
-    } else {
-        ::SendMessageA(hCtl, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    }
+    ExchangeState(pDX, nIDC, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
