@@ -35,11 +35,7 @@ BOOL CDlgFrameStr::OnInitDialog()
 
 void CDlgFrameStr::OnChangeText()
 {
-    if (m_btnOK.m_hWnd != nullptr) {
-        CString strText;
-        GetDlgItemText(IDC_FRAMESTR_TEXT, strText);
-        m_btnOK.EnableWindow(!strText.IsEmpty());
-    }
+    CNotationDlgFun::EnableOkWhileFilled(this, m_btnOK, IDC_FRAMESTR_TEXT);
 }
 
 void CDlgFrameStr::OnOK()

@@ -41,11 +41,7 @@ BOOL CInputPartsDlg::OnInitDialog()
 
 void CInputPartsDlg::OnChangeBaseData()
 {
-    if (m_btnOK.m_hWnd != nullptr) {
-        CString strBase;
-        GetDlgItemText(IDC_BASETEXT, strBase);
-        m_btnOK.EnableWindow(!strBase.IsEmpty());
-    }
+    CNotationDlgFun::EnableOkWhileFilled(this, m_btnOK, IDC_BASETEXT);
 }
 
 void CInputPartsDlg::OnOK()

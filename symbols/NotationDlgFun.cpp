@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/win/Button.h"
 #include "platform/win/Dialog.h"
 
 namespace
@@ -50,6 +51,15 @@ BOOL CNotationDlgFun::CheckEdit(CDialog* pDlg, int nID, const CString& strText, 
     ShowRefusal(pDlg, strBreaker);
     pDlg->GotoDlgCtrl(pDlg->GetDlgItem(nID));
     return FALSE;
+}
+
+void CNotationDlgFun::EnableOkWhileFilled(CWnd* pDlg, CButton& btnOK, int nIDEdit)
+{
+    if (btnOK.m_hWnd != nullptr) {
+        CString strText;
+        pDlg->GetDlgItemText(nIDEdit, strText);
+        btnOK.EnableWindow(!strText.IsEmpty());
+    }
 }
 
 void CNotationDlgFun::ShowRefusal(CWnd* pWnd, const CString& strBreaker)

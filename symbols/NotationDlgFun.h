@@ -5,6 +5,7 @@
 #include "platform/base/String.h"
 #include "symbols/GlyphworkExport.h"
 
+class CButton;
 class CDialog;
 class CWnd;
 
@@ -18,6 +19,8 @@ public:
     // FALSE, after telling the user and putting the focus on edit nID, when strText breaks an
     // element of the letters; the edit keeps what was typed.
     static BOOL CheckEdit(CDialog* pDlg, int nID, const CString& strText, LPCSTR pszLetters);
+    // Enables OK only while edit nIDEdit holds text; nothing before the button is attached.
+    static void EnableOkWhileFilled(CWnd* pDlg, CButton& btnOK, int nIDEdit);
     // Tells the user that the piece is refused; the box is owned by pWnd.
     static void ShowRefusal(CWnd* pWnd, const CString& strBreaker);
 };
