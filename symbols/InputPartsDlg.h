@@ -17,8 +17,8 @@ public:
 protected:
     // chLetter: the element letter the texts are written under. The part members belong to the
     // derived class; they are only bound here, not used before it is constructed.
-    CInputPartsDlg(UINT nIDTemplate, char chLetter, int nIDLower, CString& strLower, int nIDUpper,
-                   CString& strUpper, CWnd* pParent);
+    CInputPartsDlg(UINT nIDTemplate, char chLetter, int nIDLower, CString& strLower, int nIDUpper, CString& strUpper,
+                   CWnd* pParent);
 
     void SetTexts(CString strBaseData, CString strUpper, CString strLower);
 

@@ -72,4 +72,3 @@ void ExpectPictureShowsItsControls(CTestDlg& d, const char* pszName)
     }
     EXPECT_GT(nChecked, 2) << pszName;
 }
-
