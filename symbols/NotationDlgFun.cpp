@@ -8,8 +8,9 @@
 namespace
 {
 // Kinds whose readers split their content at every ";": tolerance, fraction, super/subscript,
-// geometric tolerance and roughness. The custom symbol reads no font tag.
+// geometric tolerance and roughness.
 const char kListLetters[] = "TFSGC";
+// Kinds whose readers take a font tag out of their content; the custom symbol reads none.
 const char kFontTagLetters[] = "AERTFSGC";
 const char kFontTag[] = "<FT>";
 
