@@ -1,7 +1,18 @@
 #include "symbols/DlgFrameStr.h"
 
 #include "platform/win/DataExchange.h"
+#include "symbols/NotationDlgFun.h"
 #include "symbols/res/resource.h"
+
+namespace
+{
+// The caller writes the text as a framed text or as a circled character; both must read back.
+const char kLetters[] = "RE";
+} // namespace
+
+FX_BEGIN_MESSAGE_MAP(CDlgFrameStr, CDialog)
+FX_ON_EN_CHANGE(IDC_FRAMESTR_TEXT, OnChangeText)
+FX_END_MESSAGE_MAP()
 
 CDlgFrameStr::CDlgFrameStr(CWnd* pParent) : CDialog(IDD_FRAMESTR, pParent), m_strTitle("加框字符串")
 {
@@ -10,6 +21,7 @@ CDlgFrameStr::CDlgFrameStr(CWnd* pParent) : CDialog(IDD_FRAMESTR, pParent), m_st
 void CDlgFrameStr::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDOK, m_btnOK);
     DDX_Text(pDX, IDC_FRAMESTR_TEXT, m_strText);
 }
 
@@ -17,5 +29,23 @@ BOOL CDlgFrameStr::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(m_strTitle);
+    OnChangeText();
     return TRUE;
+}
+
+void CDlgFrameStr::OnChangeText()
+{
+    CNotationDlgFun::EnableOkWhileFilled(this, m_btnOK, IDC_FRAMESTR_TEXT);
+}
+
+void CDlgFrameStr::OnOK()
+{
+    if (!UpdateData(TRUE)) {
+        return;
+    }
+    // Also when IDOK comes without the button, which stays disabled for an empty text.
+    if (m_strText.IsEmpty() || !CNotationDlgFun::CheckEdit(this, IDC_FRAMESTR_TEXT, m_strText, kLetters)) {
+        return;
+    }
+    EndDialog(IDOK);
 }

@@ -1,6 +1,7 @@
 // Modal dialog that enters the text of a framed-text or circled-character segment.
 #pragma once
 
+#include "platform/win/Button.h"
 #include "platform/win/Dialog.h"
 #include "symbols/GlyphworkExport.h"
 
@@ -17,4 +18,12 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+    void OnChangeText();
+
+    FX_DECLARE_MESSAGE_MAP()
+
+private:
+    // Enabled only while the text is not empty: an element with no content does not read back.
+    CButton m_btnOK;
 };

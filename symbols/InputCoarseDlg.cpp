@@ -1,6 +1,7 @@
 #include "symbols/InputCoarseDlg.h"
 
 #include "platform/win/DataExchange.h"
+#include "symbols/NotationDlgFun.h"
 #include "symbols/res/resource.h"
 
 FX_BEGIN_MESSAGE_MAP(CInputCoarseDlg, CDialog)
@@ -56,6 +57,9 @@ void CInputCoarseDlg::OnOK()
         return;
     }
     m_strValue.Trim();
+    if (!CNotationDlgFun::CheckEdit(this, IDC_COARSE_VALUE, m_strValue, "C")) {
+        return;
+    }
     m_seg.m_strValue2 = m_strValue;
     EndDialog(IDOK);
 }

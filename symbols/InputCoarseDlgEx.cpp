@@ -1,6 +1,7 @@
 #include "symbols/InputCoarseDlgEx.h"
 
 #include "platform/win/DataExchange.h"
+#include "symbols/NotationDlgFun.h"
 #include "symbols/res/resource.h"
 
 FX_BEGIN_MESSAGE_MAP(CInputCoarseDlgEx, CDialog)
@@ -106,6 +107,10 @@ void CInputCoarseDlgEx::OnOK()
     }
     m_strValue1.Trim();
     m_strValue2.Trim();
+    if (!CNotationDlgFun::CheckEdit(this, IDC_COARSE_VALUE1, m_strValue1, "C") ||
+        !CNotationDlgFun::CheckEdit(this, IDC_COARSE_VALUE2, m_strValue2, "C")) {
+        return;
+    }
     m_seg.m_strValue1 = m_strValue1;
     m_seg.m_strValue2 = m_strValue2;
     // The first checked radio wins; with none checked the type stays.

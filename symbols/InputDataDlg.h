@@ -9,6 +9,8 @@ class GLYPHWORK_API CInputDataDlg : public CDialog
 public:
     explicit CInputDataDlg(CWnd* pParent = nullptr);
 
+    // Escaped for XML text; the edits show them unescaped, so a result given back to the dialog
+    // shows what was typed and comes out the same after OK.
     CString m_strName;
     CString m_strValue;
     // FALSE: the name is shown read-only and the caret starts in the value.
@@ -16,6 +18,10 @@ public:
 
     // Trims white space, escapes & < > ' " as XML entities and drops every "#".
     static void ReplaceXMLCode(CString& strText);
+    // The entity escaping alone, and its inverse (an "&" that starts none of the five entities
+    // stays as it is).
+    static void EscapeXMLCode(CString& strText);
+    static void UnescapeXMLCode(CString& strText);
 
     BOOL OnInitDialog() override;
 

@@ -3,6 +3,7 @@
 #include "platform/base/ObList.h"
 #include "platform/win/DataExchange.h"
 #include "symbols/InputDataDlg.h"
+#include "symbols/NotationDlgFun.h"
 #include "symbols/VariableText.h"
 #include "symbols/res/resource.h"
 
@@ -84,12 +85,28 @@ void CSymbolArgDlg::OnEditVar()
         MessageBox("请先在'变量列表'中选中要编辑的变量.", "提示", MB_OK | MB_ICONINFORMATION);
         return;
     }
+    // The rows hold the values as typed, which the symbol shows; the input dialog works on
+    // XML-escaped text.
     CInputDataDlg dlg(this);
     dlg.m_strName = m_listVar.GetItemText(nItem, 0);
+    CInputDataDlg::EscapeXMLCode(dlg.m_strName);
     dlg.m_strValue = m_listVar.GetItemText(nItem, 1);
+    CInputDataDlg::EscapeXMLCode(dlg.m_strValue);
     dlg.m_bNameEditable = false;
-    if (dlg.DoModal() == IDOK) {
-        m_listVar.SetItemText(nItem, 1, dlg.m_strValue);
+    for (;;) {
+        if (dlg.DoModal() != IDOK) {
+            return;
+        }
+        CString strValue = dlg.m_strValue;
+        CInputDataDlg::UnescapeXMLCode(strValue);
+        // The arguments are written inside the custom-symbol element: its closing tag would end it.
+        CString strBreaker = CNotationDlgFun::FindBreaker(strValue, "P");
+        if (strBreaker.IsEmpty()) {
+            m_listVar.SetItemText(nItem, 1, strValue);
+            return;
+        }
+        // Asked again with what was typed.
+        CNotationDlgFun::ShowRefusal(this, strBreaker);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "symbols/SpecialCharDlg.h"
 #include "symbols/SymbolArgDlg.h"
 #include "symbols/res/resource.h"
+#include "tests/symbols/DialogPictureCheck.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -17,15 +18,15 @@ namespace
 TestDlgHandler Picture(const char* pszName)
 {
     return [pszName](CTestDlg& d) {
-        EXPECT_TRUE(d.SavePicture(pszName));
+        ExpectPictureShowsItsControls(d, pszName);
         d.Cancel();
     };
 }
 } // namespace
 
-// Pictures of the library's dialogs as the user sees them, to look at after a layout change
-// (the PNGs go to the build's test-images folder).
-TEST(DialogPicturesTest, WritesEachDialogAsPng)
+// Pictures of the library's dialogs as the user sees them, written to the build's test-images
+// folder to look at after a layout change.
+TEST(DialogPicturesTest, EachDialogShowsItsPicturesAndTexts)
 {
     CTestUi ui;
     CInputDataDlg dlgData;
@@ -53,7 +54,7 @@ TEST(DialogPicturesTest, WritesEachDialogAsPng)
     ui.OnDialog(IDD_INPUTCOARSEEX, [](CTestDlg& d) {
         d.SelectCombo(IDC_COARSE_COMBO1, 5);
         d.SelectCombo(IDC_COARSE_COMBO2, 15);
-        EXPECT_TRUE(d.SavePicture("dialog-559-coarseex.png"));
+        ExpectPictureShowsItsControls(d, "dialog-559-coarseex.png");
         d.Cancel();
     });
     dlgCoarseEx.DoModal();

@@ -106,3 +106,72 @@ TEST(InputDataDlgTest, CancelKeepsTheMembers)
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_STREQ("1", dlg.m_strValue);
 }
+
+TEST(InputDataDlgTest, UnescapeXMLCodeUndoesTheEscapeOnly)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szIn;
+        const char* szOut;
+    };
+    const Case cases[] = {
+        {"all five", "&lt;&apos;&amp;&quot;&gt;", "<'&\">"},
+        {"escaped entity stays an entity", "&amp;lt;", "&lt;"},
+        {"lone ampersand stays", "a & b", "a & b"},
+        {"unknown entity stays", "&nbsp;&lt", "&nbsp;&lt"},
+        {"GBK text untouched", "粗糙&lt;度", "粗糙<度"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CString str(c.szIn);
+        CInputDataDlg::UnescapeXMLCode(str);
+        EXPECT_STREQ(c.szOut, str);
+        // Escaping what came out gives the input back whenever the input was escaped text.
+        CString strAgain = str;
+        CInputDataDlg::EscapeXMLCode(strAgain);
+        CInputDataDlg::UnescapeXMLCode(strAgain);
+        EXPECT_STREQ(c.szOut, strAgain);
+    }
+}
+
+// The members hold XML-escaped text and the edits show it unescaped: a result given back to the
+// dialog shows what was typed and comes out unchanged after OK, however often.
+TEST(InputDataDlgTest, ResultGivenBackShowsTheTypedTextAndStaysTheSameAfterOk)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szTyped;
+        const char* szShown; // what the edit shows when the result is given back
+        const char* szResult;
+    };
+    const Case cases[] = {
+        {"less than", "a<b", "a<b", "a&lt;b"},
+        {"apostrophe", "it's", "it's", "it&apos;s"},
+        {"typed entity", "&amp;", "&amp;", "&amp;amp;"},
+        {"blanks and hash dropped once", " #1\"2\" ", "1\"2\"", "1&quot;2&quot;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestUi ui;
+        CInputDataDlg dlg;
+        dlg.m_strName = "n";
+        ui.OnDialog(IDD_INPUTDATA, [&](CTestDlg& d) {
+            d.SetText(IDC_DATA_VALUE, c.szTyped);
+            d.Ok();
+        });
+        ASSERT_EQ(IDOK, dlg.DoModal());
+        EXPECT_STREQ(c.szResult, dlg.m_strValue);
+        for (int nPass = 1; nPass <= 3; ++nPass) {
+            SCOPED_TRACE(nPass);
+            ui.OnDialog(IDD_INPUTDATA, [&](CTestDlg& d) {
+                EXPECT_STREQ(c.szShown, d.GetText(IDC_DATA_VALUE));
+                d.Ok();
+            });
+            ASSERT_EQ(IDOK, dlg.DoModal());
+            EXPECT_STREQ(c.szResult, dlg.m_strValue);
+            EXPECT_STREQ("n", dlg.m_strName);
+        }
+    }
+}

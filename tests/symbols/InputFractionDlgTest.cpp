@@ -99,3 +99,40 @@ TEST(DlgFrameStrTest, TitleAndTextAsTyped)
         EXPECT_STREQ(" AB ", dlg.m_strText);
     }
 }
+
+// An element with no content does not read back, so an empty text cannot be confirmed.
+TEST(DlgFrameStrTest, OkStaysDisabledWhileTheTextIsEmpty)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szPreset;
+        bool bEnabledAtStart;
+    };
+    const Case cases[] = {
+        {"new text", "", false},
+        {"text to change", "AB", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestUi ui;
+        CDlgFrameStr dlg;
+        dlg.m_strText = c.szPreset;
+        ui.OnDialog(IDD_FRAMESTR, [&](CTestDlg& d) {
+            EXPECT_EQ(c.bEnabledAtStart, d.IsEnabled(IDOK) != FALSE);
+            d.SetText(IDC_FRAMESTR_TEXT, "");
+            EXPECT_FALSE(d.IsEnabled(IDOK));
+            d.Ok();
+            EXPECT_EQ(-1, d.GetDialog()->GetModalResult());
+            // Nor does the command without the button end it.
+            SendMessageA(d.GetHwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            EXPECT_EQ(-1, d.GetDialog()->GetModalResult());
+            d.SetText(IDC_FRAMESTR_TEXT, "C");
+            EXPECT_TRUE(d.IsEnabled(IDOK));
+            d.Ok();
+        });
+        EXPECT_EQ(IDOK, dlg.DoModal());
+        EXPECT_STREQ("C", dlg.m_strText);
+        EXPECT_TRUE(ui.GetBoxes().empty());
+    }
+}

@@ -4,6 +4,7 @@
 #include "symbols/InputCharDlg.cpp"
 #include "symbols/InputGroupNameDlg.cpp"
 #include "tests/support/UiDriver.h"
+#include "tests/symbols/DialogPictureCheck.h"
 
 namespace
 {
@@ -113,20 +114,20 @@ TEST(InputCharDlgTest, TakesAtMostTwoBytes)
 }
 
 // As DialogPicturesTest, for the two dialogs this file builds.
-TEST(InputGroupNameDlgTest, WritesPictures)
+TEST(InputGroupNameDlgTest, PicturesShowTheirBitmapsAndTexts)
 {
     CTestUi ui;
     CInputGroupNameDlg dlgGroup;
     dlgGroup.m_strGroupName = "希腊字母";
     ui.OnDialog(IDD_INPUTGROUPNAME, [](CTestDlg& d) {
-        EXPECT_TRUE(d.SavePicture("dialog-2136-groupname.png"));
+        ExpectPictureShowsItsControls(d, "dialog-2136-groupname.png");
         d.Cancel();
     });
     dlgGroup.DoModal();
     CInputCharDlg dlgChar;
     dlgChar.m_strChar = "Ω";
     ui.OnDialog(IDD_INPUTCHAR, [](CTestDlg& d) {
-        EXPECT_TRUE(d.SavePicture("dialog-2135-char.png"));
+        ExpectPictureShowsItsControls(d, "dialog-2135-char.png");
         d.Cancel();
     });
     dlgChar.DoModal();

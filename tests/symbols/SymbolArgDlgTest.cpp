@@ -17,6 +17,16 @@ CString RowText(CSymbolArgDlg& dlg, int nItem, int nSubItem)
 {
     return dlg.m_listVar.GetItemText(nItem, nSubItem);
 }
+
+// By the list's handle, for a dialog the test holds no object of.
+void SelectRow(CTestDlg& d, int nItem)
+{
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(d.Item(IDC_SYMBOLARG_LIST), LVM_SETITEMSTATE, static_cast<WPARAM>(nItem),
+                 reinterpret_cast<LPARAM>(&item));
+}
 } // namespace
 
 TEST(SymbolArgDlgTest, RowsShowNamesAndValuesAndOkWritesTheArguments)
@@ -61,8 +71,8 @@ TEST(SymbolArgDlgTest, EditingARowGoesThroughTheInputDialog)
 
         dlg.m_listVar.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
         d.Click(IDC_SYMBOLARG_EDIT);
-        // The input dialog makes the value safe for XML.
-        EXPECT_STREQ("it&apos;s", RowText(dlg, 1, 1));
+        // The row shows the value as typed.
+        EXPECT_STREQ("it's", RowText(dlg, 1, 1));
         // A double click on the row does the same; Cancel there changes nothing.
         NMITEMACTIVATE nm = {};
         nm.hdr.hwndFrom = dlg.m_listVar.m_hWnd;
@@ -70,7 +80,7 @@ TEST(SymbolArgDlgTest, EditingARowGoesThroughTheInputDialog)
         nm.hdr.code = NM_DBLCLK;
         nm.iItem = 1;
         SendMessageA(d.GetHwnd(), WM_NOTIFY, IDC_SYMBOLARG_LIST, reinterpret_cast<LPARAM>(&nm));
-        EXPECT_STREQ("it&apos;s", RowText(dlg, 1, 1));
+        EXPECT_STREQ("it's", RowText(dlg, 1, 1));
         d.Ok();
     });
     ui.OnDialog(IDD_INPUTDATA, [&](CTestDlg& d) {
@@ -85,7 +95,7 @@ TEST(SymbolArgDlgTest, EditingARowGoesThroughTheInputDialog)
         d.Cancel();
     });
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_STREQ("a = 'ta';  b = 'it&apos;s';  ", dlg.m_strArguments);
+    EXPECT_STREQ("a = 'ta';  b = 'it''s';  ", dlg.m_strArguments);
 }
 
 TEST(SymbolArgDlgTest, QuotesInValuesSurviveTheRoundTrip)
@@ -157,4 +167,82 @@ TEST(SymbolArgDlgTest, QueryArgUIReturnsTheArgumentsOnlyOnOk)
     EXPECT_FALSE(sym.QueryArgUI("标志一", strArguments));
     EXPECT_STREQ("old", strArguments);
     EXPECT_EQ(hBefore, CFxResMgr::GetResourceHandle());
+}
+
+// Edited through the input dialog, confirmed, edited again from the result and confirmed, any
+// number of times: the symbol shows what was typed.
+TEST(SymbolArgDlgTest, TypedValueReachesTheSymbolAfterAnyNumberOfOkPresses)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szTyped;
+        const char* szArguments;
+    };
+    const Case cases[] = {
+        {"less than", "a<b", "a = 'ta';  b = 'a<b';  "},
+        {"apostrophe", "it's", "a = 'ta';  b = 'it''s';  "},
+        {"typed entity", "&amp;", "a = 'ta';  b = '&amp;';  "},
+        {"quotes and greater than", "\"x\">y", "a = 'ta';  b = '\"x\">y';  "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCustSymbol sym;
+        ASSERT_TRUE(sym.SetSymbolString(szSymbol));
+        CVariableText* pVText = static_cast<CVariableText*>(sym.m_listVText.GetTail());
+        CTestUi ui;
+        for (int nPass = 0; nPass < 4; ++nPass) {
+            SCOPED_TRACE(nPass);
+            ui.OnDialog(IDD_SYMBOLARG, [&](CTestDlg& d) {
+                SelectRow(d, 1);
+                d.Click(IDC_SYMBOLARG_EDIT);
+                d.Ok();
+            });
+            ui.OnDialog(IDD_INPUTDATA, [&](CTestDlg& d) {
+                if (nPass == 0) {
+                    d.SetText(IDC_DATA_VALUE, c.szTyped);
+                } else {
+                    EXPECT_STREQ(c.szTyped, d.GetText(IDC_DATA_VALUE));
+                }
+                d.Ok();
+            });
+            CString strArguments;
+            ASSERT_TRUE(sym.QueryArgUI("ZB-01", strArguments));
+            EXPECT_STREQ(c.szArguments, strArguments);
+            // As the custom-symbol segment does with the result.
+            sym.SetArgument(strArguments);
+            EXPECT_STREQ(c.szTyped, pVText->m_strText);
+        }
+        EXPECT_TRUE(ui.GetBoxes().empty());
+    }
+}
+
+// The arguments are written inside the custom-symbol element, which its closing tag would end.
+TEST(SymbolArgDlgTest, ValueWithTheSymbolClosingTagIsAskedForAgain)
+{
+    CCustSymbol sym;
+    ASSERT_TRUE(sym.SetSymbolString(szSymbol));
+    CTestUi ui;
+    CSymbolArgDlg dlg;
+    dlg.m_pListVText = &sym.m_listVText;
+    ui.OnDialog(IDD_SYMBOLARG, [&](CTestDlg& d) {
+        dlg.m_listVar.SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        d.Click(IDC_SYMBOLARG_EDIT);
+        ASSERT_EQ(1u, ui.GetBoxes().size());
+        EXPECT_STREQ("输入的内容不能包含“</P>”，请修改后再确定。", ui.GetBoxes()[0].strText);
+        EXPECT_STREQ("tb", RowText(dlg, 1, 1));
+        d.Ok();
+    });
+    ui.OnDialog(IDD_INPUTDATA, [&](CTestDlg& d) {
+        d.SetText(IDC_DATA_VALUE, "1</P>");
+        d.Ok();
+    });
+    ui.OnDialog(IDD_INPUTDATA, [&](CTestDlg& d) {
+        // Asked again with what was typed.
+        EXPECT_STREQ("1</P>", d.GetText(IDC_DATA_VALUE));
+        d.SetText(IDC_DATA_VALUE, "x</P>");
+        d.Cancel();
+    });
+    ASSERT_EQ(IDOK, dlg.DoModal());
+    EXPECT_STREQ("a = 'ta';  b = 'tb';  ", dlg.m_strArguments);
 }
