@@ -98,10 +98,11 @@ struct RoughMetrics
 RoughMetrics Metrics(const CCoarsenessContSeg& seg, double dScale)
 {
     RoughMetrics rm;
-    rm.H = SegMath::Round(abs(seg.m_lFont.lfHeight) * dScale * 1.5);
+    const LOGFONT lf = seg.GetDrawFont();
+    rm.H = SegMath::Round(abs(lf.lfHeight) * dScale * 1.5);
     rm.f = seg.m_strValue1.IsEmpty() ? rm.H * 0.04761905 : rm.H * 0.035714287;
     rm.g = SegMath::Round(10 * rm.f / sqrt(3.0));
-    rm.lfValue = seg.m_lFont;
+    rm.lfValue = lf;
     strcpy(rm.lfValue.lfFaceName, "黑体");
     rm.lfValue.lfHeight = SegMath::Round(10 * rm.f);
     rm.lfValue.lfWidth = SegMath::Round(5 * rm.f);
@@ -135,14 +136,14 @@ void CCoarsenessContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
     paint.FillBack(CRect(x, top, r, top + rm.H));
 
     CPen pen(PS_SOLID, std::max(SegMath::Round(0.7 * f), 1), paint.LineColor());
-    CSegSelect selPen(pDC, &pen);
+    CFxSelectGuard selPen(pDC, &pen);
     int Y0 = m_strValue1.IsEmpty() ? top : top + SegMath::Round(7 * f);
     int Ym = Y0 + SegMath::Round(11 * f);
 
-    UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
+    // The paint scope gives the caller's alignment back.
+    pDC->SetTextAlign(TA_RIGHT | TA_TOP);
     SegTextOut(pDC, font, r - g, top + rm.H - SegMath::Round(20 * f), m_strValue2);
     SegTextOut(pDC, font, (2 * r - g) / 2, top + rm.H - SegMath::Round(28 * f), m_strValue1);
-    pDC->SetTextAlign(nOldAlign);
 
     pDC->MoveTo(r, Y0);
     pDC->LineTo(r - 2 * g, top + rm.H);
@@ -151,7 +152,7 @@ void CCoarsenessContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
         pDC->LineTo(r - g, Ym);
     } else if (m_nType == 3) {
         int d = SegMath::Round(3.3333333 * f);
-        CSegSelect selBrush(pDC, NULL_BRUSH);
+        CFxSelectGuard selBrush(pDC, NULL_BRUSH);
         pDC->Ellipse(r - 2 * g - d, Ym, r - 2 * g + d, Ym + 2 * d);
     }
 }
@@ -168,7 +169,7 @@ void CCoarsenessContSeg::DrawType(CDC* pDC, CPoint ptTop, int hh, int d, int nTy
     } else if (nType == 3) {
         int nLeft = ptShort.x + SegMath::Round((d - 4) * 0.15);
         int nDiameter = SegMath::Round(d * 0.21);
-        CSegSelect selBrush(pDC, NULL_BRUSH);
+        CFxSelectGuard selBrush(pDC, NULL_BRUSH);
         pDC->Ellipse(nLeft, ptShort.y, nLeft + nDiameter, ptShort.y + nDiameter);
     }
 }

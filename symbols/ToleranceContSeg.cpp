@@ -102,8 +102,8 @@ int CToleranceContSeg::operator=(const CToleranceContSeg& src)
 
 int CToleranceContSeg::GetWidth(CDC* pDC)
 {
-    CSegFont font(m_lFont);
-    CSegFont fontDev(SegMath::ScaleFont(m_lFont, m_dScale));
+    CSegFont font(GetDrawFont());
+    CSegFont fontDev(SegMath::ScaleFont(GetDrawFont(), m_dScale));
     int nWidth = SegTextExtent(pDC, font, m_strBase).cx;
     if (m_nSymbolFlag != 0)
         nWidth += SegTextExtent(pDC, font, m_strSymbol).cx + SegTextExtent(pDC, font, "()").cx;
@@ -112,7 +112,7 @@ int CToleranceContSeg::GetWidth(CDC* pDC)
 
 void CToleranceContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
-    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lf = SegMath::ScaleFont(GetDrawFont(), fScale);
     LOGFONT lfDev = SegMath::ScaleFont(lf, m_dScale);
     CSegFont font(lf);
     CSegFont fontDev(lfDev);
