@@ -7,21 +7,22 @@
 
 namespace
 {
-// One line whose body carries nSections sections, then a second element after it.
+// An element of an unknown tag (read and skipped) whose body carries nSections sections, each
+// holding a line's end tag, then a line after it.
 CString MarkupWithSections(int nSections)
 {
-    CString str = "<L>0,0,10,10";
+    CString str = "<Q>";
     for (int i = 0; i < nSections; ++i) {
         str += "<Cu><L>1,2,3,4</L></Cu>";
     }
-    str += "</L><C>5,5,3</C>";
+    str += "</Q><L>0,0,10,10</L>";
     return str;
 }
 } // namespace
 
 int main()
 {
-    for (int nSections = 1500; nSections <= 12000; nSections *= 2) {
+    for (int nSections = 1600; nSections <= 12800; nSections *= 2) {
         CString strMarkup = MarkupWithSections(nSections);
         CCustSymbol sym;
         double dStart = Seconds();

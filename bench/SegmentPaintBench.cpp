@@ -19,8 +19,9 @@ int main()
     CBitmap bitmap;
     bitmap.CreateCompatibleBitmap(&dc, 800, 600);
     CFxSelectGuard selBitmap(&dc, &bitmap);
-    const char* aszTagged[] = { "工艺卡<FT>S=12</FT>", "工艺卡<FT>S=400</FT>", "工艺卡<FT>S=4450</FT>",
-                                "工艺卡<FT>S=32767</FT>" };
+    // The largest first, before the font at the held size is cached.
+    const char* aszTagged[] = { "工艺卡<FT>S=32767</FT>", "工艺卡<FT>S=4450</FT>", "工艺卡<FT>S=400</FT>",
+                                "工艺卡<FT>S=12</FT>" };
     for (const char* szTagged : aszTagged) {
         CStringContSeg seg;
         seg.SetData(CString(szTagged));
@@ -28,7 +29,8 @@ int main()
         seg.m_nWidth = seg.GetWidth(&dc);
         seg.Draw(&dc, 10, 10, 1.0f, 0);
         double dElapsed = Seconds() - dStart;
-        std::printf("height %6ld: %8.4f s per measure and paint\n", seg.m_lFont.lfHeight, dElapsed);
+        std::printf("size %6ld, drawn at %5ld: %8.4f s per measure and paint\n", seg.m_lFont.lfHeight,
+                    seg.GetDrawFont().lfHeight, dElapsed);
     }
     return 0;
 }
