@@ -40,20 +40,10 @@ void CCoarsenessContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBa
 void CCoarsenessContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
-    if (strContent.IsEmpty())
-        return;
-    CStringArray f;
-    SplitFields(strContent, f);
-    INT_PTR n = f.GetSize();
     int* const ints[] = {&m_nType, nullptr, nullptr, nullptr, nullptr, &m_nOption5, nullptr, &m_nOption7};
     CString* const texts[] = {nullptr, &m_strValue1, &m_strValue2, &m_strText3, &m_strText4, nullptr, &m_strText6,
                               nullptr};
-    for (INT_PTR i = 0; i < n && i < 8; i++) {
-        if (ints[i] != nullptr)
-            *ints[i] = FieldToInt(f[i]);
-        else
-            *texts[i] = f[i];
-    }
+    ReadTagFields(strContent, texts, ints, 8);
 }
 
 void CCoarsenessContSeg::CopyFields(const CCoarsenessContSeg& src)

@@ -260,20 +260,26 @@ LOGFONT CContentSegment::GetDrawFont() const
     return lf;
 }
 
+void CContentSegment::ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[],
+                                    INT_PTR nFields)
+{
+    if (strFields.IsEmpty())
+        return;
+    CStringArray fields;
+    SplitFields(strFields, fields);
+    for (INT_PTR i = 0; i < fields.GetSize() && i < nFields; i++) {
+        if (apText != nullptr && apText[i] != nullptr)
+            *apText[i] = fields[i];
+        else if (apInt != nullptr && apInt[i] != nullptr)
+            *apInt[i] = FieldToInt(fields[i]);
+    }
+}
+
 void CContentSegment::ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2)
 {
     CContentSegment::SetData(strContent);
-    if (strContent.IsEmpty())
-        return;
-    CStringArray fields;
-    SplitFields(strContent, fields);
-    INT_PTR n = fields.GetSize();
-    if (n > 0)
-        strBase = fields[0];
-    if (n > 1)
-        str1 = fields[1];
-    if (n > 2)
-        str2 = fields[2];
+    CString* const apText[] = {&strBase, &str1, &str2};
+    ReadTagFields(strContent, apText, nullptr, 3);
 }
 
 void CContentSegment::WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2,

@@ -68,6 +68,11 @@ protected:
     static int FieldToInt(const CString& s);
     static void SetFaceName(LOGFONT& lf, LPCSTR pszFace);
     void CopyBase(const CContentSegment& src);
+    // Assigns the ";" fields to the kind's fields in tag order: the text field apText[i] where
+    // there is one, else the integer field apInt[i] (either list may be null). An empty text and
+    // fields without a piece change nothing; pieces beyond nFields are ignored.
+    static void ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[],
+                              INT_PTR nFields);
     // The kinds made of a base text and two smaller texts after it (fraction, super/subscript)
     // read, write and measure alike but for the tag letter and the scale of the two parts.
     void ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2);

@@ -46,21 +46,11 @@ void CGpTolContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 void CGpTolContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
-    if (strContent.IsEmpty())
-        return;
-    CStringArray f;
-    SplitFields(strContent, f);
-    INT_PTR n = f.GetSize();
     int* const ints[] = {&m_nType, &m_nZonePrefix, nullptr, &m_nSpecialSymbol, nullptr, &m_nDatumCode1,
                          nullptr, &m_nDatumCode2, nullptr, &m_nDatumCode3, &m_nGrade, &m_nBaseLength};
     CString* const texts[] = {nullptr, nullptr, &m_strValue, nullptr, &m_strDatum1, nullptr,
                               &m_strDatum2, nullptr, &m_strDatum3, nullptr, nullptr, nullptr};
-    for (INT_PTR i = 0; i < n && i < 12; i++) {
-        if (ints[i] != nullptr)
-            *ints[i] = FieldToInt(f[i]);
-        else
-            *texts[i] = f[i];
-    }
+    ReadTagFields(strContent, texts, ints, 12);
 }
 
 void CGpTolContSeg::CopyFields(const CGpTolContSeg& src)

@@ -40,21 +40,9 @@ void CToleranceContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBas
 
 void CToleranceContSeg::Set(CString strFields)
 {
-    if (strFields.IsEmpty())
-        return;
-    CStringArray fields;
-    SplitFields(strFields, fields);
-    INT_PTR n = fields.GetSize();
-    if (n > 0)
-        m_strBase = fields[0];
-    if (n > 1)
-        m_strUpper = fields[1];
-    if (n > 2)
-        m_strLower = fields[2];
-    if (n > 3)
-        m_nSymbolFlag = FieldToInt(fields[3]);
-    if (n > 4)
-        m_strSymbol = fields[4];
+    CString* const apText[] = {&m_strBase, &m_strUpper, &m_strLower, nullptr, &m_strSymbol};
+    int* const apInt[] = {nullptr, nullptr, nullptr, &m_nSymbolFlag, nullptr};
+    ReadTagFields(strFields, apText, apInt, 5);
 }
 
 void CToleranceContSeg::SetData(CString strContent)
