@@ -4,7 +4,7 @@
 #include "platform/gdi/DC.h"
 
 // Restores exactly the state it saved, whatever was saved or restored inside the scope. Declare
-// objects selected inside the scope before it: the restore selects the saved objects back first.
+// objects selected inside the scope before it, so they outlive the restore that deselects them.
 class FX_API CFxSavedDC
 {
 public:
