@@ -7,6 +7,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 FX_IMPLEMENT_DYNCREATE(CArc, CBasicObject)
@@ -21,14 +22,8 @@ const int kMaxArcSteps = 720;
 
 BOOL CArc::SetSymbolString(CString strElem)
 {
-    FreeRelations();
-    CString strTag;
-    CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
-        return FALSE;
-    }
     CStringArray arrField;
-    INT_PTR nCount = CSymFieldFun::SplitFields(strBody, arrField, 10);
+    INT_PTR nCount = ReadBodyFields(strElem, arrField, 10);
     if (nCount < 6 || nCount > 10 || !ReadPoint(arrField, 0, m_ptOrigin) || !ReadPoint(arrField, 2, m_ptSecond) ||
         !ReadPoint(arrField, 4, m_ptThird)) {
         FreeRelations();
@@ -39,20 +34,7 @@ BOOL CArc::SetSymbolString(CString strElem)
         FreeRelations();
         return FALSE;
     }
-    if (nCount > 6) {
-        CSymFieldFun::ReadColor(arrField[6], m_crColor);
-    }
-    if (nCount > 7) {
-        CSymFieldFun::ReadYesNo(arrField[7], m_bFilled);
-    }
-    if (!m_bFilled) {
-        if (nCount > 8) {
-            CSymFieldFun::ReadWhole(arrField[8], m_nPenWidth);
-        }
-        if (nCount > 9) {
-            CSymFieldFun::ReadYesNo(arrField[9], m_bWidthScales);
-        }
-    }
+    ReadStrokeFields(arrField, nCount, 6, &m_bFilled);
     m_nKind = kindArc;
     m_strSymbol = strElem;
     return TRUE;
@@ -124,15 +106,13 @@ BOOL CArc::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
     }
     COLORREF cr = GetDrawColor();
     CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);
-    CPen* pOldPen = pDC->SelectObject(&pen);
+    CFxSelectGuard selPen(pDC, &pen);
     if (m_bFilled) {
         CBrush brush(cr);
-        CBrush* pOldBrush = pDC->SelectObject(&brush);
+        CFxSelectGuard selBrush(pDC, &brush);
         pDC->Polygon(arrPoint.data(), static_cast<int>(arrPoint.size()));
-        pDC->SelectObject(pOldBrush);
     } else {
         pDC->Polyline(arrPoint.data(), static_cast<int>(arrPoint.size()));
     }
-    pDC->SelectObject(pOldPen);
     return TRUE;
 }

@@ -3,6 +3,8 @@
 #include "platform/base/StringArray.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 namespace {
@@ -77,6 +79,42 @@ BOOL CBasicObject::ReadCoord(const CString& strField, CDoublePoint& pt, int nAxi
 BOOL CBasicObject::ReadPoint(const CStringArray& arrField, int nIndex, CDoublePoint& pt)
 {
     return ReadCoord(arrField[nIndex], pt, 1) && ReadCoord(arrField[nIndex + 1], pt, 0);
+}
+
+INT_PTR CBasicObject::ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept)
+{
+    FreeRelations();
+    CString strTag;
+    CString strBody;
+    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+        return -1;
+    }
+    return CSymFieldFun::SplitFields(strBody, arrField, nMaxKept);
+}
+
+void CBasicObject::ReadStrokeFields(const CStringArray& arrField, INT_PTR nCount, INT_PTR nFirst, BOOL* pbFilled)
+{
+    INT_PTR i = nFirst;
+    if (nCount > i) {
+        CSymFieldFun::ReadColor(arrField[i], m_crColor);
+    }
+    ++i;
+    if (pbFilled != nullptr) {
+        if (nCount > i) {
+            CSymFieldFun::ReadYesNo(arrField[i], *pbFilled);
+        }
+        ++i;
+        // A filled shape has no outline: what follows its flag is not read.
+        if (*pbFilled) {
+            return;
+        }
+    }
+    if (nCount > i) {
+        CSymFieldFun::ReadWhole(arrField[i], m_nPenWidth);
+    }
+    if (nCount > i + 1) {
+        CSymFieldFun::ReadYesNo(arrField[i + 1], m_bWidthScales);
+    }
 }
 
 BOOL CBasicObject::SetSymbolString(CString strElem)
@@ -190,14 +228,12 @@ BOOL CBasicObject::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
         POINT ptDevice = { pt.x, pt.y };
         pDC->LPtoDP(&ptDevice, 1);
         CBrush brush(GetDrawColor());
-        int nSaved = pDC->SaveDC();
+        CFxSavedDC savedDC(pDC);
         pDC->SetMapMode(MM_TEXT);
         pDC->SetWindowOrg(0, 0);
         pDC->SetViewportOrg(0, 0);
-        CBrush* pOldBrush = pDC->SelectObject(&brush);
+        CFxSelectGuard selBrush(pDC, &brush);
         pDC->ExtFloodFill(ptDevice.x, ptDevice.y, crBound, FLOODFILLBORDER);
-        pDC->SelectObject(pOldBrush);
-        pDC->RestoreDC(nSaved);
     }
     return TRUE;
 }

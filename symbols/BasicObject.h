@@ -90,6 +90,13 @@ protected:
     // relation; FALSE when the field is empty or the number is unusable.
     BOOL ReadCoord(const CString& strField, CDoublePoint& pt, int nAxis);
     BOOL ReadPoint(const CStringArray& arrField, int nIndex, CDoublePoint& pt);
+    // Drops the relations and splits the element's body into its fields, keeping at most
+    // nMaxKept; the number of fields, or -1 when the string is no element.
+    INT_PTR ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept);
+    // The stroke fields that close lines, arcs, circles and polylines, from field nFirst on:
+    // own colour, the filled flag when pbFilled is given, then, unless filled, pen width and
+    // width-scales flag. Fields beyond nCount keep their defaults.
+    void ReadStrokeFields(const CStringArray& arrField, INT_PTR nCount, INT_PTR nFirst, BOOL* pbFilled);
     // Position of a point as drawn: scaled, moved to the drawing origin, cut to integers.
     static CPoint ToLogical(const CDoublePoint& pt, CPoint ptOrigin, double dScale);
     // Grows a basic extent by the pen and scales it, in the order the width-scales flag gives.

@@ -4,20 +4,15 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 FX_IMPLEMENT_DYNCREATE(CCircle, CBasicObject)
 
 BOOL CCircle::SetSymbolString(CString strElem)
 {
-    FreeRelations();
-    CString strTag;
-    CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
-        return FALSE;
-    }
     CStringArray arrField;
-    INT_PTR nCount = CSymFieldFun::SplitFields(strBody, arrField, 7);
+    INT_PTR nCount = ReadBodyFields(strElem, arrField, 7);
     if (nCount < 3 || nCount > 7 || !ReadPoint(arrField, 0, m_ptOrigin)) {
         FreeRelations();
         return FALSE;
@@ -27,20 +22,7 @@ BOOL CCircle::SetSymbolString(CString strElem)
         FreeRelations();
         return FALSE;
     }
-    if (nCount > 3) {
-        CSymFieldFun::ReadColor(arrField[3], m_crColor);
-    }
-    if (nCount > 4) {
-        CSymFieldFun::ReadYesNo(arrField[4], m_bFilled);
-    }
-    if (!m_bFilled) {
-        if (nCount > 5) {
-            CSymFieldFun::ReadWhole(arrField[5], m_nPenWidth);
-        }
-        if (nCount > 6) {
-            CSymFieldFun::ReadYesNo(arrField[6], m_bWidthScales);
-        }
-    }
+    ReadStrokeFields(arrField, nCount, 3, &m_bFilled);
     m_nKind = kindCircle;
     m_strSymbol = strElem;
     return TRUE;
@@ -64,20 +46,17 @@ BOOL CCircle::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
     CRect rc(ptCentre.x - r, ptCentre.y - r, ptCentre.x + r, ptCentre.y + r);
     COLORREF cr = GetDrawColor();
     CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);
-    CPen* pOldPen = pDC->SelectObject(&pen);
+    CFxSelectGuard selPen(pDC, &pen);
     if (m_bFilled) {
         long lCorner = CSymFieldFun::CutToLong(10.0 * r);
         CBrush brush(cr);
-        CBrush* pOldBrush = pDC->SelectObject(&brush);
+        CFxSelectGuard selBrush(pDC, &brush);
         pDC->RoundRect(rc.left, rc.top, rc.right, rc.bottom, lCorner, lCorner);
-        pDC->SelectObject(pOldBrush);
     } else {
         // An unfilled ellipse rather than an arc from one radial round to itself: with y flipped,
         // Wine leaves a gap at the arc's start through which a flood fill escapes.
-        CGdiObject* pOldBrush = pDC->SelectStockObject(NULL_BRUSH);
+        CFxSelectGuard selBrush(pDC, NULL_BRUSH);
         pDC->Ellipse(rc.left, rc.top, rc.right, rc.bottom);
-        pDC->SelectObject(pOldBrush);
     }
-    pDC->SelectObject(pOldPen);
     return TRUE;
 }

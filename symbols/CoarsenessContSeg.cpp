@@ -40,20 +40,10 @@ void CCoarsenessContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBa
 void CCoarsenessContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
-    if (strContent.IsEmpty())
-        return;
-    CStringArray f;
-    SplitFields(strContent, f);
-    INT_PTR n = f.GetSize();
     int* const ints[] = {&m_nType, nullptr, nullptr, nullptr, nullptr, &m_nOption5, nullptr, &m_nOption7};
     CString* const texts[] = {nullptr, &m_strValue1, &m_strValue2, &m_strText3, &m_strText4, nullptr, &m_strText6,
                               nullptr};
-    for (INT_PTR i = 0; i < n && i < 8; i++) {
-        if (ints[i] != nullptr)
-            *ints[i] = FieldToInt(f[i]);
-        else
-            *texts[i] = f[i];
-    }
+    ReadTagFields(strContent, texts, ints, 8);
 }
 
 void CCoarsenessContSeg::CopyFields(const CCoarsenessContSeg& src)
@@ -98,10 +88,11 @@ struct RoughMetrics
 RoughMetrics Metrics(const CCoarsenessContSeg& seg, double dScale)
 {
     RoughMetrics rm;
-    rm.H = SegMath::Round(abs(seg.m_lFont.lfHeight) * dScale * 1.5);
+    const LOGFONT lf = seg.GetDrawFont();
+    rm.H = SegMath::Round(abs(lf.lfHeight) * dScale * 1.5);
     rm.f = seg.m_strValue1.IsEmpty() ? rm.H * 0.04761905 : rm.H * 0.035714287;
     rm.g = SegMath::Round(10 * rm.f / sqrt(3.0));
-    rm.lfValue = seg.m_lFont;
+    rm.lfValue = lf;
     strcpy(rm.lfValue.lfFaceName, "黑体");
     rm.lfValue.lfHeight = SegMath::Round(10 * rm.f);
     rm.lfValue.lfWidth = SegMath::Round(5 * rm.f);
@@ -135,14 +126,14 @@ void CCoarsenessContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
     paint.FillBack(CRect(x, top, r, top + rm.H));
 
     CPen pen(PS_SOLID, std::max(SegMath::Round(0.7 * f), 1), paint.LineColor());
-    CSegSelect selPen(pDC, &pen);
+    CFxSelectGuard selPen(pDC, &pen);
     int Y0 = m_strValue1.IsEmpty() ? top : top + SegMath::Round(7 * f);
     int Ym = Y0 + SegMath::Round(11 * f);
 
-    UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_TOP);
+    // The paint scope gives the caller's alignment back.
+    pDC->SetTextAlign(TA_RIGHT | TA_TOP);
     SegTextOut(pDC, font, r - g, top + rm.H - SegMath::Round(20 * f), m_strValue2);
     SegTextOut(pDC, font, (2 * r - g) / 2, top + rm.H - SegMath::Round(28 * f), m_strValue1);
-    pDC->SetTextAlign(nOldAlign);
 
     pDC->MoveTo(r, Y0);
     pDC->LineTo(r - 2 * g, top + rm.H);
@@ -151,7 +142,7 @@ void CCoarsenessContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
         pDC->LineTo(r - g, Ym);
     } else if (m_nType == 3) {
         int d = SegMath::Round(3.3333333 * f);
-        CSegSelect selBrush(pDC, NULL_BRUSH);
+        CFxSelectGuard selBrush(pDC, NULL_BRUSH);
         pDC->Ellipse(r - 2 * g - d, Ym, r - 2 * g + d, Ym + 2 * d);
     }
 }
@@ -168,7 +159,7 @@ void CCoarsenessContSeg::DrawType(CDC* pDC, CPoint ptTop, int hh, int d, int nTy
     } else if (nType == 3) {
         int nLeft = ptShort.x + SegMath::Round((d - 4) * 0.15);
         int nDiameter = SegMath::Round(d * 0.21);
-        CSegSelect selBrush(pDC, NULL_BRUSH);
+        CFxSelectGuard selBrush(pDC, NULL_BRUSH);
         pDC->Ellipse(nLeft, ptShort.y, nLeft + nDiameter, ptShort.y + nDiameter);
     }
 }

@@ -29,7 +29,8 @@ public:
     int m_nType;
     CString m_strValue1;
     CString m_strValue2;
-    // Carried through unchanged: no dialog sets them.
+    // Numbered fields whose meaning the stored format does not give: carried through unchanged,
+    // no dialog sets them.
     CString m_strText3;
     CString m_strText4;
     int m_nOption5;

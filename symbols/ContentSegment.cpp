@@ -1,8 +1,11 @@
 #include "symbols/ContentSegment.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+
+#include "symbols/SegPaint.h"
 
 namespace
 {
@@ -27,6 +30,16 @@ const char kFontTagClose[] = "</FT>";
 // No font is taller than this; a damaged size item beyond it would overflow the drawing
 // arithmetic (heights times scale and 1.25 or 1.5) and send GDI through endless coordinates.
 const int kMaxFontHeight = 32767;
+
+// The longest side of the largest paper a card is laid out on (A3 Extra, 445 mm) is 4450 tenths
+// of a millimetre, and fewer screen pixels: no line of a card is taller. Drawing a stored size
+// beyond it at full size made one segment take seconds per paint.
+const LONG kMaxDrawHeight = 4450;
+
+LONG HoldTo(LONG v, LONG lMax)
+{
+    return v > lMax ? lMax : (v < -lMax ? -lMax : v);
+}
 
 // Face names compared and copied within the record: a caller's record may fill all 32 bytes.
 bool SameFace(const LOGFONT& a, const LOGFONT& b)
@@ -237,4 +250,51 @@ void CContentSegment::SetData(CString& s)
         }
     }
     s = s.Left(nOpen);
+}
+
+LOGFONT CContentSegment::GetDrawFont() const
+{
+    LOGFONT lf = m_lFont;
+    lf.lfHeight = HoldTo(lf.lfHeight, kMaxDrawHeight);
+    lf.lfWidth = HoldTo(lf.lfWidth, kMaxDrawHeight);
+    return lf;
+}
+
+void CContentSegment::ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[],
+                                    INT_PTR nFields)
+{
+    if (strFields.IsEmpty())
+        return;
+    CStringArray fields;
+    SplitFields(strFields, fields);
+    for (INT_PTR i = 0; i < fields.GetSize() && i < nFields; i++) {
+        if (apText != nullptr && apText[i] != nullptr)
+            *apText[i] = fields[i];
+        else if (apInt != nullptr && apInt[i] != nullptr)
+            *apInt[i] = FieldToInt(fields[i]);
+    }
+}
+
+void CContentSegment::ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2)
+{
+    CContentSegment::SetData(strContent);
+    CString* const apText[] = {&strBase, &str1, &str2};
+    ReadTagFields(strContent, apText, nullptr, 3);
+}
+
+void CContentSegment::WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2,
+                                      CString& strOut, LOGFONT& lfBase, COLORREF crBase)
+{
+    strOut.Format("<%c>%s;%s;%s%s</%c>", chTag, strBase.GetString(), str1.GetString(), str2.GetString(),
+                  GetFontData(lfBase, crBase).GetString(), chTag);
+}
+
+int CContentSegment::GetTextTripleWidth(CDC* pDC, double dPartScale, const CString& strBase, const CString& str1,
+                                        const CString& str2)
+{
+    LOGFONT lf = GetDrawFont();
+    CSegFont font(lf);
+    CSegFont fontPart(SegMath::ScaleFont(lf, dPartScale));
+    return SegTextExtent(pDC, font, strBase).cx +
+           std::max(SegTextExtent(pDC, fontPart, str1).cx, SegTextExtent(pDC, fontPart, str2).cx);
 }

@@ -52,6 +52,9 @@ public:
     void Setlfont(CString strFace, int nHeight, bool bBold, bool bItalic, bool bUnderline);
     void Setlfont(LOGFONT lf, COLORREF cr);
     bool IsSameLogFont(CContentSegment* pSeg);
+    // The font as measured and drawn: the segment's own, its height and width held to the tallest
+    // text a card can show. The font field keeps the size the text was written with.
+    LOGFONT GetDrawFont() const;
 
     int m_bSelected = 0;
     int m_nWidth = 0;
@@ -65,4 +68,16 @@ protected:
     static int FieldToInt(const CString& s);
     static void SetFaceName(LOGFONT& lf, LPCSTR pszFace);
     void CopyBase(const CContentSegment& src);
+    // Assigns the ";" fields to the kind's fields in tag order: the text field apText[i] where
+    // there is one, else the integer field apInt[i] (either list may be null). An empty text and
+    // fields without a piece change nothing; pieces beyond nFields are ignored.
+    static void ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[],
+                              INT_PTR nFields);
+    // The kinds made of a base text and two smaller texts after it (fraction, super/subscript)
+    // read, write and measure alike but for the tag letter and the scale of the two parts.
+    void ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2);
+    void WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2,
+                         CString& strOut, LOGFONT& lfBase, COLORREF crBase);
+    int GetTextTripleWidth(CDC* pDC, double dPartScale, const CString& strBase, const CString& str1,
+                           const CString& str2);
 };

@@ -7,6 +7,8 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symbols/Arc.h"
 #include "symbols/Circle.h"
 #include "symbols/Line.h"
@@ -57,15 +59,19 @@ bool FindElement(LPCSTR psz, int nStart, int nLength, CString& strTag, int& nEle
     if (nEnd < 0) {
         return false;
     }
+    // Every search starts where the last one stopped, so each byte is scanned about once: the
+    // end tag found so far stays the first one after a section that closes before it.
     int nCu = CSymFieldFun::FindNoCase(psz, nGt, nEnd, "<Cu>");
     while (nCu >= 0) {
         int nCuEnd = CSymFieldFun::FindNoCase(psz, nCu, nLength, "</Cu>");
         if (nCuEnd < 0) {
             return false;
         }
-        nEnd = CSymFieldFun::FindNoCase(psz, nCuEnd, nLength, strEndTag);
-        if (nEnd < 0) {
-            return false;
+        if (nEnd < nCuEnd) {
+            nEnd = CSymFieldFun::FindNoCase(psz, nCuEnd, nLength, strEndTag);
+            if (nEnd < 0) {
+                return false;
+            }
         }
         nCu = CSymFieldFun::FindNoCase(psz, nCuEnd, nEnd, "<Cu>");
     }
@@ -534,53 +540,48 @@ BOOL CCustSymbol::Draw(CDC* pDC, CPoint ptLeft, long lHeight)
     if (pDC == nullptr) {
         return FALSE;
     }
+    // The line is found on the device through the caller's mapping, whatever it is, and the
+    // symbol is drawn there in pixels: a caller's mapping, scaled or flipped, would otherwise
+    // scale and flip the symbol a second time.
     POINT apt[2] = { { ptLeft.x, ptLeft.y }, { ptLeft.x, ptLeft.y + lHeight } };
     pDC->LPtoDP(apt, 2);
     long lDevHeight = std::labs(apt[1].y - apt[0].y);
     long x = apt[0].x + 1;
-    long y = apt[0].y;
 
     CYUpScope yUp(*this);
-    int nSaved = pDC->SaveDC();
-    long lBaseline = 0;
-    if (pDC->GetMapMode() != MM_ANISOTROPIC) {
-        // One unit per device pixel, y growing upwards: logical y is the negated device y.
-        pDC->SetMapMode(MM_ANISOTROPIC);
-        pDC->SetWindowExt(1000, 1000);
-        pDC->SetWindowOrg(0, 0);
-        pDC->SetViewportExt(1000, -1000);
-        pDC->SetViewportOrg(0, 0);
-        lBaseline = lDevHeight - y;
-    } else {
-        lBaseline = y + lDevHeight;
-    }
+    CFxSavedDC savedDC(pDC);
+    // One unit per device pixel, y growing upwards: logical y is the negated device y. The point
+    // is the lower end of the line on the device, so the line's upper edge is lDevHeight above.
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    pDC->SetWindowExt(1000, 1000);
+    pDC->SetWindowOrg(0, 0);
+    pDC->SetViewportExt(1000, -1000);
+    pDC->SetViewportOrg(0, 0);
+    long lBaseline = lDevHeight - apt[0].y;
 
     CRect rcArea;
     double dScale = 0.0;
-    BOOL bResult = FALSE;
-    if (QueryArea(pDC, lDevHeight, rcArea, dScale)) {
-        // The area's upper edge (its largest y) sits on the baseline and the symbol hangs
-        // below it down to the lower edge of the line.
-        CPoint ptOrigin(x - rcArea.left, lBaseline - rcArea.bottom);
-        CRect rcBack(x - 1, lBaseline - rcArea.Height() + 1, x + rcArea.Width() + 1, lBaseline - 1);
-        if (IsPartVisible(pDC, rcBack)) {
-            if (!m_bTransparent) {
-                COLORREF crBack = m_bInverted ? (~m_crBack & 0x00FFFFFF) : m_crBack;
-                CPen pen(PS_SOLID, 1, crBack);
-                CBrush brush(crBack);
-                CPen* pOldPen = pDC->SelectObject(&pen);
-                CBrush* pOldBrush = pDC->SelectObject(&brush);
-                pDC->Rectangle(&rcBack);
-                pDC->SelectObject(pOldBrush);
-                pDC->SelectObject(pOldPen);
-            } else {
-                SetSelected(FALSE);
-            }
-            bResult = Draw(pDC, ptOrigin, dScale);
-        }
+    if (!QueryArea(pDC, lDevHeight, rcArea, dScale)) {
+        return FALSE;
     }
-    pDC->RestoreDC(nSaved);
-    return bResult;
+    // The area's upper edge (its largest y) sits on the baseline and the symbol hangs below it
+    // down to the lower edge of the line.
+    CPoint ptOrigin(x - rcArea.left, lBaseline - rcArea.bottom);
+    CRect rcBack(x - 1, lBaseline - rcArea.Height() + 1, x + rcArea.Width() + 1, lBaseline - 1);
+    if (!IsPartVisible(pDC, rcBack)) {
+        return FALSE;
+    }
+    if (!m_bTransparent) {
+        COLORREF crBack = m_bInverted ? (~m_crBack & 0x00FFFFFF) : m_crBack;
+        CPen pen(PS_SOLID, 1, crBack);
+        CBrush brush(crBack);
+        CFxSelectGuard selPen(pDC, &pen);
+        CFxSelectGuard selBrush(pDC, &brush);
+        pDC->Rectangle(&rcBack);
+    } else {
+        SetSelected(FALSE);
+    }
+    return Draw(pDC, ptOrigin, dScale);
 }
 
 void CCustSymbol::SetTransparent(BOOL bTransparent)

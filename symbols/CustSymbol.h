@@ -39,7 +39,8 @@ public:
 
     BOOL QueryWidth(CDC* pDC, long lHeight, long& lWidth);
     BOOL QueryScale(CDC* pDC, long lHeight, int nRefine, double& dScale);
-    // Draws in a line of the given height; the point is the line's left end on its lower edge.
+    // Draws upright in a line of the given height (logical units, any mapping): the point is the
+    // line's left end on its lower edge, so with y growing downwards the line is y - height to y.
     BOOL Draw(CDC* pDC, CPoint ptLeft, long lHeight);
 
     void SetTransparent(BOOL bTransparent);

@@ -56,7 +56,7 @@ void CCustomDrawContSeg::ResetSymbol(CDC* pDC)
     m_CustSymbol.SetArgument(m_strArgument);
     m_CustSymbol.SetCharMode(m_crColor, TRUE);
     long lWidth = 0;
-    if (pDC != nullptr && m_CustSymbol.QueryWidth(pDC, abs(m_lFont.lfHeight), lWidth))
+    if (pDC != nullptr && m_CustSymbol.QueryWidth(pDC, abs(GetDrawFont().lfHeight), lWidth))
         m_nWidth = lWidth;
 }
 
@@ -76,26 +76,25 @@ int CCustomDrawContSeg::GetWidth(CDC* pDC)
 {
     // A missing symbol takes the room of the text it shows.
     if (m_strSymbol == kMissing) {
-        CSegFont font(m_lFont);
+        CSegFont font(GetDrawFont());
         return SegTextExtent(pDC, font, kMissing).cx;
     }
     long lWidth = 0;
-    if (!m_CustSymbol.QueryWidth(pDC, abs(m_lFont.lfHeight), lWidth))
+    if (!m_CustSymbol.QueryWidth(pDC, abs(GetDrawFont().lfHeight), lWidth))
         return 0;
     return lWidth;
 }
 
 void CCustomDrawContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
+    CFxSavedDC savedDC(pDC);
+    pDC->SetTextColor(m_crColor);
     if (m_strSymbol == kMissing) {
-        CSegFont font(SegMath::ScaleFont(m_lFont, fScale));
-        COLORREF crOld = pDC->SetTextColor(m_crColor);
+        CSegFont font(SegMath::ScaleFont(GetDrawFont(), fScale));
         SegTextOut(pDC, font, x, y, kMissing);
-        pDC->SetTextColor(crOld);
         return;
     }
     ResetSymbol(pDC);
-    COLORREF crOld = pDC->SetTextColor(m_crColor);
     if (m_bSelected) {
         m_CustSymbol.SetTransparent(FALSE);
         m_CustSymbol.SetSelected(TRUE);
@@ -106,7 +105,6 @@ void CCustomDrawContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
         m_CustSymbol.SetTransparent(TRUE);
     }
     m_CustSymbol.SetBackroundColor(RGB(255, 255, 255));
-    int s = SegMath::Trunc(abs(m_lFont.lfHeight) * static_cast<double>(fScale));
+    int s = SegMath::Trunc(abs(GetDrawFont().lfHeight) * static_cast<double>(fScale));
     m_CustSymbol.Draw(pDC, CPoint(x, y + s), static_cast<long>(s));
-    pDC->SetTextColor(crOld);
 }

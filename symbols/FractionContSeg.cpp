@@ -31,24 +31,12 @@ short CFractionContSeg::IsKindOf()
 
 void CFractionContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut.Format("<F>%s;%s;%s%s</F>", m_strBase.GetString(), m_strNumerator.GetString(), m_strDenominator.GetString(),
-                  GetFontData(lfBase, crBase).GetString());
+    WriteTextTriple('F', m_strBase, m_strNumerator, m_strDenominator, strOut, lfBase, crBase);
 }
 
 void CFractionContSeg::SetData(CString strContent)
 {
-    CContentSegment::SetData(strContent);
-    if (strContent.IsEmpty())
-        return;
-    CStringArray fields;
-    SplitFields(strContent, fields);
-    INT_PTR n = fields.GetSize();
-    if (n > 0)
-        m_strBase = fields[0];
-    if (n > 1)
-        m_strNumerator = fields[1];
-    if (n > 2)
-        m_strDenominator = fields[2];
+    ReadTextTriple(strContent, m_strBase, m_strNumerator, m_strDenominator);
 }
 
 void CFractionContSeg::GetData(CString& strBase, CString& str1, CString& str2)
@@ -83,15 +71,12 @@ int CFractionContSeg::operator=(const CFractionContSeg& src)
 
 int CFractionContSeg::GetWidth(CDC* pDC)
 {
-    CSegFont font(m_lFont);
-    CSegFont fontPart(SegMath::ScaleFont(m_lFont, m_dScale));
-    return SegTextExtent(pDC, font, m_strBase).cx + std::max(SegTextExtent(pDC, fontPart, m_strNumerator).cx,
-                                                             SegTextExtent(pDC, fontPart, m_strDenominator).cx);
+    return GetTextTripleWidth(pDC, m_dScale, m_strBase, m_strNumerator, m_strDenominator);
 }
 
 void CFractionContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
-    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lf = SegMath::ScaleFont(GetDrawFont(), fScale);
     LOGFONT lfPart = SegMath::ScaleFont(lf, m_dScale);
     CSegFont font(lf);
     CSegFont fontPart(lfPart);
@@ -106,7 +91,7 @@ void CFractionContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
     SegTextOut(pDC, fontPart, x2 + (w - cxNum) / 2, y - (hP - hF / 2), m_strNumerator);
     SegTextOut(pDC, fontPart, x2 + (w - cxDen) / 2, y + hP - 3, m_strDenominator);
     CPen pen(PS_SOLID, 1, paint.LineColor());
-    CSegSelect sel(pDC, &pen);
+    CFxSelectGuard sel(pDC, &pen);
     pDC->MoveTo(x2, y + hP - 3);
     pDC->LineTo(x2 + w, y + hP - 3);
 }

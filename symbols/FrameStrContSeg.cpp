@@ -20,24 +20,20 @@ void CFrameStrContSeg::SetData(CString strContent)
 
 int CFrameStrContSeg::GetWidth(CDC* pDC)
 {
-    CSegFont font(m_lFont);
+    CSegFont font(GetDrawFont());
     return SegTextExtent(pDC, font, m_strText).cx + 4;
 }
 
 void CFrameStrContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
-    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lf = SegMath::ScaleFont(GetDrawFont(), fScale);
     CSegFont font(lf);
-    int nSaved = pDC->SaveDC();
-    {
-        CSegPaint paint(pDC, *this, nOpaque);
-        int t = SegMath::Trunc(2 * fScale);
-        SegTextOut(pDC, font, x + 3, y + t, m_strText);
-        CPen pen(PS_SOLID, 1, paint.LineColor());
-        CSegSelect selPen(pDC, &pen);
-        CSegSelect selBrush(pDC, NULL_BRUSH);
-        // The width measured last, as the layout keeps it.
-        pDC->Rectangle(x + 1, y + t - 1, x + SegMath::Trunc(m_nWidth * fScale), y + t + abs(lf.lfHeight) + 1);
-    }
-    pDC->RestoreDC(nSaved);
+    CSegPaint paint(pDC, *this, nOpaque);
+    int t = SegMath::Trunc(2 * fScale);
+    SegTextOut(pDC, font, x + 3, y + t, m_strText);
+    CPen pen(PS_SOLID, 1, paint.LineColor());
+    CFxSelectGuard selPen(pDC, &pen);
+    CFxSelectGuard selBrush(pDC, NULL_BRUSH);
+    // The width measured last, as the layout keeps it.
+    pDC->Rectangle(x + 1, y + t - 1, x + SegMath::Trunc(m_nWidth * fScale), y + t + abs(lf.lfHeight) + 1);
 }

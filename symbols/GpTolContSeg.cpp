@@ -46,21 +46,11 @@ void CGpTolContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 void CGpTolContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
-    if (strContent.IsEmpty())
-        return;
-    CStringArray f;
-    SplitFields(strContent, f);
-    INT_PTR n = f.GetSize();
     int* const ints[] = {&m_nType, &m_nZonePrefix, nullptr, &m_nSpecialSymbol, nullptr, &m_nDatumCode1,
                          nullptr, &m_nDatumCode2, nullptr, &m_nDatumCode3, &m_nGrade, &m_nBaseLength};
     CString* const texts[] = {nullptr, nullptr, &m_strValue, nullptr, &m_strDatum1, nullptr,
                               &m_strDatum2, nullptr, &m_strDatum3, nullptr, nullptr, nullptr};
-    for (INT_PTR i = 0; i < n && i < 12; i++) {
-        if (ints[i] != nullptr)
-            *ints[i] = FieldToInt(f[i]);
-        else
-            *texts[i] = f[i];
-    }
+    ReadTagFields(strContent, texts, ints, 12);
 }
 
 void CGpTolContSeg::CopyFields(const CGpTolContSeg& src)
@@ -116,11 +106,11 @@ void Line(CDC* pDC, int x1, int y1, int x2, int y2)
 
 int CGpTolContSeg::GetWidth(CDC* pDC)
 {
-    int c = abs((m_lFont.lfHeight * 5) / 4);
+    LOGFONT lfText = GetDrawFont();
+    int c = abs((lfText.lfHeight * 5) / 4);
     int m = m_nMargin;
-    LOGFONT lfText = m_lFont;
+    lfText.lfWidth = SegMath::Trunc(((lfText.lfWidth * 5) / 4) * m_fTextScale);
     lfText.lfHeight = SegMath::Trunc(c * m_fTextScale);
-    lfText.lfWidth = SegMath::Trunc(((m_lFont.lfWidth * 5) / 4) * m_fTextScale);
     CSegFont font(lfText);
 
     int nWidth = c + 2;
@@ -148,10 +138,10 @@ void CGpTolContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
     const double s = fScale;
     int m = SegMath::Round(m_nMargin * s);
-    int H = abs(SegMath::Round(abs(m_lFont.lfHeight) * s * 1.25));
-    LOGFONT lfText = m_lFont;
+    LOGFONT lfText = GetDrawFont();
+    int H = abs(SegMath::Round(abs(lfText.lfHeight) * s * 1.25));
+    lfText.lfWidth = abs(SegMath::Trunc(SegMath::Round(abs(lfText.lfWidth) * s * 1.25) * m_fTextScale));
     lfText.lfHeight = SegMath::Trunc(H * m_fTextScale);
-    lfText.lfWidth = abs(SegMath::Trunc(SegMath::Round(abs(m_lFont.lfWidth) * s * 1.25) * m_fTextScale));
     int p = std::max(H / 20, 1);
     int top = y + SegMath::Trunc(-4 * s);
     int yt = top + (H - lfText.lfHeight) / 2;
@@ -161,8 +151,8 @@ void CGpTolContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
     CSegPaint paint(pDC, *this, nOpaque);
     paint.FillBack(rcFrame);
     CPen pen(PS_SOLID, p, paint.LineColor());
-    CSegSelect selPen(pDC, &pen);
-    CSegSelect selFont(pDC, &font);
+    CFxSelectGuard selPen(pDC, &pen);
+    CFxSelectGuard selFont(pDC, &font);
 
     pDC->MoveTo(rcFrame.left, rcFrame.top);
     pDC->LineTo(rcFrame.right, rcFrame.top);
@@ -206,7 +196,7 @@ void CGpTolContSeg::DrawGpTolType(CDC* pDC, int x, int y, int S, int p, int nTyp
 {
     int a = 3 * p;
     int L = x + a, R = x + S - a, T = y + a, Bt = y + S - a, Mx = x + S / 2, My = y + S / 2;
-    CSegSelect selBrush(pDC, NULL_BRUSH);
+    CFxSelectGuard selBrush(pDC, NULL_BRUSH);
     switch (nType) {
     case 1: // straightness
         Line(pDC, L, My, R + p, My);
@@ -294,7 +284,7 @@ void CGpTolContSeg::DrawArrow(CDC* pDC, CPoint ptStart, int nLength, int p)
 
 void CGpTolContSeg::DrawPerTol(CDC* pDC, int x, int y, int S, int p)
 {
-    CSegSelect selBrush(pDC, NULL_BRUSH);
+    CFxSelectGuard selBrush(pDC, NULL_BRUSH);
     pDC->Rectangle(x + 3 * p, y + 4 * p, x + S - 3 * p, y + S - 4 * p);
 }
 
@@ -302,7 +292,7 @@ void CGpTolContSeg::DrawPostTol(CDC* pDC, int x, int y, int S, int p, int nCode)
 {
     CRect rc(x, y, x + S, y + S);
     const UINT nFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
-    CSegSelect selBrush(pDC, NULL_BRUSH);
+    CFxSelectGuard selBrush(pDC, NULL_BRUSH);
     switch (nCode) {
     case 1:
         pDC->DrawText(CString("(－)"), &rc, nFormat);

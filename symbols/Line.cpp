@@ -3,33 +3,19 @@
 #include "platform/base/StringArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
-#include "symbols/SymFieldFun.h"
+#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNCREATE(CLine, CBasicObject)
 
 BOOL CLine::SetSymbolString(CString strElem)
 {
-    FreeRelations();
-    CString strTag;
-    CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
-        return FALSE;
-    }
     CStringArray arrField;
-    INT_PTR nCount = CSymFieldFun::SplitFields(strBody, arrField, 7);
+    INT_PTR nCount = ReadBodyFields(strElem, arrField, 7);
     if (nCount < 4 || nCount > 7 || !ReadPoint(arrField, 0, m_ptOrigin) || !ReadPoint(arrField, 2, m_ptEnd)) {
         FreeRelations();
         return FALSE;
     }
-    if (nCount > 4) {
-        CSymFieldFun::ReadColor(arrField[4], m_crColor);
-    }
-    if (nCount > 5) {
-        CSymFieldFun::ReadWhole(arrField[5], m_nPenWidth);
-    }
-    if (nCount > 6) {
-        CSymFieldFun::ReadYesNo(arrField[6], m_bWidthScales);
-    }
+    ReadStrokeFields(arrField, nCount, 4, nullptr);
     m_nKind = kindLine;
     m_strSymbol = strElem;
     return TRUE;
@@ -48,9 +34,8 @@ BOOL CLine::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
         return FALSE;
     }
     CPen pen(PS_SOLID, GetDrawPenWidth(dScale), GetDrawColor());
-    CPen* pOldPen = pDC->SelectObject(&pen);
+    CFxSelectGuard selPen(pDC, &pen);
     pDC->MoveTo(ToLogical(m_ptOrigin, ptOrigin, dScale));
     pDC->LineTo(ToLogical(m_ptEnd, ptOrigin, dScale));
-    pDC->SelectObject(pOldPen);
     return TRUE;
 }

@@ -4,6 +4,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 FX_IMPLEMENT_DYNCREATE(CMutiLine, CBasicObject)
@@ -88,20 +89,7 @@ BOOL CMutiLine::SetSymbolString(CString strElem)
         m_arrVertex.clear();
         return FALSE;
     }
-    if (nCount > 1) {
-        CSymFieldFun::ReadColor(arrField[1], m_crColor);
-    }
-    if (nCount > 2) {
-        CSymFieldFun::ReadYesNo(arrField[2], m_bFilled);
-    }
-    if (!m_bFilled) {
-        if (nCount > 3) {
-            CSymFieldFun::ReadWhole(arrField[3], m_nPenWidth);
-        }
-        if (nCount > 4) {
-            CSymFieldFun::ReadYesNo(arrField[4], m_bWidthScales);
-        }
-    }
+    ReadStrokeFields(arrField, nCount, 1, &m_bFilled);
     m_ptOrigin = m_arrVertex.front();
     m_nKind = kindMLine;
     m_strSymbol = strElem;
@@ -133,15 +121,13 @@ BOOL CMutiLine::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
     }
     COLORREF cr = GetDrawColor();
     CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);
-    CPen* pOldPen = pDC->SelectObject(&pen);
+    CFxSelectGuard selPen(pDC, &pen);
     if (m_bFilled) {
         CBrush brush(cr);
-        CBrush* pOldBrush = pDC->SelectObject(&brush);
+        CFxSelectGuard selBrush(pDC, &brush);
         pDC->Polygon(arrPoint.data(), static_cast<int>(arrPoint.size()));
-        pDC->SelectObject(pOldBrush);
     } else {
         pDC->Polyline(arrPoint.data(), static_cast<int>(arrPoint.size()));
     }
-    pDC->SelectObject(pOldPen);
     return TRUE;
 }

@@ -18,10 +18,9 @@ LOGFONT SegMath::ScaleFont(const LOGFONT& lf, double dScale)
 }
 
 CSegPaint::CSegPaint(CDC* pDC, const CContentSegment& seg, int nOpaque)
-    : m_pDC(pDC), m_bSelected(seg.m_bSelected != 0), m_bOpaque(nOpaque != 0)
+    : m_savedDC(pDC), m_pDC(pDC), m_bSelected(seg.m_bSelected != 0), m_bOpaque(nOpaque != 0)
 {
-    m_crSavedBack = pDC->GetBkColor();
-    m_crSavedText = pDC->SetTextColor(seg.m_crColor);
+    pDC->SetTextColor(seg.m_crColor);
     m_crBack = pDC->GetBkColor();
     m_crText = pDC->GetTextColor();
     if (m_bSelected) {
@@ -36,13 +35,6 @@ CSegPaint::CSegPaint(CDC* pDC, const CContentSegment& seg, int nOpaque)
     }
 }
 
-CSegPaint::~CSegPaint()
-{
-    m_pDC->SetBkMode(TRANSPARENT);
-    m_pDC->SetBkColor(m_crSavedBack);
-    m_pDC->SetTextColor(m_crSavedText);
-}
-
 void CSegPaint::FillBack(const RECT& rc) const
 {
     if (m_bSelected)
@@ -55,7 +47,7 @@ CSize SegTextExtent(CDC* pDC, CFont& font, const CString& str)
 {
     if (str.IsEmpty())
         return CSize(0, 0);
-    CSegSelect sel(pDC, &font);
+    CFxSelectGuard sel(pDC, &font);
     return pDC->GetTextExtent(str);
 }
 
@@ -63,6 +55,6 @@ void SegTextOut(CDC* pDC, CFont& font, int x, int y, const CString& str)
 {
     if (str.IsEmpty())
         return;
-    CSegSelect sel(pDC, &font);
+    CFxSelectGuard sel(pDC, &font);
     pDC->TextOut(x, y, str);
 }

@@ -1,5 +1,5 @@
 // Drawing aids shared by the segment kinds: the colour and highlight scheme, scaled and part
-// fonts, text extents and selection guards. Internal to the library.
+// fonts and text extents. Internal to the library.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,8 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
+#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/SelectGuard.h"
 
 class CContentSegment;
 
@@ -24,13 +26,13 @@ int T30(int v);
 LOGFONT ScaleFont(const LOGFONT& lf, double dScale);
 } // namespace SegMath
 
-// Sets the segment's colours for one drawing and restores the DC at the end: a selected segment
-// is drawn in inverse video (background colour on black), an opaque one over the background.
+// Sets the segment's colours for one drawing and gives the DC its whole state back at the end
+// (colours, background mode, alignment, selections): a selected segment is drawn in inverse
+// video (background colour on black), an opaque one over the background.
 class CSegPaint
 {
 public:
     CSegPaint(CDC* pDC, const CContentSegment& seg, int nOpaque);
-    ~CSegPaint();
     CSegPaint(const CSegPaint&) = delete;
     CSegPaint& operator=(const CSegPaint&) = delete;
 
@@ -44,32 +46,13 @@ public:
     void FillBack(const RECT& rc) const;
 
 private:
+    // First member: saved before any change is made.
+    CFxSavedDC m_savedDC;
     CDC* m_pDC;
-    COLORREF m_crSavedBack;
-    COLORREF m_crSavedText;
     COLORREF m_crBack;
     COLORREF m_crText;
     bool m_bSelected;
     bool m_bOpaque;
-};
-
-// Keeps one object selected for a scope; declare the object first so it outlives the guard.
-class CSegSelect
-{
-public:
-    CSegSelect(CDC* pDC, CGdiObject* pObject) : m_pDC(pDC), m_pOld(pDC->SelectObject(pObject)) {}
-    CSegSelect(CDC* pDC, int nStockObject) : m_pDC(pDC), m_pOld(pDC->SelectStockObject(nStockObject)) {}
-    ~CSegSelect()
-    {
-        if (m_pOld != nullptr)
-            m_pDC->SelectObject(m_pOld);
-    }
-    CSegSelect(const CSegSelect&) = delete;
-    CSegSelect& operator=(const CSegSelect&) = delete;
-
-private:
-    CDC* m_pDC;
-    CGdiObject* m_pOld;
 };
 
 // A font made from a record for one call.

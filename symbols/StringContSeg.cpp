@@ -31,13 +31,13 @@ int CStringContSeg::operator=(const CStringContSeg& src)
 
 int CStringContSeg::GetWidth(CDC* pDC)
 {
-    CSegFont font(m_lFont);
+    CSegFont font(GetDrawFont());
     return SegTextExtent(pDC, font, m_strText).cx;
 }
 
 void CStringContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
-    CSegFont font(SegMath::ScaleFont(m_lFont, fScale));
+    CSegFont font(SegMath::ScaleFont(GetDrawFont(), fScale));
     CSegPaint paint(pDC, *this, nOpaque);
     SegTextOut(pDC, font, x, y + SegMath::Trunc(2 * fScale), m_strText);
 }

@@ -31,24 +31,12 @@ short CSupSubScriptContSeg::IsKindOf()
 
 void CSupSubScriptContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut.Format("<S>%s;%s;%s%s</S>", m_strBase.GetString(), m_strSup.GetString(), m_strSub.GetString(),
-                  GetFontData(lfBase, crBase).GetString());
+    WriteTextTriple('S', m_strBase, m_strSup, m_strSub, strOut, lfBase, crBase);
 }
 
 void CSupSubScriptContSeg::SetData(CString strContent)
 {
-    CContentSegment::SetData(strContent);
-    if (strContent.IsEmpty())
-        return;
-    CStringArray fields;
-    SplitFields(strContent, fields);
-    INT_PTR n = fields.GetSize();
-    if (n > 0)
-        m_strBase = fields[0];
-    if (n > 1)
-        m_strSup = fields[1];
-    if (n > 2)
-        m_strSub = fields[2];
+    ReadTextTriple(strContent, m_strBase, m_strSup, m_strSub);
 }
 
 void CSupSubScriptContSeg::GetData(CString& strBase, CString& str1, CString& str2)
@@ -83,15 +71,12 @@ int CSupSubScriptContSeg::operator=(const CSupSubScriptContSeg& src)
 
 int CSupSubScriptContSeg::GetWidth(CDC* pDC)
 {
-    CSegFont font(m_lFont);
-    CSegFont fontScript(SegMath::ScaleFont(m_lFont, m_fScale));
-    return SegTextExtent(pDC, font, m_strBase).cx +
-           std::max(SegTextExtent(pDC, fontScript, m_strSup).cx, SegTextExtent(pDC, fontScript, m_strSub).cx);
+    return GetTextTripleWidth(pDC, m_fScale, m_strBase, m_strSup, m_strSub);
 }
 
 void CSupSubScriptContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
-    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lf = SegMath::ScaleFont(GetDrawFont(), fScale);
     LOGFONT lfScript = SegMath::ScaleFont(lf, m_fScale);
     CSegFont font(lf);
     CSegFont fontScript(lfScript);

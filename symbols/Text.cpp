@@ -6,6 +6,8 @@
 #include "platform/base/StringArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 FX_IMPLEMENT_DYNCREATE(CText, CBasicObject)
@@ -149,9 +151,11 @@ BOOL CText::MeasureText(CDC* pDC, double dScale, CDoubleRect& rcBox)
     if (!font.CreateFontIndirect(&lf)) {
         return FALSE;
     }
-    CFont* pOldFont = pDC->SelectObject(&font);
-    CSize size = pDC->GetTextExtent(m_strText);
-    pDC->SelectObject(pOldFont);
+    CSize size;
+    {
+        CFxSelectGuard selFont(pDC, &font);
+        size = pDC->GetTextExtent(m_strText);
+    }
     double w = std::abs(size.cx) * dRatio;
     double h = std::abs(size.cy) * dRatio;
     UINT nAlign = static_cast<UINT>(m_nAlign);
@@ -231,7 +235,8 @@ BOOL CText::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
     if (!font.CreateFontIndirect(&lf)) {
         return FALSE;
     }
-    int nOldBkMode = pDC->GetBkMode();
+    // Colours, background mode, alignment and font all come back as the caller had them.
+    CFxSavedDC savedDC(pDC);
     if (m_bTransparent) {
         pDC->SetBkMode(TRANSPARENT);
     } else {
@@ -239,14 +244,9 @@ BOOL CText::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
         pDC->SetBkColor(m_bInverted ? m_crBack : (~m_crBack & 0x00FFFFFF));
     }
     pDC->SetTextColor(GetDrawColor());
-    CFont* pOldFont = pDC->SelectObject(&font);
-    UINT nOldAlign = pDC->SetTextAlign(nAlign);
+    CFxSelectGuard selFont(pDC, &font);
+    pDC->SetTextAlign(nAlign);
     CPoint pt = ToLogical(m_ptOrigin, ptOrigin, dScale);
     pDC->TextOut(pt.x, pt.y, m_strText);
-    pDC->SetTextAlign(nOldAlign);
-    pDC->SelectObject(pOldFont);
-    pDC->SetTextColor(0);
-    pDC->SetBkColor(RGB(255, 255, 255));
-    pDC->SetBkMode(nOldBkMode);
     return TRUE;
 }

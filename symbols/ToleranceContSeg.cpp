@@ -40,21 +40,9 @@ void CToleranceContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBas
 
 void CToleranceContSeg::Set(CString strFields)
 {
-    if (strFields.IsEmpty())
-        return;
-    CStringArray fields;
-    SplitFields(strFields, fields);
-    INT_PTR n = fields.GetSize();
-    if (n > 0)
-        m_strBase = fields[0];
-    if (n > 1)
-        m_strUpper = fields[1];
-    if (n > 2)
-        m_strLower = fields[2];
-    if (n > 3)
-        m_nSymbolFlag = FieldToInt(fields[3]);
-    if (n > 4)
-        m_strSymbol = fields[4];
+    CString* const apText[] = {&m_strBase, &m_strUpper, &m_strLower, nullptr, &m_strSymbol};
+    int* const apInt[] = {nullptr, nullptr, nullptr, &m_nSymbolFlag, nullptr};
+    ReadTagFields(strFields, apText, apInt, 5);
 }
 
 void CToleranceContSeg::SetData(CString strContent)
@@ -102,8 +90,8 @@ int CToleranceContSeg::operator=(const CToleranceContSeg& src)
 
 int CToleranceContSeg::GetWidth(CDC* pDC)
 {
-    CSegFont font(m_lFont);
-    CSegFont fontDev(SegMath::ScaleFont(m_lFont, m_dScale));
+    CSegFont font(GetDrawFont());
+    CSegFont fontDev(SegMath::ScaleFont(GetDrawFont(), m_dScale));
     int nWidth = SegTextExtent(pDC, font, m_strBase).cx;
     if (m_nSymbolFlag != 0)
         nWidth += SegTextExtent(pDC, font, m_strSymbol).cx + SegTextExtent(pDC, font, "()").cx;
@@ -112,7 +100,7 @@ int CToleranceContSeg::GetWidth(CDC* pDC)
 
 void CToleranceContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 {
-    LOGFONT lf = SegMath::ScaleFont(m_lFont, fScale);
+    LOGFONT lf = SegMath::ScaleFont(GetDrawFont(), fScale);
     LOGFONT lfDev = SegMath::ScaleFont(lf, m_dScale);
     CSegFont font(lf);
     CSegFont fontDev(lfDev);

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
 #include "symedit/CappStaticTextCtl.h"
 
@@ -21,11 +22,11 @@ void CCappNumEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT font,
     if (!fontDraw.CreateFontIndirect(&font)) {
         return;
     }
+    CFxSavedDC savedDC(pDC);
     CFxSelectGuard selectFont(pDC, &fontDraw);
-    COLORREF crOld = pDC->SetTextColor(crColor);
+    pDC->SetTextColor(crColor);
     pDC->SetBkMode(TRANSPARENT);
     pDC->DrawText(strText, rect, nFormat | DT_SINGLELINE);
-    pDC->SetTextColor(crOld);
 }
 
 void CCappNumEdit::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, LOGFONT& font)

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
 
 void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMode, int nFormat, LOGFONT font,
@@ -28,8 +29,9 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
     if (!fontBase.CreateFontIndirect(&font)) {
         return;
     }
+    CFxSavedDC savedDC(pDC);
     CFxSelectGuard selectBase(pDC, &fontBase);
-    COLORREF crOld = pDC->SetTextColor(crColor);
+    pDC->SetTextColor(crColor);
     pDC->SetBkMode(TRANSPARENT);
 
     int nLineHeight = pDC->GetTextExtent(CString("Aa ")).cy;
@@ -64,8 +66,6 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
             }
         }
     }
-
-    pDC->SetTextColor(crOld);
 }
 
 void CCappStaticTextCtl::DeleteEnter(CString& strText)

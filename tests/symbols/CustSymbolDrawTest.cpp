@@ -6,6 +6,7 @@
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
+#include "support/PrinterLikeDC.h"
 #include "symbols/CustSymbol.h"
 #include "symbols/VariableText.h"
 
@@ -254,6 +255,111 @@ TEST(CustSymbolDrawTest, DrawsLineArcAndFilledAreas)
     CRect rcInk = dib.InkBounds(CRect(0, 0, 120, 110), RGB(200, 200, 200));
     EXPECT_EQ(CRect(10, 11, 92, 91), rcInk) << rcInk.left << "," << rcInk.top << "," << rcInk.right << ","
                                             << rcInk.bottom;
+}
+
+namespace {
+
+// A red cap on top of an open box: symbol y grows upwards, so the cap must be drawn above the
+// box's bottom line whatever way the context's y runs.
+const char kCapped[] = "<M>(0,16)(20,16)(20,20)(0,20),FF0000,y</M><L>0,0,0,20</L><L>0,0,20,0</L>";
+
+CRect ColourBounds(const CTestDib& dib, COLORREF cr)
+{
+    CRect rc;
+    for (int y = 0; y < dib.Height(); ++y) {
+        for (int x = 0; x < dib.Width(); ++x) {
+            if (dib.Pixel(x, y) != cr) {
+                continue;
+            }
+            if (rc.IsRectEmpty()) {
+                rc.SetRect(x, y, x + 1, y + 1);
+            } else {
+                rc.UnionRect(&rc, CRect(x, y, x + 1, y + 1));
+            }
+        }
+    }
+    return rc;
+}
+
+void MapShiftedYDown(CDC& dc)
+{
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(1, 1);
+    dc.SetWindowOrg(100, 200);
+}
+
+void MapYUp(CDC& dc)
+{
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(1, -1);
+    dc.SetWindowOrg(100, 0);
+    dc.SetViewportOrg(0, 100);
+}
+
+// The card's print mapping: a tenth of a millimetre per unit at 600 dpi, the printable area's
+// corner at the window origin.
+void MapTenthMmAt600Dpi(CDC& dc)
+{
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(254, 254);
+    dc.SetViewportExt(CPrinterLikeDC::kDpi, CPrinterLikeDC::kDpi);
+    dc.SetWindowOrg(42, 42);
+}
+
+} // namespace
+
+TEST(CustSymbolDrawTest, DrawsUprightInTheLineAboveThePointInEveryMapping)
+{
+    struct MappingCase
+    {
+        const char* szName;
+        void (*pfnMap)(CDC&);
+        bool bPrinter;
+        CPoint ptLeft;
+        long lHeight;
+        CRect rcLine; // device pixels the line covers; the symbol starts one pixel in
+    };
+    const MappingCase cases[] = {
+        { "MM_TEXT", nullptr, false, CPoint(10, 60), 40, CRect(10, 20, 52, 61) },
+        { "anisotropic 1:1, y down, moved origin", MapShiftedYDown, false, CPoint(110, 260), 40,
+          CRect(10, 20, 52, 61) },
+        { "anisotropic 1:1, y up: the line runs from y to y + height", MapYUp, false, CPoint(110, 40), 40,
+          CRect(10, 20, 52, 61) },
+        // (50 - 42) * 600 / 254 = 18.9; (150 - 42) * 600 / 254 = 255.1; 50 units are 118 pixels.
+        { "tenth millimetre at 600 dpi", MapTenthMmAt600Dpi, true, CPoint(50, 150), 50,
+          CRect(19, 137, 139, 256) },
+    };
+    for (const MappingCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestDib dib(300, 300);
+        CPrinterLikeDC printer(dib.DC().m_hDC);
+        CDC* pDC = c.bPrinter ? static_cast<CDC*>(&printer) : &dib.DC();
+        if (c.pfnMap != nullptr) {
+            c.pfnMap(*pDC);
+        }
+        CCustSymbol sym;
+        ASSERT_TRUE(sym.SetSymbolString(kCapped));
+        sym.SetTransparent(TRUE);
+        sym.SetCharMode(0, FALSE);
+        ASSERT_TRUE(sym.Draw(pDC, c.ptLeft, c.lHeight));
+        CString strPng;
+        strPng.Format("custsymbol-mapping-%d.png", static_cast<int>(&c - cases));
+        SavePng(TestImagePath(strPng).c_str(), dib.Bits(), dib.Width(), dib.Height());
+
+        CRect rcInk = dib.InkBounds(CRect(0, 0, 300, 300));
+        CRect rcRed = ColourBounds(dib, RGB(255, 0, 0));
+        EXPECT_NEAR(c.rcLine.left + 1, rcInk.left, 1);
+        EXPECT_NEAR(c.rcLine.top, rcInk.top, 1);
+        EXPECT_NEAR(c.rcLine.bottom, rcInk.bottom, 1);
+        EXPECT_NEAR(c.rcLine.right, rcInk.right, 2);
+        // Upright: the cap is the top fifth of the line, the bottom line below it.
+        int nFifth = c.rcLine.Height() / 5;
+        EXPECT_NEAR(c.rcLine.top, rcRed.top, 1);
+        EXPECT_NEAR(c.rcLine.top + nFifth, rcRed.bottom, 2);
+        EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(rcInk.CenterPoint().x, rcInk.bottom - 1));
+    }
 }
 
 TEST(CustSymbolDrawTest, ColourModes)

@@ -37,6 +37,8 @@ const ValidityCase validityCases[] = {
       TRUE, { 1, 3, 1, 1, 1, 1, 1 } },
     { "Cu section inside a body", "<L>0,0,5,5<Cu><L>9</L></Cu></L>", TRUE, { 0, 1, 0, 1, 0, 0, 0 } },
     { "Cu section holding the end tag", "<P>1,1<Cu></P></Cu></P>", TRUE, { 0, 2, 0, 0, 0, 0, 0 } },
+    { "end tag inside a later Cu section", "<P>1,1<Cu>a</Cu>b<Cu></P></Cu></P>", TRUE, { 0, 2, 0, 0, 0, 0, 0 } },
+    { "end tag between two Cu sections", "<P>1,1<Cu>a</Cu></P><Cu></Cu>", TRUE, { 0, 2, 0, 0, 0, 0, 0 } },
     { "Cu section never closed", "<L>0,0<Cu>,5,5</L>", FALSE, {} },
     { "circle of radius 0", "<C>0,0,0</C>", FALSE, {} },
     { "circle radius not a number", "<C>0,0,r</C>", FALSE, {} },

@@ -149,6 +149,30 @@ TEST(CustomDrawContSeg, DrawsInTheLineInTheSegmentColour)
     }
 }
 
+// The zoom view draws at 200 % through its mapping: the symbol fills the segment's line there,
+// upright (its filled top part above, only strokes below).
+TEST(CustomDrawContSeg, DrawsUprightInItsLineInAZoomedView)
+{
+    CCustomDrawContSeg seg(SegFont(20), RGB(255, 0, 0));
+    seg.SetData(CString("<M>(0,16)(20,16)(20,20)(0,20),000000,y</M><L>0,0,0,20</L><L>0,0,20,0</L>"));
+    CTestDib dib(120, 120, RGB(0, 128, 0));
+    CDC& dc = dib.DC();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(2, 2);
+    seg.Draw(&dc, 10, 10, 1.0f, 0);
+    // The line runs from logical y 10 to 30: device rows 20 to 60.
+    CRect rcInk = dib.InkBounds(CRect(0, 0, 120, 120), RGB(0, 128, 0));
+    ASSERT_FALSE(rcInk.IsRectEmpty());
+    EXPECT_NEAR(20, rcInk.top, 1);
+    EXPECT_NEAR(61, rcInk.bottom, 1);
+    EXPECT_NEAR(21, rcInk.left, 1);
+    int nQuarter = rcInk.Height() / 4;
+    int nTop = dib.CountInk(CRect(rcInk.left, rcInk.top, rcInk.right, rcInk.top + nQuarter), RGB(0, 128, 0));
+    int nBottom = dib.CountInk(CRect(rcInk.left, rcInk.bottom - nQuarter, rcInk.right, rcInk.bottom), RGB(0, 128, 0));
+    EXPECT_GT(nTop, 3 * nBottom);
+}
+
 // The argument dialog shows the symbol's identifier and its current values; OK keeps the edited
 // arguments and applies them to the symbol, Cancel leaves both as they were.
 TEST(CustomDrawContSeg, EditRunsTheArgumentDialog)

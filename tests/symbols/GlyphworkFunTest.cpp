@@ -144,10 +144,14 @@ TEST(GlyphworkFun, NumberTexts)
     EXPECT_STREQ("a\tbc", str);
 }
 
-TEST(GlyphworkFun, InstanceCanBeMadeAndDestroyed)
+TEST(GlyphworkFun, InstanceAnswersLikeTheStaticHelpers)
 {
-    // Static members only, but callers may still hold an instance.
+    // Static members only, but callers may still hold an instance and call through it.
     CGlyphworkFun* pFun = new CGlyphworkFun;
+    EXPECT_STREQ("+0.5", pFun->FormatFloat(0.5).GetString());
+    CString strText = "1.500";
+    pFun->ProceFloatStr(strText);
+    EXPECT_STREQ("1.5", strText.GetString());
     delete pFun;
 }
 

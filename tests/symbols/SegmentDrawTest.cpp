@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -136,6 +137,36 @@ std::string Join(const std::vector<std::string>& lines)
     return s;
 }
 
+// One segment of every kind with some content, in the order a reference picture shows them.
+struct EveryKind
+{
+    explicit EveryKind(const LOGFONT& lf)
+        : text(lf, 0), tol(lf, 0), frac(lf, 0), sup(lf, 0), gp(lf, 0), rough(lf, 0), frame(lf, 0),
+          circle(lf, RGB(192, 0, 0)), custom(lf, RGB(0, 0, 192))
+    {
+        text.SetData(CString("孔"));
+        tol.SetData(CString("20;+0.021;-0.005;1;H7"));
+        frac.SetData(CString("1;3;4"));
+        sup.SetData(CString("M;2;1"));
+        gp.SetData(CString("8;1;0.02;4;A;1;B;0;;0;-1;-1"));
+        rough.SetData(CString("2;Ra3.2;;;;0;;0"));
+        frame.SetData(CString("基准"));
+        circle.SetData(CString("中"));
+        custom.SetData(CString("<C>5,5,5</C><L>0,5,10,5</L><L>5,0,5,10</L>"));
+    }
+    std::vector<CContentSegment*> All() { return {&text, &tol, &frac, &sup, &gp, &rough, &frame, &circle, &custom}; }
+
+    CStringContSeg text;
+    CToleranceContSeg tol;
+    CFractionContSeg frac;
+    CSupSubScriptContSeg sup;
+    CGpTolContSeg gp;
+    CCoarsenessContSeg rough;
+    CFrameStrContSeg frame;
+    CCircleStrContSeg circle;
+    CCustomDrawContSeg custom;
+};
+
 // The screen's measuring context at 96 dpi.
 class SegmentDraw : public testing::Test
 {
@@ -204,7 +235,49 @@ TEST_F(SegmentDraw, DamagedSizeMeasuresWithoutOverflow)
     for (CContentSegment* p : segs) {
         SCOPED_TRACE(p->IsKindOf());
         EXPECT_EQ(32767, abs(p->m_lFont.lfHeight));
-        EXPECT_GT(p->GetWidth(&m_dc), 32767);
+        EXPECT_GT(p->GetWidth(&m_dc), 4450);
+    }
+}
+
+template <class T> CContentSegment* MakeSeg(const char* szContent)
+{
+    auto* p = new T(SegFont(12), 0);
+    p->SetData(CString(szContent));
+    return p;
+}
+
+TEST_F(SegmentDraw, SizeBeyondTheTallestCardTextIsDrawnAtThatSize)
+{
+    // The tag keeps the size as written; measuring and drawing hold it to 4450 (A3 Extra's long
+    // side in tenths of a millimetre).
+    struct Case
+    {
+        const char* szName;
+        CContentSegment* (*pfnMake)(const char*);
+        const char* szTagged;
+        const char* szAtCap;
+        const char* szStoredSize;
+    } cases[] = {
+        {"text", MakeSeg<CStringContSeg>, "WW<FT>S=32767</FT>", "WW<FT>S=4450</FT>", "S=32767"},
+        {"fraction", MakeSeg<CFractionContSeg>, "1;3;4<FT>S=32767</FT>", "1;3;4<FT>S=4450</FT>", "S=32767"},
+        {"tolerance", MakeSeg<CToleranceContSeg>, "20;+0.1;-0.1;0;<FT>S=20000</FT>",
+         "20;+0.1;-0.1;0;<FT>S=4450</FT>", "S=20000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        std::unique_ptr<CContentSegment> pHuge(c.pfnMake(c.szTagged));
+        std::unique_ptr<CContentSegment> pCap(c.pfnMake(c.szAtCap));
+        LOGFONT lfBase = SegFont(12);
+        CString strOut;
+        pHuge->GetData(strOut, lfBase, 0);
+        EXPECT_NE(-1, strOut.Find(c.szStoredSize)) << strOut.GetString();
+        EXPECT_EQ(4450, abs(pHuge->GetDrawFont().lfHeight));
+        EXPECT_EQ(pCap->GetWidth(&m_dc), pHuge->GetWidth(&m_dc));
+        CTestMetafile mfHuge;
+        pHuge->Draw(&mfHuge.DC(), 0, 0, 1.0f, 0);
+        CTestMetafile mfCap;
+        pCap->Draw(&mfCap.DC(), 0, 0, 1.0f, 0);
+        EXPECT_EQ(Join(Calls(mfCap)), Join(Calls(mfHuge)));
     }
 }
 
@@ -573,8 +646,8 @@ TEST_F(SegmentDraw, HighlightColours)
     dib.DC().SetTextColor(RGB(0, 0, 255));
     dib.DC().SetBkMode(OPAQUE);
     text.Draw(&dib.DC(), 5, 5, 1.0f, 0);
-    // Other kinds end transparent with their colours restored.
-    EXPECT_EQ(TRANSPARENT, dib.DC().GetBkMode());
+    // Every kind gives the caller's background mode and colours back.
+    EXPECT_EQ(OPAQUE, dib.DC().GetBkMode());
     EXPECT_EQ(RGB(0, 0, 255), dib.DC().GetTextColor());
     EXPECT_EQ(RGB(255, 255, 255), dib.DC().GetBkColor());
     CRect rcInk = dib.InkBounds(CRect(0, 0, 60, 30));
@@ -600,29 +673,47 @@ TEST_F(SegmentDraw, HighlightColours)
     EXPECT_EQ("PEN 1 FFFFFF", calls[1]);
 }
 
+TEST_F(SegmentDraw, EveryKindGivesTheDCStateBack)
+{
+    EveryKind kinds(SegFont(12));
+    CCustomDrawContSeg missing(SegFont(12), 0);
+    missing.SetData(CString("???"));
+    std::vector<CContentSegment*> segs = kinds.All();
+    segs.push_back(&missing);
+    for (CContentSegment* pSeg : segs) {
+        for (int bSelected = 0; bSelected <= 1; ++bSelected) {
+            SCOPED_TRACE(testing::Message() << "kind " << pSeg->IsKindOf() << (pSeg == &missing ? ", missing" : "")
+                                            << (bSelected ? ", selected" : ""));
+            pSeg->m_nWidth = pSeg->GetWidth(&m_dc);
+            pSeg->m_bSelected = bSelected;
+            CTestDib dib(200, 60);
+            CDC& dc = dib.DC();
+            dc.SetBkMode(OPAQUE);
+            dc.SetBkColor(RGB(1, 2, 3));
+            dc.SetTextColor(RGB(4, 5, 6));
+            dc.SetTextAlign(TA_BASELINE);
+            HGDIOBJ hPen = ::GetCurrentObject(dc.m_hDC, OBJ_PEN);
+            HGDIOBJ hBrush = ::GetCurrentObject(dc.m_hDC, OBJ_BRUSH);
+            HGDIOBJ hFont = ::GetCurrentObject(dc.m_hDC, OBJ_FONT);
+            pSeg->Draw(&dc, 10, 20, 1.5f, 0);
+            EXPECT_EQ(OPAQUE, dc.GetBkMode());
+            EXPECT_EQ(RGB(1, 2, 3), dc.GetBkColor());
+            EXPECT_EQ(RGB(4, 5, 6), dc.GetTextColor());
+            EXPECT_EQ(static_cast<UINT>(TA_BASELINE), dc.GetTextAlign());
+            EXPECT_EQ(MM_TEXT, dc.GetMapMode());
+            EXPECT_EQ(hPen, ::GetCurrentObject(dc.m_hDC, OBJ_PEN));
+            EXPECT_EQ(hBrush, ::GetCurrentObject(dc.m_hDC, OBJ_BRUSH));
+            EXPECT_EQ(hFont, ::GetCurrentObject(dc.m_hDC, OBJ_FONT));
+            EXPECT_GT(dib.CountInk(CRect(0, 0, 200, 60), RGB(255, 255, 255)), 0) << "something was drawn";
+        }
+    }
+}
+
 TEST_F(SegmentDraw, OneCellOfEachKind)
 {
     // Every kind side by side at scale 2 in the CJK font, against a kept reference picture.
-    LOGFONT lf = SegFont(12);
-    CStringContSeg text(lf, 0);
-    text.SetData(CString("孔"));
-    CToleranceContSeg tol(lf, 0);
-    tol.SetData(CString("20;+0.021;-0.005;1;H7"));
-    CFractionContSeg frac(lf, 0);
-    frac.SetData(CString("1;3;4"));
-    CSupSubScriptContSeg sup(lf, 0);
-    sup.SetData(CString("M;2;1"));
-    CGpTolContSeg gp(lf, 0);
-    gp.SetData(CString("8;1;0.02;4;A;1;B;0;;0;-1;-1"));
-    CCoarsenessContSeg rough(lf, 0);
-    rough.SetData(CString("2;Ra3.2;;;;0;;0"));
-    CFrameStrContSeg frame(lf, 0);
-    frame.SetData(CString("基准"));
-    CCircleStrContSeg circle(lf, RGB(192, 0, 0));
-    circle.SetData(CString("中"));
-    CCustomDrawContSeg custom(lf, RGB(0, 0, 192));
-    custom.SetData(CString("<C>5,5,5</C><L>0,5,10,5</L><L>5,0,5,10</L>"));
-    CContentSegment* segs[] = {&text, &tol, &frac, &sup, &gp, &rough, &frame, &circle, &custom};
+    EveryKind kinds(SegFont(12));
+    std::vector<CContentSegment*> segs = kinds.All();
 
     int nWidth = 8;
     for (CContentSegment* p : segs) {

@@ -103,6 +103,43 @@ TEST(CappNumEditTest, DrawDataIsOneLineOnThePixels)
     CCappNumEdit::DrawData(nullptr, rc, "1", SongFont(-16), 0, 0, RGB(0, 0, 0));
 }
 
+// Cell text is drawn transparent, and the caller's opaque mode and colours come back after it.
+TEST(CappNumEditTest, DrawDataGivesBackgroundModeAndColoursBack)
+{
+    const struct
+    {
+        const char* szName;
+        bool bStatic;
+    } cases[] = {
+        {"number cell", false},
+        {"static text cell", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestDib dib(120, 40, RGB(200, 200, 200));
+        CDC& dc = dib.DC();
+        dc.SetBkMode(OPAQUE);
+        dc.SetBkColor(RGB(0, 0, 255));
+        dc.SetTextColor(RGB(1, 2, 3));
+        CRect rc(10, 5, 110, 35);
+        if (c.bStatic) {
+            CCappStaticTextCtl::DrawData(&dc, rc, "12", 0, DT_LEFT, SongFont(-16), RGB(0, 0, 0));
+        } else {
+            CCappNumEdit::DrawData(&dc, rc, "12", SongFont(-16), DT_LEFT, 0, RGB(0, 0, 0));
+        }
+        // Transparent: no blue behind the glyphs.
+        int nBlue = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 120; ++x)
+                nBlue += dib.Pixel(x, y) == RGB(0, 0, 255);
+        EXPECT_EQ(0, nBlue);
+        EXPECT_GT(dib.CountInk(rc, RGB(200, 200, 200)), 0);
+        EXPECT_EQ(OPAQUE, dc.GetBkMode());
+        EXPECT_EQ(RGB(0, 0, 255), dc.GetBkColor());
+        EXPECT_EQ(RGB(1, 2, 3), dc.GetTextColor());
+    }
+}
+
 // A few cells of a card drawn the way the sheet draws them, compared with a golden image.
 TEST(CappNumEditTest, CellsMatchTheGoldenImage)
 {
