@@ -1,6 +1,7 @@
 #include "symbols/BmpButton.h"
 
 #include "platform/gdi/DC.h"
+#include "platform/gdi/SavedDC.h"
 
 void CBmpButton::SetBitmap(int nIDResource)
 {
@@ -21,7 +22,7 @@ void CBmpButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     }
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     CRect rcItem(lpDrawItemStruct->rcItem);
-    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    CFxSavedDC saved(pDC);
+    pDC->SetBkMode(TRANSPARENT);
     pDC->DrawState(rcItem.TopLeft(), rcItem.Size(), &m_bitmap, DSS_NORMAL);
-    pDC->SetBkMode(nOldMode);
 }
