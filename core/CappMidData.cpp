@@ -106,5 +106,6 @@ void CCappMidData::Serialize(CArchive& ar)
     CappSerializeList(ar, m_listSeatItem, FX_RUNTIME_CLASS(CCappMDSeatItem));
     CappSerializeList(ar, m_listMidCell, FX_RUNTIME_CLASS(CCappCell));
     CappSerializeList(ar, m_listIndexItem, FX_RUNTIME_CLASS(CCellIndexItem));
+    // Nothing of ours fills the fourth list: a stored element is refused.
     CappSerializeList(ar, m_listSubItem, nullptr);
 }
