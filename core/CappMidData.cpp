@@ -86,6 +86,8 @@ void CCappMidData::SetHideDataInfo()
 void CCappMidData::Serialize(CArchive& ar)
 {
     CCappLoadScope::COpen open(this);
+    // m_strMDText1, m_strMDText2 and m_nMDInt2 have no meaning the format gives: they are kept
+    // and written back.
     if (ar.IsStoring()) {
         m_strVersion = kVersion;
         ar << m_strVersion << m_nMidFlags << m_strName << m_strSortInfo << m_strSrcName
