@@ -110,12 +110,12 @@ TEST_F(CappSheetLineTest, FrameLinesAndCoordinates)
     std::swap(m_pH1->m_nStartID, m_pH1->m_nEndID);
     CPoint ptStart;
     CPoint ptEnd;
-    m_sheet.GetLineCoordinate(m_pH1, ptStart, ptEnd, 1);
+    ASSERT_TRUE(m_sheet.GetLineCoordinate(m_pH1, ptStart, ptEnd, 1));
     EXPECT_EQ(CPoint(198, 600), ptStart);
 
     CCappLine* pOut = m_sheet.AddCellLineBySpace(5, -1, 300, -1, -1, 0);
     ASSERT_NE(nullptr, pOut);
-    m_sheet.GetLineCoordinate(pOut, ptStart, ptEnd, 0);
+    ASSERT_TRUE(m_sheet.GetLineCoordinate(pOut, ptStart, ptEnd, 0));
     EXPECT_EQ(CPoint(0, 400), ptStart);
     EXPECT_EQ(CPoint(200, 400), ptEnd);
 
@@ -175,8 +175,11 @@ TEST_F(CappSheetLineTest, ThreeEditsOfOneTransactionUndoAndRedoTogether)
     CCappDefUndo& undo = m_sheet.m_DefUndo;
     EXPECT_EQ(0, undo.CanUndo());
     EXPECT_EQ(0, undo.CanRedo());
+    const std::string empty = Describe(m_sheet);
     undo.Undo();
     undo.Redo();
+    EXPECT_EQ(-1, undo.GetCurIndex());
+    EXPECT_EQ(empty, Describe(m_sheet));
 
     // One edit on its own, then a group of three.
     ASSERT_EQ(1, m_sheet.MoveCellLine(1, m_pH1->m_nID, 450, 1));
