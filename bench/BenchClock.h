@@ -1,9 +1,9 @@
-// The performance counter in seconds, shared by the bench programs.
+// Wall-clock seconds for the bench programs, from the performance counter.
 #pragma once
 
 #include <windows.h>
 
-inline double Seconds()
+inline double BenchSeconds()
 {
     static LARGE_INTEGER freq = [] {
         LARGE_INTEGER f;

@@ -10,11 +10,11 @@ namespace
 template <class Fn> void Measure(const char* szWhat, int nCount, Fn fn)
 {
     fn(); // warm up
-    double dStart = Seconds();
+    double dStart = BenchSeconds();
     for (int i = 0; i < nCount; ++i) {
         fn();
     }
-    double dElapsed = Seconds() - dStart;
+    double dElapsed = BenchSeconds() - dStart;
     std::printf("%-52s %10.0f evaluations/s  (%d in %.3f s)\n", szWhat, nCount / dElapsed, nCount, dElapsed);
 }
 } // namespace

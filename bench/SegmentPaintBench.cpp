@@ -25,10 +25,10 @@ int main()
     for (const char* szTagged : aszTagged) {
         CStringContSeg seg;
         seg.SetData(CString(szTagged));
-        double dStart = Seconds();
+        double dStart = BenchSeconds();
         seg.m_nWidth = seg.GetWidth(&dc);
         seg.Draw(&dc, 10, 10, 1.0f, 0);
-        double dElapsed = Seconds() - dStart;
+        double dElapsed = BenchSeconds() - dStart;
         std::printf("size %6ld, drawn at %5ld: %8.4f s per measure and paint\n", seg.m_lFont.lfHeight,
                     seg.GetDrawFont().lfHeight, dElapsed);
     }

@@ -148,6 +148,8 @@ int CCappCell::GetBaseRect(CRect& rect) const
     return 1;
 }
 
+// The numbered integers and texts, m_wCellWord and m_byCellByte have no meaning the format
+// gives: they are kept and written back.
 void CCappCell::Serialize(CArchive& ar)
 {
     CCappLoadScope::COpen open(this);

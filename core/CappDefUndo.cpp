@@ -40,7 +40,7 @@ void CCappDefUndo::AddCellLine(int nType, int nID, int nStartID, int nEndID, int
 }
 
 void CCappDefUndo::DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos,
-                               int nWidth, COLORREF crColor)
+                               int nWidth, COLORREF crColor, int nIndex)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindDelete, nType, nID);
     pItem->m_nValue[0] = nStartID;
@@ -48,13 +48,15 @@ void CCappDefUndo::DelCellLine(int nType, int nID, int nStartID, int nEndID, int
     pItem->m_nValue[2] = nPos;
     pItem->m_nValue[3] = nWidth;
     pItem->m_nValue[4] = static_cast<int>(crColor);
+    pItem->m_nValue[5] = nIndex;
 }
 
-void CCappDefUndo::MoveCellLine(int nType, int nID, int nOldPos, int nNewPos)
+void CCappDefUndo::MoveCellLine(int nType, int nID, int nOldPos, int nNewPos, int nIndex)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindMove, nType, nID);
     pItem->m_nValue[0] = nOldPos;
     pItem->m_nValue[1] = nNewPos;
+    pItem->m_nValue[2] = nIndex;
 }
 
 void CCappDefUndo::ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID,
@@ -74,21 +76,26 @@ void CCappDefUndo::CutCellLine(int nType, int nID, int nP, int nQ)
     pItem->m_nValue[1] = nQ;
 }
 
-void CCappDefUndo::LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth, COLORREF crColor)
+void CCappDefUndo::LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth, COLORREF crColor,
+                                int nIndex)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindLink, nType, nID);
     pItem->m_nValue[0] = nP;
     pItem->m_nValue[1] = nQ;
     pItem->m_nValue[2] = nWidth;
     pItem->m_nValue[3] = static_cast<int>(crColor);
+    pItem->m_nValue[4] = nIndex;
 }
 
-void CCappDefUndo::SetPen(CCappLine* pLine, int nWidth, int nColor)
+BOOL CCappDefUndo::Restore(CCappLine* pLine, int nType, int nWidth, int nColor, int nIndex)
 {
-    if (pLine != nullptr) {
-        pLine->m_nWidth = nWidth;
-        pLine->m_crColor = static_cast<COLORREF>(nColor);
+    if (pLine == nullptr) {
+        return FALSE;
     }
+    pLine->m_nWidth = nWidth;
+    pLine->m_crColor = static_cast<COLORREF>(nColor);
+    m_pSheet->PlaceLine(nType, pLine->m_nID, nIndex);
+    return TRUE;
 }
 
 void CCappDefUndo::RemoveRedoItem()
@@ -118,92 +125,98 @@ int CCappDefUndo::CanRedo() const
     return !m_listItem.IsEmpty() && m_nCurIndex < m_listItem.GetCount() - 1 ? 1 : 0;
 }
 
-void CCappDefUndo::UndoItem()
+BOOL CCappDefUndo::UndoItem()
 {
-    if (m_nCurIndex < 0) {
-        return;
-    }
-    CCappUndoItem* pItem = ItemAt(m_nCurIndex);
-    --m_nCurIndex;
+    CCappUndoItem* pItem = m_nCurIndex >= 0 ? ItemAt(m_nCurIndex) : nullptr;
     if (pItem == nullptr || m_pSheet == nullptr) {
-        return;
+        return FALSE;
     }
     const int nType = pItem->m_nLineType;
     const int nID = pItem->m_nLineID;
     const int* v = pItem->m_nValue;
+    BOOL bDone = FALSE;
     switch (pItem->m_nKind) {
     case CCappUndoItem::kindAdd:
-        m_pSheet->DelCellLine(nType, nID, 0);
+        bDone = m_pSheet->DelCellLine(nType, nID, 0) != 0;
         break;
     case CCappUndoItem::kindDelete:
-        SetPen(m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0), v[3],
-               v[4]);
+        bDone = Restore(m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0),
+                        nType, v[3], v[4], v[5]);
         break;
     case CCappUndoItem::kindMove:
-        m_pSheet->MoveCellLine(nType, nID, v[0], 0);
+        bDone = m_pSheet->MoveCellLine(nType, nID, v[0], 0) != 0;
+        if (bDone) {
+            m_pSheet->PlaceLine(nType, nID, v[2]);
+        }
         break;
     case CCappUndoItem::kindReach:
-        m_pSheet->ReachCellLine(nType, nID, v[0], v[2], 0);
+        bDone = m_pSheet->ReachCellLine(nType, nID, v[0], v[2], 0) != 0;
         break;
     case CCappUndoItem::kindCut:
-        m_pSheet->LinkCellLine(nType, nID, v[0], 0);
+        bDone = m_pSheet->LinkCellLine(nType, nID, v[0], 0) != 0;
         break;
     case CCappUndoItem::kindLink:
-        SetPen(m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0), v[2], v[3]);
+        bDone = Restore(m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0), nType, v[2], v[3], v[4]);
         break;
     default:
         break;
     }
+    if (bDone) {
+        --m_nCurIndex;
+    }
+    return bDone;
 }
 
-void CCappDefUndo::RedoItem()
+BOOL CCappDefUndo::RedoItem()
 {
-    if (m_nCurIndex >= m_listItem.GetCount() - 1) {
-        return;
-    }
-    ++m_nCurIndex;
-    CCappUndoItem* pItem = ItemAt(m_nCurIndex);
+    CCappUndoItem* pItem = m_nCurIndex < m_listItem.GetCount() - 1 ? ItemAt(m_nCurIndex + 1) : nullptr;
     if (pItem == nullptr || m_pSheet == nullptr) {
-        return;
+        return FALSE;
     }
     const int nType = pItem->m_nLineType;
     const int nID = pItem->m_nLineID;
     const int* v = pItem->m_nValue;
+    BOOL bDone = FALSE;
     switch (pItem->m_nKind) {
     case CCappUndoItem::kindAdd:
-        m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0);
+        bDone = m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0) != nullptr;
         break;
     case CCappUndoItem::kindDelete:
-        m_pSheet->DelCellLine(nType, nID, 0);
+        bDone = m_pSheet->DelCellLine(nType, nID, 0) != 0;
         break;
     case CCappUndoItem::kindMove:
-        m_pSheet->MoveCellLine(nType, nID, v[1], 0);
+        bDone = m_pSheet->MoveCellLine(nType, nID, v[1], 0) != 0;
         break;
     case CCappUndoItem::kindReach:
-        m_pSheet->ReachCellLine(nType, nID, v[1], v[3], 0);
+        bDone = m_pSheet->ReachCellLine(nType, nID, v[1], v[3], 0) != 0;
         break;
     case CCappUndoItem::kindCut:
-        m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0);
+        bDone = m_pSheet->CutCellLine(nType, nID, v[1], v[0], 0) != nullptr;
         break;
     case CCappUndoItem::kindLink:
-        m_pSheet->LinkCellLine(nType, nID, v[0], 0);
+        bDone = m_pSheet->LinkCellLine(nType, nID, v[0], 0) != 0;
         break;
     default:
         break;
     }
+    if (bDone) {
+        ++m_nCurIndex;
+    }
+    return bDone;
 }
 
 void CCappDefUndo::Undo()
 {
     do {
-        UndoItem();
+        if (!UndoItem()) {
+            return;
+        }
     } while (m_nCurIndex >= 0 && ItemAt(m_nCurIndex)->m_nGroup != 0);
 }
 
 void CCappDefUndo::Redo()
 {
-    while (m_nCurIndex < m_listItem.GetCount() - 1) {
-        RedoItem();
+    while (RedoItem()) {
         if (ItemAt(m_nCurIndex)->m_nGroup == 0) {
             break;
         }

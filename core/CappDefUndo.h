@@ -19,15 +19,18 @@ public:
     CCappDefUndo& operator=(const CCappDefUndo&) = delete;
 
     // Recording; the arguments are those the sheet's operation was called with or produced.
-    // A deleted line, and the line a link removes, come back with their own pen on undo.
+    // A deleted line, and the line a link removes, come back with their own pen on undo; given
+    // its index in its list before the edit (nIndex, -1 unknown), a deleted, moved or linked-away
+    // line also comes back to that place, so that saving gives the bytes of before the edit.
     void AddCellLine(int nType, int nID, int nStartID, int nEndID, int nPos);
     void DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos, int nWidth = 2,
-                     COLORREF crColor = 0);
-    void MoveCellLine(int nType, int nID, int nOldPos, int nNewPos);
+                     COLORREF crColor = 0, int nIndex = -1);
+    void MoveCellLine(int nType, int nID, int nOldPos, int nNewPos, int nIndex = -1);
     void ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID, int nOldEndID,
                        int nNewEndID);
     void CutCellLine(int nType, int nID, int nP, int nQ);
-    void LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth = 2, COLORREF crColor = 0);
+    void LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth = 2, COLORREF crColor = 0,
+                      int nIndex = -1);
 
     // Frees every item after the current one.
     void RemoveRedoItem();
@@ -36,12 +39,13 @@ public:
 
     int CanUndo() const;
     int CanRedo() const;
-    // A whole group back or forward.
+    // A whole group back or forward; stops at an item that cannot be replayed.
     void Undo();
     void Redo();
-    // One item back or forward.
-    void UndoItem();
-    void RedoItem();
+    // One item back or forward; FALSE, with the position unchanged, when the sheet refuses the
+    // replay.
+    BOOL UndoItem();
+    BOOL RedoItem();
     // Frees all items; nothing is left to undo or redo.
     void DetachUndoList();
 
@@ -52,8 +56,8 @@ public:
 
 private:
     CCappUndoItem* NewItem(int nKind, int nType, int nID);
-    // Restores the pen a line had when it was removed.
-    static void SetPen(CCappLine* pLine, int nWidth, int nColor);
+    // Restores the pen and list place a line had when it was removed; FALSE without a line.
+    BOOL Restore(CCappLine* pLine, int nType, int nWidth, int nColor, int nIndex);
     CCappUndoItem* ItemAt(int nIndex) const;
 
     int m_nCurIndex;

@@ -47,6 +47,8 @@ CCappFreeObj& CCappFreeObj::operator=(const CCappFreeObj& src)
     return *this;
 }
 
+// The reserved integers and the second and third labels have no meaning the format gives: they
+// are kept and written back.
 void CCappFreeObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {

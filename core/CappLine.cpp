@@ -12,6 +12,8 @@ void CCappLine::SetLineWidth(int /*nWidth*/)
 {
 }
 
+// The two blocks, m_nLineInt and m_strLineText have no meaning the format gives: they are kept
+// and written back.
 void CCappLine::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {

@@ -87,13 +87,18 @@ void CappSerializeList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
     CappFreeList(list);
     CDepthGuard depth;
     DWORD_PTR nCount = ar.ReadCount();
+    if (pClass == nullptr && nCount != 0) {
+        CArchiveException::Throw(CArchiveException::badClass);
+    }
+    // A set, not a walk of the list: a template of many thousand lines loads in linear time.
+    std::unordered_set<const CObject*> read;
     while (nCount-- > 0) {
         CObject* pObject = ar.ReadObject(pClass);
         if (pObject == nullptr) {
             CArchiveException::Throw(CArchiveException::badClass);
         }
         // A back reference: the object already has an owner (or is this list's own element).
-        if (!CCappLoadScope::Claim(pObject) || list.Find(pObject) != nullptr) {
+        if (!CCappLoadScope::Claim(pObject) || !read.insert(pObject).second) {
             CArchiveException::Throw(CArchiveException::badIndex);
         }
         list.AddTail(pObject);

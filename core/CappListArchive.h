@@ -8,6 +8,8 @@
 
 // Writes the count and the objects, or frees the list and reads it again. Loading throws
 // CArchiveException when an element is null, of another class, or an object read before.
+// pClass null is a list none of our classes is written into: loading refuses any element before
+// it is created, since a foreign class could neither be written back nor free what it read.
 void CappSerializeList(CArchive& ar, CObList& list, const CRuntimeClass* pClass);
 
 // Deletes every object of the list and empties it.

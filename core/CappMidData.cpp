@@ -86,6 +86,8 @@ void CCappMidData::SetHideDataInfo()
 void CCappMidData::Serialize(CArchive& ar)
 {
     CCappLoadScope::COpen open(this);
+    // m_strMDText1, m_strMDText2 and m_nMDInt2 have no meaning the format gives: they are kept
+    // and written back.
     if (ar.IsStoring()) {
         m_strVersion = kVersion;
         ar << m_strVersion << m_nMidFlags << m_strName << m_strSortInfo << m_strSrcName
@@ -106,5 +108,6 @@ void CCappMidData::Serialize(CArchive& ar)
     CappSerializeList(ar, m_listSeatItem, FX_RUNTIME_CLASS(CCappMDSeatItem));
     CappSerializeList(ar, m_listMidCell, FX_RUNTIME_CLASS(CCappCell));
     CappSerializeList(ar, m_listIndexItem, FX_RUNTIME_CLASS(CCellIndexItem));
+    // Nothing of ours fills the fourth list: a stored element is refused.
     CappSerializeList(ar, m_listSubItem, nullptr);
 }

@@ -54,7 +54,7 @@ public:
     CObList m_listSeatItem;  // CCappMDSeatItem, owned
     CObList m_listMidCell;   // CCappCell, owned
     CObList m_listIndexItem; // CCellIndexItem, owned
-    CObList m_listSubItem;   // owned
+    CObList m_listSubItem;   // owned; nothing of ours fills it
 
     // Run time only.
     int m_nType;

@@ -1,6 +1,7 @@
 #include "core/CappSheet.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "core/CappCell.h"
@@ -118,6 +119,8 @@ void CCappSheet::Serialize(CArchive& ar)
     SetHideDataInfo();
 }
 
+// m_nSheetInt1 to 5, m_strSheetText2 to 5 and the two integer arrays have no meaning the format
+// gives: they are kept and written back.
 void CCappSheet::Store(CArchive& ar)
 {
     m_strVersion = kVersion;
@@ -254,6 +257,16 @@ void CCappSheet::SetAllCellSeat()
 
 void CCappSheet::SetCellID()
 {
+    // A stored counter can be stale or negative: new ids start above every id kept.
+    CObList cells;
+    CollectCells(cells);
+    int nHighest = 0;
+    ForEach<CCappCell>(cells, [&](CCappCell* p) { nHighest = std::max(nHighest, p->m_nCellID); });
+    if (m_nNextCellID <= nHighest) {
+        m_nNextCellID = nHighest < INT_MAX ? nHighest + 1 : INT_MAX;
+    }
+    m_nNextCellID = std::max(m_nNextCellID, 1);
+
     auto fnGiveID = [this](CCappCell* p) {
         if (p->m_nCellID <= 0) {
             p->m_nCellID = GetNewCellID();
@@ -277,12 +290,13 @@ void CCappSheet::SetHideDataInfo()
 
 int CCappSheet::GetNewLineID()
 {
-    return m_nNextLineID++;
+    return m_nNextLineID < INT_MAX ? m_nNextLineID++ : m_nNextLineID;
 }
 
 int CCappSheet::GetNewCellID()
 {
-    return m_nNextCellID++;
+    // The counter stops at the largest id rather than wrap to negative ones.
+    return m_nNextCellID < INT_MAX ? m_nNextCellID++ : m_nNextCellID;
 }
 
 void CCappSheet::SetNewLineID()
@@ -349,11 +363,61 @@ CCappLine* FindInList(const CObList* pList, int nID, POSITION* pPos = nullptr)
 
 CCappLine* CCappSheet::FindLine(int nType, int nID) const
 {
+    return FindLineAt(nType, nID, nullptr);
+}
+
+CCappLine* CCappSheet::FindLineAt(int nType, int nID, POSITION* pPos) const
+{
     if (nType != CCappLine::typeHCell && nType != CCappLine::typeVCell
         && nType != CCappLine::typeLHOut) {
         return nullptr;
     }
-    return FindInList(GetLineList(nType), nID);
+    return FindInList(GetLineList(nType), nID, pPos);
+}
+
+int CCappSheet::NewLineID(const CObList* pList)
+{
+    // Ids below 1 mean "none" or a frame line; a stale counter steps over the ids in use.
+    m_nNextLineID = std::max(m_nNextLineID, 1);
+    int nID = GetNewLineID();
+    while (FindInList(pList, nID) != nullptr) {
+        if (nID == INT_MAX) {
+            return -1;
+        }
+        nID = GetNewLineID();
+    }
+    return nID;
+}
+
+int CCappSheet::GetLineIndex(int nType, int nID) const
+{
+    POSITION posLine = nullptr;
+    if (FindLineAt(nType, nID, &posLine) == nullptr) {
+        return -1;
+    }
+    const CObList* pList = GetLineList(nType);
+    int nIndex = 0;
+    for (POSITION pos = pList->GetHeadPosition(); pos != posLine; ++nIndex) {
+        pList->GetNext(pos);
+    }
+    return nIndex;
+}
+
+void CCappSheet::PlaceLine(int nType, int nID, int nIndex)
+{
+    POSITION posLine = nullptr;
+    CCappLine* pLine = FindLineAt(nType, nID, &posLine);
+    CObList* pList = GetLineList(nType);
+    if (pLine == nullptr || nIndex < 0 || nIndex >= pList->GetCount()) {
+        return;
+    }
+    pList->RemoveAt(posLine);
+    POSITION posAt = pList->FindIndex(nIndex);
+    if (posAt == nullptr) {
+        pList->AddTail(pLine);
+    } else {
+        pList->InsertBefore(posAt, pLine);
+    }
 }
 
 CCappLine* CCappSheet::GetLineByLineID(int nType, int nID) const
@@ -707,10 +771,11 @@ CCappLine* CCappSheet::AddCellLineBySpace(UINT nType, int nID, int nPos, int nSt
     }
     CObList* pList = GetLineList(nLineType);
     if (nID == -1) {
-        do {
-            nID = GetNewLineID();
-        } while (FindInList(pList, nID) != nullptr);
-    } else if (nID < 0 || FindInList(pList, nID) != nullptr) {
+        nID = NewLineID(pList);
+    } else if (FindInList(pList, nID) != nullptr) {
+        nID = -1;
+    }
+    if (nID < 0) {
         return nullptr;
     }
     if (IsCellLineType(nLineType)) {
@@ -720,11 +785,13 @@ CCappLine* CCappSheet::AddCellLineBySpace(UINT nType, int nID, int nPos, int nSt
             return nullptr;
         }
     }
+    // The same line stored from its other end is a copy too.
     POSITION pos = pList->GetHeadPosition();
     while (pos != nullptr) {
         auto* pOther = static_cast<CCappLine*>(pList->GetNext(pos));
-        if (pOther->m_nPos == nPos && pOther->m_nStartID == nStartID
-            && pOther->m_nEndID == nEndID) {
+        if (pOther->m_nPos == nPos
+            && ((pOther->m_nStartID == nStartID && pOther->m_nEndID == nEndID)
+                || (pOther->m_nStartID == nEndID && pOther->m_nEndID == nStartID))) {
             return nullptr;
         }
     }
@@ -745,8 +812,7 @@ CCappLine* CCappSheet::AddCellLineBySpace(UINT nType, int nID, int nPos, int nSt
 int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
 {
     POSITION posLine = nullptr;
-    CObList* pList = GetLineList(nType);
-    CCappLine* pLine = FindLine(nType, nID) != nullptr ? FindInList(pList, nID, &posLine) : nullptr;
+    CCappLine* pLine = FindLineAt(nType, nID, &posLine);
     if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame
         || pLine->m_nType == CCappLine::typeVFrame) {
         return 0;
@@ -756,9 +822,9 @@ int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
     }
     if (bUndo) {
         m_DefUndo.DelCellLine(nType, nID, pLine->m_nStartID, pLine->m_nEndID, pLine->m_nPos,
-                              pLine->m_nWidth, pLine->m_crColor);
+                              pLine->m_nWidth, pLine->m_crColor, GetLineIndex(nType, nID));
     }
-    pList->RemoveAt(posLine);
+    GetLineList(nType)->RemoveAt(posLine);
     delete pLine;
     return 1;
 }
@@ -766,8 +832,7 @@ int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
 int CCappSheet::MoveCellLine(int nType, int nID, int nPos, int bUndo)
 {
     POSITION posLine = nullptr;
-    CObList* pList = GetLineList(nType);
-    CCappLine* pLine = FindLine(nType, nID) != nullptr ? FindInList(pList, nID, &posLine) : nullptr;
+    CCappLine* pLine = FindLineAt(nType, nID, &posLine);
     if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame
         || pLine->m_nType == CCappLine::typeVFrame) {
         return 0;
@@ -776,11 +841,13 @@ int CCappSheet::MoveCellLine(int nType, int nID, int nPos, int bUndo)
     if (nOldPos == nPos) {
         return 1;
     }
+    const int nOldIndex = bUndo ? GetLineIndex(nType, nID) : -1;
+    CObList* pList = GetLineList(nType);
     pList->RemoveAt(posLine);
     pLine->m_nPos = nPos;
     InsertLineSorted(*pList, pLine);
     if (bUndo) {
-        m_DefUndo.MoveCellLine(nType, nID, nOldPos, nPos);
+        m_DefUndo.MoveCellLine(nType, nID, nOldPos, nPos, nOldIndex);
     }
     return 1;
 }
@@ -812,7 +879,7 @@ CCappLine* CCappSheet::CutCellLine(int nType, int nID, int nCrossID, int nNewID,
 {
     POSITION posLine = nullptr;
     CObList* pList = GetLineList(nType);
-    CCappLine* pLine = FindLine(nType, nID) != nullptr ? FindInList(pList, nID, &posLine) : nullptr;
+    CCappLine* pLine = FindLineAt(nType, nID, &posLine);
     if (pLine == nullptr || !IsCellLineType(pLine->m_nType)) {
         return nullptr;
     }
@@ -839,10 +906,11 @@ CCappLine* CCappSheet::CutCellLine(int nType, int nID, int nCrossID, int nNewID,
         return nullptr;
     }
     if (nNewID == -1) {
-        do {
-            nNewID = GetNewLineID();
-        } while (FindInList(pList, nNewID) != nullptr);
-    } else if (nNewID < 0 || FindInList(pList, nNewID) != nullptr) {
+        nNewID = NewLineID(pList);
+    } else if (FindInList(pList, nNewID) != nullptr) {
+        nNewID = -1;
+    }
+    if (nNewID < 0) {
         return nullptr;
     }
 
@@ -861,25 +929,36 @@ CCappLine* CCappSheet::CutCellLine(int nType, int nID, int nCrossID, int nNewID,
 
 int CCappSheet::LinkCellLine(int nType, int nID, int nOtherID, int bUndo)
 {
-    CObList* pList = GetLineList(nType);
     POSITION posOther = nullptr;
     CCappLine* pLine = FindLine(nType, nID);
-    CCappLine* pOther = FindLine(nType, nOtherID) != nullptr ? FindInList(pList, nOtherID, &posOther)
-                                                             : nullptr;
+    CCappLine* pOther = FindLineAt(nType, nOtherID, &posOther);
     if (pLine == nullptr || pOther == nullptr || pLine == pOther
         || !IsCellLineType(pLine->m_nType) || pOther->m_nType != pLine->m_nType
         || pOther->m_nStartID != pLine->m_nEndID || pOther->m_nPos != pLine->m_nPos) {
         return 0;
     }
+    // Both must run the same way from the joint: a line stored end-first would overlap the other
+    // and the join would lose part of the ruling.
+    const int nCrossType = CrossType(pLine->m_nType);
+    int nStart = 0;
+    int nJoint = 0;
+    int nEnd = 0;
+    if (!GetLineSpace(nCrossType, pLine->m_nStartID, nStart)
+        || !GetLineSpace(nCrossType, pLine->m_nEndID, nJoint)
+        || !GetLineSpace(nCrossType, pOther->m_nEndID, nEnd)
+        || !((nStart < nJoint && nJoint < nEnd) || (nStart > nJoint && nJoint > nEnd))) {
+        return 0;
+    }
+    const int nOtherIndex = bUndo ? GetLineIndex(nType, nOtherID) : -1;
     const int nJoinID = pLine->m_nEndID;
     const int nOtherWidth = pOther->m_nWidth;
     const COLORREF crOther = pOther->m_crColor;
     pLine->m_nEndID = pOther->m_nEndID;
     RepointLine(pLine, nOtherID, nID, TRUE, 0, TRUE);
-    pList->RemoveAt(posOther);
+    GetLineList(nType)->RemoveAt(posOther);
     delete pOther;
     if (bUndo) {
-        m_DefUndo.LinkCellLine(nType, nID, nOtherID, nJoinID, nOtherWidth, crOther);
+        m_DefUndo.LinkCellLine(nType, nID, nOtherID, nJoinID, nOtherWidth, crOther, nOtherIndex);
     }
     return 1;
 }

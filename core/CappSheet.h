@@ -39,6 +39,7 @@ public:
 
     // Steps after loading.
     void SetAllCellSeat();
+    // Gives ids to cells without one, after raising the next cell id above every id kept.
     void SetCellID();
     void SetHideDataInfo();
 
@@ -62,7 +63,7 @@ public:
     // Line edits; each records itself for undo when bUndo is non-zero and it succeeded.
     // Creates a cell line (nID -1: a new id) between two crossing lines and keeps the list in
     // position order; null for an unknown type, a used id, a missing crossing line or a copy of
-    // an existing line.
+    // an existing line, whichever end that copy starts from.
     CCappLine* AddCellLineBySpace(UINT nType, int nID, int nPos, int nStartID, int nEndID,
                                   int bUndo);
     // Refuses frame lines, and cell lines that a cell or detail seat uses as an edge or that
@@ -73,8 +74,8 @@ public:
     // Cuts the line at a crossing line strictly inside it; the piece beyond takes nNewID (-1: a
     // new id) and the cells, seats and lines that lie on that side. Gives the new piece.
     CCappLine* CutCellLine(int nType, int nID, int nCrossID, int nNewID, int bUndo);
-    // Joins the line with the collinear line that starts where it ends; everything that used the
-    // other line uses this one after.
+    // Joins the line with the collinear line that starts where it ends and runs on the same way,
+    // so that the two do not overlap; everything that used the other line uses this one after.
     int LinkCellLine(int nType, int nID, int nOtherID, int bUndo);
 
     // Stores the frame and keeps the four frame lines in the cell-line lists.
@@ -145,11 +146,21 @@ public:
     CCardObj* m_pCardObj;
 
 private:
+    // Undo puts a line back at the place in its list it had before the edit.
+    friend class CCappDefUndo;
+
     void Load(CArchive& ar);
     void Store(CArchive& ar);
     void SerializeLists(CArchive& ar);
     CObList* GetLineList(int nType) const;
     CObList* GetCrossList(int nType) const;
+    // FindLine that also gives the line's place in its list.
+    CCappLine* FindLineAt(int nType, int nID, POSITION* pPos) const;
+    // The next line id not used in the list; -1 when none is left.
+    int NewLineID(const CObList* pList);
+    // Index of the line in its list, -1 when absent; PlaceLine moves it to an index.
+    int GetLineIndex(int nType, int nID) const;
+    void PlaceLine(int nType, int nID, int nIndex);
     void InsertLineSorted(CObList& list, CCappLine* pLine) const;
     void CollectCells(CObList& cells) const;
     // Whether a cell or detail seat uses the line as an edge.

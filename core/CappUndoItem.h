@@ -26,8 +26,8 @@ public:
     int m_nGroup;
     int m_nLineType;
     int m_nLineID;
-    // add: start id, end id, position; delete: the same, then the line's width and colour;
-    // move: old, new position; reach: old start, new start, old end, new end; cut: P, Q;
-    // link: P, Q, then the width and colour of the line it removed.
+    // add: start id, end id, position; delete: the same, then the line's width, colour and list
+    // index; move: old, new position, old list index; reach: old start, new start, old end, new
+    // end; cut: P, Q; link: P, Q, then the width, colour and list index of the line it removed.
     int m_nValue[kValueCount];
 };

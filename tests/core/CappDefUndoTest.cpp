@@ -10,6 +10,7 @@
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
+#include "tests/core/CardArchiveUtil.h"
 
 namespace {
 
@@ -109,12 +110,12 @@ TEST_F(CappSheetLineTest, FrameLinesAndCoordinates)
     std::swap(m_pH1->m_nStartID, m_pH1->m_nEndID);
     CPoint ptStart;
     CPoint ptEnd;
-    m_sheet.GetLineCoordinate(m_pH1, ptStart, ptEnd, 1);
+    ASSERT_TRUE(m_sheet.GetLineCoordinate(m_pH1, ptStart, ptEnd, 1));
     EXPECT_EQ(CPoint(198, 600), ptStart);
 
     CCappLine* pOut = m_sheet.AddCellLineBySpace(5, -1, 300, -1, -1, 0);
     ASSERT_NE(nullptr, pOut);
-    m_sheet.GetLineCoordinate(pOut, ptStart, ptEnd, 0);
+    ASSERT_TRUE(m_sheet.GetLineCoordinate(pOut, ptStart, ptEnd, 0));
     EXPECT_EQ(CPoint(0, 400), ptStart);
     EXPECT_EQ(CPoint(200, 400), ptEnd);
 
@@ -144,6 +145,7 @@ TEST_F(CappSheetLineTest, EditsRefuseWhatWouldBreakTheGrid)
     const Case cases[] = {
         {"add with a used id", m_sheet.AddCellLineBySpace(1, m_pH1->m_nID, 700, 0, 10000, 1) != nullptr},
         {"add a copy of a line", m_sheet.AddCellLineBySpace(1, -1, 500, 0, 10000, 1) != nullptr},
+        {"add a copy from its other end", m_sheet.AddCellLineBySpace(1, -1, 500, 10000, 0, 1) != nullptr},
         {"add to a missing crossing line", m_sheet.AddCellLineBySpace(1, -1, 700, 0, 4444, 1) != nullptr},
         {"add of a frame type", m_sheet.AddCellLineBySpace(3, -1, 700, 0, 10000, 1) != nullptr},
         {"delete a cell's edge", m_sheet.DelCellLine(1, m_pH1->m_nID, 1) != 0},
@@ -173,8 +175,11 @@ TEST_F(CappSheetLineTest, ThreeEditsOfOneTransactionUndoAndRedoTogether)
     CCappDefUndo& undo = m_sheet.m_DefUndo;
     EXPECT_EQ(0, undo.CanUndo());
     EXPECT_EQ(0, undo.CanRedo());
+    const std::string empty = Describe(m_sheet);
     undo.Undo();
     undo.Redo();
+    EXPECT_EQ(-1, undo.GetCurIndex());
+    EXPECT_EQ(empty, Describe(m_sheet));
 
     // One edit on its own, then a group of three.
     ASSERT_EQ(1, m_sheet.MoveCellLine(1, m_pH1->m_nID, 450, 1));
@@ -321,6 +326,136 @@ TEST_F(CappSheetLineTest, UndoGivesRemovedLinesTheirPenBack)
         EXPECT_EQ(nullptr, m_sheet.FindLine(c.nType, c.nID));
         undo.Undo();
         EXPECT_EQ(before, Describe(m_sheet));
+    }
+}
+
+TEST_F(CappSheetLineTest, LinkJoinsOnlyLinesThatMeetEndToStartWithoutOverlap)
+{
+    // Vertical lines at 400, 800 (m_pV1) and 1200; pairs of horizontal pieces at 1500 meet at 800.
+    const int nV400 = m_sheet.AddCellLineBySpace(2, -1, 400, 0, 10000, 0)->m_nID;
+    const int nV800 = m_pV1->m_nID;
+    const int nV1200 = m_sheet.AddCellLineBySpace(2, -1, 1200, 0, 10000, 0)->m_nID;
+    struct Case
+    {
+        const char* szName;
+        int nFirstStart;
+        int nSecondEnd;
+        bool bJoined;
+    };
+    const Case cases[] = {
+        {"both left to right", 0, nV1200, true},
+        {"both right to left", nV1200, nV400, true},
+        {"second runs back over the first", 0, nV400, false},
+        {"first runs back, second goes on", nV1200, 10000, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCappLine* pFirst = m_sheet.AddCellLineBySpace(1, -1, 1500, c.nFirstStart, nV800, 0);
+        CCappLine* pSecond = m_sheet.AddCellLineBySpace(1, -1, 1500, nV800, c.nSecondEnd, 0);
+        ASSERT_TRUE(pFirst && pSecond);
+        const int nFirst = pFirst->m_nID;
+        const int nSecond = pSecond->m_nID;
+        const std::string before = Describe(m_sheet);
+
+        EXPECT_EQ(c.bJoined ? 1 : 0, m_sheet.LinkCellLine(1, nFirst, nSecond, 1));
+        if (c.bJoined) {
+            EXPECT_EQ(c.nSecondEnd, pFirst->m_nEndID);
+            EXPECT_EQ(nullptr, m_sheet.FindLine(1, nSecond));
+            m_sheet.m_DefUndo.Undo();
+        }
+        EXPECT_EQ(before, Describe(m_sheet));
+        EXPECT_EQ(0, m_sheet.m_DefUndo.CanUndo());
+        m_sheet.m_DefUndo.DetachUndoList();
+        ASSERT_EQ(1, m_sheet.DelCellLine(1, nFirst, 0));
+        ASSERT_EQ(1, m_sheet.DelCellLine(1, nSecond, 0));
+    }
+}
+
+TEST_F(CappSheetLineTest, RefusedReplayLeavesTheUndoPosition)
+{
+    CCappDefUndo& undo = m_sheet.m_DefUndo;
+    CCappLine* pH2 = m_sheet.AddCellLineBySpace(1, -1, 1000, 0, 10000, 0);
+    ASSERT_NE(nullptr, pH2);
+    const int nH2 = pH2->m_nID;
+    struct Case
+    {
+        const char* szName;
+        // Records an edit and gives the line that a cell then takes as its top edge.
+        std::function<int()> fnEdit;
+        std::function<void()> fnReplay;
+        int nIndex;
+    };
+    const Case cases[] = {
+        {"undo of an add",
+         [&] {
+             CCappLine* p = m_sheet.AddCellLineBySpace(1, -1, 1500, 0, 10000, 1);
+             return p != nullptr ? p->m_nID : -1;
+         },
+         [&] { undo.Undo(); }, 0},
+        {"redo of a delete",
+         [&] { return m_sheet.DelCellLine(1, nH2, 1) == 1 && undo.UndoItem() ? nH2 : -1; },
+         [&] { undo.Redo(); }, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        const int nLine = c.fnEdit();
+        ASSERT_NE(-1, nLine);
+        CCappCell* pCell = AddCell(nLine, 0, m_pV1->m_nID, 10000);
+        const std::string before = Describe(m_sheet);
+
+        c.fnReplay();
+        EXPECT_EQ(c.nIndex, undo.GetCurIndex());
+        EXPECT_EQ(before, Describe(m_sheet));
+        EXPECT_EQ(1, undo.CanUndo() + undo.CanRedo());
+
+        m_sheet.m_HeadCellList.RemoveAt(m_sheet.m_HeadCellList.Find(pCell));
+        delete pCell;
+        undo.DetachUndoList();
+    }
+}
+
+TEST(CappSheetUndoPlace, UndoOfAnEditOfACutPieceSavesTheBytesOfBefore)
+{
+    struct Case
+    {
+        const char* szName;
+        // Unrecorded preparation, then the recorded edit, on the two pieces of a cut line.
+        std::function<bool(CCappSheet&, int nFirst, int nSecond)> fnPrepare;
+        std::function<bool(CCappSheet&, int nFirst, int nSecond)> fnEdit;
+    };
+    auto fnNone = [](CCappSheet&, int, int) { return true; };
+    const Case cases[] = {
+        {"delete the first piece", fnNone,
+         [](CCappSheet& s, int nFirst, int) { return s.DelCellLine(1, nFirst, 1) == 1; }},
+        {"move the first piece", fnNone,
+         [](CCappSheet& s, int nFirst, int) { return s.MoveCellLine(1, nFirst, 700, 1) == 1; }},
+        {"link away the piece stored before its partner",
+         // Away and back: the first piece now follows the second in the list.
+         [](CCappSheet& s, int nFirst, int) {
+             return s.MoveCellLine(1, nFirst, 700, 0) == 1 && s.MoveCellLine(1, nFirst, 500, 0) == 1;
+         },
+         [](CCappSheet& s, int nFirst, int nSecond) { return s.LinkCellLine(1, nFirst, nSecond, 1) == 1; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCappSheet sheet;
+        sheet.NewSheetDef(2100, 2970, 2, 100, 200, 100, 70, "A4");
+        CCappLine* pFirst = sheet.AddCellLineBySpace(1, -1, 500, 0, 10000, 0);
+        CCappLine* pV = sheet.AddCellLineBySpace(2, -1, 800, 0, 10000, 0);
+        ASSERT_TRUE(pFirst && pV);
+        const int nFirst = pFirst->m_nID;
+        CCappLine* pSecond = sheet.CutCellLine(1, nFirst, pV->m_nID, -1, 0);
+        ASSERT_NE(nullptr, pSecond);
+        const int nSecond = pSecond->m_nID;
+        ASSERT_TRUE(c.fnPrepare(sheet, nFirst, nSecond));
+        const Bytes before = StoreObject(sheet);
+
+        const std::string strBefore = Describe(sheet);
+        ASSERT_TRUE(c.fnEdit(sheet, nFirst, nSecond));
+        ASSERT_NE(strBefore, Describe(sheet));
+        sheet.m_DefUndo.Undo();
+        EXPECT_EQ(-1, sheet.m_DefUndo.GetCurIndex());
+        EXPECT_EQ(before, StoreObject(sheet));
     }
 }
 

@@ -34,10 +34,10 @@ size_t CountHeapBlocks()
 }
 
 // The archive or file exception's cause, or -1 when the load went through.
-int LoadCause(CCappSheet& sheet, const Bytes& bytes)
+int LoadCause(CObject& object, const Bytes& bytes)
 {
     try {
-        LoadObject(sheet, bytes);
+        LoadObject(object, bytes);
     } catch (CArchiveException* e) {
         int nCause = e->m_cause;
         e->Delete();
@@ -207,6 +207,31 @@ TEST(CappSheetDamage, MalformedArchivesFailWithAnException)
         cases.push_back({"nesting without end", w.Get()});
     }
 
+    // A detail area's fourth list holding an object of a class that is no card item; the rest
+    // of the sheet is whole: with an empty fourth list it loads.
+    auto fnAreaSheet = [&](const Bytes& fourthList) {
+        ByteWriter w = fnHead();
+        w.Count(1).NewClass("CCappMidData");
+        w.Str("2.1").Int(0).Str("M").Str("").Str("").Int(0).Int(0).Str("").Str("").Str("").Int(0);
+        w.Count(0).Count(0).Count(0).Append(fourthList);
+        for (int i = 0; i < 10; ++i) {
+            w.Count(0);
+        }
+        w.Int(1).Int(0).Count(0).Count(0);
+        return w.Get();
+    };
+    {
+        CCappSheet sheet;
+        ASSERT_EQ(-1, LoadCause(sheet, fnAreaSheet(ByteWriter().Count(0).Get())));
+        ASSERT_EQ(1, sheet.m_MidDataList.GetCount());
+    }
+    cases.push_back({"device context in the fourth list",
+                     fnAreaSheet(ByteWriter().Count(1).NewClass("CDC", 0xFFFF).Get())});
+    cases.push_back({"window in the fourth list", fnAreaSheet(ByteWriter().Count(1).NewClass("CWnd", 0xFFFF).Get())});
+    cases.push_back({"bare list in the fourth list",
+                     fnAreaSheet(ByteWriter().Count(1).NewClass("CObList").Count(1).NewClass("CCappMDSeatItem")
+                                     .Int(1).Int(2).Int(3).Int(4).Get())});
+
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
         CCappSheet sheet;
@@ -214,6 +239,18 @@ TEST(CappSheetDamage, MalformedArchivesFailWithAnException)
         EXPECT_NE(-1, LoadCause(sheet, c.bytes));
         EXPECT_TRUE(IsEmptySheet(sheet));
     }
+}
+
+TEST(CappSheetDamage, DetailAreaReadAloneRefusesAnElementTwice)
+{
+    // No sheet around the area: the list itself notices the second reference to its seat.
+    ByteWriter w;
+    w.Str("2.1").Int(0).Str("M").Str("").Str("").Int(0).Int(0).Str("").Str("").Str("").Int(0);
+    w.Count(2).NewClass("CCappMDSeatItem").Int(1).Int(2).Int(3).Int(4).Word(2);
+    w.Count(0).Count(0).Count(0);
+    CCappMidData mid;
+    EXPECT_EQ(CArchiveException::badIndex, LoadCause(mid, w.Get()));
+    EXPECT_EQ(1, mid.m_listSeatItem.GetCount());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/CappCell.h"
 #include "core/CappLine.h"
@@ -151,13 +152,14 @@ TEST(CappSheetTest, LoadingNumbersCellsWithoutIdInListOrderAndSeatsThem)
     };
     const auto* pLoadedMid1 = static_cast<CCappMidData*>(loaded.m_MidDataList.GetHead());
     const auto* pLoadedMid2 = static_cast<CCappMidData*>(loaded.m_MidDataList.GetTail());
+    // The stored next id 10 is below the kept id 40: numbering starts above it.
     const Case cases[] = {
-        {"head", &loaded.m_HeadCellList, 0, 10, CCappCell::seatHead},
-        {"page", &loaded.m_PageCellList, 0, 11, CCappCell::seatPage},
-        {"out", &loaded.m_OutCellList, 0, 12, CCappCell::seatOut},
-        {"mid1", &pLoadedMid1->m_listMidCell, 0, 13, CCappCell::seatMidData},
+        {"head", &loaded.m_HeadCellList, 0, 41, CCappCell::seatHead},
+        {"page", &loaded.m_PageCellList, 0, 42, CCappCell::seatPage},
+        {"out", &loaded.m_OutCellList, 0, 43, CCappCell::seatOut},
+        {"mid1", &pLoadedMid1->m_listMidCell, 0, 44, CCappCell::seatMidData},
         {"kept", &pLoadedMid1->m_listMidCell, 1, 40, CCappCell::seatMidData},
-        {"mid2", &pLoadedMid2->m_listMidCell, 0, 14, CCappCell::seatMidData},
+        {"mid2", &pLoadedMid2->m_listMidCell, 0, 45, CCappCell::seatMidData},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -168,7 +170,43 @@ TEST(CappSheetTest, LoadingNumbersCellsWithoutIdInListOrderAndSeatsThem)
         EXPECT_EQ(c.nID, pCell->m_nCellID);
         EXPECT_EQ(c.nSeat, pCell->m_nDataPos);
     }
-    EXPECT_EQ(15, loaded.m_nNextCellID);
+    EXPECT_EQ(46, loaded.m_nNextCellID);
+}
+
+TEST(CappSheetTest, LoadingRaisesAStaleNextCellIdAboveEveryKeptId)
+{
+    struct Case
+    {
+        const char* szName;
+        int nStoredNext;
+        std::vector<int> keptIDs;
+        int nNewID;
+        int nNext;
+    };
+    const Case cases[] = {
+        {"counter below a kept id", 3, {5, 2}, 6, 7},
+        {"negative counter", -7, {}, 1, 2},
+        {"zero counter", 0, {4}, 5, 6},
+        {"counter equal to a kept id", 4, {4}, 5, 6},
+        {"counter above every kept id", 9, {4}, 9, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCappSheet sheet;
+        for (int nID : c.keptIDs) {
+            auto* pCell = new CCappCell;
+            pCell->m_nCellID = nID;
+            sheet.m_PageCellList.AddTail(pCell);
+        }
+        sheet.m_HeadCellList.AddTail(new CCappCell);
+        sheet.m_nNextCellID = c.nStoredNext;
+
+        CCappSheet loaded;
+        LoadObject(loaded, StoreObject(sheet));
+        EXPECT_EQ(c.nNewID, static_cast<CCappCell*>(loaded.m_HeadCellList.GetHead())->m_nCellID);
+        EXPECT_EQ(c.nNext, loaded.m_nNextCellID);
+        EXPECT_EQ(c.nNext, loaded.GetNewCellID());
+    }
 }
 
 } // namespace

@@ -67,10 +67,10 @@ public:
         return *this;
     }
     ByteWriter& Count(WORD n) { return Word(n); }
-    // First object of a class: new-class tag, schema 0, the name.
-    ByteWriter& NewClass(const std::string& strName)
+    // First object of a class: new-class tag, schema, the name.
+    ByteWriter& NewClass(const std::string& strName, WORD wSchema = 0)
     {
-        Word(0xFFFF).Word(0).Word(static_cast<WORD>(strName.size()));
+        Word(0xFFFF).Word(wSchema).Word(static_cast<WORD>(strName.size()));
         m_bytes.insert(m_bytes.end(), strName.begin(), strName.end());
         return *this;
     }
