@@ -69,14 +69,9 @@ bool IsPrefixOp(int nOp)
     return nOp == opNeg || nOp == opCompl || nOp == opNot;
 }
 
-bool IsDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-
 int HexDigit(char ch)
 {
-    if (IsDigit(ch)) {
+    if (KvIsDigit(ch)) {
         return ch - '0';
     }
     if (ch >= 'a' && ch <= 'f') {
@@ -91,7 +86,7 @@ int HexDigit(char ch)
 bool IsValidVarChar(char ch)
 {
     BYTE b = static_cast<BYTE>(ch);
-    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || IsDigit(ch) || b >= 0x80 || b == '[' || b == ']';
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || KvIsDigit(ch) || b >= 0x80 || b == '[' || b == ']';
 }
 
 // Index of the last character of the number that starts at nStart.
@@ -468,7 +463,7 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
     for (int i = 0; i < nLength && !f.Failed(); ++i) {
         bool bOperand = false;
         const char ch = strText[i];
-        if (IsDigit(ch)) {
+        if (KvIsDigit(ch)) {
             int nEnd = NumberEnd(strText, i);
             f.Push(Dec(strText.Mid(i, nEnd - i + 1)));
             i = nEnd;

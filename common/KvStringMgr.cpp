@@ -19,11 +19,6 @@ void JoinElement(CString& strResult, const CString& strItem, const CString& strD
     }
 }
 
-bool IsDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-
 // Splits one prompt item at its first "=" into a trimmed name and value.
 void SplitPromptItem(const CString& strItem, CString& strName, CString& strValue)
 {
@@ -401,7 +396,7 @@ BOOL CKvStringMgr::IsNumberVal(const CString& strText)
                 return FALSE;
             }
             bPoint = TRUE;
-        } else if (!(IsDigit(ch) || (ch == '-' && i == 0))) {
+        } else if (!(KvIsDigit(ch) || (ch == '-' && i == 0))) {
             return FALSE;
         }
     }
