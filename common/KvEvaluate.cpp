@@ -460,8 +460,10 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
     f.ops.push_back(opMark);
     const int nLength = strText.GetLength();
     bool bPrevOperand = false; // the step before ended an operand: a "-" now subtracts
+    bool bPrevCallName = false; // the step before read a function's name, which opened its group
     for (int i = 0; i < nLength && !f.Failed(); ++i) {
         bool bOperand = false;
+        bool bCallName = false;
         const char ch = strText[i];
         if (KvIsDigit(ch)) {
             int nEnd = NumberEnd(strText, i);
@@ -477,8 +479,9 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
             ApplyNeg(f);
             bOperand = true;
         } else if (ch == '(') {
-            // A function name has opened its group already.
-            if (!IsFunctionOp(f.TopOp())) {
+            // Only the "(" right after a function's name belongs to the group the name opened;
+            // any later one, as in "sqrt((2+2)*4)" or "pow(2,(1+2)*2)", opens a group of its own.
+            if (!bPrevCallName) {
                 f.ops.push_back(opMark);
             }
         } else if (ch == ')') {
@@ -539,7 +542,9 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
                 break;
             }
         } else {
+            const size_t nOps = f.ops.size();
             i = ScanName(f, strText, i, bOperand);
+            bCallName = f.ops.size() > nOps && IsFunctionOp(f.TopOp());
         }
         if (f.Failed()) {
             break;
@@ -555,6 +560,7 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
             f.ops.push_back(nTop);
         }
         bPrevOperand = bOperand;
+        bPrevCallName = bCallName;
     }
 
     Result result;
