@@ -15,6 +15,9 @@ const double kE = 2.718281828459045;
 // User functions may call user functions; one that calls itself stops here instead of
 // overflowing the stack.
 const int kMaxCallDepth = 64;
+// Characters one evaluation may scan, user-function bodies included: functions that call each
+// other twice per level stay well inside the depth limit yet double the work at every level.
+const int kMaxSteps = 1 << 18;
 // Enough decimals to reach the 17th significant digit of the smallest normal double.
 const int kMaxFix = 340;
 
@@ -275,7 +278,8 @@ struct CKvEvaluate::Frame
 };
 
 CKvEvaluate::CKvEvaluate()
-    : m_nFix(-1), m_pOutVars(nullptr), m_dLastResult(0.0), m_nNumMode(numDec), m_nAngleMode(angleRad)
+    : m_nFix(-1), m_pOutVars(nullptr), m_dLastResult(0.0), m_nNumMode(numDec), m_nAngleMode(angleRad),
+      m_nStepsLeft(kMaxSteps)
 {
     Reset();
 }
@@ -287,6 +291,7 @@ CString CKvEvaluate::Calc(const CString& strExpress, const CKvValMap* pOutVars)
     if (pOutVars != nullptr) {
         m_pOutVars = pOutVars;
     }
+    m_nStepsLeft = kMaxSteps;
     return Evaluate(strExpress, 0, false).strText;
 }
 
@@ -362,6 +367,7 @@ CString CKvEvaluate::SetFunction(const CString& strName, const CString& strBody)
 
 double CKvEvaluate::UseFunction(const CString& strName, double dArg)
 {
+    m_nStepsLeft = kMaxSteps;
     Result result = CallFunction(strName, dArg, 1);
     return result.bFailed ? 0.0 : result.dValue;
 }
@@ -464,6 +470,10 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
     for (int i = 0; i < nLength && !f.Failed(); ++i) {
         bool bOperand = false;
         bool bCallName = false;
+        if (--m_nStepsLeft < 0) {
+            f.Fail("too long");
+            break;
+        }
         const char ch = strText[i];
         if (KvIsDigit(ch)) {
             int nEnd = NumberEnd(strText, i);

@@ -73,4 +73,5 @@ private:
     double m_dLastResult;
     NumMode m_nNumMode;
     AngleMode m_nAngleMode;
+    int m_nStepsLeft; // what the current evaluation may still scan
 };

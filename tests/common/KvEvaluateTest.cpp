@@ -610,3 +610,41 @@ TEST(KvEvaluateTest, RandomNestedExpressionsAgreeWithAnOrdinaryCalculator)
     EXPECT_GT(nCompared, nTotal / 2);
 }
 } // namespace
+
+namespace
+{
+TEST(KvEvaluateTest, FunctionsCallingEachOtherTwicePerLevelEndAtABoundedWork)
+{
+    // g0 adds 1; every further level calls the one below twice, so gN(1) is 2^(N+1) and needs
+    // 2^(N+1) - 1 calls, while the depth stays at N + 1.
+    CKvEvaluate eval;
+    ASSERT_EQ(CString("g0 := x+1"), eval.Calc("g0:=x+1"));
+    for (int n = 1; n <= 20; ++n) {
+        CString strDefine;
+        strDefine.Format("g%d:=g%d(x)+g%d(x)", n, n - 1, n - 1);
+        ASSERT_EQ(0, eval.Calc(strDefine).Find("g")) << strDefine.GetString();
+    }
+    struct WorkCase
+    {
+        const char* szName;
+        const char* szExpr;
+        const char* szResult;
+    };
+    const WorkCase cases[] = {
+        {"ten levels are computed", "g10(1)", "2048"},
+        {"eighteen levels end", "g18(1)", "Syntax Error: too long"},
+        {"twenty levels end", "g20(1)", "Syntax Error: too long"},
+        {"the next evaluation has its own bound", "g10(1)+1", "2049"},
+        {"a statement before shares the bound", "g18(1);5", "Syntax Error: too long"},
+    };
+    for (const WorkCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szResult), eval.Calc(c.szExpr));
+    }
+    EXPECT_EQ(CString("Syntax Error: too long"), eval.GetErrorInfo());
+    // The argument variable is taken away again after the failed calls.
+    EXPECT_EQ(CString("\0", 1), eval.Calc("x"));
+    EXPECT_EQ(0.0, eval.UseFunction("g20", 1.0));
+    EXPECT_EQ(2048.0, eval.UseFunction("g10", 1.0));
+}
+} // namespace
