@@ -525,7 +525,7 @@ private:
             return Closed(std::pow(dBase, Sum()));
         }
         size_t nStart = m_nPos;
-        while (m_nPos < m_str.size() && (std::isdigit(static_cast<unsigned char>(m_str[m_nPos])) || m_str[m_nPos] == '.')) {
+        while (m_nPos < m_str.size() && std::strchr("0123456789.", m_str[m_nPos]) != nullptr) {
             ++m_nPos;
         }
         return m_nPos > nStart ? std::stod(m_str.substr(nStart, m_nPos - nStart)) : std::nan("");
