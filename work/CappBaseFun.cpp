@@ -1,9 +1,11 @@
 #include "work/CappBaseFun.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <string>
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -232,6 +234,54 @@ BOOL SplitParamItem(const CString& strItem, CString& strName, CString& strValue)
 BOOL IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// A real for SQL text: "%f" as the system writes it, unless that loses the value ("1.5e-7" would
+// become "0.000000"); then the shortest general form that reads back as the same value.
+CString RealText(double dValue)
+{
+    CString str;
+    str.Format("%f", dValue);
+    for (int nDigits = 15; nDigits <= 17 && atof(str) != dValue; ++nDigits) {
+        str.Format("%.*g", nDigits, dValue);
+    }
+    return str;
+}
+
+// The decimal text of a run of digits plus a step, leading zeros dropped. Runs too long for a
+// 64-bit integer are counted on as text.
+CString CountOn(const CString& strDigits, int nStep)
+{
+    int nFirst = 0;
+    while (nFirst + 1 < strDigits.GetLength() && strDigits[nFirst] == '0') {
+        ++nFirst;
+    }
+    CString strNext;
+    if (strDigits.GetLength() - nFirst <= 18) {
+        strNext.Format("%lld", _atoi64(strDigits.Mid(nFirst)) + nStep);
+        return strNext;
+    }
+    // At least 10^18, far above any step: the result stays positive and as long, or one longer.
+    std::string digits(strDigits.GetString() + nFirst);
+    const bool bDown = nStep < 0;
+    unsigned long long uStep = static_cast<unsigned long long>(nStep);
+    if (bDown) {
+        uStep = 0ULL - uStep;
+    }
+    int nCarry = 0;
+    for (size_t i = digits.size(); i-- > 0 && (uStep != 0 || nCarry != 0);) {
+        int nDigit = digits[i] - '0';
+        int nDelta = static_cast<int>(uStep % 10) + nCarry;
+        uStep /= 10;
+        nDigit += bDown ? -nDelta : nDelta;
+        nCarry = nDigit < 0 || nDigit > 9 ? 1 : 0;
+        digits[i] = static_cast<char>('0' + (nDigit + 10) % 10);
+    }
+    if (nCarry != 0) {
+        digits.insert(digits.begin(), '1');
+    }
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+    return digits.c_str();
 }
 
 BOOL IsLeapYear(int nYear)
@@ -518,7 +568,7 @@ CString CCappBaseFun::FormatedFieldValue(CString strValue, int nType)
         str.Format("%d", atoi(strValue));
         break;
     case 3:
-        str.Format("%f", atof(strValue));
+        str = RealText(atof(strValue));
         break;
     default:
         break;
@@ -542,11 +592,7 @@ CString CCappBaseFun::TranToDBData(CString strValue, int nType)
         }
         break;
     case 3:
-        if (strValue.IsEmpty()) {
-            str = "0";
-        } else {
-            str.Format("%f", atof(strValue));
-        }
+        str = strValue.IsEmpty() ? CString("0") : RealText(atof(strValue));
         break;
     default:
         str = strValue;
@@ -718,10 +764,7 @@ CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
     if (strDigits.IsEmpty()) {
         return strNext;
     }
-    // Wider than int: a long run of digits must not overflow.
-    strNext.Format("%s%lld%s", static_cast<LPCSTR>(strPrefix), _atoi64(strDigits) + nStep,
-                   static_cast<LPCSTR>(strSuffix));
-    return strNext;
+    return strPrefix + CountOn(strDigits, nStep) + strSuffix;
 }
 
 int CCappBaseFun::FindStringInArray(CStringArray& array, CString strText)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -260,6 +261,54 @@ TEST(CappBaseFunTest, NextIndexOfANumbering)
     for (const IndexCase& c : cases) {
         SCOPED_TRACE(c.szName);
         EXPECT_EQ(CString(c.szNext), CCappBaseFun::GetNextIndex(c.szIndex, c.nStep));
+    }
+}
+
+TEST(CappBaseFunTest, NextIndexCountsOnDigitRunsOfAnyLength)
+{
+    struct LongCase
+    {
+        const char* szName;
+        const char* szIndex;
+        int nStep;
+        const char* szNext;
+    };
+    const LongCase cases[] = {
+        {"twenty nines carry into a new digit", "X99999999999999999999", 1, "X100000000000000000000"},
+        {"past the 64-bit range", "X9223372036854775807", 1, "X9223372036854775808"},
+        {"borrow shortens the run", "A1000000000000000000000B", -1, "A999999999999999999999B"},
+        {"largest step", "X99999999999999999999", INT_MAX, "X100000000002147483646"},
+        {"smallest step", "X100000000000000000000", INT_MIN, "X99999999997852516352"},
+        {"leading zeros are not kept", "X00000000000000000000000005", 1, "X6"},
+        {"eighteen digits", "X999999999999999999", 1, "X1000000000000000000"},
+        {"zeros only", "X0000000000000000000000", -1, "X-1"},
+    };
+    for (const LongCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szNext), CCappBaseFun::GetNextIndex(c.szIndex, c.nStep));
+    }
+}
+
+TEST(CappBaseFunTest, RealValuesKeepTheirValueInSqlText)
+{
+    struct RealCase
+    {
+        const char* szName;
+        const char* szValue;
+        const char* szText; // of both FormatedFieldValue and TranToDBData
+    };
+    const RealCase cases[] = {
+        {"small real", "1.5e-7", "1.5e-07"},
+        {"small negative real", "-3.25e-10", "-3.25e-10"},
+        {"more than six decimals", "1.2345678", "1.2345678"},
+        {"ordinary real keeps the plain form", "0.1", "0.100000"},
+        {"large real keeps the plain form", "123456789.125", "123456789.125000"},
+        {"integer", "42", "42.000000"},
+    };
+    for (const RealCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szText), CCappBaseFun::FormatedFieldValue(c.szValue, 3));
+        EXPECT_EQ(CString(c.szText), CCappBaseFun::TranToDBData(c.szValue, 3));
     }
 }
 
