@@ -13,6 +13,7 @@
 #include "common/KvStringMgr.h"
 #include "platform/win/TreeCtrl.h"
 #include "work/CappFieldItem.h"
+#include "work/CappNumText.h"
 #include "work/res/resource.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -685,11 +686,10 @@ void CCappBaseFun::PickVars(CString strText, CStringArray& names)
 
 BOOL CCappBaseFun::IsNumber(CString s)
 {
-    CString strBack;
-    strBack.Format("%d", atoi(s));
-    if (strBack == s) {
+    if (CKvStringMgr::IsInteger(s)) {
         return TRUE;
     }
+    // Runs of digits too large for an int pass too.
     if (s.IsEmpty() || s[0] == '0') {
         return FALSE;
     }
@@ -703,34 +703,7 @@ BOOL CCappBaseFun::IsNumber(CString s)
 
 BOOL CCappBaseFun::IsFloat(CString s)
 {
-    int nLength = s.GetLength();
-    if (nLength == 0) {
-        return FALSE;
-    }
-    CString strBack;
-    strBack.Format("%f", atof(s));
-    if (strBack == s) {
-        return TRUE;
-    }
-    if (s[0] == '0') {
-        if (nLength < 3) {
-            return FALSE;
-        }
-        if (s[1] != '.' && !IsDigit(s[2])) {
-            return FALSE;
-        }
-    }
-    int nPoints = 0;
-    for (int i = 0; i < nLength; ++i) {
-        if (s[i] == '.') {
-            if (i == 0 || i == nLength - 1 || ++nPoints > 1) {
-                return FALSE;
-            }
-        } else if (!IsDigit(s[i])) {
-            return FALSE;
-        }
-    }
-    return TRUE;
+    return CappIsRealText(s, FALSE);
 }
 
 CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
@@ -917,19 +890,6 @@ bool CCappBaseFun::GetParam(CStringArray& params, CString strName, CString& strV
 bool CCappBaseFun::GetParam(CString strParams, CString strName, CString& strValue, CString strDelimiter)
 {
     CStringArray params;
-    if (strDelimiter.IsEmpty()) {
-        params.Add(strParams);
-    } else {
-        int nStart = 0;
-        for (;;) {
-            int nFound = strParams.Find(strDelimiter, nStart);
-            if (nFound < 0) {
-                params.Add(strParams.Mid(nStart));
-                break;
-            }
-            params.Add(strParams.Mid(nStart, nFound - nStart));
-            nStart = nFound + strDelimiter.GetLength();
-        }
-    }
+    CKvStringMgr::StringToArray(strParams, params, strDelimiter);
     return GetParam(params, strName, strValue);
 }

@@ -432,6 +432,11 @@ TEST(CappBaseFunTest, ParametersAreFoundByName)
     EXPECT_TRUE(CCappBaseFun::GetParam("a=1;c=3", "C", strValue, ";"));
     EXPECT_EQ(CString("3"), strValue);
     EXPECT_FALSE(CCappBaseFun::GetParam("a=1;c=3", "d", strValue, ";"));
+    // Without a delimiter the whole text is one item; a trailing delimiter adds nothing.
+    EXPECT_TRUE(CCappBaseFun::GetParam("a=1;c=3", "a", strValue, ""));
+    EXPECT_EQ(CString("1;c=3"), strValue);
+    EXPECT_TRUE(CCappBaseFun::GetParam("a=1;c=3;", "c", strValue, ";"));
+    EXPECT_EQ(CString("3"), strValue);
     EXPECT_FALSE(CCappBaseFun::GetParam("VornWorkTestsNoSuchParam", strValue));
 }
 
