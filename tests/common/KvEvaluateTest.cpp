@@ -252,7 +252,7 @@ const EvalStep evalSteps[] = {
 };
 // clang-format on
 
-TEST(KvEvaluateTest, StepsOnOneObject)
+TEST(KvEvaluateTest, ModesVariablesAndFunctionsCarryOverBetweenCalls)
 {
     CKvEvaluate eval;
     for (const EvalStep& s : evalSteps) {
@@ -320,7 +320,7 @@ TEST(KvEvaluateTest, OutsideMapStaysInUseAndIsNeverWritten)
     EXPECT_EQ(CString("\0", 1), eval.Calc("[W]"));
 }
 
-TEST(KvEvaluateTest, CardVariablesAndChecks)
+TEST(KvEvaluateTest, CardVariablesWithGbkNamesAreComputedAndChecked)
 {
     CKvEvaluate eval;
     eval.AddValMap("[L]", 12);
@@ -349,7 +349,7 @@ TEST(KvEvaluateTest, VarListShowsVariablesMapAndFunctions)
     EXPECT_EQ(CString("[pi] = 3.1\n[e] = 2.7\n[a] = 2.0\n[w] = 0.5\n[g] = x+1\n"), eval.VarList());
 }
 
-TEST(KvEvaluateTest, FunctionsCalledDirectly)
+TEST(KvEvaluateTest, SetFunctionAndUseFunctionWorkWithoutAnExpression)
 {
     CKvEvaluate eval;
     // The body arrives as the text after ":=", with the ")" that the evaluation appends.

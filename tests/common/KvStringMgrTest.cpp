@@ -221,7 +221,7 @@ const StrCase strCases[] = {
 };
 // clang-format on
 
-TEST(KvStringMgrTest, Cases)
+TEST(KvStringMgrTest, EachOperationGivesItsTabledListAndResult)
 {
     for (const StrCase& c : strCases) {
         SCOPED_TRACE(c.szName);
@@ -348,7 +348,7 @@ TEST(KvStringMgrTest, Cases)
     }
 }
 
-TEST(KvStringMgrTest, PromptRoundTrip)
+TEST(KvStringMgrTest, SetPromptValueIsReadBackByGetPrompt)
 {
     CString strPrompt = "a = 1;b = 2;c = 3";
     ASSERT_TRUE(CKvStringMgr::SetPormpt(strPrompt, "b", "9"));

@@ -79,7 +79,7 @@ TEST(CappBaseFunTest, WorkDirComesFromTheRegistryWithoutTrailingBackslash)
     EXPECT_EQ(CString("untouched"), strDir);
 }
 
-TEST(CappBaseFunTest, FileNamesAndTableNames)
+TEST(CappBaseFunTest, FileAndTableNamesAreBuiltFromTheirParts)
 {
     EXPECT_EQ(CString("b.txt"), CCappBaseFun::GetFileName("C:\\a\\b.txt"));
     EXPECT_EQ(CString("b.txt"), CCappBaseFun::GetFileName("b.txt"));
@@ -118,7 +118,7 @@ TEST(CappBaseFunTest, GuidTextHasTheSystemsLayout)
     EXPECT_NE(strGuid, CCappBaseFun::GenerateGUIDString());
 }
 
-TEST(CappBaseFunTest, SqlNamesAndValues)
+TEST(CappBaseFunTest, SqlNamesAreCheckedAndValuesQuoted)
 {
     struct NameCase
     {
@@ -227,7 +227,7 @@ TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
     }
 }
 
-TEST(CappBaseFunTest, NextIndexOfANumbering)
+TEST(CappBaseFunTest, NextIndexCountsOnIntegersNumeralsAndDigitRuns)
 {
     struct IndexCase
     {
@@ -257,33 +257,17 @@ TEST(CappBaseFunTest, NextIndexOfANumbering)
         {"no digits", "ABC", 1, ""},
         {"empty", "", 1, ""},
         {"beyond int", "N99999999999", 1, "N100000000000"},
-    };
-    for (const IndexCase& c : cases) {
-        SCOPED_TRACE(c.szName);
-        EXPECT_EQ(CString(c.szNext), CCappBaseFun::GetNextIndex(c.szIndex, c.nStep));
-    }
-}
-
-TEST(CappBaseFunTest, NextIndexCountsOnDigitRunsOfAnyLength)
-{
-    struct LongCase
-    {
-        const char* szName;
-        const char* szIndex;
-        int nStep;
-        const char* szNext;
-    };
-    const LongCase cases[] = {
+        // Runs longer than a 64-bit integer are counted on as text.
         {"twenty nines carry into a new digit", "X99999999999999999999", 1, "X100000000000000000000"},
         {"past the 64-bit range", "X9223372036854775807", 1, "X9223372036854775808"},
         {"borrow shortens the run", "A1000000000000000000000B", -1, "A999999999999999999999B"},
-        {"largest step", "X99999999999999999999", INT_MAX, "X100000000002147483646"},
-        {"smallest step", "X100000000000000000000", INT_MIN, "X99999999997852516352"},
-        {"leading zeros are not kept", "X00000000000000000000000005", 1, "X6"},
+        {"largest step on a long run", "X99999999999999999999", INT_MAX, "X100000000002147483646"},
+        {"smallest step on a long run", "X100000000000000000000", INT_MIN, "X99999999997852516352"},
+        {"leading zeros of a long run are not kept", "X00000000000000000000000005", 1, "X6"},
         {"eighteen digits", "X999999999999999999", 1, "X1000000000000000000"},
-        {"zeros only", "X0000000000000000000000", -1, "X-1"},
+        {"long run of zeros", "X0000000000000000000000", -1, "X-1"},
     };
-    for (const LongCase& c : cases) {
+    for (const IndexCase& c : cases) {
         SCOPED_TRACE(c.szName);
         EXPECT_EQ(CString(c.szNext), CCappBaseFun::GetNextIndex(c.szIndex, c.nStep));
     }
@@ -312,7 +296,7 @@ TEST(CappBaseFunTest, RealValuesKeepTheirValueInSqlText)
     }
 }
 
-TEST(CappBaseFunTest, TimeTexts)
+TEST(CappBaseFunTest, TimesAreWrittenWithoutLeadingZerosAndReadBack)
 {
     CTime time(2024, 3, 5, 7, 8, 9);
     EXPECT_EQ(CString("2024-3-5 7:8"), CCappBaseFun::FormatTime(time));
@@ -356,7 +340,7 @@ TEST(CappBaseFunTest, FieldRecordsAreFoundAndDeleted)
     EXPECT_TRUE(fields.IsEmpty());
 }
 
-TEST(CappBaseFunTest, NumberAndDateTests)
+TEST(CappBaseFunTest, NumberAndDateTextsAreRecognised)
 {
     struct NumCase
     {
