@@ -232,11 +232,6 @@ BOOL SplitParamItem(const CString& strItem, CString& strName, CString& strValue)
     return TRUE;
 }
 
-BOOL IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // A real for SQL text: "%f" as the system writes it, unless that loses the value ("1.5e-7" would
 // become "0.000000"); then the shortest general form that reads back as the same value.
 CString RealText(double dValue)
@@ -320,7 +315,7 @@ BOOL SplitExpandedLine(const CString& strLine, int& nDepth, CString& strText)
     nDepth = 0;
     for (int i = 0; i < nComma; ++i) {
         char ch = strLine[i];
-        if (ch < '0' || ch > '9') {
+        if (!CappIsDigit(ch)) {
             return FALSE;
         }
         nDepth = nDepth * 10 + (ch - '0');
@@ -545,7 +540,7 @@ BOOL CCappBaseFun::CheckDBTabAndFieldName(CString strName, CString& strMessage)
             return FALSE;
         }
     }
-    if (IsDigit(strName[0])) {
+    if (CappIsDigit(strName[0])) {
         strMessage.Format("%s 的第一字符不能为数字", static_cast<LPCSTR>(strName));
         return FALSE;
     }
@@ -694,7 +689,7 @@ BOOL CCappBaseFun::IsNumber(CString s)
         return FALSE;
     }
     for (int i = 0; i < s.GetLength(); ++i) {
-        if (!IsDigit(s[i])) {
+        if (!CappIsDigit(s[i])) {
             return FALSE;
         }
     }
@@ -725,7 +720,7 @@ CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
     CString strSuffix;
     for (LPCSTR p = strIndex; *p != '\0';) {
         int nLength = CString::CharLength(p);
-        if (nLength == 1 && IsDigit(*p)) {
+        if (nLength == 1 && CappIsDigit(*p)) {
             strDigits += *p;
         } else if (strDigits.IsEmpty()) {
             strPrefix += CString(p, nLength);

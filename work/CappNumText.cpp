@@ -2,14 +2,6 @@
 
 #include <cstdlib>
 
-namespace
-{
-bool IsDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-} // namespace
-
 BOOL CappIsRealText(const CString& strText, BOOL bFixedPrefix)
 {
     const int nLength = strText.GetLength();
@@ -25,7 +17,7 @@ BOOL CappIsRealText(const CString& strText, BOOL bFixedPrefix)
         if (nLength < 3) {
             return FALSE;
         }
-        if (strText[1] != '.' && !IsDigit(strText[2])) {
+        if (strText[1] != '.' && !CappIsDigit(strText[2])) {
             return FALSE;
         }
     }
@@ -36,7 +28,7 @@ BOOL CappIsRealText(const CString& strText, BOOL bFixedPrefix)
             if (i == 0 || i == nLength - 1 || ++nPoints > 1) {
                 return FALSE;
             }
-        } else if (!IsDigit(ch)) {
+        } else if (!CappIsDigit(ch)) {
             return FALSE;
         }
     }
