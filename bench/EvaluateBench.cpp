@@ -1,6 +1,7 @@
 // Evaluations per second of typical cell formulas: on one evaluator, and on a new one each time as
 // the card filling view computes an entry.
 #include <cstdio>
+#include <initializer_list>
 
 #include "bench/BenchClock.h"
 #include "common/KvEvaluate.h"
@@ -51,6 +52,24 @@ int main()
     CKvEvaluate evalFunc;
     evalFunc.Calc("f:=x*2+1");
     Measure("user function call \"f(3)+f(4)\"", nCount / 4, [&] { evalFunc.Computer("f(3)+f(4)", strResult); });
+
+    // Each level calls the one below twice: the work doubles per level until the evaluation's
+    // bound ends it.
+    CKvEvaluate evalTwice;
+    evalTwice.Calc("g0:=x+1");
+    for (int n = 1; n <= 30; ++n) {
+        CString strDefine;
+        strDefine.Format("g%d:=g%d(x)+g%d(x)", n, n - 1, n - 1);
+        evalTwice.Calc(strDefine);
+    }
+    for (int nLevel : {10, 14, 18, 30}) {
+        CString strExpr;
+        strExpr.Format("g%d(1)", nLevel);
+        CString strWhat;
+        strWhat.Format("twice-per-level user functions \"%s\"", strExpr.GetString());
+        Measure(strWhat, 4, [&] { strResult = evalTwice.Calc(strExpr); });
+        std::printf("    gives %s\n", strResult.GetString());
+    }
     std::printf("last result: %s\n", strResult.GetString());
     return 0;
 }

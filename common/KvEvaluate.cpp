@@ -15,6 +15,9 @@ const double kE = 2.718281828459045;
 // User functions may call user functions; one that calls itself stops here instead of
 // overflowing the stack.
 const int kMaxCallDepth = 64;
+// Characters one evaluation may scan, user-function bodies included: functions that call each
+// other twice per level stay well inside the depth limit yet double the work at every level.
+const int kMaxSteps = 1 << 18;
 // Enough decimals to reach the 17th significant digit of the smallest normal double.
 const int kMaxFix = 340;
 
@@ -69,14 +72,9 @@ bool IsPrefixOp(int nOp)
     return nOp == opNeg || nOp == opCompl || nOp == opNot;
 }
 
-bool IsDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-
 int HexDigit(char ch)
 {
-    if (IsDigit(ch)) {
+    if (KvIsDigit(ch)) {
         return ch - '0';
     }
     if (ch >= 'a' && ch <= 'f') {
@@ -91,7 +89,7 @@ int HexDigit(char ch)
 bool IsValidVarChar(char ch)
 {
     BYTE b = static_cast<BYTE>(ch);
-    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || IsDigit(ch) || b >= 0x80 || b == '[' || b == ']';
+    return (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || KvIsDigit(ch) || b >= 0x80 || b == '[' || b == ']';
 }
 
 // Index of the last character of the number that starts at nStart.
@@ -280,7 +278,8 @@ struct CKvEvaluate::Frame
 };
 
 CKvEvaluate::CKvEvaluate()
-    : m_nFix(-1), m_pOutVars(nullptr), m_dLastResult(0.0), m_nNumMode(numDec), m_nAngleMode(angleRad)
+    : m_nFix(-1), m_pOutVars(nullptr), m_dLastResult(0.0), m_nNumMode(numDec), m_nAngleMode(angleRad),
+      m_nStepsLeft(kMaxSteps)
 {
     Reset();
 }
@@ -292,6 +291,7 @@ CString CKvEvaluate::Calc(const CString& strExpress, const CKvValMap* pOutVars)
     if (pOutVars != nullptr) {
         m_pOutVars = pOutVars;
     }
+    m_nStepsLeft = kMaxSteps;
     return Evaluate(strExpress, 0, false).strText;
 }
 
@@ -367,6 +367,7 @@ CString CKvEvaluate::SetFunction(const CString& strName, const CString& strBody)
 
 double CKvEvaluate::UseFunction(const CString& strName, double dArg)
 {
+    m_nStepsLeft = kMaxSteps;
     Result result = CallFunction(strName, dArg, 1);
     return result.bFailed ? 0.0 : result.dValue;
 }
@@ -465,10 +466,16 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
     f.ops.push_back(opMark);
     const int nLength = strText.GetLength();
     bool bPrevOperand = false; // the step before ended an operand: a "-" now subtracts
+    bool bPrevCallName = false; // the step before read a function's name, which opened its group
     for (int i = 0; i < nLength && !f.Failed(); ++i) {
         bool bOperand = false;
+        bool bCallName = false;
+        if (--m_nStepsLeft < 0) {
+            f.Fail("too long");
+            break;
+        }
         const char ch = strText[i];
-        if (IsDigit(ch)) {
+        if (KvIsDigit(ch)) {
             int nEnd = NumberEnd(strText, i);
             f.Push(Dec(strText.Mid(i, nEnd - i + 1)));
             i = nEnd;
@@ -482,8 +489,9 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
             ApplyNeg(f);
             bOperand = true;
         } else if (ch == '(') {
-            // A function name has opened its group already.
-            if (!IsFunctionOp(f.TopOp())) {
+            // Only the "(" right after a function's name belongs to the group the name opened;
+            // any later one, as in "sqrt((2+2)*4)" or "pow(2,(1+2)*2)", opens a group of its own.
+            if (!bPrevCallName) {
                 f.ops.push_back(opMark);
             }
         } else if (ch == ')') {
@@ -544,7 +552,9 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
                 break;
             }
         } else {
+            const size_t nOps = f.ops.size();
             i = ScanName(f, strText, i, bOperand);
+            bCallName = f.ops.size() > nOps && IsFunctionOp(f.TopOp());
         }
         if (f.Failed()) {
             break;
@@ -560,6 +570,7 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
             f.ops.push_back(nTop);
         }
         bPrevOperand = bOperand;
+        bPrevCallName = bCallName;
     }
 
     Result result;

@@ -8,7 +8,8 @@
 
 // One object keeps its variables, user functions, modes and fixed decimals from one evaluation to
 // the next; each evaluation starts on empty stacks. Results and errors are texts: every error is
-// "Syntax Error: " and a detail, and GetErrorInfo keeps the last one.
+// "Syntax Error: " and a detail, and GetErrorInfo keeps the last one. An evaluation that would
+// scan too many characters, user-function bodies included, ends with "Syntax Error: too long".
 class KVCOMM_API CKvEvaluate
 {
 public:
@@ -73,4 +74,5 @@ private:
     double m_dLastResult;
     NumMode m_nNumMode;
     AngleMode m_nAngleMode;
+    int m_nStepsLeft; // what the current evaluation may still scan
 };

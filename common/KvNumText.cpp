@@ -5,11 +5,6 @@
 
 namespace
 {
-bool IsDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-
 bool IsSpace(char ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
@@ -30,12 +25,12 @@ double KvReadDecimal(LPCSTR psz)
         ++p;
     }
     int nDigits = 0;
-    for (; IsDigit(*p); ++p) {
+    for (; KvIsDigit(*p); ++p) {
         ++nDigits;
     }
     if (*p == '.') {
         ++p;
-        for (; IsDigit(*p); ++p) {
+        for (; KvIsDigit(*p); ++p) {
             ++nDigits;
         }
     }
@@ -48,8 +43,8 @@ double KvReadDecimal(LPCSTR psz)
         if (*q == '+' || *q == '-') {
             ++q;
         }
-        if (IsDigit(*q)) {
-            while (IsDigit(*q)) {
+        if (KvIsDigit(*q)) {
+            while (KvIsDigit(*q)) {
                 ++q;
             }
             p = q;

@@ -1,4 +1,5 @@
-// Decimal number reading shared by the string helpers and the evaluator; internal to KvCommLib.
+// Decimal number reading and digit test shared by the string helpers and the evaluator; internal
+// to KvCommLib.
 #pragma once
 
 #include "platform/base/FxExport.h"
@@ -7,3 +8,9 @@
 // as atof does); 0 when the text starts with no number. Hexadecimal, "inf" and "nan" are not
 // numbers here, whatever the C runtime's own reading would make of them.
 double KvReadDecimal(LPCSTR psz);
+
+// isdigit is undefined for the negative chars that GBK bytes give.
+inline bool KvIsDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}

@@ -7,6 +7,10 @@
 
 namespace
 {
+// SetElement pads a list with empty elements up to an index past its end; no list of the
+// system comes near this many delimiter bytes.
+const long long kMaxPadBytes = 1 << 24;
+
 // The joining rule of every rebuilt list: an element becomes the whole result while the result
 // is still empty, so empty elements before the first non-empty one vanish.
 void JoinElement(CString& strResult, const CString& strItem, const CString& strDelimiter)
@@ -17,11 +21,6 @@ void JoinElement(CString& strResult, const CString& strItem, const CString& strD
         strResult += strDelimiter;
         strResult += strItem;
     }
-}
-
-bool IsDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
 }
 
 // Splits one prompt item at its first "=" into a trimmed name and value.
@@ -217,17 +216,22 @@ void CKvStringMgr::SetElement(CString& strList, int nIndex, const CString& strIt
         strList = strPrefix.IsEmpty() ? strTail : strPrefix + strDelimiter + strTail;
         return;
     }
-    // Past the end: pad with empty elements so that the item lands exactly at the index.
+    // Past the end: pad with empty elements so that the item lands exactly at the index. An
+    // index so far out that the padding alone would be huge is refused, list unchanged.
+    const int nCount = GetElementCount(strList, strDelimiter);
+    const long long nPadBytes = static_cast<long long>(nIndex - nCount) * strDelimiter.GetLength();
+    if (nPadBytes > kMaxPadBytes) {
+        return;
+    }
     CStringArray arrItem;
     StringToArray(strList, arrItem, strDelimiter);
-    arrItem.SetAtGrow(nIndex, strItem);
     strList.Empty();
     for (INT_PTR i = 0; i < arrItem.GetSize(); ++i) {
-        if (i > 0) {
-            strList += strDelimiter;
-        }
         strList += arrItem[i];
+        strList += strDelimiter;
     }
+    strList += Repeat(strDelimiter, nIndex - nCount);
+    strList += strItem;
 }
 
 void CKvStringMgr::Insert(CString& strText, const CString& strPiece, int nPos)
@@ -401,7 +405,7 @@ BOOL CKvStringMgr::IsNumberVal(const CString& strText)
                 return FALSE;
             }
             bPoint = TRUE;
-        } else if (!(IsDigit(ch) || (ch == '-' && i == 0))) {
+        } else if (!(KvIsDigit(ch) || (ch == '-' && i == 0))) {
             return FALSE;
         }
     }

@@ -1,9 +1,11 @@
 #include "work/CappBaseFun.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
+#include <string>
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -11,6 +13,7 @@
 #include "common/KvStringMgr.h"
 #include "platform/win/TreeCtrl.h"
 #include "work/CappFieldItem.h"
+#include "work/CappNumText.h"
 #include "work/res/resource.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -229,9 +232,52 @@ BOOL SplitParamItem(const CString& strItem, CString& strName, CString& strValue)
     return TRUE;
 }
 
-BOOL IsDigit(char c)
+// A real for SQL text: "%f" as the system writes it, unless that loses the value ("1.5e-7" would
+// become "0.000000"); then the shortest general form that reads back as the same value.
+CString RealText(double dValue)
 {
-    return c >= '0' && c <= '9';
+    CString str;
+    str.Format("%f", dValue);
+    for (int nDigits = 15; nDigits <= 17 && atof(str) != dValue; ++nDigits) {
+        str.Format("%.*g", nDigits, dValue);
+    }
+    return str;
+}
+
+// The decimal text of a run of digits plus a step, leading zeros dropped. Runs too long for a
+// 64-bit integer are counted on as text.
+CString CountOn(const CString& strDigits, int nStep)
+{
+    int nFirst = 0;
+    while (nFirst + 1 < strDigits.GetLength() && strDigits[nFirst] == '0') {
+        ++nFirst;
+    }
+    CString strNext;
+    if (strDigits.GetLength() - nFirst <= 18) {
+        strNext.Format("%lld", _atoi64(strDigits.Mid(nFirst)) + nStep);
+        return strNext;
+    }
+    // At least 10^18, far above any step: the result stays positive and as long, or one longer.
+    std::string digits(strDigits.GetString() + nFirst);
+    const bool bDown = nStep < 0;
+    unsigned long long uStep = static_cast<unsigned long long>(nStep);
+    if (bDown) {
+        uStep = 0ULL - uStep;
+    }
+    int nCarry = 0;
+    for (size_t i = digits.size(); i-- > 0 && (uStep != 0 || nCarry != 0);) {
+        int nDigit = digits[i] - '0';
+        int nDelta = static_cast<int>(uStep % 10) + nCarry;
+        uStep /= 10;
+        nDigit += bDown ? -nDelta : nDelta;
+        nCarry = nDigit < 0 || nDigit > 9 ? 1 : 0;
+        digits[i] = static_cast<char>('0' + (nDigit + 10) % 10);
+    }
+    if (nCarry != 0) {
+        digits.insert(digits.begin(), '1');
+    }
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+    return digits.c_str();
 }
 
 BOOL IsLeapYear(int nYear)
@@ -269,7 +315,7 @@ BOOL SplitExpandedLine(const CString& strLine, int& nDepth, CString& strText)
     nDepth = 0;
     for (int i = 0; i < nComma; ++i) {
         char ch = strLine[i];
-        if (ch < '0' || ch > '9') {
+        if (!CappIsDigit(ch)) {
             return FALSE;
         }
         nDepth = nDepth * 10 + (ch - '0');
@@ -494,7 +540,7 @@ BOOL CCappBaseFun::CheckDBTabAndFieldName(CString strName, CString& strMessage)
             return FALSE;
         }
     }
-    if (IsDigit(strName[0])) {
+    if (CappIsDigit(strName[0])) {
         strMessage.Format("%s 的第一字符不能为数字", static_cast<LPCSTR>(strName));
         return FALSE;
     }
@@ -518,7 +564,7 @@ CString CCappBaseFun::FormatedFieldValue(CString strValue, int nType)
         str.Format("%d", atoi(strValue));
         break;
     case 3:
-        str.Format("%f", atof(strValue));
+        str = RealText(atof(strValue));
         break;
     default:
         break;
@@ -542,11 +588,7 @@ CString CCappBaseFun::TranToDBData(CString strValue, int nType)
         }
         break;
     case 3:
-        if (strValue.IsEmpty()) {
-            str = "0";
-        } else {
-            str.Format("%f", atof(strValue));
-        }
+        str = strValue.IsEmpty() ? CString("0") : RealText(atof(strValue));
         break;
     default:
         str = strValue;
@@ -639,16 +681,15 @@ void CCappBaseFun::PickVars(CString strText, CStringArray& names)
 
 BOOL CCappBaseFun::IsNumber(CString s)
 {
-    CString strBack;
-    strBack.Format("%d", atoi(s));
-    if (strBack == s) {
+    if (CKvStringMgr::IsInteger(s)) {
         return TRUE;
     }
+    // Runs of digits too large for an int pass too.
     if (s.IsEmpty() || s[0] == '0') {
         return FALSE;
     }
     for (int i = 0; i < s.GetLength(); ++i) {
-        if (!IsDigit(s[i])) {
+        if (!CappIsDigit(s[i])) {
             return FALSE;
         }
     }
@@ -657,34 +698,7 @@ BOOL CCappBaseFun::IsNumber(CString s)
 
 BOOL CCappBaseFun::IsFloat(CString s)
 {
-    int nLength = s.GetLength();
-    if (nLength == 0) {
-        return FALSE;
-    }
-    CString strBack;
-    strBack.Format("%f", atof(s));
-    if (strBack == s) {
-        return TRUE;
-    }
-    if (s[0] == '0') {
-        if (nLength < 3) {
-            return FALSE;
-        }
-        if (s[1] != '.' && !IsDigit(s[2])) {
-            return FALSE;
-        }
-    }
-    int nPoints = 0;
-    for (int i = 0; i < nLength; ++i) {
-        if (s[i] == '.') {
-            if (i == 0 || i == nLength - 1 || ++nPoints > 1) {
-                return FALSE;
-            }
-        } else if (!IsDigit(s[i])) {
-            return FALSE;
-        }
-    }
-    return TRUE;
+    return CappIsRealText(s, FALSE);
 }
 
 CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
@@ -706,7 +720,7 @@ CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
     CString strSuffix;
     for (LPCSTR p = strIndex; *p != '\0';) {
         int nLength = CString::CharLength(p);
-        if (nLength == 1 && IsDigit(*p)) {
+        if (nLength == 1 && CappIsDigit(*p)) {
             strDigits += *p;
         } else if (strDigits.IsEmpty()) {
             strPrefix += CString(p, nLength);
@@ -718,10 +732,7 @@ CString CCappBaseFun::GetNextIndex(CString strIndex, int nStep)
     if (strDigits.IsEmpty()) {
         return strNext;
     }
-    // Wider than int: a long run of digits must not overflow.
-    strNext.Format("%s%lld%s", static_cast<LPCSTR>(strPrefix), _atoi64(strDigits) + nStep,
-                   static_cast<LPCSTR>(strSuffix));
-    return strNext;
+    return strPrefix + CountOn(strDigits, nStep) + strSuffix;
 }
 
 int CCappBaseFun::FindStringInArray(CStringArray& array, CString strText)
@@ -874,19 +885,6 @@ bool CCappBaseFun::GetParam(CStringArray& params, CString strName, CString& strV
 bool CCappBaseFun::GetParam(CString strParams, CString strName, CString& strValue, CString strDelimiter)
 {
     CStringArray params;
-    if (strDelimiter.IsEmpty()) {
-        params.Add(strParams);
-    } else {
-        int nStart = 0;
-        for (;;) {
-            int nFound = strParams.Find(strDelimiter, nStart);
-            if (nFound < 0) {
-                params.Add(strParams.Mid(nStart));
-                break;
-            }
-            params.Add(strParams.Mid(nStart, nFound - nStart));
-            nStart = nFound + strDelimiter.GetLength();
-        }
-    }
+    CKvStringMgr::StringToArray(strParams, params, strDelimiter);
     return GetParam(params, strName, strValue);
 }

@@ -42,6 +42,8 @@ public:
     static CString FormatFieldType(int nType);
     static BOOL CheckDBTabAndFieldName(CString strName, CString& strMessage);
     static CString FormatToDBStr(CString strText);
+    // A real is written "%f", or in the shortest general form that keeps its value where "%f"
+    // would not ("1.5e-07").
     static CString FormatedFieldValue(CString strValue, int nType);
     static CString TranToDBData(CString strValue, int nType);
     // Over a list of CCappFieldItem records.
@@ -59,7 +61,8 @@ public:
     static BOOL IsNumber(CString s);
     static BOOL IsFloat(CString s);
     // Integers count on by step; "一".."九" go to the next numeral; otherwise the digits in the
-    // text count on between what precedes and follows them ("第3页" -> "第4页"); "" without digits.
+    // text count on, however many, between what precedes and follows them ("第3页" -> "第4页");
+    // "" without digits.
     static CString GetNextIndex(CString strIndex, int nStep);
     static int FindStringInArray(CStringArray& array, CString strText);
     // "%d-%d-%d %d:%d" without leading zeros.

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "work/CappNumText.h"
+
 int CCompData::GetCharType_Seg(char c)
 {
     auto b = static_cast<unsigned char>(c);
@@ -89,33 +91,5 @@ int CCompData::CompStr(CString a, CString b)
 
 BOOL CCompData::IsNumber(CString strText)
 {
-    int nLength = strText.GetLength();
-    if (nLength == 0) {
-        return FALSE;
-    }
-    CString strBack;
-    strBack.Format("%f", atof(strText));
-    if (strBack.Left(nLength) == strText) {
-        return TRUE;
-    }
-    if (strText[0] == '0') {
-        if (nLength < 3) {
-            return FALSE;
-        }
-        if (strText[1] != '.' && !(strText[2] >= '0' && strText[2] <= '9')) {
-            return FALSE;
-        }
-    }
-    int nPoints = 0;
-    for (int i = 0; i < nLength; ++i) {
-        char c = strText[i];
-        if (c == '.') {
-            if (i == 0 || i == nLength - 1 || ++nPoints > 1) {
-                return FALSE;
-            }
-        } else if (c < '0' || c > '9') {
-            return FALSE;
-        }
-    }
-    return TRUE;
+    return CappIsRealText(strText, TRUE);
 }

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
 #include "common/KvEvaluate.h"
 
 namespace
@@ -246,7 +252,7 @@ const EvalStep evalSteps[] = {
 };
 // clang-format on
 
-TEST(KvEvaluateTest, StepsOnOneObject)
+TEST(KvEvaluateTest, ModesVariablesAndFunctionsCarryOverBetweenCalls)
 {
     CKvEvaluate eval;
     for (const EvalStep& s : evalSteps) {
@@ -314,7 +320,7 @@ TEST(KvEvaluateTest, OutsideMapStaysInUseAndIsNeverWritten)
     EXPECT_EQ(CString("\0", 1), eval.Calc("[W]"));
 }
 
-TEST(KvEvaluateTest, CardVariablesAndChecks)
+TEST(KvEvaluateTest, CardVariablesWithGbkNamesAreComputedAndChecked)
 {
     CKvEvaluate eval;
     eval.AddValMap("[L]", 12);
@@ -343,7 +349,7 @@ TEST(KvEvaluateTest, VarListShowsVariablesMapAndFunctions)
     EXPECT_EQ(CString("[pi] = 3.1\n[e] = 2.7\n[a] = 2.0\n[w] = 0.5\n[g] = x+1\n"), eval.VarList());
 }
 
-TEST(KvEvaluateTest, FunctionsCalledDirectly)
+TEST(KvEvaluateTest, SetFunctionAndUseFunctionWorkWithoutAnExpression)
 {
     CKvEvaluate eval;
     // The body arrives as the text after ":=", with the ")" that the evaluation appends.
@@ -373,5 +379,272 @@ TEST(KvEvaluateTest, RandomTextAlwaysGivesAResult)
         CString strResult = eval.Calc(strExpress);
         ASSERT_GT(strResult.GetLength(), 0) << strExpress.GetString();
     }
+}
+} // namespace
+
+namespace
+{
+// The value of a result text, or NaN when the text is no number.
+double ValueOf(const CString& strText)
+{
+    char* pEnd = nullptr;
+    double dValue = std::strtod(strText, &pEnd);
+    return strText.IsEmpty() || *pEnd != '\0' ? std::nan("") : dValue;
+}
+
+bool CloseTo(double dExpected, double dActual, double dScale)
+{
+    return std::fabs(dExpected - dActual) <= 1e-9 * std::max({1.0, std::fabs(dExpected), dScale});
+}
+
+TEST(KvEvaluateTest, ParenthesisedArgumentsGiveOrdinaryArithmetic)
+{
+    struct ArgCase
+    {
+        const char* szName;
+        const char* szExpr;
+        double dExpected;
+    };
+    // clang-format off
+    const ArgCase cases[] = {
+        { "group opens a one-value argument",   "sqrt((2+2)*4)",            std::sqrt((2.0 + 2.0) * 4.0) },
+        { "group opens the first of two",       "pow((1+2),3)",             std::pow(1.0 + 2.0, 3.0) },
+        { "group opens the second of two",      "pow(2,(1+2)*2)",           std::pow(2.0, (1.0 + 2.0) * 2.0) },
+        { "group opens both",                   "pow((2),(1+1)*2)",         std::pow(2.0, (1.0 + 1.0) * 2.0) },
+        { "user function argument",             "f((2+1)*2)",               ((2.0 + 1.0) * 2.0) * ((2.0 + 1.0) * 2.0) },
+        { "groups nested in the argument",      "sqrt(((16)))",             std::sqrt(16.0) },
+        { "two groups in the argument",         "sqr((1+1)*(1+2))",         std::pow((1.0 + 1.0) * (1.0 + 2.0), 2.0) },
+        { "argument group then subtraction",    "abs((1-4)*2)-1",           std::fabs((1.0 - 4.0) * 2.0) - 1.0 },
+        { "call inside a sum",                  "1+sqrt((3+1)*(2+2))*2",    1.0 + std::sqrt((3.0 + 1.0) * (2.0 + 2.0)) * 2.0 },
+        { "calls nested with groups",           "pow(pow((1+1),2),(1+1))",  std::pow(std::pow(1.0 + 1.0, 2.0), 1.0 + 1.0) },
+        { "negated call of a group",            "-sqrt((2+2)*4)+1",         -std::sqrt((2.0 + 2.0) * 4.0) + 1.0 },
+        { "user function of a built-in call",   "f(sqrt((2+2)*4))",         16.0 },
+        { "built-in of a user function",        "sqrt(f((1+1)*2))",         4.0 },
+        { "group after a unary minus",          "int(-(7+2)/2)",            std::trunc(-(7.0 + 2.0) / 2.0) },
+        { "fraction of a group",                "fract((1+2)/2)",           0.5 },
+    };
+    // clang-format on
+    CKvEvaluate eval;
+    ASSERT_EQ(CString("f := x*x"), eval.Calc("f:=x*x"));
+    for (const ArgCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        SCOPED_TRACE(c.szExpr);
+        EXPECT_DOUBLE_EQ(c.dExpected, ValueOf(eval.Calc(c.szExpr)));
+        EXPECT_TRUE(eval.CheckExpress(c.szExpr));
+    }
+}
+
+// An ordinary calculator, independent of the evaluator: "+" "-" below "*" "/", a unary minus
+// binding to its operand, groups, and the functions the generator below writes.
+class RefCalc
+{
+public:
+    RefCalc(const std::string& str) : m_str(str) {}
+    double Value()
+    {
+        double d = Sum();
+        return m_nPos == m_str.size() ? d : std::nan("");
+    }
+    double Largest() const { return m_dLargest; }
+
+private:
+    double Note(double d)
+    {
+        m_dLargest = std::max(m_dLargest, std::fabs(d));
+        return d;
+    }
+    bool Take(char ch)
+    {
+        if (m_nPos < m_str.size() && m_str[m_nPos] == ch) {
+            ++m_nPos;
+            return true;
+        }
+        return false;
+    }
+    bool TakeName(const char* szName)
+    {
+        size_t nLength = std::strlen(szName);
+        if (m_str.compare(m_nPos, nLength, szName) == 0 && m_str[m_nPos + nLength] == '(') {
+            m_nPos += nLength + 1;
+            return true;
+        }
+        return false;
+    }
+    double Sum()
+    {
+        double d = Product();
+        for (;;) {
+            if (Take('+')) {
+                d = Note(d + Product());
+            } else if (Take('-')) {
+                d = Note(d - Product());
+            } else {
+                return d;
+            }
+        }
+    }
+    double Product()
+    {
+        double d = Unary();
+        for (;;) {
+            if (Take('*')) {
+                d = Note(d * Unary());
+            } else if (Take('/')) {
+                d = Note(d / Unary());
+            } else {
+                return d;
+            }
+        }
+    }
+    double Unary() { return Take('-') ? -Unary() : Primary(); }
+    double Closed(double d) { return Take(')') ? Note(d) : std::nan(""); }
+    double Primary()
+    {
+        if (Take('(')) {
+            return Closed(Sum());
+        }
+        if (TakeName("sqrt")) {
+            return Closed(std::sqrt(Sum()));
+        }
+        if (TakeName("abs")) {
+            return Closed(std::fabs(Sum()));
+        }
+        if (TakeName("sqr")) {
+            double d = Sum();
+            return Closed(d * d);
+        }
+        if (TakeName("f")) {
+            double d = Sum();
+            return Closed(d * d - 1.0);
+        }
+        if (TakeName("pow")) {
+            double dBase = Sum();
+            if (!Take(',')) {
+                return std::nan("");
+            }
+            return Closed(std::pow(dBase, Sum()));
+        }
+        size_t nStart = m_nPos;
+        while (m_nPos < m_str.size() && std::strchr("0123456789.", m_str[m_nPos]) != nullptr) {
+            ++m_nPos;
+        }
+        return m_nPos > nStart ? std::stod(m_str.substr(nStart, m_nPos - nStart)) : std::nan("");
+    }
+
+    std::string m_str;
+    size_t m_nPos = 0;
+    double m_dLargest = 0.0;
+};
+
+// Nested expressions over "+", "-", "*", "/", unary minus, groups and function calls, with
+// groups often opening an argument.
+class ExprGen
+{
+public:
+    explicit ExprGen(unsigned int nSeed) : m_nSeed(nSeed) {}
+    std::string Expr(int nDepth)
+    {
+        if (nDepth == 0) {
+            return Number();
+        }
+        switch (Next(9)) {
+        case 0:
+            return Number();
+        case 1:
+            return "(" + Expr(nDepth - 1) + ")";
+        case 2:
+            return "-" + Expr(nDepth - 1);
+        case 3:
+        case 4: {
+            static const char* const ops[] = {"+", "-", "*", "/"};
+            return Expr(nDepth - 1) + ops[Next(4)] + Expr(nDepth - 1);
+        }
+        case 5: {
+            static const char* const names[] = {"sqrt(abs(", "abs(", "sqr(", "f("};
+            unsigned int n = Next(4);
+            return std::string(names[n]) + Arg(nDepth - 1) + (n == 0 ? "))" : ")");
+        }
+        case 6:
+            return "pow(" + Arg(nDepth - 1) + "," + Arg(nDepth > 2 ? 1 : 0) + ")";
+        default:
+            return "(" + Expr(nDepth - 1) + ")" + (Next(2) == 0 ? "*" : "-") + Expr(nDepth - 1);
+        }
+    }
+
+private:
+    unsigned int Next(unsigned int nRange)
+    {
+        m_nSeed = m_nSeed * 1103515245u + 12345u;
+        return (m_nSeed >> 16) % nRange;
+    }
+    std::string Number() { return std::to_string(1 + Next(9)) + (Next(4) == 0 ? ".5" : ""); }
+    // Half of all arguments open with a group.
+    std::string Arg(int nDepth)
+    {
+        return Next(2) == 0 ? "(" + Expr(nDepth) + ")" + (Next(2) == 0 ? "*2" : "+1") : Expr(nDepth);
+    }
+
+    unsigned int m_nSeed;
+};
+
+TEST(KvEvaluateTest, RandomNestedExpressionsAgreeWithAnOrdinaryCalculator)
+{
+    ExprGen gen(20240611u);
+    CKvEvaluate eval;
+    ASSERT_EQ(CString("f := x*x-1"), eval.Calc("f:=x*x-1"));
+    int nCompared = 0;
+    const int nTotal = 3000;
+    for (int n = 0; n < nTotal; ++n) {
+        std::string strExpr = gen.Expr(1 + n % 5);
+        RefCalc ref(strExpr);
+        double dExpected = ref.Value();
+        // Values a calculator shows in exponent form or not at all are not compared.
+        if (!std::isfinite(dExpected) || ref.Largest() > 1e12) {
+            continue;
+        }
+        ++nCompared;
+        CString strActual = eval.Calc(strExpr.c_str());
+        ASSERT_TRUE(CloseTo(dExpected, ValueOf(strActual), ref.Largest()))
+            << strExpr << " gives " << strActual.GetString() << ", a calculator " << dExpected;
+    }
+    EXPECT_GT(nCompared, nTotal / 2);
+}
+} // namespace
+
+namespace
+{
+TEST(KvEvaluateTest, FunctionsCallingEachOtherTwicePerLevelEndAtABoundedWork)
+{
+    // g0 adds 1; every further level calls the one below twice, so gN(1) is 2^(N+1) and needs
+    // 2^(N+1) - 1 calls, while the depth stays at N + 1.
+    CKvEvaluate eval;
+    ASSERT_EQ(CString("g0 := x+1"), eval.Calc("g0:=x+1"));
+    for (int n = 1; n <= 20; ++n) {
+        CString strDefine;
+        strDefine.Format("g%d:=g%d(x)+g%d(x)", n, n - 1, n - 1);
+        ASSERT_EQ(0, eval.Calc(strDefine).Find("g")) << strDefine.GetString();
+    }
+    struct WorkCase
+    {
+        const char* szName;
+        const char* szExpr;
+        const char* szResult;
+    };
+    const WorkCase cases[] = {
+        {"ten levels are computed", "g10(1)", "2048"},
+        {"eighteen levels end", "g18(1)", "Syntax Error: too long"},
+        {"twenty levels end", "g20(1)", "Syntax Error: too long"},
+        {"the next evaluation has its own bound", "g10(1)+1", "2049"},
+        {"a statement before shares the bound", "g18(1);5", "Syntax Error: too long"},
+    };
+    for (const WorkCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szResult), eval.Calc(c.szExpr));
+    }
+    EXPECT_EQ(CString("Syntax Error: too long"), eval.GetErrorInfo());
+    // The argument variable is taken away again after the failed calls.
+    EXPECT_EQ(CString("\0", 1), eval.Calc("x"));
+    EXPECT_EQ(0.0, eval.UseFunction("g20", 1.0));
+    EXPECT_EQ(2048.0, eval.UseFunction("g10", 1.0));
 }
 } // namespace

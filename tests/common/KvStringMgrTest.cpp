@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 
 #include "common/KvStringMgr.h"
@@ -127,6 +128,9 @@ const StrCase strCases[] = {
     { "set past end pads",             Op::Set, "a,b", "x", "", 3, 0, "a,b,,x", nullptr, kAny },
     { "set at count appends",          Op::Set, "a,b,", "x", "", 2, 0, "a,b,x", nullptr, kAny },
     { "set in empty list",             Op::Set, "", "x", "", 1, 0, ",x", nullptr, kAny },
+    { "set past end, long delimiter",  Op::Set, "a", "x", "", 3, 0, "a<><><>x", nullptr, kAny, "<>" },
+    { "set at the largest index refused", Op::Set, "a,b", "x", "", INT_MAX, 0, "a,b", nullptr, kAny },
+    { "set in empty list at the largest index refused", Op::Set, "", "x", "", INT_MAX, 0, "", nullptr, kAny },
 
     // Text edits.
     { "insert past end ignored",       Op::Insert, "abc", "xy", "", 5, 0, "abc", nullptr, kAny },
@@ -217,7 +221,7 @@ const StrCase strCases[] = {
 };
 // clang-format on
 
-TEST(KvStringMgrTest, Cases)
+TEST(KvStringMgrTest, EachOperationGivesItsTabledListAndResult)
 {
     for (const StrCase& c : strCases) {
         SCOPED_TRACE(c.szName);
@@ -344,13 +348,24 @@ TEST(KvStringMgrTest, Cases)
     }
 }
 
-TEST(KvStringMgrTest, PromptRoundTrip)
+TEST(KvStringMgrTest, SetPromptValueIsReadBackByGetPrompt)
 {
     CString strPrompt = "a = 1;b = 2;c = 3";
     ASSERT_TRUE(CKvStringMgr::SetPormpt(strPrompt, "b", "9"));
     EXPECT_EQ(CString("9"), CKvStringMgr::GetPormpt(strPrompt, "b", "x"));
     EXPECT_EQ(CString("3"), CKvStringMgr::GetPormpt(strPrompt, "c", "x"));
     EXPECT_EQ(CString("x"), CKvStringMgr::GetPormpt(strPrompt, "d", "x"));
+}
+
+TEST(KvStringMgrTest, SetElementFarPastTheEndPadsWithEmptyElements)
+{
+    CString strList = "a,b";
+    CKvStringMgr::SetElement(strList, 10000, "x", ",");
+    EXPECT_EQ(10001, CKvStringMgr::GetElementCount(strList, ","));
+    CString strItem;
+    ASSERT_TRUE(CKvStringMgr::GetElementItemByIndex(strList, 10000, strItem, ","));
+    EXPECT_EQ(CString("x"), strItem);
+    EXPECT_EQ(CString("a,b,,"), strList.Left(5));
 }
 
 TEST(KvStringMgrTest, AddedEmptyItemStillCountsOneElement)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -78,7 +79,7 @@ TEST(CappBaseFunTest, WorkDirComesFromTheRegistryWithoutTrailingBackslash)
     EXPECT_EQ(CString("untouched"), strDir);
 }
 
-TEST(CappBaseFunTest, FileNamesAndTableNames)
+TEST(CappBaseFunTest, FileAndTableNamesAreBuiltFromTheirParts)
 {
     EXPECT_EQ(CString("b.txt"), CCappBaseFun::GetFileName("C:\\a\\b.txt"));
     EXPECT_EQ(CString("b.txt"), CCappBaseFun::GetFileName("b.txt"));
@@ -117,7 +118,7 @@ TEST(CappBaseFunTest, GuidTextHasTheSystemsLayout)
     EXPECT_NE(strGuid, CCappBaseFun::GenerateGUIDString());
 }
 
-TEST(CappBaseFunTest, SqlNamesAndValues)
+TEST(CappBaseFunTest, SqlNamesAreCheckedAndValuesQuoted)
 {
     struct NameCase
     {
@@ -226,7 +227,7 @@ TEST(CappBaseFunTest, VariablesAreReplacedAndPicked)
     }
 }
 
-TEST(CappBaseFunTest, NextIndexOfANumbering)
+TEST(CappBaseFunTest, NextIndexCountsOnIntegersNumeralsAndDigitRuns)
 {
     struct IndexCase
     {
@@ -256,6 +257,15 @@ TEST(CappBaseFunTest, NextIndexOfANumbering)
         {"no digits", "ABC", 1, ""},
         {"empty", "", 1, ""},
         {"beyond int", "N99999999999", 1, "N100000000000"},
+        // Runs longer than a 64-bit integer are counted on as text.
+        {"twenty nines carry into a new digit", "X99999999999999999999", 1, "X100000000000000000000"},
+        {"past the 64-bit range", "X9223372036854775807", 1, "X9223372036854775808"},
+        {"borrow shortens the run", "A1000000000000000000000B", -1, "A999999999999999999999B"},
+        {"largest step on a long run", "X99999999999999999999", INT_MAX, "X100000000002147483646"},
+        {"smallest step on a long run", "X100000000000000000000", INT_MIN, "X99999999997852516352"},
+        {"leading zeros of a long run are not kept", "X00000000000000000000000005", 1, "X6"},
+        {"eighteen digits", "X999999999999999999", 1, "X1000000000000000000"},
+        {"long run of zeros", "X0000000000000000000000", -1, "X-1"},
     };
     for (const IndexCase& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -263,7 +273,30 @@ TEST(CappBaseFunTest, NextIndexOfANumbering)
     }
 }
 
-TEST(CappBaseFunTest, TimeTexts)
+TEST(CappBaseFunTest, RealValuesKeepTheirValueInSqlText)
+{
+    struct RealCase
+    {
+        const char* szName;
+        const char* szValue;
+        const char* szText; // of both FormatedFieldValue and TranToDBData
+    };
+    const RealCase cases[] = {
+        {"small real", "1.5e-7", "1.5e-07"},
+        {"small negative real", "-3.25e-10", "-3.25e-10"},
+        {"more than six decimals", "1.2345678", "1.2345678"},
+        {"ordinary real keeps the plain form", "0.1", "0.100000"},
+        {"large real keeps the plain form", "123456789.125", "123456789.125000"},
+        {"integer", "42", "42.000000"},
+    };
+    for (const RealCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szText), CCappBaseFun::FormatedFieldValue(c.szValue, 3));
+        EXPECT_EQ(CString(c.szText), CCappBaseFun::TranToDBData(c.szValue, 3));
+    }
+}
+
+TEST(CappBaseFunTest, TimesAreWrittenWithoutLeadingZerosAndReadBack)
 {
     CTime time(2024, 3, 5, 7, 8, 9);
     EXPECT_EQ(CString("2024-3-5 7:8"), CCappBaseFun::FormatTime(time));
@@ -307,7 +340,7 @@ TEST(CappBaseFunTest, FieldRecordsAreFoundAndDeleted)
     EXPECT_TRUE(fields.IsEmpty());
 }
 
-TEST(CappBaseFunTest, NumberAndDateTests)
+TEST(CappBaseFunTest, NumberAndDateTextsAreRecognised)
 {
     struct NumCase
     {
@@ -383,6 +416,11 @@ TEST(CappBaseFunTest, ParametersAreFoundByName)
     EXPECT_TRUE(CCappBaseFun::GetParam("a=1;c=3", "C", strValue, ";"));
     EXPECT_EQ(CString("3"), strValue);
     EXPECT_FALSE(CCappBaseFun::GetParam("a=1;c=3", "d", strValue, ";"));
+    // Without a delimiter the whole text is one item; a trailing delimiter adds nothing.
+    EXPECT_TRUE(CCappBaseFun::GetParam("a=1;c=3", "a", strValue, ""));
+    EXPECT_EQ(CString("1;c=3"), strValue);
+    EXPECT_TRUE(CCappBaseFun::GetParam("a=1;c=3;", "c", strValue, ";"));
+    EXPECT_EQ(CString("3"), strValue);
     EXPECT_FALSE(CCappBaseFun::GetParam("VornWorkTestsNoSuchParam", strValue));
 }
 
