@@ -24,18 +24,13 @@ int CComboBox::SetCurSel(int nSelect)
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    int nLength = GetLBTextLen(nIndex);
+    int nLength = static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
     if (nLength == CB_ERR) {
         rString.Empty();
         return;
     }
     SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(rString.GetBuffer(nLength + 1)));
     rString.ReleaseBuffer();
-}
-
-int CComboBox::GetLBTextLen(int nIndex) const
-{
-    return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(nIndex)));
 }
 
 int CComboBox::AddString(LPCSTR lpszString)
@@ -87,22 +82,7 @@ DWORD_PTR CComboBox::GetItemData(int nIndex) const
     return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
 }
 
-void CComboBox::ShowDropDown(BOOL bShowIt)
-{
-    SendMessage(CB_SHOWDROPDOWN, static_cast<WPARAM>(bShowIt));
-}
-
-BOOL CComboBox::GetDroppedState() const
-{
-    return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE));
-}
-
 BOOL CComboBox::LimitText(int nMaxChars)
 {
     return static_cast<BOOL>(SendMessage(CB_LIMITTEXT, static_cast<WPARAM>(nMaxChars)));
-}
-
-BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar)
-{
-    return static_cast<BOOL>(SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar)));
 }

@@ -15,7 +15,6 @@ public:
     int SetCurSel(int nSelect);
     // Empties rString when the index is out of range.
     void GetLBText(int nIndex, CString& rString) const;
-    int GetLBTextLen(int nIndex) const;
     int AddString(LPCSTR lpszString);
     int InsertString(int nIndex, LPCSTR lpszString);
     int DeleteString(UINT nIndex);
@@ -25,8 +24,5 @@ public:
     int SelectString(int nStartAfter, LPCSTR lpszString);
     int SetItemData(int nIndex, DWORD_PTR dwItemData);
     DWORD_PTR GetItemData(int nIndex) const;
-    void ShowDropDown(BOOL bShowIt = TRUE);
-    BOOL GetDroppedState() const;
     BOOL LimitText(int nMaxChars);
-    BOOL SetEditSel(int nStartChar, int nEndChar);
 };

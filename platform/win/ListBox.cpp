@@ -32,31 +32,15 @@ int CListBox::SetSel(int nIndex, BOOL bSelect)
     return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(bSelect), nIndex));
 }
 
-int CListBox::GetSelCount() const
-{
-    return static_cast<int>(SendMessage(LB_GETSELCOUNT));
-}
-
-int CListBox::GetSelItems(int nMaxItems, LPINT rgIndex) const
-{
-    return static_cast<int>(
-        SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(nMaxItems), reinterpret_cast<LPARAM>(rgIndex)));
-}
-
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    int nLength = GetTextLen(nIndex);
+    int nLength = static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex)));
     if (nLength == LB_ERR) {
         rString.Empty();
         return;
     }
     SendMessage(LB_GETTEXT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(rString.GetBuffer(nLength + 1)));
     rString.ReleaseBuffer();
-}
-
-int CListBox::GetTextLen(int nIndex) const
-{
-    return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(nIndex)));
 }
 
 int CListBox::AddString(LPCSTR lpszItem)
@@ -106,20 +90,4 @@ int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData)
 DWORD_PTR CListBox::GetItemData(int nIndex) const
 {
     return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(nIndex)));
-}
-
-int CListBox::GetTopIndex() const
-{
-    return static_cast<int>(SendMessage(LB_GETTOPINDEX));
-}
-
-int CListBox::SetTopIndex(int nIndex)
-{
-    return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(nIndex)));
-}
-
-int CListBox::SetItemHeight(int nIndex, UINT cyItemHeight)
-{
-    return static_cast<int>(
-        SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), static_cast<LPARAM>(cyItemHeight)));
 }

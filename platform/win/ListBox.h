@@ -15,11 +15,8 @@ public:
     int SetCurSel(int nSelect);
     int GetSel(int nIndex) const;
     int SetSel(int nIndex, BOOL bSelect = TRUE);
-    int GetSelCount() const;
-    int GetSelItems(int nMaxItems, LPINT rgIndex) const;
     // Empties rString when the index is out of range.
     void GetText(int nIndex, CString& rString) const;
-    int GetTextLen(int nIndex) const;
     int AddString(LPCSTR lpszItem);
     int InsertString(int nIndex, LPCSTR lpszItem);
     int DeleteString(UINT nIndex);
@@ -29,7 +26,4 @@ public:
     int SelectString(int nStartAfter, LPCSTR lpszItem);
     int SetItemData(int nIndex, DWORD_PTR dwItemData);
     DWORD_PTR GetItemData(int nIndex) const;
-    int GetTopIndex() const;
-    int SetTopIndex(int nIndex);
-    int SetItemHeight(int nIndex, UINT cyItemHeight);
 };

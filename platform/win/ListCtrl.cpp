@@ -34,19 +34,9 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&col)));
 }
 
-BOOL CListCtrl::DeleteColumn(int nCol)
-{
-    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(nCol)));
-}
-
 int CListCtrl::GetColumnWidth(int nCol) const
 {
     return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol)));
-}
-
-BOOL CListCtrl::SetColumnWidth(int nCol, int cx)
-{
-    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(cx, 0)));
 }
 
 int CListCtrl::GetItemCount() const

@@ -15,9 +15,7 @@ public:
     DWORD SetExtendedStyle(DWORD dwNewStyle);
 
     int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
-    BOOL DeleteColumn(int nCol);
     int GetColumnWidth(int nCol) const;
-    BOOL SetColumnWidth(int nCol, int cx);
 
     int GetItemCount() const;
     int InsertItem(int nItem, LPCSTR lpszItem);

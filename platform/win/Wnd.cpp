@@ -1,12 +1,12 @@
 #include "platform/win/Wnd.h"
 
-#include <memory>
 #include <unordered_map>
 
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/TempHandleMap.h"
 #include "platform/win/MsgBox.h"
 
 // The dispatchers cast each handler back to the type its map entry was checked against.
@@ -14,7 +14,7 @@
 
 namespace
 {
-// The objects that own windows, and the temporary wrappers FromHandle made for the others. The
+// The objects that own windows (the temporary wrappers of the others are in CFxTempMap). The
 // suite runs its windows on one thread.
 std::unordered_map<HWND, CWnd*>& PermanentMap()
 {
@@ -22,20 +22,17 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
-std::unordered_map<HWND, std::unique_ptr<CWnd>>& TempMap()
-{
-    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
-    return map;
-}
-
-// The message being handled, for Default(); saved and restored around nested dispatch.
+// The message being handled, for Default(); saved and restored around nested dispatch. A handler
+// without a result answers what Default answered, so a base handler passes the result on too.
 struct CurrentMsg
 {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
+    bool bDefaulted;
+    LRESULT lDefault;
 };
-CurrentMsg g_currentMsg = {0, 0, 0};
+CurrentMsg g_currentMsg = {0, 0, 0, false, 0};
 
 // The object that CreateEx is creating a window for, taken by the CBT hook at HCBT_CREATEWND.
 CWnd* g_pWndInit = nullptr;
@@ -130,7 +127,27 @@ LRESULT CALLBACK FxCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
 
 FX_IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
+// Every virtual handler is listed here once, so a derived class only overrides it; the base
+// handlers pass the message on unchanged, as if no entry had taken it.
 FX_BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+FX_ON_WM_CREATE()
+FX_ON_WM_DESTROY()
+FX_ON_WM_CLOSE()
+FX_ON_WM_PAINT()
+FX_ON_WM_SIZE()
+FX_ON_WM_TIMER()
+FX_ON_WM_SETFOCUS()
+FX_ON_WM_KILLFOCUS()
+FX_ON_WM_KEYDOWN()
+FX_ON_WM_KEYUP()
+FX_ON_WM_CHAR()
+FX_ON_WM_ERASEBKGND()
+FX_ON_WM_LBUTTONDOWN()
+FX_ON_WM_LBUTTONUP()
+FX_ON_WM_LBUTTONDBLCLK()
+FX_ON_WM_RBUTTONDOWN()
+FX_ON_WM_RBUTTONUP()
+FX_ON_WM_MOUSEMOVE()
 FX_END_MESSAGE_MAP()
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bOwnsWindow(FALSE)
@@ -169,26 +186,8 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
         return pWnd;
     }
-    // A temporary only wraps the handle: a reused handle value gets the same harmless wrapper.
-    auto& temps = TempMap();
-    auto it = temps.find(hWnd);
-    if (it != temps.end()) {
-        return it->second.get();
-    }
-    auto pWnd = std::make_unique<CWnd>();
-    pWnd->m_hWnd = hWnd;
-    CWnd* pResult = pWnd.get();
-    temps.emplace(hWnd, std::move(pWnd));
-    return pResult;
-}
-
-void CWnd::DeleteTempMap()
-{
-    auto& temps = TempMap();
-    for (auto& item : temps) {
-        item.second->m_hWnd = nullptr; // never destroy someone else's window
-    }
-    temps.clear();
+    // A temporary neither owns nor subclasses the window: its destructor leaves the window alone.
+    return CFxTempMap<CWnd, HWND>::Lookup(hWnd, [](CWnd* p, HWND h) { p->m_hWnd = h; });
 }
 
 BOOL CWnd::Attach(HWND hWnd)
@@ -653,7 +652,7 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 LRESULT CWnd::DispatchToObject(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CurrentMsg saved = g_currentMsg;
-    g_currentMsg = {message, wParam, lParam};
+    g_currentMsg = {message, wParam, lParam, false, 0};
     struct Restore
     {
         CurrentMsg saved;
@@ -681,7 +680,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    return DefWindowProc(g_currentMsg.message, g_currentMsg.wParam, g_currentMsg.lParam);
+    LRESULT lResult = DefWindowProc(g_currentMsg.message, g_currentMsg.wParam, g_currentMsg.lParam);
+    g_currentMsg.bDefaulted = true;
+    g_currentMsg.lDefault = lResult;
+    return lResult;
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -707,6 +709,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (pEntry == nullptr) {
         return FALSE;
     }
+    g_currentMsg.bDefaulted = false;
     LRESULT lResult = 0;
     switch (pEntry->nSig) {
     case FxSig_vv:
@@ -743,6 +746,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     default:
         return FALSE;
+    }
+    const bool bHandlerAnswers = pEntry->nSig == FxSig_iCreate || pEntry->nSig == FxSig_bDC || pEntry->nSig == FxSig_lwl;
+    if (!bHandlerAnswers && g_currentMsg.bDefaulted) {
+        lResult = g_currentMsg.lDefault;
     }
     *pResult = lResult;
     return TRUE;

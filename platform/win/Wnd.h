@@ -26,9 +26,8 @@ public:
 
     // The object that owns the window, or null (no temporary is made).
     static CWnd* FromHandlePermanent(HWND hWnd);
-    // The owning object, else a temporary wrapper kept until DeleteTempMap; null for null.
+    // The owning object, else a temporary wrapper kept until FxDeleteTempMaps; null for null.
     static CWnd* FromHandle(HWND hWnd);
-    static void DeleteTempMap();
 
     // Attach binds without subclassing (messages keep going to the window's own procedure) and
     // takes the window over: the destructor destroys it unless Detach handed it out.
@@ -124,7 +123,9 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default();
 
-    // Handlers of the message-map macros; each passes the message on by default.
+    // Handlers of the window messages, reached through CWnd's own map: a derived class overrides
+    // one without a map entry. Each base handler passes the message on with its original
+    // wParam and lParam (Default).
     virtual int OnCreate(LPCREATESTRUCT lpCreateStruct);
     virtual void OnDestroy();
     virtual void OnClose();

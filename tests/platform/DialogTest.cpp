@@ -1,6 +1,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "platform/gdi/TempHandleMap.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/Dialog.h"
@@ -276,7 +277,8 @@ TEST(DialogTest, MenuFromResourcesAndMessageBoxAnswers)
     CString strItem;
     pPopup->GetMenuString(ID_FXTEST_FIRST, strItem, MF_BYCOMMAND);
     EXPECT_STREQ("第一项", strItem);
-    CMenu::DeleteTempMap();
+    EXPECT_FALSE(pPopup->DestroyMenu()) << "a view never destroys the menu";
+    FxDeleteTempMaps();
     EXPECT_EQ(2, GetMenuItemCount(GetSubMenu(menu, 0)));
 
     CTestUi ui;
