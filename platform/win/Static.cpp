@@ -16,13 +16,3 @@ HBITMAP CStatic::GetBitmap() const
 {
     return reinterpret_cast<HBITMAP>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
 }
-
-HICON CStatic::SetIcon(HICON hIcon)
-{
-    return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
-}
-
-HICON CStatic::GetIcon() const
-{
-    return reinterpret_cast<HICON>(SendMessage(STM_GETICON));
-}

@@ -13,6 +13,4 @@ public:
     // The static does not own the image; the previous one is returned.
     HBITMAP SetBitmap(HBITMAP hBitmap);
     HBITMAP GetBitmap() const;
-    HICON SetIcon(HICON hIcon);
-    HICON GetIcon() const;
 };

@@ -5,7 +5,6 @@
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Font.h"
 #include "platform/gdi/TempHandleMap.h"
 #include "platform/win/MsgBox.h"
 
@@ -353,11 +352,6 @@ void CWnd::GetWindowText(CString& rString) const
     rString.ReleaseBuffer();
 }
 
-int CWnd::GetWindowTextLength() const
-{
-    return ::GetWindowTextLengthA(m_hWnd);
-}
-
 void CWnd::SetDlgItemText(int nID, LPCSTR lpszString)
 {
     ::SetDlgItemTextA(m_hWnd, nID, lpszString != nullptr ? lpszString : "");
@@ -378,16 +372,6 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
-void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
-{
-    ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
-}
-
-UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
-{
-    return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
-}
-
 CWnd* CWnd::GetDlgItem(int nID) const
 {
     return FromHandle(::GetDlgItem(m_hWnd, nID));
@@ -403,16 +387,6 @@ CWnd* CWnd::GetParent() const
     return FromHandle(::GetParent(m_hWnd));
 }
 
-CWnd* CWnd::GetTopLevelParent() const
-{
-    return FromHandle(::GetAncestor(m_hWnd, GA_ROOT));
-}
-
-void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
-{
-    ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
-}
-
 UINT CWnd::IsDlgButtonChecked(int nIDButton) const
 {
     return ::IsDlgButtonChecked(m_hWnd, nIDButton);
@@ -421,16 +395,6 @@ UINT CWnd::IsDlgButtonChecked(int nIDButton) const
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
 {
     ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
-}
-
-int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const
-{
-    for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID) {
-        if (::IsDlgButtonChecked(m_hWnd, nID) == BST_CHECKED) {
-            return nID;
-        }
-    }
-    return 0;
 }
 
 CWnd* CWnd::SetFocus()
@@ -443,21 +407,6 @@ CWnd* CWnd::GetFocus()
     return FromHandle(::GetFocus());
 }
 
-CWnd* CWnd::SetCapture()
-{
-    return FromHandle(::SetCapture(m_hWnd));
-}
-
-CWnd* CWnd::GetCapture()
-{
-    return FromHandle(::GetCapture());
-}
-
-BOOL CWnd::ReleaseCapture()
-{
-    return ::ReleaseCapture();
-}
-
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
@@ -466,17 +415,6 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
 {
     return ::KillTimer(m_hWnd, nIDEvent);
-}
-
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
-{
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr), bRedraw);
-}
-
-CFont* CWnd::GetFont() const
-{
-    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    return hFont != nullptr ? CFont::FromHandle(hFont) : nullptr;
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
@@ -510,11 +448,6 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
                  bRepaint);
 }
 
-BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
-{
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
-}
-
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
     ::GetWindowRect(m_hWnd, lpRect);
@@ -525,70 +458,9 @@ void CWnd::GetClientRect(LPRECT lpRect) const
     ::GetClientRect(m_hWnd, lpRect);
 }
 
-void CWnd::ClientToScreen(LPPOINT lpPoint) const
-{
-    ::ClientToScreen(m_hWnd, lpPoint);
-}
-
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
-void CWnd::ScreenToClient(LPPOINT lpPoint) const
-{
-    ::ScreenToClient(m_hWnd, lpPoint);
-}
-
-void CWnd::ScreenToClient(LPRECT lpRect) const
-{
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
-void CWnd::CenterWindow(CWnd* pAlternateOwner)
-{
-    HWND hCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
-    if (GetStyle() & WS_CHILD) {
-        hCenter = ::GetParent(m_hWnd);
-    }
-    RECT rcArea = {};
-    RECT rcCenter = {};
-    MONITORINFO mi = {sizeof(MONITORINFO), {}, {}, 0};
-    GetMonitorInfoA(MonitorFromWindow(hCenter != nullptr ? hCenter : m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
-    rcArea = mi.rcWork;
-    if (hCenter != nullptr && ::IsWindowVisible(hCenter) && !::IsIconic(hCenter)) {
-        ::GetWindowRect(hCenter, &rcCenter);
-    } else {
-        rcCenter = rcArea;
-    }
-    RECT rcDlg = {};
-    ::GetWindowRect(m_hWnd, &rcDlg);
-    int cx = rcDlg.right - rcDlg.left;
-    int cy = rcDlg.bottom - rcDlg.top;
-    int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
-    int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
-    // Keep the window on the work area.
-    x = x + cx > rcArea.right ? rcArea.right - cx : x;
-    x = x < rcArea.left ? rcArea.left : x;
-    y = y + cy > rcArea.bottom ? rcArea.bottom - cy : y;
-    y = y < rcArea.top ? rcArea.top : y;
-    if (GetStyle() & WS_CHILD) {
-        POINT pt = {x, y};
-        ::ScreenToClient(hCenter, &pt);
-        x = pt.x;
-        y = pt.y;
-    }
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 DWORD CWnd::GetStyle() const
 {
     return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE));
-}
-
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
@@ -599,20 +471,6 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
         return FALSE;
     }
     SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
-    if (nFlags != 0) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    }
-    return TRUE;
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
-{
-    DWORD dwStyle = GetExStyle();
-    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwStyle == dwNewStyle) {
-        return FALSE;
-    }
-    SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(dwNewStyle));
     if (nFlags != 0) {
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     }
@@ -637,11 +495,6 @@ void CWnd::UpdateWindow()
 BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
 {
     return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
-}
-
-void CWnd::SetRedraw(BOOL bRedraw)
-{
-    SendMessage(WM_SETREDRAW, bRedraw);
 }
 
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
