@@ -108,6 +108,15 @@ private:
     }
 };
 
+// A message to send, named for SCOPED_TRACE.
+struct MsgCase
+{
+    const char* szName;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
 // What the procedure behind a subclassed window was handed, and what it answers.
 struct SeenMsg
 {
@@ -175,14 +184,7 @@ TEST(WndTest, OverriddenHandlersAreReachedWithoutMapEntries)
     ASSERT_FALSE(wnd.m_handled.empty());
     EXPECT_EQ(static_cast<UINT>(WM_CREATE), wnd.m_handled.front());
 
-    struct Case
-    {
-        const char* szName;
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
-    const Case cases[] = {
+    const MsgCase cases[] = {
         {"close", WM_CLOSE, 0, 0},
         {"size", WM_SIZE, SIZE_RESTORED, MAKELPARAM(30, 40)},
         {"timer", WM_TIMER, 5, 0},
@@ -198,7 +200,7 @@ TEST(WndTest, OverriddenHandlersAreReachedWithoutMapEntries)
         {"right button up", WM_RBUTTONUP, 0, MAKELPARAM(3, 4)},
         {"mouse move", WM_MOUSEMOVE, 0, MAKELPARAM(5, 6)},
     };
-    for (const Case& c : cases) {
+    for (const MsgCase& c : cases) {
         SCOPED_TRACE(c.szName);
         wnd.m_handled.clear();
         wnd.SendMessage(c.message, c.wParam, c.lParam);
@@ -232,14 +234,7 @@ TEST(WndTest, BaseHandlersPassTheOriginalMessageToThePreviousProcedure)
     CWnd wnd;
     ASSERT_TRUE(wnd.SubclassWindow(hWnd));
 
-    struct Case
-    {
-        const char* szName;
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
-    const Case cases[] = {
+    const MsgCase cases[] = {
         {"create", WM_CREATE, 0, 0},
         {"destroy", WM_DESTROY, 0, 0},
         {"close", WM_CLOSE, 0, 0},
@@ -259,7 +254,7 @@ TEST(WndTest, BaseHandlersPassTheOriginalMessageToThePreviousProcedure)
         {"right button up", WM_RBUTTONUP, 0, MAKELPARAM(5, 6)},
         {"mouse move", WM_MOUSEMOVE, MK_MBUTTON, MAKELPARAM(32767, 1)},
     };
-    for (const Case& c : cases) {
+    for (const MsgCase& c : cases) {
         SCOPED_TRACE(c.szName);
         g_seenByPrevious.clear();
         EXPECT_EQ(AnswerOf(c.message), wnd.SendMessage(c.message, c.wParam, c.lParam));
