@@ -8,12 +8,8 @@ class FX_API CButton : public CWnd
     FX_DECLARE_DYNAMIC(CButton)
 
 public:
-    BOOL Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     // The image of a BS_BITMAP button; the button does not own it.
     HBITMAP SetBitmap(HBITMAP hBitmap);
-    HBITMAP GetBitmap() const;
-    void Click();
 
     // Called for an owner-drawn button when its parent receives WM_DRAWITEM for it.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);

@@ -2,11 +2,6 @@
 
 FX_IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
 
-BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(UPDOWN_CLASSA, nullptr, dwStyle, rect, pParentWnd, nID);
-}
-
 void CSpinButtonCtrl::SetRange32(int nLower, int nUpper)
 {
     SendMessage(UDM_SETRANGE32, static_cast<WPARAM>(nLower), nUpper);

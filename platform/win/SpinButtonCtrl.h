@@ -9,8 +9,6 @@ class FX_API CSpinButtonCtrl : public CWnd
     FX_DECLARE_DYNAMIC(CSpinButtonCtrl)
 
 public:
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     void SetRange32(int nLower, int nUpper);
     int GetPos32(LPBOOL lpbError = nullptr) const;
     int SetPos32(int nPos);
