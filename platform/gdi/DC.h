@@ -70,7 +70,7 @@ public:
     void DPtoLP(LPRECT prc) const;
     void DPtoLP(LPSIZE pSize) const;
 
-    // Selections return a wrapper of the object they replaced (see FromHandle), null on failure.
+    // Selections return a view of the object they replaced (see FromHandle), null on failure.
     CGdiObject* SelectStockObject(int nIndex);
     // A region given here is copied into the clip region as well, and answers null.
     CGdiObject* SelectObject(CGdiObject* pObject);
