@@ -218,6 +218,7 @@ TEST(DialogTest, MissingTemplateFailsWithoutAWindow)
 {
     CDialog dlg(4321);
     EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
 TEST(DialogTest, ListViewNotificationsReachTheMap)
@@ -266,7 +267,7 @@ TEST(DialogTest, NestedModalDialogsAreAnsweredInTurn)
     EXPECT_EQ(2, ui.GetDialogsOpened());
 }
 
-TEST(DialogTest, MenuFromResourcesAndMessageBoxAnswers)
+TEST(DialogTest, MenuFromResourcesViewsItsSubMenuAndMessageBoxAnswers)
 {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_FXTEST_MENU));

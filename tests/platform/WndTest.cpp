@@ -355,7 +355,7 @@ TEST(WndTest, SubclassedControlRoutesThroughItsObjectAndReflectsDrawItem)
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(pfnButton), GetWindowLongPtrA(hButton, GWLP_WNDPROC));
 }
 
-TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindow)
+TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindowAndTheCleanUpKeepsOwners)
 {
     CProbeWnd parent;
     ASSERT_TRUE(CreateProbe(parent));
