@@ -19,7 +19,7 @@ CCappMetricDC::~CCappMetricDC()
 
 BOOL CCappMetricDC::IsAttached() const
 {
-    return m_pWrappedDC != nullptr && m_ppCallerDC != nullptr && m_hDC != nullptr;
+    return m_pWrappedDC != nullptr && m_hDC != nullptr;
 }
 
 int CCappMetricDC::Attach(CDC*& pDC, CPrintInfo* pInfo)
@@ -50,11 +50,9 @@ int CCappMetricDC::Attach(CDC*& pDC, CPrintInfo* pInfo)
     pDC->SetWindowOrg(rcPrint.left, rcPrint.top);
     pDC->SetViewportOrg(0, 0);
 
-    m_hDC = pDC->m_hDC;
-    m_hAttribDC = pDC->m_hAttribDC;
+    AttachView(pDC->m_hDC, pDC->m_hAttribDC);
     m_bPrinting = pDC->m_bPrinting;
     m_pWrappedDC = pDC;
-    m_ppCallerDC = &pDC;
     m_nSavedDC = nSavedDC;
     m_sizePaper = sizePaper;
     m_rcPrint = rcPrint;
@@ -68,7 +66,6 @@ CDC* CCappMetricDC::Deattach()
         return nullptr;
     }
     CDC* pDC = m_pWrappedDC;
-    *m_ppCallerDC = pDC;
     pDC->RestoreDC(m_nSavedDC);
     Clear();
     return pDC;
@@ -76,12 +73,9 @@ CDC* CCappMetricDC::Deattach()
 
 void CCappMetricDC::Clear()
 {
-    // The handles belong to the wrapped DC: drop them so that CDC's destructor leaves them alone.
-    m_hDC = nullptr;
-    m_hAttribDC = nullptr;
+    Detach();
     m_bPrinting = FALSE;
     m_pWrappedDC = nullptr;
-    m_ppCallerDC = nullptr;
     m_nSavedDC = 0;
     m_sizePaper = CSize();
     m_rcPrint.SetRectEmpty();

@@ -1,5 +1,6 @@
 // A DC that stands in for a caller's screen or printer DC, mapped so that one logical unit is one
-// tenth of a millimetre, with the printable area's place on the paper known.
+// tenth of a millimetre, with the printable area's place on the paper known. It is a view of the
+// wrapped DC's handles: it never deletes or releases them.
 #pragma once
 
 #include "core/VornCardExport.h"
@@ -15,14 +16,16 @@ public:
     CCappMetricDC() = default;
     // Attaches at once; check IsAttached.
     CCappMetricDC(CDC*& pDC, CPrintInfo* pInfo);
-    // Detaches: the caller's pointer and DC come back as they were.
+    // Detaches: the wrapped DC comes back to its saved state. The caller's pointer is not
+    // touched (it may be gone by now): give it back with Deattach first while it points here.
     ~CCappMetricDC() override;
 
     // Takes the place of pDC (pDC then points at this object) and maps the wrapped DC; with print
     // information the printable area's offset on the paper becomes the window origin. 1 or 0.
+    // The address of pDC is not kept.
     int Attach(CDC*& pDC, CPrintInfo* pInfo);
-    // Puts the wrapped DC back into the caller's pointer in its saved state and returns it; null
-    // when not attached.
+    // Returns the wrapped DC in its saved state for the caller to put back (pDC = Deattach());
+    // null when not attached.
     CDC* Deattach();
     BOOL IsAttached() const;
 
@@ -48,7 +51,6 @@ private:
     void Clear();
 
     CDC* m_pWrappedDC = nullptr;
-    CDC** m_ppCallerDC = nullptr;
     int m_nSavedDC = 0;
     CSize m_sizePaper;
     CRect m_rcPrint;

@@ -15,11 +15,6 @@ public:
     // From the current resource module, else the first library module that has it (CFxResMgr).
     BOOL LoadBitmap(UINT nIDResource);
     BOOL LoadBitmap(LPCSTR pszResourceName);
-    BOOL LoadOEMBitmap(UINT nIDBitmap);
-    BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitsPerPixel, const void* pBits);
-    BOOL CreateBitmapIndirect(const BITMAP* pBitmap);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
     int GetBitmap(BITMAP* pBitmap) const { return GetObject(sizeof(BITMAP), pBitmap); }
-    // Width and height in pixels; (0, 0) without a bitmap.
-    CSize GetBitmapDimension() const;
 };

@@ -3,8 +3,6 @@
 
 #include "platform/gdi/GdiObject.h"
 
-class CBitmap;
-
 class FX_API CBrush : public CGdiObject
 {
 public:
@@ -16,9 +14,4 @@ public:
     operator HBRUSH() const { return static_cast<HBRUSH>(m_hObject); }
 
     BOOL CreateSolidBrush(COLORREF crColor);
-    BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
-    BOOL CreatePatternBrush(CBitmap* pBitmap);
-    BOOL CreateBrushIndirect(const LOGBRUSH* pLogBrush);
-    BOOL CreateSysColorBrush(int nIndex);
-    int GetLogBrush(LOGBRUSH* pLogBrush) const { return GetObject(sizeof(LOGBRUSH), pLogBrush); }
 };

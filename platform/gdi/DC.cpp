@@ -3,7 +3,6 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/Palette.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Rgn.h"
 #include "platform/gdi/TempHandleMap.h"
@@ -26,15 +25,26 @@ CDC::~CDC()
 
 CDC* CDC::FromHandle(HDC hDC)
 {
-    return FxTempWrapper<CDC>(hDC, [](CDC* p, HDC h) { p->m_hDC = p->m_hAttribDC = h; });
+    return CFxTempMap<CDC, HDC>::Lookup(hDC, [](CDC* p, HDC h) { p->AttachView(h, h); });
 }
 
 BOOL CDC::Attach(HDC hDC)
 {
+    if (!AttachView(hDC, hDC)) {
+        return FALSE;
+    }
+    m_bOwner = TRUE;
+    return TRUE;
+}
+
+BOOL CDC::AttachView(HDC hDC, HDC hAttribDC)
+{
     if (hDC == nullptr || m_hDC != nullptr) {
         return FALSE;
     }
-    m_hDC = m_hAttribDC = hDC;
+    m_hDC = hDC;
+    m_hAttribDC = hAttribDC;
+    m_bOwner = FALSE;
     return TRUE;
 }
 
@@ -42,20 +52,16 @@ HDC CDC::Detach()
 {
     HDC hDC = m_hDC;
     m_hDC = m_hAttribDC = nullptr;
+    m_bOwner = FALSE;
     return hDC;
 }
 
 BOOL CDC::DeleteDC()
 {
-    if (m_hDC == nullptr) {
+    if (m_hDC == nullptr || !m_bOwner) {
         return FALSE;
     }
     return ::DeleteDC(Detach());
-}
-
-BOOL CDC::CreateDC(LPCSTR pszDriverName, LPCSTR pszDeviceName, LPCSTR pszOutput, const DEVMODEA* pInitData)
-{
-    return Attach(::CreateDCA(pszDriverName, pszDeviceName, pszOutput, pInitData));
 }
 
 BOOL CDC::CreateIC(LPCSTR pszDriverName, LPCSTR pszDeviceName, LPCSTR pszOutput, const DEVMODEA* pInitData)
@@ -148,13 +154,6 @@ CSize CDC::SetWindowExt(int cx, int cy)
     return sizeOld;
 }
 
-CPoint CDC::GetViewportOrg() const
-{
-    CPoint pt;
-    ::GetViewportOrgEx(m_hAttribDC, &pt);
-    return pt;
-}
-
 CPoint CDC::SetViewportOrg(int x, int y)
 {
     if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
@@ -163,23 +162,6 @@ CPoint CDC::SetViewportOrg(int x, int y)
     CPoint ptOld;
     ::SetViewportOrgEx(m_hDC, x, y, &ptOld);
     return ptOld;
-}
-
-CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
-{
-    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
-        ::OffsetViewportOrgEx(hOther, nWidth, nHeight, nullptr);
-    }
-    CPoint ptOld;
-    ::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &ptOld);
-    return ptOld;
-}
-
-CSize CDC::GetViewportExt() const
-{
-    CSize size;
-    ::GetViewportExtEx(m_hAttribDC, &size);
-    return size;
 }
 
 CSize CDC::SetViewportExt(int cx, int cy)
@@ -286,40 +268,14 @@ int CDC::SelectObject(CRgn* pRgn)
     return static_cast<int>(reinterpret_cast<INT_PTR>(SelectHandle(pRgn->m_hObject)));
 }
 
-CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
-{
-    if (pPalette == nullptr) {
-        return nullptr;
-    }
-    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
-        ::SelectPalette(hOther, *pPalette, bForceBackground);
-    }
-    return CPalette::FromHandle(::SelectPalette(m_hDC, *pPalette, bForceBackground));
-}
-
-UINT CDC::RealizePalette()
-{
-    return ::RealizePalette(m_hDC);
-}
-
 CPen* CDC::GetCurrentPen() const
 {
     return CPen::FromHandle(static_cast<HPEN>(::GetCurrentObject(m_hAttribDC, OBJ_PEN)));
 }
 
-CBrush* CDC::GetCurrentBrush() const
-{
-    return CBrush::FromHandle(static_cast<HBRUSH>(::GetCurrentObject(m_hAttribDC, OBJ_BRUSH)));
-}
-
 CFont* CDC::GetCurrentFont() const
 {
     return CFont::FromHandle(static_cast<HFONT>(::GetCurrentObject(m_hAttribDC, OBJ_FONT)));
-}
-
-CBitmap* CDC::GetCurrentBitmap() const
-{
-    return CBitmap::FromHandle(static_cast<HBITMAP>(::GetCurrentObject(m_hAttribDC, OBJ_BITMAP)));
 }
 
 COLORREF CDC::GetTextColor() const
@@ -361,11 +317,6 @@ int CDC::SetBkMode(int nBkMode)
     return ::SetBkMode(m_hDC, nBkMode);
 }
 
-int CDC::GetROP2() const
-{
-    return ::GetROP2(m_hAttribDC);
-}
-
 int CDC::SetROP2(int nDrawMode)
 {
     if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
@@ -374,51 +325,12 @@ int CDC::SetROP2(int nDrawMode)
     return ::SetROP2(m_hDC, nDrawMode);
 }
 
-UINT CDC::GetTextAlign() const
-{
-    return ::GetTextAlign(m_hAttribDC);
-}
-
 UINT CDC::SetTextAlign(UINT nFlags)
 {
     if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
         ::SetTextAlign(hOther, nFlags);
     }
     return ::SetTextAlign(m_hDC, nFlags);
-}
-
-int CDC::SetStretchBltMode(int nStretchMode)
-{
-    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
-        ::SetStretchBltMode(hOther, nStretchMode);
-    }
-    return ::SetStretchBltMode(m_hDC, nStretchMode);
-}
-
-int CDC::SelectClipRgn(CRgn* pRgn)
-{
-    // A null region removes the clip region.
-    HRGN hRgn = pRgn ? static_cast<HRGN>(pRgn->m_hObject) : nullptr;
-    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
-        ::SelectClipRgn(hOther, hRgn);
-    }
-    return ::SelectClipRgn(m_hDC, hRgn);
-}
-
-int CDC::IntersectClipRect(int x1, int y1, int x2, int y2)
-{
-    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
-        ::IntersectClipRect(hOther, x1, y1, x2, y2);
-    }
-    return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
-}
-
-int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2)
-{
-    if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
-        ::ExcludeClipRect(hOther, x1, y1, x2, y2);
-    }
-    return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
 }
 
 int CDC::GetClipBox(LPRECT prc) const
@@ -461,11 +373,6 @@ BOOL CDC::Polygon(const POINT* pPoints, int nCount)
     return ::Polygon(m_hDC, pPoints, nCount);
 }
 
-BOOL CDC::PolyBezier(const POINT* pPoints, int nCount)
-{
-    return ::PolyBezier(m_hDC, pPoints, static_cast<DWORD>(nCount));
-}
-
 BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 {
     return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
@@ -474,16 +381,6 @@ BOOL CDC::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
 BOOL CDC::Arc(LPCRECT prc, POINT ptStart, POINT ptEnd)
 {
     return Arc(prc->left, prc->top, prc->right, prc->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y);
-}
-
-BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
-{
-    return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
-}
-
-BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
-{
-    return ::Chord(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
@@ -501,28 +398,11 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
     return ::Ellipse(m_hDC, x1, y1, x2, y2);
 }
 
-void CDC::FillRect(LPCRECT prc, CBrush* pBrush)
-{
-    if (pBrush != nullptr) {
-        ::FillRect(m_hDC, prc, *pBrush);
-    }
-}
-
 void CDC::FrameRect(LPCRECT prc, CBrush* pBrush)
 {
     if (pBrush != nullptr) {
         ::FrameRect(m_hDC, prc, *pBrush);
     }
-}
-
-void CDC::InvertRect(LPCRECT prc)
-{
-    ::InvertRect(m_hDC, prc);
-}
-
-BOOL CDC::DrawFocusRect(LPCRECT prc)
-{
-    return ::DrawFocusRect(m_hDC, prc);
 }
 
 void CDC::FillSolidRect(LPCRECT prc, COLORREF crColor)
@@ -539,14 +419,6 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
     FillSolidRect(&rc, crColor);
 }
 
-BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
-{
-    if (pRgn == nullptr || pBrush == nullptr) {
-        return FALSE;
-    }
-    return ::FillRgn(m_hDC, *pRgn, *pBrush);
-}
-
 BOOL CDC::FloodFill(int x, int y, COLORREF crColor)
 {
     return ::FloodFill(m_hDC, x, y, crColor);
@@ -555,11 +427,6 @@ BOOL CDC::FloodFill(int x, int y, COLORREF crColor)
 BOOL CDC::ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType)
 {
     return ::ExtFloodFill(m_hDC, x, y, crColor, nFillType);
-}
-
-COLORREF CDC::GetPixel(int x, int y) const
-{
-    return ::GetPixel(m_hDC, x, y);
 }
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor)
@@ -582,31 +449,9 @@ BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush
                         DST_BITMAP | nFlags);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                     int nSrcHeight, DWORD dwRop)
-{
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth,
-                        nSrcHeight, dwRop);
-}
-
-BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
-{
-    return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
-}
-
 BOOL CDC::TextOut(int x, int y, LPCSTR psz, int nCount)
 {
     return ::TextOutA(m_hDC, x, y, psz, nCount);
-}
-
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT prc, LPCSTR psz, UINT nCount, const INT* pDxWidths)
-{
-    return ::ExtTextOutA(m_hDC, x, y, nOptions, prc, psz, nCount, pDxWidths);
-}
-
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT prc, const CString& str, const INT* pDxWidths)
-{
-    return ::ExtTextOutA(m_hDC, x, y, nOptions, prc, str, static_cast<UINT>(str.GetLength()), pDxWidths);
 }
 
 int CDC::DrawText(LPCSTR psz, int nCount, LPRECT prc, UINT nFormat)
@@ -634,34 +479,4 @@ CSize CDC::GetTextExtent(const CString& str) const
 BOOL CDC::GetTextMetrics(LPTEXTMETRICA pMetrics) const
 {
     return ::GetTextMetricsA(m_hAttribDC, pMetrics);
-}
-
-int CDC::GetTextFace(int nCount, LPSTR pszFacename) const
-{
-    return ::GetTextFaceA(m_hAttribDC, nCount, pszFacename);
-}
-
-int CDC::StartDoc(const DOCINFOA* pDocInfo)
-{
-    return ::StartDocA(m_hDC, pDocInfo);
-}
-
-int CDC::StartPage()
-{
-    return ::StartPage(m_hDC);
-}
-
-int CDC::EndPage()
-{
-    return ::EndPage(m_hDC);
-}
-
-int CDC::EndDoc()
-{
-    return ::EndDoc(m_hDC);
-}
-
-int CDC::AbortDoc()
-{
-    return ::AbortDoc(m_hDC);
 }

@@ -11,7 +11,6 @@ class CBrush;
 class CFont;
 class CBitmap;
 class CRgn;
-class CPalette;
 
 // Two handles, as printing needs: drawing goes to m_hDC, questions (metrics, extents, caps)
 // go to m_hAttribDC, and state changes (mapping, selections, colours) go to both. Outside print
@@ -22,12 +21,13 @@ class FX_API CDC : public CObject
 
 public:
     CDC() = default;
-    // Deletes the DC it holds (created or attached); views from FromHandle are never deleted.
+    // Deletes the DC it owns (created or attached); a view (FromHandle, a wrapper standing in for
+    // another DC) never deletes or releases its handles.
     ~CDC() override;
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    // A non-owning wrapper that lives as long as the process.
+    // A view kept until FxDeleteTempMaps; null for null.
     static CDC* FromHandle(HDC hDC);
 
     HDC GetSafeHdc() const { return m_hDC; }
@@ -37,8 +37,8 @@ public:
     // Takes ownership of hDC for both roles; FALSE when a DC is held already or hDC is null.
     BOOL Attach(HDC hDC);
     HDC Detach();
+    // FALSE, and the handles kept, for a view: only the owner deletes.
     BOOL DeleteDC();
-    BOOL CreateDC(LPCSTR pszDriverName, LPCSTR pszDeviceName, LPCSTR pszOutput, const DEVMODEA* pInitData);
     BOOL CreateIC(LPCSTR pszDriverName, LPCSTR pszDeviceName, LPCSTR pszOutput, const DEVMODEA* pInitData);
     // Null pDC: compatible with the screen.
     BOOL CreateCompatibleDC(CDC* pDC);
@@ -58,11 +58,8 @@ public:
     CSize GetWindowExt() const;
     CSize SetWindowExt(int cx, int cy);
     CSize SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
-    CPoint GetViewportOrg() const;
     CPoint SetViewportOrg(int x, int y);
     CPoint SetViewportOrg(POINT pt) { return SetViewportOrg(pt.x, pt.y); }
-    CPoint OffsetViewportOrg(int nWidth, int nHeight);
-    CSize GetViewportExt() const;
     CSize SetViewportExt(int cx, int cy);
     CSize SetViewportExt(SIZE size) { return SetViewportExt(size.cx, size.cy); }
     void LPtoDP(LPPOINT pPoints, int nCount = 1) const;
@@ -73,7 +70,7 @@ public:
     void DPtoLP(LPRECT prc) const;
     void DPtoLP(LPSIZE pSize) const;
 
-    // Selections return a wrapper of the object they replaced (see FromHandle), null on failure.
+    // Selections return a view of the object they replaced (see FromHandle), null on failure.
     CGdiObject* SelectStockObject(int nIndex);
     // A region given here is copied into the clip region as well, and answers null.
     CGdiObject* SelectObject(CGdiObject* pObject);
@@ -83,12 +80,8 @@ public:
     CBitmap* SelectObject(CBitmap* pBitmap);
     // A region is copied into the clip region: the result is the region kind, or ERROR.
     int SelectObject(CRgn* pRgn);
-    CPalette* SelectPalette(CPalette* pPalette, BOOL bForceBackground);
-    UINT RealizePalette();
     CPen* GetCurrentPen() const;
-    CBrush* GetCurrentBrush() const;
     CFont* GetCurrentFont() const;
-    CBitmap* GetCurrentBitmap() const;
 
     // Colours and modes
     COLORREF GetTextColor() const;
@@ -97,17 +90,10 @@ public:
     COLORREF SetBkColor(COLORREF crColor);
     int GetBkMode() const;
     int SetBkMode(int nBkMode);
-    int GetROP2() const;
     int SetROP2(int nDrawMode);
-    UINT GetTextAlign() const;
     UINT SetTextAlign(UINT nFlags);
-    int SetStretchBltMode(int nStretchMode);
 
     // Clipping
-    int SelectClipRgn(CRgn* pRgn);
-    int IntersectClipRect(int x1, int y1, int x2, int y2);
-    int IntersectClipRect(LPCRECT prc) { return IntersectClipRect(prc->left, prc->top, prc->right, prc->bottom); }
-    int ExcludeClipRect(int x1, int y1, int x2, int y2);
     int GetClipBox(LPRECT prc) const;
 
     // Lines and shapes
@@ -118,61 +104,46 @@ public:
     BOOL LineTo(POINT pt) { return LineTo(pt.x, pt.y); }
     BOOL Polyline(const POINT* pPoints, int nCount);
     BOOL Polygon(const POINT* pPoints, int nCount);
-    BOOL PolyBezier(const POINT* pPoints, int nCount);
     BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     BOOL Arc(LPCRECT prc, POINT ptStart, POINT ptEnd);
-    BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
-    BOOL Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT prc) { return Rectangle(prc->left, prc->top, prc->right, prc->bottom); }
     BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
     BOOL Ellipse(int x1, int y1, int x2, int y2);
     BOOL Ellipse(LPCRECT prc) { return Ellipse(prc->left, prc->top, prc->right, prc->bottom); }
-    void FillRect(LPCRECT prc, CBrush* pBrush);
     void FrameRect(LPCRECT prc, CBrush* pBrush);
-    void InvertRect(LPCRECT prc);
-    BOOL DrawFocusRect(LPCRECT prc);
     // Fills with the colour and leaves the background colour as it was.
     void FillSolidRect(LPCRECT prc, COLORREF crColor);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor);
-    BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
     BOOL FloodFill(int x, int y, COLORREF crColor);
     BOOL ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType);
-    COLORREF GetPixel(int x, int y) const;
     COLORREF SetPixel(int x, int y, COLORREF crColor);
 
     // Bitmaps
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
-    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
-                    int nSrcHeight, DWORD dwRop);
-    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
     // A bitmap as a state image (DST_BITMAP with the DSS_ flags in nFlags), clipped to size.
     BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = nullptr);
 
     // Text (GBK bytes)
     BOOL TextOut(int x, int y, LPCSTR psz, int nCount);
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT prc, LPCSTR psz, UINT nCount, const INT* pDxWidths);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT prc, const CString& str, const INT* pDxWidths);
     // DrawText's result: the text height, 0 on failure; DT_CALCRECT writes the rectangle.
     int DrawText(LPCSTR psz, int nCount, LPRECT prc, UINT nFormat);
     int DrawText(const CString& str, LPRECT prc, UINT nFormat);
     CSize GetTextExtent(LPCSTR psz, int nCount) const;
     CSize GetTextExtent(const CString& str) const;
     BOOL GetTextMetrics(LPTEXTMETRICA pMetrics) const;
-    int GetTextFace(int nCount, LPSTR pszFacename) const;
-
-    // Printing
-    int StartDoc(const DOCINFOA* pDocInfo);
-    int StartPage();
-    int EndPage();
-    int EndDoc();
-    int AbortDoc();
 
     HDC m_hDC = nullptr;
     HDC m_hAttribDC = nullptr;
     BOOL m_bPrinting = FALSE;
 
+protected:
+    // Names another DC's handles without owning them; FALSE when a DC is held already or hDC is null.
+    BOOL AttachView(HDC hDC, HDC hAttribDC);
+
 private:
     HGDIOBJ SelectHandle(HGDIOBJ hObject);
+
+    BOOL m_bOwner = FALSE;
 };

@@ -4,7 +4,7 @@
 
 CFont* CFont::FromHandle(HFONT hFont)
 {
-    return FxTempWrapper<CFont>(hFont, [](CFont* p, HFONT h) { p->m_hObject = h; });
+    return CFxTempMap<CFont, HFONT>::Lookup(hFont, [](CFont* p, HFONT h) { p->AttachView(h); });
 }
 
 BOOL CFont::CreateFontIndirect(const LOGFONTA* pLogFont)

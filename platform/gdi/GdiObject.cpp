@@ -9,15 +9,25 @@ CGdiObject::~CGdiObject()
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    return FxTempWrapper<CGdiObject>(hObject, [](CGdiObject* p, HGDIOBJ h) { p->m_hObject = h; });
+    return CFxTempMap<CGdiObject, HGDIOBJ>::Lookup(hObject, [](CGdiObject* p, HGDIOBJ h) { p->AttachView(h); });
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
+{
+    if (!AttachView(hObject)) {
+        return FALSE;
+    }
+    m_bOwner = TRUE;
+    return TRUE;
+}
+
+BOOL CGdiObject::AttachView(HGDIOBJ hObject)
 {
     if (hObject == nullptr || m_hObject != nullptr) {
         return FALSE;
     }
     m_hObject = hObject;
+    m_bOwner = FALSE;
     return TRUE;
 }
 
@@ -25,12 +35,13 @@ HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ hObject = m_hObject;
     m_hObject = nullptr;
+    m_bOwner = FALSE;
     return hObject;
 }
 
 BOOL CGdiObject::DeleteObject()
 {
-    if (m_hObject == nullptr) {
+    if (m_hObject == nullptr || !m_bOwner) {
         return FALSE;
     }
     return ::DeleteObject(Detach());
@@ -44,9 +55,4 @@ int CGdiObject::GetObject(int nCount, LPVOID pObject) const
 UINT CGdiObject::GetObjectType() const
 {
     return m_hObject ? ::GetObjectType(m_hObject) : 0;
-}
-
-BOOL CGdiObject::CreateStockObject(int nIndex)
-{
-    return Attach(::GetStockObject(nIndex));
 }

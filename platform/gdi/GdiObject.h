@@ -7,12 +7,12 @@ class FX_API CGdiObject
 {
 public:
     CGdiObject() = default;
-    // Deletes the handle it owns; select it out of every DC first.
+    // Deletes the handle it owns (not one it only views); select it out of every DC first.
     virtual ~CGdiObject();
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
 
-    // A non-owning wrapper that lives as long as the process (see TempHandleMap.h).
+    // A view (never deletes the handle) kept until FxDeleteTempMaps; null for null.
     static CGdiObject* FromHandle(HGDIOBJ hObject);
 
     operator HGDIOBJ() const { return m_hObject; }
@@ -21,12 +21,18 @@ public:
     // Takes ownership; FALSE when a handle is held already or hObject is null.
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
+    // FALSE, and the handle kept, for a view: only the owner deletes.
     BOOL DeleteObject();
 
     int GetObject(int nCount, LPVOID pObject) const;
     UINT GetObjectType() const;
-    // Stock objects may be deleted harmlessly: GDI ignores it.
-    BOOL CreateStockObject(int nIndex);
 
     HGDIOBJ m_hObject = nullptr;
+
+protected:
+    // Names a handle without owning it; FALSE when a handle is held already or hObject is null.
+    BOOL AttachView(HGDIOBJ hObject);
+
+private:
+    BOOL m_bOwner = FALSE;
 };

@@ -14,8 +14,4 @@ public:
     operator HPEN() const { return static_cast<HPEN>(m_hObject); }
 
     BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
-    BOOL CreatePenIndirect(const LOGPEN* pLogPen);
-    BOOL ExtCreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int nStyleCount = 0,
-                      const DWORD* pStyle = nullptr);
-    int GetLogPen(LOGPEN* pLogPen) const { return GetObject(sizeof(LOGPEN), pLogPen); }
 };

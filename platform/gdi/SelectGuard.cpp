@@ -16,32 +16,37 @@ CDC* UsableDC(CDC* pDC)
 
 CFxSelectGuard::CFxSelectGuard(CDC* pDC, CPen* pPen) : m_pDC(UsableDC(pDC))
 {
-    m_pOld = m_pDC ? m_pDC->SelectObject(pPen) : nullptr;
+    Select(m_pDC ? m_pDC->SelectObject(pPen) : nullptr);
 }
 
 CFxSelectGuard::CFxSelectGuard(CDC* pDC, CBrush* pBrush) : m_pDC(UsableDC(pDC))
 {
-    m_pOld = m_pDC ? m_pDC->SelectObject(pBrush) : nullptr;
+    Select(m_pDC ? m_pDC->SelectObject(pBrush) : nullptr);
 }
 
 CFxSelectGuard::CFxSelectGuard(CDC* pDC, CFont* pFont) : m_pDC(UsableDC(pDC))
 {
-    m_pOld = m_pDC ? m_pDC->SelectObject(pFont) : nullptr;
+    Select(m_pDC ? m_pDC->SelectObject(pFont) : nullptr);
 }
 
 CFxSelectGuard::CFxSelectGuard(CDC* pDC, CBitmap* pBitmap) : m_pDC(UsableDC(pDC))
 {
-    m_pOld = m_pDC ? m_pDC->SelectObject(pBitmap) : nullptr;
+    Select(m_pDC ? m_pDC->SelectObject(pBitmap) : nullptr);
 }
 
 CFxSelectGuard::CFxSelectGuard(CDC* pDC, int nStockObject) : m_pDC(UsableDC(pDC))
 {
-    m_pOld = m_pDC ? m_pDC->SelectStockObject(nStockObject) : nullptr;
+    Select(m_pDC ? m_pDC->SelectStockObject(nStockObject) : nullptr);
 }
 
 CFxSelectGuard::~CFxSelectGuard()
 {
-    if (m_pOld != nullptr) {
-        m_pDC->SelectObject(m_pOld);
+    if (m_hOld != nullptr) {
+        m_pDC->SelectObject(CGdiObject::FromHandle(m_hOld));
     }
+}
+
+void CFxSelectGuard::Select(CGdiObject* pOld)
+{
+    m_hOld = pOld != nullptr ? pOld->GetSafeHandle() : nullptr;
 }

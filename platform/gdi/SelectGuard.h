@@ -19,9 +19,12 @@ public:
     CFxSelectGuard& operator=(const CFxSelectGuard&) = delete;
 
     // False when nothing was selected (no DC, no object or a failed selection): nothing to restore.
-    bool IsSelected() const { return m_pOld != nullptr; }
+    bool IsSelected() const { return m_hOld != nullptr; }
 
 private:
+    void Select(CGdiObject* pOld);
+
     CDC* m_pDC = nullptr;
-    CGdiObject* m_pOld = nullptr;
+    // The handle, not its wrapper: a temporary wrapper may be freed before the guard ends.
+    HGDIOBJ m_hOld = nullptr;
 };

@@ -1,26 +1,56 @@
-// Non-owning wrappers handed out for raw handles (the object a selection replaced, FromHandle).
+// Temporary wrappers: the views FromHandle hands out for windows, menus, DCs and GDI objects that
+// no object of ours owns. One clean-up point frees them all.
 #pragma once
 
-#include <mutex>
+#include <memory>
 #include <unordered_map>
 
-// One wrapper per handle value and wrapper type, kept for the life of the process so that a
-// pointer returned by SelectObject stays valid until the caller selects it back. The wrappers are
-// never destroyed, so they never delete the handle they name; a handle value reused later by a new
-// object of the same type is simply named by the same wrapper.
-template <class T, class H, class Init>
-T* FxTempWrapper(H h, Init init)
+#include "platform/base/FxExport.h"
+
+// Frees every temporary wrapper (never the handles they name); a pointer FromHandle gave out is
+// invalid afterwards. An object that owns its handle is never in these maps. The suite's windows
+// and drawing run on one thread, which is where this is called.
+FX_API void FxDeleteTempMaps();
+// Joins a map to FxDeleteTempMaps; each map does it once.
+FX_API void FxRegisterTempMap(void (*pfnClear)());
+
+// One wrapper per handle value: asking twice before a clean-up gives the same pointer.
+template <class T, class H>
+class CFxTempMap
 {
-    if (h == nullptr) {
-        return nullptr;
+public:
+    // The view of h, made by init(new T, h) on first use; null for null.
+    template <class Init>
+    static T* Lookup(H h, Init init)
+    {
+        if (h == nullptr) {
+            return nullptr;
+        }
+        auto& map = Map();
+        auto it = map.find(h);
+        if (it != map.end()) {
+            return it->second.get();
+        }
+        auto pNew = std::make_unique<T>();
+        init(pNew.get(), h);
+        T* p = pNew.get();
+        map.emplace(h, std::move(pNew));
+        return p;
     }
-    static std::mutex* pLock = new std::mutex;
-    static auto* pMap = new std::unordered_map<H, T*>;
-    std::lock_guard<std::mutex> lock(*pLock);
-    T*& p = (*pMap)[h];
-    if (p == nullptr) {
-        p = new T;
-        init(p, h);
+
+private:
+    static std::unordered_map<H, std::unique_ptr<T>>& Map()
+    {
+        static auto* pMap = new std::unordered_map<H, std::unique_ptr<T>>;
+        static const bool bRegistered = (FxRegisterTempMap(&Clear), true);
+        (void)bRegistered;
+        return *pMap;
     }
-    return p;
-}
+
+    static void Clear()
+    {
+        // Swapped out first: a wrapper's destructor must not see a half-cleared map.
+        std::unordered_map<H, std::unique_ptr<T>> old;
+        old.swap(Map());
+    }
+};

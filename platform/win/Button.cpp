@@ -2,54 +2,9 @@
 
 FX_IMPLEMENT_DYNAMIC(CButton, CWnd)
 
-BOOL CButton::Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
-}
-
-int CButton::GetCheck() const
-{
-    return static_cast<int>(SendMessage(BM_GETCHECK));
-}
-
-void CButton::SetCheck(int nCheck)
-{
-    SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
-}
-
-UINT CButton::GetState() const
-{
-    return static_cast<UINT>(SendMessage(BM_GETSTATE));
-}
-
-void CButton::SetState(BOOL bHighlight)
-{
-    SendMessage(BM_SETSTATE, static_cast<WPARAM>(bHighlight));
-}
-
-UINT CButton::GetButtonStyle() const
-{
-    return static_cast<UINT>(GetStyle() & 0xFFFF);
-}
-
-void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw)
-{
-    SendMessage(BM_SETSTYLE, nStyle, bRedraw);
-}
-
 HBITMAP CButton::SetBitmap(HBITMAP hBitmap)
 {
     return reinterpret_cast<HBITMAP>(SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
-}
-
-HBITMAP CButton::GetBitmap() const
-{
-    return reinterpret_cast<HBITMAP>(SendMessage(BM_GETIMAGE, IMAGE_BITMAP));
-}
-
-void CButton::Click()
-{
-    SendMessage(BM_CLICK);
 }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT)

@@ -8,18 +8,8 @@ class FX_API CButton : public CWnd
     FX_DECLARE_DYNAMIC(CButton)
 
 public:
-    BOOL Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
-    int GetCheck() const;
-    void SetCheck(int nCheck);
-    UINT GetState() const;
-    void SetState(BOOL bHighlight);
-    UINT GetButtonStyle() const;
-    void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
     // The image of a BS_BITMAP button; the button does not own it.
     HBITMAP SetBitmap(HBITMAP hBitmap);
-    HBITMAP GetBitmap() const;
-    void Click();
 
     // Called for an owner-drawn button when its parent receives WM_DRAWITEM for it.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);

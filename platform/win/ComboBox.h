@@ -8,25 +8,7 @@ class FX_API CComboBox : public CWnd
     FX_DECLARE_DYNAMIC(CComboBox)
 
 public:
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
-    int GetCount() const;
     int GetCurSel() const;
-    int SetCurSel(int nSelect);
     // Empties rString when the index is out of range.
     void GetLBText(int nIndex, CString& rString) const;
-    int GetLBTextLen(int nIndex) const;
-    int AddString(LPCSTR lpszString);
-    int InsertString(int nIndex, LPCSTR lpszString);
-    int DeleteString(UINT nIndex);
-    void ResetContent();
-    int FindString(int nStartAfter, LPCSTR lpszString) const;
-    int FindStringExact(int nIndexStart, LPCSTR lpszFind) const;
-    int SelectString(int nStartAfter, LPCSTR lpszString);
-    int SetItemData(int nIndex, DWORD_PTR dwItemData);
-    DWORD_PTR GetItemData(int nIndex) const;
-    void ShowDropDown(BOOL bShowIt = TRUE);
-    BOOL GetDroppedState() const;
-    BOOL LimitText(int nMaxChars);
-    BOOL SetEditSel(int nStartChar, int nEndChar);
 };

@@ -11,11 +11,7 @@ namespace
 {
 // The standard refusals, in the suite's language.
 const char szNeedInt[] = "请输入一个整数。";
-const char szNeedUInt[] = "请输入一个正整数。";
-const char szNeedNumber[] = "请输入一个数字。";
 const char szIntRange[] = "请输入一个介于 %ld 和 %ld 之间的整数。";
-const char szUIntRange[] = "请输入一个介于 %lu 和 %lu 之间的整数。";
-const char szNumberRange[] = "请输入一个介于 %g 和 %g 之间的数字。";
 const char szMaxChars[] = "请输入不超过 %d 个字符。";
 
 CString ControlText(HWND hCtl)
@@ -29,7 +25,7 @@ CString ControlText(HWND hCtl)
     return str;
 }
 
-// Whole text, blanks around allowed, as strtol/strtoul/strtod read it.
+// Whole text, blanks around allowed, as strtol reads it.
 bool ParseLong(const CString& str, long& value)
 {
     CString s(str);
@@ -44,40 +40,6 @@ bool ParseLong(const CString& str, long& value)
         return false;
     }
     value = n;
-    return true;
-}
-
-bool ParseULong(const CString& str, unsigned long& value)
-{
-    CString s(str);
-    s.Trim();
-    if (s.IsEmpty() || s[0] == '-') {
-        return false;
-    }
-    char* pEnd = nullptr;
-    errno = 0;
-    unsigned long n = strtoul(s, &pEnd, 10);
-    if (errno != 0 || pEnd == nullptr || *pEnd != '\0') {
-        return false;
-    }
-    value = n;
-    return true;
-}
-
-bool ParseDouble(const CString& str, double& value)
-{
-    CString s(str);
-    s.Trim();
-    if (s.IsEmpty()) {
-        return false;
-    }
-    char* pEnd = nullptr;
-    errno = 0;
-    double d = strtod(s, &pEnd);
-    if (errno != 0 || pEnd == nullptr || *pEnd != '\0') {
-        return false;
-    }
-    value = d;
     return true;
 }
 
@@ -98,46 +60,6 @@ template <typename T> void TextSigned(CDataExchange* pDX, int nIDC, T& value)
     } else {
         CString str;
         str.Format("%ld", static_cast<long>(value));
-        SetWindowTextA(hCtl, str);
-    }
-}
-
-template <typename T> void TextUnsigned(CDataExchange* pDX, int nIDC, T& value)
-{
-    HWND hCtl = pDX->PrepareEditCtrl(nIDC);
-    if (hCtl == nullptr || pDX->m_bFailed) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        unsigned long n = 0;
-        if (!ParseULong(ControlText(hCtl), n) || n > static_cast<unsigned long>(std::numeric_limits<T>::max())) {
-            FxDDVFail(pDX, szNeedUInt);
-            return;
-        }
-        value = static_cast<T>(n);
-    } else {
-        CString str;
-        str.Format("%lu", static_cast<unsigned long>(value));
-        SetWindowTextA(hCtl, str);
-    }
-}
-
-template <typename T> void TextFloat(CDataExchange* pDX, int nIDC, T& value, int nDigits)
-{
-    HWND hCtl = pDX->PrepareEditCtrl(nIDC);
-    if (hCtl == nullptr || pDX->m_bFailed) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        double d = 0;
-        if (!ParseDouble(ControlText(hCtl), d)) {
-            FxDDVFail(pDX, szNeedNumber);
-            return;
-        }
-        value = static_cast<T>(d);
-    } else {
-        CString str;
-        str.Format("%.*g", nDigits, static_cast<double>(value));
         SetWindowTextA(hCtl, str);
     }
 }
@@ -224,31 +146,6 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
     TextSigned(pDX, nIDC, value);
 }
 
-void DDX_Text(CDataExchange* pDX, int nIDC, long& value)
-{
-    TextSigned(pDX, nIDC, value);
-}
-
-void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value)
-{
-    TextUnsigned(pDX, nIDC, value);
-}
-
-void DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value)
-{
-    TextUnsigned(pDX, nIDC, value);
-}
-
-void DDX_Text(CDataExchange* pDX, int nIDC, float& value)
-{
-    TextFloat(pDX, nIDC, value, 7);
-}
-
-void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
-{
-    TextFloat(pDX, nIDC, value, 15);
-}
-
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
 {
     ExchangeState(pDX, nIDC, value, BM_GETCHECK, BM_SETCHECK);
@@ -309,49 +206,9 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
     }
 }
 
-void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
-{
-    HWND hCtl = pDX->PrepareCtrl(nIDC);
-    if (hCtl == nullptr || pDX->m_bFailed) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        DDX_CBString(pDX, nIDC, value);
-        return;
-    }
-    LRESULT nIndex = ::SendMessageA(hCtl, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                    reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value)));
-    if (nIndex == CB_ERR) {
-        SetWindowTextA(hCtl, value);
-    } else {
-        ::SendMessageA(hCtl, CB_SETCURSEL, static_cast<WPARAM>(nIndex), 0);
-    }
-}
-
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
     ExchangeState(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
-}
-
-void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value)
-{
-    HWND hCtl = pDX->PrepareCtrl(nIDC);
-    if (hCtl == nullptr || pDX->m_bFailed) {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate) {
-        int nIndex = static_cast<int>(::SendMessageA(hCtl, LB_GETCURSEL, 0, 0));
-        value.Empty();
-        if (nIndex != LB_ERR) {
-            int nLength = static_cast<int>(::SendMessageA(hCtl, LB_GETTEXTLEN, static_cast<WPARAM>(nIndex), 0));
-            ::SendMessageA(hCtl, LB_GETTEXT, static_cast<WPARAM>(nIndex),
-                           reinterpret_cast<LPARAM>(value.GetBuffer(nLength + 1)));
-            value.ReleaseBuffer();
-        }
-    } else {
-        ::SendMessageA(hCtl, LB_SELECTSTRING, static_cast<WPARAM>(-1),
-                       reinterpret_cast<LPARAM>(static_cast<LPCSTR>(value)));
-    }
 }
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
@@ -387,39 +244,12 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
     }
 }
 
-void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)
-{
-    if (Checking(pDX) && (value < minVal || value > maxVal)) {
-        CString strText;
-        strText.Format(szIntRange, minVal, maxVal);
-        FxDDVFail(pDX, strText);
-    }
-}
-
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
 {
-    DDV_MinMaxLong(pDX, value, minVal, maxVal);
-}
-
-void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal)
-{
     if (Checking(pDX) && (value < minVal || value > maxVal)) {
         CString strText;
-        strText.Format(szUIntRange, static_cast<unsigned long>(minVal), static_cast<unsigned long>(maxVal));
+        strText.Format(szIntRange, static_cast<long>(minVal), static_cast<long>(maxVal));
         FxDDVFail(pDX, strText);
     }
 }
 
-void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal)
-{
-    if (Checking(pDX) && (value < minVal || value > maxVal)) {
-        CString strText;
-        strText.Format(szNumberRange, minVal, maxVal);
-        FxDDVFail(pDX, strText);
-    }
-}
-
-void DDV_MinMaxFloat(CDataExchange* pDX, const float& value, float minVal, float maxVal)
-{
-    DDV_MinMaxDouble(pDX, static_cast<double>(value), static_cast<double>(minVal), static_cast<double>(maxVal));
-}

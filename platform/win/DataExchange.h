@@ -29,18 +29,11 @@ FX_API void FxDDVFail(CDataExchange* pDX, LPCSTR lpszText);
 
 FX_API void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 FX_API void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
-FX_API void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
-FX_API void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
-FX_API void DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
-FX_API void DDX_Text(CDataExchange* pDX, int nIDC, float& value);
-FX_API void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 FX_API void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // value: index of the checked radio in the group that starts at nIDC, -1 for none.
 FX_API void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 FX_API void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
-FX_API void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
 FX_API void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-FX_API void DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
 FX_API void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 // Subclasses the control into rControl the first time.
 FX_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
@@ -48,7 +41,3 @@ FX_API void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // On load, limits the last edit control to nChars bytes; on save, refuses a longer text.
 FX_API void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
 FX_API void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
-FX_API void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
-FX_API void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
-FX_API void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
-FX_API void DDV_MinMaxFloat(CDataExchange* pDX, const float& value, float minVal, float maxVal);

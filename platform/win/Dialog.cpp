@@ -253,13 +253,3 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pWndCtrl->m_hWnd), TRUE);
     }
 }
-
-void CDialog::SetDefID(UINT nID)
-{
-    SendMessage(DM_SETDEFID, nID);
-}
-
-DWORD CDialog::GetDefID() const
-{
-    return static_cast<DWORD>(SendMessage(DM_GETDEFID));
-}

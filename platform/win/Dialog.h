@@ -32,8 +32,6 @@ public:
     // Runs DoDataExchange; FALSE when a check refused the data (the user has been told).
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     void GotoDlgCtrl(CWnd* pWndCtrl);
-    void SetDefID(UINT nID);
-    DWORD GetDefID() const;
 
     // The numeric id of the template, 0 for a named one.
     UINT GetTemplateID() const;

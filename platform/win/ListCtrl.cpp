@@ -2,11 +2,6 @@
 
 FX_IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
-BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    return CWnd::Create(WC_LISTVIEWA, nullptr, dwStyle, rect, pParentWnd, nID);
-}
-
 DWORD CListCtrl::GetExtendedStyle() const
 {
     return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE));
@@ -34,19 +29,9 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(nCol), reinterpret_cast<LPARAM>(&col)));
 }
 
-BOOL CListCtrl::DeleteColumn(int nCol)
-{
-    return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(nCol)));
-}
-
 int CListCtrl::GetColumnWidth(int nCol) const
 {
     return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(nCol)));
-}
-
-BOOL CListCtrl::SetColumnWidth(int nCol, int cx)
-{
-    return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(nCol), MAKELPARAM(cx, 0)));
 }
 
 int CListCtrl::GetItemCount() const
@@ -61,16 +46,6 @@ int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem)
     item.iItem = nItem;
     item.pszText = const_cast<LPSTR>(lpszItem);
     return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-}
-
-BOOL CListCtrl::DeleteItem(int nItem)
-{
-    return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(nItem)));
-}
-
-BOOL CListCtrl::DeleteAllItems()
-{
-    return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS));
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)
@@ -130,11 +105,6 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
         SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
 }
 
-UINT CListCtrl::GetItemState(int nItem, UINT nMask) const
-{
-    return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, static_cast<WPARAM>(nItem), static_cast<LPARAM>(nMask)));
-}
-
 int CListCtrl::GetNextItem(int nItem, int nFlags) const
 {
     return static_cast<int>(SendMessage(LVM_GETNEXTITEM, static_cast<WPARAM>(nItem), MAKELPARAM(nFlags, 0)));
@@ -143,15 +113,4 @@ int CListCtrl::GetNextItem(int nItem, int nFlags) const
 UINT CListCtrl::GetSelectedCount() const
 {
     return static_cast<UINT>(SendMessage(LVM_GETSELECTEDCOUNT));
-}
-
-BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
-{
-    return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(nItem), bPartialOK));
-}
-
-HIMAGELIST CListCtrl::SetImageList(HIMAGELIST hImageList, int nImageListType)
-{
-    return reinterpret_cast<HIMAGELIST>(
-        SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType), reinterpret_cast<LPARAM>(hImageList)));
 }

@@ -9,29 +9,20 @@ class FX_API CListCtrl : public CWnd
     FX_DECLARE_DYNAMIC(CListCtrl)
 
 public:
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
     DWORD GetExtendedStyle() const;
     DWORD SetExtendedStyle(DWORD dwNewStyle);
 
     int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
-    BOOL DeleteColumn(int nCol);
     int GetColumnWidth(int nCol) const;
-    BOOL SetColumnWidth(int nCol, int cx);
 
     int GetItemCount() const;
     int InsertItem(int nItem, LPCSTR lpszItem);
-    BOOL DeleteItem(int nItem);
-    BOOL DeleteAllItems();
     BOOL SetItemText(int nItem, int nSubItem, LPCSTR lpszText);
     CString GetItemText(int nItem, int nSubItem) const;
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
     DWORD_PTR GetItemData(int nItem) const;
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    UINT GetItemState(int nItem, UINT nMask) const;
     // The next item after nItem (-1: from the start) with the LVNI_ flags; -1 when none.
     int GetNextItem(int nItem, int nFlags) const;
     UINT GetSelectedCount() const;
-    BOOL EnsureVisible(int nItem, BOOL bPartialOK);
-    HIMAGELIST SetImageList(HIMAGELIST hImageList, int nImageListType);
 };

@@ -1,21 +1,9 @@
 #include "platform/win/Menu.h"
 
-#include <memory>
-#include <unordered_map>
-
 #include "platform/base/ResMgr.h"
-#include "platform/win/Wnd.h"
+#include "platform/gdi/TempHandleMap.h"
 
-namespace
-{
-std::unordered_map<HMENU, std::unique_ptr<CMenu>>& TempMenus()
-{
-    static std::unordered_map<HMENU, std::unique_ptr<CMenu>> map;
-    return map;
-}
-} // namespace
-
-CMenu::CMenu() : m_hMenu(nullptr)
+CMenu::CMenu() : m_hMenu(nullptr), m_bOwner(FALSE)
 {
 }
 
@@ -26,38 +14,7 @@ CMenu::~CMenu()
 
 CMenu* CMenu::FromHandle(HMENU hMenu)
 {
-    if (hMenu == nullptr) {
-        return nullptr;
-    }
-    auto& temps = TempMenus();
-    auto it = temps.find(hMenu);
-    if (it != temps.end()) {
-        return it->second.get();
-    }
-    auto pMenu = std::make_unique<CMenu>();
-    pMenu->m_hMenu = hMenu;
-    CMenu* pResult = pMenu.get();
-    temps.emplace(hMenu, std::move(pMenu));
-    return pResult;
-}
-
-void CMenu::DeleteTempMap()
-{
-    auto& temps = TempMenus();
-    for (auto& item : temps) {
-        item.second->Detach();
-    }
-    temps.clear();
-}
-
-BOOL CMenu::CreateMenu()
-{
-    return Attach(::CreateMenu());
-}
-
-BOOL CMenu::CreatePopupMenu()
-{
-    return Attach(::CreatePopupMenu());
+    return CFxTempMap<CMenu, HMENU>::Lookup(hMenu, [](CMenu* p, HMENU h) { p->m_hMenu = h; });
 }
 
 BOOL CMenu::LoadMenu(UINT nIDResource)
@@ -76,7 +33,7 @@ BOOL CMenu::LoadMenu(LPCSTR lpszResourceName)
 
 BOOL CMenu::DestroyMenu()
 {
-    if (m_hMenu == nullptr) {
+    if (m_hMenu == nullptr || !m_bOwner) {
         return FALSE;
     }
     return ::DestroyMenu(Detach());
@@ -88,6 +45,7 @@ BOOL CMenu::Attach(HMENU hMenu)
         return FALSE;
     }
     m_hMenu = hMenu;
+    m_bOwner = TRUE;
     return TRUE;
 }
 
@@ -95,47 +53,8 @@ HMENU CMenu::Detach()
 {
     HMENU hMenu = m_hMenu;
     m_hMenu = nullptr;
+    m_bOwner = FALSE;
     return hMenu;
-}
-
-BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
-{
-    return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
-}
-
-BOOL CMenu::InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
-{
-    return ::InsertMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
-}
-
-BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
-{
-    return ::ModifyMenuA(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
-}
-
-BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags)
-{
-    return ::RemoveMenu(m_hMenu, nPosition, nFlags);
-}
-
-BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags)
-{
-    return ::DeleteMenu(m_hMenu, nPosition, nFlags);
-}
-
-UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
-{
-    return static_cast<UINT>(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable));
-}
-
-DWORD CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck)
-{
-    return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck);
-}
-
-UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const
-{
-    return ::GetMenuState(m_hMenu, nID, nFlags);
 }
 
 int CMenu::GetMenuItemCount() const
@@ -163,9 +82,4 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 CMenu* CMenu::GetSubMenu(int nPos) const
 {
     return FromHandle(::GetSubMenu(m_hMenu, nPos));
-}
-
-BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
-{
-    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd != nullptr ? pWnd->m_hWnd : nullptr, lpRect);
 }

@@ -110,7 +110,8 @@ private:
      FxSig_vNotify,                                                                                                    \
      reinterpret_cast<FX_PMSG>(static_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(&ThisClass::fn))},
 
-// Window messages, handled by the CWnd virtuals of the same name.
+// Window messages, handled by the CWnd virtuals of the same name. CWnd's map lists each of them,
+// so a derived class needs no entry: overriding the virtual is enough.
 #define FX_ON_WM_CREATE() {WM_CREATE, 0, 0, 0, FxSig_iCreate, FX_WND_PFN(int(CWnd::*)(LPCREATESTRUCT), OnCreate)},
 #define FX_ON_WM_DESTROY() {WM_DESTROY, 0, 0, 0, FxSig_vv, FX_WND_PFN(void(CWnd::*)(), OnDestroy)},
 #define FX_ON_WM_CLOSE() {WM_CLOSE, 0, 0, 0, FxSig_vv, FX_WND_PFN(void(CWnd::*)(), OnClose)},

@@ -175,14 +175,3 @@ BOOL CTreeCtrl::Expand(HTREEITEM hItem, UINT nCode)
 {
     return static_cast<BOOL>(SendMessage(TVM_EXPAND, nCode, reinterpret_cast<LPARAM>(hItem)));
 }
-
-BOOL CTreeCtrl::EnsureVisible(HTREEITEM hItem)
-{
-    return static_cast<BOOL>(SendMessage(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hItem)));
-}
-
-HIMAGELIST CTreeCtrl::SetImageList(HIMAGELIST hImageList, int nImageListType)
-{
-    return reinterpret_cast<HIMAGELIST>(
-        SendMessage(TVM_SETIMAGELIST, static_cast<WPARAM>(nImageListType), reinterpret_cast<LPARAM>(hImageList)));
-}

@@ -38,6 +38,4 @@ public:
     BOOL ItemHasChildren(HTREEITEM hItem) const;
     // nCode: TVE_EXPAND, TVE_COLLAPSE, TVE_TOGGLE...; FALSE when nothing changed (no children).
     BOOL Expand(HTREEITEM hItem, UINT nCode);
-    BOOL EnsureVisible(HTREEITEM hItem);
-    HIMAGELIST SetImageList(HIMAGELIST hImageList, int nImageListType);
 };

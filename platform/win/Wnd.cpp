@@ -1,12 +1,11 @@
 #include "platform/win/Wnd.h"
 
-#include <memory>
 #include <unordered_map>
 
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Font.h"
+#include "platform/gdi/TempHandleMap.h"
 #include "platform/win/MsgBox.h"
 
 // The dispatchers cast each handler back to the type its map entry was checked against.
@@ -14,7 +13,7 @@
 
 namespace
 {
-// The objects that own windows, and the temporary wrappers FromHandle made for the others. The
+// The objects that own windows (the temporary wrappers of the others are in CFxTempMap). The
 // suite runs its windows on one thread.
 std::unordered_map<HWND, CWnd*>& PermanentMap()
 {
@@ -22,20 +21,17 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
-std::unordered_map<HWND, std::unique_ptr<CWnd>>& TempMap()
-{
-    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
-    return map;
-}
-
-// The message being handled, for Default(); saved and restored around nested dispatch.
+// The message being handled, for Default(); saved and restored around nested dispatch. A handler
+// without a result answers what Default answered, so a base handler passes the result on too.
 struct CurrentMsg
 {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
+    bool bDefaulted;
+    LRESULT lDefault;
 };
-CurrentMsg g_currentMsg = {0, 0, 0};
+CurrentMsg g_currentMsg = {0, 0, 0, false, 0};
 
 // The object that CreateEx is creating a window for, taken by the CBT hook at HCBT_CREATEWND.
 CWnd* g_pWndInit = nullptr;
@@ -130,7 +126,27 @@ LRESULT CALLBACK FxCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
 
 FX_IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
+// Every virtual handler is listed here once, so a derived class only overrides it; the base
+// handlers pass the message on unchanged, as if no entry had taken it.
 FX_BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
+FX_ON_WM_CREATE()
+FX_ON_WM_DESTROY()
+FX_ON_WM_CLOSE()
+FX_ON_WM_PAINT()
+FX_ON_WM_SIZE()
+FX_ON_WM_TIMER()
+FX_ON_WM_SETFOCUS()
+FX_ON_WM_KILLFOCUS()
+FX_ON_WM_KEYDOWN()
+FX_ON_WM_KEYUP()
+FX_ON_WM_CHAR()
+FX_ON_WM_ERASEBKGND()
+FX_ON_WM_LBUTTONDOWN()
+FX_ON_WM_LBUTTONUP()
+FX_ON_WM_LBUTTONDBLCLK()
+FX_ON_WM_RBUTTONDOWN()
+FX_ON_WM_RBUTTONUP()
+FX_ON_WM_MOUSEMOVE()
 FX_END_MESSAGE_MAP()
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bOwnsWindow(FALSE)
@@ -169,26 +185,8 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
         return pWnd;
     }
-    // A temporary only wraps the handle: a reused handle value gets the same harmless wrapper.
-    auto& temps = TempMap();
-    auto it = temps.find(hWnd);
-    if (it != temps.end()) {
-        return it->second.get();
-    }
-    auto pWnd = std::make_unique<CWnd>();
-    pWnd->m_hWnd = hWnd;
-    CWnd* pResult = pWnd.get();
-    temps.emplace(hWnd, std::move(pWnd));
-    return pResult;
-}
-
-void CWnd::DeleteTempMap()
-{
-    auto& temps = TempMap();
-    for (auto& item : temps) {
-        item.second->m_hWnd = nullptr; // never destroy someone else's window
-    }
-    temps.clear();
+    // A temporary neither owns nor subclasses the window: its destructor leaves the window alone.
+    return CFxTempMap<CWnd, HWND>::Lookup(hWnd, [](CWnd* p, HWND h) { p->m_hWnd = h; });
 }
 
 BOOL CWnd::Attach(HWND hWnd)
@@ -354,11 +352,6 @@ void CWnd::GetWindowText(CString& rString) const
     rString.ReleaseBuffer();
 }
 
-int CWnd::GetWindowTextLength() const
-{
-    return ::GetWindowTextLengthA(m_hWnd);
-}
-
 void CWnd::SetDlgItemText(int nID, LPCSTR lpszString)
 {
     ::SetDlgItemTextA(m_hWnd, nID, lpszString != nullptr ? lpszString : "");
@@ -379,16 +372,6 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     return rString.GetLength();
 }
 
-void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned)
-{
-    ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
-}
-
-UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const
-{
-    return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
-}
-
 CWnd* CWnd::GetDlgItem(int nID) const
 {
     return FromHandle(::GetDlgItem(m_hWnd, nID));
@@ -404,16 +387,6 @@ CWnd* CWnd::GetParent() const
     return FromHandle(::GetParent(m_hWnd));
 }
 
-CWnd* CWnd::GetTopLevelParent() const
-{
-    return FromHandle(::GetAncestor(m_hWnd, GA_ROOT));
-}
-
-void CWnd::CheckDlgButton(int nIDButton, UINT nCheck)
-{
-    ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
-}
-
 UINT CWnd::IsDlgButtonChecked(int nIDButton) const
 {
     return ::IsDlgButtonChecked(m_hWnd, nIDButton);
@@ -422,16 +395,6 @@ UINT CWnd::IsDlgButtonChecked(int nIDButton) const
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
 {
     ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
-}
-
-int CWnd::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const
-{
-    for (int nID = nIDFirstButton; nID <= nIDLastButton; ++nID) {
-        if (::IsDlgButtonChecked(m_hWnd, nID) == BST_CHECKED) {
-            return nID;
-        }
-    }
-    return 0;
 }
 
 CWnd* CWnd::SetFocus()
@@ -444,21 +407,6 @@ CWnd* CWnd::GetFocus()
     return FromHandle(::GetFocus());
 }
 
-CWnd* CWnd::SetCapture()
-{
-    return FromHandle(::SetCapture(m_hWnd));
-}
-
-CWnd* CWnd::GetCapture()
-{
-    return FromHandle(::GetCapture());
-}
-
-BOOL CWnd::ReleaseCapture()
-{
-    return ::ReleaseCapture();
-}
-
 UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 {
     return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
@@ -467,17 +415,6 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
 {
     return ::KillTimer(m_hWnd, nIDEvent);
-}
-
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
-{
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont != nullptr ? pFont->m_hObject : nullptr), bRedraw);
-}
-
-CFont* CWnd::GetFont() const
-{
-    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    return hFont != nullptr ? CFont::FromHandle(hFont) : nullptr;
 }
 
 BOOL CWnd::EnableWindow(BOOL bEnable)
@@ -511,11 +448,6 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
                  bRepaint);
 }
 
-BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
-{
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter != nullptr ? pWndInsertAfter->m_hWnd : nullptr, x, y, cx, cy, nFlags);
-}
-
 void CWnd::GetWindowRect(LPRECT lpRect) const
 {
     ::GetWindowRect(m_hWnd, lpRect);
@@ -526,70 +458,9 @@ void CWnd::GetClientRect(LPRECT lpRect) const
     ::GetClientRect(m_hWnd, lpRect);
 }
 
-void CWnd::ClientToScreen(LPPOINT lpPoint) const
-{
-    ::ClientToScreen(m_hWnd, lpPoint);
-}
-
-void CWnd::ClientToScreen(LPRECT lpRect) const
-{
-    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
-void CWnd::ScreenToClient(LPPOINT lpPoint) const
-{
-    ::ScreenToClient(m_hWnd, lpPoint);
-}
-
-void CWnd::ScreenToClient(LPRECT lpRect) const
-{
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
-}
-
-void CWnd::CenterWindow(CWnd* pAlternateOwner)
-{
-    HWND hCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
-    if (GetStyle() & WS_CHILD) {
-        hCenter = ::GetParent(m_hWnd);
-    }
-    RECT rcArea = {};
-    RECT rcCenter = {};
-    MONITORINFO mi = {sizeof(MONITORINFO), {}, {}, 0};
-    GetMonitorInfoA(MonitorFromWindow(hCenter != nullptr ? hCenter : m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
-    rcArea = mi.rcWork;
-    if (hCenter != nullptr && ::IsWindowVisible(hCenter) && !::IsIconic(hCenter)) {
-        ::GetWindowRect(hCenter, &rcCenter);
-    } else {
-        rcCenter = rcArea;
-    }
-    RECT rcDlg = {};
-    ::GetWindowRect(m_hWnd, &rcDlg);
-    int cx = rcDlg.right - rcDlg.left;
-    int cy = rcDlg.bottom - rcDlg.top;
-    int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
-    int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
-    // Keep the window on the work area.
-    x = x + cx > rcArea.right ? rcArea.right - cx : x;
-    x = x < rcArea.left ? rcArea.left : x;
-    y = y + cy > rcArea.bottom ? rcArea.bottom - cy : y;
-    y = y < rcArea.top ? rcArea.top : y;
-    if (GetStyle() & WS_CHILD) {
-        POINT pt = {x, y};
-        ::ScreenToClient(hCenter, &pt);
-        x = pt.x;
-        y = pt.y;
-    }
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 DWORD CWnd::GetStyle() const
 {
     return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE));
-}
-
-DWORD CWnd::GetExStyle() const
-{
-    return static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE));
 }
 
 BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
@@ -600,20 +471,6 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
         return FALSE;
     }
     SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNewStyle));
-    if (nFlags != 0) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
-    }
-    return TRUE;
-}
-
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
-{
-    DWORD dwStyle = GetExStyle();
-    DWORD dwNewStyle = (dwStyle & ~dwRemove) | dwAdd;
-    if (dwStyle == dwNewStyle) {
-        return FALSE;
-    }
-    SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(dwNewStyle));
     if (nFlags != 0) {
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     }
@@ -640,11 +497,6 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
     return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
 }
 
-void CWnd::SetRedraw(BOOL bRedraw)
-{
-    SendMessage(WM_SETREDRAW, bRedraw);
-}
-
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     return FxMessageBox(m_hWnd, lpszText, lpszCaption, nType);
@@ -653,7 +505,7 @@ int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 LRESULT CWnd::DispatchToObject(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CurrentMsg saved = g_currentMsg;
-    g_currentMsg = {message, wParam, lParam};
+    g_currentMsg = {message, wParam, lParam, false, 0};
     struct Restore
     {
         CurrentMsg saved;
@@ -681,7 +533,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CWnd::Default()
 {
-    return DefWindowProc(g_currentMsg.message, g_currentMsg.wParam, g_currentMsg.lParam);
+    LRESULT lResult = DefWindowProc(g_currentMsg.message, g_currentMsg.wParam, g_currentMsg.lParam);
+    g_currentMsg.bDefaulted = true;
+    g_currentMsg.lDefault = lResult;
+    return lResult;
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -707,6 +562,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (pEntry == nullptr) {
         return FALSE;
     }
+    g_currentMsg.bDefaulted = false;
     LRESULT lResult = 0;
     switch (pEntry->nSig) {
     case FxSig_vv:
@@ -743,6 +599,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     default:
         return FALSE;
+    }
+    const bool bHandlerAnswers = pEntry->nSig == FxSig_iCreate || pEntry->nSig == FxSig_bDC || pEntry->nSig == FxSig_lwl;
+    if (!bHandlerAnswers && g_currentMsg.bDefaulted) {
+        lResult = g_currentMsg.lDefault;
     }
     *pResult = lResult;
     return TRUE;

@@ -7,7 +7,6 @@
 #include "platform/win/CmdTarget.h"
 
 class CDC;
-class CFont;
 
 class FX_API CWnd : public CCmdTarget
 {
@@ -26,9 +25,8 @@ public:
 
     // The object that owns the window, or null (no temporary is made).
     static CWnd* FromHandlePermanent(HWND hWnd);
-    // The owning object, else a temporary wrapper kept until DeleteTempMap; null for null.
+    // The owning object, else a temporary wrapper kept until FxDeleteTempMaps; null for null.
     static CWnd* FromHandle(HWND hWnd);
-    static void DeleteTempMap();
 
     // Attach binds without subclassing (messages keep going to the window's own procedure) and
     // takes the window over: the destructor destroys it unless Detach handed it out.
@@ -57,34 +55,21 @@ public:
     void SetWindowText(LPCSTR lpszString);
     int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const;
     void SetDlgItemText(int nID, LPCSTR lpszString);
     int GetDlgItemText(int nID, CString& rString) const;
-    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
-    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
 
     // Children and relatives.
     CWnd* GetDlgItem(int nID) const;
     int GetDlgCtrlID() const;
     CWnd* GetParent() const;
-    CWnd* GetTopLevelParent() const;
-    void CheckDlgButton(int nIDButton, UINT nCheck);
     UINT IsDlgButtonChecked(int nIDButton) const;
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
-    int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton) const;
 
-    // Focus, capture, timers.
+    // Focus and timers.
     CWnd* SetFocus();
     static CWnd* GetFocus();
-    CWnd* SetCapture();
-    static CWnd* GetCapture();
-    static BOOL ReleaseCapture();
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
     BOOL KillTimer(UINT_PTR nIDEvent);
-
-    // Fonts: the window does not own the font.
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    CFont* GetFont() const;
 
     // State and placement.
     BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -94,18 +79,10 @@ public:
     BOOL IsWindow() const { return m_hWnd != nullptr && ::IsWindow(m_hWnd); }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
-    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void GetWindowRect(LPRECT lpRect) const;
     void GetClientRect(LPRECT lpRect) const;
-    void ClientToScreen(LPPOINT lpPoint) const;
-    void ClientToScreen(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const;
-    void ScreenToClient(LPRECT lpRect) const;
-    void CenterWindow(CWnd* pAlternateOwner = nullptr);
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
-    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
 
     // Painting.
     void Invalidate(BOOL bErase = TRUE);
@@ -113,7 +90,6 @@ public:
     void UpdateWindow();
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
-    void SetRedraw(BOOL bRedraw = TRUE);
 
     // A modal message box owned by this window (through FxMessageBox, so tests can answer it).
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
@@ -124,7 +100,9 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default();
 
-    // Handlers of the message-map macros; each passes the message on by default.
+    // Handlers of the window messages, reached through CWnd's own map: a derived class overrides
+    // one without a map entry. Each base handler passes the message on with its original
+    // wParam and lParam (Default).
     virtual int OnCreate(LPCREATESTRUCT lpCreateStruct);
     virtual void OnDestroy();
     virtual void OnClose();

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+#include <new>
+
 #include "core/CappMetricDC.h"
 #include "platform/gdi/Font.h"
 #include "support/DibCanvas.h"
@@ -31,8 +35,9 @@ TEST(CappMetricDCTest, HundredMillimetresAt600Dpi)
         // Vertically too, beyond the end of the first line.
         pDC->MoveTo(1020, 0);
         pDC->LineTo(1020, 100);
+        pDC = metric.Deattach();
     }
-    EXPECT_EQ(&printer, pDC) << "the destructor gives the pointer back";
+    EXPECT_EQ(&printer, pDC) << "detaching gives the wrapped DC back";
     CRect rcHorz = dib.InkBounds(CRect(0, 0, 2400, 300));
     EXPECT_EQ(0, rcHorz.left);
     EXPECT_NEAR(118, rcHorz.top, 1);
@@ -75,7 +80,7 @@ TEST(CappMetricDCTest, DeattachRestoresTheCallersDC)
     pDC->SelectObject(&font); // left selected on purpose: detaching restores the caller's
     pDC->SetTextColor(RGB(9, 9, 9));
 
-    EXPECT_EQ(&dib.DC(), metric.Deattach());
+    pDC = metric.Deattach();
     EXPECT_EQ(&dib.DC(), pDC);
     EXPECT_EQ(MM_TEXT, pDC->GetMapMode());
     EXPECT_EQ(CPoint(3, 4), pDC->GetWindowOrg());
@@ -87,6 +92,39 @@ TEST(CappMetricDCTest, DeattachRestoresTheCallersDC)
     EXPECT_EQ(-1, metric.DotPerTenthMM());
     // The caller's DC survives the metric DC.
     EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), ::GetObjectType(dib.DC().m_hDC));
+}
+
+TEST(CappMetricDCTest, CallersPointerIsNeverWrittenAfterAttach)
+{
+    struct Case
+    {
+        const char* szName;
+        bool bExplicitDeattach;
+    };
+    const Case cases[] = {
+        {"detached explicitly", true},
+        {"detached by the destructor", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestDib dib(10, 10);
+        auto pMetric = std::make_unique<CCappMetricDC>();
+        // The caller's pointer lives in storage that is reused once the pointer is gone.
+        alignas(CDC*) unsigned char storage[sizeof(CDC*)];
+        CDC** ppDC = new (storage) CDC*(&dib.DC());
+        ASSERT_EQ(1, pMetric->Attach(*ppDC, nullptr));
+        EXPECT_EQ(pMetric.get(), *ppDC);
+        std::memset(storage, 0xAB, sizeof(storage));
+        if (c.bExplicitDeattach) {
+            EXPECT_EQ(&dib.DC(), pMetric->Deattach());
+        }
+        pMetric.reset();
+        for (unsigned char b : storage) {
+            EXPECT_EQ(0xAB, b);
+        }
+        EXPECT_EQ(MM_TEXT, dib.DC().GetMapMode()) << "the wrapped DC is restored either way";
+        EXPECT_EQ(static_cast<DWORD>(OBJ_MEMDC), ::GetObjectType(dib.DC().m_hDC)) << "a view deletes nothing";
+    }
 }
 
 TEST(CappMetricDCTest, AttachRefusesMissingContexts)

@@ -6,6 +6,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Rgn.h"
+#include "platform/gdi/TempHandleMap.h"
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
@@ -151,6 +152,60 @@ TEST(DCTest, OwnersDeleteTheirHandlesAndViewsDoNot)
     CDC owner;
     owner.Attach(hMem);
     EXPECT_EQ(nullptr, CDC::FromHandle(nullptr));
+}
+
+TEST(DCTest, ViewsNeverDeleteTheirHandlesAndGoAtTheCleanUpPoint)
+{
+    HDC hMem = ::CreateCompatibleDC(nullptr);
+    HPEN hPen = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(4, 5, 6));
+    HRGN hRgn = ::CreateRectRgn(0, 0, 2, 2);
+    HFONT hFont = ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, "宋体");
+    struct Case
+    {
+        const char* szName;
+        HGDIOBJ hHandle;
+        DWORD dwType;
+        BOOL (*pfnDeleteThroughView)(HGDIOBJ);
+    };
+    const Case cases[] = {
+        {"memory DC", hMem, OBJ_MEMDC, [](HGDIOBJ h) { return CDC::FromHandle(static_cast<HDC>(h))->DeleteDC(); }},
+        {"pen", hPen, OBJ_PEN, [](HGDIOBJ h) { return CPen::FromHandle(static_cast<HPEN>(h))->DeleteObject(); }},
+        {"brush", hBrush, OBJ_BRUSH,
+         [](HGDIOBJ h) { return CBrush::FromHandle(static_cast<HBRUSH>(h))->DeleteObject(); }},
+        {"region", hRgn, OBJ_REGION, [](HGDIOBJ h) { return CRgn::FromHandle(static_cast<HRGN>(h))->DeleteObject(); }},
+        {"font", hFont, OBJ_FONT, [](HGDIOBJ h) { return CFont::FromHandle(static_cast<HFONT>(h))->DeleteObject(); }},
+        {"untyped object", hPen, OBJ_PEN, [](HGDIOBJ h) { return CGdiObject::FromHandle(h)->DeleteObject(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        ASSERT_NE(nullptr, c.hHandle);
+        EXPECT_FALSE(c.pfnDeleteThroughView(c.hHandle));
+        EXPECT_EQ(c.dwType, ::GetObjectType(c.hHandle));
+    }
+
+    // A DC view made a mark; after the clean-up a fresh view is handed out, the handles live on.
+    CDC::FromHandle(hMem)->m_bPrinting = TRUE;
+    FxDeleteTempMaps();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(c.dwType, ::GetObjectType(c.hHandle)) << "the clean-up frees wrappers, not handles";
+    }
+    EXPECT_FALSE(CDC::FromHandle(hMem)->IsPrinting());
+    EXPECT_EQ(hMem, CDC::FromHandle(hMem)->GetSafeHdc());
+
+    // Owners do delete: handing the handles over proves they were still whole.
+    CDC dcOwner;
+    EXPECT_TRUE(dcOwner.Attach(hMem));
+    EXPECT_TRUE(dcOwner.DeleteDC());
+    for (HGDIOBJ h : {static_cast<HGDIOBJ>(hPen), static_cast<HGDIOBJ>(hBrush), static_cast<HGDIOBJ>(hRgn),
+                      static_cast<HGDIOBJ>(hFont)}) {
+        CGdiObject owner;
+        ASSERT_TRUE(owner.Attach(h));
+        EXPECT_TRUE(owner.DeleteObject());
+        EXPECT_EQ(0u, ::GetObjectType(h));
+    }
+    FxDeleteTempMaps();
 }
 
 TEST(DCTest, StateChangesReachTheAttributeDC)

@@ -1,6 +1,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "platform/gdi/TempHandleMap.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/Dialog.h"
@@ -217,6 +218,7 @@ TEST(DialogTest, MissingTemplateFailsWithoutAWindow)
 {
     CDialog dlg(4321);
     EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
 }
 
 TEST(DialogTest, ListViewNotificationsReachTheMap)
@@ -265,7 +267,7 @@ TEST(DialogTest, NestedModalDialogsAreAnsweredInTurn)
     EXPECT_EQ(2, ui.GetDialogsOpened());
 }
 
-TEST(DialogTest, MenuFromResourcesAndMessageBoxAnswers)
+TEST(DialogTest, MenuFromResourcesViewsItsSubMenuAndMessageBoxAnswers)
 {
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(IDR_FXTEST_MENU));
@@ -276,7 +278,8 @@ TEST(DialogTest, MenuFromResourcesAndMessageBoxAnswers)
     CString strItem;
     pPopup->GetMenuString(ID_FXTEST_FIRST, strItem, MF_BYCOMMAND);
     EXPECT_STREQ("第一项", strItem);
-    CMenu::DeleteTempMap();
+    EXPECT_FALSE(pPopup->DestroyMenu()) << "a view never destroys the menu";
+    FxDeleteTempMaps();
     EXPECT_EQ(2, GetMenuItemCount(GetSubMenu(menu, 0)));
 
     CTestUi ui;

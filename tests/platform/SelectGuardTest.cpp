@@ -5,6 +5,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/TempHandleMap.h"
 #include "support/DibCanvas.h"
 
 namespace
@@ -54,6 +55,24 @@ TEST(SelectGuardTest, EachKindIsSelectedForTheScopeOnly)
         SCOPED_TRACE("bitmap");
         CheckGuardScope(dc, &bitmap, OBJ_BITMAP);
     }
+}
+
+TEST(SelectGuardTest, RestoresAfterTheTemporaryWrappersWereFreedInItsScope)
+{
+    CTestDib dib(8, 8);
+    CDC& dc = dib.DC();
+    CPen pen(PS_SOLID, 2, RGB(255, 0, 0));
+    CPen penOther(PS_SOLID, 3, RGB(0, 0, 255));
+    HGDIOBJ hBefore = Current(dc, OBJ_PEN);
+    {
+        CFxSelectGuard guard(&dc, &pen);
+        ASSERT_TRUE(guard.IsSelected());
+        // The wrapper of the replaced pen goes; its memory likely serves the next one.
+        FxDeleteTempMaps();
+        CPen::FromHandle(penOther);
+    }
+    EXPECT_EQ(hBefore, Current(dc, OBJ_PEN));
+    FxDeleteTempMaps();
 }
 
 TEST(SelectGuardTest, ObjectDeclaredFirstIsDeletedAfterTheGuardRestores)

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
+#include "platform/gdi/DC.h"
+#include "platform/gdi/TempHandleMap.h"
 #include "platform/win/Button.h"
 #include "platform/win/Wnd.h"
 
@@ -63,6 +67,81 @@ FX_BEGIN_MESSAGE_MAP(CProbeChildWnd, CProbeWnd)
 FX_ON_COMMAND(100, OnFirstAgain)
 FX_END_MESSAGE_MAP()
 
+// Overrides the handlers and lists none of them: CWnd's own map has to reach each one.
+class CUnmappedOverridesWnd : public CWnd
+{
+public:
+    std::vector<UINT> m_handled;
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override
+    {
+        m_handled.push_back(WM_CREATE);
+        return CWnd::OnCreate(lpCreateStruct);
+    }
+    void OnDestroy() override { Handled(WM_DESTROY); }
+    void OnClose() override { m_handled.push_back(WM_CLOSE); } // no base call: it would destroy the window
+    void OnPaint() override { Handled(WM_PAINT); }
+    void OnSize(UINT, int, int) override { Handled(WM_SIZE); }
+    void OnTimer(UINT_PTR) override { Handled(WM_TIMER); }
+    void OnSetFocus(CWnd*) override { Handled(WM_SETFOCUS); }
+    void OnKillFocus(CWnd*) override { Handled(WM_KILLFOCUS); }
+    void OnKeyDown(UINT, UINT, UINT) override { Handled(WM_KEYDOWN); }
+    void OnKeyUp(UINT, UINT, UINT) override { Handled(WM_KEYUP); }
+    void OnChar(UINT, UINT, UINT) override { Handled(WM_CHAR); }
+    BOOL OnEraseBkgnd(CDC* pDC) override
+    {
+        m_handled.push_back(WM_ERASEBKGND);
+        return CWnd::OnEraseBkgnd(pDC);
+    }
+    void OnLButtonDown(UINT, CPoint) override { Handled(WM_LBUTTONDOWN); }
+    void OnLButtonUp(UINT, CPoint) override { Handled(WM_LBUTTONUP); }
+    void OnLButtonDblClk(UINT, CPoint) override { Handled(WM_LBUTTONDBLCLK); }
+    void OnRButtonDown(UINT, CPoint) override { Handled(WM_RBUTTONDOWN); }
+    void OnRButtonUp(UINT, CPoint) override { Handled(WM_RBUTTONUP); }
+    void OnMouseMove(UINT, CPoint) override { Handled(WM_MOUSEMOVE); }
+
+private:
+    void Handled(UINT message)
+    {
+        m_handled.push_back(message);
+        Default();
+    }
+};
+
+// A message to send, named for SCOPED_TRACE.
+struct MsgCase
+{
+    const char* szName;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// What the procedure behind a subclassed window was handed, and what it answers.
+struct SeenMsg
+{
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+std::vector<SeenMsg> g_seenByPrevious;
+bool g_bRecording = false;
+
+LRESULT AnswerOf(UINT message)
+{
+    return static_cast<LRESULT>(0x100 + message);
+}
+
+// While recording, answers every message itself, so nothing else is sent on its behalf.
+LRESULT CALLBACK RecordingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (g_bRecording) {
+        g_seenByPrevious.push_back({message, wParam, lParam});
+        return AnswerOf(message);
+    }
+    return DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
 BOOL CreateProbe(CWnd& wnd, HWND hParent = nullptr)
 {
     return wnd.CreateEx(0, nullptr, "probe", hParent != nullptr ? WS_CHILD : WS_OVERLAPPEDWINDOW, 0, 0, 100, 80,
@@ -96,6 +175,100 @@ TEST(WndTest, CreateExBindsBeforeCreateAndMapsHandlers)
     EXPECT_EQ(1, wnd.m_nDestroys);
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+}
+
+TEST(WndTest, OverriddenHandlersAreReachedWithoutMapEntries)
+{
+    CUnmappedOverridesWnd wnd;
+    ASSERT_TRUE(CreateProbe(wnd));
+    ASSERT_FALSE(wnd.m_handled.empty());
+    EXPECT_EQ(static_cast<UINT>(WM_CREATE), wnd.m_handled.front());
+
+    const MsgCase cases[] = {
+        {"close", WM_CLOSE, 0, 0},
+        {"size", WM_SIZE, SIZE_RESTORED, MAKELPARAM(30, 40)},
+        {"timer", WM_TIMER, 5, 0},
+        {"set focus", WM_SETFOCUS, 0, 0},
+        {"kill focus", WM_KILLFOCUS, 0, 0},
+        {"key down", WM_KEYDOWN, 'A', 1},
+        {"key up", WM_KEYUP, 'A', 1},
+        {"character", WM_CHAR, 'a', 1},
+        {"left button down", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4)},
+        {"left button up", WM_LBUTTONUP, 0, MAKELPARAM(3, 4)},
+        {"left double click", WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 4)},
+        {"right button down", WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4)},
+        {"right button up", WM_RBUTTONUP, 0, MAKELPARAM(3, 4)},
+        {"mouse move", WM_MOUSEMOVE, 0, MAKELPARAM(5, 6)},
+    };
+    for (const MsgCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        wnd.m_handled.clear();
+        wnd.SendMessage(c.message, c.wParam, c.lParam);
+        ASSERT_EQ(1u, wnd.m_handled.size());
+        EXPECT_EQ(c.message, wnd.m_handled[0]);
+    }
+
+    // A real paint: the update region is erased and painted through the overrides.
+    wnd.m_handled.clear();
+    wnd.ShowWindow(SW_SHOWNA);
+    wnd.Invalidate(TRUE);
+    wnd.UpdateWindow();
+    EXPECT_NE(wnd.m_handled.end(), std::find(wnd.m_handled.begin(), wnd.m_handled.end(), WM_PAINT));
+
+    wnd.m_handled.clear();
+    EXPECT_TRUE(wnd.DestroyWindow());
+    EXPECT_NE(wnd.m_handled.end(), std::find(wnd.m_handled.begin(), wnd.m_handled.end(), WM_DESTROY));
+}
+
+TEST(WndTest, BaseHandlersPassTheOriginalMessageToThePreviousProcedure)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RecordingProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VornRecordingWnd";
+    RegisterClassA(&wc);
+    HWND hWnd = CreateWindowExA(0, "VornRecordingWnd", "", WS_OVERLAPPED, 0, 0, 60, 40, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    HDC hdcMem = CreateCompatibleDC(nullptr);
+    CWnd wnd;
+    ASSERT_TRUE(wnd.SubclassWindow(hWnd));
+
+    const MsgCase cases[] = {
+        {"create", WM_CREATE, 0, 0},
+        {"destroy", WM_DESTROY, 0, 0},
+        {"close", WM_CLOSE, 0, 0},
+        {"paint", WM_PAINT, 0, 0},
+        {"size, both halves kept", WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(640, 480)},
+        {"timer with its procedure word", WM_TIMER, 42, 0x1234},
+        {"set focus from another window", WM_SETFOCUS, reinterpret_cast<WPARAM>(GetDesktopWindow()), 0},
+        {"kill focus", WM_KILLFOCUS, 0, 0},
+        {"key down with repeat and flags", WM_KEYDOWN, VK_F2, 0x003C0003},
+        {"key up", WM_KEYUP, VK_F2, static_cast<LPARAM>(0xC03C0001u)},
+        {"character", WM_CHAR, 0xD5, 0x00210001},
+        {"erase with a DC", WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdcMem), 0},
+        {"left button down left of the client", WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 7)},
+        {"left button up", WM_LBUTTONUP, MK_CONTROL, MAKELPARAM(8, -9)},
+        {"left double click", WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(1, 2)},
+        {"right button down", WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4)},
+        {"right button up", WM_RBUTTONUP, 0, MAKELPARAM(5, 6)},
+        {"mouse move", WM_MOUSEMOVE, MK_MBUTTON, MAKELPARAM(32767, 1)},
+    };
+    for (const MsgCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        g_seenByPrevious.clear();
+        g_bRecording = true;
+        LRESULT lResult = wnd.SendMessage(c.message, c.wParam, c.lParam);
+        g_bRecording = false;
+        EXPECT_EQ(AnswerOf(c.message), lResult);
+        ASSERT_EQ(1u, g_seenByPrevious.size());
+        EXPECT_EQ(c.message, g_seenByPrevious[0].message);
+        EXPECT_EQ(c.wParam, g_seenByPrevious[0].wParam);
+        EXPECT_EQ(c.lParam, g_seenByPrevious[0].lParam);
+    }
+    wnd.UnsubclassWindow();
+    DestroyWindow(hWnd);
+    DeleteDC(hdcMem);
 }
 
 TEST(WndTest, NotificationCodeOneFromAControlIsNotAnAccelerator)
@@ -182,7 +355,7 @@ TEST(WndTest, SubclassedControlRoutesThroughItsObjectAndReflectsDrawItem)
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(pfnButton), GetWindowLongPtrA(hButton, GWLP_WNDPROC));
 }
 
-TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindow)
+TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindowAndTheCleanUpKeepsOwners)
 {
     CProbeWnd parent;
     ASSERT_TRUE(CreateProbe(parent));
@@ -195,9 +368,12 @@ TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindow)
     CString strText;
     pTemp->GetWindowText(strText);
     EXPECT_STREQ("abc", strText);
-    EXPECT_EQ(&parent, pTemp->GetParent());
-    CWnd::DeleteTempMap();
+    EXPECT_EQ(&parent, pTemp->GetParent()) << "the owner, not a temporary";
+    EXPECT_EQ(&parent, CWnd::FromHandle(parent.m_hWnd));
+    FxDeleteTempMaps();
     EXPECT_TRUE(IsWindow(hEdit));
+    EXPECT_EQ(&parent, CWnd::FromHandlePermanent(parent.m_hWnd)) << "the clean-up keeps owners";
+    EXPECT_EQ(7, parent.SendMessage(WM_PROBE, 3, 4));
     EXPECT_EQ(nullptr, parent.GetDlgItem(999));
 }
 
