@@ -325,6 +325,11 @@ int CDC::SetROP2(int nDrawMode)
     return ::SetROP2(m_hDC, nDrawMode);
 }
 
+UINT CDC::GetTextAlign() const
+{
+    return ::GetTextAlign(m_hAttribDC);
+}
+
 UINT CDC::SetTextAlign(UINT nFlags)
 {
     if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {

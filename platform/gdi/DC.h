@@ -91,6 +91,7 @@ public:
     int GetBkMode() const;
     int SetBkMode(int nBkMode);
     int SetROP2(int nDrawMode);
+    UINT GetTextAlign() const;
     UINT SetTextAlign(UINT nFlags);
 
     // Clipping
