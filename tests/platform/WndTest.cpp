@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/base/Firewall.h"
 #include "platform/win/Button.h"
 #include "platform/win/Wnd.h"
 
@@ -129,6 +130,7 @@ TEST(WndTest, ExceptionInHandlerStopsAtTheWindowProcedure)
     CProbeWnd wnd;
     ASSERT_TRUE(CreateProbe(wnd));
     EXPECT_EQ(0, wnd.SendMessage(WM_THROW));
+    EXPECT_NE(-1, FxTakeReportedExceptions().Find("handler failed"));
     EXPECT_EQ(5, wnd.SendMessage(WM_PROBE, 2, 3));
 }
 
