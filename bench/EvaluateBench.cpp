@@ -2,30 +2,19 @@
 // the card filling view computes an entry.
 #include <cstdio>
 
+#include "bench/BenchClock.h"
 #include "common/KvEvaluate.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
 template <class Fn> void Measure(const char* szWhat, int nCount, Fn fn)
 {
     fn(); // warm up
-    double dStart = Seconds();
+    double dStart = BenchSeconds();
     for (int i = 0; i < nCount; ++i) {
         fn();
     }
-    double dElapsed = Seconds() - dStart;
+    double dElapsed = BenchSeconds() - dStart;
     std::printf("%-52s %10.0f evaluations/s  (%d in %.3f s)\n", szWhat, nCount / dElapsed, nCount, dElapsed);
 }
 } // namespace

@@ -3,22 +3,11 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "bench/BenchClock.h"
 #include "platform/base/String.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
 // Fields of a segment: short names, numbers, Chinese text, empty fields.
 CString MakeSegmentText(int nBytes)
 {
@@ -34,9 +23,9 @@ CString MakeSegmentText(int nBytes)
 
 template <class Fn> void Measure(const char* szWhat, const CString& strText, Fn fn)
 {
-    double dStart = Seconds();
+    double dStart = BenchSeconds();
     int nFound = fn(strText);
-    double dElapsed = Seconds() - dStart;
+    double dElapsed = BenchSeconds() - dStart;
     std::printf("%-44s %8d KB  %8d found  %.3f s\n", szWhat, strText.GetLength() / 1024, nFound, dElapsed);
 }
 
@@ -82,10 +71,10 @@ int main()
         CString strSemicolons(';', nBytes);
         Measure("Find(';', next) over ';' only", strSemicolons, CountByChar);
         CString strReplaced = strSemicolons;
-        double dStart = Seconds();
+        double dStart = BenchSeconds();
         int nReplaced = strReplaced.Replace(";", ",");
         std::printf("%-44s %8d KB  %8d found  %.3f s\n", "Replace(\";\", \",\") over ';' only", nBytes / 1024,
-                    nReplaced, Seconds() - dStart);
+                    nReplaced, BenchSeconds() - dStart);
     }
     return 0;
 }
