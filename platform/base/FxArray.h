@@ -3,9 +3,11 @@
 // extern and exported, so other libraries call the one copy.
 #pragma once
 
+#include <new>
 #include <utility>
 
 #include "platform/base/FxExport.h"
+#include "platform/base/MemoryException.h"
 
 // Index checks on GetAt/SetAt/ElementAt are the caller's duty, as in any array; the calls that
 // take a range (InsertAt, RemoveAt, SetSize) clamp it instead. An element passed in may live in
@@ -82,7 +84,12 @@ template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::Reserve(INT
     if (nNew < nCapacity) {
         nNew = nCapacity;
     }
-    TYPE* pNew = new TYPE[static_cast<size_t>(nNew)];
+    // A count read from a file can ask for more than there is: fail with the framework's
+    // out-of-memory exception, as strings and memory files do.
+    TYPE* pNew = new (std::nothrow) TYPE[static_cast<size_t>(nNew)];
+    if (pNew == nullptr) {
+        CMemoryException::Throw();
+    }
     for (INT_PTR i = 0; i < m_nSize; ++i) {
         pNew[i] = std::move(m_pData[i]);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/base/Archive.h"
+#include "platform/base/DWordArray.h"
 #include "platform/base/MemFile.h"
 #include "platform/base/MemoryException.h"
 
@@ -97,9 +98,9 @@ TEST(MemFileTest, CallerBufferWithGrowthStartsEmpty)
     EXPECT_EQ(1, ThrownKind([&] { file.Write("cde", 3); }));
 }
 
-// Memory runs out in two places, strings and memory files; both raise the same framework exception,
-// so the catch (CException*) of every load and save path sees either.
-TEST(MemFileTest, OutOfMemoryIsOneFrameworkExceptionFromStringsAndMemoryFiles)
+// Memory runs out where strings, memory files and arrays grow; all raise the same framework exception,
+// so the catch (CException*) of every load and save path sees each of them.
+TEST(MemFileTest, OutOfMemoryIsOneFrameworkExceptionFromStringsArraysAndMemoryFiles)
 {
     struct OomCase
     {
@@ -117,6 +118,11 @@ TEST(MemFileTest, OutOfMemoryIsOneFrameworkExceptionFromStringsAndMemoryFiles)
          [] {
              CMemFile file(1024);
              file.SetLength(static_cast<SIZE_T>(-1));
+         }},
+        {"array larger than memory",
+         [] {
+             CDWordArray array;
+             array.SetSize(static_cast<INT_PTR>(1) << 60);
          }},
         // The first 1 GiB is only reserved, never touched; doubling it passes what a string can count.
         {"string longer than a length can count",
