@@ -118,7 +118,7 @@ void CContentSegment::SetFaceName(LOGFONT& lf, LPCSTR pszFace)
     // The record holds 31 bytes and the terminator; never end on half a GBK character.
     int n = 0;
     while (pszFace[n] != '\0') {
-        int nChar = (CString::IsLeadByte(static_cast<BYTE>(pszFace[n])) && pszFace[n + 1] != '\0') ? 2 : 1;
+        int nChar = CString::CharLength(pszFace + n);
         if (n + nChar > LF_FACESIZE - 1)
             break;
         n += nChar;

@@ -59,7 +59,7 @@ int CGlyphworkFun::GetLine(CString strText, long& nPos, CString& strLine)
     if (strLine.GetLength() > kMaxLine) {
         int nCut = 0;
         while (nCut < kMaxLine) {
-            int nChar = CString::IsLeadByte(static_cast<BYTE>(strLine[nCut])) ? 2 : 1;
+            int nChar = CString::CharLength(static_cast<LPCSTR>(strLine) + nCut);
             if (nCut + nChar > kMaxLine)
                 break;
             nCut += nChar;

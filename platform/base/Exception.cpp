@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "platform/win/MsgBox.h"
+
 FX_IMPLEMENT_DYNAMIC(CException, CObject)
 
 CException::CException(BOOL bAutoDelete) : m_bAutoDelete(bAutoDelete)
@@ -32,7 +34,7 @@ int CException::ReportError(UINT nType, UINT nMessageID) const
     } else if (nMessageID == 0 || !strMessage.LoadString(nMessageID)) {
         strMessage = "发生了未知错误。";
     }
-    return MessageBoxA(GetActiveWindow(), strMessage, nullptr, nType);
+    return FxMessageBox(GetActiveWindow(), strMessage, nullptr, nType);
 }
 
 BOOL CException::CopyMessage(const CString& strMessage, LPSTR lpszError, UINT nMaxError)

@@ -16,7 +16,7 @@ public:
 
     // The message in GBK, cut to nMaxError - 1 bytes; FALSE when there is no message.
     virtual BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const;
-    // Shows the message in a message box and returns its result.
+    // Shows the message in the suite's message box (FxMessageBox) and returns its result.
     virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0) const;
 
 protected:

@@ -1,7 +1,14 @@
 // What every function that Windows or COM calls into does with an exception it caught.
 #pragma once
 
-#include "platform/base/FxExport.h"
+#include "platform/base/String.h"
 
-// Reports a caught exception once, to the debugger output; the caller returns its neutral result.
+// Reports the exception being handled once, to the debugger output, and keeps the report so that
+// a test can see that one was swallowed. Call it from the catch block; it frees a framework
+// exception (CException*) it finds there. The caller returns its neutral result.
 FX_API void FxReportException(LPCSTR pszWhere);
+
+// Reports kept since the last take; a test harness checks this after every test.
+FX_API int FxGetReportedExceptionCount();
+// The kept reports, one line each ("where: what"), and forgets them.
+FX_API CString FxTakeReportedExceptions();

@@ -1,39 +1,39 @@
-// Growable array of plain values behind the typed arrays (CDWordArray, CPtrArray, ...); code uses those.
+// Growable array behind the typed arrays (CStringArray, CDWordArray, CPtrArray, ...); code uses those.
 // Each typed array instantiates it once, in VornFx, and its header declares that instantiation
 // extern and exported, so other libraries call the one copy.
 #pragma once
 
-#include <cstring>
-#include <type_traits>
+#include <new>
+#include <utility>
 
 #include "platform/base/FxExport.h"
+#include "platform/base/MemoryException.h"
 
 // Index checks on GetAt/SetAt/ElementAt are the caller's duty, as in any array; the calls that
-// take a range (InsertAt, RemoveAt, SetSize) clamp it instead.
+// take a range (InsertAt, RemoveAt, SetSize) clamp it instead. An element passed in may live in
+// this array: it is copied before the storage moves.
 template <class TYPE, class ARG_TYPE> class CFxArray
 {
-    static_assert(std::is_trivially_copyable_v<TYPE>, "elements are moved as bytes");
-
 public:
     CFxArray() = default;
-    CFxArray(const CFxArray& src) { Copy(src); }
+    CFxArray(const CFxArray& src);
     CFxArray& operator=(const CFxArray& src);
-    ~CFxArray() { delete[] m_pData; }
+    ~CFxArray();
 
     INT_PTR GetSize() const { return m_nSize; }
     INT_PTR GetCount() const { return m_nSize; }
     INT_PTR GetUpperBound() const { return m_nSize - 1; }
     BOOL IsEmpty() const { return m_nSize == 0; }
-    // New elements are zero; nGrowBy is accepted for callers and ignored.
+    // New elements are zero (empty); nGrowBy is accepted for callers and ignored.
     void SetSize(INT_PTR nNewSize, INT_PTR nGrowBy = -1);
     void RemoveAll();
 
-    TYPE GetAt(INT_PTR nIndex) const { return m_pData[nIndex]; }
+    const TYPE& GetAt(INT_PTR nIndex) const { return m_pData[nIndex]; }
     void SetAt(INT_PTR nIndex, ARG_TYPE newElement) { m_pData[nIndex] = newElement; }
     TYPE& ElementAt(INT_PTR nIndex) { return m_pData[nIndex]; }
     const TYPE* GetData() const { return m_pData; }
     TYPE* GetData() { return m_pData; }
-    TYPE operator[](INT_PTR nIndex) const { return m_pData[nIndex]; }
+    const TYPE& operator[](INT_PTR nIndex) const { return m_pData[nIndex]; }
     TYPE& operator[](INT_PTR nIndex) { return m_pData[nIndex]; }
     // Grows the array when nIndex is past its end.
     void SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement);
@@ -49,13 +49,25 @@ public:
 
 private:
     void Reserve(INT_PTR nCapacity);
-    // Opens nCount zeroed slots at nIndex (nIndex <= m_nSize).
+    // Opens nCount empty slots at nIndex (nIndex <= m_nSize).
     void OpenGap(INT_PTR nIndex, INT_PTR nCount);
 
     TYPE* m_pData = nullptr;
     INT_PTR m_nSize = 0;
     INT_PTR m_nCapacity = 0;
 };
+
+// Defined out of the class so that the one exported instantiation holds them: a caller that did
+// not inline them would otherwise look for a copy that no library has.
+template <class TYPE, class ARG_TYPE> CFxArray<TYPE, ARG_TYPE>::CFxArray(const CFxArray& src)
+{
+    Copy(src);
+}
+
+template <class TYPE, class ARG_TYPE> CFxArray<TYPE, ARG_TYPE>::~CFxArray()
+{
+    delete[] m_pData;
+}
 
 template <class TYPE, class ARG_TYPE> CFxArray<TYPE, ARG_TYPE>& CFxArray<TYPE, ARG_TYPE>::operator=(const CFxArray& src)
 {
@@ -72,23 +84,32 @@ template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::Reserve(INT
     if (nNew < nCapacity) {
         nNew = nCapacity;
     }
-    TYPE* pNew = new TYPE[static_cast<size_t>(nNew)];
-    if (m_nSize > 0) {
-        std::memcpy(pNew, m_pData, static_cast<size_t>(m_nSize) * sizeof(TYPE));
+    // A count read from a file can ask for more than there is: fail with the framework's
+    // out-of-memory exception, as strings and memory files do.
+    TYPE* pNew = new (std::nothrow) TYPE[static_cast<size_t>(nNew)];
+    if (pNew == nullptr) {
+        CMemoryException::Throw();
+    }
+    for (INT_PTR i = 0; i < m_nSize; ++i) {
+        pNew[i] = std::move(m_pData[i]);
     }
     delete[] m_pData;
     m_pData = pNew;
     m_nCapacity = nNew;
 }
 
+// Slots past the size are kept empty, so a dropped string frees its text at once.
 template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR /*nGrowBy*/)
 {
     if (nNewSize < 0) {
         nNewSize = 0;
     }
     Reserve(nNewSize);
-    if (nNewSize > m_nSize) {
-        std::memset(static_cast<void*>(m_pData + m_nSize), 0, static_cast<size_t>(nNewSize - m_nSize) * sizeof(TYPE));
+    for (INT_PTR i = nNewSize; i < m_nSize; ++i) {
+        m_pData[i] = TYPE();
+    }
+    for (INT_PTR i = m_nSize; i < nNewSize; ++i) {
+        m_pData[i] = TYPE();
     }
     m_nSize = nNewSize;
 }
@@ -106,16 +127,18 @@ template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::SetAtGrow(I
     if (nIndex < 0) {
         return;
     }
+    TYPE value(newElement);
     if (nIndex >= m_nSize) {
         SetSize(nIndex + 1);
     }
-    m_pData[nIndex] = newElement;
+    m_pData[nIndex] = std::move(value);
 }
 
 template <class TYPE, class ARG_TYPE> INT_PTR CFxArray<TYPE, ARG_TYPE>::Add(ARG_TYPE newElement)
 {
+    TYPE value(newElement);
     SetSize(m_nSize + 1);
-    m_pData[m_nSize - 1] = newElement;
+    m_pData[m_nSize - 1] = std::move(value);
     return m_nSize - 1;
 }
 
@@ -125,8 +148,8 @@ template <class TYPE, class ARG_TYPE> INT_PTR CFxArray<TYPE, ARG_TYPE>::Append(c
     INT_PTR nOld = m_nSize;
     INT_PTR nAdd = src.m_nSize;
     SetSize(nOld + nAdd);
-    if (nAdd > 0) {
-        std::memcpy(m_pData + nOld, src.m_pData, static_cast<size_t>(nAdd) * sizeof(TYPE));
+    for (INT_PTR i = 0; i < nAdd; ++i) {
+        m_pData[nOld + i] = src.m_pData[i];
     }
     return nOld;
 }
@@ -137,8 +160,8 @@ template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::Copy(const 
         return;
     }
     SetSize(src.m_nSize);
-    if (m_nSize > 0) {
-        std::memcpy(m_pData, src.m_pData, static_cast<size_t>(m_nSize) * sizeof(TYPE));
+    for (INT_PTR i = 0; i < m_nSize; ++i) {
+        m_pData[i] = src.m_pData[i];
     }
 }
 
@@ -146,8 +169,12 @@ template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::OpenGap(INT
 {
     INT_PTR nOld = m_nSize;
     SetSize(nOld + nCount);
-    std::memmove(m_pData + nIndex + nCount, m_pData + nIndex, static_cast<size_t>(nOld - nIndex) * sizeof(TYPE));
-    std::memset(static_cast<void*>(m_pData + nIndex), 0, static_cast<size_t>(nCount) * sizeof(TYPE));
+    for (INT_PTR i = nOld - 1; i >= nIndex; --i) {
+        m_pData[i + nCount] = std::move(m_pData[i]);
+    }
+    for (INT_PTR i = nIndex; i < nIndex + nCount; ++i) {
+        m_pData[i] = TYPE();
+    }
 }
 
 template <class TYPE, class ARG_TYPE>
@@ -156,7 +183,7 @@ void CFxArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT
     if (nIndex < 0 || nCount <= 0) {
         return;
     }
-    TYPE value = newElement; // may be an element of this array, which moves
+    TYPE value(newElement);
     if (nIndex >= m_nSize) {
         SetSize(nIndex + nCount);
     } else {
@@ -179,7 +206,9 @@ void CFxArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, const CFxArray* pNe
     } else {
         OpenGap(nStartIndex, copy.m_nSize);
     }
-    std::memcpy(m_pData + nStartIndex, copy.m_pData, static_cast<size_t>(copy.m_nSize) * sizeof(TYPE));
+    for (INT_PTR i = 0; i < copy.m_nSize; ++i) {
+        m_pData[nStartIndex + i] = std::move(copy.m_pData[i]);
+    }
 }
 
 template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
@@ -190,7 +219,8 @@ template <class TYPE, class ARG_TYPE> void CFxArray<TYPE, ARG_TYPE>::RemoveAt(IN
     if (nCount > m_nSize - nIndex) {
         nCount = m_nSize - nIndex;
     }
-    std::memmove(m_pData + nIndex, m_pData + nIndex + nCount,
-                 static_cast<size_t>(m_nSize - nIndex - nCount) * sizeof(TYPE));
-    m_nSize -= nCount;
+    for (INT_PTR i = nIndex; i + nCount < m_nSize; ++i) {
+        m_pData[i] = std::move(m_pData[i + nCount]);
+    }
+    SetSize(m_nSize - nCount);
 }

@@ -1,4 +1,4 @@
-// Doubly linked list behind the typed lists (CStringList, CPtrList); code uses those, not this.
+// Doubly linked list behind the typed lists (CObList, CStringList, CPtrList); code uses those, not this.
 // Each typed list instantiates it once, in VornFx, and its header declares that instantiation
 // extern and exported, so other libraries call the one copy.
 #pragma once

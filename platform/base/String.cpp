@@ -1,11 +1,12 @@
 #include "platform/base/String.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 #include <utility>
 
+#include "platform/base/MemoryException.h"
 #include "platform/base/ResMgr.h"
 
 namespace
@@ -43,7 +44,7 @@ bool CharInSet(LPCSTR psz, int nLen, LPCSTR pszSet)
 
 int CString::CharLength(LPCSTR psz)
 {
-    return (IsLeadByte(static_cast<BYTE>(psz[0])) && psz[1] != '\0') ? 2 : 1;
+    return (IsLeadByte(static_cast<BYTE>(psz[0])) && IsTrailByte(static_cast<BYTE>(psz[1]))) ? 2 : 1;
 }
 
 CString::CString() : m_pszData(EmptyText())
@@ -193,7 +194,7 @@ int CString::CompareNoCase(LPCSTR psz) const
     const BYTE* p2 = reinterpret_cast<const BYTE*>(psz != nullptr ? psz : "");
     for (;;) {
         // A double-byte character compares exactly; only ASCII letters fold.
-        if (IsLeadByte(*p1) && p1[1] != 0 && *p1 == *p2) {
+        if (CharLength(reinterpret_cast<LPCSTR>(p1)) == 2 && *p1 == *p2) {
             if (p1[1] != p2[1]) {
                 return p1[1] < p2[1] ? -1 : 1;
             }
@@ -465,14 +466,15 @@ CString& CString::Trim()
     return TrimLeft();
 }
 
+// nStart is taken as a character boundary, as every position these searches return is one:
+// scanning from it keeps a "find the next one" loop linear.
 int CString::Find(char ch, int nStart) const
 {
     if (nStart < 0 || nStart >= GetLength()) {
         return -1;
     }
-    // Character boundaries are counted from the start of the text, not from nStart.
-    for (LPCSTR p = m_pszData; *p != '\0'; p += CharLength(p)) {
-        if (p - m_pszData >= nStart && CharLength(p) == 1 && *p == ch) {
+    for (LPCSTR p = m_pszData + nStart; *p != '\0'; p += CharLength(p)) {
+        if (*p == ch && CharLength(p) == 1) {
             return static_cast<int>(p - m_pszData);
         }
     }
@@ -485,8 +487,8 @@ int CString::Find(LPCSTR pszSub, int nStart) const
         return -1;
     }
     size_t nSub = std::strlen(pszSub);
-    for (LPCSTR p = m_pszData;; p += CharLength(p)) {
-        if (p - m_pszData >= nStart && std::strncmp(p, pszSub, nSub) == 0) {
+    for (LPCSTR p = m_pszData + nStart;; p += CharLength(p)) {
+        if (std::strncmp(p, pszSub, nSub) == 0) {
             return static_cast<int>(p - m_pszData);
         }
         if (*p == '\0') {
@@ -663,6 +665,10 @@ void CString::Append(LPCSTR pch, int nLength)
         return;
     }
     int nOld = GetLength();
+    if (nLength > INT_MAX - nOld) {
+        // Longer than a string can count: as good as out of memory.
+        CMemoryException::Throw();
+    }
     if (pch >= m_pszData && pch < m_pszData + nOld) {
         CString copy(pch, nLength);
         Append(copy.m_pszData, nLength);
@@ -679,13 +685,15 @@ void CString::Reserve(int nLength)
     if (nLength <= pOld->nAlloc) {
         return;
     }
+    // Doubling keeps a run of appends linear; it stops at the longest length the header holds.
     int nAlloc = nLength;
-    if (pOld->nAlloc != 0 && nAlloc < pOld->nAlloc * 2) {
-        nAlloc = pOld->nAlloc * 2;
+    if (pOld->nAlloc != 0 && nAlloc / 2 < pOld->nAlloc) {
+        nAlloc = pOld->nAlloc > INT_MAX / 2 ? INT_MAX : pOld->nAlloc * 2;
     }
     auto* pNew = static_cast<struct Header*>(std::malloc(sizeof(struct Header) + static_cast<size_t>(nAlloc) + 1));
     if (pNew == nullptr) {
-        throw std::bad_alloc();
+        // The framework's one out-of-memory signal, as from a memory file that cannot grow.
+        CMemoryException::Throw();
     }
     pNew->nLength = pOld->nLength;
     pNew->nAlloc = nAlloc;

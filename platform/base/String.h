@@ -90,9 +90,12 @@ public:
     // Number of UTF-16 units written to pwch (pass nullptr to ask for the size), without NUL.
     int ToWide(LPWSTR pwch, int cchMax) const;
 
-    // GBK lead byte: 0x81..0xFE. Every delimiter scan must step over the byte after it.
+    // GBK lead byte: 0x81..0xFE. Every delimiter scan steps by CharLength, never by this alone.
     static BOOL IsLeadByte(BYTE b) { return b >= 0x81 && b <= 0xFE; }
-    // Byte length of the character at psz (1 or 2; 1 at a lone lead byte before NUL).
+    // GBK trail byte: 0x40..0xFE except 0x7F.
+    static BOOL IsTrailByte(BYTE b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+    // Byte length of the character at psz: 2 for a lead byte followed by a trail byte, else 1,
+    // so a byte that cannot be a trail (a delimiter, NUL) is never swallowed by the byte before.
     static int CharLength(LPCSTR psz);
 
 private:

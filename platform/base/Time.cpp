@@ -97,7 +97,7 @@ CString CTime::Format(LPCSTR pszFormat) const
     }
     CString strResult;
     for (LPCSTR p = pszFormat; *p != 0;) {
-        if (CString::IsLeadByte(static_cast<BYTE>(*p)) && p[1] != 0) {
+        if (CString::CharLength(p) == 2) {
             strResult += CString(p, 2);
             p += 2;
         } else if (*p == '%' && p[1] != 0 && std::strchr("aAbBcdHIjmMpSUwWxXyYzZ%", p[1]) != nullptr) {

@@ -8,7 +8,7 @@
 
 namespace
 {
-TEST(FileFindTest, EnumeratesFilesAndFolders)
+TEST(FileFindTest, PatternFindsEachMatchingFileAndFolderOnce)
 {
     CTestTempFolder folder;
     {

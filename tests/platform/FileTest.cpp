@@ -46,7 +46,7 @@ TEST(FileTest, OpenFailureReportsCauseAndOsError)
     }
 }
 
-TEST(FileTest, WriteSeekReadAndNames)
+TEST(FileTest, ReadsBackWhatItWroteAndNamesItsGbkPath)
 {
     CTestTempFolder folder;
     CString strPath = folder.PathOf("卡片.dat");

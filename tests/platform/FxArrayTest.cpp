@@ -7,6 +7,7 @@
 #include "platform/base/DWordArray.h"
 #include "platform/base/ObArray.h"
 #include "platform/base/PtrArray.h"
+#include "platform/base/StringArray.h"
 #include "platform/base/UIntArray.h"
 #include "platform/base/WordArray.h"
 
@@ -15,7 +16,9 @@ namespace
 // Element number n (0..9) as each array holds it; 0 is the zero element new slots get.
 template <class T> T Elem(int n)
 {
-    if constexpr (std::is_pointer_v<T>) {
+    if constexpr (std::is_same_v<T, CString>) {
+        return n == 0 ? CString() : CString(static_cast<char>('0' + n));
+    } else if constexpr (std::is_pointer_v<T>) {
         return reinterpret_cast<T>(static_cast<INT_PTR>(16 * n));
     } else {
         return static_cast<T>(n);
@@ -42,7 +45,8 @@ template <class ARRAY> std::string Digits(const ARRAY& a)
 template <class ARRAY> class FxArrayTest : public testing::Test
 {
 };
-using ArrayTypes = testing::Types<CDWordArray, CUIntArray, CByteArray, CWordArray, CPtrArray, CObArray>;
+// CStringArray shares the template: its strings are moved and emptied, not copied as bytes.
+using ArrayTypes = testing::Types<CDWordArray, CUIntArray, CByteArray, CWordArray, CPtrArray, CObArray, CStringArray>;
 TYPED_TEST_SUITE(FxArrayTest, ArrayTypes);
 
 // One step: a Add(v), i InsertAt(index, v, count), r RemoveAt(index, count), g SetAtGrow(index, v),

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/base/ObList.h"
 #include "platform/base/PtrList.h"
 #include "platform/base/StringList.h"
 
@@ -15,6 +16,11 @@ CString Elem(CStringList*, int n)
 void* Elem(CPtrList*, int n)
 {
     return reinterpret_cast<void*>(static_cast<INT_PTR>(0x1000 + 16 * n));
+}
+// The list only stores the pointers; it never reaches the objects.
+CObject* Elem(CObList*, int n)
+{
+    return reinterpret_cast<CObject*>(static_cast<INT_PTR>(0x1000 + 16 * n));
 }
 
 template <class LIST> int Number(LIST& list, POSITION pos)
@@ -64,7 +70,7 @@ template <class LIST> void Fill(LIST& list, const char* szDigits)
 template <class LIST> class FxListTest : public testing::Test
 {
 };
-using ListTypes = testing::Types<CStringList, CPtrList>;
+using ListTypes = testing::Types<CStringList, CPtrList, CObList>;
 TYPED_TEST_SUITE(FxListTest, ListTypes);
 
 // Ops, a letter and a digit each: t/h AddTail/AddHead, b/a InsertBefore head/InsertAfter tail,

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/base/Archive.h"
+#include "platform/base/DWordArray.h"
 #include "platform/base/MemFile.h"
 #include "platform/base/MemoryException.h"
 
@@ -95,6 +96,46 @@ TEST(MemFileTest, CallerBufferWithGrowthStartsEmpty)
     EXPECT_EQ(2u, file.GetLength());
     EXPECT_EQ('a', buffer[0]);
     EXPECT_EQ(1, ThrownKind([&] { file.Write("cde", 3); }));
+}
+
+// Memory runs out where strings, memory files and arrays grow; all raise the same framework exception,
+// so the catch (CException*) of every load and save path sees each of them.
+TEST(MemFileTest, OutOfMemoryIsOneFrameworkExceptionFromStringsArraysAndMemoryFiles)
+{
+    struct OomCase
+    {
+        const char* szName;
+        void (*pfnRun)();
+    };
+    const OomCase cases[] = {
+        {"memory file on a full caller's buffer",
+         [] {
+             BYTE buffer[4] = {};
+             CMemFile file(buffer, sizeof(buffer));
+             file.Write("12345", 5);
+         }},
+        {"memory file past what it may address",
+         [] {
+             CMemFile file(1024);
+             file.SetLength(static_cast<SIZE_T>(-1));
+         }},
+        {"array larger than memory",
+         [] {
+             CDWordArray array;
+             array.SetSize(static_cast<INT_PTR>(1) << 60);
+         }},
+        // The first 1 GiB is only reserved, never touched; doubling it passes what a string can count.
+        {"string longer than a length can count",
+         [] {
+             CString str;
+             str.GetBufferSetLength(1 << 30);
+             str += str;
+         }},
+    };
+    for (const OomCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(1, ThrownKind(c.pfnRun));
+    }
 }
 
 // An archive over a fixed block: a sheet too large for it fails instead of overrunning.

@@ -15,7 +15,7 @@ CString Names(const CObList& list)
     return s;
 }
 
-TEST(ObListTest, InsertFindAndRemove)
+TEST(ObListTest, InsertFindAndRemoveKeepOrderAndPositions)
 {
     CTestItemB items[6] = {CTestItemB(1), CTestItemB(2), CTestItemB(3), CTestItemB(4), CTestItemB(5), CTestItemB(6)};
     CObList list;

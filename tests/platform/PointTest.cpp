@@ -4,7 +4,7 @@
 
 namespace
 {
-TEST(PointTest, ArithmeticWithPointsAndSizes)
+TEST(PointTest, PointMinusPointIsTheSizeBetweenThem)
 {
     CPoint pt(10, 20);
     pt += CSize(1, 2);
@@ -23,7 +23,7 @@ TEST(PointTest, ArithmeticWithPointsAndSizes)
     EXPECT_EQ(11, raw.x);
 }
 
-TEST(SizeTest, ArithmeticAndComparison)
+TEST(SizeTest, AddsSubtractsAndNegatesEachComponent)
 {
     CSize sz(3, 4);
     sz += CSize(1, 1);

@@ -4,7 +4,7 @@
 
 namespace
 {
-TEST(RectTest, MeasuresAndCorners)
+TEST(RectTest, CornersAreReferencesIntoTheRectangle)
 {
     CRect rc(10, 20, 110, 70);
     EXPECT_EQ(100, rc.Width());
@@ -19,7 +19,7 @@ TEST(RectTest, MeasuresAndCorners)
     EXPECT_EQ(CRect(5, 5, 8, 9), CRect(CPoint(5, 5), CPoint(8, 9)));
 }
 
-TEST(RectTest, EmptinessAndHitTest)
+TEST(RectTest, HitTestTakesTopLeftEdgesButNotBottomRight)
 {
     struct Case
     {
@@ -47,7 +47,7 @@ TEST(RectTest, EmptinessAndHitTest)
     }
 }
 
-TEST(RectTest, InflateDeflateOffsetNormalize)
+TEST(RectTest, DeflateUndoesInflateAndNormalizeOrdersTheEdges)
 {
     CRect rc(10, 10, 20, 20);
     rc.InflateRect(2, 3);
@@ -72,7 +72,7 @@ TEST(RectTest, InflateDeflateOffsetNormalize)
     EXPECT_EQ(CRect(10, 5, 20, 30), inverted);
 }
 
-TEST(RectTest, IntersectAndUnion)
+TEST(RectTest, IntersectionSkipsTouchingEdgesAndUnionSkipsEmpty)
 {
     struct Case
     {
@@ -111,7 +111,7 @@ TEST(RectTest, IntersectAndUnion)
     }
 }
 
-TEST(RectTest, SetCopyAndCompare)
+TEST(RectTest, CopiesCompareEqualToTheRawRect)
 {
     CRect rc;
     rc.SetRect(1, 2, 3, 4);

@@ -13,7 +13,7 @@ CString Join(const CStringArray& a)
     return s;
 }
 
-TEST(StringArrayTest, InsertRemoveAndGrow)
+TEST(StringArrayTest, InsertRemoveAndGrowKeepOrderAndCopiesIndependent)
 {
     CStringArray a;
     a.Add("a");

@@ -22,6 +22,73 @@ TEST(StringTest, FindSkipsTrailBytes)
     EXPECT_EQ(5, s.Find(kTrail5C, 2));
 }
 
+// A pair is a lead byte 0x81-0xFE followed by a trail byte 0x40-0xFE other than 0x7F; any other
+// byte is a character of its own, so a bad pair never swallows the delimiter after the lead byte.
+TEST(StringTest, CharacterBoundariesFollowGbkLeadAndTrailRanges)
+{
+    struct CharCase
+    {
+        const char* szName;
+        const char* szText;
+        const char* szStarts; // offsets where characters start, as digits
+        int nComma;           // Find(',')
+    };
+    const CharCase cases[] = {
+        {"lead + valid trail 0xA1", "\xB0\xA1,", "02", 2},
+        {"lead + lowest trail 0x40", "\xB0\x40,", "02", 2},
+        {"lead + highest trail 0xFE", "\xB0\xFE,", "02", 2},
+        {"lead + 0x7F", "\xB0\x7F,", "012", 2},
+        {"lead + 0x3F", "\xB0?,", "012", 2},
+        {"lead + 0xFF", "\xB0\xFF,", "012", 2},
+        {"lead + the delimiter itself", "a\xB0,b,c", "012345", 2},
+        {"lead at end of string", "a,\xB0", "012", 1},
+        {"lone trail 0x80", "\x80,", "01", 1},
+        {"lone trail 0x5C", "\x5C,", "01", 1},
+    };
+    for (const CharCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CString strStarts;
+        for (LPCSTR p = c.szText; *p != '\0'; p += CString::CharLength(p)) {
+            strStarts += static_cast<char>('0' + (p - c.szText));
+        }
+        EXPECT_EQ(c.szStarts, strStarts);
+        CString strText = c.szText;
+        EXPECT_EQ(c.nComma, strText.Find(','));
+        EXPECT_EQ(c.nComma, strText.Find(","));
+        EXPECT_EQ(c.nComma, strText.FindOneOf(","));
+    }
+}
+
+// Each search goes on from where the last one ended; double-byte characters in between stay whole.
+TEST(StringTest, FindNextLoopVisitsEveryDelimiterOnce)
+{
+    struct LoopCase
+    {
+        const char* szName;
+        CString strText;
+        const char* szFound; // offsets of '|', as digits
+    };
+    const LoopCase cases[] = {
+        {"plain fields", "a|b||c", "134"},
+        {"trail byte 0x7C between fields", CString("|") + kTrail7C + "|" + kTrail7C, "03"},
+        {"delimiter after a bad pair", "\xB0\x7F|\xFF|", "24"},
+        {"no delimiter", kTrail7C, ""},
+    };
+    for (const LoopCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CString strByChar;
+        for (int nPos = c.strText.Find('|'); nPos >= 0; nPos = c.strText.Find('|', nPos + 1)) {
+            strByChar += static_cast<char>('0' + nPos);
+        }
+        CString strBySub;
+        for (int nPos = c.strText.Find("|"); nPos >= 0; nPos = c.strText.Find("|", nPos + 1)) {
+            strBySub += static_cast<char>('0' + nPos);
+        }
+        EXPECT_EQ(c.szFound, strByChar);
+        EXPECT_EQ(c.szFound, strBySub);
+    }
+}
+
 TEST(StringTest, ReplaceAndRemoveKeepDoubleByteCharacters)
 {
     CString s = CString(kTrail5C) + "\\";
@@ -65,7 +132,7 @@ TEST(StringTest, SubstringsClampTheirRanges)
     EXPECT_EQ("abcdef", s.Right(99));
 }
 
-TEST(StringTest, TrimCaseAndCompare)
+TEST(StringTest, TrimCaseAndCompareLeaveDoubleByteCharactersWhole)
 {
     CString s = "  \t x y \r\n";
     s.TrimLeft();
@@ -98,7 +165,7 @@ TEST(StringTest, WideConversionsUseCodePage936)
     SysFreeString(empty);
 }
 
-TEST(StringTest, BufferAccessAndEdits)
+TEST(StringTest, BufferReleaseAndEditsKeepTheLengthInStep)
 {
     CString s;
     char* p = s.GetBuffer(10);

@@ -18,7 +18,7 @@ const FieldCase fieldCases[] = {
     {"milliseconds dropped", {2010, 7, 0, 4, 8, 30, 0, 999}, 1, "2010-07-04 08:30:00"},
 };
 
-TEST(TimeTest, FieldsAndFormatFromSystemTime)
+TEST(TimeTest, FieldsAndFormatMatchTheSystemTimeItWasBuiltFrom)
 {
     for (const FieldCase& c : fieldCases) {
         SCOPED_TRACE(c.szName);
@@ -51,6 +51,7 @@ TEST(TimeTest, FormatCopiesTextAndUnknownConversions)
         {"trailing percent kept", "%H%", "13%"},
         {"two-digit year", "%y", "24"},
         {"empty format", "", ""},
+        {"lead byte before a conversion is a byte of its own", "\xB0%Y", "\xB0" "2024"},
     };
     CTime t(2024, 2, 29, 13, 5, 9);
     for (const FormatCase& c : formatCases) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/base/Firewall.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/TempHandleMap.h"
 #include "platform/win/Button.h"
@@ -302,6 +303,7 @@ TEST(WndTest, ExceptionInHandlerStopsAtTheWindowProcedure)
     CProbeWnd wnd;
     ASSERT_TRUE(CreateProbe(wnd));
     EXPECT_EQ(0, wnd.SendMessage(WM_THROW));
+    EXPECT_NE(-1, FxTakeReportedExceptions().Find("handler failed"));
     EXPECT_EQ(5, wnd.SendMessage(WM_PROBE, 2, 3));
 }
 
