@@ -125,9 +125,9 @@ CString FinalPath(HANDLE hFile)
 HANDLE OpenEntry(const CString& strPath, const CString& strExpected, BY_HANDLE_FILE_INFORMATION& info)
 {
     // FILE_FLAG_OPEN_REPARSE_POINT: the handle is to a link itself, not to its target.
-    CFxHandle entry(
-        CreateFileA(strPath, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    CFxHandle entry(CreateFileA(strPath, DELETE | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!entry.IsValid()) {
         return INVALID_HANDLE_VALUE;
     }
@@ -314,8 +314,9 @@ void CCappBaseFun::DeleteDirectory(CString strDir)
         nSlash = nOtherSlash;
     }
     CString strParent = strDir.Left(nSlash + 1);
-    CFxHandle parent(CreateFileA(strParent, FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    CFxHandle parent(CreateFileA(strParent, FILE_READ_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!parent.IsValid()) {
         return;
     }

@@ -8,11 +8,7 @@ class FX_API CFxHandle
 public:
     // A change notification goes back through FindCloseChangeNotification, everything else
     // through CloseHandle.
-    enum Kind
-    {
-        kernelObject,
-        changeNotification
-    };
+    enum Kind { kernelObject, changeNotification };
 
     explicit CFxHandle(HANDLE hHandle = nullptr, Kind kind = kernelObject);
     ~CFxHandle();

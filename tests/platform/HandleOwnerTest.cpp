@@ -108,16 +108,16 @@ TEST_F(RegKeyOwnerTest, ReadOnlyOpenRefusesWritesAndTheDestructorClosesTheKey)
         CFxRegKey key;
         ASSERT_EQ(ERROR_SUCCESS, key.Create(HKEY_LOCAL_MACHINE, m_pszPath, KEY_READ | KEY_WRITE));
         DWORD dwValue = 7;
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
-                                                sizeof(dwValue)));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegSetValueExA(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue)));
         ASSERT_EQ(ERROR_SUCCESS, key.OpenForRead(HKEY_LOCAL_MACHINE, m_pszPath));
         DWORD cbData = sizeof(dwValue);
         dwValue = 0;
-        EXPECT_EQ(ERROR_SUCCESS, RegQueryValueExA(key, "n", nullptr, nullptr, reinterpret_cast<LPBYTE>(&dwValue),
-                                                  &cbData));
+        EXPECT_EQ(ERROR_SUCCESS,
+                  RegQueryValueExA(key, "n", nullptr, nullptr, reinterpret_cast<LPBYTE>(&dwValue), &cbData));
         EXPECT_EQ(7u, dwValue);
-        EXPECT_EQ(ERROR_ACCESS_DENIED, RegSetValueExA(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue),
-                                                      sizeof(dwValue)));
+        EXPECT_EQ(ERROR_ACCESS_DENIED,
+                  RegSetValueExA(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue)));
         hKey = key;
     }
     EXPECT_EQ(ERROR_INVALID_HANDLE, RegQueryValueExA(hKey, "n", nullptr, nullptr, nullptr, nullptr));

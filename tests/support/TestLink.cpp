@@ -50,8 +50,8 @@ CString DosPath(const std::string& strUnix)
 // A Wine process is a Unix process: its Unix environment, PATH included, is in /proc/self/environ.
 std::string UnixSearchPath()
 {
-    CFxHandle file(CreateFileA(DosPath("/proc/self/environ"), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               0, nullptr));
+    CFxHandle file(
+        CreateFileA(DosPath("/proc/self/environ"), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     std::string strEnv;
     char buf[4096];
     DWORD cbRead = 0;
@@ -114,7 +114,8 @@ BOOL RunUnixTool(LPCSTR pszTool, const std::string& strArgs, const CString& strF
     if (!change.IsValid()) {
         return FALSE;
     }
-    std::wstring wstrCommand = L"\"" + Wide(static_cast<LPCSTR>(strTool), FX_CODEPAGE) + L"\" " + Wide(strArgs, CP_UTF8);
+    std::wstring wstrCommand =
+        L"\"" + Wide(static_cast<LPCSTR>(strTool), FX_CODEPAGE) + L"\" " + Wide(strArgs, CP_UTF8);
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
