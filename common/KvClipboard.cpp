@@ -1,5 +1,7 @@
 #include "common/KvClipboard.h"
 
+#include "platform/base/FxGlobalMem.h"
+
 namespace
 {
 // OpenClipboard ... CloseClipboard as a scope: every early return closes it.
@@ -88,22 +90,21 @@ BOOL CKvClipboard::SetText(LPCSTR pszText, HWND hWndOwner)
     if (cch == 0) {
         return TRUE;
     }
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, cch + 1);
-    if (hMem == nullptr) {
+    CFxGlobalMem mem;
+    if (!mem.Alloc(GMEM_MOVEABLE | GMEM_ZEROINIT, cch + 1)) {
         return FALSE;
     }
     {
-        GlobalLockScope lock(hMem);
+        GlobalLockScope lock(mem);
         if (lock.GetData() == nullptr) {
-            GlobalFree(hMem);
             return FALSE;
         }
         memcpy(lock.GetData(), pszText, cch);
     }
     // The clipboard owns the block only once SetClipboardData succeeds.
-    if (SetClipboardData(CF_TEXT, hMem) == nullptr) {
-        GlobalFree(hMem);
+    if (SetClipboardData(CF_TEXT, mem) == nullptr) {
         return FALSE;
     }
+    mem.Detach();
     return TRUE;
 }

@@ -1,6 +1,6 @@
 #include "common/KvRegKey.h"
 
-CKvRegKey::CKvRegKey() : m_hKey(nullptr)
+CKvRegKey::CKvRegKey()
 {
 }
 
@@ -11,13 +11,8 @@ CKvRegKey::~CKvRegKey()
 
 BOOL CKvRegKey::Hold(LONG lResult, HKEY hKey)
 {
-    if (lResult != ERROR_SUCCESS) {
-        Close();
-        return FALSE;
-    }
-    Close();
-    m_hKey = hKey;
-    return TRUE;
+    m_hKey.Attach(lResult == ERROR_SUCCESS ? hKey : nullptr);
+    return lResult == ERROR_SUCCESS;
 }
 
 BOOL CKvRegKey::Open(HKEY hKeyRoot, LPCSTR pszPath)
@@ -63,10 +58,7 @@ BOOL CKvRegKey::VerifyValue(LPCSTR pszValue)
 
 void CKvRegKey::Close()
 {
-    if (m_hKey != nullptr) {
-        RegCloseKey(m_hKey);
-        m_hKey = nullptr;
-    }
+    m_hKey.Close();
 }
 
 BOOL CKvRegKey::GetStringValue(LPCSTR pszValue, CString& strText)

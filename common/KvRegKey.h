@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/KvCommLibExport.h"
+#include "platform/base/FxRegKey.h"
 #include "platform/base/String.h"
 
 class KVCOMM_API CKvRegKey
@@ -38,5 +39,5 @@ private:
     // Holds hKey in place of the held key, which is closed only now that the new one is open.
     BOOL Hold(LONG lResult, HKEY hKey);
 
-    HKEY m_hKey;
+    CFxRegKey m_hKey;
 };

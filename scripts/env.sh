@@ -1,6 +1,7 @@
 # Sourced by the other scripts: one place for the paths and the Wine environment.
 VORN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-VORN_BUILD=${VORN_BUILD:-$VORN_ROOT/build}
+# The build tree, and the Wine prefix inside it; set VORN_BUILD to build elsewhere.
+export VORN_BUILD=${VORN_BUILD:-$VORN_ROOT/build}
 export WINEPREFIX=$VORN_BUILD/wineprefix
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}

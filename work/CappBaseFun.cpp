@@ -4,13 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <memory>
 #include <string>
 
 #include <objbase.h>
 #include <shellapi.h>
 
 #include "common/KvStringMgr.h"
+#include "platform/base/FxFindHandle.h"
+#include "platform/base/FxHandle.h"
+#include "platform/base/FxRegKey.h"
 #include "platform/win/TreeCtrl.h"
 #include "work/CappFieldItem.h"
 #include "work/CappNumText.h"
@@ -50,44 +52,6 @@ void DropTrailingBackslash(CString& str)
         str = str.Left(str.GetLength() - 1);
     }
 }
-
-class FindHandle
-{
-public:
-    FindHandle(LPCSTR pszPattern, WIN32_FIND_DATAA& fd) : m_hFind(FindFirstFileA(pszPattern, &fd)) {}
-    ~FindHandle()
-    {
-        if (m_hFind != INVALID_HANDLE_VALUE) {
-            FindClose(m_hFind);
-        }
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    BOOL IsValid() const { return m_hFind != INVALID_HANDLE_VALUE; }
-    BOOL Next(WIN32_FIND_DATAA& fd) { return FindNextFileA(m_hFind, &fd); }
-
-private:
-    HANDLE m_hFind;
-};
-
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE hFile) : m_hFile(hFile) {}
-    ~FileHandle()
-    {
-        if (m_hFile != INVALID_HANDLE_VALUE) {
-            CloseHandle(m_hFile);
-        }
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    BOOL IsValid() const { return m_hFile != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_hFile; }
-
-private:
-    HANDLE m_hFile;
-};
 
 BOOL IsDotEntry(LPCSTR pszName)
 {
@@ -164,18 +128,17 @@ CString FinalPath(HANDLE hFile)
 HANDLE OpenEntry(const CString& strPath, const CString& strExpected, BY_HANDLE_FILE_INFORMATION& info)
 {
     // FILE_FLAG_OPEN_REPARSE_POINT: the handle is to a link itself, not to its target.
-    HANDLE hEntry =
-        CreateFileA(strPath, DELETE | FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-    if (hEntry == INVALID_HANDLE_VALUE) {
-        return hEntry;
-    }
-    CString strFinal = FinalPath(hEntry);
-    if (strFinal.IsEmpty() || strFinal.CompareNoCase(strExpected) != 0 || !GetFileInformationByHandle(hEntry, &info)) {
-        CloseHandle(hEntry);
+    CFxHandle entry(CreateFileA(strPath, DELETE | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!entry.IsValid()) {
         return INVALID_HANDLE_VALUE;
     }
-    return hEntry;
+    CString strFinal = FinalPath(entry);
+    if (strFinal.IsEmpty() || strFinal.CompareNoCase(strExpected) != 0 || !GetFileInformationByHandle(entry, &info)) {
+        return INVALID_HANDLE_VALUE;
+    }
+    return entry.Detach();
 }
 
 BOOL IsRealDirectory(const BY_HANDLE_FILE_INFORMATION& info)
@@ -188,26 +151,26 @@ BOOL IsRealDirectory(const BY_HANDLE_FILE_INFORMATION& info)
 void RemoveEntry(const CString& strPath, const CString& strExpected)
 {
     BY_HANDLE_FILE_INFORMATION info = {};
-    auto entry = std::make_unique<FileHandle>(OpenEntry(strPath, strExpected, info));
-    if (!entry->IsValid()) {
+    CFxHandle entry(OpenEntry(strPath, strExpected, info));
+    if (!entry.IsValid()) {
         return;
     }
     if (IsRealDirectory(info)) {
         // Listing opens the directory without sharing delete access: let go of ours meanwhile,
         // and check again afterwards that the name still leads to the same directory.
-        entry.reset();
+        entry.Close();
         WIN32_FIND_DATAA fd = {};
-        FindHandle find(strPath + "\\*.*", fd);
-        if (find.IsValid()) {
+        CFxFindHandle find;
+        if (find.FindFirst(strPath + "\\*.*", fd)) {
             do {
                 if (!IsDotEntry(fd.cFileName)) {
                     RemoveEntry(strPath + "\\" + fd.cFileName, strExpected + "\\" + fd.cFileName);
                 }
-            } while (find.Next(fd));
+            } while (find.FindNext(fd));
         }
         BY_HANDLE_FILE_INFORMATION infoAgain = {};
-        entry = std::make_unique<FileHandle>(OpenEntry(strPath, strExpected, infoAgain));
-        if (!entry->IsValid() || !IsRealDirectory(infoAgain) || infoAgain.nFileIndexLow != info.nFileIndexLow ||
+        entry.Attach(OpenEntry(strPath, strExpected, infoAgain));
+        if (!entry.IsValid() || !IsRealDirectory(infoAgain) || infoAgain.nFileIndexLow != info.nFileIndexLow ||
             infoAgain.nFileIndexHigh != info.nFileIndexHigh) {
             return;
         }
@@ -215,7 +178,7 @@ void RemoveEntry(const CString& strPath, const CString& strExpected)
     // Deleted through the handle checked above when it closes; a directory only once empty.
     FILE_DISPOSITION_INFO disposition = {};
     disposition.DeleteFile = TRUE;
-    SetFileInformationByHandle(entry->Get(), FileDispositionInfo, &disposition, sizeof(disposition));
+    SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof(disposition));
 }
 
 // Name and value of an item "name=value", both trimmed; FALSE without "=".
@@ -328,14 +291,13 @@ BOOL SplitExpandedLine(const CString& strLine, int& nDepth, CString& strText)
 BOOL CCappBaseFun::GetCappWorkDir(CString& strDir)
 {
     // Read access is enough, and is all a standard user has under HKEY_LOCAL_MACHINE.
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+    CFxRegKey key;
+    if (key.OpenForRead(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn") != ERROR_SUCCESS) {
         return FALSE;
     }
     char szBuf[MAX_PATH + 1] = {};
     DWORD cbData = MAX_PATH;
-    LONG lResult = RegQueryValueExA(hKey, "WorkDir", nullptr, nullptr, reinterpret_cast<LPBYTE>(szBuf), &cbData);
-    RegCloseKey(hKey);
+    LONG lResult = RegQueryValueExA(key, "WorkDir", nullptr, nullptr, reinterpret_cast<LPBYTE>(szBuf), &cbData);
     if (lResult != ERROR_SUCCESS || szBuf[0] == '\0') {
         return FALSE;
     }
@@ -359,23 +321,23 @@ BOOL CCappBaseFun::GetTempWorkDir(CString& strDir)
 BOOL CCappBaseFun::ExistFile(CString strPath)
 {
     WIN32_FIND_DATAA fd = {};
-    FindHandle find(strPath, fd);
-    if (!find.IsValid()) {
+    CFxFindHandle find;
+    if (!find.FindFirst(strPath, fd)) {
         return FALSE;
     }
     do {
         if (!IsDotEntry(fd.cFileName)) {
             return TRUE;
         }
-    } while (find.Next(fd));
+    } while (find.FindNext(fd));
     return FALSE;
 }
 
 BOOL CCappBaseFun::ExistDir(CString strPath)
 {
     WIN32_FIND_DATAA fd = {};
-    FindHandle find(strPath, fd);
-    return find.IsValid();
+    CFxFindHandle find;
+    return find.FindFirst(strPath, fd);
 }
 
 void CCappBaseFun::DeleteDirectory(CString strDir)
@@ -386,8 +348,8 @@ void CCappBaseFun::DeleteDirectory(CString strDir)
     }
     WIN32_FIND_DATAA fd = {};
     {
-        FindHandle find(strDir, fd);
-        if (!find.IsValid() || (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        CFxFindHandle find;
+        if (!find.FindFirst(strDir, fd) || (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
             return;
         }
     }
@@ -398,13 +360,13 @@ void CCappBaseFun::DeleteDirectory(CString strDir)
         nSlash = nOtherSlash;
     }
     CString strParent = strDir.Left(nSlash + 1);
-    FileHandle parent(CreateFileA(strParent, FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    CFxHandle parent(CreateFileA(strParent, FILE_READ_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                 FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!parent.IsValid()) {
         return;
     }
-    CString strParentFinal = FinalPath(parent.Get());
+    CString strParentFinal = FinalPath(parent);
     if (strParentFinal.IsEmpty()) {
         return;
     }

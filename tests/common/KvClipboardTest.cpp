@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "common/KvClipboard.h"
+#include "platform/base/FxHandle.h"
 
 namespace
 {
@@ -90,14 +91,13 @@ public:
             SetEvent(m_hRelease);
             m_thread.join();
         }
-        CloseHandle(m_hOpened);
-        CloseHandle(m_hRelease);
-        m_hOpened = m_hRelease = nullptr;
+        m_hOpened.Close();
+        m_hRelease.Close();
     }
 
 private:
-    HANDLE m_hOpened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE m_hRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    CFxHandle m_hOpened{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    CFxHandle m_hRelease{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
     BOOL m_bOpen = FALSE;
     std::thread m_thread;
 };

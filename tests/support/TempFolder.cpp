@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/base/FxFindHandle.h"
+
 namespace
 {
 void RemoveTree(const CString& strFolder)
 {
     WIN32_FIND_DATAA fd = {};
-    HANDLE hFind = FindFirstFileA(strFolder + "\\*", &fd);
-    if (hFind != INVALID_HANDLE_VALUE) {
+    CFxFindHandle find;
+    if (find.FindFirst(strFolder + "\\*", fd)) {
         do {
             CString strName(fd.cFileName);
             if (strName == "." || strName == "..") {
@@ -21,9 +23,9 @@ void RemoveTree(const CString& strFolder)
                 SetFileAttributesA(strPath, FILE_ATTRIBUTE_NORMAL);
                 DeleteFileA(strPath);
             }
-        } while (FindNextFileA(hFind, &fd));
-        FindClose(hFind);
+        } while (find.FindNext(fd));
     }
+    find.Close();
     RemoveDirectoryA(strFolder);
 }
 } // namespace

@@ -11,6 +11,7 @@
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
+#include "support/TestData.h"
 #include "symbols/CircleStrContSeg.h"
 #include "symbols/CoarsenessContSeg.h"
 #include "symbols/CustomDrawContSeg.h"
@@ -729,6 +730,6 @@ TEST_F(SegmentDraw, OneCellOfEachKind)
     std::string path = TestImagePath("segment-kinds.png");
     ASSERT_TRUE(SavePng(path.c_str(), dib.Bits(), dib.Width(), dib.Height()));
     PngImage golden;
-    ASSERT_TRUE(LoadPng("data/segment-kinds.png", golden)) << "reference picture missing; look at " << path;
+    ASSERT_TRUE(LoadPng(TestDataPath("segment-kinds.png"), golden)) << "reference picture missing; look at " << path;
     EXPECT_EQ(0, CountDifferentPixels(golden, dib.Bits(), dib.Width(), dib.Height())) << "compare with " << path;
 }

@@ -5,6 +5,7 @@
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
+#include "support/TestData.h"
 #include "symedit/CappNumEdit.h"
 #include "symedit/CappStaticTextCtl.h"
 
@@ -174,7 +175,7 @@ TEST(CappNumEditTest, CellsMatchTheGoldenImage)
     std::string path = TestImagePath("static-text-cells.png");
     ASSERT_TRUE(SavePng(path.c_str(), dib.Bits(), dib.Width(), dib.Height()));
     PngImage golden;
-    ASSERT_TRUE(LoadPng("data\\static-text-cells.png", golden)) << "run from tests\\symedit";
+    ASSERT_TRUE(LoadPng(TestDataPath("static-text-cells.png"), golden)) << "reference picture missing";
     EXPECT_EQ(0, CountDifferentPixels(golden, dib.Bits(), dib.Width(), dib.Height())) << "drawn: " << path;
 }
 } // namespace

@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/FxHandle.h"
+#include "platform/base/FxRegKey.h"
 #include "platform/win/TreeCtrl.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestLink.h"
 #include "work/CappBaseFun.h"
 #include "work/CappFieldItem.h"
 
@@ -17,32 +21,31 @@ class WorkDirGuard
 public:
     WorkDirGuard()
     {
-        RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
+        m_key.Create(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", KEY_ALL_ACCESS);
         DWORD cbData = sizeof(m_abOld);
-        m_bHadValue = RegQueryValueExA(m_hKey, "WorkDir", nullptr, &m_dwOldType, m_abOld, &cbData) == ERROR_SUCCESS;
+        m_bHadValue = RegQueryValueExA(m_key, "WorkDir", nullptr, &m_dwOldType, m_abOld, &cbData) == ERROR_SUCCESS;
         m_cbOld = cbData;
     }
     ~WorkDirGuard()
     {
         if (m_bHadValue) {
-            RegSetValueExA(m_hKey, "WorkDir", 0, m_dwOldType, m_abOld, m_cbOld);
+            RegSetValueExA(m_key, "WorkDir", 0, m_dwOldType, m_abOld, m_cbOld);
         } else {
-            RegDeleteValueA(m_hKey, "WorkDir");
+            RegDeleteValueA(m_key, "WorkDir");
         }
-        RegCloseKey(m_hKey);
     }
     WorkDirGuard(const WorkDirGuard&) = delete;
     WorkDirGuard& operator=(const WorkDirGuard&) = delete;
 
     void Set(const char* pszDir)
     {
-        RegSetValueExA(m_hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(pszDir),
+        RegSetValueExA(m_key, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(pszDir),
                        static_cast<DWORD>(strlen(pszDir) + 1));
     }
-    void Remove() { RegDeleteValueA(m_hKey, "WorkDir"); }
+    void Remove() { RegDeleteValueA(m_key, "WorkDir"); }
 
 private:
-    HKEY m_hKey = nullptr;
+    CFxRegKey m_key;
     BOOL m_bHadValue = FALSE;
     DWORD m_dwOldType = 0;
     BYTE m_abOld[1024] = {};
@@ -424,81 +427,11 @@ TEST(CappBaseFunTest, ParametersAreFoundByName)
     EXPECT_FALSE(CCappBaseFun::GetParam("VornWorkTestsNoSuchParam", strValue));
 }
 
-// Under Wine the tests reach Unix tools through Z:, for what Windows code cannot do there.
-BOOL IsWine()
-{
-    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-}
-
-std::wstring Wide(const CString& str, UINT nCodePage = 936)
-{
-    int cch = MultiByteToWideChar(nCodePage, 0, str, str.GetLength(), nullptr, 0);
-    std::wstring wstr(static_cast<size_t>(cch), L'\0');
-    MultiByteToWideChar(nCodePage, 0, str, str.GetLength(), wstr.data(), cch);
-    return wstr;
-}
-
-// Wine's own name of a file for Unix programs, as UTF-16.
-std::wstring UnixPath(const CString& strPath)
-{
-    using GetUnixName = char*(CDECL*)(LPCWSTR);
-    auto pfn = reinterpret_cast<GetUnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    char* pszUnix = pfn != nullptr ? pfn(Wide(strPath).c_str()) : nullptr;
-    std::wstring wstrUnix = Wide(pszUnix != nullptr ? pszUnix : "", CP_UTF8);
-    HeapFree(GetProcessHeap(), 0, pszUnix);
-    return wstrUnix;
-}
-
-// Runs a Unix program through Wine and waits until isDone() holds. Wine gives no process
-// handle to wait on for a Unix program: wait on changes in the folder it works in instead.
-template <class Done> BOOL RunUnix(std::wstring wstrCommand, const CString& strFolder, Done isDone)
-{
-    HANDLE hChange =
-        FindFirstChangeNotificationA(strFolder, FALSE, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME);
-    if (hChange == INVALID_HANDLE_VALUE) {
-        return FALSE;
-    }
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    BOOL bStarted = CreateProcessW(nullptr, wstrCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi);
-    if (bStarted) {
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
-    }
-    // The change can be seen before Wine resolves the new name (a drive link in dosdevices is
-    // read lazily): look again after each change and every 100 ms, for 10 s at most.
-    const ULONGLONG ullDeadline = GetTickCount64() + 10000;
-    while (bStarted && !isDone() && GetTickCount64() < ullDeadline) {
-        if (WaitForSingleObject(hChange, 100) == WAIT_OBJECT_0 && !FindNextChangeNotification(hChange)) {
-            break;
-        }
-    }
-    FindCloseChangeNotification(hChange);
-    return isDone();
-}
-
-CString ParentOf(const CString& strPath)
-{
-    return strPath.Left(strPath.ReverseFind('\\'));
-}
-
-BOOL Exists(const CString& strPath)
-{
-    return GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
-}
-
 BOOL WriteFileText(const CString& strPath, const char* pszText)
 {
-    HANDLE hFile = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
-        return FALSE;
-    }
+    CFxHandle file(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD cbWritten = 0;
-    BOOL bOk = WriteFile(hFile, pszText, static_cast<DWORD>(strlen(pszText)), &cbWritten, nullptr);
-    CloseHandle(hFile);
-    return bOk;
+    return file.IsValid() && WriteFile(file, pszText, static_cast<DWORD>(strlen(pszText)), &cbWritten, nullptr);
 }
 
 BOOL IsDirectory(const CString& strPath)
@@ -507,84 +440,20 @@ BOOL IsDirectory(const CString& strPath)
     return dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// A free drive letter whose root is the given folder, as "subst" makes one.
-class DriveMapping
-{
-public:
-    explicit DriveMapping(const CString& strFolder)
-    {
-        for (char ch = 'Q'; ch <= 'Y' && m_chDrive == 0; ++ch) {
-            CString strDrive = CString(ch) + ":";
-            if (GetDriveTypeA(strDrive + "\\") != DRIVE_NO_ROOT_DIR) {
-                continue;
-            }
-            if (DefineDosDeviceA(0, strDrive, strFolder)) {
-                if (GetFileAttributesA(strDrive + "\\") != INVALID_FILE_ATTRIBUTES) {
-                    m_chDrive = ch;
-                    break;
-                }
-                DefineDosDeviceA(DDD_REMOVE_DEFINITION, strDrive, nullptr);
-            }
-            // Wine 8 defines the device but its file names do not follow it: link the drive
-            // in the prefix's dosdevices folder instead.
-            char szPrefix[MAX_PATH] = {};
-            if (IsWine() && GetEnvironmentVariableA("WINEPREFIX", szPrefix, MAX_PATH) > 0) {
-                CString strLink;
-                strLink.Format("%s/dosdevices/%c:", szPrefix, ch - 'A' + 'a');
-                m_wstrLink = Wide(strLink, CP_UTF8);
-                m_strDevices = "Z:" + CString(szPrefix) + "\\dosdevices";
-                m_strDevices.Replace('/', '\\');
-                if (RunUnix(L"Z:\\bin\\ln -s " + UnixPath(strFolder) + L" " + m_wstrLink, m_strDevices,
-                            [&] { return Exists(strDrive + "\\"); })) {
-                    m_chDrive = ch;
-                    m_bUnix = TRUE;
-                }
-            }
-        }
-    }
-    ~DriveMapping()
-    {
-        if (m_bUnix) {
-            CString strRoot = CString(m_chDrive) + ":\\";
-            RunUnix(L"Z:\\bin\\rm -f " + m_wstrLink, m_strDevices, [&] { return !Exists(strRoot); });
-        } else if (m_chDrive != 0) {
-            DefineDosDeviceA(DDD_REMOVE_DEFINITION, CString(m_chDrive) + ":", nullptr);
-        }
-    }
-    DriveMapping(const DriveMapping&) = delete;
-    DriveMapping& operator=(const DriveMapping&) = delete;
-    char GetLetter() const { return m_chDrive; }
-
-private:
-    char m_chDrive = 0;
-    BOOL m_bUnix = FALSE;
-    std::wstring m_wstrLink;
-    CString m_strDevices;
-};
-
-// A fresh folder per test under the system's temporary directory.
+// A fresh folder per test under the harness's temporary folder. The tests change the working
+// folder to reach relative paths: it is put back before the folder goes.
 class DeleteDirectoryTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        CString strTemp;
-        ASSERT_TRUE(CCappBaseFun::GetTempWorkDir(strTemp));
-        const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
-        m_strRoot.Format("%s\\VornWorkTests_%lu_%s", static_cast<LPCSTR>(strTemp), GetCurrentProcessId(),
-                         pInfo->name());
-        ASSERT_TRUE(CreateDirectoryA(m_strRoot, nullptr));
+        char szDir[MAX_PATH] = {};
+        ASSERT_NE(0u, GetCurrentDirectoryA(MAX_PATH, szDir));
+        m_strOldDir = szDir;
+        m_strRoot = m_folder.GetPath();
+        ASSERT_TRUE(IsDirectory(m_strRoot));
     }
-    void TearDown() override
-    {
-        SetCurrentDirectoryA("C:\\");
-        if (IsWine()) {
-            // rm never follows a link; DeleteDirectory leaves Unix links where Wine shows only their targets.
-            RunUnix(L"Z:\\bin\\rm -rf " + UnixPath(m_strRoot), ParentOf(m_strRoot), [&] { return !Exists(m_strRoot); });
-        } else {
-            CCappBaseFun::DeleteDirectory(m_strRoot);
-        }
-    }
+    void TearDown() override { EXPECT_TRUE(SetCurrentDirectoryA(m_strOldDir)); }
 
     // A tree of nested folders and files, some with GBK names (one ending in the trail byte 0x5C).
     void MakeTree(const CString& strDir)
@@ -598,7 +467,9 @@ protected:
         ASSERT_TRUE(WriteFileText(strDir + "\\子目录\xD6\x5C\\深\\x", "c"));
     }
 
+    CTestTempFolder m_folder;
     CString m_strRoot;
+    CString m_strOldDir;
 };
 
 TEST_F(DeleteDirectoryTest, RemovesNestedTreeWithGbkNames)
@@ -617,9 +488,9 @@ TEST_F(DeleteDirectoryTest, RefusesRelativeAndRootPaths)
     MakeTree(strTree);
     ASSERT_TRUE(SetCurrentDirectoryA(m_strRoot));
     // A drive letter whose root is our folder: "Q:\\" must be refused like any drive root.
-    DriveMapping drive(m_strRoot);
-    ASSERT_NE(0, drive.GetLetter()) << "no drive letter could be mapped to the test folder";
-    char chDrive = drive.GetLetter();
+    CTestLink drive;
+    ASSERT_TRUE(drive.MakeDrive(m_strRoot)) << "no drive letter could be mapped to the test folder";
+    char chDrive = drive.GetDriveLetter();
     const CString strDrive = CString(chDrive) + ":";
     struct PathCase
     {
@@ -674,16 +545,13 @@ TEST_F(DeleteDirectoryTest, LeavesTheTargetsOfLinksIntact)
         {"\\子目录\xD6\x5C\\emptylink", strOutside + "\\empty", TRUE},
         {"\\filelink", strOutside + "\\keep.txt", FALSE},
     };
-    for (const LinkCase& c : links) {
+    CTestLink made[std::size(links)];
+    for (size_t i = 0; i < std::size(links); ++i) {
+        const LinkCase& c = links[i];
         SCOPED_TRACE(c.szLink);
         CString strLink = strTree + c.szLink;
-        if (IsWine()) {
-            // Wine 8 reports CreateSymbolicLinkA as done but makes nothing: link from the Unix side.
-            ASSERT_TRUE(RunUnix(L"Z:\\bin\\ln -s " + UnixPath(c.strTarget) + L" " + UnixPath(strLink),
-                                ParentOf(strLink), [&] { return Exists(strLink); }));
-        } else if (!CreateSymbolicLinkA(strLink, c.strTarget,
-                                        (c.bDirectory ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) |
-                                            SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE)) {
+        if (!made[i].MakeSymbolic(strLink, c.strTarget, c.bDirectory)) {
+            ASSERT_FALSE(CTestLink::IsWine()) << "the Unix tools could not link";
             GTEST_SKIP() << "symbolic links need developer mode or elevation here";
         }
         ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strLink));
@@ -695,7 +563,7 @@ TEST_F(DeleteDirectoryTest, LeavesTheTargetsOfLinksIntact)
     EXPECT_TRUE(CCappBaseFun::ExistFile(strOutside + "\\keep.txt"));
     EXPECT_FALSE(CCappBaseFun::ExistFile(strTree + "\\工艺卡片.txt"));
     EXPECT_FALSE(CCappBaseFun::ExistFile(strTree + "\\子目录\xD6\x5C\\深\\x"));
-    if (!IsWine()) {
+    if (!CTestLink::IsWine()) {
         // Windows removes the links themselves; Wine leaves them, as it cannot tell them apart.
         EXPECT_FALSE(CCappBaseFun::ExistDir(strTree));
     }

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "platform/base/FxFindHandle.h"
+#include "platform/base/FxGlobalMem.h"
+#include "platform/base/FxHandle.h"
+#include "platform/base/FxRegKey.h"
+#include "tests/support/TempFolder.h"
+
+namespace
+{
+// Whether a kernel handle value still names an open object in this process.
+bool IsOpenHandle(HANDLE hHandle)
+{
+    DWORD dwFlags = 0;
+    return GetHandleInformation(hHandle, &dwFlags) != FALSE;
+}
+
+TEST(HandleOwnerTest, KernelHandleClosesInItsDestructorWithTheMatchingCall)
+{
+    CTestTempFolder folder;
+    struct HandleCase
+    {
+        const char* szName;
+        HANDLE hHandle;
+        CFxHandle::Kind kind;
+    };
+    const HandleCase cases[] = {
+        {"event", CreateEventA(nullptr, TRUE, FALSE, nullptr), CFxHandle::kernelObject},
+        {"file", CreateFileA(folder.PathOf("a.txt"), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr),
+         CFxHandle::kernelObject},
+        {"change notification", FindFirstChangeNotificationA(folder.GetPath(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME),
+         CFxHandle::changeNotification},
+    };
+    for (const HandleCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        ASSERT_TRUE(IsOpenHandle(c.hHandle));
+        {
+            CFxHandle owner(c.hHandle, c.kind);
+            EXPECT_TRUE(owner.IsValid());
+            EXPECT_EQ(c.hHandle, static_cast<HANDLE>(owner));
+        }
+        EXPECT_FALSE(IsOpenHandle(c.hHandle));
+    }
+}
+
+TEST(HandleOwnerTest, KernelHandleDetachHandsTheOpenHandleOut)
+{
+    CFxHandle owner(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    HANDLE hEvent = owner.Detach();
+    EXPECT_FALSE(owner.IsValid());
+    EXPECT_TRUE(owner.Close());
+    ASSERT_TRUE(IsOpenHandle(hEvent));
+    CFxHandle other;
+    other.Attach(hEvent);
+    // Attaching another handle closes the one held before.
+    other.Attach(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    EXPECT_FALSE(IsOpenHandle(hEvent));
+    EXPECT_TRUE(other.Close());
+    EXPECT_FALSE(other.IsValid());
+}
+
+TEST(HandleOwnerTest, KernelHandleTakesEitherFailureValueAsNoHandle)
+{
+    for (HANDLE hNone : {static_cast<HANDLE>(nullptr), INVALID_HANDLE_VALUE}) {
+        CFxHandle owner(hNone);
+        EXPECT_FALSE(owner.IsValid());
+        EXPECT_TRUE(owner.Close());
+        EXPECT_EQ(nullptr, static_cast<HANDLE>(owner));
+    }
+}
+
+TEST(HandleOwnerTest, FindHandleWalksTheMatchesAndDetachKeepsTheSearchOpen)
+{
+    CTestTempFolder folder;
+    for (const char* pszName : {"a.znt", "b.znt"}) {
+        CFxHandle file(CreateFileA(folder.PathOf(pszName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        ASSERT_TRUE(file.IsValid());
+    }
+    WIN32_FIND_DATAA fd = {};
+    CFxFindHandle find;
+    EXPECT_FALSE(find.FindFirst(folder.PathOf("*.none"), fd));
+    EXPECT_FALSE(find.IsValid());
+    EXPECT_FALSE(find.FindNext(fd));
+    ASSERT_TRUE(find.FindFirst(folder.PathOf("*.znt"), fd));
+    HANDLE hFind = find.Detach();
+    EXPECT_FALSE(find.IsValid());
+    // The search handed out goes on where it was.
+    EXPECT_TRUE(FindNextFileA(hFind, &fd));
+    EXPECT_FALSE(FindNextFileA(hFind, &fd));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_NO_MORE_FILES), GetLastError());
+    find.Attach(hFind);
+    EXPECT_TRUE(find.Close());
+    EXPECT_FALSE(find.IsValid());
+}
+
+// A key of its own under HKLM for one test, removed afterwards.
+class RegKeyOwnerTest : public testing::Test
+{
+protected:
+    void TearDown() override { RegDeleteTreeA(HKEY_LOCAL_MACHINE, m_pszPath); }
+    const char* const m_pszPath = "SOFTWARE\\VornTest\\HandleOwner";
+};
+
+TEST_F(RegKeyOwnerTest, ReadOnlyOpenRefusesWritesAndTheDestructorClosesTheKey)
+{
+    HKEY hKey = nullptr;
+    {
+        CFxRegKey key;
+        ASSERT_EQ(ERROR_SUCCESS, key.Create(HKEY_LOCAL_MACHINE, m_pszPath, KEY_READ | KEY_WRITE));
+        DWORD dwValue = 7;
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegSetValueExA(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue)));
+        ASSERT_EQ(ERROR_SUCCESS, key.OpenForRead(HKEY_LOCAL_MACHINE, m_pszPath));
+        DWORD cbData = sizeof(dwValue);
+        dwValue = 0;
+        EXPECT_EQ(ERROR_SUCCESS,
+                  RegQueryValueExA(key, "n", nullptr, nullptr, reinterpret_cast<LPBYTE>(&dwValue), &cbData));
+        EXPECT_EQ(7u, dwValue);
+        EXPECT_EQ(ERROR_ACCESS_DENIED,
+                  RegSetValueExA(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue)));
+        hKey = key;
+    }
+    EXPECT_EQ(ERROR_INVALID_HANDLE, RegQueryValueExA(hKey, "n", nullptr, nullptr, nullptr, nullptr));
+}
+
+TEST_F(RegKeyOwnerTest, FailedOpenLeavesNoKeyAndDetachHandsTheKeyOut)
+{
+    CFxRegKey key;
+    ASSERT_EQ(ERROR_SUCCESS, key.Create(HKEY_LOCAL_MACHINE, m_pszPath, KEY_READ));
+    // The held key may be the parent of the one opened: it closes only afterwards.
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, key.OpenForRead(key, "missing"));
+    EXPECT_FALSE(key.IsValid());
+    EXPECT_EQ(ERROR_SUCCESS, key.Close());
+
+    ASSERT_EQ(ERROR_SUCCESS, key.OpenForRead(HKEY_LOCAL_MACHINE, "SOFTWARE"));
+    ASSERT_EQ(ERROR_SUCCESS, key.OpenForRead(key, "VornTest"));
+    HKEY hKey = key.Detach();
+    EXPECT_FALSE(key.IsValid());
+    EXPECT_EQ(ERROR_SUCCESS, RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                              nullptr, nullptr, nullptr, nullptr));
+    key.Attach(hKey);
+    EXPECT_EQ(ERROR_SUCCESS, key.Close());
+    EXPECT_EQ(ERROR_INVALID_HANDLE, RegQueryInfoKeyA(hKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                     nullptr, nullptr, nullptr, nullptr, nullptr));
+}
+
+TEST(HandleOwnerTest, GlobalMemoryIsFreedUnlessDetached)
+{
+    HGLOBAL hMem = nullptr;
+    {
+        CFxGlobalMem mem;
+        ASSERT_TRUE(mem.Alloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 16));
+        hMem = mem;
+        EXPECT_EQ(16u, GlobalSize(hMem));
+    }
+    EXPECT_EQ(0u, GlobalSize(hMem));
+
+    CFxGlobalMem mem;
+    ASSERT_TRUE(mem.Alloc(GMEM_MOVEABLE, 8));
+    hMem = mem.Detach();
+    EXPECT_EQ(nullptr, static_cast<HGLOBAL>(mem));
+    EXPECT_EQ(8u, GlobalSize(hMem));
+    mem.Attach(hMem);
+    mem.Free();
+    EXPECT_EQ(0u, GlobalSize(hMem));
+}
+} // namespace
