@@ -20,8 +20,8 @@ int main()
     bitmap.CreateCompatibleBitmap(&dc, 800, 600);
     CFxSelectGuard selBitmap(&dc, &bitmap);
     // The largest first, before the font at the held size is cached.
-    const char* aszTagged[] = { "工艺卡<FT>S=32767</FT>", "工艺卡<FT>S=4450</FT>", "工艺卡<FT>S=400</FT>",
-                                "工艺卡<FT>S=12</FT>" };
+    const char* aszTagged[] = {"工艺卡<FT>S=32767</FT>", "工艺卡<FT>S=4450</FT>", "工艺卡<FT>S=400</FT>",
+                               "工艺卡<FT>S=12</FT>"};
     for (const char* szTagged : aszTagged) {
         CStringContSeg seg;
         seg.SetData(CString(szTagged));

@@ -465,7 +465,7 @@ CKvEvaluate::Result CKvEvaluate::Scan(const CString& strText, int nDepth, bool b
     f.bBody = bBody;
     f.ops.push_back(opMark);
     const int nLength = strText.GetLength();
-    bool bPrevOperand = false; // the step before ended an operand: a "-" now subtracts
+    bool bPrevOperand = false;  // the step before ended an operand: a "-" now subtracts
     bool bPrevCallName = false; // the step before read a function's name, which opened its group
     for (int i = 0; i < nLength && !f.Failed(); ++i) {
         bool bOperand = false;

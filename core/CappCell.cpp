@@ -9,7 +9,8 @@
 
 FX_IMPLEMENT_SERIAL(CCappCell, CObject, 0)
 
-namespace {
+namespace
+{
 
 const char kVersion[] = "3.2";
 
@@ -26,14 +27,12 @@ BOOL HasFontHeight(const CString& strVersion)
 } // namespace
 
 CCappCell::CCappCell()
-    : m_nCellID(0), m_bOwnRect(0), m_strCellText1("\n"), m_wCellWord(1), m_nContentKind(kindStatic),
-      m_nCellInt1(0), m_nStaticMode(1), m_nDataType(1), m_nDisplay(1), m_nFieldType(1),
-      m_nDecimals(0), m_bHideZero(0), m_bTrimZero(0), m_nCellInt7(0), m_nTextDir(1), m_nLength(60),
-      m_nTextFormat(0x25), m_crText(0), m_crBack(0xFFFFFF), m_nTopLineID(-1), m_nLeftLineID(-1),
-      m_nRightLineID(-1), m_nBottomLineID(-1), m_nFontHeight(-31), m_nCellInt11(0),
-      m_nCellInt12(0), m_nCellInt13(0), m_nCellInt14(0), m_byCellByte(10), m_bAllowInput(1),
-      m_bInheritPrev(0), m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead),
-      m_nMarkFlags(0)
+    : m_nCellID(0), m_bOwnRect(0), m_strCellText1("\n"), m_wCellWord(1), m_nContentKind(kindStatic), m_nCellInt1(0),
+      m_nStaticMode(1), m_nDataType(1), m_nDisplay(1), m_nFieldType(1), m_nDecimals(0), m_bHideZero(0), m_bTrimZero(0),
+      m_nCellInt7(0), m_nTextDir(1), m_nLength(60), m_nTextFormat(0x25), m_crText(0), m_crBack(0xFFFFFF),
+      m_nTopLineID(-1), m_nLeftLineID(-1), m_nRightLineID(-1), m_nBottomLineID(-1), m_nFontHeight(-31), m_nCellInt11(0),
+      m_nCellInt12(0), m_nCellInt13(0), m_nCellInt14(0), m_byCellByte(10), m_bAllowInput(1), m_bInheritPrev(0),
+      m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead), m_nMarkFlags(0)
 {
     CappInitLogFont(m_lfFont, 0);
 }
@@ -104,8 +103,7 @@ CCappCell& CCappCell::operator=(const CCappCell& src)
     }
     pos = src.m_listCellData.GetHeadPosition();
     while (pos != nullptr) {
-        m_listCellData.AddTail(
-            new CCellDataItem(*static_cast<CCellDataItem*>(src.m_listCellData.GetNext(pos))));
+        m_listCellData.AddTail(new CCellDataItem(*static_cast<CCellDataItem*>(src.m_listCellData.GetNext(pos))));
     }
     return *this;
 }
@@ -122,14 +120,13 @@ void CCappCell::DetachList(const CString& strName)
 
 BOOL CCappCell::IsHide() const
 {
-    return m_nTopLineID < 0 && m_nLeftLineID < 0 && m_nRightLineID < 0 && m_nBottomLineID < 0
-        && m_rcOwn.IsRectEmpty();
+    return m_nTopLineID < 0 && m_nLeftLineID < 0 && m_nRightLineID < 0 && m_nBottomLineID < 0 && m_rcOwn.IsRectEmpty();
 }
 
 void CCappCell::SetCellBaseLine(const CCappRange& range)
 {
-    if (range.m_nKind != 1 || range.m_pLeftLine == nullptr || range.m_pTopLine == nullptr
-        || range.m_pRightLine == nullptr || range.m_pBottomLine == nullptr) {
+    if (range.m_nKind != 1 || range.m_pLeftLine == nullptr || range.m_pTopLine == nullptr ||
+        range.m_pRightLine == nullptr || range.m_pBottomLine == nullptr) {
         return;
     }
     m_nLeftLineID = range.m_pLeftLine->m_nID;
@@ -156,36 +153,34 @@ void CCappCell::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         m_strVersion = kVersion;
         ar << m_strVersion;
-        ar << m_nCellID << m_bOwnRect << m_rcOwn.left << m_rcOwn.top << m_rcOwn.right
-           << m_rcOwn.bottom << m_strCellText1;
-        ar << m_wCellWord << m_nContentKind << m_strFormat << m_nCellInt1 << m_nStaticMode
-           << m_nDataType << m_nDisplay << m_nFieldType << m_nDecimals << m_bHideZero
-           << m_strCellText2 << m_bTrimZero << m_strCellText3 << m_nCellInt7 << m_strVarName
-           << m_nTextDir << m_nLength << m_strText << m_strCellText4 << m_strCellText5
-           << m_nTextFormat << m_crText << m_crBack << m_nTopLineID << m_nLeftLineID
-           << m_nRightLineID << m_nBottomLineID << m_nFontHeight << m_nCellInt11 << m_nCellInt12
-           << m_nCellInt13 << m_nCellInt14 << m_byCellByte << m_strCellText6 << m_bAllowInput
-           << m_strCellText7 << m_strCellText8 << m_bInheritPrev << m_nEditFlags;
+        ar << m_nCellID << m_bOwnRect << m_rcOwn.left << m_rcOwn.top << m_rcOwn.right << m_rcOwn.bottom
+           << m_strCellText1;
+        ar << m_wCellWord << m_nContentKind << m_strFormat << m_nCellInt1 << m_nStaticMode << m_nDataType << m_nDisplay
+           << m_nFieldType << m_nDecimals << m_bHideZero << m_strCellText2 << m_bTrimZero << m_strCellText3
+           << m_nCellInt7 << m_strVarName << m_nTextDir << m_nLength << m_strText << m_strCellText4 << m_strCellText5
+           << m_nTextFormat << m_crText << m_crBack << m_nTopLineID << m_nLeftLineID << m_nRightLineID
+           << m_nBottomLineID << m_nFontHeight << m_nCellInt11 << m_nCellInt12 << m_nCellInt13 << m_nCellInt14
+           << m_byCellByte << m_strCellText6 << m_bAllowInput << m_strCellText7 << m_strCellText8 << m_bInheritPrev
+           << m_nEditFlags;
         ar << m_nUniteFlags;
     } else {
         ar >> m_strVersion;
         if (HasPlacement(m_strVersion)) {
-            ar >> m_nCellID >> m_bOwnRect >> m_rcOwn.left >> m_rcOwn.top >> m_rcOwn.right
-                >> m_rcOwn.bottom >> m_strCellText1;
+            ar >> m_nCellID >> m_bOwnRect >> m_rcOwn.left >> m_rcOwn.top >> m_rcOwn.right >> m_rcOwn.bottom >>
+                m_strCellText1;
         } else {
             m_nCellID = 0;
             m_bOwnRect = 0;
             m_rcOwn.SetRectEmpty();
             m_strCellText1 = "\n";
         }
-        ar >> m_wCellWord >> m_nContentKind >> m_strFormat >> m_nCellInt1 >> m_nStaticMode
-            >> m_nDataType >> m_nDisplay >> m_nFieldType >> m_nDecimals >> m_bHideZero
-            >> m_strCellText2 >> m_bTrimZero >> m_strCellText3 >> m_nCellInt7 >> m_strVarName
-            >> m_nTextDir >> m_nLength >> m_strText >> m_strCellText4 >> m_strCellText5
-            >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID
-            >> m_nRightLineID >> m_nBottomLineID >> m_nFontHeight >> m_nCellInt11 >> m_nCellInt12
-            >> m_nCellInt13 >> m_nCellInt14 >> m_byCellByte >> m_strCellText6 >> m_bAllowInput
-            >> m_strCellText7 >> m_strCellText8 >> m_bInheritPrev >> m_nEditFlags;
+        ar >> m_wCellWord >> m_nContentKind >> m_strFormat >> m_nCellInt1 >> m_nStaticMode >> m_nDataType >>
+            m_nDisplay >> m_nFieldType >> m_nDecimals >> m_bHideZero >> m_strCellText2 >> m_bTrimZero >>
+            m_strCellText3 >> m_nCellInt7 >> m_strVarName >> m_nTextDir >> m_nLength >> m_strText >> m_strCellText4 >>
+            m_strCellText5 >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID >>
+            m_nRightLineID >> m_nBottomLineID >> m_nFontHeight >> m_nCellInt11 >> m_nCellInt12 >> m_nCellInt13 >>
+            m_nCellInt14 >> m_byCellByte >> m_strCellText6 >> m_bAllowInput >> m_strCellText7 >> m_strCellText8 >>
+            m_bInheritPrev >> m_nEditFlags;
         if (m_strVersion == kVersion) {
             ar >> m_nUniteFlags;
         } else {
@@ -203,10 +198,9 @@ void CCappCell::SerializelogFont(CArchive& ar)
         if (HasFontHeight(m_strVersion)) {
             ar << m_lfFont.lfHeight;
         }
-        ar << m_lfFont.lfWidth << m_lfFont.lfEscapement << m_lfFont.lfOrientation
-           << m_lfFont.lfWeight << m_lfFont.lfItalic << m_lfFont.lfUnderline
-           << m_lfFont.lfStrikeOut << m_lfFont.lfCharSet << m_lfFont.lfOutPrecision
-           << m_lfFont.lfClipPrecision << m_lfFont.lfQuality << m_lfFont.lfPitchAndFamily;
+        ar << m_lfFont.lfWidth << m_lfFont.lfEscapement << m_lfFont.lfOrientation << m_lfFont.lfWeight
+           << m_lfFont.lfItalic << m_lfFont.lfUnderline << m_lfFont.lfStrikeOut << m_lfFont.lfCharSet
+           << m_lfFont.lfOutPrecision << m_lfFont.lfClipPrecision << m_lfFont.lfQuality << m_lfFont.lfPitchAndFamily;
         ar << CString(m_lfFont.lfFaceName);
         return;
     }
@@ -216,10 +210,9 @@ void CCappCell::SerializelogFont(CArchive& ar)
     } else {
         m_lfFont.lfHeight = 0;
     }
-    ar >> m_lfFont.lfWidth >> m_lfFont.lfEscapement >> m_lfFont.lfOrientation
-        >> m_lfFont.lfWeight >> m_lfFont.lfItalic >> m_lfFont.lfUnderline >> m_lfFont.lfStrikeOut
-        >> m_lfFont.lfCharSet >> m_lfFont.lfOutPrecision >> m_lfFont.lfClipPrecision
-        >> m_lfFont.lfQuality >> m_lfFont.lfPitchAndFamily;
+    ar >> m_lfFont.lfWidth >> m_lfFont.lfEscapement >> m_lfFont.lfOrientation >> m_lfFont.lfWeight >>
+        m_lfFont.lfItalic >> m_lfFont.lfUnderline >> m_lfFont.lfStrikeOut >> m_lfFont.lfCharSet >>
+        m_lfFont.lfOutPrecision >> m_lfFont.lfClipPrecision >> m_lfFont.lfQuality >> m_lfFont.lfPitchAndFamily;
     CString strFace;
     ar >> strFace;
     CappSetFaceName(m_lfFont, strFace);

@@ -13,16 +13,14 @@ class VORNCARD_API CCappCell : public CObject
     FX_DECLARE_SERIAL(CCappCell)
 public:
     // Seats (m_nDataPos), set by the sheet after loading.
-    enum
-    {
+    enum {
         seatHead = 0,
         seatPage = 1,
         seatMidData = 2,
         seatOut = 3,
     };
     // Content kinds.
-    enum
-    {
+    enum {
         kindStatic = 1,
         kindVariable = 2,
         kindImage = 4,
@@ -58,9 +56,9 @@ public:
     CString m_strFormat;
     int m_nCellInt1;
     int m_nStaticMode;
-    int m_nDataType;   // 1 string, 2 integer, 3 floating point
-    int m_nDisplay;    // 0x02 compressed, 0x04 word wrap, 0x08 drawn by the special edit
-    int m_nFieldType;  // 1 regular field, 8 formatted value (page number)
+    int m_nDataType;  // 1 string, 2 integer, 3 floating point
+    int m_nDisplay;   // 0x02 compressed, 0x04 word wrap, 0x08 drawn by the special edit
+    int m_nFieldType; // 1 regular field, 8 formatted value (page number)
     int m_nDecimals;
     int m_bHideZero;
     CString m_strCellText2;
@@ -68,7 +66,7 @@ public:
     CString m_strCellText3;
     int m_nCellInt7;
     CString m_strVarName;
-    int m_nTextDir;    // 1 horizontal, 2 vertical
+    int m_nTextDir; // 1 horizontal, 2 vertical
     int m_nLength;
     CString m_strText; // segment text
     CString m_strCellText4;

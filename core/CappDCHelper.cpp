@@ -41,8 +41,7 @@ void TenthMMToPixOnAxis(int nDpi, LONG& nValue)
 }
 
 // Runs the conversion on the context, or on a display context for null.
-template <class Fn>
-int WithContext(CDC* pDC, Fn fn)
+template <class Fn> int WithContext(CDC* pDC, Fn fn)
 {
     if (pDC != nullptr) {
         return pDC->m_hAttribDC ? fn(pDC) : 0;

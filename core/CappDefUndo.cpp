@@ -39,8 +39,8 @@ void CCappDefUndo::AddCellLine(int nType, int nID, int nStartID, int nEndID, int
     pItem->m_nValue[2] = nPos;
 }
 
-void CCappDefUndo::DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos,
-                               int nWidth, COLORREF crColor, int nIndex)
+void CCappDefUndo::DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos, int nWidth, COLORREF crColor,
+                               int nIndex)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindDelete, nType, nID);
     pItem->m_nValue[0] = nStartID;
@@ -59,8 +59,7 @@ void CCappDefUndo::MoveCellLine(int nType, int nID, int nOldPos, int nNewPos, in
     pItem->m_nValue[2] = nIndex;
 }
 
-void CCappDefUndo::ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID,
-                                 int nOldEndID, int nNewEndID)
+void CCappDefUndo::ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID, int nOldEndID, int nNewEndID)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindReach, nType, nID);
     pItem->m_nValue[0] = nOldStartID;
@@ -76,8 +75,7 @@ void CCappDefUndo::CutCellLine(int nType, int nID, int nP, int nQ)
     pItem->m_nValue[1] = nQ;
 }
 
-void CCappDefUndo::LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth, COLORREF crColor,
-                                int nIndex)
+void CCappDefUndo::LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth, COLORREF crColor, int nIndex)
 {
     CCappUndoItem* pItem = NewItem(CCappUndoItem::kindLink, nType, nID);
     pItem->m_nValue[0] = nP;
@@ -140,8 +138,8 @@ BOOL CCappDefUndo::UndoItem()
         bDone = m_pSheet->DelCellLine(nType, nID, 0) != 0;
         break;
     case CCappUndoItem::kindDelete:
-        bDone = Restore(m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0),
-                        nType, v[3], v[4], v[5]);
+        bDone = Restore(m_pSheet->AddCellLineBySpace(static_cast<UINT>(nType), nID, v[2], v[0], v[1], 0), nType, v[3],
+                        v[4], v[5]);
         break;
     case CCappUndoItem::kindMove:
         bDone = m_pSheet->MoveCellLine(nType, nID, v[0], 0) != 0;

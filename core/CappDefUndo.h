@@ -23,14 +23,12 @@ public:
     // its index in its list before the edit (nIndex, -1 unknown), a deleted, moved or linked-away
     // line also comes back to that place, so that saving gives the bytes of before the edit.
     void AddCellLine(int nType, int nID, int nStartID, int nEndID, int nPos);
-    void DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos, int nWidth = 2,
-                     COLORREF crColor = 0, int nIndex = -1);
+    void DelCellLine(int nType, int nID, int nStartID, int nEndID, int nPos, int nWidth = 2, COLORREF crColor = 0,
+                     int nIndex = -1);
     void MoveCellLine(int nType, int nID, int nOldPos, int nNewPos, int nIndex = -1);
-    void ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID, int nOldEndID,
-                       int nNewEndID);
+    void ReachCellLine(int nType, int nID, int nOldStartID, int nNewStartID, int nOldEndID, int nNewEndID);
     void CutCellLine(int nType, int nID, int nP, int nQ);
-    void LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth = 2, COLORREF crColor = 0,
-                      int nIndex = -1);
+    void LinkCellLine(int nType, int nID, int nP, int nQ, int nWidth = 2, COLORREF crColor = 0, int nIndex = -1);
 
     // Frees every item after the current one.
     void RemoveRedoItem();

@@ -6,7 +6,8 @@
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
-namespace {
+namespace
+{
 
 const CString& DefaultFace()
 {

@@ -5,10 +5,9 @@
 FX_IMPLEMENT_SERIAL(CCappFreeObj, CObject, 0)
 
 CCappFreeObj::CCappFreeObj()
-    : m_bTransparent(0), m_crFill(0xFFFFFF), m_crText(0), m_crLine(0), m_nReserved1(0),
-      m_nKind(0), m_nLineWidth(1), m_bBorder(1), m_nReserved2(0), m_nReserved3(0),
-      m_nReserved4(0), m_nReserved5(0), m_nTextFormat(5), m_nFontHeight(-31), m_nReserved6(0),
-      m_bSelected(0), m_bInvertHandles(0)
+    : m_bTransparent(0), m_crFill(0xFFFFFF), m_crText(0), m_crLine(0), m_nReserved1(0), m_nKind(0), m_nLineWidth(1),
+      m_bBorder(1), m_nReserved2(0), m_nReserved3(0), m_nReserved4(0), m_nReserved5(0), m_nTextFormat(5),
+      m_nFontHeight(-31), m_nReserved6(0), m_bSelected(0), m_bInvertHandles(0)
 {
     CappInitLogFont(m_lfFont, 12);
 }
@@ -52,15 +51,13 @@ CCappFreeObj& CCappFreeObj::operator=(const CCappFreeObj& src)
 void CCappFreeObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        ar << m_strVersion << m_nReserved5 << m_strLabel2 << m_bTransparent << m_crFill << m_crText
-           << m_crLine << m_nKind << m_nLineWidth << m_nReserved1 << m_bBorder << m_strText
-           << m_nReserved2 << m_nTextFormat << m_nFontHeight << m_nReserved6 << m_strLabel3
-           << m_nReserved3 << m_nReserved4;
+        ar << m_strVersion << m_nReserved5 << m_strLabel2 << m_bTransparent << m_crFill << m_crText << m_crLine
+           << m_nKind << m_nLineWidth << m_nReserved1 << m_bBorder << m_strText << m_nReserved2 << m_nTextFormat
+           << m_nFontHeight << m_nReserved6 << m_strLabel3 << m_nReserved3 << m_nReserved4;
     } else {
-        ar >> m_strVersion >> m_nReserved5 >> m_strLabel2 >> m_bTransparent >> m_crFill >> m_crText
-            >> m_crLine >> m_nKind >> m_nLineWidth >> m_nReserved1 >> m_bBorder >> m_strText
-            >> m_nReserved2 >> m_nTextFormat >> m_nFontHeight >> m_nReserved6 >> m_strLabel3
-            >> m_nReserved3 >> m_nReserved4;
+        ar >> m_strVersion >> m_nReserved5 >> m_strLabel2 >> m_bTransparent >> m_crFill >> m_crText >> m_crLine >>
+            m_nKind >> m_nLineWidth >> m_nReserved1 >> m_bBorder >> m_strText >> m_nReserved2 >> m_nTextFormat >>
+            m_nFontHeight >> m_nReserved6 >> m_strLabel3 >> m_nReserved3 >> m_nReserved4;
         m_bSelected = 0;
         m_bInvertHandles = 0;
     }
@@ -70,17 +67,15 @@ void CCappFreeObj::Serialize(CArchive& ar)
 void CCappFreeObj::SerializelogFont(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        ar << m_lfFont.lfHeight << m_lfFont.lfWidth << m_lfFont.lfEscapement
-           << m_lfFont.lfOrientation << m_lfFont.lfWeight << m_lfFont.lfItalic
-           << m_lfFont.lfUnderline << m_lfFont.lfStrikeOut << m_lfFont.lfCharSet
-           << m_lfFont.lfOutPrecision << m_lfFont.lfClipPrecision << m_lfFont.lfQuality
+        ar << m_lfFont.lfHeight << m_lfFont.lfWidth << m_lfFont.lfEscapement << m_lfFont.lfOrientation
+           << m_lfFont.lfWeight << m_lfFont.lfItalic << m_lfFont.lfUnderline << m_lfFont.lfStrikeOut
+           << m_lfFont.lfCharSet << m_lfFont.lfOutPrecision << m_lfFont.lfClipPrecision << m_lfFont.lfQuality
            << m_lfFont.lfPitchAndFamily << CString(m_lfFont.lfFaceName);
         return;
     }
-    ar >> m_lfFont.lfHeight >> m_lfFont.lfWidth >> m_lfFont.lfEscapement >> m_lfFont.lfOrientation
-        >> m_lfFont.lfWeight >> m_lfFont.lfItalic >> m_lfFont.lfUnderline >> m_lfFont.lfStrikeOut
-        >> m_lfFont.lfCharSet >> m_lfFont.lfOutPrecision >> m_lfFont.lfClipPrecision
-        >> m_lfFont.lfQuality >> m_lfFont.lfPitchAndFamily;
+    ar >> m_lfFont.lfHeight >> m_lfFont.lfWidth >> m_lfFont.lfEscapement >> m_lfFont.lfOrientation >>
+        m_lfFont.lfWeight >> m_lfFont.lfItalic >> m_lfFont.lfUnderline >> m_lfFont.lfStrikeOut >> m_lfFont.lfCharSet >>
+        m_lfFont.lfOutPrecision >> m_lfFont.lfClipPrecision >> m_lfFont.lfQuality >> m_lfFont.lfPitchAndFamily;
     CString strFace;
     ar >> strFace;
     CappSetFaceName(m_lfFont, strFace);

@@ -3,8 +3,8 @@
 FX_IMPLEMENT_SERIAL(CCappLine, CObject, 0)
 
 CCappLine::CCappLine()
-    : m_nFormat(kFormat), m_nType(typeHCell), m_nBlock1{0, 0}, m_nBlock2{0, 0}, m_nStartID(-1),
-      m_nEndID(-1), m_nID(-1), m_nWidth(2), m_nPos(0), m_crColor(0), m_nLineInt(0)
+    : m_nFormat(kFormat), m_nType(typeHCell), m_nBlock1{0, 0}, m_nBlock2{0, 0}, m_nStartID(-1), m_nEndID(-1), m_nID(-1),
+      m_nWidth(2), m_nPos(0), m_crColor(0), m_nLineInt(0)
 {
 }
 
@@ -18,9 +18,8 @@ void CCappLine::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         m_nFormat = kFormat;
-        ar << m_nFormat << m_nType << m_nBlock1[0] << m_nBlock1[1] << m_nBlock2[0] << m_nBlock2[1]
-           << m_nStartID << m_nEndID << m_nID << m_nWidth << m_crColor << m_nPos << m_nLineInt
-           << m_strLineText;
+        ar << m_nFormat << m_nType << m_nBlock1[0] << m_nBlock1[1] << m_nBlock2[0] << m_nBlock2[1] << m_nStartID
+           << m_nEndID << m_nID << m_nWidth << m_crColor << m_nPos << m_nLineInt << m_strLineText;
         return;
     }
 
@@ -34,8 +33,8 @@ void CCappLine::Serialize(CArchive& ar)
         m_nFormat = static_cast<int>(nFirst);
         ar >> m_nType;
     }
-    ar >> m_nBlock1[0] >> m_nBlock1[1] >> m_nBlock2[0] >> m_nBlock2[1] >> m_nStartID >> m_nEndID
-        >> m_nID >> m_nWidth >> m_crColor >> m_nPos;
+    ar >> m_nBlock1[0] >> m_nBlock1[1] >> m_nBlock2[0] >> m_nBlock2[1] >> m_nStartID >> m_nEndID >> m_nID >> m_nWidth >>
+        m_crColor >> m_nPos;
     if (static_cast<UINT>(m_nFormat) >= static_cast<UINT>(kFormat)) {
         ar >> m_nLineInt >> m_strLineText;
     } else {

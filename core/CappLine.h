@@ -8,8 +8,7 @@ class VORNCARD_API CCappLine : public CObject
 {
     FX_DECLARE_SERIAL(CCappLine)
 public:
-    enum
-    {
+    enum {
         typeHCell = 1,  // horizontal cell line
         typeVCell = 2,  // vertical cell line
         typeHFrame = 3, // horizontal frame line

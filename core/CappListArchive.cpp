@@ -2,7 +2,8 @@
 
 #include "platform/base/ArchiveException.h"
 
-namespace {
+namespace
+{
 
 thread_local CCappLoadScope* t_pScope = nullptr;
 // Lists nest (sheet, detail area, cell, resource, format); a crafted archive could nest them

@@ -6,10 +6,8 @@ CCappMDSeatItem::CCappMDSeatItem() : CCappMDSeatItem(-1, -1, -1, -1)
 {
 }
 
-CCappMDSeatItem::CCappMDSeatItem(int nTopLineID, int nLeftLineID, int nRightLineID,
-                                 int nBottomLineID)
-    : m_nTopLineID(nTopLineID), m_nLeftLineID(nLeftLineID), m_nRightLineID(nRightLineID),
-      m_nBottomLineID(nBottomLineID)
+CCappMDSeatItem::CCappMDSeatItem(int nTopLineID, int nLeftLineID, int nRightLineID, int nBottomLineID)
+    : m_nTopLineID(nTopLineID), m_nLeftLineID(nLeftLineID), m_nRightLineID(nRightLineID), m_nBottomLineID(nBottomLineID)
 {
 }
 

@@ -7,7 +7,8 @@
 
 FX_IMPLEMENT_SERIAL(CCappMidData, CObject, 0)
 
-namespace {
+namespace
+{
 
 const char kVersion[] = "2.1";
 
@@ -27,8 +28,7 @@ void SplitNames(const CString& strList, CStringArray& arr)
 
 } // namespace
 
-CCappMidData::CCappMidData()
-    : m_nMidFlags(0), m_nExtFlag(0), m_nExtOrder(0), m_nMDInt2(0), m_nType(typeTemplate)
+CCappMidData::CCappMidData() : m_nMidFlags(0), m_nExtFlag(0), m_nExtOrder(0), m_nMDInt2(0), m_nType(typeTemplate)
 {
 }
 
@@ -53,8 +53,7 @@ void CCappMidData::DetachList(int nWhich)
     }
 }
 
-void CCappMidData::AddSeatItem(int nTopLineID, int nLeftLineID, int nRightLineID,
-                               int nBottomLineID)
+void CCappMidData::AddSeatItem(int nTopLineID, int nLeftLineID, int nRightLineID, int nBottomLineID)
 {
     m_listSeatItem.AddTail(new CCappMDSeatItem(nTopLineID, nLeftLineID, nRightLineID, nBottomLineID));
 }
@@ -90,12 +89,12 @@ void CCappMidData::Serialize(CArchive& ar)
     // and written back.
     if (ar.IsStoring()) {
         m_strVersion = kVersion;
-        ar << m_strVersion << m_nMidFlags << m_strName << m_strSortInfo << m_strSrcName
-           << m_nExtFlag << m_nExtOrder << m_strMDText1;
+        ar << m_strVersion << m_nMidFlags << m_strName << m_strSortInfo << m_strSrcName << m_nExtFlag << m_nExtOrder
+           << m_strMDText1;
         ar << m_strHideInfo << m_strMDText2 << m_nMDInt2;
     } else {
-        ar >> m_strVersion >> m_nMidFlags >> m_strName >> m_strSortInfo >> m_strSrcName
-            >> m_nExtFlag >> m_nExtOrder >> m_strMDText1;
+        ar >> m_strVersion >> m_nMidFlags >> m_strName >> m_strSortInfo >> m_strSrcName >> m_nExtFlag >> m_nExtOrder >>
+            m_strMDText1;
         if (m_strVersion == kVersion) {
             ar >> m_strHideInfo >> m_strMDText2 >> m_nMDInt2;
         } else {

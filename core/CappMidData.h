@@ -9,15 +9,13 @@ class VORNCARD_API CCappMidData : public CObject
 {
     FX_DECLARE_SERIAL(CCappMidData)
 public:
-    enum
-    {
+    enum {
         typeTemplate = 1,  // an area of the template
         typeRunTime = 2,   // added at run time
         typeTemporary = 4, // never stored, never drawn
     };
     // Lists for DetachList.
-    enum
-    {
+    enum {
         listAll = 0,
         listSeat = 1,
         listCell = 2,

@@ -15,7 +15,8 @@
 
 FX_IMPLEMENT_SERIAL(CCappSheet, CObject, 0)
 
-namespace {
+namespace
+{
 
 const char kVersion[] = "3.1";
 
@@ -65,10 +66,9 @@ template <class T, class F> void ForEach(const CObList& list, F fn)
 } // namespace
 
 CCappSheet::CCappSheet()
-    : m_nSheetInt1(0), m_nSheetInt2(0), m_nSheetInt3(0), m_nSheetInt4(0), m_nFrameWidth(2),
-      m_crFrame(0), m_nPageWidth(0), m_nPageHeight(0), m_nNextLineID(1), m_nNextCellID(1),
-      m_nSheetInt5(0), m_bOwnDrawFreeObj(1), m_bDesign(1), m_bPrintAll(0), m_nState(1),
-      m_pWnd(nullptr), m_pCardObj(nullptr)
+    : m_nSheetInt1(0), m_nSheetInt2(0), m_nSheetInt3(0), m_nSheetInt4(0), m_nFrameWidth(2), m_crFrame(0),
+      m_nPageWidth(0), m_nPageHeight(0), m_nNextLineID(1), m_nNextCellID(1), m_nSheetInt5(0), m_bOwnDrawFreeObj(1),
+      m_bDesign(1), m_bPrintAll(0), m_nState(1), m_pWnd(nullptr), m_pCardObj(nullptr)
 {
     InitData();
     m_DefUndo.m_pSheet = this;
@@ -124,11 +124,11 @@ void CCappSheet::Serialize(CArchive& ar)
 void CCappSheet::Store(CArchive& ar)
 {
     m_strVersion = kVersion;
-    ar << m_strVersion << m_nSheetInt1 << m_nSheetInt2 << m_nSheetInt3 << m_strName
-       << m_strSheetText2 << m_strSheetText3 << m_nSheetInt4;
+    ar << m_strVersion << m_nSheetInt1 << m_nSheetInt2 << m_nSheetInt3 << m_strName << m_strSheetText2
+       << m_strSheetText3 << m_nSheetInt4;
     ar << m_rcFrame.left << m_rcFrame.top << m_rcFrame.right << m_rcFrame.bottom;
-    ar << m_nFrameWidth << m_crFrame << m_strPaperName << m_nPageWidth << m_nPageHeight
-       << m_nNextLineID << m_nNextCellID << m_strSheetText4 << m_strSheetText5 << m_nSheetInt5;
+    ar << m_nFrameWidth << m_crFrame << m_strPaperName << m_nPageWidth << m_nPageHeight << m_nNextLineID
+       << m_nNextCellID << m_strSheetText4 << m_strSheetText5 << m_nSheetInt5;
     SerializeUIntArray(m_arrUInt1, ar);
     SerializeUIntArray(m_arrUInt2, ar);
 
@@ -140,11 +140,11 @@ void CCappSheet::Store(CArchive& ar)
 
 void CCappSheet::Load(CArchive& ar)
 {
-    ar >> m_strVersion >> m_nSheetInt1 >> m_nSheetInt2 >> m_nSheetInt3 >> m_strName
-        >> m_strSheetText2 >> m_strSheetText3 >> m_nSheetInt4;
+    ar >> m_strVersion >> m_nSheetInt1 >> m_nSheetInt2 >> m_nSheetInt3 >> m_strName >> m_strSheetText2 >>
+        m_strSheetText3 >> m_nSheetInt4;
     ar >> m_rcFrame.left >> m_rcFrame.top >> m_rcFrame.right >> m_rcFrame.bottom;
-    ar >> m_nFrameWidth >> m_crFrame >> m_strPaperName >> m_nPageWidth >> m_nPageHeight
-        >> m_nNextLineID >> m_nNextCellID >> m_strSheetText4 >> m_strSheetText5;
+    ar >> m_nFrameWidth >> m_crFrame >> m_strPaperName >> m_nPageWidth >> m_nPageHeight >> m_nNextLineID >>
+        m_nNextCellID >> m_strSheetText4 >> m_strSheetText5;
     const BOOL bCurrent = m_strVersion == kVersion;
     if (bCurrent) {
         ar >> m_nSheetInt5;
@@ -250,8 +250,7 @@ void CCappSheet::SetAllCellSeat()
     ForEach<CCappCell>(m_PageCellList, [](CCappCell* p) { p->m_nDataPos = CCappCell::seatPage; });
     ForEach<CCappCell>(m_OutCellList, [](CCappCell* p) { p->m_nDataPos = CCappCell::seatOut; });
     ForEach<CCappMidData>(m_MidDataList, [](CCappMidData* pMid) {
-        ForEach<CCappCell>(pMid->m_listMidCell,
-                           [](CCappCell* p) { p->m_nDataPos = CCappCell::seatMidData; });
+        ForEach<CCappCell>(pMid->m_listMidCell, [](CCappCell* p) { p->m_nDataPos = CCappCell::seatMidData; });
     });
 }
 
@@ -275,9 +274,8 @@ void CCappSheet::SetCellID()
     ForEach<CCappCell>(m_HeadCellList, fnGiveID);
     ForEach<CCappCell>(m_PageCellList, fnGiveID);
     ForEach<CCappCell>(m_OutCellList, fnGiveID);
-    ForEach<CCappMidData>(m_MidDataList, [&](CCappMidData* pMid) {
-        ForEach<CCappCell>(pMid->m_listMidCell, fnGiveID);
-    });
+    ForEach<CCappMidData>(m_MidDataList,
+                          [&](CCappMidData* pMid) { ForEach<CCappCell>(pMid->m_listMidCell, fnGiveID); });
 }
 
 void CCappSheet::SetHideDataInfo()
@@ -338,7 +336,8 @@ CObList* CCappSheet::GetCrossList(int nType) const
     return GetLineList(CrossType(nType));
 }
 
-namespace {
+namespace
+{
 
 CCappLine* FindInList(const CObList* pList, int nID, POSITION* pPos = nullptr)
 {
@@ -368,8 +367,7 @@ CCappLine* CCappSheet::FindLine(int nType, int nID) const
 
 CCappLine* CCappSheet::FindLineAt(int nType, int nID, POSITION* pPos) const
 {
-    if (nType != CCappLine::typeHCell && nType != CCappLine::typeVCell
-        && nType != CCappLine::typeLHOut) {
+    if (nType != CCappLine::typeHCell && nType != CCappLine::typeVCell && nType != CCappLine::typeLHOut) {
         return nullptr;
     }
     return FindInList(GetLineList(nType), nID, pPos);
@@ -438,8 +436,7 @@ int CCappSheet::GetLineSpace(int nType, int nID, int& nPos) const
     return 1;
 }
 
-BOOL CCappSheet::GetLineCoordinate(const CCappLine* pLine, CPoint& ptStart, CPoint& ptEnd,
-                                   int /*nFlag*/) const
+BOOL CCappSheet::GetLineCoordinate(const CCappLine* pLine, CPoint& ptStart, CPoint& ptEnd, int /*nFlag*/) const
 {
     if (pLine == nullptr) {
         return FALSE;
@@ -480,8 +477,7 @@ BOOL CCappSheet::GetLineCoordinate(const CCappLine* pLine, CPoint& ptStart, CPoi
     return TRUE;
 }
 
-BOOL CCappSheet::GetLineCoordinate(int nType, int nID, CPoint& ptStart, CPoint& ptEnd,
-                                   int nFlag) const
+BOOL CCappSheet::GetLineCoordinate(int nType, int nID, CPoint& ptStart, CPoint& ptEnd, int nFlag) const
 {
     return GetLineCoordinate(GetLineByLineID(nType, nID), ptStart, ptEnd, nFlag);
 }
@@ -523,11 +519,9 @@ void CCappSheet::SetFrameRect(const CRect& rcFrame, COLORREF crFrame, int nFrame
     };
     const FrameLine frameLines[] = {
         {&m_HCellLineList, CCappLine::typeHFrame, kFrameFirstID, -nFrameWidth},
-        {&m_HCellLineList, CCappLine::typeHFrame, kFrameLastID,
-         rcFrame.bottom - rcFrame.top - nFrameWidth},
+        {&m_HCellLineList, CCappLine::typeHFrame, kFrameLastID, rcFrame.bottom - rcFrame.top - nFrameWidth},
         {&m_VCellLineList, CCappLine::typeVFrame, kFrameFirstID, -nFrameWidth},
-        {&m_VCellLineList, CCappLine::typeVFrame, kFrameLastID,
-         rcFrame.right - rcFrame.left - nFrameWidth},
+        {&m_VCellLineList, CCappLine::typeVFrame, kFrameLastID, rcFrame.right - rcFrame.left - nFrameWidth},
     };
     for (const FrameLine& frame : frameLines) {
         CCappLine* pLine = FindInList(frame.pList, frame.nID);
@@ -565,9 +559,9 @@ BOOL CCappSheet::CanSetFrameRect(const CRect& rcFrame, int nFrameWidth, CString&
         }
         return FALSE;
     };
-    if (fnOutside(m_HCellLineList, CCappLine::typeHCell, rcFrame.Height() - nFrameWidth)
-        || fnOutside(m_VCellLineList, CCappLine::typeVCell, rcFrame.Width() - nFrameWidth)
-        || fnOutside(m_LHOutLineList, CCappLine::typeLHOut, rcFrame.Height() - nFrameWidth)) {
+    if (fnOutside(m_HCellLineList, CCappLine::typeHCell, rcFrame.Height() - nFrameWidth) ||
+        fnOutside(m_VCellLineList, CCappLine::typeVCell, rcFrame.Width() - nFrameWidth) ||
+        fnOutside(m_LHOutLineList, CCappLine::typeLHOut, rcFrame.Height() - nFrameWidth)) {
         strReason = "表格线超出了新的表格边框，不能设置该页面尺寸";
         return FALSE;
     }
@@ -582,8 +576,8 @@ void CCappSheet::GetFrameSide(int& nTop, int& nLeft, int& nRight, int& nBottom) 
     nBottom = m_nPageHeight - m_rcFrame.bottom;
 }
 
-int CCappSheet::SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft,
-                                 int nRight, int nBottom, const CString& strPaperName)
+int CCappSheet::SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft, int nRight, int nBottom,
+                                 const CString& strPaperName)
 {
     if (nWidth < 0) {
         nWidth = m_nPageWidth;
@@ -615,8 +609,8 @@ int CCappSheet::SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int n
     return 1;
 }
 
-void CCappSheet::NewSheetDef(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft,
-                             int nRight, int nBottom, const CString& strPaperName)
+void CCappSheet::NewSheetDef(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft, int nRight, int nBottom,
+                             const CString& strPaperName)
 {
     m_strPaperName = strPaperName;
     m_nPageWidth = nWidth;
@@ -655,8 +649,7 @@ void CCappSheet::CollectCells(CObList& cells) const
     cells.AddTail(const_cast<CObList*>(&m_HeadCellList));
     cells.AddTail(const_cast<CObList*>(&m_PageCellList));
     cells.AddTail(const_cast<CObList*>(&m_OutCellList));
-    ForEach<CCappMidData>(m_MidDataList,
-                          [&](CCappMidData* pMid) { cells.AddTail(&pMid->m_listMidCell); });
+    ForEach<CCappMidData>(m_MidDataList, [&](CCappMidData* pMid) { cells.AddTail(&pMid->m_listMidCell); });
 }
 
 BOOL CCappSheet::IsLineUsed(const CCappLine* pLine) const
@@ -688,8 +681,7 @@ BOOL CCappSheet::IsLineUsed(const CCappLine* pLine) const
     return bUsed;
 }
 
-void CCappSheet::RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOOL bAll,
-                             int nBeyond, BOOL bForward)
+void CCappSheet::RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOOL bAll, int nBeyond, BOOL bForward)
 {
     // A cut at nBeyond hands over what lies past it towards the line's end; a link hands over
     // everything.
@@ -724,21 +716,17 @@ void CCappSheet::RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOO
     while (pos != nullptr) {
         auto* pCell = static_cast<CCappCell*>(cells.GetNext(pos));
         if (bHorz) {
-            fnEdges(pCell->m_nTopLineID, pCell->m_nBottomLineID, pCell->m_nLeftLineID,
-                    pCell->m_nRightLineID);
+            fnEdges(pCell->m_nTopLineID, pCell->m_nBottomLineID, pCell->m_nLeftLineID, pCell->m_nRightLineID);
         } else {
-            fnEdges(pCell->m_nLeftLineID, pCell->m_nRightLineID, pCell->m_nTopLineID,
-                    pCell->m_nBottomLineID);
+            fnEdges(pCell->m_nLeftLineID, pCell->m_nRightLineID, pCell->m_nTopLineID, pCell->m_nBottomLineID);
         }
     }
     ForEach<CCappMidData>(m_MidDataList, [&](CCappMidData* pMid) {
         ForEach<CCappMDSeatItem>(pMid->m_listSeatItem, [&](CCappMDSeatItem* pSeat) {
             if (bHorz) {
-                fnEdges(pSeat->m_nTopLineID, pSeat->m_nBottomLineID, pSeat->m_nLeftLineID,
-                        pSeat->m_nRightLineID);
+                fnEdges(pSeat->m_nTopLineID, pSeat->m_nBottomLineID, pSeat->m_nLeftLineID, pSeat->m_nRightLineID);
             } else {
-                fnEdges(pSeat->m_nLeftLineID, pSeat->m_nRightLineID, pSeat->m_nTopLineID,
-                        pSeat->m_nBottomLineID);
+                fnEdges(pSeat->m_nLeftLineID, pSeat->m_nRightLineID, pSeat->m_nTopLineID, pSeat->m_nBottomLineID);
             }
         });
     });
@@ -761,12 +749,10 @@ void CCappSheet::RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOO
     });
 }
 
-CCappLine* CCappSheet::AddCellLineBySpace(UINT nType, int nID, int nPos, int nStartID,
-                                          int nEndID, int bUndo)
+CCappLine* CCappSheet::AddCellLineBySpace(UINT nType, int nID, int nPos, int nStartID, int nEndID, int bUndo)
 {
     const int nLineType = static_cast<int>(nType);
-    if (nType != CCappLine::typeHCell && nType != CCappLine::typeVCell
-        && nType != CCappLine::typeLHOut) {
+    if (nType != CCappLine::typeHCell && nType != CCappLine::typeVCell && nType != CCappLine::typeLHOut) {
         return nullptr;
     }
     CObList* pList = GetLineList(nLineType);
@@ -780,8 +766,7 @@ CCappLine* CCappSheet::AddCellLineBySpace(UINT nType, int nID, int nPos, int nSt
     }
     if (IsCellLineType(nLineType)) {
         const CObList* pCross = GetCrossList(nLineType);
-        if (nStartID == nEndID || FindInList(pCross, nStartID) == nullptr
-            || FindInList(pCross, nEndID) == nullptr) {
+        if (nStartID == nEndID || FindInList(pCross, nStartID) == nullptr || FindInList(pCross, nEndID) == nullptr) {
             return nullptr;
         }
     }
@@ -789,9 +774,8 @@ CCappLine* CCappSheet::AddCellLineBySpace(UINT nType, int nID, int nPos, int nSt
     POSITION pos = pList->GetHeadPosition();
     while (pos != nullptr) {
         auto* pOther = static_cast<CCappLine*>(pList->GetNext(pos));
-        if (pOther->m_nPos == nPos
-            && ((pOther->m_nStartID == nStartID && pOther->m_nEndID == nEndID)
-                || (pOther->m_nStartID == nEndID && pOther->m_nEndID == nStartID))) {
+        if (pOther->m_nPos == nPos && ((pOther->m_nStartID == nStartID && pOther->m_nEndID == nEndID) ||
+                                       (pOther->m_nStartID == nEndID && pOther->m_nEndID == nStartID))) {
             return nullptr;
         }
     }
@@ -813,16 +797,15 @@ int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
 {
     POSITION posLine = nullptr;
     CCappLine* pLine = FindLineAt(nType, nID, &posLine);
-    if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame
-        || pLine->m_nType == CCappLine::typeVFrame) {
+    if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame || pLine->m_nType == CCappLine::typeVFrame) {
         return 0;
     }
     if (pLine->m_nType != CCappLine::typeLHOut && (IsLineUsed(pLine) || HaveJoinLine(pLine))) {
         return 0;
     }
     if (bUndo) {
-        m_DefUndo.DelCellLine(nType, nID, pLine->m_nStartID, pLine->m_nEndID, pLine->m_nPos,
-                              pLine->m_nWidth, pLine->m_crColor, GetLineIndex(nType, nID));
+        m_DefUndo.DelCellLine(nType, nID, pLine->m_nStartID, pLine->m_nEndID, pLine->m_nPos, pLine->m_nWidth,
+                              pLine->m_crColor, GetLineIndex(nType, nID));
     }
     GetLineList(nType)->RemoveAt(posLine);
     delete pLine;
@@ -833,8 +816,7 @@ int CCappSheet::MoveCellLine(int nType, int nID, int nPos, int bUndo)
 {
     POSITION posLine = nullptr;
     CCappLine* pLine = FindLineAt(nType, nID, &posLine);
-    if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame
-        || pLine->m_nType == CCappLine::typeVFrame) {
+    if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame || pLine->m_nType == CCappLine::typeVFrame) {
         return 0;
     }
     const int nOldPos = pLine->m_nPos;
@@ -893,16 +875,14 @@ CCappLine* CCappSheet::CutCellLine(int nType, int nID, int nCrossID, int nNewID,
     int nEnd = 0;
     int nCrossStart = 0;
     int nCrossEnd = 0;
-    if (!GetLineSpace(nCrossType, pLine->m_nStartID, nStart)
-        || !GetLineSpace(nCrossType, pLine->m_nEndID, nEnd)
-        || !GetLineSpace(pLine->m_nType, pCross->m_nStartID, nCrossStart)
-        || !GetLineSpace(pLine->m_nType, pCross->m_nEndID, nCrossEnd)) {
+    if (!GetLineSpace(nCrossType, pLine->m_nStartID, nStart) || !GetLineSpace(nCrossType, pLine->m_nEndID, nEnd) ||
+        !GetLineSpace(pLine->m_nType, pCross->m_nStartID, nCrossStart) ||
+        !GetLineSpace(pLine->m_nType, pCross->m_nEndID, nCrossEnd)) {
         return nullptr;
     }
     const int nCut = pCross->m_nPos;
-    if (nCut <= std::min(nStart, nEnd) || nCut >= std::max(nStart, nEnd)
-        || pLine->m_nPos < std::min(nCrossStart, nCrossEnd)
-        || pLine->m_nPos > std::max(nCrossStart, nCrossEnd)) {
+    if (nCut <= std::min(nStart, nEnd) || nCut >= std::max(nStart, nEnd) ||
+        pLine->m_nPos < std::min(nCrossStart, nCrossEnd) || pLine->m_nPos > std::max(nCrossStart, nCrossEnd)) {
         return nullptr;
     }
     if (nNewID == -1) {
@@ -932,9 +912,8 @@ int CCappSheet::LinkCellLine(int nType, int nID, int nOtherID, int bUndo)
     POSITION posOther = nullptr;
     CCappLine* pLine = FindLine(nType, nID);
     CCappLine* pOther = FindLineAt(nType, nOtherID, &posOther);
-    if (pLine == nullptr || pOther == nullptr || pLine == pOther
-        || !IsCellLineType(pLine->m_nType) || pOther->m_nType != pLine->m_nType
-        || pOther->m_nStartID != pLine->m_nEndID || pOther->m_nPos != pLine->m_nPos) {
+    if (pLine == nullptr || pOther == nullptr || pLine == pOther || !IsCellLineType(pLine->m_nType) ||
+        pOther->m_nType != pLine->m_nType || pOther->m_nStartID != pLine->m_nEndID || pOther->m_nPos != pLine->m_nPos) {
         return 0;
     }
     // Both must run the same way from the joint: a line stored end-first would overlap the other
@@ -943,10 +922,9 @@ int CCappSheet::LinkCellLine(int nType, int nID, int nOtherID, int bUndo)
     int nStart = 0;
     int nJoint = 0;
     int nEnd = 0;
-    if (!GetLineSpace(nCrossType, pLine->m_nStartID, nStart)
-        || !GetLineSpace(nCrossType, pLine->m_nEndID, nJoint)
-        || !GetLineSpace(nCrossType, pOther->m_nEndID, nEnd)
-        || !((nStart < nJoint && nJoint < nEnd) || (nStart > nJoint && nJoint > nEnd))) {
+    if (!GetLineSpace(nCrossType, pLine->m_nStartID, nStart) || !GetLineSpace(nCrossType, pLine->m_nEndID, nJoint) ||
+        !GetLineSpace(nCrossType, pOther->m_nEndID, nEnd) ||
+        !((nStart < nJoint && nJoint < nEnd) || (nStart > nJoint && nJoint > nEnd))) {
         return 0;
     }
     const int nOtherIndex = bUndo ? GetLineIndex(nType, nOtherID) : -1;

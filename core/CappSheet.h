@@ -64,8 +64,7 @@ public:
     // Creates a cell line (nID -1: a new id) between two crossing lines and keeps the list in
     // position order; null for an unknown type, a used id, a missing crossing line or a copy of
     // an existing line, whichever end that copy starts from.
-    CCappLine* AddCellLineBySpace(UINT nType, int nID, int nPos, int nStartID, int nEndID,
-                                  int bUndo);
+    CCappLine* AddCellLineBySpace(UINT nType, int nID, int nPos, int nStartID, int nEndID, int bUndo);
     // Refuses frame lines, and cell lines that a cell or detail seat uses as an edge or that
     // other lines start or end on.
     int DelCellLine(int nType, int nID, int bUndo);
@@ -85,10 +84,10 @@ public:
     void GetFrameSide(int& nTop, int& nLeft, int& nRight, int& nBottom) const;
     // 0 when the frame is refused; the reason then goes to the application's main window as
     // message 0x442 with the address of a CString in lParam.
-    int SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft,
-                         int nRight, int nBottom, const CString& strPaperName);
-    void NewSheetDef(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft, int nRight,
-                     int nBottom, const CString& strPaperName);
+    int SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft, int nRight, int nBottom,
+                         const CString& strPaperName);
+    void NewSheetDef(int nWidth, int nHeight, int nFrameWidth, int nTop, int nLeft, int nRight, int nBottom,
+                     const CString& strPaperName);
     void SetCardObj(CCardObj* pCardObj) { m_pCardObj = pCardObj; }
     // Background and current-row colours and the current-row flag.
     void InitData();
@@ -116,19 +115,19 @@ public:
     CUIntArray m_arrUInt1;
     CUIntArray m_arrUInt2;
 
-    CObList m_MidDataList;    // CCappMidData
-    CObList m_HCellLineList;  // CCappLine, horizontal
-    CObList m_VCellLineList;  // CCappLine, vertical
-    CObList m_LHOutLineList;  // CCappLine, left-hand outline
+    CObList m_MidDataList;   // CCappMidData
+    CObList m_HCellLineList; // CCappLine, horizontal
+    CObList m_VCellLineList; // CCappLine, vertical
+    CObList m_LHOutLineList; // CCappLine, left-hand outline
     CObList m_TVOutLineList;
     CObList m_RHOutLineList;
     CObList m_BVOutLineList;
-    CObList m_OutCellList;    // CCappCell outside the frame
-    CObList m_HeadCellList;   // CCappCell
-    CObList m_PageCellList;   // CCappCell
-    CObList m_listFreeObj;    // CCappFreeObj
-    CObList m_listSGE;        // figures, never stored
-    CObList m_listScript;     // CScriptItem
+    CObList m_OutCellList;  // CCappCell outside the frame
+    CObList m_HeadCellList; // CCappCell
+    CObList m_PageCellList; // CCappCell
+    CObList m_listFreeObj;  // CCappFreeObj
+    CObList m_listSGE;      // figures, never stored
+    CObList m_listScript;   // CScriptItem
     CCardDataRel m_CardDataRel;
 
     // Run time only.
@@ -167,6 +166,5 @@ private:
     BOOL IsLineUsed(const CCappLine* pLine) const;
     // Moves the edge references of cells, seats and crossing lines from one line to another:
     // all of them, or those lying past nBeyond (towards higher positions when bForward).
-    void RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOOL bAll, int nBeyond,
-                     BOOL bForward);
+    void RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOOL bAll, int nBeyond, BOOL bForward);
 };

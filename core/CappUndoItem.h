@@ -8,8 +8,7 @@ class VORNCARD_API CCappUndoItem : public CObject
 {
     FX_DECLARE_DYNAMIC(CCappUndoItem)
 public:
-    enum
-    {
+    enum {
         kindAdd = 1,
         kindDelete = 2,
         kindMove = 3,

@@ -5,8 +5,7 @@
 
 FX_IMPLEMENT_SERIAL(CCardDataRelItem, CObject, 0)
 
-CCardDataRelItem::CCardDataRelItem()
-    : m_nVersion(1), m_nKind(-1), m_nReserved(0), m_nFlag(1), m_listFieldRel(10)
+CCardDataRelItem::CCardDataRelItem() : m_nVersion(1), m_nKind(-1), m_nReserved(0), m_nFlag(1), m_listFieldRel(10)
 {
 }
 
@@ -47,11 +46,9 @@ void CCardDataRelItem::Serialize(CArchive& ar)
     CCappLoadScope::COpen open(this);
     if (ar.IsStoring()) {
         m_nVersion = 1;
-        ar << m_nVersion << m_strReserved << m_nKind << m_strName << m_nReserved << m_nFlag
-           << m_strConnect << m_strSQL;
+        ar << m_nVersion << m_strReserved << m_nKind << m_strName << m_nReserved << m_nFlag << m_strConnect << m_strSQL;
     } else {
-        ar >> m_nVersion >> m_strReserved >> m_nKind >> m_strName >> m_nReserved >> m_nFlag
-            >> m_strConnect >> m_strSQL;
+        ar >> m_nVersion >> m_strReserved >> m_nKind >> m_strName >> m_nReserved >> m_nFlag >> m_strConnect >> m_strSQL;
     }
     CappSerializeList(ar, m_listFieldRel, FX_RUNTIME_CLASS(CFieldRelItem));
 }

@@ -2,7 +2,8 @@
 
 FX_IMPLEMENT_SERIAL(CRelVarFormat, CObject, 0)
 
-namespace {
+namespace
+{
 const char kDefaultAttributes[] = "SIZE = '0' TYPE = 'STRING' RETURN = '1'";
 }
 

@@ -12,7 +12,8 @@
 
 FX_IMPLEMENT_DYNCREATE(CArc, CBasicObject)
 
-namespace {
+namespace
+{
 
 const double kPi = 3.14159265358979323846;
 // Chords of at most about two pixels make a smooth curve; the cap bounds a huge radius.
@@ -97,12 +98,12 @@ BOOL CArc::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
     double cy = m_ptOrigin.y * dScale + ptOrigin.y;
     std::vector<POINT> arrPoint;
     if (m_bFilled) {
-        arrPoint.push_back(POINT{ CSymFieldFun::CutToLong(cx), CSymFieldFun::CutToLong(cy) });
+        arrPoint.push_back(POINT{CSymFieldFun::CutToLong(cx), CSymFieldFun::CutToLong(cy)});
     }
     for (int i = 0; i <= nSteps; ++i) {
         double a = dStart + dSweep * i / nSteps;
-        arrPoint.push_back(POINT{ CSymFieldFun::CutToLong(cx + dRadius * std::cos(a)),
-                                  CSymFieldFun::CutToLong(cy + dRadius * std::sin(a)) });
+        arrPoint.push_back(POINT{CSymFieldFun::CutToLong(cx + dRadius * std::cos(a)),
+                                 CSymFieldFun::CutToLong(cy + dRadius * std::sin(a))});
     }
     COLORREF cr = GetDrawColor();
     CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);

@@ -7,7 +7,8 @@
 #include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
-namespace {
+namespace
+{
 
 struct AnchorName
 {
@@ -16,8 +17,7 @@ struct AnchorName
 };
 
 const AnchorName anchorNames[] = {
-    { "LT", 1 }, { "LM", 2 }, { "LB", 3 }, { "MT", 4 }, { "MM", 5 },
-    { "MB", 6 }, { "RT", 7 }, { "RM", 8 }, { "RB", 9 },
+    {"LT", 1}, {"LM", 2}, {"LB", 3}, {"MT", 4}, {"MM", 5}, {"MB", 6}, {"RT", 7}, {"RM", 8}, {"RB", 9},
 };
 
 // A very wide pen would make the rasteriser build regions as tall as the pen.
@@ -225,7 +225,7 @@ BOOL CBasicObject::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
         }
         // Filled in device units: Wine fills nothing while the y axis is flipped, and a fill
         // knows no mapping anyway.
-        POINT ptDevice = { pt.x, pt.y };
+        POINT ptDevice = {pt.x, pt.y};
         pDC->LPtoDP(&ptDevice, 1);
         CBrush brush(GetDrawColor());
         CFxSavedDC savedDC(pDC);

@@ -17,8 +17,7 @@ class GLYPHWORK_API CBasicObject : public CCmdTarget
 
 public:
     // Kind codes: the index of the element's tag.
-    enum
-    {
+    enum {
         kindArc = 0,
         kindCircle = 1,
         kindCust = 2,
@@ -35,8 +34,7 @@ public:
     class GLYPHWORK_API CPointRelation : public CObject
     {
     public:
-        enum
-        {
+        enum {
             stateNone = 0,
             stateNew = 1,
             stateApplied = 2,

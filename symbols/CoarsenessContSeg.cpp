@@ -12,8 +12,7 @@ CCoarsenessContSeg::CCoarsenessContSeg()
     OnInit();
 }
 
-CCoarsenessContSeg::CCoarsenessContSeg(const LOGFONT& lf, COLORREF cr)
-    : CContentSegment(lf, cr)
+CCoarsenessContSeg::CCoarsenessContSeg(const LOGFONT& lf, COLORREF cr) : CContentSegment(lf, cr)
 {
     OnInit();
 }
@@ -41,8 +40,8 @@ void CCoarsenessContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
     int* const ints[] = {&m_nType, nullptr, nullptr, nullptr, nullptr, &m_nOption5, nullptr, &m_nOption7};
-    CString* const texts[] = {nullptr, &m_strValue1, &m_strValue2, &m_strText3, &m_strText4, nullptr, &m_strText6,
-                              nullptr};
+    CString* const texts[] = {nullptr,     &m_strValue1, &m_strValue2, &m_strText3,
+                              &m_strText4, nullptr,      &m_strText6,  nullptr};
     ReadTagFields(strContent, texts, ints, 8);
 }
 

@@ -58,8 +58,7 @@ CContentSegment::CContentSegment()
     DefaultFont(m_lFont);
 }
 
-CContentSegment::CContentSegment(const LOGFONT& lf, COLORREF cr)
-    : m_lFont(lf), m_crColor(cr)
+CContentSegment::CContentSegment(const LOGFONT& lf, COLORREF cr) : m_lFont(lf), m_crColor(cr)
 {
 }
 
@@ -146,9 +145,8 @@ bool CContentSegment::IsSameLogFont(CContentSegment* pSeg)
     if (pSeg == nullptr)
         return false;
     const LOGFONT& lf = pSeg->m_lFont;
-    return m_crColor == pSeg->m_crColor && SameFace(m_lFont, lf) &&
-           m_lFont.lfHeight == lf.lfHeight && m_lFont.lfWeight == lf.lfWeight &&
-           m_lFont.lfItalic == lf.lfItalic && m_lFont.lfUnderline == lf.lfUnderline;
+    return m_crColor == pSeg->m_crColor && SameFace(m_lFont, lf) && m_lFont.lfHeight == lf.lfHeight &&
+           m_lFont.lfWeight == lf.lfWeight && m_lFont.lfItalic == lf.lfItalic && m_lFont.lfUnderline == lf.lfUnderline;
 }
 
 CString CContentSegment::GetFontData(LOGFONT& lfBase, COLORREF crBase)
@@ -236,7 +234,7 @@ void CContentSegment::SetData(CString& s)
                 break;
             case 'S': {
                 int nHeight = FieldToInt(strValue);
-                m_lFont.lfHeight = nHeight > kMaxFontHeight ? kMaxFontHeight
+                m_lFont.lfHeight = nHeight > kMaxFontHeight    ? kMaxFontHeight
                                    : nHeight < -kMaxFontHeight ? -kMaxFontHeight
                                                                : nHeight;
                 break;

@@ -12,8 +12,7 @@
 class CDC;
 
 // Kind codes as stored text and undo records know them; 8 is not used.
-enum
-{
+enum {
     SEG_BASE = 0,
     SEG_TEXT = 1,
     SEG_ENTER = 2,
@@ -71,13 +70,12 @@ protected:
     // Assigns the ";" fields to the kind's fields in tag order: the text field apText[i] where
     // there is one, else the integer field apInt[i] (either list may be null). An empty text and
     // fields without a piece change nothing; pieces beyond nFields are ignored.
-    static void ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[],
-                              INT_PTR nFields);
+    static void ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[], INT_PTR nFields);
     // The kinds made of a base text and two smaller texts after it (fraction, super/subscript)
     // read, write and measure alike but for the tag letter and the scale of the two parts.
     void ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2);
-    void WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2,
-                         CString& strOut, LOGFONT& lfBase, COLORREF crBase);
+    void WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2, CString& strOut,
+                         LOGFONT& lfBase, COLORREF crBase);
     int GetTextTripleWidth(CDC* pDC, double dPartScale, const CString& strBase, const CString& str1,
                            const CString& str2);
 };

@@ -18,7 +18,8 @@
 #include "symbols/Text.h"
 #include "symbols/VariableText.h"
 
-namespace {
+namespace
+{
 
 const char kHiddenOrigin[] = "<H>0,0</H>";
 // More distinct heights than a page of text uses; the next one starts the cache afresh.
@@ -117,8 +118,8 @@ FX_IMPLEMENT_DYNCREATE(CCustSymbol, CBasicObject)
 
 template <typename Fn> void CCustSymbol::ForEachElem(Fn fn)
 {
-    CObList* apList[] = { &m_listArc, &m_listCircle, &m_listCust, &m_listLine,
-                          &m_listMLine, &m_listText, &m_listVText, &m_listBasic };
+    CObList* apList[] = {&m_listArc,   &m_listCircle, &m_listCust,  &m_listLine,
+                         &m_listMLine, &m_listText,   &m_listVText, &m_listBasic};
     for (CObList* pList : apList) {
         for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
             fn(static_cast<CBasicObject*>(pList->GetNext(pos)));
@@ -165,8 +166,8 @@ void CCustSymbol::FreeAll()
 {
     m_strSymbol.Empty();
     FreeRelations();
-    CObList* apList[] = { &m_listArc, &m_listBasic, &m_listCircle, &m_listCust,
-                          &m_listLine, &m_listMLine, &m_listText, &m_listVText };
+    CObList* apList[] = {&m_listArc,  &m_listBasic, &m_listCircle, &m_listCust,
+                         &m_listLine, &m_listMLine, &m_listText,   &m_listVText};
     for (CObList* pList : apList) {
         for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
             delete pList->GetNext(pos);
@@ -514,8 +515,8 @@ BOOL CCustSymbol::QueryArea(CDC* pDC, long lHeight, CRect& rcArea, double& dScal
     if (!QueryScale(pDC, lHeight, 16, d) || !QueryAreaAppr(pDC, rc, d) || rc.IsEmpty()) {
         return FALSE;
     }
-    rcArea.SetRect(CSymFieldFun::CutToLong(rc.left), CSymFieldFun::CutToLong(rc.top),
-                   CSymFieldFun::CutToLong(rc.right), CSymFieldFun::CutToLong(rc.bottom));
+    rcArea.SetRect(CSymFieldFun::CutToLong(rc.left), CSymFieldFun::CutToLong(rc.top), CSymFieldFun::CutToLong(rc.right),
+                   CSymFieldFun::CutToLong(rc.bottom));
     dScale = d;
     if (bUseCache) {
         LookupCache(FALSE, m_mapAreaCache, lHeight, rcArea, dScale);
@@ -543,7 +544,7 @@ BOOL CCustSymbol::Draw(CDC* pDC, CPoint ptLeft, long lHeight)
     // The line is found on the device through the caller's mapping, whatever it is, and the
     // symbol is drawn there in pixels: a caller's mapping, scaled or flipped, would otherwise
     // scale and flip the symbol a second time.
-    POINT apt[2] = { { ptLeft.x, ptLeft.y }, { ptLeft.x, ptLeft.y + lHeight } };
+    POINT apt[2] = {{ptLeft.x, ptLeft.y}, {ptLeft.x, ptLeft.y + lHeight}};
     pDC->LPtoDP(apt, 2);
     long lDevHeight = std::labs(apt[1].y - apt[0].y);
     long x = apt[0].x + 1;

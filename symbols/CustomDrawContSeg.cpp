@@ -15,8 +15,7 @@ CCustomDrawContSeg::CCustomDrawContSeg()
     m_CustSymbol.SetSymbolString("");
 }
 
-CCustomDrawContSeg::CCustomDrawContSeg(const LOGFONT& lf, COLORREF cr)
-    : CContentSegment(lf, cr)
+CCustomDrawContSeg::CCustomDrawContSeg(const LOGFONT& lf, COLORREF cr) : CContentSegment(lf, cr)
 {
     m_CustSymbol.SetSymbolString("");
 }

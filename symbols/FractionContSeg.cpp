@@ -10,8 +10,7 @@ CFractionContSeg::CFractionContSeg()
     OnInit();
 }
 
-CFractionContSeg::CFractionContSeg(const LOGFONT& lf, COLORREF cr)
-    : CContentSegment(lf, cr)
+CFractionContSeg::CFractionContSeg(const LOGFONT& lf, COLORREF cr) : CContentSegment(lf, cr)
 {
     OnInit();
 }

@@ -10,8 +10,7 @@ CGpTolContSeg::CGpTolContSeg()
     OnInit();
 }
 
-CGpTolContSeg::CGpTolContSeg(const LOGFONT& lf, COLORREF cr)
-    : CContentSegment(lf, cr)
+CGpTolContSeg::CGpTolContSeg(const LOGFONT& lf, COLORREF cr) : CContentSegment(lf, cr)
 {
     OnInit();
 }
@@ -46,10 +45,10 @@ void CGpTolContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 void CGpTolContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
-    int* const ints[] = {&m_nType, &m_nZonePrefix, nullptr, &m_nSpecialSymbol, nullptr, &m_nDatumCode1,
-                         nullptr, &m_nDatumCode2, nullptr, &m_nDatumCode3, &m_nGrade, &m_nBaseLength};
-    CString* const texts[] = {nullptr, nullptr, &m_strValue, nullptr, &m_strDatum1, nullptr,
-                              &m_strDatum2, nullptr, &m_strDatum3, nullptr, nullptr, nullptr};
+    int* const ints[] = {&m_nType, &m_nZonePrefix, nullptr, &m_nSpecialSymbol, nullptr,   &m_nDatumCode1,
+                         nullptr,  &m_nDatumCode2, nullptr, &m_nDatumCode3,    &m_nGrade, &m_nBaseLength};
+    CString* const texts[] = {nullptr,      nullptr, &m_strValue,  nullptr, &m_strDatum1, nullptr,
+                              &m_strDatum2, nullptr, &m_strDatum3, nullptr, nullptr,      nullptr};
     ReadTagFields(strContent, texts, ints, 12);
 }
 

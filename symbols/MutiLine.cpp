@@ -9,7 +9,8 @@
 
 FX_IMPLEMENT_DYNCREATE(CMutiLine, CBasicObject)
 
-namespace {
+namespace
+{
 
 bool IsBlank(char ch)
 {

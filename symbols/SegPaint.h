@@ -18,8 +18,14 @@ class CContentSegment;
 namespace SegMath
 {
 // Truncation toward zero, and rounding as trunc(v + 0.5).
-inline int Trunc(double v) { return static_cast<int>(v); }
-inline int Round(double v) { return static_cast<int>(v + 0.5); }
+inline int Trunc(double v)
+{
+    return static_cast<int>(v);
+}
+inline int Round(double v)
+{
+    return static_cast<int>(v + 0.5);
+}
 // trunc(tan 30 degrees * v)
 int T30(int v);
 // A copy of the font with height and width multiplied by the scale and truncated.

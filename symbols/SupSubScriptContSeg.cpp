@@ -10,8 +10,7 @@ CSupSubScriptContSeg::CSupSubScriptContSeg()
     OnInit();
 }
 
-CSupSubScriptContSeg::CSupSubScriptContSeg(const LOGFONT& lf, COLORREF cr)
-    : CContentSegment(lf, cr)
+CSupSubScriptContSeg::CSupSubScriptContSeg(const LOGFONT& lf, COLORREF cr) : CContentSegment(lf, cr)
 {
     OnInit();
 }

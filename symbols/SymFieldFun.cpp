@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 // Coordinates of a real symbol are a few hundred units; this only keeps arithmetic finite.
 const double kMaxMagnitude = 1e9;

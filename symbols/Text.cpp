@@ -12,7 +12,8 @@
 
 FX_IMPLEMENT_DYNCREATE(CText, CBasicObject)
 
-namespace {
+namespace
+{
 
 const char kDefaultFace[] = "宋体";
 // Glyphs beyond this are no text of a symbol in a line; larger fonts are measured at this
@@ -196,8 +197,8 @@ BOOL CText::GetTextArea(CDC* pDC, double dScale, CDoubleRect& rcArea, CDoubleRec
     double s = std::sin(a);
     double x0 = m_ptOrigin.x * dScale;
     double y0 = m_ptOrigin.y * dScale;
-    double ax[2] = { rcBox.left, rcBox.right };
-    double ay[2] = { rcBox.top, rcBox.bottom };
+    double ax[2] = {rcBox.left, rcBox.right};
+    double ay[2] = {rcBox.top, rcBox.bottom};
     bool bFirst = true;
     for (double x : ax) {
         for (double y : ay) {

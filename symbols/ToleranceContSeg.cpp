@@ -10,8 +10,7 @@ CToleranceContSeg::CToleranceContSeg()
     OnInit();
 }
 
-CToleranceContSeg::CToleranceContSeg(const LOGFONT& lf, COLORREF cr)
-    : CContentSegment(lf, cr)
+CToleranceContSeg::CToleranceContSeg(const LOGFONT& lf, COLORREF cr) : CContentSegment(lf, cr)
 {
     OnInit();
 }
@@ -33,9 +32,8 @@ short CToleranceContSeg::IsKindOf()
 
 void CToleranceContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut.Format("<T>%s;%s;%s;%d;%s%s</T>", m_strBase.GetString(), m_strUpper.GetString(),
-                  m_strLower.GetString(), m_nSymbolFlag, m_strSymbol.GetString(),
-                  GetFontData(lfBase, crBase).GetString());
+    strOut.Format("<T>%s;%s;%s;%d;%s%s</T>", m_strBase.GetString(), m_strUpper.GetString(), m_strLower.GetString(),
+                  m_nSymbolFlag, m_strSymbol.GetString(), GetFontData(lfBase, crBase).GetString());
 }
 
 void CToleranceContSeg::Set(CString strFields)
@@ -51,8 +49,7 @@ void CToleranceContSeg::SetData(CString strContent)
     Set(strContent);
 }
 
-void CToleranceContSeg::GetData(CString& strBase, CString& strSymbol, CString& strUpper, CString& strLower,
-                                int& nFlag)
+void CToleranceContSeg::GetData(CString& strBase, CString& strSymbol, CString& strUpper, CString& strLower, int& nFlag)
 {
     strBase = m_strBase;
     strSymbol = m_strSymbol;

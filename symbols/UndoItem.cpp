@@ -2,8 +2,7 @@
 
 #include "symbols/ContentSegment.h"
 
-CUndoItem::CUndoItem()
-    : m_nAction(0), m_nRow(0), m_nCol(0), m_nCaretX(0), m_nCaretY(0), m_listContSeg(10)
+CUndoItem::CUndoItem() : m_nAction(0), m_nRow(0), m_nCol(0), m_nCaretX(0), m_nCaretY(0), m_listContSeg(10)
 {
 }
 

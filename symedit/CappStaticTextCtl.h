@@ -18,8 +18,7 @@ public:
     static const int modeVertical = 2;
 
     // format: DrawText flags; DT_VCENTER and DT_BOTTOM place the block of lines in rect.
-    static void DrawData(CDC* pDC, CRect rect, CString strText, int nMode, int nFormat, LOGFONT font,
-                         COLORREF crColor);
+    static void DrawData(CDC* pDC, CRect rect, CString strText, int nMode, int nFormat, LOGFONT font, COLORREF crColor);
 
     static void DeleteEnter(CString& strText);
     // One token per line: each double-byte character alone, each word with its trailing blank.

@@ -12,7 +12,7 @@
 namespace
 {
 // Header {length 0, capacity 0} followed by an empty text; shared by every empty string.
-alignas(int) int g_emptyData[3] = { 0, 0, 0 };
+alignas(int) int g_emptyData[3] = {0, 0, 0};
 LPSTR EmptyText()
 {
     return reinterpret_cast<LPSTR>(&g_emptyData[2]);
@@ -362,7 +362,7 @@ int CString::Remove(char ch)
 
 int CString::Insert(int nIndex, char ch)
 {
-    char sz[2] = { ch, '\0' };
+    char sz[2] = {ch, '\0'};
     return Insert(nIndex, sz);
 }
 
@@ -392,8 +392,7 @@ int CString::Delete(int nIndex, int nCount)
         if (nCount > nLength - nIndex) {
             nCount = nLength - nIndex;
         }
-        std::memmove(m_pszData + nIndex, m_pszData + nIndex + nCount,
-                     static_cast<size_t>(nLength - nIndex - nCount));
+        std::memmove(m_pszData + nIndex, m_pszData + nIndex + nCount, static_cast<size_t>(nLength - nIndex - nCount));
         SetLength(nLength - nCount);
     }
     return GetLength();
@@ -411,7 +410,7 @@ CString& CString::TrimLeft()
 
 CString& CString::TrimLeft(char chTarget)
 {
-    char sz[2] = { chTarget, '\0' };
+    char sz[2] = {chTarget, '\0'};
     return TrimLeft(sz);
 }
 
@@ -442,7 +441,7 @@ CString& CString::TrimRight()
 
 CString& CString::TrimRight(char chTarget)
 {
-    char sz[2] = { chTarget, '\0' };
+    char sz[2] = {chTarget, '\0'};
     return TrimRight(sz);
 }
 

@@ -120,15 +120,51 @@ FX_API CString operator+(LPCSTR s1, const CString& s2);
 FX_API CString operator+(const CString& s1, char ch);
 FX_API CString operator+(char ch, const CString& s2);
 
-inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(const CString& s1, LPCSTR s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(LPCSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
-inline bool operator!=(const CString& s1, const CString& s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
-inline bool operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(const CString& s1, LPCSTR s2) { return s1.Compare(s2) < 0; }
-inline bool operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(const CString& s1, LPCSTR s2) { return s1.Compare(s2) > 0; }
-inline bool operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-inline bool operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
+inline bool operator==(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) == 0;
+}
+inline bool operator!=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) != 0;
+}
+inline bool operator<(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator>(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator<=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator>=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) >= 0;
+}

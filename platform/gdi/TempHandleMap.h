@@ -15,13 +15,11 @@ FX_API void FxDeleteTempMaps();
 FX_API void FxRegisterTempMap(void (*pfnClear)());
 
 // One wrapper per handle value: asking twice before a clean-up gives the same pointer.
-template <class T, class H>
-class CFxTempMap
+template <class T, class H> class CFxTempMap
 {
 public:
     // The view of h, made by init(new T, h) on first use; null for null.
-    template <class Init>
-    static T* Lookup(H h, Init init)
+    template <class Init> static T* Lookup(H h, Init init)
     {
         if (h == nullptr) {
             return nullptr;

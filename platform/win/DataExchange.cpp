@@ -252,4 +252,3 @@ void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
         FxDDVFail(pDX, strText);
     }
 }
-

@@ -600,7 +600,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     default:
         return FALSE;
     }
-    const bool bHandlerAnswers = pEntry->nSig == FxSig_iCreate || pEntry->nSig == FxSig_bDC || pEntry->nSig == FxSig_lwl;
+    const bool bHandlerAnswers =
+        pEntry->nSig == FxSig_iCreate || pEntry->nSig == FxSig_bDC || pEntry->nSig == FxSig_lwl;
     if (!bHandlerAnswers && g_currentMsg.bDefaulted) {
         lResult = g_currentMsg.lDefault;
     }

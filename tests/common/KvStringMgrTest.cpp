@@ -8,35 +8,35 @@
 namespace
 {
 enum class Op {
-    Pop,         // list -> item, rest, result
-    PopPair,     // list -> "name|value", rest, result
-    Split,       // list -> "[a][b]", count
-    Join,        // arg: elements separated by "|" -> text
-    Count,       // list -> count
-    Add,         // list + arg -> list
-    AddPair,     // list + arg, arg2 -> list
-    Del,         // list - arg -> list
-    Exist,       // list, arg -> result
-    ExistPair,   // list, arg, arg2 -> result
-    Index,       // list, arg -> index
-    ByIndex,     // list, n -> item (or "untouched"), result
-    Set,         // list, n, arg -> list
-    Insert,      // list, arg at n -> list
-    RemoveRange, // list, n .. n2 -> list
-    RemoveSub,   // list - every arg -> list
-    RemoveChar,  // list - every arg[0] -> list
+    Pop,            // list -> item, rest, result
+    PopPair,        // list -> "name|value", rest, result
+    Split,          // list -> "[a][b]", count
+    Join,           // arg: elements separated by "|" -> text
+    Count,          // list -> count
+    Add,            // list + arg -> list
+    AddPair,        // list + arg, arg2 -> list
+    Del,            // list - arg -> list
+    Exist,          // list, arg -> result
+    ExistPair,      // list, arg, arg2 -> result
+    Index,          // list, arg -> index
+    ByIndex,        // list, n -> item (or "untouched"), result
+    Set,            // list, n, arg -> list
+    Insert,         // list, arg at n -> list
+    RemoveRange,    // list, n .. n2 -> list
+    RemoveSub,      // list - every arg -> list
+    RemoveChar,     // list - every arg[0] -> list
     RemoveAllSub,   // list - every arg, by RemoveAll -> list
     RemoveCharOnly, // list - every arg[0], by Remove -> list
-    Repeat,      // arg x n -> text
-    RepeatChar,  // arg[0] x n -> text
-    CutEnd,      // list less n bytes -> list
-    GetPrompt,   // list, name arg, default arg2 -> text
-    SetPrompt,   // list, name arg, value arg2 -> list, result
-    PrecText,    // arg, n decimals, n2 optimise -> text
-    PrecDouble,  // atof(arg), n digits, n2 general -> text
-    Optimize,    // list -> list
-    IsInteger,   // arg -> result
-    IsNumber,    // arg -> result
+    Repeat,         // arg x n -> text
+    RepeatChar,     // arg[0] x n -> text
+    CutEnd,         // list less n bytes -> list
+    GetPrompt,      // list, name arg, default arg2 -> text
+    SetPrompt,      // list, name arg, value arg2 -> list, result
+    PrecText,       // arg, n decimals, n2 optimise -> text
+    PrecDouble,     // atof(arg), n digits, n2 general -> text
+    Optimize,       // list -> list
+    IsInteger,      // arg -> result
+    IsNumber,       // arg -> result
 };
 
 struct StrCase

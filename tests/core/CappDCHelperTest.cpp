@@ -83,10 +83,8 @@ TEST(CappDCHelperTest, LengthsAndPenWidthsGoThroughTheMapping)
         int nWidthAfter;
     };
     const Case cases[] = {
-        {"0.3 mm at 600 dpi", false, 3, 1, 7},
-        {"1 mm at 600 dpi", false, 10, 1, 24},
-        {"zero width is refused", false, 0, 0, 0},
-        {"negative width is refused", false, -5, 0, -5},
+        {"0.3 mm at 600 dpi", false, 3, 1, 7},      {"1 mm at 600 dpi", false, 10, 1, 24},
+        {"zero width is refused", false, 0, 0, 0},  {"negative width is refused", false, -5, 0, -5},
         {"null context is refused", true, 5, 0, 5},
     };
     for (const Case& c : cases) {

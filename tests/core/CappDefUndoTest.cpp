@@ -12,7 +12,8 @@
 #include "core/CappSheet.h"
 #include "tests/core/CardArchiveUtil.h"
 
-namespace {
+namespace
+{
 
 // Every line of the grid and every edge of the cells, as text to compare states by.
 std::string Describe(const CCappSheet& sheet)
@@ -23,10 +24,9 @@ std::string Describe(const CCappSheet& sheet)
         POSITION pos = list.GetHeadPosition();
         while (pos != nullptr) {
             auto* p = static_cast<CCappLine*>(list.GetNext(pos));
-            s += " " + std::to_string(p->m_nID) + ":" + std::to_string(p->m_nType) + "@"
-                + std::to_string(p->m_nPos) + "[" + std::to_string(p->m_nStartID) + ","
-                + std::to_string(p->m_nEndID) + "]w" + std::to_string(p->m_nWidth) + "c"
-                + std::to_string(p->m_crColor);
+            s += " " + std::to_string(p->m_nID) + ":" + std::to_string(p->m_nType) + "@" + std::to_string(p->m_nPos) +
+                 "[" + std::to_string(p->m_nStartID) + "," + std::to_string(p->m_nEndID) + "]w" +
+                 std::to_string(p->m_nWidth) + "c" + std::to_string(p->m_crColor);
         }
         s += "\n";
     };
@@ -36,9 +36,9 @@ std::string Describe(const CCappSheet& sheet)
     POSITION pos = sheet.m_HeadCellList.GetHeadPosition();
     while (pos != nullptr) {
         auto* p = static_cast<CCappCell*>(sheet.m_HeadCellList.GetNext(pos));
-        s += "C" + std::to_string(p->m_nCellID) + " " + std::to_string(p->m_nTopLineID) + ","
-            + std::to_string(p->m_nLeftLineID) + "," + std::to_string(p->m_nRightLineID) + ","
-            + std::to_string(p->m_nBottomLineID) + "\n";
+        s += "C" + std::to_string(p->m_nCellID) + " " + std::to_string(p->m_nTopLineID) + "," +
+             std::to_string(p->m_nLeftLineID) + "," + std::to_string(p->m_nRightLineID) + "," +
+             std::to_string(p->m_nBottomLineID) + "\n";
     }
     return s;
 }
@@ -240,22 +240,26 @@ TEST_F(CappSheetLineTest, EveryKindOfEditReplaysExactly)
     const Step steps[] = {
         {"add", [&] { return m_sheet.AddCellLineBySpace(2, -1, 1500, 0, 10000, 1) != nullptr; }},
         {"move", [&] { return m_sheet.MoveCellLine(1, pH2->m_nID, 1100, 1) == 1; }},
-        {"cut", [&] {
+        {"cut",
+         [&] {
              CCappLine* p = m_sheet.CutCellLine(2, nV1, m_pH1->m_nID, -1, 1);
              nPiece = p ? p->m_nID : -1;
              return p != nullptr;
          }},
         {"reach", [&] { return m_sheet.ReachCellLine(2, nPiece, m_pH1->m_nID, pH2->m_nID, 1) == 1; }},
-        {"link", [&] {
+        {"link",
+         [&] {
              // Give the piece its old end back first (recorded too), then join it again.
-             return m_sheet.ReachCellLine(2, nPiece, m_pH1->m_nID, 10000, 1) == 1
-                 && m_sheet.LinkCellLine(2, nV1, nPiece, 1) == 1;
+             return m_sheet.ReachCellLine(2, nPiece, m_pH1->m_nID, 10000, 1) == 1 &&
+                    m_sheet.LinkCellLine(2, nV1, nPiece, 1) == 1;
          }},
-        {"delete", [&] {
+        {"delete",
+         [&] {
              CCappLine* p = m_sheet.AddCellLineBySpace(1, -1, 2000, 0, 10000, 1);
              return p != nullptr && m_sheet.DelCellLine(1, p->m_nID, 1) == 1;
          }},
-        {"left-hand outline", [&] {
+        {"left-hand outline",
+         [&] {
              CCappLine* p = m_sheet.AddCellLineBySpace(5, -1, 300, -1, -1, 1);
              return p != nullptr && m_sheet.MoveCellLine(5, p->m_nID, 350, 1) == 1;
          }},
@@ -309,8 +313,8 @@ TEST_F(CappSheetLineTest, UndoGivesRemovedLinesTheirPenBack)
     };
     const Case cases[] = {
         {"deleted line", [&] { return m_sheet.DelCellLine(1, nH2, 1) == 1; }, 1, nH2, 0, 0xFF},
-        {"line removed by a link", [&] { return m_sheet.LinkCellLine(2, m_pV1->m_nID, nPiece, 1) == 1; }, 2, nPiece,
-         5, 0xFF00},
+        {"line removed by a link", [&] { return m_sheet.LinkCellLine(2, m_pV1->m_nID, nPiece, 1) == 1; }, 2, nPiece, 5,
+         0xFF00},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -392,8 +396,7 @@ TEST_F(CappSheetLineTest, RefusedReplayLeavesTheUndoPosition)
              return p != nullptr ? p->m_nID : -1;
          },
          [&] { undo.Undo(); }, 0},
-        {"redo of a delete",
-         [&] { return m_sheet.DelCellLine(1, nH2, 1) == 1 && undo.UndoItem() ? nH2 : -1; },
+        {"redo of a delete", [&] { return m_sheet.DelCellLine(1, nH2, 1) == 1 && undo.UndoItem() ? nH2 : -1; },
          [&] { undo.Redo(); }, -1},
     };
     for (const Case& c : cases) {

@@ -15,25 +15,26 @@
 #include "core/ScriptItem.h"
 #include "tests/core/CardArchiveUtil.h"
 
-namespace {
+namespace
+{
 
 // The sheet record up to the lists, for a sheet whose members all hold their defaults.
 void AppendEmptySheetHead(ByteWriter& w, const std::string& strVersion)
 {
     w.Str(strVersion);
-    w.Int(0).Int(0).Int(0);           // sheet integers 1 to 3
-    w.Str("").Str("").Str("");        // sheet texts 1 to 3
-    w.Int(0);                         // sheet integer 4
-    w.Int(0).Int(0).Int(0).Int(0);    // frame left, top, right, bottom
-    w.Int(2).Int(0);                  // frame line width, frame colour
-    w.Str("");                        // paper name
-    w.Int(0).Int(0);                  // page width, height
-    w.Int(1).Int(1);                  // next line id, next cell id
-    w.Str("").Str("");                // sheet texts 4 and 5
+    w.Int(0).Int(0).Int(0);        // sheet integers 1 to 3
+    w.Str("").Str("").Str("");     // sheet texts 1 to 3
+    w.Int(0);                      // sheet integer 4
+    w.Int(0).Int(0).Int(0).Int(0); // frame left, top, right, bottom
+    w.Int(2).Int(0);               // frame line width, frame colour
+    w.Str("");                     // paper name
+    w.Int(0).Int(0);               // page width, height
+    w.Int(1).Int(1);               // next line id, next cell id
+    w.Str("").Str("");             // sheet texts 4 and 5
     if (strVersion == "3.1") {
-        w.Int(0);                     // sheet integer 5
+        w.Int(0); // sheet integer 5
     }
-    w.Str("").Str("");                // the two unsigned-integer arrays
+    w.Str("").Str(""); // the two unsigned-integer arrays
 }
 
 struct LineSpec
@@ -54,11 +55,11 @@ void AppendLine(ByteWriter& w, const LineSpec& l)
         w.Int(l.nFormat);
     }
     w.Int(l.nType);
-    w.Int(0).Int(0).Int(0).Int(0);    // blocks 1 and 2
+    w.Int(0).Int(0).Int(0).Int(0); // blocks 1 and 2
     w.Int(l.nStartID).Int(l.nEndID).Int(l.nID);
     w.Int(l.nWidth).Int(l.crColor).Int(l.nPos);
     if (l.nFormat >= 100) {
-        w.Int(0).Str("");             // line integer, line text
+        w.Int(0).Str(""); // line integer, line text
     }
 }
 
@@ -80,26 +81,26 @@ void AppendCell(ByteWriter& w, const CellSpec& c)
     if (bPlaced) {
         w.Int(c.nCellID).Int(0).Int(0).Int(0).Int(0).Int(0).Str("\n"); // id, own rectangle
     }
-    w.Word(1).Int(1).Str("").Int(0).Int(1);       // word, kind, format, int 1, static mode
-    w.Int(1).Int(1).Int(1).Int(0).Int(0);         // ints 2, 3, display type, ints 4, 5
-    w.Str("").Int(0).Str("").Int(0);              // text 2, int 6, text 3, int 7
-    w.Str(c.strVarName).Int(1).Int(60);           // variable, ints 8, 9
-    w.Str(c.strText).Str("").Str("");             // text, texts 4, 5
-    w.Int(0x25).Int(0).Int(0xFFFFFF);             // text format, colours
-    w.Int(7).Int(0).Int(10000).Int(10000);        // top, left, right, bottom line ids
-    w.Int(-31).Int(0).Int(0).Int(0).Int(0);       // ints 10 to 14
-    w.Byte(10).Str("").Int(1).Str("").Str("");    // byte, text 6, int 15, texts 7, 8
-    w.Int(0).Int(0);                              // ints 16, 17
+    w.Word(1).Int(1).Str("").Int(0).Int(1);    // word, kind, format, int 1, static mode
+    w.Int(1).Int(1).Int(1).Int(0).Int(0);      // ints 2, 3, display type, ints 4, 5
+    w.Str("").Int(0).Str("").Int(0);           // text 2, int 6, text 3, int 7
+    w.Str(c.strVarName).Int(1).Int(60);        // variable, ints 8, 9
+    w.Str(c.strText).Str("").Str("");          // text, texts 4, 5
+    w.Int(0x25).Int(0).Int(0xFFFFFF);          // text format, colours
+    w.Int(7).Int(0).Int(10000).Int(10000);     // top, left, right, bottom line ids
+    w.Int(-31).Int(0).Int(0).Int(0).Int(0);    // ints 10 to 14
+    w.Byte(10).Str("").Int(1).Str("").Str(""); // byte, text 6, int 15, texts 7, 8
+    w.Int(0).Int(0);                           // ints 16, 17
     if (v == "3.2") {
-        w.Int(c.nUnite);                          // int 18
+        w.Int(c.nUnite); // int 18
     }
     if (v == "3.1" || v == "3.2") {
         w.Int(c.nFontHeight);
     }
-    w.Int(0).Int(0).Int(0).Int(0);                // width, escapement, orientation, weight
+    w.Int(0).Int(0).Int(0).Int(0); // width, escapement, orientation, weight
     w.Byte(0).Byte(0).Byte(0).Byte(134).Byte(3).Byte(2).Byte(1).Byte(0x32);
     w.Str("宋体");
-    w.Count(0);                                   // related resources
+    w.Count(0); // related resources
 }
 
 // A sheet with something in every list and record the template holds.
@@ -210,10 +211,10 @@ TEST(CappSheetArchive, NewSheetStoresPinnedBytes)
     ByteWriter w;
     AppendEmptySheetHead(w, "3.1");
     for (int i = 0; i < 11; ++i) {
-        w.Count(0);                   // the eleven object lists
+        w.Count(0); // the eleven object lists
     }
-    w.Int(1).Int(0).Count(0);         // row sets: version, reserved int, no items
-    w.Count(0);                       // scripts
+    w.Int(1).Int(0).Count(0); // row sets: version, reserved int, no items
+    w.Count(0);               // scripts
 
     CCappSheet sheet;
     const Bytes bytes = StoreObject(sheet);
@@ -235,23 +236,23 @@ TEST(CappSheetArchive, FrameLinesStoreOneClassTagThenReferences)
 
     ByteWriter w;
     w.Str("3.1").Int(0).Int(0).Int(0).Str("").Str("").Str("").Int(0);
-    w.Int(100).Int(200).Int(1100).Int(1700);    // frame
-    w.Int(3).Int(0x123456);                     // frame width and colour
+    w.Int(100).Int(200).Int(1100).Int(1700); // frame
+    w.Int(3).Int(0x123456);                  // frame width and colour
     w.Str("").Int(0).Int(0).Int(1).Int(1).Str("").Str("").Int(0).Str("").Str("");
-    w.Count(0);                                 // detail areas
+    w.Count(0); // detail areas
     // Horizontal lines: the first line carries the class, the second refers to it (class 1).
     w.Count(2).NewClass("CCappLine");
     AppendLine(w, {100, 3, 0, 10000, 0, 3, 0x123456, -3});
     w.ClassRef(1);
     AppendLine(w, {100, 3, 0, 10000, 10000, 3, 0x123456, 1497});
-    w.Count(2).ClassRef(1);                     // vertical lines
+    w.Count(2).ClassRef(1); // vertical lines
     AppendLine(w, {100, 4, 0, 10000, 0, 3, 0x123456, -3});
     w.ClassRef(1);
     AppendLine(w, {100, 4, 0, 10000, 10000, 3, 0x123456, 997});
     for (int i = 0; i < 8; ++i) {
-        w.Count(0);                             // outline lines, cells, free objects
+        w.Count(0); // outline lines, cells, free objects
     }
-    w.Int(1).Int(0).Count(0).Count(0);          // row sets, scripts
+    w.Int(1).Int(0).Count(0).Count(0); // row sets, scripts
 
     EXPECT_EQ(w.Get(), StoreObject(sheet));
 }
@@ -266,10 +267,9 @@ TEST(CappSheetArchive, FullSheetSavesLoadsAndSavesIdentically)
     LoadObject(loaded, first);
     EXPECT_EQ(first, StoreObject(loaded));
 
-    for (const char* pszClass : {"CCappLine", "CCappCell", "CCappMidData", "CCappMDSeatItem",
-                                 "CCellIndexItem", "CRelResItem", "CRelVarFormat",
-                                 "CCardDataRelItem", "CFieldRelItem", "CScriptItem",
-                                 "CCappFreeObj"}) {
+    for (const char* pszClass :
+         {"CCappLine", "CCappCell", "CCappMidData", "CCappMDSeatItem", "CCellIndexItem", "CRelResItem", "CRelVarFormat",
+          "CCardDataRelItem", "CFieldRelItem", "CScriptItem", "CCappFreeObj"}) {
         SCOPED_TRACE(pszClass);
         EXPECT_EQ(1, CountOccurrences(first, pszClass));
     }
@@ -289,12 +289,10 @@ TEST(CappSheetArchive, FullSheetSavesLoadsAndSavesIdentically)
     EXPECT_EQ(CCappCell::seatHead, pHead->m_nDataPos);
     auto* pRes = static_cast<CRelResItem*>(pHead->m_listRelRes.GetHead());
     EXPECT_EQ("[L]*2", static_cast<CRelVarFormat*>(pRes->m_listFormat.GetHead())->m_strFormat);
-    EXPECT_EQ(CCappCell::seatPage,
-              static_cast<CCappCell*>(loaded.m_PageCellList.GetHead())->m_nDataPos);
+    EXPECT_EQ(CCappCell::seatPage, static_cast<CCappCell*>(loaded.m_PageCellList.GetHead())->m_nDataPos);
 
     auto* pMid = static_cast<CCappMidData*>(loaded.m_MidDataList.GetHead());
-    EXPECT_EQ(CCappCell::seatMidData,
-              static_cast<CCappCell*>(pMid->m_listMidCell.GetHead())->m_nDataPos);
+    EXPECT_EQ(CCappCell::seatMidData, static_cast<CCappCell*>(pMid->m_listMidCell.GetHead())->m_nDataPos);
     ASSERT_EQ(2, pMid->m_arrKeyName.GetSize());
     EXPECT_EQ("工步", pMid->m_arrKeyName[1]);
     ASSERT_EQ(1, pMid->m_arrHideName.GetSize());
@@ -305,8 +303,7 @@ TEST(CappSheetArchive, FullSheetSavesLoadsAndSavesIdentically)
     ASSERT_NE(nullptr, pRel);
     EXPECT_EQ("工序名", pRel->GetCardVarName("NAME"));
     EXPECT_EQ("NO", pRel->GetTempTabFieldName("工序号"));
-    EXPECT_EQ("End Function",
-              static_cast<CScriptItem*>(loaded.m_listScript.GetHead())->m_strScript.Right(12));
+    EXPECT_EQ("End Function", static_cast<CScriptItem*>(loaded.m_listScript.GetHead())->m_strScript.Right(12));
 }
 
 TEST(CappSheetArchive, LoadingEmptiesFiguresUndoAndRowSetsOfAnOldSheet)
@@ -426,8 +423,7 @@ TEST(CappSheetArchive, CellVersionsDecideWhichItemsAreRead)
         EXPECT_STREQ("宋体", cell.m_lfFont.lfFaceName);
 
         ByteWriter expect;
-        AppendCell(expect, {"3.2", c.nExpectID, "x", "v", static_cast<int>(c.lExpectHeight),
-                            c.nExpectUnite});
+        AppendCell(expect, {"3.2", c.nExpectID, "x", "v", static_cast<int>(c.lExpectHeight), c.nExpectUnite});
         EXPECT_EQ(expect.Get(), StoreObject(cell));
     }
 }
@@ -444,14 +440,46 @@ TEST(CappSheetArchive, LineFormatComesFromTheFirstValue)
         const char* pszText;
     };
     const Case cases[] = {
-        {"old horizontal", ByteWriter().Int(1).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3)
-                               .Int(4).Int(5).Int(6).Get(), 0, 1, 0, ""},
-        {"old of type 99", ByteWriter().Int(99).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3)
-                               .Int(4).Int(5).Int(6).Get(), 0, 99, 0, ""},
-        {"current", ByteWriter().Int(100).Int(2).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2)
-                        .Int(3).Int(4).Int(5).Int(6).Int(8).Str("t").Get(), 100, 2, 8, "t"},
-        {"negative is a large format", ByteWriter().Int(-1).Int(2).Int(0).Int(0).Int(0).Int(0)
-                        .Int(1).Int(2).Int(3).Int(4).Int(5).Int(6).Int(8).Str("t").Get(),
+        {"old horizontal",
+         ByteWriter().Int(1).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6).Get(), 0, 1, 0, ""},
+        {"old of type 99",
+         ByteWriter().Int(99).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6).Get(), 0, 99, 0,
+         ""},
+        {"current",
+         ByteWriter()
+             .Int(100)
+             .Int(2)
+             .Int(0)
+             .Int(0)
+             .Int(0)
+             .Int(0)
+             .Int(1)
+             .Int(2)
+             .Int(3)
+             .Int(4)
+             .Int(5)
+             .Int(6)
+             .Int(8)
+             .Str("t")
+             .Get(),
+         100, 2, 8, "t"},
+        {"negative is a large format",
+         ByteWriter()
+             .Int(-1)
+             .Int(2)
+             .Int(0)
+             .Int(0)
+             .Int(0)
+             .Int(0)
+             .Int(1)
+             .Int(2)
+             .Int(3)
+             .Int(4)
+             .Int(5)
+             .Int(6)
+             .Int(8)
+             .Str("t")
+             .Get(),
          -1, 2, 8, "t"},
     };
     for (const Case& c : cases) {
@@ -470,8 +498,20 @@ TEST(CappSheetArchive, LineFormatComesFromTheFirstValue)
         EXPECT_EQ(c.pszText, line.m_strLineText);
 
         ByteWriter expect;
-        expect.Int(100).Int(c.nType).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3).Int(4)
-            .Int(5).Int(6).Int(c.nLineInt).Str(c.pszText);
+        expect.Int(100)
+            .Int(c.nType)
+            .Int(0)
+            .Int(0)
+            .Int(0)
+            .Int(0)
+            .Int(1)
+            .Int(2)
+            .Int(3)
+            .Int(4)
+            .Int(5)
+            .Int(6)
+            .Int(c.nLineInt)
+            .Str(c.pszText);
         EXPECT_EQ(expect.Get(), StoreObject(line));
     }
 }
@@ -485,8 +525,22 @@ TEST(CappSheetArchive, NewObjectsHoldNoUnsetMembers)
 
     // A new line stores line integer 0; a new free object stores reserved integer 4 as 0.
     CCappLine line;
-    EXPECT_EQ(ByteWriter().Int(100).Int(1).Int(0).Int(0).Int(0).Int(0).Int(-1).Int(-1).Int(-1)
-                  .Int(2).Int(0).Int(0).Int(0).Str("").Get(),
+    EXPECT_EQ(ByteWriter()
+                  .Int(100)
+                  .Int(1)
+                  .Int(0)
+                  .Int(0)
+                  .Int(0)
+                  .Int(0)
+                  .Int(-1)
+                  .Int(-1)
+                  .Int(-1)
+                  .Int(2)
+                  .Int(0)
+                  .Int(0)
+                  .Int(0)
+                  .Str("")
+                  .Get(),
               StoreObject(line));
 
     CCappFreeObj obj;
@@ -505,13 +559,11 @@ TEST(CappSheetArchive, RecordsOfRowSetsScriptsAndResources)
     old.Str("2.5").Int(1).Str("C").Str("F");
     LoadObject(format, old.Get());
     EXPECT_EQ("SIZE = '0' TYPE = 'STRING' RETURN = '1'", format.m_strAttributes);
-    EXPECT_EQ(ByteWriter().Str("4.2").Int(1).Str("C").Str("F")
-                  .Str("SIZE = '0' TYPE = 'STRING' RETURN = '1'").Get(),
+    EXPECT_EQ(ByteWriter().Str("4.2").Int(1).Str("C").Str("F").Str("SIZE = '0' TYPE = 'STRING' RETURN = '1'").Get(),
               StoreObject(format));
 
     CCardDataRelItem item;
-    EXPECT_EQ(ByteWriter().Int(1).Str("").Int(-1).Str("").Int(0).Int(1).Str("").Str("").Count(0)
-                  .Get(),
+    EXPECT_EQ(ByteWriter().Int(1).Str("").Int(-1).Str("").Int(0).Int(1).Str("").Str("").Count(0).Get(),
               StoreObject(item));
     CFieldRelItem field;
     field.m_strCardVar = "A";
@@ -521,8 +573,7 @@ TEST(CappSheetArchive, RecordsOfRowSetsScriptsAndResources)
     CScriptItem script;
     EXPECT_EQ(ByteWriter().Int(1).Int(0).Str("").Str("").Get(), StoreObject(script));
     CRelResItem res;
-    EXPECT_EQ(ByteWriter().Str("2.5").Str("").Str("").Int(0).Str("").Count(0).Get(),
-              StoreObject(res));
+    EXPECT_EQ(ByteWriter().Str("2.5").Str("").Str("").Int(0).Str("").Count(0).Get(), StoreObject(res));
 }
 
 TEST(CappSheetArchive, RowSetLookUps)
@@ -533,8 +584,7 @@ TEST(CappSheetArchive, RowSetLookUps)
         int nKind;
         const char* pszName;
     };
-    for (const Item& it : {Item{1, "p"}, Item{0, "first"}, Item{0, "second"}, Item{2, "工序"},
-                           Item{2, "检验"}}) {
+    for (const Item& it : {Item{1, "p"}, Item{0, "first"}, Item{0, "second"}, Item{2, "工序"}, Item{2, "检验"}}) {
         auto* pItem = new CCardDataRelItem;
         pItem->m_nKind = it.nKind;
         pItem->m_strName = it.pszName;

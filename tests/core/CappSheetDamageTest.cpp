@@ -10,7 +10,8 @@
 #include "platform/base/FileException.h"
 #include "tests/core/CardArchiveUtil.h"
 
-namespace {
+namespace
+{
 
 // Busy blocks of every heap of the process: the C runtime's heap among them.
 size_t CountHeapBlocks()
@@ -130,8 +131,7 @@ TEST(CappSheetDamage, MalformedArchivesFailWithAnException)
         return w;
     };
     auto fnLine = [](ByteWriter& w) {
-        w.Int(100).Int(1).Int(0).Int(0).Int(0).Int(0).Int(0).Int(10000).Int(5).Int(2).Int(0)
-            .Int(10).Int(0).Str("");
+        w.Int(100).Int(1).Int(0).Int(0).Int(0).Int(0).Int(0).Int(10000).Int(5).Int(2).Int(0).Int(10).Int(0).Str("");
     };
     struct Case
     {
@@ -200,8 +200,7 @@ TEST(CappSheetDamage, MalformedArchivesFailWithAnException)
             if (i > 0) {
                 w.ClassRef(1);
             }
-            w.Str("2.1").Int(0).Str("M").Str("").Str("").Int(0).Int(0).Str("").Str("").Str("")
-                .Int(0);
+            w.Str("2.1").Int(0).Str("M").Str("").Str("").Int(0).Int(0).Str("").Str("").Str("").Int(0);
             w.Count(0).Count(0).Count(0).Count(1);
         }
         cases.push_back({"nesting without end", w.Get()});
@@ -225,12 +224,19 @@ TEST(CappSheetDamage, MalformedArchivesFailWithAnException)
         ASSERT_EQ(-1, LoadCause(sheet, fnAreaSheet(ByteWriter().Count(0).Get())));
         ASSERT_EQ(1, sheet.m_MidDataList.GetCount());
     }
-    cases.push_back({"device context in the fourth list",
-                     fnAreaSheet(ByteWriter().Count(1).NewClass("CDC", 0xFFFF).Get())});
+    cases.push_back(
+        {"device context in the fourth list", fnAreaSheet(ByteWriter().Count(1).NewClass("CDC", 0xFFFF).Get())});
     cases.push_back({"window in the fourth list", fnAreaSheet(ByteWriter().Count(1).NewClass("CWnd", 0xFFFF).Get())});
-    cases.push_back({"bare list in the fourth list",
-                     fnAreaSheet(ByteWriter().Count(1).NewClass("CObList").Count(1).NewClass("CCappMDSeatItem")
-                                     .Int(1).Int(2).Int(3).Int(4).Get())});
+    cases.push_back({"bare list in the fourth list", fnAreaSheet(ByteWriter()
+                                                                     .Count(1)
+                                                                     .NewClass("CObList")
+                                                                     .Count(1)
+                                                                     .NewClass("CCappMDSeatItem")
+                                                                     .Int(1)
+                                                                     .Int(2)
+                                                                     .Int(3)
+                                                                     .Int(4)
+                                                                     .Get())});
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

@@ -38,8 +38,7 @@ TEST(DataExchangeTest, StateExchangesTalkToTheirOwnControlInTheRightDirection)
     const StateCase cases[] = {
         {"three-state check box", "BUTTON", BS_AUTO3STATE, DDX_Check, BM_GETCHECK, BM_SETCHECK, BST_INDETERMINATE,
          BST_CHECKED},
-        {"plain check box", "BUTTON", BS_AUTOCHECKBOX, DDX_Check, BM_GETCHECK, BM_SETCHECK, BST_CHECKED,
-         BST_UNCHECKED},
+        {"plain check box", "BUTTON", BS_AUTOCHECKBOX, DDX_Check, BM_GETCHECK, BM_SETCHECK, BST_CHECKED, BST_UNCHECKED},
         {"combo box index", "COMBOBOX", CBS_DROPDOWNLIST, DDX_CBIndex, CB_GETCURSEL, CB_SETCURSEL, 2, 1},
         {"combo box index none", "COMBOBOX", CBS_DROPDOWNLIST, DDX_CBIndex, CB_GETCURSEL, CB_SETCURSEL, -1, 2},
         {"list box index", "LISTBOX", LBS_NOTIFY, DDX_LBIndex, LB_GETCURSEL, LB_SETCURSEL, 2, 1},

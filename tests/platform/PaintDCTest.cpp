@@ -15,8 +15,8 @@ HDC PaintNothing(HWND hWnd, HWND& hWndOfDC)
 TEST(PaintDCTest, PaintsTheUpdateRegionAndEndsOnAnEarlyReturn)
 {
     // Visible: a hidden window has no update region.
-    HWND hWnd = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr, nullptr, nullptr,
-                                  nullptr);
+    HWND hWnd =
+        ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 40, 30, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(nullptr, hWnd);
     ::InvalidateRect(hWnd, nullptr, FALSE);
     ASSERT_TRUE(::GetUpdateRect(hWnd, nullptr, FALSE));

@@ -26,13 +26,13 @@ struct DCState
 
 DCState StateOf(CDC& dc)
 {
-    return DCState{ ::GetBkMode(dc.m_hDC),
-                    ::GetTextColor(dc.m_hDC),
-                    ::GetBkColor(dc.m_hDC),
-                    ::GetTextAlign(dc.m_hDC),
-                    ::GetMapMode(dc.m_hDC),
-                    ::GetCurrentObject(dc.m_hDC, OBJ_PEN),
-                    ::GetCurrentObject(dc.m_hDC, OBJ_BRUSH) };
+    return DCState{::GetBkMode(dc.m_hDC),
+                   ::GetTextColor(dc.m_hDC),
+                   ::GetBkColor(dc.m_hDC),
+                   ::GetTextAlign(dc.m_hDC),
+                   ::GetMapMode(dc.m_hDC),
+                   ::GetCurrentObject(dc.m_hDC, OBJ_PEN),
+                   ::GetCurrentObject(dc.m_hDC, OBJ_BRUSH)};
 }
 
 // Changes every part of the state the drawing code relies on getting back.
@@ -96,8 +96,8 @@ TEST(SavedDCTest, NoDCSavesNothing)
         const char* szName;
         CDC* pDC;
     } cases[] = {
-        { "null DC", nullptr },
-        { "DC without a handle", &dcEmpty },
+        {"null DC", nullptr},
+        {"DC without a handle", &dcEmpty},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.szName);

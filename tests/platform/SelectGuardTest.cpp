@@ -16,8 +16,7 @@ HGDIOBJ Current(CDC& dc, UINT nType)
 }
 
 // One scope with a guard over pObject: selected inside, the previous object back after.
-template <class T>
-void CheckGuardScope(CDC& dc, T* pObject, UINT nType)
+template <class T> void CheckGuardScope(CDC& dc, T* pObject, UINT nType)
 {
     HGDIOBJ hBefore = Current(dc, nType);
     ASSERT_NE(pObject->m_hObject, hBefore);

@@ -104,15 +104,24 @@ TEST(StringTest, ReplaceAndRemoveKeepDoubleByteCharacters)
 
 TEST(StringTest, FormatPinsTheFormatsInUse)
 {
-    struct FormatCase { const char* szName; CString strResult; const char* szExpected; };
-    auto fmt = [](const char* f, auto... args) { CString s; s.Format(f, args...); return s; };
+    struct FormatCase
+    {
+        const char* szName;
+        CString strResult;
+        const char* szExpected;
+    };
+    auto fmt = [](const char* f, auto... args) {
+        CString s;
+        s.Format(f, args...);
+        return s;
+    };
     const FormatCase cases[] = {
-        { "int",          fmt("%d|%5d|%-3d|", -12, 7, 4), "-12|    7|4  |" },
-        { "string",       fmt("[%s] %s", "ab", "\xCC\xE1\xCA\xBE"), "[ab] \xCC\xE1\xCA\xBE" },
-        { "fixed",        fmt("%f %.2f %.0f", 1.5, 3.14159, 2.5), "1.500000 3.14 2" },
-        { "general",      fmt("%g %g %.3g", 0.0001, 1e20, 2.0 / 3.0), "0.0001 1e+20 0.667" },
-        { "hex and char", fmt("%x %X %c", 255, 255, 'Z'), "ff FF Z" },
-        { "percent",      fmt("%%.%df", 3), "%.3f" },
+        {"int", fmt("%d|%5d|%-3d|", -12, 7, 4), "-12|    7|4  |"},
+        {"string", fmt("[%s] %s", "ab", "\xCC\xE1\xCA\xBE"), "[ab] \xCC\xE1\xCA\xBE"},
+        {"fixed", fmt("%f %.2f %.0f", 1.5, 3.14159, 2.5), "1.500000 3.14 2"},
+        {"general", fmt("%g %g %.3g", 0.0001, 1e20, 2.0 / 3.0), "0.0001 1e+20 0.667"},
+        {"hex and char", fmt("%x %X %c", 255, 255, 'Z'), "ff FF Z"},
+        {"percent", fmt("%%.%df", 3), "%.3f"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.szName);

@@ -51,7 +51,9 @@ TEST(TimeTest, FormatCopiesTextAndUnknownConversions)
         {"trailing percent kept", "%H%", "13%"},
         {"two-digit year", "%y", "24"},
         {"empty format", "", ""},
-        {"lead byte before a conversion is a byte of its own", "\xB0%Y", "\xB0" "2024"},
+        {"lead byte before a conversion is a byte of its own", "\xB0%Y",
+         "\xB0"
+         "2024"},
     };
     CTime t(2024, 2, 29, 13, 5, 9);
     for (const FormatCase& c : formatCases) {

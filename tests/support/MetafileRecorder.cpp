@@ -39,8 +39,7 @@ const char* RecordName(DWORD iType)
     return it == names.end() ? nullptr : it->second;
 }
 
-template <class T>
-const T* As(const EmfRecord& rec)
+template <class T> const T* As(const EmfRecord& rec)
 {
     return rec.data.size() >= sizeof(T) ? reinterpret_cast<const T*>(rec.data.data()) : nullptr;
 }
@@ -79,7 +78,7 @@ void CTestMetafile::Close()
             break;
         }
         m_records.push_back({emr.iType, std::vector<BYTE>(bytes.begin() + static_cast<ptrdiff_t>(nPos),
-                                                           bytes.begin() + static_cast<ptrdiff_t>(nPos + emr.nSize))});
+                                                          bytes.begin() + static_cast<ptrdiff_t>(nPos + emr.nSize))});
         nPos += emr.nSize;
     }
 }

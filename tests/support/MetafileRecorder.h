@@ -15,11 +15,11 @@ struct EmfRecord
 // One EMR_EXTTEXTOUTW with the drawing state in force when it was recorded.
 struct EmfTextCall
 {
-    POINT ptReference;  // logical units
-    RECT rcClip;        // the text call's own rectangle, logical units
+    POINT ptReference; // logical units
+    RECT rcClip;       // the text call's own rectangle, logical units
     UINT fOptions;
     std::wstring text;
-    LOGFONTW font;      // the selected font (zeroed when none was selected)
+    LOGFONTW font; // the selected font (zeroed when none was selected)
     COLORREF crText;
     int nBkMode;
 };

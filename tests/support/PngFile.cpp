@@ -5,8 +5,7 @@
 namespace
 {
 // Releases an interface pointer at scope end.
-template <class T>
-struct ComPtr
+template <class T> struct ComPtr
 {
     T* p = nullptr;
     ComPtr() = default;
@@ -39,8 +38,8 @@ std::wstring Wide(const char* psz)
 
 bool CreateFactory(ComPtr<IWICImagingFactory>& factory)
 {
-    return SUCCEEDED(CoCreateInstance(kClsidImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                      __uuidof(IWICImagingFactory), reinterpret_cast<void**>(&factory)));
+    return SUCCEEDED(CoCreateInstance(kClsidImagingFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
+                                      reinterpret_cast<void**>(&factory)));
 }
 } // namespace
 
@@ -54,7 +53,8 @@ bool SavePng(const char* pszPath, const DWORD* pBits, int cx, int cy)
     ComPtr<IWICBitmapEncoder> encoder;
     ComPtr<IWICBitmapFrameEncode> frame;
     std::wstring wPath = Wide(pszPath);
-    if (FAILED(factory->CreateStream(&stream)) || FAILED(stream->InitializeFromFilename(wPath.c_str(), GENERIC_WRITE)) ||
+    if (FAILED(factory->CreateStream(&stream)) ||
+        FAILED(stream->InitializeFromFilename(wPath.c_str(), GENERIC_WRITE)) ||
         FAILED(factory->CreateEncoder(kContainerPng, nullptr, &encoder)) ||
         FAILED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) ||
         FAILED(encoder->CreateNewFrame(&frame, nullptr)) || FAILED(frame->Initialize(nullptr)) ||

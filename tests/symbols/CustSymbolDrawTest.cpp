@@ -10,7 +10,8 @@
 #include "symbols/CustSymbol.h"
 #include "symbols/VariableText.h"
 
-namespace {
+namespace
+{
 
 struct WidthCase
 {
@@ -23,18 +24,18 @@ struct WidthCase
 };
 
 const WidthCase widthCases[] = {
-    { "line 10 by 10 at height 10", "<L>0,0,10,10</L>", "", 10, TRUE, 12 },
-    { "line 10 by 10 at height 20", "<L>0,0,10,10</L>", "", 20, TRUE, 22 },
-    { "line 10 by 10 at height 5", "<L>0,0,10,10</L>", "", 5, TRUE, 7 },
-    { "line twice as wide as high", "<L>0,0,20,10</L>", "", 10, TRUE, 22 },
-    { "hidden origin widens the extent", "<L>10,0,20,10</L>", "", 10, TRUE, 22 },
-    { "circle around the origin", "<C>0,0,5</C>", "", 10, TRUE, 12 },
-    { "wide pen is refined to the height", "<L>0,0,10,10,000000,4</L>", "", 10, TRUE, 13 },
-    { "filled polygon", "<M>(0,0)(30,0)(30,10),000000,y</M>", "", 20, TRUE, 62 },
-    { "arc: a quarter", "<A>0,0,10,0,0,10</A>", "", 10, TRUE, 12 },
-    { "height 0", "<L>0,0,10,10</L>", "", 0, FALSE, -1 },
-    { "flat symbol has no scale", "<L>0,0,10,0</L>", "", 10, FALSE, -1 },
-    { "unreadable symbol", "<C>0,0,0</C>", "", 10, FALSE, -1 },
+    {"line 10 by 10 at height 10", "<L>0,0,10,10</L>", "", 10, TRUE, 12},
+    {"line 10 by 10 at height 20", "<L>0,0,10,10</L>", "", 20, TRUE, 22},
+    {"line 10 by 10 at height 5", "<L>0,0,10,10</L>", "", 5, TRUE, 7},
+    {"line twice as wide as high", "<L>0,0,20,10</L>", "", 10, TRUE, 22},
+    {"hidden origin widens the extent", "<L>10,0,20,10</L>", "", 10, TRUE, 22},
+    {"circle around the origin", "<C>0,0,5</C>", "", 10, TRUE, 12},
+    {"wide pen is refined to the height", "<L>0,0,10,10,000000,4</L>", "", 10, TRUE, 13},
+    {"filled polygon", "<M>(0,0)(30,0)(30,10),000000,y</M>", "", 20, TRUE, 62},
+    {"arc: a quarter", "<A>0,0,10,0,0,10</A>", "", 10, TRUE, 12},
+    {"height 0", "<L>0,0,10,10</L>", "", 0, FALSE, -1},
+    {"flat symbol has no scale", "<L>0,0,10,0</L>", "", 10, FALSE, -1},
+    {"unreadable symbol", "<C>0,0,0</C>", "", 10, FALSE, -1},
 };
 
 } // namespace
@@ -216,7 +217,8 @@ TEST(CustSymbolDrawTest, AnchorsFollowTheVariableText)
     EXPECT_NEAR(w + 3.0, pRel->m_pPoint->x, 1e-9);
 }
 
-namespace {
+namespace
+{
 
 // Own colours, white background: black line along the bottom, red upper half of a circle, blue
 // filled triangle, and a green circle flooded with yellow.
@@ -244,20 +246,21 @@ TEST(CustSymbolDrawTest, DrawsLineArcAndFilledAreas)
     ASSERT_TRUE(sym.Draw(&dib.DC(), CPoint(10, 90), 80L));
     SavePng(TestImagePath("custsymbol-sample.png").c_str(), dib.Bits(), dib.Width(), dib.Height());
 
-    EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(51, 90));                 // line
-    EXPECT_EQ(RGB(255, 0, 0), dib.Pixel(51, 30));               // top of the arc
-    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(51, 70));           // no lower half
-    EXPECT_EQ(RGB(0, 0, 255), dib.Pixel(87, 86));               // inside the triangle
-    EXPECT_EQ(RGB(255, 255, 0), dib.Pixel(21, 30));             // flooded inside the circle
-    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(21, 50));           // the flood stayed inside
-    EXPECT_EQ(RGB(200, 200, 200), dib.Pixel(5, 50));            // outside the symbol
+    EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(51, 90));       // line
+    EXPECT_EQ(RGB(255, 0, 0), dib.Pixel(51, 30));     // top of the arc
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(51, 70)); // no lower half
+    EXPECT_EQ(RGB(0, 0, 255), dib.Pixel(87, 86));     // inside the triangle
+    EXPECT_EQ(RGB(255, 255, 0), dib.Pixel(21, 30));   // flooded inside the circle
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(21, 50)); // the flood stayed inside
+    EXPECT_EQ(RGB(200, 200, 200), dib.Pixel(5, 50));  // outside the symbol
     EXPECT_EQ(RGB(200, 200, 200), dib.Pixel(100, 50));
     CRect rcInk = dib.InkBounds(CRect(0, 0, 120, 110), RGB(200, 200, 200));
-    EXPECT_EQ(CRect(10, 11, 92, 91), rcInk) << rcInk.left << "," << rcInk.top << "," << rcInk.right << ","
-                                            << rcInk.bottom;
+    EXPECT_EQ(CRect(10, 11, 92, 91), rcInk)
+        << rcInk.left << "," << rcInk.top << "," << rcInk.right << "," << rcInk.bottom;
 }
 
-namespace {
+namespace
+{
 
 // A red cap on top of an open box: symbol y grows upwards, so the cap must be drawn above the
 // box's bottom line whatever way the context's y runs.
@@ -322,14 +325,12 @@ TEST(CustSymbolDrawTest, DrawsUprightInTheLineAboveThePointInEveryMapping)
         CRect rcLine; // device pixels the line covers; the symbol starts one pixel in
     };
     const MappingCase cases[] = {
-        { "MM_TEXT", nullptr, false, CPoint(10, 60), 40, CRect(10, 20, 52, 61) },
-        { "anisotropic 1:1, y down, moved origin", MapShiftedYDown, false, CPoint(110, 260), 40,
-          CRect(10, 20, 52, 61) },
-        { "anisotropic 1:1, y up: the line runs from y to y + height", MapYUp, false, CPoint(110, 40), 40,
-          CRect(10, 20, 52, 61) },
+        {"MM_TEXT", nullptr, false, CPoint(10, 60), 40, CRect(10, 20, 52, 61)},
+        {"anisotropic 1:1, y down, moved origin", MapShiftedYDown, false, CPoint(110, 260), 40, CRect(10, 20, 52, 61)},
+        {"anisotropic 1:1, y up: the line runs from y to y + height", MapYUp, false, CPoint(110, 40), 40,
+         CRect(10, 20, 52, 61)},
         // (50 - 42) * 600 / 254 = 18.9; (150 - 42) * 600 / 254 = 255.1; 50 units are 118 pixels.
-        { "tenth millimetre at 600 dpi", MapTenthMmAt600Dpi, true, CPoint(50, 150), 50,
-          CRect(19, 137, 139, 256) },
+        {"tenth millimetre at 600 dpi", MapTenthMmAt600Dpi, true, CPoint(50, 150), 50, CRect(19, 137, 139, 256)},
     };
     for (const MappingCase& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -374,11 +375,11 @@ TEST(CustSymbolDrawTest, ColourModes)
         COLORREF crBack;
     };
     const ModeCase modeCases[] = {
-        { "new symbol: selected, character colour 0", FALSE, TRUE, TRUE, RGB(255, 255, 255), RGB(0, 0, 0) },
-        { "own colours", FALSE, FALSE, FALSE, RGB(255, 0, 0), RGB(255, 255, 255) },
-        { "character mode", FALSE, FALSE, TRUE, RGB(0, 0, 128), RGB(255, 255, 255) },
-        { "selected own colours", FALSE, TRUE, FALSE, RGB(0, 255, 255), RGB(0, 0, 0) },
-        { "transparent is never inverted", TRUE, TRUE, FALSE, RGB(255, 0, 0), RGB(200, 200, 200) },
+        {"new symbol: selected, character colour 0", FALSE, TRUE, TRUE, RGB(255, 255, 255), RGB(0, 0, 0)},
+        {"own colours", FALSE, FALSE, FALSE, RGB(255, 0, 0), RGB(255, 255, 255)},
+        {"character mode", FALSE, FALSE, TRUE, RGB(0, 0, 128), RGB(255, 255, 255)},
+        {"selected own colours", FALSE, TRUE, FALSE, RGB(0, 255, 255), RGB(0, 0, 0)},
+        {"transparent is never inverted", TRUE, TRUE, FALSE, RGB(255, 0, 0), RGB(200, 200, 200)},
     };
     for (const ModeCase& c : modeCases) {
         SCOPED_TRACE(c.szName);
@@ -423,8 +424,8 @@ TEST(CustSymbolDrawTest, RecordsTheDrawingCalls)
         arrType.push_back(rec.iType);
     }
     // Drawn in list order: arcs, circles, lines, polylines, then plain elements.
-    const DWORD aExpected[] = { EMR_SAVEDC, EMR_SETMAPMODE, EMR_RECTANGLE, EMR_POLYLINE16, EMR_ELLIPSE,
-                                EMR_MOVETOEX, EMR_LINETO, EMR_POLYGON16, EMR_EXTFLOODFILL, EMR_RESTOREDC };
+    const DWORD aExpected[] = {EMR_SAVEDC,   EMR_SETMAPMODE, EMR_RECTANGLE, EMR_POLYLINE16,   EMR_ELLIPSE,
+                               EMR_MOVETOEX, EMR_LINETO,     EMR_POLYGON16, EMR_EXTFLOODFILL, EMR_RESTOREDC};
     size_t nAt = 0;
     for (DWORD dwType : aExpected) {
         while (nAt < arrType.size() && arrType[nAt] != dwType) {
@@ -479,8 +480,8 @@ TEST(CustSymbolDrawTest, DrawingRefusals)
 // Text turned by its angle stays inside the area the symbol measures.
 TEST(CustSymbolDrawTest, RotatedTextStaysInsideItsArea)
 {
-    const int anAngle[] = { 0, 30, 90, 135, 180, 270 };
-    const char* aszAlign[] = { "L", "M", "R" };
+    const int anAngle[] = {0, 30, 90, 135, 180, 270};
+    const char* aszAlign[] = {"L", "M", "R"};
     CTestDib dibAll(540, 420);
     int nCase = 0;
     for (int nAngle : anAngle) {
@@ -564,7 +565,7 @@ TEST(CustSymbolDrawTest, DamagedAndExtremeSymbolsStayBounded)
 // way round and stay inside the extent measured with the same direction.
 TEST(CustSymbolDrawTest, YDownSlotDrawingStaysInsideItsExtent)
 {
-    const int anAngle[] = { 0, 90 };
+    const int anAngle[] = {0, 90};
     for (int nAngle : anAngle) {
         SCOPED_TRACE(nAngle);
         CString strSymbol;
@@ -579,10 +580,9 @@ TEST(CustSymbolDrawTest, YDownSlotDrawingStaysInsideItsExtent)
         ASSERT_TRUE(sym.QueryAreaAppr(&dib.DC(), rcArea, 1.0));
         ASSERT_TRUE(sym.Draw(&dib.DC(), CPoint(100, 100), 1.0));
         CRect rcInk = dib.InkBounds(CRect(0, 0, 200, 200));
-        CRect rcExpected(100 + static_cast<int>(std::floor(rcArea.left)) - 1,
-                         100 + static_cast<int>(std::floor(rcArea.top)) - 1,
-                         100 + static_cast<int>(std::ceil(rcArea.right)) + 1,
-                         100 + static_cast<int>(std::ceil(rcArea.bottom)) + 1);
+        CRect rcExpected(
+            100 + static_cast<int>(std::floor(rcArea.left)) - 1, 100 + static_cast<int>(std::floor(rcArea.top)) - 1,
+            100 + static_cast<int>(std::ceil(rcArea.right)) + 1, 100 + static_cast<int>(std::ceil(rcArea.bottom)) + 1);
         CRect rcCommon;
         rcCommon.IntersectRect(&rcInk, &rcExpected);
         EXPECT_EQ(rcInk, rcCommon) << "ink " << rcInk.left << "," << rcInk.top << "," << rcInk.right << ","

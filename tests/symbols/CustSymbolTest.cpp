@@ -8,7 +8,8 @@
 #include "symbols/Text.h"
 #include "symbols/VariableText.h"
 
-namespace {
+namespace
+{
 
 template <typename T> T* First(CObList& list)
 {
@@ -26,51 +27,53 @@ struct ValidityCase
 };
 
 const ValidityCase validityCases[] = {
-    { "empty library string", "", TRUE, { 0, 1, 0, 0, 0, 0, 0 } },
-    { "tags without regard to case", "<l>0,0,10,10</l>", TRUE, { 0, 1, 0, 1, 0, 0, 0 } },
-    { "end tag in other case", "<L>0,0,5,5</l>", TRUE, { 0, 1, 0, 1, 0, 0, 0 } },
-    { "unknown tag skipped", "<Q>1,2</Q><L>0,0,5,5</L>", TRUE, { 0, 1, 0, 1, 0, 0, 0 } },
-    { "empty tag skipped", "<>x</>", TRUE, { 0, 1, 0, 0, 0, 0, 0 } },
-    { "blanks between elements", "  <L>0,0,5,5</L>\r\n <P>1,1</P>  ", TRUE, { 0, 2, 0, 1, 0, 0, 0 } },
-    { "every kind", "<A>0,0,5,0,0,5</A><C>0,0,3</C><F>1,1</F><P>2,2</P><L>0,0,5,5</L>"
-                    "<M>(0,0)(5,0)(5,5)</M><T>'a',0,0,12</T><V>n,'b',0,0,12</V>",
-      TRUE, { 1, 3, 1, 1, 1, 1, 1 } },
-    { "Cu section inside a body", "<L>0,0,5,5<Cu><L>9</L></Cu></L>", TRUE, { 0, 1, 0, 1, 0, 0, 0 } },
-    { "Cu section holding the end tag", "<P>1,1<Cu></P></Cu></P>", TRUE, { 0, 2, 0, 0, 0, 0, 0 } },
-    { "end tag inside a later Cu section", "<P>1,1<Cu>a</Cu>b<Cu></P></Cu></P>", TRUE, { 0, 2, 0, 0, 0, 0, 0 } },
-    { "end tag between two Cu sections", "<P>1,1<Cu>a</Cu></P><Cu></Cu>", TRUE, { 0, 2, 0, 0, 0, 0, 0 } },
-    { "Cu section never closed", "<L>0,0<Cu>,5,5</L>", FALSE, {} },
-    { "circle of radius 0", "<C>0,0,0</C>", FALSE, {} },
-    { "circle radius not a number", "<C>0,0,r</C>", FALSE, {} },
-    { "circle with 8 fields", "<C>0,0,3,000000,n,1,n,x</C>", FALSE, {} },
-    { "arc second point on the centre", "<A>0,0,0,0,5,5</A>", FALSE, {} },
-    { "arc with 11 fields", "<A>0,0,5,0,0,5,000000,n,1,n,x</A>", FALSE, {} },
-    { "arc with 5 fields", "<A>0,0,5,0,0</A>", FALSE, {} },
-    { "polyline of two vertices", "<M>(0,0)(5,0),000000</M>", FALSE, {} },
-    { "polyline vertex without y", "<M>(0,0)(5)(5,5)</M>", FALSE, {} },
-    { "polyline junk between vertices", "<M>(0,0)x(5,0)(5,5)</M>", FALSE, {} },
-    { "polyline with 6 fields after", "<M>(0,0)(5,0)(5,5),1,2,3,4,5</M>", FALSE, {} },
-    { "line with 3 fields", "<L>0,0,5</L>", FALSE, {} },
-    { "line with 8 fields", "<L>0,0,5,5,000000,1,n,x</L>", FALSE, {} },
-    { "line with an empty coordinate", "<L>0,,5,5</L>", FALSE, {} },
-    { "point without y", "<P>3</P>", FALSE, {} },
-    { "point with empty y", "<P>3,</P>", FALSE, {} },
-    { "point ignores extra fields", "<P>3,4,000000,000000,x,y,z</P>", TRUE, { 0, 2, 0, 0, 0, 0, 0 } },
-    { "text without quotes", "<T>abc,0,0,12</T>", FALSE, {} },
-    { "text quote never closed", "<T>'abc,0,0,12</T>", FALSE, {} },
-    { "text height 0", "<T>'a',0,0,0</T>", FALSE, {} },
-    { "text height missing", "<T>'a',0,0,</T>", FALSE, {} },
-    { "text with 3 fields", "<T>'a',0,0</T>", FALSE, {} },
-    { "text with 10 fields", "<T>'a',0,0,12,L,B,000000,宋体,0,x</T>", FALSE, {} },
-    { "text comma inside quotes", "<T>'a,b',0,0,12</T>", TRUE, { 0, 1, 0, 0, 0, 1, 0 } },
-    { "variable text without name", "<V>'a'</V>", FALSE, {} },
-    { "coordinate beyond any symbol", "<L>0,0,1e400,5</L>", FALSE, {} },
-    { "trailing text", "<L>0,0,5,5</L>junk", FALSE, {} },
-    { "element never closed", "<L>0,0,5,5", FALSE, {} },
-    { "end tag of another kind", "<L>0,0,5,5</C>", FALSE, {} },
-    { "no element at all", "just text", FALSE, {} },
-    { "lone angle bracket", "<", FALSE, {} },
-    { "nested open tags", "<L><L><L>", FALSE, {} },
+    {"empty library string", "", TRUE, {0, 1, 0, 0, 0, 0, 0}},
+    {"tags without regard to case", "<l>0,0,10,10</l>", TRUE, {0, 1, 0, 1, 0, 0, 0}},
+    {"end tag in other case", "<L>0,0,5,5</l>", TRUE, {0, 1, 0, 1, 0, 0, 0}},
+    {"unknown tag skipped", "<Q>1,2</Q><L>0,0,5,5</L>", TRUE, {0, 1, 0, 1, 0, 0, 0}},
+    {"empty tag skipped", "<>x</>", TRUE, {0, 1, 0, 0, 0, 0, 0}},
+    {"blanks between elements", "  <L>0,0,5,5</L>\r\n <P>1,1</P>  ", TRUE, {0, 2, 0, 1, 0, 0, 0}},
+    {"every kind",
+     "<A>0,0,5,0,0,5</A><C>0,0,3</C><F>1,1</F><P>2,2</P><L>0,0,5,5</L>"
+     "<M>(0,0)(5,0)(5,5)</M><T>'a',0,0,12</T><V>n,'b',0,0,12</V>",
+     TRUE,
+     {1, 3, 1, 1, 1, 1, 1}},
+    {"Cu section inside a body", "<L>0,0,5,5<Cu><L>9</L></Cu></L>", TRUE, {0, 1, 0, 1, 0, 0, 0}},
+    {"Cu section holding the end tag", "<P>1,1<Cu></P></Cu></P>", TRUE, {0, 2, 0, 0, 0, 0, 0}},
+    {"end tag inside a later Cu section", "<P>1,1<Cu>a</Cu>b<Cu></P></Cu></P>", TRUE, {0, 2, 0, 0, 0, 0, 0}},
+    {"end tag between two Cu sections", "<P>1,1<Cu>a</Cu></P><Cu></Cu>", TRUE, {0, 2, 0, 0, 0, 0, 0}},
+    {"Cu section never closed", "<L>0,0<Cu>,5,5</L>", FALSE, {}},
+    {"circle of radius 0", "<C>0,0,0</C>", FALSE, {}},
+    {"circle radius not a number", "<C>0,0,r</C>", FALSE, {}},
+    {"circle with 8 fields", "<C>0,0,3,000000,n,1,n,x</C>", FALSE, {}},
+    {"arc second point on the centre", "<A>0,0,0,0,5,5</A>", FALSE, {}},
+    {"arc with 11 fields", "<A>0,0,5,0,0,5,000000,n,1,n,x</A>", FALSE, {}},
+    {"arc with 5 fields", "<A>0,0,5,0,0</A>", FALSE, {}},
+    {"polyline of two vertices", "<M>(0,0)(5,0),000000</M>", FALSE, {}},
+    {"polyline vertex without y", "<M>(0,0)(5)(5,5)</M>", FALSE, {}},
+    {"polyline junk between vertices", "<M>(0,0)x(5,0)(5,5)</M>", FALSE, {}},
+    {"polyline with 6 fields after", "<M>(0,0)(5,0)(5,5),1,2,3,4,5</M>", FALSE, {}},
+    {"line with 3 fields", "<L>0,0,5</L>", FALSE, {}},
+    {"line with 8 fields", "<L>0,0,5,5,000000,1,n,x</L>", FALSE, {}},
+    {"line with an empty coordinate", "<L>0,,5,5</L>", FALSE, {}},
+    {"point without y", "<P>3</P>", FALSE, {}},
+    {"point with empty y", "<P>3,</P>", FALSE, {}},
+    {"point ignores extra fields", "<P>3,4,000000,000000,x,y,z</P>", TRUE, {0, 2, 0, 0, 0, 0, 0}},
+    {"text without quotes", "<T>abc,0,0,12</T>", FALSE, {}},
+    {"text quote never closed", "<T>'abc,0,0,12</T>", FALSE, {}},
+    {"text height 0", "<T>'a',0,0,0</T>", FALSE, {}},
+    {"text height missing", "<T>'a',0,0,</T>", FALSE, {}},
+    {"text with 3 fields", "<T>'a',0,0</T>", FALSE, {}},
+    {"text with 10 fields", "<T>'a',0,0,12,L,B,000000,宋体,0,x</T>", FALSE, {}},
+    {"text comma inside quotes", "<T>'a,b',0,0,12</T>", TRUE, {0, 1, 0, 0, 0, 1, 0}},
+    {"variable text without name", "<V>'a'</V>", FALSE, {}},
+    {"coordinate beyond any symbol", "<L>0,0,1e400,5</L>", FALSE, {}},
+    {"trailing text", "<L>0,0,5,5</L>junk", FALSE, {}},
+    {"element never closed", "<L>0,0,5,5", FALSE, {}},
+    {"end tag of another kind", "<L>0,0,5,5</C>", FALSE, {}},
+    {"no element at all", "just text", FALSE, {}},
+    {"lone angle bracket", "<", FALSE, {}},
+    {"nested open tags", "<L><L><L>", FALSE, {}},
 };
 
 } // namespace
@@ -81,8 +84,8 @@ TEST(CustSymbolTest, ValidityOfElementMarkup)
         SCOPED_TRACE(c.szName);
         CCustSymbol sym;
         EXPECT_EQ(c.bResult, sym.SetSymbolString(c.szSymbol));
-        CObList* apList[] = { &sym.m_listArc, &sym.m_listBasic, &sym.m_listCircle, &sym.m_listLine,
-                              &sym.m_listMLine, &sym.m_listText, &sym.m_listVText };
+        CObList* apList[] = {&sym.m_listArc,   &sym.m_listBasic, &sym.m_listCircle, &sym.m_listLine,
+                             &sym.m_listMLine, &sym.m_listText,  &sym.m_listVText};
         for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(c.anCount[i], apList[i]->GetCount()) << "list " << i;
         }
@@ -132,8 +135,8 @@ TEST(CustSymbolTest, ElementsAreDynamicallyCreatable)
     EXPECT_EQ(static_cast<UINT>(FX_NO_SCHEMA), pObj->GetRuntimeClass()->m_wSchema);
     delete pObj;
     // Every element kind, the symbol included, is a command target.
-    const char* aszClass[] = { "CBasicObject", "CArc", "CCircle", "CLine", "CMutiLine", "CText", "CVariableText",
-                               "CCustSymbol" };
+    const char* aszClass[] = {"CBasicObject", "CArc",  "CCircle",       "CLine",
+                              "CMutiLine",    "CText", "CVariableText", "CCustSymbol"};
     for (const char* szClass : aszClass) {
         SCOPED_TRACE(szClass);
         CObject* pElem = CRuntimeClass::CreateObject(szClass);
@@ -144,7 +147,8 @@ TEST(CustSymbolTest, ElementsAreDynamicallyCreatable)
     }
 }
 
-namespace {
+namespace
+{
 
 struct StrokeCase
 {
@@ -157,25 +161,25 @@ struct StrokeCase
 };
 
 const StrokeCase strokeCases[] = {
-    { "line defaults", "<L>1,2,3,4</L>", 0, 1, FALSE, FALSE },
-    { "line all fields", "<L>1,2,3,4,FF0000,3,y</L>", RGB(255, 0, 0), 3, TRUE, FALSE },
-    { "colour with a note after a colon", "<L>1,2,3,4,00FF00:green</L>", RGB(0, 255, 0), 1, FALSE, FALSE },
-    { "colour not hexadecimal", "<L>1,2,3,4,GG0000</L>", 0, 1, FALSE, FALSE },
-    { "colour too short", "<L>1,2,3,4,FF00</L>", 0, 1, FALSE, FALSE },
-    { "pen width 0 keeps the default", "<L>1,2,3,4,000000,0</L>", 0, 1, FALSE, FALSE },
-    { "pen width with leading zeros", "<L>1,2,3,4,000000,007</L>", 0, 7, FALSE, FALSE },
-    { "pen width followed by a unit", "<L>1,2,3,4,000000,5px</L>", 0, 5, FALSE, FALSE },
-    { "pen width not a number", "<L>1,2,3,4,000000,abc</L>", 0, 1, FALSE, FALSE },
-    { "pen width beyond int", "<L>1,2,3,4,000000,99999999999</L>", 0, 1, FALSE, FALSE },
-    { "pen width with a note", "<L>1,2,3,4,000000, 4:thick</L>", 0, 4, FALSE, FALSE },
-    { "yes/no lower case", "<L>1,2,3,4,000000,2,yes</L>", 0, 2, TRUE, FALSE },
-    { "yes/no unknown keeps no", "<L>1,2,3,4,000000,2,x</L>", 0, 2, FALSE, FALSE },
-    { "circle filled skips width", "<C>1,2,3,0000FF,y,5,y</C>", RGB(0, 0, 255), 1, FALSE, TRUE },
-    { "circle outlined reads width", "<C>1,2,3,0000FF,n,5,y</C>", RGB(0, 0, 255), 5, TRUE, FALSE },
-    { "arc filled skips width", "<A>0,0,5,0,0,5,FFFFFF,Y,4,Y</A>", RGB(255, 255, 255), 1, FALSE, TRUE },
-    { "arc outlined reads width", "<A>0,0,5,0,0,5,FFFFFF,N,4,Y</A>", RGB(255, 255, 255), 4, TRUE, FALSE },
-    { "polyline filled skips width", "<M>(0,0)(5,0)(5,5),FF0000,y,3,y</M>", RGB(255, 0, 0), 1, FALSE, TRUE },
-    { "polyline outlined", "<M> (0,0) ( 5 , 0 )(5,5) ,FF0000,n,3,y</M>", RGB(255, 0, 0), 3, TRUE, FALSE },
+    {"line defaults", "<L>1,2,3,4</L>", 0, 1, FALSE, FALSE},
+    {"line all fields", "<L>1,2,3,4,FF0000,3,y</L>", RGB(255, 0, 0), 3, TRUE, FALSE},
+    {"colour with a note after a colon", "<L>1,2,3,4,00FF00:green</L>", RGB(0, 255, 0), 1, FALSE, FALSE},
+    {"colour not hexadecimal", "<L>1,2,3,4,GG0000</L>", 0, 1, FALSE, FALSE},
+    {"colour too short", "<L>1,2,3,4,FF00</L>", 0, 1, FALSE, FALSE},
+    {"pen width 0 keeps the default", "<L>1,2,3,4,000000,0</L>", 0, 1, FALSE, FALSE},
+    {"pen width with leading zeros", "<L>1,2,3,4,000000,007</L>", 0, 7, FALSE, FALSE},
+    {"pen width followed by a unit", "<L>1,2,3,4,000000,5px</L>", 0, 5, FALSE, FALSE},
+    {"pen width not a number", "<L>1,2,3,4,000000,abc</L>", 0, 1, FALSE, FALSE},
+    {"pen width beyond int", "<L>1,2,3,4,000000,99999999999</L>", 0, 1, FALSE, FALSE},
+    {"pen width with a note", "<L>1,2,3,4,000000, 4:thick</L>", 0, 4, FALSE, FALSE},
+    {"yes/no lower case", "<L>1,2,3,4,000000,2,yes</L>", 0, 2, TRUE, FALSE},
+    {"yes/no unknown keeps no", "<L>1,2,3,4,000000,2,x</L>", 0, 2, FALSE, FALSE},
+    {"circle filled skips width", "<C>1,2,3,0000FF,y,5,y</C>", RGB(0, 0, 255), 1, FALSE, TRUE},
+    {"circle outlined reads width", "<C>1,2,3,0000FF,n,5,y</C>", RGB(0, 0, 255), 5, TRUE, FALSE},
+    {"arc filled skips width", "<A>0,0,5,0,0,5,FFFFFF,Y,4,Y</A>", RGB(255, 255, 255), 1, FALSE, TRUE},
+    {"arc outlined reads width", "<A>0,0,5,0,0,5,FFFFFF,N,4,Y</A>", RGB(255, 255, 255), 4, TRUE, FALSE},
+    {"polyline filled skips width", "<M>(0,0)(5,0)(5,5),FF0000,y,3,y</M>", RGB(255, 0, 0), 1, FALSE, TRUE},
+    {"polyline outlined", "<M> (0,0) ( 5 , 0 )(5,5) ,FF0000,n,3,y</M>", RGB(255, 0, 0), 3, TRUE, FALSE},
 };
 
 CBasicObject* OnlyStroke(CCustSymbol& sym, BOOL& bFilled)
@@ -239,7 +243,8 @@ TEST(CustSymbolTest, GeometryOfStrokedKinds)
     EXPECT_EQ(CBasicObject::kindMLine, pMLine->m_nKind);
 }
 
-namespace {
+namespace
+{
 
 struct TextCase
 {
@@ -256,26 +261,26 @@ struct TextCase
 };
 
 const TextCase textCases[] = {
-    { "minimal text", "<T>'abc',1,2,12</T>", "abc", 12, TA_LEFT, 0, 0, "宋体", 0, 0 },
-    { "style BI is bold upright", "<T>'a',0,0,10,L,BI</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "宋体", 0, 0 },
-    { "style IB is italic normal weight", "<T>'a',0,0,10,L,IB</T>", "a", 10, TA_LEFT, FW_NORMAL, 1, "宋体", 0, 0 },
-    { "empty style is normal weight", "<T>'a',0,0,10,L,</T>", "a", 10, TA_LEFT, FW_NORMAL, 0, "宋体", 0, 0 },
-    { "centre alignment", "<T>'a',0,0,10,m</T>", "a", 10, TA_CENTER, 0, 0, "宋体", 0, 0 },
-    { "right alignment with note", "<T>'a',0,0,10,R:right</T>", "a", 10, TA_RIGHT, 0, 0, "宋体", 0, 0 },
-    { "unknown alignment keeps left", "<T>'a',0,0,10,X</T>", "a", 10, TA_LEFT, 0, 0, "宋体", 0, 0 },
-    { "doubled quote", "<T>'it''s',0,0,10</T>", "it's", 10, TA_LEFT, 0, 0, "宋体", 0, 0 },
-    { "face, colour and angle", "<T>'a',0,0,10,L,B,FF0000, 黑体 ,90</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "黑体",
-      900, RGB(255, 0, 0) },
-    { "empty face is the default", "<T>'a',0,0,10,L,B,000000,,45</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "宋体", 450, 0 },
-    { "angle beyond a turn kept", "<T>'a',0,0,10,L,B,000000,x,450</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", 4500, 0 },
-    { "negative angle", "<T>'a',0,0,10,L,B,000000,x,-90</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", -900, 0 },
-    { "angle of millions of turns", "<T>'a',0,0,10,L,B,000000,x,1999999890</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x",
-      900, 0 },
-    { "face cut to the font record", "<T>'a',0,0,10,L,B,000000,ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789</T>", "a", 10,
-      TA_LEFT, FW_BOLD, 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", 0, 0 },
-    { "GBK face cut whole", "<T>'a',0,0,10,L,B,000000,ABCDEFGHIJKLMNOPQRSTUVWXYZ0123汉字</T>", "a", 10, TA_LEFT,
-      FW_BOLD, 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123", 0, 0 },
-    { "GBK text", "<T>'表面粗糙度',0,0,10</T>", "表面粗糙度", 10, TA_LEFT, 0, 0, "宋体", 0, 0 },
+    {"minimal text", "<T>'abc',1,2,12</T>", "abc", 12, TA_LEFT, 0, 0, "宋体", 0, 0},
+    {"style BI is bold upright", "<T>'a',0,0,10,L,BI</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "宋体", 0, 0},
+    {"style IB is italic normal weight", "<T>'a',0,0,10,L,IB</T>", "a", 10, TA_LEFT, FW_NORMAL, 1, "宋体", 0, 0},
+    {"empty style is normal weight", "<T>'a',0,0,10,L,</T>", "a", 10, TA_LEFT, FW_NORMAL, 0, "宋体", 0, 0},
+    {"centre alignment", "<T>'a',0,0,10,m</T>", "a", 10, TA_CENTER, 0, 0, "宋体", 0, 0},
+    {"right alignment with note", "<T>'a',0,0,10,R:right</T>", "a", 10, TA_RIGHT, 0, 0, "宋体", 0, 0},
+    {"unknown alignment keeps left", "<T>'a',0,0,10,X</T>", "a", 10, TA_LEFT, 0, 0, "宋体", 0, 0},
+    {"doubled quote", "<T>'it''s',0,0,10</T>", "it's", 10, TA_LEFT, 0, 0, "宋体", 0, 0},
+    {"face, colour and angle", "<T>'a',0,0,10,L,B,FF0000, 黑体 ,90</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "黑体", 900,
+     RGB(255, 0, 0)},
+    {"empty face is the default", "<T>'a',0,0,10,L,B,000000,,45</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "宋体", 450, 0},
+    {"angle beyond a turn kept", "<T>'a',0,0,10,L,B,000000,x,450</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", 4500, 0},
+    {"negative angle", "<T>'a',0,0,10,L,B,000000,x,-90</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", -900, 0},
+    {"angle of millions of turns", "<T>'a',0,0,10,L,B,000000,x,1999999890</T>", "a", 10, TA_LEFT, FW_BOLD, 0, "x", 900,
+     0},
+    {"face cut to the font record", "<T>'a',0,0,10,L,B,000000,ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789</T>", "a", 10,
+     TA_LEFT, FW_BOLD, 0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", 0, 0},
+    {"GBK face cut whole", "<T>'a',0,0,10,L,B,000000,ABCDEFGHIJKLMNOPQRSTUVWXYZ0123汉字</T>", "a", 10, TA_LEFT, FW_BOLD,
+     0, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123", 0, 0},
+    {"GBK text", "<T>'表面粗糙度',0,0,10</T>", "表面粗糙度", 10, TA_LEFT, 0, 0, "宋体", 0, 0},
 };
 
 } // namespace
@@ -317,7 +322,8 @@ TEST(CustSymbolTest, VariableTextNameAndDefault)
     EXPECT_EQ(CBasicObject::kindVText, pVText->m_nKind);
 }
 
-namespace {
+namespace
+{
 
 struct AnchorCase
 {
@@ -329,16 +335,16 @@ struct AnchorCase
 };
 
 const AnchorCase anchorCases[] = {
-    { "plain number", "3.5", 3.5, 0, "" },
-    { "one letter gets B", "3@name#R", 3.0, 9, "name" },
-    { "left top lower case", "-2@n#lt", -2.0, 1, "n" },
-    { "middle middle", "@n#MM", 0.0, 5, "n" },
-    { "middle bottom", "1@n#M", 1.0, 6, "n" },
-    { "right middle", "1@n#RM", 1.0, 8, "n" },
-    { "unknown anchor", "1@n#Q", 1.0, 0, "" },
-    { "hash before at", "1#R@n", 1.0, 0, "" },
-    { "nothing after hash", "1@n#", 1.0, 0, "" },
-    { "empty identifier", "1@#LB", 1.0, 3, "" },
+    {"plain number", "3.5", 3.5, 0, ""},
+    {"one letter gets B", "3@name#R", 3.0, 9, "name"},
+    {"left top lower case", "-2@n#lt", -2.0, 1, "n"},
+    {"middle middle", "@n#MM", 0.0, 5, "n"},
+    {"middle bottom", "1@n#M", 1.0, 6, "n"},
+    {"right middle", "1@n#RM", 1.0, 8, "n"},
+    {"unknown anchor", "1@n#Q", 1.0, 0, ""},
+    {"hash before at", "1#R@n", 1.0, 0, ""},
+    {"nothing after hash", "1@n#", 1.0, 0, ""},
+    {"empty identifier", "1@#LB", 1.0, 3, ""},
 };
 
 } // namespace
@@ -406,7 +412,8 @@ TEST(CustSymbolTest, CopyParsesTheSourceAgain)
     EXPECT_TRUE(copy2.m_strSymbol.IsEmpty());
 }
 
-namespace {
+namespace
+{
 
 struct ArgumentCase
 {
@@ -417,17 +424,17 @@ struct ArgumentCase
 };
 
 const ArgumentCase argumentCases[] = {
-    { "both values", "a = '1';  b = '2';  ", "1", "2" },
-    { "order does not matter", "b = '2';  a = '1';  ", "1", "2" },
-    { "name absent keeps markup text", "c = '3';  ", "ta", "tb" },
-    { "empty string keeps markup text", "", "ta", "tb" },
-    { "doubled quote", "a = 'it''s';  ", "it's", "tb" },
-    { "longer name is another variable", "ab = 'x';  a = 'y';  ", "y", "tb" },
-    { "name inside a value", "b = 'a = 9';  a = '1';  ", "1", "a = 9" },
-    { "value not quoted", "a = 1;  ", "ta", "tb" },
-    { "quote never closed", "a = '1;  ", "ta", "tb" },
-    { "empty value", "a = '';  ", "", "tb" },
-    { "GBK value", "a = '直径';  ", "直径", "tb" },
+    {"both values", "a = '1';  b = '2';  ", "1", "2"},
+    {"order does not matter", "b = '2';  a = '1';  ", "1", "2"},
+    {"name absent keeps markup text", "c = '3';  ", "ta", "tb"},
+    {"empty string keeps markup text", "", "ta", "tb"},
+    {"doubled quote", "a = 'it''s';  ", "it's", "tb"},
+    {"longer name is another variable", "ab = 'x';  a = 'y';  ", "y", "tb"},
+    {"name inside a value", "b = 'a = 9';  a = '1';  ", "1", "a = 9"},
+    {"value not quoted", "a = 1;  ", "ta", "tb"},
+    {"quote never closed", "a = '1;  ", "ta", "tb"},
+    {"empty value", "a = '';  ", "", "tb"},
+    {"GBK value", "a = '直径';  ", "直径", "tb"},
 };
 
 } // namespace
@@ -451,8 +458,12 @@ TEST(CustSymbolTest, ArgumentsApplyToVariableTexts)
 TEST(CustSymbolTest, DamagedMarkupNeverBreaksTheParser)
 {
     const char* aszValid[] = {
-        "<A>0,0,5,0,0,5,FF0000,n,2,y</A>", "<C>1@v#R,2,3,00FF00,y</C>", "<M>(0,0)(5,0)(5,5),0000FF,y</M>",
-        "<T>'a''b',1,2,12,M,BI,000000,黑体,30</T>", "<V>v,'值',0,0,12</V>", "<L>0,0<Cu><L>1</L></Cu>,5,5</L>",
+        "<A>0,0,5,0,0,5,FF0000,n,2,y</A>",
+        "<C>1@v#R,2,3,00FF00,y</C>",
+        "<M>(0,0)(5,0)(5,5),0000FF,y</M>",
+        "<T>'a''b',1,2,12,M,BI,000000,黑体,30</T>",
+        "<V>v,'值',0,0,12</V>",
+        "<L>0,0<Cu><L>1</L></Cu>,5,5</L>",
         "<F>1,1,FF0000,000000</F>",
     };
     CString strAll;

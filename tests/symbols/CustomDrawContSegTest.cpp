@@ -188,8 +188,7 @@ TEST(CustomDrawContSeg, EditRunsTheArgumentDialog)
         EXPECT_STREQ("ZB-07", d.GetText(IDC_SYMBOLARG_MARK));
         LVITEMA item = {};
         item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageA(GetDlgItem(d.GetHwnd(), IDC_SYMBOLARG_LIST), LVM_SETITEMSTATE, 0,
-                     reinterpret_cast<LPARAM>(&item));
+        SendMessageA(GetDlgItem(d.GetHwnd(), IDC_SYMBOLARG_LIST), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
         d.Click(IDC_SYMBOLARG_EDIT);
         d.Ok();
     });

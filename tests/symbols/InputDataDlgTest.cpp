@@ -116,10 +116,8 @@ TEST(InputDataDlgTest, UnescapeXMLCodeUndoesTheEscapeOnly)
         const char* szOut;
     };
     const Case cases[] = {
-        {"all five", "&lt;&apos;&amp;&quot;&gt;", "<'&\">"},
-        {"escaped entity stays an entity", "&amp;lt;", "&lt;"},
-        {"lone ampersand stays", "a & b", "a & b"},
-        {"unknown entity stays", "&nbsp;&lt", "&nbsp;&lt"},
+        {"all five", "&lt;&apos;&amp;&quot;&gt;", "<'&\">"}, {"escaped entity stays an entity", "&amp;lt;", "&lt;"},
+        {"lone ampersand stays", "a & b", "a & b"},          {"unknown entity stays", "&nbsp;&lt", "&nbsp;&lt"},
         {"GBK text untouched", "粗糙&lt;度", "粗糙<度"},
     };
     for (const Case& c : cases) {

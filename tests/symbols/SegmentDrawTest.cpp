@@ -207,8 +207,7 @@ TEST_F(SegmentDraw, WidthsByKind)
     Case cases[] = {
         {"text", &text, Cx(lf, 12, "abc")},
         {"tolerance with fit", &tolFit,
-         Cx(lf, 12, "20") + Cx(lf, 12, "H7") + Cx(lf, 12, "()") +
-             std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
+         Cx(lf, 12, "20") + Cx(lf, 12, "H7") + Cx(lf, 12, "()") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
         {"tolerance without fit", &tolBare, Cx(lf, 12, "20") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
         {"empty tolerance", &tolEmpty, 0},
         {"fraction", &frac, Cx(lf, 12, "1") + std::max(Cx(lf, 9, "13"), Cx(lf, 9, "4"))},
@@ -261,8 +260,8 @@ TEST_F(SegmentDraw, SizeBeyondTheTallestCardTextIsDrawnAtThatSize)
     } cases[] = {
         {"text", MakeSeg<CStringContSeg>, "WW<FT>S=32767</FT>", "WW<FT>S=4450</FT>", "S=32767"},
         {"fraction", MakeSeg<CFractionContSeg>, "1;3;4<FT>S=32767</FT>", "1;3;4<FT>S=4450</FT>", "S=32767"},
-        {"tolerance", MakeSeg<CToleranceContSeg>, "20;+0.1;-0.1;0;<FT>S=20000</FT>",
-         "20;+0.1;-0.1;0;<FT>S=4450</FT>", "S=20000"},
+        {"tolerance", MakeSeg<CToleranceContSeg>, "20;+0.1;-0.1;0;<FT>S=20000</FT>", "20;+0.1;-0.1;0;<FT>S=4450</FT>",
+         "S=20000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -331,11 +330,19 @@ TEST_F(SegmentDraw, GpTolFrameGeometry)
     const int top = 16, bottom = 31, yt = 19, right = 12 + W - 4;
     std::vector<std::string> expected = {
         "PEN 1 FF0000",
-        Str("M 12,%ld", top), Str("L %ld,%ld", right, top), Str("L %ld,%ld", right, bottom),
-        Str("L 12,%ld", bottom), Str("L 12,%ld", top),
+        Str("M 12,%ld", top),
+        Str("L %ld,%ld", right, top),
+        Str("L %ld,%ld", right, bottom),
+        Str("L 12,%ld", bottom),
+        Str("L 12,%ld", top),
         // Position: circle and cross in the first 15-square compartment, inset 3.
-        "ELLIPSE 18,22,21,25", "M 15,23", "L 25,23", "M 19,19", "L 19,29",
-        "M 27,16", "L 27,31",
+        "ELLIPSE 18,22,21,25",
+        "M 15,23",
+        "L 25,23",
+        "M 19,19",
+        "L 19,29",
+        "M 27,16",
+        "L 27,31",
     };
     long xs = 27;
     expected.push_back(Str("T %ld,%ld h9 'Φ'", xs + 5, yt));
@@ -354,7 +361,8 @@ TEST_F(SegmentDraw, GpTolFrameGeometry)
     expected.push_back(Str("T %ld,%ld h9 'A'", xs + 5, yt));
     xs += cxA + 10;
     expected.push_back(Str("ELLIPSE %ld,18,%ld,29", xs + 2, xs + 13));
-    expected.push_back(*std::find_if(it + 1, calls.end(), [](const std::string& s) { return s.find("'M'") != s.npos; }));
+    expected.push_back(
+        *std::find_if(it + 1, calls.end(), [](const std::string& s) { return s.find("'M'") != s.npos; }));
     xs += 15;
     expected.push_back(Str("M %ld,16", xs));
     expected.push_back(Str("L %ld,31", xs));
@@ -475,7 +483,8 @@ TEST_F(SegmentDraw, RoughnessGeometry)
     // The values hang from their right ends.
     UINT nAlign = TA_TOP;
     for (const EmfRecord& rec : mf.Records())
-        if (rec.iType == EMR_SETTEXTALIGN && (reinterpret_cast<const EMRSETTEXTALIGN*>(rec.data.data())->iMode & TA_RIGHT))
+        if (rec.iType == EMR_SETTEXTALIGN &&
+            (reinterpret_cast<const EMRSETTEXTALIGN*>(rec.data.data())->iMode & TA_RIGHT))
             nAlign = TA_RIGHT;
     EXPECT_EQ(static_cast<UINT>(TA_RIGHT), nAlign);
 
@@ -499,7 +508,8 @@ TEST_F(SegmentDraw, RoughnessGeometry)
         bare.Draw(&mfBare.DC(), 10, 20, 1.0f, 0);
         std::vector<std::string> calls = Calls(mfBare);
         ASSERT_GE(calls.size(), c.tail.size());
-        EXPECT_EQ(Join(c.tail), Join(std::vector<std::string>(calls.end() - static_cast<long>(c.tail.size()), calls.end())));
+        EXPECT_EQ(Join(c.tail),
+                  Join(std::vector<std::string>(calls.end() - static_cast<long>(c.tail.size()), calls.end())));
     }
 }
 
@@ -538,9 +548,9 @@ TEST_F(SegmentDraw, TextPartsAtTheirOffsets)
         long xDev = x + Cx(lf, 12, "H7") + Cx(lf, 12, "(");
         long xClose = xDev + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"));
         // y1 = 22; deviations at y1 + 12 - 14 and y1 + 12 - 7.
-        EXPECT_EQ(Join({"T 10,22 h12 '20'", Str("T %ld,22 h12 'H7'", x), Str("T %ld,22 h12 '('", xDev - Cx(lf, 12, "(")),
-                        Str("T %ld,20 h7 '+0.021'", xDev), Str("T %ld,27 h7 '-0.005'", xDev),
-                        Str("T %ld,22 h12 ')'", xClose)}),
+        EXPECT_EQ(Join({"T 10,22 h12 '20'", Str("T %ld,22 h12 'H7'", x),
+                        Str("T %ld,22 h12 '('", xDev - Cx(lf, 12, "(")), Str("T %ld,20 h7 '+0.021'", xDev),
+                        Str("T %ld,27 h7 '-0.005'", xDev), Str("T %ld,22 h12 ')'", xClose)}),
                   Join(Calls(mf)));
     }
     {
@@ -552,8 +562,9 @@ TEST_F(SegmentDraw, TextPartsAtTheirOffsets)
         long x2 = 10 + Cx(lf, 12, "1");
         long w = Cx(lf, 9, "100");
         // Part height 9: numerator at y - (9 - 6), denominator and bar at y + 9 - 3.
-        EXPECT_EQ(Join({"T 10,20 h12 '1'", Str("T %ld,17 h9 '100'", x2), Str("T %ld,26 h9 '3'", x2 + (w - Cx(lf, 9, "3")) / 2),
-                        "PEN 1 000000", Str("M %ld,26", x2), Str("L %ld,26", x2 + w)}),
+        EXPECT_EQ(Join({"T 10,20 h12 '1'", Str("T %ld,17 h9 '100'", x2),
+                        Str("T %ld,26 h9 '3'", x2 + (w - Cx(lf, 9, "3")) / 2), "PEN 1 000000", Str("M %ld,26", x2),
+                        Str("L %ld,26", x2 + w)}),
                   Join(Calls(mf)));
     }
     {
@@ -564,7 +575,8 @@ TEST_F(SegmentDraw, TextPartsAtTheirOffsets)
         seg.Draw(&mf.DC(), 10, 20, 2.0f, 0);
         long x2 = 10 + Cx(lf, 24, "M");
         // Scale 2: base 24 high, scripts 14 high; subscript at y + 24 - 14 + 1.
-        EXPECT_EQ(Join({"T 10,20 h24 'M'", Str("T %ld,19 h14 '2'", x2), Str("T %ld,31 h14 '10'", x2)}), Join(Calls(mf)));
+        EXPECT_EQ(Join({"T 10,20 h24 'M'", Str("T %ld,19 h14 '2'", x2), Str("T %ld,31 h14 '10'", x2)}),
+                  Join(Calls(mf)));
     }
     {
         SCOPED_TRACE("framed");
@@ -573,7 +585,8 @@ TEST_F(SegmentDraw, TextPartsAtTheirOffsets)
         seg.m_nWidth = seg.GetWidth(&m_dc);
         CTestMetafile mf;
         seg.Draw(&mf.DC(), 10, 20, 1.0f, 0);
-        EXPECT_EQ(Join({"T 13,22 h12 'ab'", "PEN 1 000000", Str("RECT 11,21,%ld,35", 10 + seg.m_nWidth)}), Join(Calls(mf)));
+        EXPECT_EQ(Join({"T 13,22 h12 'ab'", "PEN 1 000000", Str("RECT 11,21,%ld,35", 10 + seg.m_nWidth)}),
+                  Join(Calls(mf)));
     }
     {
         SCOPED_TRACE("circled");

@@ -31,15 +31,48 @@ std::unique_ptr<CContentSegment> Read(char chKind, const CString& strContent)
 {
     LOGFONT lf = BaseFont();
     switch (chKind) {
-    case 'A': { auto p = std::make_unique<CStringContSeg>(lf, 0); p->SetData(strContent); return p; }
-    case 'T': { auto p = std::make_unique<CToleranceContSeg>(lf, 0); p->SetData(strContent); return p; }
-    case 'F': { auto p = std::make_unique<CFractionContSeg>(lf, 0); p->SetData(strContent); return p; }
-    case 'S': { auto p = std::make_unique<CSupSubScriptContSeg>(lf, 0); p->SetData(strContent); return p; }
-    case 'G': { auto p = std::make_unique<CGpTolContSeg>(lf, 0); p->SetData(strContent); return p; }
-    case 'C': { auto p = std::make_unique<CCoarsenessContSeg>(lf, 0); p->SetData(strContent); return p; }
-    case 'R': { auto p = std::make_unique<CFrameStrContSeg>(lf, 0); p->SetData(strContent); return p; }
-    case 'E': { auto p = std::make_unique<CCircleStrContSeg>(lf, 0); p->SetData(strContent); return p; }
-    default: return nullptr;
+    case 'A': {
+        auto p = std::make_unique<CStringContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    case 'T': {
+        auto p = std::make_unique<CToleranceContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    case 'F': {
+        auto p = std::make_unique<CFractionContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    case 'S': {
+        auto p = std::make_unique<CSupSubScriptContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    case 'G': {
+        auto p = std::make_unique<CGpTolContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    case 'C': {
+        auto p = std::make_unique<CCoarsenessContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    case 'R': {
+        auto p = std::make_unique<CFrameStrContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    case 'E': {
+        auto p = std::make_unique<CCircleStrContSeg>(lf, 0);
+        p->SetData(strContent);
+        return p;
+    }
+    default:
+        return nullptr;
     }
 }
 
@@ -298,8 +331,18 @@ TEST(SegmentTag, MissingFieldsKeepValues)
 TEST(SegmentTag, DamagedTextNeverCrashes)
 {
     const char* damaged[] = {
-        "", ";", ";;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;", "<FT>", "</FT>", "<FT></FT><FT>", "<FT>;;;=;==</FT>",
-        "99999999999999999999;-99999999999999999999", "\x81", "a\x81", "<FT>F=\x81</FT>", "<FT>S=-2147483649</FT>",
+        "",
+        ";",
+        ";;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;;",
+        "<FT>",
+        "</FT>",
+        "<FT></FT><FT>",
+        "<FT>;;;=;==</FT>",
+        "99999999999999999999;-99999999999999999999",
+        "\x81",
+        "a\x81",
+        "<FT>F=\x81</FT>",
+        "<FT>S=-2147483649</FT>",
     };
     for (const char* sz : damaged) {
         SCOPED_TRACE(sz);

@@ -27,7 +27,7 @@ TEST(CappNumEditTest, DrawDataFitsOnlyWhenAsked)
     {
         const char* szName;
         int nFlags;
-        LONG nHeight;  // of the font drawn
+        LONG nHeight; // of the font drawn
         bool bNarrowed;
     };
     const Case cases[] = {
@@ -167,8 +167,8 @@ TEST(CappNumEditTest, CellsMatchTheGoldenImage)
                                  DT_CENTER | DT_VCENTER, lf, RGB(0, 0, 0));
     CCappStaticTextCtl::DrawData(&dc, CRect(146, 6, 245, 45), "机械加工工序卡片", 0, DT_CENTER | DT_VCENTER, lf,
                                  RGB(0, 0, 160));
-    CCappStaticTextCtl::DrawData(&dc, CRect(6, 46, 105, 125), "零件图号\r\n材料牌号\r\n毛坯种类", 0, DT_LEFT | DT_BOTTOM,
-                                 lf, RGB(0, 0, 0));
+    CCappStaticTextCtl::DrawData(&dc, CRect(6, 46, 105, 125), "零件图号\r\n材料牌号\r\n毛坯种类", 0,
+                                 DT_LEFT | DT_BOTTOM, lf, RGB(0, 0, 0));
     CCappNumEdit::DrawData(&dc, CRect(246, 6, 325, 45), "1234567.25", lf, DT_RIGHT | DT_VCENTER, 0x2, RGB(160, 0, 0));
     CCappNumEdit::DrawData(&dc, CRect(146, 46, 245, 125), "45", lf, DT_CENTER | DT_VCENTER, 0, RGB(0, 0, 0));
 

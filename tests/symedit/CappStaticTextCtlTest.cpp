@@ -46,7 +46,7 @@ TEST(CappStaticTextCtlTest, LineHelpers)
         const char* szText;
         const char* szDeleteLine;
         const char* szDeleteEnter;
-        int nRows;    // of szDeleteLine
+        int nRows; // of szDeleteLine
         const char* szLines;
     };
     const Case cases[] = {
