@@ -19,3 +19,22 @@ void CStringArray::Serialize(CArchive& ar)
         ar >> ElementAt(i);
     }
 }
+
+void CStringArray::Split(const CString& strText, char chSep, BOOL bEmptyLast)
+{
+    RemoveAll();
+    const int nLength = strText.GetLength();
+    int nStart = 0;
+    for (;;) {
+        if (!bEmptyLast && nStart >= nLength) {
+            return;
+        }
+        const int nSep = strText.Find(chSep, nStart);
+        if (nSep < 0) {
+            Add(strText.Mid(nStart));
+            return;
+        }
+        Add(strText.Mid(nStart, nSep - nStart));
+        nStart = nSep + 1;
+    }
+}
