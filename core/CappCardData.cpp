@@ -9,6 +9,7 @@
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
+#include "core/CappVarDataFun.h"
 #include "core/CellFieldDataItem.h"
 #include "core/PageMaker.h"
 
@@ -70,16 +71,11 @@ CCappCardData::~CCappCardData()
 
 void CCappCardData::DetachList(const CString& strName)
 {
-    const BOOL bAll = strName.IsEmpty();
-    if (bAll || strName == "m_MDDataList") {
-        CappFreeList(m_MDDataList);
-    }
-    if (bAll || strName == "m_listFreeObj") {
-        CappFreeList(m_listFreeObj);
-    }
-    if (bAll || strName == "m_listPageMaker") {
-        CappFreeList(m_listPageMaker);
-    }
+    CCappVarDataFun::DetachList(strName,
+                                {{"m_MDDataList", &m_MDDataList},
+                                 {"m_listFreeObj", &m_listFreeObj},
+                                 {"m_listPageMaker", &m_listPageMaker}},
+                                TRUE);
 }
 
 BOOL CCappCardData::GetVarData(const CString& strName, int nIndex, int nInheritMode, CString& strValue) const

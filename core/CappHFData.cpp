@@ -111,8 +111,7 @@ CString CCappHFData::GetVarName(int nIndex) const
 
 CString CCappHFData::TransitionData(const CString& strName, const CString& strValue) const
 {
-    CCappCardVarItem* pCardVar = nullptr;
-    return GetCardVarItem(strName, pCardVar) >= 0 ? pCardVar->TransitionData(strValue) : CString();
+    return CCappVarDataFun::TransitionData(m_listCardVar, strName, strValue);
 }
 
 void CCappHFData::ResertDataList()
@@ -133,11 +132,8 @@ BOOL CCappHFData::EmptyAllData(int /*nUnused*/)
 
 void CCappHFData::DetachList(const CString& strName)
 {
-    if (strName == "m_listCardVar") {
-        CappFreeList(m_listCardVar);
-    } else if (strName == "m_listVarData") {
-        CappFreeList(m_listVarData);
-    }
+    CCappVarDataFun::DetachList(strName, {{"m_listCardVar", &m_listCardVar}, {"m_listVarData", &m_listVarData}},
+                                FALSE);
 }
 
 void CCappHFData::Serialize(CArchive& ar)

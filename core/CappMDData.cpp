@@ -110,13 +110,7 @@ BOOL CCappMDData::DelRowData(int nIndex)
         return FALSE;
     }
     auto* pRow = static_cast<CCappMidRow*>(m_listRowData.GetAt(pos));
-    m_listRowData.RemoveAt(pos);
-    if (pRow->m_nState == CCappMidRow::stateNew) {
-        delete pRow;
-    } else {
-        pRow->m_nState = CCappMidRow::stateDeleted;
-        m_listDeledRowData.AddTail(pRow);
-    }
+    CCappVarDataFun::DeleteRow(m_listRowData, pos, pRow->m_nState, m_listDeledRowData);
     return TRUE;
 }
 
@@ -164,8 +158,7 @@ CString CCappMDData::GetVarName(int nIndex) const
 
 CString CCappMDData::TransitionData(const CString& strName, const CString& strValue) const
 {
-    CCappCardVarItem* pCardVar = nullptr;
-    return GetCardVarItem(strName, pCardVar) >= 0 ? pCardVar->TransitionData(strValue) : CString();
+    return CCappVarDataFun::TransitionData(m_listCardVar, strName, strValue);
 }
 
 CCellFieldDataItem* CCappMDData::GetVarDataItem(int nRow, int nVar) const
@@ -477,13 +470,11 @@ BOOL CCappMDData::GetRowPageInfo(int nRow, int& nFirstPage, int& nSecond) const
 
 void CCappMDData::DetachList(const CString& strName)
 {
-    if (strName == "m_listRowData") {
-        CappFreeList(m_listRowData);
-    } else if (strName == "m_listCardVar") {
-        CappFreeList(m_listCardVar);
-    } else if (strName == "m_listDeledRowData") {
-        CappFreeList(m_listDeledRowData);
-    }
+    CCappVarDataFun::DetachList(strName,
+                                {{"m_listRowData", &m_listRowData},
+                                 {"m_listCardVar", &m_listCardVar},
+                                 {"m_listDeledRowData", &m_listDeledRowData}},
+                                FALSE);
 }
 
 void CCappMDData::Serialize(CArchive& ar)

@@ -78,13 +78,7 @@ BOOL CCappPgData::DelRowData(int nPage)
         return FALSE;
     }
     auto* pRow = static_cast<CCappPgRow*>(m_listRowData.GetAt(pos));
-    m_listRowData.RemoveAt(pos);
-    if (pRow->m_nState == CCappMidRow::stateNew) {
-        delete pRow;
-    } else {
-        pRow->m_nState = CCappMidRow::stateDeleted;
-        m_listDeledRowData.AddTail(pRow);
-    }
+    CCappVarDataFun::DeleteRow(m_listRowData, pos, pRow->m_nState, m_listDeledRowData);
     return TRUE;
 }
 
@@ -177,13 +171,11 @@ void CCappPgData::ResertDataList()
 
 void CCappPgData::DetachList(const CString& strName)
 {
-    if (strName == "m_listRowData") {
-        CappFreeList(m_listRowData);
-    } else if (strName == "m_listCardVar") {
-        CappFreeList(m_listCardVar);
-    } else if (strName == "m_listDeledRowData") {
-        CappFreeList(m_listDeledRowData);
-    }
+    CCappVarDataFun::DetachList(strName,
+                                {{"m_listRowData", &m_listRowData},
+                                 {"m_listCardVar", &m_listCardVar},
+                                 {"m_listDeledRowData", &m_listDeledRowData}},
+                                FALSE);
 }
 
 void CCappPgData::Serialize(CArchive& ar)

@@ -1,6 +1,8 @@
 #include "core/CappVarDataFun.h"
 
 #include "core/CappCardVarItem.h"
+#include "core/CappListArchive.h"
+#include "core/CappMidRow.h"
 #include "core/CellFieldDataItem.h"
 
 int CCappVarDataFun::FindCardVar(const CObList& listCardVar, const CString& strName, CCappCardVarItem*& pItem)
@@ -46,6 +48,12 @@ CCellFieldDataItem* CCappVarDataFun::GetValue(const CObList& listValue, INT_PTR 
     return pos != nullptr ? static_cast<CCellFieldDataItem*>(listValue.GetAt(pos)) : nullptr;
 }
 
+CString CCappVarDataFun::TransitionData(const CObList& listCardVar, const CString& strName, const CString& strValue)
+{
+    CCappCardVarItem* pCardVar = nullptr;
+    return FindCardVar(listCardVar, strName, pCardVar) >= 0 ? pCardVar->TransitionData(strValue) : CString();
+}
+
 BOOL CCappVarDataFun::StoreValue(const CCappCardVarItem* pCardVar, CCellFieldDataItem& item, CString& strValue)
 {
     if (pCardVar != nullptr) {
@@ -56,6 +64,27 @@ BOOL CCappVarDataFun::StoreValue(const CCappCardVarItem* pCardVar, CCellFieldDat
     }
     item.SetData(strValue);
     return TRUE;
+}
+
+void CCappVarDataFun::DeleteRow(CObList& listRow, POSITION pos, int& nState, CObList& listDeleted)
+{
+    CObject* pRow = listRow.GetAt(pos);
+    listRow.RemoveAt(pos);
+    if (nState == CCappMidRow::stateNew) {
+        delete pRow;
+    } else {
+        nState = CCappMidRow::stateDeleted;
+        listDeleted.AddTail(pRow);
+    }
+}
+
+void CCappVarDataFun::DetachList(const CString& strName, std::initializer_list<NamedList> lists, BOOL bEmptyMeansAll)
+{
+    for (const NamedList& named : lists) {
+        if ((bEmptyMeansAll && strName.IsEmpty()) || strName == named.pszName) {
+            CappFreeList(*named.pList);
+        }
+    }
 }
 
 void CCappVarDataFun::AddEmptyValues(const CObList& listCardVar, CObList& listValue)

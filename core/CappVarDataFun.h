@@ -3,6 +3,8 @@
 // names and values with the definitions. Used inside VornCard only.
 #pragma once
 
+#include <initializer_list>
+
 #include "platform/base/ObList.h"
 #include "platform/base/PtrArray.h"
 #include "platform/base/StringArray.h"
@@ -26,6 +28,9 @@ public:
     // Null out of range.
     static CCellFieldDataItem* GetValue(const CObList& listValue, INT_PTR nIndex);
 
+    // Empty text for a name without a definition.
+    static CString TransitionData(const CObList& listCardVar, const CString& strName, const CString& strValue);
+
     // Stores a value the way the definition says: normalised and written back into strValue.
     // A file variable needs the card file to import its sub-file; there is none yet, so it is
     // refused. Without a definition the value is stored as given.
@@ -35,6 +40,19 @@ public:
     static void AddEmptyValues(const CObList& listCardVar, CObList& listValue);
     // TRUE when every value is empty once trailing blanks are trimmed.
     static BOOL IsEmptyValues(const CObList& listValue);
+
+    // Takes the row at pos (a CCappMidRow or CCappPgRow, nState its state) out of listRow: a new
+    // row is destroyed, any other is marked deleted and kept in listDeleted.
+    static void DeleteRow(CObList& listRow, POSITION pos, int& nState, CObList& listDeleted);
+
+    struct NamedList
+    {
+        LPCSTR pszName;
+        CObList* pList;
+    };
+    // Frees the objects of the list of that member name; an empty name frees every list when
+    // bEmptyMeansAll, else nothing; other names do nothing.
+    static void DetachList(const CString& strName, std::initializer_list<NamedList> lists, BOOL bEmptyMeansAll);
 
     // Appends a copy of every object of listSrc, all of class T.
     template <class T> static void CopyList(const CObList& listSrc, CObList& listDst)

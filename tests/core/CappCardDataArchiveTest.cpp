@@ -2,7 +2,6 @@
 // damaged archives.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -10,53 +9,45 @@
 #include "core/CappFreeObj.h"
 #include "core/CappPgRow.h"
 #include "core/PageMaker.h"
-#include "platform/base/ArchiveException.h"
-#include "platform/base/FileException.h"
 #include "tests/core/CardArchiveUtil.h"
 #include "tests/core/CardDataUtil.h"
-#include "tests/core/HeapCount.h"
+#include "tests/core/DamageUtil.h"
 
 namespace {
 
-// A ".ccd" file is the card object's header (version, card tag) and then the card data; the
-// card object writes the header, these tests write it for it.
+// A ".ccd" file: the card object's header (version, card tag), then the card data. The card
+// object writes the header; in these tests this stand-in does.
+class CcdFile : public CObject
+{
+public:
+    explicit CcdFile(CCappCardData& card) : m_card(card) {}
+    void Serialize(CArchive& ar) override
+    {
+        CString strVersion = "4.2";
+        CString strTag;
+        if (ar.IsStoring()) {
+            ar << strVersion << strTag;
+        } else {
+            ar >> strVersion >> strTag;
+        }
+        m_card.Serialize(ar);
+    }
+
+private:
+    CCappCardData& m_card;
+};
+
 Bytes StoreCcd(CCappCardData& card)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar << CString("4.2") << CString();
-        card.Serialize(ar);
-        ar.Close();
-    }
-    const auto nLength = static_cast<size_t>(file.GetLength());
-    BYTE* pData = file.Detach();
-    Bytes bytes(pData, pData + nLength);
-    std::free(pData);
-    return bytes;
+    CcdFile file(card);
+    return StoreObject(file);
 }
 
-// The archive or file exception's cause, or -1 when the load went through.
+// The archive exception's cause, or -1 when the load went through.
 int LoadCcd(CCappCardData& card, const Bytes& bytes)
 {
-    Bytes copy = bytes;
-    try {
-        CMemFile file(copy.empty() ? nullptr : copy.data(), static_cast<UINT>(copy.size()));
-        CArchive ar(&file, CArchive::load);
-        CString strVersion;
-        CString strTag;
-        ar >> strVersion >> strTag;
-        card.Serialize(ar);
-        ar.Close();
-    } catch (CArchiveException* e) {
-        int nCause = e->m_cause;
-        e->Delete();
-        return nCause;
-    } catch (CFileException* e) {
-        e->Delete();
-        return 100;
-    }
-    return -1;
+    CcdFile file(card);
+    return LoadFailureCause([&] { LoadObject(file, bytes); });
 }
 
 bool IsEmptyCard(const CCappCardData& card)

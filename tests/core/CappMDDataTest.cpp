@@ -7,6 +7,13 @@
 
 namespace {
 
+struct RowPageCase
+{
+    const char* szName;
+    int nRow;
+    int nPage;
+};
+
 TEST(CappMDDataTest, InsertRowDataPlacesNewRows)
 {
     struct Case
@@ -302,16 +309,10 @@ TEST(CappMDDataTest, PageBeginTable)
     md.SetPageBegDataRowIndex(1, 0, 0);
     md.SetPageBegDataRowIndex(2, 10, 0);
 
-    struct Case
-    {
-        const char* szName;
-        int nRow;
-        int nPage;
-    };
-    const Case cases[] = {
+    const RowPageCase cases[] = {
         {"first row", 0, 1}, {"inside page 2", 15, 2}, {"beyond the last begin", 25, 3}, {"negative row", -1, 0},
     };
-    for (const Case& c : cases) {
+    for (const RowPageCase& c : cases) {
         SCOPED_TRACE(c.szName);
         EXPECT_EQ(c.nPage, md.GetPageByRowIndex(c.nRow));
     }
@@ -336,20 +337,14 @@ TEST(CappMDDataTest, RowPageInfoGivesThePageOfTheRowsFirstLine)
     md.SetPageBegDataRowIndex(1, 0, 0);
     md.SetPageBegDataRowIndex(2, 3, 2);
     md.SetPageBegDataRowIndex(3, 6, 0);
-    struct Case
-    {
-        const char* szName;
-        int nRow;
-        int nPage;
-    };
-    const Case cases[] = {
+    const RowPageCase cases[] = {
         {"row on page 1", 1, 1},
         {"row begun on page 1, continued on page 2", 3, 1},
         {"row inside page 2", 5, 2},
         {"first row of page 3", 6, 3},
         {"row past the table", 40, 3},
     };
-    for (const Case& c : cases) {
+    for (const RowPageCase& c : cases) {
         SCOPED_TRACE(c.szName);
         EXPECT_TRUE(md.GetRowPageInfo(c.nRow, nFirst, nSecond));
         EXPECT_EQ(c.nPage, nFirst);
