@@ -8,10 +8,14 @@
 #include "core/CappListArchive.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
+#include "core/CappMsgFun.h"
 #include "core/CappSheet.h"
 #include "core/CappVarDataFun.h"
 #include "core/CellFieldDataItem.h"
 #include "core/PageMaker.h"
+#include "core/res/resource.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 FX_IMPLEMENT_SERIAL(CCappCardData, CObject, 0)
 
@@ -233,13 +237,22 @@ void CCappCardData::RelData(CCappSheet*& pSheet) const
     if (pSheet == nullptr) {
         return;
     }
-    // An area without detail data of its name is bound to null and the others still bound:
-    // stopping there would leave the later areas pointing at detail data of an earlier card.
+    // An area without detail data of its name is reported and bound to null, and the others
+    // are still bound: stopping there would leave the later areas pointing at detail data of an
+    // earlier card.
     POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
     while (pos != nullptr) {
         auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-        if (pArea->m_nType == CCappMidData::typeTemplate || pArea->m_nType == CCappMidData::typeRunTime) {
-            pArea->m_pMDData = GetMDData(pArea->m_strName);
+        if (pArea->m_nType != CCappMidData::typeTemplate && pArea->m_nType != CCappMidData::typeRunTime) {
+            continue;
+        }
+        pArea->m_pMDData = GetMDData(pArea->m_strName);
+        if (pArea->m_pMDData == nullptr) {
+            CString strFormat;
+            strFormat.LoadString(reinterpret_cast<HINSTANCE>(&__ImageBase), IDS_MDDATA_NOT_FOUND);
+            CString strText;
+            strText.Format(strFormat, pArea->m_strName.GetString());
+            CCappMsgFun::ShowText(pSheet->m_pWnd, strText);
         }
     }
 }

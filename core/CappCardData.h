@@ -48,7 +48,7 @@ public:
     // Every "[name]" of the text replaced by that head/foot variable's value.
     CString ReplaceDataOnHead(const CString& strText) const;
     // Binds the sheet's template and run-time detail areas to the detail data of their names;
-    // an area without one is bound to null.
+    // an area without one is bound to null and reported to the main window (message 0x442).
     void RelData(CCappSheet*& pSheet) const;
     BOOL IsModify() const;
     // "m_MDDataList", "m_listFreeObj", "m_listPageMaker", or all three for an empty name.
