@@ -2,22 +2,11 @@
 // the card filling view computes an entry.
 #include <cstdio>
 
+#include "bench/BenchClock.h"
 #include "common/KvEvaluate.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
 template <class Fn> void Measure(const char* szWhat, int nCount, Fn fn)
 {
     fn(); // warm up

@@ -2,23 +2,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench/BenchClock.h"
 #include "core/SortRecord.h"
 #include "platform/base/StringArray.h"
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
 // Rows of a process card: operation number, name with a number inside, hours, a small group.
 std::vector<CStringArray> MakeRows(int nRows)
 {
