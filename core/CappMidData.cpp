@@ -28,7 +28,8 @@ void SplitNames(const CString& strList, CStringArray& arr)
 
 } // namespace
 
-CCappMidData::CCappMidData() : m_nMidFlags(0), m_nExtFlag(0), m_nExtOrder(0), m_nMDInt2(0), m_nType(typeTemplate)
+CCappMidData::CCappMidData()
+    : m_nMidFlags(0), m_nExtFlag(0), m_nExtOrder(0), m_nMDInt2(0), m_nType(typeTemplate), m_pMDData(nullptr)
 {
 }
 

@@ -5,6 +5,8 @@
 #include "platform/base/ObList.h"
 #include "platform/base/StringArray.h"
 
+class CCappMDData;
+
 class VORNCARD_API CCappMidData : public CObject
 {
     FX_DECLARE_SERIAL(CCappMidData)
@@ -58,4 +60,5 @@ public:
     int m_nType;
     CStringArray m_arrKeyName;
     CStringArray m_arrHideName;
+    CCappMDData* m_pMDData; // the card's detail data shown here; not owned
 };

@@ -2,3 +2,4 @@
 #pragma once
 
 #define IDS_DEFAULT_FONTFACE 9
+#define IDS_MDDATA_NOT_FOUND 8

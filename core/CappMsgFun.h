@@ -1,0 +1,20 @@
+// Texts the card library shows on the application's main window (the designer puts them in its
+// output bar). Used inside VornCard only.
+#pragma once
+
+#include "platform/base/String.h"
+
+class CWnd;
+
+class CCappMsgFun
+{
+public:
+    CCappMsgFun() = delete;
+
+    // The top-level window above pWnd, else the first visible top-level window of this thread
+    // that no other window owns; null when there is none.
+    static HWND FindMainWindow(const CWnd* pWnd);
+    // Sends message 0x442 (wParam 0, lParam the text's CString address) to the main window, when
+    // there is one.
+    static void ShowText(const CWnd* pWnd, const CString& strText);
+};

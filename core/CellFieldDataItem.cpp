@@ -1,0 +1,47 @@
+#include "core/CellFieldDataItem.h"
+
+#include "core/CappListArchive.h"
+
+FX_IMPLEMENT_SERIAL(CCellFieldDataItem, CObject, 0)
+
+CCellFieldDataItem::CCellFieldDataItem()
+    : m_listData(10), m_nDispWord(0), m_nDispFlag(0), m_lfFont(), m_nDisp1(0), m_nDisp2(0), m_nDisp3(0)
+{
+}
+
+CCellFieldDataItem::~CCellFieldDataItem()
+{
+    CappFreeList(m_listData);
+}
+
+CCellFieldDataItem::CCellFieldDataItem(const CCellFieldDataItem& src) : CCellFieldDataItem()
+{
+    *this = src;
+}
+
+CCellFieldDataItem& CCellFieldDataItem::operator=(const CCellFieldDataItem& src)
+{
+    m_strValue = src.m_strValue;
+    m_strText2 = src.m_strText2;
+    m_strFilePath = src.m_strFilePath;
+    m_nDispWord = src.m_nDispWord;
+    m_nDispFlag = src.m_nDispFlag;
+    m_lfFont = src.m_lfFont;
+    m_nDisp1 = src.m_nDisp1;
+    m_nDisp2 = src.m_nDisp2;
+    m_nDisp3 = src.m_nDisp3;
+    return *this;
+}
+
+void CCellFieldDataItem::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << m_strValue << m_strText2;
+    } else {
+        ar >> m_strValue >> m_strText2;
+    }
+    // Nothing the system writes puts anything here; accepting only values keeps a damaged
+    // archive from slipping a foreign container into the list.
+    CCappLoadScope::COpen open(this);
+    CappSerializeList(ar, m_listData, FX_RUNTIME_CLASS(CCellFieldDataItem));
+}
