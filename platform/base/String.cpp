@@ -713,37 +713,38 @@ void CString::SetLength(int nLength)
     m_pszData[nLength] = '\0';
 }
 
+namespace
+{
+// Every concatenation: the left part as a string, then the right part appended.
+template <class Left, class Right> CString Concat(const Left& left, const Right& right)
+{
+    CString s(left);
+    s += right;
+    return s;
+}
+} // namespace
+
 CString operator+(const CString& s1, const CString& s2)
 {
-    CString s(s1);
-    s += s2;
-    return s;
+    return Concat(s1, s2);
 }
 
 CString operator+(const CString& s1, LPCSTR s2)
 {
-    CString s(s1);
-    s += s2;
-    return s;
+    return Concat(s1, s2);
 }
 
 CString operator+(LPCSTR s1, const CString& s2)
 {
-    CString s(s1);
-    s += s2;
-    return s;
+    return Concat(s1, s2);
 }
 
 CString operator+(const CString& s1, char ch)
 {
-    CString s(s1);
-    s += ch;
-    return s;
+    return Concat(s1, ch);
 }
 
 CString operator+(char ch, const CString& s2)
 {
-    CString s(ch);
-    s += s2;
-    return s;
+    return Concat(ch, s2);
 }
