@@ -181,20 +181,6 @@ void RemoveEntry(const CString& strPath, const CString& strExpected)
     SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof(disposition));
 }
 
-// Name and value of an item "name=value", both trimmed; FALSE without "=".
-BOOL SplitParamItem(const CString& strItem, CString& strName, CString& strValue)
-{
-    int nEqual = strItem.Find('=');
-    if (nEqual < 0) {
-        return FALSE;
-    }
-    strName = strItem.Left(nEqual);
-    strValue = strItem.Mid(nEqual + 1);
-    strName.Trim();
-    strValue.Trim();
-    return TRUE;
-}
-
 // A real for SQL text: "%f" as the system writes it, unless that loses the value ("1.5e-7" would
 // become "0.000000"); then the shortest general form that reads back as the same value.
 CString RealText(double dValue)
@@ -836,7 +822,8 @@ bool CCappBaseFun::GetParam(CStringArray& params, CString strName, CString& strV
     for (INT_PTR i = 0; i < params.GetSize(); ++i) {
         CString strItemName;
         CString strItemValue;
-        if (SplitParamItem(params[i], strItemName, strItemValue) && strItemName.CompareNoCase(strName) == 0) {
+        if (CKvStringMgr::SplitNameValue(params[i], strItemName, strItemValue) &&
+            strItemName.CompareNoCase(strName) == 0) {
             strValue = strItemValue;
             return true;
         }
