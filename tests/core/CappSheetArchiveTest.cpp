@@ -439,48 +439,26 @@ TEST(CappSheetArchive, LineFormatComesFromTheFirstValue)
         int nLineInt;
         const char* pszText;
     };
+    // An old line starts with its type, a current one with its format and type; the same ids and
+    // geometry follow, and a current line adds its int and text.
+    auto lineBytes = [](std::initializer_list<int> head, bool bCurrent) {
+        ByteWriter w;
+        for (int n : head) {
+            w.Int(n);
+        }
+        for (int n : {0, 0, 0, 0, 1, 2, 3, 4, 5, 6}) {
+            w.Int(n);
+        }
+        if (bCurrent) {
+            w.Int(8).Str("t");
+        }
+        return w.Get();
+    };
     const Case cases[] = {
-        {"old horizontal",
-         ByteWriter().Int(1).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6).Get(), 0, 1, 0, ""},
-        {"old of type 99",
-         ByteWriter().Int(99).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6).Get(), 0, 99, 0,
-         ""},
-        {"current",
-         ByteWriter()
-             .Int(100)
-             .Int(2)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(1)
-             .Int(2)
-             .Int(3)
-             .Int(4)
-             .Int(5)
-             .Int(6)
-             .Int(8)
-             .Str("t")
-             .Get(),
-         100, 2, 8, "t"},
-        {"negative is a large format",
-         ByteWriter()
-             .Int(-1)
-             .Int(2)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(1)
-             .Int(2)
-             .Int(3)
-             .Int(4)
-             .Int(5)
-             .Int(6)
-             .Int(8)
-             .Str("t")
-             .Get(),
-         -1, 2, 8, "t"},
+        {"old horizontal", lineBytes({1}, false), 0, 1, 0, ""},
+        {"old of type 99", lineBytes({99}, false), 0, 99, 0, ""},
+        {"current", lineBytes({100, 2}, true), 100, 2, 8, "t"},
+        {"negative is a large format", lineBytes({-1, 2}, true), -1, 2, 8, "t"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
