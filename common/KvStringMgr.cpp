@@ -42,38 +42,18 @@ public:
         if (AtEnd()) {
             return FALSE;
         }
-        // An empty delimiter would match everywhere and never shorten the list: take it whole.
-        int nFound = m_strDelimiter.IsEmpty() ? -1 : m_strList.Find(m_strDelimiter, m_nPos);
-        if (nFound < 0) {
-            strItem = m_strList.Mid(m_nPos);
-            m_nPos = m_strList.GetLength();
-        } else {
-            strItem = m_strList.Mid(m_nPos, nFound - m_nPos);
-            m_nPos = nFound + m_strDelimiter.GetLength();
-        }
+        strItem = TakeElement();
         return TRUE;
     }
 
     // As GetElementItem(rest, strName, strValue, delimiter); the walk stays put on FALSE.
     BOOL NextPair(CString& strName, CString& strValue)
     {
-        if (AtEnd() || m_strDelimiter.IsEmpty()) {
+        if (AtEnd() || m_strDelimiter.IsEmpty() || m_strList.Find(m_strDelimiter, m_nPos) < 0) {
             return FALSE;
         }
-        int nFound = m_strList.Find(m_strDelimiter, m_nPos);
-        if (nFound < 0) {
-            return FALSE;
-        }
-        strName = m_strList.Mid(m_nPos, nFound - m_nPos);
-        m_nPos = nFound + m_strDelimiter.GetLength();
-        nFound = m_strList.Find(m_strDelimiter, m_nPos);
-        if (nFound < 0) {
-            strValue = m_strList.Mid(m_nPos);
-            m_nPos = m_strList.GetLength();
-        } else {
-            strValue = m_strList.Mid(m_nPos, nFound - m_nPos);
-            m_nPos = nFound + m_strDelimiter.GetLength();
-        }
+        strName = TakeElement();
+        strValue = TakeElement();
         strName.Trim();
         strValue.Trim();
         return TRUE;
@@ -85,10 +65,45 @@ public:
 private:
     BOOL AtEnd() const { return m_nPos >= m_strList.GetLength(); }
 
+    // Up to the next delimiter or the end; the walk goes on after the delimiter. An empty
+    // delimiter would match everywhere and never shorten the list: the rest is taken whole.
+    CString TakeElement()
+    {
+        const int nFound = m_strDelimiter.IsEmpty() ? -1 : m_strList.Find(m_strDelimiter, m_nPos);
+        const int nEnd = nFound < 0 ? m_strList.GetLength() : nFound;
+        CString strItem = m_strList.Mid(m_nPos, nEnd - m_nPos);
+        m_nPos = nFound < 0 ? nEnd : nFound + m_strDelimiter.GetLength();
+        return strItem;
+    }
+
     const CString& m_strList;
     const CString& m_strDelimiter;
     int m_nPos = 0;
 };
+
+// Prompt items are separated by this; empty items are passed over.
+const char kPromptDelimiter[] = ";";
+
+// Walks a prompt text to the item named strName and gives its value. The non-empty items passed
+// over are joined to *pWalked when it is given.
+BOOL FindPromptItem(CElementWalker& walker, const CString& strName, CString& strValue, CString* pWalked)
+{
+    CString strItem;
+    CString strItemName;
+    while (walker.Next(strItem)) {
+        if (strItem.IsEmpty()) {
+            continue;
+        }
+        CKvStringMgr::SplitNameValue(strItem, strItemName, strValue);
+        if (strItemName == strName) {
+            return TRUE;
+        }
+        if (pWalked != nullptr) {
+            JoinElement(*pWalked, strItem, kPromptDelimiter);
+        }
+    }
+    return FALSE;
+}
 } // namespace
 
 BOOL CKvStringMgr::GetElementItem(CString& strList, CString& strItem, const CString& strDelimiter)
@@ -412,48 +427,29 @@ BOOL CKvStringMgr::SplitNameValue(const CString& strItem, CString& strName, CStr
 
 CString CKvStringMgr::GetPormpt(const CString& strPrompt, const CString& strName, const CString& strDefault)
 {
-    const CString strDelimiter = ";";
+    const CString strDelimiter = kPromptDelimiter;
     CElementWalker walker(strPrompt, strDelimiter);
-    CString strItem;
-    CString strItemName;
-    CString strItemValue;
-    while (walker.Next(strItem)) {
-        if (strItem.IsEmpty()) {
-            continue;
-        }
-        SplitNameValue(strItem, strItemName, strItemValue);
-        if (strItemName == strName) {
-            return strItemValue;
-        }
-    }
-    return strDefault;
+    CString strValue;
+    return FindPromptItem(walker, strName, strValue, nullptr) ? strValue : strDefault;
 }
 
 BOOL CKvStringMgr::SetPormpt(CString& strPrompt, const CString& strName, const CString& strValue)
 {
-    const CString strDelimiter = ";";
+    const CString strDelimiter = kPromptDelimiter;
     CElementWalker walker(strPrompt, strDelimiter);
     CString strWalked;
-    CString strItem;
-    CString strItemName;
-    CString strItemValue;
-    while (walker.Next(strItem)) {
-        if (strItem.IsEmpty()) {
-            continue;
-        }
-        SplitNameValue(strItem, strItemName, strItemValue);
-        if (strItemName == strName) {
-            strItem.Format("%s = %s", strName.GetString(), strValue.GetString());
-            JoinElement(strWalked, strItem, strDelimiter);
-            // The walk reads strPrompt: take the rest before it is replaced.
-            CString strRest = walker.Rest();
-            strPrompt = strWalked + strDelimiter + strRest;
-            return TRUE;
-        }
-        JoinElement(strWalked, strItem, strDelimiter);
+    CString strOldValue;
+    if (!FindPromptItem(walker, strName, strOldValue, &strWalked)) {
+        strPrompt = strWalked + strDelimiter;
+        return FALSE;
     }
-    strPrompt = strWalked + strDelimiter;
-    return FALSE;
+    CString strItem;
+    strItem.Format("%s = %s", strName.GetString(), strValue.GetString());
+    JoinElement(strWalked, strItem, strDelimiter);
+    // The walk reads strPrompt: take the rest before it is replaced.
+    CString strRest = walker.Rest();
+    strPrompt = strWalked + strDelimiter + strRest;
+    return TRUE;
 }
 
 CString CKvStringMgr::PrecisionByNum(const CString& strNum, int nDecimals, BOOL bOptimize)

@@ -181,6 +181,19 @@ void RemoveEntry(const CString& strPath, const CString& strExpected)
     SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof(disposition));
 }
 
+// The position of the first field item that matches; objects of other classes are passed over.
+template <class Match> POSITION FindField(CObList& fields, Match match)
+{
+    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
+        POSITION posItem = pos;
+        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
+        if (pField != nullptr && match(*pField)) {
+            return posItem;
+        }
+    }
+    return nullptr;
+}
+
 // A real for SQL text: "%f" as the system writes it, unless that loses the value ("1.5e-7" would
 // become "0.000000"); then the shortest general form that reads back as the same value.
 CString RealText(double dValue)
@@ -547,26 +560,12 @@ CString CCappBaseFun::TranToDBData(CString strValue, int nType)
 
 POSITION CCappBaseFun::FindFieldByID(int nID, CObList& fields)
 {
-    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
-        POSITION posItem = pos;
-        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
-        if (pField != nullptr && pField->m_nID == nID) {
-            return posItem;
-        }
-    }
-    return nullptr;
+    return FindField(fields, [nID](const CCappFieldItem& field) { return field.m_nID == nID; });
 }
 
 POSITION CCappBaseFun::FindFieldByName(CString strName, CObList& fields)
 {
-    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
-        POSITION posItem = pos;
-        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
-        if (pField != nullptr && pField->m_strName == strName) {
-            return posItem;
-        }
-    }
-    return nullptr;
+    return FindField(fields, [&strName](const CCappFieldItem& field) { return field.m_strName == strName; });
 }
 
 void CCappBaseFun::DetachFieldList(CObList& fields)

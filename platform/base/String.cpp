@@ -18,10 +18,8 @@ LPSTR EmptyText()
     return reinterpret_cast<LPSTR>(&g_emptyData[2]);
 }
 
-bool IsSpace(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
+// What the argument-less trims take away; none of these bytes is part of a double-byte character.
+const char kWhiteSpace[] = " \t\n\r\v\f";
 
 char FoldLower(char ch)
 {
@@ -400,12 +398,7 @@ int CString::Delete(int nIndex, int nCount)
 
 CString& CString::TrimLeft()
 {
-    LPCSTR p = m_pszData;
-    while (IsSpace(*p)) {
-        ++p;
-    }
-    Delete(0, static_cast<int>(p - m_pszData));
-    return *this;
+    return TrimLeft(kWhiteSpace);
 }
 
 CString& CString::TrimLeft(char chTarget)
@@ -426,17 +419,7 @@ CString& CString::TrimLeft(LPCSTR pszTargets)
 
 CString& CString::TrimRight()
 {
-    // Walk forward so that a trail byte is never mistaken for white space.
-    LPCSTR pKeepEnd = m_pszData;
-    for (LPCSTR p = m_pszData; *p != '\0';) {
-        int n = CharLength(p);
-        p += n;
-        if (n != 1 || !IsSpace(p[-1])) {
-            pKeepEnd = p;
-        }
-    }
-    SetLength(static_cast<int>(pKeepEnd - m_pszData));
-    return *this;
+    return TrimRight(kWhiteSpace);
 }
 
 CString& CString::TrimRight(char chTarget)
