@@ -342,9 +342,14 @@ TEST(CappSheetArchive, OldSheetLineAndCellAreWrittenBackInTheCurrentFormat)
 {
     // Version "3.0": no integer 5, row sets or scripts; a line of format 0; a cell of "3.0"
     // and one older cell without id, which gets the next cell id after loading.
-    ByteWriter old;
-    old.Str("3.0").Int(0).Int(0).Int(0).Str("旧卡").Str("").Str("").Int(0);
-    old.Int(10).Int(20).Int(1010).Int(1020).Int(2).Int(0).Str("A3").Int(4200).Int(2970);
+    // After the version text both start with the same fields.
+    auto sheetHead = [](const char* pszVersion) {
+        ByteWriter w;
+        w.Str(pszVersion).Int(0).Int(0).Int(0).Str("旧卡").Str("").Str("").Int(0);
+        w.Int(10).Int(20).Int(1010).Int(1020).Int(2).Int(0).Str("A3").Int(4200).Int(2970);
+        return w;
+    };
+    ByteWriter old = sheetHead("3.0");
     old.Int(8).Int(5).Str("").Str("");
     old.Str("").Str("7;8");
     old.Count(0);
@@ -369,9 +374,7 @@ TEST(CappSheetArchive, OldSheetLineAndCellAreWrittenBackInTheCurrentFormat)
     EXPECT_EQ(5, pOldest->m_nCellID);
     EXPECT_EQ(2, sheet.m_arrUInt2.GetSize());
 
-    ByteWriter current;
-    current.Str("3.1").Int(0).Int(0).Int(0).Str("旧卡").Str("").Str("").Int(0);
-    current.Int(10).Int(20).Int(1010).Int(1020).Int(2).Int(0).Str("A3").Int(4200).Int(2970);
+    ByteWriter current = sheetHead("3.1");
     current.Int(8).Int(6).Str("").Str("").Int(0);
     current.Str("").Str("7;8");
     current.Count(0);
