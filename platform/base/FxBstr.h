@@ -5,12 +5,8 @@
 
 #include "platform/base/FxOwner.h"
 
-struct CFxBstrRelease
+struct CFxBstrRelease : CFxNullIsEmpty<BSTR>
 {
-    using Handle = BSTR;
-
-    static BSTR Empty() { return nullptr; }
-    static BOOL IsHeld(BSTR bstr) { return bstr != nullptr; }
     static void NothingHeld() {}
     void Release(BSTR bstr) const { SysFreeString(bstr); }
 };

@@ -5,12 +5,8 @@
 
 #include "platform/base/FxOwner.h"
 
-template <class T> struct CFxComRelease
+template <class T> struct CFxComRelease : CFxNullIsEmpty<T*>
 {
-    using Handle = T*;
-
-    static T* Empty() { return nullptr; }
-    static BOOL IsHeld(T* p) { return p != nullptr; }
     static ULONG NothingHeld() { return 0; }
     ULONG Release(T* p) const { return p->Release(); }
 };

@@ -4,12 +4,8 @@
 #include "platform/base/FxExport.h"
 #include "platform/base/FxOwner.h"
 
-struct CFxGlobalRelease
+struct CFxGlobalRelease : CFxNullIsEmpty<HGLOBAL>
 {
-    using Handle = HGLOBAL;
-
-    static HGLOBAL Empty() { return nullptr; }
-    static BOOL IsHeld(HGLOBAL hMem) { return hMem != nullptr; }
     static void NothingHeld() {}
     void Release(HGLOBAL hMem) const { GlobalFree(hMem); }
 };

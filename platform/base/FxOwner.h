@@ -4,6 +4,15 @@
 
 #include <windows.h>
 
+// The usual policy base: null is the empty value and every other value is held.
+template <class H> struct CFxNullIsEmpty
+{
+    using Handle = H;
+
+    static H Empty() { return nullptr; }
+    static BOOL IsHeld(H h) { return h != nullptr; }
+};
+
 // Policy gives: Handle; static Handle Empty(); static BOOL IsHeld(Handle); Result Release(Handle)
 // (called only for a held handle); static Result NothingHeld(), what Close returns when nothing
 // was held. The policy is a member, so a release that depends on how the handle was made (a

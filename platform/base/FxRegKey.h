@@ -4,12 +4,8 @@
 #include "platform/base/FxExport.h"
 #include "platform/base/FxOwner.h"
 
-struct CFxRegKeyRelease
+struct CFxRegKeyRelease : CFxNullIsEmpty<HKEY>
 {
-    using Handle = HKEY;
-
-    static HKEY Empty() { return nullptr; }
-    static BOOL IsHeld(HKEY hKey) { return hKey != nullptr; }
     static LONG NothingHeld() { return ERROR_SUCCESS; }
     LONG Release(HKEY hKey) const { return RegCloseKey(hKey); }
 };
