@@ -194,6 +194,21 @@ template <class Match> POSITION FindField(CObList& fields, Match match)
     return nullptr;
 }
 
+// "y-m-d h:m" as the system writes times, each part unchecked.
+struct DateTimeFields
+{
+    int nYear = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    int nHour = 0;
+    int nMinute = 0;
+};
+
+BOOL ScanDateTime(const CString& s, DateTimeFields& f)
+{
+    return sscanf(s, "%d-%d-%d %d:%d", &f.nYear, &f.nMonth, &f.nDay, &f.nHour, &f.nMinute) == 5;
+}
+
 // A real for SQL text: "%f" as the system writes it, unless that loses the value ("1.5e-7" would
 // become "0.000000"); then the shortest general form that reads back as the same value.
 CString RealText(double dValue)
@@ -694,24 +709,20 @@ int CCappBaseFun::FindStringInArray(CStringArray& array, CString strText)
 
 BOOL CCappBaseFun::IsDateTime(CString s)
 {
-    int nYear = 0;
-    int nMonth = 0;
-    int nDay = 0;
-    int nHour = 0;
-    int nMinute = 0;
-    if (sscanf(s, "%d-%d-%d %d:%d", &nYear, &nMonth, &nDay, &nHour, &nMinute) != 5) {
+    DateTimeFields f;
+    if (!ScanDateTime(s, f)) {
         return FALSE;
     }
     static const int s_anDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (nYear < 1 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nHour < 0 || nHour > 23 || nMinute < 0 ||
-        nMinute > 59) {
+    if (f.nYear < 1 || f.nYear > 9999 || f.nMonth < 1 || f.nMonth > 12 || f.nHour < 0 || f.nHour > 23 ||
+        f.nMinute < 0 || f.nMinute > 59) {
         return FALSE;
     }
-    int nDays = s_anDays[nMonth - 1];
-    if (nMonth == 2 && IsLeapYear(nYear)) {
+    int nDays = s_anDays[f.nMonth - 1];
+    if (f.nMonth == 2 && IsLeapYear(f.nYear)) {
         nDays = 29;
     }
-    return nDay >= 1 && nDay <= nDays;
+    return f.nDay >= 1 && f.nDay <= nDays;
 }
 
 CString CCappBaseFun::FormatTime(CTime time)
@@ -740,15 +751,11 @@ CString CCappBaseFun::FormatTime(CString strFormat, CTime time)
 
 BOOL CCappBaseFun::FormatStrToTime(CString s, CTime& time)
 {
-    int nYear = 0;
-    int nMonth = 0;
-    int nDay = 0;
-    int nHour = 0;
-    int nMinute = 0;
-    if (sscanf(s, "%d-%d-%d %d:%d", &nYear, &nMonth, &nDay, &nHour, &nMinute) != 5) {
+    DateTimeFields f;
+    if (!ScanDateTime(s, f)) {
         return FALSE;
     }
-    time = CTime(nYear, nMonth, nDay, nHour, nMinute, 0);
+    time = CTime(f.nYear, f.nMonth, f.nDay, f.nHour, f.nMinute, 0);
     return TRUE;
 }
 
