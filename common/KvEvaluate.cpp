@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <vector>
 
 #include "common/KvNumText.h"
@@ -10,7 +11,7 @@
 
 namespace
 {
-const double kPi = 3.141592653589793;
+constexpr double kPi = std::numbers::pi;
 const double kE = 2.718281828459045;
 // User functions may call user functions; one that calls itself stops here instead of
 // overflowing the stack.

@@ -43,9 +43,8 @@ BOOL CKvRegKey::VerifyKey(LPCSTR pszPath)
     if (m_hKey == nullptr) {
         return FALSE;
     }
-    HKEY hKey = nullptr;
-    LONG lResult = RegOpenKeyExA(m_hKey, pszPath, 0, KEY_ALL_ACCESS, &hKey);
-    return Hold(lResult, hKey);
+    // The held key is the parent: Hold closes it only after the child is open.
+    return VerifyKey(m_hKey, pszPath);
 }
 
 BOOL CKvRegKey::VerifyValue(LPCSTR pszValue)

@@ -1,7 +1,10 @@
 #include "common/KvStringMgr.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "common/KvNumText.h"
 
@@ -23,69 +26,112 @@ void JoinElement(CString& strResult, const CString& strItem, const CString& strD
     }
 }
 
-// Splits one prompt item at its first "=" into a trimmed name and value.
-void SplitPromptItem(const CString& strItem, CString& strName, CString& strValue)
+// Walks a list the way repeated GetElementItem pops it, without copying the rest at every step:
+// a walk over a long list stays linear.
+class CElementWalker
 {
-    int nEqual = strItem.Find('=');
-    if (nEqual < 0) {
-        strName = strItem;
-        strValue.Empty();
-    } else {
-        strName = strItem.Left(nEqual);
-        strValue = strItem.Mid(nEqual + 1);
+public:
+    CElementWalker(const CString& strList, const CString& strDelimiter)
+        : m_strList(strList), m_strDelimiter(strDelimiter)
+    {
     }
-    strName.Trim();
-    strValue.Trim();
+
+    // As GetElementItem(rest, strItem, delimiter).
+    BOOL Next(CString& strItem)
+    {
+        if (AtEnd()) {
+            return FALSE;
+        }
+        strItem = TakeElement();
+        return TRUE;
+    }
+
+    // As GetElementItem(rest, strName, strValue, delimiter); the walk stays put on FALSE.
+    BOOL NextPair(CString& strName, CString& strValue)
+    {
+        if (AtEnd() || m_strDelimiter.IsEmpty() || m_strList.Find(m_strDelimiter, m_nPos) < 0) {
+            return FALSE;
+        }
+        strName = TakeElement();
+        strValue = TakeElement();
+        strName.Trim();
+        strValue.Trim();
+        return TRUE;
+    }
+
+    // What the popping walk would have left of the list.
+    CString Rest() const { return m_strList.Mid(m_nPos); }
+
+private:
+    BOOL AtEnd() const { return m_nPos >= m_strList.GetLength(); }
+
+    // Up to the next delimiter or the end; the walk goes on after the delimiter. An empty
+    // delimiter would match everywhere and never shorten the list: the rest is taken whole.
+    CString TakeElement()
+    {
+        const int nFound = m_strDelimiter.IsEmpty() ? -1 : m_strList.Find(m_strDelimiter, m_nPos);
+        const int nEnd = nFound < 0 ? m_strList.GetLength() : nFound;
+        CString strItem = m_strList.Mid(m_nPos, nEnd - m_nPos);
+        m_nPos = nFound < 0 ? nEnd : nFound + m_strDelimiter.GetLength();
+        return strItem;
+    }
+
+    const CString& m_strList;
+    const CString& m_strDelimiter;
+    int m_nPos = 0;
+};
+
+// Prompt items are separated by this; empty items are passed over.
+const char kPromptDelimiter[] = ";";
+
+// Walks a prompt text to the item named strName and gives its value. The non-empty items passed
+// over are joined to *pWalked when it is given.
+BOOL FindPromptItem(CElementWalker& walker, const CString& strName, CString& strValue, CString* pWalked)
+{
+    CString strItem;
+    CString strItemName;
+    while (walker.Next(strItem)) {
+        if (strItem.IsEmpty()) {
+            continue;
+        }
+        CKvStringMgr::SplitNameValue(strItem, strItemName, strValue);
+        if (strItemName == strName) {
+            return TRUE;
+        }
+        if (pWalked != nullptr) {
+            JoinElement(*pWalked, strItem, kPromptDelimiter);
+        }
+    }
+    return FALSE;
 }
 } // namespace
 
 BOOL CKvStringMgr::GetElementItem(CString& strList, CString& strItem, const CString& strDelimiter)
 {
-    if (strList.IsEmpty()) {
+    CElementWalker walker(strList, strDelimiter);
+    if (!walker.Next(strItem)) {
         return FALSE;
     }
-    // An empty delimiter would match everywhere and never shorten the list: take it whole.
-    int nPos = strDelimiter.IsEmpty() ? -1 : strList.Find(strDelimiter);
-    if (nPos < 0) {
-        strItem = strList;
-        strList.Empty();
-    } else {
-        strItem = strList.Left(nPos);
-        strList = strList.Mid(nPos + strDelimiter.GetLength());
-    }
+    strList = walker.Rest();
     return TRUE;
 }
 
 BOOL CKvStringMgr::GetElementItem(CString& strList, CString& strName, CString& strValue, const CString& strDelimiter)
 {
-    if (strList.IsEmpty() || strDelimiter.IsEmpty()) {
+    CElementWalker walker(strList, strDelimiter);
+    if (!walker.NextPair(strName, strValue)) {
         return FALSE;
     }
-    int nPos = strList.Find(strDelimiter);
-    if (nPos < 0) {
-        return FALSE;
-    }
-    strName = strList.Left(nPos);
-    CString strRest = strList.Mid(nPos + strDelimiter.GetLength());
-    nPos = strRest.Find(strDelimiter);
-    if (nPos < 0) {
-        strValue = strRest;
-        strList.Empty();
-    } else {
-        strValue = strRest.Left(nPos);
-        strList = strRest.Mid(nPos + strDelimiter.GetLength());
-    }
-    strName.Trim();
-    strValue.Trim();
+    strList = walker.Rest();
     return TRUE;
 }
 
 void CKvStringMgr::StringToArray(const CString& strText, CStringArray& arrItem, const CString& strDelimiter)
 {
     arrItem.RemoveAll();
-    CString strList = strText;
+    CElementWalker walker(strText, strDelimiter);
     CString strItem;
-    while (GetElementItem(strList, strItem, strDelimiter)) {
+    while (walker.Next(strItem)) {
         arrItem.Add(strItem);
     }
 }
@@ -100,10 +146,10 @@ void CKvStringMgr::ArrayToString(const CStringArray& arrItem, CString& strText, 
 
 int CKvStringMgr::GetElementCount(const CString& strList, const CString& strDelimiter)
 {
-    CString strRest = strList;
+    CElementWalker walker(strList, strDelimiter);
     CString strItem;
     int nCount = 0;
-    while (GetElementItem(strRest, strItem, strDelimiter)) {
+    while (walker.Next(strItem)) {
         ++nCount;
     }
     return nCount;
@@ -135,13 +181,14 @@ void CKvStringMgr::DelElementItem(CString& strList, const CString& strItem, cons
     if (strItem.IsEmpty()) {
         return;
     }
-    CString strRest = strList;
+    CElementWalker walker(strList, strDelimiter);
     CString strPrefix;
     CString strElement;
-    while (GetElementItem(strRest, strElement, strDelimiter)) {
+    while (walker.Next(strElement)) {
         if (strElement == strItem) {
             // The rest follows a delimiter even when empty: removing the last element leaves a
             // trailing delimiter, which reads as no element.
+            CString strRest = walker.Rest();
             strList = strPrefix.IsEmpty() ? strRest : strPrefix + strDelimiter + strRest;
             return;
         }
@@ -158,10 +205,10 @@ BOOL CKvStringMgr::ExistElementItem(const CString& strList, const CString& strIt
 BOOL CKvStringMgr::ExistElementItem(const CString& strList, const CString& strName, const CString& strValue,
                                     const CString& strDelimiter)
 {
-    CString strRest = strList;
+    CElementWalker walker(strList, strDelimiter);
     CString strPairName;
     CString strPairValue;
-    while (GetElementItem(strRest, strPairName, strPairValue, strDelimiter)) {
+    while (walker.NextPair(strPairName, strPairValue)) {
         if ((strName.IsEmpty() || strName == strPairName) && (strValue.IsEmpty() || strValue == strPairValue)) {
             return TRUE;
         }
@@ -171,9 +218,9 @@ BOOL CKvStringMgr::ExistElementItem(const CString& strList, const CString& strNa
 
 int CKvStringMgr::GetElementIndex(const CString& strList, const CString& strItem, const CString& strDelimiter)
 {
-    CString strRest = strList;
+    CElementWalker walker(strList, strDelimiter);
     CString strElement;
-    for (int nIndex = 0; GetElementItem(strRest, strElement, strDelimiter); ++nIndex) {
+    for (int nIndex = 0; walker.Next(strElement); ++nIndex) {
         if (strElement == strItem) {
             return nIndex;
         }
@@ -187,9 +234,9 @@ BOOL CKvStringMgr::GetElementItemByIndex(const CString& strList, int nIndex, CSt
     if (nIndex < 0) {
         return FALSE;
     }
-    CString strRest = strList;
+    CElementWalker walker(strList, strDelimiter);
     CString strElement;
-    for (int i = 0; GetElementItem(strRest, strElement, strDelimiter); ++i) {
+    for (int i = 0; walker.Next(strElement); ++i) {
         if (i == nIndex) {
             strItem = strElement;
             return TRUE;
@@ -203,22 +250,22 @@ void CKvStringMgr::SetElement(CString& strList, int nIndex, const CString& strIt
     if (nIndex < 0) {
         return;
     }
-    if (nIndex < GetElementCount(strList, strDelimiter)) {
-        CString strRest = strList;
+    const int nCount = GetElementCount(strList, strDelimiter);
+    if (nIndex < nCount) {
+        CElementWalker walker(strList, strDelimiter);
         CString strPrefix;
         CString strElement;
         for (int i = 0; i < nIndex; ++i) {
-            GetElementItem(strRest, strElement, strDelimiter);
+            walker.Next(strElement);
             JoinElement(strPrefix, strElement, strDelimiter);
         }
-        GetElementItem(strRest, strElement, strDelimiter);
-        CString strTail = strItem + strDelimiter + strRest;
+        walker.Next(strElement);
+        CString strTail = strItem + strDelimiter + walker.Rest();
         strList = strPrefix.IsEmpty() ? strTail : strPrefix + strDelimiter + strTail;
         return;
     }
     // Past the end: pad with empty elements so that the item lands exactly at the index. An
     // index so far out that the padding alone would be huge is refused, list unchanged.
-    const int nCount = GetElementCount(strList, strDelimiter);
     const long long nPadBytes = static_cast<long long>(nIndex - nCount) * strDelimiter.GetLength();
     if (nPadBytes > kMaxPadBytes) {
         return;
@@ -255,18 +302,79 @@ void CKvStringMgr::Remove(CString& strText, int nStart, int nEnd)
 
 void CKvStringMgr::Remove(CString& strText, const CString& strSub)
 {
-    if (strSub.IsEmpty()) {
+    const size_t nSub = static_cast<size_t>(strSub.GetLength());
+    if (nSub == 0) {
         return;
     }
-    for (int nPos = strText.Find(strSub); nPos >= 0; nPos = strText.Find(strSub)) {
-        strText = strText.Left(nPos) + strText.Mid(nPos + strSub.GetLength());
+    // One pass with the result of removing the leftmost match and searching again from the start.
+    // Characters move one by one from the input to the kept text, which never holds a whole match:
+    // the first match to complete in it is the leftmost one of the whole text. A removal puts the
+    // bytes after the match back into the input, where they are read as characters afresh, as
+    // the search from the start would.
+    std::string strIn(strText.GetString(), static_cast<size_t>(strText.GetLength()));
+    std::string strKept;
+    std::vector<size_t> charStarts; // of the characters in strKept
+    size_t nIn = 0;
+    BOOL bRemoved = FALSE;
+    while (nIn < strIn.size()) {
+        const size_t nChar = static_cast<size_t>(CString::CharLength(strIn.c_str() + nIn));
+        charStarts.push_back(strKept.size());
+        strKept.append(strIn, nIn, nChar);
+        nIn += nChar;
+        // A match that completes now ends in the character just moved; the earlier start wins.
+        size_t nMatch = std::string::npos;
+        for (size_t nEndCut = nChar; nEndCut-- > 0 && nMatch == std::string::npos;) {
+            if (strKept.size() < nSub + nEndCut) {
+                continue;
+            }
+            const size_t nStart = strKept.size() - nEndCut - nSub;
+            if (std::binary_search(charStarts.begin(), charStarts.end(), nStart) &&
+                strKept.compare(nStart, nSub, strSub.GetString()) == 0) {
+                nMatch = nStart;
+            }
+        }
+        if (nMatch == std::string::npos) {
+            continue;
+        }
+        bRemoved = TRUE;
+        std::string strBack = strKept.substr(nMatch + nSub);
+        strKept.resize(nMatch);
+        while (!charStarts.empty() && charStarts.back() >= nMatch) {
+            charStarts.pop_back();
+        }
+        // A lone lead byte was read as one character because of the byte after it, which is gone.
+        if (!charStarts.empty() && charStarts.back() + 1 == strKept.size() &&
+            CString::IsLeadByte(static_cast<BYTE>(strKept.back()))) {
+            strBack.insert(strBack.begin(), strKept.back());
+            strKept.pop_back();
+            charStarts.pop_back();
+        }
+        nIn -= strBack.size();
+        strIn.replace(nIn, strBack.size(), strBack);
+    }
+    if (bRemoved) {
+        strText = CString(strKept.c_str(), static_cast<int>(strKept.size()));
     }
 }
 
 void CKvStringMgr::Remove(CString& strText, char ch)
 {
-    for (int nPos = strText.Find(ch); nPos >= 0; nPos = strText.Find(ch)) {
-        strText = strText.Left(nPos) + strText.Mid(nPos + 1);
+    // Removing a whole one-byte character leaves the characters after it as they were read: one pass.
+    CString strKept;
+    LPSTR pszKept = strKept.GetBuffer(strText.GetLength());
+    int nKept = 0;
+    for (LPCSTR p = strText; *p != '\0';) {
+        const int nChar = CString::CharLength(p);
+        if (nChar != 1 || *p != ch) {
+            for (int i = 0; i < nChar; ++i) {
+                pszKept[nKept++] = p[i];
+            }
+        }
+        p += nChar;
+    }
+    strKept.ReleaseBuffer(nKept);
+    if (nKept != strText.GetLength()) {
+        strText = strKept;
     }
 }
 
@@ -302,46 +410,46 @@ void CKvStringMgr::CutEndChar(CString& strText, int nCount)
     strText = nCount >= strText.GetLength() ? CString() : strText.Left(strText.GetLength() - nCount);
 }
 
+BOOL CKvStringMgr::SplitNameValue(const CString& strItem, CString& strName, CString& strValue)
+{
+    int nEqual = strItem.Find('=');
+    if (nEqual < 0) {
+        strName = strItem;
+        strValue.Empty();
+    } else {
+        strName = strItem.Left(nEqual);
+        strValue = strItem.Mid(nEqual + 1);
+    }
+    strName.Trim();
+    strValue.Trim();
+    return nEqual >= 0;
+}
+
 CString CKvStringMgr::GetPormpt(const CString& strPrompt, const CString& strName, const CString& strDefault)
 {
-    CString strRest = strPrompt;
-    CString strItem;
-    CString strItemName;
-    CString strItemValue;
-    while (GetElementItem(strRest, strItem, ";")) {
-        if (strItem.IsEmpty()) {
-            continue;
-        }
-        SplitPromptItem(strItem, strItemName, strItemValue);
-        if (strItemName == strName) {
-            return strItemValue;
-        }
-    }
-    return strDefault;
+    const CString strDelimiter = kPromptDelimiter;
+    CElementWalker walker(strPrompt, strDelimiter);
+    CString strValue;
+    return FindPromptItem(walker, strName, strValue, nullptr) ? strValue : strDefault;
 }
 
 BOOL CKvStringMgr::SetPormpt(CString& strPrompt, const CString& strName, const CString& strValue)
 {
-    CString strRest = strPrompt;
+    const CString strDelimiter = kPromptDelimiter;
+    CElementWalker walker(strPrompt, strDelimiter);
     CString strWalked;
-    CString strItem;
-    CString strItemName;
-    CString strItemValue;
-    while (GetElementItem(strRest, strItem, ";")) {
-        if (strItem.IsEmpty()) {
-            continue;
-        }
-        SplitPromptItem(strItem, strItemName, strItemValue);
-        if (strItemName == strName) {
-            strItem.Format("%s = %s", strName.GetString(), strValue.GetString());
-            JoinElement(strWalked, strItem, ";");
-            strPrompt = strWalked + ";" + strRest;
-            return TRUE;
-        }
-        JoinElement(strWalked, strItem, ";");
+    CString strOldValue;
+    if (!FindPromptItem(walker, strName, strOldValue, &strWalked)) {
+        strPrompt = strWalked + strDelimiter;
+        return FALSE;
     }
-    strPrompt = strWalked + ";";
-    return FALSE;
+    CString strItem;
+    strItem.Format("%s = %s", strName.GetString(), strValue.GetString());
+    JoinElement(strWalked, strItem, strDelimiter);
+    // The walk reads strPrompt: take the rest before it is replaced.
+    CString strRest = walker.Rest();
+    strPrompt = strWalked + strDelimiter + strRest;
+    return TRUE;
 }
 
 CString CKvStringMgr::PrecisionByNum(const CString& strNum, int nDecimals, BOOL bOptimize)

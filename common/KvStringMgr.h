@@ -41,7 +41,7 @@ public:
     static void Insert(CString& strText, const CString& strPiece, int nPos);
     // Removes [nStart, nEnd); a negative end counts as nStart.
     static void Remove(CString& strText, int nStart, int nEnd);
-    // Searches again from the start after every removal: "ab" out of "aabb" leaves "".
+    // The result of searching again from the start after every removal: "ab" out of "aabb" leaves "".
     static void Remove(CString& strText, const CString& strSub);
     static void Remove(CString& strText, char ch);
     static void RemoveAll(CString& strText, const CString& strSub);
@@ -50,6 +50,9 @@ public:
     static CString Repeat(char ch, int nCount);
     static void CutEndChar(CString& strText, int nCount);
 
+    // Splits "name = value" at its first "=" into the trimmed name and value; without "=" the whole
+    // trimmed item is the name, the value is empty and the result FALSE.
+    static BOOL SplitNameValue(const CString& strItem, CString& strName, CString& strValue);
     // Prompt text: "name = value" items separated by ";".
     static CString GetPormpt(const CString& strPrompt, const CString& strName, const CString& strDefault);
     static BOOL SetPormpt(CString& strPrompt, const CString& strName, const CString& strValue);

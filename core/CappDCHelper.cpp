@@ -4,8 +4,7 @@
 
 namespace
 {
-// An inch is 254 tenths of a millimetre and 2540 HIMETRIC units.
-constexpr double kTenthMMPerInch = 254.0;
+// An inch is 2540 HIMETRIC units.
 constexpr int kHimetricPerInch = 2540;
 
 int RoundHalfAway(double d)
@@ -40,6 +39,31 @@ void TenthMMToPixOnAxis(int nDpi, LONG& nValue)
     }
 }
 
+using AxisConversion = void (*)(int nDpi, LONG& nValue);
+
+void ConvertValue(CDC* pDC, int& nValue, AxisConversion pfnAxis)
+{
+    LONG n = nValue;
+    pfnAxis(DotsPerInch(pDC, LOGPIXELSX), n);
+    nValue = n;
+}
+
+void ConvertPoint(CDC* pDC, CPoint& pt, AxisConversion pfnAxis)
+{
+    pfnAxis(DotsPerInch(pDC, LOGPIXELSX), pt.x);
+    pfnAxis(DotsPerInch(pDC, LOGPIXELSY), pt.y);
+}
+
+// The horizontal resolution for all four sides.
+void ConvertRect(CDC* pDC, CRect& rc, AxisConversion pfnAxis)
+{
+    int nDpi = DotsPerInch(pDC, LOGPIXELSX);
+    pfnAxis(nDpi, rc.left);
+    pfnAxis(nDpi, rc.top);
+    pfnAxis(nDpi, rc.right);
+    pfnAxis(nDpi, rc.bottom);
+}
+
 // Runs the conversion on the context, or on a display context for null.
 template <class Fn> int WithContext(CDC* pDC, Fn fn)
 {
@@ -62,8 +86,8 @@ int CCappDCHelper::GetScreenDotPerTMM(double& dDotPerTMMX, double& dDotPerTMMY)
     if (!dcScreen.CreateIC("DISPLAY", nullptr, nullptr, nullptr)) {
         return 0;
     }
-    dDotPerTMMX = dcScreen.GetDeviceCaps(LOGPIXELSX) / kTenthMMPerInch;
-    dDotPerTMMY = dcScreen.GetDeviceCaps(LOGPIXELSY) / kTenthMMPerInch;
+    dDotPerTMMX = dcScreen.GetDeviceCaps(LOGPIXELSX) / static_cast<double>(CCappDCHelper::kTenthMMPerInch);
+    dDotPerTMMY = dcScreen.GetDeviceCaps(LOGPIXELSY) / static_cast<double>(CCappDCHelper::kTenthMMPerInch);
     return 1;
 }
 
@@ -76,7 +100,7 @@ double CCappDCHelper::GetScreenDotPerTMM()
 
 int CCappDCHelper::GetTextHeightInDevice(CDC* pDC, int nHeight)
 {
-    double dFactor = DotsPerInch(pDC, LOGPIXELSX) / kTenthMMPerInch;
+    double dFactor = DotsPerInch(pDC, LOGPIXELSX) / static_cast<double>(CCappDCHelper::kTenthMMPerInch);
     if (dFactor <= 0) {
         return nHeight;
     }
@@ -86,7 +110,7 @@ int CCappDCHelper::GetTextHeightInDevice(CDC* pDC, int nHeight)
 int CCappDCHelper::GetTextHeightInTMM(CDC* pDC, int nHeight)
 {
     // A context without a resolution would divide by zero: keep the height as it is.
-    double dFactor = DotsPerInch(pDC, LOGPIXELSX) / kTenthMMPerInch;
+    double dFactor = DotsPerInch(pDC, LOGPIXELSX) / static_cast<double>(CCappDCHelper::kTenthMMPerInch);
     if (dFactor <= 0) {
         return nHeight;
     }
@@ -128,44 +152,30 @@ int CCappDCHelper::GetPenWidth(CDC* pDC, int& nWidth)
 
 void CCappDCHelper::PixToTenthMM(CDC* pDC, int& nValue)
 {
-    LONG n = nValue;
-    PixToTenthMMOnAxis(DotsPerInch(pDC, LOGPIXELSX), n);
-    nValue = n;
+    ConvertValue(pDC, nValue, PixToTenthMMOnAxis);
 }
 
 void CCappDCHelper::PixToTenthMM(CDC* pDC, CPoint& pt)
 {
-    PixToTenthMMOnAxis(DotsPerInch(pDC, LOGPIXELSX), pt.x);
-    PixToTenthMMOnAxis(DotsPerInch(pDC, LOGPIXELSY), pt.y);
+    ConvertPoint(pDC, pt, PixToTenthMMOnAxis);
 }
 
 void CCappDCHelper::PixToTenthMM(CDC* pDC, CRect& rc)
 {
-    int nDpi = DotsPerInch(pDC, LOGPIXELSX);
-    PixToTenthMMOnAxis(nDpi, rc.left);
-    PixToTenthMMOnAxis(nDpi, rc.top);
-    PixToTenthMMOnAxis(nDpi, rc.right);
-    PixToTenthMMOnAxis(nDpi, rc.bottom);
+    ConvertRect(pDC, rc, PixToTenthMMOnAxis);
 }
 
 void CCappDCHelper::TenthMMToPix(CDC* pDC, int& nValue)
 {
-    LONG n = nValue;
-    TenthMMToPixOnAxis(DotsPerInch(pDC, LOGPIXELSX), n);
-    nValue = n;
+    ConvertValue(pDC, nValue, TenthMMToPixOnAxis);
 }
 
 void CCappDCHelper::TenthMMToPix(CDC* pDC, CPoint& pt)
 {
-    TenthMMToPixOnAxis(DotsPerInch(pDC, LOGPIXELSX), pt.x);
-    TenthMMToPixOnAxis(DotsPerInch(pDC, LOGPIXELSY), pt.y);
+    ConvertPoint(pDC, pt, TenthMMToPixOnAxis);
 }
 
 void CCappDCHelper::TenthMMToPix(CDC* pDC, CRect& rc)
 {
-    int nDpi = DotsPerInch(pDC, LOGPIXELSX);
-    TenthMMToPixOnAxis(nDpi, rc.left);
-    TenthMMToPixOnAxis(nDpi, rc.top);
-    TenthMMToPixOnAxis(nDpi, rc.right);
-    TenthMMToPixOnAxis(nDpi, rc.bottom);
+    ConvertRect(pDC, rc, TenthMMToPixOnAxis);
 }

@@ -9,6 +9,9 @@ class CDC;
 class VORNCARD_API CCappDCHelper
 {
 public:
+    // Card geometry is in tenths of a millimetre: an inch is 254 of them.
+    static constexpr int kTenthMMPerInch = 254;
+
     // Screen dots per tenth of a millimetre; 0 (both set to 0) when no display context can be made.
     static int GetScreenDotPerTMM(double& dDotPerTMMX, double& dDotPerTMMY);
     // The horizontal value; 1.0 when it cannot be had.

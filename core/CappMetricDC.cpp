@@ -1,9 +1,6 @@
 #include "core/CappMetricDC.h"
 
-namespace
-{
-constexpr int kTenthMMPerInch = 254;
-} // namespace
+#include "core/CappDCHelper.h"
 
 FX_IMPLEMENT_DYNCREATE(CCappMetricDC, CDC)
 
@@ -45,7 +42,7 @@ int CCappMetricDC::Attach(CDC*& pDC, CPrintInfo* pInfo)
     // Exact per axis: 254 logical units (tenths of a millimetre) are one inch, i.e. dpi device
     // units. Extents from millimetre sizes divided by a truncated factor were about 1 % off.
     pDC->SetMapMode(MM_ANISOTROPIC);
-    pDC->SetWindowExt(kTenthMMPerInch, kTenthMMPerInch);
+    pDC->SetWindowExt(CCappDCHelper::kTenthMMPerInch, CCappDCHelper::kTenthMMPerInch);
     pDC->SetViewportExt(nDpiX, nDpiY);
     pDC->SetWindowOrg(rcPrint.left, rcPrint.top);
     pDC->SetViewportOrg(0, 0);
@@ -102,12 +99,12 @@ int CCappMetricDC::GetPaperInforByDC(CDC* pDC, CSize& sizePaper, CRect& rcPrint)
     }
     CRect rcDevice(ptOffset.x, ptOffset.y, ptOffset.x + pDC->GetDeviceCaps(HORZRES),
                    ptOffset.y + pDC->GetDeviceCaps(VERTRES));
-    sizePaper.cx = ::MulDiv(sizePhys.cx, kTenthMMPerInch, nDpiX);
-    sizePaper.cy = ::MulDiv(sizePhys.cy, kTenthMMPerInch, nDpiY);
-    rcPrint.left = ::MulDiv(rcDevice.left, kTenthMMPerInch, nDpiX);
-    rcPrint.right = ::MulDiv(rcDevice.right, kTenthMMPerInch, nDpiX);
-    rcPrint.top = ::MulDiv(rcDevice.top, kTenthMMPerInch, nDpiY);
-    rcPrint.bottom = ::MulDiv(rcDevice.bottom, kTenthMMPerInch, nDpiY);
+    sizePaper.cx = ::MulDiv(sizePhys.cx, CCappDCHelper::kTenthMMPerInch, nDpiX);
+    sizePaper.cy = ::MulDiv(sizePhys.cy, CCappDCHelper::kTenthMMPerInch, nDpiY);
+    rcPrint.left = ::MulDiv(rcDevice.left, CCappDCHelper::kTenthMMPerInch, nDpiX);
+    rcPrint.right = ::MulDiv(rcDevice.right, CCappDCHelper::kTenthMMPerInch, nDpiX);
+    rcPrint.top = ::MulDiv(rcDevice.top, CCappDCHelper::kTenthMMPerInch, nDpiY);
+    rcPrint.bottom = ::MulDiv(rcDevice.bottom, CCappDCHelper::kTenthMMPerInch, nDpiY);
     return 1;
 }
 
@@ -167,7 +164,7 @@ double CCappMetricDC::DotPerTenthMM(CDC* pDC)
     if (pDC == nullptr || pDC->m_hAttribDC == nullptr) {
         return -1;
     }
-    return pDC->GetDeviceCaps(LOGPIXELSX) / static_cast<double>(kTenthMMPerInch);
+    return pDC->GetDeviceCaps(LOGPIXELSX) / static_cast<double>(CCappDCHelper::kTenthMMPerInch);
 }
 
 int CCappMetricDC::GetDeviceCaps(int nIndex) const

@@ -9,23 +9,7 @@ FX_IMPLEMENT_SERIAL(CCappMidData, CObject, 0)
 
 namespace
 {
-
 const char kVersion[] = "2.1";
-
-// Elements of a ";" list; a trailing delimiter makes no element.
-void SplitNames(const CString& strList, CStringArray& arr)
-{
-    int nStart = 0;
-    while (nStart < strList.GetLength()) {
-        int nSep = strList.Find(';', nStart);
-        if (nSep < 0) {
-            nSep = strList.GetLength();
-        }
-        arr.Add(strList.Mid(nStart, nSep - nStart));
-        nStart = nSep + 1;
-    }
-}
-
 } // namespace
 
 CCappMidData::CCappMidData()
@@ -71,16 +55,16 @@ void CCappMidData::SetHideDataInfo()
     int nKeys = nFirst + strSep.GetLength();
     int nSecond = m_strHideInfo.Find(strSep, nKeys);
     if (nSecond < 0) {
-        SplitNames(m_strHideInfo.Mid(nKeys), m_arrKeyName);
+        m_arrKeyName.Split(m_strHideInfo.Mid(nKeys), ';', FALSE);
         return;
     }
-    SplitNames(m_strHideInfo.Mid(nKeys, nSecond - nKeys), m_arrKeyName);
+    m_arrKeyName.Split(m_strHideInfo.Mid(nKeys, nSecond - nKeys), ';', FALSE);
     CString strHidden = m_strHideInfo.Mid(nSecond + strSep.GetLength());
     int nThird = strHidden.Find(strSep);
     if (nThird >= 0) {
         strHidden = strHidden.Left(nThird);
     }
-    SplitNames(strHidden, m_arrHideName);
+    m_arrHideName.Split(strHidden, ';', FALSE);
 }
 
 void CCappMidData::Serialize(CArchive& ar)

@@ -11,6 +11,7 @@
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/ScriptItem.h"
+#include "platform/base/StringArray.h"
 #include "platform/win/Wnd.h"
 
 FX_IMPLEMENT_SERIAL(CCappSheet, CObject, 0)
@@ -194,16 +195,11 @@ void CCappSheet::SerializeUIntArray(CUIntArray& arr, CArchive& ar)
 
     CString strText;
     ar >> strText;
+    CStringArray pieces;
+    pieces.Split(strText, ';', FALSE);
     arr.RemoveAll();
-    int nStart = 0;
-    while (nStart < strText.GetLength()) {
-        int nSep = strText.Find(';', nStart);
-        if (nSep < 0) {
-            nSep = strText.GetLength();
-        }
-        CString strPiece = strText.Mid(nStart, nSep - nStart);
-        arr.Add(static_cast<UINT>(std::strtoul(strPiece, nullptr, 10)));
-        nStart = nSep + 1;
+    for (INT_PTR i = 0; i < pieces.GetSize(); ++i) {
+        arr.Add(static_cast<UINT>(std::strtoul(pieces[i], nullptr, 10)));
     }
 }
 

@@ -181,18 +181,32 @@ void RemoveEntry(const CString& strPath, const CString& strExpected)
     SetFileInformationByHandle(entry, FileDispositionInfo, &disposition, sizeof(disposition));
 }
 
-// Name and value of an item "name=value", both trimmed; FALSE without "=".
-BOOL SplitParamItem(const CString& strItem, CString& strName, CString& strValue)
+// The position of the first field item that matches; objects of other classes are passed over.
+template <class Match> POSITION FindField(CObList& fields, Match match)
 {
-    int nEqual = strItem.Find('=');
-    if (nEqual < 0) {
-        return FALSE;
+    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
+        POSITION posItem = pos;
+        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
+        if (pField != nullptr && match(*pField)) {
+            return posItem;
+        }
     }
-    strName = strItem.Left(nEqual);
-    strValue = strItem.Mid(nEqual + 1);
-    strName.Trim();
-    strValue.Trim();
-    return TRUE;
+    return nullptr;
+}
+
+// "y-m-d h:m" as the system writes times, each part unchecked.
+struct DateTimeFields
+{
+    int nYear = 0;
+    int nMonth = 0;
+    int nDay = 0;
+    int nHour = 0;
+    int nMinute = 0;
+};
+
+BOOL ScanDateTime(const CString& s, DateTimeFields& f)
+{
+    return sscanf(s, "%d-%d-%d %d:%d", &f.nYear, &f.nMonth, &f.nDay, &f.nHour, &f.nMinute) == 5;
 }
 
 // A real for SQL text: "%f" as the system writes it, unless that loses the value ("1.5e-7" would
@@ -561,26 +575,12 @@ CString CCappBaseFun::TranToDBData(CString strValue, int nType)
 
 POSITION CCappBaseFun::FindFieldByID(int nID, CObList& fields)
 {
-    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
-        POSITION posItem = pos;
-        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
-        if (pField != nullptr && pField->m_nID == nID) {
-            return posItem;
-        }
-    }
-    return nullptr;
+    return FindField(fields, [nID](const CCappFieldItem& field) { return field.m_nID == nID; });
 }
 
 POSITION CCappBaseFun::FindFieldByName(CString strName, CObList& fields)
 {
-    for (POSITION pos = fields.GetHeadPosition(); pos != nullptr;) {
-        POSITION posItem = pos;
-        auto* pField = dynamic_cast<CCappFieldItem*>(fields.GetNext(pos));
-        if (pField != nullptr && pField->m_strName == strName) {
-            return posItem;
-        }
-    }
-    return nullptr;
+    return FindField(fields, [&strName](const CCappFieldItem& field) { return field.m_strName == strName; });
 }
 
 void CCappBaseFun::DetachFieldList(CObList& fields)
@@ -709,24 +709,20 @@ int CCappBaseFun::FindStringInArray(CStringArray& array, CString strText)
 
 BOOL CCappBaseFun::IsDateTime(CString s)
 {
-    int nYear = 0;
-    int nMonth = 0;
-    int nDay = 0;
-    int nHour = 0;
-    int nMinute = 0;
-    if (sscanf(s, "%d-%d-%d %d:%d", &nYear, &nMonth, &nDay, &nHour, &nMinute) != 5) {
+    DateTimeFields f;
+    if (!ScanDateTime(s, f)) {
         return FALSE;
     }
     static const int s_anDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (nYear < 1 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nHour < 0 || nHour > 23 || nMinute < 0 ||
-        nMinute > 59) {
+    if (f.nYear < 1 || f.nYear > 9999 || f.nMonth < 1 || f.nMonth > 12 || f.nHour < 0 || f.nHour > 23 ||
+        f.nMinute < 0 || f.nMinute > 59) {
         return FALSE;
     }
-    int nDays = s_anDays[nMonth - 1];
-    if (nMonth == 2 && IsLeapYear(nYear)) {
+    int nDays = s_anDays[f.nMonth - 1];
+    if (f.nMonth == 2 && IsLeapYear(f.nYear)) {
         nDays = 29;
     }
-    return nDay >= 1 && nDay <= nDays;
+    return f.nDay >= 1 && f.nDay <= nDays;
 }
 
 CString CCappBaseFun::FormatTime(CTime time)
@@ -755,15 +751,11 @@ CString CCappBaseFun::FormatTime(CString strFormat, CTime time)
 
 BOOL CCappBaseFun::FormatStrToTime(CString s, CTime& time)
 {
-    int nYear = 0;
-    int nMonth = 0;
-    int nDay = 0;
-    int nHour = 0;
-    int nMinute = 0;
-    if (sscanf(s, "%d-%d-%d %d:%d", &nYear, &nMonth, &nDay, &nHour, &nMinute) != 5) {
+    DateTimeFields f;
+    if (!ScanDateTime(s, f)) {
         return FALSE;
     }
-    time = CTime(nYear, nMonth, nDay, nHour, nMinute, 0);
+    time = CTime(f.nYear, f.nMonth, f.nDay, f.nHour, f.nMinute, 0);
     return TRUE;
 }
 
@@ -836,7 +828,8 @@ bool CCappBaseFun::GetParam(CStringArray& params, CString strName, CString& strV
     for (INT_PTR i = 0; i < params.GetSize(); ++i) {
         CString strItemName;
         CString strItemValue;
-        if (SplitParamItem(params[i], strItemName, strItemValue) && strItemName.CompareNoCase(strName) == 0) {
+        if (CKvStringMgr::SplitNameValue(params[i], strItemName, strItemValue) &&
+            strItemName.CompareNoCase(strName) == 0) {
             strValue = strItemValue;
             return true;
         }

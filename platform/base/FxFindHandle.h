@@ -2,27 +2,24 @@
 #pragma once
 
 #include "platform/base/FxExport.h"
+#include "platform/base/FxOwner.h"
 
-class FX_API CFxFindHandle
+struct CFxFindRelease
+{
+    using Handle = HANDLE;
+
+    static HANDLE Empty() { return INVALID_HANDLE_VALUE; }
+    static BOOL IsHeld(HANDLE hFind) { return hFind != INVALID_HANDLE_VALUE; }
+    static BOOL NothingHeld() { return TRUE; }
+    BOOL Release(HANDLE hFind) const { return FindClose(hFind); }
+};
+
+class FX_API CFxFindHandle : public CFxOwner<CFxFindRelease>
 {
 public:
-    CFxFindHandle();
-    ~CFxFindHandle();
-    CFxFindHandle(const CFxFindHandle&) = delete;
-    CFxFindHandle& operator=(const CFxFindHandle&) = delete;
+    CFxFindHandle() = default;
 
-    operator HANDLE() const { return m_hFind; }
-    BOOL IsValid() const { return m_hFind != INVALID_HANDLE_VALUE; }
     // Closes any held search first. FALSE when nothing matches; GetLastError says why.
     BOOL FindFirst(LPCSTR pszPattern, WIN32_FIND_DATAA& fd);
     BOOL FindNext(WIN32_FIND_DATAA& fd);
-    // Closes the held search first.
-    void Attach(HANDLE hFind);
-    // The caller closes what this returns.
-    HANDLE Detach();
-    // TRUE when nothing was held.
-    BOOL Close();
-
-private:
-    HANDLE m_hFind;
 };

@@ -2,24 +2,20 @@
 #pragma once
 
 #include "platform/base/FxExport.h"
+#include "platform/base/FxOwner.h"
 
-class FX_API CFxGlobalMem
+struct CFxGlobalRelease : CFxNullIsEmpty<HGLOBAL>
+{
+    static void NothingHeld() {}
+    void Release(HGLOBAL hMem) const { GlobalFree(hMem); }
+};
+
+class FX_API CFxGlobalMem : public CFxOwner<CFxGlobalRelease>
 {
 public:
-    CFxGlobalMem();
-    ~CFxGlobalMem();
-    CFxGlobalMem(const CFxGlobalMem&) = delete;
-    CFxGlobalMem& operator=(const CFxGlobalMem&) = delete;
+    CFxGlobalMem() = default;
 
-    operator HGLOBAL() const { return m_hMem; }
     // Frees any held block first. FALSE when the block could not be had.
     BOOL Alloc(UINT uFlags, SIZE_T cbBytes);
-    // Frees any held block first.
-    void Attach(HGLOBAL hMem);
-    // The caller, or whoever it hands the block to, frees what this returns.
-    HGLOBAL Detach();
-    void Free();
-
-private:
-    HGLOBAL m_hMem;
+    void Free() { Close(); }
 };

@@ -2,30 +2,36 @@
 #pragma once
 
 #include "platform/base/FxExport.h"
+#include "platform/base/FxOwner.h"
 
-class FX_API CFxHandle
+// A change notification goes back through FindCloseChangeNotification, everything else through
+// CloseHandle.
+struct CFxKernelRelease
+{
+    enum Kind { kernelObject, changeNotification };
+    using Handle = HANDLE;
+
+    static HANDLE Empty() { return nullptr; }
+    // Creators fail with either nullptr or INVALID_HANDLE_VALUE, depending on the call: neither is held.
+    static BOOL IsHeld(HANDLE hHandle) { return hHandle != nullptr && hHandle != INVALID_HANDLE_VALUE; }
+    static BOOL NothingHeld() { return TRUE; }
+    BOOL Release(HANDLE hHandle) const
+    {
+        return m_kind == changeNotification ? FindCloseChangeNotification(hHandle) : CloseHandle(hHandle);
+    }
+
+    Kind m_kind = kernelObject;
+};
+
+class FX_API CFxHandle : public CFxOwner<CFxKernelRelease>
 {
 public:
-    // A change notification goes back through FindCloseChangeNotification, everything else
-    // through CloseHandle.
-    enum Kind { kernelObject, changeNotification };
+    using Kind = CFxKernelRelease::Kind;
+    static constexpr Kind kernelObject = CFxKernelRelease::kernelObject;
+    static constexpr Kind changeNotification = CFxKernelRelease::changeNotification;
 
     explicit CFxHandle(HANDLE hHandle = nullptr, Kind kind = kernelObject);
-    ~CFxHandle();
-    CFxHandle(const CFxHandle&) = delete;
-    CFxHandle& operator=(const CFxHandle&) = delete;
 
-    operator HANDLE() const { return m_hHandle; }
-    // Creators fail with either nullptr or INVALID_HANDLE_VALUE, depending on the call: neither is held.
-    BOOL IsValid() const;
     // Closes the held handle first.
     void Attach(HANDLE hHandle, Kind kind = kernelObject);
-    // The caller closes what this returns.
-    HANDLE Detach();
-    // TRUE when nothing was held.
-    BOOL Close();
-
-private:
-    HANDLE m_hHandle;
-    Kind m_kind;
 };

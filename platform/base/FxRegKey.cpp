@@ -1,14 +1,5 @@
 #include "platform/base/FxRegKey.h"
 
-CFxRegKey::CFxRegKey() : m_hKey(nullptr)
-{
-}
-
-CFxRegKey::~CFxRegKey()
-{
-    Close();
-}
-
 LONG CFxRegKey::Hold(LONG lResult, HKEY hKey)
 {
     Attach(lResult == ERROR_SUCCESS ? hKey : nullptr);
@@ -33,22 +24,4 @@ LONG CFxRegKey::Create(HKEY hKeyParent, LPCSTR pszPath, REGSAM samDesired)
     LONG lResult =
         RegCreateKeyExA(hKeyParent, pszPath, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired, nullptr, &hKey, nullptr);
     return Hold(lResult, hKey);
-}
-
-void CFxRegKey::Attach(HKEY hKey)
-{
-    Close();
-    m_hKey = hKey;
-}
-
-HKEY CFxRegKey::Detach()
-{
-    HKEY hKey = m_hKey;
-    m_hKey = nullptr;
-    return hKey;
-}
-
-LONG CFxRegKey::Close()
-{
-    return m_hKey == nullptr ? ERROR_SUCCESS : RegCloseKey(Detach());
 }

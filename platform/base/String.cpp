@@ -18,10 +18,8 @@ LPSTR EmptyText()
     return reinterpret_cast<LPSTR>(&g_emptyData[2]);
 }
 
-bool IsSpace(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f';
-}
+// What the argument-less trims take away; none of these bytes is part of a double-byte character.
+const char kWhiteSpace[] = " \t\n\r\v\f";
 
 char FoldLower(char ch)
 {
@@ -400,12 +398,7 @@ int CString::Delete(int nIndex, int nCount)
 
 CString& CString::TrimLeft()
 {
-    LPCSTR p = m_pszData;
-    while (IsSpace(*p)) {
-        ++p;
-    }
-    Delete(0, static_cast<int>(p - m_pszData));
-    return *this;
+    return TrimLeft(kWhiteSpace);
 }
 
 CString& CString::TrimLeft(char chTarget)
@@ -426,17 +419,7 @@ CString& CString::TrimLeft(LPCSTR pszTargets)
 
 CString& CString::TrimRight()
 {
-    // Walk forward so that a trail byte is never mistaken for white space.
-    LPCSTR pKeepEnd = m_pszData;
-    for (LPCSTR p = m_pszData; *p != '\0';) {
-        int n = CharLength(p);
-        p += n;
-        if (n != 1 || !IsSpace(p[-1])) {
-            pKeepEnd = p;
-        }
-    }
-    SetLength(static_cast<int>(pKeepEnd - m_pszData));
-    return *this;
+    return TrimRight(kWhiteSpace);
 }
 
 CString& CString::TrimRight(char chTarget)
@@ -713,37 +696,38 @@ void CString::SetLength(int nLength)
     m_pszData[nLength] = '\0';
 }
 
+namespace
+{
+// Every concatenation: the left part as a string, then the right part appended.
+template <class Left, class Right> CString Concat(const Left& left, const Right& right)
+{
+    CString s(left);
+    s += right;
+    return s;
+}
+} // namespace
+
 CString operator+(const CString& s1, const CString& s2)
 {
-    CString s(s1);
-    s += s2;
-    return s;
+    return Concat(s1, s2);
 }
 
 CString operator+(const CString& s1, LPCSTR s2)
 {
-    CString s(s1);
-    s += s2;
-    return s;
+    return Concat(s1, s2);
 }
 
 CString operator+(LPCSTR s1, const CString& s2)
 {
-    CString s(s1);
-    s += s2;
-    return s;
+    return Concat(s1, s2);
 }
 
 CString operator+(const CString& s1, char ch)
 {
-    CString s(s1);
-    s += ch;
-    return s;
+    return Concat(s1, ch);
 }
 
 CString operator+(char ch, const CString& s2)
 {
-    CString s(ch);
-    s += s2;
-    return s;
+    return Concat(ch, s2);
 }

@@ -14,37 +14,22 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    if (!AttachView(hObject)) {
-        return FALSE;
-    }
-    m_bOwner = TRUE;
-    return TRUE;
+    return FxAttachHandle(m_hObject, m_bOwner, hObject, TRUE);
 }
 
 BOOL CGdiObject::AttachView(HGDIOBJ hObject)
 {
-    if (hObject == nullptr || m_hObject != nullptr) {
-        return FALSE;
-    }
-    m_hObject = hObject;
-    m_bOwner = FALSE;
-    return TRUE;
+    return FxAttachHandle(m_hObject, m_bOwner, hObject, FALSE);
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
-    HGDIOBJ hObject = m_hObject;
-    m_hObject = nullptr;
-    m_bOwner = FALSE;
-    return hObject;
+    return FxDetachHandle(m_hObject, m_bOwner);
 }
 
 BOOL CGdiObject::DeleteObject()
 {
-    if (m_hObject == nullptr || !m_bOwner) {
-        return FALSE;
-    }
-    return ::DeleteObject(Detach());
+    return FxDestroyOwnedHandle(m_hObject, m_bOwner, ::DeleteObject);
 }
 
 int CGdiObject::GetObject(int nCount, LPVOID pObject) const

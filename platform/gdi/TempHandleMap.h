@@ -14,6 +14,36 @@ FX_API void FxDeleteTempMaps();
 // Joins a map to FxDeleteTempMaps; each map does it once.
 FX_API void FxRegisterTempMap(void (*pfnClear)());
 
+// A wrapper that owns its handle or only views it (a temporary above) keeps the handle and an
+// owner flag; these are the one place both change together.
+// Takes the handle, as owner or view; FALSE when one is held already or hNew is null.
+template <class H> BOOL FxAttachHandle(H& hHeld, BOOL& bOwner, H hNew, BOOL bOwn)
+{
+    if (hNew == nullptr || hHeld != nullptr) {
+        return FALSE;
+    }
+    hHeld = hNew;
+    bOwner = bOwn;
+    return TRUE;
+}
+
+template <class H> H FxDetachHandle(H& hHeld, BOOL& bOwner)
+{
+    H h = hHeld;
+    hHeld = nullptr;
+    bOwner = FALSE;
+    return h;
+}
+
+// FALSE, and the handle kept, for a view: only the owner destroys.
+template <class H, class Destroy> BOOL FxDestroyOwnedHandle(H& hHeld, BOOL& bOwner, Destroy destroy)
+{
+    if (hHeld == nullptr || !bOwner) {
+        return FALSE;
+    }
+    return destroy(FxDetachHandle(hHeld, bOwner));
+}
+
 // One wrapper per handle value: asking twice before a clean-up gives the same pointer.
 template <class T, class H> class CFxTempMap
 {

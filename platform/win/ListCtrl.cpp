@@ -1,5 +1,7 @@
 #include "platform/win/ListCtrl.h"
 
+#include "platform/win/ItemTextReader.h"
+
 FX_IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
 DWORD CListCtrl::GetExtendedStyle() const
@@ -59,21 +61,14 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
-    // The control copies at most the buffer's size: grow until the text fits.
-    CString str;
-    for (int cch = 256; cch <= 65536; cch *= 4) {
+    return FxReadItemText([&](LPSTR pszBuffer, int cchBuffer) {
         LVITEMA item = {};
         item.iSubItem = nSubItem;
-        item.cchTextMax = cch;
-        item.pszText = str.GetBuffer(cch);
-        int nLength = static_cast<int>(
+        item.cchTextMax = cchBuffer;
+        item.pszText = pszBuffer;
+        return static_cast<int>(
             SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(&item)));
-        str.ReleaseBuffer(nLength >= 0 && nLength < cch ? nLength : 0);
-        if (nLength < cch - 1) {
-            break;
-        }
-    }
-    return str;
+    });
 }
 
 BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData)

@@ -33,28 +33,17 @@ BOOL CMenu::LoadMenu(LPCSTR lpszResourceName)
 
 BOOL CMenu::DestroyMenu()
 {
-    if (m_hMenu == nullptr || !m_bOwner) {
-        return FALSE;
-    }
-    return ::DestroyMenu(Detach());
+    return FxDestroyOwnedHandle(m_hMenu, m_bOwner, ::DestroyMenu);
 }
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    if (hMenu == nullptr || m_hMenu != nullptr) {
-        return FALSE;
-    }
-    m_hMenu = hMenu;
-    m_bOwner = TRUE;
-    return TRUE;
+    return FxAttachHandle(m_hMenu, m_bOwner, hMenu, TRUE);
 }
 
 HMENU CMenu::Detach()
 {
-    HMENU hMenu = m_hMenu;
-    m_hMenu = nullptr;
-    m_bOwner = FALSE;
-    return hMenu;
+    return FxDetachHandle(m_hMenu, m_bOwner);
 }
 
 int CMenu::GetMenuItemCount() const

@@ -1,5 +1,7 @@
 #include "platform/win/TreeCtrl.h"
 
+#include "platform/win/ItemTextReader.h"
+
 FX_IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
 namespace
@@ -101,28 +103,15 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM hItem)
 
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const
 {
-    // The control copies at most the buffer's size and does not say how long the text is: grow
-    // while the buffer comes back full.
-    CString str;
-    for (int cch = 256; cch <= 65536; cch *= 4) {
-        LPSTR pszBuffer = str.GetBuffer(cch);
-        pszBuffer[0] = '\0';
+    // The message says only whether it worked: the length is the copied text's.
+    return FxReadItemText([&](LPSTR pszBuffer, int cchBuffer) {
         TVITEMA item = {};
         item.mask = TVIF_TEXT;
         item.hItem = hItem;
-        item.cchTextMax = cch;
+        item.cchTextMax = cchBuffer;
         item.pszText = pszBuffer;
-        if (!SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) {
-            str.ReleaseBuffer(0);
-            break;
-        }
-        int nLength = lstrlenA(pszBuffer);
-        str.ReleaseBuffer(nLength < cch ? nLength : 0);
-        if (nLength < cch - 1) {
-            break;
-        }
-    }
-    return str;
+        return SendMessage(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? lstrlenA(pszBuffer) : -1;
+    });
 }
 
 BOOL CTreeCtrl::SetItemText(HTREEITEM hItem, LPCSTR lpszItem)

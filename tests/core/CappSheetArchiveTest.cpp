@@ -342,9 +342,14 @@ TEST(CappSheetArchive, OldSheetLineAndCellAreWrittenBackInTheCurrentFormat)
 {
     // Version "3.0": no integer 5, row sets or scripts; a line of format 0; a cell of "3.0"
     // and one older cell without id, which gets the next cell id after loading.
-    ByteWriter old;
-    old.Str("3.0").Int(0).Int(0).Int(0).Str("旧卡").Str("").Str("").Int(0);
-    old.Int(10).Int(20).Int(1010).Int(1020).Int(2).Int(0).Str("A3").Int(4200).Int(2970);
+    // After the version text both start with the same fields.
+    auto sheetHead = [](const char* pszVersion) {
+        ByteWriter w;
+        w.Str(pszVersion).Int(0).Int(0).Int(0).Str("旧卡").Str("").Str("").Int(0);
+        w.Int(10).Int(20).Int(1010).Int(1020).Int(2).Int(0).Str("A3").Int(4200).Int(2970);
+        return w;
+    };
+    ByteWriter old = sheetHead("3.0");
     old.Int(8).Int(5).Str("").Str("");
     old.Str("").Str("7;8");
     old.Count(0);
@@ -369,9 +374,7 @@ TEST(CappSheetArchive, OldSheetLineAndCellAreWrittenBackInTheCurrentFormat)
     EXPECT_EQ(5, pOldest->m_nCellID);
     EXPECT_EQ(2, sheet.m_arrUInt2.GetSize());
 
-    ByteWriter current;
-    current.Str("3.1").Int(0).Int(0).Int(0).Str("旧卡").Str("").Str("").Int(0);
-    current.Int(10).Int(20).Int(1010).Int(1020).Int(2).Int(0).Str("A3").Int(4200).Int(2970);
+    ByteWriter current = sheetHead("3.1");
     current.Int(8).Int(6).Str("").Str("").Int(0);
     current.Str("").Str("7;8");
     current.Count(0);
@@ -439,48 +442,26 @@ TEST(CappSheetArchive, LineFormatComesFromTheFirstValue)
         int nLineInt;
         const char* pszText;
     };
+    // An old line starts with its type, a current one with its format and type; the same ids and
+    // geometry follow, and a current line adds its int and text.
+    auto lineBytes = [](std::initializer_list<int> head, bool bCurrent) {
+        ByteWriter w;
+        for (int n : head) {
+            w.Int(n);
+        }
+        for (int n : {0, 0, 0, 0, 1, 2, 3, 4, 5, 6}) {
+            w.Int(n);
+        }
+        if (bCurrent) {
+            w.Int(8).Str("t");
+        }
+        return w.Get();
+    };
     const Case cases[] = {
-        {"old horizontal",
-         ByteWriter().Int(1).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6).Get(), 0, 1, 0, ""},
-        {"old of type 99",
-         ByteWriter().Int(99).Int(0).Int(0).Int(0).Int(0).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6).Get(), 0, 99, 0,
-         ""},
-        {"current",
-         ByteWriter()
-             .Int(100)
-             .Int(2)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(1)
-             .Int(2)
-             .Int(3)
-             .Int(4)
-             .Int(5)
-             .Int(6)
-             .Int(8)
-             .Str("t")
-             .Get(),
-         100, 2, 8, "t"},
-        {"negative is a large format",
-         ByteWriter()
-             .Int(-1)
-             .Int(2)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(0)
-             .Int(1)
-             .Int(2)
-             .Int(3)
-             .Int(4)
-             .Int(5)
-             .Int(6)
-             .Int(8)
-             .Str("t")
-             .Get(),
-         -1, 2, 8, "t"},
+        {"old horizontal", lineBytes({1}, false), 0, 1, 0, ""},
+        {"old of type 99", lineBytes({99}, false), 0, 99, 0, ""},
+        {"current", lineBytes({100, 2}, true), 100, 2, 8, "t"},
+        {"negative is a large format", lineBytes({-1, 2}, true), -1, 2, 8, "t"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/base/FxBstr.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/FxGlobalMem.h"
 #include "platform/base/FxHandle.h"
@@ -8,6 +10,21 @@
 
 namespace
 {
+// An interface whose references the test can count.
+class CountedUnknown : public IUnknown
+{
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override
+    {
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_nRefs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --m_nRefs; }
+
+    ULONG m_nRefs = 1;
+};
+
 // Whether a kernel handle value still names an open object in this process.
 bool IsOpenHandle(HANDLE hHandle)
 {
@@ -163,5 +180,41 @@ TEST(HandleOwnerTest, GlobalMemoryIsFreedUnlessDetached)
     mem.Attach(hMem);
     mem.Free();
     EXPECT_EQ(0u, GlobalSize(hMem));
+}
+
+TEST(HandleOwnerTest, InterfacePointerReleasesItsOneReferenceOnce)
+{
+    CountedUnknown first;
+    CountedUnknown second;
+    {
+        CFxComPtr<IUnknown> owner(&first);
+        EXPECT_EQ(&first, owner.operator->());
+        // Filling the slot again gives up the reference held before.
+        *owner.Receive() = &second;
+        EXPECT_EQ(0u, first.m_nRefs);
+        EXPECT_EQ(1u, second.m_nRefs);
+    }
+    EXPECT_EQ(0u, second.m_nRefs);
+
+    CountedUnknown kept;
+    CFxComPtr<IUnknown> owner(&kept);
+    IUnknown* pKept = owner.Detach();
+    EXPECT_FALSE(owner.IsValid());
+    EXPECT_EQ(0u, owner.Close());
+    EXPECT_EQ(&kept, pKept);
+    EXPECT_EQ(1u, kept.m_nRefs);
+}
+
+TEST(HandleOwnerTest, BstrDetachHandsTheStringOut)
+{
+    CFxBstr owner(SysAllocString(L"ab"));
+    ASSERT_TRUE(owner.IsValid());
+    EXPECT_EQ(2u, SysStringLen(owner));
+    BSTR bstr = owner.Detach();
+    EXPECT_FALSE(owner.IsValid());
+    EXPECT_EQ(2u, SysStringLen(bstr));
+    owner.Attach(bstr);
+    owner.Close();
+    EXPECT_EQ(nullptr, static_cast<BSTR>(owner));
 }
 } // namespace

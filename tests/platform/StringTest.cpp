@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/base/FxBstr.h"
 #include "platform/base/String.h"
 
 namespace
@@ -163,15 +164,13 @@ TEST(StringTest, WideConversionsUseCodePage936)
 {
     CString s(L"\x63D0\x793A"); // 提示
     EXPECT_STREQ("\xCC\xE1\xCA\xBE", s);
-    BSTR bstr = s.AllocSysString();
-    ASSERT_NE(nullptr, bstr);
+    CFxBstr bstr(s.AllocSysString());
+    ASSERT_TRUE(bstr.IsValid());
     EXPECT_EQ(2u, SysStringLen(bstr));
-    EXPECT_EQ(0x63D0, bstr[0]);
-    SysFreeString(bstr);
-    BSTR empty = CString().AllocSysString();
-    ASSERT_NE(nullptr, empty);
+    EXPECT_EQ(0x63D0, static_cast<BSTR>(bstr)[0]);
+    CFxBstr empty(CString().AllocSysString());
+    ASSERT_TRUE(empty.IsValid());
     EXPECT_EQ(0u, SysStringLen(empty));
-    SysFreeString(empty);
 }
 
 TEST(StringTest, BufferReleaseAndEditsKeepTheLengthInStep)

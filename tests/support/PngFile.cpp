@@ -2,25 +2,10 @@
 
 #include <wincodec.h>
 
+#include "platform/base/FxComPtr.h"
+
 namespace
 {
-// Releases an interface pointer at scope end.
-template <class T> struct ComPtr
-{
-    T* p = nullptr;
-    ComPtr() = default;
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr()
-    {
-        if (p) {
-            p->Release();
-        }
-    }
-    T* operator->() const { return p; }
-    T** operator&() { return &p; }
-};
-
 // DEFINE_GUID without INITGUID only declares: spell the two we need here.
 const CLSID kClsidImagingFactory = {0xcacaf262, 0x9370, 0x4615, {0xa1, 0x3b, 0x9f, 0x55, 0x39, 0xda, 0x4c, 0x0a}};
 const GUID kContainerPng = {0x1b7cfaf4, 0x713f, 0x473c, {0xbb, 0xcd, 0x61, 0x37, 0x42, 0x5f, 0xae, 0xaf}};
@@ -36,28 +21,28 @@ std::wstring Wide(const char* psz)
     return w;
 }
 
-bool CreateFactory(ComPtr<IWICImagingFactory>& factory)
+bool CreateFactory(CFxComPtr<IWICImagingFactory>& factory)
 {
     return SUCCEEDED(CoCreateInstance(kClsidImagingFactory, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IWICImagingFactory),
-                                      reinterpret_cast<void**>(&factory)));
+                                      factory.ReceiveVoid()));
 }
 } // namespace
 
 bool SavePng(const char* pszPath, const DWORD* pBits, int cx, int cy)
 {
-    ComPtr<IWICImagingFactory> factory;
+    CFxComPtr<IWICImagingFactory> factory;
     if (!CreateFactory(factory)) {
         return false;
     }
-    ComPtr<IWICStream> stream;
-    ComPtr<IWICBitmapEncoder> encoder;
-    ComPtr<IWICBitmapFrameEncode> frame;
+    CFxComPtr<IWICStream> stream;
+    CFxComPtr<IWICBitmapEncoder> encoder;
+    CFxComPtr<IWICBitmapFrameEncode> frame;
     std::wstring wPath = Wide(pszPath);
-    if (FAILED(factory->CreateStream(&stream)) ||
+    if (FAILED(factory->CreateStream(stream.Receive())) ||
         FAILED(stream->InitializeFromFilename(wPath.c_str(), GENERIC_WRITE)) ||
-        FAILED(factory->CreateEncoder(kContainerPng, nullptr, &encoder)) ||
-        FAILED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) ||
-        FAILED(encoder->CreateNewFrame(&frame, nullptr)) || FAILED(frame->Initialize(nullptr)) ||
+        FAILED(factory->CreateEncoder(kContainerPng, nullptr, encoder.Receive())) ||
+        FAILED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) ||
+        FAILED(encoder->CreateNewFrame(frame.Receive(), nullptr)) || FAILED(frame->Initialize(nullptr)) ||
         FAILED(frame->SetSize(static_cast<UINT>(cx), static_cast<UINT>(cy)))) {
         return false;
     }
@@ -82,20 +67,20 @@ bool SavePng(const char* pszPath, const DWORD* pBits, int cx, int cy)
 
 bool LoadPng(const char* pszPath, PngImage& image)
 {
-    ComPtr<IWICImagingFactory> factory;
+    CFxComPtr<IWICImagingFactory> factory;
     if (!CreateFactory(factory)) {
         return false;
     }
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
+    CFxComPtr<IWICBitmapDecoder> decoder;
+    CFxComPtr<IWICBitmapFrameDecode> frame;
+    CFxComPtr<IWICFormatConverter> converter;
     std::wstring wPath = Wide(pszPath);
     UINT cx = 0;
     UINT cy = 0;
     if (FAILED(factory->CreateDecoderFromFilename(wPath.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-                                                  &decoder)) ||
-        FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
-        FAILED(converter->Initialize(frame.p, kFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                                  decoder.Receive())) ||
+        FAILED(decoder->GetFrame(0, frame.Receive())) || FAILED(factory->CreateFormatConverter(converter.Receive())) ||
+        FAILED(converter->Initialize(frame, kFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
                                      WICBitmapPaletteTypeCustom)) ||
         FAILED(converter->GetSize(&cx, &cy))) {
         return false;

@@ -15,6 +15,14 @@
 
 namespace
 {
+// A text and whether a check accepts it.
+struct VerdictCase
+{
+    const char* szName;
+    const char* szText;
+    BOOL bAccepted;
+};
+
 // Sets HKLM "SOFTWARE\Vorn" "WorkDir" for one test and puts back what was there.
 class WorkDirGuard
 {
@@ -123,13 +131,7 @@ TEST(CappBaseFunTest, GuidTextHasTheSystemsLayout)
 
 TEST(CappBaseFunTest, SqlNamesAreCheckedAndValuesQuoted)
 {
-    struct NameCase
-    {
-        const char* szName;
-        const char* szText;
-        BOOL bValid;
-    };
-    const NameCase nameCases[] = {
+    const VerdictCase nameCases[] = {
         {"letters and digit", "Card01", TRUE},
         {"Chinese", "工序名称", TRUE},
         {"underscore", "TN_A", TRUE},
@@ -142,11 +144,11 @@ TEST(CappBaseFunTest, SqlNamesAreCheckedAndValuesQuoted)
         {"trail byte 0x5C is no backslash", "\xD6\x5C", TRUE},
         {"empty", "", FALSE},
     };
-    for (const NameCase& c : nameCases) {
+    for (const VerdictCase& c : nameCases) {
         SCOPED_TRACE(c.szName);
         CString strMessage;
-        EXPECT_EQ(c.bValid, CCappBaseFun::CheckDBTabAndFieldName(c.szText, strMessage));
-        EXPECT_EQ(c.bValid, strMessage.IsEmpty());
+        EXPECT_EQ(c.bAccepted, CCappBaseFun::CheckDBTabAndFieldName(c.szText, strMessage));
+        EXPECT_EQ(c.bAccepted, strMessage.IsEmpty());
     }
     CString strMessage;
     CCappBaseFun::CheckDBTabAndFieldName("1Card", strMessage);
@@ -373,13 +375,7 @@ TEST(CappBaseFunTest, NumberAndDateTextsAreRecognised)
         EXPECT_EQ(c.bFloat, CCappBaseFun::IsFloat(c.szText));
     }
 
-    struct DateCase
-    {
-        const char* szName;
-        const char* szText;
-        BOOL bDate;
-    };
-    const DateCase dateCases[] = {
+    const VerdictCase dateCases[] = {
         {"plain", "2024-3-15 8:05", TRUE},
         {"leap year", "2024-2-29 0:0", TRUE},
         {"400-year leap", "2000-02-29 23:59", TRUE},
@@ -393,9 +389,9 @@ TEST(CappBaseFunTest, NumberAndDateTextsAreRecognised)
         {"no time", "2024-1-1", FALSE},
         {"empty", "", FALSE},
     };
-    for (const DateCase& c : dateCases) {
+    for (const VerdictCase& c : dateCases) {
         SCOPED_TRACE(c.szName);
-        EXPECT_EQ(c.bDate, CCappBaseFun::IsDateTime(c.szText));
+        EXPECT_EQ(c.bAccepted, CCappBaseFun::IsDateTime(c.szText));
     }
 }
 
