@@ -12,6 +12,7 @@
 #include "common/KvStringMgr.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/FxHandle.h"
+#include "platform/base/FxLocalMem.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/win/TreeCtrl.h"
 #include "work/CappFieldItem.h"
@@ -812,6 +813,7 @@ bool CCappBaseFun::GetParam(CString strName, CString& strValue)
 {
     int nArgs = 0;
     LPWSTR* ppszArgs = CommandLineToArgvW(GetCommandLineW(), &nArgs);
+    CFxLocalMem argsBlock(ppszArgs);
     if (ppszArgs == nullptr) {
         return false;
     }
@@ -819,7 +821,6 @@ bool CCappBaseFun::GetParam(CString strName, CString& strValue)
     for (int i = 1; i < nArgs; ++i) {
         params.Add(CString(ppszArgs[i]));
     }
-    LocalFree(ppszArgs);
     return GetParam(params, strName, strValue);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/FxGlobalMem.h"
+#include "platform/base/FxLocalMem.h"
 #include "platform/base/FxHandle.h"
 #include "platform/base/FxRegKey.h"
 #include "tests/support/TempFolder.h"
@@ -180,6 +181,26 @@ TEST(HandleOwnerTest, GlobalMemoryIsFreedUnlessDetached)
     mem.Attach(hMem);
     mem.Free();
     EXPECT_EQ(0u, GlobalSize(hMem));
+}
+
+TEST(HandleOwnerTest, LocalMemoryIsFreedUnlessDetached)
+{
+    // Moveable, so the handle stays a handle that LocalSize can still ask about after the free.
+    HLOCAL hMem = LocalAlloc(LMEM_MOVEABLE, 24);
+    ASSERT_NE(nullptr, hMem);
+    {
+        CFxLocalMem mem(hMem);
+        EXPECT_EQ(24u, LocalSize(hMem));
+    }
+    EXPECT_EQ(0u, LocalSize(hMem));
+
+    hMem = LocalAlloc(LMEM_MOVEABLE, 8);
+    {
+        CFxLocalMem mem(hMem);
+        EXPECT_EQ(hMem, mem.Detach());
+    }
+    EXPECT_EQ(8u, LocalSize(hMem));
+    CFxLocalMem owner(hMem);
 }
 
 TEST(HandleOwnerTest, InterfacePointerReleasesItsOneReferenceOnce)

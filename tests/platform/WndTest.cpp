@@ -231,7 +231,9 @@ TEST(WndTest, BaseHandlersPassTheOriginalMessageToThePreviousProcedure)
     HWND hWnd = CreateWindowExA(0, "VornRecordingWnd", "", WS_OVERLAPPED, 0, 0, 60, 40, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, hWnd);
-    HDC hdcMem = CreateCompatibleDC(nullptr);
+    CDC dcMem;
+    ASSERT_TRUE(dcMem.CreateCompatibleDC(nullptr));
+    HDC hdcMem = dcMem.GetSafeHdc();
     CWnd wnd;
     ASSERT_TRUE(wnd.SubclassWindow(hWnd));
 
@@ -269,7 +271,6 @@ TEST(WndTest, BaseHandlersPassTheOriginalMessageToThePreviousProcedure)
     }
     wnd.UnsubclassWindow();
     DestroyWindow(hWnd);
-    DeleteDC(hdcMem);
 }
 
 TEST(WndTest, NotificationCodeOneFromAControlIsNotAnAccelerator)
