@@ -392,7 +392,10 @@ HRESULT CCommand::ReadBlob(DBORDINAL nColumn, void* pv, ULONG cb, ULONG* pcbRead
     State& st = *m_pState;
     if (pcbRead != nullptr)
         *pcbRead = 0;
-    if (!st.bOnRow || nColumn < 1 || nColumn > st.columns.size() || (nColumn <= st.nRead && nColumn != st.nStream)) {
+    // Drivers hand out a row's columns in order only: a stream cut short by a later column's
+    // read cannot go on, and must not look complete.
+    bool bPassed = nColumn <= st.nRead && (nColumn != st.nStream || (st.nRead > st.nStream && !st.bStreamEnd));
+    if (!st.bOnRow || nColumn < 1 || nColumn > st.columns.size() || bPassed) {
         CFxDbErrorRecords::SetOwn("07009", "The column is not on a row or was already read");
         return E_UNEXPECTED;
     }

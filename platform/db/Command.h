@@ -58,7 +58,8 @@ public:
     // Reads the next bytes of a long binary or text column, like ISequentialStream::Read: fewer
     // than cb bytes (0 at the end) means the value is complete. S_FALSE with no bytes for a NULL
     // value, after which GetStatus gives DBSTATUS_S_ISNULL. E_UNEXPECTED when the column was
-    // already read as a value or there is no row, E_FAIL when the driver fails.
+    // already read as a value, a later column was read before the stream ended, or there is no
+    // row; E_FAIL when the driver fails.
     HRESULT ReadBlob(DBORDINAL nColumn, void* pv, ULONG cb, ULONG* pcbRead);
 
 private:

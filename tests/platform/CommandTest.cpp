@@ -45,11 +45,13 @@ TEST_P(CommandTest, ParametersNeverChangeTheStatementAndReadBackThroughTheDynami
         const char* szGuid;
         const char* szScale;
     };
-    // The second GUID would end the string literal early, were it pasted into the SQL text.
+    // The second GUID would end the string literal early, were it pasted into the SQL text; the
+    // fourth name is GBK text, as all the suite's narrow text.
     const Row rows[] = {
         {1, "plain", "{A1}", "1.5"},
         {2, "quoted", "{B2' OR '1'='1}", "2.25"},
         {3, nullptr, "{C3}", "-0.5"},
+        {4, "螺纹孔", "{D4}", "0"},
     };
     for (const Row& row : rows) {
         CCommand insert;
@@ -205,6 +207,35 @@ TEST_P(CommandTest, LongBinaryValuesReadCompletelyIn64KPieces)
         EXPECT_EQ(E_UNEXPECTED, cmd.ReadBlob(2, piece.data(), 1, &cbRead));
         EXPECT_EQ(0u, cbRead);
     }
+
+    // A stream cut short by reading a later column is not taken for a complete value.
+    CCommand cmd;
+    ASSERT_EQ(S_OK, cmd.Open(m_session, "SELECT CN_BLOB, CN_ID FROM TN_TEST_BLOB WHERE CN_ID = 2"));
+    ASSERT_EQ(S_OK, cmd.MoveFirst());
+    ULONG cbRead = 0;
+    ASSERT_EQ(S_OK, cmd.ReadBlob(1, piece.data(), static_cast<ULONG>(piece.size()), &cbRead));
+    EXPECT_EQ(piece.size(), cbRead);
+    EXPECT_EQ(2, cmd.GetValueLong(2));
+    EXPECT_EQ(E_UNEXPECTED, cmd.ReadBlob(1, piece.data(), static_cast<ULONG>(piece.size()), &cbRead));
+    EXPECT_EQ(0u, cbRead);
+}
+
+TEST_P(CommandTest, LongTextValueReadsWhole)
+{
+    Run("DROP TABLE IF EXISTS TN_TEST_TEXT");
+    Run("CREATE TABLE TN_TEST_TEXT (CN_TEXT TEXT)");
+    // Several of the pieces text comes in, the last one short.
+    CString strText;
+    for (int i = 0; i < 10000; ++i)
+        strText += static_cast<char>('a' + i % 26);
+    CCommand insert;
+    insert.AddParam(strText);
+    ASSERT_EQ(S_OK, insert.Open(m_session, "INSERT INTO TN_TEST_TEXT VALUES (?)"));
+    CCommand cmd;
+    ASSERT_EQ(S_OK, cmd.Open(m_session, "SELECT CN_TEXT FROM TN_TEST_TEXT"));
+    ASSERT_EQ(S_OK, cmd.MoveFirst());
+    EXPECT_EQ(DBTYPE_STR, cmd.GetColumnType(1));
+    EXPECT_EQ(strText, cmd.GetValueText(1));
 }
 
 TEST_P(CommandTest, BadStatementFailsWithTheDriversErrorRecords)
