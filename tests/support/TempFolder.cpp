@@ -38,6 +38,8 @@ CTestTempFolder::CTestTempFolder()
     const testing::TestInfo* pInfo = testing::UnitTest::GetInstance()->current_test_info();
     m_strPath.Format("%svorn-%lu-%d-%s", szTemp, GetCurrentProcessId(), ++s_nSerial,
                      pInfo != nullptr ? pInfo->name() : "test");
+    // A parameterised test's name ends in "/<param>", which would name a missing sub-folder.
+    m_strPath.Replace('/', '-');
     RemoveTree(m_strPath);
     CreateDirectoryA(m_strPath, nullptr);
 }
