@@ -3,6 +3,7 @@
 #include "platform/base/StringArray.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Pen.h"
 #include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
@@ -236,4 +237,18 @@ BOOL CBasicObject::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
         pDC->ExtFloodFill(ptDevice.x, ptDevice.y, crBound, FLOODFILLBORDER);
     }
     return TRUE;
+}
+
+void CBasicObject::DrawPoints(CDC* pDC, const POINT* pPoints, int nCount, double dScale, BOOL bFilled) const
+{
+    COLORREF cr = GetDrawColor();
+    CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);
+    CFxSelectGuard selPen(pDC, &pen);
+    if (bFilled) {
+        CBrush brush(cr);
+        CFxSelectGuard selBrush(pDC, &brush);
+        pDC->Polygon(pPoints, nCount);
+    } else {
+        pDC->Polyline(pPoints, nCount);
+    }
 }

@@ -99,4 +99,6 @@ protected:
     static CPoint ToLogical(const CDoublePoint& pt, CPoint ptOrigin, double dScale);
     // Grows a basic extent by the pen and scales it, in the order the width-scales flag gives.
     void ApplyPenAndScale(CDoubleRect& rc, double dScale) const;
+    // Draws the points in the element's pen: filled in its colour as a polygon, else as a line.
+    void DrawPoints(CDC* pDC, const POINT* pPoints, int nCount, double dScale, BOOL bFilled) const;
 };
