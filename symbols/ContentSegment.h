@@ -62,8 +62,7 @@ public:
 
 protected:
     CString GetFontData(LOGFONT& lfBase, COLORREF crBase);
-    // Used by the kind readers: fields split at ";" and the leading integer of a field.
-    static void SplitFields(const CString& s, CStringArray& fields);
+    // The leading integer of a field, as the kind readers take it.
     static int FieldToInt(const CString& s);
     static void SetFaceName(LOGFONT& lf, LPCSTR pszFace);
     void CopyBase(const CContentSegment& src);
@@ -71,11 +70,4 @@ protected:
     // there is one, else the integer field apInt[i] (either list may be null). An empty text and
     // fields without a piece change nothing; pieces beyond nFields are ignored.
     static void ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[], INT_PTR nFields);
-    // The kinds made of a base text and two smaller texts after it (fraction, super/subscript)
-    // read, write and measure alike but for the tag letter and the scale of the two parts.
-    void ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2);
-    void WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2, CString& strOut,
-                         LOGFONT& lfBase, COLORREF crBase);
-    int GetTextTripleWidth(CDC* pDC, double dPartScale, const CString& strBase, const CString& str1,
-                           const CString& str2);
 };
