@@ -9,7 +9,7 @@ short CCircleStrContSeg::IsKindOf()
 
 void CCircleStrContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut = "<E>" + m_strText + GetFontData(lfBase, crBase) + "</E>";
+    strOut = WrapTag('E', m_strText, lfBase, crBase);
 }
 
 void CCircleStrContSeg::SetData(CString strContent)

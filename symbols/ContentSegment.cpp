@@ -255,3 +255,10 @@ void CContentSegment::ReadTagFields(const CString& strFields, CString* const apT
             *apInt[i] = FieldToInt(fields[i]);
     }
 }
+
+CString CContentSegment::WrapTag(char chTag, const CString& strContent, LOGFONT& lfBase, COLORREF crBase)
+{
+    CString strOut;
+    strOut.Format("<%c>%s%s</%c>", chTag, strContent.GetString(), GetFontData(lfBase, crBase).GetString(), chTag);
+    return strOut;
+}

@@ -43,12 +43,7 @@ BOOL CInputCoarseDlg::OnInitDialog()
 
 void CInputCoarseDlg::OnSelChangeValue()
 {
-    int nIndex = m_comboValue.GetCurSel();
-    if (nIndex == CB_ERR) {
-        return;
-    }
-    m_comboValue.GetLBText(nIndex, m_strValue);
-    SetDlgItemText(IDC_COARSE_VALUE, m_strValue);
+    CNotationDlgFun::TakeComboChoice(this, m_comboValue, IDC_COARSE_VALUE, m_strValue);
 }
 
 void CInputCoarseDlg::OnOK()

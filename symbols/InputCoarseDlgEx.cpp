@@ -82,22 +82,12 @@ void CInputCoarseDlgEx::OnType3()
 
 void CInputCoarseDlgEx::OnSelChangeValue1()
 {
-    int nIndex = m_comboValue1.GetCurSel();
-    if (nIndex == CB_ERR) {
-        return;
-    }
-    m_comboValue1.GetLBText(nIndex, m_strValue1);
-    SetDlgItemText(IDC_COARSE_VALUE1, m_strValue1);
+    CNotationDlgFun::TakeComboChoice(this, m_comboValue1, IDC_COARSE_VALUE1, m_strValue1);
 }
 
 void CInputCoarseDlgEx::OnSelChangeValue2()
 {
-    int nIndex = m_comboValue2.GetCurSel();
-    if (nIndex == CB_ERR) {
-        return;
-    }
-    m_comboValue2.GetLBText(nIndex, m_strValue2);
-    SetDlgItemText(IDC_COARSE_VALUE2, m_strValue2);
+    CNotationDlgFun::TakeComboChoice(this, m_comboValue2, IDC_COARSE_VALUE2, m_strValue2);
 }
 
 void CInputCoarseDlgEx::OnOK()

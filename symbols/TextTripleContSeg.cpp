@@ -28,8 +28,7 @@ void CTextTripleContSeg::Draw(CDC* pDC, int x, int y, float fScale, int nOpaque)
 
 void CTextTripleContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut.Format("<%c>%s;%s;%s%s</%c>", m_chTag, m_strBase.GetString(), PartText(0).GetString(),
-                  PartText(1).GetString(), GetFontData(lfBase, crBase).GetString(), m_chTag);
+    strOut = WrapTag(m_chTag, m_strBase + ";" + PartText(0) + ";" + PartText(1), lfBase, crBase);
 }
 
 void CTextTripleContSeg::SetData(CString strContent)
