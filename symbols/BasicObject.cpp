@@ -82,12 +82,17 @@ BOOL CBasicObject::ReadPoint(const CStringArray& arrField, int nIndex, CDoublePo
     return ReadCoord(arrField[nIndex], pt, 1) && ReadCoord(arrField[nIndex + 1], pt, 0);
 }
 
-INT_PTR CBasicObject::ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept)
+BOOL CBasicObject::ReadBody(const CString& strElem, CString& strTag, CString& strBody)
 {
     FreeRelations();
+    return CSymFieldFun::GetBody(strElem, strTag, strBody);
+}
+
+INT_PTR CBasicObject::ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept)
+{
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+    if (!ReadBody(strElem, strTag, strBody)) {
         return -1;
     }
     return CSymFieldFun::SplitFields(strBody, arrField, nMaxKept);
@@ -120,10 +125,9 @@ void CBasicObject::ReadStrokeFields(const CStringArray& arrField, INT_PTR nCount
 
 BOOL CBasicObject::SetSymbolString(CString strElem)
 {
-    FreeRelations();
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+    if (!ReadBody(strElem, strTag, strBody)) {
         return FALSE;
     }
     int nKind = -1;

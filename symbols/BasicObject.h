@@ -88,6 +88,9 @@ protected:
     // relation; FALSE when the field is empty or the number is unusable.
     BOOL ReadCoord(const CString& strField, CDoublePoint& pt, int nAxis);
     BOOL ReadPoint(const CStringArray& arrField, int nIndex, CDoublePoint& pt);
+    // Drops the relations and takes the element's tag and the body between its tags; FALSE when
+    // the string is no element.
+    BOOL ReadBody(const CString& strElem, CString& strTag, CString& strBody);
     // Drops the relations and splits the element's body into its fields, keeping at most
     // nMaxKept; the number of fields, or -1 when the string is no element.
     INT_PTR ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept);

@@ -33,11 +33,10 @@ bool ReadVertexNumber(const CString& strText, double& d)
 
 BOOL CMutiLine::SetSymbolString(CString strElem)
 {
-    FreeRelations();
     m_arrVertex.clear();
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+    if (!ReadBody(strElem, strTag, strBody)) {
         return FALSE;
     }
     int nClose = strBody.ReverseFind(')');
