@@ -168,6 +168,20 @@ struct EveryKind
     CCustomDrawContSeg custom;
 };
 
+// A segment of the kind made with its content.
+template <class TSeg> std::unique_ptr<CContentSegment> MadeSeg(const LOGFONT& lf, LPCSTR pszContent)
+{
+    auto pSeg = std::make_unique<TSeg>(lf, 0);
+    pSeg->SetData(CString(pszContent));
+    return pSeg;
+}
+
+// The kinds that read no content.
+template <class TSeg> std::unique_ptr<CContentSegment> BareSeg(const LOGFONT& lf, LPCSTR)
+{
+    return std::make_unique<TSeg>(lf, 0);
+}
+
 // The screen's measuring context at 96 dpi.
 class SegmentDraw : public testing::Test
 {
@@ -184,42 +198,28 @@ TEST_F(SegmentDraw, WidthsByKind)
     struct Case
     {
         const char* szName;
-        CContentSegment* pSeg;
+        std::unique_ptr<CContentSegment> (*pfnMake)(const LOGFONT& lf, LPCSTR pszContent);
+        const char* szContent;
         LONG lExpected;
     };
-    CStringContSeg text(lf, 0);
-    text.SetData(CString("abc"));
-    CToleranceContSeg tolFit(lf, 0);
-    tolFit.SetData(CString("20;+0.021;-0.005;1;H7"));
-    CToleranceContSeg tolBare(lf, 0);
-    tolBare.SetData(CString("20;+0.021;-0.005;0;H7"));
-    CToleranceContSeg tolEmpty(lf, 0);
-    CFractionContSeg frac(lf, 0);
-    frac.SetData(CString("1;13;4"));
-    CSupSubScriptContSeg sup(lf, 0);
-    sup.SetData(CString("M;2;10"));
-    CFrameStrContSeg frame(lf, 0);
-    frame.SetData(CString("ab"));
-    CCircleStrContSeg circle(lf, 0);
-    circle.SetData(CString("中"));
-    CEnterContSeg enter(lf, 0);
-    CContentSegment base(lf, 0);
-    Case cases[] = {
-        {"text", &text, Cx(lf, 12, "abc")},
-        {"tolerance with fit", &tolFit,
+    const Case cases[] = {
+        {"text", MadeSeg<CStringContSeg>, "abc", Cx(lf, 12, "abc")},
+        {"tolerance with fit", MadeSeg<CToleranceContSeg>, "20;+0.021;-0.005;1;H7",
          Cx(lf, 12, "20") + Cx(lf, 12, "H7") + Cx(lf, 12, "()") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
-        {"tolerance without fit", &tolBare, Cx(lf, 12, "20") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
-        {"empty tolerance", &tolEmpty, 0},
-        {"fraction", &frac, Cx(lf, 12, "1") + std::max(Cx(lf, 9, "13"), Cx(lf, 9, "4"))},
-        {"super/subscript", &sup, Cx(lf, 12, "M") + std::max(Cx(lf, 7, "2"), Cx(lf, 7, "10"))},
-        {"framed", &frame, Cx(lf, 12, "ab") + 4},
-        {"circled is as wide as high", &circle, Extent(lf, 12, "中").cy + 4},
-        {"line break", &enter, 0},
-        {"base", &base, 0},
+        {"tolerance without fit", MadeSeg<CToleranceContSeg>, "20;+0.021;-0.005;0;H7",
+         Cx(lf, 12, "20") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
+        {"empty tolerance", BareSeg<CToleranceContSeg>, "", 0},
+        {"fraction", MadeSeg<CFractionContSeg>, "1;13;4", Cx(lf, 12, "1") + std::max(Cx(lf, 9, "13"), Cx(lf, 9, "4"))},
+        {"super/subscript", MadeSeg<CSupSubScriptContSeg>, "M;2;10",
+         Cx(lf, 12, "M") + std::max(Cx(lf, 7, "2"), Cx(lf, 7, "10"))},
+        {"framed", MadeSeg<CFrameStrContSeg>, "ab", Cx(lf, 12, "ab") + 4},
+        {"circled is as wide as high", MadeSeg<CCircleStrContSeg>, "中", Extent(lf, 12, "中").cy + 4},
+        {"line break", BareSeg<CEnterContSeg>, "", 0},
+        {"base", BareSeg<CContentSegment>, "", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        EXPECT_EQ(c.lExpected, c.pSeg->GetWidth(&m_dc));
+        EXPECT_EQ(c.lExpected, c.pfnMake(lf, c.szContent)->GetWidth(&m_dc));
     }
 }
 
@@ -534,16 +534,6 @@ TEST_F(SegmentDraw, RoughnessCheckMarkAlone)
         EXPECT_EQ(Join(c.calls), Join(Calls(mf)));
     }
 }
-
-namespace
-{
-template <class TSeg> std::unique_ptr<CContentSegment> MadeSeg(const LOGFONT& lf, LPCSTR pszContent)
-{
-    auto pSeg = std::make_unique<TSeg>(lf, 0);
-    pSeg->SetData(CString(pszContent));
-    return pSeg;
-}
-} // namespace
 
 TEST_F(SegmentDraw, TextPartsAtTheirOffsets)
 {
