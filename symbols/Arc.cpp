@@ -1,13 +1,11 @@
 #include "symbols/Arc.h"
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "platform/base/StringArray.h"
-#include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 FX_IMPLEMENT_DYNCREATE(CArc, CBasicObject)
@@ -15,7 +13,6 @@ FX_IMPLEMENT_DYNCREATE(CArc, CBasicObject)
 namespace
 {
 
-const double kPi = 3.14159265358979323846;
 // Chords of at most about two pixels make a smooth curve; the cap bounds a huge radius.
 const int kMaxArcSteps = 720;
 
@@ -51,10 +48,10 @@ void CArc::GetSweep(double& dStart, double& dSweep) const
     // Counter-clockwise in symbol coordinates; the same direction as the start is a full turn.
     dSweep = dEnd - dStart;
     while (dSweep <= 0.0) {
-        dSweep += 2.0 * kPi;
+        dSweep += 2.0 * std::numbers::pi;
     }
-    while (dSweep > 2.0 * kPi) {
-        dSweep -= 2.0 * kPi;
+    while (dSweep > 2.0 * std::numbers::pi) {
+        dSweep -= 2.0 * std::numbers::pi;
     }
 }
 
@@ -69,7 +66,7 @@ BOOL CArc::QueryAreaBasic(CDC* /*pDC*/, CDoubleRect& rcArea)
     rcArea.AddPoint(m_ptOrigin.x + dRadius * std::cos(dEnd), m_ptOrigin.y + dRadius * std::sin(dEnd), false);
     // Every axis direction the sweep passes adds its extreme point.
     for (int nQuarter = -4; nQuarter <= 8; ++nQuarter) {
-        double dAngle = nQuarter * kPi / 2.0;
+        double dAngle = nQuarter * std::numbers::pi / 2.0;
         if (dAngle > dStart && dAngle < dEnd) {
             rcArea.AddPoint(m_ptOrigin.x + dRadius * std::cos(dAngle), m_ptOrigin.y + dRadius * std::sin(dAngle),
                             false);
@@ -105,15 +102,6 @@ BOOL CArc::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
         arrPoint.push_back(POINT{CSymFieldFun::CutToLong(cx + dRadius * std::cos(a)),
                                  CSymFieldFun::CutToLong(cy + dRadius * std::sin(a))});
     }
-    COLORREF cr = GetDrawColor();
-    CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);
-    CFxSelectGuard selPen(pDC, &pen);
-    if (m_bFilled) {
-        CBrush brush(cr);
-        CFxSelectGuard selBrush(pDC, &brush);
-        pDC->Polygon(arrPoint.data(), static_cast<int>(arrPoint.size()));
-    } else {
-        pDC->Polyline(arrPoint.data(), static_cast<int>(arrPoint.size()));
-    }
+    DrawPoints(pDC, arrPoint.data(), static_cast<int>(arrPoint.size()), dScale, m_bFilled);
     return TRUE;
 }

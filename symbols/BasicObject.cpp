@@ -3,6 +3,7 @@
 #include "platform/base/StringArray.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Pen.h"
 #include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
@@ -81,12 +82,17 @@ BOOL CBasicObject::ReadPoint(const CStringArray& arrField, int nIndex, CDoublePo
     return ReadCoord(arrField[nIndex], pt, 1) && ReadCoord(arrField[nIndex + 1], pt, 0);
 }
 
-INT_PTR CBasicObject::ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept)
+BOOL CBasicObject::ReadBody(const CString& strElem, CString& strTag, CString& strBody)
 {
     FreeRelations();
+    return CSymFieldFun::GetBody(strElem, strTag, strBody);
+}
+
+INT_PTR CBasicObject::ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept)
+{
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+    if (!ReadBody(strElem, strTag, strBody)) {
         return -1;
     }
     return CSymFieldFun::SplitFields(strBody, arrField, nMaxKept);
@@ -119,10 +125,9 @@ void CBasicObject::ReadStrokeFields(const CStringArray& arrField, INT_PTR nCount
 
 BOOL CBasicObject::SetSymbolString(CString strElem)
 {
-    FreeRelations();
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+    if (!ReadBody(strElem, strTag, strBody)) {
         return FALSE;
     }
     int nKind = -1;
@@ -236,4 +241,18 @@ BOOL CBasicObject::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
         pDC->ExtFloodFill(ptDevice.x, ptDevice.y, crBound, FLOODFILLBORDER);
     }
     return TRUE;
+}
+
+void CBasicObject::DrawPoints(CDC* pDC, const POINT* pPoints, int nCount, double dScale, BOOL bFilled) const
+{
+    COLORREF cr = GetDrawColor();
+    CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);
+    CFxSelectGuard selPen(pDC, &pen);
+    if (bFilled) {
+        CBrush brush(cr);
+        CFxSelectGuard selBrush(pDC, &brush);
+        pDC->Polygon(pPoints, nCount);
+    } else {
+        pDC->Polyline(pPoints, nCount);
+    }
 }

@@ -88,6 +88,9 @@ protected:
     // relation; FALSE when the field is empty or the number is unusable.
     BOOL ReadCoord(const CString& strField, CDoublePoint& pt, int nAxis);
     BOOL ReadPoint(const CStringArray& arrField, int nIndex, CDoublePoint& pt);
+    // Drops the relations and takes the element's tag and the body between its tags; FALSE when
+    // the string is no element.
+    BOOL ReadBody(const CString& strElem, CString& strTag, CString& strBody);
     // Drops the relations and splits the element's body into its fields, keeping at most
     // nMaxKept; the number of fields, or -1 when the string is no element.
     INT_PTR ReadBodyFields(const CString& strElem, CStringArray& arrField, INT_PTR nMaxKept);
@@ -99,4 +102,6 @@ protected:
     static CPoint ToLogical(const CDoublePoint& pt, CPoint ptOrigin, double dScale);
     // Grows a basic extent by the pen and scales it, in the order the width-scales flag gives.
     void ApplyPenAndScale(CDoubleRect& rc, double dScale) const;
+    // Draws the points in the element's pen: filled in its colour as a polygon, else as a line.
+    void DrawPoints(CDC* pDC, const POINT* pPoints, int nCount, double dScale, BOOL bFilled) const;
 };

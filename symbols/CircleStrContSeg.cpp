@@ -9,7 +9,7 @@ short CCircleStrContSeg::IsKindOf()
 
 void CCircleStrContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut = "<E>" + m_strText + GetFontData(lfBase, crBase) + "</E>";
+    strOut = WrapTag('E', m_strText, lfBase, crBase);
 }
 
 void CCircleStrContSeg::SetData(CString strContent)
@@ -19,8 +19,7 @@ void CCircleStrContSeg::SetData(CString strContent)
         m_strText.Empty();
         return;
     }
-    // Left() stops at the end, so a lone lead byte at the end stays one byte.
-    m_strText = strContent.Left(static_cast<BYTE>(strContent[0]) >= 0x80 ? 2 : 1);
+    m_strText = strContent.Left(CString::CharLength(strContent));
 }
 
 int CCircleStrContSeg::GetWidth(CDC* pDC)

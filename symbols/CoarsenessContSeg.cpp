@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "symbols/SegPaint.h"
+#include "symbols/SegTagField.h"
 
 CCoarsenessContSeg::CCoarsenessContSeg()
 {
@@ -29,46 +30,39 @@ short CCoarsenessContSeg::IsKindOf()
     return SEG_COARSENESS;
 }
 
+namespace
+{
+using Seg = CCoarsenessContSeg;
+const CSegTagField<Seg> kTagFields[] = {
+    SegTagInt(&Seg::m_nType),     SegTagText(&Seg::m_strValue1), SegTagText(&Seg::m_strValue2),
+    SegTagText(&Seg::m_strText3), SegTagText(&Seg::m_strText4),  SegTagInt(&Seg::m_nOption5),
+    SegTagText(&Seg::m_strText6), SegTagInt(&Seg::m_nOption7),
+};
+} // namespace
+
 void CCoarsenessContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut.Format("<C>%d;%s;%s;%s;%s;%d;%s;%d%s</C>", m_nType, m_strValue1.GetString(), m_strValue2.GetString(),
-                  m_strText3.GetString(), m_strText4.GetString(), m_nOption5, m_strText6.GetString(), m_nOption7,
-                  GetFontData(lfBase, crBase).GetString());
+    strOut = WrapTag('C', JoinTagFields(*this, kTagFields), lfBase, crBase);
 }
 
 void CCoarsenessContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
-    int* const ints[] = {&m_nType, nullptr, nullptr, nullptr, nullptr, &m_nOption5, nullptr, &m_nOption7};
-    CString* const texts[] = {nullptr,     &m_strValue1, &m_strValue2, &m_strText3,
-                              &m_strText4, nullptr,      &m_strText6,  nullptr};
-    ReadTagFields(strContent, texts, ints, 8);
-}
-
-void CCoarsenessContSeg::CopyFields(const CCoarsenessContSeg& src)
-{
-    m_nType = src.m_nType;
-    m_strValue1 = src.m_strValue1;
-    m_strValue2 = src.m_strValue2;
-    m_strText3 = src.m_strText3;
-    m_strText4 = src.m_strText4;
-    m_nOption5 = src.m_nOption5;
-    m_strText6 = src.m_strText6;
-    m_nOption7 = src.m_nOption7;
+    ReadTagFields(*this, strContent, kTagFields);
 }
 
 void CCoarsenessContSeg::Set(CCoarsenessContSeg* pSrc)
 {
     if (pSrc == nullptr)
         return;
-    CopyFields(*pSrc);
+    CopyTagFields(*this, *pSrc, kTagFields);
     if (m_nType == 0)
         m_nType = 2;
 }
 
 int CCoarsenessContSeg::operator=(const CCoarsenessContSeg& src)
 {
-    CopyFields(src);
+    CopyTagFields(*this, src, kTagFields);
     CopyBase(src);
     return 1;
 }

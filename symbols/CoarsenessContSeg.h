@@ -36,7 +36,4 @@ public:
     int m_nOption5;
     CString m_strText6;
     int m_nOption7;
-
-private:
-    void CopyFields(const CCoarsenessContSeg& src);
 };

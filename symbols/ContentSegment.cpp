@@ -1,11 +1,10 @@
 #include "symbols/ContentSegment.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 
 #include "symbols/SegPaint.h"
+#include "symbols/SymFieldFun.h"
 
 namespace
 {
@@ -175,30 +174,14 @@ CString CContentSegment::GetFontData(LOGFONT& lfBase, COLORREF crBase)
     return kFontTagOpen + strItems.Left(strItems.GetLength() - 1) + kFontTagClose;
 }
 
-void CContentSegment::SplitFields(const CString& s, CStringArray& fields)
-{
-    fields.RemoveAll();
-    int nStart = 0;
-    for (;;) {
-        int nSep = s.Find(';', nStart);
-        if (nSep < 0) {
-            fields.Add(s.Mid(nStart));
-            return;
-        }
-        fields.Add(s.Mid(nStart, nSep - nStart));
-        nStart = nSep + 1;
-    }
-}
-
 int CContentSegment::FieldToInt(const CString& s)
 {
-    // Leading decimal integer; out-of-range values are clamped rather than wrapped.
-    long long v = strtoll(s, nullptr, 10);
-    if (v > INT_MAX)
-        return INT_MAX;
-    if (v < INT_MIN)
-        return INT_MIN;
-    return static_cast<int>(v);
+    // Leading decimal integer after blanks; out-of-range values are clamped rather than wrapped.
+    LPCSTR psz = s;
+    while (CSymFieldFun::IsBlank(*psz))
+        ++psz;
+    int nUsed = 0;
+    return CSymFieldFun::ReadSaturatedInt(psz, nUsed);
 }
 
 void CContentSegment::SetData(CString& s)
@@ -212,7 +195,7 @@ void CContentSegment::SetData(CString& s)
     int nClose = s.Find(kFontTagClose, nItems);
     if (nClose >= 0) {
         CStringArray items;
-        SplitFields(s.Mid(nItems, nClose - nItems), items);
+        items.Split(s.Mid(nItems, nClose - nItems), ';', TRUE);
         for (INT_PTR i = 0; i < items.GetSize(); i++) {
             const CString& item = items[i];
             // "K=value": an item without a value changes nothing.
@@ -264,7 +247,7 @@ void CContentSegment::ReadTagFields(const CString& strFields, CString* const apT
     if (strFields.IsEmpty())
         return;
     CStringArray fields;
-    SplitFields(strFields, fields);
+    fields.Split(strFields, ';', TRUE);
     for (INT_PTR i = 0; i < fields.GetSize() && i < nFields; i++) {
         if (apText != nullptr && apText[i] != nullptr)
             *apText[i] = fields[i];
@@ -273,26 +256,9 @@ void CContentSegment::ReadTagFields(const CString& strFields, CString* const apT
     }
 }
 
-void CContentSegment::ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2)
+CString CContentSegment::WrapTag(char chTag, const CString& strContent, LOGFONT& lfBase, COLORREF crBase)
 {
-    CContentSegment::SetData(strContent);
-    CString* const apText[] = {&strBase, &str1, &str2};
-    ReadTagFields(strContent, apText, nullptr, 3);
-}
-
-void CContentSegment::WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2,
-                                      CString& strOut, LOGFONT& lfBase, COLORREF crBase)
-{
-    strOut.Format("<%c>%s;%s;%s%s</%c>", chTag, strBase.GetString(), str1.GetString(), str2.GetString(),
-                  GetFontData(lfBase, crBase).GetString(), chTag);
-}
-
-int CContentSegment::GetTextTripleWidth(CDC* pDC, double dPartScale, const CString& strBase, const CString& str1,
-                                        const CString& str2)
-{
-    LOGFONT lf = GetDrawFont();
-    CSegFont font(lf);
-    CSegFont fontPart(SegMath::ScaleFont(lf, dPartScale));
-    return SegTextExtent(pDC, font, strBase).cx +
-           std::max(SegTextExtent(pDC, fontPart, str1).cx, SegTextExtent(pDC, fontPart, str2).cx);
+    CString strOut;
+    strOut.Format("<%c>%s%s</%c>", chTag, strContent.GetString(), GetFontData(lfBase, crBase).GetString(), chTag);
+    return strOut;
 }

@@ -4,12 +4,15 @@
 
 #include <windows.h>
 
+#include <cstddef>
+
 #include "platform/base/Object.h"
 #include "platform/base/String.h"
 #include "platform/base/StringArray.h"
 #include "symbols/GlyphworkExport.h"
 
 class CDC;
+template <class TSeg> struct CSegTagField;
 
 // Kind codes as stored text and undo records know them; 8 is not used.
 enum {
@@ -62,8 +65,7 @@ public:
 
 protected:
     CString GetFontData(LOGFONT& lfBase, COLORREF crBase);
-    // Used by the kind readers: fields split at ";" and the leading integer of a field.
-    static void SplitFields(const CString& s, CStringArray& fields);
+    // The leading integer of a field, as the kind readers take it.
     static int FieldToInt(const CString& s);
     static void SetFaceName(LOGFONT& lf, LPCSTR pszFace);
     void CopyBase(const CContentSegment& src);
@@ -71,11 +73,14 @@ protected:
     // there is one, else the integer field apInt[i] (either list may be null). An empty text and
     // fields without a piece change nothing; pieces beyond nFields are ignored.
     static void ReadTagFields(const CString& strFields, CString* const apText[], int* const apInt[], INT_PTR nFields);
-    // The kinds made of a base text and two smaller texts after it (fraction, super/subscript)
-    // read, write and measure alike but for the tag letter and the scale of the two parts.
-    void ReadTextTriple(CString strContent, CString& strBase, CString& str1, CString& str2);
-    void WriteTextTriple(char chTag, const CString& strBase, const CString& str1, const CString& str2, CString& strOut,
-                         LOGFONT& lfBase, COLORREF crBase);
-    int GetTextTripleWidth(CDC* pDC, double dPartScale, const CString& strBase, const CString& str1,
-                           const CString& str2);
+    // The same three ways over a kind's table of fields (SegTagField.h): read from the ";" list,
+    // written as one (integers in decimal), copied from another segment of the kind.
+    template <class TSeg, size_t N>
+    static void ReadTagFields(TSeg& seg, const CString& strFields, const CSegTagField<TSeg> (&aField)[N]);
+    template <class TSeg, size_t N>
+    static CString JoinTagFields(const TSeg& seg, const CSegTagField<TSeg> (&aField)[N]);
+    template <class TSeg, size_t N>
+    static void CopyTagFields(TSeg& dst, const TSeg& src, const CSegTagField<TSeg> (&aField)[N]);
+    // "<X>" + strContent + the font tag + "</X>", X the kind's tag letter.
+    CString WrapTag(char chTag, const CString& strContent, LOGFONT& lfBase, COLORREF crBase);
 };

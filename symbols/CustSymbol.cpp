@@ -4,6 +4,7 @@
 
 #include "platform/base/Rect.h"
 #include "platform/base/ResMgr.h"
+#include "platform/base/StringArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Brush.h"
@@ -185,6 +186,17 @@ BOOL CCustSymbol::SetSymbolString(CString strSymbol)
 
 BOOL CCustSymbol::SetSymbolStringEx(CString strSymbol)
 {
+    // Element tags and the readers that add them; an unknown tag is skipped.
+    struct ElemMaker
+    {
+        const char* szTag;
+        BOOL (CCustSymbol::*pfnNew)(CString strElem);
+    };
+    static const ElemMaker kElemMakers[] = {
+        {"A", &CCustSymbol::NewElemArc},   {"C", &CCustSymbol::NewElemCir},   {"F", &CCustSymbol::NewElemFlood},
+        {"H", &CCustSymbol::NewElemHided}, {"P", &CCustSymbol::NewElemBasic}, {"L", &CCustSymbol::NewElemLine},
+        {"M", &CCustSymbol::NewElemMLine}, {"T", &CCustSymbol::NewElemText},  {"V", &CCustSymbol::NewElemVText},
+    };
     FreeAll();
     if (strSymbol.IsEmpty()) {
         return FALSE;
@@ -197,24 +209,11 @@ BOOL CCustSymbol::SetSymbolStringEx(CString strSymbol)
     while (FindElement(psz, i, nLength, strTag, nElemEnd)) {
         CString strElem(psz + i, nElemEnd - i);
         BOOL bOk = TRUE;
-        if (strTag.CompareNoCase("A") == 0) {
-            bOk = NewElemArc(strElem);
-        } else if (strTag.CompareNoCase("C") == 0) {
-            bOk = NewElemCir(strElem);
-        } else if (strTag.CompareNoCase("F") == 0) {
-            bOk = NewElemFlood(strElem);
-        } else if (strTag.CompareNoCase("H") == 0) {
-            bOk = NewElemHided(strElem);
-        } else if (strTag.CompareNoCase("P") == 0) {
-            bOk = NewElemBasic(strElem);
-        } else if (strTag.CompareNoCase("L") == 0) {
-            bOk = NewElemLine(strElem);
-        } else if (strTag.CompareNoCase("M") == 0) {
-            bOk = NewElemMLine(strElem);
-        } else if (strTag.CompareNoCase("T") == 0) {
-            bOk = NewElemText(strElem);
-        } else if (strTag.CompareNoCase("V") == 0) {
-            bOk = NewElemVText(strElem);
+        for (const ElemMaker& maker : kElemMakers) {
+            if (strTag.CompareNoCase(maker.szTag) == 0) {
+                bOk = (this->*maker.pfnNew)(strElem);
+                break;
+            }
         }
         if (!bOk) {
             FreeAll();
@@ -278,12 +277,12 @@ BOOL CCustSymbol::NewElemBasic(CString strElem)
 
 BOOL CCustSymbol::NewElemHided(CString strElem)
 {
-    return AddElem(new CBasicObject, m_listBasic, strElem);
+    return NewElemBasic(strElem);
 }
 
 BOOL CCustSymbol::NewElemFlood(CString strElem)
 {
-    return AddElem(new CBasicObject, m_listBasic, strElem);
+    return NewElemBasic(strElem);
 }
 
 BOOL CCustSymbol::NewElemCust(CString strElem)
@@ -465,22 +464,9 @@ BOOL CCustSymbol::LookupCache(BOOL bLookup, CMapStringToString& mapCache, long l
     if (!mapCache.Lookup(strKey, strValue)) {
         return FALSE;
     }
-    CString astrPart[5];
-    int nPart = 0;
-    int nStart = 0;
-    for (;;) {
-        int nSemi = strValue.Find(';', nStart);
-        CString strPart = nSemi < 0 ? strValue.Mid(nStart) : strValue.Mid(nStart, nSemi - nStart);
-        if (nPart == 5) {
-            return FALSE;
-        }
-        astrPart[nPart++] = strPart;
-        if (nSemi < 0) {
-            break;
-        }
-        nStart = nSemi + 1;
-    }
-    if (nPart != 5) {
+    CStringArray astrPart;
+    astrPart.Split(strValue, ';', TRUE);
+    if (astrPart.GetSize() != 5) {
         return FALSE;
     }
     double d = atof(astrPart[0]);

@@ -9,13 +9,7 @@ short CFrameStrContSeg::IsKindOf()
 
 void CFrameStrContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut = "<R>" + m_strText + GetFontData(lfBase, crBase) + "</R>";
-}
-
-void CFrameStrContSeg::SetData(CString strContent)
-{
-    CContentSegment::SetData(strContent);
-    m_strText = strContent;
+    strOut = WrapTag('R', m_strText, lfBase, crBase);
 }
 
 int CFrameStrContSeg::GetWidth(CDC* pDC)

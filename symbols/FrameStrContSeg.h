@@ -15,5 +15,4 @@ public:
     int GetWidth(CDC* pDC) override;
     void Draw(CDC* pDC, int x, int y, float fScale, int nOpaque) override;
     void GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase) override;
-    void SetData(CString strContent) override;
 };

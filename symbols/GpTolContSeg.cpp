@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "symbols/SegPaint.h"
+#include "symbols/SegTagField.h"
 
 CGpTolContSeg::CGpTolContSeg()
 {
@@ -34,49 +35,37 @@ short CGpTolContSeg::IsKindOf()
     return SEG_GPTOL;
 }
 
+namespace
+{
+using Seg = CGpTolContSeg;
+const CSegTagField<Seg> kTagFields[] = {
+    SegTagInt(&Seg::m_nType),          SegTagInt(&Seg::m_nZonePrefix), SegTagText(&Seg::m_strValue),
+    SegTagInt(&Seg::m_nSpecialSymbol), SegTagText(&Seg::m_strDatum1),  SegTagInt(&Seg::m_nDatumCode1),
+    SegTagText(&Seg::m_strDatum2),     SegTagInt(&Seg::m_nDatumCode2), SegTagText(&Seg::m_strDatum3),
+    SegTagInt(&Seg::m_nDatumCode3),    SegTagInt(&Seg::m_nGrade),      SegTagInt(&Seg::m_nBaseLength),
+};
+} // namespace
+
 void CGpTolContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut.Format("<G>%d;%d;%s;%d;%s;%d;%s;%d;%s;%d;%d;%d%s</G>", m_nType, m_nZonePrefix, m_strValue.GetString(),
-                  m_nSpecialSymbol, m_strDatum1.GetString(), m_nDatumCode1, m_strDatum2.GetString(), m_nDatumCode2,
-                  m_strDatum3.GetString(), m_nDatumCode3, m_nGrade, m_nBaseLength,
-                  GetFontData(lfBase, crBase).GetString());
+    strOut = WrapTag('G', JoinTagFields(*this, kTagFields), lfBase, crBase);
 }
 
 void CGpTolContSeg::SetData(CString strContent)
 {
     CContentSegment::SetData(strContent);
-    int* const ints[] = {&m_nType, &m_nZonePrefix, nullptr, &m_nSpecialSymbol, nullptr,   &m_nDatumCode1,
-                         nullptr,  &m_nDatumCode2, nullptr, &m_nDatumCode3,    &m_nGrade, &m_nBaseLength};
-    CString* const texts[] = {nullptr,      nullptr, &m_strValue,  nullptr, &m_strDatum1, nullptr,
-                              &m_strDatum2, nullptr, &m_strDatum3, nullptr, nullptr,      nullptr};
-    ReadTagFields(strContent, texts, ints, 12);
-}
-
-void CGpTolContSeg::CopyFields(const CGpTolContSeg& src)
-{
-    m_nType = src.m_nType;
-    m_nZonePrefix = src.m_nZonePrefix;
-    m_strValue = src.m_strValue;
-    m_nSpecialSymbol = src.m_nSpecialSymbol;
-    m_strDatum1 = src.m_strDatum1;
-    m_nDatumCode1 = src.m_nDatumCode1;
-    m_strDatum2 = src.m_strDatum2;
-    m_nDatumCode2 = src.m_nDatumCode2;
-    m_strDatum3 = src.m_strDatum3;
-    m_nDatumCode3 = src.m_nDatumCode3;
-    m_nGrade = src.m_nGrade;
-    m_nBaseLength = src.m_nBaseLength;
+    ReadTagFields(*this, strContent, kTagFields);
 }
 
 void CGpTolContSeg::Set(CGpTolContSeg* pSrc)
 {
     if (pSrc != nullptr)
-        CopyFields(*pSrc);
+        CopyTagFields(*this, *pSrc, kTagFields);
 }
 
 int CGpTolContSeg::operator=(const CGpTolContSeg& src)
 {
-    CopyFields(src);
+    CopyTagFields(*this, src, kTagFields);
     m_fTextScale = src.m_fTextScale;
     CopyBase(src);
     return 1;

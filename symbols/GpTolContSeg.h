@@ -52,7 +52,4 @@ public:
     int m_nGrade;
     int m_nBaseLength;
     float m_fTextScale;
-
-private:
-    void CopyFields(const CGpTolContSeg& src);
 };

@@ -4,19 +4,12 @@
 #include "symbols/NotationDlgFun.h"
 #include "symbols/res/resource.h"
 
-FX_BEGIN_MESSAGE_MAP(CInputCoarseDlg, CDialog)
+FX_BEGIN_MESSAGE_MAP(CInputCoarseDlg, CInputCoarseBaseDlg)
 FX_ON_CBN_SELCHANGE(IDC_COARSE_COMBO, OnSelChangeValue)
 FX_END_MESSAGE_MAP()
 
-CInputCoarseDlg::CInputCoarseDlg(CWnd* pParent) : CDialog(IDD_INPUTCOARSE, pParent)
+CInputCoarseDlg::CInputCoarseDlg(CWnd* pParent) : CInputCoarseBaseDlg(IDD_INPUTCOARSE, pParent)
 {
-}
-
-void CInputCoarseDlg::SetData(CCoarsenessContSeg* pSeg)
-{
-    if (pSeg != nullptr) {
-        m_seg.Set(pSeg);
-    }
 }
 
 int CInputCoarseDlg::GetData(CCoarsenessContSeg* pSeg)
@@ -43,12 +36,7 @@ BOOL CInputCoarseDlg::OnInitDialog()
 
 void CInputCoarseDlg::OnSelChangeValue()
 {
-    int nIndex = m_comboValue.GetCurSel();
-    if (nIndex == CB_ERR) {
-        return;
-    }
-    m_comboValue.GetLBText(nIndex, m_strValue);
-    SetDlgItemText(IDC_COARSE_VALUE, m_strValue);
+    CNotationDlgFun::TakeComboChoice(this, m_comboValue, IDC_COARSE_VALUE, m_strValue);
 }
 
 void CInputCoarseDlg::OnOK()
@@ -56,8 +44,7 @@ void CInputCoarseDlg::OnOK()
     if (!UpdateData(TRUE)) {
         return;
     }
-    m_strValue.Trim();
-    if (!CNotationDlgFun::CheckEdit(this, IDC_COARSE_VALUE, m_strValue, "C")) {
+    if (!CheckValue(IDC_COARSE_VALUE, m_strValue)) {
         return;
     }
     m_seg.m_strValue2 = m_strValue;

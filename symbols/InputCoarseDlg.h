@@ -2,23 +2,18 @@
 #pragma once
 
 #include "platform/win/ComboBox.h"
-#include "platform/win/Dialog.h"
-#include "symbols/CoarsenessContSeg.h"
-#include "symbols/GlyphworkExport.h"
+#include "symbols/InputCoarseBaseDlg.h"
 
-class GLYPHWORK_API CInputCoarseDlg : public CDialog
+class GLYPHWORK_API CInputCoarseDlg : public CInputCoarseBaseDlg
 {
 public:
     explicit CInputCoarseDlg(CWnd* pParent = nullptr);
 
-    // Copies an existing segment to edit (type 0 becomes 2); nothing for null.
-    void SetData(CCoarsenessContSeg* pSeg);
     // Writes the value into the segment's value 2; FALSE for null.
     int GetData(CCoarsenessContSeg* pSeg);
 
     CComboBox m_comboValue;
     CString m_strValue;
-    CCoarsenessContSeg m_seg;
 
     BOOL OnInitDialog() override;
 

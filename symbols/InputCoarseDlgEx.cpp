@@ -4,7 +4,7 @@
 #include "symbols/NotationDlgFun.h"
 #include "symbols/res/resource.h"
 
-FX_BEGIN_MESSAGE_MAP(CInputCoarseDlgEx, CDialog)
+FX_BEGIN_MESSAGE_MAP(CInputCoarseDlgEx, CInputCoarseBaseDlg)
 FX_ON_BN_CLICKED(IDC_COARSE_TYPE1, OnType1)
 FX_ON_BN_CLICKED(IDC_COARSE_TYPE2, OnType2)
 FX_ON_BN_CLICKED(IDC_COARSE_TYPE3, OnType3)
@@ -12,15 +12,8 @@ FX_ON_CBN_SELCHANGE(IDC_COARSE_COMBO1, OnSelChangeValue1)
 FX_ON_CBN_SELCHANGE(IDC_COARSE_COMBO2, OnSelChangeValue2)
 FX_END_MESSAGE_MAP()
 
-CInputCoarseDlgEx::CInputCoarseDlgEx(CWnd* pParent) : CDialog(IDD_INPUTCOARSEEX, pParent), m_nType(1)
+CInputCoarseDlgEx::CInputCoarseDlgEx(CWnd* pParent) : CInputCoarseBaseDlg(IDD_INPUTCOARSEEX, pParent), m_nType(1)
 {
-}
-
-void CInputCoarseDlgEx::SetData(CCoarsenessContSeg* pSeg)
-{
-    if (pSeg != nullptr) {
-        m_seg.Set(pSeg);
-    }
 }
 
 int CInputCoarseDlgEx::GetData(CCoarsenessContSeg* pSeg)
@@ -82,22 +75,12 @@ void CInputCoarseDlgEx::OnType3()
 
 void CInputCoarseDlgEx::OnSelChangeValue1()
 {
-    int nIndex = m_comboValue1.GetCurSel();
-    if (nIndex == CB_ERR) {
-        return;
-    }
-    m_comboValue1.GetLBText(nIndex, m_strValue1);
-    SetDlgItemText(IDC_COARSE_VALUE1, m_strValue1);
+    CNotationDlgFun::TakeComboChoice(this, m_comboValue1, IDC_COARSE_VALUE1, m_strValue1);
 }
 
 void CInputCoarseDlgEx::OnSelChangeValue2()
 {
-    int nIndex = m_comboValue2.GetCurSel();
-    if (nIndex == CB_ERR) {
-        return;
-    }
-    m_comboValue2.GetLBText(nIndex, m_strValue2);
-    SetDlgItemText(IDC_COARSE_VALUE2, m_strValue2);
+    CNotationDlgFun::TakeComboChoice(this, m_comboValue2, IDC_COARSE_VALUE2, m_strValue2);
 }
 
 void CInputCoarseDlgEx::OnOK()
@@ -105,10 +88,7 @@ void CInputCoarseDlgEx::OnOK()
     if (!UpdateData(TRUE)) {
         return;
     }
-    m_strValue1.Trim();
-    m_strValue2.Trim();
-    if (!CNotationDlgFun::CheckEdit(this, IDC_COARSE_VALUE1, m_strValue1, "C") ||
-        !CNotationDlgFun::CheckEdit(this, IDC_COARSE_VALUE2, m_strValue2, "C")) {
+    if (!CheckValue(IDC_COARSE_VALUE1, m_strValue1) || !CheckValue(IDC_COARSE_VALUE2, m_strValue2)) {
         return;
     }
     m_seg.m_strValue1 = m_strValue1;

@@ -3,18 +3,14 @@
 #pragma once
 
 #include "platform/win/ComboBox.h"
-#include "platform/win/Dialog.h"
 #include "platform/win/Static.h"
-#include "symbols/CoarsenessContSeg.h"
-#include "symbols/GlyphworkExport.h"
+#include "symbols/InputCoarseBaseDlg.h"
 
-class GLYPHWORK_API CInputCoarseDlgEx : public CDialog
+class GLYPHWORK_API CInputCoarseDlgEx : public CInputCoarseBaseDlg
 {
 public:
     explicit CInputCoarseDlgEx(CWnd* pParent = nullptr);
 
-    // Copies an existing segment to edit (type 0 becomes 2); nothing for null.
-    void SetData(CCoarsenessContSeg* pSeg);
     // Writes value 1, value 2 and the type into the segment; FALSE for null.
     int GetData(CCoarsenessContSeg* pSeg);
 
@@ -26,7 +22,6 @@ public:
     CString m_strValue1;
     CString m_strValue2;
     int m_nType; // 1, 2 or 3
-    CCoarsenessContSeg m_seg;
 
     BOOL OnInitDialog() override;
 

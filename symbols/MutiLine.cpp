@@ -1,10 +1,7 @@
 #include "symbols/MutiLine.h"
 
 #include "platform/base/StringArray.h"
-#include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 FX_IMPLEMENT_DYNCREATE(CMutiLine, CBasicObject)
@@ -26,7 +23,7 @@ bool ReadVertexNumber(const CString& strText, double& d)
         return false;
     }
     char ch = str[0];
-    if (!((ch >= '0' && ch <= '9') || ch == '-' || ch == '+' || ch == '.')) {
+    if (!(CSymFieldFun::IsDigit(ch) || ch == '-' || ch == '+' || ch == '.')) {
         return false;
     }
     return CSymFieldFun::ReadReal(str, d) != FALSE;
@@ -36,11 +33,10 @@ bool ReadVertexNumber(const CString& strText, double& d)
 
 BOOL CMutiLine::SetSymbolString(CString strElem)
 {
-    FreeRelations();
     m_arrVertex.clear();
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+    if (!ReadBody(strElem, strTag, strBody)) {
         return FALSE;
     }
     int nClose = strBody.ReverseFind(')');
@@ -120,15 +116,6 @@ BOOL CMutiLine::Draw(CDC* pDC, CPoint ptOrigin, double dScale)
     for (const CDoublePoint& pt : m_arrVertex) {
         arrPoint.push_back(ToLogical(pt, ptOrigin, dScale));
     }
-    COLORREF cr = GetDrawColor();
-    CPen pen(PS_SOLID, GetDrawPenWidth(dScale), cr);
-    CFxSelectGuard selPen(pDC, &pen);
-    if (m_bFilled) {
-        CBrush brush(cr);
-        CFxSelectGuard selBrush(pDC, &brush);
-        pDC->Polygon(arrPoint.data(), static_cast<int>(arrPoint.size()));
-    } else {
-        pDC->Polyline(arrPoint.data(), static_cast<int>(arrPoint.size()));
-    }
+    DrawPoints(pDC, arrPoint.data(), static_cast<int>(arrPoint.size()), dScale, m_bFilled);
     return TRUE;
 }

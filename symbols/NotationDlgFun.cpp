@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/win/Button.h"
+#include "platform/win/ComboBox.h"
 #include "platform/win/Dialog.h"
 
 namespace
@@ -68,4 +69,14 @@ void CNotationDlgFun::ShowRefusal(CWnd* pWnd, const CString& strBreaker)
     CString strMessage;
     strMessage.Format("输入的内容不能包含“%s”，请修改后再确定。", static_cast<LPCSTR>(strBreaker));
     pWnd->MessageBox(strMessage, "提示", MB_OK | MB_ICONINFORMATION);
+}
+
+void CNotationDlgFun::TakeComboChoice(CWnd* pDlg, CComboBox& combo, int nIDEdit, CString& strValue)
+{
+    int nIndex = combo.GetCurSel();
+    if (nIndex == CB_ERR) {
+        return;
+    }
+    combo.GetLBText(nIndex, strValue);
+    pDlg->SetDlgItemText(nIDEdit, strValue);
 }

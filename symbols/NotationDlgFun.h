@@ -6,6 +6,7 @@
 #include "symbols/GlyphworkExport.h"
 
 class CButton;
+class CComboBox;
 class CDialog;
 class CWnd;
 
@@ -21,6 +22,8 @@ public:
     static BOOL CheckEdit(CDialog* pDlg, int nID, const CString& strText, LPCSTR pszLetters);
     // Enables OK only while edit nIDEdit holds text; nothing before the button is attached.
     static void EnableOkWhileFilled(CWnd* pDlg, CButton& btnOK, int nIDEdit);
+    // Puts the chosen item of a value list into edit nIDEdit and strValue; nothing without a choice.
+    static void TakeComboChoice(CWnd* pDlg, CComboBox& combo, int nIDEdit, CString& strValue);
     // Tells the user that the piece is refused; the box is owned by pWnd.
     static void ShowRefusal(CWnd* pWnd, const CString& strBreaker);
 };

@@ -13,6 +13,26 @@ FX_ON_BN_CLICKED(IDC_SPECIAL_CODE6, OnButton1005)
 FX_ON_BN_CLICKED(IDC_SPECIAL_NONE, OnButton1006)
 FX_END_MESSAGE_MAP()
 
+namespace
+{
+// The buttons as the member list orders them, with their ids and pictures.
+struct CodeButton
+{
+    CBmpButton SpecialCharDlg::*pBtn;
+    int nID;
+    int nBitmap;
+};
+const CodeButton kButtons[] = {
+    {&SpecialCharDlg::m_btn1006, IDC_SPECIAL_NONE, IDB_SPECIAL_NONE},
+    {&SpecialCharDlg::m_btn1005, IDC_SPECIAL_CODE6, IDB_SPECIAL_E},
+    {&SpecialCharDlg::m_btn1004, IDC_SPECIAL_CODE5, IDB_SPECIAL_P},
+    {&SpecialCharDlg::m_btn1003, IDC_SPECIAL_CODE4, IDB_SPECIAL_M},
+    {&SpecialCharDlg::m_btn1002, IDC_SPECIAL_CODE3, IDB_SPECIAL_TRIANGLE},
+    {&SpecialCharDlg::m_btn1001, IDC_SPECIAL_CODE2, IDB_SPECIAL_PLUS},
+    {&SpecialCharDlg::m_btn1000, IDC_SPECIAL_CODE1, IDB_SPECIAL_MINUS},
+};
+} // namespace
+
 SpecialCharDlg::SpecialCharDlg(CWnd* pParent) : CDialog(IDD_SPECIALCHAR, pParent), m_nCode(0), m_x(0), m_y(0)
 {
 }
@@ -20,13 +40,9 @@ SpecialCharDlg::SpecialCharDlg(CWnd* pParent) : CDialog(IDD_SPECIALCHAR, pParent
 void SpecialCharDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_SPECIAL_NONE, m_btn1006);
-    DDX_Control(pDX, IDC_SPECIAL_CODE6, m_btn1005);
-    DDX_Control(pDX, IDC_SPECIAL_CODE5, m_btn1004);
-    DDX_Control(pDX, IDC_SPECIAL_CODE4, m_btn1003);
-    DDX_Control(pDX, IDC_SPECIAL_CODE3, m_btn1002);
-    DDX_Control(pDX, IDC_SPECIAL_CODE2, m_btn1001);
-    DDX_Control(pDX, IDC_SPECIAL_CODE1, m_btn1000);
+    for (const CodeButton& b : kButtons) {
+        DDX_Control(pDX, b.nID, this->*b.pBtn);
+    }
 }
 
 BOOL SpecialCharDlg::OnInitDialog()
@@ -36,13 +52,9 @@ BOOL SpecialCharDlg::OnInitDialog()
     GetWindowRect(&rcWindow);
     MoveWindow(m_x, m_y, rcWindow.Width(), rcWindow.Height());
     Invalidate();
-    m_btn1000.SetBitmap(IDB_SPECIAL_MINUS);
-    m_btn1001.SetBitmap(IDB_SPECIAL_PLUS);
-    m_btn1002.SetBitmap(IDB_SPECIAL_TRIANGLE);
-    m_btn1003.SetBitmap(IDB_SPECIAL_M);
-    m_btn1004.SetBitmap(IDB_SPECIAL_P);
-    m_btn1005.SetBitmap(IDB_SPECIAL_E);
-    m_btn1006.SetBitmap(IDB_SPECIAL_NONE);
+    for (const CodeButton& b : kButtons) {
+        (this->*b.pBtn).SetBitmap(b.nBitmap);
+    }
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 #include "symbols/SymFieldFun.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -10,16 +11,6 @@ namespace
 // Coordinates of a real symbol are a few hundred units; this only keeps arithmetic finite.
 const double kMaxMagnitude = 1e9;
 const double kLongLimit = 1073741823.0;
-
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
-}
-
-bool IsDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
 
 char FoldCase(char ch)
 {
@@ -38,33 +29,14 @@ int HexValue(char ch)
     return -1;
 }
 
-// Reads [sign]digits saturated to the int range; nUsed receives the characters consumed.
-int ReadSaturatedInt(LPCSTR psz, int& nUsed)
+// Index after the run of digits from i; nDigits grows by their number.
+int SkipDigits(LPCSTR psz, int i, int& nDigits)
 {
-    int i = 0;
-    bool bNegative = false;
-    if (psz[i] == '-' || psz[i] == '+') {
-        bNegative = psz[i] == '-';
+    while (CSymFieldFun::IsDigit(psz[i])) {
         ++i;
+        ++nDigits;
     }
-    long long llValue = 0;
-    while (IsDigit(psz[i])) {
-        if (llValue <= 2147483648LL) {
-            llValue = llValue * 10 + (psz[i] - '0');
-        }
-        ++i;
-    }
-    nUsed = i;
-    if (bNegative) {
-        llValue = -llValue;
-    }
-    if (llValue > 2147483647LL) {
-        return 2147483647;
-    }
-    if (llValue < -2147483647LL - 1) {
-        return -2147483647 - 1;
-    }
-    return static_cast<int>(llValue);
+    return i;
 }
 
 CString StripLeadingZeros(const CString& str)
@@ -128,6 +100,35 @@ BOOL CSymFieldFun::GetBody(const CString& strElem, CString& strTag, CString& str
     return TRUE;
 }
 
+int CSymFieldFun::ReadSaturatedInt(LPCSTR psz, int& nUsed)
+{
+    int i = 0;
+    bool bNegative = false;
+    if (psz[i] == '-' || psz[i] == '+') {
+        bNegative = psz[i] == '-';
+        ++i;
+    }
+    long long llValue = 0;
+    while (IsDigit(psz[i])) {
+        // Past the int range the value only has to stay out of it.
+        if (llValue <= 2147483648LL) {
+            llValue = llValue * 10 + (psz[i] - '0');
+        }
+        ++i;
+    }
+    nUsed = i;
+    if (bNegative) {
+        llValue = -llValue;
+    }
+    if (llValue > INT_MAX) {
+        return INT_MAX;
+    }
+    if (llValue < INT_MIN) {
+        return INT_MIN;
+    }
+    return static_cast<int>(llValue);
+}
+
 BOOL CSymFieldFun::ReadReal(LPCSTR psz, double& dValue)
 {
     // Only plain decimal notation: the C library would also take "inf", "nan" and hex.
@@ -140,16 +141,9 @@ BOOL CSymFieldFun::ReadReal(LPCSTR psz, double& dValue)
         ++i;
     }
     int nDigits = 0;
-    while (IsDigit(psz[i])) {
-        ++i;
-        ++nDigits;
-    }
+    i = SkipDigits(psz, i, nDigits);
     if (psz[i] == '.') {
-        ++i;
-        while (IsDigit(psz[i])) {
-            ++i;
-            ++nDigits;
-        }
+        i = SkipDigits(psz, i + 1, nDigits);
     }
     if (nDigits == 0) {
         dValue = 0.0;
@@ -160,10 +154,9 @@ BOOL CSymFieldFun::ReadReal(LPCSTR psz, double& dValue)
         if (psz[j] == '-' || psz[j] == '+') {
             ++j;
         }
-        if (IsDigit(psz[j])) {
-            while (IsDigit(psz[j])) {
-                ++j;
-            }
+        int nExpDigits = 0;
+        j = SkipDigits(psz, j, nExpDigits);
+        if (nExpDigits > 0) {
             i = j;
         }
     }

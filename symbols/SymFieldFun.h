@@ -14,6 +14,16 @@ public:
     // (without regard to case); FALSE when the string is not shaped so.
     static BOOL GetBody(const CString& strElem, CString& strTag, CString& strBody);
 
+    // The blanks the C library skips before a number.
+    static bool IsBlank(char ch)
+    {
+        return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
+    }
+    // isdigit is undefined for the negative chars that GBK bytes give.
+    static bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+    // [sign]digits at psz, held to the int range; nUsed receives the characters read (0 or just
+    // a sign when there are no digits, which read 0).
+    static int ReadSaturatedInt(LPCSTR psz, int& nUsed);
     // Real number at the start of the text; no digits reads 0. FALSE when it is not finite or
     // beyond the magnitude any symbol uses, so later integer conversions stay defined.
     static BOOL ReadReal(LPCSTR psz, double& dValue);

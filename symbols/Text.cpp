@@ -122,10 +122,9 @@ BOOL CText::ReadTextBody(const CString& strBody)
 
 BOOL CText::SetSymbolString(CString strElem)
 {
-    FreeRelations();
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody) || !ReadTextBody(strBody)) {
+    if (!ReadBody(strElem, strTag, strBody) || !ReadTextBody(strBody)) {
         return FALSE;
     }
     m_nKind = kindText;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "symbols/SegPaint.h"
+#include "symbols/SegTagField.h"
 
 CToleranceContSeg::CToleranceContSeg()
 {
@@ -30,17 +31,23 @@ short CToleranceContSeg::IsKindOf()
     return SEG_TOLERANCE;
 }
 
+namespace
+{
+using Seg = CToleranceContSeg;
+const CSegTagField<Seg> kTagFields[] = {
+    SegTagText(&Seg::m_strBase),    SegTagText(&Seg::m_strUpper),  SegTagText(&Seg::m_strLower),
+    SegTagInt(&Seg::m_nSymbolFlag), SegTagText(&Seg::m_strSymbol),
+};
+} // namespace
+
 void CToleranceContSeg::GetData(CString& strOut, LOGFONT& lfBase, COLORREF crBase)
 {
-    strOut.Format("<T>%s;%s;%s;%d;%s%s</T>", m_strBase.GetString(), m_strUpper.GetString(), m_strLower.GetString(),
-                  m_nSymbolFlag, m_strSymbol.GetString(), GetFontData(lfBase, crBase).GetString());
+    strOut = WrapTag('T', JoinTagFields(*this, kTagFields), lfBase, crBase);
 }
 
 void CToleranceContSeg::Set(CString strFields)
 {
-    CString* const apText[] = {&m_strBase, &m_strUpper, &m_strLower, nullptr, &m_strSymbol};
-    int* const apInt[] = {nullptr, nullptr, nullptr, &m_nSymbolFlag, nullptr};
-    ReadTagFields(strFields, apText, apInt, 5);
+    ReadTagFields(*this, strFields, kTagFields);
 }
 
 void CToleranceContSeg::SetData(CString strContent)
@@ -75,11 +82,7 @@ void CToleranceContSeg::Set(CToleranceContSeg* pSrc)
 
 int CToleranceContSeg::operator=(const CToleranceContSeg& src)
 {
-    m_strBase = src.m_strBase;
-    m_strUpper = src.m_strUpper;
-    m_strLower = src.m_strLower;
-    m_nSymbolFlag = src.m_nSymbolFlag;
-    m_strSymbol = src.m_strSymbol;
+    CopyTagFields(*this, src, kTagFields);
     m_dScale = src.m_dScale;
     CopyBase(src);
     return 1;

@@ -8,10 +8,9 @@ FX_IMPLEMENT_DYNCREATE(CVariableText, CText)
 
 BOOL CVariableText::SetSymbolString(CString strElem)
 {
-    FreeRelations();
     CString strTag;
     CString strBody;
-    if (!CSymFieldFun::GetBody(strElem, strTag, strBody)) {
+    if (!ReadBody(strElem, strTag, strBody)) {
         return FALSE;
     }
     int nComma = strBody.Find(',');

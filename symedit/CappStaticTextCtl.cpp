@@ -76,7 +76,6 @@ void CCappStaticTextCtl::DeleteEnter(CString& strText)
 
 void CCappStaticTextCtl::AddEnter(CString& strText)
 {
-    // Carriage returns and line feeds are below 0x40 and never GBK trail bytes, nor is a blank.
     CString strOut;
     CString strWord;
     LPCSTR p = strText;
@@ -87,7 +86,8 @@ void CCappStaticTextCtl::AddEnter(CString& strText)
                 strOut += strWord + "\n";
                 strWord.Empty();
             }
-            int nLen = p[1] != '\0' ? 2 : 1;
+            // A high byte without its trail stands alone: the byte after it is not swallowed.
+            int nLen = CString::CharLength(p);
             strOut += CString(p, nLen) + "\n";
             p += nLen;
             continue;
@@ -140,18 +140,7 @@ int CCappStaticTextCtl::GetRowCount(CString strText)
 
 void CCappStaticTextCtl::FormatTextToArray(CString strText, CStringArray& arrLines)
 {
-    arrLines.RemoveAll();
-    int nStart = 0;
-    int nLength = strText.GetLength();
-    while (nStart < nLength) {
-        int nEnd = strText.Find('\n', nStart);
-        if (nEnd < 0) {
-            arrLines.Add(strText.Mid(nStart));
-            break;
-        }
-        arrLines.Add(strText.Mid(nStart, nEnd - nStart));
-        nStart = nEnd + 1;
-    }
+    arrLines.Split(strText, '\n', FALSE);
 }
 
 int CCappStaticTextCtl::GetWidth(CDC* pDC, LOGFONT font, CString strText)

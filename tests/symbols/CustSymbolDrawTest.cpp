@@ -86,20 +86,37 @@ TEST(CustSymbolDrawTest, AreaCacheKeepsScaleBelowOne)
 
 TEST(CustSymbolDrawTest, AreaCacheLookupRules)
 {
-    CCustSymbol sym;
-    CRect rc;
-    double d = 0.0;
-    sym.m_mapAreaCache.SetAt("7", "2.5;1;2;3;4");
-    sym.m_mapAreaCache.SetAt("8", "0.000000;1;2;3;4");
-    sym.m_mapAreaCache.SetAt("9", "2.5;1;2;3");
-    sym.m_mapAreaCache.SetAt("10", "2.5;1;2;3;4;5");
-    EXPECT_TRUE(sym.LookupCache(TRUE, sym.m_mapAreaCache, 7, rc, d));
-    EXPECT_DOUBLE_EQ(2.5, d);
-    EXPECT_EQ(CRect(1, 2, 3, 4), rc);
-    EXPECT_FALSE(sym.LookupCache(TRUE, sym.m_mapAreaCache, 8, rc, d));
-    EXPECT_FALSE(sym.LookupCache(TRUE, sym.m_mapAreaCache, 9, rc, d));
-    EXPECT_FALSE(sym.LookupCache(TRUE, sym.m_mapAreaCache, 10, rc, d));
-    EXPECT_FALSE(sym.LookupCache(TRUE, sym.m_mapAreaCache, 11, rc, d));
+    struct Case
+    {
+        const char* szName;
+        const char* szValue; // null: no entry for the height
+        BOOL bFound;
+        double dScale;
+        CRect rc;
+    };
+    const Case cases[] = {
+        {"scale and four coordinates", "2.5;1;2;3;4", TRUE, 2.5, CRect(1, 2, 3, 4)},
+        {"an empty last part reads 0", "2.5;1;2;3;", TRUE, 2.5, CRect(1, 2, 3, 0)},
+        {"zero scale", "0.000000;1;2;3;4", FALSE, 0.0, CRect()},
+        {"four parts", "2.5;1;2;3", FALSE, 0.0, CRect()},
+        {"six parts", "2.5;1;2;3;4;5", FALSE, 0.0, CRect()},
+        {"a trailing separator starts a sixth part", "2.5;1;2;3;4;", FALSE, 0.0, CRect()},
+        {"no entry", nullptr, FALSE, 0.0, CRect()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCustSymbol sym;
+        if (c.szValue != nullptr) {
+            sym.m_mapAreaCache.SetAt("7", c.szValue);
+        }
+        CRect rc;
+        double d = 0.0;
+        EXPECT_EQ(c.bFound, sym.LookupCache(TRUE, sym.m_mapAreaCache, 7, rc, d));
+        if (c.bFound) {
+            EXPECT_DOUBLE_EQ(c.dScale, d);
+            EXPECT_EQ(c.rc, rc);
+        }
+    }
 }
 
 TEST(CustSymbolDrawTest, SixtyFifthHeightEmptiesTheCache)

@@ -336,6 +336,10 @@ struct AnchorCase
 
 const AnchorCase anchorCases[] = {
     {"plain number", "3.5", 3.5, 0, ""},
+    {"signed exponent", "1.5e-1", 0.15, 0, ""},
+    {"digits after the point only", "-.5e1", -5.0, 0, ""},
+    {"point without digits after it", "3.", 3.0, 0, ""},
+    {"exponent letter without digits ends the number", "2e", 2.0, 0, ""},
     {"one letter gets B", "3@name#R", 3.0, 9, "name"},
     {"left top lower case", "-2@n#lt", -2.0, 1, "n"},
     {"middle middle", "@n#MM", 0.0, 5, "n"},

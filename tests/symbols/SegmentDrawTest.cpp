@@ -168,6 +168,20 @@ struct EveryKind
     CCustomDrawContSeg custom;
 };
 
+// A segment of the kind made with its content.
+template <class TSeg> std::unique_ptr<CContentSegment> MadeSeg(const LOGFONT& lf, LPCSTR pszContent)
+{
+    auto pSeg = std::make_unique<TSeg>(lf, 0);
+    pSeg->SetData(CString(pszContent));
+    return pSeg;
+}
+
+// The kinds that read no content.
+template <class TSeg> std::unique_ptr<CContentSegment> BareSeg(const LOGFONT& lf, LPCSTR)
+{
+    return std::make_unique<TSeg>(lf, 0);
+}
+
 // The screen's measuring context at 96 dpi.
 class SegmentDraw : public testing::Test
 {
@@ -184,42 +198,28 @@ TEST_F(SegmentDraw, WidthsByKind)
     struct Case
     {
         const char* szName;
-        CContentSegment* pSeg;
+        std::unique_ptr<CContentSegment> (*pfnMake)(const LOGFONT& lf, LPCSTR pszContent);
+        const char* szContent;
         LONG lExpected;
     };
-    CStringContSeg text(lf, 0);
-    text.SetData(CString("abc"));
-    CToleranceContSeg tolFit(lf, 0);
-    tolFit.SetData(CString("20;+0.021;-0.005;1;H7"));
-    CToleranceContSeg tolBare(lf, 0);
-    tolBare.SetData(CString("20;+0.021;-0.005;0;H7"));
-    CToleranceContSeg tolEmpty(lf, 0);
-    CFractionContSeg frac(lf, 0);
-    frac.SetData(CString("1;13;4"));
-    CSupSubScriptContSeg sup(lf, 0);
-    sup.SetData(CString("M;2;10"));
-    CFrameStrContSeg frame(lf, 0);
-    frame.SetData(CString("ab"));
-    CCircleStrContSeg circle(lf, 0);
-    circle.SetData(CString("中"));
-    CEnterContSeg enter(lf, 0);
-    CContentSegment base(lf, 0);
-    Case cases[] = {
-        {"text", &text, Cx(lf, 12, "abc")},
-        {"tolerance with fit", &tolFit,
+    const Case cases[] = {
+        {"text", MadeSeg<CStringContSeg>, "abc", Cx(lf, 12, "abc")},
+        {"tolerance with fit", MadeSeg<CToleranceContSeg>, "20;+0.021;-0.005;1;H7",
          Cx(lf, 12, "20") + Cx(lf, 12, "H7") + Cx(lf, 12, "()") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
-        {"tolerance without fit", &tolBare, Cx(lf, 12, "20") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
-        {"empty tolerance", &tolEmpty, 0},
-        {"fraction", &frac, Cx(lf, 12, "1") + std::max(Cx(lf, 9, "13"), Cx(lf, 9, "4"))},
-        {"super/subscript", &sup, Cx(lf, 12, "M") + std::max(Cx(lf, 7, "2"), Cx(lf, 7, "10"))},
-        {"framed", &frame, Cx(lf, 12, "ab") + 4},
-        {"circled is as wide as high", &circle, Extent(lf, 12, "中").cy + 4},
-        {"line break", &enter, 0},
-        {"base", &base, 0},
+        {"tolerance without fit", MadeSeg<CToleranceContSeg>, "20;+0.021;-0.005;0;H7",
+         Cx(lf, 12, "20") + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"))},
+        {"empty tolerance", BareSeg<CToleranceContSeg>, "", 0},
+        {"fraction", MadeSeg<CFractionContSeg>, "1;13;4", Cx(lf, 12, "1") + std::max(Cx(lf, 9, "13"), Cx(lf, 9, "4"))},
+        {"super/subscript", MadeSeg<CSupSubScriptContSeg>, "M;2;10",
+         Cx(lf, 12, "M") + std::max(Cx(lf, 7, "2"), Cx(lf, 7, "10"))},
+        {"framed", MadeSeg<CFrameStrContSeg>, "ab", Cx(lf, 12, "ab") + 4},
+        {"circled is as wide as high", MadeSeg<CCircleStrContSeg>, "中", Extent(lf, 12, "中").cy + 4},
+        {"line break", BareSeg<CEnterContSeg>, "", 0},
+        {"base", BareSeg<CContentSegment>, "", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        EXPECT_EQ(c.lExpected, c.pSeg->GetWidth(&m_dc));
+        EXPECT_EQ(c.lExpected, c.pfnMake(lf, c.szContent)->GetWidth(&m_dc));
     }
 }
 
@@ -537,75 +537,62 @@ TEST_F(SegmentDraw, RoughnessCheckMarkAlone)
 
 TEST_F(SegmentDraw, TextPartsAtTheirOffsets)
 {
-    LOGFONT lf = SegFont(12);
+    struct Case
     {
-        SCOPED_TRACE("tolerance with fit");
-        CToleranceContSeg seg(lf, 0);
-        seg.SetData(CString("20;+0.021;-0.005;1;H7"));
+        const char* szName;
+        std::unique_ptr<CContentSegment> (*pfnMake)(const LOGFONT& lf, LPCSTR pszContent);
+        const char* szContent;
+        float fScale;
+        std::string (*pfnExpected)(const LOGFONT& lf, const CContentSegment& seg);
+    };
+    const Case cases[] = {
+        {"tolerance with fit", MadeSeg<CToleranceContSeg>, "20;+0.021;-0.005;1;H7", 1.0f,
+         [](const LOGFONT& lf, const CContentSegment&) {
+             long x = 10 + Cx(lf, 12, "20");
+             long xDev = x + Cx(lf, 12, "H7") + Cx(lf, 12, "(");
+             long xClose = xDev + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"));
+             // y1 = 22; deviations at y1 + 12 - 14 and y1 + 12 - 7.
+             return Join({"T 10,22 h12 '20'", Str("T %ld,22 h12 'H7'", x),
+                          Str("T %ld,22 h12 '('", xDev - Cx(lf, 12, "(")), Str("T %ld,20 h7 '+0.021'", xDev),
+                          Str("T %ld,27 h7 '-0.005'", xDev), Str("T %ld,22 h12 ')'", xClose)});
+         }},
+        {"fraction centres the narrower part", MadeSeg<CFractionContSeg>, "1;100;3", 1.0f,
+         [](const LOGFONT& lf, const CContentSegment&) {
+             long x2 = 10 + Cx(lf, 12, "1");
+             long w = Cx(lf, 9, "100");
+             // Part height 9: numerator at y - (9 - 6), denominator and bar at y + 9 - 3.
+             return Join({"T 10,20 h12 '1'", Str("T %ld,17 h9 '100'", x2),
+                          Str("T %ld,26 h9 '3'", x2 + (w - Cx(lf, 9, "3")) / 2), "PEN 1 000000", Str("M %ld,26", x2),
+                          Str("L %ld,26", x2 + w)});
+         }},
+        {"super/subscript", MadeSeg<CSupSubScriptContSeg>, "M;2;10", 2.0f,
+         [](const LOGFONT& lf, const CContentSegment&) {
+             long x2 = 10 + Cx(lf, 24, "M");
+             // Scale 2: base 24 high, scripts 14 high; subscript at y + 24 - 14 + 1.
+             return Join({"T 10,20 h24 'M'", Str("T %ld,19 h14 '2'", x2), Str("T %ld,31 h14 '10'", x2)});
+         }},
+        {"framed", MadeSeg<CFrameStrContSeg>, "ab", 1.0f,
+         [](const LOGFONT&, const CContentSegment& seg) {
+             return Join({"T 13,22 h12 'ab'", "PEN 1 000000", Str("RECT 11,21,%ld,35", 10 + seg.m_nWidth)});
+         }},
+        {"circled", MadeSeg<CCircleStrContSeg>, "7", 1.0f,
+         [](const LOGFONT& lf, const CContentSegment&) {
+             SIZE size = Extent(lf, 12, "7");
+             return Join({Str("T %ld,22 h12 '7'", 12 + (size.cy - size.cx) / 2), "PEN 1 000000",
+                          Str("ELLIPSE 11,21,%ld,%ld", 13 + size.cy, 23 + size.cy)});
+         }},
+        {"text at scale 1.5", MadeSeg<CStringContSeg>, "ab", 1.5f,
+         [](const LOGFONT&, const CContentSegment&) { return Join({"T 10,23 h18 'ab'"}); }},
+    };
+    const LOGFONT lf = SegFont(12);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        std::unique_ptr<CContentSegment> pSeg = c.pfnMake(lf, c.szContent);
+        // The frame is drawn to the measured width; the other kinds do not read it.
+        pSeg->m_nWidth = pSeg->GetWidth(&m_dc);
         CTestMetafile mf;
-        seg.Draw(&mf.DC(), 10, 20, 1.0f, 0);
-        long x = 10 + Cx(lf, 12, "20");
-        long xDev = x + Cx(lf, 12, "H7") + Cx(lf, 12, "(");
-        long xClose = xDev + std::max(Cx(lf, 7, "+0.021"), Cx(lf, 7, "-0.005"));
-        // y1 = 22; deviations at y1 + 12 - 14 and y1 + 12 - 7.
-        EXPECT_EQ(Join({"T 10,22 h12 '20'", Str("T %ld,22 h12 'H7'", x),
-                        Str("T %ld,22 h12 '('", xDev - Cx(lf, 12, "(")), Str("T %ld,20 h7 '+0.021'", xDev),
-                        Str("T %ld,27 h7 '-0.005'", xDev), Str("T %ld,22 h12 ')'", xClose)}),
-                  Join(Calls(mf)));
-    }
-    {
-        SCOPED_TRACE("fraction centres the narrower part");
-        CFractionContSeg seg(lf, 0);
-        seg.SetData(CString("1;100;3"));
-        CTestMetafile mf;
-        seg.Draw(&mf.DC(), 10, 20, 1.0f, 0);
-        long x2 = 10 + Cx(lf, 12, "1");
-        long w = Cx(lf, 9, "100");
-        // Part height 9: numerator at y - (9 - 6), denominator and bar at y + 9 - 3.
-        EXPECT_EQ(Join({"T 10,20 h12 '1'", Str("T %ld,17 h9 '100'", x2),
-                        Str("T %ld,26 h9 '3'", x2 + (w - Cx(lf, 9, "3")) / 2), "PEN 1 000000", Str("M %ld,26", x2),
-                        Str("L %ld,26", x2 + w)}),
-                  Join(Calls(mf)));
-    }
-    {
-        SCOPED_TRACE("super/subscript");
-        CSupSubScriptContSeg seg(lf, 0);
-        seg.SetData(CString("M;2;10"));
-        CTestMetafile mf;
-        seg.Draw(&mf.DC(), 10, 20, 2.0f, 0);
-        long x2 = 10 + Cx(lf, 24, "M");
-        // Scale 2: base 24 high, scripts 14 high; subscript at y + 24 - 14 + 1.
-        EXPECT_EQ(Join({"T 10,20 h24 'M'", Str("T %ld,19 h14 '2'", x2), Str("T %ld,31 h14 '10'", x2)}),
-                  Join(Calls(mf)));
-    }
-    {
-        SCOPED_TRACE("framed");
-        CFrameStrContSeg seg(lf, 0);
-        seg.SetData(CString("ab"));
-        seg.m_nWidth = seg.GetWidth(&m_dc);
-        CTestMetafile mf;
-        seg.Draw(&mf.DC(), 10, 20, 1.0f, 0);
-        EXPECT_EQ(Join({"T 13,22 h12 'ab'", "PEN 1 000000", Str("RECT 11,21,%ld,35", 10 + seg.m_nWidth)}),
-                  Join(Calls(mf)));
-    }
-    {
-        SCOPED_TRACE("circled");
-        CCircleStrContSeg seg(lf, 0);
-        seg.SetData(CString("7"));
-        CTestMetafile mf;
-        seg.Draw(&mf.DC(), 10, 20, 1.0f, 0);
-        SIZE size = Extent(lf, 12, "7");
-        EXPECT_EQ(Join({Str("T %ld,22 h12 '7'", 12 + (size.cy - size.cx) / 2), "PEN 1 000000",
-                        Str("ELLIPSE 11,21,%ld,%ld", 13 + size.cy, 23 + size.cy)}),
-                  Join(Calls(mf)));
-    }
-    {
-        SCOPED_TRACE("text at scale 1.5");
-        CStringContSeg seg(lf, 0);
-        seg.SetData(CString("ab"));
-        CTestMetafile mf;
-        seg.Draw(&mf.DC(), 10, 20, 1.5f, 0);
-        EXPECT_EQ(Join({"T 10,23 h18 'ab'"}), Join(Calls(mf)));
+        pSeg->Draw(&mf.DC(), 10, 20, c.fScale, 0);
+        EXPECT_EQ(c.pfnExpected(lf, *pSeg), Join(Calls(mf)));
     }
 }
 

@@ -204,6 +204,8 @@ TEST(SegmentTag, FontTagReaderItems)
         {"lower-case keys ignored", "t<FT>s=20;b=1;X=9</FT>", "t", 12, 300, 0, 0, 0, "宋体"},
         {"item without value", "t<FT>S=;S;B</FT>", "t", 12, 300, 0, 0, 0, "宋体"},
         {"unparsable number is 0", "t<FT>S=abc</FT>", "t", 0, 300, 0, 0, 0, "宋体"},
+        {"blanks and sign before the number", "t<FT>S= \t+20px</FT>", "t", 20, 300, 0, 0, 0, "宋体"},
+        {"colour beyond int is held", "t<FT>C=99999999999</FT>", "t", 12, 300, 0, 0, 0x7FFFFFFF, "宋体"},
         {"no end tag: cut, nothing read", "t<FT>S=20", "t", 12, 300, 0, 0, 0, "宋体"},
         {"end tag before start", "a</FT>b<FT>S=20", "a</FT>b", 12, 300, 0, 0, 0, "宋体"},
         {"empty tag", "t<FT></FT>", "t", 12, 300, 0, 0, 0, "宋体"},
@@ -369,6 +371,11 @@ TEST(SegmentTag, CircleKeepsOneCharacter)
         {"GBK", "中文", "中"},
         {"ASCII", "ab", "a"},
         {"lone lead byte", "\xB0", "\xB0"},
+        {"lead byte before a non-trail byte",
+         "\xB0"
+         "1",
+         "\xB0"},
+        {"high byte that leads nothing", "\x80\xB0\xA1", "\x80"},
         {"empty", "", ""},
         {"font tag only", "<FT>S=20</FT>", ""},
     };

@@ -91,6 +91,8 @@ TEST(CappStaticTextCtlTest, AddEnterMakesOneTokenPerLine)
         {"last word", "工ab", "工\nab\n"},
         {"two words", "ab cd", "ab \ncd\n"},
         {"a trail byte like 0x5C stays with its lead", "\x95\x5C", "\x95\x5C\n"},
+        {"a lead byte keeps the line break after it", "\xB0\n", "\xB0\n\n\n"},
+        {"a high byte that leads nothing stands alone", "\x80\xB0\xA1", "\x80\n\xB0\xA1\n"},
         {"empty", "", ""},
     };
     for (const Case& c : cases) {
