@@ -1,9 +1,12 @@
 #include "symedit/GlyphworkEdit.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Pen.h"
 #include "platform/gdi/SavedDC.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symbols/CircleStrContSeg.h"
 #include "symbols/CoarsenessContSeg.h"
 #include "symbols/CustomDrawContSeg.h"
@@ -446,6 +449,11 @@ int CGlyphworkEdit::GetRowCount()
     return m_nRowCount;
 }
 
+void CGlyphworkEdit::SetOrigRows(int nRows)
+{
+    m_nOrigRows = std::max(m_nOrigRows, nRows);
+}
+
 int CGlyphworkEdit::GetAlignFormat()
 {
     return m_nAlign;
@@ -558,6 +566,41 @@ void CGlyphworkEdit::ReCalEditRow(CDC* pDC, int nRow)
     }
 }
 
+void CGlyphworkEdit::DrawRow(CDC* pDC, int nRow)
+{
+    POSITION pos = nRow >= 0 ? m_listEditRow.FindIndex(nRow) : nullptr;
+    if (pDC == nullptr || pos == nullptr)
+        return;
+    auto* pRow = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetAt(pos));
+    const float h = static_cast<float>(std::abs(m_lfFont.lfHeight)) * m_fScale;
+    const int y = GetRowPitch() * nRow - m_nScrollOffset + GetVSpace() + m_nTopMargin;
+    const int nAbove = static_cast<int>(h * 0.25f + 0.5f);
+    const int nBelow = static_cast<int>(h * 1.25f + 0.5f);
+    pDC->FillSolidRect(m_nLeftMargin, y - nAbove, m_nLayoutWidth, nAbove + nBelow, m_crBack);
+    CFxSavedDC savedDC(pDC);
+    pDC->SetTextColor(m_crText);
+    int x = pRow->GetFirstXPos(pDC, m_nLayoutWidth, m_nLeftMargin, m_nAlign, m_fScale);
+    pRow->Draw(pDC, x, y, m_fScale);
+}
+
+void CGlyphworkEdit::DrawEditLine(CDC* pDC)
+{
+    if (pDC == nullptr || m_nRowLines == 0)
+        return;
+    CRect rcWnd = m_rcText;
+    if (GetSafeHwnd() != nullptr)
+        GetClientRect(&rcWnd);
+    CPen pen;
+    if (!pen.CreatePen(PS_SOLID, m_nRowSpacing, RGB(0, 0, 0)))
+        return;
+    CFxSelectGuard selectPen(pDC, &pen);
+    for (int i = 1; i < m_nRowCount; i++) {
+        int y = GetRowPitch() * i - m_nScrollOffset - m_nRowSpacing;
+        pDC->MoveTo(rcWnd.left, y);
+        pDC->LineTo(rcWnd.right, y);
+    }
+}
+
 void CGlyphworkEdit::SetBaseData(CDC* pDC, CRect& rect, LOGFONT lfBase, int nFormat, int nAlign, CString strText)
 {
     DetachEditRowList();
@@ -568,6 +611,7 @@ void CGlyphworkEdit::SetBaseData(CDC* pDC, CRect& rect, LOGFONT lfBase, int nFor
     m_nRowCount = 1;
     m_nCtrlType = kindGlyphworkEdit;
     m_strText = strText;
+    m_rcText = rect;
     ResetMargins();
     m_nLayoutWidth = rect.Width() - m_nLeftMargin - m_nRightMargin;
     m_lfFont = lfBase;

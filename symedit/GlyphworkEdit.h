@@ -50,6 +50,8 @@ public:
     // The markup without alignment prefix, font tags and text-element tags.
     void GetTextData(CString& strOut) override;
     int GetRowCount() override;
+    // Keeps the larger of the given and the present initial row count.
+    void SetOrigRows(int nRows) override;
     int GetAlignFormat() override;
     DWORD GetEditStyle() override;
     void ModifyEditStyle(DWORD dwRemove, DWORD dwAdd) override;
@@ -73,6 +75,10 @@ public:
     // Breaks rows from nRow to the end, by line breaks and, with formatBreakByWidth, by width.
     void ReCalEditRow(CDC* pDC, int nRow);
     int GetVSpace();
+    // The editor's drawing of one row in window coordinates, its band cleared to the background.
+    void DrawRow(CDC* pDC, int nRow);
+    // Lines between rows, as wide as the row spacing, when row lines are on.
+    void DrawEditLine(CDC* pDC);
 
     CObList m_listContSeg;
     CObList m_listEditRow;
@@ -93,6 +99,8 @@ public:
     int m_nRowLines = 0;
     int m_nLayoutWidth = 0;
     int m_nOrigRows = 0;
+    int m_nFirstShowRow = 0;
+    int m_nScrollOffset = 0;
     int m_nTopMargin = 1;
     int m_nLeftMargin = 2;
     int m_nRightMargin = 2;

@@ -174,6 +174,33 @@ TEST(GlyphworkEditDrawTest, DrawsNothingWithoutTextOrRectangle)
     edit.DrawData(nullptr, CRect(0, 0, 100, 40), "ab", lf, 0, 0, true, 0);
 }
 
+TEST(GlyphworkEditDrawTest, EditorRowsClearTheirBandAndDrawLinesBetweenRows)
+{
+    CTestDib dib(200, 100);
+    CDC& dc = dib.DC();
+    CGlyphworkEdit edit;
+    CRect rc(0, 0, 200, 100);
+    edit.SetBaseData(&dc, rc, BaseFont(-12), 0, 0, "12\n34");
+    ASSERT_EQ(2, edit.GetRowCount());
+    edit.SetLineStyle(2, 1);
+    edit.m_nRowHeight = 30;
+    edit.m_nScrollOffset = 10;
+    edit.m_crBack = RGB(255, 255, 0);
+    edit.DrawRow(&dc, 1);
+    const int y = 32 * 1 - 10 + 1; // pitch times row, less the scroll offset, plus the top margin
+    const COLORREF crBack = RGB(255, 255, 0);
+    EXPECT_EQ(crBack, dib.Pixel(2, y - 3)) << "a quarter of the font height above";
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(2, y - 4));
+    EXPECT_EQ(crBack, dib.Pixel(197, y + 14)) << "one and a quarter below, across the layout width";
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(2, y + 15));
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(198, y));
+    EXPECT_GT(dib.CountInk(CRect(2, y, 198, y + 15), crBack), 0) << "the row's text";
+    edit.DrawEditLine(&dc);
+    // One line between the two rows, as wide as the spacing, at pitch - scroll - spacing.
+    EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(100, 32 - 10 - 2));
+    EXPECT_EQ(0, dib.CountInk(CRect(0, 0, 200, 32 - 10 - 4))) << "no line above the first row boundary";
+}
+
 // Cells of mixed notation as the sheet draws them, at two zooms of a tenth-millimetre mapping.
 TEST(GlyphworkEditDrawTest, MixedNotationCellsAtTwoZooms)
 {
