@@ -7,6 +7,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/SelectGuard.h"
+#include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
@@ -15,16 +16,6 @@
 
 namespace
 {
-LOGFONT BaseFont(LONG lHeight)
-{
-    LOGFONT lf = {};
-    lf.lfHeight = lHeight;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    lstrcpyA(lf.lfFaceName, "宋体");
-    return lf;
-}
-
 int TextWidth(CDC& dc, const LOGFONT& lf, LPCSTR psz)
 {
     CStringContSeg seg(lf, 0);
@@ -34,7 +25,7 @@ int TextWidth(CDC& dc, const LOGFONT& lf, LPCSTR psz)
 
 TEST(GlyphworkEditDrawTest, PlacesEveryRowAndCharacter)
 {
-    const LOGFONT lf = BaseFont(-20);
+    const LOGFONT lf = SongFont(-20);
     CTestMetafile probe;
     const int w = TextWidth(probe.DC(), lf, "0");
     ASSERT_GT(w, 0);
@@ -103,7 +94,7 @@ TEST(GlyphworkEditDrawTest, PlacesEveryRowAndCharacter)
 
 TEST(GlyphworkEditDrawTest, FitsARowByNarrowingFromTheLeftMargin)
 {
-    const LOGFONT lf = BaseFont(-20);
+    const LOGFONT lf = SongFont(-20);
     const int nNormal = 10; // (20 + 1) / 2
     CTestMetafile probe;
     const int w = TextWidth(probe.DC(), lf, "0");
@@ -151,7 +142,7 @@ TEST(GlyphworkEditDrawTest, FitsARowByNarrowingFromTheLeftMargin)
 
 TEST(GlyphworkEditDrawTest, DrawsNothingWithoutTextOrRectangle)
 {
-    const LOGFONT lf = BaseFont(-20);
+    const LOGFONT lf = SongFont(-20);
     struct Case
     {
         const char* szName;
@@ -180,7 +171,7 @@ TEST(GlyphworkEditDrawTest, EditorRowsClearTheirBandAndDrawLinesBetweenRows)
     CDC& dc = dib.DC();
     CGlyphworkEdit edit;
     CRect rc(0, 0, 200, 100);
-    edit.SetBaseData(&dc, rc, BaseFont(-12), 0, 0, "12\n34");
+    edit.SetBaseData(&dc, rc, SongFont(-12), 0, 0, "12\n34");
     ASSERT_EQ(2, edit.GetRowCount());
     edit.SetLineStyle(2, 1);
     edit.m_nRowHeight = 30;
@@ -244,7 +235,7 @@ TEST(GlyphworkEditDrawTest, MixedNotationCellsAtTwoZooms)
             dc.LineTo(rc.left, rc.bottom);
             dc.LineTo(rc.left, rc.top);
             CGlyphworkEdit edit;
-            edit.DrawData(&dc, rc, cells[i].szText, BaseFont(cells[i].lHeight), cells[i].nFormat, cells[i].nAlign,
+            edit.DrawData(&dc, rc, cells[i].szText, SongFont(cells[i].lHeight), cells[i].nFormat, cells[i].nAlign,
                           cells[i].bFontRow, RGB(0, 0, 0));
         }
         for (int i = 0; i < nCells; ++i) {

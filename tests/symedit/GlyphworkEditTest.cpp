@@ -4,9 +4,9 @@
 #include <map>
 #include <string>
 
+#include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "symbols/CustomDrawContSeg.h"
-#include "symbols/FractionContSeg.h"
 #include "symbols/StringContSeg.h"
 #include "symbols/ToleranceContSeg.h"
 #include "symedit/CustSymSource.h"
@@ -14,16 +14,6 @@
 
 namespace
 {
-LOGFONT BaseFont(LONG lHeight = -12)
-{
-    LOGFONT lf = {};
-    lf.lfHeight = lHeight;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    lstrcpyA(lf.lfFaceName, "宋体");
-    return lf;
-}
-
 // A cache the test fills by hand.
 class CTestSymbols : public CCustSymSource
 {
@@ -63,7 +53,7 @@ CString Describe(CObList& list)
 class GlyphworkEditParse : public ::testing::Test
 {
 protected:
-    GlyphworkEditParse() : m_dib(16, 16) { m_edit.m_lfFont = BaseFont(); }
+    GlyphworkEditParse() : m_dib(16, 16) { m_edit.m_lfFont = SongFont(-12); }
 
     void Parse(const char* pszText) { m_edit.TransStringToContSegList(&m_dib.DC(), pszText); }
     // What GetData rebuilds: joined, then written.
@@ -152,12 +142,12 @@ TEST_F(GlyphworkEditParse, CaretFormGivesTheSameToleranceAsTheElement)
 
 TEST_F(GlyphworkEditParse, TextElementSplitsPerCharacterAndJoinsBack)
 {
-    m_edit.m_lfFont = BaseFont(-20); // a font tag is written only where it differs from the base
+    m_edit.m_lfFont = SongFont(-20); // a font tag is written only where it differs from the base
     Parse("<A>ab工<FT>S=12</FT></A>");
     CObList& list = m_edit.m_listContSeg;
     ASSERT_EQ(3, list.GetCount());
     EXPECT_EQ(CString("a|b|工"), Describe(list));
-    CStringContSeg whole(BaseFont(12), 0);
+    CStringContSeg whole(SongFont(12), 0);
     whole.m_strText = "ab工";
     int nWhole = whole.GetWidth(&m_dib.DC());
     int nSum = 0;
@@ -264,7 +254,7 @@ TEST(GlyphworkEditTest, TextDataStripsNotationToItsText)
         SCOPED_TRACE(c.szName);
         CGlyphworkEdit edit;
         CRect rc(0, 0, 400, 20);
-        edit.SetBaseData(&dib.DC(), rc, BaseFont(), 0, 2, c.szText);
+        edit.SetBaseData(&dib.DC(), rc, SongFont(-12), 0, 2, c.szText);
         edit.m_bModify = c.bModified;
         CString s;
         edit.GetTextData(s);
@@ -278,7 +268,7 @@ TEST(GlyphworkEditTest, GetDataGivesTheStoredTextUntilModified)
     CGlyphworkEdit edit;
     CRect rc(0, 0, 400, 20);
     const char* pszText = "<ALIGN>1</ALIGN>a\r\n^T{1;2;3;0;}<H>x</H>";
-    edit.SetBaseData(&dib.DC(), rc, BaseFont(), 0, 0, pszText);
+    edit.SetBaseData(&dib.DC(), rc, SongFont(-12), 0, 0, pszText);
     CString s;
     edit.GetData(s);
     EXPECT_EQ(CString(pszText), s);
@@ -297,11 +287,11 @@ TEST(GlyphworkEditTest, GetDataGivesTheStoredTextUntilModified)
 TEST(GlyphworkEditTest, BaseDataLaysRowsOutForDetailAreas)
 {
     CTestDib dib(16, 16);
-    CStringContSeg digit(BaseFont(), 0);
+    CStringContSeg digit(SongFont(-12), 0);
     digit.m_strText = "0";
     const int w = digit.GetWidth(&dib.DC());
     ASSERT_GT(w, 0);
-    CStringContSeg chinese(BaseFont(), 0);
+    CStringContSeg chinese(SongFont(-12), 0);
     chinese.m_strText = "工";
     const int wChinese = chinese.GetWidth(&dib.DC());
     // Margins 2 + 2 and room for three digits and a half.
@@ -331,7 +321,7 @@ TEST(GlyphworkEditTest, BaseDataLaysRowsOutForDetailAreas)
         SCOPED_TRACE(c.szName);
         CGlyphworkEdit edit;
         CRect rc(10, 10, 10 + c.nWidth, 30);
-        edit.SetBaseData(&dib.DC(), rc, BaseFont(), c.nFormat, c.nAlign, c.szText);
+        edit.SetBaseData(&dib.DC(), rc, SongFont(-12), c.nFormat, c.nAlign, c.szText);
         CString strRows;
         for (int i = 0; i < edit.GetRowCount(); i++) {
             CString s;
