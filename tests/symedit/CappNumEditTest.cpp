@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
+#include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
@@ -11,16 +12,6 @@
 
 namespace
 {
-LOGFONT SongFont(int nHeight)
-{
-    LOGFONT lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    lstrcpyA(lf.lfFaceName, "宋体");
-    return lf;
-}
-
 TEST(CappNumEditTest, DrawDataFitsOnlyWhenAsked)
 {
     struct Case

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Font.h"
+#include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
@@ -8,16 +9,6 @@
 
 namespace
 {
-LOGFONT SongFont(int nHeight)
-{
-    LOGFONT lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    lstrcpyA(lf.lfFaceName, "宋体");
-    return lf;
-}
-
 // Height of "Aa " in the font: the line height the layout steps by.
 int LineHeight(CDC& dc, const LOGFONT& lf)
 {
