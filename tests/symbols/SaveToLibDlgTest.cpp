@@ -26,21 +26,7 @@ std::string LongText(int cb)
     return text;
 }
 
-class SaveToLibDlgReadTest : public testing::TestWithParam<DbTestEngine>
-{
-protected:
-    void SetUp() override
-    {
-        CString strInit = DbTestConnection(GetParam(), m_folder);
-        ASSERT_FALSE(strInit.IsEmpty());
-        ASSERT_EQ(S_OK, m_source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
-        ASSERT_EQ(S_OK, m_session.Open(m_source));
-    }
-
-    CTestTempFolder m_folder;
-    CDataSource m_source;
-    CSession m_session;
-};
+using SaveToLibDlgReadTest = DbEngineTest;
 
 TEST_P(SaveToLibDlgReadTest, ReadStringFromDBReturnsWholeStringsAndLeavesTheCallersOnMisses)
 {
