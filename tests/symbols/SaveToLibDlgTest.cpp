@@ -235,6 +235,8 @@ TEST_F(SaveToLibDlgTest, OkIsRefusedOnAFolderAndTakesTheChosenSymbolWithItsPrevi
         }
         // A folder shows the folder picture, no symbol.
         EXPECT_TRUE(dlg.m_strSymbol.IsEmpty());
+        EXPECT_GT(PreviewInk(dlg), 0);
+        EXPECT_TRUE(d.SavePicture("dialog-102-savetolib-folder.png"));
 
         Select(dlg, "坏符号");
         EXPECT_EQ(std::vector<CString>{"Symbol string in bad format!"}, ui.TakeBoxTexts());
