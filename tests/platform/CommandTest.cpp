@@ -6,31 +6,19 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/FxDbErrorRecords.h"
 #include "platform/db/Session.h"
-#include "tests/platform/DbTestEngine.h"
+#include "tests/support/DbTestEngine.h"
 
 namespace
 {
-class CommandTest : public testing::TestWithParam<DbTestEngine>
+class CommandTest : public DbEngineTest
 {
 protected:
-    void SetUp() override
-    {
-        CString strInit = DbTestConnection(GetParam(), m_folder);
-        ASSERT_FALSE(strInit.IsEmpty());
-        ASSERT_EQ(S_OK, m_source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
-        ASSERT_EQ(S_OK, m_session.Open(m_source));
-    }
-
     // A statement without rows; the test stops when it fails.
     void Run(LPCSTR pszSQL)
     {
         CCommand cmd;
         ASSERT_EQ(S_OK, cmd.Open(m_session, pszSQL)) << pszSQL << "\n" << CFxDbErrorRecords::GetText().GetString();
     }
-
-    CTestTempFolder m_folder;
-    CDataSource m_source;
-    CSession m_session;
 };
 
 TEST_P(CommandTest, ParametersNeverChangeTheStatementAndReadBackThroughTheDynamicAccessor)

@@ -70,3 +70,17 @@ bmp 141 32 32 -fill none -draw "rectangle 6,6 25,25" -stroke none -fill black -f
 bmp 142 32 32 -fill none -draw "rectangle 3,3 15,15" -draw "rectangle 16,3 28,15" -draw "rectangle 3,16 15,28" \
     -draw "rectangle 16,16 28,28" -stroke none -fill black -font $FONT -pointsize 9 \
     -draw "text 6,13 'α'" -draw "text 19,13 'β'" -draw "text 6,26 '±'" -draw "text 19,26 'Ø'"
+
+# Symbol library tree images on light grey, the image list's transparent colour: root, folder,
+# symbol; and the picture the preview shows for a folder.
+icon() {
+    local name=$1
+    shift
+    convert -size 16x16 xc:'#C0C0C0' +antialias -stroke black -strokewidth 1 "$@" -type TrueColor "BMP3:${name}.bmp"
+}
+icon 556 -fill '#4060C0' -draw "rectangle 2,3 12,13" -fill white -draw "rectangle 4,5 10,7" -draw "line 13,4 13,14" \
+    -draw "line 3,14 13,14"
+icon 558 -fill '#F0D060' -draw "polygon 1,4 6,4 7,6 14,6 14,13 1,13"
+icon 557 -fill white -draw "polygon 8,2 14,13 2,13" -draw "line 8,6 8,10"
+bmp 553 48 40 +antialias -fill '#F0D060' -draw "polygon 6,10 18,10 21,14 41,14 41,33 6,33" \
+    -draw "line 6,17 41,17"

@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/String.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/FxDbErrorRecords.h"
+#include "platform/db/Session.h"
 #include "tests/support/TempFolder.h"
 
 struct DbTestEngine
@@ -46,3 +49,20 @@ inline std::string DbTestEngineName(const testing::TestParamInfo<DbTestEngine>& 
 {
     return info.param.szName;
 }
+
+// A test run against each engine, with a session open on it.
+class DbEngineTest : public testing::TestWithParam<DbTestEngine>
+{
+protected:
+    void SetUp() override
+    {
+        CString strInit = DbTestConnection(GetParam(), m_folder);
+        ASSERT_FALSE(strInit.IsEmpty());
+        ASSERT_EQ(S_OK, m_source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
+        ASSERT_EQ(S_OK, m_session.Open(m_source));
+    }
+
+    CTestTempFolder m_folder;
+    CDataSource m_source;
+    CSession m_session;
+};
