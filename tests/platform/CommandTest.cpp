@@ -6,7 +6,7 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/FxDbErrorRecords.h"
 #include "platform/db/Session.h"
-#include "tests/platform/DbTestEngine.h"
+#include "tests/support/DbTestEngine.h"
 
 namespace
 {
