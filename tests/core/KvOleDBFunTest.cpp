@@ -1,4 +1,6 @@
 // The database helpers against the embedded SQLite and a throw-away PostgreSQL server.
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "core/KvOleDBCommFun.h"
@@ -15,6 +17,18 @@
 
 namespace
 {
+// Texts that reached the main window with message 0x442 (lParam a CString's address).
+std::vector<CString> g_shownTexts;
+
+LRESULT CALLBACK ListenProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == 0x442 && wParam == 0) {
+        g_shownTexts.push_back(*reinterpret_cast<const CString*>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(hWnd, nMsg, wParam, lParam);
+}
+
 BOOL Contains(const CStringArray& names, LPCSTR pszName)
 {
     for (int i = 0; i < names.GetSize(); ++i) {
@@ -224,11 +238,24 @@ TEST_P(KvOleDBFunTest, NamesAndValuesThatWouldChangeTheStatementAreRefused)
     EXPECT_EQ(2, Fields("TN_KV_PART").GetSize());
 }
 
-TEST_P(KvOleDBFunTest, FailedStatementIsReportedInChinese)
+TEST_P(KvOleDBFunTest, FailedStatementIsReportedInChineseToTheUserAndTheOutputBar)
 {
+    // The main window is the visible top-level window of the thread.
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ListenProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "KvOleDBFunTestMain";
+    RegisterClassA(&wc);
+    HWND hMain = CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, hMain);
+    g_shownTexts.clear();
     EXPECT_FALSE(CKvOleDBFun::RunSQL(m_session, "SELECT * FROM \"TN_KV_NONE\"", "Here.cpp", 42));
+    DestroyWindow(hMain);
     ASSERT_EQ(1u, m_ui.GetBoxes().size());
     const CTestUi::Box& box = m_ui.GetBoxes()[0];
+    ASSERT_EQ(1u, g_shownTexts.size());
+    EXPECT_STREQ(box.strText, g_shownTexts[0]);
     EXPECT_STREQ("系统提示", box.strCaption);
     CString strHead = "在执行SQL语句时系统发生错误！发生错误的地点是在程序\"Here.cpp\"的42行\r\n"
                       "SQL语句:SELECT * FROM \"TN_KV_NONE\"\r\n"
