@@ -58,10 +58,9 @@ BOOL CKvOleDBCommFun::ConnectWithDataBase(CString strInit, CSession& session, CD
     strName.Empty();
     if (FAILED(source.OpenFromInitializationString(strInit)))
         return FALSE;
-    if (FAILED(session.Open(source))) {
-        source.Close();
+    // The data source stays open when only the session fails: callers tell the two apart.
+    if (FAILED(session.Open(source)))
         return FALSE;
-    }
     strName = CFxDbCatalog::GetCatalogName(session);
     return TRUE;
 }

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "core/CappMsgFun.h"
+#include "core/KvOleDBCommFun.h"
 #include "core/KvOleHelper.h"
 #include "core/KvSqlTextFun.h"
 #include "platform/base/StringArray.h"
 #include "platform/db/Command.h"
 #include "platform/db/DataSource.h"
-#include "platform/db/FxDbCatalog.h"
 #include "platform/db/FxDbErrorRecords.h"
 #include "platform/db/Session.h"
 #include "platform/win/MsgBox.h"
@@ -29,12 +29,21 @@ BOOL Refuse(int nLine, LPCSTR pszWhat, LPCSTR pszValue)
     return FALSE;
 }
 
-BOOL CheckNames(int nLine, std::initializer_list<const CString*> names)
+// Checks a statement's parts before any SQL is built: the table (schema-qualified allowed), the
+// other names and, when given, a type and a default (an empty default is none).
+BOOL CheckParts(int nLine, const CString& strTable, std::initializer_list<const CString*> names,
+                const CString* pType = nullptr, const CString* pDefault = nullptr)
 {
+    if (!Sql::IsValidName(strTable, TRUE))
+        return Refuse(nLine, "表名", strTable);
     for (const CString* pName : names) {
         if (!Sql::IsValidName(*pName))
             return Refuse(nLine, "名称", *pName);
     }
+    if (pType != nullptr && !Sql::IsValidType(*pType))
+        return Refuse(nLine, "类型", *pType);
+    if (pDefault != nullptr && !pDefault->IsEmpty() && !Sql::IsValidDefault(*pDefault))
+        return Refuse(nLine, "缺省值", *pDefault);
     return TRUE;
 }
 
@@ -231,17 +240,12 @@ namespace
 {
 BOOL ConnectSqlServer(CSession& session, const CString& strInit, CDataSource& source, CString& strName)
 {
-    session.Close();
-    source.Close();
-    strName.Empty();
-    if (FAILED(source.OpenFromInitializationString(strInit)))
-        return FALSE;
-    if (FAILED(session.Open(source))) {
+    if (CKvOleDBCommFun::ConnectWithDataBase(strInit, session, source, strName))
+        return TRUE;
+    // Only a session that would not open on an open data source is told.
+    if (source.IsOpen())
         FxMessageBox(CCappMsgFun::FindMainWindow(nullptr), "Couldn't create session on data source", nullptr, MB_OK);
-        return FALSE;
-    }
-    strName = CFxDbCatalog::GetCatalogName(session);
-    return TRUE;
+    return FALSE;
 }
 } // namespace
 
@@ -295,8 +299,8 @@ BOOL CKvOleDBFun::ExistRecord(CSession& session, CString strQuery)
 
 BOOL CKvOleDBFun::DropTable(CSession& session, CString strTable)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
+    if (!CheckParts(__LINE__, strTable, {}))
+        return FALSE;
     CString strSQL;
     strSQL.Format("DROP TABLE %s", Sql::QuoteName(Sql::GetEngine(session), strTable).GetString());
     return RunSQL(session, strSQL, szSource, __LINE__);
@@ -304,8 +308,8 @@ BOOL CKvOleDBFun::DropTable(CSession& session, CString strTable)
 
 BOOL CKvOleDBFun::TruncateTable(CSession& session, CString strTable)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
+    if (!CheckParts(__LINE__, strTable, {}))
+        return FALSE;
     Sql::Engine engine = Sql::GetEngine(session);
     // SQLite has no TRUNCATE; its unconditioned DELETE empties the table as fast.
     LPCSTR pszFormat = engine == Sql::engineSQLite ? "DELETE FROM %s" : "TRUNCATE TABLE %s ";
@@ -317,14 +321,8 @@ BOOL CKvOleDBFun::TruncateTable(CSession& session, CString strTable)
 BOOL CKvOleDBFun::AlterTable_AddColumn(CSession& session, CString strTable, CString strColumn, CString strType,
                                        CString strDefault)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
-    if (!CheckNames(__LINE__, {&strColumn}))
+    if (!CheckParts(__LINE__, strTable, {&strColumn}, &strType, &strDefault))
         return FALSE;
-    if (!Sql::IsValidType(strType))
-        return Refuse(__LINE__, "类型", strType);
-    if (!strDefault.IsEmpty() && !Sql::IsValidDefault(strDefault))
-        return Refuse(__LINE__, "缺省值", strDefault);
     Sql::Engine engine = Sql::GetEngine(session);
     CString strQTable = Sql::QuoteName(engine, strTable);
     CString strQColumn = Sql::QuoteName(engine, strColumn);
@@ -342,9 +340,7 @@ BOOL CKvOleDBFun::AlterTable_AddColumn(CSession& session, CString strTable, CStr
 
 BOOL CKvOleDBFun::AlterTable_DelColumn(CSession& session, CString strTable, CString strColumn)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
-    if (!CheckNames(__LINE__, {&strColumn}))
+    if (!CheckParts(__LINE__, strTable, {&strColumn}))
         return FALSE;
     Sql::Engine engine = Sql::GetEngine(session);
     // SQLite drops a column with its default; elsewhere the default goes first.
@@ -359,14 +355,8 @@ BOOL CKvOleDBFun::AlterTable_DelColumn(CSession& session, CString strTable, CStr
 BOOL CKvOleDBFun::AlterTable_AlterColumn(CSession& session, CString strTable, CString strColumn, CString strType,
                                          CString strDefault)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
-    if (!CheckNames(__LINE__, {&strColumn}))
+    if (!CheckParts(__LINE__, strTable, {&strColumn}, &strType, &strDefault))
         return FALSE;
-    if (!Sql::IsValidType(strType))
-        return Refuse(__LINE__, "类型", strType);
-    if (!strDefault.IsEmpty() && !Sql::IsValidDefault(strDefault))
-        return Refuse(__LINE__, "缺省值", strDefault);
     Sql::Engine engine = Sql::GetEngine(session);
     CString strQTable = Sql::QuoteName(engine, strTable);
     CString strQColumn = Sql::QuoteName(engine, strColumn);
@@ -399,11 +389,9 @@ BOOL CKvOleDBFun::AlterTable_AlterColumn(CSession& session, CString strTable, CS
 BOOL CKvOleDBFun::AlterTable_AddDefault(CSession& session, CString strTable, CString strConstraint, CString strDefault,
                                         CString strColumn)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
-    if (!CheckNames(__LINE__, {&strConstraint, &strColumn}))
+    if (!CheckParts(__LINE__, strTable, {&strConstraint, &strColumn}, nullptr, &strDefault))
         return FALSE;
-    if (!Sql::IsValidDefault(strDefault))
+    if (strDefault.IsEmpty())
         return Refuse(__LINE__, "缺省值", strDefault);
     Sql::Engine engine = Sql::GetEngine(session);
     if (engine == Sql::engineSQLite)
@@ -422,9 +410,7 @@ BOOL CKvOleDBFun::AlterTable_AddDefault(CSession& session, CString strTable, CSt
 
 BOOL CKvOleDBFun::AlterTable_RenColumn(CSession& session, CString strTable, CString strColumn, CString strNewName)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
-    if (!CheckNames(__LINE__, {&strColumn, &strNewName}))
+    if (!CheckParts(__LINE__, strTable, {&strColumn, &strNewName}))
         return FALSE;
     Sql::Engine engine = Sql::GetEngine(session);
     CString strSQL;
@@ -439,9 +425,7 @@ BOOL CKvOleDBFun::AlterTable_RenColumn(CSession& session, CString strTable, CStr
 
 BOOL CKvOleDBFun::AltrTable_DelDef(CSession& session, CString strTable, CString strColumn)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
-    if (!CheckNames(__LINE__, {&strColumn}))
+    if (!CheckParts(__LINE__, strTable, {&strColumn}))
         return FALSE;
     if (Sql::GetEngine(session) == Sql::engineSQLite)
         return RebuildSQLiteColumn(session, strTable, strColumn, nullptr, "", __LINE__);
@@ -450,8 +434,8 @@ BOOL CKvOleDBFun::AltrTable_DelDef(CSession& session, CString strTable, CString 
 
 BOOL CKvOleDBFun::IDInsert(CSession& session, CString strTable, CString strSecond)
 {
-    if (!Sql::IsValidName(strTable, TRUE))
-        return Refuse(__LINE__, "表名", strTable);
+    if (!CheckParts(__LINE__, strTable, {}))
+        return FALSE;
     // SQLite has no procedures, and takes explicit values in its row id columns anyway.
     if (Sql::GetEngine(session) == Sql::engineSQLite)
         return TRUE;
