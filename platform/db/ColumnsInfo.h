@@ -22,6 +22,6 @@ public:
     long m_nNumericScale = 0;
     BOOL m_bIsNullable = TRUE;
     BOOL m_bColumnHasDefault = FALSE;
-    // The default as SQL text.
+    // The default as the driver shows it: SQL text, or a text default without its quotes.
     CString m_strColumnDefault;
 };

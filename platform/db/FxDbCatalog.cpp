@@ -164,7 +164,11 @@ HRESULT CFxDbCatalog::GetColumns(const CSession& session, LPCSTR pszTable, CPtrL
         info.m_bIsNullable = rows.Number(11) != SQL_NO_NULLS;
         BOOL bNoDefault = TRUE;
         info.m_strColumnDefault = rows.Text(13, &bNoDefault);
-        info.m_bColumnHasDefault = !bNoDefault;
+        // The SQLite driver gives the text "NULL" for a column without a default, which means
+        // the same as having none.
+        if (info.m_strColumnDefault.CompareNoCase("NULL") == 0)
+            info.m_strColumnDefault.Empty();
+        info.m_bColumnHasDefault = !bNoDefault && !info.m_strColumnDefault.IsEmpty();
         info.m_nOrdinalPosition = rows.Number(17);
         // A driver without an escape character matched a pattern.
         if (info.m_strTableName.Compare(pszTable) == 0)

@@ -187,6 +187,8 @@ TEST_P(KvOleDBFunTest, ColumnWithDefaultIsAddedAlteredRenamedAndDropped)
     ASSERT_TRUE(CKvOleDBFun::AltrTable_DelDef(m_session, "TN_KV_PART", "NOTE"));
     Run("INSERT INTO \"TN_KV_PART\" (\"ID\") VALUES (4)");
     EXPECT_STREQ("kept|O'Brien|O'Brien|(null)|", Values("NOTE"));
+    ASSERT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_PART", "NOTE", info));
+    EXPECT_FALSE(info.m_bColumnHasDefault) << info.m_strColumnDefault.GetString();
 
     ASSERT_TRUE(CKvOleDBFun::AlterTable_RenColumn(m_session, "TN_KV_PART", "QTY", "AMOUNT"));
     CStringArray fields = Fields("TN_KV_PART");
