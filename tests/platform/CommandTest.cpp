@@ -13,13 +13,7 @@ namespace
 class CommandTest : public testing::TestWithParam<DbTestEngine>
 {
 protected:
-    void SetUp() override
-    {
-        CString strInit = DbTestConnection(GetParam(), m_folder);
-        ASSERT_FALSE(strInit.IsEmpty());
-        ASSERT_EQ(S_OK, m_source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
-        ASSERT_EQ(S_OK, m_session.Open(m_source));
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(DbTestOpen(GetParam(), m_folder, m_source, m_session)); }
 
     // A statement without rows; the test stops when it fails.
     void Run(LPCSTR pszSQL)

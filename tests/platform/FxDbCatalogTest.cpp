@@ -17,10 +17,7 @@ class FxDbCatalogTest : public testing::TestWithParam<DbTestEngine>
 protected:
     void SetUp() override
     {
-        CString strInit = DbTestConnection(GetParam(), m_folder);
-        ASSERT_FALSE(strInit.IsEmpty());
-        ASSERT_EQ(S_OK, m_source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
-        ASSERT_EQ(S_OK, m_session.Open(m_source));
+        ASSERT_NO_FATAL_FAILURE(DbTestOpen(GetParam(), m_folder, m_source, m_session));
         for (LPCSTR pszSQL : {"DROP TABLE IF EXISTS \"TN_CAT_A%B\"", "DROP TABLE IF EXISTS \"TN_CAT_AXB\"",
                               "CREATE TABLE \"TN_CAT_AXB\" (\"X\" INTEGER)",
                               "CREATE TABLE \"TN_CAT_A%B\" (\"K\" INTEGER NOT NULL, \"V\" VARCHAR(12) DEFAULT 'x')"}) {

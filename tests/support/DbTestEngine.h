@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/String.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/FxDbErrorRecords.h"
+#include "platform/db/Session.h"
 #include "tests/support/TempFolder.h"
 
 struct DbTestEngine
@@ -45,4 +48,14 @@ inline CString DbTestConnection(const DbTestEngine& engine, const CTestTempFolde
 inline std::string DbTestEngineName(const testing::TestParamInfo<DbTestEngine>& info)
 {
     return info.param.szName;
+}
+
+// Opens the engine's database and a session on it; call under ASSERT_NO_FATAL_FAILURE.
+inline void DbTestOpen(const DbTestEngine& engine, const CTestTempFolder& folder, CDataSource& source,
+                       CSession& session)
+{
+    CString strInit = DbTestConnection(engine, folder);
+    ASSERT_FALSE(strInit.IsEmpty());
+    ASSERT_EQ(S_OK, source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
+    ASSERT_EQ(S_OK, session.Open(source));
 }
