@@ -387,6 +387,11 @@ double CCommand::GetValueDouble(DBORDINAL nColumn)
     return std::strtod(GetValueText(nColumn), nullptr);
 }
 
+DBTYPE CCommand::TypeFromSql(short nSqlType)
+{
+    return TypeOf(nSqlType);
+}
+
 HRESULT CCommand::ReadBlob(DBORDINAL nColumn, void* pv, ULONG cb, ULONG* pcbRead)
 {
     State& st = *m_pState;

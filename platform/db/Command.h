@@ -62,6 +62,9 @@ public:
     // row; E_FAIL when the driver fails.
     HRESULT ReadBlob(DBORDINAL nColumn, void* pv, ULONG cb, ULONG* pcbRead);
 
+    // The OLE DB type an ODBC SQL type reads as; text for a type no table names.
+    static DBTYPE TypeFromSql(short nSqlType);
+
 private:
     struct State;
     // Reads the values of the columns up to nColumn not read yet.

@@ -50,17 +50,21 @@ inline std::string DbTestEngineName(const testing::TestParamInfo<DbTestEngine>& 
     return info.param.szName;
 }
 
+// Opens the engine's database and a session on it; call under ASSERT_NO_FATAL_FAILURE.
+inline void DbTestOpen(const DbTestEngine& engine, const CTestTempFolder& folder, CDataSource& source,
+                       CSession& session)
+{
+    CString strInit = DbTestConnection(engine, folder);
+    ASSERT_FALSE(strInit.IsEmpty());
+    ASSERT_EQ(S_OK, source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
+    ASSERT_EQ(S_OK, session.Open(source));
+}
+
 // A test run against each engine, with a session open on it.
 class DbEngineTest : public testing::TestWithParam<DbTestEngine>
 {
 protected:
-    void SetUp() override
-    {
-        CString strInit = DbTestConnection(GetParam(), m_folder);
-        ASSERT_FALSE(strInit.IsEmpty());
-        ASSERT_EQ(S_OK, m_source.OpenFromInitializationString(strInit)) << CFxDbErrorRecords::GetText().GetString();
-        ASSERT_EQ(S_OK, m_session.Open(m_source));
-    }
+    void SetUp() override { DbTestOpen(GetParam(), m_folder, m_source, m_session); }
 
     CTestTempFolder m_folder;
     CDataSource m_source;

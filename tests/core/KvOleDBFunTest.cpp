@@ -1,0 +1,278 @@
+// The database helpers against the embedded SQLite and a throw-away PostgreSQL server.
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/KvOleDBCommFun.h"
+#include "core/KvOleDBFun.h"
+#include "platform/base/PtrList.h"
+#include "platform/base/StringArray.h"
+#include "platform/db/ColumnsInfo.h"
+#include "platform/db/Command.h"
+#include "platform/db/DataSource.h"
+#include "platform/db/FxDbErrorRecords.h"
+#include "platform/db/Session.h"
+#include "tests/support/DbTestEngine.h"
+#include "tests/support/UiDriver.h"
+
+namespace
+{
+// Texts that reached the main window with message 0x442 (lParam a CString's address).
+std::vector<CString> g_shownTexts;
+
+LRESULT CALLBACK ListenProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == 0x442 && wParam == 0) {
+        g_shownTexts.push_back(*reinterpret_cast<const CString*>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(hWnd, nMsg, wParam, lParam);
+}
+
+BOOL Contains(const CStringArray& names, LPCSTR pszName)
+{
+    for (int i = 0; i < names.GetSize(); ++i) {
+        if (names[i].Compare(pszName) == 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+class KvOleDBFunTest : public testing::TestWithParam<DbTestEngine>
+{
+protected:
+    void SetUp() override
+    {
+        CString strInit = DbTestConnection(GetParam(), m_folder);
+        ASSERT_FALSE(strInit.IsEmpty());
+        CString strName;
+        ASSERT_TRUE(CKvOleDBCommFun::ConnectWithDataBase(strInit, m_session, m_source, strName))
+            << CFxDbErrorRecords::GetText().GetString();
+        EXPECT_FALSE(strName.IsEmpty());
+        // The server's database outlives a test: start from nothing.
+        for (LPCSTR pszDrop : {"DROP VIEW IF EXISTS \"TN_KV_VIEW\"", "DROP TABLE IF EXISTS \"TN_KV_PART\"",
+                               "DROP TABLE IF EXISTS \"TN KV BLANK\"", "DROP TABLE IF EXISTS \"TN_KV_PART_kvrebuild\"",
+                               "DROP TABLE IF EXISTS \"TN_KV_PARTX\""})
+            CKvOleDBFun::RunSQL_NoCheck(m_session, pszDrop);
+        Run("CREATE TABLE \"TN_KV_PART\" (\"ID\" INTEGER PRIMARY KEY, \"NAME\" VARCHAR(40))");
+        Run("INSERT INTO \"TN_KV_PART\" (\"ID\", \"NAME\") VALUES (1, 'bolt')");
+        Run("INSERT INTO \"TN_KV_PART\" (\"ID\", \"NAME\") VALUES (2, 'nut')");
+    }
+
+    void Run(LPCSTR pszSQL) { ASSERT_TRUE(CKvOleDBFun::RunSQL(m_session, pszSQL, "test", __LINE__)) << pszSQL; }
+
+    CStringArray Fields(LPCSTR pszTable)
+    {
+        CStringArray names;
+        EXPECT_TRUE(CKvOleDBCommFun::GetTableFields(m_session, pszTable, names));
+        return names;
+    }
+
+    // The column's values by ID order, NULL as "(null)".
+    CString Values(LPCSTR pszColumn)
+    {
+        CString strSQL;
+        strSQL.Format("SELECT \"%s\" FROM \"TN_KV_PART\" ORDER BY \"ID\"", pszColumn);
+        CCommand cmd;
+        EXPECT_EQ(S_OK, cmd.Open(m_session, strSQL)) << CFxDbErrorRecords::GetText().GetString();
+        CString strValues;
+        while (cmd.MoveNext() == S_OK)
+            strValues += (cmd.GetStatus(1) == DBSTATUS_S_ISNULL ? CString("(null)") : cmd.GetValueText(1)) + "|";
+        return strValues;
+    }
+
+    CTestTempFolder m_folder;
+    CDataSource m_source;
+    CSession m_session;
+    CTestUi m_ui;
+};
+
+TEST_P(KvOleDBFunTest, TablesProceduresAndColumnsAreListed)
+{
+    Run("CREATE TABLE \"TN KV BLANK\" (\"A B\" INTEGER, \"C\" INTEGER)");
+    Run("CREATE VIEW \"TN_KV_VIEW\" AS SELECT \"ID\" FROM \"TN_KV_PART\"");
+
+    CStringArray tables;
+    ASSERT_TRUE(CKvOleDBCommFun::GetDBTables(m_session, 0, tables));
+    EXPECT_TRUE(Contains(tables, "TN_KV_PART"));
+    EXPECT_FALSE(Contains(tables, "TN KV BLANK"));
+    EXPECT_FALSE(Contains(tables, "TN_KV_VIEW"));
+    CStringArray allTables;
+    ASSERT_TRUE(CKvOleDBCommFun::GetDBTables(m_session, 1, allTables));
+    EXPECT_TRUE(Contains(allTables, "TN_KV_VIEW"));
+
+    // A name with a blank is not listed, but its columns are, blanks and all.
+    CStringArray blankFields = Fields("TN KV BLANK");
+    ASSERT_EQ(2, blankFields.GetSize());
+    EXPECT_STREQ("A B", blankFields[0]);
+
+    // "_" in a name matches only itself, never any character.
+    Run("CREATE TABLE \"TN_KV_PARTX\" (\"Z\" INTEGER)");
+    CStringArray fields = Fields("TN_KV_PART");
+    ASSERT_EQ(2, fields.GetSize());
+    EXPECT_STREQ("ID", fields[0]);
+    EXPECT_STREQ("NAME", fields[1]);
+    CKvOleDBFun::RunSQL_NoCheck(m_session, "DROP TABLE \"TN_KV_PARTX\"");
+
+    CPtrList columns;
+    ASSERT_TRUE(CKvOleDBCommFun::GetTableFields(m_session, "TN_KV_PART", columns));
+    ASSERT_EQ(2, columns.GetCount());
+    CColumnsInfo* pName = static_cast<CColumnsInfo*>(columns.GetTail());
+    EXPECT_STREQ("NAME", pName->m_strColumnName);
+    EXPECT_EQ(DBTYPE_STR, pName->m_nDataType);
+    EXPECT_EQ(40, pName->m_nColumnSize);
+    POSITION pos = columns.GetHeadPosition();
+    while (pos != nullptr)
+        delete static_cast<CColumnsInfo*>(columns.GetNext(pos));
+
+    // The procedures the helpers call exist once they have been called, where the engine has them.
+    EXPECT_TRUE(CKvOleDBFun::IDInsert(m_session, "TN_KV_PART", "ON"));
+    CStringArray procedures;
+    ASSERT_TRUE(CKvOleDBCommFun::GetDBProcedures(m_session, procedures));
+    if (GetParam().szServerVar != nullptr) {
+        EXPECT_TRUE(Contains(procedures, "kvp_IDInsert"));
+    }
+    EXPECT_TRUE(m_ui.GetBoxes().empty());
+}
+
+TEST_P(KvOleDBFunTest, ExistTableAndRecordMatchExactly)
+{
+    Run("CREATE VIEW \"TN_KV_VIEW\" AS SELECT \"ID\" FROM \"TN_KV_PART\"");
+    struct TableCase
+    {
+        const char* szName;
+        BOOL bExists;
+    };
+    const TableCase tables[] = {
+        {"TN_KV_PART", TRUE}, {"TN_KV_VIEW", TRUE}, {"TN_KV_PAR", FALSE}, {"TN_KV_PAR_", FALSE}, {"tn_kv_part", FALSE},
+    };
+    for (const TableCase& c : tables) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(c.bExists, CKvOleDBCommFun::ExistTable(m_session, c.szName));
+    }
+
+    EXPECT_TRUE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_PART\" WHERE \"ID\" = 2"));
+    EXPECT_FALSE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_PART\" WHERE \"ID\" = 3"));
+
+    CColumnsInfo info;
+    EXPECT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_PART", "ID", info));
+    EXPECT_STREQ("ID", info.m_strColumnName);
+    EXPECT_EQ(1, info.m_nOrdinalPosition);
+    EXPECT_FALSE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_PART", "WEIGHT", info));
+    EXPECT_TRUE(m_ui.GetBoxes().empty());
+}
+
+TEST_P(KvOleDBFunTest, ColumnWithDefaultIsAddedAlteredRenamedAndDropped)
+{
+    ASSERT_TRUE(CKvOleDBFun::AlterTable_AddColumn(m_session, "TN_KV_PART", "QTY", "int", "0"));
+    EXPECT_STREQ("0|0|", Values("QTY"));
+    CColumnsInfo info;
+    ASSERT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_PART", "QTY", info));
+    EXPECT_TRUE(info.m_bColumnHasDefault);
+
+    // No default: only the column comes, its values NULL.
+    ASSERT_TRUE(CKvOleDBFun::AlterTable_AddColumn(m_session, "TN_KV_PART", "NOTE", "varchar(20)", ""));
+    EXPECT_STREQ("(null)|(null)|", Values("NOTE"));
+
+    // A quote in the default value.
+    Run("UPDATE \"TN_KV_PART\" SET \"NOTE\" = 'kept' WHERE \"ID\" = 1");
+    ASSERT_TRUE(CKvOleDBFun::AlterTable_AlterColumn(m_session, "TN_KV_PART", "NOTE", "varchar(30)", "'O''Brien'"));
+    EXPECT_STREQ("kept|O'Brien|", Values("NOTE"));
+    Run("INSERT INTO \"TN_KV_PART\" (\"ID\") VALUES (3)");
+    EXPECT_STREQ("kept|O'Brien|O'Brien|", Values("NOTE"));
+    ASSERT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_PART", "NOTE", info));
+    EXPECT_EQ(30, info.m_nColumnSize);
+
+    // Dropping the default leaves the values; a new row gets none.
+    ASSERT_TRUE(CKvOleDBFun::AltrTable_DelDef(m_session, "TN_KV_PART", "NOTE"));
+    Run("INSERT INTO \"TN_KV_PART\" (\"ID\") VALUES (4)");
+    EXPECT_STREQ("kept|O'Brien|O'Brien|(null)|", Values("NOTE"));
+    ASSERT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_PART", "NOTE", info));
+    EXPECT_FALSE(info.m_bColumnHasDefault) << info.m_strColumnDefault.GetString();
+
+    ASSERT_TRUE(CKvOleDBFun::AlterTable_RenColumn(m_session, "TN_KV_PART", "QTY", "AMOUNT"));
+    CStringArray fields = Fields("TN_KV_PART");
+    EXPECT_TRUE(Contains(fields, "AMOUNT"));
+    EXPECT_FALSE(Contains(fields, "QTY"));
+    EXPECT_STREQ("0|0|0|0|", Values("AMOUNT"));
+
+    ASSERT_TRUE(CKvOleDBFun::AlterTable_DelColumn(m_session, "TN_KV_PART", "AMOUNT"));
+    fields = Fields("TN_KV_PART");
+    EXPECT_FALSE(Contains(fields, "AMOUNT"));
+    EXPECT_EQ(3, fields.GetSize());
+    // The rebuilt table keeps its key.
+    EXPECT_FALSE(CKvOleDBFun::RunSQL(m_session, "INSERT INTO \"TN_KV_PART\" (\"ID\") VALUES (1)", "test", 1));
+    m_ui.TakeBoxTexts();
+
+    ASSERT_TRUE(CKvOleDBFun::TruncateTable(m_session, "TN_KV_PART"));
+    EXPECT_STREQ("", Values("ID"));
+    ASSERT_TRUE(CKvOleDBFun::DropTable(m_session, "TN_KV_PART"));
+    EXPECT_FALSE(CKvOleDBCommFun::ExistTable(m_session, "TN_KV_PART"));
+    EXPECT_TRUE(m_ui.GetBoxes().empty());
+}
+
+TEST_P(KvOleDBFunTest, NamesAndValuesThatWouldChangeTheStatementAreRefused)
+{
+    struct RefuseCase
+    {
+        const char* szName;
+        const char* szTable;
+        const char* szColumn;
+        const char* szType;
+        const char* szDefault;
+    };
+    const RefuseCase cases[] = {
+        {"statement in table", "TN_KV_PART; DROP TABLE \"TN_KV_PART\"", "C", "int", ""},
+        {"quote in column", "TN_KV_PART", "C\" int, \"D", "int", ""},
+        {"statement in type", "TN_KV_PART", "C", "int; DELETE FROM \"TN_KV_PART\"", ""},
+        {"lone quote in default", "TN_KV_PART", "C", "varchar(9)", "'a'; DELETE FROM \"TN_KV_PART\"; --'"},
+    };
+    for (const RefuseCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_FALSE(CKvOleDBFun::AlterTable_AddColumn(m_session, c.szTable, c.szColumn, c.szType, c.szDefault));
+        std::vector<CString> boxes = m_ui.TakeBoxTexts();
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_GE(boxes[0].Find("不合法"), 0) << boxes[0].GetString();
+    }
+    EXPECT_FALSE(CKvOleDBFun::DropTable(m_session, "TN_KV_PART;"));
+    m_ui.TakeBoxTexts();
+    EXPECT_STREQ("1|2|", Values("ID"));
+    EXPECT_EQ(2, Fields("TN_KV_PART").GetSize());
+}
+
+TEST_P(KvOleDBFunTest, FailedStatementIsReportedInChineseToTheUserAndTheOutputBar)
+{
+    // The main window is the visible top-level window of the thread.
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ListenProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "KvOleDBFunTestMain";
+    RegisterClassA(&wc);
+    HWND hMain = CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
+                                 nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, hMain);
+    g_shownTexts.clear();
+    EXPECT_FALSE(CKvOleDBFun::RunSQL(m_session, "SELECT * FROM \"TN_KV_NONE\"", "Here.cpp", 42));
+    DestroyWindow(hMain);
+    ASSERT_EQ(1u, m_ui.GetBoxes().size());
+    const CTestUi::Box& box = m_ui.GetBoxes()[0];
+    ASSERT_EQ(1u, g_shownTexts.size());
+    EXPECT_STREQ(box.strText, g_shownTexts[0]);
+    EXPECT_STREQ("系统提示", box.strCaption);
+    CString strHead = "在执行SQL语句时系统发生错误！发生错误的地点是在程序\"Here.cpp\"的42行\r\n"
+                      "SQL语句:SELECT * FROM \"TN_KV_NONE\"\r\n"
+                      "发生错误的原因可能是:\r\n"
+                      "[1] -- 错误原因\"";
+    EXPECT_STREQ(strHead, box.strText.Left(strHead.GetLength())) << box.strText.GetString();
+    EXPECT_GE(box.strText.Find("TN_KV_NONE", strHead.GetLength()), 0) << box.strText.GetString();
+
+    // A failing existence query is reported too; RunSQL_NoCheck stays silent.
+    m_ui.TakeBoxTexts();
+    EXPECT_FALSE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_NONE\""));
+    EXPECT_EQ(1u, m_ui.TakeBoxTexts().size());
+    CKvOleDBFun::RunSQL_NoCheck(m_session, "SELECT * FROM \"TN_KV_NONE\"");
+    EXPECT_TRUE(m_ui.GetBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, KvOleDBFunTest, testing::ValuesIn(dbTestEngines), DbTestEngineName);
+} // namespace
