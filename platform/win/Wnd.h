@@ -100,6 +100,12 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default();
 
+    // A message's chance to be translated (accelerators, dialog keys) before it is dispatched;
+    // TRUE when it was and must not be dispatched.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Offers the message to the permanent windows from its target up to hWndStop (included).
+    static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+
     // Handlers of the window messages, reached through CWnd's own map: a derived class overrides
     // one without a map entry. Each base handler passes the message on with its original
     // wParam and lParam (Default).
