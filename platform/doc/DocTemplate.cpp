@@ -108,9 +108,18 @@ CDocument* CDocTemplate::OpenInNewFrame(LPCSTR lpszPathName, BOOL bMakeVisible)
     }
     if (lpszPathName != nullptr) {
         pDoc->SetPathName(lpszPathName);
+    } else {
+        SetDefaultTitle(pDoc);
     }
     InitialUpdateFrame(pFrame, pDoc, bMakeVisible);
     return pDoc;
+}
+
+void CDocTemplate::SetDefaultTitle(CDocument* pDoc)
+{
+    CString strName;
+    GetDocString(strName, docName);
+    pDoc->SetTitle(strName.IsEmpty() ? "无标题" : static_cast<LPCSTR>(strName));
 }
 
 BOOL CDocTemplate::SaveAllModified()
@@ -221,13 +230,14 @@ CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible)
 {
-    CDocument* pDoc = OpenInNewFrame(lpszPathName, bMakeVisible);
-    if (pDoc != nullptr && lpszPathName == nullptr) {
-        CString strName;
-        GetDocString(strName, docName);
-        CString strTitle;
-        strTitle.Format("%s%d", strName.IsEmpty() ? "无标题" : static_cast<LPCSTR>(strName), ++m_nUntitledCount);
-        pDoc->SetTitle(strTitle);
-    }
-    return pDoc;
+    return OpenInNewFrame(lpszPathName, bMakeVisible);
+}
+
+void CMultiDocTemplate::SetDefaultTitle(CDocument* pDoc)
+{
+    CString strName;
+    GetDocString(strName, docName);
+    CString strTitle;
+    strTitle.Format("%s%d", strName.IsEmpty() ? "无标题" : static_cast<LPCSTR>(strName), ++m_nUntitledCount);
+    pDoc->SetTitle(strTitle);
 }

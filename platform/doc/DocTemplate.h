@@ -46,6 +46,8 @@ public:
 protected:
     // Creates the document, its frame and view, then new or open; shared by both kinds.
     CDocument* OpenInNewFrame(LPCSTR lpszPathName, BOOL bMakeVisible);
+    // The title of a new document ("name1", "name2"...; the single template's is just the name).
+    virtual void SetDefaultTitle(CDocument* pDoc);
 
     UINT m_nIDResource;
     CRuntimeClass* m_pDocClass;
@@ -88,6 +90,9 @@ public:
     POSITION GetFirstDocPosition() const override;
     CDocument* GetNextDoc(POSITION& rPos) const override;
     CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
+
+protected:
+    void SetDefaultTitle(CDocument* pDoc) override;
 
 private:
     CPtrList m_docList;

@@ -86,7 +86,10 @@ void CScrollView::ScrollToDevicePosition(POINT ptDev)
     ::SetScrollPos(m_hWnd, SB_HORZ, x, TRUE);
     ::SetScrollPos(m_hWnd, SB_VERT, y, TRUE);
     if (x != xOld || y != yOld) {
-        ::ScrollWindow(m_hWnd, xOld - x, yOld - y, nullptr, nullptr);
+        // The uncovered strip is painted at once: under Wine a strip left for later stayed blank
+        // when the window was scrolled before its first paint.
+        ::ScrollWindowEx(m_hWnd, xOld - x, yOld - y, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
+        ::UpdateWindow(m_hWnd);
     }
 }
 

@@ -144,6 +144,14 @@ void CFrameWnd::RecalcLayout(BOOL)
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     if (pDoc != nullptr) {
+        // A child frame shows the document's title; a top-level one "document - program".
+        if ((GetStyle() & WS_CHILD) != 0) {
+            SetWindowText(pDoc->GetTitle());
+        } else {
+            CString strTitle;
+            strTitle.Format("%s - %s", static_cast<LPCSTR>(pDoc->GetTitle()), static_cast<LPCSTR>(m_strTitle));
+            SetWindowText(strTitle);
+        }
         pDoc->SendInitialUpdate();
     }
     if (m_pViewActive == nullptr) {

@@ -50,8 +50,8 @@ void CGridDoc::OnUpdateDisabled(CCmdUI* pCmdUI)
     pCmdUI->Enable(FALSE);
 }
 
-FX_IMPLEMENT_DYNCREATE(CGridView, CView)
-FX_BEGIN_MESSAGE_MAP(CGridView, CView)
+FX_IMPLEMENT_DYNCREATE(CGridView, CScrollView)
+FX_BEGIN_MESSAGE_MAP(CGridView, CScrollView)
 FX_ON_COMMAND_RANGE(ID_FXROUTE_VIEW, ID_FXROUTE_VIEW, OnRoute)
 FX_ON_COMMAND(ID_FXROUTE_CLOSE, OnCloseFrame)
 FX_ON_UPDATE_COMMAND_UI(ID_FXROUTE_TEMPLATE, OnUpdateChecked)
@@ -59,18 +59,55 @@ FX_ON_UPDATE_COMMAND_UI(ID_FXROUTE_CHILD, OnUpdateRadio)
 FX_ON_UPDATE_COMMAND_UI(ID_FXROUTE_MAIN, OnUpdateRenamed)
 FX_END_MESSAGE_MAP()
 
+void CGridView::OnInitialUpdate()
+{
+    SetScrollSizes(MM_TEXT, CSize(2000, 1500));
+    CScrollView::OnInitialUpdate();
+}
+
 void CGridView::OnDraw(CDC* pDC)
 {
-    CRect rc;
-    GetClientRect(&rc);
-    for (int x = 0; x < rc.right; x += 20) {
+    const CSize total = GetTotalSize();
+    for (int x = 0; x <= total.cx; x += 50) {
         pDC->MoveTo(x, 0);
-        pDC->LineTo(x, rc.bottom);
+        pDC->LineTo(x, total.cy);
     }
-    for (int y = 0; y < rc.bottom; y += 20) {
+    for (int y = 0; y <= total.cy; y += 50) {
         pDC->MoveTo(0, y);
-        pDC->LineTo(rc.right, y);
+        pDC->LineTo(total.cx, y);
     }
+    pDC->SetBkMode(TRANSPARENT);
+    for (int row = 0; row < total.cy / 50; ++row) {
+        for (int col = 0; col < total.cx / 50; col += 1) {
+            CString strCell;
+            strCell.Format("%d,%d", row + 1, col + 1);
+            pDC->TextOut(col * 50 + 4, row * 50 + 4, strCell);
+        }
+    }
+}
+
+FX_IMPLEMENT_DYNCREATE(CNoteView, CScrollView)
+
+void CNoteView::OnInitialUpdate()
+{
+    SetScrollSizes(MM_LOMETRIC, CSize(2100, 2970));
+    CScrollView::OnInitialUpdate();
+}
+
+void CNoteView::OnDraw(CDC* pDC)
+{
+    // y grows upward in MM_LOMETRIC: the paper runs from 0 down to -2970.
+    const CSize total = GetTotalSize();
+    for (int x = 0; x <= total.cx; x += 100) {
+        pDC->MoveTo(x, 0);
+        pDC->LineTo(x, -total.cy);
+    }
+    for (int y = 0; y <= total.cy; y += 100) {
+        pDC->MoveTo(0, -y);
+        pDC->LineTo(total.cx, -y);
+    }
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->TextOut(120, -120, CString("便笺 1 厘米方格"));
 }
 
 void CGridView::OnRoute(UINT nID)
@@ -150,7 +187,7 @@ BOOL CTestApp::InitInstance()
                                         FX_RUNTIME_CLASS(CGridView));
     AddDocTemplate(m_pGridTemplate);
     m_pNoteTemplate = new CMultiDocTemplate(IDR_FXTEST_NOTE, FX_RUNTIME_CLASS(CGridDoc), FX_RUNTIME_CLASS(CMDIChildWnd),
-                                            FX_RUNTIME_CLASS(CGridView));
+                                            FX_RUNTIME_CLASS(CNoteView));
     AddDocTemplate(m_pNoteTemplate);
     m_pMainFrame = new CTestMainFrame;
     if (!m_pMainFrame->LoadFrame(IDR_FXTEST_MAIN)) {

@@ -7,7 +7,7 @@
 
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/Document.h"
-#include "platform/doc/View.h"
+#include "platform/doc/ScrollView.h"
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/MDIFrameWnd.h"
 #include "platform/frame/WinApp.h"
@@ -30,11 +30,13 @@ public:
     FX_DECLARE_MESSAGE_MAP()
 };
 
-class CGridView : public CView
+// A grid of 50-pixel cells over 2000 x 1500 pixels, numbered by row and column.
+class CGridView : public CScrollView
 {
     FX_DECLARE_DYNCREATE(CGridView)
 
 public:
+    void OnInitialUpdate() override;
     void OnDraw(CDC* pDC) override;
     BOOL m_bFrameAliveAfterClose = FALSE;
     void OnRoute(UINT nID);
@@ -43,6 +45,16 @@ public:
     void OnUpdateRadio(CCmdUI* pCmdUI);
     void OnUpdateRenamed(CCmdUI* pCmdUI);
     FX_DECLARE_MESSAGE_MAP()
+};
+
+// A sheet of paper in tenths of a millimetre with a centimetre grid.
+class CNoteView : public CScrollView
+{
+    FX_DECLARE_DYNCREATE(CNoteView)
+
+public:
+    void OnInitialUpdate() override;
+    void OnDraw(CDC* pDC) override;
 };
 
 class CGridChild : public CMDIChildWnd
