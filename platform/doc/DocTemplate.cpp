@@ -188,8 +188,20 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
     if (!bReady) {
         return nullptr;
     }
-    pDoc->SetPathName(lpszPathName);
-    pDoc->SendInitialUpdate();
+    if (lpszPathName != nullptr) {
+        pDoc->SetPathName(lpszPathName);
+    } else {
+        pDoc->SetPathName(nullptr);
+        SetDefaultTitle(pDoc);
+    }
+    // The frame shows the new title and the views start over.
+    POSITION pos = pDoc->GetFirstViewPosition();
+    CFrameWnd* pFrame = pos != nullptr ? pDoc->GetNextView(pos)->GetParentFrame() : nullptr;
+    if (pFrame != nullptr) {
+        InitialUpdateFrame(pFrame, pDoc, bMakeVisible);
+    } else {
+        pDoc->SendInitialUpdate();
+    }
     return pDoc;
 }
 

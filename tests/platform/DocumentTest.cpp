@@ -3,6 +3,7 @@
 
 #include "platform/base/File.h"
 #include "tests/platform/TestFrames.h"
+#include "tests/platform/res/fxtest_resource.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 
@@ -96,6 +97,41 @@ TEST_F(DocumentTest, ClosingAModifiedDocumentAsksAndSavesOnlyOnYes)
         pAgain->OnCloseDocument();
         EXPECT_TRUE(ui.TakeBoxTexts().empty());
     }
+}
+
+TEST_F(DocumentTest, ASingleDocumentTemplateReusesItsDocumentAndFrameAfterThePrompt)
+{
+    CSingleDocTemplate sdi(IDR_FXTEST_MAIN, FX_RUNTIME_CLASS(CGridDoc), FX_RUNTIME_CLASS(CFrameWnd),
+                           FX_RUNTIME_CLASS(CGridView));
+    CGridDoc* pDoc = static_cast<CGridDoc*>(sdi.OpenDocumentFile(nullptr, FALSE));
+    ASSERT_NE(nullptr, pDoc);
+    CFrameWnd* pFrame = FrameOf(pDoc);
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_EQ(0u, pFrame->GetStyle() & WS_CHILD);
+    EXPECT_NE(nullptr, pFrame->GetActiveView());
+    EXPECT_EQ(pDoc, pFrame->GetActiveDocument());
+    CString strTitle;
+    pFrame->GetWindowText(strTitle);
+    EXPECT_EQ(CString("无标题 - 框架测试"), strTitle);
+
+    pDoc->m_nRows = 11;
+    pDoc->SetModifiedFlag();
+    CTestUi ui;
+    ui.AnswerMessageBox(IDNO);
+    EXPECT_EQ(pDoc, sdi.OpenDocumentFile(m_strPath, FALSE));
+    EXPECT_EQ(1u, ui.TakeBoxTexts().size());
+    EXPECT_EQ(pFrame, FrameOf(pDoc));
+    EXPECT_EQ(3, pDoc->m_nRows);
+    EXPECT_EQ(CString("grid.dat"), pDoc->GetTitle());
+    pFrame->GetWindowText(strTitle);
+    EXPECT_EQ(CString("grid.dat - 框架测试"), strTitle);
+    // Cancel keeps what is open.
+    pDoc->SetModifiedFlag();
+    ui.AnswerMessageBox(IDCANCEL);
+    EXPECT_EQ(nullptr, sdi.OpenDocumentFile(nullptr, FALSE));
+    EXPECT_EQ(1u, ui.TakeBoxTexts().size());
+    EXPECT_EQ(CString("grid.dat"), pDoc->GetTitle());
+    pDoc->SetModifiedFlag(FALSE);
 }
 
 TEST_F(DocumentTest, AFileThatDoesNotLoadLeavesNoDocumentOrFrame)

@@ -7,6 +7,7 @@
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/TempHandleMap.h"
 #include "platform/win/Wnd.h"
+#include "tests/platform/res/fxtest_resource.h"
 
 namespace
 {
@@ -165,6 +166,32 @@ TEST(WinAppTest, WithoutAnApplicationThereIsNoMainWindow)
         EXPECT_STRCASEEQ("VornFxTests", app.m_strAppName);
     }
     EXPECT_EQ(nullptr, FxGetApp());
+}
+
+TEST(WinAppTest, IconsAndCursorsLoadFromTheResourceChain)
+{
+    CWinApp app("WinAppTest");
+    EXPECT_NE(nullptr, app.LoadIcon(IDR_FXTEST_MAIN));
+    EXPECT_EQ(nullptr, app.LoadIcon(IDR_FXTEST_NOTE));
+    EXPECT_EQ(nullptr, app.LoadCursor(IDR_FXTEST_MAIN));
+    EXPECT_NE(nullptr, app.LoadStandardCursor(MAKEINTRESOURCEA(32512))); // IDC_ARROW
+}
+
+TEST(WinAppTest, ASelectedPrinterIsWhatThePrintDialogDefaultsGet)
+{
+    CWinApp app("WinAppTest");
+    HGLOBAL hDevNames = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + 16);
+    HGLOBAL hDevMode = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVMODEA));
+    app.SelectPrinter(hDevNames, hDevMode);
+    PRINTDLGA pd = {};
+    pd.lStructSize = sizeof(pd);
+    ASSERT_TRUE(app.GetPrinterDeviceDefaults(&pd));
+    EXPECT_EQ(hDevNames, pd.hDevNames);
+    EXPECT_EQ(hDevMode, pd.hDevMode);
+    // Selecting the same handles again keeps them; the application frees them at its end.
+    app.SelectPrinter(hDevNames, hDevMode);
+    EXPECT_EQ(hDevNames, app.m_hDevNames);
+    EXPECT_NE(0u, GlobalSize(hDevNames));
 }
 
 // The registry key under HKCU that a profile section lands in.
