@@ -6,6 +6,7 @@
 #include "platform/base/FxRegKey.h"
 #include "platform/base/ResMgr.h"
 #include "platform/doc/DocTemplate.h"
+#include "platform/frame/FrameWnd.h"
 #include "platform/gdi/TempHandleMap.h"
 #include "platform/win/Wnd.h"
 
@@ -138,9 +139,14 @@ BOOL CWinApp::OnIdle(LONG lCount)
             // Collected first: an update may create or destroy windows.
             std::vector<HWND> windows{m_pMainWnd->m_hWnd};
             EnumChildWindows(m_pMainWnd->m_hWnd, CollectWindow, reinterpret_cast<LPARAM>(&windows));
+            // Items without a handler are disabled unless the main frame says otherwise.
+            BOOL bDisableIfNoHandler = TRUE;
+            if (m_pMainWnd->IsKindOf(FX_RUNTIME_CLASS(CFrameWnd))) {
+                bDisableIfNoHandler = static_cast<CFrameWnd*>(m_pMainWnd)->m_bAutoMenuEnable;
+            }
             for (HWND hWnd : windows) {
                 if (CWnd::FromHandlePermanent(hWnd) != nullptr) {
-                    ::SendMessageA(hWnd, FxGetIdleUpdateMessage(), TRUE, 0);
+                    ::SendMessageA(hWnd, FxGetIdleUpdateMessage(), static_cast<WPARAM>(bDisableIfNoHandler), 0);
                 }
             }
         }

@@ -30,13 +30,6 @@ protected:
         POSITION pos = pDoc->GetFirstViewPosition();
         return pos != nullptr ? pDoc->GetNextView(pos)->GetParentFrame() : nullptr;
     }
-    static void Pump()
-    {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&msg);
-        }
-    }
 
     CTestTempFolder m_temp;
     CString m_strPath;
@@ -75,7 +68,7 @@ TEST_F(DocumentTest, ClosingAModifiedDocumentAsksAndSavesOnlyOnYes)
         HWND hFrame = pFrame->m_hWnd;
         ui.AnswerMessageBox(c.nAnswer);
         pFrame->SendMessage(WM_CLOSE);
-        Pump();
+        PumpPostedMessages();
         std::vector<CString> boxes = ui.TakeBoxTexts();
         ASSERT_EQ(1u, boxes.size());
         EXPECT_NE(-1, boxes[0].Find("grid.dat"));
@@ -84,7 +77,7 @@ TEST_F(DocumentTest, ClosingAModifiedDocumentAsksAndSavesOnlyOnYes)
             // Closed unasked once the changes are dropped.
             pDoc->SetModifiedFlag(FALSE);
             pFrame->SendMessage(WM_CLOSE);
-            Pump();
+            PumpPostedMessages();
             EXPECT_FALSE(::IsWindow(hFrame));
         }
 

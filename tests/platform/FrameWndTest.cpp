@@ -135,6 +135,11 @@ TEST_F(FrameWndTest, IdleUpdatesEnableAndCheckBarButtons)
     EXPECT_EQ(BST_CHECKED, SendMessageA(hButtons[2], BM_GETCHECK, 0, 0));
     EXPECT_FALSE(IsWindowEnabled(hButtons[3]));
     EXPECT_EQ("", FxRouteLog());
+    // With automatic disabling off, a button without a handler keeps its state.
+    m_app.m_pMainFrame->m_bAutoMenuEnable = FALSE;
+    EnableWindow(hButtons[3], TRUE);
+    m_app.OnIdle(0);
+    EXPECT_TRUE(IsWindowEnabled(hButtons[3]));
     bar.DestroyWindow();
 }
 
@@ -209,11 +214,18 @@ TEST_F(FrameWndTest, ClosingTheFrameFromAViewsHandlerWaitsUntilTheHandlerReturns
     m_app.m_pMainFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FXROUTE_CLOSE, 0), 0);
     EXPECT_TRUE(pView->m_bFrameAliveAfterClose);
     // The close was posted when the command left; it runs from the queue.
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-    }
+    PumpPostedMessages();
     EXPECT_FALSE(::IsWindow(hChild));
     EXPECT_EQ(nullptr, ActiveChild());
+}
+TEST_F(FrameWndTest, TheDocumentsCloseCommandTakesItsFrameAndViewOnceTheCommandHasLeft)
+{
+    CMDIChildWnd* pChild = ActiveChild();
+    ASSERT_NE(nullptr, pChild);
+    HWND hChild = pChild->m_hWnd;
+    m_app.m_pMainFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_CLOSE, 0), 0);
+    EXPECT_FALSE(::IsWindow(hChild));
+    EXPECT_EQ(nullptr, ActiveChild());
+    EXPECT_EQ(nullptr, m_app.m_pGridTemplate->GetFirstDocPosition());
 }
 } // namespace

@@ -19,6 +19,14 @@ std::string& FxRouteLog()
     return strLog;
 }
 
+void PumpPostedMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&msg);
+    }
+}
+
 FX_IMPLEMENT_DYNCREATE(CGridDoc, CDocument)
 FX_BEGIN_MESSAGE_MAP(CGridDoc, CDocument)
 FX_ON_COMMAND_RANGE(ID_FXROUTE_VIEW, ID_FXROUTE_DOC, OnRoute)

@@ -14,6 +14,8 @@
 
 // "target:id;" for every command handler that ran.
 std::string& FxRouteLog();
+// Dispatches the messages waiting in the queue (a posted close, a menu's command).
+void PumpPostedMessages();
 
 class CGridDoc : public CDocument
 {
