@@ -24,8 +24,13 @@ void FreeGlobal(HGLOBAL& h)
 
 BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
 {
-    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
-    return TRUE;
+    try {
+        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+        return TRUE;
+    } catch (...) {
+        FxReportException("idle window enumeration");
+        return FALSE;
+    }
 }
 } // namespace
 

@@ -32,6 +32,11 @@ TEST(FrameDemoTest, MdiFrameWithTwoChildrenShowsTheActiveChildsMenuAndBothGrids)
     ASSERT_NE(nullptr, pActive);
     EXPECT_EQ(pNote, pActive->GetActiveDocument());
     EXPECT_EQ(pActive->m_hMenuShared, ::GetMenu(pMain->m_hWnd));
+    // The window menu lists both children.
+    HMENU hWindowMenu = CMDIFrameWnd::FindWindowMenu(pActive->m_hMenuShared);
+    ASSERT_NE(nullptr, hWindowMenu);
+    EXPECT_NE(static_cast<UINT>(-1), ::GetMenuState(hWindowMenu, FX_IDM_FIRST_MDICHILD, MF_BYCOMMAND));
+    EXPECT_NE(static_cast<UINT>(-1), ::GetMenuState(hWindowMenu, FX_IDM_FIRST_MDICHILD + 1, MF_BYCOMMAND));
     CRect rcGrid;
     CRect rcNote;
     pGridView->GetParentFrame()->GetWindowRect(&rcGrid);
