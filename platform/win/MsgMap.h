@@ -15,20 +15,20 @@ typedef void (CCmdTarget::*FX_PMSG)();
 // How a handler is called: the signature the entry was checked against.
 enum FxSig : int {
     FxSig_end = 0,
-    FxSig_vv,       // void ()                          commands, notifications, WM_DESTROY, WM_PAINT, WM_CLOSE
-    FxSig_iCreate,  // int (LPCREATESTRUCT)             WM_CREATE
-    FxSig_vwii,     // void (UINT, int, int)            WM_SIZE
-    FxSig_vTimer,   // void (UINT_PTR)                  WM_TIMER
-    FxSig_vHwnd,    // void (CWnd*)                     WM_SETFOCUS, WM_KILLFOCUS
-    FxSig_vwww,     // void (UINT, UINT, UINT)          WM_KEYDOWN, WM_KEYUP, WM_CHAR
-    FxSig_vwp,      // void (UINT, CPoint)              mouse messages (key flags, client position)
-    FxSig_bDC,      // BOOL (CDC*)                      WM_ERASEBKGND
-    FxSig_lwl,      // LRESULT (WPARAM, LPARAM)         any message
-    FxSig_vNotify,  // void (NMHDR*, LRESULT*)          WM_NOTIFY from one control
-    FxSig_vRange,   // void (UINT nID)                  commands over a range of ids
-    FxSig_vCmdUI,   // void (CCmdUI*)                   command-UI updates
-    FxSig_vDraw,    // void (int, LPDRAWITEMSTRUCT)     WM_DRAWITEM
-    FxSig_vMeasure, // void (int, LPMEASUREITEMSTRUCT) WM_MEASUREITEM
+    FxSig_vv,      // void ()                          commands, notifications, WM_DESTROY, WM_PAINT, WM_CLOSE
+    FxSig_iCreate, // int (LPCREATESTRUCT)             WM_CREATE
+    FxSig_vwii,    // void (UINT, int, int)            WM_SIZE
+    FxSig_vTimer,  // void (UINT_PTR)                  WM_TIMER
+    FxSig_vHwnd,   // void (CWnd*)                     WM_SETFOCUS, WM_KILLFOCUS
+    FxSig_vwww,    // void (UINT, UINT, UINT)          WM_KEYDOWN, WM_KEYUP, WM_CHAR
+    FxSig_vwp,     // void (UINT, CPoint)              mouse messages (key flags, client position)
+    FxSig_bDC,     // BOOL (CDC*)                      WM_ERASEBKGND
+    FxSig_lwl,     // LRESULT (WPARAM, LPARAM)         any message
+    FxSig_vNotify, // void (NMHDR*, LRESULT*)          WM_NOTIFY from one control
+    FxSig_vRange,  // void (UINT nID)                  commands over a range of ids
+    FxSig_vCmdUI,  // void (CCmdUI*)                   command-UI updates
+    FxSig_vDis,    // void (int, LPDRAWITEMSTRUCT)     WM_DRAWITEM
+    FxSig_vMis,    // void (int, LPMEASUREITEMSTRUCT)  WM_MEASUREITEM
 };
 
 struct FX_MSGMAP_ENTRY
@@ -144,9 +144,9 @@ private:
 #define FX_ON_WM_CHAR() {WM_CHAR, 0, 0, 0, FxSig_vwww, FX_WND_PFN(void(CWnd::*)(UINT, UINT, UINT), OnChar)},
 #define FX_ON_WM_ERASEBKGND() {WM_ERASEBKGND, 0, 0, 0, FxSig_bDC, FX_WND_PFN(BOOL(CWnd::*)(CDC*), OnEraseBkgnd)},
 #define FX_ON_WM_DRAWITEM()                                                                                            \
-    {WM_DRAWITEM, 0, 0, 0, FxSig_vDraw, FX_WND_PFN(void(CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)},
+    {WM_DRAWITEM, 0, 0, 0, FxSig_vDis, FX_WND_PFN(void(CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)},
 #define FX_ON_WM_MEASUREITEM()                                                                                         \
-    {WM_MEASUREITEM, 0, 0, 0, FxSig_vMeasure, FX_WND_PFN(void(CWnd::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)},
+    {WM_MEASUREITEM, 0, 0, 0, FxSig_vMis, FX_WND_PFN(void(CWnd::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)},
 #define FX_ON_WM_MOUSE_(msg, fn) {msg, 0, 0, 0, FxSig_vwp, FX_WND_PFN(void(CWnd::*)(UINT, CPoint), fn)},
 #define FX_ON_WM_LBUTTONDOWN() FX_ON_WM_MOUSE_(WM_LBUTTONDOWN, OnLButtonDown)
 #define FX_ON_WM_LBUTTONUP() FX_ON_WM_MOUSE_(WM_LBUTTONUP, OnLButtonUp)

@@ -622,11 +622,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(pEntry->pfn))(
             CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
         break;
-    case FxSig_vDraw:
+    case FxSig_vDis:
         (this->*reinterpret_cast<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(pEntry->pfn))(
             static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         break;
-    case FxSig_vMeasure:
+    case FxSig_vMis:
         (this->*reinterpret_cast<void (CWnd::*)(int, LPMEASUREITEMSTRUCT)>(pEntry->pfn))(
             static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
         break;
