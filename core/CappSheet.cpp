@@ -12,6 +12,7 @@
 #include "core/CappMidData.h"
 #include "core/ScriptItem.h"
 #include "platform/base/StringArray.h"
+#include "platform/frame/WinApp.h"
 #include "platform/win/Wnd.h"
 
 FX_IMPLEMENT_SERIAL(CCappSheet, CObject, 0)
@@ -36,24 +37,14 @@ BOOL IsCellLineType(int nType)
 constexpr UINT kMsgShowText = 0x442;
 
 // The application's main window: the top-level window above the sheet's own window, else the
-// first visible top-level window of this thread that no other window owns.
+// one the application object names.
 HWND FindMainWindow(const CWnd* pSheetWnd)
 {
     if (pSheetWnd != nullptr && pSheetWnd->IsWindow()) {
         return GetAncestor(pSheetWnd->GetSafeHwnd(), GA_ROOT);
     }
-    HWND hMain = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            if (!IsWindowVisible(hWnd) || GetWindow(hWnd, GW_OWNER) != nullptr) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&hMain));
-    return hMain;
+    const CWnd* pMainWnd = FxGetMainWnd();
+    return pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr;
 }
 
 template <class T, class F> void ForEach(const CObList& list, F fn)

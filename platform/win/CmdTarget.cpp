@@ -1,5 +1,7 @@
 #include "platform/win/CmdTarget.h"
 
+#include "platform/win/CmdUI.h"
+
 // The dispatcher casts each handler back to the type its map entry was checked against.
 #pragma GCC diagnostic ignored "-Wcast-function-type"
 
@@ -38,7 +40,8 @@ const FX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const FX_MSGMAP* pMap, UINT 
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
 {
-    const UINT nMessage = pExtra != nullptr ? WM_NOTIFY : WM_COMMAND;
+    const bool bUpdate = nCode == FX_CN_UPDATE_COMMAND_UI;
+    const UINT nMessage = pExtra != nullptr && !bUpdate ? WM_NOTIFY : WM_COMMAND;
     const FX_MSGMAP_ENTRY* pEntry = FindMessageEntry(GetMessageMap(), nMessage, static_cast<UINT>(nCode), nID);
     if (pEntry == nullptr) {
         return FALSE;
@@ -53,6 +56,18 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
     case FxSig_vRange:
         (this->*reinterpret_cast<void (CCmdTarget::*)(UINT)>(pEntry->pfn))(nID);
         break;
+    case FxSig_vCmdUI: {
+        CCmdUI* pCmdUI = static_cast<CCmdUI*>(pExtra);
+        if (pCmdUI == nullptr) {
+            return FALSE;
+        }
+        pCmdUI->m_bContinueRouting = FALSE;
+        (this->*reinterpret_cast<void (CCmdTarget::*)(CCmdUI*)>(pEntry->pfn))(pCmdUI);
+        // The handler passed the update on: the next target gets it too.
+        const BOOL bHandled = !pCmdUI->m_bContinueRouting;
+        pCmdUI->m_bContinueRouting = FALSE;
+        return bHandled;
+    }
     case FxSig_vNotify: {
         FX_NOTIFY* pNotify = static_cast<FX_NOTIFY*>(pExtra);
         typedef void (CCmdTarget::*PfnNotify)(NMHDR*, LRESULT*);

@@ -23,7 +23,8 @@ public:
 
     // Finds the handler of command nID with notification code nCode in this object's map chain
     // and calls it. pExtra null: a WM_COMMAND (code 0 for menus and accelerators, else the
-    // control's notification code); pExtra an FX_NOTIFY*: a WM_NOTIFY. With pHandlerInfo non-null the handler
+    // control's notification code); pExtra an FX_NOTIFY*: a WM_NOTIFY; code FX_CN_UPDATE_COMMAND_UI
+    // with pExtra a CCmdUI*: a command-UI update. With pHandlerInfo non-null the handler
     // is only looked for, not called. Routing objects (frames, views) override it and pass the
     // command on to the objects behind them.
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra = nullptr, void* pHandlerInfo = nullptr);

@@ -2,6 +2,7 @@
 
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/TempHandleMap.h"
+#include "platform/win/Wnd.h"
 
 CMenu::CMenu() : m_hMenu(nullptr), m_bOwner(FALSE)
 {
@@ -71,4 +72,39 @@ int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
 CMenu* CMenu::GetSubMenu(int nPos) const
 {
     return FromHandle(::GetSubMenu(m_hMenu, nPos));
+}
+
+BOOL CMenu::CreateMenu()
+{
+    return Attach(::CreateMenu());
+}
+
+BOOL CMenu::CreatePopupMenu()
+{
+    return Attach(::CreatePopupMenu());
+}
+
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, LPCSTR lpszNewItem)
+{
+    return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+}
+
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
+{
+    return static_cast<UINT>(::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable));
+}
+
+UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck)
+{
+    return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck);
+}
+
+UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const
+{
+    return ::GetMenuState(m_hMenu, nID, nFlags);
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd != nullptr ? pWnd->m_hWnd : nullptr, lpRect);
 }

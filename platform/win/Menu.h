@@ -3,6 +3,8 @@
 
 #include "platform/base/String.h"
 
+class CWnd;
+
 class FX_API CMenu
 {
 public:
@@ -24,6 +26,18 @@ public:
     BOOL DestroyMenu();
     BOOL Attach(HMENU hMenu);
     HMENU Detach();
+
+    BOOL CreateMenu();
+    BOOL CreatePopupMenu();
+    // lpszNewItem is the item's data (not text) for MF_OWNERDRAW items.
+    BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr);
+    // The previous state, or (UINT)-1 when the item does not exist.
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable);
+    UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
+    UINT GetMenuState(UINT nID, UINT nFlags) const;
+    // Shows the popup at the screen point; the chosen command goes to pWnd (a frame routes it)
+    // unless TPM_RETURNCMD asks for it as the result.
+    BOOL TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect = nullptr);
 
     int GetMenuItemCount() const;
     UINT GetMenuItemID(int nPos) const;

@@ -5,6 +5,7 @@
 #include "platform/base/FxExport.h"
 
 class CCmdTarget;
+class CCmdUI;
 class CWnd;
 class CDC;
 class CPoint;
@@ -25,6 +26,9 @@ enum FxSig : int {
     FxSig_lwl,     // LRESULT (WPARAM, LPARAM)         any message
     FxSig_vNotify, // void (NMHDR*, LRESULT*)          WM_NOTIFY from one control
     FxSig_vRange,  // void (UINT nID)                  commands over a range of ids
+    FxSig_vCmdUI,  // void (CCmdUI*)                   command-UI updates
+    FxSig_vDis,    // void (int, LPDRAWITEMSTRUCT)     WM_DRAWITEM
+    FxSig_vMis,    // void (int, LPMEASUREITEMSTRUCT)  WM_MEASUREITEM
 };
 
 struct FX_MSGMAP_ENTRY
@@ -101,6 +105,21 @@ private:
 #define FX_ON_LBN_SELCHANGE(id, fn) FX_ON_CONTROL(LBN_SELCHANGE, id, fn)
 #define FX_ON_LBN_DBLCLK(id, fn) FX_ON_CONTROL(LBN_DBLCLK, id, fn)
 
+// The code OnCmdMsg gets for a command (menu, accelerator, button) and for a command-UI update
+// (pExtra the CCmdUI*); the latter lies outside the 16-bit range of WM_COMMAND codes.
+#define FX_CN_COMMAND 0
+#define FX_CN_UPDATE_COMMAND_UI 0x10000
+
+// Command-UI updates: void fn(CCmdUI*), for one id or a range (the CCmdUI tells which).
+#define FX_ON_UPDATE_COMMAND_UI_RANGE(id, idLast, fn)                                                                  \
+    {WM_COMMAND,                                                                                                       \
+     FX_CN_UPDATE_COMMAND_UI,                                                                                          \
+     static_cast<UINT>(id),                                                                                            \
+     static_cast<UINT>(idLast),                                                                                        \
+     FxSig_vCmdUI,                                                                                                     \
+     reinterpret_cast<FX_PMSG>(static_cast<void (CCmdTarget::*)(CCmdUI*)>(&ThisClass::fn))},
+#define FX_ON_UPDATE_COMMAND_UI(id, fn) FX_ON_UPDATE_COMMAND_UI_RANGE(id, id, fn)
+
 // Notifications from one control (WM_NOTIFY): void fn(NMHDR*, LRESULT*).
 #define FX_ON_NOTIFY(code, id, fn)                                                                                     \
     {WM_NOTIFY,                                                                                                        \
@@ -124,6 +143,10 @@ private:
 #define FX_ON_WM_KEYUP() {WM_KEYUP, 0, 0, 0, FxSig_vwww, FX_WND_PFN(void(CWnd::*)(UINT, UINT, UINT), OnKeyUp)},
 #define FX_ON_WM_CHAR() {WM_CHAR, 0, 0, 0, FxSig_vwww, FX_WND_PFN(void(CWnd::*)(UINT, UINT, UINT), OnChar)},
 #define FX_ON_WM_ERASEBKGND() {WM_ERASEBKGND, 0, 0, 0, FxSig_bDC, FX_WND_PFN(BOOL(CWnd::*)(CDC*), OnEraseBkgnd)},
+#define FX_ON_WM_DRAWITEM()                                                                                            \
+    {WM_DRAWITEM, 0, 0, 0, FxSig_vDis, FX_WND_PFN(void(CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)},
+#define FX_ON_WM_MEASUREITEM()                                                                                         \
+    {WM_MEASUREITEM, 0, 0, 0, FxSig_vMis, FX_WND_PFN(void(CWnd::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)},
 #define FX_ON_WM_MOUSE_(msg, fn) {msg, 0, 0, 0, FxSig_vwp, FX_WND_PFN(void(CWnd::*)(UINT, CPoint), fn)},
 #define FX_ON_WM_LBUTTONDOWN() FX_ON_WM_MOUSE_(WM_LBUTTONDOWN, OnLButtonDown)
 #define FX_ON_WM_LBUTTONUP() FX_ON_WM_MOUSE_(WM_LBUTTONUP, OnLButtonUp)

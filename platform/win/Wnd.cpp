@@ -6,6 +6,7 @@
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/TempHandleMap.h"
+#include "platform/win/Menu.h"
 #include "platform/win/MsgBox.h"
 
 // The dispatchers cast each handler back to the type its map entry was checked against.
@@ -147,6 +148,8 @@ FX_ON_WM_LBUTTONDBLCLK()
 FX_ON_WM_RBUTTONDOWN()
 FX_ON_WM_RBUTTONUP()
 FX_ON_WM_MOUSEMOVE()
+FX_ON_WM_DRAWITEM()
+FX_ON_WM_MEASUREITEM()
 FX_END_MESSAGE_MAP()
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr), m_bOwnsWindow(FALSE)
@@ -497,6 +500,11 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
     return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
 }
 
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
 int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     return FxMessageBox(m_hWnd, lpszText, lpszCaption, nType);
@@ -537,6 +545,26 @@ LRESULT CWnd::Default()
     g_currentMsg.bDefaulted = true;
     g_currentMsg.lDefault = lResult;
     return lResult;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
+            if (pWnd->PreTranslateMessage(pMsg)) {
+                return TRUE;
+            }
+        }
+        if (hWnd == hWndStop) {
+            break;
+        }
+    }
+    return FALSE;
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -593,6 +621,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case FxSig_bDC:
         lResult = (this->*reinterpret_cast<BOOL (CWnd::*)(CDC*)>(pEntry->pfn))(
             CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+        break;
+    case FxSig_vDis:
+        (this->*reinterpret_cast<void (CWnd::*)(int, LPDRAWITEMSTRUCT)>(pEntry->pfn))(
+            static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+        break;
+    case FxSig_vMis:
+        (this->*reinterpret_cast<void (CWnd::*)(int, LPMEASUREITEMSTRUCT)>(pEntry->pfn))(
+            static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
         break;
     case FxSig_lwl:
         lResult = (this->*reinterpret_cast<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry->pfn))(wParam, lParam);
@@ -736,6 +772,16 @@ void CWnd::OnRButtonUp(UINT, CPoint)
 }
 
 void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
+{
+    Default();
+}
+
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT)
 {
     Default();
 }

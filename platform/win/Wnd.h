@@ -7,6 +7,7 @@
 #include "platform/win/CmdTarget.h"
 
 class CDC;
+class CMenu;
 
 class FX_API CWnd : public CCmdTarget
 {
@@ -91,6 +92,9 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 
+    // The window's system menu as a temporary; bRevert restores the default one (and gives null).
+    CMenu* GetSystemMenu(BOOL bRevert) const;
+
     // A modal message box owned by this window (through FxMessageBox, so tests can answer it).
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
@@ -99,6 +103,12 @@ public:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default();
+
+    // A message's chance to be translated (accelerators, dialog keys) before it is dispatched;
+    // TRUE when it was and must not be dispatched.
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Offers the message to the permanent windows from its target up to hWndStop (included).
+    static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
 
     // Handlers of the window messages, reached through CWnd's own map: a derived class overrides
     // one without a map entry. Each base handler passes the message on with its original
@@ -121,6 +131,10 @@ public:
     virtual void OnRButtonDown(UINT nFlags, CPoint point);
     virtual void OnRButtonUp(UINT nFlags, CPoint point);
     virtual void OnMouseMove(UINT nFlags, CPoint point);
+    // Owner-drawn items that no control of ours took by reflection: menu items reach the
+    // window that owns the menu here.
+    virtual void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    virtual void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
 
 protected:
     FX_DECLARE_MESSAGE_MAP()

@@ -8,6 +8,7 @@
 #include "core/CappLine.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
+#include "platform/frame/WinApp.h"
 #include "platform/win/Wnd.h"
 #include "tests/core/CardArchiveUtil.h"
 
@@ -56,6 +57,7 @@ protected:
 
     void TearDown() override
     {
+        m_wndMain.Detach();
         m_wndView.Detach();
         m_sheet.m_pWnd = nullptr;
         if (m_hMain != nullptr) {
@@ -66,6 +68,7 @@ protected:
     HWND m_hMain = nullptr;
     HWND m_hView = nullptr;
     CWnd m_wndView;
+    CWnd m_wndMain;
     CCappSheet m_sheet;
 };
 
@@ -78,8 +81,12 @@ TEST_F(CappSheetMainWndTest, RefusedPageSizeSendsItsReasonToTheMainWindow)
     };
     const Case cases[] = {
         {"main window above the sheet's window", TRUE},
-        {"sheet without a window", FALSE},
+        {"sheet without a window: the application's main window", FALSE},
     };
+    // The application object names the main window; a sheet without a window asks it.
+    CWinApp app("CappSheetTest");
+    m_wndMain.Attach(m_hMain);
+    app.m_pMainWnd = &m_wndMain;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
         g_nReceived = 0;

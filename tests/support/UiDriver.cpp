@@ -137,14 +137,19 @@ void CTestDlg::Cancel()
 
 BOOL CTestDlg::SavePicture(const char* pszName) const
 {
-    // Tests run dialogs unshown (showing and hiding a window without a window manager waits on
+    return SaveWindowPicture(GetHwnd(), pszName);
+}
+
+BOOL SaveWindowPicture(HWND hWnd, const char* pszName)
+{
+    // Tests run windows unshown (showing and hiding a window without a window manager waits on
     // X); the picture needs it on screen.
-    if (!IsWindowVisible(GetHwnd())) {
-        ShowWindow(GetHwnd(), SW_SHOWNORMAL);
+    if (!IsWindowVisible(hWnd)) {
+        ShowWindow(hWnd, SW_SHOWNORMAL);
     }
-    RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     RECT rc = {};
-    GetWindowRect(GetHwnd(), &rc);
+    GetWindowRect(hWnd, &rc);
     int cx = rc.right - rc.left;
     int cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0) {

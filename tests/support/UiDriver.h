@@ -52,6 +52,10 @@ private:
 
 typedef std::function<void(CTestDlg&)> TestDlgHandler;
 
+// Shows the window when hidden, and writes what the screen shows of it (children included) to a
+// PNG under the build's test-images folder.
+BOOL SaveWindowPicture(HWND hWnd, const char* pszName);
+
 // One per test while dialogs or message boxes may appear. Handlers for a dialog id are used in
 // the order given; a dialog without a handler, or left open by its handler, fails the test and
 // is cancelled. Message boxes are recorded and answered from a queue (IDOK for a plain OK box

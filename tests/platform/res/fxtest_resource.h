@@ -16,3 +16,19 @@
 #define ID_FXTEST_FIRST 2001
 #define ID_FXTEST_SECOND 2002
 #define IDS_FXTEST_TEXT 3001
+
+// Frames of the framework tests: the MDI frame and two kinds of document.
+#define IDR_FXTEST_MAIN 110
+#define IDR_FXTEST_GRID 111
+#define IDR_FXTEST_NOTE 112
+// Commands the routing tests send (ranges nest: each target handles the ids up to its own).
+#define ID_FXROUTE_VIEW 5001
+#define ID_FXROUTE_DOC 5002
+#define ID_FXROUTE_TEMPLATE 5003
+#define ID_FXROUTE_CHILD 5004
+#define ID_FXROUTE_MAIN 5005
+#define ID_FXROUTE_APP 5006
+#define ID_FXROUTE_NOBODY 5007
+#define ID_FXROUTE_CLOSE 5008
+#define ID_FXACCEL_CHILD 5101
+#define ID_FXACCEL_MAIN 5102

@@ -1,0 +1,55 @@
+// A view over a drawing larger than its window: a logical total size in a mapping mode, scroll
+// bars in device units, page and line steps, and scrolling to or centring on a position.
+#pragma once
+
+#include "platform/base/Size.h"
+#include "platform/doc/View.h"
+
+class FX_API CScrollView : public CView
+{
+    FX_DECLARE_DYNAMIC(CScrollView)
+
+public:
+    CScrollView();
+
+    // The default step: a tenth of the total for a page, a tenth of the page for a line.
+    static const SIZE sizeDefault;
+
+    // nMapMode MM_TEXT or a scaled mode (MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH,
+    // MM_TWIPS); sizes in its logical units, positive.
+    void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage = sizeDefault,
+                        const SIZE& sizeLine = sizeDefault);
+    int GetMapMode() const { return m_nMapMode; }
+    CSize GetTotalSize() const { return m_totalLog; }
+    // The top-left corner shown, in logical units (y negative downward in the scaled modes).
+    CPoint GetScrollPosition() const;
+    void ScrollToPosition(POINT pt);
+    // Scrolls so that the client point ptCenter (device units) comes to the middle.
+    void CenterOnPoint(CPoint ptCenter);
+    // The client size without the view's own scroll bars (sizeSb their widths); TRUE when the
+    // client can show the bars at all.
+    BOOL GetTrueClientSize(CSize& size, CSize& sizeSb) const;
+    // Shows or hides the bars for the present size and keeps the position within the limits.
+    void UpdateBars();
+    // The largest scroll position of SB_HORZ or SB_VERT, in device units.
+    int GetScrollLimit(int nBar) const;
+    CSize GetDeviceTotal() const { return m_totalDev; }
+    CSize GetDevicePage() const { return m_pageDev; }
+    CSize GetDeviceLine() const { return m_lineDev; }
+
+    void OnPrepareDC(CDC* pDC) override;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnScroll(int nBar, UINT nCode);
+    void ScrollToDevicePosition(POINT ptDev);
+
+    int m_nMapMode;
+    CSize m_totalLog;
+    CSize m_totalDev;
+    CSize m_pageDev;
+    CSize m_lineDev;
+
+private:
+    BOOL m_bInsideUpdate;
+};
