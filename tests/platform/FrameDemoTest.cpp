@@ -46,7 +46,7 @@ TEST(FrameDemoTest, MdiFrameWithTwoChildrenShowsTheActiveChildsMenuAndBothGrids)
     CString strTitle;
     pActive->GetWindowText(strTitle);
     EXPECT_EQ(CString("便笺1"), strTitle);
-    EXPECT_TRUE(SaveWindowPicture(pMain->m_hWnd, "frame-demo-mdi"));
+    EXPECT_TRUE(SaveWindowPicture(pMain->m_hWnd, "frame-demo-mdi.png"));
     app.Shutdown();
 }
 } // namespace
