@@ -460,3 +460,97 @@ TEST(SelectTolFitDlgUiTest, MissingHoleTableCancelsWithTheDataMessage)
     EXPECT_STREQ("提示", ui.GetBoxes()[0].strCaption);
     EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), ui.GetBoxes()[0].nType & MB_ICONMASK);
 }
+
+TEST_F(SelectTolFitDlgTest, ZoneCodesSplitIntoLettersAndGrade)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szCode;
+        int nOk;
+        const char* szLetters;
+        int nGrade;
+    };
+    const Case cases[] = {
+        {"one letter", "H7", 1, "H", 7},     {"two letters, blanks", " js 6", 1, "js", 6},
+        {"IT01", "h01", 1, "h", -1},         {"two-digit grade", "a11", 1, "a", 11},
+        {"three letters", "abc7", 0, "", 0}, {"three characters of grade", "h123", 0, "", 0},
+        {"no letters", "7", 0, "", 0},       {"no grade", "h", 0, "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CString strLetters;
+        int nGrade = 99;
+        ASSERT_EQ(c.nOk, CSelectTolFitDlg::ProceTolSymbol(c.szCode, strLetters, nGrade));
+        if (c.nOk) {
+            EXPECT_STREQ(c.szLetters, strLetters);
+            EXPECT_EQ(c.nGrade, nGrade);
+        }
+    }
+}
+
+TEST_F(SelectTolFitDlgTest, QueryEsEiLooksShaftCodesUpInTheShaftRows)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szCode;
+        const char* szLetters;
+        double dUpper;
+        double dLower;
+    };
+    const Case cases[] = {
+        {"shaft g6", "g6", "g", -0.007, -0.020},
+        {"hole K7", "K7", "K", 0.006, -0.015},
+        {"shaft js7", "js7", "js", 0.010, -0.010},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CString strCode = c.szCode;
+        double dUpper = 1;
+        double dLower = 1;
+        ASSERT_EQ(1, m_dlg.QueryEsEi(strCode, 25, dUpper, dLower));
+        EXPECT_STREQ(c.szLetters, strCode);
+        EXPECT_NEAR(c.dUpper, dUpper, 1e-9);
+        EXPECT_NEAR(c.dLower, dLower, 1e-9);
+    }
+}
+
+TEST_F(SelectTolFitDlgTest, FitGridsOfferOnlyFitsWhoseMembersTheTablesServe)
+{
+    const char* const fitLetters[21] = {"a", "b", "c", "d", "e", "f", "g", "h", "js", "k", "m",
+                                        "n", "p", "r", "s", "t", "u", "v", "x", "y",  "z"};
+    // Per row: hole-basis hole and shaft grades, shaft-basis hole and shaft grades.
+    const int holeBasisGrades[8][2] = {{6, 5}, {7, 6}, {8, 7}, {8, 8}, {9, 9}, {10, 10}, {11, 11}, {12, 12}};
+    const int shaftBasisGrades[8][2] = {{6, 5}, {7, 6}, {8, 7}, {8, 8}, {9, 9}, {10, 10}, {11, 11}, {12, 12}};
+    const double sizes[] = {1, 5, 12, 25, 60, 150, 300, 499, 500, 600, 1200, 3150};
+    for (double dSize : sizes) {
+        for (int bHoleBasis = 0; bHoleBasis < 2; bHoleBasis++) {
+            for (int r = 0; r < 8; r++) {
+                for (int c = 0; c < 21; c++) {
+                    if (!CSelectTolFitDlg::IsFitOffered(bHoleBasis != 0, dSize, c, r))
+                        continue;
+                    std::string strHole = "H";
+                    std::string strShaft = "h";
+                    if (bHoleBasis) {
+                        strShaft = fitLetters[c];
+                    } else {
+                        strHole = fitLetters[c];
+                        strHole[0] = static_cast<char>(strHole[0] - 'a' + 'A');
+                    }
+                    const int* pGrades = bHoleBasis ? holeBasisGrades[r] : shaftBasisGrades[r];
+                    int nHoleGrade = pGrades[0];
+                    int nShaftGrade = pGrades[1];
+                    bool bMissing = ((strShaft == "t" || strHole == "T") && dSize <= 24) ||
+                                    (strShaft == "v" && dSize <= 14) || (strShaft == "y" && dSize <= 18);
+                    double dUpper = 0;
+                    double dLower = 0;
+                    int nFound = LookUp(m_dlg, strHole.c_str(), nHoleGrade, dSize, dUpper, dLower) &&
+                                 LookUp(m_dlg, strShaft.c_str(), nShaftGrade, dSize, dUpper, dLower);
+                    EXPECT_EQ(bMissing ? 0 : 1, nFound)
+                        << strHole << nHoleGrade << "/" << strShaft << nShaftGrade << " at " << dSize;
+                }
+            }
+        }
+    }
+}
