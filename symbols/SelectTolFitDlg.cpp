@@ -33,11 +33,9 @@ const char* const fitLetters[21] = {"a", "b", "c", "d", "e", "f", "g", "h", "js"
                                     "n", "p", "r", "s", "t", "u", "v", "x", "y",  "z"};
 const char* const holeFitRows[8] = {"H6", "H7", "H8", "H8", "H9", "H10", "H11", "H12"};
 const char* const shaftFitRows[8] = {"h5", "h6", "h7", "h8", "h9", "h10", "h11", "h12"};
-// The other member's grade per fit row.
-const int holeFitShaftGrade[8] = {5, 6, 7, 8, 9, 10, 11, 12};
-const int shaftFitHoleGrade[8] = {6, 7, 8, 8, 9, 10, 11, 12};
-const int holeFitHoleGrade[8] = {6, 7, 8, 8, 9, 10, 11, 12};
-const int shaftFitShaftGrade[8] = {5, 6, 7, 8, 9, 10, 11, 12};
+// Hole and shaft grade per fit row: both bases pair the same grades (H8/x7 and X8/h7).
+const int fitHoleGrade[8] = {6, 7, 8, 8, 9, 10, 11, 12};
+const int fitShaftGrade[8] = {5, 6, 7, 8, 9, 10, 11, 12};
 
 // Offered zones per grade IT1 to IT13; columns as zoneLetters. The grids offer only what the
 // bundled tables hold (j only for IT5 to IT8 below 500 mm).
@@ -822,23 +820,14 @@ int CSelectTolFitDlg::DoWithFitPos(bool bHoleBasis, int nCol, int nRow)
 {
     UpdateData(TRUE);
     if (IsFitOffered(bHoleBasis, m_dSize, nCol, nRow)) {
-        CString strHole;
-        CString strShaft;
-        int nHoleGrade = 0;
-        int nShaftGrade = 0;
-        if (bHoleBasis) {
-            strHole = "H";
-            nHoleGrade = holeFitHoleGrade[nRow];
-            strShaft = fitLetters[nCol];
-            nShaftGrade = holeFitShaftGrade[nRow];
+        int nHoleGrade = fitHoleGrade[nRow];
+        int nShaftGrade = fitShaftGrade[nRow];
+        CString strHole = bHoleBasis ? CString("H") : UpperFirst(fitLetters[nCol]);
+        CString strShaft = bHoleBasis ? CString(fitLetters[nCol]) : CString("h");
+        if (bHoleBasis)
             m_strCode = CString(holeFitRows[nRow]) + "/" + strShaft + GradeText(nShaftGrade);
-        } else {
-            strHole = UpperFirst(fitLetters[nCol]);
-            nHoleGrade = shaftFitHoleGrade[nRow];
-            strShaft = "h";
-            nShaftGrade = shaftFitShaftGrade[nRow];
+        else
             m_strCode = strHole + GradeText(nHoleGrade) + "/" + shaftFitRows[nRow];
-        }
         double dTol = 0;
         double d[4] = {};
         m_bFitFound = Query_GCTab(1, nHoleGrade, m_dSize, strHole, m_listHole, d[0], d[1], dTol) &&
@@ -999,7 +988,7 @@ int CSelectTolFitDlg::DrawToleranceBitmap(CDC* pDC)
                 DrawLabel(pDC, x0 + kFitLeft + c * kFitCellX, y0 + kFitTop - 18, kFitCellX, 18, strLetters);
                 for (int r = 0; r < 8; r++) {
                     CString strGrade;
-                    strGrade.Format("%d", bHoleBasis ? holeFitShaftGrade[r] : shaftFitHoleGrade[r]);
+                    strGrade.Format("%d", bHoleBasis ? fitShaftGrade[r] : fitHoleGrade[r]);
                     DrawCell(pDC, x0 + kFitLeft + c * kFitCellX, y0 + kFitTop + r * kFitCellY, kFitCellX, kFitCellY,
                              IsFitOffered(bHoleBasis, m_dSize, c, r), strGrade);
                 }

@@ -520,9 +520,8 @@ TEST_F(SelectTolFitDlgTest, FitGridsOfferOnlyFitsWhoseMembersTheTablesServe)
 {
     const char* const fitLetters[21] = {"a", "b", "c", "d", "e", "f", "g", "h", "js", "k", "m",
                                         "n", "p", "r", "s", "t", "u", "v", "x", "y",  "z"};
-    // Per row: hole-basis hole and shaft grades, shaft-basis hole and shaft grades.
-    const int holeBasisGrades[8][2] = {{6, 5}, {7, 6}, {8, 7}, {8, 8}, {9, 9}, {10, 10}, {11, 11}, {12, 12}};
-    const int shaftBasisGrades[8][2] = {{6, 5}, {7, 6}, {8, 7}, {8, 8}, {9, 9}, {10, 10}, {11, 11}, {12, 12}};
+    // Hole and shaft grade per row; both bases pair the same grades (H8/x7 and X8/h7).
+    const int memberGrades[8][2] = {{6, 5}, {7, 6}, {8, 7}, {8, 8}, {9, 9}, {10, 10}, {11, 11}, {12, 12}};
     const double sizes[] = {1, 5, 12, 25, 60, 150, 300, 499, 500, 600, 1200, 3150};
     for (double dSize : sizes) {
         for (int bHoleBasis = 0; bHoleBasis < 2; bHoleBasis++) {
@@ -538,9 +537,8 @@ TEST_F(SelectTolFitDlgTest, FitGridsOfferOnlyFitsWhoseMembersTheTablesServe)
                         strHole = fitLetters[c];
                         strHole[0] = static_cast<char>(strHole[0] - 'a' + 'A');
                     }
-                    const int* pGrades = bHoleBasis ? holeBasisGrades[r] : shaftBasisGrades[r];
-                    int nHoleGrade = pGrades[0];
-                    int nShaftGrade = pGrades[1];
+                    int nHoleGrade = memberGrades[r][0];
+                    int nShaftGrade = memberGrades[r][1];
                     bool bMissing = ((strShaft == "t" || strHole == "T") && dSize <= 24) ||
                                     (strShaft == "v" && dSize <= 14) || (strShaft == "y" && dSize <= 18);
                     double dUpper = 0;
