@@ -514,8 +514,9 @@ int CSelectTolFitDlg::ZGCTab(short bHole, int nGrade, double dSize, CString strL
     }
     if (!bFound)
         return 0;
-    dUpper = dFoundUpper;
-    dLower = dFoundLower;
+    // To whole tenths of a micrometre: -20 um plus a delta of 20 um must show as "0", not "+0".
+    dUpper = std::round(dFoundUpper * 10000) / 10000;
+    dLower = std::round(dFoundLower * 10000) / 10000;
     return 1;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "symbols/GCData.h"
+#include "symbols/GlyphworkFun.h"
 #include "symbols/SelectTolFitDlg.h"
 #include "symbols/res/resource.h"
 #include "tests/support/TempFolder.h"
@@ -125,6 +126,12 @@ TEST_F(SelectTolFitDlgTest, BundledTablesGiveTheStandardsLimitDeviations)
         EXPECT_NEAR(c.dUpper, dUpper, 1e-9);
         EXPECT_NEAR(c.dLower, dLower, 1e-9);
     }
+    // A delta that cancels the deviation leaves an exact zero, shown as "0".
+    double dUpper = 1;
+    double dLower = 1;
+    ASSERT_EQ(1, LookUp(m_dlg, "M", 7, 300, dUpper, dLower));
+    EXPECT_STREQ("0", CGlyphworkFun::FormatFloat(dUpper));
+    EXPECT_STREQ("-0.052", CGlyphworkFun::FormatFloat(dLower));
     double dIt = 0;
     EXPECT_EQ(1, m_dlg.GetItVal(25, 8, dIt));
     EXPECT_EQ(21, dIt);
@@ -371,9 +378,17 @@ TEST(SelectTolFitDlgUiTest, ZoneClickedByPositionGivesCodeAndDeviations)
         EXPECT_STREQ("", d.GetText(IDC_TOLFIT_UPPER));
         EXPECT_STREQ("", d.GetText(IDC_TOLFIT_LOWER));
         EXPECT_FALSE(d.IsEnabled(IDOK));
-        // An offered-nothing cell changes no text; a right-button or Shift click does nothing.
+        // A cell offering nothing changes no text, nor does a click with Shift, Control or another button held.
         ClickZone(d, 0, 0);
         EXPECT_STREQ("t6 ", d.GetText(IDC_TOLFIT_CODE));
+        auto* pDlg = static_cast<CSelectTolFitDlg*>(d.GetDialog());
+        const WPARAM heldKeys[] = {MK_SHIFT, MK_CONTROL, MK_RBUTTON, MK_MBUTTON};
+        for (WPARAM nHeld : heldKeys) {
+            int cx = pDlg->m_nPicLeft + 1 + 12 + 7 * 18 + 9;
+            int cy = pDlg->m_nPicTop + 1 + 12 + 6 * 18 + 9;
+            SendMessageA(d.GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON | nHeld, MAKELPARAM(cx, cy));
+            EXPECT_STREQ("t6 ", d.GetText(IDC_TOLFIT_CODE)) << nHeld;
+        }
         d.SetText(IDC_TOLFIT_SIZE, "25");
         ClickZone(d, 7, 6);
         EXPECT_STREQ("h7 ", d.GetText(IDC_TOLFIT_CODE));
@@ -403,11 +418,29 @@ TEST(SelectTolFitDlgUiTest, PlasticTabTakesTheBandOfTheChosenGrade)
         // The picture answers no click on this tab.
         ClickZone(d, 7, 6);
         EXPECT_STREQ("", d.GetText(IDC_TOLFIT_CODE));
+        EXPECT_FALSE(d.IsEnabled(IDC_TOLFIT_UPPER));
+        // A size past the table changes nothing.
+        d.SetText(IDC_TOLFIT_SIZE, "1700");
+        d.SelectCombo(IDC_TOLFIT_PLASTIC_GRADE, 4);
+        EXPECT_STREQ("", d.GetText(IDC_TOLFIT_UPPER));
+        EXPECT_FALSE(d.IsEnabled(IDOK));
+        d.SetText(IDC_TOLFIT_SIZE, "25");
         d.SelectCombo(IDC_TOLFIT_PLASTIC_GRADE, 4);
         EXPECT_STREQ("0.160000", d.GetText(IDC_TOLFIT_UPPER));
         EXPECT_STREQ("0", d.GetText(IDC_TOLFIT_LOWER));
         EXPECT_TRUE(d.IsEnabled(IDC_TOLFIT_UPPER));
         EXPECT_TRUE(d.IsEnabled(IDOK));
+        // Either deviation typed moves the other by the band.
+        d.SetText(IDC_TOLFIT_UPPER, "0.1");
+        SendMessageA(d.GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_TOLFIT_UPPER, EN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(d.Item(IDC_TOLFIT_UPPER)));
+        EXPECT_STREQ("-0.06", d.GetText(IDC_TOLFIT_LOWER));
+        d.SetText(IDC_TOLFIT_LOWER, "-0.1");
+        SendMessageA(d.GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_TOLFIT_LOWER, EN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(d.Item(IDC_TOLFIT_LOWER)));
+        EXPECT_STREQ("0.06", d.GetText(IDC_TOLFIT_UPPER));
+        d.SetText(IDC_TOLFIT_UPPER, "0.160000");
+        d.SetText(IDC_TOLFIT_LOWER, "0");
         EXPECT_TRUE(d.SavePicture("SelectTolFitDlg-plastic.png"));
         d.Ok();
     });
@@ -514,6 +547,15 @@ TEST_F(SelectTolFitDlgTest, QueryEsEiLooksShaftCodesUpInTheShaftRows)
         EXPECT_NEAR(c.dUpper, dUpper, 1e-9);
         EXPECT_NEAR(c.dLower, dLower, 1e-9);
     }
+}
+
+TEST(SelectTolFitDlgFilesTest, SizeOf500UsesTheGridsFor500AndAbove)
+{
+    EXPECT_TRUE(CSelectTolFitDlg::IsZoneOffered(false, 499.9, 0, 8));
+    EXPECT_FALSE(CSelectTolFitDlg::IsZoneOffered(false, 500, 0, 8));
+    EXPECT_TRUE(CSelectTolFitDlg::IsZoneOffered(true, 500, 3, 7));
+    EXPECT_TRUE(CSelectTolFitDlg::IsFitOffered(true, 499.9, 6, 0));
+    EXPECT_FALSE(CSelectTolFitDlg::IsFitOffered(true, 500, 6, 0));
 }
 
 TEST_F(SelectTolFitDlgTest, FitGridsOfferOnlyFitsWhoseMembersTheTablesServe)
