@@ -1,5 +1,6 @@
 #include "core/CappMsgFun.h"
 
+#include "platform/frame/WinApp.h"
 #include "platform/win/Wnd.h"
 
 namespace
@@ -14,18 +15,8 @@ HWND CCappMsgFun::FindMainWindow(const CWnd* pWnd)
     if (pWnd != nullptr && pWnd->IsWindow()) {
         return GetAncestor(pWnd->GetSafeHwnd(), GA_ROOT);
     }
-    HWND hMain = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            if (!IsWindowVisible(hWnd) || GetWindow(hWnd, GW_OWNER) != nullptr) {
-                return TRUE;
-            }
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&hMain));
-    return hMain;
+    const CWnd* pMainWnd = FxGetMainWnd();
+    return pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr;
 }
 
 void CCappMsgFun::ShowText(const CWnd* pWnd, const CString& strText)

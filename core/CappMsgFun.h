@@ -11,8 +11,8 @@ class CCappMsgFun
 public:
     CCappMsgFun() = delete;
 
-    // The top-level window above pWnd, else the first visible top-level window of this thread
-    // that no other window owns; null when there is none.
+    // The top-level window above pWnd, else the application's main window; null when there is
+    // neither.
     static HWND FindMainWindow(const CWnd* pWnd);
     // Sends message 0x442 (wParam 0, lParam the text's CString address) to the main window, when
     // there is one.

@@ -10,9 +10,9 @@
 #include "core/CappListArchive.h"
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
+#include "core/CappMsgFun.h"
 #include "core/ScriptItem.h"
 #include "platform/base/StringArray.h"
-#include "platform/frame/WinApp.h"
 #include "platform/win/Wnd.h"
 
 FX_IMPLEMENT_SERIAL(CCappSheet, CObject, 0)
@@ -31,20 +31,6 @@ int CrossType(int nType)
 BOOL IsCellLineType(int nType)
 {
     return nType == CCappLine::typeHCell || nType == CCappLine::typeVCell;
-}
-
-// The message that carries a text to the application's main window.
-constexpr UINT kMsgShowText = 0x442;
-
-// The application's main window: the top-level window above the sheet's own window, else the
-// one the application object names.
-HWND FindMainWindow(const CWnd* pSheetWnd)
-{
-    if (pSheetWnd != nullptr && pSheetWnd->IsWindow()) {
-        return GetAncestor(pSheetWnd->GetSafeHwnd(), GA_ROOT);
-    }
-    const CWnd* pMainWnd = FxGetMainWnd();
-    return pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr;
 }
 
 template <class T, class F> void ForEach(const CObList& list, F fn)
@@ -581,10 +567,7 @@ int CCappSheet::SetSheetPageSize(int nWidth, int nHeight, int nFrameWidth, int n
         bAccepted = CanSetFrameRect(rcFrame, nFrameWidth, strReason);
     }
     if (!bAccepted) {
-        // Sent, not posted: the receiver copies the text before the string goes away.
-        if (HWND hMain = FindMainWindow(m_pWnd)) {
-            SendMessageA(hMain, kMsgShowText, 0, reinterpret_cast<LPARAM>(&strReason));
-        }
+        CCappMsgFun::ShowText(m_pWnd, strReason);
         return 0;
     }
     SetFrameRect(rcFrame, 0, nFrameWidth);

@@ -13,21 +13,10 @@
 #include "core/PageMaker.h"
 #include "platform/win/Wnd.h"
 #include "tests/core/CardDataUtil.h"
+#include "tests/core/ShownTextWnd.h"
 
 namespace
 {
-
-// Texts that reached the main window with message 0x442 (lParam a CString's address).
-std::vector<std::string> g_shownTexts;
-
-LRESULT CALLBACK ListenProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (nMsg == 0x442 && wParam == 0) {
-        g_shownTexts.push_back(static_cast<LPCSTR>(*reinterpret_cast<const CString*>(lParam)));
-        return 0;
-    }
-    return DefWindowProcA(hWnd, nMsg, wParam, lParam);
-}
 
 void AddHeadVar(CCappCardData& card, const char* pszName, const char* pszValue)
 {
@@ -193,19 +182,9 @@ TEST(CappCardDataTest, RelDataBindsEveryAreaItCanAndReportsTheMissingOnes)
     CCappMDData stale;
     auto* pSheet = new CCappSheet;
     // The sheet's window lies in the main window that hears the report.
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ListenProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "CappCardDataTestMain";
-    RegisterClassA(&wc);
-    HWND hMain = CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
-    ASSERT_NE(nullptr, hMain);
-    HWND hView = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 100, 100, hMain, nullptr, wc.hInstance, nullptr);
-    CWnd wndView;
-    wndView.Attach(hView);
-    pSheet->m_pWnd = &wndView;
-    g_shownTexts.clear();
+    CShownTextWnd wndMain;
+    ASSERT_TRUE(wndMain.IsCreated());
+    pSheet->m_pWnd = wndMain.GetView();
 
     struct Area
     {
@@ -237,12 +216,10 @@ TEST(CappCardDataTest, RelDataBindsEveryAreaItCanAndReportsTheMissingOnes)
                                                            : card.GetMDData(a.szBound);
         EXPECT_EQ(pExpected, pArea->m_pMDData);
     }
-    ASSERT_EQ(1u, g_shownTexts.size());
-    EXPECT_EQ("找不到表中 'missing' ", g_shownTexts[0]);
+    ASSERT_EQ(1u, CShownTextWnd::Texts().size());
+    EXPECT_EQ("找不到表中 'missing' ", CShownTextWnd::Texts()[0]);
 
     pSheet->m_pWnd = nullptr;
-    wndView.Detach();
-    DestroyWindow(hMain);
     delete pSheet;
     CCappSheet* pNone = nullptr;
     card.RelData(pNone);

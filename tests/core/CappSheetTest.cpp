@@ -11,43 +11,17 @@
 #include "platform/frame/WinApp.h"
 #include "platform/win/Wnd.h"
 #include "tests/core/CardArchiveUtil.h"
+#include "tests/core/ShownTextWnd.h"
 
 namespace
 {
-
-constexpr UINT kMsgShowText = 0x442;
-
-// Texts that reached the listening window, as 0x442 carries them: a CString's address.
-std::string g_strReceived;
-int g_nReceived = 0;
-
-LRESULT CALLBACK ListenProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (nMsg == kMsgShowText && wParam == 0) {
-        g_strReceived = static_cast<LPCSTR>(*reinterpret_cast<const CString*>(lParam));
-        ++g_nReceived;
-        return 0;
-    }
-    return DefWindowProcA(hWnd, nMsg, wParam, lParam);
-}
 
 class CappSheetMainWndTest : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ListenProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "CappSheetMainWndTest";
-        RegisterClassA(&wc);
-        m_hMain = CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
-        ASSERT_NE(nullptr, m_hMain);
-        m_hView = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 100, 100, m_hMain, nullptr, wc.hInstance, nullptr);
-        ASSERT_NE(nullptr, m_hView);
-        g_strReceived.clear();
-        g_nReceived = 0;
+        ASSERT_TRUE(m_wndMain.IsCreated());
 
         m_sheet.m_nPageWidth = 600;
         m_sheet.m_nPageHeight = 600;
@@ -55,20 +29,9 @@ protected:
         ASSERT_NE(nullptr, m_sheet.AddCellLineBySpace(1, -1, 400, 0, 10000, 0));
     }
 
-    void TearDown() override
-    {
-        m_wndMain.Detach();
-        m_wndView.Detach();
-        m_sheet.m_pWnd = nullptr;
-        if (m_hMain != nullptr) {
-            DestroyWindow(m_hMain);
-        }
-    }
+    void TearDown() override { m_sheet.m_pWnd = nullptr; }
 
-    HWND m_hMain = nullptr;
-    HWND m_hView = nullptr;
-    CWnd m_wndView;
-    CWnd m_wndMain;
+    CShownTextWnd m_wndMain;
     CCappSheet m_sheet;
 };
 
@@ -85,43 +48,41 @@ TEST_F(CappSheetMainWndTest, RefusedPageSizeSendsItsReasonToTheMainWindow)
     };
     // The application object names the main window; a sheet without a window asks it.
     CWinApp app("CappSheetTest");
-    m_wndMain.Attach(m_hMain);
-    app.m_pMainWnd = &m_wndMain;
+    app.m_pMainWnd = m_wndMain.GetMain();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        g_nReceived = 0;
-        g_strReceived.clear();
+        std::vector<std::string>& texts = CShownTextWnd::Texts();
+        texts.clear();
         if (c.bSheetWindow) {
-            m_wndView.Attach(m_hView);
-            m_sheet.m_pWnd = &m_wndView;
+            m_sheet.m_pWnd = m_wndMain.GetView();
         }
 
         // A frame that would cut the line at 400 is refused, and the main window hears why.
         m_sheet.m_strPaperName = "A4";
         const CRect rcFrame = m_sheet.m_rcFrame;
         EXPECT_EQ(0, m_sheet.SetSheetPageSize(600, 300, 2, 10, 10, 10, 10, "B5"));
-        EXPECT_EQ(1, g_nReceived);
-        EXPECT_FALSE(g_strReceived.empty());
+        ASSERT_EQ(1u, texts.size());
+        EXPECT_FALSE(texts.back().empty());
         EXPECT_EQ(rcFrame, m_sheet.m_rcFrame);
         EXPECT_EQ("A4", m_sheet.m_strPaperName);
         EXPECT_EQ(600, m_sheet.m_nPageHeight);
 
         // So does a negative margin.
         EXPECT_EQ(0, m_sheet.SetSheetPageSize(600, 600, 2, -5, 10, 10, 10, ""));
-        EXPECT_EQ(2, g_nReceived);
-        EXPECT_EQ("页边距不能小于0", g_strReceived);
+        ASSERT_EQ(2u, texts.size());
+        EXPECT_EQ("页边距不能小于0", texts.back());
 
         // An accepted size says nothing.
         EXPECT_EQ(1, m_sheet.SetSheetPageSize(600, 700, 2, 10, 10, 10, 10, "B5"));
-        EXPECT_EQ(2, g_nReceived);
+        EXPECT_EQ(2u, texts.size());
         EXPECT_EQ(600, m_sheet.m_nPageWidth);
         EXPECT_EQ(700, m_sheet.m_nPageHeight);
         EXPECT_EQ("B5", m_sheet.m_strPaperName);
         ASSERT_EQ(1, m_sheet.SetSheetPageSize(600, 600, 2, 10, 10, 10, 10, ""));
 
-        m_wndView.Detach();
         m_sheet.m_pWnd = nullptr;
     }
+    app.m_pMainWnd = nullptr;
 }
 
 TEST(CappSheetTest, LoadingNumbersCellsWithoutIdInListOrderAndSeatsThem)

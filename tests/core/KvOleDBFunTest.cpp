@@ -12,23 +12,13 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/FxDbErrorRecords.h"
 #include "platform/db/Session.h"
+#include "platform/frame/WinApp.h"
+#include "tests/core/ShownTextWnd.h"
 #include "tests/support/DbTestEngine.h"
 #include "tests/support/UiDriver.h"
 
 namespace
 {
-// Texts that reached the main window with message 0x442 (lParam a CString's address).
-std::vector<CString> g_shownTexts;
-
-LRESULT CALLBACK ListenProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (nMsg == 0x442 && wParam == 0) {
-        g_shownTexts.push_back(*reinterpret_cast<const CString*>(lParam));
-        return 0;
-    }
-    return DefWindowProcA(hWnd, nMsg, wParam, lParam);
-}
-
 BOOL Contains(const CStringArray& names, LPCSTR pszName)
 {
     for (int i = 0; i < names.GetSize(); ++i) {
@@ -242,22 +232,17 @@ TEST_P(KvOleDBFunTest, NamesAndValuesThatWouldChangeTheStatementAreRefused)
 
 TEST_P(KvOleDBFunTest, FailedStatementIsReportedInChineseToTheUserAndTheOutputBar)
 {
-    // The main window is the visible top-level window of the thread.
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ListenProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "KvOleDBFunTestMain";
-    RegisterClassA(&wc);
-    HWND hMain = CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
-                                 nullptr, wc.hInstance, nullptr);
-    ASSERT_NE(nullptr, hMain);
-    g_shownTexts.clear();
+    // The application object names the main window that hears the report.
+    CShownTextWnd wndMain;
+    ASSERT_TRUE(wndMain.IsCreated());
+    CWinApp app("KvOleDBFunTest");
+    app.m_pMainWnd = wndMain.GetMain();
     EXPECT_FALSE(CKvOleDBFun::RunSQL(m_session, "SELECT * FROM \"TN_KV_NONE\"", "Here.cpp", 42));
-    DestroyWindow(hMain);
+    app.m_pMainWnd = nullptr;
     ASSERT_EQ(1u, m_ui.GetBoxes().size());
     const CTestUi::Box& box = m_ui.GetBoxes()[0];
-    ASSERT_EQ(1u, g_shownTexts.size());
-    EXPECT_STREQ(box.strText, g_shownTexts[0]);
+    ASSERT_EQ(1u, CShownTextWnd::Texts().size());
+    EXPECT_STREQ(box.strText, CShownTextWnd::Texts()[0].c_str());
     EXPECT_STREQ("系统提示", box.strCaption);
     CString strHead = "在执行SQL语句时系统发生错误！发生错误的地点是在程序\"Here.cpp\"的42行\r\n"
                       "SQL语句:SELECT * FROM \"TN_KV_NONE\"\r\n"
