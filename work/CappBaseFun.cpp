@@ -160,14 +160,22 @@ void RemoveEntry(const CString& strPath, const CString& strExpected)
         // Listing opens the directory without sharing delete access: let go of ours meanwhile,
         // and check again afterwards that the name still leads to the same directory.
         entry.Close();
-        WIN32_FIND_DATAA fd = {};
-        CFxFindHandle find;
-        if (find.FindFirst(strPath + "\\*.*", fd)) {
-            do {
-                if (!IsDotEntry(fd.cFileName)) {
-                    RemoveEntry(strPath + "\\" + fd.cFileName, strExpected + "\\" + fd.cFileName);
-                }
-            } while (find.FindNext(fd));
+        // The names are taken first and removed after: removing entries while the listing is
+        // open can make it skip others (seen under Wine), leaving the directory not empty.
+        CStringArray names;
+        {
+            WIN32_FIND_DATAA fd = {};
+            CFxFindHandle find;
+            if (find.FindFirst(strPath + "\\*.*", fd)) {
+                do {
+                    if (!IsDotEntry(fd.cFileName)) {
+                        names.Add(fd.cFileName);
+                    }
+                } while (find.FindNext(fd));
+            }
+        }
+        for (INT_PTR i = 0; i < names.GetSize(); ++i) {
+            RemoveEntry(strPath + "\\" + names[i], strExpected + "\\" + names[i]);
         }
         BY_HANDLE_FILE_INFORMATION infoAgain = {};
         entry.Attach(OpenEntry(strPath, strExpected, infoAgain));
