@@ -1,46 +1,22 @@
 #include "symbols/ResizableDialog.h"
 
-#include "platform/base/FxRegKey.h"
+#include "platform/frame/WinApp.h"
 #include "platform/gdi/PaintDC.h"
 
 namespace
 {
-// The program's profile, as the framework keeps it for a program registered under "Vorn":
-// HKCU "Software\Vorn\<program>\<section>".
-CString ProfileKeyPath(const CString& strSection)
-{
-    char szPath[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    CString strProgram(szPath);
-    strProgram = strProgram.Mid(strProgram.ReverseFind('\\') + 1);
-    int nDot = strProgram.ReverseFind('.');
-    if (nDot > 0)
-        strProgram = strProgram.Left(nDot);
-    return CString("Software\\Vorn\\") + strProgram + "\\" + strSection;
-}
-
+// The size is kept in the application's profile; without an application nothing is kept.
 int GetProfileInt(const CString& strSection, LPCSTR pszEntry)
 {
-    CFxRegKey key;
-    if (key.OpenForRead(HKEY_CURRENT_USER, ProfileKeyPath(strSection)) != ERROR_SUCCESS)
-        return 0;
-    DWORD dwValue = 0;
-    DWORD dwType = 0;
-    DWORD cbData = sizeof(dwValue);
-    if (RegQueryValueExA(key, pszEntry, nullptr, &dwType, reinterpret_cast<LPBYTE>(&dwValue), &cbData) !=
-            ERROR_SUCCESS ||
-        dwType != REG_DWORD)
-        return 0;
-    return static_cast<int>(dwValue);
+    CWinApp* pApp = FxGetApp();
+    return pApp != nullptr ? static_cast<int>(pApp->GetProfileInt(strSection, pszEntry, 0)) : 0;
 }
 
 void WriteProfileInt(const CString& strSection, LPCSTR pszEntry, int nValue)
 {
-    CFxRegKey key;
-    if (key.Create(HKEY_CURRENT_USER, ProfileKeyPath(strSection), KEY_WRITE) != ERROR_SUCCESS)
-        return;
-    DWORD dwValue = static_cast<DWORD>(nValue);
-    RegSetValueExA(key, pszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dwValue), sizeof(dwValue));
+    if (CWinApp* pApp = FxGetApp()) {
+        pApp->WriteProfileInt(strSection, pszEntry, nValue);
+    }
 }
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "platform/gdi/SelectGuard.h"
 #include "symbols/SaveToLibDlg.h"
 #include "symbols/res/resource.h"
+#include "platform/frame/WinApp.h"
 #include "tests/support/DbTestEngine.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/SymLibTestDb.h"
@@ -114,7 +115,8 @@ protected:
                                                               m_folder.PathOf("lib.db")));
         ASSERT_EQ(S_OK, m_session.Open(m_source));
         ASSERT_TRUE(CreateSymLibTables(m_session, "BLOB"));
-        // Each test starts from the template's size.
+        // The size is kept in the application's profile; each test starts from the template's size.
+        m_app.SetRegistryKey("Vorn");
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Vorn\\GlyphworkTests\\66");
     }
 
@@ -132,6 +134,7 @@ protected:
         ASSERT_TRUE(AddSymLibBlob(m_session, 102, "<C>0,0,0</C>"));
     }
 
+    CWinApp m_app{"GlyphworkTests"};
     CTestTempFolder m_folder;
     CDataSource m_source;
     CSession m_session;
