@@ -68,6 +68,10 @@ public:
     // Fills the cells' data ranges for the page that starts at line nFirstLine of data row
     // nStartRow. FALSE, reported to the main window, when a cell lacks a range for a grid row.
     BOOL UpdateMidCellData(CDC* pDC, int nStartRow, int nFirstLine);
+    // The data row and its line shown at a grid row of the current page; bBeyond when the grid
+    // row lies past the data (nDataRow then counts on past the last row). FALSE for an area that
+    // extends another, and for one without bound data, whose message goes to strOut.
+    BOOL GetMDCellInfoIndex(int nGridRow, int& nDataRow, int& nLine, BOOL& bBeyond, CString& strOut) const;
 
     CString m_strVersion;
     int m_nMidFlags; // 0x01 sort automatically, 0x02 merge automatically, 0x04 merge the rows

@@ -327,3 +327,34 @@ BOOL CCappMidData::UpdateMidCellData(CDC* pDC, int nStartRow, int nFirstLine)
     }
     return TRUE;
 }
+
+BOOL CCappMidData::GetMDCellInfoIndex(int nGridRow, int& nDataRow, int& nLine, BOOL& bBeyond, CString& strOut) const
+{
+    if (m_nExtFlag == 1) {
+        return FALSE;
+    }
+    if (m_pMDData == nullptr) {
+        strOut = LoadText(IDS_MIDDATA_NO_MDDATA);
+        return FALSE;
+    }
+    int nGrid = 0;
+    int nRow = std::max(m_nPageStartRow, 0);
+    POSITION pos = m_pMDData->m_listRowData.FindIndex(nRow);
+    while (pos != nullptr) {
+        const auto* pRow = static_cast<const CCappMidRow*>(m_pMDData->m_listRowData.GetNext(pos));
+        const int nLineCount = std::max(pRow->m_nLineCount, 1);
+        const int nFirst = nRow == m_nPageStartRow ? std::clamp(m_nFirstLine, 0, nLineCount - 1) : 0;
+        if (nGridRow < nGrid + nLineCount - nFirst) {
+            nDataRow = nRow;
+            nLine = nFirst + nGridRow - nGrid;
+            bBeyond = FALSE;
+            return TRUE;
+        }
+        nGrid += nLineCount - nFirst;
+        ++nRow;
+    }
+    nDataRow = nRow + nGridRow - nGrid;
+    nLine = 0;
+    bBeyond = TRUE;
+    return TRUE;
+}

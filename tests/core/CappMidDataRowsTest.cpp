@@ -205,6 +205,45 @@ TEST_F(CappMidDataRowsTest, TallValuesOfOneVariableKeepTheirOwnLines)
     EXPECT_EQ("-", texts[110]);
 }
 
+TEST_F(CappMidDataRowsTest, GridRowsOfThePageNameTheirDataRowAndLine)
+{
+    struct Case
+    {
+        const char* szName;
+        int nGridRow;
+        int nDataRow;
+        int nLine;
+        BOOL bBeyond;
+    };
+    const Case cases[] = {
+        {"first grid row: the first line shown", 0, 0, 2, FALSE},
+        {"last line of the start row", 1, 0, 3, FALSE},
+        {"next row from its line 0", 2, 1, 0, FALSE},
+        {"past the data", 5, 3, 0, TRUE},
+    };
+    MakeArea(6, {"A"}, {{"1"}, {"2"}});
+    SetLineCounts({4, 2});
+    ASSERT_TRUE(m_pMid->UpdateMidCellData(nullptr, 0, 2));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        int nDataRow = -9;
+        int nLine = -9;
+        BOOL bBeyond = -1;
+        CString strOut;
+        EXPECT_TRUE(m_pMid->GetMDCellInfoIndex(c.nGridRow, nDataRow, nLine, bBeyond, strOut));
+        EXPECT_EQ(c.nDataRow, nDataRow);
+        EXPECT_EQ(c.nLine, nLine);
+        EXPECT_EQ(c.bBeyond, bBeyond);
+    }
+    m_pMid->m_pMDData = nullptr;
+    int nDataRow = 0;
+    int nLine = 0;
+    BOOL bBeyond = FALSE;
+    CString strOut;
+    EXPECT_FALSE(m_pMid->GetMDCellInfoIndex(0, nDataRow, nLine, bBeyond, strOut));
+    EXPECT_STREQ("当前卡片格式有问题，见意不要继续使用！（当前表中不存在数据对象）", strOut);
+}
+
 TEST_F(CappMidDataRowsTest, MissingDataRangeStopsTheFilling)
 {
     MakeArea(2, {"A"}, {{"1"}, {"2"}, {"3"}});

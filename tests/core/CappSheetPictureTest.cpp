@@ -94,15 +94,7 @@ private:
     }
     CCappCell* Cell(int nTop, int nLeft, int nRight, int nBottom, int nKind, const char* pszText)
     {
-        auto* pCell = new CCappCell;
-        pCell->m_nContentKind = nKind;
-        pCell->m_strText = pszText;
-        pCell->m_nTopLineID = nTop;
-        pCell->m_nLeftLineID = nLeft;
-        pCell->m_nRightLineID = nRight;
-        pCell->m_nBottomLineID = nBottom;
-        m_sheet.m_HeadCellList.AddTail(pCell);
-        return pCell;
+        return AddLineCell(m_sheet.m_HeadCellList, nTop, nLeft, nRight, nBottom, nKind, pszText);
     }
 
     CCappMDData m_md;

@@ -44,20 +44,27 @@ inline SheetGrid MakeGridSheet(CCappSheet& sheet, int cx, int cy, int nMargin, i
     return grid;
 }
 
-// A cell between grid rows r0..r1 and columns c0..c1 (line indexes), appended to the list.
-inline CCappCell* AddGridCell(CObList& list, const SheetGrid& grid, int r0, int c0, int r1, int c1, int nKind,
+// A cell between four line ids, appended to the list.
+inline CCappCell* AddLineCell(CObList& list, int nTopID, int nLeftID, int nRightID, int nBottomID, int nKind,
                               const char* pszText, const char* pszVarName = "")
 {
     auto* pCell = new CCappCell;
     pCell->m_nContentKind = nKind;
     pCell->m_strText = pszText;
     pCell->m_strVarName = pszVarName;
-    pCell->m_nTopLineID = grid.rows[r0];
-    pCell->m_nBottomLineID = grid.rows[r1];
-    pCell->m_nLeftLineID = grid.cols[c0];
-    pCell->m_nRightLineID = grid.cols[c1];
+    pCell->m_nTopLineID = nTopID;
+    pCell->m_nLeftLineID = nLeftID;
+    pCell->m_nRightLineID = nRightID;
+    pCell->m_nBottomLineID = nBottomID;
     list.AddTail(pCell);
     return pCell;
+}
+
+// A cell between grid rows r0..r1 and columns c0..c1 (line indexes), appended to the list.
+inline CCappCell* AddGridCell(CObList& list, const SheetGrid& grid, int r0, int c0, int r1, int c1, int nKind,
+                              const char* pszText, const char* pszVarName = "")
+{
+    return AddLineCell(list, grid.rows[r0], grid.cols[c0], grid.cols[c1], grid.rows[r1], nKind, pszText, pszVarName);
 }
 
 // A detail area over grid rows r0..r1 and columns c0..c1, shown nRows to a page; its cells are
