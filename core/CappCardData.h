@@ -3,6 +3,7 @@
 // detail data in turn.
 #pragma once
 
+#include "core/CappEditCache.h"
 #include "core/CappHFData.h"
 #include "core/CappPgData.h"
 #include "core/VornCardExport.h"
@@ -80,6 +81,8 @@ public:
     CString m_strMasterName;
     CObList m_listPageMaker; // CPageMaker, owned, by first page
     CString m_strReserved;
+    // Run time only.
+    CCappEditCache m_EditCache;
 
 private:
     void ClearModify();

@@ -32,7 +32,8 @@ CCappCell::CCappCell()
       m_nCellInt7(0), m_nTextDir(1), m_nLength(60), m_nTextFormat(0x25), m_crText(0), m_crBack(0xFFFFFF),
       m_nTopLineID(-1), m_nLeftLineID(-1), m_nRightLineID(-1), m_nBottomLineID(-1), m_nFontHeight(-31), m_nCellInt11(0),
       m_nCellInt12(0), m_nCellInt13(0), m_nCellInt14(0), m_byCellByte(10), m_bAllowInput(1), m_bInheritPrev(0),
-      m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead), m_nMarkFlags(0)
+      m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead), m_nMarkFlags(0), m_crMark(0x00FFFF),
+      m_crMarkText(0x0000FF)
 {
     CappInitLogFont(m_lfFont, 0);
 }
@@ -95,6 +96,8 @@ CCappCell& CCappCell::operator=(const CCappCell& src)
     m_lfFont = src.m_lfFont;
     m_nDataPos = src.m_nDataPos;
     m_nMarkFlags = src.m_nMarkFlags;
+    m_crMark = src.m_crMark;
+    m_crMarkText = src.m_crMarkText;
 
     DetachList(CString());
     POSITION pos = src.m_listRelRes.GetHeadPosition();

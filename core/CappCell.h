@@ -7,6 +7,8 @@
 #include "platform/base/Rect.h"
 
 class CCappRange;
+class CCellDataItem;
+class CDC;
 
 class VORNCARD_API CCappCell : public CObject
 {
@@ -24,6 +26,13 @@ public:
         kindStatic = 1,
         kindVariable = 2,
         kindImage = 4,
+        kindStaticOther = 6, // drawn and printed as static text
+    };
+    // m_nMarkFlags
+    enum {
+        markFill = 0x1,
+        markText = 0x2,
+        markInvert = 0x10,
     };
 
     CCappCell();
@@ -45,6 +54,14 @@ public:
     void SetCellBaseLine(const CCappRange& range);
     // The rectangle of the first data range; 0 and an empty rectangle when there is none.
     int GetBaseRect(CRect& rect) const;
+
+    // Drawing (CappCellDraw.cpp). The font to draw with: the cell's, its height from m_nFontHeight.
+    void GetDrawFont(LOGFONTA& lf) const;
+    // The cell's text, value or data ranges, or with bShowName its variable name, in rect.
+    void DrawCellText(CDC* pDC, const CRect& rect, int bShowName);
+    // Segment text through the special edit or the number control, other text as plain lines.
+    void DrawDataText(CDC* pDC, const CString& strText, const CRect& rect, COLORREF crText, int nFormat,
+                      const LOGFONTA& lf, bool bOneRow);
 
     CString m_strVersion;
     int m_nCellID;
@@ -97,5 +114,7 @@ public:
     // Run time only.
     CObList m_listCellData; // CCellDataItem, one per grid row, owned
     int m_nDataPos;         // seat
-    int m_nMarkFlags;       // marks set for drawing
+    int m_nMarkFlags;       // marks set for drawing (mark* above)
+    COLORREF m_crMark;      // fill under markFill
+    COLORREF m_crMarkText;  // text colour under markText
 };

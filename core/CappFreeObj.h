@@ -4,6 +4,9 @@
 
 #include "core/VornCardExport.h"
 #include "platform/base/Object.h"
+#include "platform/base/Rect.h"
+
+class CDC;
 
 class VORNCARD_API CCappFreeObj : public CObject
 {
@@ -17,6 +20,18 @@ public:
     void Serialize(CArchive& ar) override;
     // lfHeight to lfWeight, the eight bytes, then the face name.
     void SerializelogFont(CArchive& ar);
+
+    // Drawing (CappFreeObjDraw.cpp). The base draws nothing; a kind draws itself and then,
+    // unless printing, its tracker.
+    virtual void Draw(CDC* pDC);
+    // Handles are numbered from 1.
+    virtual int GetHandleCount();
+    virtual CPoint GetHandlePoint(int nHandle);
+    // The 20-unit square around the handle's point.
+    CRect GetHandleRect(int nHandle);
+    // Nothing unless selected: each handle's square inverted, or drawn with the current pen and
+    // brush.
+    void DrawTracker(CDC* pDC);
 
     CString m_strVersion;
     CString m_strLabel2;

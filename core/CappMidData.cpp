@@ -13,7 +13,8 @@ const char kVersion[] = "2.1";
 } // namespace
 
 CCappMidData::CCappMidData()
-    : m_nMidFlags(0), m_nExtFlag(0), m_nExtOrder(0), m_nMDInt2(0), m_nType(typeTemplate), m_pMDData(nullptr)
+    : m_nMidFlags(0), m_nExtFlag(0), m_nExtOrder(0), m_nMDInt2(0), m_nType(typeTemplate), m_pMDData(nullptr),
+      m_nPageStartRow(0), m_nFirstLine(0), m_nRowsPerPage(0)
 {
 }
 

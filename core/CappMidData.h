@@ -4,8 +4,12 @@
 #include "core/VornCardExport.h"
 #include "platform/base/ObList.h"
 #include "platform/base/StringArray.h"
+#include "platform/base/UIntArray.h"
 
+class CCappCell;
 class CCappMDData;
+class CCappMidRow;
+class CDC;
 
 class VORNCARD_API CCappMidData : public CObject
 {
@@ -40,6 +44,35 @@ public:
     // hidden name arrays.
     void SetHideDataInfo();
 
+    // Run-time side (CappMidDataRows.cpp).
+    // The first cell of that variable; null for an empty name or none.
+    CCappCell* GetCellByName(const CString& strVarName) const;
+    // The index step of the variable; 1 when it has none.
+    int GetIndexStepByVarName(const CString& strVarName) const;
+    // Index 0 and every sub-area start.
+    BOOL IsMDBeginIndex(int nIndex) const;
+    // The area's own name for index 0, else the sub-area the index falls into; "" when none.
+    CString GetMDNameByDataIndex(int nIndex) const;
+    // FALSE, with an empty name and -1, -1, when the area has no sub-areas.
+    BOOL GetSubMDInfo(int nIndex, CString& strName, int& nFirst, int& nLast) const;
+    // A new row of the bound detail data before the row at nIndex (-1: at the end); null unbound.
+    CCappMidRow* InsertRowData(int nIndex);
+    // Measures the row's line count from its values laid out as the cells show them; bChanged
+    // tells whether the count changed. Values of more than 49 lines stay laid out in the card
+    // data's cache for the page filling. The row's line count.
+    int SetUseRowCount(CDC* pDC, CCappMidRow*& pRow, BOOL& bChanged, BOOL bMeasure);
+    // Where the page that starts at data row nStart, nShown of whose lines earlier pages showed,
+    // ends: nLast is the row the next page starts with and nRest the lines of it that still fit
+    // here (0: the page ends with a whole row). FALSE when the data ends before the page does.
+    BOOL SetRowDataUseRowCount(CDC* pDC, int nStart, int nShown, int& nLast, int& nRest) const;
+    // Fills the cells' data ranges for the page that starts at line nFirstLine of data row
+    // nStartRow. FALSE, reported to the main window, when a cell lacks a range for a grid row.
+    BOOL UpdateMidCellData(CDC* pDC, int nStartRow, int nFirstLine);
+    // The data row and its line shown at a grid row of the current page; bBeyond when the grid
+    // row lies past the data (nDataRow then counts on past the last row). FALSE for an area that
+    // extends another, and for one without bound data, whose message goes to strOut.
+    BOOL GetMDCellInfoIndex(int nGridRow, int& nDataRow, int& nLine, BOOL& bBeyond, CString& strOut) const;
+
     CString m_strVersion;
     int m_nMidFlags; // 0x01 sort automatically, 0x02 merge automatically, 0x04 merge the rows
     CString m_strName;
@@ -61,4 +94,9 @@ public:
     CStringArray m_arrKeyName;
     CStringArray m_arrHideName;
     CCappMDData* m_pMDData; // the card's detail data shown here; not owned
+    int m_nPageStartRow;    // the first data row on the current page
+    int m_nFirstLine;       // its first line shown there
+    CStringArray m_arrSubName;
+    CUIntArray m_arrSubStart; // data row where each sub-area begins, ascending
+    int m_nRowsPerPage;       // grid rows of the area on one page
 };

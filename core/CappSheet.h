@@ -12,7 +12,9 @@
 
 class CCappCell;
 class CCappLine;
+class CCappMidData;
 class CCardObj;
+class CDC;
 class CWnd;
 
 class VORNCARD_API CCappSheet : public CObject
@@ -91,6 +93,27 @@ public:
     void SetCardObj(CCardObj* pCardObj) { m_pCardObj = pCardObj; }
     // Background and current-row colours and the current-row flag.
     void InitData();
+
+    // Drawing into a DC whose logical unit is a tenth of a millimetre (CappSheetDraw.cpp).
+    // The page's layers in order; a print run leaves out what the card's print selection does
+    // not name. 0 when the background cannot be drawn.
+    int DrawSheet(CDC* pDC);
+    // Paper, detail-area shading (on screen only) and the frame; 0 when a region fails.
+    int DrawCardBackground(CDC* pDC, COLORREF crPaper, int bScreen, COLORREF crArea, COLORREF crSecond);
+    // The outline with the null brush; 0 when the pen cannot be made.
+    static int DrawCardRectangle(CDC* pDC, const CRect& rect, int nPenStyle, int nWidth, COLORREF crColor);
+    void AddCurRowRectItem(const CRect& rect);
+    void CleanCurRowRectItems();
+    void DrawCurRowRect(CDC* pDC);
+    // A width-0 line shows, grey and thin, only in the designer on screen.
+    void DrawLine(CDC* pDC, const CCappLine* pLine);
+    void DrawCell(CDC* pDC, CCappCell* pCell);
+    void DrawMidData(CDC* pDC, CCappMidData* pMidData);
+    // The rectangle between four cell lines (horizontal top and bottom, vertical left and
+    // right) on the sheet; FALSE, and an empty rectangle, when a line is missing.
+    BOOL GetRectSpace(int nTopID, int nLeftID, int nRightID, int nBottomID, CRect& rect) const;
+    // The cell's own rectangle or the one between its base lines; empty when it has neither.
+    CRect GetCellRect(const CCappCell* pCell) const;
 
     // Stored.
     CString m_strVersion;

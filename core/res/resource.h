@@ -14,3 +14,7 @@
 #define IDC_CONN_USER 1006
 #define IDC_CONN_PASSWORD 1007
 #define IDC_CONN_TEST 1008
+
+// Detail-area page filling.
+#define IDS_MIDDATA_NO_RANGE 11
+#define IDS_MIDDATA_NO_MDDATA 13

@@ -1,0 +1,134 @@
+// A sample card template drawn whole at three zooms, written as PNG files to look at; the
+// 100 % picture is compared with a golden image.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/CappMDData.h"
+#include "tests/core/CardDataUtil.h"
+#include "tests/core/SheetDrawUtil.h"
+#include "tests/support/DibCanvas.h"
+#include "tests/support/PngFile.h"
+#include "tests/support/TestData.h"
+
+namespace
+{
+
+// A process card head: a merged title between two columns of three rows, a notation cell,
+// column headings, a detail area of five rows and ruled rows below.
+class CSampleSheet
+{
+public:
+    CSampleSheet()
+    {
+        m_sheet.NewSheetDef(2100, 2970, 5, 100, 100, 100, 100, "A4");
+        const int nFirst = CCappSheet::kFrameFirstID;
+        const int nLast = CCappSheet::kFrameLastID;
+        const int h300 = HLine(300, nFirst, nLast);
+        const int v400 = VLine(400, nFirst, h300);
+        const int v1500 = VLine(1500, nFirst, h300);
+        const int h100a = HLine(100, nFirst, v400);
+        const int h200a = HLine(200, nFirst, v400);
+        const int h100b = HLine(100, v1500, nLast);
+        const int h200b = HLine(200, v1500, nLast);
+        std::vector<int> rows = {h300};
+        for (int y = 380; y < 2770; y += 80) {
+            rows.push_back(HLine(y, nFirst, nLast));
+        }
+        rows.push_back(nLast);
+        std::vector<int> cols = {nFirst};
+        for (int x : {150, 600, 1200, 1450, 1650}) {
+            cols.push_back(VLine(x, h300, nLast));
+        }
+        cols.push_back(nLast);
+
+        const char* const left[] = {"产品型号", "零件图号", "材料牌号"};
+        const char* const right[] = {"共 1 页", "第 1 页", ""};
+        const int tops[] = {nFirst, h100a, h200a};
+        const int bottoms[] = {h100a, h200a, h300};
+        const int rightTops[] = {nFirst, h100b, h200b};
+        const int rightBottoms[] = {h100b, h200b, h300};
+        for (int i = 0; i < 3; ++i) {
+            Cell(tops[i], nFirst, v400, bottoms[i], CCappCell::kindStatic, left[i]);
+            if (i < 2) {
+                Cell(rightTops[i], v1500, nLast, rightBottoms[i], CCappCell::kindStatic, right[i]);
+            }
+        }
+        CCappCell* pTitle = Cell(nFirst, v400, v1500, h300, CCappCell::kindStatic, "机械加工工序卡片");
+        pTitle->m_nFontHeight = -70;
+        CCappCell* pNotation =
+            Cell(h200b, v1500, nLast, h300, CCappCell::kindVariable, "<G>7;1;0.02;0;A;0;;0;;0;-1;-1</G>");
+        pNotation->m_strVarName = "GT";
+        pNotation->m_nDisplay = 0x8;
+
+        const char* const headings[] = {"序号", "工序名称", "工序内容", "设备", "工装", "工时"};
+        const char* const vars[] = {"NO", "NAME", "CONTENT", "DEV", "TOOL", "TIME"};
+        SheetGrid grid{rows, cols};
+        CCappMidData* pMid = AddMidArea(m_sheet, grid, "工序", 1, 0, 6, 6);
+        for (int c = 0; c < 6; ++c) {
+            AddGridCell(m_sheet.m_HeadCellList, grid, 0, c, 1, c + 1, CCappCell::kindStatic, headings[c]);
+            CCappCell* pCell = AddMidCell(m_sheet, grid, *pMid, 1, c, c + 1, vars[c]);
+            pCell->m_nDisplay = 0x8;
+        }
+        FillMDData(m_md, {"NO", "NAME", "CONTENT", "DEV", "TOOL", "TIME"},
+                   {{"1", "下料", "棒料 <C>2;3.2;;;;0;;0</C>", "锯床", "", "0.5"},
+                    {"2", "车", "车外圆至 <F>1;1;2</F>", "CA6140", "三爪卡盘", "1.2"},
+                    {"3", "钻", "钻孔 M<S>;2;x</S>", "Z3040", "钻模", "0.8"},
+                    {"4", "铣", "铣键槽 <G>3;0;0.01;0;;0;;0;;0;-1;-1</G>", "X6132", "", "1.0"},
+                    {"5", "检验", "按图检验", "", "", ""}});
+        pMid->m_pMDData = &m_md;
+        pMid->UpdateMidCellData(nullptr, 0, 0);
+        m_sheet.m_bDesign = 0;
+    }
+
+    CCappSheet m_sheet;
+
+private:
+    int HLine(int y, int nStart, int nEnd)
+    {
+        return m_sheet.AddCellLineBySpace(CCappLine::typeHCell, -1, y, nStart, nEnd, 0)->m_nID;
+    }
+    int VLine(int x, int nStart, int nEnd)
+    {
+        return m_sheet.AddCellLineBySpace(CCappLine::typeVCell, -1, x, nStart, nEnd, 0)->m_nID;
+    }
+    CCappCell* Cell(int nTop, int nLeft, int nRight, int nBottom, int nKind, const char* pszText)
+    {
+        return AddLineCell(m_sheet.m_HeadCellList, nTop, nLeft, nRight, nBottom, nKind, pszText);
+    }
+
+    CCappMDData m_md;
+};
+
+// The page drawn at a zoom on a 96-dpi bitmap; the sheet's logical unit is a tenth of a millimetre.
+void DrawAtZoom(CCappSheet& sheet, CTestDib& dib, int nZoom)
+{
+    CDC& dc = dib.DC();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(2540, 2540);
+    dc.SetViewportExt(960 * nZoom / 100, 960 * nZoom / 100);
+    sheet.DrawSheet(&dc);
+}
+
+TEST(CappSheetPictureTest, SampleSheetAtThreeZooms)
+{
+    CSampleSheet sample;
+    for (int nZoom : {50, 100, 200}) {
+        SCOPED_TRACE(nZoom);
+        CTestDib dib(2100 * 96 * nZoom / 25400, 2970 * 96 * nZoom / 25400, RGB(128, 128, 128));
+        DrawAtZoom(sample.m_sheet, dib, nZoom);
+        const std::string strName = "sample-sheet-" + std::to_string(nZoom) + ".png";
+        const std::string strPath = TestImagePath(strName.c_str());
+        ASSERT_TRUE(SavePng(strPath.c_str(), dib.Bits(), dib.Width(), dib.Height()));
+        // The paper is filled to its edge: no grey of the bitmap shows through.
+        EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(1, 1));
+        EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(dib.Width() - 2, dib.Height() - 2));
+        if (nZoom == 100) {
+            PngImage golden;
+            ASSERT_TRUE(LoadPng(TestDataPath("sample-sheet-100.png"), golden)) << "reference picture missing";
+            EXPECT_EQ(0, CountDifferentPixels(golden, dib.Bits(), dib.Width(), dib.Height())) << "drawn: " << strPath;
+        }
+    }
+}
+
+} // namespace
