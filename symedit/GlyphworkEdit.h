@@ -249,7 +249,19 @@ private:
     // continue it) or by fitting that row only; then the caret is moved onto the row it belongs to.
     void RelayoutAfterEdit(CDC* pDC, bool bFull);
     void FollowCaret();
-    void FinishEdit();
+    // Repaints after an edit (from nRow on when the layout changed in full, else that row), puts
+    // the caret back, sets the modified flag and tells the parent.
+    void FinishEdit(int nRow, bool bFull);
+    // At the text's edge a shifted move stops; an unshifted one removes the selection, else ends
+    // the edit with the key.
+    void StopAtEdge(UINT nKey, bool bShift);
+    // The end of every caret move: the selection end follows a shifted move, any other move drops
+    // the selection; then the caret is shown.
+    void EndMove(bool bShift, bool bFollow);
+    static bool IsKeyDown(int nVirtKey);
+    static int RoundPixel(float f);
+    // Reading order of (column, row) pairs: row first.
+    static bool IsAfter(const CPoint& a, const CPoint& b);
     void NotifyParent(UINT message);
     void MoveCaretToPick(CDC* pDC, int nRow, int x);
     void ClearSelectionPoints();

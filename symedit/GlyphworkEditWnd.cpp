@@ -24,39 +24,6 @@ const DWORD kWndStyle = 0x50010000;
 const DWORD kWndStyleScroll = 0x50210000;
 const int kScrollBarWidth = 16;
 
-bool IsKeyDown(int nVirtKey)
-{
-    return ::GetKeyState(nVirtKey) < 0;
-}
-
-int Scaled(float f)
-{
-    return static_cast<int>(f + 0.5f);
-}
-
-CContentSegment* SegAt(CGlyphworkEditRow* pRow, int nIndex)
-{
-    POSITION pos = nIndex >= 0 ? pRow->m_listSeg.FindIndex(nIndex) : nullptr;
-    return pos != nullptr ? static_cast<CContentSegment*>(pRow->m_listSeg.GetAt(pos)) : nullptr;
-}
-
-int SegCount(CGlyphworkEditRow* pRow)
-{
-    return static_cast<int>(pRow->m_listSeg.GetCount());
-}
-
-bool EndsWithEnter(CGlyphworkEditRow* pRow)
-{
-    return !pRow->m_listSeg.IsEmpty() &&
-           static_cast<CContentSegment*>(pRow->m_listSeg.GetTail())->IsKindOf() == SEG_ENTER;
-}
-
-// Reading order of (column, row) pairs: row first.
-bool IsAfter(const CPoint& a, const CPoint& b)
-{
-    return a.y > b.y || (a.y == b.y && a.x > b.x);
-}
-
 void RegisterEditClass()
 {
     WNDCLASSA wc = {};
@@ -102,7 +69,7 @@ BOOL CGlyphworkEdit::CreateEdit(CWnd* pParent, int nEditStyle, CRect rcWnd, CRec
     }
     const int nFontHeight = static_cast<int>(static_cast<float>(std::abs(m_lfFont.lfHeight)) * m_fScale);
     if (m_dwEditStyle & styleFontRowHeight)
-        m_nRowHeight = Scaled(static_cast<float>(std::abs(m_lfFont.lfHeight)) * m_fScale * 1.5f);
+        m_nRowHeight = RoundPixel(static_cast<float>(std::abs(m_lfFont.lfHeight)) * m_fScale * 1.5f);
     else
         m_nRowHeight = rcWnd.Height();
     m_rcText = m_rcTextArea;
@@ -252,7 +219,7 @@ BOOL CGlyphworkEdit::CanSelectAll()
 {
     if (IsReadOnly() || !HasRows())
         return FALSE;
-    return m_nRowCount > 1 || SegCount(GetEditRow(0)) > 0;
+    return m_nRowCount > 1 || (GetEditRow(0))->GetSegCount() > 0;
 }
 
 void CGlyphworkEdit::OnCopy()
@@ -339,121 +306,6 @@ void CGlyphworkEdit::GetSelData(CString& strOut)
     }
 }
 
-// Geometry.
-
-CGlyphworkEditRow* CGlyphworkEdit::GetEditRow(int nRow)
-{
-    POSITION pos = nRow >= 0 ? m_listEditRow.FindIndex(nRow) : nullptr;
-    return pos != nullptr ? static_cast<CGlyphworkEditRow*>(m_listEditRow.GetAt(pos)) : nullptr;
-}
-
-int CGlyphworkEdit::GetSegXStep(CGlyphworkEditRow* pRow, int nIndex)
-{
-    CContentSegment* pSeg = SegAt(pRow, nIndex);
-    if (pSeg == nullptr)
-        return 0;
-    // The row spreads its spare pixels one each over its first segments.
-    return Scaled(static_cast<float>(pSeg->m_nWidth) * m_fScale) + (nIndex < pRow->m_nSparePixels ? 1 : 0);
-}
-
-int CGlyphworkEdit::GetRowEndCol(CGlyphworkEditRow* pRow)
-{
-    return SegCount(pRow) - (EndsWithEnter(pRow) ? 1 : 0);
-}
-
-int CGlyphworkEdit::GetRowScaledWidth(CGlyphworkEditRow* pRow)
-{
-    return Scaled(static_cast<float>(pRow->m_nWidth) * m_fScale);
-}
-
-int CGlyphworkEdit::GetFirstXPos(CDC* pDC, CGlyphworkEditRow* pRow)
-{
-    return pRow->GetFirstXPos(pDC, m_nLayoutWidth, m_nLeftMargin, m_nAlign, m_fScale);
-}
-
-int CGlyphworkEdit::GetRowFromY(int y)
-{
-    return (y + m_nRowSpacing + m_nScrollOffset) / std::max(1, GetRowPitch());
-}
-
-int CGlyphworkEdit::GetCaretHeight()
-{
-    return Scaled(static_cast<float>(std::abs(m_lfFont.lfHeight)) * m_fScale);
-}
-
-int CGlyphworkEdit::GetCaretPosX(CDC* pDC, int nRow, int& nCol, int& x)
-{
-    if (!HasRows())
-        return 0;
-    nRow = std::clamp(nRow, 0, m_nRowCount - 1);
-    CGlyphworkEditRow* pRow = GetEditRow(nRow);
-    if (pRow == nullptr)
-        return 0;
-    if (nCol < 0)
-        nCol = 0;
-    if (nCol > SegCount(pRow))
-        nCol = GetRowEndCol(pRow);
-    x = GetFirstXPos(pDC, pRow);
-    for (int i = 0; i < nCol; i++)
-        x += GetSegXStep(pRow, i);
-    return 1;
-}
-
-int CGlyphworkEdit::GetPickedPos(CDC* pDC, int nRow, int x, int& nCaretX, int& nCol)
-{
-    CGlyphworkEditRow* pRow = HasRows() && nRow < m_nRowCount ? GetEditRow(nRow) : nullptr;
-    if (pRow == nullptr)
-        return 0;
-    const int f = GetFirstXPos(pDC, pRow);
-    const int w = GetRowScaledWidth(pRow);
-    if (x >= f + w) {
-        nCol = GetRowEndCol(pRow);
-        return GetCaretPosX(pDC, nRow, nCol, nCaretX);
-    }
-    nCol = 0;
-    nCaretX = f;
-    if (x <= f)
-        return 1;
-    int nRunX = f;
-    const int nCount = SegCount(pRow);
-    for (int i = 0; i < nCount; i++) {
-        const int nStep = GetSegXStep(pRow, i);
-        if (SegAt(pRow, i)->IsKindOf() == SEG_ENTER || (x >= nRunX && x < nRunX + nStep)) {
-            nCol = i;
-            nCaretX = nRunX;
-            return 1;
-        }
-        nRunX += nStep;
-        nCol = i + 1;
-        nCaretX = nRunX;
-    }
-    return 1;
-}
-
-void CGlyphworkEdit::ResetInputPos()
-{
-    if (!HasRows())
-        return;
-    m_nCaretRow = std::clamp(m_nCaretRow, 0, m_nRowCount - 1);
-    CClientDC dc(GetSafeHwnd());
-    GetCaretPosX(&dc, m_nCaretRow, m_nCaretCol, m_nCaretX);
-    m_nCaretY = GetRowY(m_nCaretRow);
-    if (GetSafeHwnd() != nullptr)
-        ::SetCaretPos(m_nCaretX, m_nCaretY);
-}
-
-void CGlyphworkEdit::MoveCaretToPick(CDC* pDC, int nRow, int x)
-{
-    int nCaretX = 0;
-    int nCol = 0;
-    if (!GetPickedPos(pDC, nRow, x, nCaretX, nCol))
-        return;
-    m_nCaretRow = nRow;
-    m_nCaretCol = nCol;
-    m_nCaretX = nCaretX;
-    m_nCaretY = GetRowY(nRow);
-}
-
 void CGlyphworkEdit::ShowCaretAt()
 {
     if (GetSafeHwnd() == nullptr)
@@ -478,7 +330,7 @@ void CGlyphworkEdit::RelayoutAfterEdit(CDC* pDC, bool bFull)
     if (bFull) {
         // Rejoin the rows that continue this one up to its line break, then break again.
         POSITION posNext = m_listEditRow.FindIndex(m_nCaretRow + 1);
-        while (!EndsWithEnter(pRow) && posNext != nullptr) {
+        while (!pRow->EndsWithEnter() && posNext != nullptr) {
             POSITION posCur = posNext;
             auto* pNext = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetNext(posNext));
             pRow->m_listSeg.AddTail(&pNext->m_listSeg);
@@ -495,8 +347,15 @@ void CGlyphworkEdit::RelayoutAfterEdit(CDC* pDC, bool bFull)
     m_nRowCount = static_cast<int>(m_listEditRow.GetCount());
 }
 
-void CGlyphworkEdit::FinishEdit()
+void CGlyphworkEdit::FinishEdit(int nRow, bool bFull)
 {
+    if (bFull) {
+        RefreshFromRow(nRow);
+        ResetVScrollRange();
+        FollowCaret();
+    } else {
+        RefreshCurRow(nRow);
+    }
     ResetInputPos();
     ShowCaretAt();
     m_bModify = TRUE;
@@ -543,14 +402,7 @@ void CGlyphworkEdit::InsertContSegList(CObList& list)
     const bool bFull = bEnter || (m_nFormat & formatBreakByWidth) != 0;
     const int nRow = m_nCaretRow;
     RelayoutAfterEdit(&dc, bFull);
-    if (bFull) {
-        RefreshFromRow(nRow);
-        ResetVScrollRange();
-        FollowCaret();
-    } else {
-        RefreshCurRow(nRow);
-    }
-    FinishEdit();
+    FinishEdit(nRow, bFull);
 }
 
 void CGlyphworkEdit::DeleteContSegList(int nCount)
@@ -582,14 +434,7 @@ void CGlyphworkEdit::DeleteContSegList(int nCount)
     }
     const bool bFull = bEnter || (m_nFormat & formatBreakByWidth) != 0;
     RelayoutAfterEdit(&dc, bFull);
-    if (bFull) {
-        RefreshFromRow(m_nCaretRow);
-        ResetVScrollRange();
-        FollowCaret();
-    } else {
-        RefreshCurRow(m_nCaretRow);
-    }
-    FinishEdit();
+    FinishEdit(m_nCaretRow, bFull);
 }
 
 void CGlyphworkEdit::ModifyContSeg(CObList& list, int nWhich)
@@ -633,15 +478,11 @@ void CGlyphworkEdit::ModifyContSeg(CContentSegment* pSeg)
         if (m_nFormat & formatFitRow)
             pRow->FitToWidth(&dc, m_nLayoutWidth, m_fScale, m_lfFont.lfHeight);
         pRow->CalcWidth(&dc, m_fScale);
-        RefreshCurRow(m_nCaretRow);
     } else {
         UniteDataFromRow(m_nCaretRow);
         ReCalEditRow(&dc, m_nCaretRow);
-        RefreshFromRow(m_nCaretRow);
-        ResetVScrollRange();
-        FollowCaret();
     }
-    FinishEdit();
+    FinishEdit(m_nCaretRow, bEnter || (m_nFormat & formatBreakByWidth) != 0);
 }
 
 void CGlyphworkEdit::UniteDataFromRow(int nRow)
@@ -919,7 +760,7 @@ void CGlyphworkEdit::MyOnEnter()
     };
     CGlyphworkEditRow* pRow = GetEditRow(m_nCaretRow);
     POSITION posRow = m_listEditRow.FindIndex(m_nCaretRow);
-    const int nCount = SegCount(pRow);
+    const int nCount = pRow->GetSegCount();
     const int nOldRow = m_nCaretRow;
     auto* pEnter = new CEnterContSeg(m_lfFont, m_crText);
     if (m_nCaretRow == m_nRowCount - 1 && m_nCaretCol >= nCount) {
@@ -945,7 +786,7 @@ void CGlyphworkEdit::MyOnEnter()
         }
         fit(pRow);
         fit(pNew);
-    } else if (EndsWithEnter(pRow)) {
+    } else if (pRow->EndsWithEnter()) {
         auto* pNew = new CGlyphworkEditRow;
         pNew->m_listSeg.AddTail(pEnter);
         m_listEditRow.InsertAfter(posRow, pNew);
@@ -958,10 +799,7 @@ void CGlyphworkEdit::MyOnEnter()
     m_nCaretRow++;
     m_nCaretCol = 0;
     m_nRowCount = static_cast<int>(m_listEditRow.GetCount());
-    FollowCaret();
-    ResetVScrollRange();
-    RefreshFromRow(std::max(0, nOldRow - 1));
-    FinishEdit();
+    FinishEdit(std::max(0, nOldRow - 1), true);
 }
 
 // Clipboard.
@@ -1113,526 +951,6 @@ LRESULT CGlyphworkEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     ResetInputPos();
     Invalidate(FALSE);
     return 0;
-}
-
-// Caret moves.
-
-bool CGlyphworkEdit::BeginMove()
-{
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (GetSafeHwnd() != nullptr)
-        ::HideCaret(m_hWnd);
-    if (bShift && !HasSelection()) {
-        m_posSelStart = m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelStart = m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    }
-    return bShift;
-}
-
-void CGlyphworkEdit::ClearSelectionPoints()
-{
-    m_posSelStart = m_posSelEnd = CPoint(0, 0);
-    m_ptSelStart = m_ptSelEnd = CPoint(0, 0);
-}
-
-void CGlyphworkEdit::MoveCursorLeft()
-{
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (IsReadOnly() || (!HasRows() && !bShift)) {
-        EndEditByKey(VK_LEFT);
-        return;
-    }
-    if (!HasRows())
-        return;
-    if (m_nCaretRow == 0 && m_nCaretCol == 0) {
-        if (bShift)
-            return;
-        if (HasSelection())
-            SelectionNo();
-        else
-            EndEditByKey(VK_LEFT);
-        return;
-    }
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    const bool bCrossed = m_nCaretCol == 0;
-    if (!bCrossed) {
-        m_nCaretCol--;
-        m_nCaretX -= GetSegXStep(GetEditRow(m_nCaretRow), m_nCaretCol);
-    } else {
-        m_nCaretRow--;
-        m_nCaretCol = SegCount(GetEditRow(m_nCaretRow)) + 1;
-        GetCaretPosX(&dc, m_nCaretRow, m_nCaretCol, m_nCaretX);
-        m_nCaretY -= GetRowPitch();
-    }
-    if (bShift) {
-        if (!bCrossed && posOldEnd.x > 0)
-            ReDrawRect(posOldEnd.y, posOldEnd.x - 1, posOldEnd.y, posOldEnd.x, CPoint(m_nCaretX, m_nCaretY), FALSE);
-        m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    } else if (HasSelection()) {
-        SelectionNo();
-    }
-    if (bCrossed)
-        FollowCaret();
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::MoveCursorRight()
-{
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (IsReadOnly() || (!HasRows() && !bShift)) {
-        EndEditByKey(VK_RIGHT);
-        return;
-    }
-    if (!HasRows())
-        return;
-    CGlyphworkEditRow* pRow = GetEditRow(m_nCaretRow);
-    const bool bAtRowEnd = m_nCaretCol >= GetRowEndCol(pRow);
-    if (bAtRowEnd && GetEditRow(m_nCaretRow + 1) == nullptr) {
-        if (bShift)
-            return;
-        if (HasSelection())
-            SelectionNo();
-        else
-            EndEditByKey(VK_RIGHT);
-        return;
-    }
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    const CPoint ptOldEnd = m_ptSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    if (!bAtRowEnd) {
-        m_nCaretX += GetSegXStep(pRow, m_nCaretCol);
-        m_nCaretCol++;
-    } else {
-        m_nCaretRow++;
-        m_nCaretCol = 0;
-        m_nCaretX = GetFirstXPos(&dc, GetEditRow(m_nCaretRow));
-        m_nCaretY += GetRowPitch();
-    }
-    if (bShift) {
-        if (!bAtRowEnd)
-            ReDrawRect(posOldEnd.y, posOldEnd.x, posOldEnd.y, posOldEnd.x + 1, ptOldEnd, FALSE);
-        m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    } else if (HasSelection()) {
-        SelectionNo();
-    }
-    if (bAtRowEnd)
-        FollowCaret();
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::MoveCursorUp()
-{
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (IsReadOnly() || !HasRows()) {
-        EndEditByKey(VK_UP);
-        return;
-    }
-    if (m_nCaretRow == 0) {
-        if (bShift)
-            return;
-        if (HasSelection())
-            SelectionNo();
-        else
-            EndEditByKey(VK_UP);
-        return;
-    }
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    MoveCaretToPick(&dc, m_nCaretRow - 1, m_nCaretX);
-    if (bShift) {
-        ReDrawRect(m_nCaretRow, m_nCaretCol, posOldEnd.y, posOldEnd.x, CPoint(m_nCaretX, m_nCaretY), FALSE);
-        m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    } else if (HasSelection()) {
-        SelectionNo();
-    }
-    FollowCaret();
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::MoveCursorDown()
-{
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (IsReadOnly() || !HasRows()) {
-        EndEditByKey(VK_DOWN);
-        return;
-    }
-    if (m_nCaretRow >= m_nRowCount - 1) {
-        if (bShift)
-            return;
-        if (HasSelection())
-            SelectionNo();
-        else
-            EndEditByKey(VK_DOWN);
-        return;
-    }
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    const CPoint ptOldEnd = m_ptSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    MoveCaretToPick(&dc, m_nCaretRow + 1, m_nCaretX);
-    if (bShift) {
-        ReDrawRect(posOldEnd.y, posOldEnd.x, m_nCaretRow, m_nCaretCol, ptOldEnd, FALSE);
-        m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    } else if (HasSelection()) {
-        SelectionNo();
-    }
-    FollowCaret();
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::JumpToHead()
-{
-    if (IsReadOnly() || !HasRows())
-        return;
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (!bShift && HasSelection())
-        SelectionNo();
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    m_nCaretCol = 0;
-    GetCaretPosX(&dc, m_nCaretRow, m_nCaretCol, m_nCaretX);
-    if (bShift) {
-        ReDrawRect(m_nCaretRow, 0, posOldEnd.y, posOldEnd.x, CPoint(m_nCaretX, m_nCaretY), FALSE);
-        m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    }
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::JumpToEnd()
-{
-    if (IsReadOnly() || !HasRows())
-        return;
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (!bShift && HasSelection())
-        SelectionNo();
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    const CPoint ptOldEnd = m_ptSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    m_nCaretCol = GetRowEndCol(GetEditRow(m_nCaretRow));
-    GetCaretPosX(&dc, m_nCaretRow, m_nCaretCol, m_nCaretX);
-    if (bShift) {
-        ReDrawRect(posOldEnd.y, posOldEnd.x, m_nCaretRow, m_nCaretCol, ptOldEnd, FALSE);
-        m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    }
-    ShowCaretAt();
-}
-
-// Deleting.
-
-void CGlyphworkEdit::DeleteChar()
-{
-    if (IsReadOnly() || !HasRows())
-        return;
-    CGlyphworkEditRow* pRow = GetEditRow(m_nCaretRow);
-    CContentSegment* pSeg = pRow != nullptr ? SegAt(pRow, m_nCaretCol) : nullptr;
-    if (pSeg == nullptr)
-        return;
-    CObList list;
-    list.AddTail(pSeg);
-    SaveUndoInfo(undoDelete, list);
-    DeleteContSegList(1);
-}
-
-void CGlyphworkEdit::Backspace()
-{
-    if (IsReadOnly() || !HasRows() || (m_nCaretRow == 0 && m_nCaretCol == 0))
-        return;
-    CContentSegment* pSeg = nullptr;
-    if (m_nCaretCol > 0) {
-        m_nCaretCol--;
-        pSeg = SegAt(GetEditRow(m_nCaretRow), m_nCaretCol);
-    } else {
-        m_nCaretRow--;
-        CGlyphworkEditRow* pRow = GetEditRow(m_nCaretRow);
-        m_nCaretCol = std::max(0, SegCount(pRow) - 1);
-        pSeg = SegAt(pRow, m_nCaretCol);
-    }
-    ResetInputPos();
-    if (pSeg == nullptr)
-        return;
-    CObList list;
-    list.AddTail(pSeg);
-    SaveUndoInfo(undoDelete, list);
-    DeleteContSegList(1);
-}
-
-void CGlyphworkEdit::DeleteSelection()
-{
-    if (IsReadOnly() || !HasRows() || !HasSelection())
-        return;
-    CObList list;
-    GetSelList(list);
-    CPoint posStart = m_posSelStart;
-    CPoint posEnd = m_posSelEnd;
-    CPoint ptStart = m_ptSelStart;
-    CPoint ptEnd = m_ptSelEnd;
-    NormalPos(posStart, posEnd, ptStart, ptEnd);
-    m_nCaretRow = posStart.y;
-    m_nCaretCol = posStart.x;
-    SelectionNo();
-    ResetInputPos();
-    SaveUndoInfo(undoDelete, list);
-    DeleteContSegList(static_cast<int>(list.GetCount()));
-}
-
-// Selection.
-
-void CGlyphworkEdit::NormalPos(CPoint& posStart, CPoint& posEnd, CPoint& ptStart, CPoint& ptEnd)
-{
-    if (!IsAfter(posStart, posEnd))
-        return;
-    std::swap(posStart, posEnd);
-    std::swap(ptStart, ptEnd);
-}
-
-void CGlyphworkEdit::GetSelList(CObList& list)
-{
-    list.RemoveAll();
-    CPoint posStart = m_posSelStart;
-    CPoint posEnd = m_posSelEnd;
-    if (posStart.x < 0 || posStart.y < 0 || posEnd.x < 0 || posEnd.y < 0)
-        return;
-    CPoint ptStart = m_ptSelStart;
-    CPoint ptEnd = m_ptSelEnd;
-    NormalPos(posStart, posEnd, ptStart, ptEnd);
-    if (posStart == posEnd || !HasRows())
-        return;
-    for (int nRow = posStart.y; nRow <= posEnd.y; nRow++) {
-        CGlyphworkEditRow* pRow = GetEditRow(nRow);
-        if (pRow == nullptr)
-            break;
-        const int nFrom = nRow == posStart.y ? posStart.x : 0;
-        const int nTo = nRow == posEnd.y ? posEnd.x : SegCount(pRow);
-        for (int i = nFrom; i < nTo; i++) {
-            if (CContentSegment* pSeg = SegAt(pRow, i))
-                list.AddTail(pSeg);
-        }
-    }
-}
-
-void CGlyphworkEdit::SelectionNo()
-{
-    if (!HasSelection())
-        return;
-    CPoint posStart = m_posSelStart;
-    CPoint posEnd = m_posSelEnd;
-    CPoint ptStart = m_ptSelStart;
-    CPoint ptEnd = m_ptSelEnd;
-    NormalPos(posStart, posEnd, ptStart, ptEnd);
-    ReDrawRect(posStart.y, posStart.x, posEnd.y, posEnd.x, ptStart, FALSE);
-    ClearSelectionPoints();
-}
-
-void CGlyphworkEdit::OnSelectAll()
-{
-    if (IsReadOnly() || !HasRows())
-        return;
-    if (GetSafeHwnd() != nullptr)
-        ::HideCaret(m_hWnd);
-    SelectionNo();
-    CClientDC dc(GetSafeHwnd());
-    CGlyphworkEditRow* pFirst = GetEditRow(0);
-    CGlyphworkEditRow* pLast = GetEditRow(m_nRowCount - 1);
-    m_posSelStart = CPoint(0, 0);
-    m_ptSelStart = CPoint(GetFirstXPos(&dc, pFirst), m_nTopMargin + GetVSpace() - m_nScrollOffset);
-    m_posSelEnd = CPoint(SegCount(pLast), m_nRowCount - 1);
-    m_ptSelEnd = CPoint(GetFirstXPos(&dc, pLast) + GetRowScaledWidth(pLast), GetRowY(m_nRowCount - 1));
-    ReDrawRect(0, 0, m_posSelEnd.y, m_posSelEnd.x, m_ptSelStart, TRUE);
-    m_nCaretRow = m_posSelEnd.y;
-    m_nCaretCol = m_posSelEnd.x;
-    m_nCaretX = m_ptSelEnd.x;
-    m_nCaretY = m_ptSelEnd.y;
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::ReDrawRect(int nFromRow, int nFromCol, int nToRow, int nToCol, CPoint ptStart, BOOL bForce)
-{
-    CClientDC dc(GetSafeHwnd());
-    if (nFromRow == nToRow) {
-        ReDrawRow(&dc, nFromRow, ptStart.x, ptStart.y, nFromCol, nToCol, bForce);
-        return;
-    }
-    CGlyphworkEditRow* pRow = GetEditRow(nFromRow);
-    if (pRow != nullptr)
-        ReDrawRow(&dc, nFromRow, ptStart.x, ptStart.y, nFromCol, SegCount(pRow), bForce);
-    int y = ptStart.y;
-    for (int nRow = nFromRow + 1; nRow <= nToRow; nRow++) {
-        y += GetRowPitch();
-        pRow = GetEditRow(nRow);
-        if (pRow == nullptr)
-            break;
-        ReDrawRow(&dc, nRow, GetFirstXPos(&dc, pRow), y, 0, nRow == nToRow ? nToCol : SegCount(pRow), bForce);
-    }
-}
-
-void CGlyphworkEdit::ReDrawRow(CDC* pDC, int nRow, int x, int y, int nFromCol, int nToCol, BOOL bForce)
-{
-    CGlyphworkEditRow* pRow = GetEditRow(nRow);
-    if (pRow == nullptr)
-        return;
-    if (nFromCol > nToCol)
-        std::swap(nFromCol, nToCol);
-    int nWidth = 0;
-    for (int i = nFromCol; i < nToCol; i++) {
-        CContentSegment* pSeg = SegAt(pRow, i);
-        if (pSeg == nullptr)
-            break;
-        pSeg->m_bSelected = bForce ? 1 : !pSeg->m_bSelected;
-        nWidth += GetSegXStep(pRow, i);
-    }
-    // The paint handler draws the shadow from the flags; only the stretch needs repainting.
-    if (pDC == nullptr || GetSafeHwnd() == nullptr || nWidth == 0)
-        return;
-    const float h = static_cast<float>(std::abs(m_lfFont.lfHeight)) * m_fScale;
-    CRect rc(x, y - Scaled(h * 0.25f), x + nWidth, y + Scaled(h * 1.25f));
-    InvalidateRect(&rc, FALSE);
-}
-
-void CGlyphworkEdit::DrawShadow(CDC* pDC)
-{
-    if (!HasSelection())
-        return;
-    for (int nRow = 0; nRow < m_nRowCount; nRow++)
-        DrawRowSelection(pDC, nRow);
-}
-
-void CGlyphworkEdit::DrawRowSelection(CDC* pDC, int nRow)
-{
-    CGlyphworkEditRow* pRow = GetEditRow(nRow);
-    if (pRow == nullptr)
-        return;
-    // Each run of selected segments gets one black stretch.
-    int x = GetFirstXPos(pDC, pRow);
-    const int nCount = SegCount(pRow);
-    for (int i = 0; i < nCount;) {
-        if (!SegAt(pRow, i)->m_bSelected) {
-            x += GetSegXStep(pRow, i++);
-            continue;
-        }
-        int nTo = i;
-        int nStretch = 0;
-        while (nTo < nCount && SegAt(pRow, nTo)->m_bSelected)
-            nStretch += GetSegXStep(pRow, nTo++);
-        DrawRowShadow(pDC, nRow, x, GetRowY(nRow), i, nTo);
-        x += nStretch;
-        i = nTo;
-    }
-}
-
-void CGlyphworkEdit::DrawRowShadow(CDC* pDC, int nRow, int x, int y, int nFromCol, int nToCol)
-{
-    CGlyphworkEditRow* pRow = GetEditRow(nRow);
-    if (pDC == nullptr || pRow == nullptr)
-        return;
-    int nWidth = 0;
-    for (int i = std::min(nFromCol, nToCol); i < std::max(nFromCol, nToCol); i++)
-        nWidth += GetSegXStep(pRow, i);
-    const float h = static_cast<float>(std::abs(m_lfFont.lfHeight)) * m_fScale;
-    if (pRow->m_bFitsByNarrowing)
-        pDC->FillSolidRect(x, y, nWidth, Scaled(h), RGB(0, 0, 0));
-    else
-        pDC->FillSolidRect(x, y - Scaled(h * 0.25f), nWidth, Scaled(h * 0.25f) + Scaled(h * 1.25f), RGB(0, 0, 0));
-}
-
-// Mouse.
-
-void CGlyphworkEdit::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    if (IsReadOnly()) {
-        CWnd::OnLButtonDown(nFlags, point);
-        return;
-    }
-    SetFocus();
-    ::HideCaret(m_hWnd);
-    SelectionNo();
-    SetSelectionState(0);
-    CClientDC dc(m_hWnd);
-    const int nRow = GetRowFromY(point.y);
-    int nCaretX = 0;
-    int nCol = 0;
-    if (GetPickedPos(&dc, nRow, point.x, nCaretX, nCol)) {
-        m_nCaretRow = nRow;
-        m_nCaretCol = nCol;
-        m_nCaretX = nCaretX;
-        m_nCaretY = GetRowY(nRow);
-        m_posSelStart = m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelStart = m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-        SetSelectionState(1);
-    }
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::OnMouseMove(UINT nFlags, CPoint point)
-{
-    if (m_nSelectionState == 0 || !HasRows())
-        return;
-    if (!(nFlags & MK_LBUTTON)) {
-        // Released outside the window.
-        ::HideCaret(m_hWnd);
-        SetSelectionState(0);
-        m_nCaretRow = m_posSelEnd.y;
-        m_nCaretCol = m_posSelEnd.x;
-        m_nCaretX = m_ptSelEnd.x;
-        m_nCaretY = m_ptSelEnd.y;
-        ShowCaretAt();
-        return;
-    }
-    CClientDC dc(m_hWnd);
-    const int nRow = std::clamp(GetRowFromY(point.y), 0, m_nRowCount - 1);
-    MoveCaretToPick(&dc, nRow, point.x);
-    const CPoint posNew(m_nCaretCol, m_nCaretRow);
-    if (posNew == m_posSelEnd)
-        return;
-    CPoint posFrom = posNew;
-    CPoint posTo = m_posSelEnd;
-    CPoint ptFrom(m_nCaretX, m_nCaretY);
-    CPoint ptTo = m_ptSelEnd;
-    NormalPos(posFrom, posTo, ptFrom, ptTo);
-    ReDrawRect(posFrom.y, posFrom.x, posTo.y, posTo.x, ptFrom, FALSE);
-    m_posSelEnd = posNew;
-    m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-    ::SetCaretPos(m_nCaretX, m_nCaretY);
-}
-
-void CGlyphworkEdit::OnLButtonUp(UINT nFlags, CPoint point)
-{
-    if (IsReadOnly()) {
-        CWnd::OnLButtonUp(nFlags, point);
-        return;
-    }
-    ::SetCaretPos(m_nCaretX, m_nCaretY);
-    if (m_nSelectionState != 0 && HasRows()) {
-        SetSelectionState(0);
-        ::HideCaret(m_hWnd);
-        CClientDC dc(m_hWnd);
-        MoveCaretToPick(&dc, std::clamp(GetRowFromY(point.y), 0, m_nRowCount - 1), point.x);
-        m_posSelEnd = CPoint(m_nCaretCol, m_nCaretRow);
-        m_ptSelEnd = CPoint(m_nCaretX, m_nCaretY);
-        if (m_posSelEnd != m_posSelStart)
-            NormalPos(m_posSelStart, m_posSelEnd, m_ptSelStart, m_ptSelEnd);
-    }
-    SetFocus();
-    ShowCaretAt();
-}
-
-void CGlyphworkEdit::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-    // Elements are changed by the notation commands; a double click here changes none.
-    SelectionNo();
-    SendDBClickMsg();
-    CWnd::OnLButtonDblClk(nFlags, point);
 }
 
 void CGlyphworkEdit::OnRButtonDown(UINT /*nFlags*/, CPoint point)
