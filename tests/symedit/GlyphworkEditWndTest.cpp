@@ -452,6 +452,104 @@ TEST_F(GlyphworkEditSession, SelectAllAndDeleteEmptyTheText)
     EXPECT_EQ("ab\n|cd", Rows(*m_pEdit));
 }
 
+TEST_F(GlyphworkEditSession, ArrowsHomeAndEndMoveTheCaretAcrossRows)
+{
+    struct Case
+    {
+        const char* szName;
+        std::vector<UINT> keys;
+        const char* szCaret;
+    };
+    // Rows "abcdefg\n", "ab\n", "xyz"; the caret starts at the start of the third.
+    const Case cases[] = {
+        {"home on the third row stays on it", {VK_RIGHT, VK_RIGHT, VK_HOME}, "2,0"},
+        {"end stops before the line break", {VK_UP, VK_END}, "1,2"},
+        {"left at a row start goes to the end of the one before", {VK_LEFT}, "1,2"},
+        {"right before a line break goes to the next row", {VK_UP, VK_END, VK_RIGHT}, "2,0"},
+        {"up from column 5 onto a shorter row lands at its end",
+         {VK_UP, VK_UP, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN},
+         "1,2"},
+        {"down keeps the column where the row reaches", {VK_UP, VK_UP, VK_RIGHT, VK_DOWN}, "1,1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        Open("abcdefg\nab\nxyz", 0);
+        Keys(c.keys);
+        EXPECT_EQ(c.szCaret, Caret(*m_pEdit));
+        EXPECT_EQ("", m_host.Take());
+        m_pEdit->DestroyWindow();
+        m_pEdit = nullptr;
+    }
+}
+
+TEST_F(GlyphworkEditSession, RowsBrokenByWidthCarryTheCaretAlong)
+{
+    Open("", 0, CGlyphworkEdit::formatBreakByWidth, 60);
+    Type("abcdefghijkl");
+    ASSERT_GT(m_pEdit->GetRowCount(), 1);
+    auto* pLast = static_cast<CGlyphworkEditRow*>(m_pEdit->m_listEditRow.GetTail());
+    EXPECT_EQ(std::to_string(m_pEdit->GetRowCount() - 1) + "," + std::to_string(pLast->GetSegCount()), Caret(*m_pEdit))
+        << Rows(*m_pEdit);
+    EXPECT_EQ(CString("abcdefghijkl"), Data());
+    // Typing at the start of the text pushes the rows' ends on; the caret stays behind the new character.
+    Keys({VK_UP, VK_UP, VK_UP, VK_HOME});
+    Type("x");
+    EXPECT_EQ("0,1", Caret(*m_pEdit));
+    EXPECT_EQ(CString("xabcdefghijkl"), Data());
+}
+
+TEST_F(GlyphworkEditSession, ModificationsAreUndoneAndRedone)
+{
+    Open("a<F>;1;2</F>b", 0);
+    Keys({VK_HOME, VK_RIGHT});
+    CGlyphworkEdit parser;
+    parser.m_lfFont = SongFont(-16);
+    {
+        CClientDC dc(nullptr);
+        parser.TransStringToContSegList(&dc, "<F>;3;4</F>");
+    }
+    CObList list;
+    list.AddTail(static_cast<CGlyphworkEditRow*>(m_pEdit->m_listEditRow.GetHead())->GetSeg(1));
+    list.AddTail(parser.m_listContSeg.GetHead());
+    m_pEdit->SaveUndoInfo(CGlyphworkEdit::undoModify, list);
+    m_pEdit->ModifyContSeg(static_cast<CContentSegment*>(parser.m_listContSeg.GetHead()));
+    EXPECT_EQ(CString("a<F>;3;4</F>b"), Data());
+    EXPECT_EQ("changed", m_host.Take());
+    m_pEdit->OnUndo();
+    EXPECT_EQ(CString("a<F>;1;2</F>b"), Data());
+    EXPECT_EQ("changed changed", m_host.Take());
+    m_pEdit->OnRedo();
+    EXPECT_EQ(CString("a<F>;3;4</F>b"), Data());
+}
+
+TEST_F(GlyphworkEditSession, WithTheMinimumRowLimitTheWindowKeepsItsSize)
+{
+    Open("ab\ncd", 0x10);
+    m_pEdit->LimitMinRow(2);
+    CRect rcBefore;
+    m_pEdit->GetWindowRect(&rcBefore);
+    Type("\b");
+    ASSERT_EQ(1, m_pEdit->GetRowCount());
+    CRect rcAfter;
+    m_pEdit->GetWindowRect(&rcAfter);
+    EXPECT_EQ(rcBefore.Height(), rcAfter.Height());
+}
+
+TEST_F(GlyphworkEditSession, TheOneStepConstructorPutsTheCaretAtTheClick)
+{
+    CRect rcWnd(10, 10, 310, 34);
+    CRect rcText(0, 0, 300, 24);
+    m_pEdit = new CGlyphworkEdit(&m_host, rcWnd, SongFont(-16), 100, "abcdef", 0, 0, 0, RGB(0, 0, 0), rcText, 0, 0, 0,
+                                 1.0f, CPoint(-1, -1));
+    ASSERT_TRUE(m_pEdit->IsCreateed());
+    const int x = XOfColumn(4) + 1;
+    m_pEdit->DestroyWindow();
+    m_pEdit = new CGlyphworkEdit(&m_host, rcWnd, SongFont(-16), 100, "abcdef", 0, 0, 0, RGB(0, 0, 0), rcText, 0, 0, 0,
+                                 1.0f, CPoint(x, 5));
+    EXPECT_EQ("0,4", Caret(*m_pEdit));
+    EXPECT_EQ(::GetFocus(), m_pEdit->GetSafeHwnd());
+}
+
 TEST_F(GlyphworkEditSession, PictureOfTheEditOverACellWithNotation)
 {
     // Text, a tolerance, a fraction and a super/subscript; "20" selected, the caret after it.
