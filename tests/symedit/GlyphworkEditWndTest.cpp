@@ -550,6 +550,36 @@ TEST_F(GlyphworkEditSession, TheOneStepConstructorPutsTheCaretAtTheClick)
     EXPECT_EQ(::GetFocus(), m_pEdit->GetSafeHwnd());
 }
 
+TEST_F(GlyphworkEditSession, ScrollBarMovesByRowsWithinItsRange)
+{
+    m_pEdit = new CGlyphworkEdit;
+    m_pEdit->SetTextData(SongFont(-16), "1\n2\n3\n4\n5", 0, 0, 1.0f, RGB(0, 0, 0));
+    m_pEdit->SetLineStyle(0, 0);
+    // Rows 24 pixels high, a text area of two rows.
+    ASSERT_TRUE(m_pEdit->CreateEdit(&m_host, 0x12, CRect(10, 10, 210, 58), CRect(0, 0, 200, 48), 100, CPoint(-1, -1)));
+    const int nPitch = m_pEdit->m_nRowHeight;
+    int nMin = 0;
+    int nMax = 0;
+    ::GetScrollRange(m_pEdit->GetSafeHwnd(), SB_VERT, &nMin, &nMax);
+    EXPECT_EQ(3, nMax);
+    struct Step
+    {
+        const char* szName;
+        WORD nCode;
+        int nPos;
+    };
+    const Step steps[] = {
+        {"line down", SB_LINEDOWN, 1},  {"page down", SB_PAGEDOWN, 2}, {"line down to the end", SB_LINEDOWN, 3},
+        {"no further", SB_LINEDOWN, 3}, {"page up", SB_PAGEUP, 2},     {"line up", SB_LINEUP, 1},
+    };
+    for (const Step& st : steps) {
+        SCOPED_TRACE(st.szName);
+        m_pEdit->SendMessage(WM_VSCROLL, st.nCode, 0);
+        EXPECT_EQ(st.nPos, ::GetScrollPos(m_pEdit->GetSafeHwnd(), SB_VERT));
+        EXPECT_EQ(st.nPos * nPitch, m_pEdit->m_nScrollOffset);
+    }
+}
+
 TEST_F(GlyphworkEditSession, PictureOfTheEditOverACellWithNotation)
 {
     // Text, a tolerance, a fraction and a super/subscript; "20" selected, the caret after it.
