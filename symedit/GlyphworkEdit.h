@@ -14,6 +14,7 @@
 class CDC;
 class CContentSegment;
 class CGlyphworkEditRow;
+class CUndoItem;
 class CStringContSeg;
 class CCustSymSource;
 
@@ -252,6 +253,10 @@ private:
     // Repaints after an edit (from nRow on when the layout changed in full, else that row), puts
     // the caret back, sets the modified flag and tells the parent.
     void FinishEdit(int nRow, bool bFull);
+    // Puts the caret where the record was taken and takes the step back (bUndo) or again.
+    void ApplyUndoItem(CUndoItem* pItem, bool bUndo);
+    // Home (bEnd false) and End: within the caret's row.
+    void JumpInRow(bool bEnd);
     // At the text's edge a shifted move stops; an unshifted one removes the selection, else ends
     // the edit with the key.
     void StopAtEdge(UINT nKey, bool bShift);

@@ -294,23 +294,15 @@ void CGlyphworkEdit::MoveCursorDown()
 
 void CGlyphworkEdit::JumpToHead()
 {
-    if (IsReadOnly() || !HasRows())
-        return;
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (!bShift && HasSelection())
-        SelectionNo();
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    m_nCaretCol = 0;
-    GetCaretPosX(&dc, m_nCaretRow, m_nCaretCol, m_nCaretX);
-    if (bShift) {
-        ReDrawRect(m_nCaretRow, 0, posOldEnd.y, posOldEnd.x, CPoint(m_nCaretX, m_nCaretY), FALSE);
-    }
-    EndMove(bShift, false);
+    JumpInRow(false);
 }
 
 void CGlyphworkEdit::JumpToEnd()
+{
+    JumpInRow(true);
+}
+
+void CGlyphworkEdit::JumpInRow(bool bEnd)
 {
     if (IsReadOnly() || !HasRows())
         return;
@@ -321,11 +313,12 @@ void CGlyphworkEdit::JumpToEnd()
     const CPoint posOldEnd = m_posSelEnd;
     const CPoint ptOldEnd = m_ptSelEnd;
     CClientDC dc(GetSafeHwnd());
-    m_nCaretCol = GetRowEndCol(GetEditRow(m_nCaretRow));
+    m_nCaretCol = bEnd ? GetRowEndCol(GetEditRow(m_nCaretRow)) : 0;
     GetCaretPosX(&dc, m_nCaretRow, m_nCaretCol, m_nCaretX);
-    if (bShift) {
+    if (bShift && bEnd)
         ReDrawRect(posOldEnd.y, posOldEnd.x, m_nCaretRow, m_nCaretCol, ptOldEnd, FALSE);
-    }
+    else if (bShift)
+        ReDrawRect(m_nCaretRow, 0, posOldEnd.y, posOldEnd.x, CPoint(m_nCaretX, m_nCaretY), FALSE);
     EndMove(bShift, false);
 }
 

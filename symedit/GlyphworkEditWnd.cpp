@@ -558,29 +558,7 @@ void CGlyphworkEdit::Undo()
     SelectionNo();
     auto* pItem = static_cast<CUndoItem*>(m_listUndo.GetAt(m_posUndo));
     m_listUndo.GetPrev(m_posUndo);
-    m_nCaretRow = pItem->m_nRow;
-    m_nCaretCol = pItem->m_nCol;
-    m_nCaretX = pItem->m_nCaretX;
-    m_nCaretY = pItem->m_nCaretY;
-    if (GetEditRow(m_nCaretRow) == nullptr) {
-        m_listEditRow.AddTail(new CGlyphworkEditRow);
-        m_nRowCount = static_cast<int>(m_listEditRow.GetCount());
-        m_nCaretRow = m_nRowCount - 1;
-    }
-    switch (pItem->m_nAction) {
-    case undoInsert:
-        DeleteContSegList(static_cast<int>(pItem->m_listContSeg.GetCount()));
-        break;
-    case undoDelete:
-        InsertContSegList(pItem->m_listContSeg);
-        break;
-    case undoModify:
-        ModifyContSeg(pItem->m_listContSeg, 1);
-        break;
-    default:
-        break;
-    }
-    NotifyParent(msgContentChanged);
+    ApplyUndoItem(pItem, true);
 }
 
 void CGlyphworkEdit::Redo()
@@ -596,24 +574,29 @@ void CGlyphworkEdit::Redo()
         return;
     m_posUndo = posNext;
     SelectionNo();
-    auto* pItem = static_cast<CUndoItem*>(m_listUndo.GetAt(m_posUndo));
+    ApplyUndoItem(static_cast<CUndoItem*>(m_listUndo.GetAt(m_posUndo)), false);
+}
+
+void CGlyphworkEdit::ApplyUndoItem(CUndoItem* pItem, bool bUndo)
+{
     m_nCaretRow = pItem->m_nRow;
     m_nCaretCol = pItem->m_nCol;
     m_nCaretX = pItem->m_nCaretX;
     m_nCaretY = pItem->m_nCaretY;
-    switch (pItem->m_nAction) {
-    case undoInsert:
-        InsertContSegList(pItem->m_listContSeg);
-        break;
-    case undoDelete:
-        DeleteContSegList(static_cast<int>(pItem->m_listContSeg.GetCount()));
-        break;
-    case undoModify:
-        ModifyContSeg(pItem->m_listContSeg, 0);
-        break;
-    default:
-        break;
+    if (GetEditRow(m_nCaretRow) == nullptr) {
+        m_listEditRow.AddTail(new CGlyphworkEditRow);
+        m_nRowCount = static_cast<int>(m_listEditRow.GetCount());
+        m_nCaretRow = m_nRowCount - 1;
     }
+    const int nCount = static_cast<int>(pItem->m_listContSeg.GetCount());
+    // Undoing an insertion deletes, as redoing a deletion does.
+    if (pItem->m_nAction == (bUndo ? undoInsert : undoDelete))
+        DeleteContSegList(nCount);
+    else if (pItem->m_nAction == (bUndo ? undoDelete : undoInsert))
+        InsertContSegList(pItem->m_listContSeg);
+    else if (pItem->m_nAction == undoModify)
+        ModifyContSeg(pItem->m_listContSeg, bUndo ? 1 : 0);
+    // The insertion or deletion has told the parent already; the step tells it again.
     NotifyParent(msgContentChanged);
 }
 
