@@ -257,6 +257,11 @@ private:
     void ApplyUndoItem(CUndoItem* pItem, bool bUndo);
     // Home (bEnd false) and End: within the caret's row.
     void JumpInRow(bool bEnd);
+    // Up (nStep -1) and Down (1): a hit test on that row at the caret's x.
+    void MoveCursorToRow(int nStep, UINT nKey);
+    // Moves the segments of the rows after nRow to its end and frees those rows; with
+    // bUpToLineBreak only until nRow ends with a line break.
+    void JoinFollowingRows(int nRow, bool bUpToLineBreak);
     // At the text's edge a shifted move stops; an unshifted one removes the selection, else ends
     // the edit with the key.
     void StopAtEdge(UINT nKey, bool bShift);

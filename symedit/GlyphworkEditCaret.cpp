@@ -251,44 +251,35 @@ void CGlyphworkEdit::MoveCursorRight()
 
 void CGlyphworkEdit::MoveCursorUp()
 {
-    const bool bShift = IsKeyDown(VK_SHIFT);
-    if (IsReadOnly() || !HasRows()) {
-        EndEditByKey(VK_UP);
-        return;
-    }
-    if (m_nCaretRow == 0) {
-        StopAtEdge(VK_UP, bShift);
-        return;
-    }
-    BeginMove();
-    const CPoint posOldEnd = m_posSelEnd;
-    CClientDC dc(GetSafeHwnd());
-    MoveCaretToPick(&dc, m_nCaretRow - 1, m_nCaretX);
-    if (bShift) {
-        ReDrawRect(m_nCaretRow, m_nCaretCol, posOldEnd.y, posOldEnd.x, CPoint(m_nCaretX, m_nCaretY), FALSE);
-    }
-    EndMove(bShift, true);
+    MoveCursorToRow(-1, VK_UP);
 }
 
 void CGlyphworkEdit::MoveCursorDown()
 {
+    MoveCursorToRow(1, VK_DOWN);
+}
+
+void CGlyphworkEdit::MoveCursorToRow(int nStep, UINT nKey)
+{
     const bool bShift = IsKeyDown(VK_SHIFT);
     if (IsReadOnly() || !HasRows()) {
-        EndEditByKey(VK_DOWN);
+        EndEditByKey(nKey);
         return;
     }
-    if (m_nCaretRow >= m_nRowCount - 1) {
-        StopAtEdge(VK_DOWN, bShift);
+    if (nStep < 0 ? m_nCaretRow == 0 : m_nCaretRow >= m_nRowCount - 1) {
+        StopAtEdge(nKey, bShift);
         return;
     }
     BeginMove();
     const CPoint posOldEnd = m_posSelEnd;
     const CPoint ptOldEnd = m_ptSelEnd;
     CClientDC dc(GetSafeHwnd());
-    MoveCaretToPick(&dc, m_nCaretRow + 1, m_nCaretX);
-    if (bShift) {
+    MoveCaretToPick(&dc, m_nCaretRow + nStep, m_nCaretX);
+    // The stretch between the old end and the caret, toggled from whichever comes first.
+    if (bShift && nStep < 0)
+        ReDrawRect(m_nCaretRow, m_nCaretCol, posOldEnd.y, posOldEnd.x, CPoint(m_nCaretX, m_nCaretY), FALSE);
+    else if (bShift)
         ReDrawRect(posOldEnd.y, posOldEnd.x, m_nCaretRow, m_nCaretCol, ptOldEnd, FALSE);
-    }
     EndMove(bShift, true);
 }
 

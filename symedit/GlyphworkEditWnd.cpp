@@ -329,15 +329,7 @@ void CGlyphworkEdit::RelayoutAfterEdit(CDC* pDC, bool bFull)
     CGlyphworkEditRow* pRow = GetEditRow(m_nCaretRow);
     if (bFull) {
         // Rejoin the rows that continue this one up to its line break, then break again.
-        POSITION posNext = m_listEditRow.FindIndex(m_nCaretRow + 1);
-        while (!pRow->EndsWithEnter() && posNext != nullptr) {
-            POSITION posCur = posNext;
-            auto* pNext = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetNext(posNext));
-            pRow->m_listSeg.AddTail(&pNext->m_listSeg);
-            pNext->m_listSeg.RemoveAll();
-            delete pNext;
-            m_listEditRow.RemoveAt(posCur);
-        }
+        JoinFollowingRows(m_nCaretRow, true);
         ReCalEditRow(pDC, m_nCaretRow);
         pRow = GetEditRow(m_nCaretRow);
     } else if (m_nFormat & formatFitRow) {
@@ -487,11 +479,16 @@ void CGlyphworkEdit::ModifyContSeg(CContentSegment* pSeg)
 
 void CGlyphworkEdit::UniteDataFromRow(int nRow)
 {
+    JoinFollowingRows(nRow, false);
+}
+
+void CGlyphworkEdit::JoinFollowingRows(int nRow, bool bUpToLineBreak)
+{
     CGlyphworkEditRow* pRow = GetEditRow(nRow);
     if (pRow == nullptr)
         return;
     POSITION pos = m_listEditRow.FindIndex(nRow + 1);
-    while (pos != nullptr) {
+    while (pos != nullptr && !(bUpToLineBreak && pRow->EndsWithEnter())) {
         POSITION posCur = pos;
         auto* pNext = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetNext(pos));
         pRow->m_listSeg.AddTail(&pNext->m_listSeg);
