@@ -259,6 +259,8 @@ private:
     void JumpInRow(bool bEnd);
     // Up (nStep -1) and Down (1): a hit test on that row at the caret's x.
     void MoveCursorToRow(int nStep, UINT nKey);
+    // Left and Right: read-only, or without rows unless Shift is held, end the edit with the key.
+    bool CanMoveSideways(UINT nKey, bool bShift);
     // Moves the segments of the rows after nRow to its end and frees those rows; with
     // bUpToLineBreak only until nRow ends with a line break.
     void JoinFollowingRows(int nRow, bool bUpToLineBreak);

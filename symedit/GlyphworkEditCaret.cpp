@@ -181,14 +181,19 @@ void CGlyphworkEdit::ClearSelectionPoints()
     m_ptSelStart = m_ptSelEnd = CPoint(0, 0);
 }
 
+bool CGlyphworkEdit::CanMoveSideways(UINT nKey, bool bShift)
+{
+    if (IsReadOnly() || (!HasRows() && !bShift)) {
+        EndEditByKey(nKey);
+        return false;
+    }
+    return HasRows();
+}
+
 void CGlyphworkEdit::MoveCursorLeft()
 {
     const bool bShift = IsKeyDown(VK_SHIFT);
-    if (IsReadOnly() || (!HasRows() && !bShift)) {
-        EndEditByKey(VK_LEFT);
-        return;
-    }
-    if (!HasRows())
+    if (!CanMoveSideways(VK_LEFT, bShift))
         return;
     if (m_nCaretRow == 0 && m_nCaretCol == 0) {
         StopAtEdge(VK_LEFT, bShift);
@@ -217,11 +222,7 @@ void CGlyphworkEdit::MoveCursorLeft()
 void CGlyphworkEdit::MoveCursorRight()
 {
     const bool bShift = IsKeyDown(VK_SHIFT);
-    if (IsReadOnly() || (!HasRows() && !bShift)) {
-        EndEditByKey(VK_RIGHT);
-        return;
-    }
-    if (!HasRows())
+    if (!CanMoveSideways(VK_RIGHT, bShift))
         return;
     CGlyphworkEditRow* pRow = GetEditRow(m_nCaretRow);
     const bool bAtRowEnd = m_nCaretCol >= GetRowEndCol(pRow);
