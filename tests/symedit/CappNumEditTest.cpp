@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
 #include "platform/gdi/Pen.h"
 #include "EditHost.h"
 #include "SongFont.h"
@@ -359,5 +361,21 @@ TEST_F(CappNumEditWindow, MenuCommandsAndDoubleClickReachTheParent)
     CString strSel;
     m_pEdit->GetSelData(strSel);
     EXPECT_EQ(CString("12.5"), strSel);
+}
+TEST_F(CappNumEditWindow, TypingNarrowsTheFontUntilTheTextFits)
+{
+    Open("");
+    LOGFONT lf = {};
+    m_pEdit->m_font.GetLogFont(&lf);
+    EXPECT_EQ(0, lf.lfWidth) << "short text keeps the opening font";
+    Type("123456789012345678901234567890");
+    m_pEdit->m_font.GetLogFont(&lf);
+    EXPECT_GT(lf.lfWidth, 0);
+    EXPECT_LT(lf.lfWidth, 8) << "narrower than the font's normal width";
+    CClientDC dc(m_pEdit->GetSafeHwnd());
+    CFxSelectGuard selectFont(&dc, &m_pEdit->m_font);
+    CRect rcClient;
+    m_pEdit->GetClientRect(&rcClient);
+    EXPECT_LE(dc.GetTextExtent(Text()).cx, rcClient.Width());
 }
 } // namespace
