@@ -180,6 +180,9 @@ BOOL CCappBaseCtrl::AppendMenuItem(CString strText, UINT nMessage)
 {
     if (strText.IsEmpty() || nMessage == 0)
         return FALSE;
+    // A menu command identifier is a 16-bit word.
+    if (idFirstMenuItem + static_cast<UINT>(m_arrMenuText.GetSize()) > 0xFFFF)
+        return FALSE;
     m_arrMenuText.Add(strText);
     m_arrMenuMsg.Add(nMessage);
     return TRUE;
@@ -219,4 +222,33 @@ BOOL CCappBaseCtrl::GetControlRect(CRect& rect)
 
 void CCappBaseCtrl::GetFontNormalWidth(CDC* /*pDC*/, LOGFONT /*lf*/)
 {
+}
+
+void CCappBaseCtrl::AppendHostMenuItems(HMENU hMenu)
+{
+    if (hMenu == nullptr || m_arrMenuText.GetSize() == 0)
+        return;
+    ::AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
+    for (INT_PTR i = 0; i < m_arrMenuText.GetSize(); i++)
+        ::AppendMenuA(hMenu, MF_STRING, idFirstMenuItem + static_cast<UINT>(i), m_arrMenuText[i]);
+}
+
+BOOL CCappBaseCtrl::RunHostMenuItem(UINT nID)
+{
+    if (nID < idFirstMenuItem || nID >= idFirstMenuItem + static_cast<UINT>(m_arrMenuMsg.GetSize()))
+        return FALSE;
+    SendToParent(m_arrMenuMsg[static_cast<INT_PTR>(nID - idFirstMenuItem)]);
+    return TRUE;
+}
+
+void CCappBaseCtrl::SendDBClickMsg()
+{
+    if (m_nDBClickMsg != 0)
+        SendToParent(m_nDBClickMsg);
+}
+
+void CCappBaseCtrl::SendToParent(UINT message)
+{
+    if (m_pParentWnd != nullptr && m_pParentWnd->GetSafeHwnd() != nullptr)
+        m_pParentWnd->SendMessage(message, 0, 0);
 }

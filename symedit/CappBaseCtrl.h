@@ -23,6 +23,8 @@ public:
         msgEndEditByKey = 0x45B,
         // Extra context-menu items carry the command identifiers idFirstMenuItem + index.
         idFirstMenuItem = 1124,
+        // Sent to the parent (0, 0) when F4 is pressed.
+        msgFunctionKey4 = 0x498,
     };
 
     CCappBaseCtrl();
@@ -62,7 +64,8 @@ public:
     virtual void RunCommand(UINT nID);
     virtual int GetAlignFormat();
 
-    // FALSE, and nothing stored, for an empty text or a zero message.
+    // FALSE, and nothing stored, for an empty text or a zero message, or when no command
+    // identifier is left for the item.
     BOOL AppendMenuItem(CString strText, UINT nMessage);
     void SetLButtonDBClikMsg(UINT nMessage);
     BOOL IsModify();
@@ -87,6 +90,14 @@ public:
     CUIntArray m_arrMenuMsg;
 
 protected:
+    // A separator and the extra items, in the order added, at the end of the menu.
+    void AppendHostMenuItems(HMENU hMenu);
+    // Sends the message of an extra item's command to the parent; FALSE for any other command.
+    // Every added item is routed, however many there are.
+    BOOL RunHostMenuItem(UINT nID);
+    // Sends the double-click message to the parent when one is set.
+    void SendDBClickMsg();
+    void SendToParent(UINT message);
     // The implementing class's window, found through the kind; null for kind 0.
     CWnd* GetControlWnd();
 };

@@ -511,7 +511,7 @@ void CGlyphworkEdit::ReCalEditRow(CDC* pDC, int nRow)
 {
     POSITION posRow = nRow >= 0 ? m_listEditRow.FindIndex(nRow) : nullptr;
     const bool bByWidth = (m_nFormat & formatBreakByWidth) != 0;
-    while (posRow != nullptr) {
+    for (int nCurRow = nRow; posRow != nullptr; nCurRow++) {
         auto* pRow = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetNext(posRow));
         // The first segment that leaves the row, if any.
         POSITION posBreak = nullptr;
@@ -542,11 +542,29 @@ void CGlyphworkEdit::ReCalEditRow(CDC* pDC, int nRow)
         if (posBreak == nullptr) {
             if (bEndsWithEnter && posRow == nullptr)
                 m_listEditRow.AddTail(new CGlyphworkEditRow);
+            // A caret after the closing line break stands at the start of the next row.
+            if (bEndsWithEnter && m_nCaretRow == nCurRow &&
+                m_nCaretCol >= static_cast<int>(pRow->m_listSeg.GetCount())) {
+                m_nCaretRow++;
+                m_nCaretCol = 0;
+            }
             break;
         }
         if (posRow == nullptr)
             posRow = m_listEditRow.AddTail(new CGlyphworkEditRow);
         auto* pNext = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetAt(posRow));
+        // The caret follows its segments when they move on: it belongs to the next row when it
+        // stands beyond what stays, or right after a line break that stays.
+        int nKept = 0;
+        for (POSITION posCount = pRow->m_listSeg.GetHeadPosition(); posCount != posBreak; nKept++)
+            pRow->m_listSeg.GetNext(posCount);
+        const bool bKeptEnter =
+            static_cast<CContentSegment*>(pRow->m_listSeg.GetAt(pRow->m_listSeg.FindIndex(nKept - 1)))->IsKindOf() ==
+            SEG_ENTER;
+        if (m_nCaretRow == nCurRow && (m_nCaretCol > nKept || (m_nCaretCol == nKept && bKeptEnter))) {
+            m_nCaretRow++;
+            m_nCaretCol -= nKept;
+        }
         // Move the tail to the front of the next row, keeping its order.
         POSITION posInsert = nullptr;
         while (posBreak != nullptr) {
@@ -577,6 +595,7 @@ void CGlyphworkEdit::DrawRow(CDC* pDC, int nRow)
     const int nAbove = static_cast<int>(h * 0.25f + 0.5f);
     const int nBelow = static_cast<int>(h * 1.25f + 0.5f);
     pDC->FillSolidRect(m_nLeftMargin, y - nAbove, m_nLayoutWidth, nAbove + nBelow, m_crBack);
+    DrawRowSelection(pDC, nRow);
     CFxSavedDC savedDC(pDC);
     pDC->SetTextColor(m_crText);
     int x = pRow->GetFirstXPos(pDC, m_nLayoutWidth, m_nLeftMargin, m_nAlign, m_fScale);

@@ -27,6 +27,17 @@ void CGlyphworkEditRow::DetachContSegList()
     m_listSeg.RemoveAll();
 }
 
+CContentSegment* CGlyphworkEditRow::GetSeg(int nIndex)
+{
+    POSITION pos = nIndex >= 0 ? m_listSeg.FindIndex(nIndex) : nullptr;
+    return pos != nullptr ? static_cast<CContentSegment*>(m_listSeg.GetAt(pos)) : nullptr;
+}
+
+bool CGlyphworkEditRow::EndsWithEnter()
+{
+    return !m_listSeg.IsEmpty() && static_cast<CContentSegment*>(m_listSeg.GetTail())->IsKindOf() == SEG_ENTER;
+}
+
 int CGlyphworkEditRow::CalcWidth(CDC* pDC, float fScale)
 {
     m_nWidth = 0;

@@ -8,6 +8,7 @@
 #include "symedit/MarkwellExport.h"
 
 class CDC;
+class CContentSegment;
 
 class MARKWELL_API CGlyphworkEditRow : public CObject
 {
@@ -27,6 +28,10 @@ public:
     // was narrowed or is wider than the layout.
     int GetFirstXPos(CDC* pDC, int nLayoutWidth, int nLeftMargin, int nAlign, float fScale);
     void Draw(CDC* pDC, int x, int y, float fScale);
+    // The segment at the index, null outside the row.
+    CContentSegment* GetSeg(int nIndex);
+    int GetSegCount() const { return static_cast<int>(m_listSeg.GetCount()); }
+    bool EndsWithEnter();
     // Frees every segment and empties the list.
     void DetachContSegList();
 

@@ -91,6 +91,39 @@ TEST(CappBaseCtrlTest, EndEditKeysAreSentToTheParent)
     parent.DestroyWindow();
 }
 
+// Opens the menu helpers an implementing control uses.
+class CMenuProbe : public CCappBaseCtrl
+{
+public:
+    using CCappBaseCtrl::AppendHostMenuItems;
+    using CCappBaseCtrl::RunHostMenuItem;
+};
+
+TEST(CappBaseCtrlTest, HostMenuItemsFollowASeparatorAndAllAreRouted)
+{
+    CRecordingParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr));
+    CMenuProbe ctrl;
+    ctrl.m_pParentWnd = &parent;
+    for (UINT i = 0; i < 60; i++)
+        ASSERT_TRUE(ctrl.AppendMenuItem("项", CCappBaseCtrl::msgEndEditByKey));
+    HMENU hMenu = ::CreatePopupMenu();
+    ctrl.AppendHostMenuItems(hMenu);
+    ASSERT_EQ(61, ::GetMenuItemCount(hMenu));
+    EXPECT_EQ(0u, ::GetMenuItemID(hMenu, 0)) << "separator";
+    EXPECT_EQ(CCappBaseCtrl::idFirstMenuItem, ::GetMenuItemID(hMenu, 1));
+    EXPECT_EQ(CCappBaseCtrl::idFirstMenuItem + 59, ::GetMenuItemID(hMenu, 60));
+    ::DestroyMenu(hMenu);
+
+    // Past the 51st item too; not past the last.
+    EXPECT_TRUE(ctrl.RunHostMenuItem(CCappBaseCtrl::idFirstMenuItem + 51));
+    EXPECT_TRUE(ctrl.RunHostMenuItem(CCappBaseCtrl::idFirstMenuItem + 59));
+    EXPECT_FALSE(ctrl.RunHostMenuItem(CCappBaseCtrl::idFirstMenuItem + 60));
+    EXPECT_FALSE(ctrl.RunHostMenuItem(CCappBaseCtrl::idFirstMenuItem - 1));
+    EXPECT_EQ(2u, parent.m_keys.size());
+    parent.DestroyWindow();
+}
+
 TEST(CappBaseCtrlTest, SpecialEditReachesItsWindowThroughTheInterface)
 {
     CGlyphworkEdit edit;

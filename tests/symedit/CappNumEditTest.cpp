@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
 #include "platform/gdi/Pen.h"
+#include "EditHost.h"
 #include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
@@ -168,5 +171,211 @@ TEST(CappNumEditTest, CellsMatchTheGoldenImage)
     PngImage golden;
     ASSERT_TRUE(LoadPng(TestDataPath("static-text-cells.png"), golden)) << "reference picture missing";
     EXPECT_EQ(0, CountDifferentPixels(golden, dib.Bits(), dib.Width(), dib.Height())) << "drawn: " << path;
+}
+} // namespace
+
+namespace
+{
+class CappNumEditWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, nullptr, nullptr));
+    }
+    void TearDown() override
+    {
+        if (m_pEdit != nullptr && m_pEdit->GetSafeHwnd() != nullptr)
+            m_pEdit->DestroyWindow(); // deletes the edit
+        m_host.DestroyWindow();
+    }
+    CCappNumEdit& Open(const char* pszText)
+    {
+        CRect rc(10, 10, 210, 34);
+        m_pEdit = new CCappNumEdit(&m_host, rc, SongFont(-16), 100, pszText, 0, 0, 1.0f, CPoint(0, 0));
+        EXPECT_TRUE(m_pEdit->IsCreateed());
+        m_host.Take();
+        return *m_pEdit;
+    }
+    CString Text()
+    {
+        CString s;
+        m_pEdit->GetData(s);
+        return s;
+    }
+    void Type(const char* psz)
+    {
+        for (; *psz != '\0'; psz++)
+            m_pEdit->SendMessage(WM_CHAR, static_cast<BYTE>(*psz), 1);
+    }
+
+    CEditHost m_host;
+    CCappNumEdit* m_pEdit = nullptr;
+};
+
+TEST(CappNumEditTest, FilterTakesOneSignOnePointAndOneExponent)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szText;
+        int nCaret;
+        char ch;
+        BOOL bAccepted;
+    };
+    const Case cases[] = {
+        {"digit", "12", 2, '3', TRUE},
+        {"minus at the start", "5", 0, '-', TRUE},
+        {"minus before a minus", "-5", 0, '-', FALSE},
+        {"minus in the middle", "15", 1, '-', FALSE},
+        {"minus after e", "1e", 2, '-', TRUE},
+        {"minus after E", "1E", 2, '-', TRUE},
+        {"e at the start", "5", 0, 'e', FALSE},
+        {"e after a leading minus", "-5", 1, 'e', FALSE},
+        {"e after a digit", "15", 2, 'e', TRUE},
+        {"second exponent", "1e5", 3, 'E', FALSE},
+        {"point", "15", 1, '.', TRUE},
+        {"second point", "1.5", 3, '.', FALSE},
+        {"point after the exponent", "1e5", 3, '.', FALSE},
+        {"point before the exponent", "1e5", 1, '.', TRUE},
+        {"letter", "1", 1, 'x', FALSE},
+        {"plus", "1", 0, '+', FALSE},
+        {"space", "1", 1, ' ', FALSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(c.bAccepted, CCappNumEdit::IsCharAccepted(c.szText, c.nCaret, static_cast<BYTE>(c.ch)));
+    }
+}
+
+TEST(CappNumEditTest, NumberValueAcceptsWhatTheFilterAccepts)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szText;
+        BOOL bNumber;
+    };
+    const Case cases[] = {
+        {"fraction", "0.5", TRUE},
+        {"zero", "0", TRUE},
+        {"negative", "-5", TRUE},
+        {"exponent", "1e5", TRUE},
+        {"negative exponent", "-1.5E-3", TRUE},
+        {"leading zero", "05", FALSE},
+        {"negative leading zero", "-012", FALSE},
+        {"empty", "", FALSE},
+        {"ends with a point", "5.", FALSE},
+        {"ends with the exponent", "5e", FALSE},
+        {"only a sign", "-", FALSE},
+        {"two points", "1.2.3", FALSE},
+        {"letters", "abc", FALSE},
+        {"plus sign", "+5", FALSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(c.bNumber, CCappNumEdit::IsNumberVal(c.szText));
+    }
+}
+
+TEST_F(CappNumEditWindow, TypedCharactersPassTheFilter)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szTyped;
+        const char* szText;
+    };
+    const Case cases[] = {
+        {"number with sign, point and exponent", "-1.5e-3", "-1.5e-3"},
+        {"second minus and letters refused", "--1x2", "-12"},
+        {"point after the exponent refused", "1e5.", "1e5"},
+        {"backspace always works", "12\b3", "13"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        Open("");
+        Type(c.szTyped);
+        EXPECT_EQ(CString(c.szText), Text());
+        m_pEdit->DestroyWindow();
+        m_pEdit = nullptr;
+    }
+}
+
+TEST_F(CappNumEditWindow, ReplaceAndPasteKeepOnlyNumbers)
+{
+    struct Case
+    {
+        const char* szName;
+        bool bPaste;
+        const char* szGiven;
+        const char* szText;
+    };
+    const Case cases[] = {
+        {"replace with a fraction", false, "0.5", "0.5"},
+        {"replace with zero", false, "0", "0"},
+        {"replace with a negative exponent", false, "-2e-3", "-2e-3"},
+        {"replace with a leading zero empties", false, "05", ""},
+        {"replace with letters empties", false, "abc", ""},
+        {"paste formats the number", true, "12.5kg", "12.500000"},
+        {"paste without a number changes nothing", true, "abc", "7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        Open("7");
+        if (c.bPaste)
+            m_pEdit->Paste(c.szGiven);
+        else
+            m_pEdit->Replace(c.szGiven);
+        EXPECT_EQ(CString(c.szText), Text());
+        m_pEdit->DestroyWindow();
+        m_pEdit = nullptr;
+    }
+}
+
+TEST_F(CappNumEditWindow, KeysEndTheEditAndEscRestoresTheOpeningText)
+{
+    Open("12");
+    Type("3");
+    EXPECT_EQ(CString("123"), Text());
+    const UINT keys[] = {VK_TAB, VK_RETURN, VK_PRIOR, VK_NEXT, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_F4, VK_HOME};
+    for (UINT nKey : keys)
+        m_pEdit->SendMessage(WM_KEYDOWN, nKey, 1);
+    EXPECT_EQ("end:9 end:13 end:33 end:34 end:37 end:38 end:39 end:40 F4", m_host.Take());
+    m_pEdit->SendMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(CString("12"), Text());
+    EXPECT_EQ("end:27", m_host.Take());
+}
+
+TEST_F(CappNumEditWindow, MenuCommandsAndDoubleClickReachTheParent)
+{
+    Open("12.5");
+    m_pEdit->SetLButtonDBClikMsg(kDBClickMsg);
+    for (UINT i = 0; i < 60; i++)
+        ASSERT_TRUE(m_pEdit->AppendMenuItem("item", 0x700 + i));
+    m_pEdit->SendMessage(WM_COMMAND, CCappBaseCtrl::idFirstMenuItem + 59, 0);
+    m_pEdit->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_EQ("1851 dblclk", m_host.Take());
+    m_pEdit->SendMessage(EM_SETSEL, 1, 1);
+    m_pEdit->SendMessage(WM_COMMAND, 0x22B5, 0); // select all
+    CString strSel;
+    m_pEdit->GetSelData(strSel);
+    EXPECT_EQ(CString("12.5"), strSel);
+}
+TEST_F(CappNumEditWindow, TypingNarrowsTheFontUntilTheTextFits)
+{
+    Open("");
+    LOGFONT lf = {};
+    m_pEdit->m_font.GetLogFont(&lf);
+    EXPECT_EQ(0, lf.lfWidth) << "short text keeps the opening font";
+    Type("123456789012345678901234567890");
+    m_pEdit->m_font.GetLogFont(&lf);
+    EXPECT_GT(lf.lfWidth, 0);
+    EXPECT_LT(lf.lfWidth, 8) << "narrower than the font's normal width";
+    CClientDC dc(m_pEdit->GetSafeHwnd());
+    CFxSelectGuard selectFont(&dc, &m_pEdit->m_font);
+    CRect rcClient;
+    m_pEdit->GetClientRect(&rcClient);
+    EXPECT_LE(dc.GetTextExtent(Text()).cx, rcClient.Width());
 }
 } // namespace
