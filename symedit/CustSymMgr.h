@@ -4,15 +4,16 @@
 
 #include "platform/base/ObList.h"
 #include "platform/base/StringList.h"
+#include "symedit/CustSymSource.h"
 #include "symedit/MarkwellExport.h"
 
 class CSession;
 
-class MARKWELL_API CCustSymMgr
+class MARKWELL_API CCustSymMgr : public CCustSymSource
 {
 public:
     CCustSymMgr();
-    virtual ~CCustSymMgr();
+    ~CCustSymMgr() override;
     CCustSymMgr(const CCustSymMgr&) = delete;
     CCustSymMgr& operator=(const CCustSymMgr&) = delete;
 
@@ -23,7 +24,7 @@ public:
     // the library lacks, or that could not be read, is remembered as missing for the session.
     // Lookups run while cells are drawn or printed: they never show a message box; problems go to
     // the reports instead, each once.
-    BOOL Lookup(CString strGuid, CString& strSymbol);
+    BOOL Lookup(CString strGuid, CString& strSymbol) override;
     // FALSE, keeping the first string, when the GUID is known already.
     BOOL Add(CString strGuid, CString strSymbol);
     // Opens a session on the symbol library: the server named by "ServerName" and "DataBaseName"

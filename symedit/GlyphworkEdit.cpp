@@ -8,6 +8,7 @@
 #include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
 #include "symbols/CircleStrContSeg.h"
+#include "symedit/CustSymMgr.h"
 #include "symbols/CoarsenessContSeg.h"
 #include "symbols/CustomDrawContSeg.h"
 #include "symbols/EnterContSeg.h"
@@ -69,8 +70,7 @@ CGlyphworkEdit::CGlyphworkEdit()
 {
     m_nCtrlType = kindGlyphworkEdit;
     ResetMargins();
-    // The process-wide custom-symbol cache is attached here once the library has one; until then
-    // callers attach their own with AttachMgr.
+    m_pCustSymMgr = &CCustSymMgr::GetProcessMgr();
 }
 
 CGlyphworkEdit::~CGlyphworkEdit()
@@ -79,9 +79,13 @@ CGlyphworkEdit::~CGlyphworkEdit()
     DetachContSegList();
 }
 
-void CGlyphworkEdit::AttachMgr(CCustSymSource* pMgr)
+bool CGlyphworkEdit::AttachMgr(CCustSymSource* pMgr)
 {
+    if (pMgr == nullptr) {
+        return false;
+    }
     m_pCustSymMgr = pMgr;
+    return true;
 }
 
 void CGlyphworkEdit::ResetMargins()

@@ -45,7 +45,8 @@ public:
     ~CGlyphworkEdit() override;
 
     // The custom-symbol cache custom symbols are looked up in; null skips the lookup.
-    void AttachMgr(CCustSymSource* pMgr);
+    // Custom symbols are looked up there from now on; null is refused and keeps the cache in use.
+    bool AttachMgr(CCustSymSource* pMgr);
 
     // Parsing and writing whole segment text.
     void TransStringToContSegList(CDC* pDC, CString strText);

@@ -10,6 +10,7 @@
 #include "symbols/StringContSeg.h"
 #include "symbols/ToleranceContSeg.h"
 #include "symedit/CustSymSource.h"
+#include "symedit/CustSymMgr.h"
 #include "symedit/GlyphworkEdit.h"
 
 namespace
@@ -180,20 +181,18 @@ TEST_F(GlyphworkEditParse, CustomSymbolTakesIdentifierArgumentsAndMarkupFromTheC
     {
         const char* szName;
         const char* szText;
-        bool bCache;
         const char* szGuid;
         const char* szArgument;
         const char* szSymbol;
     };
     const Case cases[] = {
-        {"identifier and arguments", "<P>{g}?w=3</P>", true, "{g}", "w=3", "<C>0,0,5</C>"},
-        {"no question mark: all identifier", "<P>{g}</P>", true, "{g}", "", "<C>0,0,5</C>"},
-        {"unknown symbol: empty markup", "<P>{h}?w=3</P>", true, "{h}", "w=3", ""},
-        {"no cache attached: no lookup", "<P>{g}?w=3</P>", false, "{g}", "w=3", ""},
+        {"identifier and arguments", "<P>{g}?w=3</P>", "{g}", "w=3", "<C>0,0,5</C>"},
+        {"no question mark: all identifier", "<P>{g}</P>", "{g}", "", "<C>0,0,5</C>"},
+        {"unknown symbol: empty markup", "<P>{h}?w=3</P>", "{h}", "w=3", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        m_edit.AttachMgr(c.bCache ? &symbols : nullptr);
+        ASSERT_TRUE(m_edit.AttachMgr(&symbols));
         m_edit.DetachContSegList();
         Parse(c.szText);
         ASSERT_EQ(1, m_edit.m_listContSeg.GetCount());
@@ -205,9 +204,17 @@ TEST_F(GlyphworkEditParse, CustomSymbolTakesIdentifierArgumentsAndMarkupFromTheC
         EXPECT_EQ(CString(c.szText), Write());
     }
     m_edit.DetachContSegList();
-    m_edit.AttachMgr(&symbols);
+    EXPECT_FALSE(m_edit.AttachMgr(nullptr)) << "null keeps the cache in use";
     Parse("<P>{g}</P>");
     EXPECT_GT(static_cast<CContentSegment*>(m_edit.m_listContSeg.GetHead())->m_nWidth, 0) << "a known symbol measures";
+}
+
+TEST_F(GlyphworkEditParse, ANewEditLooksSymbolsUpInTheProcessCache)
+{
+    ASSERT_TRUE(CCustSymMgr::GetProcessMgr().Add("{vorn-process-cache-probe}", "<C>0,0,5</C>"));
+    Parse("<P>{vorn-process-cache-probe}</P>");
+    ASSERT_EQ(1, m_edit.m_listContSeg.GetCount());
+    EXPECT_EQ(CString("<C>0,0,5</C>"), static_cast<CCustomDrawContSeg*>(m_edit.m_listContSeg.GetHead())->m_strSymbol);
 }
 
 TEST_F(GlyphworkEditParse, ClonesCopyEveryKindAndClearTheSelection)
