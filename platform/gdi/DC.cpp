@@ -97,6 +97,40 @@ int CDC::GetDeviceCaps(int nIndex) const
     return ::GetDeviceCaps(m_hAttribDC, nIndex);
 }
 
+int CDC::StartDoc(LPCSTR pszDocName, LPCSTR pszOutput)
+{
+    DOCINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.lpszDocName = pszDocName;
+    info.lpszOutput = pszOutput;
+    return ::StartDocA(m_hDC, &info);
+}
+
+int CDC::StartPage()
+{
+    return ::StartPage(m_hDC);
+}
+
+int CDC::EndPage()
+{
+    return ::EndPage(m_hDC);
+}
+
+int CDC::EndDoc()
+{
+    return ::EndDoc(m_hDC);
+}
+
+int CDC::AbortDoc()
+{
+    return ::AbortDoc(m_hDC);
+}
+
+int CDC::SetAbortProc(ABORTPROC pfnAbort)
+{
+    return ::SetAbortProc(m_hDC, pfnAbort);
+}
+
 int CDC::GetMapMode() const
 {
     return ::GetMapMode(m_hAttribDC);

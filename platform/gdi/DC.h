@@ -48,6 +48,15 @@ public:
     // Virtual so that a wrapper or a test device can answer for another device.
     virtual int GetDeviceCaps(int nIndex) const;
 
+    // Printing: the spooler calls go to the drawing DC only. StartDoc answers the job id, or a
+    // value <= 0 when the device refuses the document (no printer, not a printer DC).
+    int StartDoc(LPCSTR pszDocName, LPCSTR pszOutput = nullptr);
+    int StartPage();
+    int EndPage();
+    int EndDoc();
+    int AbortDoc();
+    int SetAbortProc(ABORTPROC pfnAbort);
+
     // Mapping
     int GetMapMode() const;
     int SetMapMode(int nMapMode);
