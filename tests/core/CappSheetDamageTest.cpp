@@ -6,48 +6,16 @@
 #include "core/CappLine.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
-#include "platform/base/ArchiveException.h"
-#include "platform/base/FileException.h"
 #include "tests/core/CardArchiveUtil.h"
+#include "tests/core/DamageUtil.h"
 
 namespace
 {
 
-// Busy blocks of every heap of the process: the C runtime's heap among them.
-size_t CountHeapBlocks()
-{
-    HANDLE heaps[64];
-    DWORD nHeaps = GetProcessHeaps(64, heaps);
-    size_t nBlocks = 0;
-    for (DWORD i = 0; i < nHeaps && i < 64; ++i) {
-        if (!HeapLock(heaps[i])) {
-            continue;
-        }
-        PROCESS_HEAP_ENTRY entry = {};
-        while (HeapWalk(heaps[i], &entry)) {
-            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) {
-                ++nBlocks;
-            }
-        }
-        HeapUnlock(heaps[i]);
-    }
-    return nBlocks;
-}
-
 // The archive or file exception's cause, or -1 when the load went through.
 int LoadCause(CObject& object, const Bytes& bytes)
 {
-    try {
-        LoadObject(object, bytes);
-    } catch (CArchiveException* e) {
-        int nCause = e->m_cause;
-        e->Delete();
-        return nCause;
-    } catch (CFileException* e) {
-        e->Delete();
-        return 100;
-    }
-    return -1;
+    return LoadFailureCause([&] { LoadObject(object, bytes); });
 }
 
 BOOL IsEmptySheet(const CCappSheet& sheet)
