@@ -35,8 +35,8 @@ void CCappFreeBox::SetBoxRect(const CRect& rect)
 
 void CCappFreeBox::CentreMiddles()
 {
-    const int xMid = (m_ptLeft.m_x + m_ptRight.m_x) / 2;
-    const int yMid = (m_ptTop.m_y + m_ptBottom.m_y) / 2;
+    const auto xMid = static_cast<int>((static_cast<long long>(m_ptLeft.m_x) + m_ptRight.m_x) / 2);
+    const auto yMid = static_cast<int>((static_cast<long long>(m_ptTop.m_y) + m_ptBottom.m_y) / 2);
     m_ptTop.m_x = xMid;
     m_ptBottom.m_x = xMid;
     m_ptLeft.m_y = yMid;

@@ -1,5 +1,8 @@
 #include "core/CappFreeTriangle.h"
 
+#include <algorithm>
+#include <climits>
+#include <cmath>
 #include <vector>
 
 #include "core/CappFreeObjPaint.h"
@@ -100,12 +103,14 @@ void CCappFreeTriangle::MoveHandleTo(int nHandle, CPoint point)
         m_ptApex.SetValue(point.x, m_ptTop.m_y);
         return;
     }
-    const long long nOldLeft = m_ptLeft.m_x;
-    const long long nOldWidth = static_cast<long long>(m_ptRight.m_x) - nOldLeft;
+    const double dOldLeft = m_ptLeft.m_x;
+    const double dOldWidth = static_cast<double>(m_ptRight.m_x) - dOldLeft;
     CCappFreeBox::MoveHandleTo(nHandle, point);
-    const long long nWidth = static_cast<long long>(m_ptRight.m_x) - m_ptLeft.m_x;
-    if (nOldWidth != 0) {
-        m_ptApex.m_x = static_cast<int>(m_ptLeft.m_x + (m_ptApex.m_x - nOldLeft) * nWidth / nOldWidth);
+    const double dWidth = static_cast<double>(m_ptRight.m_x) - m_ptLeft.m_x;
+    if (dOldWidth != 0) {
+        const double dApex = m_ptLeft.m_x + (m_ptApex.m_x - dOldLeft) * dWidth / dOldWidth;
+        m_ptApex.m_x =
+            static_cast<int>(std::clamp(std::round(dApex), static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
     } else {
         m_ptApex.m_x = m_ptTop.m_x;
     }

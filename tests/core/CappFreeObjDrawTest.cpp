@@ -16,6 +16,8 @@
 #include "core/CappFreeRoundArrow.h"
 #include "core/CappFreeSpline.h"
 #include "core/CappFreeTriangle.h"
+#include "core/CappSheet.h"
+#include "core/GraphEntity.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/MetafileRecorder.h"
 #include "tests/support/PngFile.h"
@@ -184,6 +186,31 @@ TEST(CappFreeObjDrawTest, PictureOfEveryKind)
     }
     const std::string strPath = TestImagePath("free-object-kinds.png");
     EXPECT_TRUE(SavePng(strPath.c_str(), dib.Bits(), dib.Width(), dib.Height()));
+}
+
+TEST(CappFreeObjDrawTest, SheetDrawsItsFreeObjectsThenItsFigures)
+{
+    CCappSheet sheet;
+    sheet.NewSheetDef(300, 200, 0, 10, 10, 10, 10, "A4");
+    auto* pRect = new CCappFreeRect;
+    pRect->SetBoxRect(CRect(20, 20, 120, 120));
+    pRect->m_crFill = RGB(0, 0, 255);
+    sheet.m_listFreeObj.AddTail(pRect);
+    auto* pFigure = new CGraphEntity;
+    CString strReason;
+    ASSERT_EQ(1, pFigure->SetData("Rectangle 60,60,100,100,F,RGB(255,0,0)", strReason, 0));
+    sheet.m_listSGE.AddTail(pFigure);
+
+    CTestDib dib(300, 200);
+    sheet.DrawSheet(&dib.DC());
+    EXPECT_EQ(RGB(0, 0, 255), dib.Pixel(40, 40));
+    EXPECT_EQ(RGB(255, 0, 0), dib.Pixel(100, 100)) << "the figure over the free object";
+    EXPECT_EQ(RGB(255, 0, 0), dib.Pixel(150, 150));
+
+    sheet.m_bOwnDrawFreeObj = 0;
+    CTestDib designer(300, 200);
+    sheet.DrawSheet(&designer.DC());
+    EXPECT_EQ(RGB(255, 255, 255), designer.Pixel(40, 40)) << "the designer draws its free objects itself";
 }
 
 } // namespace
