@@ -787,11 +787,6 @@ private:
     std::unique_ptr<CFxSelectGuard> m_pBrushGuard;
 };
 
-BOOL ReadInt(const CString& strEntry, int& n)
-{
-    return ParseInt(strEntry, n);
-}
-
 } // namespace
 
 BOOL CGraphEntity::DrawLineFamily(CDC* pDC)
@@ -834,7 +829,7 @@ BOOL CGraphEntity::DrawArcFamily(CDC* pDC)
             n[3] = n[2];
             continue;
         }
-        if (!ReadInt(m_asFigureParam[i], n[i])) {
+        if (!ParseInt(m_asFigureParam[i], n[i])) {
             return FALSE;
         }
     }
@@ -877,7 +872,7 @@ BOOL CGraphEntity::DrawRectFamily(CDC* pDC)
     CPoint ptBottomRight;
     int nRadius = 0;
     if (m_asFigureParam.GetSize() != 3 || !ReadPoint(m_asFigureParam[0], ptTopLeft) ||
-        !ReadPoint(m_asFigureParam[1], ptBottomRight) || !ReadInt(m_asFigureParam[2], nRadius)) {
+        !ReadPoint(m_asFigureParam[1], ptBottomRight) || !ParseInt(m_asFigureParam[2], nRadius)) {
         return FALSE;
     }
     const CRect rc(ptTopLeft, ptBottomRight);
@@ -901,8 +896,8 @@ BOOL CGraphEntity::DrawTextFigure(CDC* pDC)
     CPoint pt;
     int nPoints = 0;
     int nAngle = 0;
-    if (m_asFigureParam.GetSize() < 5 || !ReadPoint(m_asFigureParam[1], pt) || !ReadInt(m_asFigureParam[2], nPoints) ||
-        !ReadInt(m_asFigureParam[3], nAngle)) {
+    if (m_asFigureParam.GetSize() < 5 || !ReadPoint(m_asFigureParam[1], pt) || !ParseInt(m_asFigureParam[2], nPoints) ||
+        !ParseInt(m_asFigureParam[3], nAngle)) {
         return FALSE;
     }
     // Points to tenths of a millimetre: 72 points to 254 tenths.
