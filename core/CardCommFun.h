@@ -12,8 +12,8 @@ class VORNCARD_API CCardCommFun
 public:
     CCardCommFun() = delete;
 
-    // Draws the figure texts of a sheet's m_listSGE. Figures are not parsed yet, so nothing is
-    // drawn; the result is the number of figures drawn.
+    // Draws the figures (CGraphEntity) of a sheet's m_listSGE in list order; other objects are
+    // passed over. The result is the number of figures drawn.
     static int SGEDrawList(CDC* pDC, CObList& listSGE);
     // The extension after the last dot of the file name, without the dot; empty when none.
     static CString GetFileExtName(const CString& strPath);

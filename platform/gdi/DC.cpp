@@ -178,6 +178,13 @@ CSize CDC::GetWindowExt() const
     return size;
 }
 
+CSize CDC::GetViewportExt() const
+{
+    CSize size;
+    ::GetViewportExtEx(m_hAttribDC, &size);
+    return size;
+}
+
 CSize CDC::SetWindowExt(int cx, int cy)
 {
     if (HDC hOther = OtherDC(m_hDC, m_hAttribDC)) {
@@ -422,6 +429,21 @@ BOOL CDC::Arc(LPCRECT prc, POINT ptStart, POINT ptEnd)
     return Arc(prc->left, prc->top, prc->right, prc->bottom, ptStart.x, ptStart.y, ptEnd.x, ptEnd.y);
 }
 
+BOOL CDC::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Pie(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+BOOL CDC::Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    return ::Chord(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4);
+}
+
+BOOL CDC::PolyBezier(const POINT* pPoints, int nCount)
+{
+    return ::PolyBezier(m_hDC, pPoints, static_cast<DWORD>(nCount));
+}
+
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
 {
     return ::Rectangle(m_hDC, x1, y1, x2, y2);
@@ -456,6 +478,26 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor)
 {
     RECT rc = {x, y, x + cx, y + cy};
     FillSolidRect(&rc, crColor);
+}
+
+BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
+{
+    return ::FillRgn(m_hDC, *pRgn, *pBrush);
+}
+
+BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
+{
+    return ::FrameRgn(m_hDC, *pRgn, *pBrush, nWidth, nHeight);
+}
+
+BOOL CDC::InvertRgn(CRgn* pRgn)
+{
+    return ::InvertRgn(m_hDC, *pRgn);
+}
+
+BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)
+{
+    return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
 }
 
 BOOL CDC::FloodFill(int x, int y, COLORREF crColor)

@@ -69,6 +69,7 @@ public:
     CSize SetWindowExt(SIZE size) { return SetWindowExt(size.cx, size.cy); }
     CPoint SetViewportOrg(int x, int y);
     CPoint SetViewportOrg(POINT pt) { return SetViewportOrg(pt.x, pt.y); }
+    CSize GetViewportExt() const;
     CSize SetViewportExt(int cx, int cy);
     CSize SetViewportExt(SIZE size) { return SetViewportExt(size.cx, size.cy); }
     void LPtoDP(LPPOINT pPoints, int nCount = 1) const;
@@ -116,6 +117,9 @@ public:
     BOOL Polygon(const POINT* pPoints, int nCount);
     BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     BOOL Arc(LPCRECT prc, POINT ptStart, POINT ptEnd);
+    BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL PolyBezier(const POINT* pPoints, int nCount);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT prc) { return Rectangle(prc->left, prc->top, prc->right, prc->bottom); }
     BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
@@ -125,6 +129,11 @@ public:
     // Fills with the colour and leaves the background colour as it was.
     void FillSolidRect(LPCRECT prc, COLORREF crColor);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF crColor);
+    // Regions in logical units.
+    BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);
+    BOOL FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight);
+    BOOL InvertRgn(CRgn* pRgn);
+    BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
     BOOL FloodFill(int x, int y, COLORREF crColor);
     BOOL ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType);
     COLORREF SetPixel(int x, int y, COLORREF crColor);
