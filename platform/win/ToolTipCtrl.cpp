@@ -80,7 +80,11 @@ void CToolTipCtrl::RelayEvent(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
         return;
     }
     const DWORD dwPos = GetMessagePos();
-    MSG msg = {hWnd, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+    MSG msg = {hWnd,
+               message,
+               wParam,
+               lParam,
+               static_cast<DWORD>(GetMessageTime()),
                {static_cast<short>(LOWORD(dwPos)), static_cast<short>(HIWORD(dwPos))}};
     RelayEvent(&msg);
 }

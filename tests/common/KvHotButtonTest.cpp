@@ -7,6 +7,8 @@
 #include "tests/common/res/kvtest_resource.h"
 #include "support/DibCanvas.h"
 #include "support/PngFile.h"
+#include "support/TestData.h"
+#include "platform/gdi/ClientDC.h"
 
 namespace
 {
@@ -299,4 +301,48 @@ TEST_F(KvHotButtonTest, PictureOfEveryState)
         wsprintfA(szName, "hot-button-align%d.png", nAlign);
         EXPECT_TRUE(SavePng(TestImagePath(szName).c_str(), dib.Bits(), dib.Width(), dib.Height()));
     }
+}
+
+TEST_F(KvHotButtonTest, BitmapsFromFiles)
+{
+    const CString strNormal = TestDataPath("hot-normal.bmp");
+    const CString strHot = TestDataPath("hot-hot.bmp");
+    const CString strMissing = TestDataPath("no-such-picture.bmp");
+    struct FileCase
+    {
+        const char* szName;
+        CString strNormal;
+        CString strHot;
+        int nKind;
+        int nImages;
+    };
+    const FileCase cases[] = {
+        {"normal and hot", strNormal, strHot, 1, 2},
+        {"no hot file: the normal one twice", strNormal, "", 1, 2},
+        {"missing hot file: the normal image alone", strNormal, strMissing, 1, 1},
+        {"missing normal file: the list stays", strMissing, strHot, 1, 1},
+        {"no normal file: no image", "", strHot, 0, 1},
+    };
+    for (const FileCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_hot.SetBitmap(c.strNormal, c.strHot, RGB(255, 0, 255));
+        EXPECT_EQ(c.nKind, m_hot.GetImageKind());
+        EXPECT_EQ(c.nImages, m_hot.GetImageList().GetImageCount());
+    }
+}
+
+TEST_F(KvHotButtonTest, TransparentButtonShowsWhatLiesUnderIt)
+{
+    m_host.Show();
+    m_hot.SetShowText(FALSE);
+    m_hot.SetBitmap(0, 0, 0);
+    CRect rc;
+    m_hot.GetClientRect(&rc);
+    // The parent's pixels under the button are captured at the first paint after the switch.
+    CClientDC dcHost(m_host.m_hWnd);
+    dcHost.FillSolidRect(0, 0, 400, 400, RGB(10, 200, 30));
+    m_hot.DrawTransparent(FALSE);
+    CTestDib dib(rc.Width(), rc.Height());
+    DrawButtonState(m_hot, dib, 0, 0, 0);
+    EXPECT_EQ(RGB(10, 200, 30), dib.Pixel(rc.Width() / 2, rc.Height() / 2));
 }
