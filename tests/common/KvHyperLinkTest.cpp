@@ -68,6 +68,8 @@ TEST(KvHyperLinkTest, TargetAndTextFillEachOther)
     RECT rcTemplate = {0, 0, 120, 10};
     MapDialogRect(host.m_hWnd, &rcTemplate);
     EXPECT_LT(rc.Width(), rcTemplate.right);
+    link.SetVisited(TRUE);
+    EXPECT_TRUE(SaveWindowPicture(host.m_hWnd, "hyperlink-visited.png"));
 
     CKvHyperLink empty;
     ASSERT_TRUE(empty.SubclassDlgItem(IDC_KVTEST_BMPSTATIC, &host, "http://vorn.invalid/a"));

@@ -2,6 +2,7 @@
 
 #include "KvTestHost.h"
 #include "common/KvTabCtrl.h"
+#include "platform/win/ImageList.h"
 #include "tests/common/res/kvtest_resource.h"
 #include "support/PngFile.h"
 #include "support/UiDriver.h"
@@ -116,6 +117,30 @@ TEST_F(KvTabCtrlTest, EnableItemEdgeCases)
     EXPECT_FALSE(m_tab.EnableItem(3, FALSE));
     EXPECT_TRUE(m_tab.IsItemEnabled(3));
     EXPECT_EQ(3, m_tab.GetCurSel());
+}
+
+TEST_F(KvTabCtrlTest, TabImagesComeFromBitmapsAndIcons)
+{
+    // Without an image list there is nowhere to put them.
+    EXPECT_EQ(-1, m_tab.SetItemImage(0, IDB_KVTEST_HOT_NORMAL, static_cast<UINT>(-1)));
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 4));
+    m_tab.SetImageList(images);
+    EXPECT_EQ(0, m_tab.SetItemImage(0, IDB_KVTEST_HOT_NORMAL, static_cast<UINT>(-1)));
+    EXPECT_EQ(-1, m_tab.SetItemImage(4, IDB_KVTEST_HOT_NORMAL, static_cast<UINT>(-1)));
+    EXPECT_EQ(-1, m_tab.SetItemImage(1, 4999, static_cast<UINT>(-1)));
+    HICON hIcon = images.ExtractIcon(0);
+    ASSERT_NE(nullptr, hIcon);
+    EXPECT_EQ(1, m_tab.SetItemImage(1, hIcon));
+    DestroyIcon(hIcon);
+    TCITEMA item = {};
+    item.mask = TCIF_IMAGE;
+    ASSERT_TRUE(m_tab.GetItem(1, &item));
+    EXPECT_EQ(1, item.iImage);
+    ASSERT_TRUE(m_tab.EnableItem(1, FALSE));
+    m_tab.SetCurSel(2);
+    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "tab-images.png"));
+    m_tab.SetImageList(nullptr);
 }
 
 TEST_F(KvTabCtrlTest, PictureWithDisabledTab)
