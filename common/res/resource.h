@@ -1,2 +1,9 @@
 // Resource ids of KvCommLib.dll: where the system's callers use a value, it is kept.
 #pragma once
+
+// Common controls I: the progress dialog and its animation.
+#define IDD_KV_PROGRESS 9909
+#define IDC_KV_PROGRESS_BAR 9908
+#define IDC_KV_PROGRESS_ANIMATE 9910
+#define IDC_KV_PROGRESS_PROMPT 1001
+#define IDR_KV_PROGRESS_AVI 1008

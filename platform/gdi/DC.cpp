@@ -561,3 +561,58 @@ BOOL CDC::GetTextMetrics(LPTEXTMETRICA pMetrics) const
 {
     return ::GetTextMetricsA(m_hAttribDC, pMetrics);
 }
+
+void CDC::Draw3dRect(LPCRECT prc, COLORREF crTopLeft, COLORREF crBottomRight)
+{
+    Draw3dRect(prc->left, prc->top, prc->right - prc->left, prc->bottom - prc->top, crTopLeft, crBottomRight);
+}
+
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF crBottomRight)
+{
+    FillSolidRect(x, y, cx - 1, 1, crTopLeft);
+    FillSolidRect(x, y, 1, cy - 1, crTopLeft);
+    FillSolidRect(x + cx, y, -1, cy, crBottomRight);
+    FillSolidRect(x, y + cy, cx, -1, crBottomRight);
+}
+
+void CDC::FillRect(LPCRECT prc, CBrush* pBrush)
+{
+    ::FillRect(m_hDC, prc, pBrush != nullptr ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
+}
+
+void CDC::DrawFocusRect(LPCRECT prc)
+{
+    ::DrawFocusRect(m_hDC, prc);
+}
+
+BOOL CDC::DrawEdge(LPRECT prc, UINT nEdge, UINT nFlags)
+{
+    return ::DrawEdge(m_hDC, prc, nEdge, nFlags);
+}
+
+BOOL CDC::DrawFrameControl(LPRECT prc, UINT nType, UINT nState)
+{
+    return ::DrawFrameControl(m_hDC, prc, nType, nState);
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
+{
+    return ::DrawIconEx(m_hDC, x, y, hIcon, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
+{
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc, nSrcWidth,
+                        nSrcHeight, dwRop);
+}
+
+HPALETTE CDC::SelectPalette(HPALETTE hPalette, BOOL bForceBackground)
+{
+    return ::SelectPalette(m_hDC, hPalette, bForceBackground);
+}
+
+UINT CDC::RealizePalette()
+{
+    return ::RealizePalette(m_hDC);
+}

@@ -143,6 +143,19 @@ public:
     // A bitmap as a state image (DST_BITMAP with the DSS_ flags in nFlags), clipped to size.
     BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = nullptr);
 
+    // Edges, frames and pictures the controls draw.
+    void Draw3dRect(LPCRECT prc, COLORREF crTopLeft, COLORREF crBottomRight);
+    void Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF crBottomRight);
+    void FillRect(LPCRECT prc, CBrush* pBrush);
+    void DrawFocusRect(LPCRECT prc);
+    BOOL DrawEdge(LPRECT prc, UINT nEdge, UINT nFlags);
+    BOOL DrawFrameControl(LPRECT prc, UINT nType, UINT nState);
+    BOOL DrawIcon(int x, int y, HICON hIcon);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop);
+    // The palette's previous occupant, for selecting back; null on failure.
+    HPALETTE SelectPalette(HPALETTE hPalette, BOOL bForceBackground);
+    UINT RealizePalette();
     // Text (GBK bytes)
     BOOL TextOut(int x, int y, LPCSTR psz, int nCount);
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }

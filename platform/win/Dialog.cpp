@@ -139,7 +139,7 @@ BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)
     return hWnd != nullptr && hWnd == m_hWnd;
 }
 
-BOOL CDialog::HandleInitDialog(HWND hWnd)
+BOOL CDialog::HandleInitDialog(HWND hWnd, BOOL bAnnounce)
 {
     if (!HookWindow(hWnd)) {
         return FALSE;
@@ -147,7 +147,7 @@ BOOL CDialog::HandleInitDialog(HWND hWnd)
     ExecuteDlgInit(m_hTemplateInst);
     BOOL bResult = OnInitDialog();
     // A dialog that ended while it opened is never shown: nobody needs to hear of it.
-    if (g_pfnOpenedHook != nullptr && m_nModalResult == -1) {
+    if (bAnnounce && g_pfnOpenedHook != nullptr && m_nModalResult == -1) {
         PostMessage(OpenedMessage());
     }
     return bResult;

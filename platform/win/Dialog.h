@@ -48,6 +48,10 @@ protected:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // Binds the dialog to its window and initialises it; bAnnounce tells the opened hook (a
+    // property page is no dialog of its own to answer).
+    BOOL HandleInitDialog(HWND hWnd, BOOL bAnnounce = TRUE);
+
     LPCSTR m_lpszTemplateName;
     CWnd* m_pParentWnd;
 
@@ -55,7 +59,6 @@ protected:
 
 private:
     friend INT_PTR CALLBACK FxDlgProc(HWND, UINT, WPARAM, LPARAM);
-    BOOL HandleInitDialog(HWND hWnd);
     // Fills controls from the template's initial data (resource type 240, same id as the dialog).
     void ExecuteDlgInit(HINSTANCE hInst);
     HWND ParentHwnd() const;
