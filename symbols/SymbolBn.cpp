@@ -32,6 +32,14 @@ void DrawEdges(CDC* pDC, const CRect& rc, COLORREF crTopLeft, COLORREF crBottomR
     pDC->LineTo(rc.right - 1, rc.bottom - 1);
     pDC->LineTo(rc.left - 1, rc.bottom - 1);
 }
+// Tells the palette; a button outside a dialog has nobody to tell.
+void NotifyParent(CWnd* pButton, UINT nMessage)
+{
+    CWnd* pParent = pButton->GetParent();
+    if (pParent != nullptr) {
+        pParent->SendMessage(nMessage);
+    }
+}
 } // namespace
 
 FX_BEGIN_MESSAGE_MAP(CSymbolBn, CButton)
@@ -92,7 +100,7 @@ void CSymbolBn::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 void CSymbolBn::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
 {
     // One character at a time: the palette forgets any other press first.
-    GetParent()->SendMessage(WM_SYMBOL_UNSELECTALL);
+    NotifyParent(this, WM_SYMBOL_UNSELECTALL);
     ::SetCapture(m_hWnd);
     if (!m_strText.IsEmpty()) {
         m_bPressed = TRUE;
@@ -105,7 +113,7 @@ void CSymbolBn::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
     BOOL bReturn = !m_strText.IsEmpty() && m_bPressed;
     ::ReleaseCapture();
     if (bReturn) {
-        GetParent()->SendMessage(WM_SYMBOL_RETURN);
+        NotifyParent(this, WM_SYMBOL_RETURN);
     }
 }
 
@@ -157,6 +165,6 @@ void CSymbolBn::OnSetChar()
     m_strText = dlg.m_strChar;
     SetWindowText(m_strText);
     m_bChanged = TRUE;
-    GetParent()->SendMessage(WM_SYMBOL_CHANGED);
+    NotifyParent(this, WM_SYMBOL_CHANGED);
     Invalidate();
 }

@@ -172,6 +172,20 @@ TEST(SymbolDataTest, LongDataIsNeitherCutNorWrittenBackCut)
     EXPECT_STREQ(strData.c_str(), CSymbolData::ReadProfileText("Group0", "Data", dir.File()));
 }
 
+// A file that cannot be written is not reported as saved.
+TEST(SymbolDataTest, SaveIntoAMissingFolderFails)
+{
+    CTestTempFolder folder;
+    CSymbolData data;
+    data.m_strFileName = folder.PathOf("missing\\Symbol.dat");
+    auto* pGroup = new CSymbolGroup;
+    pGroup->m_strName = "箭头";
+    pGroup->m_arrItem.Add("→");
+    data.m_listGroup.AddTail(pGroup);
+    EXPECT_EQ(0, data.SaveData());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(data.m_strFileName));
+}
+
 TEST(SymbolDlgTest, BundledGroupsLoadAndAPickEndsThePalette)
 {
     SymbolWorkDir dir("");
