@@ -360,6 +360,42 @@ TEST(SymbolDlgTest, ButtonsHoverPressAndForgetOtherPresses)
     EXPECT_STREQ("β", dlg.m_strSymbol);
 }
 
+// The right press shows the button's menu; its "设置" item, chosen here with the keys the menu
+// reads, sets the character. A timer ends the menu should the keys not reach it.
+TEST(SymbolDlgTest, RightPressMenuSetsTheCharacter)
+{
+    SymbolWorkDir dir(kThreeGroups);
+    CTestUi ui;
+    CSymbolDlg dlg;
+    dlg.SetSymbolDataFile(dir.Dir());
+    ui.OnDialog(IDD_SYMBOL, [&](CTestDlg& d) {
+        CSymbolBn& button = Dlg(d)->m_btnSymbol[1];
+        HWND hButton = d.Item(IDC_SYMBOL_BN0 + 1);
+        SendMessageA(hButton, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+        EXPECT_TRUE(button.m_bHover);
+        ui.OnDialog(IDD_INPUTCHAR, [](CTestDlg& input) {
+            EXPECT_STREQ("", input.GetText(IDC_CHAR_TEXT));
+            input.SetText(IDC_CHAR_TEXT, "※");
+            input.Ok();
+        });
+        PostMessageA(hButton, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(hButton, WM_KEYDOWN, VK_RETURN, 0);
+        UINT_PTR nTimer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+        SendMessageA(hButton, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 3));
+        KillTimer(nullptr, nTimer);
+        EXPECT_FALSE(button.m_bHover);
+        // The menu posts its command to the button.
+        MSG msg;
+        while (PeekMessageA(&msg, hButton, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&msg);
+        }
+        EXPECT_STREQ("※", button.m_strText);
+        EXPECT_TRUE(Dlg(d)->m_bModified);
+        d.Cancel();
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+}
+
 TEST(SymbolBnTest, DrawsRaisedWhenHoveredAndSunkenWhenPressed)
 {
     struct Case
