@@ -2,6 +2,7 @@
 
 #include "platform/win/DataExchange.h"
 #include "symbols/NotationDlgFun.h"
+#include "symbols/SymbolDlg.h"
 #include "symbols/res/resource.h"
 
 namespace
@@ -12,6 +13,7 @@ const char kLetters[] = "RE";
 
 FX_BEGIN_MESSAGE_MAP(CDlgFrameStr, CDialog)
 FX_ON_EN_CHANGE(IDC_FRAMESTR_TEXT, OnChangeText)
+FX_ON_BN_CLICKED(IDC_FRAMESTR_PALETTE, OnPalette)
 FX_END_MESSAGE_MAP()
 
 CDlgFrameStr::CDlgFrameStr(CWnd* pParent) : CDialog(IDD_FRAMESTR, pParent), m_strTitle("加框字符串")
@@ -36,6 +38,18 @@ BOOL CDlgFrameStr::OnInitDialog()
 void CDlgFrameStr::OnChangeText()
 {
     CNotationDlgFun::EnableOkWhileFilled(this, m_btnOK, IDC_FRAMESTR_TEXT);
+}
+
+void CDlgFrameStr::OnPalette()
+{
+    CSymbolDlg dlg(this);
+    dlg.SetSymbolDataFile(m_strSymbolDataFile);
+    if (dlg.DoModal() != IDOK) {
+        return;
+    }
+    CString strText;
+    GetDlgItemText(IDC_FRAMESTR_TEXT, strText);
+    SetDlgItemText(IDC_FRAMESTR_TEXT, strText + dlg.m_strSymbol);
 }
 
 void CDlgFrameStr::OnOK()

@@ -10,7 +10,7 @@ class GLYPHWORK_API CDlgFrameStr : public CDialog
 public:
     explicit CDlgFrameStr(CWnd* pParent = nullptr);
 
-    CString m_strSymbolDataFile; // handed to the special-character palette
+    CString m_strSymbolDataFile; // the work directory, handed to the special-character palette
     CString m_strTitle;          // the window title while the dialog is open
     CString m_strText;
 
@@ -20,6 +20,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnChangeText();
+    // The special-character palette; its character is appended to the text.
+    void OnPalette();
 
     FX_DECLARE_MESSAGE_MAP()
 

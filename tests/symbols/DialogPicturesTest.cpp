@@ -2,6 +2,9 @@
 
 #include "symbols/CustSymbol.h"
 #include "symbols/DlgFrameStr.h"
+#include "symbols/GpTolDlg.h"
+#include "symbols/GpTolTypeDlg.h"
+#include "symbols/InputToleranceDlg.h"
 #include "symbols/InputCoarseDlg.h"
 #include "symbols/InputCoarseDlgEx.h"
 #include "symbols/InputDataDlg.h"
@@ -9,7 +12,9 @@
 #include "symbols/InputSupSubScriptDlg.h"
 #include "symbols/SpecialCharDlg.h"
 #include "symbols/SymbolArgDlg.h"
+#include "symbols/SymbolDlg.h"
 #include "symbols/res/resource.h"
+#include "tests/support/TestData.h"
 #include "tests/symbols/DialogPictureCheck.h"
 #include "tests/support/UiDriver.h"
 
@@ -76,4 +81,51 @@ TEST(DialogPicturesTest, EachDialogShowsItsPicturesAndTexts)
     dlgArg.m_pListVText = &sym.m_listVText;
     ui.OnDialog(IDD_SYMBOLARG, Picture("dialog-5000-symbolarg.png"));
     dlgArg.DoModal();
+}
+
+// The tolerance, geometric tolerance and special-character dialogs: the symbols on the bitmap
+// buttons and the Chinese texts are to be seen whole.
+TEST(DialogPicturesTest, NotationDialogsShowTheirSymbolsAndTexts)
+{
+    CString strWorkDir = TestDataPath("..\\..\\..\\samples\\workdir");
+    CTestUi ui;
+    CInputToleranceDlg dlgTol;
+    dlgTol.SetData(1, "H7", "φ25", "+0.021", " 0");
+    ui.OnDialog(IDD_INPUTTOLERANCE, Picture("dialog-536-tolerance.png"));
+    dlgTol.DoModal();
+
+    CGpTolContSeg seg;
+    seg.m_nType = 14;
+    seg.m_nZonePrefix = 1;
+    seg.m_strValue = "0.025";
+    seg.m_nSpecialSymbol = 3;
+    seg.m_strDatum1 = "A";
+    seg.m_nDatumCode1 = 1;
+    seg.m_strDatum2 = "B";
+    seg.m_nDatumCode2 = 2;
+    seg.m_strDatum3 = "C";
+    seg.m_nGrade = 6;
+    seg.m_nBaseLength = 16;
+    CGpTolDlg dlgGpTol;
+    dlgGpTol.SetDataFile(strWorkDir);
+    dlgGpTol.SetData(&seg);
+    ui.OnDialog(IDD_GPTOL, Picture("dialog-259-gptol.png"));
+    dlgGpTol.DoModal();
+
+    CGpTolTypeDlg dlgType;
+    dlgType.m_x = 100;
+    dlgType.m_y = 100;
+    ui.OnDialog(IDD_GPTOLTYPE, Picture("dialog-262-gptoltype.png"));
+    dlgType.DoModal();
+
+    CSymbolDlg dlgSymbol;
+    dlgSymbol.SetSymbolDataFile(strWorkDir);
+    ui.OnDialog(IDD_SYMBOL, [](CTestDlg& d) {
+        // One button hovered and one pressed, to see both looks.
+        static_cast<CSymbolDlg*>(d.GetDialog())->m_btnSymbol[5].m_bHover = TRUE;
+        static_cast<CSymbolDlg*>(d.GetDialog())->m_btnSymbol[6].m_bPressed = TRUE;
+        ExpectPictureShowsItsControls(d, "dialog-2137-symbol.png");
+        d.Cancel();
+    });
+    dlgSymbol.DoModal();
 }

@@ -90,8 +90,8 @@ TEST(DlgFrameStrTest, TitleAndTextAsTyped)
         }
         ui.OnDialog(IDD_FRAMESTR, [&](CTestDlg& d) {
             EXPECT_STREQ(c.szShown, d.GetCaption());
-            // The palette button waits for the special-character palette.
-            EXPECT_FALSE(d.IsEnabled(IDC_FRAMESTR_PALETTE));
+            // The palette button opens the special-character palette.
+            EXPECT_TRUE(d.IsEnabled(IDC_FRAMESTR_PALETTE));
             d.SetText(IDC_FRAMESTR_TEXT, " AB ");
             d.Ok();
         });

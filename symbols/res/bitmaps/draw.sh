@@ -84,3 +84,43 @@ icon 558 -fill '#F0D060' -draw "polygon 1,4 6,4 7,6 14,6 14,13 1,13"
 icon 557 -fill white -draw "polygon 8,2 14,13 2,13" -draw "line 8,6 8,10"
 bmp 553 48 40 +antialias -fill '#F0D060' -draw "polygon 6,10 18,10 21,14 41,14 41,33 6,33" \
     -draw "line 6,17 41,17"
+
+# Geometric tolerance characteristics (the symbols the frame draws), zone prefixes, on 24x24.
+gp() {
+    local name=$1
+    shift
+    bmp "$name" 24 24 -strokewidth 1.5 -fill none "$@"
+}
+gp 290 -draw "line 4,12 20,12"
+gp 292 -draw "polygon 4,16 16,16 20,8 8,8"
+gp 294 -draw "circle 12,12 12,5"
+gp 297 -draw "circle 12,12 12,7" -draw "line 4,19 10,5" -draw "line 14,19 20,5"
+gp 298 -draw "arc 4,6 20,22 180,360"
+gp 300 -draw "arc 4,6 20,22 180,360" -draw "line 4,14 20,14"
+gp 302 -draw "line 5,19 11,5" -draw "line 13,19 19,5"
+gp 305 -draw "line 4,19 20,19" -draw "line 12,5 12,19"
+gp 307 -draw "line 19,5 4,19" -draw "line 4,19 20,19"
+gp 308 -draw "circle 12,12 12,4" -draw "circle 12,12 12,8"
+gp 310 -draw "line 4,12 20,12" -draw "line 7,8 17,8" -draw "line 7,16 17,16"
+gp 312 -draw "circle 12,12 12,7" -draw "line 3,12 21,12" -draw "line 12,3 12,21"
+gp 314 -draw "line 8,20 15,5" -fill black -draw "polygon 15,5 16,11 11,9"
+gp 317 -draw "line 3,20 9,6" -draw "line 13,20 19,6" -draw "line 3,20 13,20" -fill black \
+    -draw "polygon 9,6 10,11 5,9" -draw "polygon 19,6 20,11 15,9"
+gp 321 -draw "circle 12,12 12,6" -draw "line 7,19 17,5"
+gp 322 -draw "rectangle 6,6 18,18"
+
+# The two forms of a dimension with tolerance: deviations alone, and with the fit code.
+bmp 151 72 32 -stroke none -fill black -font $FONT -pointsize 13 -draw "text 6,21 'φ20'" -pointsize 8 \
+    -draw "text 36,13 '+0.021'" -draw "text 36,26 '0'"
+bmp 149 92 32 -stroke none -fill black -font $FONT -pointsize 13 -draw "text 3,21 'φ20H7'" -pointsize 8 \
+    -draw "text 55,13 '+0.021'" -draw "text 55,26 '0'" -pointsize 16 -draw "text 48,22 '('" \
+    -draw "text 84,22 ')'"
+
+# Icon of the special-character palette: a key cap with Omega, in 32 and 16 pixels.
+for s in 32 16; do
+    convert -size ${s}x${s} xc:none -stroke '#404040' -fill '#E0E0E0' -draw "roundrectangle 1,1 $((s - 2)),$((s - 2)) 3,3" \
+        -stroke none -fill '#0030A0' -font $FONT -pointsize $((s * 2 / 3)) -gravity center -draw "text 0,1 'Ω'" \
+        "PNG32:/tmp/vorn-icon-$s.png"
+done
+convert /tmp/vorn-icon-32.png /tmp/vorn-icon-16.png 2111.ico
+rm -f /tmp/vorn-icon-32.png /tmp/vorn-icon-16.png

@@ -1,0 +1,5 @@
+#include "symbols/SymbolGroup.h"
+
+CSymbolGroup::CSymbolGroup() = default;
+
+CSymbolGroup::~CSymbolGroup() = default;
