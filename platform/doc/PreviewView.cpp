@@ -5,6 +5,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/DC.h"
+#include "platform/print/FxResource.h"
 #include "platform/print/PreviewBar.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/print/PrintInfo.h"
@@ -112,8 +113,17 @@ CSize CPreviewView::PrinterPage() const
 
 double CPreviewView::ScreenScale() const
 {
+    // An enlarged page's scale follows the window without its scroll bars: bars that come and go
+    // with the page's size must not change the size they depend on.
     CRect rc;
     GetClientRect(&rc);
+    const DWORD dwStyle = m_nZoomState > 0 ? GetStyle() : 0;
+    if ((dwStyle & WS_VSCROLL) != 0) {
+        rc.right += ::GetSystemMetrics(SM_CXVSCROLL);
+    }
+    if ((dwStyle & WS_HSCROLL) != 0) {
+        rc.bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    }
     const CSize sizePage = PrinterPage();
     const int nSlots = static_cast<int>(GetPageCount());
     const double cxSlot = static_cast<double>(rc.Width() - (nSlots + 1) * kGap) / nSlots;
@@ -412,8 +422,7 @@ void CPreviewView::UpdateBar()
     m_pBar->EnableButton(FX_ID_PREVIEW_ZOOMIN, m_nZoomState < 2);
     m_pBar->EnableButton(FX_ID_PREVIEW_ZOOMOUT, m_nZoomState > 0);
     // The button offers the other layout.
-    CString strText;
-    strText.LoadString(m_pPreviewInfo->m_nNumPreviewPages == 2 ? FX_IDS_ONEPAGE : FX_IDS_TWOPAGE);
+    const CString strText = FxLoadFxString(m_pPreviewInfo->m_nNumPreviewPages == 2 ? FX_IDS_ONEPAGE : FX_IDS_TWOPAGE);
     m_pBar->SetButtonText(FX_ID_PREVIEW_NUMPAGE, strText);
 }
 

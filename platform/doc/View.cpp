@@ -6,6 +6,7 @@
 #include "platform/doc/PreviewView.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/PaintDC.h"
+#include "platform/print/FxResource.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/print/PrintPreviewState.h"
@@ -33,8 +34,7 @@ CString DocNameOf(const CString& strTitle)
 
 void ReportFailure(UINT nIDText)
 {
-    CString strText;
-    strText.LoadString(nIDText);
+    const CString strText = FxLoadFxString(nIDText);
     CWnd* pMain = FxGetMainWnd();
     FxMessageBox(pMain != nullptr ? pMain->m_hWnd : nullptr, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -1,6 +1,7 @@
 #include "platform/print/PreviewBar.h"
 
 #include "platform/frame/FrameWnd.h"
+#include "platform/print/FxResource.h"
 #include "platform/res/resource.h"
 
 namespace
@@ -18,8 +19,7 @@ const ButtonDef buttonDefs[] = {
 // A button's caption: its command string after the prompt ("prompt\ncaption").
 CString CaptionOf(UINT nID)
 {
-    CString str;
-    str.LoadString(nID);
+    const CString str = FxLoadFxString(nID);
     const int nBreak = str.Find('\n');
     return nBreak >= 0 ? str.Mid(nBreak + 1) : str;
 }

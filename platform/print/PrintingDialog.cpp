@@ -1,6 +1,8 @@
 #include "platform/print/PrintingDialog.h"
 
 #include "platform/base/Firewall.h"
+#include "platform/base/ResMgr.h"
+#include "platform/print/FxResource.h"
 #include "platform/res/resource.h"
 
 namespace
@@ -25,7 +27,12 @@ CPrintingDialog::~CPrintingDialog()
 BOOL CPrintingDialog::Create(CWnd* pParentWnd, LPCSTR lpszDocName, LPCSTR lpszPrinterName)
 {
     g_bUserAbort = FALSE;
-    if (!CDialog::Create(IDD_FX_PRINTING, pParentWnd)) {
+    // The template is VornFx's own: made from its module whatever is current.
+    const HINSTANCE hOld = CFxResMgr::GetResourceHandle();
+    CFxResMgr::SetResourceHandle(FxGetFxInstance());
+    const BOOL bCreated = CDialog::Create(IDD_FX_PRINTING, pParentWnd);
+    CFxResMgr::SetResourceHandle(hOld);
+    if (!bCreated) {
         return FALSE;
     }
     g_hWndPrinting = m_hWnd;
@@ -38,9 +45,9 @@ BOOL CPrintingDialog::Create(CWnd* pParentWnd, LPCSTR lpszDocName, LPCSTR lpszPr
 
 void CPrintingDialog::SetPage(UINT nPage)
 {
-    CString strFormat;
+    const CString strFormat = FxLoadFxString(FX_IDS_PRINT_PAGENUM);
     CString strPage;
-    if (strFormat.LoadString(FX_IDS_PRINT_PAGENUM)) {
+    if (!strFormat.IsEmpty()) {
         strPage.Format(strFormat, nPage);
     }
     SetDlgItemText(IDC_FX_PRINT_PAGENUM, strPage);

@@ -10,6 +10,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/gdi/DC.h"
 #include "platform/print/PreviewBar.h"
+#include "platform/print/FxResource.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/print/PrintPreviewState.h"
 #include "platform/res/resource.h"
@@ -111,8 +112,7 @@ TEST_F(PreviewTest, OpenTwoPagesNavigateZoomAndCloseGivesTheFrameBack)
 
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_NUMPAGE);
     EXPECT_EQ(2u, pPreview->GetPageCount());
-    CString strOnePage;
-    strOnePage.LoadString(FX_IDS_ONEPAGE);
+    const CString strOnePage = FxLoadFxString(FX_IDS_ONEPAGE);
     EXPECT_EQ(static_cast<LPCSTR>(strOnePage), ButtonText(hBar, FX_ID_PREVIEW_NUMPAGE));
     EXPECT_LT(pPreview->GetPageRect(0).right, pPreview->GetPageRect(1).left);
     SaveWindowPicture(m_app.m_pFrame->m_hWnd, "preview-two-pages.png");
@@ -269,8 +269,7 @@ TEST_F(PreviewTest, APreviewThatCannotStartSaysSoAndLeavesTheFrameAsItWas)
     // OnPreparePrinting refusing (as a cancelled dialog does) stops the preview before it shows.
     m_pView->m_bRefusePrinting = TRUE;
     m_app.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
-    CString strExpected;
-    strExpected.LoadString(FX_IDS_COMMAND_FAILED);
+    const CString strExpected = FxLoadFxString(FX_IDS_COMMAND_FAILED);
     ASSERT_EQ(1u, ui.GetBoxes().size());
     EXPECT_EQ(strExpected, ui.GetBoxes()[0].strText);
     EXPECT_EQ(m_pView, m_app.m_pFrame->GetActiveView());

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/frame/FrameIds.h"
+#include "platform/print/FxResource.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/res/resource.h"
 #include "tests/platform/PrintTestPrinter.h"
@@ -146,8 +147,7 @@ TEST_F(PrintLoopTest, ADeviceThatRefusesTheDocumentIsReportedAndTheViewCleansUp)
 
     // No page was started, and the view still heard the end of printing.
     EXPECT_EQ("prepare;begin;end;", m_pView->m_strLog);
-    CString strExpected;
-    strExpected.LoadString(FX_IDS_PRINT_FAILED);
+    const CString strExpected = FxLoadFxString(FX_IDS_PRINT_FAILED);
     ASSERT_EQ(1u, ui.GetBoxes().size());
     EXPECT_EQ(strExpected, ui.GetBoxes()[0].strText);
     EXPECT_TRUE(m_app.m_pFrame->IsWindowEnabled());
