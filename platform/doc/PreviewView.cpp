@@ -5,6 +5,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/SavedDC.h"
 #include "platform/print/FxResource.h"
 #include "platform/print/PreviewBar.h"
 #include "platform/print/PrintDialog.h"
@@ -446,6 +447,9 @@ void CPreviewView::OnDraw(CDC* pDC)
         pDC->FillSolidRect(rcPage.left + 3, rcPage.top + 3, rcPage.Width(), rcPage.Height(), RGB(64, 64, 64));
         pDC->FillSolidRect(&rcPage, RGB(255, 255, 255));
         if (HENHMETAFILE hEmf = RenderPage(nPage)) {
+            // What the view draws past the printable area stays off the screen, as off the paper.
+            CFxSavedDC saved(pDC);
+            ::IntersectClipRect(pDC->m_hDC, rcPage.left, rcPage.top, rcPage.right, rcPage.bottom);
             ::PlayEnhMetaFile(pDC->m_hDC, hEmf, &rcPage);
             ::DeleteEnhMetaFile(hEmf);
         }
