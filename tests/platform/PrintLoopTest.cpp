@@ -17,6 +17,30 @@
 
 namespace
 {
+// The %%Title line the PostScript driver writes: plain ASCII, or a string with GBK bytes as octal
+// escapes.
+std::string PsTitle(const std::string& strTitle)
+{
+    bool bAscii = true;
+    for (const char ch : strTitle) {
+        bAscii = bAscii && static_cast<unsigned char>(ch) < 0x80;
+    }
+    if (bAscii) {
+        return "%%Title: " + strTitle + "\n";
+    }
+    std::string strLine = "%%Title: (";
+    for (const char ch : strTitle) {
+        if (static_cast<unsigned char>(ch) < 0x80) {
+            strLine += ch;
+            continue;
+        }
+        char szOctal[8] = {};
+        snprintf(szOctal, sizeof(szOctal), "\\%03o", static_cast<unsigned char>(ch));
+        strLine += szOctal;
+    }
+    return strLine + ")";
+}
+
 // "%%Page: " lines of a PostScript file.
 int CountPages(const std::string& strPs)
 {
@@ -69,14 +93,8 @@ TEST_F(PrintLoopTest, DirectPrintRunsTheHooksInOrderAndSpoolsEveryPage)
     ASSERT_FALSE(strPs.empty());
     EXPECT_EQ(0u, strPs.find("%!PS-Adobe"));
     EXPECT_EQ(3, CountPages(strPs));
-    // The title is the frame's, as PostScript writes GBK bytes: octal escapes.
-    std::string strTitle = "%%Title: (";
-    for (const char ch : std::string("打印测试文档")) {
-        char szOctal[8] = {};
-        snprintf(szOctal, sizeof(szOctal), "\\%03o", static_cast<unsigned char>(ch));
-        strTitle += szOctal;
-    }
-    EXPECT_NE(std::string::npos, strPs.find(strTitle + ")")) << strPs.substr(0, 400);
+    // The document is named after the frame.
+    EXPECT_NE(std::string::npos, strPs.find(PsTitle("打印测试文档"))) << strPs.substr(0, 400);
     // The main window was disabled only while printing.
     EXPECT_TRUE(m_app.m_pFrame->IsWindowEnabled());
 
@@ -114,6 +132,31 @@ TEST_F(PrintLoopTest, PagesPrintedFollowTheRangeAndTheViewsLength)
         m_pView->m_nStopAfter = c.nStopAfter;
         Command(ID_FILE_PRINT_DIRECT);
         EXPECT_EQ(c.szLog, m_pView->m_strLog);
+    }
+}
+
+TEST_F(PrintLoopTest, TheDocumentNameIsTheFramesTitleCutTo31BytesBetweenCharacters)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szTitle;
+        const char* szDocName;
+    };
+    const Case cases[] = {
+        {"short title kept", "卡片", "卡片"},
+        {"31 ASCII bytes kept", "abcdefghijklmnopqrstuvwxyz01234", "abcdefghijklmnopqrstuvwxyz01234"},
+        {"32 ASCII bytes cut", "abcdefghijklmnopqrstuvwxyz012345", "abcdefghijklmnopqrstuvwxyz01234"},
+        // 16 characters are 32 bytes: the 16th would straddle the limit and goes whole.
+        {"GBK cut before a character", "一二三四五六七八九十一二三四五六", "一二三四五六七八九十一二三四五"},
+        {"a character ending at byte 31 stays", "a一二三四五六七八九十一二三四五六", "a一二三四五六七八九十一二三四五"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_app.m_pFrame->SetWindowText(c.szTitle);
+        Command(ID_FILE_PRINT_DIRECT);
+        const std::string strPs = ReadWholeFile(m_pView->m_strOutput);
+        EXPECT_NE(std::string::npos, strPs.find(PsTitle(c.szDocName))) << strPs.substr(0, 200);
     }
 }
 
