@@ -263,6 +263,22 @@ TEST_F(PreviewTest, ADerivedPreviewsClosingHookRunsAndEscapeCloses)
     EXPECT_TRUE(m_bar.IsWindowVisible());
 }
 
+TEST_F(PreviewTest, PrintLeavesThePreviewAndThenAsksTheFrameToPrint)
+{
+    m_app.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    CPreviewView* pPreview = Preview();
+    ASSERT_NE(nullptr, pPreview);
+    m_pView->m_strLog.clear();
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_PRINT);
+    EXPECT_EQ("end;", m_pView->m_strLog);
+    EXPECT_EQ(m_pView, m_app.m_pFrame->GetActiveView());
+    // The print command waits in the queue for the frame (taken here: its dialog is the system's).
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageA(&msg, m_app.m_pFrame->m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(static_cast<WPARAM>(ID_FILE_PRINT), msg.wParam);
+    Pump();
+}
+
 TEST_F(PreviewTest, APreviewThatCannotStartSaysSoAndLeavesTheFrameAsItWas)
 {
     CTestUi ui;
