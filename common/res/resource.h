@@ -7,3 +7,8 @@
 #define IDC_KV_PROGRESS_ANIMATE 9910
 #define IDC_KV_PROGRESS_PROMPT 1001
 #define IDR_KV_PROGRESS_AVI 1008
+
+// Default cursors of the zoom view: panning, panning with the button down, zoom rectangle.
+#define IDC_KV_ZOOM_MOVE 130
+#define IDC_KV_ZOOM_MOVEBEGIN 131
+#define IDC_KV_ZOOM_RECT 149

@@ -35,7 +35,7 @@ CSize ToDevice(int nMapMode, SIZE size)
 }
 } // namespace
 
-CScrollView::CScrollView() : m_nMapMode(MM_TEXT), m_bInsideUpdate(FALSE)
+CScrollView::CScrollView() : m_nMapMode(MM_TEXT), m_bCenter(FALSE), m_bInsideUpdate(FALSE)
 {
 }
 
@@ -169,11 +169,15 @@ void CScrollView::UpdateBars()
     }
 }
 
-void CScrollView::OnPrepareDC(CDC* pDC)
+void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
 {
     pDC->SetMapMode(m_nMapMode);
-    pDC->SetViewportOrg(-::GetScrollPos(m_hWnd, SB_HORZ), -::GetScrollPos(m_hWnd, SB_VERT));
-    CView::OnPrepareDC(pDC);
+    if (pDC->IsPrinting()) {
+        pDC->SetViewportOrg(0, 0);
+    } else {
+        pDC->SetViewportOrg(-::GetScrollPos(m_hWnd, SB_HORZ), -::GetScrollPos(m_hWnd, SB_VERT));
+    }
+    CView::OnPrepareDC(pDC, pInfo);
 }
 
 void CScrollView::OnScroll(int nBar, UINT nCode)

@@ -37,7 +37,8 @@ public:
     CSize GetDevicePage() const { return m_pageDev; }
     CSize GetDeviceLine() const { return m_lineDev; }
 
-    void OnPrepareDC(CDC* pDC) override;
+    // On a printer the drawing starts at the page's corner whatever the scroll position.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -49,7 +50,8 @@ protected:
     CSize m_totalDev;
     CSize m_pageDev;
     CSize m_lineDev;
-
-private:
+    // Views that centre a small drawing in their own OnPrepareDC read this; off by default.
+    BOOL m_bCenter;
+    // Set while UpdateBars runs (showing a bar sends WM_SIZE back).
     BOOL m_bInsideUpdate;
 };

@@ -3,11 +3,46 @@
 #include "platform/doc/Document.h"
 #include "platform/frame/CreateContext.h"
 #include "platform/frame/FrameWnd.h"
+#include "platform/doc/PreviewView.h"
+#include "platform/frame/WinApp.h"
 #include "platform/gdi/PaintDC.h"
+#include "platform/print/FxResource.h"
+#include "platform/print/PrintDialog.h"
+#include "platform/print/PrintInfo.h"
+#include "platform/print/PrintPreviewState.h"
+#include "platform/print/PrintingDialog.h"
+#include "platform/res/resource.h"
+#include "platform/win/MsgBox.h"
+
+namespace
+{
+// The spooler keeps document names short; a cut never splits a GBK character.
+CString DocNameOf(const CString& strTitle)
+{
+    const int nMax = 31;
+    int nEnd = 0;
+    while (nEnd < strTitle.GetLength()) {
+        const int nStep =
+            CString::IsLeadByte(static_cast<BYTE>(strTitle[nEnd])) && nEnd + 1 < strTitle.GetLength() ? 2 : 1;
+        if (nEnd + nStep > nMax) {
+            break;
+        }
+        nEnd += nStep;
+    }
+    return strTitle.Left(nEnd);
+}
+
+void ReportFailure(UINT nIDText)
+{
+    const CString strText = FxLoadFxString(nIDText);
+    CWnd* pMain = FxGetMainWnd();
+    FxMessageBox(pMain != nullptr ? pMain->m_hWnd : nullptr, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
+}
+} // namespace
 
 FX_IMPLEMENT_DYNAMIC(CView, CWnd)
 
-CView::CView() : m_pDocument(nullptr), m_nCmdDepth(0), m_bDeletePending(FALSE)
+CView::CView() : m_pDocument(nullptr), m_nCmdDepth(0), m_nIDCmd(0), m_bDeletePending(FALSE)
 {
 }
 
@@ -23,8 +58,160 @@ CFrameWnd* CView::GetParentFrame() const
     return FxGetParentFrame(this);
 }
 
-void CView::OnPrepareDC(CDC*)
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
 {
+    // A view that does not know its length prints one page unless it says otherwise.
+    if (pInfo != nullptr && pInfo->GetMaxPage() == 0xFFFF) {
+        pInfo->m_bContinuePrinting = pInfo->m_nCurPage == 1;
+    }
+}
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
+{
+    CPrintDialog* pPD = pInfo->m_pPD;
+    pPD->m_pd.Flags |= PD_RETURNDC;
+    if (pInfo->m_bDirect || pInfo->m_bPreview) {
+        if (!pPD->GetDefaults()) {
+            if (!pInfo->m_bPreview) {
+                ReportFailure(FX_IDS_PRINT_FAILED);
+            }
+            return FALSE;
+        }
+        return TRUE;
+    }
+    // A view that knows its length offers the range.
+    if (pInfo->GetMaxPage() != 0xFFFF) {
+        pPD->m_pd.Flags &= ~static_cast<DWORD>(PD_NOPAGENUMS);
+        pPD->m_pd.nFromPage = static_cast<WORD>(pInfo->GetMinPage());
+        pPD->m_pd.nToPage = static_cast<WORD>(pInfo->GetMaxPage());
+    }
+    if (pPD->DoModal() != IDOK) {
+        return FALSE;
+    }
+    return pPD->GetPrinterDC() != nullptr || pPD->CreatePrinterDC() != nullptr;
+}
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*)
+{
+}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*)
+{
+    OnDraw(pDC);
+}
+
+void CView::OnEndPrinting(CDC*, CPrintInfo*)
+{
+}
+
+void CView::OnEndPrintPreview(CDC*, CPrintInfo*, POINT, CPreviewView* pView)
+{
+    pView->ClosePreview();
+}
+
+void CView::OnFilePrint()
+{
+    CPrintInfo info;
+    info.m_bDirect = m_nIDCmd == ID_FILE_PRINT_DIRECT;
+    if (OnPreparePrinting(&info)) {
+        DoPrint(&info);
+    }
+}
+
+BOOL CView::DoPrint(CPrintInfo* pInfo)
+{
+    CDC dcPrint;
+    if (!dcPrint.Attach(pInfo->m_pPD->DetachPrinterDC())) {
+        ReportFailure(FX_IDS_PRINT_FAILED);
+        return FALSE;
+    }
+    dcPrint.m_bPrinting = TRUE;
+    CString strTitle;
+    if (CFrameWnd* pFrame = GetParentFrame()) {
+        pFrame->GetWindowText(strTitle);
+    }
+    const CString strDocName = DocNameOf(strTitle);
+
+    OnBeginPrinting(&dcPrint, pInfo);
+    CWnd* pMain = FxGetMainWnd();
+    const BOOL bDisableMain = pMain != nullptr && pMain->IsWindowEnabled();
+    if (bDisableMain) {
+        pMain->EnableWindow(FALSE);
+    }
+    CPrintingDialog dlgStatus;
+    dlgStatus.Create(pMain != nullptr ? pMain : this, strDocName, pInfo->m_pPD->GetDeviceName());
+    dcPrint.SetAbortProc(&CPrintingDialog::AbortProc);
+
+    BOOL bError = FALSE;
+    if (dcPrint.StartDoc(strDocName,
+                         pInfo->m_strOutput.IsEmpty() ? nullptr : static_cast<LPCSTR>(pInfo->m_strOutput)) <= 0) {
+        bError = TRUE;
+    } else {
+        const UINT nTo = pInfo->GetToPage();
+        for (pInfo->m_nCurPage = pInfo->GetFromPage(); pInfo->m_nCurPage <= nTo; ++pInfo->m_nCurPage) {
+            OnPrepareDC(&dcPrint, pInfo);
+            if (!pInfo->m_bContinuePrinting) {
+                break;
+            }
+            dlgStatus.SetPage(pInfo->m_nCurPage);
+            pInfo->m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
+            dcPrint.DPtoLP(&pInfo->m_rectDraw);
+            if (dcPrint.StartPage() <= 0) {
+                bError = TRUE;
+                break;
+            }
+            OnPrint(&dcPrint, pInfo);
+            // The abort procedure also runs here, so a Cancel is seen after every page.
+            if (dcPrint.EndPage() <= 0 || !CPrintingDialog::AbortProc(dcPrint, 0)) {
+                bError = TRUE;
+                break;
+            }
+        }
+        // Nothing half-spooled stays behind a failure or a Cancel.
+        if (bError) {
+            dcPrint.AbortDoc();
+        } else {
+            dcPrint.EndDoc();
+        }
+    }
+    if (bDisableMain) {
+        pMain->EnableWindow(TRUE);
+    }
+    dlgStatus.DestroyWindow();
+    OnEndPrinting(&dcPrint, pInfo);
+    if (bError && !CPrintingDialog::IsUserAbort()) {
+        ReportFailure(FX_IDS_PRINT_FAILED);
+    }
+    return !bError;
+}
+
+void CView::OnFilePrintPreview()
+{
+    CPrintPreviewState* pState = new CPrintPreviewState;
+    if (!DoPrintPreview(this, nullptr, pState)) {
+        delete pState;
+        ReportFailure(FX_IDS_COMMAND_FAILED);
+    }
+}
+
+BOOL CView::DoPrintPreview(CView* pPrintView, CRuntimeClass* pPreviewViewClass, CPrintPreviewState* pState)
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pFrame == nullptr || pPrintView == nullptr || pState == nullptr) {
+        return FALSE;
+    }
+    CRuntimeClass* pClass = pPreviewViewClass != nullptr ? pPreviewViewClass : FX_RUNTIME_CLASS(CPreviewView);
+    CObject* pObject = pClass->CreateObject();
+    if (pObject == nullptr || !pObject->IsKindOf(FX_RUNTIME_CLASS(CPreviewView))) {
+        delete pObject;
+        return FALSE;
+    }
+    return static_cast<CPreviewView*>(pObject)->StartPreview(pFrame, pPrintView, pState);
 }
 
 void CView::OnInitialUpdate()
@@ -48,10 +235,13 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
 {
     // A handler may close the frame and with it this view: the view is freed once it returns.
     ++m_nCmdDepth;
+    const UINT nIDCmdOld = m_nIDCmd;
+    m_nIDCmd = nID;
     BOOL bHandled = CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     if (!bHandled && m_pDocument != nullptr) {
         bHandled = m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     }
+    m_nIDCmd = nIDCmdOld;
     if (--m_nCmdDepth == 0 && m_bDeletePending) {
         delete this;
     }

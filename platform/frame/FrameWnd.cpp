@@ -5,6 +5,7 @@
 #include "platform/doc/View.h"
 #include "platform/frame/CreateContext.h"
 #include "platform/frame/WinApp.h"
+#include "platform/print/PrintPreviewState.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
 
@@ -213,6 +214,41 @@ void CFrameWnd::EndModalState()
     if (m_nModalCount > 0 && --m_nModalCount == 0) {
         EnableWindow(TRUE);
     }
+}
+
+void CFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
+{
+    if (pState == nullptr) {
+        return;
+    }
+    if (bPreview) {
+        pState->pViewActiveOld = m_pViewActive;
+        pState->hiddenWnds.RemoveAll();
+        for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+            if (::GetDlgCtrlID(hChild) == FX_IDW_PANE_FIRST) {
+                pState->hWndPane = hChild;
+                ::SetWindowLongPtrA(hChild, GWLP_ID, FX_IDW_PANE_SAVE);
+            }
+            if (::IsWindowVisible(hChild)) {
+                pState->hiddenWnds.Add(hChild);
+                ::ShowWindow(hChild, SW_HIDE);
+            }
+        }
+        return;
+    }
+    if (pState->hWndPane != nullptr && ::IsWindow(pState->hWndPane)) {
+        ::SetWindowLongPtrA(pState->hWndPane, GWLP_ID, FX_IDW_PANE_FIRST);
+    }
+    for (INT_PTR i = 0; i < pState->hiddenWnds.GetSize(); ++i) {
+        HWND hWnd = static_cast<HWND>(pState->hiddenWnds[i]);
+        if (::IsWindow(hWnd)) {
+            ::ShowWindow(hWnd, SW_SHOWNA);
+        }
+    }
+    pState->hiddenWnds.RemoveAll();
+    RecalcLayout();
+    SetActiveView(pState->pViewActiveOld);
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)

@@ -6,6 +6,7 @@
 #include "platform/win/Wnd.h"
 
 struct CCreateContext;
+struct CPrintPreviewState;
 class CDocument;
 class CView;
 
@@ -51,6 +52,10 @@ public:
     void BeginModalState();
     void EndModalState();
     BOOL InModalState() const { return m_nModalCount > 0; }
+
+    // Print preview takes the frame over: entering hides the frame's bars and view pane (moved to
+    // FX_IDW_PANE_SAVE) into pState; leaving shows them again and reactivates the old view.
+    virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
 
     HACCEL m_hAccelTable;
     // Menu items and bar buttons without a handler are disabled.

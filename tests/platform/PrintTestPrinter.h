@@ -1,0 +1,23 @@
+// The PostScript printer the printing tests use: Wine's PostScript driver with a small A4 PPD at
+// 300 dpi, on the port FILE:, made the default printer of the prefix (and of the test app).
+#pragma once
+
+#include <string>
+
+#include "platform/base/String.h"
+
+class CWinApp;
+
+// The printer's name.
+#define FX_TEST_PRINTER "Vorn Test PS"
+
+// Installs the driver and printer once per prefix and makes it the default; FALSE (with the
+// reason in strError) when Wine refuses.
+BOOL EnsureTestPrinter(CString& strError);
+// Makes the test printer pApp's selected printer.
+BOOL SelectTestPrinter(CWinApp* pApp);
+// The whole text of a file ("" when it cannot be read).
+std::string ReadWholeFile(LPCSTR pszPath);
+// Renders a PostScript file to PNGs (one per page, pszPngPattern with %d) with ghostscript when it
+// can be run from the test; FALSE otherwise.
+BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern);
