@@ -2,6 +2,7 @@
 
 #include "platform/base/ResMgr.h"
 #include "platform/doc/Document.h"
+#include "platform/doc/PreviewView.h"
 #include "platform/doc/View.h"
 #include "platform/frame/CreateContext.h"
 #include "platform/frame/WinApp.h"
@@ -348,6 +349,12 @@ void CFrameWnd::OnClose()
     if (m_nCmdDepth > 0) {
         m_bClosePending = TRUE;
         return;
+    }
+    // A print preview stands in for the view and has no document: leave it first, so the document
+    // is asked about its changes as on any close.
+    CView* pActive = GetActiveView();
+    if (pActive != nullptr && pActive->IsKindOf(FX_RUNTIME_CLASS(CPreviewView))) {
+        static_cast<CPreviewView*>(pActive)->OnPreviewClose();
     }
     CDocument* pDoc = GetActiveDocument();
     if (pDoc != nullptr && !pDoc->CanCloseFrame(this)) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/doc/Document.h"
 #include "platform/doc/PreviewView.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/gdi/DC.h"
@@ -54,6 +55,18 @@ public:
 };
 int CHookPreview::s_nCloses = 0;
 FX_IMPLEMENT_DYNCREATE(CHookPreview, CPreviewView)
+
+// A document that keeps its frame open and counts how often it was asked.
+class CKeepOpenDoc : public CDocument
+{
+public:
+    int m_nAsked = 0;
+    BOOL CanCloseFrame(CFrameWnd*) override
+    {
+        ++m_nAsked;
+        return FALSE;
+    }
+};
 
 class PreviewTest : public testing::Test
 {
@@ -292,5 +305,19 @@ TEST_F(PreviewTest, APreviewThatCannotStartSaysSoAndLeavesTheFrameAsItWas)
     EXPECT_TRUE(m_pView->IsWindowVisible());
     EXPECT_TRUE(m_bar.IsWindowVisible());
     EXPECT_EQ(nullptr, BarHwnd());
+}
+TEST_F(PreviewTest, ClosingTheFrameInPreviewLeavesThePreviewAndAsksTheDocument)
+{
+    CKeepOpenDoc doc;
+    doc.AddView(m_pView);
+    m_app.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(nullptr, Preview());
+    m_app.m_pFrame->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_EQ(1, doc.m_nAsked);
+    EXPECT_TRUE(::IsWindow(m_app.m_pFrame->m_hWnd));
+    EXPECT_EQ(m_pView, m_app.m_pFrame->GetActiveView());
+    EXPECT_TRUE(m_pView->IsWindowVisible());
+    doc.RemoveView(m_pView);
 }
 } // namespace
