@@ -2,6 +2,7 @@
 // format, font and related resources.
 #pragma once
 
+#include "core/CappFont.h"
 #include "core/VornCardExport.h"
 #include "platform/base/ObList.h"
 #include "platform/base/Rect.h"
@@ -57,6 +58,9 @@ public:
 
     // Drawing (CappCellDraw.cpp). The font to draw with: the cell's, its height from m_nFontHeight.
     void GetDrawFont(LOGFONTA& lf) const;
+    // The drawing font scaled for the context (null: "PRINT" on a printer, "WIN" on screen), kept
+    // until the context or the scaled font changes; null only when no font can be made.
+    CFont* GetDrawLoginFont(CDC* pDC, LPCSTR pszContext = nullptr);
     // The cell's text, value or data ranges, or with bShowName its variable name, in rect.
     void DrawCellText(CDC* pDC, const CRect& rect, int bShowName);
     // Segment text through the special edit or the number control, other text as plain lines.
@@ -117,4 +121,5 @@ public:
     int m_nMarkFlags;       // marks set for drawing (mark* above)
     COLORREF m_crMark;      // fill under markFill
     COLORREF m_crMarkText;  // text colour under markText
+    CCappContextFont m_drawFont;
 };

@@ -7,6 +7,8 @@
 #include "core/CellDataItem.h"
 #include "platform/base/File.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
 #include "symedit/CappNumEdit.h"
 #include "symedit/CappStaticTextCtl.h"
 #include "symedit/GlyphworkEdit.h"
@@ -88,17 +90,30 @@ void CCappCell::GetDrawFont(LOGFONTA& lf) const
     lf.lfHeight = m_nFontHeight;
 }
 
+CFont* CCappCell::GetDrawLoginFont(CDC* pDC, LPCSTR pszContext)
+{
+    LOGFONTA lf;
+    GetDrawFont(lf);
+    return m_drawFont.Get(pDC, lf, pszContext);
+}
+
 void CCappCell::DrawCellText(CDC* pDC, const CRect& rect, int bShowName)
 {
     LOGFONTA lf;
     GetDrawFont(lf);
+    CFont* pFont = GetDrawLoginFont(pDC);
+    if (pFont != nullptr) {
+        lf = m_drawFont.GetLogFont();
+    }
     switch (m_nContentKind) {
     case kindStatic:
-    case kindStaticOther:
+    case kindStaticOther: {
+        CFxSelectGuard guard(pDC, pFont);
         pDC->SetTextColor(m_crText);
         FillUnlessNone(pDC, rect, m_crBack);
         CCappStaticTextCtl::DrawData(pDC, rect, m_strText, m_nStaticMode, m_nTextFormat, lf, m_crText);
         return;
+    }
     case kindImage:
         if (bShowName != 0) {
             CCappStaticTextCtl::DrawData(pDC, rect, "Image-[" + m_strVarName + "]", 1, m_nTextFormat, lf, m_crText);
@@ -118,7 +133,7 @@ void CCappCell::DrawCellText(CDC* pDC, const CRect& rect, int bShowName)
         return;
     }
     // A value, or each data range, the same way: its fill, text in its colour, then the inversion.
-    auto drawValue = [&](const CString& strText, const CRect& rcFill, const CRect& rcText, const CCellDataItem* pRange,
+    auto drawValue = [&](const CString& strText, const CRect& rcFill, const CRect& rcText, CCellDataItem* pRange,
                          bool bOneRow) {
         const int nRangeFlags = pRange != nullptr ? pRange->m_nFlags : 0;
         if (nRangeFlags & CCellDataItem::flagOwnBack) {
@@ -132,8 +147,9 @@ void CCappCell::DrawCellText(CDC* pDC, const CRect& rect, int bShowName)
         if (nRangeFlags & CCellDataItem::flagOwnText) {
             crText = pRange->m_crText;
         }
-        DrawDataText(pDC, strText, rcText, crText, m_nTextFormat,
-                     (nRangeFlags & CCellDataItem::flagOwnFont) ? pRange->m_lfFont : lf, bOneRow);
+        const bool bOwnFont = pRange != nullptr && pRange->GetDrawLoginFont(pDC) != nullptr;
+        DrawDataText(pDC, strText, rcText, crText, m_nTextFormat, bOwnFont ? pRange->m_drawFont.GetLogFont() : lf,
+                     bOneRow);
         if (m_nMarkFlags & markInvert) {
             ::InvertRect(pDC->m_hDC, &rcFill);
         }
@@ -144,7 +160,7 @@ void CCappCell::DrawCellText(CDC* pDC, const CRect& rect, int bShowName)
     }
     POSITION pos = m_listCellData.GetHeadPosition();
     while (pos != nullptr) {
-        const auto* pRange = static_cast<const CCellDataItem*>(m_listCellData.GetNext(pos));
+        auto* pRange = static_cast<CCellDataItem*>(m_listCellData.GetNext(pos));
         if (!::RectVisible(pDC->m_hDC, &pRange->m_rect)) {
             continue;
         }

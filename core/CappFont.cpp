@@ -1,8 +1,11 @@
 #include "core/CappFont.h"
 
+#include <climits>
 #include <cstring>
 
 #include "core/res/resource.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
@@ -49,4 +52,63 @@ void CappSetFaceName(LOGFONTA& lf, const CString& strFace)
     }
     std::memcpy(lf.lfFaceName, psz, nLen);
     std::memset(lf.lfFaceName + nLen, 0, LF_FACESIZE - nLen);
+}
+
+LONG CalcFontHeight(CDC* pDC, LONG lValue)
+{
+    if (pDC == nullptr || pDC->IsPrinting()) {
+        return lValue;
+    }
+    SIZE sizeViewport = {};
+    ::GetViewportExtEx(pDC->m_hAttribDC, &sizeViewport);
+    const LONGLONG nWindow = pDC->GetWindowExt().cy;
+    const LONGLONG nViewport = sizeViewport.cy;
+    if (nViewport == 0 || lValue == 0) {
+        return lValue;
+    }
+    const LONGLONG nMagnitude = lValue < 0 ? -static_cast<LONGLONG>(lValue) : lValue;
+    if ((nMagnitude * (nWindow < 0 ? -nWindow : nWindow)) % (nViewport < 0 ? -nViewport : nViewport) == 0) {
+        return lValue;
+    }
+    if (lValue > 0) {
+        return lValue < LONG_MAX ? lValue + 1 : lValue;
+    }
+    return lValue > LONG_MIN ? lValue - 1 : lValue;
+}
+
+CString CappDrawContextName(CDC* pDC, LPCSTR pszContext)
+{
+    if (pszContext != nullptr && *pszContext != '\0') {
+        return pszContext;
+    }
+    return (pDC != nullptr && pDC->IsPrinting()) ? "PRINT" : "WIN";
+}
+
+CCappContextFont::CCappContextFont() : m_nMade(0)
+{
+    std::memset(&m_lf, 0, sizeof(m_lf));
+}
+
+CCappContextFont::~CCappContextFont() = default;
+
+CFont* CCappContextFont::Get(CDC* pDC, const LOGFONTA& lf, LPCSTR pszContext)
+{
+    const CString strContext = CappDrawContextName(pDC, pszContext);
+    LOGFONTA lfScaled = lf;
+    lfScaled.lfHeight = CalcFontHeight(pDC, lf.lfHeight);
+    lfScaled.lfWidth = CalcFontHeight(pDC, lf.lfWidth);
+    if (m_pFont != nullptr && strContext == m_strContext && std::memcmp(&lfScaled, &m_lf, sizeof(m_lf)) == 0) {
+        return m_pFont.get();
+    }
+    auto pFont = std::make_unique<CFont>();
+    if (!pFont->CreateFontIndirect(&lfScaled)) {
+        m_pFont.reset();
+        m_strContext.Empty();
+        return nullptr;
+    }
+    m_pFont = std::move(pFont);
+    m_strContext = strContext;
+    m_lf = lfScaled;
+    ++m_nMade;
+    return m_pFont.get();
 }

@@ -25,3 +25,11 @@ CCellDataItem& CCellDataItem::operator=(const CCellDataItem& src)
     m_lfFont = src.m_lfFont;
     return *this;
 }
+
+CFont* CCellDataItem::GetDrawLoginFont(CDC* pDC, LPCSTR pszContext)
+{
+    if ((m_nFlags & flagOwnFont) == 0) {
+        return nullptr;
+    }
+    return m_drawFont.Get(pDC, m_lfFont, pszContext);
+}

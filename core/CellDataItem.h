@@ -2,6 +2,7 @@
 // there and the colours and font the value brings along.
 #pragma once
 
+#include "core/CappFont.h"
 #include "core/VornCardExport.h"
 #include "platform/base/Object.h"
 #include "platform/base/Rect.h"
@@ -22,10 +23,16 @@ public:
     CCellDataItem(const CCellDataItem& src);
     CCellDataItem& operator=(const CCellDataItem& src);
 
+    // The range's own font scaled for the context (null: "PRINT" on a printer, "WIN" on screen);
+    // null when the range has no font of its own (flagOwnFont clear).
+    CFont* GetDrawLoginFont(CDC* pDC, LPCSTR pszContext = nullptr);
+
     CRect m_rect;
     CString m_strText;
     int m_nFlags;
     COLORREF m_crBack;
     COLORREF m_crText;
     LOGFONTA m_lfFont;
+    // Run time only: the scaled font of the last context; never copied.
+    CCappContextFont m_drawFont;
 };
