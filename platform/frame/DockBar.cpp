@@ -305,13 +305,15 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             pBar->ApplyDelayShow(&layout.hDWP);
         }
         if (pBar != nullptr && pBar->IsVisible()) {
-            DWORD dwMode = 0;
-            if (m_bFloating) {
-                dwMode = (bHorz ? LM_HORZ : 0) | ((pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) != 0 ? LM_MRUWIDTH : 0);
+            // Floating, a dynamic bar takes its last floating width; others their fixed size.
+            CSize sizeBar;
+            if (!m_bFloating) {
+                sizeBar = pBar->CalcDynamicLayout(-1, bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);
+            } else if ((pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) != 0) {
+                sizeBar = pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH);
             } else {
-                dwMode = bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK;
+                sizeBar = pBar->CalcFixedLayout(FALSE, bHorz);
             }
-            const CSize sizeBar = pBar->CalcDynamicLayout(-1, dwMode);
             CRect rc(pt, sizeBar);
             if (!m_bFloating) {
                 // A bar keeps the place it was dropped at along its row, within the dock bar.
