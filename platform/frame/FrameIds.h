@@ -26,3 +26,23 @@
 #define FX_IDW_PANE_SAVE 0xE9FF
 // The first MDI child in the window menu.
 #define FX_IDM_FIRST_MDICHILD 0xFF00
+
+// Control bars and docking: the tool bar, the four dock bars of a frame and the dock bar of a
+// floating frame.
+#define FX_IDW_TOOLBAR 0xE800
+#define FX_IDW_DOCKBAR_TOP 0xE81B
+#define FX_IDW_DOCKBAR_LEFT 0xE81C
+#define FX_IDW_DOCKBAR_RIGHT 0xE81D
+#define FX_IDW_DOCKBAR_BOTTOM 0xE81E
+#define FX_IDW_DOCKBAR_FLOAT 0xE81F
+// A separator in a tool bar's command list; the stretching pane in a status bar's.
+#define ID_SEPARATOR 0
+// Status bar indicators that follow the keyboard state on idle.
+#define ID_INDICATOR_EXT 0xE700
+#define ID_INDICATOR_CAPS 0xE701
+#define ID_INDICATOR_NUM 0xE702
+#define ID_INDICATOR_SCRL 0xE703
+#define ID_INDICATOR_OVR 0xE704
+#define ID_INDICATOR_REC 0xE705
+// Sent to a frame to show a status text: wParam a command id (its prompt), or lParam the text.
+#define WM_SETMESSAGESTRING 0x0362

@@ -5,10 +5,19 @@
 #include "platform/doc/PreviewView.h"
 #include "platform/doc/View.h"
 #include "platform/frame/CreateContext.h"
+#include "platform/frame/DockBar.h"
+#include "platform/frame/DockContext.h"
+#include "platform/frame/DockState.h"
+#include "platform/frame/MiniDockFrameWnd.h"
 #include "platform/frame/WinApp.h"
 #include "platform/print/PrintPreviewState.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
+
+#include <algorithm>
+#include <vector>
+
+#include <commctrl.h>
 
 namespace
 {
@@ -48,7 +57,18 @@ CFrameWnd::CFrameWnd()
 {
 }
 
-CFrameWnd::~CFrameWnd() = default;
+CFrameWnd::~CFrameWnd()
+{
+    // Bars that outlive the frame (members of a derived frame go first) must not call back.
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        pBar->m_pDockSite = nullptr;
+        if (pBar->m_pDockContext != nullptr) {
+            pBar->m_pDockContext->m_pDockSite = nullptr;
+        }
+    }
+    m_listControlBars.RemoveAll();
+}
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
@@ -127,20 +147,14 @@ CView* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 
 void CFrameWnd::RecalcLayout(BOOL)
 {
-    FX_SIZEPARENTPARAMS params = {};
-    GetClientRect(&params.rect);
-    HWND hPane = nullptr;
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(hChild) == FX_IDW_PANE_FIRST) {
-            hPane = hChild;
-            continue;
-        }
-        ::SendMessageA(hChild, FxGetSizeParentMessage(), 0, reinterpret_cast<LPARAM>(&params));
+    // A bar's layout may resize the frame (a floating frame snaps to its bars): no recursion.
+    if (m_bInRecalcLayout || m_hWnd == nullptr) {
+        return;
     }
-    if (hPane != nullptr) {
-        const RECT& rc = params.rect;
-        ::MoveWindow(hPane, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
-    }
+    m_bInRecalcLayout = TRUE;
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+    RepositionBars(0, 0xFFFF, FX_IDW_PANE_FIRST);
+    m_bInRecalcLayout = FALSE;
 }
 
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
@@ -297,6 +311,10 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnIdleUpdateCmdUI();
         return 0;
     }
+    LRESULT lBarResult = 0;
+    if (OnBarMessage(message, wParam, lParam, &lBarResult)) {
+        return lBarResult;
+    }
     switch (message) {
     case WM_INITMENUPOPUP:
         if (HIWORD(lParam) == 0) {
@@ -341,6 +359,28 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopup)
 
 void CFrameWnd::OnIdleUpdateCmdUI()
 {
+    // Delayed layout and show of this frame, then the floating frames of its bars, which are
+    // not among its children.
+    if ((m_nIdleFlags & idleLayout) != 0) {
+        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
+    }
+    if (m_nShowDelay >= 0) {
+        const int nShow = m_nShowDelay;
+        m_nShowDelay = -1;
+        ShowWindow(nShow);
+    }
+    std::vector<HWND> floating;
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->IsDockBar() && static_cast<CDockBar*>(pBar)->m_bFloating && pBar->m_hWnd != nullptr) {
+            floating.push_back(::GetParent(pBar->m_hWnd));
+        }
+    }
+    for (HWND hFrame : floating) {
+        if (::IsWindow(hFrame) && hFrame != m_hWnd) {
+            ::SendMessageA(hFrame, FxGetIdleUpdateMessage(), static_cast<WPARAM>(m_bAutoMenuEnable), 0);
+        }
+    }
 }
 
 void CFrameWnd::OnClose()
@@ -393,4 +433,469 @@ void CFrameWnd::PostNcDestroy()
         return;
     }
     delete this;
+}
+
+// Control bars and docking.
+
+namespace
+{
+struct DockBarDef
+{
+    UINT nID;
+    DWORD dwStyle;
+};
+// Top and bottom first: they span the whole width, the side dock bars fit between them.
+const DockBarDef dockBarDefs[4] = {
+    {FX_IDW_DOCKBAR_TOP, CBRS_TOP},
+    {FX_IDW_DOCKBAR_BOTTOM, CBRS_BOTTOM},
+    {FX_IDW_DOCKBAR_LEFT, CBRS_LEFT},
+    {FX_IDW_DOCKBAR_RIGHT, CBRS_RIGHT},
+};
+
+// The text after the first '\n' of a command's string: its tool tip.
+CString ToolTipOf(UINT nID)
+{
+    CString strFull;
+    if (nID == 0 || !strFull.LoadString(nID)) {
+        return CString();
+    }
+    const int nEnd = strFull.Find('\n');
+    return nEnd >= 0 ? strFull.Mid(nEnd + 1) : strFull;
+}
+} // namespace
+
+BOOL CFrameWnd::OnBarMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_SETMESSAGESTRING) {
+        if (lParam != 0) {
+            SetMessageText(reinterpret_cast<LPCSTR>(lParam));
+        } else {
+            CString strPrompt;
+            if (wParam != 0 && strPrompt.LoadString(static_cast<UINT>(wParam))) {
+                const int nEnd = strPrompt.Find('\n');
+                SetMessageText(nEnd >= 0 ? static_cast<LPCSTR>(strPrompt.Left(nEnd)) : static_cast<LPCSTR>(strPrompt));
+            } else {
+                SetMessageText(m_strIdleMessage);
+            }
+        }
+        *pResult = 0;
+        return TRUE;
+    }
+    if (message != WM_NOTIFY || lParam == 0) {
+        return FALSE;
+    }
+    NMHDR* pHdr = reinterpret_cast<NMHDR*>(lParam);
+    if (pHdr->code != TTN_GETDISPINFOA && pHdr->code != TTN_GETDISPINFOW) {
+        return FALSE;
+    }
+    // Tool tips of bar buttons: the id is the command.
+    UINT_PTR nID = pHdr->idFrom;
+    if (pHdr->code == TTN_GETDISPINFOA) {
+        NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pHdr);
+        if ((pInfo->uFlags & TTF_IDISHWND) != 0) {
+            nID = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(nID)));
+        }
+        const CString strTip = ToolTipOf(static_cast<UINT>(nID));
+        // Cut on a character boundary: a GBK pair is never split.
+        int nLen = 0;
+        const int nMax = static_cast<int>(sizeof(pInfo->szText)) - 1;
+        LPCSTR psz = strTip;
+        while (psz[nLen] != '\0') {
+            const int nStep = ::IsDBCSLeadByteEx(936, static_cast<BYTE>(psz[nLen])) && psz[nLen + 1] != '\0' ? 2 : 1;
+            if (nLen + nStep > nMax) {
+                break;
+            }
+            nLen += nStep;
+        }
+        memcpy(pInfo->szText, psz, static_cast<size_t>(nLen));
+        pInfo->szText[nLen] = '\0';
+        pInfo->lpszText = pInfo->szText;
+    } else {
+        NMTTDISPINFOW* pInfo = reinterpret_cast<NMTTDISPINFOW*>(pHdr);
+        if ((pInfo->uFlags & TTF_IDISHWND) != 0) {
+            nID = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(nID)));
+        }
+        const CString strTip = ToolTipOf(static_cast<UINT>(nID));
+        const int nMax = static_cast<int>(sizeof(pInfo->szText) / sizeof(WCHAR)) - 1;
+        const int n = ::MultiByteToWideChar(936, 0, strTip, strTip.GetLength(), pInfo->szText, nMax);
+        pInfo->szText[std::max(n, 0)] = L'\0';
+        pInfo->lpszText = pInfo->szText;
+    }
+    *pResult = 0;
+    return TRUE;
+}
+
+void CFrameWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
+                               LPCRECT lpRectClient, BOOL bStretch)
+{
+    FX_SIZEPARENTPARAMS layout = {};
+    layout.bStretch = bStretch;
+    if (lpRectClient != nullptr) {
+        layout.rect = *lpRectClient;
+    } else {
+        GetClientRect(&layout.rect);
+    }
+    const BOOL bQuery = (nFlags & reposQuery) != 0;
+    if (!bQuery) {
+        layout.hDWP = ::BeginDeferWindowPos(8);
+    }
+    // Children in z-order: the first made is laid first, along the outermost strip.
+    HWND hLeftOver = nullptr;
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        const UINT nID = static_cast<UINT>(::GetDlgCtrlID(hChild));
+        if (nID == nIDLeftOver) {
+            hLeftOver = hChild;
+        } else if (nID >= nIDFirst && nID <= nIDLast) {
+            ::SendMessageA(hChild, FxGetSizeParentMessage(), 0, reinterpret_cast<LPARAM>(&layout));
+        }
+    }
+    if (bQuery) {
+        if (lpRectParam != nullptr) {
+            if (bStretch) {
+                *lpRectParam = layout.rect;
+            } else {
+                lpRectParam->left = 0;
+                lpRectParam->top = 0;
+                lpRectParam->right = layout.sizeTotal.cx;
+                lpRectParam->bottom = layout.sizeTotal.cy;
+            }
+        }
+        return;
+    }
+    if ((nFlags & reposExtra) != 0 && lpRectParam != nullptr) {
+        layout.rect.left += lpRectParam->left;
+        layout.rect.top += lpRectParam->top;
+        layout.rect.right -= lpRectParam->right;
+        layout.rect.bottom -= lpRectParam->bottom;
+    }
+    if (hLeftOver != nullptr) {
+        FxRepositionWindow(&layout, hLeftOver, &layout.rect);
+    }
+    if (layout.hDWP != nullptr) {
+        ::EndDeferWindowPos(layout.hDWP);
+    }
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    if (m_pFloatingFrameClass == nullptr) {
+        m_pFloatingFrameClass = FX_RUNTIME_CLASS(CMiniDockFrameWnd);
+    }
+    for (const DockBarDef& def : dockBarDefs) {
+        if ((dwDockStyle & def.dwStyle & CBRS_ALIGN_ANY) == 0 || GetControlBar(def.nID) != nullptr) {
+            continue;
+        }
+        CDockBar* pDockBar = new CDockBar(FALSE);
+        pDockBar->m_bAutoDelete = TRUE;
+        if (!pDockBar->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | def.dwStyle, def.nID)) {
+            delete pDockBar;
+            continue;
+        }
+    }
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID) const
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_hWnd != nullptr && static_cast<UINT>(pBar->GetDlgCtrlID()) == nID) {
+            return pBar;
+        }
+    }
+    return nullptr;
+}
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (pBar != nullptr && m_listControlBars.Find(pBar) == nullptr) {
+        m_listControlBars.AddTail(pBar);
+    }
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar)
+{
+    if (POSITION pos = m_listControlBars.Find(pBar)) {
+        m_listControlBars.RemoveAt(pos);
+    }
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    CDockBar* pDockBar = nullptr;
+    if (nDockBarID != 0) {
+        CControlBar* pFound = GetControlBar(nDockBarID);
+        if (pFound == nullptr || !pFound->IsDockBar()) {
+            return;
+        }
+        pDockBar = static_cast<CDockBar*>(pFound);
+    }
+    DockControlBar(pBar, pDockBar, lpRect);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pBar == nullptr || pBar->m_hWnd == nullptr) {
+        return;
+    }
+    if (pDockBar == nullptr) {
+        // The dock bar of the bar's own alignment, else the first side it may dock to.
+        for (const DockBarDef& def : dockBarDefs) {
+            if ((def.dwStyle & CBRS_ALIGN_ANY) == (pBar->m_dwStyle & CBRS_ALIGN_ANY)) {
+                pDockBar = static_cast<CDockBar*>(GetControlBar(def.nID));
+                break;
+            }
+        }
+        for (int i = 0; pDockBar == nullptr && i < 4; ++i) {
+            if ((dockBarDefs[i].dwStyle & pBar->m_dwDockStyle & CBRS_ALIGN_ANY) != 0) {
+                pDockBar = static_cast<CDockBar*>(GetControlBar(dockBarDefs[i].nID));
+            }
+        }
+    }
+    if (pDockBar == nullptr) {
+        return;
+    }
+    pDockBar->DockControlBar(pBar, lpRect);
+}
+
+void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    if (pBar == nullptr || pBar->m_hWnd == nullptr) {
+        return;
+    }
+    if (pDockBar == nullptr) {
+        // The side dock bar that kept the bar's place.
+        const void* pPlace = reinterpret_cast<void*>(static_cast<UINT_PTR>(LOWORD(pBar->GetDlgCtrlID())));
+        for (const DockBarDef& def : dockBarDefs) {
+            CControlBar* pFound = GetControlBar(def.nID);
+            if (pFound != nullptr && static_cast<CDockBar*>(pFound)->FindBar(pPlace) >= 0) {
+                pDockBar = static_cast<CDockBar*>(pFound);
+                break;
+            }
+        }
+    }
+    if (pDockBar == nullptr) {
+        DockControlBar(pBar, static_cast<CDockBar*>(nullptr), lpRect);
+        return;
+    }
+    pDockBar->ReDockControlBar(pBar, lpRect);
+}
+
+CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
+{
+    CRuntimeClass* pClass =
+        m_pFloatingFrameClass != nullptr ? m_pFloatingFrameClass : FX_RUNTIME_CLASS(CMiniDockFrameWnd);
+    CObject* pObject = pClass->CreateObject();
+    if (pObject == nullptr || !pObject->IsKindOf(FX_RUNTIME_CLASS(CMiniDockFrameWnd))) {
+        delete pObject;
+        return nullptr;
+    }
+    CMiniDockFrameWnd* pFrame = static_cast<CMiniDockFrameWnd*>(pObject);
+    if (!pFrame->Create(this, dwStyle)) {
+        // A window made goes with its object; one never made leaves the object to us.
+        if (pFrame->m_hWnd != nullptr) {
+            pFrame->DestroyWindow();
+        } else {
+            delete pFrame;
+        }
+        return nullptr;
+    }
+    return pFrame;
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    if (pBar == nullptr || pBar->m_hWnd == nullptr) {
+        return;
+    }
+    // Alone in a floating frame of the same kind already: only the frame moves.
+    if (pBar->IsFloating() && pBar->m_pDockBar->GetDockedCount() == 1 &&
+        (pBar->m_pDockBar->m_dwStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI)) ==
+            (dwStyle & (CBRS_ALIGN_ANY | CBRS_FLOAT_MULTI))) {
+        ::SetWindowPos(::GetParent(pBar->m_pDockBar->m_hWnd), nullptr, point.x, point.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // A dynamic bar floats horizontally and lays itself out to the width it is given.
+    if ((pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) != 0) {
+        dwStyle |= CBRS_SIZE_DYNAMIC;
+        if ((dwStyle & CBRS_ORIENT_VERT) != 0) {
+            dwStyle = (dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
+        }
+    }
+    CMiniDockFrameWnd* pFrame = CreateFloatingFrame(dwStyle);
+    if (pFrame == nullptr) {
+        return;
+    }
+    ::SetWindowPos(pFrame->m_hWnd, nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->m_wndDockBar.DockControlBar(pBar);
+    pFrame->RecalcLayout();
+    if ((pBar->GetStyle() & WS_VISIBLE) != 0) {
+        pFrame->ShowWindow(SW_SHOWNA);
+    }
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    if (pBar == nullptr || pBar->m_hWnd == nullptr) {
+        return;
+    }
+    CFrameWnd* pParentFrame = pBar->GetDockingFrame();
+    if (pParentFrame == nullptr) {
+        pParentFrame = this;
+    }
+    if (bDelay) {
+        pBar->DelayShow(bShow);
+        pParentFrame->DelayRecalcLayout();
+    } else {
+        pBar->m_nStateFlags &= ~(CControlBar::delayHide | CControlBar::delayShow);
+        ::SetWindowPos(pBar->m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                           (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        if (bShow || !pBar->IsFloating()) {
+            pParentFrame->RecalcLayout();
+        }
+    }
+    if (pBar->IsFloating()) {
+        // The floating frame shows with its first visible bar and hides with its last.
+        const int nVisible = pBar->m_pDockBar->GetDockedVisibleCount();
+        int nShow = -1;
+        if (nVisible == 1 && bShow) {
+            nShow = SW_SHOWNA;
+        } else if (nVisible == 0) {
+            nShow = SW_HIDE;
+        }
+        if (nShow >= 0) {
+            if (bDelay) {
+                pParentFrame->m_nShowDelay = nShow;
+                pParentFrame->DelayRecalcLayout();
+            } else {
+                pParentFrame->ShowWindow(nShow);
+            }
+        }
+    }
+}
+
+DWORD CFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar) const
+{
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (!pBar->IsDockBar() || static_cast<CDockBar*>(pBar)->m_bFloating || pBar->m_hWnd == nullptr) {
+            continue;
+        }
+        const DWORD dwSide = pBar->m_dwStyle & dwDockStyle & CBRS_ALIGN_ANY;
+        if (dwSide == 0) {
+            continue;
+        }
+        // An empty dock bar is a line along the frame's edge: a rectangle touching it docks.
+        CRect rcBar;
+        pBar->GetWindowRect(&rcBar);
+        if (rcBar.Width() == 0) {
+            rcBar.right++;
+        }
+        if (rcBar.Height() == 0) {
+            rcBar.bottom++;
+        }
+        CRect rcHit;
+        if (rcHit.IntersectRect(&rcBar, &rect)) {
+            if (ppDockBar != nullptr) {
+                *ppDockBar = static_cast<CDockBar*>(pBar);
+            }
+            return dwSide;
+        }
+    }
+    return 0;
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL bNotify)
+{
+    m_nIdleFlags |= bNotify ? (idleLayout | idleNotify) : static_cast<UINT>(idleLayout);
+}
+
+void CFrameWnd::GetDockState(CDockState& state) const
+{
+    state.Clear();
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(m_listControlBars.GetNext(pos));
+        if (pBar->m_hWnd == nullptr) {
+            continue;
+        }
+        CControlBarInfo* pInfo = new CControlBarInfo;
+        pBar->GetBarInfo(pInfo);
+        state.m_arrBarInfo.Add(pInfo);
+    }
+}
+
+void CFrameWnd::SetDockState(CDockState& state)
+{
+    const INT_PTR nCount = state.m_arrBarInfo.GetSize();
+    // First the bars: floating records get a new floating frame; a record whose bar this frame
+    // does not have is left out.
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        pInfo->m_pBar = nullptr;
+        if (pInfo->m_bFloating) {
+            if (!pInfo->m_bDockBar) {
+                continue;
+            }
+            CMiniDockFrameWnd* pFrame = CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+            if (pFrame == nullptr) {
+                continue;
+            }
+            ::SetWindowPos(pFrame->m_hWnd, nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pInfo->m_pBar = &pFrame->m_wndDockBar;
+        } else {
+            pInfo->m_pBar = GetControlBar(pInfo->m_nBarID);
+            if (pInfo->m_pBar != nullptr && pInfo->m_pBar->IsDockBar() != pInfo->m_bDockBar) {
+                pInfo->m_pBar = nullptr;
+            }
+        }
+        if (pInfo->m_pBar != nullptr) {
+            pInfo->m_pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
+        }
+    }
+    // Dock bars take their bars first, so each bar's place is set in its new dock bar.
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (INT_PTR i = 0; i < nCount; ++i) {
+            CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+            if (pInfo->m_pBar != nullptr && pInfo->m_bDockBar == (nPass == 0)) {
+                pInfo->m_pBar->SetBarInfo(pInfo, this);
+            }
+        }
+    }
+    // Floating frames: shown when a bar in them shows, gone when none was restored into them.
+    for (INT_PTR i = 0; i < nCount; ++i) {
+        CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        if (!pInfo->m_bFloating || pInfo->m_pBar == nullptr) {
+            continue;
+        }
+        CDockBar* pDockBar = static_cast<CDockBar*>(pInfo->m_pBar);
+        CWnd* pFrame = CWnd::FromHandlePermanent(::GetParent(pDockBar->m_hWnd));
+        pInfo->m_pBar = nullptr;
+        if (pFrame == nullptr || !pFrame->IsKindOf(FX_RUNTIME_CLASS(CMiniDockFrameWnd))) {
+            continue;
+        }
+        if (pDockBar->GetDockedCount() == 0) {
+            pFrame->DestroyWindow();
+        } else if (pDockBar->GetDockedVisibleCount() > 0) {
+            static_cast<CMiniDockFrameWnd*>(pFrame)->RecalcLayout();
+            pFrame->ShowWindow(SW_SHOWNA);
+        }
+    }
+    RecalcLayout();
+}
+
+void CFrameWnd::LoadBarState(LPCSTR lpszProfileName)
+{
+    CDockState state;
+    state.LoadState(lpszProfileName);
+    SetDockState(state);
+}
+
+void CFrameWnd::SaveBarState(LPCSTR lpszProfileName) const
+{
+    CDockState state;
+    GetDockState(state);
+    state.SaveState(lpszProfileName);
 }

@@ -2,6 +2,8 @@
 // bars and pane, the active view, status prompts, and the first stage of command routing.
 #pragma once
 
+#include "platform/base/PtrList.h"
+#include "platform/frame/ControlBar.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/win/Wnd.h"
 
@@ -9,12 +11,19 @@ struct CCreateContext;
 struct CPrintPreviewState;
 class CDocument;
 class CView;
+class CDockState;
+class CMiniDockFrameWnd;
 
 // Asked of each child in RecalcLayout (registered message, lParam the FX_SIZEPARENTPARAMS*): a
 // bar takes its strip off rect and moves itself there; the pane gets what is left.
 struct FX_SIZEPARENTPARAMS
 {
     RECT rect;
+    // Control bars add their sizes here (a query without stretching measures the bars).
+    SIZE sizeTotal;
+    BOOL bStretch;
+    // Null in a query: the bars measure themselves and move nothing.
+    HDWP hDWP;
 };
 FX_API UINT FxGetSizeParentMessage();
 
@@ -24,6 +33,7 @@ class FX_API CFrameWnd : public CWnd
 
 public:
     CFrameWnd();
+    // Bars still listed forget this frame.
     ~CFrameWnd() override;
 
     // Creates the frame with the menu, accelerators and icon of nIDResource; its string gives the
@@ -66,6 +76,53 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // Control bars and docking.
+    enum RepositionFlags : UINT { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+    // Lays the children with ids in [nIDFirst, nIDLast] along the edges of the client rectangle
+    // (or lpRectClient) and gives nIDLeftOver what is left. reposQuery moves nothing and answers
+    // in lpRectParam: the rectangle left (bStretch), else the bars' total size.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+    // Creates the dock bars of the given sides (top, bottom, left, right, in that order).
+    void EnableDocking(DWORD dwDockStyle);
+    // nDockBarID 0: the first dock bar the bar's alignment allows. lpRect (screen) places the bar
+    // among the rows; without it the bar starts a new last row.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Docks the bar back where its placeholder is (in pDockBar, else in whichever dock bar has one).
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats the bar in a floating frame with its top-left corner at point (screen).
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // With bDelay the change waits for the next layout (idle); a bar keeps its place while hidden.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID) const;
+    // The side a rectangle (screen) can dock to among dwDockStyle's, and its dock bar; 0 when none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr) const;
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // The layout waits for idle.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    void GetDockState(CDockState& state) const;
+    void SetDockState(CDockState& state);
+    void LoadBarState(LPCSTR lpszProfileName);
+    void SaveBarState(LPCSTR lpszProfileName) const;
+
+    // The bars whose dock site this frame is, in creation order (floating dock bars included).
+    CPtrList m_listControlBars;
+    // The floating frame class (a CMiniDockFrameWnd); a derived frame may set its own.
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;
+    enum IdleFlags : UINT { idleLayout = 1, idleNotify = 2 };
+    UINT m_nIdleFlags = 0;
+    BOOL m_bInRecalcLayout = FALSE;
+    // A ShowWindow command waiting for idle (-1: none); a floating frame shows or hides with it.
+    int m_nShowDelay = -1;
+
+protected:
+    // Status texts asked for by command id (WM_SETMESSAGESTRING) and tool tips of bar buttons.
+    BOOL OnBarMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+public:
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnClose() override;

@@ -32,3 +32,9 @@
 #define ID_FXROUTE_CLOSE 5008
 #define ID_FXACCEL_CHILD 5101
 #define ID_FXACCEL_MAIN 5102
+// Commands of the tool bar and status bar tests.
+#define ID_FXBAR_OPEN 5201
+#define ID_FXBAR_SAVE 5202
+#define ID_FXBAR_BOLD 5203
+#define ID_FXBAR_NOBODY 5204
+#define ID_FXBAR_PAGE 5205

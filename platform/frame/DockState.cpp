@@ -1,0 +1,351 @@
+#include "platform/frame/DockState.h"
+
+#include "platform/base/Archive.h"
+#include "platform/base/ArchiveException.h"
+#include "platform/base/String.h"
+#include "platform/frame/FrameIds.h"
+#include "platform/frame/WinApp.h"
+
+namespace
+{
+CString SectionOf(LPCSTR lpszProfileName, int nIndex)
+{
+    CString strSection;
+    strSection.Format("%s-Bar%d", lpszProfileName, nIndex);
+    return strSection;
+}
+
+int ReadInt(CWinApp* pApp, LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
+{
+    return static_cast<int>(pApp->GetProfileInt(lpszSection, lpszEntry, nDefault));
+}
+
+BOOL IsDockBarID(UINT nID)
+{
+    return nID >= FX_IDW_DOCKBAR_TOP && nID <= FX_IDW_DOCKBAR_FLOAT;
+}
+
+DWORD ReadDWord(CArchive& ar)
+{
+    DWORD dw = 0;
+    ar >> dw;
+    return dw;
+}
+
+int ReadInt(CArchive& ar)
+{
+    int n = 0;
+    ar >> n;
+    return n;
+}
+} // namespace
+
+CControlBarInfo::CControlBarInfo()
+    : m_nBarID(0), m_bVisible(TRUE), m_bFloating(FALSE), m_bHorz(TRUE), m_bDockBar(FALSE), m_pointPos(-1, -1),
+      m_nMRUWidth(32767), m_bDocking(FALSE), m_uMRUDockID(0), m_rectMRUDockPos(0, 0, 0, 0), m_dwMRUFloatStyle(0),
+      m_ptMRUFloatPos(0, 0), m_pBar(nullptr)
+{
+}
+
+BOOL CControlBarInfo::SaveState(LPCSTR lpszProfileName, int nIndex)
+{
+    CWinApp* pApp = FxGetApp();
+    if (pApp == nullptr) {
+        return FALSE;
+    }
+    const CString strSection = SectionOf(lpszProfileName, nIndex);
+    pApp->WriteProfileString(strSection, nullptr, nullptr);
+    // An empty dock bar on the frame's side has nothing to keep.
+    if (!m_bFloating && m_bDockBar && m_bVisible && m_pointPos.x == -1 && m_pointPos.y == -1 &&
+        m_arrBarID.GetSize() <= 1) {
+        return FALSE;
+    }
+    pApp->WriteProfileInt(strSection, "BarID", static_cast<int>(m_nBarID));
+    if (!m_bVisible) {
+        pApp->WriteProfileInt(strSection, "Visible", 0);
+    }
+    if (m_bFloating) {
+        pApp->WriteProfileInt(strSection, "Horz", m_bHorz ? 1 : 0);
+        pApp->WriteProfileInt(strSection, "Floating", 1);
+    }
+    if (m_pointPos.x != -1) {
+        pApp->WriteProfileInt(strSection, "XPos", m_pointPos.x);
+    }
+    if (m_pointPos.y != -1) {
+        pApp->WriteProfileInt(strSection, "YPos", m_pointPos.y);
+    }
+    if (m_nMRUWidth != 32767) {
+        pApp->WriteProfileInt(strSection, "MRUWidth", m_nMRUWidth);
+    }
+    if (m_bDocking) {
+        pApp->WriteProfileInt(strSection, "Docking", 1);
+        pApp->WriteProfileInt(strSection, "MRUDockID", static_cast<int>(m_uMRUDockID));
+        pApp->WriteProfileInt(strSection, "MRUDockLeftPos", m_rectMRUDockPos.left);
+        pApp->WriteProfileInt(strSection, "MRUDockTopPos", m_rectMRUDockPos.top);
+        pApp->WriteProfileInt(strSection, "MRUDockRightPos", m_rectMRUDockPos.right);
+        pApp->WriteProfileInt(strSection, "MRUDockBottomPos", m_rectMRUDockPos.bottom);
+        pApp->WriteProfileInt(strSection, "MRUFloatStyle", static_cast<int>(m_dwMRUFloatStyle));
+        pApp->WriteProfileInt(strSection, "MRUFloatXPos", m_ptMRUFloatPos.x);
+        pApp->WriteProfileInt(strSection, "MRUFloatYPos", m_ptMRUFloatPos.y);
+    }
+    if (m_arrBarID.GetSize() > 1) {
+        pApp->WriteProfileInt(strSection, "Bars", static_cast<int>(m_arrBarID.GetSize()));
+        for (INT_PTR i = 0; i < m_arrBarID.GetSize(); ++i) {
+            CString strKey;
+            strKey.Format("Bar#%d", static_cast<int>(i));
+            pApp->WriteProfileInt(strSection, strKey, static_cast<int>(m_arrBarID[i]));
+        }
+    }
+    return TRUE;
+}
+
+BOOL CControlBarInfo::LoadState(LPCSTR lpszProfileName, int nIndex, CDockState* pDockState)
+{
+    CWinApp* pApp = FxGetApp();
+    if (pApp == nullptr) {
+        return FALSE;
+    }
+    const CString strSection = SectionOf(lpszProfileName, nIndex);
+    m_nBarID = static_cast<UINT>(ReadInt(pApp, strSection, "BarID", 0));
+    if (m_nBarID == 0 || m_nBarID > 0xFFFF) {
+        return FALSE;
+    }
+    m_bDockBar = IsDockBarID(m_nBarID);
+    m_bVisible = ReadInt(pApp, strSection, "Visible", TRUE) != 0;
+    m_bHorz = ReadInt(pApp, strSection, "Horz", TRUE) != 0;
+    m_bFloating = ReadInt(pApp, strSection, "Floating", FALSE) != 0;
+    m_pointPos.x = ReadInt(pApp, strSection, "XPos", -1);
+    m_pointPos.y = ReadInt(pApp, strSection, "YPos", -1);
+    m_nMRUWidth = ReadInt(pApp, strSection, "MRUWidth", 32767);
+    m_bDocking = ReadInt(pApp, strSection, "Docking", FALSE) != 0;
+    if (m_bDocking) {
+        m_uMRUDockID = static_cast<UINT>(ReadInt(pApp, strSection, "MRUDockID", 0));
+        m_rectMRUDockPos.left = ReadInt(pApp, strSection, "MRUDockLeftPos", 0);
+        m_rectMRUDockPos.top = ReadInt(pApp, strSection, "MRUDockTopPos", 0);
+        m_rectMRUDockPos.right = ReadInt(pApp, strSection, "MRUDockRightPos", 0);
+        m_rectMRUDockPos.bottom = ReadInt(pApp, strSection, "MRUDockBottomPos", 0);
+        m_dwMRUFloatStyle = static_cast<DWORD>(ReadInt(pApp, strSection, "MRUFloatStyle", 0));
+        m_ptMRUFloatPos.x = ReadInt(pApp, strSection, "MRUFloatXPos", 0);
+        m_ptMRUFloatPos.y = ReadInt(pApp, strSection, "MRUFloatYPos", 0);
+    }
+    // The count is checked before anything is allocated for it.
+    const int nBars = ReadInt(pApp, strSection, "Bars", 0);
+    if (nBars < 0 || nBars > CDockState::kMaxBarIDs) {
+        return FALSE;
+    }
+    m_arrBarID.RemoveAll();
+    m_arrBarID.SetSize(nBars);
+    for (int i = 0; i < nBars; ++i) {
+        CString strKey;
+        strKey.Format("Bar#%d", i);
+        m_arrBarID[i] = static_cast<DWORD>(ReadInt(pApp, strSection, strKey, 0));
+    }
+    if (pDockState != nullptr) {
+        if (m_pointPos.x != -1 || m_pointPos.y != -1) {
+            pDockState->ScalePoint(m_pointPos);
+        }
+        pDockState->ScaleRectPos(m_rectMRUDockPos);
+        pDockState->ScalePoint(m_ptMRUFloatPos);
+    }
+    return TRUE;
+}
+
+void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
+{
+    const BOOL bVersion2 = pDockState == nullptr || pDockState->m_dwVersion > 1;
+    if (ar.IsStoring()) {
+        ar << static_cast<DWORD>(m_nBarID) << static_cast<DWORD>(m_bVisible) << static_cast<DWORD>(m_bFloating)
+           << static_cast<DWORD>(m_bHorz);
+        ar << static_cast<int>(m_pointPos.x) << static_cast<int>(m_pointPos.y);
+        if (bVersion2) {
+            ar << static_cast<DWORD>(m_nMRUWidth) << static_cast<DWORD>(m_bDocking);
+            if (m_bDocking) {
+                ar << static_cast<DWORD>(m_uMRUDockID);
+                ar << static_cast<int>(m_rectMRUDockPos.left) << static_cast<int>(m_rectMRUDockPos.top)
+                   << static_cast<int>(m_rectMRUDockPos.right) << static_cast<int>(m_rectMRUDockPos.bottom);
+                ar << m_dwMRUFloatStyle;
+                ar << static_cast<int>(m_ptMRUFloatPos.x) << static_cast<int>(m_ptMRUFloatPos.y);
+            }
+        }
+        ar << static_cast<WORD>(m_arrBarID.GetSize());
+        for (INT_PTR i = 0; i < m_arrBarID.GetSize(); ++i) {
+            ar << m_arrBarID[i];
+        }
+        return;
+    }
+    m_nBarID = ReadDWord(ar);
+    if (m_nBarID == 0 || m_nBarID > 0xFFFF) {
+        CArchiveException::Throw(CArchiveException::badIndex);
+    }
+    m_bDockBar = IsDockBarID(m_nBarID);
+    m_bVisible = ReadDWord(ar) != 0;
+    m_bFloating = ReadDWord(ar) != 0;
+    m_bHorz = ReadDWord(ar) != 0;
+    m_pointPos.x = ReadInt(ar);
+    m_pointPos.y = ReadInt(ar);
+    if (bVersion2) {
+        m_nMRUWidth = static_cast<int>(ReadDWord(ar));
+        m_bDocking = ReadDWord(ar) != 0;
+        if (m_bDocking) {
+            m_uMRUDockID = ReadDWord(ar);
+            m_rectMRUDockPos.left = ReadInt(ar);
+            m_rectMRUDockPos.top = ReadInt(ar);
+            m_rectMRUDockPos.right = ReadInt(ar);
+            m_rectMRUDockPos.bottom = ReadInt(ar);
+            m_dwMRUFloatStyle = ReadDWord(ar);
+            m_ptMRUFloatPos.x = ReadInt(ar);
+            m_ptMRUFloatPos.y = ReadInt(ar);
+        }
+    }
+    WORD wCount = 0;
+    ar >> wCount;
+    if (wCount > CDockState::kMaxBarIDs) {
+        CArchiveException::Throw(CArchiveException::badIndex);
+    }
+    m_arrBarID.RemoveAll();
+    for (WORD i = 0; i < wCount; ++i) {
+        m_arrBarID.Add(ReadDWord(ar));
+    }
+    if (pDockState != nullptr && bVersion2) {
+        if (m_pointPos.x != -1 || m_pointPos.y != -1) {
+            pDockState->ScalePoint(m_pointPos);
+        }
+        pDockState->ScaleRectPos(m_rectMRUDockPos);
+        pDockState->ScalePoint(m_ptMRUFloatPos);
+    }
+}
+
+FX_IMPLEMENT_SERIAL(CDockState, CObject, 0)
+
+CDockState::CDockState() : m_dwVersion(2), m_bScaling(FALSE), m_sizeSaved(0, 0)
+{
+}
+
+CDockState::~CDockState()
+{
+    Clear();
+}
+
+void CDockState::Clear()
+{
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+        delete static_cast<CControlBarInfo*>(m_arrBarInfo[i]);
+    }
+    m_arrBarInfo.RemoveAll();
+}
+
+CSize CDockState::GetScreenSize() const
+{
+    return CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+}
+
+void CDockState::SetScreenSize(const CSize& size)
+{
+    m_sizeSaved = size;
+    m_bScaling = size.cx > 0 && size.cy > 0 && size != GetScreenSize();
+}
+
+void CDockState::ScalePoint(CPoint& pt) const
+{
+    if (!m_bScaling) {
+        return;
+    }
+    const CSize sizeNow = GetScreenSize();
+    pt.x = ::MulDiv(pt.x, sizeNow.cx, m_sizeSaved.cx);
+    pt.y = ::MulDiv(pt.y, sizeNow.cy, m_sizeSaved.cy);
+}
+
+void CDockState::ScaleRectPos(CRect& rect) const
+{
+    CPoint pt = rect.TopLeft();
+    ScalePoint(pt);
+    rect.OffsetRect(pt.x - rect.left, pt.y - rect.top);
+}
+
+void CDockState::LoadState(LPCSTR lpszProfileName)
+{
+    CWinApp* pApp = FxGetApp();
+    if (pApp == nullptr) {
+        return;
+    }
+    CString strSection;
+    strSection.Format("%s-Summary", lpszProfileName);
+    const int nBars = static_cast<int>(pApp->GetProfileInt(strSection, "Bars", 0));
+    const int cx = static_cast<int>(pApp->GetProfileInt(strSection, "ScreenCX", 0));
+    const int cy = static_cast<int>(pApp->GetProfileInt(strSection, "ScreenCY", 0));
+    SetScreenSize(CSize(cx, cy));
+    // An absurd count means a damaged state: none of it is trusted.
+    if (nBars < 0 || nBars > kMaxBars) {
+        return;
+    }
+    for (int i = 0; i < nBars; ++i) {
+        CControlBarInfo* pInfo = new CControlBarInfo;
+        if (pInfo->LoadState(lpszProfileName, i, this)) {
+            m_arrBarInfo.Add(pInfo);
+        } else {
+            delete pInfo;
+        }
+    }
+}
+
+void CDockState::SaveState(LPCSTR lpszProfileName)
+{
+    CWinApp* pApp = FxGetApp();
+    if (pApp == nullptr) {
+        return;
+    }
+    int nIndex = 0;
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+        if (static_cast<CControlBarInfo*>(m_arrBarInfo[i])->SaveState(lpszProfileName, nIndex)) {
+            ++nIndex;
+        }
+    }
+    CString strSection;
+    strSection.Format("%s-Summary", lpszProfileName);
+    const CSize sizeScreen = GetScreenSize();
+    pApp->WriteProfileInt(strSection, "Bars", nIndex);
+    pApp->WriteProfileInt(strSection, "ScreenCX", sizeScreen.cx);
+    pApp->WriteProfileInt(strSection, "ScreenCY", sizeScreen.cy);
+}
+
+void CDockState::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << m_dwVersion;
+        if (m_dwVersion > 1) {
+            const CSize sizeScreen = GetScreenSize();
+            ar << static_cast<int>(sizeScreen.cx) << static_cast<int>(sizeScreen.cy);
+        }
+        ar << static_cast<WORD>(m_arrBarInfo.GetSize());
+        for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+            static_cast<CControlBarInfo*>(m_arrBarInfo[i])->Serialize(ar, this);
+        }
+        return;
+    }
+    Clear();
+    m_dwVersion = ReadDWord(ar);
+    if (m_dwVersion > 1) {
+        const int cx = ReadInt(ar);
+        const int cy = ReadInt(ar);
+        SetScreenSize(CSize(cx, cy));
+    }
+    WORD wCount = 0;
+    ar >> wCount;
+    if (wCount > kMaxBars) {
+        m_dwVersion = 2;
+        CArchiveException::Throw(CArchiveException::badIndex);
+    }
+    for (WORD i = 0; i < wCount; ++i) {
+        CControlBarInfo* pInfo = new CControlBarInfo;
+        try {
+            pInfo->Serialize(ar, this);
+        } catch (...) {
+            // The records read so far stay; the broken one goes.
+            delete pInfo;
+            m_dwVersion = 2;
+            throw;
+        }
+        m_arrBarInfo.Add(pInfo);
+    }
+    m_dwVersion = 2;
+}

@@ -1,0 +1,84 @@
+// The docking layout of a frame: one record per control bar and dock bar, kept in the profile
+// ("<name>-Summary", "<name>-Bar<n>") or in an archive, with the screen size it was saved at.
+#pragma once
+
+#include "platform/base/DWordArray.h"
+#include "platform/base/Object.h"
+#include "platform/base/Point.h"
+#include "platform/base/PtrArray.h"
+#include "platform/base/Rect.h"
+#include "platform/base/Size.h"
+
+class CArchive;
+class CControlBar;
+class CDockState;
+
+// The saved state of one bar.
+class FX_API CControlBarInfo
+{
+public:
+    CControlBarInfo();
+    virtual ~CControlBarInfo() = default;
+
+    UINT m_nBarID;
+    BOOL m_bVisible;
+    BOOL m_bFloating;
+    BOOL m_bHorz;
+    BOOL m_bDockBar;
+    // A bar: its place in its dock bar; a floating dock bar: its frame on the screen; else -1, -1.
+    CPoint m_pointPos;
+    int m_nMRUWidth;
+    // The dock context's most recent places (only when the bar has one).
+    BOOL m_bDocking;
+    UINT m_uMRUDockID;
+    CRect m_rectMRUDockPos;
+    DWORD m_dwMRUFloatStyle;
+    CPoint m_ptMRUFloatPos;
+    // A dock bar's bars: ids, 0 ending a row, id | 0x10000 for a placeholder.
+    CDWordArray m_arrBarID;
+    // The bar the record is applied to (transient).
+    CControlBar* m_pBar;
+
+    // Writes section "<profile>-Bar<index>" (emptied first). FALSE, with nothing written, for an
+    // empty docked dock bar.
+    virtual BOOL SaveState(LPCSTR lpszProfileName, int nIndex);
+    // FALSE when the section holds no bar or a count is out of bounds.
+    virtual BOOL LoadState(LPCSTR lpszProfileName, int nIndex, CDockState* pDockState);
+    // Throws the archive's exception on a truncated or impossible record.
+    virtual void Serialize(CArchive& ar, CDockState* pDockState);
+};
+
+class FX_API CDockState : public CObject
+{
+    FX_DECLARE_SERIAL(CDockState)
+
+public:
+    CDockState();
+    ~CDockState() override;
+    CDockState(const CDockState&) = delete;
+    CDockState& operator=(const CDockState&) = delete;
+
+    // The records (CControlBarInfo*), owned.
+    CPtrArray m_arrBarInfo;
+    DWORD m_dwVersion;
+    BOOL m_bScaling;
+
+    void LoadState(LPCSTR lpszProfileName);
+    void SaveState(LPCSTR lpszProfileName);
+    void Clear();
+    // The archive form; loading leaves the records read so far when the archive runs short.
+    void Serialize(CArchive& ar) override;
+
+    CSize GetScreenSize() const;
+    void SetScreenSize(const CSize& size);
+    // Positions stored at another screen size, moved to the same place on this screen.
+    void ScalePoint(CPoint& pt) const;
+    void ScaleRectPos(CRect& rect) const;
+
+    // Limits a stored state is trusted up to.
+    static const int kMaxBars = 256;
+    static const int kMaxBarIDs = 1024;
+
+private:
+    CSize m_sizeSaved;
+};
