@@ -169,8 +169,7 @@ void CKvShellTree::FillTreeView(IShellFolder* lpsf, LPITEMIDLIST lpifq, HTREEITE
         return;
     }
     CFxComPtr<IEnumIDList> enumList;
-    const HRESULT hrEnum = lpsf->EnumObjects(m_hWnd, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS,
-                                             enumList.Receive());
+    const HRESULT hrEnum = lpsf->EnumObjects(m_hWnd, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, enumList.Receive());
     if (FAILED(hrEnum) || !enumList.IsValid()) {
         return;
     }
