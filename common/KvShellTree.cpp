@@ -6,6 +6,7 @@
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/StringArray.h"
+#include "platform/win/Menu.h"
 #include "platform/win/MsgBox.h"
 
 FX_IMPLEMENT_DYNAMIC(CKvShellTree, CTreeCtrl)
@@ -399,13 +400,14 @@ void CKvShellTree::GetContextMenu(NMHDR*, LRESULT* pResult)
         FxMessageBox(m_hWnd, strMessage, nullptr, MB_OK);
         return;
     }
-    HMENU hMenu = CreatePopupMenu();
-    if (hMenu == nullptr) {
+    CMenu menu;
+    if (!menu.CreatePopupMenu()) {
         return;
     }
-    if (SUCCEEDED(contextMenu->QueryContextMenu(hMenu, 0, 1, 0x7FFF, CMF_EXPLORE))) {
+    if (SUCCEEDED(contextMenu->QueryContextMenu(menu, 0, 1, 0x7FFF, CMF_EXPLORE))) {
+        // The chosen command comes back here and the shell carries it out.
         const int nCmd =
-            TrackPopupMenu(hMenu, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
+            ::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, pt.x, pt.y, 0, m_hWnd, nullptr);
         if (nCmd > 0) {
             CMINVOKECOMMANDINFO cmi = {};
             cmi.cbSize = sizeof(cmi);
@@ -415,7 +417,6 @@ void CKvShellTree::GetContextMenu(NMHDR*, LRESULT* pResult)
             contextMenu->InvokeCommand(&cmi);
         }
     }
-    ::DestroyMenu(hMenu);
 }
 
 void CKvShellTree::OnDeleteShellItem(NMHDR* pNMHDR, LRESULT* pResult)
