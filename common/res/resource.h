@@ -12,3 +12,8 @@
 #define IDC_KV_ZOOM_MOVE 130
 #define IDC_KV_ZOOM_MOVEBEGIN 131
 #define IDC_KV_ZOOM_RECT 149
+// Common controls III: the digital clock's cells (digits 0 to 9, separator, blank).
+#define IDB_KV_CLOCK_DIGIT0 100
+#define IDB_KV_CLOCK_DIGIT9 109
+#define IDB_KV_CLOCK_SEPARATOR 120
+#define IDB_KV_CLOCK_BLANK 121
