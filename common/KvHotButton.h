@@ -6,7 +6,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/Button.h"
-#include "platform/win/ImageList.h"
+#include "platform/gdi/ImageList.h"
 #include "platform/win/ToolTipCtrl.h"
 
 class KVCOMM_API CKvHotButton : public CButton

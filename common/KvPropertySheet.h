@@ -4,7 +4,7 @@
 
 #include "common/KvCommLibExport.h"
 #include "common/KvTabCtrl.h"
-#include "platform/win/ImageList.h"
+#include "platform/gdi/ImageList.h"
 #include "platform/win/PropertySheet.h"
 
 class CFont;

@@ -7,6 +7,7 @@
 
 #include "platform/base/FxExport.h"
 
+class CBitmap;
 class CDC;
 
 class FX_API CImageList
@@ -18,15 +19,27 @@ public:
     CImageList& operator=(const CImageList&) = delete;
 
     HIMAGELIST m_hImageList = nullptr;
+    operator HIMAGELIST() const { return m_hImageList; }
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
 
+    // A list held already is destroyed first.
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+    // FALSE when a list is held already or none is given.
+    BOOL Attach(HIMAGELIST hImageList);
+    HIMAGELIST Detach();
     BOOL DeleteImageList();
-    // ImageList_AddMasked's result: the new image's index, -1 on failure.
-    int Add(HBITMAP hBitmap, COLORREF crMask);
-    int Add(HICON hIcon);
+
     int GetImageCount() const;
+    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const;
     // FALSE when there is no list.
     BOOL GetIconSize(int& cx, int& cy) const;
+    // The index of the first image added, -1 on failure. A bitmap strip adds one image per cx.
+    int Add(HBITMAP hBitmap, COLORREF crMask);
+    int Add(CBitmap* pBitmap, COLORREF crMask);
+    int Add(CBitmap* pBitmap, CBitmap* pMask);
+    int Add(HICON hIcon);
+    BOOL Remove(int nImage);
+    // A new icon the caller destroys.
+    HICON ExtractIcon(int nImage) const;
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) const;
 };

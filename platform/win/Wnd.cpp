@@ -22,6 +22,14 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
     return map;
 }
 
+// Windows whose object let go while another subclass sat above our procedure: our procedure stays
+// in their chain and passes their messages on to the procedure it had replaced.
+std::unordered_map<HWND, WNDPROC>& OrphanProcs()
+{
+    static std::unordered_map<HWND, WNDPROC> map;
+    return map;
+}
+
 // The message being handled, for Default(); saved and restored around nested dispatch. A handler
 // without a result answers what Default answered, so a base handler passes the result on too.
 struct CurrentMsg
@@ -93,7 +101,16 @@ LRESULT CALLBACK FxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
     try {
         pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd == nullptr) {
-            return ::DefWindowProcA(hWnd, message, wParam, lParam);
+            auto& orphans = OrphanProcs();
+            auto it = orphans.find(hWnd);
+            if (it == orphans.end()) {
+                return ::DefWindowProcA(hWnd, message, wParam, lParam);
+            }
+            const WNDPROC pfnSuper = it->second;
+            if (message == WM_NCDESTROY) {
+                orphans.erase(it);
+            }
+            return ::CallWindowProcA(pfnSuper, hWnd, message, wParam, lParam);
         }
         LRESULT lResult = pWnd->DispatchToObject(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
@@ -219,6 +236,15 @@ BOOL CWnd::HookWindow(HWND hWnd)
     if (!Attach(hWnd)) {
         return FALSE;
     }
+    // Our procedure may still sit below another subclass: take its place there again rather than
+    // going on top, which would make the other subclass call back into us for ever.
+    auto& orphans = OrphanProcs();
+    auto it = orphans.find(hWnd);
+    if (it != orphans.end()) {
+        m_pfnSuper = it->second;
+        orphans.erase(it);
+        return TRUE;
+    }
     WNDPROC pfnOld = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
     if (pfnOld != FxWndProc) {
         SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FxWndProc));
@@ -234,8 +260,13 @@ void CWnd::UnhookWindow()
     if (m_hWnd == nullptr) {
         return;
     }
-    if (m_pfnSuper != nullptr && reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == FxWndProc) {
-        SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    if (m_pfnSuper != nullptr) {
+        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == FxWndProc) {
+            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+        } else if (::IsWindow(m_hWnd)) {
+            // Another subclass calls our procedure: it must still reach the window's own.
+            OrphanProcs()[m_hWnd] = m_pfnSuper;
+        }
     }
     m_pfnSuper = nullptr;
     Detach();

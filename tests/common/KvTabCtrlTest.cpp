@@ -2,7 +2,7 @@
 
 #include "KvTestHost.h"
 #include "common/KvTabCtrl.h"
-#include "platform/win/ImageList.h"
+#include "platform/gdi/ImageList.h"
 #include "tests/common/res/kvtest_resource.h"
 #include "support/PngFile.h"
 #include "support/UiDriver.h"

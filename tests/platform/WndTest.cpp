@@ -358,6 +358,49 @@ TEST(WndTest, SubclassedControlRoutesThroughItsObjectAndReflectsDrawItem)
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(pfnButton), GetWindowLongPtrA(hButton, GWLP_WNDPROC));
 }
 
+namespace
+{
+WNDPROC g_pfnBelowOuter = nullptr;
+int g_nOuterCalls = 0;
+LRESULT CALLBACK OuterSubclassProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ++g_nOuterCalls;
+    return ::CallWindowProcA(g_pfnBelowOuter, hWnd, message, wParam, lParam);
+}
+} // namespace
+
+TEST(WndTest, LettingGoUnderAnotherSubclassKeepsTheControlWorkingAndCanSubclassAgain)
+{
+    CProbeWnd parent;
+    ASSERT_TRUE(CreateProbe(parent));
+    HWND hCheck = CreateWindowExA(0, "BUTTON", "c", WS_CHILD | BS_CHECKBOX, 0, 0, 40, 20, parent.m_hWnd,
+                                  reinterpret_cast<HMENU>(301), nullptr, nullptr);
+    ASSERT_NE(nullptr, hCheck);
+    CCountingButton first;
+    ASSERT_TRUE(first.SubclassWindow(hCheck));
+    // A tool tip or another library subclasses on top of ours, then ours lets go.
+    g_nOuterCalls = 0;
+    g_pfnBelowOuter = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hCheck, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OuterSubclassProc)));
+    first.UnsubclassWindow();
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hCheck));
+
+    // The button still behaves as a button, not as a plain default window.
+    ::SendMessageA(hCheck, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(BST_CHECKED, ::SendMessageA(hCheck, BM_GETCHECK, 0, 0));
+
+    // Subclassing again works through the same chain, without calling itself round.
+    CCountingButton second;
+    ASSERT_TRUE(second.SubclassWindow(hCheck));
+    EXPECT_EQ(&second, CWnd::FromHandlePermanent(hCheck));
+    g_nOuterCalls = 0;
+    ::SendMessageA(hCheck, BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(hCheck, BM_GETCHECK, 0, 0));
+    EXPECT_LE(2, g_nOuterCalls);
+    second.UnsubclassWindow();
+    ::DestroyWindow(hCheck);
+}
+
 TEST(WndTest, TemporaryWrappersNeverDestroyTheirWindowAndTheCleanUpKeepsOwners)
 {
     CProbeWnd parent;
