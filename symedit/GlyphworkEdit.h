@@ -17,6 +17,14 @@ class CGlyphworkEditRow;
 class CUndoItem;
 class CStringContSeg;
 class CCustSymSource;
+class CToleranceContSeg;
+class CGpTolContSeg;
+class CCoarsenessContSeg;
+class CFractionContSeg;
+class CSupSubScriptContSeg;
+class CFrameStrContSeg;
+class CCircleStrContSeg;
+class CCustomDrawContSeg;
 
 class MARKWELL_API CGlyphworkEdit : public CWnd, public CCappBaseCtrl
 {
@@ -147,6 +155,37 @@ public:
     void ReDrawRect(int nFromRow, int nFromCol, int nToRow, int nToCol, CPoint ptStart, BOOL bForce);
     void ReDrawRow(CDC* pDC, int nRow, int x, int y, int nFromCol, int nToCol, BOOL bForce);
     BOOL HasSelection() const { return m_posSelStart != m_posSelEnd; }
+
+    // Notation (GlyphworkEditNotation.cpp). The New* commands insert at the caret through the
+    // notation dialogs and do nothing while read-only; a cancelled dialog changes nothing.
+    void InsertSymbol();
+    void NewTolerance();
+    void NewGptol();
+    void NewCoarseness();
+    void NewFraction();
+    void NewSuperSubScript();
+    void NewFrameStr();
+    void NewCircleStr();
+    void NewCustomDrawSeg();
+    // Changes the element at (row, column) through its dialog, the caret put on it first: 1 when
+    // the element has a dialog (whatever the answer), 0 for text, a line break, a position
+    // outside the text or a read-only edit.
+    int EditSpecial(int nRow, int nCol);
+    // The change operations replace the segment at the caret, which must be the one given.
+    void EditTolerance(CToleranceContSeg* pSeg);
+    void EditGpTol(CGpTolContSeg* pSeg);
+    void EditCoarseness(CCoarsenessContSeg* pSeg);
+    void EditFraction(CFractionContSeg* pSeg);
+    void EditSuperSubScript(CSupSubScriptContSeg* pSeg);
+    void EditFrameStr(CFrameStrContSeg* pSeg);
+    void EditCircleStr(CCircleStrContSeg* pSeg);
+    void EditSymbol(CCustomDrawContSeg* pSeg);
+    // The "WorkDir" of HKLM "SoftWare\Saelo\CAPP", else of "SoftWare\Saelo\PDM"; without
+    // either the user is told and the result is FALSE.
+    BOOL GetWorkDir(CString& strDir);
+    // The double click's and Ctrl+Down's action: change the element at the caret, else send the
+    // double-click message.
+    void EditAtCaretOrTellParent();
 
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
@@ -282,6 +321,12 @@ private:
     bool BeginMove();
     void ShowCaretAt();
     bool HasRows() { return m_nRowCount > 0 && !m_listEditRow.IsEmpty(); }
+
+    // Records an insertion of pSeg and inserts a copy at the caret.
+    void InsertNewSeg(CContentSegment* pSeg);
+    // Records a modification from pOld to pNew and puts a copy of pNew in place of the caret's segment.
+    void ReplaceSegAtCaret(CContentSegment* pOld, CContentSegment* pNew);
+    void EndNotationCommand();
 
     CCustSymSource* m_pCustSymMgr = nullptr;
     BOOL m_bAutoDelete = FALSE;

@@ -615,8 +615,24 @@ void CGlyphworkEdit::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CGlyphworkEdit::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    // Elements are changed by the notation commands; a double click here changes none.
     SelectionNo();
-    SendDBClickMsg();
+    const int nRow = GetRowFromY(point.y);
+    if (!IsReadOnly() && HasRows() && nRow >= 0 && nRow < m_nRowCount) {
+        {
+            CClientDC dc(m_hWnd);
+            MoveCaretToPick(&dc, nRow, point.x);
+        }
+        EditAtCaretOrTellParent();
+    } else {
+        // Below the last row there is no element: the caret's would be the wrong one.
+        SendDBClickMsg();
+    }
     CWnd::OnLButtonDblClk(nFlags, point);
+}
+
+void CGlyphworkEdit::EditAtCaretOrTellParent()
+{
+    SelectionNo();
+    if (EditSpecial(m_nCaretRow, m_nCaretCol) == 0)
+        SendDBClickMsg();
 }

@@ -169,6 +169,33 @@ BOOL CGlyphworkEdit::OnCommand(WPARAM wParam, LPARAM lParam)
     case ID_EDIT_SELALLEX:
         OnSelectAll();
         return TRUE;
+    case ID_EDIT_SYMBOL:
+        InsertSymbol();
+        return TRUE;
+    case ID_EDIT_TOLERANCE:
+        NewTolerance();
+        return TRUE;
+    case ID_EDIT_GPTOL:
+        NewGptol();
+        return TRUE;
+    case ID_EDIT_COARSENESS:
+        NewCoarseness();
+        return TRUE;
+    case ID_EDIT_FRACTION:
+        NewFraction();
+        return TRUE;
+    case ID_EDIT_SUPSUBSCRIPT:
+        NewSuperSubScript();
+        return TRUE;
+    case ID_EDIT_FRAMESTR:
+        NewFrameStr();
+        return TRUE;
+    case ID_EDIT_CUSTOMDRAW:
+        NewCustomDrawSeg();
+        return TRUE;
+    case ID_EDIT_CIRCLESTR:
+        NewCircleStr();
+        return TRUE;
     default:
         return RunHostMenuItem(LOWORD(wParam)) || CWnd::OnCommand(wParam, lParam);
     }
@@ -631,7 +658,7 @@ void CGlyphworkEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         break;
     case VK_DOWN:
         if (IsKeyDown(VK_CONTROL))
-            SendDBClickMsg();
+            EditAtCaretOrTellParent();
         else
             MoveCursorDown();
         break;
@@ -643,8 +670,14 @@ void CGlyphworkEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         else
             DeleteChar();
         break;
+    case VK_INSERT:
+        NewTolerance();
+        break;
     case VK_F2:
         SendDBClickMsg();
+        break;
+    case VK_F3:
+        InsertSymbol();
         break;
     case VK_F4:
         SendToParent(msgFunctionKey4);
