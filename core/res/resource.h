@@ -18,3 +18,25 @@
 // Detail-area page filling.
 #define IDS_MIDDATA_NO_RANGE 11
 #define IDS_MIDDATA_NO_MDDATA 13
+
+// Card object and its helpers.
+#define IDS_CARD_NO_REGISTRY 6
+#define IDS_CARD_FIRST_ENTRY 7
+#define IDS_CARD_NO_TEMPLATE 21
+#define IDS_CARD_NO_VARS 22
+#define IDS_CARD_BAD_ROWINDEX 23
+#define IDS_CARD_DELETE 40
+#define IDS_CARD_ADD 41
+
+// Page numbering dialogs.
+#define IDD_SETPAGEMAKER 136
+#define IDD_SELCARDPAGE 137
+#define IDC_LC_CARDPAGE 1021
+#define IDC_BN_ADD 1022
+#define IDC_BN_DEL 1023
+#define IDC_SP_FROMPAGE 1033
+#define IDC_ED_FROMPAGE 1036
+#define IDC_ED_TOPAGE 1037
+#define IDC_SP_TOPAGE 1038
+#define IDC_CK_LASTPAGE 1039
+#define IDC_CB_CARDNAME 17002
