@@ -143,7 +143,7 @@ TEST(SetPageMakerDlgTest, AddAndDeleteThroughTheDialogs)
         EXPECT_EQ("P(1-END)", ListItems(hList));
         dlg.Click(IDC_BN_ADD);
         EXPECT_EQ("P(1-2) Q(3-END)", ListItems(hList));
-        dlg.SavePicture("SetPageMakerDlg");
+        dlg.SavePicture("SetPageMakerDlg.png");
         // The first entry stays.
         SelectItem(hList, 0);
         dlg.Click(IDC_BN_DEL);
@@ -164,7 +164,7 @@ TEST(SetPageMakerDlgTest, AddAndDeleteThroughTheDialogs)
         dlg.Click(IDC_CK_LASTPAGE);
         EXPECT_FALSE(dlg.IsEnabled(IDC_ED_TOPAGE));
         EXPECT_FALSE(dlg.IsEnabled(IDC_SP_TOPAGE));
-        dlg.SavePicture("SelCardPageDlg");
+        dlg.SavePicture("SelCardPageDlg.png");
         dlg.Ok();
     });
     CSetPageMakerDlg dlg;
