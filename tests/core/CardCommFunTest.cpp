@@ -1,7 +1,13 @@
 // File extensions as the cell drawing reads them.
 #include <gtest/gtest.h>
 
+#include "core/CappCell.h"
+#include "core/CappMDData.h"
+#include "core/CappMidData.h"
 #include "core/CardCommFun.h"
+#include "core/CardObj.h"
+#include "tests/core/CardDataUtil.h"
+#include "tests/core/CardObjUtil.h"
 #include "platform/base/StringArray.h"
 
 namespace
@@ -89,13 +95,14 @@ TEST(CardCommFunTest, PathsAndPageSetTypes)
 
     CStringArray arrNames;
     CStringArray arrFormats;
-    CCardCommFun::GetPageSetType("A|fmt;B;|x;C|y|z;", arrNames, arrFormats);
+    // The trail byte 0x7C of the first name is no separator.
+    CCardCommFun::GetPageSetType("\xD5\x7C|fmt;B;|x;C|y|z;", arrNames, arrFormats);
     ASSERT_EQ(2, arrNames.GetSize());
     EXPECT_STREQ("C", arrNames[1].GetString());
     EXPECT_STREQ("y|z", arrFormats[1].GetString());
     CString strText;
     CCardCommFun::SetPageSetType(strText, arrNames, arrFormats);
-    EXPECT_STREQ("A|fmt;C|y|z;", strText.GetString());
+    EXPECT_STREQ("\xD5\x7C|fmt;C|y|z;", strText.GetString());
 
     int nKind = 0;
     CString strMD = "old";
@@ -104,4 +111,33 @@ TEST(CardCommFunTest, PathsAndPageSetTypes)
     EXPECT_STREQ("OPS", strMD.GetString());
     EXPECT_EQ(0, CCardCommFun::GetCardDBInfo("OTHER", nKind, strMD));
     EXPECT_STREQ("", strMD.GetString());
+}
+
+TEST(CardCommFunTest, MergeFoldsFollowingRowsOfEqualConditions)
+{
+    // The master sheet's area says: "Op" is the merge condition, "Hours" is summed.
+    CCardObj card;
+    SetCardSheets(card, {{"M", 5, {}, "MD", {"Op", "Hours"}, ""}});
+    const auto* pArea = static_cast<CCappMidData*>(card.GetMasterSheet()->m_MidDataList.GetHead());
+    static_cast<CCappCell*>(pArea->m_listMidCell.GetHead())->m_nUniteFlags = 0x2;
+    static_cast<CCappCell*>(pArea->m_listMidCell.GetTail())->m_nUniteFlags = 0x1;
+    CCappMDData* pMD = card.m_CardData.GetMDData("MD");
+    const char* const rows[][2] = {{"x", "1"}, {"x", "2"}, {"y", "5"}, {"x", "4"}};
+    for (const auto& row : rows) {
+        pMD->InsertRowData(-1, 0);
+        CString strOp = row[0];
+        CString strHours = row[1];
+        pMD->SetVarData(pMD->GetRowCount() - 1, "Op", strOp);
+        pMD->SetVarData(pMD->GetRowCount() - 1, "Hours", strHours);
+    }
+    // No current page: the merge still finds its area on the master sheet.
+    ASSERT_EQ(0, card.m_nCurPage);
+    CCardCommFun::MergeData(&card, pMD);
+    EXPECT_EQ("x y x", Column(*pMD, "Op"));
+    EXPECT_EQ("3 5 4", Column(*pMD, "Hours"));
+
+    CCardCommFun::MergeData(nullptr, pMD);
+    CCardObj empty;
+    CCardCommFun::MergeData(&empty, pMD);
+    EXPECT_EQ("3 5 4", Column(*pMD, "Hours"));
 }
