@@ -115,6 +115,16 @@ public:
     // The cell's own rectangle or the one between its base lines; empty when it has neither.
     CRect GetCellRect(const CCappCell* pCell) const;
 
+    // Filling a card (CappSheetCard.cpp).
+    // Gives every cell of each detail area one data range per grid row below it, down to the
+    // area's bottom line; the first cell's count becomes the area's rows per page.
+    void ReCreateSheetCell();
+    // The page cells named in arrNames take the format of the same index.
+    void SetPageCellFormat(const CStringArray& arrNames, const CStringArray& arrFormats);
+    // Head and page variable cells show the card's values (page values of its current page).
+    void UpdateHFCellData();
+    void UpdatePgCellData();
+
     // Stored.
     CString m_strVersion;
     int m_nSheetInt1;

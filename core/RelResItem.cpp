@@ -52,3 +52,13 @@ void CRelResItem::DetachList()
 {
     CappFreeList(m_listFormat);
 }
+
+CString CRelResItem::GetOutputFormats() const
+{
+    CString strFormats;
+    POSITION pos = m_listFormat.GetHeadPosition();
+    while (pos != nullptr) {
+        strFormats += static_cast<const CRelVarFormat*>(m_listFormat.GetNext(pos))->m_strFormat + "\n";
+    }
+    return strFormats;
+}

@@ -20,6 +20,8 @@ public:
 
     // Deletes every format.
     void DetachList();
+    // Each format's text followed by "\n".
+    CString GetOutputFormats() const;
 
     CString m_strVersion;
     CString m_strCondition;

@@ -1,5 +1,8 @@
 #include "core/RelVarFormat.h"
 
+#include "common/KvEvaluate.h"
+#include "core/CardCommFun.h"
+
 FX_IMPLEMENT_SERIAL(CRelVarFormat, CObject, 0)
 
 namespace
@@ -39,4 +42,14 @@ void CRelVarFormat::Serialize(CArchive& ar)
             m_strAttributes = kDefaultAttributes;
         }
     }
+}
+
+CString CRelVarFormat::GetData(const CStringArray& arrNames, const CStringArray& arrValues) const
+{
+    const CString strText = CCardCommFun::RepliceVar(m_strFormat, arrNames, arrValues);
+    if (m_nMode != 1) {
+        return strText;
+    }
+    CKvEvaluate evaluate;
+    return evaluate.Calc(strText);
 }

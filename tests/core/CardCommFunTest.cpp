@@ -1,11 +1,18 @@
 // File extensions as the cell drawing reads them.
 #include <gtest/gtest.h>
 
+#include "core/CappCell.h"
+#include "core/CappMDData.h"
+#include "core/CappMidData.h"
 #include "core/CardCommFun.h"
 #include "core/FreeObjPoint.h"
 #include "core/GraphEntity.h"
 #include "platform/base/ObList.h"
 #include "tests/support/DibCanvas.h"
+#include "core/CardObj.h"
+#include "tests/core/CardDataUtil.h"
+#include "tests/core/CardObjUtil.h"
+#include "platform/base/StringArray.h"
 
 namespace
 {
@@ -59,3 +66,108 @@ TEST(CardCommFunTest, FigureListDrawsEachFigureAndPassesOverOtherObjects)
 }
 
 } // namespace
+
+TEST(CardCommFunTest, VariableReferencesArePickedAndReplaced)
+{
+    CStringArray arrNames;
+    CCardCommFun::PickVars("[x][y][x]", arrNames);
+    ASSERT_EQ(2, arrNames.GetSize());
+    EXPECT_STREQ("x,y,", CCardCommFun::PickVars("[x][y][x]").GetString());
+    EXPECT_STREQ("a,", CCardCommFun::PickVars("[a][]b[c]").GetString());
+    CStringArray arrVars;
+    arrVars.Add("a");
+    arrVars.Add("b");
+    CStringArray arrValues;
+    arrValues.Add("1");
+    EXPECT_STREQ("1+", CCardCommFun::RepliceVar("[a]+[b]", arrVars, arrValues).GetString());
+    EXPECT_STREQ("1*2=[c]", CCardCommFun::RepliceVar("[a]*[b]=[c]", CString("a\nb"), CString("1\n2")).GetString());
+    // A GBK trail byte 0x5B inside a name is no bracket.
+    EXPECT_STREQ("v", CCardCommFun::RepliceVar("[\xD5\x5B]", CString("\xD5\x5B"), CString("v")).GetString());
+}
+
+TEST(CardCommFunTest, SmallTextConversions)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szIn;
+        const char* szTrans; // TransStringData
+        const char* szOptimized;
+    };
+    const Case cases[] = {
+        {"hex marker", "__A16(4142)", "AB", "__A16(4142)"},
+        {"marker without its bracket", "__A16(4142", "__A16(4142", "__A16(4142"},
+        {"odd last digit dropped", "__A16(41a)", "A", "__A16(41a)"},
+        {"trailing zeros", "12.500", "12.500", "12.5"},
+        {"only zeros after the point", "3.000", "3.000", "3"},
+        {"no point", "100", "100", "100"},
+        {"leading point", ".50", ".50", ".50"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CString str = c.szIn;
+        CCardCommFun::TransStringData(str);
+        EXPECT_STREQ(c.szTrans, str.GetString());
+        EXPECT_STREQ(c.szOptimized, CCardCommFun::OptimizeValue(c.szIn).GetString());
+    }
+    EXPECT_EQ(255, CCardCommFun::HexStrToDec("ff"));
+    EXPECT_EQ(-48 + 'x', CCardCommFun::CharToInt('x'));
+}
+
+TEST(CardCommFunTest, PathsAndPageSetTypes)
+{
+    EXPECT_STREQ("b.c.znt", CCardCommFun::GetFileName("C:\\a\\b.c.znt").GetString());
+    EXPECT_STREQ("b.c", CCardCommFun::GetFileName_NoExt("C:\\a\\b.c.znt").GetString());
+    EXPECT_STREQ("\\x", CCardCommFun::GetFileName("\\x").GetString());
+    EXPECT_STREQ(".ini", CCardCommFun::GetFileName_NoExt("C:\\.ini").GetString());
+    // Trail byte 0x5C is no folder separator.
+    EXPECT_STREQ("\xD5\\.znt", CCardCommFun::GetFileName("\xD5\\.znt").GetString());
+
+    CStringArray arrNames;
+    CStringArray arrFormats;
+    // The trail byte 0x7C of the first name is no separator.
+    CCardCommFun::GetPageSetType("\xD5\x7C|fmt;B;|x;C|y|z;", arrNames, arrFormats);
+    ASSERT_EQ(2, arrNames.GetSize());
+    EXPECT_STREQ("C", arrNames[1].GetString());
+    EXPECT_STREQ("y|z", arrFormats[1].GetString());
+    CString strText;
+    CCardCommFun::SetPageSetType(strText, arrNames, arrFormats);
+    EXPECT_STREQ("\xD5\x7C|fmt;C|y|z;", strText.GetString());
+
+    int nKind = 0;
+    CString strMD = "old";
+    EXPECT_EQ(1, CCardCommFun::GetCardDBInfo("TN_CARDDB_MD_X_OPS", nKind, strMD));
+    EXPECT_EQ(1, nKind);
+    EXPECT_STREQ("OPS", strMD.GetString());
+    EXPECT_EQ(0, CCardCommFun::GetCardDBInfo("OTHER", nKind, strMD));
+    EXPECT_STREQ("", strMD.GetString());
+}
+
+TEST(CardCommFunTest, MergeFoldsFollowingRowsOfEqualConditions)
+{
+    // The master sheet's area says: "Op" is the merge condition, "Hours" is summed.
+    CCardObj card;
+    SetCardSheets(card, {{"M", 5, {}, "MD", {"Op", "Hours"}, ""}});
+    const auto* pArea = static_cast<CCappMidData*>(card.GetMasterSheet()->m_MidDataList.GetHead());
+    static_cast<CCappCell*>(pArea->m_listMidCell.GetHead())->m_nUniteFlags = 0x2;
+    static_cast<CCappCell*>(pArea->m_listMidCell.GetTail())->m_nUniteFlags = 0x1;
+    CCappMDData* pMD = card.m_CardData.GetMDData("MD");
+    const char* const rows[][2] = {{"x", "1"}, {"x", "2"}, {"y", "5"}, {"x", "4"}};
+    for (const auto& row : rows) {
+        pMD->InsertRowData(-1, 0);
+        CString strOp = row[0];
+        CString strHours = row[1];
+        pMD->SetVarData(pMD->GetRowCount() - 1, "Op", strOp);
+        pMD->SetVarData(pMD->GetRowCount() - 1, "Hours", strHours);
+    }
+    // No current page: the merge still finds its area on the master sheet.
+    ASSERT_EQ(0, card.m_nCurPage);
+    CCardCommFun::MergeData(&card, pMD);
+    EXPECT_EQ("x y x", Column(*pMD, "Op"));
+    EXPECT_EQ("3 5 4", Column(*pMD, "Hours"));
+
+    CCardCommFun::MergeData(nullptr, pMD);
+    CCardObj empty;
+    CCardCommFun::MergeData(&empty, pMD);
+    EXPECT_EQ("3 5 4", Column(*pMD, "Hours"));
+}
