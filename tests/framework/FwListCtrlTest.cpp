@@ -342,6 +342,19 @@ TEST_F(FwListCtrlWndTest, ColumnDividerDragKeepsTenPixelsAndCanBeCancelled)
     }
 }
 
+TEST_F(FwListCtrlWndTest, FitToWidthKeepsEveryColumnAtFivePixels)
+{
+    m_list.ModifyListExStyle(0, FWLS_EX_FITCOLUMNS);
+    CRect rcRows;
+    m_list.SiteGetRowsRect(rcRows);
+    EXPECT_EQ(rcRows.Width(), m_list.GetColumnWidth(0) + m_list.GetColumnWidth(1)) << "the first column fills up";
+    const int xDivider = m_list.GetColumnWidth(0);
+    m_list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(xDivider, 9));
+    m_list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rcRows.right + 40, 9));
+    EXPECT_EQ(5, m_list.GetColumnWidth(1));
+    EXPECT_GE(m_list.GetColumnWidth(0), 5);
+}
+
 TEST_F(FwListCtrlWndTest, KeysMoveTheCaretAndShiftExtendsTheSelection)
 {
     m_list.SetFocus();

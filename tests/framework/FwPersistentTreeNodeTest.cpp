@@ -271,6 +271,34 @@ TEST_F(FwPersistentTreeNodeTest, ChildrenHaveUniqueNamesAndDieWithTheirOwner)
     EXPECT_FALSE(m_root.GetNodeOwner().DeleteNode(pBars == nullptr ? nullptr : &twin));
 }
 
+// A store that refuses one key.
+class RefusingStore : public FwPersistentTreeStore
+{
+public:
+    void BeginNode(const CStringList&) override {}
+    BOOL WriteValue(const CStringList&, const CString& strKey, const CString&) override
+    {
+        ++m_nWrites;
+        return strKey != "Bad";
+    }
+    void EndNode(const CStringList&, const CStringList&) override {}
+    BOOL ReadNode(const CStringList&, CStringList&, CStringList&, CStringList&) override { return FALSE; }
+    int m_nWrites = 0;
+};
+
+TEST_F(FwPersistentTreeNodeTest, AFailedWriteFailsTheSave)
+{
+    FwPersistentTreeNode* pChild = m_root.GetNodeOwner().AddChild("Child", &m_root);
+    ASSERT_NE(nullptr, pChild);
+    ASSERT_EQ(FwPtrOk, pChild->SetString("Good", "1", TRUE));
+    RefusingStore store;
+    EXPECT_TRUE(m_root.Save(&store));
+    ASSERT_EQ(FwPtrOk, pChild->SetString("Bad", "2", TRUE));
+    EXPECT_FALSE(m_root.Save(&store));
+    EXPECT_EQ(3, store.m_nWrites) << "the other values are still written";
+    EXPECT_FALSE(m_root.Load(&store));
+}
+
 TEST_F(FwPersistentTreeNodeTest, SubtreeRoundTripsThroughTheRegistryProfile)
 {
     CWinApp app("FwTreeStoreTest");
