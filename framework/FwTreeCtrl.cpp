@@ -46,7 +46,7 @@ CFont* BoldFontFor(CFont* pFont)
 
 FwTreeCtrl::FwTreeCtrl()
     : m_pRoot(nullptr), m_pColumnTexts(nullptr), m_nIndent(defaultIndent), m_dwTreeStyle(0), m_dwTreeExStyle(0),
-      m_nBehaviour(0), m_nQuiet(0)
+      m_nBehaviour(0)
 {
     ResetRoot();
     m_dwStyle = FWLS_REPORT | FWLS_SINGLESEL | FWLS_NOLABELWRAP | FWLS_NOCOLUMNHEADER;

@@ -190,6 +190,4 @@ protected:
     DWORD m_dwTreeStyle;
     DWORD m_dwTreeExStyle;
     UINT m_nBehaviour;
-    // Set while the tree adds or removes rows itself: the list's own selection hooks stay quiet.
-    int m_nQuiet;
 };

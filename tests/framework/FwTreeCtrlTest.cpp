@@ -189,6 +189,25 @@ TEST_F(FwTreeCtrlTest, HitTestNamesTheButtonLabelAndOutside)
     EXPECT_EQ(hSelected, m_tree.GetSelectedItem());
 }
 
+TEST_F(FwTreeCtrlTest, PressAndMoveFourPixelsStartsADrag)
+{
+    m_tree.InsertItem("a");
+    HTREEITEM hB = m_tree.InsertItem("b");
+    CRect rcLabel;
+    m_tree.SiteGetItemRect(1, 0, FwListSite::rectLabel, rcLabel);
+    const CPoint pt(rcLabel.left + 3, rcLabel.top + 3);
+    m_tree.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(hB, m_tree.GetSelectedItem());
+    m_tree.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x + 3, pt.y));
+    EXPECT_EQ(0, m_host.Count(TVN_BEGINDRAGA));
+    m_tree.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x + 4, pt.y));
+    ASSERT_EQ(1, m_host.Count(TVN_BEGINDRAGA));
+    EXPECT_EQ(hB, m_host.m_notes.back().hNew);
+    // The button up that ends the drag is no click.
+    m_tree.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x + 4, pt.y));
+    EXPECT_EQ(0, m_host.Count(NM_CLICK));
+}
+
 TEST_F(FwTreeCtrlTest, GetNextItemCodes)
 {
     HTREEITEM hA = m_tree.InsertItem("a");
