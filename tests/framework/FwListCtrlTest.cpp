@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/FwListCtrl.h"
+#include "framework/FwListTip.h"
 #include "platform/gdi/ClientDC.h"
 #include "tests/framework/FwTestHost.h"
 #include "tests/support/DibCanvas.h"
@@ -353,6 +354,28 @@ TEST_F(FwListCtrlWndTest, FitToWidthKeepsEveryColumnAtFivePixels)
     m_list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(rcRows.right + 40, 9));
     EXPECT_EQ(5, m_list.GetColumnWidth(1));
     EXPECT_GE(m_list.GetColumnWidth(0), 5);
+}
+
+TEST_F(FwListCtrlWndTest, TipShowsTheWholeTextOfACutOffCell)
+{
+    m_list.SetInfoTips(TRUE);
+    m_list.SetItemText(1, 0, "一个很长很长的工序名称，远远超过列宽");
+    m_host.ShowWindow(SW_SHOW);
+    SetActiveWindow(m_host.GetSafeHwnd());
+    ASSERT_NE(nullptr, GetActiveWindow());
+    const CPoint ptLong = LabelPoint(1);
+    m_list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptLong.x, ptLong.y));
+    FwListTip* pTip = m_list.GetTip();
+    EXPECT_EQ(1, pTip->GetItem());
+    EXPECT_TRUE(pTip->IsWindowVisible());
+    // A short text needs no tip; a click hides it.
+    const CPoint ptShort = LabelPoint(2);
+    m_list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptShort.x, ptShort.y));
+    EXPECT_EQ(-1, pTip->GetItem());
+    m_list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptLong.x, ptLong.y));
+    EXPECT_EQ(1, pTip->GetItem());
+    m_list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptShort.x, ptShort.y));
+    EXPECT_FALSE(pTip->IsWindowVisible());
 }
 
 TEST_F(FwListCtrlWndTest, KeysMoveTheCaretAndShiftExtendsTheSelection)
