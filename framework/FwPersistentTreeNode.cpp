@@ -10,11 +10,11 @@ const int maxValueChars = 250;
 const char binCountSuffix[] = "_BinCount";
 const char binValSuffix[] = "_BinVal";
 
-CString PieceKey(const CString& strKey, int nPiece)
+CString ChunkKey(const CString& strKey, int nChunk)
 {
-    CString strPieceKey;
-    strPieceKey.Format("%s%s%d", static_cast<LPCSTR>(strKey), binValSuffix, nPiece);
-    return strPieceKey;
+    CString strChunkKey;
+    strChunkKey.Format("%s%s%d", static_cast<LPCSTR>(strKey), binValSuffix, nChunk);
+    return strChunkKey;
 }
 } // namespace
 
@@ -174,19 +174,19 @@ UINT FwPersistentTreeNode::SetBinary(const CString& strKey, const BYTE* pData, U
         }
         return nResult;
     }
-    const int nPieces = (strText.GetLength() + maxValueChars - 1) / maxValueChars;
-    UINT nResult = SetInt(strKey + binCountSuffix, nPieces, TRUE);
+    const int nChunks = (strText.GetLength() + maxValueChars - 1) / maxValueChars;
+    UINT nResult = SetInt(strKey + binCountSuffix, nChunks, TRUE);
     if (nResult != FwPtrOk) {
         return nResult;
     }
-    for (int i = 0; i < nPieces; ++i) {
-        nResult = SetString(PieceKey(strKey, i), strText.Mid(i * maxValueChars, maxValueChars), TRUE);
+    for (int i = 0; i < nChunks; ++i) {
+        nResult = SetString(ChunkKey(strKey, i), strText.Mid(i * maxValueChars, maxValueChars), TRUE);
         if (nResult != FwPtrOk) {
             return nResult;
         }
     }
     RemoveValue(strKey);
-    RemoveChunks(strKey, nPieces);
+    RemoveChunks(strKey, nChunks);
     return FwPtrOk;
 }
 
@@ -265,14 +265,14 @@ UINT FwPersistentTreeNode::GetBinary(const CString& strKey, BYTE** ppData, UINT*
     CString strText;
     const CString* pCount = FindValue(strKey + binCountSuffix);
     if (pCount != nullptr) {
-        const int nPieces = atoi(*pCount);
-        for (int i = 0; i < nPieces; ++i) {
-            const CString* pPiece = FindValue(PieceKey(strKey, i));
+        const int nChunks = atoi(*pCount);
+        for (int i = 0; i < nChunks; ++i) {
+            const CString* pChunk = FindValue(ChunkKey(strKey, i));
             // Joining what is there would hand out shortened bytes as if they were whole.
-            if (pPiece == nullptr) {
+            if (pChunk == nullptr) {
                 return FwPtrNoValue;
             }
-            strText += *pPiece;
+            strText += *pChunk;
         }
     } else {
         const UINT nResult = GetString(strKey, strText, CString());
@@ -404,12 +404,12 @@ void FwPersistentTreeNode::RemoveValue(const CString& strKey)
     }
 }
 
-void FwPersistentTreeNode::RemoveChunks(const CString& strKey, int nKeepPieces)
+void FwPersistentTreeNode::RemoveChunks(const CString& strKey, int nKeepChunks)
 {
-    if (nKeepPieces == 0) {
+    if (nKeepChunks == 0) {
         RemoveValue(strKey + binCountSuffix);
     }
-    // Every piece from nKeepPieces on, whatever count wrote them.
+    // Every chunk from nKeepChunks on, whatever count wrote them.
     const CString strPrefix = strKey + binValSuffix;
     for (POSITION pos = m_values.GetHeadPosition(); pos != nullptr;) {
         const POSITION posThis = pos;
@@ -419,7 +419,7 @@ void FwPersistentTreeNode::RemoveChunks(const CString& strKey, int nKeepPieces)
             continue;
         }
         const CString strIndex = pValue->strKey.Mid(strPrefix.GetLength());
-        if (strIndex.SpanIncluding("0123456789").GetLength() == strIndex.GetLength() && atoi(strIndex) >= nKeepPieces) {
+        if (strIndex.SpanIncluding("0123456789").GetLength() == strIndex.GetLength() && atoi(strIndex) >= nKeepChunks) {
             m_values.RemoveAt(posThis);
             delete pValue;
         }

@@ -74,7 +74,7 @@ public:
     virtual UINT SetInt(const CString& strKey, int nValue, BOOL bReplace);
     virtual UINT SetString(const CString& strKey, const CString& strValue, BOOL bReplace);
     virtual UINT SetBool(const CString& strKey, BOOL bValue, BOOL bReplace);
-    // Short texts go under the key itself, longer ones in pieces under "<key>_BinVal<n>" with
+    // Short texts go under the key itself, longer ones in chunks under "<key>_BinVal<n>" with
     // their count under "<key>_BinCount"; writing one form removes the other.
     virtual UINT SetBinary(const CString& strKey, const BYTE* pData, UINT nCount, BOOL bReplace);
     virtual UINT GetString(const CString& strKey, CString& strValue, const CString& strDefault) const;
@@ -83,7 +83,7 @@ public:
     virtual UINT GetLong(const CString& strKey, long& nValue, long nDefault) const;
     virtual UINT GetDWord(const CString& strKey, DWORD& dwValue, DWORD dwDefault) const;
     virtual UINT GetBool(const CString& strKey, BOOL& bValue, BOOL bDefault) const;
-    // *ppData gets a block the caller frees with delete[]. A missing piece fails the read.
+    // *ppData gets a block the caller frees with delete[]. A missing chunk fails the read.
     virtual UINT GetBinary(const CString& strKey, BYTE** ppData, UINT* pnCount) const;
     virtual BOOL Save(FwPersistentTreeStore* pStore) const;
     virtual BOOL Load(FwPersistentTreeStore* pStore);
@@ -109,7 +109,7 @@ private:
     struct Value;
     Value* FindRecord(const CString& strKey) const;
     void RemoveValue(const CString& strKey);
-    void RemoveChunks(const CString& strKey, int nKeepPieces);
+    void RemoveChunks(const CString& strKey, int nKeepChunks);
 
     CString m_strName;
     FwPersistentTreeNode* m_pParent;

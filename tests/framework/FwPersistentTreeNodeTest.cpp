@@ -190,7 +190,7 @@ TEST_F(FwPersistentTreeNodeTest, BytesAreLettersAndLongOnesAreChunked)
     EXPECT_EQ(nullptr, m_root.FindValue("Bin"));
     EXPECT_EQ(str126, GetBytes(m_root, "Bin"));
 
-    // And the other way round: a short value removes every piece.
+    // And the other way round: a short value removes every chunk.
     ASSERT_EQ(FwPtrOk, SetBytes(m_root, "Bin", Bytes(3)));
     EXPECT_EQ(nullptr, m_root.FindValue("Bin_BinCount"));
     EXPECT_EQ(nullptr, m_root.FindValue("Bin_BinVal0"));
@@ -198,7 +198,7 @@ TEST_F(FwPersistentTreeNodeTest, BytesAreLettersAndLongOnesAreChunked)
     EXPECT_EQ(Bytes(3), GetBytes(m_root, "Bin"));
     EXPECT_EQ(1, m_root.GetValueCount());
 
-    // Fewer pieces than before drop the surplus ones.
+    // Fewer chunks than before drop the surplus ones.
     ASSERT_EQ(FwPtrOk, SetBytes(m_root, "Big", Bytes(400)));
     EXPECT_NE(nullptr, m_root.FindValue("Big_BinVal3"));
     ASSERT_EQ(FwPtrOk, SetBytes(m_root, "Big", Bytes(200)));
@@ -208,7 +208,7 @@ TEST_F(FwPersistentTreeNodeTest, BytesAreLettersAndLongOnesAreChunked)
 
 TEST_F(FwPersistentTreeNodeTest, DamagedBytesFailTheRead)
 {
-    // Each case starts from 300 bytes stored in three pieces and damages the stored text.
+    // Each case starts from 300 bytes stored in three chunks and damages the stored text.
     struct Case
     {
         const char* szName;
@@ -216,7 +216,7 @@ TEST_F(FwPersistentTreeNodeTest, DamagedBytesFailTheRead)
         const char* szExpected;
     };
     const Case cases[] = {
-        {"count beyond the pieces", [](FwPersistentTreeNode& n) { n.SetString("Bin_BinCount", "5", TRUE); },
+        {"count beyond the chunks", [](FwPersistentTreeNode& n) { n.SetString("Bin_BinCount", "5", TRUE); },
          "error 64"},
         {"odd length", [](FwPersistentTreeNode& n) { n.SetString("Bin_BinVal2", "ABC", TRUE); }, "error 65535"},
         {"letter outside A-P", [](FwPersistentTreeNode& n) { n.SetString("Bin_BinVal2", "AZ", TRUE); }, "error 65535"},
@@ -231,7 +231,7 @@ TEST_F(FwPersistentTreeNodeTest, DamagedBytesFailTheRead)
         c.damage(node);
         EXPECT_EQ(c.szExpected, GetBytes(node, "Bin"));
     }
-    // A gap in the middle: pieces 0 and 2 of 3.
+    // A gap in the middle: chunks 0 and 2 of 3.
     ASSERT_EQ(FwPtrOk, m_root.SetString("Gap_BinCount", "3", TRUE));
     ASSERT_EQ(FwPtrOk, m_root.SetString("Gap_BinVal0", "AAAA", TRUE));
     ASSERT_EQ(FwPtrOk, m_root.SetString("Gap_BinVal2", "AAAA", TRUE));
@@ -314,7 +314,7 @@ TEST_F(FwPersistentTreeNodeTest, SubtreeRoundTripsThroughTheRegistryProfile)
     ASSERT_TRUE(m_root.GetNodeOwner().AddChild("Empty", &m_root) != nullptr);
     ASSERT_TRUE(m_root.Save(&store));
 
-    // The pieces really are separate profile entries.
+    // The chunks really are separate profile entries.
     EXPECT_EQ(CString("2"), app.GetProfileString("Root\\Child", "Long_BinCount"));
     EXPECT_EQ(2, app.GetProfileString("Root\\Child", "Long_BinVal1").GetLength());
 
