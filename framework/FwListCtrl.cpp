@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "framework/FwListEdit.h"
 #include "framework/FwListTip.h"
+#include "platform/base/Archive.h"
+#include "platform/base/Exception.h"
+#include "platform/base/MemFile.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/ImageList.h"
+#include "platform/win/ImageList.h"
 #include "platform/win/MsgMap.h"
 
 namespace
@@ -73,6 +77,7 @@ FwListCtrl::~FwListCtrl()
         delete pColumn;
     }
     delete[] m_pszTextBuffer;
+    DeleteOwnedImageLists();
 }
 
 void FwListCtrl::ReadColors()
@@ -1097,6 +1102,53 @@ CImageList* FwListCtrl::SetImageList(CImageList* pImageList, int nWhich)
 CImageList* FwListCtrl::GetImageList(int nWhich) const
 {
     return nWhich >= 0 && nWhich <= 2 ? m_pImageLists[nWhich] : nullptr;
+}
+
+BOOL FwListCtrl::SetImageListCopy(const CImageList* pSource, int nWhich)
+{
+    if (pSource == nullptr || nWhich < 0 || nWhich > 2) {
+        return FALSE;
+    }
+    std::unique_ptr<CImageList> pCopy(new CImageList);
+    try {
+        CMemFile file;
+        CArchive arStore(&file, CArchive::store);
+        if (!pSource->Write(&arStore)) {
+            arStore.Abort();
+            return FALSE;
+        }
+        arStore.Close();
+        file.SeekToBegin();
+        CArchive arLoad(&file, CArchive::load);
+        if (!pCopy->Read(&arLoad)) {
+            return FALSE;
+        }
+    } catch (CException* e) {
+        e->Delete();
+        return FALSE;
+    }
+    m_ownedImageLists.push_back(pCopy.get());
+    SetImageList(pCopy.release(), nWhich);
+    return TRUE;
+}
+
+BOOL FwListCtrl::IsOwnedImageList(const CImageList* pList) const
+{
+    return pList != nullptr &&
+           std::find(m_ownedImageLists.begin(), m_ownedImageLists.end(), pList) != m_ownedImageLists.end();
+}
+
+void FwListCtrl::DeleteOwnedImageLists()
+{
+    for (CImageList*& pSlot : m_pImageLists) {
+        if (IsOwnedImageList(pSlot)) {
+            pSlot = nullptr;
+        }
+    }
+    for (CImageList* pList : m_ownedImageLists) {
+        delete pList;
+    }
+    m_ownedImageLists.clear();
 }
 
 // 8. Styles.

@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <climits>
 #include <vector>
 
 #include "framework/FwListItem.h"
@@ -181,6 +182,11 @@ public:
     // 6. Image lists: 0 normal, 1 small, 2 state.
     virtual CImageList* SetImageList(CImageList* pImageList, int nWhich);
     virtual CImageList* GetImageList(int nWhich) const;
+    // Puts a copy of pSource in slot nWhich (through SetImageList): the list is written into a
+    // memory archive and read back, so the copy shares nothing with the source. The copy is the
+    // list's own and goes with the window, even when replaced or when image lists are shared.
+    // FALSE, and the slot unchanged, when the source cannot be written or read back.
+    virtual BOOL SetImageListCopy(const CImageList* pSource, int nWhich);
 
     // 7. Hit testing, scrolling, label editing.
     virtual int HitTest(CPoint pt, UINT* pFlags = nullptr, int* pnCol = nullptr);
@@ -327,8 +333,10 @@ protected:
     int FindSelected(int nItem, BOOL& bFound) const;
     void ShowScrollBar(CWnd& bar, UINT nId, BOOL bHorz, BOOL bShow);
     void EndColumnResize(BOOL bApply, int x);
-    // Inverts the 2-pixel resize bar: drawing it twice removes it.
-    void DrawResizeBar(int x);
+    // Moves the 2-pixel column resize bar from xLast to x; noResizeBar for either end only
+    // draws or only erases it.
+    static constexpr int noResizeBar = INT_MIN;
+    void DrawResizeBar(int x, int xLast);
     // Widens the first column by what the columns miss of the client width.
     void FitColumns();
     void SizeEditor();
@@ -336,6 +344,8 @@ protected:
     CRect GetRowsRect() const;
     CRect RowRect(int nItem);
     void ResetEditState();
+    BOOL IsOwnedImageList(const CImageList* pList) const;
+    void DeleteOwnedImageLists();
 
     std::vector<FwListItem*> m_rows;
     std::vector<FwListColumn*> m_columns;
@@ -368,6 +378,8 @@ protected:
     CFont* m_pItemFont;
     CFont* m_pHeaderFont;
     CImageList* m_pImageLists[3];
+    // The copies SetImageListCopy made; deleted with the window.
+    std::vector<CImageList*> m_ownedImageLists;
     char* m_pszTextBuffer;
     CString m_strSavedLabel;
     UINT_PTR m_nEditTimer;

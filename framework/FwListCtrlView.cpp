@@ -9,7 +9,7 @@
 #include "platform/base/ResourceException.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/ImageList.h"
+#include "platform/win/ImageList.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/SelectGuard.h"
@@ -23,6 +23,7 @@ const int dividerSlop = 4;
 const int minColumnWidth = 10;
 const int minFitColumnWidth = 5;
 const int editTimerMs = 500;
+const int resizeBarWidth = 2;
 // The cursor resource of the column divider.
 const UINT dividerCursorId = 0x50D4;
 
@@ -74,10 +75,13 @@ void FwListCtrl::OnDestroy()
     DisarmEditTimer();
     if (!(m_dwStyle & FWLS_SHAREIMAGELISTS)) {
         for (CImageList*& pList : m_pImageLists) {
-            delete pList;
+            if (!IsOwnedImageList(pList)) {
+                delete pList;
+            }
             pList = nullptr;
         }
     }
+    DeleteOwnedImageLists();
     if (m_pTip->m_hWnd != nullptr) {
         m_pTip->DestroyWindow();
     }
@@ -980,7 +984,7 @@ void FwListCtrl::OnLButtonDown(UINT, CPoint point)
         m_nResizeLeft = GetColumnLeft(nCol);
         m_nResizeX = point.x;
         ::SetCapture(m_hWnd);
-        DrawResizeBar(m_nResizeX);
+        DrawResizeBar(m_nResizeX, noResizeBar);
         return;
     }
     m_ptPress = point;
@@ -999,13 +1003,15 @@ void FwListCtrl::OnLButtonDown(UINT, CPoint point)
     }
 }
 
-void FwListCtrl::DrawResizeBar(int x)
+void FwListCtrl::DrawResizeBar(int x, int xLast)
 {
     CClientDC dc(m_hWnd);
     CRect rcClient;
     GetClientRect(&rcClient);
-    CRect rcBar(x - 1, rcClient.top, x + 1, rcClient.bottom);
-    InvertRect(dc.m_hDC, &rcBar);
+    const CRect rcBar(x - 1, rcClient.top, x + 1, rcClient.bottom);
+    const CRect rcLast(xLast - 1, rcClient.top, xLast + 1, rcClient.bottom);
+    const CSize size(resizeBarWidth, resizeBarWidth);
+    dc.DrawDragRect(x != noResizeBar ? &rcBar : nullptr, size, xLast != noResizeBar ? &rcLast : nullptr, size);
 }
 
 void FwListCtrl::EndColumnResize(BOOL bApply, int x)
@@ -1014,7 +1020,7 @@ void FwListCtrl::EndColumnResize(BOOL bApply, int x)
         return;
     }
     const int nCol = m_nResizeColumn;
-    DrawResizeBar(m_nResizeX);
+    DrawResizeBar(noResizeBar, m_nResizeX);
     m_nResizeColumn = -1;
     if (::GetCapture() == m_hWnd) {
         ::ReleaseCapture();
@@ -1054,9 +1060,8 @@ LRESULT FwListCtrl::OnCaptureChangedMsg(WPARAM, LPARAM lParam)
 void FwListCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_nResizeColumn >= 0) {
-        DrawResizeBar(m_nResizeX);
+        DrawResizeBar(point.x, m_nResizeX);
         m_nResizeX = point.x;
-        DrawResizeBar(m_nResizeX);
         return;
     }
     UINT nHit = 0;

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "framework/FwColumnTextMap.h"
+#include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/ImageList.h"
+#include "platform/win/ImageList.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/SelectGuard.h"
 
@@ -18,6 +19,9 @@ const DWORD treeStyleBits = 0x3F;
 const DWORD treeExStyleBits = 0x00F00000;
 const int defaultIndent = 20;
 const UINT textBufferSize = 2048;
+// The marker that splits a wrapping label; never shown.
+const char splitMarker[] = "\\{HI}";
+const int labelBitmapMargin = 2;
 
 BOOL IsKeyDown(int nVirtKey)
 {
@@ -500,6 +504,90 @@ void FwTreeCtrl::NotifyTreeSetDispInfo(FwTreeItem* pItem, LPCSTR pszText)
     info.item.mask = TVIF_TEXT | TVIF_HANDLE;
     info.item.pszText = const_cast<LPSTR>(pszText);
     SendNotify(&info.hdr);
+}
+
+// 8. Drag images.
+
+BOOL FwTreeCtrl::CreateLabelBitmap(HTREEITEM hItem, CBitmap& bitmap)
+{
+    FwTreeItem* pItem = Resolve(hItem);
+    if (pItem == m_pRoot || bitmap.m_hObject != nullptr) {
+        return FALSE;
+    }
+    CString strText = TextOf(pItem);
+    const int nFeed = strText.Find('\n');
+    if (nFeed >= 0) {
+        strText = strText.Left(nFeed);
+    }
+    strText.Replace(splitMarker, "");
+    CClientDC dcScreen(nullptr);
+    CDC dcMem;
+    if (!dcMem.CreateCompatibleDC(&dcScreen)) {
+        return FALSE;
+    }
+    CFxSelectGuard fontGuard(&dcMem, GetItemFont());
+    CSize size = dcMem.GetTextExtent(strText.IsEmpty() ? CString(" ") : strText);
+    size.cx += 2 * labelBitmapMargin;
+    if (!bitmap.CreateCompatibleBitmap(&dcScreen, size.cx, size.cy)) {
+        return FALSE;
+    }
+    CFxSelectGuard bitmapGuard(&dcMem, &bitmap);
+    CRect rc(0, 0, size.cx, size.cy);
+    dcMem.FillSolidRect(&rc, GetBkColor());
+    dcMem.SetBkMode(TRANSPARENT);
+    dcMem.SetTextColor(GetTextColor());
+    rc.DeflateRect(labelBitmapMargin, 0);
+    dcMem.DrawText(strText, &rc, DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
+    return TRUE;
+}
+
+BOOL FwTreeCtrl::CreateImageListFromBitmap(CBitmap* pBitmap, COLORREF crMask, CImageList& imageList)
+{
+    BITMAP bm = {};
+    if (pBitmap == nullptr || pBitmap->GetBitmap(&bm) == 0 || imageList.GetSafeHandle() != nullptr) {
+        return FALSE;
+    }
+    if (!imageList.Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0)) {
+        return FALSE;
+    }
+    if (imageList.Add(pBitmap, crMask) < 0) {
+        imageList.DeleteImageList();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL FwTreeCtrl::CreateImageListFromIcon(HICON hIcon, CImageList& imageList)
+{
+    ICONINFO info = {};
+    if (hIcon == nullptr || imageList.GetSafeHandle() != nullptr || !GetIconInfo(hIcon, &info)) {
+        return FALSE;
+    }
+    // GetIconInfo hands out copies of the icon's bitmaps.
+    CBitmap color;
+    CBitmap mask;
+    color.Attach(info.hbmColor);
+    mask.Attach(info.hbmMask);
+    BITMAP bm = {};
+    if (mask.GetBitmap(&bm) == 0) {
+        return FALSE;
+    }
+    // A monochrome icon keeps its AND and XOR masks one above the other in the mask bitmap.
+    const int cy = color.m_hObject != nullptr ? bm.bmHeight : bm.bmHeight / 2;
+    if (!imageList.Create(bm.bmWidth, cy, ILC_COLOR24 | ILC_MASK, 1, 0)) {
+        return FALSE;
+    }
+    if (imageList.Add(hIcon) < 0) {
+        imageList.DeleteImageList();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL FwTreeCtrl::MergeImageLists(const CImageList* pList1, int nImage1, const CImageList* pList2, int nImage2, int dx,
+                                 int dy, CImageList& merged)
+{
+    return merged.Create(pList1, nImage1, pList2, nImage2, dx, dy);
 }
 
 CString FwTreeCtrl::GetItemText(HTREEITEM hItem, int nCol)

@@ -6,6 +6,7 @@
 #include "framework/FwListCtrl.h"
 #include "framework/FwTreeItem.h"
 
+class CBitmap;
 class FwColumnTextMap;
 
 // The tree's own style word (tree-view style bits).
@@ -118,6 +119,17 @@ public:
     virtual void NotifyItemExpanded(FwTreeItem* pItem, UINT nCode);
     virtual BOOL NotifyItemExpanding(FwTreeItem* pItem, UINT nCode);
     virtual void NotifyTreeSetDispInfo(FwTreeItem* pItem, LPCSTR pszText);
+    // 8. Drag images; each makes a new object the caller owns and answers FALSE on failure.
+    // The item's label (its first line) in the item font and text colour on the background
+    // colour, 2 pixels of background left and right.
+    virtual BOOL CreateLabelBitmap(HTREEITEM hItem, CBitmap& bitmap);
+    // One image the size of the bitmap; pixels of crMask are transparent.
+    virtual BOOL CreateImageListFromBitmap(CBitmap* pBitmap, COLORREF crMask, CImageList& imageList);
+    // One image the size of the icon.
+    virtual BOOL CreateImageListFromIcon(HICON hIcon, CImageList& imageList);
+    // One image: nImage2 of pList2 drawn over nImage1 of pList1 at (dx, dy).
+    virtual BOOL MergeImageLists(const CImageList* pList1, int nImage1, const CImageList* pList2, int nImage2, int dx,
+                                 int dy, CImageList& merged);
     // 9. Deleting, buttons and the item factory.
     virtual void DeleteOneItem(FwTreeItem* pItem);
     virtual BOOL GetButtonRect(FwTreeItem* pItem, const CRect& rcRow, CRect& rcButton);

@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+class CArchive;
 class CBitmap;
 class CDC;
 
@@ -22,11 +23,15 @@ public:
 
     // FALSE when a list is held already or the list cannot be made.
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+    // The merge of one image of each list, the second drawn over the first at (dx, dy).
+    BOOL Create(const CImageList* pList1, int nImage1, const CImageList* pList2, int nImage2, int dx, int dy);
     BOOL Attach(HIMAGELIST hImageList);
     HIMAGELIST Detach();
     BOOL DeleteImageList();
 
     int GetImageCount() const;
+    // FALSE when there is no list.
+    BOOL GetIconSize(int& cx, int& cy) const;
     BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const;
     // The index of the first image added, -1 on failure. A bitmap strip adds one image per cx.
     int Add(CBitmap* pBitmap, COLORREF crMask);
@@ -36,6 +41,12 @@ public:
     // A new icon the caller destroys.
     HICON ExtractIcon(int nImage) const;
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) const;
+
+    // The list in the common controls' stream format, through the archive. A failed write
+    // (no list, a full file) answers FALSE; Read answers FALSE on a damaged or short stream,
+    // or when a list is held already.
+    BOOL Write(CArchive* pArchive) const;
+    BOOL Read(CArchive* pArchive);
 
 private:
     HIMAGELIST m_hImageList = nullptr;

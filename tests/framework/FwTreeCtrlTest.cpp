@@ -6,7 +6,7 @@
 #include "framework/FwTreeCtrl.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
-#include "platform/gdi/ImageList.h"
+#include "platform/win/ImageList.h"
 #include "tests/framework/FwTestHost.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
@@ -325,7 +325,7 @@ void MakeImages(CImageList& images)
         CBitmap* pOld = dcMem.SelectObject(&bitmap);
         dcMem.BitBlt(0, 0, 16, 16, &dib.DC(), 0, 0, SRCCOPY);
         dcMem.SelectObject(pOld);
-        EXPECT_GE(images.Add(static_cast<HBITMAP>(bitmap.m_hObject), RGB(255, 0, 255)), 0);
+        EXPECT_GE(images.Add(&bitmap, RGB(255, 0, 255)), 0);
     }
 }
 
