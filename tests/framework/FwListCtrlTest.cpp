@@ -6,7 +6,11 @@
 
 #include "framework/FwListCtrl.h"
 #include "framework/FwListTip.h"
+#include "platform/base/Archive.h"
+#include "platform/base/MemFile.h"
+#include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/win/ImageList.h"
 #include "tests/framework/FwTestHost.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
@@ -450,5 +454,137 @@ TEST_F(FwListCtrlWndTest, ReportViewWithGridLinesIsPainted)
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), dib.Pixel(rcClient.right - 4, rcClient.bottom - 4));
     m_host.ShowWindow(SW_SHOW);
     EXPECT_TRUE(SaveWindowPicture(m_host.GetSafeHwnd(), "fwlist-report-grid.png"));
+}
+// Pixels of the list's client area as the screen shows them, over the rows of column 0's edge.
+std::vector<COLORREF> BarPixels(FwListCtrl& list, int x)
+{
+    CClientDC dc(list.GetSafeHwnd());
+    std::vector<COLORREF> pixels;
+    for (int y = 40; y < 48; ++y) {
+        for (int xEach = x - 1; xEach < x + 1; ++xEach) {
+            pixels.push_back(GetPixel(dc.m_hDC, xEach, y));
+        }
+    }
+    return pixels;
+}
+
+int CountChanged(const std::vector<COLORREF>& before, const std::vector<COLORREF>& after)
+{
+    int nChanged = 0;
+    for (size_t i = 0; i < before.size(); ++i) {
+        nChanged += before[i] != after[i] ? 1 : 0;
+    }
+    return nChanged;
+}
+
+TEST_F(FwListCtrlWndTest, ResizeBarIsAHalftoneDragFrameThatFollowsThePointer)
+{
+    m_host.ShowWindow(SW_SHOW);
+    m_host.UpdateWindow();
+    m_list.UpdateWindow();
+    const std::vector<COLORREF> at120 = BarPixels(m_list, 120);
+    const std::vector<COLORREF> at150 = BarPixels(m_list, 150);
+    m_list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 9));
+    // Half the bar's pixels are inverted: a checker, not a solid bar.
+    EXPECT_EQ(8, CountChanged(at120, BarPixels(m_list, 120)));
+    EXPECT_EQ(0, CountChanged(at150, BarPixels(m_list, 150)));
+    m_list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 9));
+    EXPECT_EQ(0, CountChanged(at120, BarPixels(m_list, 120))) << "the bar left behind is erased";
+    EXPECT_EQ(8, CountChanged(at150, BarPixels(m_list, 150)));
+    m_list.SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(0, CountChanged(at150, BarPixels(m_list, 150))) << "cancelling erases the bar";
+    EXPECT_EQ(120, m_list.GetColumnWidth(0));
+}
+
+// Three sixteen-pixel squares of different colours on magenta, the mask colour.
+void MakeSquares(CImageList& images)
+{
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0));
+    CClientDC dcScreen(nullptr);
+    for (COLORREF cr : {RGB(230, 180, 40), RGB(60, 120, 200), RGB(40, 160, 80)}) {
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dcScreen, 16, 16));
+        CDC dcMem;
+        ASSERT_TRUE(dcMem.CreateCompatibleDC(&dcScreen));
+        CBitmap* pOld = dcMem.SelectObject(&bitmap);
+        CRect rcAll(0, 0, 16, 16);
+        dcMem.FillSolidRect(&rcAll, RGB(255, 0, 255));
+        CRect rc(2, 3, 14, 13);
+        dcMem.FillSolidRect(&rc, cr);
+        dcMem.SelectObject(pOld);
+        EXPECT_GE(images.Add(&bitmap, RGB(255, 0, 255)), 0);
+    }
+}
+
+TEST_F(FwListCtrlWndTest, ImageListCopyIsWrittenToAMemoryArchiveAndReadBack)
+{
+    CImageList source;
+    MakeSquares(source);
+    ASSERT_TRUE(m_list.SetImageListCopy(&source, 1));
+    CImageList* pCopy = m_list.GetImageList(1);
+    ASSERT_NE(nullptr, pCopy);
+    EXPECT_NE(&source, pCopy);
+    EXPECT_NE(source.GetSafeHandle(), pCopy->GetSafeHandle());
+    source.DeleteImageList(); // the copy shares nothing with it
+    EXPECT_EQ(3, pCopy->GetImageCount());
+    int cx = 0;
+    int cy = 0;
+    ASSERT_TRUE(pCopy->GetIconSize(cx, cy));
+    EXPECT_EQ(16, cx);
+    EXPECT_EQ(16, cy);
+    // The second image: its square in its colour, the mask around it left alone.
+    CTestDib dib(16, 16);
+    ASSERT_TRUE(pCopy->Draw(&dib.DC(), 1, CPoint(0, 0), ILD_TRANSPARENT));
+    EXPECT_EQ(RGB(60, 120, 200), dib.Pixel(8, 8));
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(0, 0));
+
+    // Nothing to copy: the slot keeps its list.
+    CImageList empty;
+    EXPECT_FALSE(m_list.SetImageListCopy(&empty, 1));
+    EXPECT_FALSE(m_list.SetImageListCopy(nullptr, 1));
+    EXPECT_EQ(pCopy, m_list.GetImageList(1));
+    // The copy goes with the window even when image lists are shared.
+    m_list.ModifyListStyle(0, FWLS_SHAREIMAGELISTS);
+    m_list.DestroyWindow();
+    EXPECT_EQ(nullptr, m_list.GetImageList(1));
+}
+
+TEST(FwListCtrlImageListTest, ADamagedImageListStreamIsRefused)
+{
+    CImageList source;
+    MakeSquares(source);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ASSERT_TRUE(source.Write(&ar));
+        ar.Close();
+    }
+    const ULONGLONG nWhole = file.GetLength();
+    ASSERT_GT(nWhole, 16 * 16 * 3u);
+    std::vector<BYTE> bytes(static_cast<size_t>(nWhole));
+    file.SeekToBegin();
+    ASSERT_EQ(nWhole, file.Read(bytes.data(), static_cast<UINT>(nWhole)));
+    struct Case
+    {
+        const char* szName;
+        ULONGLONG nLength;
+        BOOL bRead;
+    };
+    const Case cases[] = {
+        {"whole", nWhole, TRUE},
+        {"header only", 28, FALSE},
+        {"cut in the bitmap", nWhole / 2, FALSE},
+        {"empty", 0, FALSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CMemFile part;
+        part.Write(bytes.data(), static_cast<UINT>(c.nLength));
+        part.SeekToBegin();
+        CArchive ar(&part, CArchive::load);
+        CImageList copy;
+        EXPECT_EQ(c.bRead, copy.Read(&ar));
+        EXPECT_EQ(c.bRead ? 3 : 0, copy.GetImageCount());
+    }
 }
 } // namespace

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "framework/FwTreeCtrl.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/Font.h"
 #include "platform/win/ImageList.h"
 #include "tests/framework/FwTestHost.h"
 #include "tests/support/DibCanvas.h"
@@ -376,5 +378,69 @@ TEST_F(FwTreeCtrlTest, LinesButtonsAndIconsArePainted)
 
     m_host.ShowWindow(SW_SHOW);
     EXPECT_TRUE(SaveWindowPicture(m_host.GetSafeHwnd(), "fwtree-lines.png"));
+}
+TEST_F(FwTreeCtrlTest, DragImageIsTheIconMergedWithTheLabelBitmap)
+{
+    CImageList* pImages = new CImageList; // the tree deletes it with its window
+    MakeImages(*pImages);
+    m_tree.SetImageList(pImages, 0);
+    m_tree.SetBkColor(RGB(255, 255, 255));
+    m_tree.SetTextColor(RGB(0, 0, 0));
+    HTREEITEM hItem = m_tree.InsertItem("工序卡.znt", 1, 1);
+
+    // The label: the text in the item font, two pixels of background either side.
+    CBitmap label;
+    ASSERT_TRUE(m_tree.CreateLabelBitmap(hItem, label));
+    BITMAP bm = {};
+    ASSERT_NE(0, label.GetBitmap(&bm));
+    CClientDC dcTree(m_tree.GetSafeHwnd());
+    CFont* pOldFont = dcTree.SelectObject(m_tree.GetItemFont());
+    const CSize sizeText = dcTree.GetTextExtent(CString("工序卡.znt"));
+    dcTree.SelectObject(pOldFont);
+    EXPECT_EQ(sizeText.cx + 4, bm.bmWidth);
+    EXPECT_EQ(sizeText.cy, bm.bmHeight);
+    EXPECT_FALSE(m_tree.CreateLabelBitmap(TVI_ROOT, label)) << "the hidden root has no label";
+
+    // Lists made from the label bitmap and from the item's icon, one image each.
+    CImageList labelList;
+    ASSERT_TRUE(m_tree.CreateImageListFromBitmap(&label, RGB(255, 0, 255), labelList));
+    EXPECT_EQ(1, labelList.GetImageCount());
+    HICON hIcon = pImages->ExtractIcon(1);
+    ASSERT_NE(nullptr, hIcon);
+    CImageList iconList;
+    ASSERT_TRUE(m_tree.CreateImageListFromIcon(hIcon, iconList));
+    DestroyIcon(hIcon);
+    int cx = 0;
+    int cy = 0;
+    ASSERT_TRUE(iconList.GetIconSize(cx, cy));
+    EXPECT_EQ(16, cx);
+    EXPECT_EQ(16, cy);
+    EXPECT_FALSE(m_tree.CreateImageListFromIcon(nullptr, iconList));
+
+    // The drag image: the icon with the label to its right.
+    CImageList drag;
+    const int xLabel = 18;
+    ASSERT_TRUE(m_tree.MergeImageLists(&iconList, 0, &labelList, 0, xLabel, 0, drag));
+    EXPECT_EQ(1, drag.GetImageCount());
+    ASSERT_TRUE(drag.GetIconSize(cx, cy));
+    EXPECT_EQ(xLabel + bm.bmWidth, cx);
+    EXPECT_EQ(std::max(16, static_cast<int>(bm.bmHeight)), cy);
+    CTestDib dib(cx + 4, cy + 4, RGB(200, 200, 200));
+    ASSERT_TRUE(drag.Draw(&dib.DC(), 0, CPoint(2, 2), ILD_TRANSPARENT));
+    EXPECT_TRUE(SavePng(TestImagePath("fwtree-drag-image.png").c_str(), dib.Bits(), dib.Width(), dib.Height()));
+    EXPECT_EQ(RGB(60, 120, 200), dib.Pixel(2 + 3, 2 + 8)) << "the icon's square";
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(2 + 8, 2 + 8)) << "the icon's white middle";
+    EXPECT_EQ(RGB(200, 200, 200), dib.Pixel(2 + 0, 2 + 0)) << "the icon's mask stays transparent";
+    const CRect rcLabel(2 + xLabel, 2, 2 + xLabel + bm.bmWidth, 2 + bm.bmHeight);
+    EXPECT_GT(dib.CountInk(rcLabel, RGB(255, 255, 255)), 20) << "the label's text";
+    int nDark = 0;
+    for (int y = rcLabel.top; y < rcLabel.bottom; ++y) {
+        for (int x = rcLabel.left; x < rcLabel.right; ++x) {
+            const COLORREF cr = dib.Pixel(x, y);
+            nDark += GetRValue(cr) < 128 && GetGValue(cr) < 128 && GetBValue(cr) < 128 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(nDark, 20) << "the text colour is black";
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(rcLabel.left, rcLabel.top)) << "the label's background";
 }
 } // namespace
