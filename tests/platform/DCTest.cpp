@@ -338,6 +338,30 @@ TEST(DCTest, PrinterLikeDCAnswersA4At600Dpi)
     CDC* pDC = &dc;
     EXPECT_EQ(7016, pDC->GetDeviceCaps(PHYSICALHEIGHT));
 }
+} // namespace
+
+// A device that is no printer refuses the document, so the print loop can report it and stop
+// before any page is spooled.
+TEST(DCTest, NonPrinterDevicesRefuseADocument)
+{
+    struct Row
+    {
+        const char* name;
+        bool bNull;
+    };
+    const Row rows[] = {{"memory DC", false}, {"no DC", true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CDC dc;
+        if (!row.bNull) {
+            ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+        }
+        EXPECT_LE(dc.StartDoc("Card"), 0);
+    }
+}
+
+namespace
+{
 // Pixels of the DIB that differ from white, and whether all of them lie in the frame of rc.
 struct FrameInk
 {
