@@ -21,12 +21,17 @@ public:
         fileNewName,
         filterName,
         filterExt,
+        regFileTypeId,
+        regFileTypeName,
     };
 
     CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
     ~CDocTemplate() override;
 
     UINT GetResourceID() const { return m_nIDResource; }
+    CRuntimeClass* GetDocClass() const { return m_pDocClass; }
+    CRuntimeClass* GetFrameClass() const { return m_pFrameClass; }
+    CRuntimeClass* GetViewClass() const { return m_pViewClass; }
     BOOL GetDocString(CString& rString, DocStringIndex index) const;
 
     virtual void AddDocument(CDocument* pDoc);

@@ -42,6 +42,8 @@ public:
                            CCreateContext* pContext = nullptr);
     // The style LoadFrame gets from a document template.
     virtual DWORD DefaultFrameStyle() const { return WS_OVERLAPPEDWINDOW; }
+    // The id LoadFrame was given; 0 for a frame not loaded from a resource.
+    UINT GetResourceID() const { return m_nIDResource; }
     CView* CreateView(CCreateContext* pContext, UINT nID = FX_IDW_PANE_FIRST);
 
     virtual void RecalcLayout(BOOL bNotify = TRUE);

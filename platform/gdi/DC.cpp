@@ -14,6 +14,26 @@ HDC OtherDC(HDC hDC, HDC hAttribDC)
 {
     return (hAttribDC != nullptr && hAttribDC != hDC) ? hAttribDC : nullptr;
 }
+
+// XORs the frame of rc (device units) into rgn.
+BOOL XorFrame(CRgn& rgn, const RECT& rc, SIZE size)
+{
+    CRgn rgnFrame;
+    if (!rgnFrame.CreateRectRgn(rc.left, rc.top, rc.right, rc.bottom)) {
+        return FALSE;
+    }
+    CRect rcInside(rc);
+    rcInside.DeflateRect(size);
+    // CreateRectRgn orders its corners: an inside turned inside out would cut the frame away.
+    if (rcInside.left < rcInside.right && rcInside.top < rcInside.bottom) {
+        CRgn rgnInside;
+        if (!rgnInside.CreateRectRgn(rcInside.left, rcInside.top, rcInside.right, rcInside.bottom) ||
+            rgnFrame.CombineRgn(&rgnFrame, &rgnInside, RGN_DIFF) == ERROR) {
+            return FALSE;
+        }
+    }
+    return rgn.CombineRgn(&rgn, &rgnFrame, RGN_XOR) != ERROR;
+}
 } // namespace
 
 FX_IMPLEMENT_DYNCREATE(CDC, CObject)
@@ -583,6 +603,59 @@ void CDC::FillRect(LPCRECT prc, CBrush* pBrush)
 void CDC::DrawFocusRect(LPCRECT prc)
 {
     ::DrawFocusRect(m_hDC, prc);
+}
+
+BOOL CDC::DrawDragRect(LPCRECT prc, SIZE size, LPCRECT prcLast, SIZE sizeLast)
+{
+    if (m_hDC == nullptr) {
+        return FALSE;
+    }
+    // The frames differ only where one of them lies: XOR the two regions and invert that once.
+    CRgn rgn;
+    if (!rgn.CreateRectRgn(0, 0, 0, 0)) {
+        return FALSE;
+    }
+    CRect rcBounds(0, 0, 0, 0);
+    const LPCRECT rects[] = {prc, prcLast};
+    const SIZE sizes[] = {size, sizeLast};
+    for (int i = 0; i < 2; ++i) {
+        if (rects[i] == nullptr) {
+            continue;
+        }
+        CRect rcDevice(*rects[i]);
+        ::LPtoDP(m_hDC, reinterpret_cast<LPPOINT>(&rcDevice), 2);
+        rcDevice.NormalizeRect();
+        if (!XorFrame(rgn, rcDevice, sizes[i])) {
+            return FALSE;
+        }
+        CRect rcLogical(*rects[i]);
+        rcLogical.NormalizeRect();
+        rcBounds.UnionRect(&rcBounds, &rcLogical);
+    }
+    if (rcBounds.IsRectEmpty()) {
+        return TRUE;
+    }
+    // An 8 by 8 checker: half the pixels inverted. A monochrome pattern takes the text colour
+    // for its 0 bits and the background colour for its 1 bits: black keeps, white inverts.
+    static const WORD checker[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
+    CBitmap pattern;
+    CBrush brush;
+    if (!pattern.Attach(::CreateBitmap(8, 8, 1, 1, checker)) ||
+        !brush.Attach(::CreatePatternBrush(static_cast<HBITMAP>(pattern.m_hObject)))) {
+        return FALSE;
+    }
+    const int nSaved = ::SaveDC(m_hDC);
+    if (nSaved == 0) {
+        return FALSE;
+    }
+    ::ExtSelectClipRgn(m_hDC, static_cast<HRGN>(rgn.m_hObject), RGN_AND);
+    ::SetTextColor(m_hDC, RGB(0, 0, 0));
+    ::SetBkColor(m_hDC, RGB(255, 255, 255));
+    ::SelectObject(m_hDC, brush.m_hObject);
+    const BOOL bDone = ::PatBlt(m_hDC, rcBounds.left, rcBounds.top, rcBounds.Width(), rcBounds.Height(), PATINVERT);
+    // RestoreDC selects the old brush back before the brush is deleted.
+    ::RestoreDC(m_hDC, nSaved);
+    return bDone;
 }
 
 BOOL CDC::DrawEdge(LPRECT prc, UINT nEdge, UINT nFlags)

@@ -148,6 +148,11 @@ public:
     void Draw3dRect(int x, int y, int cx, int cy, COLORREF crTopLeft, COLORREF crBottomRight);
     void FillRect(LPCRECT prc, CBrush* pBrush);
     void DrawFocusRect(LPCRECT prc);
+    // A tracking frame: the frame of prc, size thick, XORed in with a halftone pattern while the
+    // frame of prcLast (drawn the same way before) is XORed out, in one pass so nothing flickers.
+    // Null prc only erases, null prcLast only draws; a rectangle thinner than twice its frame is
+    // filled whole.
+    BOOL DrawDragRect(LPCRECT prc, SIZE size, LPCRECT prcLast, SIZE sizeLast);
     BOOL DrawEdge(LPRECT prc, UINT nEdge, UINT nFlags);
     BOOL DrawFrameControl(LPRECT prc, UINT nType, UINT nState);
     BOOL DrawIcon(int x, int y, HICON hIcon);

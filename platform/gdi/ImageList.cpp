@@ -1,5 +1,8 @@
 #include "platform/gdi/ImageList.h"
 
+#include <objidl.h>
+
+#include "platform/base/Archive.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
 
@@ -96,4 +99,100 @@ HICON CImageList::ExtractIcon(int nImage) const
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) const
 {
     return pDC != nullptr && ImageList_Draw(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, nStyle);
+}
+
+BOOL CImageList::Create(const CImageList* pList1, int nImage1, const CImageList* pList2, int nImage2, int dx, int dy)
+{
+    if (m_hImageList != nullptr || pList1 == nullptr || pList2 == nullptr) {
+        return FALSE;
+    }
+    m_hImageList = ImageList_Merge(pList1->m_hImageList, nImage1, pList2->m_hImageList, nImage2, dx, dy);
+    return m_hImageList != nullptr;
+}
+
+namespace
+{
+// The stream the image-list functions read and write, passing the bytes through an archive.
+// Archive errors throw: as a COM method each call catches them and answers a failure.
+class CArchiveStream final : public IStream
+{
+public:
+    explicit CArchiveStream(CArchive* pArchive) : m_pArchive(pArchive) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (ppv == nullptr) {
+            return E_POINTER;
+        }
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_ISequentialStream) ||
+            IsEqualIID(riid, IID_IStream)) {
+            *ppv = static_cast<IStream*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    // Lives on the caller's stack for one call: no counting.
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE Read(void* pv, ULONG cb, ULONG* pcbRead) override
+    {
+        try {
+            const UINT nRead = m_pArchive->Read(pv, cb);
+            if (pcbRead != nullptr) {
+                *pcbRead = nRead;
+            }
+            return nRead == cb ? S_OK : S_FALSE;
+        } catch (...) {
+            return STG_E_READFAULT;
+        }
+    }
+    HRESULT STDMETHODCALLTYPE Write(const void* pv, ULONG cb, ULONG* pcbWritten) override
+    {
+        try {
+            m_pArchive->Write(pv, cb);
+            if (pcbWritten != nullptr) {
+                *pcbWritten = cb;
+            }
+            return S_OK;
+        } catch (...) {
+            return STG_E_WRITEFAULT;
+        }
+    }
+    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Revert() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Clone(IStream**) override { return E_NOTIMPL; }
+
+private:
+    CArchive* m_pArchive;
+};
+} // namespace
+
+BOOL CImageList::Write(CArchive* pArchive) const
+{
+    if (m_hImageList == nullptr || pArchive == nullptr || !pArchive->IsStoring()) {
+        return FALSE;
+    }
+    CArchiveStream stream(pArchive);
+    return ImageList_Write(m_hImageList, &stream);
+}
+
+BOOL CImageList::Read(CArchive* pArchive)
+{
+    if (m_hImageList != nullptr || pArchive == nullptr || !pArchive->IsLoading()) {
+        return FALSE;
+    }
+    CArchiveStream stream(pArchive);
+    m_hImageList = ImageList_Read(&stream);
+    return m_hImageList != nullptr;
 }

@@ -7,6 +7,7 @@
 
 #include "platform/base/FxExport.h"
 
+class CArchive;
 class CBitmap;
 class CDC;
 
@@ -24,6 +25,8 @@ public:
 
     // A list held already is destroyed first.
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
+    // The merge of one image of each list, the second drawn over the first at (dx, dy).
+    BOOL Create(const CImageList* pList1, int nImage1, const CImageList* pList2, int nImage2, int dx, int dy);
     // FALSE when a list is held already or none is given.
     BOOL Attach(HIMAGELIST hImageList);
     HIMAGELIST Detach();
@@ -42,4 +45,10 @@ public:
     // A new icon the caller destroys.
     HICON ExtractIcon(int nImage) const;
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) const;
+
+    // The list in the common controls' stream format, through the archive. A failed write
+    // (no list, a full file) answers FALSE; Read answers FALSE on a damaged or short stream,
+    // or when a list is held already.
+    BOOL Write(CArchive* pArchive) const;
+    BOOL Read(CArchive* pArchive);
 };

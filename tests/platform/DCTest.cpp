@@ -359,3 +359,60 @@ TEST(DCTest, NonPrinterDevicesRefuseADocument)
         EXPECT_LE(dc.StartDoc("Card"), 0);
     }
 }
+
+namespace
+{
+// Pixels of the DIB that differ from white, and whether all of them lie in the frame of rc.
+struct FrameInk
+{
+    int nInside;
+    int nOutside;
+};
+
+FrameInk CountFrameInk(const CTestDib& dib, const CRect& rc, int nThick)
+{
+    FrameInk ink = {0, 0};
+    CRect rcInside(rc);
+    rcInside.DeflateRect(nThick, nThick);
+    for (int y = 0; y < dib.Height(); ++y) {
+        for (int x = 0; x < dib.Width(); ++x) {
+            if (dib.Pixel(x, y) == RGB(255, 255, 255)) {
+                continue;
+            }
+            const CPoint pt(x, y);
+            const bool bInFrame = rc.PtInRect(pt) && !rcInside.PtInRect(pt);
+            (bInFrame ? ink.nInside : ink.nOutside) += 1;
+        }
+    }
+    return ink;
+}
+
+TEST(DCTest, DragRectXorsAHalftoneFrameAndErasesTheLastOne)
+{
+    CTestDib dib(40, 30);
+    const CRect rcFirst(4, 4, 20, 16);
+    const CRect rcSecond(10, 8, 36, 26);
+    const CSize size(2, 2);
+    ASSERT_TRUE(dib.DC().DrawDragRect(&rcFirst, size, nullptr, size));
+    // A checker: half the frame's pixels inverted to black, none elsewhere.
+    FrameInk ink = CountFrameInk(dib, rcFirst, 2);
+    const int nFrameFirst = rcFirst.Width() * rcFirst.Height() - 12 * 8;
+    EXPECT_EQ(nFrameFirst / 2, ink.nInside);
+    EXPECT_EQ(0, ink.nOutside);
+    EXPECT_TRUE(SavePng(TestImagePath("dc-drag-rect.png").c_str(), dib.Bits(), dib.Width(), dib.Height()));
+
+    // Moving: the old frame goes in the same pass, even where the frames cross.
+    ASSERT_TRUE(dib.DC().DrawDragRect(&rcSecond, size, &rcFirst, size));
+    ink = CountFrameInk(dib, rcSecond, 2);
+    EXPECT_EQ((rcSecond.Width() * rcSecond.Height() - 22 * 14) / 2, ink.nInside);
+    EXPECT_EQ(0, ink.nOutside);
+
+    // Erasing only leaves the DIB white; a rectangle thinner than its frame is filled whole.
+    ASSERT_TRUE(dib.DC().DrawDragRect(nullptr, size, &rcSecond, size));
+    EXPECT_EQ(0, dib.CountInk(CRect(0, 0, 40, 30)));
+    const CRect rcBar(9, 0, 11, 30);
+    ASSERT_TRUE(dib.DC().DrawDragRect(&rcBar, size, nullptr, size));
+    EXPECT_EQ(30, dib.CountInk(CRect(0, 0, 40, 30)));
+    EXPECT_EQ(30, dib.CountInk(rcBar));
+}
+} // namespace
