@@ -160,6 +160,7 @@ public:
     CObList m_PageCellList; // CCappCell
     CObList m_listFreeObj;  // CCappFreeObj
     CObList m_listSGE;      // figures, never stored
+    CString m_strSGE;       // the figures' text, never stored
     CObList m_listScript;   // CScriptItem
     CCardDataRel m_CardDataRel;
 

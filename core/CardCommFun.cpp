@@ -6,6 +6,7 @@
 
 #include "core/CappCardVarItem.h"
 #include "core/CappCell.h"
+#include "core/CappListArchive.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
 #include "core/CappMidRow.h"
@@ -39,6 +40,32 @@ int CCardCommFun::SGEDrawList(CDC* pDC, CObList& listSGE)
         }
     }
     return nDrawn;
+}
+
+int CCardCommFun::SGESetList(const CString& strText, CObList& listSGE, CString& strError, int nFlag)
+{
+    CappFreeList(listSGE);
+    int nStart = 0;
+    while (nStart < strText.GetLength()) {
+        int nEnd = strText.Find("\r\n", nStart);
+        if (nEnd < 0) {
+            nEnd = strText.GetLength();
+        }
+        CString strLine = strText.Mid(nStart, nEnd - nStart);
+        nStart = nEnd + 2;
+        strLine.TrimLeft();
+        if (strLine.IsEmpty() || strLine[0] == '\'') {
+            continue;
+        }
+        auto* pEntity = new CGraphEntity;
+        if (!pEntity->SetData(strLine, strError, nFlag)) {
+            // A refused figure draws nothing; keeping it would only hide the failure.
+            delete pEntity;
+            return 0;
+        }
+        listSGE.AddTail(pEntity);
+    }
+    return 1;
 }
 
 CString CCardCommFun::GetFileExtName(const CString& strPath)

@@ -24,6 +24,10 @@ public:
     // Draws the figures (CGraphEntity) of a sheet's m_listSGE in list order; other objects are
     // passed over. The result is the number of figures drawn.
     static int SGEDrawList(CDC* pDC, CObList& listSGE);
+    // Frees the list's objects and makes one CGraphEntity of every CR LF separated line that is
+    // neither empty nor a "'" comment (leading blanks ignored). At the first refused line: 0, the
+    // figure's reason in strError, the figures before it kept. 1 otherwise.
+    static int SGESetList(const CString& strText, CObList& listSGE, CString& strError, int nFlag);
     // The extension after the last dot of the file name, without the dot; empty when none.
     static CString GetFileExtName(const CString& strPath);
 

@@ -335,6 +335,9 @@ void CCardObj::SetUpSheet(CCappSheet* pSheet, CWnd* pWnd)
     }
     RelSheetMDData(pSheet);
     pSheet->ReCreateSheetCell();
+    // A bad figure line leaves the figures before it; the designer reports the text's faults.
+    CString strError;
+    CCardCommFun::SGESetList(pSheet->m_strSGE, pSheet->m_listSGE, strError, 0);
     CStringArray arrNames;
     CStringArray arrFormats;
     GetPageSetArrays(arrNames, arrFormats);

@@ -5,6 +5,7 @@
 #include "core/PageMaker.h"
 #include "core/SelCardPageDlg.h"
 #include "core/res/resource.h"
+#include "platform/base/ResMgr.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/MsgBox.h"
 
@@ -167,8 +168,13 @@ void CSetPageMakerDlg::RefurbishItem()
         } else {
             strItem.Format("%s(%d-END)", pEntry->m_strCardName.GetString(), pEntry->m_nFirstPage);
         }
-        const int nItem = m_listCtrl.InsertItem(nIndex++, strItem);
-        m_listCtrl.SetItemData(nItem, static_cast<DWORD_PTR>(pEntry->m_nFirstPage));
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+        item.iItem = nIndex++;
+        item.pszText = const_cast<LPSTR>(strItem.GetString());
+        item.iImage = 0;
+        item.lParam = static_cast<LPARAM>(pEntry->m_nFirstPage);
+        m_listCtrl.SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
 }
 
@@ -180,6 +186,28 @@ BOOL CSetPageMakerDlg::OnInitDialog()
     m_listCtrl.GetClientRect(&rc);
     m_listCtrl.InsertColumn(0, "", LVCFMT_LEFT, rc.Width() - GetSystemMetrics(SM_CXVSCROLL));
     m_listCtrl.SetExtendedStyle(m_listCtrl.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    // Our own module's images and strings: the ids are common ones in other libraries too.
+    const HINSTANCE hInst = FX_MODULE_INSTANCE();
+    if (m_imageList.Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1)) {
+        HICON hIcon = static_cast<HICON>(::LoadImageA(hInst, MAKEINTRESOURCEA(IDI_CARD_PAGE), IMAGE_ICON, 32, 32, 0));
+        if (hIcon != nullptr) {
+            m_imageList.Add(hIcon);
+            ::DestroyIcon(hIcon);
+        }
+        m_listCtrl.SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_imageList.GetSafeHandle()));
+    }
+    m_btnDel.SubclassDlgItem(IDC_BN_DEL, this);
+    m_btnAdd.SubclassDlgItem(IDC_BN_ADD, this);
+    {
+        CFxResourceSwitch switchRes("VornCard.dll");
+        m_btnDel.SetBitmap(IDB_CARD_DELETE, 0, RGB(192, 192, 192));
+        m_btnAdd.SetBitmap(IDB_CARD_ADD, 0, RGB(192, 192, 192));
+    }
+    CString strTip;
+    strTip.LoadString(hInst, IDS_CARD_DELETE);
+    m_btnDel.SetTooltipText(strTip);
+    strTip.LoadString(hInst, IDS_CARD_ADD);
+    m_btnAdd.SetTooltipText(strTip);
     RefurbishItem();
     return TRUE;
 }

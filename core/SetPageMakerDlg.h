@@ -2,9 +2,11 @@
 // entries; the first entry always starts at page 1 and cannot be deleted.
 #pragma once
 
+#include "common/KvHotButton.h"
 #include "core/VornCardExport.h"
 #include "platform/base/ObList.h"
 #include "platform/base/StringArray.h"
+#include "platform/gdi/ImageList.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/ListCtrl.h"
 
@@ -41,6 +43,9 @@ protected:
 
     FX_DECLARE_MESSAGE_MAP()
 
-private:
+public:
     CListCtrl m_listCtrl;
+    CKvHotButton m_btnAdd;
+    CKvHotButton m_btnDel;
+    CImageList m_imageList; // the entries' card icon
 };

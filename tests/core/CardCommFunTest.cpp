@@ -65,6 +65,49 @@ TEST(CardCommFunTest, FigureListDrawsEachFigureAndPassesOverOtherObjects)
     EXPECT_EQ(0, CCardCommFun::SGEDrawList(&dib.DC(), list));
 }
 
+TEST(CardCommFunTest, FigureListIsRebuiltFromTheFigureText)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szText;
+        int nResult;
+        const char* szKeywords; // the list's figures, "|" after each
+        const char* szError;
+    };
+    const Case cases[] = {
+        {"one line per figure", "Line 0,0,10,10\r\nRectangle 1,1,5,5", 1, "Line|Rectangle[R]|", ""},
+        {"comments, blank and empty lines skipped", "' a note\r\n\r\n   \r\n  line 0,0,1,1\r\n", 1, "Line|", ""},
+        {"a comment after leading blanks", "   ' Line 0,0,1,1\r\nRectangle 1,1,5,5", 1, "Rectangle[R]|", ""},
+        {"empty text empties the list", "", 1, "", ""},
+        {"a refused line ends the rebuild", "Line 0,0,1,1\r\nLine 0,0,10\r\nRectangle 1,1,5,5", 0, "Line|",
+         "缺少参数(可能是：参数个数不匹配)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CObList list;
+        // Whatever was there before is freed, figures or not.
+        list.AddTail(new CGraphEntity);
+        list.AddTail(new CFreeObjPoint);
+        CString strError;
+        EXPECT_EQ(c.nResult, CCardCommFun::SGESetList(c.szText, list, strError, 0));
+        CString strKeywords;
+        POSITION pos = list.GetHeadPosition();
+        while (pos != nullptr) {
+            CObject* pObject = list.GetNext(pos);
+            ASSERT_TRUE(pObject->IsKindOf(FX_RUNTIME_CLASS(CGraphEntity)));
+            strKeywords += static_cast<CGraphEntity*>(pObject)->m_strKeyword + "|";
+        }
+        EXPECT_STREQ(c.szKeywords, strKeywords.GetString());
+        if (c.nResult == 0) {
+            EXPECT_STREQ(c.szError, strError.GetString());
+        }
+        while (!list.IsEmpty()) {
+            delete list.RemoveHead();
+        }
+    }
+}
+
 } // namespace
 
 TEST(CardCommFunTest, VariableReferencesArePickedAndReplaced)

@@ -301,6 +301,22 @@ TEST_F(CardObjFileTest, NewCardLoadsItsMasterSheetAndOneNumberingEntry)
     EXPECT_EQ(5, static_cast<CCappMidData*>(card.GetMasterSheet()->m_MidDataList.GetHead())->m_nRowsPerPage);
 }
 
+TEST_F(CardObjFileTest, SheetSetUpRebuildsTheFiguresFromTheirText)
+{
+    CCardObj card;
+    ASSERT_EQ(1, card.LoadCard(m_folder.GetPath(), "M", "D1", nullptr, nullptr));
+    CCappSheet* pSheet = card.GetMasterSheet();
+    ASSERT_NE(nullptr, pSheet);
+    // The text is never stored: a loaded sheet has no figures.
+    EXPECT_TRUE(pSheet->m_listSGE.IsEmpty());
+    pSheet->m_strSGE = "' frame\r\nRectangle 10,10,50,50\r\nLine 0,0,10,10";
+    card.InitSheet(nullptr);
+    EXPECT_EQ(2, pSheet->m_listSGE.GetCount());
+    pSheet->m_strSGE = "Line 0,0,10,10\r\nRectangle 10,10";
+    card.InitSheet(nullptr);
+    EXPECT_EQ(1, pSheet->m_listSGE.GetCount());
+}
+
 TEST_F(CardObjFileTest, SavedCardLoadsBackEqual)
 {
     {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/KvHotButton.h"
 #include "core/PageMaker.h"
 #include "core/SelCardPageDlg.h"
 #include "core/SetPageMakerDlg.h"
@@ -230,4 +231,56 @@ TEST(SetPageMakerDlgTest, FirstEntryKeepsItsFirstPage)
     dlg.m_bLastPage = 1;
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_STREQ("P", dlg.m_strCardName.GetString());
+}
+
+TEST(SetPageMakerDlgTest, ButtonsAndEntriesShowTheirImages)
+{
+    CSetPageMakerDlg dlg;
+    dlg.m_arrCardNames.Add("P");
+    LoadEntries(dlg, {{1, "P"}, {4, "Q"}});
+    CTestUi ui;
+    ui.OnDialog(IDD_SETPAGEMAKER, [&dlg](CTestDlg& test) {
+        struct Case
+        {
+            const char* szName;
+            CKvHotButton* pButton;
+            const char* szTip;
+        };
+        const Case cases[] = {
+            {"delete", &dlg.m_btnDel, "删除"},
+            {"add", &dlg.m_btnAdd, "添加"},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.szName);
+            EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), c.pButton->GetStyle() & 0x0F);
+            EXPECT_EQ(1, c.pButton->GetImageKind());
+            int cx = 0;
+            int cy = 0;
+            ASSERT_TRUE(c.pButton->GetImageList().GetIconSize(cx, cy));
+            EXPECT_EQ(16, cx);
+            EXPECT_EQ(16, cy);
+            EXPECT_EQ(CString(c.szTip), c.pButton->GetToolTip().GetText(c.pButton, 1));
+        }
+        // Every entry carries the card icon, 32 by 32.
+        const HWND hList = test.Item(IDC_LC_CARDPAGE);
+        const auto hImages = reinterpret_cast<HIMAGELIST>(SendMessageA(hList, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        ASSERT_NE(nullptr, hImages);
+        EXPECT_EQ(1, ImageList_GetImageCount(hImages));
+        int cx = 0;
+        int cy = 0;
+        ImageList_GetIconSize(hImages, &cx, &cy);
+        EXPECT_EQ(32, cx);
+        EXPECT_EQ(32, cy);
+        for (int nItem = 0; nItem < 2; ++nItem) {
+            LVITEMA item = {};
+            item.mask = LVIF_IMAGE | LVIF_PARAM;
+            item.iItem = nItem;
+            ASSERT_TRUE(SendMessageA(hList, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+            EXPECT_EQ(0, item.iImage);
+            EXPECT_EQ(nItem == 0 ? 1 : 4, static_cast<int>(item.lParam));
+        }
+        test.SavePicture("SetPageMakerDlgImages.png");
+        test.Cancel();
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
 }
