@@ -24,8 +24,8 @@ protected:
         RECT rc{};
         m_host.GetClientRect(&rc);
         ASSERT_TRUE(m_edit.CreateEx(0, CKvScriptEdit::GetWindowClass(), "",
-                                    WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL, 4, 4,
-                                    rc.right - 8, rc.bottom - 8, m_host.m_hWnd, reinterpret_cast<HMENU>(3001)));
+                                    WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                                    4, 4, rc.right - 8, rc.bottom - 8, m_host.m_hWnd, reinterpret_cast<HMENU>(3001)));
         m_edit.Initialize();
         m_edit.SetSLComment('\'', 0);
         m_edit.AddKeywords("Dim If");
@@ -34,7 +34,11 @@ protected:
     void Type(const char* psz)
     {
         for (const unsigned char* p = reinterpret_cast<const unsigned char*>(psz); *p != 0; ++p) {
-            m_edit.SendMessage(WM_CHAR, *p, 1);
+            if (*p == '\r') {
+                m_edit.SendMessage(WM_KEYDOWN, VK_RETURN, 1);
+            } else {
+                m_edit.SendMessage(WM_CHAR, *p, 1);
+            }
         }
     }
 
@@ -82,7 +86,7 @@ TEST_F(KvScriptEditTest, TypingColoursKeywordsNumbersCommentsAndStrings)
     Type("dim a = 12.5 ' note");
     Type("\r");
     Type("\"abc");
-    EXPECT_EQ("Dim a = 12.5 ' note\r\"abc", Text());
+    EXPECT_EQ("Dim a = 12.5 ' note\r\n\"abc", Text());
     //            Dim a = 12.5 ' note
     ExpectColors(0, "kkk.....nn.n.ccccccc");
     ExpectColors(LineStart(1), "ssss");

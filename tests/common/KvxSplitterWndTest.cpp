@@ -162,8 +162,8 @@ TEST_F(KvxSplitterWndTest, StretchingPaneKeepsTheMinimumWidth)
     EXPECT_EQ(rcBarScreen.bottom, rcClip.bottom);
 
     Drag(m_barX, {Move(-500, 2), Up(-500, 2)});
-    const RECT rcLeft = Child(IDC_KVTEST_SP_LEFT);
-    EXPECT_EQ(10, rcLeft.right - rcLeft.left);
+    // The bar stops 10 pixels right of the stretching pane's left edge.
+    EXPECT_EQ(10, Child(IDC_KVTEST_SP_BARX).left - Child(IDC_KVTEST_SP_LEFT).left);
 }
 
 // The confinement ends however the drag ends; Esc and a lost capture keep the last offset.
