@@ -17,3 +17,7 @@
 #define IDB_KV_CLOCK_DIGIT9 109
 #define IDB_KV_CLOCK_SEPARATOR 120
 #define IDB_KV_CLOCK_BLANK 121
+
+// Common controls II: the splitter bars' cursors.
+#define IDC_KV_SPLIT_X 30980
+#define IDC_KV_SPLIT_Y 30981

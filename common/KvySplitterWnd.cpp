@@ -1,0 +1,7 @@
+#include "common/KvySplitterWnd.h"
+
+FX_IMPLEMENT_DYNAMIC(CKvySplitterWnd, CKvxSplitterWnd)
+
+CKvySplitterWnd::CKvySplitterWnd() : CKvxSplitterWnd(TRUE)
+{
+}
