@@ -1,0 +1,8 @@
+// VornBaseCls joins the framework's chain of resource modules while it is loaded, so its strings and
+// dialogs are found whichever module is current.
+#include "platform/base/ResMgr.h"
+
+namespace
+{
+FX_MODULE_LINK(g_vornBaseClsModule);
+}
