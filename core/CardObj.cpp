@@ -500,30 +500,37 @@ int CCardObj::AddNewPage(int /*nUnused*/, int bRecount)
     return m_CardData.m_nPageCount;
 }
 
+void CCardObj::ForEachAreaOnPage(int nPage, const std::function<void(CCappMidData*, CCappMDData*, int)>& fnArea)
+{
+    CCappSheet* pSheet = GetSheetByPage(nPage, 0);
+    if (pSheet == nullptr) {
+        return;
+    }
+    POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
+        CCappMDData* pMDData = m_CardData.GetMDData(pArea->m_strName);
+        int nRow = 0;
+        int nOffset = 0;
+        int bLast = 0;
+        if (IsPagedArea(pArea) && pMDData != nullptr &&
+            GetPageBegDataRowIndex(nPage, pArea->m_strName, nRow, nOffset, bLast)) {
+            fnArea(pArea, pMDData, nOffset > 0 ? nRow + 1 : nRow);
+        }
+    }
+}
+
 int CCardObj::InsertNewPage(int nPage)
 {
     if (nPage < 1 || nPage > m_CardData.m_nPageCount + 1) {
         return 0;
     }
     ++m_CardData.m_nPageCount;
-    if (CCappSheet* pSheet = GetSheetByPage(nPage, 0)) {
-        POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
-        while (pos != nullptr) {
-            auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-            CCappMDData* pMDData = m_CardData.GetMDData(pArea->m_strName);
-            int nRow = 0;
-            int nOffset = 0;
-            int bLast = 0;
-            if (!IsPagedArea(pArea) || pMDData == nullptr ||
-                !GetPageBegDataRowIndex(nPage, pArea->m_strName, nRow, nOffset, bLast)) {
-                continue;
-            }
-            const int nAt = nOffset > 0 ? nRow + 1 : nRow;
-            for (int i = 0; i < pArea->m_nRowsPerPage; ++i) {
-                pMDData->InsertRowData(nAt, 0);
-            }
+    ForEachAreaOnPage(nPage, [](CCappMidData* pArea, CCappMDData* pMDData, int nFirst) {
+        for (int i = 0; i < pArea->m_nRowsPerPage; ++i) {
+            pMDData->InsertRowData(nFirst, 0);
         }
-    }
+    });
     m_CardData.m_PgData.InsertRowData(nPage - 1);
     return 1;
 }
@@ -535,33 +542,21 @@ int CCardObj::DeletePage(int nPage)
     }
     // The rows that begin on the page, as its own sheet lays them out: a row continued from the
     // page before stays, a row that runs on to the next page goes with the page it began on.
-    if (CCappSheet* pSheet = GetSheetByPage(nPage, 0)) {
-        POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
-        while (pos != nullptr) {
-            auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-            CCappMDData* pMDData = m_CardData.GetMDData(pArea->m_strName);
-            int nRow = 0;
-            int nOffset = 0;
-            int bLast = 0;
-            if (!IsPagedArea(pArea) || pMDData == nullptr ||
-                !GetPageBegDataRowIndex(nPage, pArea->m_strName, nRow, nOffset, bLast)) {
-                continue;
-            }
-            const int nFirst = nOffset > 0 ? nRow + 1 : nRow;
-            int nEnd = pMDData->GetRowCount();
-            int nNextRow = 0;
-            int nNextOffset = 0;
-            if (nPage < m_CardData.m_nPageCount &&
-                GetPageBegDataRowIndex(nPage + 1, pArea->m_strName, nNextRow, nNextOffset, bLast)) {
-                nEnd = std::min(nEnd, nNextOffset > 0 ? nNextRow + 1 : nNextRow);
-            }
-            for (int i = nEnd - 1; i >= nFirst; --i) {
-                pMDData->DelRowData(i);
-            }
-            // Later pages start elsewhere now; their entries are counted again when asked.
-            pMDData->SetPageBegDataRowIndexSize(nPage - 1);
+    ForEachAreaOnPage(nPage, [&](CCappMidData* pArea, CCappMDData* pMDData, int nFirst) {
+        int nEnd = pMDData->GetRowCount();
+        int nNextRow = 0;
+        int nNextOffset = 0;
+        int bLast = 0;
+        if (nPage < m_CardData.m_nPageCount &&
+            GetPageBegDataRowIndex(nPage + 1, pArea->m_strName, nNextRow, nNextOffset, bLast)) {
+            nEnd = std::min(nEnd, nNextOffset > 0 ? nNextRow + 1 : nNextRow);
         }
-    }
+        for (int i = nEnd - 1; i >= nFirst; --i) {
+            pMDData->DelRowData(i);
+        }
+        // Later pages start elsewhere now; their entries are counted again when asked.
+        pMDData->SetPageBegDataRowIndexSize(nPage - 1);
+    });
     m_CardData.m_PgData.DelRowData(nPage);
     if (m_CardData.m_nPageCount > 1) {
         --m_CardData.m_nPageCount;

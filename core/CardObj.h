@@ -2,12 +2,15 @@
 // page and detail-row operations a card view or the report control calls.
 #pragma once
 
+#include <functional>
+
 #include "core/CappCardData.h"
 #include "core/VornCardExport.h"
 #include "platform/base/ObList.h"
 #include "platform/base/Object.h"
 #include "platform/base/StringArray.h"
 
+class CCappMDData;
 class CCappMidData;
 class CCappObj;
 class CCappSheet;
@@ -108,6 +111,9 @@ public:
     CCappCardData m_CardData;
 
 private:
+    // Each paged detail area of page nPage's sheet that has data, with the first data row that
+    // begins on the page.
+    void ForEachAreaOnPage(int nPage, const std::function<void(CCappMidData*, CCappMDData*, int)>& fnArea);
     // The page-set type split into cell names and formats.
     void GetPageSetArrays(CStringArray& arrNames, CStringArray& arrFormats) const;
     void SetUpSheet(CCappSheet* pSheet, CWnd* pWnd);
