@@ -5,13 +5,12 @@
 #include <vector>
 
 #include "bench/BenchClock.h"
-#include "core/CappCell.h"
+#include "bench/BenchSheet.h"
 #include "core/CappFreeCircle.h"
 #include "core/CappFreeLineArrow.h"
 #include "core/CappFreeRect.h"
 #include "core/CappFreeSpline.h"
 #include "core/CappFreeTriangle.h"
-#include "core/CappLine.h"
 #include "core/CappSheet.h"
 #include "platform/base/Archive.h"
 #include "platform/base/File.h"
@@ -26,26 +25,7 @@ constexpr int kArchiveBuffer = 4096;
 
 void BuildSheet(CCappSheet& sheet)
 {
-    sheet.NewSheetDef(2970, 2100, 2, 100, 100, 100, 100, "A4");
-    for (int i = 0; i < kLines; ++i) {
-        auto* pLine = new CCappLine;
-        pLine->m_nType = (i % 2 == 0) ? CCappLine::typeHCell : CCappLine::typeVCell;
-        pLine->m_nID = sheet.GetNewLineID();
-        pLine->m_nPos = i % 1800;
-        pLine->m_nStartID = 0;
-        pLine->m_nEndID = 10000;
-        (i % 2 == 0 ? sheet.m_HCellLineList : sheet.m_VCellLineList).AddTail(pLine);
-    }
-    for (int i = 0; i < kCells; ++i) {
-        auto* pCell = new CCappCell;
-        pCell->m_nCellID = sheet.GetNewCellID();
-        pCell->m_strText = "工序内容";
-        pCell->m_nTopLineID = 1;
-        pCell->m_nLeftLineID = 2;
-        pCell->m_nRightLineID = 4;
-        pCell->m_nBottomLineID = 3;
-        sheet.m_PageCellList.AddTail(pCell);
-    }
+    BuildBenchSheet(sheet, kLines, kCells);
     for (int i = 0; i < kFreeObjs; ++i) {
         const CRect rc(100 + i * 30, 200, 300 + i * 30, 400);
         switch (i % 5) {

@@ -735,26 +735,6 @@ LRESULT CKvControlBar::OnNcLButtonUp(WPARAM wParam, LPARAM)
     return Default();
 }
 
-void CKvControlBar::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    if (m_pDockBar != nullptr && m_pDockContext != nullptr) {
-        CPoint pt(point);
-        ::ClientToScreen(m_hWnd, &pt);
-        m_pDockContext->StartDrag(pt);
-        return;
-    }
-    CWnd::OnLButtonDown(nFlags, point);
-}
-
-void CKvControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-    if (m_pDockBar != nullptr && m_pDockContext != nullptr) {
-        m_pDockContext->ToggleDocking();
-        return;
-    }
-    CWnd::OnLButtonDblClk(nFlags, point);
-}
-
 void CKvControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
     if (m_bTracking) {

@@ -102,8 +102,6 @@ protected:
     void OnLButtonUp(UINT nFlags, CPoint point) override;
     void OnRButtonDown(UINT nFlags, CPoint point) override;
     void OnMouseMove(UINT nFlags, CPoint point) override;
-    void OnLButtonDown(UINT nFlags, CPoint point) override;
-    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);

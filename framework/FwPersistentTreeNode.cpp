@@ -201,60 +201,50 @@ UINT FwPersistentTreeNode::GetString(const CString& strKey, CString& strValue, c
     return FwPtrOk;
 }
 
-UINT FwPersistentTreeNode::GetInt(const CString& strKey, int& nValue, int nDefault) const
+namespace
 {
-    nValue = nDefault;
+// Reads a value as text and converts it; the default stays when the key holds nothing.
+template <class T, class Convert>
+UINT GetConverted(const FwPersistentTreeNode& node, const CString& strKey, T& value, T defaultValue, Convert convert)
+{
+    value = defaultValue;
     CString strValue;
-    const UINT nResult = GetString(strKey, strValue, CString());
+    const UINT nResult = node.GetString(strKey, strValue, CString());
     if (nResult == FwPtrOk) {
-        nValue = atoi(strValue);
+        value = convert(strValue);
     }
     return nResult;
+}
+} // namespace
+
+UINT FwPersistentTreeNode::GetInt(const CString& strKey, int& nValue, int nDefault) const
+{
+    return GetConverted(*this, strKey, nValue, nDefault, [](const CString& str) { return atoi(str); });
 }
 
 UINT FwPersistentTreeNode::GetUInt(const CString& strKey, UINT& nValue, UINT nDefault) const
 {
-    nValue = nDefault;
-    CString strValue;
-    const UINT nResult = GetString(strKey, strValue, CString());
-    if (nResult == FwPtrOk) {
-        nValue = static_cast<UINT>(atoi(strValue));
-    }
-    return nResult;
+    return GetConverted(*this, strKey, nValue, nDefault,
+                        [](const CString& str) { return static_cast<UINT>(atoi(str)); });
 }
 
 UINT FwPersistentTreeNode::GetLong(const CString& strKey, long& nValue, long nDefault) const
 {
-    nValue = nDefault;
-    CString strValue;
-    const UINT nResult = GetString(strKey, strValue, CString());
-    if (nResult == FwPtrOk) {
-        nValue = atol(strValue);
-    }
-    return nResult;
+    return GetConverted(*this, strKey, nValue, nDefault, [](const CString& str) { return atol(str); });
 }
 
 UINT FwPersistentTreeNode::GetDWord(const CString& strKey, DWORD& dwValue, DWORD dwDefault) const
 {
-    dwValue = dwDefault;
-    CString strValue;
-    const UINT nResult = GetString(strKey, strValue, CString());
-    if (nResult == FwPtrOk) {
-        dwValue = static_cast<DWORD>(atol(strValue));
-    }
-    return nResult;
+    return GetConverted(*this, strKey, dwValue, dwDefault,
+                        [](const CString& str) { return static_cast<DWORD>(atol(str)); });
 }
 
 UINT FwPersistentTreeNode::GetBool(const CString& strKey, BOOL& bValue, BOOL bDefault) const
 {
-    bValue = bDefault;
-    CString strValue;
-    const UINT nResult = GetString(strKey, strValue, CString());
-    if (nResult == FwPtrOk) {
-        strValue.MakeUpper();
-        bValue = strValue == "TRUE";
-    }
-    return nResult;
+    return GetConverted(*this, strKey, bValue, bDefault, [](CString str) -> BOOL {
+        str.MakeUpper();
+        return str == "TRUE";
+    });
 }
 
 UINT FwPersistentTreeNode::GetBinary(const CString& strKey, BYTE** ppData, UINT* pnCount) const
