@@ -15,7 +15,7 @@
 #include "platform/print/PrintInfo.h"
 #include "platform/print/PrintPreviewState.h"
 #include "platform/res/resource.h"
-#include "tests/platform/PrintTestPrinter.h"
+#include "tests/support/PrintTestPrinter.h"
 #include "tests/platform/PrintTestView.h"
 #include "tests/support/UiDriver.h"
 

@@ -9,7 +9,7 @@
 #include "platform/print/FxResource.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/res/resource.h"
-#include "tests/platform/PrintTestPrinter.h"
+#include "tests/support/PrintTestPrinter.h"
 #include "tests/platform/PrintTestView.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "tests/platform/PrintTestPrinter.h"
+#include "tests/support/PrintTestPrinter.h"
 
 #include <winspool.h>
 

@@ -1,0 +1,64 @@
+// Resource ids of VornDesign.exe: where the system's callers use a value, it is kept.
+#pragma once
+
+// Script editor: the text view's accelerator table, commands, status indicators, strings, cursor.
+#define IDR_CODE_EDIT_ACCEL 101
+#define ID_EDIT_CHAR_LEFT 37100
+#define ID_EDIT_EXT_CHAR_LEFT 37101
+#define ID_EDIT_CHAR_RIGHT 37102
+#define ID_EDIT_EXT_CHAR_RIGHT 37103
+#define ID_EDIT_WORD_LEFT 37104
+#define ID_EDIT_EXT_WORD_LEFT 37105
+#define ID_EDIT_WORD_RIGHT 37106
+#define ID_EDIT_EXT_WORD_RIGHT 37107
+#define ID_EDIT_LINE_UP 37108
+#define ID_EDIT_EXT_LINE_UP 37109
+#define ID_EDIT_LINE_DOWN 37110
+#define ID_EDIT_EXT_LINE_DOWN 37111
+#define ID_EDIT_SCROLL_UP 37112
+#define ID_EDIT_SCROLL_DOWN 37113
+#define ID_EDIT_PAGE_UP 37114
+#define ID_EDIT_EXT_PAGE_UP 37115
+#define ID_EDIT_PAGE_DOWN 37116
+#define ID_EDIT_EXT_PAGE_DOWN 37117
+#define ID_EDIT_LINE_END 37118
+#define ID_EDIT_EXT_LINE_END 37119
+#define ID_EDIT_HOME 37120
+#define ID_EDIT_EXT_HOME 37121
+#define ID_EDIT_TEXT_BEGIN 37122
+#define ID_EDIT_EXT_TEXT_BEGIN 37123
+#define ID_EDIT_TEXT_END 37124
+#define ID_EDIT_EXT_TEXT_END 37125
+#define ID_EDIT_FIND_PREVIOUS 37126
+#define ID_INDICATOR_CRLF 37902
+#define ID_INDICATOR_POSITION 37903
+#define IDS_EDIT_TEXT_NOT_FOUND 8606
+#define IDS_EDOP_UNKNOWN 8619
+#define IDS_EDOP_PASTE 8620
+#define IDS_EDOP_DELSELECTION 8621
+#define IDS_EDOP_CUT 8622
+#define IDS_EDOP_DELETE 8623
+#define IDS_EDOP_TYPING 8624
+#define IDS_EDOP_BACKSPACE 8625
+#define IDS_EDOP_INDENT 8626
+#define IDS_EDOP_DRAGDROP 8627
+#define IDS_EDOP_REPLACE 8628
+#define IDS_EDOP_AUTOINDENT 8629
+#define IDC_CODE_MARGIN_CURSOR 22900
+
+// The framework's standard edit and page-setup commands.
+#ifndef ID_FILE_PAGE_SETUP
+#define ID_FILE_PAGE_SETUP 0xE105
+#endif
+#ifndef ID_EDIT_COPY
+#define ID_EDIT_COPY 0xE122
+#endif
+#ifndef ID_EDIT_FIND
+#define ID_EDIT_FIND 0xE124
+#endif
+#ifndef ID_EDIT_REPEAT
+#define ID_EDIT_REPEAT 0xE128
+#endif
+#ifndef ID_EDIT_SELECT_ALL
+#define ID_EDIT_SELECT_ALL 0xE12A
+#endif
