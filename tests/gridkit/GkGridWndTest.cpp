@@ -45,7 +45,7 @@ protected:
         ASSERT_TRUE(m_dlg.Create(IDD_GKTEST_GRIDS));
         ASSERT_TRUE(m_subclassed.SubclassDlgItem(IDC_GKTEST_GRID, &m_dlg));
         m_subclassed.InitGrid();
-        CRect rc(330, 10, 690, 250);
+        CRect rc(380, 12, 730, 300);
         ASSERT_TRUE(m_created.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP, rc, &m_dlg, IDC_GKTEST_CREATED));
         m_created.InitGrid();
     }
@@ -376,6 +376,6 @@ TEST_F(GkGridWndTest, DrawsHeadingsControlsColoursAndChineseFonts)
     ASSERT_TRUE(grid.GetCellRect(6, 1, rcCell));
     EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(rcCell.left + 1, rcCell.CenterPoint().y));
 
-    // The window paints the same picture.
-    EXPECT_TRUE(SaveWindowPicture(grid.m_hWnd, "gridkit-window.png"));
+    // The window paints the same picture on screen.
+    EXPECT_TRUE(SaveWindowPicture(m_dlg.m_hWnd, "gridkit-window.png"));
 }
