@@ -1,0 +1,7 @@
+// GridKit joins the framework's chain of resource modules while it is loaded.
+#include "platform/base/ResMgr.h"
+
+namespace
+{
+FX_MODULE_LINK(g_gridKitModule);
+}
