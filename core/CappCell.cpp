@@ -30,8 +30,8 @@ CCappCell::CCappCell()
     : m_nCellID(0), m_bOwnRect(0), m_strCellText1("\n"), m_wCellWord(1), m_nContentKind(kindStatic), m_nCellInt1(0),
       m_nStaticMode(1), m_nDataType(1), m_nDisplay(1), m_nFieldType(1), m_nDecimals(0), m_bHideZero(0), m_bTrimZero(0),
       m_nCellInt7(0), m_nTextDir(1), m_nLength(60), m_nTextFormat(0x25), m_crText(0), m_crBack(0xFFFFFF),
-      m_nTopLineID(-1), m_nLeftLineID(-1), m_nRightLineID(-1), m_nBottomLineID(-1), m_nFontHeight(-31), m_nCellInt11(0),
-      m_nCellInt12(0), m_nCellInt13(0), m_nCellInt14(0), m_byCellByte(10), m_bAllowInput(1), m_bInheritPrev(0),
+      m_nTopLineID(-1), m_nLeftLineID(-1), m_nRightLineID(-1), m_nBottomLineID(-1), m_nFontHeight(-31), m_nLinkKind(0),
+      m_nCellRole(0), m_nSrcOption(0), m_nCellInt14(0), m_byCellByte(10), m_bAllowInput(1), m_bInheritPrev(0),
       m_nEditFlags(0), m_nUniteFlags(0), m_nDataPos(seatHead), m_nMarkFlags(0), m_crMark(0x00FFFF),
       m_crMarkText(0x0000FF)
 {
@@ -71,7 +71,7 @@ CCappCell& CCappCell::operator=(const CCappCell& src)
     m_nTextDir = src.m_nTextDir;
     m_nLength = src.m_nLength;
     m_strText = src.m_strText;
-    m_strCellText4 = src.m_strCellText4;
+    m_strLinkText = src.m_strLinkText;
     m_strCellText5 = src.m_strCellText5;
     m_nTextFormat = src.m_nTextFormat;
     m_crText = src.m_crText;
@@ -81,9 +81,9 @@ CCappCell& CCappCell::operator=(const CCappCell& src)
     m_nRightLineID = src.m_nRightLineID;
     m_nBottomLineID = src.m_nBottomLineID;
     m_nFontHeight = src.m_nFontHeight;
-    m_nCellInt11 = src.m_nCellInt11;
-    m_nCellInt12 = src.m_nCellInt12;
-    m_nCellInt13 = src.m_nCellInt13;
+    m_nLinkKind = src.m_nLinkKind;
+    m_nCellRole = src.m_nCellRole;
+    m_nSrcOption = src.m_nSrcOption;
     m_nCellInt14 = src.m_nCellInt14;
     m_byCellByte = src.m_byCellByte;
     m_strCellText6 = src.m_strCellText6;
@@ -160,9 +160,9 @@ void CCappCell::Serialize(CArchive& ar)
            << m_strCellText1;
         ar << m_wCellWord << m_nContentKind << m_strFormat << m_nCellInt1 << m_nStaticMode << m_nDataType << m_nDisplay
            << m_nFieldType << m_nDecimals << m_bHideZero << m_strCellText2 << m_bTrimZero << m_strCellText3
-           << m_nCellInt7 << m_strVarName << m_nTextDir << m_nLength << m_strText << m_strCellText4 << m_strCellText5
+           << m_nCellInt7 << m_strVarName << m_nTextDir << m_nLength << m_strText << m_strLinkText << m_strCellText5
            << m_nTextFormat << m_crText << m_crBack << m_nTopLineID << m_nLeftLineID << m_nRightLineID
-           << m_nBottomLineID << m_nFontHeight << m_nCellInt11 << m_nCellInt12 << m_nCellInt13 << m_nCellInt14
+           << m_nBottomLineID << m_nFontHeight << m_nLinkKind << m_nCellRole << m_nSrcOption << m_nCellInt14
            << m_byCellByte << m_strCellText6 << m_bAllowInput << m_strCellText7 << m_strCellText8 << m_bInheritPrev
            << m_nEditFlags;
         ar << m_nUniteFlags;
@@ -179,9 +179,9 @@ void CCappCell::Serialize(CArchive& ar)
         }
         ar >> m_wCellWord >> m_nContentKind >> m_strFormat >> m_nCellInt1 >> m_nStaticMode >> m_nDataType >>
             m_nDisplay >> m_nFieldType >> m_nDecimals >> m_bHideZero >> m_strCellText2 >> m_bTrimZero >>
-            m_strCellText3 >> m_nCellInt7 >> m_strVarName >> m_nTextDir >> m_nLength >> m_strText >> m_strCellText4 >>
+            m_strCellText3 >> m_nCellInt7 >> m_strVarName >> m_nTextDir >> m_nLength >> m_strText >> m_strLinkText >>
             m_strCellText5 >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID >>
-            m_nRightLineID >> m_nBottomLineID >> m_nFontHeight >> m_nCellInt11 >> m_nCellInt12 >> m_nCellInt13 >>
+            m_nRightLineID >> m_nBottomLineID >> m_nFontHeight >> m_nLinkKind >> m_nCellRole >> m_nSrcOption >>
             m_nCellInt14 >> m_byCellByte >> m_strCellText6 >> m_bAllowInput >> m_strCellText7 >> m_strCellText8 >>
             m_bInheritPrev >> m_nEditFlags;
         if (m_strVersion == kVersion) {

@@ -29,6 +29,18 @@ public:
         kindImage = 4,
         kindStaticOther = 6, // drawn and printed as static text
     };
+    // m_nLinkKind
+    enum {
+        linkNone = 0,
+        linkOut = 2,     // m_strLinkText's "[name]" references take out data
+        linkInherit = 3, // m_strLinkText's "[name]" references take inherited data
+    };
+    // m_nCellRole
+    enum {
+        roleNone = 0,
+        roleMaterialSize = 3,
+        roleMaterialName = 10,
+    };
     // m_nMarkFlags
     enum {
         markFill = 0x1,
@@ -89,8 +101,8 @@ public:
     CString m_strVarName;
     int m_nTextDir; // 1 horizontal, 2 vertical
     int m_nLength;
-    CString m_strText; // segment text
-    CString m_strCellText4;
+    CString m_strText;     // segment text
+    CString m_strLinkText; // a linked cell's text with "[name]" references; m_strText shows the value
     CString m_strCellText5;
     int m_nTextFormat;
     COLORREF m_crText;
@@ -100,9 +112,9 @@ public:
     int m_nRightLineID;
     int m_nBottomLineID;
     int m_nFontHeight; // tenths of a millimetre; negative: character height
-    int m_nCellInt11;
-    int m_nCellInt12;
-    int m_nCellInt13;
+    int m_nLinkKind;   // link* below: a head cell whose value is filled from outside the card
+    int m_nCellRole;   // role* below
+    int m_nSrcOption;  // copied into the card variable's definition, read by nothing else
     int m_nCellInt14;
     BYTE m_byCellByte;
     CString m_strCellText6;

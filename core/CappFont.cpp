@@ -91,6 +91,13 @@ CCappContextFont::CCappContextFont() : m_nMade(0)
 
 CCappContextFont::~CCappContextFont() = default;
 
+void CCappContextFont::Reset()
+{
+    m_pFont.reset();
+    m_strContext.Empty();
+    std::memset(&m_lf, 0, sizeof(m_lf));
+}
+
 CFont* CCappContextFont::Get(CDC* pDC, const LOGFONTA& lf, LPCSTR pszContext)
 {
     const CString strContext = CappDrawContextName(pDC, pszContext);

@@ -40,6 +40,8 @@ public:
     CFont* Get(CDC* pDC, const LOGFONTA& lf, LPCSTR pszContext);
     const LOGFONTA& GetLogFont() const { return m_lf; }
     const CString& GetContext() const { return m_strContext; }
+    // Drops the kept font: the next Get makes it afresh for its context.
+    void Reset();
     // How many times a font was made; lets callers see the cache at work.
     int GetMadeCount() const { return m_nMade; }
 

@@ -11,6 +11,7 @@
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/CappMsgFun.h"
+#include "core/CellDataItem.h"
 #include "core/ScriptItem.h"
 #include "platform/base/StringArray.h"
 #include "platform/win/Wnd.h"
@@ -215,6 +216,19 @@ void CCappSheet::DetachList(const CString& strName)
             CappFreeList(*named.pList);
         }
     }
+}
+
+void CCappSheet::SetAllCellFontHeight()
+{
+    auto reset = [](CCappCell* pCell) {
+        pCell->m_drawFont.Reset();
+        ForEach<CCellDataItem>(pCell->m_listCellData, [](CCellDataItem* pRange) { pRange->m_drawFont.Reset(); });
+    };
+    ForEach<CCappCell>(m_HeadCellList, reset);
+    ForEach<CCappCell>(m_PageCellList, reset);
+    ForEach<CCappCell>(m_OutCellList, reset);
+    ForEach<CCappMidData>(m_MidDataList,
+                          [&reset](CCappMidData* pMid) { ForEach<CCappCell>(pMid->m_listMidCell, reset); });
 }
 
 void CCappSheet::SetAllCellSeat()

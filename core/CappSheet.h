@@ -41,6 +41,9 @@ public:
 
     // Steps after loading.
     void SetAllCellSeat();
+    // Drops every cell's and data range's scaled font, so that each is made again for the
+    // sheet's (new) window at its next draw.
+    void SetAllCellFontHeight();
     // Gives ids to cells without one, after raising the next cell id above every id kept.
     void SetCellID();
     void SetHideDataInfo();

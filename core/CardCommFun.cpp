@@ -146,6 +146,32 @@ int CCardCommFun::ReverseFindChar(const CString& strText, char ch)
     return nLast;
 }
 
+void CCardCommFun::SplitString(const CString& strText, const CString& strDelimiter, CStringArray& arrPieces)
+{
+    arrPieces.RemoveAll();
+    const int nDelimiter = strDelimiter.GetLength();
+    if (nDelimiter == 0) {
+        if (!strText.IsEmpty()) {
+            arrPieces.Add(strText);
+        }
+        return;
+    }
+    int nStart = 0;
+    int i = 0;
+    while (i < strText.GetLength()) {
+        if (std::strncmp(strText.GetString() + i, strDelimiter.GetString(), static_cast<size_t>(nDelimiter)) == 0) {
+            arrPieces.Add(strText.Mid(nStart, i - nStart));
+            i += nDelimiter;
+            nStart = i;
+            continue;
+        }
+        i += CString::CharLength(strText.GetString() + i);
+    }
+    if (nStart < strText.GetLength()) {
+        arrPieces.Add(strText.Mid(nStart));
+    }
+}
+
 int CCardCommFun::GetCappWorkDir(CString& strDir)
 {
     strDir.Empty();
@@ -394,6 +420,7 @@ void CCardCommFun::SetCardVarItem(CCappCardVarItem*& pItem, CCappCell* pCell)
     pItem->m_strName = pCell->m_strVarName;
     pItem->m_nDataType = pCell->m_nDataType;
     pItem->m_nLength = pCell->m_nLength;
+    pItem->m_nSrcOption = pCell->m_nSrcOption;
     pItem->m_nKind = pCell->m_nContentKind;
     pItem->m_nPrecision = pCell->m_nDecimals;
     pItem->m_bInherit = pCell->m_bInheritPrev;

@@ -36,6 +36,9 @@ public:
     // none. ReverseFindChar: the last one.
     static int FindChar(const CString& strText, char ch, int nStart = 0);
     static int ReverseFindChar(const CString& strText, char ch);
+    // The pieces between the delimiters, found on character boundaries; an empty last piece is
+    // dropped, so "a<,>b<,>" gives a and b, as lists that end each element with it are written.
+    static void SplitString(const CString& strText, const CString& strDelimiter, CStringArray& arrPieces);
 
     // HKLM "SOFTWARE\Vorn" "WorkDir" without a final "\"; 0 when missing or empty.
     static int GetCappWorkDir(CString& strDir);

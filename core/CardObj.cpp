@@ -102,6 +102,24 @@ template <typename Fn> void ForEachFileValue(const CObList& listCardVar, const C
     }
 }
 
+// The value of a variable in the row of that id; empty when there is no such row or value.
+void GetRowValueByID(const CCappMDData& mdData, int nRowID, const CString& strName, CString& strValue)
+{
+    strValue.Empty();
+    int nRow = 0;
+    POSITION pos = mdData.m_listRowData.GetHeadPosition();
+    while (pos != nullptr) {
+        if (static_cast<const CCappMidRow*>(mdData.m_listRowData.GetNext(pos))->m_nRowID == nRowID) {
+            const CCellFieldDataItem* pItem = mdData.GetVarDataItem(nRow, strName);
+            if (pItem != nullptr) {
+                strValue = pItem->m_strValue;
+            }
+            return;
+        }
+        ++nRow;
+    }
+}
+
 } // namespace
 
 CCardObj::CCardObj()
@@ -330,6 +348,7 @@ void CCardObj::SetUpSheet(CCappSheet* pSheet, CWnd* pWnd)
     pSheet->SetCardObj(this);
     pSheet->m_bDesign = 0;
     pSheet->m_pWnd = pWnd;
+    pSheet->SetAllCellFontHeight();
     if (pSheet->m_strName == m_CardData.m_strMasterName) {
         LoadFieldList();
     }
@@ -971,6 +990,134 @@ CString CCardObj::GetHeadVarData(const CString& strName) const
         strValue.Empty();
     }
     return strValue;
+}
+
+int CCardObj::GetRoleVarData(int nRole, CString& strValue) const
+{
+    strValue.Empty();
+    const CCappSheet* pSheet = GetCurSheet();
+    if (pSheet == nullptr) {
+        return 0;
+    }
+    POSITION pos = pSheet->m_HeadCellList.GetHeadPosition();
+    while (pos != nullptr) {
+        const auto* pCell = static_cast<const CCappCell*>(pSheet->m_HeadCellList.GetNext(pos));
+        if (pCell->m_nCellRole == nRole) {
+            strValue = GetHeadVarData(pCell->m_strVarName);
+            return strValue.IsEmpty() ? 0 : 1;
+        }
+    }
+    return 0;
+}
+
+int CCardObj::GetMaterialSize(CString& strValue) const
+{
+    return GetRoleVarData(CCappCell::roleMaterialSize, strValue);
+}
+
+int CCardObj::GetMaterialName(CString& strValue) const
+{
+    return GetRoleVarData(CCappCell::roleMaterialName, strValue);
+}
+
+void CCardObj::GetLinkCells(int nLinkKind, CObList& listCells) const
+{
+    listCells.RemoveAll();
+    const CCappSheet* pSheet = GetMasterSheet();
+    if (pSheet == nullptr) {
+        return;
+    }
+    POSITION pos = pSheet->m_HeadCellList.GetHeadPosition();
+    while (pos != nullptr) {
+        CObject* pCell = pSheet->m_HeadCellList.GetNext(pos);
+        if (static_cast<const CCappCell*>(pCell)->m_nLinkKind == nLinkKind) {
+            listCells.AddTail(pCell);
+        }
+    }
+}
+
+CString CCardObj::PickInheritVars() const
+{
+    CObList listCells;
+    GetLinkCells(CCappCell::linkInherit, listCells);
+    CStringArray arrAll;
+    POSITION pos = listCells.GetHeadPosition();
+    while (pos != nullptr) {
+        CStringArray arrNames;
+        CCardCommFun::PickVars(static_cast<const CCappCell*>(listCells.GetNext(pos))->m_strLinkText, arrNames);
+        for (INT_PTR i = 0; i < arrNames.GetSize(); ++i) {
+            if (CCardCommFun::FindStringInArray(arrAll, arrNames[i]) < 0) {
+                arrAll.Add(arrNames[i]);
+            }
+        }
+    }
+    CString strNames;
+    for (INT_PTR i = 0; i < arrAll.GetSize(); ++i) {
+        strNames += arrAll[i] + ",";
+    }
+    return strNames;
+}
+
+CString CCardObj::PickOutVars() const
+{
+    CObList listCells;
+    GetLinkCells(CCappCell::linkOut, listCells);
+    CString strTexts;
+    POSITION pos = listCells.GetHeadPosition();
+    while (pos != nullptr) {
+        strTexts += static_cast<const CCappCell*>(listCells.GetNext(pos))->m_strLinkText + ",";
+    }
+    return strTexts;
+}
+
+CString CCardObj::GetInheritData(const CString& strNames, int nMDKey, int nRowID) const
+{
+    CStringArray arrNames;
+    CCardCommFun::SplitString(strNames, ",", arrNames);
+    // The detail data whose key is nMDKey: matched here once detail data carry their area's key.
+    static_cast<void>(nMDKey);
+    const CCappMDData* pMDData = nullptr;
+    CString strData;
+    for (INT_PTR i = 0; i < arrNames.GetSize(); ++i) {
+        CString strValue;
+        if (!m_CardData.m_HFData.GetVarData(arrNames[i], strValue) && pMDData != nullptr) {
+            GetRowValueByID(*pMDData, nRowID, arrNames[i], strValue);
+        }
+        strData += strValue + "<,>";
+    }
+    return strData;
+}
+
+void CCardObj::SetOutData(const CString& strNames, const CString& strValues)
+{
+    CObList listCells;
+    GetLinkCells(CCappCell::linkOut, listCells);
+    POSITION pos = listCells.GetHeadPosition();
+    while (pos != nullptr) {
+        const auto* pCell = static_cast<const CCappCell*>(listCells.GetNext(pos));
+        m_CardData.SetVarData(pCell->m_strVarName, 0,
+                              CCardCommFun::RepliceVar(pCell->m_strLinkText, strNames, strValues));
+    }
+    pos = m_listSheet.GetHeadPosition();
+    while (pos != nullptr) {
+        static_cast<CCappSheet*>(m_listSheet.GetNext(pos))->UpdateHFCellData();
+    }
+}
+
+void CCardObj::SetInheritData(const CString& strNames, const CString& strValues)
+{
+    CStringArray arrNames;
+    CStringArray arrValues;
+    CCardCommFun::SplitString(strNames, ",", arrNames);
+    CCardCommFun::SplitString(strValues, "<,>", arrValues);
+    CObList listCells;
+    GetLinkCells(CCappCell::linkInherit, listCells);
+    POSITION pos = listCells.GetHeadPosition();
+    while (pos != nullptr) {
+        const auto* pCell = static_cast<const CCappCell*>(listCells.GetNext(pos));
+        m_CardData.SetInheritData(pCell->m_strVarName, pCell->m_nDataPos, CString(),
+                                  CCardCommFun::RepliceVar(pCell->m_strLinkText, arrNames, arrValues));
+    }
 }
 
 int CCardObj::ExistFile(const CString& strPath)

@@ -93,6 +93,21 @@ public:
     CString GetCardVars(short nMode, const CString& strMD) const;
     void LoadFieldList();
     CString GetHeadVarData(const CString& strName) const;
+    // The head value of the current sheet's first head cell of that role; 0 when there is no
+    // such cell or its variable has no value.
+    int GetMaterialSize(CString& strValue) const;
+    int GetMaterialName(CString& strValue) const;
+    // The "[name]" references of the link texts of the master sheet's inheriting head cells,
+    // each once, each followed by ","; PickOutVars: its out cells' link texts, each followed by ",".
+    CString PickInheritVars() const;
+    CString PickOutVars() const;
+    // For each ","-separated name its head value, else its value in the row of that id of the
+    // detail data of that key; each value followed by "<,>".
+    CString GetInheritData(const CString& strNames, int nMDKey, int nRowID) const;
+    // Fill the link texts' references of the out cells (line-feed separated names and values) or
+    // of the inheriting cells (names ended by ",", values by "<,>") and store them as head values.
+    void SetOutData(const CString& strNames, const CString& strValues);
+    void SetInheritData(const CString& strNames, const CString& strValues);
     static int ExistFile(const CString& strPath);
 
     CString m_strCardDir;
@@ -122,6 +137,10 @@ private:
     CCappMDData* FindRowData(const CString& strMD) const;
     // The area of that name on a page's sheet; null when the page has no sheet or no such area.
     CCappMidData* GetPageArea(int nPage, const CString& strMDName) const;
+    // The head value of the current sheet's first head cell of that role.
+    int GetRoleVarData(int nRole, CString& strValue) const;
+    // The master sheet's head cells of that link kind.
+    void GetLinkCells(int nLinkKind, CObList& listCells) const;
     // Walks one detail data's pages from nFrom on; the page count grows while rows remain.
     void RecountMDData(CCappMDData* pMDData, int nFrom, int nOldCount);
 

@@ -1,6 +1,7 @@
 // What a sheet tells the application's main window.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,11 @@
 #include "core/CappSheet.h"
 #include "platform/frame/WinApp.h"
 #include "platform/win/Wnd.h"
+#include "core/CellDataItem.h"
 #include "tests/core/CardArchiveUtil.h"
+#include "tests/core/CardObjUtil.h"
 #include "tests/core/ShownTextWnd.h"
+#include "tests/support/DibCanvas.h"
 
 namespace
 {
@@ -178,3 +182,28 @@ TEST(CappSheetTest, LoadingRaisesAStaleNextCellIdAboveEveryKeptId)
 }
 
 } // namespace
+
+TEST(CappSheetTest, SetAllCellFontHeightDropsEveryScaledFont)
+{
+    std::unique_ptr<CCappSheet> pSheet(MakeTemplateSheet({"F", 2, {"A"}, "MD", {"Op"}, "PG"}));
+    CTestDib dib(100, 100);
+    auto* pMid = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetHead());
+    auto* pMidCell = static_cast<CCappCell*>(pMid->m_listMidCell.GetHead());
+    auto* pRange = static_cast<CCellDataItem*>(pMidCell->m_listCellData.GetHead());
+    pRange->m_nFlags |= CCellDataItem::flagOwnFont;
+    CCappCell* const cells[] = {static_cast<CCappCell*>(pSheet->m_HeadCellList.GetHead()),
+                                static_cast<CCappCell*>(pSheet->m_PageCellList.GetHead()), pMidCell};
+    for (CCappCell* pCell : cells) {
+        ASSERT_NE(nullptr, pCell->GetDrawLoginFont(&dib.DC()));
+    }
+    ASSERT_NE(nullptr, pRange->GetDrawLoginFont(&dib.DC()));
+    pSheet->SetAllCellFontHeight();
+    for (CCappCell* pCell : cells) {
+        EXPECT_TRUE(pCell->m_drawFont.GetContext().IsEmpty());
+        // Made again at the next draw.
+        const int nMade = pCell->m_drawFont.GetMadeCount();
+        EXPECT_NE(nullptr, pCell->GetDrawLoginFont(&dib.DC()));
+        EXPECT_EQ(nMade + 1, pCell->m_drawFont.GetMadeCount());
+    }
+    EXPECT_TRUE(pRange->m_drawFont.GetContext().IsEmpty());
+}

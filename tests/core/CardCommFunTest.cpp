@@ -1,6 +1,7 @@
 // File extensions as the cell drawing reads them.
 #include <gtest/gtest.h>
 
+#include "core/CappCardVarItem.h"
 #include "core/CappCell.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
@@ -126,6 +127,65 @@ TEST(CardCommFunTest, VariableReferencesArePickedAndReplaced)
     EXPECT_STREQ("1*2=[c]", CCardCommFun::RepliceVar("[a]*[b]=[c]", CString("a\nb"), CString("1\n2")).GetString());
     // A GBK trail byte 0x5B inside a name is no bracket.
     EXPECT_STREQ("v", CCardCommFun::RepliceVar("[\xD5\x5B]", CString("\xD5\x5B"), CString("v")).GetString());
+}
+
+TEST(CardCommFunTest, SplitStringCutsAtWholeCharacters)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szText;
+        const char* szDelimiter;
+        const char* szJoined; // pieces joined by "/"
+    };
+    const Case cases[] = {
+        {"each value ended by the delimiter", "a<,>b<,>", "<,>", "a/b"},
+        {"no delimiter after the last", "a<,>b", "<,>", "a/b"},
+        {"empty pieces inside are kept", "<,>x<,><,>", "<,>", "/x/"},
+        {"empty text", "", ",", ""},
+        {"a comma inside a value", "a,b<,>c", "<,>", "a,b/c"},
+        {"GBK trail byte 0x7C is no bar", "\xD5\x7C|x|", "|", "\xD5\x7C/x"},
+        {"GBK trail byte 0x5C is no backslash", "\xB5\x5C\\y", "\\", "\xB5\x5C/y"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CStringArray arrPieces;
+        arrPieces.Add("stale");
+        CCardCommFun::SplitString(c.szText, c.szDelimiter, arrPieces);
+        CString strJoined;
+        for (INT_PTR i = 0; i < arrPieces.GetSize(); ++i) {
+            strJoined += (i > 0 ? "/" : "") + arrPieces[i];
+        }
+        EXPECT_STREQ(c.szJoined, strJoined.GetString());
+    }
+}
+
+TEST(CardCommFunTest, VariableDefinitionTakesTheCellsAttributes)
+{
+    CCappCell cell;
+    cell.m_strVarName = "工时";
+    cell.m_nContentKind = CCappCell::kindVariable;
+    cell.m_nDataType = 3;
+    cell.m_nLength = 12;
+    cell.m_nDecimals = 2;
+    cell.m_nSrcOption = 5;
+    cell.m_bInheritPrev = 1;
+    cell.m_bHideZero = 1;
+    cell.m_bTrimZero = 1;
+    cell.m_nLinkKind = CCappCell::linkOut; // not a variable attribute
+    CCappCardVarItem item;
+    CCappCardVarItem* pItem = &item;
+    CCardCommFun::SetCellFieldItem(pItem, &cell);
+    EXPECT_STREQ("工时", item.m_strName.GetString());
+    EXPECT_EQ(3, item.m_nDataType);
+    EXPECT_EQ(12, item.m_nLength);
+    EXPECT_EQ(CCappCell::kindVariable, item.m_nKind);
+    EXPECT_EQ(2, item.m_nPrecision);
+    EXPECT_EQ(5, item.m_nSrcOption);
+    EXPECT_TRUE(item.m_bInherit);
+    EXPECT_TRUE(item.m_bBlankZero);
+    EXPECT_TRUE(item.m_bTrimZeros);
+    EXPECT_TRUE(item.m_bHidden); // no lines, no own rectangle
 }
 
 TEST(CardCommFunTest, SmallTextConversions)
