@@ -87,10 +87,11 @@ TEST_F(KvScriptEditTest, TypingColoursKeywordsNumbersCommentsAndStrings)
     Type("\r");
     Type("\"abc");
     EXPECT_EQ("Dim a = 12.5 ' note\r\n\"abc", Text());
+    // Before the colour checks, which select characters.
+    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-typed.png"));
     //            Dim a = 12.5 ' note
     ExpectColors(0, "kkk.....nn.n.ccccccc");
     ExpectColors(LineStart(1), "ssss");
-    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-typed.png"));
 }
 
 TEST_F(KvScriptEditTest, UnterminatedStringEndsWithItsLine)
@@ -105,9 +106,9 @@ TEST_F(KvScriptEditTest, UnterminatedStringEndsWithItsLine)
 TEST_F(KvScriptEditTest, ChineseTextKeepsColourBoundaries)
 {
     m_edit.SetWindowText("x = \"中文字\" + 12 ' 注释If");
+    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-chinese.png"));
     //                    x = "中文字" + 12 ' 注释If
     ExpectColors(0, "....sssss...nn.ccccc");
-    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-chinese.png"));
 }
 
 TEST_F(KvScriptEditTest, SensitivityControlsLookupAndRewriting)
