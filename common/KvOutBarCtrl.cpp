@@ -466,15 +466,16 @@ void CKvOutBarCtrl::GetIconRect(int nFolder, int nItem, CRect& rect)
     CRect rcIn;
     GetInsideRect(rcIn);
     const CSize sp = Spacing(nFolder);
-    // Item tops run from the first visible item, upwards for the items above it.
+    // Item tops run from the first visible item, upwards for the items above it. The spacing
+    // lies above and below every item, so the drop band between two items clears both.
     int y = rcIn.top + sp.cy;
     if (nItem >= m_nFirstItem) {
         for (int i = m_nFirstItem; i < nItem; ++i) {
-            y += GetItemSize(nFolder, i, ipBoth).cy + sp.cy;
+            y += GetItemSize(nFolder, i, ipBoth).cy + 2 * sp.cy;
         }
     } else {
         for (int i = nItem; i < m_nFirstItem; ++i) {
-            y -= GetItemSize(nFolder, i, ipBoth).cy + sp.cy;
+            y -= GetItemSize(nFolder, i, ipBoth).cy + 2 * sp.cy;
         }
     }
     const CSize szIcon = GetItemSize(nFolder, nItem, ipIcon);

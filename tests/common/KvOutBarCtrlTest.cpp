@@ -11,13 +11,15 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/ImageList.h"
 #include "platform/gdi/SelectGuard.h"
+#include "support/DibCanvas.h"
+#include "support/PngFile.h"
 #include "support/UiDriver.h"
 #include "tests/common/res/kvtest_resource.h"
 
 namespace
 {
 const int kBarWidth = 150;
-const int kBarHeight = 320;
+const int kBarHeight = 400;
 
 // Records what the bar tells its owner.
 class CBarHost : public CKvTestHost
@@ -440,6 +442,37 @@ TEST_F(KvOutBarCtrlTest, DrawsFoldersItemsAndHighlights)
     empty.UpdateWindow();
     CClientDC dcEmpty(empty.m_hWnd);
     EXPECT_EQ(::GetSysColor(COLOR_BACKGROUND), ::GetPixel(dcEmpty, 20, 20));
+}
+
+// The drop mark between items, and a folder button drawn pressed.
+TEST_F(KvOutBarCtrlTest, DrawsTheDropMarkAndAPressedFolder)
+{
+    Fill(3);
+    Paint();
+    CRect rcClient;
+    m_bar.GetClientRect(&rcClient);
+    CTestDib dib(rcClient.Width(), rcClient.Height());
+    {
+        CClientDC dc(m_bar.m_hWnd);
+        m_bar.DrawDragArrow(&dc, -1, 2);
+        CRect rcFolder;
+        m_bar.GetFolderRect(1, rcFolder);
+        m_bar.DrawFolder(&dc, 1, rcFolder, true);
+        dib.DC().BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dc, 0, 0, SRCCOPY);
+    }
+    EXPECT_TRUE(SavePng(TestImagePath("outbar-drop-mark.png").c_str(), dib.Bits(), dib.Width(), dib.Height()));
+    CRect rcMark;
+    EXPECT_EQ(1, m_bar.GetDragItemRect(2, rcMark));
+    const int y = (rcMark.top + rcMark.bottom) / 2;
+    EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(rcMark.CenterPoint().x, y));
+    CRect rcItem;
+    m_bar.GetItemRect(0, 1, rcItem);
+    EXPECT_LE(rcItem.bottom, rcMark.top);
+
+    // Moving the mark away repaints the band from the bar's own drawing.
+    CClientDC dc(m_bar.m_hWnd);
+    m_bar.DrawDragArrow(&dc, 2, -1);
+    EXPECT_EQ(::GetSysColor(COLOR_BACKGROUND), ::GetPixel(dc, rcMark.CenterPoint().x, y));
 }
 
 TEST_F(KvOutBarCtrlTest, FolderWithAChildWindowShowsIt)
