@@ -316,6 +316,17 @@ TEST_F(KvOutBarCtrlTest, ClickingAnItemTellsTheOwner)
     ASSERT_EQ(2u, m_host.m_notes.size());
     EXPECT_EQ(2, m_host.m_notes[1].second);
     EXPECT_EQ(1, m_bar.GetLastClicked());
+
+    // The last press names what KvRemoveitem removes: the item, then a folder.
+    m_bar.KvRemoveitem();
+    EXPECT_EQ("项目0,项目1", Items());
+    CRect rcFolder;
+    ASSERT_TRUE(m_bar.GetFolderRect(2, rcFolder));
+    Press(Center(rcFolder), {Move(CPoint(2, kBarHeight - 60)), Up(CPoint(2, kBarHeight - 60))});
+    m_bar.KvRemoveitem();
+    EXPECT_EQ(2, m_bar.GetFolderCount());
+    m_bar.KvRemoveitem();
+    EXPECT_EQ(2, m_bar.GetFolderCount());
 }
 
 TEST_F(KvOutBarCtrlTest, ScrollArrowsAppearWhenItemsOverflow)
