@@ -54,6 +54,7 @@ public:
     void GetSelLine(int& nFirst, int& nLast);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
     void FormatTextRange(int nLine);
@@ -100,4 +101,15 @@ private:
     BOOL m_bFormatting;
     int m_nChangeKind;
     CHARRANGE m_crChanged;
+    // The text-changing message being handled and the selection it found. Wine's rich edit sends
+    // no protected-change notification, so a change nobody announced is announced from this.
+    struct CPendingEdit
+    {
+        UINT message;
+        WPARAM wParam;
+        CHARRANGE chrg;
+    };
+    CPendingEdit m_pending;
+    BOOL m_bPending;
+    BOOL m_bAnnounced;
 };

@@ -21,3 +21,9 @@
 // Common controls II: the splitter bars' cursors.
 #define IDC_KV_SPLIT_X 30980
 #define IDC_KV_SPLIT_Y 30981
+
+// Common controls II: the outlook bar's cursors (over a folder button, dragging an item, and a
+// third the bar keeps).
+#define IDC_KV_OUTBAR_ITEM 1004
+#define IDC_KV_OUTBAR_FOLDER 1005
+#define IDC_KV_OUTBAR_DRAG 1006

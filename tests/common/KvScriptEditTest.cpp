@@ -87,10 +87,11 @@ TEST_F(KvScriptEditTest, TypingColoursKeywordsNumbersCommentsAndStrings)
     Type("\r");
     Type("\"abc");
     EXPECT_EQ("Dim a = 12.5 ' note\r\n\"abc", Text());
+    // Before the colour checks, which select characters.
+    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-typed.png"));
     //            Dim a = 12.5 ' note
     ExpectColors(0, "kkk.....nn.n.ccccccc");
     ExpectColors(LineStart(1), "ssss");
-    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-typed.png"));
 }
 
 TEST_F(KvScriptEditTest, UnterminatedStringEndsWithItsLine)
@@ -105,9 +106,9 @@ TEST_F(KvScriptEditTest, UnterminatedStringEndsWithItsLine)
 TEST_F(KvScriptEditTest, ChineseTextKeepsColourBoundaries)
 {
     m_edit.SetWindowText("x = \"中文字\" + 12 ' 注释If");
+    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-chinese.png"));
     //                    x = "中文字" + 12 ' 注释If
     ExpectColors(0, "....sssss...nn.ccccc");
-    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "script-edit-chinese.png"));
 }
 
 TEST_F(KvScriptEditTest, SensitivityControlsLookupAndRewriting)
@@ -142,4 +143,40 @@ TEST_F(KvScriptEditTest, AsksForAllKeysAndTypesTabs)
     m_edit.SetFocus();
     Type("a\tb");
     EXPECT_EQ("a\tb", Text());
+}
+
+// Every line a paste or replacement brings is coloured, not only the one the caret ends on; the
+// platform's rich edit may announce no protected change at all (Wine's does not).
+TEST_F(KvScriptEditTest, EditsOfSeveralLinesColourEveryLine)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* pszStart;
+        void (*edit)(CWnd& wnd);
+    };
+    const Case cases[] = {
+        {"replaced selection", "x",
+         [](CWnd& wnd) {
+             wnd.SendMessage(EM_SETSEL, 0, 1);
+             wnd.SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("dim a\rif 1"));
+         }},
+        {"cut and pasted back", "dim a\rif 1",
+         [](CWnd& wnd) {
+             wnd.SendMessage(EM_SETSEL, 0, 10);
+             wnd.SendMessage(WM_CUT);
+             wnd.SendMessage(WM_PASTE);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        // Unformatted at first: sensitive off leaves the lower-case words alone and uncoloured.
+        m_edit.SetSensitive(FALSE);
+        m_edit.SetWindowText(c.pszStart);
+        m_edit.SetSensitive(TRUE);
+        c.edit(m_edit);
+        EXPECT_EQ("Dim a\r\nIf 1", Text());
+        ExpectColors(0, "kkk..");
+        ExpectColors(LineStart(1), "kk.n");
+    }
 }

@@ -121,6 +121,30 @@ TEST_F(KvxSplitterWndTest, DragMovesTheBarAndPanesKeepingTheirGaps)
     EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "splitter-after-drag.png"));
 }
 
+// Stretching panes on both sides: the near pane keeps its left edge, the far one its right edge.
+TEST_F(KvxSplitterWndTest, StretchingPanesOnBothSidesKeepTheirOuterEdges)
+{
+    const RECT rcLeft = Child(IDC_KVTEST_SP_LEFT);
+    const RECT rcBar = Child(IDC_KVTEST_SP_BARX);
+    const RECT rcRight = Child(IDC_KVTEST_SP_RIGHT);
+    m_barX.AttachAsLeftPane(IDC_KVTEST_SP_LEFT, 1);
+    m_barX.AttachAsRightPane(IDC_KVTEST_SP_RIGHT, 1);
+
+    Drag(m_barX, {Move(-28, 2), Up(-28, 2)});
+
+    const RECT rcBarNow = Child(IDC_KVTEST_SP_BARX);
+    const RECT rcLeftNow = Child(IDC_KVTEST_SP_LEFT);
+    const RECT rcRightNow = Child(IDC_KVTEST_SP_RIGHT);
+    EXPECT_EQ(rcBar.left - 30, rcBarNow.left);
+    EXPECT_EQ(rcLeft.left, rcLeftNow.left);
+    EXPECT_EQ(rcLeft.right - 30, rcLeftNow.right);
+    EXPECT_EQ(rcRight.left - 30, rcRightNow.left);
+    EXPECT_EQ(rcRight.right, rcRightNow.right);
+    ASSERT_EQ(1u, m_host.m_moves.size());
+    EXPECT_EQ(static_cast<WPARAM>(-30), m_host.m_moves[0].first);
+    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "splitter-both-stretch.png"));
+}
+
 TEST_F(KvxSplitterWndTest, HorizontalBarMovesTopAndBottomPanes)
 {
     const RECT rcBar = Child(IDC_KVTEST_SP_BARY);
