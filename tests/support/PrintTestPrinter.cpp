@@ -124,7 +124,8 @@ BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern)
     char szPng[MAX_PATH] = {};
     typedef char* (*WineGetUnixFileName)(LPCWSTR);
     HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
-    auto pfnUnix = reinterpret_cast<WineGetUnixFileName>(::GetProcAddress(hKernel, "wine_get_unix_file_name"));
+    auto pfnUnix = reinterpret_cast<WineGetUnixFileName>(
+        reinterpret_cast<void*>(::GetProcAddress(hKernel, "wine_get_unix_file_name")));
     if (pfnUnix == nullptr) {
         return FALSE;
     }
