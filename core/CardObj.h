@@ -93,6 +93,8 @@ public:
     CString GetCardVars(short nMode, const CString& strMD) const;
     void LoadFieldList();
     CString GetHeadVarData(const CString& strName) const;
+    // The card file's next item code; empty without a card file.
+    CString GetNewItemIDCode();
     static int ExistFile(const CString& strPath);
 
     CString m_strCardDir;
