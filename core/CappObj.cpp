@@ -250,6 +250,70 @@ BOOL VerifyPack(const std::wstring& wstrFile, const std::vector<PackEntry>& entr
     return TRUE;
 }
 
+DWORD LittleDword(const BYTE* p)
+{
+    return static_cast<DWORD>(p[0]) | (static_cast<DWORD>(p[1]) << 8) | (static_cast<DWORD>(p[2]) << 16) |
+           (static_cast<DWORD>(p[3]) << 24);
+}
+
+BOOL ReadAt(HANDLE hFile, ULONGLONG nOffset, void* pData, DWORD nCount)
+{
+    LARGE_INTEGER pos;
+    pos.QuadPart = static_cast<LONGLONG>(nOffset);
+    DWORD nRead = 0;
+    return SetFilePointerEx(hFile, pos, nullptr, FILE_BEGIN) && ReadFile(hFile, pData, nCount, &nRead, nullptr) &&
+           nRead == nCount;
+}
+
+// Structured storage reads a FAT or directory sector beyond the end of a truncated file as
+// empty, and the streams listed there would silently be missing: the header's FAT sectors and the
+// directory's chain must lie inside the file.
+BOOL IsWholeCompoundFile(const CString& strPath)
+{
+    const DWORD kEndOfChain = 0xFFFFFFFE;
+    CFxHandle file(CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    LARGE_INTEGER size = {};
+    BYTE header[512] = {};
+    if (!file.IsValid() || !GetFileSizeEx(file, &size) || !ReadAt(file, 0, header, sizeof(header))) {
+        return FALSE;
+    }
+    const int nShift = header[0x1E] | (header[0x1F] << 8);
+    if (nShift != 9 && nShift != 12) {
+        return FALSE;
+    }
+    const ULONGLONG nSectorSize = 1ull << nShift;
+    const ULONGLONG nSectors = static_cast<ULONGLONG>(size.QuadPart) / nSectorSize - 1;
+    const DWORD nFat = LittleDword(header + 0x2C);
+    const DWORD nHeaderFat = nFat < 109 ? nFat : 109;
+    for (DWORD i = 0; i < nHeaderFat; ++i) {
+        if (LittleDword(header + 0x4C + 4 * i) >= nSectors) {
+            return FALSE;
+        }
+    }
+    const DWORD nMiniFat = LittleDword(header + 0x3C);
+    if (nMiniFat != kEndOfChain && nMiniFat >= nSectors) {
+        return FALSE;
+    }
+    const ULONGLONG nPerFatSector = nSectorSize / 4;
+    DWORD nSect = LittleDword(header + 0x30);
+    for (ULONGLONG nStep = 0; nSect != kEndOfChain; ++nStep) {
+        if (nSect >= nSectors || nStep > nSectors) {
+            return FALSE;
+        }
+        const ULONGLONG nFatIndex = nSect / nPerFatSector;
+        if (nFatIndex >= nHeaderFat) {
+            return TRUE; // beyond the header's FAT list: left to structured storage
+        }
+        const DWORD nFatSect = LittleDword(header + 0x4C + 4 * nFatIndex);
+        BYTE entry[4] = {};
+        if (!ReadAt(file, (nFatSect + 1ull) * nSectorSize + (nSect % nPerFatSector) * 4, entry, 4)) {
+            return FALSE;
+        }
+        nSect = LittleDword(entry);
+    }
+    return TRUE;
+}
+
 BOOL IsSafeWorkName(const CString& strName)
 {
     return !strName.IsEmpty() && strName != "." && strName != ".." && strName.FindOneOf("\\/:*?\"<>|") < 0;
@@ -706,7 +770,7 @@ BOOL CCappObj::ReadAllData(const CString& strPath, int nParts)
         return FALSE;
     }
     CFxComPtr<IEnumSTATSTG> pEnum;
-    hr = pStg->EnumElements(0, nullptr, 0, pEnum.Receive());
+    hr = IsWholeCompoundFile(strPath) ? pStg->EnumElements(0, nullptr, 0, pEnum.Receive()) : STG_E_DOCFILECORRUPT;
     // Strings are applied only once the whole file was read.
     std::vector<std::pair<CString, CString>> strings;
     const CString strDir = GetCpoWorkDir();

@@ -83,6 +83,7 @@ void MakeSampleCard(CCardObj& card)
     pSheet->m_HeadCellList.AddTail(pOther);
 
     CCappCardData& data = card.m_CardData;
+    data.m_HFData.ResertDataList();
     CString strValue = "齿轮轴";
     data.m_HFData.SetVarData("零件名称", strValue);
     data.m_nPageCount = 1;
@@ -130,7 +131,7 @@ TEST(CardRptExportTest, PicturesByExtensionAndAnEmptySheet)
     CCappSheet* pSheet = card.GetMasterSheet();
     CString strPage;
     CCardRptExport::SaveRPTPage(pSheet, strPage);
-    const std::string page = ToUtf8(strPage);
+    const std::string page(strPage.GetString());
     EXPECT_NE(std::string::npos, page.find("\r\nDWG:2000$@$100$@$2900$@$600$@$简图.DwG$@$LINE 0 0 10 10$@$$*$"));
     EXPECT_NE(std::string::npos, page.find("\r\nBMP:2000$@$700$@$2900$@$900$@$logo.bmp$@$$*$"));
     EXPECT_EQ(std::string::npos, page.find("photo"));

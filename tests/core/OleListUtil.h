@@ -50,7 +50,9 @@ inline std::string OleLine(const CString& strName, const std::string& bytes)
     return strHex + sz;
 }
 
-// The reader's lines for the file; the exit code of the reader in nExit (-1 when it could not run).
+// The reader's lines for the file ("ERROR ..." when it refused it); nExit 0 when the reader
+// answered, -1 when it could not be started or gave no answer within two minutes. Wine does not
+// wait for a Linux process to end, so the answer is awaited as a file appearing in the folder.
 inline std::set<std::string> ListWithOlefile(const CString& strFile, const CString& strOut, int& nExit)
 {
     std::set<std::string> lines;
@@ -61,20 +63,36 @@ inline std::set<std::string> ListWithOlefile(const CString& strFile, const CStri
     if (strScript.empty() || strIn.empty() || strListing.empty()) {
         return lines;
     }
+    DeleteFileA(strOut);
+    const int nSlash = strOut.ReverseFind('\\');
+    HANDLE hChange = FindFirstChangeNotificationA(strOut.Left(nSlash), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
     std::string strCmd = "/usr/bin/python3 " + strScript + " " + strIn + " " + strListing;
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessA(nullptr, &strCmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        if (hChange != INVALID_HANDLE_VALUE) {
+            FindCloseChangeNotification(hChange);
+        }
         return lines;
     }
-    WaitForSingleObject(pi.hProcess, 120000);
-    DWORD dwExit = 1;
-    GetExitCodeProcess(pi.hProcess, &dwExit);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    nExit = static_cast<int>(dwExit);
+    const DWORD dwStart = GetTickCount();
+    while (GetFileAttributesA(strOut) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 120000) {
+        if (hChange == INVALID_HANDLE_VALUE || WaitForSingleObject(hChange, 500) == WAIT_FAILED) {
+            break;
+        }
+        FindNextChangeNotification(hChange);
+    }
+    if (hChange != INVALID_HANDLE_VALUE) {
+        FindCloseChangeNotification(hChange);
+    }
     std::ifstream in(static_cast<LPCSTR>(strOut));
+    if (!in) {
+        return lines;
+    }
+    nExit = 0;
     std::string strLine;
     while (std::getline(in, strLine)) {
         if (!strLine.empty()) {

@@ -209,7 +209,7 @@ TEST(PrinterDeviceHelperTest, DamagedSettingFilesAreRefused)
          false},
         {"last name without its zero",
          LengthBytes(static_cast<DWORD>(mode.size())) + mode + LengthBytes(16) +
-             DevNames(8, 9, 11, std::string("w\0P\0FILE", 8)),
+             DevNames(8, 10, 12, std::string("w\0P\0FILE", 8)),
          false},
     };
     CTestTempFolder folder;
