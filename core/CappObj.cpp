@@ -197,7 +197,7 @@ BOOL WriteFileStream(IStream* pStream, const CString& strPath, ULONGLONG& nSize,
 }
 
 // Reads a whole stream, never more than it says it holds nor more than nLimit; FALSE when it
-// ends early or is larger than the limit. fnChunk receives the bytes in pieces.
+// ends early or is larger than the limit. fnChunk receives the bytes chunk by chunk.
 template <class Fn> BOOL ReadStream(IStream* pStream, ULONGLONG nSize, ULONGLONG nLimit, Fn fnChunk)
 {
     if (nSize > nLimit) {
