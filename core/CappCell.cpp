@@ -72,7 +72,7 @@ CCappCell& CCappCell::operator=(const CCappCell& src)
     m_nLength = src.m_nLength;
     m_strText = src.m_strText;
     m_strLinkText = src.m_strLinkText;
-    m_strCellText5 = src.m_strCellText5;
+    m_strDrawText = src.m_strDrawText;
     m_nTextFormat = src.m_nTextFormat;
     m_crText = src.m_crText;
     m_crBack = src.m_crBack;
@@ -160,7 +160,7 @@ void CCappCell::Serialize(CArchive& ar)
            << m_strCellText1;
         ar << m_wCellWord << m_nContentKind << m_strFormat << m_nCellInt1 << m_nStaticMode << m_nDataType << m_nDisplay
            << m_nFieldType << m_nDecimals << m_bHideZero << m_strCellText2 << m_bTrimZero << m_strCellText3
-           << m_nCellInt7 << m_strVarName << m_nTextDir << m_nLength << m_strText << m_strLinkText << m_strCellText5
+           << m_nCellInt7 << m_strVarName << m_nTextDir << m_nLength << m_strText << m_strLinkText << m_strDrawText
            << m_nTextFormat << m_crText << m_crBack << m_nTopLineID << m_nLeftLineID << m_nRightLineID
            << m_nBottomLineID << m_nFontHeight << m_nLinkKind << m_nCellRole << m_nSrcOption << m_nCellInt14
            << m_byCellByte << m_strCellText6 << m_bAllowInput << m_strCellText7 << m_strCellText8 << m_bInheritPrev
@@ -180,7 +180,7 @@ void CCappCell::Serialize(CArchive& ar)
         ar >> m_wCellWord >> m_nContentKind >> m_strFormat >> m_nCellInt1 >> m_nStaticMode >> m_nDataType >>
             m_nDisplay >> m_nFieldType >> m_nDecimals >> m_bHideZero >> m_strCellText2 >> m_bTrimZero >>
             m_strCellText3 >> m_nCellInt7 >> m_strVarName >> m_nTextDir >> m_nLength >> m_strText >> m_strLinkText >>
-            m_strCellText5 >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID >>
+            m_strDrawText >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID >>
             m_nRightLineID >> m_nBottomLineID >> m_nFontHeight >> m_nLinkKind >> m_nCellRole >> m_nSrcOption >>
             m_nCellInt14 >> m_byCellByte >> m_strCellText6 >> m_bAllowInput >> m_strCellText7 >> m_strCellText8 >>
             m_bInheritPrev >> m_nEditFlags;

@@ -103,7 +103,7 @@ public:
     int m_nLength;
     CString m_strText;     // segment text
     CString m_strLinkText; // a linked cell's text with "[name]" references; m_strText shows the value
-    CString m_strCellText5;
+    CString m_strDrawText; // a picture cell's drawing text
     int m_nTextFormat;
     COLORREF m_crText;
     COLORREF m_crBack; // 0xFFFFFF: no fill

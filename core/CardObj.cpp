@@ -11,6 +11,7 @@
 #include "core/CappMidData.h"
 #include "core/CappMidRow.h"
 #include "core/CappMsgFun.h"
+#include "core/CappObj.h"
 #include "core/CappPgRow.h"
 #include "core/CappSheet.h"
 #include "core/CardCommFun.h"
@@ -365,6 +366,10 @@ void CCardObj::SetUpSheet(CCappSheet* pSheet, CWnd* pWnd)
 
 void CCardObj::LoadAllSheetByPageMaker(CWnd* pWnd)
 {
+    // State 2: the host put its own template sheets into the card and loads none from files.
+    if (m_pCappObj != nullptr && m_pCappObj->m_nState == 2) {
+        return;
+    }
     if (!m_bKeepSheets) {
         DetachList(CString());
         LoadSheet(pWnd, m_CardData.m_strMasterName);
@@ -981,6 +986,11 @@ void CCardObj::LoadFieldList()
         pMDData->m_pCardData = &m_CardData;
         LoadCardVars(pArea->m_listMidCell, pMDData->m_listCardVar, pMDData->m_arrVarName);
     }
+}
+
+CString CCardObj::GetNewItemIDCode()
+{
+    return m_pCappObj != nullptr ? m_pCappObj->GetNewItemCode() : CString();
 }
 
 CString CCardObj::GetHeadVarData(const CString& strName) const

@@ -108,6 +108,8 @@ public:
     // of the inheriting cells (names ended by ",", values by "<,>") and store them as head values.
     void SetOutData(const CString& strNames, const CString& strValues);
     void SetInheritData(const CString& strNames, const CString& strValues);
+    // The card file's next item code; empty without a card file.
+    CString GetNewItemIDCode();
     static int ExistFile(const CString& strPath);
 
     CString m_strCardDir;

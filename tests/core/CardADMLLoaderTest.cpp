@@ -1,0 +1,160 @@
+// Filling a card from ADML XML text through the MSXML DOM.
+#include <gtest/gtest.h>
+
+#include "core/CappCell.h"
+#include "core/CappMidData.h"
+#include "core/CappSheet.h"
+#include "core/CardADMLLoader.h"
+#include "core/CardObj.h"
+#include "tests/core/CardDataUtil.h"
+#include "tests/core/CardObjUtil.h"
+
+namespace
+{
+// A card whose master sheet has head variables A, B, C and the detail area "M1" with N and H,
+// and a second detail area "M2" with V.
+void MakeCard(CCardObj& card)
+{
+    SetCardSheets(card, {{"主卡", 5, {"A", "B", "C"}, "M1", {"N", "H"}, ""}});
+    auto* pMD2 = new CCappMDData;
+    pMD2->m_strName = "M2";
+    AddCardVar(pMD2->m_listCardVar, pMD2->m_arrVarName, "V");
+    card.m_CardData.m_MDDataList.AddTail(pMD2);
+}
+
+CString Head(const CCardObj& card, const char* pszName)
+{
+    CString strValue;
+    if (!card.m_CardData.m_HFData.GetVarData(pszName, strValue)) {
+        return "?";
+    }
+    return strValue;
+}
+
+CCappMidData* Area(CCardObj& card)
+{
+    return static_cast<CCappMidData*>(card.GetMasterSheet()->m_MidDataList.GetHead());
+}
+} // namespace
+
+TEST(CardADMLLoaderTest, ReadsHeadAndDetailData)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szXml;
+        const char* szA;
+        const char* szB;
+        const char* szC;
+        const char* szM1N; // column N of M1 ("" for no rows)
+        const char* szM1H;
+        const char* szM2V;
+    };
+    const Case cases[] = {
+        {"the documented example",
+         "<DATA><HEAD VARS=\"A;B;\"><VAL>1</VAL><VAL>x</VAL></HEAD>"
+         "<MD><MDITEM NAME=\"M1\" VARS=\"N;\"><ROW><VAL>5</VAL></ROW></MDITEM></MD></DATA>",
+         "1", "x", "", "5", "-", "old"},
+        {"names in another order, an unknown name, a missing one",
+         "<X><HEAD VARS=\"C;Z;A\"><VAL>c</VAL><VAL>z</VAL><VAL>a</VAL></HEAD></X>", "a", "", "c", "old", "old", "old"},
+        {"comments and whitespace between elements",
+         "<X>\n  <!-- head -->\n  <HEAD VARS=\"A;B\">\n    <VAL>1</VAL>\n    <!-- skipped -->\n    <VAL>2</VAL>\n"
+         "  </HEAD>\n  <MD>\n    <!-- rows -->\n    <MDITEM NAME=\"M1\" VARS=\"N;H\">\n      <ROW>\n        "
+         "<VAL>n1</VAL>\n        <!-- c -->\n        <VAL>h1</VAL>\n      </ROW>\n    </MDITEM>\n  </MD>\n</X>",
+         "1", "2", "", "n1", "h1", "old"},
+        {"empty VARS clears the head values and reads none", "<X><HEAD VARS=\"\"><VAL>1</VAL></HEAD></X>", "", "", "",
+         "old", "old", "old"},
+        {"an MDITEM of an unknown name changes nothing",
+         "<X><MD><MDITEM NAME=\"无此表\" VARS=\"N\"><ROW><VAL>9</VAL></ROW></MDITEM></MD></X>", "a0", "b0", "c0", "old",
+         "old", "old"},
+        {"no NAME: the first detail data",
+         "<X><MD><MDITEM VARS=\"H\"><ROW><VAL>1</VAL></ROW><ROW><VAL>2</VAL></ROW></MDITEM></MD></X>", "a0", "b0", "c0",
+         "- -", "1 2", "old"},
+        {"a second MDITEM for the same data replaces the first",
+         "<X><MD><MDITEM NAME=\"M1\" VARS=\"N\"><ROW><VAL>1</VAL></ROW></MDITEM>"
+         "<MDITEM NAME=\"M2\" VARS=\"V\"><ROW><VAL>v</VAL></ROW></MDITEM>"
+         "<MDITEM NAME=\"M1\" VARS=\"N\"><ROW><VAL>2</VAL></ROW><ROW><VAL>3</VAL></ROW></MDITEM></MD></X>",
+         "a0", "b0", "c0", "2 3", "- -", "v"},
+        {"nested markup gives its whole text and other children are skipped",
+         "<X><OTHER/><HEAD VARS=\"A\"><VAL>工<B>序</B>1</VAL></HEAD><MD><ROWS/></MD></X>", "工序1", "", "", "old",
+         "old", "old"},
+        {"text that does not parse leaves the card unchanged", "<X><HEAD VARS=\"A\"><VAL>1</HEAD>", "a0", "b0", "c0",
+         "old", "old", "old"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardObj card;
+        MakeCard(card);
+        card.m_CardData.m_HFData.ResertDataList();
+        for (const char* pszName : {"A", "B", "C"}) {
+            CString strValue = CString(pszName).MakeLower() + "0";
+            card.m_CardData.m_HFData.SetVarData(pszName, strValue);
+        }
+        CCappMDData* pM1 = card.m_CardData.GetMDData("M1");
+        CCappMDData* pM2 = card.m_CardData.GetMDData("M2");
+        ASSERT_NE(nullptr, pM1);
+        FillMDData(*pM1, {}, {{"old", "old"}});
+        FillMDData(*pM2, {}, {{"old"}});
+
+        CCardADMLLoader::LoadADMLDataToObj(&card, c.szXml, 0);
+        EXPECT_STREQ(c.szA, Head(card, "A").GetString());
+        EXPECT_STREQ(c.szB, Head(card, "B").GetString());
+        EXPECT_STREQ(c.szC, Head(card, "C").GetString());
+        EXPECT_EQ(c.szM1N, Column(*pM1, "N"));
+        EXPECT_EQ(c.szM1H, Column(*pM1, "H"));
+        EXPECT_EQ(c.szM2V, Column(*pM2, "V"));
+    }
+}
+
+TEST(CardADMLLoaderTest, ValuesBeyondTheNamesAreKeptByPosition)
+{
+    CCardObj card;
+    MakeCard(card);
+    CCardADMLLoader::LoadADMLDataToObj(
+        &card, "<X><MD><MDITEM NAME=\"M1\" VARS=\"N\"><ROW><VAL>1</VAL><VAL>extra</VAL></ROW></MDITEM></MD></X>", 0);
+    CCappMDData* pM1 = card.m_CardData.GetMDData("M1");
+    ASSERT_EQ(1, pM1->GetRowCount());
+    EXPECT_EQ("1", Column(*pM1, "N"));
+    // Rows read from XML are new rows, each with its own id.
+    EXPECT_EQ(CCappMidRow::stateNew, pM1->GetRow(0)->m_nState);
+    EXPECT_GT(pM1->GetRow(0)->m_nRowID, 0);
+}
+
+TEST(CardADMLLoaderTest, AreaFlagsSortAndMerge)
+{
+    const char* const xml = "<X><MD><MDITEM NAME=\"M1\" VARS=\"N;H\">"
+                            "<ROW><VAL>2</VAL><VAL>1</VAL></ROW><ROW><VAL>1</VAL><VAL>4</VAL></ROW>"
+                            "<ROW><VAL>2</VAL><VAL>3</VAL></ROW></MDITEM></MD></X>";
+    struct Case
+    {
+        const char* szName;
+        int nFlags;
+        const char* szN;
+        const char* szH;
+    };
+    const Case cases[] = {
+        {"as read", 0, "2 1 2", "1 4 3"},
+        {"sorted (rows of equal keys in either order)", 0x1, "1 2 2", nullptr},
+        {"merge flag alone does nothing", 0x4, "2 1 2", "1 4 3"},
+        {"automatic merge needs both flags", 0x2, "2 1 2", "1 4 3"},
+        {"merged", 0x6, "2 1 2", "1 4 3"},
+        {"sorted, then merged", 0x7, "1 2", "4 4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardObj card;
+        MakeCard(card);
+        CCappMidData* pArea = Area(card);
+        pArea->m_nMidFlags = c.nFlags;
+        pArea->m_strSortInfo = "1\nN,2,0";
+        // N is the merge condition, H is summed.
+        static_cast<CCappCell*>(pArea->m_listMidCell.GetHead())->m_nUniteFlags = 0x2;
+        static_cast<CCappCell*>(pArea->m_listMidCell.GetTail())->m_nUniteFlags = 0x1;
+        CCardADMLLoader::LoadADMLDataToObj(&card, xml, 0);
+        CCappMDData* pM1 = card.m_CardData.GetMDData("M1");
+        EXPECT_EQ(c.szN, Column(*pM1, "N"));
+        if (c.szH != nullptr) {
+            EXPECT_EQ(c.szH, Column(*pM1, "H"));
+        }
+    }
+}
