@@ -1084,9 +1084,7 @@ CString CCardObj::GetInheritData(const CString& strNames, int nMDKey, int nRowID
 {
     CStringArray arrNames;
     CCardCommFun::SplitString(strNames, ",", arrNames);
-    // The detail data whose key is nMDKey: matched here once detail data carry their area's key.
-    static_cast<void>(nMDKey);
-    const CCappMDData* pMDData = nullptr;
+    const CCappMDData* pMDData = m_CardData.GetMDData(nMDKey);
     CString strData;
     for (INT_PTR i = 0; i < arrNames.GetSize(); ++i) {
         CString strValue;

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "core/CappCell.h"
+#include "core/CappMDData.h"
+#include "core/CappMidRow.h"
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
+#include "tests/core/CardDataUtil.h"
 #include "tests/core/CardObjUtil.h"
 
 namespace
@@ -98,6 +101,42 @@ TEST(CardObjVarsTest, InheritDataReadsHeadValuesByName)
     // A name the head does not hold gives an empty value in its place.
     EXPECT_STREQ("<,>输出轴<,>", card.GetInheritData("nowhere,零件名称", 0, 1).GetString());
     EXPECT_STREQ("", card.GetInheritData("", 0, 1).GetString());
+}
+
+TEST(CardObjVarsTest, InheritDataTakesWhatTheHeadLacksFromTheKeyedDetailRow)
+{
+    CCardObj card;
+    MakeLinkedCard(card);
+    card.m_CardData.SetVarData("零件名称", 0, "输出轴");
+    auto* pOther = new CCappMDData;
+    pOther->m_nID = 7;
+    FillMDData(*pOther, {"工序号"}, {{"99"}, {"98"}});
+    auto* pMD = new CCappMDData;
+    pMD->m_nID = 8;
+    FillMDData(*pMD, {"工序号", "设备"}, {{"5", "CA6140"}, {"10", "X6132"}, {"15", "Z3040"}});
+    card.m_CardData.m_MDDataList.AddTail(pOther);
+    card.m_CardData.m_MDDataList.AddTail(pMD);
+    const int nSecondRow =
+        static_cast<CCappMidRow*>(pMD->m_listRowData.GetAt(pMD->m_listRowData.FindIndex(1)))->m_nRowID;
+
+    struct Case
+    {
+        const char* szName;
+        int nMDKey;
+        int nRowID;
+        const char* szData;
+    };
+    const Case cases[] = {
+        {"head first, then the row of that id", 8, nSecondRow, "输出轴<,>10<,>X6132<,><,>"},
+        {"the other detail data", 7, static_cast<CCappMidRow*>(pOther->m_listRowData.GetHead())->m_nRowID,
+         "输出轴<,>99<,><,><,>"},
+        {"no detail data of that key", 3, nSecondRow, "输出轴<,><,><,><,>"},
+        {"no row of that id", 8, 12345, "输出轴<,><,><,><,>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_STREQ(c.szData, card.GetInheritData("零件名称,工序号,设备,毛坯", c.nMDKey, c.nRowID).GetString());
+    }
 }
 
 TEST(CardObjVarsTest, MaterialComesFromTheCurrentSheetsRoleCells)
