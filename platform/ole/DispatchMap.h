@@ -17,7 +17,7 @@ typedef HRESULT (*FX_DISPTHUNK)(COleDispatchImpl* pThis, DISPPARAMS* pParams, VA
 
 struct FX_DISPMAP_ENTRY
 {
-    LPCSTR pszName; // null ends the table
+    LPCSTR pszName;       // null ends the table
     FX_DISPTHUNK pfnCall; // a method, or a property's get
     FX_DISPTHUNK pfnPut;  // a property's put; null for a method
 };

@@ -236,7 +236,9 @@ void COleControl::InvalidateControl(LPCRECT lpRect)
     }
 }
 
-void COleControl::OnDraw(CDC*, const CRect&, const CRect&) {}
+void COleControl::OnDraw(CDC*, const CRect&, const CRect&)
+{
+}
 
 void COleControl::OnDrawMetafile(CDC* pDC, const CRect& rcBounds)
 {
@@ -380,9 +382,8 @@ STDMETHODIMP COleControl::GetIDsOfNames(REFIID, LPOLESTR* rgszNames, UINT cNames
 STDMETHODIMP COleControl::Invoke(DISPID dispIdMember, REFIID, LCID, WORD wFlags, DISPPARAMS* pDispParams,
                                  VARIANT* pVarResult, EXCEPINFO*, UINT* puArgErr)
 {
-    return FxOleEntry("COleControl::Invoke", m_hModule, [&]() -> HRESULT {
-        return DispInvoke(dispIdMember, wFlags, pDispParams, pVarResult, puArgErr);
-    });
+    return FxOleEntry("COleControl::Invoke", m_hModule,
+                      [&]() -> HRESULT { return DispInvoke(dispIdMember, wFlags, pDispParams, pVarResult, puArgErr); });
 }
 
 // IOleObject
@@ -621,9 +622,8 @@ HRESULT COleControl::InPlaceActivate(LONG iVerb, IOleClientSite* pSite, HWND hwn
         if (lprcPosRect != nullptr) {
             rcPos = CRect(lprcPosRect);
         }
-        if (m_hWnd == nullptr &&
-            !CreateEx(0, nullptr, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, rcPos.left,
-                      rcPos.top, rcPos.Width(), rcPos.Height(), hwndParent, nullptr)) {
+        if (m_hWnd == nullptr && !CreateEx(0, nullptr, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
+                                           rcPos.left, rcPos.top, rcPos.Width(), rcPos.Height(), hwndParent, nullptr)) {
             InPlaceDeactivate();
             return E_FAIL;
         }
@@ -762,8 +762,8 @@ STDMETHODIMP COleControl::EnableModeless(BOOL)
 
 // IViewObject2
 
-STDMETHODIMP COleControl::Draw(DWORD dwDrawAspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC hdcDraw,
-                               LPCRECTL lprcBounds, LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR)
+STDMETHODIMP COleControl::Draw(DWORD dwDrawAspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC hdcDraw, LPCRECTL lprcBounds,
+                               LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR)
 {
     if (dwDrawAspect != DVASPECT_CONTENT) {
         return DV_E_DVASPECT;
@@ -955,8 +955,7 @@ STDMETHODIMP COleControl::Save(IStorage* pStgSave, BOOL)
         return E_POINTER;
     }
     IStream* pStm = nullptr;
-    HRESULT hr =
-        pStgSave->CreateStream(L"Contents", STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, &pStm);
+    HRESULT hr = pStgSave->CreateStream(L"Contents", STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, &pStm);
     if (FAILED(hr)) {
         return hr;
     }

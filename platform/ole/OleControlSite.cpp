@@ -39,8 +39,8 @@ COleControlSite::~COleControlSite()
 HRESULT COleControlSite::CreateControl(REFCLSID clsid, IStream* pPersist)
 {
     DestroyControl();
-    HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  reinterpret_cast<void**>(&m_pObject));
+    HRESULT hr =
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject, reinterpret_cast<void**>(&m_pObject));
     if (FAILED(hr)) {
         m_pObject = nullptr;
         return hr;

@@ -59,7 +59,9 @@ BOOL FxEnableControlContainer()
     return bRegistered;
 }
 
-COleControlWnd::COleControlWnd() : m_pSite(nullptr), m_bAutoDelete(FALSE), m_bCreatingFromCode(FALSE) {}
+COleControlWnd::COleControlWnd() : m_pSite(nullptr), m_bAutoDelete(FALSE), m_bCreatingFromCode(FALSE)
+{
+}
 
 COleControlWnd::~COleControlWnd()
 {
@@ -75,7 +77,7 @@ COleControlWnd* COleControlWnd::FromHostHandle(HWND hWnd)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     return pWnd != nullptr && pWnd->IsKindOf(FX_RUNTIME_CLASS(COleControlWnd)) ? static_cast<COleControlWnd*>(pWnd)
-                                                                              : nullptr;
+                                                                               : nullptr;
 }
 
 BOOL COleControlWnd::CreateControl(REFCLSID clsid, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,

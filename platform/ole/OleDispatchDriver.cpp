@@ -2,7 +2,9 @@
 
 #include <vector>
 
-COleDispatchDriver::COleDispatchDriver() : m_lpDispatch(nullptr), m_bAutoRelease(TRUE) {}
+COleDispatchDriver::COleDispatchDriver() : m_lpDispatch(nullptr), m_bAutoRelease(TRUE)
+{
+}
 
 COleDispatchDriver::COleDispatchDriver(IDispatch* lpDispatch, BOOL bAutoRelease)
     : m_lpDispatch(lpDispatch), m_bAutoRelease(bAutoRelease)
@@ -69,7 +71,8 @@ HRESULT COleDispatchDriver::InvokeArgs(DISPID dispid, WORD wFlags, VARIANT* pArg
     DISPPARAMS params = {nArgs > 0 ? reversed.data() : nullptr, nullptr, nArgs, 0};
     EXCEPINFO excep = {};
     UINT uArgErr = 0;
-    HRESULT hr = m_lpDispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params, pResult, &excep, &uArgErr);
+    HRESULT hr =
+        m_lpDispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, wFlags, &params, pResult, &excep, &uArgErr);
     if (hr == DISP_E_EXCEPTION) {
         SysFreeString(excep.bstrSource);
         SysFreeString(excep.bstrDescription);

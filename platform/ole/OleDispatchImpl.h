@@ -11,8 +11,7 @@ public:
 
     // The dispid of the first name (its table position from 1); parameter names are not known.
     HRESULT DispGetIDsOfNames(LPOLESTR* rgszNames, UINT cNames, DISPID* rgDispId) const;
-    HRESULT DispInvoke(DISPID dispIdMember, WORD wFlags, DISPPARAMS* pDispParams, VARIANT* pVarResult,
-                       UINT* puArgErr);
+    HRESULT DispInvoke(DISPID dispIdMember, WORD wFlags, DISPPARAMS* pDispParams, VARIANT* pVarResult, UINT* puArgErr);
 
     // Entries in the map, and the name of a dispid (null when there is none).
     int GetDispatchCount() const;

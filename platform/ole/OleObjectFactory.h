@@ -17,13 +17,13 @@ public:
 
     struct RegInfo
     {
-        LPCSTR pszTypeName;  // "VornCtl Control"
-        BOOL bControl;       // registers the "Control" key and the misc status
-        DWORD dwMiscStatus;  // OLEMISC_ flags
-        const GUID* pLibID;  // type library, null for none
+        LPCSTR pszTypeName; // "VornCtl Control"
+        BOOL bControl;      // registers the "Control" key and the misc status
+        DWORD dwMiscStatus; // OLEMISC_ flags
+        const GUID* pLibID; // type library, null for none
         WORD wVerMajor;
         WORD wVerMinor;
-        UINT nBitmapID;      // tool-box bitmap resource, 0 for none
+        UINT nBitmapID; // tool-box bitmap resource, 0 for none
     };
 
     COleObjectFactory(HINSTANCE hModule, REFCLSID clsid, LPCSTR pszProgID, FX_CREATEPROC pfnCreate,

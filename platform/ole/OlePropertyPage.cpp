@@ -169,7 +169,9 @@ HRESULT COlePropertyPage::WriteProperties()
     return hrResult;
 }
 
-void COlePropertyPage::OnObjectsLoaded() {}
+void COlePropertyPage::OnObjectsLoaded()
+{
+}
 
 BOOL COlePropertyPage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
