@@ -122,7 +122,7 @@ template <class C, class R, class... A> struct FxDispInvokerImpl
         HRESULT hr = S_OK;
         UINT nBad = 0;
         // rgvarg holds the arguments in reverse order; the first that cannot be coerced is named.
-        auto load = [&](auto& arg, UINT nIndex) {
+        [[maybe_unused]] auto load = [&](auto& arg, UINT nIndex) {
             if (SUCCEEDED(hr)) {
                 hr = arg.Load(pParams->rgvarg[nArgs - 1 - nIndex]);
                 nBad = nArgs - 1 - nIndex;

@@ -53,11 +53,6 @@ public:
 const long cxExtentDefault = 5080; // HIMETRIC: two inches by one
 const long cyExtentDefault = 2540;
 
-int HimetricToPixels(long lHimetric, int nPixelsPerInch)
-{
-    return MulDiv(lHimetric, nPixelsPerInch, 2540);
-}
-
 template <class T> void ReleaseInterface(T*& p)
 {
     if (p != nullptr) {
@@ -73,7 +68,7 @@ class COleControl::CNotifyPoint : public IConnectionPoint
 {
 public:
     explicit CNotifyPoint(COleControl* pControl) : m_pControl(pControl) {}
-    ~CNotifyPoint()
+    virtual ~CNotifyPoint()
     {
         for (IPropertyNotifySink*& p : m_sinks) {
             ReleaseInterface(p);

@@ -82,7 +82,7 @@ public:
     STDMETHOD(OnRequestEdit)(DISPID dispID) override;
 
 private:
-    ~COleControlSite();
+    virtual ~COleControlSite();
 
     LONG m_nRef;
     HWND m_hWndHost;

@@ -9,10 +9,34 @@ const CLSID CLSID_FxVBScript = {0xB54F3741, 0x5B07, 0x11CF, {0xA4, 0xB0, 0x00, 0
 namespace
 {
 const IID IID_FxActiveScript = {0xBB1A2AE1, 0xA4F9, 0x11CF, {0x8F, 0x20, 0x00, 0x80, 0x5F, 0x2C, 0xD0, 0x64}};
+// A 64-bit engine parses through IActiveScriptParse64, which has an identifier of its own.
+#ifdef _WIN64
+const IID IID_FxActiveScriptParse = {0xC7EF7658, 0xE1EE, 0x480E, {0x97, 0xEA, 0xD5, 0x2C, 0xB4, 0xD7, 0x6D, 0x17}};
+#else
 const IID IID_FxActiveScriptParse = {0xBB1A2AE2, 0xA4F9, 0x11CF, {0x8F, 0x20, 0x00, 0x80, 0x5F, 0x2C, 0xD0, 0x64}};
+#endif
 const IID IID_FxActiveScriptSite = {0xDB01A1E3, 0xA42B, 0x11CF, {0x8F, 0x20, 0x00, 0x80, 0x5F, 0x2C, 0xD0, 0x64}};
 const IID IID_FxActiveScriptSiteWindow = {0xD10F6761, 0x83E9, 0x11CF, {0x8F, 0x20, 0x00, 0x80, 0x5F, 0x2C, 0xD0, 0x64}};
 const IID IID_FxObjectSafety = {0xCB5BDC81, 0x93C1, 0x11CF, {0x8F, 0x20, 0x00, 0x80, 0x5F, 0x2C, 0xD0, 0x64}};
+
+// Some engines leave the description out of compile errors; the VBScript engine keeps its error
+// texts as strings numbered by the error's code.
+CString EngineErrorText(SCODE scode)
+{
+    HMODULE hEngine = GetModuleHandleA("vbscript.dll");
+    WCHAR wsz[512] = L"";
+    if (hEngine != nullptr && LoadStringW(hEngine, HRESULT_CODE(scode), wsz, 512) > 0) {
+        return CString(wsz);
+    }
+    // Else the system's text of the code (Wine reports compile errors as E_FAIL alone).
+    if (FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(scode),
+                       0, wsz, 512, nullptr) == 0) {
+        return CString();
+    }
+    CString strText(wsz);
+    strText.TrimRight();
+    return strText;
+}
 
 BSTR WideOf(const CString& str)
 {
@@ -21,8 +45,8 @@ BSTR WideOf(const CString& str)
 } // namespace
 
 COleScriptSite::COleScriptSite()
-    : m_hrLastError(S_OK), m_nErrorLine(0), m_nRef(1), m_pActiveScript(nullptr), m_pActiveScriptParse(nullptr),
-      m_items(), m_nItems(0)
+    : m_hrLastError(S_OK), m_nErrorLine(0), m_scodeError(0), m_nRef(1), m_pActiveScript(nullptr),
+      m_pActiveScriptParse(nullptr), m_items(), m_nItems(0)
 {
 }
 
@@ -250,12 +274,17 @@ STDMETHODIMP COleScriptSite::OnScriptError(IActiveScriptError* pscripterror)
         SysFreeString(bstrLine);
         EXCEPINFO excep = {};
         m_strErrorDescription.Empty();
+        m_scodeError = 0;
         if (SUCCEEDED(pscripterror->GetExceptionInfo(&excep))) {
             if (excep.pfnDeferredFillIn != nullptr) {
                 excep.pfnDeferredFillIn(&excep);
             }
+            m_scodeError = excep.scode != 0 ? excep.scode : static_cast<SCODE>(excep.wCode);
             if (excep.bstrDescription != nullptr) {
                 m_strErrorDescription = CString(static_cast<LPCWSTR>(excep.bstrDescription));
+            }
+            if (m_strErrorDescription.IsEmpty()) {
+                m_strErrorDescription = EngineErrorText(m_scodeError);
             }
             SysFreeString(excep.bstrSource);
             SysFreeString(excep.bstrDescription);

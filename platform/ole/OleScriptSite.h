@@ -45,6 +45,8 @@ public:
     ULONG m_nErrorLine;
     CString m_strErrorSource;
     CString m_strErrorDescription;
+    // The engine's error code (0x800A03EA: VBScript's syntax error).
+    SCODE m_scodeError;
 
     // IUnknown
     STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override;

@@ -13,6 +13,7 @@ struct ScriptRun
     HRESULT hrRun;
     HRESULT hrLastError;
     ULONG nLine;
+    SCODE scode;
     CString strSource;
     CString strDescription;
 };
@@ -20,7 +21,7 @@ struct ScriptRun
 // One run as a host makes it: engine, parse, the control as the item "Vorn", connect, close.
 ScriptRun RunScript(LPCSTR pszScript, IDispatch* pCtl)
 {
-    ScriptRun run = {E_FAIL, E_FAIL, S_OK, 0, CString(), CString()};
+    ScriptRun run = {E_FAIL, E_FAIL, S_OK, 0, 0, CString(), CString()};
     COleScriptSite* pSite = new COleScriptSite;
     COleScriptSite::CreateStep step = COleScriptSite::stepNone;
     if (FAILED(pSite->CreateEngine(CLSID_FxVBScript, &step))) {
@@ -36,6 +37,7 @@ ScriptRun RunScript(LPCSTR pszScript, IDispatch* pCtl)
     pSite->CloseEngine();
     run.hrLastError = pSite->m_hrLastError;
     run.nLine = pSite->m_nErrorLine;
+    run.scode = pSite->m_scodeError;
     run.strSource = pSite->m_strErrorSource;
     run.strDescription = pSite->m_strErrorDescription;
     pSite->Release();
@@ -69,7 +71,7 @@ TEST(OleScriptSiteTest, ScriptCallsTheNamedControlInStatementAndExpressionForm)
     driver.InvokeHelper(dispidGetData, DISPATCH_METHOD, &strData);
     EXPECT_STREQ("<x>6", strCaption);
     EXPECT_EQ(5, lCount);
-    EXPECT_FALSE(bFlag);
+    EXPECT_TRUE(bFlag);
     EXPECT_EQ(4, nSize);
     EXPECT_STREQ("数据", strData);
 }
@@ -83,7 +85,8 @@ TEST(OleScriptSiteTest, ErrorsAreReportedWithLineAndDescription)
     EXPECT_TRUE(FAILED(syntax.hrParse));
     EXPECT_EQ(E_FAIL, syntax.hrLastError);
     EXPECT_EQ(1u, syntax.nLine);
-    EXPECT_FALSE(syntax.strDescription.IsEmpty());
+    EXPECT_FALSE(syntax.strDescription.IsEmpty()) << std::hex << syntax.scode;
+    EXPECT_TRUE(FAILED(syntax.scode));
 
     // A call with a wrong argument count fails inside the control and stops the script.
     const ScriptRun runtime = RunScript("x = 1\ny = Vorn.Add(1)\nVorn.Count = 99\n", pCtl);

@@ -106,9 +106,14 @@ TEST(OleServerTest, CreatedByClassAndProgramIdentifier)
     EXPECT_EQ(S_OK, pPersist->GetClassID(&clsidOwn));
     EXPECT_TRUE(IsEqualCLSID(CLSID_TestCtl, clsidOwn));
 
+    // The library's entry point knows only its own classes.
+    typedef HRESULT(STDAPICALLTYPE * PFNGETCLASSOBJECT)(REFCLSID, REFIID, void**);
+    PFNGETCLASSOBJECT pfnGet = reinterpret_cast<PFNGETCLASSOBJECT>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("VornTestCtl.dll"), "DllGetClassObject")));
+    ASSERT_NE(nullptr, pfnGet);
     CFxComPtr<IClassFactory> pFactory;
-    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, CoGetClassObject(LIBID_TestCtl, CLSCTX_INPROC_SERVER, nullptr,
-                                                          IID_IClassFactory, pFactory.ReceiveVoid()));
+    EXPECT_EQ(CLASS_E_CLASSNOTAVAILABLE, pfnGet(LIBID_TestCtl, IID_IClassFactory, pFactory.ReceiveVoid()));
+    EXPECT_EQ(S_OK, pfnGet(CLSID_TestCtl, IID_IClassFactory, pFactory.ReceiveVoid()));
 }
 
 TEST(OleServerTest, TypeLibraryDescribesTheDispatchInterface)
