@@ -188,6 +188,14 @@ BOOL COlePropertyPage::OnCommand(WPARAM wParam, LPARAM lParam)
     return CDialog::OnCommand(wParam, lParam);
 }
 
+void COlePropertyPage::OnOK()
+{
+}
+
+void COlePropertyPage::OnCancel()
+{
+}
+
 void COlePropertyPage::PostNcDestroy()
 {
     // The COM references own the page object.

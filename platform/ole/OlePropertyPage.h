@@ -56,6 +56,9 @@ public:
 protected:
     // Bound controls tell the page they changed; other commands go to the message map.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The property frame's buttons work for the page: Enter and Esc in it end no dialog.
+    void OnOK() override;
+    void OnCancel() override;
     void PostNcDestroy() override;
     // After the bound properties were read into the controls.
     virtual void OnObjectsLoaded();

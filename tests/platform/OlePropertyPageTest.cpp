@@ -103,6 +103,11 @@ TEST(OlePropertyPageTest, PageShowsAndAppliesTheBoundProperties)
     EXPECT_NE(0u, site.m_dwLastStatus & PROPPAGESTATUS_DIRTY);
     EXPECT_TRUE(SaveWindowPicture(frame.GetSafeHwnd(), "ole-property-page.png"));
 
+    // Enter in the page (IDOK from the dialog manager) leaves it open: the frame applies.
+    SendMessageA(hPage, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(IsWindow(hPage));
+    EXPECT_TRUE(IsWindowVisible(hPage));
+
     ASSERT_EQ(S_OK, pPage->Apply());
     EXPECT_EQ(S_FALSE, pPage->IsPageDirty());
     CString strCaption;
