@@ -180,10 +180,10 @@ void CCappCell::Serialize(CArchive& ar)
         ar >> m_wCellWord >> m_nContentKind >> m_strFormat >> m_nCellInt1 >> m_nStaticMode >> m_nDataType >>
             m_nDisplay >> m_nFieldType >> m_nDecimals >> m_bHideZero >> m_strCellText2 >> m_bTrimZero >>
             m_strCellText3 >> m_nCellInt7 >> m_strVarName >> m_nTextDir >> m_nLength >> m_strText >> m_strLinkText >>
-            m_strDrawText >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID >>
-            m_nRightLineID >> m_nBottomLineID >> m_nFontHeight >> m_nLinkKind >> m_nCellRole >> m_nSrcOption >>
-            m_nCellInt14 >> m_byCellByte >> m_strCellText6 >> m_bAllowInput >> m_strCellText7 >> m_strCellText8 >>
-            m_bInheritPrev >> m_nEditFlags;
+            m_strDrawText >> m_nTextFormat >> m_crText >> m_crBack >> m_nTopLineID >> m_nLeftLineID >> m_nRightLineID >>
+            m_nBottomLineID >> m_nFontHeight >> m_nLinkKind >> m_nCellRole >> m_nSrcOption >> m_nCellInt14 >>
+            m_byCellByte >> m_strCellText6 >> m_bAllowInput >> m_strCellText7 >> m_strCellText8 >> m_bInheritPrev >>
+            m_nEditFlags;
         if (m_strVersion == kVersion) {
             ar >> m_nUniteFlags;
         } else {

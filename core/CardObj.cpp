@@ -14,7 +14,9 @@
 #include "core/CappObj.h"
 #include "core/CappPgRow.h"
 #include "core/CappSheet.h"
+#include "core/CardADMLLoader.h"
 #include "core/CardCommFun.h"
+#include "core/CardRptExport.h"
 #include "core/CellFieldDataItem.h"
 #include "core/PageMaker.h"
 #include "core/res/resource.h"
@@ -991,6 +993,26 @@ void CCardObj::LoadFieldList()
 CString CCardObj::GetNewItemIDCode()
 {
     return m_pCappObj != nullptr ? m_pCappObj->GetNewItemCode() : CString();
+}
+
+void CCardObj::LoadADMLDataToObj(const CString& strXml, long nReserved)
+{
+    CCardADMLLoader::LoadADMLDataToObj(this, strXml, nReserved);
+}
+
+BOOL CCardObj::ParseADMLData(IXMLDOMElement* pRoot)
+{
+    return CCardADMLLoader::ParseADMLData(this, pRoot);
+}
+
+void CCardObj::CappSheetToRPTBlock(CCappSheet*& pSheet, const CString& strGroupName, CString& strOut)
+{
+    CCardRptExport::CappSheetToRPTBlock(pSheet, strGroupName, strOut);
+}
+
+void CCardObj::SaveRPTPage(CCappSheet*& pSheet, CString& strOut)
+{
+    CCardRptExport::SaveRPTPage(pSheet, strOut);
 }
 
 CString CCardObj::GetHeadVarData(const CString& strName) const

@@ -16,6 +16,7 @@ class CCappObj;
 class CCappSheet;
 class CDC;
 class CWnd;
+struct IXMLDOMElement;
 
 class VORNCARD_API CCardObj : public CObject
 {
@@ -110,6 +111,11 @@ public:
     void SetInheritData(const CString& strNames, const CString& strValues);
     // The card file's next item code; empty without a card file.
     CString GetNewItemIDCode();
+    // The XML data import and the page-text export, kept in their own classes.
+    void LoadADMLDataToObj(const CString& strXml, long nReserved);
+    BOOL ParseADMLData(IXMLDOMElement* pRoot);
+    static void CappSheetToRPTBlock(CCappSheet*& pSheet, const CString& strGroupName, CString& strOut);
+    static void SaveRPTPage(CCappSheet*& pSheet, CString& strOut);
     static int ExistFile(const CString& strPath);
 
     CString m_strCardDir;

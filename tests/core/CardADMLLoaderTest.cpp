@@ -110,8 +110,9 @@ TEST(CardADMLLoaderTest, ValuesBeyondTheNamesAreKeptByPosition)
 {
     CCardObj card;
     MakeCard(card);
-    CCardADMLLoader::LoadADMLDataToObj(
-        &card, "<X><MD><MDITEM NAME=\"M1\" VARS=\"N\"><ROW><VAL>1</VAL><VAL>extra</VAL></ROW></MDITEM></MD></X>", 0);
+    // Through the card object, as the report control and the simulator call it.
+    card.LoadADMLDataToObj(
+        "<X><MD><MDITEM NAME=\"M1\" VARS=\"N\"><ROW><VAL>1</VAL><VAL>extra</VAL></ROW></MDITEM></MD></X>", 0);
     CCappMDData* pM1 = card.m_CardData.GetMDData("M1");
     ASSERT_EQ(1, pM1->GetRowCount());
     EXPECT_EQ("1", Column(*pM1, "N"));

@@ -109,8 +109,8 @@ TEST(CardRptExportTest, SampleCardMatchesGoldenFile)
     CCappSheet* pSheet = card.GetMasterSheet();
     CString strGroup;
     CString strPage;
-    CCardRptExport::CappSheetToRPTBlock(pSheet, "工艺卡", strGroup);
-    CCardRptExport::SaveRPTPage(pSheet, strPage);
+    CCardObj::CappSheetToRPTBlock(pSheet, "工艺卡", strGroup);
+    CCardObj::SaveRPTPage(pSheet, strPage);
     const std::string actual = ToUtf8(strGroup) + "\r\n=====\r\n" + ToUtf8(strPage);
 
     const CString strGolden = TestDataPath("rpt-sample-card.txt");
