@@ -332,6 +332,8 @@ TEST_F(FwDockBarTest, FloatsByDragIntoFramedWindowAndDocksBack)
     m_pFrame->RecalcLayout();
     EXPECT_FLOAT_EQ(0.75f, bar.m_fSavedFraction);
     EXPECT_EQ(606, InDockBar(m_bars[0], *Bottom()).Width());
+    // On the virtual screen for the picture: the drop point may lie off it.
+    ::SetWindowPos(pFloat->m_hWnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_TRUE(SaveWindowPicture(pFloat->m_hWnd, "fwbars-floating-frame.png"));
 
     // Docking back by a double click returns the fraction and the place.
