@@ -277,6 +277,12 @@ TEST_F(FwTabControlTest, Picture)
     EXPECT_NE(RGB(0, 0, 0), dib.Pixel(ptActive.x, 0));
     EXPECT_TRUE(SavePng(TestImagePath("fwbars-tab-control.png").c_str(), dib.Bits(), dib.Width(), dib.Height()));
     m_host.ShowWindow(SW_SHOW);
+    m_host.UpdateWindow();
+    // Let the newly shown window reach the screen before it is read back.
+    MSG msg = {};
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::DispatchMessageA(&msg);
+    }
     EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "fwbars-tab-control-window.png"));
 }
 } // namespace
