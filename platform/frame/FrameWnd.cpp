@@ -727,7 +727,7 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         return;
     }
     ::SetWindowPos(pFrame->m_hWnd, nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    pFrame->m_wndDockBar.DockControlBar(pBar);
+    pFrame->GetDockBar()->DockControlBar(pBar);
     pFrame->RecalcLayout();
     if ((pBar->GetStyle() & WS_VISIBLE) != 0) {
         pFrame->ShowWindow(SW_SHOWNA);
@@ -844,7 +844,7 @@ void CFrameWnd::SetDockState(CDockState& state)
             }
             ::SetWindowPos(pFrame->m_hWnd, nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            pInfo->m_pBar = &pFrame->m_wndDockBar;
+            pInfo->m_pBar = pFrame->GetDockBar();
         } else {
             pInfo->m_pBar = GetControlBar(pInfo->m_nBarID);
             if (pInfo->m_pBar != nullptr && pInfo->m_pBar->IsDockBar() != pInfo->m_bDockBar) {

@@ -29,6 +29,8 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     CDockBar m_wndDockBar;
+    // The dock bar the frame's bars sit in; a derived frame may hold its own kind instead.
+    virtual CDockBar* GetDockBar() { return &m_wndDockBar; }
     // Set from WM_DESTROY on: the bars going with the frame must not destroy it again.
     BOOL m_bInDestroy;
 

@@ -1,0 +1,29 @@
+// The drag context of an FwControlBar: the platform's drag and docking toggle, keeping the bar's
+// width fraction while it floats and giving it back when it docks again.
+#pragma once
+
+#include "platform/frame/DockContext.h"
+
+class FwDockContext : public CDockContext
+{
+public:
+    explicit FwDockContext(CControlBar* pBar);
+
+    void StartDrag(CPoint pt) override;
+    void ToggleDocking() override;
+    // Into a control-bar MDI child of the main frame and back; the plain frames have none, so
+    // the bar stays where it is there.
+    virtual void ToggleFloatInMain();
+
+    // The fraction the bar had in its dock bar.
+    float m_fMRUFraction;
+    // Whether the bar floated before it was moved into the main window.
+    BOOL m_bPrevFloating;
+    // A bar size plus these is its floating frame's size.
+    CSize m_sizeFrameExtra;
+    CSize m_sizeScreen;
+
+protected:
+    // Keeps or gives back the fraction around a change between docked and floating.
+    void NoteDockChange(BOOL bWasFloating);
+};

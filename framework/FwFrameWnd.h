@@ -1,0 +1,27 @@
+// The single-document frame of the framework: dock bars of the framework's kind on its sides,
+// docking with width fractions, floating frames of the framework's kind, and the shared colours
+// refreshed on a system colour change.
+#pragma once
+
+#include "platform/frame/FrameWnd.h"
+
+class FwFrameWnd : public CFrameWnd
+{
+    FX_DECLARE_DYNCREATE(FwFrameWnd)
+
+public:
+    FwFrameWnd();
+
+    // Creates FwDockBar objects for the sides asked (by dock bar class), floating frames by the
+    // floating frame class.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar into the dock bar nDockBarID at row and column, asking for fFraction of its row
+    // and nLength pixels across it (0 keeps its size).
+    void DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nRow, int nColumn, float fFraction, int nLength);
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+
+    // Class choices a derived frame may change before EnableDocking.
+    CRuntimeClass* m_pDockBarClass;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};

@@ -1,0 +1,27 @@
+// The floating frame around undocked framework bars: the platform's floating frame holding an
+// FwDockBar, so floating bars keep the framework's rows and title.
+#pragma once
+
+#include "framework/FwDockBar.h"
+#include "platform/frame/MiniDockFrameWnd.h"
+
+class FwMiniDockFrameWnd : public CMiniDockFrameWnd
+{
+    FX_DECLARE_DYNCREATE(FwMiniDockFrameWnd)
+
+public:
+    FwMiniDockFrameWnd();
+
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
+    // The window style for a bar's style: a dynamic bar's frame can be sized by its border.
+    static DWORD FwFrameStyleFor(DWORD dwBarStyle);
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+    CDockBar* GetDockBar() override { return &m_wndFwDockBar; }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    FwDockBar m_wndFwDockBar;
+
+protected:
+    void OnClose() override;
+    CControlBar* GetSingleFwBar() const;
+};
