@@ -445,7 +445,7 @@ CString FwPersistentTreeNode::BytesToText(const BYTE* pData, UINT nCount)
 BOOL FwPersistentTreeNode::TextToBytes(const CString& strText, BYTE** ppData, UINT* pnCount)
 {
     const int nLength = strText.GetLength();
-    if (nLength % 2 != 0) {
+    if (nLength <= 0 || nLength % 2 != 0) {
         return FALSE;
     }
     for (int i = 0; i < nLength; ++i) {
