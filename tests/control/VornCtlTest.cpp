@@ -19,6 +19,7 @@
 #include "platform/ole/OleDispatchDriver.h"
 #include "support/DibCanvas.h"
 #include "support/PngFile.h"
+#include "support/UiDriver.h"
 
 // After the windows headers, which they need.
 #include <ocidl.h>
@@ -317,6 +318,18 @@ TEST(VornCtlTest, TwoTemplatesComeBackFromTheBagAndGoBackWhole)
     ASSERT_EQ(S_OK, LoadFromBag(pAgain, saved));
     EXPECT_STREQ("1;T1;T2", ZntFileNameOf(pAgain));
 
+    // Blocks written zero-padded to 102400 bytes, as forms saved before hold them, still load.
+    CTestPropertyBag padded;
+    padded.PutShort(L"SheetCount", 2);
+    for (LPCOLESTR pszName : {L"Sheet0", L"Sheet1"}) {
+        Bytes block = bag.GetBytes(pszName);
+        block.resize(102400, 0);
+        padded.PutBytes(pszName, block);
+    }
+    CFxComPtr<IUnknown> pPadded(CreateControl());
+    ASSERT_EQ(S_OK, LoadFromBag(pPadded, padded));
+    EXPECT_STREQ("1;T1;T2", ZntFileNameOf(pPadded));
+
     // No templates stored: "0".
     CTestPropertyBag empty;
     CFxComPtr<IUnknown> pEmpty(CreateControl());
@@ -448,11 +461,118 @@ TEST(VornCtlTest, CreatedByClassInAContainerWindow)
     host.GetDispatchDriver().SetProperty(dispidStyleEx, 2L);
     host.GetDispatchDriver().GetProperty(dispidStyleEx, &lStyle);
     EXPECT_EQ(2, lStyle);
+    // Without bit 0x8 the vertical scroll bar goes; bit 0x2 keeps the horizontal one.
+    const LONG lWndStyle = GetWindowLongA(host.GetControlSite()->GetControlWindow(), GWL_STYLE);
+    EXPECT_EQ(0, lWndStyle & WS_VSCROLL);
+    EXPECT_NE(0, lWndStyle & WS_HSCROLL);
 
     CTestDib dib(400, 300);
     ASSERT_EQ(S_OK, DrawControl(host.GetControlUnknown(), dib.DC().GetSafeHdc(), CRect(0, 0, 400, 300)));
     EXPECT_LT(0, dib.CountInk(CRect(0, 0, 400, 300)));
-    SavePng(TestImagePath("vornctl-in-container.png").c_str(), dib.Bits(), dib.Width(), dib.Height());
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.UpdateWindow();
+    EXPECT_TRUE(SaveWindowPicture(frame.GetSafeHwnd(), "vornctl-in-container.png"));
     host.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+namespace
+{
+// The frame's side of a property page.
+class CTestPageSite : public IPropertyPageSite
+{
+public:
+    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyPageSite)) {
+            *ppv = static_cast<IPropertyPageSite*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHOD_(ULONG, AddRef)() override { return 2; }
+    STDMETHOD_(ULONG, Release)() override { return 1; }
+    STDMETHOD(OnStatusChange)(DWORD) override { return S_OK; }
+    STDMETHOD(GetLocaleID)(LCID* pLocaleID) override
+    {
+        *pLocaleID = LOCALE_USER_DEFAULT;
+        return S_OK;
+    }
+    STDMETHOD(GetPageContainer)(IUnknown** ppUnk) override
+    {
+        *ppUnk = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHOD(TranslateAccelerator)(MSG*) override { return S_FALSE; }
+};
+
+CString ItemText(HWND hPage, int nID)
+{
+    char sz[256] = "";
+    GetDlgItemTextA(hPage, nID, sz, sizeof(sz));
+    return CString(sz);
+}
+
+// Ids of the page's bound controls.
+const int kIdcStyleEx = 201;
+const int kIdcZntFileName = 203;
+const int kIdcDrawFrameOnPrint = 1037;
+} // namespace
+
+TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
+{
+    CFxComPtr<IUnknown> pCtl(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
+    COleDispatchDriver driver;
+    driver.AttachDispatch(Query<IDispatch>(pCtl, IID_IDispatch));
+    driver.SetProperty(dispidZntFileName, CString("0;Z:\\t\\首页.znt;"));
+    driver.SetProperty(dispidStyleEx, 8L);
+
+    CFxComPtr<ISpecifyPropertyPages> pSpecify(Query<ISpecifyPropertyPages>(pCtl, IID_ISpecifyPropertyPages));
+    CAUUID pages = {};
+    ASSERT_EQ(S_OK, pSpecify->GetPages(&pages));
+    ASSERT_EQ(1u, pages.cElems);
+    EXPECT_TRUE(IsEqualCLSID(CLSID_VornCtlPropPage, pages.pElems[0]));
+    CoTaskMemFree(pages.pElems);
+
+    CFxComPtr<IPropertyPage> pPage;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_VornCtlPropPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+                                     pPage.ReceiveVoid()));
+    PROPPAGEINFO info = {};
+    ASSERT_EQ(S_OK, pPage->GetPageInfo(&info));
+    EXPECT_STREQ(L"General", info.pszTitle);
+    CoTaskMemFree(info.pszTitle);
+    CTestPageSite site;
+    ASSERT_EQ(S_OK, pPage->SetPageSite(&site));
+    IUnknown* objects[1] = {pCtl};
+    ASSERT_EQ(S_OK, pPage->SetObjects(1, objects));
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "VornCtl", WS_POPUP | WS_CAPTION, 0, 0, info.size.cx + 20, info.size.cy + 40,
+                               nullptr, nullptr));
+    RECT rcPage = {0, 0, info.size.cx, info.size.cy};
+    ASSERT_EQ(S_OK, pPage->Activate(frame.GetSafeHwnd(), &rcPage, FALSE));
+    HWND hPage = ::GetWindow(frame.GetSafeHwnd(), GW_CHILD);
+    ASSERT_NE(nullptr, hPage);
+    EXPECT_STREQ("0;Z:\\t\\首页.znt;", ItemText(hPage, kIdcZntFileName));
+    EXPECT_STREQ("8", ItemText(hPage, kIdcStyleEx));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(hPage, kIdcDrawFrameOnPrint));
+
+    SetDlgItemTextA(hPage, kIdcStyleEx, "10");
+    SendDlgItemMessageA(hPage, kIdcDrawFrameOnPrint, BM_CLICK, 0, 0);
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.UpdateWindow();
+    EXPECT_TRUE(SaveWindowPicture(frame.GetSafeHwnd(), "vornctl-property-page.png"));
+    ASSERT_EQ(S_OK, pPage->Apply());
+    long lStyle = 0;
+    BOOL bFrame = FALSE;
+    driver.GetProperty(dispidStyleEx, &lStyle);
+    driver.GetProperty(dispidDrawFrameOnPrint, &bFrame);
+    EXPECT_EQ(10, lStyle);
+    EXPECT_TRUE(bFrame);
+
+    EXPECT_EQ(S_OK, pPage->Deactivate());
+    pPage->SetObjects(0, nullptr);
+    pPage->SetPageSite(nullptr);
     frame.DestroyWindow();
 }
