@@ -517,6 +517,10 @@ CString ItemText(HWND hPage, int nID)
 // Ids of the page's bound controls.
 const int kIdcStyleEx = 201;
 const int kIdcZntFileName = 203;
+const int kIdcHScroll = 204;
+const int kIdcVScroll = 205;
+const int kIdcTemplateKind = 207;
+const int kIdcTemplatePath = 208;
 const int kIdcDrawFrameOnPrint = 1037;
 } // namespace
 
@@ -526,7 +530,9 @@ TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
     ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
     COleDispatchDriver driver;
     driver.AttachDispatch(Query<IDispatch>(pCtl, IID_IDispatch));
-    driver.SetProperty(dispidZntFileName, CString("0;Z:\\t\\首页.znt;"));
+    const CString strFirst = "Z:\\t\\首页.znt";
+    const CString strSecond = "Z:\\t\\继页.znt";
+    driver.SetProperty(dispidZntFileName, "1;" + strFirst + ";" + strSecond);
     driver.SetProperty(dispidStyleEx, 8L);
 
     CFxComPtr<ISpecifyPropertyPages> pSpecify(Query<ISpecifyPropertyPages>(pCtl, IID_ISpecifyPropertyPages));
@@ -554,12 +560,30 @@ TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
     ASSERT_EQ(S_OK, pPage->Activate(frame.GetSafeHwnd(), &rcPage, FALSE));
     HWND hPage = ::GetWindow(frame.GetSafeHwnd(), GW_CHILD);
     ASSERT_NE(nullptr, hPage);
-    EXPECT_STREQ("0;Z:\\t\\首页.znt;", ItemText(hPage, kIdcZntFileName));
+    // Position 1 picks the continuation-page template and shows its path.
+    EXPECT_EQ(1, SendDlgItemMessageA(hPage, kIdcTemplateKind, CB_GETCURSEL, 0, 0));
+    EXPECT_STREQ(strSecond, ItemText(hPage, kIdcTemplatePath));
     EXPECT_STREQ("8", ItemText(hPage, kIdcStyleEx));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(hPage, kIdcHScroll));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(hPage, kIdcVScroll));
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(hPage, kIdcDrawFrameOnPrint));
+    EXPECT_EQ(S_FALSE, pPage->IsPageDirty());
 
-    SetDlgItemTextA(hPage, kIdcStyleEx, "10");
+    // Ticking the horizontal scroll bar while the style is 8 gives 10.
+    SendDlgItemMessageA(hPage, kIdcHScroll, BM_CLICK, 0, 0);
+    EXPECT_STREQ("10", ItemText(hPage, kIdcStyleEx));
     SendDlgItemMessageA(hPage, kIdcDrawFrameOnPrint, BM_CLICK, 0, 0);
+
+    // Back to the first-page template, then a new path for it: the list text follows.
+    SendDlgItemMessageA(hPage, kIdcTemplateKind, CB_SETCURSEL, 0, 0);
+    SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(kIdcTemplateKind, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hPage, kIdcTemplateKind)));
+    EXPECT_STREQ(strFirst, ItemText(hPage, kIdcTemplatePath));
+    EXPECT_STREQ("0;" + strFirst + ";" + strSecond, ItemText(hPage, kIdcZntFileName));
+    SetDlgItemTextA(hPage, kIdcTemplatePath, "Z:\\t\\新.znt");
+    const CString strExpected = "0;Z:\\t\\新.znt;" + strSecond;
+    EXPECT_STREQ(strExpected, ItemText(hPage, kIdcZntFileName));
+    EXPECT_EQ(S_OK, pPage->IsPageDirty());
     frame.ShowWindow(SW_SHOWNOACTIVATE);
     frame.UpdateWindow();
     EXPECT_TRUE(SaveWindowPicture(frame.GetSafeHwnd(), "vornctl-property-page.png"));
@@ -570,6 +594,7 @@ TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
     driver.GetProperty(dispidDrawFrameOnPrint, &bFrame);
     EXPECT_EQ(10, lStyle);
     EXPECT_TRUE(bFrame);
+    EXPECT_STREQ(strExpected, ZntFileNameOf(pCtl));
 
     EXPECT_EQ(S_OK, pPage->Deactivate());
     pPage->SetObjects(0, nullptr);
