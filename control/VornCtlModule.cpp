@@ -1,0 +1,45 @@
+// The entry points of the control's library: its two classes and their registration.
+#include "control/VornCtlCtrl.h"
+#include "control/VornCtlIds.h"
+#include "control/VornCtlPropPage.h"
+#include "platform/base/ResMgr.h"
+#include "platform/ole/OleObjectFactory.h"
+#include "control/res/resource.h"
+
+// After the windows headers, which it needs.
+#include <olectl.h>
+
+namespace
+{
+// Set client site first, simple frame, activate when visible, inside-out, cannot link inside,
+// recompose on resize (0x30191).
+const DWORD dwVornCtlMiscStatus = OLEMISC_SETCLIENTSITEFIRST | OLEMISC_SIMPLEFRAME | OLEMISC_ACTIVATEWHENVISIBLE |
+                                  OLEMISC_INSIDEOUT | OLEMISC_CANTLINKINSIDE | OLEMISC_RECOMPOSEONRESIZE;
+
+COleObjectFactory g_ctlFactory(FX_MODULE_INSTANCE(), CLSID_VornCtl, VORNCTL_PROGID,
+                               &COleControl::CreateObject<CVornCtlCtrl>,
+                               {"VornCtl Control", TRUE, dwVornCtlMiscStatus, &LIBID_VornCtl, 1, 0, IDB_VORNCTL});
+COleObjectFactory g_pageFactory(FX_MODULE_INSTANCE(), CLSID_VornCtlPropPage, VORNCTL_PAGE_PROGID,
+                                &COlePropertyPage::CreateObject<CVornCtlPropPage>,
+                                {"VornCtl Property Page", FALSE, 0, nullptr, 0, 0, 0});
+} // namespace
+
+STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
+{
+    return COleObjectFactory::DllGetClassObject(FX_MODULE_INSTANCE(), rclsid, riid, ppv);
+}
+
+STDAPI DllCanUnloadNow()
+{
+    return COleObjectFactory::DllCanUnloadNow(FX_MODULE_INSTANCE());
+}
+
+STDAPI DllRegisterServer()
+{
+    return COleObjectFactory::UpdateRegistryAll(FX_MODULE_INSTANCE(), TRUE);
+}
+
+STDAPI DllUnregisterServer()
+{
+    return COleObjectFactory::UpdateRegistryAll(FX_MODULE_INSTANCE(), FALSE);
+}

@@ -1,0 +1,603 @@
+// The card report control as a container meets it: registered in the test prefix, created by its
+// class identifier, its templates persisted as "Sheet%d" blobs, and its drawing before the card's
+// data are initialised.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "control/VornCtlIds.h"
+#include "core/CappCell.h"
+#include "core/CappSheet.h"
+#include "platform/base/Archive.h"
+#include "platform/base/FxComPtr.h"
+#include "platform/base/FxRegKey.h"
+#include "platform/base/MemFile.h"
+#include "platform/ole/OleControlSite.h"
+#include "platform/ole/OleControlWnd.h"
+#include "platform/ole/OleDispatchDriver.h"
+#include "support/DibCanvas.h"
+#include "support/PngFile.h"
+#include "support/UiDriver.h"
+
+// After the windows headers, which they need.
+#include <ocidl.h>
+#include <oleauto.h>
+#include <olectl.h>
+
+namespace
+{
+typedef std::vector<BYTE> Bytes;
+
+// Frame edges of the two test templates and the frame's width, in tenths of a millimetre.
+const int kLeftT1 = 200;
+const int kLeftT2 = 700;
+const int kFrameWidth = 10;
+
+CString ControlPath()
+{
+    char szPath[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    char* pSlash = strrchr(szPath, '\\');
+    if (pSlash != nullptr) {
+        pSlash[1] = '\0';
+    }
+    return CString(szPath) + "VornCtl.dll";
+}
+
+// Registers the control through its own entry point, once per process.
+HRESULT RegisterControl()
+{
+    static HRESULT hrRegistered = E_PENDING;
+    if (hrRegistered != E_PENDING) {
+        return hrRegistered;
+    }
+    HMODULE hCtl = LoadLibraryA(ControlPath());
+    if (hCtl == nullptr) {
+        return hrRegistered = HRESULT_FROM_WIN32(GetLastError());
+    }
+    typedef HRESULT(STDAPICALLTYPE * PFNREGISTER)();
+    auto pfnRegister = reinterpret_cast<PFNREGISTER>(GetProcAddress(hCtl, "DllRegisterServer"));
+    hrRegistered = pfnRegister != nullptr ? pfnRegister() : E_NOINTERFACE;
+    return hrRegistered;
+}
+
+IUnknown* CreateControl()
+{
+    if (FAILED(RegisterControl())) {
+        return nullptr;
+    }
+    IUnknown* pUnk = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_VornCtl, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                reinterpret_cast<void**>(&pUnk)))) {
+        return nullptr;
+    }
+    return pUnk;
+}
+
+template <class T> T* Query(IUnknown* pUnk, REFIID riid)
+{
+    T* p = nullptr;
+    pUnk->QueryInterface(riid, reinterpret_cast<void**>(&p));
+    return p;
+}
+
+// A property bag in memory, as a container keeps one.
+class CTestPropertyBag : public IPropertyBag
+{
+public:
+    ~CTestPropertyBag()
+    {
+        for (auto& item : m_values) {
+            VariantClear(&item.second);
+        }
+    }
+    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
+            *ppv = static_cast<IPropertyBag*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHOD_(ULONG, AddRef)() override { return 2; }
+    STDMETHOD_(ULONG, Release)() override { return 1; }
+    STDMETHOD(Read)(LPCOLESTR pszPropName, VARIANT* pVar, IErrorLog*) override
+    {
+        auto it = m_values.find(pszPropName);
+        if (it == m_values.end()) {
+            return E_INVALIDARG;
+        }
+        VariantInit(pVar);
+        return VariantCopy(pVar, &it->second);
+    }
+    STDMETHOD(Write)(LPCOLESTR pszPropName, VARIANT* pVar) override
+    {
+        VARIANT& v = m_values[pszPropName];
+        VariantClear(&v);
+        return VariantCopy(&v, pVar);
+    }
+    void PutShort(LPCOLESTR pszName, short n)
+    {
+        VARIANT v;
+        VariantInit(&v);
+        v.vt = VT_I2;
+        v.iVal = n;
+        Write(pszName, &v);
+    }
+    void PutBytes(LPCOLESTR pszName, const Bytes& bytes)
+    {
+        VARIANT v;
+        VariantInit(&v);
+        v.vt = VT_ARRAY | VT_UI1;
+        v.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+        void* p = nullptr;
+        SafeArrayAccessData(v.parray, &p);
+        memcpy(p, bytes.data(), bytes.size());
+        SafeArrayUnaccessData(v.parray);
+        Write(pszName, &v);
+        VariantClear(&v);
+    }
+    Bytes GetBytes(LPCOLESTR pszName)
+    {
+        auto it = m_values.find(pszName);
+        if (it == m_values.end() || it->second.vt != (VT_ARRAY | VT_UI1)) {
+            return Bytes();
+        }
+        LONG lUpper = -1;
+        SafeArrayGetUBound(it->second.parray, 1, &lUpper);
+        Bytes bytes(static_cast<size_t>(lUpper + 1));
+        void* p = nullptr;
+        SafeArrayAccessData(it->second.parray, &p);
+        memcpy(bytes.data(), p, bytes.size());
+        SafeArrayUnaccessData(it->second.parray);
+        return bytes;
+    }
+    std::map<std::wstring, VARIANT> m_values;
+};
+
+// A template whose frame's left edge lies nLeft tenths of a millimetre in; nCells cells of long
+// text make its archive as large as needed.
+Bytes SheetArchive(const char* pszName, int nLeft, int nCells = 0)
+{
+    CCappSheet sheet;
+    sheet.NewSheetDef(2100, 2970, kFrameWidth, 100, nLeft, 100, 100, "A4");
+    sheet.m_strName = pszName;
+    for (int i = 0; i < nCells; ++i) {
+        auto* pCell = new CCappCell;
+        pCell->m_nCellID = sheet.GetNewCellID();
+        pCell->m_strText = CString('x', 200);
+        sheet.m_HeadCellList.AddTail(pCell);
+    }
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        sheet.Serialize(ar);
+        ar.Close();
+    }
+    Bytes bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+// A "Sheet%d" blob: the archive's length, then the archive.
+Bytes SheetBlob(const Bytes& archive)
+{
+    const DWORD cb = static_cast<DWORD>(archive.size());
+    Bytes blob(sizeof(DWORD) + archive.size());
+    memcpy(blob.data(), &cb, sizeof(DWORD));
+    std::copy(archive.begin(), archive.end(), blob.begin() + sizeof(DWORD));
+    return blob;
+}
+
+CString ZntFileNameOf(IUnknown* pCtl)
+{
+    COleDispatchDriver driver;
+    driver.AttachDispatch(Query<IDispatch>(pCtl, IID_IDispatch));
+    CString strText;
+    driver.GetProperty(dispidZntFileName, &strText);
+    return strText;
+}
+
+HRESULT LoadFromBag(IUnknown* pCtl, CTestPropertyBag& bag)
+{
+    CFxComPtr<IPersistPropertyBag> pPersist(Query<IPersistPropertyBag>(pCtl, IID_IPersistPropertyBag));
+    return pPersist->Load(&bag, nullptr);
+}
+
+HRESULT SaveToBag(IUnknown* pCtl, CTestPropertyBag& bag)
+{
+    CFxComPtr<IPersistPropertyBag> pPersist(Query<IPersistPropertyBag>(pCtl, IID_IPersistPropertyBag));
+    return pPersist->Save(&bag, TRUE, TRUE);
+}
+
+HRESULT DrawControl(IUnknown* pCtl, HDC hdc, const RECT& rc)
+{
+    CFxComPtr<IViewObject> pView(Query<IViewObject>(pCtl, IID_IViewObject));
+    RECTL rcl = {rc.left, rc.top, rc.right, rc.bottom};
+    return pView->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, hdc, &rcl, nullptr, nullptr, 0);
+}
+
+// The first dark pixel of a row from the left; -1 when the row is white.
+int FirstDarkX(const CTestDib& dib, int y)
+{
+    for (int x = 0; x < dib.Width(); ++x) {
+        const COLORREF cr = dib.Pixel(x, y);
+        if (GetRValue(cr) < 128 && GetGValue(cr) < 128 && GetBValue(cr) < 128) {
+            return x;
+        }
+    }
+    return -1;
+}
+
+// The frame's left line lies outside its edge, within the frame width, at dPixels per unit.
+::testing::AssertionResult FrameLeftAt(int nLeft, double dPixels, int x)
+{
+    const double dFrom = (nLeft - kFrameWidth) * dPixels - 2;
+    const double dTo = nLeft * dPixels + 2;
+    if (x >= dFrom && x <= dTo) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << "frame at x " << x << ", expected " << dFrom << " to " << dTo;
+}
+
+void PutTwoTemplates(CTestPropertyBag& bag)
+{
+    bag.PutShort(L"SheetCount", 2);
+    bag.PutBytes(L"Sheet0", SheetBlob(SheetArchive("T1", kLeftT1)));
+    bag.PutBytes(L"Sheet1", SheetBlob(SheetArchive("T2", kLeftT2)));
+}
+} // namespace
+
+TEST(VornCtlTest, RegistersItsClassesAndTypeLibrary)
+{
+    ASSERT_EQ(S_OK, RegisterControl());
+    CLSID clsid = {};
+    ASSERT_EQ(S_OK, CLSIDFromProgID(L"VORNCTL.VornCtlCtrl.1", &clsid));
+    EXPECT_TRUE(IsEqualCLSID(CLSID_VornCtl, clsid));
+    ASSERT_EQ(S_OK, CLSIDFromProgID(L"VORNCTL.VornCtlPropPage.1", &clsid));
+    EXPECT_TRUE(IsEqualCLSID(CLSID_VornCtlPropPage, clsid));
+
+    CFxComPtr<ITypeLib> pLib;
+    ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_VornCtl, 1, 0, 0, pLib.Receive()));
+    CFxComPtr<ITypeInfo> pInfo;
+    ASSERT_EQ(S_OK, pLib->GetTypeInfoOfGuid(DIID_DVornCtl, pInfo.Receive()));
+    struct
+    {
+        LPCWSTR pszName;
+        DISPID dispid;
+    } names[] = {{L"ZntFileName", dispidZntFileName},
+                 {L"DrawFrameOnPrint", dispidDrawFrameOnPrint},
+                 {L"dStyleEx", dispidStyleEx}};
+    for (const auto& name : names) {
+        LPOLESTR psz = const_cast<LPOLESTR>(name.pszName);
+        DISPID dispid = DISPID_UNKNOWN;
+        EXPECT_EQ(S_OK, pInfo->GetIDsOfNames(&psz, 1, &dispid));
+        EXPECT_EQ(name.dispid, dispid);
+    }
+    CFxComPtr<ITypeInfo> pEvents;
+    EXPECT_EQ(S_OK, pLib->GetTypeInfoOfGuid(DIID_DVornCtlEvents, pEvents.Receive()));
+
+    // The control answers the same names, and the container learns its misc status.
+    CFxComPtr<IUnknown> pCtl(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
+    CFxComPtr<IDispatch> pDisp(Query<IDispatch>(pCtl, IID_IDispatch));
+    for (const auto& name : names) {
+        LPOLESTR psz = const_cast<LPOLESTR>(name.pszName);
+        DISPID dispid = DISPID_UNKNOWN;
+        EXPECT_EQ(S_OK, pDisp->GetIDsOfNames(IID_NULL, &psz, 1, 0, &dispid));
+        EXPECT_EQ(name.dispid, dispid);
+    }
+    CFxComPtr<IOleObject> pOle(Query<IOleObject>(pCtl, IID_IOleObject));
+    DWORD dwStatus = 0;
+    ASSERT_EQ(S_OK, pOle->GetMiscStatus(DVASPECT_CONTENT, &dwStatus));
+    EXPECT_EQ(0x30191u, dwStatus);
+}
+
+TEST(VornCtlTest, TwoTemplatesComeBackFromTheBagAndGoBackWhole)
+{
+    CTestPropertyBag bag;
+    PutTwoTemplates(bag);
+    CFxComPtr<IUnknown> pCtl(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
+    ASSERT_EQ(S_OK, LoadFromBag(pCtl, bag));
+    EXPECT_STREQ("1;T1;T2", ZntFileNameOf(pCtl));
+
+    CTestPropertyBag saved;
+    ASSERT_EQ(S_OK, SaveToBag(pCtl, saved));
+    EXPECT_EQ(2, saved.m_values[L"SheetCount"].iVal);
+    EXPECT_EQ(10, saved.m_values[L"StyleEx"].lVal);
+    // Each block holds its archive exactly: no padding to a fixed size.
+    EXPECT_EQ(bag.GetBytes(L"Sheet0"), saved.GetBytes(L"Sheet0"));
+    EXPECT_EQ(bag.GetBytes(L"Sheet1"), saved.GetBytes(L"Sheet1"));
+
+    CFxComPtr<IUnknown> pAgain(CreateControl());
+    ASSERT_EQ(S_OK, LoadFromBag(pAgain, saved));
+    EXPECT_STREQ("1;T1;T2", ZntFileNameOf(pAgain));
+
+    // Blocks written zero-padded to 102400 bytes, as forms saved before hold them, still load.
+    CTestPropertyBag padded;
+    padded.PutShort(L"SheetCount", 2);
+    for (LPCOLESTR pszName : {L"Sheet0", L"Sheet1"}) {
+        Bytes block = bag.GetBytes(pszName);
+        block.resize(102400, 0);
+        padded.PutBytes(pszName, block);
+    }
+    CFxComPtr<IUnknown> pPadded(CreateControl());
+    ASSERT_EQ(S_OK, LoadFromBag(pPadded, padded));
+    EXPECT_STREQ("1;T1;T2", ZntFileNameOf(pPadded));
+
+    // No templates stored: "0".
+    CTestPropertyBag empty;
+    CFxComPtr<IUnknown> pEmpty(CreateControl());
+    ASSERT_EQ(S_OK, LoadFromBag(pEmpty, empty));
+    EXPECT_STREQ("0", ZntFileNameOf(pEmpty));
+}
+
+TEST(VornCtlTest, TemplateOverTheOldFixedBlockPersistsWhole)
+{
+    const Bytes large = SheetArchive("大模板", kLeftT1, 600);
+    ASSERT_GT(large.size(), 102396u);
+    CTestPropertyBag bag;
+    bag.PutShort(L"SheetCount", 1);
+    bag.PutBytes(L"Sheet0", SheetBlob(large));
+    CFxComPtr<IUnknown> pCtl(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
+    ASSERT_EQ(S_OK, LoadFromBag(pCtl, bag));
+    EXPECT_STREQ("1;大模板", ZntFileNameOf(pCtl));
+
+    // Through a stream, as a form saves it, into a fresh control and out again.
+    CFxComPtr<IStream> pStream;
+    ASSERT_EQ(S_OK, CreateStreamOnHGlobal(nullptr, TRUE, pStream.Receive()));
+    ASSERT_EQ(
+        S_OK,
+        CFxComPtr<IPersistStreamInit>(Query<IPersistStreamInit>(pCtl, IID_IPersistStreamInit))->Save(pStream, TRUE));
+    LARGE_INTEGER zero = {};
+    pStream->Seek(zero, STREAM_SEEK_SET, nullptr);
+    CFxComPtr<IUnknown> pFresh(CreateControl());
+    ASSERT_EQ(S_OK,
+              CFxComPtr<IPersistStreamInit>(Query<IPersistStreamInit>(pFresh, IID_IPersistStreamInit))->Load(pStream));
+    EXPECT_STREQ("1;大模板", ZntFileNameOf(pFresh));
+    CTestPropertyBag saved;
+    ASSERT_EQ(S_OK, SaveToBag(pFresh, saved));
+    EXPECT_EQ(SheetBlob(large), saved.GetBytes(L"Sheet0"));
+}
+
+TEST(VornCtlTest, DamagedOrMissingTemplateBlocksAreSkipped)
+{
+    const Bytes t1 = SheetArchive("T1", kLeftT1);
+    const Bytes t2 = SheetBlob(SheetArchive("T2", kLeftT2));
+    // A count past the blob's end, a cut archive, a block shorter than its count field.
+    Bytes overCount = SheetBlob(t1);
+    overCount.push_back(0);
+    const DWORD cbTooMany = static_cast<DWORD>(t1.size() + 2);
+    memcpy(overCount.data(), &cbTooMany, sizeof(DWORD));
+    Bytes cut = SheetBlob(Bytes(t1.begin(), t1.begin() + static_cast<long>(t1.size() / 2)));
+    const struct
+    {
+        const char* pszCase;
+        Bytes first;
+        bool bPutFirst;
+    } cases[] = {
+        {"count past the blob", overCount, true},
+        {"cut archive", cut, true},
+        {"short block", Bytes(3, 0), true},
+        {"missing block", Bytes(), false},
+    };
+    for (const auto& c : cases) {
+        CTestPropertyBag bag;
+        bag.PutShort(L"SheetCount", 2);
+        if (c.bPutFirst) {
+            bag.PutBytes(L"Sheet0", c.first);
+        }
+        bag.PutBytes(L"Sheet1", t2);
+        CFxComPtr<IUnknown> pCtl(CreateControl());
+        ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
+        ASSERT_EQ(S_OK, LoadFromBag(pCtl, bag)) << c.pszCase;
+        EXPECT_STREQ("1;T2", ZntFileNameOf(pCtl)) << c.pszCase;
+    }
+}
+
+TEST(VornCtlTest, DrawsWhiteThenTheShownTemplate)
+{
+    const CRect rc(0, 0, 400, 300);
+    CFxComPtr<IUnknown> pCtl(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
+    {
+        CTestDib dib(rc.Width(), rc.Height(), RGB(0, 0, 255));
+        ASSERT_EQ(S_OK, DrawControl(pCtl, dib.DC().GetSafeHdc(), rc));
+        EXPECT_EQ(0, dib.CountInk(rc));
+    }
+
+    CTestPropertyBag bag;
+    PutTwoTemplates(bag);
+    ASSERT_EQ(S_OK, LoadFromBag(pCtl, bag));
+    // One logical unit is a tenth of a millimetre at the screen's resolution.
+    CTestDib first(rc.Width(), rc.Height());
+    const double dPixels = first.DC().GetDeviceCaps(LOGPIXELSX) / 254.0;
+    ASSERT_EQ(S_OK, DrawControl(pCtl, first.DC().GetSafeHdc(), rc));
+    EXPECT_TRUE(FrameLeftAt(kLeftT1, dPixels, FirstDarkX(first, 150)));
+    SavePng(TestImagePath("vornctl-template-first.png").c_str(), first.Bits(), first.Width(), first.Height());
+
+    // The number before the first ";" picks the template shown.
+    COleDispatchDriver driver;
+    driver.AttachDispatch(Query<IDispatch>(pCtl, IID_IDispatch));
+    ASSERT_EQ(S_OK, driver.SetProperty(dispidZntFileName, CString("1;T1;T2")));
+    CTestDib second(rc.Width(), rc.Height());
+    ASSERT_EQ(S_OK, DrawControl(pCtl, second.DC().GetSafeHdc(), rc));
+    EXPECT_TRUE(FrameLeftAt(kLeftT2, dPixels, FirstDarkX(second, 150)));
+
+    // An index without a template shows the first.
+    ASSERT_EQ(S_OK, driver.SetProperty(dispidZntFileName, CString("5;T1;T2")));
+    CTestDib fallback(rc.Width(), rc.Height());
+    ASSERT_EQ(S_OK, DrawControl(pCtl, fallback.DC().GetSafeHdc(), rc));
+    EXPECT_TRUE(FrameLeftAt(kLeftT1, dPixels, FirstDarkX(fallback, 150)));
+}
+
+TEST(VornCtlTest, CreatedByClassInAContainerWindow)
+{
+    ASSERT_EQ(S_OK, RegisterControl());
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "frame", WS_POPUP, 0, 0, 420, 320, nullptr, nullptr));
+    COleControlWnd host;
+    ASSERT_TRUE(host.CreateControl(CLSID_VornCtl, "", WS_VISIBLE, CRect(10, 10, 410, 310), &frame, 100));
+    ASSERT_NE(nullptr, host.GetControlUnknown());
+    ASSERT_NE(nullptr, host.GetControlSite()->GetControlWindow());
+
+    CFxComPtr<IPersistPropertyBag> pPersist(
+        Query<IPersistPropertyBag>(host.GetControlUnknown(), IID_IPersistPropertyBag));
+    CTestPropertyBag bag;
+    PutTwoTemplates(bag);
+    ASSERT_EQ(S_OK, pPersist->Load(&bag, nullptr));
+    EXPECT_STREQ("1;T1;T2", ZntFileNameOf(host.GetControlUnknown()));
+
+    // The style property keeps its bits.
+    long lStyle = 0;
+    host.GetDispatchDriver().GetProperty(dispidStyleEx, &lStyle);
+    EXPECT_EQ(10, lStyle);
+    host.GetDispatchDriver().SetProperty(dispidStyleEx, 2L);
+    host.GetDispatchDriver().GetProperty(dispidStyleEx, &lStyle);
+    EXPECT_EQ(2, lStyle);
+    // Without bit 0x8 the vertical scroll bar goes; bit 0x2 keeps the horizontal one.
+    const LONG lWndStyle = GetWindowLongA(host.GetControlSite()->GetControlWindow(), GWL_STYLE);
+    EXPECT_EQ(0, lWndStyle & WS_VSCROLL);
+    EXPECT_NE(0, lWndStyle & WS_HSCROLL);
+
+    CTestDib dib(400, 300);
+    ASSERT_EQ(S_OK, DrawControl(host.GetControlUnknown(), dib.DC().GetSafeHdc(), CRect(0, 0, 400, 300)));
+    EXPECT_LT(0, dib.CountInk(CRect(0, 0, 400, 300)));
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.UpdateWindow();
+    EXPECT_TRUE(SaveWindowPicture(frame.GetSafeHwnd(), "vornctl-in-container.png"));
+    host.DestroyWindow();
+    frame.DestroyWindow();
+}
+
+namespace
+{
+// The frame's side of a property page.
+class CTestPageSite : public IPropertyPageSite
+{
+public:
+    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyPageSite)) {
+            *ppv = static_cast<IPropertyPageSite*>(this);
+            return S_OK;
+        }
+        *ppv = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHOD_(ULONG, AddRef)() override { return 2; }
+    STDMETHOD_(ULONG, Release)() override { return 1; }
+    STDMETHOD(OnStatusChange)(DWORD) override { return S_OK; }
+    STDMETHOD(GetLocaleID)(LCID* pLocaleID) override
+    {
+        *pLocaleID = LOCALE_USER_DEFAULT;
+        return S_OK;
+    }
+    STDMETHOD(GetPageContainer)(IUnknown** ppUnk) override
+    {
+        *ppUnk = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHOD(TranslateAccelerator)(MSG*) override { return S_FALSE; }
+};
+
+CString ItemText(HWND hPage, int nID)
+{
+    char sz[256] = "";
+    GetDlgItemTextA(hPage, nID, sz, sizeof(sz));
+    return CString(sz);
+}
+
+// Ids of the page's bound controls.
+const int kIdcStyleEx = 201;
+const int kIdcZntFileName = 203;
+const int kIdcHScroll = 204;
+const int kIdcVScroll = 205;
+const int kIdcTemplateKind = 207;
+const int kIdcTemplatePath = 208;
+const int kIdcDrawFrameOnPrint = 1037;
+} // namespace
+
+TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
+{
+    CFxComPtr<IUnknown> pCtl(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pCtl));
+    COleDispatchDriver driver;
+    driver.AttachDispatch(Query<IDispatch>(pCtl, IID_IDispatch));
+    const CString strFirst = "Z:\\t\\首页.znt";
+    const CString strSecond = "Z:\\t\\继页.znt";
+    driver.SetProperty(dispidZntFileName, "1;" + strFirst + ";" + strSecond);
+    driver.SetProperty(dispidStyleEx, 8L);
+
+    CFxComPtr<ISpecifyPropertyPages> pSpecify(Query<ISpecifyPropertyPages>(pCtl, IID_ISpecifyPropertyPages));
+    CAUUID pages = {};
+    ASSERT_EQ(S_OK, pSpecify->GetPages(&pages));
+    ASSERT_EQ(1u, pages.cElems);
+    EXPECT_TRUE(IsEqualCLSID(CLSID_VornCtlPropPage, pages.pElems[0]));
+    CoTaskMemFree(pages.pElems);
+
+    CFxComPtr<IPropertyPage> pPage;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_VornCtlPropPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+                                     pPage.ReceiveVoid()));
+    PROPPAGEINFO info = {};
+    ASSERT_EQ(S_OK, pPage->GetPageInfo(&info));
+    EXPECT_STREQ(L"General", info.pszTitle);
+    CoTaskMemFree(info.pszTitle);
+    CTestPageSite site;
+    ASSERT_EQ(S_OK, pPage->SetPageSite(&site));
+    IUnknown* objects[1] = {pCtl};
+    ASSERT_EQ(S_OK, pPage->SetObjects(1, objects));
+    CWnd frame;
+    ASSERT_TRUE(frame.CreateEx(0, nullptr, "VornCtl", WS_POPUP | WS_CAPTION, 0, 0, info.size.cx + 20, info.size.cy + 40,
+                               nullptr, nullptr));
+    RECT rcPage = {0, 0, info.size.cx, info.size.cy};
+    ASSERT_EQ(S_OK, pPage->Activate(frame.GetSafeHwnd(), &rcPage, FALSE));
+    HWND hPage = ::GetWindow(frame.GetSafeHwnd(), GW_CHILD);
+    ASSERT_NE(nullptr, hPage);
+    // Position 1 picks the continuation-page template and shows its path.
+    EXPECT_EQ(1, SendDlgItemMessageA(hPage, kIdcTemplateKind, CB_GETCURSEL, 0, 0));
+    EXPECT_STREQ(strSecond, ItemText(hPage, kIdcTemplatePath));
+    EXPECT_STREQ("8", ItemText(hPage, kIdcStyleEx));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(hPage, kIdcHScroll));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(hPage, kIdcVScroll));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(hPage, kIdcDrawFrameOnPrint));
+    EXPECT_EQ(S_FALSE, pPage->IsPageDirty());
+
+    // Ticking the horizontal scroll bar while the style is 8 gives 10.
+    SendDlgItemMessageA(hPage, kIdcHScroll, BM_CLICK, 0, 0);
+    EXPECT_STREQ("10", ItemText(hPage, kIdcStyleEx));
+    SendDlgItemMessageA(hPage, kIdcDrawFrameOnPrint, BM_CLICK, 0, 0);
+
+    // Back to the first-page template, then a new path for it: the list text follows.
+    SendDlgItemMessageA(hPage, kIdcTemplateKind, CB_SETCURSEL, 0, 0);
+    SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(kIdcTemplateKind, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(hPage, kIdcTemplateKind)));
+    EXPECT_STREQ(strFirst, ItemText(hPage, kIdcTemplatePath));
+    EXPECT_STREQ("0;" + strFirst + ";" + strSecond, ItemText(hPage, kIdcZntFileName));
+    SetDlgItemTextA(hPage, kIdcTemplatePath, "Z:\\t\\新.znt");
+    const CString strExpected = "0;Z:\\t\\新.znt;" + strSecond;
+    EXPECT_STREQ(strExpected, ItemText(hPage, kIdcZntFileName));
+    EXPECT_EQ(S_OK, pPage->IsPageDirty());
+    frame.ShowWindow(SW_SHOWNOACTIVATE);
+    frame.UpdateWindow();
+    EXPECT_TRUE(SaveWindowPicture(frame.GetSafeHwnd(), "vornctl-property-page.png"));
+    ASSERT_EQ(S_OK, pPage->Apply());
+    long lStyle = 0;
+    BOOL bFrame = FALSE;
+    driver.GetProperty(dispidStyleEx, &lStyle);
+    driver.GetProperty(dispidDrawFrameOnPrint, &bFrame);
+    EXPECT_EQ(10, lStyle);
+    EXPECT_TRUE(bFrame);
+    EXPECT_STREQ(strExpected, ZntFileNameOf(pCtl));
+
+    EXPECT_EQ(S_OK, pPage->Deactivate());
+    pPage->SetObjects(0, nullptr);
+    pPage->SetPageSite(nullptr);
+    frame.DestroyWindow();
+}
