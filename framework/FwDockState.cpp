@@ -1,9 +1,15 @@
 #include "framework/FwDockState.h"
 
+#include "framework/FwControlBar.h"
 #include "framework/FwControlBarInfo.h"
+#include "framework/FwControlBarManager.h"
+#include "framework/FwDockBar.h"
+#include "framework/FwDockContext.h"
 #include "framework/FwPersistentTreeNode.h"
 #include "platform/base/Archive.h"
 #include "platform/base/ArchiveException.h"
+#include "platform/frame/FrameWnd.h"
+#include "platform/frame/MiniDockFrameWnd.h"
 #include "platform/frame/WinApp.h"
 
 FX_IMPLEMENT_SERIAL(FwDockState, CDockState, 0)
@@ -214,6 +220,183 @@ void FwDockState::CleanBarIDArrays()
         ids.SetSize(nSize);
         if (nSize > 0) {
             ids.Add(0);
+        }
+    }
+}
+
+BOOL FwDockState::CollectFromFrame(CFrameWnd* pFrame)
+{
+    if (pFrame == nullptr) {
+        return FALSE;
+    }
+    Clear();
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
+        FwControlBar* pFwBar = dynamic_cast<FwControlBar*>(pBar);
+        FwDockBar* pDockBar = dynamic_cast<FwDockBar*>(pBar);
+        if ((pFwBar == nullptr && pDockBar == nullptr) || pBar->m_hWnd == nullptr) {
+            continue;
+        }
+        FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
+        pBar->GetBarInfo(pInfo);
+        if (pDockBar != nullptr) {
+            pInfo->m_bMDIChild = pDockBar->m_bMDIChild;
+            if (pDockBar->m_bMDIChild) {
+                pInfo->m_pointPos = CPoint(0, 0);
+                pInfo->m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
+                ::GetWindowPlacement(::GetParent(pDockBar->m_hWnd), &pInfo->m_wndPlacement);
+            }
+        } else {
+            pInfo->m_szVertDock = pFwBar->m_szVert;
+            pInfo->m_szFloat = pFwBar->m_szFloat;
+            pInfo->m_szHorzDock = pFwBar->m_szHorz;
+            pInfo->m_dwMRUDockingState = pFwBar->m_dwSavedDockStyle;
+            pInfo->m_dwDockStyle = pFwBar->m_dwDockStyle;
+            pInfo->m_fWidthFraction = pFwBar->m_fWidthFraction;
+            pInfo->m_dwStyle = pFwBar->GetBarStyle();
+            pInfo->m_dwExStyle = pFwBar->GetExtendedStyle();
+            if (pFwBar->m_pBarManager != nullptr) {
+                pInfo->m_dwTypeID = pFwBar->m_pBarManager->GetBarTypeID(pFwBar);
+            }
+            const FwDockContext* pContext = dynamic_cast<FwDockContext*>(pFwBar->m_pDockContext);
+            if (pContext != nullptr) {
+                pInfo->m_bPrevFloating = pContext->m_bPrevFloating;
+            }
+            pInfo->m_strClassName = pFwBar->GetRuntimeClass()->m_lpszClassName;
+            pFwBar->GetWindowText(pInfo->m_strWindowName);
+        }
+        m_arrBarInfo.Add(pInfo);
+    }
+    return TRUE;
+}
+
+BOOL FwDockState::ApplyToFrame(CFrameWnd* pFrame)
+{
+    if (pFrame == nullptr) {
+        return FALSE;
+    }
+    ResolveBars(pFrame);
+    // Dock bars take their bars first, so each bar's place is set in its new dock bar.
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+            FwControlBarInfo* pInfo = GetInfo(i);
+            if (pInfo->m_pBar == nullptr || pInfo->m_bDockBar != (nPass == 0)) {
+                continue;
+            }
+            FwControlBar* pFwBar = dynamic_cast<FwControlBar*>(pInfo->m_pBar);
+            if (pFwBar != nullptr) {
+                pFwBar->m_szFloat = pInfo->m_szFloat;
+                pFwBar->m_szHorz = pInfo->m_szHorzDock;
+                pFwBar->m_szVert = pInfo->m_szVertDock;
+                pFwBar->m_fWidthFraction = pInfo->m_fWidthFraction;
+                if (pInfo->m_dwStyle != 0) {
+                    pFwBar->SetBarStyle(pInfo->m_dwStyle);
+                }
+            }
+            pInfo->m_pBar->SetBarInfo(pInfo, pFrame);
+        }
+    }
+    FinishFloatingFrames(pFrame);
+    pFrame->RecalcLayout();
+    return TRUE;
+}
+
+void FwDockState::ResolveBars(CFrameWnd* pFrame)
+{
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize();) {
+        FwControlBarInfo* pInfo = GetInfo(i);
+        pInfo->m_pBar = nullptr;
+        if (pInfo->m_bFloating) {
+            // Only a dock bar floats with a frame of its own; a floating plain bar sits in one.
+            if (pInfo->m_bDockBar) {
+                CMiniDockFrameWnd* pMini =
+                    pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+                if (pMini != nullptr) {
+                    pInfo->m_pBar = pMini->GetDockBar();
+                    pInfo->m_pBar->m_pDockBar = nullptr;
+                }
+            }
+        } else {
+            CControlBar* pBar = pFrame->GetControlBar(pInfo->m_nBarID);
+            // A stored dock bar never stands for a plain bar, nor the other way round.
+            if (pBar != nullptr && pBar->IsDockBar() != pInfo->m_bDockBar) {
+                pBar = nullptr;
+            }
+            if (pBar == nullptr && !pInfo->m_bDockBar && m_pBarManager != nullptr) {
+                pBar = m_pBarManager->CreateBarFromInfo(pInfo);
+            }
+            if (pBar == nullptr && !pInfo->m_bDockBar && !pInfo->m_strClassName.IsEmpty()) {
+                pBar = CreateBarFromClass(pInfo->m_strClassName, pFrame, pInfo);
+            }
+            pInfo->m_pBar = pBar;
+        }
+        if (pInfo->m_pBar == nullptr) {
+            m_arrBarInfo.RemoveAt(i);
+            delete pInfo;
+            continue;
+        }
+        ++i;
+    }
+}
+
+CControlBar* FwDockState::CreateBarFromClass(const CString& strClassName, CFrameWnd* pFrame, FwControlBarInfo* pInfo)
+{
+    const CRuntimeClass* pClass = CRuntimeClass::FromName(strClassName);
+    if (pClass == nullptr || pClass->m_pfnCreateObject == nullptr) {
+        return nullptr;
+    }
+    CObject* pObject = pClass->CreateObject();
+    FwControlBar* pBar = dynamic_cast<FwControlBar*>(pObject);
+    if (pBar == nullptr) {
+        delete pObject;
+        return nullptr;
+    }
+    const DWORD dwStyle = pInfo->m_dwStyle != 0 ? pInfo->m_dwStyle : (WS_CHILD | CBRS_BOTTOM);
+    if (!pBar->Create(pFrame, pInfo->m_strWindowName, dwStyle | WS_CHILD, pInfo->m_dwExStyle, pInfo->m_nBarID)) {
+        delete pBar;
+        return nullptr;
+    }
+    if (m_pCreatedBars != nullptr) {
+        m_pCreatedBars->AddTail(pBar);
+    }
+    pBar->SetWindowText(pInfo->m_strWindowName);
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    return pBar;
+}
+
+void FwDockState::FinishFloatingFrames(CFrameWnd*)
+{
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+        FwControlBarInfo* pInfo = GetInfo(i);
+        CControlBar* pBar = pInfo->m_pBar;
+        if (pBar == nullptr) {
+            continue;
+        }
+        FwControlBar* pFwBar = dynamic_cast<FwControlBar*>(pBar);
+        if (pFwBar != nullptr) {
+            pFwBar->SetExtendedStyle(pInfo->m_dwExStyle, FALSE);
+        }
+        if (!pInfo->m_bFloating) {
+            continue;
+        }
+        CDockBar* pDockBar = static_cast<CDockBar*>(pBar);
+        CWnd* pMini = CWnd::FromHandlePermanent(::GetParent(pDockBar->m_hWnd));
+        if (pMini == nullptr) {
+            continue;
+        }
+        // The stored position is the floating frame's own origin, so it is placed there as it is.
+        ::SetWindowPos(pMini->m_hWnd, nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (pDockBar->GetDockedVisibleCount() > 0) {
+            CMiniDockFrameWnd* pMiniFrame = dynamic_cast<CMiniDockFrameWnd*>(pMini);
+            if (pMiniFrame != nullptr) {
+                pMiniFrame->RecalcLayout();
+            }
+            pMini->ShowWindow(SW_SHOWNA);
+        } else if (pDockBar->GetDockedCount() == 0) {
+            // Nothing came back into it: no empty floating frame is left behind.
+            pMini->DestroyWindow();
+            pInfo->m_pBar = nullptr;
         }
     }
 }

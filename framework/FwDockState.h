@@ -6,6 +6,7 @@
 
 #include "platform/frame/DockState.h"
 
+class CFrameWnd;
 class CPtrList;
 class FwControlBarInfo;
 class FwControlBarManager;
@@ -28,7 +29,16 @@ public:
     virtual BOOL LoadFromNode(FwPersistentTreeNode* pParent);
     // Appends the records "<profile>-Summary" counts; damaged ones are left out.
     virtual void LoadState(LPCSTR lpszProfileName);
+    // One record per framework bar and dock bar of the frame, in its bar-list order; other bars
+    // are left out. FALSE only without a frame.
+    virtual BOOL CollectFromFrame(CFrameWnd* pFrame);
+    // Bars the frame lacks are made again or dropped; floating frames are made and placed.
+    virtual BOOL ApplyToFrame(CFrameWnd* pFrame);
     virtual FwControlBarInfo* CreateBarInfo(FwControlBarManager* pBarManager);
+    virtual void ResolveBars(CFrameWnd* pFrame);
+    virtual void FinishFloatingFrames(CFrameWnd* pFrame);
+    // Made from the stored class name; null when the class is unknown or not creatable.
+    virtual CControlBar* CreateBarFromClass(const CString& strClassName, CFrameWnd* pFrame, FwControlBarInfo* pInfo);
     // Loading keeps the records read before the archive ran short, then throws.
     void Serialize(CArchive& ar) override;
 
