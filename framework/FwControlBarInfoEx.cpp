@@ -1,0 +1,3 @@
+#include "framework/FwControlBarInfoEx.h"
+
+FX_IMPLEMENT_DYNCREATE(FwControlBarInfoEx, CObject)

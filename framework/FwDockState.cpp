@@ -1,0 +1,402 @@
+#include "framework/FwDockState.h"
+
+#include "framework/FwControlBar.h"
+#include "framework/FwControlBarInfo.h"
+#include "framework/FwControlBarManager.h"
+#include "framework/FwDockBar.h"
+#include "framework/FwDockContext.h"
+#include "framework/FwPersistentTreeNode.h"
+#include "platform/base/Archive.h"
+#include "platform/base/ArchiveException.h"
+#include "platform/frame/FrameWnd.h"
+#include "platform/frame/MiniDockFrameWnd.h"
+#include "platform/frame/WinApp.h"
+
+FX_IMPLEMENT_SERIAL(FwDockState, CDockState, 0)
+
+namespace
+{
+// Placeholder of a hidden bar in a dock bar's row.
+const DWORD kPlaceholder = 0x10000;
+} // namespace
+
+FwDockState::FwDockState(FwControlBarManager* pBarManager) : m_pBarManager(pBarManager), m_pCreatedBars(nullptr)
+{
+}
+
+FwControlBarInfo* FwDockState::GetInfo(INT_PTR nIndex) const
+{
+    return static_cast<FwControlBarInfo*>(m_arrBarInfo[nIndex]);
+}
+
+FwControlBarInfo* FwDockState::CreateBarInfo(FwControlBarManager* pBarManager)
+{
+    return new FwControlBarInfo(pBarManager);
+}
+
+void FwDockState::SaveState(LPCSTR lpszProfileName)
+{
+    CWinApp* pApp = FxGetApp();
+    if (pApp == nullptr) {
+        return;
+    }
+    int nIndex = 0;
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+        if (GetInfo(i)->SaveState(lpszProfileName, nIndex)) {
+            ++nIndex;
+        }
+    }
+    CString strSection;
+    strSection.Format("%s-Summary", lpszProfileName);
+    const CSize sizeScreen = GetScreenSize();
+    pApp->WriteProfileInt(strSection, "Bars", nIndex);
+    pApp->WriteProfileInt(strSection, "ScreenCX", sizeScreen.cx);
+    pApp->WriteProfileInt(strSection, "ScreenCY", sizeScreen.cy);
+}
+
+void FwDockState::LoadState(LPCSTR lpszProfileName)
+{
+    CWinApp* pApp = FxGetApp();
+    if (pApp == nullptr) {
+        return;
+    }
+    CString strSection;
+    strSection.Format("%s-Summary", lpszProfileName);
+    const int nBars = static_cast<int>(pApp->GetProfileInt(strSection, "Bars", 0));
+    const int cx = static_cast<int>(pApp->GetProfileInt(strSection, "ScreenCX", 0));
+    const int cy = static_cast<int>(pApp->GetProfileInt(strSection, "ScreenCY", 0));
+    SetScreenSize(CSize(cx, cy));
+    // An impossible count means a damaged state: none of it is trusted.
+    if (nBars < 0 || nBars > kMaxBars) {
+        return;
+    }
+    for (int i = 0; i < nBars; ++i) {
+        FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
+        if (pInfo->LoadState(lpszProfileName, i, this)) {
+            m_arrBarInfo.Add(pInfo);
+        } else {
+            delete pInfo;
+        }
+    }
+}
+
+BOOL FwDockState::SaveToNode(FwPersistentNodeOwner* pOwner, FwPersistentTreeNode* pParent)
+{
+    if (pOwner == nullptr || pParent == nullptr) {
+        return FALSE;
+    }
+    FwPersistentTreeNode* pNode = pOwner->AddChild("DockState", pParent);
+    if (pNode == nullptr) {
+        return FALSE;
+    }
+    int nIndex = 0;
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+        if (GetInfo(i)->SaveToNode(&pNode->GetNodeOwner(), pNode, nIndex)) {
+            ++nIndex;
+        }
+    }
+    const CSize sizeScreen = GetScreenSize();
+    pNode->SetInt("Bars", nIndex, TRUE);
+    pNode->SetInt("ScreenCX", sizeScreen.cx, TRUE);
+    pNode->SetInt("ScreenCY", sizeScreen.cy, TRUE);
+    return TRUE;
+}
+
+BOOL FwDockState::LoadFromNode(FwPersistentTreeNode* pParent)
+{
+    if (pParent == nullptr) {
+        return FALSE;
+    }
+    FwPersistentTreeNode* pNode = pParent->FindChild("DockState");
+    if (pNode == nullptr) {
+        return FALSE;
+    }
+    int nBars = 0;
+    int cx = 0;
+    int cy = 0;
+    pNode->GetInt("Bars", nBars, 0);
+    pNode->GetInt("ScreenCX", cx, 0);
+    pNode->GetInt("ScreenCY", cy, 0);
+    SetScreenSize(CSize(cx, cy));
+    if (nBars > kMaxBars) {
+        nBars = kMaxBars;
+    }
+    for (int i = 0; i < nBars; ++i) {
+        CString strName;
+        strName.Format("Bar-%d", i);
+        FwPersistentTreeNode* pBarNode = pNode->FindChild(strName);
+        if (pBarNode == nullptr) {
+            continue;
+        }
+        FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
+        if (pInfo->LoadFromNode(pBarNode, this)) {
+            m_arrBarInfo.Add(pInfo);
+        } else {
+            delete pInfo;
+        }
+    }
+    return TRUE;
+}
+
+void FwDockState::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << m_dwVersion;
+        if (m_dwVersion > 1) {
+            const CSize sizeScreen = GetScreenSize();
+            ar << static_cast<int>(sizeScreen.cx) << static_cast<int>(sizeScreen.cy);
+        }
+        ar << static_cast<WORD>(m_arrBarInfo.GetSize());
+        for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+            GetInfo(i)->Serialize(ar, this);
+        }
+        return;
+    }
+    Clear();
+    ar >> m_dwVersion;
+    if (m_dwVersion > 1) {
+        int cx = 0;
+        int cy = 0;
+        ar >> cx >> cy;
+        SetScreenSize(CSize(cx, cy));
+    }
+    WORD wCount = 0;
+    ar >> wCount;
+    if (wCount > kMaxBars) {
+        m_dwVersion = 2;
+        CArchiveException::Throw(CArchiveException::badIndex);
+    }
+    for (WORD i = 0; i < wCount; ++i) {
+        FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
+        try {
+            pInfo->Serialize(ar, this);
+        } catch (...) {
+            // The records read so far stay; the broken one goes.
+            delete pInfo;
+            m_dwVersion = 2;
+            throw;
+        }
+        m_arrBarInfo.Add(pInfo);
+    }
+    m_dwVersion = 2;
+}
+
+void FwDockState::CleanBarIDArrays()
+{
+    const INT_PTR nInfos = m_arrBarInfo.GetSize();
+    // A hidden bar's placeholder survives only in the dock bar it last docked to.
+    for (INT_PTR a = 0; a < nInfos; ++a) {
+        const FwControlBarInfo* pA = GetInfo(a);
+        for (INT_PTR b = 0; b < nInfos; ++b) {
+            FwControlBarInfo* pB = GetInfo(b);
+            if (b == a || pA->m_uMRUDockID == pB->m_nBarID) {
+                continue;
+            }
+            const DWORD dwPlaceholder = pA->m_nBarID + kPlaceholder;
+            for (INT_PTR i = 0; i + 1 < pB->m_arrBarID.GetSize(); ++i) {
+                if (pB->m_arrBarID[i] == dwPlaceholder) {
+                    pB->m_arrBarID[i] = 0;
+                }
+            }
+        }
+    }
+    for (INT_PTR n = 0; n < nInfos; ++n) {
+        CDWordArray& ids = GetInfo(n)->m_arrBarID;
+        // Each id once per dock bar: its first place wins.
+        for (INT_PTR i = 0; i + 1 < ids.GetSize(); ++i) {
+            if (ids[i] == 0) {
+                continue;
+            }
+            for (INT_PTR j = i + 1; j < ids.GetSize(); ++j) {
+                if (ids[j] == ids[i]) {
+                    ids[j] = 0;
+                }
+            }
+        }
+        INT_PTR nSize = ids.GetSize();
+        while (nSize > 0 && ids[nSize - 1] == 0) {
+            --nSize;
+        }
+        ids.SetSize(nSize);
+        if (nSize > 0) {
+            ids.Add(0);
+        }
+    }
+}
+
+BOOL FwDockState::CollectFromFrame(CFrameWnd* pFrame)
+{
+    if (pFrame == nullptr) {
+        return FALSE;
+    }
+    Clear();
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(pFrame->m_listControlBars.GetNext(pos));
+        FwControlBar* pFwBar = dynamic_cast<FwControlBar*>(pBar);
+        FwDockBar* pDockBar = dynamic_cast<FwDockBar*>(pBar);
+        if ((pFwBar == nullptr && pDockBar == nullptr) || pBar->m_hWnd == nullptr) {
+            continue;
+        }
+        FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
+        pBar->GetBarInfo(pInfo);
+        if (pDockBar != nullptr) {
+            pInfo->m_bMDIChild = pDockBar->m_bMDIChild;
+            if (pDockBar->m_bMDIChild) {
+                pInfo->m_pointPos = CPoint(0, 0);
+                pInfo->m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
+                ::GetWindowPlacement(::GetParent(pDockBar->m_hWnd), &pInfo->m_wndPlacement);
+            }
+        } else {
+            pInfo->m_szVertDock = pFwBar->m_szVert;
+            pInfo->m_szFloat = pFwBar->m_szFloat;
+            pInfo->m_szHorzDock = pFwBar->m_szHorz;
+            pInfo->m_dwMRUDockingState = pFwBar->m_dwSavedDockStyle;
+            pInfo->m_dwDockStyle = pFwBar->m_dwDockStyle;
+            pInfo->m_fWidthFraction = pFwBar->m_fWidthFraction;
+            pInfo->m_dwStyle = pFwBar->GetBarStyle();
+            pInfo->m_dwExStyle = pFwBar->GetExtendedStyle();
+            if (pFwBar->m_pBarManager != nullptr) {
+                pInfo->m_dwTypeID = pFwBar->m_pBarManager->GetBarTypeID(pFwBar);
+            }
+            const FwDockContext* pContext = dynamic_cast<FwDockContext*>(pFwBar->m_pDockContext);
+            if (pContext != nullptr) {
+                pInfo->m_bPrevFloating = pContext->m_bPrevFloating;
+            }
+            pInfo->m_strClassName = pFwBar->GetRuntimeClass()->m_lpszClassName;
+            pFwBar->GetWindowText(pInfo->m_strWindowName);
+        }
+        m_arrBarInfo.Add(pInfo);
+    }
+    return TRUE;
+}
+
+BOOL FwDockState::ApplyToFrame(CFrameWnd* pFrame)
+{
+    if (pFrame == nullptr) {
+        return FALSE;
+    }
+    ResolveBars(pFrame);
+    // Dock bars take their bars first, so each bar's place is set in its new dock bar.
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+            FwControlBarInfo* pInfo = GetInfo(i);
+            if (pInfo->m_pBar == nullptr || pInfo->m_bDockBar != (nPass == 0)) {
+                continue;
+            }
+            FwControlBar* pFwBar = dynamic_cast<FwControlBar*>(pInfo->m_pBar);
+            if (pFwBar != nullptr) {
+                pFwBar->m_szFloat = pInfo->m_szFloat;
+                pFwBar->m_szHorz = pInfo->m_szHorzDock;
+                pFwBar->m_szVert = pInfo->m_szVertDock;
+                pFwBar->m_fWidthFraction = pInfo->m_fWidthFraction;
+                if (pInfo->m_dwStyle != 0) {
+                    pFwBar->SetBarStyle(pInfo->m_dwStyle);
+                }
+            }
+            pInfo->m_pBar->SetBarInfo(pInfo, pFrame);
+        }
+    }
+    FinishFloatingFrames(pFrame);
+    pFrame->RecalcLayout();
+    return TRUE;
+}
+
+void FwDockState::ResolveBars(CFrameWnd* pFrame)
+{
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize();) {
+        FwControlBarInfo* pInfo = GetInfo(i);
+        pInfo->m_pBar = nullptr;
+        if (pInfo->m_bFloating) {
+            // Only a dock bar floats with a frame of its own; a floating plain bar sits in one.
+            if (pInfo->m_bDockBar) {
+                CMiniDockFrameWnd* pMini =
+                    pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+                if (pMini != nullptr) {
+                    pInfo->m_pBar = pMini->GetDockBar();
+                    pInfo->m_pBar->m_pDockBar = nullptr;
+                }
+            }
+        } else {
+            CControlBar* pBar = pFrame->GetControlBar(pInfo->m_nBarID);
+            // A stored dock bar never stands for a plain bar, nor the other way round.
+            if (pBar != nullptr && pBar->IsDockBar() != pInfo->m_bDockBar) {
+                pBar = nullptr;
+            }
+            if (pBar == nullptr && !pInfo->m_bDockBar && m_pBarManager != nullptr) {
+                pBar = m_pBarManager->CreateBarFromInfo(pInfo);
+            }
+            if (pBar == nullptr && !pInfo->m_bDockBar && !pInfo->m_strClassName.IsEmpty()) {
+                pBar = CreateBarFromClass(pInfo->m_strClassName, pFrame, pInfo);
+            }
+            pInfo->m_pBar = pBar;
+        }
+        if (pInfo->m_pBar == nullptr) {
+            m_arrBarInfo.RemoveAt(i);
+            delete pInfo;
+            continue;
+        }
+        ++i;
+    }
+}
+
+CControlBar* FwDockState::CreateBarFromClass(const CString& strClassName, CFrameWnd* pFrame, FwControlBarInfo* pInfo)
+{
+    const CRuntimeClass* pClass = CRuntimeClass::FromName(strClassName);
+    if (pClass == nullptr || pClass->m_pfnCreateObject == nullptr) {
+        return nullptr;
+    }
+    CObject* pObject = pClass->CreateObject();
+    FwControlBar* pBar = dynamic_cast<FwControlBar*>(pObject);
+    if (pBar == nullptr) {
+        delete pObject;
+        return nullptr;
+    }
+    const DWORD dwStyle = pInfo->m_dwStyle != 0 ? pInfo->m_dwStyle : (WS_CHILD | CBRS_BOTTOM);
+    if (!pBar->Create(pFrame, pInfo->m_strWindowName, dwStyle | WS_CHILD, pInfo->m_dwExStyle, pInfo->m_nBarID)) {
+        delete pBar;
+        return nullptr;
+    }
+    if (m_pCreatedBars != nullptr) {
+        m_pCreatedBars->AddTail(pBar);
+    }
+    pBar->SetWindowText(pInfo->m_strWindowName);
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    return pBar;
+}
+
+void FwDockState::FinishFloatingFrames(CFrameWnd*)
+{
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+        FwControlBarInfo* pInfo = GetInfo(i);
+        CControlBar* pBar = pInfo->m_pBar;
+        if (pBar == nullptr) {
+            continue;
+        }
+        FwControlBar* pFwBar = dynamic_cast<FwControlBar*>(pBar);
+        if (pFwBar != nullptr) {
+            pFwBar->SetExtendedStyle(pInfo->m_dwExStyle, FALSE);
+        }
+        if (!pInfo->m_bFloating) {
+            continue;
+        }
+        CDockBar* pDockBar = static_cast<CDockBar*>(pBar);
+        CWnd* pMini = CWnd::FromHandlePermanent(::GetParent(pDockBar->m_hWnd));
+        if (pMini == nullptr) {
+            continue;
+        }
+        // The stored position is the floating frame's own origin, so it is placed there as it is.
+        ::SetWindowPos(pMini->m_hWnd, nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (pDockBar->GetDockedVisibleCount() > 0) {
+            CMiniDockFrameWnd* pMiniFrame = dynamic_cast<CMiniDockFrameWnd*>(pMini);
+            if (pMiniFrame != nullptr) {
+                pMiniFrame->RecalcLayout();
+            }
+            pMini->ShowWindow(SW_SHOWNA);
+        } else if (pDockBar->GetDockedCount() == 0) {
+            // Nothing came back into it: no empty floating frame is left behind.
+            pMini->DestroyWindow();
+            pInfo->m_pBar = nullptr;
+        }
+    }
+}

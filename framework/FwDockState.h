@@ -1,0 +1,52 @@
+// The docking layout of a frame with the framework's added bar state, kept in the profile, an
+// archive or a settings tree.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/frame/DockState.h"
+
+class CFrameWnd;
+class CPtrList;
+class FwControlBarInfo;
+class FwControlBarManager;
+class FwPersistentNodeOwner;
+class FwPersistentTreeNode;
+
+class FwDockState : public CDockState
+{
+    FX_DECLARE_SERIAL(FwDockState)
+
+public:
+    explicit FwDockState(FwControlBarManager* pBarManager = nullptr);
+    ~FwDockState() override = default;
+
+    // Writes child "DockState" of the parent; FALSE without a parent or when that child can't be
+    // made (one is there already).
+    virtual BOOL SaveToNode(FwPersistentNodeOwner* pOwner, FwPersistentTreeNode* pParent);
+    virtual void SaveState(LPCSTR lpszProfileName);
+    // FALSE when the parent has no child "DockState".
+    virtual BOOL LoadFromNode(FwPersistentTreeNode* pParent);
+    // Appends the records "<profile>-Summary" counts; damaged ones are left out.
+    virtual void LoadState(LPCSTR lpszProfileName);
+    // One record per framework bar and dock bar of the frame, in its bar-list order; other bars
+    // are left out. FALSE only without a frame.
+    virtual BOOL CollectFromFrame(CFrameWnd* pFrame);
+    // Bars the frame lacks are made again or dropped; floating frames are made and placed.
+    virtual BOOL ApplyToFrame(CFrameWnd* pFrame);
+    virtual FwControlBarInfo* CreateBarInfo(FwControlBarManager* pBarManager);
+    virtual void ResolveBars(CFrameWnd* pFrame);
+    virtual void FinishFloatingFrames(CFrameWnd* pFrame);
+    // Made from the stored class name; null when the class is unknown or not creatable.
+    virtual CControlBar* CreateBarFromClass(const CString& strClassName, CFrameWnd* pFrame, FwControlBarInfo* pInfo);
+    // Loading keeps the records read before the archive ran short, then throws.
+    void Serialize(CArchive& ar) override;
+
+    // Before a profile save: drops stale placeholders and repeated ids from the dock bars' rows.
+    void CleanBarIDArrays();
+
+    FwControlBarInfo* GetInfo(INT_PTR nIndex) const;
+
+    FwControlBarManager* m_pBarManager;
+    CPtrList* m_pCreatedBars;
+};

@@ -1,0 +1,417 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "framework/FwControlBarInfo.h"
+#include "framework/FwControlBarInfoEx.h"
+#include "framework/FwControlBarManager.h"
+#include "framework/FwDockState.h"
+#include "framework/FwPersistentTreeNode.h"
+#include "platform/base/Archive.h"
+#include "platform/base/ArchiveException.h"
+#include "platform/base/ByteArray.h"
+#include "platform/base/MemFile.h"
+#include "platform/frame/FrameIds.h"
+#include "platform/frame/WinApp.h"
+
+namespace
+{
+const UINT kOutputBar = 0xE900;
+const UINT kWorkspaceBar = 0xE901;
+
+// An extension record that keeps one number, so its hooks show in every form.
+class CTestInfoEx : public FwControlBarInfoEx
+{
+public:
+    using FwControlBarInfoEx::Serialize;
+    void Serialize(CArchive& ar, FwDockState*) override
+    {
+        if (ar.IsStoring()) {
+            ar << m_dwValue;
+        } else {
+            ar >> m_dwValue;
+        }
+    }
+    BOOL LoadFromNode(FwPersistentTreeNode* pNode) override
+    {
+        int n = 0;
+        pNode->GetInt("TestValue", n, 0);
+        m_dwValue = static_cast<DWORD>(n);
+        return TRUE;
+    }
+    BOOL LoadState(LPCSTR lpszSection, FwDockState*) override
+    {
+        m_dwValue = FxGetApp()->GetProfileInt(lpszSection, "TestValue", 0);
+        return TRUE;
+    }
+    BOOL SaveToNode(FwPersistentNodeOwner*, FwPersistentTreeNode* pNode) override
+    {
+        pNode->SetInt("TestValue", static_cast<int>(m_dwValue), TRUE);
+        return TRUE;
+    }
+    BOOL SaveState(LPCSTR lpszSection) override
+    {
+        return FxGetApp()->WriteProfileInt(lpszSection, "TestValue", static_cast<int>(m_dwValue));
+    }
+
+    DWORD m_dwValue = 0;
+};
+
+// Gives an extension record to records of type 7 only.
+class CTestManager : public FwControlBarManager
+{
+public:
+    FwControlBarInfoEx* CreateBarInfo(FwControlBarInfo* pInfo) override
+    {
+        return pInfo->m_dwTypeID == 7 ? new CTestInfoEx : nullptr;
+    }
+};
+
+// The designer's layout: output bar docked at the bottom, workspace floated as an MDI child, the
+// bottom dock bar holding the output bar and an empty top dock bar that is never kept.
+void FillLayout(FwDockState& state)
+{
+    FwControlBarInfo* pOutput = new FwControlBarInfo(state.m_pBarManager);
+    pOutput->m_nBarID = kOutputBar;
+    pOutput->m_pointPos = CPoint(0, 412);
+    pOutput->m_bDocking = TRUE;
+    pOutput->m_uMRUDockID = FX_IDW_DOCKBAR_BOTTOM;
+    pOutput->m_rectMRUDockPos = CRect(0, 412, 600, 582);
+    pOutput->m_szHorzDock = CSize(600, 170);
+    pOutput->m_szVertDock = CSize(220, 300);
+    pOutput->m_szFloat = CSize(400, 130);
+    pOutput->m_fWidthFraction = 0.75f;
+    pOutput->m_dwStyle = 0x2F00;
+    pOutput->m_dwExStyle = 0x0612;
+    pOutput->m_dwMRUDockingState = 0xF000;
+    pOutput->m_dwDockStyle = 0xF000;
+    pOutput->m_dwTypeID = 7;
+    pOutput->m_strClassName = "FwControlBar";
+    pOutput->m_strWindowName = "输出";
+    pOutput->m_nResourceID = 0;
+    CTestInfoEx* pEx = new CTestInfoEx;
+    pEx->m_dwValue = 4711;
+    pOutput->SetInfoEx(pEx);
+    state.m_arrBarInfo.Add(pOutput);
+
+    FwControlBarInfo* pWorkspace = new FwControlBarInfo(state.m_pBarManager);
+    pWorkspace->m_nBarID = kWorkspaceBar;
+    pWorkspace->m_bFloating = TRUE;
+    pWorkspace->m_bHorz = FALSE;
+    pWorkspace->m_pointPos = CPoint(40, 60);
+    pWorkspace->m_szVertDock = CSize(220, 400);
+    pWorkspace->m_fWidthFraction = 1.0f;
+    pWorkspace->m_bPrevFloating = TRUE;
+    pWorkspace->m_bMDIChild = TRUE;
+    pWorkspace->m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
+    pWorkspace->m_wndPlacement.showCmd = SW_SHOWNORMAL;
+    pWorkspace->m_wndPlacement.rcNormalPosition = RECT{10, 20, 230, 420};
+    pWorkspace->m_strClassName = "FwControlBar";
+    pWorkspace->m_strWindowName = "工作区";
+    state.m_arrBarInfo.Add(pWorkspace);
+
+    FwControlBarInfo* pBottom = new FwControlBarInfo(state.m_pBarManager);
+    pBottom->m_nBarID = FX_IDW_DOCKBAR_BOTTOM;
+    pBottom->m_bDockBar = TRUE;
+    pBottom->m_arrBarID.Add(0);
+    pBottom->m_arrBarID.Add(kOutputBar);
+    pBottom->m_arrBarID.Add(0);
+    state.m_arrBarInfo.Add(pBottom);
+
+    FwControlBarInfo* pTop = new FwControlBarInfo(state.m_pBarManager);
+    pTop->m_nBarID = FX_IDW_DOCKBAR_TOP;
+    pTop->m_bDockBar = TRUE;
+    pTop->m_arrBarID.Add(0);
+    state.m_arrBarInfo.Add(pTop);
+}
+
+void ExpectSameRecord(const FwControlBarInfo& a, const FwControlBarInfo& b, BOOL bWithNames)
+{
+    EXPECT_EQ(a.m_nBarID, b.m_nBarID);
+    EXPECT_EQ(a.m_bVisible, b.m_bVisible);
+    EXPECT_EQ(a.m_bFloating, b.m_bFloating);
+    EXPECT_EQ(a.m_bHorz, b.m_bHorz);
+    EXPECT_EQ(a.m_bDockBar, b.m_bDockBar);
+    EXPECT_EQ(a.m_pointPos, b.m_pointPos);
+    EXPECT_EQ(a.m_bDocking, b.m_bDocking);
+    EXPECT_EQ(a.m_uMRUDockID, b.m_uMRUDockID);
+    EXPECT_EQ(a.m_rectMRUDockPos, b.m_rectMRUDockPos);
+    EXPECT_EQ(a.m_szHorzDock, b.m_szHorzDock);
+    EXPECT_EQ(a.m_szVertDock, b.m_szVertDock);
+    EXPECT_EQ(a.m_szFloat, b.m_szFloat);
+    EXPECT_FLOAT_EQ(a.m_fWidthFraction, b.m_fWidthFraction);
+    EXPECT_EQ(a.m_dwStyle, b.m_dwStyle);
+    EXPECT_EQ(a.m_dwExStyle, b.m_dwExStyle);
+    EXPECT_EQ(a.m_bPrevFloating, b.m_bPrevFloating);
+    EXPECT_EQ(a.m_bMDIChild, b.m_bMDIChild);
+    EXPECT_EQ(a.m_dwMRUDockingState, b.m_dwMRUDockingState);
+    EXPECT_EQ(a.m_dwDockStyle, b.m_dwDockStyle);
+    EXPECT_EQ(a.m_dwTypeID, b.m_dwTypeID);
+    ASSERT_EQ(a.m_arrBarID.GetSize(), b.m_arrBarID.GetSize());
+    for (INT_PTR i = 0; i < a.m_arrBarID.GetSize(); ++i) {
+        EXPECT_EQ(a.m_arrBarID[i], b.m_arrBarID[i]);
+    }
+    ASSERT_EQ(a.m_pInfoEx == nullptr, b.m_pInfoEx == nullptr);
+    if (a.m_pInfoEx != nullptr) {
+        EXPECT_EQ(static_cast<CTestInfoEx*>(a.m_pInfoEx)->m_dwValue, static_cast<CTestInfoEx*>(b.m_pInfoEx)->m_dwValue);
+    }
+    if (bWithNames) {
+        EXPECT_EQ(0, std::memcmp(&a.m_wndPlacement, &b.m_wndPlacement, sizeof(WINDOWPLACEMENT)));
+        EXPECT_EQ(a.m_strClassName, b.m_strClassName);
+        EXPECT_EQ(a.m_strWindowName, b.m_strWindowName);
+        EXPECT_EQ(a.m_nResourceID, b.m_nResourceID);
+    }
+}
+
+// The stored records are the first three; the empty top dock bar is never kept.
+void ExpectSameLayout(const FwDockState& saved, const FwDockState& loaded, BOOL bWithNames)
+{
+    ASSERT_EQ(3, loaded.m_arrBarInfo.GetSize());
+    for (INT_PTR i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        ExpectSameRecord(*saved.GetInfo(i), *loaded.GetInfo(i), bWithNames);
+    }
+}
+
+class FwDockStateTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornFwDockStateTest");
+        m_app.SetRegistryKey("VornFwDockStateTest");
+    }
+    void TearDown() override { ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornFwDockStateTest"); }
+
+    CWinApp m_app{"FwDockStateTest"};
+    CTestManager m_manager;
+};
+} // namespace
+
+TEST_F(FwDockStateTest, TheProfileFormKeepsTheAddedStateUnderTheDesignersKeys)
+{
+    FwDockState state(&m_manager);
+    FillLayout(state);
+    state.SaveState("DesignBarState");
+
+    EXPECT_EQ(3U, m_app.GetProfileInt("DesignBarState-Summary", "Bars", 0));
+    EXPECT_EQ(static_cast<UINT>(::GetSystemMetrics(SM_CXSCREEN)),
+              m_app.GetProfileInt("DesignBarState-Summary", "ScreenCX", 0));
+    EXPECT_EQ(CString("750000"), m_app.GetProfileString("DesignBarState-Bar0", "PctWidth", ""));
+    EXPECT_EQ(CString("1000000"), m_app.GetProfileString("DesignBarState-Bar1", "PctWidth", ""));
+    EXPECT_EQ(170U, m_app.GetProfileInt("DesignBarState-Bar0", "MRUHorzDockCY", 0));
+    EXPECT_EQ(7U, m_app.GetProfileInt("DesignBarState-Bar0", "TypeID", 0));
+    EXPECT_EQ(4711U, m_app.GetProfileInt("DesignBarState-Bar0", "TestValue", 0));
+    EXPECT_EQ(CString("输出"), m_app.GetProfileString("DesignBarState-Bar0", "WindowName", ""));
+    CByteArray placement;
+    EXPECT_FALSE(m_app.GetProfileBinary("DesignBarState-Bar0", "MDIChildWindowPlacement", placement));
+    ASSERT_TRUE(m_app.GetProfileBinary("DesignBarState-Bar1", "MDIChildWindowPlacement", placement));
+    EXPECT_EQ(44, placement.GetSize());
+    EXPECT_EQ(static_cast<UINT>(FX_IDW_DOCKBAR_BOTTOM), m_app.GetProfileInt("DesignBarState-Bar2", "BarID", 0));
+    EXPECT_EQ(0U, m_app.GetProfileInt("DesignBarState-Bar3", "BarID", 0));
+
+    FwDockState loaded(&m_manager);
+    loaded.LoadState("DesignBarState");
+    ExpectSameLayout(state, loaded, TRUE);
+}
+
+TEST_F(FwDockStateTest, DamagedProfileValuesLoadAsFarAsTheyAreValid)
+{
+    struct ValueCase
+    {
+        const char* szName;
+        int nPlacementBytes; // length of the stored placement
+        const char* szPct;
+        int nFloatCX;
+        float fFraction;    // expected
+        int nFloatCXLoaded; // expected
+        BOOL bPlacementTaken;
+    };
+    const ValueCase cases[] = {
+        {"whole placement", 44, "250000", 10, 0.25f, 10, TRUE},
+        {"short placement", 43, "-5", -3, 0.0f, 0, FALSE},
+        {"long placement", 45, "abc", -1, 0.0f, 0, FALSE},
+        {"empty placement", 0, "", 0, 0.0f, 0, FALSE},
+    };
+    for (const ValueCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornFwDockStateTest");
+        m_app.WriteProfileInt("S-Summary", "Bars", 1);
+        m_app.WriteProfileInt("S-Bar0", "BarID", static_cast<int>(kWorkspaceBar));
+        m_app.WriteProfileInt("S-Bar0", "MDIChild", 1);
+        std::vector<BYTE> bytes(static_cast<size_t>(c.nPlacementBytes) + 1, 0x5A);
+        m_app.WriteProfileBinary("S-Bar0", "MDIChildWindowPlacement", bytes.data(),
+                                 static_cast<UINT>(c.nPlacementBytes));
+        m_app.WriteProfileString("S-Bar0", "PctWidth", c.szPct);
+        m_app.WriteProfileInt("S-Bar0", "MRUFloatCX", c.nFloatCX);
+        FwDockState state;
+        state.LoadState("S");
+        ASSERT_EQ(1, state.m_arrBarInfo.GetSize());
+        const FwControlBarInfo* pInfo = state.GetInfo(0);
+        EXPECT_FLOAT_EQ(c.fFraction, pInfo->m_fWidthFraction);
+        EXPECT_EQ(c.nFloatCXLoaded, pInfo->m_szFloat.cx);
+        EXPECT_EQ(c.bPlacementTaken ? 0x5A5A5A5AU : 0U, pInfo->m_wndPlacement.length);
+    }
+
+    // Counts beyond what is there: missing or broken sections are left out, absurd totals ignored.
+    struct CountCase
+    {
+        const char* szName;
+        int nBars;
+        int nSectionBars; // "Bars" of section 0
+        int nExpected;
+    };
+    const CountCase counts[] = {
+        {"more records than sections", 5, 2, 1}, {"absurd summary count", 0x7FFFFFFF, 2, 0},
+        {"negative summary count", -1, 2, 0},    {"absurd id count", 1, 0x40000000, 0},
+        {"negative id count", 1, -4, 0},
+    };
+    for (const CountCase& c : counts) {
+        SCOPED_TRACE(c.szName);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornFwDockStateTest");
+        m_app.WriteProfileInt("T-Summary", "Bars", c.nBars);
+        m_app.WriteProfileInt("T-Bar0", "BarID", FX_IDW_DOCKBAR_TOP);
+        m_app.WriteProfileInt("T-Bar0", "Bars", c.nSectionBars);
+        m_app.WriteProfileInt("T-Bar0", "Bar#0", static_cast<int>(kOutputBar));
+        FwDockState state(&m_manager);
+        state.LoadState("T");
+        EXPECT_EQ(c.nExpected, state.m_arrBarInfo.GetSize());
+    }
+}
+
+TEST_F(FwDockStateTest, TheArchiveFormRoundTripsAndEveryTruncationThrows)
+{
+    FwDockState state(&m_manager);
+    FillLayout(state);
+    // The archive keeps every record, the empty dock bar too.
+    delete state.GetInfo(3);
+    state.m_arrBarInfo.RemoveAt(3);
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        state.Serialize(ar);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    // Version 2 with the screen, then a WORD count.
+    ASSERT_GE(bytes.size(), 14U);
+    EXPECT_EQ(2, bytes[0]);
+    EXPECT_EQ(3, bytes[12]);
+
+    FwDockState loaded(&m_manager);
+    {
+        CMemFile in(bytes.data(), static_cast<UINT>(bytes.size()));
+        CArchive ar(&in, CArchive::load);
+        loaded.Serialize(ar);
+    }
+    ExpectSameLayout(state, loaded, FALSE);
+    // Placement and names are not part of this form.
+    EXPECT_EQ(0U, loaded.GetInfo(1)->m_wndPlacement.length);
+    EXPECT_EQ(CString(""), loaded.GetInfo(1)->m_strClassName);
+
+    for (size_t n = 0; n < bytes.size(); ++n) {
+        SCOPED_TRACE(n);
+        FwDockState partial(&m_manager);
+        CMemFile in(bytes.data(), static_cast<UINT>(n));
+        CArchive ar(&in, CArchive::load);
+        bool bThrown = false;
+        try {
+            partial.Serialize(ar);
+        } catch (CArchiveException* e) {
+            bThrown = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(bThrown);
+        EXPECT_LT(partial.m_arrBarInfo.GetSize(), 3);
+    }
+}
+
+TEST_F(FwDockStateTest, TheTreeFormRoundTripsAndSkipsMissingBars)
+{
+    FwDockState state(&m_manager);
+    FillLayout(state);
+    FwPersistentTreeNode root;
+    ASSERT_EQ(FwPtrOk, root.Initialize("Root", nullptr));
+    EXPECT_FALSE(state.SaveToNode(&root.GetNodeOwner(), nullptr));
+    ASSERT_TRUE(state.SaveToNode(&root.GetNodeOwner(), &root));
+    // A second save finds "DockState" taken and writes nothing.
+    EXPECT_FALSE(state.SaveToNode(&root.GetNodeOwner(), &root));
+
+    FwPersistentTreeNode* pNode = root.FindChild("DockState");
+    ASSERT_NE(nullptr, pNode);
+    int nBars = 0;
+    pNode->GetInt("Bars", nBars, 0);
+    EXPECT_EQ(3, nBars);
+    ASSERT_NE(nullptr, pNode->FindChild("Bar-1"));
+    EXPECT_EQ(nullptr, pNode->FindChild("Bar-3"));
+    CString strPct;
+    pNode->FindChild("Bar-0")->GetString("PctWidth", strPct, "");
+    EXPECT_EQ(CString("750000"), strPct);
+    // A docked bar keeps no floating keys.
+    EXPECT_EQ(nullptr, pNode->FindChild("Bar-0")->FindValue("Floating"));
+
+    FwDockState loaded(&m_manager);
+    EXPECT_FALSE(loaded.LoadFromNode(nullptr));
+    ASSERT_TRUE(loaded.LoadFromNode(&root));
+    ExpectSameLayout(state, loaded, TRUE);
+
+    // A missing bar node is skipped; the others still load.
+    FwPersistentTreeNode* pBar1 = pNode->FindChild("Bar-1");
+    pNode->GetNodeOwner().DeleteNode(pBar1);
+    FwDockState fewer(&m_manager);
+    ASSERT_TRUE(fewer.LoadFromNode(&root));
+    ASSERT_EQ(2, fewer.m_arrBarInfo.GetSize());
+    EXPECT_EQ(kOutputBar, fewer.GetInfo(0)->m_nBarID);
+    EXPECT_EQ(static_cast<UINT>(FX_IDW_DOCKBAR_BOTTOM), fewer.GetInfo(1)->m_nBarID);
+
+    FwPersistentTreeNode empty;
+    ASSERT_EQ(FwPtrOk, empty.Initialize("Empty", nullptr));
+    FwDockState none;
+    EXPECT_FALSE(none.LoadFromNode(&empty));
+}
+
+TEST_F(FwDockStateTest, CleaningDropsStalePlaceholdersAndRepeatedIds)
+{
+    const DWORD kA = 0xE810;
+    const DWORD kB = 0xE811;
+    const DWORD kHiddenA = kA + 0x10000;
+    struct CleanCase
+    {
+        const char* szName;
+        UINT uMRUDockOfA;           // where bar A last docked
+        std::vector<DWORD> ids;     // the top dock bar's row
+        std::vector<DWORD> cleaned; // after cleaning
+    };
+    const CleanCase cases[] = {
+        {"placeholder in its own dock bar stays", FX_IDW_DOCKBAR_TOP, {0, kHiddenA, kB, 0}, {0, kHiddenA, kB, 0}},
+        {"placeholder elsewhere goes", FX_IDW_DOCKBAR_LEFT, {0, kHiddenA, kB, 0}, {0, 0, kB, 0}},
+        {"repeated id goes", FX_IDW_DOCKBAR_TOP, {0, kB, 0, kB, 0}, {0, kB, 0}},
+        {"trailing zeros fold into one", FX_IDW_DOCKBAR_TOP, {kB, 0, 0, 0}, {kB, 0}},
+        {"an all-zero row empties", FX_IDW_DOCKBAR_TOP, {0, 0}, {}},
+        {"the last entry is never cleared", FX_IDW_DOCKBAR_LEFT, {kB, kHiddenA}, {kB, kHiddenA, 0}},
+    };
+    for (const CleanCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        FwDockState state;
+        FwControlBarInfo* pA = new FwControlBarInfo;
+        pA->m_nBarID = kA;
+        pA->m_uMRUDockID = c.uMRUDockOfA;
+        state.m_arrBarInfo.Add(pA);
+        FwControlBarInfo* pTop = new FwControlBarInfo;
+        pTop->m_nBarID = FX_IDW_DOCKBAR_TOP;
+        pTop->m_bDockBar = TRUE;
+        for (DWORD id : c.ids) {
+            pTop->m_arrBarID.Add(id);
+        }
+        state.m_arrBarInfo.Add(pTop);
+        state.CleanBarIDArrays();
+        std::vector<DWORD> got;
+        for (INT_PTR i = 0; i < pTop->m_arrBarID.GetSize(); ++i) {
+            got.push_back(pTop->m_arrBarID[i]);
+        }
+        EXPECT_EQ(c.cleaned, got);
+    }
+}
