@@ -65,12 +65,17 @@ void CCappValueDlg::RefuseValue(const CString& strText)
     m_edit.SendMessage(EM_SCROLLCARET);
 }
 
-BOOL CCappValueDlg::CheckInteger()
+void CCappValueDlg::RefuseValueAs(Message nMessage)
 {
     CString strMsg;
+    strMsg.Format(GetMessageText(nMessage), static_cast<LPCSTR>(m_strValue));
+    RefuseValue(strMsg);
+}
+
+BOOL CCappValueDlg::CheckInteger()
+{
     if (!CCappBaseFun::IsNumber(m_strValue)) {
-        strMsg.Format(GetMessageText(msgNotInt), static_cast<LPCSTR>(m_strValue));
-        RefuseValue(strMsg);
+        RefuseValueAs(msgNotInt);
         return FALSE;
     }
     const int nValue = atoi(m_strValue);
@@ -78,12 +83,12 @@ BOOL CCappValueDlg::CheckInteger()
     strBack.Format("%d", nValue);
     // A value that does not read back as itself (overflow, or a leading zero) is refused.
     if (strBack != m_strValue) {
-        strMsg.Format(GetMessageText(msgTooBig), static_cast<LPCSTR>(m_strValue));
-        RefuseValue(strMsg);
+        RefuseValueAs(msgTooBig);
         return FALSE;
     }
     const int nMinimum = static_cast<int>(m_fMinimum);
     if (nValue < nMinimum) {
+        CString strMsg;
         strMsg.Format(GetMessageText(msgMinInt), nMinimum);
         RefuseValue(strMsg);
         return FALSE;
@@ -93,10 +98,8 @@ BOOL CCappValueDlg::CheckInteger()
 
 BOOL CCappValueDlg::CheckReal()
 {
-    CString strMsg;
     if (!CCappBaseFun::IsFloat(m_strValue)) {
-        strMsg.Format(GetMessageText(msgNotFloat), static_cast<LPCSTR>(m_strValue));
-        RefuseValue(strMsg);
+        RefuseValueAs(msgNotFloat);
         return FALSE;
     }
     const double dValue = atof(m_strValue);
@@ -105,11 +108,11 @@ BOOL CCappValueDlg::CheckReal()
     // "%f" keeps six decimals: more digits than that, and forms "%f" never writes (".5", "1e5"),
     // fail here.
     if (strBack.Left(m_strValue.GetLength()) != m_strValue) {
-        strMsg.Format(GetMessageText(msgTooLong), static_cast<LPCSTR>(m_strValue));
-        RefuseValue(strMsg);
+        RefuseValueAs(msgTooLong);
         return FALSE;
     }
     if (dValue < m_fMinimum) {
+        CString strMsg;
         strMsg.Format(GetMessageText(msgMinFloat), static_cast<double>(m_fMinimum));
         RefuseValue(strMsg);
         return FALSE;

@@ -54,6 +54,8 @@ private:
     void RefuseEntry(const CString& strText);
     // Exclamation box, then the edit gets the focus with its whole text selected.
     void RefuseValue(const CString& strText);
+    // RefuseValue with the message's format filled with the typed value.
+    void RefuseValueAs(Message nMessage);
     // The typed value against the data type and the minimum; FALSE once it has been refused.
     BOOL CheckInteger();
     BOOL CheckReal();
