@@ -981,28 +981,26 @@ void CCodeTextView::OnExtLineEnd()
     MoveCaretTo(CPoint(LineLength(m_ptCaret.y), m_ptCaret.y), TRUE);
 }
 
-void CCodeTextView::OnHome()
+int CCodeTextView::HomeChar()
 {
+    // The first non-blank character, or the line's start when the caret already stands there.
     const LPCSTR psz = LineText(m_ptCaret.y);
     const int nLength = LineLength(m_ptCaret.y);
     int nFirst = 0;
     while (nFirst < nLength && IsBlankByte(psz[nFirst])) {
         ++nFirst;
     }
-    const int nChar = nFirst < nLength && m_ptCaret.x != nFirst ? nFirst : 0;
-    MoveCaretTo(CPoint(nChar, m_ptCaret.y), FALSE);
+    return nFirst < nLength && m_ptCaret.x != nFirst ? nFirst : 0;
+}
+
+void CCodeTextView::OnHome()
+{
+    MoveCaretTo(CPoint(HomeChar(), m_ptCaret.y), FALSE);
 }
 
 void CCodeTextView::OnExtHome()
 {
-    const LPCSTR psz = LineText(m_ptCaret.y);
-    const int nLength = LineLength(m_ptCaret.y);
-    int nFirst = 0;
-    while (nFirst < nLength && IsBlankByte(psz[nFirst])) {
-        ++nFirst;
-    }
-    const int nChar = nFirst < nLength && m_ptCaret.x != nFirst ? nFirst : 0;
-    MoveCaretTo(CPoint(nChar, m_ptCaret.y), TRUE);
+    MoveCaretTo(CPoint(HomeChar(), m_ptCaret.y), TRUE);
 }
 
 void CCodeTextView::OnTextBegin()
@@ -1095,26 +1093,8 @@ void CCodeTextView::RecalcVertScrollBar(BOOL bPositionOnly)
     if (m_hWnd == nullptr) {
         return;
     }
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    if (bPositionOnly) {
-        si.fMask = SIF_POS;
-        si.nPos = m_nFirstLine;
-    } else {
-        const int nVisible = GetVisibleLines();
-        const int nLines = LineCount();
-        if (nVisible >= nLines && m_nFirstLine > 0) {
-            m_nFirstLine = 0;
-            Invalidate(FALSE);
-            UpdateCaret();
-        }
-        si.fMask = SIF_DISABLENOSCROLL | SIF_PAGE | SIF_POS | SIF_RANGE;
-        si.nMin = 0;
-        si.nMax = std::max(0, nLines - 1);
-        si.nPage = static_cast<UINT>(std::max(0, nVisible));
-        si.nPos = m_nFirstLine;
-    }
-    ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
+    SetScrollBar(SB_VERT, m_nFirstLine, bPositionOnly, bPositionOnly ? 0 : GetVisibleLines(),
+                 bPositionOnly ? 0 : LineCount());
 }
 
 void CCodeTextView::RecalcHorzScrollBar(BOOL bPositionOnly)
@@ -1122,105 +1102,86 @@ void CCodeTextView::RecalcHorzScrollBar(BOOL bPositionOnly)
     if (m_hWnd == nullptr) {
         return;
     }
+    SetScrollBar(SB_HORZ, m_nFirstColumn, bPositionOnly, bPositionOnly ? 0 : GetVisibleColumns(),
+                 bPositionOnly ? 0 : GetMaxLineWidth());
+}
+
+void CCodeTextView::SetScrollBar(int nBar, int& nFirst, BOOL bPositionOnly, int nVisible, int nTotal)
+{
     SCROLLINFO si = {};
     si.cbSize = sizeof(si);
     if (bPositionOnly) {
         si.fMask = SIF_POS;
-        si.nPos = m_nFirstColumn;
+        si.nPos = nFirst;
     } else {
-        const int nColumns = GetVisibleColumns();
-        const int nWidest = GetMaxLineWidth();
-        if (nColumns >= nWidest && m_nFirstColumn > 0) {
-            m_nFirstColumn = 0;
+        // Everything fits: the view goes back to its start, or nothing could scroll it there.
+        if (nVisible >= nTotal && nFirst > 0) {
+            nFirst = 0;
             Invalidate(FALSE);
             UpdateCaret();
         }
         si.fMask = SIF_DISABLENOSCROLL | SIF_PAGE | SIF_POS | SIF_RANGE;
         si.nMin = 0;
-        si.nMax = std::max(0, nWidest - 1);
-        si.nPage = static_cast<UINT>(std::max(0, nColumns));
-        si.nPos = m_nFirstColumn;
+        si.nMax = std::max(0, nTotal - 1);
+        si.nPage = static_cast<UINT>(std::max(0, nVisible));
+        si.nPos = nFirst;
     }
-    ::SetScrollInfo(m_hWnd, SB_HORZ, &si, TRUE);
+    ::SetScrollInfo(m_hWnd, nBar, &si, TRUE);
 }
 
-LRESULT CCodeTextView::OnVScrollMsg(WPARAM wParam, LPARAM)
+BOOL CCodeTextView::ScrollBarTarget(int nBar, UINT nCode, int nVisible, int nTotal, int& nPos)
 {
-    const int nLines = LineCount();
-    const int nVisible = GetVisibleLines();
-    int nTop = m_nFirstLine;
-    switch (LOWORD(wParam)) {
+    // The horizontal codes have the values of their vertical twins (SB_LEFT is SB_TOP, ...).
+    switch (nCode) {
     case SB_TOP:
-        nTop = 0;
+        nPos = 0;
         break;
     case SB_BOTTOM:
-        nTop = nLines - nVisible;
+        nPos = nTotal - nVisible;
         break;
     case SB_LINEUP:
-        --nTop;
+        --nPos;
         break;
     case SB_LINEDOWN:
-        ++nTop;
+        ++nPos;
         break;
     case SB_PAGEUP:
-        nTop -= std::max(1, nVisible - 1);
+        nPos -= std::max(1, nVisible - 1);
         break;
     case SB_PAGEDOWN:
-        nTop += std::max(1, nVisible - 1);
+        nPos += std::max(1, nVisible - 1);
         break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: {
         SCROLLINFO si = {};
         si.cbSize = sizeof(si);
         si.fMask = SIF_TRACKPOS;
-        ::GetScrollInfo(m_hWnd, SB_VERT, &si);
-        nTop = si.nTrackPos;
+        ::GetScrollInfo(m_hWnd, nBar, &si);
+        nPos = si.nTrackPos;
         break;
     }
     default:
-        return 0;
+        return FALSE;
     }
-    ScrollToTopLine(std::clamp(nTop, 0, std::max(0, nLines - 1)));
+    nPos = std::clamp(nPos, 0, std::max(0, nTotal - 1));
+    return TRUE;
+}
+
+LRESULT CCodeTextView::OnVScrollMsg(WPARAM wParam, LPARAM)
+{
+    int nTop = m_nFirstLine;
+    if (ScrollBarTarget(SB_VERT, LOWORD(wParam), GetVisibleLines(), LineCount(), nTop)) {
+        ScrollToTopLine(nTop);
+    }
     return 0;
 }
 
 LRESULT CCodeTextView::OnHScrollMsg(WPARAM wParam, LPARAM)
 {
-    const int nWidest = GetMaxLineWidth();
-    const int nColumns = GetVisibleColumns();
     int nFirst = m_nFirstColumn;
-    switch (LOWORD(wParam)) {
-    case SB_LEFT:
-        nFirst = 0;
-        break;
-    case SB_RIGHT:
-        nFirst = nWidest - nColumns;
-        break;
-    case SB_LINELEFT:
-        --nFirst;
-        break;
-    case SB_LINERIGHT:
-        ++nFirst;
-        break;
-    case SB_PAGELEFT:
-        nFirst -= std::max(1, nColumns - 1);
-        break;
-    case SB_PAGERIGHT:
-        nFirst += std::max(1, nColumns - 1);
-        break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: {
-        SCROLLINFO si = {};
-        si.cbSize = sizeof(si);
-        si.fMask = SIF_TRACKPOS;
-        ::GetScrollInfo(m_hWnd, SB_HORZ, &si);
-        nFirst = si.nTrackPos;
-        break;
+    if (ScrollBarTarget(SB_HORZ, LOWORD(wParam), GetVisibleColumns(), GetMaxLineWidth(), nFirst)) {
+        ScrollToColumn(nFirst);
     }
-    default:
-        return 0;
-    }
-    ScrollToColumn(std::clamp(nFirst, 0, std::max(0, nWidest - 1)));
     return 0;
 }
 

@@ -168,6 +168,12 @@ protected:
     void UpdateCaret();
     void RecalcVertScrollBar(BOOL bPositionOnly = FALSE);
     void RecalcHorzScrollBar(BOOL bPositionOnly = FALSE);
+    // One bar's range, page and position (nFirst is the view's first line or column).
+    void SetScrollBar(int nBar, int& nFirst, BOOL bPositionOnly, int nVisible, int nTotal);
+    // Where a scroll bar code moves nPos, clamped to the text; FALSE for a code that moves nothing.
+    BOOL ScrollBarTarget(int nBar, UINT nCode, int nVisible, int nTotal, int& nPos);
+    // Where Home puts the caret on its line.
+    int HomeChar();
     int GetVisibleColumns();
     int GetMaxLineWidth();
     CFont* GetFont(BOOL bBold = FALSE, BOOL bItalic = FALSE);

@@ -11,7 +11,7 @@
 
 #include "core/PrinterDeviceHelper.h"
 #include "platform/frame/WinApp.h"
-#include "tests/core/CardTestPrinter.h"
+#include "tests/support/PrintTestPrinter.h"
 #include "tests/support/TempFolder.h"
 
 namespace
@@ -87,45 +87,45 @@ TEST(PrinterDeviceHelperTest, DeviceNamesBlockLayout)
 TEST(PrinterDeviceHelperTest, PrintersListedAndTheApplicationPrinterSelected)
 {
     CString strError;
-    ASSERT_TRUE(EnsureCardTestPrinter(strError)) << strError.GetString();
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << strError.GetString();
     CStringArray arrNames;
     CStringArray arrPorts;
     ASSERT_TRUE(CPrinterDeviceHelper::GetPrintersInSystem(arrNames, arrPorts));
     int nFound = -1;
     for (int i = 0; i < arrNames.GetSize(); ++i) {
-        if (arrNames[i] == CARD_TEST_PRINTER) {
+        if (arrNames[i] == FX_TEST_PRINTER) {
             nFound = i;
         }
     }
     ASSERT_GE(nFound, 0);
     EXPECT_STREQ("FILE:", arrPorts[nFound].GetString());
     CString strPort;
-    EXPECT_TRUE(CPrinterDeviceHelper::LookupPrinterInSystem(CARD_TEST_PRINTER, strPort));
+    EXPECT_TRUE(CPrinterDeviceHelper::LookupPrinterInSystem(FX_TEST_PRINTER, strPort));
     EXPECT_STREQ("FILE:", strPort.GetString());
     EXPECT_FALSE(CPrinterDeviceHelper::LookupPrinterInSystem("vorn test ps", strPort));
 
     CString strName;
-    EXPECT_FALSE(CPrinterDeviceHelper::SetDefaultPrinter(CARD_TEST_PRINTER)); // no application yet
+    EXPECT_FALSE(CPrinterDeviceHelper::SetDefaultPrinter(FX_TEST_PRINTER)); // no application yet
     CWinApp app("PrinterDeviceHelperTest");
     EXPECT_FALSE(CPrinterDeviceHelper::SetDefaultPrinter("无此打印机"));
-    ASSERT_TRUE(CPrinterDeviceHelper::SetDefaultPrinter(CARD_TEST_PRINTER));
+    ASSERT_TRUE(CPrinterDeviceHelper::SetDefaultPrinter(FX_TEST_PRINTER));
     ASSERT_TRUE(CPrinterDeviceHelper::GetDefaultPrinter(strName));
-    EXPECT_STREQ(CARD_TEST_PRINTER, strName.GetString());
+    EXPECT_STREQ(FX_TEST_PRINTER, strName.GetString());
     EXPECT_TRUE(CPrinterDeviceHelper::ExtractDeviceNameFromDEVNAME(app.m_hDevNames, strName));
     const DEVMODEA* pMode = static_cast<const DEVMODEA*>(GlobalLock(app.m_hDevMode));
     ASSERT_NE(nullptr, pMode);
-    EXPECT_STREQ(CARD_TEST_PRINTER, reinterpret_cast<const char*>(pMode->dmDeviceName));
+    EXPECT_STREQ(FX_TEST_PRINTER, reinterpret_cast<const char*>(pMode->dmDeviceName));
     GlobalUnlock(app.m_hDevMode);
 }
 
 TEST(PrinterDeviceHelperTest, SettingFileRoundTrip)
 {
     CString strError;
-    ASSERT_TRUE(EnsureCardTestPrinter(strError)) << strError.GetString();
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << strError.GetString();
     CTestTempFolder folder;
     HANDLE hMode = nullptr;
     HANDLE hNames = nullptr;
-    ASSERT_TRUE(CPrinterDeviceHelper::CreatePrinter(hMode, hNames, CARD_TEST_PRINTER));
+    ASSERT_TRUE(CPrinterDeviceHelper::CreatePrinter(hMode, hNames, FX_TEST_PRINTER));
     ASSERT_TRUE(CPrinterDeviceHelper::SetPaperSizeCust(hMode, CSize(2970, 2100), DMORIENT_LANDSCAPE));
     // Saved from the default printer: loading must not make it the default.
     static_cast<DEVNAMES*>(GlobalLock(hNames))->wDefault = DN_DEFAULTPRN;

@@ -33,6 +33,8 @@ class CVbTestView : public CCodeTextView
 {
 public:
     using CCodeTextView::DragScroll;
+    using CCodeTextView::GetMaxLineWidth;
+    using CCodeTextView::GetVisibleColumns;
     CString m_strOutput;
 
 protected:
@@ -374,6 +376,45 @@ TEST_F(CodeTextViewTest, ScrollsByLinesPagesAndTheDragTimer)
     EXPECT_EQ(1, m_pView->GetTopLine());
     Mouse(WM_LBUTTONUP, 0, PointOf(CPoint(0, 1)));
     EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST_F(CodeTextViewTest, ScrollsSidewaysByColumnsPagesAndTheThumb)
+{
+    const std::string strLong(300, 'x');
+    Load(("a\r\n" + strLong + "\r\nb").c_str());
+    const int nColumns = m_pView->GetVisibleColumns();
+    const int nWidest = m_pView->GetMaxLineWidth();
+    ASSERT_GT(nColumns, 3);
+    ASSERT_LT(nColumns, nWidest);
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_PAGE | SIF_RANGE;
+    ASSERT_TRUE(::GetScrollInfo(m_pView->m_hWnd, SB_HORZ, &si));
+    EXPECT_EQ(nWidest - 1, si.nMax);
+    EXPECT_EQ(static_cast<UINT>(nColumns), si.nPage);
+
+    const struct
+    {
+        const char* szName;
+        WPARAM wCode;
+        int nExpected;
+    } steps[] = {
+        {"left at the start stays", SB_LINELEFT, 0},
+        {"column right", SB_LINERIGHT, 1},
+        {"page right", SB_PAGERIGHT, nColumns},
+        {"other codes move nothing", SB_ENDSCROLL, nColumns},
+        {"thumb outside a drag keeps its place", MAKEWPARAM(SB_THUMBPOSITION, 7), nColumns},
+        {"right end", SB_RIGHT, nWidest - nColumns},
+        {"page left", SB_PAGELEFT, nWidest - nColumns - (nColumns - 1)},
+        {"column left", SB_LINELEFT, nWidest - 2 * nColumns},
+        {"left end", SB_LEFT, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.szName);
+        m_pView->SendMessage(WM_HSCROLL, step.wCode, 0);
+        EXPECT_EQ(step.nExpected, m_pView->GetFirstColumn());
+        EXPECT_EQ(step.nExpected, ScrollPos(m_pView->m_hWnd, SB_HORZ));
+    }
 }
 
 TEST_F(CodeTextViewTest, SearchTextFindsByCaseWordAndDirection)
