@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/CappCell.h"
 #include "core/CappDCHelper.h"
 #include "core/CappObj.h"
 #include "core/CappSheet.h"
@@ -353,6 +354,9 @@ void CCappCardView::OnDraw(CDC* pDC)
         pDrawDC->FillSolidRect(&rcClip, RGB(255, 255, 255));
     }
     pSheet->DrawSheet(pDrawDC);
+    if (!bPrinting) {
+        m_cellEditor.DrawCurCellFrame(pDrawDC);
+    }
     if (pDrawDC == &dcMem) {
         for (CDC* pEach : {pDC, static_cast<CDC*>(&dcMem)}) {
             pEach->SetMapMode(MM_TEXT);
@@ -495,6 +499,9 @@ void CCappCardView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     CCardObj* pCard = GetCard();
     if (pCard != nullptr && pCard->GetMasterSheet() != nullptr) {
+        if (m_cellEditor.HandleKey(nChar, nRepCnt, nFlags)) {
+            return;
+        }
         if (nChar == VK_PRIOR) {
             if (pCard->m_nCurPage >= 2) {
                 SetCurPage(pCard->m_nCurPage - 1, 1);
@@ -509,4 +516,70 @@ void CCappCardView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         }
     }
     CKvZoomView::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+// Mouse.
+
+void CCappCardView::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CCardObj* pCard = GetCard();
+    if (pCard == nullptr || pCard->GetMasterSheet() == nullptr) {
+        return;
+    }
+    m_cellEditor.EndEdit(1);
+    if (GetZoomState() != stateNone) {
+        CKvZoomView::OnLButtonDown(nFlags, point);
+        return;
+    }
+    SetCurCell(point);
+}
+
+void CCappCardView::SetCurCell(CPoint point)
+{
+    CCappSheet* pSheet = GetCurSheet();
+    if (m_bReadOnly || m_bCellSelect != 1 || pSheet == nullptr) {
+        return;
+    }
+    const CRect rcOld = m_rcCurCell;
+    if (point.x == 0 && point.y == 0) {
+        m_nCurRow = -1;
+        m_pCurCell = nullptr;
+        m_cellEditor.ShowCurCell(0);
+        MyInvalidateRect(rcOld, 0);
+        return;
+    }
+    CClientDC dc(GetSafeHwnd());
+    PrepareDrawDC(dc);
+    CPoint ptSheet = point;
+    dc.DPtoLP(&ptSheet);
+    CCappCell* pOldCell = m_pCurCell;
+    CCappMidData* pOldMid = m_pCurMidData;
+    CCappMidData* pOldShowMid = m_pCurShowMidData;
+    const int nOldRow = m_nCurRow;
+    m_pCurCell = nullptr;
+    m_pCurMidData = nullptr;
+    m_pCurShowMidData = nullptr;
+    m_nCurRow = -1;
+    for (CObList* pList : {&pSheet->m_HeadCellList, &pSheet->m_PageCellList}) {
+        POSITION pos = pList->GetHeadPosition();
+        while (pos != nullptr && m_pCurCell == nullptr) {
+            auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
+            if (pCell->IsHide() || (pCell->m_nContentKind != CCappCell::kindVariable && pCell->m_nContentKind != 4)) {
+                continue;
+            }
+            if (pSheet->GetCellRect(pCell).PtInRect(ptSheet)) {
+                m_pCurCell = pCell;
+                m_nCurRow = 0;
+            }
+        }
+    }
+    if (m_pCurCell == pOldCell && m_pCurMidData == pOldMid && m_pCurShowMidData == pOldShowMid &&
+        m_nCurRow == nOldRow) {
+        return;
+    }
+    m_cellEditor.ShowCurCell(m_pCurCell != nullptr ? 1 : 0);
+    if (rcOld != m_rcCurCell) {
+        MyInvalidateRect(rcOld, 0);
+        MyInvalidateRect(m_rcCurCell, 0);
+    }
 }

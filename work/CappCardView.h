@@ -81,6 +81,9 @@ public:
     void OnZoom400();
 
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    // Selects the head or page card-variable cell under the client point; (0, 0) clears.
+    void SetCurCell(CPoint point);
 
     // The card shown, and its current sheet; null without a card file object.
     CCardObj* GetCard() const;

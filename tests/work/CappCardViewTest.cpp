@@ -340,3 +340,86 @@ TEST(CappCardViewTest, ADetailAreaOverTwoPagesShowsTheContinuationCard)
     EXPECT_GT(rcInk.Width(), size.cx / 2);
     EXPECT_LT(rcInk.bottom, size.cy);
 }
+
+TEST(CappCardViewTest, AClickSelectsAVariableCellAndTabWalksTheHeadCells)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open());
+    CCappCardView& view = *host.m_pView;
+    CCappSheet* pSheet = view.GetCurSheet();
+    ASSERT_NE(nullptr, pSheet);
+    // The client point at the middle of a cell.
+    auto pointOf = [&](CCappCell* pCell) {
+        const CRect rc = pSheet->GetCellRect(pCell);
+        CPoint pt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        view.LpToDp(pt);
+        return pt;
+    };
+    auto click = [&](CPoint pt) {
+        host.m_pFrame->m_notices.clear();
+        view.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    CCappCell* pName = host.FindCell("零件名称");
+    ASSERT_NE(nullptr, pName);
+    click(pointOf(pName));
+    EXPECT_EQ(pName, view.m_pCurCell);
+    EXPECT_EQ(0, view.m_nCurRow);
+    EXPECT_TRUE(pSheet->GetCellRect(pName).PtInRect(view.m_rcCurCell.TopLeft()));
+    EXPECT_TRUE(pSheet->GetCellRect(pName).PtInRect(view.m_rcCurCell.BottomRight()));
+    EXPECT_EQ((std::vector<CardViewNotice>{{CCappCardView::msgSelChanged, 0, 0, ""}}), host.m_pFrame->m_notices);
+
+    const CSize size = ClientSize(view);
+    CTestDib dib(size.cx, size.cy, RGB(128, 128, 128));
+    SaveViewPicture(view, "card-view-selected.png", dib);
+    CPoint ptCorner = view.m_rcCurCell.TopLeft();
+    view.LpToDp(ptCorner);
+    CPoint ptCellCorner = pSheet->GetCellRect(pName).TopLeft();
+    view.LpToDp(ptCellCorner);
+    ASSERT_GT(ptCorner.y, ptCellCorner.y) << "the frame lies inside the cell";
+    EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(ptCorner.x + 3, ptCorner.y)) << "the frame's top edge";
+    EXPECT_EQ(RGB(255, 255, 255), dib.Pixel(ptCorner.x + 3, ptCorner.y + 1)) << "the cell inside the frame";
+
+    struct Step
+    {
+        const char* szName;
+        UINT nKey;
+        const char* szVar; // the variable of the cell selected after the key
+    };
+    const Step steps[] = {
+        {"Tab to the drawing number", VK_TAB, "零件图号"},
+        {"Enter to the material", VK_RETURN, "材料牌号"},
+        {"Right to the blank size", VK_RIGHT, "毛坯尺寸"},
+        {"Tab wraps past the headings to the part name", VK_TAB, "零件名称"},
+        {"Left wraps back to the blank size", VK_LEFT, "毛坯尺寸"},
+        {"Down stays", VK_DOWN, "毛坯尺寸"},
+        {"Up stays", VK_UP, "毛坯尺寸"},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.szName);
+        view.SendMessage(WM_KEYDOWN, s.nKey, 1);
+        ASSERT_NE(nullptr, view.m_pCurCell);
+        EXPECT_STREQ(s.szVar, view.m_pCurCell->m_strVarName);
+        EXPECT_TRUE(pSheet->GetCellRect(view.m_pCurCell).PtInRect(view.m_rcCurCell.CenterPoint()));
+    }
+
+    // A label is not selectable: the selection goes.
+    POSITION pos = pSheet->m_HeadCellList.GetHeadPosition();
+    auto* pTitle = static_cast<CCappCell*>(pSheet->m_HeadCellList.GetAt(pos));
+    ASSERT_NE(CCappCell::kindVariable, pTitle->m_nContentKind);
+    click(pointOf(pTitle));
+    EXPECT_EQ(nullptr, view.m_pCurCell);
+    EXPECT_TRUE(view.m_rcCurCell.IsRectEmpty());
+
+    // A page cell is selected as well; a read-only view selects nothing.
+    CCappCell* pSign = host.FindCell(kPageVar, true);
+    ASSERT_NE(nullptr, pSign);
+    view.OnZoomViewAll();
+    click(pointOf(pSign));
+    EXPECT_EQ(pSign, view.m_pCurCell);
+    click(CPoint(0, 0));
+    EXPECT_EQ(nullptr, view.m_pCurCell);
+    view.TaskReWriteCard();
+    click(pointOf(pName));
+    EXPECT_EQ(nullptr, view.m_pCurCell);
+    EXPECT_TRUE(host.m_pFrame->m_notices.empty());
+}
