@@ -46,8 +46,8 @@ FX_ON_UPDATE_COMMAND_UI(ID_INDICATOR_EMPTY, OnUpdateIndicatorEmpty)
 FX_END_MESSAGE_MAP()
 
 CCodeEditView::CCodeEditView()
-    : m_bOverwrite(FALSE), m_bDropMarkShown(FALSE), m_bSelectionSaved(FALSE), m_bKeepIndent(TRUE),
-      m_hEditAccel(nullptr), m_chPendingLead(0), m_nTypingMark(-1)
+    : m_bOverwrite(FALSE), m_bSelectionSaved(FALSE), m_bKeepIndent(TRUE), m_hEditAccel(nullptr), m_chPendingLead(0),
+      m_nTypingMark(-1)
 {
 }
 
@@ -137,11 +137,11 @@ void CCodeEditView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (m_chPendingLead != 0) {
         const char szPair[3] = {m_chPendingLead, ch, '\0'};
         m_chPendingLead = 0;
-        // A lead byte without a trail byte after it is dropped rather than stored alone.
         if (static_cast<unsigned char>(ch) >= 0x40 && ch != 0x7F) {
             TypeBytes(szPair);
+            return;
         }
-        return;
+        // A lead byte without a trail byte after it is dropped rather than stored alone.
     }
     if (nChar == 13) {
         CCodeTextBuffer* pBuffer = GetTextBuffer();

@@ -66,9 +66,6 @@ protected:
     void SelectBlock(int nFirst, int nLast);
 
     BOOL m_bOverwrite;
-    BOOL m_bDropMarkShown;
-    CPoint m_ptSavedCaret;
-    CPoint m_ptDropAt;
     BOOL m_bSelectionSaved;
     CPoint m_ptSavedSelStart;
     CPoint m_ptSavedSelEnd;

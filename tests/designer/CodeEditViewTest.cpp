@@ -193,6 +193,11 @@ TEST_F(CodeEditViewTest, TypingUndoesInRunsThatEachBlankStarts)
     EXPECT_EQ("xy = b注", Lines());
     ASSERT_TRUE(Undo());
     EXPECT_EQ("a = b注", Lines());
+
+    // A lead byte that no trail byte follows is dropped; the key after it still counts.
+    Load("");
+    Type("\xD7\rz");
+    EXPECT_EQ("|z", Lines());
 }
 
 TEST_F(CodeEditViewTest, EnterKeepsTheIndentOfTheLineAbove)
