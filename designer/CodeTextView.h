@@ -156,6 +156,7 @@ protected:
     void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
     void OnEditRepeat();
     void OnEditFindPrevious();
+    void OnEditFind();
     void OnUpdateEditRepeat(CCmdUI* pCmdUI);
     void OnFilePageSetup();
     void OnUpdateIndicatorPosition(CCmdUI* pCmdUI);

@@ -46,6 +46,29 @@
 #define IDS_EDOP_AUTOINDENT 8629
 #define IDC_CODE_MARGIN_CURSOR 22900
 
+// Script editor: the edit view's keys and commands, the find and replace dialogs.
+#define IDR_CODE_EDIT_KEYS 8640
+#define ID_EDIT_DELETE 37000
+#define ID_EDIT_DELETE_BACK 37001
+#define ID_EDIT_TAB 37003
+#define ID_EDIT_UNTAB 37004
+#define ID_EDIT_SWITCH_OVRMODE 37005
+#define ID_INDICATOR_EMPTY 37900
+#define ID_INDICATOR_READ 37901
+#define IDD_EDIT_FIND 8601
+#define IDD_EDIT_REPLACE 8602
+#define IDC_EDIT_WHOLE_WORD 8603
+#define IDC_EDIT_MATCH_CASE 8604
+#define IDC_EDIT_TEXT 8605
+#define IDC_EDIT_REPLACE_WITH 8606
+#define IDC_EDIT_REPLACE 8607
+#define IDC_EDIT_REPLACE_ALL 8608
+#define IDC_EDIT_SKIP 8610
+#define IDC_EDIT_DIRECTION_UP 8611
+#define IDC_EDIT_DIRECTION_DOWN 8612
+#define IDC_EDIT_SCOPE_SELECTION 8613
+#define IDC_EDIT_SCOPE_WHOLE 8614
+
 // The framework's standard edit and page-setup commands.
 #ifndef ID_FILE_PAGE_SETUP
 #define ID_FILE_PAGE_SETUP 0xE105
@@ -61,4 +84,19 @@
 #endif
 #ifndef ID_EDIT_SELECT_ALL
 #define ID_EDIT_SELECT_ALL 0xE12A
+#endif
+#ifndef ID_EDIT_CUT
+#define ID_EDIT_CUT 0xE123
+#endif
+#ifndef ID_EDIT_PASTE
+#define ID_EDIT_PASTE 0xE125
+#endif
+#ifndef ID_EDIT_REPLACE
+#define ID_EDIT_REPLACE 0xE129
+#endif
+#ifndef ID_EDIT_UNDO
+#define ID_EDIT_UNDO 0xE12B
+#endif
+#ifndef ID_EDIT_REDO
+#define ID_EDIT_REDO 0xE12C
 #endif
