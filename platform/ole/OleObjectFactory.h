@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/base/FxExport.h"
+#include "platform/base/ResMgr.h"
 
 // After the windows headers, which they need.
 #include <unknwn.h>
@@ -67,3 +68,23 @@ private:
     LONG m_nObjects;
     COleObjectFactory* m_pNext;
 };
+
+// The four entries a control server DLL exports (through its .def file), answered by the
+// factories of that DLL.
+#define FX_IMPLEMENT_OLE_SERVER_ENTRIES()                                                                              \
+    STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)                                                \
+    {                                                                                                                  \
+        return COleObjectFactory::DllGetClassObject(FX_MODULE_INSTANCE(), rclsid, riid, ppv);                          \
+    }                                                                                                                  \
+    STDAPI DllCanUnloadNow()                                                                                           \
+    {                                                                                                                  \
+        return COleObjectFactory::DllCanUnloadNow(FX_MODULE_INSTANCE());                                               \
+    }                                                                                                                  \
+    STDAPI DllRegisterServer()                                                                                         \
+    {                                                                                                                  \
+        return COleObjectFactory::UpdateRegistryAll(FX_MODULE_INSTANCE(), TRUE);                                       \
+    }                                                                                                                  \
+    STDAPI DllUnregisterServer()                                                                                       \
+    {                                                                                                                  \
+        return COleObjectFactory::UpdateRegistryAll(FX_MODULE_INSTANCE(), FALSE);                                      \
+    }

@@ -22,22 +22,4 @@ COleObjectFactory g_pageFactory(FX_MODULE_INSTANCE(), CLSID_TestCtlPage, "VornTe
                                 {"VornTest Property Page", FALSE, 0, nullptr, 0, 0, 0});
 } // namespace
 
-STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
-{
-    return COleObjectFactory::DllGetClassObject(FX_MODULE_INSTANCE(), rclsid, riid, ppv);
-}
-
-STDAPI DllCanUnloadNow()
-{
-    return COleObjectFactory::DllCanUnloadNow(FX_MODULE_INSTANCE());
-}
-
-STDAPI DllRegisterServer()
-{
-    return COleObjectFactory::UpdateRegistryAll(FX_MODULE_INSTANCE(), TRUE);
-}
-
-STDAPI DllUnregisterServer()
-{
-    return COleObjectFactory::UpdateRegistryAll(FX_MODULE_INSTANCE(), FALSE);
-}
+FX_IMPLEMENT_OLE_SERVER_ENTRIES()
