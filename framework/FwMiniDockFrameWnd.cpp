@@ -1,7 +1,6 @@
 #include "framework/FwMiniDockFrameWnd.h"
 
 #include "platform/frame/DockContext.h"
-#include "platform/frame/WinApp.h"
 
 FX_IMPLEMENT_DYNCREATE(FwMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -128,32 +127,5 @@ LRESULT FwMiniDockFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     default:
         break;
     }
-    if (message == FxGetIdleUpdateMessage()) {
-        CFrameWnd::WindowProc(message, wParam, lParam);
-        for (INT_PTR i = 0; i < m_wndFwDockBar.m_arrBars.GetSize(); ++i) {
-            if (CControlBar* pBar = m_wndFwDockBar.GetDockedControlBar(static_cast<int>(i))) {
-                pBar->SendMessage(message, wParam, lParam);
-            }
-        }
-        return 0;
-    }
     return CMiniDockFrameWnd::WindowProc(message, wParam, lParam);
-}
-
-void FwMiniDockFrameWnd::OnClose()
-{
-    // Closing hides the bars; the frame stays for when one is shown again.
-    CFrameWnd* pDockSite = m_wndFwDockBar.m_pDockSite;
-    for (INT_PTR i = m_wndFwDockBar.m_arrBars.GetSize() - 1; i >= 0; --i) {
-        CControlBar* pBar = m_wndFwDockBar.GetDockedControlBar(static_cast<int>(i));
-        if (pBar == nullptr) {
-            continue;
-        }
-        if (pDockSite != nullptr) {
-            pDockSite->ShowControlBar(pBar, FALSE, FALSE);
-        } else {
-            pBar->ShowWindow(SW_HIDE);
-        }
-    }
-    ShowWindow(SW_HIDE);
 }

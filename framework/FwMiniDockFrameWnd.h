@@ -22,6 +22,5 @@ public:
     FwDockBar m_wndFwDockBar;
 
 protected:
-    void OnClose() override;
     CControlBar* GetSingleFwBar() const;
 };

@@ -953,6 +953,20 @@ void CGkGridWnd::OnLButtonDblClk(UINT, CPoint point)
     }
 }
 
+namespace
+{
+// The thumb's 32-bit track position, held to 1..nLast: the 16-bit one in wParam is too small for
+// long grids.
+UINT TrackPosition(HWND hWnd, int nBar, UINT nLast)
+{
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_TRACKPOS;
+    ::GetScrollInfo(hWnd, nBar, &si);
+    return static_cast<UINT>(std::clamp<int>(si.nTrackPos, 1, static_cast<int>(nLast)));
+}
+} // namespace
+
 LRESULT CGkGridWnd::OnVScroll(WPARAM wParam, LPARAM)
 {
     const CRect rc = ClientRect();
@@ -979,15 +993,9 @@ LRESULT CGkGridWnd::OnVScroll(WPARAM wParam, LPARAM)
         nTop = nLast;
         break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        // The 16-bit position in wParam is too small for long grids.
-        SCROLLINFO si = {};
-        si.cbSize = sizeof(si);
-        si.fMask = SIF_TRACKPOS;
-        GetScrollInfo(m_hWnd, SB_VERT, &si);
-        nTop = static_cast<UINT>(std::clamp<int>(si.nTrackPos, 1, static_cast<int>(nLast)));
+    case SB_THUMBPOSITION:
+        nTop = TrackPosition(m_hWnd, SB_VERT, nLast);
         break;
-    }
     default:
         return 0;
     }
@@ -1015,14 +1023,9 @@ LRESULT CGkGridWnd::OnHScroll(WPARAM wParam, LPARAM)
         nLeft = nLast;
         break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-        SCROLLINFO si = {};
-        si.cbSize = sizeof(si);
-        si.fMask = SIF_TRACKPOS;
-        GetScrollInfo(m_hWnd, SB_HORZ, &si);
-        nLeft = static_cast<UINT>(std::clamp<int>(si.nTrackPos, 1, static_cast<int>(nLast)));
+    case SB_THUMBPOSITION:
+        nLeft = TrackPosition(m_hWnd, SB_HORZ, nLast);
         break;
-    }
     default:
         return 0;
     }

@@ -119,8 +119,9 @@ LRESULT CMiniDockFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     if (message == FxGetIdleUpdateMessage()) {
         // Not a child of the main frame: its bars get their idle update through here.
         CFrameWnd::WindowProc(message, wParam, lParam);
-        for (INT_PTR i = 0; i < m_wndDockBar.m_arrBars.GetSize(); ++i) {
-            if (CControlBar* pBar = m_wndDockBar.GetDockedControlBar(static_cast<int>(i))) {
+        CDockBar* pDockBar = GetDockBar();
+        for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i) {
+            if (CControlBar* pBar = pDockBar->GetDockedControlBar(static_cast<int>(i))) {
                 pBar->SendMessage(message, wParam, lParam);
             }
         }
@@ -132,9 +133,10 @@ LRESULT CMiniDockFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
 void CMiniDockFrameWnd::OnClose()
 {
     // Closing hides the bars; the frame stays for when one is shown again.
-    CFrameWnd* pDockSite = m_wndDockBar.m_pDockSite;
-    for (INT_PTR i = m_wndDockBar.m_arrBars.GetSize() - 1; i >= 0; --i) {
-        CControlBar* pBar = m_wndDockBar.GetDockedControlBar(static_cast<int>(i));
+    CDockBar* pDockBar = GetDockBar();
+    CFrameWnd* pDockSite = pDockBar->m_pDockSite;
+    for (INT_PTR i = pDockBar->m_arrBars.GetSize() - 1; i >= 0; --i) {
+        CControlBar* pBar = pDockBar->GetDockedControlBar(static_cast<int>(i));
         if (pBar == nullptr) {
             continue;
         }
