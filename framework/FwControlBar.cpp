@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/FwControlBarInfo.h"
+#include "framework/FwControlBarManager.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
 #include "framework/FwSystemColors.h"
@@ -758,4 +760,57 @@ LRESULT FwControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return CControlBar::WindowProc(message, wParam, lParam);
+}
+
+void FwControlBar::FillBarInfo(FwControlBarInfo* pInfo)
+{
+    if (pInfo == nullptr) {
+        return;
+    }
+    CControlBar::GetBarInfo(pInfo);
+    // Only the low word: the dock state keeps id | 0x10000 for placeholders.
+    pInfo->m_nBarID = static_cast<UINT>(GetDlgCtrlID()) & 0xFFFF;
+    pInfo->m_szVertDock = m_szVert;
+    pInfo->m_szFloat = m_szFloat;
+    pInfo->m_szHorzDock = m_szHorz;
+    pInfo->m_dwMRUDockingState = m_dwSavedDockStyle;
+    pInfo->m_dwDockStyle = m_dwDockStyle;
+    pInfo->m_fWidthFraction = m_fWidthFraction;
+    pInfo->m_dwStyle = m_dwStyle;
+    pInfo->m_dwExStyle = m_dwExStyle;
+    if (m_pBarManager != nullptr) {
+        pInfo->m_dwTypeID = m_pBarManager->GetBarTypeID(this);
+    }
+    if (const FwDockContext* pContext = dynamic_cast<FwDockContext*>(m_pDockContext)) {
+        pInfo->m_bPrevFloating = pContext->m_bPrevFloating;
+    }
+    pInfo->m_strClassName = GetRuntimeClass()->m_lpszClassName;
+    if (m_hWnd != nullptr) {
+        GetWindowText(pInfo->m_strWindowName);
+    }
+    OnWriteBarState(pInfo);
+}
+
+void FwControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
+{
+    FwControlBarInfo* pFwInfo = dynamic_cast<FwControlBarInfo*>(pInfo);
+    if (pFwInfo != nullptr) {
+        m_nMRUWidth = pFwInfo->m_nMRUWidth;
+        m_szFloat = pFwInfo->m_szFloat;
+        m_szHorz = pFwInfo->m_szHorzDock;
+        m_szVert = pFwInfo->m_szVertDock;
+        m_fWidthFraction = pFwInfo->m_fWidthFraction;
+        // A record that never held a style (an old profile) leaves the bar's own.
+        if (pFwInfo->m_dwStyle != 0) {
+            SetBarStyle(pFwInfo->m_dwStyle);
+        }
+        if (FwDockContext* pContext = dynamic_cast<FwDockContext*>(m_pDockContext)) {
+            pContext->m_bPrevFloating = pFwInfo->m_bPrevFloating;
+        }
+        if (pFwInfo->m_pInfoEx != nullptr) {
+            OnReadBarState(pFwInfo, pFrameWnd);
+        }
+    }
+    // The most recent places, then shown or hidden at the stored place without resizing.
+    CControlBar::SetBarInfo(pInfo, pFrameWnd);
 }

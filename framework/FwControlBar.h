@@ -12,6 +12,8 @@
 
 struct CCreateContext;
 class CMenu;
+class CToolTipCtrl;
+class FwControlBarInfo;
 class FwControlBarManager;
 class FwDockBar;
 class FwGripperMetrics;
@@ -80,6 +82,14 @@ public:
     virtual void OnBarBeforeDock() {}
     virtual void OnBarBeforeFloat() {}
     virtual void OnBarBeforeFloatInMain() {}
+    // Saved state: the dock state asks the bar to fill a record while it collects a layout and
+    // gives the record back while it applies one.
+    virtual void FillBarInfo(FwControlBarInfo* pInfo);
+    void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
+    // Extra state of a derived bar: written last into the record; read back when the record has
+    // an extension record.
+    virtual void OnWriteBarState(FwControlBarInfo*) {}
+    virtual void OnReadBarState(FwControlBarInfo*, CFrameWnd*) {}
     // Adds items to the context menu before it opens.
     virtual void OnContextMenuHook(CMenu*) {}
     virtual BOOL MayHide() { return TRUE; }

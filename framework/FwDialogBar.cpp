@@ -1,5 +1,6 @@
 #include "framework/FwDialogBar.h"
 
+#include "framework/FwControlBarInfo.h"
 #include "platform/base/ResMgr.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/win/CmdUI.h"
@@ -103,4 +104,14 @@ void FwDialogBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
         state.m_pOther = CWnd::FromHandle(hChild);
         state.DoUpdate(pTarget, bDisableIfNoHndler);
     }
+}
+
+void FwDialogBar::FillBarInfo(FwControlBarInfo* pInfo)
+{
+    if (pInfo == nullptr) {
+        return;
+    }
+    // A template named by text has no number to store: 0, and the bar is not made again.
+    pInfo->m_nResourceID = m_nIDTemplate;
+    FwControlBar::FillBarInfo(pInfo);
 }

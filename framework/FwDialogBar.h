@@ -16,6 +16,8 @@ public:
     BOOL Create(CWnd* pParentWnd, LPCSTR lpszTemplateName, DWORD dwStyle, DWORD dwExStyle, UINT nID);
     BOOL Create(CWnd* pParentWnd, UINT nIDTemplate, DWORD dwStyle, DWORD dwExStyle, UINT nID);
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // The template given at creation goes into the record as its resource id.
+    void FillBarInfo(FwControlBarInfo* pInfo) override;
 
     // The template named at creation; for a numbered one, its number.
     UINT GetResourceID() const { return m_nIDTemplate; }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/FwControlBar.h"
+#include "framework/FwControlBarInfo.h"
 #include "framework/FwSystemColors.h"
 #include "platform/frame/DockContext.h"
 #include "platform/frame/FrameWnd.h"
@@ -862,4 +863,18 @@ void FwDockBar::DoPaint(CDC* pDC)
     }
     m_arrMoved.RemoveAll();
     CDockBar::DoPaint(pDC);
+}
+
+void FwDockBar::FillBarInfo(FwControlBarInfo* pInfo)
+{
+    if (pInfo == nullptr) {
+        return;
+    }
+    GetBarInfo(pInfo);
+    pInfo->m_bMDIChild = m_bMDIChild;
+    if (m_bMDIChild && m_hWnd != nullptr) {
+        pInfo->m_pointPos = CPoint(0, 0);
+        pInfo->m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
+        ::GetWindowPlacement(::GetParent(m_hWnd), &pInfo->m_wndPlacement);
+    }
 }

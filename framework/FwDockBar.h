@@ -7,6 +7,8 @@
 
 #include "platform/frame/DockBar.h"
 
+class FwControlBarInfo;
+
 class FwDockBar : public CDockBar
 {
     FX_DECLARE_DYNCREATE(FwDockBar)
@@ -63,6 +65,10 @@ public:
     virtual void GetSizerRange(const Sizer& sizer, int& nMin, int& nMax);
     // nDelta pixels along the sizer's axis (positive: right or down).
     virtual void ApplySizerMove(int nSizer, int nDelta);
+
+    // The platform's record, plus the MDI-child flag and, in a control-bar MDI child, the child's
+    // placement in place of a position.
+    virtual void FillBarInfo(FwControlBarInfo* pInfo);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void DoPaint(CDC* pDC) override;
