@@ -1,7 +1,11 @@
 #include "framework/FwDockContext.h"
 
+#include <cstdlib>
+
 #include "framework/FwControlBar.h"
+#include "framework/FwDockBar.h"
 #include "platform/frame/ControlBar.h"
+#include "platform/frame/FrameWnd.h"
 
 namespace
 {
@@ -38,6 +42,7 @@ void FwDockContext::StartDrag(CPoint pt)
 {
     FwControlBar* pFw = AsFwBar(m_pBar);
     const BOOL bWasFloating = m_pBar->IsFloating();
+    m_ptDragStart = pt;
     // Saved before the drag: a bar that floats keeps the fraction it had docked.
     if (pFw != nullptr && !bWasFloating) {
         pFw->m_fSavedFraction = pFw->m_fWidthFraction;
@@ -73,4 +78,55 @@ void FwDockContext::ToggleDocking()
 
 void FwDockContext::ToggleFloatInMain()
 {
+}
+
+FwDockBar* FwDockContext::GetOverFwDockBar()
+{
+    if (!m_bDragging || m_dwOverDockStyle == 0 || m_pDockSite == nullptr) {
+        return nullptr;
+    }
+    return dynamic_cast<FwDockBar*>(GetDockBar(m_dwOverDockStyle));
+}
+
+void FwDockContext::DrawFocusRect(BOOL bRemoveRect)
+{
+    FwDockBar* pDockBar = bRemoveRect ? nullptr : GetOverFwDockBar();
+    if (pDockBar == nullptr) {
+        CDockContext::DrawFocusRect(bRemoveRect);
+        return;
+    }
+    // The platform draws the drag rectangle of the orientation it docks in: that one shows the
+    // place in the row for the moment of drawing.
+    CRect& rcDrag = (m_dwOverDockStyle & CBRS_ORIENT_HORZ) != 0 ? m_rectDragHorz : m_rectDragVert;
+    const CRect rcKeep(rcDrag);
+    m_rectFeedback = pDockBar->GetDockingFeedbackRect(m_pBar, rcDrag, m_ptLast);
+    rcDrag = m_rectFeedback;
+    CDockContext::DrawFocusRect(FALSE);
+    rcDrag = rcKeep;
+}
+
+void FwDockContext::EndDrag()
+{
+    // A floating bar nudged by less than 5 pixels only moves its frame.
+    if (m_pBar->IsFloating() && std::abs(m_ptLast.x - m_ptDragStart.x) + std::abs(m_ptLast.y - m_ptDragStart.y) < 5) {
+        m_dwOverDockStyle = 0;
+    }
+    FwDockBar* pDockBar = GetOverFwDockBar();
+    if (pDockBar == nullptr) {
+        CDockContext::EndDrag();
+        return;
+    }
+    const CRect rcDrag = (m_dwOverDockStyle & CBRS_ORIENT_HORZ) != 0 ? m_rectDragHorz : m_rectDragVert;
+    const CRect rcPlace = pDockBar->GetDockingFeedbackRect(m_pBar, rcDrag, m_ptLast);
+    CancelLoop();
+    m_uMRUDockID = static_cast<UINT>(pDockBar->GetDlgCtrlID());
+    m_rectMRUDockPos = rcPlace;
+    ::MapWindowPoints(nullptr, pDockBar->m_hWnd, reinterpret_cast<POINT*>(&m_rectMRUDockPos), 2);
+    if (FwControlBar* pFw = AsFwBar(m_pBar); pFw != nullptr && m_pBar->IsFloating()) {
+        pFw->OnBeforeDock();
+    }
+    CPoint pt(m_ptLast);
+    ::ScreenToClient(pDockBar->m_hWnd, &pt);
+    pDockBar->DockControlBarAtPoint(m_pBar, pt);
+    m_pDockSite->RecalcLayout();
 }

@@ -3,6 +3,7 @@
 // floating frame's size, the dialog bar's idle update and the shared colours.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "framework/FwControlBar.h"
@@ -16,6 +17,8 @@
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
 #include "tests/framework/res/fwtest_resource.h"
+#include "tests/support/DibCanvas.h"
+#include "tests/support/PngFile.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -453,3 +456,174 @@ TEST_F(FwDockBarTest, ProportionalLayoutCreatedWithoutSizeDoesNotDivideByZero)
     EXPECT_EQ(40, rc.Height());
 }
 } // namespace
+
+namespace
+{
+// Captures the screen under rc (screen coordinates) without redrawing anything first, so a drag
+// rectangle drawn on the desktop shows.
+BOOL SaveScreenPicture(const CRect& rc, const char* pszName)
+{
+    CTestDib dib(rc.Width(), rc.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    const BOOL bOk = ::BitBlt(dib.DC().m_hDC, 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return bOk && SavePng(TestImagePath(pszName).c_str(), dib.Bits(), rc.Width(), rc.Height());
+}
+
+// A window whose WM_APP runs a test's action from inside a modal loop that dispatches it.
+class CActionWnd : public CWnd
+{
+public:
+    BOOL CreateHidden() { return CreateEx(0, nullptr, "action", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr); }
+    std::function<void()> m_fnAction;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_APP && m_fnAction) {
+            m_fnAction();
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// Where a bar lands for a drop at a point, relative to the rows a (0.5) b (0.5) over c.
+struct DropCase
+{
+    const char* szName;
+    // 0: row 0, 1: row 1; the point's y relative to that row's band: -1 above it, 0 inside,
+    // 1 below it.
+    int nRow;
+    int nBand;
+    int x;
+    std::vector<char> layout;
+};
+} // namespace
+
+TEST_F(FwDockBarTest, InsertByPointFollowsTheRowUnderThePoint)
+{
+    const DropCase cases[] = {
+        {"row 0 left part: after the bar it lies on", 0, 0, 10, {'a', 'd', 'b', 0, 'c'}},
+        {"row 0 past the last bar", 0, 0, 500, {'a', 'b', 'd', 0, 'c'}},
+        {"above row 0: a new first row", 0, -1, 10, {'d', 0, 'a', 'b', 0, 'c'}},
+        {"row 1", 1, 0, 10, {'a', 'b', 0, 'c', 'd'}},
+        {"between the rows: a new row in front of row 1", 1, -1, 10, {'a', 'b', 0, 'd', 0, 'c'}},
+        {"below every row: a new last row", 1, 1, 10, {'a', 'b', 0, 'c', 0, 'd'}},
+    };
+    for (const DropCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TearDown();
+        SetUp();
+        SetClientWidth(606);
+        DockRow({0.5f, 0.5f});
+        m_pFrame->DockControlBarEx(&m_bars[2], FX_IDW_DOCKBAR_BOTTOM, 1, 0, 1.0f, 0);
+        m_pFrame->RecalcLayout();
+        FwDockBar* pDockBar = Bottom();
+        const CRect rcRow = InDockBar(m_bars[c.nRow == 0 ? 0 : 2], *pDockBar);
+        const int y = c.nBand < 0 ? rcRow.top - 3 : (c.nBand > 0 ? rcRow.bottom + 1 : rcRow.CenterPoint().y);
+        pDockBar->m_bLayoutChanged = FALSE;
+        pDockBar->DockControlBarAtPoint(&m_bars[3], CPoint(c.x, y));
+        std::vector<int> expected = {0};
+        for (char ch : c.layout) {
+            expected.push_back(ch == 0 ? 0 : static_cast<int>(barIDs[ch - 'a']));
+        }
+        expected.push_back(0);
+        EXPECT_EQ(expected, Layout(pDockBar));
+        EXPECT_EQ(c.nBand > 0, pDockBar->m_bLayoutChanged != FALSE);
+    }
+}
+
+struct FeedbackCase
+{
+    const char* szName;
+    // The point's x in row 0, or -1 for a point below every row.
+    int x;
+    DWORD dwExStyle;
+    CRect rcExpected; // dock-bar client coordinates; empty: the drag rectangle itself
+};
+
+TEST_F(FwDockBarTest, FeedbackRectangleIsTheShareTheBarWouldTake)
+{
+    SetClientWidth(606);
+    DockRow({0.5f, 0.5f});
+    FwDockBar* pDockBar = Bottom();
+    const CRect rcRow = InDockBar(m_bars[0], *pDockBar);
+    const int nRowLength = 606;
+    CRect rcDock;
+    pDockBar->GetClientRect(&rcDock);
+    // Three bars at 1/3 each: 594 pixels to share, the last bar takes the rounding.
+    const FeedbackCase cases[] = {
+        {"joins row 0 at its end", 500, 0xF31, CRect(408, rcRow.top, 606, rcRow.bottom)},
+        {"joins row 0 in the middle", 10, 0xF31, CRect(204, rcRow.top, 402, rcRow.bottom)},
+        {"a new last row takes the whole length at the frame's edge", -1, 0xF31,
+         CRect(0, rcDock.bottom - 40, nRowLength, rcDock.bottom)},
+        {"a fixed-length bar keeps the drag rectangle", 500, 0xF31 | FWCBS_EX_FIXEDLENGTH, CRect()},
+    };
+    FwControlBar& bar = m_bars[3];
+    bar.m_fWidthFraction = 0.5f;
+    CRect rcDrag(0, 0, 120, 40);
+    ::MapWindowPoints(pDockBar->m_hWnd, nullptr, reinterpret_cast<POINT*>(&rcDrag), 2);
+    for (const FeedbackCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        bar.m_dwExStyle = c.dwExStyle;
+        CPoint pt(c.x < 0 ? 10 : c.x, c.x < 0 ? rcRow.bottom + 1 : rcRow.CenterPoint().y);
+        ::ClientToScreen(pDockBar->m_hWnd, &pt);
+        CRect rc = pDockBar->GetDockingFeedbackRect(&bar, rcDrag, pt);
+        if (c.rcExpected.IsRectEmpty()) {
+            EXPECT_EQ(rcDrag, rc);
+            continue;
+        }
+        ::MapWindowPoints(nullptr, pDockBar->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        EXPECT_EQ(c.rcExpected.TopLeft(), rc.TopLeft());
+        EXPECT_EQ(c.rcExpected.BottomRight(), rc.BottomRight());
+    }
+}
+
+TEST_F(FwDockBarTest, DragShowsTheRowShareAndDropsIntoTheRowUnderTheCursor)
+{
+    SetClientWidth(606);
+    DockRow({0.5f, 0.5f});
+    m_pFrame->DockControlBarEx(&m_bars[2], FX_IDW_DOCKBAR_BOTTOM, 1, 0, 1.0f, 0);
+    m_pFrame->RecalcLayout();
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->UpdateWindow();
+    FwDockBar* pDockBar = Bottom();
+    FwControlBar& bar = m_bars[2];
+    FwDockContext* pContext = static_cast<FwDockContext*>(bar.m_pDockContext);
+
+    CRect rcB;
+    m_bars[1].GetWindowRect(&rcB);
+    const CPoint ptGrab(200, 50);
+    CPoint ptScreen(ptGrab);
+    ::ClientToScreen(bar.m_hWnd, &ptScreen);
+    const CPoint ptDrop(rcB.left + 60, rcB.CenterPoint().y);
+    CActionWnd action;
+    ASSERT_TRUE(action.CreateHidden());
+    CRect rcShown;
+    action.m_fnAction = [&]() {
+        rcShown = pContext->m_rectFeedback;
+        CRect rcFrame;
+        m_pFrame->GetWindowRect(&rcFrame);
+        SaveScreenPicture(rcFrame, "fwbars-dock-feedback.png");
+    };
+    for (int i = 1; i <= 4; ++i) {
+        CPoint pt(ptScreen.x + (ptDrop.x - ptScreen.x) * i / 4, ptScreen.y + (ptDrop.y - ptScreen.y) * i / 4);
+        ::ScreenToClient(bar.m_hWnd, &pt);
+        ::PostMessageA(bar.m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    ::PostMessageA(action.m_hWnd, WM_APP, 0, 0);
+    ::PostMessageA(bar.m_hWnd, WM_LBUTTONUP, 0, 0);
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrab.x, ptGrab.y));
+    action.DestroyWindow();
+
+    EXPECT_EQ(
+        (std::vector<int>{0, static_cast<int>(barIDs[0]), static_cast<int>(barIDs[1]), static_cast<int>(barIDs[2]), 0}),
+        Layout(pDockBar));
+    EXPECT_EQ(static_cast<UINT>(FX_IDW_DOCKBAR_BOTTOM), pContext->m_uMRUDockID);
+    // Fractions 0.5, 0.5 and 1.0 share 594 pixels as 1/4, 1/4 and 1/2.
+    CRect rcLanded;
+    bar.GetWindowRect(&rcLanded);
+    EXPECT_EQ(296, rcLanded.Width());
+    EXPECT_EQ(rcLanded.left, rcShown.left);
+    EXPECT_EQ(rcLanded.Width(), rcShown.Width());
+    EXPECT_EQ(barThickness, rcShown.Height());
+}
