@@ -17,8 +17,7 @@
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
 #include "tests/framework/res/fwtest_resource.h"
-#include "tests/support/DibCanvas.h"
-#include "tests/support/PngFile.h"
+#include "tests/framework/FwModalLoopHelp.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -459,33 +458,6 @@ TEST_F(FwDockBarTest, ProportionalLayoutCreatedWithoutSizeDoesNotDivideByZero)
 
 namespace
 {
-// Captures the screen under rc (screen coordinates) without redrawing anything first, so a drag
-// rectangle drawn on the desktop shows.
-BOOL SaveScreenPicture(const CRect& rc, const char* pszName)
-{
-    CTestDib dib(rc.Width(), rc.Height());
-    HDC hScreen = ::GetDC(nullptr);
-    const BOOL bOk = ::BitBlt(dib.DC().m_hDC, 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::ReleaseDC(nullptr, hScreen);
-    return bOk && SavePng(TestImagePath(pszName).c_str(), dib.Bits(), rc.Width(), rc.Height());
-}
-
-// A window whose WM_APP runs a test's action from inside a modal loop that dispatches it.
-class CActionWnd : public CWnd
-{
-public:
-    BOOL CreateHidden() { return CreateEx(0, nullptr, "action", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr); }
-    std::function<void()> m_fnAction;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_APP && m_fnAction) {
-            m_fnAction();
-            return 0;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 // Where a bar lands for a drop at a point, relative to the rows a (0.5) b (0.5) over c.
 struct DropCase
 {
