@@ -11,6 +11,7 @@
 #include "platform/frame/MiniDockFrameWnd.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/Menu.h"
+#include "platform/win/ToolTipCtrl.h"
 
 namespace
 {
@@ -62,12 +63,16 @@ FwControlBar::FwControlBar()
       m_fSavedFraction(1.0f), m_dwExStyle(0), m_rcMargins(10, 10, 10, 10), m_pBarManager(nullptr),
       m_pGripper(new FwGripperMetrics), m_rcClose(0, 0, 0, 0), m_bClosePressed(FALSE), m_rcExpand(0, 0, 0, 0),
       m_bExpandPressed(FALSE), m_bExpandEnabled(TRUE), m_bContracted(TRUE), m_bDockedHorz(TRUE),
-      m_pChildLayout(nullptr), m_hWndRepaint(nullptr)
+      m_pChildLayout(nullptr), m_hWndRepaint(nullptr), m_pToolTip(nullptr)
 {
 }
 
 FwControlBar::~FwControlBar()
 {
+    if (m_pToolTip != nullptr) {
+        m_pToolTip->DestroyWindow();
+        delete m_pToolTip;
+    }
     FreeChildLayout();
     delete m_pGripper;
 }
@@ -743,6 +748,11 @@ void FwControlBar::OnDestroy()
         pDockBar->ForgetMovedBar(this);
     }
     FreeChildLayout();
+    if (m_pToolTip != nullptr) {
+        m_pToolTip->DestroyWindow();
+        delete m_pToolTip;
+        m_pToolTip = nullptr;
+    }
     CFrameWnd* pFrame = GetDockingFrame();
     CControlBar::OnDestroy();
     if (pFrame != nullptr && pFrame->m_hWnd != nullptr) {
@@ -750,8 +760,49 @@ void FwControlBar::OnDestroy()
     }
 }
 
+void FwControlBar::UpdateToolTip(CPoint point)
+{
+    if ((m_dwStyle & CBRS_TOOLTIPS) == 0 || m_hWnd == nullptr) {
+        return;
+    }
+    if (m_pToolTip == nullptr) {
+        m_pToolTip = new CToolTipCtrl;
+        const CRect rcNone(0, 0, 0, 0);
+        if (!m_pToolTip->Create(this) || !m_pToolTip->AddTool(this, "", &rcNone, FWCB_TOOL_CLOSE) ||
+            !m_pToolTip->AddTool(this, "", &rcNone, FWCB_TOOL_EXPAND)) {
+            m_pToolTip->DestroyWindow();
+            delete m_pToolTip;
+            m_pToolTip = nullptr;
+            return;
+        }
+    }
+    TOOLINFOA ti = {};
+    const INT_PTR nHit = OnToolHitTest(point, &ti);
+    // The tool under the mouse gets its button's rectangle and text; the other one no area.
+    for (UINT_PTR nTool : {static_cast<UINT_PTR>(FWCB_TOOL_CLOSE), static_cast<UINT_PTR>(FWCB_TOOL_EXPAND)}) {
+        TTTOOLINFOA info = {};
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        info.hwnd = m_hWnd;
+        info.uId = nTool;
+        if (nHit >= 0 && static_cast<UINT_PTR>(nHit) == nTool) {
+            info.rect = ti.rect;
+            m_pToolTip->UpdateTipText(ti.lpszText, this, nTool);
+        }
+        m_pToolTip->SendMessage(TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    free(ti.lpszText);
+}
+
 LRESULT FwControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && (m_dwStyle & CBRS_TOOLTIPS) != 0) {
+        if (message == WM_MOUSEMOVE) {
+            UpdateToolTip(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+        }
+        if (m_pToolTip != nullptr) {
+            m_pToolTip->RelayEvent(m_hWnd, message, wParam, lParam);
+        }
+    }
     if (message == WM_CONTEXTMENU) {
         if ((m_dwExStyle & FWCBS_EX_CONTEXTMENU) == 0) {
             return CControlBar::WindowProc(message, wParam, lParam);

@@ -109,6 +109,10 @@ public:
     // The caption button under point with its tool text; -1 when none (only with CBRS_TOOLTIPS,
     // only while docked).
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+    // The bar's tool tip control (made on the first mouse move of a bar with CBRS_TOOLTIPS):
+    // its caption-button tools take the rectangle and text OnToolHitTest gives for the mouse.
+    CToolTipCtrl* GetToolTip() const { return m_pToolTip; }
+    void UpdateToolTip(CPoint point);
     // Docked at the top or bottom (gripper at the left).
     BOOL IsHorzDocked() const;
     FwDockBar* GetFwDockBar() const;
@@ -140,6 +144,7 @@ public:
     // Records of (window, rectangle); the first holds the bar's own client rectangle.
     CPtrArray* m_pChildLayout;
     HWND m_hWndRepaint;
+    CToolTipCtrl* m_pToolTip;
 
     // The size every bar starts with.
     static CSize s_sizeDefault;

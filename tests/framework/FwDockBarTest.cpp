@@ -16,6 +16,7 @@
 #include "platform/frame/WinApp.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
+#include "platform/win/ToolTipCtrl.h"
 #include "tests/framework/res/fwtest_resource.h"
 #include "tests/framework/FwModalLoopHelp.h"
 #include "tests/support/UiDriver.h"
@@ -598,4 +599,72 @@ TEST_F(FwDockBarTest, DragShowsTheRowShareAndDropsIntoTheRowUnderTheCursor)
     EXPECT_EQ(rcLanded.left, rcShown.left);
     EXPECT_EQ(rcLanded.Width(), rcShown.Width());
     EXPECT_EQ(barThickness, rcShown.Height());
+}
+
+namespace
+{
+struct TipCase
+{
+    const char* szName;
+    BOOL bExpandFirst;
+    BOOL bFloat;
+    // The button the mouse moves onto: FWCB_TOOL_CLOSE or FWCB_TOOL_EXPAND.
+    UINT nButton;
+    const char* szText; // null: no tool has an area
+};
+
+CRect ToolRect(CToolTipCtrl* pTip, CWnd* pWnd, UINT_PTR nTool)
+{
+    TTTOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = pWnd->m_hWnd;
+    ti.uId = nTool;
+    pTip->SendMessage(TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+    return CRect(ti.rect);
+}
+} // namespace
+
+TEST_F(FwDockBarTest, CaptionButtonTipsFollowTheMouse)
+{
+    const TipCase cases[] = {
+        {"close button", FALSE, FALSE, FWCB_TOOL_CLOSE, "Hide docked window"},
+        {"expand button of a contracted bar", FALSE, FALSE, FWCB_TOOL_EXPAND, "Expand docked window"},
+        {"expand button of an expanded bar", TRUE, FALSE, FWCB_TOOL_EXPAND, "Contract docked window"},
+        {"a floating bar has no button tips", FALSE, TRUE, FWCB_TOOL_CLOSE, nullptr},
+    };
+    for (const TipCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TearDown();
+        SetUp();
+        SetClientWidth(606);
+        DockRow({0.5f, 0.5f});
+        m_pFrame->ShowWindow(SW_SHOW);
+        FwControlBar& bar = m_bars[0];
+        if (c.bExpandFirst) {
+            Bottom()->ExpandBar(&bar, FwDockBar::expandBar);
+            m_pFrame->RecalcLayout();
+        }
+        bar.UpdateWindow();
+        const CRect rcButton = c.nButton == FWCB_TOOL_CLOSE ? bar.m_rcClose : bar.m_rcExpand;
+        ASSERT_FALSE(rcButton.IsRectEmpty());
+        if (c.bFloat) {
+            m_pFrame->FloatControlBar(&bar, CPoint(100, 100), CBRS_ALIGN_TOP);
+        }
+        const CPoint pt = rcButton.CenterPoint();
+        bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        CToolTipCtrl* pTip = bar.GetToolTip();
+        ASSERT_NE(nullptr, pTip);
+        EXPECT_EQ(2, pTip->GetToolCount());
+        const UINT nOther = c.nButton == FWCB_TOOL_CLOSE ? FWCB_TOOL_EXPAND : FWCB_TOOL_CLOSE;
+        EXPECT_TRUE(ToolRect(pTip, &bar, nOther).IsRectEmpty());
+        if (c.szText == nullptr) {
+            EXPECT_TRUE(ToolRect(pTip, &bar, c.nButton).IsRectEmpty());
+            continue;
+        }
+        EXPECT_TRUE(rcButton == ToolRect(pTip, &bar, c.nButton));
+        EXPECT_EQ(CString(c.szText), pTip->GetText(&bar, c.nButton));
+        // Off the buttons no tool has an area.
+        bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(200, 50));
+        EXPECT_TRUE(ToolRect(pTip, &bar, c.nButton).IsRectEmpty());
+    }
 }
