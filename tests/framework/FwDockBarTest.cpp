@@ -668,3 +668,46 @@ TEST_F(FwDockBarTest, CaptionButtonTipsFollowTheMouse)
         EXPECT_TRUE(ToolRect(pTip, &bar, c.nButton).IsRectEmpty());
     }
 }
+
+namespace
+{
+struct SizerDragCase
+{
+    const char* szName;
+    std::vector<int> moves; // x in the dock bar
+    UINT nEnd;
+    float fFirst;
+    float fSecond;
+};
+} // namespace
+
+TEST_F(FwDockBarTest, SizerDragLoopMovesTheSizerOrCancels)
+{
+    const SizerDragCase cases[] = {
+        {"+40 and released", {173, 193}, WM_LBUTTONUP, 190.0f / 600, 410.0f / 600},
+        {"Escape cancels", {193}, WM_KEYDOWN, 0.25f, 0.75f},
+        {"a right press cancels", {193}, WM_RBUTTONDOWN, 0.25f, 0.75f},
+        {"past the next bar it stops 24 pixels short, its fraction at 0.05", {900}, WM_LBUTTONUP, 576.0f / 600, 0.05f},
+        {"before the first bar it stops 24 pixels in", {-300}, WM_LBUTTONUP, 0.05f, 576.0f / 600},
+    };
+    for (const SizerDragCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TearDown();
+        SetUp();
+        SetClientWidth(606);
+        DockRow({0.25f, 0.75f});
+        m_pFrame->ShowWindow(SW_SHOW);
+        FwDockBar* pDockBar = Bottom();
+        ASSERT_TRUE(pDockBar->m_sizers[0].bBetweenBars);
+        const CPoint ptPress = pDockBar->m_sizers[0].rc.CenterPoint();
+        ASSERT_EQ(153, ptPress.x);
+        for (int x : c.moves) {
+            ::PostMessageA(pDockBar->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, ptPress.y));
+        }
+        ::PostMessageA(pDockBar->m_hWnd, c.nEnd, c.nEnd == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+        pDockBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptPress.x, ptPress.y));
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_NEAR(c.fFirst, m_bars[0].m_fWidthFraction, 1e-5f);
+        EXPECT_NEAR(c.fSecond, m_bars[1].m_fWidthFraction, 1e-5f);
+    }
+}
