@@ -13,7 +13,6 @@
 #include "framework/FwFrameWnd.h"
 #include "platform/base/Archive.h"
 #include "platform/base/MemFile.h"
-#include "platform/base/PtrList.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
 #include "tests/framework/res/fwtest_resource.h"
@@ -178,7 +177,6 @@ TEST_F(FwControlBarTest, BarStateRoundTripsThroughEachForm)
 
 TEST_F(FwControlBarTest, DialogBarIsMadeAgainFromItsTemplate)
 {
-    FwDockState collected;
     {
         CStateFrame first;
         ASSERT_TRUE(first.Create());
@@ -192,9 +190,7 @@ TEST_F(FwControlBarTest, DialogBarIsMadeAgainFromItsTemplate)
         pBar->FillBarInfo(&info);
         EXPECT_EQ(static_cast<UINT>(IDD_FWTEST_DLGBAR), info.m_nResourceID);
         EXPECT_EQ(CString("FwDialogBar"), info.m_strClassName);
-        ASSERT_TRUE(collected.CollectFromFrame(first.pFrame));
-        collected.CleanBarIDArrays();
-        collected.SaveState("DialogBarTest");
+        first.pFrame->SaveBarState("DialogBarTest");
         pBar->DestroyWindow();
         delete pBar;
     }
@@ -208,20 +204,16 @@ TEST_F(FwControlBarTest, DialogBarIsMadeAgainFromItsTemplate)
     }
     EXPECT_EQ(static_cast<UINT>(IDD_FWTEST_DLGBAR), nSavedID);
 
+    // The frame makes the missing bar from its template and owns it from then on.
     CStateFrame second;
     ASSERT_TRUE(second.Create());
-    CPtrList created;
-    FwDockState loaded;
-    loaded.m_pCreatedBars = &created;
-    loaded.LoadState("DialogBarTest");
-    ASSERT_TRUE(loaded.ApplyToFrame(second.pFrame));
-    ASSERT_EQ(1, created.GetCount());
+    second.pFrame->LoadBarState("DialogBarTest");
+    ASSERT_EQ(1, second.pFrame->m_listOwnedObjects.GetCount());
     FwDialogBar* pMade = dynamic_cast<FwDialogBar*>(second.pFrame->GetControlBar(kDialogBar));
     ASSERT_NE(nullptr, pMade);
+    EXPECT_EQ(second.pFrame->m_listOwnedObjects.GetHead(), static_cast<void*>(static_cast<CObject*>(pMade)));
     EXPECT_EQ(static_cast<UINT>(IDD_FWTEST_DLGBAR), pMade->GetResourceID());
     EXPECT_NE(nullptr, ::GetDlgItem(pMade->m_hWnd, IDC_FWTEST_HANDLED));
-    EXPECT_EQ(second.pFrame->GetControlBar(FX_IDW_DOCKBAR_TOP), pMade->m_pDockBar);
+    EXPECT_EQ(second.pFrame->GetControlBar(FX_IDW_DOCKBAR_TOP), static_cast<CControlBar*>(pMade->m_pDockBar));
     EXPECT_EQ(static_cast<DWORD>(0x100), pMade->GetExtendedStyle());
-    pMade->DestroyWindow();
-    delete pMade;
 }
