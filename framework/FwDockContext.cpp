@@ -5,10 +5,35 @@
 #include "framework/FwControlBar.h"
 #include "framework/FwDockBar.h"
 #include "platform/frame/ControlBar.h"
+#include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
+#include "platform/frame/WinApp.h"
 
 namespace
 {
+// The drag's hint in the status line, and the status line's idle text.
+const UINT idsDragHint = 0x5037;
+const UINT idsIdleMessage = 0xE001;
+
+// The status line the hints go to: the program's main window, else the bar's frame.
+CWnd* StatusLineWindow(CFrameWnd* pDockSite)
+{
+    CWinApp* pApp = FxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd->m_hWnd != nullptr) {
+        return pApp->m_pMainWnd;
+    }
+    return pDockSite != nullptr && pDockSite->m_hWnd != nullptr ? pDockSite : nullptr;
+}
+
+CString LoadTextOr(UINT nID, LPCSTR pszFallback)
+{
+    char sz[256] = {};
+    if (::LoadStringA(::GetModuleHandleA(nullptr), nID, sz, sizeof(sz)) > 0) {
+        return CString(sz);
+    }
+    return CString(pszFallback);
+}
+
 FwControlBar* AsFwBar(CControlBar* pBar)
 {
     return pBar != nullptr && pBar->IsKindOf(FX_RUNTIME_CLASS(FwControlBar)) ? static_cast<FwControlBar*>(pBar)
@@ -48,7 +73,17 @@ void FwDockContext::StartDrag(CPoint pt)
         pFw->m_fSavedFraction = pFw->m_fWidthFraction;
         m_fMRUFraction = pFw->m_fWidthFraction;
     }
+    CWnd* pStatus = StatusLineWindow(m_pBar->m_pDockSite);
+    if (pStatus != nullptr) {
+        const CString strHint = LoadTextOr(idsDragHint, "Press the Ctrl key to prevent docking.");
+        pStatus->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strHint)));
+    }
     CDockContext::StartDrag(pt);
+    // Ended or cancelled: the status line goes back to its idle text.
+    pStatus = StatusLineWindow(m_pBar->m_pDockSite);
+    if (pStatus != nullptr) {
+        pStatus->SendMessage(WM_SETMESSAGESTRING, idsIdleMessage, 0);
+    }
     if (pFw != nullptr && bWasFloating && !m_pBar->IsFloating()) {
         pFw->m_fWidthFraction = pFw->m_fSavedFraction;
     }

@@ -33,6 +33,21 @@ public:
         pCmdUI->Enable(TRUE);
     }
     int m_nUpdates = 0;
+    // What the status line was told: a text, or a string id when no text came.
+    std::vector<CString> m_statusTexts;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SETMESSAGESTRING) {
+            CString strText;
+            if (lParam != 0) {
+                strText = reinterpret_cast<LPCSTR>(lParam);
+            } else {
+                strText.Format("#%u", static_cast<UINT>(wParam));
+            }
+            m_statusTexts.push_back(strText);
+        }
+        return FwFrameWnd::WindowProc(message, wParam, lParam);
+    }
     FX_DECLARE_MESSAGE_MAP()
 };
 
@@ -320,6 +335,8 @@ TEST_F(FwDockBarTest, FloatsByDragIntoFramedWindowAndDocksBack)
     ::PostMessageA(bar.m_hWnd, WM_KEYUP, VK_CONTROL, 0);
 
     ASSERT_TRUE(bar.IsFloating());
+    // The drag's hint in the status line, then its idle text (0xE001) again.
+    EXPECT_EQ((std::vector<CString>{"Press the Ctrl key to prevent docking.", "#57345"}), m_pFrame->m_statusTexts);
     CWnd* pFloat = CWnd::FromHandlePermanent(::GetParent(bar.m_pDockBar->m_hWnd));
     ASSERT_NE(nullptr, pFloat);
     ASSERT_TRUE(pFloat->IsKindOf(FX_RUNTIME_CLASS(FwMiniDockFrameWnd)));
@@ -710,4 +727,38 @@ TEST_F(FwDockBarTest, SizerDragLoopMovesTheSizerOrCancels)
         EXPECT_NEAR(c.fFirst, m_bars[0].m_fWidthFraction, 1e-5f);
         EXPECT_NEAR(c.fSecond, m_bars[1].m_fWidthFraction, 1e-5f);
     }
+}
+
+TEST_F(FwDockBarTest, FloatingFrameOfADynamicBarResizesByItsBorder)
+{
+    SetClientWidth(500);
+    DockRow({1.0f});
+    m_pFrame->ShowWindow(SW_SHOW);
+    FwControlBar& bar = m_bars[0];
+    m_pFrame->FloatControlBar(&bar, CPoint(40, 40), CBRS_ALIGN_TOP);
+    ASSERT_TRUE(bar.IsFloating());
+    HWND hFloat = ::GetParent(bar.m_pDockBar->m_hWnd);
+    EXPECT_NE(0, ::GetWindowLongPtrA(hFloat, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(0u, FwMiniDockFrameWnd::FwFrameStyleFor(CBRS_SIZE_FIXED) & WS_THICKFRAME);
+    CRect rcBefore;
+    ::GetWindowRect(hFloat, &rcBefore);
+    const int cxBefore = bar.m_szFloat.cx;
+    // Drag the right border 60 pixels out.
+    const CPoint ptEdge(rcBefore.right - 2, rcBefore.CenterPoint().y);
+    for (int dx : {30, 60}) {
+        CPoint pt(ptEdge.x + dx, ptEdge.y);
+        ::ScreenToClient(bar.m_hWnd, &pt);
+        ::PostMessageA(bar.m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    ::PostMessageA(bar.m_hWnd, WM_LBUTTONUP, 0, 0);
+    ::SendMessageA(hFloat, WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptEdge.x, ptEdge.y));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(cxBefore + 60, bar.m_szFloat.cx);
+    CRect rcAfter;
+    ::GetWindowRect(hFloat, &rcAfter);
+    EXPECT_EQ(rcBefore.left, rcAfter.left);
+    EXPECT_EQ(rcBefore.Width() + 60, rcAfter.Width());
+    CRect rcClient;
+    ::GetClientRect(hFloat, &rcClient);
+    EXPECT_EQ(bar.m_szFloat.cx, rcClient.Width());
 }
