@@ -157,7 +157,6 @@ BOOL FwRectTracker::TrackHandle(int nHandle, CWnd* pWnd, CPoint point, BOOL bAll
                     }
                 }
             }
-            AdjustRect(nHandle, &m_rect);
             rcShown = toScreen(m_rect);
             DrawTrackerRect(&rcShown, &dc);
             break;

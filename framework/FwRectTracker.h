@@ -42,8 +42,6 @@ public:
     BOOL TrackRubberBand(CWnd* pWnd, CPoint point, BOOL bAllowInvert = TRUE);
     // Draws lpRect (screen) as a drag rectangle on pDC, erasing the one drawn before.
     virtual void DrawTrackerRect(LPCRECT lpRect, CDC* pDC);
-    // A derived tracker may snap or limit the rectangle while it is dragged.
-    virtual void AdjustRect(int, LPRECT) {}
 
     // Client coordinates of the tracking window.
     CRect m_rect;
