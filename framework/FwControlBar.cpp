@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/FwControlBarInfo.h"
+#include "framework/FwControlBarManager.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
 #include "framework/FwSystemColors.h"
@@ -9,6 +11,7 @@
 #include "platform/frame/MiniDockFrameWnd.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/Menu.h"
+#include "platform/win/ToolTipCtrl.h"
 
 namespace
 {
@@ -60,12 +63,16 @@ FwControlBar::FwControlBar()
       m_fSavedFraction(1.0f), m_dwExStyle(0), m_rcMargins(10, 10, 10, 10), m_pBarManager(nullptr),
       m_pGripper(new FwGripperMetrics), m_rcClose(0, 0, 0, 0), m_bClosePressed(FALSE), m_rcExpand(0, 0, 0, 0),
       m_bExpandPressed(FALSE), m_bExpandEnabled(TRUE), m_bContracted(TRUE), m_bDockedHorz(TRUE),
-      m_pChildLayout(nullptr), m_hWndRepaint(nullptr)
+      m_pChildLayout(nullptr), m_hWndRepaint(nullptr), m_pToolTip(nullptr)
 {
 }
 
 FwControlBar::~FwControlBar()
 {
+    if (m_pToolTip != nullptr) {
+        m_pToolTip->DestroyWindow();
+        delete m_pToolTip;
+    }
     FreeChildLayout();
     delete m_pGripper;
 }
@@ -741,6 +748,11 @@ void FwControlBar::OnDestroy()
         pDockBar->ForgetMovedBar(this);
     }
     FreeChildLayout();
+    if (m_pToolTip != nullptr) {
+        m_pToolTip->DestroyWindow();
+        delete m_pToolTip;
+        m_pToolTip = nullptr;
+    }
     CFrameWnd* pFrame = GetDockingFrame();
     CControlBar::OnDestroy();
     if (pFrame != nullptr && pFrame->m_hWnd != nullptr) {
@@ -748,8 +760,49 @@ void FwControlBar::OnDestroy()
     }
 }
 
+void FwControlBar::UpdateToolTip(CPoint point)
+{
+    if ((m_dwStyle & CBRS_TOOLTIPS) == 0 || m_hWnd == nullptr) {
+        return;
+    }
+    if (m_pToolTip == nullptr) {
+        m_pToolTip = new CToolTipCtrl;
+        const CRect rcNone(0, 0, 0, 0);
+        if (!m_pToolTip->Create(this) || !m_pToolTip->AddTool(this, "", &rcNone, FWCB_TOOL_CLOSE) ||
+            !m_pToolTip->AddTool(this, "", &rcNone, FWCB_TOOL_EXPAND)) {
+            m_pToolTip->DestroyWindow();
+            delete m_pToolTip;
+            m_pToolTip = nullptr;
+            return;
+        }
+    }
+    TOOLINFOA ti = {};
+    const INT_PTR nHit = OnToolHitTest(point, &ti);
+    // The tool under the mouse gets its button's rectangle and text; the other one no area.
+    for (UINT_PTR nTool : {static_cast<UINT_PTR>(FWCB_TOOL_CLOSE), static_cast<UINT_PTR>(FWCB_TOOL_EXPAND)}) {
+        TTTOOLINFOA info = {};
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        info.hwnd = m_hWnd;
+        info.uId = nTool;
+        if (nHit >= 0 && static_cast<UINT_PTR>(nHit) == nTool) {
+            info.rect = ti.rect;
+            m_pToolTip->UpdateTipText(ti.lpszText, this, nTool);
+        }
+        m_pToolTip->SendMessage(TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+    }
+    free(ti.lpszText);
+}
+
 LRESULT FwControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && (m_dwStyle & CBRS_TOOLTIPS) != 0) {
+        if (message == WM_MOUSEMOVE) {
+            UpdateToolTip(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+        }
+        if (m_pToolTip != nullptr) {
+            m_pToolTip->RelayEvent(m_hWnd, message, wParam, lParam);
+        }
+    }
     if (message == WM_CONTEXTMENU) {
         if ((m_dwExStyle & FWCBS_EX_CONTEXTMENU) == 0) {
             return CControlBar::WindowProc(message, wParam, lParam);
@@ -758,4 +811,57 @@ LRESULT FwControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return CControlBar::WindowProc(message, wParam, lParam);
+}
+
+void FwControlBar::FillBarInfo(FwControlBarInfo* pInfo)
+{
+    if (pInfo == nullptr) {
+        return;
+    }
+    CControlBar::GetBarInfo(pInfo);
+    // Only the low word: the dock state keeps id | 0x10000 for placeholders.
+    pInfo->m_nBarID = static_cast<UINT>(GetDlgCtrlID()) & 0xFFFF;
+    pInfo->m_szVertDock = m_szVert;
+    pInfo->m_szFloat = m_szFloat;
+    pInfo->m_szHorzDock = m_szHorz;
+    pInfo->m_dwMRUDockingState = m_dwSavedDockStyle;
+    pInfo->m_dwDockStyle = m_dwDockStyle;
+    pInfo->m_fWidthFraction = m_fWidthFraction;
+    pInfo->m_dwStyle = m_dwStyle;
+    pInfo->m_dwExStyle = m_dwExStyle;
+    if (m_pBarManager != nullptr) {
+        pInfo->m_dwTypeID = m_pBarManager->GetBarTypeID(this);
+    }
+    if (const FwDockContext* pContext = dynamic_cast<FwDockContext*>(m_pDockContext)) {
+        pInfo->m_bPrevFloating = pContext->m_bPrevFloating;
+    }
+    pInfo->m_strClassName = GetRuntimeClass()->m_lpszClassName;
+    if (m_hWnd != nullptr) {
+        GetWindowText(pInfo->m_strWindowName);
+    }
+    OnWriteBarState(pInfo);
+}
+
+void FwControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
+{
+    FwControlBarInfo* pFwInfo = dynamic_cast<FwControlBarInfo*>(pInfo);
+    if (pFwInfo != nullptr) {
+        m_nMRUWidth = pFwInfo->m_nMRUWidth;
+        m_szFloat = pFwInfo->m_szFloat;
+        m_szHorz = pFwInfo->m_szHorzDock;
+        m_szVert = pFwInfo->m_szVertDock;
+        m_fWidthFraction = pFwInfo->m_fWidthFraction;
+        // A record that never held a style (an old profile) leaves the bar's own.
+        if (pFwInfo->m_dwStyle != 0) {
+            SetBarStyle(pFwInfo->m_dwStyle);
+        }
+        if (FwDockContext* pContext = dynamic_cast<FwDockContext*>(m_pDockContext)) {
+            pContext->m_bPrevFloating = pFwInfo->m_bPrevFloating;
+        }
+        if (pFwInfo->m_pInfoEx != nullptr) {
+            OnReadBarState(pFwInfo, pFrameWnd);
+        }
+    }
+    // The most recent places, then shown or hidden at the stored place without resizing.
+    CControlBar::SetBarInfo(pInfo, pFrameWnd);
 }

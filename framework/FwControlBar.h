@@ -12,6 +12,8 @@
 
 struct CCreateContext;
 class CMenu;
+class CToolTipCtrl;
+class FwControlBarInfo;
 class FwControlBarManager;
 class FwDockBar;
 class FwGripperMetrics;
@@ -80,6 +82,14 @@ public:
     virtual void OnBarBeforeDock() {}
     virtual void OnBarBeforeFloat() {}
     virtual void OnBarBeforeFloatInMain() {}
+    // Saved state: the dock state asks the bar to fill a record while it collects a layout and
+    // gives the record back while it applies one.
+    virtual void FillBarInfo(FwControlBarInfo* pInfo);
+    void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
+    // Extra state of a derived bar: written last into the record; read back when the record has
+    // an extension record.
+    virtual void OnWriteBarState(FwControlBarInfo*) {}
+    virtual void OnReadBarState(FwControlBarInfo*, CFrameWnd*) {}
     // Adds items to the context menu before it opens.
     virtual void OnContextMenuHook(CMenu*) {}
     virtual BOOL MayHide() { return TRUE; }
@@ -99,6 +109,10 @@ public:
     // The caption button under point with its tool text; -1 when none (only with CBRS_TOOLTIPS,
     // only while docked).
     INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+    // The bar's tool tip control (made on the first mouse move of a bar with CBRS_TOOLTIPS):
+    // its caption-button tools take the rectangle and text OnToolHitTest gives for the mouse.
+    CToolTipCtrl* GetToolTip() const { return m_pToolTip; }
+    void UpdateToolTip(CPoint point);
     // Docked at the top or bottom (gripper at the left).
     BOOL IsHorzDocked() const;
     FwDockBar* GetFwDockBar() const;
@@ -130,6 +144,7 @@ public:
     // Records of (window, rectangle); the first holds the bar's own client rectangle.
     CPtrArray* m_pChildLayout;
     HWND m_hWndRepaint;
+    CToolTipCtrl* m_pToolTip;
 
     // The size every bar starts with.
     static CSize s_sizeDefault;

@@ -1,7 +1,9 @@
 #include "framework/FwDialogBar.h"
 
+#include "framework/FwControlBarInfo.h"
 #include "platform/base/ResMgr.h"
 #include "platform/frame/FrameWnd.h"
+#include "platform/ole/OleControlWnd.h"
 #include "platform/win/CmdUI.h"
 
 FX_IMPLEMENT_DYNCREATE(FwDialogBar, FwControlBar)
@@ -101,6 +103,25 @@ void FwDialogBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
         }
         state.m_nID = static_cast<UINT>(nID);
         state.m_pOther = CWnd::FromHandle(hChild);
-        state.DoUpdate(pTarget, bDisableIfNoHndler);
+        // Only a push button stands for a command: an edit, a list or an OLE control without a
+        // handler stays usable.
+        const LRESULT nCode = ::SendMessageA(hChild, WM_GETDLGCODE, 0, 0);
+        const BOOL bPushButton = (nCode & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+        state.DoUpdate(pTarget, bDisableIfNoHndler && bPushButton);
     }
+}
+
+void FwDialogBar::FillBarInfo(FwControlBarInfo* pInfo)
+{
+    if (pInfo == nullptr) {
+        return;
+    }
+    // A template named by text has no number to store: 0, and the bar is not made again.
+    pInfo->m_nResourceID = m_nIDTemplate;
+    FwControlBar::FillBarInfo(pInfo);
+}
+
+COleControlWnd* FwDialogBar::GetOleControl(UINT nID) const
+{
+    return m_hWnd != nullptr ? COleControlWnd::FromHostHandle(::GetDlgItem(m_hWnd, static_cast<int>(nID))) : nullptr;
 }

@@ -1,8 +1,11 @@
 // A framework control bar made from a dialog template: its controls are updated on idle through
-// the frame's command routing.
+// the frame's command routing. OLE controls the template places (window class FX_OLE_HOST_CLASS)
+// are made with the other controls once the program has enabled its control container.
 #pragma once
 
 #include "framework/FwControlBar.h"
+
+class COleControlWnd;
 
 class FwDialogBar : public FwControlBar
 {
@@ -16,6 +19,11 @@ public:
     BOOL Create(CWnd* pParentWnd, LPCSTR lpszTemplateName, DWORD dwStyle, DWORD dwExStyle, UINT nID);
     BOOL Create(CWnd* pParentWnd, UINT nIDTemplate, DWORD dwStyle, DWORD dwExStyle, UINT nID);
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // The template given at creation goes into the record as its resource id.
+    void FillBarInfo(FwControlBarInfo* pInfo) override;
+
+    // The site window of the template's OLE control nID; null when that control is none.
+    COleControlWnd* GetOleControl(UINT nID) const;
 
     // The template named at creation; for a numbered one, its number.
     UINT GetResourceID() const { return m_nIDTemplate; }

@@ -1,9 +1,11 @@
 #include "framework/FwDockBar.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "framework/FwControlBar.h"
+#include "framework/FwControlBarInfo.h"
 #include "framework/FwSystemColors.h"
 #include "platform/frame/DockContext.h"
 #include "platform/frame/FrameWnd.h"
@@ -354,6 +356,16 @@ void FwDockBar::InsertAsFirstRow(CControlBar* pBar)
 
 void FwDockBar::DockControlBarAt(CControlBar* pBar, int nRow, int nColumn, DWORD dwFlags)
 {
+    AdoptAt(pBar, [&]() { return InsertAtPlacement(pBar, nRow, nColumn, dwFlags); });
+}
+
+void FwDockBar::DockControlBarAtPoint(CControlBar* pBar, CPoint point)
+{
+    AdoptAt(pBar, [&]() { return InsertByPoint(pBar, point); });
+}
+
+void FwDockBar::AdoptAt(CControlBar* pBar, const std::function<int()>& pickIndex)
+{
     if (pBar == nullptr || pBar->m_hWnd == nullptr || m_hWnd == nullptr) {
         return;
     }
@@ -372,7 +384,8 @@ void FwDockBar::DockControlBarAt(CControlBar* pBar, int nRow, int nColumn, DWORD
     } else {
         RemovePlaceHolder(pBar);
     }
-    InsertKeepingRowRules(InsertAtPlacement(pBar, nRow, nColumn, dwFlags), pBar);
+    ForgetMovedBar(pBar);
+    InsertKeepingRowRules(pickIndex(), pBar);
     CollapseEmptyRows();
     pBar->SetBarStyle((pBar->m_dwStyle & ~(CBRS_ALIGN_ANY | CBRS_FLOATING)) | (m_dwStyle & CBRS_ALIGN_ANY) |
                       CBRS_BORDER_ANY | (m_bFloating ? CBRS_FLOATING : 0));
@@ -395,6 +408,135 @@ void FwDockBar::DockControlBarAt(CControlBar* pBar, int nRow, int nColumn, DWORD
     if (CFrameWnd* pFrame = GetLayoutFrame()) {
         pFrame->DelayRecalcLayout();
     }
+}
+
+FwDockBar::DropPlace FwDockBar::FindDropPlace(CControlBar* pBar, CPoint point) const
+{
+    const BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    const int nAlong = bHorz ? point.x : point.y;
+    const int nCross = bHorz ? point.y : point.x;
+    DropPlace place = {-1, nullptr, -1, 0, 0};
+    const int nSize = static_cast<int>(m_arrBars.GetSize());
+    int nLastEnd = 0;
+    for (int nStart = 0; nStart < nSize; nStart = RowEndAfter(nStart)) {
+        std::vector<CControlBar*> bars;
+        GetVisibleBars(nStart, RowEndAfter(nStart), bars);
+        // The dragged bar does not count where it lies now.
+        bars.erase(std::remove(bars.begin(), bars.end(), pBar), bars.end());
+        if (bars.empty()) {
+            continue;
+        }
+        int nBandStart = INT_MAX;
+        int nBandEnd = INT_MIN;
+        std::vector<CRect> rects;
+        for (CControlBar* pOther : bars) {
+            CRect rc;
+            pOther->GetWindowRect(&rc);
+            ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+            rects.push_back(rc);
+            nBandStart = std::min<int>(nBandStart, bHorz ? rc.top : rc.left);
+            nBandEnd = std::max<int>(nBandEnd, bHorz ? rc.bottom : rc.right);
+        }
+        if (nCross < nBandStart) {
+            place.nNewRowAt = nStart;
+            place.nCrossStart = nBandStart;
+            place.nCrossEnd = nBandStart;
+            return place;
+        }
+        if (nCross < nBandEnd) {
+            place.nRowStart = nStart;
+            place.nCrossStart = nBandStart;
+            place.nCrossEnd = nBandEnd;
+            for (size_t i = 0; i < bars.size(); ++i) {
+                if ((bHorz ? rects[i].left : rects[i].top) > nAlong) {
+                    place.pBefore = bars[i];
+                    break;
+                }
+            }
+            return place;
+        }
+        nLastEnd = nBandEnd;
+    }
+    place.nNewRowAt = nSize;
+    place.nCrossStart = nLastEnd;
+    place.nCrossEnd = nLastEnd;
+    return place;
+}
+
+int FwDockBar::InsertByPoint(CControlBar* pBar, CPoint point)
+{
+    ForgetMovedBar(pBar);
+    if (m_arrBars.GetSize() == 0 || m_arrBars[0] != nullptr) {
+        m_arrBars.InsertAt(0, static_cast<void*>(nullptr));
+    }
+    const DropPlace place = FindDropPlace(pBar, point);
+    if (place.nRowStart >= 0) {
+        return place.pBefore != nullptr ? FindBar(place.pBefore) : RowEndAfter(place.nRowStart);
+    }
+    if (place.nNewRowAt >= static_cast<int>(m_arrBars.GetSize())) {
+        // Beyond every row: a new last row.
+        if (m_arrBars[m_arrBars.GetSize() - 1] != nullptr) {
+            m_arrBars.Add(nullptr);
+        }
+        m_bLayoutChanged = TRUE;
+        return static_cast<int>(m_arrBars.GetSize());
+    }
+    // A new row in front of the row starting after the row end nNewRowAt.
+    m_arrBars.InsertAt(place.nNewRowAt + 1, static_cast<void*>(nullptr));
+    return place.nNewRowAt + 1;
+}
+
+CRect FwDockBar::GetDockingFeedbackRect(CControlBar* pBar, const CRect& rcDrag, CPoint point)
+{
+    FwControlBar* pFw = AsFwBar(pBar);
+    if (pFw == nullptr || m_hWnd == nullptr || (pFw->m_dwExStyle & FWCBS_EX_FIXEDLENGTH) != 0) {
+        return rcDrag;
+    }
+    const BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    CPoint ptClient(point);
+    ::ScreenToClient(m_hWnd, &ptClient);
+    const DropPlace place = FindDropPlace(pBar, ptClient);
+    const int nLength = GetRowLength();
+    const int nThick = bHorz ? rcDrag.Height() : rcDrag.Width();
+    int nAlong = 0;
+    int nLen = nLength;
+    int nCross = place.nCrossStart;
+    int nCrossLen = place.nCrossEnd - place.nCrossStart;
+    if (place.nRowStart < 0) {
+        // A new row: the whole length, as thick as the bar is dragged, where the rows meet; on
+        // a bottom or right dock bar it grows towards the frame's middle.
+        nCrossLen = nThick;
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        const int nExtent = bHorz ? rcClient.Height() : rcClient.Width();
+        if ((m_dwStyle & (CBRS_ALIGN_BOTTOM | CBRS_ALIGN_RIGHT)) != 0 && nCross + nThick > nExtent) {
+            nCross = nExtent - nThick;
+        }
+    } else {
+        std::vector<CControlBar*> bars;
+        GetVisibleBars(place.nRowStart, RowEndAfter(place.nRowStart), bars);
+        bars.erase(std::remove(bars.begin(), bars.end(), pBar), bars.end());
+        const auto it = place.pBefore != nullptr ? std::find(bars.begin(), bars.end(), place.pBefore) : bars.end();
+        const size_t nAt = static_cast<size_t>(it - bars.begin());
+        bars.insert(it, pBar);
+        // A bar that floats asks for the fraction it had docked.
+        const float fOwn = pFw->m_fWidthFraction;
+        if (pBar->IsFloating()) {
+            pFw->m_fWidthFraction = pFw->m_fSavedFraction;
+        }
+        std::vector<int> lengths;
+        int nAvail = 0;
+        ComputeRowLengths(bars, nLength, lengths, nAvail);
+        pFw->m_fWidthFraction = fOwn;
+        for (size_t i = 0; i < nAt; ++i) {
+            nAlong += lengths[i] + sizerWidth;
+        }
+        nLen = lengths[nAt];
+    }
+    CRect rc = bHorz ? CRect(nAlong, nCross, nAlong + nLen, nCross + nCrossLen)
+                     : CRect(nCross, nAlong, nCross + nCrossLen, nAlong + nLen);
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
 void FwDockBar::ComputeRowLengths(const std::vector<CControlBar*>& bars, int nLength, std::vector<int>& lengths,
@@ -862,4 +1004,18 @@ void FwDockBar::DoPaint(CDC* pDC)
     }
     m_arrMoved.RemoveAll();
     CDockBar::DoPaint(pDC);
+}
+
+void FwDockBar::FillBarInfo(FwControlBarInfo* pInfo)
+{
+    if (pInfo == nullptr) {
+        return;
+    }
+    GetBarInfo(pInfo);
+    pInfo->m_bMDIChild = m_bMDIChild;
+    if (m_bMDIChild && m_hWnd != nullptr) {
+        pInfo->m_pointPos = CPoint(0, 0);
+        pInfo->m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
+        ::GetWindowPlacement(::GetParent(m_hWnd), &pInfo->m_wndPlacement);
+    }
 }

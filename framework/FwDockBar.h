@@ -3,9 +3,12 @@
 // expand and contract requests of the bars' caption buttons.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/frame/DockBar.h"
+
+class FwControlBarInfo;
 
 class FwDockBar : public CDockBar
 {
@@ -44,6 +47,8 @@ public:
     virtual BOOL IsBarExpanded(CControlBar* pBar);
     virtual BOOL IsBarAloneInRow(CControlBar* pBar);
     virtual void DockControlBarAt(CControlBar* pBar, int nRow, int nColumn, DWORD dwFlags = 0);
+    // Docks pBar where a drop at point (client coordinates) puts it (see InsertByPoint).
+    virtual void DockControlBarAtPoint(CControlBar* pBar, CPoint point);
     // The bars of pBar's row, in order (pBar included); visible ones only with bVisibleOnly.
     virtual void GetRowBars(CControlBar* pBar, CPtrArray& arrBars, BOOL bVisibleOnly = TRUE) const;
     virtual void ExpandBar(CControlBar* pBar, int nCode);
@@ -60,9 +65,21 @@ public:
     // a row with one.
     virtual int InsertKeepingRowRules(int nIndex, CControlBar* pBar);
     virtual void InsertAsFirstRow(CControlBar* pBar);
+    // The index pBar goes to for a drop at point (client coordinates): in the row whose band holds
+    // the point, in front of the first bar starting after it; a new row in front of a row the
+    // point lies before; a new last row beyond all rows. Row ends are inserted as needed.
+    virtual int InsertByPoint(CControlBar* pBar, CPoint point);
+    // The rectangle (screen) pBar would take when dropped with the cursor at point (screen):
+    // its share of the row it joins, or a row's whole length as a new row; rcDrag for a bar of
+    // fixed length.
+    virtual CRect GetDockingFeedbackRect(CControlBar* pBar, const CRect& rcDrag, CPoint point);
     virtual void GetSizerRange(const Sizer& sizer, int& nMin, int& nMax);
     // nDelta pixels along the sizer's axis (positive: right or down).
     virtual void ApplySizerMove(int nSizer, int nDelta);
+
+    // The platform's record, plus the MDI-child flag and, in a control-bar MDI child, the child's
+    // placement in place of a position.
+    virtual void FillBarInfo(FwControlBarInfo* pInfo);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void DoPaint(CDC* pDC) override;
@@ -102,5 +119,19 @@ protected:
     // Each visible bar's length along a row of nLength, as the layout gives it.
     void ComputeRowLengths(const std::vector<CControlBar*>& bars, int nLength, std::vector<int>& lengths, int& nAvail);
     int RowEndAfter(int nRowStart) const;
+    // Joins pBar to this dock bar at the index pickIndex gives once pBar has left its old place.
+    void AdoptAt(CControlBar* pBar, const std::function<int()>& pickIndex);
+    // Where a drop at point lands without changing anything: the row end before the row the bar
+    // joins (-1 for a new row), the visible bar it goes in front of (null: the row's end), and for
+    // a new row the row end it is opened at.
+    struct DropPlace
+    {
+        int nRowStart;
+        CControlBar* pBefore;
+        int nNewRowAt;
+        int nCrossStart;
+        int nCrossEnd;
+    };
+    DropPlace FindDropPlace(CControlBar* pBar, CPoint point) const;
     CFrameWnd* GetLayoutFrame() const;
 };

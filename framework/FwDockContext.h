@@ -1,8 +1,11 @@
 // The drag context of an FwControlBar: the platform's drag and docking toggle, keeping the bar's
-// width fraction while it floats and giving it back when it docks again.
+// width fraction while it floats and giving it back when it docks again. Over a framework dock
+// bar the drag shows the place the bar would take and drops it into the row under the cursor.
 #pragma once
 
 #include "platform/frame/DockContext.h"
+
+class FwDockBar;
 
 class FwDockContext : public CDockContext
 {
@@ -23,7 +26,17 @@ public:
     CSize m_sizeFrameExtra;
     CSize m_sizeScreen;
 
+    // The feedback rectangle drawn last over a framework dock bar (screen).
+    CRect m_rectFeedback;
+
 protected:
+    void EndDrag() override;
+    void DrawFocusRect(BOOL bRemoveRect = FALSE) override;
+    // The framework dock bar the drag is over; null over none or over another kind.
+    FwDockBar* GetOverFwDockBar();
+
+    CPoint m_ptDragStart;
+
     // Keeps or gives back the fraction around a change between docked and floating.
     void NoteDockChange(BOOL bWasFloating);
 };

@@ -3,6 +3,7 @@
 #include "framework/FwControlBar.h"
 #include "framework/FwControlBarInfo.h"
 #include "framework/FwControlBarManager.h"
+#include "framework/FwDialogBar.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
 #include "framework/FwPersistentTreeNode.h"
@@ -238,32 +239,10 @@ BOOL FwDockState::CollectFromFrame(CFrameWnd* pFrame)
             continue;
         }
         FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
-        pBar->GetBarInfo(pInfo);
         if (pDockBar != nullptr) {
-            pInfo->m_bMDIChild = pDockBar->m_bMDIChild;
-            if (pDockBar->m_bMDIChild) {
-                pInfo->m_pointPos = CPoint(0, 0);
-                pInfo->m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
-                ::GetWindowPlacement(::GetParent(pDockBar->m_hWnd), &pInfo->m_wndPlacement);
-            }
+            pDockBar->FillBarInfo(pInfo);
         } else {
-            pInfo->m_szVertDock = pFwBar->m_szVert;
-            pInfo->m_szFloat = pFwBar->m_szFloat;
-            pInfo->m_szHorzDock = pFwBar->m_szHorz;
-            pInfo->m_dwMRUDockingState = pFwBar->m_dwSavedDockStyle;
-            pInfo->m_dwDockStyle = pFwBar->m_dwDockStyle;
-            pInfo->m_fWidthFraction = pFwBar->m_fWidthFraction;
-            pInfo->m_dwStyle = pFwBar->GetBarStyle();
-            pInfo->m_dwExStyle = pFwBar->GetExtendedStyle();
-            if (pFwBar->m_pBarManager != nullptr) {
-                pInfo->m_dwTypeID = pFwBar->m_pBarManager->GetBarTypeID(pFwBar);
-            }
-            const FwDockContext* pContext = dynamic_cast<FwDockContext*>(pFwBar->m_pDockContext);
-            if (pContext != nullptr) {
-                pInfo->m_bPrevFloating = pContext->m_bPrevFloating;
-            }
-            pInfo->m_strClassName = pFwBar->GetRuntimeClass()->m_lpszClassName;
-            pFwBar->GetWindowText(pInfo->m_strWindowName);
+            pFwBar->FillBarInfo(pInfo);
         }
         m_arrBarInfo.Add(pInfo);
     }
@@ -283,16 +262,7 @@ BOOL FwDockState::ApplyToFrame(CFrameWnd* pFrame)
             if (pInfo->m_pBar == nullptr || pInfo->m_bDockBar != (nPass == 0)) {
                 continue;
             }
-            FwControlBar* pFwBar = dynamic_cast<FwControlBar*>(pInfo->m_pBar);
-            if (pFwBar != nullptr) {
-                pFwBar->m_szFloat = pInfo->m_szFloat;
-                pFwBar->m_szHorz = pInfo->m_szHorzDock;
-                pFwBar->m_szVert = pInfo->m_szVertDock;
-                pFwBar->m_fWidthFraction = pInfo->m_fWidthFraction;
-                if (pInfo->m_dwStyle != 0) {
-                    pFwBar->SetBarStyle(pInfo->m_dwStyle);
-                }
-            }
+            // A framework bar takes its added state from the record itself.
             pInfo->m_pBar->SetBarInfo(pInfo, pFrame);
         }
     }
@@ -352,7 +322,14 @@ CControlBar* FwDockState::CreateBarFromClass(const CString& strClassName, CFrame
         return nullptr;
     }
     const DWORD dwStyle = pInfo->m_dwStyle != 0 ? pInfo->m_dwStyle : (WS_CHILD | CBRS_BOTTOM);
-    if (!pBar->Create(pFrame, pInfo->m_strWindowName, dwStyle | WS_CHILD, pInfo->m_dwExStyle, pInfo->m_nBarID)) {
+    // A dialog bar is made from its template again; one without a numbered template cannot be.
+    FwDialogBar* pDialogBar = dynamic_cast<FwDialogBar*>(pBar);
+    const BOOL bCreated =
+        pDialogBar != nullptr
+            ? pInfo->m_nResourceID != 0 &&
+                  pDialogBar->Create(pFrame, pInfo->m_nResourceID, dwStyle, pInfo->m_dwExStyle, pInfo->m_nBarID)
+            : pBar->Create(pFrame, pInfo->m_strWindowName, dwStyle | WS_CHILD, pInfo->m_dwExStyle, pInfo->m_nBarID);
+    if (!bCreated) {
         delete pBar;
         return nullptr;
     }

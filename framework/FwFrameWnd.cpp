@@ -2,8 +2,10 @@
 
 #include "framework/FwControlBar.h"
 #include "framework/FwDockBar.h"
+#include "framework/FwDockState.h"
 #include "framework/FwMiniDockFrameWnd.h"
 #include "framework/FwSystemColors.h"
+#include "platform/frame/WinApp.h"
 
 FX_IMPLEMENT_DYNCREATE(FwFrameWnd, CFrameWnd)
 
@@ -26,6 +28,41 @@ const SideDef sideDefs[4] = {
 FwFrameWnd::FwFrameWnd() : m_pDockBarClass(FX_RUNTIME_CLASS(FwDockBar))
 {
     m_pFloatingFrameClass = FX_RUNTIME_CLASS(FwMiniDockFrameWnd);
+}
+
+FwFrameWnd::~FwFrameWnd()
+{
+    for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
+        CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
+        CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
+        // A bar still alive is unhooked by its own destruction before it goes.
+        if (pWnd != nullptr && ::IsWindow(pWnd->m_hWnd)) {
+            pWnd->DestroyWindow();
+        }
+        delete pObject;
+    }
+    m_listOwnedObjects.RemoveAll();
+}
+
+void FwFrameWnd::SaveBarState(LPCSTR lpszProfileName)
+{
+    FwDockState state;
+    if (state.CollectFromFrame(this)) {
+        state.CleanBarIDArrays();
+        state.SaveState(lpszProfileName);
+    }
+}
+
+void FwFrameWnd::LoadBarState(LPCSTR lpszProfileName)
+{
+    FwDockState state;
+    state.m_pCreatedBars = &m_listOwnedObjects;
+    CWinApp* pApp = FxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == nullptr) {
+        pApp->m_pMainWnd = this;
+    }
+    state.LoadState(lpszProfileName);
+    state.ApplyToFrame(this);
 }
 
 void FwFrameWnd::EnableDocking(DWORD dwDockStyle)

@@ -3,6 +3,7 @@
 // refreshed on a system colour change.
 #pragma once
 
+#include "platform/base/PtrList.h"
 #include "platform/frame/FrameWnd.h"
 
 class FwFrameWnd : public CFrameWnd
@@ -11,6 +12,8 @@ class FwFrameWnd : public CFrameWnd
 
 public:
     FwFrameWnd();
+    // Deletes the bars a loaded layout made.
+    ~FwFrameWnd() override;
 
     // Creates FwDockBar objects for the sides asked (by dock bar class), floating frames by the
     // floating frame class.
@@ -19,9 +22,15 @@ public:
     // and nLength pixels across it (0 keeps its size).
     void DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nRow, int nColumn, float fFraction, int nLength);
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // The docking layout in the profile (FwDockState's profile form); bars a loaded layout names
+    // that the frame lacks are made again and belong to the frame.
+    virtual void LoadBarState(LPCSTR lpszProfileName);
+    virtual void SaveBarState(LPCSTR lpszProfileName);
 
     // Class choices a derived frame may change before EnableDocking.
     CRuntimeClass* m_pDockBarClass;
+    // Bars made while a layout was applied.
+    CPtrList m_listOwnedObjects;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

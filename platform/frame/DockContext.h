@@ -58,9 +58,10 @@ protected:
     void Move(CPoint pt);
     void Stretch(CPoint pt);
     void OnKey(int nChar, BOOL bDown);
-    void EndDrag();
+    // Virtual so that a framework's context can dock by its own rules and draw its own feedback.
+    virtual void EndDrag();
     void EndResize();
-    void DrawFocusRect(BOOL bRemoveRect = FALSE);
+    virtual void DrawFocusRect(BOOL bRemoveRect = FALSE);
     DWORD CanDock();
     CDockBar* GetDockBar(DWORD dwOverDockStyle);
     BOOL IsHorzDrag() const;

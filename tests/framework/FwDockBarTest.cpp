@@ -3,6 +3,7 @@
 // floating frame's size, the dialog bar's idle update and the shared colours.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "framework/FwControlBar.h"
@@ -15,7 +16,9 @@
 #include "platform/frame/WinApp.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
+#include "platform/win/ToolTipCtrl.h"
 #include "tests/framework/res/fwtest_resource.h"
+#include "tests/framework/FwModalLoopHelp.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -30,6 +33,21 @@ public:
         pCmdUI->Enable(TRUE);
     }
     int m_nUpdates = 0;
+    // What the status line was told: a text, or a string id when no text came.
+    std::vector<CString> m_statusTexts;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SETMESSAGESTRING) {
+            CString strText;
+            if (lParam != 0) {
+                strText = reinterpret_cast<LPCSTR>(lParam);
+            } else {
+                strText.Format("#%u", static_cast<UINT>(wParam));
+            }
+            m_statusTexts.push_back(strText);
+        }
+        return FwFrameWnd::WindowProc(message, wParam, lParam);
+    }
     FX_DECLARE_MESSAGE_MAP()
 };
 
@@ -317,6 +335,8 @@ TEST_F(FwDockBarTest, FloatsByDragIntoFramedWindowAndDocksBack)
     ::PostMessageA(bar.m_hWnd, WM_KEYUP, VK_CONTROL, 0);
 
     ASSERT_TRUE(bar.IsFloating());
+    // The drag's hint in the status line, then its idle text (0xE001) again.
+    EXPECT_EQ((std::vector<CString>{"Press the Ctrl key to prevent docking.", "#57345"}), m_pFrame->m_statusTexts);
     CWnd* pFloat = CWnd::FromHandlePermanent(::GetParent(bar.m_pDockBar->m_hWnd));
     ASSERT_NE(nullptr, pFloat);
     ASSERT_TRUE(pFloat->IsKindOf(FX_RUNTIME_CLASS(FwMiniDockFrameWnd)));
@@ -453,3 +473,292 @@ TEST_F(FwDockBarTest, ProportionalLayoutCreatedWithoutSizeDoesNotDivideByZero)
     EXPECT_EQ(40, rc.Height());
 }
 } // namespace
+
+namespace
+{
+// Where a bar lands for a drop at a point, relative to the rows a (0.5) b (0.5) over c.
+struct DropCase
+{
+    const char* szName;
+    // 0: row 0, 1: row 1; the point's y relative to that row's band: -1 above it, 0 inside,
+    // 1 below it.
+    int nRow;
+    int nBand;
+    int x;
+    std::vector<char> layout;
+};
+} // namespace
+
+TEST_F(FwDockBarTest, InsertByPointFollowsTheRowUnderThePoint)
+{
+    const DropCase cases[] = {
+        {"row 0 left part: after the bar it lies on", 0, 0, 10, {'a', 'd', 'b', 0, 'c'}},
+        {"row 0 past the last bar", 0, 0, 500, {'a', 'b', 'd', 0, 'c'}},
+        {"above row 0: a new first row", 0, -1, 10, {'d', 0, 'a', 'b', 0, 'c'}},
+        {"row 1", 1, 0, 10, {'a', 'b', 0, 'c', 'd'}},
+        {"between the rows: a new row in front of row 1", 1, -1, 10, {'a', 'b', 0, 'd', 0, 'c'}},
+        {"below every row: a new last row", 1, 1, 10, {'a', 'b', 0, 'c', 0, 'd'}},
+    };
+    for (const DropCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TearDown();
+        SetUp();
+        SetClientWidth(606);
+        DockRow({0.5f, 0.5f});
+        m_pFrame->DockControlBarEx(&m_bars[2], FX_IDW_DOCKBAR_BOTTOM, 1, 0, 1.0f, 0);
+        m_pFrame->RecalcLayout();
+        FwDockBar* pDockBar = Bottom();
+        const CRect rcRow = InDockBar(m_bars[c.nRow == 0 ? 0 : 2], *pDockBar);
+        const int y = c.nBand < 0 ? rcRow.top - 3 : (c.nBand > 0 ? rcRow.bottom + 1 : rcRow.CenterPoint().y);
+        pDockBar->m_bLayoutChanged = FALSE;
+        pDockBar->DockControlBarAtPoint(&m_bars[3], CPoint(c.x, y));
+        std::vector<int> expected = {0};
+        for (char ch : c.layout) {
+            expected.push_back(ch == 0 ? 0 : static_cast<int>(barIDs[ch - 'a']));
+        }
+        expected.push_back(0);
+        EXPECT_EQ(expected, Layout(pDockBar));
+        EXPECT_EQ(c.nBand > 0, pDockBar->m_bLayoutChanged != FALSE);
+    }
+}
+
+struct FeedbackCase
+{
+    const char* szName;
+    // The point's x in row 0, or -1 for a point below every row.
+    int x;
+    DWORD dwExStyle;
+    CRect rcExpected; // dock-bar client coordinates; empty: the drag rectangle itself
+};
+
+TEST_F(FwDockBarTest, FeedbackRectangleIsTheShareTheBarWouldTake)
+{
+    SetClientWidth(606);
+    DockRow({0.5f, 0.5f});
+    FwDockBar* pDockBar = Bottom();
+    const CRect rcRow = InDockBar(m_bars[0], *pDockBar);
+    const int nRowLength = 606;
+    CRect rcDock;
+    pDockBar->GetClientRect(&rcDock);
+    // Three bars at 1/3 each: 594 pixels to share, the last bar takes the rounding.
+    const FeedbackCase cases[] = {
+        {"joins row 0 at its end", 500, 0xF31, CRect(408, rcRow.top, 606, rcRow.bottom)},
+        {"joins row 0 in the middle", 10, 0xF31, CRect(204, rcRow.top, 402, rcRow.bottom)},
+        {"a new last row takes the whole length at the frame's edge", -1, 0xF31,
+         CRect(0, rcDock.bottom - 40, nRowLength, rcDock.bottom)},
+        {"a fixed-length bar keeps the drag rectangle", 500, 0xF31 | FWCBS_EX_FIXEDLENGTH, CRect()},
+    };
+    FwControlBar& bar = m_bars[3];
+    bar.m_fWidthFraction = 0.5f;
+    CRect rcDrag(0, 0, 120, 40);
+    ::MapWindowPoints(pDockBar->m_hWnd, nullptr, reinterpret_cast<POINT*>(&rcDrag), 2);
+    for (const FeedbackCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        bar.m_dwExStyle = c.dwExStyle;
+        CPoint pt(c.x < 0 ? 10 : c.x, c.x < 0 ? rcRow.bottom + 1 : rcRow.CenterPoint().y);
+        ::ClientToScreen(pDockBar->m_hWnd, &pt);
+        CRect rc = pDockBar->GetDockingFeedbackRect(&bar, rcDrag, pt);
+        if (c.rcExpected.IsRectEmpty()) {
+            EXPECT_EQ(rcDrag, rc);
+            continue;
+        }
+        ::MapWindowPoints(nullptr, pDockBar->m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        EXPECT_EQ(c.rcExpected.TopLeft(), rc.TopLeft());
+        EXPECT_EQ(c.rcExpected.BottomRight(), rc.BottomRight());
+    }
+}
+
+TEST_F(FwDockBarTest, DragShowsTheRowShareAndDropsIntoTheRowUnderTheCursor)
+{
+    SetClientWidth(606);
+    DockRow({0.5f, 0.5f});
+    m_pFrame->DockControlBarEx(&m_bars[2], FX_IDW_DOCKBAR_BOTTOM, 1, 0, 1.0f, 0);
+    m_pFrame->RecalcLayout();
+    m_pFrame->ShowWindow(SW_SHOW);
+    m_pFrame->UpdateWindow();
+    FwDockBar* pDockBar = Bottom();
+    FwControlBar& bar = m_bars[2];
+    FwDockContext* pContext = static_cast<FwDockContext*>(bar.m_pDockContext);
+
+    CRect rcB;
+    m_bars[1].GetWindowRect(&rcB);
+    const CPoint ptGrab(200, 50);
+    CPoint ptScreen(ptGrab);
+    ::ClientToScreen(bar.m_hWnd, &ptScreen);
+    const CPoint ptDrop(rcB.left + 60, rcB.CenterPoint().y);
+    CActionWnd action;
+    ASSERT_TRUE(action.CreateHidden());
+    CRect rcShown;
+    action.m_fnAction = [&]() {
+        rcShown = pContext->m_rectFeedback;
+        CRect rcFrame;
+        m_pFrame->GetWindowRect(&rcFrame);
+        SaveScreenPicture(rcFrame, "fwbars-dock-feedback.png");
+    };
+    for (int i = 1; i <= 4; ++i) {
+        CPoint pt(ptScreen.x + (ptDrop.x - ptScreen.x) * i / 4, ptScreen.y + (ptDrop.y - ptScreen.y) * i / 4);
+        ::ScreenToClient(bar.m_hWnd, &pt);
+        ::PostMessageA(bar.m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    ::PostMessageA(action.m_hWnd, WM_APP, 0, 0);
+    ::PostMessageA(bar.m_hWnd, WM_LBUTTONUP, 0, 0);
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrab.x, ptGrab.y));
+    action.DestroyWindow();
+
+    EXPECT_EQ(
+        (std::vector<int>{0, static_cast<int>(barIDs[0]), static_cast<int>(barIDs[1]), static_cast<int>(barIDs[2]), 0}),
+        Layout(pDockBar));
+    EXPECT_EQ(static_cast<UINT>(FX_IDW_DOCKBAR_BOTTOM), pContext->m_uMRUDockID);
+    // Fractions 0.5, 0.5 and 1.0 share 594 pixels as 1/4, 1/4 and 1/2.
+    CRect rcLanded;
+    bar.GetWindowRect(&rcLanded);
+    EXPECT_EQ(296, rcLanded.Width());
+    EXPECT_EQ(rcLanded.left, rcShown.left);
+    EXPECT_EQ(rcLanded.Width(), rcShown.Width());
+    EXPECT_EQ(barThickness, rcShown.Height());
+}
+
+namespace
+{
+struct TipCase
+{
+    const char* szName;
+    BOOL bExpandFirst;
+    BOOL bFloat;
+    // The button the mouse moves onto: FWCB_TOOL_CLOSE or FWCB_TOOL_EXPAND.
+    UINT nButton;
+    const char* szText; // null: no tool has an area
+};
+
+CRect ToolRect(CToolTipCtrl* pTip, CWnd* pWnd, UINT_PTR nTool)
+{
+    TTTOOLINFOA ti = {};
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
+    ti.hwnd = pWnd->m_hWnd;
+    ti.uId = nTool;
+    pTip->SendMessage(TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+    return CRect(ti.rect);
+}
+} // namespace
+
+TEST_F(FwDockBarTest, CaptionButtonTipsFollowTheMouse)
+{
+    const TipCase cases[] = {
+        {"close button", FALSE, FALSE, FWCB_TOOL_CLOSE, "Hide docked window"},
+        {"expand button of a contracted bar", FALSE, FALSE, FWCB_TOOL_EXPAND, "Expand docked window"},
+        {"expand button of an expanded bar", TRUE, FALSE, FWCB_TOOL_EXPAND, "Contract docked window"},
+        {"a floating bar has no button tips", FALSE, TRUE, FWCB_TOOL_CLOSE, nullptr},
+    };
+    for (const TipCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TearDown();
+        SetUp();
+        SetClientWidth(606);
+        DockRow({0.5f, 0.5f});
+        m_pFrame->ShowWindow(SW_SHOW);
+        FwControlBar& bar = m_bars[0];
+        if (c.bExpandFirst) {
+            Bottom()->ExpandBar(&bar, FwDockBar::expandBar);
+            m_pFrame->RecalcLayout();
+        }
+        bar.UpdateWindow();
+        const CRect rcButton = c.nButton == FWCB_TOOL_CLOSE ? bar.m_rcClose : bar.m_rcExpand;
+        ASSERT_FALSE(rcButton.IsRectEmpty());
+        if (c.bFloat) {
+            m_pFrame->FloatControlBar(&bar, CPoint(100, 100), CBRS_ALIGN_TOP);
+        }
+        const CPoint pt = rcButton.CenterPoint();
+        bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        CToolTipCtrl* pTip = bar.GetToolTip();
+        ASSERT_NE(nullptr, pTip);
+        EXPECT_EQ(2, pTip->GetToolCount());
+        const UINT nOther = c.nButton == FWCB_TOOL_CLOSE ? FWCB_TOOL_EXPAND : FWCB_TOOL_CLOSE;
+        EXPECT_TRUE(ToolRect(pTip, &bar, nOther).IsRectEmpty());
+        if (c.szText == nullptr) {
+            EXPECT_TRUE(ToolRect(pTip, &bar, c.nButton).IsRectEmpty());
+            continue;
+        }
+        EXPECT_TRUE(rcButton == ToolRect(pTip, &bar, c.nButton));
+        EXPECT_EQ(CString(c.szText), pTip->GetText(&bar, c.nButton));
+        // Off the buttons no tool has an area.
+        bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(200, 50));
+        EXPECT_TRUE(ToolRect(pTip, &bar, c.nButton).IsRectEmpty());
+    }
+}
+
+namespace
+{
+struct SizerDragCase
+{
+    const char* szName;
+    std::vector<int> moves; // x in the dock bar
+    UINT nEnd;
+    float fFirst;
+    float fSecond;
+};
+} // namespace
+
+TEST_F(FwDockBarTest, SizerDragLoopMovesTheSizerOrCancels)
+{
+    const SizerDragCase cases[] = {
+        {"+40 and released", {173, 193}, WM_LBUTTONUP, 190.0f / 600, 410.0f / 600},
+        {"Escape cancels", {193}, WM_KEYDOWN, 0.25f, 0.75f},
+        {"a right press cancels", {193}, WM_RBUTTONDOWN, 0.25f, 0.75f},
+        {"past the next bar it stops 24 pixels short, its fraction at 0.05", {900}, WM_LBUTTONUP, 576.0f / 600, 0.05f},
+        {"before the first bar it stops 24 pixels in", {-300}, WM_LBUTTONUP, 0.05f, 576.0f / 600},
+    };
+    for (const SizerDragCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TearDown();
+        SetUp();
+        SetClientWidth(606);
+        DockRow({0.25f, 0.75f});
+        m_pFrame->ShowWindow(SW_SHOW);
+        FwDockBar* pDockBar = Bottom();
+        ASSERT_TRUE(pDockBar->m_sizers[0].bBetweenBars);
+        const CPoint ptPress = pDockBar->m_sizers[0].rc.CenterPoint();
+        ASSERT_EQ(153, ptPress.x);
+        for (int x : c.moves) {
+            ::PostMessageA(pDockBar->m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, ptPress.y));
+        }
+        ::PostMessageA(pDockBar->m_hWnd, c.nEnd, c.nEnd == WM_KEYDOWN ? VK_ESCAPE : 0, 0);
+        pDockBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptPress.x, ptPress.y));
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_NEAR(c.fFirst, m_bars[0].m_fWidthFraction, 1e-5f);
+        EXPECT_NEAR(c.fSecond, m_bars[1].m_fWidthFraction, 1e-5f);
+    }
+}
+
+TEST_F(FwDockBarTest, FloatingFrameOfADynamicBarResizesByItsBorder)
+{
+    SetClientWidth(500);
+    DockRow({1.0f});
+    m_pFrame->ShowWindow(SW_SHOW);
+    FwControlBar& bar = m_bars[0];
+    m_pFrame->FloatControlBar(&bar, CPoint(40, 40), CBRS_ALIGN_TOP);
+    ASSERT_TRUE(bar.IsFloating());
+    HWND hFloat = ::GetParent(bar.m_pDockBar->m_hWnd);
+    EXPECT_NE(0, ::GetWindowLongPtrA(hFloat, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(0u, FwMiniDockFrameWnd::FwFrameStyleFor(CBRS_SIZE_FIXED) & WS_THICKFRAME);
+    CRect rcBefore;
+    ::GetWindowRect(hFloat, &rcBefore);
+    const int cxBefore = bar.m_szFloat.cx;
+    // Drag the right border 60 pixels out.
+    const CPoint ptEdge(rcBefore.right - 2, rcBefore.CenterPoint().y);
+    for (int dx : {30, 60}) {
+        CPoint pt(ptEdge.x + dx, ptEdge.y);
+        ::ScreenToClient(bar.m_hWnd, &pt);
+        ::PostMessageA(bar.m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    ::PostMessageA(bar.m_hWnd, WM_LBUTTONUP, 0, 0);
+    ::SendMessageA(hFloat, WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptEdge.x, ptEdge.y));
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(cxBefore + 60, bar.m_szFloat.cx);
+    CRect rcAfter;
+    ::GetWindowRect(hFloat, &rcAfter);
+    EXPECT_EQ(rcBefore.left, rcAfter.left);
+    EXPECT_EQ(rcBefore.Width() + 60, rcAfter.Width());
+    CRect rcClient;
+    ::GetClientRect(hFloat, &rcClient);
+    EXPECT_EQ(bar.m_szFloat.cx, rcClient.Width());
+}

@@ -196,3 +196,54 @@ TEST_F(FwTabWndTest, Picture)
     EXPECT_TRUE(SaveWindowPicture(m_tabWnd.m_hWnd, "fwbars-tab-window.png"));
 }
 } // namespace
+
+namespace
+{
+struct SplitterCase
+{
+    const char* szName;
+    int dx;
+    int nExpected;
+};
+} // namespace
+
+TEST_F(FwTabWndTest, SplitterDragSetsTheTabStripWidthWithinTheWindow)
+{
+    m_tabWnd.ActivateTab(0);
+    const int nStart = 150;
+    CRect rcIn;
+    m_tabWnd.GetInsideRect(rcIn);
+    // The width follows the mouse less one pixel, as the box has always been dragged; the
+    // scroll bar keeps 60 pixels.
+    const SplitterCase cases[] = {
+        {"right by 40", 40, nStart + 40 - 1},
+        {"left by 30", -30, nStart - 30 - 1},
+        {"far left stops at 0", -1000, 0},
+        {"far right leaves the scroll bar its room", 1000, rcIn.right - 60},
+    };
+    for (const SplitterCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_tabWnd.m_nTabStripWidth = nStart;
+        m_tabWnd.RecalcLayout();
+        const CRect rcSplit = m_tabWnd.GetSplitterRect();
+        ASSERT_FALSE(rcSplit.IsRectEmpty());
+        const CPoint ptPress(rcSplit.left + 2, rcSplit.CenterPoint().y);
+        m_tabWnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptPress.x, ptPress.y));
+        EXPECT_EQ(m_tabWnd.m_hWnd, ::GetCapture());
+        for (int i = 1; i <= 2; ++i) {
+            const int x = ptPress.x + c.dx * i / 2;
+            m_tabWnd.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, ptPress.y));
+        }
+        m_tabWnd.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptPress.x + c.dx, ptPress.y));
+        EXPECT_EQ(nullptr, ::GetCapture());
+        EXPECT_EQ(c.nExpected, m_tabWnd.m_nTabStripWidth);
+        // The tab strip ends at the splitter box, the scroll bar starts after it.
+        CRect rcTabs;
+        m_tabWnd.GetTabControl()->GetWindowRect(&rcTabs);
+        EXPECT_EQ(m_tabWnd.m_nTabStripWidth, rcTabs.Width());
+        CRect rcBar;
+        ::GetWindowRect(m_tabWnd.GetScrollBarCtrl(0), &rcBar);
+        ::MapWindowPoints(nullptr, m_tabWnd.m_hWnd, reinterpret_cast<POINT*>(&rcBar), 2);
+        EXPECT_EQ(m_tabWnd.GetSplitterRect().right, rcBar.left);
+    }
+}

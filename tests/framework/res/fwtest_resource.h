@@ -9,3 +9,8 @@
 #define IDD_FWTEST_DLGBAR 3201
 #define IDC_FWTEST_HANDLED 3202
 #define IDC_FWTEST_UNHANDLED 3203
+
+// A dialog bar holding the test OLE control.
+#define IDD_FWTEST_OLEBAR 3211
+#define IDC_FWTEST_OLECTL 3212
+#define IDC_FWTEST_OLEEDIT 3213
