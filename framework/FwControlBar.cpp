@@ -4,6 +4,7 @@
 
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
+#include "framework/FwMDIFrameWnd.h"
 #include "framework/FwSystemColors.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MiniDockFrameWnd.h"
@@ -712,9 +713,11 @@ void FwControlBar::OnHideBar()
 
 void FwControlBar::OnFloatInMain()
 {
-    // Floating in the main window needs the MDI frame's control-bar children; a frame that has
-    // them answers through the drag context.
-    if (m_pDockContext != nullptr) {
+    // Floating in the main window needs the MDI frame's control-bar children; other frames
+    // answer through the drag context.
+    if (FwMDIFrameWnd* pMDIFrame = dynamic_cast<FwMDIFrameWnd*>(m_pDockSite)) {
+        pMDIFrame->ToggleFloatInMain(this);
+    } else if (m_pDockContext != nullptr) {
         static_cast<FwDockContext*>(m_pDockContext)->ToggleFloatInMain();
     }
 }
