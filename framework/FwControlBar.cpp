@@ -640,10 +640,13 @@ BOOL FwControlBar::BuildContextMenu(CMenu& menu)
                     LoadTextOr(ID_FWCB_ALLOWDOCKING, "Allow Docking"));
     menu.AppendMenu(MF_STRING, ID_FWCB_HIDE, LoadTextOr(ID_FWCB_HIDE, "Hide"));
     OnContextMenuHook(&menu);
-    if (m_pDockContext != nullptr && m_pDockContext->m_pDockSite != nullptr &&
-        m_pDockContext->m_pDockSite->m_hWnd != nullptr) {
-        m_pDockContext->m_pDockSite->SendMessage(WM_FWCB_CONTEXTMENU, reinterpret_cast<WPARAM>(this),
-                                                 reinterpret_cast<LPARAM>(&menu));
+    // The drag context learns its dock site only when a drag starts: the bar's own is the same.
+    CFrameWnd* pSite = m_pDockContext != nullptr ? m_pDockContext->m_pDockSite : nullptr;
+    if (pSite == nullptr) {
+        pSite = m_pDockSite;
+    }
+    if (pSite != nullptr && pSite->m_hWnd != nullptr) {
+        pSite->SendMessage(WM_FWCB_CONTEXTMENU, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&menu));
     }
     return TRUE;
 }

@@ -326,6 +326,32 @@ CFrameWnd* FwMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* pBar, int x, in
     return pHost;
 }
 
+void FwMDIFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    if (!IsFloatingInMain(pBar)) {
+        CFrameWnd::FloatControlBar(pBar, point, dwStyle);
+        return;
+    }
+    // The platform's float only moves a bar's own floating frame; a host is not one.
+    if ((pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) != 0) {
+        dwStyle |= CBRS_SIZE_DYNAMIC;
+        if ((dwStyle & CBRS_ORIENT_VERT) != 0) {
+            dwStyle = (dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
+        }
+    }
+    CMiniDockFrameWnd* pMini = CreateFloatingFrame(dwStyle);
+    if (pMini == nullptr) {
+        return;
+    }
+    ::SetWindowPos(pMini->m_hWnd, nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pMini->GetDockBar()->DockControlBar(pBar);
+    pMini->RecalcLayout();
+    if ((pBar->GetStyle() & WS_VISIBLE) != 0) {
+        pMini->ShowWindow(SW_SHOWNA);
+    }
+    RecalcLayout();
+}
+
 void FwMDIFrameWnd::ToggleFloatInMain(FwControlBar* pBar)
 {
     if (pBar == nullptr || pBar->m_hWnd == nullptr) {

@@ -40,6 +40,9 @@ public:
     // Floats pBar in an MDI child of this frame at (x, y) of the client (negative: the next place
     // of the cascade); the host, or null when it can't be made.
     virtual CFrameWnd* FloatControlBarInMDIChild(CControlBar* pBar, int x, int y, DWORD dwStyle);
+    // Floats pBar in a floating frame at point (screen); a bar floating in the main window leaves
+    // its host for a new floating frame.
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
     // An empty MDI child host for a floating dock bar of the given alignment (a loaded layout).
     virtual CFrameWnd* CreateControlBarMDIChild(DWORD dwStyle);
     // Into an MDI child and back: docked again, or floating again when it floated before.
