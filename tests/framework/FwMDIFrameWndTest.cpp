@@ -5,9 +5,14 @@
 
 #include "framework/FwControlBar.h"
 #include "framework/FwDockBar.h"
+#include "framework/FwControlBarInfo.h"
 #include "framework/FwControlBarWorksheet.h"
+#include "framework/FwDockState.h"
 #include "framework/FwMDIFrameWnd.h"
 #include "framework/FwMiniDockFrameWnd.h"
+#include "framework/FwPersistentTreeNode.h"
+#include "platform/base/Archive.h"
+#include "platform/base/MemFile.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
 #include "platform/win/Menu.h"
@@ -375,4 +380,240 @@ TEST_F(FwMDIFrameWndTest, CommandsAndHelpGoThroughTheActiveBarWindow)
     EXPECT_EQ(nullptr, pFrame->GetActiveBarWnd());
     EXPECT_EQ(static_cast<CFrameWnd*>(pFrame), pFrame->GetActiveFrame());
     barWnd.DestroyWindow();
+}
+
+namespace
+{
+// The "<profile>-Bar%d" section of the first saved record with that bar id (and MDI-child flag).
+CString FindBarSection(CWinApp& app, LPCSTR lpszProfile, UINT nBarID, int nMDIChild = -1)
+{
+    CString strSummary;
+    strSummary.Format("%s-Summary", lpszProfile);
+    const int nBars = static_cast<int>(app.GetProfileInt(strSummary, "Bars", 0));
+    for (int i = 0; i < nBars; ++i) {
+        CString strSection;
+        strSection.Format("%s-Bar%d", lpszProfile, i);
+        if (app.GetProfileInt(strSection, "BarID", 0) == nBarID &&
+            (nMDIChild < 0 || static_cast<int>(app.GetProfileInt(strSection, "MDIChild", 0)) == nMDIChild)) {
+            return strSection;
+        }
+    }
+    return CString();
+}
+
+int RowSizerOf(const FwDockBar* pDockBar)
+{
+    for (size_t i = 0; i < pDockBar->m_sizers.size(); ++i) {
+        if (!pDockBar->m_sizers[i].bBetweenBars) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The same records, field by field, as far as both forms keep them.
+void ExpectSameRecords(const FwDockState& a, const FwDockState& b, BOOL bNames)
+{
+    ASSERT_EQ(a.m_arrBarInfo.GetSize(), b.m_arrBarInfo.GetSize());
+    for (INT_PTR i = 0; i < a.m_arrBarInfo.GetSize(); ++i) {
+        SCOPED_TRACE(static_cast<int>(i));
+        const FwControlBarInfo* pA = a.GetInfo(i);
+        const FwControlBarInfo* pB = b.GetInfo(i);
+        EXPECT_EQ(pA->m_nBarID, pB->m_nBarID);
+        EXPECT_EQ(pA->m_bVisible, pB->m_bVisible);
+        EXPECT_EQ(pA->m_bFloating, pB->m_bFloating);
+        EXPECT_EQ(pA->m_szHorzDock, pB->m_szHorzDock);
+        EXPECT_EQ(pA->m_szVertDock, pB->m_szVertDock);
+        EXPECT_EQ(pA->m_szFloat, pB->m_szFloat);
+        EXPECT_FLOAT_EQ(pA->m_fWidthFraction, pB->m_fWidthFraction);
+        EXPECT_EQ(pA->m_dwStyle, pB->m_dwStyle);
+        EXPECT_EQ(pA->m_dwExStyle, pB->m_dwExStyle);
+        EXPECT_EQ(pA->m_dwDockStyle, pB->m_dwDockStyle);
+        EXPECT_EQ(pA->m_bMDIChild, pB->m_bMDIChild);
+        ASSERT_EQ(pA->m_arrBarID.GetSize(), pB->m_arrBarID.GetSize());
+        for (INT_PTR n = 0; n < pA->m_arrBarID.GetSize(); ++n) {
+            EXPECT_EQ(pA->m_arrBarID[n], pB->m_arrBarID[n]);
+        }
+        if (bNames) {
+            EXPECT_EQ(pA->m_strClassName, pB->m_strClassName);
+            EXPECT_EQ(pA->m_strWindowName, pB->m_strWindowName);
+        }
+    }
+}
+} // namespace
+
+TEST_F(FwMDIFrameWndTest, TheWholeLayoutRoundTripsThroughProfileArchiveAndTree)
+{
+    CPoint ptFloat;
+    int nOutputHeight = 0;
+    // A bar alone in its row takes the whole row, whatever it asked for.
+    float fOutput = 0.0f;
+    {
+        CDesignerFrame first;
+        ASSERT_TRUE(first.Create());
+        first.ShowBoth();
+        first.pFrame->FloatControlBar(&first.workspace, CPoint(320, 160));
+        first.pFrame->RecalcLayout();
+        // The output bar's row sizer dragged by +40: a bottom row's sizer lies above it.
+        FwDockBar* pBottom = static_cast<FwDockBar*>(first.pFrame->GetControlBar(FX_IDW_DOCKBAR_BOTTOM));
+        const int nSizer = RowSizerOf(pBottom);
+        ASSERT_GE(nSizer, 0);
+        pBottom->ApplySizerMove(nSizer, 40);
+        first.pFrame->RecalcLayout();
+        CRect rcOutput;
+        first.output.GetWindowRect(&rcOutput);
+        nOutputHeight = rcOutput.Height();
+        EXPECT_EQ(90, nOutputHeight);
+        CRect rcMini;
+        ::GetWindowRect(HostOf(first.workspace), &rcMini);
+        ptFloat = rcMini.TopLeft();
+        fOutput = first.output.m_fWidthFraction;
+        first.pFrame->SaveBarState("DesignBarState");
+    }
+
+    // The designer's keys and values.
+    const int nBars = static_cast<int>(m_app.GetProfileInt("DesignBarState-Summary", "Bars", 0));
+    EXPECT_GE(nBars, 4);
+    const CString strOutput = FindBarSection(m_app, "DesignBarState", kOutputBar);
+    const CString strWorkspace = FindBarSection(m_app, "DesignBarState", kWorkspaceBar);
+    ASSERT_FALSE(strOutput.IsEmpty());
+    ASSERT_FALSE(strWorkspace.IsEmpty());
+    struct KeyCase
+    {
+        const char* szName;
+        const CString* pSection;
+        const char* szKey;
+        const char* szText; // a string value, or null for the integer below
+        UINT nValue;
+    };
+    const CString strOutputPct = FwControlBarInfo::FractionToText(fOutput);
+    const KeyCase keys[] = {
+        {"output fraction", &strOutput, "PctWidth", strOutputPct, 0},
+        {"output row height", &strOutput, "MRUHorzDockCY", nullptr, 90},
+        {"output class", &strOutput, "ClassName", "FwControlBar", 0},
+        {"output title", &strOutput, "WindowName", "Output Window", 0},
+        {"output docking style", &strOutput, "DockingStyle", nullptr, CBRS_ALIGN_ANY},
+        {"output not in an MDI child", &strOutput, "MDIChild", nullptr, 0},
+        {"workspace fraction", &strWorkspace, "PctWidth", "1000000", 0},
+        {"workspace width", &strWorkspace, "MRUVertDockCX", nullptr, 220},
+        {"workspace title", &strWorkspace, "WindowName", "Project Workspace", 0},
+    };
+    for (const KeyCase& k : keys) {
+        SCOPED_TRACE(k.szName);
+        if (k.szText != nullptr) {
+            EXPECT_EQ(CString(k.szText), m_app.GetProfileString(*k.pSection, k.szKey, ""));
+        } else {
+            EXPECT_EQ(k.nValue, m_app.GetProfileInt(*k.pSection, k.szKey, 12345));
+        }
+    }
+    EXPECT_EQ(kDesignerBarExStyle,
+              m_app.GetProfileInt(strOutput, "ExStyle", 0) & ~static_cast<UINT>(FWCBS_EX_NATURALROW));
+
+    CDesignerFrame second;
+    ASSERT_TRUE(second.Create());
+    second.pFrame->LoadBarState("DesignBarState");
+    second.pFrame->RecalcLayout();
+    EXPECT_TRUE(second.output.IsVisible());
+    EXPECT_EQ(second.pFrame->GetControlBar(FX_IDW_DOCKBAR_BOTTOM), second.output.m_pDockBar);
+    CRect rcOutput;
+    second.output.GetWindowRect(&rcOutput);
+    EXPECT_EQ(nOutputHeight, rcOutput.Height());
+    EXPECT_FLOAT_EQ(fOutput, second.output.m_fWidthFraction);
+    ASSERT_TRUE(second.workspace.IsFloating());
+    CRect rcMini;
+    ::GetWindowRect(HostOf(second.workspace), &rcMini);
+    EXPECT_EQ(ptFloat, rcMini.TopLeft());
+    SaveWindowPicture(second.pFrame->m_hWnd, "fwmdiframe-restored.png");
+
+    // The same layout through the archive and the tree.
+    FwDockState collected;
+    ASSERT_TRUE(collected.CollectFromFrame(second.pFrame));
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        collected.Serialize(ar);
+        ar.Close();
+    }
+    file.SeekToBegin();
+    FwDockState fromArchive;
+    {
+        CArchive ar(&file, CArchive::load);
+        fromArchive.Serialize(ar);
+    }
+    ExpectSameRecords(collected, fromArchive, FALSE);
+
+    FwPersistentTreeNode root;
+    ASSERT_EQ(FwPtrOk, root.Initialize("Root", nullptr));
+    ASSERT_TRUE(collected.SaveToNode(&root.GetNodeOwner(), &root));
+    FwDockState fromTree;
+    ASSERT_TRUE(fromTree.LoadFromNode(&root));
+    // The tree leaves out the empty dock bars along the sides, as the profile does.
+    FwDockState kept;
+    for (INT_PTR i = 0; i < collected.m_arrBarInfo.GetSize(); ++i) {
+        if (!collected.GetInfo(i)->IsEmptyDockedDockBar()) {
+            FwControlBarInfo* pCopy = new FwControlBarInfo;
+            FwPersistentTreeNode one;
+            ASSERT_EQ(FwPtrOk, one.Initialize("One", nullptr));
+            ASSERT_TRUE(collected.GetInfo(i)->SaveToNode(&one.GetNodeOwner(), &one, 0));
+            ASSERT_TRUE(pCopy->LoadFromNode(one.FindChild("Bar-0"), &kept));
+            kept.m_arrBarInfo.Add(pCopy);
+        }
+    }
+    ExpectSameRecords(kept, fromTree, TRUE);
+}
+
+TEST_F(FwMDIFrameWndTest, ABarFloatingInTheMainWindowComesBackWithItsPlacement)
+{
+    CRect rcHost;
+    {
+        CDesignerFrame first;
+        ASSERT_TRUE(first.Create());
+        first.ShowBoth();
+        CFrameWnd* pHost = first.pFrame->FloatControlBarInMDIChild(&first.output, 60, 40, CBRS_ALIGN_TOP);
+        ASSERT_NE(nullptr, pHost);
+        pHost->MoveWindow(60, 40, 320, 160);
+        first.pFrame->RecalcLayout();
+        ::GetWindowRect(pHost->m_hWnd, &rcHost);
+        ::MapWindowPoints(nullptr, first.pFrame->m_hWndMDIClient, reinterpret_cast<POINT*>(&rcHost), 2);
+        first.pFrame->SaveBarState("DesignBarState");
+    }
+    const CString strHost = FindBarSection(m_app, "DesignBarState", FX_IDW_DOCKBAR_FLOAT, 1);
+    ASSERT_FALSE(strHost.IsEmpty());
+    CByteArray placement;
+    ASSERT_TRUE(m_app.GetProfileBinary(strHost, "MDIChildWindowPlacement", placement));
+    EXPECT_EQ(44, placement.GetSize());
+
+    {
+        CDesignerFrame second;
+        ASSERT_TRUE(second.Create());
+        second.pFrame->LoadBarState("DesignBarState");
+        ASSERT_TRUE(FwMDIFrameWnd::IsFloatingInMain(&second.output));
+        const HWND hHost = HostOf(second.output);
+        CRect rc;
+        ::GetWindowRect(hHost, &rc);
+        ::MapWindowPoints(nullptr, second.pFrame->m_hWndMDIClient, reinterpret_cast<POINT*>(&rc), 2);
+        EXPECT_EQ(rcHost, rc);
+        CString strTitle;
+        CWnd::FromHandlePermanent(hHost)->GetWindowText(strTitle);
+        EXPECT_EQ(CString("Output Window"), strTitle);
+        EXPECT_EQ(1, second.pFrame->GetWorksheetCount());
+        EXPECT_EQ(second.pFrame->GetControlBar(FX_IDW_DOCKBAR_LEFT), second.workspace.m_pDockBar);
+        SaveWindowPicture(second.pFrame->m_hWnd, "fwmdiframe-mdifloat-restored.png");
+        // "Float In Main Window" takes it home to the bottom.
+        second.pFrame->ToggleFloatInMain(&second.output);
+        EXPECT_EQ(second.pFrame->GetControlBar(FX_IDW_DOCKBAR_BOTTOM), second.output.m_pDockBar);
+        EXPECT_FALSE(::IsWindow(hHost));
+    }
+
+    // A placement of the wrong size is not used; the bar still floats in the main window.
+    const BYTE shortPlacement[10] = {44};
+    m_app.WriteProfileBinary(strHost, "MDIChildWindowPlacement", shortPlacement, sizeof(shortPlacement));
+    CDesignerFrame third;
+    ASSERT_TRUE(third.Create());
+    third.pFrame->LoadBarState("DesignBarState");
+    ASSERT_TRUE(FwMDIFrameWnd::IsFloatingInMain(&third.output));
+    CRect rc;
+    ::GetWindowRect(HostOf(third.output), &rc);
+    ::MapWindowPoints(nullptr, third.pFrame->m_hWndMDIClient, reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_NE(rcHost, rc);
 }
