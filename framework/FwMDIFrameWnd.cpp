@@ -38,6 +38,7 @@ const int kEdgeMargin = 30;
 // Workspace commands the frame claims without doing anything.
 const UINT kFirstWorkspaceCmd = 0xA817;
 const UINT kLastWorkspaceCmd = 0xA81F;
+const UINT kFirstSystemCmd = 0xF000;
 } // namespace
 
 FwMDIFrameWnd::FwMDIFrameWnd()
@@ -469,7 +470,23 @@ BOOL FwMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     if (lParam == 0 && nID >= kFirstWorkspaceCmd && nID <= kLastWorkspaceCmd) {
         return TRUE;
     }
+    // A system command nobody takes (the maximised child's system menu shown in a menu bar) goes
+    // to the frame procedure, which hands it to the active child.
+    if (lParam == 0 && nID >= kFirstSystemCmd && nID < FX_IDM_FIRST_MDICHILD) {
+        if (!OnCmdMsg(nID, FX_CN_COMMAND, nullptr, nullptr)) {
+            DefWindowProc(WM_COMMAND, wParam, lParam);
+        }
+        return TRUE;
+    }
     return CMDIFrameWnd::OnCommand(wParam, lParam);
+}
+
+void FwMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
+{
+    CMDIFrameWnd::OnSetPreviewMode(bPreview, pState);
+    if (!bPreview) {
+        ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
 }
 
 void FwMDIFrameWnd::SetMenuBarMenu(UINT)

@@ -65,6 +65,8 @@ public:
     virtual void ApplyDockState(FwDockState& state);
     virtual BOOL CollectDockState(FwDockState& state);
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // Leaving print preview redraws the whole frame.
+    void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState) override;
 
     FwControlBarManager* GetToolBarManager() const { return m_pToolBarManager; }
     void SetToolBarManager(FwControlBarManager* pManager) { m_pToolBarManager = pManager; }

@@ -132,3 +132,17 @@ TEST_F(FwMDIChildWndTest, WithoutAMenuBarTheChildKeepsItsOwnMenu)
     EXPECT_TRUE(m_pFrame->m_menus.empty());
     EXPECT_EQ(0, m_pFrame->m_nRefreshes);
 }
+
+TEST_F(FwMDIChildWndTest, ASystemCommandNobodyTakesReachesTheActiveChild)
+{
+    FwMDIChildWnd* pChild = new FwMDIChildWnd;
+    ASSERT_TRUE(pChild->LoadFrame(IDR_FWTEST_SCRIPT));
+    pChild->ShowWindow(SW_SHOW);
+    const HWND hChild = pChild->m_hWnd;
+    ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(hChild), 0);
+    EXPECT_TRUE(::IsZoomed(hChild));
+    // As the menu bar sends the maximised child's "Restore".
+    m_pFrame->SendMessage(WM_COMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(::IsZoomed(hChild));
+    EXPECT_TRUE(::IsWindow(hChild));
+}

@@ -8,6 +8,7 @@
 #include "framework/FwControlBarInfo.h"
 #include "framework/FwControlBarWorksheet.h"
 #include "framework/FwDockState.h"
+#include "framework/FwFrameWnd.h"
 #include "framework/FwMDIFrameWnd.h"
 #include "framework/FwMiniDockFrameWnd.h"
 #include "framework/FwPersistentTreeNode.h"
@@ -605,6 +606,31 @@ TEST_F(FwMDIFrameWndTest, ABarFloatingInTheMainWindowComesBackWithItsPlacement)
         EXPECT_FALSE(::IsWindow(hHost));
     }
 
+    // A host's record that also lists the workspace, docked at the left: it is docked once.
+    CString strIds;
+    const int nIds = static_cast<int>(m_app.GetProfileInt(strHost, "Bars", 0));
+    ASSERT_GE(nIds, 1);
+    CString strKey;
+    strKey.Format("Bar#%d", nIds);
+    m_app.WriteProfileInt(strHost, strKey, static_cast<int>(kWorkspaceBar));
+    m_app.WriteProfileInt(strHost, "Bars", nIds + 1);
+    {
+        CDesignerFrame twice;
+        ASSERT_TRUE(twice.Create());
+        twice.pFrame->LoadBarState("DesignBarState");
+        ASSERT_NE(nullptr, twice.workspace.m_pDockBar);
+        int nListed = 0;
+        for (POSITION pos = twice.pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;) {
+            CControlBar* pBar = static_cast<CControlBar*>(twice.pFrame->m_listControlBars.GetNext(pos));
+            if (pBar->IsDockBar()) {
+                const CDockBar* pDockBar = static_cast<CDockBar*>(pBar);
+                nListed += pDockBar->FindBar(&twice.workspace) >= 0 ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(1, nListed);
+        EXPECT_TRUE(FwMDIFrameWnd::IsFloatingInMain(&twice.output));
+    }
+
     // A placement of the wrong size is not used; the bar still floats in the main window.
     const BYTE shortPlacement[10] = {44};
     m_app.WriteProfileBinary(strHost, "MDIChildWindowPlacement", shortPlacement, sizeof(shortPlacement));
@@ -616,4 +642,40 @@ TEST_F(FwMDIFrameWndTest, ABarFloatingInTheMainWindowComesBackWithItsPlacement)
     ::GetWindowRect(HostOf(third.output), &rc);
     ::MapWindowPoints(nullptr, third.pFrame->m_hWndMDIClient, reinterpret_cast<POINT*>(&rc), 2);
     EXPECT_NE(rcHost, rc);
+}
+
+TEST_F(FwMDIFrameWndTest, AFrameWithoutMDIChildrenFloatsAnMDIChildsBarInAFrameOfItsOwn)
+{
+    {
+        CDesignerFrame first;
+        ASSERT_TRUE(first.Create());
+        first.ShowBoth();
+        ASSERT_NE(nullptr, first.pFrame->FloatControlBarInMDIChild(&first.output, 40, 40, CBRS_ALIGN_TOP));
+        first.pFrame->SaveBarState("DesignBarState");
+    }
+    FwFrameWnd* pFrame = new FwFrameWnd;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_FWTEST_CARD, WS_OVERLAPPEDWINDOW));
+    pFrame->MoveWindow(0, 0, 640, 480);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    FwControlBar output;
+    FwControlBar workspace;
+    const DWORD dwStyle = WS_VISIBLE | CBRS_BOTTOM | CBRS_SIZE_DYNAMIC;
+    ASSERT_TRUE(output.Create(pFrame, "Output Window", dwStyle, kDesignerBarExStyle, kOutputBar));
+    ASSERT_TRUE(workspace.Create(pFrame, "Project Workspace", dwStyle, kDesignerBarExStyle, kWorkspaceBar));
+    output.EnableDocking(CBRS_ALIGN_ANY);
+    workspace.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBarEx(&output, FX_IDW_DOCKBAR_BOTTOM, 0, 0, 1.0f, 100);
+    pFrame->DockControlBarEx(&workspace, FX_IDW_DOCKBAR_LEFT, 0, 0, 1.0f, 100);
+
+    FwDockState state;
+    state.LoadState("DesignBarState");
+    EXPECT_TRUE(state.ApplyToFrame(pFrame));
+    ASSERT_TRUE(output.IsFloating());
+    CWnd* pMini = CWnd::FromHandlePermanent(HostOf(output));
+    ASSERT_NE(nullptr, pMini);
+    EXPECT_TRUE(pMini->IsKindOf(FX_RUNTIME_CLASS(CMiniDockFrameWnd)));
+    EXPECT_EQ(pFrame->GetControlBar(FX_IDW_DOCKBAR_LEFT), workspace.m_pDockBar);
+    output.DestroyWindow();
+    workspace.DestroyWindow();
+    ::DestroyWindow(pFrame->m_hWnd);
 }
