@@ -6,6 +6,7 @@
 #include "framework/FwControlBarManager.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
+#include "framework/FwMDIFrameWnd.h"
 #include "framework/FwSystemColors.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MiniDockFrameWnd.h"
@@ -646,10 +647,13 @@ BOOL FwControlBar::BuildContextMenu(CMenu& menu)
                     LoadTextOr(ID_FWCB_ALLOWDOCKING, "Allow Docking"));
     menu.AppendMenu(MF_STRING, ID_FWCB_HIDE, LoadTextOr(ID_FWCB_HIDE, "Hide"));
     OnContextMenuHook(&menu);
-    if (m_pDockContext != nullptr && m_pDockContext->m_pDockSite != nullptr &&
-        m_pDockContext->m_pDockSite->m_hWnd != nullptr) {
-        m_pDockContext->m_pDockSite->SendMessage(WM_FWCB_CONTEXTMENU, reinterpret_cast<WPARAM>(this),
-                                                 reinterpret_cast<LPARAM>(&menu));
+    // The drag context learns its dock site only when a drag starts: the bar's own is the same.
+    CFrameWnd* pSite = m_pDockContext != nullptr ? m_pDockContext->m_pDockSite : nullptr;
+    if (pSite == nullptr) {
+        pSite = m_pDockSite;
+    }
+    if (pSite != nullptr && pSite->m_hWnd != nullptr) {
+        pSite->SendMessage(WM_FWCB_CONTEXTMENU, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&menu));
     }
     return TRUE;
 }
@@ -719,9 +723,11 @@ void FwControlBar::OnHideBar()
 
 void FwControlBar::OnFloatInMain()
 {
-    // Floating in the main window needs the MDI frame's control-bar children; a frame that has
-    // them answers through the drag context.
-    if (m_pDockContext != nullptr) {
+    // Floating in the main window needs the MDI frame's control-bar children; other frames
+    // answer through the drag context.
+    if (FwMDIFrameWnd* pMDIFrame = dynamic_cast<FwMDIFrameWnd*>(m_pDockSite)) {
+        pMDIFrame->ToggleFloatInMain(this);
+    } else if (m_pDockContext != nullptr) {
         static_cast<FwDockContext*>(m_pDockContext)->ToggleFloatInMain();
     }
 }

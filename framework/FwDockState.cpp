@@ -6,6 +6,7 @@
 #include "framework/FwDialogBar.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
+#include "framework/FwMDIFrameWnd.h"
 #include "framework/FwPersistentTreeNode.h"
 #include "platform/base/Archive.h"
 #include "platform/base/ArchiveException.h"
@@ -268,7 +269,24 @@ BOOL FwDockState::ApplyToFrame(CFrameWnd* pFrame)
     }
     FinishFloatingFrames(pFrame);
     pFrame->RecalcLayout();
+    if (pFrame->IsKindOf(FX_RUNTIME_CLASS(FwMDIFrameWnd))) {
+        RestoreMDIChildPlacements(pFrame);
+        pFrame->DelayRecalcLayout();
+    }
     return TRUE;
+}
+
+void FwDockState::RestoreMDIChildPlacements(CFrameWnd*)
+{
+    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
+        const FwControlBarInfo* pInfo = GetInfo(i);
+        // Only a placement read whole (the length it carries) is applied.
+        if (!pInfo->m_bMDIChild || pInfo->m_pBar == nullptr || pInfo->m_pBar->m_hWnd == nullptr ||
+            pInfo->m_wndPlacement.length != sizeof(WINDOWPLACEMENT)) {
+            continue;
+        }
+        ::SetWindowPlacement(::GetParent(pInfo->m_pBar->m_hWnd), &pInfo->m_wndPlacement);
+    }
 }
 
 void FwDockState::ResolveBars(CFrameWnd* pFrame)
@@ -278,9 +296,17 @@ void FwDockState::ResolveBars(CFrameWnd* pFrame)
         pInfo->m_pBar = nullptr;
         if (pInfo->m_bFloating) {
             // Only a dock bar floats with a frame of its own; a floating plain bar sits in one.
-            if (pInfo->m_bDockBar) {
-                CMiniDockFrameWnd* pMini =
-                    pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+            const DWORD dwAlign = pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
+            FwMDIFrameWnd* pMDIFrame = dynamic_cast<FwMDIFrameWnd*>(pFrame);
+            if (pInfo->m_bDockBar && pInfo->m_bMDIChild && pMDIFrame != nullptr) {
+                // Floated in the main window: the host is an MDI child of the frame.
+                CDockBar* pHostDockBar = FwMDIFrameWnd::GetHostDockBar(pMDIFrame->CreateControlBarMDIChild(dwAlign));
+                if (pHostDockBar != nullptr) {
+                    pInfo->m_pBar = pHostDockBar;
+                    pInfo->m_pBar->m_pDockBar = nullptr;
+                }
+            } else if (pInfo->m_bDockBar) {
+                CMiniDockFrameWnd* pMini = pFrame->CreateFloatingFrame(dwAlign);
                 if (pMini != nullptr) {
                     pInfo->m_pBar = pMini->GetDockBar();
                     pInfo->m_pBar->m_pDockBar = nullptr;
@@ -365,7 +391,7 @@ void FwDockState::FinishFloatingFrames(CFrameWnd*)
         ::SetWindowPos(pMini->m_hWnd, nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (pDockBar->GetDockedVisibleCount() > 0) {
-            CMiniDockFrameWnd* pMiniFrame = dynamic_cast<CMiniDockFrameWnd*>(pMini);
+            CFrameWnd* pMiniFrame = dynamic_cast<CFrameWnd*>(pMini);
             if (pMiniFrame != nullptr) {
                 pMiniFrame->RecalcLayout();
             }

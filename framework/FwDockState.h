@@ -37,6 +37,8 @@ public:
     virtual FwControlBarInfo* CreateBarInfo(FwControlBarManager* pBarManager);
     virtual void ResolveBars(CFrameWnd* pFrame);
     virtual void FinishFloatingFrames(CFrameWnd* pFrame);
+    // The saved placements of the bars' MDI-child hosts.
+    virtual void RestoreMDIChildPlacements(CFrameWnd* pFrame);
     // Made from the stored class name; null when the class is unknown or not creatable.
     virtual CControlBar* CreateBarFromClass(const CString& strClassName, CFrameWnd* pFrame, FwControlBarInfo* pInfo);
     // Loading keeps the records read before the archive ran short, then throws.
