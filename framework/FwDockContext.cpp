@@ -4,6 +4,7 @@
 
 #include "framework/FwControlBar.h"
 #include "framework/FwDockBar.h"
+#include "framework/FwSystemColors.h"
 #include "platform/frame/ControlBar.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
@@ -88,6 +89,13 @@ void FwDockContext::StartDrag(CPoint pt)
         pFw->m_fWidthFraction = pFw->m_fSavedFraction;
     }
     NoteDockChange(bWasFloating);
+}
+
+void FwDockContext::AdjustDragRects()
+{
+    const FwSystemColors& colors = FwGetSystemColors();
+    m_rectDragHorz.DeflateRect(colors.m_cxBorder2, colors.m_cyBorder2);
+    m_rectDragVert.DeflateRect(colors.m_cxBorder2, colors.m_cyBorder2);
 }
 
 void FwDockContext::ToggleDocking()

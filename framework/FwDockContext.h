@@ -32,6 +32,8 @@ public:
 protected:
     void EndDrag() override;
     void DrawFocusRect(BOOL bRemoveRect = FALSE) override;
+    // Docked rectangles lose the framework's border on each side, the width a docked bar adds.
+    void AdjustDragRects() override;
     // The framework dock bar the drag is over; null over none or over another kind.
     FwDockBar* GetOverFwDockBar();
 

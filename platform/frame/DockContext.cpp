@@ -114,6 +114,7 @@ void CDockContext::StartDrag(CPoint pt)
         m_rectFrameDragHorz.InflateRect(-rcBorders.left, -rcBorders.top, rcBorders.right, rcBorders.bottom);
     }
     m_rectFrameDragVert = m_rectFrameDragHorz;
+    AdjustDragRects();
     KeepPointInside(m_rectDragHorz, pt);
     KeepPointInside(m_rectDragVert, pt);
     KeepPointInside(m_rectFrameDragHorz, pt);

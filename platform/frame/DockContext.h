@@ -62,6 +62,8 @@ protected:
     virtual void EndDrag();
     void EndResize();
     virtual void DrawFocusRect(BOOL bRemoveRect = FALSE);
+    // Called once a drag has sized its rectangles, before they are placed under the cursor.
+    virtual void AdjustDragRects() {}
     DWORD CanDock();
     CDockBar* GetDockBar(DWORD dwOverDockStyle);
     BOOL IsHorzDrag() const;

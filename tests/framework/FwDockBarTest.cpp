@@ -330,9 +330,27 @@ TEST_F(FwDockBarTest, FloatsByDragIntoFramedWindowAndDocksBack)
         ::ScreenToClient(bar.m_hWnd, &pt);
         ::PostMessageA(bar.m_hWnd, WM_MOUSEMOVE, MK_LBUTTON | MK_CONTROL, MAKELPARAM(pt.x, pt.y));
     }
+    // Docked drag rectangles are the docked sizes less the framework border on each side.
+    const CSize szBorder(2 * FwGetSystemColors().m_cxBorder2, 2 * FwGetSystemColors().m_cyBorder2);
+    CSize szHorz = bar.CalcDynamicLayout(0, LM_HORZ | LM_HORZDOCK);
+    szHorz -= szBorder;
+    CSize szVert = bar.CalcDynamicLayout(0, LM_VERTDOCK);
+    szVert -= szBorder;
+    CActionWnd action;
+    ASSERT_TRUE(action.CreateHidden());
+    CSize szDragHorz;
+    CSize szDragVert;
+    action.m_fnAction = [&]() {
+        szDragHorz = bar.m_pDockContext->m_rectDragHorz.Size();
+        szDragVert = bar.m_pDockContext->m_rectDragVert.Size();
+    };
+    ::PostMessageA(action.m_hWnd, WM_APP, 0, 0);
     ::PostMessageA(bar.m_hWnd, WM_LBUTTONUP, 0, 0);
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrab.x, ptGrab.y));
     ::PostMessageA(bar.m_hWnd, WM_KEYUP, VK_CONTROL, 0);
+    action.DestroyWindow();
+    EXPECT_EQ(szHorz, szDragHorz);
+    EXPECT_EQ(szVert, szDragVert);
 
     ASSERT_TRUE(bar.IsFloating());
     // The drag's hint in the status line, then its idle text (0xE001) again.
