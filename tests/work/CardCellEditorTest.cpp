@@ -214,6 +214,14 @@ TEST(CardCellEditorTest, DetailRowsGrowAcrossPagesAndKeysFollowThem)
     EXPECT_EQ(nRows - 1, view.m_nCurRow);
     // The row's first line shows on page 1, its other lines continue on page 2.
     CCappCell* pContent = pArea->GetCellByName("工序内容");
+    {
+        CRect rcClient;
+        view.GetClientRect(&rcClient);
+        CTestDib dib(rcClient.Width(), rcClient.Height(), RGB(128, 128, 128));
+        RenderView(view, dib);
+        const std::string strPath = TestImagePath("card-view-detail-three-lines.png");
+        EXPECT_TRUE(SavePng(strPath.c_str(), dib.Bits(), dib.Width(), dib.Height())) << strPath;
+    }
     // Laid-out rows keep their line break.
     EXPECT_EQ(0, static_cast<CCellDataItem*>(pContent->m_listCellData.GetTail())->m_strText.Find("粗车外圆\n"));
 
@@ -233,8 +241,15 @@ TEST(CardCellEditorTest, DetailRowsGrowAcrossPagesAndKeysFollowThem)
     EXPECT_STREQ("ProcessCardNext", view.GetCurSheet()->m_strName);
     auto* pContinued = static_cast<CCellDataItem*>(pArea2->GetCellByName("工序内容")->m_listCellData.GetHead());
     EXPECT_EQ(0, pContinued->m_strText.Find("留余量\n"));
+    // The row continued from page 1 is not edited on page 2.
+    ClickDetailCell(view, "工序内容", 0);
+    EXPECT_EQ(nullptr, view.m_pCurCell);
+    EXPECT_EQ(nullptr, Editor(view));
+    ClickDetailCell(view, "工序内容", 2);
+    EXPECT_EQ(2, view.m_nCurRow) << "the next row begins after the continued lines";
     ClickDetailCell(view, "工时", pArea2->m_nRowsPerPage - 1);
     ASSERT_NE(nullptr, Editor(view));
+    EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-detail-page2-editing.png"));
     const Step steps[] = {
         {"Tab at the bottom of the last page appends a page", VK_TAB, 3, 3, "工序号", {{3, 3}, {3, 3}}},
         {"Page Down on the last page changes nothing", VK_NEXT, 3, 3, "工序号", {}},
@@ -251,6 +266,19 @@ TEST(CardCellEditorTest, DetailRowsGrowAcrossPagesAndKeysFollowThem)
         EXPECT_NE(nullptr, Editor(view));
     }
     EXPECT_EQ(pArea2->m_nRowsPerPage - 1, view.m_nCurRow) << "back on page 2's last row";
+
+    // Without an editor nothing lies below the last page: Down keeps the page and the selection.
+    ASSERT_TRUE(view.SetCurPage(3, 1));
+    ClickDetailCell(view, "工时", pArea2->m_nRowsPerPage - 1);
+    Press(view, VK_ESCAPE);
+    ASSERT_EQ(nullptr, Editor(view));
+    host.m_pFrame->m_notices.clear();
+    Press(view, VK_DOWN);
+    EXPECT_EQ(3, card.m_nCurPage);
+    EXPECT_EQ(3, card.m_CardData.m_nPageCount);
+    EXPECT_STREQ("工时", CurVar(view));
+    EXPECT_EQ(pArea2->m_nRowsPerPage - 1, view.m_nCurRow);
+    EXPECT_TRUE(host.m_pFrame->PageNotices().empty());
 }
 
 TEST(CardCellEditorTest, TheEditorIsCutOutOfTheViewsPainting)
@@ -263,6 +291,17 @@ TEST(CardCellEditorTest, TheEditorIsCutOutOfTheViewsPainting)
     view.ReplaceCurEditData("Φ<T>20;+0.021;0;1;H7</T> 孔");
     Editor(view)->UpdateWindow();
     EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-editing-notation.png"));
+
+    // The cell reached past the window's right edge: it was scrolled into view.
+    CRect rcCell = view.m_rcCurCell;
+    CPoint ptTopLeft = rcCell.TopLeft();
+    CPoint ptBottomRight = rcCell.BottomRight();
+    view.LpToDp(ptTopLeft);
+    view.LpToDp(ptBottomRight);
+    CRect rcView;
+    view.GetClientRect(&rcView);
+    EXPECT_TRUE(rcView.PtInRect(ptTopLeft));
+    EXPECT_TRUE(rcView.PtInRect(ptBottomRight));
 
     CRect rcEditor;
     ASSERT_TRUE(view.m_cellEditor.m_pEditCtrl->GetControlRect(rcEditor));
@@ -463,4 +502,39 @@ TEST(CardCellEditorTest, DetailWidthZoomAndPrintingKeepThePage)
     view.m_arrPrintPages.Add(1);
     view.OnBeginPrinting(nullptr, &info);
     EXPECT_EQ(1u, info.GetMaxPage());
+}
+
+TEST(CardCellEditorTest, EscSpaceAndTheRegistryLookUp)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open());
+    CCappCardView& view = *host.m_pView;
+    view.m_bEditOnDblClk = TRUE;
+    ClickHeadCell(host, "零件名称");
+    ASSERT_EQ(nullptr, Editor(view)) << "with m_bEditOnDblClk a click only selects";
+    struct Step
+    {
+        const char* szName;
+        UINT nKey;
+        bool bEditor;
+    };
+    const Step steps[] = {
+        {"Space opens the editor", VK_SPACE, true},
+        {"Esc closes it", VK_ESCAPE, false},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.szName);
+        Press(view, s.nKey);
+        EXPECT_EQ(s.bEditor, Editor(view) != nullptr);
+        EXPECT_STREQ("零件名称", CurVar(view));
+    }
+
+    // A value the filling side's key lacks: the user is told, the result is 0.
+    CTestUi ui;
+    CString strValue;
+    EXPECT_EQ(0, view.GetRegStringValue("VornNoSuchValue", strValue));
+    ASSERT_EQ(1u, ui.GetBoxes().size());
+    const CString strText = ui.GetBoxes()[0].strText;
+    EXPECT_TRUE(strText == "在 ZTPDM 的注册表中，没找到 WorkDir !" || strText == "没有找到 ZTPDM 的注册表!") << strText;
+    EXPECT_STREQ("系统提示", ui.GetBoxes()[0].strCaption);
 }
