@@ -367,6 +367,7 @@ void CCappCardView::UpDataCurPage(int nPage)
     }
     // The card loads the page's values into the sheet's cells.
     pCard->SetCurPage(nPage);
+    ReSzieAllExistControl();
     if (pSheet->m_nPageWidth != m_totalLog.cx || pSheet->m_nPageHeight != m_totalLog.cy) {
         SetScrollSizes(MM_TEXT, CSize(pSheet->m_nPageWidth, pSheet->m_nPageHeight));
         OnZoom100();
@@ -496,6 +497,25 @@ void CCappCardView::MyInvalidateRect(CRect rc, int /*nUnused*/)
 
 void CCappCardView::ZoomLevelChanged()
 {
+    if (IsWindow()) {
+        ReSzieAllExistControl();
+    }
+}
+
+void CCappCardView::ReSzieAllExistControl()
+{
+    if (!IsWindow()) {
+        return;
+    }
+    // The editor was placed for the old zoom and scroll: it closes with its text kept.
+    m_cellEditor.EndEdit(1);
+}
+
+void CCappCardView::ReCreateSheetCell()
+{
+    if (CCappSheet* pSheet = GetCurSheet()) {
+        pSheet->ReCreateSheetCell();
+    }
 }
 
 // Zoom commands.
@@ -721,31 +741,30 @@ int CCappCardView::GetPopupIndex() const
 
 HMENU CCappCardView::CreatePopupMenu(int nIndex) const
 {
-    HMENU hBar = ::LoadMenuA(reinterpret_cast<HINSTANCE>(&__ImageBase), MAKEINTRESOURCEA(kCardMenu));
-    if (hBar == nullptr) {
+    CMenu bar;
+    if (!bar.Attach(::LoadMenuA(reinterpret_cast<HINSTANCE>(&__ImageBase), MAKEINTRESOURCEA(kCardMenu)))) {
         return nullptr;
     }
-    HMENU hPopup = ::GetSubMenu(hBar, nIndex);
-    // Detached from its bar, the popup outlives the bar's destruction.
-    if (hPopup == nullptr || !::RemoveMenu(hBar, static_cast<UINT>(nIndex), MF_BYPOSITION)) {
-        ::DestroyMenu(hBar);
+    CMenu popup;
+    // Taken out of its bar, the popup outlives the bar.
+    if (!popup.Attach(::GetSubMenu(bar, nIndex)) || !::RemoveMenu(bar, static_cast<UINT>(nIndex), MF_BYPOSITION)) {
+        popup.Detach();
         return nullptr;
     }
-    ::DestroyMenu(hBar);
     if (nIndex == popupImage) {
         const bool bHasFile = m_pCurCell != nullptr && !m_pCurCell->m_strText.IsEmpty();
-        ::EnableMenuItem(hPopup, idCellDelImage, MF_BYCOMMAND | (bHasFile ? MF_ENABLED : MF_GRAYED));
+        popup.EnableMenuItem(idCellDelImage, MF_BYCOMMAND | (bHasFile ? MF_ENABLED : MF_GRAYED));
     }
     if (nIndex == popupPlain || nIndex == popupDetail) {
         CWinApp* pApp = FxGetApp();
         const bool bFull = pApp != nullptr && pApp->GetProfileInt("PublicData", "Full", 0) != 0;
         if (bFull) {
-            ::AppendMenuA(hPopup, MF_STRING | MF_CHECKED, idFullScreen, "全屏显示");
+            popup.AppendMenu(MF_STRING | MF_CHECKED, idFullScreen, "全屏显示");
         } else {
-            ::RemoveMenu(hPopup, idFullScreen, MF_BYCOMMAND);
+            ::RemoveMenu(popup, idFullScreen, MF_BYCOMMAND);
         }
     }
-    return hPopup;
+    return popup.Detach();
 }
 
 void CCappCardView::OnRButtonUp(UINT nFlags, CPoint point)
@@ -758,11 +777,11 @@ void CCappCardView::OnRButtonUp(UINT nFlags, CPoint point)
         SetCurCell(point);
     }
     const int nIndex = GetPopupIndex();
-    if (HMENU hPopup = CreatePopupMenu(nIndex)) {
+    CMenu popup;
+    if (popup.Attach(CreatePopupMenu(nIndex))) {
         CPoint ptScreen = point;
         ::ClientToScreen(GetSafeHwnd(), &ptScreen);
-        ::TrackPopupMenu(hPopup, TPM_LEFTALIGN, ptScreen.x, ptScreen.y, 0, GetSafeHwnd(), nullptr);
-        ::DestroyMenu(hPopup);
+        popup.TrackPopupMenu(TPM_LEFTALIGN, ptScreen.x, ptScreen.y, this);
     }
     if (nIndex != popupReadOnly) {
         CKvZoomView::OnRButtonUp(nFlags, point);
@@ -1122,6 +1141,9 @@ void CCappCardView::OnFullScreen()
 void CCappCardView::OnSize(UINT nType, int cx, int cy)
 {
     CKvZoomView::OnSize(nType, cx, cy);
+    if (GetCard() != nullptr) {
+        ReSzieAllExistControl();
+    }
 }
 
 // Printing.

@@ -108,6 +108,9 @@ public:
     void PrepareDrawDC(CDC& dc);
     void LpToDp(CPoint& pt);
     void MyInvalidateRect(CRect rc, int nUnused);
+    // No in-cell controls are made here: what is left is closing the editor, text kept.
+    void ReSzieAllExistControl();
+    void ReCreateSheetCell();
 
     // Zoom commands.
     void OnZoomIn();

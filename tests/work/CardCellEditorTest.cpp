@@ -13,6 +13,7 @@
 #include "core/CardObj.h"
 #include "core/CellDataItem.h"
 #include "platform/print/PrintInfo.h"
+#include "platform/win/Menu.h"
 #include "symedit/CappBaseCtrl.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
@@ -418,13 +419,13 @@ TEST(CardCellEditorTest, RightClickPopupsFollowTheSelection)
             view.SetCurCell(CPoint(0, 0));
         }
         EXPECT_EQ(c.nPopup, view.GetPopupIndex());
-        HMENU hMenu = view.CreatePopupMenu(c.nPopup);
-        ASSERT_NE(nullptr, hMenu);
+        CMenu menu;
+        ASSERT_TRUE(menu.Attach(view.CreatePopupMenu(c.nPopup)));
+        const HMENU hMenu = menu;
         const int nCount = ::GetMenuItemCount(hMenu);
         EXPECT_EQ(c.nFirstID, ::GetMenuItemID(hMenu, 0));
         EXPECT_EQ(c.nLastID, ::GetMenuItemID(hMenu, nCount - 1));
         EXPECT_EQ(static_cast<UINT>(-1), ::GetMenuState(hMenu, 1303, MF_BYCOMMAND)) << "no full screen by default";
-        ::DestroyMenu(hMenu);
     }
     view.m_bReadOnly = FALSE;
 
@@ -434,11 +435,11 @@ TEST(CardCellEditorTest, RightClickPopupsFollowTheSelection)
     view.m_pCurCell = pName;
     view.m_pCurShowMidData = nullptr;
     EXPECT_EQ(2, view.GetPopupIndex());
-    HMENU hImage = view.CreatePopupMenu(2);
-    ASSERT_NE(nullptr, hImage);
+    CMenu imageMenu;
+    ASSERT_TRUE(imageMenu.Attach(view.CreatePopupMenu(2)));
+    const HMENU hImage = imageMenu;
     EXPECT_EQ(0x8015u, ::GetMenuItemID(hImage, 0));
     EXPECT_NE(0u, ::GetMenuState(hImage, 0x8017, MF_BYCOMMAND) & MF_GRAYED);
-    ::DestroyMenu(hImage);
     pName->m_nContentKind = CCappCell::kindVariable;
 }
 
@@ -528,6 +529,14 @@ TEST(CardCellEditorTest, EscSpaceAndTheRegistryLookUp)
         EXPECT_EQ(s.bEditor, Editor(view) != nullptr);
         EXPECT_STREQ("零件名称", CurVar(view));
     }
+
+    // A zoom moves the cell away from the editor: it closes, its text kept.
+    Press(view, VK_SPACE);
+    ASSERT_NE(nullptr, Editor(view));
+    Type(Editor(view), "Z");
+    view.SendMessage(WM_COMMAND, 0x8052, 0);
+    EXPECT_EQ(nullptr, Editor(view));
+    EXPECT_STREQ("Z", host.Card().GetHeadVarData("零件名称"));
 
     // A value the filling side's key lacks: the user is told, the result is 0.
     CTestUi ui;
