@@ -15,6 +15,7 @@
 #include "platform/print/PrintInfo.h"
 #include "platform/win/Menu.h"
 #include "symedit/CappBaseCtrl.h"
+#include "symedit/CappNumEdit.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/UiDriver.h"
@@ -133,15 +134,17 @@ TEST(CardCellEditorTest, TypedHeadValuesAreWrittenBackSavedAndAnnounced)
     struct Case
     {
         const char* szName;
+        int nDataType;     // 1 text: the special edit; 2 integer: the number edit
         int nChangeNotice; // the cell's change-notice flag
         const char* szTyped;
         const char* szSaved;                 // what a fresh view shows after SaveCardData
         std::vector<std::string> varNotices; // the 0x516 names the host hears
     };
     const Case cases[] = {
-        {"a plain head cell", 0, "ABC", "ABC", {}},
-        {"a cell whose writing the host wants to hear of", 1, "ABC", "ABC", {"零件名称"}},
-        {"leaving the text as it was changes nothing", 1, "", "", {}},
+        {"a plain head cell", 1, 0, "ABC", "ABC", {}},
+        {"a cell whose writing the host wants to hear of", 1, 1, "ABC", "ABC", {"零件名称"}},
+        {"leaving the text as it was changes nothing", 1, 1, "", "", {}},
+        {"an integer cell edits in the number edit", 2, 0, "12", "12", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -150,9 +153,11 @@ TEST(CardCellEditorTest, TypedHeadValuesAreWrittenBackSavedAndAnnounced)
         CCappCardView& view = *host.m_pView;
         EXPECT_EQ((PageList{{1, 1}, {1, 1}}), host.m_pFrame->PageNotices());
         host.FindCell("零件名称")->m_nCellInt1 = c.nChangeNotice;
+        host.FindCell("零件名称")->m_nDataType = c.nDataType;
 
         ClickHeadCell(host, "零件名称");
         ASSERT_NE(nullptr, Editor(view)) << "a click opens the editor";
+        EXPECT_EQ(c.nDataType == 2, dynamic_cast<CCappNumEdit*>(view.m_cellEditor.m_pEditCtrl) != nullptr);
         EXPECT_TRUE(view.m_cellEditor.m_bEditing);
         host.m_pFrame->m_notices.clear();
         Type(Editor(view), c.szTyped);
