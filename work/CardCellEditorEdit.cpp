@@ -72,7 +72,8 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
     CCappCardView& view = *m_pView;
     CCappCell* pCell = view.m_pCurCell;
     CCardObj* pCard = view.GetCard();
-    if (pCard == nullptr || pCell == nullptr || view.m_rcCurCell.IsRectEmpty() ||
+    // A read-only card is shown, never written, whatever the host asks.
+    if (pCard == nullptr || pCell == nullptr || view.m_bReadOnly || view.m_rcCurCell.IsRectEmpty() ||
         pCell->m_nContentKind != CCappCell::kindVariable || pCell->IsHide() || pCell->m_bAllowInput == 0 ||
         !view.IsWindow()) {
         return;
@@ -135,7 +136,8 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
             }
         }
         auto pEdit = std::make_unique<CGlyphworkEdit>();
-        pEdit->SetTextData(lf, strText, EditFormatOf(pCell) | (bDetail ? CGlyphworkEdit::formatBreakByWidth : 0),
+        pEdit->SetTextData(lf, strText,
+                           EditFormatOf(pCell) | (bDetail ? static_cast<int>(CGlyphworkEdit::formatBreakByWidth) : 0),
                            nAlign, fScale, 0);
         pEdit->SetLineStyle(1, 0);
         if (nContinued > 0) {

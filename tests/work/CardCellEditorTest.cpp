@@ -543,6 +543,12 @@ TEST(CardCellEditorTest, EscSpaceAndTheRegistryLookUp)
     EXPECT_EQ(nullptr, Editor(view));
     EXPECT_STREQ("Z", host.Card().GetHeadVarData("零件名称"));
 
+    // Once the card is read-only the host cannot open an editor either.
+    view.TaskReWriteCard();
+    view.BeginInputDataToCell(CPoint(0, 0));
+    Press(view, VK_SPACE);
+    EXPECT_EQ(nullptr, Editor(view));
+
     // A value the filling side's key lacks: the user is told, the result is 0.
     CTestUi ui;
     CString strValue;
