@@ -558,3 +558,45 @@ TEST(CardCellEditorTest, EscSpaceAndTheRegistryLookUp)
     EXPECT_TRUE(strText == "在 ZTPDM 的注册表中，没找到 WorkDir !" || strText == "没有找到 ZTPDM 的注册表!") << strText;
     EXPECT_STREQ("系统提示", ui.GetBoxes()[0].strCaption);
 }
+
+TEST(CardCellEditorTest, KeysMoveAlongDetailRowsOfSeveralLines)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open());
+    CCappCardView& view = *host.m_pView;
+    FillOperations(host.Card(), 4);
+    ASSERT_EQ(1, view.SetVarData("工序内容", 1, "粗车\n精车"));
+    view.ResertCurPage();
+    CCappMidData* pArea = DetailArea(view);
+    ASSERT_NE(nullptr, pArea);
+    const CRect rcGrid0 = static_cast<CCellDataItem*>(pArea->GetCellByName("工序号")->m_listCellData.GetHead())->m_rect;
+    ASSERT_TRUE(view.SetCurCellFocus("工序号", 0));
+    struct Step
+    {
+        const char* szName;
+        UINT nKey;
+        const char* szVar;
+        int nRow;
+        int nGridRows; // the selection's height in grid rows
+    };
+    const Step steps[] = {
+        {"Down to the two-line row", VK_DOWN, "工序号", 1, 2},
+        {"Down past both its lines", VK_DOWN, "工序号", 3, 1},
+        {"Up to where the two-line row begins", VK_UP, "工序号", 1, 2},
+        {"Up to the first row", VK_UP, "工序号", 0, 1},
+        {"Up on the first row of page 1 stays", VK_UP, "工序号", 0, 1},
+        {"Right along the row", VK_RIGHT, "工序名称", 0, 1},
+        {"Left back", VK_LEFT, "工序号", 0, 1},
+        {"Left wraps to the row's last cell", VK_LEFT, "工时", 0, 1},
+        {"Enter wraps to the next row's first cell", VK_RETURN, "工序号", 1, 2},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.szName);
+        Press(view, s.nKey);
+        EXPECT_STREQ(s.szVar, CurVar(view));
+        EXPECT_EQ(s.nRow, view.m_nCurRow);
+        // The frame lies inside the grid rows it covers.
+        EXPECT_NEAR(s.nGridRows * rcGrid0.Height(), view.m_rcCurCell.Height(), 12);
+        EXPECT_EQ(nullptr, Editor(view)) << "no editor was open, none opens";
+    }
+}
