@@ -600,3 +600,38 @@ TEST(CardCellEditorTest, KeysMoveAlongDetailRowsOfSeveralLines)
         EXPECT_EQ(nullptr, Editor(view)) << "no editor was open, none opens";
     }
 }
+
+TEST(CardCellEditorTest, ARightClickSelectsTheCellAndShowsItsPopup)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open());
+    CCappCardView& view = *host.m_pView;
+    CCappCell* pName = host.FindCell("零件名称");
+    ASSERT_NE(nullptr, pName);
+    const CPoint pt = ClientPointOf(view, view.GetCurSheet()->GetCellRect(pName));
+    // The popup's own message loop runs the timer, which closes it as a user would.
+    static bool s_bMenuShown = false;
+    s_bMenuShown = false;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR nID, DWORD) {
+        ::KillTimer(nullptr, nID);
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        s_bMenuShown = ::GetGUIThreadInfo(0, &info) && (info.flags & GUI_INMENUMODE) != 0;
+        ::EndMenu();
+    });
+    ASSERT_NE(0u, nTimer);
+    view.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_TRUE(s_bMenuShown);
+    EXPECT_EQ(pName, view.m_pCurCell) << "the cell under the cursor is selected first";
+    EXPECT_EQ(nullptr, Editor(view));
+
+    // In browse mode a right click leaves the selection alone.
+    view.SetCurCell(CPoint(0, 0));
+    view.m_bBrowseMode = TRUE;
+    ::SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR nID, DWORD) {
+        ::KillTimer(nullptr, nID);
+        ::EndMenu();
+    });
+    view.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(nullptr, view.m_pCurCell);
+}
