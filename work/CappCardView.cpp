@@ -3,11 +3,18 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/KvRegKey.h"
+#include "core/CappCardData.h"
 #include "core/CappCell.h"
 #include "core/CappDCHelper.h"
+#include "core/CappMDData.h"
+#include "core/CappMDSeatItem.h"
+#include "core/CappMidData.h"
+#include "core/CappMidRow.h"
 #include "core/CappObj.h"
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
+#include "core/CellDataItem.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/Bitmap.h"
@@ -15,6 +22,15 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Rgn.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/print/PrintInfo.h"
+#include "platform/win/CmdUI.h"
+#include "platform/win/Menu.h"
+#include "platform/win/MsgBox.h"
+#include "symedit/CappBaseCtrl.h"
+#include "work/CardCellEditorFun.h"
+#include "work/res/resource.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace
 {
@@ -29,7 +45,26 @@ enum {
     idZoom200 = 0x8052,
     idZoom400 = 0x8053,
     idZoomCardSize = 0x8446,
+    idZoomMDSize = 0x8447,
+    idZoomRect = 0x7FFB,
+    idZoomMove = 0x7FFC,
+    idFullScreen = 1303,
+    idEditCopy = 0xE122,
+    idEditCut = 0xE123,
+    idEditPaste = 0xE125,
+    idEditUndo = 0xE12B,
+    idFilePrint = 0xE107,
+    idFilePrintDirect = 0xE108,
+    idFilePrintPreview = 0xE109,
 };
+
+// The card popups of menu 3032.
+constexpr UINT kCardMenu = IDR_CARDVIEW_POPUP;
+enum { popupPlain = 0, popupDetail = 1, popupImage = 2, popupReadOnly = 3 };
+constexpr UINT idCellDelImage = 0x8017;
+constexpr UINT msgEditChange = 0xF9A;
+// The free-object tool commands: accepted and ignored.
+constexpr UINT kFreeObjCommands[] = {0x8069, 0x806A, 0x806B, 0x806C, 0x8093, 0x842A, 0x842D, 0x8423, 0x8424, 0x842B};
 
 constexpr COLORREF kOutsideSheet = RGB(0xFE, 0xFE, 0xFE);
 } // namespace
@@ -47,6 +82,31 @@ FX_ON_COMMAND(idZoom75, OnZoom75)
 FX_ON_COMMAND(idZoomViewAll, OnZoomViewAll)
 FX_ON_COMMAND(idZoomIn, OnZoomIn)
 FX_ON_COMMAND(idZoomOut, OnZoomOut)
+FX_ON_COMMAND(idZoomMDSize, OnZoomMDSize)
+FX_ON_COMMAND(idZoomRect, OnZoomRect)
+FX_ON_UPDATE_COMMAND_UI(idZoomRect, OnUpdateZoomRect)
+FX_ON_COMMAND(idZoomMove, OnZoomMove)
+FX_ON_UPDATE_COMMAND_UI(idZoomMove, OnUpdateZoomMove)
+FX_ON_COMMAND(idEditCopy, OnEditCopy)
+FX_ON_COMMAND(idEditCut, OnEditCut)
+FX_ON_COMMAND(idEditPaste, OnEditPaste)
+FX_ON_COMMAND(idEditUndo, OnEditUndo)
+FX_ON_COMMAND(idFullScreen, OnFullScreen)
+FX_ON_COMMAND(idFilePrint, OnViewPrint)
+FX_ON_COMMAND(idFilePrintDirect, OnViewPrint)
+FX_ON_COMMAND(idFilePrintPreview, OnCardPrintPreview)
+FX_ON_COMMAND(kFreeObjCommands[0], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[1], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[2], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[3], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[4], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[5], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[6], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[7], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[8], OnFreeObjCommand)
+FX_ON_COMMAND(kFreeObjCommands[9], OnFreeObjCommand)
+FX_ON_MESSAGE(CCappBaseCtrl::msgEndEditByKey, OnEndEditByKey_ByMsg)
+FX_ON_MESSAGE(msgEditChange, OnEditChange)
 FX_END_MESSAGE_MAP()
 
 CCappCardView::CCappCardView()
@@ -173,6 +233,9 @@ void CCappCardView::SetViewType(int nType)
         break;
     case 5:
         OnZoomCardSize();
+        break;
+    case 6:
+        OnZoomMDSize();
         break;
     default:
         break;
@@ -304,6 +367,7 @@ void CCappCardView::UpDataCurPage(int nPage)
     }
     // The card loads the page's values into the sheet's cells.
     pCard->SetCurPage(nPage);
+    ReSzieAllExistControl();
     if (pSheet->m_nPageWidth != m_totalLog.cx || pSheet->m_nPageHeight != m_totalLog.cy) {
         SetScrollSizes(MM_TEXT, CSize(pSheet->m_nPageWidth, pSheet->m_nPageHeight));
         OnZoom100();
@@ -352,6 +416,15 @@ void CCappCardView::OnDraw(CDC* pDC)
             pDrawDC = &dcMem;
         }
         pDrawDC->FillSolidRect(&rcClip, RGB(255, 255, 255));
+    }
+    // The sheet must not paint over the open editor.
+    CRect rcEditor;
+    if (!bPrinting && m_cellEditor.m_pEditCtrl != nullptr && m_cellEditor.m_pEditCtrl->GetControlRect(rcEditor)) {
+        ::MapWindowPoints(nullptr, GetSafeHwnd(), reinterpret_cast<POINT*>(static_cast<RECT*>(&rcEditor)), 2);
+        CRgn rgnEditor;
+        if (rgnEditor.CreateRectRgn(rcEditor.left, rcEditor.top, rcEditor.right, rcEditor.bottom)) {
+            ::ExtSelectClipRgn(pDC->GetSafeHdc(), static_cast<HRGN>(rgnEditor.GetSafeHandle()), RGN_DIFF);
+        }
     }
     pSheet->DrawSheet(pDrawDC);
     if (!bPrinting) {
@@ -424,6 +497,25 @@ void CCappCardView::MyInvalidateRect(CRect rc, int /*nUnused*/)
 
 void CCappCardView::ZoomLevelChanged()
 {
+    if (IsWindow()) {
+        ReSzieAllExistControl();
+    }
+}
+
+void CCappCardView::ReSzieAllExistControl()
+{
+    if (!IsWindow()) {
+        return;
+    }
+    // The editor was placed for the old zoom and scroll: it closes with its text kept.
+    m_cellEditor.EndEdit(1);
+}
+
+void CCappCardView::ReCreateSheetCell()
+{
+    if (CCappSheet* pSheet = GetCurSheet()) {
+        pSheet->ReCreateSheetCell();
+    }
 }
 
 // Zoom commands.
@@ -493,10 +585,86 @@ void CCappCardView::OnZoom400()
     ZoomPercent(ScreenPercent(400));
 }
 
+void CCappCardView::OnZoomMDSize()
+{
+    CCappSheet* pSheet = GetCurSheet();
+    if (pSheet == nullptr || pSheet->m_MidDataList.IsEmpty()) {
+        return;
+    }
+    const auto* pArea = static_cast<const CCappMidData*>(pSheet->m_MidDataList.GetHead());
+    if (pArea->m_listSeatItem.IsEmpty()) {
+        return;
+    }
+    const auto* pSeat = static_cast<const CCappMDSeatItem*>(pArea->m_listSeatItem.GetHead());
+    CRect rc;
+    if (!pSheet->GetRectSpace(pSeat->m_nTopLineID, pSeat->m_nLeftLineID, pSeat->m_nRightLineID, pSeat->m_nBottomLineID,
+                              rc)) {
+        return;
+    }
+    ZoomToRect(CRect(rc.left - 10, rc.top - 10, rc.right + 10, rc.top));
+    CPoint pt(rc.left - 10, rc.top - 20);
+    LpToDp(pt);
+    DoScroll(pt, CPoint(0, 0), 1.0f);
+}
+
+void CCappCardView::OnZoomRect()
+{
+    if (GetZoomState() == stateZoomRect) {
+        EndZoomRect();
+    } else {
+        BeginZoomRect();
+    }
+}
+
+void CCappCardView::OnZoomMove()
+{
+    SetZoomMove(GetZoomState() != stateMove);
+}
+
+void CCappCardView::OnUpdateZoomRect(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(GetZoomState() == stateZoomRect ? 1 : 0);
+}
+
+void CCappCardView::OnUpdateZoomMove(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(GetZoomState() == stateMove ? 1 : 0);
+}
+
 // Keys.
+
+void CCappCardView::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_CONTROL && m_bCtrlPan) {
+        m_bCtrlPan = FALSE;
+        SetZoomMove(FALSE);
+    }
+    CKvZoomView::OnKeyUp(nChar, nRepCnt, nFlags);
+}
+
+LRESULT CCappCardView::OnEndEditByKey_ByMsg(WPARAM wParam, LPARAM /*lParam*/)
+{
+    ++m_cellEditor.m_nInEditorKey;
+    const UINT nKey = static_cast<UINT>(wParam);
+    if (!m_cellEditor.HandleKey(nKey, 1, 0) && (nKey == VK_PRIOR || nKey == VK_NEXT)) {
+        OnKeyDown(nKey, 1, 0);
+    }
+    --m_cellEditor.m_nInEditorKey;
+    return 0;
+}
+
+LRESULT CCappCardView::OnEditChange(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    return 0;
+}
 
 void CCappCardView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    // Holding Ctrl pans; a pan tool already on stays the user's.
+    if (nChar == VK_CONTROL && !m_bCtrlPan && GetZoomState() != stateMove) {
+        m_bCtrlPan = TRUE;
+        SetZoomMove(TRUE);
+    }
     CCardObj* pCard = GetCard();
     if (pCard != nullptr && pCard->GetMasterSheet() != nullptr) {
         if (m_cellEditor.HandleKey(nChar, nRepCnt, nFlags)) {
@@ -532,6 +700,112 @@ void CCappCardView::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     SetCurCell(point);
+    if (!m_rcCurCell.IsRectEmpty() && !m_bEditOnDblClk) {
+        m_cellEditor.BeginEdit(point);
+    }
+}
+
+void CCappCardView::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    CCardObj* pCard = GetCard();
+    if (pCard == nullptr || pCard->GetMasterSheet() == nullptr) {
+        return;
+    }
+    m_cellEditor.EndEdit(1);
+    if (m_bBrowseMode) {
+        return;
+    }
+    if (GetZoomState() != stateNone) {
+        CKvZoomView::OnLButtonDblClk(nFlags, point);
+        return;
+    }
+    SetCurCell(point);
+    if (!m_rcCurCell.IsRectEmpty()) {
+        m_cellEditor.BeginEdit(point);
+    }
+}
+
+int CCappCardView::GetPopupIndex() const
+{
+    if (m_bReadOnly) {
+        return popupReadOnly;
+    }
+    if (m_pCurShowMidData != nullptr) {
+        return popupDetail;
+    }
+    if (m_pCurCell != nullptr && m_pCurCell->m_nContentKind == CCappCell::kindImage) {
+        return popupImage;
+    }
+    return popupPlain;
+}
+
+HMENU CCappCardView::CreatePopupMenu(int nIndex) const
+{
+    CMenu bar;
+    if (!bar.Attach(::LoadMenuA(reinterpret_cast<HINSTANCE>(&__ImageBase), MAKEINTRESOURCEA(kCardMenu)))) {
+        return nullptr;
+    }
+    CMenu popup;
+    // Taken out of its bar, the popup outlives the bar.
+    if (!popup.Attach(::GetSubMenu(bar, nIndex)) || !::RemoveMenu(bar, static_cast<UINT>(nIndex), MF_BYPOSITION)) {
+        popup.Detach();
+        return nullptr;
+    }
+    if (nIndex == popupImage) {
+        const bool bHasFile = m_pCurCell != nullptr && !m_pCurCell->m_strText.IsEmpty();
+        popup.EnableMenuItem(idCellDelImage, MF_BYCOMMAND | (bHasFile ? MF_ENABLED : MF_GRAYED));
+    }
+    if (nIndex == popupPlain || nIndex == popupDetail) {
+        CWinApp* pApp = FxGetApp();
+        const bool bFull = pApp != nullptr && pApp->GetProfileInt("PublicData", "Full", 0) != 0;
+        if (bFull) {
+            popup.AppendMenu(MF_STRING | MF_CHECKED, idFullScreen, "全屏显示");
+        } else {
+            ::RemoveMenu(popup, idFullScreen, MF_BYCOMMAND);
+        }
+    }
+    return popup.Detach();
+}
+
+void CCappCardView::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    CCardObj* pCard = GetCard();
+    if (pCard == nullptr || pCard->GetMasterSheet() == nullptr || ResertState()) {
+        return;
+    }
+    if (m_cellEditor.m_pEditCtrl == nullptr && GetZoomState() == stateNone && !m_bBrowseMode) {
+        SetCurCell(point);
+    }
+    const int nIndex = GetPopupIndex();
+    CMenu popup;
+    if (popup.Attach(CreatePopupMenu(nIndex))) {
+        CPoint ptScreen = point;
+        ::ClientToScreen(GetSafeHwnd(), &ptScreen);
+        popup.TrackPopupMenu(TPM_LEFTALIGN, ptScreen.x, ptScreen.y, this);
+    }
+    if (nIndex != popupReadOnly) {
+        CKvZoomView::OnRButtonUp(nFlags, point);
+    }
+}
+
+int CCappCardView::ResertState()
+{
+    if (GetZoomState() == stateZoomRect) {
+        EndZoomRect();
+        return 1;
+    }
+    if (GetZoomState() == stateMove) {
+        SetZoomMove(FALSE);
+        return 1;
+    }
+    return 0;
+}
+
+void CCappCardView::TrunToFact(CPoint& point)
+{
+    CClientDC dc(GetSafeHwnd());
+    PrepareDrawDC(dc);
+    dc.DPtoLP(&point);
 }
 
 void CCappCardView::SetCurCell(CPoint point)
@@ -540,18 +814,17 @@ void CCappCardView::SetCurCell(CPoint point)
     if (m_bReadOnly || m_bCellSelect != 1 || pSheet == nullptr) {
         return;
     }
-    const CRect rcOld = m_rcCurCell;
+    CStringArray arrOld;
+    m_cellEditor.GetSelRects(arrOld);
     if (point.x == 0 && point.y == 0) {
         m_nCurRow = -1;
         m_pCurCell = nullptr;
         m_cellEditor.ShowCurCell(0);
-        MyInvalidateRect(rcOld, 0);
+        m_cellEditor.InvalidateRects(arrOld);
         return;
     }
-    CClientDC dc(GetSafeHwnd());
-    PrepareDrawDC(dc);
     CPoint ptSheet = point;
-    dc.DPtoLP(&ptSheet);
+    TrunToFact(ptSheet);
     CCappCell* pOldCell = m_pCurCell;
     CCappMidData* pOldMid = m_pCurMidData;
     CCappMidData* pOldShowMid = m_pCurShowMidData;
@@ -560,16 +833,25 @@ void CCappCardView::SetCurCell(CPoint point)
     m_pCurMidData = nullptr;
     m_pCurShowMidData = nullptr;
     m_nCurRow = -1;
-    for (CObList* pList : {&pSheet->m_HeadCellList, &pSheet->m_PageCellList}) {
-        POSITION pos = pList->GetHeadPosition();
-        while (pos != nullptr && m_pCurCell == nullptr) {
-            auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
-            if (pCell->IsHide() || (pCell->m_nContentKind != CCappCell::kindVariable && pCell->m_nContentKind != 4)) {
-                continue;
-            }
-            if (pSheet->GetCellRect(pCell).PtInRect(ptSheet)) {
-                m_pCurCell = pCell;
-                m_nCurRow = 0;
+    if (CCappMidData* pHit = CCardCellFun::AreaAtPoint(pSheet, ptSheet)) {
+        if (!SelectDetailCell(pSheet, pHit, ptSheet)) {
+            m_cellEditor.ShowCurCell(0);
+            m_cellEditor.InvalidateRects(arrOld);
+            return;
+        }
+    } else {
+        for (CObList* pList : {&pSheet->m_HeadCellList, &pSheet->m_PageCellList}) {
+            POSITION pos = pList->GetHeadPosition();
+            while (pos != nullptr && m_pCurCell == nullptr) {
+                auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
+                if (pCell->IsHide() || (pCell->m_nContentKind != CCappCell::kindVariable &&
+                                        pCell->m_nContentKind != CCappCell::kindImage)) {
+                    continue;
+                }
+                if (pSheet->GetCellRect(pCell).PtInRect(ptSheet)) {
+                    m_pCurCell = pCell;
+                    m_nCurRow = 0;
+                }
             }
         }
     }
@@ -578,8 +860,330 @@ void CCappCardView::SetCurCell(CPoint point)
         return;
     }
     m_cellEditor.ShowCurCell(m_pCurCell != nullptr ? 1 : 0);
-    if (rcOld != m_rcCurCell) {
-        MyInvalidateRect(rcOld, 0);
-        MyInvalidateRect(m_rcCurCell, 0);
+    CStringArray arrNew;
+    m_cellEditor.GetSelRects(arrNew);
+    if (!CCardCellEditor::SameRects(arrOld, arrNew)) {
+        m_cellEditor.InvalidateRects(arrOld);
+        m_cellEditor.InvalidateRects(arrNew);
+    }
+}
+
+BOOL CCappCardView::SelectDetailCell(CCappSheet* pSheet, CCappMidData* pHit, CPoint ptSheet)
+{
+    CCappMidData* pSource = pHit;
+    if (pHit->m_nExtFlag == 1) {
+        pSource = CCardCellFun::FindArea(pSheet, pHit->m_strSrcName);
+        if (pSource == nullptr) {
+            return FALSE;
+        }
+    }
+    CCappCell* pCandidate = nullptr;
+    POSITION pos = pHit->m_listMidCell.GetHeadPosition();
+    while (pos != nullptr && pCandidate == nullptr) {
+        auto* pCell = static_cast<CCappCell*>(pHit->m_listMidCell.GetNext(pos));
+        if (pCell->IsHide() ||
+            (pCell->m_nContentKind != CCappCell::kindVariable && pCell->m_nContentKind != CCappCell::kindImage)) {
+            continue;
+        }
+        const CRect rc = pSheet->GetCellRect(pCell);
+        if (rc.left < ptSheet.x && ptSheet.x < rc.right) {
+            pCandidate = pSource->GetCellByName(pCell->m_strVarName);
+        }
+    }
+    if (pCandidate == nullptr) {
+        return FALSE;
+    }
+    int nGridRow = -1;
+    int nIndex = 0;
+    pos = pCandidate->m_listCellData.GetHeadPosition();
+    while (pos != nullptr) {
+        const auto* pRange = static_cast<const CCellDataItem*>(pCandidate->m_listCellData.GetNext(pos));
+        if (pRange->m_rect.PtInRect(ptSheet)) {
+            nGridRow = nIndex;
+            break;
+        }
+        ++nIndex;
+    }
+    const CCardCellFun::MDRow row = CCardCellFun::GetDataRowAt(pSource, nGridRow);
+    if (row.nFirstGridRow < 0) {
+        return FALSE;
+    }
+    if (row.nFirstGridRow == 0 && pHit->m_nFirstLine > 0) {
+        // The row's first lines are on the page before: editable here only where allowed.
+        CWinApp* pApp = FxGetApp();
+        const bool bNextPageEdit = pApp != nullptr && pApp->GetProfileInt("Option", "NextPageEdit", 0) != 0;
+        if (!bNextPageEdit || !CCardCellFun::IsContinuationEditable(pCandidate)) {
+            return FALSE;
+        }
+    } else if (pHit->GetMDNameByDataIndex(nGridRow) != pHit->GetMDNameByDataIndex(row.nFirstGridRow)) {
+        return FALSE;
+    }
+    m_pCurCell = pCandidate;
+    m_pCurShowMidData = pHit;
+    m_pCurMidData = pSource;
+    m_nCurRow = row.nFirstGridRow;
+    return TRUE;
+}
+
+void CCappCardView::ScrollToShow(const CRect& rcSheet)
+{
+    if (!IsWindow() || rcSheet.IsRectEmpty()) {
+        return;
+    }
+    CRect rc = rcSheet;
+    {
+        CClientDC dc(GetSafeHwnd());
+        PrepareDrawDC(dc);
+        dc.LPtoDP(&rc);
+    }
+    rc.NormalizeRect();
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (rcClient.PtInRect(rc.TopLeft()) && rcClient.PtInRect(rc.BottomRight())) {
+        return;
+    }
+    const int nLeft = rcClient.left - rc.left + 2;
+    const int nTop = rcClient.top - rc.top + 2;
+    int nRight = rc.right - rcClient.right + 2;
+    int nBottom = rc.bottom - rcClient.bottom + 2;
+    if (nLeft >= 1 || nTop >= 1) {
+        DoScroll(CPoint(0, 0), CPoint(std::max(nLeft, 0), std::max(nTop, 0)), 1.0f);
+    }
+    if (nRight > 0 || nBottom >= 1) {
+        if (rc.Width() > rcClient.Width()) {
+            nRight = 0;
+        }
+        if (rc.Height() > rcClient.Height()) {
+            nBottom = 0;
+        }
+        DoScroll(CPoint(std::max(nRight, 0), std::max(nBottom, 0)), CPoint(0, 0), 1.0f);
+    }
+}
+
+// Host operations.
+
+void CCappCardView::NewCappObj(CSession& /*session*/, int /*nUnused*/, CString strText, CString /*strUnused*/)
+{
+    CCardObj* pCard = GetCard();
+    if (pCard == nullptr) {
+        return;
+    }
+    pCard->m_strReserved = strText;
+    PostOpenCappObj();
+}
+
+int CCappCardView::SetVarData(CString strName, int nRow, CString strValue)
+{
+    CCardObj* pCard = GetCard();
+    if (pCard == nullptr) {
+        return 0;
+    }
+    m_cellEditor.EndEdit(1);
+    CCappCardData& data = pCard->m_CardData;
+    if (data.m_HFData.SetVarData(strName, strValue) || data.m_PgData.SetVarData(nRow, strName, strValue)) {
+        return 1;
+    }
+    CCappSheet* pMaster = pCard->GetMasterSheet();
+    POSITION pos = data.m_MDDataList.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pMDData = static_cast<CCappMDData*>(data.m_MDDataList.GetNext(pos));
+        if (!pMDData->SetVarData(nRow, strName, strValue)) {
+            continue;
+        }
+        CCappMidData* pArea = CCardCellFun::FindArea(pMaster, pMDData->m_strName);
+        CCappMidRow* pRow = pMDData->GetRow(nRow);
+        if (pArea != nullptr && pRow != nullptr && IsWindow()) {
+            CClientDC dc(GetSafeHwnd());
+            BOOL bChanged = FALSE;
+            pArea->SetUseRowCount(&dc, pRow, bChanged, TRUE);
+        }
+        return 1;
+    }
+    return 0;
+}
+
+int CCappCardView::GetRegStringValue(CString strValueName, CString& strOut)
+{
+    CKvRegKey key;
+    if (!key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Saelo\\CAPP")) {
+        FxMessageBox(GetSafeHwnd(), "没有找到 ZTPDM 的注册表!", "系统提示", MB_OK | MB_ICONQUESTION);
+        return 0;
+    }
+    if (!key.GetStringValue(strValueName, strOut)) {
+        FxMessageBox(GetSafeHwnd(), "在 ZTPDM 的注册表中，没找到 WorkDir !", "系统提示", MB_OK | MB_ICONQUESTION);
+        return 0;
+    }
+    return 1;
+}
+
+void CCappCardView::ReplaceCurEditData(CString strText)
+{
+    if (GetCard() != nullptr) {
+        m_cellEditor.ReplaceEditText(strText);
+    }
+}
+
+void CCappCardView::BeginInputDataToCell(CPoint point)
+{
+    if (GetCard() != nullptr) {
+        m_cellEditor.BeginEdit(point);
+    }
+}
+
+int CCappCardView::SetCurCellFocus(CString strVarName, int nDataRow)
+{
+    if (GetCard() == nullptr) {
+        return 0;
+    }
+    m_cellEditor.EndEdit(1);
+    return m_cellEditor.FocusCell(strVarName, nDataRow);
+}
+
+void CCappCardView::ReDrawHeadCell()
+{
+    CCappSheet* pSheet = GetCurSheet();
+    POSITION pos = pSheet != nullptr ? pSheet->m_HeadCellList.GetHeadPosition() : nullptr;
+    while (pos != nullptr) {
+        MyInvalidateRect(pSheet->GetCellRect(static_cast<CCappCell*>(pSheet->m_HeadCellList.GetNext(pos))), 0);
+    }
+}
+
+void CCappCardView::ReDrawPageCell()
+{
+    CCappSheet* pSheet = GetCurSheet();
+    POSITION pos = pSheet != nullptr ? pSheet->m_PageCellList.GetHeadPosition() : nullptr;
+    while (pos != nullptr) {
+        MyInvalidateRect(pSheet->GetCellRect(static_cast<CCappCell*>(pSheet->m_PageCellList.GetNext(pos))), 0);
+    }
+}
+
+void CCappCardView::ReDrawPageInfoCell()
+{
+    CCappSheet* pSheet = GetCurSheet();
+    if (pSheet == nullptr) {
+        return;
+    }
+    for (CObList* pList : {&pSheet->m_HeadCellList, &pSheet->m_PageCellList}) {
+        POSITION pos = pList->GetHeadPosition();
+        while (pos != nullptr) {
+            auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
+            if (pCell->m_nContentKind == CCappCell::kindVariable && pCell->m_nFieldType == 8) {
+                MyInvalidateRect(pSheet->GetCellRect(pCell), 0);
+            }
+        }
+    }
+}
+
+void CCappCardView::ReDrawMDCell(CString strName, int /*nUnused*/)
+{
+    CCappSheet* pSheet = GetCurSheet();
+    if (pSheet == nullptr) {
+        return;
+    }
+    // An extension area stands for its main area.
+    if (CCappMidData* pNamed = CCardCellFun::FindArea(pSheet, strName); pNamed != nullptr && pNamed->m_nExtFlag == 1) {
+        strName = pNamed->m_strSrcName;
+    }
+    POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
+        const bool bWanted = strName.IsEmpty() || pArea->m_strName == strName ||
+                             (pArea->m_nExtFlag == 1 && pArea->m_strSrcName == strName);
+        POSITION posSeat = bWanted ? pArea->m_listSeatItem.GetHeadPosition() : nullptr;
+        while (posSeat != nullptr) {
+            const auto* pSeat = static_cast<const CCappMDSeatItem*>(pArea->m_listSeatItem.GetNext(posSeat));
+            CRect rc;
+            if (pSheet->GetRectSpace(pSeat->m_nTopLineID, pSeat->m_nLeftLineID, pSeat->m_nRightLineID,
+                                     pSeat->m_nBottomLineID, rc)) {
+                MyInvalidateRect(rc, 0);
+            }
+        }
+    }
+}
+
+void CCappCardView::OnEditCopy()
+{
+    if (m_cellEditor.m_pEditCtrl != nullptr) {
+        m_cellEditor.m_pEditCtrl->OnCopy();
+    }
+}
+
+void CCappCardView::OnEditCut()
+{
+    if (m_cellEditor.m_pEditCtrl != nullptr) {
+        m_cellEditor.m_pEditCtrl->OnCut();
+    }
+}
+
+void CCappCardView::OnEditPaste()
+{
+    if (m_cellEditor.m_pEditCtrl != nullptr) {
+        m_cellEditor.m_pEditCtrl->OnPaste();
+    } else if (m_bEditOnDblClk) {
+        m_cellEditor.PasteMark();
+    }
+}
+
+void CCappCardView::OnEditUndo()
+{
+    if (m_cellEditor.m_pEditCtrl != nullptr) {
+        m_cellEditor.m_pEditCtrl->OnUndo();
+    }
+}
+
+void CCappCardView::OnFullScreen()
+{
+    if (CWnd* pMain = FxGetMainWnd()) {
+        pMain->SendMessage(idFullScreen, 0, 0);
+    }
+}
+
+void CCappCardView::OnSize(UINT nType, int cx, int cy)
+{
+    CKvZoomView::OnSize(nType, cx, cy);
+    if (GetCard() != nullptr) {
+        ReSzieAllExistControl();
+    }
+}
+
+// Printing.
+
+BOOL CCappCardView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    return DoPreparePrinting(pInfo);
+}
+
+void CCappCardView::OnBeginPrinting(CDC* /*pDC*/, CPrintInfo* pInfo)
+{
+    CCardObj* pCard = GetCard();
+    if (pCard == nullptr || pInfo == nullptr) {
+        return;
+    }
+    m_nPrintSavedPage = pCard->m_nCurPage;
+    const int nPages = m_bPrintPages ? static_cast<int>(m_arrPrintPages.GetSize()) : pCard->m_CardData.m_nPageCount;
+    pInfo->SetMaxPage(static_cast<UINT>(std::max(nPages, 1)));
+}
+
+void CCappCardView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* /*pInfo*/)
+{
+    CCardObj* pCard = GetCard();
+    if (pCard != nullptr && m_nPrintSavedPage >= 1 && m_nPrintSavedPage <= pCard->m_CardData.m_nPageCount) {
+        pCard->SetCurPage(m_nPrintSavedPage);
+    }
+}
+
+void CCappCardView::OnCardPrintPreview()
+{
+    if (GetCard() == nullptr) {
+        return;
+    }
+    KillEditControl();
+    OnFilePrintPreview();
+}
+
+void CCappCardView::OnViewPrint()
+{
+    if (GetCard() != nullptr) {
+        OnFilePrint();
     }
 }

@@ -1,5 +1,6 @@
 // The card filling view an outside host embeds: shows the current page of a card at a zoom, pages
-// through it and tells its parent frame of page and selection changes.
+// through it, edits its cells in place and tells its parent frame of page, selection and value
+// changes.
 #pragma once
 
 #include "common/KvZoomView.h"
@@ -17,6 +18,10 @@ class CCappMidData;
 class CCappObj;
 class CCappSheet;
 class CCardObj;
+class CCellFieldDataItem;
+class CCmdUI;
+class CPrintInfo;
+class CSession;
 
 class VORNWORK_API CCappCardView : public CKvZoomView
 {
@@ -51,6 +56,41 @@ public:
     void SetPageMake(const CObList& listEntries);
     void SetPageMake(const CString& strText);
     void DetachList() {}
+    // Stores the text as the card's text, then PostOpenCappObj; the rest is not used.
+    void NewCappObj(CSession& session, int nUnused, CString strText, CString strUnused);
+    // Head data, else the page data of page nRow, else the detail data in list order: 1 when
+    // one of them knows the name.
+    int SetVarData(CString strName, int nRow, CString strValue);
+    // A string value of HKLM "SOFTWARE\Saelo\CAPP"; 0, after telling the user, when missing.
+    int GetRegStringValue(CString strValueName, CString& strOut);
+    void ReplaceCurEditData(CString strText);
+    void BeginInputDataToCell(CPoint point);
+    int SetCurCellFocus(CString strVarName, int nDataRow);
+    // 1 when a zoom tool was active and has been left.
+    int ResertState();
+    // A client point to sheet units.
+    void TrunToFact(CPoint& point);
+    void ReDrawHeadCell();
+    void ReDrawPageCell();
+    void ReDrawPageInfoCell();
+    // The detail area of that name and its extensions; every area for an empty name.
+    void ReDrawMDCell(CString strName, int nUnused);
+    // Scrolls a rectangle in sheet units into the client area.
+    void ScrollToShow(const CRect& rcSheet);
+    int IsPDMVer() { return 0; }
+    // Kept for hosts; nothing of them is built here.
+    void AddNewSubCard(int) {}
+    void GetResDataFromDict(int) {}
+    void OnShowAudit(CRect&) {}
+    void UpdateAllExistControl(CCappCell*) {}
+    void ChangeRowIndex() {}
+    void CreateAllExistControl() {}
+    void InBatchMDData() {}
+    void LoadFreeObjData() {}
+    void SaveFreeObjData() {}
+    void SetPageSortInfo() {}
+    void OnCappworkSetPageOrderType() {}
+    void SignData(CString) {}
 
     // Pages, numbered from 1.
     void AddNewPage(int bSetCur, int bResetSel);
@@ -68,6 +108,9 @@ public:
     void PrepareDrawDC(CDC& dc);
     void LpToDp(CPoint& pt);
     void MyInvalidateRect(CRect rc, int nUnused);
+    // No in-cell controls are made here: what is left is closing the editor, text kept.
+    void ReSzieAllExistControl();
+    void ReCreateSheetCell();
 
     // Zoom commands.
     void OnZoomIn();
@@ -79,9 +122,40 @@ public:
     void OnZoom100();
     void OnZoom200();
     void OnZoom400();
+    void OnZoomMDSize();
+    void OnZoomRect();
+    void OnZoomMove();
+    void OnUpdateZoomRect(CCmdUI* pCmdUI);
+    void OnUpdateZoomMove(CCmdUI* pCmdUI);
+
+    // Edit commands go to the open editor.
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditUndo();
+    // Message 1303 to the application's main window.
+    void OnFullScreen();
+
+    // Printing: the page shown comes back after the job.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnCardPrintPreview();
+    void OnViewPrint();
 
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+    void OnRButtonUp(UINT nFlags, CPoint point) override;
+    void OnSize(UINT nType, int cx, int cy) override;
+    LRESULT OnEndEditByKey_ByMsg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEditChange(WPARAM wParam, LPARAM lParam);
+    // Which popup of menu 3032 a right click shows now: 0 plain, 1 detail cell, 2 image cell,
+    // 3 read-only.
+    int GetPopupIndex() const;
+    // That popup of menu 3032, the full-screen item added or removed; the caller owns it.
+    HMENU CreatePopupMenu(int nIndex) const;
     // Selects the head or page card-variable cell under the client point; (0, 0) clears.
     void SetCurCell(CPoint point);
 
@@ -124,6 +198,10 @@ private:
     // The zoom level that shows nPercent of natural size on this screen.
     static int ScreenPercent(int nPercent);
     void ZoomToRect(CRect rc);
+    void OnFreeObjCommand() {}
+    // A click in a detail area: the cell and grid row of the data row under the point; FALSE
+    // when the click selects nothing there.
+    BOOL SelectDetailCell(CCappSheet* pSheet, CCappMidData* pHit, CPoint ptSheet);
 
     FX_DECLARE_MESSAGE_MAP()
 };

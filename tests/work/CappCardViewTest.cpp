@@ -228,13 +228,26 @@ TEST(CappCardViewTest, WithoutACardEveryCallIsRefused)
     view.KillEditControl();
     view.PageMake(2, -1, "ProcessCardNext");
     view.SetPageMake(CString("1,ProcessCard"));
+    EXPECT_EQ(0, view.SetVarData("零件名称", 1, "x"));
+    EXPECT_EQ(0, view.SetCurCellFocus("零件名称", 0));
+    view.BeginInputDataToCell(CPoint(10, 10));
+    view.ReplaceCurEditData("x");
+    view.ReDrawHeadCell();
+    view.ReDrawPageCell();
+    view.ReDrawPageInfoCell();
+    view.ReDrawMDCell("", 1);
+    for (UINT nMessage : {WM_LBUTTONDBLCLK, WM_RBUTTONUP}) {
+        view.SendMessage(nMessage, 0, MAKELPARAM(20, 20));
+    }
+    view.SendMessage(0x45B, VK_TAB, 0);
     for (int nType = 0; nType <= 7; ++nType) {
         view.SetViewType(nType);
     }
     for (UINT nKey : {VK_NEXT, VK_PRIOR, VK_TAB, VK_SPACE}) {
         view.SendMessage(WM_KEYDOWN, nKey, 1);
     }
-    for (UINT nID : {0x7FF9u, 0x7FFAu, 0x804Du, 0x804Fu, 0x8050u, 0x8051u, 0x8052u, 0x8053u, 0x8446u}) {
+    for (UINT nID : {0x7FF9u, 0x7FFAu, 0x804Du, 0x804Fu, 0x8050u, 0x8051u, 0x8052u, 0x8053u, 0x8446u, 0x8447u, 0xE122u,
+                     0xE123u, 0xE125u, 0xE12Bu, 0x8069u}) {
         view.SendMessage(WM_COMMAND, nID, 0);
     }
     const CSize size = ClientSize(view);
@@ -346,6 +359,8 @@ TEST(CappCardViewTest, AClickSelectsAVariableCellAndTabWalksTheHeadCells)
     CCardViewTestHost host;
     ASSERT_TRUE(host.Open());
     CCappCardView& view = *host.m_pView;
+    // A single click only selects: the frame shows rather than the editor.
+    view.m_bEditOnDblClk = TRUE;
     CCappSheet* pSheet = view.GetCurSheet();
     ASSERT_NE(nullptr, pSheet);
     // The client point at the middle of a cell.
