@@ -825,16 +825,17 @@ TEST_F(CodeTextViewTest, PanesOfASplitterScrollTogether)
     const std::string strText = NumberedLines(60);
     Load(strText.c_str());
     CSplitCodeView::s_pBuffer = &m_buffer;
-    CFrameWnd frame;
-    ASSERT_TRUE(frame.CreateEx(0, nullptr, "脚本 - 分割", WS_OVERLAPPEDWINDOW, 0, 0, 560, 400, nullptr, nullptr));
+    // The frame deletes itself with its window; the splitter's window goes with it.
     CSplitterWnd splitter;
-    ASSERT_TRUE(splitter.CreateStatic(&frame, 2, 2, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL));
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "脚本 - 分割", WS_OVERLAPPEDWINDOW, 0, 0, 560, 400, nullptr, nullptr));
+    ASSERT_TRUE(splitter.CreateStatic(pFrame, 2, 2, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL));
     for (int row = 0; row < 2; ++row) {
         for (int col = 0; col < 2; ++col) {
             ASSERT_TRUE(splitter.CreateView(row, col, FX_RUNTIME_CLASS(CSplitCodeView), CSize(260, 150), nullptr));
         }
     }
-    frame.RecalcLayout();
+    pFrame->RecalcLayout();
     auto pane = [&](int row, int col) { return static_cast<CSplitCodeView*>(splitter.GetPane(row, col)); };
     // Inside a splitter a pane has no bars of its own.
     EXPECT_EQ(0, pane(0, 0)->GetStyle() & (WS_VSCROLL | WS_HSCROLL));
@@ -896,11 +897,11 @@ TEST_F(CodeTextViewTest, PanesOfASplitterScrollTogether)
     EXPECT_EQ(31, pane(1, 1)->GetTopLine());
     EXPECT_EQ(3, pane(0, 0)->GetTopLine());
 
-    frame.ShowWindow(SW_SHOWNA);
+    pFrame->ShowWindow(SW_SHOWNA);
     pane(0, 0)->SetFocus();
     pane(0, 0)->SetCursorPos(CPoint(8, 5));
     pane(0, 0)->SetSelection(CPoint(1, 4), CPoint(8, 5));
-    EXPECT_TRUE(SaveWindowPicture(frame.m_hWnd, "code-view-split-panes.png"));
+    EXPECT_TRUE(SaveWindowPicture(pFrame->m_hWnd, "code-view-split-panes.png"));
 
     // A text that fits leaves the shared bars disabled.
     Load("Dim a");
@@ -912,6 +913,6 @@ TEST_F(CodeTextViewTest, PanesOfASplitterScrollTogether)
             pane(row, col)->DetachBuffer();
         }
     }
-    frame.DestroyWindow();
+    pFrame->DestroyWindow();
     CSplitCodeView::s_pBuffer = nullptr;
 }

@@ -57,13 +57,20 @@ class SplitterWndTest : public testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "分割", WS_POPUP, 0, 0, 300, 220, nullptr, nullptr));
+        // A frame deletes itself with its window.
+        m_pFrame = new CFrameWnd;
+        ASSERT_TRUE(m_pFrame->CreateEx(0, nullptr, "分割", WS_POPUP, 0, 0, 300, 220, nullptr, nullptr));
     }
-    void TearDown() override { m_frame.DestroyWindow(); }
+    void TearDown() override
+    {
+        if (m_pFrame != nullptr && ::IsWindow(m_pFrame->m_hWnd)) {
+            m_pFrame->DestroyWindow();
+        }
+    }
 
     void Make(int nRows, int nCols, DWORD dwBars, CSize sizeInit)
     {
-        ASSERT_TRUE(m_splitter.CreateStatic(&m_frame, nRows, nCols, WS_CHILD | WS_VISIBLE | dwBars));
+        ASSERT_TRUE(m_splitter.CreateStatic(m_pFrame, nRows, nCols, WS_CHILD | WS_VISIBLE | dwBars));
         for (int row = 0; row < nRows; ++row) {
             for (int col = 0; col < nCols; ++col) {
                 m_splitter.SetRowInfo(row, row == 0 ? sizeInit.cy : 0, 20);
@@ -88,7 +95,7 @@ protected:
         m_splitter.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptTo.x, ptTo.y));
     }
 
-    CFrameWnd m_frame;
+    CFrameWnd* m_pFrame = nullptr;
     CSplitterWnd m_splitter;
 };
 } // namespace
@@ -125,7 +132,7 @@ TEST_F(SplitterWndTest, LaysOutPanesWithTheirIdsAndSharedBars)
         EXPECT_EQ(c.col, col);
         EXPECT_TRUE(m_splitter.IsPaneShown(c.row, c.col));
     }
-    EXPECT_FALSE(m_splitter.IsChildPane(&m_frame, nullptr, nullptr));
+    EXPECT_FALSE(m_splitter.IsChildPane(m_pFrame, nullptr, nullptr));
     EXPECT_EQ(nullptr, m_splitter.GetPane(2, 0));
 
     // Panes of one row share the vertical bar, panes of one column the horizontal one.
@@ -136,11 +143,11 @@ TEST_F(SplitterWndTest, LaysOutPanesWithTheirIdsAndSharedBars)
     HWND hHorz1 = m_splitter.GetScrollBarCtrl(m_splitter.GetPane(0, 1), SB_HORZ);
     ASSERT_NE(nullptr, hHorz1);
     EXPECT_EQ(hHorz1, m_splitter.GetScrollBarCtrl(m_splitter.GetPane(1, 1), SB_HORZ));
-    EXPECT_EQ(nullptr, m_splitter.GetScrollBarCtrl(&m_frame, SB_VERT));
+    EXPECT_EQ(nullptr, m_splitter.GetScrollBarCtrl(m_pFrame, SB_VERT));
     EXPECT_EQ(0, m_splitter.GetStyle() & (WS_VSCROLL | WS_HSCROLL));
 
-    m_frame.ShowWindow(SW_SHOWNA);
-    EXPECT_TRUE(SaveWindowPicture(m_frame.m_hWnd, "splitter-2x2.png"));
+    m_pFrame->ShowWindow(SW_SHOWNA);
+    EXPECT_TRUE(SaveWindowPicture(m_pFrame->m_hWnd, "splitter-2x2.png"));
 }
 
 TEST_F(SplitterWndTest, DraggingTheBarResizesClosesAndSplitsAgain)
@@ -213,7 +220,7 @@ TEST_F(SplitterWndTest, SharedBarScrollsTheFocusedPaneOfItsRow)
     EXPECT_EQ(hBar, pLeft->m_hLastBar);
     EXPECT_EQ(0, pRight->m_nVScrolls);
 
-    m_frame.ShowWindow(SW_SHOWNA);
+    m_pFrame->ShowWindow(SW_SHOWNA);
     pRight->SetFocus();
     m_splitter.SendMessage(WM_VSCROLL, SB_PAGEUP, reinterpret_cast<LPARAM>(hBar));
     EXPECT_EQ(1, pRight->m_nVScrolls);
