@@ -657,17 +657,12 @@ BOOL CCodeEditView::OnDrop(COleDataObject* pDataObject, DROPEFFECT, CPoint point
         return FALSE;
     }
     const CPoint ptDrop = ClosestTextPos(point);
-    if (IsDraggingOut()) {
-        CPoint ptStart;
-        CPoint ptEnd;
-        GetDraggedRange(ptStart, ptEnd);
-        const bool bAfterStart = ptDrop.y > ptStart.y || (ptDrop.y == ptStart.y && ptDrop.x >= ptStart.x);
-        const bool bBeforeEnd = ptDrop.y < ptEnd.y || (ptDrop.y == ptEnd.y && ptDrop.x <= ptEnd.x);
-        if (bAfterStart && bBeforeEnd) {
-            // Dropped onto itself: nothing moves, and the refusal keeps the source from deleting.
-            PlaceCaret(ptDrop);
-            return FALSE;
-        }
+    // Dropped onto itself, from this view or another pane of the same text: nothing moves, and
+    // the refusal keeps the source from deleting what it would have moved.
+    CCodeTextView* pDragView = GetDragOutView();
+    if (pDragView != nullptr && pDragView->IsInDraggedRange(GetTextBuffer(), ptDrop)) {
+        PlaceCaret(ptDrop);
+        return FALSE;
     }
     int nEndLine = ptDrop.y;
     int nEndChar = ptDrop.x;

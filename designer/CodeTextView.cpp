@@ -50,6 +50,8 @@ int ProfileMargin(LPCSTR pszEntry)
 
 FX_IMPLEMENT_DYNAMIC(CCodeTextView, CView)
 
+CCodeTextView* CCodeTextView::s_pDragOutView = nullptr;
+
 FX_BEGIN_MESSAGE_MAP(CCodeTextView, CView)
 FX_ON_WM_CREATE()
 FX_ON_WM_DESTROY()
@@ -118,7 +120,7 @@ CCodeTextView::CCodeTextView()
       m_bDragOutActive(FALSE), m_bMouseSelecting(FALSE), m_bWordMode(FALSE), m_bLineMode(FALSE), m_nDragTimer(0),
       m_pBuffer(nullptr), m_hAccel(nullptr), m_bVertBarFrozen(FALSE), m_bHorzBarFrozen(FALSE), m_bKeepSelVisible(FALSE),
       m_pPrintFont(nullptr), m_nPrintLineCy(0), m_bPrintHeader(FALSE), m_bPrintFooter(TRUE), m_nFirstLine(0),
-      m_nFirstColumn(0)
+      m_nFirstColumn(0), m_nDragOutEdits(0)
 {
     m_lfLineNumber.lfHeight = 12;
     m_lfLineNumber.lfCharSet = 134; // GB2312
@@ -1441,6 +1443,16 @@ CPoint CCodeTextView::ClosestTextPos(CPoint point)
     return PointToText(point);
 }
 
+BOOL CCodeTextView::IsInDraggedRange(const CCodeTextBuffer* pBuffer, CPoint pt) const
+{
+    if (!m_bDragOutActive || pBuffer == nullptr || pBuffer != m_pBuffer) {
+        return FALSE;
+    }
+    const bool bAfterStart = !Less(pt, m_ptDraggedStart);
+    const bool bBeforeEnd = !Less(m_ptDraggedEnd, pt);
+    return bAfterStart && bBeforeEnd;
+}
+
 void CCodeTextView::GetDraggedRange(CPoint& ptStart, CPoint& ptEnd) const
 {
     ptStart = m_ptDraggedStart;
@@ -1485,12 +1497,17 @@ void CCodeTextView::DragOutSelection()
     pBuffer->OpenUndoGroup(FALSE);
     GetSelection(m_ptDraggedStart, m_ptDraggedEnd);
     m_bDragOutActive = TRUE;
+    m_nDragOutEdits = 0;
+    s_pDragOutView = this;
     const DROPEFFECT dropEffect = pData->DoDragDrop(DragEffects());
     if (dropEffect != DROPEFFECT_NONE) {
         AfterDragOut(dropEffect);
     }
+    s_pDragOutView = nullptr;
     m_bDragOutActive = FALSE;
-    pBuffer->CloseUndoGroup(this);
+    // Closing with this view replays AfterEdit for the last record: only for the drag's own
+    // records, never again for an earlier edit (an Enter would indent twice).
+    pBuffer->CloseUndoGroup(m_nDragOutEdits > 0 ? this : nullptr);
     pData->Release();
 }
 
@@ -1649,6 +1666,7 @@ void CCodeTextView::UpdateView(CCodeTextView*, const CCodeUpdateContext* pContex
         if (m_bDragOutActive) {
             pContext->RecalcPoint(m_ptDraggedStart);
             pContext->RecalcPoint(m_ptDraggedEnd);
+            ++m_nDragOutEdits;
         }
         CPoint ptTop(0, m_nFirstLine);
         pContext->RecalcPoint(ptTop);

@@ -88,6 +88,10 @@ public:
     // Text is being dragged out of this view: the range it came from (moved by edits meanwhile).
     BOOL IsDraggingOut() const { return m_bDragOutActive; }
     void GetDraggedRange(CPoint& ptStart, CPoint& ptEnd) const;
+    // The view text is being dragged out of, in this process; null when none.
+    static CCodeTextView* GetDragOutView() { return s_pDragOutView; }
+    // pt lies in the range being dragged out of pBuffer (its ends included).
+    BOOL IsInDraggedRange(const CCodeTextBuffer* pBuffer, CPoint pt) const;
 
 protected:
     virtual void ResetState();
@@ -266,4 +270,8 @@ protected:
     CRect m_rcPrintArea;
     int m_nFirstLine;
     int m_nFirstColumn;
+    // Buffer changes while text is dragged out: the drag's undo group is closed as an edit only
+    // when the drop changed something.
+    int m_nDragOutEdits;
+    static CCodeTextView* s_pDragOutView;
 };

@@ -18,6 +18,7 @@
 #include "platform/frame/WinApp.h"
 #include "platform/ole/OleDataSource.h"
 #include "platform/win/CmdUI.h"
+#include "platform/win/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/UiDriver.h"
@@ -863,5 +864,104 @@ TEST_F(CodeEditViewDropTest, DragMovingASelectionAndOneUndoRestoresTheText)
             EXPECT_EQ(c.szLines, Lines());
         }
     }
+}
+// A pane of a split script window; all panes edit one buffer.
+class CSplitEditView : public CVbEditView
+{
+    FX_DECLARE_DYNCREATE(CSplitEditView)
+
+public:
+    static CCodeTextBuffer* s_pBuffer;
+
+protected:
+    CCodeTextBuffer* GetTextBuffer() override { return s_pBuffer; }
+};
+
+CCodeTextBuffer* CSplitEditView::s_pBuffer = nullptr;
+
+FX_IMPLEMENT_DYNCREATE(CSplitEditView, CVbEditView)
+
+// A drag that ends without changing the text must not replay the edit before it: after an Enter
+// the line above would be indented into the text again.
+TEST_F(CodeEditViewDropTest, ARefusedDragLeavesTheEditBeforeItAlone)
+{
+    Load("    a\r\nb");
+    m_pView->SetFocus();
+    Caret(CPoint(1, 1));
+    Type("\r");
+    ASSERT_EQ("    a|b|", Lines());
+    Select(CPoint(0, 1), CPoint(1, 1));
+    POINT ptScreen = PointOf(CPoint(1, 1));
+    ::ClientToScreen(m_pView->m_hWnd, &ptScreen);
+    ASSERT_TRUE(::SetCursorPos(ptScreen.x, ptScreen.y));
+    Mouse(WM_LBUTTONDOWN, MK_LBUTTON, PointOf(CPoint(0, 1)));
+    Mouse(WM_MOUSEMOVE, MK_LBUTTON, PointOf(CPoint(0, 1)));
+    EXPECT_EQ("    a|b|", Lines());
+    EXPECT_EQ(CPoint(1, 1), m_pView->GetCursorPos());
+    // One undo still takes the Enter away.
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ("    a|b", Lines());
+}
+
+// Between two panes of one text: a drop inside the dragged range (seen from the other pane)
+// changes nothing; elsewhere the text moves and one undo restores it.
+TEST_F(CodeEditViewDropTest, DragMovingBetweenPanesOfOneText)
+{
+    m_app.m_pFrame->ShowWindow(SW_HIDE);
+    Load("Dim a, b\r\nx = 1\r\ny = 2");
+    CSplitEditView::s_pBuffer = &m_buffer;
+    CSplitterWnd splitter;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(
+        pFrame->CreateEx(WS_EX_TOPMOST, nullptr, "脚本", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr));
+    ASSERT_TRUE(splitter.CreateStatic(pFrame, 2, 1));
+    ASSERT_TRUE(splitter.CreateView(0, 0, FX_RUNTIME_CLASS(CSplitEditView), CSize(0, 140), nullptr));
+    ASSERT_TRUE(splitter.CreateView(1, 0, FX_RUNTIME_CLASS(CSplitEditView), CSize(0, 140), nullptr));
+    pFrame->RecalcLayout();
+    auto* pTop = static_cast<CSplitEditView*>(splitter.GetPane(0, 0));
+    auto* pBottom = static_cast<CSplitEditView*>(splitter.GetPane(1, 0));
+    pTop->OnInitialUpdate();
+    pBottom->OnInitialUpdate();
+    ASSERT_TRUE(pBottom->IsWindowVisible());
+
+    struct PaneCase
+    {
+        const char* szName;
+        CPoint ptDrop; // in the bottom pane
+        const char* szText;
+    };
+    const PaneCase cases[] = {
+        {"inside the dragged range", CPoint(2, 0), "Dim a, b\r\nx = 1\r\ny = 2"},
+        {"at the end of the last line", CPoint(5, 2), "a, b\r\nx = 1\r\ny = 2Dim "},
+    };
+    for (const PaneCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_buffer.SetAllText("Dim a, b\r\nx = 1\r\ny = 2");
+        pTop->SetFocus();
+        pTop->SetAnchorPos(CPoint(0, 0));
+        pTop->SetCursorPos(CPoint(4, 0));
+        pTop->SetSelection(CPoint(0, 0), CPoint(4, 0));
+        CPoint pt = pBottom->TextToPoint(c.ptDrop);
+        POINT ptScreen = {pt.x + 1, pt.y + pBottom->GetLineHeight() / 2};
+        ::ClientToScreen(pBottom->m_hWnd, &ptScreen);
+        ASSERT_TRUE(::SetCursorPos(ptScreen.x, ptScreen.y));
+        const CPoint ptGrab = pTop->TextToPoint(CPoint(1, 0)) + CPoint(1, pTop->GetLineHeight() / 2);
+        pTop->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrab.x, ptGrab.y));
+        pTop->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptGrab.x + 1, ptGrab.y));
+        CString strText;
+        m_buffer.GetAllText(strText);
+        EXPECT_STREQ(c.szText, strText);
+        if (m_buffer.CanUndo()) {
+            CPoint ptCaret;
+            ASSERT_TRUE(m_buffer.Undo(ptCaret));
+            m_buffer.GetAllText(strText);
+            EXPECT_STREQ("Dim a, b\r\nx = 1\r\ny = 2", strText);
+            EXPECT_FALSE(m_buffer.CanUndo());
+        }
+    }
+    pTop->DetachBuffer();
+    pBottom->DetachBuffer();
+    pFrame->DestroyWindow();
+    CSplitEditView::s_pBuffer = nullptr;
 }
 } // namespace
