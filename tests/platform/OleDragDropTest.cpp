@@ -312,6 +312,56 @@ TEST(OleDragDropTest, DropTargetGivesEventsInClientCoordinates)
     EXPECT_EQ(DRAGDROP_E_NOTREGISTERED, ::RevokeDragDrop(wnd.m_hWnd));
 }
 
+// A target that scrolls while the point is in its top strip.
+class CScrollingTarget : public CRecordingTarget
+{
+public:
+    DROPEFFECT OnDragScroll(CWnd*, DWORD, CPoint point) override
+    {
+        return point.y < 10 ? DROPEFFECT_SCROLL | DROPEFFECT_COPY : DROPEFFECT_NONE;
+    }
+};
+
+TEST(OleDragDropTest, DragScrollAnswersInsteadOfEnterAndOver)
+{
+    COleScope ole;
+    ASSERT_TRUE(SUCCEEDED(ole.m_hr));
+    CTargetWnd wnd;
+    ASSERT_TRUE(wnd.Make(40, 30));
+    CScrollingTarget target;
+    ASSERT_TRUE(target.Register(&wnd));
+    target.m_dwAnswer = DROPEFFECT_MOVE;
+    POINT ptOrigin = {0, 0};
+    ::ClientToScreen(wnd.m_hWnd, &ptOrigin);
+    COleDataSource* pSource = TextSource("x");
+    IDropTarget* pTarget = &target;
+    struct ScrollCase
+    {
+        const char* szName;
+        int y;
+        DWORD dwAllowed;
+        DWORD dwGiven;
+        const char* szEvents;
+    };
+    const ScrollCase cases[] = {
+        {"in the strip: scrolling", 3, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_SCROLL | DROPEFFECT_COPY, ""},
+        {"in the strip, copy not allowed", 3, DROPEFFECT_MOVE, DROPEFFECT_SCROLL, ""},
+        {"below it: the target answers", 50, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_MOVE, "over "},
+    };
+    DWORD dwEffect = DROPEFFECT_COPY;
+    pTarget->DragEnter(pSource, MK_LBUTTON, POINTL{ptOrigin.x + 5, ptOrigin.y + 50}, &dwEffect);
+    for (const ScrollCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        target.m_events.clear();
+        dwEffect = c.dwAllowed;
+        EXPECT_EQ(S_OK, pTarget->DragOver(MK_LBUTTON, POINTL{ptOrigin.x + 5, ptOrigin.y + c.y}, &dwEffect));
+        EXPECT_EQ(c.dwGiven, dwEffect);
+        EXPECT_EQ(c.szEvents, target.m_events);
+    }
+    pTarget->DragLeave();
+    EXPECT_EQ(0u, pSource->Release());
+}
+
 // The real drag loop under Wine follows the cursor, and the source decides when it ends: the
 // cursor is put on the target and a scripted source ends the drag after a few questions.
 TEST(OleDragDropTest, DragLoopDropsOnTheWindowUnderTheCursor)
