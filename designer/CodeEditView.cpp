@@ -9,6 +9,7 @@
 #include "designer/res/resource.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
+#include "platform/ole/OleDropTarget.h"
 #include "platform/win/CmdUI.h"
 
 namespace
@@ -20,6 +21,36 @@ bool IsBlank(char ch)
     return ch == ' ' || ch == '\t';
 }
 } // namespace
+
+// Hands the OLE drag events of the view's window to the view.
+class CCodeDropTarget : public COleDropTarget
+{
+public:
+    explicit CCodeDropTarget(CCodeEditView* pView) : m_pView(pView) {}
+
+    DROPEFFECT OnDragEnter(CWnd*, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override
+    {
+        return m_pView->OnDragEnter(pDataObject, dwKeyState, point);
+    }
+    DROPEFFECT OnDragOver(CWnd*, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override
+    {
+        return m_pView->OnDragOver(pDataObject, dwKeyState, point);
+    }
+    void OnDragLeave(CWnd*) override { m_pView->OnDragLeave(); }
+    BOOL OnDrop(CWnd*, COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override
+    {
+        return m_pView->OnDrop(pDataObject, dropEffect, point);
+    }
+    DROPEFFECT OnDragScroll(CWnd*, DWORD dwKeyState, CPoint point) override
+    {
+        return m_pView->OnDragScroll(dwKeyState, point);
+    }
+
+private:
+    CCodeEditView* m_pView;
+};
+
+FX_IMPLEMENT_DYNAMIC(CCodeEditView, CCodeTextView)
 
 FX_BEGIN_MESSAGE_MAP(CCodeEditView, CCodeTextView)
 FX_ON_WM_CREATE()
@@ -47,11 +78,15 @@ FX_END_MESSAGE_MAP()
 
 CCodeEditView::CCodeEditView()
     : m_bOverwrite(FALSE), m_bSelectionSaved(FALSE), m_bKeepIndent(TRUE), m_hEditAccel(nullptr), m_chPendingLead(0),
-      m_nTypingMark(-1)
+      m_nTypingMark(-1), m_bDropMarkShown(FALSE), m_bSavedCaretHidden(FALSE), m_dwLastDragEffect(DROPEFFECT_NONE),
+      m_pDropTarget(nullptr)
 {
 }
 
-CCodeEditView::~CCodeEditView() = default;
+CCodeEditView::~CCodeEditView()
+{
+    delete m_pDropTarget;
+}
 
 int CCodeEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
@@ -59,6 +94,9 @@ int CCodeEditView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     }
     m_hEditAccel = ::LoadAcceleratorsA(GetResourceModule(), MAKEINTRESOURCEA(IDR_CODE_EDIT_KEYS));
+    // Registration fails where OLE was not initialised: the view then takes no drops.
+    m_pDropTarget = new CCodeDropTarget(this);
+    m_pDropTarget->Register(this);
     return 0;
 }
 
@@ -66,6 +104,9 @@ void CCodeEditView::OnDestroy()
 {
     // Accelerator tables loaded from resources are freed with their module.
     m_hEditAccel = nullptr;
+    if (m_pDropTarget != nullptr) {
+        m_pDropTarget->Revoke();
+    }
     CCodeTextView::OnDestroy();
 }
 
@@ -558,4 +599,148 @@ void CCodeEditView::OnUpdateIndicatorRead(CCmdUI* pCmdUI)
 void CCodeEditView::OnUpdateIndicatorEmpty(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(FALSE);
+}
+
+DROPEFFECT CCodeEditView::DragEffects()
+{
+    // A text that cannot be edited is never removed: offering a move would lie to the target.
+    return CanEdit() ? DROPEFFECT_COPY | DROPEFFECT_MOVE : DROPEFFECT_COPY;
+}
+
+void CCodeEditView::AfterDragOut(DROPEFFECT dropEffect)
+{
+    if ((dropEffect & DROPEFFECT_MOVE) == 0 || !CanEdit()) {
+        return;
+    }
+    // The dragged range has moved through the drop's insertion (UpdateView).
+    CPoint ptStart;
+    CPoint ptEnd;
+    GetDraggedRange(ptStart, ptEnd);
+    if (ptStart != ptEnd) {
+        GetTextBuffer()->DeleteWithUndo(this, ptStart.y, ptStart.x, ptEnd.y, ptEnd.x, CE_ACTION_DRAGDROP);
+    }
+}
+
+DROPEFFECT CCodeEditView::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    if (pDataObject == nullptr || !pDataObject->IsDataAvailable(CF_TEXT)) {
+        HideDropIndicator();
+        m_dwLastDragEffect = DROPEFFECT_NONE;
+        return DROPEFFECT_NONE;
+    }
+    ShowDropIndicator(point);
+    m_dwLastDragEffect = (dwKeyState & MK_CONTROL) != 0 ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+    return m_dwLastDragEffect;
+}
+
+DROPEFFECT CCodeEditView::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    if (!CanEdit()) {
+        HideDropIndicator();
+        m_dwLastDragEffect = DROPEFFECT_NONE;
+        return DROPEFFECT_NONE;
+    }
+    return OnDragEnter(pDataObject, dwKeyState, point);
+}
+
+void CCodeEditView::OnDragLeave()
+{
+    HideDropIndicator();
+}
+
+BOOL CCodeEditView::OnDrop(COleDataObject* pDataObject, DROPEFFECT, CPoint point)
+{
+    HideDropIndicator();
+    CString strText;
+    if (!CanEdit() || pDataObject == nullptr || !pDataObject->IsDataAvailable(CF_TEXT) ||
+        !pDataObject->GetText(strText)) {
+        return FALSE;
+    }
+    const CPoint ptDrop = ClosestTextPos(point);
+    // Dropped onto itself, from this view or another pane of the same text: nothing moves, and
+    // the refusal keeps the source from deleting what it would have moved.
+    CCodeTextView* pDragView = GetDragOutView();
+    if (pDragView != nullptr && pDragView->IsInDraggedRange(GetTextBuffer(), ptDrop)) {
+        PlaceCaret(ptDrop);
+        return FALSE;
+    }
+    int nEndLine = ptDrop.y;
+    int nEndChar = ptDrop.x;
+    if (!GetTextBuffer()->InsertWithUndo(this, ptDrop.y, ptDrop.x, strText, nEndLine, nEndChar, CE_ACTION_DRAGDROP)) {
+        return FALSE;
+    }
+    const CPoint ptEndPos(nEndChar, nEndLine);
+    SetAnchorPos(ptDrop);
+    SetCursorPos(ptEndPos);
+    SetSelection(ptDrop, ptEndPos);
+    EnsureVisible(ptEndPos);
+    return TRUE;
+}
+
+DROPEFFECT CCodeEditView::OnDragScroll(DWORD, CPoint point)
+{
+    const int nEdge = 5;
+    CRect rc;
+    GetClientRect(&rc);
+    int nTop = GetTopLine();
+    int nFirst = GetFirstColumn();
+    if (point.y < rc.top + nEdge) {
+        --nTop;
+    } else if (point.y >= rc.bottom - nEdge) {
+        ++nTop;
+    }
+    if (point.x < rc.left + GetMarginWidth() + nEdge) {
+        --nFirst;
+    } else if (point.x >= rc.right - nEdge) {
+        ++nFirst;
+    }
+    nTop = std::clamp(nTop, 0, std::max(0, LineCount() - 1));
+    nFirst = std::clamp(nFirst, 0, std::max(0, GetMaxLineWidth() - 1));
+    if (nTop == GetTopLine() && nFirst == GetFirstColumn()) {
+        return DROPEFFECT_NONE;
+    }
+    const BOOL bShown = m_bDropMarkShown;
+    HideDropIndicator();
+    ScrollToTopLine(nTop);
+    ScrollToColumn(nFirst);
+    UpdateWindow();
+    if (bShown) {
+        ShowDropIndicator(point);
+    }
+    return DROPEFFECT_SCROLL | m_dwLastDragEffect;
+}
+
+void CCodeEditView::ShowDropIndicator(CPoint point)
+{
+    if (!m_bDropMarkShown) {
+        ::HideCaret(m_hWnd);
+        m_ptSavedCaret = GetCursorPos();
+        // The normal caret stays away while the indicator is up (scrolling updates the caret).
+        m_bSavedCaretHidden = m_bCaretHidden;
+        m_bCaretHidden = TRUE;
+        m_bDropMarkShown = TRUE;
+    }
+    m_ptDropAt = ClosestTextPos(point);
+    // A fresh caret each time: its hide count starts at one, so one ShowCaret shows it.
+    ::DestroyCaret();
+    ::CreateCaret(m_hWnd, nullptr, 2, GetLineHeight());
+    const int nColumn = CharToColumn(m_ptDropAt.y, m_ptDropAt.x);
+    const int nColumns = GetVisibleColumns();
+    if (nColumn >= GetFirstColumn() && nColumn <= GetFirstColumn() + nColumns) {
+        const CPoint pt = TextToPoint(m_ptDropAt);
+        ::SetCaretPos(pt.x, pt.y);
+        ::ShowCaret(m_hWnd);
+    }
+}
+
+void CCodeEditView::HideDropIndicator()
+{
+    if (!m_bDropMarkShown) {
+        return;
+    }
+    m_bDropMarkShown = FALSE;
+    ::DestroyCaret();
+    m_bCaretHidden = m_bSavedCaretHidden;
+    m_ptCaret = m_ptSavedCaret;
+    UpdateCaret();
 }

@@ -6,8 +6,12 @@
 
 #include "designer/CodeTextView.h"
 
+class CCodeDropTarget;
+
 class CCodeEditView : public CCodeTextView
 {
+    FX_DECLARE_DYNAMIC(CCodeEditView)
+
 public:
     CCodeEditView();
     ~CCodeEditView() override;
@@ -41,8 +45,21 @@ public:
     void OnEditReplace();
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) override;
 
+    // The view as a drop target (its registered target calls these). CF_TEXT only: copy with
+    // Ctrl, else move.
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    void OnDragLeave();
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // Scrolls when the point is near an edge; DROPEFFECT_SCROLL with the drag's effect when it did.
+    DROPEFFECT OnDragScroll(DWORD dwKeyState, CPoint point);
+    BOOL IsDropMarkShown() const { return m_bDropMarkShown; }
+    CPoint GetDropPos() const { return m_ptDropAt; }
+
 protected:
     void ResetState() override;
+    DROPEFFECT DragEffects() override;
+    void AfterDragOut(DROPEFFECT dropEffect) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
 
@@ -64,6 +81,9 @@ protected:
     // The lines a block Tab or Shift+Tab works on; FALSE when the selection is within one line.
     BOOL GetBlock(int& nFirst, int& nLast);
     void SelectBlock(int nFirst, int nLast);
+    // The drop indicator: a thin caret at the text position under the point.
+    void ShowDropIndicator(CPoint point);
+    void HideDropIndicator();
 
     BOOL m_bOverwrite;
     BOOL m_bSelectionSaved;
@@ -77,4 +97,11 @@ protected:
     // only while nothing else has touched the history and the caret has not moved since.
     int m_nTypingMark;
     CPoint m_ptTypingEnd;
+    BOOL m_bDropMarkShown;
+    CPoint m_ptSavedCaret;
+    BOOL m_bSavedCaretHidden;
+    CPoint m_ptDropAt;
+    // The answer of the last drag enter or over, kept for a drag that scrolls.
+    DROPEFFECT m_dwLastDragEffect;
+    CCodeDropTarget* m_pDropTarget;
 };

@@ -18,8 +18,10 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/ole/OleDataSource.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/CmdUI.h"
+#include "platform/win/SplitterWnd.h"
 
 namespace
 {
@@ -45,6 +47,10 @@ int ProfileMargin(LPCSTR pszEntry)
     return pApp != nullptr ? static_cast<int>(pApp->GetProfileInt(kPageSetupSection, pszEntry, 1000)) : 1000;
 }
 } // namespace
+
+FX_IMPLEMENT_DYNAMIC(CCodeTextView, CView)
+
+CCodeTextView* CCodeTextView::s_pDragOutView = nullptr;
 
 FX_BEGIN_MESSAGE_MAP(CCodeTextView, CView)
 FX_ON_WM_CREATE()
@@ -114,7 +120,7 @@ CCodeTextView::CCodeTextView()
       m_bDragOutActive(FALSE), m_bMouseSelecting(FALSE), m_bWordMode(FALSE), m_bLineMode(FALSE), m_nDragTimer(0),
       m_pBuffer(nullptr), m_hAccel(nullptr), m_bVertBarFrozen(FALSE), m_bHorzBarFrozen(FALSE), m_bKeepSelVisible(FALSE),
       m_pPrintFont(nullptr), m_nPrintLineCy(0), m_bPrintHeader(FALSE), m_bPrintFooter(TRUE), m_nFirstLine(0),
-      m_nFirstColumn(0)
+      m_nFirstColumn(0), m_nDragOutEdits(0)
 {
     m_lfLineNumber.lfHeight = 12;
     m_lfLineNumber.lfCharSet = 134; // GB2312
@@ -174,6 +180,76 @@ void CCodeTextView::OnInitialUpdate()
     CCodeTextBuffer* pBuffer = GetTextBuffer();
     if (pBuffer != nullptr && pBuffer != m_pBuffer) {
         AttachBuffer(pBuffer);
+    }
+    // A new pane starts where its siblings are: the column of the pane at the top of its
+    // column, the line of the pane at the left of its row.
+    int row = 0;
+    int col = 0;
+    CSplitterWnd* pSplitter = GetParentSplitter();
+    if (pSplitter != nullptr && pSplitter->IsChildPane(this, &row, &col)) {
+        CWnd* pTop = pSplitter->GetPane(0, col);
+        if (pTop != this && pTop != nullptr && pTop->IsKindOf(FX_RUNTIME_CLASS(CCodeTextView))) {
+            m_nFirstColumn = static_cast<CCodeTextView*>(pTop)->m_nFirstColumn;
+        }
+        CWnd* pLeft = pSplitter->GetPane(row, 0);
+        if (pLeft != this && pLeft != nullptr && pLeft->IsKindOf(FX_RUNTIME_CLASS(CCodeTextView))) {
+            m_nFirstLine =
+                std::clamp(static_cast<CCodeTextView*>(pLeft)->m_nFirstLine, 0, std::max(0, LineCount() - 1));
+        }
+        RecalcVertScrollBar();
+        RecalcHorzScrollBar();
+        UpdateCaret();
+        Invalidate(FALSE);
+    }
+}
+
+CSplitterWnd* CCodeTextView::GetParentSplitter() const
+{
+    if (m_hWnd == nullptr) {
+        return nullptr;
+    }
+    CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
+    return pParent != nullptr && pParent->IsKindOf(FX_RUNTIME_CLASS(CSplitterWnd)) ? static_cast<CSplitterWnd*>(pParent)
+                                                                                   : nullptr;
+}
+
+HWND CCodeTextView::GetScrollBarOwner(int nBar, int& nCtlBar) const
+{
+    if (CSplitterWnd* pSplitter = GetParentSplitter()) {
+        nCtlBar = SB_CTL;
+        return pSplitter->GetScrollBarCtrl(this, nBar);
+    }
+    nCtlBar = nBar;
+    return m_hWnd;
+}
+
+void CCodeTextView::UpdateSiblingScrollPos(BOOL bHorz)
+{
+    int row = 0;
+    int col = 0;
+    CSplitterWnd* pSplitter = GetParentSplitter();
+    if (pSplitter == nullptr || !pSplitter->IsChildPane(this, &row, &col)) {
+        return;
+    }
+    // Lines are shared along a row, columns down a column.
+    const int nCount = bHorz ? pSplitter->GetRowCount() : pSplitter->GetColumnCount();
+    for (int i = 0; i < nCount; ++i) {
+        CWnd* pPane = bHorz ? pSplitter->GetPane(i, col) : pSplitter->GetPane(row, i);
+        if (pPane != this && pPane != nullptr && pPane->IsKindOf(FX_RUNTIME_CLASS(CCodeTextView))) {
+            static_cast<CCodeTextView*>(pPane)->OnUpdateSibling(this, bHorz);
+        }
+    }
+}
+
+void CCodeTextView::OnUpdateSibling(CCodeTextView* pUpdateSource, BOOL bHorz)
+{
+    if (pUpdateSource == nullptr || pUpdateSource == this) {
+        return;
+    }
+    if (bHorz) {
+        ScrollToColumn(std::clamp(pUpdateSource->m_nFirstColumn, 0, std::max(0, GetMaxLineWidth())));
+    } else {
+        ScrollToTopLine(std::clamp(pUpdateSource->m_nFirstLine, 0, std::max(0, LineCount() - 1)));
     }
 }
 
@@ -1038,6 +1114,7 @@ void CCodeTextView::ScrollToTopLine(int nNewTopLine)
         UpdateWindow();
         RecalcVertScrollBar(TRUE);
         UpdateCaret();
+        UpdateSiblingScrollPos(FALSE);
     }
 }
 
@@ -1056,6 +1133,7 @@ void CCodeTextView::ScrollToColumn(int nNewFirstColumn)
         UpdateWindow();
         RecalcHorzScrollBar(TRUE);
         UpdateCaret();
+        UpdateSiblingScrollPos(TRUE);
     }
 }
 
@@ -1127,7 +1205,16 @@ void CCodeTextView::SetScrollBar(int nBar, int& nFirst, BOOL bPositionOnly, int 
         si.nPage = static_cast<UINT>(std::max(0, nVisible));
         si.nPos = nFirst;
     }
-    ::SetScrollInfo(m_hWnd, nBar, &si, TRUE);
+    int nCtlBar = nBar;
+    HWND hBarOwner = GetScrollBarOwner(nBar, nCtlBar);
+    if (hBarOwner == nullptr) {
+        return;
+    }
+    ::SetScrollInfo(hBarOwner, nCtlBar, &si, TRUE);
+    // A splitter's shared bar is live only while the text does not fit.
+    if (nCtlBar == SB_CTL && !bPositionOnly) {
+        ::EnableWindow(hBarOwner, nVisible < nTotal);
+    }
 }
 
 BOOL CCodeTextView::ScrollBarTarget(int nBar, UINT nCode, int nVisible, int nTotal, int& nPos)
@@ -1157,7 +1244,11 @@ BOOL CCodeTextView::ScrollBarTarget(int nBar, UINT nCode, int nVisible, int nTot
         SCROLLINFO si = {};
         si.cbSize = sizeof(si);
         si.fMask = SIF_TRACKPOS;
-        ::GetScrollInfo(m_hWnd, nBar, &si);
+        int nCtlBar = nBar;
+        HWND hBarOwner = GetScrollBarOwner(nBar, nCtlBar);
+        if (hBarOwner == nullptr || !::GetScrollInfo(hBarOwner, nCtlBar, &si)) {
+            return FALSE;
+        }
         nPos = si.nTrackPos;
         break;
     }
@@ -1300,12 +1391,10 @@ void CCodeTextView::OnMouseMove(UINT nFlags, CPoint point)
 {
     CView::OnMouseMove(nFlags, point);
     if (m_bDragPending) {
-        // Dragging text out needs an OLE drop source the platform does not give yet: moving
-        // starts a plain selection from the anchor instead.
+        // No distance threshold: the first move with the button down starts the drag.
         m_bDragPending = FALSE;
-        ::SetCapture(m_hWnd);
-        m_nDragTimer = SetTimer(kDragTimerId, kDragTimerMs);
-        m_bMouseSelecting = TRUE;
+        DragOutSelection();
+        return;
     }
     if (!m_bMouseSelecting) {
         return;
@@ -1346,6 +1435,80 @@ void CCodeTextView::OnMouseMove(UINT nFlags, CPoint point)
         SetSelection(m_ptFixed, m_ptCaret);
     }
     EnsureVisible(m_ptCaret);
+}
+
+CPoint CCodeTextView::ClosestTextPos(CPoint point)
+{
+    point.x += GetCharWidth() / 2;
+    return PointToText(point);
+}
+
+BOOL CCodeTextView::IsInDraggedRange(const CCodeTextBuffer* pBuffer, CPoint pt) const
+{
+    if (!m_bDragOutActive || pBuffer == nullptr || pBuffer != m_pBuffer) {
+        return FALSE;
+    }
+    const bool bAfterStart = !Less(pt, m_ptDraggedStart);
+    const bool bBeforeEnd = !Less(m_ptDraggedEnd, pt);
+    return bAfterStart && bBeforeEnd;
+}
+
+void CCodeTextView::GetDraggedRange(CPoint& ptStart, CPoint& ptEnd) const
+{
+    ptStart = m_ptDraggedStart;
+    ptEnd = m_ptDraggedEnd;
+}
+
+COleDataSource* CCodeTextView::MakeDragData()
+{
+    if (!IsSelection()) {
+        return nullptr;
+    }
+    CPoint ptStart;
+    CPoint ptEnd;
+    GetSelection(ptStart, ptEnd);
+    CString strText;
+    GetRangeText(ptStart, ptEnd, strText);
+    COleDataSource* pData = new COleDataSource;
+    if (!pData->CacheText(strText, strText.GetLength())) {
+        pData->Release();
+        return nullptr;
+    }
+    return pData;
+}
+
+DROPEFFECT CCodeTextView::DragEffects()
+{
+    return DROPEFFECT_COPY;
+}
+
+void CCodeTextView::AfterDragOut(DROPEFFECT)
+{
+}
+
+void CCodeTextView::DragOutSelection()
+{
+    CCodeTextBuffer* pBuffer = m_pBuffer;
+    COleDataSource* pData = pBuffer != nullptr ? MakeDragData() : nullptr;
+    if (pData == nullptr) {
+        return;
+    }
+    // A drop into this buffer and the removal after a move undo as one step.
+    pBuffer->OpenUndoGroup(FALSE);
+    GetSelection(m_ptDraggedStart, m_ptDraggedEnd);
+    m_bDragOutActive = TRUE;
+    m_nDragOutEdits = 0;
+    s_pDragOutView = this;
+    const DROPEFFECT dropEffect = pData->DoDragDrop(DragEffects());
+    if (dropEffect != DROPEFFECT_NONE) {
+        AfterDragOut(dropEffect);
+    }
+    s_pDragOutView = nullptr;
+    m_bDragOutActive = FALSE;
+    // Closing with this view replays AfterEdit for the last record: only for the drag's own
+    // records, never again for an earlier edit (an Enter would indent twice).
+    pBuffer->CloseUndoGroup(m_nDragOutEdits > 0 ? this : nullptr);
+    pData->Release();
 }
 
 void CCodeTextView::OnLButtonUp(UINT nFlags, CPoint point)
@@ -1503,6 +1666,7 @@ void CCodeTextView::UpdateView(CCodeTextView*, const CCodeUpdateContext* pContex
         if (m_bDragOutActive) {
             pContext->RecalcPoint(m_ptDraggedStart);
             pContext->RecalcPoint(m_ptDraggedEnd);
+            ++m_nDragOutEdits;
         }
         CPoint ptTop(0, m_nFirstLine);
         pContext->RecalcPoint(ptTop);

@@ -11,12 +11,15 @@
 #include "platform/base/Rect.h"
 #include "platform/base/String.h"
 #include "platform/doc/View.h"
+#include "platform/ole/OleDataObject.h"
 
 class CBitmap;
 class CCodeTextBuffer;
 class CCodeUpdateContext;
 class CCmdUI;
 class CFont;
+class COleDataSource;
+class CSplitterWnd;
 
 // SearchText flags.
 #define FIND_MATCH_CASE 0x0001
@@ -25,6 +28,8 @@ class CFont;
 
 class CCodeTextView : public CView
 {
+    FX_DECLARE_DYNAMIC(CCodeTextView)
+
 public:
     CCodeTextView();
     ~CCodeTextView() override;
@@ -80,12 +85,23 @@ public:
     // The state the line parser ended line nLine in (0 before line 0).
     DWORD GetParseState(int nLine);
 
+    // Text is being dragged out of this view: the range it came from (moved by edits meanwhile).
+    BOOL IsDraggingOut() const { return m_bDragOutActive; }
+    void GetDraggedRange(CPoint& ptStart, CPoint& ptEnd) const;
+    // The view text is being dragged out of, in this process; null when none.
+    static CCodeTextView* GetDragOutView() { return s_pDragOutView; }
+    // pt lies in the range being dragged out of pBuffer (its ends included).
+    BOOL IsInDraggedRange(const CCodeTextBuffer* pBuffer, CPoint pt) const;
+
 protected:
     virtual void ResetState();
     virtual void PrintHeader(CDC* pDC, int nPage);
     virtual void PrintFooter(CDC* pDC, int nPage);
     virtual CString GetHeaderText(int nPage);
     virtual CString GetFooterText(int nPage);
+    // Panes of a splitter scroll together: a row to one line, a column to one column.
+    virtual void UpdateSiblingScrollPos(BOOL bHorz);
+    virtual void OnUpdateSibling(CCodeTextView* pUpdateSource, BOOL bHorz);
     virtual int LineCount();
     virtual int LineLength(int nLine);
     virtual int GetLineWidth(int nLine);
@@ -95,6 +111,11 @@ protected:
     virtual BOOL ClipboardHasText();
     virtual BOOL WriteClipboard(const CString& strText);
     virtual BOOL ReadClipboard(CString& strText);
+    // The selected text as CF_TEXT, with one reference for the caller; null without a selection.
+    virtual COleDataSource* MakeDragData();
+    virtual DROPEFFECT DragEffects();
+    // After a drag out of this view ended with an effect (inside the drag's undo group).
+    virtual void AfterDragOut(DROPEFFECT dropEffect);
     virtual COLORREF ClassColour(int nClass);
     virtual BOOL IsClassBold(int nClass);
     virtual BOOL IsClassItalic(int nClass);
@@ -190,6 +211,14 @@ protected:
     void DragScroll(CPoint ptCursor);
     void ExpandTabs(int nLine, CString& strText);
     int PrintLineHeight(CDC* pDC, int nLine);
+    // The splitter this view is a pane of, or null.
+    CSplitterWnd* GetParentSplitter() const;
+    // The window and bar code that hold the view's scroll bar: a splitter's shared bar, else its own.
+    HWND GetScrollBarOwner(int nBar, int& nCtlBar) const;
+    // The closest text position to a client point, as a click places the caret.
+    CPoint ClosestTextPos(CPoint point);
+    // Offers the selection to an OLE drag; one undo group holds what the drop does to the buffer.
+    void DragOutSelection();
 
     CString m_strKeywords;
     CString m_strKeywordsLower;
@@ -241,4 +270,8 @@ protected:
     CRect m_rcPrintArea;
     int m_nFirstLine;
     int m_nFirstColumn;
+    // Buffer changes while text is dragged out: the drag's undo group is closed as an edit only
+    // when the drop changed something.
+    int m_nDragOutEdits;
+    static CCodeTextView* s_pDragOutView;
 };

@@ -1,7 +1,9 @@
 // The script edit view on a real window: typing, overwrite, automatic indentation, Delete and
-// Backspace over GBK text, block Tab and Shift+Tab, cut, paste, undo, redo, and the find and
-// replace dialogs.
+// Backspace over GBK text, block Tab and Shift+Tab, cut, paste, undo, redo, the find and replace
+// dialogs, and text dropped into the view or drag-moved inside it.
 #include <gtest/gtest.h>
+
+#include <ole2.h>
 
 #include <string>
 #include <vector>
@@ -14,7 +16,9 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/ole/OleDataSource.h"
 #include "platform/win/CmdUI.h"
+#include "platform/win/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/UiDriver.h"
@@ -593,5 +597,371 @@ TEST_F(CodeEditViewTest, DrawsTheEditedScript)
                                  4 * m_pView->GetLineHeight()),
                            ::GetSysColor(COLOR_WINDOW)),
               0);
+}
+// OLE is up before the view is made (it registers its drop target then) and until it is gone.
+class COleScope
+{
+public:
+    COleScope() : m_hr(::OleInitialize(nullptr)) {}
+    ~COleScope()
+    {
+        if (SUCCEEDED(m_hr)) {
+            ::OleUninitialize();
+        }
+    }
+    HRESULT m_hr;
+};
+
+class CodeEditViewDropTest : public CodeEditViewTest
+{
+protected:
+    void TearDown() override
+    {
+        CodeEditViewTest::TearDown();
+        // The frame deletes itself; the view revokes its target while OLE is still up.
+        if (m_app.m_pFrame != nullptr && ::IsWindow(m_app.m_pFrame->m_hWnd)) {
+            m_app.m_pFrame->DestroyWindow();
+        }
+        m_app.m_pFrame = nullptr;
+    }
+
+    // The client point inside the character cell of a text position.
+    CPoint PointOf(CPoint ptText)
+    {
+        CPoint pt = m_pView->TextToPoint(ptText);
+        return CPoint(pt.x + 1, pt.y + m_pView->GetLineHeight() / 2);
+    }
+    void Mouse(UINT nMsg, UINT nFlags, CPoint pt) { m_pView->SendMessage(nMsg, nFlags, MAKELPARAM(pt.x, pt.y)); }
+    // Data as a drag from elsewhere offers it; owned by the wrapper.
+    void Offer(COleDataObject& data, const char* pszText)
+    {
+        COleDataSource* pSource = new COleDataSource;
+        if (pszText != nullptr) {
+            pSource->CacheText(pszText, static_cast<int>(strlen(pszText)));
+        } else {
+            // Only UTF-16 text: not something the view takes.
+            HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 4);
+            pSource->CacheGlobalData(CF_UNICODETEXT, h);
+        }
+        data.Attach(pSource);
+    }
+    CPoint CaretPoint()
+    {
+        POINT pt = {};
+        ::GetCaretPos(&pt);
+        return CPoint(pt.x, pt.y);
+    }
+
+    COleScope m_ole;
+};
+
+TEST_F(CodeEditViewDropTest, DropTargetAnswersAndShowsItsIndicator)
+{
+    ASSERT_TRUE(SUCCEEDED(m_ole.m_hr));
+    struct AnswerCase
+    {
+        const char* szName;
+        const char* szOffered; // null: no CF_TEXT
+        BOOL bReadOnly;
+        DWORD dwKeys;
+        DROPEFFECT dwEnter;
+        DROPEFFECT dwOver;
+        bool bShownAfterOver;
+    };
+    const AnswerCase cases[] = {
+        {"text: move", "x", FALSE, MK_LBUTTON, DROPEFFECT_MOVE, DROPEFFECT_MOVE, true},
+        {"text with Ctrl: copy", "x", FALSE, MK_LBUTTON | MK_CONTROL, DROPEFFECT_COPY, DROPEFFECT_COPY, true},
+        {"no CF_TEXT: refused", nullptr, FALSE, MK_LBUTTON, DROPEFFECT_NONE, DROPEFFECT_NONE, false},
+        {"read-only: entered, then refused", "x", TRUE, MK_LBUTTON, DROPEFFECT_MOVE, DROPEFFECT_NONE, false},
+    };
+    for (const AnswerCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        Load("Dim a, b\r\n\tx = 注释");
+        m_buffer.SetNoEdit(c.bReadOnly);
+        m_pView->SetFocus();
+        Caret(CPoint(2, 0));
+        COleDataObject data;
+        Offer(data, c.szOffered);
+        EXPECT_EQ(c.dwEnter, m_pView->OnDragEnter(&data, c.dwKeys, PointOf(CPoint(4, 0))));
+        EXPECT_EQ(c.dwOver, m_pView->OnDragOver(&data, c.dwKeys, PointOf(CPoint(3, 1))));
+        EXPECT_EQ(c.bShownAfterOver, m_pView->IsDropMarkShown() == TRUE);
+        if (c.bShownAfterOver) {
+            // The indicator is the caret, at the text position under the mouse.
+            EXPECT_EQ(CPoint(3, 1), m_pView->GetDropPos());
+            EXPECT_EQ(m_pView->TextToPoint(CPoint(3, 1)), CaretPoint());
+        }
+        m_pView->OnDragLeave();
+        EXPECT_FALSE(m_pView->IsDropMarkShown());
+        // The caret is back where it was.
+        EXPECT_EQ(CPoint(2, 0), m_pView->GetCursorPos());
+        EXPECT_EQ(m_pView->TextToPoint(CPoint(2, 0)), CaretPoint());
+        m_buffer.SetNoEdit(FALSE);
+    }
+
+    // The indicator as the user sees it: a thin caret between "x" and " =" on the second line.
+    Load("Function WorkHours(n)\r\n\tx = n * 1.5 ' 小时\r\nEnd Function");
+    m_pView->SetFocus();
+    Caret(CPoint(0, 0));
+    COleDataObject data;
+    Offer(data, "Dim a");
+    m_pView->OnDragEnter(&data, MK_LBUTTON, PointOf(CPoint(2, 1)));
+    ASSERT_TRUE(m_pView->IsDropMarkShown());
+    EXPECT_TRUE(SaveWindowPicture(m_app.m_pFrame->m_hWnd, "code-edit-drop-indicator.png"));
+    m_pView->OnDragLeave();
+}
+
+TEST_F(CodeEditViewDropTest, DroppedTextIsInsertedSelectedAndUndoneInOneStep)
+{
+    struct DropCase
+    {
+        const char* szName;
+        const char* szText;
+        const char* szOffered;
+        CPoint ptAt;
+        const char* szLines;
+        const char* szSelected;
+    };
+    const DropCase cases[] = {
+        {"into a line", "Dim a\r\nb = 1", "x, ", CPoint(4, 0), "Dim x, a|b = 1", "x, "},
+        {"lines into a line", "Dim a\r\nb = 1", "c\r\nd", CPoint(1, 1), "Dim a|bc|d = 1", "c|d"},
+        {"at the end of a line", "Dim a\r\nb = 1", "' 注释", CPoint(5, 1), "Dim a|b = 1' 注释", "' 注释"},
+        {"after a double-byte character", "注释", "x", CPoint(2, 0), "注x释", "x"},
+    };
+    for (const DropCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        Load(c.szText);
+        COleDataObject data;
+        Offer(data, c.szOffered);
+        m_pView->OnDragOver(&data, MK_LBUTTON, PointOf(c.ptAt));
+        EXPECT_TRUE(m_pView->OnDrop(&data, DROPEFFECT_MOVE, PointOf(c.ptAt)));
+        EXPECT_FALSE(m_pView->IsDropMarkShown());
+        EXPECT_EQ(c.szLines, Lines());
+        EXPECT_STREQ(c.szSelected, Selected());
+        ASSERT_TRUE(Undo());
+        EXPECT_STREQ(c.szText, [&] {
+            CString str;
+            m_buffer.GetAllText(str);
+            return str;
+        }());
+        EXPECT_FALSE(m_buffer.CanUndo());
+        EXPECT_FALSE(m_buffer.IsModified());
+    }
+
+    // A read-only text and data without CF_TEXT take nothing.
+    Load("Dim a");
+    COleDataObject data;
+    Offer(data, "x");
+    m_buffer.SetNoEdit(TRUE);
+    EXPECT_FALSE(m_pView->OnDrop(&data, DROPEFFECT_COPY, PointOf(CPoint(1, 0))));
+    m_buffer.SetNoEdit(FALSE);
+    COleDataObject noText;
+    Offer(noText, nullptr);
+    EXPECT_FALSE(m_pView->OnDrop(&noText, DROPEFFECT_COPY, PointOf(CPoint(1, 0))));
+    EXPECT_EQ("Dim a", Lines());
+    EXPECT_FALSE(m_buffer.CanUndo());
+}
+
+TEST_F(CodeEditViewDropTest, DraggingNearAnEdgeScrolls)
+{
+    std::string strText;
+    for (int i = 0; i < 80; ++i) {
+        strText += (i > 0 ? "\r\n" : "") + std::string(120, 'a' + static_cast<char>(i % 26));
+    }
+    Load(strText.c_str());
+    CRect rc;
+    m_pView->GetClientRect(&rc);
+    const int xMargin = m_pView->GetMarginWidth();
+    struct ScrollCase
+    {
+        const char* szName;
+        CPoint pt;
+        int nLineStep;
+        int nColumnStep;
+    };
+    const ScrollCase cases[] = {
+        {"near the top: a line up", CPoint(rc.Width() / 2, 2), -1, 0},
+        {"near the bottom: a line down", CPoint(rc.Width() / 2, rc.bottom - 3), 1, 0},
+        {"near the margin: a column left", CPoint(xMargin + 2, rc.Height() / 2), 0, -1},
+        {"near the right edge: a column right", CPoint(rc.right - 2, rc.Height() / 2), 0, 1},
+        {"a corner: both", CPoint(rc.right - 2, 1), -1, 1},
+        {"inside: nothing", CPoint(rc.Width() / 2, rc.Height() / 2), 0, 0},
+    };
+    COleDataObject data;
+    Offer(data, "x");
+    for (const ScrollCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_pView->ScrollToTopLine(10);
+        m_pView->ScrollToColumn(6);
+        EXPECT_EQ(DROPEFFECT_MOVE, m_pView->OnDragEnter(&data, MK_LBUTTON, c.pt));
+        const DROPEFFECT dwEffect = m_pView->OnDragScroll(MK_LBUTTON, c.pt);
+        const bool bScrolls = c.nLineStep != 0 || c.nColumnStep != 0;
+        EXPECT_EQ(bScrolls ? DROPEFFECT_SCROLL | DROPEFFECT_MOVE : DROPEFFECT_NONE, dwEffect);
+        EXPECT_EQ(10 + c.nLineStep, m_pView->GetTopLine());
+        EXPECT_EQ(6 + c.nColumnStep, m_pView->GetFirstColumn());
+        // The indicator is shown again after the scroll.
+        EXPECT_TRUE(m_pView->IsDropMarkShown());
+        m_pView->OnDragLeave();
+    }
+    // At the start of the text there is nothing to scroll to.
+    m_pView->ScrollToTopLine(0);
+    m_pView->ScrollToColumn(0);
+    EXPECT_EQ(DROPEFFECT_NONE, m_pView->OnDragScroll(MK_LBUTTON, CPoint(xMargin + 1, 1)));
+}
+
+// The real drag loop: the button goes down in the selection, the first move starts the drag, and
+// with no button held the loop drops at once where the cursor was put.
+TEST_F(CodeEditViewDropTest, DragMovingASelectionAndOneUndoRestoresTheText)
+{
+    ASSERT_TRUE(SUCCEEDED(m_ole.m_hr));
+    struct MoveCase
+    {
+        const char* szName;
+        const char* szText;
+        CPoint ptSelFrom;
+        CPoint ptSelTo;
+        CPoint ptDrop;
+        const char* szLines;
+        const char* szSelected;
+    };
+    const MoveCase cases[] = {
+        {"to the end of a later line", "Dim a, b\r\nx = 1", CPoint(0, 0), CPoint(4, 0), CPoint(5, 1), "a, b|x = 1Dim ",
+         "Dim "},
+        {"to an earlier line", "x = 1\r\nDim a", CPoint(4, 1), CPoint(5, 1), CPoint(0, 0), "ax = 1|Dim ", "a"},
+        {"later on the same line", "a b c", CPoint(0, 0), CPoint(2, 0), CPoint(5, 0), "b ca ", "a "},
+        {"double-byte text over lines", "' 注释ab\r\nc", CPoint(2, 0), CPoint(6, 0), CPoint(1, 1), "' ab|c注释",
+         "注释"},
+        {"lines to the end", "Dim a\r\nDim b\r\nx", CPoint(0, 0), CPoint(0, 1), CPoint(1, 2), "Dim b|xDim a|",
+         "Dim a|"},
+        {"inside itself: nothing changes", "Dim a, b", CPoint(0, 0), CPoint(5, 0), CPoint(2, 0), "Dim a, b", ""},
+        {"onto its own end: nothing changes", "Dim a, b", CPoint(0, 0), CPoint(5, 0), CPoint(5, 0), "Dim a, b", ""},
+    };
+    for (const MoveCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        Load(c.szText);
+        m_pView->SetFocus();
+        Select(c.ptSelFrom, c.ptSelTo);
+        POINT ptScreen = PointOf(c.ptDrop);
+        ::ClientToScreen(m_pView->m_hWnd, &ptScreen);
+        ASSERT_TRUE(::SetCursorPos(ptScreen.x, ptScreen.y));
+        const CPoint ptGrab = PointOf(c.ptSelFrom);
+        Mouse(WM_LBUTTONDOWN, MK_LBUTTON, ptGrab);
+        Mouse(WM_MOUSEMOVE, MK_LBUTTON, CPoint(ptGrab.x + 1, ptGrab.y));
+        EXPECT_EQ(c.szLines, Lines());
+        EXPECT_STREQ(c.szSelected, Selected());
+        const bool bMoved = strcmp(c.szLines, c.szText) != 0;
+        EXPECT_EQ(bMoved, m_buffer.CanUndo() == TRUE);
+        if (bMoved) {
+            ASSERT_TRUE(Undo());
+            EXPECT_EQ(std::string(c.szText), [&] {
+                CString str;
+                m_buffer.GetAllText(str);
+                return std::string(static_cast<LPCSTR>(str));
+            }());
+            EXPECT_FALSE(m_buffer.CanUndo());
+            EXPECT_FALSE(m_buffer.IsModified());
+            // Redo moves it again in one step.
+            Command(ID_EDIT_REDO);
+            EXPECT_EQ(c.szLines, Lines());
+        }
+    }
+}
+// A pane of a split script window; all panes edit one buffer.
+class CSplitEditView : public CVbEditView
+{
+    FX_DECLARE_DYNCREATE(CSplitEditView)
+
+public:
+    static CCodeTextBuffer* s_pBuffer;
+
+protected:
+    CCodeTextBuffer* GetTextBuffer() override { return s_pBuffer; }
+};
+
+CCodeTextBuffer* CSplitEditView::s_pBuffer = nullptr;
+
+FX_IMPLEMENT_DYNCREATE(CSplitEditView, CVbEditView)
+
+// A drag that ends without changing the text must not replay the edit before it: after an Enter
+// the line above would be indented into the text again.
+TEST_F(CodeEditViewDropTest, ARefusedDragLeavesTheEditBeforeItAlone)
+{
+    Load("    a\r\nb");
+    m_pView->SetFocus();
+    Caret(CPoint(1, 1));
+    Type("\r");
+    ASSERT_EQ("    a|b|", Lines());
+    Select(CPoint(0, 1), CPoint(1, 1));
+    POINT ptScreen = PointOf(CPoint(1, 1));
+    ::ClientToScreen(m_pView->m_hWnd, &ptScreen);
+    ASSERT_TRUE(::SetCursorPos(ptScreen.x, ptScreen.y));
+    Mouse(WM_LBUTTONDOWN, MK_LBUTTON, PointOf(CPoint(0, 1)));
+    Mouse(WM_MOUSEMOVE, MK_LBUTTON, PointOf(CPoint(0, 1)));
+    EXPECT_EQ("    a|b|", Lines());
+    EXPECT_EQ(CPoint(1, 1), m_pView->GetCursorPos());
+    // One undo still takes the Enter away.
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ("    a|b", Lines());
+}
+
+// Between two panes of one text: a drop inside the dragged range (seen from the other pane)
+// changes nothing; elsewhere the text moves and one undo restores it.
+TEST_F(CodeEditViewDropTest, DragMovingBetweenPanesOfOneText)
+{
+    m_app.m_pFrame->ShowWindow(SW_HIDE);
+    Load("Dim a, b\r\nx = 1\r\ny = 2");
+    CSplitEditView::s_pBuffer = &m_buffer;
+    CSplitterWnd splitter;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(
+        pFrame->CreateEx(WS_EX_TOPMOST, nullptr, "脚本", WS_POPUP | WS_VISIBLE, 0, 0, 400, 300, nullptr, nullptr));
+    ASSERT_TRUE(splitter.CreateStatic(pFrame, 2, 1));
+    ASSERT_TRUE(splitter.CreateView(0, 0, FX_RUNTIME_CLASS(CSplitEditView), CSize(0, 140), nullptr));
+    ASSERT_TRUE(splitter.CreateView(1, 0, FX_RUNTIME_CLASS(CSplitEditView), CSize(0, 140), nullptr));
+    pFrame->RecalcLayout();
+    auto* pTop = static_cast<CSplitEditView*>(splitter.GetPane(0, 0));
+    auto* pBottom = static_cast<CSplitEditView*>(splitter.GetPane(1, 0));
+    pTop->OnInitialUpdate();
+    pBottom->OnInitialUpdate();
+    ASSERT_TRUE(pBottom->IsWindowVisible());
+
+    struct PaneCase
+    {
+        const char* szName;
+        CPoint ptDrop; // in the bottom pane
+        const char* szText;
+    };
+    const PaneCase cases[] = {
+        {"inside the dragged range", CPoint(2, 0), "Dim a, b\r\nx = 1\r\ny = 2"},
+        {"at the end of the last line", CPoint(5, 2), "a, b\r\nx = 1\r\ny = 2Dim "},
+    };
+    for (const PaneCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_buffer.SetAllText("Dim a, b\r\nx = 1\r\ny = 2");
+        pTop->SetFocus();
+        pTop->SetAnchorPos(CPoint(0, 0));
+        pTop->SetCursorPos(CPoint(4, 0));
+        pTop->SetSelection(CPoint(0, 0), CPoint(4, 0));
+        CPoint pt = pBottom->TextToPoint(c.ptDrop);
+        POINT ptScreen = {pt.x + 1, pt.y + pBottom->GetLineHeight() / 2};
+        ::ClientToScreen(pBottom->m_hWnd, &ptScreen);
+        ASSERT_TRUE(::SetCursorPos(ptScreen.x, ptScreen.y));
+        const CPoint ptGrab = pTop->TextToPoint(CPoint(1, 0)) + CPoint(1, pTop->GetLineHeight() / 2);
+        pTop->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptGrab.x, ptGrab.y));
+        pTop->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptGrab.x + 1, ptGrab.y));
+        CString strText;
+        m_buffer.GetAllText(strText);
+        EXPECT_STREQ(c.szText, strText);
+        if (m_buffer.CanUndo()) {
+            CPoint ptCaret;
+            ASSERT_TRUE(m_buffer.Undo(ptCaret));
+            m_buffer.GetAllText(strText);
+            EXPECT_STREQ("Dim a, b\r\nx = 1\r\ny = 2", strText);
+            EXPECT_FALSE(m_buffer.CanUndo());
+        }
+    }
+    pTop->DetachBuffer();
+    pBottom->DetachBuffer();
+    pFrame->DestroyWindow();
+    CSplitEditView::s_pBuffer = nullptr;
 }
 } // namespace

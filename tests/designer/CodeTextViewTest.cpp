@@ -1,6 +1,9 @@
 // The script text view on a real window: caret commands over GBK text, mouse selection, scrolling,
-// the drag-scroll timer, finding, copying, status indicators, drawing and printing.
+// the drag-scroll timer, finding, copying, status indicators, drawing, printing, dragging text out
+// and panes of a splitter.
 #include <gtest/gtest.h>
+
+#include <ole2.h>
 
 #include <cstddef>
 #include <cstring>
@@ -16,8 +19,10 @@
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/ole/OleDropTarget.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/CmdUI.h"
+#include "platform/win/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/MetafileRecorder.h"
 #include "tests/support/PngFile.h"
@@ -704,3 +709,210 @@ TEST_F(CodeTextViewTest, PrintsA120LineScriptWithCentredPageFooters)
     RenderPostScript(strKept.c_str(), TestImagePath("code-view-print-%d.png").c_str());
 }
 } // namespace
+
+namespace
+{
+// OLE (not only COM) for the drag loop and drop registration.
+class COleScope
+{
+public:
+    COleScope() : m_hr(::OleInitialize(nullptr)) {}
+    ~COleScope()
+    {
+        if (SUCCEEDED(m_hr)) {
+            ::OleUninitialize();
+        }
+    }
+    HRESULT m_hr;
+};
+
+// A window outside the view that takes drops and keeps what came.
+class CTextDropTarget : public COleDropTarget
+{
+public:
+    DROPEFFECT OnDragEnter(CWnd*, COleDataObject*, DWORD, CPoint) override { return m_dwAnswer; }
+    DROPEFFECT OnDragOver(CWnd*, COleDataObject*, DWORD, CPoint) override { return m_dwAnswer; }
+    BOOL OnDrop(CWnd*, COleDataObject* pData, DROPEFFECT dropEffect, CPoint) override
+    {
+        m_dwDropped = dropEffect;
+        return pData->GetText(m_strDropped);
+    }
+    DROPEFFECT m_dwAnswer = DROPEFFECT_MOVE;
+    DROPEFFECT m_dwDropped = DROPEFFECT_NONE;
+    CString m_strDropped;
+};
+
+// A pane made by the splitter from its class; all panes show one buffer.
+class CSplitCodeView : public CVbTestView
+{
+    FX_DECLARE_DYNCREATE(CSplitCodeView)
+
+public:
+    static CCodeTextBuffer* s_pBuffer;
+
+protected:
+    CCodeTextBuffer* GetTextBuffer() override { return s_pBuffer; }
+};
+
+CCodeTextBuffer* CSplitCodeView::s_pBuffer = nullptr;
+
+FX_IMPLEMENT_DYNCREATE(CSplitCodeView, CVbTestView)
+
+std::string NumberedLines(int nLines)
+{
+    std::string str;
+    for (int i = 0; i < nLines; ++i) {
+        str += (i > 0 ? "\r\n" : "") + std::string("\tx = x + ") + std::to_string(i) + " ' 第" + std::to_string(i) +
+               "行 and some more words to make the line wider than the pane";
+    }
+    return str;
+}
+} // namespace
+
+// Without a target that takes a move, the text view offers copy only and never changes its text.
+TEST_F(CodeTextViewTest, DragsTheSelectionOutAsText)
+{
+    COleScope ole;
+    ASSERT_TRUE(SUCCEEDED(ole.m_hr));
+    CWnd target;
+    ASSERT_TRUE(
+        target.CreateEx(WS_EX_TOPMOST, nullptr, "drop", WS_POPUP | WS_VISIBLE, 500, 40, 120, 80, nullptr, nullptr));
+    CTextDropTarget dropTarget;
+    ASSERT_TRUE(dropTarget.Register(&target));
+    ASSERT_TRUE(::SetCursorPos(540, 70));
+
+    struct DragCase
+    {
+        const char* szName;
+        DROPEFFECT dwAnswer;
+        DROPEFFECT dwDropped;
+        const char* szDropped;
+    };
+    const DragCase cases[] = {
+        {"a copy is taken", DROPEFFECT_COPY, DROPEFFECT_COPY, "WorkHours(n)\r\n\tDim"},
+        {"a move is not offered", DROPEFFECT_MOVE, DROPEFFECT_NONE, ""},
+    };
+    for (const DragCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        Load(kScript);
+        m_pView->SetAnchorPos(CPoint(9, 1));
+        m_pView->SetCursorPos(CPoint(4, 2));
+        m_pView->SetSelection(CPoint(9, 1), CPoint(4, 2));
+        dropTarget.m_dwAnswer = c.dwAnswer;
+        dropTarget.m_dwDropped = DROPEFFECT_NONE;
+        dropTarget.m_strDropped.Empty();
+        // Button down inside the selection, then the first move starts the drag; no button is
+        // held, so the drag loop drops at once where the cursor is.
+        Mouse(WM_LBUTTONDOWN, MK_LBUTTON, PointOf(CPoint(12, 1)));
+        Mouse(WM_MOUSEMOVE, MK_LBUTTON, PointOf(CPoint(13, 1)));
+        EXPECT_FALSE(m_pView->IsDraggingOut());
+        EXPECT_EQ(c.dwDropped, dropTarget.m_dwDropped);
+        EXPECT_STREQ(c.szDropped, dropTarget.m_strDropped);
+        CString strAll;
+        m_buffer.GetAllText(strAll);
+        EXPECT_STREQ(kScript, strAll);
+        EXPECT_FALSE(m_buffer.CanUndo());
+        EXPECT_STREQ("WorkHours(n)|\tDim", Selected());
+        // The button-up after the drag places nothing.
+        Mouse(WM_LBUTTONUP, 0, PointOf(CPoint(13, 1)));
+        EXPECT_STREQ("WorkHours(n)|\tDim", Selected());
+    }
+    dropTarget.Revoke();
+}
+
+TEST_F(CodeTextViewTest, PanesOfASplitterScrollTogether)
+{
+    const std::string strText = NumberedLines(60);
+    Load(strText.c_str());
+    CSplitCodeView::s_pBuffer = &m_buffer;
+    // The frame deletes itself with its window; the splitter's window goes with it.
+    CSplitterWnd splitter;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "脚本 - 分割", WS_OVERLAPPEDWINDOW, 0, 0, 560, 400, nullptr, nullptr));
+    ASSERT_TRUE(splitter.CreateStatic(pFrame, 2, 2, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL));
+    for (int row = 0; row < 2; ++row) {
+        for (int col = 0; col < 2; ++col) {
+            ASSERT_TRUE(splitter.CreateView(row, col, FX_RUNTIME_CLASS(CSplitCodeView), CSize(260, 150), nullptr));
+        }
+    }
+    pFrame->RecalcLayout();
+    auto pane = [&](int row, int col) { return static_cast<CSplitCodeView*>(splitter.GetPane(row, col)); };
+    // Inside a splitter a pane has no bars of its own.
+    EXPECT_EQ(0, pane(0, 0)->GetStyle() & (WS_VSCROLL | WS_HSCROLL));
+
+    // The first pane scrolls before the others are updated; each new pane starts where its
+    // siblings are: the line of the pane at the left of its row, the column of the top pane.
+    pane(0, 0)->OnInitialUpdate();
+    pane(0, 0)->ScrollToTopLine(12);
+    pane(0, 0)->ScrollToColumn(5);
+    pane(0, 1)->OnInitialUpdate();
+    EXPECT_EQ(12, pane(0, 1)->GetTopLine());
+    EXPECT_EQ(0, pane(0, 1)->GetFirstColumn());
+    pane(1, 0)->OnInitialUpdate();
+    EXPECT_EQ(0, pane(1, 0)->GetTopLine());
+    EXPECT_EQ(5, pane(1, 0)->GetFirstColumn());
+    pane(1, 1)->OnInitialUpdate();
+
+    struct ScrollCase
+    {
+        const char* szName;
+        int row;
+        int col;
+        bool bColumn; // scroll sideways, else to a line
+        int nTo;
+        int nTop[2][2];
+        int nFirstCol[2][2];
+    };
+    const ScrollCase cases[] = {
+        {"a line: the panes of its row follow", 1, 1, false, 30, {{12, 12}, {30, 30}}, {{5, 0}, {5, 0}}},
+        {"a column: the panes of its column follow", 0, 1, true, 7, {{12, 12}, {30, 30}}, {{5, 7}, {5, 7}}},
+        {"the top left pane", 0, 0, false, 3, {{3, 3}, {30, 30}}, {{5, 7}, {5, 7}}},
+    };
+    for (const ScrollCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        if (c.bColumn) {
+            pane(c.row, c.col)->ScrollToColumn(c.nTo);
+        } else {
+            pane(c.row, c.col)->ScrollToTopLine(c.nTo);
+        }
+        for (int row = 0; row < 2; ++row) {
+            for (int col = 0; col < 2; ++col) {
+                EXPECT_EQ(c.nTop[row][col], pane(row, col)->GetTopLine()) << row << "," << col;
+                EXPECT_EQ(c.nFirstCol[row][col], pane(row, col)->GetFirstColumn()) << row << "," << col;
+            }
+        }
+    }
+
+    // The shared bar of a row shows its line; the splitter hands the bar's scrolling to a pane
+    // of the row and the row follows.
+    HWND hBar = splitter.GetScrollBarCtrl(pane(1, 0), SB_VERT);
+    ASSERT_NE(nullptr, hBar);
+    SCROLLINFO si = {sizeof(si), SIF_ALL};
+    ASSERT_TRUE(::GetScrollInfo(hBar, SB_CTL, &si));
+    EXPECT_EQ(30, si.nPos);
+    EXPECT_EQ(59, si.nMax);
+    EXPECT_TRUE(::IsWindowEnabled(hBar));
+    splitter.SendMessage(WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(hBar));
+    EXPECT_EQ(31, pane(1, 0)->GetTopLine());
+    EXPECT_EQ(31, pane(1, 1)->GetTopLine());
+    EXPECT_EQ(3, pane(0, 0)->GetTopLine());
+
+    pFrame->ShowWindow(SW_SHOWNA);
+    pane(0, 0)->SetFocus();
+    pane(0, 0)->SetCursorPos(CPoint(8, 5));
+    pane(0, 0)->SetSelection(CPoint(1, 4), CPoint(8, 5));
+    EXPECT_TRUE(SaveWindowPicture(pFrame->m_hWnd, "code-view-split-panes.png"));
+
+    // A text that fits leaves the shared bars disabled.
+    Load("Dim a");
+    HWND hHorz = splitter.GetScrollBarCtrl(pane(0, 0), SB_HORZ);
+    EXPECT_FALSE(::IsWindowEnabled(hBar));
+    EXPECT_FALSE(::IsWindowEnabled(hHorz));
+    for (int row = 0; row < 2; ++row) {
+        for (int col = 0; col < 2; ++col) {
+            pane(row, col)->DetachBuffer();
+        }
+    }
+    pFrame->DestroyWindow();
+    CSplitCodeView::s_pBuffer = nullptr;
+}
