@@ -100,3 +100,20 @@
 #ifndef ID_EDIT_REDO
 #define ID_EDIT_REDO 0xE12C
 #endif
+
+// Figure-text editor and its preview.
+#define IDD_SGE_INPUT 5048
+#define IDD_SGE_PREVIEW 103
+#define IDC_SGE_CHECK 1000
+#define IDC_SGE_EDIT 1001
+#define IDC_SGE_PREVIEW 1006
+#define IDC_SGE_SCALE 1008
+#define IDC_SGE_Y_UP 1010
+#define IDC_SGE_ORIGIN_X 1011
+#define IDC_SGE_ORIGIN_Y 1012
+#define IDC_SGE_REFRESH 1013
+#define IDC_SGE_AXIS_COLOR 1014
+// The application icon, shown by the editor when it has one.
+#define IDI_SGE_APP 128
+#define IDS_SGE_SYNTAX_OK 61478
+#define IDS_SGE_BAD_SCALE 8700
