@@ -117,3 +117,25 @@
 #define IDI_SGE_APP 128
 #define IDS_SGE_SYNTAX_OK 61478
 #define IDS_SGE_BAD_SCALE 8700
+
+// Options sheet, tool-bar dialog and move-cell dialog.
+#define IDD_TOOLBAR_SET 154
+#define IDC_TOOLBAR_LIST 1168
+#define IDD_MOVE_CELL 21043
+#define IDC_MOVE_OVERWRITE 1033
+#define IDC_MOVE_SWAP 1034
+#define IDD_SET_OTHER 5045
+#define IDC_SET_ZOOM_PRINT 1011
+#define IDC_SET_AUTO_VAR_NAME 1042
+#define IDS_DESIGN_OPTION 61529
+// The main window's default tool bars and their titles.
+#define ID_BAR_FILE 59392
+#define ID_BAR_VIEW 59396
+#define ID_BAR_CELL 59397
+#define ID_BAR_TABLE_LINE 59398
+#define ID_BAR_FREE_OBJECT 59399
+#define IDS_BAR_FILE 61523
+#define IDS_BAR_TABLE_LINE 61524
+#define IDS_BAR_VIEW 61525
+#define IDS_BAR_CELL 61526
+#define IDS_BAR_FREE_OBJECT 61527
