@@ -286,3 +286,50 @@ TEST(SyntaxRichEditTest, RecoloursWhatTypingAndEditingChange)
         EXPECT_EQ(CSyntaxRichEdit::changeNone, host.m_edit.GetChangeKind()) << "reset after every change";
     }
 }
+
+// Where the control announces changes itself (Windows does, for protected text), the kind comes
+// from the announced message; a paste right after a cut is a drag move.
+TEST(SyntaxRichEditTest, AnnouncedChangesRecordTheirKind)
+{
+    CEditHost host;
+    ASSERT_TRUE(host.IsReady());
+    auto announce = [&](UINT message, WPARAM wParam) {
+        ENPROTECTED en{};
+        en.nmhdr.hwndFrom = host.m_edit.m_hWnd;
+        en.nmhdr.idFrom = 1001;
+        en.nmhdr.code = EN_PROTECTED;
+        en.msg = message;
+        en.wParam = wParam;
+        en.chrg = {0, 0};
+        return host.m_pFrame->SendMessage(WM_NOTIFY, 1001, reinterpret_cast<LPARAM>(&en));
+    };
+    struct KindCase
+    {
+        const char* szName;
+        UINT message;
+        WPARAM wParam;
+        int nKind;
+    };
+    const KindCase cases[] = {
+        {"a character", WM_CHAR, 'a', CSyntaxRichEdit::changeChar},
+        {"a replacement", EM_REPLACESEL, 0, CSyntaxRichEdit::changeChar},
+        {"Backspace", WM_KEYDOWN, VK_BACK, CSyntaxRichEdit::changeBack},
+        {"Delete", WM_KEYDOWN, VK_DELETE, CSyntaxRichEdit::changeDelete},
+        {"another key", WM_KEYDOWN, VK_RETURN, CSyntaxRichEdit::changeOther},
+        {"cut", WM_CUT, 0, CSyntaxRichEdit::changeCut},
+        {"paste after the cut: a drag move", WM_PASTE, 0, CSyntaxRichEdit::changeDragMove},
+        {"paste", WM_PASTE, 0, CSyntaxRichEdit::changePaste},
+        {"anything else", WM_CLEAR, 0, CSyntaxRichEdit::changeOther},
+    };
+    for (const KindCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(0, announce(c.message, c.wParam)) << "the change is always allowed";
+        EXPECT_EQ(c.nKind, host.m_edit.GetChangeKind());
+    }
+
+    // The change notification then recolours and forgets the kind.
+    host.m_edit.SetWindowText("line 1");
+    announce(WM_CHAR, 'x');
+    host.m_pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(1001, EN_CHANGE), reinterpret_cast<LPARAM>(host.m_edit.m_hWnd));
+    EXPECT_EQ(CSyntaxRichEdit::changeNone, host.m_edit.GetChangeKind());
+}
