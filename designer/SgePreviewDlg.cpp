@@ -87,7 +87,7 @@ COLORREF CSgePreviewDlg::ParseAxisColor(const CString& strText)
     if (strText.IsEmpty()) {
         return kNoAxes;
     }
-    int anPart[3] = {0, 0, 0};
+    int anComponent[3] = {0, 0, 0};
     int nStart = 0;
     for (int k = 0; k < 3; ++k) {
         int nEnd = strText.Find(',', nStart);
@@ -97,17 +97,17 @@ COLORREF CSgePreviewDlg::ParseAxisColor(const CString& strText)
         if (nEnd < 0) {
             nEnd = strText.GetLength();
         }
-        CString strPart = strText.Mid(nStart, nEnd - nStart);
-        strPart.TrimLeft();
+        CString strComponent = strText.Mid(nStart, nEnd - nStart);
+        strComponent.TrimLeft();
         char* pEnd = nullptr;
-        const long nValue = std::strtol(strPart, &pEnd, 10);
-        if (strPart.IsEmpty() || pEnd == static_cast<LPCSTR>(strPart) || nValue < 0 || nValue > 255) {
+        const long nValue = std::strtol(strComponent, &pEnd, 10);
+        if (strComponent.IsEmpty() || pEnd == static_cast<LPCSTR>(strComponent) || nValue < 0 || nValue > 255) {
             return kNoAxes;
         }
-        anPart[k] = static_cast<int>(nValue);
+        anComponent[k] = static_cast<int>(nValue);
         nStart = nEnd + 1;
     }
-    return RGB(anPart[0], anPart[1], anPart[2]);
+    return RGB(anComponent[0], anComponent[1], anComponent[2]);
 }
 
 BOOL CSgePreviewDlg::ParseScale(const CString& strText, double& dScale)

@@ -150,7 +150,7 @@ TEST(SyntaxRichEditTest, FindsWholeWordsInEitherCase)
     };
     const FindCase cases[] = {
         {"first word", 1, "Line", 1, 0},           {"other case", 1, "LINE", 1, 0},
-        {"word with brackets", 1, "arc[c]", 1, 5}, {"part of a word", 1, "Lin", 1, -1},
+        {"word with brackets", 1, "arc[c]", 1, 5}, {"the start of a word", 1, "Lin", 1, -1},
         {"second list", 1, "rgb", 2, 0},           {"not in the other list", 1, "RGB", 1, -1},
     };
     for (const FindCase& c : cases) {
