@@ -100,3 +100,49 @@
 #ifndef ID_EDIT_REDO
 #define ID_EDIT_REDO 0xE12C
 #endif
+
+// Figure-text editor and its preview.
+#define IDD_SGE_INPUT 5048
+#define IDD_SGE_PREVIEW 103
+#define IDC_SGE_CHECK 1000
+#define IDC_SGE_EDIT 1001
+#define IDC_SGE_PREVIEW 1006
+#define IDC_SGE_SCALE 1008
+#define IDC_SGE_Y_UP 1010
+#define IDC_SGE_ORIGIN_X 1011
+#define IDC_SGE_ORIGIN_Y 1012
+#define IDC_SGE_REFRESH 1013
+#define IDC_SGE_AXIS_COLOR 1014
+// The application icon, shown by the editor when it has one.
+#define IDI_SGE_APP 128
+#define IDS_SGE_SYNTAX_OK 61478
+#define IDS_SGE_BAD_SCALE 8700
+
+// Options sheet, tool-bar dialog and move-cell dialog.
+#define IDD_TOOLBAR_SET 154
+#define IDC_TOOLBAR_LIST 1168
+#define IDD_MOVE_CELL 21043
+#define IDC_MOVE_OVERWRITE 1033
+#define IDC_MOVE_SWAP 1034
+#define IDD_SET_OTHER 5045
+#define IDC_SET_ZOOM_PRINT 1011
+#define IDC_SET_AUTO_VAR_NAME 1042
+#define IDS_DESIGN_OPTION 61529
+// The main window's default tool bars and their titles.
+#define ID_BAR_FILE 59392
+#define ID_BAR_VIEW 59396
+#define ID_BAR_CELL 59397
+#define ID_BAR_TABLE_LINE 59398
+#define ID_BAR_FREE_OBJECT 59399
+#define IDS_BAR_FILE 61523
+#define IDS_BAR_TABLE_LINE 61524
+#define IDS_BAR_VIEW 61525
+#define IDS_BAR_CELL 61526
+#define IDS_BAR_FREE_OBJECT 61527
+
+// Output bar.
+#define IDC_OUTPUT_TIPS 3093
+#define IDC_OUTPUT_ERRORS 3094
+#define IDS_OUTPUT_FONT_FACE 61489
+#define IDS_OUTPUT_TIPS 61496
+#define IDS_OUTPUT_ERRORS 61497

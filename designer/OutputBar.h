@@ -1,0 +1,32 @@
+// The docking bar "Output Window": two read-only text panes, tips and errors, on two tabs. The
+// main frame appends the lines; the bar creates, lays out and paints the panes.
+#pragma once
+
+#include "framework/FwControlBar.h"
+#include "framework/FwTabWnd.h"
+#include "platform/gdi/Font.h"
+#include "platform/win/Edit.h"
+
+class COutputBar : public FwControlBar
+{
+    FX_DECLARE_DYNAMIC(COutputBar)
+
+public:
+    COutputBar();
+
+    CEdit m_editTips;
+    CEdit m_editErrors;
+    FwTabWnd m_wndTabs;
+    CFont m_fontPane;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    void OnSize(UINT nType, int cx, int cy) override;
+    BOOL OnEraseBkgnd(CDC* pDC) override;
+
+    FX_DECLARE_MESSAGE_MAP()
+
+private:
+    // The tab font of one kind with the face and height of the panes.
+    void SetTabFontFace(CFont* pCurrent, BOOL (FwTabWnd::*pfnSet)(CFont*, BOOL), const CString& strFace, int nHeight);
+};
