@@ -439,6 +439,7 @@ void CCodeTextBuffer::PushUndoStep(bool bInsert, CPoint ptStart, CPoint ptEnd, L
             }
         }
     }
+    ++m_nGroupSteps;
     UndoRec rec;
     rec.dwFlags = bInsert ? kUndoInsert : 0;
     if (m_bNextStartsGroup) {
@@ -456,6 +457,7 @@ void CCodeTextBuffer::PushUndoStep(bool bInsert, CPoint ptStart, CPoint ptEnd, L
 void CCodeTextBuffer::OpenUndoGroup(BOOL bMergeWithPrevious)
 {
     m_bGroupOpen = TRUE;
+    m_nGroupSteps = 0;
     if (m_nUndoPos == 0 || !bMergeWithPrevious) {
         m_bNextStartsGroup = TRUE;
     }
@@ -463,7 +465,7 @@ void CCodeTextBuffer::OpenUndoGroup(BOOL bMergeWithPrevious)
 
 void CCodeTextBuffer::CloseUndoGroup(CCodeTextView* pSource)
 {
-    if (pSource != nullptr && m_nUndoPos > 0) {
+    if (pSource != nullptr && m_nUndoPos > 0 && m_nGroupSteps > 0) {
         m_bNextStartsGroup = TRUE;
         const UndoRec& rec = m_undoSteps[static_cast<size_t>(m_nUndoPos - 1)];
         pSource->AfterEdit(rec.nAction, rec.strText);

@@ -135,5 +135,7 @@ private:
     int m_nSavedPos = 0;
     BOOL m_bGroupOpen = FALSE;
     BOOL m_bNextStartsGroup = FALSE;
+    // Records pushed since the group opened: an empty group replays no edit on closing.
+    int m_nGroupSteps = 0;
     std::vector<CCodeTextView*> m_views;
 };

@@ -402,6 +402,19 @@ TEST_F(CodeEditViewTest, CutPasteUndoAndRedo)
     Select(CPoint(0, 0), CPoint(4, 0));
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(" = 1", Lines());
+
+    // With no selection either it changes nothing, and the Enter before it is not replayed
+    // (the caret's line would take the indent of the line above).
+    Load("    a\r\nb");
+    Caret(CPoint(1, 1));
+    Type("\r");
+    ASSERT_EQ("    a|b|", Lines());
+    Caret(CPoint(1, 1));
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ("    a|b|", Lines());
+    EXPECT_EQ(CPoint(1, 1), m_pView->GetCursorPos());
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ("    a|b", Lines());
 }
 
 TEST_F(CodeEditViewTest, NothingChangesWithoutAnEditableBuffer)
