@@ -22,6 +22,7 @@
 #include "platform/print/FxResource.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/print/PrintPreviewState.h"
+#include "platform/win/MsgBox.h"
 #include "platform/res/resource.h"
 
 namespace
@@ -526,14 +527,14 @@ void CVornCtlCtrl::PrintPreview()
     CFrameWnd* pFrame = pDoc != nullptr ? m_pPreviewTemplate->CreateNewFrame(pDoc, nullptr) : nullptr;
     if (pFrame == nullptr) {
         delete pDoc;
-        ::MessageBoxA(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        FxMessageBox(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     m_pPreviewTemplate->InitialUpdateFrame(pFrame, pDoc, FALSE);
     auto* pView = static_cast<CViewPrintPreview*>(pFrame->GetActiveView());
     if (pView == nullptr || !pView->IsKindOf(FX_RUNTIME_CLASS(CViewPrintPreview))) {
-        pFrame->DestroyWindow();
-        ::MessageBoxA(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        pFrame->SendMessage(WM_CLOSE);
+        FxMessageBox(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     m_bPreviewOpen = TRUE;
@@ -548,10 +549,10 @@ void CVornCtlCtrl::PrintPreview()
     auto* pState = new CPrintPreviewState;
     if (!pView->DoPrintPreview(pView, FX_RUNTIME_CLASS(CMyPreviewView), pState)) {
         delete pState;
-        ::MessageBoxA(pFrame->GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr,
-                      MB_OK | MB_ICONEXCLAMATION);
+        FxMessageBox(pFrame->GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
         pView->RestoreMainWindow();
-        pFrame->DestroyWindow();
+        // Closing, not destroying: the frame's document goes with it.
+        pFrame->SendMessage(WM_CLOSE);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <math.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/print/FxResource.h"
 #include "platform/print/PreviewBar.h"
 #include "platform/res/resource.h"
 #include "platform/ole/OleControlSite.h"
@@ -738,8 +740,8 @@ TEST(VornCtlTest, DrawsTheCardsCurrentSheetOnceTheDataAreInitialised)
     host.m_pCtl->GetCappObj().m_CardObj.SetCurPage(3);
     CTestDib third(400, 300);
     host.Draw(third);
-    // The frame's line lies half its width outside the edge; the page mapping rounds once more.
-    EXPECT_NEAR((kPageLefts[2] - kFrameWidth / 2) * dPixels, FirstDarkX(third, 150), 3);
+    // The frame's line lies outside the edge; the page mapping rounds once more.
+    EXPECT_NEAR((kPageLefts[2] - kFrameWidth) * dPixels, FirstDarkX(third, 150), 3);
     SavePng(TestImagePath("vornctl-card-page3.png").c_str(), third.Bits(), third.Width(), third.Height());
 
     // A reset card that nothing was started or opened in draws nothing.
@@ -829,7 +831,34 @@ TEST(VornCtlTest, ZoomCommandsToolsAndScrollBars)
     ::SendMessageA(hCtl, WM_RBUTTONUP, 0, MAKELPARAM(150, 120));
     EXPECT_EQ(0, pCtl->GetZoomState());
 
+    // The cursors follow the tool.
+    const HMODULE hCtlModule = ::GetModuleHandleA("VornCtl.dll");
+    const struct
+    {
+        const char* pszName;
+        BOOL (CVornCtlCtrl::*pfnCommand)();
+        UINT nCursor;
+    } cursors[] = {
+        {"zoom rectangle", &CVornCtlCtrl::ZoomRange, 149},
+        {"pan", &CVornCtlCtrl::ZoomMove, 130},
+    };
+    for (const auto& c : cursors) {
+        SCOPED_TRACE(c.pszName);
+        (pCtl->*c.pfnCommand)();
+        ::SendMessageA(hCtl, WM_SETCURSOR, reinterpret_cast<WPARAM>(hCtl), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(::LoadCursorA(hCtlModule, MAKEINTRESOURCEA(c.nCursor)), ::GetCursor());
+        (pCtl->*c.pfnCommand)();
+    }
+
+    // The whole sheet with a margin fits the window.
+    ::GetClientRect(hCtl, &rcClient);
+    pCtl->ZoomViewAll();
+    EXPECT_NEAR(std::min((rcClient.Width() + 1) / 2120.0, (rcClient.Height() + 1) / 2990.0), pCtl->GetZoomFactor(),
+                1e-9);
+    pCtl->Zoom100();
+
     // Dropping bit 0x8 hides the vertical bar and scrolls to the top.
+    pCtl->ScrollTo(CPoint(50, 80));
     EXPECT_NE(0, GetWindowLongA(hCtl, GWL_STYLE) & WS_VSCROLL);
     host.m_host.GetDispatchDriver().SetProperty(dispidStyleEx, 2L);
     EXPECT_EQ(0, GetWindowLongA(hCtl, GWL_STYLE) & WS_VSCROLL);
@@ -1033,6 +1062,14 @@ TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
     Pump();
     EXPECT_TRUE(SaveWindowPicture(pFrame->GetSafeHwnd(), "vornctl-preview-pages.png"));
 
+    // The print button prints every page, and the preview stays.
+    CTestTempFolder temp;
+    pCtl->m_strPrintOutput = temp.PathOf("preview.ps");
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_PRINT);
+    std::vector<int> lefts = PrintedFrameLefts(ReadWholeFile(pCtl->m_strPrintOutput));
+    EXPECT_EQ(4u, lefts.size());
+    EXPECT_TRUE(pCtl->IsPreviewOpen());
+
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
     Pump();
     EXPECT_FALSE(pCtl->IsPreviewOpen());
@@ -1041,4 +1078,35 @@ TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
     EXPECT_TRUE(host.m_frame.IsWindowVisible());
     EXPECT_TRUE(ui.GetBoxes().empty());
     app.m_pMainWnd = nullptr;
+}
+
+TEST(VornCtlTest, PrintPreviewWithoutAPrinterReportsAndLeavesNothingOpen)
+{
+    // No application object: no printer settings to preview with.
+    ASSERT_EQ(nullptr, FxGetApp());
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    CTestUi ui;
+    host.m_pCtl->PrintPreview();
+    Pump();
+    ASSERT_EQ(1u, ui.GetBoxes().size());
+    EXPECT_STREQ(FxLoadFxString(FX_IDS_COMMAND_FAILED), ui.GetBoxes()[0].strText);
+    EXPECT_FALSE(host.m_pCtl->IsPreviewOpen());
+    EXPECT_EQ(nullptr, host.m_pCtl->GetPreviewFrame());
+}
+
+TEST(VornCtlTest, DrawFrameOnPrintReachesEveryTemplate)
+{
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    host.m_host.GetDispatchDriver().SetProperty(dispidDrawFrameOnPrint, TRUE);
+    const CObList& sheets = host.m_pCtl->GetCappObj().m_CardObj.m_listSheet;
+    ASSERT_EQ(4, sheets.GetCount());
+    for (POSITION pos = sheets.GetHeadPosition(); pos != nullptr;) {
+        EXPECT_TRUE(static_cast<CCappSheet*>(sheets.GetNext(pos))->m_bDrawFrameOnPrint);
+    }
+    host.m_host.GetDispatchDriver().SetProperty(dispidDrawFrameOnPrint, FALSE);
+    EXPECT_FALSE(static_cast<CCappSheet*>(sheets.GetHead())->m_bDrawFrameOnPrint);
 }
