@@ -368,7 +368,7 @@ void CZoomOleControl::DrawRubberBand()
     const int nOldRop = dc.SetROP2(R2_NOTXORPEN);
     CRect rc = m_rcRubber;
     rc.NormalizeRect();
-    ::Rectangle(dc.GetSafeHdc(), rc.left, rc.top, rc.right, rc.bottom);
+    dc.Rectangle(&rc);
     dc.SetROP2(nOldRop);
 }
 

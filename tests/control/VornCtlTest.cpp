@@ -30,6 +30,7 @@
 #include "platform/ole/OleDispatchDriver.h"
 #include "support/DibCanvas.h"
 #include "support/PngFile.h"
+#include "support/PrinterLikeDC.h"
 #include "support/PrintTestPrinter.h"
 #include "support/TempFolder.h"
 #include "support/UiDriver.h"
@@ -1109,4 +1110,43 @@ TEST(VornCtlTest, DrawFrameOnPrintReachesEveryTemplate)
     }
     host.m_host.GetDispatchDriver().SetProperty(dispidDrawFrameOnPrint, FALSE);
     EXPECT_FALSE(static_cast<CCappSheet*>(sheets.GetHead())->m_bDrawFrameOnPrint);
+}
+
+TEST(VornCtlTest, PrinterMappingFollowsThePrintStyle)
+{
+    CFxComPtr<IUnknown> pUnk(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pUnk));
+    CVornCtlCtrl* pCtl = ControlOf(pUnk);
+    // A 600-dpi printer whose printable area is 4761 x 6816 dots, 100 dots in from the paper.
+    const struct
+    {
+        const char* pszName;
+        CSize sizePage;
+        DWORD dwStyle;
+        CPoint ptOrigin; // where the page's corner lands, in printer dots
+        CPoint ptEnd;    // where the page's far corner lands
+    } cases[] = {
+        {"real size", CSize(2100, 2970), 0, CPoint(0, 0), CPoint(4961, 7016)},
+        {"real size, too large to centre", CSize(2100, 2970), 0x2, CPoint(0, 0), CPoint(4961, 7016)},
+        {"real size centred", CSize(1000, 1000), 0x2, CPoint(1199, 2227), CPoint(1199 + 2362, 2227 + 2362)},
+        {"real size less the offset", CSize(1000, 1000), 0x4, CPoint(-100, -100), CPoint(2262, 2262)},
+        {"fitted", CSize(2100, 2970), 0x1, CPoint(0, 0), CPoint(4761, 6733)},
+        {"fitted and centred", CSize(2100, 2970), 0x3, CPoint(0, 41), CPoint(4761, 41 + 6733)},
+        {"fitted, centred, less the offset", CSize(2100, 2970), 0x7, CPoint(-100, -59), CPoint(4661, -59 + 6733)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CTestDib dib(10, 10);
+        CPrinterLikeDC dc(dib.DC().GetSafeHdc());
+        dc.m_bPrinting = TRUE;
+        pCtl->SetPageSize(MM_ANISOTROPIC, c.sizePage);
+        pCtl->SetPrintStyle(c.dwStyle);
+        pCtl->PrepareDC(&dc);
+        POINT pts[2] = {{0, 0}, {c.sizePage.cx, c.sizePage.cy}};
+        ::LPtoDP(dc.GetSafeHdc(), pts, 2);
+        EXPECT_NEAR(c.ptOrigin.x, pts[0].x, 1);
+        EXPECT_NEAR(c.ptOrigin.y, pts[0].y, 1);
+        EXPECT_NEAR(c.ptEnd.x, pts[1].x, 1);
+        EXPECT_NEAR(c.ptEnd.y, pts[1].y, 1);
+    }
 }
