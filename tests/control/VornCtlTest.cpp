@@ -13,6 +13,7 @@
 #include "control/VornCtlCtrl.h"
 #include "control/VornCtlIds.h"
 #include "core/CappCell.h"
+#include "core/CappLine.h"
 #include "core/CappSheet.h"
 #include "platform/base/Archive.h"
 #include "platform/base/FxComPtr.h"
@@ -172,6 +173,29 @@ public:
     std::map<std::wstring, VARIANT> m_values;
 };
 
+// Ruled rows under a title cell that shows the template's name, so that pictures show where the
+// page lies and at what size.
+void RuleTemplate(CCappSheet& sheet)
+{
+    CCappLine* pTitle = sheet.AddCellLineBySpace(1, -1, 300, 0, 10000, 0);
+    for (int nPos = 450; nPos < 2800; nPos += 150) {
+        sheet.AddCellLineBySpace(1, -1, nPos, 0, 10000, 0);
+    }
+    if (pTitle == nullptr) {
+        return;
+    }
+    auto* pCell = new CCappCell;
+    pCell->m_nCellID = sheet.GetNewCellID();
+    pCell->m_nTopLineID = 0;
+    pCell->m_nLeftLineID = 0;
+    pCell->m_nRightLineID = 10000; // the frame's right line
+    pCell->m_nBottomLineID = pTitle->m_nID;
+    pCell->m_strText = "工艺卡 " + sheet.m_strName;
+    pCell->m_nTextFormat = 0x20 | 0x01 | 0x04;
+    pCell->m_nFontHeight = -80;
+    sheet.m_HeadCellList.AddTail(pCell);
+}
+
 // A template whose frame's left edge lies nLeft tenths of a millimetre in; nCells cells of long
 // text make its archive as large as needed.
 Bytes SheetArchive(const char* pszName, int nLeft, int nCells = 0)
@@ -179,6 +203,7 @@ Bytes SheetArchive(const char* pszName, int nLeft, int nCells = 0)
     CCappSheet sheet;
     sheet.NewSheetDef(2100, 2970, kFrameWidth, 100, nLeft, 100, 100, "A4");
     sheet.m_strName = pszName;
+    RuleTemplate(sheet);
     for (int i = 0; i < nCells; ++i) {
         auto* pCell = new CCappCell;
         pCell->m_nCellID = sheet.GetNewCellID();
@@ -634,6 +659,7 @@ CCappSheet* NewTemplate(const char* pszName, int nLeft)
     auto* pSheet = new CCappSheet;
     pSheet->NewSheetDef(2100, 2970, kFrameWidth, 100, nLeft, 100, 100, "A4");
     pSheet->m_strName = pszName;
+    RuleTemplate(*pSheet);
     return pSheet;
 }
 
@@ -1041,6 +1067,9 @@ TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
     ASSERT_TRUE(pView->IsKindOf(FX_RUNTIME_CLASS(CPreviewView)));
     auto* pPreview = static_cast<CPreviewView*>(pView);
     EXPECT_EQ(1u, pPreview->GetCurrentPage());
+    // A maximised frame overhangs the screen by its borders, which a screen capture cannot read.
+    ::ShowWindow(pFrame->GetSafeHwnd(), SW_RESTORE);
+    ::MoveWindow(pFrame->GetSafeHwnd(), 0, 0, 900, 700, TRUE);
     Pump();
     EXPECT_TRUE(SaveWindowPicture(pFrame->GetSafeHwnd(), "vornctl-preview-page1.png"));
 
