@@ -21,6 +21,15 @@ HCURSOR LoadOwnCursor(UINT nID, LPCSTR pszStandard)
     return hCursor != nullptr ? hCursor : ::LoadCursorA(nullptr, pszStandard);
 }
 
+// Scaled sizes and positions stay within what GDI coordinates hold (27 bits), however often a
+// script zooms in one direction.
+const double kMaxPixels = 1 << 27;
+
+int ToPixels(double d)
+{
+    return static_cast<int>(d > kMaxPixels ? kMaxPixels : (d < -kMaxPixels ? -kMaxPixels : d));
+}
+
 int Clamp(int n, int nMax)
 {
     return n < 0 ? 0 : (n > nMax ? nMax : n);
@@ -82,19 +91,25 @@ void CZoomOleControl::SetTool(int nTool)
 
 void CZoomOleControl::SetZoom(double dZoom, const CPoint* pptCentre)
 {
+    // A factor of zero or less (a zero percentage) or not a number would divide by zero later.
+    if (!(dZoom > 0) || !isfinite(dZoom)) {
+        return;
+    }
     const CSize sizeView = GetViewSize();
     // The logical point at the window's centre, before the factor changes.
-    CPoint ptCentre(static_cast<int>((m_ptScroll.x + sizeView.cx / 2) / m_dZoom),
-                    static_cast<int>((m_ptScroll.y + sizeView.cy / 2) / m_dZoom));
+    CPoint ptCentre(ToPixels((m_ptScroll.x + sizeView.cx / 2) / m_dZoom),
+                    ToPixels((m_ptScroll.y + sizeView.cy / 2) / m_dZoom));
     if (pptCentre != nullptr) {
         ptCentre = *pptCentre;
     }
     m_dZoom = dZoom;
-    m_sizeScaled =
-        CSize(static_cast<int>(floor(m_sizePage.cx * dZoom)), static_cast<int>(floor(m_sizePage.cy * dZoom)));
-    UpdateScrollBars();
-    ScrollTo(CPoint(static_cast<int>(ptCentre.x * dZoom) - sizeView.cx / 2,
-                    static_cast<int>(ptCentre.y * dZoom) - sizeView.cy / 2));
+    const int cxScaled = ToPixels(floor(m_sizePage.cx * dZoom));
+    const int cyScaled = ToPixels(floor(m_sizePage.cy * dZoom));
+    m_sizeScaled = CSize(cxScaled > 0 ? cxScaled : 1, cyScaled > 0 ? cyScaled : 1);
+    const CPoint ptScroll(ToPixels(ptCentre.x * dZoom) - sizeView.cx / 2,
+                          ToPixels(ptCentre.y * dZoom) - sizeView.cy / 2);
+    // One update of each bar, position included.
+    UpdateScrollBars(&ptScroll);
     if (GetSafeHwnd() != nullptr) {
         Invalidate();
     }
@@ -228,51 +243,79 @@ CPoint CZoomOleControl::GetScrollLimit() const
                   m_sizeScaled.cy > sizeView.cy ? m_sizeScaled.cy - sizeView.cy : 0);
 }
 
-void CZoomOleControl::ScrollTo(CPoint ptScroll)
+CPoint CZoomOleControl::ClampScroll(CPoint ptScroll) const
 {
     const CPoint ptLimit = GetScrollLimit();
     // A bar the style does not allow does not move.
-    m_ptScroll.x = (m_dwDisplayStyle & styleHScroll) != 0 ? Clamp(ptScroll.x, ptLimit.x) : 0;
-    m_ptScroll.y = (m_dwDisplayStyle & styleVScroll) != 0 ? Clamp(ptScroll.y, ptLimit.y) : 0;
-    if (GetSafeHwnd() != nullptr) {
-        ::SetScrollPos(GetSafeHwnd(), SB_HORZ, m_ptScroll.x, TRUE);
-        ::SetScrollPos(GetSafeHwnd(), SB_VERT, m_ptScroll.y, TRUE);
-        Invalidate();
-    }
+    return CPoint((m_dwDisplayStyle & styleHScroll) != 0 ? Clamp(ptScroll.x, ptLimit.x) : 0,
+                  (m_dwDisplayStyle & styleVScroll) != 0 ? Clamp(ptScroll.y, ptLimit.y) : 0);
 }
 
-void CZoomOleControl::UpdateScrollBars()
+void CZoomOleControl::ScrollTo(CPoint ptScroll)
+{
+    const CPoint ptOld = m_ptScroll;
+    m_ptScroll = ClampScroll(ptScroll);
+    if (GetSafeHwnd() == nullptr || m_ptScroll == ptOld) {
+        return;
+    }
+    // Each bar redrawn under Wine costs a round trip to the display: only the one that moved.
+    if (m_ptScroll.x != ptOld.x) {
+        ::SetScrollPos(GetSafeHwnd(), SB_HORZ, m_ptScroll.x, TRUE);
+    }
+    if (m_ptScroll.y != ptOld.y) {
+        ::SetScrollPos(GetSafeHwnd(), SB_VERT, m_ptScroll.y, TRUE);
+    }
+    Invalidate();
+}
+
+void CZoomOleControl::UpdateScrollBars(const CPoint* pptScroll)
 {
     // Showing or hiding a bar resizes the client and comes back here through WM_SIZE.
     if (m_bInsideUpdate || GetSafeHwnd() == nullptr) {
+        if (pptScroll != nullptr) {
+            m_ptScroll = ClampScroll(*pptScroll);
+        }
         return;
     }
     m_bInsideUpdate = TRUE;
     const HWND hWnd = GetSafeHwnd();
+    // A bar that comes or goes changes the client, and so whether the other one is needed.
+    BOOL bHorz = FALSE;
+    BOOL bVert = FALSE;
     for (int nPass = 0; nPass < 2; ++nPass) {
         const CSize sizeView = GetViewSize();
-        const BOOL bHorz = (m_dwDisplayStyle & styleHScroll) != 0 && m_sizeScaled.cx > sizeView.cx;
-        const BOOL bVert = (m_dwDisplayStyle & styleVScroll) != 0 && m_sizeScaled.cy > sizeView.cy;
-        SCROLLINFO si = {};
-        si.cbSize = sizeof(si);
-        si.fMask = SIF_RANGE | SIF_PAGE;
-        if (bHorz) {
-            si.nMax = m_sizeScaled.cx - 1;
-            si.nPage = static_cast<UINT>(sizeView.cx);
-            ::SetScrollInfo(hWnd, SB_HORZ, &si, TRUE);
+        bHorz = (m_dwDisplayStyle & styleHScroll) != 0 && m_sizeScaled.cx > sizeView.cx;
+        bVert = (m_dwDisplayStyle & styleVScroll) != 0 && m_sizeScaled.cy > sizeView.cy;
+        const LONG lStyle = ::GetWindowLongA(hWnd, GWL_STYLE);
+        const BOOL bHorzShown = (lStyle & WS_HSCROLL) != 0;
+        const BOOL bVertShown = (lStyle & WS_VSCROLL) != 0;
+        if (bHorzShown == bHorz && bVertShown == bVert) {
+            break;
         }
-        if (bVert) {
-            si.nMax = m_sizeScaled.cy - 1;
-            si.nPage = static_cast<UINT>(sizeView.cy);
-            ::SetScrollInfo(hWnd, SB_VERT, &si, TRUE);
+        if (bHorzShown != bHorz) {
+            ::ShowScrollBar(hWnd, SB_HORZ, bHorz);
         }
-        ::ShowScrollBar(hWnd, SB_HORZ, bHorz);
-        ::ShowScrollBar(hWnd, SB_VERT, bVert);
+        if (bVertShown != bVert) {
+            ::ShowScrollBar(hWnd, SB_VERT, bVert);
+        }
     }
-    const CPoint ptLimit = GetScrollLimit();
-    m_ptScroll = CPoint(Clamp(m_ptScroll.x, ptLimit.x), Clamp(m_ptScroll.y, ptLimit.y));
-    ::SetScrollPos(hWnd, SB_HORZ, m_ptScroll.x, TRUE);
-    ::SetScrollPos(hWnd, SB_VERT, m_ptScroll.y, TRUE);
+    const CSize sizeView = GetViewSize();
+    m_ptScroll = ClampScroll(pptScroll != nullptr ? *pptScroll : m_ptScroll);
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (bHorz) {
+        si.nMax = m_sizeScaled.cx - 1;
+        si.nPage = static_cast<UINT>(sizeView.cx);
+        si.nPos = m_ptScroll.x;
+        ::SetScrollInfo(hWnd, SB_HORZ, &si, TRUE);
+    }
+    if (bVert) {
+        si.nMax = m_sizeScaled.cy - 1;
+        si.nPage = static_cast<UINT>(sizeView.cy);
+        si.nPos = m_ptScroll.y;
+        ::SetScrollInfo(hWnd, SB_VERT, &si, TRUE);
+    }
     m_bInsideUpdate = FALSE;
 }
 

@@ -76,7 +76,9 @@ public:
 protected:
     // The window's client size; the last drawn bounds while there is no window.
     CSize GetViewSize() const;
-    void UpdateScrollBars();
+    // Shows the bars the style allows and the page needs, with their ranges and the position
+    // (pptScroll, else the present one, kept within the limits).
+    void UpdateScrollBars(const CPoint* pptScroll = nullptr);
     // A DC for the application's printer, else the system's default printer; FALSE without one.
     static BOOL CreateDefaultPrinterDC(CDC& dcPrint);
 
@@ -92,6 +94,7 @@ protected:
     CSize m_sizeView;
 
 private:
+    CPoint ClampScroll(CPoint ptScroll) const;
     void OnScroll(int nBar, UINT nCode);
     BOOL OnSetCursor();
     // Dotted, in the not-XOR mode: drawing it twice restores the screen.

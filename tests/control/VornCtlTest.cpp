@@ -814,6 +814,25 @@ TEST(VornCtlTest, ZoomCommandsToolsAndScrollBars)
     }
     EXPECT_NEAR(dReal, pCtl->GetZoomFactor(), 1e-12);
 
+    // Far past any sensible zoom either way, the picture stays within GDI's coordinates and the
+    // way back restores the factor.
+    for (int i = 0; i < 60; ++i) {
+        pCtl->ZoomOut();
+    }
+    EXPECT_GE(1 << 27, pCtl->GetScaledSize().cx);
+    EXPECT_LT(0, pCtl->GetScaledSize().cx);
+    for (int i = 0; i < 120; ++i) {
+        pCtl->ZoomIn();
+    }
+    EXPECT_EQ(CSize(1, 1), pCtl->GetScaledSize());
+    for (int i = 0; i < 60; ++i) {
+        pCtl->ZoomOut();
+    }
+    EXPECT_NEAR(dReal, pCtl->GetZoomFactor(), 1e-9);
+    CTestDib again(400, 300);
+    host.Draw(again);
+    EXPECT_LT(0, again.CountInk(CRect(0, 0, 400, 300)));
+
     // Tools: each command toggles its own and replaces the other.
     const struct
     {
