@@ -896,11 +896,41 @@ TEST(VornCtlTest, ZoomCommandsToolsAndScrollBars)
         (pCtl->*c.pfnCommand)();
     }
 
+    // The click tools zoom once about the window's centre, then leave.
+    const struct
+    {
+        const char* pszName;
+        int nTool;
+        double dFactor;
+    } clicks[] = {
+        {"click to enlarge", CZoomOleControl::toolZoomIn, 1.25},
+        {"click to reduce", CZoomOleControl::toolZoomOut, 1 / 1.25},
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.pszName);
+        const double dBefore = pCtl->GetZoomFactor();
+        pCtl->SetTool(c.nTool);
+        ::SendMessageA(hCtl, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+        ::SendMessageA(hCtl, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+        EXPECT_NEAR(dBefore * c.dFactor, pCtl->GetZoomFactor(), 1e-12);
+        EXPECT_EQ(0, pCtl->GetZoomState());
+    }
+
     // The whole sheet with a margin fits the window.
     ::GetClientRect(hCtl, &rcClient);
     pCtl->ZoomViewAll();
     EXPECT_NEAR(std::min((rcClient.Width() + 1) / 2120.0, (rcClient.Height() + 1) / 2990.0), pCtl->GetZoomFactor(),
                 1e-9);
+    pCtl->Zoom100();
+
+    // Fit mode refits the page whenever the window is resized.
+    pCtl->SetZoomMode(CZoomOleControl::zoomFit);
+    ::MoveWindow(host.m_host.GetSafeHwnd(), 0, 0, 300, 200, TRUE);
+    ::GetClientRect(hCtl, &rcClient);
+    EXPECT_NEAR(std::min(rcClient.Width() / 2100.0, rcClient.Height() / 2970.0), pCtl->GetZoomFactor(), 1e-9);
+    EXPECT_EQ(0, GetWindowLongA(hCtl, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+    pCtl->SetZoomMode(CZoomOleControl::zoomFree);
+    ::MoveWindow(host.m_host.GetSafeHwnd(), 0, 0, 400, 300, TRUE);
     pCtl->Zoom100();
 
     // Dropping bit 0x8 hides the vertical bar and scrolls to the top.
