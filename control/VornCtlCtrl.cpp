@@ -1,14 +1,29 @@
-#include "VornCtlCtrl.h"
+#include "control/VornCtlCtrl.h"
+
+#include <stdlib.h>
 
 #include <vector>
 
+#include "control/MyPreviewView.h"
+#include "control/ViewPrintPreview.h"
 #include "control/VornCtlIds.h"
+#include "control/res/resource.h"
 #include "core/CappSheet.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MemFile.h"
+#include "platform/base/ResMgr.h"
+#include "platform/doc/DocTemplate.h"
+#include "platform/doc/Document.h"
+#include "platform/frame/FrameWnd.h"
+#include "platform/frame/WinApp.h"
 #include "platform/gdi/DC.h"
 #include "platform/ole/PropExchange.h"
+#include "platform/print/FxResource.h"
+#include "platform/print/PrintDialog.h"
+#include "platform/print/PrintPreviewState.h"
+#include "platform/win/MsgBox.h"
+#include "platform/res/resource.h"
 
 namespace
 {
@@ -19,21 +34,24 @@ const double kInchPerTenthMm = 0.003937007874015748;
 } // namespace
 
 CVornCtlCtrl::CVornCtlCtrl()
-    : m_bPreviewOpen(FALSE), m_hPreviewFrame(nullptr), m_bLaidOut(FALSE), m_bFirstPaintDone(FALSE),
-      m_bDataInitialised(FALSE), m_nSheetCount(0), m_dPixelsPerUnit(1.0), m_lStyleEx(styleHScroll | styleVScroll),
+    : m_bPreviewOpen(FALSE), m_pPreviewFrame(nullptr), m_pPreviewTemplate(nullptr), m_bLaidOut(FALSE),
+      m_bFirstPaintDone(FALSE), m_bDataInitialised(FALSE), m_nSheetCount(0), m_lStyleEx(styleHScroll | styleVScroll),
       m_nShownTemplate(0), m_bDrawFrameOnPrint(FALSE)
 {
     // Free zoom; the page is unknown until a template is laid out.
-    SetZoomMode(2);
-    SetPageSize(CSize(1, 1), MM_ANISOTROPIC, CSize(0, 0));
+    SetZoomMode(zoomFree);
+    SetPageSize(MM_ANISOTROPIC, CSize(1, 1));
     SetScaledSize(CSize(1, 1));
 }
 
 CVornCtlCtrl::~CVornCtlCtrl()
 {
-    if (m_bPreviewOpen && m_hPreviewFrame != nullptr && ::IsWindow(m_hPreviewFrame)) {
-        ::SendMessage(m_hPreviewFrame, WM_CLOSE, 0, 0);
+    if (m_bPreviewOpen && m_pPreviewFrame != nullptr && m_pPreviewFrame->IsWindow()) {
+        m_pPreviewFrame->SendMessage(WM_CLOSE, 0, 0);
     }
+    // The template is ours, not the application's: this library may unload before the
+    // application ends.
+    delete m_pPreviewTemplate;
 }
 
 FX_BEGIN_DISPATCH_MAP(CVornCtlCtrl)
@@ -173,17 +191,21 @@ CCappSheet* CVornCtlCtrl::GetShownTemplate()
     return static_cast<CCappSheet*>(pos != nullptr ? Templates().GetAt(pos) : Templates().GetHead());
 }
 
-void CVornCtlCtrl::LayOut(CDC* /*pDC*/)
+void CVornCtlCtrl::LayOut()
 {
     CCappSheet* pShown = GetShownTemplate();
     if (pShown != nullptr) {
         const CSize sizePage(pShown->m_nPageWidth, pShown->m_nPageHeight);
-        SetPageSize(sizePage, MM_ANISOTROPIC, CSize(sizePage.cx / 10, sizePage.cy / 10));
-        Zoom100();
+        SetPageSize(MM_ANISOTROPIC, sizePage, CSize(sizePage.cx / 10, sizePage.cy / 10),
+                    CSize(sizePage.cx / 10, sizePage.cy / 10));
+        SetZoom(m_dPixelsPerUnit);
     }
+    CRect rcControl(CPoint(0, 0), GetViewSize());
     for (POSITION pos = Templates().GetHeadPosition(); pos != nullptr;) {
         auto* pSheet = static_cast<CCappSheet*>(Templates().GetNext(pos));
         pSheet->m_pWnd = this;
+        pSheet->m_rcView = rcControl;
+        pSheet->m_bDrawFrameOnPrint = m_bDrawFrameOnPrint;
         if (m_bDataInitialised) {
             pSheet->m_crBackground = RGB(255, 255, 255);
         }
@@ -191,17 +213,24 @@ void CVornCtlCtrl::LayOut(CDC* /*pDC*/)
     m_bLaidOut = TRUE;
 }
 
+void CVornCtlCtrl::SetDataInitialised(BOOL bInitialised)
+{
+    m_bDataInitialised = bInitialised;
+    m_bLaidOut = FALSE;
+    InvalidateControl();
+}
+
 void CVornCtlCtrl::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcInvalid*/)
 {
     ::FillRect(pDC->GetSafeHdc(), &rcBounds, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    m_sizeView = rcBounds.Size();
     if (!m_bFirstPaintDone) {
         m_bFirstPaintDone = TRUE;
         m_dPixelsPerUnit = pDC->GetDeviceCaps(LOGPIXELSX) * kInchPerTenthMm;
-        m_dBaseZoom = m_dPixelsPerUnit;
-        Zoom100();
+        SetZoom(m_dPixelsPerUnit);
     }
     if (!m_bLaidOut) {
-        LayOut(pDC);
+        LayOut();
     }
     CCappSheet* pSheet = nullptr;
     if (!m_bDataInitialised) {
@@ -214,6 +243,14 @@ void CVornCtlCtrl::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcInva
     }
 
     const int nSaved = pDC->SaveDC();
+    if (m_bDataInitialised) {
+        PrepareDC(pDC);
+        ::OffsetViewportOrgEx(pDC->GetSafeHdc(), rcBounds.left, rcBounds.top, nullptr);
+        pSheet->m_rcView = rcBounds;
+        pSheet->DrawSheet(pDC);
+        pDC->RestoreDC(nSaved);
+        return;
+    }
     // One logical unit is a tenth of a millimetre at the current zoom.
     const double dScale = GetZoomFactor();
     const int cxMm = pDC->GetDeviceCaps(HORZSIZE);
@@ -255,6 +292,9 @@ BOOL CVornCtlCtrl::GetDrawFrameOnPrint() const
 void CVornCtlCtrl::SetDrawFrameOnPrint(BOOL bDraw)
 {
     m_bDrawFrameOnPrint = bDraw;
+    for (POSITION pos = Templates().GetHeadPosition(); pos != nullptr;) {
+        static_cast<CCappSheet*>(Templates().GetNext(pos))->m_bDrawFrameOnPrint = bDraw;
+    }
     SetModifiedFlag();
     BoundPropertyChanged(dispidDrawFrameOnPrint);
 }
@@ -270,4 +310,254 @@ void CVornCtlCtrl::SetStyleEx(long lStyle)
     SetDisplayStyle(static_cast<DWORD>(lStyle));
     SetModifiedFlag();
     BoundPropertyChanged(dispidStyleEx);
+}
+
+// Zoom ----------------------------------------------------------------------------------------
+
+void CVornCtlCtrl::Zoom100()
+{
+    if (m_bDataInitialised && !Templates().IsEmpty()) {
+        SetZoom(m_dPixelsPerUnit);
+    }
+}
+
+void CVornCtlCtrl::ZoomIn()
+{
+    if (GetZoomMode() == zoomFree) {
+        SetZoom(GetZoomFactor() / 1.25);
+    }
+}
+
+void CVornCtlCtrl::ZoomOut()
+{
+    if (GetZoomMode() == zoomFree) {
+        SetZoom(GetZoomFactor() * 1.25);
+    }
+}
+
+void CVornCtlCtrl::ZoomViewAll()
+{
+    CCappSheet* pSheet = m_bDataInitialised ? m_CappObj.m_CardObj.GetCurSheet() : nullptr;
+    if (pSheet != nullptr) {
+        ZoomToRect(CRect(-10, -10, pSheet->m_nPageWidth + 10, pSheet->m_nPageHeight + 10));
+    }
+}
+
+BOOL CVornCtlCtrl::ZoomMove()
+{
+    if (!m_bDataInitialised) {
+        return FALSE;
+    }
+    SetTool(GetTool() == toolPan ? toolNone : toolPan);
+    return TRUE;
+}
+
+BOOL CVornCtlCtrl::ZoomRange()
+{
+    if (!m_bDataInitialised) {
+        return FALSE;
+    }
+    SetTool(GetTool() == toolZoomRect ? toolNone : toolZoomRect);
+    return TRUE;
+}
+
+BOOL CVornCtlCtrl::ModifyPrintStyle(long lRemove, long lAdd)
+{
+    DWORD dwStyle = GetPrintStyle();
+    if (lRemove > 0) {
+        dwStyle &= ~static_cast<DWORD>(lRemove);
+    }
+    if (lAdd > 0) {
+        dwStyle |= static_cast<DWORD>(lAdd);
+    }
+    SetPrintStyle(dwStyle);
+    return TRUE;
+}
+
+void CVornCtlCtrl::SetZoomPrint(short nType)
+{
+    const DWORD dwBits = printFit | printOffset;
+    SetPrintStyle(nType == 1 ? (GetPrintStyle() | dwBits) : (GetPrintStyle() & ~dwBits));
+}
+
+// Printing ------------------------------------------------------------------------------------
+
+void CVornCtlCtrl::ParsePageList(LPCSTR pszPages, CFxArray<int, int>& arrPages)
+{
+    arrPages.RemoveAll();
+    CString strRest = pszPages != nullptr ? pszPages : "";
+    // Digits, blanks, "-" and "," are single bytes: no GBK character can hide them.
+    while (!strRest.IsEmpty()) {
+        const int nComma = strRest.Find(',');
+        CString strItem = nComma >= 0 ? strRest.Left(nComma) : strRest;
+        strRest = nComma >= 0 ? strRest.Mid(nComma + 1) : CString();
+        const int nDash = strItem.GetLength() > 1 ? strItem.Find('-', 1) : -1;
+        if (nDash > 0) {
+            CString strFirst = strItem.Left(nDash);
+            CString strLast = strItem.Mid(nDash + 1);
+            strFirst.Trim();
+            strLast.Trim();
+            const int nLast = atoi(strLast);
+            for (int nPage = atoi(strFirst); nPage <= nLast; ++nPage) {
+                arrPages.Add(nPage);
+            }
+        } else {
+            strItem.Trim();
+            arrPages.Add(atoi(strItem));
+        }
+    }
+}
+
+BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
+{
+    const HCURSOR hOldCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    CDC dcPrint;
+    if (!CreateDefaultPrinterDC(dcPrint)) {
+        ::SetCursor(hOldCursor);
+        return FALSE;
+    }
+    dcPrint.m_bPrinting = TRUE;
+    if (dcPrint.StartDoc("DocName", m_strPrintOutput.IsEmpty() ? nullptr : m_strPrintOutput.GetString()) <= 0) {
+        ::SetCursor(hOldCursor);
+        return FALSE;
+    }
+    CCardObj& card = m_CappObj.m_CardObj;
+    const int nOldPage = card.m_nCurPage;
+    const HWND hWnd = GetSafeHwnd();
+    if (hWnd != nullptr) {
+        ::SendMessageA(hWnd, WM_SETREDRAW, FALSE, 0);
+    }
+
+    CFxArray<int, int> arrPages;
+    if (pszPages != nullptr && *pszPages != '\0') {
+        ParsePageList(pszPages, arrPages);
+    } else {
+        for (int nPage = 1; nPage <= GetPageCount(); ++nPage) {
+            arrPages.Add(nPage);
+        }
+    }
+    const CRect rcPrinter(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
+    BOOL bSucceeded = TRUE;
+    for (INT_PTR i = 0; i < arrPages.GetSize(); ++i) {
+        // A page the card does not have ends the job after the pages before it; it is checked
+        // before the printer page starts, so that no blank sheet comes out.
+        CCappSheet* pSheet = card.SetCurPage(arrPages[i]);
+        if (pSheet == nullptr) {
+            break;
+        }
+        if (dcPrint.StartPage() <= 0) {
+            bSucceeded = FALSE;
+            break;
+        }
+        const int nSaved = dcPrint.SaveDC();
+        PrepareDC(&dcPrint);
+        const CRect rcView = pSheet->m_rcView;
+        pSheet->m_rcView = rcPrinter;
+        pSheet->DrawSheet(&dcPrint);
+        pSheet->m_rcView = rcView;
+        dcPrint.RestoreDC(nSaved);
+        if (dcPrint.EndPage() <= 0) {
+            bSucceeded = FALSE;
+            break;
+        }
+    }
+    if (bSucceeded) {
+        bSucceeded = dcPrint.EndDoc() > 0;
+    } else {
+        dcPrint.AbortDoc();
+    }
+    if (nOldPage >= 1) {
+        card.SetCurPage(nOldPage);
+    }
+    if (hWnd != nullptr) {
+        ::SendMessageA(hWnd, WM_SETREDRAW, TRUE, 0);
+        Invalidate();
+    }
+    ::SetCursor(hOldCursor);
+    return bSucceeded;
+}
+
+BOOL CVornCtlCtrl::PrintData()
+{
+    CPrintDialog dlg(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_HIDEPRINTTOFILE | PD_NOSELECTION, this);
+    // The card's own length, not a fixed three pages.
+    const int nPageCount = GetPageCount() > 0 ? GetPageCount() : 1;
+    dlg.m_pd.nMinPage = 1;
+    dlg.m_pd.nMaxPage = static_cast<WORD>(nPageCount < 0xFFFF ? nPageCount : 0xFFFF);
+    dlg.m_pd.nFromPage = 1;
+    dlg.m_pd.nToPage = dlg.m_pd.nMaxPage;
+    if (dlg.DoModal() != IDOK) {
+        return FALSE;
+    }
+    if ((dlg.m_pd.Flags & PD_PAGENUMS) != 0) {
+        CString strPages;
+        strPages.Format("%d-%d", dlg.m_pd.nFromPage, dlg.m_pd.nToPage);
+        return PrintPage(strPages);
+    }
+    return PrintPage("");
+}
+
+// Preview -------------------------------------------------------------------------------------
+
+CString CVornCtlCtrl::GetFirstTemplateName() const
+{
+    if (m_arrTemplateNames.GetSize() > 0) {
+        return m_arrTemplateNames[0];
+    }
+    const CObList& list = m_CappObj.m_CardObj.m_listSheet;
+    return list.IsEmpty() ? CString() : static_cast<CCappSheet*>(list.GetHead())->m_strName;
+}
+
+void CVornCtlCtrl::PrintPreview()
+{
+    CWinApp* pApp = FxGetApp();
+    if (m_bPreviewOpen) {
+        if (pApp != nullptr && pApp->m_pMainWnd != nullptr) {
+            pApp->m_pMainWnd->SetFocus();
+        }
+        return;
+    }
+    // The frame's title and the preview's strings are this library's.
+    CFxResourceSwitch resources("VornCtl.dll");
+    if (m_pPreviewTemplate == nullptr) {
+        m_pPreviewTemplate = new CSingleDocTemplate(IDR_VORN_PREVIEW, FX_RUNTIME_CLASS(CDocument),
+                                                    FX_RUNTIME_CLASS(CFrameWnd), FX_RUNTIME_CLASS(CViewPrintPreview));
+    }
+    CDocument* pDoc = m_pPreviewTemplate->CreateNewDocument();
+    CFrameWnd* pFrame = pDoc != nullptr ? m_pPreviewTemplate->CreateNewFrame(pDoc, nullptr) : nullptr;
+    if (pFrame == nullptr) {
+        delete pDoc;
+        FxMessageBox(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    m_pPreviewTemplate->InitialUpdateFrame(pFrame, pDoc, FALSE);
+    auto* pView = static_cast<CViewPrintPreview*>(pFrame->GetActiveView());
+    if (pView == nullptr || !pView->IsKindOf(FX_RUNTIME_CLASS(CViewPrintPreview))) {
+        pFrame->SendMessage(WM_CLOSE);
+        FxMessageBox(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    m_bPreviewOpen = TRUE;
+    m_pPreviewFrame = pFrame;
+    pView->m_pCtrl = this;
+    if (pApp != nullptr) {
+        pView->m_pOldMainWnd = pApp->m_pMainWnd;
+        pApp->m_pMainWnd = pFrame;
+    }
+    pFrame->SetWindowText(GetFirstTemplateName());
+    pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    auto* pState = new CPrintPreviewState;
+    if (!pView->DoPrintPreview(pView, FX_RUNTIME_CLASS(CMyPreviewView), pState)) {
+        delete pState;
+        FxMessageBox(pFrame->GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        pView->RestoreMainWindow();
+        // Closing, not destroying: the frame's document goes with it.
+        pFrame->SendMessage(WM_CLOSE);
+    }
+}
+
+void CVornCtlCtrl::OnPreviewClosed()
+{
+    m_bPreviewOpen = FALSE;
+    m_pPreviewFrame = nullptr;
 }

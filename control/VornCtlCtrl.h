@@ -1,23 +1,65 @@
 // The card report control: shows one process card in any ActiveX container. It keeps one or two
 // card templates, persists them with its properties, and draws the template (before the card's
-// data are initialised) or the card's current sheet, zoomed by its display base.
+// data are initialised) or the card's current sheet, zoomed by its display base; it prints page
+// lists and opens a print preview window.
 //
-// Kept as the existing scripts and the simulator use it: ZoomIn divides the zoom factor by 1.25
-// (the picture shrinks) and ZoomOut multiplies it.
+// Kept on purpose, as the existing scripts and the simulator rely on it: ZoomIn divides the zoom
+// factor by 1.25 (the picture shrinks) and ZoomOut multiplies it (the picture grows).
 #pragma once
 
+#include "control/VornCtlExport.h"
 #include "control/ZoomOleControl.h"
 #include "core/CappObj.h"
+#include "platform/base/FxArray.h"
 #include "platform/base/StringArray.h"
 #include "platform/base/UIntArray.h"
 
 class CCappSheet;
+class CDocTemplate;
+class CFrameWnd;
 
-class CVornCtlCtrl : public CZoomOleControl
+class VORNCTL_API CVornCtlCtrl : public CZoomOleControl
 {
 public:
     CVornCtlCtrl();
     ~CVornCtlCtrl() override;
+
+    // The card file object; its card holds the templates and, once the data are initialised, the
+    // pages drawn and printed.
+    CCappObj& GetCappObj() { return m_CappObj; }
+    BOOL IsDataInitialised() const { return m_bDataInitialised; }
+    // Template display (FALSE) or card display (TRUE); the display is laid out again.
+    void SetDataInitialised(BOOL bInitialised);
+    int GetPageCount() const { return m_CappObj.m_CardObj.m_CardData.m_nPageCount; }
+    BOOL IsPreviewOpen() const { return m_bPreviewOpen; }
+    CFrameWnd* GetPreviewFrame() const { return m_pPreviewFrame; }
+
+    // Zoom and printing commands.
+    void Zoom100();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomViewAll();
+    // Pan tool on, or off when it is on; FALSE before the data are initialised.
+    BOOL ZoomMove();
+    // Zoom-rectangle tool on or off; FALSE before the data are initialised.
+    BOOL ZoomRange();
+    short GetZoomState() const { return static_cast<short>(GetTool()); }
+    // Bits of lRemove cleared, then bits of lAdd set (each only when positive).
+    BOOL ModifyPrintStyle(long lRemove, long lAdd);
+    // 1: fit to the printable area and subtract the printer's offset; other values: real size.
+    void SetZoomPrint(short nType);
+    // "1, 3-4,2": pages in the order listed, repeats included; empty: every page. TRUE when the
+    // document was ended; FALSE without a printer or when the printer refused a page.
+    BOOL PrintPage(LPCSTR pszPages);
+    // The print dialog over pages 1 to the card's page count; FALSE when cancelled.
+    BOOL PrintData();
+    // Opens the preview window, or brings the application's main window forward when it is open.
+    void PrintPreview();
+    // The preview window tells the control it has gone.
+    void OnPreviewClosed();
+
+    // The pages of a page list: items cut at ","; "a-b" adds a to b (nothing when b < a).
+    static void ParsePageList(LPCSTR pszPages, CFxArray<int, int>& arrPages);
 
     // Templates persist as "Sheet%d" blobs: a 32-bit archive length, then the sheet's archive.
     // The block holds exactly the archive; null when it cannot be stored.
@@ -45,19 +87,21 @@ private:
     CObList& Templates() { return m_CappObj.m_CardObj.m_listSheet; }
     // The template at the shown index, else the first; null without templates.
     CCappSheet* GetShownTemplate();
-    void LayOut(CDC* pDC);
+    void LayOut();
+    // The template names as one title: the first.
+    CString GetFirstTemplateName() const;
     // The template list as ZntFileName gives it after loading: "0", or "1;name;name".
     void RebuildZntFileName();
 
     BOOL m_bPreviewOpen;
-    HWND m_hPreviewFrame;
+    CFrameWnd* m_pPreviewFrame;
+    CDocTemplate* m_pPreviewTemplate;
     BOOL m_bLaidOut;
     BOOL m_bFirstPaintDone;
     CCappObj m_CappObj;
     CString m_strMasterCardName;
     BOOL m_bDataInitialised;
     short m_nSheetCount;
-    double m_dPixelsPerUnit;
     long m_lStyleEx;
     CStringArray m_arrTemplateNames;
     int m_nShownTemplate;

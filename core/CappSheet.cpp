@@ -47,7 +47,8 @@ template <class T, class F> void ForEach(const CObList& list, F fn)
 CCappSheet::CCappSheet()
     : m_nSheetInt1(0), m_nSheetInt2(0), m_nSheetInt3(0), m_nSheetInt4(0), m_nFrameWidth(2), m_crFrame(0),
       m_nPageWidth(0), m_nPageHeight(0), m_nNextLineID(1), m_nNextCellID(1), m_nSheetInt5(0), m_bOwnDrawFreeObj(1),
-      m_bDesign(1), m_bPrintAll(0), m_nState(1), m_pWnd(nullptr), m_pCardObj(nullptr)
+      m_bDesign(1), m_bPrintAll(0), m_bDrawFrameOnPrint(FALSE), m_bPrinting(FALSE), m_nState(1), m_pWnd(nullptr),
+      m_pCardObj(nullptr)
 {
     InitData();
     m_DefUndo.m_pSheet = this;

@@ -176,6 +176,10 @@ public:
     int m_bOwnDrawFreeObj;
     int m_bDesign;
     int m_bPrintAll;
+    // Print settings a host copies in: whether the frame is drawn on paper; set while a page is
+    // drawn for a print preview.
+    BOOL m_bDrawFrameOnPrint;
+    BOOL m_bPrinting;
     int m_nState; // 1 saved, 2 new, 3 changed
     CRect m_rcView;
     CWnd* m_pWnd;

@@ -15,3 +15,9 @@
 #define IDC_ZNTFILE_KIND 207
 #define IDC_ZNTFILE_PATH 208
 #define IDC_DRAWFRAMEONPRINT 1037
+
+// Display, zoom and preview.
+#define IDC_VORN_PAN 130
+#define IDC_VORN_PANDRAG 131
+#define IDC_VORN_ZOOM 149
+#define IDR_VORN_PREVIEW 1924

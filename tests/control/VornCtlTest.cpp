@@ -3,22 +3,37 @@
 // data are initialised.
 #include <gtest/gtest.h>
 
+#include <math.h>
+
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "control/VornCtlCtrl.h"
 #include "control/VornCtlIds.h"
 #include "core/CappCell.h"
+#include "core/CappLine.h"
 #include "core/CappSheet.h"
 #include "platform/base/Archive.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/base/MemFile.h"
+#include "platform/doc/PreviewView.h"
+#include "platform/frame/FrameWnd.h"
+#include "platform/frame/WinApp.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/print/FxResource.h"
+#include "platform/print/PreviewBar.h"
+#include "platform/res/resource.h"
 #include "platform/ole/OleControlSite.h"
 #include "platform/ole/OleControlWnd.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "support/DibCanvas.h"
 #include "support/PngFile.h"
+#include "support/PrinterLikeDC.h"
+#include "support/PrintTestPrinter.h"
+#include "support/TempFolder.h"
 #include "support/UiDriver.h"
 
 // After the windows headers, which they need.
@@ -158,6 +173,29 @@ public:
     std::map<std::wstring, VARIANT> m_values;
 };
 
+// Ruled rows under a title cell that shows the template's name, so that pictures show where the
+// page lies and at what size.
+void RuleTemplate(CCappSheet& sheet)
+{
+    CCappLine* pTitle = sheet.AddCellLineBySpace(1, -1, 300, 0, 10000, 0);
+    for (int nPos = 450; nPos < 2800; nPos += 150) {
+        sheet.AddCellLineBySpace(1, -1, nPos, 0, 10000, 0);
+    }
+    if (pTitle == nullptr) {
+        return;
+    }
+    auto* pCell = new CCappCell;
+    pCell->m_nCellID = sheet.GetNewCellID();
+    pCell->m_nTopLineID = 0;
+    pCell->m_nLeftLineID = 0;
+    pCell->m_nRightLineID = 10000; // the frame's right line
+    pCell->m_nBottomLineID = pTitle->m_nID;
+    pCell->m_strText = "工艺卡 " + sheet.m_strName;
+    pCell->m_nTextFormat = 0x20 | 0x01 | 0x04;
+    pCell->m_nFontHeight = -80;
+    sheet.m_HeadCellList.AddTail(pCell);
+}
+
 // A template whose frame's left edge lies nLeft tenths of a millimetre in; nCells cells of long
 // text make its archive as large as needed.
 Bytes SheetArchive(const char* pszName, int nLeft, int nCells = 0)
@@ -165,6 +203,7 @@ Bytes SheetArchive(const char* pszName, int nLeft, int nCells = 0)
     CCappSheet sheet;
     sheet.NewSheetDef(2100, 2970, kFrameWidth, 100, nLeft, 100, 100, "A4");
     sheet.m_strName = pszName;
+    RuleTemplate(sheet);
     for (int i = 0; i < nCells; ++i) {
         auto* pCell = new CCappCell;
         pCell->m_nCellID = sheet.GetNewCellID();
@@ -454,6 +493,11 @@ TEST(VornCtlTest, CreatedByClassInAContainerWindow)
     ASSERT_EQ(S_OK, pPersist->Load(&bag, nullptr));
     EXPECT_STREQ("1;T1;T2", ZntFileNameOf(host.GetControlUnknown()));
 
+    // Drawn once, the control knows its page: an A4 sheet is wider and taller than the window.
+    CTestDib dib(400, 300);
+    ASSERT_EQ(S_OK, DrawControl(host.GetControlUnknown(), dib.DC().GetSafeHdc(), CRect(0, 0, 400, 300)));
+    EXPECT_LT(0, dib.CountInk(CRect(0, 0, 400, 300)));
+
     // The style property keeps its bits.
     long lStyle = 0;
     host.GetDispatchDriver().GetProperty(dispidStyleEx, &lStyle);
@@ -465,10 +509,6 @@ TEST(VornCtlTest, CreatedByClassInAContainerWindow)
     const LONG lWndStyle = GetWindowLongA(host.GetControlSite()->GetControlWindow(), GWL_STYLE);
     EXPECT_EQ(0, lWndStyle & WS_VSCROLL);
     EXPECT_NE(0, lWndStyle & WS_HSCROLL);
-
-    CTestDib dib(400, 300);
-    ASSERT_EQ(S_OK, DrawControl(host.GetControlUnknown(), dib.DC().GetSafeHdc(), CRect(0, 0, 400, 300)));
-    EXPECT_LT(0, dib.CountInk(CRect(0, 0, 400, 300)));
     frame.ShowWindow(SW_SHOWNOACTIVATE);
     frame.UpdateWindow();
     EXPECT_TRUE(SaveWindowPicture(frame.GetSafeHwnd(), "vornctl-in-container.png"));
@@ -600,4 +640,591 @@ TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
     pPage->SetObjects(0, nullptr);
     pPage->SetPageSite(nullptr);
     frame.DestroyWindow();
+}
+
+namespace
+{
+// Frame edges of the templates a four-page card draws, page n with template n.
+const int kPageLefts[] = {kLeftT1, kLeftT2, 450, 950};
+
+// The control object behind a control this process created.
+CVornCtlCtrl* ControlOf(IUnknown* pUnk)
+{
+    CFxComPtr<IDispatch> pDisp(Query<IDispatch>(pUnk, IID_IDispatch));
+    return static_cast<CVornCtlCtrl*>(static_cast<COleControl*>(static_cast<IDispatch*>(pDisp)));
+}
+
+CCappSheet* NewTemplate(const char* pszName, int nLeft)
+{
+    auto* pSheet = new CCappSheet;
+    pSheet->NewSheetDef(2100, 2970, kFrameWidth, 100, nLeft, 100, 100, "A4");
+    pSheet->m_strName = pszName;
+    RuleTemplate(*pSheet);
+    return pSheet;
+}
+
+// The control in a container window, holding templates T1 and T2 from its properties; Start makes
+// its card four pages long, page n drawn by template Tn, as a started card is.
+class CCardHost
+{
+public:
+    BOOL Create(const CRect& rcControl)
+    {
+        if (FAILED(RegisterControl()) ||
+            !m_frame.CreateEx(0, nullptr, "VornCtl", WS_POPUP, 0, 0, rcControl.right + 10, rcControl.bottom + 10,
+                              nullptr, nullptr) ||
+            !m_host.CreateControl(CLSID_VornCtl, "", WS_VISIBLE, rcControl, &m_frame, 100)) {
+            return FALSE;
+        }
+        CTestPropertyBag bag;
+        PutTwoTemplates(bag);
+        if (FAILED(LoadFromBag(m_host.GetControlUnknown(), bag))) {
+            return FALSE;
+        }
+        m_pCtl = ControlOf(m_host.GetControlUnknown());
+        return TRUE;
+    }
+    void Start()
+    {
+        CCardObj& card = m_pCtl->GetCappObj().m_CardObj;
+        card.m_listSheet.AddTail(NewTemplate("T3", kPageLefts[2]));
+        card.m_listSheet.AddTail(NewTemplate("T4", kPageLefts[3]));
+        card.m_CardData.m_strMasterName = "T1";
+        card.m_CardData.PageMake(2, 2, "T2");
+        card.m_CardData.PageMake(3, 3, "T3");
+        card.m_CardData.PageMake(4, 4, "T4");
+        card.InitSheet(m_pCtl);
+        card.m_CardData.m_nPageCount = 4;
+        card.SetCurPage(1);
+        m_pCtl->GetCappObj().m_nState = 2;
+        m_pCtl->SetDataInitialised(TRUE);
+    }
+    ~CCardHost()
+    {
+        m_host.DestroyWindow();
+        m_frame.DestroyWindow();
+    }
+    // What the control draws into a white bitmap of its size.
+    void Draw(CTestDib& dib)
+    {
+        DrawControl(m_host.GetControlUnknown(), dib.DC().GetSafeHdc(), CRect(0, 0, dib.Width(), dib.Height()));
+    }
+    HWND ControlHwnd() const { return m_host.GetControlSite()->GetControlWindow(); }
+
+    CWnd m_frame;
+    COleControlWnd m_host;
+    CVornCtlCtrl* m_pCtl = nullptr;
+};
+
+// Pumps what waits in the queue (posted closes, paints).
+void Pump()
+{
+    MSG msg;
+    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+} // namespace
+
+TEST(VornCtlTest, PageListsGivePagesInTheirOrder)
+{
+    const struct
+    {
+        const char* pszName;
+        const char* pszList;
+        std::vector<int> pages;
+    } cases[] = {
+        {"ranges and repeats in order", "1, 3-4,2", {1, 3, 4, 2}},
+        {"a range backwards is empty", "3-1", {}},
+        {"empty text", "", {}},
+        {"blanks around a range", " 5 - 6 ", {5, 6}},
+        {"one page range", "2-2,2", {2, 2}},
+        {"a leading minus is a number", "-5,1", {-5, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CFxArray<int, int> arrPages;
+        CVornCtlCtrl::ParsePageList(c.pszList, arrPages);
+        std::vector<int> pages;
+        for (INT_PTR i = 0; i < arrPages.GetSize(); ++i) {
+            pages.push_back(arrPages[i]);
+        }
+        EXPECT_EQ(c.pages, pages);
+    }
+}
+
+TEST(VornCtlTest, DrawsTheCardsCurrentSheetOnceTheDataAreInitialised)
+{
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    CTestDib before(400, 300);
+    host.Draw(before);
+    const double dPixels = before.DC().GetDeviceCaps(LOGPIXELSX) / 254.0;
+    EXPECT_TRUE(FrameLeftAt(kLeftT1, dPixels, FirstDarkX(before, 150)));
+
+    host.Start();
+    host.m_pCtl->GetCappObj().m_CardObj.SetCurPage(3);
+    CTestDib third(400, 300);
+    host.Draw(third);
+    // The frame's line lies outside the edge; the page mapping rounds once more.
+    EXPECT_NEAR((kPageLefts[2] - kFrameWidth) * dPixels, FirstDarkX(third, 150), 3);
+    SavePng(TestImagePath("vornctl-card-page3.png").c_str(), third.Bits(), third.Width(), third.Height());
+
+    // A reset card that nothing was started or opened in draws nothing.
+    host.m_pCtl->GetCappObj().m_nState = 1;
+    CTestDib reset(400, 300, RGB(0, 0, 255));
+    host.Draw(reset);
+    EXPECT_EQ(0, reset.CountInk(CRect(0, 0, 400, 300)));
+}
+
+TEST(VornCtlTest, ZoomCommandsToolsAndScrollBars)
+{
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    CVornCtlCtrl* pCtl = host.m_pCtl;
+    // The tools wait for the card.
+    EXPECT_FALSE(pCtl->ZoomMove());
+    EXPECT_FALSE(pCtl->ZoomRange());
+    host.Start();
+    host.m_frame.ShowWindow(SW_SHOWNOACTIVATE);
+    host.m_frame.UpdateWindow();
+    const double dReal = ::GetDeviceCaps(CClientDC(nullptr).GetSafeHdc(), LOGPIXELSX) / 254.0;
+    EXPECT_DOUBLE_EQ(dReal, pCtl->GetZoomFactor());
+    EXPECT_TRUE(SaveWindowPicture(host.m_frame.GetSafeHwnd(), "vornctl-zoom-100.png"));
+
+    // ZoomIn shrinks the picture: the factor is divided, and ZoomOut multiplies it back.
+    for (int i = 0; i < 4; ++i) {
+        pCtl->ZoomIn();
+    }
+    EXPECT_NEAR(dReal / pow(1.25, 4), pCtl->GetZoomFactor(), 1e-12);
+    EXPECT_EQ(static_cast<int>(floor(2100 * pCtl->GetZoomFactor())), pCtl->GetScaledSize().cx);
+    host.m_frame.UpdateWindow();
+    EXPECT_TRUE(SaveWindowPicture(host.m_frame.GetSafeHwnd(), "vornctl-zoom-41.png"));
+    // The page is narrower than the window now: centred, without a horizontal bar.
+    EXPECT_EQ(0, GetWindowLongA(host.ControlHwnd(), GWL_STYLE) & WS_HSCROLL);
+    CTestDib small(400, 300);
+    host.Draw(small);
+    CRect rcSmall;
+    ::GetClientRect(host.ControlHwnd(), &rcSmall);
+    const double dLeft = (rcSmall.Width() - pCtl->GetScaledSize().cx) / 2 + kLeftT1 * pCtl->GetZoomFactor();
+    EXPECT_NEAR(dLeft, FirstDarkX(small, 150), kFrameWidth * pCtl->GetZoomFactor() + 2);
+    for (int i = 0; i < 4; ++i) {
+        pCtl->ZoomOut();
+    }
+    EXPECT_NEAR(dReal, pCtl->GetZoomFactor(), 1e-12);
+
+    // Far past any sensible zoom either way, the picture stays within GDI's coordinates and the
+    // way back restores the factor.
+    for (int i = 0; i < 60; ++i) {
+        pCtl->ZoomOut();
+    }
+    EXPECT_GE(1 << 27, pCtl->GetScaledSize().cx);
+    EXPECT_LT(0, pCtl->GetScaledSize().cx);
+    for (int i = 0; i < 120; ++i) {
+        pCtl->ZoomIn();
+    }
+    EXPECT_EQ(CSize(1, 1), pCtl->GetScaledSize());
+    for (int i = 0; i < 60; ++i) {
+        pCtl->ZoomOut();
+    }
+    EXPECT_NEAR(dReal, pCtl->GetZoomFactor(), 1e-9);
+    CTestDib again(400, 300);
+    host.Draw(again);
+    EXPECT_LT(0, again.CountInk(CRect(0, 0, 400, 300)));
+
+    // Tools: each command toggles its own and replaces the other.
+    const struct
+    {
+        const char* pszName;
+        BOOL (CVornCtlCtrl::*pfnCommand)();
+        short nState;
+    } steps[] = {
+        {"pan on", &CVornCtlCtrl::ZoomMove, 4},
+        {"pan off", &CVornCtlCtrl::ZoomMove, 0},
+        {"zoom rectangle on", &CVornCtlCtrl::ZoomRange, 3},
+        {"pan replaces it", &CVornCtlCtrl::ZoomMove, 4},
+        {"zoom rectangle replaces pan", &CVornCtlCtrl::ZoomRange, 3},
+        {"zoom rectangle off", &CVornCtlCtrl::ZoomRange, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszName);
+        EXPECT_TRUE((pCtl->*step.pfnCommand)());
+        EXPECT_EQ(step.nState, pCtl->GetZoomState());
+    }
+
+    // A dragged rectangle zooms to it and leaves the tool.
+    pCtl->ZoomRange();
+    const HWND hCtl = host.ControlHwnd();
+    ::SendMessageA(hCtl, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    ::SendMessageA(hCtl, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(110, 60));
+    ::SendMessageA(hCtl, WM_LBUTTONUP, 0, MAKELPARAM(110, 60));
+    EXPECT_EQ(0, pCtl->GetZoomState());
+    CRect rcClient;
+    ::GetClientRect(hCtl, &rcClient);
+    EXPECT_NEAR(dReal * (rcClient.Width() + 1) / 100, pCtl->GetZoomFactor(), dReal * 0.03);
+    pCtl->Zoom100();
+    EXPECT_DOUBLE_EQ(dReal, pCtl->GetZoomFactor());
+
+    // Panning drags the page with the mouse.
+    pCtl->ScrollTo(CPoint(0, 0));
+    pCtl->ZoomMove();
+    ::SendMessageA(hCtl, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(200, 200));
+    ::SendMessageA(hCtl, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 120));
+    EXPECT_EQ(CPoint(50, 80), pCtl->GetScrollPosition());
+    ::SendMessageA(hCtl, WM_LBUTTONUP, 0, MAKELPARAM(150, 120));
+    // The right button leaves the pan tool.
+    ::SendMessageA(hCtl, WM_RBUTTONUP, 0, MAKELPARAM(150, 120));
+    EXPECT_EQ(0, pCtl->GetZoomState());
+
+    // The cursors follow the tool.
+    const HMODULE hCtlModule = ::GetModuleHandleA("VornCtl.dll");
+    const struct
+    {
+        const char* pszName;
+        BOOL (CVornCtlCtrl::*pfnCommand)();
+        UINT nCursor;
+    } cursors[] = {
+        {"zoom rectangle", &CVornCtlCtrl::ZoomRange, 149},
+        {"pan", &CVornCtlCtrl::ZoomMove, 130},
+    };
+    for (const auto& c : cursors) {
+        SCOPED_TRACE(c.pszName);
+        (pCtl->*c.pfnCommand)();
+        ::SendMessageA(hCtl, WM_SETCURSOR, reinterpret_cast<WPARAM>(hCtl), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(::LoadCursorA(hCtlModule, MAKEINTRESOURCEA(c.nCursor)), ::GetCursor());
+        (pCtl->*c.pfnCommand)();
+    }
+
+    // The click tools zoom once about the window's centre, then leave.
+    const struct
+    {
+        const char* pszName;
+        int nTool;
+        double dFactor;
+    } clicks[] = {
+        {"click to enlarge", CZoomOleControl::toolZoomIn, 1.25},
+        {"click to reduce", CZoomOleControl::toolZoomOut, 1 / 1.25},
+    };
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(c.pszName);
+        const double dBefore = pCtl->GetZoomFactor();
+        pCtl->SetTool(c.nTool);
+        ::SendMessageA(hCtl, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+        ::SendMessageA(hCtl, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+        EXPECT_NEAR(dBefore * c.dFactor, pCtl->GetZoomFactor(), 1e-12);
+        EXPECT_EQ(0, pCtl->GetZoomState());
+    }
+
+    // The whole sheet with a margin fits the window.
+    ::GetClientRect(hCtl, &rcClient);
+    pCtl->ZoomViewAll();
+    EXPECT_NEAR(std::min((rcClient.Width() + 1) / 2120.0, (rcClient.Height() + 1) / 2990.0), pCtl->GetZoomFactor(),
+                1e-9);
+    pCtl->Zoom100();
+
+    // Fit mode refits the page whenever the window is resized.
+    pCtl->SetZoomMode(CZoomOleControl::zoomFit);
+    ::MoveWindow(host.m_host.GetSafeHwnd(), 0, 0, 300, 200, TRUE);
+    ::GetClientRect(hCtl, &rcClient);
+    EXPECT_NEAR(std::min(rcClient.Width() / 2100.0, rcClient.Height() / 2970.0), pCtl->GetZoomFactor(), 1e-9);
+    EXPECT_EQ(0, GetWindowLongA(hCtl, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL));
+    pCtl->SetZoomMode(CZoomOleControl::zoomFree);
+    ::MoveWindow(host.m_host.GetSafeHwnd(), 0, 0, 400, 300, TRUE);
+    pCtl->Zoom100();
+
+    // Dropping bit 0x8 hides the vertical bar and scrolls to the top.
+    pCtl->ScrollTo(CPoint(50, 80));
+    EXPECT_NE(0, GetWindowLongA(hCtl, GWL_STYLE) & WS_VSCROLL);
+    host.m_host.GetDispatchDriver().SetProperty(dispidStyleEx, 2L);
+    EXPECT_EQ(0, GetWindowLongA(hCtl, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_NE(0, GetWindowLongA(hCtl, GWL_STYLE) & WS_HSCROLL);
+    EXPECT_EQ(0, pCtl->GetScrollPosition().y);
+    EXPECT_EQ(50, pCtl->GetScrollPosition().x);
+    // The bar that is not allowed does not move.
+    ::SendMessageA(hCtl, WM_VSCROLL, SB_PAGEDOWN, 0);
+    EXPECT_EQ(0, pCtl->GetScrollPosition().y);
+    ::SendMessageA(hCtl, WM_HSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(pCtl->GetScrollLimit().x, pCtl->GetScrollPosition().x);
+}
+
+TEST(VornCtlTest, PrintStyleBits)
+{
+    CFxComPtr<IUnknown> pUnk(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pUnk));
+    CVornCtlCtrl* pCtl = ControlOf(pUnk);
+    const struct
+    {
+        const char* pszName;
+        int nZoomPrint; // -1: ModifyPrintStyle instead
+        long lRemove;
+        long lAdd;
+        DWORD dwStyle;
+    } steps[] = {
+        {"fit and offset", 1, 0, 0, 0x5},
+        {"centre added", -1, 0, 0x2, 0x7},
+        {"negative numbers change nothing", -1, -1, -1, 0x7},
+        {"real size keeps the centre", 0, 0, 0, 0x2},
+        {"removed", -1, 0x2, 0, 0x0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszName);
+        if (step.nZoomPrint >= 0) {
+            pCtl->SetZoomPrint(static_cast<short>(step.nZoomPrint));
+        } else {
+            EXPECT_TRUE(pCtl->ModifyPrintStyle(step.lRemove, step.lAdd));
+        }
+        EXPECT_EQ(step.dwStyle, pCtl->GetPrintStyle());
+    }
+}
+
+// The left edge of each printed page's frame, in printer pixels: the first line drawn after the
+// page's white background.
+std::vector<int> PrintedFrameLefts(const std::string& strPs)
+{
+    std::vector<int> lefts;
+    for (size_t nAt = strPs.find("%%Page: "); nAt != std::string::npos; nAt = strPs.find("%%Page: ", nAt + 1)) {
+        const size_t nBackground = strPs.find("0 0 moveto\n", nAt);
+        const size_t nLine = nBackground != std::string::npos ? strPs.find(" moveto\n", nBackground + 11) : nBackground;
+        if (nLine == std::string::npos) {
+            lefts.push_back(-1);
+            continue;
+        }
+        const size_t nStart = strPs.rfind('\n', nLine) + 1;
+        lefts.push_back(atoi(strPs.substr(nStart, nLine - nStart).c_str()));
+    }
+    return lefts;
+}
+
+TEST(VornCtlTest, PrintsPageListsOnThePostScriptPrinter)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    host.m_pCtl->GetCappObj().m_CardObj.SetCurPage(2);
+    const struct
+    {
+        const char* pszName;
+        const char* pszList;
+        std::vector<int> pages;
+    } cases[] = {
+        {"ranges and single pages in the order listed", "1, 3-4,2", {1, 3, 4, 2}},
+        {"a range backwards prints nothing", "3-1", {}},
+        {"an empty list prints every page", "", {1, 2, 3, 4}},
+        {"a page past the card ends the job", "2,9,3", {2}},
+        {"a repeated page prints twice", "4,4", {4, 4}},
+    };
+    CTestTempFolder temp;
+    int nJob = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CString strName;
+        strName.Format("job%d.ps", ++nJob);
+        host.m_pCtl->m_strPrintOutput = temp.PathOf(strName);
+        ASSERT_TRUE(host.m_pCtl->PrintPage(c.pszList));
+        // The printer is 300 dpi; the frame's line lies within its width outside the edge.
+        std::vector<int> pages;
+        for (const int nLeft : PrintedFrameLefts(ReadWholeFile(host.m_pCtl->m_strPrintOutput))) {
+            int nPage = 0;
+            for (int i = 0; i < 4; ++i) {
+                const double dEdge = kPageLefts[i] * 300.0 / 254;
+                if (nLeft >= dEdge - kFrameWidth * 300.0 / 254 - 2 && nLeft <= dEdge + 2) {
+                    nPage = i + 1;
+                }
+            }
+            pages.push_back(nPage);
+        }
+        EXPECT_EQ(c.pages, pages);
+        // The page shown before printing is shown again.
+        EXPECT_EQ(2, host.m_pCtl->GetCappObj().m_CardObj.m_nCurPage);
+    }
+    const std::string strKept = TestImagePath("vornctl-print-1342.ps");
+    ::CopyFileA(temp.PathOf("job1.ps"), strKept.c_str(), FALSE);
+    RenderPostScript(strKept.c_str(), TestImagePath("vornctl-print-1342-%d.png").c_str());
+}
+
+namespace
+{
+// Reads the page range the system's print dialog offers, then cancels it.
+HHOOK g_hPrintDlgHook = nullptr;
+CString g_strFromPage;
+CString g_strToPage;
+
+LRESULT CALLBACK PrintDlgHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_ACTIVATE) {
+        const HWND hDlg = reinterpret_cast<HWND>(wParam);
+        // The page range edits of the print dialog (edt1, edt2).
+        if (::GetDlgItem(hDlg, 0x480) != nullptr && ::GetDlgItem(hDlg, 0x481) != nullptr) {
+            char sz[32] = "";
+            ::GetDlgItemTextA(hDlg, 0x480, sz, sizeof(sz));
+            g_strFromPage = sz;
+            ::GetDlgItemTextA(hDlg, 0x481, sz, sizeof(sz));
+            g_strToPage = sz;
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    return ::CallNextHookEx(g_hPrintDlgHook, nCode, wParam, lParam);
+}
+} // namespace
+
+TEST(VornCtlTest, PrintDialogOffersTheCardsPages)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    g_strFromPage.Empty();
+    g_strToPage.Empty();
+    g_hPrintDlgHook = ::SetWindowsHookExA(WH_CBT, PrintDlgHook, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, g_hPrintDlgHook);
+    // Cancelled: nothing printed.
+    EXPECT_FALSE(host.m_pCtl->PrintData());
+    ::UnhookWindowsHookEx(g_hPrintDlgHook);
+    EXPECT_STREQ("1", g_strFromPage);
+    EXPECT_STREQ("4", g_strToPage);
+}
+
+TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CWinApp app("VornCtlTests");
+    ASSERT_TRUE(SelectTestPrinter(&app));
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    host.m_frame.ShowWindow(SW_SHOWNOACTIVATE);
+    app.m_pMainWnd = &host.m_frame;
+    CTestUi ui;
+
+    CVornCtlCtrl* pCtl = host.m_pCtl;
+    pCtl->PrintPreview();
+    ASSERT_TRUE(pCtl->IsPreviewOpen());
+    CFrameWnd* pFrame = pCtl->GetPreviewFrame();
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_EQ(pFrame, app.m_pMainWnd);
+    EXPECT_TRUE(::IsZoomed(pFrame->GetSafeHwnd()));
+    CString strTitle;
+    pFrame->GetWindowText(strTitle);
+    EXPECT_STREQ("T1", strTitle);
+    CView* pView = pFrame->GetActiveView();
+    ASSERT_NE(nullptr, pView);
+    ASSERT_TRUE(pView->IsKindOf(FX_RUNTIME_CLASS(CPreviewView)));
+    auto* pPreview = static_cast<CPreviewView*>(pView);
+    EXPECT_EQ(1u, pPreview->GetCurrentPage());
+    // A maximised frame overhangs the screen by its borders, which a screen capture cannot read.
+    ::ShowWindow(pFrame->GetSafeHwnd(), SW_RESTORE);
+    ::MoveWindow(pFrame->GetSafeHwnd(), 0, 0, 900, 700, TRUE);
+    Pump();
+    EXPECT_TRUE(SaveWindowPicture(pFrame->GetSafeHwnd(), "vornctl-preview-page1.png"));
+
+    // A second request leaves the one preview as it is.
+    pCtl->PrintPreview();
+    EXPECT_EQ(pFrame, pCtl->GetPreviewFrame());
+
+    // Paging through the card: the last page stops the next button.
+    const HWND hBar = ::GetDlgItem(pFrame->GetSafeHwnd(), FX_IDW_PREVIEW_BAR);
+    ASSERT_NE(nullptr, hBar);
+    for (UINT nPage = 2; nPage <= 4; ++nPage) {
+        pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_NEXT);
+        EXPECT_EQ(nPage, pPreview->GetCurrentPage());
+    }
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hBar, FX_ID_PREVIEW_NEXT)));
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_NEXT);
+    EXPECT_EQ(4u, pPreview->GetCurrentPage());
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_NUMPAGE);
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_PREV);
+    Pump();
+    EXPECT_TRUE(SaveWindowPicture(pFrame->GetSafeHwnd(), "vornctl-preview-pages.png"));
+
+    // The print button prints every page, and the preview stays.
+    CTestTempFolder temp;
+    pCtl->m_strPrintOutput = temp.PathOf("preview.ps");
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_PRINT);
+    std::vector<int> lefts = PrintedFrameLefts(ReadWholeFile(pCtl->m_strPrintOutput));
+    EXPECT_EQ(4u, lefts.size());
+    EXPECT_TRUE(pCtl->IsPreviewOpen());
+
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
+    Pump();
+    EXPECT_FALSE(pCtl->IsPreviewOpen());
+    EXPECT_EQ(nullptr, pCtl->GetPreviewFrame());
+    EXPECT_EQ(&host.m_frame, app.m_pMainWnd);
+    EXPECT_TRUE(host.m_frame.IsWindowVisible());
+    EXPECT_TRUE(ui.GetBoxes().empty());
+    app.m_pMainWnd = nullptr;
+}
+
+TEST(VornCtlTest, PrintPreviewWithoutAPrinterReportsAndLeavesNothingOpen)
+{
+    // No application object: no printer settings to preview with.
+    ASSERT_EQ(nullptr, FxGetApp());
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    CTestUi ui;
+    host.m_pCtl->PrintPreview();
+    Pump();
+    ASSERT_EQ(1u, ui.GetBoxes().size());
+    EXPECT_STREQ(FxLoadFxString(FX_IDS_COMMAND_FAILED), ui.GetBoxes()[0].strText);
+    EXPECT_FALSE(host.m_pCtl->IsPreviewOpen());
+    EXPECT_EQ(nullptr, host.m_pCtl->GetPreviewFrame());
+}
+
+TEST(VornCtlTest, DrawFrameOnPrintReachesEveryTemplate)
+{
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    host.m_host.GetDispatchDriver().SetProperty(dispidDrawFrameOnPrint, TRUE);
+    const CObList& sheets = host.m_pCtl->GetCappObj().m_CardObj.m_listSheet;
+    ASSERT_EQ(4, sheets.GetCount());
+    for (POSITION pos = sheets.GetHeadPosition(); pos != nullptr;) {
+        EXPECT_TRUE(static_cast<CCappSheet*>(sheets.GetNext(pos))->m_bDrawFrameOnPrint);
+    }
+    host.m_host.GetDispatchDriver().SetProperty(dispidDrawFrameOnPrint, FALSE);
+    EXPECT_FALSE(static_cast<CCappSheet*>(sheets.GetHead())->m_bDrawFrameOnPrint);
+}
+
+TEST(VornCtlTest, PrinterMappingFollowsThePrintStyle)
+{
+    CFxComPtr<IUnknown> pUnk(CreateControl());
+    ASSERT_NE(nullptr, static_cast<IUnknown*>(pUnk));
+    CVornCtlCtrl* pCtl = ControlOf(pUnk);
+    // A 600-dpi printer whose printable area is 4761 x 6816 dots, 100 dots in from the paper.
+    const struct
+    {
+        const char* pszName;
+        CSize sizePage;
+        DWORD dwStyle;
+        CPoint ptOrigin; // where the page's corner lands, in printer dots
+        CPoint ptEnd;    // where the page's far corner lands
+    } cases[] = {
+        {"real size", CSize(2100, 2970), 0, CPoint(0, 0), CPoint(4961, 7016)},
+        {"real size, too large to centre", CSize(2100, 2970), 0x2, CPoint(0, 0), CPoint(4961, 7016)},
+        {"real size centred", CSize(1000, 1000), 0x2, CPoint(1199, 2227), CPoint(1199 + 2362, 2227 + 2362)},
+        {"real size less the offset", CSize(1000, 1000), 0x4, CPoint(-100, -100), CPoint(2262, 2262)},
+        {"fitted", CSize(2100, 2970), 0x1, CPoint(0, 0), CPoint(4761, 6733)},
+        {"fitted and centred", CSize(2100, 2970), 0x3, CPoint(0, 41), CPoint(4761, 41 + 6733)},
+        {"fitted, centred, less the offset", CSize(2100, 2970), 0x7, CPoint(-100, -59), CPoint(4661, -59 + 6733)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CTestDib dib(10, 10);
+        CPrinterLikeDC dc(dib.DC().GetSafeHdc());
+        dc.m_bPrinting = TRUE;
+        pCtl->SetPageSize(MM_ANISOTROPIC, c.sizePage);
+        pCtl->SetPrintStyle(c.dwStyle);
+        pCtl->PrepareDC(&dc);
+        POINT pts[2] = {{0, 0}, {c.sizePage.cx, c.sizePage.cy}};
+        ::LPtoDP(dc.GetSafeHdc(), pts, 2);
+        EXPECT_NEAR(c.ptOrigin.x, pts[0].x, 1);
+        EXPECT_NEAR(c.ptOrigin.y, pts[0].y, 1);
+        EXPECT_NEAR(c.ptEnd.x, pts[1].x, 1);
+        EXPECT_NEAR(c.ptEnd.y, pts[1].y, 1);
+    }
 }
