@@ -5,6 +5,8 @@
 
 #include "platform/frame/FrameWnd.h"
 
+class FwMenuBar;
+
 class FwFrameWnd : public CFrameWnd
 {
     FX_DECLARE_DYNCREATE(FwFrameWnd)
@@ -20,8 +22,13 @@ public:
     void DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nRow, int nColumn, float fFraction, int nLength);
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
+    // The menu bar is the owner's; the tool-bar manager creates and docks it.
+    FwMenuBar* GetMenuBar() const { return m_pMenuBar; }
+    void SetMenuBar(FwMenuBar* pMenuBar) { m_pMenuBar = pMenuBar; }
+
     // Class choices a derived frame may change before EnableDocking.
     CRuntimeClass* m_pDockBarClass;
+    FwMenuBar* m_pMenuBar;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

@@ -1,10 +1,14 @@
 #include "framework/FwMDIFrameWnd.h"
 
+#include "framework/FwBmpMenuPlugIn.h"
 #include "framework/FwControlBar.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockState.h"
+#include "framework/FwMenuBar.h"
 #include "framework/FwMiniDockFrameWnd.h"
 #include "framework/FwSystemColors.h"
+#include "framework/FwToolBarManager.h"
+#include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/WinApp.h"
 
 FX_IMPLEMENT_DYNCREATE(FwMDIFrameWnd, CMDIFrameWnd)
@@ -24,12 +28,15 @@ const SideDef sideDefs[4] = {
 };
 } // namespace
 
-FwMDIFrameWnd::FwMDIFrameWnd() : m_pDockBarClass(nullptr), m_pToolBarManager(nullptr)
+FwMDIFrameWnd::FwMDIFrameWnd()
+    : m_pDockBarClass(nullptr), m_pToolBarManager(nullptr), m_pMenuBar(nullptr), m_pPlugIn(nullptr), m_bBmpMenus(FALSE),
+      m_bBmpMenus2(FALSE)
 {
 }
 
 FwMDIFrameWnd::~FwMDIFrameWnd()
 {
+    DeletePlugIn();
     for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
         CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
         CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
@@ -143,10 +150,112 @@ void FwMDIFrameWnd::RecalcLayout(BOOL bNotify)
     }
 }
 
+void FwMDIFrameWnd::EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond)
+{
+    m_bBmpMenus = bBmpMenus;
+    m_bBmpMenus2 = bSecond;
+}
+
+void FwMDIFrameWnd::CreatePlugIn()
+{
+    DeletePlugIn();
+    FwBmpMenuPlugIn* pPlugIn = nullptr;
+    if (m_pMenuBar != nullptr) {
+        pPlugIn = new FwMenuBarFeature(m_pMenuBar);
+    } else if (m_bBmpMenus) {
+        pPlugIn = new FwBmpMenuPlugIn(TRUE);
+    }
+    if (pPlugIn == nullptr) {
+        return;
+    }
+    pPlugIn->Attach(this);
+    FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager);
+    if (m_bBmpMenus && pManager != nullptr) {
+        pPlugIn->SetBmpMgr(pManager->GetBmpMgr());
+    }
+    m_pPlugIn = pPlugIn;
+}
+
+void FwMDIFrameWnd::DeletePlugIn()
+{
+    FwWndPlugIn* pPlugIn = m_pPlugIn;
+    m_pPlugIn = nullptr;
+    delete pPlugIn;
+}
+
+void FwMDIFrameWnd::SetMenuBarMenu(UINT nMenuID)
+{
+    FwMenuBarFeature* pFeature = dynamic_cast<FwMenuBarFeature*>(m_pPlugIn);
+    if (m_pMenuBar == nullptr || pFeature == nullptr) {
+        return;
+    }
+    if (nMenuID == 0 || nMenuID == static_cast<UINT>(-1)) {
+        nMenuID = GetResourceID();
+    }
+    pFeature->SwitchMenu(nMenuID);
+}
+
+void FwMDIFrameWnd::OnIdleUpdateCmdUI()
+{
+    CMDIFrameWnd::OnIdleUpdateCmdUI();
+    if (m_pMenuBar == nullptr || m_pMenuBar->m_hWnd == nullptr) {
+        return;
+    }
+    // The menu bar stands in for the window menu, which MDI activation would bring back.
+    if (::GetMenu(m_hWnd) != nullptr) {
+        ::SetMenu(m_hWnd, nullptr);
+    }
+    CMDIChildWnd* pChild = MDIGetActive();
+    UINT nMenuID = pChild != nullptr ? pChild->GetResourceID() : GetResourceID();
+    if (m_pMenuBar->GetMenuMask(nMenuID) == 0) {
+        nMenuID = GetResourceID();
+    }
+    if (nMenuID != m_pMenuBar->GetShownMenu()) {
+        SetMenuBarMenu(nMenuID);
+    }
+    if (FwMDIMenuBar* pMDIBar = dynamic_cast<FwMDIMenuBar*>(m_pMenuBar)) {
+        if (pMDIBar->UpdateChildButtons()) {
+            DelayRecalcLayout();
+        }
+    }
+}
+
 LRESULT FwMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SYSCOLORCHANGE) {
         FwGetSystemColors().UpdateSysColors();
+    }
+    // The plug-in sees every message first and may answer it.
+    if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached()) {
+        LRESULT lResult = 0;
+        if (m_pPlugIn->OfferMessage(message, wParam, lParam, &lResult)) {
+            return lResult;
+        }
+    }
+    switch (message) {
+    case WM_CREATE: {
+        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, lParam);
+        if (lResult != -1) {
+            CreatePlugIn();
+            if (m_pMenuBar != nullptr) {
+                ::SetMenu(m_hWnd, nullptr);
+            }
+        }
+        return lResult;
+    }
+    case WM_DESTROY:
+        DeletePlugIn();
+        break;
+    case WM_INITMENUPOPUP: {
+        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, lParam);
+        FwBmpMenuPlugIn* pBmp = dynamic_cast<FwBmpMenuPlugIn*>(m_pPlugIn);
+        if (m_bBmpMenus && pBmp != nullptr && HIWORD(lParam) == 0) {
+            pBmp->ConvertPopup(reinterpret_cast<HMENU>(wParam));
+        }
+        return lResult;
+    }
+    default:
+        break;
     }
     return CMDIFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -6,6 +6,8 @@
 #include "platform/frame/MDIFrameWnd.h"
 
 class FwControlBarManager;
+class FwMenuBar;
+class FwWndPlugIn;
 
 class FwMDIFrameWnd : public CMDIFrameWnd
 {
@@ -27,12 +29,33 @@ public:
     FwControlBarManager* GetToolBarManager() const { return m_pToolBarManager; }
     void SetToolBarManager(FwControlBarManager* pManager) { m_pToolBarManager = pManager; }
 
+    // Bitmap menus: call before the window is created.
+    void EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond);
+    // The menu bar is the owner's; set it before the window is created.
+    FwMenuBar* GetMenuBar() const { return m_pMenuBar; }
+    void SetMenuBar(FwMenuBar* pMenuBar) { m_pMenuBar = pMenuBar; }
+    FwWndPlugIn* GetPlugIn() const { return m_pPlugIn; }
+    // Shows the titles of the menu for a resource id (0 or -1: the frame's own).
+    virtual void SetMenuBarMenu(UINT nMenuID);
+
     // Class choices a derived frame may change before EnableDocking.
     CRuntimeClass* m_pDockBarClass;
     // Not owned.
     FwControlBarManager* m_pToolBarManager;
     // Objects made for the frame while a layout is applied (CObject*), deleted with the frame.
     CPtrList m_listOwnedObjects;
+    FwMenuBar* m_pMenuBar;
+    // The menu-bar feature or the bitmap-menu plug-in; owned, gone before the window.
+    FwWndPlugIn* m_pPlugIn;
+    BOOL m_bBmpMenus;
+    BOOL m_bBmpMenus2;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    // The plug-in that fits the frame: the menu-bar feature, else the bitmap-menu plug-in.
+    void CreatePlugIn();
+    void DeletePlugIn();
+    // The menu bar follows the active document's menu.
+    void OnIdleUpdateCmdUI() override;
 };
