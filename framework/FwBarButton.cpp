@@ -185,6 +185,13 @@ void FwBarButton::DrawSeparator(CDC* pDC)
     if (m_pBar == nullptr || !m_pBar->IsCoolLook() || (m_dwStyle & FWBS_WRAPPED) != 0) {
         return;
     }
+    if (m_cx > m_cy) {
+        // Across a column of buttons.
+        const int y = m_cy / 2 - 1;
+        pDC->FillSolidRect(1, y, m_cx - 2, 1, colors.m_clrBtnShadow);
+        pDC->FillSolidRect(1, y + 1, m_cx - 2, 1, colors.m_clrBtnHilite);
+        return;
+    }
     const int x = m_cx / 2 - 1;
     pDC->FillSolidRect(x, 1, 1, m_cy - 2, colors.m_clrBtnShadow);
     pDC->FillSolidRect(x + 1, 1, 1, m_cy - 2, colors.m_clrBtnHilite);

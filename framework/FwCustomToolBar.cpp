@@ -615,6 +615,10 @@ CSize FwCustomToolBar::LayoutRows(int nWidth, BOOL bCommit)
 {
     std::vector<int> visible;
     for (int i = 0; i < GetButtonCount(); ++i) {
+        // A separator laid across a column gets its own size back first.
+        if (GetButton(i)->IsSeparator()) {
+            GetButton(i)->Measure();
+        }
         if ((GetButton(i)->m_dwStyle & FWBS_HIDDEN) == 0) {
             visible.push_back(i);
         }
@@ -651,6 +655,10 @@ CSize FwCustomToolBar::LayoutRows(int nWidth, BOOL bCommit)
         for (size_t j = k; j < nNext; ++j) {
             row.nHeight = std::max(row.nHeight, GetButton(visible[j])->m_cy);
         }
+        // A separator alone in its row (a column of buttons) is a short gap across the column.
+        if (nNext == k + 1 && GetButton(visible[k])->IsSeparator()) {
+            row.nHeight = GetButton(visible[k])->m_cx;
+        }
         rows.push_back(row);
         k = nNext;
     }
@@ -672,6 +680,12 @@ CSize FwCustomToolBar::LayoutRows(int nWidth, BOOL bCommit)
             }
             const Row& row = rows[nRow];
             pButton->SetPos(x, y);
+            if (pButton->IsSeparator()) {
+                if (row.nFirst == i && row.nLast == i) {
+                    pButton->m_cx = std::max(static_cast<int>(extent.cx), pButton->m_cx);
+                    pButton->m_cy = row.nHeight;
+                }
+            }
             const BOOL bEndsRow = i == row.nLast;
             const BOOL bWrappedSep = bEndsRow && row.bSeparator;
             x += bWrappedSep ? 0 : pButton->m_cx;
