@@ -232,6 +232,13 @@ TEST_F(FwCustomToolBarTest, AltDragMovesCtrlCopiesAndEmptySpaceMakesAUserBar)
     EXPECT_TRUE(pUser->IsFloating());
     EXPECT_EQ(nStd - 1, pStd->GetButtonCount());
     pFrame->Idle();
+    HWND hMini = ::GetParent(pUser->m_pDockBar->m_hWnd);
+    ::RedrawWindow(hMini, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    CRect rcBar;
+    pUser->GetWindowRect(&rcBar);
+    EXPECT_TRUE(pUser->IsWindowVisible());
+    EXPECT_GE(rcBar.Width(), 23);
+    EXPECT_GE(rcBar.Height(), 22);
     SaveWindowPicture(pFrame->m_hWnd, "fwtoolbar-userbar.png");
 
     // Alt-drag its only button out: the user bar goes.
