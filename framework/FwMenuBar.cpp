@@ -844,6 +844,19 @@ void FwMDIMenuBar::RestoreButtons(const FwCustomToolBarInfoEx* pInfoEx)
     PutBackChildButtons();
 }
 
+CSize FwMDIMenuBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    const CSize size = FwMenuBar::CalcDynamicLayout(nLength, dwMode);
+    if (m_bChildButtons && GetButtonCount() > 1 && (dwMode & LM_HORZDOCK) != 0) {
+        const FwBarButton* pBefore = GetButton(GetButtonCount() - 2);
+        const int xRight = static_cast<int>(size.cx) - GetInsets().right - m_pCaption->m_cx;
+        if (pBefore->m_y == m_pCaption->m_y && xRight > m_pCaption->m_x) {
+            m_pCaption->SetPos(xRight, m_pCaption->m_y);
+        }
+    }
+    return size;
+}
+
 int FwMDIMenuBar::CaptionPartFromPoint(CPoint point) const
 {
     if (!m_bChildButtons || !m_pCaption->GetRect().PtInRect(point)) {

@@ -140,6 +140,8 @@ public:
     void RestoreButtons(const FwCustomToolBarInfoEx* pInfoEx) override;
     // Presses a caption part at a client point: 0 minimise, 1 restore, 2 close; -1 none.
     int CaptionPartFromPoint(CPoint point) const;
+    // The caption buttons keep to the right end of the bar's first row.
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
 
 protected:
     void OnLButtonDown(UINT nFlags, CPoint point) override;

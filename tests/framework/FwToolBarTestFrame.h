@@ -15,6 +15,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
 #include "tests/framework/res/fwtoolbar_resource.h"
+#include "tests/support/UiDriver.h"
 
 // The default bars' button tables (0 a separator).
 inline const UINT* FwTbStandardButtons()
@@ -120,6 +121,47 @@ public:
     FwToolBarManager* m_pManager = nullptr;
     FwMDIMenuBar* m_pMDIMenuBar = nullptr;
     std::vector<UINT> m_commands;
+    // Popups as they open (the system menu's counted apart).
+    std::vector<HMENU> m_popups;
+    int m_nSystemMenus = 0;
+    // Messages posted when the n-th popup opens (null window: the frame).
+    struct Input
+    {
+        UINT nMessage;
+        WPARAM wParam;
+        LPARAM lParam;
+        HWND hWnd;
+    };
+    std::vector<std::vector<Input>> m_script;
+    // The next menu that idles is pictured under this name and closed.
+    const char* m_pszMenuPicture = nullptr;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_INITMENUPOPUP) {
+            if (HIWORD(lParam) != 0) {
+                ++m_nSystemMenus;
+            } else {
+                m_popups.push_back(reinterpret_cast<HMENU>(wParam));
+            }
+            // What a person does once this popup is open, read by its own menu loop.
+            const size_t nOpened = m_popups.size() + static_cast<size_t>(m_nSystemMenus);
+            if (nOpened <= m_script.size()) {
+                for (const Input& input : m_script[nOpened - 1]) {
+                    ::PostMessageA(input.hWnd != nullptr ? input.hWnd : m_hWnd, input.nMessage, input.wParam,
+                                   input.lParam);
+                }
+            }
+        }
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU && m_pszMenuPicture != nullptr) {
+            const char* pszName = m_pszMenuPicture;
+            m_pszMenuPicture = nullptr;
+            ::RedrawWindow(reinterpret_cast<HWND>(lParam), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            SaveWindowPicture(m_hWnd, pszName);
+            ::EndMenu();
+        }
+        return FwMDIFrameWnd::WindowProc(message, wParam, lParam);
+    }
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
