@@ -8,6 +8,7 @@
 #include "framework/FwFrameWnd.h"
 #include "framework/FwMDIFrameWnd.h"
 #include "framework/FwMenuBar.h"
+#include "framework/FwNewToolBarDlg.h"
 #include "framework/FwPersistentTreeNode.h"
 #include "framework/FwSystemColors.h"
 #include "platform/base/ResourceException.h"
@@ -418,7 +419,8 @@ FwCustomToolBar* FwToolBarManager::CreateUserToolBar(LPCSTR lpszTitle)
     if (pBar == nullptr) {
         return nullptr;
     }
-    CString strTitle(lpszTitle != nullptr ? lpszTitle : "");
+    // Titles longer than the limit are cut before they go anywhere.
+    CString strTitle = FwNewToolBarDlg::CutName(CString(lpszTitle != nullptr ? lpszTitle : ""));
     if (strTitle.IsEmpty()) {
         strTitle.Format(LoadTextOr(20674, "ToolBar%d"), static_cast<int>(nID - 0xE81F));
     }
