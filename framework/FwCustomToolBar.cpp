@@ -252,11 +252,7 @@ FwCustomToolBar::~FwCustomToolBar()
         delete static_cast<FwBarButton*>(m_arrButtons[i]);
     }
     m_arrButtons.RemoveAll();
-    if (FwToolBarManager* pManager = GetManager()) {
-        if (pManager->m_pSelectedBar == this) {
-            pManager->m_pSelectedBar = nullptr;
-        }
-    }
+    // The manager may be gone already: the selection was dropped when the window went.
     m_pBmpMgr->Release();
     delete m_pOwnPaintCache;
 }
@@ -1351,6 +1347,10 @@ void FwCustomToolBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
 
 void FwCustomToolBar::OnDestroy()
 {
+    ClearSelection(FALSE);
+    if (::GetCapture() == m_hWnd) {
+        ::ReleaseCapture();
+    }
     Notify(FWBN_DESTROYED);
     FwControlBar::OnDestroy();
 }

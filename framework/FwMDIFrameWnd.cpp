@@ -2,6 +2,7 @@
 
 #include "framework/FwBmpMenuPlugIn.h"
 #include "framework/FwControlBar.h"
+#include "framework/FwCustomToolBar.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockState.h"
 #include "framework/FwMenuBar.h"
@@ -224,6 +225,14 @@ LRESULT FwMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SYSCOLORCHANGE) {
         FwGetSystemColors().UpdateSysColors();
+        // The bars are children and hear of the change only from here.
+        if (FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager)) {
+            CPtrArray bars;
+            pManager->GetToolBars(bars);
+            for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
+                ::SendMessageA(static_cast<FwCustomToolBar*>(bars[i])->m_hWnd, WM_SYSCOLORCHANGE, 0, 0);
+            }
+        }
     }
     // The plug-in sees every message first and may answer it.
     if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached()) {

@@ -10,6 +10,7 @@
 #include "platform/base/ArchiveException.h"
 #include "platform/base/MemFile.h"
 #include "platform/frame/DockBar.h"
+#include "platform/gdi/SelectGuard.h"
 #include "tests/framework/FwToolBarTestFrame.h"
 #include "tests/support/UiDriver.h"
 
@@ -429,4 +430,30 @@ TEST_F(FwCustomToolBarTest, TheArchiveFormRoundTripsAndEveryTruncationThrows)
             }
         },
         int);
+}
+
+TEST_F(FwCustomToolBarTest, ASystemColourChangeReachesTheButtonImages)
+{
+    FrameHolder holder;
+    CFwTbFrame* pFrame = holder.pFrame;
+    ASSERT_TRUE(pFrame->Create());
+    auto cornerColour = [pFrame]() {
+        HBITMAP hStrip = nullptr;
+        int nIndex = -1;
+        pFrame->m_pManager->GetBmpMgr()->GetImage(0x8101, hStrip, nIndex, TRUE);
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        CFxSelectGuard guard(&dc, CBitmap::FromHandle(hStrip));
+        return ::GetPixel(dc.GetSafeHdc(), 0, 0);
+    };
+    const int nElement = COLOR_BTNFACE;
+    const COLORREF crSaved = ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF crNew = RGB(200, 230, 210);
+    ::SetSysColors(1, &nElement, &crNew);
+    pFrame->SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+    const COLORREF crSeen = cornerColour();
+    ::SetSysColors(1, &nElement, &crSaved);
+    pFrame->SendMessage(WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(crNew, crSeen);
+    EXPECT_EQ(crSaved, cornerColour());
 }
