@@ -10,6 +10,7 @@
 #include "framework/FwSystemColors.h"
 #include "framework/FwToolBarManager.h"
 #include "platform/base/ResMgr.h"
+#include "platform/frame/DockBar.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/MDIFrameWnd.h"
@@ -706,6 +707,28 @@ BOOL FwMenuBar::FilterMenuMessage(MSG* pMsg)
     default:
         return FALSE;
     }
+}
+
+void FwMenuBar::SetBarStyle(DWORD dwStyle)
+{
+    if ((dwStyle & CBRS_FLOATING) != 0 && (m_dwStyle & CBRS_FLOATING) == 0) {
+        m_bFloatRestyle = TRUE;
+    }
+    FwCustomToolBar::SetBarStyle(dwStyle);
+}
+
+void FwMenuBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (m_bFloatRestyle && IsFloating() && m_pDockBar != nullptr && m_pDockBar->m_hWnd != nullptr) {
+        // A floating menu bar has no close box: it cannot be hidden.
+        HWND hMini = ::GetParent(m_pDockBar->m_hWnd);
+        const LONG_PTR style = ::GetWindowLongPtrA(hMini, GWL_STYLE);
+        ::SetWindowLongPtrA(hMini, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_SYSMENU));
+        ::SetWindowPos(hMini, nullptr, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        m_bFloatRestyle = FALSE;
+    }
+    FwCustomToolBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }
 
 LRESULT FwMenuBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

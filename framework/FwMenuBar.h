@@ -94,6 +94,9 @@ public:
     int GetTrackingTitle() const { return m_nTracking; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Floating asks for the floating frame's close box to go at the next idle update.
+    void SetBarStyle(DWORD dwStyle) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     static UINT GetMenuMessage();
     static UINT GetProdMessage();

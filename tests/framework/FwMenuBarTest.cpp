@@ -7,6 +7,7 @@
 
 #include "framework/FwBmpMenuPlugIn.h"
 #include "platform/frame/MDIChildWnd.h"
+#include "platform/frame/DockBar.h"
 #include "tests/framework/FwToolBarTestFrame.h"
 #include "tests/support/UiDriver.h"
 
@@ -253,4 +254,21 @@ TEST_F(FwMenuBarTest, AnOpenBitmapMenuShowsTheButtonImages)
     pFrame->m_script.clear();
     pFrame->SendMessage(WM_SYSCHAR, 'f', 0x20000000);
     FwTbPumpMessages();
+}
+
+TEST_F(FwMenuBarTest, AFloatingMenuBarHasNoCloseBox)
+{
+    FrameHolder holder;
+    CFwTbFrame* pFrame = holder.pFrame;
+    ASSERT_TRUE(pFrame->Create());
+    FwMDIMenuBar* pBar = pFrame->m_pMDIMenuBar;
+    pFrame->FloatControlBar(pBar, CPoint(200, 200), CBRS_ALIGN_TOP);
+    pFrame->Idle();
+    ASSERT_TRUE(pBar->IsFloating());
+    HWND hMini = ::GetParent(pBar->m_pDockBar->m_hWnd);
+    EXPECT_EQ(0, ::GetWindowLongPtrA(hMini, GWL_STYLE) & WS_SYSMENU);
+    // Floating, it lays its titles out in rows of its own.
+    EXPECT_EQ(Titles({"&File", "&View", "&Help"}), VisibleTitles(*pBar));
+    ::RedrawWindow(hMini, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    SaveWindowPicture(pFrame->m_hWnd, "fwmenubar-floating.png");
 }
