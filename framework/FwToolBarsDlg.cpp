@@ -41,46 +41,45 @@ CString LoadTextOr(UINT nID, LPCSTR pszFallback)
 }
 } // namespace
 
-FwToolBarsDlg::FwToolBarsDlg(FwToolBarManager* pManager, CWnd* pParent)
-    : CDialog(FW_IDD_TOOLBARS, pParent), m_bToolTips(TRUE), m_bCoolLook(FALSE), m_bLargeButtons(FALSE),
-      m_pManager(pManager), m_pList(nullptr), m_bFilling(FALSE)
+FwToolBarsBase::FwToolBarsBase(FwToolBarManager* pManager)
+    : m_bToolTips(TRUE), m_bCoolLook(FALSE), m_bLargeButtons(FALSE), m_pManager(pManager), m_pDlg(nullptr),
+      m_pList(nullptr), m_bFilling(FALSE)
 {
 }
 
-FwToolBarsDlg::~FwToolBarsDlg()
+FwToolBarsBase::~FwToolBarsBase()
 {
     delete m_pList;
 }
 
-BOOL FwToolBarsDlg::IsUserBar(UINT nID) const
+BOOL FwToolBarsBase::IsUserBar(UINT nID) const
 {
     return nID >= FW_IDW_FIRSTUSERBAR && nID != FW_IDW_MENUBAR;
 }
 
-BOOL FwToolBarsDlg::OnInitDialog()
+void FwToolBarsBase::InitBase(CDialog* pDlg)
 {
-    CDialog::OnInitDialog();
+    m_pDlg = pDlg;
     m_pList = new FwBarCheckList([this] { SyncChecks(); });
-    m_pList->SubclassDlgItem(FW_IDC_TB_LIST, this);
+    m_pList->SubclassDlgItem(FW_IDC_TB_LIST, pDlg);
     if (m_pManager != nullptr) {
         m_bToolTips = m_pManager->IsToolTips();
         m_bCoolLook = m_pManager->IsCoolLook();
         m_bLargeButtons = m_pManager->IsLargeButtons();
-        m_pManager->AddNotifyWindow(this);
-        m_pManager->SetCustomizeDialog(this);
+        m_pManager->AddNotifyWindow(pDlg);
+        m_pManager->SetCustomizeDialog(pDlg);
         m_pManager->SetCustomizeMode(TRUE);
     }
-    ::CheckDlgButton(m_hWnd, FW_IDC_TB_TOOLTIPS, m_bToolTips ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(m_hWnd, FW_IDC_TB_COOLLOOK, m_bCoolLook ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(m_hWnd, FW_IDC_TB_LARGE, m_bLargeButtons ? BST_CHECKED : BST_UNCHECKED);
-    SendDlgItemMessage(FW_IDC_TB_NAME, EM_LIMITTEXT, FW_BARNAME_MAX, 0);
+    ::CheckDlgButton(pDlg->m_hWnd, FW_IDC_TB_TOOLTIPS, m_bToolTips ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(pDlg->m_hWnd, FW_IDC_TB_COOLLOOK, m_bCoolLook ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(pDlg->m_hWnd, FW_IDC_TB_LARGE, m_bLargeButtons ? BST_CHECKED : BST_UNCHECKED);
+    pDlg->SendDlgItemMessage(FW_IDC_TB_NAME, EM_LIMITTEXT, FW_BARNAME_MAX, 0);
     FillList();
     m_pList->SetCurSel(0);
     OnSelChange();
-    return TRUE;
 }
 
-void FwToolBarsDlg::FillList()
+void FwToolBarsBase::FillList()
 {
     m_bFilling = TRUE;
     m_pList->ResetContent();
@@ -109,7 +108,7 @@ void FwToolBarsDlg::FillList()
     m_bFilling = FALSE;
 }
 
-int FwToolBarsDlg::InsertItem(int nIndex, UINT nID, const CString& strTitle, BOOL bCheck)
+int FwToolBarsBase::InsertItem(int nIndex, UINT nID, const CString& strTitle, BOOL bCheck)
 {
     const int nAt = static_cast<int>(m_pList->SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(nIndex),
                                                           reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strTitle))));
@@ -121,7 +120,7 @@ int FwToolBarsDlg::InsertItem(int nIndex, UINT nID, const CString& strTitle, BOO
     return nAt;
 }
 
-int FwToolBarsDlg::FindItem(UINT nID) const
+int FwToolBarsBase::FindItem(UINT nID) const
 {
     for (size_t i = 0; i < m_ids.size(); ++i) {
         if (m_ids[i] == nID) {
@@ -131,7 +130,7 @@ int FwToolBarsDlg::FindItem(UINT nID) const
     return -1;
 }
 
-void FwToolBarsDlg::SyncChecks()
+void FwToolBarsBase::SyncChecks()
 {
     CFrameWnd* pFrame = m_pManager != nullptr ? m_pManager->m_pFrameWnd : nullptr;
     if (pFrame == nullptr || m_bFilling) {
@@ -157,7 +156,7 @@ void FwToolBarsDlg::SyncChecks()
     }
 }
 
-void FwToolBarsDlg::OnSelChange()
+void FwToolBarsBase::OnSelChange()
 {
     const int nSel = m_pList->GetCurSel();
     const UINT nID = nSel >= 0 && nSel < static_cast<int>(m_ids.size()) ? m_ids[static_cast<size_t>(nSel)] : 0;
@@ -165,18 +164,18 @@ void FwToolBarsDlg::OnSelChange()
     if (nSel >= 0) {
         m_pList->GetText(nSel, strTitle);
     }
-    SetDlgItemText(FW_IDC_TB_NAME, strTitle);
+    m_pDlg->SetDlgItemText(FW_IDC_TB_NAME, strTitle);
     const BOOL bUser = IsUserBar(nID);
-    if (CWnd* pEdit = GetDlgItem(FW_IDC_TB_NAME)) {
+    if (CWnd* pEdit = m_pDlg->GetDlgItem(FW_IDC_TB_NAME)) {
         pEdit->EnableWindow(bUser);
     }
-    if (CWnd* pLabel = GetDlgItem(FW_IDC_TB_NAMELABEL)) {
+    if (CWnd* pLabel = m_pDlg->GetDlgItem(FW_IDC_TB_NAMELABEL)) {
         pLabel->EnableWindow(bUser);
     }
-    SetDlgItemText(FW_IDC_TB_RESET, bUser ? LoadTextOr(20537, "&Delete") : LoadTextOr(20536, "&Reset"));
+    m_pDlg->SetDlgItemText(FW_IDC_TB_RESET, bUser ? LoadTextOr(20537, "&Delete") : LoadTextOr(20536, "&Reset"));
 }
 
-void FwToolBarsDlg::RenameSelected()
+void FwToolBarsBase::RenameSelected()
 {
     const int nSel = m_pList->GetCurSel();
     if (nSel < 0 || nSel >= static_cast<int>(m_ids.size()) || !IsUserBar(m_ids[static_cast<size_t>(nSel)])) {
@@ -184,7 +183,7 @@ void FwToolBarsDlg::RenameSelected()
     }
     const UINT nID = m_ids[static_cast<size_t>(nSel)];
     CString strName;
-    GetDlgItemText(FW_IDC_TB_NAME, strName);
+    m_pDlg->GetDlgItemText(FW_IDC_TB_NAME, strName);
     strName = FwNewToolBarDlg::CutName(strName);
     CString strOld;
     m_pList->GetText(nSel, strOld);
@@ -203,7 +202,7 @@ void FwToolBarsDlg::RenameSelected()
     m_pList->SetCurSel(nAt);
 }
 
-void FwToolBarsDlg::OnResetOrDelete()
+void FwToolBarsBase::OnResetOrDelete()
 {
     const int nSel = m_pList->GetCurSel();
     if (nSel < 0 || nSel >= static_cast<int>(m_ids.size()) || m_pManager == nullptr) {
@@ -234,17 +233,14 @@ void FwToolBarsDlg::OnResetOrDelete()
     }
 }
 
-void FwToolBarsDlg::OnNew()
+FwCustomToolBar* FwToolBarsBase::CreateNamedBar()
 {
     if (m_pManager == nullptr) {
-        return;
+        return nullptr;
     }
-    m_pManager->EndCustomize();
-    FwNewToolBarDlg dlg(this);
-    const INT_PTR nResult = dlg.DoModal();
-    m_pManager->BeginCustomize();
-    if (nResult != IDOK) {
-        return;
+    FwNewToolBarDlg dlg(m_pDlg);
+    if (dlg.DoModal() != IDOK) {
+        return nullptr;
     }
     FwCustomToolBar* pBar = m_pManager->CreateUserToolBar(dlg.m_strName);
     CFrameWnd* pFrame = m_pManager->m_pFrameWnd;
@@ -262,11 +258,10 @@ void FwToolBarsDlg::OnNew()
         }
         pFrame->FloatControlBar(pBar, CPoint(pt.x + 5, pt.y + 5), CBRS_ALIGN_TOP);
     }
-    Finish(TRUE);
-    EndDialog(FW_IDC_TB_CUSTOMIZE);
+    return pBar;
 }
 
-void FwToolBarsDlg::OnBarNotify(UINT nBarID, LPARAM lCode)
+void FwToolBarsBase::OnBarNotify(UINT nBarID, LPARAM lCode)
 {
     const int nItem = FindItem(nBarID);
     switch (lCode) {
@@ -307,7 +302,7 @@ void FwToolBarsDlg::OnBarNotify(UINT nBarID, LPARAM lCode)
     }
 }
 
-void FwToolBarsDlg::ApplySettings()
+void FwToolBarsBase::ApplySettings()
 {
     if (m_pManager == nullptr) {
         return;
@@ -317,17 +312,86 @@ void FwToolBarsDlg::ApplySettings()
     m_pManager->EnableLargeButtons(m_bLargeButtons);
 }
 
-void FwToolBarsDlg::Finish(BOOL bApply)
+void FwToolBarsBase::Finish(BOOL bApply)
 {
     if (m_pManager == nullptr) {
         return;
     }
     m_pManager->SetCustomizeMode(FALSE);
-    m_pManager->RemoveNotifyWindow(this);
+    m_pManager->RemoveNotifyWindow(m_pDlg);
     m_pManager->SetCustomizeDialog(nullptr);
     if (bApply) {
         ApplySettings();
     }
+}
+
+BOOL FwToolBarsBase::HandleCommand(UINT nID, UINT nCode)
+{
+    switch (nID) {
+    case FW_IDC_TB_LIST:
+        if (nCode == LBN_SELCHANGE) {
+            OnSelChange();
+        }
+        return TRUE;
+    case FW_IDC_TB_NAME:
+        if (nCode == EN_KILLFOCUS) {
+            RenameSelected();
+        } else if (nCode == EN_CHANGE) {
+            CString strText;
+            m_pDlg->GetDlgItemText(FW_IDC_TB_NAME, strText);
+            const CString strCut = FwNewToolBarDlg::CutName(strText);
+            if (strCut.GetLength() != strText.GetLength()) {
+                m_pDlg->SetDlgItemText(FW_IDC_TB_NAME, strCut);
+            }
+        }
+        return TRUE;
+    case FW_IDC_TB_RESET:
+        OnResetOrDelete();
+        return TRUE;
+    case FW_IDC_TB_TOOLTIPS:
+    case FW_IDC_TB_COOLLOOK:
+    case FW_IDC_TB_LARGE: {
+        const BOOL bChecked = ::IsDlgButtonChecked(m_pDlg->m_hWnd, static_cast<int>(nID)) == BST_CHECKED;
+        (nID == FW_IDC_TB_TOOLTIPS   ? m_bToolTips
+         : nID == FW_IDC_TB_COOLLOOK ? m_bCoolLook
+                                     : m_bLargeButtons) = bChecked;
+        ApplySettings();
+        OnSettingChanged(nID);
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+// ---- the dialog --------------------------------------------------------------------------
+
+FwToolBarsDlg::FwToolBarsDlg(FwToolBarManager* pManager, CWnd* pParent)
+    : CDialog(FW_IDD_TOOLBARS, pParent), FwToolBarsBase(pManager)
+{
+}
+
+BOOL FwToolBarsDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    InitBase(this);
+    return TRUE;
+}
+
+void FwToolBarsDlg::OnNew()
+{
+    if (m_pManager == nullptr) {
+        return;
+    }
+    // The New Toolbar dialog runs outside the customise phase.
+    m_pManager->EndCustomize();
+    FwCustomToolBar* pBar = CreateNamedBar();
+    m_pManager->BeginCustomize();
+    if (pBar == nullptr) {
+        return;
+    }
+    Finish(TRUE);
+    EndDialog(FW_IDC_TB_CUSTOMIZE);
 }
 
 void FwToolBarsDlg::OnOK()
@@ -346,51 +410,17 @@ void FwToolBarsDlg::OnCancel()
 BOOL FwToolBarsDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT nID = LOWORD(wParam);
-    const UINT nCode = HIWORD(wParam);
-    switch (nID) {
-    case FW_IDC_TB_LIST:
-        if (nCode == LBN_SELCHANGE) {
-            OnSelChange();
-        }
-        return TRUE;
-    case FW_IDC_TB_NAME:
-        if (nCode == EN_KILLFOCUS) {
-            RenameSelected();
-        } else if (nCode == EN_CHANGE) {
-            CString strText;
-            GetDlgItemText(FW_IDC_TB_NAME, strText);
-            const CString strCut = FwNewToolBarDlg::CutName(strText);
-            if (strCut.GetLength() != strText.GetLength()) {
-                SetDlgItemText(FW_IDC_TB_NAME, strCut);
-            }
-        }
-        return TRUE;
-    case FW_IDC_TB_RESET:
-        OnResetOrDelete();
-        return TRUE;
-    case FW_IDC_TB_NEW:
+    if (nID == FW_IDC_TB_NEW) {
         OnNew();
         return TRUE;
-    case FW_IDC_TB_CUSTOMIZE:
+    }
+    if (nID == FW_IDC_TB_CUSTOMIZE) {
         RenameSelected();
         Finish(TRUE);
         EndDialog(FW_IDC_TB_CUSTOMIZE);
         return TRUE;
-    case FW_IDC_TB_TOOLTIPS:
-        m_bToolTips = ::IsDlgButtonChecked(m_hWnd, FW_IDC_TB_TOOLTIPS) == BST_CHECKED;
-        ApplySettings();
-        return TRUE;
-    case FW_IDC_TB_COOLLOOK:
-        m_bCoolLook = ::IsDlgButtonChecked(m_hWnd, FW_IDC_TB_COOLLOOK) == BST_CHECKED;
-        ApplySettings();
-        return TRUE;
-    case FW_IDC_TB_LARGE:
-        m_bLargeButtons = ::IsDlgButtonChecked(m_hWnd, FW_IDC_TB_LARGE) == BST_CHECKED;
-        ApplySettings();
-        return TRUE;
-    default:
-        return CDialog::OnCommand(wParam, lParam);
     }
+    return HandleCommand(nID, HIWORD(wParam)) || CDialog::OnCommand(wParam, lParam);
 }
 
 LRESULT FwToolBarsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -400,4 +430,71 @@ LRESULT FwToolBarsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return CDialog::WindowProc(message, wParam, lParam);
+}
+
+// ---- the page ----------------------------------------------------------------------------
+
+FwToolBarsPage::FwToolBarsPage(FwToolBarManager* pManager)
+    : CPropertyPage(FW_IDD_TOOLBARSPAGE), FwToolBarsBase(pManager)
+{
+}
+
+UINT FwToolBarsPage::GetStyleChangingMessage()
+{
+    static const UINT s_nMsg = ::RegisterWindowMessageA("WM_TOOLBARSTYLECHANGING");
+    return s_nMsg;
+}
+
+BOOL FwToolBarsPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    InitBase(this);
+    return TRUE;
+}
+
+void FwToolBarsPage::OnSettingChanged(UINT nCheckID)
+{
+    if (nCheckID != FW_IDC_TB_COOLLOOK && nCheckID != FW_IDC_TB_LARGE) {
+        return;
+    }
+    // The sheet's other pages hear of it: 2 for the cool look, 1 for large buttons.
+    const WPARAM wCode = nCheckID == FW_IDC_TB_COOLLOOK ? 2 : 1;
+    HWND hSheet = ::GetParent(m_hWnd);
+    for (HWND hPage = ::GetWindow(hSheet, GW_CHILD); hPage != nullptr; hPage = ::GetWindow(hPage, GW_HWNDNEXT)) {
+        if (hPage != m_hWnd && dynamic_cast<CPropertyPage*>(CWnd::FromHandlePermanent(hPage)) != nullptr) {
+            ::SendMessageA(hPage, GetStyleChangingMessage(), wCode, 0);
+        }
+    }
+}
+
+void FwToolBarsPage::OnOK()
+{
+    RenameSelected();
+    Finish(TRUE);
+    CPropertyPage::OnOK();
+}
+
+void FwToolBarsPage::OnCancel()
+{
+    Finish(FALSE);
+    CPropertyPage::OnCancel();
+}
+
+BOOL FwToolBarsPage::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT nID = LOWORD(wParam);
+    if (nID == FW_IDC_TB_NEW) {
+        CreateNamedBar();
+        return TRUE;
+    }
+    return HandleCommand(nID, HIWORD(wParam)) || CPropertyPage::OnCommand(wParam, lParam);
+}
+
+LRESULT FwToolBarsPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == FwToolBarManager::GetBarNotifyMessage()) {
+        OnBarNotify(static_cast<UINT>(wParam), lParam);
+        return 0;
+    }
+    return CPropertyPage::WindowProc(message, wParam, lParam);
 }

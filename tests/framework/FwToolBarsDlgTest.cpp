@@ -7,6 +7,7 @@
 #include "framework/FwCustomToolBar.h"
 #include "framework/FwToolBarsDlg.h"
 #include "platform/win/CheckListBox.h"
+#include "platform/win/PropertySheet.h"
 #include "tests/framework/FwToolBarTestFrame.h"
 #include "tests/support/UiDriver.h"
 
@@ -30,7 +31,7 @@ struct FrameHolder
     }
 };
 
-int ListIndex(const FwToolBarsDlg& dlg, UINT nID)
+int ListIndex(const FwToolBarsBase& dlg, UINT nID)
 {
     const std::vector<UINT>& ids = dlg.GetListIDs();
     for (size_t i = 0; i < ids.size(); ++i) {
@@ -51,6 +52,23 @@ void ClickCheck(CTestDlg& dlg, int nIndex)
     ::SendMessageA(hList, WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
     ::SendMessageA(hList, WM_LBUTTONUP, 0, lPoint);
 }
+// A sibling page that records the style notifications it hears.
+class CSiblingPage : public CPropertyPage
+{
+public:
+    CSiblingPage() : CPropertyPage(3300) {}
+    std::vector<WPARAM> m_codes;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == FwToolBarsPage::GetStyleChangingMessage()) {
+            m_codes.push_back(wParam);
+            return 0;
+        }
+        return CPropertyPage::WindowProc(message, wParam, lParam);
+    }
+};
 } // namespace
 
 TEST_F(FwToolBarsDlgTest, NamesAreCutToTheLimitWithoutSplittingACharacter)
@@ -163,4 +181,42 @@ TEST_F(FwToolBarsDlgTest, TheMenuBarStaysCheckedAndANewBarIsCreatedByName)
     });
     EXPECT_EQ(IDOK, FwToolBarsDlg(pManager, pFrame).DoModal());
     EXPECT_EQ(nullptr, pFrame->Bar(0xE820));
+}
+
+TEST_F(FwToolBarsDlgTest, ThePageTellsItsSiblingsOfStyleChangesAndCreatesBars)
+{
+    FrameHolder holder;
+    CFwTbFrame* pFrame = holder.pFrame;
+    ASSERT_TRUE(pFrame->Create());
+    FwToolBarManager* pManager = pFrame->m_pManager;
+    FwToolBarsPage page(pManager);
+    CSiblingPage sibling;
+    CPropertySheet sheet("Customize", pFrame);
+    sheet.AddPage(&page);
+    sheet.AddPage(&sibling);
+    ASSERT_TRUE(sheet.Create(pFrame));
+    sheet.SetActivePage(1);
+    sheet.SetActivePage(0);
+    ASSERT_NE(nullptr, page.m_hWnd);
+    EXPECT_EQ(6U, page.GetListIDs().size());
+    EXPECT_TRUE(pManager->IsCustomizeMode());
+
+    // Cool look off: the setting goes through and the sibling hears code 2; large buttons code 1.
+    ::SendMessageA(::GetDlgItem(page.m_hWnd, FW_IDC_TB_COOLLOOK), BM_CLICK, 0, 0);
+    EXPECT_FALSE(pManager->IsCoolLook());
+    ::SendMessageA(::GetDlgItem(page.m_hWnd, FW_IDC_TB_LARGE), BM_CLICK, 0, 0);
+    EXPECT_TRUE(pManager->IsLargeButtons());
+    EXPECT_EQ(std::vector<WPARAM>({2, 1}), sibling.m_codes);
+
+    // New only creates the bar; the page lists it from the manager's notification.
+    CTestUi ui;
+    ui.OnDialog(FW_IDD_NEWTOOLBAR, [](CTestDlg& dlg) {
+        dlg.SetText(FW_IDC_NEWTOOLBAR_NAME, "Page bar");
+        dlg.Ok();
+    });
+    ::SendMessageA(::GetDlgItem(page.m_hWnd, FW_IDC_TB_NEW), BM_CLICK, 0, 0);
+    ASSERT_NE(nullptr, pFrame->Bar(0xE820));
+    EXPECT_GE(ListIndex(page, 0xE820), 0);
+    EXPECT_NE(nullptr, page.m_hWnd);
+    sheet.DestroyWindow();
 }
