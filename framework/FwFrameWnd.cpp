@@ -25,7 +25,7 @@ const SideDef sideDefs[4] = {
 };
 } // namespace
 
-FwFrameWnd::FwFrameWnd() : m_pDockBarClass(FX_RUNTIME_CLASS(FwDockBar))
+FwFrameWnd::FwFrameWnd() : m_pDockBarClass(FX_RUNTIME_CLASS(FwDockBar)), m_pMenuBar(nullptr)
 {
     m_pFloatingFrameClass = FX_RUNTIME_CLASS(FwMiniDockFrameWnd);
 }

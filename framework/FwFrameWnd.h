@@ -6,6 +6,8 @@
 #include "platform/base/PtrList.h"
 #include "platform/frame/FrameWnd.h"
 
+class FwMenuBar;
+
 class FwFrameWnd : public CFrameWnd
 {
     FX_DECLARE_DYNCREATE(FwFrameWnd)
@@ -27,10 +29,15 @@ public:
     virtual void LoadBarState(LPCSTR lpszProfileName);
     virtual void SaveBarState(LPCSTR lpszProfileName);
 
+    // The menu bar is the owner's; the tool-bar manager creates and docks it.
+    FwMenuBar* GetMenuBar() const { return m_pMenuBar; }
+    void SetMenuBar(FwMenuBar* pMenuBar) { m_pMenuBar = pMenuBar; }
+
     // Class choices a derived frame may change before EnableDocking.
     CRuntimeClass* m_pDockBarClass;
     // Bars made while a layout was applied.
     CPtrList m_listOwnedObjects;
+    FwMenuBar* m_pMenuBar;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

@@ -2,13 +2,17 @@
 
 #include <algorithm>
 
+#include "framework/FwBmpMenuPlugIn.h"
 #include "framework/FwControlBar.h"
 #include "framework/FwControlBarMDIChildWnd.h"
+#include "framework/FwCustomToolBar.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
 #include "framework/FwDockState.h"
+#include "framework/FwMenuBar.h"
 #include "framework/FwMiniDockFrameWnd.h"
 #include "framework/FwSystemColors.h"
+#include "framework/FwToolBarManager.h"
 #include "platform/doc/View.h"
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/WinApp.h"
@@ -43,12 +47,14 @@ const UINT kFirstSystemCmd = 0xF000;
 
 FwMDIFrameWnd::FwMDIFrameWnd()
     : m_pDockBarClass(nullptr), m_pControlBarMDIChildClass(nullptr), m_pToolBarManager(nullptr), m_pMenuBar(nullptr),
-      m_ptNextMDIChild(kCascadeStart, kCascadeStart), m_rcSavedClient(0, 0, 0, 0), m_pActiveBarWnd(nullptr)
+      m_ptNextMDIChild(kCascadeStart, kCascadeStart), m_rcSavedClient(0, 0, 0, 0), m_pPlugIn(nullptr),
+      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_pActiveBarWnd(nullptr)
 {
 }
 
 FwMDIFrameWnd::~FwMDIFrameWnd()
 {
+    DeletePlugIn();
     for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
         CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
         CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
@@ -489,15 +495,14 @@ void FwMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
     }
 }
 
-void FwMDIFrameWnd::SetMenuBarMenu(UINT)
-{
-    if (IsMenuBarEnabled()) {
-        RefreshWindowMenu();
-    }
-}
-
 void FwMDIFrameWnd::RefreshMenuBar()
 {
+    // A maximised child's buttons come and go with the child's state.
+    if (FwMDIMenuBar* pMDIBar = dynamic_cast<FwMDIMenuBar*>(m_pMenuBar)) {
+        if (pMDIBar->UpdateChildButtons()) {
+            DelayRecalcLayout();
+        }
+    }
 }
 
 void FwMDIFrameWnd::RefreshWindowMenu()
@@ -555,12 +560,97 @@ BOOL FwMDIFrameWnd::OnCommandHelp(LPARAM lParam)
     return TRUE;
 }
 
+void FwMDIFrameWnd::EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond)
+{
+    m_bBmpMenus = bBmpMenus;
+    m_bBmpMenus2 = bSecond;
+}
+
+void FwMDIFrameWnd::CreatePlugIn()
+{
+    DeletePlugIn();
+    FwBmpMenuPlugIn* pPlugIn = nullptr;
+    if (m_pMenuBar != nullptr) {
+        pPlugIn = new FwMenuBarFeature(m_pMenuBar);
+    } else if (m_bBmpMenus) {
+        pPlugIn = new FwBmpMenuPlugIn(TRUE);
+    }
+    if (pPlugIn == nullptr) {
+        return;
+    }
+    pPlugIn->Attach(this);
+    FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager);
+    if (m_bBmpMenus && pManager != nullptr) {
+        pPlugIn->SetBmpMgr(pManager->GetBmpMgr());
+    }
+    m_pPlugIn = pPlugIn;
+}
+
+void FwMDIFrameWnd::DeletePlugIn()
+{
+    FwWndPlugIn* pPlugIn = m_pPlugIn;
+    m_pPlugIn = nullptr;
+    delete pPlugIn;
+}
+
+void FwMDIFrameWnd::SetMenuBarMenu(UINT nMenuID)
+{
+    FwMenuBarFeature* pFeature = dynamic_cast<FwMenuBarFeature*>(m_pPlugIn);
+    if (m_pMenuBar == nullptr || pFeature == nullptr) {
+        return;
+    }
+    if (nMenuID == 0 || nMenuID == static_cast<UINT>(-1)) {
+        nMenuID = GetResourceID();
+    }
+    pFeature->SwitchMenu(nMenuID);
+}
+
+void FwMDIFrameWnd::OnIdleUpdateCmdUI()
+{
+    CMDIFrameWnd::OnIdleUpdateCmdUI();
+    if (m_pMenuBar == nullptr || m_pMenuBar->m_hWnd == nullptr) {
+        return;
+    }
+    // The menu bar stands in for the window menu, which MDI activation would bring back.
+    if (::GetMenu(m_hWnd) != nullptr) {
+        ::SetMenu(m_hWnd, nullptr);
+    }
+    CMDIChildWnd* pChild = MDIGetActive();
+    UINT nMenuID = pChild != nullptr ? pChild->GetResourceID() : GetResourceID();
+    if (m_pMenuBar->GetMenuMask(nMenuID) == 0) {
+        nMenuID = GetResourceID();
+    }
+    if (nMenuID != m_pMenuBar->GetShownMenu()) {
+        SetMenuBarMenu(nMenuID);
+    }
+    RefreshMenuBar();
+}
+
 LRESULT FwMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_SYSCOLORCHANGE:
         FwGetSystemColors().UpdateSysColors();
+        // The bars are children and hear of the change only from here.
+        if (FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager)) {
+            CPtrArray bars;
+            pManager->GetToolBars(bars);
+            for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
+                ::SendMessageA(static_cast<FwCustomToolBar*>(bars[i])->m_hWnd, WM_SYSCOLORCHANGE, 0, 0);
+            }
+        }
         break;
+    default:
+        break;
+    }
+    // The plug-in sees every message first and may answer it.
+    if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached()) {
+        LRESULT lResult = 0;
+        if (m_pPlugIn->OfferMessage(message, wParam, lParam, &lResult)) {
+            return lResult;
+        }
+    }
+    switch (message) {
     case WM_FWCB_CONTEXTMENU: {
         // Only the framework's bars send it, with themselves.
         OnBarContextMenu(reinterpret_cast<FwControlBar*>(wParam), reinterpret_cast<CMenu*>(lParam));
@@ -574,9 +664,28 @@ LRESULT FwMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             ::PostMessageA(m_hWndMDIClient, WM_NCACTIVATE, FALSE, 0);
         }
         break;
+    case WM_CREATE: {
+        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, lParam);
+        if (lResult != -1) {
+            CreatePlugIn();
+            if (m_pMenuBar != nullptr) {
+                ::SetMenu(m_hWnd, nullptr);
+            }
+        }
+        return lResult;
+    }
     case WM_DESTROY:
         m_pActiveBarWnd = nullptr;
+        DeletePlugIn();
         break;
+    case WM_INITMENUPOPUP: {
+        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, lParam);
+        FwBmpMenuPlugIn* pBmp = dynamic_cast<FwBmpMenuPlugIn*>(m_pPlugIn);
+        if (m_bBmpMenus && pBmp != nullptr && HIWORD(lParam) == 0) {
+            pBmp->ConvertPopup(reinterpret_cast<HMENU>(wParam));
+        }
+        return lResult;
+    }
     default:
         break;
     }

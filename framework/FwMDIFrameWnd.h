@@ -23,6 +23,8 @@ class FwDockState;
 // The resource id and window style of the MDI child that hosts a bar floated into the main window.
 #define FW_IDR_CONTROLBAR_MDICHILD 0x5022
 #define FW_CONTROLBAR_MDICHILD_STYLE 0x42CFA000L
+class FwMenuBar;
+class FwWndPlugIn;
 
 class FwMDIFrameWnd : public CMDIFrameWnd
 {
@@ -71,10 +73,15 @@ public:
     FwControlBarManager* GetToolBarManager() const { return m_pToolBarManager; }
     void SetToolBarManager(FwControlBarManager* pManager) { m_pToolBarManager = pManager; }
 
-    // Menu-bar hooks: the frame counts as using a menu bar once one is set; the menu bar's own
-    // classes fill the switching in.
-    CControlBar* GetMenuBar() const { return m_pMenuBar; }
-    BOOL IsMenuBarEnabled() const { return m_pMenuBar != nullptr; }
+    // Bitmap menus: call before the window is created.
+    void EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond);
+    // The menu bar is the owner's; set it before the window is created.
+    FwMenuBar* GetMenuBar() const { return m_pMenuBar; }
+    void SetMenuBar(FwMenuBar* pMenuBar) { m_pMenuBar = pMenuBar; }
+    FwWndPlugIn* GetPlugIn() const { return m_pPlugIn; }
+    // The menu-bar hooks the MDI children call: whether the frame uses a menu bar, showing the
+    // titles of the menu for a resource id (0 or -1: the frame's own), and refreshing its buttons.
+    virtual BOOL IsMenuBarEnabled() const { return m_pMenuBar != nullptr; }
     virtual void SetMenuBarMenu(UINT nMenuID);
     virtual void RefreshMenuBar();
     virtual void RefreshWindowMenu();
@@ -88,11 +95,15 @@ public:
     // Not owned.
     FwControlBarManager* m_pToolBarManager;
     // Not owned; set by the owner.
-    CControlBar* m_pMenuBar;
+    FwMenuBar* m_pMenuBar;
     // Objects made for the frame while a layout is applied (CObject*), deleted with the frame.
     CPtrList m_listOwnedObjects;
     CPoint m_ptNextMDIChild;
     CRect m_rcSavedClient;
+    // The menu-bar feature or the bitmap-menu plug-in; owned, gone before the window.
+    FwWndPlugIn* m_pPlugIn;
+    BOOL m_bBmpMenus;
+    BOOL m_bBmpMenus2;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -106,4 +117,10 @@ protected:
     CPoint TakeNextMDIChildPoint();
 
     CWnd* m_pActiveBarWnd;
+
+    // The plug-in that fits the frame: the menu-bar feature, else the bitmap-menu plug-in.
+    void CreatePlugIn();
+    void DeletePlugIn();
+    // The menu bar follows the active document's menu.
+    void OnIdleUpdateCmdUI() override;
 };

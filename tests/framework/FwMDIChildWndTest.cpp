@@ -34,8 +34,10 @@ FX_IMPLEMENT_DYNCREATE(CChildView, CView)
 class CMenuBarFrame : public FwMDIFrameWnd
 {
 public:
+    BOOL IsMenuBarEnabled() const override { return m_bMenuBar; }
     void SetMenuBarMenu(UINT nMenuID) override { m_menus.push_back(nMenuID); }
     void RefreshMenuBar() override { ++m_nRefreshes; }
+    BOOL m_bMenuBar = FALSE;
     std::vector<UINT> m_menus;
     int m_nRefreshes = 0;
 };
@@ -62,14 +64,12 @@ protected:
 
     CWinApp m_app{"FwMDIChildWndTest"};
     CMenuBarFrame* m_pFrame = nullptr;
-    // Never created: the frame only needs to know it has one.
-    FwControlBar m_menuBar;
 };
 } // namespace
 
 TEST_F(FwMDIChildWndTest, TheMenuBarFollowsTheActiveChild)
 {
-    m_pFrame->m_pMenuBar = &m_menuBar;
+    m_pFrame->m_bMenuBar = TRUE;
     CDocTemplate* pTemplate = new CMultiDocTemplate(IDR_FWTEST_CARD2, FX_RUNTIME_CLASS(CChildDoc),
                                                     FX_RUNTIME_CLASS(FwMDIChildWnd), FX_RUNTIME_CLASS(CChildView));
     m_app.AddDocTemplate(pTemplate);
