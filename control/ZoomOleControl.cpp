@@ -44,6 +44,8 @@ CZoomOleControl::CZoomOleControl()
       m_sizeLineStep(1, 1), m_sizeScaled(1, 1), m_dZoom(1.0), m_bCentre(TRUE), m_nMapMode(MM_ANISOTROPIC),
       m_dwPrintStyle(0), m_dwDisplayStyle(styleHScroll | styleVScroll), m_bInsideUpdate(FALSE), m_ptScroll(0, 0)
 {
+    m_fMinZoom = -1.0f;
+    m_fMaxZoom = -1.0f;
 }
 
 // Cursors loaded from resources are shared: nothing to free.
@@ -94,6 +96,9 @@ void CZoomOleControl::SetZoom(double dZoom, const CPoint* pptCentre)
     // A factor of zero or less (a zero percentage) or not a number would divide by zero later.
     if (!(dZoom > 0) || !isfinite(dZoom)) {
         return;
+    }
+    if ((m_fMinZoom >= 0 && dZoom < m_fMinZoom) || (m_fMaxZoom >= 0 && dZoom > m_fMaxZoom)) {
+        OnZoomLimit();
     }
     const CSize sizeView = GetViewSize();
     // The logical point at the window's centre, before the factor changes.

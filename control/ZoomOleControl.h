@@ -48,6 +48,8 @@ public:
     int GetTool() const { return m_nTool; }
     void SetTool(int nTool);
 
+    // Called by SetZoom before it takes a factor outside the limits; the factor is taken anyway.
+    virtual void OnZoomLimit() {}
     // Takes the factor, rescales the page and centres the view on ptCentre (logical), or without
     // one on the logical point at the window's centre.
     virtual void SetZoom(double dZoom, const CPoint* pptCentre = nullptr);
@@ -72,6 +74,9 @@ public:
 
     // The file print jobs are written to; empty: the printer's own port.
     CString m_strPrintOutput;
+    // The smallest and largest zoom factor; -1.0: no limit on that side.
+    float m_fMinZoom;
+    float m_fMaxZoom;
 
 protected:
     // The window's client size; the last drawn bounds while there is no window.

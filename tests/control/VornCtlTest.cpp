@@ -12,6 +12,7 @@
 
 #include "control/VornCtlCtrl.h"
 #include "control/VornCtlIds.h"
+#include "control/ZoomOleControl.h"
 #include "core/CappCell.h"
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
@@ -776,6 +777,45 @@ TEST(VornCtlTest, DrawsTheCardsCurrentSheetOnceTheDataAreInitialised)
     CTestDib reset(400, 300, RGB(0, 0, 255));
     host.Draw(reset);
     EXPECT_EQ(0, reset.CountInk(CRect(0, 0, 400, 300)));
+}
+
+namespace
+{
+// Counts the limit notices.
+class CLimitCtl : public CZoomOleControl
+{
+public:
+    void OnZoomLimit() override { ++m_nNotices; }
+    int m_nNotices = 0;
+};
+} // namespace
+
+// Limits only announce: the factor is taken on either side of them.
+TEST(VornCtlTest, ZoomLimitsAnnounceAFactorOutsideThemAndStillTakeIt)
+{
+    const struct
+    {
+        float fMin;
+        float fMax;
+        double dZoom;
+        int nNotices;
+    } cases[] = {
+        {-1.0f, -1.0f, 50.0, 0}, {0.5f, 2.0f, 1.0, 0},   {0.5f, 2.0f, 2.0, 0},   {0.5f, 2.0f, 2.5, 1},
+        {0.5f, 2.0f, 0.25, 1},   {-1.0f, 2.0f, 0.01, 0}, {0.5f, -1.0f, 40.0, 0}, {0.5f, -1.0f, 0.4, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.fMin << ".." << c.fMax << " zoom " << c.dZoom);
+        CLimitCtl ctl;
+        ctl.SetPageSize(MM_ANISOTROPIC, CSize(2100, 2970));
+        ctl.m_fMinZoom = c.fMin;
+        ctl.m_fMaxZoom = c.fMax;
+        ctl.SetZoom(c.dZoom);
+        EXPECT_EQ(c.nNotices, ctl.m_nNotices);
+        EXPECT_DOUBLE_EQ(c.dZoom, ctl.GetZoomFactor());
+    }
+    CLimitCtl ctl;
+    EXPECT_FLOAT_EQ(-1.0f, ctl.m_fMinZoom);
+    EXPECT_FLOAT_EQ(-1.0f, ctl.m_fMaxZoom);
 }
 
 TEST(VornCtlTest, ZoomCommandsToolsAndScrollBars)
