@@ -1,23 +1,10 @@
 // The MDI child that hosts a control bar floated into the main window ("Float In Main Window").
 #pragma once
 
+#include "framework/FwControlBarHostFrame.h"
 #include "framework/FwMDIChildWnd.h"
-#include "framework/FwControlBarHost.h"
 
-class FwControlBarMDIChildWnd : public FwMDIChildWnd
+class FwControlBarMDIChildWnd : public FwControlBarHostFrame<FwMDIChildWnd>
 {
     FX_DECLARE_DYNCREATE(FwControlBarMDIChildWnd)
-
-public:
-    FwControlBarMDIChildWnd();
-
-    void RecalcLayout(BOOL bNotify = TRUE) override;
-    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
-
-    FwControlBarHost m_host;
-
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-protected:
-    void OnIdleUpdateCmdUI() override;
 };
