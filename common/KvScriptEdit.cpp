@@ -14,25 +14,6 @@ bool IsWordStart(unsigned char ch)
     return ch == '_' || (ch < 0x80 && IsCharAlphaA(static_cast<char>(ch)));
 }
 
-// The messages through which typing and editing change the text.
-bool ChangesText(UINT message)
-{
-    switch (message) {
-    case WM_CHAR:
-    case WM_KEYDOWN:
-    case WM_CUT:
-    case WM_PASTE:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_REDO:
-    case EM_REPLACESEL:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsWordChar(unsigned char ch)
 {
     return ch == '_' || (ch >= '0' && ch <= '9') || (ch < 0x80 && IsCharAlphaA(static_cast<char>(ch)));
@@ -51,8 +32,7 @@ CKvScriptEdit::CKvScriptEdit()
     : m_bSensitive(TRUE), m_bTextChange(TRUE), m_chComment{0x01, 0}, m_strKeywords(" "), m_strConstants(" "),
       m_strUserWords(" "), m_fmtComment{RGB(0, 128, 0), FALSE}, m_fmtNumber{RGB(255, 0, 255), FALSE},
       m_fmtString{RGB(255, 0, 255), FALSE}, m_fmtKeyword{RGB(0, 0, 255), FALSE}, m_fmtConstant{kBlack, TRUE},
-      m_fmtUserWord{kBlack, FALSE}, m_bFormatting(FALSE),
-      m_nChangeKind(changeNone), m_crChanged{0, 0}, m_pending{0, 0, {0, 0}}, m_bPending(FALSE), m_bAnnounced(FALSE)
+      m_fmtUserWord{kBlack, FALSE}, m_bFormatting(FALSE), m_nChangeKind(changeNone), m_crChanged{0, 0}
 {
 }
 
@@ -383,7 +363,7 @@ LRESULT CKvScriptEdit::OnProtected(const ENPROTECTED* pProtected)
         m_nChangeKind = changeOther;
         break;
     }
-    m_bAnnounced = TRUE;
+    m_watch.m_bAnnounced = TRUE;
     if (pProtected->msg != EM_SETCHARFORMAT && m_nChangeKind != changeCutPaste) {
         m_crChanged = pProtected->chrg;
     }
@@ -395,11 +375,11 @@ void CKvScriptEdit::OnChange()
     if (m_bFormatting) {
         return;
     }
-    if (m_bPending && !m_bAnnounced) {
+    if (m_watch.m_bPending && !m_watch.m_bAnnounced) {
         ENPROTECTED en{};
-        en.msg = m_pending.message;
-        en.wParam = m_pending.wParam;
-        en.chrg = m_pending.chrg;
+        en.msg = m_watch.m_pending.message;
+        en.wParam = m_watch.m_pending.wParam;
+        en.chrg = m_watch.m_pending.chrg;
         OnProtected(&en);
     }
     if (m_nChangeKind == changeCutPaste) {
@@ -417,8 +397,8 @@ void CKvScriptEdit::OnChange()
         GetSelLine(nFirst, nLast);
         // A paste or replacement of several lines leaves the caret on its last line: the change
         // starts where the selection was.
-        if (m_bPending) {
-            const int nStart = static_cast<int>(SendMessage(EM_EXLINEFROMCHAR, 0, m_pending.chrg.cpMin));
+        if (m_watch.m_bPending) {
+            const int nStart = static_cast<int>(SendMessage(EM_EXLINEFROMCHAR, 0, m_watch.m_pending.chrg.cpMin));
             nFirst = std::min(nFirst, nStart);
         }
         FormatLines(nFirst, nLast);
@@ -428,23 +408,10 @@ void CKvScriptEdit::OnChange()
 
 LRESULT CKvScriptEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_bFormatting || m_hWnd == nullptr || !ChangesText(message)) {
+    if (m_bFormatting || m_hWnd == nullptr || !CKvRichEditWatch::ChangesText(message)) {
         return CWnd::WindowProc(message, wParam, lParam);
     }
-    // Nested edits (a tab typed as a replacement) keep the outer one's record.
-    const CPendingEdit outer = m_pending;
-    const BOOL bOuterPending = m_bPending;
-    const BOOL bOuterAnnounced = m_bAnnounced;
-    CHARRANGE cr{};
-    ::SendMessageA(m_hWnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
-    m_pending = {message, wParam, cr};
-    m_bPending = TRUE;
-    m_bAnnounced = FALSE;
-    const LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
-    m_pending = outer;
-    m_bPending = bOuterPending;
-    m_bAnnounced = bOuterAnnounced;
-    return lResult;
+    return m_watch.Run(m_hWnd, message, wParam, [&]() { return CWnd::WindowProc(message, wParam, lParam); });
 }
 
 BOOL CKvScriptEdit::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -2,6 +2,8 @@
 // and user words, numbers, quoted strings and single-line comments.
 #pragma once
 
+#include "common/KvRichEditWatch.h"
+
 #include "common/KvCommLibExport.h"
 #include "platform/base/String.h"
 #include "platform/win/Wnd.h"
@@ -103,13 +105,5 @@ private:
     CHARRANGE m_crChanged;
     // The text-changing message being handled and the selection it found. Wine's rich edit sends
     // no protected-change notification, so a change nobody announced is announced from this.
-    struct CPendingEdit
-    {
-        UINT message;
-        WPARAM wParam;
-        CHARRANGE chrg;
-    };
-    CPendingEdit m_pending;
-    BOOL m_bPending;
-    BOOL m_bAnnounced;
+    CKvRichEditWatch m_watch;
 };

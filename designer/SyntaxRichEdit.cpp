@@ -18,24 +18,6 @@ bool IsDigit(unsigned char ch)
     return ch >= '0' && ch <= '9';
 }
 
-// The messages through which the user's editing changes the text.
-bool ChangesText(UINT message)
-{
-    switch (message) {
-    case WM_CHAR:
-    case WM_KEYDOWN:
-    case WM_CUT:
-    case WM_PASTE:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_UNDO:
-    case EM_REDO:
-    case EM_REPLACESEL:
-        return true;
-    default:
-        return false;
-    }
-}
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CSyntaxRichEdit, CWnd)
@@ -51,7 +33,7 @@ CSyntaxRichEdit::CSyntaxRichEdit()
       m_strKeywords2(" "), m_strKeywords2Lower(" "), m_styleComment{RGB(0, 128, 0), FALSE, FALSE},
       m_styleNumber{RGB(255, 0, 255), FALSE, FALSE}, m_styleString{RGB(255, 0, 255), FALSE, FALSE},
       m_styleKeyword1{RGB(0, 0, 255), FALSE, FALSE}, m_styleKeyword2{kBlack, TRUE, FALSE}, m_bBusy(0),
-      m_nChangeKind(changeNone), m_chrgChanged{0, 0}, m_pending{0, 0, {0, 0}}, m_bPending(FALSE), m_bAnnounced(FALSE)
+      m_nChangeKind(changeNone), m_chrgChanged{0, 0}
 {
 }
 
@@ -349,8 +331,8 @@ void CSyntaxRichEdit::OnChange()
     if (m_bBusy) {
         return;
     }
-    if (m_bPending && !m_bAnnounced) {
-        OnProtected(m_pending.message, m_pending.wParam, m_pending.chrg);
+    if (m_watch.m_bPending && !m_watch.m_bAnnounced) {
+        OnProtected(m_watch.m_pending.message, m_watch.m_pending.wParam, m_watch.m_pending.chrg);
     }
     CHARRANGE sel{};
     SendMessage(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
@@ -386,23 +368,10 @@ void CSyntaxRichEdit::OnChange()
 
 LRESULT CSyntaxRichEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_bBusy || m_hWnd == nullptr || !ChangesText(message)) {
+    if (m_bBusy || m_hWnd == nullptr || !CKvRichEditWatch::ChangesText(message)) {
         return CWnd::WindowProc(message, wParam, lParam);
     }
-    // A nested edit (Tab typed as a replacement) keeps the outer one's record.
-    const CPendingEdit outer = m_pending;
-    const BOOL bOuterPending = m_bPending;
-    const BOOL bOuterAnnounced = m_bAnnounced;
-    CHARRANGE chrg{};
-    ::SendMessageA(m_hWnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&chrg));
-    m_pending = {message, wParam, chrg};
-    m_bPending = TRUE;
-    m_bAnnounced = FALSE;
-    const LRESULT lResult = CWnd::WindowProc(message, wParam, lParam);
-    m_pending = outer;
-    m_bPending = bOuterPending;
-    m_bAnnounced = bOuterAnnounced;
-    return lResult;
+    return m_watch.Run(m_hWnd, message, wParam, [&]() { return CWnd::WindowProc(message, wParam, lParam); });
 }
 
 BOOL CSyntaxRichEdit::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -417,7 +386,7 @@ BOOL CSyntaxRichEdit::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, 
             const auto* pProtected = reinterpret_cast<const ENPROTECTED*>(lParam);
             if (!m_bBusy) {
                 OnProtected(pProtected->msg, pProtected->wParam, pProtected->chrg);
-                m_bAnnounced = TRUE;
+                m_watch.m_bAnnounced = TRUE;
             }
             // Always allowed: the protection is there only to hear of changes first.
             *pResult = 0;

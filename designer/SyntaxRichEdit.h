@@ -3,6 +3,8 @@
 // spelling.
 #pragma once
 
+#include "common/KvRichEditWatch.h"
+
 #include "platform/base/String.h"
 #include "platform/win/Wnd.h"
 
@@ -104,13 +106,5 @@ private:
     // Wine's rich edit announces no change of protected text for typing: the change a text
     // message makes is recorded here and announced at the change notification when the control
     // did not announce it itself.
-    struct CPendingEdit
-    {
-        UINT message;
-        WPARAM wParam;
-        CHARRANGE chrg;
-    };
-    CPendingEdit m_pending;
-    BOOL m_bPending;
-    BOOL m_bAnnounced;
+    CKvRichEditWatch m_watch;
 };
