@@ -198,6 +198,25 @@ LRESULT CResizableDlg::OnNcHitTest(WPARAM /*wParam*/, LPARAM lParam)
     return CornerRect(rcWindow).PtInRect(pt) ? HTBOTTOMRIGHT : lHit;
 }
 
+void FillFaceAroundControls(HWND hDlg, CDC* pDC, CRgn& rgn)
+{
+    for (HWND hChild = ::GetWindow(hDlg, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(hChild)) {
+            continue;
+        }
+        CRect rc;
+        ::GetClientRect(hChild, &rc);
+        ::MapWindowPoints(hChild, hDlg, reinterpret_cast<LPPOINT>(&rc), 2);
+        CRgn rgnChild;
+        if (rgnChild.CreateRectRgn(rc.left, rc.top, rc.right, rc.bottom)) {
+            rgn.CombineRgn(&rgn, &rgnChild, RGN_DIFF);
+        }
+    }
+    CBrush brush;
+    brush.CreateSolidBrush(::GetSysColor(COLOR_3DFACE));
+    pDC->FillRgn(&rgn, &brush);
+}
+
 BOOL CResizableDlg::OnEraseBkgnd(CDC* pDC)
 {
     // The face colour goes only where no visible control is, so the controls do not flicker.
@@ -207,21 +226,7 @@ BOOL CResizableDlg::OnEraseBkgnd(CDC* pDC)
     if (!rgn.CreateRectRgn(rcClient.left, rcClient.top, rcClient.right, rcClient.bottom)) {
         return CDialog::OnEraseBkgnd(pDC);
     }
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if (!::IsWindowVisible(hChild)) {
-            continue;
-        }
-        CRect rc;
-        ::GetClientRect(hChild, &rc);
-        ::MapWindowPoints(hChild, m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
-        CRgn rgnChild;
-        if (rgnChild.CreateRectRgn(rc.left, rc.top, rc.right, rc.bottom)) {
-            rgn.CombineRgn(&rgn, &rgnChild, RGN_DIFF);
-        }
-    }
-    CBrush brush;
-    brush.CreateSolidBrush(::GetSysColor(COLOR_3DFACE));
-    pDC->FillRgn(&rgn, &brush);
+    FillFaceAroundControls(m_hWnd, pDC, rgn);
     return TRUE;
 }
 

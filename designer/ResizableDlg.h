@@ -8,6 +8,12 @@
 #include "platform/base/String.h"
 #include "platform/win/Dialog.h"
 
+class CDC;
+class CRgn;
+
+// Fills rgn (client coordinates of hDlg) less the dialog's visible controls with the face colour.
+void FillFaceAroundControls(HWND hDlg, CDC* pDC, CRgn& rgn);
+
 class CResizableDlg : public CDialog
 {
     FX_DECLARE_DYNAMIC(CResizableDlg)

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "core/GraphEntity.h"
+#include "designer/ResizableDlg.h"
 #include "designer/res/resource.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/PaintDC.h"
@@ -231,21 +232,7 @@ BOOL CSgePreviewDlg::OnEraseBkgnd(CDC* pDC)
         return CDialog::OnEraseBkgnd(pDC);
     }
     rgn.CombineRgn(&rgn, &rgnArea, RGN_DIFF);
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if (!::IsWindowVisible(hChild)) {
-            continue;
-        }
-        CRect rc;
-        ::GetClientRect(hChild, &rc);
-        ::MapWindowPoints(hChild, m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
-        CRgn rgnChild;
-        if (rgnChild.CreateRectRgn(rc.left, rc.top, rc.right, rc.bottom)) {
-            rgn.CombineRgn(&rgn, &rgnChild, RGN_DIFF);
-        }
-    }
-    CBrush brush;
-    brush.CreateSolidBrush(::GetSysColor(COLOR_3DFACE));
-    pDC->FillRgn(&rgn, &brush);
+    FillFaceAroundControls(m_hWnd, pDC, rgn);
     return TRUE;
 }
 
