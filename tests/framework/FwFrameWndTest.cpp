@@ -9,6 +9,7 @@
 #include "platform/frame/WinApp.h"
 #include "tests/framework/res/fwtest_resource.h"
 #include "tests/framework/res/fwtoolbar_resource.h"
+#include "tests/support/UiDriver.h"
 
 namespace
 {
@@ -212,4 +213,27 @@ TEST_F(FwFrameWndTest, CommandsReachTheOwnOrTheTopLevelAuxiliaryWindow)
         EXPECT_TRUE(c.pTarget->OnCmdMsg(CSdiAuxTarget::kAuxCommand, FX_CN_COMMAND, nullptr, nullptr));
         EXPECT_EQ(1, CSdiAuxTarget::s_nCalls);
     }
+}
+
+TEST_F(FwFrameWndTest, TheMenuBarShowsTheFrameMenuAndOpensItsPopups)
+{
+    FrameHolder holder(TRUE, TRUE);
+    CSdiFrame* pFrame = holder.pFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_FWTB_FRAME, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN));
+    pFrame->MoveWindow(0, 0, 420, 240);
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    ASSERT_TRUE(pFrame->m_pManager->SetMenuBarMenus(1, IDR_FWTB_FRAME));
+    pFrame->m_pManager->CreateDefaultToolBars();
+    pFrame->ShowWindow(SW_SHOWNA);
+    pFrame->RecalcLayout();
+    pFrame->UpdateWindow();
+    FwMenuBar* pBar = pFrame->m_pOwnMenuBar;
+    ASSERT_NE(nullptr, pBar->m_hWnd);
+    EXPECT_EQ(3, static_cast<int>(pBar->GetTitles().GetSize()));
+    // The popups come from the frame's own menu, not from a copy the bar loads.
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(::GetSubMenu(pFrame->GetFrameMenu(), i), pBar->GetTitlePopup(i));
+    }
+    SaveWindowPicture(pFrame->m_hWnd, "fwframe-menubar.png");
 }
