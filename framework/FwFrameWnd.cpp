@@ -1,10 +1,14 @@
 #include "framework/FwFrameWnd.h"
 
+#include "framework/FwBmpMenuPlugIn.h"
 #include "framework/FwControlBar.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwDockState.h"
+#include "framework/FwMDIFrameWnd.h"
+#include "framework/FwMenuBar.h"
 #include "framework/FwMiniDockFrameWnd.h"
 #include "framework/FwSystemColors.h"
+#include "framework/FwToolBarManager.h"
 #include "platform/frame/WinApp.h"
 
 FX_IMPLEMENT_DYNCREATE(FwFrameWnd, CFrameWnd)
@@ -23,15 +27,32 @@ const SideDef sideDefs[4] = {
     {FX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT},
     {FX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT},
 };
+// Workspace commands the frame claims without doing anything.
+const UINT kFirstWorkspaceCmd = 0xA817;
+const UINT kLastWorkspaceCmd = 0xA81F;
 } // namespace
 
-FwFrameWnd::FwFrameWnd() : m_pDockBarClass(FX_RUNTIME_CLASS(FwDockBar)), m_pMenuBar(nullptr)
+FwFrameWnd::FwFrameWnd()
+    : m_pDockBarClass(FX_RUNTIME_CLASS(FwDockBar)), m_pMenuBar(nullptr), m_pToolBarManager(nullptr), m_pPlugIn(nullptr),
+      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_hMenuFrame(nullptr), m_pAuxWnd(nullptr)
 {
     m_pFloatingFrameClass = FX_RUNTIME_CLASS(FwMiniDockFrameWnd);
 }
 
 FwFrameWnd::~FwFrameWnd()
 {
+    DeletePlugIn();
+    if (m_pAuxWnd != nullptr) {
+        if (::IsWindow(m_pAuxWnd->m_hWnd)) {
+            m_pAuxWnd->DestroyWindow();
+        }
+        delete m_pAuxWnd;
+        m_pAuxWnd = nullptr;
+    }
+    if (m_hMenuFrame != nullptr) {
+        ::DestroyMenu(m_hMenuFrame);
+        m_hMenuFrame = nullptr;
+    }
     for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
         CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
         CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
@@ -42,6 +63,144 @@ FwFrameWnd::~FwFrameWnd()
         delete pObject;
     }
     m_listOwnedObjects.RemoveAll();
+}
+
+BOOL FwFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    m_nCurMenuID = nIDResource;
+    HACCEL hAccel = m_hAccelTable;
+    // The platform gives the window a menu only when a menu resource of that id exists.
+    if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) {
+        return FALSE;
+    }
+    if (hAccel != nullptr) {
+        m_hAccelTable = hAccel;
+    }
+    if (m_pMenuBar != nullptr) {
+        HMENU hMenu = ::GetMenu(m_hWnd);
+        if (hMenu != nullptr) {
+            ::SetMenu(m_hWnd, nullptr);
+        } else if (m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault)) {
+            hMenu = m_hMenuDefault;
+        }
+        m_hMenuFrame = hMenu;
+        m_hMenuDefault = nullptr;
+        if (FwMenuBarFeature* pFeature = dynamic_cast<FwMenuBarFeature*>(m_pPlugIn)) {
+            pFeature->SwitchMenu(m_nCurMenuID);
+        }
+    }
+    return TRUE;
+}
+
+HMENU FwFrameWnd::GetMenuForID(UINT nMenuID)
+{
+    return m_hMenuFrame != nullptr && nMenuID == m_nCurMenuID ? m_hMenuFrame : nullptr;
+}
+
+CWnd* FwFrameWnd::CreateAuxWnd(CRuntimeClass* pClass)
+{
+    if (m_pAuxWnd != nullptr || pClass == nullptr) {
+        return m_pAuxWnd;
+    }
+    CObject* pObject = pClass->CreateObject();
+    m_pAuxWnd = dynamic_cast<CWnd*>(pObject);
+    if (m_pAuxWnd == nullptr) {
+        delete pObject;
+    }
+    return m_pAuxWnd;
+}
+
+void FwFrameWnd::EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond)
+{
+    m_bBmpMenus = bBmpMenus;
+    m_bBmpMenus2 = bSecond;
+}
+
+void FwFrameWnd::CreatePlugIn()
+{
+    DeletePlugIn();
+    FwBmpMenuPlugIn* pPlugIn = nullptr;
+    if (m_pMenuBar != nullptr) {
+        pPlugIn = new FwMenuBarFeature(m_pMenuBar);
+    } else if (m_bBmpMenus) {
+        pPlugIn = new FwBmpMenuPlugIn(TRUE);
+    }
+    if (pPlugIn == nullptr) {
+        return;
+    }
+    pPlugIn->Attach(this);
+    FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager);
+    if (m_bBmpMenus && pManager != nullptr) {
+        pPlugIn->SetBmpMgr(pManager->GetBmpMgr());
+    }
+    m_pPlugIn = pPlugIn;
+}
+
+void FwFrameWnd::DeletePlugIn()
+{
+    FwWndPlugIn* pPlugIn = m_pPlugIn;
+    m_pPlugIn = nullptr;
+    delete pPlugIn;
+}
+
+BOOL FwFrameWnd::IsCustomizing() const
+{
+    const FwToolBarManager* pManager = dynamic_cast<const FwToolBarManager*>(m_pToolBarManager);
+    return pManager != nullptr && pManager->IsCustomizing();
+}
+
+BOOL FwFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached() && m_pPlugIn->PreTranslateMessage(pMsg)) {
+        return TRUE;
+    }
+    if (pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_KEYMENU && IsCustomizing()) {
+        return TRUE;
+    }
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL FwFrameWnd::DestroyWindow()
+{
+    DeletePlugIn();
+    return CFrameWnd::DestroyWindow();
+}
+
+void FwFrameWnd::OnEnterIdle(UINT nWhy, HWND)
+{
+    if (nWhy == MSGF_DIALOGBOX && (m_nIdleFlags & idleLayout) != 0) {
+        RecalcLayout();
+        UpdateWindow();
+    }
+}
+
+BOOL FwFrameWnd::RouteCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
+{
+    // The frame's own auxiliary window, else its top-level frame's.
+    CWnd* pAux = m_pAuxWnd;
+    if (pAux == nullptr && m_hWnd != nullptr) {
+        HWND hTop = ::GetAncestor(m_hWnd, GA_ROOT);
+        CWnd* pTop = hTop != m_hWnd ? CWnd::FromHandlePermanent(hTop) : nullptr;
+        if (const FwMDIFrameWnd* pMDI = dynamic_cast<const FwMDIFrameWnd*>(pTop)) {
+            pAux = pMDI->GetAuxWnd();
+        } else if (const FwFrameWnd* pSDI = dynamic_cast<const FwFrameWnd*>(pTop)) {
+            pAux = pSDI->GetAuxWnd();
+        }
+    }
+    if (pAux != nullptr && pAux->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
+        return TRUE;
+    }
+    return CFrameWnd::RouteCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL FwFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT nID = LOWORD(wParam);
+    if (lParam == 0 && nID >= kFirstWorkspaceCmd && nID <= kLastWorkspaceCmd) {
+        return TRUE;
+    }
+    return CFrameWnd::OnCommand(wParam, lParam);
 }
 
 void FwFrameWnd::SaveBarState(LPCSTR lpszProfileName)
@@ -126,6 +285,48 @@ LRESULT FwFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SYSCOLORCHANGE) {
         FwGetSystemColors().UpdateSysColors();
+    }
+    // The plug-in sees every message first and may answer it.
+    if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached()) {
+        LRESULT lResult = 0;
+        if (m_pPlugIn->OfferMessage(message, wParam, lParam, &lResult)) {
+            return lResult;
+        }
+    }
+    if (message == FwMenuBar::GetMenuMessage()) {
+        HMENU hMenu = GetMenuForID(static_cast<UINT>(wParam));
+        return reinterpret_cast<LRESULT>(hMenu != nullptr ? ::GetSubMenu(hMenu, static_cast<int>(lParam)) : nullptr);
+    }
+    if (IsCustomizing()) {
+        if (message == WM_NCHITTEST) {
+            // The frame can't be moved or sized while its tool bars are being customised.
+            return HTERROR;
+        }
+        if (message == WM_ENTERIDLE) {
+            OnEnterIdle(static_cast<UINT>(wParam), reinterpret_cast<HWND>(lParam));
+        }
+    }
+    switch (message) {
+    case WM_CREATE: {
+        const LRESULT lResult = CFrameWnd::WindowProc(message, wParam, lParam);
+        if (lResult != -1) {
+            CreatePlugIn();
+        }
+        return lResult;
+    }
+    case WM_DESTROY:
+        DeletePlugIn();
+        break;
+    case WM_INITMENUPOPUP: {
+        const LRESULT lResult = CFrameWnd::WindowProc(message, wParam, lParam);
+        FwBmpMenuPlugIn* pBmp = dynamic_cast<FwBmpMenuPlugIn*>(m_pPlugIn);
+        if (m_bBmpMenus && pBmp != nullptr && HIWORD(lParam) == 0) {
+            pBmp->ConvertPopup(reinterpret_cast<HMENU>(wParam));
+        }
+        return lResult;
+    }
+    default:
+        break;
     }
     return CFrameWnd::WindowProc(message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 #include "framework/FwMDIFrameWnd.h"
 #include "platform/doc/DocTemplate.h"
 #include "platform/frame/CreateContext.h"
+#include "platform/frame/MDIFrameWnd.h"
 #include "platform/frame/WinApp.h"
 
 FX_IMPLEMENT_DYNCREATE(FwMDIChildWnd, CMDIChildWnd)
@@ -51,6 +52,11 @@ BOOL FwMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
     }
     // The menu bar shows the child's menu by id: the window's own menu is not swapped in.
     if (m_bUseMenuBar && m_hMenuShared != nullptr) {
+        // The platform may have shown it on the frame already: the frame must not keep a dead menu.
+        CMDIFrameWnd* pMDIFrame = GetMDIFrame();
+        if (pMDIFrame != nullptr && ::GetMenu(pMDIFrame->m_hWnd) == m_hMenuShared) {
+            ::SetMenu(pMDIFrame->m_hWnd, nullptr);
+        }
         ::DestroyMenu(m_hMenuShared);
         m_hMenuShared = nullptr;
     }

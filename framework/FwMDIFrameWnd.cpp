@@ -9,12 +9,14 @@
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
 #include "framework/FwDockState.h"
+#include "framework/FwMDIChildWnd.h"
 #include "framework/FwMenuBar.h"
 #include "framework/FwMiniDockFrameWnd.h"
 #include "framework/FwSystemColors.h"
 #include "framework/FwToolBarManager.h"
 #include "platform/doc/View.h"
 #include "platform/frame/MDIChildWnd.h"
+#include "platform/base/ResMgr.h"
 #include "platform/frame/WinApp.h"
 #include "platform/win/Menu.h"
 
@@ -48,13 +50,32 @@ const UINT kFirstSystemCmd = 0xF000;
 FwMDIFrameWnd::FwMDIFrameWnd()
     : m_pDockBarClass(nullptr), m_pControlBarMDIChildClass(nullptr), m_pToolBarManager(nullptr), m_pMenuBar(nullptr),
       m_ptNextMDIChild(kCascadeStart, kCascadeStart), m_rcSavedClient(0, 0, 0, 0), m_pPlugIn(nullptr),
-      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_pActiveBarWnd(nullptr)
+      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_pActiveBarWnd(nullptr),
+      m_hMenuFrame(nullptr), m_mapMenus(10), m_pAuxWnd(nullptr)
 {
 }
 
 FwMDIFrameWnd::~FwMDIFrameWnd()
 {
     DeletePlugIn();
+    if (m_pAuxWnd != nullptr) {
+        if (::IsWindow(m_pAuxWnd->m_hWnd)) {
+            m_pAuxWnd->DestroyWindow();
+        }
+        delete m_pAuxWnd;
+        m_pAuxWnd = nullptr;
+    }
+    if (m_hMenuFrame != nullptr) {
+        ::DestroyMenu(m_hMenuFrame);
+        m_hMenuFrame = nullptr;
+    }
+    for (POSITION pos = m_mapMenus.GetStartPosition(); pos != nullptr;) {
+        WORD nID = 0;
+        void* pMenu = nullptr;
+        m_mapMenus.GetNextAssoc(pos, nID, pMenu);
+        ::DestroyMenu(static_cast<HMENU>(pMenu));
+    }
+    m_mapMenus.RemoveAll();
     for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
         CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
         CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
@@ -65,6 +86,99 @@ FwMDIFrameWnd::~FwMDIFrameWnd()
         delete pObject;
     }
     m_listOwnedObjects.RemoveAll();
+}
+
+BOOL FwMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    m_nCurMenuID = nIDResource;
+    // A table the owner loaded before stays.
+    HACCEL hAccel = m_hAccelTable;
+    if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) {
+        return FALSE;
+    }
+    if (hAccel != nullptr) {
+        m_hAccelTable = hAccel;
+    }
+    if (m_pMenuBar != nullptr) {
+        // The menu the platform gave the window becomes the frame menu: the window keeps none.
+        if (HMENU hMenu = ::GetMenu(m_hWnd)) {
+            ::SetMenu(m_hWnd, nullptr);
+            m_hMenuFrame = hMenu;
+        } else if (m_hMenuFrame == nullptr && m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault)) {
+            m_hMenuFrame = m_hMenuDefault;
+        }
+        m_hMenuDefault = nullptr;
+        SetMenuBarMenu(m_nCurMenuID);
+    }
+    return TRUE;
+}
+
+HMENU FwMDIFrameWnd::GetMenuForID(UINT nMenuID)
+{
+    if (m_hMenuFrame != nullptr && nMenuID == m_nCurMenuID) {
+        return m_hMenuFrame;
+    }
+    // Integer resource ids are 16 bits.
+    if (nMenuID == 0 || nMenuID > 0xFFFF) {
+        return nullptr;
+    }
+    const WORD nKey = static_cast<WORD>(nMenuID);
+    void* pMenu = nullptr;
+    if (m_mapMenus.Lookup(nKey, pMenu)) {
+        return static_cast<HMENU>(pMenu);
+    }
+    LPCSTR lpszName = MAKEINTRESOURCEA(nMenuID);
+    HINSTANCE hInst = CFxResMgr::FindResourceHandle(lpszName, RT_MENU);
+    HMENU hMenu = hInst != nullptr ? ::LoadMenuA(hInst, lpszName) : nullptr;
+    if (hMenu != nullptr) {
+        m_mapMenus.SetAt(nKey, hMenu);
+    }
+    return hMenu;
+}
+
+CWnd* FwMDIFrameWnd::CreateAuxWnd(CRuntimeClass* pClass)
+{
+    if (m_pAuxWnd != nullptr || pClass == nullptr) {
+        return m_pAuxWnd;
+    }
+    CObject* pObject = pClass->CreateObject();
+    m_pAuxWnd = dynamic_cast<CWnd*>(pObject);
+    if (m_pAuxWnd == nullptr) {
+        delete pObject;
+    }
+    return m_pAuxWnd;
+}
+
+BOOL FwMDIFrameWnd::IsCustomizing() const
+{
+    const FwToolBarManager* pManager = dynamic_cast<const FwToolBarManager*>(m_pToolBarManager);
+    return pManager != nullptr && pManager->IsCustomizing();
+}
+
+BOOL FwMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached() && m_pPlugIn->PreTranslateMessage(pMsg)) {
+        return TRUE;
+    }
+    if (pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_KEYMENU && IsCustomizing()) {
+        return TRUE;
+    }
+    return CMDIFrameWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL FwMDIFrameWnd::DestroyWindow()
+{
+    DeletePlugIn();
+    return CMDIFrameWnd::DestroyWindow();
+}
+
+void FwMDIFrameWnd::OnEnterIdle(UINT nWhy, HWND)
+{
+    if (nWhy == MSGF_DIALOGBOX && (m_nIdleFlags & idleLayout) != 0) {
+        RecalcLayout();
+        UpdateWindow();
+    }
 }
 
 void FwMDIFrameWnd::EnableDocking(DWORD dwDockStyle)
@@ -460,11 +574,12 @@ CFrameWnd* FwMDIFrameWnd::GetActiveFrame()
 
 BOOL FwMDIFrameWnd::RouteCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandlerInfo)
 {
-    if (m_pActiveBarWnd == nullptr) {
-        return CMDIFrameWnd::RouteCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-    }
     // The bar window stands in for the active MDI child.
-    if (m_pActiveBarWnd->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
+    CWnd* pFirst = m_pActiveBarWnd != nullptr ? m_pActiveBarWnd : MDIGetActive();
+    if (pFirst != nullptr && pFirst->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
+        return TRUE;
+    }
+    if (m_pAuxWnd != nullptr && m_pAuxWnd->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) {
         return TRUE;
     }
     return CFrameWnd::RouteCmdMsg(nID, nCode, pExtra, pHandlerInfo);
@@ -507,6 +622,18 @@ void FwMDIFrameWnd::RefreshMenuBar()
 
 void FwMDIFrameWnd::RefreshWindowMenu()
 {
+    if (m_pMenuBar == nullptr || m_hWndMDIClient == nullptr) {
+        return;
+    }
+    const UINT nShown = m_pMenuBar->GetShownMenu();
+    HMENU hMenu = GetMenuForID(nShown != 0 ? nShown : m_nCurMenuID);
+    HMENU hWindowMenu = hMenu != nullptr ? FindWindowMenu(hMenu) : nullptr;
+    if (hWindowMenu != nullptr) {
+        // The frame menu stays none: only the list of children moves to this popup.
+        ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(hWindowMenu));
+        // The client lists its children in the new popup only when asked to refresh.
+        ::SendMessageA(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+    }
 }
 
 void FwMDIFrameWnd::OnBarContextMenu(FwControlBar* pBar, CMenu* pMenu)
@@ -599,10 +726,18 @@ void FwMDIFrameWnd::SetMenuBarMenu(UINT nMenuID)
     if (m_pMenuBar == nullptr || pFeature == nullptr) {
         return;
     }
-    if (nMenuID == 0 || nMenuID == static_cast<UINT>(-1)) {
-        nMenuID = GetResourceID();
+    if (nMenuID != 0 && nMenuID != static_cast<UINT>(-1)) {
+        pFeature->SwitchMenu(nMenuID);
+    } else {
+        pFeature->SwitchMenu(m_nCurMenuID != 0 ? m_nCurMenuID : GetResourceID());
+        // No child is active any more: a maximised child's buttons leave the bar.
+        FwMDIMenuBar* pMDIBar = dynamic_cast<FwMDIMenuBar*>(m_pMenuBar);
+        if (pMDIBar != nullptr && pMDIBar->m_hWnd != nullptr && pMDIBar->UpdateChildButtons()) {
+            pMDIBar->Invalidate();
+            RecalcLayout();
+        }
     }
-    pFeature->SwitchMenu(nMenuID);
+    RefreshWindowMenu();
 }
 
 void FwMDIFrameWnd::OnIdleUpdateCmdUI()
@@ -616,6 +751,13 @@ void FwMDIFrameWnd::OnIdleUpdateCmdUI()
         ::SetMenu(m_hWnd, nullptr);
     }
     CMDIChildWnd* pChild = MDIGetActive();
+    // A child of the framework switches the menu bar as it is activated, a bar window as it is
+    // set; only a platform child needs the menu chosen here.
+    const FwMDIChildWnd* pFwChild = dynamic_cast<const FwMDIChildWnd*>(pChild);
+    if (m_pActiveBarWnd != nullptr || (pFwChild != nullptr && pFwChild->UsesMenuBar())) {
+        RefreshMenuBar();
+        return;
+    }
     UINT nMenuID = pChild != nullptr ? pChild->GetResourceID() : GetResourceID();
     if (m_pMenuBar->GetMenuMask(nMenuID) == 0) {
         nMenuID = GetResourceID();
@@ -648,6 +790,23 @@ LRESULT FwMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         LRESULT lResult = 0;
         if (m_pPlugIn->OfferMessage(message, wParam, lParam, &lResult)) {
             return lResult;
+        }
+    }
+    if (message == FwMenuBar::GetMenuMessage()) {
+        HMENU hMenu = GetMenuForID(static_cast<UINT>(wParam));
+        HMENU hPopup = hMenu != nullptr ? ::GetSubMenu(hMenu, static_cast<int>(lParam)) : nullptr;
+        return reinterpret_cast<LRESULT>(hPopup);
+    }
+    if (IsCustomizing()) {
+        switch (message) {
+        case WM_NCHITTEST:
+            // The frame can't be moved or sized while its tool bars are being customised.
+            return HTERROR;
+        case WM_ENTERIDLE:
+            OnEnterIdle(static_cast<UINT>(wParam), reinterpret_cast<HWND>(lParam));
+            break;
+        default:
+            break;
         }
     }
     switch (message) {

@@ -4,6 +4,7 @@
 // profile.
 #pragma once
 
+#include "platform/base/MapWordToPtr.h"
 #include "platform/base/PtrList.h"
 #include "platform/base/Rect.h"
 #include "platform/frame/MDIFrameWnd.h"
@@ -33,6 +34,24 @@ class FwMDIFrameWnd : public CMDIFrameWnd
 public:
     FwMDIFrameWnd();
     ~FwMDIFrameWnd() override;
+
+    // With a menu bar the window gets no menu: the frame keeps the menu of nIDResource itself
+    // and the menu bar shows it.
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW, CWnd* pParentWnd = nullptr,
+                   CCreateContext* pContext = nullptr) override;
+    // The frame menu for its current menu id, else the menu of that resource (loaded once, owned);
+    // null when there is none.
+    virtual HMENU GetMenuForID(UINT nMenuID);
+    // The frame's own menu while a menu bar stands in for it; null without a menu bar.
+    HMENU GetFrameMenu() const { return m_hMenuFrame; }
+    UINT GetCurrentMenuID() const { return m_nCurMenuID; }
+    // An object that takes commands after the active child and before the frame; owned.
+    virtual CWnd* CreateAuxWnd(CRuntimeClass* pClass);
+    CWnd* GetAuxWnd() const { return m_pAuxWnd; }
+    // The plug-in first; the menu key does nothing while the tool bars are being customised.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The plug-in goes before the window.
+    BOOL DestroyWindow() override;
 
     // The four sides in the order top, bottom, left, right; a side that exists is kept.
     void EnableDocking(DWORD dwDockStyle);
@@ -104,6 +123,8 @@ public:
     FwWndPlugIn* m_pPlugIn;
     BOOL m_bBmpMenus;
     BOOL m_bBmpMenus2;
+    UINT m_nIDHelp;
+    UINT m_nCurMenuID;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -117,6 +138,15 @@ protected:
     CPoint TakeNextMDIChildPoint();
 
     CWnd* m_pActiveBarWnd;
+    // Loaded by LoadFrame when a menu bar is used; owned.
+    HMENU m_hMenuFrame;
+    // Resource id to menu (HMENU) loaded for the menu bar's titles; owned.
+    CMapWordToPtr m_mapMenus;
+    CWnd* m_pAuxWnd;
+
+    // A dialog's idle time lays out what waited while the tool bars are being customised.
+    virtual void OnEnterIdle(UINT nWhy, HWND hWho);
+    BOOL IsCustomizing() const;
 
     // The plug-in that fits the frame: the menu-bar feature, else the bitmap-menu plug-in.
     void CreatePlugIn();
