@@ -237,8 +237,8 @@ BOOL FwCustomToolBarInfoEx::SaveToNode(FwPersistentNodeOwner* pOwner, FwPersiste
 // ---- the bar -----------------------------------------------------------------------------
 
 FwCustomToolBar::FwCustomToolBar()
-    : m_nRowGapBase(8), m_bKeepButtons(FALSE), m_pBmpMgr(new FwBmpMgr), m_nSelected(-1), m_nHot(-1), m_nFocus(-1),
-      m_bCustomizeMode(FALSE), m_pOwnPaintCache(nullptr), m_nButtonMode(0), m_nWidest(0),
+    : m_nRowGapBase(8), m_pOwnButtonMap(nullptr), m_bKeepButtons(FALSE), m_pBmpMgr(new FwBmpMgr), m_nSelected(-1),
+      m_nHot(-1), m_nFocus(-1), m_bCustomizeMode(FALSE), m_pOwnPaintCache(nullptr), m_nButtonMode(0), m_nWidest(0),
       m_hFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))), m_nTracked(-1), m_bTrackOver(FALSE),
       m_nDragged(-1), m_bDragCopy(FALSE), m_bDragOutsideCustomize(FALSE), m_nRowsLaidOut(0)
 {
@@ -370,7 +370,21 @@ int FwCustomToolBar::CommandToIndex(UINT nID) const
 
 FwBarButton* FwCustomToolBar::CreateButton(UINT nID)
 {
-    FwBarButton* pButton = new FwBarButton;
+    FwBarButton* pButton = nullptr;
+    const FwToolBarManager* pManager = GetManager();
+    const FwButtonMapEntry* pEntry = pManager != nullptr ? pManager->m_pButtonMap : m_pOwnButtonMap;
+    while (pEntry != nullptr && pEntry->pfnCreate != nullptr && pEntry->nID != nID) {
+        ++pEntry;
+    }
+    if (pEntry != nullptr && pEntry->pfnCreate != nullptr) {
+        pButton = pEntry->pfnCreate();
+        if (pButton == nullptr) {
+            return nullptr;
+        }
+        pButton->m_dwStyle = pEntry->dwStyle;
+    } else {
+        pButton = new FwBarButton;
+    }
     pButton->m_nID = nID;
     pButton->SetUp(this);
     pButton->SetMode(m_nButtonMode);

@@ -17,6 +17,15 @@ class FwBmpMgr;
 class FwButtonPaintCache;
 class FwToolBarManager;
 
+// A special button by command id: a table of them ends with an entry whose creation function is
+// null. A creation function that makes no button leaves the id without a button.
+struct FwButtonMapEntry
+{
+    FwBarButton* (*pfnCreate)();
+    UINT nID;
+    DWORD dwStyle;
+};
+
 // The hot-tracking timer.
 #define FW_HOTTIMER_ID 0xE002
 
@@ -130,6 +139,8 @@ public:
 
     // Row gap base: a wrapped row adds (2 x this) / 3 pixels.
     int m_nRowGapBase;
+    // Special buttons of a bar without a manager (the manager's map stands for them otherwise).
+    const FwButtonMapEntry* m_pOwnButtonMap;
     BOOL m_bKeepButtons;
 
     static UINT GetNoDelayHideMessage();

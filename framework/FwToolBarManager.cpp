@@ -131,9 +131,10 @@ void FwButtonPaintCache::EndBarPaint()
 
 FwToolBarManager::FwToolBarManager(CFrameWnd* pFrame, CWnd* pOwner)
     : m_pSelectedBar(nullptr), m_pCommandSource(new CommandSource{1, CRect(0, 0, 0, 0), FALSE}),
-      m_pToolBarClass(FX_RUNTIME_CLASS(FwCustomToolBar)), m_pOwner(pOwner), m_pCustomizeDlg(nullptr),
-      m_bCustomizing(FALSE), m_bCustomizeMode(FALSE), m_bToolTips(TRUE), m_bFlyBy(TRUE), m_bCoolLook(FALSE),
-      m_bLargeButtons(FALSE), m_pMenuBarIDs(nullptr), m_nMenuBarIDs(0), m_pMenuEntries(nullptr), m_pBmpMgr(new FwBmpMgr)
+      m_pToolBarClass(FX_RUNTIME_CLASS(FwCustomToolBar)), m_pOwner(pOwner), m_pButtonMap(nullptr),
+      m_pCustomizeDlg(nullptr), m_bCustomizing(FALSE), m_bCustomizeMode(FALSE), m_bToolTips(TRUE), m_bFlyBy(TRUE),
+      m_bCoolLook(FALSE), m_bLargeButtons(FALSE), m_pMenuBarIDs(nullptr), m_nMenuBarIDs(0), m_pMenuEntries(nullptr),
+      m_pBmpMgr(new FwBmpMgr)
 {
     m_pFrameWnd = pFrame;
 }

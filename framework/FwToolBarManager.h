@@ -15,6 +15,7 @@
 
 class CWnd;
 class FwBmpMgr;
+struct FwButtonMapEntry;
 class FwCustomToolBar;
 class FwMenuBar;
 struct FwMenuBarEntry;
@@ -141,6 +142,8 @@ public:
     CommandSource* m_pCommandSource;
     CRuntimeClass* m_pToolBarClass;
     CWnd* m_pOwner;
+    // Special buttons of the manager's bars (null: only standard buttons).
+    const FwButtonMapEntry* m_pButtonMap;
 
     // The registered "WM_BARNOTIFY" message.
     static UINT GetBarNotifyMessage();

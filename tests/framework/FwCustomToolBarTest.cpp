@@ -288,6 +288,68 @@ TEST_F(FwCustomToolBarTest, RemovingAButtonDropsTheSeparatorsItLeavesAtTheEdgesO
     }
 }
 
+namespace
+{
+class CSpecialButton : public FwBarButton
+{
+};
+FwBarButton* MakeSpecial()
+{
+    return new CSpecialButton;
+}
+FwBarButton* MakeNothing()
+{
+    return nullptr;
+}
+const FwButtonMapEntry specialButtons[] = {
+    {&MakeSpecial, 0x8301, 0x4},
+    {&MakeNothing, 0x8302, 0},
+    {nullptr, 0, 0},
+};
+} // namespace
+
+// Special buttons come from the manager's map, or from the bar's own when it has no manager; an
+// id the map cannot make gets no button, any other id a standard one.
+TEST_F(FwCustomToolBarTest, SpecialButtonsComeFromTheManagersOrTheBarsOwnMap)
+{
+    const struct
+    {
+        UINT nID;
+        BOOL bInserted;
+        BOOL bSpecial;
+        DWORD dwStyle;
+    } cases[] = {
+        {0x8301, TRUE, TRUE, 0x4},
+        {0x8302, FALSE, FALSE, 0},
+        {0x8303, TRUE, FALSE, 0},
+    };
+    FrameHolder holder;
+    ASSERT_TRUE(holder.pFrame->Create());
+    holder.pFrame->m_pManager->m_pButtonMap = specialButtons;
+    FwCustomToolBar* pManaged = holder.pFrame->Bar(0xE804);
+    ASSERT_NE(nullptr, pManaged);
+    FwCustomToolBar own;
+    own.m_pOwnButtonMap = specialButtons;
+    for (FwCustomToolBar* pBar : {pManaged, &own}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << (pBar == &own ? "own map " : "manager's map ") << std::hex << c.nID);
+            const int nBefore = pBar->GetButtonCount();
+            EXPECT_EQ(c.bInserted, pBar->InsertButton(0, c.nID, FALSE, TRUE));
+            ASSERT_EQ(nBefore + (c.bInserted ? 1 : 0), pBar->GetButtonCount());
+            if (c.bInserted) {
+                EXPECT_EQ(c.nID, pBar->GetButtonID(0));
+                EXPECT_EQ(c.bSpecial, dynamic_cast<CSpecialButton*>(pBar->GetButton(0)) != nullptr);
+                EXPECT_EQ(c.dwStyle, pBar->GetButtonStyle(0) & 0x4);
+            }
+        }
+    }
+    // A managed bar ignores a map of its own.
+    pManaged->m_pOwnButtonMap = specialButtons;
+    holder.pFrame->m_pManager->m_pButtonMap = nullptr;
+    ASSERT_TRUE(pManaged->InsertButton(0, 0x8301, FALSE, TRUE));
+    EXPECT_EQ(nullptr, dynamic_cast<CSpecialButton*>(pManaged->GetButton(0)));
+}
+
 TEST_F(FwCustomToolBarTest, AUserBarAndItsButtonComeBackWithTheLayout)
 {
     {
