@@ -80,6 +80,18 @@ protected:
     void SetDrawFrameOnPrint(BOOL bDraw);
     long GetStyleEx() const;
     void SetStyleEx(long lStyle);
+    BOOL InitVornData();
+    long SetVarData(LPCSTR pszVarName, long nRow, LPCSTR pszData);
+    long ReSetPageCount(short nStartPage);
+    void UpdateCurPageData();
+    BOOL DelRow(LPCSTR pszMDName, long nRow);
+    BOOL EmptyRow(LPCSTR pszMDName, long nRow);
+    BOOL IsEmptyRow(LPCSTR pszMDName, long nRow);
+    long GetPageCountProp();
+    long GetCurPage();
+    BOOL DelAllRow(LPCSTR pszMDName);
+    BOOL DelPage(short nPage);
+    BOOL InsertPage(short nPage);
 
     FX_DECLARE_DISPATCH_MAP()
 
