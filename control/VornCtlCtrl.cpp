@@ -72,6 +72,10 @@ FX_DISP_FUNCTION("GetCurPage", GetCurPage)
 FX_DISP_FUNCTION("DelAllRow", DelAllRow)
 FX_DISP_FUNCTION("DelPage", DelPage)
 FX_DISP_FUNCTION("InsertPage", InsertPage)
+FX_DISP_FUNCTION("About", About)
+FX_DISP_FUNCTION("GetRowCount", GetRowCount)
+FX_DISP_FUNCTION("SetCurPage", SetCurPage)
+FX_DISP_FUNCTION("InsertRow", InsertRow)
 FX_END_DISPATCH_MAP()
 
 const CLSID* CVornCtlCtrl::GetPropPageIDs(ULONG& nPages)
@@ -650,4 +654,34 @@ BOOL CVornCtlCtrl::DelPage(short nPage)
 BOOL CVornCtlCtrl::InsertPage(short nPage)
 {
     return m_CappObj.m_CardObj.InsertNewPage(nPage);
+}
+
+void CVornCtlCtrl::About()
+{
+    char szText[128] = "";
+    ::LoadStringA(::GetModuleHandleA("VornCtl.dll"), IDS_VORNCTL_ABOUT, szText, sizeof(szText));
+    FxMessageBox(GetSafeHwnd(), szText, nullptr, MB_OK | MB_ICONINFORMATION);
+}
+
+long CVornCtlCtrl::GetRowCount(LPCSTR pszMDName)
+{
+    return m_CappObj.m_CardObj.GetRowCount(pszMDName);
+}
+
+long CVornCtlCtrl::SetCurPage(short nPage)
+{
+    if (nPage < 1 || nPage > GetPageCount()) {
+        return 0;
+    }
+    // The same page again needs no repaint.
+    if (nPage != m_CappObj.m_CardObj.m_nCurPage) {
+        m_CappObj.m_CardObj.SetCurPage(nPage);
+        InvalidateControl();
+    }
+    return nPage;
+}
+
+BOOL CVornCtlCtrl::InsertRow(LPCSTR pszMDName, long nRow, short nCount)
+{
+    return m_CappObj.m_CardObj.InsertRow(pszMDName, nRow, nCount);
 }

@@ -92,6 +92,10 @@ protected:
     BOOL DelAllRow(LPCSTR pszMDName);
     BOOL DelPage(short nPage);
     BOOL InsertPage(short nPage);
+    void About();
+    long GetRowCount(LPCSTR pszMDName);
+    long SetCurPage(short nPage);
+    BOOL InsertRow(LPCSTR pszMDName, long nRow, short nCount);
 
     FX_DECLARE_DISPATCH_MAP()
 

@@ -16,6 +16,7 @@
 #include "core/CappCell.h"
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
+#include "platform/win/MsgBox.h"
 #include "platform/base/Archive.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxRegKey.h"
@@ -825,6 +826,31 @@ TEST(VornCtlTest, DispatchMethodsByIdAndByName)
     int bEmpty = TRUE;
     EXPECT_EQ(S_OK, driver.InvokeHelper(11, DISPATCH_METHOD, &bEmpty, CString(""), 1L));
     EXPECT_FALSE(bEmpty);
+
+    // Pages out of range give 0 and leave the current page; a page in range gives its number.
+    const struct
+    {
+        short nPage;
+        long nResult;
+        long nCurAfter;
+    } pages[] = {{0, 0, 1}, {5, 0, 1}, {3, 3, 3}, {3, 3, 3}, {4, 4, 4}, {1, 1, 1}};
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.nPage);
+        long nResult = -9;
+        EXPECT_EQ(S_OK, driver.InvokeHelper(19, DISPATCH_METHOD, &nResult, p.nPage));
+        EXPECT_EQ(p.nResult, nResult);
+        EXPECT_EQ(p.nCurAfter, host.m_pCtl->GetCappObj().m_CardObj.m_nCurPage);
+    }
+
+    // About names the product.
+    static CString s_strShown;
+    FX_MSGBOX_HOOK pfnOld = FxSetMessageBoxHook([](HWND, LPCSTR pszText, LPCSTR, UINT) {
+        s_strShown = pszText;
+        return IDOK;
+    });
+    EXPECT_EQ(S_OK, driver.InvokeHelper(17, DISPATCH_METHOD, nullptr));
+    FxSetMessageBoxHook(pfnOld);
+    EXPECT_STREQ("Vorn Report 2.63", s_strShown);
 }
 
 namespace
