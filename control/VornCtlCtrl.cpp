@@ -9,6 +9,7 @@
 #include "control/VornCtlIds.h"
 #include "control/res/resource.h"
 #include "core/CappSheet.h"
+#include "core/CardCommFun.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MemFile.h"
@@ -58,6 +59,23 @@ FX_BEGIN_DISPATCH_MAP(CVornCtlCtrl)
 FX_DISP_PROPERTY_EX("ZntFileName", GetZntFileName, SetZntFileName)
 FX_DISP_PROPERTY_EX("DrawFrameOnPrint", GetDrawFrameOnPrint, SetDrawFrameOnPrint)
 FX_DISP_PROPERTY_EX("dStyleEx", GetStyleEx, SetStyleEx)
+FX_DISP_FUNCTION("InitVornData", InitVornData)
+FX_DISP_FUNCTION("PrintPreview", PrintPreview)
+FX_DISP_FUNCTION("SetVarData", SetVarData)
+FX_DISP_FUNCTION("ReSetPageCount", ReSetPageCount)
+FX_DISP_FUNCTION("UpdateCurPageData", UpdateCurPageData)
+FX_DISP_FUNCTION("DelRow", DelRow)
+FX_DISP_FUNCTION("EmptyRow", EmptyRow)
+FX_DISP_FUNCTION("IsEmptyRow", IsEmptyRow)
+FX_DISP_FUNCTION("GetPageCount", GetPageCountProp)
+FX_DISP_FUNCTION("GetCurPage", GetCurPage)
+FX_DISP_FUNCTION("DelAllRow", DelAllRow)
+FX_DISP_FUNCTION("DelPage", DelPage)
+FX_DISP_FUNCTION("InsertPage", InsertPage)
+FX_DISP_FUNCTION("About", About)
+FX_DISP_FUNCTION("GetRowCount", GetRowCount)
+FX_DISP_FUNCTION("SetCurPage", SetCurPage)
+FX_DISP_FUNCTION("InsertRow", InsertRow)
 FX_END_DISPATCH_MAP()
 
 const CLSID* CVornCtlCtrl::GetPropPageIDs(ULONG& nPages)
@@ -560,4 +578,110 @@ void CVornCtlCtrl::OnPreviewClosed()
 {
     m_bPreviewOpen = FALSE;
     m_pPreviewFrame = nullptr;
+}
+
+BOOL CVornCtlCtrl::InitVornData()
+{
+    // Once only: a second call keeps the card that is shown.
+    if (!m_bDataInitialised) {
+        SetDataInitialised(TRUE);
+    }
+    return TRUE;
+}
+
+long CVornCtlCtrl::SetVarData(LPCSTR pszVarName, long nRow, LPCSTR pszData)
+{
+    CString strData(pszData);
+    CCardCommFun::TransStringData(strData);
+    if (!m_CappObj.m_CardObj.m_CardData.SetVarData(pszVarName, nRow, strData)) {
+        return -1;
+    }
+    InvalidateControl();
+    return 0;
+}
+
+long CVornCtlCtrl::ReSetPageCount(short nStartPage)
+{
+    int bChanged = FALSE;
+    m_CappObj.m_CardObj.ReSetPageCount(bChanged, nStartPage > 0 ? nStartPage : 1);
+    return GetPageCount();
+}
+
+void CVornCtlCtrl::UpdateCurPageData()
+{
+    m_CappObj.m_CardObj.UpdateCurPageData();
+    InvalidateControl();
+}
+
+BOOL CVornCtlCtrl::DelRow(LPCSTR pszMDName, long nRow)
+{
+    return m_CappObj.m_CardObj.DelRow(pszMDName, nRow);
+}
+
+BOOL CVornCtlCtrl::EmptyRow(LPCSTR pszMDName, long nRow)
+{
+    return m_CappObj.m_CardObj.EmptyRow(pszMDName, nRow);
+}
+
+BOOL CVornCtlCtrl::IsEmptyRow(LPCSTR pszMDName, long nRow)
+{
+    if (pszMDName == nullptr || *pszMDName == '\0') {
+        return FALSE;
+    }
+    return m_CappObj.m_CardObj.IsEmptyRow(pszMDName, nRow);
+}
+
+long CVornCtlCtrl::GetPageCountProp()
+{
+    return GetPageCount();
+}
+
+long CVornCtlCtrl::GetCurPage()
+{
+    return m_CappObj.m_CardObj.m_nCurPage;
+}
+
+BOOL CVornCtlCtrl::DelAllRow(LPCSTR pszMDName)
+{
+    return m_CappObj.m_CardObj.DelAllRow(pszMDName);
+}
+
+BOOL CVornCtlCtrl::DelPage(short nPage)
+{
+    return m_CappObj.m_CardObj.DeletePage(nPage);
+}
+
+BOOL CVornCtlCtrl::InsertPage(short nPage)
+{
+    return m_CappObj.m_CardObj.InsertNewPage(nPage);
+}
+
+void CVornCtlCtrl::About()
+{
+    char szText[128] = "";
+    ::LoadStringA(::GetModuleHandleA("VornCtl.dll"), IDS_VORNCTL_ABOUT, szText, sizeof(szText));
+    FxMessageBox(GetSafeHwnd(), szText, nullptr, MB_OK | MB_ICONINFORMATION);
+}
+
+long CVornCtlCtrl::GetRowCount(LPCSTR pszMDName)
+{
+    return m_CappObj.m_CardObj.GetRowCount(pszMDName);
+}
+
+long CVornCtlCtrl::SetCurPage(short nPage)
+{
+    if (nPage < 1 || nPage > GetPageCount()) {
+        return 0;
+    }
+    // The same page again needs no repaint.
+    if (nPage != m_CappObj.m_CardObj.m_nCurPage) {
+        m_CappObj.m_CardObj.SetCurPage(nPage);
+        InvalidateControl();
+    }
+    return nPage;
+}
+
+BOOL CVornCtlCtrl::InsertRow(LPCSTR pszMDName, long nRow, short nCount)
+{
+    return m_CappObj.m_CardObj.InsertRow(pszMDName, nRow, nCount);
 }

@@ -80,6 +80,22 @@ protected:
     void SetDrawFrameOnPrint(BOOL bDraw);
     long GetStyleEx() const;
     void SetStyleEx(long lStyle);
+    BOOL InitVornData();
+    long SetVarData(LPCSTR pszVarName, long nRow, LPCSTR pszData);
+    long ReSetPageCount(short nStartPage);
+    void UpdateCurPageData();
+    BOOL DelRow(LPCSTR pszMDName, long nRow);
+    BOOL EmptyRow(LPCSTR pszMDName, long nRow);
+    BOOL IsEmptyRow(LPCSTR pszMDName, long nRow);
+    long GetPageCountProp();
+    long GetCurPage();
+    BOOL DelAllRow(LPCSTR pszMDName);
+    BOOL DelPage(short nPage);
+    BOOL InsertPage(short nPage);
+    void About();
+    long GetRowCount(LPCSTR pszMDName);
+    long SetCurPage(short nPage);
+    BOOL InsertRow(LPCSTR pszMDName, long nRow, short nCount);
 
     FX_DECLARE_DISPATCH_MAP()
 

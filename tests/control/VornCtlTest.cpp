@@ -16,6 +16,7 @@
 #include "core/CappCell.h"
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
+#include "platform/win/MsgBox.h"
 #include "platform/base/Archive.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxRegKey.h"
@@ -777,6 +778,79 @@ TEST(VornCtlTest, DrawsTheCardsCurrentSheetOnceTheDataAreInitialised)
     CTestDib reset(400, 300, RGB(0, 0, 255));
     host.Draw(reset);
     EXPECT_EQ(0, reset.CountInk(CRect(0, 0, 400, 300)));
+}
+
+TEST(VornCtlTest, DispatchMethodsByIdAndByName)
+{
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    COleDispatchDriver driver;
+    driver.AttachDispatch(Query<IDispatch>(host.m_host.GetControlUnknown(), IID_IDispatch));
+
+    // The simulator calls by dispid: the names must sit at their places, in any case.
+    const struct
+    {
+        const char* pszName;
+        DISPID dispid;
+    } names[] = {
+        {"InitVornData", 4}, {"printpreview", 5}, {"SetVarData", 6},  {"ReSetPageCount", 7}, {"UpdateCurPageData", 8},
+        {"DelRow", 9},       {"EmptyRow", 10},    {"IsEmptyRow", 11}, {"GETPAGECOUNT", 12},  {"GetCurPage", 13},
+        {"DelAllRow", 14},   {"DelPage", 15},     {"InsertPage", 16},
+    };
+    for (const auto& n : names) {
+        SCOPED_TRACE(n.pszName);
+        EXPECT_EQ(n.dispid, driver.GetIDOfName(n.pszName));
+    }
+
+    host.Start();
+    int bInit = FALSE;
+    EXPECT_EQ(S_OK, driver.InvokeHelper(4, DISPATCH_METHOD, &bInit));
+    EXPECT_TRUE(bInit);
+    // A second start keeps the card.
+    EXPECT_EQ(S_OK, driver.InvokeHelper(4, DISPATCH_METHOD, &bInit));
+    EXPECT_TRUE(bInit);
+    EXPECT_TRUE(host.m_pCtl->IsDataInitialised());
+
+    long nPages = 0;
+    EXPECT_EQ(S_OK, driver.InvokeHelper(12, DISPATCH_METHOD, &nPages));
+    EXPECT_EQ(4, nPages);
+    long nCur = 0;
+    EXPECT_EQ(S_OK, driver.InvokeHelper(13, DISPATCH_METHOD, &nCur));
+    EXPECT_EQ(1, nCur);
+
+    // No data holds the name: -1, and nothing else happens.
+    long nSet = 0;
+    EXPECT_EQ(S_OK, driver.InvokeHelper(6, DISPATCH_METHOD, &nSet, CString("NoSuchVar"), 0L, CString("__A16(C4E3)")));
+    EXPECT_EQ(-1, nSet);
+    // An empty area name is never an area.
+    int bEmpty = TRUE;
+    EXPECT_EQ(S_OK, driver.InvokeHelper(11, DISPATCH_METHOD, &bEmpty, CString(""), 1L));
+    EXPECT_FALSE(bEmpty);
+
+    // Pages out of range give 0 and leave the current page; a page in range gives its number.
+    const struct
+    {
+        short nPage;
+        long nResult;
+        long nCurAfter;
+    } pages[] = {{0, 0, 1}, {5, 0, 1}, {3, 3, 3}, {3, 3, 3}, {4, 4, 4}, {1, 1, 1}};
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.nPage);
+        long nResult = -9;
+        EXPECT_EQ(S_OK, driver.InvokeHelper(19, DISPATCH_METHOD, &nResult, p.nPage));
+        EXPECT_EQ(p.nResult, nResult);
+        EXPECT_EQ(p.nCurAfter, host.m_pCtl->GetCappObj().m_CardObj.m_nCurPage);
+    }
+
+    // About names the product.
+    static CString s_strShown;
+    FX_MSGBOX_HOOK pfnOld = FxSetMessageBoxHook([](HWND, LPCSTR pszText, LPCSTR, UINT) {
+        s_strShown = pszText;
+        return IDOK;
+    });
+    EXPECT_EQ(S_OK, driver.InvokeHelper(17, DISPATCH_METHOD, nullptr));
+    FxSetMessageBoxHook(pfnOld);
+    EXPECT_STREQ("Vorn Report 2.63", s_strShown);
 }
 
 namespace
