@@ -120,21 +120,7 @@ void FwFrameWnd::EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond)
 void FwFrameWnd::CreatePlugIn()
 {
     DeletePlugIn();
-    FwBmpMenuPlugIn* pPlugIn = nullptr;
-    if (m_pMenuBar != nullptr) {
-        pPlugIn = new FwMenuBarFeature(m_pMenuBar);
-    } else if (m_bBmpMenus) {
-        pPlugIn = new FwBmpMenuPlugIn(TRUE);
-    }
-    if (pPlugIn == nullptr) {
-        return;
-    }
-    pPlugIn->Attach(this);
-    FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager);
-    if (m_bBmpMenus && pManager != nullptr) {
-        pPlugIn->SetBmpMgr(pManager->GetBmpMgr());
-    }
-    m_pPlugIn = pPlugIn;
+    m_pPlugIn = FwCreateFramePlugIn(this, m_pMenuBar, m_bBmpMenus, m_pToolBarManager);
 }
 
 void FwFrameWnd::DeletePlugIn()
@@ -146,8 +132,7 @@ void FwFrameWnd::DeletePlugIn()
 
 BOOL FwFrameWnd::IsCustomizing() const
 {
-    const FwToolBarManager* pManager = dynamic_cast<const FwToolBarManager*>(m_pToolBarManager);
-    return pManager != nullptr && pManager->IsCustomizing();
+    return FwIsCustomizing(m_pToolBarManager);
 }
 
 BOOL FwFrameWnd::PreTranslateMessage(MSG* pMsg)

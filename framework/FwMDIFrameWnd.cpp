@@ -152,8 +152,7 @@ CWnd* FwMDIFrameWnd::CreateAuxWnd(CRuntimeClass* pClass)
 
 BOOL FwMDIFrameWnd::IsCustomizing() const
 {
-    const FwToolBarManager* pManager = dynamic_cast<const FwToolBarManager*>(m_pToolBarManager);
-    return pManager != nullptr && pManager->IsCustomizing();
+    return FwIsCustomizing(m_pToolBarManager);
 }
 
 BOOL FwMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
@@ -696,21 +695,7 @@ void FwMDIFrameWnd::EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond)
 void FwMDIFrameWnd::CreatePlugIn()
 {
     DeletePlugIn();
-    FwBmpMenuPlugIn* pPlugIn = nullptr;
-    if (m_pMenuBar != nullptr) {
-        pPlugIn = new FwMenuBarFeature(m_pMenuBar);
-    } else if (m_bBmpMenus) {
-        pPlugIn = new FwBmpMenuPlugIn(TRUE);
-    }
-    if (pPlugIn == nullptr) {
-        return;
-    }
-    pPlugIn->Attach(this);
-    FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager);
-    if (m_bBmpMenus && pManager != nullptr) {
-        pPlugIn->SetBmpMgr(pManager->GetBmpMgr());
-    }
-    m_pPlugIn = pPlugIn;
+    m_pPlugIn = FwCreateFramePlugIn(this, m_pMenuBar, m_bBmpMenus, m_pToolBarManager);
 }
 
 void FwMDIFrameWnd::DeletePlugIn()

@@ -1011,3 +1011,28 @@ BOOL FwMenuBarFeature::OnPlugInMessage(UINT message, WPARAM wParam, LPARAM lPara
     }
     return FwBmpMenuPlugIn::OnPlugInMessage(message, wParam, lParam, pResult);
 }
+
+FwWndPlugIn* FwCreateFramePlugIn(CWnd* pFrame, FwMenuBar* pMenuBar, BOOL bBmpMenus, FwControlBarManager* pManager)
+{
+    FwBmpMenuPlugIn* pPlugIn = nullptr;
+    if (pMenuBar != nullptr) {
+        pPlugIn = new FwMenuBarFeature(pMenuBar);
+    } else if (bBmpMenus) {
+        pPlugIn = new FwBmpMenuPlugIn(TRUE);
+    }
+    if (pPlugIn == nullptr) {
+        return nullptr;
+    }
+    pPlugIn->Attach(pFrame);
+    FwToolBarManager* pToolBars = dynamic_cast<FwToolBarManager*>(pManager);
+    if (bBmpMenus && pToolBars != nullptr) {
+        pPlugIn->SetBmpMgr(pToolBars->GetBmpMgr());
+    }
+    return pPlugIn;
+}
+
+BOOL FwIsCustomizing(const FwControlBarManager* pManager)
+{
+    const FwToolBarManager* pToolBars = dynamic_cast<const FwToolBarManager*>(pManager);
+    return pToolBars != nullptr && pToolBars->IsCustomizing();
+}

@@ -179,3 +179,12 @@ protected:
 
     FwMenuBar* m_pMenuBar;
 };
+
+class FwControlBarManager;
+
+// What both framework frames share of their plug-in. The plug-in that fits a frame: the menu-bar
+// feature with a menu bar, else the bitmap-menu plug-in with bitmap menus on, attached and given
+// the tool-bar manager's images when bitmap menus are on; null when neither applies.
+FwWndPlugIn* FwCreateFramePlugIn(CWnd* pFrame, FwMenuBar* pMenuBar, BOOL bBmpMenus, FwControlBarManager* pManager);
+// Whether the frame's tool-bar manager is in its customising mode.
+BOOL FwIsCustomizing(const FwControlBarManager* pManager);
