@@ -931,7 +931,8 @@ void FwMDIMenuBar::OnLButtonUp(UINT nFlags, CPoint point)
 
 // ---- the frame's menu-bar feature --------------------------------------------------------
 
-FwMenuBarFeature::FwMenuBarFeature(FwMenuBar* pMenuBar) : FwBmpMenuPlugIn(TRUE), m_pMenuBar(pMenuBar)
+FwMenuBarFeature::FwMenuBarFeature(FwMenuBar* pMenuBar)
+    : FwBmpMenuPlugIn(TRUE), m_pMenuBar(pMenuBar), m_bIconDoubleClicked(FALSE)
 {
 }
 
@@ -954,21 +955,79 @@ BOOL FwMenuBarFeature::SwitchMenu(UINT nMenuID)
     return TRUE;
 }
 
+FwMenuBarFeature* FwMenuBarFeature::s_pSystemMenuFeature = nullptr;
+HHOOK FwMenuBarFeature::s_hSystemMenuHook = nullptr;
+
+CRect FwMenuBarFeature::GetCaptionIconRect() const
+{
+    CRect rc;
+    ::GetWindowRect(m_hWnd, &rc);
+    rc.left += ::GetSystemMetrics(SM_CXSIZEFRAME);
+    rc.top += ::GetSystemMetrics(SM_CYSIZEFRAME);
+    rc.right = rc.left + ::GetSystemMetrics(SM_CXSIZE);
+    rc.bottom = rc.top + ::GetSystemMetrics(SM_CYSIZE);
+    return rc;
+}
+
 void FwMenuBarFeature::TrackSystemMenu()
 {
     HMENU hSys = ::GetSystemMenu(m_hWnd, FALSE);
-    if (hSys == nullptr) {
+    if (hSys == nullptr || s_pSystemMenuFeature != nullptr) {
         return;
     }
-    CRect rc;
-    ::GetWindowRect(m_hWnd, &rc);
-    const int x = rc.left + ::GetSystemMetrics(SM_CXSIZEFRAME);
-    const int y = rc.top + ::GetSystemMetrics(SM_CYSIZEFRAME) + ::GetSystemMetrics(SM_CYSIZE);
-    const UINT nCmd =
-        static_cast<UINT>(::TrackPopupMenu(hSys, TPM_LEFTALIGN | TPM_RETURNCMD, x, y, 0, m_hWnd, nullptr));
-    if (nCmd != 0) {
+    const CRect rcIcon = GetCaptionIconRect();
+    m_bIconDoubleClicked = FALSE;
+    s_pSystemMenuFeature = this;
+    s_hSystemMenuHook = ::SetWindowsHookExA(WH_MSGFILTER, SystemMenuFilterProc, nullptr, ::GetCurrentThreadId());
+    const UINT nCmd = static_cast<UINT>(
+        ::TrackPopupMenu(hSys, TPM_LEFTALIGN | TPM_RETURNCMD, rcIcon.left, rcIcon.bottom, 0, m_hWnd, nullptr));
+    if (s_hSystemMenuHook != nullptr) {
+        ::UnhookWindowsHookEx(s_hSystemMenuHook);
+        s_hSystemMenuHook = nullptr;
+    }
+    s_pSystemMenuFeature = nullptr;
+    if (m_bIconDoubleClicked) {
+        const UINT nDefault = ::GetMenuDefaultItem(hSys, FALSE, 0);
+        if (nDefault != static_cast<UINT>(-1)) {
+            ::SendMessageA(m_hWnd, WM_SYSCOMMAND, nDefault, 0);
+        }
+    } else if (nCmd != 0) {
         ::SendMessageA(m_hWnd, WM_SYSCOMMAND, nCmd, 0);
     }
+}
+
+LRESULT CALLBACK FwMenuBarFeature::SystemMenuFilterProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == MSGF_MENU && s_pSystemMenuFeature != nullptr && lParam != 0 &&
+        s_pSystemMenuFeature->FilterSystemMenuMessage(reinterpret_cast<const MSG*>(lParam))) {
+        return TRUE;
+    }
+    return ::CallNextHookEx(s_hSystemMenuHook, nCode, wParam, lParam);
+}
+
+BOOL FwMenuBarFeature::FilterSystemMenuMessage(const MSG* pMsg)
+{
+    POINT pt = {static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam))};
+    switch (pMsg->message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        ::ClientToScreen(pMsg->hwnd, &pt);
+        break;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        break;
+    default:
+        return FALSE;
+    }
+    if (!GetCaptionIconRect().PtInRect(pt)) {
+        return FALSE;
+    }
+    if (pMsg->message == WM_LBUTTONDBLCLK || pMsg->message == WM_NCLBUTTONDBLCLK) {
+        m_bIconDoubleClicked = TRUE;
+    }
+    // Posted: the menu loop must not end inside its own filter call.
+    ::PostMessageA(m_hWnd, WM_CANCELMODE, 0, 0);
+    return TRUE;
 }
 
 BOOL FwMenuBarFeature::OnPlugInMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

@@ -171,13 +171,22 @@ public:
     FwMenuBar* GetMenuBar() const { return m_pMenuBar; }
     // Shows the titles of a menu and lays the frame out again; FALSE when the bar has no such menu.
     BOOL SwitchMenu(UINT nMenuID);
-    // Tracks the frame's system menu at its caption icon and sends the chosen command.
+    // Tracks the frame's system menu at its caption icon and sends the chosen command. While it is
+    // open a click on the icon closes it and a double click there sends the menu's default command.
     void TrackSystemMenu();
+    // The frame's caption icon (screen): the window less its sizing border, one caption button high.
+    CRect GetCaptionIconRect() const;
 
 protected:
     BOOL OnPlugInMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    // The system menu's filter: TRUE for a press or double click on the caption icon, taken here.
+    BOOL FilterSystemMenuMessage(const MSG* pMsg);
+    static LRESULT CALLBACK SystemMenuFilterProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     FwMenuBar* m_pMenuBar;
+    BOOL m_bIconDoubleClicked;
+    static FwMenuBarFeature* s_pSystemMenuFeature;
+    static HHOOK s_hSystemMenuHook;
 };
 
 class FwControlBarManager;

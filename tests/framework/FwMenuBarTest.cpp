@@ -272,3 +272,54 @@ TEST_F(FwMenuBarTest, AFloatingMenuBarHasNoCloseBox)
     ::RedrawWindow(hMini, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     SaveWindowPicture(pFrame->m_hWnd, "fwmenubar-floating.png");
 }
+
+// While the frame's own system menu is open, a press on the caption icon closes it and a double
+// click there sends the menu's default command; a double click elsewhere sends nothing.
+TEST_F(FwMenuBarTest, TheCaptionIconClosesTheSystemMenuOrSendsItsDefaultCommand)
+{
+    FrameHolder holder;
+    CFwTbFrame* pFrame = holder.pFrame;
+    ASSERT_TRUE(pFrame->Create());
+    pFrame->Idle();
+    ParkCursor(pFrame);
+    FwMenuBarFeature* pFeature = dynamic_cast<FwMenuBarFeature*>(pFrame->GetPlugIn());
+    ASSERT_NE(nullptr, pFeature);
+    HMENU hSys = ::GetSystemMenu(pFrame->m_hWnd, FALSE);
+    ASSERT_NE(nullptr, hSys);
+    ASSERT_TRUE(::SetMenuDefaultItem(hSys, SC_MINIMIZE, FALSE));
+    const CPoint ptIcon = pFeature->GetCaptionIconRect().CenterPoint();
+    // A click elsewhere is a client-area click: posted non-client clicks off the icon would reach
+    // the frame's default handling (moving or maximising it) rather than the menu loop.
+    CRect rcClient;
+    pFrame->GetClientRect(&rcClient);
+    const CPoint ptClient = rcClient.CenterPoint();
+
+    const struct
+    {
+        const char* szName;
+        UINT nMessage;
+        WPARAM wHit;
+        CPoint pt;
+        int nCancelModes;
+        BOOL bMinimised;
+    } cases[] = {
+        {"a double click elsewhere sends nothing", WM_LBUTTONDBLCLK, MK_LBUTTON, ptClient, 0, FALSE},
+        {"a press on the icon closes it", WM_NCLBUTTONDOWN, HTSYSMENU, ptIcon, 1, FALSE},
+        {"a double click on the icon sends the default", WM_NCLBUTTONDBLCLK, HTSYSMENU, ptIcon, 1, TRUE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        pFrame->m_nSystemMenus = 0;
+        pFrame->m_nCancelModes = 0;
+        pFrame->m_popups.clear();
+        // The Escape closes the menu only when the icon did not.
+        pFrame->m_script = {
+            {{c.nMessage, c.wHit, MAKELPARAM(c.pt.x, c.pt.y), nullptr}, {WM_KEYDOWN, VK_ESCAPE, 0, nullptr}}};
+        pFrame->SendMessage(WM_SYSCHAR, ' ', 0x20000000);
+        FwTbPumpMessages();
+        EXPECT_EQ(1U, pFrame->m_popups.size() + static_cast<size_t>(pFrame->m_nSystemMenus));
+        EXPECT_EQ(c.nCancelModes, pFrame->m_nCancelModes);
+        EXPECT_EQ(c.bMinimised, ::IsIconic(pFrame->m_hWnd) != FALSE);
+        pFrame->ShowWindow(SW_RESTORE);
+    }
+}

@@ -124,6 +124,7 @@ public:
     // Popups as they open (the system menu's counted apart).
     std::vector<HMENU> m_popups;
     int m_nSystemMenus = 0;
+    int m_nCancelModes = 0;
     // Messages posted when the n-th popup opens (null window: the frame).
     struct Input
     {
@@ -138,6 +139,9 @@ public:
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        if (message == WM_CANCELMODE) {
+            ++m_nCancelModes;
+        }
         if (message == WM_INITMENUPOPUP) {
             if (HIWORD(lParam) != 0) {
                 ++m_nSystemMenus;
