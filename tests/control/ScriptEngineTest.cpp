@@ -148,3 +148,25 @@ TEST(ScriptEngineTest, OnlyTheNameVornIsKnownInAnyCase)
         pEngine->Release();
     }
 }
+
+TEST(ScriptEngineTest, OnlyUnknownEngineStatesAreShown)
+{
+    const struct
+    {
+        int nState;
+        size_t nBoxes;
+    } cases[] = {{0, 0}, {1, 0}, {2, 0}, {4, 0}, {5, 0}, {6, 2}, {-1, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nState);
+        CTestUi ui;
+        CScriptEngine* pEngine = new CCardScriptEngine(nullptr);
+        EXPECT_EQ(S_OK, pEngine->OnStateChange(static_cast<SCRIPTSTATE>(c.nState)));
+        const std::vector<CString> boxes = ui.TakeBoxTexts();
+        ASSERT_EQ(c.nBoxes, boxes.size());
+        if (c.nBoxes == 2) {
+            EXPECT_STREQ("Error detected in file ScriptEngine.cpp at line 293.", boxes[0]);
+            EXPECT_STREQ("State -> Invalid", boxes[1]);
+        }
+        pEngine->Release();
+    }
+}
