@@ -70,6 +70,7 @@ TEST(ScriptEngineTest, RunsReachTheControlOrReportWhyTheyFailed)
         {"lower case and result", "n = vorn.GetPageCount\nVORN.SetVarData \"A\", 0, \"p\" & n", TRUE, "p3", nullptr,
          nullptr},
         {"empty text", "", TRUE, "", nullptr, nullptr},
+        {"GBK text", "Vorn.SetVarData \"A\", 0, \"数据\"", TRUE, "数据", nullptr, nullptr},
         {"syntax error", "Vorn.SetVarData \"A\", 0, \"1\"\nIf Then\n", FALSE, "", "Script error detected at line 1.",
          "Failed to parse script.\nReturn code = "},
         {"runtime error", "Vorn.SetVarData \"A\", 0, \"1\"\nVorn.NoSuchMethod 1\nVorn.SetVarData \"A\", 0, \"2\"\n",
