@@ -101,7 +101,8 @@ function(vorn_test_support name)
     add_library(${name} STATIC ${srcs})
     vorn_flags(${name})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/tests)
-    target_link_libraries(${name} PUBLIC gtest gmock ${deps} ${VORN_SYSTEM_LIBS})
+    # ws2_32: the loopback HTTP server of the URL tests.
+    target_link_libraries(${name} PUBLIC gtest gmock ${deps} ${VORN_SYSTEM_LIBS} ws2_32)
     vorn_register(tests/support ${name})
 endfunction()
 

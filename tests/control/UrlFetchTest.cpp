@@ -1,0 +1,185 @@
+// Reading from addresses on the net, against a server on the loopback address.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "control/UrlFetch.h"
+#include "support/LoopbackHttpServer.h"
+#include "support/TempFolder.h"
+
+namespace
+{
+// Bytes that show a lost or shifted chunk: every position has its own pattern.
+std::vector<BYTE> PatternBytes(size_t cb)
+{
+    std::vector<BYTE> bytes(cb);
+    for (size_t i = 0; i < cb; ++i) {
+        bytes[i] = static_cast<BYTE>((i * 131 + i / 251) & 0xFF);
+    }
+    return bytes;
+}
+
+void WriteBytes(const CString& strPath, const std::vector<BYTE>& bytes)
+{
+    HANDLE h = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    DWORD cb = 0;
+    if (!bytes.empty()) {
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &cb, nullptr);
+    }
+    CloseHandle(h);
+}
+
+std::vector<BYTE> ReadBytes(const CString& strPath)
+{
+    std::vector<BYTE> bytes;
+    HANDLE h =
+        CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        return bytes;
+    }
+    bytes.resize(GetFileSize(h, nullptr));
+    DWORD cb = 0;
+    if (!bytes.empty()) {
+        ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &cb, nullptr);
+    }
+    CloseHandle(h);
+    return bytes;
+}
+
+int CountTempDownloads()
+{
+    char szTemp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, szTemp);
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA(CString(szTemp) + "TEMPZND-*", &fd);
+    if (hFind == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    int n = 1;
+    while (FindNextFileA(hFind, &fd)) {
+        ++n;
+    }
+    FindClose(hFind);
+    return n;
+}
+
+std::vector<BYTE> ToVector(const CByteArray& arr)
+{
+    return std::vector<BYTE>(arr.GetData(), arr.GetData() + arr.GetSize());
+}
+} // namespace
+
+TEST(UrlFetchTest, AddressesAreRecognisedByTheirScheme)
+{
+    const struct
+    {
+        const char* pszPath;
+        BOOL bUrl;
+    } cases[] = {
+        {"http://host/a.znt", TRUE}, {"HTTPS://host/a.znd", TRUE}, {"ftp://host/x", TRUE},
+        {"Ftp://host/x", TRUE},      {"c:\\cards\\a.znt", FALSE},  {"://a.znt", FALSE},
+        {"file://c:/a.znt", FALSE},  {"http:/host", FALSE},        {"", FALSE},
+        {"a http://host", FALSE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszPath);
+        EXPECT_EQ(c.bUrl, IsUrlPath(c.pszPath));
+    }
+    EXPECT_FALSE(IsUrlPath(nullptr));
+}
+
+TEST(UrlFetchTest, WholeBodiesArriveWithAndWithoutALength)
+{
+    CTestTempFolder folder;
+    const struct
+    {
+        const char* pszFile;
+        size_t cb;
+    } files[] = {{"empty.znt", 0}, {"small.znt", 100}, {"chunk.znt", 512}, {"big.znd", 300 * 1024 + 7}};
+    for (const auto& f : files) {
+        WriteBytes(folder.PathOf(f.pszFile), PatternBytes(f.cb));
+    }
+    CLoopbackHttpServer server;
+    ASSERT_TRUE(server.Start(folder.GetPath()));
+    for (BOOL bLength : {TRUE, FALSE}) {
+        server.SetSendLength(bLength);
+        for (const auto& f : files) {
+            SCOPED_TRACE(testing::Message() << f.pszFile << (bLength ? " with length" : " until close"));
+            CByteArray arr;
+            CString strError;
+            EXPECT_TRUE(FetchUrlBytes(server.UrlOf(f.pszFile), arr, strError)) << strError.GetString();
+            EXPECT_TRUE(ToVector(arr) == PatternBytes(f.cb)) << arr.GetSize();
+
+            CString strTemp;
+            ASSERT_TRUE(FetchUrlToTempFile(server.UrlOf(f.pszFile), ".znd", strTemp, strError)) << strError.GetString();
+            EXPECT_TRUE(ToVector(arr) == ReadBytes(strTemp));
+            EXPECT_NE(nullptr, strstr(strTemp, "\\TEMPZND-")) << strTemp.GetString();
+            EXPECT_STREQ(".znd", strTemp.Right(4));
+            EXPECT_TRUE(DeleteFileA(strTemp));
+        }
+    }
+}
+
+TEST(UrlFetchTest, DownloadsInTheSameMinuteGetTheirOwnFiles)
+{
+    CTestTempFolder folder;
+    WriteBytes(folder.PathOf("a.znd"), PatternBytes(1000));
+    CLoopbackHttpServer server;
+    ASSERT_TRUE(server.Start(folder.GetPath()));
+    std::set<CString> paths;
+    for (int i = 0; i < 3; ++i) {
+        CString strTemp;
+        CString strError;
+        ASSERT_TRUE(FetchUrlToTempFile(server.UrlOf("a.znd"), "znd", strTemp, strError)) << strError.GetString();
+        EXPECT_STREQ(".znd", strTemp.Right(4));
+        paths.insert(strTemp);
+    }
+    EXPECT_EQ(3u, paths.size());
+    for (const CString& strPath : paths) {
+        EXPECT_TRUE(ReadBytes(strPath) == PatternBytes(1000));
+        EXPECT_TRUE(DeleteFileA(strPath));
+    }
+}
+
+TEST(UrlFetchTest, FailuresLeaveNothingBehind)
+{
+    CTestTempFolder folder;
+    CLoopbackHttpServer server;
+    ASSERT_TRUE(server.Start(folder.GetPath()));
+    const int nPort = server.GetPort();
+    server.Stop();
+    CLoopbackHttpServer live;
+    ASSERT_TRUE(live.Start(folder.GetPath()));
+    CString strClosed;
+    strClosed.Format("http://127.0.0.1:%d/a.znd", nPort);
+    const struct
+    {
+        const char* pszName;
+        CString strUrl;
+    } cases[] = {
+        {"404", live.UrlOf("missing.znd")},
+        {"outside the folder", live.UrlOf("../a.znd")},
+        {"nobody listening", strClosed},
+        {"not an address", "c:\\cards\\a.znd"},
+    };
+    const int nTempsBefore = CountTempDownloads();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CByteArray arr;
+        arr.Add(1);
+        CString strError;
+        EXPECT_FALSE(FetchUrlBytes(c.strUrl, arr, strError));
+        EXPECT_EQ(0, arr.GetSize());
+        EXPECT_FALSE(strError.IsEmpty());
+
+        CString strTemp = "left";
+        strError.Empty();
+        EXPECT_FALSE(FetchUrlToTempFile(c.strUrl, ".znd", strTemp, strError));
+        EXPECT_TRUE(strTemp.IsEmpty());
+        EXPECT_FALSE(strError.IsEmpty());
+    }
+    // No error page was saved as a card.
+    EXPECT_EQ(nTempsBefore, CountTempDownloads());
+}
