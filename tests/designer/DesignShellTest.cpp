@@ -1,0 +1,360 @@
+// The designer program as it starts: the application object's start-up on the bundled work
+// directory, the main frame's bars and panes, the template tree, a template named on the command
+// line, the output messages and the card-variable name list.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "designer/CappSheetDefChildFrame.h"
+#include "designer/CappSheetDefView.h"
+#include "designer/MainFrame.h"
+#include "designer/VornDesignApp.h"
+#include "designer/res/resource.h"
+#include "framework/FwCustomToolBar.h"
+#include "framework/FwToolBarManager.h"
+#include "framework/FwWorksheet.h"
+#include "platform/frame/DockBar.h"
+#include "platform/frame/FrameIds.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestData.h"
+#include "tests/support/UiDriver.h"
+
+namespace
+{
+CString SampleWorkDir()
+{
+    char szFull[MAX_PATH] = {};
+    ::GetFullPathNameA(TestDataPath("..\\..\\..\\samples\\workdir"), MAX_PATH, szFull, nullptr);
+    return szFull;
+}
+
+// Points HKLM "SOFTWARE\Vorn" "WorkDir" at a folder for one test, then puts the old value back.
+class CWorkDirGuard
+{
+public:
+    explicit CWorkDirGuard(LPCSTR lpszDir)
+    {
+        HKEY hKey = nullptr;
+        if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
+                              nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        char szOld[MAX_PATH] = {};
+        DWORD cb = sizeof szOld;
+        m_bHadValue =
+            ::RegQueryValueExA(hKey, "WorkDir", nullptr, nullptr, reinterpret_cast<BYTE*>(szOld), &cb) == ERROR_SUCCESS;
+        m_strOld = szOld;
+        ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszDir),
+                         static_cast<DWORD>(strlen(lpszDir) + 1));
+        ::RegCloseKey(hKey);
+    }
+    ~CWorkDirGuard()
+    {
+        HKEY hKey = nullptr;
+        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS) {
+            return;
+        }
+        if (m_bHadValue) {
+            ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(static_cast<LPCSTR>(m_strOld)),
+                             static_cast<DWORD>(m_strOld.GetLength() + 1));
+        } else {
+            ::RegDeleteValueA(hKey, "WorkDir");
+        }
+        ::RegCloseKey(hKey);
+    }
+    CWorkDirGuard(const CWorkDirGuard&) = delete;
+    CWorkDirGuard& operator=(const CWorkDirGuard&) = delete;
+
+private:
+    BOOL m_bHadValue = FALSE;
+    CString m_strOld;
+};
+
+void PumpMessages()
+{
+    MSG msg;
+    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+// The designer started on a work directory with a command line; the main window goes at the end.
+class CDesignShellTest : public testing::Test
+{
+protected:
+    void Start(LPCSTR lpszWorkDir, LPCSTR lpszCmdLine)
+    {
+        m_pWorkDir = std::make_unique<CWorkDirGuard>(lpszWorkDir);
+        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
+        m_app.m_strCmdLine = lpszCmdLine;
+        m_app.m_nCmdShow = SW_SHOWNA;
+        ASSERT_TRUE(m_app.InitInstance());
+        m_pFrame = m_app.GetMainFrame();
+        ASSERT_NE(nullptr, m_pFrame);
+        m_pFrame->MoveWindow(0, 0, 900, 640);
+        Idle();
+    }
+    void Idle()
+    {
+        PumpMessages();
+        m_app.OnIdle(0);
+        m_pFrame->RecalcLayout();
+        m_pFrame->UpdateWindow();
+    }
+    void TearDown() override
+    {
+        if (m_pFrame != nullptr && ::IsWindow(m_pFrame->m_hWnd)) {
+            m_pFrame->DestroyWindow();
+        }
+        m_app.m_pMainWnd = nullptr;
+        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
+        PumpMessages();
+    }
+    CRect BarRect(UINT nID) const
+    {
+        CRect rc(0, 0, 0, 0);
+        if (CControlBar* pBar = m_pFrame->GetControlBar(nID)) {
+            pBar->GetWindowRect(&rc);
+        }
+        return rc;
+    }
+    // The sheet-definition views of the open windows, in tab order.
+    std::vector<CCappSheetDefView*> SheetViews() const
+    {
+        std::vector<CCappSheetDefView*> views;
+        for (int i = 0; i < m_pFrame->GetWorksheetCount(); ++i) {
+            if (auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pFrame->GetWorksheet(i))) {
+                views.push_back(pChild->GetSheetDefView());
+            }
+        }
+        return views;
+    }
+
+    CVornDesignApp m_app;
+    CMainFrame* m_pFrame = nullptr;
+    std::unique_ptr<CWorkDirGuard> m_pWorkDir;
+};
+} // namespace
+
+TEST_F(CDesignShellTest, StartsWithMenuFiveBarsSixPanesTheTemplateTreeAndNoOutputBar)
+{
+    Start(SampleWorkDir(), "");
+
+    // The menu bar alone in the first top row, the three top bars after it left to right, the
+    // two left bars in one column.
+    ASSERT_NE(nullptr, m_pFrame->m_pMDIMenuBar->m_hWnd);
+    EXPECT_TRUE(m_pFrame->m_pMDIMenuBar->IsWindowVisible());
+    struct BarCase
+    {
+        const char* szName;
+        UINT nID;
+        UINT nDockBar;
+        int nButtons;
+    };
+    const BarCase bars[] = {
+        {"file", ID_BAR_FILE, FX_IDW_DOCKBAR_TOP, 21},
+        {"table lines", ID_BAR_TABLE_LINE, FX_IDW_DOCKBAR_TOP, 10},
+        {"view", ID_BAR_VIEW, FX_IDW_DOCKBAR_TOP, 6},
+        {"cell", ID_BAR_CELL, FX_IDW_DOCKBAR_LEFT, 10},
+        {"free objects", ID_BAR_FREE_OBJECT, FX_IDW_DOCKBAR_LEFT, 18},
+    };
+    for (const BarCase& c : bars) {
+        SCOPED_TRACE(c.szName);
+        FwCustomToolBar* pBar = m_pFrame->m_pToolBarManager->FindToolBar(c.nID);
+        ASSERT_NE(nullptr, pBar);
+        EXPECT_EQ(c.nButtons, pBar->GetButtonCount());
+        EXPECT_EQ(m_pFrame->GetControlBar(c.nDockBar), static_cast<CControlBar*>(pBar->m_pDockBar));
+        EXPECT_TRUE(pBar->IsWindowVisible());
+    }
+    const CRect rcMenu = BarRect(FW_IDW_MENUBAR);
+    const CRect rcFile = BarRect(ID_BAR_FILE);
+    const CRect rcLine = BarRect(ID_BAR_TABLE_LINE);
+    const CRect rcView = BarRect(ID_BAR_VIEW);
+    EXPECT_GE(rcFile.top, rcMenu.bottom);
+    EXPECT_EQ(rcFile.top, rcLine.top);
+    EXPECT_EQ(rcFile.top, rcView.top);
+    EXPECT_LT(rcFile.left, rcLine.left);
+    EXPECT_LT(rcLine.left, rcView.left);
+    const CRect rcCell = BarRect(ID_BAR_CELL);
+    const CRect rcFree = BarRect(ID_BAR_FREE_OBJECT);
+    EXPECT_EQ(rcCell.left, rcFree.left);
+    EXPECT_LT(rcCell.top, rcFree.top);
+
+    // Six status panes in their order.
+    const UINT panes[] = {ID_SEPARATOR,      ID_INDICATOR_PANE1, ID_INDICATOR_PANE2,
+                          ID_INDICATOR_CAPS, ID_INDICATOR_NUM,   ID_INDICATOR_SCRL};
+    ASSERT_EQ(6, m_pFrame->m_wndStatusBar.GetCount());
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(panes[i], m_pFrame->m_wndStatusBar.GetItemID(i)) << "pane " << i;
+    }
+
+    // The tree of samples/workdir\Template, filled although its bar starts hidden; the output bar
+    // stays hidden until a message arrives.
+    CDesignTree& tree = m_pFrame->m_wndWorkSpace.m_wndTree;
+    HTREEITEM hRoot = tree.GetRootItem();
+    ASSERT_NE(nullptr, hRoot);
+    EXPECT_STREQ("表格模板", tree.GetItemText(hRoot));
+    std::vector<std::string> names;
+    for (HTREEITEM h = tree.GetChildItem(hRoot); h != nullptr; h = tree.GetNextSiblingItem(h)) {
+        names.push_back(static_cast<LPCSTR>(tree.GetItemText(h)));
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ((std::vector<std::string>{"ProcessCard", "ProcessCardNext"}), names);
+    EXPECT_FALSE(m_pFrame->m_wndOutput.IsWindowVisible());
+
+    // Ask for the workspace bar as a user would, to look at it.
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_WORKSPACE_BAR);
+    Idle();
+    EXPECT_TRUE(m_pFrame->m_wndWorkSpace.IsWindowVisible());
+    SaveWindowPicture(m_pFrame->m_hWnd, "designer-main-empty.png");
+}
+
+TEST_F(CDesignShellTest, ATemplateOnTheCommandLineOpensOnceLoadedAndFirstInTheRecentFiles)
+{
+    const CString strWorkDir = SampleWorkDir();
+    const CString strPath = strWorkDir + "\\Template\\ProcessCard.znt";
+    Start(strWorkDir, "\"" + strPath + "\"");
+
+    std::vector<CCappSheetDefView*> views = SheetViews();
+    ASSERT_EQ(1U, views.size());
+    ASSERT_NE(nullptr, views[0]);
+    EXPECT_TRUE(views[0]->IsTemplateLoaded());
+    EXPECT_STREQ(strPath, views[0]->GetPath());
+    EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateSaved), views[0]->m_nSaveState);
+    EXPECT_STREQ("ProcessCard", views[0]->m_pSheet->m_strName);
+    EXPECT_GT(views[0]->m_pSheet->m_nPageWidth, 0);
+    EXPECT_STREQ(strPath, m_app.GetRecentFile(0));
+
+    // Opening it again (tree, recent files) activates that window.
+    m_pFrame->OpenTemplate(strPath);
+    EXPECT_EQ(1U, SheetViews().size());
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_WORKSPACE_BAR);
+    Idle();
+    SaveWindowPicture(m_pFrame->m_hWnd, "designer-main-processcard.png");
+}
+
+TEST_F(CDesignShellTest, OutputMessagesAppendLinesActivateTheirTabAndDriveTheProgress)
+{
+    Start(SampleWorkDir(), "");
+    COutputBar& bar = m_pFrame->m_wndOutput;
+    auto text = [](CEdit& edit) {
+        char sz[256] = {};
+        ::GetWindowTextA(edit.m_hWnd, sz, sizeof sz);
+        return std::string(sz);
+    };
+
+    struct TextCase
+    {
+        UINT nMessage;
+        const char* szText;
+        const char* szTips;
+        const char* szErrors;
+        int nActiveTab;
+    };
+    const TextCase texts[] = {
+        {WM_DESIGN_TIP, "a", "a\r\n", "", 0},
+        {WM_DESIGN_ERROR, "b", "a\r\n", "b\r\n", 1},
+        {WM_DESIGN_TIP, "c", "a\r\nc\r\n", "b\r\n", 0},
+        // A message without its text is ignored.
+        {WM_DESIGN_ERROR, nullptr, "a\r\nc\r\n", "b\r\n", 0},
+        {WM_DESIGN_TIP, nullptr, "a\r\nc\r\n", "b\r\n", 0},
+    };
+    EXPECT_FALSE(bar.IsWindowVisible());
+    for (const TextCase& c : texts) {
+        SCOPED_TRACE(c.szText != nullptr ? c.szText : "(null)");
+        CString strText(c.szText != nullptr ? c.szText : "");
+        const LPARAM lParam = c.szText != nullptr ? reinterpret_cast<LPARAM>(&strText) : 0;
+        EXPECT_EQ(0, m_pFrame->SendMessage(c.nMessage, 0, lParam));
+        EXPECT_EQ(c.szTips, text(bar.m_editTips));
+        EXPECT_EQ(c.szErrors, text(bar.m_editErrors));
+        CWnd* pActive = c.nActiveTab == 0 ? static_cast<CWnd*>(&bar.m_editTips) : &bar.m_editErrors;
+        EXPECT_EQ(pActive, bar.m_wndTabs.GetActiveWnd());
+        EXPECT_TRUE(bar.IsWindowVisible());
+    }
+    Idle();
+    SaveWindowPicture(m_pFrame->m_hWnd, "designer-output-bar.png");
+
+    struct ProgressCase
+    {
+        int nValue;
+        BOOL bShown;
+        int nPos;
+    };
+    const ProgressCase progress[] = {
+        {100, FALSE, 0}, {-5, TRUE, 0}, {50, TRUE, 50}, {150, FALSE, 0}, {100, FALSE, 0},
+    };
+    for (const ProgressCase& c : progress) {
+        SCOPED_TRACE(c.nValue);
+        m_pFrame->SendMessage(WM_DESIGN_PROGRESS, static_cast<WPARAM>(c.nValue), 0);
+        HWND hProgress = ::GetDlgItem(m_pFrame->m_wndStatusBar.m_hWnd, 1);
+        EXPECT_EQ(c.bShown, m_pFrame->m_bProgressShown);
+        EXPECT_EQ(c.bShown, hProgress != nullptr);
+        if (hProgress != nullptr) {
+            EXPECT_EQ(c.nPos, static_cast<int>(::SendMessageA(hProgress, PBM_GETPOS, 0, 0)));
+        }
+    }
+}
+
+TEST(VarNameFileTest, ReadsCountEntriesKeepingGapsAndCuttingLongValues)
+{
+    const std::string strLong(250, 'x');
+    struct Case
+    {
+        const char* szName;
+        std::string strIni;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {"gap in the middle", "[VARNAME]\ncount=3\nVARNAME0=a\nVARNAME2=c\n", {"a", "", "c"}},
+        {"numbered from 0", "[VARNAME]\ncount=1\nVARNAME1=b\n", {""}},
+        {"long value cut", "[VARNAME]\ncount=1\nVARNAME0=" + strLong + "\n", {std::string(199, 'x')}},
+        {"no count", "[VARNAME]\nVARNAME0=a\n", {}},
+        {"count not a number", "[VARNAME]\ncount=abc\nVARNAME0=a\n", {}},
+        {"negative count", "[VARNAME]\ncount=-2\nVARNAME0=a\n", {}},
+        {"no file", "", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestTempFolder folder;
+        if (!c.strIni.empty()) {
+            std::ofstream(static_cast<LPCSTR>(folder.PathOf("VarName.ini")), std::ios::binary) << c.strIni;
+        }
+        CStringArray arr;
+        arr.Add("stale");
+        CMainFrame::ReadVarNameFile(folder.GetPath(), arr);
+        std::vector<std::string> got;
+        for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
+            got.push_back(static_cast<LPCSTR>(arr[i]));
+        }
+        EXPECT_EQ(c.names, got);
+    }
+}
+
+TEST(CommandLineFileTest, TakesTheFirstFileLeavingSwitchesAndQuotes)
+{
+    struct Case
+    {
+        const char* szLine;
+        const char* szFile;
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"   ", ""},
+        {"C:\\a.znt", "C:\\a.znt"},
+        {"\"C:\\My Cards\\a b.znt\"", "C:\\My Cards\\a b.znt"},
+        {"/dde -Embedding  C:\\x.znt other", "C:\\x.znt"},
+        {"\"unterminated path", "unterminated path"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szLine);
+        EXPECT_STREQ(c.szFile, CVornDesignApp::FileFromCommandLine(c.szLine));
+    }
+    EXPECT_STREQ("", CVornDesignApp::FileFromCommandLine(nullptr));
+}
