@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "framework/FwWorksheet.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/FrameIds.h"
+#include "platform/frame/FrameWnd.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
@@ -357,4 +359,144 @@ TEST(CommandLineFileTest, TakesTheFirstFileLeavingSwitchesAndQuotes)
         EXPECT_STREQ(c.szFile, CVornDesignApp::FileFromCommandLine(c.szLine));
     }
     EXPECT_STREQ("", CVornDesignApp::FileFromCommandLine(nullptr));
+}
+
+TEST_F(CDesignShellTest, ADamagedTemplateLeavesAnEmptySheetAndReportsItsPath)
+{
+    Start(SampleWorkDir(), "");
+    CTestTempFolder folder;
+    // Every cut of a real template short of its end, and a file that is not there.
+    std::ifstream in(static_cast<LPCSTR>(SampleWorkDir() + "\\Template\\ProcessCard.znt"), std::ios::binary);
+    const std::string strWhole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(strWhole.size(), 64U);
+    const size_t cuts[] = {0, 1, 7, strWhole.size() / 3, strWhole.size() / 2, strWhole.size() - 1};
+    for (size_t nCut : cuts) {
+        SCOPED_TRACE(nCut);
+        const CString strPath = folder.PathOf("Cut.znt");
+        std::ofstream(static_cast<LPCSTR>(strPath), std::ios::binary | std::ios::trunc) << strWhole.substr(0, nCut);
+        CCappSheetDefView* pView = m_pFrame->NewSheetDefWindow();
+        ASSERT_NE(nullptr, pView);
+        EXPECT_FALSE(pView->LoadTemplate(strPath, FALSE));
+        EXPECT_FALSE(pView->IsTemplateLoaded());
+        EXPECT_TRUE(pView->GetPath().IsEmpty());
+        EXPECT_EQ(0, pView->m_pSheet->m_HCellLineList.GetCount());
+    }
+    const CString strMissing = folder.PathOf("Missing.znt");
+    const int nBefore = m_pFrame->GetWorksheetCount();
+    EXPECT_EQ(0, m_pFrame->OpenTemplate(strMissing));
+    EXPECT_EQ(nBefore + 1, m_pFrame->GetWorksheetCount());
+    char sz[1024] = {};
+    ::GetWindowTextA(m_pFrame->m_wndOutput.m_editErrors.m_hWnd, sz, sizeof sz);
+    EXPECT_EQ(std::string(strMissing) + "\r\n", sz);
+}
+
+TEST_F(CDesignShellTest, TheBarCommandsToggleTheBarsAndOpenTheToolBarDialog)
+{
+    Start(SampleWorkDir(), "");
+    struct ToggleCase
+    {
+        const char* szName;
+        UINT nCommand;
+        CControlBar* pBar;
+    };
+    const ToggleCase toggles[] = {
+        {"output", ID_VIEW_OUTPUT_BAR, &m_pFrame->m_wndOutput},
+        {"workspace", ID_VIEW_WORKSPACE_BAR, &m_pFrame->m_wndWorkSpace},
+    };
+    for (const ToggleCase& c : toggles) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_FALSE(c.pBar->IsWindowVisible());
+        m_pFrame->SendMessage(WM_COMMAND, c.nCommand);
+        EXPECT_TRUE(c.pBar->IsWindowVisible());
+        m_pFrame->SendMessage(WM_COMMAND, c.nCommand);
+        EXPECT_FALSE(c.pBar->IsWindowVisible());
+    }
+
+    // The tool-bar dialog lists the five bars; unticking the first hides the file bar.
+    CTestUi ui;
+    int nListed = 0;
+    ui.OnDialog(IDD_TOOLBAR_SET, [&](CTestDlg& d) {
+        HWND hList = d.Item(IDC_TOOLBAR_LIST);
+        nListed = static_cast<int>(::SendMessageA(hList, LB_GETCOUNT, 0, 0));
+        d.Cancel();
+    });
+    m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_TOOLBARS);
+    EXPECT_EQ(1, ui.GetDialogsOpened());
+    EXPECT_EQ(5, nListed);
+}
+
+TEST(DesignTreeTest, ListsFoldersFirstThenTemplatesWithoutTheirExtension)
+{
+    CTestTempFolder folder;
+    const CString strRoot = folder.PathOf("Template");
+    ::CreateDirectoryA(strRoot, nullptr);
+    ::CreateDirectoryA(strRoot + "\\Milling", nullptr);
+    ::CreateDirectoryA(strRoot + "\\Milling\\Old", nullptr);
+    const char* files[] = {
+        "Process.znt", "a.zn", "x", "Upper.ZNT", "notes.txt", "Milling\\Face.znt", "Milling\\Old\\Slot.znt",
+        "Tail.znt"};
+    for (const char* szFile : files) {
+        std::ofstream(static_cast<LPCSTR>(strRoot + "\\" + szFile)) << "x";
+    }
+
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "tree", WS_OVERLAPPEDWINDOW, 0, 0, 300, 400, nullptr, nullptr));
+    CDesignTree tree;
+    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 280, 380), pFrame, IDC_DESIGN_TREE));
+    tree.Init();
+    tree.FillFrom(strRoot);
+
+    // Each level: folders first, then templates (file-system order within each kind).
+    struct LevelCase
+    {
+        const char* szName;
+        std::vector<std::string> folders;
+        std::vector<std::string> templates;
+    };
+    auto level = [&](HTREEITEM hParent, std::vector<std::string>& folders, std::vector<std::string>& templates) {
+        bool bTemplateSeen = false;
+        bool bFolderAfterTemplate = false;
+        for (HTREEITEM h = tree.GetChildItem(hParent); h != nullptr; h = tree.GetNextSiblingItem(h)) {
+            const bool bTemplate = !tree.GetTemplatePath(h).IsEmpty();
+            bFolderAfterTemplate = bFolderAfterTemplate || (!bTemplate && bTemplateSeen);
+            bTemplateSeen = bTemplateSeen || bTemplate;
+            (bTemplate ? templates : folders).push_back(static_cast<LPCSTR>(tree.GetItemText(h)));
+        }
+        std::sort(folders.begin(), folders.end());
+        std::sort(templates.begin(), templates.end());
+        return !bFolderAfterTemplate;
+    };
+    HTREEITEM hRoot = tree.GetRootItem();
+    ASSERT_NE(nullptr, hRoot);
+    EXPECT_TRUE(tree.GetTemplatePath(hRoot).IsEmpty());
+    HTREEITEM hMilling = tree.GetChildItem(hRoot);
+    ASSERT_NE(nullptr, hMilling);
+    const LevelCase cases[] = {
+        {"root", {"Milling"}, {"Process", "Tail", "Upper"}},
+        {"Milling", {"Old"}, {"Face"}},
+    };
+    const HTREEITEM parents[] = {hRoot, hMilling};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(cases[i].szName);
+        std::vector<std::string> folders;
+        std::vector<std::string> templates;
+        EXPECT_TRUE(level(parents[i], folders, templates));
+        EXPECT_EQ(cases[i].folders, folders);
+        EXPECT_EQ(cases[i].templates, templates);
+    }
+    // A nested template's path goes through its folders.
+    HTREEITEM hOld = tree.GetChildItem(hMilling);
+    ASSERT_NE(nullptr, hOld);
+    HTREEITEM hSlot = tree.GetChildItem(hOld);
+    ASSERT_NE(nullptr, hSlot);
+    EXPECT_STREQ(strRoot + "\\Milling\\Old\\Slot.znt", tree.GetTemplatePath(hSlot));
+
+    // A refill follows the disk.
+    ::DeleteFileA(strRoot + "\\Tail.znt");
+    tree.FillFrom(strRoot);
+    std::vector<std::string> folders;
+    std::vector<std::string> templates;
+    level(tree.GetRootItem(), folders, templates);
+    EXPECT_EQ((std::vector<std::string>{"Process", "Upper"}), templates);
+    pFrame->DestroyWindow();
 }
