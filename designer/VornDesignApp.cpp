@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "designer/AboutDlg.h"
 #include "designer/CappSheetDefChildFrame.h"
 #include "designer/CappSheetDefDoc.h"
 #include "designer/CappSheetDefView.h"
@@ -178,7 +179,7 @@ CString CVornDesignApp::GetRecentFile(int nIndex) const
 
 void CVornDesignApp::OnAppAbout()
 {
-    CDialog dlg(IDD_ABOUTBOX, m_pMainWnd);
+    CAboutDlg dlg(m_pMainWnd);
     dlg.DoModal();
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/KvHyperLink.h"
 #include "designer/CappSheetDefChildFrame.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
@@ -423,6 +424,23 @@ TEST_F(CDesignShellTest, TheBarCommandsToggleTheBarsAndOpenTheToolBarDialog)
     m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_TOOLBARS);
     EXPECT_EQ(1, ui.GetDialogsOpened());
     EXPECT_EQ(5, nListed);
+
+    // About, from the menu through the frame to the application: its links are live.
+    CString strCaption;
+    BOOL bLinks = FALSE;
+    ui.OnDialog(IDD_ABOUTBOX, [&](CTestDlg& d) {
+        char sz[64] = {};
+        ::GetWindowTextA(d.GetHwnd(), sz, sizeof sz);
+        strCaption = sz;
+        bLinks = dynamic_cast<CKvHyperLink*>(CWnd::FromHandlePermanent(d.Item(IDC_ABOUT_WEB))) != nullptr &&
+                 dynamic_cast<CKvHyperLink*>(CWnd::FromHandlePermanent(d.Item(IDC_ABOUT_MAIL))) != nullptr;
+        d.SavePicture("designer-about.png");
+        d.Ok();
+    });
+    m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_ABOUT);
+    EXPECT_EQ(2, ui.GetDialogsOpened());
+    EXPECT_STREQ("关于 VornDesign", strCaption);
+    EXPECT_TRUE(bLinks);
 }
 
 TEST(DesignTreeTest, ListsFoldersFirstThenTemplatesWithoutTheirExtension)
