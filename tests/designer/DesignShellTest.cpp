@@ -518,3 +518,56 @@ TEST(DesignTreeTest, ListsFoldersFirstThenTemplatesWithoutTheirExtension)
     EXPECT_EQ((std::vector<std::string>{"Process", "Upper"}), templates);
     pFrame->DestroyWindow();
 }
+
+TEST(RecentFileListTest, KeepsFourNewestFirstWithoutDuplicatesAndSurvivesARestart)
+{
+    struct Case
+    {
+        const char* szName;
+        std::vector<std::string> added;
+        std::vector<std::string> list;
+    };
+    const Case cases[] = {
+        {"newest first", {"a.znt", "b.znt"}, {"b.znt", "a.znt"}},
+        {"again moves to the top, any case", {"a.znt", "b.znt", "A.ZNT"}, {"A.ZNT", "b.znt"}},
+        {"four kept", {"1", "2", "3", "4", "5", "6"}, {"6", "5", "4", "3"}},
+        {"empty ignored", {"a.znt", ""}, {"a.znt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        {
+            CVornDesignApp app;
+            app.SetRegistryKey("Vorn");
+            app.WriteProfileString("Recent File List", nullptr, nullptr);
+            app.LoadRecentFileList();
+            for (const std::string& strPath : c.added) {
+                app.AddToRecentFileList(strPath.c_str());
+            }
+        }
+        CVornDesignApp restarted;
+        restarted.SetRegistryKey("Vorn");
+        restarted.LoadRecentFileList();
+        std::vector<std::string> got;
+        for (int i = 0; i < restarted.GetRecentFileCount(); ++i) {
+            got.push_back(static_cast<LPCSTR>(restarted.GetRecentFile(i)));
+        }
+        EXPECT_EQ(c.list, got);
+        restarted.WriteProfileString("Recent File List", nullptr, nullptr);
+    }
+}
+
+TEST_F(CDesignShellTest, ARecentFileCommandOpensItsTemplateOnce)
+{
+    const CString strPath = SampleWorkDir() + "\\Template\\ProcessCardNext.znt";
+    Start(SampleWorkDir(), "");
+    m_app.AddToRecentFileList(strPath);
+    const size_t nBefore = SheetViews().size();
+    m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_MRU_FIRST);
+    m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_MRU_FIRST);
+    // An entry past the list's end does nothing.
+    m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_MRU_FIRST + 3);
+    std::vector<CCappSheetDefView*> views = SheetViews();
+    ASSERT_EQ(nBefore + 1, views.size());
+    EXPECT_STREQ(strPath, views.back()->GetPath());
+    EXPECT_TRUE(views.back()->IsTemplateLoaded());
+}
