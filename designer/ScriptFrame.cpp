@@ -1,0 +1,11 @@
+#include "designer/ScriptFrame.h"
+
+FX_IMPLEMENT_DYNCREATE(CScriptFrame, FwWorksheet)
+
+CScriptFrame::CScriptFrame()
+{
+}
+
+CScriptFrame::~CScriptFrame()
+{
+}
