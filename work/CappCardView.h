@@ -134,6 +134,36 @@ public:
     LRESULT OnDataInsertMsg(WPARAM, LPARAM);
     LRESULT OnDataDeltrowMsg(WPARAM, LPARAM);
 
+    // Messages of the editor's menu and double click (CardViewCompute.cpp); each returns 0.
+    enum {
+        msgSetIndexString = 0x498,
+        msgCurEditComputer = 0x511,
+        msgUserEditDlg = 0x514,
+        msgPopupCurEditRes = 0x515,
+        msgPopupCurEditPdm = 0x50F,
+        msgPopupCurEditDict = 0x50E,
+        msgEditCode = 0x510,
+        msgSaveTypeRow = 0x512,
+        msgLoadTypeRow = 0x513,
+        msgSaveToKnowledge = 0x519,
+        msgCalcWeight = 0x523,
+    };
+    // The open editor's text becomes the cell's computed value; the card takes it when the
+    // edit ends.
+    LRESULT OnCurEditComputer_ByMsg(WPARAM, LPARAM);
+    LRESULT OnSetIndexString_ByMsg(WPARAM, LPARAM);
+    // The next order text of the selected detail cell's column; "" for other cells.
+    CString GetNextIndexText();
+    // The host's resource exchange is not reached from here: these change nothing.
+    LRESULT OnPopupCurEditRes_ByMsg(WPARAM, LPARAM) { return 0; }
+    LRESULT OnPopupCurEditPdm_ByMsg(WPARAM, LPARAM) { return 0; }
+    LRESULT OnPopupCurEditDict_ByMsg(WPARAM, LPARAM) { return 0; }
+    LRESULT OnMsgInDataToIDI(WPARAM, LPARAM) { return 0; }
+    LRESULT OnCurEditCalcWeight_ByMsg(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+    LRESULT OnMsgLoadTypeRow(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+    LRESULT OnMsgSeveToTypeRow(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+    LRESULT OnPopupCurEditCode_ByMsg(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+
     // Pages, numbered from 1.
     void AddNewPage(int bSetCur, int bResetSel);
     void InsertNewPage();

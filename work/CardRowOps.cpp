@@ -544,7 +544,7 @@ BOOL CCappCardView::AttachImageFile(const CString& strSrcPath)
         if (pSheet->m_HeadCellList.Find(m_pCurCell) != nullptr) {
             pItem = pCard->m_CardData.m_HFData.GetVarDataItem(m_pCurCell->m_strVarName);
         } else if (pSheet->m_PageCellList.Find(m_pCurCell) != nullptr) {
-            pItem = pCard->m_CardData.m_PgData.GetVarDataItem(pCard->m_nCurPage - 1, m_pCurCell->m_strVarName);
+            pItem = pCard->m_CardData.m_PgData.GetVarDataItem(pCard->m_nCurPage, m_pCurCell->m_strVarName);
         }
     }
     if (pItem == nullptr) {
