@@ -104,6 +104,8 @@ public:
     };
     void OnDataInsert();
     void OnDataDeltrow();
+    // Asks how to renumber the selected index column, then renumbers it.
+    void ResetRowOrder();
     // Renumbers one index level of the current area; 0 when refused.
     int ResetVarOrder(int nLevel, int nStart, int bFromCur, int bGroupOnly);
     // Every index level of the current area from the top.

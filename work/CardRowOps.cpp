@@ -19,11 +19,13 @@
 #include "core/CardObj.h"
 #include "core/CellFieldDataItem.h"
 #include "core/CellIndexItem.h"
+#include "platform/base/ResMgr.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/MsgBox.h"
 #include "work/CappBaseFun.h"
 #include "work/CardCellEditorFun.h"
 #include "work/CompData.h"
+#include "work/RowOrderDlg.h"
 
 namespace
 {
@@ -159,6 +161,49 @@ LRESULT CCappCardView::OnDataDeltrowMsg(WPARAM, LPARAM)
 {
     OnDataDeltrow();
     return 0;
+}
+
+void CCappCardView::ResetRowOrder()
+{
+    if (m_pCurMidData == nullptr || m_pCurCell == nullptr) {
+        return;
+    }
+    const CCellIndexItem* pStep = nullptr;
+    POSITION pos = m_pCurMidData->m_listIndexItem.GetHeadPosition();
+    while (pos != nullptr) {
+        const auto* pItem = static_cast<const CCellIndexItem*>(m_pCurMidData->m_listIndexItem.GetNext(pos));
+        if (pItem->m_strVarName == m_pCurCell->m_strVarName) {
+            pStep = pItem;
+        }
+    }
+    if (pStep == nullptr) {
+        MessageBox("当前字段不是索引字段，无法进行序号重排!", "提示", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const int nLevel = pStep->m_nOrder;
+    const CCardCellFun::MDRow row = CCardCellFun::GetDataRowAt(m_pCurMidData, m_nCurRow);
+    m_cellEditor.EndEdit(1);
+    CRowOrderDlg dlg(this);
+    INT_PTR nResult = IDCANCEL;
+    {
+        CFxResourceSwitch resources("VornWork.dll");
+        nResult = dlg.DoModal();
+    }
+    if (nResult != IDOK) {
+        return;
+    }
+    if (dlg.m_nStart == CRowOrderDlg::startFromTop) {
+        ResetVarOrder(nLevel, 0, 0, dlg.m_nRange);
+    } else if (dlg.m_nStart == CRowOrderDlg::startFromCurrent) {
+        ResetVarOrder(nLevel, row.nDataRow, 1, dlg.m_nRange);
+    } else {
+        return;
+    }
+    if (CCardObj* pCard = GetCard()) {
+        pCard->UpdateCurPageData();
+    }
+    ReDrawMDCell(m_pCurMidData->m_strName, 1);
+    ReSzieAllExistControl();
 }
 
 int CCappCardView::ResetVarOrder(int nLevel, int nStart, int bFromCur, int bGroupOnly)

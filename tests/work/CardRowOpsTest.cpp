@@ -15,6 +15,7 @@
 #include "platform/frame/WinApp.h"
 #include "tests/support/UiDriver.h"
 #include "tests/work/CardViewTestHost.h"
+#include "work/res/resource.h"
 
 namespace
 {
@@ -400,4 +401,72 @@ TEST(CardRowOpsTest, AnImageFileIsAttachedOnlyOnceItsCopyExists)
     EXPECT_FALSE(view.AttachImageFile(strSource));
     EXPECT_EQ((Strings{"设置数据出错!"}), CTextListener::Texts());
     app.m_pMainWnd = nullptr;
+}
+
+TEST(CardRowOpsTest, TheRenumberingDialogChoosesStartAndRange)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open(true, 1200, 900));
+    CCappCardView& view = *host.m_pView;
+    CCardObj& card = host.Card();
+    CCappMidData* pArea = DetailArea(view);
+    ASSERT_NE(nullptr, pArea);
+    ClearSteps(pArea);
+    AddStep(pArea, 0, kNo, "1", 1);
+
+    struct Case
+    {
+        const char* szName;
+        const char* szVar; // the selected column
+        int nGridRow;
+        int nButton; // the start choice clicked; 0 keeps the default, -1 cancels
+        Strings orders;
+        Strings boxes;
+    };
+    const Case cases[] = {
+        {"from the top", kNo, 2, IDC_ROWORDER_FROMTOP, {"1", "2", "3", "4"}, {}},
+        {"from the current row, the default", kNo, 1, 0, {"7", "5", "6", "7"}, {}},
+        {"cancelled", kNo, 1, -1, {"7", "5", "9", "9"}, {}},
+        {"not an index column", kName, 1, -1, {"7", "5", "9", "9"}, {"当前字段不是索引字段，无法进行序号重排!"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestUi ui;
+        SetRows(card, {{{kNo, "7"}, {kName, "a"}},
+                       {{kNo, "5"}, {kName, "b"}},
+                       {{kNo, "9"}, {kName, "c"}},
+                       {{kNo, "9"}, {kName, "d"}}});
+        view.ResertCurPage();
+        SelectRow(view, c.nGridRow);
+        if (c.szVar != kNo) {
+            view.m_pCurCell = pArea->GetCellByName(c.szVar);
+        }
+        if (c.boxes.empty()) {
+            ui.OnDialog(IDD_ROWORDER, [&](CTestDlg& dlg) {
+                EXPECT_STREQ("序号重设", dlg.GetCaption());
+                EXPECT_TRUE(dlg.IsChecked(IDC_ROWORDER_FROMCUR));
+                EXPECT_TRUE(dlg.IsChecked(IDC_ROWORDER_TOEND));
+                if (c.nButton == IDC_ROWORDER_FROMTOP) {
+                    dlg.SavePicture("row-order-dialog.png");
+                }
+                if (c.nButton < 0) {
+                    dlg.Cancel();
+                    return;
+                }
+                if (c.nButton > 0) {
+                    dlg.Click(c.nButton);
+                }
+                dlg.Ok();
+            });
+        }
+        view.ResetRowOrder();
+        EXPECT_EQ(c.orders, Column(card, kNo));
+        std::vector<std::string> boxes;
+        for (const CString& s : ui.TakeBoxTexts()) {
+            boxes.emplace_back(s.GetString());
+        }
+        EXPECT_EQ(c.boxes, boxes);
+        EXPECT_EQ(c.boxes.empty() ? 1 : 0, ui.GetDialogsOpened());
+    }
+    ClearSteps(pArea);
 }

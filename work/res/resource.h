@@ -23,3 +23,10 @@
 
 // Card view pop-ups.
 #define IDR_CARDVIEW_POPUP 3032
+
+// Index renumbering dialog.
+#define IDD_ROWORDER 5027
+#define IDC_ROWORDER_FROMTOP 1040
+#define IDC_ROWORDER_FROMCUR 1041
+#define IDC_ROWORDER_GROUP 1042
+#define IDC_ROWORDER_TOEND 1043
