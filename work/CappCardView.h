@@ -154,6 +154,8 @@ public:
     // edit ends.
     LRESULT OnCurEditComputer_ByMsg(WPARAM, LPARAM);
     LRESULT OnSetIndexString_ByMsg(WPARAM, LPARAM);
+    // The open editor's text in the special-character editor; its text comes back on OK.
+    LRESULT OnMsgUserEditDlg(WPARAM, LPARAM);
     // The next order text of the selected detail cell's column; "" for other cells.
     CString GetNextIndexText();
     // The host's resource exchange is not reached from here: these change nothing.

@@ -1,15 +1,23 @@
 // The card view's answers to the editor's computing and numbering messages.
 #include "work/CappCardView.h"
 
+#include <cstdlib>
+
 #include "core/CappCardData.h"
 #include "core/CappCell.h"
+#include "core/CappDCHelper.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
 #include "core/CardObj.h"
+#include "core/CellDataItem.h"
 #include "core/CellFieldDataItem.h"
+#include "platform/base/ResMgr.h"
+#include "platform/frame/WinApp.h"
+#include "platform/gdi/ClientDC.h"
 #include "symedit/CappBaseCtrl.h"
 #include "work/CardCellEditorFun.h"
 #include "work/CardCompute.h"
+#include "work/SpecCharDlg.h"
 
 LRESULT CCappCardView::OnCurEditComputer_ByMsg(WPARAM, LPARAM)
 {
@@ -72,5 +80,45 @@ LRESULT CCappCardView::OnSetIndexString_ByMsg(WPARAM, LPARAM)
         return 0;
     }
     m_cellEditor.ReplaceEditText(strText);
+    return 0;
+}
+
+LRESULT CCappCardView::OnMsgUserEditDlg(WPARAM, LPARAM)
+{
+    CCappBaseCtrl* pEdit = m_cellEditor.m_pEditCtrl;
+    if (pEdit == nullptr || m_pCurCell == nullptr) {
+        return 0;
+    }
+    CRect rcCell = m_rcCurCell;
+    if (m_pCurShowMidData != nullptr && m_pCurMidData != nullptr) {
+        const CCardCellFun::MDRow row = CCardCellFun::GetDataRowAt(m_pCurMidData, m_nCurRow);
+        if (const CCellDataItem* pRange = CCardCellFun::GetDataRange(m_pCurCell, row.nFirstGridRow)) {
+            rcCell = pRange->m_rect;
+        }
+    }
+    CSpecCharDlg dlg(this);
+    pEdit->GetData(dlg.m_strText);
+    m_pCurCell->GetDrawFont(dlg.m_lfFont);
+    {
+        CClientDC dc(GetSafeHwnd());
+        dlg.m_lfFont.lfHeight = CCappDCHelper::GetTextHeightInDevice(&dc, dlg.m_lfFont.lfHeight);
+        // Screen dots per tenth of a millimetre.
+        const double fDotsX = dc.GetDeviceCaps(LOGPIXELSX) / 254.0;
+        const double fDotsY = dc.GetDeviceCaps(LOGPIXELSY) / 254.0;
+        dlg.m_nCellWidth = static_cast<int>(std::abs(rcCell.Width()) * fDotsX);
+        dlg.m_nCellHeight = static_cast<int>(std::abs(rcCell.Height()) * fDotsY);
+    }
+    dlg.m_nFormat = m_pCurCell->m_nDisplay & 0x6;
+    dlg.m_nAlign = m_pCurCell->m_nTextFormat & 0xF;
+    CWinApp* pApp = FxGetApp();
+    dlg.m_bAutoSize = pApp != nullptr ? static_cast<int>(pApp->GetProfileInt("Option", "AutoSizeEditDlg", 0)) : 0;
+    INT_PTR nResult = IDCANCEL;
+    {
+        CFxResourceSwitch resources("VornWork.dll");
+        nResult = dlg.DoModal();
+    }
+    if (nResult == IDOK && m_cellEditor.m_pEditCtrl != nullptr) {
+        m_cellEditor.m_pEditCtrl->Replace(dlg.m_strText);
+    }
     return 0;
 }
