@@ -15,6 +15,7 @@
 
 class CCappCell;
 class CCappMidData;
+class CCappMDData;
 class CCappObj;
 class CCappSheet;
 class CCardObj;
@@ -91,6 +92,81 @@ public:
     void SetPageSortInfo() {}
     void OnCappworkSetPageOrderType() {}
     void SignData(CString) {}
+
+    // Detail rows of the current area (CardRowOps.cpp).
+    enum {
+        idDataDeleteRow = 0x8004,
+        idDataInsertRow = 0x8005,
+        idCellSelImageFile = 0x8015,
+        idCellDelImageFile = 0x8017,
+        msgDataDeleteRow = WM_APP + 4,
+        msgDataInsertRow = WM_APP + 5,
+    };
+    void OnDataInsert();
+    void OnDataDeltrow();
+    // Asks how to renumber the selected index column, then renumbers it.
+    void ResetRowOrder();
+    // Renumbers one index level of the current area; 0 when refused.
+    int ResetVarOrder(int nLevel, int nStart, int bFromCur, int bGroupOnly);
+    // Every index level of the current area from the top.
+    void ResetMDOrder(CString strName);
+    // The order text a new row at nRow of the area would get; "" for no index column.
+    CString GetRowAutoOrder(int nRow, CString strMDName, CString strVarName);
+    // Sorts the current area by its index columns; a negative marker says it has none.
+    void SortCurMDRowIndex(int nIndexMarker);
+    void SortMDRow(CString strName);
+    // By the key, or by the index columns in order for an empty key; empty rows keep their indexes.
+    void SortMDRowByMDName(CString strMDName, CString strKeyName);
+    int SortTextNest(CCappMDData* pData, CStringArray& keys, int nFirst, int nLast);
+    // Swaps the entry ending at row nA with the entry beginning at row nB.
+    int BulkExchangeRow(CCappMDData* pData, CString strKey, int nA, int nB, int nFirst, int nLast);
+    void ResertUserRowCount(CString strName);
+    int InsertSubCard(int, CString, int, int, CString, CString, CString) { return 1; }
+    int RemoveSubCard(int, CString, int, int) { return 1; }
+    void OnDataNewHeadsubcard() { AddNewSubCard(0); }
+    void OnDataNewPagesubcard() { AddNewSubCard(1); }
+    void OnDataNewMDsubcard() { AddNewSubCard(2); }
+    // Asks for an image file and attaches it to the current cell.
+    void OnCellSelBmpFile();
+    // Copies the file into the card directory and points the current cell's value at the copy;
+    // the cell is left as it was, and the failure told to the main window, when the copy fails.
+    BOOL AttachImageFile(const CString& strSrcPath);
+    // No in-cell controls exist here to carry an image: nothing to remove.
+    void OnCellDelImageFile() {}
+    LRESULT OnDataInsertMsg(WPARAM, LPARAM);
+    LRESULT OnDataDeltrowMsg(WPARAM, LPARAM);
+
+    // Messages of the editor's menu and double click (CardViewCompute.cpp); each returns 0.
+    enum {
+        msgSetIndexString = 0x498,
+        msgCurEditComputer = 0x511,
+        msgUserEditDlg = 0x514,
+        msgPopupCurEditRes = 0x515,
+        msgPopupCurEditPdm = 0x50F,
+        msgPopupCurEditDict = 0x50E,
+        msgEditCode = 0x510,
+        msgSaveTypeRow = 0x512,
+        msgLoadTypeRow = 0x513,
+        msgSaveToKnowledge = 0x519,
+        msgCalcWeight = 0x523,
+    };
+    // The open editor's text becomes the cell's computed value; the card takes it when the
+    // edit ends.
+    LRESULT OnCurEditComputer_ByMsg(WPARAM, LPARAM);
+    LRESULT OnSetIndexString_ByMsg(WPARAM, LPARAM);
+    // The open editor's text in the special-character editor; its text comes back on OK.
+    LRESULT OnMsgUserEditDlg(WPARAM, LPARAM);
+    // The next order text of the selected detail cell's column; "" for other cells.
+    CString GetNextIndexText();
+    // The host's resource exchange is not reached from here: these change nothing.
+    LRESULT OnPopupCurEditRes_ByMsg(WPARAM, LPARAM) { return 0; }
+    LRESULT OnPopupCurEditPdm_ByMsg(WPARAM, LPARAM) { return 0; }
+    LRESULT OnPopupCurEditDict_ByMsg(WPARAM, LPARAM) { return 0; }
+    LRESULT OnMsgInDataToIDI(WPARAM, LPARAM) { return 0; }
+    LRESULT OnCurEditCalcWeight_ByMsg(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+    LRESULT OnMsgLoadTypeRow(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+    LRESULT OnMsgSeveToTypeRow(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+    LRESULT OnPopupCurEditCode_ByMsg(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
 
     // Pages, numbered from 1.
     void AddNewPage(int bSetCur, int bResetSel);
