@@ -1,0 +1,6 @@
+#include "control/ScriptEngine.h"
+
+BOOL RunCardScript(CVornCtlCtrl*, const CString&)
+{
+    return TRUE;
+}
