@@ -76,6 +76,42 @@ FX_DISP_FUNCTION("About", About)
 FX_DISP_FUNCTION("GetRowCount", GetRowCount)
 FX_DISP_FUNCTION("SetCurPage", SetCurPage)
 FX_DISP_FUNCTION("InsertRow", InsertRow)
+FX_DISP_FUNCTION("PrintSet", PrintSet)
+FX_DISP_FUNCTION("SetPrintOrientation", SetPrintOrientation)
+FX_DISP_FUNCTION("SaveToFile", SaveToFile)
+FX_DISP_FUNCTION("GetFileName", GetFileName)
+FX_DISP_FUNCTION("OpenZndFile", OpenZndFile)
+FX_DISP_FUNCTION("SetZoomPrint", SetZoomPrintDisp)
+FX_DISP_FUNCTION("Zoom100", Zoom100)
+FX_DISP_FUNCTION("ZoomIn", ZoomIn)
+FX_DISP_FUNCTION("ZoomOut", ZoomOut)
+FX_DISP_FUNCTION("ZoomViewAll", ZoomViewAll)
+FX_DISP_FUNCTION("ZoomMove", ZoomMove)
+FX_DISP_FUNCTION("ZoomRange", ZoomRange)
+FX_DISP_FUNCTION("GetZoomState", GetZoomStateDisp)
+FX_DISP_FUNCTION("ModifyPrintStyle", ModifyPrintStyle)
+FX_DISP_FUNCTION("LoadADMLDataFile", LoadADMLDataFile)
+FX_DISP_FUNCTION("LoadADMLData", LoadADMLData)
+FX_DISP_FUNCTION("SetZntFile", SetZntFile)
+FX_DISP_FUNCTION("AddPopupMenuItem", AddPopupMenuItem)
+FX_DISP_FUNCTION("GetCardVars", GetCardVars)
+FX_DISP_FUNCTION("LoadScript", LoadScript)
+FX_DISP_FUNCTION("ModifyItemStyle", ModifyItemStyle)
+FX_DISP_FUNCTION("LoadPrintSet", LoadPrintSet)
+FX_DISP_FUNCTION("GetVarData", GetVarData)
+FX_DISP_FUNCTION("SetPrinterName", SetPrinterName)
+FX_DISP_FUNCTION("GetScriptNames", GetScriptNames)
+FX_DISP_FUNCTION("GetMDNames", GetMDNames)
+FX_DISP_FUNCTION("ExecScript", ExecScript)
+FX_DISP_FUNCTION("PrintPage", PrintPageDisp)
+FX_DISP_FUNCTION("PrintData", PrintDataDisp)
+FX_DISP_FUNCTION("LoadADMLURL", LoadADMLURL)
+FX_DISP_FUNCTION("SetPrintOnly", SetPrintOnly)
+FX_DISP_FUNCTION("GetCtlIDispatch", GetCtlIDispatch)
+FX_DISP_FUNCTION("ExchangeRow", ExchangeRow)
+FX_DISP_FUNCTION("GetRowUseCount", GetRowUseCount)
+FX_DISP_FUNCTION("IsEmptyPage", IsEmptyPage)
+FX_DISP_FUNCTION("MoveRow", MoveRow)
 FX_END_DISPATCH_MAP()
 
 const CLSID* CVornCtlCtrl::GetPropPageIDs(ULONG& nPages)
@@ -211,6 +247,9 @@ CCappSheet* CVornCtlCtrl::GetShownTemplate()
 
 void CVornCtlCtrl::LayOut()
 {
+    if (m_bDataInitialised && GetPageCount() <= 0) {
+        StartCard();
+    }
     CCappSheet* pShown = GetShownTemplate();
     if (pShown != nullptr) {
         const CSize sizePage(pShown->m_nPageWidth, pShown->m_nPageHeight);
@@ -293,12 +332,9 @@ CString CVornCtlCtrl::GetZntFileName() const
 
 void CVornCtlCtrl::SetZntFileName(LPCSTR pszZntFileName)
 {
-    m_strZntFileName = pszZntFileName;
+    m_strZntFileName = pszZntFileName != nullptr ? pszZntFileName : "";
     // The number before the first ";" names the template shown before the data are initialised.
-    m_nShownTemplate = atoi(m_strZntFileName);
-    m_bLaidOut = FALSE;
-    InvalidateControl();
-    SetModifiedFlag();
+    ApplyZntFileName();
     BoundPropertyChanged(dispidZntFileName);
 }
 
@@ -583,8 +619,14 @@ void CVornCtlCtrl::OnPreviewClosed()
 BOOL CVornCtlCtrl::InitVornData()
 {
     // Once only: a second call keeps the card that is shown.
-    if (!m_bDataInitialised) {
-        SetDataInitialised(TRUE);
+    if (m_bDataInitialised) {
+        return TRUE;
+    }
+    SetDataInitialised(TRUE);
+    LayOut();
+    if (m_CappObj.m_nState == 1 && m_CappObj.m_strFileName.IsEmpty()) {
+        // A card started from templates is drawn although it has no file yet.
+        m_CappObj.m_nState = 2;
     }
     return TRUE;
 }

@@ -17,6 +17,8 @@
 class CCappSheet;
 class CDocTemplate;
 class CFrameWnd;
+class CMenu;
+class CCappMDData;
 
 class VORNCTL_API CVornCtlCtrl : public CZoomOleControl
 {
@@ -68,10 +70,57 @@ public:
     // archive is damaged.
     static CCappSheet* LoadSheetBlob(const BYTE* pBytes, DWORD cbBytes);
 
+    // Host pop-up menu: the command of a command name ("ID_VORN_ZOOMIN" ...), 0 when unknown.
+    static UINT PopupCommandId(LPCSTR pszCommand);
+    // The entries the host added, in order; FALSE without entries.
+    BOOL BuildPopupMenu(CMenu& menu) const;
+    // Runs a pop-up command; FALSE for a command that is not one of ours.
+    BOOL RunPopupCommand(UINT nCommand);
+    // Whether a page command can run now.
+    BOOL IsPopupCommandEnabled(UINT nCommand) const;
+
+    // A sheet read from a template file or URL; null when it cannot be read.
+    static CCappSheet* ReadTemplate(const CString& strSource);
+    // Unique name in the temporary folder with that extension; empty without a temporary folder.
+    static CString MakeTempFileName(LPCSTR pszPrefix, LPCSTR pszExt);
+
+    // Dispatch methods 21-56, in dispid order.
+    void PrintSet();
+    BOOL SetPrintOrientation(short nOrientation);
+    long SaveToFile(LPCSTR pszFileName, BOOL bTranToGoalFile);
+    CString GetFileName();
+    long OpenZndFile(LPCSTR pszFileName, long lParam);
+    void SetZoomPrintDisp(short nType) { SetZoomPrint(nType); }
+    short GetZoomStateDisp() { return GetZoomState(); }
+    long LoadADMLDataFile(LPCSTR pszFileName, long lFlag);
+    long LoadADMLData(LPCSTR pszData, long lFlag);
+    long SetZntFile(LPCSTR pszZntFile, LPCSTR pszExtZntFile);
+    void AddPopupMenuItem(short nType, LPCSTR pszPrompt, LPCSTR pszCommand);
+    CString GetCardVars(short nSeat, LPCSTR pszSeatName);
+    void LoadScript(short nType, LPCSTR pszName, LPCSTR pszScript);
+    BOOL ModifyItemStyle(LPCSTR pszVarName, long nRow, LPCSTR pszType, VARIANT& vData);
+    BOOL LoadPrintSet(LPCSTR pszPrintSetFile);
+    CString GetVarData(LPCSTR pszVarName, long nRow, short nInheritType);
+    BOOL SetPrinterName(LPCSTR pszName);
+    CString GetScriptNames(short nType);
+    CString GetMDNames();
+    BOOL ExecScript(short nType, LPCSTR pszName);
+    BOOL PrintPageDisp(LPCSTR pszPages) { return PrintPage(pszPages); }
+    BOOL PrintDataDisp() { return PrintData(); }
+    long LoadADMLURL(LPCSTR pszURL, long lFlag);
+    long SetPrintOnly(long lDataType, BOOL bSelect);
+    IDispatch* GetCtlIDispatch(BOOL bAddRef);
+    BOOL ExchangeRow(LPCSTR pszMDName, long nSRow, long nSRowCount, long nDRow, long nDRowCount);
+    long GetRowUseCount(LPCSTR pszMDName, long nRow);
+    BOOL IsEmptyPage(long nPage);
+    BOOL MoveRow(LPCSTR pszMDName, long nSRow, long nSRowCount, long nMoveTo);
+
 protected:
     void OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& rcInvalid) override;
     void DoPropExchange(CPropExchange* pPX) override;
     const CLSID* GetPropPageIDs(ULONG& nPages) override;
+    void OnRButtonUp(UINT nFlags, CPoint point) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // Dispatch handlers, in dispid order.
     CString GetZntFileName() const;
@@ -106,6 +155,18 @@ private:
     void LayOut();
     // The template names as one title: the first.
     CString GetFirstTemplateName() const;
+    // Keeps or loads templates to match the ZntFileName text.
+    void ApplyZntFileName();
+    // Starts the card from the templates when the data are initialised and it has no page.
+    void StartCard();
+    // Adds a first page when the card has none, else shows page 1.
+    void ShowFirstPage();
+    // Column order and used line counts of every detail data after XML data were loaded.
+    void RenewRows();
+    // Loads XML text into the card; -1 when the text is empty or not XML.
+    long LoadXmlText(const CString& strXml, long lFlag, BOOL bRenewRows);
+    // The current sheet's area of that name, followed to the area it extends; its data.
+    CCappMDData* FindRowData(LPCSTR pszMDName) const;
     // The template list as ZntFileName gives it after loading: "0", or "1;name;name".
     void RebuildZntFileName();
 

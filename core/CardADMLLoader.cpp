@@ -199,27 +199,32 @@ CCappMidData* FindArea(CCappSheet* pSheet, const CString& strName)
 }
 } // namespace
 
-void CCardADMLLoader::LoadADMLDataToObj(CCardObj* pCardObj, const CString& strXml, long /*nReserved*/)
+void CCardADMLLoader::LoadADMLDataToObj(CCardObj* pCardObj, const CString& strXml, long nReserved)
+{
+    LoadADMLText(pCardObj, strXml, nReserved);
+}
+
+BOOL CCardADMLLoader::LoadADMLText(CCardObj* pCardObj, const CString& strXml, long /*nReserved*/)
 {
     if (pCardObj == nullptr) {
-        return;
+        return FALSE;
     }
     ComScope com;
     CFxComPtr<IUnknown> pUnknown;
     if (FAILED(CoCreateInstance(kClsidDOMDocument, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
                                 pUnknown.ReceiveVoid()))) {
-        return;
+        return FALSE;
     }
     OleRun(pUnknown);
     CFxComPtr<IXMLDOMDocument> pDoc;
     if (FAILED(pUnknown->QueryInterface(kIidXMLDOMDocument, pDoc.ReceiveVoid()))) {
-        return;
+        return FALSE;
     }
     pDoc->put_async(VARIANT_FALSE);
     CFxBstr bstrXml(strXml.AllocSysString());
     VARIANT_BOOL bLoaded = VARIANT_FALSE;
     if (FAILED(pDoc->loadXML(bstrXml, &bLoaded)) || bLoaded != VARIANT_TRUE) {
-        return;
+        return FALSE;
     }
     CFxComPtr<IXMLDOMElement> pRoot;
     if (SUCCEEDED(pDoc->get_documentElement(pRoot.Receive())) && pRoot.IsValid()) {
@@ -232,6 +237,7 @@ void CCardADMLLoader::LoadADMLDataToObj(CCardObj* pCardObj, const CString& strXm
     while (pos != nullptr) {
         static_cast<CCappMDData*>(cardData.m_MDDataList.GetNext(pos))->ResertDataList();
     }
+    return TRUE;
 }
 
 BOOL CCardADMLLoader::ParseADMLData(CCardObj* pCardObj, IXMLDOMElement* pRoot)

@@ -89,6 +89,8 @@ public:
     int DelAllRow(const CString& strMD);
     int IsEmptyRow(const CString& strMD, long nRow) const;
     void ResertUserRowCount(const CString& strMD, CDC* pDC);
+    // The detail data of the current sheet's area of that name (a linked area followed first).
+    CCappMDData* GetRowData(const CString& strMD) const { return FindRowData(strMD); }
 
     // Variables and values.
     CString GetCardVars(short nMode, const CString& strMD) const;
