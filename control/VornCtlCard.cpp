@@ -204,6 +204,9 @@ void CVornCtlCtrl::StartCard()
     m_strMasterCardName = static_cast<CCappSheet*>(Templates().GetHead())->m_strName;
     card.m_nReserved1 = 1;
     card.m_strReserved = m_strMasterCardName;
+    // The templates are already in the card's sheet list: loading must keep them rather than look
+    // for template files beside a card folder the control does not have.
+    card.m_bKeepSheets = 1;
     card.InitSheet(this);
     card.LoadCard(CString(), m_strMasterCardName, CCappObj::GetMastCardCode(), &m_CappObj, this);
     if (Templates().GetCount() > 1) {

@@ -315,7 +315,7 @@ TEST(VornCtlCardTest, DISABLED_ModifyItemStyleTellsWhetherTheItemChanged)
 }
 
 // Waits for the card start to finish under the test harness (it blocks in the card load).
-TEST(VornCtlCardTest, DISABLED_ScriptsAreListedReplacedAndRunByName)
+TEST(VornCtlCardTest, ScriptsAreListedReplacedAndRunByName)
 {
     CCardFolder folder;
     CtlDriver none;
