@@ -448,7 +448,7 @@ TEST(VornCtlCardTest, TemporaryFilesGetUniqueNames)
 }
 
 // Waits for the card start to finish under the test harness (it blocks in the card load).
-TEST(VornCtlCardTest, DISABLED_PopupMenuHoldsTheHostsEntriesAndRunsTheirCommands)
+TEST(VornCtlCardTest, PopupMenuHoldsTheHostsEntriesAndRunsTheirCommands)
 {
     EXPECT_EQ(0x8000u, CVornCtlCtrl::PopupCommandId("ID_VORN_ZOOMIN"));
     EXPECT_EQ(0x800Cu, CVornCtlCtrl::PopupCommandId("ID_VORN_PRINTPREVIEW"));
