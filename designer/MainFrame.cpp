@@ -284,53 +284,29 @@ int CMainFrame::OpenTemplate(LPCSTR lpszPath)
     return 0;
 }
 
-CCappSheetDefView* CMainFrame::NewSheetDefWindow()
+namespace
 {
-    CDocTemplate* pTemplate = nullptr;
+
+// The registered document template whose document name matches, without regard to case.
+CDocTemplate* FindDocTemplate(LPCSTR lpszDocName)
+{
     CWinApp* pApp = FxGetApp();
     for (POSITION pos = pApp != nullptr ? pApp->GetFirstDocTemplatePosition() : nullptr; pos != nullptr;) {
         CDocTemplate* pCandidate = pApp->GetNextDocTemplate(pos);
         CString strName;
-        if (pCandidate->GetDocString(strName, CDocTemplate::docName) && strName.CompareNoCase("CAppSheetDef") == 0) {
-            pTemplate = pCandidate;
-            break;
+        if (pCandidate->GetDocString(strName, CDocTemplate::docName) && strName.CompareNoCase(lpszDocName) == 0) {
+            return pCandidate;
         }
     }
-    if (pTemplate == nullptr) {
-        return nullptr;
-    }
-    CDocument* pDoc = pTemplate->CreateNewDocument();
-    if (pDoc == nullptr) {
-        return nullptr;
-    }
-    CFrameWnd* pFrame = pTemplate->CreateNewFrame(pDoc, nullptr);
-    if (pFrame == nullptr) {
-        delete pDoc;
-        return nullptr;
-    }
-    pTemplate->InitialUpdateFrame(pFrame, pDoc, TRUE);
-    pDoc->SetTitle(LoadText(IDS_NEW_SCRIPT_TITLE));
-    return dynamic_cast<CCappSheetDefView*>(pFrame->GetActiveView());
+    return nullptr;
 }
 
-CFrameWnd* CMainFrame::NewScriptWindow(LPCSTR lpszTitle)
+// A new document of the template in a new, visible frame with the given title; null on failure.
+CFrameWnd* OpenNewWindow(LPCSTR lpszDocName, const CString& strTitle)
 {
-    CDocTemplate* pTemplate = nullptr;
-    CWinApp* pApp = FxGetApp();
-    for (POSITION pos = pApp != nullptr ? pApp->GetFirstDocTemplatePosition() : nullptr; pos != nullptr;) {
-        CDocTemplate* pCandidate = pApp->GetNextDocTemplate(pos);
-        CString strName;
-        if (pCandidate->GetDocString(strName, CDocTemplate::docName) && strName.CompareNoCase("Script") == 0) {
-            pTemplate = pCandidate;
-            break;
-        }
-    }
+    CDocTemplate* pTemplate = FindDocTemplate(lpszDocName);
     if (pTemplate == nullptr) {
         return nullptr;
-    }
-    CString strTitle(lpszTitle != nullptr ? lpszTitle : "");
-    if (strTitle.IsEmpty()) {
-        strTitle = LoadText(IDS_NEW_SCRIPT_TITLE);
     }
     CDocument* pDoc = pTemplate->CreateNewDocument();
     if (pDoc == nullptr) {
@@ -347,6 +323,23 @@ CFrameWnd* CMainFrame::NewScriptWindow(LPCSTR lpszTitle)
     pTemplate->InitialUpdateFrame(pFrame, pDoc, TRUE);
     pDoc->SetTitle(strTitle);
     return pFrame;
+}
+
+} // namespace
+
+CCappSheetDefView* CMainFrame::NewSheetDefWindow()
+{
+    CFrameWnd* pFrame = OpenNewWindow("CAppSheetDef", LoadText(IDS_NEW_SCRIPT_TITLE));
+    return pFrame != nullptr ? dynamic_cast<CCappSheetDefView*>(pFrame->GetActiveView()) : nullptr;
+}
+
+CFrameWnd* CMainFrame::NewScriptWindow(LPCSTR lpszTitle)
+{
+    CString strTitle(lpszTitle != nullptr ? lpszTitle : "");
+    if (strTitle.IsEmpty()) {
+        strTitle = LoadText(IDS_NEW_SCRIPT_TITLE);
+    }
+    return OpenNewWindow("Script", strTitle);
 }
 
 void CMainFrame::RefillTemplateTree()

@@ -76,6 +76,7 @@ public:
     void ReDrawPageInfoCell();
     // The detail area of that name and its extensions; every area for an empty name.
     void ReDrawMDCell(CString strName, int nUnused);
+    void AfterRowsInsertedOrDeleted(CCardObj* pCard, int nRedraw);
     // Scrolls a rectangle in sheet units into the client area.
     void ScrollToShow(const CRect& rcSheet);
     int IsPDMVer() { return 0; }

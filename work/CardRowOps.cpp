@@ -80,6 +80,22 @@ bool OwnValueEmpty(const CCappMDData* pData, int nRow, const CString& strKey)
 }
 } // namespace
 
+// After an insert or delete in the current area: recount the pages (telling the host when the
+// count changes), lay the area out again and redraw it.
+void CCappCardView::AfterRowsInsertedOrDeleted(CCardObj* pCard, int nRedraw)
+{
+    int bChanged = 0;
+    pCard->ReSetPageCount(bChanged, pCard->m_nCurPage);
+    if (bChanged) {
+        NotifyParent(msgPageChanged, static_cast<WPARAM>(pCard->m_CardData.m_nPageCount), pCard->m_nCurPage);
+    }
+    if (IsWindow()) {
+        CClientDC dc(GetSafeHwnd());
+        m_pCurMidData->UpdateMidCellData(&dc, m_pCurMidData->m_nPageStartRow, m_pCurMidData->m_nFirstLine);
+    }
+    ReDrawMDCell(m_pCurMidData->m_strName, nRedraw);
+}
+
 void CCappCardView::OnDataInsert()
 {
     CCardObj* pCard = GetCard();
@@ -100,16 +116,7 @@ void CCappCardView::OnDataInsert()
         // The new row takes the place of an empty one above the locked row, which stays put.
         pData->LockRowCorrespondAction(nRow, CCappMDData::lockRowsDeleted, 1);
     }
-    int bChanged = 0;
-    pCard->ReSetPageCount(bChanged, pCard->m_nCurPage);
-    if (bChanged) {
-        NotifyParent(msgPageChanged, static_cast<WPARAM>(pCard->m_CardData.m_nPageCount), pCard->m_nCurPage);
-    }
-    if (IsWindow()) {
-        CClientDC dc(GetSafeHwnd());
-        m_pCurMidData->UpdateMidCellData(&dc, m_pCurMidData->m_nPageStartRow, m_pCurMidData->m_nFirstLine);
-    }
-    ReDrawMDCell(m_pCurMidData->m_strName, 1);
+    AfterRowsInsertedOrDeleted(pCard, 1);
 }
 
 void CCappCardView::OnDataDeltrow()
@@ -139,16 +146,7 @@ void CCappCardView::OnDataDeltrow()
         // Empty rows fill the lines the deleted row took, so the locked row keeps its grid row.
         pData->LockRowCorrespondAction(nRow, CCappMDData::lockRowsInserted, nKeptLines);
     }
-    int bChanged = 0;
-    pCard->ReSetPageCount(bChanged, pCard->m_nCurPage);
-    if (bChanged) {
-        NotifyParent(msgPageChanged, static_cast<WPARAM>(pCard->m_CardData.m_nPageCount), pCard->m_nCurPage);
-    }
-    if (IsWindow()) {
-        CClientDC dc(GetSafeHwnd());
-        m_pCurMidData->UpdateMidCellData(&dc, m_pCurMidData->m_nPageStartRow, m_pCurMidData->m_nFirstLine);
-    }
-    ReDrawMDCell(m_pCurMidData->m_strName, 0);
+    AfterRowsInsertedOrDeleted(pCard, 0);
 }
 
 LRESULT CCappCardView::OnDataInsertMsg(WPARAM, LPARAM)
