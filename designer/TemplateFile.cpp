@@ -1,0 +1,144 @@
+#include "designer/TemplateFile.h"
+
+#include <memory>
+
+#include "core/CappSheet.h"
+#include "core/CardCommFun.h"
+#include "platform/base/Archive.h"
+#include "platform/base/Exception.h"
+#include "platform/base/File.h"
+#include "platform/base/MemFile.h"
+
+namespace
+{
+
+constexpr int kArchiveBuffer = 4096;
+
+CString ExceptionText(const CException* e)
+{
+    char szText[512] = {};
+    if (!e->GetErrorMessage(szText, sizeof(szText))) {
+        return "未知错误";
+    }
+    return szText;
+}
+
+// The folder part of a path, without its trailing backslash; empty for a bare file name.
+CString FolderOf(const CString& strPath)
+{
+    const CString strName = CCardCommFun::GetFileName(strPath);
+    const int nFolder = strPath.GetLength() - strName.GetLength();
+    if (nFolder <= 0) {
+        return ".";
+    }
+    return strPath.Left(nFolder - 1);
+}
+
+} // namespace
+
+CString CTemplateFile::SystemMessage(DWORD dwError)
+{
+    char szText[512] = {};
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, dwError, 0,
+                                   szText, sizeof(szText), nullptr);
+    CString str;
+    if (n == 0) {
+        str.Format("错误 %lu", dwError);
+        return str;
+    }
+    str = szText;
+    str.TrimRight();
+    return str;
+}
+
+BOOL CTemplateFile::Load(const CString& strPath, CCappSheet& sheet, CString& strError)
+{
+    strError.Empty();
+    // The bytes are read whole and tried on a scratch sheet first: a damaged archive throws part
+    // way through, and the caller's sheet must not be left half read.
+    CMemFile mem;
+    try {
+        CFile file(strPath, CFile::modeRead | CFile::shareDenyWrite);
+        char buffer[kArchiveBuffer];
+        UINT nRead = 0;
+        while ((nRead = file.Read(buffer, sizeof(buffer))) > 0) {
+            mem.Write(buffer, nRead);
+        }
+        file.Close();
+    } catch (CException* e) {
+        strError.Format("无法打开模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
+        e->Delete();
+        return FALSE;
+    }
+
+    const CString strName = CCardCommFun::GetFileName_NoExt(strPath);
+    try {
+        auto pScratch = std::make_unique<CCappSheet>();
+        pScratch->m_strName = strName;
+        mem.SeekToBegin();
+        CArchive ar(&mem, CArchive::load, kArchiveBuffer);
+        pScratch->Serialize(ar);
+        ar.Close();
+    } catch (CException* e) {
+        strError.Format("模板 '%s' 已损坏：%s", strPath.GetString(), ExceptionText(e).GetString());
+        e->Delete();
+        return FALSE;
+    }
+
+    // The same bytes read once more into the caller's sheet cannot fail on their content.
+    try {
+        sheet.m_strName = strName;
+        mem.SeekToBegin();
+        CArchive ar(&mem, CArchive::load, kArchiveBuffer);
+        sheet.Serialize(ar);
+        ar.Close();
+    } catch (CException* e) {
+        strError.Format("无法读取模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
+        e->Delete();
+        sheet.DetachList(CString());
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CTemplateFile::Save(const CString& strPath, CCappSheet& sheet, CString& strError)
+{
+    strError.Empty();
+    // Windows refuses to replace a read-only file but Wine replaces it; refuse here for both.
+    const DWORD dwAttributes = GetFileAttributesA(strPath);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(ERROR_ACCESS_DENIED).GetString());
+        return FALSE;
+    }
+    char szTemp[MAX_PATH] = {};
+    // GetTempFileName creates the file, so a folder that cannot take it fails here, before
+    // anything of the old template is touched.
+    if (GetTempFileNameA(FolderOf(strPath), "znt", 0, szTemp) == 0) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
+        return FALSE;
+    }
+
+    const CString strOldName = sheet.m_strName;
+    sheet.m_strName = CCardCommFun::GetFileName_NoExt(strPath);
+    try {
+        CFile file(szTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
+        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        sheet.Serialize(ar);
+        ar.Close();
+        file.Close();
+    } catch (CException* e) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
+        e->Delete();
+        sheet.m_strName = strOldName;
+        DeleteFileA(szTemp);
+        return FALSE;
+    }
+
+    if (!MoveFileExA(szTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
+        sheet.m_strName = strOldName;
+        DeleteFileA(szTemp);
+        return FALSE;
+    }
+    return TRUE;
+}
