@@ -168,6 +168,12 @@ public:
     LRESULT OnMsgLoadTypeRow(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
     LRESULT OnMsgSeveToTypeRow(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
     LRESULT OnPopupCurEditCode_ByMsg(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
+    // Requests to the host for a cell's related resources and row texts of card values; empty
+    // when the cell has no related resource or the area is null.
+    CString GetResInfo(CCappCell* pCell);
+    CString GetOtherTBResInfo(CCappCell* pCell);
+    CString GetOtherDBResInfo(CCappCell* pCell);
+    CString GetRowDataML(CCappMidData* pArea, int nFirst, int nLast);
 
     // Pages, numbered from 1.
     void AddNewPage(int bSetCur, int bResetSel);

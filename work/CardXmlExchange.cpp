@@ -1,5 +1,11 @@
 #include "work/CardXmlExchange.h"
 
+#include "core/CappCell.h"
+#include "core/CappMDData.h"
+#include "core/CellFieldDataItem.h"
+#include "core/RelResItem.h"
+#include "core/RelVarFormat.h"
+
 CString CCardXml::EscapeXml(const CString& text)
 {
     CString out;
@@ -56,4 +62,162 @@ CString CCardXml::SqlLiteral(const CString& value)
     }
     out += "'";
     return out;
+}
+
+CString CCardXml::EscapeText(const CString& text)
+{
+    CString out;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        const char ch = text[i];
+        if (ch == '&') {
+            out += "&amp;";
+        } else if (ch == '<') {
+            out += "&lt;";
+        } else if (ch == '>') {
+            out += "&gt;";
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+CString CCardXml::SqlCondition(const CString& strCondition, VarLookup pfnLookup, void* pContext)
+{
+    // Quotes are single bytes below 0x40, so no GBK trail byte is mistaken for one.
+    CString strOut;
+    bool bInQuotes = false;
+    int i = 0;
+    while (i < strCondition.GetLength()) {
+        const char ch = strCondition[i];
+        if (ch == '[') {
+            const int nClose = strCondition.Find(']', i + 1);
+            if (nClose < 0) {
+                strOut += strCondition.Mid(i);
+                break;
+            }
+            const CString strValue =
+                pfnLookup != nullptr ? pfnLookup(pContext, strCondition.Mid(i + 1, nClose - i - 1)) : CString();
+            if (bInQuotes) {
+                const CString strLiteral = SqlLiteral(strValue);
+                strOut += strLiteral.Mid(1, strLiteral.GetLength() - 2);
+            } else {
+                strOut += SqlLiteral(strValue);
+            }
+            i = nClose + 1;
+            continue;
+        }
+        if (ch == '\'') {
+            bInQuotes = !bInQuotes;
+        }
+        strOut += ch;
+        ++i;
+    }
+    return strOut;
+}
+
+namespace
+{
+// Where a cell keeps the text every request sends as APART.
+const CString& ApartText(const CCappCell* pCell)
+{
+    return pCell->m_strCellText6;
+}
+
+CString FormatItems(const CCappCell* pCell, const CRelResItem* pRes)
+{
+    CString strOut;
+    POSITION pos = pRes->m_listFormat.GetHeadPosition();
+    while (pos != nullptr) {
+        const auto* pFormat = static_cast<const CRelVarFormat*>(pRes->m_listFormat.GetNext(pos));
+        // The attributes are the template's own markup ("SIZE = '0' ..."): they go as written.
+        strOut += "\r\n<COLITEM NAME = '" + CCardXml::EscapeXml(pFormat->m_strColumn) + "' APART= '" +
+                  CCardXml::EscapeXml(ApartText(pCell)) + "' " + pFormat->m_strAttributes + "  > ";
+        strOut += "\r\n" + CCardXml::EscapeText(pFormat->m_strFormat);
+        strOut += "\r\n</COLITEM>";
+    }
+    return strOut;
+}
+} // namespace
+
+CString CCardXml::ResRequest(const CCappCell* pCell, int nForm, VarLookup pfnLookup, void* pContext)
+{
+    if (pCell == nullptr || pCell->m_listRelRes.IsEmpty()) {
+        return CString();
+    }
+    CString strBody = "<BODY>\r\n";
+    POSITION pos = pCell->m_listRelRes.GetHeadPosition();
+    while (pos != nullptr) {
+        const auto* pRes = static_cast<const CRelResItem*>(pCell->m_listRelRes.GetNext(pos));
+        CString strBlock;
+        if (nForm == formRes) {
+            strBlock = "<RES NAME = '" + EscapeXml(pRes->m_strName) + "' >";
+        } else {
+            strBlock = "<RES NAME = 'Res' >";
+        }
+        if (!pRes->m_strCondition.IsEmpty()) {
+            const CString strCond = SqlCondition(pRes->m_strCondition, pfnLookup, pContext);
+            if (nForm == formRes) {
+                strBlock += "\r\n<WHERE>" + EscapeText(strCond) + "</WHERE>";
+            } else if (nForm == formOtherTable) {
+                strBlock += "\r\n<SQL>" + CData(strCond) + "</SQL>";
+            } else {
+                CString strConnect;
+                CString strSql;
+                const int nAt = strCond.Find("$@$");
+                if (nAt >= 0) {
+                    strConnect = strCond.Left(nAt);
+                    strSql = strCond.Mid(nAt + 3);
+                }
+                strBlock += "\r\n<SQL>" + CData(strSql) + "</SQL>";
+                strBlock += "\r\n<CONNECTSTRING>" + EscapeText(strConnect) + "</CONNECTSTRING>";
+            }
+        }
+        strBlock += "\r\n<COLITEM NAME = '" + EscapeXml(pCell->m_strVarName) +
+                    "' SIZE = '10'  TYPE = 'STRING'  RETURN = '1' APART= '" + EscapeXml(ApartText(pCell)) + "' > ";
+        strBlock += "\r\n" + EscapeText(pRes->m_strColumnText) + "\r\n</COLITEM>";
+        if (pRes->m_bFormatsOn != 0 || (nForm == formOtherDb && !pRes->m_listFormat.IsEmpty())) {
+            strBlock += FormatItems(pCell, pRes);
+        }
+        strBlock += "\r\n</RES>";
+        strBody += "\r\n" + strBlock;
+        if (nForm != formRes) {
+            break;
+        }
+    }
+    strBody += "\r\n</BODY>";
+    return strBody;
+}
+
+CString CCardXml::RowText(const CStringArray& arrNames, const CStringArray& arrValues)
+{
+    CString strRow = "<ROW>\r\n";
+    for (int i = 0; i < arrNames.GetSize(); ++i) {
+        const CString strValue = i < arrValues.GetSize() ? arrValues[i] : CString();
+        strRow += "<COLITEM NAME='" + EscapeXml(arrNames[i]) + "'>" + CData(strValue) + "</COLITEM>\r\n\r\n";
+    }
+    strRow += "</ROW>";
+    return strRow;
+}
+
+CString CCardXml::RowsText(const CCappMDData* pMDData, int nFirst, int nLast)
+{
+    if (pMDData == nullptr) {
+        return CString();
+    }
+    CString strRows;
+    for (int nRow = nFirst; nRow <= nLast; ++nRow) {
+        CStringArray arrValues;
+        for (int nVar = 0; nVar < pMDData->m_arrVarName.GetSize(); ++nVar) {
+            const CCellFieldDataItem* pItem = pMDData->GetVarDataItem(nRow, nVar);
+            arrValues.Add(pItem != nullptr ? pItem->m_strValue : CString());
+        }
+        strRows += RowText(pMDData->m_arrVarName, arrValues);
+    }
+    return BodyText(strRows);
+}
+
+CString CCardXml::BodyText(const CString& strRows)
+{
+    return "<BODY>\r\n" + strRows + "</BODY>";
 }

@@ -29,3 +29,34 @@ TEST(CardXmlExchangeTest, EscapesHostileValues)
     }
 }
 } // namespace
+
+namespace
+{
+CString LookupTable(void* pContext, const CString& strName)
+{
+    return strName == "A" ? CString(static_cast<const char*>(pContext)) : CString("?");
+}
+
+TEST(CardXmlExchangeTest, SqlConditionQuotesHostileValues)
+{
+    struct CondCase
+    {
+        const char* szName;
+        const char* szCondition;
+        const char* szValue;
+        const char* szExpected;
+    };
+    const CondCase cases[] = {
+        {"bare token becomes a literal", "CODE = [A]", "x' OR '1'='1", "CODE = 'x'' OR ''1''=''1'"},
+        {"quoted token keeps its quotes", "CODE = '[A]'", "x' OR '1'='1", "CODE = 'x'' OR ''1''=''1'"},
+        {"inside LIKE pattern", "N LIKE '%[A]%'", "O'Neil", "N LIKE '%O''Neil%'"},
+        {"markup stays for the XML layer", "N = [A]", "<&]]>", "N = '<&]]>'"},
+        {"open bracket without close", "N = [A", "v", "N = [A"},
+    };
+    for (const CondCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(CString(c.szExpected),
+                  CCardXml::SqlCondition(c.szCondition, LookupTable, const_cast<char*>(c.szValue)));
+    }
+}
+} // namespace
