@@ -466,6 +466,9 @@ void CCappCardView::GetResData(int nResKind, int nFlag)
     }
     if (nResult != 0 && !strData.IsEmpty()) {
         LoadDataToCurCell(strData, strFormat);
+        if (m_bAutoIndex) {
+            m_cellEditor.AutoIndexEmptyRow();
+        }
     }
 }
 

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "core/CappMDData.h"
+#include "core/CappMidData.h"
+#include "core/CellDataItem.h"
+#include "core/CellIndexItem.h"
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
 #include "symedit/CappBaseCtrl.h"
@@ -227,4 +231,75 @@ TEST(CardResHooksTest, TheEditorOffersTheResourceItem)
     EXPECT_EQ(0x515u, pEdit->m_arrMenuMsg[0]);
     EXPECT_STREQ("editdlg", pEdit->m_arrMenuText[1]);
     EXPECT_EQ(0x515u, pEdit->m_nDBClickMsg);
+}
+
+TEST(CardResHooksTest, AnAnsweredNewRowIsNumbered)
+{
+    constexpr const char* kMDName = "工序";
+    constexpr const char* kNo = "工序号";
+    constexpr const char* kName = "工序名称";
+    struct Case
+    {
+        const char* szName;
+        BOOL bAutoIndex;
+        int nSteps;
+        Strings numbers;
+    };
+    const Case cases[] = {
+        {"numbered from the top", TRUE, 1, {"10", "20"}},
+        {"left alone without automatic numbering", FALSE, 1, {"7", ""}},
+        {"left alone with two sequence columns", TRUE, 2, {"7", ""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        auto* pView = new CAnsweringView;
+        ASSERT_TRUE(host.Open(true, 1200, 900, pView));
+        CCardObj& card = host.Card();
+        CCappMDData* pData = card.m_CardData.GetMDData(kMDName);
+        ASSERT_NE(nullptr, pData);
+        while (pData->GetRowCount() > 0) {
+            pData->DelRowData(0);
+        }
+        pData->InsertRowData(-1, 0);
+        CString strNo = "7";
+        pData->SetVarData(0, kNo, strNo);
+        int bChanged = 0;
+        card.ReSetPageCount(bChanged, 1);
+        pView->ResertCurPage();
+        auto* pArea = static_cast<CCappMidData*>(pView->GetCurSheet()->m_MidDataList.GetHead());
+        for (int i = 0; i < c.nSteps; ++i) {
+            auto* pStep = new CCellIndexItem;
+            pStep->m_nOrder = i;
+            pStep->m_strVarName = i == 0 ? kNo : kName;
+            pStep->m_strInitValue = "10";
+            pStep->m_nStep = 10;
+            pArea->m_listIndexItem.AddTail(pStep);
+        }
+        pView->m_bAutoIndex = c.bAutoIndex;
+        CCappCell* pCell = pArea->GetCellByName(kName);
+        ASSERT_NE(nullptr, pCell);
+        pCell->m_byCellByte = 4;
+        pCell->m_wCellWord = 1;
+        // Grid row 1 lies past the data: the editor makes the empty row it edits.
+        const CRect rc =
+            static_cast<CCellDataItem*>(pCell->m_listCellData.GetAt(pCell->m_listCellData.FindIndex(1)))->m_rect;
+        CPoint pt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        pView->LpToDp(pt);
+        pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        ASSERT_NE(nullptr, pView->m_cellEditor.m_pEditCtrl);
+        pView->m_strData = "磨";
+        pView->m_strFormat = "TEXT";
+
+        EXPECT_EQ(0, pView->SendMessage(CCappCardView::msgPopupCurEditRes, 0, 0));
+        EXPECT_EQ(Strings{"TB 工序名称 1"}, pView->m_calls);
+        EXPECT_STREQ("磨", EditorText(*pView));
+        Strings numbers;
+        for (int r = 0; r < pData->GetRowCount(); ++r) {
+            CString strValue;
+            pData->GetVarData(r, kNo, strValue, CCappMDData::inheritNever);
+            numbers.emplace_back(strValue.GetString());
+        }
+        EXPECT_EQ(c.numbers, numbers);
+    }
 }
