@@ -303,3 +303,21 @@ TEST(CardResHooksTest, AnAnsweredNewRowIsNumbered)
         EXPECT_EQ(c.numbers, numbers);
     }
 }
+
+TEST(CardResHooksTest, RequestsTakeTheCardsValuesAsLiterals)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open());
+    CCappCardView& view = *host.m_pView;
+    SetHead(host.Card(), "材料牌号", "x' OR '1'='1");
+    CCappCell* pCell = host.FindCell("零件名称");
+    CRelResItem* pRes = AddRes(pCell);
+    pRes->m_strCondition = "DSN=parts$@$SELECT * FROM M WHERE N = [材料牌号]";
+    pRes->m_strColumnText = "NAME";
+    SelectHead(host, "零件名称");
+    const CString strRequest = view.GetOtherDBResInfo(pCell);
+    EXPECT_GE(strRequest.Find("<SQL><![CDATA[SELECT * FROM M WHERE N = 'x'' OR ''1''=''1']]></SQL>"), 0) << strRequest;
+    EXPECT_GE(strRequest.Find("<CONNECTSTRING>DSN=parts</CONNECTSTRING>"), 0) << strRequest;
+    EXPECT_GE(view.GetResInfo(pCell).Find("<WHERE>DSN=parts$@$SELECT * FROM M WHERE N = 'x'' OR ''1''=''1'</WHERE>"),
+              0);
+}
