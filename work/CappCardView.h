@@ -23,6 +23,7 @@ class CCellFieldDataItem;
 class CCmdUI;
 class CPrintInfo;
 class CSession;
+struct IXMLDOMElement;
 
 class VORNWORK_API CCappCardView : public CKvZoomView
 {
@@ -159,9 +160,9 @@ public:
     LRESULT OnMsgUserEditDlg(WPARAM, LPARAM);
     // The next order text of the selected detail cell's column; "" for other cells.
     CString GetNextIndexText();
-    // The host's resource exchange is not reached from here: these change nothing.
-    LRESULT OnPopupCurEditRes_ByMsg(WPARAM, LPARAM) { return 0; }
-    LRESULT OnPopupCurEditPdm_ByMsg(WPARAM, LPARAM) { return 0; }
+    // Related resources and product data through the data-source hooks (CardXmlReaders.cpp).
+    LRESULT OnPopupCurEditRes_ByMsg(WPARAM, LPARAM);
+    LRESULT OnPopupCurEditPdm_ByMsg(WPARAM, LPARAM);
     LRESULT OnPopupCurEditDict_ByMsg(WPARAM, LPARAM) { return 0; }
     LRESULT OnMsgInDataToIDI(WPARAM, LPARAM) { return 0; }
     LRESULT OnCurEditCalcWeight_ByMsg(WPARAM w, LPARAM l) { return OnMsgInDataToIDI(w, l); }
@@ -273,6 +274,33 @@ public:
     BOOL m_bEditOnDblClk;
     BOOL m_bPrintPages;
     CUIntArray m_arrPrintPages;
+
+    // ---- Host exchange: answers read into the card, data-source hooks (CardXmlReaders.cpp) ----
+    // The current value of the cell and of its output-format variables at nRow, in the row
+    // format; empty when the cell has no related resource.
+    CString GetResInitDataInfo(CCappCell* pCell, int nRow);
+    // Each returns 1 when the answer was read and 0, having changed nothing, when it is no XML,
+    // holds a document type, lacks the rows asked for, or a column has no name.
+    int ReplaceCurEditDataDataML(CString strAnswer);
+    // strFormat "FDataML" (any case): a row-format answer for the current cell and its
+    // neighbours; anything else: the text as it stands for the editor.
+    int LoadDataToCurCell(CString strAnswer, CString strFormat);
+    int LoadDataMlToCard(CString strAnswer, int nKind, CString strMDName, int nStartRow);
+    // The first row into the cells (comments cut from the values), the current cell's value into
+    // its editor.
+    int ParseDataToCurEdit(IXMLDOMElement* pRoot, int nKind, CString strMDName, int nRow);
+    // Every row into the head (kind 0), page nStartRow on (1) or detail rows nStartRow on (2).
+    int ParseData(IXMLDOMElement* pRoot, int nKind, CString strMDName, int nStartRow);
+    // Asks the hook of the resource kind (1 knowledge base, 4 and 5 other tables) for data and
+    // loads it into the current cell.
+    void GetResData(int nResKind, int nFlag);
+    void GetResDataFromPdm(int nFlag);
+    // Data-source hooks: a host that reaches data sources overrides them. Here they give no data
+    // (0, 0, and 1 with the outputs untouched).
+    virtual int GetIDIData(CCappCell* pCell, int nRow, CString& strData, CString& strFormat, int nFlag);
+    virtual int GetOtherTbData(CCappCell* pCell, int nRow, CString& strData, CString& strFormat);
+    virtual int GetPDMData(CCappCell* pCell, CString& strData, CStringArray& arrValues);
+    // ---- end of host exchange ----
 
 protected:
     void ZoomLevelChanged() override;

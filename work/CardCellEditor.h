@@ -70,6 +70,9 @@ public:
     // Selects the cell of that variable (in that data row, for detail cells); FALSE when none.
     BOOL FocusCell(CString strVarName, int nDataRow);
     void PasteMark();
+    // An empty current detail row of an area with one sequence column is given the next number
+    // of that column (CardCellEditorIndex.cpp).
+    void AutoIndexEmptyRow();
 
     // The open editor's window, or null.
     CWnd* GetEditWnd() const;

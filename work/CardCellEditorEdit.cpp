@@ -19,6 +19,7 @@
 #include "work/CappCardView.h"
 #include "work/CardCellEditor.h"
 #include "work/CardCellEditorFun.h"
+#include "work/CardMenuFun.h"
 
 namespace
 {
@@ -163,6 +164,7 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
     if (pCell->m_nEditFlags & CGlyphworkEdit::styleReadOnly) {
         m_pEditCtrl->ModifyEditStyle(0, CGlyphworkEdit::styleReadOnly);
     }
+    CCardMenuFun::AppendCellItems(m_pEditCtrl, pCell);
     m_pEditCtrl->AppendMenuItem("editdlg", 0x514);
     m_pEditCtrl->AppendMenuItem("存为典型工艺单元", 0x512);
     m_pEditCtrl->AppendMenuItem("装入典型工艺单元", 0x513);

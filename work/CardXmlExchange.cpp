@@ -118,10 +118,11 @@ CString CCardXml::SqlCondition(const CString& strCondition, VarLookup pfnLookup,
 
 namespace
 {
-// Where a cell keeps the text every request sends as APART.
+// Where a cell keeps the text every request sends as APART. Cell text 6 is taken: it holds the
+// compute expression.
 const CString& ApartText(const CCappCell* pCell)
 {
-    return pCell->m_strCellText6;
+    return pCell->m_strCellText7;
 }
 
 CString FormatItems(const CCappCell* pCell, const CRelResItem* pRes)
@@ -220,4 +221,38 @@ CString CCardXml::RowsText(const CCappMDData* pMDData, int nFirst, int nLast)
 CString CCardXml::BodyText(const CString& strRows)
 {
     return "<BODY>\r\n" + strRows + "</BODY>";
+}
+
+CString CCardXml::StripComments(const CString& strValue)
+{
+    CString strOut = strValue;
+    for (;;) {
+        const int nOpen = strOut.Find("/*");
+        const int nClose = strOut.Find("*/");
+        if (nOpen < 0 || nClose <= nOpen) {
+            return strOut;
+        }
+        strOut = strOut.Left(nOpen) + strOut.Mid(nClose + 2);
+    }
+}
+
+BOOL CCardXml::IsDataMLFormat(const CString& strFormat)
+{
+    return strFormat.CompareNoCase("FDataML") == 0;
+}
+
+BOOL CCardXml::HasDocType(const CString& strAnswer)
+{
+    // '<' and '!' are below every GBK trail byte, so a plain search cannot start mid-character.
+    return strAnswer.Find("<!DOCTYPE") >= 0;
+}
+
+int CCardXml::GetFillMode(const CCappCell* pCell)
+{
+    return pCell != nullptr ? pCell->m_wCellWord : 0;
+}
+
+int CCardXml::GetResKind(const CCappCell* pCell)
+{
+    return pCell != nullptr ? pCell->m_byCellByte : 0;
 }

@@ -38,4 +38,19 @@ public:
     // Rows nFirst to nLast of the detail data; nFirst > nLast gives an empty body.
     static CString RowsText(const CCappMDData* pMDData, int nFirst, int nLast);
     static CString BodyText(const CString& strRows);
+
+    // Answers. Cuts "/*...*/" comments out while the first "*/" follows the first "/*"; an
+    // unclosed "/*" stays.
+    static CString StripComments(const CString& strValue);
+    // Whether the format names the row format ("FDataML", any case).
+    static BOOL IsDataMLFormat(const CString& strFormat);
+    // An answer with a document type is refused before it is parsed: the row format needs none,
+    // and entities could expand without bound or reach files.
+    static BOOL HasDocType(const CString& strAnswer);
+
+    // Cell attributes of the exchange. Fill mode 0 pastes a value from outside at the caret,
+    // any other replaces the editor's text; resource kinds: 1 knowledge base, 2 product data,
+    // 3 process dictionary, 4 and 5 related resource.
+    static int GetFillMode(const CCappCell* pCell);
+    static int GetResKind(const CCappCell* pCell);
 };

@@ -87,15 +87,17 @@ public:
     CCardViewTestHost& operator=(const CCardViewTestHost&) = delete;
 
     // The frame and its view, in the host's calling order: the view's window, the card file
-    // object, the load, the initial update. bLoad false leaves the view without a card.
-    bool Open(bool bLoad = true, int cx = 900, int cy = 640)
+    // object, the load, the initial update. bLoad false leaves the view without a card. pView: a
+    // view of a derived class, made with new, to use instead of a plain one.
+    bool Open(bool bLoad = true, int cx = 900, int cy = 640, CCappCardView* pView = nullptr)
     {
         m_pFrame = new CCardViewTestFrame;
         if (!m_pFrame->CreateEx(0, nullptr, "Card host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, cx, cy, nullptr,
                                 nullptr)) {
             return false;
         }
-        m_pView = static_cast<CCappCardView*>(FX_RUNTIME_CLASS(CCappCardView)->CreateObject());
+        m_pView =
+            pView != nullptr ? pView : static_cast<CCappCardView*>(FX_RUNTIME_CLASS(CCappCardView)->CreateObject());
         CRect rcClient;
         m_pFrame->GetClientRect(&rcClient);
         if (!m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, rcClient, m_pFrame,
