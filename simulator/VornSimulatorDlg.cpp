@@ -153,6 +153,13 @@ void CVornSimulatorDlg::OnPaint()
     dc.DrawIcon(x, y, m_hIcon);
 }
 
+BOOL CVornSimulatorDlg::OnEraseBkgnd(CDC* pDC)
+{
+    // The two frames are children that paint only their edges: the resizable base would leave
+    // everything inside them unerased.
+    return CDialog::OnEraseBkgnd(pDC);
+}
+
 LRESULT CVornSimulatorDlg::OnQueryDragIcon(WPARAM, LPARAM)
 {
     return reinterpret_cast<LRESULT>(m_hIcon);

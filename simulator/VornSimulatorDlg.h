@@ -23,6 +23,7 @@ public:
 
     BOOL OnInitDialog() override;
     void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* pDC) override;
 
 protected:
     // The print-setting file the user picks; FALSE when cancelled.
