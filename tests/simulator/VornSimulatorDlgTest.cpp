@@ -129,6 +129,7 @@ TEST_F(VornSimulatorDlgTest, PageButtonsFollowThePage)
     Run(dlg, [&](CTestDlg& d) {
         CVornCtl& ctl = dlg.GetCtl();
         ASSERT_EQ(1, ctl.GetPageCount());
+        EXPECT_EQ(0, d.GetComboCount(IDC_SIM_SCRIPTS)); // a template without scripts
         EXPECT_FALSE(d.IsEnabled(IDC_SIM_PREVPAGE));
         EXPECT_FALSE(d.IsEnabled(IDC_SIM_NEXTPAGE));
         // Two more pages, as a script of the card may add them; the buttons learn of them at
