@@ -260,3 +260,28 @@ TEST_F(SimDataDlgTest, FileThatCannotBeWrittenIsReported)
     // The typed data still reach the caller.
     EXPECT_GE(dlg.m_strXml.Find("<HEAD VARS='A;B;'>"), 0);
 }
+
+TEST_F(SimDataDlgTest, TextStillBeingTypedIsWritten)
+{
+    CTestSimDataDlg dlg;
+    const CString strFile = m_folder.PathOf("typed.znw");
+    Run(dlg, strFile, [&](CTestDlg& d) {
+        // A row to type into, then the head value typed and left open when OK is pressed.
+        d.Click(IDC_SIMDATA_ADD);
+        ASSERT_TRUE(dlg.GetMDGrid().SetCurrentCell(1, 2));
+        ASSERT_TRUE(dlg.GetMDGrid().BeginEdit());
+        ::SetWindowTextA(::FindWindowExA(dlg.GetMDGrid().m_hWnd, nullptr, "Edit", nullptr), "row text");
+        // Adding a row ends the edit first.
+        d.Click(IDC_SIMDATA_ADD);
+        EXPECT_STREQ("row text", dlg.GetMDGrid().GetCellValue(1, 2));
+        ASSERT_TRUE(dlg.GetHeadGrid().SetCurrentCell(2, 2));
+        ASSERT_TRUE(dlg.GetHeadGrid().BeginEdit());
+        ::SetWindowTextA(::FindWindowExA(dlg.GetHeadGrid().m_hWnd, nullptr, "Edit", nullptr), "typed<2>");
+        d.Ok();
+    });
+    CSimDataFile written;
+    ASSERT_TRUE(written.LoadText(FileText(strFile)));
+    EXPECT_STREQ("typed<2>", written.m_arrHeadVals[1]);
+    ASSERT_EQ(2, written.GetRowCount());
+    EXPECT_STREQ("row text", written.GetRowValue(0, 1));
+}

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "SimTestCard.h"
 #include "gridkit/GkGridWnd.h"
@@ -310,4 +311,48 @@ TEST_F(VornSimulatorDlgTest, EntryIsFoundByNameAndRestoresTheResourceModule)
     pfnSimulator(m_strTemplate, m_strData);
     EXPECT_EQ(1, m_ui.GetDialogsOpened());
     EXPECT_EQ(hBefore, CFxResMgr::GetResourceHandle());
+}
+
+TEST_F(VornSimulatorDlgTest, ControlsFollowTheDialogsSize)
+{
+    WriteTestTemplate(m_strTemplate, kTemplateAB);
+    CTestSimulatorDlg dlg;
+    Run(dlg, [&](CTestDlg& d) {
+        const struct
+        {
+            const char* szName;
+            int nID;
+            CRect rcDelta; // left, top, right, bottom moved by a resize of 40 by 30
+        } cases[] = {
+            {"control grows both ways", IDC_SIM_VORNCTL, CRect(0, 0, 40, 30)},
+            {"tool frame grows wider", IDC_SIM_TOOLFRAME, CRect(0, 0, 40, 0)},
+            {"bottom frame moves down and grows wider", IDC_SIM_BOTTOMFRAME, CRect(0, 30, 40, 30)},
+            {"data input moves down", IDC_SIM_DATAINPUT, CRect(0, 30, 0, 30)},
+            {"script box moves down", IDC_SIM_SCRIPTS, CRect(0, 30, 0, 30)},
+            {"OK keeps to the corner", IDOK, CRect(40, 30, 40, 30)},
+            {"print settings keep to the right", IDC_SIM_LOADPRINTSET, CRect(40, 0, 40, 0)},
+            {"flat buttons stay", IDC_SIM_PRINT, CRect(0, 0, 0, 0)},
+        };
+        auto rectOf = [&](int nID) {
+            CRect rc;
+            ::GetWindowRect(d.Item(nID), &rc);
+            ::MapWindowPoints(nullptr, d.GetHwnd(), reinterpret_cast<LPPOINT>(&rc), 2);
+            return rc;
+        };
+        std::vector<CRect> before;
+        for (const auto& c : cases) {
+            before.push_back(rectOf(c.nID));
+        }
+        CRect rcWnd;
+        ::GetWindowRect(d.GetHwnd(), &rcWnd);
+        ::SetWindowPos(d.GetHwnd(), nullptr, 0, 0, rcWnd.Width() + 40, rcWnd.Height() + 30, SWP_NOMOVE | SWP_NOZORDER);
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            SCOPED_TRACE(cases[i].szName);
+            const CRect& b = before[i];
+            const CRect& m = cases[i].rcDelta;
+            EXPECT_EQ(CRect(b.left + m.left, b.top + m.top, b.right + m.right, b.bottom + m.bottom),
+                      rectOf(cases[i].nID));
+        }
+        d.Ok();
+    });
 }
