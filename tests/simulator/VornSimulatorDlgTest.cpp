@@ -9,6 +9,7 @@
 #include "SimTestCard.h"
 #include "gridkit/GkGridWnd.h"
 #include "platform/base/ResMgr.h"
+#include "platform/ole/OleControlSite.h"
 #include "platform/ole/OleControlWnd.h"
 #include "simulator/SimDataDlg.h"
 #include "simulator/SimDataFile.h"
@@ -353,6 +354,34 @@ TEST_F(VornSimulatorDlgTest, ControlsFollowTheDialogsSize)
             EXPECT_EQ(CRect(b.left + m.left, b.top + m.top, b.right + m.right, b.bottom + m.bottom),
                       rectOf(cases[i].nID));
         }
+        d.Ok();
+    });
+}
+
+TEST_F(VornSimulatorDlgTest, ZoomButtonsScaleTheCard)
+{
+    m_strTemplate = TestDataPath("..\\..\\..\\samples\\workdir\\Template\\ProcessCard.znt");
+    CTestSimulatorDlg dlg;
+    Run(dlg, [&](CTestDlg& d) {
+        COleControlWnd* pHost = COleControlWnd::FromHostHandle(d.Item(IDC_SIM_VORNCTL));
+        ASSERT_NE(nullptr, pHost);
+        const HWND hCtl = pHost->GetControlSite()->GetControlWindow();
+        // The card's width in pixels at the control's zoom, from its horizontal scroll range.
+        auto cardWidth = [&] {
+            SCROLLINFO si = {sizeof(si), SIF_RANGE, 0, 0, 0, 0, 0};
+            ::GetScrollInfo(hCtl, SB_HORZ, &si);
+            return si.nMax - si.nMin;
+        };
+        const int cxStart = cardWidth();
+        ASSERT_GT(cxStart, 0);
+        // "放大" makes the picture larger, "缩小" smaller, each by a quarter.
+        d.Click(IDC_SIM_ZOOMOUT);
+        const int cxLarger = cardWidth();
+        EXPECT_NEAR(cxStart * 1.25, cxLarger, cxStart * 0.05);
+        d.Click(IDC_SIM_ZOOMIN);
+        EXPECT_NEAR(cxStart, cardWidth(), cxStart * 0.05);
+        d.Click(IDC_SIM_ZOOMIN);
+        EXPECT_LT(cardWidth(), cxStart);
         d.Ok();
     });
 }
