@@ -300,7 +300,11 @@ TEST_F(VornSimulatorDlgTest, EntryIsFoundByNameAndRestoresTheResourceModule)
     auto pfnSimulator = reinterpret_cast<PFN_VORN_SIMULATOR>(GetProcAddress(hSim, "Simulator"));
     ASSERT_NE(nullptr, pfnSimulator);
 
+    // From the program's own resources, as the designer calls it: the entry finds its dialog in
+    // its library and gives the program its resources back.
     const HINSTANCE hBefore = CFxResMgr::GetResourceHandle();
+    const HINSTANCE hProgram = GetModuleHandleA(nullptr);
+    CFxResMgr::SetResourceHandle(hProgram);
     m_ui.OnDialog(IDD_VORNSAMPLE_DIALOG, [&](CTestDlg& d) {
         EXPECT_STREQ("VornSample", d.GetCaption());
         auto* pDlg = static_cast<CVornSimulatorDlg*>(d.GetDialog());
@@ -311,7 +315,8 @@ TEST_F(VornSimulatorDlgTest, EntryIsFoundByNameAndRestoresTheResourceModule)
     });
     pfnSimulator(m_strTemplate, m_strData);
     EXPECT_EQ(1, m_ui.GetDialogsOpened());
-    EXPECT_EQ(hBefore, CFxResMgr::GetResourceHandle());
+    EXPECT_EQ(hProgram, CFxResMgr::GetResourceHandle());
+    CFxResMgr::SetResourceHandle(hBefore);
 }
 
 TEST_F(VornSimulatorDlgTest, ControlsFollowTheDialogsSize)
