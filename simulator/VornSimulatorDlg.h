@@ -1,0 +1,64 @@
+// The simulator's main dialog: the report control showing the template filled with the data
+// file, with paging, zoom, printing, print settings, scripts and the data input dialog.
+#pragma once
+
+#include "common/KvHotButton.h"
+#include "common/KvResizDlg.h"
+#include "simulator/VornCtl.h"
+#include "simulator/VornSimulatorExport.h"
+
+class VORNSIM_API CVornSimulatorDlg : public CKvResizDlg
+{
+    FX_DECLARE_DYNAMIC(CVornSimulatorDlg)
+
+public:
+    explicit CVornSimulatorDlg(CWnd* pParent = nullptr);
+    ~CVornSimulatorDlg() override;
+
+    // Given before the dialog runs.
+    CString m_strZntFile;
+    CString m_strDataFile;
+
+    CVornCtl& GetCtl() { return m_ctl; }
+
+    BOOL OnInitDialog() override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* pDC) override;
+
+protected:
+    // The print-setting file the user picks; FALSE when cancelled.
+    virtual BOOL PromptPrintSetFile(CString& strPath);
+
+    void OnPrint();
+    void OnPrintPreview();
+    void OnPrevPage();
+    void OnNextPage();
+    void OnViewAll();
+    void OnZoomOut();
+    void OnZoomIn();
+    void OnZoomRange();
+    void OnDataInput();
+    void OnExecScript();
+    void OnPrintSet();
+    void OnLoadPrintSet();
+    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+
+    FX_DECLARE_MESSAGE_MAP()
+
+private:
+    void UpdatePageButtons();
+    void FillScriptCombo();
+    void SetUpButtons();
+
+    CKvHotButton m_btnPrint;
+    CKvHotButton m_btnPreview;
+    CKvHotButton m_btnPrevPage;
+    CKvHotButton m_btnNextPage;
+    CKvHotButton m_btnViewAll;
+    CKvHotButton m_btnZoomOut;
+    CKvHotButton m_btnZoomIn;
+    CKvHotButton m_btnZoomRange;
+    CVornCtl m_ctl;
+    HICON m_hIcon;
+    HICON m_hSmallIcon;
+};
