@@ -274,6 +274,22 @@ public:
     BOOL m_bPrintPages;
     CUIntArray m_arrPrintPages;
 
+    // ---- Printing with the fit settings (CardViewPrint.cpp) ----
+    // The fit settings are the process's, shared by every view; kept in the profile's "Option".
+    static void GetPrintFitSetting(int& bFit, CSize& szOffset);
+    static void EnablePrintFitSetting(int bFit, CSize szOffset);
+    static void LoadPrintFitSettingFromDefault();
+    static void SavePrintFitSettingToDefault();
+    // Prints the listed pages, in that order, on the application's printer without asking.
+    void OnMyPrint(CUIntArray& arrPages);
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    static int m_bAutoPrintFit;
+    static CSize m_szOffsetAtNotFit; // tenths of a millimetre
+    // A file OnMyPrint writes the job to; empty: the printer's own port.
+    CString m_strPrintOutput;
+    // ---- end of printing ----
+
 protected:
     void ZoomLevelChanged() override;
 
