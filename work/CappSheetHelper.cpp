@@ -38,8 +38,7 @@ CRect CellRect(CCappSheet* pSheet, const CCappCell* pCell)
         return pCell->m_rcOwn;
     }
     CRect rc;
-    pSheet->GetRectSpace(pCell->m_nTopLineID, pCell->m_nLeftLineID, pCell->m_nRightLineID, pCell->m_nBottomLineID,
-                         rc);
+    pSheet->GetRectSpace(pCell->m_nTopLineID, pCell->m_nLeftLineID, pCell->m_nRightLineID, pCell->m_nBottomLineID, rc);
     return rc;
 }
 } // namespace

@@ -24,8 +24,7 @@ public:
     // Hands every ".dwg" file cell of the list to PrintDWGItem; other files the sheet draws itself.
     static int PrintDWGList(CDC*& pDC, CObList& listCells, CCappSheet* pSheet, int nFlag, CString strText);
     // Drawing files are located but not rendered: 1.
-    static int PrintDWGItem(CDC*& pDC, CRect rcCell, int nFlag, CString strOtherText, CString strText,
-                            CString strPath);
+    static int PrintDWGItem(CDC*& pDC, CRect rcCell, int nFlag, CString strOtherText, CString strText, CString strPath);
     // The sheet's own drawing decides which free objects show: 1.
     static int PrintFreeObjectList(CDC*& pDC, CCappSheet* pSheet);
     static int ReadDefaultDwgLineWidth(CDC*& pDC, CCappSheet* pSheet);
