@@ -290,6 +290,13 @@ public:
     CString m_strPrintOutput;
     // ---- end of printing ----
 
+    // ---- Sub-card lists of CSubDataItem, owned by the list (CardSubData.cpp) ----
+    // Deletes every item and empties the list.
+    void DetachSubDataList(CObList& list);
+    // The destination's own items are freed first; a list copied onto itself keeps its items.
+    void CpySubDataList(CObList& listDest, CObList& listSrc);
+    // ---- end of sub-card lists ----
+
 protected:
     void ZoomLevelChanged() override;
 
