@@ -13,6 +13,7 @@
 #include "tests/work/CardViewTestHost.h"
 #include "work/CappSelPageView.h"
 #include "work/CellSubWorkFrame.h"
+#include "work/res/resource.h"
 
 namespace
 {
@@ -213,4 +214,42 @@ TEST(CappSelPageViewTest, TheSubWorkFrameSplitsIntoTwoColumns)
 
     pView->KillEditControl();
     pMain->DestroyWindow();
+}
+
+TEST(CappSelPageViewTest, TheHandShowsOverPagesThatCanBePicked)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open());
+    CCappSelPageView* pSel = CreateSelector(host.m_pFrame, 400);
+    ASSERT_NE(nullptr, pSel);
+    pSel->SetCardView(host.m_pView, 3, 1);
+    const HCURSOR hHand = ::LoadCursorA(::GetModuleHandleA("VornWork.dll"), MAKEINTRESOURCEA(IDC_SELPAGE_HAND));
+    ASSERT_NE(nullptr, hHand);
+    const struct
+    {
+        const char* szName;
+        CPoint pt; // client coordinates
+        UINT nHit;
+        bool bHand;
+    } cases[] = {
+        {"another page", ThumbnailCentre(*pSel, 2), HTCLIENT, true},
+        {"the current page", ThumbnailCentre(*pSel, 1), HTCLIENT, false},
+        {"below the pages", CPoint(40, CCappSelPageView::kTopMargin + 3 * pSel->GetSlotHeight() + 5), HTCLIENT, false},
+        {"the header strip", CPoint(40, 5), HTCLIENT, false},
+        {"another page, on the scroll bar", ThumbnailCentre(*pSel, 2), HTVSCROLL, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        POINT ptScreen = c.pt;
+        ::ClientToScreen(pSel->GetSafeHwnd(), &ptScreen);
+        ASSERT_TRUE(::SetCursorPos(ptScreen.x, ptScreen.y));
+        ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        const LRESULT lHandled = pSel->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(pSel->GetSafeHwnd()),
+                                                   MAKELPARAM(c.nHit, WM_MOUSEMOVE));
+        // Elsewhere the default handling answers, whatever it says.
+        if (c.bHand) {
+            EXPECT_NE(0, lHandled);
+        }
+        EXPECT_EQ(c.bHand, ::GetCursor() == hHand);
+    }
 }
