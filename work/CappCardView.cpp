@@ -401,6 +401,7 @@ void CCappCardView::OnInitialUpdate()
     SetZoomMoveCursorID(0);
     SetZoomMoveCursorBeginID(0);
     SetZoomRectCursorID(0);
+    LoadPrintFitSettingFromDefault();
 }
 
 void CCappCardView::OnDraw(CDC* pDC)

@@ -302,6 +302,29 @@ public:
     virtual int GetPDMData(CCappCell* pCell, CString& strData, CStringArray& arrValues);
     // ---- end of host exchange ----
 
+    // ---- Printing with the fit settings (CardViewPrint.cpp) ----
+    // The fit settings are the process's, shared by every view; kept in the profile's "Option".
+    static void GetPrintFitSetting(int& bFit, CSize& szOffset);
+    static void EnablePrintFitSetting(int bFit, CSize szOffset);
+    static void LoadPrintFitSettingFromDefault();
+    static void SavePrintFitSettingToDefault();
+    // Prints the listed pages, in that order, on the application's printer without asking.
+    void OnMyPrint(CUIntArray& arrPages);
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    static int m_bAutoPrintFit;
+    static CSize m_szOffsetAtNotFit; // tenths of a millimetre
+    // A file OnMyPrint writes the job to; empty: the printer's own port.
+    CString m_strPrintOutput;
+    // ---- end of printing ----
+
+    // ---- Sub-card lists of CSubDataItem, owned by the list (CardSubData.cpp) ----
+    // Deletes every item and empties the list.
+    void DetachSubDataList(CObList& list);
+    // The destination's own items are freed first; a list copied onto itself keeps its items.
+    void CpySubDataList(CObList& listDest, CObList& listSrc);
+    // ---- end of sub-card lists ----
+
 protected:
     void ZoomLevelChanged() override;
 

@@ -119,11 +119,12 @@ int CFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1) {
         return -1;
     }
-    CCreateContext* pContext = ContextOf(lpCreateStruct);
-    if (pContext != nullptr && pContext->m_pNewViewClass != nullptr && CreateView(pContext) == nullptr) {
-        return -1;
-    }
-    return 0;
+    return OnCreateClient(lpCreateStruct, ContextOf(lpCreateStruct)) ? 0 : -1;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    return pContext == nullptr || pContext->m_pNewViewClass == nullptr || CreateView(pContext) != nullptr;
 }
 
 CView* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)

@@ -127,6 +127,9 @@ protected:
 public:
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    // Makes what fills the frame while it is created: by default the context's view, if any.
+    // FALSE fails the creation.
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     void OnClose() override;
     void OnSize(UINT nType, int cx, int cy) override;
     void OnDestroy() override;
