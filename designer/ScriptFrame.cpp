@@ -163,13 +163,40 @@ HWND CScriptFrame::GetNameList() const
     return m_wndDlgBar.m_hWnd != nullptr ? ::GetDlgItem(m_wndDlgBar.m_hWnd, IDC_SCRIPT_NAMES) : nullptr;
 }
 
-CCappSheet* CScriptFrame::GetSheet() const
+CCappSheetDefView* CScriptFrame::GetSheetView() const
 {
-    if (m_pSheetFrame == nullptr) {
+    // A sheet frame closed without closing this window first is never reached through the
+    // pointer: only a frame still among the workbook's windows counts.
+    FwWorkbook* pBook = DesignWorkbook();
+    if (m_pSheetFrame == nullptr || pBook == nullptr) {
         return nullptr;
     }
-    CCappSheetDefView* pView = m_pSheetFrame->GetSheetDefView();
+    for (int i = 0; i < pBook->GetWorksheetCount(); ++i) {
+        if (pBook->GetWorksheet(i) == m_pSheetFrame) {
+            return m_pSheetFrame->GetSheetDefView();
+        }
+    }
+    return nullptr;
+}
+
+CCappSheet* CScriptFrame::GetSheet() const
+{
+    CCappSheetDefView* pView = GetSheetView();
     return pView != nullptr ? pView->m_pSheet : nullptr;
+}
+
+BOOL CScriptFrame::IsCurrentInSheet() const
+{
+    CCappSheet* pSheet = GetSheet();
+    if (m_pCurScript == nullptr || pSheet == nullptr) {
+        return FALSE;
+    }
+    for (POSITION pos = pSheet->m_listScript.GetHeadPosition(); pos != nullptr;) {
+        if (pSheet->m_listScript.GetNext(pos) == m_pCurScript) {
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 CScriptItem* CScriptFrame::FindScript(LPCSTR lpszName) const
@@ -214,6 +241,9 @@ void CScriptFrame::SwitchScript()
     if (pView == nullptr || hList == nullptr) {
         return;
     }
+    if (!IsCurrentInSheet()) {
+        m_pCurScript = nullptr;
+    }
     const LRESULT nSel = ::SendMessageA(hList, CB_GETCURSEL, 0, 0);
     if (nSel != CB_ERR) {
         CScriptItem* pItem = FindScript(ComboText(hList, static_cast<int>(nSel)));
@@ -236,7 +266,9 @@ void CScriptFrame::SwitchScript()
 
 BOOL CScriptFrame::StoreScript()
 {
-    if (m_pCurScript == nullptr) {
+    // The item goes with its sheet (a closed or reloaded template): there is nothing to store into.
+    if (!IsCurrentInSheet()) {
+        m_pCurScript = nullptr;
         return FALSE;
     }
     CString strText;
@@ -255,7 +287,7 @@ BOOL CScriptFrame::StoreScript()
 
 void CScriptFrame::MarkTemplateChanged()
 {
-    CCappSheetDefView* pView = m_pSheetFrame != nullptr ? m_pSheetFrame->GetSheetDefView() : nullptr;
+    CCappSheetDefView* pView = GetSheetView();
     if (pView != nullptr && pView->m_nSaveState == kSaveStateSaved) {
         pView->m_nSaveState = kSaveStateChanged;
     }

@@ -11,6 +11,7 @@
 
 class CCappSheet;
 class CCappSheetDefChildFrame;
+class CCappSheetDefView;
 class CSampleDoc;
 class CSampleView;
 class CScriptItem;
@@ -65,6 +66,10 @@ protected:
     FX_DECLARE_MESSAGE_MAP()
 
 private:
+    // The sheet frame's view while that frame is still open; null otherwise.
+    CCappSheetDefView* GetSheetView() const;
+    // The current item is still in the sheet's script list.
+    BOOL IsCurrentInSheet() const;
     // A saved template becomes changed, so that closing it asks to save the scripts.
     void MarkTemplateChanged();
 };

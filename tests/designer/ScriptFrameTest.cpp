@@ -517,3 +517,30 @@ TEST_F(ScriptFrameTest, ChoosingTheShownFunctionKeepsItsUndoHistory)
     ASSERT_EQ(1U, boxes.size());
     EXPECT_STREQ("Build your own context menu!", boxes[0]);
 }
+
+TEST_F(ScriptFrameTest, AScriptWindowThatOutlivesItsTemplateStoresNothing)
+{
+    // Closing all windows from the first tab closes the template before its script window.
+    SetFunctions({{"F", "f"}, {"G", "g"}});
+    CScriptFrame* pScript = OpenScripts();
+    ASSERT_NE(nullptr, pScript);
+    Type(pScript, "x");
+    m_pSheetFrame->SendMessage(WM_CLOSE);
+    PumpMessages();
+    ASSERT_EQ(nullptr, FindSheetFrame(m_strPath));
+    m_pSheetFrame = nullptr;
+    ASSERT_TRUE(ScriptWindowOpen());
+
+    EXPECT_EQ(nullptr, pScript->GetSheet());
+    EXPECT_FALSE(pScript->StoreScript());
+    EXPECT_EQ(nullptr, pScript->m_pCurScript);
+    Choose(pScript, 1);
+    Notify(pScript, IDC_SCRIPT_DELETE, BN_CLICKED);
+    // Adding needs the sheet: no dialog opens.
+    CTestUi ui;
+    Notify(pScript, IDC_SCRIPT_ADD, BN_CLICKED);
+    EXPECT_EQ(0, ui.GetDialogsOpened());
+    ui.AnswerMessageBox(IDYES);
+    pScript->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(ScriptWindowOpen());
+}
