@@ -245,6 +245,13 @@ TEST_F(ScriptFrameTest, ASheetWithoutFunctionsShowsAnEmptyDisabledViewInItsOneSc
     EXPECT_GT(rcBar.Height(), 0);
     EXPECT_LE(rcBar.bottom, rcView.top);
 
+    // The view shows the document's font: 14 high, GB2312, "宋体".
+    const LOGFONTA& lf = pScript->GetScriptView()->GetTextFontDesc();
+    EXPECT_EQ(14, lf.lfHeight);
+    EXPECT_EQ(0, lf.lfWeight);
+    EXPECT_EQ(GB2312_CHARSET, lf.lfCharSet);
+    EXPECT_STREQ("宋体", lf.lfFaceName);
+
     // The script command again only activates the same window.
     const int nWindows = m_pMain->GetWorksheetCount();
     EXPECT_EQ(pScript, CScriptFrame::OpenForSheet(m_pSheetFrame));
