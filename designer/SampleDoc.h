@@ -1,6 +1,11 @@
-// The script window's document: the script text. Editing and saving come with the script frame.
+// The script window's document: the text buffer of the function being edited and the font the
+// script text is shown in. It never reads or writes a file: the script frame stores the text into
+// the sheet's script item.
 #pragma once
 
+#include <windows.h>
+
+#include "designer/CodeTextBuffer.h"
 #include "platform/doc/Document.h"
 
 class CSampleDoc : public CDocument
@@ -8,12 +13,26 @@ class CSampleDoc : public CDocument
     FX_DECLARE_DYNCREATE(CSampleDoc)
 
 public:
+    // Its changes mark the document modified; its own flag stays clear.
+    class CTextBuffer : public CCodeTextBuffer
+    {
+    public:
+        explicit CTextBuffer(CSampleDoc* pDoc) : m_pOwnerDoc(pDoc) {}
+        void SetChanged(BOOL bModified) override;
+
+    private:
+        CSampleDoc* m_pOwnerDoc;
+    };
+
     CSampleDoc();
     ~CSampleDoc() override;
 
-    // Starts an empty text.
+    // Starts an empty text (line ends CR LF).
     void InitText();
     void Serialize(CArchive& ar) override;
+    // Nothing is saved from here: the frame's close query has already answered.
+    BOOL SaveModified() override;
 
-    CString m_strText;
+    CTextBuffer m_textBuffer;
+    LOGFONTA m_lf;
 };

@@ -188,3 +188,13 @@
 #define IDS_TEMPLATE_ROOT 61503
 #define IDB_TEMPLATE_TREE 1012
 #define IDC_DESIGN_TREE 119
+
+// Script window: the function bar, its controls and the texts of the function commands.
+#define IDD_SCRIPT_BAR 129
+#define IDC_SCRIPT_ADD 1001
+#define IDC_SCRIPT_DELETE 1002
+#define IDC_SCRIPT_NAMES 1023
+#define IDS_SCRIPT_MODIFIED 61562
+#define IDS_SCRIPT_ADD_CAPTION 61563
+#define IDS_SCRIPT_ADD_PROMPT 61564
+#define IDS_SCRIPT_NAME_USED 61565

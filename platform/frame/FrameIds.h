@@ -30,6 +30,9 @@
 // Control bars and docking: the tool bar, the four dock bars of a frame and the dock bar of a
 // floating frame.
 #define FX_IDW_TOOLBAR 0xE800
+// A frame's rebar and the dialog bar it carries.
+#define FX_IDW_REBAR 0xE804
+#define FX_IDW_DIALOGBAR 0xE805
 #define FX_IDW_DOCKBAR_TOP 0xE81B
 #define FX_IDW_DOCKBAR_LEFT 0xE81C
 #define FX_IDW_DOCKBAR_RIGHT 0xE81D

@@ -4,6 +4,8 @@
 #define IDD_FXTEST 100
 #define IDD_FXTEST_LIST 101
 #define IDR_FXTEST_MENU 102
+// A child dialog for the dialog bar tests.
+#define IDD_FXTEST_BAR 103
 #define IDC_FXTEST_NAME 1001
 #define IDC_FXTEST_COUNT 1002
 #define IDC_FXTEST_CHECK 1003
