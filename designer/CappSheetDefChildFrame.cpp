@@ -34,7 +34,8 @@ FX_ON_COMMAND(ID_SHEET_SIMULATE, OnSimulate)
 FX_ON_COMMAND(ID_SHEET_FRAME_SAVE, OnFrameSave)
 FX_END_MESSAGE_MAP()
 
-CCappSheetDefChildFrame::CCappSheetDefChildFrame() : m_hScriptWnd(nullptr), m_bRulerScaled(FALSE)
+CCappSheetDefChildFrame::CCappSheetDefChildFrame()
+    : m_hScriptWnd(nullptr), m_bRulerScaled(FALSE), m_strSimulatorDll("VornSimulator.dll")
 {
 }
 
@@ -167,7 +168,7 @@ BOOL CCappSheetDefChildFrame::RunSimulator()
         return FALSE;
     }
     const CString strDataFile = strDataDir + "\\" + CCardCommFun::GetFileName_NoExt(strTemplate) + ".znw";
-    HMODULE hSimulator = ::LoadLibraryA("VornSimulator.dll");
+    HMODULE hSimulator = ::LoadLibraryA(m_strSimulatorDll);
     auto pfnSimulator =
         hSimulator != nullptr
             ? reinterpret_cast<SimulatorProc>(reinterpret_cast<void*>(::GetProcAddress(hSimulator, "Simulator")))
@@ -176,7 +177,7 @@ BOOL CCappSheetDefChildFrame::RunSimulator()
         if (hSimulator != nullptr) {
             ::FreeLibrary(hSimulator);
         }
-        TellUser(m_hWnd, IDS_SHEET_NO_SIMULATOR, "VornSimulator.dll");
+        TellUser(m_hWnd, IDS_SHEET_NO_SIMULATOR, m_strSimulatorDll);
         return FALSE;
     }
     pfnSimulator(strTemplate, strDataFile);

@@ -32,6 +32,8 @@ public:
     CHRulerBar m_wndHRuler;
     CVRulerBar m_wndVRuler;
     BOOL m_bRulerScaled;
+    // The simulator's module, "VornSimulator.dll".
+    CString m_strSimulatorDll;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;

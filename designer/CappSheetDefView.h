@@ -80,8 +80,11 @@ public:
     // The cell this view is dragging, while a drag runs.
     CCappCell* m_pDragCell = nullptr;
 
-protected:
+    // Screen: the zoom view's mapping. Printer: one sheet unit a tenth of a millimetre from the
+    // paper's corner (ZoomPrint 0), or the screen's zoom carried to the printer (ZoomPrint 1).
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+
+protected:
     BOOL OnEraseBkgnd(CDC* pDC) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
