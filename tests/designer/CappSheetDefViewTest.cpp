@@ -352,7 +352,19 @@ TEST_F(CSheetDefViewTest, ZoomRectanglePanAndCtrlAreTogglesARightClickEnds)
     m_pView->SelectAt(withCell[0]);
     m_pView->m_nEditMode = 3;
     const CPoint pt = ClientOf(withCell[0]);
+    // Should a menu open after all, the timer closes it and says so.
+    static bool s_bMenuShown = false;
+    s_bMenuShown = false;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR nID, DWORD) {
+        ::KillTimer(nullptr, nID);
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        s_bMenuShown = ::GetGUIThreadInfo(0, &info) && (info.flags & GUI_INMENUMODE) != 0;
+        ::EndMenu();
+    });
     m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    ::KillTimer(nullptr, nTimer);
+    EXPECT_FALSE(s_bMenuShown);
     EXPECT_EQ(CCappSheetDefView::editSelect, m_pView->m_nEditMode);
 }
 
@@ -406,6 +418,24 @@ TEST_F(CSheetDefViewTest, PrinterMappingKeepsTrueSizeOrFollowsTheZoom)
         const double dOffset = (i == 2 ? cxOffset * 25.4 / cxDpi : cyOffset * 25.4 / cyDpi);
         EXPECT_NEAR(dRatio, (at200[i] - dOffset) / (at50[i] - dOffset), 0.01);
     }
+    // A true-size page to look at: what the view prints at 200 % with ZoomPrint 0.
+    Command(ID_SHEET_ZOOM_200);
+    m_pView->SetZoomPrint(0);
+    const std::string strPs = TestImagePath("sheetdef-print.ps");
+    DOCINFOA info = {};
+    info.cbSize = sizeof info;
+    info.lpszDocName = "sheet";
+    info.lpszOutput = strPs.c_str();
+    ASSERT_GT(::StartDocA(dc.GetSafeHdc(), &info), 0);
+    ::StartPage(dc.GetSafeHdc());
+    ::SaveDC(dc.GetSafeHdc());
+    m_pView->OnPrepareDC(&dc, nullptr);
+    m_pSheet->DrawSheet(&dc);
+    ::RestoreDC(dc.GetSafeHdc(), -1);
+    ::EndPage(dc.GetSafeHdc());
+    ::EndDoc(dc.GetSafeHdc());
+    EXPECT_FALSE(ReadWholeFile(strPs.c_str()).empty());
+    RenderPostScript(strPs.c_str(), TestImagePath("sheetdef-print-%d.png").c_str());
     ::DeleteDC(dc.Detach());
 }
 
@@ -576,6 +606,9 @@ TEST_F(CSheetDefViewTest, DraggingOverAnEmptyAreaGivesNoDrop)
     EXPECT_TRUE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeDrop));
     EXPECT_EQ(0, m_pView->SendMessage(CCappSheetDefView::msgDrop));
     EXPECT_EQ(0, m_pView->SendMessage(CCappSheetDefView::msgDragLeave));
+    // No cell selected, no drag to start.
+    m_pView->SelectAt(CPoint(0, 0));
+    EXPECT_FALSE(m_pView->StartCellDrag());
 }
 
 // A click selects the range under it; with the free-object switch on clicks leave the cells
@@ -800,4 +833,27 @@ TEST_F(CSheetDefViewTest, TheScriptCommandOpensOneWindowAndThenActivatesIt)
     Idle();
     EXPECT_EQ(pScript, m_pChild->GetScriptWindow());
     EXPECT_EQ(nWindows + 1, m_pMain->GetWorksheetCount());
+}
+
+// Closing the script window clears the link; closing the template window closes its script
+// window first.
+TEST_F(CSheetDefViewTest, ClosingEitherWindowEndsTheScriptLink)
+{
+    m_pChild->SendMessage(WM_COMMAND, ID_SHEET_SCRIPT, 0);
+    Idle();
+    CFrameWnd* pScript = m_pChild->GetScriptWindow();
+    ASSERT_NE(nullptr, pScript);
+    pScript->SendMessage(WM_CLOSE);
+    Idle();
+    EXPECT_EQ(nullptr, m_pChild->GetScriptWindow());
+
+    m_pChild->SendMessage(WM_COMMAND, ID_SHEET_SCRIPT, 0);
+    Idle();
+    const HWND hScript = m_pChild->GetScriptWindow() != nullptr ? m_pChild->GetScriptWindow()->m_hWnd : nullptr;
+    ASSERT_NE(nullptr, hScript);
+    const HWND hChild = m_pChild->m_hWnd;
+    m_pChild->SendMessage(WM_CLOSE);
+    Idle();
+    EXPECT_FALSE(::IsWindow(hScript));
+    EXPECT_FALSE(::IsWindow(hChild));
 }
