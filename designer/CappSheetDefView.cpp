@@ -384,7 +384,8 @@ void CCappSheetDefView::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CCappSheetDefView::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (!m_bFreeObjOn && (nFlags & MK_LBUTTON) != 0) {
+    // Only a captured mouse reports points past the client's edge.
+    if (!m_bFreeObjOn) {
         AutoScroll(point);
     }
     CKvZoomView::OnMouseMove(nFlags, point);

@@ -368,6 +368,36 @@ TEST_F(CSheetDefViewTest, ZoomRectanglePanAndCtrlAreTogglesARightClickEnds)
     EXPECT_EQ(CCappSheetDefView::editSelect, m_pView->m_nEditMode);
 }
 
+// A mouse past the bottom right edge scrolls the view by its distance from the edge, within the
+// scroll range; inside the window nothing scrolls.
+TEST_F(CSheetDefViewTest, AMousePastTheEdgeScrollsByItsDistance)
+{
+    Command(ID_SHEET_ZOOM_400);
+    Idle();
+    m_pView->ScrollToPosition(CPoint(0, 0));
+    CRect rc;
+    m_pView->GetClientRect(&rc);
+    struct ScrollCase
+    {
+        const char* szName;
+        CPoint pt;
+        CPoint ptScrollAfter;
+    };
+    const ScrollCase cases[] = {
+        {"inside", CPoint(rc.right - 5, rc.bottom - 5), CPoint(0, 0)},
+        {"right of the edge", CPoint(rc.right + 30, rc.bottom - 5), CPoint(30, 0)},
+        {"below the edge", CPoint(rc.right - 5, rc.bottom + 20), CPoint(30, 20)},
+        {"far past both", CPoint(rc.right + 30000, rc.bottom + 30000),
+         CPoint(m_pView->GetScrollLimit(SB_HORZ), m_pView->GetScrollLimit(SB_VERT))},
+    };
+    for (const ScrollCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_pView->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(c.pt.x, c.pt.y));
+        EXPECT_EQ(c.ptScrollAfter.x, ::GetScrollPos(m_pView->m_hWnd, SB_HORZ));
+        EXPECT_EQ(c.ptScrollAfter.y, ::GetScrollPos(m_pView->m_hWnd, SB_VERT));
+    }
+}
+
 // Printing with ZoomPrint 0 puts the frame at its true millimetres whatever the zoom; with
 // ZoomPrint 1 the print follows the zoom.
 TEST_F(CSheetDefViewTest, PrinterMappingKeepsTrueSizeOrFollowsTheZoom)
