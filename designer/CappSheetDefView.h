@@ -1,5 +1,6 @@
 // The sheet-definition view: owns the template being designed (a CCappSheet) and draws it on a
-// zoom view. Editing, selection and the free-object tool come with the full editor.
+// zoom view, selects cell ranges, copies, pastes and drops cells and carries the window's commands.
+// The table-line, cell and free-object tools come with the full editor.
 #pragma once
 
 #include "common/KvZoomView.h"
@@ -123,9 +124,9 @@ protected:
     FX_DECLARE_MESSAGE_MAP()
 
 public:
-    // A cell dropped on the current drop-target range: copied to an empty range, else over the
-    // target (nMove 0) or exchanged with it (nMove 1). Nothing happens on the source's own range.
-    // Non-zero when the drop was taken.
+    // The selected cell dropped on the current drop-target range: copied to an empty range, else
+    // over the target (nMove 0) or exchanged with it (nMove 1); -1 asks with the move-cell dialog.
+    // The dragged cell stays; nothing happens on its own range. Non-zero when the drop was taken.
     int DropSelectedCell(int nMove);
 
 private:

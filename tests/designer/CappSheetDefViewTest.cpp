@@ -699,7 +699,8 @@ TEST_F(CSheetDefViewTest, ClicksSelectRangesAndTheContextMenuFollowsTheSelection
     EXPECT_FALSE(m_pView->IsFreeObjectOn());
 
     // Commands whose editors come later stay disabled.
-    for (UINT nID : {ID_SHEET_PAGE_SETUP, ID_SHEET_ADVANCED, ID_SHEET_DATA_BINDING}) {
+    for (UINT nID : {ID_SHEET_PAGE_SETUP, ID_SHEET_ADVANCED, ID_SHEET_DATA_BINDING, ID_SHEET_FREE_LINE,
+                     ID_SHEET_FREE_ROUND_BOX, ID_SHEET_FREE_ARRANGE_FIRST}) {
         EXPECT_FALSE(Update(m_pView, nID).m_bEnabled) << nID;
     }
 }
