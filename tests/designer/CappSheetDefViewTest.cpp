@@ -888,3 +888,48 @@ TEST_F(CSheetDefViewTest, ClosingEitherWindowEndsTheScriptLink)
     EXPECT_FALSE(::IsWindow(hScript));
     EXPECT_FALSE(::IsWindow(hChild));
 }
+
+// The ruler's scale by itself: numbered ticks every 8 mm from the frame's start and on past its
+// end, grey and counted down before a start inside the ruler, none left of the ruler's edge.
+TEST_F(CSheetDefViewTest, RulerTicksFollowTheScaleOnBothSidesOfTheFrame)
+{
+    struct ScaleCase
+    {
+        const char* szName;
+        int nLengthTenthMm;
+        int nStart;
+        int nLengthPixel;
+        int nFirstMm; // the first long tick at or right of the ruler's edge
+    };
+    const ScaleCase cases[] = {
+        {"210 mm from the edge", 2100, 0, 420, 0},
+        {"room before the frame", 2100, 40, 420, -16},
+        {"scrolled past the edge", 2100, -100, 420, 56},
+    };
+    CRulerBar& ruler = m_pChild->m_wndHRuler;
+    const int cx = 700;
+    const int cy = CRulerBar::kThickness;
+    for (const ScaleCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        ruler.SetScale(c.nLengthTenthMm, c.nStart, c.nLengthPixel);
+        ruler.MoveWindow(0, 0, cx, cy);
+        CTestDib dib(cx, cy, ::GetSysColor(COLOR_BTNFACE));
+        ruler.DoPaint(&dib.DC());
+        CString strName;
+        strName.Format("sheetdef-ruler-%d.png", c.nStart);
+        SaveDib(dib, strName);
+        int nTicks = 0;
+        for (int nMm = c.nFirstMm; ruler.PixelOfMm(nMm) < cx - 1; nMm += 8) {
+            SCOPED_TRACE(nMm);
+            const int x = ruler.PixelOfMm(nMm);
+            EXPECT_EQ(RGB(0, 0, 0), dib.Pixel(x, cy - 3)) << "a long tick";
+            ++nTicks;
+        }
+        EXPECT_GT(ruler.PixelOfMm(c.nFirstMm + 8 * (nTicks - 1)), c.nStart + c.nLengthPixel)
+            << "the numbering goes on past the frame's end";
+        EXPECT_LT(ruler.PixelOfMm(c.nFirstMm - 8), 0) << "the first tick is the first on the ruler";
+        if (c.nStart > 0) {
+            EXPECT_EQ(RGB(127, 127, 127), dib.Pixel(c.nStart / 2 + 1, cy / 2 + 3)) << "grey before the frame";
+        }
+    }
+}
