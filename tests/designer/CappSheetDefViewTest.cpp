@@ -112,9 +112,8 @@ std::unique_ptr<CTestDib> CaptureClient(HWND hWnd)
     RECT rc = {};
     ::GetClientRect(hWnd, &rc);
     auto pDib = std::make_unique<CTestDib>(rc.right, rc.bottom);
-    HDC hdc = ::GetDC(hWnd);
-    ::BitBlt(pDib->DC().GetSafeHdc(), 0, 0, rc.right, rc.bottom, hdc, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hdc);
+    CClientDC dc(hWnd);
+    pDib->DC().BitBlt(0, 0, rc.right, rc.bottom, &dc, 0, 0, SRCCOPY);
     return pDib;
 }
 
@@ -466,7 +465,6 @@ TEST_F(CSheetDefViewTest, PrinterMappingKeepsTrueSizeOrFollowsTheZoom)
     ::EndDoc(dc.GetSafeHdc());
     EXPECT_FALSE(ReadWholeFile(strPs.c_str()).empty());
     RenderPostScript(strPs.c_str(), TestImagePath("sheetdef-print-%d.png").c_str());
-    ::DeleteDC(dc.Detach());
 }
 
 // Undo and redo take back and bring back whole line edits, in order; adding a cell ends it.
@@ -781,10 +779,8 @@ TEST_F(CSheetDefViewTest, RulersNumberTheFrameInMillimetresAtEachZoom)
     // The mouse line: drawn at the cursor, gone from where it was.
     std::unique_ptr<CTestDib> pBefore = CaptureClient(hRuler.m_hWnd);
     auto shownAt = [&](int x) {
-        HDC hdc = ::GetDC(hRuler.m_hWnd);
-        const COLORREF cr = ::GetPixel(hdc, x, 9);
-        ::ReleaseDC(hRuler.m_hWnd, hdc);
-        return cr;
+        CClientDC dc(hRuler.m_hWnd);
+        return ::GetPixel(dc.GetSafeHdc(), x, 9);
     };
     hRuler.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(100, 5));
     EXPECT_EQ(100, hRuler.m_nLastMouse);
