@@ -929,3 +929,49 @@ TEST_F(CSheetDefViewTest, RulerTicksFollowTheScaleOnBothSidesOfTheFrame)
         }
     }
 }
+
+// The selection shows as a red outline and a highlighted line is drawn over in red; selecting
+// anew drops the highlight and the marks go with the selection.
+TEST_F(CSheetDefViewTest, TheSelectionAndTheHighlightedLineShowInRed)
+{
+    Command(ID_SHEET_ZOOM_100);
+    m_pView->ScrollToPosition(CPoint(0, 0));
+    Idle();
+    std::vector<CPoint> withCell;
+    std::vector<CPoint> empty;
+    FindRanges(withCell, empty);
+    ASSERT_FALSE(withCell.empty());
+    CRect rcClient;
+    m_pView->GetClientRect(&rcClient);
+    auto countRed = [&](const CRect& rcSheet) {
+        std::unique_ptr<CTestDib> pShown = CaptureClient(m_pView->m_hWnd);
+        CRect rc(ClientOf(rcSheet.TopLeft()), ClientOf(rcSheet.BottomRight()));
+        rc.InflateRect(2, 2);
+        rc.IntersectRect(&rc, &rcClient);
+        int nRed = 0;
+        for (int y = rc.top; y < rc.bottom; ++y) {
+            for (int x = rc.left; x < rc.right; ++x) {
+                nRed += pShown->Pixel(x, y) == RGB(255, 0, 0) ? 1 : 0;
+            }
+        }
+        return nRed;
+    };
+    const CCappRange range = CSheetDefRangeFun::GetRange(*m_pSheet, withCell[0]);
+    EXPECT_EQ(0, countRed(range.m_rect));
+    m_pView->SelectAt(withCell[0]);
+    const CRect rcSel = m_pView->m_rangeSel.m_rect;
+    EXPECT_GT(countRed(rcSel), 2 * (ClientOf(rcSel.BottomRight()).x - ClientOf(rcSel.TopLeft()).x) - 8)
+        << "an outline around the selection";
+
+    CPoint ptStart;
+    CPoint ptEnd;
+    ASSERT_TRUE(m_pSheet->GetLineCoordinate(range.m_pBottomLine, ptStart, ptEnd, 0));
+    const CRect rcLine(ptStart.x, ptStart.y, ptEnd.x, ptEnd.y + 1);
+    m_pView->SelectAt(CPoint(0, 0));
+    EXPECT_EQ(0, countRed(rcSel)) << "no selection, no outline";
+    m_pView->m_pHighlightLine = range.m_pBottomLine;
+    const int nShownLength = std::min<int>(ClientOf(ptEnd).x, rcClient.right) - std::max<int>(ClientOf(ptStart).x, 0);
+    EXPECT_GT(countRed(rcLine), nShownLength - 4) << "the line drawn over in red where it shows";
+    m_pView->SelectAt(empty.empty() ? withCell[0] : empty[0]);
+    EXPECT_EQ(nullptr, m_pView->m_pHighlightLine);
+}
