@@ -1,12 +1,16 @@
 #include "designer/CappSheetDefView.h"
 
 #include <algorithm>
+#include <memory>
 
+#include "core/CappDCHelper.h"
+#include "core/CappLine.h"
 #include "core/CardCommFun.h"
 #include "designer/CappSheetDefChildFrame.h"
 #include "designer/CappSheetDefDoc.h"
 #include "designer/SheetDefRangeFun.h"
 #include "designer/VornDesignApp.h"
+#include "designer/res/resource.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
@@ -17,10 +21,6 @@
 #include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
 #include "platform/win/Menu.h"
-#include "core/CappDCHelper.h"
-#include "core/CappLine.h"
-#include "designer/res/resource.h"
-#include <memory>
 
 FX_IMPLEMENT_DYNCREATE(CCappSheetDefView, CKvZoomView)
 
