@@ -1,11 +1,41 @@
 #include "designer/CappSheetDefChildFrame.h"
 
+#include "core/CardCommFun.h"
 #include "designer/CappSheetDefView.h"
+#include "designer/MainFrame.h"
+#include "designer/VornDesignApp.h"
+#include "designer/res/resource.h"
 #include "platform/frame/FrameIds.h"
+#include "platform/win/CmdUI.h"
+#include "platform/win/MsgBox.h"
+
+namespace
+{
+// The simulator's one export: template path, data file path; it runs modally.
+typedef void (*SimulatorProc)(LPCSTR lpszTemplate, LPCSTR lpszDataFile);
+
+void TellUser(HWND hOwner, UINT nIDText, LPCSTR lpszArgument)
+{
+    CString strFormat;
+    strFormat.LoadString(nIDText);
+    CString strText;
+    strText.Format(strFormat, lpszArgument);
+    FxMessageBox(hOwner, strText, FxGetApp()->m_strAppName, MB_OK | MB_ICONWARNING);
+}
+} // namespace
 
 FX_IMPLEMENT_DYNCREATE(CCappSheetDefChildFrame, FwWorksheet)
 
+FX_BEGIN_MESSAGE_MAP(CCappSheetDefChildFrame, FwWorksheet)
+FX_ON_COMMAND(ID_SHEET_RULERS, OnViewRulers)
+FX_ON_UPDATE_COMMAND_UI(ID_SHEET_RULERS, OnUpdateViewRulers)
+FX_ON_COMMAND(ID_SHEET_SCRIPT, OnScriptEdit)
+FX_ON_COMMAND(ID_SHEET_SIMULATE, OnSimulate)
+FX_ON_COMMAND(ID_SHEET_FRAME_SAVE, OnFrameSave)
+FX_END_MESSAGE_MAP()
+
 CCappSheetDefChildFrame::CCappSheetDefChildFrame()
+    : m_hScriptWnd(nullptr), m_bRulerScaled(FALSE), m_strSimulatorDll("VornSimulator.dll")
 {
 }
 
@@ -19,4 +49,145 @@ CCappSheetDefView* CCappSheetDefChildFrame::GetSheetDefView() const
         return pView;
     }
     return dynamic_cast<CCappSheetDefView*>(CWnd::FromHandlePermanent(::GetDlgItem(m_hWnd, FX_IDW_PANE_FIRST)));
+}
+
+int CCappSheetDefChildFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (FwWorksheet::OnCreate(lpCreateStruct) == -1) {
+        return -1;
+    }
+    m_wndHRuler.SetBorders(0, 0, 1000, 0);
+    if (!m_wndHRuler.Create(this, 0x5000280C, 0) || !m_wndVRuler.Create(this, 0x50001008, 0)) {
+        return -1;
+    }
+    return 0;
+}
+
+void CCappSheetDefChildFrame::UpdateRulers()
+{
+    CCappSheetDefView* pView = GetSheetDefView();
+    CRect rcDevice;
+    CSize sizeTenthMm;
+    if (pView == nullptr || !pView->GetPageRectDevice(rcDevice, sizeTenthMm)) {
+        return;
+    }
+    // The view's pixels as each ruler counts them: the rulers sit beside the view, not over it.
+    for (CRulerBar* pRuler : {static_cast<CRulerBar*>(&m_wndHRuler), static_cast<CRulerBar*>(&m_wndVRuler)}) {
+        if (pRuler->m_hWnd == nullptr || !pRuler->IsWindowVisible()) {
+            continue;
+        }
+        CPoint ptStart = rcDevice.TopLeft();
+        ::MapWindowPoints(pView->m_hWnd, pRuler->m_hWnd, &ptStart, 1);
+        if (pRuler->IsHorz()) {
+            pRuler->SetScale(sizeTenthMm.cx, ptStart.x, rcDevice.Width());
+        } else {
+            pRuler->SetScale(sizeTenthMm.cy, ptStart.y, rcDevice.Height());
+        }
+        m_bRulerScaled = TRUE;
+    }
+}
+
+void CCappSheetDefChildFrame::OnViewRulers()
+{
+    for (CRulerBar* pRuler : {static_cast<CRulerBar*>(&m_wndHRuler), static_cast<CRulerBar*>(&m_wndVRuler)}) {
+        ShowControlBar(pRuler, !pRuler->IsWindowVisible(), FALSE);
+    }
+}
+
+void CCappSheetDefChildFrame::OnUpdateViewRulers(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_wndHRuler.m_hWnd != nullptr && m_wndHRuler.IsWindowVisible() ? 1 : 0);
+}
+
+CFrameWnd* CCappSheetDefChildFrame::GetScriptWindow() const
+{
+    if (m_hScriptWnd == nullptr || !::IsWindow(m_hScriptWnd)) {
+        return nullptr;
+    }
+    return dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(m_hScriptWnd));
+}
+
+void CCappSheetDefChildFrame::OnScriptEdit()
+{
+    if (CFrameWnd* pScript = GetScriptWindow()) {
+        if (auto* pChild = dynamic_cast<CMDIChildWnd*>(pScript)) {
+            pChild->MDIActivate();
+        }
+        return;
+    }
+    auto* pApp = dynamic_cast<CVornDesignApp*>(FxGetApp());
+    CMainFrame* pMain = pApp != nullptr ? pApp->GetMainFrame() : nullptr;
+    if (pMain == nullptr) {
+        return;
+    }
+    CString strText;
+    GetWindowText(strText);
+    CString strTitle;
+    strTitle.Format("%s-Script", static_cast<LPCSTR>(strText));
+    if (CFrameWnd* pScript = pMain->NewScriptWindow(strTitle)) {
+        m_hScriptWnd = pScript->m_hWnd;
+    }
+}
+
+void CCappSheetDefChildFrame::OnClose()
+{
+    // The script window goes first; when it stays open, so does this window.
+    if (CFrameWnd* pScript = GetScriptWindow()) {
+        pScript->SendMessage(WM_CLOSE);
+        if (::IsWindow(m_hScriptWnd)) {
+            return;
+        }
+    }
+    m_hScriptWnd = nullptr;
+    FwWorksheet::OnClose();
+}
+
+void CCappSheetDefChildFrame::OnSimulate()
+{
+    RunSimulator();
+}
+
+BOOL CCappSheetDefChildFrame::RunSimulator()
+{
+    CCappSheetDefView* pView = GetSheetDefView();
+    if (pView == nullptr) {
+        return FALSE;
+    }
+    // An empty path would send the simulator off with a data file named ".znw" and no template.
+    const CString strTemplate = pView->GetPath();
+    if (strTemplate.IsEmpty()) {
+        TellUser(m_hWnd, IDS_SHEET_SAVE_FIRST, "");
+        return FALSE;
+    }
+    CString strWorkDir;
+    if (!CCardCommFun::GetCappWorkDir(strWorkDir)) {
+        return FALSE;
+    }
+    const CString strDataDir = strWorkDir + "\\data";
+    if (!CCardCommFun::ExistDir(strDataDir) && !::CreateDirectoryA(strDataDir, nullptr)) {
+        return FALSE;
+    }
+    const CString strDataFile = strDataDir + "\\" + CCardCommFun::GetFileName_NoExt(strTemplate) + ".znw";
+    HMODULE hSimulator = ::LoadLibraryA(m_strSimulatorDll);
+    auto pfnSimulator =
+        hSimulator != nullptr
+            ? reinterpret_cast<SimulatorProc>(reinterpret_cast<void*>(::GetProcAddress(hSimulator, "Simulator")))
+            : nullptr;
+    if (pfnSimulator == nullptr) {
+        if (hSimulator != nullptr) {
+            ::FreeLibrary(hSimulator);
+        }
+        TellUser(m_hWnd, IDS_SHEET_NO_SIMULATOR, m_strSimulatorDll);
+        return FALSE;
+    }
+    pfnSimulator(strTemplate, strDataFile);
+    ::FreeLibrary(hSimulator);
+    return TRUE;
+}
+
+void CCappSheetDefChildFrame::OnFrameSave()
+{
+    if (CCappSheetDefView* pView = GetSheetDefView()) {
+        pView->SaveTemplate(1);
+    }
 }

@@ -1,13 +1,26 @@
 #include "designer/CappSheetDefView.h"
 
 #include <algorithm>
+#include <memory>
 
+#include "core/CappDCHelper.h"
+#include "core/CappLine.h"
 #include "core/CardCommFun.h"
+#include "designer/CappSheetDefChildFrame.h"
 #include "designer/CappSheetDefDoc.h"
+#include "designer/SheetDefRangeFun.h"
 #include "designer/VornDesignApp.h"
+#include "designer/res/resource.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/gdi/Pen.h"
+#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/SelectGuard.h"
+#include "platform/win/Menu.h"
 
 FX_IMPLEMENT_DYNCREATE(CCappSheetDefView, CKvZoomView)
 
@@ -34,8 +47,14 @@ CCappSheetDefDoc* CCappSheetDefView::GetDocument() const
 
 void CCappSheetDefView::OnInitialUpdate()
 {
+    SetZoomMode(modeFree);
     SetScrollSizes(MM_ANISOTROPIC, CSize(kBlankWidth, kBlankHeight));
     CKvZoomView::OnInitialUpdate();
+    SetZoomMinMax(0.02f, 22.0f);
+    SetZoomMoveCursorID(0);
+    SetZoomMoveCursorBeginID(0);
+    SetZoomRectCursorID(0);
+    m_nZoomPrint = static_cast<int>(FxGetApp()->GetProfileInt("DesignOption", "ZoomPrint", 0));
 }
 
 BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
@@ -93,6 +112,419 @@ void CCappSheetDefView::SaveTemplate(int)
 void CCappSheetDefView::OnDraw(CDC* pDC)
 {
     if (m_pSheet != nullptr && m_bLoaded) {
-        m_pSheet->DrawSheet(pDC);
+        DrawSheetView(pDC);
     }
+}
+
+namespace
+{
+// The window's background and the off-screen bitmap's fill.
+const COLORREF kViewGrey = RGB(190, 190, 190);
+// Pixels a repainted area grows by on every side, for the pens drawn on its edge.
+const int kRepaintMargin = 2;
+} // namespace
+
+CCappSheetDefChildFrame* CCappSheetDefView::GetSheetFrame() const
+{
+    return dynamic_cast<CCappSheetDefChildFrame*>(GetParentFrame());
+}
+
+void CCappSheetDefView::UpdateFrameRulers()
+{
+    if (CCappSheetDefChildFrame* pFrame = GetSheetFrame()) {
+        pFrame->UpdateRulers();
+    }
+}
+
+BOOL CCappSheetDefView::GetPageRectDevice(CRect& rcDevice, CSize& sizeTenthMm)
+{
+    if (m_hWnd == nullptr || m_pSheet == nullptr) {
+        return FALSE;
+    }
+    CRect rc = m_pSheet->m_rcFrame;
+    sizeTenthMm = CSize(rc.Width(), rc.Height());
+    CClientDC dc(m_hWnd);
+    OnPrepareDC(&dc, nullptr);
+    dc.LPtoDP(&rc);
+    rc.NormalizeRect();
+    rcDevice = rc;
+    return TRUE;
+}
+
+void CCappSheetDefView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
+{
+    CKvZoomView::OnPrepareDC(pDC, pInfo);
+    if (!pDC->IsPrinting()) {
+        return;
+    }
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    const int cxDpi = pDC->GetDeviceCaps(LOGPIXELSX);
+    const int cyDpi = pDC->GetDeviceCaps(LOGPIXELSY);
+    if (m_nZoomPrint == 1) {
+        // The screen's zoom carried to the printer: a level equal to the screen's dots per tenth
+        // of a millimetre prints at true size.
+        double dxScreen = 0.0;
+        double dyScreen = 0.0;
+        if (!CCappDCHelper::GetScreenDotPerTMM(dxScreen, dyScreen) || dxScreen <= 0.0 || dyScreen <= 0.0) {
+            dxScreen = dyScreen = 96.0 / CCappDCHelper::kTenthMMPerInch;
+        }
+        const double dLevel = GetZoomLevel();
+        const int nScale = 10000;
+        pDC->SetWindowExt(nScale, nScale);
+        pDC->SetViewportExt(
+            static_cast<int>(nScale * dLevel * cxDpi / CCappDCHelper::kTenthMMPerInch / dxScreen + 0.5),
+            static_cast<int>(nScale * dLevel * cyDpi / CCappDCHelper::kTenthMMPerInch / dyScreen + 0.5));
+        pDC->SetViewportOrg(0, 0);
+        return;
+    }
+    // True size from the paper's corner. Exact ratios: extents cut from millimetre sizes would
+    // stretch the print by up to half a percent.
+    pDC->SetWindowExt(CCappDCHelper::kTenthMMPerInch, CCappDCHelper::kTenthMMPerInch);
+    pDC->SetViewportExt(cxDpi, cyDpi);
+    pDC->SetViewportOrg(-pDC->GetDeviceCaps(PHYSICALOFFSETX), -pDC->GetDeviceCaps(PHYSICALOFFSETY));
+}
+
+void CCappSheetDefView::DrawSheetView(CDC* pDC)
+{
+    const BOOL bPrinting = pDC->IsPrinting();
+    CDC* pDrawDC = pDC;
+    CBitmap bitmap;
+    CDC dcMem;
+    std::unique_ptr<CFxSelectGuard> pBitmapGuard;
+    CRect rcClipDev;
+    if (m_bFreeObjOn) {
+        CRect rcClip;
+        pDC->GetClipBox(&rcClip);
+        rcClipDev = rcClip;
+        pDC->LPtoDP(&rcClipDev);
+        rcClipDev.NormalizeRect();
+        if (!bPrinting && !rcClipDev.IsRectEmpty() && dcMem.CreateCompatibleDC(pDC) &&
+            bitmap.CreateCompatibleBitmap(pDC, rcClipDev.Width(), rcClipDev.Height())) {
+            pBitmapGuard = std::make_unique<CFxSelectGuard>(&dcMem, &bitmap);
+            OnPrepareDC(&dcMem, nullptr);
+            const CPoint ptOrg = dcMem.SetViewportOrg(0, 0);
+            dcMem.SetViewportOrg(ptOrg.x - rcClipDev.left, ptOrg.y - rcClipDev.top);
+            ::SetBrushOrgEx(dcMem.GetSafeHdc(), -(rcClipDev.left % 8), -(rcClipDev.top % 8), nullptr);
+            pDrawDC = &dcMem;
+        }
+        CRect rcFill;
+        pDrawDC->GetClipBox(&rcFill);
+        pDrawDC->FillSolidRect(&rcFill, kViewGrey);
+    }
+    m_pSheet->DrawSheet(pDrawDC);
+    if (!bPrinting) {
+        DrawMarks(pDrawDC);
+        if (m_pHighlightLine != nullptr) {
+            // Drawn over in red: the line's own colour comes back at once.
+            const COLORREF crOwn = m_pHighlightLine->m_crColor;
+            m_pHighlightLine->m_crColor = RGB(255, 0, 0);
+            m_pSheet->DrawLine(pDrawDC, m_pHighlightLine);
+            m_pHighlightLine->m_crColor = crOwn;
+        }
+    }
+    if (pDrawDC == &dcMem) {
+        for (CDC* pEach : {pDC, static_cast<CDC*>(&dcMem)}) {
+            pEach->SetMapMode(MM_TEXT);
+            pEach->SetViewportOrg(0, 0);
+            pEach->SetWindowOrg(0, 0);
+        }
+        pDC->BitBlt(rcClipDev.left, rcClipDev.top, rcClipDev.Width(), rcClipDev.Height(), &dcMem, 0, 0, SRCCOPY);
+    }
+}
+
+void CCappSheetDefView::DrawMarks(CDC* pDC)
+{
+    // The selection: a red outline one pixel wide, right and bottom edges one pixel inside.
+    if (!CSheetDefRangeFun::IsEmpty(m_rangeSel)) {
+        CRect rc = m_rangeSel.m_rect;
+        pDC->LPtoDP(&rc);
+        rc.NormalizeRect();
+        CFxSavedDC saved(pDC);
+        pDC->SetMapMode(MM_TEXT);
+        pDC->SetViewportOrg(0, 0);
+        pDC->SetWindowOrg(0, 0);
+        CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
+        CFxSelectGuard penGuard(pDC, &pen);
+        CFxSelectGuard brushGuard(pDC, NULL_BRUSH);
+        pDC->Rectangle(rc.left, rc.top, rc.right, rc.bottom);
+    }
+    // The drop-target range: grey with a magenta outline, masked over what lies below.
+    if (!CSheetDefRangeFun::IsEmpty(m_rangeDrop)) {
+        CFxSavedDC saved(pDC);
+        pDC->SetROP2(R2_MASKPEN);
+        CPen pen(PS_SOLID, 1, RGB(255, 0, 255));
+        CBrush brush(RGB(0xBC, 0xBC, 0xBC));
+        CFxSelectGuard penGuard(pDC, &pen);
+        CFxSelectGuard brushGuard(pDC, &brush);
+        pDC->Rectangle(&m_rangeDrop.m_rect);
+    }
+}
+
+BOOL CCappSheetDefView::OnEraseBkgnd(CDC* pDC)
+{
+    CBrush brush(kViewGrey);
+    CFxSelectGuard guard(pDC, &brush);
+    CRect rc;
+    pDC->GetClipBox(&rc);
+    pDC->PatBlt(rc.left, rc.top, rc.Width(), rc.Height(), PATCOPY);
+    return TRUE;
+}
+
+CPoint CCappSheetDefView::ClientToSheet(CPoint point)
+{
+    CClientDC dc(m_hWnd);
+    OnPrepareDC(&dc, nullptr);
+    dc.DPtoLP(&point, 1);
+    return point;
+}
+
+void CCappSheetDefView::RepaintSheetRect(const CRect& rcSheet)
+{
+    if (rcSheet.IsRectEmpty() || m_hWnd == nullptr) {
+        return;
+    }
+    CRect rc = rcSheet;
+    CClientDC dc(m_hWnd);
+    OnPrepareDC(&dc, nullptr);
+    dc.LPtoDP(&rc);
+    rc.NormalizeRect();
+    rc.InflateRect(kRepaintMargin, kRepaintMargin);
+    InvalidateRect(&rc, FALSE);
+}
+
+void CCappSheetDefView::RepaintLine(const CCappLine* pLine)
+{
+    CPoint ptStart;
+    CPoint ptEnd;
+    if (pLine == nullptr || !m_pSheet->GetLineCoordinate(pLine, ptStart, ptEnd, 0)) {
+        return;
+    }
+    const int nWidth = std::max(1, pLine->m_nWidth);
+    // Horizontal lines grow downwards, vertical ones to the right.
+    const CRect rc = pLine->IsHorizontal() ? CRect(ptStart.x, ptStart.y, ptEnd.x, ptStart.y + nWidth)
+                                           : CRect(ptStart.x, ptStart.y, ptStart.x + nWidth, ptEnd.y);
+    RepaintSheetRect(rc);
+}
+
+void CCappSheetDefView::ClearHighlightLine()
+{
+    if (m_pHighlightLine != nullptr) {
+        const CCappLine* pLine = m_pHighlightLine;
+        m_pHighlightLine = nullptr;
+        RepaintLine(pLine);
+    }
+}
+
+void CCappSheetDefView::ResetSelection()
+{
+    RepaintSheetRect(CSheetDefRangeFun::Union(m_rangeSel, m_rangeTrack).m_rect);
+    m_rangeSel.ResertVal();
+    m_rangeTrack.ResertVal();
+}
+
+void CCappSheetDefView::SelectAt(CPoint ptSheet)
+{
+    ClearHighlightLine();
+    if (!CSheetDefRangeFun::IsEmpty(m_rangeTrack)) {
+        RepaintSheetRect(CSheetDefRangeFun::Union(m_rangeSel, m_rangeTrack).m_rect);
+        m_rangeTrack.ResertVal();
+    }
+    if (ptSheet == CPoint(0, 0)) {
+        ResetSelection();
+        return;
+    }
+    RepaintSheetRect(m_rangeSel.m_rect);
+    m_rangeSel = CSheetDefRangeFun::GetRange(*m_pSheet, ptSheet);
+    RepaintSheetRect(m_rangeSel.m_rect);
+}
+
+void CCappSheetDefView::SetSheetChanged()
+{
+    if (m_pSheet->m_nState == 1) {
+        m_pSheet->m_nState = 3;
+    }
+}
+
+void CCappSheetDefView::AutoScroll(CPoint point)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    const DWORD dwStyle = GetStyle();
+    CPoint ptScroll(::GetScrollPos(m_hWnd, SB_HORZ), ::GetScrollPos(m_hWnd, SB_VERT));
+    const CPoint ptOld = ptScroll;
+    if ((dwStyle & WS_HSCROLL) != 0 && point.x > rcClient.right) {
+        ptScroll.x = std::min<LONG>(GetScrollLimit(SB_HORZ), ptScroll.x + point.x - rcClient.right);
+    }
+    if ((dwStyle & WS_VSCROLL) != 0 && point.y > rcClient.bottom) {
+        ptScroll.y = std::min<LONG>(GetScrollLimit(SB_VERT), ptScroll.y + point.y - rcClient.bottom);
+    }
+    if (ptScroll != ptOld) {
+        ScrollToDevicePosition(ptScroll);
+        UpdateFrameRulers();
+        UpdateWindow();
+    }
+}
+
+void CCappSheetDefView::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (GetZoomState() != stateNone) {
+        CKvZoomView::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (m_bFreeObjOn) {
+        // The free-object tool owns clicks while the switch is on; the cells stay as they are.
+        return;
+    }
+    if (m_nEditMode == editSelect) {
+        SelectAt(ClientToSheet(point));
+        return;
+    }
+    CKvZoomView::OnLButtonDown(nFlags, point);
+}
+
+void CCappSheetDefView::OnMouseMove(UINT nFlags, CPoint point)
+{
+    // Only a captured mouse reports points past the client's edge.
+    if (!m_bFreeObjOn) {
+        AutoScroll(point);
+    }
+    CKvZoomView::OnMouseMove(nFlags, point);
+}
+
+void CCappSheetDefView::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CKvZoomView::OnLButtonUp(nFlags, point);
+}
+
+void CCappSheetDefView::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_bFreeObjOn) {
+        return;
+    }
+    if (GetZoomState() == stateNone && m_nEditMode == editSelect) {
+        SelectAt(ClientToSheet(point));
+    }
+    CKvZoomView::OnLButtonDblClk(nFlags, point);
+}
+
+void CCappSheetDefView::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    CKvZoomView::OnRButtonDown(nFlags, point);
+}
+
+BOOL CCappSheetDefView::EscapeByRightClick()
+{
+    if (GetZoomState() == stateZoomRect) {
+        EndZoomRect();
+        return TRUE;
+    }
+    if (GetZoomState() == stateMove) {
+        SetZoomMove(FALSE);
+        return TRUE;
+    }
+    switch (m_nEditMode) {
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+    case 13:
+    case 15:
+    case 17:
+        // Modes 5 and 7 keep a line in progress; no line tool runs here to hold one.
+        m_nEditMode = editSelect;
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CCappSheetDefView::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    if (!EscapeByRightClick() && !m_bFreeObjOn) {
+        CMenu menu;
+        int nPopup = 0;
+        if (BuildContextMenu(menu, nPopup)) {
+            CPoint ptScreen = point;
+            ::ClientToScreen(m_hWnd, &ptScreen);
+            menu.GetSubMenu(nPopup)->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this);
+        }
+    }
+    CKvZoomView::OnRButtonUp(nFlags, point);
+}
+
+BOOL CCappSheetDefView::BuildContextMenu(CMenu& menu, int& nPopup)
+{
+    if (CSheetDefRangeFun::IsEmpty(m_rangeSel) || !menu.LoadMenu(IDR_SHEET_CELL_MENU)) {
+        return FALSE;
+    }
+    const CCappRange rangeMenu = CSheetDefRangeFun::Union(m_rangeSel, m_rangeTrack);
+    nPopup = CSheetDefRangeFun::GetMidData(*m_pSheet, m_rangeSel.m_rect.CenterPoint()) != nullptr ? 1 : 0;
+    CMenu* pPopup = menu.GetSubMenu(nPopup);
+    // The role, detail-area and property commands come with the cell and detail-area editors;
+    // until then their items are shown greyed.
+    const UINT kNotBuilt[] = {ID_SHEET_CELL_STATIC,    ID_SHEET_CELL_VARIABLE, ID_SHEET_CELL_IMAGE,
+                              ID_SHEET_MD_NEW,         ID_SHEET_MD_MERGE,      ID_SHEET_MD_CONTINUE,
+                              ID_SHEET_MD_DELETE,      ID_SHEET_MD_ATTRIBUTES, ID_SHEET_MD_FIELD_INDEX,
+                              ID_SHEET_CELL_PROPERTIES};
+    for (UINT nID : kNotBuilt) {
+        pPopup->EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);
+    }
+    // What the rules allow, for when those commands arrive: detail-area items need a tracked
+    // range, the properties item a cell in the range.
+    if (CSheetDefRangeFun::IsEmpty(m_rangeTrack)) {
+        for (UINT nID : {ID_SHEET_MD_NEW, ID_SHEET_MD_MERGE, ID_SHEET_MD_CONTINUE}) {
+            pPopup->EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);
+        }
+    }
+    if (!CSheetDefRangeFun::HaveCellInRange(*m_pSheet, rangeMenu)) {
+        pPopup->EnableMenuItem(ID_SHEET_CELL_PROPERTIES, MF_BYCOMMAND | MF_GRAYED);
+    }
+    return TRUE;
+}
+
+void CCappSheetDefView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_CONTROL && !m_bCtrlHeld && GetZoomState() != stateMove) {
+        m_bCtrlHeld = TRUE;
+        OnZoomMove();
+    }
+    if (m_bFreeObjOn) {
+        return;
+    }
+    CKvZoomView::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CCappSheetDefView::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_CONTROL && m_bCtrlHeld) {
+        m_bCtrlHeld = FALSE;
+        OnZoomMove();
+    }
+    CKvZoomView::OnKeyUp(nChar, nRepCnt, nFlags);
+}
+
+LRESULT CCappSheetDefView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = CKvZoomView::WindowProc(message, wParam, lParam);
+    // After the scroll, so that the rulers show where the sheet went.
+    if (message == WM_HSCROLL || message == WM_VSCROLL) {
+        UpdateFrameRulers();
+    }
+    return lResult;
+}
+
+void CCappSheetDefView::ZoomLevelChanged()
+{
+    CKvZoomView::ZoomLevelChanged();
+    if (m_hWnd != nullptr) {
+        UpdateFrameRulers();
+    }
+}
+
+void CCappSheetDefView::ZoomViewScroll()
+{
+    CKvZoomView::ZoomViewScroll();
+    UpdateFrameRulers();
 }

@@ -1,11 +1,17 @@
 // The sheet-definition view: owns the template being designed (a CCappSheet) and draws it on a
-// zoom view. Editing, selection and the free-object tool come with the full editor.
+// zoom view, selects cell ranges, copies, pastes and drops cells and carries the window's commands.
+// The table-line, cell and free-object tools come with the full editor.
 #pragma once
 
 #include "common/KvZoomView.h"
+#include "core/CappRange.h"
 #include "core/CappSheet.h"
 
+class CCappCell;
+class CCappLine;
+class CCappSheetDefChildFrame;
 class CCappSheetDefDoc;
+class CMenu;
 
 class CCappSheetDefView : public CKvZoomView
 {
@@ -38,6 +44,116 @@ public:
 protected:
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
+
+    // Sheet view: drawing, input, selection, cell copy and drop, view commands.
+public:
+    // Edit modes (the mouse tool and its state); 0 is plain cell selection.
+    enum { editSelect = 0, editDrawLine = 3, editTracking = 11 };
+    // Drag messages of the designer's drop target: over (answer 2 move, 3 copy, else no drop),
+    // drop (non-zero when taken) and leave.
+    enum { msgDragOver = 0x2299, msgDrop = 0x229A, msgDragLeave = 0x229B };
+
+    // The sheet's frame in client pixels and its size in sheet units, for the rulers.
+    BOOL GetPageRectDevice(CRect& rcDevice, CSize& sizeTenthMm);
+    // Selects the range at a point in sheet units; (0, 0) clears the selection.
+    void SelectAt(CPoint ptSheet);
+    // The drop-target range follows a point in sheet units, as the drag-over message does.
+    LRESULT DragOverAt(CPoint ptSheet);
+    // The menu 149 popup for the current selection with its items enabled, or FALSE when the
+    // selection is empty (no menu). The caller owns the menu; nPopup gets 0 "cell" or 1 "mdcell".
+    BOOL BuildContextMenu(CMenu& menu, int& nPopup);
+    BOOL IsFreeObjectOn() const { return m_bFreeObjOn; }
+    int GetZoomPrint() const { return m_nZoomPrint; }
+    void SetZoomPrint(int nZoomPrint) { m_nZoomPrint = nZoomPrint; }
+
+    // An OLE drag of the selected cell, with a token text as its data; FALSE when a drag runs
+    // already or the selection holds no cell.
+    BOOL StartCellDrag();
+
+    int m_nEditMode = editSelect;
+    CCappRange m_rangeSel;
+    CCappRange m_rangeTrack;
+    CCappRange m_rangeDrop;
+    CCappLine* m_pHighlightLine = nullptr;
+    // The cursor of the last drag event in client coordinates, set by the drop target before it
+    // sends its messages.
+    CPoint m_ptDrag;
+    // The cell this view is dragging, while a drag runs.
+    CCappCell* m_pDragCell = nullptr;
+
+    // Screen: the zoom view's mapping. Printer: one sheet unit a tenth of a millimetre from the
+    // paper's corner (ZoomPrint 0), or the screen's zoom carried to the printer (ZoomPrint 1).
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+
+protected:
+    BOOL OnEraseBkgnd(CDC* pDC) override;
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+    void OnRButtonDown(UINT nFlags, CPoint point) override;
+    void OnRButtonUp(UINT nFlags, CPoint point) override;
+    void OnMouseMove(UINT nFlags, CPoint point) override;
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void ZoomLevelChanged() override;
+    void ZoomViewScroll() override;
+
+    // Commands (CappSheetDefViewCmd.cpp).
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnZoomRect();
+    void OnUpdateZoomRect(CCmdUI* pCmdUI);
+    void OnZoomMove();
+    void OnUpdateZoomMove(CCmdUI* pCmdUI);
+    void OnZoomAll();
+    void OnZoomFixed(UINT nID);
+    void OnUndo();
+    void OnUpdateUndo(CCmdUI* pCmdUI);
+    void OnRedo();
+    void OnUpdateRedo(CCmdUI* pCmdUI);
+    void OnFreeObjSwitch();
+    void OnUpdateFreeObjSwitch(CCmdUI* pCmdUI);
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnCleanTable();
+    void OnDisabled(CCmdUI* pCmdUI);
+    LRESULT OnDragOver(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrop(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDragLeave(WPARAM wParam, LPARAM lParam);
+    FX_DECLARE_MESSAGE_MAP()
+
+public:
+    // The selected cell dropped on the current drop-target range: copied to an empty range, else
+    // over the target (nMove 0) or exchanged with it (nMove 1); -1 asks with the move-cell dialog.
+    // The dragged cell stays; nothing happens on its own range. Non-zero when the drop was taken.
+    int DropSelectedCell(int nMove);
+
+private:
+    CCappSheetDefChildFrame* GetSheetFrame() const;
+    void UpdateFrameRulers();
+    // A point in the client to sheet units, through a client DC prepared by the view.
+    CPoint ClientToSheet(CPoint point);
+    // Repaints a rectangle in sheet units, 2 pixels larger on every side, without erasing.
+    void RepaintSheetRect(const CRect& rcSheet);
+    void RepaintLine(const CCappLine* pLine);
+    void ClearHighlightLine();
+    // The right-click escape: TRUE when the click only ended a tool.
+    BOOL EscapeByRightClick();
+    void AutoScroll(CPoint point);
+    void DrawMarks(CDC* pDC);
+    void ResetSelection();
+    void SetSheetChanged();
+    // The paste command's work; bKeepDragName lets a copy of the dragged cell keep its variable
+    // name (the dragged cell is about to be replaced).
+    void PasteAtSelection(BOOL bKeepDragName);
+
+    // Draws the sheet and its marks, off-screen while the free-object switch is on.
+    void DrawSheetView(CDC* pDC);
+
+    int m_nZoomPrint = 1;
+    BOOL m_bFreeObjOn = FALSE;
+    BOOL m_bCtrlHeld = FALSE;
 
 private:
     BOOL m_bLoaded;
