@@ -157,17 +157,24 @@ void CFrameWnd::RecalcLayout(BOOL)
     m_bInRecalcLayout = FALSE;
 }
 
+void CFrameWnd::ShowDocumentTitle(LPCSTR lpszDocTitle)
+{
+    if (m_hWnd == nullptr) {
+        return;
+    }
+    if ((GetStyle() & WS_CHILD) != 0) {
+        SetWindowText(lpszDocTitle);
+    } else {
+        CString strTitle;
+        strTitle.Format("%s - %s", lpszDocTitle, static_cast<LPCSTR>(m_strTitle));
+        SetWindowText(strTitle);
+    }
+}
+
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     if (pDoc != nullptr) {
-        // A child frame shows the document's title; a top-level one "document - program".
-        if ((GetStyle() & WS_CHILD) != 0) {
-            SetWindowText(pDoc->GetTitle());
-        } else {
-            CString strTitle;
-            strTitle.Format("%s - %s", static_cast<LPCSTR>(pDoc->GetTitle()), static_cast<LPCSTR>(m_strTitle));
-            SetWindowText(strTitle);
-        }
+        ShowDocumentTitle(pDoc->GetTitle());
         pDoc->SendInitialUpdate();
     }
     if (m_pViewActive == nullptr) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -19,6 +20,7 @@
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "framework/FwCustomToolBar.h"
+#include "framework/FwMenuBar.h"
 #include "framework/FwToolBarManager.h"
 #include "framework/FwWorksheet.h"
 #include "platform/frame/DockBar.h"
@@ -570,4 +572,86 @@ TEST_F(CDesignShellTest, ARecentFileCommandOpensItsTemplateOnce)
     ASSERT_EQ(nBefore + 1, views.size());
     EXPECT_STREQ(strPath, views.back()->GetPath());
     EXPECT_TRUE(views.back()->IsTemplateLoaded());
+}
+
+namespace
+{
+// The titles the menu bar shows, in order.
+std::vector<std::string> ShownTitles(FwMenuBar* pBar)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < pBar->GetButtonCount(); ++i) {
+        auto* pText = dynamic_cast<FwTextButton*>(pBar->GetButton(i));
+        if (pText != nullptr && pText->m_nKind == FWBK_TEXT && !pText->TestStyle(FWBS_HIDDEN)) {
+            titles.push_back(static_cast<LPCSTR>(pText->m_strText));
+        }
+    }
+    return titles;
+}
+
+CString WindowText(HWND hWnd)
+{
+    char sz[256] = {};
+    ::GetWindowTextA(hWnd, sz, sizeof sz);
+    return sz;
+}
+} // namespace
+
+TEST_F(CDesignShellTest, TheMenuBarKeepsItsTitlesWithTemplateWindowsAndNewWindowsFollowAMaximisedOne)
+{
+    const CString strWorkDir = SampleWorkDir();
+    const CString strFirst = strWorkDir + "\\Template\\ProcessCard.znt";
+    const CString strSecond = strWorkDir + "\\Template\\ProcessCardNext.znt";
+    Start(strWorkDir, "\"" + strFirst + "\"");
+    const std::vector<std::string> frameMenu = {"文件(&F)", "查看(&V)", "工具(&T)", "帮助(&H)"};
+    const std::vector<std::string> sheetMenu = {"文件(&F)", "编辑(&E)", "查看(&V)", "工具(&T)", "窗口(&W)", "帮助(&H)"};
+    FwMDIMenuBar* pBar = m_pFrame->m_pMDIMenuBar;
+    auto activeChild = [&](BOOL& bMaximized) { return m_pFrame->MDIGetActive(&bMaximized); };
+
+    struct Step
+    {
+        const char* szName;
+        std::function<void()> act;
+        const std::vector<std::string>* pTitles;
+        int nWindows;
+        BOOL bMaximized;
+        const char* szCaption;
+    };
+    const Step steps[] = {
+        {"template from the command line", [] {}, &sheetMenu, 1, FALSE, "ProcessCard.znt"},
+        {"clicked into",
+         [&] {
+             BOOL bMax = FALSE;
+             activeChild(bMax)->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_pFrame->m_hWnd),
+                                            MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+         },
+         &sheetMenu, 1, FALSE, "ProcessCard.znt"},
+        {"maximised",
+         [&] {
+             BOOL bMax = FALSE;
+             ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE,
+                            reinterpret_cast<WPARAM>(activeChild(bMax)->m_hWnd), 0);
+         },
+         &sheetMenu, 1, TRUE, "ProcessCard.znt"},
+        {"second template opened", [&] { m_pFrame->OpenTemplate(strSecond); }, &sheetMenu, 2, TRUE,
+         "ProcessCardNext.znt"},
+        {"all closed", [&] { m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_CLOSE_ALL); }, &frameMenu, 0, FALSE, nullptr},
+    };
+    for (const Step& c : steps) {
+        SCOPED_TRACE(c.szName);
+        c.act();
+        Idle();
+        EXPECT_EQ(*c.pTitles, ShownTitles(pBar));
+        EXPECT_EQ(c.nWindows, m_pFrame->GetWorksheetCount());
+        BOOL bMaximized = FALSE;
+        CMDIChildWnd* pActive = activeChild(bMaximized);
+        EXPECT_EQ(c.bMaximized, bMaximized);
+        if (c.szCaption != nullptr) {
+            ASSERT_NE(nullptr, pActive);
+            EXPECT_STREQ(c.szCaption, WindowText(pActive->m_hWnd));
+        }
+        if (c.bMaximized) {
+            SaveWindowPicture(m_pFrame->m_hWnd, "designer-main-maximised.png");
+        }
+    }
 }
