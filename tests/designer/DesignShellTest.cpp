@@ -211,7 +211,7 @@ TEST_F(CDesignShellTest, StartsWithMenuFiveBarsSixPanesTheTemplateTreeAndNoOutpu
         names.push_back(static_cast<LPCSTR>(tree.GetItemText(h)));
     }
     std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{"ProcessCard", "ProcessCardNext"}), names);
+    EXPECT_EQ((std::vector<std::string>{"InspectionCard", "ProcessCard", "ProcessCardNext"}), names);
     EXPECT_FALSE(m_pFrame->m_wndOutput.IsWindowVisible());
 
     // Ask for the workspace bar as a user would, to look at it.
