@@ -433,10 +433,39 @@ void CMainFrame::OnUpdateCloseAll(CCmdUI* pCmdUI)
     pCmdUI->Enable(GetWorksheetCount() > 0);
 }
 
+namespace
+{
+// A view that keeps a ZoomPrint option takes the value; one without it has nothing to update.
+template <class TView> void GiveZoomPrint(TView* pView, int nZoomPrint)
+{
+    if constexpr (requires { pView->SetZoomPrint(nZoomPrint); }) {
+        pView->SetZoomPrint(nZoomPrint);
+    }
+}
+} // namespace
+
 void CMainFrame::OnOptions()
 {
     CDesignOptionSh sheet(this);
-    sheet.DoModal();
+    if (sheet.DoModal() != IDOK) {
+        return;
+    }
+    const int nZoomPrint = static_cast<int>(FxGetApp()->GetProfileInt("DesignOption", "ZoomPrint", 0));
+    for (CCappSheetDefView* pView : GetSheetDefViews()) {
+        GiveZoomPrint(pView, nZoomPrint);
+    }
+}
+
+std::vector<CCappSheetDefView*> CMainFrame::GetSheetDefViews() const
+{
+    std::vector<CCappSheetDefView*> views;
+    for (int i = 0; i < GetWorksheetCount(); ++i) {
+        auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(GetWorksheet(i));
+        if (CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr) {
+            views.push_back(pView);
+        }
+    }
+    return views;
 }
 
 void CMainFrame::OnToolBars()

@@ -188,3 +188,6 @@
 #define IDS_TEMPLATE_ROOT 61503
 #define IDB_TEMPLATE_TREE 1012
 #define IDC_DESIGN_TREE 119
+
+// Designer shell: the File menu's text when there are no recent files.
+#define IDS_RECENT_FILES_EMPTY 23010

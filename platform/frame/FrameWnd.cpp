@@ -351,8 +351,8 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopup)
 {
     CCmdUI state;
     state.m_pMenu = CMenu::FromHandle(hPopup);
-    const int nCount = ::GetMenuItemCount(hPopup);
-    for (int i = 0; i < nCount; ++i) {
+    // The count is read again each time: an update may insert items (a list of recent files).
+    for (int i = 0; i < ::GetMenuItemCount(hPopup); ++i) {
         const UINT nID = ::GetMenuItemID(hPopup, i);
         // Separators, popups, the MDI window list and system commands keep their state.
         if (nID == 0 || nID == static_cast<UINT>(-1) || nID >= FX_IDM_FIRST_MDICHILD) {
