@@ -815,3 +815,62 @@ TEST_F(CDesignShellTest, TheFileMenuListsTheRecentFilesAndOpensFromThere)
     ASSERT_EQ(1U, SheetViews().size());
     EXPECT_STREQ(strProcess, SheetViews()[0]->GetPath());
 }
+
+namespace
+{
+// Answers the modal options sheet from inside its own message loop: a message posted before the
+// sheet opens reaches this window once the sheet runs, ticks "缩放打印" and presses OK.
+LRESULT CALLBACK OptionsAnswerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_APP) {
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    }
+    HWND hSheet = ::GetLastActivePopup(reinterpret_cast<HWND>(wParam));
+    HWND hPage =
+        hSheet != nullptr ? reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
+    if (hPage != nullptr && ::IsDlgButtonChecked(hPage, IDC_SET_ZOOM_PRINT) != BST_CHECKED) {
+        ::SendMessageA(::GetDlgItem(hPage, IDC_SET_ZOOM_PRINT), BM_CLICK, 0, 0);
+    }
+    if (hSheet != nullptr) {
+        ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    }
+    return 0;
+}
+} // namespace
+
+TEST_F(CDesignShellTest, OptionsWithZoomPrintOnReachTheOpenTemplateViews)
+{
+    const CString strWorkDir = SampleWorkDir();
+    Start(strWorkDir, "\"" + strWorkDir + "\\Template\\ProcessCard.znt\"");
+    m_pFrame->OpenTemplate(strWorkDir + "\\Template\\InspectionCard.znt");
+    m_app.WriteProfileInt("DesignOption", "ZoomPrint", 0);
+    ASSERT_EQ(2U, m_pFrame->GetSheetDefViews().size());
+
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = OptionsAnswerProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VornOptionsAnswer";
+    ::RegisterClassA(&wc);
+    HWND hAnswer =
+        ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, hAnswer);
+    ::PostMessageA(hAnswer, WM_APP, reinterpret_cast<WPARAM>(m_pFrame->m_hWnd), 0);
+    m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_OPTIONS);
+    ::DestroyWindow(hAnswer);
+
+    EXPECT_EQ(1, static_cast<int>(m_app.GetProfileInt("DesignOption", "ZoomPrint", -1)));
+    // Views that keep the option (they print at their zoom with 1) hold the new value; -1 for
+    // a view without it.
+    auto zoomPrintOf = [](auto* pView) {
+        if constexpr (requires { pView->GetZoomPrint(); }) {
+            return static_cast<int>(pView->GetZoomPrint());
+        } else {
+            return -1;
+        }
+    };
+    for (CCappSheetDefView* pView : m_pFrame->GetSheetDefViews()) {
+        const int nZoomPrint = zoomPrintOf(pView);
+        EXPECT_TRUE(nZoomPrint == 1 || nZoomPrint == -1) << nZoomPrint;
+    }
+    m_app.WriteProfileInt("DesignOption", "ZoomPrint", 0);
+}
