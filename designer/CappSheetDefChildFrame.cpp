@@ -3,6 +3,7 @@
 #include "core/CardCommFun.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
+#include "designer/ScriptFrame.h"
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "platform/frame/FrameIds.h"
@@ -34,8 +35,7 @@ FX_ON_COMMAND(ID_SHEET_SIMULATE, OnSimulate)
 FX_ON_COMMAND(ID_SHEET_FRAME_SAVE, OnFrameSave)
 FX_END_MESSAGE_MAP()
 
-CCappSheetDefChildFrame::CCappSheetDefChildFrame()
-    : m_hScriptWnd(nullptr), m_bRulerScaled(FALSE), m_strSimulatorDll("VornSimulator.dll")
+CCappSheetDefChildFrame::CCappSheetDefChildFrame() : m_bRulerScaled(FALSE), m_strSimulatorDll("VornSimulator.dll")
 {
 }
 
@@ -101,44 +101,20 @@ void CCappSheetDefChildFrame::OnUpdateViewRulers(CCmdUI* pCmdUI)
 
 CFrameWnd* CCappSheetDefChildFrame::GetScriptWindow() const
 {
-    if (m_hScriptWnd == nullptr || !::IsWindow(m_hScriptWnd)) {
-        return nullptr;
-    }
-    return dynamic_cast<CFrameWnd*>(CWnd::FromHandlePermanent(m_hScriptWnd));
+    return CScriptFrame::FindForSheet(this);
 }
 
 void CCappSheetDefChildFrame::OnScriptEdit()
 {
-    if (CFrameWnd* pScript = GetScriptWindow()) {
-        if (auto* pChild = dynamic_cast<CMDIChildWnd*>(pScript)) {
-            pChild->MDIActivate();
-        }
-        return;
-    }
-    auto* pApp = dynamic_cast<CVornDesignApp*>(FxGetApp());
-    CMainFrame* pMain = pApp != nullptr ? pApp->GetMainFrame() : nullptr;
-    if (pMain == nullptr) {
-        return;
-    }
-    CString strText;
-    GetWindowText(strText);
-    CString strTitle;
-    strTitle.Format("%s-Script", static_cast<LPCSTR>(strText));
-    if (CFrameWnd* pScript = pMain->NewScriptWindow(strTitle)) {
-        m_hScriptWnd = pScript->m_hWnd;
-    }
+    CScriptFrame::OpenForSheet(this);
 }
 
 void CCappSheetDefChildFrame::OnClose()
 {
     // The script window goes first; when it stays open, so does this window.
-    if (CFrameWnd* pScript = GetScriptWindow()) {
-        pScript->SendMessage(WM_CLOSE);
-        if (::IsWindow(m_hScriptWnd)) {
-            return;
-        }
+    if (!CScriptFrame::CloseForSheet(this)) {
+        return;
     }
-    m_hScriptWnd = nullptr;
     FwWorksheet::OnClose();
 }
 

@@ -27,8 +27,6 @@ public:
     // silently without a work directory or data folder.
     BOOL RunSimulator();
 
-    // The window is kept by handle: it deletes itself when it closes.
-    HWND m_hScriptWnd;
     CHRulerBar m_wndHRuler;
     CVRulerBar m_wndVRuler;
     BOOL m_bRulerScaled;

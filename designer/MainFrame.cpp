@@ -436,7 +436,25 @@ void CMainFrame::OnUpdateCloseAll(CCmdUI* pCmdUI)
 void CMainFrame::OnOptions()
 {
     CDesignOptionSh sheet(this);
-    sheet.DoModal();
+    if (sheet.DoModal() != IDOK) {
+        return;
+    }
+    const int nZoomPrint = static_cast<int>(FxGetApp()->GetProfileInt("DesignOption", "ZoomPrint", 0));
+    for (CCappSheetDefView* pView : GetSheetDefViews()) {
+        pView->SetZoomPrint(nZoomPrint);
+    }
+}
+
+std::vector<CCappSheetDefView*> CMainFrame::GetSheetDefViews() const
+{
+    std::vector<CCappSheetDefView*> views;
+    for (int i = 0; i < GetWorksheetCount(); ++i) {
+        auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(GetWorksheet(i));
+        if (CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr) {
+            views.push_back(pView);
+        }
+    }
+    return views;
 }
 
 void CMainFrame::OnToolBars()

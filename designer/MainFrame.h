@@ -4,6 +4,8 @@
 // write to the output bar through messages 0x441 (tip), 0x442 (error) and 0x443 (progress).
 #pragma once
 
+#include <vector>
+
 #include "core/CappCell.h"
 #include "designer/OutputBar.h"
 #include "designer/WorkSpaceWnd.h"
@@ -42,6 +44,8 @@ public:
     // A script window with the title ("新增" when empty); null when it cannot be made.
     CFrameWnd* NewScriptWindow(LPCSTR lpszTitle);
     void RefillTemplateTree();
+    // The sheet-definition views of the open windows, in tab order.
+    std::vector<CCappSheetDefView*> GetSheetDefViews() const;
     void SetCopiedCell(const CCappCell* pCell);
     void PasteCopiedCell(CCappCell* pCell) const;
     // The card-variable names of "VarName.ini" in the work directory.

@@ -16,6 +16,8 @@
 #include "platform/doc/DocTemplate.h"
 #include "platform/ole/OleControlWnd.h"
 #include "platform/print/PrintDialog.h"
+#include "platform/win/CmdUI.h"
+#include "platform/win/Menu.h"
 #include "platform/win/Dialog.h"
 
 FX_IMPLEMENT_DYNAMIC(CVornDesignApp, CWinApp)
@@ -26,6 +28,7 @@ FX_ON_COMMAND(0xE100, OnDesignFileNew)
 FX_ON_COMMAND(0xE101, OnDesignFileOpen)
 FX_ON_COMMAND(0xE106, OnFilePrintSetup)
 FX_ON_COMMAND_RANGE(ID_DESIGN_MRU_FIRST, ID_DESIGN_MRU_LAST, OnOpenRecentFile)
+FX_ON_UPDATE_COMMAND_UI(ID_DESIGN_MRU_FIRST, OnUpdateRecentFileMenu)
 FX_END_MESSAGE_MAP()
 
 namespace
@@ -197,6 +200,44 @@ void CVornDesignApp::OnFilePrintSetup()
 {
     CPrintDialog dlg(TRUE);
     dlg.DoModal();
+}
+
+void CVornDesignApp::OnUpdateRecentFileMenu(CCmdUI* pCmdUI)
+{
+    if (pCmdUI->m_pMenu == nullptr) {
+        pCmdUI->Enable(GetRecentFileCount() > 0);
+        return;
+    }
+    // The entries replace the placeholder (or the entries of the last opening) in place.
+    HMENU hMenu = *pCmdUI->m_pMenu;
+    const UINT nPos = pCmdUI->m_nIndex;
+    while (::GetMenuItemCount(hMenu) > static_cast<int>(nPos)) {
+        const UINT nID = ::GetMenuItemID(hMenu, static_cast<int>(nPos));
+        if (nID < ID_DESIGN_MRU_FIRST || nID > ID_DESIGN_MRU_LAST) {
+            break;
+        }
+        ::DeleteMenu(hMenu, nPos, MF_BYPOSITION);
+    }
+    if (GetRecentFileCount() == 0) {
+        CString strEmpty;
+        strEmpty.LoadString(IDS_RECENT_FILES_EMPTY);
+        ::InsertMenuA(hMenu, nPos, MF_BYPOSITION | MF_STRING | MF_GRAYED, ID_DESIGN_MRU_FIRST, strEmpty);
+        return;
+    }
+    for (int i = 0; i < GetRecentFileCount(); ++i) {
+        CString strItem;
+        strItem.Format("&%d %s", i + 1, static_cast<LPCSTR>(GetRecentFile(i)));
+        // An ampersand in a path is shown, not taken as a mnemonic.
+        CString strShown;
+        for (int j = 0; j < strItem.GetLength(); ++j) {
+            strShown += strItem[j];
+            if (j > 0 && strItem[j] == '&') {
+                strShown += '&';
+            }
+        }
+        ::InsertMenuA(hMenu, nPos + static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
+                      ID_DESIGN_MRU_FIRST + static_cast<UINT>(i), strShown);
+    }
 }
 
 void CVornDesignApp::OnOpenRecentFile(UINT nID)

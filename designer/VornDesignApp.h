@@ -6,6 +6,7 @@
 #include "platform/base/StringArray.h"
 #include "platform/frame/WinApp.h"
 
+class CCmdUI;
 class CMainFrame;
 
 class CVornDesignApp : public CWinApp
@@ -42,6 +43,8 @@ protected:
     void OnDesignFileOpen();
     void OnFilePrintSetup();
     void OnOpenRecentFile(UINT nID);
+    // The File menu's recent files ("&1 path" ...), or the grayed placeholder when there are none.
+    void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 
     FX_DECLARE_MESSAGE_MAP()
 

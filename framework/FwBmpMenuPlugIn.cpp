@@ -141,6 +141,10 @@ void FwBmpMenuPlugIn::ConvertPopup(HMENU hPopup)
         if (pInfo == nullptr) {
             pInfo = new FwBmpMenuItemInfo(nID, CString(szText));
             items.push_back(pInfo);
+        } else {
+            // An item put in again under a known id may carry a new text (a recent-file entry).
+            pInfo->m_strText = szText;
+            pInfo->m_chMnemonic = MnemonicOf(pInfo->m_strText);
         }
         MENUITEMINFOA set = {};
         set.cbSize = sizeof(set);

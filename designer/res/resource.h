@@ -243,3 +243,6 @@
 #define IDS_SHEET_SELECT_MD_FIRST 61471
 #define IDS_SHEET_NO_SIMULATOR 24000
 #define IDS_SHEET_SAVE_FIRST 24001
+
+// Designer shell: the File menu's text when there are no recent files.
+#define IDS_RECENT_FILES_EMPTY 23010

@@ -54,6 +54,13 @@ CDocument::~CDocument()
 void CDocument::SetTitle(LPCSTR lpszTitle)
 {
     m_strTitle = lpszTitle != nullptr ? lpszTitle : "";
+    // The frames showing the document follow a new title (a path set after loading renames them).
+    for (POSITION pos = GetFirstViewPosition(); pos != nullptr;) {
+        CView* pView = GetNextView(pos);
+        if (CFrameWnd* pFrame = pView != nullptr ? pView->GetParentFrame() : nullptr) {
+            pFrame->ShowDocumentTitle(m_strTitle);
+        }
+    }
 }
 
 void CDocument::SetPathName(LPCSTR lpszPathName)

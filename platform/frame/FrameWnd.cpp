@@ -158,17 +158,24 @@ void CFrameWnd::RecalcLayout(BOOL)
     m_bInRecalcLayout = FALSE;
 }
 
+void CFrameWnd::ShowDocumentTitle(LPCSTR lpszDocTitle)
+{
+    if (m_hWnd == nullptr) {
+        return;
+    }
+    if ((GetStyle() & WS_CHILD) != 0) {
+        SetWindowText(lpszDocTitle);
+    } else {
+        CString strTitle;
+        strTitle.Format("%s - %s", lpszDocTitle, static_cast<LPCSTR>(m_strTitle));
+        SetWindowText(strTitle);
+    }
+}
+
 void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 {
     if (pDoc != nullptr) {
-        // A child frame shows the document's title; a top-level one "document - program".
-        if ((GetStyle() & WS_CHILD) != 0) {
-            SetWindowText(pDoc->GetTitle());
-        } else {
-            CString strTitle;
-            strTitle.Format("%s - %s", static_cast<LPCSTR>(pDoc->GetTitle()), static_cast<LPCSTR>(m_strTitle));
-            SetWindowText(strTitle);
-        }
+        ShowDocumentTitle(pDoc->GetTitle());
         pDoc->SendInitialUpdate();
     }
     if (m_pViewActive == nullptr) {
@@ -345,8 +352,8 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopup)
 {
     CCmdUI state;
     state.m_pMenu = CMenu::FromHandle(hPopup);
-    const int nCount = ::GetMenuItemCount(hPopup);
-    for (int i = 0; i < nCount; ++i) {
+    // The count is read again each time: an update may insert items (a list of recent files).
+    for (int i = 0; i < ::GetMenuItemCount(hPopup); ++i) {
         const UINT nID = ::GetMenuItemID(hPopup, i);
         // Separators, popups, the MDI window list and system commands keep their state.
         if (nID == 0 || nID == static_cast<UINT>(-1) || nID >= FX_IDM_FIRST_MDICHILD) {

@@ -49,6 +49,9 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // Sends OnInitialUpdate to the document's views, activates the first and shows the frame.
     virtual void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    // The caption for a document's title: the title alone in a child frame, "title - program" in
+    // a top-level one.
+    void ShowDocumentTitle(LPCSTR lpszDocTitle);
 
     CView* GetActiveView() const { return m_pViewActive; }
     void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);

@@ -40,6 +40,13 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
 BOOL CMDIChildWnd::CreateFrame(DWORD dwStyle, CWnd* pParentWnd, HMENU, CCreateContext* pContext)
 {
     CMDIFrameWnd* pFrame = static_cast<CMDIFrameWnd*>(pParentWnd);
+    // A new child keeps the active child's maximised state: Wine's client restores a maximised
+    // child when another is created, and the new one would open normal-sized.
+    BOOL bMaximized = FALSE;
+    pFrame->MDIGetActive(&bMaximized);
+    if (bMaximized) {
+        dwStyle |= WS_MAXIMIZE;
+    }
     return CreateEx(WS_EX_MDICHILD, nullptr, m_strTitle, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                     CW_USEDEFAULT, pFrame->m_hWndMDIClient, nullptr, pContext);
 }
@@ -52,6 +59,15 @@ CCreateContext* CMDIChildWnd::ContextOf(LPCREATESTRUCT lpcs) const
     }
     const MDICREATESTRUCTA* pMcs = static_cast<const MDICREATESTRUCTA*>(lpcs->lpCreateParams);
     return reinterpret_cast<CCreateContext*>(pMcs->lParam);
+}
+
+void CMDIChildWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    CFrameWnd::InitialUpdateFrame(pDoc, FALSE);
+    if (bMakeVisible) {
+        ShowWindow((GetStyle() & WS_MAXIMIZE) != 0 ? SW_SHOWMAXIMIZED : SW_SHOW);
+        UpdateWindow();
+    }
 }
 
 BOOL CMDIChildWnd::DestroyWindow()

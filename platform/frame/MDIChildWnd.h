@@ -18,6 +18,8 @@ public:
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW, CWnd* pParentWnd = nullptr,
                    CCreateContext* pContext = nullptr) override;
     DWORD DefaultFrameStyle() const override { return WS_CHILD | WS_OVERLAPPEDWINDOW; }
+    // Shown maximised when created so (the active child was maximised).
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible) override;
     // MDI children are destroyed by their client.
     BOOL DestroyWindow() override;
 

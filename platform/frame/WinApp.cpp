@@ -6,6 +6,7 @@
 #include "platform/base/FxRegKey.h"
 #include "platform/base/ResMgr.h"
 #include "platform/doc/DocTemplate.h"
+#include "platform/doc/NewTypeDlg.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/TempHandleMap.h"
 #include "platform/win/Wnd.h"
@@ -224,7 +225,24 @@ void CWinApp::CloseAllDocuments()
 
 void CWinApp::OnFileNew()
 {
-    OpenDocumentFile(nullptr);
+    if (m_templateList.IsEmpty()) {
+        return;
+    }
+    CDocTemplate* pTemplate = static_cast<CDocTemplate*>(m_templateList.GetHead());
+    if (m_templateList.GetCount() > 1) {
+        // Several kinds: the user picks one, or none.
+        CNewTypeDlg dlg(m_pMainWnd);
+        for (POSITION pos = GetFirstDocTemplatePosition(); pos != nullptr;) {
+            dlg.AddTemplate(GetNextDocTemplate(pos));
+        }
+        if (dlg.GetTemplateCount() > 1) {
+            if (dlg.DoModal() != IDOK || dlg.GetChosen() == nullptr) {
+                return;
+            }
+            pTemplate = dlg.GetChosen();
+        }
+    }
+    pTemplate->OpenDocumentFile(nullptr);
 }
 
 void CWinApp::OnFileOpen()

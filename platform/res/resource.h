@@ -7,6 +7,10 @@
 #define IDC_FX_PRINT_PRINTERNAME 30722
 #define IDC_FX_PRINT_PAGENUM 30723
 
+// The New command's choice of document kind when there are several templates.
+#define IDD_FX_NEWTYPE 30740
+#define IDC_FX_NEWTYPE_LIST 30741
+
 #define FX_IDS_PRINT_FAILED 30730
 #define FX_IDS_PRINT_PAGENUM 30731
 #define FX_IDS_PREVIEW_PAGES 30732

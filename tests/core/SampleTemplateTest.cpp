@@ -1,4 +1,4 @@
-// The bundled machining process card templates: the committed files are what SampleTemplates.h
+// The bundled templates (process card, continuation, inspection card): the committed files are what SampleTemplates.h
 // makes (VORN_WRITE_SAMPLES=1 writes them afresh), and a card made from them loads, fills,
 // pages over the master and continuation sheets, saves and loads back equal.
 #include <gtest/gtest.h>
@@ -60,6 +60,7 @@ struct SampleCase
 const SampleCase kSamples[] = {
     {sample::kMasterName, sample::MakeProcessCardMaster},
     {sample::kNextName, sample::MakeProcessCardNext},
+    {sample::kInspectionName, sample::MakeInspectionCard},
 };
 
 // "row,offset" of each page of the card's operations.
@@ -209,4 +210,48 @@ TEST_F(SampleCardTest, FilledCardPagesSavesAndLoadsBackEqual)
     const std::string first = ReadBytes(m_folder.PathOf("P1.ccd"));
     ASSERT_FALSE(first.empty());
     EXPECT_TRUE(first == ReadBytes(m_folder.PathOf("P2.ccd")));
+}
+
+TEST_F(SampleCardTest, InspectionCardFillsItsItemsAndVerdicts)
+{
+    CCardObj card;
+    ASSERT_EQ(1, card.LoadCard(m_folder.GetPath(), sample::kInspectionName, "Q1", nullptr, nullptr));
+    card.AddNewPage(1, 0);
+    ASSERT_NE(nullptr, card.SetCurPage(1));
+    CCappCardData& data = card.m_CardData;
+    EXPECT_TRUE(data.SetVarData("零件名称", 0, "输出轴"));
+    EXPECT_TRUE(data.SetVarData("检验工序", 0, "30 精车"));
+    EXPECT_TRUE(data.SetVarData("材料牌号", 0, "45钢"));
+    struct Item
+    {
+        const char* szItem;
+        const char* szRequirement;
+        const char* szMethod;
+        const char* szGauge;
+        const char* szMeasured;
+        const char* szVerdict;
+    };
+    const Item items[] = {
+        {"外圆直径", "Φ40h6", "两点测量", "外径千分尺", "39.990", "合格"},
+        {"总长", "240±0.1", "直接测量", "游标卡尺", "240.05", "合格"},
+        {"表面粗糙度", "Ra1.6", "比较法", "粗糙度样板", "Ra3.2", "不合格"},
+    };
+    ASSERT_EQ(1, card.GetRowCount(sample::kInspectionMDName));
+    ASSERT_EQ(1, card.InsertRow(sample::kInspectionMDName, 0, 2));
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(items[i].szItem);
+        EXPECT_TRUE(data.SetVarData("序号", i, std::to_string(i + 1).c_str()));
+        EXPECT_TRUE(data.SetVarData("检验项目", i, items[i].szItem));
+        EXPECT_TRUE(data.SetVarData("技术要求", i, items[i].szRequirement));
+        EXPECT_TRUE(data.SetVarData("检验方法", i, items[i].szMethod));
+        EXPECT_TRUE(data.SetVarData("量具", i, items[i].szGauge));
+        EXPECT_TRUE(data.SetVarData("实测值", i, items[i].szMeasured));
+        EXPECT_TRUE(data.SetVarData("结论", i, items[i].szVerdict));
+    }
+    EXPECT_TRUE(data.SetVarData("检验", 1, "李工"));
+    CString strValue;
+    EXPECT_EQ(1, card.GetMaterialName(strValue));
+    EXPECT_STREQ("45钢", strValue.GetString());
+    EXPECT_EQ(3, card.GetRowCount(sample::kInspectionMDName));
+    SavePagePicture(card, 1, "sample-inspection-card.png");
 }

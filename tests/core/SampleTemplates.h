@@ -1,6 +1,6 @@
 // The bundled sample templates of samples/workdir/Template, built in code: a machining process
-// card (master) and its continuation card. SampleTemplateTest writes them and keeps the committed
-// files equal to what this code makes.
+// card (master), its continuation card and an inspection card. SampleTemplateTest writes them and
+// keeps the committed files equal to what this code makes.
 #pragma once
 
 #include <vector>
@@ -18,6 +18,9 @@ constexpr const char* kNextName = "ProcessCardNext";
 constexpr const char* kMDName = "工序";
 constexpr int kMasterRows = 15;
 constexpr int kNextRows = 19;
+constexpr const char* kInspectionName = "InspectionCard";
+constexpr const char* kInspectionMDName = "检验";
+constexpr int kInspectionRows = 15;
 
 // Detail columns: heading, variable, right edge (from the frame's left edge; the last is the frame).
 struct Column
@@ -26,6 +29,20 @@ struct Column
     const char* pszVar;
     int xRight;
 };
+
+inline const std::vector<Column>& InspectionColumns()
+{
+    static const std::vector<Column> columns = {
+        {"序号", "序号", 120},
+        {"检验项目", "检验项目", 520},
+        {"技术要求", "技术要求", 1150},
+        {"检验方法", "检验方法", 1550},
+        {"量具", "量具", 1900},
+        {"实测值", "实测值", 2300},
+        {"结论", "结论", 0},
+    };
+    return columns;
+}
 
 inline const std::vector<Column>& Columns()
 {
@@ -72,8 +89,12 @@ public:
     }
 
     // The heading row and the detail area from yHeading down, nRows rows of 80; returns the line
-    // under the last row.
+    // under the last row. The third column's text is left-aligned (long texts).
     int DetailArea(int nHeadingTop, int yHeading, int nRows)
+    {
+        return DetailArea(nHeadingTop, yHeading, nRows, Columns(), kMDName);
+    }
+    int DetailArea(int nHeadingTop, int yHeading, int nRows, const std::vector<Column>& columns, const char* pszMDName)
     {
         const int nFirst = CCappSheet::kFrameFirstID;
         const int nLast = CCappSheet::kFrameLastID;
@@ -83,14 +104,14 @@ public:
             grid.rows.push_back(HLine(yHeading + 80 + r * 80, nFirst, nLast));
         }
         grid.cols.push_back(nFirst);
-        for (const Column& c : Columns()) {
+        for (const Column& c : columns) {
             grid.cols.push_back(c.xRight > 0 ? VLine(c.xRight, nHeadingTop, grid.rows.back()) : nLast);
         }
-        CCappMidData* pMid = AddMidArea(m_sheet, grid, kMDName, 1, 0, 1 + nRows, static_cast<int>(Columns().size()));
-        for (size_t c = 0; c < Columns().size(); ++c) {
+        CCappMidData* pMid = AddMidArea(m_sheet, grid, pszMDName, 1, 0, 1 + nRows, static_cast<int>(columns.size()));
+        for (size_t c = 0; c < columns.size(); ++c) {
             const int n = static_cast<int>(c);
-            AddGridCell(m_sheet.m_HeadCellList, grid, 0, n, 1, n + 1, CCappCell::kindStatic, Columns()[c].pszHeading);
-            CCappCell* pCell = AddMidCell(m_sheet, grid, *pMid, 1, n, n + 1, Columns()[c].pszVar);
+            AddGridCell(m_sheet.m_HeadCellList, grid, 0, n, 1, n + 1, CCappCell::kindStatic, columns[c].pszHeading);
+            CCappCell* pCell = AddMidCell(m_sheet, grid, *pMid, 1, n, n + 1, columns[c].pszVar);
             if (c == 2) {
                 pCell->m_nTextFormat = 0x24; // left, centred vertically
             }
@@ -98,8 +119,8 @@ public:
         return grid.rows.back();
     }
 
-    // The sign row under the detail area: page values of each page.
-    void SignRow(int nTop)
+    // The sign row under the detail area: page values of each page, signed by pszSigner.
+    void SignRow(int nTop, const char* pszSigner = "编制")
     {
         const int nFirst = CCappSheet::kFrameFirstID;
         const int nLast = CCappSheet::kFrameLastID;
@@ -107,8 +128,8 @@ public:
         for (int x : {250, 800, 1050, 1600}) {
             cols.push_back(VLine(x, nTop, nLast));
         }
-        Label(m_sheet.m_PageCellList, nTop, cols[0], cols[1], nLast, "编制");
-        Var(m_sheet.m_PageCellList, nTop, cols[1], cols[2], nLast, "编制");
+        Label(m_sheet.m_PageCellList, nTop, cols[0], cols[1], nLast, pszSigner);
+        Var(m_sheet.m_PageCellList, nTop, cols[1], cols[2], nLast, pszSigner);
         Label(m_sheet.m_PageCellList, nTop, cols[2], cols[3], nLast, "日期");
         Var(m_sheet.m_PageCellList, nTop, cols[3], cols[4], nLast, "日期");
     }
@@ -168,6 +189,31 @@ inline CCappSheet* MakeProcessCardNext()
     b.HeadPairs(nFirst, h120, cols, {{"零件名称", "零件名称"}, {"零件图号", "零件图号"}}, vars);
     b.SignRow(b.DetailArea(h120, 120, kNextRows));
     FinishSheet(*pSheet, kNextName);
+    return pSheet;
+}
+
+// A4 landscape: a title, part name and drawing number, material and the operation inspected,
+// 15 inspection items (what, requirement, method, gauge, measured value, verdict) and the
+// inspector's sign row.
+inline CCappSheet* MakeInspectionCard()
+{
+    auto* pSheet = new CCappSheet;
+    pSheet->NewSheetDef(2970, 2100, 5, 100, 100, 100, 100, "A4");
+    CSampleTemplateBuilder b(*pSheet);
+    const int nFirst = CCappSheet::kFrameFirstID;
+    const int nLast = CCappSheet::kFrameLastID;
+    const int h240 = b.HLine(240, nFirst, nLast);
+    const int v900 = b.VLine(900, nFirst, h240);
+    const int h120 = b.HLine(120, v900, nLast);
+    const std::vector<int> cols = {v900, b.VLine(1150, nFirst, h240), b.VLine(1650, nFirst, h240),
+                                   b.VLine(1900, nFirst, h240), nLast};
+    b.Label(pSheet->m_HeadCellList, nFirst, nFirst, v900, h240, "零件检验卡片")->m_nFontHeight = -70;
+    std::vector<CCappCell*> vars;
+    b.HeadPairs(nFirst, h120, cols, {{"零件名称", "零件名称"}, {"零件图号", "零件图号"}}, vars);
+    b.HeadPairs(h120, h240, cols, {{"材料牌号", "材料牌号"}, {"检验工序", "检验工序"}}, vars);
+    vars[2]->m_nCellRole = CCappCell::roleMaterialName;
+    b.SignRow(b.DetailArea(h240, 240, kInspectionRows, InspectionColumns(), kInspectionMDName), "检验");
+    FinishSheet(*pSheet, kInspectionName);
     return pSheet;
 }
 

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -16,14 +17,18 @@
 #include "designer/CappSheetDefChildFrame.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
+#include "designer/ScriptFrame.h"
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
+#include "framework/FwBmpMenuPlugIn.h"
 #include "framework/FwCustomToolBar.h"
+#include "framework/FwMenuBar.h"
 #include "framework/FwToolBarManager.h"
 #include "framework/FwWorksheet.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
+#include "platform/res/resource.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
@@ -92,13 +97,45 @@ void PumpMessages()
 class CDesignShellTest : public testing::Test
 {
 protected:
-    void Start(LPCSTR lpszWorkDir, LPCSTR lpszCmdLine)
+    // Without a file on the command line start-up asks which kind of window to open: the line
+    // nNewKind of the list is taken (0 "CappSheetDef", 1 "Script"), -1 cancels.
+    void Start(LPCSTR lpszWorkDir, LPCSTR lpszCmdLine, int nNewKind = 0)
     {
         m_pWorkDir = std::make_unique<CWorkDirGuard>(lpszWorkDir);
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
         m_app.m_strCmdLine = lpszCmdLine;
         m_app.m_nCmdShow = SW_SHOWNA;
+        // A file on the command line opens without the question (an unexpected dialog fails).
+        CTestUi ui;
+        m_newKinds.clear();
+        if (*lpszCmdLine != '\0') {
+            ASSERT_TRUE(m_app.InitInstance());
+            m_nNewPrompts = ui.GetDialogsOpened();
+            StartShown();
+            return;
+        }
+        ui.OnDialog(IDD_FX_NEWTYPE, [&](CTestDlg& d) {
+            HWND hList = d.Item(IDC_FX_NEWTYPE_LIST);
+            const int nCount = static_cast<int>(::SendMessageA(hList, LB_GETCOUNT, 0, 0));
+            for (int i = 0; i < nCount; ++i) {
+                char sz[64] = {};
+                ::SendMessageA(hList, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(sz));
+                m_newKinds.push_back(sz);
+            }
+            m_strNewCaption = d.GetCaption();
+            if (nNewKind < 0) {
+                d.Cancel();
+                return;
+            }
+            ::SendMessageA(hList, LB_SETCURSEL, static_cast<WPARAM>(nNewKind), 0);
+            d.Ok();
+        });
         ASSERT_TRUE(m_app.InitInstance());
+        m_nNewPrompts = ui.GetDialogsOpened();
+        StartShown();
+    }
+    void StartShown()
+    {
         m_pFrame = m_app.GetMainFrame();
         ASSERT_NE(nullptr, m_pFrame);
         m_pFrame->MoveWindow(0, 0, 900, 640);
@@ -142,6 +179,10 @@ protected:
 
     CVornDesignApp m_app;
     CMainFrame* m_pFrame = nullptr;
+    // What start-up's question offered, and how often it was asked.
+    std::vector<std::string> m_newKinds;
+    CString m_strNewCaption;
+    int m_nNewPrompts = 0;
     std::unique_ptr<CWorkDirGuard> m_pWorkDir;
 };
 } // namespace
@@ -209,7 +250,7 @@ TEST_F(CDesignShellTest, StartsWithMenuFiveBarsSixPanesTheTemplateTreeAndNoOutpu
         names.push_back(static_cast<LPCSTR>(tree.GetItemText(h)));
     }
     std::sort(names.begin(), names.end());
-    EXPECT_EQ((std::vector<std::string>{"ProcessCard", "ProcessCardNext"}), names);
+    EXPECT_EQ((std::vector<std::string>{"InspectionCard", "ProcessCard", "ProcessCardNext"}), names);
     EXPECT_FALSE(m_pFrame->m_wndOutput.IsWindowVisible());
 
     // Ask for the workspace bar as a user would, to look at it.
@@ -234,6 +275,8 @@ TEST_F(CDesignShellTest, ATemplateOnTheCommandLineOpensOnceLoadedAndFirstInTheRe
     EXPECT_STREQ("ProcessCard", views[0]->m_pSheet->m_strName);
     EXPECT_GT(views[0]->m_pSheet->m_nPageWidth, 0);
     EXPECT_STREQ(strPath, m_app.GetRecentFile(0));
+    EXPECT_EQ(1, m_app.GetRecentFileCount());
+    EXPECT_EQ(0, m_nNewPrompts);
 
     // Opening it again (tree, recent files) activates that window.
     m_pFrame->OpenTemplate(strPath);
@@ -570,4 +613,258 @@ TEST_F(CDesignShellTest, ARecentFileCommandOpensItsTemplateOnce)
     ASSERT_EQ(nBefore + 1, views.size());
     EXPECT_STREQ(strPath, views.back()->GetPath());
     EXPECT_TRUE(views.back()->IsTemplateLoaded());
+}
+
+namespace
+{
+// The titles the menu bar shows, in order.
+std::vector<std::string> ShownTitles(FwMenuBar* pBar)
+{
+    std::vector<std::string> titles;
+    for (int i = 0; i < pBar->GetButtonCount(); ++i) {
+        auto* pText = dynamic_cast<FwTextButton*>(pBar->GetButton(i));
+        if (pText != nullptr && pText->m_nKind == FWBK_TEXT && !pText->TestStyle(FWBS_HIDDEN)) {
+            titles.push_back(static_cast<LPCSTR>(pText->m_strText));
+        }
+    }
+    return titles;
+}
+
+CString WindowText(HWND hWnd)
+{
+    char sz[256] = {};
+    ::GetWindowTextA(hWnd, sz, sizeof sz);
+    return sz;
+}
+} // namespace
+
+TEST_F(CDesignShellTest, TheMenuBarKeepsItsTitlesWithTemplateWindowsAndNewWindowsFollowAMaximisedOne)
+{
+    const CString strWorkDir = SampleWorkDir();
+    const CString strFirst = strWorkDir + "\\Template\\ProcessCard.znt";
+    const CString strSecond = strWorkDir + "\\Template\\ProcessCardNext.znt";
+    Start(strWorkDir, "\"" + strFirst + "\"");
+    const std::vector<std::string> frameMenu = {"文件(&F)", "查看(&V)", "工具(&T)", "帮助(&H)"};
+    const std::vector<std::string> sheetMenu = {"文件(&F)", "编辑(&E)", "查看(&V)", "工具(&T)", "窗口(&W)", "帮助(&H)"};
+    FwMDIMenuBar* pBar = m_pFrame->m_pMDIMenuBar;
+    auto activeChild = [&](BOOL& bMaximized) { return m_pFrame->MDIGetActive(&bMaximized); };
+
+    struct Step
+    {
+        const char* szName;
+        std::function<void()> act;
+        const std::vector<std::string>* pTitles;
+        int nWindows;
+        BOOL bMaximized;
+        const char* szCaption;
+    };
+    const Step steps[] = {
+        {"template from the command line", [] {}, &sheetMenu, 1, FALSE, "ProcessCard.znt"},
+        {"clicked into",
+         [&] {
+             BOOL bMax = FALSE;
+             activeChild(bMax)->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_pFrame->m_hWnd),
+                                            MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+         },
+         &sheetMenu, 1, FALSE, "ProcessCard.znt"},
+        {"maximised",
+         [&] {
+             BOOL bMax = FALSE;
+             ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE,
+                            reinterpret_cast<WPARAM>(activeChild(bMax)->m_hWnd), 0);
+         },
+         &sheetMenu, 1, TRUE, "ProcessCard.znt"},
+        {"second template opened", [&] { m_pFrame->OpenTemplate(strSecond); }, &sheetMenu, 2, TRUE,
+         "ProcessCardNext.znt"},
+        {"all closed", [&] { m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_CLOSE_ALL); }, &frameMenu, 0, FALSE, nullptr},
+    };
+    for (const Step& c : steps) {
+        SCOPED_TRACE(c.szName);
+        c.act();
+        Idle();
+        EXPECT_EQ(*c.pTitles, ShownTitles(pBar));
+        EXPECT_EQ(c.nWindows, m_pFrame->GetWorksheetCount());
+        BOOL bMaximized = FALSE;
+        CMDIChildWnd* pActive = activeChild(bMaximized);
+        EXPECT_EQ(c.bMaximized, bMaximized);
+        if (c.szCaption != nullptr) {
+            ASSERT_NE(nullptr, pActive);
+            EXPECT_STREQ(c.szCaption, WindowText(pActive->m_hWnd));
+        }
+        if (c.bMaximized) {
+            SaveWindowPicture(m_pFrame->m_hWnd, "designer-main-maximised.png");
+        }
+    }
+}
+
+namespace
+{
+struct NewKindCase
+{
+    const char* szName;
+    int nAnswer;
+    int nSheetWindows;
+    int nScriptWindows;
+};
+
+class CDesignStartNewKindTest : public CDesignShellTest, public testing::WithParamInterface<NewKindCase>
+{
+};
+
+// The text of a menu item, plain or drawn by the bitmap menus.
+std::string MenuItemText(HMENU hMenu, int nPos)
+{
+    char sz[MAX_PATH + 16] = {};
+    MENUITEMINFOA mii = {};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_DATA;
+    mii.dwTypeData = sz;
+    mii.cch = sizeof(sz) - 1;
+    if (!::GetMenuItemInfoA(hMenu, static_cast<UINT>(nPos), TRUE, &mii)) {
+        return "";
+    }
+    if ((mii.fType & MFT_OWNERDRAW) != 0) {
+        auto* pInfo = reinterpret_cast<FwBmpMenuItemInfo*>(mii.dwItemData);
+        return pInfo != nullptr ? static_cast<LPCSTR>(pInfo->m_strText) : "";
+    }
+    return sz;
+}
+} // namespace
+
+TEST_P(CDesignStartNewKindTest, StartUpAsksWhichKindOfWindowToOpen)
+{
+    const NewKindCase& c = GetParam();
+    Start(SampleWorkDir(), "", c.nAnswer);
+    EXPECT_EQ(1, m_nNewPrompts);
+    EXPECT_STREQ("新建", m_strNewCaption);
+    EXPECT_EQ((std::vector<std::string>{"CappSheetDef", "Script"}), m_newKinds);
+    int nSheets = 0;
+    int nScripts = 0;
+    for (int i = 0; i < m_pFrame->GetWorksheetCount(); ++i) {
+        nSheets += dynamic_cast<CCappSheetDefChildFrame*>(m_pFrame->GetWorksheet(i)) != nullptr ? 1 : 0;
+        nScripts += dynamic_cast<CScriptFrame*>(m_pFrame->GetWorksheet(i)) != nullptr ? 1 : 0;
+    }
+    EXPECT_EQ(c.nSheetWindows, nSheets);
+    EXPECT_EQ(c.nScriptWindows, nScripts);
+    EXPECT_EQ(c.nSheetWindows + c.nScriptWindows, m_pFrame->GetWorksheetCount());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, CDesignStartNewKindTest,
+                         testing::Values(NewKindCase{"sheet", 0, 1, 0}, NewKindCase{"script", 1, 0, 1},
+                                         NewKindCase{"cancelled", -1, 0, 0}),
+                         [](const testing::TestParamInfo<NewKindCase>& info) { return info.param.szName; });
+
+TEST_F(CDesignShellTest, TheFileMenuListsTheRecentFilesAndOpensFromThere)
+{
+    const CString strWorkDir = SampleWorkDir();
+    Start(strWorkDir, "", -1);
+    const CString strProcess = strWorkDir + "\\Template\\ProcessCard.znt";
+    const CString strInspection = strWorkDir + "\\Template\\InspectionCard.znt";
+    HMENU hFile = reinterpret_cast<HMENU>(m_pFrame->SendMessage(FwMenuBar::GetMenuMessage(), IDR_MAINFRAME, 0));
+    ASSERT_NE(nullptr, hFile);
+    // The entries of the File menu from the first recent file on, as the frame prepares it.
+    auto recentItems = [&] {
+        m_pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hFile), 0);
+        std::vector<std::string> items;
+        for (int i = 0; i < ::GetMenuItemCount(hFile); ++i) {
+            const UINT nID = ::GetMenuItemID(hFile, i);
+            if (nID >= ID_DESIGN_MRU_FIRST && nID <= ID_DESIGN_MRU_LAST) {
+                const BOOL bGrayed = (::GetMenuState(hFile, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) != 0;
+                items.push_back(MenuItemText(hFile, i) + (bGrayed ? " (grayed)" : ""));
+            }
+        }
+        return items;
+    };
+    const int nItemsEmpty = ::GetMenuItemCount(hFile);
+
+    struct Step
+    {
+        const char* szName;
+        std::function<void()> act;
+        std::vector<std::string> items;
+        int nWindows;
+    };
+    const std::string strP(strProcess);
+    const std::string strI(strInspection);
+    const Step steps[] = {
+        {"no recent files", [] {}, {"最近文件 (grayed)"}, 0},
+        {"two added",
+         [&] {
+             m_app.AddToRecentFileList(strProcess);
+             m_app.AddToRecentFileList(strInspection);
+         },
+         {"&1 " + strI, "&2 " + strP},
+         0},
+        {"the second opened from the menu",
+         [&] { m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_MRU_FIRST + 1); },
+         {"&1 " + strP, "&2 " + strI},
+         1},
+        {"an ampersand shown as it is",
+         [&] { m_app.AddToRecentFileList("C:\\R&D\\a.znt"); },
+         {"&1 C:\\R&&D\\a.znt", "&2 " + strP, "&3 " + strI},
+         1},
+    };
+    for (const Step& c : steps) {
+        SCOPED_TRACE(c.szName);
+        c.act();
+        EXPECT_EQ(c.items, recentItems());
+        EXPECT_EQ(c.nWindows, m_pFrame->GetWorksheetCount());
+        // The rest of the menu stays: only the entries change.
+        EXPECT_EQ(nItemsEmpty + static_cast<int>(c.items.size()) - 1, ::GetMenuItemCount(hFile));
+    }
+    ASSERT_EQ(1U, SheetViews().size());
+    EXPECT_STREQ(strProcess, SheetViews()[0]->GetPath());
+}
+
+namespace
+{
+// Answers the modal options sheet from inside its own message loop: a message posted before the
+// sheet opens reaches this window once the sheet runs, ticks "缩放打印" and presses OK.
+LRESULT CALLBACK OptionsAnswerProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_APP) {
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    }
+    HWND hSheet = ::GetLastActivePopup(reinterpret_cast<HWND>(wParam));
+    HWND hPage =
+        hSheet != nullptr ? reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
+    if (hPage != nullptr && ::IsDlgButtonChecked(hPage, IDC_SET_ZOOM_PRINT) != BST_CHECKED) {
+        ::SendMessageA(::GetDlgItem(hPage, IDC_SET_ZOOM_PRINT), BM_CLICK, 0, 0);
+    }
+    if (hSheet != nullptr) {
+        ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    }
+    return 0;
+}
+} // namespace
+
+TEST_F(CDesignShellTest, OptionsWithZoomPrintOnReachTheOpenTemplateViews)
+{
+    const CString strWorkDir = SampleWorkDir();
+    Start(strWorkDir, "\"" + strWorkDir + "\\Template\\ProcessCard.znt\"");
+    m_pFrame->OpenTemplate(strWorkDir + "\\Template\\InspectionCard.znt");
+    m_app.WriteProfileInt("DesignOption", "ZoomPrint", 0);
+    ASSERT_EQ(2U, m_pFrame->GetSheetDefViews().size());
+    for (CCappSheetDefView* pView : m_pFrame->GetSheetDefViews()) {
+        pView->SetZoomPrint(0);
+    }
+
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = OptionsAnswerProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "VornOptionsAnswer";
+    ::RegisterClassA(&wc);
+    HWND hAnswer =
+        ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, hAnswer);
+    ::PostMessageA(hAnswer, WM_APP, reinterpret_cast<WPARAM>(m_pFrame->m_hWnd), 0);
+    m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_OPTIONS);
+    ::DestroyWindow(hAnswer);
+
+    EXPECT_EQ(1, static_cast<int>(m_app.GetProfileInt("DesignOption", "ZoomPrint", -1)));
+    // Every open view holds the new value, not the 0 it had before.
+    for (CCappSheetDefView* pView : m_pFrame->GetSheetDefViews()) {
+        EXPECT_EQ(1, pView->GetZoomPrint());
+    }
+    m_app.WriteProfileInt("DesignOption", "ZoomPrint", 0);
 }
