@@ -11,10 +11,13 @@
 #include "core/CardObj.h"
 #include "core/CellFieldDataItem.h"
 #include "core/ScriptItem.h"
+#include "platform/base/Archive.h"
+#include "platform/base/File.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/win/Menu.h"
 #include "support/DibCanvas.h"
+#include "support/LoopbackHttpServer.h"
 #include "support/PngFile.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
@@ -45,6 +48,7 @@ enum {
     idGetScriptNames = 45,
     idGetMDNames = 46,
     idExecScript = 47,
+    idLoadADMLURL = 50,
     idGetRowUseCount = 54,
     idMoveRow = 56,
 };
@@ -77,6 +81,7 @@ public:
     }
     ~CCardFolder() { SetCurrentDirectoryA(m_szOld); }
     CString PathOf(LPCSTR pszName) const { return m_folder.PathOf(pszName); }
+    const CString& GetPath() const { return m_folder.GetPath(); }
 
 private:
     CTestTempFolder m_folder;
@@ -535,4 +540,106 @@ TEST(VornCtlCardTest, PopupMenuHoldsTheHostsEntriesAndRunsTheirCommands)
         EXPECT_EQ(p.nTo, card.m_nCurPage);
     }
     EXPECT_FALSE(d.ctl.RunPopupCommand(0));
+}
+
+namespace
+{
+// Downloaded files left in the temporary folder; an opened card's work folder there is not one.
+int CountTempDownloads()
+{
+    char szTemp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, szTemp);
+    WIN32_FIND_DATAA fd;
+    HANDLE hFind = FindFirstFileA(CString(szTemp) + "TEMPZND-*", &fd);
+    if (hFind == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    int n = 0;
+    do {
+        n += (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? 1 : 0;
+    } while (FindNextFileA(hFind, &fd));
+    FindClose(hFind);
+    return n;
+}
+
+// T1.znt with a script long enough that the template outgrows 100 KB.
+void WriteBigTemplate(const CString& strFrom, const CString& strTo, int cchScript)
+{
+    CCappSheet sheet;
+    {
+        CFile file(strFrom, CFile::modeRead);
+        CArchive ar(&file, CArchive::load);
+        sheet.Serialize(ar);
+    }
+    auto* pItem = new CScriptItem;
+    pItem->m_nKind = 1;
+    pItem->m_strName = "long";
+    pItem->m_strScript = CString('\'', cchScript);
+    sheet.m_listScript.AddTail(pItem);
+    CFile file(strTo, CFile::modeCreate | CFile::modeWrite);
+    CArchive ar(&file, CArchive::store);
+    sheet.Serialize(ar);
+    ar.Close();
+}
+} // namespace
+
+TEST(VornCtlCardTest, TemplatesPackedCardsAndDataComeFromUrls)
+{
+    CCardFolder folder;
+    const int cchScript = 150 * 1024;
+    WriteBigTemplate(folder.PathOf("T1.znt"), folder.PathOf("Big.znt"), cchScript);
+    WIN32_FILE_ATTRIBUTE_DATA attr = {};
+    ASSERT_TRUE(GetFileAttributesExA(folder.PathOf("Big.znt"), GetFileExInfoStandard, &attr));
+    ASSERT_GT(attr.nFileSizeLow, 102400u);
+    CLoopbackHttpServer server;
+    ASSERT_TRUE(server.Start(folder.GetPath()));
+
+    // Templates: one over 100 KB arrives whole; a missing one loads nothing.
+    {
+        CtlDriver d;
+        EXPECT_EQ(0, d.Call<long>(idSetZntFile, server.UrlOf("T1.znt"), server.UrlOf("Big.znt")));
+        EXPECT_STREQ("0;" + server.UrlOf("T1.znt") + ";" + server.UrlOf("Big.znt"), d.Zntfile());
+        CObList& sheets = d.ctl.GetCappObj().m_CardObj.m_listSheet;
+        ASSERT_EQ(2, sheets.GetCount());
+        auto* pBig = static_cast<CCappSheet*>(sheets.GetTail());
+        ASSERT_FALSE(pBig->m_listScript.IsEmpty());
+        EXPECT_EQ(cchScript, static_cast<CScriptItem*>(pBig->m_listScript.GetTail())->m_strScript.GetLength());
+        EXPECT_EQ(-1, d.Call<long>(idSetZntFile, server.UrlOf("missing.znt"), CString("")));
+        EXPECT_EQ(0, sheets.GetCount());
+    }
+
+    // A packed card and XML data to serve.
+    CString strVar;
+    {
+        CtlDriver d;
+        d.Start();
+        const std::vector<CString> vars = HeadVars(d);
+        ASSERT_GE(vars.size(), 2u);
+        strVar = vars[0];
+        ASSERT_EQ(0, d.Call<long>(idSetVarData, strVar, 0L, CString("packed")));
+        d.Call<int>(idLoadScript, short(1), CString("s"), CString("x = 1"));
+        ASSERT_EQ(0, d.Call<long>(idSaveToFile, folder.PathOf("c.znd"), 1));
+        WriteText(folder.PathOf("data.xml"), HeadXml(vars[0], vars[1], "from xml", "2"));
+    }
+
+    const int nTempsBefore = CountTempDownloads();
+    CtlDriver d;
+    EXPECT_EQ(0, d.Call<long>(idOpenZndFile, server.UrlOf("c.znd"), 0L));
+    EXPECT_STREQ("packed", d.Var(strVar));
+    EXPECT_STREQ("s", d.Call<CString>(idGetScriptNames, short(1)));
+    EXPECT_EQ(1, d.Call<long>(idGetPageCount));
+    // The download is not the card's file and is gone once unpacked.
+    EXPECT_STREQ("", d.Call<CString>(idGetFileName));
+    EXPECT_EQ(nTempsBefore, CountTempDownloads());
+
+    EXPECT_EQ(0, d.Call<long>(idLoadADMLURL, server.UrlOf("data.xml"), 0L));
+    EXPECT_STREQ("from xml", d.Var(strVar));
+
+    // Missing files give -1 and leave the card as it was.
+    EXPECT_EQ(-1, d.Call<long>(idLoadADMLURL, server.UrlOf("missing.xml"), 0L));
+    EXPECT_EQ(-1, d.Call<long>(idOpenZndFile, server.UrlOf("missing.znd"), 0L));
+    EXPECT_STREQ("from xml", d.Var(strVar));
+    EXPECT_STREQ("s", d.Call<CString>(idGetScriptNames, short(1)));
+    EXPECT_EQ(1, d.Call<long>(idGetPageCount));
+    EXPECT_EQ(nTempsBefore, CountTempDownloads());
 }
