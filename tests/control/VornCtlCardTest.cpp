@@ -367,6 +367,31 @@ TEST(VornCtlCardTest, ScriptsAreListedReplacedAndRunByName)
     // Unknown names and other kinds run nothing and succeed.
     EXPECT_TRUE(d.Call<int>(idExecScript, short(1), CString("nope")));
     EXPECT_TRUE(d.Call<int>(idExecScript, short(2), CString("s")));
+
+    // A script writes a head value through the control; a failing one reports and gives FALSE.
+    const std::vector<CString> vars = HeadVars(d);
+    ASSERT_GE(vars.size(), 1u);
+    const struct
+    {
+        const char* pszName;
+        CString strScript;
+        BOOL bResult;
+        const char* pszValue;
+        size_t nBoxes;
+    } runs[] = {
+        {"statement", "Vorn.SetVarData \"" + vars[0] + "\", 0, \"X\"", TRUE, "X", 0},
+        {"lower case", "vorn.SetVarData \"" + vars[0] + "\", 0, \"p\" & vorn.GetPageCount", TRUE, "p1", 0},
+        {"runtime error", "Vorn.SetVarData \"" + vars[0] + "\", 0, \"Y\"\nVorn.NoSuchMethod", FALSE, "Y", 2},
+        {"object creation", "Set o = CreateObject(\"Scripting.FileSystemObject\")", FALSE, "Y", 2},
+    };
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.pszName);
+        CTestUi ui;
+        d.Call<int>(idLoadScript, short(1), CString("run"), r.strScript);
+        EXPECT_EQ(r.bResult, d.Call<int>(idExecScript, short(1), CString("run")));
+        EXPECT_STREQ(r.pszValue, d.Var(vars[0]));
+        EXPECT_EQ(r.nBoxes, ui.TakeBoxTexts().size());
+    }
 }
 
 TEST(VornCtlCardTest, PackedCardFileComesBackWhole)
@@ -423,6 +448,13 @@ TEST(VornCtlCardTest, PackedFilesThatCannotBeOpenedOrSavedGiveMinusOne)
 {
     CCardFolder folder;
     WriteText(folder.PathOf("plain.znd"), "this is not a compound file");
+    {
+        WCHAR wszPath[MAX_PATH] = L"";
+        folder.PathOf("empty.znd").ToWide(wszPath, MAX_PATH);
+        CFxComPtr<IStorage> pStg;
+        ASSERT_TRUE(SUCCEEDED(
+            StgCreateDocfile(wszPath, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, pStg.Receive())));
+    }
     const struct
     {
         const char* pszName;
@@ -431,6 +463,7 @@ TEST(VornCtlCardTest, PackedFilesThatCannotBeOpenedOrSavedGiveMinusOne)
         {"not a compound file", "plain.znd"},
         {"missing file", "missing.znd"},
         {"empty name", ""},
+        {"compound file without a card", "empty.znd"},
     };
     CTestUi ui;
     for (const auto& c : cases) {
