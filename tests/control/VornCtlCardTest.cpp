@@ -34,6 +34,7 @@ enum {
     idSetVarData = 6,
     idUpdateCurPageData = 8,
     idGetPageCount = 12,
+    idInsertRow = 20,
     idSaveToFile = 23,
     idGetFileName = 24,
     idOpenZndFile = 25,
@@ -675,4 +676,36 @@ TEST(VornCtlCardTest, TemplatesPackedCardsAndDataComeFromUrls)
     EXPECT_STREQ("s", d.Call<CString>(idGetScriptNames, short(1)));
     EXPECT_EQ(1, d.Call<long>(idGetPageCount));
     EXPECT_EQ(nTempsBefore, CountTempDownloads());
+}
+
+TEST(VornCtlCardTest, DetailValuesRecountTheLinesOfTheirRow)
+{
+    CCardFolder folder;
+    CtlDriver d;
+    d.Start();
+    const CString strArea = "工序";
+    const CString strVars = d.Call<CString>(idGetCardVars, short(2), strArea);
+    ASSERT_LT(0, strVars.Find(';'));
+    const CString strVar = strVars.Left(strVars.Find(';'));
+    ASSERT_TRUE(d.Call<int>(idInsertRow, strArea, 0L, short(2)));
+    CString strLong;
+    for (int i = 0; i < 60; ++i) {
+        strLong += "工序内容";
+    }
+    const struct
+    {
+        const char* pszName;
+        CString strValue;
+        bool bMoreLines;
+    } cases[] = {
+        {"short value", "车", false},
+        {"long value", strLong, true},
+        {"emptied again", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        ASSERT_EQ(0, d.Call<long>(idSetVarData, strVar, 1L, c.strValue));
+        EXPECT_EQ(c.bMoreLines, d.Call<long>(idGetRowUseCount, strArea, 1L) > 1);
+        EXPECT_EQ(1, d.Call<long>(idGetRowUseCount, strArea, 2L));
+    }
 }
