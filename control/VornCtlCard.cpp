@@ -276,7 +276,15 @@ void CVornCtlCtrl::RenewRows()
 
 long CVornCtlCtrl::LoadXmlText(const CString& strXml, long lFlag, BOOL bRenewRows)
 {
-    if (strXml.IsEmpty() || !CCardADMLLoader::LoadADMLText(&m_CappObj.m_CardObj, strXml, lFlag)) {
+    // The text reaches the DOM as UTF-16, so a leading declaration's encoding ("gb2312" in the
+    // simulator's files) says nothing; Wine's MSXML refuses such a string, so it is dropped.
+    CString strBody = strXml;
+    strBody.TrimLeft();
+    if (strBody.Left(5) == "<?xml") {
+        const int nEnd = strBody.Find("?>");
+        strBody = nEnd >= 0 ? strBody.Mid(nEnd + 2) : CString();
+    }
+    if (strBody.IsEmpty() || !CCardADMLLoader::LoadADMLText(&m_CappObj.m_CardObj, strBody, lFlag)) {
         return -1;
     }
     if (bRenewRows) {

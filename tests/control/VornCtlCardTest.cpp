@@ -753,3 +753,27 @@ TEST(VornCtlCardTest, SavingWithoutANameAsksOnlyWhenTheCardHasNoFile)
     EXPECT_EQ(0, nAgain);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.PathOf("c.znd")));
 }
+
+TEST(VornCtlCardTest, SimulatorDataTextFillsHeadAndDetailRows)
+{
+    CCardFolder folder;
+    CtlDriver d;
+    d.Start();
+    const std::vector<CString> vars = HeadVars(d);
+    ASSERT_GE(vars.size(), 2u);
+    const CString strMDVars = d.Call<CString>(idGetCardVars, short(2), CString("工序"));
+    ASSERT_LT(0, strMDVars.Find(';'));
+    const CString strMDVar = strMDVars.Left(strMDVars.Find(';'));
+    // The simulator's data file line, as its data input dialog writes it.
+    CString strXml;
+    strXml.Format("<?xml version='1.0' encoding='gb2312' ?> <BODY><HEAD VARS='%s;%s;'><VAL>轴</VAL><VAL>45</VAL>"
+                  "</HEAD><MD><MDITEM NAME='工序' VARS='%s;'><ROW><VAL>车外圆</VAL></ROW><ROW><VAL>铣槽</VAL></ROW>"
+                  "</MDITEM></MD></BODY>",
+                  vars[0].GetString(), vars[1].GetString(), strMDVar.GetString());
+    EXPECT_EQ(0, d.Call<long>(idLoadADMLData, strXml, 0L));
+    EXPECT_STREQ("轴", d.Var(vars[0]));
+    EXPECT_STREQ("45", d.Var(vars[1]));
+    // Detail rows count from 0.
+    EXPECT_STREQ("车外圆", d.Var(strMDVar, 0));
+    EXPECT_STREQ("铣槽", d.Var(strMDVar, 1));
+}
