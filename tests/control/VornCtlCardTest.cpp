@@ -207,10 +207,10 @@ TEST(VornCtlCardTest, SimulatorCallsByDispidStartAndFillTheCard)
     EXPECT_EQ(-1, d.Call<long>(idGetRowUseCount, CString("无此表"), 1L));
     EXPECT_FALSE(d.Call<int>(idMoveRow, CString("无此表"), 1L, 1L, 2L));
 
-    CTestDib dib(600, 420);
+    CTestDib dib(1150, 420);
     CFxComPtr<IViewObject> pView;
     ASSERT_EQ(S_OK, d.ctl.GetIDispatch(FALSE)->QueryInterface(IID_IViewObject, pView.ReceiveVoid()));
-    RECTL rcl = {0, 0, 600, 420};
+    RECTL rcl = {0, 0, 1150, 420};
     ASSERT_EQ(S_OK, pView->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dib.DC().GetSafeHdc(), &rcl, nullptr,
                                 nullptr, 0));
     EXPECT_GT(dib.CountInk(CRect(0, 0, 600, 420)), 1000);
