@@ -2,6 +2,8 @@
 // host pop-up menu, and the dispatch methods that forward to the card.
 #include <stdio.h>
 
+#include <string>
+
 #include "control/ScriptEngine.h"
 #include "control/UrlFetch.h"
 #include "control/VornCtlCtrl.h"
@@ -69,6 +71,45 @@ CCappSheet* ReadSheet(CFile& file)
         return nullptr;
     }
     return pSheet;
+}
+
+// The cell bound to a variable: in the named detail area, or among the head and page cells when
+// the value is not a detail value.
+CCappCell* FindVarCell(CCappSheet* pSheet, const CString& strMDName, const CString& strVarName)
+{
+    if (pSheet == nullptr || strVarName.IsEmpty()) {
+        return nullptr;
+    }
+    if (!strMDName.IsEmpty()) {
+        for (POSITION pos = pSheet->m_MidDataList.GetHeadPosition(); pos != nullptr;) {
+            auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
+            if (pArea->m_strName == strMDName) {
+                return pArea->GetCellByName(strVarName);
+            }
+        }
+        return nullptr;
+    }
+    for (const CObList* pList : {&pSheet->m_HeadCellList, &pSheet->m_PageCellList}) {
+        for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
+            auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
+            if (pCell->m_nContentKind == CCappCell::kindVariable && pCell->m_strVarName == strVarName) {
+                return pCell;
+            }
+        }
+    }
+    return nullptr;
+}
+
+BOOL IsCompoundFile(const CString& strPath)
+{
+    const int cch = ::MultiByteToWideChar(CP_ACP, 0, strPath, -1, nullptr, 0);
+    if (cch <= 0) {
+        return FALSE;
+    }
+    std::wstring wstrPath(static_cast<size_t>(cch), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, strPath, -1, wstrPath.data(), cch);
+    // S_FALSE: the file exists but is no compound file.
+    return ::StgIsStorageFile(wstrPath.c_str()) == S_OK;
 }
 
 BOOL ReadWholeFile(const CString& strPath, CString& strText)
@@ -207,6 +248,9 @@ void CVornCtlCtrl::StartCard()
     // The templates are already in the card's sheet list: loading must keep them rather than look
     // for template files beside a card folder the control does not have.
     card.m_bKeepSheets = 1;
+    // The master name first: setting up the master sheet builds the card's variable lists from its
+    // cells, and loading the card then gives every variable its value slot.
+    card.m_CardData.m_strMasterName = m_strMasterCardName;
     card.InitSheet(this);
     card.LoadCard(CString(), m_strMasterCardName, CCappObj::GetMastCardCode(), &m_CappObj, this);
     if (Templates().GetCount() > 1) {
@@ -232,7 +276,15 @@ void CVornCtlCtrl::RenewRows()
 
 long CVornCtlCtrl::LoadXmlText(const CString& strXml, long lFlag, BOOL bRenewRows)
 {
-    if (strXml.IsEmpty() || !CCardADMLLoader::LoadADMLText(&m_CappObj.m_CardObj, strXml, lFlag)) {
+    // The text reaches the DOM as UTF-16, so a leading declaration's encoding ("gb2312" in the
+    // simulator's files) says nothing; Wine's MSXML refuses such a string, so it is dropped.
+    CString strBody = strXml;
+    strBody.TrimLeft();
+    if (strBody.Left(5) == "<?xml") {
+        const int nEnd = strBody.Find("?>");
+        strBody = nEnd >= 0 ? strBody.Mid(nEnd + 2) : CString();
+    }
+    if (strBody.IsEmpty() || !CCardADMLLoader::LoadADMLText(&m_CappObj.m_CardObj, strBody, lFlag)) {
         return -1;
     }
     if (bRenewRows) {
@@ -304,8 +356,9 @@ long CVornCtlCtrl::OpenZndFile(LPCSTR pszFileName, long /*lParam*/)
         strPath = strDownloaded;
     }
     CString strTempDir;
+    // Anything but a compound file is refused before the shown card is given up.
     if (strPath.IsEmpty() || !CCardCommFun::GetTempWorkDir(strTempDir) || strTempDir.IsEmpty() ||
-        ::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES) {
+        !IsCompoundFile(strPath)) {
         if (!strDownloaded.IsEmpty()) {
             ::DeleteFileA(strDownloaded);
         }
@@ -509,16 +562,7 @@ BOOL CVornCtlCtrl::ModifyItemStyle(LPCSTR pszVarName, long nRow, LPCSTR pszType,
         if ((pItem->m_nDispFlag & kDispOwnFont) != 0) {
             return TRUE;
         }
-        CCappSheet* pMaster = card.GetMasterSheet();
-        CCappCell* pCell = nullptr;
-        if (pMaster != nullptr) {
-            for (POSITION pos = pMaster->m_MidDataList.GetHeadPosition(); pos != nullptr && pCell == nullptr;) {
-                auto* pArea = static_cast<CCappMidData*>(pMaster->m_MidDataList.GetNext(pos));
-                if (strMDName.IsEmpty() || pArea->m_strName == strMDName) {
-                    pCell = pArea->GetCellByName(pszVarName);
-                }
-            }
-        }
+        CCappCell* pCell = FindVarCell(card.GetMasterSheet(), strMDName, pszVarName);
         if (pCell == nullptr) {
             return FALSE;
         }

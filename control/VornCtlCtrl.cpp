@@ -8,6 +8,9 @@
 #include "control/ViewPrintPreview.h"
 #include "control/VornCtlIds.h"
 #include "control/res/resource.h"
+#include "core/CappMDData.h"
+#include "core/CappMidData.h"
+#include "core/CappMidRow.h"
 #include "core/CappSheet.h"
 #include "core/CardCommFun.h"
 #include "platform/base/Archive.h"
@@ -18,6 +21,7 @@
 #include "platform/doc/Document.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/ole/PropExchange.h"
 #include "platform/print/FxResource.h"
@@ -635,8 +639,26 @@ long CVornCtlCtrl::SetVarData(LPCSTR pszVarName, long nRow, LPCSTR pszData)
 {
     CString strData(pszData);
     CCardCommFun::TransStringData(strData);
-    if (!m_CappObj.m_CardObj.m_CardData.SetVarData(pszVarName, nRow, strData)) {
+    CCardObj& card = m_CappObj.m_CardObj;
+    if (!card.m_CardData.SetVarData(pszVarName, nRow, strData)) {
         return -1;
+    }
+    // A detail value may need more or fewer lines of its row.
+    int nKind = 0;
+    CString strMDName;
+    CCappSheet* pMaster = card.GetMasterSheet();
+    if (pMaster != nullptr && card.m_CardData.GetVarDataItem(pszVarName, nRow, &nKind, &strMDName) != nullptr &&
+        !strMDName.IsEmpty()) {
+        for (POSITION pos = pMaster->m_MidDataList.GetHeadPosition(); pos != nullptr;) {
+            auto* pArea = static_cast<CCappMidData*>(pMaster->m_MidDataList.GetNext(pos));
+            CCappMidRow* pRow = pArea->m_pMDData != nullptr ? pArea->m_pMDData->GetRow(nRow) : nullptr;
+            if (pArea->m_strName == strMDName && pRow != nullptr) {
+                CClientDC dc(GetSafeHwnd());
+                BOOL bChanged = FALSE;
+                pArea->SetUseRowCount(&dc, pRow, bChanged, TRUE);
+                break;
+            }
+        }
     }
     InvalidateControl();
     return 0;

@@ -1342,3 +1342,177 @@ TEST(VornCtlTest, PrinterMappingFollowsThePrintStyle)
         EXPECT_NEAR(c.ptEnd.y, pts[1].y, 1);
     }
 }
+
+namespace
+{
+// Answers the pop-up menu that a right click opens, from inside the menu's own message loop: the
+// first message the loop takes (one posted before the click) finds the menu window open; it is
+// counted, pictured once, and the keys that pick an entry are posted.
+const UINT kMenuProbe = WM_APP + 0x51;
+HHOOK g_hMenuHook = nullptr;
+HWND g_hMenuOwner = nullptr;
+int g_nMenuDowns = 0;
+int g_nMenuItems = -1;
+const char* g_pszMenuPicture = nullptr;
+
+LRESULT CALLBACK MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == MSGF_MENU && g_nMenuItems < 0) {
+        const HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
+        const auto hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
+        g_nMenuItems = hMenu != nullptr ? ::GetMenuItemCount(hMenu) : 0;
+        if (g_pszMenuPicture != nullptr) {
+            SaveWindowPicture(hMenuWnd, g_pszMenuPicture);
+        }
+        for (int i = 0; i < g_nMenuDowns; ++i) {
+            ::PostMessageA(g_hMenuOwner, WM_KEYDOWN, VK_DOWN, 0);
+        }
+        // The menu chooses on the character of the Return key, which a posted key-down would only
+        // give after the Esc key below.
+        if (g_nMenuDowns >= 0) {
+            ::PostMessageA(g_hMenuOwner, WM_CHAR, '\r', 0);
+        }
+        // Return on a greyed entry leaves the menu open.
+        ::PostMessageA(g_hMenuOwner, WM_KEYDOWN, VK_ESCAPE, 0);
+    }
+    return ::CallNextHookEx(g_hMenuHook, nCode, wParam, lParam);
+}
+
+// Right-clicks the control at pt and picks the entry reached by nDowns (down keys skip
+// separators; -1 closes the menu with Esc); the number of entries the menu showed, -1 when none.
+int RightClickAndPick(HWND hCtl, CPoint pt, int nDowns, const char* pszPicture = nullptr)
+{
+    g_hMenuOwner = hCtl;
+    g_nMenuDowns = nDowns;
+    g_nMenuItems = -1;
+    g_pszMenuPicture = pszPicture;
+    g_hMenuHook = ::SetWindowsHookExA(WH_MSGFILTER, MenuFilterHook, nullptr, ::GetCurrentThreadId());
+    ::PostMessageA(hCtl, kMenuProbe, 0, 0);
+    ::SendMessageA(hCtl, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+    ::SendMessageA(hCtl, WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    ::UnhookWindowsHookEx(g_hMenuHook);
+    g_hMenuHook = nullptr;
+    MSG msg;
+    // The probe is still waiting when no menu opened, the Esc key when the menu had closed.
+    while (::PeekMessageA(&msg, hCtl, kMenuProbe, kMenuProbe, PM_REMOVE) ||
+           ::PeekMessageA(&msg, hCtl, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    return g_nMenuItems;
+}
+} // namespace
+
+TEST(VornCtlTest, RightClickShowsTheHostsMenuAndRunsTheChosenCommand)
+{
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    host.m_frame.ShowWindow(SW_SHOWNOACTIVATE);
+    CVornCtlCtrl* pCtl = host.m_pCtl;
+    CCardObj& card = pCtl->GetCappObj().m_CardObj;
+    const HWND hCtl = host.ControlHwnd();
+    ASSERT_NE(nullptr, hCtl);
+
+    // Without entries the right button only leaves a tool.
+    pCtl->ZoomMove();
+    EXPECT_EQ(-1, RightClickAndPick(hCtl, CPoint(50, 50), 0));
+    EXPECT_EQ(0, pCtl->GetZoomState());
+
+    COleDispatchDriver disp;
+    disp.AttachDispatch(pCtl->GetIDispatch(TRUE));
+    const struct
+    {
+        short nType;
+        const char* pszPrompt;
+        const char* pszCommand;
+    } entries[] = {
+        {1, "放大", "ID_VORN_ZOOMIN"},  {0, "", ""}, {1, "下一页", "ID_VORN_NEXTPAGE"}, {1, "末页", "ID_VORN_ENDPAGE"},
+        {1, "未知", "NO_SUCH_COMMAND"},
+    };
+    for (const auto& e : entries) {
+        EXPECT_EQ(S_OK, disp.InvokeHelper(38, DISPATCH_METHOD, nullptr, e.nType, CString(e.pszPrompt),
+                                          CString(e.pszCommand)));
+    }
+
+    // Down keys: the first reaches entry 1; the separator is stepped over.
+    pCtl->Zoom100();
+    const double dZoom = pCtl->GetZoomFactor();
+    const struct
+    {
+        const char* pszName;
+        int nDowns;
+        int nPageBefore;
+        int nPageAfter;
+        double dZoomAfter;
+    } picks[] = {
+        {"zoom in", 1, 1, 1, dZoom / 1.25},
+        {"next page", 2, 1, 2, dZoom},
+        {"last page", 3, 2, 4, dZoom},
+        {"next page on the last page is greyed", 2, 4, 4, dZoom},
+        {"unknown command does nothing", 4, 3, 3, dZoom},
+        {"closed without a choice", -1, 2, 2, dZoom},
+    };
+    for (const auto& p : picks) {
+        SCOPED_TRACE(p.pszName);
+        pCtl->Zoom100();
+        card.SetCurPage(p.nPageBefore);
+        EXPECT_EQ(5, RightClickAndPick(hCtl, CPoint(120, 80), p.nDowns));
+        EXPECT_EQ(p.nPageAfter, card.m_nCurPage);
+        EXPECT_NEAR(p.dZoomAfter, pCtl->GetZoomFactor(), 1e-9);
+    }
+
+    card.SetCurPage(2);
+    CTestDib dib(400, 300);
+    host.Draw(dib);
+    EXPECT_GT(dib.CountInk(CRect(0, 0, 400, 300)), 500);
+    SavePng(TestImagePath("vornctl-card-in-container.png").c_str(), dib.Bits(), dib.Width(), dib.Height());
+    EXPECT_EQ(5, RightClickAndPick(hCtl, CPoint(120, 80), -1, "vornctl-popup-menu.png"));
+}
+
+namespace
+{
+// Records which kind of print dialog opened, then cancels it.
+HHOOK g_hSetupHook = nullptr;
+int g_nSetupDialogs = 0;
+BOOL g_bPageRange = FALSE;
+
+LRESULT CALLBACK SetupDlgHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_ACTIVATE) {
+        const HWND hDlg = reinterpret_cast<HWND>(wParam);
+        char szClass[16] = "";
+        ::GetClassNameA(hDlg, szClass, sizeof(szClass));
+        if (strcmp(szClass, "#32770") == 0) {
+            ++g_nSetupDialogs;
+            // The page range edits (edt1, edt2) belong to the print dialog, not the set-up one.
+            g_bPageRange = ::GetDlgItem(hDlg, 0x480) != nullptr;
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        }
+    }
+    return ::CallNextHookEx(g_hSetupHook, nCode, wParam, lParam);
+}
+} // namespace
+
+TEST(VornCtlTest, PrintSetOpensThePrinterSetupDialog)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    COleDispatchDriver disp;
+    disp.AttachDispatch(host.m_pCtl->GetIDispatch(TRUE));
+    // By dispid and through the host's menu entry.
+    EXPECT_EQ(S_OK, disp.InvokeHelper(38, DISPATCH_METHOD, nullptr, short(1), CString("打印设置"),
+                                      CString("ID_VORN_PRINTSET")));
+    g_nSetupDialogs = 0;
+    g_bPageRange = TRUE;
+    g_hSetupHook = ::SetWindowsHookExA(WH_CBT, SetupDlgHook, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, g_hSetupHook);
+    EXPECT_EQ(S_OK, disp.InvokeHelper(21, DISPATCH_METHOD, nullptr));
+    EXPECT_EQ(1, g_nSetupDialogs);
+    EXPECT_FALSE(g_bPageRange);
+    EXPECT_EQ(1, RightClickAndPick(host.ControlHwnd(), CPoint(60, 60), 1));
+    ::UnhookWindowsHookEx(g_hSetupHook);
+    EXPECT_EQ(2, g_nSetupDialogs);
+    EXPECT_FALSE(g_bPageRange);
+}
