@@ -11,6 +11,7 @@
 #include "designer/CappSheetDefView.h"
 #include "designer/DesignOptionSh.h"
 #include "designer/SampleDoc.h"
+#include "designer/TemplateFile.h"
 #include "designer/ToolBarSetDlg.h"
 #include "designer/res/resource.h"
 #include "framework/FwWorksheet.h"
@@ -270,16 +271,16 @@ int CMainFrame::OpenTemplate(LPCSTR lpszPath)
         const BOOL bHolds = pView->GetPath() == lpszPath;
         const BOOL bMadeForIt = !pView->IsTemplateLoaded() && pDoc != nullptr && pDoc->GetPathName() == lpszPath;
         if (bHolds || bMadeForIt) {
-            if (bMadeForIt && !pView->LoadTemplate(lpszPath, FALSE)) {
-                AppendError(CString(lpszPath));
+            // A failed load is reported by the view and leaves the window empty.
+            if (bMadeForIt) {
+                pView->LoadTemplate(lpszPath, FALSE);
             }
             MDIActivate(pChild);
             return 0;
         }
     }
-    CCappSheetDefView* pView = NewSheetDefWindow();
-    if (pView != nullptr && !pView->LoadTemplate(lpszPath, FALSE)) {
-        AppendError(CString(lpszPath));
+    if (CCappSheetDefView* pView = NewSheetDefWindow()) {
+        pView->LoadTemplate(lpszPath, FALSE);
     }
     return 0;
 }
@@ -387,19 +388,9 @@ void CMainFrame::ReadVarNames()
 
 void CMainFrame::OnDesignOpen()
 {
-    char szFile[MAX_PATH] = {};
-    const CString strTitle = LoadText(IDS_OPEN_TITLE);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrFilter = "znt File(*.znt)\0*.znt\0\0";
-    ofn.lpstrDefExt = "*.znt";
-    ofn.lpstrTitle = strTitle;
-    ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (::GetOpenFileNameA(&ofn)) {
-        OpenTemplate(szFile);
+    CString strPath;
+    if (CTemplateFile::AskPath(m_hWnd, FALSE, strPath)) {
+        OpenTemplate(strPath);
     }
 }
 

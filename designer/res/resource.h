@@ -188,3 +188,10 @@
 #define IDS_TEMPLATE_ROOT 61503
 #define IDB_TEMPLATE_TREE 1012
 #define IDC_DESIGN_TREE 119
+
+// Templates on disk: save commands, the close question, the New-template dialog, the template
+// tree's commands, page setup.
+#define ID_TEMPLATE_SAVE_AS 0x8054
+#define ID_TEMPLATE_FRAME_SAVE 0xDA1B
+#define IDS_TEMPLATE_SAVE_TITLE 61498
+#define IDS_TEMPLATE_CHANGED 61550
