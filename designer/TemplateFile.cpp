@@ -204,3 +204,14 @@ BOOL CTemplateFile::AskPath(HWND hOwner, BOOL bSave, CString& strPath)
     strPath = szFile;
     return TRUE;
 }
+
+CString CTemplateFile::TemplateTitle(LPCSTR lpszFileName)
+{
+    const CString strName(lpszFileName != nullptr ? lpszFileName : "");
+    if (strName.GetLength() <= 4) {
+        return CString();
+    }
+    CString strExt = strName.Right(4);
+    strExt.MakeUpper();
+    return strExt == ".ZNT" ? strName.Left(strName.GetLength() - 4) : CString();
+}

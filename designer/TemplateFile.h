@@ -23,6 +23,11 @@ public:
     // The system's text for a failed Win32 call, without the trailing line break.
     static CString SystemMessage(DWORD dwError);
 
+    // The title a template file shows under in listings: the name less ".znt" in any letter
+    // case. Empty for any other file, and for a name of four characters or fewer, which a
+    // listing passes over and goes on.
+    static CString TemplateTitle(LPCSTR lpszFileName);
+
     // Answers the open or save dialog in place of the user (tests); strPath comes in with the
     // dialog's initial file name. FALSE is a cancelled dialog.
     typedef BOOL (*PathPrompt)(HWND hOwner, BOOL bSave, CString& strPath);
