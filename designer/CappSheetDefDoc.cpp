@@ -9,6 +9,7 @@ FX_BEGIN_MESSAGE_MAP(CCappSheetDefDoc, CDocument)
 FX_ON_COMMAND(ID_DESIGN_SAVE, OnTemplateSave)
 FX_ON_COMMAND(ID_TEMPLATE_SAVE_AS, OnTemplateSaveAs)
 FX_ON_COMMAND(ID_TEMPLATE_FRAME_SAVE, OnTemplateSave)
+FX_ON_COMMAND(ID_TEMPLATE_PAGE_SETUP, OnPageSetup)
 FX_END_MESSAGE_MAP()
 
 CCappSheetDefDoc::CCappSheetDefDoc()
@@ -72,5 +73,12 @@ void CCappSheetDefDoc::OnTemplateSaveAs()
 {
     if (CCappSheetDefView* pView = GetSheetDefView()) {
         pView->SaveTemplate(CCappSheetDefView::saveModeSaveAs);
+    }
+}
+
+void CCappSheetDefDoc::OnPageSetup()
+{
+    if (CCappSheetDefView* pView = GetSheetDefView()) {
+        pView->SetupPage();
     }
 }

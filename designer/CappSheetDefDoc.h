@@ -30,6 +30,7 @@ public:
 protected:
     void OnTemplateSave();
     void OnTemplateSaveAs();
+    void OnPageSetup();
 
     FX_DECLARE_MESSAGE_MAP()
 };

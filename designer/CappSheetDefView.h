@@ -36,6 +36,12 @@ public:
     void MarkChanged();
     // The close question for states 2 and 3 (Yes saves, No discards); FALSE keeps the window.
     BOOL QueryCloseTemplate();
+    // New from a template: loaded as new, without path or name (state 2).
+    BOOL NewFromTemplate(LPCSTR lpszPath);
+    // New blank template sized in the page setup sheet; FALSE when the sheet is cancelled.
+    BOOL NewBlankTemplate();
+    // The page setup command: a refused size is reported by the sheet and changes nothing.
+    BOOL SetupPage();
 
     CCappSheetDefDoc* GetDocument() const;
     const CString& GetPath() const { return m_strPath; }

@@ -6,6 +6,7 @@
 #include "designer/CappSheetDefDoc.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
+#include "designer/SetSheetStyleSh.h"
 #include "designer/TemplateFile.h"
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
@@ -132,4 +133,56 @@ BOOL CCappSheetDefView::QueryCloseTemplate()
     default:
         return FALSE;
     }
+}
+
+BOOL CCappSheetDefView::NewFromTemplate(LPCSTR lpszPath)
+{
+    const BOOL bLoaded = LoadTemplate(lpszPath, TRUE);
+    m_strPath.Empty();
+    m_pSheet->m_strName.Empty();
+    SetSaveState(saveStateNew);
+    return bLoaded;
+}
+
+BOOL CCappSheetDefView::NewBlankTemplate()
+{
+    CString strCaption;
+    strCaption.LoadString(IDS_SHEET_NEW_CAPTION);
+    CSetSheetStyleSh sheet(strCaption, this);
+    if (sheet.DoModal() != IDOK) {
+        return FALSE;
+    }
+    m_pSheet->NewSheetDef(sheet.m_nPageWidth, sheet.m_nPageHeight, sheet.m_nFrameWidth, sheet.m_nTop, sheet.m_nLeft,
+                          sheet.m_nRight, sheet.m_nBottom, sheet.m_strPaperName);
+    SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
+    SetZoomLevel(1.0f);
+    m_bLoaded = TRUE;
+    m_strPath.Empty();
+    SetSaveState(saveStateNew);
+    Invalidate();
+    return TRUE;
+}
+
+BOOL CCappSheetDefView::SetupPage()
+{
+    CString strCaption;
+    strCaption.LoadString(IDS_SHEET_PAGE_SETUP);
+    CSetSheetStyleSh sheet(strCaption, this);
+    m_pSheet->GetFrameSide(sheet.m_nTop, sheet.m_nLeft, sheet.m_nRight, sheet.m_nBottom);
+    sheet.m_nFrameWidth = m_pSheet->m_nFrameWidth;
+    sheet.m_strPaperName = m_pSheet->m_strPaperName;
+    sheet.m_nPageWidth = m_pSheet->m_nPageWidth;
+    sheet.m_nPageHeight = m_pSheet->m_nPageHeight;
+    if (sheet.DoModal() != IDOK) {
+        return FALSE;
+    }
+    if (!m_pSheet->SetSheetPageSize(sheet.m_nPageWidth, sheet.m_nPageHeight, sheet.m_nFrameWidth, sheet.m_nTop,
+                                    sheet.m_nLeft, sheet.m_nRight, sheet.m_nBottom, sheet.m_strPaperName)) {
+        return FALSE;
+    }
+    SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
+    SetZoomLevel(1.0f);
+    MarkChanged();
+    Invalidate();
+    return TRUE;
 }

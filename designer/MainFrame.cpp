@@ -10,6 +10,7 @@
 #include "designer/CappSheetDefDoc.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/DesignOptionSh.h"
+#include "designer/NewTemplateDlg.h"
 #include "designer/SampleDoc.h"
 #include "designer/TemplateFile.h"
 #include "designer/ToolBarSetDlg.h"
@@ -32,6 +33,7 @@ FX_ON_MESSAGE(WM_DESIGN_TIP, OnDesignTip)
 FX_ON_MESSAGE(WM_DESIGN_ERROR, OnDesignError)
 FX_ON_MESSAGE(WM_DESIGN_PROGRESS, OnDesignProgress)
 FX_ON_COMMAND(ID_DESIGN_OPEN, OnDesignOpen)
+FX_ON_COMMAND(ID_DESIGN_NEW, OnFileNew)
 FX_ON_COMMAND(ID_DESIGN_SAVE_ALL, OnSaveAll)
 FX_ON_COMMAND(ID_DESIGN_CLOSE_ALL, OnCloseAll)
 FX_ON_UPDATE_COMMAND_UI(ID_DESIGN_CLOSE_ALL, OnUpdateCloseAll)
@@ -383,6 +385,25 @@ void CMainFrame::ReadVarNames()
     CString strWorkDir;
     if (CCardCommFun::GetCappWorkDir(strWorkDir)) {
         ReadVarNameFile(strWorkDir, m_arrVarNames);
+    }
+}
+
+void CMainFrame::OnFileNew()
+{
+    CNewTemplateDlg dlg(this);
+    if (dlg.DoModal() != IDOK) {
+        return;
+    }
+    CCappSheetDefView* pView = NewSheetDefWindow();
+    if (pView == nullptr) {
+        return;
+    }
+    if (dlg.m_bLoadFile) {
+        pView->NewFromTemplate(dlg.m_strPath);
+        return;
+    }
+    if (!pView->NewBlankTemplate()) {
+        pView->GetParentFrame()->SendMessage(WM_CLOSE);
     }
 }
 

@@ -42,6 +42,9 @@ public:
     // A script window with the title ("新增" when empty); null when it cannot be made.
     CFrameWnd* NewScriptWindow(LPCSTR lpszTitle);
     void RefillTemplateTree();
+    // New template (0x80CA): the New-template dialog, then a window with the chosen template
+    // loaded as new, or a blank sheet sized in the page setup sheet.
+    void OnFileNew();
     void SetCopiedCell(const CCappCell* pCell);
     void PasteCopiedCell(CCappCell* pCell) const;
     // The card-variable names of "VarName.ini" in the work directory.
