@@ -403,6 +403,8 @@ void CMainFrame::OnFileNew()
         return;
     }
     if (!pView->NewBlankTemplate()) {
+        // Nothing was made: the window goes without asking whether to save it.
+        pView->SetSaveState(CCappSheetDefView::saveStateSaved);
         pView->GetParentFrame()->SendMessage(WM_CLOSE);
     }
 }

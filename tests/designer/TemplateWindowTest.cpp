@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "designer/CappSheetDefChildFrame.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
+#include "designer/NewTemplateDlg.h"
 #include "designer/TemplateFile.h"
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
@@ -281,4 +284,151 @@ TEST_F(CTemplateWindowTest, AFailedLoadIsReportedAndLeavesTheWindowAsItWas)
     EXPECT_EQ(0, m_pFrame->OpenTemplate(strCut));
     EXPECT_EQ(nBefore + 1, m_pFrame->GetWorksheetCount());
     EXPECT_EQ(1U, ui.GetBoxes().size());
+}
+
+namespace
+{
+
+// A modal property sheet cannot be answered by the dialog hook: a timer finds it once its modal
+// loop runs, lets the test edit its current page, then presses a button.
+const char* g_pszSheetCaption = nullptr;
+std::function<void(HWND)> g_fnSheetPage;
+int g_nSheetButton = PSBTN_OK;
+int g_nSheetsAnswered = 0;
+
+BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
+{
+    char szCaption[128] = {};
+    ::GetWindowTextA(hWnd, szCaption, sizeof szCaption);
+    if (::IsWindowVisible(hWnd) && g_pszSheetCaption != nullptr && strcmp(szCaption, g_pszSheetCaption) == 0) {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK AnswerSheet(HWND, UINT, UINT_PTR idTimer, DWORD)
+{
+    HWND hSheet = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindSheet, reinterpret_cast<LPARAM>(&hSheet));
+    if (hSheet == nullptr) {
+        return;
+    }
+    ::KillTimer(nullptr, idTimer);
+    ++g_nSheetsAnswered;
+    if (g_fnSheetPage) {
+        g_fnSheetPage(reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+    }
+    ::SendMessageA(hSheet, PSM_PRESSBUTTON, static_cast<WPARAM>(g_nSheetButton), 0);
+}
+
+void AnswerSheetLater(const char* pszCaption, int nButton, std::function<void(HWND)> fnPage)
+{
+    g_pszSheetCaption = pszCaption;
+    g_nSheetButton = nButton;
+    g_fnSheetPage = std::move(fnPage);
+    g_nSheetsAnswered = 0;
+    ::SetTimer(nullptr, 0, 50, &AnswerSheet);
+}
+
+} // namespace
+
+TEST_F(CTemplateWindowTest, NewMakesABlankSheetOrANewCopyOfATemplate)
+{
+    CTemplateFile::SetPathPrompt(&AnswerPath);
+    struct Case
+    {
+        const char* szName;
+        const char* szItem;
+        int nSheetButton; // -1: no page setup sheet
+        BOOL bWindow;
+        int nPageWidth;
+        BOOL bLines;
+    };
+    const Case cases[] = {
+        {"blank template sized A3 landscape", "空模板", PSBTN_OK, TRUE, 4200, FALSE},
+        {"blank template cancelled closes its window", "空模板", PSBTN_CANCEL, FALSE, 0, FALSE},
+        {"copy of a template", "ProcessCard", -1, TRUE, 0, TRUE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        const int nBefore = m_pFrame->GetWorksheetCount();
+        CTestUi ui;
+        ui.OnDialog(IDD_NEW_TEMPLATE, [&](CTestDlg& d) {
+            auto* pDlg = static_cast<CNewTemplateDlg*>(d.GetDialog());
+            CListCtrl* pList = pDlg->GetList(0);
+            for (int i = 0; i < pList->GetItemCount(); ++i) {
+                if (pList->GetItemText(i, 0) == c.szItem) {
+                    pList->SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+                }
+            }
+            d.Ok();
+        });
+        if (c.nSheetButton >= 0) {
+            AnswerSheetLater("新表格", c.nSheetButton, [](HWND hPage) {
+                ::SendMessageA(::GetDlgItem(hPage, IDC_SHEET_LANDSCAPE), BM_CLICK, 0, 0);
+                HWND hList = ::GetDlgItem(hPage, IDC_SHEET_PAPER);
+                ::SendMessageA(hList, CB_SETCURSEL,
+                               static_cast<WPARAM>(::SendMessageA(hList, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                                  reinterpret_cast<LPARAM>("A3"))),
+                               0);
+                ::SendMessageA(hPage, WM_COMMAND, MAKEWPARAM(IDC_SHEET_PAPER, CBN_SELCHANGE),
+                               reinterpret_cast<LPARAM>(hList));
+                ::SendMessageA(::GetDlgItem(hPage, IDC_SHEET_LANDSCAPE), BM_CLICK, 0, 0);
+            });
+        }
+        m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_NEW);
+        DesignPumpMessages();
+        if (c.nSheetButton >= 0) {
+            EXPECT_EQ(1, g_nSheetsAnswered);
+        }
+        ASSERT_EQ(nBefore + (c.bWindow ? 1 : 0), m_pFrame->GetWorksheetCount());
+        if (!c.bWindow) {
+            continue;
+        }
+        auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pFrame->MDIGetActive());
+        ASSERT_NE(nullptr, pChild);
+        CCappSheetDefView* pView = pChild->GetSheetDefView();
+        EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateNew), pView->GetSaveState());
+        EXPECT_TRUE(pView->GetPath().IsEmpty());
+        EXPECT_TRUE(pView->m_pSheet->m_strName.IsEmpty());
+        EXPECT_TRUE(pView->IsTemplateLoaded());
+        EXPECT_EQ(c.bLines, pView->m_pSheet->m_HeadCellList.GetCount() > 0);
+        if (c.nPageWidth != 0) {
+            EXPECT_EQ(c.nPageWidth, pView->m_pSheet->m_nPageWidth);
+            EXPECT_STREQ("A3", pView->m_pSheet->m_strPaperName);
+        }
+        if (c.bLines) {
+            // Save asks for a name; the tree shows the new template.
+            g_nAsked = 0;
+            g_strAnswer = m_pWorkDir->TemplatePath("FromCopy.znt");
+            pView->SendMessage(WM_COMMAND, ID_DESIGN_SAVE);
+            EXPECT_EQ(1, g_nAsked);
+            EXPECT_EQ((std::vector<std::string>{"FromCopy", "ProcessCard"}), DesignTreeNames(m_pFrame));
+        }
+    }
+}
+
+TEST_F(CTemplateWindowTest, PageSetupRefusesACutLineAndMarksAnAcceptedChange)
+{
+    CCappSheetDefView* pView = Open(m_strCard);
+    ASSERT_NE(nullptr, pView);
+    const int nWidth = pView->m_pSheet->m_nPageWidth;
+    const int nHeight = pView->m_pSheet->m_nPageHeight;
+
+    // A page far too small for the table's lines.
+    AnswerSheetLater("设置页面尺寸", PSBTN_OK, [](HWND hPage) { ::SetDlgItemTextA(hPage, IDC_SHEET_WIDTH, "50"); });
+    pView->SendMessage(WM_COMMAND, ID_TEMPLATE_PAGE_SETUP);
+    EXPECT_EQ(1, g_nSheetsAnswered);
+    EXPECT_EQ(nWidth, pView->m_pSheet->m_nPageWidth);
+    EXPECT_EQ(nHeight, pView->m_pSheet->m_nPageHeight);
+    EXPECT_FALSE(ErrorsPane().IsEmpty());
+    EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateSaved), pView->GetSaveState());
+
+    // The same page accepted: the template counts as changed and closing asks.
+    AnswerSheetLater("设置页面尺寸", PSBTN_OK, nullptr);
+    pView->SendMessage(WM_COMMAND, ID_TEMPLATE_PAGE_SETUP);
+    EXPECT_EQ(1, g_nSheetsAnswered);
+    EXPECT_EQ(nWidth, pView->m_pSheet->m_nPageWidth);
+    EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateChanged), pView->GetSaveState());
 }
