@@ -432,3 +432,34 @@ TEST_F(CTemplateWindowTest, PageSetupRefusesACutLineAndMarksAnAcceptedChange)
     EXPECT_EQ(nWidth, pView->m_pSheet->m_nPageWidth);
     EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateChanged), pView->GetSaveState());
 }
+
+TEST_F(CTemplateWindowTest, ADoubleClickOnATemplateInTheTreeOpensIt)
+{
+    m_pFrame->MoveWindow(0, 0, 900, 640);
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_WORKSPACE_BAR);
+    DesignPumpMessages();
+    m_pFrame->RecalcLayout();
+    CDesignTree& tree = m_pFrame->m_wndWorkSpace.m_wndTree;
+    // The designer initialises OLE, so the tree takes drops.
+    EXPECT_EQ(static_cast<CWnd*>(&tree), tree.m_dropTarget.GetRegisteredWnd());
+    HTREEITEM hItem = tree.GetChildItem(tree.GetRootItem());
+    ASSERT_NE(nullptr, hItem);
+    ASSERT_STREQ("ProcessCard", tree.GetItemText(hItem));
+    CRect rc(0, 0, 0, 0);
+    *reinterpret_cast<HTREEITEM*>(&rc) = hItem;
+    ASSERT_TRUE(tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc)));
+    POINT pt = rc.CenterPoint();
+    ::ClientToScreen(tree.m_hWnd, &pt);
+    ASSERT_TRUE(::SetCursorPos(pt.x, pt.y));
+
+    // Twice: the second activates the window the first opened.
+    const int nBefore = m_pFrame->GetWorksheetCount();
+    for (int i = 0; i < 2; ++i) {
+        NMHDR hdr{tree.m_hWnd, IDC_DESIGN_TREE, static_cast<UINT>(NM_DBLCLK)};
+        m_pFrame->m_wndWorkSpace.SendMessage(WM_NOTIFY, IDC_DESIGN_TREE, reinterpret_cast<LPARAM>(&hdr));
+        ASSERT_EQ(nBefore + 1, m_pFrame->GetWorksheetCount());
+    }
+    auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pFrame->MDIGetActive());
+    ASSERT_NE(nullptr, pChild);
+    EXPECT_STREQ(m_strCard, pChild->GetSheetDefView()->GetPath());
+}
