@@ -164,6 +164,6 @@ BOOL CCappSheetDefChildFrame::RunSimulator()
 void CCappSheetDefChildFrame::OnFrameSave()
 {
     if (CCappSheetDefView* pView = GetSheetDefView()) {
-        pView->SaveTemplate(1);
+        pView->SaveTemplate(CCappSheetDefView::saveModeSave);
     }
 }

@@ -55,7 +55,6 @@ FX_ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
 FX_ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
 FX_ON_COMMAND(ID_SHEET_CLEAN_TABLE, OnCleanTable)
 // Their sheets and dialogs come with the page, detail-area and binding editors.
-FX_ON_UPDATE_COMMAND_UI(ID_SHEET_PAGE_SETUP, OnDisabled)
 FX_ON_UPDATE_COMMAND_UI(ID_SHEET_ADVANCED, OnDisabled)
 FX_ON_UPDATE_COMMAND_UI(ID_SHEET_DATA_BINDING, OnDisabled)
 // The free-object kinds and arrangement come with the free-object tool.

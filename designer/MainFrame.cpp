@@ -10,7 +10,9 @@
 #include "designer/CappSheetDefDoc.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/DesignOptionSh.h"
+#include "designer/NewTemplateDlg.h"
 #include "designer/SampleDoc.h"
+#include "designer/TemplateFile.h"
 #include "designer/ToolBarSetDlg.h"
 #include "designer/res/resource.h"
 #include "framework/FwWorksheet.h"
@@ -31,6 +33,7 @@ FX_ON_MESSAGE(WM_DESIGN_TIP, OnDesignTip)
 FX_ON_MESSAGE(WM_DESIGN_ERROR, OnDesignError)
 FX_ON_MESSAGE(WM_DESIGN_PROGRESS, OnDesignProgress)
 FX_ON_COMMAND(ID_DESIGN_OPEN, OnDesignOpen)
+FX_ON_COMMAND(ID_DESIGN_NEW, OnFileNew)
 FX_ON_COMMAND(ID_DESIGN_SAVE_ALL, OnSaveAll)
 FX_ON_COMMAND(ID_DESIGN_CLOSE_ALL, OnCloseAll)
 FX_ON_UPDATE_COMMAND_UI(ID_DESIGN_CLOSE_ALL, OnUpdateCloseAll)
@@ -270,16 +273,16 @@ int CMainFrame::OpenTemplate(LPCSTR lpszPath)
         const BOOL bHolds = pView->GetPath() == lpszPath;
         const BOOL bMadeForIt = !pView->IsTemplateLoaded() && pDoc != nullptr && pDoc->GetPathName() == lpszPath;
         if (bHolds || bMadeForIt) {
-            if (bMadeForIt && !pView->LoadTemplate(lpszPath, FALSE)) {
-                AppendError(CString(lpszPath));
+            // A failed load is reported by the view and leaves the window empty.
+            if (bMadeForIt) {
+                pView->LoadTemplate(lpszPath, FALSE);
             }
             MDIActivate(pChild);
             return 0;
         }
     }
-    CCappSheetDefView* pView = NewSheetDefWindow();
-    if (pView != nullptr && !pView->LoadTemplate(lpszPath, FALSE)) {
-        AppendError(CString(lpszPath));
+    if (CCappSheetDefView* pView = NewSheetDefWindow()) {
+        pView->LoadTemplate(lpszPath, FALSE);
     }
     return 0;
 }
@@ -385,21 +388,32 @@ void CMainFrame::ReadVarNames()
     }
 }
 
+void CMainFrame::OnFileNew()
+{
+    CNewTemplateDlg dlg(this);
+    if (dlg.DoModal() != IDOK) {
+        return;
+    }
+    CCappSheetDefView* pView = NewSheetDefWindow();
+    if (pView == nullptr) {
+        return;
+    }
+    if (dlg.m_bLoadFile) {
+        pView->NewFromTemplate(dlg.m_strPath);
+        return;
+    }
+    if (!pView->NewBlankTemplate()) {
+        // Nothing was made: the window goes without asking whether to save it.
+        pView->SetSaveState(CCappSheetDefView::saveStateSaved);
+        pView->GetParentFrame()->SendMessage(WM_CLOSE);
+    }
+}
+
 void CMainFrame::OnDesignOpen()
 {
-    char szFile[MAX_PATH] = {};
-    const CString strTitle = LoadText(IDS_OPEN_TITLE);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrFilter = "znt File(*.znt)\0*.znt\0\0";
-    ofn.lpstrDefExt = "*.znt";
-    ofn.lpstrTitle = strTitle;
-    ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (::GetOpenFileNameA(&ofn)) {
-        OpenTemplate(szFile);
+    CString strPath;
+    if (CTemplateFile::AskPath(m_hWnd, FALSE, strPath)) {
+        OpenTemplate(strPath);
     }
 }
 

@@ -46,6 +46,9 @@ public:
     void RefillTemplateTree();
     // The sheet-definition views of the open windows, in tab order.
     std::vector<CCappSheetDefView*> GetSheetDefViews() const;
+    // New template (0x80CA): the New-template dialog, then a window with the chosen template
+    // loaded as new, or a blank sheet sized in the page setup sheet.
+    void OnFileNew();
     void SetCopiedCell(const CCappCell* pCell);
     void PasteCopiedCell(CCappCell* pCell) const;
     // The card-variable names of "VarName.ini" in the work directory.

@@ -30,9 +30,6 @@ FX_END_MESSAGE_MAP()
 namespace
 {
 const int kUserFunction = 1;
-// The sheet view's save states this window moves between.
-const int kSaveStateSaved = 1;
-const int kSaveStateChanged = 3;
 
 CString LoadText(UINT nID)
 {
@@ -287,9 +284,8 @@ BOOL CScriptFrame::StoreScript()
 
 void CScriptFrame::MarkTemplateChanged()
 {
-    CCappSheetDefView* pView = GetSheetView();
-    if (pView != nullptr && pView->m_nSaveState == kSaveStateSaved) {
-        pView->m_nSaveState = kSaveStateChanged;
+    if (CCappSheetDefView* pView = GetSheetView()) {
+        pView->MarkChanged();
     }
 }
 

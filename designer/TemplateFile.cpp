@@ -2,17 +2,41 @@
 
 #include <memory>
 
+#include <commdlg.h>
+
 #include "core/CappSheet.h"
 #include "core/CardCommFun.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
 #include "platform/base/MemFile.h"
+#include "platform/base/FxRegKey.h"
 
 namespace
 {
 
 constexpr int kArchiveBuffer = 4096;
+constexpr UINT kSaveTitleID = 61498;
+constexpr UINT kOpenTitleID = 61528;
+
+CTemplateFile::PathPrompt s_pfnPrompt = nullptr;
+
+// The work directory's template folder read afresh from the registry; empty when unreadable.
+CString TemplateFolder()
+{
+    CFxRegKey key;
+    if (key.OpenForRead(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn") != ERROR_SUCCESS) {
+        return CString();
+    }
+    char szDir[MAX_PATH] = {};
+    DWORD cb = sizeof(szDir) - 1;
+    DWORD dwType = 0;
+    const LONG nResult = ::RegQueryValueExA(key, "WorkDir", nullptr, &dwType, reinterpret_cast<BYTE*>(szDir), &cb);
+    if (nResult != ERROR_SUCCESS || dwType != REG_SZ || szDir[0] == '\0') {
+        return CString();
+    }
+    return CString(szDir) + "\\Template";
+}
 
 CString ExceptionText(const CException* e)
 {
@@ -141,4 +165,53 @@ BOOL CTemplateFile::Save(const CString& strPath, CCappSheet& sheet, CString& str
         return FALSE;
     }
     return TRUE;
+}
+
+CTemplateFile::PathPrompt CTemplateFile::SetPathPrompt(PathPrompt pfnPrompt)
+{
+    PathPrompt pfnOld = s_pfnPrompt;
+    s_pfnPrompt = pfnPrompt;
+    return pfnOld;
+}
+
+BOOL CTemplateFile::AskPath(HWND hOwner, BOOL bSave, CString& strPath)
+{
+    if (s_pfnPrompt != nullptr) {
+        return s_pfnPrompt(hOwner, bSave, strPath);
+    }
+    char szFile[MAX_PATH] = {};
+    lstrcpynA(szFile, strPath, MAX_PATH);
+    CString strTitle;
+    strTitle.LoadString(bSave ? kSaveTitleID : kOpenTitleID);
+    const CString strFolder = bSave ? TemplateFolder() : CString();
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = hOwner;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrFilter = bSave ? "znt(*.znt)\0*.znt\0\0" : "znt File(*.znt)\0*.znt\0\0";
+    ofn.lpstrDefExt = "*.znt";
+    ofn.lpstrTitle = strTitle;
+    ofn.lpstrInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (bSave) {
+        ofn.Flags |= OFN_OVERWRITEPROMPT | OFN_SHOWHELP;
+    }
+    const BOOL bOk = bSave ? ::GetSaveFileNameA(&ofn) : ::GetOpenFileNameA(&ofn);
+    if (!bOk) {
+        return FALSE;
+    }
+    strPath = szFile;
+    return TRUE;
+}
+
+CString CTemplateFile::TemplateTitle(LPCSTR lpszFileName)
+{
+    const CString strName(lpszFileName != nullptr ? lpszFileName : "");
+    if (strName.GetLength() <= 4) {
+        return CString();
+    }
+    CString strExt = strName.Right(4);
+    strExt.MakeUpper();
+    return strExt == ".ZNT" ? strName.Left(strName.GetLength() - 4) : CString();
 }

@@ -22,4 +22,19 @@ public:
 
     // The system's text for a failed Win32 call, without the trailing line break.
     static CString SystemMessage(DWORD dwError);
+
+    // The title a template file shows under in listings: the name less ".znt" in any letter
+    // case. Empty for any other file, and for a name of four characters or fewer, which a
+    // listing passes over and goes on.
+    static CString TemplateTitle(LPCSTR lpszFileName);
+
+    // Answers the open or save dialog in place of the user (tests); strPath comes in with the
+    // dialog's initial file name. FALSE is a cancelled dialog.
+    typedef BOOL (*PathPrompt)(HWND hOwner, BOOL bSave, CString& strPath);
+    // The open ("打开") or save ("保存", starting in the work directory's template folder) dialog
+    // for templates; strPath gives the initial file name and takes the choice. FALSE when
+    // cancelled.
+    static BOOL AskPath(HWND hOwner, BOOL bSave, CString& strPath);
+    // Installs a prompt (null restores the dialogs) and returns the previous one.
+    static PathPrompt SetPathPrompt(PathPrompt pfnPrompt);
 };

@@ -26,6 +26,7 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
+#include "tests/designer/DesignTestWorkDir.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/PrintTestPrinter.h"
@@ -132,7 +133,7 @@ protected:
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
         m_app.m_strCmdLine = "";
         m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(m_app.InitInstance());
+        ASSERT_TRUE(DesignStartApp(m_app));
         m_pMain = m_app.GetMainFrame();
         ASSERT_NE(nullptr, m_pMain);
         m_pMain->MoveWindow(0, 0, 900, 640);
@@ -697,8 +698,8 @@ TEST_F(CSheetDefViewTest, ClicksSelectRangesAndTheContextMenuFollowsTheSelection
     EXPECT_FALSE(m_pView->IsFreeObjectOn());
 
     // Commands whose editors come later stay disabled.
-    for (UINT nID : {ID_SHEET_PAGE_SETUP, ID_SHEET_ADVANCED, ID_SHEET_DATA_BINDING, ID_SHEET_FREE_LINE,
-                     ID_SHEET_FREE_ROUND_BOX, ID_SHEET_FREE_ARRANGE_FIRST}) {
+    for (UINT nID : {ID_SHEET_ADVANCED, ID_SHEET_DATA_BINDING, ID_SHEET_FREE_LINE, ID_SHEET_FREE_ROUND_BOX,
+                     ID_SHEET_FREE_ARRANGE_FIRST}) {
         EXPECT_FALSE(Update(m_pView, nID).m_bEnabled) << nID;
     }
 }

@@ -322,7 +322,7 @@ TEST_F(ScriptFrameTest, AddRefusesUsedAndEmptyNamesAndSwitchingStoresTheIndented
     // Saved with the template, both come back in a new window on the file, CR LF intact.
     CString strError;
     ASSERT_TRUE(CTemplateFile::Save(m_strPath, *Sheet(), strError)) << static_cast<LPCSTR>(strError);
-    SheetView()->m_nSaveState = CCappSheetDefView::saveStateSaved;
+    SheetView()->SetSaveState(CCappSheetDefView::saveStateSaved);
     EXPECT_TRUE(CScriptFrame::CloseForSheet(m_pSheetFrame));
     m_pSheetFrame->SendMessage(WM_CLOSE);
     PumpMessages();
@@ -409,7 +409,7 @@ TEST_F(ScriptFrameTest, TheCloseQuestionKeepsDropsOrStoresTheEdits)
     for (const CloseCase& c : cases) {
         SCOPED_TRACE(c.szName);
         SetFunctions({{"F", "old"}});
-        SheetView()->m_nSaveState = CCappSheetDefView::saveStateSaved;
+        SheetView()->SetSaveState(CCappSheetDefView::saveStateSaved);
         CScriptFrame* pScript = OpenScripts();
         ASSERT_NE(nullptr, pScript);
         Type(pScript, "new ");
@@ -424,7 +424,7 @@ TEST_F(ScriptFrameTest, TheCloseQuestionKeepsDropsOrStoresTheEdits)
         }
         EXPECT_EQ(c.bStaysOpen, ScriptWindowOpen() != FALSE);
         EXPECT_EQ(std::vector<std::string>{c.szStored}, Functions());
-        EXPECT_EQ(c.nSaveState, SheetView()->m_nSaveState);
+        EXPECT_EQ(c.nSaveState, SheetView()->GetSaveState());
         if (ScriptWindowOpen()) {
             EXPECT_EQ(m_pSheetFrame, pScript->m_pSheetFrame);
             CTestUi ui;
@@ -456,7 +456,7 @@ TEST_F(ScriptFrameTest, ChangingTheFunctionsMarksASavedTemplateChanged)
     for (const MarkCase& c : cases) {
         SCOPED_TRACE(c.szName);
         SetFunctions({{"F", "f"}});
-        SheetView()->m_nSaveState = c.nStateBefore;
+        SheetView()->SetSaveState(c.nStateBefore);
         CScriptFrame* pScript = OpenScripts();
         ASSERT_NE(nullptr, pScript);
         Type(pScript, c.szTyped);
@@ -469,7 +469,7 @@ TEST_F(ScriptFrameTest, ChangingTheFunctionsMarksASavedTemplateChanged)
             pScript->SendMessage(WM_COMMAND, c.nCommand);
             EXPECT_FALSE(pScript->GetScriptDoc()->IsModified());
         }
-        EXPECT_EQ(c.nStateAfter, SheetView()->m_nSaveState);
+        EXPECT_EQ(c.nStateAfter, SheetView()->GetSaveState());
         pScript->SendMessage(WM_CLOSE);
         EXPECT_FALSE(ScriptWindowOpen());
     }

@@ -216,8 +216,7 @@ TEST_F(VornSimulatorDlgTest, PrintSettingsThatDoNotLoadSayLoadError)
     EXPECT_STREQ("Load Error!", boxes[1]);
 }
 
-// A started card does not take head values from XML data yet (the control is being mended).
-TEST_F(VornSimulatorDlgTest, DISABLED_DataInputGoesToTheFileAndTheCard)
+TEST_F(VornSimulatorDlgTest, DataInputGoesToTheFileAndTheCard)
 {
     WriteTestTemplate(m_strTemplate, kTemplateAB);
     CTestSimulatorDlg dlg;
