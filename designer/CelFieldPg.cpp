@@ -132,7 +132,10 @@ void CCelFieldPg::SetPosRadios()
     }
     // Only a cell inside a detail area sits there; the others choose between head and page.
     const BOOL bInMid = nPos == 2;
-    ::CheckDlgButton(m_hWnd, nPos == 0 ? IDC_CEL_FIELD_POS_HEAD : nPos == 1 ? IDC_CEL_FIELD_POS_PAGE : IDC_CEL_FIELD_POS_MID,
+    ::CheckDlgButton(m_hWnd,
+                     nPos == 0   ? IDC_CEL_FIELD_POS_HEAD
+                     : nPos == 1 ? IDC_CEL_FIELD_POS_PAGE
+                                 : IDC_CEL_FIELD_POS_MID,
                      BST_CHECKED);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_CEL_FIELD_POS_HEAD), !bInMid);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_CEL_FIELD_POS_PAGE), !bInMid);

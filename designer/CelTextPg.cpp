@@ -32,9 +32,13 @@ BOOL CCelTextPg::OnInitDialog()
     ::SetDlgItemInt(m_hWnd, IDC_CEL_TEXT_ANGLE, static_cast<UINT>(nAngle), TRUE);
     const int nFormat = cell.m_nTextFormat;
     CheckRadioButton(IDC_CEL_TEXT_LEFT, IDC_CEL_TEXT_HCENTER,
-                     (nFormat & 0x01) ? IDC_CEL_TEXT_HCENTER : (nFormat & 0x02) ? IDC_CEL_TEXT_RIGHT : IDC_CEL_TEXT_LEFT);
+                     (nFormat & 0x01)   ? IDC_CEL_TEXT_HCENTER
+                     : (nFormat & 0x02) ? IDC_CEL_TEXT_RIGHT
+                                        : IDC_CEL_TEXT_LEFT);
     CheckRadioButton(IDC_CEL_TEXT_TOP, IDC_CEL_TEXT_VCENTER,
-                     (nFormat & 0x04) ? IDC_CEL_TEXT_VCENTER : (nFormat & 0x08) ? IDC_CEL_TEXT_BOTTOM : IDC_CEL_TEXT_TOP);
+                     (nFormat & 0x04)   ? IDC_CEL_TEXT_VCENTER
+                     : (nFormat & 0x08) ? IDC_CEL_TEXT_BOTTOM
+                                        : IDC_CEL_TEXT_TOP);
     HWND hSpin = ::GetDlgItem(m_hWnd, IDC_CEL_TEXT_ANGLE_SPIN);
     ::SendMessageA(hSpin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, IDC_CEL_TEXT_ANGLE)), 0);
     ::SendMessageA(hSpin, UDM_SETRANGE32, static_cast<WPARAM>(-90), 90);

@@ -3,8 +3,8 @@
 FX_IMPLEMENT_DYNAMIC(CSetCellStyleSh, CKvPropertySheet)
 
 CSetCellStyleSh::CSetCellStyleSh(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage, int nCellKind)
-    : CKvPropertySheet(pszCaption, pParentWnd, iSelectPage), m_nCellKind(nCellKind), m_pSheet(nullptr),
-      m_pDC(nullptr), m_pFrameObj(nullptr)
+    : CKvPropertySheet(pszCaption, pParentWnd, iSelectPage), m_nCellKind(nCellKind), m_pSheet(nullptr), m_pDC(nullptr),
+      m_pFrameObj(nullptr)
 {
     if (nCellKind == kindStatic) {
         AddPage(&m_pageStatic);

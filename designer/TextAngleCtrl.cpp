@@ -44,12 +44,24 @@ double MarkRadians(int nDegrees)
     const int nAbs = nDegrees < 0 ? -nDegrees : nDegrees;
     double d = 0;
     switch (nAbs) {
-    case 15: d = 0.2618; break;
-    case 30: d = 0.5236; break;
-    case 45: d = 0.7854; break;
-    case 60: d = 1.0472; break;
-    case 75: d = 1.309; break;
-    default: d = 0; break;
+    case 15:
+        d = 0.2618;
+        break;
+    case 30:
+        d = 0.5236;
+        break;
+    case 45:
+        d = 0.7854;
+        break;
+    case 60:
+        d = 1.0472;
+        break;
+    case 75:
+        d = 1.309;
+        break;
+    default:
+        d = 0;
+        break;
     }
     return nDegrees < 0 ? -d : d;
 }
