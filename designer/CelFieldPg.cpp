@@ -9,6 +9,7 @@
 #include "designer/SetCellStyleSh.h"
 #include "designer/res/resource.h"
 #include "platform/base/ResMgr.h"
+#include "platform/win/DataExchange.h"
 #include "platform/win/MsgBox.h"
 
 namespace
@@ -35,8 +36,15 @@ FX_ON_CBN_SELCHANGE(IDC_CEL_FIELD_KIND, OnSelchangeFieldKind)
 FX_ON_BN_CLICKED(IDC_CEL_FIELD_FORMAT_PICK, OnFormatPick)
 FX_END_MESSAGE_MAP()
 
-CCelFieldPg::CCelFieldPg() : CPropertyPage(IDD_CEL_FIELD)
+CCelFieldPg::CCelFieldPg() : CPropertyPage(IDD_CEL_FIELD), m_nLengthCheck(0)
 {
+}
+
+void CCelFieldPg::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_CEL_FIELD_LENGTH, m_nLengthCheck);
+    DDV_MinMaxInt(pDX, m_nLengthCheck, 0, 1000);
 }
 
 BOOL CCelFieldPg::OnInitDialog()

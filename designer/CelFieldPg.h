@@ -23,9 +23,13 @@ protected:
     void OnSelchangeFieldKind();
     void OnFormatPick();
 
+    void DoDataExchange(CDataExchange* pDX) override;
     void ApplyTypeRules();
     void SetPosRadios();
     void ReadPage();
+
+    // Only for the range check of the length edit.
+    int m_nLengthCheck;
 
     FX_DECLARE_MESSAGE_MAP()
 };

@@ -357,3 +357,67 @@ TEST(SetCellStyleShTest, FieldKindMovesTheDataPosition)
         EXPECT_EQ(c.nKindPicked == 1 ? 8 : 1, cell.m_nFieldType);
     }
 }
+
+TEST(SetCellStyleShTest, DialAngleReachesTheEditAndTheRotation)
+{
+    CCappCell cell;
+    cell.m_nContentKind = CCappCell::kindStatic;
+    cell.m_strText = "T";
+    cell.m_nTextFormat = 0x35;
+    CTestUi ui;
+    CDrivenCellSheet sheet(CSetCellStyleSh::kindStatic, [&](CDrivenCellSheet& sh) {
+        CTestDlg text = sh.Page(2);
+        EXPECT_TRUE(text.IsChecked(IDC_CEL_TEXT_HCENTER));
+        EXPECT_TRUE(text.IsChecked(IDC_CEL_TEXT_VCENTER));
+        EXPECT_EQ(0x25, sh.m_cell.m_nTextFormat) << "rewritten from the radios on opening";
+        // (60, 46) from the dial's centre: 37.5 degrees downwards, between two marks.
+        CTextAngleCtrl& dial = sh.m_pageText.m_picker;
+        RECT rc = {};
+        dial.GetClientRect(&rc);
+        const int yCentre = 4 + (rc.bottom - 8) / 2;
+        const LPARAM lPoint = MAKELPARAM(4 + 60, yCentre + 46);
+        dial.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        dial.SendMessage(WM_LBUTTONUP, 0, lPoint);
+        EXPECT_EQ(-375, dial.GetAngle());
+        MSG msg;
+        while (::PeekMessageA(&msg, sh.m_pageText.m_hWnd, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageA(&msg);
+        }
+        EXPECT_EQ("-37", text.GetText(IDC_CEL_TEXT_ANGLE));
+        EXPECT_EQ(-370, sh.m_cell.m_lfFont.lfEscapement);
+        // Typed back: the number times ten, the dial follows.
+        text.SetText(IDC_CEL_TEXT_ANGLE, "60");
+        EXPECT_EQ(600, sh.m_cell.m_lfFont.lfEscapement);
+        EXPECT_EQ(600, dial.GetAngle());
+        text.Click(IDC_CEL_TEXT_LEFT);
+        sh.PressButton(IDOK);
+    });
+    sheet.SetCell(cell);
+    ASSERT_EQ(IDOK, sheet.DoModal());
+    sheet.GetCell(cell);
+    EXPECT_EQ(600, cell.m_lfFont.lfEscapement);
+    EXPECT_EQ(0x24, cell.m_nTextFormat) << "left keeps single line and vertical centre only";
+}
+
+TEST(SetCellStyleShTest, LengthOutOfRangeKeepsTheSheetOpen)
+{
+    CCappCell cell;
+    cell.m_nContentKind = CCappCell::kindVariable;
+    cell.m_strVarName = "V";
+    cell.m_nDataType = 1;
+    cell.m_nLength = 20;
+    CTestUi ui;
+    CDrivenCellSheet sheet(CSetCellStyleSh::kindVariable, [&](CDrivenCellSheet& sh) {
+        CTestDlg field = sh.Page(0);
+        EXPECT_EQ("20", field.GetText(IDC_CEL_FIELD_LENGTH));
+        field.SetText(IDC_CEL_FIELD_LENGTH, "1001");
+        sh.PressButton(IDOK);
+        EXPECT_EQ(1u, ui.TakeBoxTexts().size()) << "the range message";
+        field.SetText(IDC_CEL_FIELD_LENGTH, "1000");
+        sh.PressButton(IDOK);
+    });
+    sheet.SetCell(cell);
+    ASSERT_EQ(IDOK, sheet.DoModal());
+    sheet.GetCell(cell);
+    EXPECT_EQ(1000, cell.m_nLength);
+}
