@@ -2,22 +2,13 @@
 
 #include <commctrl.h>
 
+#include "designer/DesignButtonFun.h"
 #include "designer/res/resource.h"
 
 namespace
 {
-const COLORREF crButtonMask = RGB(192, 192, 192);
 // Child, visible, border, both scroll bars, tab stop.
 const DWORD dwMidGridStyle = 0x50B10000;
-
-void SetUpButton(CKvHotButton& button, UINT nID, CWnd* pParent, int nBitmap, UINT nIDTip)
-{
-    button.SubclassDlgItem(nID, pParent);
-    button.SetBitmap(nBitmap, 0, crButtonMask);
-    button.SetTooltipText(nIDTip);
-    button.SetShowText(FALSE);
-    button.SetFlat(FALSE);
-}
 
 void SetUpGrid(CCellCtrlGrid& grid, const CCellCtrlGroup& group)
 {
@@ -106,9 +97,9 @@ CString CCellCtrlDlg::GetMidSetting(const CString& strName) const
 BOOL CCellCtrlDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetUpButton(m_btnAdd, IDC_CELLCTRL_ADD, this, IDB_ROW_ADD, IDS_GRID_ADD_TIP);
-    SetUpButton(m_btnUp, IDC_ROW_UP, this, IDB_ROW_UP, IDS_GRID_UP_TIP);
-    SetUpButton(m_btnDown, IDC_ROW_DOWN, this, IDB_ROW_DOWN, IDS_GRID_DOWN_TIP);
+    CDesignButtonFun::SetUpRowButton(m_btnAdd, IDC_CELLCTRL_ADD, this, IDB_ROW_ADD, IDS_GRID_ADD_TIP);
+    CDesignButtonFun::SetUpRowButton(m_btnUp, IDC_ROW_UP, this, IDB_ROW_UP, IDS_GRID_UP_TIP);
+    CDesignButtonFun::SetUpRowButton(m_btnDown, IDC_ROW_DOWN, this, IDB_ROW_DOWN, IDS_GRID_DOWN_TIP);
 
     m_gridHead.SubclassDlgItem(IDC_CELLCTRL_HEADGRID, this);
     m_gridPage.SubclassDlgItem(IDC_CELLCTRL_PAGEGRID, this);
