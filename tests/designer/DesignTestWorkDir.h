@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "designer/MainFrame.h"
+#include "designer/VornDesignApp.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/base/String.h"
 #include "platform/res/resource.h"
@@ -47,7 +48,7 @@ inline BOOL DesignWriteBytes(const CString& strPath, const std::string& bytes)
 
 // Starts the designer; without a file on its command line start-up asks which kind of window
 // to open, and the empty template window is taken.
-inline BOOL DesignStartApp(CWinApp& app)
+inline BOOL DesignStartApp(CVornDesignApp& app)
 {
     CTestUi ui;
     ui.OnDialog(IDD_FX_NEWTYPE, [](CTestDlg& d) {

@@ -527,12 +527,13 @@ TEST_F(ScriptFrameTest, ChoosingTheShownFunctionKeepsItsUndoHistory)
 
 TEST_F(ScriptFrameTest, AScriptWindowThatOutlivesItsTemplateStoresNothing)
 {
-    // Closing all windows from the first tab closes the template before its script window.
+    // The template window closes its script window first; one destroyed without being asked
+    // (as when the program ends) leaves the script window behind.
     SetFunctions({{"F", "f"}, {"G", "g"}});
     CScriptFrame* pScript = OpenScripts();
     ASSERT_NE(nullptr, pScript);
     Type(pScript, "x");
-    m_pSheetFrame->SendMessage(WM_CLOSE);
+    m_pSheetFrame->DestroyWindow();
     PumpMessages();
     ASSERT_EQ(nullptr, FindSheetFrame(m_strPath));
     m_pSheetFrame = nullptr;
