@@ -5,31 +5,10 @@
 
 #include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/ole/FxMsXml.h"
 
 namespace
 {
-const CLSID kClsidDOMDocument = {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-const IID kIidXMLDOMDocument = {0x2933BF81, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-const IID kIidXMLDOMElement = {0x2933BF86, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-
-// COM for one parse; a thread already in another apartment keeps it.
-class ComScope
-{
-public:
-    ComScope() : m_hr(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope()
-    {
-        if (SUCCEEDED(m_hr)) {
-            CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT m_hr;
-};
-
 // The document element of one part; null when the text does not parse.
 BOOL ParsePart(const CString& strPart, CFxComPtr<IXMLDOMDocument>& pDoc, CFxComPtr<IXMLDOMElement>& pRoot)
 {
@@ -217,7 +196,7 @@ BOOL CSimDataFile::LoadText(const CString& strText)
     if (nHead < 0 || nMD < 0 || nMDEnd < 0) {
         return FALSE;
     }
-    ComScope com;
+    CFxComScope com;
     // "<MD>" before "<HEAD" leaves no head part.
     if (nMD > nHead) {
         LoadHeadPart(strText.Mid(nHead, nMD - nHead));

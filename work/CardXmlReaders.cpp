@@ -19,6 +19,7 @@
 #include "core/RelVarFormat.h"
 #include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/ole/FxMsXml.h"
 #include "platform/gdi/ClientDC.h"
 #include "symedit/CappBaseCtrl.h"
 #include "work/CardCellEditorFun.h"
@@ -26,28 +27,6 @@
 
 namespace
 {
-const CLSID kClsidDOMDocument = {0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-const IID kIidXMLDOMDocument = {0x2933BF81, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-const IID kIidXMLDOMElement = {0x2933BF86, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
-
-// CoInitializeEx ... CoUninitialize as a scope; a thread already in another apartment keeps it.
-class ComScope
-{
-public:
-    ComScope() : m_hr(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope()
-    {
-        if (SUCCEEDED(m_hr)) {
-            CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT m_hr;
-};
-
 // One "ROW" of an answer: its columns' names and values in document order.
 using AnswerRow = std::vector<std::pair<CString, CString>>;
 
@@ -154,7 +133,7 @@ template <class Fn> int LoadAnswer(const CString& strAnswer, Fn fnParse)
     if (strAnswer.IsEmpty() || CCardXml::HasDocType(strAnswer)) {
         return 0;
     }
-    ComScope com;
+    CFxComScope com;
     CFxComPtr<IUnknown> pUnknown;
     if (FAILED(CoCreateInstance(kClsidDOMDocument, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
                                 pUnknown.ReceiveVoid()))) {
