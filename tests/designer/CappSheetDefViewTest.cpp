@@ -36,64 +36,6 @@
 
 namespace
 {
-CString SampleWorkDir()
-{
-    char szFull[MAX_PATH] = {};
-    ::GetFullPathNameA(TestDataPath("..\\..\\..\\samples\\workdir"), MAX_PATH, szFull, nullptr);
-    return szFull;
-}
-
-// Points HKLM "SOFTWARE\Vorn" "WorkDir" at a folder for one test, then puts the old value back.
-class CWorkDirSetting
-{
-public:
-    explicit CWorkDirSetting(LPCSTR lpszDir)
-    {
-        HKEY hKey = nullptr;
-        if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
-                              nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        char szOld[MAX_PATH] = {};
-        DWORD cb = sizeof szOld;
-        m_bHadValue =
-            ::RegQueryValueExA(hKey, "WorkDir", nullptr, nullptr, reinterpret_cast<BYTE*>(szOld), &cb) == ERROR_SUCCESS;
-        m_strOld = szOld;
-        ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszDir),
-                         static_cast<DWORD>(strlen(lpszDir) + 1));
-        ::RegCloseKey(hKey);
-    }
-    ~CWorkDirSetting()
-    {
-        HKEY hKey = nullptr;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS) {
-            return;
-        }
-        if (m_bHadValue) {
-            ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(static_cast<LPCSTR>(m_strOld)),
-                             static_cast<DWORD>(m_strOld.GetLength() + 1));
-        } else {
-            ::RegDeleteValueA(hKey, "WorkDir");
-        }
-        ::RegCloseKey(hKey);
-    }
-    CWorkDirSetting(const CWorkDirSetting&) = delete;
-    CWorkDirSetting& operator=(const CWorkDirSetting&) = delete;
-
-private:
-    BOOL m_bHadValue = FALSE;
-    CString m_strOld;
-};
-
-void PumpMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 // Records what a command's update handler says.
 class CProbeCmdUI : public CCmdUI
 {
@@ -129,7 +71,7 @@ class CSheetDefViewTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_pWorkDir = std::make_unique<CWorkDirSetting>(SampleWorkDir());
+        m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(DesignSampleWorkDir());
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
         m_app.m_strCmdLine = "";
         m_app.m_nCmdShow = SW_SHOWNA;
@@ -137,7 +79,7 @@ protected:
         m_pMain = m_app.GetMainFrame();
         ASSERT_NE(nullptr, m_pMain);
         m_pMain->MoveWindow(0, 0, 900, 640);
-        m_strTemplate = SampleWorkDir() + "\\Template\\ProcessCard.znt";
+        m_strTemplate = DesignSampleWorkDir() + "\\Template\\ProcessCard.znt";
         m_pMain->OpenTemplate(m_strTemplate);
         Idle();
         for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
@@ -159,11 +101,11 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        PumpMessages();
+        DesignPumpMessages();
     }
     void Idle()
     {
-        PumpMessages();
+        DesignPumpMessages();
         m_app.OnIdle(0);
         m_pMain->RecalcLayout();
         m_pMain->UpdateWindow();
@@ -222,7 +164,7 @@ protected:
     }
 
     CVornDesignApp m_app;
-    std::unique_ptr<CWorkDirSetting> m_pWorkDir;
+    std::unique_ptr<CDesignWorkDirSetting> m_pWorkDir;
     CMainFrame* m_pMain = nullptr;
     CCappSheetDefChildFrame* m_pChild = nullptr;
     CCappSheetDefView* m_pView = nullptr;
@@ -818,7 +760,7 @@ TEST_F(CSheetDefViewTest, HiddenRulersAreNotUpdated)
 TEST_F(CSheetDefViewTest, DataSimulationAsksForASavedTemplateAndASimulator)
 {
     CTestTempFolder folder;
-    CWorkDirSetting workDir(folder.GetPath());
+    CDesignWorkDirSetting workDir(folder.GetPath());
     m_pChild->m_strSimulatorDll = "VornSimulatorMissing.dll";
     struct SimCase
     {

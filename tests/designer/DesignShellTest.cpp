@@ -29,70 +29,13 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/res/resource.h"
+#include "tests/designer/DesignTestWorkDir.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
 
 namespace
 {
-CString SampleWorkDir()
-{
-    char szFull[MAX_PATH] = {};
-    ::GetFullPathNameA(TestDataPath("..\\..\\..\\samples\\workdir"), MAX_PATH, szFull, nullptr);
-    return szFull;
-}
-
-// Points HKLM "SOFTWARE\Vorn" "WorkDir" at a folder for one test, then puts the old value back.
-class CWorkDirGuard
-{
-public:
-    explicit CWorkDirGuard(LPCSTR lpszDir)
-    {
-        HKEY hKey = nullptr;
-        if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey,
-                              nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        char szOld[MAX_PATH] = {};
-        DWORD cb = sizeof szOld;
-        m_bHadValue =
-            ::RegQueryValueExA(hKey, "WorkDir", nullptr, nullptr, reinterpret_cast<BYTE*>(szOld), &cb) == ERROR_SUCCESS;
-        m_strOld = szOld;
-        ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(lpszDir),
-                         static_cast<DWORD>(strlen(lpszDir) + 1));
-        ::RegCloseKey(hKey);
-    }
-    ~CWorkDirGuard()
-    {
-        HKEY hKey = nullptr;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS) {
-            return;
-        }
-        if (m_bHadValue) {
-            ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(static_cast<LPCSTR>(m_strOld)),
-                             static_cast<DWORD>(m_strOld.GetLength() + 1));
-        } else {
-            ::RegDeleteValueA(hKey, "WorkDir");
-        }
-        ::RegCloseKey(hKey);
-    }
-    CWorkDirGuard(const CWorkDirGuard&) = delete;
-    CWorkDirGuard& operator=(const CWorkDirGuard&) = delete;
-
-private:
-    BOOL m_bHadValue = FALSE;
-    CString m_strOld;
-};
-
-void PumpMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 // The designer started on a work directory with a command line; the main window goes at the end.
 class CDesignShellTest : public testing::Test
 {
@@ -101,7 +44,7 @@ protected:
     // nNewKind of the list is taken (0 "CappSheetDef", 1 "Script"), -1 cancels.
     void Start(LPCSTR lpszWorkDir, LPCSTR lpszCmdLine, int nNewKind = 0)
     {
-        m_pWorkDir = std::make_unique<CWorkDirGuard>(lpszWorkDir);
+        m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(lpszWorkDir);
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
         m_app.m_strCmdLine = lpszCmdLine;
         m_app.m_nCmdShow = SW_SHOWNA;
@@ -143,7 +86,7 @@ protected:
     }
     void Idle()
     {
-        PumpMessages();
+        DesignPumpMessages();
         m_app.OnIdle(0);
         m_pFrame->RecalcLayout();
         m_pFrame->UpdateWindow();
@@ -155,7 +98,7 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        PumpMessages();
+        DesignPumpMessages();
     }
     CRect BarRect(UINT nID) const
     {
@@ -183,13 +126,13 @@ protected:
     std::vector<std::string> m_newKinds;
     CString m_strNewCaption;
     int m_nNewPrompts = 0;
-    std::unique_ptr<CWorkDirGuard> m_pWorkDir;
+    std::unique_ptr<CDesignWorkDirSetting> m_pWorkDir;
 };
 } // namespace
 
 TEST_F(CDesignShellTest, StartsWithMenuFiveBarsSixPanesTheTemplateTreeAndNoOutputBar)
 {
-    Start(SampleWorkDir(), "");
+    Start(DesignSampleWorkDir(), "");
 
     // The menu bar alone in the first top row, the three top bars after it left to right, the
     // two left bars in one column.
@@ -262,7 +205,7 @@ TEST_F(CDesignShellTest, StartsWithMenuFiveBarsSixPanesTheTemplateTreeAndNoOutpu
 
 TEST_F(CDesignShellTest, ATemplateOnTheCommandLineOpensOnceLoadedAndFirstInTheRecentFiles)
 {
-    const CString strWorkDir = SampleWorkDir();
+    const CString strWorkDir = DesignSampleWorkDir();
     const CString strPath = strWorkDir + "\\Template\\ProcessCard.znt";
     Start(strWorkDir, "\"" + strPath + "\"");
 
@@ -288,7 +231,7 @@ TEST_F(CDesignShellTest, ATemplateOnTheCommandLineOpensOnceLoadedAndFirstInTheRe
 
 TEST_F(CDesignShellTest, OutputMessagesAppendLinesActivateTheirTabAndDriveTheProgress)
 {
-    Start(SampleWorkDir(), "");
+    Start(DesignSampleWorkDir(), "");
     COutputBar& bar = m_pFrame->m_wndOutput;
     auto text = [](CEdit& edit) {
         char sz[256] = {};
@@ -407,10 +350,10 @@ TEST(CommandLineFileTest, TakesTheFirstFileLeavingSwitchesAndQuotes)
 
 TEST_F(CDesignShellTest, ADamagedTemplateLeavesAnEmptySheetAndReportsItsPath)
 {
-    Start(SampleWorkDir(), "");
+    Start(DesignSampleWorkDir(), "");
     CTestTempFolder folder;
     // Every cut of a real template short of its end, and a file that is not there.
-    std::ifstream in(static_cast<LPCSTR>(SampleWorkDir() + "\\Template\\ProcessCard.znt"), std::ios::binary);
+    std::ifstream in(static_cast<LPCSTR>(DesignSampleWorkDir() + "\\Template\\ProcessCard.znt"), std::ios::binary);
     const std::string strWhole((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GT(strWhole.size(), 64U);
     const size_t cuts[] = {0, 1, 7, strWhole.size() / 3, strWhole.size() / 2, strWhole.size() - 1};
@@ -441,7 +384,7 @@ TEST_F(CDesignShellTest, ADamagedTemplateLeavesAnEmptySheetAndReportsItsPath)
 
 TEST_F(CDesignShellTest, TheBarCommandsToggleTheBarsAndOpenTheToolBarDialog)
 {
-    Start(SampleWorkDir(), "");
+    Start(DesignSampleWorkDir(), "");
     struct ToggleCase
     {
         const char* szName;
@@ -606,8 +549,8 @@ TEST(RecentFileListTest, KeepsFourNewestFirstWithoutDuplicatesAndSurvivesARestar
 
 TEST_F(CDesignShellTest, ARecentFileCommandOpensItsTemplateOnce)
 {
-    const CString strPath = SampleWorkDir() + "\\Template\\ProcessCardNext.znt";
-    Start(SampleWorkDir(), "");
+    const CString strPath = DesignSampleWorkDir() + "\\Template\\ProcessCardNext.znt";
+    Start(DesignSampleWorkDir(), "");
     m_app.AddToRecentFileList(strPath);
     const size_t nBefore = SheetViews().size();
     m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_MRU_FIRST);
@@ -645,7 +588,7 @@ CString WindowText(HWND hWnd)
 
 TEST_F(CDesignShellTest, TheMenuBarKeepsItsTitlesWithTemplateWindowsAndNewWindowsFollowAMaximisedOne)
 {
-    const CString strWorkDir = SampleWorkDir();
+    const CString strWorkDir = DesignSampleWorkDir();
     const CString strFirst = strWorkDir + "\\Template\\ProcessCard.znt";
     const CString strSecond = strWorkDir + "\\Template\\ProcessCardNext.znt";
     Start(strWorkDir, "\"" + strFirst + "\"");
@@ -739,7 +682,7 @@ std::string MenuItemText(HMENU hMenu, int nPos)
 TEST_P(CDesignStartNewKindTest, StartUpAsksWhichKindOfWindowToOpen)
 {
     const NewKindCase& c = GetParam();
-    Start(SampleWorkDir(), "", c.nAnswer);
+    Start(DesignSampleWorkDir(), "", c.nAnswer);
     EXPECT_EQ(1, m_nNewPrompts);
     EXPECT_STREQ("新建", m_strNewCaption);
     EXPECT_EQ((std::vector<std::string>{"CappSheetDef", "Script"}), m_newKinds);
@@ -761,7 +704,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, CDesignStartNewKindTest,
 
 TEST_F(CDesignShellTest, TheFileMenuListsTheRecentFilesAndOpensFromThere)
 {
-    const CString strWorkDir = SampleWorkDir();
+    const CString strWorkDir = DesignSampleWorkDir();
     Start(strWorkDir, "", -1);
     const CString strProcess = strWorkDir + "\\Template\\ProcessCard.znt";
     const CString strInspection = strWorkDir + "\\Template\\InspectionCard.znt";
@@ -845,7 +788,7 @@ LRESULT CALLBACK OptionsAnswerProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
 
 TEST_F(CDesignShellTest, OptionsWithZoomPrintOnReachTheOpenTemplateViews)
 {
-    const CString strWorkDir = SampleWorkDir();
+    const CString strWorkDir = DesignSampleWorkDir();
     Start(strWorkDir, "\"" + strWorkDir + "\\Template\\ProcessCard.znt\"");
     m_pFrame->OpenTemplate(strWorkDir + "\\Template\\InspectionCard.znt");
     m_app.WriteProfileInt("DesignOption", "ZoomPrint", 0);

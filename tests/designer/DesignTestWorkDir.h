@@ -84,12 +84,13 @@ inline std::vector<std::string> DesignTreeNames(CMainFrame* pFrame)
     return DesignChildNames(tree, tree.GetRootItem());
 }
 
-class CDesignTestWorkDir
+// Points HKLM "SOFTWARE\Vorn" "WorkDir" at a folder while the object lives, then puts the old value
+// back.
+class CDesignWorkDirSetting
 {
 public:
-    explicit CDesignTestWorkDir(const CString& strDir) : m_strDir(strDir)
+    explicit CDesignWorkDirSetting(const CString& strDir)
     {
-        ::CreateDirectoryA(m_strDir + "\\Template", nullptr);
         CFxRegKey key;
         if (key.Create(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", KEY_ALL_ACCESS) != ERROR_SUCCESS) {
             return;
@@ -99,9 +100,9 @@ public:
         m_bHadValue =
             ::RegQueryValueExA(key, "WorkDir", nullptr, nullptr, reinterpret_cast<BYTE*>(szOld), &cb) == ERROR_SUCCESS;
         m_strOld = szOld;
-        Set(key, m_strDir);
+        Set(key, strDir);
     }
-    ~CDesignTestWorkDir()
+    ~CDesignWorkDirSetting()
     {
         CFxRegKey key;
         if (key.Open(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", KEY_ALL_ACCESS) != ERROR_SUCCESS) {
@@ -112,6 +113,37 @@ public:
         } else {
             ::RegDeleteValueA(key, "WorkDir");
         }
+    }
+    CDesignWorkDirSetting(const CDesignWorkDirSetting&) = delete;
+    CDesignWorkDirSetting& operator=(const CDesignWorkDirSetting&) = delete;
+
+private:
+    static void Set(HKEY hKey, const CString& strValue)
+    {
+        ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.GetString()),
+                         static_cast<DWORD>(strValue.GetLength() + 1));
+    }
+
+    BOOL m_bHadValue = FALSE;
+    CString m_strOld;
+};
+
+// The bundled work directory, samples/workdir, as a full path.
+inline CString DesignSampleWorkDir()
+{
+    char szFull[MAX_PATH] = {};
+    ::GetFullPathNameA(TestDataPath("..\\..\\..\\samples\\workdir"), MAX_PATH, szFull, nullptr);
+    return szFull;
+}
+
+// A work directory of the test's own with a "Template" folder, set as the designer's while the
+// object lives.
+class CDesignTestWorkDir
+{
+public:
+    explicit CDesignTestWorkDir(const CString& strDir) : m_strDir(strDir), m_setting(strDir)
+    {
+        ::CreateDirectoryA(m_strDir + "\\Template", nullptr);
     }
     CDesignTestWorkDir(const CDesignTestWorkDir&) = delete;
     CDesignTestWorkDir& operator=(const CDesignTestWorkDir&) = delete;
@@ -130,13 +162,6 @@ public:
     }
 
 private:
-    static void Set(HKEY hKey, const CString& strValue)
-    {
-        ::RegSetValueExA(hKey, "WorkDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(strValue.GetString()),
-                         static_cast<DWORD>(strValue.GetLength() + 1));
-    }
-
     CString m_strDir;
-    BOOL m_bHadValue = FALSE;
-    CString m_strOld;
+    CDesignWorkDirSetting m_setting;
 };
