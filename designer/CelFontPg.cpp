@@ -1,4 +1,5 @@
 #include "designer/CelFontPg.h"
+#include "designer/CellStyleFun.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -12,11 +13,6 @@
 namespace
 {
 const UINT kColorChanged = WM_USER + 301;
-
-int RoundHalfAway(double d)
-{
-    return static_cast<int>(d < 0 ? d - 0.5 : d + 0.5);
-}
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CCelFontPg, CPropertyPage)
@@ -69,25 +65,19 @@ void CCelFontPg::OnChooseFont()
         return;
     }
     CCappCell& cell = pSheet->m_cell;
-    const double dDots = CCappDCHelper::GetScreenDotPerTMM();
-    LOGFONTA lf = cell.m_lfFont;
-    lf.lfHeight = RoundHalfAway(cell.m_nFontHeight * dDots);
-    CHOOSEFONTA cf = {};
-    cf.lStructSize = sizeof(cf);
-    cf.hwndOwner = m_hWnd;
-    cf.lpLogFont = &lf;
-    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-    cf.rgbColors = cell.m_crText;
-    if (!::ChooseFontA(&cf)) {
+    LOGFONTA lf;
+    COLORREF crText = 0;
+    int nFontHeight = 0;
+    if (!CCellStyleFun::ChooseCellFont(m_hWnd, cell, lf, crText, nFontHeight)) {
         return;
     }
-    cell.m_crText = cf.rgbColors;
+    cell.m_crText = crText;
     // The rotation belongs to the "格式" page: a new font never turns the text.
     const LONG lEscapement = cell.m_lfFont.lfEscapement;
     cell.m_lfFont = lf;
     cell.m_lfFont.lfEscapement = lEscapement;
     cell.m_lfFont.lfHeight = 0;
-    cell.m_nFontHeight = dDots > 0 ? RoundHalfAway(lf.lfHeight / dDots) : cell.m_nFontHeight;
+    cell.m_nFontHeight = nFontHeight;
     Refresh();
 }
 

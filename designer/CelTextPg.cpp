@@ -1,4 +1,5 @@
 #include "designer/CelTextPg.h"
+#include "designer/CellStyleFun.h"
 
 #include <commctrl.h>
 
@@ -31,14 +32,7 @@ BOOL CCelTextPg::OnInitDialog()
     m_bFillingAngle = TRUE;
     ::SetDlgItemInt(m_hWnd, IDC_CEL_TEXT_ANGLE, static_cast<UINT>(nAngle), TRUE);
     const int nFormat = cell.m_nTextFormat;
-    CheckRadioButton(IDC_CEL_TEXT_LEFT, IDC_CEL_TEXT_HCENTER,
-                     (nFormat & 0x01)   ? IDC_CEL_TEXT_HCENTER
-                     : (nFormat & 0x02) ? IDC_CEL_TEXT_RIGHT
-                                        : IDC_CEL_TEXT_LEFT);
-    CheckRadioButton(IDC_CEL_TEXT_TOP, IDC_CEL_TEXT_VCENTER,
-                     (nFormat & 0x04)   ? IDC_CEL_TEXT_VCENTER
-                     : (nFormat & 0x08) ? IDC_CEL_TEXT_BOTTOM
-                                        : IDC_CEL_TEXT_TOP);
+    CCellStyleFun::CheckAlignButtons(this, nFormat);
     HWND hSpin = ::GetDlgItem(m_hWnd, IDC_CEL_TEXT_ANGLE_SPIN);
     ::SendMessageA(hSpin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, IDC_CEL_TEXT_ANGLE)), 0);
     ::SendMessageA(hSpin, UDM_SETRANGE32, static_cast<WPARAM>(-90), 90);
@@ -56,18 +50,7 @@ void CCelTextPg::StoreAlignment()
     if (pSheet == nullptr) {
         return;
     }
-    int nFormat = 0x20;
-    if (IsDlgButtonChecked(IDC_CEL_TEXT_HCENTER) == BST_CHECKED) {
-        nFormat |= 0x01;
-    } else if (IsDlgButtonChecked(IDC_CEL_TEXT_RIGHT) == BST_CHECKED) {
-        nFormat |= 0x02;
-    }
-    if (IsDlgButtonChecked(IDC_CEL_TEXT_VCENTER) == BST_CHECKED) {
-        nFormat |= 0x04;
-    } else if (IsDlgButtonChecked(IDC_CEL_TEXT_BOTTOM) == BST_CHECKED) {
-        nFormat |= 0x08;
-    }
-    pSheet->m_cell.m_nTextFormat = nFormat;
+    pSheet->m_cell.m_nTextFormat = CCellStyleFun::AlignFromButtons(this);
 }
 
 void CCelTextPg::OnClickAlign(UINT /*nID*/)

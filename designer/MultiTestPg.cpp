@@ -3,17 +3,10 @@
 #include <commdlg.h>
 
 #include "core/CappDCHelper.h"
+#include "designer/CellStyleFun.h"
 #include "designer/MultiStyleSh.h"
 #include "designer/res/resource.h"
 #include "platform/gdi/ClientDC.h"
-
-namespace
-{
-int RoundHalfAway(double d)
-{
-    return static_cast<int>(d < 0 ? d - 0.5 : d + 0.5);
-}
-} // namespace
 
 FX_IMPLEMENT_DYNAMIC(CMultiTestPg, CPropertyPage)
 
@@ -34,14 +27,7 @@ BOOL CMultiTestPg::OnInitDialog()
         return TRUE;
     }
     const int nFormat = pSheet->m_cell.m_nTextFormat;
-    CheckRadioButton(IDC_CEL_TEXT_LEFT, IDC_CEL_TEXT_HCENTER,
-                     (nFormat & 0x01)   ? IDC_CEL_TEXT_HCENTER
-                     : (nFormat & 0x02) ? IDC_CEL_TEXT_RIGHT
-                                        : IDC_CEL_TEXT_LEFT);
-    CheckRadioButton(IDC_CEL_TEXT_TOP, IDC_CEL_TEXT_VCENTER,
-                     (nFormat & 0x04)   ? IDC_CEL_TEXT_VCENTER
-                     : (nFormat & 0x08) ? IDC_CEL_TEXT_BOTTOM
-                                        : IDC_CEL_TEXT_TOP);
+    CCellStyleFun::CheckAlignButtons(this, nFormat);
     StoreAlignment();
     Refresh();
     return TRUE;
@@ -53,18 +39,7 @@ void CMultiTestPg::StoreAlignment()
     if (pSheet == nullptr) {
         return;
     }
-    int nFormat = 0x20;
-    if (IsDlgButtonChecked(IDC_CEL_TEXT_HCENTER) == BST_CHECKED) {
-        nFormat |= 0x01;
-    } else if (IsDlgButtonChecked(IDC_CEL_TEXT_RIGHT) == BST_CHECKED) {
-        nFormat |= 0x02;
-    }
-    if (IsDlgButtonChecked(IDC_CEL_TEXT_VCENTER) == BST_CHECKED) {
-        nFormat |= 0x04;
-    } else if (IsDlgButtonChecked(IDC_CEL_TEXT_BOTTOM) == BST_CHECKED) {
-        nFormat |= 0x08;
-    }
-    pSheet->m_cell.m_nTextFormat = nFormat;
+    pSheet->m_cell.m_nTextFormat = CCellStyleFun::AlignFromButtons(this);
 }
 
 void CMultiTestPg::OnClickAlign(UINT /*nID*/)
@@ -91,20 +66,14 @@ void CMultiTestPg::OnChooseFont()
         return;
     }
     CCappCell& cell = pSheet->m_cell;
-    const double dDots = CCappDCHelper::GetScreenDotPerTMM();
-    LOGFONTA lf = cell.m_lfFont;
-    lf.lfHeight = RoundHalfAway(cell.m_nFontHeight * dDots);
-    CHOOSEFONTA cf = {};
-    cf.lStructSize = sizeof(cf);
-    cf.hwndOwner = m_hWnd;
-    cf.lpLogFont = &lf;
-    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
-    cf.rgbColors = cell.m_crText;
-    if (!::ChooseFontA(&cf)) {
+    LOGFONTA lf;
+    COLORREF crText = 0;
+    int nFontHeight = 0;
+    if (!CCellStyleFun::ChooseCellFont(m_hWnd, cell, lf, crText, nFontHeight)) {
         return;
     }
-    cell.m_crText = cf.rgbColors;
+    cell.m_crText = crText;
     cell.m_lfFont = lf;
-    cell.m_nFontHeight = dDots > 0 ? RoundHalfAway(lf.lfHeight / dDots) : cell.m_nFontHeight;
+    cell.m_nFontHeight = nFontHeight;
     Refresh();
 }
