@@ -1,10 +1,10 @@
 #include "designer/CelTextPg.h"
-#include "designer/CellStyleFun.h"
 
 #include <commctrl.h>
 
 #include <cstdlib>
 
+#include "designer/CellStyleFun.h"
 #include "designer/SetCellStyleSh.h"
 #include "designer/res/resource.h"
 
