@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -917,4 +918,78 @@ TEST_F(CSheetDefViewTest, TheSelectionAndTheHighlightedLineShowInRed)
     EXPECT_GT(countRed(rcLine), nShownLength - 4) << "the line drawn over in red where it shows";
     m_pView->SelectAt(empty.empty() ? withCell[0] : empty[0]);
     EXPECT_EQ(nullptr, m_pView->m_pHighlightLine);
+}
+
+// Every command that changes the sheet marks a saved template changed, so closing asks; commands
+// that change nothing leave it saved.
+TEST_F(CSheetDefViewTest, CommandsThatChangeTheSheetMarkTheTemplateChanged)
+{
+    std::vector<CPoint> withCell;
+    std::vector<CPoint> empty;
+    FindRanges(withCell, empty);
+    ASSERT_FALSE(withCell.empty());
+    ASSERT_FALSE(empty.empty());
+    // The one empty range is used again: what a step put there goes first.
+    auto clearEmpty = [&] {
+        if (CCappCell* pCell = CellAt(empty[0])) {
+            CSheetDefRangeFun::RemoveCell(*m_pSheet, pCell);
+        }
+    };
+    auto dropOn = [&](CPoint ptTarget) {
+        m_pView->SelectAt(withCell[0]);
+        m_pView->m_ptDrag = ClientOf(ptTarget);
+        m_pView->SendMessage(CCappSheetDefView::msgDragOver);
+        m_pView->SendMessage(CCappSheetDefView::msgDrop);
+    };
+    struct StepCase
+    {
+        const char* szName;
+        std::function<void()> act;
+        int nState;
+    };
+    const StepCase cases[] = {
+        {"copy",
+         [&] {
+             m_pView->SelectAt(withCell[0]);
+             Command(ID_EDIT_COPY);
+         },
+         CCappSheetDefView::saveStateSaved},
+        {"zoom", [&] { Command(ID_SHEET_ZOOM_200); }, CCappSheetDefView::saveStateSaved},
+        {"paste with nothing copied",
+         [&] {
+             m_pMain->SetCopiedCell(nullptr);
+             m_pView->SelectAt(empty[0]);
+             Command(ID_EDIT_PASTE);
+         },
+         CCappSheetDefView::saveStateSaved},
+        {"drop onto its own range", [&] { dropOn(withCell[0]); }, CCappSheetDefView::saveStateSaved},
+        {"paste a cell",
+         [&] {
+             m_pView->SelectAt(withCell[0]);
+             Command(ID_EDIT_COPY);
+             m_pView->SelectAt(empty[0]);
+             Command(ID_EDIT_PASTE);
+         },
+         CCappSheetDefView::saveStateChanged},
+        {"drop onto an empty range",
+         [&] {
+             clearEmpty();
+             dropOn(empty[0]);
+         },
+         CCappSheetDefView::saveStateChanged},
+        {"table cleaning",
+         [&] {
+             m_pSheet->m_HeadCellList.AddTail(new CCappCell);
+             CTestUi ui;
+             ui.AnswerMessageBox(IDOK);
+             Command(ID_SHEET_CLEAN_TABLE);
+         },
+         CCappSheetDefView::saveStateChanged},
+    };
+    for (const StepCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_pView->SetSaveState(CCappSheetDefView::saveStateSaved);
+        c.act();
+        EXPECT_EQ(c.nState, m_pView->GetSaveState());
+    }
 }
