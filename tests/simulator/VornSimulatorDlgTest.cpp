@@ -241,8 +241,8 @@ TEST_F(VornSimulatorDlgTest, DataInputGoesToTheFileAndTheCard)
         d.Click(IDC_SIM_DATAINPUT);
         EXPECT_STREQ("1", Var(d, "A"));
         EXPECT_STREQ("2", Var(d, "B"));
-        EXPECT_STREQ("p", Var(d, "X", 1));
-        EXPECT_STREQ("q", Var(d, "Y", 1));
+        EXPECT_STREQ("p", Var(d, "X", 0));
+        EXPECT_STREQ("q", Var(d, "Y", 0));
         d.Ok();
     });
     EXPECT_STREQ(kGolden, FileText(m_strData));
@@ -257,7 +257,7 @@ TEST_F(VornSimulatorDlgTest, DataInputGoesToTheFileAndTheCard)
     });
     Run(again, [&](CTestDlg& d) {
         EXPECT_STREQ("2", Var(d, "B"));
-        EXPECT_STREQ("p", Var(d, "X", 1));
+        EXPECT_STREQ("p", Var(d, "X", 0));
         d.Click(IDC_SIM_DATAINPUT);
         d.Ok();
     });
