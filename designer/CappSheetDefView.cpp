@@ -410,17 +410,14 @@ BOOL CCappSheetDefView::BuildContextMenu(CMenu& menu, int& nPopup)
     const CCappRange rangeMenu = CSheetDefRangeFun::Union(m_rangeSel, m_rangeTrack);
     nPopup = CSheetDefRangeFun::GetMidData(*m_pSheet, m_rangeSel.m_rect.CenterPoint()) != nullptr ? 1 : 0;
     CMenu* pPopup = menu.GetSubMenu(nPopup);
-    // The role, detail-area and property commands come with the cell and detail-area editors;
-    // until then their items are shown greyed.
-    const UINT kNotBuilt[] = {ID_SHEET_CELL_STATIC,    ID_SHEET_CELL_VARIABLE, ID_SHEET_CELL_IMAGE,
-                              ID_SHEET_MD_NEW,         ID_SHEET_MD_MERGE,      ID_SHEET_MD_CONTINUE,
-                              ID_SHEET_MD_DELETE,      ID_SHEET_MD_ATTRIBUTES, ID_SHEET_MD_FIELD_INDEX,
+    // The role and property commands come with the cell editor; until then their items are
+    // shown greyed.
+    const UINT kNotBuilt[] = {ID_SHEET_CELL_STATIC, ID_SHEET_CELL_VARIABLE, ID_SHEET_CELL_IMAGE,
                               ID_SHEET_CELL_PROPERTIES};
     for (UINT nID : kNotBuilt) {
         pPopup->EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);
     }
-    // What the rules allow, for when those commands arrive: detail-area items need a tracked
-    // range, the properties item a cell in the range.
+    // Detail-area items need a tracked range, the properties item a cell in the range.
     if (CSheetDefRangeFun::IsEmpty(m_rangeTrack)) {
         for (UINT nID : {ID_SHEET_MD_NEW, ID_SHEET_MD_MERGE, ID_SHEET_MD_CONTINUE}) {
             pPopup->EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);

@@ -9,6 +9,7 @@
 
 class CCappCell;
 class CCappLine;
+class CCappMidData;
 class CCappSheetDefChildFrame;
 class CCappSheetDefDoc;
 class CMenu;
@@ -60,6 +61,34 @@ public:
 protected:
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
+
+    // Detail-area and cell-control commands (CappSheetDefViewMd.cpp).
+public:
+    // Applies one group of the cell-control dialog to its owner list: variable cells not named are
+    // deleted, the named ones move to the front in the given order (one name a line) and missing
+    // ones are made as card-variable cells with a rectangle of their own. Static texts stay.
+    void ApplyCellControl(CObList& listCell, const CString& strSetting, int nSeat);
+
+protected:
+    void OnMdNew();
+    void OnMdMerge();
+    void OnMdContinue();
+    void OnMdDelete();
+    void OnMdAttributes();
+    void OnMdFieldIndex();
+    void OnMdSettings();
+    void OnCellControl();
+
+private:
+    // The line ids of the selection united with the tracked range; FALSE when there is none.
+    BOOL GetSelectedLineIDs(int& nTop, int& nLeft, int& nRight, int& nBottom) const;
+    // The detail area holding the selection; null when none.
+    CCappMidData* GetSelectedMidData() const;
+    void ShowMdMessage(UINT nID, UINT nType) const;
+    CCappMidData* AddMidDataArea(const CString& strName, int nTop, int nLeft, int nRight, int nBottom);
+    // One more than the highest extension order among the continuations of the area.
+    int GetNewExtOrder(const CString& strSrcName) const;
+    // End of the detail-area and cell-control commands.
 
     // Sheet view: drawing, input, selection, cell copy and drop, view commands.
 public:

@@ -54,8 +54,17 @@ FX_ON_UPDATE_COMMAND_UI(ID_SHEET_FREE_SWITCH, OnUpdateFreeObjSwitch)
 FX_ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
 FX_ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
 FX_ON_COMMAND(ID_SHEET_CLEAN_TABLE, OnCleanTable)
-// Their sheets and dialogs come with the page, detail-area and binding editors.
-FX_ON_UPDATE_COMMAND_UI(ID_SHEET_ADVANCED, OnDisabled)
+// Detail-area and cell-control commands.
+FX_ON_COMMAND(ID_SHEET_MD_NEW, OnMdNew)
+FX_ON_COMMAND(ID_SHEET_MD_MERGE, OnMdMerge)
+FX_ON_COMMAND(ID_SHEET_MD_CONTINUE, OnMdContinue)
+FX_ON_COMMAND(ID_SHEET_MD_DELETE, OnMdDelete)
+FX_ON_COMMAND(ID_SHEET_MD_ATTRIBUTES, OnMdAttributes)
+FX_ON_COMMAND(ID_SHEET_MD_FIELD_INDEX, OnMdFieldIndex)
+FX_ON_COMMAND(ID_SHEET_ADVANCED, OnMdSettings)
+FX_ON_COMMAND(ID_SHEET_CELL_CONTROL, OnCellControl)
+// End of the detail-area and cell-control commands.
+// Its dialog comes with the binding editor.
 FX_ON_UPDATE_COMMAND_UI(ID_SHEET_DATA_BINDING, OnDisabled)
 // The free-object kinds and arrangement come with the free-object tool.
 FX_ON_UPDATE_COMMAND_UI_RANGE(ID_SHEET_FREE_LINE, ID_SHEET_FREE_LINE + 2, OnDisabled)

@@ -641,8 +641,8 @@ TEST_F(CSheetDefViewTest, ClicksSelectRangesAndTheContextMenuFollowsTheSelection
     EXPECT_FALSE(m_pView->IsFreeObjectOn());
 
     // Commands whose editors come later stay disabled.
-    for (UINT nID : {ID_SHEET_ADVANCED, ID_SHEET_DATA_BINDING, ID_SHEET_FREE_LINE, ID_SHEET_FREE_ROUND_BOX,
-                     ID_SHEET_FREE_ARRANGE_FIRST}) {
+    EXPECT_TRUE(Update(m_pView, ID_SHEET_ADVANCED).m_bEnabled) << "the detail-area settings are built";
+    for (UINT nID : {ID_SHEET_DATA_BINDING, ID_SHEET_FREE_LINE, ID_SHEET_FREE_ROUND_BOX, ID_SHEET_FREE_ARRANGE_FIRST}) {
         EXPECT_FALSE(Update(m_pView, nID).m_bEnabled) << nID;
     }
 }
