@@ -166,6 +166,8 @@ protected:
     LRESULT OnDragOver(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrop(WPARAM wParam, LPARAM lParam);
     LRESULT OnDragLeave(WPARAM wParam, LPARAM lParam);
+    // Figure text of the sheet (CappSheetDefViewSge.cpp).
+    void OnSgeInput();
     FX_DECLARE_MESSAGE_MAP()
 
 public:

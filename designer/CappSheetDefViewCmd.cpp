@@ -76,6 +76,8 @@ FX_ON_MESSAGE(CCappSheetDefView::msgDragOver, OnDragOver)
 FX_ON_MESSAGE(CCappSheetDefView::msgDrop, OnDrop)
 FX_ON_MESSAGE(CCappSheetDefView::msgDragLeave, OnDragLeave)
 FX_ON_MESSAGE(0x432, OnDragLeave)
+// Figure text of the sheet.
+FX_ON_COMMAND(ID_SHEET_SGE, OnSgeInput)
 FX_END_MESSAGE_MAP()
 
 void CCappSheetDefView::OnZoomIn()

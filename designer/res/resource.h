@@ -244,6 +244,9 @@
 #define IDS_SHEET_NO_SIMULATOR 24000
 #define IDS_SHEET_SAVE_FIRST 24001
 
+// Sheet-definition view: the figure-text command.
+#define ID_SHEET_SGE 0x80C4
+
 // Designer shell: the File menu's text when there are no recent files.
 #define IDS_RECENT_FILES_EMPTY 23010
 
