@@ -286,13 +286,6 @@ void CCappSheetDefView::SelectAt(CPoint ptSheet)
     RepaintSheetRect(m_rangeSel.m_rect);
 }
 
-void CCappSheetDefView::SetSheetChanged()
-{
-    if (m_pSheet->m_nState == 1) {
-        m_pSheet->m_nState = 3;
-    }
-}
-
 void CCappSheetDefView::AutoScroll(CPoint point)
 {
     CRect rcClient;

@@ -190,7 +190,6 @@ private:
     void AutoScroll(CPoint point);
     void DrawMarks(CDC* pDC);
     void ResetSelection();
-    void SetSheetChanged();
     // The paste command's work; bKeepDragName lets a copy of the dragged cell keep its variable
     // name (the dragged cell is about to be replaced).
     void PasteAtSelection(BOOL bKeepDragName);

@@ -136,7 +136,7 @@ void CCappSheetDefView::OnUndo()
     ResetSelection();
     m_pHighlightLine = nullptr;
     m_pSheet->m_DefUndo.Undo();
-    SetSheetChanged();
+    MarkChanged();
     Invalidate();
 }
 
@@ -151,7 +151,7 @@ void CCappSheetDefView::OnRedo()
     ResetSelection();
     m_pHighlightLine = nullptr;
     m_pSheet->m_DefUndo.Redo();
-    SetSheetChanged();
+    MarkChanged();
     Invalidate();
 }
 
@@ -225,14 +225,14 @@ void CCappSheetDefView::PasteAtSelection(BOOL bKeepDragName)
     CSheetDefRangeFun::AddCell(*m_pSheet, strArea, pCell);
     // Adding a cell makes the earlier line edits no longer undoable.
     m_pSheet->m_DefUndo.DetachUndoList();
-    SetSheetChanged();
+    MarkChanged();
     RepaintSheetRect(m_rangeSel.m_rect);
 }
 
 void CCappSheetDefView::OnCleanTable()
 {
     if (CSheetDefRangeFun::CleanMack(*m_pSheet) > 0) {
-        SetSheetChanged();
+        MarkChanged();
         Invalidate();
     }
     CString strText;

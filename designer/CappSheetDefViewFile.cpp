@@ -41,7 +41,11 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
     delete m_pSheet;
     m_pSheet = pSheet.release();
     SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
+    OnZoomFixed(ID_SHEET_ZOOM_100);
     m_pSheet->SetAllCellFontHeight();
+    // A bad figure line keeps the figures before it; the figure-text command reports it.
+    CString strFigureError;
+    CCardCommFun::SGESetList(m_pSheet->m_strSGE, m_pSheet->m_listSGE, strFigureError, 0);
     m_bLoaded = TRUE;
     Invalidate();
     if (bAsNew) {

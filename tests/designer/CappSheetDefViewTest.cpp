@@ -249,6 +249,8 @@ TEST_F(CSheetDefViewTest, FixedZoomsAreSharesOfTheTrueSize)
         {ID_SHEET_ZOOM_100, 100}, {ID_SHEET_ZOOM_200, 200}, {ID_SHEET_ZOOM_400, 400},
     };
     const double d = CCappDCHelper::GetScreenDotPerTMM();
+    EXPECT_FLOAT_EQ(static_cast<float>(static_cast<int>(std::trunc(d * 100)) * 0.01f), m_pView->GetZoomLevel())
+        << "a template opens at its true size";
     for (const ZoomCase& c : cases) {
         SCOPED_TRACE(c.nPercent);
         Command(c.nID);
