@@ -55,6 +55,18 @@ void CCappSheetDefView::OnInitialUpdate()
     SetZoomMoveCursorBeginID(0);
     SetZoomRectCursorID(0);
     m_nZoomPrint = static_cast<int>(FxGetApp()->GetProfileInt("DesignOption", "ZoomPrint", 0));
+    // Cells dragged within or between sheet windows arrive as the drop target's messages.
+    if (m_dropTarget.GetRegisteredWnd() == nullptr) {
+        m_dropTarget.m_pOwner = this;
+        m_dropTarget.Register(this);
+    }
+}
+
+void CCappSheetDefView::OnDestroy()
+{
+    m_dropTarget.Revoke();
+    m_dropTarget.m_pOwner = nullptr;
+    CKvZoomView::OnDestroy();
 }
 
 void CCappSheetDefView::OnDraw(CDC* pDC)

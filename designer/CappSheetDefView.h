@@ -6,6 +6,7 @@
 #include "common/KvZoomView.h"
 #include "core/CappRange.h"
 #include "core/CappSheet.h"
+#include "designer/DesignDropTarget.h"
 
 class CCappCell;
 class CCappLine;
@@ -61,6 +62,8 @@ public:
 protected:
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
+    // Drop target registration.
+    void OnDestroy() override;
 
     // Detail-area and cell-control commands (CappSheetDefViewMd.cpp).
 public:
@@ -120,11 +123,13 @@ public:
     CCappRange m_rangeTrack;
     CCappRange m_rangeDrop;
     CCappLine* m_pHighlightLine = nullptr;
-    // The cursor of the last drag event in client coordinates, set by the drop target before it
-    // sends its messages.
+    // The cursor of the last drag event in client coordinates, taken from the drop target on
+    // every drag-over.
     CPoint m_ptDrag;
     // The cell this view is dragging, while a drag runs.
     CCappCell* m_pDragCell = nullptr;
+    // Drop target: registered in the initial update, revoked when the window goes.
+    CDesignDropTarget m_dropTarget;
 
     // Screen: the zoom view's mapping. Printer: one sheet unit a tenth of a millimetre from the
     // paper's corner (ZoomPrint 0), or the screen's zoom carried to the printer (ZoomPrint 1).

@@ -242,6 +242,7 @@ void CCappSheetDefView::OnCleanTable()
 
 LRESULT CCappSheetDefView::OnDragOver(WPARAM, LPARAM)
 {
+    m_ptDrag = m_dropTarget.m_point;
     return DragOverAt(ClientToSheet(m_ptDrag));
 }
 

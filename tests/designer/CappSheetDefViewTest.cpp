@@ -545,7 +545,7 @@ TEST_F(CSheetDefViewTest, DroppingACellCopiesOverwritesSwapsOrIgnoresItsOwnRange
             });
         }
         m_pView->SelectAt(ptSource);
-        m_pView->m_ptDrag = ClientOf(ptTarget);
+        m_pView->m_dropTarget.m_point = ClientOf(ptTarget);
         EXPECT_EQ(c.lOverAnswer, m_pView->SendMessage(CCappSheetDefView::msgDragOver));
         EXPECT_EQ(c.lOverAnswer == 2, !CSheetDefRangeFun::IsEmpty(m_pView->m_rangeDrop)) << "highlighted";
         EXPECT_EQ(c.lDropAnswer, m_pView->SendMessage(CCappSheetDefView::msgDrop));

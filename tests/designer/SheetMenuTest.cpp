@@ -1,0 +1,69 @@
+// The sheet window's menu carries the view's commands with their texts, and each reaches the view.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "designer/res/resource.h"
+#include "platform/win/Menu.h"
+
+namespace
+{
+void CollectItems(HMENU hMenu, std::map<UINT, std::string>& items)
+{
+    const int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i) {
+        if (HMENU hSub = ::GetSubMenu(hMenu, i)) {
+            CollectItems(hSub, items);
+            continue;
+        }
+        char szText[128] = {};
+        ::GetMenuStringA(hMenu, static_cast<UINT>(i), szText, sizeof szText, MF_BYPOSITION);
+        const UINT nID = ::GetMenuItemID(hMenu, i);
+        if (nID != 0 && nID != static_cast<UINT>(-1)) {
+            items[nID] = szText;
+        }
+    }
+}
+} // namespace
+
+TEST(CSheetMenuTest, TheSheetWindowsMenuCarriesTheViewCommands)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_CAPPSHEETDEF));
+    std::map<UINT, std::string> items;
+    CollectItems(menu.m_hMenu, items);
+    const struct
+    {
+        UINT nID;
+        const char* szText;
+    } expected[] = {
+        {0x8054, "保存为(&T)...\tCtrl+T"},
+        {0x8004, "保存(&S)\tCtrl+S"},
+        {0x80C9, "页面设置(&U)..."},
+        {0x8045, "撤消(&U)\tCtrl+Z"},
+        {0x8046, "重复(&R)\tCtrl+R"},
+        {0x7FF9, "缩小"},
+        {0x7FFA, "放大"},
+        {0x7FFB, "区域放大"},
+        {0x7FFC, "移动"},
+        {0x804D, "全图显示"},
+        {0x804E, "10%"},
+        {0x804F, "50%"},
+        {0x8050, "75%"},
+        {0x8051, "100%"},
+        {0x8052, "200%"},
+        {0x8053, "400%"},
+        {0x8079, "标尺"},
+        {0x80A7, "表格清理"},
+        {0x84D0, "脚本编辑"},
+        {0x84D3, "数据模拟"},
+    };
+    for (const auto& c : expected) {
+        SCOPED_TRACE(c.szText);
+        ASSERT_EQ(1u, items.count(c.nID));
+        EXPECT_EQ(c.szText, items[c.nID]);
+    }
+}
