@@ -939,7 +939,7 @@ TEST_F(CSheetDefViewTest, CommandsThatChangeTheSheetMarkTheTemplateChanged)
     };
     auto dropOn = [&](CPoint ptTarget) {
         m_pView->SelectAt(withCell[0]);
-        m_pView->m_ptDrag = ClientOf(ptTarget);
+        m_pView->m_dropTarget.m_point = ClientOf(ptTarget);
         m_pView->SendMessage(CCappSheetDefView::msgDragOver);
         m_pView->SendMessage(CCappSheetDefView::msgDrop);
     };

@@ -5,8 +5,10 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "designer/res/resource.h"
+#include "platform/base/String.h"
 #include "platform/win/Menu.h"
 
 namespace
@@ -66,4 +68,25 @@ TEST(CSheetMenuTest, TheSheetWindowsMenuCarriesTheViewCommands)
         ASSERT_EQ(1u, items.count(c.nID));
         EXPECT_EQ(c.szText, items[c.nID]);
     }
+}
+
+// The script window's menu has the framework's file, edit, view, window and help popups, and its
+// store command a tool-bar prompt.
+TEST(CSheetMenuTest, TheScriptWindowsMenuHasTheFrameworksPopups)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_SCRIPT));
+    std::vector<std::string> titles;
+    for (int i = 0; i < ::GetMenuItemCount(menu.m_hMenu); ++i) {
+        char szText[64] = {};
+        ::GetMenuStringA(menu.m_hMenu, static_cast<UINT>(i), szText, sizeof szText, MF_BYPOSITION);
+        titles.push_back(szText);
+    }
+    EXPECT_EQ((std::vector<std::string>{"文件(&F)", "编辑(&E)", "查看(&V)", "窗口(&W)", "帮助(&H)"}), titles);
+    std::map<UINT, std::string> items;
+    CollectItems(menu.m_hMenu, items);
+    EXPECT_EQ(1u, items.count(ID_VIEW_OUTPUT_BAR));
+    CString strPrompt;
+    ASSERT_TRUE(strPrompt.LoadString(ID_DESIGN_SAVE));
+    EXPECT_STREQ("保存\n保存", strPrompt);
 }
