@@ -62,6 +62,8 @@ TEST(CSheetMenuTest, TheSheetWindowsMenuCarriesTheViewCommands)
         {0x80A7, "表格清理"},
         {0x84D0, "脚本编辑"},
         {0x84D3, "数据模拟"},
+        {0x8086, "Cell控制"},
+        {0x80C4, "设置 SGE"},
     };
     for (const auto& c : expected) {
         SCOPED_TRACE(c.szText);
