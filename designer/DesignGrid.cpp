@@ -38,6 +38,10 @@ UINT CDesignGrid::AppendRow()
 
 BOOL CDesignGrid::DeleteRow(UINT nRow)
 {
+    // An editor left open would write into whichever row takes the deleted one's place.
+    if (IsEditing()) {
+        EndEdit(FALSE);
+    }
     const UINT nRows = GetRowCount();
     m_nModified = 1;
     if (nRow >= 1 && nRow <= nRows) {

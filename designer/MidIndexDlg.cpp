@@ -116,9 +116,6 @@ void CMidIndexDlg::OnAddRow()
 
 void CMidIndexDlg::OnDeleteRow()
 {
-    if (m_grid.IsEditing()) {
-        m_grid.EndEdit(FALSE);
-    }
     m_grid.DeleteRow(0);
 }
 

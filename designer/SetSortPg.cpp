@@ -127,9 +127,6 @@ void CSetSortPg::OnAddRow()
 
 void CSetSortPg::OnDeleteRow()
 {
-    if (m_grid.IsEditing()) {
-        m_grid.EndEdit(FALSE);
-    }
     m_grid.DeleteRow(0);
 }
 
