@@ -103,9 +103,6 @@ CScriptFrame* CScriptFrame::OpenForSheet(CCappSheetDefChildFrame* pSheetFrame)
     if (pScript == nullptr) {
         return nullptr;
     }
-    // The document's title reaches no frame by itself: the window and its tab show it from here.
-    pScript->SetWindowText(strTitle);
-    pScript->OnUpdateFrameTitle(TRUE);
     pScript->m_pSheetFrame = pSheetFrame;
     pScript->FillScriptList();
     return pScript;
