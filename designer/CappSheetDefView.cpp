@@ -31,7 +31,9 @@ const int kBlankWidth = 2100;
 const int kBlankHeight = 2970;
 } // namespace
 
-CCappSheetDefView::CCappSheetDefView() : m_pSheet(new CCappSheet), m_nSaveState(saveStateNew), m_bLoaded(FALSE)
+CCappSheetDefView::CCappSheetDefView()
+    : m_freeObjTool(this), m_lineTool(this), m_aux(this), m_pSheet(new CCappSheet), m_nSaveState(saveStateNew),
+      m_bLoaded(FALSE)
 {
 }
 
@@ -173,7 +175,7 @@ void CCappSheetDefView::DrawSheetView(CDC* pDC)
     }
     m_pSheet->DrawSheet(pDrawDC);
     if (!bPrinting) {
-        DrawMarks(pDrawDC);
+        m_aux.DrawMarks(pDrawDC);
         if (m_pHighlightLine != nullptr) {
             // Drawn over in red: the line's own colour comes back at once.
             const COLORREF crOwn = m_pHighlightLine->m_crColor;
@@ -182,6 +184,7 @@ void CCappSheetDefView::DrawSheetView(CDC* pDC)
             m_pHighlightLine->m_crColor = crOwn;
         }
     }
+    m_freeObjTool.Draw(pDrawDC);
     if (pDrawDC == &dcMem) {
         for (CDC* pEach : {pDC, static_cast<CDC*>(&dcMem)}) {
             pEach->SetMapMode(MM_TEXT);
@@ -189,34 +192,6 @@ void CCappSheetDefView::DrawSheetView(CDC* pDC)
             pEach->SetWindowOrg(0, 0);
         }
         pDC->BitBlt(rcClipDev.left, rcClipDev.top, rcClipDev.Width(), rcClipDev.Height(), &dcMem, 0, 0, SRCCOPY);
-    }
-}
-
-void CCappSheetDefView::DrawMarks(CDC* pDC)
-{
-    // The selection: a red outline one pixel wide, right and bottom edges one pixel inside.
-    if (!CSheetDefRangeFun::IsEmpty(m_rangeSel)) {
-        CRect rc = m_rangeSel.m_rect;
-        pDC->LPtoDP(&rc);
-        rc.NormalizeRect();
-        CFxSavedDC saved(pDC);
-        pDC->SetMapMode(MM_TEXT);
-        pDC->SetViewportOrg(0, 0);
-        pDC->SetWindowOrg(0, 0);
-        CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
-        CFxSelectGuard penGuard(pDC, &pen);
-        CFxSelectGuard brushGuard(pDC, NULL_BRUSH);
-        pDC->Rectangle(rc.left, rc.top, rc.right, rc.bottom);
-    }
-    // The drop-target range: grey with a magenta outline, masked over what lies below.
-    if (!CSheetDefRangeFun::IsEmpty(m_rangeDrop)) {
-        CFxSavedDC saved(pDC);
-        pDC->SetROP2(R2_MASKPEN);
-        CPen pen(PS_SOLID, 1, RGB(255, 0, 255));
-        CBrush brush(RGB(0xBC, 0xBC, 0xBC));
-        CFxSelectGuard penGuard(pDC, &pen);
-        CFxSelectGuard brushGuard(pDC, &brush);
-        pDC->Rectangle(&m_rangeDrop.m_rect);
     }
 }
 
@@ -285,10 +260,7 @@ void CCappSheetDefView::ResetSelection()
 void CCappSheetDefView::SelectAt(CPoint ptSheet)
 {
     ClearHighlightLine();
-    if (!CSheetDefRangeFun::IsEmpty(m_rangeTrack)) {
-        RepaintSheetRect(CSheetDefRangeFun::Union(m_rangeSel, m_rangeTrack).m_rect);
-        m_rangeTrack.ResertVal();
-    }
+    m_aux.ResetTracking();
     if (ptSheet == CPoint(0, 0)) {
         ResetSelection();
         return;
@@ -296,6 +268,20 @@ void CCappSheetDefView::SelectAt(CPoint ptSheet)
     RepaintSheetRect(m_rangeSel.m_rect);
     m_rangeSel = CSheetDefRangeFun::GetRange(*m_pSheet, ptSheet);
     RepaintSheetRect(m_rangeSel.m_rect);
+    if (!CSheetDefRangeFun::IsEmpty(m_rangeSel)) {
+        m_aux.BeginTracking();
+    }
+}
+
+void CCappSheetDefView::SelectLine(CCappLine* pLine)
+{
+    if (pLine == m_pHighlightLine) {
+        return;
+    }
+    ResetSelection();
+    ClearHighlightLine();
+    m_pHighlightLine = pLine;
+    RepaintLine(pLine);
 }
 
 void CCappSheetDefView::AutoScroll(CPoint point)
@@ -318,21 +304,34 @@ void CCappSheetDefView::AutoScroll(CPoint point)
     }
 }
 
-void CCappSheetDefView::OnLButtonDown(UINT nFlags, CPoint point)
+BOOL CCappSheetDefView::ToolPoint(CPoint point, CPoint& ptSheet)
 {
     if (GetZoomState() != stateNone) {
+        return FALSE;
+    }
+    ptSheet = ClientToSheet(point);
+    return TRUE;
+}
+
+void CCappSheetDefView::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CPoint pt;
+    if (!ToolPoint(point, pt)) {
         CKvZoomView::OnLButtonDown(nFlags, point);
         return;
     }
     if (m_bFreeObjOn) {
-        // The free-object tool owns clicks while the switch is on; the cells stay as they are.
+        // The cells stay as they are while the free objects are edited.
+        m_freeObjTool.OnLButtonDown(nFlags, pt);
         return;
     }
     if (m_nEditMode == editSelect) {
-        SelectAt(ClientToSheet(point));
+        SelectAt(pt);
         return;
     }
-    CKvZoomView::OnLButtonDown(nFlags, point);
+    if (!m_aux.OnLButtonDown(nFlags, pt) && !m_lineTool.OnLButtonDown(nFlags, pt)) {
+        CKvZoomView::OnLButtonDown(nFlags, point);
+    }
 }
 
 void CCappSheetDefView::OnMouseMove(UINT nFlags, CPoint point)
@@ -341,21 +340,51 @@ void CCappSheetDefView::OnMouseMove(UINT nFlags, CPoint point)
     if (!m_bFreeObjOn) {
         AutoScroll(point);
     }
+    CPoint pt;
+    if (ToolPoint(point, pt)) {
+        if (m_bFreeObjOn) {
+            m_freeObjTool.OnMouseMove(nFlags, pt);
+            return;
+        }
+        if (m_aux.OnMouseMove(nFlags, pt) || m_lineTool.OnMouseMove(nFlags, pt)) {
+            return;
+        }
+    }
     CKvZoomView::OnMouseMove(nFlags, point);
 }
 
 void CCappSheetDefView::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    CPoint pt;
+    if (ToolPoint(point, pt)) {
+        if (m_bFreeObjOn) {
+            m_freeObjTool.OnLButtonUp(nFlags, pt);
+            return;
+        }
+        if (m_aux.OnLButtonUp(nFlags, pt) || m_lineTool.OnLButtonUp(nFlags, pt)) {
+            return;
+        }
+    }
     CKvZoomView::OnLButtonUp(nFlags, point);
 }
 
 void CCappSheetDefView::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     if (m_bFreeObjOn) {
+        m_freeObjTool.OnLButtonDblClk(nFlags, ClientToSheet(point));
         return;
     }
-    if (GetZoomState() == stateNone && m_nEditMode == editSelect) {
-        SelectAt(ClientToSheet(point));
+    CPoint pt;
+    if (ToolPoint(point, pt)) {
+        if (m_nEditMode == editSelect) {
+            SelectAt(pt);
+        }
+        if (m_nEditMode != editSelect && m_nEditMode != editOverLine) {
+            return;
+        }
+        if (m_aux.OnLButtonDblClk(nFlags, pt) || m_lineTool.OnLButtonDblClk(nFlags, pt)) {
+            return;
+        }
     }
     CKvZoomView::OnLButtonDblClk(nFlags, point);
 }
@@ -363,6 +392,14 @@ void CCappSheetDefView::OnLButtonDblClk(UINT nFlags, CPoint point)
 void CCappSheetDefView::OnRButtonDown(UINT nFlags, CPoint point)
 {
     CKvZoomView::OnRButtonDown(nFlags, point);
+    CPoint pt;
+    if (ToolPoint(point, pt)) {
+        if (m_bFreeObjOn) {
+            m_freeObjTool.OnRButtonDown(nFlags, pt);
+        } else {
+            m_lineTool.OnRButtonDown(nFlags, pt);
+        }
+    }
 }
 
 BOOL CCappSheetDefView::EscapeByRightClick()
@@ -376,16 +413,21 @@ BOOL CCappSheetDefView::EscapeByRightClick()
         return TRUE;
     }
     switch (m_nEditMode) {
-    case 3:
     case 5:
     case 7:
+        // Deleting and cutting keep their mode while a line is picked.
+        if (m_lineTool.HasPendingLine()) {
+            return FALSE;
+        }
+        m_nEditMode = editSelect;
+        return TRUE;
+    case 3:
     case 8:
     case 10:
     case 12:
     case 13:
     case 15:
     case 17:
-        // Modes 5 and 7 keep a line in progress; no line tool runs here to hold one.
         m_nEditMode = editSelect;
         return TRUE;
     default:
@@ -395,7 +437,10 @@ BOOL CCappSheetDefView::EscapeByRightClick()
 
 void CCappSheetDefView::OnRButtonUp(UINT nFlags, CPoint point)
 {
-    if (!EscapeByRightClick() && !m_bFreeObjOn) {
+    const BOOL bEscaped = EscapeByRightClick();
+    if (!bEscaped && m_bFreeObjOn) {
+        m_freeObjTool.SetCreateKind(0);
+    } else if (!bEscaped) {
         CMenu menu;
         int nPopup = 0;
         if (BuildContextMenu(menu, nPopup)) {
@@ -441,7 +486,11 @@ void CCappSheetDefView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         OnZoomMove();
     }
     if (m_bFreeObjOn) {
+        m_freeObjTool.OnKeyDown(nChar);
         return;
+    }
+    if (nChar == VK_DELETE) {
+        m_aux.OnDeleteKey();
     }
     CKvZoomView::OnKeyDown(nChar, nRepCnt, nFlags);
 }
@@ -452,11 +501,19 @@ void CCappSheetDefView::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
         m_bCtrlHeld = FALSE;
         OnZoomMove();
     }
+    if (m_bFreeObjOn) {
+        m_freeObjTool.OnKeyUp(nChar);
+    }
     CKvZoomView::OnKeyUp(nChar, nRepCnt, nFlags);
 }
 
 LRESULT CCappSheetDefView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The tools choose the cursor over the client while no zoom tool runs.
+    if (message == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && GetZoomState() == stateNone &&
+        (m_aux.OnSetCursor() || m_lineTool.OnSetCursor())) {
+        return TRUE;
+    }
     const LRESULT lResult = CKvZoomView::WindowProc(message, wParam, lParam);
     // After the scroll, so that the rulers show where the sheet went.
     if (message == WM_HSCROLL || message == WM_VSCROLL) {

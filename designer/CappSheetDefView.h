@@ -1,12 +1,15 @@
 // The sheet-definition view: owns the template being designed (a CCappSheet) and draws it on a
 // zoom view, selects cell ranges, copies, pastes and drops cells and carries the window's commands.
-// The table-line, cell and free-object tools come with the full editor.
+// Mouse input goes to its tools: the free-object tool, the cell tool and the table-line tool.
 #pragma once
 
 #include "common/KvZoomView.h"
 #include "core/CappRange.h"
 #include "core/CappSheet.h"
 #include "designer/DesignDropTarget.h"
+#include "designer/FreeObjEditTool.h"
+#include "designer/SheetViewAux.h"
+#include "designer/TableLineTool.h"
 
 class CCappCell;
 class CCappLine;
@@ -96,7 +99,7 @@ private:
     // Sheet view: drawing, input, selection, cell copy and drop, view commands.
 public:
     // Edit modes (the mouse tool and its state); 0 is plain cell selection.
-    enum { editSelect = 0, editDrawLine = 3, editTracking = 11 };
+    enum { editSelect = 0, editDrawLine = 3, editOverLine = 6, editTracking = 11 };
     // Drag messages of the designer's drop target: over (answer 2 move, 3 copy, else no drop),
     // drop (non-zero when taken) and leave.
     enum { msgDragOver = 0x2299, msgDrop = 0x229A, msgDragLeave = 0x229B };
@@ -181,26 +184,37 @@ public:
     // The dragged cell stays; nothing happens on its own range. Non-zero when the drop was taken.
     int DropSelectedCell(int nMove);
 
-private:
-    CCappSheetDefChildFrame* GetSheetFrame() const;
-    void UpdateFrameRulers();
+    // The mouse tools: input goes to the free-object tool while its switch is on, else to the cell
+    // tool and then the table-line tool.
+    CDesignFreeObjEditTool m_freeObjTool;
+    CTableLineTool m_lineTool;
+    CSheetViewAux m_aux;
+
+    // Shared with the tools.
     // A point in the client to sheet units, through a client DC prepared by the view.
     CPoint ClientToSheet(CPoint point);
     // Repaints a rectangle in sheet units, 2 pixels larger on every side, without erasing.
     void RepaintSheetRect(const CRect& rcSheet);
     void RepaintLine(const CCappLine* pLine);
     void ClearHighlightLine();
+    // The selected table line, drawn in red; selecting one drops the cell selection.
+    void SelectLine(CCappLine* pLine);
+    void ResetSelection();
+
+private:
+    CCappSheetDefChildFrame* GetSheetFrame() const;
+    void UpdateFrameRulers();
     // The right-click escape: TRUE when the click only ended a tool.
     BOOL EscapeByRightClick();
     void AutoScroll(CPoint point);
-    void DrawMarks(CDC* pDC);
-    void ResetSelection();
     // The paste command's work; bKeepDragName lets a copy of the dragged cell keep its variable
     // name (the dragged cell is about to be replaced).
     void PasteAtSelection(BOOL bKeepDragName);
 
     // Draws the sheet and its marks, off-screen while the free-object switch is on.
     void DrawSheetView(CDC* pDC);
+    // The point of a mouse message in sheet units, or FALSE while the zoom view's own tool runs.
+    BOOL ToolPoint(CPoint point, CPoint& ptSheet);
 
     int m_nZoomPrint = 1;
     BOOL m_bFreeObjOn = FALSE;

@@ -163,6 +163,9 @@ void CCappSheetDefView::OnUpdateRedo(CCmdUI* pCmdUI)
 void CCappSheetDefView::OnFreeObjSwitch()
 {
     m_bFreeObjOn = !m_bFreeObjOn;
+    if (!m_bFreeObjOn) {
+        m_freeObjTool.DeselectAll();
+    }
     ResetSelection();
     Invalidate();
 }

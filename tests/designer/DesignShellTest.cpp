@@ -593,7 +593,8 @@ TEST_F(CDesignShellTest, TheMenuBarKeepsItsTitlesWithTemplateWindowsAndNewWindow
     const CString strSecond = strWorkDir + "\\Template\\ProcessCardNext.znt";
     Start(strWorkDir, "\"" + strFirst + "\"");
     const std::vector<std::string> frameMenu = {"文件(&F)", "查看(&V)", "工具(&T)", "帮助(&H)"};
-    const std::vector<std::string> sheetMenu = {"文件(&F)", "编辑(&E)", "查看(&V)", "工具(&T)", "窗口(&W)", "帮助(&H)"};
+    const std::vector<std::string> sheetMenu = {"文件(&F)",     "编辑(&E)", "查看(&V)", "表格(&R)", "单元格(&C)",
+                                                "自由对象(&O)", "工具(&T)", "窗口(&W)", "帮助(&H)"};
     FwMDIMenuBar* pBar = m_pFrame->m_pMDIMenuBar;
     auto activeChild = [&](BOOL& bMaximized) { return m_pFrame->MDIGetActive(&bMaximized); };
 

@@ -1,0 +1,36 @@
+// The cell tool of the sheet view: range selection and tracking with its marks, the cell-role
+// tools, cell properties, adding and removing cells. The view hands it mouse input before the
+// table-line tool; points are in sheet units. Each entry point returns TRUE when it took the
+// message.
+#pragma once
+
+#include "platform/base/Rect.h"
+
+class CCappSheetDefView;
+class CDC;
+
+class CSheetViewAux
+{
+public:
+    explicit CSheetViewAux(CCappSheetDefView* pView);
+
+    BOOL OnLButtonDown(UINT nFlags, CPoint point);
+    BOOL OnLButtonUp(UINT nFlags, CPoint point);
+    BOOL OnMouseMove(UINT nFlags, CPoint point);
+    BOOL OnLButtonDblClk(UINT nFlags, CPoint point);
+    // The cursor of the current edit mode; FALSE leaves it to the next tool.
+    BOOL OnSetCursor();
+    // The Delete key on the selection.
+    void OnDeleteKey();
+
+    // A new non-empty selection starts tracking from it.
+    void BeginTracking();
+    void EndTracking();
+    // Clears the tracking range and repaints what it marked.
+    void ResetTracking();
+    // The tracking, selection and drop-target marks, drawn on screen after the sheet.
+    void DrawMarks(CDC* pDC);
+
+private:
+    CCappSheetDefView* m_pView;
+};
