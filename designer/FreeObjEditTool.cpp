@@ -46,6 +46,15 @@ void CFreeObjEditTool::SetCreateKind(int)
 {
 }
 
+CCappFreeObj* CFreeObjEditTool::FindByCellID(int) const
+{
+    return nullptr;
+}
+
+void CFreeObjEditTool::DeleteObj(CCappFreeObj*)
+{
+}
+
 CDesignFreeObjEditTool::CDesignFreeObjEditTool(CCappSheetDefView* pView)
 {
     m_pView = pView;

@@ -5,6 +5,7 @@
 
 #include "platform/base/Rect.h"
 
+class CCappFreeObj;
 class CCappSheetDefView;
 class CDC;
 
@@ -27,6 +28,10 @@ public:
     void DeselectAll();
     // The kind made by the next click; 0 makes none.
     void SetCreateKind(int nKind);
+    // The object a floating variable's cell is bound to, or null.
+    CCappFreeObj* FindByCellID(int nCellID) const;
+    // Unlinks the object, or with none deletes every selected object, as far as CanDelete agrees.
+    virtual void DeleteObj(CCappFreeObj* pObj);
 
     CCappSheetDefView* m_pView = nullptr;
 };

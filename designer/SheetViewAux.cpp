@@ -1,6 +1,7 @@
 #include "designer/SheetViewAux.h"
 
 #include "designer/CappSheetDefView.h"
+#include "core/CappSheet.h"
 #include "designer/SheetDefRangeFun.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
@@ -56,6 +57,29 @@ void CSheetViewAux::ResetTracking()
         view.RepaintSheetRect(CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack).m_rect);
         view.m_rangeTrack.ResertVal();
     }
+}
+
+void CSheetViewAux::SetStaticText(CCappCell*)
+{
+}
+
+void CSheetViewAux::SetCardVar(CCappCell*)
+{
+}
+
+void CSheetViewAux::SetGraphVar(CCappCell*)
+{
+}
+
+void CSheetViewAux::AddCell(CCappCell* pCell, const CString& strMidName)
+{
+    m_pView->m_pSheet->m_DefUndo.DetachUndoList();
+    CSheetDefRangeFun::AddCell(*m_pView->m_pSheet, strMidName, pCell);
+}
+
+void CSheetViewAux::RemoveCell(CCappCell* pCell, BOOL)
+{
+    CSheetDefRangeFun::RemoveCell(*m_pView->m_pSheet, pCell);
 }
 
 void CSheetViewAux::DrawMarks(CDC* pDC)

@@ -6,6 +6,9 @@
 
 #include "platform/base/Rect.h"
 
+#include "platform/base/String.h"
+
+class CCappCell;
 class CCappSheetDefView;
 class CDC;
 
@@ -30,6 +33,17 @@ public:
     void ResetTracking();
     // The tracking, selection and drop-target marks, drawn on screen after the sheet.
     void DrawMarks(CDC* pDC);
+
+    // Cell flows on the selection, or on a cell handed in (by name, or a floating variable's).
+    void SetStaticText(CCappCell* pCell = nullptr);
+    void SetCardVar(CCappCell* pCell = nullptr);
+    void SetGraphVar(CCappCell* pCell = nullptr);
+
+    // Adding a cell clears the line undo history: line edits before it cannot be undone.
+    void AddCell(CCappCell* pCell, const CString& strMidName);
+    // Removes and deletes the cell; with bWithFreeObj a cell bound to a free object goes with
+    // its object through the free-object tool.
+    void RemoveCell(CCappCell* pCell, BOOL bWithFreeObj);
 
 private:
     CCappSheetDefView* m_pView;
