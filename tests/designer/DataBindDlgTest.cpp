@@ -148,6 +148,7 @@ TEST_F(PropertyListTest, EachKindGetsItsEditorAndTheOwnerHearsOfIt)
             EXPECT_EQ(nEditor == c.nEditor, IsShown(nEditor)) << nEditor;
         }
     }
+    ::RedrawWindow(m_host.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "property-list.png"));
 
     // The list row shows the value it holds; the combo starts on it and a pick is stored.
@@ -163,6 +164,8 @@ TEST_F(PropertyListTest, EachKindGetsItsEditorAndTheOwnerHearsOfIt)
 
     // Typing in the edit box stores the text; filling it on selection does not count as an edit.
     ClickAt(m_list, RowPoint(0));
+    ::RedrawWindow(m_host.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "property-list-edit.png"));
     m_host.m_notes.clear();
     ::SetWindowTextA(::GetDlgItem(m_list.m_hWnd, IDC_PROPLIST_EDIT), "螺栓");
     EXPECT_STREQ("螺栓", m_list.GetItem(0)->m_strValue);
@@ -363,6 +366,36 @@ TEST(DataBindDlgTest, WizardAddsOneFindableRowSetOnlyOnFinish)
         EXPECT_EQ(pRel, sheet.m_CardDataRel.GetRelItem(c.nKind, c.szArea));
         EXPECT_TRUE(dlg.m_bChanged);
     }
+}
+
+// What Next stored stays even when the wizard is cancelled: the template counts as changed.
+TEST(DataBindDlgTest, ExistingRowSetEditedInPlaceCountsAsAChange)
+{
+    ASSERT_TRUE(GkInitLibrary(1536, 0, 0));
+    CCappSheet sheet;
+    CCardDataRelItem* pRel = AddRel(sheet, 1, "");
+    pRel->m_strConnect = "DSN=old";
+    CTestUi ui;
+    CRowSetTestDriver driver;
+    CDataBindDlg dlg;
+    dlg.m_pSheet = &sheet;
+    ui.OnDialog(IDD_DATA_BIND, [&](CTestDlg& d) {
+        driver.Start({
+            [&](CRowSetSheet& sh) {
+                EXPECT_EQ(pRel, sh.m_pRelItem);
+                sh.GetPage(0)->SetDlgItemText(IDC_ROWSET_CONNECT, "DSN=new");
+                CRowSetTestDriver::Press(sh, PSBTN_NEXT);
+            },
+            [&](CRowSetSheet& sh) { CRowSetTestDriver::Press(sh, PSBTN_CANCEL); },
+        });
+        PressRowButton(dlg.m_list, 1);
+        EXPECT_TRUE(driver.IsDone());
+        d.Ok();
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_TRUE(dlg.m_bChanged);
+    EXPECT_EQ(1, sheet.m_CardDataRel.m_listRelItem.GetCount());
+    EXPECT_STREQ("DSN=new", pRel->m_strConnect);
 }
 
 TEST(DataBindDlgTest, RowActionWithoutSheetDoesNothing)
