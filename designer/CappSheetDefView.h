@@ -176,6 +176,8 @@ protected:
     LRESULT OnDragLeave(WPARAM wParam, LPARAM lParam);
     // Figure text of the sheet (CappSheetDefViewSge.cpp).
     void OnSgeInput();
+    // Data binding of the template (CappSheetDefViewData.cpp).
+    void OnDataBinding();
     FX_DECLARE_MESSAGE_MAP()
 
 public:

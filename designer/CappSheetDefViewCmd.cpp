@@ -64,8 +64,6 @@ FX_ON_COMMAND(ID_SHEET_MD_FIELD_INDEX, OnMdFieldIndex)
 FX_ON_COMMAND(ID_SHEET_ADVANCED, OnMdSettings)
 FX_ON_COMMAND(ID_SHEET_CELL_CONTROL, OnCellControl)
 // End of the detail-area and cell-control commands.
-// Its dialog comes with the binding editor.
-FX_ON_UPDATE_COMMAND_UI(ID_SHEET_DATA_BINDING, OnDisabled)
 // The free-object kinds and arrangement come with the free-object tool.
 FX_ON_UPDATE_COMMAND_UI_RANGE(ID_SHEET_FREE_LINE, ID_SHEET_FREE_LINE + 2, OnDisabled)
 FX_ON_UPDATE_COMMAND_UI(ID_SHEET_FREE_ROUND_BOX, OnDisabled)
@@ -78,6 +76,8 @@ FX_ON_MESSAGE(CCappSheetDefView::msgDragLeave, OnDragLeave)
 FX_ON_MESSAGE(0x432, OnDragLeave)
 // Figure text of the sheet.
 FX_ON_COMMAND(ID_SHEET_SGE, OnSgeInput)
+// Data binding of the template.
+FX_ON_COMMAND(ID_SHEET_DATA_BINDING, OnDataBinding)
 FX_END_MESSAGE_MAP()
 
 void CCappSheetDefView::OnZoomIn()

@@ -22,7 +22,18 @@ HRESULT CDataSource::OpenFromInitializationString(LPCSTR pszInit)
         return E_FAIL;
     }
     m_pConn = CFxDbConnection::Connect(strOdbc);
-    return m_pConn != nullptr ? S_OK : E_FAIL;
+    if (m_pConn == nullptr)
+        return E_FAIL;
+    m_strInit = pszInit;
+    return S_OK;
+}
+
+HRESULT CDataSource::GetInitializationString(CString& strInit, BOOL bIncludePassword) const
+{
+    if (m_pConn == nullptr)
+        return E_FAIL;
+    strInit = bIncludePassword ? m_strInit : CFxConnStrFun::WithoutPassword(m_strInit);
+    return S_OK;
 }
 
 void CDataSource::Close()
@@ -31,4 +42,5 @@ void CDataSource::Close()
         return;
     m_pConn->Release();
     m_pConn = nullptr;
+    m_strInit.Empty();
 }

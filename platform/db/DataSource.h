@@ -18,6 +18,8 @@ public:
     // records telling why.
     HRESULT OpenFromInitializationString(LPCSTR pszInit);
     BOOL IsOpen() const { return m_pConn != nullptr; }
+    // The string it was opened with, without the password unless asked for. E_FAIL when closed.
+    HRESULT GetInitializationString(CString& strInit, BOOL bIncludePassword = FALSE) const;
     // Sessions opened on it stay usable.
     void Close();
 
@@ -26,4 +28,5 @@ public:
 
 private:
     CFxDbConnection* m_pConn;
+    CString m_strInit;
 };

@@ -8,6 +8,9 @@ struct Attribute
 {
     CString strKey;
     CString strValue;
+    // The pair's bytes in the text, its ";" included.
+    size_t nStart;
+    size_t nEnd;
 };
 
 // Splits "key=value;..." pairs. A value may be quoted with "..." or '...' (provider style, the
@@ -18,6 +21,7 @@ std::vector<Attribute> SplitAttributes(LPCSTR pszText)
     std::vector<Attribute> attrs;
     LPCSTR p = pszText;
     while (*p != '\0') {
+        LPCSTR pStart = p;
         CString strKey;
         while (*p != '\0' && *p != '=' && *p != ';') {
             int n = CString::CharLength(p);
@@ -59,7 +63,8 @@ std::vector<Attribute> SplitAttributes(LPCSTR pszText)
         if (*p == ';')
             ++p;
         if (!strKey.IsEmpty())
-            attrs.push_back({strKey, strValue});
+            attrs.push_back(
+                {strKey, strValue, static_cast<size_t>(pStart - pszText), static_cast<size_t>(p - pszText)});
     }
     return attrs;
 }
@@ -183,6 +188,21 @@ CString CFxConnStrFun::ToOdbc(LPCSTR pszInit)
     if (pProvider != nullptr)
         return TranslateProvider(attrs, pProvider->strValue);
     return TranslateOdbc(attrs);
+}
+
+CString CFxConnStrFun::WithoutPassword(LPCSTR pszInit)
+{
+    CString strInit(pszInit != nullptr ? pszInit : "");
+    CString strOut;
+    for (const Attribute& attr : SplitAttributes(strInit)) {
+        if (attr.strKey.CompareNoCase("Password") != 0 && attr.strKey.CompareNoCase("PWD") != 0)
+            strOut += strInit.Mid(static_cast<int>(attr.nStart), static_cast<int>(attr.nEnd - attr.nStart));
+    }
+    // A password that came last leaves the ";" of the pair before it.
+    if (!strOut.IsEmpty() && strOut[strOut.GetLength() - 1] == ';' &&
+        (strInit.IsEmpty() || strInit[strInit.GetLength() - 1] != ';'))
+        strOut = strOut.Left(strOut.GetLength() - 1);
+    return strOut;
 }
 
 CString CFxConnStrFun::ToDriverPath(LPCSTR pszPath)

@@ -2,6 +2,7 @@
 
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
+#include "platform/win/PropertySheet.h"
 
 FX_IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
@@ -70,6 +71,21 @@ void CPropertyPage::OnReset()
 {
 }
 
+LRESULT CPropertyPage::OnWizardBack()
+{
+    return 0;
+}
+
+LRESULT CPropertyPage::OnWizardNext()
+{
+    return 0;
+}
+
+BOOL CPropertyPage::OnWizardFinish()
+{
+    return TRUE;
+}
+
 void CPropertyPage::OnOK()
 {
 }
@@ -97,6 +113,22 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         break;
     case PSN_RESET:
         OnReset();
+        break;
+    case PSN_WIZBACK:
+        lResult = OnWizardBack();
+        break;
+    case PSN_WIZNEXT:
+        lResult = OnWizardNext();
+        break;
+    case PSN_WIZFINISH:
+        if (OnWizardFinish()) {
+            CWnd* pSheet = CWnd::FromHandlePermanent(pHdr->hwndFrom);
+            if (pSheet != nullptr && pSheet->IsKindOf(FX_RUNTIME_CLASS(CPropertySheet))) {
+                static_cast<CPropertySheet*>(pSheet)->m_bFinished = TRUE;
+            }
+        } else {
+            lResult = TRUE;
+        }
         break;
     default:
         return CDialog::OnNotify(wParam, lParam, pResult);

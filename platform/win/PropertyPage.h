@@ -23,6 +23,11 @@ public:
     virtual BOOL OnKillActive();
     virtual BOOL OnApply();
     virtual void OnReset();
+    // Wizard buttons. Back and Next answer 0 to go on to the neighbouring page, -1 to stay, or a
+    // page's template id to go there; Finish answers FALSE to keep the wizard open.
+    virtual LRESULT OnWizardBack();
+    virtual LRESULT OnWizardNext();
+    virtual BOOL OnWizardFinish();
 
     // Fills m_psp for the sheet; FALSE when the template is found in no module.
     BOOL PrepareSheetPage();

@@ -34,13 +34,14 @@ LRESULT CALLBACK FxSheetCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
 }
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
-    : m_pParentWnd(pParentWnd), m_nStartPage(iSelectPage)
+    : m_pParentWnd(pParentWnd), m_nStartPage(iSelectPage), m_bWizard(FALSE), m_bFinished(FALSE)
 {
     m_strCaption.LoadString(nIDCaption);
 }
 
 CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
-    : m_strCaption(pszCaption != nullptr ? pszCaption : ""), m_pParentWnd(pParentWnd), m_nStartPage(iSelectPage)
+    : m_strCaption(pszCaption != nullptr ? pszCaption : ""), m_pParentWnd(pParentWnd), m_nStartPage(iSelectPage),
+      m_bWizard(FALSE), m_bFinished(FALSE)
 {
 }
 
@@ -97,6 +98,9 @@ INT_PTR CPropertySheet::DoModal()
     if (nResult < 0) {
         return -1;
     }
+    if (m_bWizard) {
+        return m_bFinished ? ID_WIZFINISH : IDCANCEL;
+    }
     // The common sheet answers how many changes were applied: none when cancelled.
     return nResult > 0 ? IDOK : IDCANCEL;
 }
@@ -127,7 +131,7 @@ INT_PTR CPropertySheet::Open(BOOL bModeless, HWND hWndParent)
 
     PROPSHEETHEADERA psh = {};
     psh.dwSize = sizeof(psh);
-    psh.dwFlags = PSH_PROPSHEETPAGE | (bModeless ? PSH_MODELESS : 0);
+    psh.dwFlags = PSH_PROPSHEETPAGE | (bModeless ? PSH_MODELESS : 0) | (m_bWizard ? PSH_WIZARD : 0);
     psh.hwndParent = hWndParent;
     psh.hInstance = GetModuleHandleA(nullptr);
     psh.pszCaption = m_strCaption;
@@ -135,6 +139,7 @@ INT_PTR CPropertySheet::Open(BOOL bModeless, HWND hWndParent)
     psh.nStartPage = m_nStartPage < pages.size() ? m_nStartPage : 0;
     psh.ppsp = pages.data();
 
+    m_bFinished = FALSE;
     CPropertySheet* pOldInit = g_pSheetInit;
     HHOOK hOldHook = g_hSheetHook;
     g_pSheetInit = this;
@@ -146,6 +151,13 @@ INT_PTR CPropertySheet::Open(BOOL bModeless, HWND hWndParent)
     g_hSheetHook = hOldHook;
     g_pSheetInit = pOldInit;
     return nResult;
+}
+
+void CPropertySheet::SetWizardButtons(DWORD dwFlags)
+{
+    if (m_hWnd != nullptr) {
+        PostMessage(PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(dwFlags));
+    }
 }
 
 BOOL CPropertySheet::OnInitDialog()

@@ -6,6 +6,9 @@
 
 class CPropertyPage;
 
+// What DoModal answers when a wizard ends with its Finish button.
+#define ID_WIZFINISH 0x3025
+
 class FX_API CPropertySheet : public CWnd
 {
     FX_DECLARE_DYNAMIC(CPropertySheet)
@@ -33,15 +36,26 @@ public:
     // Called once the sheet has made its tabs and first page.
     virtual BOOL OnInitDialog();
 
+    // Before opening: Back, Next and Finish instead of tabs, OK and Cancel. DoModal then answers
+    // ID_WIZFINISH when the user finished, IDCANCEL otherwise.
+    void SetWizardMode() { m_bWizard = TRUE; }
+    BOOL IsWizardMode() const { return m_bWizard; }
+    // PSWIZB_* flags. Posted: a page asks for its buttons while the sheet is still switching to it.
+    void SetWizardButtons(DWORD dwFlags);
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     friend LRESULT CALLBACK FxSheetCbtHook(int, WPARAM, LPARAM);
+    // A page that accepted Finish tells the sheet, since the common sheet's result does not.
+    friend class CPropertyPage;
     INT_PTR Open(BOOL bModeless, HWND hWndParent);
 
     CString m_strCaption;
     CWnd* m_pParentWnd;
     UINT m_nStartPage;
     CPtrArray m_pages;
+    BOOL m_bWizard;
+    BOOL m_bFinished;
 };

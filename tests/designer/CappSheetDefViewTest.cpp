@@ -644,7 +644,8 @@ TEST_F(CSheetDefViewTest, ClicksSelectRangesAndTheContextMenuFollowsTheSelection
 
     // Commands whose editors come later stay disabled.
     EXPECT_TRUE(Update(m_pView, ID_SHEET_ADVANCED).m_bEnabled) << "the detail-area settings are built";
-    for (UINT nID : {ID_SHEET_DATA_BINDING, ID_SHEET_FREE_LINE, ID_SHEET_FREE_ROUND_BOX, ID_SHEET_FREE_ARRANGE_FIRST}) {
+    EXPECT_TRUE(Update(m_pView, ID_SHEET_DATA_BINDING).m_bEnabled) << "data binding is built";
+    for (UINT nID : {ID_SHEET_FREE_LINE, ID_SHEET_FREE_ROUND_BOX, ID_SHEET_FREE_ARRANGE_FIRST}) {
         EXPECT_FALSE(Update(m_pView, nID).m_bEnabled) << nID;
     }
 }

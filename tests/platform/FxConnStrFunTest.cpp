@@ -57,4 +57,31 @@ TEST(FxConnStrFunTest, SQLiteDatabasePathReachesTheHostDriverAsAUnixPath)
     EXPECT_STREQ("Driver={PostgreSQL ANSI};Database=Z:\\x",
                  CFxConnStrFun::ToOdbc("Driver=PostgreSQL ANSI;Database=Z:\\x"));
 }
+
+TEST(FxConnStrFunTest, PasswordPairsAreLeftOutAndTheRestKeptAsWritten)
+{
+    struct PwdCase
+    {
+        const char* szName;
+        const char* szInit;
+        const char* szOut;
+    };
+    const PwdCase cases[] = {
+        {"provider password in the middle",
+         "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=capp;Password=pw;Data Source=srv",
+         "Provider=SQLOLEDB.1;Persist Security Info=False;User ID=capp;Data Source=srv"},
+        {"password last leaves no semicolon", "Provider=SQLOLEDB.1;Data Source=srv;Password=pw",
+         "Provider=SQLOLEDB.1;Data Source=srv"},
+        {"ODBC PWD braced with a semicolon, any case", "DSN=x;pwd={a;b};UID=u", "DSN=x;UID=u"},
+        {"quoted password with a doubled quote", "Password=\"a;b\"\"c\";Data Source=srv", "Data Source=srv"},
+        {"GBK trail byte 0x7D does not end a braced value", "Driver={SQLite3};Database={\x81}.db};PWD=x",
+         "Driver={SQLite3};Database={\x81}.db}"},
+        {"nothing to leave out", "Driver={SQLite3};Database={Z:\\a.db}", "Driver={SQLite3};Database={Z:\\a.db}"},
+        {"empty", "", ""},
+    };
+    for (const PwdCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_STREQ(c.szOut, CFxConnStrFun::WithoutPassword(c.szInit));
+    }
+}
 } // namespace
