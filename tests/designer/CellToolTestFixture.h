@@ -20,6 +20,7 @@
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/win/CmdUI.h"
 #include "platform/win/PropertyPage.h"
 #include "platform/win/PropertySheet.h"
 #include "tests/designer/DesignTestWorkDir.h"
@@ -119,6 +120,17 @@ private:
     int m_nOpened = 0;
 };
 
+// Records what a command's update handler says.
+class CCellProbeCmdUI : public CCmdUI
+{
+public:
+    explicit CCellProbeCmdUI(UINT nID) { m_nID = nID; }
+    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
+    void SetCheck(int nCheck) override { m_nCheck = nCheck; }
+    BOOL m_bEnabled = TRUE;
+    int m_nCheck = -1;
+};
+
 // The designer with the bundled process card in one sheet-definition window, at 100 percent.
 class CCellToolTest : public testing::Test
 {
@@ -179,6 +191,12 @@ protected:
         m_pMain->UpdateWindow();
     }
     void Command(UINT nID) { m_pView->SendMessage(WM_COMMAND, nID, 0); }
+    CCellProbeCmdUI Update(UINT nID)
+    {
+        CCellProbeCmdUI ui(nID);
+        ui.DoUpdate(m_pView, TRUE);
+        return ui;
+    }
     // A point of the sheet in the view's client pixels.
     CPoint ClientOf(CPoint ptSheet)
     {
@@ -234,6 +252,21 @@ protected:
                 if (!bSeen) {
                     ranges.push_back(range);
                 }
+            }
+        }
+        return ranges;
+    }
+    // Empty head ranges, made by taking the head cells out of them when too few are empty.
+    std::vector<CCappRange> FreeRanges(size_t nCount)
+    {
+        std::vector<CCappRange> ranges = EmptyRanges();
+        for (POSITION pos = m_pSheet->m_HeadCellList.GetHeadPosition(); pos != nullptr && ranges.size() < nCount;) {
+            auto* pCell = static_cast<CCappCell*>(m_pSheet->m_HeadCellList.GetNext(pos));
+            const CCappRange range = RangeAt(CentreOf(pCell));
+            if (CSheetDefRangeFun::GetCell(*m_pSheet, range) == pCell &&
+                CSheetDefRangeFun::GetMidData(*m_pSheet, range.m_rect.CenterPoint()) == nullptr) {
+                CSheetDefRangeFun::RemoveCell(*m_pSheet, pCell);
+                ranges.push_back(range);
             }
         }
         return ranges;

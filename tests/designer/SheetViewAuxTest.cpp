@@ -3,22 +3,11 @@
 // check marks and cursors; a double click opens the cell's properties.
 #include "tests/designer/CellToolTestFixture.h"
 
-#include "platform/win/CmdUI.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 
 namespace
 {
-class CProbeCmdUI : public CCmdUI
-{
-public:
-    explicit CProbeCmdUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
-    void SetCheck(int nCheck) override { m_nCheck = nCheck; }
-    BOOL m_bEnabled = TRUE;
-    int m_nCheck = -1;
-};
-
 std::unique_ptr<CTestDib> CaptureClient(HWND hWnd)
 {
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -44,12 +33,6 @@ protected:
         m_ptB = CPoint(m_rangeA.m_rect.right + 5, m_rangeA.m_rect.bottom + 5);
         m_rangeB = RangeAt(m_ptB);
         ASSERT_FALSE(CSheetDefRangeFun::IsEmpty(m_rangeB));
-    }
-    CProbeCmdUI Update(UINT nID)
-    {
-        CProbeCmdUI ui(nID);
-        ui.DoUpdate(m_pView, TRUE);
-        return ui;
     }
     // Pixels of exactly that colour inside a sheet rectangle, and the rectangle's pixel count.
     int CountColour(const CTestDib& dib, const CRect& rcSheet, COLORREF cr, int& nArea)
