@@ -468,3 +468,118 @@ TEST_F(CCellToolTest, TheContextMenusRoleItemsAreEnabled)
         EXPECT_EQ(0u, ::GetMenuState(pPopup->m_hMenu, nID, MF_BYCOMMAND) & MF_GRAYED) << nID;
     }
 }
+
+namespace
+{
+std::vector<CString> VariablesOf(const CCappMidData& mid)
+{
+    std::vector<CString> names;
+    for (POSITION pos = mid.m_listMidCell.GetHeadPosition(); pos != nullptr;) {
+        const auto* pCell = static_cast<const CCappCell*>(mid.m_listMidCell.GetNext(pos));
+        if (pCell->m_nContentKind == CCappCell::kindVariable) {
+            names.push_back(pCell->m_strVarName);
+        }
+    }
+    return names;
+}
+
+CCappCell* FirstVariableOf(const CCappMidData& mid)
+{
+    for (POSITION pos = mid.m_listMidCell.GetHeadPosition(); pos != nullptr;) {
+        auto* pCell = static_cast<CCappCell*>(mid.m_listMidCell.GetNext(pos));
+        if (pCell->m_nContentKind == CCappCell::kindVariable) {
+            return pCell;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+// A variable cell of a continuation area is bound to one of its source area's variables, picked
+// from a list after an empty entry; the empty entry removes it.
+TEST_F(CCellToolTest, ContinuationCellsPickASourceVariable)
+{
+    ASSERT_FALSE(m_pSheet->m_MidDataList.IsEmpty());
+    auto* pMid = static_cast<CCappMidData*>(m_pSheet->m_MidDataList.GetHead());
+    // The area continues itself, so its own variables are the offer.
+    pMid->m_nExtFlag = 1;
+    pMid->m_strSrcName = pMid->m_strName;
+    CCappCell* pVar = FirstVariableOf(*pMid);
+    ASSERT_NE(nullptr, pVar);
+    const CPoint pt = CentreOf(pVar);
+    m_pView->m_aux.RemoveCell(pVar, FALSE);
+    std::vector<CString> offer = {""};
+    for (const CString& strName : VariablesOf(*pMid)) {
+        offer.push_back(strName);
+    }
+    ASSERT_GE(offer.size(), 2u);
+
+    struct PickCase
+    {
+        const char* szName;
+        CString strPick;
+        BOOL bCell;
+    };
+    const PickCase cases[] = {
+        {"a source variable on an empty range", offer[1], TRUE},
+        {"the empty entry on that cell", "", FALSE},
+    };
+    for (const PickCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestUi ui;
+        std::vector<CString> shown;
+        CString strTitle;
+        ui.OnDialog(IDD_SELDATA, [&](CTestDlg& dlg) {
+            strTitle = dlg.GetCaption();
+            EXPECT_EQ("选择源表中的表格变量：", dlg.GetText(IDC_SELDATA_PROMPT));
+            int nPick = -1;
+            for (int i = 0; i < dlg.GetComboCount(IDC_SELDATA_LIST); ++i) {
+                shown.push_back(dlg.GetComboText(IDC_SELDATA_LIST, i));
+                nPick = shown.back() == c.strPick && nPick < 0 ? i : nPick;
+            }
+            dlg.SelectCombo(IDC_SELDATA_LIST, nPick);
+            dlg.Ok();
+        });
+        Click(pt);
+        Command(ID_SHEET_CELL_VARIABLE);
+        EXPECT_STREQ("变量关联", strTitle.GetString());
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(CString(), shown[0]) << "an empty first entry";
+        EXPECT_EQ(offer.size() + (c.bCell ? 0 : 1), shown.size());
+        CCappCell* pCell = CellAt(pt);
+        EXPECT_EQ(c.bCell, pCell != nullptr);
+        if (pCell != nullptr) {
+            EXPECT_EQ(c.strPick, pCell->m_strVarName);
+            EXPECT_EQ(CCappCell::seatMidData, pCell->m_nDataPos);
+            EXPECT_NE(nullptr, pMid->m_listMidCell.Find(pCell));
+        }
+    }
+}
+
+// A graphic variable made or edited in a detail area stays a cell of that area.
+TEST_F(CCellToolTest, GraphicCellsOfADetailAreaStayInIt)
+{
+    ASSERT_FALSE(m_pSheet->m_MidDataList.IsEmpty());
+    auto* pMid = static_cast<CCappMidData*>(m_pSheet->m_MidDataList.GetHead());
+    CCappCell* pVar = FirstVariableOf(*pMid);
+    ASSERT_NE(nullptr, pVar);
+    const CPoint pt = CentreOf(pVar);
+    m_pView->m_aux.RemoveCell(pVar, FALSE);
+    const char* const names[] = {"图2", "图3"};
+    for (const char* pszName : names) {
+        SCOPED_TRACE(pszName);
+        CTestUi ui;
+        ui.OnDialog(IDD_IMAGE_VAR, [&](CTestDlg& dlg) {
+            dlg.SetText(IDC_IMAGE_VAR_NAME, pszName);
+            dlg.Ok();
+        });
+        Click(pt);
+        Command(ID_SHEET_CELL_IMAGE);
+        CCappCell* pCell = CellAt(pt);
+        ASSERT_NE(nullptr, pCell);
+        EXPECT_EQ(CCappCell::kindImage, pCell->m_nContentKind);
+        EXPECT_STREQ(pszName, pCell->m_strVarName.GetString());
+        EXPECT_EQ(CCappCell::seatMidData, pCell->m_nDataPos);
+        EXPECT_NE(nullptr, pMid->m_listMidCell.Find(pCell));
+    }
+}

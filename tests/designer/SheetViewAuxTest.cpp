@@ -216,3 +216,18 @@ TEST_F(CSheetViewAuxTest, ADoubleClickOpensTheCellsProperties)
     EXPECT_EQ(nullptr, ::GetCapture());
     EXPECT_EQ(CCappSheetDefView::saveStateSaved, m_pView->GetSaveState()) << "cancelled";
 }
+
+// Shift while tracking ends tracking; a selection without a cell has nothing to drag.
+TEST_F(CSheetViewAuxTest, ShiftWhileTrackingEndsItAndAnEmptyRangeIsNotDragged)
+{
+    const std::vector<CCappRange> empty = EmptyRanges();
+    ASSERT_FALSE(empty.empty());
+    const CPoint pt = empty[0].m_rect.CenterPoint();
+    Mouse(WM_LBUTTONDOWN, MK_LBUTTON, pt);
+    ASSERT_EQ(CSheetViewAux::modeTracking, m_pView->m_nEditMode);
+    Mouse(WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, CPoint(pt.x + 1, pt.y));
+    EXPECT_EQ(CCappSheetDefView::editSelect, m_pView->m_nEditMode);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(nullptr, m_pView->m_pDragCell);
+    EXPECT_EQ(empty[0].m_rect, m_pView->m_rangeSel.m_rect);
+}
