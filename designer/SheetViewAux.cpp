@@ -66,6 +66,18 @@ BOOL DetachCell(CCappSheet& sheet, CCappCell* pCell)
     return FALSE;
 }
 
+// The detail area whose cell list holds the cell; null when none does.
+CCappMidData* FindOwnerMid(const CCappSheet& sheet, const CCappCell* pCell)
+{
+    for (POSITION pos = sheet.m_MidDataList.GetHeadPosition(); pos != nullptr;) {
+        auto* pMid = dynamic_cast<CCappMidData*>(sheet.m_MidDataList.GetNext(pos));
+        if (pMid != nullptr && pMid->m_listMidCell.Find(const_cast<CCappCell*>(pCell)) != nullptr) {
+            return pMid;
+        }
+    }
+    return nullptr;
+}
+
 BOOL IsListed(const CCappSheet& sheet, const CCappCell* pCell)
 {
     BOOL bFound = FALSE;
@@ -454,12 +466,8 @@ void CSheetViewAux::SetStaticText(CCappCell* pCellIn)
         pNew->m_nContentKind = CCappCell::kindStatic;
         ApplyBaseSet(*pNew, kStaticBase);
         pNew->SetCellBaseLine(range);
-        // A text inside a detail area belongs to that area, as a pasted one does.
-        if (GetRangeMid(range, strMid) != nullptr) {
-            pNew->m_nDataPos = CCappCell::seatMidData;
-        } else {
-            pNew->m_nDataPos = range.m_nKind == 1 ? CCappCell::seatHead : CCappCell::seatOut;
-        }
+        // A text of the table is a head cell, also inside a detail area: drawn once a page.
+        pNew->m_nDataPos = range.m_nKind == 1 ? CCappCell::seatHead : CCappCell::seatOut;
         pCell = pNew.get();
     }
     CCappCell work;
@@ -511,15 +519,9 @@ void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
             pNew->m_strVarName = ProposeVarName(range);
         }
         pCell = pNew.get();
-    } else if (pCell->m_nDataPos == CCappCell::seatMidData) {
+    } else if ((pMid = FindOwnerMid(sheet, pCell)) != nullptr) {
         // The area that holds the cell, whatever the selection says.
-        for (POSITION pos = sheet.m_MidDataList.GetHeadPosition(); pos != nullptr && pMid == nullptr;) {
-            auto* pEach = dynamic_cast<CCappMidData*>(sheet.m_MidDataList.GetNext(pos));
-            if (pEach != nullptr && pEach->m_listMidCell.Find(pCell) != nullptr) {
-                pMid = pEach;
-                strMid = pEach->m_strName;
-            }
-        }
+        strMid = pMid->m_strName;
     }
 
     if (pMid != nullptr && pMid->m_nExtFlag == 1) {
@@ -616,13 +618,8 @@ void CSheetViewAux::SetGraphVar(CCappCell* pCellIn)
         pNew->SetCellBaseLine(range);
         pNew->m_nDataPos = GetRangeMid(range, strMid) != nullptr ? CCappCell::seatMidData : CCappCell::seatHead;
         pCell = pNew.get();
-    } else if (pCell->m_nDataPos == CCappCell::seatMidData) {
-        for (POSITION pos = sheet.m_MidDataList.GetHeadPosition(); pos != nullptr && strMid.IsEmpty();) {
-            auto* pEach = dynamic_cast<CCappMidData*>(sheet.m_MidDataList.GetNext(pos));
-            if (pEach != nullptr && pEach->m_listMidCell.Find(pCell) != nullptr) {
-                strMid = pEach->m_strName;
-            }
-        }
+    } else if (const CCappMidData* pMid = FindOwnerMid(sheet, pCell)) {
+        strMid = pMid->m_strName;
     }
     const int nOldSeat = pCell->m_nDataPos;
     CImageVarFieldDlg dlg(&view);

@@ -337,12 +337,12 @@ TEST_F(CCellToolTest, AddingACellEndsLineUndoRemovingDoesNot)
     CTestUi ui;
     CTestSheets sheets;
     const CCappRange& range = empty[0];
-    for (const UndoCase& c : cases) {
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const UndoCase& c = cases[i];
         SCOPED_TRACE(c.szName);
         // A line ruled across the second empty range, recorded for undo.
         const CCappRange& ruled = empty[1];
-        static int nStep = 0;
-        const int nX = ruled.m_rect.left + (ruled.m_rect.Width() * (++nStep)) / 4;
+        const int nX = ruled.m_rect.left + ruled.m_rect.Width() * static_cast<int>(i + 1) / 4;
         ASSERT_NE(nullptr,
                   m_pSheet->AddCellLineBySpace(2, -1, nX, ruled.m_pTopLine->m_nID, ruled.m_pBottomLine->m_nID, 1));
         ASSERT_TRUE(m_pSheet->m_DefUndo.CanUndo());
@@ -556,8 +556,9 @@ TEST_F(CCellToolTest, ContinuationCellsPickASourceVariable)
     }
 }
 
-// A graphic variable made or edited in a detail area stays a cell of that area.
-TEST_F(CCellToolTest, GraphicCellsOfADetailAreaStayInIt)
+// In a detail area a graphic variable, made or edited, stays a cell of the area; a static text is a
+// head cell, drawn once a page.
+TEST_F(CCellToolTest, DetailAreaCellsKeepTheirOwner)
 {
     ASSERT_FALSE(m_pSheet->m_MidDataList.IsEmpty());
     auto* pMid = static_cast<CCappMidData*>(m_pSheet->m_MidDataList.GetHead());
@@ -565,21 +566,45 @@ TEST_F(CCellToolTest, GraphicCellsOfADetailAreaStayInIt)
     ASSERT_NE(nullptr, pVar);
     const CPoint pt = CentreOf(pVar);
     m_pView->m_aux.RemoveCell(pVar, FALSE);
-    const char* const names[] = {"图2", "图3"};
-    for (const char* pszName : names) {
-        SCOPED_TRACE(pszName);
+    struct OwnerCase
+    {
+        const char* szName;
+        UINT nID;
+        const char* szValue;
+        int nKind;
+        int nSeat;
+    };
+    const OwnerCase cases[] = {
+        {"a new graphic variable", ID_SHEET_CELL_IMAGE, "图2", CCappCell::kindImage, CCappCell::seatMidData},
+        {"the graphic variable edited", ID_SHEET_CELL_IMAGE, "图3", CCappCell::kindImage, CCappCell::seatMidData},
+        {"a static text after it went", ID_SHEET_CELL_STATIC, "备注", CCappCell::kindStatic, CCappCell::seatHead},
+    };
+    for (const OwnerCase& c : cases) {
+        SCOPED_TRACE(c.szName);
         CTestUi ui;
-        ui.OnDialog(IDD_IMAGE_VAR, [&](CTestDlg& dlg) {
-            dlg.SetText(IDC_IMAGE_VAR_NAME, pszName);
-            dlg.Ok();
-        });
+        CTestSheets sheets;
+        if (c.nKind == CCappCell::kindImage) {
+            ui.OnDialog(IDD_IMAGE_VAR, [&](CTestDlg& dlg) {
+                dlg.SetText(IDC_IMAGE_VAR_NAME, c.szValue);
+                dlg.Ok();
+            });
+        } else {
+            if (CCappCell* pOld = CellAt(pt)) {
+                m_pView->m_aux.RemoveCell(pOld, FALSE);
+            }
+            sheets.OnSheet([&](CPropertySheet& sh) {
+                CTestSheets::Page(sh, 0).SetText(IDC_CEL_STATIC_TEXT, c.szValue);
+                CTestSheets::Press(sh, IDOK);
+            });
+        }
         Click(pt);
-        Command(ID_SHEET_CELL_IMAGE);
+        Command(c.nID);
         CCappCell* pCell = CellAt(pt);
         ASSERT_NE(nullptr, pCell);
-        EXPECT_EQ(CCappCell::kindImage, pCell->m_nContentKind);
-        EXPECT_STREQ(pszName, pCell->m_strVarName.GetString());
-        EXPECT_EQ(CCappCell::seatMidData, pCell->m_nDataPos);
-        EXPECT_NE(nullptr, pMid->m_listMidCell.Find(pCell));
+        EXPECT_EQ(c.nKind, pCell->m_nContentKind);
+        EXPECT_STREQ(c.szValue, (c.nKind == CCappCell::kindStatic ? pCell->m_strText : pCell->m_strVarName));
+        EXPECT_EQ(c.nSeat, pCell->m_nDataPos);
+        const CObList& list = c.nSeat == CCappCell::seatMidData ? pMid->m_listMidCell : m_pSheet->m_HeadCellList;
+        EXPECT_NE(nullptr, list.Find(pCell));
     }
 }
