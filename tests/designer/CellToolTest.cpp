@@ -218,8 +218,8 @@ TEST_F(CCellToolTest, RoleToolsMakeCellsThatPropertiesEditAndEmptyingRemoves)
     }
 }
 
-// With automatic names on, a new variable right of a label is named after it, without blanks,
-// with "!" appended while the name is taken; off, nothing is proposed.
+// With automatic names on, a new variable right of a label, else below one, is named after it,
+// without blanks, with "!" appended while the name is taken; off, nothing is proposed.
 TEST_F(CCellToolTest, NewVariablesAreNamedAfterTheirLabel)
 {
     CCappCell* pLabel = FindCell(CCappCell::kindStatic, "零件名称");
@@ -257,9 +257,13 @@ TEST_F(CCellToolTest, NewVariablesAreNamedAfterTheirLabel)
         {"right of the label", 1, ptVar, "零件名称", TRUE},
         {"the same label again, with a blank", 1, ptVar2, "零件名称!", FALSE},
         {"automatic names off", 0, ptVar2, "", FALSE},
+        {"below a label, none beside it", 1, rcLabel2.CenterPoint(), "零件名称!", FALSE},
     };
     for (const NameCase& c : cases) {
         SCOPED_TRACE(c.szName);
+        if (c.pt == rcLabel2.CenterPoint()) {
+            m_pView->m_aux.RemoveCell(pLabel2, FALSE);
+        }
         m_app.WriteProfileInt("DesignOption", "AutoVarName", c.nAuto);
         CString strShown;
         sheets.OnSheet([&](CPropertySheet& sh) {
