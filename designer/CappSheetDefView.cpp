@@ -376,10 +376,12 @@ void CCappSheetDefView::OnLButtonDblClk(UINT nFlags, CPoint point)
     }
     CPoint pt;
     if (ToolPoint(point, pt)) {
-        if (m_nEditMode == editSelect) {
+        // Cell tool: selecting starts tracking (mode 11); the mode the click came in decides.
+        const int nClickMode = m_nEditMode;
+        if (nClickMode == editSelect) {
             SelectAt(pt);
         }
-        if (m_nEditMode != editSelect && m_nEditMode != editOverLine) {
+        if (nClickMode != editSelect && nClickMode != editOverLine) {
             return;
         }
         if (m_aux.OnLButtonDblClk(nFlags, pt) || m_lineTool.OnLButtonDblClk(nFlags, pt)) {
@@ -460,13 +462,7 @@ BOOL CCappSheetDefView::BuildContextMenu(CMenu& menu, int& nPopup)
     const CCappRange rangeMenu = CSheetDefRangeFun::Union(m_rangeSel, m_rangeTrack);
     nPopup = CSheetDefRangeFun::GetMidData(*m_pSheet, m_rangeSel.m_rect.CenterPoint()) != nullptr ? 1 : 0;
     CMenu* pPopup = menu.GetSubMenu(nPopup);
-    // The role and property commands come with the cell editor; until then their items are
-    // shown greyed.
-    const UINT kNotBuilt[] = {ID_SHEET_CELL_STATIC, ID_SHEET_CELL_VARIABLE, ID_SHEET_CELL_IMAGE,
-                              ID_SHEET_CELL_PROPERTIES};
-    for (UINT nID : kNotBuilt) {
-        pPopup->EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);
-    }
+    // Cell tool: the role items are always enabled.
     // Detail-area items need a tracked range, the properties item a cell in the range.
     if (CSheetDefRangeFun::IsEmpty(m_rangeTrack)) {
         for (UINT nID : {ID_SHEET_MD_NEW, ID_SHEET_MD_MERGE, ID_SHEET_MD_CONTINUE}) {

@@ -178,6 +178,18 @@ protected:
     void OnSgeInput();
     // Data binding of the template (CappSheetDefViewData.cpp).
     void OnDataBinding();
+    // Cell tool commands (CappSheetDefViewCell.cpp): the role tools, the roles and properties.
+    void OnCellSelectTool();
+    void OnCellRoleTool(UINT nID);
+    void OnUpdateCellRoleTool(CCmdUI* pCmdUI);
+    void OnCellStatic();
+    void OnCellVariable();
+    void OnCellImage();
+    void OnCellEdit();
+    void OnUpdateCellEdit(CCmdUI* pCmdUI);
+    void OnCellProperties();
+    void OnCellByName();
+    // End of the cell tool commands.
     FX_DECLARE_MESSAGE_MAP()
 
 public:

@@ -78,6 +78,22 @@ FX_ON_MESSAGE(0x432, OnDragLeave)
 FX_ON_COMMAND(ID_SHEET_SGE, OnSgeInput)
 // Data binding of the template.
 FX_ON_COMMAND(ID_SHEET_DATA_BINDING, OnDataBinding)
+// Cell tool commands.
+FX_ON_COMMAND(ID_SHEET_CELL_SELECT_TOOL, OnCellSelectTool)
+FX_ON_COMMAND_RANGE(ID_SHEET_CELL_STATIC_TOOL, ID_SHEET_CELL_STATIC_TOOL, OnCellRoleTool)
+FX_ON_COMMAND_RANGE(ID_SHEET_CELL_VARIABLE_TOOL, ID_SHEET_CELL_VARIABLE_TOOL, OnCellRoleTool)
+FX_ON_COMMAND_RANGE(ID_SHEET_CELL_IMAGE_TOOL, ID_SHEET_CELL_IMAGE_TOOL, OnCellRoleTool)
+FX_ON_UPDATE_COMMAND_UI(ID_SHEET_CELL_STATIC_TOOL, OnUpdateCellRoleTool)
+FX_ON_UPDATE_COMMAND_UI(ID_SHEET_CELL_VARIABLE_TOOL, OnUpdateCellRoleTool)
+FX_ON_UPDATE_COMMAND_UI(ID_SHEET_CELL_IMAGE_TOOL, OnUpdateCellRoleTool)
+FX_ON_COMMAND(ID_SHEET_CELL_STATIC, OnCellStatic)
+FX_ON_COMMAND(ID_SHEET_CELL_VARIABLE, OnCellVariable)
+FX_ON_COMMAND(ID_SHEET_CELL_IMAGE, OnCellImage)
+FX_ON_COMMAND(ID_SHEET_CELL_EDIT, OnCellEdit)
+FX_ON_UPDATE_COMMAND_UI(ID_SHEET_CELL_EDIT, OnUpdateCellEdit)
+FX_ON_COMMAND(ID_SHEET_CELL_PROPERTIES, OnCellProperties)
+FX_ON_COMMAND(ID_SHEET_CELL_BY_NAME, OnCellByName)
+// End of the cell tool commands.
 FX_END_MESSAGE_MAP()
 
 void CCappSheetDefView::OnZoomIn()
@@ -204,7 +220,8 @@ void CCappSheetDefView::PasteAtSelection(BOOL bKeepDragName)
         if (pOld == m_pDragCell) {
             m_pDragCell = nullptr;
         }
-        CSheetDefRangeFun::RemoveCell(*m_pSheet, pOld);
+        // Cell tool: cells come and go through it.
+        m_aux.RemoveCell(pOld, FALSE);
     }
     auto* pCell = new CCappCell;
     pCell->SetCellBaseLine(m_rangeSel);
@@ -225,9 +242,8 @@ void CCappSheetDefView::PasteAtSelection(BOOL bKeepDragName)
             pCell->m_strVarName += "!";
         }
     }
-    CSheetDefRangeFun::AddCell(*m_pSheet, strArea, pCell);
-    // Adding a cell makes the earlier line edits no longer undoable.
-    m_pSheet->m_DefUndo.DetachUndoList();
+    // Cell tool: adding a cell makes the earlier line edits no longer undoable.
+    m_aux.AddCell(pCell, strArea);
     MarkChanged();
     RepaintSheetRect(m_rangeSel.m_rect);
 }

@@ -4,11 +4,13 @@
 // message.
 #pragma once
 
+#include "core/CappRange.h"
 #include "platform/base/Rect.h"
-
 #include "platform/base/String.h"
+#include "platform/base/StringArray.h"
 
 class CCappCell;
+class CCappMidData;
 class CCappSheetDefView;
 class CDC;
 
@@ -16,6 +18,12 @@ class CSheetViewAux
 {
 public:
     explicit CSheetViewAux(CCappSheetDefView* pView);
+
+    // Edit modes of the cell tool: tracking a selection and the three role tools; mode 16 has a
+    // cursor but no command sets it.
+    enum { modeTracking = 11, modeStaticTool = 12, modeVariableTool = 13, modeImageTool = 15, modeCursorOnly = 16 };
+    // Cursor resources of the tool modes.
+    enum { cursorStatic = 150, cursorVariable = 151, cursorImage = 153, cursorOther = 154 };
 
     BOOL OnLButtonDown(UINT nFlags, CPoint point);
     BOOL OnLButtonUp(UINT nFlags, CPoint point);
@@ -26,9 +34,12 @@ public:
     // The Delete key on the selection.
     void OnDeleteKey();
 
-    // A new non-empty selection starts tracking from it.
+    // A new non-empty selection starts tracking from it: mode 11, mouse captured.
     void BeginTracking();
+    // Capture released, mode 0; the tracking range stays.
     void EndTracking();
+    // The range under the point becomes the tracking range (none when it is the selection).
+    void TrackTo(CPoint point);
     // Clears the tracking range and repaints what it marked.
     void ResetTracking();
     // The tracking, selection and drop-target marks, drawn on screen after the sheet.
@@ -38,13 +49,38 @@ public:
     void SetStaticText(CCappCell* pCell = nullptr);
     void SetCardVar(CCappCell* pCell = nullptr);
     void SetGraphVar(CCappCell* pCell = nullptr);
+    // The selected cell's properties: the style of every cell in a tracked area, else the flow of
+    // the cell's content kind. Nothing without a cell at the selection.
+    void EditCellProperties();
+    // One text style for every cell inside the selected area.
+    void EditMultiStyle();
+    // The pick of a card variable by name, then its flow.
+    void EditCellByName();
+
+    // The name a new card variable in the range is given: the text of the static head cell just
+    // left of it, else just above it, without blanks, with "!" appended while the name is bound.
+    // Empty when there is no such label.
+    CString ProposeVarName(const CCappRange& range) const;
+    // Every card and graphic variable name of the sheet, in list order.
+    void GetAllCardVar(CStringArray& arrNames) const;
 
     // Adding a cell clears the line undo history: line edits before it cannot be undone.
     void AddCell(CCappCell* pCell, const CString& strMidName);
     // Removes and deletes the cell; with bWithFreeObj a cell bound to a free object goes with
     // its object through the free-object tool.
     void RemoveCell(CCappCell* pCell, BOOL bWithFreeObj);
+    // The cell into the owner list of its (new) seat; clears the line undo history as adding does.
+    void MoveCell(CCappCell* pCell, int nOldSeat, const CString& strOldMid, const CString& strNewMid);
 
 private:
+    // The selection with the tracking range, the area the cell commands act on.
+    CCappRange GetSelectedArea() const;
+    // The selection's cell, null when it has none.
+    CCappCell* GetSelectedCell() const;
+    // The detail area holding the range's centre, its name in strMid; null when none.
+    CCappMidData* GetRangeMid(const CCappRange& range, CString& strMid) const;
+    // Repaints the selection and the cell's own area after an edit.
+    void RepaintCell(const CCappCell* pCell);
+
     CCappSheetDefView* m_pView;
 };
