@@ -176,6 +176,10 @@ protected:
     LRESULT OnDragLeave(WPARAM wParam, LPARAM lParam);
     // Figure text of the sheet (CappSheetDefViewSge.cpp).
     void OnSgeInput();
+    // Split and merge of the selected area (CappSheetDefViewSplit.cpp).
+    void OnCellSplit();
+    void OnUpdateCellSplit(CCmdUI* pCmdUI);
+    void OnCellMerge();
     FX_DECLARE_MESSAGE_MAP()
 
 public:

@@ -78,6 +78,10 @@ FX_ON_MESSAGE(CCappSheetDefView::msgDragLeave, OnDragLeave)
 FX_ON_MESSAGE(0x432, OnDragLeave)
 // Figure text of the sheet.
 FX_ON_COMMAND(ID_SHEET_SGE, OnSgeInput)
+// Split and merge of the selected area.
+FX_ON_COMMAND(ID_SHEET_CELL_SPLIT, OnCellSplit)
+FX_ON_UPDATE_COMMAND_UI(ID_SHEET_CELL_SPLIT, OnUpdateCellSplit)
+FX_ON_COMMAND(ID_SHEET_CELL_MERGE, OnCellMerge)
 FX_END_MESSAGE_MAP()
 
 void CCappSheetDefView::OnZoomIn()

@@ -38,10 +38,6 @@ BOOL CSheetViewAux::OnSetCursor()
     return FALSE;
 }
 
-void CSheetViewAux::OnDeleteKey()
-{
-}
-
 void CSheetViewAux::BeginTracking()
 {
 }

@@ -9,6 +9,7 @@
 #include "platform/base/String.h"
 
 class CCappCell;
+class CCappRange;
 class CCappSheetDefView;
 class CDC;
 
@@ -23,8 +24,6 @@ public:
     BOOL OnLButtonDblClk(UINT nFlags, CPoint point);
     // The cursor of the current edit mode; FALSE leaves it to the next tool.
     BOOL OnSetCursor();
-    // The Delete key on the selection.
-    void OnDeleteKey();
 
     // A new non-empty selection starts tracking from it.
     void BeginTracking();
@@ -44,6 +43,17 @@ public:
     // Removes and deletes the cell; with bWithFreeObj a cell bound to a free object goes with
     // its object through the free-object tool.
     void RemoveCell(CCappCell* pCell, BOOL bWithFreeObj);
+
+    // Split, merge and the Delete key (SheetViewAuxEdit.cpp).
+    // Merges the selected area into one: its cells go, then the lines inside it. The sheet is
+    // asked first, so that a refused merge leaves every cell and line. Non-zero when merged.
+    int MergeCells();
+    // Removes the head, page and detail cells lying inside the range whose content kind is the
+    // code, or all of them for code 100; the number removed.
+    int RemoveCellsIn(int nCode, const CCappRange& range);
+    // The Delete key: the delete-control dialog chooses which cells of the selected area go.
+    void OnDeleteKey();
+    // End of split, merge and the Delete key.
 
 private:
     CCappSheetDefView* m_pView;

@@ -508,3 +508,6 @@
 #define ID_SHEET_CELL_BY_NAME 0x809F
 #define ID_SHEET_FREE_RECT 0x806B
 #define ID_SHEET_FREE_CIRCLE 0x806C
+
+// Split, merge and the Delete key of the cell tool.
+#define IDS_SPLIT_NOT_CLOSED 61464
