@@ -67,8 +67,8 @@ std::vector<std::string> CellNames(const CCappSheet& sheet)
     return names;
 }
 
-// The designer with its empty template window, whose sheet each test rules by hand: a frame from
-// (100, 100) to (2000, 2870), so that line positions are sheet coordinates less 100.
+// The designer with the bundled process card open, whose sheet each test rules anew by hand: a
+// frame from (100, 100) to (2000, 2870), so that line positions are sheet coordinates less 100.
 class CCellOpsTest : public testing::Test
 {
 protected:
@@ -82,10 +82,15 @@ protected:
         m_pMain = m_app.GetMainFrame();
         ASSERT_NE(nullptr, m_pMain);
         m_pMain->MoveWindow(0, 0, 900, 640);
+        const CString strTemplate = DesignSampleWorkDir() + "\\Template\\ProcessCard.znt";
+        m_pMain->OpenTemplate(strTemplate);
         DesignPumpMessages();
-        const std::vector<CCappSheetDefView*> views = m_pMain->GetSheetDefViews();
-        ASSERT_FALSE(views.empty());
-        m_pView = views.front();
+        for (CCappSheetDefView* pView : m_pMain->GetSheetDefViews()) {
+            if (pView->GetPath() == strTemplate) {
+                m_pView = pView;
+            }
+        }
+        ASSERT_NE(nullptr, m_pView);
         m_pSheet = m_pView->m_pSheet;
         ASSERT_NE(nullptr, m_pSheet);
     }
@@ -256,6 +261,9 @@ TEST_F(CCellOpsTest, OneUndoTakesAWholeSplitBack)
         d.Ok();
     });
     Command(ID_SHEET_CELL_SPLIT);
+    Command(ID_SHEET_ZOOM_ALL);
+    DesignPumpMessages();
+    EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-split-view.png"));
     EXPECT_EQ((std::vector<int>{333, 666}), LinesBetween(CCappLine::typeVCell, 100, 1100, H(200), H(600)));
     EXPECT_EQ((std::vector<int>{200}), LinesBetween(CCappLine::typeHCell, 200, 600, V(100), V(1100)));
     const std::string strSplit = DescribeLines(*m_pSheet);
@@ -307,8 +315,12 @@ TEST_F(CCellOpsMergeTest, MergingAClosedRangeRemovesItsCellsAndLinesInOneUndoSte
     const std::string strBefore = DescribeLines(*m_pSheet);
     Select(350, 300, 850, 500);
     CTestUi ui;
+    Command(ID_SHEET_ZOOM_ALL);
+    DesignPumpMessages();
+    EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-merge-view-before.png"));
     Command(ID_SHEET_CELL_MERGE);
     EXPECT_TRUE(ui.TakeBoxTexts().empty());
+    EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-merge-view.png"));
 
     EXPECT_EQ(std::vector<std::string>{"outside"}, CellNames(*m_pSheet));
     // The area is one range now, and nothing rules its inside.
