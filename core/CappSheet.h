@@ -87,7 +87,8 @@ public:
     // Whether the range's four sides are ruled all along, by one line or by collinear pieces.
     int IsCloseLoop(const CCappRange& range) const;
     // Whether UnitCell would merge the range, changing nothing; the reason when it would not.
-    // With bInnerCellsGo the cells lying wholly inside do not count (the caller removes them).
+    // With bInnerCellsGo the head, page and detail cells lying wholly inside do not count (the
+    // caller removes them).
     BOOL CanUnitCell(const CCappRange& range, BOOL bInnerCellsGo, CString& strReason) const;
     // Merges a closed range into one: lines crossing its sides are cut there, the lines inside
     // are deleted, all as one undo group. A refusal goes to the main window (message 0x442) and

@@ -211,7 +211,9 @@ BOOL CCappSheet::CanUnitCell(const CCappRange& range, BOOL bInnerCellsGo, CStrin
         }
         const BOOL bWhollyInside = rcCell.left >= rcRange.left && rcCell.top >= rcRange.top &&
                                    rcCell.right <= rcRange.right && rcCell.bottom <= rcRange.bottom;
-        if (!bWhollyInside || !bInnerCellsGo) {
+        // The caller removes head, page and detail cells; a cell outside the frame stays.
+        const BOOL bGoes = bInnerCellsGo && bWhollyInside && m_OutCellList.Find(pCell) == nullptr;
+        if (!bGoes) {
             bCellInside = TRUE;
         }
     });

@@ -215,6 +215,15 @@ TEST_F(CappSheetUnitTest, RefusalsChangeNothing)
              return Range(m_pTop, m_pV2, pV4a, m_pH2);
          },
          TRUE, "选中区域内的表格线相互连接，不能合并"},
+        // Last: a new grid keeps the cells outside the frame.
+        {"a cell of the outside list stays, so it counts",
+         [&] {
+             CCappCell* pCell = AddCell(m_pTop, m_pLeft, m_pV1, m_pH1);
+             m_sheet.m_HeadCellList.RemoveTail();
+             m_sheet.m_OutCellList.AddTail(pCell);
+             return Range(m_pTop, m_pLeft, m_pV2, m_pH2);
+         },
+         TRUE, "选中的区域内还有单元格，不能合并"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
