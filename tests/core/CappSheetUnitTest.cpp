@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/CappCell.h"
 #include "core/CappLine.h"
@@ -122,58 +123,85 @@ TEST_F(CappSheetUnitTest, CloseLoopNeedsEverySideRuledAllAlong)
 
 TEST_F(CappSheetUnitTest, MergeCutsCrossingLinesDeletesInnerOnesAndUndoesInOneStep)
 {
-    const std::string strBefore = Describe(m_sheet);
-    CCappRange range = Range(m_pTop, m_pLeft, m_pV2, m_pH2);
-    m_sheet.m_DefUndo.DetachUndoList();
+    struct Case
+    {
+        const char* szName;
+        bool bBackward; // the crossing lines stored from their far end
+    };
+    const Case cases[] = {{"lines stored left to right and downwards", false},
+                          {"lines stored right to left and upwards", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        SetUp();
+        if (c.bBackward) {
+            std::swap(m_pH1->m_nStartID, m_pH1->m_nEndID);
+            std::swap(m_pV1->m_nStartID, m_pV1->m_nEndID);
+        }
+        // A cell right of the range sits on the line at 500, one below it on the line at 600.
+        CCappLine* pRight = m_sheet.GetLineByLineID(4, 10000);
+        CCappCell* pBeside = AddCell(m_pTop, m_pV2, pRight, m_pH1);
+        CCappCell* pBelow = AddCell(m_pH2, m_pLeft, m_pV1, m_sheet.GetLineByLineID(3, 10000));
+        const CRect rcBeside = m_sheet.GetCellRect(pBeside);
+        const CRect rcBelow = m_sheet.GetCellRect(pBelow);
+        const std::string strBefore = Describe(m_sheet);
+        CCappRange range = Range(m_pTop, m_pLeft, m_pV2, m_pH2);
+        m_sheet.m_DefUndo.DetachUndoList();
 
-    ASSERT_EQ(1, m_sheet.UnitCell(range));
+        ASSERT_EQ(1, m_sheet.UnitCell(range));
 
-    // Nothing rules the inside any more: no line runs through the open rectangle.
-    const CRect rcRange = range.m_rect;
-    for (const CObList* pList : {&m_sheet.m_HCellLineList, &m_sheet.m_VCellLineList}) {
-        POSITION pos = pList->GetHeadPosition();
+        // Nothing rules the inside any more: no line runs through the open rectangle.
+        const CRect rcRange = range.m_rect;
+        for (const CObList* pList : {&m_sheet.m_HCellLineList, &m_sheet.m_VCellLineList}) {
+            POSITION pos = pList->GetHeadPosition();
+            while (pos != nullptr) {
+                auto* pLine = static_cast<CCappLine*>(pList->GetNext(pos));
+                CPoint ptStart;
+                CPoint ptEnd;
+                ASSERT_TRUE(m_sheet.GetLineCoordinate(pLine, ptStart, ptEnd, 0));
+                const BOOL bThrough = pLine->IsHorizontal() ? (ptStart.y > rcRange.top && ptStart.y < rcRange.bottom &&
+                                                               ptStart.x < rcRange.right && ptEnd.x > rcRange.left)
+                                                            : (ptStart.x > rcRange.left && ptStart.x < rcRange.right &&
+                                                               ptStart.y < rcRange.bottom && ptEnd.y > rcRange.top);
+                EXPECT_FALSE(bThrough) << "line " << pLine->m_nID;
+            }
+        }
+        // The line at 500 goes on right of 1200 only, under the cell beside the range; the ones
+        // at 600 and 900 go on below 1000, beside the cell below.
+        int nAt500 = 0;
+        POSITION pos = m_sheet.m_HCellLineList.GetHeadPosition();
         while (pos != nullptr) {
-            auto* pLine = static_cast<CCappLine*>(pList->GetNext(pos));
-            CPoint ptStart;
-            CPoint ptEnd;
-            ASSERT_TRUE(m_sheet.GetLineCoordinate(pLine, ptStart, ptEnd, 0));
-            const BOOL bThrough = pLine->IsHorizontal() ? (ptStart.y > rcRange.top && ptStart.y < rcRange.bottom &&
-                                                           ptStart.x < rcRange.right && ptEnd.x > rcRange.left)
-                                                        : (ptStart.x > rcRange.left && ptStart.x < rcRange.right &&
-                                                           ptStart.y < rcRange.bottom && ptEnd.y > rcRange.top);
-            EXPECT_FALSE(bThrough) << "line " << pLine->m_nID;
+            auto* pLine = static_cast<CCappLine*>(m_sheet.m_HCellLineList.GetNext(pos));
+            if (pLine->m_nPos == 500) {
+                ++nAt500;
+                EXPECT_EQ(m_pV2->m_nID + 10000, pLine->m_nStartID + pLine->m_nEndID);
+                EXPECT_EQ(pLine->m_nID, pBeside->m_nBottomLineID);
+            }
         }
-    }
-    // The line at 500 goes on right of 1200 only; the ones at 600 and 900 go on below 1000.
-    int nAt500 = 0;
-    POSITION pos = m_sheet.m_HCellLineList.GetHeadPosition();
-    while (pos != nullptr) {
-        auto* pLine = static_cast<CCappLine*>(m_sheet.m_HCellLineList.GetNext(pos));
-        if (pLine->m_nPos == 500) {
-            ++nAt500;
-            EXPECT_EQ(m_pV2->m_nID, pLine->m_nStartID);
-            EXPECT_EQ(10000, pLine->m_nEndID);
+        EXPECT_EQ(1, nAt500);
+        int nBelow = 0;
+        pos = m_sheet.m_VCellLineList.GetHeadPosition();
+        while (pos != nullptr) {
+            auto* pLine = static_cast<CCappLine*>(m_sheet.m_VCellLineList.GetNext(pos));
+            if (pLine->m_nPos == 600 || pLine->m_nPos == 900) {
+                ++nBelow;
+                EXPECT_TRUE(pLine->m_nStartID == m_pH2->m_nID || pLine->m_nEndID == m_pH2->m_nID);
+                if (pLine->m_nPos == 600) {
+                    EXPECT_EQ(pLine->m_nID, pBelow->m_nRightLineID);
+                }
+            }
         }
-    }
-    EXPECT_EQ(1, nAt500);
-    int nBelow = 0;
-    pos = m_sheet.m_VCellLineList.GetHeadPosition();
-    while (pos != nullptr) {
-        auto* pLine = static_cast<CCappLine*>(m_sheet.m_VCellLineList.GetNext(pos));
-        if (pLine->m_nPos == 600 || pLine->m_nPos == 900) {
-            ++nBelow;
-            EXPECT_EQ(m_pH2->m_nID, pLine->m_nStartID);
-        }
-    }
-    EXPECT_EQ(2, nBelow);
+        EXPECT_EQ(2, nBelow);
+        EXPECT_EQ(rcBeside, m_sheet.GetCellRect(pBeside));
+        EXPECT_EQ(rcBelow, m_sheet.GetCellRect(pBelow));
 
-    // One undo puts every line back as it was; redo merges again.
-    m_sheet.m_DefUndo.Undo();
-    EXPECT_EQ(strBefore, Describe(m_sheet));
-    EXPECT_EQ(0, m_sheet.m_DefUndo.CanUndo());
-    m_sheet.m_DefUndo.Redo();
-    EXPECT_NE(strBefore, Describe(m_sheet));
-    EXPECT_EQ(0, m_sheet.m_DefUndo.CanRedo());
+        // One undo puts every line and edge back as it was; redo merges again.
+        m_sheet.m_DefUndo.Undo();
+        EXPECT_EQ(strBefore, Describe(m_sheet));
+        EXPECT_EQ(0, m_sheet.m_DefUndo.CanUndo());
+        m_sheet.m_DefUndo.Redo();
+        EXPECT_NE(strBefore, Describe(m_sheet));
+        EXPECT_EQ(0, m_sheet.m_DefUndo.CanRedo());
+    }
 }
 
 TEST_F(CappSheetUnitTest, RefusalsChangeNothing)
