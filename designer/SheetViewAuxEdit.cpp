@@ -85,10 +85,18 @@ int CSheetViewAux::MergeCells()
         FxMessageBox(view.m_hWnd, strReason, FxGetApp()->m_strAppName, MB_OK | MB_ICONINFORMATION);
         return 0;
     }
+    view.ClearHighlightLine();
     RemoveCellsIn(CDelControlDlg::deleteAll, range);
     const int nMerged = sheet.UnitCell(range);
     view.MarkChanged();
-    view.RepaintSheetRect(GetRangeRect(sheet, range));
+    range.m_rect = GetRangeRect(sheet, range);
+    view.RepaintSheetRect(range.m_rect);
+    if (nMerged) {
+        // The merged range becomes the selection: the lines the old one named may be gone, its
+        // sides are not.
+        view.m_rangeSel = range;
+        view.m_rangeTrack.ResertVal();
+    }
     return nMerged;
 }
 

@@ -327,6 +327,8 @@ TEST_F(CCellOpsMergeTest, MergingAClosedRangeRemovesItsCellsAndLinesInOneUndoSte
     const CCappRange merged = RangeAt(350, 300);
     EXPECT_EQ(CRect(200, 300, 1200, 700), merged.m_rect);
     EXPECT_TRUE(CSheetDefRangeFun::IsSameRange(merged, RangeAt(850, 500)));
+    EXPECT_TRUE(CSheetDefRangeFun::IsSameRange(merged, m_pView->m_rangeSel)) << "the merged range is selected";
+    EXPECT_TRUE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeTrack));
     EXPECT_EQ(CCappSheetDefView::saveStateChanged, m_pView->GetSaveState());
 
     // One undo puts every line back; the cells stay removed.
