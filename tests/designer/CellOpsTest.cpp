@@ -320,6 +320,7 @@ TEST_F(CCellOpsMergeTest, MergingAClosedRangeRemovesItsCellsAndLinesInOneUndoSte
     EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-merge-view-before.png"));
     Command(ID_SHEET_CELL_MERGE);
     EXPECT_TRUE(ui.TakeBoxTexts().empty());
+    DesignPumpMessages();
     EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-merge-view.png"));
 
     EXPECT_EQ(std::vector<std::string>{"outside"}, CellNames(*m_pSheet));
