@@ -1,5 +1,7 @@
 #include "core/CappRange.h"
 
+#include "core/CappLine.h"
+
 CCappRange::CCappRange()
 {
     ResertVal();
@@ -13,4 +15,12 @@ void CCappRange::ResertVal()
     m_pTopLine = nullptr;
     m_pRightLine = nullptr;
     m_pBottomLine = nullptr;
+}
+
+CRect CCappRange::GetRectSpace() const
+{
+    if (m_pLeftLine == nullptr || m_pTopLine == nullptr || m_pRightLine == nullptr || m_pBottomLine == nullptr) {
+        return CRect();
+    }
+    return CRect(m_pLeftLine->m_nPos, m_pTopLine->m_nPos, m_pRightLine->m_nPos, m_pBottomLine->m_nPos);
 }

@@ -14,6 +14,8 @@ public:
 
     // Empties the range.
     void ResertVal();
+    // Left, top, right and bottom as the positions of the four lines; empty without them.
+    CRect GetRectSpace() const;
 
     // 1: bounded by four cell lines.
     int m_nKind;

@@ -13,6 +13,7 @@
 class CCappCell;
 class CCappLine;
 class CCappMidData;
+class CCappRange;
 class CCardObj;
 class CDC;
 class CWnd;
@@ -81,6 +82,19 @@ public:
     // Joins the line with the collinear line that starts where it ends and runs on the same way,
     // so that the two do not overlap; everything that used the other line uses this one after.
     int LinkCellLine(int nType, int nID, int nOtherID, int bUndo);
+
+    // Cell merging (CappSheetUnit.cpp).
+    // Whether the range's four sides are ruled all along, by one line or by collinear pieces.
+    int IsCloseLoop(const CCappRange& range) const;
+    // Whether UnitCell would merge the range, changing nothing; the reason when it would not.
+    // With bInnerCellsGo the head, page and detail cells lying wholly inside do not count (the
+    // caller removes them).
+    BOOL CanUnitCell(const CCappRange& range, BOOL bInnerCellsGo, CString& strReason) const;
+    // Merges a closed range into one: lines crossing its sides are cut there, the lines inside
+    // are deleted, all as one undo group. A refusal goes to the main window (message 0x442) and
+    // leaves the sheet as it was: 0.
+    int UnitCell(CCappRange& range);
+    // End of cell merging.
 
     // Stores the frame and keeps the four frame lines in the cell-line lists.
     void SetFrameRect(const CRect& rcFrame, COLORREF crFrame, int nFrameWidth);

@@ -190,6 +190,10 @@ protected:
     void OnCellProperties();
     void OnCellByName();
     // End of the cell tool commands.
+    // Split and merge of the selected area (CappSheetDefViewSplit.cpp).
+    void OnCellSplit();
+    void OnUpdateCellSplit(CCmdUI* pCmdUI);
+    void OnCellMerge();
     FX_DECLARE_MESSAGE_MAP()
 
 public:

@@ -94,6 +94,10 @@ FX_ON_UPDATE_COMMAND_UI(ID_SHEET_CELL_EDIT, OnUpdateCellEdit)
 FX_ON_COMMAND(ID_SHEET_CELL_PROPERTIES, OnCellProperties)
 FX_ON_COMMAND(ID_SHEET_CELL_BY_NAME, OnCellByName)
 // End of the cell tool commands.
+// Split and merge of the selected area.
+FX_ON_COMMAND(ID_SHEET_CELL_SPLIT, OnCellSplit)
+FX_ON_UPDATE_COMMAND_UI(ID_SHEET_CELL_SPLIT, OnUpdateCellSplit)
+FX_ON_COMMAND(ID_SHEET_CELL_MERGE, OnCellMerge)
 FX_END_MESSAGE_MAP()
 
 void CCappSheetDefView::OnZoomIn()

@@ -200,10 +200,6 @@ BOOL CSheetViewAux::OnSetCursor()
     return TRUE;
 }
 
-void CSheetViewAux::OnDeleteKey()
-{
-}
-
 void CSheetViewAux::BeginTracking()
 {
     m_pView->m_nEditMode = modeTracking;

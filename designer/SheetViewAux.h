@@ -31,8 +31,6 @@ public:
     BOOL OnLButtonDblClk(UINT nFlags, CPoint point);
     // The cursor of the current edit mode; FALSE leaves it to the next tool.
     BOOL OnSetCursor();
-    // The Delete key on the selection.
-    void OnDeleteKey();
 
     // A new non-empty selection starts tracking from it: mode 11, mouse captured.
     void BeginTracking();
@@ -71,6 +69,17 @@ public:
     void RemoveCell(CCappCell* pCell, BOOL bWithFreeObj);
     // The cell into the owner list of its (new) seat; clears the line undo history as adding does.
     void MoveCell(CCappCell* pCell, int nOldSeat, const CString& strOldMid, const CString& strNewMid);
+
+    // Split, merge and the Delete key (SheetViewAuxEdit.cpp).
+    // Merges the selected area into one: its cells go, then the lines inside it. The sheet is
+    // asked first, so that a refused merge leaves every cell and line. Non-zero when merged.
+    int MergeCells();
+    // Removes the head, page and detail cells lying inside the range whose content kind is the
+    // code, or all of them for code 100; the number removed.
+    int RemoveCellsIn(int nCode, const CCappRange& range);
+    // The Delete key: the delete-control dialog chooses which cells of the selected area go.
+    void OnDeleteKey();
+    // End of split, merge and the Delete key.
 
 private:
     // The selection with the tracking range, the area the cell commands act on.

@@ -88,16 +88,20 @@ BOOL CSplitCellDlg::ParseLengths(const CString& strText, BOOL bEqual, int nSpan,
     if (strText.IsEmpty()) {
         return TRUE;
     }
+    // Lengths once the running sum has passed the span add no line; leaving them out keeps a
+    // count such as 999999999 from filling the memory.
     int nValue = 0;
     if (bEqual) {
         if (!IsValidNumber(strText, nValue)) {
             return FALSE;
         }
-        for (int i = 1; i < nValue; ++i) {
+        // More parts than units give parts of length 0: no line at all.
+        for (int i = 1; i < nValue && nSpan / nValue > 0; ++i) {
             arrLengths.Add(static_cast<UINT>(nSpan / nValue));
         }
         return TRUE;
     }
+    long long nSum = 0;
     // ',' and '*' lie below every GBK trail byte, so a plain byte scan is safe here.
     const int nLength = strText.GetLength();
     int nStart = 0;
@@ -119,7 +123,10 @@ BOOL CSplitCellDlg::ParseLengths(const CString& strText, BOOL bEqual, int nSpan,
             if (!IsValidNumber(strItem, nValue)) {
                 return FALSE;
             }
-            arrLengths.Add(static_cast<UINT>(nValue));
+            if (nSum < nSpan) {
+                arrLengths.Add(static_cast<UINT>(nValue));
+                nSum += nValue;
+            }
         } else {
             CString strCount = strItem.Left(nStar);
             CString strEach = strItem.Mid(nStar + 1);
@@ -129,8 +136,9 @@ BOOL CSplitCellDlg::ParseLengths(const CString& strText, BOOL bEqual, int nSpan,
             if (!IsValidNumber(strCount, nCount) || !IsValidNumber(strEach, nValue)) {
                 return FALSE;
             }
-            for (int i = 0; i < nCount; ++i) {
+            for (int i = 0; i < nCount && nSum < nSpan; ++i) {
                 arrLengths.Add(static_cast<UINT>(nValue));
+                nSum += nValue;
             }
         }
         nStart = nComma + 1;

@@ -17,7 +17,8 @@ public:
 
     // A whole number of at least 1 written exactly as "%d" would write it (no sign, blank or 0).
     static BOOL IsValidNumber(const CString& strText, int& nValue);
-    // Fills the lengths from one text; an empty text gives none. FALSE on a syntax error.
+    // Fills the lengths from one text; an empty text gives none. FALSE on a syntax error. Lengths
+    // beyond the one that reaches nSpan, and parts of length 0, are left out: they split nothing.
     static BOOL ParseLengths(const CString& strText, BOOL bEqual, int nSpan, CUIntArray& arrLengths);
 
     CUIntArray m_arrColWidths;

@@ -535,3 +535,5 @@
 #define IDS_CELL_BY_NAME_PROMPT 61491
 #define IDS_CELL_SOURCE_VAR_PROMPT 61521
 #define IDS_CELL_SOURCE_VAR_TITLE 61522
+// Split, merge and the Delete key of the cell tool.
+#define IDS_SPLIT_NOT_CLOSED 61464

@@ -187,11 +187,16 @@ TEST(SetCellStyleShTest, PagesFollowTheCellKind)
         int nKind;
         int nPages;
         const char* apszTabs[5];
-        const char* szPicture;
+        // A picture of each page; the variable cell's pages are pictured with their values.
+        const char* apszPictures[5];
     };
     const KindCase cases[] = {
-        {"static text", CSetCellStyleSh::kindStatic, 3, {"静态文本", "文本", "格式"}, "cell-style-static.png"},
-        {"card variable", CSetCellStyleSh::kindVariable, 5, {"变量", "文本", "格式", "显示方式", "扩展属性"}, nullptr},
+        {"static text",
+         CSetCellStyleSh::kindStatic,
+         3,
+         {"静态文本", "文本", "格式"},
+         {"cell-style-static.png", "cell-style-static-text.png", "cell-style-static-format.png"}},
+        {"card variable", CSetCellStyleSh::kindVariable, 5, {"变量", "文本", "格式", "显示方式", "扩展属性"}, {}},
     };
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -205,11 +210,11 @@ TEST(SetCellStyleShTest, PagesFollowTheCellKind)
                 ::GetWindowTextA(sh.GetPage(i)->m_hWnd, strCaption.GetBuffer(64), 64);
                 strCaption.ReleaseBuffer();
                 EXPECT_STREQ(c.apszTabs[i], strCaption.GetString()) << i;
+                if (c.apszPictures[i] != nullptr) {
+                    EXPECT_TRUE(SaveWindowPicture(sh.m_hWnd, c.apszPictures[i]));
+                }
             }
             sh.SetActivePage(0);
-            if (c.szPicture != nullptr) {
-                EXPECT_TRUE(SaveWindowPicture(sh.m_hWnd, c.szPicture));
-            }
             sh.PressButton(IDCANCEL);
         });
         EXPECT_EQ(c.nPages, sheet.GetPageCount());
