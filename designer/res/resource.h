@@ -508,3 +508,20 @@
 #define ID_SHEET_CELL_BY_NAME 0x809F
 #define ID_SHEET_FREE_RECT 0x806B
 #define ID_SHEET_FREE_CIRCLE 0x806C
+
+// Table-line tool: its cursors, the line properties dialog, the merge refusal.
+#define IDC_LINE_OVER 145
+#define IDC_LINE_MOVE_VERT 133
+#define IDC_LINE_MOVE_HORZ 134
+#define IDC_LINE_DRAW 141
+#define IDC_LINE_DRAW_START 142
+#define IDC_LINE_DELETE 143
+#define IDC_LINE_DELETE_ON 144
+#define IDC_LINE_CUT 146
+#define IDC_LINE_CUT_AT 147
+#define IDC_LINE_EXTEND 148
+#define IDD_LINE_ATTR 130
+#define IDC_LINE_ATTR_WIDTH 1000
+#define IDC_LINE_ATTR_SPIN 1001
+#define IDC_LINE_ATTR_COLOR 1012
+#define IDS_LINE_CANNOT_MERGE 61473
