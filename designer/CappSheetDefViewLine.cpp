@@ -11,7 +11,15 @@
 
 void CCappSheetDefView::ToggleLineMode(int nMode)
 {
-    const BOOL bOn = m_nEditMode == nMode;
+    // The modes the tool passes through while armed count as armed: its button shows checked.
+    BOOL bOn = m_nEditMode == nMode;
+    if (nMode == CTableLineTool::modeMove) {
+        bOn |= m_nEditMode == CTableLineTool::modeMoveVert || m_nEditMode == CTableLineTool::modeMoveHorz;
+    } else if (nMode == CTableLineTool::modeDraw) {
+        bOn |= m_nEditMode == CTableLineTool::modeDrawing;
+    } else if (nMode == CTableLineTool::modeExtend) {
+        bOn |= m_nEditMode == CTableLineTool::modeExtending;
+    }
     m_lineTool.ResetState();
     m_nEditMode = bOn ? editSelect : nMode;
 }

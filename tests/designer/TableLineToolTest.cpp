@@ -24,6 +24,8 @@
 #include "platform/win/CmdUI.h"
 #include "tests/designer/DesignTestWorkDir.h"
 #include "tests/designer/TableLineTestSheet.h"
+#include "tests/support/DibCanvas.h"
+#include "tests/support/PngFile.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 
@@ -216,7 +218,7 @@ TEST_F(CTableLineToolTest, EditsByMouseUndoAndRedoToTheSameBytes)
         }
         Command(c.nToolID);
         m_pView->SetSaveState(CCappSheetDefView::saveStateSaved);
-        const INT_PTR nItems = m_pSheet->m_DefUndo.GetCount();
+        const int nUndoIndex = m_pSheet->m_DefUndo.GetCurIndex();
         const Bytes before = GridBytes();
 
         c.fnGesture();
@@ -227,7 +229,7 @@ TEST_F(CTableLineToolTest, EditsByMouseUndoAndRedoToTheSameBytes)
         const Bytes after = GridBytes();
         if (!c.bEdits) {
             EXPECT_EQ(before, after);
-            EXPECT_EQ(nItems, m_pSheet->m_DefUndo.GetCount()) << "nothing recorded";
+            EXPECT_EQ(nUndoIndex, m_pSheet->m_DefUndo.GetCurIndex()) << "nothing recorded";
             EXPECT_EQ(CCappSheetDefView::saveStateSaved, m_pView->GetSaveState());
             continue;
         }
@@ -404,4 +406,68 @@ TEST_F(CTableLineToolTest, NavigationPutsTheNewLineOnTheGuide)
     ASSERT_NE(nullptr, pNew);
     EXPECT_EQ(Line(keyH2)->m_nID, pNew->m_nStartID);
     EXPECT_EQ(kFrameLast, pNew->m_nEndID);
+}
+
+namespace
+{
+// What the screen shows of the client now, without repainting (marks drawn on the screen stay).
+std::unique_ptr<CTestDib> GrabClient(HWND hWnd)
+{
+    ::GdiFlush();
+    RECT rc = {};
+    ::GetClientRect(hWnd, &rc);
+    auto pDib = std::make_unique<CTestDib>(rc.right, rc.bottom);
+    CClientDC dc(hWnd);
+    pDib->DC().BitBlt(0, 0, rc.right, rc.bottom, &dc, 0, 0, SRCCOPY);
+    return pDib;
+}
+
+// Black-ish: the dotted rubber line, or a drawn table line.
+BOOL IsDark(COLORREF cr)
+{
+    return GetRValue(cr) < 96 && GetGValue(cr) < 96 && GetBValue(cr) < 96;
+}
+} // namespace
+
+// A drag of the draw tool shows a dotted rubber line from the press to the snapped end and the
+// marker at the start; after the release the new line stands there and the marks are gone.
+TEST_F(CTableLineToolTest, TheRubberLineShowsDuringADragAndTheLineAfter)
+{
+    using namespace line_sheet;
+    ::RedrawWindow(m_pView->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Command(ID_SHEET_LINE_DRAW);
+    const std::unique_ptr<CTestDib> pBefore = GrabClient(m_pView->m_hWnd);
+    Hover(500, 100);
+    Press(500, 100);
+    Drag(500, 330);
+    Drag(503, 560);
+    const std::unique_ptr<CTestDib> pDuring = GrabClient(m_pView->m_hWnd);
+    SavePng(TestImagePath("line-tool-drag.png").c_str(), pDuring->Bits(), pDuring->Width(), pDuring->Height());
+    Release(503, 560);
+    ::RedrawWindow(m_pView->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const std::unique_ptr<CTestDib> pAfter = GrabClient(m_pView->m_hWnd);
+    SavePng(TestImagePath("line-tool-after.png").c_str(), pAfter->Bits(), pAfter->Width(), pAfter->Height());
+    ASSERT_NE(nullptr, FindLine(CCappLine::typeVCell, 500));
+
+    // Along x = 500 between H3b (400) and H2 (600): dots during the drag, a solid line after,
+    // nothing before.
+    int nBefore = 0;
+    int nDuring = 0;
+    int nAfter = 0;
+    int nSamples = 0;
+    for (int y = 420; y <= 580; y += 2) {
+        const CPoint pt = Dev(500, y);
+        ++nSamples;
+        nBefore += IsDark(pBefore->Pixel(pt.x, pt.y)) ? 1 : 0;
+        nDuring += IsDark(pDuring->Pixel(pt.x, pt.y)) ? 1 : 0;
+        nAfter += IsDark(pAfter->Pixel(pt.x, pt.y)) ? 1 : 0;
+    }
+    EXPECT_EQ(0, nBefore);
+    EXPECT_GT(nDuring, nSamples / 4) << "the dotted rubber line";
+    EXPECT_LT(nDuring, nSamples) << "dotted, not solid";
+    EXPECT_EQ(nSamples, nAfter);
+    // The marker ring around the start and the rubber line are erased by drawing them again.
+    const CPoint ptRing = Dev(500, 100 - 15);
+    EXPECT_NE(pBefore->Pixel(ptRing.x, ptRing.y), pDuring->Pixel(ptRing.x, ptRing.y)) << "the marker";
+    EXPECT_EQ(pBefore->Pixel(ptRing.x, ptRing.y), pAfter->Pixel(ptRing.x, ptRing.y));
 }
