@@ -20,6 +20,7 @@
 #include "platform/base/Archive.h"
 #include "platform/base/File.h"
 #include "platform/base/MemFile.h"
+#include "platform/base/ResMgr.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/CmdUI.h"
 #include "tests/designer/DesignTestWorkDir.h"
@@ -470,4 +471,49 @@ TEST_F(CTableLineToolTest, TheRubberLineShowsDuringADragAndTheLineAfter)
     const CPoint ptRing = Dev(500, 100 - 15);
     EXPECT_NE(pBefore->Pixel(ptRing.x, ptRing.y), pDuring->Pixel(ptRing.x, ptRing.y)) << "the marker";
     EXPECT_EQ(pBefore->Pixel(ptRing.x, ptRing.y), pAfter->Pixel(ptRing.x, ptRing.y));
+}
+
+// Over the client each mode of the tool shows its cursor; select mode and the merge tool without
+// a target leave the cursor to the view.
+TEST_F(CTableLineToolTest, EachModeShowsItsCursor)
+{
+    struct CursorCase
+    {
+        const char* szName;
+        int nMode;
+        UINT nCursorID; // 0: not the tool's
+    };
+    const CursorCase cases[] = {
+        {"move over a vertical line", CTableLineTool::modeMoveVert, IDC_LINE_MOVE_VERT},
+        {"move over a horizontal line", CTableLineTool::modeMoveHorz, IDC_LINE_MOVE_HORZ},
+        {"draw", CTableLineTool::modeDraw, IDC_LINE_DRAW},
+        {"drawing", CTableLineTool::modeDrawing, IDC_LINE_DRAW},
+        {"delete", CTableLineTool::modeDelete, IDC_LINE_DELETE},
+        {"over a line", CTableLineTool::modeOverLine, IDC_LINE_OVER},
+        {"cut", CTableLineTool::modeCut, IDC_LINE_CUT},
+        {"extend", CTableLineTool::modeExtend, IDC_LINE_EXTEND},
+        {"extending", CTableLineTool::modeExtending, IDC_LINE_EXTEND},
+        {"merge without a target", CTableLineTool::modeMerge, 0},
+        {"select", CTableLineTool::modeSelect, 0},
+    };
+    const HCURSOR hMarker = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32515)); // cross, used by no mode
+    for (const CursorCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        // Nothing picked: the real pointer may have moved over a line.
+        m_pView->m_lineTool.ResetState();
+        m_pView->m_nEditMode = c.nMode;
+        ::SetCursor(hMarker);
+        m_pView->SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_pView->m_hWnd),
+                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        if (c.nCursorID == 0) {
+            EXPECT_FALSE(m_pView->m_lineTool.OnSetCursor());
+            continue;
+        }
+        HINSTANCE hInst = CFxResMgr::FindResourceHandle(MAKEINTRESOURCEA(c.nCursorID), RT_GROUP_CURSOR);
+        ASSERT_NE(nullptr, hInst);
+        const HCURSOR hExpected = ::LoadCursorA(hInst, MAKEINTRESOURCEA(c.nCursorID));
+        ASSERT_NE(nullptr, hExpected);
+        EXPECT_EQ(hExpected, ::GetCursor());
+    }
+    m_pView->m_nEditMode = CCappSheetDefView::editSelect;
 }
