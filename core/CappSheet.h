@@ -73,6 +73,8 @@ public:
     // Refuses frame lines, and cell lines that a cell or detail seat uses as an edge or that
     // other lines start or end on.
     int DelCellLine(int nType, int nID, int bUndo);
+    // Whether DelCellLine would take the line.
+    BOOL CanDelCellLine(const CCappLine* pLine) const;
     int MoveCellLine(int nType, int nID, int nPos, int bUndo);
     int ReachCellLine(int nType, int nID, int nStartID, int nEndID, int bUndo);
     // Cuts the line at a crossing line strictly inside it; the piece beyond takes nNewID (-1: a

@@ -390,8 +390,9 @@ void CTableLineTool::HoverDelete(CPoint point)
     CCappLine* pLine = nullptr;
     CPoint ptFoot;
     m_pTargetLine = nullptr;
-    if (pSheet->pickLine(point, pLine, ptFoot) && !pSheet->HaveJoinLine(pLine) &&
-        pLine->m_nType != CCappLine::typeHFrame && pLine->m_nType != CCappLine::typeVFrame) {
+    // Only a line the sheet would delete is offered: none that others end on, a cell stands on, or
+    // of the frame.
+    if (pSheet->pickLine(point, pLine, ptFoot) && pSheet->CanDelCellLine(pLine)) {
         m_pTargetLine = pLine;
     }
     if (m_pTargetLine == nullptr) {

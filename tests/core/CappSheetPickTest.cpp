@@ -2,6 +2,7 @@
 // before or after a point.
 #include <gtest/gtest.h>
 
+#include "core/CappCell.h"
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
 
@@ -126,4 +127,41 @@ TEST_F(CappSheetPickTest, GuideCrossAndNearLines)
         }
     }
     EXPECT_EQ(0, m_sheet.FindNextNearLine(1, At(900, 2850), pLine)) << "below the frame";
+}
+
+// A line is offered for deleting exactly when the sheet would delete it.
+TEST_F(CappSheetPickTest, CanDelCellLineAgreesWithDelCellLine)
+{
+    CCappLine* pFree = m_sheet.AddCellLineBySpace(1, -1, 1500, 0, 10000, 0);
+    CCappLine* pCellEdge = m_sheet.AddCellLineBySpace(1, -1, 2000, 0, 10000, 0);
+    CCappLine* pOutline = m_sheet.AddCellLineBySpace(5, -1, 700, -1, -1, 0);
+    ASSERT_TRUE(pFree && pCellEdge && pOutline);
+    auto* pCell = new CCappCell;
+    pCell->m_nCellID = m_sheet.GetNewCellID();
+    pCell->m_nTopLineID = 0;
+    pCell->m_nBottomLineID = pCellEdge->m_nID;
+    pCell->m_nLeftLineID = 0;
+    pCell->m_nRightLineID = m_pV1->m_nID;
+    m_sheet.m_HeadCellList.AddTail(pCell);
+    struct DelCase
+    {
+        const char* szName;
+        CCappLine* pLine;
+        BOOL bDeletable;
+    };
+    const DelCase cases[] = {
+        {"a free line", pFree, TRUE},
+        {"a cell's edge", pCellEdge, FALSE},
+        {"a line another ends on", m_pH2, FALSE},
+        {"a frame line", m_sheet.GetLineByLineID(3, 0), FALSE},
+        {"a left-hand outline line", pOutline, TRUE},
+        {"no line", nullptr, FALSE},
+    };
+    for (const DelCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        EXPECT_EQ(c.bDeletable, m_sheet.CanDelCellLine(c.pLine));
+        if (c.pLine != nullptr) {
+            EXPECT_EQ(c.bDeletable, m_sheet.DelCellLine(c.pLine->m_nType, c.pLine->m_nID, 0) == 1);
+        }
+    }
 }
