@@ -782,10 +782,7 @@ int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
 {
     POSITION posLine = nullptr;
     CCappLine* pLine = FindLineAt(nType, nID, &posLine);
-    if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame || pLine->m_nType == CCappLine::typeVFrame) {
-        return 0;
-    }
-    if (pLine->m_nType != CCappLine::typeLHOut && (IsLineUsed(pLine) || HaveJoinLine(pLine))) {
+    if (!CanDelCellLine(pLine)) {
         return 0;
     }
     if (bUndo) {
@@ -795,6 +792,14 @@ int CCappSheet::DelCellLine(int nType, int nID, int bUndo)
     GetLineList(nType)->RemoveAt(posLine);
     delete pLine;
     return 1;
+}
+
+BOOL CCappSheet::CanDelCellLine(const CCappLine* pLine) const
+{
+    if (pLine == nullptr || pLine->m_nType == CCappLine::typeHFrame || pLine->m_nType == CCappLine::typeVFrame) {
+        return FALSE;
+    }
+    return pLine->m_nType == CCappLine::typeLHOut || (!IsLineUsed(pLine) && !HaveJoinLine(pLine));
 }
 
 int CCappSheet::MoveCellLine(int nType, int nID, int nPos, int bUndo)

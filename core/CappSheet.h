@@ -74,6 +74,8 @@ public:
     // Refuses frame lines, and cell lines that a cell or detail seat uses as an edge or that
     // other lines start or end on.
     int DelCellLine(int nType, int nID, int bUndo);
+    // Whether DelCellLine would take the line.
+    BOOL CanDelCellLine(const CCappLine* pLine) const;
     int MoveCellLine(int nType, int nID, int nPos, int bUndo);
     int ReachCellLine(int nType, int nID, int nStartID, int nEndID, int bUndo);
     // Cuts the line at a crossing line strictly inside it; the piece beyond takes nNewID (-1: a
@@ -95,6 +97,23 @@ public:
     // leaves the sheet as it was: 0.
     int UnitCell(CCappRange& range);
     // End of cell merging.
+    // Picking for the designer's table-line tool (CappSheetPick.cpp): points in sheet units, a
+    // tolerance of 10 units; each gives non-zero and sets its out values when it found a line.
+    // The line of the grid (frame lines included) nearest the point within the tolerance, the
+    // point lying in the frame widened by the frame line width, or a left-hand outline line near
+    // it; the foot is the point's projection onto the line.
+    int pickLine(CPoint point, CCappLine*& pLine, CPoint& ptFoot) const;
+    // Code 101: the first horizontal cell line whose y lies within the tolerance of the point's;
+    // code 102: the first vertical one by x.
+    int pickBaseLine(UINT nCode, CPoint point, CCappLine*& pLine) const;
+    // A line of the other direction crossing the line strictly inside both, the crossing within
+    // the tolerance of the point.
+    int PickCrossLine(const CCappLine* pLine, CPoint point, CCappLine*& pCross, CPoint& ptCross) const;
+    // The nearest line of the direction of nType (1 horizontal, 2 vertical; frame lines too) at or
+    // below (at or right of) the point, or at or above (left of) it, that spans the point's
+    // other coordinate.
+    int FindNextNearLine(UINT nType, CPoint point, CCappLine*& pLine) const;
+    int FindPrevNearLine(UINT nType, CPoint point, CCappLine*& pLine) const;
 
     // Stores the frame and keeps the four frame lines in the cell-line lists.
     void SetFrameRect(const CRect& rcFrame, COLORREF crFrame, int nFrameWidth);
@@ -124,6 +143,8 @@ public:
     void DrawCurRowRect(CDC* pDC);
     // A width-0 line shows, grey and thin, only in the designer on screen.
     void DrawLine(CDC* pDC, const CCappLine* pLine);
+    // In the given colour instead of its own (the designer's red highlight).
+    void DrawLine(CDC* pDC, const CCappLine* pLine, COLORREF crColor);
     void DrawCell(CDC* pDC, CCappCell* pCell);
     void DrawMidData(CDC* pDC, CCappMidData* pMidData);
     // The rectangle between four cell lines (horizontal top and bottom, vertical left and
@@ -219,6 +240,8 @@ private:
     void CollectCells(CObList& cells) const;
     // Whether a cell or detail seat uses the line as an edge.
     BOOL IsLineUsed(const CCappLine* pLine) const;
+    // FindNextNearLine and FindPrevNearLine: bForward picks the side of the point.
+    int FindNearLine(UINT nType, CPoint point, BOOL bForward, CCappLine*& pLine) const;
     // Moves the edge references of cells, seats and crossing lines from one line to another:
     // all of them, or those lying past nBeyond (towards higher positions when bForward).
     void RepointLine(const CCappLine* pLine, int nFromID, int nToID, BOOL bAll, int nBeyond, BOOL bForward);

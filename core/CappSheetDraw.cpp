@@ -230,8 +230,13 @@ void CCappSheet::DrawCurRowRect(CDC* pDC)
 
 void CCappSheet::DrawLine(CDC* pDC, const CCappLine* pLine)
 {
+    DrawLine(pDC, pLine, pLine->m_crColor);
+}
+
+void CCappSheet::DrawLine(CDC* pDC, const CCappLine* pLine, COLORREF crLine)
+{
     int nWidth = pLine->m_nWidth;
-    COLORREF crColor = pLine->m_crColor;
+    COLORREF crColor = crLine;
     if (nWidth <= 0) {
         if (pDC->IsPrinting() || m_bDesign == 0) {
             return;

@@ -488,6 +488,11 @@ void CCappSheetDefView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (nChar == VK_DELETE) {
         m_aux.OnDeleteKey();
     }
+    // Table-line tool: Escape ends a drag.
+    if (nChar == VK_ESCAPE) {
+        m_lineTool.CancelDrag();
+    }
+    // End of the table-line tool block.
     CKvZoomView::OnKeyDown(nChar, nRepCnt, nFlags);
 }
 
@@ -510,6 +515,11 @@ LRESULT CCappSheetDefView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         (m_aux.OnSetCursor() || m_lineTool.OnSetCursor())) {
         return TRUE;
     }
+    // Table-line tool: a drag ends when another window takes the mouse.
+    if (message == WM_CAPTURECHANGED) {
+        m_lineTool.OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    }
+    // End of the table-line tool block.
     const LRESULT lResult = CKvZoomView::WindowProc(message, wParam, lParam);
     // After the scroll, so that the rulers show where the sheet went.
     if (message == WM_HSCROLL || message == WM_VSCROLL) {

@@ -202,6 +202,33 @@ public:
     // The dragged cell stays; nothing happens on its own range. Non-zero when the drop was taken.
     int DropSelectedCell(int nMove);
 
+    // Table-line commands and the cell-size command (CappSheetDefViewLine.cpp).
+protected:
+    void OnLineDraw();
+    void OnUpdateLineDraw(CCmdUI* pCmdUI);
+    void OnLineDelete();
+    void OnUpdateLineDelete(CCmdUI* pCmdUI);
+    void OnLineMove();
+    void OnUpdateLineMove(CCmdUI* pCmdUI);
+    void OnLineCut();
+    void OnUpdateLineCut(CCmdUI* pCmdUI);
+    void OnLineMerge();
+    void OnUpdateLineMerge(CCmdUI* pCmdUI);
+    void OnLineExtend();
+    void OnUpdateLineExtend(CCmdUI* pCmdUI);
+    void OnLineNavigate();
+    void OnUpdateLineNavigate(CCmdUI* pCmdUI);
+    void OnLineProperties();
+    void OnUpdateLineProperties(CCmdUI* pCmdUI);
+    void OnCellSize();
+    void OnUpdateCellSize(CCmdUI* pCmdUI);
+
+private:
+    // A line-tool command: the mode it arms, or 0 when that mode is on.
+    void ToggleLineMode(int nMode);
+    // End of the table-line commands.
+
+public:
     // The mouse tools: input goes to the free-object tool while its switch is on, else to the cell
     // tool and then the table-line tool.
     CDesignFreeObjEditTool m_freeObjTool;

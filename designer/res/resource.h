@@ -537,3 +537,19 @@
 #define IDS_CELL_SOURCE_VAR_TITLE 61522
 // Split, merge and the Delete key of the cell tool.
 #define IDS_SPLIT_NOT_CLOSED 61464
+// Table-line tool: its cursors, the line properties dialog, the merge refusal.
+#define IDC_LINE_OVER 145
+#define IDC_LINE_MOVE_VERT 133
+#define IDC_LINE_MOVE_HORZ 134
+#define IDC_LINE_DRAW 141
+#define IDC_LINE_DRAW_START 142
+#define IDC_LINE_DELETE 143
+#define IDC_LINE_DELETE_ON 144
+#define IDC_LINE_CUT 146
+#define IDC_LINE_CUT_AT 147
+#define IDC_LINE_EXTEND 148
+#define IDD_LINE_ATTR 130
+#define IDC_LINE_ATTR_WIDTH 1000
+#define IDC_LINE_ATTR_SPIN 1001
+#define IDC_LINE_ATTR_COLOR 1012
+#define IDS_LINE_CANNOT_MERGE 61473
