@@ -32,7 +32,7 @@ const int kBlankHeight = 2970;
 } // namespace
 
 CCappSheetDefView::CCappSheetDefView()
-    : m_freeObjTool(this), m_lineTool(this), m_aux(this), m_pSheet(new CCappSheet), m_nSaveState(saveStateNew),
+    : m_pSheet(new CCappSheet), m_nSaveState(saveStateNew), m_freeObjTool(this), m_lineTool(this), m_aux(this),
       m_bLoaded(FALSE)
 {
 }
