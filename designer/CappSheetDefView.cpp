@@ -399,7 +399,10 @@ void CCappSheetDefView::OnRButtonDown(UINT nFlags, CPoint point)
         if (m_bFreeObjOn) {
             m_freeObjTool.OnRButtonDown(nFlags, pt);
         } else {
+            const int nModeBefore = m_nEditMode;
             m_lineTool.OnRButtonDown(nFlags, pt);
+            // The release of this click must not open the context menu over a tool it ended.
+            m_bRightClickEndedTool = nModeBefore != editSelect && m_nEditMode == editSelect;
         }
     }
 }
@@ -439,7 +442,8 @@ BOOL CCappSheetDefView::EscapeByRightClick()
 
 void CCappSheetDefView::OnRButtonUp(UINT nFlags, CPoint point)
 {
-    const BOOL bEscaped = EscapeByRightClick();
+    const BOOL bEscaped = m_bRightClickEndedTool || EscapeByRightClick();
+    m_bRightClickEndedTool = FALSE;
     if (!bEscaped && m_bFreeObjOn) {
         m_freeObjTool.SetCreateKind(0);
     } else if (!bEscaped) {

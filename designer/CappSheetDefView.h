@@ -264,6 +264,8 @@ private:
     int m_nZoomPrint = 1;
     BOOL m_bFreeObjOn = FALSE;
     BOOL m_bCtrlHeld = FALSE;
+    // Set when a right button press ended a table-line tool, until its release.
+    BOOL m_bRightClickEndedTool = FALSE;
 
 private:
     BOOL m_bLoaded;

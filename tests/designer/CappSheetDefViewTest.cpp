@@ -650,6 +650,52 @@ TEST_F(CSheetDefViewTest, ClicksSelectRangesAndTheContextMenuFollowsTheSelection
     }
 }
 
+// A right click that ends a tool (drawing or moving lines, a cell-role tool) returns to cell
+// selection and opens no context menu; in cell selection the same click opens it.
+TEST_F(CSheetDefViewTest, ARightClickThatEndsAToolOpensNoContextMenu)
+{
+    std::vector<CPoint> withCell;
+    std::vector<CPoint> empty;
+    FindRanges(withCell, empty);
+    ASSERT_FALSE(withCell.empty());
+    const CPoint pt = ClientOf(withCell[0]);
+    const struct
+    {
+        const char* szName;
+        UINT nToolID; // 0: no tool armed
+        bool bMenu;
+    } cases[] = {
+        {"drawing lines", ID_SHEET_LINE_DRAW, false},
+        {"moving lines", ID_SHEET_LINE_MOVE, false},
+        {"static-text tool", ID_SHEET_CELL_STATIC_TOOL, false},
+        {"cell selection", 0, true},
+    };
+    static bool s_bMenuShown = false;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        ASSERT_FALSE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeSel));
+        if (c.nToolID != 0) {
+            Command(c.nToolID);
+            ASSERT_NE(CCappSheetDefView::editSelect, m_pView->m_nEditMode);
+        }
+        s_bMenuShown = false;
+        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR nID, DWORD) {
+            ::KillTimer(nullptr, nID);
+            if (::FindWindowA("#32768", nullptr) != nullptr) {
+                s_bMenuShown = true;
+                ::EndMenu();
+            }
+        });
+        m_pView->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(pt.x, pt.y));
+        m_pView->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        ::KillTimer(nullptr, nTimer);
+        EXPECT_EQ(c.bMenu, s_bMenuShown);
+        EXPECT_EQ(CCappSheetDefView::editSelect, m_pView->m_nEditMode);
+    }
+}
+
 // Table cleaning deletes cells without text or variable name and says so.
 TEST_F(CSheetDefViewTest, TableCleaningDeletesEmptyCellsAndSaysSo)
 {
