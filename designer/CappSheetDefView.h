@@ -167,6 +167,12 @@ protected:
     void OnUpdateRedo(CCmdUI* pCmdUI);
     void OnFreeObjSwitch();
     void OnUpdateFreeObjSwitch(CCmdUI* pCmdUI);
+    // Free-object kinds and arrangement (CappSheetDefViewFree.cpp).
+    void OnFreeObjKind(UINT nID);
+    void OnUpdateFreeObjKind(CCmdUI* pCmdUI);
+    void OnFreeObjArrange(UINT nID);
+    void OnUpdateFreeObjArrange(CCmdUI* pCmdUI);
+    // End of the free-object commands.
     void OnEditCopy();
     void OnEditPaste();
     void OnCleanTable();

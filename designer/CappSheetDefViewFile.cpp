@@ -43,6 +43,10 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
     SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
     OnZoomFixed(ID_SHEET_ZOOM_100);
     m_pSheet->SetAllCellFontHeight();
+    // Free objects: the tool edits and draws copies of every kind; the sheet draws none itself.
+    m_pSheet->m_bOwnDrawFreeObj = 0;
+    m_freeObjTool.LoadCopies(m_pSheet->m_listFreeObj);
+    // End of the free objects.
     // A bad figure line keeps the figures before it; the figure-text command reports it.
     CString strFigureError;
     CCardCommFun::SGESetList(m_pSheet->m_strSGE, m_pSheet->m_listSGE, strFigureError, 0);
@@ -73,6 +77,10 @@ BOOL CCappSheetDefView::SaveTemplate(int nMode)
             return FALSE;
         }
     }
+    // Free objects: the sheet's list becomes copies of the tool's, so nothing doubles or goes.
+    m_freeObjTool.StoreCopies(m_pSheet->m_listFreeObj);
+    m_pSheet->m_bOwnDrawFreeObj = 0;
+    // End of the free objects.
     CString strError;
     if (!CTemplateFile::Save(strPath, *m_pSheet, strError)) {
         ReportTemplateError(m_hWnd, strError);
