@@ -22,6 +22,7 @@
 #include "designer/res/resource.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/CmdUI.h"
+#include "tests/designer/CellToolTestFixture.h"
 #include "tests/designer/DesignTestWorkDir.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
@@ -291,16 +292,29 @@ TEST_F(CFreeObjViewTest, FloatingVariableIsBoundToANewHeadCellAndGoesWithIt)
         const char* szName;
         UINT nID;
         int nContentKind;
+        const char* szVarName;
     };
     const Case cases[] = {
-        {"card variable", ID_SHEET_FREE_FLOAT_VAR, CCappCell::kindVariable},
-        {"graphic variable", ID_SHEET_FREE_FLOAT_KIND, CCappCell::kindImage},
+        {"card variable", ID_SHEET_FREE_FLOAT_VAR, CCappCell::kindVariable, "FV1"},
+        {"graphic variable", ID_SHEET_FREE_FLOAT_KIND, CCappCell::kindImage, "FIMG1"},
     };
     SwitchOn();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        // The cell dialogs are not what this shows; one that opens fails here instead of waiting.
+        // The new variable's own dialog opens at once and names it.
         CTestUi ui;
+        CTestSheets sheets;
+        if (c.nContentKind == CCappCell::kindVariable) {
+            sheets.OnSheet([&](CPropertySheet& sh) {
+                CTestSheets::Page(sh, 0).SetText(IDC_CEL_FIELD_NAME, c.szVarName);
+                CTestSheets::Press(sh, IDOK);
+            });
+        } else {
+            ui.OnDialog(IDD_IMAGE_VAR, [&](CTestDlg& dlg) {
+                dlg.SetText(IDC_IMAGE_VAR_NAME, c.szVarName);
+                dlg.Ok();
+            });
+        }
         CCappSheet& sheet = *m_pView->m_pSheet;
         const INT_PTR nHeadCells = sheet.m_HeadCellList.GetCount();
         Command(c.nID);
@@ -315,6 +329,7 @@ TEST_F(CFreeObjViewTest, FloatingVariableIsBoundToANewHeadCellAndGoesWithIt)
         EXPECT_EQ(CCappCell::seatHead, pCell->m_nDataPos);
         EXPECT_NE(0, pCell->m_bOwnRect);
         EXPECT_GT(pCell->m_nCellID, 0);
+        EXPECT_STREQ(c.szVarName, pCell->m_strVarName);
         EXPECT_TRUE(CFreeObjEditTool::IsFloatVar(pObj));
         EXPECT_EQ(pCell->m_nCellID, CFreeObjEditTool::GetCellID(pObj));
         EXPECT_EQ(pObj, m_pView->m_freeObjTool.FindByCellID(pCell->m_nCellID));
