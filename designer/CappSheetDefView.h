@@ -176,7 +176,6 @@ protected:
     void OnEditCopy();
     void OnEditPaste();
     void OnCleanTable();
-    void OnDisabled(CCmdUI* pCmdUI);
     LRESULT OnDragOver(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrop(WPARAM wParam, LPARAM lParam);
     LRESULT OnDragLeave(WPARAM wParam, LPARAM lParam);

@@ -221,11 +221,6 @@ void CCappSheetDefView::OnUpdateFreeObjSwitch(CCmdUI* pCmdUI)
     pCmdUI->SetCheck(m_bFreeObjOn ? 1 : 0);
 }
 
-void CCappSheetDefView::OnDisabled(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(FALSE);
-}
-
 void CCappSheetDefView::OnEditCopy()
 {
     if (CMainFrame* pFrame = DesignMainFrame()) {
