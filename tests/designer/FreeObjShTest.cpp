@@ -19,8 +19,10 @@
 #include "core/CappFreeRect.h"
 #include "core/CappFreeRectArrow.h"
 #include "core/CappFreeRound.h"
+#include "core/CappFreeSpline.h"
 #include "core/CappFreeTriangle.h"
 #include "designer/FreeObjSh.h"
+#include "tests/designer/CellToolTestFixture.h"
 #include "designer/res/resource.h"
 #include "platform/base/Archive.h"
 #include "platform/base/MemFile.h"
@@ -367,4 +369,88 @@ TEST(FreeObjShTest, CancelAndAWidthOutOfRangeChangeNothing)
                   sh.PressButton(IDCANCEL);
               }));
     EXPECT_EQ(before, Bytes(*pObj));
+}
+
+namespace
+{
+// The sheet a double click opens runs its own modal loop: a zero timer posted before the click
+// acts inside that loop.
+std::function<void(HWND)> g_fnOnSheet;
+
+BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
+{
+    char sz[64] = {};
+    ::GetWindowTextA(hWnd, sz, sizeof(sz));
+    if (::IsWindowVisible(hWnd) && CString(sz) == "属性设置") {
+        *reinterpret_cast<HWND*>(lParam) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK DriveSheet(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    HWND hSheet = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, reinterpret_cast<LPARAM>(&hSheet));
+    if (hSheet == nullptr) {
+        return;
+    }
+    ::KillTimer(nullptr, nIDEvent);
+    auto fn = std::move(g_fnOnSheet);
+    g_fnOnSheet = nullptr;
+    if (fn) {
+        fn(hSheet);
+    }
+}
+
+class CFreeObjShViewTest : public CCellToolTest
+{
+};
+} // namespace
+
+TEST_F(CFreeObjShViewTest, DoubleClickOnARectangleOpensTheSheetAndOkApplies)
+{
+    if (!m_pView->IsFreeObjectOn()) {
+        Command(ID_SHEET_FREE_SWITCH);
+    }
+    ASSERT_TRUE(m_pView->IsFreeObjectOn());
+    auto* pRect = new CCappFreeRect;
+    pRect->SetBoxRect(CRect(400, 400, 1400, 1000));
+    m_pView->m_freeObjTool.m_listFreeObj.AddTail(pRect);
+    m_pView->SetSaveState(CCappSheetDefView::saveStateSaved);
+
+    CTestUi ui;
+    bool bOpened = false;
+    g_fnOnSheet = [&](HWND hSheet) {
+        bOpened = true;
+        HWND hPage = reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        auto* pPage = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hPage));
+        ASSERT_NE(nullptr, pPage);
+        CTestDlg base(pPage);
+        EXPECT_EQ(IDD_FREEOBJ_BASE, static_cast<int>(base.GetTemplateID()));
+        base.SetText(IDC_FREEOBJ_TEXT, "孔");
+        base.SetText(IDC_FREEOBJ_RIGHT, "1600");
+        ::SendMessageA(::GetDlgItem(hSheet, IDOK), BM_CLICK, 0, 0);
+    };
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 0, DriveSheet);
+    Mouse(WM_LBUTTONDBLCLK, MK_LBUTTON, CPoint(900, 700));
+    ::KillTimer(nullptr, nTimer);
+    g_fnOnSheet = nullptr;
+    EXPECT_TRUE(bOpened);
+    EXPECT_STREQ("孔", pRect->m_strText.GetString());
+    EXPECT_EQ(CRect(400, 400, 1600, 1000), pRect->GetOutRect());
+    EXPECT_EQ(CCappSheetDefView::saveStateChanged, m_pView->GetSaveState());
+}
+
+TEST(FreeObjShTest, ASplineGetsNoWorkingCopyAndNothingIsCopiedBack)
+{
+    CCappFreeSpline spline;
+    spline.AddPoint(CPoint(10, 10));
+    spline.AddPoint(CPoint(50, 80));
+    const std::vector<BYTE> before = Bytes(spline);
+    CFreeObjSh sheet("属性设置", nullptr, 0, spline.m_nKind);
+    sheet.CreateWorkObj(&spline);
+    EXPECT_EQ(nullptr, sheet.m_pObj);
+    EXPECT_EQ(0, sheet.CopyWorkObjTo(&spline));
+    EXPECT_EQ(before, Bytes(spline));
 }
