@@ -19,6 +19,9 @@
 #include "core/CappSheet.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/FreeObjCopyFun.h"
+#include "designer/FreeObjSh.h"
+#include "designer/res/resource.h"
+#include "platform/base/ResMgr.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/SelectGuard.h"
 
@@ -151,8 +154,28 @@ BOOL CFreeObjEditTool::CanDelete(CCappFreeObj*)
     return TRUE;
 }
 
-void CFreeObjEditTool::EditProperties(CCappFreeObj*)
+namespace
 {
+// The object's property sheet on a working copy; TRUE when it ended with OK and the copy was
+// stored back. Kinds without pages (the spline) get no sheet.
+BOOL RunFreeObjSheet(CWnd* pParent, CCappFreeObj* pObj)
+{
+    CString strCaption;
+    strCaption.LoadString(IDS_CELL_STYLE_CAPTION);
+    CFreeObjSh sheet(strCaption, pParent, 0, pObj->m_nKind);
+    sheet.CreateWorkObj(pObj);
+    if (sheet.m_pObj == nullptr || sheet.DoModal() != IDOK) {
+        return FALSE;
+    }
+    return sheet.CopyWorkObjTo(pObj);
+}
+} // namespace
+
+void CFreeObjEditTool::EditProperties(CCappFreeObj* pObj)
+{
+    if (pObj != nullptr && RunFreeObjSheet(m_pView, pObj)) {
+        InvalidateArea(pObj->GetOutIineRect());
+    }
 }
 
 CCappFreeObj* CFreeObjEditTool::CreateObj(int nKind, int x, int y)
@@ -679,7 +702,17 @@ void CDesignFreeObjEditTool::EditProperties(CCappFreeObj* pObj)
         }
         return;
     }
-    CFreeObjEditTool::EditProperties(pObj);
+    BOOL bApplied = FALSE;
+    {
+        const HINSTANCE hOld = CFxResMgr::GetResourceHandle();
+        CFxResMgr::SetResourceHandle(::GetModuleHandleA(nullptr));
+        bApplied = RunFreeObjSheet(m_pView, pObj);
+        CFxResMgr::SetResourceHandle(hOld);
+    }
+    if (bApplied) {
+        InvalidateArea(pObj->GetOutIineRect());
+        OnObjectsChanged();
+    }
 }
 
 CCappFreeObj* CDesignFreeObjEditTool::CreateObj(int nKind, int x, int y)

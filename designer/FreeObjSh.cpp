@@ -1,0 +1,60 @@
+#include "designer/FreeObjSh.h"
+
+#include "core/CappFreeObj.h"
+#include "designer/FreeObjCopyFun.h"
+
+FX_IMPLEMENT_DYNAMIC(CFreeObjSh, CKvPropertySheet)
+
+CFreeObjSh::CFreeObjSh(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage, int nKind)
+    : CKvPropertySheet(nIDCaption, pParentWnd, iSelectPage), m_nKind(nKind)
+{
+    AddPages();
+}
+
+CFreeObjSh::CFreeObjSh(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage, int nKind)
+    : CKvPropertySheet(pszCaption, pParentWnd, iSelectPage), m_nKind(nKind)
+{
+    AddPages();
+}
+
+CFreeObjSh::~CFreeObjSh()
+{
+    delete m_pObj;
+}
+
+void CFreeObjSh::AddPages()
+{
+    if (m_nKind == CCappFreeObj::kindLine || m_nKind == CCappFreeObj::kindLineArrow) {
+        AddPage(&m_pageLine);
+    } else {
+        AddPage(&m_pageBase);
+        AddPage(&m_pageText);
+    }
+}
+
+void CFreeObjSh::CreateWorkObj(const CCappFreeObj* pObj)
+{
+    delete m_pObj;
+    m_pObj = nullptr;
+    if (pObj != nullptr && pObj->m_nKind >= CCappFreeObj::kindLine && pObj->m_nKind <= CCappFreeObj::kindLineArrow) {
+        m_pObj = CFreeObjCopyFun::Clone(pObj);
+    }
+}
+
+int CFreeObjSh::CopyWorkObjTo(CCappFreeObj* pObj) const
+{
+    if (pObj == nullptr || m_pObj == nullptr || !CFreeObjCopyFun::Assign(pObj, m_pObj)) {
+        return 0;
+    }
+    int nHandle = -1;
+    pObj->AdjustPoint(-1, nHandle);
+    return 1;
+}
+
+CFreeObjSh* CFreeObjSh::FromPage(const CWnd* pPage)
+{
+    if (pPage == nullptr || pPage->m_hWnd == nullptr) {
+        return nullptr;
+    }
+    return dynamic_cast<CFreeObjSh*>(CWnd::FromHandlePermanent(::GetParent(pPage->m_hWnd)));
+}

@@ -1,0 +1,39 @@
+// The property sheet of one free drawing object. Its pages edit a working copy only; the caller
+// copies it back after OK, so Cancel changes nothing.
+#pragma once
+
+#include "common/KvPropertySheet.h"
+#include "designer/FOLinePg.h"
+#include "designer/FreeObjBasePg.h"
+#include "designer/FreeObjTextPg.h"
+
+class CCappFreeObj;
+
+class CFreeObjSh : public CKvPropertySheet
+{
+    FX_DECLARE_DYNAMIC(CFreeObjSh)
+
+public:
+    // Lines and lines with an arrow get the line page; every other kind the base and text pages.
+    CFreeObjSh(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage, int nKind);
+    CFreeObjSh(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage, int nKind);
+    ~CFreeObjSh() override;
+
+    // A working copy of kinds 1 to 10; nothing for any other kind (m_pObj stays null).
+    void CreateWorkObj(const CCappFreeObj* pObj);
+    // The working copy assigned to the object, which then re-derives its points. 1 when copied.
+    int CopyWorkObjTo(CCappFreeObj* pObj) const;
+
+    // The sheet that holds a page, found as the page's parent window.
+    static CFreeObjSh* FromPage(const CWnd* pPage);
+
+    CFreeObjBasePg m_pageBase;
+    CFreeObjTextPg m_pageText;
+    CFOLinePg m_pageLine;
+    // The working copy, owned by the sheet.
+    CCappFreeObj* m_pObj = nullptr;
+    int m_nKind;
+
+private:
+    void AddPages();
+};
