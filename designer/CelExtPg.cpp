@@ -1,5 +1,6 @@
 #include "designer/CelExtPg.h"
 
+#include "designer/FreeObjSh.h"
 #include "designer/SetCellStyleSh.h"
 #include "designer/res/resource.h"
 
@@ -16,6 +17,10 @@ UINT Check(int bOn)
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CCelExtPg, CPropertyPage)
+
+FX_BEGIN_MESSAGE_MAP(CCelExtPg, CPropertyPage)
+FX_ON_BN_CLICKED(IDC_CEL_EXT_FRAME, OnClickFrame)
+FX_END_MESSAGE_MAP()
 
 CCelExtPg::CCelExtPg() : CPropertyPage(IDD_CEL_EXT)
 {
@@ -34,9 +39,7 @@ BOOL CCelExtPg::OnInitDialog()
     ::CheckDlgButton(m_hWnd, IDC_CEL_EXT_MULTI_LINE, Check(cell.m_nEditFlags & kMultiLine));
     ::CheckDlgButton(m_hWnd, IDC_CEL_EXT_INPUT, Check(cell.m_bAllowInput));
     ::CheckDlgButton(m_hWnd, IDC_CEL_EXT_INHERIT, Check(cell.m_bInheritPrev));
-    // The frame's own property sheet is not part of the designer yet: the button shows only with a frame.
     ::ShowWindow(::GetDlgItem(m_hWnd, IDC_CEL_EXT_FRAME), pSheet->m_pFrameObj != nullptr ? SW_SHOW : SW_HIDE);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_CEL_EXT_FRAME), FALSE);
     return TRUE;
 }
 
@@ -55,4 +58,12 @@ BOOL CCelExtPg::OnApply()
         cell.m_bInheritPrev = IsDlgButtonChecked(IDC_CEL_EXT_INHERIT) == BST_CHECKED ? 1 : 0;
     }
     return CPropertyPage::OnApply();
+}
+
+void CCelExtPg::OnClickFrame()
+{
+    // The frame is the template's own object: a change stays even when the cell sheet is cancelled.
+    if (CSetCellStyleSh* pSheet = CSetCellStyleSh::FromPage(this)) {
+        CFreeObjSh::EditFrameObj(this, pSheet->m_pFrameObj);
+    }
 }

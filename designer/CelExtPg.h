@@ -12,4 +12,8 @@ public:
 
     BOOL OnInitDialog() override;
     BOOL OnApply() override;
+
+protected:
+    void OnClickFrame();
+    FX_DECLARE_MESSAGE_MAP()
 };

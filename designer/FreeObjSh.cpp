@@ -2,6 +2,7 @@
 
 #include "core/CappFreeObj.h"
 #include "designer/FreeObjCopyFun.h"
+#include "designer/res/resource.h"
 
 FX_IMPLEMENT_DYNAMIC(CFreeObjSh, CKvPropertySheet)
 
@@ -30,6 +31,22 @@ void CFreeObjSh::AddPages()
         AddPage(&m_pageBase);
         AddPage(&m_pageText);
     }
+}
+
+BOOL CFreeObjSh::EditFrameObj(CWnd* pParentWnd, CCappFreeObj* pFrameObj)
+{
+    if (pFrameObj == nullptr) {
+        return FALSE;
+    }
+    CFreeObjSh sh(IDS_CELL_STYLE_CAPTION, pParentWnd, 0, pFrameObj->m_nKind);
+    sh.RemovePage(&sh.m_pageText);
+    sh.m_pageBase.m_bHideText = 1;
+    sh.CreateWorkObj(pFrameObj);
+    if (sh.m_pObj == nullptr || sh.DoModal() != IDOK) {
+        return FALSE;
+    }
+    sh.CopyWorkObjTo(pFrameObj);
+    return TRUE;
 }
 
 void CFreeObjSh::CreateWorkObj(const CCappFreeObj* pObj)

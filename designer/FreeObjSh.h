@@ -24,6 +24,10 @@ public:
     // The working copy assigned to the object, which then re-derives its points. 1 when copied.
     int CopyWorkObjTo(CCappFreeObj* pObj) const;
 
+    // The frame of a cell's variable, edited without its text (the cell gives the text); on OK
+    // the working copy is written back. TRUE when written.
+    static BOOL EditFrameObj(CWnd* pParentWnd, CCappFreeObj* pFrameObj);
+
     // The sheet that holds a page, found as the page's parent window.
     static CFreeObjSh* FromPage(const CWnd* pPage);
 

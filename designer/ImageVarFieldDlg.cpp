@@ -2,6 +2,7 @@
 
 #include "core/CappCell.h"
 #include "core/CappFreeObj.h"
+#include "designer/FreeObjSh.h"
 #include "designer/res/resource.h"
 #include "platform/win/DataExchange.h"
 
@@ -9,6 +10,7 @@ FX_IMPLEMENT_DYNAMIC(CImageVarFieldDlg, CDialog)
 
 FX_BEGIN_MESSAGE_MAP(CImageVarFieldDlg, CDialog)
 FX_ON_BN_CLICKED(IDC_IMAGE_VAR_PAGE, OnClickPage)
+FX_ON_BN_CLICKED(IDC_IMAGE_VAR_FRAME, OnClickFrame)
 FX_END_MESSAGE_MAP()
 
 CImageVarFieldDlg::CImageVarFieldDlg(CWnd* pParentWnd)
@@ -38,7 +40,6 @@ BOOL CImageVarFieldDlg::OnInitDialog()
     CDialog::OnInitDialog();
     // The frame's own property sheet is not part of the designer yet: the button stays disabled.
     ::ShowWindow(::GetDlgItem(m_hWnd, IDC_IMAGE_VAR_FRAME), m_pFrameObj != nullptr ? SW_SHOW : SW_HIDE);
-    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_IMAGE_VAR_FRAME), FALSE);
     ::CheckDlgButton(m_hWnd, IDC_IMAGE_VAR_AUTO, (m_nScaleFlags & scaleAuto) ? BST_CHECKED : BST_UNCHECKED);
     CheckRadioButton(IDC_IMAGE_VAR_KEEP_RATIO, IDC_IMAGE_VAR_TILE,
                      (m_nScaleFlags & scaleKeepRatio) ? IDC_IMAGE_VAR_KEEP_RATIO : IDC_IMAGE_VAR_TILE);
@@ -70,4 +71,10 @@ void CImageVarFieldDlg::OnOK()
     m_nScaleFlags = bAuto ? (m_nScaleFlags | scaleAuto) : (m_nScaleFlags & ~scaleAuto);
     m_nScaleFlags = bKeep ? (m_nScaleFlags | scaleKeepRatio) : (m_nScaleFlags & ~scaleKeepRatio);
     CDialog::OnOK();
+}
+
+void CImageVarFieldDlg::OnClickFrame()
+{
+    // The frame is the template's own object: a change stays even when this dialog is cancelled.
+    CFreeObjSh::EditFrameObj(this, m_pFrameObj);
 }

@@ -31,6 +31,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnClickPage();
+    void OnClickFrame();
 
     FX_DECLARE_MESSAGE_MAP()
 };

@@ -52,6 +52,16 @@ void CPropertySheet::AddPage(CPropertyPage* pPage)
     }
 }
 
+void CPropertySheet::RemovePage(CPropertyPage* pPage)
+{
+    for (INT_PTR i = 0; i < m_pages.GetSize(); ++i) {
+        if (m_pages.GetAt(i) == pPage) {
+            m_pages.RemoveAt(i);
+            return;
+        }
+    }
+}
+
 CPropertyPage* CPropertySheet::GetPage(int nPage) const
 {
     if (nPage < 0 || nPage >= GetPageCount()) {

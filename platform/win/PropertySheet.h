@@ -19,6 +19,8 @@ public:
 
     // The sheet shows the pages in the order added; it does not own them.
     void AddPage(CPropertyPage* pPage);
+    // Before the sheet opens: the page is no longer shown.
+    void RemovePage(CPropertyPage* pPage);
     int GetPageCount() const { return static_cast<int>(m_pages.GetSize()); }
     CPropertyPage* GetPage(int nPage) const;
     // The active page's index, -1 when the sheet is not open.
