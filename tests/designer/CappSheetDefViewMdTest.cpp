@@ -19,29 +19,13 @@
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
 
 namespace
 {
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-CString SampleTemplate()
-{
-    char szFull[MAX_PATH] = {};
-    ::GetFullPathNameA(TestDataPath("..\\..\\..\\samples\\workdir\\Template\\ProcessCard.znt"), MAX_PATH, szFull,
-                       nullptr);
-    return szFull;
-}
-
 CCappCell* NewCell(int nKind, LPCSTR pszName)
 {
     auto* pCell = new CCappCell;
@@ -72,52 +56,19 @@ void FreeCells(CObList& list)
     }
 }
 
-class CSheetDefViewMdTest : public testing::Test
+class CSheetDefViewMdTest : public CSheetViewFixture
 {
 protected:
     void SetUp() override
     {
-        m_strPath = m_temp.PathOf("Card.znt");
-        ASSERT_TRUE(::CopyFileA(SampleTemplate(), m_strPath, FALSE));
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 900, 640);
-        m_pMain->OpenTemplate(m_strPath);
-        PumpMessages();
-        for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
-            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
-            CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-            if (pView != nullptr && pView->GetPath() == m_strPath) {
-                m_pView = pView;
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        ASSERT_TRUE(m_pView->IsTemplateLoaded());
-        m_pSheet = m_pView->m_pSheet;
+        ASSERT_NO_FATAL_FAILURE(Open(CopyOfSample("Card.znt")));
         ASSERT_FALSE(m_pSheet->m_MidDataList.IsEmpty()) << "the sample has a detail area";
     }
-    void TearDown() override
-    {
-        if (m_pView != nullptr) {
-            m_pView->SetSaveState(CCappSheetDefView::saveStateSaved);
-        }
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        PumpMessages();
-    }
-    void Command(UINT nID) { m_pView->SendMessage(WM_COMMAND, nID, 0); }
     // Saves, then reads the file back into the view.
     void SaveAndReload()
     {
         ASSERT_TRUE(m_pView->SaveTemplate(CCappSheetDefView::saveModeSave));
-        ASSERT_TRUE(m_pView->LoadTemplate(m_strPath, FALSE));
+        ASSERT_TRUE(m_pView->LoadTemplate(m_strTemplate, FALSE));
         m_pSheet = m_pView->m_pSheet;
     }
     CCappMidData* FirstMid() { return static_cast<CCappMidData*>(m_pSheet->m_MidDataList.GetHead()); }
@@ -145,13 +96,6 @@ protected:
         ADD_FAILURE() << "no empty head range";
         return CPoint();
     }
-
-    CTestTempFolder m_temp;
-    CString m_strPath;
-    CVornDesignApp m_app;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
-    CCappSheet* m_pSheet = nullptr;
 };
 } // namespace
 

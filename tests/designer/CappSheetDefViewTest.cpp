@@ -28,6 +28,7 @@
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/PrintTestPrinter.h"
@@ -37,17 +38,6 @@
 
 namespace
 {
-// Records what a command's update handler says.
-class CProbeCmdUI : public CCmdUI
-{
-public:
-    explicit CProbeCmdUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
-    void SetCheck(int nCheck) override { m_nCheck = nCheck; }
-    BOOL m_bEnabled = TRUE;
-    int m_nCheck = -1;
-};
-
 // What the window shows of a window's client area, read back from the screen.
 std::unique_ptr<CTestDib> CaptureClient(HWND hWnd)
 {
@@ -67,65 +57,11 @@ void SaveDib(CTestDib& dib, const char* pszName)
 }
 
 // The designer with the bundled process card open in one sheet-definition window.
-class CSheetDefViewTest : public testing::Test
+class CSheetDefViewTest : public CSheetViewFixture
 {
 protected:
-    void SetUp() override
-    {
-        m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(DesignSampleWorkDir());
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 900, 640);
-        m_strTemplate = DesignSampleWorkDir() + "\\Template\\ProcessCard.znt";
-        m_pMain->OpenTemplate(m_strTemplate);
-        Idle();
-        for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
-            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
-            CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-            if (pView != nullptr && pView->GetPath() == m_strTemplate) {
-                m_pChild = pChild;
-                m_pView = pView;
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        ASSERT_TRUE(m_pView->IsTemplateLoaded());
-        m_pSheet = m_pView->m_pSheet;
-    }
-    void TearDown() override
-    {
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
-    }
-    void Idle()
-    {
-        DesignPumpMessages();
-        m_app.OnIdle(0);
-        m_pMain->RecalcLayout();
-        m_pMain->UpdateWindow();
-    }
-    void Command(UINT nID) { m_pView->SendMessage(WM_COMMAND, nID, 0); }
-    CProbeCmdUI Update(CCmdTarget* pTarget, UINT nID)
-    {
-        CProbeCmdUI ui(nID);
-        ui.DoUpdate(pTarget, TRUE);
-        return ui;
-    }
-    // A point of the sheet in the view's client pixels.
-    CPoint ClientOf(CPoint ptSheet)
-    {
-        CClientDC dc(m_pView->m_hWnd);
-        m_pView->OnPrepareDC(&dc, nullptr);
-        dc.LPtoDP(&ptSheet, 1);
-        return ptSheet;
-    }
+    // The bundled file itself, not a copy.
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open(SampleTemplate())); }
     // Centres of grid ranges of the frame's head area: with a cell, and without one.
     void FindRanges(std::vector<CPoint>& withCell, std::vector<CPoint>& empty)
     {
@@ -154,23 +90,6 @@ protected:
     {
         return CSheetDefRangeFun::GetCell(*m_pSheet, CSheetDefRangeFun::GetRange(*m_pSheet, ptSheet));
     }
-    int CountCells()
-    {
-        int n = static_cast<int>(m_pSheet->m_HeadCellList.GetCount() + m_pSheet->m_PageCellList.GetCount());
-        for (POSITION pos = m_pSheet->m_MidDataList.GetHeadPosition(); pos != nullptr;) {
-            n += static_cast<int>(
-                static_cast<CCappMidData*>(m_pSheet->m_MidDataList.GetNext(pos))->m_listMidCell.GetCount());
-        }
-        return n;
-    }
-
-    CVornDesignApp m_app;
-    std::unique_ptr<CDesignWorkDirSetting> m_pWorkDir;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefChildFrame* m_pChild = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
-    CCappSheet* m_pSheet = nullptr;
-    CString m_strTemplate;
 };
 } // namespace
 

@@ -21,6 +21,7 @@
 #include "platform/win/CmdUI.h"
 #include "platform/win/Dialog.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -69,40 +70,10 @@ std::vector<std::string> CellNames(const CCappSheet& sheet)
 
 // The designer with the bundled process card open, whose sheet each test rules anew by hand: a
 // frame from (100, 100) to (2000, 2870), so that line positions are sheet coordinates less 100.
-class CCellOpsTest : public testing::Test
+class CCellOpsTest : public CSheetViewFixture
 {
 protected:
-    void SetUp() override
-    {
-        m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(DesignSampleWorkDir());
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 900, 640);
-        const CString strTemplate = DesignSampleWorkDir() + "\\Template\\ProcessCard.znt";
-        m_pMain->OpenTemplate(strTemplate);
-        DesignPumpMessages();
-        for (CCappSheetDefView* pView : m_pMain->GetSheetDefViews()) {
-            if (pView->GetPath() == strTemplate) {
-                m_pView = pView;
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        m_pSheet = m_pView->m_pSheet;
-        ASSERT_NE(nullptr, m_pSheet);
-    }
-    void TearDown() override
-    {
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(Open(SampleTemplate())); }
 
     // A new grid with lines across the frame at the given positions; the view's selection and
     // undo history start empty and the template counts as saved.
@@ -180,11 +151,6 @@ protected:
         return positions;
     }
 
-    std::unique_ptr<CDesignWorkDirSetting> m_pWorkDir;
-    CVornDesignApp m_app;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
-    CCappSheet* m_pSheet = nullptr;
     std::map<int, CCappLine*> m_lines;
 };
 

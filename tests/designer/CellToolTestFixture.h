@@ -24,6 +24,7 @@
 #include "platform/win/PropertyPage.h"
 #include "platform/win/PropertySheet.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/support/UiDriver.h"
 
 // Answers the modal property sheets opened while it lives, in order: a handler gets the sheet once
@@ -120,90 +121,28 @@ private:
     int m_nOpened = 0;
 };
 
-// Records what a command's update handler says.
-class CCellProbeCmdUI : public CCmdUI
-{
-public:
-    explicit CCellProbeCmdUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
-    void SetCheck(int nCheck) override { m_nCheck = nCheck; }
-    BOOL m_bEnabled = TRUE;
-    int m_nCheck = -1;
-};
-
 // The designer with the bundled process card in one sheet-definition window, at 100 percent.
-class CCellToolTest : public testing::Test
+class CCellToolTest : public CSheetViewFixture
 {
 protected:
     void SetUp() override
     {
-        m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(DesignSampleWorkDir());
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
         ClearProfile();
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 900, 640);
-        const CString strTemplate = DesignSampleWorkDir() + "\\Template\\ProcessCard.znt";
-        m_pMain->OpenTemplate(strTemplate);
-        Idle();
-        for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
-            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
-            CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-            if (pView != nullptr && pView->GetPath() == strTemplate) {
-                m_pView = pView;
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        ASSERT_TRUE(m_pView->IsTemplateLoaded());
-        m_pSheet = m_pView->m_pSheet;
+        ASSERT_NO_FATAL_FAILURE(Open(SampleTemplate()));
         Command(ID_SHEET_ZOOM_100);
         m_pView->ScrollToPosition(CPoint(0, 0));
         Idle();
     }
     void TearDown() override
     {
-        if (m_pView != nullptr) {
-            // The template stays as it was on disk: no close question.
-            m_pView->SetSaveState(CCappSheetDefView::saveStateSaved);
-        }
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
+        CSheetViewFixture::TearDown();
         ClearProfile();
-        DesignPumpMessages();
     }
     void ClearProfile()
     {
         m_app.WriteProfileString("StaticCellBaseSet", nullptr, nullptr);
         m_app.WriteProfileString("CellVarBaseSet", nullptr, nullptr);
         m_app.WriteProfileString("DesignOption", "AutoVarName", nullptr);
-    }
-    void Idle()
-    {
-        DesignPumpMessages();
-        m_app.OnIdle(0);
-        m_pMain->RecalcLayout();
-        m_pMain->UpdateWindow();
-    }
-    void Command(UINT nID) { m_pView->SendMessage(WM_COMMAND, nID, 0); }
-    CCellProbeCmdUI Update(UINT nID)
-    {
-        CCellProbeCmdUI ui(nID);
-        ui.DoUpdate(m_pView, TRUE);
-        return ui;
-    }
-    // A point of the sheet in the view's client pixels.
-    CPoint ClientOf(CPoint ptSheet)
-    {
-        CClientDC dc(m_pView->m_hWnd);
-        m_pView->OnPrepareDC(&dc, nullptr);
-        dc.LPtoDP(&ptSheet, 1);
-        return ptSheet;
     }
     void Mouse(UINT nMsg, UINT nFlags, CPoint ptSheet)
     {
@@ -271,19 +210,4 @@ protected:
         }
         return ranges;
     }
-    int CountCells()
-    {
-        int n = static_cast<int>(m_pSheet->m_HeadCellList.GetCount() + m_pSheet->m_PageCellList.GetCount());
-        for (POSITION pos = m_pSheet->m_MidDataList.GetHeadPosition(); pos != nullptr;) {
-            n += static_cast<int>(
-                static_cast<CCappMidData*>(m_pSheet->m_MidDataList.GetNext(pos))->m_listMidCell.GetCount());
-        }
-        return n;
-    }
-
-    CVornDesignApp m_app;
-    std::unique_ptr<CDesignWorkDirSetting> m_pWorkDir;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
-    CCappSheet* m_pSheet = nullptr;
 };

@@ -14,53 +14,23 @@
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/designer/RowSetTestDriver.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 
 namespace
 {
-class DataBindViewTest : public testing::Test
+class DataBindViewTest : public CSheetViewFixture
 {
 protected:
+    // A copy of the database beside the copy of the template.
     void SetUp() override
     {
-        m_strPath = m_temp.PathOf("Card.znt");
-        ASSERT_TRUE(::CopyFileA(DesignSampleWorkDir() + "\\Template\\ProcessCard.znt", m_strPath, FALSE));
         m_strDb = m_temp.PathOf("SymbolLib.db");
         ASSERT_TRUE(::CopyFileA(DesignSampleWorkDir() + "\\SymbolLib.db", m_strDb, FALSE));
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 900, 640);
-        m_pMain->OpenTemplate(m_strPath);
-        DesignPumpMessages();
-        for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
-            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
-            CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-            if (pView != nullptr && pView->GetPath() == m_strPath) {
-                m_pView = pView;
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        ASSERT_TRUE(m_pView->IsTemplateLoaded());
+        ASSERT_NO_FATAL_FAILURE(Open(CopyOfSample("Card.znt")));
     }
-    void TearDown() override
-    {
-        if (m_pView != nullptr) {
-            m_pView->SetSaveState(CCappSheetDefView::saveStateSaved);
-        }
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
-    }
-    void Command(UINT nID) { m_pView->SendMessage(WM_COMMAND, nID, 0); }
     CDataBindDlg* BindDialog(CTestDlg& d) { return static_cast<CDataBindDlg*>(d.GetDialog()); }
     void PressHeadButton(CDataBindDlg& dlg)
     {
@@ -83,12 +53,7 @@ protected:
         return nCount;
     }
 
-    CTestTempFolder m_temp;
-    CString m_strPath;
     CString m_strDb;
-    CVornDesignApp m_app;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
 };
 } // namespace
 
@@ -133,7 +98,7 @@ TEST_F(DataBindViewTest, HeadBindingThroughTheWizardSurvivesSaveAndReload)
     EXPECT_EQ(CCappSheetDefView::saveStateChanged, m_pView->GetSaveState());
 
     ASSERT_TRUE(m_pView->SaveTemplate(CCappSheetDefView::saveModeSave));
-    ASSERT_TRUE(m_pView->LoadTemplate(m_strPath, FALSE));
+    ASSERT_TRUE(m_pView->LoadTemplate(m_strTemplate, FALSE));
     EXPECT_EQ(nBefore + 1, m_pView->m_pSheet->m_CardDataRel.m_listRelItem.GetCount());
     ASSERT_EQ(1, CountKind(0));
     const CCardDataRelItem* pRel = m_pView->m_pSheet->m_CardDataRel.GetRelItem(0, "");

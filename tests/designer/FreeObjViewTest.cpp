@@ -24,22 +24,13 @@
 #include "platform/win/CmdUI.h"
 #include "tests/designer/CellToolTestFixture.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/TempFolder.h"
 
 namespace
 {
-class CProbeCmdUI : public CCmdUI
-{
-public:
-    explicit CProbeCmdUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn) override { m_bEnabled = bOn; }
-    void SetCheck(int nCheck) override { m_nCheck = nCheck; }
-    BOOL m_bEnabled = TRUE;
-    int m_nCheck = -1;
-};
-
 CCappFreeObj* ObjAt(const CObList& list, int nIndex)
 {
     return static_cast<CCappFreeObj*>(list.GetAt(list.FindIndex(nIndex)));
@@ -55,61 +46,13 @@ std::vector<CPoint> Handles(CCappFreeObj* pObj)
 }
 
 // The designer with a copy of the bundled process card open in one sheet-definition window.
-class CFreeObjViewTest : public testing::Test
+class CFreeObjViewTest : public CSheetViewFixture
 {
 protected:
     void SetUp() override
     {
-        m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(DesignSampleWorkDir());
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 900, 640);
-        m_strTemplate = m_temp.PathOf("card.znt");
-        ASSERT_TRUE(
-            DesignWriteBytes(m_strTemplate, DesignReadBytes(DesignSampleWorkDir() + "\\Template\\ProcessCard.znt")));
-        m_pMain->OpenTemplate(m_strTemplate);
-        Idle();
-        for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
-            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
-            CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-            if (pView != nullptr && pView->GetPath() == m_strTemplate) {
-                m_pView = pView;
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        ASSERT_TRUE(m_pView->IsTemplateLoaded());
+        ASSERT_NO_FATAL_FAILURE(CSheetViewFixture::SetUp());
         m_nSampleObjs = static_cast<int>(m_pView->m_pSheet->m_listFreeObj.GetCount());
-    }
-    void TearDown() override
-    {
-        if (m_pView != nullptr) {
-            // Nothing asks to save on the way out.
-            m_pView->SetSaveState(CCappSheetDefView::saveStateSaved);
-        }
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
-    }
-    void Idle()
-    {
-        DesignPumpMessages();
-        m_app.OnIdle(0);
-        m_pMain->RecalcLayout();
-        m_pMain->UpdateWindow();
-    }
-    void Command(UINT nID) { m_pView->SendMessage(WM_COMMAND, nID, 0); }
-    CProbeCmdUI Update(UINT nID)
-    {
-        CProbeCmdUI ui(nID);
-        ui.DoUpdate(m_pView, TRUE);
-        return ui;
     }
     // The client pixel that the view maps onto exactly this sheet point at the present zoom.
     CPoint PixelOf(CPoint ptSheet)
@@ -176,12 +119,6 @@ protected:
     }
     CObList& Objs() { return m_pView->m_freeObjTool.m_listFreeObj; }
 
-    CTestTempFolder m_temp;
-    CVornDesignApp m_app;
-    std::unique_ptr<CDesignWorkDirSetting> m_pWorkDir;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
-    CString m_strTemplate;
     int m_nSampleObjs = 0;
 };
 } // namespace

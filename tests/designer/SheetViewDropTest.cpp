@@ -14,55 +14,18 @@
 #include "designer/VornDesignApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/support/TestData.h"
 
 namespace
 {
-void PumpMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
-class CSheetViewDropTest : public testing::Test
+class CSheetViewDropTest : public CSheetViewFixture
 {
 protected:
     void SetUp() override
     {
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 900, 640);
-        char szFull[MAX_PATH] = {};
-        ::GetFullPathNameA(TestDataPath("..\\..\\..\\samples\\workdir\\Template\\ProcessCard.znt"), MAX_PATH, szFull,
-                           nullptr);
-        const CString strTemplate = szFull;
-        m_pMain->OpenTemplate(strTemplate);
-        PumpMessages();
-        for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
-            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
-            CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-            if (pView != nullptr && pView->GetPath() == strTemplate) {
-                m_pView = pView;
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        ASSERT_TRUE(m_pView->IsTemplateLoaded());
-        PumpMessages();
-    }
-    void TearDown() override
-    {
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        PumpMessages();
+        ASSERT_NO_FATAL_FAILURE(Open(SampleTemplate()));
+        DesignPumpMessages();
     }
     POINTL ScreenOf(CPoint ptClient)
     {
@@ -70,10 +33,6 @@ protected:
         ::ClientToScreen(m_pView->m_hWnd, &pt);
         return {pt.x, pt.y};
     }
-
-    CVornDesignApp m_app;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
 };
 
 } // namespace

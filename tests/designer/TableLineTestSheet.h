@@ -26,6 +26,7 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/CmdUI.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/designer/SheetViewFixture.h"
 #include "tests/support/TempFolder.h"
 
 namespace line_sheet
@@ -74,35 +75,16 @@ public:
     int m_nCheck = 0;
 };
 
-class CTableLineToolTest : public testing::Test
+class CTableLineToolTest : public CSheetViewFixture
 {
 protected:
     void SetUp() override
     {
         using namespace line_sheet;
-        m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(DesignSampleWorkDir());
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        m_app.m_strCmdLine = "";
-        m_app.m_nCmdShow = SW_SHOWNA;
-        ASSERT_TRUE(DesignStartApp(m_app));
-        m_pMain = m_app.GetMainFrame();
-        ASSERT_NE(nullptr, m_pMain);
-        m_pMain->MoveWindow(0, 0, 1270, 1010);
-
-        m_strPath = m_temp.PathOf("lines.znt");
-        ASSERT_TRUE(WriteFixture(m_strPath));
-        m_pMain->OpenTemplate(m_strPath);
-        Idle();
-        for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pView == nullptr; ++i) {
-            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
-            CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-            if (pView != nullptr && pView->GetPath() == m_strPath) {
-                m_pView = pView;
-                ::ShowWindow(pChild->m_hWnd, SW_MAXIMIZE);
-            }
-        }
-        ASSERT_NE(nullptr, m_pView);
-        m_pSheet = m_pView->m_pSheet;
+        const CString strPath = m_temp.PathOf("lines.znt");
+        ASSERT_TRUE(WriteFixture(strPath));
+        ASSERT_NO_FATAL_FAILURE(Open(strPath, 1270, 1010));
+        ::ShowWindow(m_pChild->m_hWnd, SW_MAXIMIZE);
         // Somewhat over one pixel a unit: a point in sheet units comes back from its pixel exactly.
         m_pView->ZoomPercentByFloat(1.0f);
         const double dPixelsPerUnit = (Dev(1000, 0).x - Dev(0, 0).x) / 1000.0;
@@ -121,12 +103,7 @@ protected:
     void TearDown() override
     {
         ::ClipCursor(nullptr);
-        if (m_pMain != nullptr && ::IsWindow(m_pMain->m_hWnd)) {
-            m_pMain->DestroyWindow();
-        }
-        m_app.m_pMainWnd = nullptr;
-        m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
+        CSheetViewFixture::TearDown();
     }
 
     static BOOL WriteFixture(const CString& strPath)
@@ -161,13 +138,6 @@ protected:
         return DesignWriteBytes(strPath, bytes);
     }
 
-    void Idle()
-    {
-        DesignPumpMessages();
-        m_app.OnIdle(0);
-        m_pMain->RecalcLayout();
-        m_pMain->UpdateWindow();
-    }
     void Command(UINT nID)
     {
         if (nID != 0) {
@@ -278,12 +248,5 @@ protected:
         return rc;
     }
 
-    CVornDesignApp m_app;
-    std::unique_ptr<CDesignWorkDirSetting> m_pWorkDir;
-    CTestTempFolder m_temp;
-    CMainFrame* m_pMain = nullptr;
-    CCappSheetDefView* m_pView = nullptr;
-    CCappSheet* m_pSheet = nullptr;
-    CString m_strPath;
     CCappLine* m_pLines[line_sheet::keyCount] = {};
 };
