@@ -114,3 +114,34 @@ TEST(CSheetMenuTest, TheScriptWindowsMenuHasTheFrameworksPopups)
     ASSERT_TRUE(strPrompt.LoadString(ID_DESIGN_SAVE));
     EXPECT_STREQ("保存\n保存", strPrompt);
 }
+
+// The tool commands carry their tool-bar tips after the menu prompt.
+TEST(CSheetMenuTest, ToolCommandsCarryTheirTips)
+{
+    const struct
+    {
+        UINT nID;
+        const char* szTip;
+    } expected[] = {
+        {0x8069, "自由对象工作开关"},
+        {0x806A, "线"},
+        {0x806B, "矩形框(可以输文件)"},
+        {0x806C, "圆(可以输文件)"},
+        {0x8093, "圆角框(可以输文件)"},
+        {0x8096, "浮动变量"},
+        {0x800B, "拆分"},
+        {0x8012, "增加一个静态文本"},
+        {0x800E, "增加一个表格变量"},
+        {0x8010, "增加一个图形变量"},
+        {0x80A2, "选择"},
+        {0x8072, "设置Cell的大小"},
+    };
+    for (const auto& c : expected) {
+        SCOPED_TRACE(c.nID);
+        CString strText;
+        ASSERT_TRUE(strText.LoadString(c.nID));
+        const int nNewLine = strText.Find('\n');
+        ASSERT_GE(nNewLine, 0);
+        EXPECT_STREQ(c.szTip, strText.Mid(nNewLine + 1).GetString());
+    }
+}
