@@ -1,26 +1,22 @@
 #include "designer/CelFontPg.h"
-#include "designer/CellStyleFun.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
 
 #include <cstdlib>
 
+#include "common/KvColorBar.h"
 #include "core/CappDCHelper.h"
+#include "designer/CellStyleFun.h"
 #include "designer/SetCellStyleSh.h"
 #include "designer/res/resource.h"
-
-namespace
-{
-const UINT kColorChanged = WM_USER + 301;
-} // namespace
 
 FX_IMPLEMENT_DYNAMIC(CCelFontPg, CPropertyPage)
 
 FX_BEGIN_MESSAGE_MAP(CCelFontPg, CPropertyPage)
 FX_ON_BN_CLICKED(IDC_CEL_FONT_CHOOSE, OnChooseFont)
 FX_ON_EN_CHANGE(IDC_CEL_FONT_HEIGHT, OnChangeHeight)
-FX_ON_MESSAGE(kColorChanged, OnColorChanged)
+FX_ON_MESSAGE(KV_WM_COLORCHANGE, OnColorChanged)
 FX_END_MESSAGE_MAP()
 
 CCelFontPg::CCelFontPg() : CPropertyPage(IDD_CEL_FONT), m_bFilling(FALSE)

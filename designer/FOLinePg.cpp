@@ -2,20 +2,16 @@
 
 #include <commctrl.h>
 
+#include "common/KvColorBar.h"
 #include "core/CappFreeLine.h"
 #include "designer/FreeObjSh.h"
 #include "designer/res/resource.h"
 #include "platform/win/DataExchange.h"
 
-namespace
-{
-const UINT kColorChanged = WM_USER + 301;
-} // namespace
-
 FX_IMPLEMENT_DYNAMIC(CFOLinePg, CPropertyPage)
 
 FX_BEGIN_MESSAGE_MAP(CFOLinePg, CPropertyPage)
-FX_ON_MESSAGE(kColorChanged, OnColorChanged)
+FX_ON_MESSAGE(KV_WM_COLORCHANGE, OnColorChanged)
 FX_END_MESSAGE_MAP()
 
 CFOLinePg::CFOLinePg() : CPropertyPage(IDD_FREEOBJ_LINE)
@@ -24,8 +20,7 @@ CFOLinePg::CFOLinePg() : CPropertyPage(IDD_FREEOBJ_LINE)
 
 CCappFreeObj* CFOLinePg::WorkObj() const
 {
-    CFreeObjSh* pSheet = CFreeObjSh::FromPage(this);
-    return pSheet != nullptr ? pSheet->m_pObj : nullptr;
+    return CFreeObjSh::WorkObjOf(this);
 }
 
 void CFOLinePg::DoDataExchange(CDataExchange* pDX)
@@ -64,12 +59,7 @@ BOOL CFOLinePg::OnInitDialog()
             ::EnableWindow(::GetDlgItem(m_hWnd, nID), FALSE);
         }
     }
-    m_btnColor.SubclassDlgItem(IDC_FREEOBJ_COLOR, this);
-    if (pObj != nullptr) {
-        m_btnColor.SetColor(pObj->m_crLine);
-    }
-    m_btnColor.SetOtherButton(TRUE);
-    m_btnColor.SetPaletteRealization(FALSE);
+    CFreeObjSh::SetUpColorButton(m_btnColor, this, pObj);
     return TRUE;
 }
 
@@ -90,9 +80,6 @@ BOOL CFOLinePg::OnApply()
 
 LRESULT CFOLinePg::OnColorChanged(WPARAM wParam, LPARAM lParam)
 {
-    CCappFreeObj* pObj = WorkObj();
-    if (pObj != nullptr && wParam == IDC_FREEOBJ_COLOR) {
-        pObj->m_crLine = static_cast<COLORREF>(lParam);
-    }
+    CFreeObjSh::TakeLineColor(this, wParam, lParam);
     return 0;
 }

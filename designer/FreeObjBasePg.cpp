@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "common/KvColorBar.h"
 #include "core/CappFreeBox.h"
 #include "designer/FreeObjSh.h"
 #include "designer/res/resource.h"
@@ -11,14 +12,13 @@
 
 namespace
 {
-const UINT kColorChanged = WM_USER + 301;
 const int kMaxWidth = 1000;
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CFreeObjBasePg, CPropertyPage)
 
 FX_BEGIN_MESSAGE_MAP(CFreeObjBasePg, CPropertyPage)
-FX_ON_MESSAGE(kColorChanged, OnColorChanged)
+FX_ON_MESSAGE(KV_WM_COLORCHANGE, OnColorChanged)
 FX_END_MESSAGE_MAP()
 
 CFreeObjBasePg::CFreeObjBasePg() : CPropertyPage(IDD_FREEOBJ_BASE)
@@ -27,8 +27,7 @@ CFreeObjBasePg::CFreeObjBasePg() : CPropertyPage(IDD_FREEOBJ_BASE)
 
 CCappFreeObj* CFreeObjBasePg::WorkObj() const
 {
-    CFreeObjSh* pSheet = CFreeObjSh::FromPage(this);
-    return pSheet != nullptr ? pSheet->m_pObj : nullptr;
+    return CFreeObjSh::WorkObjOf(this);
 }
 
 void CFreeObjBasePg::DoDataExchange(CDataExchange* pDX)
@@ -80,12 +79,7 @@ BOOL CFreeObjBasePg::OnInitDialog()
         ::ShowWindow(::GetDlgItem(m_hWnd, IDC_FREEOBJ_TEXT_LABEL), SW_HIDE);
         ::ShowWindow(::GetDlgItem(m_hWnd, IDC_FREEOBJ_TEXT), SW_HIDE);
     }
-    m_btnColor.SubclassDlgItem(IDC_FREEOBJ_COLOR, this);
-    if (pObj != nullptr) {
-        m_btnColor.SetColor(pObj->m_crLine);
-    }
-    m_btnColor.SetOtherButton(TRUE);
-    m_btnColor.SetPaletteRealization(FALSE);
+    CFreeObjSh::SetUpColorButton(m_btnColor, this, pObj);
     return TRUE;
 }
 
@@ -131,9 +125,6 @@ BOOL CFreeObjBasePg::OnApply()
 
 LRESULT CFreeObjBasePg::OnColorChanged(WPARAM wParam, LPARAM lParam)
 {
-    CCappFreeObj* pObj = WorkObj();
-    if (pObj != nullptr && wParam == IDC_FREEOBJ_COLOR) {
-        pObj->m_crLine = static_cast<COLORREF>(lParam);
-    }
+    CFreeObjSh::TakeLineColor(this, wParam, lParam);
     return 0;
 }

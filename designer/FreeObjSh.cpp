@@ -75,3 +75,27 @@ CFreeObjSh* CFreeObjSh::FromPage(const CWnd* pPage)
     }
     return dynamic_cast<CFreeObjSh*>(CWnd::FromHandlePermanent(::GetParent(pPage->m_hWnd)));
 }
+
+CCappFreeObj* CFreeObjSh::WorkObjOf(const CWnd* pPage)
+{
+    CFreeObjSh* pSheet = FromPage(pPage);
+    return pSheet != nullptr ? pSheet->m_pObj : nullptr;
+}
+
+void CFreeObjSh::SetUpColorButton(CKvColorButton& button, CWnd* pPage, const CCappFreeObj* pObj)
+{
+    button.SubclassDlgItem(IDC_FREEOBJ_COLOR, pPage);
+    if (pObj != nullptr) {
+        button.SetColor(pObj->m_crLine);
+    }
+    button.SetOtherButton(TRUE);
+    button.SetPaletteRealization(FALSE);
+}
+
+void CFreeObjSh::TakeLineColor(const CWnd* pPage, WPARAM wParam, LPARAM lParam)
+{
+    CCappFreeObj* pObj = WorkObjOf(pPage);
+    if (pObj != nullptr && wParam == IDC_FREEOBJ_COLOR) {
+        pObj->m_crLine = static_cast<COLORREF>(lParam);
+    }
+}

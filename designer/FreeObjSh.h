@@ -28,6 +28,12 @@ public:
     // the working copy is written back. TRUE when written.
     static BOOL EditFrameObj(CWnd* pParentWnd, CCappFreeObj* pFrameObj);
 
+    // For the pages: the working copy of the sheet holding the page (null outside one), the colour
+    // button set up on the object's line colour, and a chosen colour taken into the working copy.
+    static CCappFreeObj* WorkObjOf(const CWnd* pPage);
+    static void SetUpColorButton(CKvColorButton& button, CWnd* pPage, const CCappFreeObj* pObj);
+    static void TakeLineColor(const CWnd* pPage, WPARAM wParam, LPARAM lParam);
+
     // The sheet that holds a page, found as the page's parent window.
     static CFreeObjSh* FromPage(const CWnd* pPage);
 

@@ -78,13 +78,6 @@ CCappMidData* FindOwnerMid(const CCappSheet& sheet, const CCappCell* pCell)
     return nullptr;
 }
 
-BOOL IsListed(const CCappSheet& sheet, const CCappCell* pCell)
-{
-    BOOL bFound = FALSE;
-    ForEachCell(sheet, [&](CCappCell* p) { bFound = bFound || p == pCell; });
-    return bFound || sheet.m_OutCellList.Find(const_cast<CCappCell*>(pCell)) != nullptr;
-}
-
 // The label without blanks: ASCII spaces and tabs, and the GBK ideographic space A1 A1.
 CString RemoveBlanks(const CString& strText)
 {
@@ -257,9 +250,12 @@ void CSheetViewAux::RemoveCell(CCappCell* pCell, BOOL bWithFreeObj)
     }
     CCappFreeObj* pObj = bWithFreeObj ? m_pView->m_freeObjTool.FindByCellID(pCell->m_nCellID) : nullptr;
     if (pObj != nullptr) {
+        // The tool takes a floating variable's cell with its object (freeing it); a cell it left
+        // is found again by its id and goes here.
+        const int nCellID = pCell->m_nCellID;
         m_pView->m_freeObjTool.DeleteObj(pObj);
-        // The tool takes a floating variable's cell with its object; a cell it left goes here.
-        if (!IsListed(sheet, pCell)) {
+        pCell = m_pView->m_freeObjTool.GetCell(nCellID);
+        if (pCell == nullptr) {
             m_pView->MarkChanged();
             return;
         }
