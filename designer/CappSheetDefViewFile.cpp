@@ -6,6 +6,7 @@
 #include "designer/CappSheetDefDoc.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
+#include "designer/ScriptFrame.h"
 #include "designer/SetSheetStyleSh.h"
 #include "designer/TemplateFile.h"
 #include "designer/VornDesignApp.h"
@@ -77,6 +78,8 @@ BOOL CCappSheetDefView::SaveTemplate(int nMode)
             return FALSE;
         }
     }
+    // The script window holds the latest text of its function; the sheet is written with it.
+    CScriptFrame::StoreForSheet(GetParentFrame());
     // Free objects: the sheet's list becomes copies of the tool's, so nothing doubles or goes.
     m_freeObjTool.StoreCopies(m_pSheet->m_listFreeObj);
     m_pSheet->m_bOwnDrawFreeObj = 0;
