@@ -39,6 +39,12 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
         ReportTemplateError(m_hWnd, strError);
         return FALSE;
     }
+    // Nothing selected survives the sheet it points into: lines, ranges and the line tool's picks.
+    m_lineTool.ResetState();
+    ClearHighlightLine();
+    m_aux.ResetTracking();
+    ResetSelection();
+    m_rangeDrop.ResertVal();
     delete m_pSheet;
     m_pSheet = pSheet.release();
     SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
