@@ -86,7 +86,9 @@ BOOL CCappSheetDefView::SaveTemplate(int nMode)
     }
     // The script window holds the latest text of its function; the sheet is written with it.
     CScriptFrame::StoreForSheet(GetParentFrame());
-    // Free objects: the sheet's list becomes copies of the tool's, so nothing doubles or goes.
+    // Free objects: the sheet's list becomes copies of the tool's, so nothing doubles or goes;
+    // floating variables' cells where their objects are (a template of older days may differ).
+    m_freeObjTool.FollowBoundCells();
     m_freeObjTool.StoreCopies(m_pSheet->m_listFreeObj);
     m_pSheet->m_bOwnDrawFreeObj = 0;
     // End of the free objects.
