@@ -6,6 +6,7 @@
 #include "designer/CappSheetDefDoc.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
+#include "designer/ScriptFrame.h"
 #include "designer/SetSheetStyleSh.h"
 #include "designer/TemplateFile.h"
 #include "designer/VornDesignApp.h"
@@ -38,6 +39,12 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
         ReportTemplateError(m_hWnd, strError);
         return FALSE;
     }
+    // Nothing selected survives the sheet it points into: lines, ranges and the line tool's picks.
+    m_lineTool.ResetState();
+    ClearHighlightLine();
+    m_aux.ResetTracking();
+    ResetSelection();
+    m_rangeDrop.ResertVal();
     delete m_pSheet;
     m_pSheet = pSheet.release();
     SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
@@ -77,7 +84,11 @@ BOOL CCappSheetDefView::SaveTemplate(int nMode)
             return FALSE;
         }
     }
-    // Free objects: the sheet's list becomes copies of the tool's, so nothing doubles or goes.
+    // The script window holds the latest text of its function; the sheet is written with it.
+    CScriptFrame::StoreForSheet(GetParentFrame());
+    // Free objects: the sheet's list becomes copies of the tool's, so nothing doubles or goes;
+    // floating variables' cells where their objects are (a template of older days may differ).
+    m_freeObjTool.FollowBoundCells();
     m_freeObjTool.StoreCopies(m_pSheet->m_listFreeObj);
     m_pSheet->m_bOwnDrawFreeObj = 0;
     // End of the free objects.

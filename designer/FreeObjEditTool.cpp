@@ -742,9 +742,32 @@ void CDesignFreeObjEditTool::InvalidateArea(const CRect& rcSheet)
     }
 }
 
+BOOL CDesignFreeObjEditTool::FollowBoundCells()
+{
+    BOOL bMoved = FALSE;
+    ForEachObj(m_listFreeObj, [this, &bMoved](CCappFreeObj* pObj) {
+        CCappCell* pCell = IsFloatVar(pObj) ? GetCell(GetCellID(pObj)) : nullptr;
+        if (pCell == nullptr || pCell->m_bOwnRect == 0) {
+            return;
+        }
+        const CRect rcObj = pObj->GetOutRect();
+        if (pCell->m_rcOwn != rcObj) {
+            pCell->m_rcOwn = rcObj;
+            bMoved = TRUE;
+        }
+    });
+    return bMoved;
+}
+
 void CDesignFreeObjEditTool::OnObjectsChanged()
 {
-    if (m_pView != nullptr) {
-        m_pView->MarkChanged();
+    if (m_pView == nullptr) {
+        return;
     }
+    // A floating variable's value is drawn in its cell: the cell goes where the object went. A
+    // moved cell ends the line undo history, as every cell move does.
+    if (FollowBoundCells() && m_pView->m_pSheet != nullptr) {
+        m_pView->m_pSheet->m_DefUndo.DetachUndoList();
+    }
+    m_pView->MarkChanged();
 }

@@ -125,6 +125,8 @@ public:
 
     // The sheet's cell with that id, or null.
     CCappCell* GetCell(int nCellID) const;
+    // Each floating variable's cell takes its object's rectangle; TRUE when a cell moved.
+    BOOL FollowBoundCells();
 
 protected:
     void OnObjectsChanged() override;

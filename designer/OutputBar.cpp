@@ -1,14 +1,49 @@
 #include "designer/OutputBar.h"
 
+#include "designer/MainFrame.h"
 #include "designer/res/resource.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/gdi/ClientDC.h"
+#include "symedit/CustSymMgr.h"
 
 namespace
 {
 // The panes: read-only, multi-line, keeping new lines, scrolled by the tab window's bars. Created
 // hidden: the tab window shows the active one and hides only the one it replaces.
 const DWORD kPaneStyle = WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | ES_WANTRETURN;
+
+// Sent to the bar itself when custom-symbol reports wait to be shown.
+const UINT kMsgSymReports = WM_APP + 0x141;
+
+// A custom symbol that cannot be shown is an error the designer's user must see. Reports come
+// while cells are drawn: they wait for the message loop, then go as error messages to the frame
+// the bar belongs to, which appends them and shows the errors tab.
+class CSymReportsToErrors : public CCustSymReportSink
+{
+public:
+    explicit CSymReportsToErrors(COutputBar* pBar) : m_pBar(pBar) {}
+    void OnCustSymReport(const CString& strText) override
+    {
+        m_listPending.AddTail(strText);
+        if (m_listPending.GetCount() == 1 && m_pBar->m_hWnd != nullptr) {
+            ::PostMessageA(m_pBar->m_hWnd, kMsgSymReports, 0, 0);
+        }
+    }
+    void ShowPending()
+    {
+        CFrameWnd* pFrame = m_pBar->m_pDockSite;
+        while (!m_listPending.IsEmpty()) {
+            CString strText = m_listPending.RemoveHead();
+            if (pFrame != nullptr && ::IsWindow(pFrame->m_hWnd)) {
+                pFrame->SendMessage(WM_DESIGN_ERROR, 0, reinterpret_cast<LPARAM>(&strText));
+            }
+        }
+    }
+
+private:
+    COutputBar* m_pBar;
+    CStringList m_listPending;
+};
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(COutputBar, FwControlBar)
@@ -17,10 +52,20 @@ FX_BEGIN_MESSAGE_MAP(COutputBar, FwControlBar)
 FX_ON_WM_CREATE()
 FX_ON_WM_SIZE()
 FX_ON_WM_ERASEBKGND()
+FX_ON_WM_DESTROY()
+FX_ON_MESSAGE(kMsgSymReports, OnSymReports)
 FX_END_MESSAGE_MAP()
 
 COutputBar::COutputBar()
 {
+}
+
+COutputBar::~COutputBar()
+{
+    // A bar whose window never went still leaves the cache with nothing to call.
+    if (m_pSymReports != nullptr && CCustSymMgr::GetProcessMgr().GetReportSink() == m_pSymReports.get()) {
+        CCustSymMgr::GetProcessMgr().SetReportSink(nullptr);
+    }
 }
 
 void COutputBar::SetTabFontFace(CFont* pCurrent, BOOL (FwTabWnd::*pfnSet)(CFont*, BOOL), const CString& strFace,
@@ -78,6 +123,8 @@ int COutputBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_editTips.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontPane.m_hObject), TRUE);
         m_editErrors.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_fontPane.m_hObject), TRUE);
     }
+    m_pSymReports = std::make_unique<CSymReportsToErrors>(this);
+    CCustSymMgr::GetProcessMgr().SetReportSink(m_pSymReports.get());
     return 0;
 }
 
@@ -90,6 +137,23 @@ void COutputBar::OnSize(UINT nType, int cx, int cy)
                        SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
     }
     FwControlBar::OnSize(nType, cx, cy);
+}
+
+LRESULT COutputBar::OnSymReports(WPARAM, LPARAM)
+{
+    if (m_pSymReports != nullptr) {
+        static_cast<CSymReportsToErrors*>(m_pSymReports.get())->ShowPending();
+    }
+    return 0;
+}
+
+void COutputBar::OnDestroy()
+{
+    // Only this bar's own sink is taken out: a newer bar may have installed its own since.
+    if (m_pSymReports != nullptr && CCustSymMgr::GetProcessMgr().GetReportSink() == m_pSymReports.get()) {
+        CCustSymMgr::GetProcessMgr().SetReportSink(nullptr);
+    }
+    FwControlBar::OnDestroy();
 }
 
 BOOL COutputBar::OnEraseBkgnd(CDC* pDC)

@@ -119,6 +119,12 @@ BOOL CScriptFrame::CloseForSheet(const CFrameWnd* pSheetFrame)
     return FindForSheet(pSheetFrame) == nullptr;
 }
 
+BOOL CScriptFrame::StoreForSheet(const CFrameWnd* pSheetFrame)
+{
+    CScriptFrame* pScript = FindForSheet(pSheetFrame);
+    return pScript != nullptr && pScript->StoreScript();
+}
+
 int CScriptFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (FwWorksheet::OnCreate(lpCreateStruct) == -1) {

@@ -32,6 +32,9 @@ public:
     // The sheet frame calls this before it closes: its script window is activated and asked to
     // close (with its own question). FALSE when the window stays open; TRUE when none is left.
     static BOOL CloseForSheet(const CFrameWnd* pSheetFrame);
+    // A save of the template calls this before it writes: the text shown in the sheet frame's
+    // script window goes into its item. FALSE when no window is open or it shows no function.
+    static BOOL StoreForSheet(const CFrameWnd* pSheetFrame);
 
     // Lists the names of the sheet's user functions and shows the first (nothing without a sheet).
     void FillScriptList();

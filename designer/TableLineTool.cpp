@@ -7,8 +7,10 @@
 #include "core/CappSheet.h"
 #include "designer/CappSheetDefView.h"
 #include "designer/LineAttrDlg.h"
+#include "designer/MainFrame.h"
 #include "designer/res/resource.h"
 #include "platform/base/ResMgr.h"
+#include "platform/frame/WinApp.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Pen.h"
@@ -63,6 +65,44 @@ private:
     int m_nOldRop = R2_COPYPEN;
     int m_nOldBk = OPAQUE;
 };
+
+// The line a rubber line from the anchor ends on, among the parallel lines of the type that reach
+// across ptAt: the one under the point (within the tolerance, either side), else the next one
+// further on, else, past the last line, the last one passed. Never the start line, nor one at or
+// behind the anchor.
+CCappLine* FindEndLine(const CCappSheet& sheet, UINT nType, CPoint ptAt, int nAnchor, BOOL bForward,
+                       const CCappLine* pStart)
+{
+    const BOOL bHorz = nType == CCappLine::typeHCell;
+    const int nAt = bHorz ? ptAt.y : ptAt.x;
+    const int nOrigin = bHorz ? sheet.m_rcFrame.top : sheet.m_rcFrame.left;
+    CCappLine* pAhead = nullptr;
+    CCappLine* pBehind = nullptr;
+    if (bForward) {
+        sheet.FindNextNearLine(nType, ptAt, pAhead);
+        sheet.FindPrevNearLine(nType, ptAt, pBehind);
+    } else {
+        sheet.FindPrevNearLine(nType, ptAt, pAhead);
+        sheet.FindNextNearLine(nType, ptAt, pBehind);
+    }
+    auto usable = [&](const CCappLine* pLine) {
+        const int nBeyond = bForward ? nOrigin + pLine->m_nPos - nAnchor : nAnchor - nOrigin - pLine->m_nPos;
+        return pLine != pStart && nBeyond > 0;
+    };
+    auto distance = [&](const CCappLine* pLine) { return std::abs(nOrigin + pLine->m_nPos - nAt); };
+    if (pAhead != nullptr && !usable(pAhead)) {
+        pAhead = nullptr;
+    }
+    if (pBehind != nullptr && !usable(pBehind)) {
+        pBehind = nullptr;
+    }
+    // A release on a line lands a little past it as often as short of it.
+    if (pBehind != nullptr && distance(pBehind) <= kEndTolerance &&
+        (pAhead == nullptr || distance(pBehind) < distance(pAhead))) {
+        return pBehind;
+    }
+    return pAhead != nullptr ? pAhead : pBehind;
+}
 
 // The client rectangle in sheet units.
 CRect ClientInSheet(CCappSheetDefView* pView, CDC* pDC)
@@ -485,29 +525,24 @@ int CTableLineTool::TrackSnap(UINT nFlags, CPoint point, int nDirection, int nAl
         nDirection == dirDrawVert || nDirection == dirExtendVertStart || nDirection == dirExtendVertEnd;
     const BOOL bHorzRubber =
         nDirection == dirDrawHorz || nDirection == dirExtendHorzStart || nDirection == dirExtendHorzEnd;
-    CCappLine* pFound = nullptr;
     if (bVertRubber && std::abs(dy) > 2 * std::abs(dx)) {
         // Searched along the anchor's x, where the new line will stand.
         const CPoint ptAt(m_ptAnchor.x, point.y);
-        if ((nAllowed & snapForwards) != 0 && dy >= 1) {
-            pSheet->FindNextNearLine(CCappLine::typeHCell, ptAt, pFound);
-        } else if ((nAllowed & snapBackwards) != 0 && dy < 0) {
-            pSheet->FindPrevNearLine(CCappLine::typeHCell, ptAt, pFound);
+        const BOOL bForward = dy >= 1;
+        if ((nAllowed & (bForward ? snapForwards : snapBackwards)) != 0) {
+            pTarget = FindEndLine(*pSheet, CCappLine::typeHCell, ptAt, m_ptAnchor.y, bForward, m_pStartLine);
         }
-        if (pFound != nullptr && pFound != m_pStartLine) {
-            pTarget = pFound;
-            ptSnap = CPoint(m_ptAnchor.x, pSheet->m_rcFrame.top + pFound->m_nPos);
+        if (pTarget != nullptr) {
+            ptSnap = CPoint(m_ptAnchor.x, pSheet->m_rcFrame.top + pTarget->m_nPos);
         }
     } else if (bHorzRubber && std::abs(dx) > 2 * std::abs(dy)) {
         const CPoint ptAt(point.x, m_ptAnchor.y);
-        if ((nAllowed & snapForwards) != 0 && dx >= 1) {
-            pSheet->FindNextNearLine(CCappLine::typeVCell, ptAt, pFound);
-        } else if ((nAllowed & snapBackwards) != 0 && dx < 0) {
-            pSheet->FindPrevNearLine(CCappLine::typeVCell, ptAt, pFound);
+        const BOOL bForward = dx >= 1;
+        if ((nAllowed & (bForward ? snapForwards : snapBackwards)) != 0) {
+            pTarget = FindEndLine(*pSheet, CCappLine::typeVCell, ptAt, m_ptAnchor.x, bForward, m_pStartLine);
         }
-        if (pFound != nullptr && pFound != m_pStartLine) {
-            pTarget = pFound;
-            ptSnap = CPoint(pSheet->m_rcFrame.left + pFound->m_nPos, m_ptAnchor.y);
+        if (pTarget != nullptr) {
+            ptSnap = CPoint(pSheet->m_rcFrame.left + pTarget->m_nPos, m_ptAnchor.y);
         }
     }
     EraseRubber();
@@ -630,7 +665,7 @@ BOOL CTableLineTool::OnLButtonDown(UINT nFlags, CPoint point)
     }
 }
 
-BOOL CTableLineTool::OnLButtonUp(UINT, CPoint)
+BOOL CTableLineTool::OnLButtonUp(UINT, CPoint point)
 {
     switch (m_pView->m_nEditMode) {
     case modeMoveVert:
@@ -639,18 +674,42 @@ BOOL CTableLineTool::OnLButtonUp(UINT, CPoint)
             EndMove();
         }
         return TRUE;
-    case modeDrawing:
-        EndDrawing(TRUE);
+    case modeDrawing: {
+        // The line ends where the button comes up, which the last move need not have reached.
+        CCappLine* pTarget = nullptr;
+        TrackSnap(MK_LBUTTON, point, m_nDirection, snapBoth, pTarget);
+        m_pTargetLine = pTarget;
+        const int nDragged = std::max(std::abs(point.x - m_ptAnchor.x), std::abs(point.y - m_ptAnchor.y));
+        const BOOL bAdded = EndDrawing(TRUE);
+        if (!bAdded && pTarget == nullptr && nDragged > kEndTolerance) {
+            TellNoLine();
+        }
         return TRUE;
-    case modeExtending:
+    }
+    case modeExtending: {
+        const BOOL bBack = m_nDirection == dirExtendHorzStart || m_nDirection == dirExtendVertStart;
+        CCappLine* pTarget = nullptr;
+        TrackSnap(MK_LBUTTON, point, m_nDirection, bBack ? snapBackwards : snapForwards, pTarget);
+        m_pTargetLine = pTarget;
         EndExtending(TRUE);
         return TRUE;
+    }
     default:
         return FALSE;
     }
 }
 
-void CTableLineTool::EndDrawing(BOOL bAdd)
+void CTableLineTool::TellNoLine()
+{
+    // A drag that ends on no parallel line makes none; the tips pane says so, without a box in
+    // the middle of drawing.
+    if (CWnd* pMain = FxGetMainWnd()) {
+        CString strTip("未画线：请沿水平或竖直方向把线拖到另一条表格线上。");
+        pMain->SendMessage(WM_DESIGN_TIP, 0, reinterpret_cast<LPARAM>(&strTip));
+    }
+}
+
+BOOL CTableLineTool::EndDrawing(BOOL bAdd)
 {
     CCappSheet* pSheet = m_pView->m_pSheet;
     EraseRubber();
@@ -668,7 +727,7 @@ void CTableLineTool::EndDrawing(BOOL bAdd)
         ::ReleaseCapture();
     }
     if (!bAdd || pTarget == nullptr || pStart == nullptr) {
-        return;
+        return FALSE;
     }
     const BOOL bStartFirst = pStart->m_nPos < pTarget->m_nPos;
     const int nStartID = bStartFirst ? pStart->m_nID : pTarget->m_nID;
@@ -686,7 +745,9 @@ void CTableLineTool::EndDrawing(BOOL bAdd)
         CClientDC dc(m_pView->m_hWnd);
         m_pView->OnPrepareDC(&dc, nullptr);
         pSheet->DrawLine(&dc, pNew);
+        return TRUE;
     }
+    return FALSE;
 }
 
 void CTableLineTool::EndExtending(BOOL bReach)

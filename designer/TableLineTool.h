@@ -92,7 +92,10 @@ private:
     void HoverCut(CPoint point);
     void HoverExtend(CPoint point);
     void HoverMerge(CPoint point);
-    void EndDrawing(BOOL bAdd);
+    // TRUE when a line was added.
+    BOOL EndDrawing(BOOL bAdd);
+    // A drawn line that ends on no line is not made: the user is told in the tips pane.
+    static void TellNoLine();
     void EndExtending(BOOL bReach);
 
     // Marks drawn in R2_NOTXORPEN: drawing one twice erases it.

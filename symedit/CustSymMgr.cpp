@@ -63,7 +63,7 @@ void TermCustSymMgr()
 {
 }
 
-CCustSymMgr::CCustSymMgr() : m_bQuiet(FALSE), m_bConnectFailed(FALSE)
+CCustSymMgr::CCustSymMgr() : m_bQuiet(FALSE), m_bConnectFailed(FALSE), m_pReportSink(nullptr)
 {
 }
 
@@ -247,9 +247,19 @@ void CCustSymMgr::Tell(LPCSTR pszText, LPCSTR pszCaption, UINT nType)
         FxMessageBox(nullptr, pszText, pszCaption, nType);
 }
 
+CCustSymReportSink* CCustSymMgr::SetReportSink(CCustSymReportSink* pSink)
+{
+    CCustSymReportSink* pOld = m_pReportSink;
+    m_pReportSink = pSink;
+    return pOld;
+}
+
 void CCustSymMgr::AddReport(LPCSTR pszText)
 {
-    m_listReport.AddTail(CString(pszText));
+    const CString strText(pszText);
+    m_listReport.AddTail(strText);
     OutputDebugStringA(pszText);
     OutputDebugStringA("\n");
+    if (m_pReportSink != nullptr)
+        m_pReportSink->OnCustSymReport(strText);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/base/ObList.h"
 #include "platform/base/StringList.h"
+#include "symedit/CustSymReportSink.h"
 #include "symedit/CustSymSource.h"
 #include "symedit/MarkwellExport.h"
 
@@ -36,8 +37,12 @@ public:
     // that is no string.
     BOOL ReadRegValue(CString strValueName, CString& strValue);
 
-    // What lookups could not do, oldest first (also sent to the debugger's output).
+    // What lookups could not do, oldest first (also sent to the debugger's output and the sink).
     const CStringList& GetReports() const { return m_listReport; }
+    // The sink that hears each report as it is made, or null; the caller keeps it alive while it
+    // is installed. Returns the one installed before.
+    CCustSymReportSink* SetReportSink(CCustSymReportSink* pSink);
+    CCustSymReportSink* GetReportSink() const { return m_pReportSink; }
 
     CObList m_listItem; // owned CCustSymItem, in the order added
 
@@ -58,6 +63,7 @@ private:
     CStringList m_listReport;
     BOOL m_bQuiet;
     BOOL m_bConnectFailed;
+    CCustSymReportSink* m_pReportSink;
 };
 
 // Exported set-up entries kept for hosts that call them; the cache needs no set-up.

@@ -961,3 +961,65 @@ TEST_F(CSheetDefViewTest, CommandsThatChangeTheSheetMarkTheTemplateChanged)
         EXPECT_EQ(c.nState, m_pView->GetSaveState());
     }
 }
+
+// Loading a template into the view leaves nothing selected: no range, no table line, no drop
+// target; nothing of the old sheet is drawn in red or offered by the context menu.
+TEST_F(CSheetDefViewTest, LoadingATemplateClearsTheSelection)
+{
+    std::vector<CPoint> withCell;
+    std::vector<CPoint> empty;
+    FindRanges(withCell, empty);
+    ASSERT_FALSE(withCell.empty());
+    struct LoadCase
+    {
+        const char* szName;
+        int nSelect; // 0 a cell range, 1 a table line, 2 a drop-target range
+    };
+    const LoadCase cases[] = {
+        {"a selected cell range", 0},
+        {"a selected table line", 1},
+        {"a drop-target range", 2},
+    };
+    for (const LoadCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        const CCappRange range = CSheetDefRangeFun::GetRange(*m_pView->m_pSheet, withCell[0]);
+        ASSERT_NE(nullptr, range.m_pBottomLine);
+        switch (c.nSelect) {
+        case 0:
+            m_pView->SelectAt(withCell[0]);
+            ASSERT_FALSE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeSel));
+            break;
+        case 1:
+            m_pView->SelectLine(range.m_pBottomLine);
+            ASSERT_EQ(range.m_pBottomLine, m_pView->m_pHighlightLine);
+            break;
+        default:
+            m_pView->DragOverAt(withCell[0]);
+            ASSERT_FALSE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeDrop));
+            break;
+        }
+        ASSERT_TRUE(m_pView->LoadTemplate(m_strTemplate, FALSE));
+        EXPECT_TRUE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeSel));
+        EXPECT_TRUE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeTrack));
+        EXPECT_TRUE(CSheetDefRangeFun::IsEmpty(m_pView->m_rangeDrop));
+        EXPECT_EQ(nullptr, m_pView->m_pHighlightLine);
+        CMenu menu;
+        int nPopup = -1;
+        EXPECT_FALSE(m_pView->BuildContextMenu(menu, nPopup)) << "nothing selected, no menu";
+        m_pSheet = m_pView->m_pSheet;
+        // Where the selection was, the new sheet shows no red.
+        std::unique_ptr<CTestDib> pShown = CaptureClient(m_pView->m_hWnd);
+        CRect rcClient;
+        m_pView->GetClientRect(&rcClient);
+        CRect rc(ClientOf(range.m_rect.TopLeft()), ClientOf(range.m_rect.BottomRight()));
+        rc.InflateRect(2, 2);
+        rc.IntersectRect(&rc, &rcClient);
+        int nRed = 0;
+        for (int y = rc.top; y < rc.bottom; ++y) {
+            for (int x = rc.left; x < rc.right; ++x) {
+                nRed += pShown->Pixel(x, y) == RGB(255, 0, 0) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(0, nRed);
+    }
+}

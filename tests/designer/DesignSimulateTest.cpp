@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "DesignTestWorkDir.h"
 #include "SimTestCard.h"
+#include "core/CappCell.h"
+#include "core/CappSheet.h"
 #include "designer/CappSheetDefChildFrame.h"
 #include "designer/CappSheetDefView.h"
+#include "designer/MainFrame.h"
+#include "designer/TemplateFile.h"
 #include "designer/res/resource.h"
 #include "gridkit/GkGridWnd.h"
 #include "platform/ole/OleControlWnd.h"
@@ -166,4 +171,57 @@ TEST_F(CDesignSimulateTest, CommandWritesTheDataFileAndTheCardShowsIt)
     Simulate();
     EXPECT_EQ(2, ui.GetDialogsOpened());
     EXPECT_EQ(kGolden, DesignReadBytes(m_strData));
+}
+
+// A template whose cell shows a value naming a custom symbol the symbol library lacks: while the
+// simulator draws the card, the cache's report reaches the designer's errors pane (once), and no
+// message box interrupts the drawing.
+TEST_F(CDesignSimulateTest, ACustomSymbolTheLibraryLacksIsReportedInTheErrorsPane)
+{
+    CCurrentDirScope currentDir(m_folder.GetPath());
+    // The bundled symbol library in the work folder; a GUID new to this process.
+    ASSERT_TRUE(::CopyFileA(DesignSampleWorkDir() + "\\SymbolLib.db", m_folder.PathOf("SymbolLib.db"), FALSE));
+    CString strGuid;
+    strGuid.Format("{vorn-missing-%lu-%lu}", ::GetCurrentProcessId(), ::GetTickCount());
+    {
+        // Head variable A is drawn by the special edit, which looks custom symbols up.
+        CCappSheet sheet;
+        CString strError;
+        ASSERT_TRUE(CTemplateFile::Load(m_strTemplate, sheet, strError)) << strError.GetString();
+        CCappCell* pCell = nullptr;
+        for (POSITION pos = sheet.m_HeadCellList.GetHeadPosition(); pos != nullptr;) {
+            auto* pEach = static_cast<CCappCell*>(sheet.m_HeadCellList.GetNext(pos));
+            if (pEach->m_strVarName == "A") {
+                pCell = pEach;
+            }
+        }
+        ASSERT_NE(nullptr, pCell);
+        pCell->m_nDisplay |= 0x8;
+        ASSERT_TRUE(CTemplateFile::Save(m_strTemplate, sheet, strError)) << strError.GetString();
+    }
+    ::CreateDirectoryA(m_folder.PathOf("data"), nullptr);
+    const CString strData = "<?xml version='1.0' encoding='gb2312' ?> <BODY><HEAD VARS='A;B;'><VAL>&lt;P&gt;" +
+                            strGuid + "&lt;/P&gt;</VAL><VAL>2</VAL></HEAD><MD><MDITEM NAME='M' VARS='X;Y;'>" +
+                            "</MDITEM></MD></BODY>";
+    ASSERT_TRUE(DesignWriteBytes(m_strData, std::string(strData)));
+
+    CTestUi ui;
+    ui.OnDialog(IDD_VORNSAMPLE_DIALOG, [&](CTestDlg& d) {
+        EXPECT_STREQ("<P>" + strGuid + "</P>", CardVar(d, "A"));
+        EXPECT_TRUE(d.SavePicture("designer-simulator-missing-symbol.png"));
+        d.Ok();
+    });
+    Simulate();
+    DesignPumpMessages();
+    EXPECT_EQ(1, ui.GetDialogsOpened());
+    EXPECT_TRUE(ui.TakeBoxTexts().empty());
+
+    char szErrors[4096] = {};
+    ::GetWindowTextA(m_pMain->m_wndOutput.m_editErrors.m_hWnd, szErrors, sizeof szErrors);
+    const std::string strErrors(szErrors);
+    const std::string strExpected = "符号库中没有自定义符号" + std::string(strGuid);
+    EXPECT_NE(std::string::npos, strErrors.find(strExpected)) << strErrors;
+    EXPECT_EQ(strErrors.find(strExpected), strErrors.rfind(strExpected)) << "reported once";
+    EXPECT_TRUE(m_pMain->m_wndOutput.m_editErrors.IsWindowVisible()) << "the errors tab is shown";
+    SaveWindowPicture(m_pMain->m_hWnd, "designer-missing-symbol-errors.png");
 }

@@ -6,11 +6,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "core/CappCell.h"
 #include "core/CappFreeLine.h"
+#include "core/CappLine.h"
 #include "core/CappFreeSpline.h"
 #include "core/CappSheet.h"
 #include "designer/CappSheetDefChildFrame.h"
@@ -366,4 +368,103 @@ TEST_F(CFreeObjViewTest, SelectedObjectsShowTheirHandles)
     const CPoint ptProbe(probes[1].x, probes[1].y);
     EXPECT_NE(pPlain->Pixel(ptProbe.x, ptProbe.y), pSelected->Pixel(ptProbe.x, ptProbe.y))
         << "a handle is drawn where none is without the selection";
+}
+
+namespace
+{
+// The sheet as a card draws it (the cells of floating variables in their own rectangles, the free
+// objects by the sheet), one pixel a unit around the given rectangle, written as a picture.
+void SaveCardPicture(const CString& strTemplate, const CRect& rcShow, const char* pszName)
+{
+    CCappSheet sheet;
+    CString strError;
+    ASSERT_TRUE(CTemplateFile::Load(strTemplate, sheet, strError)) << strError.GetString();
+    sheet.m_bOwnDrawFreeObj = 1;
+    CTestDib dib(rcShow.Width(), rcShow.Height());
+    CDC& dc = dib.DC();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(1, 1);
+    dc.SetWindowOrg(rcShow.left, rcShow.top);
+    sheet.DrawSheet(&dc);
+    dc.SetMapMode(MM_TEXT);
+    dc.SetWindowOrg(0, 0);
+    SavePng(TestImagePath(pszName).c_str(), dib.Bits(), dib.Width(), dib.Height());
+}
+} // namespace
+
+// A floating variable's cell goes where its object goes (dragged, resized by a handle, nudged by
+// the arrow keys), in the view and in the saved template; a moved cell ends the line undo history.
+TEST_F(CFreeObjViewTest, AFloatingVariablesCellFollowsItsObject)
+{
+    SwitchOn();
+    {
+        CTestSheets sheets;
+        sheets.OnSheet([](CPropertySheet& sh) {
+            CTestSheets::Page(sh, 0).SetText(IDC_CEL_FIELD_NAME, "FV1");
+            CTestSheets::Press(sh, IDOK);
+        });
+        Command(ID_SHEET_FREE_FLOAT_VAR);
+        Click(CPoint(1200, 1800));
+    }
+    CCappSheet& sheet = *m_pView->m_pSheet;
+    ASSERT_EQ(m_nSampleObjs + 1, Objs().GetCount());
+    CCappFreeObj* pObj = ObjAt(Objs(), m_nSampleObjs);
+    CCappCell* pCell = m_pView->m_freeObjTool.GetCell(CFreeObjEditTool::GetCellID(pObj));
+    ASSERT_NE(nullptr, pCell);
+    ASSERT_EQ(CRect(1150, 1750, 1250, 1850), pObj->GetOutRect());
+    EXPECT_EQ(pObj->GetOutRect(), pCell->m_rcOwn);
+    // An unfilled frame, so that the pictures show the cell inside it.
+    pObj->m_bTransparent = 1;
+    const CRect rcShow(1050, 1650, 1550, 2000);
+    ASSERT_TRUE(m_pView->SaveTemplate(CCappSheetDefView::saveModeSave));
+    SaveCardPicture(m_strTemplate, rcShow, "floating-variable-before-move.png");
+
+    struct MoveCase
+    {
+        const char* szName;
+        std::function<void()> fnGesture;
+        CRect rcAfter;
+    };
+    const MoveCase cases[] = {
+        {"dragged", [&] { Drag(CPoint(1190, 1810), CPoint(1290, 1860)); }, CRect(1250, 1800, 1350, 1900)},
+        {"its right handle dragged", [&] { Drag(CPoint(1350, 1850), CPoint(1400, 1850)); },
+         CRect(1250, 1800, 1400, 1900)},
+        {"nudged right and down by the arrow keys",
+         [&] {
+             m_pView->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
+             m_pView->SendMessage(WM_KEYDOWN, VK_DOWN, 0);
+         },
+         CRect(1251, 1801, 1401, 1901)},
+    };
+    const auto* pLine = static_cast<CCappLine*>(sheet.m_HCellLineList.GetHead());
+    for (const MoveCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        // A line edit to undo, as if the user had ruled one just before.
+        sheet.m_DefUndo.MoveCellLine(pLine->m_nType, pLine->m_nID, pLine->m_nPos, pLine->m_nPos);
+        ASSERT_NE(0, sheet.m_DefUndo.CanUndo());
+        c.fnGesture();
+        EXPECT_EQ(c.rcAfter, pObj->GetOutRect());
+        EXPECT_EQ(c.rcAfter, pCell->m_rcOwn) << "the cell follows its object";
+        EXPECT_EQ(0, sheet.m_DefUndo.CanUndo()) << "a moved cell ends the line undo history";
+    }
+
+    // The template stores them together.
+    ASSERT_TRUE(m_pView->SaveTemplate(CCappSheetDefView::saveModeSave));
+    CCappSheet reread;
+    CString strError;
+    ASSERT_TRUE(CTemplateFile::Load(m_strTemplate, reread, strError)) << strError.GetString();
+    auto* pReadCell = static_cast<CCappCell*>(reread.m_HeadCellList.GetTail());
+    EXPECT_STREQ("FV1", pReadCell->m_strVarName);
+    EXPECT_EQ(CRect(1251, 1801, 1401, 1901), pReadCell->m_rcOwn);
+    EXPECT_EQ(CRect(1251, 1801, 1401, 1901), ObjAt(reread.m_listFreeObj, m_nSampleObjs)->GetOutRect());
+    SaveCardPicture(m_strTemplate, rcShow, "floating-variable-after-move.png");
+
+    // Moving a plain object leaves the undo history alone.
+    Command(ID_SHEET_FREE_RECT);
+    Click(CPoint(1450, 1750));
+    sheet.m_DefUndo.MoveCellLine(pLine->m_nType, pLine->m_nID, pLine->m_nPos, pLine->m_nPos);
+    m_pView->SendMessage(WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_NE(0, sheet.m_DefUndo.CanUndo());
+    EXPECT_EQ(CRect(1251, 1801, 1401, 1901), pCell->m_rcOwn);
 }

@@ -552,3 +552,73 @@ TEST_F(ScriptFrameTest, AScriptWindowThatOutlivesItsTemplateStoresNothing)
     pScript->SendMessage(WM_CLOSE);
     EXPECT_FALSE(ScriptWindowOpen());
 }
+
+// The first save after typing writes the typed text: whichever save the user takes, the template
+// on disk holds what the open script window shows, and nothing is left changed.
+TEST_F(ScriptFrameTest, EverySaveOfTheTemplateWritesWhatItsScriptWindowShows)
+{
+    enum SaveWay { saveAll, ctrlS, viewSave, frameSave };
+    struct SaveCase
+    {
+        const char* szName;
+        SaveWay way;
+    };
+    const SaveCase cases[] = {
+        {"文件 → 全部保存 with the script window active", saveAll},
+        {"Ctrl+S in the template window", ctrlS},
+        {"保存 of the template window", viewSave},
+        {"the template frame's own save", frameSave},
+    };
+    for (const SaveCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        SetFunctions({{"F", "old"}, {"G", "g"}});
+        SheetView()->SetSaveState(CCappSheetDefView::saveStateSaved);
+        CScriptFrame* pScript = OpenScripts();
+        ASSERT_NE(nullptr, pScript);
+        Type(pScript, "new ");
+        switch (c.way) {
+        case saveAll:
+            m_pMain->SendMessage(WM_COMMAND, ID_DESIGN_SAVE_ALL);
+            break;
+        case ctrlS: {
+            // The key as the message loop meets it, with Control held, in the template window.
+            m_pSheetFrame->MDIActivate();
+            SheetView()->SetFocus();
+            BYTE keys[256] = {};
+            ::GetKeyboardState(keys);
+            keys[VK_CONTROL] = 0x80;
+            ::SetKeyboardState(keys);
+            MSG msg = {SheetView()->m_hWnd, WM_KEYDOWN, 'S', 0x001F0001, 0, {0, 0}};
+            const BOOL bTaken = m_app.PreTranslateMessage(&msg);
+            keys[VK_CONTROL] = 0;
+            ::SetKeyboardState(keys);
+            EXPECT_TRUE(bTaken) << "Ctrl+S is a key of the template window";
+            break;
+        }
+        case viewSave:
+            SheetView()->SendMessage(WM_COMMAND, ID_DESIGN_SAVE);
+            break;
+        case frameSave:
+            m_pSheetFrame->SendMessage(WM_COMMAND, ID_SHEET_FRAME_SAVE);
+            break;
+        }
+        CCappSheet onDisk;
+        CString strError;
+        ASSERT_TRUE(CTemplateFile::Load(m_strPath, onDisk, strError)) << static_cast<LPCSTR>(strError);
+        std::vector<std::string> written;
+        for (POSITION pos = onDisk.m_listScript.GetHeadPosition(); pos != nullptr;) {
+            auto* pItem = static_cast<CScriptItem*>(onDisk.m_listScript.GetNext(pos));
+            if (pItem->m_nKind == 1) {
+                written.push_back(std::string(pItem->m_strName) + "=" + std::string(pItem->m_strScript));
+            }
+        }
+        EXPECT_EQ((std::vector<std::string>{"F=new old", "G=g"}), written);
+        EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateSaved), SheetView()->GetSaveState());
+        EXPECT_FALSE(pScript->GetScriptDoc()->IsModified());
+        // Nothing is left to ask about.
+        CTestUi ui;
+        pScript->SendMessage(WM_CLOSE);
+        EXPECT_FALSE(ScriptWindowOpen());
+        EXPECT_TRUE(ui.GetBoxes().empty());
+    }
+}

@@ -218,6 +218,15 @@ protected:
     void Drag(int x, int y) { Send(WM_MOUSEMOVE, MK_LBUTTON, x, y); }
     void Release(int x, int y) { Send(WM_LBUTTONUP, 0, x, y); }
 
+    // The tips pane of the output bar.
+    CString Tips()
+    {
+        char sz[4096] = {};
+        ::GetWindowTextA(m_pMain->m_wndOutput.m_editTips.m_hWnd, sz, sizeof sz);
+        return sz;
+    }
+    void ClearTips() { ::SetWindowTextA(m_pMain->m_wndOutput.m_editTips.m_hWnd, ""); }
+
     // Select mode, nothing selected, no line picked.
     void ResetTool()
     {

@@ -75,22 +75,99 @@ TEST_F(CTableLineToolTest, EditsByMouseUndoAndRedoToTheSameBytes)
              EXPECT_EQ(Line(keyH3b)->m_nID, pNew->m_nEndID);
          },
          TRUE},
-        {"draw released at an angle adds nothing", ID_SHEET_LINE_DRAW, -1,
+        {"draw released at an angle adds nothing and says so", ID_SHEET_LINE_DRAW, -1,
          [&] {
+             ClearTips();
              Hover(500, 100);
              Press(500, 100);
              Drag(650, 300);
              Release(650, 300);
          },
-         [&] { EXPECT_EQ(CTableLineTool::modeDraw, m_pView->m_nEditMode); }, FALSE},
+         [&] {
+             EXPECT_EQ(CTableLineTool::modeDraw, m_pView->m_nEditMode);
+             EXPECT_NE(-1, Tips().Find("未画线")) << Tips().GetString();
+         },
+         FALSE},
         {"draw pressed away from any line adds nothing", ID_SHEET_LINE_DRAW, -1,
          [&] {
+             ClearTips();
              Hover(500, 200);
              Press(500, 200);
              Drag(500, 600);
              Release(500, 600);
          },
-         [] {}, FALSE},
+         [&] { EXPECT_TRUE(Tips().IsEmpty()) << "nothing was drawn"; }, FALSE},
+        {"draw from the top frame line released just past the bottom one", ID_SHEET_LINE_DRAW, -1,
+         [&] {
+             Hover(500, 0);
+             Press(500, 0);
+             Drag(500, 350);
+             Drag(500, 704);
+             Release(500, 704);
+         },
+         [&] {
+             CCappLine* pNew = FindLine(CCappLine::typeVCell, 500);
+             ASSERT_NE(nullptr, pNew);
+             EXPECT_EQ(kFrameFirst, pNew->m_nStartID);
+             EXPECT_EQ(kFrameLast, pNew->m_nEndID);
+         },
+         TRUE},
+        {"draw released far past the last line ends on the last line passed", ID_SHEET_LINE_DRAW, -1,
+         [&] {
+             Hover(500, 0);
+             Press(500, 0);
+             Drag(500, 740);
+             Release(500, 740);
+         },
+         [&] {
+             CCappLine* pNew = FindLine(CCappLine::typeVCell, 500);
+             ASSERT_NE(nullptr, pNew);
+             EXPECT_EQ(kFrameFirst, pNew->m_nStartID);
+             EXPECT_EQ(kFrameLast, pNew->m_nEndID);
+         },
+         TRUE},
+        {"draw released a little past an inner line ends on it", ID_SHEET_LINE_DRAW, -1,
+         [&] {
+             Hover(500, 100);
+             Press(500, 100);
+             Drag(500, 404);
+             Release(500, 404);
+         },
+         [&] {
+             CCappLine* pNew = FindLine(CCappLine::typeVCell, 500);
+             ASSERT_NE(nullptr, pNew);
+             EXPECT_EQ(Line(keyH1)->m_nID, pNew->m_nStartID);
+             EXPECT_EQ(Line(keyH3b)->m_nID, pNew->m_nEndID);
+         },
+         TRUE},
+        {"draw upwards released past the top frame line", ID_SHEET_LINE_DRAW, -1,
+         [&] {
+             Hover(500, 600);
+             Press(500, 600);
+             Drag(500, -6);
+             Release(500, -6);
+         },
+         [&] {
+             CCappLine* pNew = FindLine(CCappLine::typeVCell, 500);
+             ASSERT_NE(nullptr, pNew);
+             EXPECT_EQ(kFrameFirst, pNew->m_nStartID);
+             EXPECT_EQ(Line(keyH2)->m_nID, pNew->m_nEndID);
+         },
+         TRUE},
+        {"draw released beside the last move ends where the button came up", ID_SHEET_LINE_DRAW, -1,
+         [&] {
+             Hover(500, 100);
+             Press(500, 100);
+             Drag(500, 330);
+             Release(500, 598);
+         },
+         [&] {
+             CCappLine* pNew = FindLine(CCappLine::typeVCell, 500);
+             ASSERT_NE(nullptr, pNew);
+             EXPECT_EQ(Line(keyH1)->m_nID, pNew->m_nStartID);
+             EXPECT_EQ(Line(keyH2)->m_nID, pNew->m_nEndID);
+         },
+         TRUE},
         {"delete a free line", ID_SHEET_LINE_DELETE, -1,
          [&] {
              Hover(850, 350);

@@ -1,3 +1,4 @@
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -177,6 +178,48 @@ TEST_F(CustSymMgrTest, AnUnreachableLibraryIsReportedOnceAndNotAskedAgain)
         EXPECT_EQ(1, mgr.GetReports().GetCount());
         EXPECT_TRUE(ui.GetBoxes().empty());
     }
+}
+
+namespace
+{
+// A program's sink: every report it hears, in order.
+class CRecordingSink : public CCustSymReportSink
+{
+public:
+    void OnCustSymReport(const CString& strText) override { m_texts.push_back(std::string(strText)); }
+    std::vector<std::string> m_texts;
+};
+} // namespace
+
+// The reports a lookup makes reach the installed sink as they are made, each once; without a
+// sink they are only kept.
+TEST_F(CustSymMgrTest, AnInstalledSinkHearsEachReportOnce)
+{
+    MakeLibrary();
+    CTestUi ui;
+    CCustSymMgr mgr;
+    CRecordingSink sink;
+    EXPECT_EQ(nullptr, mgr.SetReportSink(&sink));
+    EXPECT_EQ(&sink, mgr.GetReportSink());
+    CString strSymbol;
+    EXPECT_TRUE(mgr.Lookup("{WELD}", strSymbol));
+    EXPECT_FALSE(mgr.Lookup("{NONE}", strSymbol));
+    EXPECT_FALSE(mgr.Lookup("{NONE}", strSymbol));
+    EXPECT_EQ(std::vector<std::string>{"符号库中没有自定义符号{NONE}"}, sink.m_texts);
+
+    EXPECT_EQ(&sink, mgr.SetReportSink(nullptr));
+    EXPECT_FALSE(mgr.Lookup("{OTHER}", strSymbol));
+    EXPECT_EQ(1U, sink.m_texts.size()) << "a removed sink hears nothing";
+    EXPECT_EQ(2, mgr.GetReports().GetCount());
+
+    // An unreachable library is reported to the sink too.
+    m_workDir.Set(m_emptyFolder.GetPath());
+    CCustSymMgr unreachable;
+    unreachable.SetReportSink(&sink);
+    EXPECT_FALSE(unreachable.Lookup("{A}", strSymbol));
+    ASSERT_EQ(2U, sink.m_texts.size());
+    EXPECT_NE(std::string::npos, sink.m_texts[1].find("SymbolLib.db")) << sink.m_texts[1];
+    EXPECT_TRUE(ui.GetBoxes().empty());
 }
 
 TEST_F(CustSymMgrTest, AddKeepsTheFirstStringOfAGuid)
