@@ -85,8 +85,24 @@ int CCappMDData::operator=(const CCappMDData& src)
 
 CCappMidRow* CCappMDData::GetRow(int nIndex) const
 {
-    POSITION pos = nIndex >= 0 ? m_listRowData.FindIndex(nIndex) : nullptr;
+    POSITION pos = GetRowPosition(nIndex);
     return pos != nullptr ? static_cast<CCappMidRow*>(m_listRowData.GetAt(pos)) : nullptr;
+}
+
+POSITION CCappMDData::GetRowPosition(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetRowCount()) {
+        return nullptr;
+    }
+    if (m_nRowPosChanges != m_listRowData.GetChangeCount() || m_arrRowPos.GetSize() != GetRowCount()) {
+        m_arrRowPos.SetSize(GetRowCount());
+        INT_PTR i = 0;
+        for (POSITION pos = m_listRowData.GetHeadPosition(); pos != nullptr; m_listRowData.GetNext(pos)) {
+            m_arrRowPos[i++] = pos;
+        }
+        m_nRowPosChanges = m_listRowData.GetChangeCount();
+    }
+    return static_cast<POSITION>(m_arrRowPos[nIndex]);
 }
 
 CCappMidRow* CCappMDData::InsertRowData(int nIndex, int nRowID)
@@ -117,8 +133,12 @@ BOOL CCappMDData::DelRowData(int nIndex)
 
 void CCappMDData::DelAllRowData()
 {
-    for (int i = GetRowCount() - 1; i >= 0; --i) {
-        DelRowData(i);
+    // From the last row up, as row by row, without looking each row up from the head.
+    POSITION pos = m_listRowData.GetTailPosition();
+    while (pos != nullptr) {
+        POSITION posRow = pos;
+        auto* pRow = static_cast<CCappMidRow*>(m_listRowData.GetPrev(pos));
+        CCappVarDataFun::DeleteRow(m_listRowData, posRow, pRow->m_nState, m_listDeledRowData);
     }
 }
 

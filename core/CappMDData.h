@@ -6,6 +6,7 @@
 #include "core/VornCardExport.h"
 #include "platform/base/DWordArray.h"
 #include "platform/base/ObList.h"
+#include "platform/base/PtrArray.h"
 #include "platform/base/StringArray.h"
 
 class CCappCardData;
@@ -45,6 +46,9 @@ public:
     int GetNewRowID();
     int GetRowCount() const { return static_cast<int>(m_listRowData.GetCount()); }
     CCappMidRow* GetRow(int nIndex) const;
+    // The row's place in m_listRowData, null outside the rows; constant time while the list
+    // is unchanged, so that a page costs its own rows, not the rows before it.
+    POSITION GetRowPosition(int nIndex) const;
 
     int GetCardVarItem(const CString& strName, CCappCardVarItem*& pItem) const;
     CCappCardVarItem* GetCardVarItemByIndex(int nIndex) const;
@@ -116,4 +120,8 @@ public:
 private:
     void Empty();
     void Load(CArchive& ar);
+
+    // Positions of m_listRowData by index, rebuilt when the list's change count moves on.
+    mutable CPtrArray m_arrRowPos;
+    mutable INT_PTR m_nRowPosChanges = -1;
 };

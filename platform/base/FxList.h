@@ -57,6 +57,9 @@ public:
     POSITION Find(ARG_TYPE searchValue, POSITION startAfter = nullptr) const;
     // Null when nIndex is outside 0..GetCount()-1.
     POSITION FindIndex(INT_PTR nIndex) const;
+    // Grows with every insertion and removal (not SetAt), so that an index of positions kept
+    // beside the list can tell that it went stale.
+    INT_PTR GetChangeCount() const { return m_nChanges; }
 
 private:
     struct Node
@@ -73,6 +76,7 @@ private:
     Node* m_pHead = nullptr;
     Node* m_pTail = nullptr;
     INT_PTR m_nCount = 0;
+    INT_PTR m_nChanges = 0;
 };
 
 template <class TYPE, class ARG_TYPE> CFxList<TYPE, ARG_TYPE>::CFxList(INT_PTR /*nBlockSize*/)
@@ -92,6 +96,7 @@ typename CFxList<TYPE, ARG_TYPE>::Node* CFxList<TYPE, ARG_TYPE>::Link(Node* pPre
     (pPrev != nullptr ? pPrev->pNext : m_pHead) = pNode;
     (pNext != nullptr ? pNext->pPrev : m_pTail) = pNode;
     ++m_nCount;
+    ++m_nChanges;
     return pNode;
 }
 
@@ -157,6 +162,7 @@ template <class TYPE, class ARG_TYPE> void CFxList<TYPE, ARG_TYPE>::RemoveAll()
     }
     m_pTail = nullptr;
     m_nCount = 0;
+    ++m_nChanges;
 }
 
 template <class TYPE, class ARG_TYPE> TYPE& CFxList<TYPE, ARG_TYPE>::GetNext(POSITION& rPosition)
@@ -197,6 +203,7 @@ template <class TYPE, class ARG_TYPE> void CFxList<TYPE, ARG_TYPE>::RemoveAt(POS
     (pNode->pNext != nullptr ? pNode->pNext->pPrev : m_pTail) = pNode->pPrev;
     delete pNode;
     --m_nCount;
+    ++m_nChanges;
 }
 
 template <class TYPE, class ARG_TYPE>

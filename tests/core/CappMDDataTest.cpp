@@ -1,5 +1,7 @@
 // Detail data: rows and their states, values with inheritance, block exchange and moves, the
 // locked row and the page-begin table.
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "core/CappMDData.h"
@@ -173,6 +175,57 @@ TEST(CappMDDataTest, InheritPrvDataFillsAndRemembersEmptyInheritingValues)
     CCappMidRow* pNone = nullptr;
     md.SetInheritPrvData(pNone, pRow);
     EXPECT_STREQ("", md.GetVarDataItem(1, "P")->GetData()) << "no row above, nothing inherited";
+}
+
+// Rows are looked up through an index of their places that must follow every change of the
+// list, also when it was used just before the change.
+TEST(CappMDDataTest, RowLookUpFollowsEveryChangeOfTheRows)
+{
+    struct Case
+    {
+        const char* szName;
+        std::function<void(CCappMDData&)> change;
+        const char* szExpected;
+    };
+    const Case cases[] = {
+        {"insert first", [](CCappMDData& md) { md.InsertRowData(0, 0); }, "- A B C D"},
+        {"append", [](CCappMDData& md) { md.InsertRowData(-1, 0); }, "A B C D -"},
+        {"delete in the middle", [](CCappMDData& md) { md.DelRowData(1); }, "A C D"},
+        {"delete then insert keeps the count",
+         [](CCappMDData& md) {
+             md.DelRowData(2);
+             md.InsertRowData(1, 0);
+         },
+         "A - B D"},
+        {"exchange", [](CCappMDData& md) { md.ExchangeRow(0, 3, 1, 1); }, "D B C A"},
+        {"move", [](CCappMDData& md) { md.MoveRow(0, 2, 4); }, "C D A B"},
+        {"delete all, then one new",
+         [](CCappMDData& md) {
+             md.DelAllRowData();
+             md.InsertRowData(-1, 0);
+         },
+         "-"},
+        {"detach the rows", [](CCappMDData& md) { md.DetachList("m_listRowData"); }, ""},
+        {"rows added to the list directly",
+         [](CCappMDData& md) {
+             CCappMDData other;
+             FillLetters(other, "EF");
+             while (!other.m_listRowData.IsEmpty()) {
+                 md.m_listRowData.AddHead(other.m_listRowData.RemoveTail());
+             }
+         },
+         "E F A B C D"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCappMDData md;
+        FillLetters(md, "ABCD");
+        ASSERT_EQ("A B C D", Column(md, "V"));
+        c.change(md);
+        EXPECT_EQ(c.szExpected, Column(md, "V"));
+        EXPECT_EQ(nullptr, md.GetRow(md.GetRowCount()));
+        EXPECT_EQ(nullptr, md.GetRow(-1));
+    }
 }
 
 TEST(CappMDDataTest, ExchangeRowSwapsBlocks)
