@@ -40,9 +40,11 @@ protected:
             << CFxDbErrorRecords::GetText().GetString();
         EXPECT_FALSE(strName.IsEmpty());
         // The server's database outlives a test: start from nothing.
-        for (LPCSTR pszDrop : {"DROP VIEW IF EXISTS \"TN_KV_VIEW\"", "DROP TABLE IF EXISTS \"TN_KV_PART\"",
-                               "DROP TABLE IF EXISTS \"TN KV BLANK\"", "DROP TABLE IF EXISTS \"TN_KV_PART_kvrebuild\"",
-                               "DROP TABLE IF EXISTS \"TN_KV_PARTX\""})
+        for (LPCSTR pszDrop : {"DROP VIEW IF EXISTS \"TN_KV_RVIEW\"", "DROP TABLE IF EXISTS \"TN_KV_USE\"",
+                               "DROP TABLE IF EXISTS \"TN_KV_RULED\"", "DROP TABLE IF EXISTS \"TN_KV_RULED_kvrebuild\"",
+                               "DROP TABLE IF EXISTS \"TN_KV_MAKER\"", "DROP VIEW IF EXISTS \"TN_KV_VIEW\"",
+                               "DROP TABLE IF EXISTS \"TN_KV_PART\"", "DROP TABLE IF EXISTS \"TN KV BLANK\"",
+                               "DROP TABLE IF EXISTS \"TN_KV_PART_kvrebuild\"", "DROP TABLE IF EXISTS \"TN_KV_PARTX\""})
             CKvOleDBFun::RunSQL_NoCheck(m_session, pszDrop);
         Run("CREATE TABLE \"TN_KV_PART\" (\"ID\" INTEGER PRIMARY KEY, \"NAME\" VARCHAR(40))");
         Run("INSERT INTO \"TN_KV_PART\" (\"ID\", \"NAME\") VALUES (1, 'bolt')");
@@ -198,6 +200,82 @@ TEST_P(KvOleDBFunTest, ColumnWithDefaultIsAddedAlteredRenamedAndDropped)
     EXPECT_STREQ("", Values("ID"));
     ASSERT_TRUE(CKvOleDBFun::DropTable(m_session, "TN_KV_PART"));
     EXPECT_FALSE(CKvOleDBCommFun::ExistTable(m_session, "TN_KV_PART"));
+    EXPECT_TRUE(m_ui.GetBoxes().empty());
+}
+
+TEST_P(KvOleDBFunTest, ChangingAColumnsTypeOrDefaultKeepsTheTablesConstraints)
+{
+    const BOOL bSQLite = GetParam().szServerVar == nullptr;
+    // Foreign keys are enforced, as a server enforces them.
+    if (bSQLite)
+        Run("PRAGMA foreign_keys = ON");
+    Run("CREATE TABLE \"TN_KV_MAKER\" (\"ID\" INTEGER PRIMARY KEY)");
+    Run("INSERT INTO \"TN_KV_MAKER\" (\"ID\") VALUES (1)");
+    Run("CREATE TABLE \"TN_KV_RULED\" (\"ID\" INTEGER PRIMARY KEY,\n"
+        "  \"CODE\" VARCHAR(10) NOT NULL UNIQUE, -- the part code\n"
+        "  \"QTY\" INTEGER CONSTRAINT \"CK_QTY\" CHECK (\"QTY\" >= 0),\n"
+        "  \"MAKER\" INTEGER REFERENCES \"TN_KV_MAKER\" (\"ID\"),\n"
+        "  CONSTRAINT \"CK_RULED_QTY\" CHECK (\"QTY\" < 1000))");
+    Run("INSERT INTO \"TN_KV_RULED\" (\"ID\", \"CODE\", \"QTY\", \"MAKER\") VALUES (1, 'A1', 5, 1)");
+    Run("CREATE TABLE \"TN_KV_USE\" (\"RULED\" INTEGER REFERENCES \"TN_KV_RULED\" (\"ID\") ON DELETE CASCADE)");
+    Run("INSERT INTO \"TN_KV_USE\" (\"RULED\") VALUES (1)");
+    Run("CREATE VIEW \"TN_KV_RVIEW\" AS SELECT \"ID\" FROM \"TN_KV_RULED\"");
+
+    ASSERT_TRUE(CKvOleDBFun::AlterTable_AlterColumn(m_session, "TN_KV_RULED", "CODE", "varchar(20)", "'none'"));
+    ASSERT_TRUE(CKvOleDBFun::AlterTable_AddDefault(m_session, "TN_KV_RULED", "DF_QTY", "0", "QTY"));
+    ASSERT_TRUE(CKvOleDBFun::AltrTable_DelDef(m_session, "TN_KV_RULED", "CODE"));
+    EXPECT_TRUE(m_ui.GetBoxes().empty());
+    CColumnsInfo info;
+    ASSERT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_RULED", "CODE", info));
+    EXPECT_EQ(20, info.m_nColumnSize);
+    EXPECT_FALSE(info.m_bColumnHasDefault);
+    ASSERT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_RULED", "QTY", info));
+    EXPECT_TRUE(info.m_bColumnHasDefault);
+
+    // The row, the row that refers to it and the view are all still there.
+    EXPECT_TRUE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_RULED\" WHERE \"CODE\" = 'A1' AND "
+                                                    "\"QTY\" = 5 AND \"MAKER\" = 1"));
+    EXPECT_TRUE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_USE\" WHERE \"RULED\" = 1"));
+    EXPECT_TRUE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_RVIEW\" WHERE \"ID\" = 1"));
+
+    struct InsertCase
+    {
+        const char* szName;
+        const char* szValues; // ID, CODE, QTY, MAKER
+        BOOL bAccepted;
+    };
+    const InsertCase inserts[] = {
+        {"a code twice (UNIQUE)", "2, 'A1', 1, 1", FALSE},
+        {"no code (NOT NULL)", "3, NULL, 1, 1", FALSE},
+        {"negative quantity (column CHECK)", "4, 'B4', -1, 1", FALSE},
+        {"quantity too large (table CHECK)", "5, 'B5', 5000, 1", FALSE},
+        {"unknown maker (foreign key)", "6, 'B6', 1, 99", FALSE},
+        {"a good row", "7, 'B7', 1, 1", TRUE},
+    };
+    for (const InsertCase& c : inserts) {
+        SCOPED_TRACE(c.szName);
+        CString strSQL;
+        strSQL.Format("INSERT INTO \"TN_KV_RULED\" (\"ID\", \"CODE\", \"QTY\", \"MAKER\") VALUES (%s)", c.szValues);
+        EXPECT_EQ(c.bAccepted, CKvOleDBFun::RunSQL(m_session, strSQL, "test", __LINE__));
+        m_ui.TakeBoxTexts();
+    }
+    Run("INSERT INTO \"TN_KV_RULED\" (\"ID\", \"CODE\") VALUES (8, 'B8')");
+    EXPECT_TRUE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_RULED\" WHERE \"ID\" = 8 AND \"QTY\" = 0"));
+
+    if (bSQLite) {
+        // A change the kept constraints refuse for the rows there is refused as a whole, said so.
+        Run("CREATE TABLE \"TN_KV_PARTX\" (\"Z\" INTEGER CHECK (typeof(\"Z\") = 'integer'), \"W\" TEXT)");
+        Run("INSERT INTO \"TN_KV_PARTX\" (\"Z\", \"W\") VALUES (7, 'w')");
+        EXPECT_FALSE(CKvOleDBFun::AlterTable_AlterColumn(m_session, "TN_KV_PARTX", "Z", "varchar(5)", ""));
+        EXPECT_FALSE(m_ui.TakeBoxTexts().empty());
+        ASSERT_TRUE(CKvOleDBCommFun::GetFieldInfo(m_session, "TN_KV_PARTX", "Z", info));
+        EXPECT_TRUE(CKvOleDBFun::ExistRecord(m_session, "SELECT * FROM \"TN_KV_PARTX\" WHERE \"Z\" = 7"));
+        EXPECT_FALSE(CKvOleDBCommFun::ExistTable(m_session, "TN_KV_PARTX_kvrebuild"));
+        // The table's definition still holds its check.
+        EXPECT_FALSE(CKvOleDBFun::RunSQL(m_session, "INSERT INTO \"TN_KV_PARTX\" (\"Z\") VALUES ('x')", "test", 1));
+        m_ui.TakeBoxTexts();
+        CKvOleDBFun::RunSQL_NoCheck(m_session, "DROP TABLE \"TN_KV_PARTX\"");
+    }
     EXPECT_TRUE(m_ui.GetBoxes().empty());
 }
 
