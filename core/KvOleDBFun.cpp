@@ -372,6 +372,14 @@ BOOL RefuseRebuild(int nLine, const CString& strTable, const CString& strColumn,
     return FALSE;
 }
 
+// A column name as the database keeps it, whatever it holds (quotes doubled, dots kept).
+CString QuoteStoredName(const CString& strName)
+{
+    CString strQuoted = strName;
+    strQuoted.Replace("\"", "\"\"");
+    return "\"" + strQuoted + "\"";
+}
+
 // The first value of a one-value query as text; empty when there is none.
 CString QueryText(CSession& session, LPCSTR pszSQL, const CString* pParam = nullptr)
 {
@@ -419,7 +427,7 @@ BOOL RebuildSQLiteColumn(CSession& session, const CString& strTable, const CStri
         }
         while (info.MoveNext() == S_OK) {
             strNames += strNames.IsEmpty() ? "" : ", ";
-            strNames += Sql::QuoteName(Sql::engineSQLite, info.GetValueText(1));
+            strNames += QuoteStoredName(info.GetValueText(1));
         }
     }
     CStringArray objects;
