@@ -107,8 +107,8 @@ BOOL CallProcedure(CSession& session, LPCSTR pszName, const CString& strFirst, c
     return CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine);
 }
 
-// One lexical piece of SQLite's CREATE TABLE text: a word (name, keyword or number), a quoted
-// name, a string literal or one punctuation character. Blanks and comments lie between pieces.
+// One token of SQLite's CREATE TABLE text: a word (name, keyword or number), a quoted
+// name, a string literal or one punctuation character. Blanks and comments lie between tokens.
 struct SqlToken
 {
     int nStart;
@@ -123,7 +123,7 @@ BOOL IsWordByte(unsigned char ch)
            ch >= 0x80;
 }
 
-// The pieces of strText in order; FALSE when a quote is never closed.
+// The tokens of strText in order; FALSE when a quote is never closed.
 BOOL TokenizeSql(const CString& strText, std::vector<SqlToken>& tokens)
 {
     const int nLen = strText.GetLength();

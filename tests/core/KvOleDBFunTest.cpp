@@ -294,8 +294,8 @@ TEST_P(KvOleDBFunTest, SQLiteRebuildsChangeOnlyTheNamedColumnOfAnyTableDefinitio
         const char* szType;    // alterColumn
         const char* szDefault; // alterColumn, addDefault
         BOOL bDone;
-        const char* szKept; // in the new definition, "|" between pieces
-        const char* szGone; // not in it, "|" between pieces
+        const char* szKept; // in the new definition, "|" between parts
+        const char* szGone; // not in it, "|" between parts
     };
     const FormCase cases[] = {
         {"comments holding commas and parentheses",
