@@ -6,6 +6,38 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Rgn.h"
 
+namespace
+{
+// Group boxes, frame statics and transparent windows draw only their edges and text: the parent
+// must erase what lies inside them, or a resize leaves the old picture there.
+BOOL PaintsItsWholeRect(HWND hChild)
+{
+    if ((::GetWindowLongA(hChild, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0) {
+        return FALSE;
+    }
+    char szClass[16] = {};
+    ::GetClassNameA(hChild, szClass, sizeof(szClass));
+    const DWORD dwStyle = static_cast<DWORD>(::GetWindowLongA(hChild, GWL_STYLE));
+    if (lstrcmpiA(szClass, "Button") == 0) {
+        return (dwStyle & BS_TYPEMASK) != BS_GROUPBOX;
+    }
+    if (lstrcmpiA(szClass, "Static") == 0) {
+        switch (dwStyle & SS_TYPEMASK) {
+        case SS_BLACKFRAME:
+        case SS_GRAYFRAME:
+        case SS_WHITEFRAME:
+        case SS_ETCHEDHORZ:
+        case SS_ETCHEDVERT:
+        case SS_ETCHEDFRAME:
+            return FALSE;
+        default:
+            break;
+        }
+    }
+    return TRUE;
+}
+} // namespace
+
 FX_IMPLEMENT_DYNAMIC(CKvResizDlg, CDialog)
 
 FX_BEGIN_MESSAGE_MAP(CKvResizDlg, CDialog)
@@ -185,9 +217,10 @@ BOOL CKvResizDlg::OnEraseBkgnd(CDC* pDC)
     if (!rgn.CreateRectRgn(rcClient.left, rcClient.top, rcClient.right, rcClient.bottom)) {
         return CDialog::OnEraseBkgnd(pDC);
     }
-    // Children paint themselves: leaving them out keeps them from flickering while resizing.
+    // Children that paint their whole rectangle are left out, which keeps them from flickering
+    // while resizing; the inside of frames and group boxes is erased here.
     for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if (!::IsWindowVisible(hChild)) {
+        if (!::IsWindowVisible(hChild) || !PaintsItsWholeRect(hChild)) {
             continue;
         }
         CRect rc;

@@ -111,7 +111,13 @@ void CKvZoomView::ReCalcBars()
         CRect rc;
         GetClientRect(&rc);
         if (!rc.IsRectEmpty()) {
-            ::EnableScrollBar(m_hWnd, SB_BOTH, ESB_DISABLE_BOTH);
+            for (int nBar : {SB_HORZ, SB_VERT}) {
+                if (HWND hCtl = GetScrollBarCtrl(nBar)) {
+                    ::EnableScrollBar(hCtl, SB_CTL, ESB_DISABLE_BOTH);
+                } else {
+                    ::EnableScrollBar(m_hWnd, nBar, ESB_DISABLE_BOTH);
+                }
+            }
         }
         m_bInsideUpdate = FALSE;
         return;
@@ -238,7 +244,7 @@ void CKvZoomView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     if (!pDC->IsPrinting()) {
         pDC->SetViewportExt(m_totalDev);
         if (m_nZoomMode != modeFixed) {
-            ptOrg = CPoint(-::GetScrollPos(m_hWnd, SB_HORZ), -::GetScrollPos(m_hWnd, SB_VERT));
+            ptOrg = CPoint(-GetScrollPos(SB_HORZ), -GetScrollPos(SB_VERT));
         }
         if (m_bCenter) {
             CRect rc;
@@ -289,8 +295,8 @@ CPoint CKvZoomView::GetLogicalCenterPoint()
 
 void CKvZoomView::ClientToDevice(CPoint& pt)
 {
-    pt.x += ::GetScrollPos(m_hWnd, SB_HORZ);
-    pt.y += ::GetScrollPos(m_hWnd, SB_VERT);
+    pt.x += GetScrollPos(SB_HORZ);
+    pt.y += GetScrollPos(SB_VERT);
 }
 
 void CKvZoomView::CenterOnLogicalPoint(CPoint pt)
@@ -319,11 +325,19 @@ void CKvZoomView::SetZoomMove(BOOL bOn)
     m_nZoomState = bOn ? stateMove : stateNone;
 }
 
+BOOL CKvZoomView::IsScrollBarUsable(int nBar) const
+{
+    // A bar shared with a splitter counts while it is enabled; else the view's own style says.
+    if (HWND hCtl = GetScrollBarCtrl(nBar)) {
+        return ::IsWindowEnabled(hCtl);
+    }
+    return (GetStyle() & (nBar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)) != 0;
+}
+
 void CKvZoomView::DoScroll(CPoint ptFrom, CPoint ptTo, float fFactor)
 {
-    const DWORD dwStyle = GetStyle();
-    const bool bVert = (dwStyle & WS_VSCROLL) != 0;
-    const bool bHorz = (dwStyle & WS_HSCROLL) != 0;
+    const bool bVert = IsScrollBarUsable(SB_VERT) != FALSE;
+    const bool bHorz = IsScrollBarUsable(SB_HORZ) != FALSE;
     if (!bVert && !bHorz) {
         return;
     }
@@ -332,19 +346,19 @@ void CKvZoomView::DoScroll(CPoint ptFrom, CPoint ptTo, float fFactor)
     }
     bool bMoved = false;
     if (bVert) {
-        const int nOld = ::GetScrollPos(m_hWnd, SB_VERT);
+        const int nOld = GetScrollPos(SB_VERT);
         const int nNew = std::clamp(static_cast<int>((ptFrom.y - ptTo.y + nOld) * fFactor), 0, GetScrollLimit(SB_VERT));
         if (nNew != nOld) {
-            ::SetScrollPos(m_hWnd, SB_VERT, nNew, TRUE);
+            SetScrollPos(SB_VERT, nNew, TRUE);
             ::ScrollWindowEx(m_hWnd, 0, nOld - nNew, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
             bMoved = true;
         }
     }
     if (bHorz) {
-        const int nOld = ::GetScrollPos(m_hWnd, SB_HORZ);
+        const int nOld = GetScrollPos(SB_HORZ);
         const int nNew = std::clamp(static_cast<int>((ptFrom.x - ptTo.x + nOld) * fFactor), 0, GetScrollLimit(SB_HORZ));
         if (nNew != nOld) {
-            ::SetScrollPos(m_hWnd, SB_HORZ, nNew, TRUE);
+            SetScrollPos(SB_HORZ, nNew, TRUE);
             ::ScrollWindowEx(m_hWnd, nOld - nNew, 0, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_ERASE);
             bMoved = true;
         }

@@ -44,7 +44,8 @@ public:
     void EndZoomRect();
     void SetZoomMove(BOOL bOn);
     // Pans by the drag from ptFrom to ptTo (client points): the new position is
-    // (drag + old position) x fFactor, clamped to the scroll limits.
+    // (drag + old position) x fFactor, clamped to the scroll limits. A bar pans when it is the
+    // view's own, or an enabled control a splitter shares with the view.
     void DoScroll(CPoint ptFrom, CPoint ptTo, float fFactor);
 
     // Cursor resource ids; 0 takes the library's default (130, 131, 149).
@@ -111,6 +112,8 @@ protected:
     float m_fZoomMax;
 
 private:
+    // Panning may move SB_HORZ or SB_VERT.
+    BOOL IsScrollBarUsable(int nBar) const;
     // A client point in logical units, through a client DC prepared for the screen.
     CPoint ClientToLogical(CPoint pt);
 };

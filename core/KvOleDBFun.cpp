@@ -107,118 +107,383 @@ BOOL CallProcedure(CSession& session, LPCSTR pszName, const CString& strFirst, c
     return CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine);
 }
 
-struct SQLiteColumn
+// One token of SQLite's CREATE TABLE text: a word (name, keyword or number), a quoted
+// name, a string literal or one punctuation character. Blanks and comments lie between tokens.
+struct SqlToken
 {
-    CString strName;
-    CString strType;
-    BOOL bNotNull;
-    BOOL bHasDefault;
-    CString strDefault;
-    long nKey;
+    int nStart;
+    int nEnd;
+    char chKind; // 'w' word, 'q' quoted name, 's' string, 'p' punctuation
 };
 
-// SQLite cannot change a column's type or default in place: the table is built anew with the
-// change, its rows copied, and its indexes made again. Other table constraints (UNIQUE, CHECK,
-// foreign keys) are not carried over. pszType null keeps the type; pszDefault null keeps the
-// default, empty drops it.
+BOOL IsWordByte(unsigned char ch)
+{
+    // Bytes from 0x80 up belong to GBK or UTF-8 characters, which SQLite takes in bare names.
+    return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_' || ch == '$' ||
+           ch >= 0x80;
+}
+
+// The tokens of strText in order; FALSE when a quote is never closed.
+BOOL TokenizeSql(const CString& strText, std::vector<SqlToken>& tokens)
+{
+    const int nLen = strText.GetLength();
+    int i = 0;
+    while (i < nLen) {
+        const unsigned char ch = static_cast<unsigned char>(strText[i]);
+        if (ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\f' || ch == '\v') {
+            ++i;
+        } else if (ch == '-' && i + 1 < nLen && strText[i + 1] == '-') {
+            while (i < nLen && strText[i] != '\n')
+                ++i;
+        } else if (ch == '/' && i + 1 < nLen && strText[i + 1] == '*') {
+            const int nClose = strText.Find("*/", i + 2);
+            i = nClose < 0 ? nLen : nClose + 2;
+        } else if (ch == '\'' || ch == '"' || ch == '`' || ch == '[') {
+            const char chClose = ch == '[' ? ']' : static_cast<char>(ch);
+            int j = i + 1;
+            for (;;) {
+                if (j >= nLen)
+                    return FALSE;
+                if (strText[j] == chClose) {
+                    // A doubled quote stays inside; brackets have no escape.
+                    if (ch != '[' && j + 1 < nLen && strText[j + 1] == chClose) {
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++j;
+            }
+            tokens.push_back({i, j + 1, ch == '\'' ? 's' : 'q'});
+            i = j + 1;
+        } else if (IsWordByte(ch) || (ch == '.' && i + 1 < nLen && strText[i + 1] >= '0' && strText[i + 1] <= '9')) {
+            const BOOL bNumber = (ch >= '0' && ch <= '9') || ch == '.';
+            int j = i + 1;
+            while (j < nLen) {
+                const unsigned char c = static_cast<unsigned char>(strText[j]);
+                const unsigned char cPrev = static_cast<unsigned char>(strText[j - 1]);
+                if (IsWordByte(c) || (bNumber && c == '.') ||
+                    (bNumber && (c == '+' || c == '-') && (cPrev == 'e' || cPrev == 'E'))) {
+                    ++j;
+                } else {
+                    break;
+                }
+            }
+            tokens.push_back({i, j, 'w'});
+            i = j;
+        } else {
+            tokens.push_back({i, i + 1, 'p'});
+            ++i;
+        }
+    }
+    return TRUE;
+}
+
+CString TokenText(const CString& strText, const SqlToken& tok)
+{
+    return strText.Mid(tok.nStart, tok.nEnd - tok.nStart);
+}
+
+BOOL IsKeyword(const CString& strText, const SqlToken& tok, std::initializer_list<LPCSTR> words)
+{
+    if (tok.chKind != 'w')
+        return FALSE;
+    const CString strWord = TokenText(strText, tok);
+    for (LPCSTR pszWord : words) {
+        if (strWord.CompareNoCase(pszWord) == 0)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL IsPunct(const CString& strText, const SqlToken& tok, char ch)
+{
+    return tok.chKind == 'p' && strText[tok.nStart] == ch;
+}
+
+// The name a word or quoted-name token stands for.
+CString UnquotedName(const CString& strText, const SqlToken& tok)
+{
+    CString strName = TokenText(strText, tok);
+    if (tok.chKind != 'q')
+        return strName;
+    const char chOpen = strName[0];
+    strName = strName.Mid(1, strName.GetLength() - 2);
+    if (chOpen != '[') {
+        const char szDouble[3] = {chOpen, chOpen, '\0'};
+        const char szSingle[2] = {chOpen, '\0'};
+        strName.Replace(szDouble, szSingle);
+    }
+    return strName;
+}
+
+// The index of the token closing the parenthesis opened at tokens[nOpen]; -1 when none does.
+int MatchingParen(const CString& strText, const std::vector<SqlToken>& tokens, int nOpen)
+{
+    int nDepth = 0;
+    for (int i = nOpen; i < static_cast<int>(tokens.size()); ++i) {
+        if (IsPunct(strText, tokens[i], '('))
+            ++nDepth;
+        else if (IsPunct(strText, tokens[i], ')') && --nDepth == 0)
+            return i;
+    }
+    return -1;
+}
+
+// The table's CREATE TABLE text with one column's type and default changed, every other part of
+// the definition (constraints of the column and of the table, options after the list) as it
+// stands. pszType null keeps the type; pszDefault null keeps the default, empty drops it. FALSE
+// when the text can't be read or names no such column (strError says which).
+BOOL RewriteColumnDefinition(const CString& strCreate, const CString& strNewTable, const CString& strColumn,
+                             LPCSTR pszType, LPCSTR pszDefault, CString& strResult, CString& strError)
+{
+    std::vector<SqlToken> tokens;
+    if (!TokenizeSql(strCreate, tokens)) {
+        strError = "表定义中的引号不完整";
+        return FALSE;
+    }
+    int nOpen = -1;
+    for (int i = 0; i < static_cast<int>(tokens.size()) && nOpen < 0; ++i) {
+        if (IsPunct(strCreate, tokens[i], '('))
+            nOpen = i;
+    }
+    const int nClose = nOpen < 0 ? -1 : MatchingParen(strCreate, tokens, nOpen);
+    if (nClose < 0) {
+        strError = "表定义中没有完整的列表";
+        return FALSE;
+    }
+    // The column list, element by element: commas outside parentheses part them.
+    int nFirst = nOpen + 1;
+    int nDepth = 0;
+    for (int i = nOpen + 1; i <= nClose; ++i) {
+        const SqlToken& tok = tokens[i];
+        if (IsPunct(strCreate, tok, '(')) {
+            ++nDepth;
+            continue;
+        }
+        if (IsPunct(strCreate, tok, ')') && i != nClose) {
+            --nDepth;
+            continue;
+        }
+        if (i != nClose && !(nDepth == 0 && IsPunct(strCreate, tok, ',')))
+            continue;
+        const int nLast = i - 1;
+        const BOOL bElement = nFirst <= nLast;
+        const BOOL bConstraint =
+            bElement && IsKeyword(strCreate, tokens[nFirst], {"CONSTRAINT", "PRIMARY", "UNIQUE", "CHECK", "FOREIGN"});
+        if (bElement && !bConstraint && (tokens[nFirst].chKind == 'w' || tokens[nFirst].chKind == 'q') &&
+            UnquotedName(strCreate, tokens[nFirst]).Compare(strColumn) == 0) {
+            // The type: the words after the name up to the first constraint, with its "(n[,m])".
+            int nTypeEnd = nFirst;
+            int k = nFirst + 1;
+            while (k <= nLast && tokens[k].chKind == 'w' &&
+                   !IsKeyword(strCreate, tokens[k],
+                              {"CONSTRAINT", "PRIMARY", "NOT", "NULL", "UNIQUE", "CHECK", "DEFAULT", "COLLATE",
+                               "REFERENCES", "GENERATED", "AS"})) {
+                nTypeEnd = k++;
+            }
+            if (nTypeEnd > nFirst && k <= nLast && IsPunct(strCreate, tokens[k], '(')) {
+                const int nTypeClose = MatchingParen(strCreate, tokens, k);
+                if (nTypeClose < 0 || nTypeClose > nLast) {
+                    strError = "列类型不完整";
+                    return FALSE;
+                }
+                nTypeEnd = nTypeClose;
+                k = nTypeClose + 1;
+            }
+            // The default clause, with the constraint name in front of it when it has one.
+            int nDefFirst = -1;
+            int nDefLast = -1;
+            if (pszDefault != nullptr) {
+                int nLevel = 0;
+                for (int d = k; d <= nLast && nDefFirst < 0; ++d) {
+                    if (IsPunct(strCreate, tokens[d], '('))
+                        ++nLevel;
+                    else if (IsPunct(strCreate, tokens[d], ')'))
+                        --nLevel;
+                    else if (nLevel == 0 && IsKeyword(strCreate, tokens[d], {"DEFAULT"}))
+                        nDefFirst = d;
+                }
+                if (nDefFirst >= 0) {
+                    int v = nDefFirst + 1;
+                    if (v <= nLast && IsPunct(strCreate, tokens[v], '(')) {
+                        v = MatchingParen(strCreate, tokens, v);
+                    } else if (v <= nLast &&
+                               (IsPunct(strCreate, tokens[v], '+') || IsPunct(strCreate, tokens[v], '-'))) {
+                        ++v;
+                    } else if (v < nLast && tokens[v].chKind == 'w' && tokens[v + 1].chKind == 's' &&
+                               tokens[v].nEnd == tokens[v + 1].nStart) {
+                        ++v; // a blob literal X'..'
+                    }
+                    if (v < 0 || v > nLast) {
+                        strError = "列的缺省值不完整";
+                        return FALSE;
+                    }
+                    nDefLast = v;
+                    if (nDefFirst - 2 >= k && IsKeyword(strCreate, tokens[nDefFirst - 2], {"CONSTRAINT"}))
+                        nDefFirst -= 2;
+                }
+            }
+            CString strNew = TokenText(strCreate, tokens[nFirst]);
+            const CString strType =
+                pszType != nullptr
+                    ? CString(pszType)
+                    : (nTypeEnd > nFirst
+                           ? strCreate.Mid(tokens[nFirst + 1].nStart, tokens[nTypeEnd].nEnd - tokens[nFirst + 1].nStart)
+                           : CString());
+            if (!strType.IsEmpty())
+                strNew += " " + strType;
+            if (pszDefault != nullptr && *pszDefault != '\0')
+                strNew += CString(" DEFAULT ") + pszDefault;
+            // The rest keeps its own text, comments included, less the old default clause.
+            const int nRestStart = tokens[nTypeEnd].nEnd;
+            const int nRestEnd = tokens[i].nStart;
+            CString strRest;
+            if (nDefFirst >= 0) {
+                strRest = strCreate.Mid(nRestStart, tokens[nDefFirst].nStart - nRestStart) +
+                          strCreate.Mid(tokens[nDefLast].nEnd, nRestEnd - tokens[nDefLast].nEnd);
+            } else {
+                strRest = strCreate.Mid(nRestStart, nRestEnd - nRestStart);
+            }
+            if (!strRest.IsEmpty() && strRest[0] != ' ' && strRest[0] != '\t' && strRest[0] != '\n' &&
+                strRest[0] != '\r')
+                strNew += " ";
+            strNew += strRest;
+            const int nElemStart = tokens[nFirst].nStart;
+            strResult = "CREATE TABLE " + strNewTable + " " +
+                        strCreate.Mid(tokens[nOpen].nStart, nElemStart - tokens[nOpen].nStart) + strNew +
+                        strCreate.Mid(nRestEnd);
+            return TRUE;
+        }
+        nFirst = i + 1;
+    }
+    strError.Format("表中没有列%s", strColumn.GetString());
+    return FALSE;
+}
+
+// Reports a refused rebuild the way failed statements are reported.
+BOOL RefuseRebuild(int nLine, const CString& strTable, const CString& strColumn, const CString& strWhy)
+{
+    CString strMessage;
+    strMessage.Format("无法修改表%s的列%s: %s。表未作任何改动。", strTable.GetString(), strColumn.GetString(),
+                      strWhy.GetString());
+    CFxDbErrorRecords::SetOwn("42000", strMessage);
+    CKvOleDBFun::ReportFailure(szSource, nLine, "");
+    return FALSE;
+}
+
+// A column name as the database keeps it, whatever it holds (quotes doubled, dots kept).
+CString QuoteStoredName(const CString& strName)
+{
+    CString strQuoted = strName;
+    strQuoted.Replace("\"", "\"\"");
+    return "\"" + strQuoted + "\"";
+}
+
+// The first value of a one-value query as text; empty when there is none.
+CString QueryText(CSession& session, LPCSTR pszSQL, const CString* pParam = nullptr)
+{
+    CCommand cmd;
+    if (pParam != nullptr)
+        cmd.AddParam(*pParam);
+    if (FAILED(cmd.Open(session, pszSQL)) || cmd.MoveNext() != S_OK || cmd.GetStatus(1) != DBSTATUS_S_OK)
+        return CString();
+    return cmd.GetValueText(1);
+}
+
+// SQLite cannot change a column's type or default in place: the table is made anew from its own
+// definition with only that column changed (its UNIQUE, CHECK and foreign-key constraints kept),
+// its rows copied, and its indexes and triggers made again, all in one transaction. Foreign keys
+// are off meanwhile, so dropping the old table deletes no rows that refer to it; they are checked
+// before the change is kept. pszType null keeps the type; pszDefault null keeps the default,
+// empty drops it. Any failure leaves the table as it was.
 BOOL RebuildSQLiteColumn(CSession& session, const CString& strTable, const CString& strColumn, LPCSTR pszType,
                          LPCSTR pszDefault, int nLine)
 {
-    std::vector<SQLiteColumn> columns;
-    LPCSTR pszInfo = "SELECT name, type, \"notnull\", dflt_value, pk FROM pragma_table_info(?)";
-    CCommand info;
-    info.AddParam(strTable);
-    if (FAILED(info.Open(session, pszInfo))) {
-        CKvOleDBFun::ReportFailure(szSource, nLine, pszInfo);
-        return FALSE;
-    }
-    BOOL bFound = FALSE;
-    while (info.MoveNext() == S_OK) {
-        SQLiteColumn col{info.GetValueText(1),      info.GetValueText(2),
-                         info.GetValueLong(3) != 0, info.GetStatus(4) == DBSTATUS_S_OK,
-                         info.GetValueText(4),      info.GetValueLong(5)};
-        if (col.strName.Compare(strColumn) == 0) {
-            bFound = TRUE;
-            if (pszType != nullptr)
-                col.strType = pszType;
-            if (pszDefault != nullptr) {
-                col.bHasDefault = *pszDefault != '\0';
-                col.strDefault = pszDefault;
-            }
-        }
-        columns.push_back(col);
-    }
-    info.Close();
-    if (!bFound) {
+    const CString strCreate =
+        QueryText(session, "SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ?", &strTable);
+    if (strCreate.IsEmpty()) {
         CString strMessage;
-        strMessage.Format("no such column: %s.%s", strTable.GetString(), strColumn.GetString());
-        CFxDbErrorRecords::SetOwn("42S22", strMessage);
-        CKvOleDBFun::ReportFailure(szSource, nLine, pszInfo);
+        strMessage.Format("no such table: %s", strTable.GetString());
+        CFxDbErrorRecords::SetOwn("42S02", strMessage);
+        CKvOleDBFun::ReportFailure(szSource, nLine, "");
         return FALSE;
     }
+    const CString strTemp = Sql::QuoteName(Sql::engineSQLite, strTable + "_kvrebuild");
+    const CString strQuoted = Sql::QuoteName(Sql::engineSQLite, strTable);
+    CString strNewCreate;
+    CString strError;
+    if (!RewriteColumnDefinition(strCreate, strTemp, strColumn, pszType, pszDefault, strNewCreate, strError))
+        return RefuseRebuild(nLine, strTable, strColumn, strError);
 
-    CStringArray indexes;
-    CCommand index;
-    index.AddParam(strTable);
-    if (SUCCEEDED(index.Open(session, "SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? AND sql "
-                                      "IS NOT NULL"))) {
-        while (index.MoveNext() == S_OK)
-            indexes.Add(index.GetValueText(1));
-    }
-    index.Close();
-
-    CString strTemp = Sql::QuoteName(Sql::engineSQLite, strTable + "_kvrebuild");
-    CString strQuoted = Sql::QuoteName(Sql::engineSQLite, strTable);
-    CString strDefs, strNames, strKeys;
-    for (long nKey = 1;; ++nKey) {
-        BOOL bMore = FALSE;
-        for (const SQLiteColumn& col : columns) {
-            if (col.nKey != nKey)
-                continue;
-            bMore = TRUE;
-            strKeys += strKeys.IsEmpty() ? "" : ", ";
-            strKeys += Sql::QuoteName(Sql::engineSQLite, col.strName);
-        }
-        if (!bMore)
-            break;
-    }
-    for (const SQLiteColumn& col : columns) {
-        CString strName = Sql::QuoteName(Sql::engineSQLite, col.strName);
-        strNames += strNames.IsEmpty() ? "" : ", ";
-        strNames += strName;
-        strDefs += strDefs.IsEmpty() ? "" : ", ";
-        strDefs += strName;
-        if (!col.strType.IsEmpty())
-            strDefs += " " + col.strType;
-        if (col.bNotNull)
-            strDefs += " NOT NULL";
-        if (col.bHasDefault)
-            strDefs += " DEFAULT " + col.strDefault;
-    }
-    if (!strKeys.IsEmpty())
-        strDefs += ", PRIMARY KEY (" + strKeys + ")";
-
-    CString strSQL;
-    strSQL.Format("CREATE TABLE %s (%s)", strTemp.GetString(), strDefs.GetString());
-    if (!CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine))
-        return FALSE;
-    strSQL.Format("INSERT INTO %s (%s) SELECT %s FROM %s", strTemp.GetString(), strNames.GetString(),
-                  strNames.GetString(), strQuoted.GetString());
-    if (!CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine)) {
-        CKvOleDBFun::RunSQL_NoCheck(session, "DROP TABLE " + strTemp);
-        return FALSE;
-    }
-    strSQL.Format("DROP TABLE %s", strQuoted.GetString());
-    if (!CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine))
-        return FALSE;
-    strSQL.Format("ALTER TABLE %s RENAME TO %s", strTemp.GetString(), strQuoted.GetString());
-    if (!CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine))
-        return FALSE;
-    for (int i = 0; i < indexes.GetSize(); ++i) {
-        if (!CKvOleDBFun::RunSQL(session, indexes[i], szSource, nLine))
+    // The stored columns (generated ones are left to the new definition).
+    CString strNames;
+    {
+        CCommand info;
+        info.AddParam(strTable);
+        if (FAILED(info.Open(session, "SELECT name FROM pragma_table_info(?)"))) {
+            CKvOleDBFun::ReportFailure(szSource, nLine, "pragma_table_info");
             return FALSE;
+        }
+        while (info.MoveNext() == S_OK) {
+            strNames += strNames.IsEmpty() ? "" : ", ";
+            strNames += QuoteStoredName(info.GetValueText(1));
+        }
     }
-    return TRUE;
+    CStringArray objects;
+    {
+        CCommand objs;
+        objs.AddParam(strTable);
+        if (SUCCEEDED(objs.Open(session, "SELECT sql FROM sqlite_master WHERE type IN ('index', 'trigger') AND "
+                                         "tbl_name = ? AND sql IS NOT NULL ORDER BY type"))) {
+            while (objs.MoveNext() == S_OK)
+                objects.Add(objs.GetValueText(1));
+        }
+    }
+
+    const BOOL bForeignKeys = QueryText(session, "PRAGMA foreign_keys") == "1";
+    if (bForeignKeys)
+        CKvOleDBFun::RunSQL_NoCheck(session, "PRAGMA foreign_keys = OFF");
+    CString strSQL;
+    BOOL bOk = CKvOleDBFun::RunSQL(session, "BEGIN", szSource, nLine);
+    if (bOk) {
+        // The old rename leaves views and triggers of other tables alone: the table they name
+        // is gone only until the new one takes its name.
+        CKvOleDBFun::RunSQL_NoCheck(session, "PRAGMA legacy_alter_table = ON");
+        bOk = CKvOleDBFun::RunSQL(session, strNewCreate, szSource, nLine);
+        if (bOk) {
+            strSQL.Format("INSERT INTO %s (%s) SELECT %s FROM %s", strTemp.GetString(), strNames.GetString(),
+                          strNames.GetString(), strQuoted.GetString());
+            bOk = CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine);
+        }
+        if (bOk) {
+            strSQL.Format("DROP TABLE %s", strQuoted.GetString());
+            bOk = CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine);
+        }
+        if (bOk) {
+            strSQL.Format("ALTER TABLE %s RENAME TO %s", strTemp.GetString(), strQuoted.GetString());
+            bOk = CKvOleDBFun::RunSQL(session, strSQL, szSource, nLine);
+        }
+        for (int i = 0; bOk && i < objects.GetSize(); ++i)
+            bOk = CKvOleDBFun::RunSQL(session, objects[i], szSource, nLine);
+        CKvOleDBFun::RunSQL_NoCheck(session, "PRAGMA legacy_alter_table = OFF");
+        BOOL bBroken = FALSE;
+        if (bOk && bForeignKeys) {
+            CCommand check;
+            bBroken = SUCCEEDED(check.Open(session, "PRAGMA foreign_key_check")) && check.MoveNext() == S_OK;
+        }
+        if (bOk && !bBroken)
+            bOk = CKvOleDBFun::RunSQL(session, "COMMIT", szSource, nLine);
+        if (!bOk || bBroken)
+            CKvOleDBFun::RunSQL_NoCheck(session, "ROLLBACK");
+        if (bBroken) {
+            bOk = FALSE;
+            RefuseRebuild(nLine, strTable, strColumn, "修改后的数据违反外键约束");
+        }
+    }
+    if (bForeignKeys)
+        CKvOleDBFun::RunSQL_NoCheck(session, "PRAGMA foreign_keys = ON");
+    return bOk;
 }
 } // namespace
 

@@ -1017,5 +1017,11 @@ void FwDockBar::FillBarInfo(FwControlBarInfo* pInfo)
         pInfo->m_pointPos = CPoint(0, 0);
         pInfo->m_wndPlacement.length = sizeof(WINDOWPLACEMENT);
         ::GetWindowPlacement(::GetParent(m_hWnd), &pInfo->m_wndPlacement);
+    } else if (m_bFloating && m_hWnd != nullptr) {
+        // A floating frame is kept by where its client area starts on the screen: applying the
+        // layout grows the frame's rectangle around that point.
+        POINT pt = {0, 0};
+        ::ClientToScreen(::GetParent(m_hWnd), &pt);
+        pInfo->m_pointPos = pt;
     }
 }

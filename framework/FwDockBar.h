@@ -78,7 +78,8 @@ public:
     virtual void ApplySizerMove(int nSizer, int nDelta);
 
     // The platform's record, plus the MDI-child flag and, in a control-bar MDI child, the child's
-    // placement in place of a position.
+    // placement in place of a position; a floating dock bar's position is its frame's client
+    // origin on the screen.
     virtual void FillBarInfo(FwControlBarInfo* pInfo);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

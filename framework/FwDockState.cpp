@@ -72,12 +72,13 @@ void FwDockState::LoadState(LPCSTR lpszProfileName)
     if (nBars < 0 || nBars > kMaxBars) {
         return;
     }
+    // Every counted record is kept, in section order; one whose section is missing or damaged
+    // names no bar, so applying drops it.
     for (int i = 0; i < nBars; ++i) {
         FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
-        if (pInfo->LoadState(lpszProfileName, i, this)) {
-            m_arrBarInfo.Add(pInfo);
-        } else {
-            delete pInfo;
+        m_arrBarInfo.Add(pInfo);
+        if (!pInfo->LoadState(lpszProfileName, i, this)) {
+            pInfo->m_nBarID = 0;
         }
     }
 }
@@ -294,7 +295,9 @@ void FwDockState::ResolveBars(CFrameWnd* pFrame)
     for (INT_PTR i = 0; i < m_arrBarInfo.GetSize();) {
         FwControlBarInfo* pInfo = GetInfo(i);
         pInfo->m_pBar = nullptr;
-        if (pInfo->m_bFloating) {
+        if (pInfo->m_nBarID == 0) {
+            // A record that names no bar (a missing or damaged section) stands for nothing.
+        } else if (pInfo->m_bFloating) {
             // Only a dock bar floats with a frame of its own; a floating plain bar sits in one.
             const DWORD dwAlign = pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
             FwMDIFrameWnd* pMDIFrame = dynamic_cast<FwMDIFrameWnd*>(pFrame);
@@ -379,27 +382,42 @@ void FwDockState::FinishFloatingFrames(CFrameWnd*)
         if (pFwBar != nullptr) {
             pFwBar->SetExtendedStyle(pInfo->m_dwExStyle, FALSE);
         }
-        if (!pInfo->m_bFloating) {
+        if (pInfo->m_bFloating && !FinishFloatingFrame(pInfo)) {
             continue;
         }
-        CDockBar* pDockBar = static_cast<CDockBar*>(pBar);
-        CWnd* pMini = CWnd::FromHandlePermanent(::GetParent(pDockBar->m_hWnd));
-        if (pMini == nullptr) {
-            continue;
-        }
-        // The stored position is the floating frame's own origin, so it is placed there as it is.
-        ::SetWindowPos(pMini->m_hWnd, nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        if (pDockBar->GetDockedVisibleCount() > 0) {
-            CFrameWnd* pMiniFrame = dynamic_cast<CFrameWnd*>(pMini);
-            if (pMiniFrame != nullptr) {
-                pMiniFrame->RecalcLayout();
-            }
-            pMini->ShowWindow(SW_SHOWNA);
-        } else if (pDockBar->GetDockedCount() == 0) {
-            // Nothing came back into it: no empty floating frame is left behind.
-            pMini->DestroyWindow();
-            pInfo->m_pBar = nullptr;
+        // Its dock bar redraws it whole at its next paint: the layout moved it without redrawing.
+        FwDockBar* pFwDockBar = dynamic_cast<FwDockBar*>(pBar->m_pDockBar);
+        if (pFwDockBar != nullptr) {
+            pFwDockBar->ForgetMovedBar(pBar);
+            pFwDockBar->m_arrMoved.Add(pBar);
         }
     }
+}
+
+BOOL FwDockState::FinishFloatingFrame(FwControlBarInfo* pInfo)
+{
+    CDockBar* pDockBar = static_cast<CDockBar*>(pInfo->m_pBar);
+    CWnd* pMini = CWnd::FromHandlePermanent(::GetParent(pDockBar->m_hWnd));
+    if (pMini == nullptr) {
+        return FALSE;
+    }
+    // The stored point is where the frame's dock bar (its client area) starts on the screen; the
+    // frame's own rectangle is grown around it from its current styles.
+    CRect rcFrame(pInfo->m_pointPos, CSize(10, 10));
+    ::AdjustWindowRectEx(&rcFrame, static_cast<DWORD>(::GetWindowLongA(pMini->m_hWnd, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongA(pMini->m_hWnd, GWL_EXSTYLE)));
+    ::SetWindowPos(pMini->m_hWnd, nullptr, rcFrame.left, rcFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (pDockBar->GetDockedVisibleCount() > 0) {
+        CFrameWnd* pMiniFrame = dynamic_cast<CFrameWnd*>(pMini);
+        if (pMiniFrame != nullptr) {
+            pMiniFrame->RecalcLayout();
+        }
+        pMini->ShowWindow(SW_SHOWNA);
+    } else if (pDockBar->GetDockedCount() == 0) {
+        // Nothing came back into it: no empty floating frame is left behind.
+        pMini->DestroyWindow();
+        pInfo->m_pBar = nullptr;
+        return FALSE;
+    }
+    return TRUE;
 }

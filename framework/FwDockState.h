@@ -27,7 +27,8 @@ public:
     virtual void SaveState(LPCSTR lpszProfileName);
     // FALSE when the parent has no child "DockState".
     virtual BOOL LoadFromNode(FwPersistentTreeNode* pParent);
-    // Appends the records "<profile>-Summary" counts; damaged ones are left out.
+    // Appends the records "<profile>-Summary" counts; one whose section is missing or damaged
+    // names no bar (id 0).
     virtual void LoadState(LPCSTR lpszProfileName);
     // One record per framework bar and dock bar of the frame, in its bar-list order; other bars
     // are left out. FALSE only without a frame.
@@ -35,7 +36,10 @@ public:
     // Bars the frame lacks are made again or dropped; floating frames are made and placed.
     virtual BOOL ApplyToFrame(CFrameWnd* pFrame);
     virtual FwControlBarInfo* CreateBarInfo(FwControlBarManager* pBarManager);
+    // Records that name no bar, or whose bar can't be found or made, are dropped.
     virtual void ResolveBars(CFrameWnd* pFrame);
+    // Places and shows the floating frames; every bar that sits in a framework dock bar joins
+    // its list of moved bars, redrawn at its next paint.
     virtual void FinishFloatingFrames(CFrameWnd* pFrame);
     // The saved placements of the bars' MDI-child hosts.
     virtual void RestoreMDIChildPlacements(CFrameWnd* pFrame);
@@ -51,4 +55,8 @@ public:
 
     FwControlBarManager* m_pBarManager;
     CPtrList* m_pCreatedBars;
+
+private:
+    // FALSE when the record's floating frame is gone (or was removed for holding nothing).
+    BOOL FinishFloatingFrame(FwControlBarInfo* pInfo);
 };

@@ -21,6 +21,54 @@ const COLORREF kSelection = RGB(204, 226, 250);
 const int kButtonWidth = 16;
 const int kCheckSize = 13;
 
+// Puts a Chinese character back together from what the window's messages carry. An ANSI
+// window gets one as a lead byte and then a trail byte (an ANSI message loop, or the default
+// handling of WM_IME_CHAR), or whole with the lead byte high (WM_IME_CHAR, or a UTF-16 WM_CHAR of
+// a Unicode message loop, such as the modal dialog loop, converted for the window).
+class CGkCharJoiner
+{
+public:
+    enum Result { waiting, singleByte, doubleByte };
+
+    // A whole double-byte character comes in strChar, a single byte in chSingle.
+    Result Take(WPARAM wChar, CString& strChar, BYTE& chSingle)
+    {
+        const UINT nChar = static_cast<UINT>(wChar & 0xFFFF);
+        if (nChar > 0xFF) {
+            m_chLead = 0;
+            const char sz[3] = {static_cast<char>(HIBYTE(nChar)), static_cast<char>(LOBYTE(nChar)), '\0'};
+            strChar = sz;
+            return doubleByte;
+        }
+        const BYTE ch = static_cast<BYTE>(nChar);
+        if (m_chLead != 0) {
+            const BYTE chLead = m_chLead;
+            m_chLead = 0;
+            // GBK trail bytes; anything else drops the lone lead byte and counts as itself.
+            if (ch >= 0x40 && ch != 0x7F && ch != 0xFF) {
+                const char sz[3] = {static_cast<char>(chLead), static_cast<char>(ch), '\0'};
+                strChar = sz;
+                return doubleByte;
+            }
+        }
+        if (IsDBCSLeadByte(ch)) {
+            m_chLead = ch;
+            return waiting;
+        }
+        chSingle = ch;
+        return singleByte;
+    }
+    // A character that can't be a plain single byte: its bytes must be joined here.
+    BOOL NeedsJoining(WPARAM wChar) const
+    {
+        const UINT nChar = static_cast<UINT>(wChar & 0xFFFF);
+        return nChar > 0xFF || m_chLead != 0 || IsDBCSLeadByte(static_cast<BYTE>(nChar));
+    }
+
+private:
+    BYTE m_chLead = 0;
+};
+
 // The in-place editors hand their keys to the grid; focus leaving them commits the text.
 class CGkCellEditor : public CWnd
 {
@@ -30,6 +78,22 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        // The control behind this ANSI window would read a whole character's bytes in the wrong
+        // order, and a lone lead byte as a character of its own: characters are joined here.
+        if ((message == WM_CHAR && m_joiner.NeedsJoining(wParam)) || message == WM_IME_CHAR) {
+            CString strChar;
+            BYTE chSingle = 0;
+            switch (m_joiner.Take(wParam, strChar, chSingle)) {
+            case CGkCharJoiner::waiting:
+                return 0;
+            case CGkCharJoiner::singleByte:
+                message = WM_CHAR;
+                wParam = chSingle;
+                break;
+            case CGkCharJoiner::doubleByte:
+                return OnDoubleByteChar(strChar);
+            }
+        }
         switch (message) {
         case WM_GETDLGCODE:
             return CWnd::WindowProc(message, wParam, lParam) | DLGC_WANTALLKEYS;
@@ -59,8 +123,13 @@ protected:
     }
 
     virtual BOOL IsGridKey(UINT nChar) const { return nChar == VK_RETURN || nChar == VK_ESCAPE || nChar == VK_TAB; }
+    // A drop-down list offers its choices: a typed Chinese character picks none.
+    virtual LRESULT OnDoubleByteChar(const CString&) { return 0; }
 
     CGkGridWnd* m_pGrid;
+
+private:
+    CGkCharJoiner m_joiner;
 };
 
 class CGkCellEdit : public CGkCellEditor
@@ -68,10 +137,21 @@ class CGkCellEdit : public CGkCellEditor
 public:
     using CGkCellEditor::CGkCellEditor;
 
+    // Types text over the selection.
+    void TypeText(const CString& strText)
+    {
+        SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(strText.GetString()));
+    }
+
 protected:
     BOOL IsGridKey(UINT nChar) const override
     {
         return CGkCellEditor::IsGridKey(nChar) || nChar == VK_UP || nChar == VK_DOWN;
+    }
+    // The whole character goes in as text.
+    LRESULT OnDoubleByteChar(const CString& strChar) override
+    {
+        return CWnd::WindowProc(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(strChar.GetString()));
     }
 };
 
@@ -95,6 +175,8 @@ struct CGkGridWnd::GkWndData
 
     CGkCellEdit edit;
     CGkCellCombo combo;
+    // Typing over a cell: a lead byte waits here for its trail byte.
+    CGkCharJoiner joiner;
     UINT nEditRow = 0;
     UINT nEditCol = 0;
     CString strEditValue;
@@ -129,6 +211,7 @@ FX_ON_MESSAGE(WM_MOUSEWHEEL, OnMouseWheel)
 FX_ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
 FX_ON_MESSAGE(WM_SYSKEYDOWN, OnSysKeyDown)
 FX_ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+FX_ON_MESSAGE(WM_IME_CHAR, OnImeChar)
 FX_END_MESSAGE_MAP()
 
 CGkGridWnd::CGkGridWnd()
@@ -845,21 +928,44 @@ LRESULT CGkGridWnd::OnSysKeyDown(WPARAM wParam, LPARAM)
 
 void CGkGridWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    // A Chinese character starts the editor only once it is whole.
+    CString strChar;
+    if (m_pWnd->joiner.NeedsJoining(nChar)) {
+        BYTE chSingle = 0;
+        const CGkCharJoiner::Result result = m_pWnd->joiner.Take(nChar, strChar, chSingle);
+        if (result == CGkCharJoiner::waiting) {
+            return;
+        }
+        if (result == CGkCharJoiner::singleByte) {
+            nChar = chSingle;
+        }
+    }
     UINT nRow = 0;
     UINT nCol = 0;
     CGkStyle style;
     // Typing over a cell starts its editor with what was typed; the space key marks instead.
-    if (nChar < 0x20 || nChar == VK_SPACE || !GetCurrentCell(nRow, nCol) || !GetCellStyle(nRow, nCol, style) ||
-        !BeginEdit(FALSE)) {
+    if ((strChar.IsEmpty() && (nChar < 0x20 || nChar == VK_SPACE)) || !GetCurrentCell(nRow, nCol) ||
+        !GetCellStyle(nRow, nCol, style) || !BeginEdit(FALSE)) {
         CWnd::OnChar(nChar, nRepCnt, nFlags);
         return;
     }
     if (style.GetControl() == GK_CTRL_EDIT) {
         m_pWnd->edit.SetWindowText("");
-        m_pWnd->edit.SendMessage(WM_CHAR, nChar, 0);
-    } else {
+        if (strChar.IsEmpty()) {
+            m_pWnd->edit.SendMessage(WM_CHAR, nChar, 0);
+        } else {
+            m_pWnd->edit.TypeText(strChar);
+        }
+    } else if (strChar.IsEmpty()) {
         m_pWnd->combo.SendMessage(WM_CHAR, nChar, 0);
     }
+}
+
+LRESULT CGkGridWnd::OnImeChar(WPARAM wParam, LPARAM lParam)
+{
+    // The whole character, lead byte high: typed as a character would be.
+    OnChar(static_cast<UINT>(wParam & 0xFFFF), LOWORD(lParam), HIWORD(lParam));
+    return 0;
 }
 
 LRESULT CGkGridWnd::OnGetDlgCode(WPARAM, LPARAM)

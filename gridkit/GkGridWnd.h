@@ -79,6 +79,7 @@ protected:
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysKeyDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    LRESULT OnImeChar(WPARAM wParam, LPARAM lParam);
 
     FX_DECLARE_MESSAGE_MAP()
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/DC.h"
+#include "platform/win/SplitterWnd.h"
 
 FX_IMPLEMENT_DYNAMIC(CScrollView, CView)
 
@@ -64,9 +65,45 @@ void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizeP
     }
 }
 
+HWND CScrollView::GetScrollBarCtrl(int nBar) const
+{
+    if (m_hWnd == nullptr) {
+        return nullptr;
+    }
+    CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
+    if (pParent == nullptr || !pParent->IsKindOf(FX_RUNTIME_CLASS(CSplitterWnd))) {
+        return nullptr;
+    }
+    return static_cast<CSplitterWnd*>(pParent)->GetScrollBarCtrl(this, nBar);
+}
+
+HWND CScrollView::ScrollOwner(int nBar, int& nCode) const
+{
+    if (HWND hCtl = GetScrollBarCtrl(nBar)) {
+        nCode = SB_CTL;
+        return hCtl;
+    }
+    nCode = nBar;
+    return m_hWnd;
+}
+
+int CScrollView::GetScrollPos(int nBar) const
+{
+    int nCode = nBar;
+    HWND hOwner = ScrollOwner(nBar, nCode);
+    return ::GetScrollPos(hOwner, nCode);
+}
+
+int CScrollView::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
+{
+    int nCode = nBar;
+    HWND hOwner = ScrollOwner(nBar, nCode);
+    return ::SetScrollPos(hOwner, nCode, nPos, bRedraw);
+}
+
 CPoint CScrollView::GetScrollPosition() const
 {
-    const POINT ptDev = {::GetScrollPos(m_hWnd, SB_HORZ), ::GetScrollPos(m_hWnd, SB_VERT)};
+    const POINT ptDev = {GetScrollPos(SB_HORZ), GetScrollPos(SB_VERT)};
     return MapPoint(m_nMapMode, ptDev, false);
 }
 
@@ -81,10 +118,10 @@ void CScrollView::ScrollToDevicePosition(POINT ptDev)
 {
     const int x = std::clamp(static_cast<int>(ptDev.x), 0, GetScrollLimit(SB_HORZ));
     const int y = std::clamp(static_cast<int>(ptDev.y), 0, GetScrollLimit(SB_VERT));
-    const int xOld = ::GetScrollPos(m_hWnd, SB_HORZ);
-    const int yOld = ::GetScrollPos(m_hWnd, SB_VERT);
-    ::SetScrollPos(m_hWnd, SB_HORZ, x, TRUE);
-    ::SetScrollPos(m_hWnd, SB_VERT, y, TRUE);
+    const int xOld = GetScrollPos(SB_HORZ);
+    const int yOld = GetScrollPos(SB_VERT);
+    SetScrollPos(SB_HORZ, x, TRUE);
+    SetScrollPos(SB_VERT, y, TRUE);
     if (x != xOld || y != yOld) {
         // The uncovered strip is painted at once: under Wine a strip left for later stayed blank
         // when the window was scrolled before its first paint.
@@ -97,8 +134,8 @@ void CScrollView::CenterOnPoint(CPoint ptCenter)
 {
     CRect rc;
     GetClientRect(&rc);
-    const POINT ptDev = {::GetScrollPos(m_hWnd, SB_HORZ) + ptCenter.x - rc.Width() / 2,
-                         ::GetScrollPos(m_hWnd, SB_VERT) + ptCenter.y - rc.Height() / 2};
+    const POINT ptDev = {GetScrollPos(SB_HORZ) + ptCenter.x - rc.Width() / 2,
+                         GetScrollPos(SB_VERT) + ptCenter.y - rc.Height() / 2};
     ScrollToDevicePosition(ptDev);
 }
 
@@ -107,7 +144,9 @@ BOOL CScrollView::GetTrueClientSize(CSize& size, CSize& sizeSb) const
     CRect rc;
     GetClientRect(&rc);
     size = CSize(rc.Width(), rc.Height());
-    sizeSb = CSize(::GetSystemMetrics(SM_CXVSCROLL), ::GetSystemMetrics(SM_CYHSCROLL));
+    // A shared control stands outside the view: it takes no room from the client.
+    sizeSb = CSize(GetScrollBarCtrl(SB_VERT) != nullptr ? 0 : ::GetSystemMetrics(SM_CXVSCROLL),
+                   GetScrollBarCtrl(SB_HORZ) != nullptr ? 0 : ::GetSystemMetrics(SM_CYHSCROLL));
     const DWORD dwStyle = GetStyle();
     if ((dwStyle & WS_VSCROLL) != 0) {
         size.cx += sizeSb.cx;
@@ -123,7 +162,9 @@ int CScrollView::GetScrollLimit(int nBar) const
     SCROLLINFO si = {};
     si.cbSize = sizeof(si);
     si.fMask = SIF_RANGE | SIF_PAGE;
-    if (!::GetScrollInfo(m_hWnd, nBar, &si)) {
+    int nCode = nBar;
+    HWND hOwner = ScrollOwner(nBar, nCode);
+    if (!::GetScrollInfo(hOwner, nCode, &si)) {
         return 0;
     }
     return std::max(0, si.nMax - std::max(static_cast<int>(si.nPage) - 1, 0));
@@ -148,23 +189,29 @@ void CScrollView::UpdateBars()
         bNeedH = m_totalDev.cx > size.cx - sizeSb.cx;
     }
     const CSize client(size.cx - (bNeedV ? sizeSb.cx : 0), size.cy - (bNeedH ? sizeSb.cy : 0));
-    const POINT ptOld = {::GetScrollPos(m_hWnd, SB_HORZ), ::GetScrollPos(m_hWnd, SB_VERT)};
+    const POINT ptOld = {GetScrollPos(SB_HORZ), GetScrollPos(SB_VERT)};
 
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL;
-    si.nMin = 0;
-    si.nMax = bNeedH ? m_totalDev.cx - 1 : 0;
-    si.nPage = bNeedH ? static_cast<UINT>(client.cx) : 0;
-    ::SetScrollInfo(m_hWnd, SB_HORZ, &si, TRUE);
-    si.nMax = bNeedV ? m_totalDev.cy - 1 : 0;
-    si.nPage = bNeedV ? static_cast<UINT>(client.cy) : 0;
-    ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
-    ::ShowScrollBar(m_hWnd, SB_HORZ, bNeedH);
-    ::ShowScrollBar(m_hWnd, SB_VERT, bNeedV);
+    for (int nBar : {SB_HORZ, SB_VERT}) {
+        const BOOL bNeed = nBar == SB_HORZ ? bNeedH : bNeedV;
+        SCROLLINFO si = {};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL;
+        si.nMin = 0;
+        si.nMax = bNeed ? (nBar == SB_HORZ ? m_totalDev.cx : m_totalDev.cy) - 1 : 0;
+        si.nPage = bNeed ? static_cast<UINT>(nBar == SB_HORZ ? client.cx : client.cy) : 0;
+        if (HWND hCtl = GetScrollBarCtrl(nBar)) {
+            ::SetScrollInfo(hCtl, SB_CTL, &si, TRUE);
+            ::EnableWindow(hCtl, bNeed);
+            // The view's own bar of that direction would scroll a second position.
+            ::ShowScrollBar(m_hWnd, nBar, FALSE);
+        } else {
+            ::SetScrollInfo(m_hWnd, nBar, &si, TRUE);
+            ::ShowScrollBar(m_hWnd, nBar, bNeed);
+        }
+    }
     m_bInsideUpdate = FALSE;
     // The new range keeps the position within its limits; what shows must follow.
-    if (::GetScrollPos(m_hWnd, SB_HORZ) != ptOld.x || ::GetScrollPos(m_hWnd, SB_VERT) != ptOld.y) {
+    if (GetScrollPos(SB_HORZ) != ptOld.x || GetScrollPos(SB_VERT) != ptOld.y) {
         Invalidate(TRUE);
     }
 }
@@ -175,7 +222,7 @@ void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     if (pDC->IsPrinting()) {
         pDC->SetViewportOrg(0, 0);
     } else {
-        pDC->SetViewportOrg(-::GetScrollPos(m_hWnd, SB_HORZ), -::GetScrollPos(m_hWnd, SB_VERT));
+        pDC->SetViewportOrg(-GetScrollPos(SB_HORZ), -GetScrollPos(SB_VERT));
     }
     CView::OnPrepareDC(pDC, pInfo);
 }
@@ -185,7 +232,9 @@ void CScrollView::OnScroll(int nBar, UINT nCode)
     SCROLLINFO si = {};
     si.cbSize = sizeof(si);
     si.fMask = SIF_ALL;
-    ::GetScrollInfo(m_hWnd, nBar, &si);
+    int nOwnerCode = nBar;
+    HWND hOwner = ScrollOwner(nBar, nOwnerCode);
+    ::GetScrollInfo(hOwner, nOwnerCode, &si);
     const int nLine = nBar == SB_HORZ ? m_lineDev.cx : m_lineDev.cy;
     const int nPage = nBar == SB_HORZ ? m_pageDev.cx : m_pageDev.cy;
     int nPos = si.nPos;
@@ -215,7 +264,7 @@ void CScrollView::OnScroll(int nBar, UINT nCode)
     default:
         return;
     }
-    POINT ptDev = {::GetScrollPos(m_hWnd, SB_HORZ), ::GetScrollPos(m_hWnd, SB_VERT)};
+    POINT ptDev = {GetScrollPos(SB_HORZ), GetScrollPos(SB_VERT)};
     (nBar == SB_HORZ ? ptDev.x : ptDev.y) = nPos;
     ScrollToDevicePosition(ptDev);
 }
@@ -224,13 +273,17 @@ LRESULT CScrollView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_HSCROLL:
-    case WM_VSCROLL:
-        // Only the view's own bars (lParam null); a child's bar reflects to that child.
-        if (lParam == 0) {
-            OnScroll(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam));
+    case WM_VSCROLL: {
+        // The view's own bars (lParam null) and the control a splitter shares with it; another
+        // child's bar reflects to that child.
+        const int nBar = message == WM_HSCROLL ? SB_HORZ : SB_VERT;
+        HWND hBar = reinterpret_cast<HWND>(lParam);
+        if (hBar == nullptr || hBar == GetScrollBarCtrl(nBar)) {
+            OnScroll(nBar, LOWORD(wParam));
             return 0;
         }
         break;
+    }
     case WM_SIZE: {
         const LRESULT lResult = CView::WindowProc(message, wParam, lParam);
         UpdateBars();

@@ -26,13 +26,21 @@ public:
     void ScrollToPosition(POINT pt);
     // Scrolls so that the client point ptCenter (device units) comes to the middle.
     void CenterOnPoint(CPoint ptCenter);
-    // The client size without the view's own scroll bars (sizeSb their widths); TRUE when the
-    // client can show the bars at all.
+    // The client size without the view's own scroll bars (sizeSb their widths, 0 for a
+    // direction a shared control scrolls); TRUE when the client can show the bars at all.
     BOOL GetTrueClientSize(CSize& size, CSize& sizeSb) const;
-    // Shows or hides the bars for the present size and keeps the position within the limits.
+    // Shows or hides the bars for the present size and keeps the position within the limits. A
+    // shared control always shows: it is disabled when its direction needs no scrolling.
     void UpdateBars();
     // The largest scroll position of SB_HORZ or SB_VERT, in device units.
     int GetScrollLimit(int nBar) const;
+    // The scroll-bar control a splitter shares among the panes of the view's row (SB_VERT) or
+    // column (SB_HORZ); null when the view scrolls with its own bar of that direction.
+    HWND GetScrollBarCtrl(int nBar) const;
+    // The position of SB_HORZ or SB_VERT, read from and written to the shared control when
+    // there is one, else the view's own bar.
+    int GetScrollPos(int nBar) const;
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
     CSize GetDeviceTotal() const { return m_totalDev; }
     CSize GetDevicePage() const { return m_pageDev; }
     CSize GetDeviceLine() const { return m_lineDev; }
@@ -43,6 +51,9 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnScroll(int nBar, UINT nCode);
+    // The window and bar code the position of nBar lives in: the shared control (SB_CTL) or the
+    // view's own bar.
+    HWND ScrollOwner(int nBar, int& nCode) const;
     void ScrollToDevicePosition(POINT ptDev);
 
     int m_nMapMode;

@@ -2,6 +2,8 @@
 
 #include "common/KvResizDlg.h"
 #include "platform/frame/WinApp.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/ClientDC.h"
 #include "tests/common/res/kvtest_resource.h"
 #include "support/UiDriver.h"
 
@@ -50,7 +52,74 @@ public:
         SetControlInfo(IDCANCEL, KVRD_MOVE_RIGHT | KVRD_MOVE_DOWN);
     }
 };
+// A group box and an etched frame that grow with the dialog: neither paints its inside.
+class CFramesResizDlg : public CKvResizDlg
+{
+public:
+    CFramesResizDlg() : CKvResizDlg(IDD_KVTEST_RESIZE_FRAMES)
+    {
+        SetRememberSize(FALSE);
+        SetControlInfo(IDC_KVTEST_RS_GROUP, KVRD_STRETCH_WIDTH | KVRD_STRETCH_HEIGHT);
+        SetControlInfo(IDC_KVTEST_RS_FRAME, KVRD_STRETCH_WIDTH | KVRD_MOVE_DOWN);
+        SetControlInfo(IDOK, KVRD_MOVE_RIGHT | KVRD_MOVE_DOWN);
+        SetControlInfo(IDCANCEL, KVRD_MOVE_RIGHT | KVRD_MOVE_DOWN);
+    }
+};
+
+// What the screen shows at a client point of the window.
+COLORREF ScreenPixel(HWND hWnd, int x, int y)
+{
+    POINT pt = {x, y};
+    ::ClientToScreen(hWnd, &pt);
+    CClientDC dcScreen(nullptr);
+    return ::GetPixel(dcScreen.m_hDC, pt.x, pt.y);
+}
 } // namespace
+
+TEST_F(KvResizDlgTest, TheInsideOfGroupBoxesAndFramesIsErasedAfterAResize)
+{
+    CFramesResizDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_KVTEST_RESIZE_FRAMES));
+    dlg.ShowWindow(SW_SHOW);
+    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(SaveWindowPicture(dlg.m_hWnd, "resize-frames-before.png"));
+    const CRect rcCheck = ControlRect(dlg, IDC_KVTEST_RS_CHECK);
+
+    // What the client showed before stays on screen unless the resize paints it over: the old
+    // frame lines, here made plain by a red client area.
+    {
+        CRect rcClient;
+        dlg.GetClientRect(&rcClient);
+        CClientDC dc(dlg.m_hWnd);
+        CBrush brushRed(RGB(255, 0, 0));
+        dc.FillRect(&rcClient, &brushRed);
+    }
+    Resize(dlg, 60, 40);
+    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    const COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
+    const CRect rcGroup = ControlRect(dlg, IDC_KVTEST_RS_GROUP);
+    const CRect rcFrame = ControlRect(dlg, IDC_KVTEST_RS_FRAME);
+    struct Spot
+    {
+        const char* szName;
+        CPoint pt;
+    };
+    const Spot spots[] = {
+        {"group box, below its check box", CPoint(rcCheck.left + 4, rcCheck.bottom + 6)},
+        {"group box, where its old right edge was", CPoint(rcGroup.right - 30, rcGroup.CenterPoint().y)},
+        {"group box, grown part", CPoint(rcGroup.right - 8, rcGroup.bottom - 8)},
+        {"etched frame, middle", rcFrame.CenterPoint()},
+        {"etched frame, grown part", CPoint(rcFrame.right - 8, rcFrame.bottom - 8)},
+        {"outside the controls", CPoint(rcGroup.right + 8, rcGroup.top + 4)},
+    };
+    for (const Spot& s : spots) {
+        SCOPED_TRACE(s.szName);
+        EXPECT_EQ(crFace, ScreenPixel(dlg.m_hWnd, s.pt.x, s.pt.y)) << s.pt.x << "," << s.pt.y;
+    }
+    EXPECT_TRUE(SaveWindowPicture(dlg.m_hWnd, "resize-frames-after.png"));
+    dlg.DestroyWindow();
+}
 
 TEST_F(KvResizDlgTest, AnchorsMoveAndGrowControls)
 {

@@ -7,6 +7,7 @@
 #include "common/KvZoomView.h"
 #include "platform/gdi/DC.h"
 #include "platform/print/PrintInfo.h"
+#include "platform/win/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 
@@ -442,5 +443,66 @@ TEST_F(KvZoomViewTest, EachStateShowsItsCursor)
     EXPECT_EQ(m_pView->MoveCursor(), ::GetCursor());
     m_pView->EndZoomRect();
     EXPECT_EQ(0u, m_pView->GetZoomState());
+}
+TEST_F(KvZoomViewTest, HandPanningMovesTheScrollBarsASplitterSharesWithTheView)
+{
+    CSplitterWnd splitter;
+    ASSERT_TRUE(splitter.CreateStatic(&m_wndParent, 1, 1, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL));
+    splitter.MoveWindow(0, 0, 420, 320);
+    CTestZoomView* pPane = new CTestZoomView;
+    ASSERT_TRUE(pPane->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &splitter,
+                              static_cast<UINT>(splitter.IdFromRowCol(0, 0))));
+    splitter.RecalcLayout();
+    const HWND hVert = splitter.GetScrollBarCtrl(pPane, SB_VERT);
+    const HWND hHorz = splitter.GetScrollBarCtrl(pPane, SB_HORZ);
+    ASSERT_NE(nullptr, hVert);
+    ASSERT_NE(nullptr, hHorz);
+    pPane->SetZoomMode(CKvZoomView::modeFree);
+    pPane->SetZoomMinMax(0.02f, 22.0f);
+    pPane->SetScrollSizes(MM_TEXT, CSize(2000, 1500));
+    pPane->ZoomOriginal();
+    pPane->ScrollToPosition(CPoint(0, 0));
+    // The shared controls scroll the pane; it grows no bars of its own.
+    EXPECT_EQ(0u, pPane->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
+    EXPECT_TRUE(::IsWindowEnabled(hVert));
+    EXPECT_TRUE(::IsWindowEnabled(hHorz));
+
+    struct Step
+    {
+        const char* szName;
+        BOOL bVertEnabled;
+        POINT ptFrom;
+        POINT ptTo;
+        POINT ptScroll; // expected positions of the shared controls
+        int nScrolls;   // ZoomViewScroll calls so far
+    };
+    const Step steps[] = {
+        {"drag up and left", TRUE, {100, 100}, {60, 70}, {40, 30}, 1},
+        {"a disabled bar stays", FALSE, {100, 100}, {90, 50}, {50, 30}, 2},
+        {"back to the start", TRUE, {0, 0}, {50, 30}, {0, 0}, 3},
+    };
+    pPane->m_nScrolls = 0;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.szName);
+        ::EnableWindow(hVert, s.bVertEnabled);
+        pPane->DoScroll(s.ptFrom, s.ptTo, 1.0f);
+        EXPECT_EQ(s.ptScroll.x, ::GetScrollPos(hHorz, SB_CTL));
+        EXPECT_EQ(s.ptScroll.y, ::GetScrollPos(hVert, SB_CTL));
+        EXPECT_EQ(s.nScrolls, pPane->m_nScrolls);
+        // The drawing follows the shared positions.
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+        pPane->OnPrepareDC(&dc);
+        POINT pt = {};
+        ::GetViewportOrgEx(dc.m_hDC, &pt);
+        EXPECT_EQ(CPoint(-s.ptScroll.x, -s.ptScroll.y), CPoint(pt));
+    }
+
+    // The splitter hands its bar's scrolling to the pane.
+    const int nLine = pPane->GetDeviceLine().cy;
+    ASSERT_GT(nLine, 0);
+    splitter.SendMessage(WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(hVert));
+    EXPECT_EQ(nLine, ::GetScrollPos(hVert, SB_CTL));
+    EXPECT_EQ(nLine, pPane->GetScrollPosition().y);
 }
 } // namespace

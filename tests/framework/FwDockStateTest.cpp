@@ -254,18 +254,22 @@ TEST_F(FwDockStateTest, DamagedProfileValuesLoadAsFarAsTheyAreValid)
         EXPECT_EQ(c.bPlacementTaken ? 0x5A5A5A5AU : 0U, pInfo->m_wndPlacement.length);
     }
 
-    // Counts beyond what is there: missing or broken sections are left out, absurd totals ignored.
+    // Counts beyond what is there: every counted record is kept, a missing or broken section as
+    // a record that names no bar; absurd totals are ignored.
     struct CountCase
     {
         const char* szName;
         int nBars;
         int nSectionBars; // "Bars" of section 0
         int nExpected;
+        UINT nFirstID; // expected id of the first record
     };
     const CountCase counts[] = {
-        {"more records than sections", 5, 2, 1}, {"absurd summary count", 0x7FFFFFFF, 2, 0},
-        {"negative summary count", -1, 2, 0},    {"absurd id count", 1, 0x40000000, 0},
-        {"negative id count", 1, -4, 0},
+        {"more records than sections", 5, 2, 5, FX_IDW_DOCKBAR_TOP},
+        {"absurd summary count", 0x7FFFFFFF, 2, 0, 0},
+        {"negative summary count", -1, 2, 0, 0},
+        {"absurd id count", 1, 0x40000000, 1, 0},
+        {"negative id count", 1, -4, 1, 0},
     };
     for (const CountCase& c : counts) {
         SCOPED_TRACE(c.szName);
@@ -276,7 +280,10 @@ TEST_F(FwDockStateTest, DamagedProfileValuesLoadAsFarAsTheyAreValid)
         m_app.WriteProfileInt("T-Bar0", "Bar#0", static_cast<int>(kOutputBar));
         FwDockState state(&m_manager);
         state.LoadState("T");
-        EXPECT_EQ(c.nExpected, state.m_arrBarInfo.GetSize());
+        ASSERT_EQ(c.nExpected, state.m_arrBarInfo.GetSize());
+        for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
+            EXPECT_EQ(i == 0 ? c.nFirstID : 0U, state.GetInfo(i)->m_nBarID) << i;
+        }
     }
 }
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "gridkit/GkGridWnd.h"
+#include "platform/base/FxGlobalMem.h"
 #include "platform/win/Dialog.h"
 #include "support/DibCanvas.h"
 #include "support/PngFile.h"
@@ -261,6 +263,158 @@ TEST_F(GkGridWndTest, TypingEditsTextInPlace)
     ::SetWindowTextA(Editor(m_created, "Edit"), "工序卡");
     Key(Editor(m_created, "Edit"), VK_RETURN);
     EXPECT_STREQ("工序卡", m_created.GetCellValue(4, 1));
+}
+
+namespace
+{
+// Hands the queued messages on as a message loop does: Wine's modal dialog loop takes them as
+// UTF-16 (W), the framework's own loop as GBK bytes (A).
+void PumpMessages(BOOL bUnicodeLoop)
+{
+    MSG msg = {};
+    while (bUnicodeLoop ? ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)
+                        : ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        if (bUnicodeLoop) {
+            ::DispatchMessageW(&msg);
+        } else {
+            ::DispatchMessageA(&msg);
+        }
+    }
+}
+
+// One Chinese character as each kind of input gives it to a window.
+enum TypingKind { imeChar, unicodeChar, bytePairs };
+
+void TypeChinese(HWND hWnd, TypingKind kind, LPCSTR pszGbkChar, LPCWSTR pszUtf16Char)
+{
+    const BYTE chLead = static_cast<BYTE>(pszGbkChar[0]);
+    const BYTE chTrail = static_cast<BYTE>(pszGbkChar[1]);
+    switch (kind) {
+    case imeChar:
+        // The input method gives the whole character, lead byte high, to an ANSI window.
+        ::PostMessageA(hWnd, WM_IME_CHAR, static_cast<WPARAM>((chLead << 8) | chTrail), 1);
+        break;
+    case unicodeChar:
+        ::PostMessageW(hWnd, WM_CHAR, static_cast<WPARAM>(pszUtf16Char[0]), 1);
+        break;
+    case bytePairs:
+        ::PostMessageA(hWnd, WM_CHAR, chLead, 1);
+        ::PostMessageA(hWnd, WM_CHAR, chTrail, 1);
+        break;
+    }
+    PumpMessages(kind == unicodeChar);
+}
+
+BOOL PutTextOnClipboard(HWND hOwner, LPCSTR pszText)
+{
+    CFxGlobalMem mem;
+    const size_t cb = std::strlen(pszText) + 1;
+    if (!mem.Alloc(GMEM_MOVEABLE, cb)) {
+        return FALSE;
+    }
+    void* pData = ::GlobalLock(mem);
+    if (pData == nullptr) {
+        return FALSE;
+    }
+    std::memcpy(pData, pszText, cb);
+    ::GlobalUnlock(mem);
+    if (!::OpenClipboard(hOwner)) {
+        return FALSE;
+    }
+    ::EmptyClipboard();
+    // The clipboard owns the block only once it took it.
+    const BOOL bSet = ::SetClipboardData(CF_TEXT, mem) != nullptr;
+    if (bSet) {
+        mem.Detach();
+    }
+    ::CloseClipboard();
+    return bSet;
+}
+} // namespace
+
+TEST_F(GkGridWndTest, ChineseTypedIntoATextCellStaysWhole)
+{
+    FillKinds(m_created);
+    // 齿轮轴 in GBK and in UTF-16, character by character.
+    const char* const gbk[] = {"\xB3\xDD", "\xC2\xD6", "\xD6\xE1"};
+    const wchar_t* const utf16[] = {L"\u9F7F", L"\u8F6E", L"\u8F74"};
+    struct TypingCase
+    {
+        const char* szName;
+        TypingKind kind;
+        BOOL bF2First; // F2 opens the editor, else the first character does
+    };
+    const TypingCase cases[] = {
+        {"input method, typed over the cell", imeChar, FALSE},
+        {"UTF-16 characters of a Unicode loop, typed over the cell", unicodeChar, FALSE},
+        {"GBK byte pairs of an ANSI loop, typed over the cell", bytePairs, FALSE},
+        {"input method after F2", imeChar, TRUE},
+        {"UTF-16 characters after F2", unicodeChar, TRUE},
+        {"GBK byte pairs after F2", bytePairs, TRUE},
+    };
+    UINT nRow = 3;
+    for (const TypingCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        m_created.SetCurrentCell(nRow, 1);
+        HWND hTarget = m_created.m_hWnd;
+        if (c.bF2First) {
+            m_created.SetCellValue(nRow, 1, "旧值");
+            Key(m_created.m_hWnd, VK_F2);
+            hTarget = Editor(m_created, "Edit");
+            ASSERT_NE(nullptr, hTarget);
+        }
+        for (int i = 0; i < 3; ++i) {
+            TypeChinese(hTarget, c.kind, gbk[i], utf16[i]);
+            // From the first character on, the keys go to the editor that has the focus.
+            hTarget = Editor(m_created, "Edit");
+            ASSERT_NE(nullptr, hTarget) << i;
+        }
+        char szText[32] = "";
+        ::GetWindowTextA(hTarget, szText, sizeof(szText));
+        EXPECT_STREQ("齿轮轴", szText);
+        Key(hTarget, VK_RETURN);
+        EXPECT_STREQ("齿轮轴", m_created.GetCellValue(nRow, 1));
+        ++nRow;
+        if (nRow > 6) {
+            nRow = 3;
+        }
+    }
+    // A Latin letter after a character still types as itself.
+    m_created.SetCurrentCell(6, 1);
+    TypeChinese(m_created.m_hWnd, bytePairs, gbk[0], utf16[0]);
+    HWND hEdit = Editor(m_created, "Edit");
+    ASSERT_NE(nullptr, hEdit);
+    ::PostMessageA(hEdit, WM_CHAR, 'M', 1);
+    ::PostMessageW(hEdit, WM_CHAR, L'8', 1);
+    PumpMessages(TRUE);
+    char szText[32] = "";
+    ::GetWindowTextA(hEdit, szText, sizeof(szText));
+    EXPECT_STREQ("齿M8", szText);
+    Key(hEdit, VK_ESCAPE);
+}
+
+TEST_F(GkGridWndTest, ChinesePastedIntoTheEditorStaysWhole)
+{
+    FillKinds(m_created);
+    m_created.SetCurrentCell(3, 1);
+    m_created.SetCellValue(3, 1, "零件");
+    Key(m_created.m_hWnd, VK_F2);
+    HWND hEdit = Editor(m_created, "Edit");
+    ASSERT_NE(nullptr, hEdit);
+    ASSERT_TRUE(PutTextOnClipboard(m_dlg.m_hWnd, "齿轮轴"));
+    // The paste command, over the selected old text.
+    ::SendMessageA(hEdit, WM_PASTE, 0, 0);
+    char szText[32] = "";
+    ::GetWindowTextA(hEdit, szText, sizeof(szText));
+    EXPECT_STREQ("齿轮轴", szText);
+    // Ctrl+V as a Unicode loop hands it on, at the end of the text.
+    ::PostMessageW(hEdit, WM_CHAR, 0x16, 1);
+    PumpMessages(TRUE);
+    ::GetWindowTextA(hEdit, szText, sizeof(szText));
+    EXPECT_STREQ("齿轮轴齿轮轴", szText);
+    Key(hEdit, VK_RETURN);
+    EXPECT_STREQ("齿轮轴齿轮轴", m_created.GetCellValue(3, 1));
 }
 
 TEST_F(GkGridWndTest, HeadingsSelectRowsAndDragsSelectRanges)

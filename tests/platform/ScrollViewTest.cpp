@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "platform/doc/ScrollView.h"
+#include "platform/gdi/DC.h"
+#include "platform/win/SplitterWnd.h"
 
 namespace
 {
@@ -152,5 +154,48 @@ TEST_F(ScrollViewTest, BarsShowOnlyWhenTheDrawingIsLargerThanTheClient)
         EXPECT_EQ(200, size.cx);
         EXPECT_EQ(100, size.cy);
     }
+}
+TEST_F(ScrollViewTest, ASplitterPaneScrollsThroughTheBarItSharesAndItsOwnOther)
+{
+    // The row's vertical bar is the splitter's; the horizontal one stays the pane's own.
+    CSplitterWnd splitter;
+    ASSERT_TRUE(splitter.CreateStatic(&m_wndParent, 1, 1, WS_CHILD | WS_VISIBLE | WS_VSCROLL));
+    splitter.MoveWindow(0, 0, 260, 160);
+    CPlainScrollView* pPane = new CPlainScrollView;
+    ASSERT_TRUE(pPane->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &splitter,
+                              static_cast<UINT>(splitter.IdFromRowCol(0, 0))));
+    splitter.RecalcLayout();
+    const HWND hVert = splitter.GetScrollBarCtrl(pPane, SB_VERT);
+    ASSERT_NE(nullptr, hVert);
+    EXPECT_EQ(hVert, pPane->GetScrollBarCtrl(SB_VERT));
+    EXPECT_EQ(nullptr, pPane->GetScrollBarCtrl(SB_HORZ));
+
+    pPane->SetScrollSizes(MM_TEXT, CSize(1000, 2000), CSize(150, 80), CSize(10, 20));
+    EXPECT_EQ(static_cast<DWORD>(WS_HSCROLL), pPane->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
+    EXPECT_TRUE(::IsWindowEnabled(hVert));
+    CRect rcClient;
+    pPane->GetClientRect(&rcClient);
+    EXPECT_EQ(2000 - rcClient.Height(), pPane->GetScrollLimit(SB_VERT));
+
+    pPane->ScrollToPosition(CPoint(300, 400));
+    EXPECT_EQ(400, ::GetScrollPos(hVert, SB_CTL));
+    EXPECT_EQ(300, ::GetScrollPos(pPane->m_hWnd, SB_HORZ));
+    EXPECT_EQ(CPoint(300, 400), pPane->GetScrollPosition());
+    // The splitter hands its bar's scrolling to the pane; the pane's own bar scrolls as ever.
+    splitter.SendMessage(WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(hVert));
+    pPane->SendMessage(WM_HSCROLL, SB_PAGERIGHT, 0);
+    EXPECT_EQ(CPoint(450, 420), pPane->GetScrollPosition());
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    pPane->OnPrepareDC(&dc);
+    POINT ptOrg = {};
+    ::GetViewportOrgEx(dc.m_hDC, &ptOrg);
+    EXPECT_EQ(CPoint(-450, -420), CPoint(ptOrg));
+
+    // A drawing that fits needs no scrolling: the shared bar is disabled, never hidden.
+    pPane->SetScrollSizes(MM_TEXT, CSize(50, 40));
+    EXPECT_FALSE(::IsWindowEnabled(hVert));
+    EXPECT_EQ(0u, pPane->GetStyle() & (WS_HSCROLL | WS_VSCROLL));
+    EXPECT_EQ(CPoint(0, 0), pPane->GetScrollPosition());
 }
 } // namespace
