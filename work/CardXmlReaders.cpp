@@ -15,6 +15,7 @@
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
+#include "core/CardXmlText.h"
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
 #include "platform/base/FxBstr.h"
@@ -146,9 +147,7 @@ template <class Fn> int LoadAnswer(const CString& strAnswer, Fn fnParse)
             return 0;
         }
         pDoc->put_async(VARIANT_FALSE);
-        CFxBstr bstrXml(strAnswer.AllocSysString());
-        VARIANT_BOOL bLoaded = VARIANT_FALSE;
-        if (FAILED(pDoc->loadXML(bstrXml, &bLoaded)) || bLoaded != VARIANT_TRUE) {
+        if (!CCardXmlText::LoadXml(pDoc, strAnswer)) {
             return 0;
         }
         CFxComPtr<IXMLDOMElement> pRoot;
