@@ -12,6 +12,8 @@
 #include "core/CardObj.h"
 #include "core/CellDataItem.h"
 #include "core/CellFieldDataItem.h"
+#include "core/RelResItem.h"
+#include "core/RelVarFormat.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "symedit/CappNumEdit.h"
@@ -421,6 +423,30 @@ void CCardCellEditor::StoreCellValue(CCappCell* pCell, CString strValue, int /*n
         return;
     }
     StoreHeadOrPageValue(pCell, strValue);
+}
+
+void CCardCellEditor::StoreVarValues(const CCappCell* pRecord, CString strMDName, const CStringArray& arrValues)
+{
+    if (m_pView == nullptr || pRecord == nullptr || pRecord->m_listRelRes.IsEmpty()) {
+        return;
+    }
+    CCappSheet* pSheet = m_pView->GetCurSheet();
+    // The variables are the output formats of the record's first related resource, listed
+    // whatever its formats flag says, as the request to another database lists them.
+    const auto* pRes = static_cast<const CRelResItem*>(pRecord->m_listRelRes.GetHead());
+    INT_PTR i = 0;
+    POSITION pos = pRes->m_listFormat.GetHeadPosition();
+    for (; pos != nullptr && i < arrValues.GetSize(); ++i) {
+        const CString& strVarName = static_cast<const CRelVarFormat*>(pRes->m_listFormat.GetNext(pos))->m_strColumn;
+        CCappCell* pCell = CCardCellFun::FindCellByKind(pSheet, pRecord->m_nDataPos, strMDName, strVarName);
+        if (pCell == nullptr) {
+            CString strText;
+            strText.Format("存储数据出错，找不到卡片变量 %s ！", strVarName.GetString());
+            m_pView->MessageBox(strText, "提示", MB_OK | MB_ICONEXCLAMATION);
+            continue;
+        }
+        StoreCellValue(pCell, arrValues[i], 0);
+    }
 }
 
 BOOL CCardCellEditor::FocusCell(CString strVarName, int nDataRow)
