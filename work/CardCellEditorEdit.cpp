@@ -88,6 +88,7 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
     CCellFieldDataItem* pItem = nullptr;
     GetCurDataItem(pItem);
     const CString strText = pItem != nullptr ? pItem->GetData() : CString();
+    CString strSuggested;
 
     CRect rcText = view.m_rcCurCell;
     int nContinued = 0;
@@ -108,6 +109,9 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
             return;
         }
         rcText = pRange->m_rect;
+        if (strText.IsEmpty() && view.m_bIndexAdd) {
+            strSuggested = view.GetRowAutoOrder(row.nDataRow, pArea->m_strName, pCell->m_strVarName);
+        }
         if (row.nFirstGridRow == 0 && row.nDataRow == pArea->m_nPageStartRow) {
             nContinued = std::max(pArea->m_nFirstLine, 0);
         }
@@ -177,6 +181,9 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
     } else {
         m_pEditCtrl->AppendMenuItem("设置表头子卡", 0x8013);
         m_pEditCtrl->AppendMenuItem("设置页面子卡", 0x8014);
+    }
+    if (!strSuggested.IsEmpty()) {
+        m_pEditCtrl->Replace(strSuggested);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "core/CappMidRow.h"
 #include "core/CardObj.h"
 #include "core/CellDataItem.h"
+#include "core/CellIndexItem.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/Menu.h"
 #include "symedit/CappBaseCtrl.h"
@@ -634,4 +635,108 @@ TEST(CardCellEditorTest, ARightClickSelectsTheCellAndShowsItsPopup)
     });
     view.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
     EXPECT_EQ(nullptr, view.m_pCurCell);
+}
+
+namespace
+{
+// The operation number is the area's one sequence column, counted from 10 by 10.
+void NumberOperations(CCappCardView& view)
+{
+    CCappMidData* pArea = DetailArea(view);
+    ASSERT_NE(nullptr, pArea);
+    auto* pStep = new CCellIndexItem;
+    pStep->m_nOrder = 0;
+    pStep->m_strVarName = "工序号";
+    pStep->m_strInitValue = "10";
+    pStep->m_nStep = 10;
+    pArea->m_listIndexItem.AddTail(pStep);
+}
+
+std::string DetailValue(CCardObj& card, int nRow, const char* pszVar)
+{
+    CString strValue;
+    card.m_CardData.GetMDData(kMDName)->GetVarData(nRow, pszVar, strValue, CCappMDData::inheritNever);
+    return strValue.GetString();
+}
+} // namespace
+
+TEST(CardCellEditorTest, TypingIntoAnEmptyDetailRowNumbersIt)
+{
+    struct Case
+    {
+        const char* szName;
+        BOOL bAutoIndex;
+        const char* szNumber; // of the new row while the editor is still open
+    };
+    const Case cases[] = {
+        {"automatic numbering on", TRUE, "30"},
+        {"automatic numbering off", FALSE, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        ASSERT_TRUE(host.Open(true, 1200, 900));
+        CCappCardView& view = *host.m_pView;
+        FillOperations(host.Card(), 2);
+        view.ResertCurPage();
+        NumberOperations(view);
+        view.m_bAutoIndex = c.bAutoIndex;
+
+        // Grid row 2 lies past the data: the editor makes the empty row it edits.
+        ClickDetailCell(view, "工序名称", 2);
+        ASSERT_NE(nullptr, Editor(view));
+        ASSERT_EQ(3, host.Card().m_CardData.GetMDData(kMDName)->GetRowCount());
+        Type(Editor(view), "铣");
+        EXPECT_EQ(c.szNumber, DetailValue(host.Card(), 2, "工序号"));
+        if (c.bAutoIndex) {
+            view.UpdateWindow();
+            EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-auto-number-typing.png"));
+        }
+        // More typing finds the row numbered and leaves it be.
+        Type(Editor(view), "槽");
+        EXPECT_EQ(c.szNumber, DetailValue(host.Card(), 2, "工序号"));
+        view.KillEditControl();
+        EXPECT_EQ("铣槽", DetailValue(host.Card(), 2, "工序名称"));
+        EXPECT_EQ(c.szNumber, DetailValue(host.Card(), 2, "工序号"));
+        EXPECT_EQ("20", DetailValue(host.Card(), 1, "工序号")) << "the rows above keep theirs";
+    }
+}
+
+TEST(CardCellEditorTest, AnEmptySequenceCellOpensWithTheNextNumber)
+{
+    struct Case
+    {
+        const char* szName;
+        BOOL bIndexAdd;
+        const char* szVar;
+        int nGridRow;
+        const char* szEditor;
+    };
+    const Case cases[] = {
+        {"an empty row's sequence cell", TRUE, "工序号", 2, "30"},
+        {"the setting off", FALSE, "工序号", 2, ""},
+        {"a column that is no sequence", TRUE, "工序名称", 2, ""},
+        {"a filled sequence cell keeps its value", TRUE, "工序号", 1, "20"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        ASSERT_TRUE(host.Open(true, 1200, 900));
+        CCappCardView& view = *host.m_pView;
+        FillOperations(host.Card(), 2);
+        view.ResertCurPage();
+        NumberOperations(view);
+        view.m_bIndexAdd = c.bIndexAdd;
+
+        ClickDetailCell(view, c.szVar, c.nGridRow);
+        ASSERT_NE(nullptr, Editor(view));
+        CString strText;
+        view.m_cellEditor.m_pEditCtrl->GetData(strText);
+        EXPECT_STREQ(c.szEditor, strText);
+        if (c.bIndexAdd && c.nGridRow == 2 && std::string(c.szVar) == "工序号") {
+            EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-index-add-opened.png"));
+        }
+        view.KillEditControl();
+        EXPECT_EQ(c.szEditor, DetailValue(host.Card(), c.nGridRow, c.szVar));
+    }
 }
