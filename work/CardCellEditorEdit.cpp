@@ -21,6 +21,7 @@
 #include "work/CappCardView.h"
 #include "work/CardCellEditor.h"
 #include "work/CardCellEditorFun.h"
+#include "work/CardCellGlyphEdit.h"
 #include "work/CardMenuFun.h"
 
 namespace
@@ -142,7 +143,7 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
                 return;
             }
         }
-        auto pEdit = std::make_unique<CGlyphworkEdit>();
+        auto pEdit = std::make_unique<CCardCellGlyphEdit>(CCardCellGlyphEdit::CanShowNotation(pCell));
         pEdit->SetTextData(lf, strText,
                            EditFormatOf(pCell) | (bDetail ? static_cast<int>(CGlyphworkEdit::formatBreakByWidth) : 0),
                            nAlign, fScale, 0);

@@ -740,3 +740,54 @@ TEST(CardCellEditorTest, AnEmptySequenceCellOpensWithTheNextNumber)
         EXPECT_EQ(c.szEditor, DetailValue(host.Card(), c.nGridRow, c.szVar));
     }
 }
+
+TEST(CardCellEditorTest, NotationIsOfferedOnlyWhereTheCellShowsIt)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szVar; // detail column of the sample card
+        bool bNotation;
+    };
+    const Case cases[] = {
+        {"process content draws segment text", "工序内容", true},
+        {"equipment draws plain text", "设备", false},
+    };
+    HMENU hMenu = ::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100));
+    ASSERT_NE(nullptr, hMenu);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        ASSERT_TRUE(host.Open(true, 1200, 900));
+        CCappCardView& view = *host.m_pView;
+        FillOperations(host.Card(), 1);
+        view.ResertCurPage();
+        ClickDetailCell(view, c.szVar, 0);
+        ASSERT_NE(nullptr, Editor(view));
+
+        // The context menu as the editor opens it: a fresh copy of its pop-up each time.
+        HMENU hFresh = ::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100));
+        HMENU hPopup = ::GetSubMenu(hFresh, 0);
+        const int nBefore = ::GetMenuItemCount(hPopup);
+        Editor(view)->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), 0);
+        EXPECT_EQ(c.bNotation ? nBefore : nBefore - 1, ::GetMenuItemCount(hPopup));
+        EXPECT_EQ(c.bNotation, ::GetMenuState(hPopup, 0x22AE, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            << "公差 in the 插入 sub-menu";
+        ::DestroyMenu(hFresh);
+
+        // The Insert key opens the tolerance dialog only where its result can be shown (a
+        // dialog nobody expects fails the test).
+        CTestUi ui;
+        bool bOpened = false;
+        if (c.bNotation) {
+            ui.OnDialog(536, [&](CTestDlg& dlg) { // the tolerance dialog
+                bOpened = true;
+                dlg.Cancel();
+            });
+        }
+        Press(view, VK_INSERT);
+        EXPECT_EQ(c.bNotation, bOpened);
+        view.KillEditControl();
+    }
+    ::DestroyMenu(hMenu);
+}
