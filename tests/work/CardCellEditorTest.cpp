@@ -791,3 +791,43 @@ TEST(CardCellEditorTest, NotationIsOfferedOnlyWhereTheCellShowsIt)
     }
     ::DestroyMenu(hMenu);
 }
+
+TEST(CardCellEditorTest, NotationLeftInASampleCellIsDrawnNotPrintedAsMarkup)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open(true, 1200, 900));
+    CCappCardView& view = *host.m_pView;
+    FillOperations(host.Card(), 1);
+    view.ResertCurPage();
+    ClickDetailCell(view, "工序内容", 0);
+    ASSERT_NE(nullptr, Editor(view));
+    view.ReplaceCurEditData("车外圆45<T>φ20;+0.021; 0;1;H7</T>");
+    view.KillEditControl();
+    view.UpdateWindow();
+    EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-notation-left.png"));
+
+    // The ink of the cell's first grid row: the drawn tolerance is far narrower than its markup.
+    CCappCell* pCell = DetailArea(view)->GetCellByName("工序内容");
+    CRect rcRange = static_cast<CCellDataItem*>(pCell->m_listCellData.GetHead())->m_rect;
+    CPoint ptTopLeft = rcRange.TopLeft();
+    CPoint ptBottomRight = rcRange.BottomRight();
+    view.LpToDp(ptTopLeft);
+    view.LpToDp(ptBottomRight);
+    // Inside the selection frame.
+    const CRect rcDevice(ptTopLeft.x + 4, ptTopLeft.y + 4, ptBottomRight.x - 4, ptBottomRight.y - 4);
+    const auto inkWidth = [&] {
+        CRect rcClient;
+        view.GetClientRect(&rcClient);
+        CTestDib dib(rcClient.Width(), rcClient.Height());
+        RenderView(view, dib);
+        // The row's own fill, taken from the range's bottom-right inner corner.
+        const DWORD dwFill = dib.Bits()[(rcDevice.bottom - 1) * dib.Width() + rcDevice.right - 1];
+        const COLORREF crFill = RGB((dwFill >> 16) & 0xFF, (dwFill >> 8) & 0xFF, dwFill & 0xFF);
+        return dib.InkBounds(rcDevice, crFill).Width();
+    };
+    const int nDrawn = inkWidth();
+    pCell->m_nEditFlags &= ~0x10;
+    const int nMarkup = inkWidth();
+    EXPECT_GT(nDrawn, 0);
+    EXPECT_GT(nMarkup, nDrawn * 3 / 2) << "without the flag the markup shows as text";
+}
