@@ -82,7 +82,8 @@ const EncodingName kEncodings[] = {
 // Drops the XML declaration of the decoded text, with the blanks after it.
 void StripDeclaration(std::wstring& strText)
 {
-    if (strText.compare(0, 5, L"<?xml") != 0 || strText.size() < 6 || !IsBlank(static_cast<char>(strText[5]))) {
+    if (strText.compare(0, 5, L"<?xml") != 0 || strText.size() < 6 || strText[5] >= 0x80 ||
+        !IsBlank(static_cast<char>(strText[5]))) {
         return;
     }
     const size_t nEnd = strText.find(L"?>");
@@ -103,11 +104,10 @@ BOOL ToWideText(const CString& strXml, std::wstring& strWide)
     strWide.clear();
     const char* pBytes = strXml.GetString() + nSkip;
     const int nBytes = strXml.GetLength() - nSkip;
-    if (nCodePage == 1200) {
-        strWide.assign(reinterpret_cast<const wchar_t*>(pBytes), static_cast<size_t>(nBytes) / 2);
-    } else if (nCodePage == 0) {
+    if (nCodePage == 0) {
         return FALSE;
-    } else if (nBytes > 0) {
+    }
+    if (nBytes > 0) {
         const int cch = MultiByteToWideChar(nCodePage, 0, pBytes, nBytes, nullptr, 0);
         if (cch <= 0) {
             return FALSE;
@@ -128,10 +128,6 @@ UINT CCardXmlText::GetCodePage(const CString& strXml, int& nSkip)
     if (nLength >= 3 && byteAt(0) == 0xEF && byteAt(1) == 0xBB && byteAt(2) == 0xBF) {
         nSkip = 3;
         return CP_UTF8;
-    }
-    if (nLength >= 2 && byteAt(0) == 0xFF && byteAt(1) == 0xFE) {
-        nSkip = 2;
-        return 1200; // UTF-16 little-endian, as a byte-order mark says
     }
     const CString strEncoding = DeclaredEncoding(strXml, 0);
     if (strEncoding.IsEmpty()) {

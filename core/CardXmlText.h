@@ -1,5 +1,7 @@
-// Hands XML text held as bytes to the MSXML DOM in the encoding the text itself names: a
+// Hands XML text held as bytes to the MSXML DOM in the encoding the text itself names: a UTF-8
 // byte-order mark first, else the declaration's encoding, else GBK (the suite's own text).
+// Narrow text cannot hold UTF-16: its byte-order mark is not taken (the text then fails to parse,
+// and the callers' checks on the bytes, such as a refused document type, still see ASCII).
 #pragma once
 
 #include "core/VornCardExport.h"

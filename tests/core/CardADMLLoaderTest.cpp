@@ -198,6 +198,7 @@ TEST(CardADMLLoaderTest, TheDocumentsOwnEncodingDecides)
          bom + "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + Utf8(kBodyUtf8), true},
         {"an encoding the reader does not know", std::string("<?xml version='1.0' encoding='koi8-r'?>") + kBodyGbk,
          false},
+        {"a UTF-16 byte-order mark, which narrow text cannot carry", std::string("\xFF\xFE") + kBodyGbk, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
