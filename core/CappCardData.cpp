@@ -11,6 +11,7 @@
 #include "core/CappMsgFun.h"
 #include "core/CappSheet.h"
 #include "core/CappVarDataFun.h"
+#include "core/CardObj.h"
 #include "core/CellFieldDataItem.h"
 #include "core/PageMaker.h"
 #include "core/res/resource.h"
@@ -345,8 +346,11 @@ void CCappCardData::SetPageMake(const CString& strText)
 
 CString CCappCardData::GetCardNameByPage(int nPage) const
 {
-    // Without entries every page is the master card's. (A card object with no sheets yet
-    // answers empty text; that check belongs to the card object, which is not built yet.)
+    // Without entries every page is the master card's, unless the owning card has no sheet to
+    // show it with. Card data without an owner cannot tell and answers the master card.
+    if (m_listPageMaker.IsEmpty() && m_pCardObj != nullptr && m_pCardObj->m_listSheet.IsEmpty()) {
+        return CString();
+    }
     CString strName = m_strMasterName;
     POSITION pos = m_listPageMaker.GetHeadPosition();
     while (pos != nullptr) {

@@ -74,7 +74,7 @@ BOOL CCappHFData::SetVarData(const CString& strName, CString& strValue)
     CCappCardVarItem* pCardVar = nullptr;
     const int nVar = GetCardVarItem(strName, pCardVar);
     CCellFieldDataItem* pItem = nVar >= 0 ? CCappVarDataFun::GetValue(m_listVarData, nVar) : nullptr;
-    if (pItem == nullptr || !CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue)) {
+    if (pItem == nullptr || !CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue, m_pCardData)) {
         return FALSE;
     }
     m_bModify = TRUE;

@@ -235,7 +235,7 @@ BOOL CCappMDData::SetVarData(int nRow, const CString& strName, CString& strValue
     }
     CCappCardVarItem* pCardVar = nullptr;
     GetCardVarItem(strName, pCardVar);
-    if (!CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue)) {
+    if (!CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue, m_pCardData)) {
         return FALSE;
     }
     GetRow(nRow)->SetModified();
@@ -252,7 +252,7 @@ int CCappMDData::SetVarData(CCappMidRow*& pRow, const CString& strName, CString&
     POSITION pos = m_listCardVar.GetHeadPosition();
     while (pos != nullptr) {
         auto* pCardVar = static_cast<CCappCardVarItem*>(m_listCardVar.GetNext(pos));
-        if (pCardVar->m_strName == strName && CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue)) {
+        if (pCardVar->m_strName == strName && CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue, m_pCardData)) {
             pRow->SetModified();
             m_bModify = TRUE;
         }

@@ -108,7 +108,7 @@ BOOL CCappPgData::SetVarData(int nPage, const CString& strName, CString& strValu
     }
     // Written by the definition's position, as the head/foot data does.
     CCellFieldDataItem* pItem = CCappVarDataFun::GetValue(pRow->m_listVarData, nVar);
-    if (pItem == nullptr || !CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue)) {
+    if (pItem == nullptr || !CCappVarDataFun::StoreValue(pCardVar, *pItem, strValue, m_pCardData)) {
         return FALSE;
     }
     if (pRow->m_nState == CCappMidRow::stateUnchanged) {

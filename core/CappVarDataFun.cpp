@@ -1,9 +1,13 @@
 #include "core/CappVarDataFun.h"
 
+#include "core/CappCardData.h"
 #include "core/CappCardVarItem.h"
 #include "core/CappListArchive.h"
 #include "core/CappMidRow.h"
+#include "core/CappObj.h"
+#include "core/CardObj.h"
 #include "core/CellFieldDataItem.h"
+#include "platform/base/File.h"
 
 int CCappVarDataFun::FindCardVar(const CObList& listCardVar, const CString& strName, CCappCardVarItem*& pItem)
 {
@@ -54,11 +58,43 @@ CString CCappVarDataFun::TransitionData(const CObList& listCardVar, const CStrin
     return FindCardVar(listCardVar, strName, pCardVar) >= 0 ? pCardVar->TransitionData(strValue) : CString();
 }
 
-BOOL CCappVarDataFun::StoreValue(const CCappCardVarItem* pCardVar, CCellFieldDataItem& item, CString& strValue)
+namespace
+{
+// A file that can be opened for reading: a missing file, a folder or a locked file is refused
+// before an item code is spent on it.
+BOOL CanReadFile(const CString& strPath)
+{
+    if (strPath.IsEmpty()) {
+        return FALSE;
+    }
+    CFile file;
+    return file.Open(strPath, CFile::modeRead | CFile::shareDenyNone);
+}
+
+BOOL ImportSubFile(CCellFieldDataItem& item, const CString& strPath, CCappCardData* pOwner)
+{
+    CCappObj* pCappObj = pOwner != nullptr && pOwner->m_pCardObj != nullptr ? pOwner->m_pCardObj->m_pCappObj : nullptr;
+    if (pCappObj == nullptr || !CanReadFile(strPath)) {
+        return FALSE;
+    }
+    // The item keeps its old value unless the copy succeeds.
+    CString strStoredName;
+    CString strFullPath;
+    if (!pCappObj->ImputSubFile(strPath, strStoredName, strFullPath)) {
+        return FALSE;
+    }
+    item.SetData(strStoredName);
+    item.m_strFilePath = strFullPath;
+    return TRUE;
+}
+} // namespace
+
+BOOL CCappVarDataFun::StoreValue(const CCappCardVarItem* pCardVar, CCellFieldDataItem& item, CString& strValue,
+                                 CCappCardData* pOwner)
 {
     if (pCardVar != nullptr) {
         if (pCardVar->m_nKind == CCappCardVarItem::kindFile) {
-            return FALSE;
+            return ImportSubFile(item, strValue, pOwner);
         }
         strValue = pCardVar->TransitionData(strValue);
     }

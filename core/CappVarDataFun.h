@@ -9,6 +9,7 @@
 #include "platform/base/PtrArray.h"
 #include "platform/base/StringArray.h"
 
+class CCappCardData;
 class CCappCardVarItem;
 class CCellFieldDataItem;
 
@@ -32,9 +33,12 @@ public:
     static CString TransitionData(const CObList& listCardVar, const CString& strName, const CString& strValue);
 
     // Stores a value the way the definition says: normalised and written back into strValue.
-    // A file variable needs the card file to import its sub-file; there is none yet, so it is
-    // refused. Without a definition the value is stored as given.
-    static BOOL StoreValue(const CCappCardVarItem* pCardVar, CCellFieldDataItem& item, CString& strValue);
+    // A file variable takes the file strValue names into the card file of pOwner's card: the
+    // item then holds the sub-file's name and the copy's path. A file that cannot be read, or
+    // a card without a card file, stores nothing and gives FALSE. Without a definition the
+    // value is stored as given.
+    static BOOL StoreValue(const CCappCardVarItem* pCardVar, CCellFieldDataItem& item, CString& strValue,
+                           CCappCardData* pOwner);
 
     // Appends one empty value per definition.
     static void AddEmptyValues(const CObList& listCardVar, CObList& listValue);

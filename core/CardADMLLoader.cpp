@@ -11,6 +11,7 @@
 #include "core/CappSheet.h"
 #include "core/CardCommFun.h"
 #include "core/CardObj.h"
+#include "core/CardXmlText.h"
 #include "core/CellFieldDataItem.h"
 #include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
@@ -87,19 +88,20 @@ template <class Fn> BOOL ForEachElement(IXMLDOMNode* pParent, Fn fnElement)
     return TRUE;
 }
 
-// ";"-separated names; a trailing ";" adds no name.
+// ";"-separated names; a trailing ";" adds no name. One pass over the text: a list of tens of
+// thousands of names must not be copied once per name.
 void SplitNames(const CString& strText, CStringArray& arrNames)
 {
     arrNames.RemoveAll();
-    CString strList = strText;
-    while (!strList.IsEmpty()) {
-        const int nAt = CCardCommFun::FindChar(strList, ';');
+    const int nLength = strText.GetLength();
+    int nStart = 0;
+    while (nStart < nLength) {
+        int nAt = CCardCommFun::FindChar(strText, ';', nStart);
         if (nAt < 0) {
-            arrNames.Add(strList);
-            break;
+            nAt = nLength;
         }
-        arrNames.Add(strList.Left(nAt));
-        strList = strList.Mid(nAt + 1);
+        arrNames.Add(strText.Mid(nStart, nAt - nStart));
+        nStart = nAt + 1;
     }
 }
 
@@ -200,9 +202,7 @@ BOOL CCardADMLLoader::LoadADMLText(CCardObj* pCardObj, const CString& strXml, lo
         return FALSE;
     }
     pDoc->put_async(VARIANT_FALSE);
-    CFxBstr bstrXml(strXml.AllocSysString());
-    VARIANT_BOOL bLoaded = VARIANT_FALSE;
-    if (FAILED(pDoc->loadXML(bstrXml, &bLoaded)) || bLoaded != VARIANT_TRUE) {
+    if (!CCardXmlText::LoadXml(pDoc, strXml)) {
         return FALSE;
     }
     CFxComPtr<IXMLDOMElement> pRoot;

@@ -673,6 +673,9 @@ LRESULT CCappCardView::OnEndEditByKey_ByMsg(WPARAM wParam, LPARAM /*lParam*/)
 
 LRESULT CCappCardView::OnEditChange(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
+    if (m_bAutoIndex) {
+        m_cellEditor.AutoIndexEmptyRow();
+    }
     return 0;
 }
 

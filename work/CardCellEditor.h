@@ -67,6 +67,10 @@ public:
     // Stores a value that came from outside the editor into the cell of the current selection's
     // kind (and row, for detail cells).
     void StoreCellValue(CCappCell* pCell, CString strValue, int nUnused);
+    // The i-th value goes to the cell of the i-th variable of the record's first related
+    // resource (its output formats), a cell of the record's kind within the named area. A
+    // variable without a cell is reported in a message box and skipped.
+    void StoreVarValues(const CCappCell* pRecord, CString strMDName, const CStringArray& arrValues);
     // Selects the cell of that variable (in that data row, for detail cells); FALSE when none.
     BOOL FocusCell(CString strVarName, int nDataRow);
     void PasteMark();

@@ -12,6 +12,8 @@
 #include "core/CardObj.h"
 #include "core/CellDataItem.h"
 #include "core/CellFieldDataItem.h"
+#include "core/RelResItem.h"
+#include "core/RelVarFormat.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "symedit/CappNumEdit.h"
@@ -19,6 +21,7 @@
 #include "work/CappCardView.h"
 #include "work/CardCellEditor.h"
 #include "work/CardCellEditorFun.h"
+#include "work/CardCellGlyphEdit.h"
 #include "work/CardMenuFun.h"
 
 namespace
@@ -86,6 +89,7 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
     CCellFieldDataItem* pItem = nullptr;
     GetCurDataItem(pItem);
     const CString strText = pItem != nullptr ? pItem->GetData() : CString();
+    CString strSuggested;
 
     CRect rcText = view.m_rcCurCell;
     int nContinued = 0;
@@ -106,6 +110,9 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
             return;
         }
         rcText = pRange->m_rect;
+        if (strText.IsEmpty() && view.m_bIndexAdd) {
+            strSuggested = view.GetRowAutoOrder(row.nDataRow, pArea->m_strName, pCell->m_strVarName);
+        }
         if (row.nFirstGridRow == 0 && row.nDataRow == pArea->m_nPageStartRow) {
             nContinued = std::max(pArea->m_nFirstLine, 0);
         }
@@ -136,7 +143,7 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
                 return;
             }
         }
-        auto pEdit = std::make_unique<CGlyphworkEdit>();
+        auto pEdit = std::make_unique<CCardCellGlyphEdit>(CCardCellGlyphEdit::CanShowNotation(pCell));
         pEdit->SetTextData(lf, strText,
                            EditFormatOf(pCell) | (bDetail ? static_cast<int>(CGlyphworkEdit::formatBreakByWidth) : 0),
                            nAlign, fScale, 0);
@@ -175,6 +182,9 @@ void CCardCellEditor::BeginEdit(CPoint ptClick)
     } else {
         m_pEditCtrl->AppendMenuItem("设置表头子卡", 0x8013);
         m_pEditCtrl->AppendMenuItem("设置页面子卡", 0x8014);
+    }
+    if (!strSuggested.IsEmpty()) {
+        m_pEditCtrl->Replace(strSuggested);
     }
 }
 
@@ -421,6 +431,30 @@ void CCardCellEditor::StoreCellValue(CCappCell* pCell, CString strValue, int /*n
         return;
     }
     StoreHeadOrPageValue(pCell, strValue);
+}
+
+void CCardCellEditor::StoreVarValues(const CCappCell* pRecord, CString strMDName, const CStringArray& arrValues)
+{
+    if (m_pView == nullptr || pRecord == nullptr || pRecord->m_listRelRes.IsEmpty()) {
+        return;
+    }
+    CCappSheet* pSheet = m_pView->GetCurSheet();
+    // The variables are the output formats of the record's first related resource, listed
+    // whatever its formats flag says, as the request to another database lists them.
+    const auto* pRes = static_cast<const CRelResItem*>(pRecord->m_listRelRes.GetHead());
+    INT_PTR i = 0;
+    POSITION pos = pRes->m_listFormat.GetHeadPosition();
+    for (; pos != nullptr && i < arrValues.GetSize(); ++i) {
+        const CString& strVarName = static_cast<const CRelVarFormat*>(pRes->m_listFormat.GetNext(pos))->m_strColumn;
+        CCappCell* pCell = CCardCellFun::FindCellByKind(pSheet, pRecord->m_nDataPos, strMDName, strVarName);
+        if (pCell == nullptr) {
+            CString strText;
+            strText.Format("存储数据出错，找不到卡片变量 %s ！", strVarName.GetString());
+            m_pView->MessageBox(strText, "提示", MB_OK | MB_ICONEXCLAMATION);
+            continue;
+        }
+        StoreCellValue(pCell, arrValues[i], 0);
+    }
 }
 
 BOOL CCardCellEditor::FocusCell(CString strVarName, int nDataRow)

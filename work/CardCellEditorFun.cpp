@@ -110,6 +110,34 @@ CCappMidData* CCardCellFun::AreaAtPoint(const CCappSheet* pSheet, CPoint pt)
     return nullptr;
 }
 
+CCappCell* CCardCellFun::FindCellByKind(const CCappSheet* pSheet, int nKind, const CString& strMDName,
+                                        const CString& strVarName)
+{
+    if (pSheet == nullptr || strVarName.IsEmpty()) {
+        return nullptr;
+    }
+    if (nKind == CCappCell::seatMidData) {
+        const CCappMidData* pArea = CCardCellFun::FindArea(pSheet, strMDName);
+        return pArea != nullptr ? pArea->GetCellByName(strVarName) : nullptr;
+    }
+    const CObList* pList = nullptr;
+    if (nKind == CCappCell::seatHead) {
+        pList = &pSheet->m_HeadCellList;
+    } else if (nKind == CCappCell::seatPage) {
+        pList = &pSheet->m_PageCellList;
+    } else {
+        return nullptr;
+    }
+    POSITION pos = pList->GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
+        if (pCell->m_strVarName == strVarName) {
+            return pCell;
+        }
+    }
+    return nullptr;
+}
+
 int CCardCellFun::GetEditorKind(const CCappCell* pCell)
 {
     return pCell->m_nDataType;

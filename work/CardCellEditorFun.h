@@ -31,6 +31,10 @@ public:
     static CCappMidData* FindArea(const CCappSheet* pSheet, const CString& strName);
     // The detail area whose seats hold the point (sheet units); null when none.
     static CCappMidData* AreaAtPoint(const CCappSheet* pSheet, CPoint pt);
+    // The cell of the sheet bound to the variable: a head (0) or page (1) cell, or a cell of the
+    // named detail area (2); null when none.
+    static CCappCell* FindCellByKind(const CCappSheet* pSheet, int nKind, const CString& strMDName,
+                                     const CString& strVarName);
 
     // Cell attributes the filling side reads. The editor kind is the data type: text opens the
     // special edit, integers and floating point numbers the number edit.

@@ -15,6 +15,7 @@
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
+#include "core/CardXmlText.h"
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
 #include "platform/base/FxBstr.h"
@@ -146,9 +147,7 @@ template <class Fn> int LoadAnswer(const CString& strAnswer, Fn fnParse)
             return 0;
         }
         pDoc->put_async(VARIANT_FALSE);
-        CFxBstr bstrXml(strAnswer.AllocSysString());
-        VARIANT_BOOL bLoaded = VARIANT_FALSE;
-        if (FAILED(pDoc->loadXML(bstrXml, &bLoaded)) || bLoaded != VARIANT_TRUE) {
+        if (!CCardXmlText::LoadXml(pDoc, strAnswer)) {
             return 0;
         }
         CFxComPtr<IXMLDOMElement> pRoot;
@@ -161,42 +160,13 @@ template <class Fn> int LoadAnswer(const CString& strAnswer, Fn fnParse)
     return nResult;
 }
 
-// The cell of the sheet bound to the variable: a head (0) or page (1) cell, or a cell of the
-// named detail area (2).
-CCappCell* FindCellByKind(const CCappSheet* pSheet, int nKind, const CString& strMDName, const CString& strVarName)
-{
-    if (pSheet == nullptr || strVarName.IsEmpty()) {
-        return nullptr;
-    }
-    if (nKind == CCappCell::seatMidData) {
-        const CCappMidData* pArea = CCardCellFun::FindArea(pSheet, strMDName);
-        return pArea != nullptr ? pArea->GetCellByName(strVarName) : nullptr;
-    }
-    const CObList* pList = nullptr;
-    if (nKind == CCappCell::seatHead) {
-        pList = &pSheet->m_HeadCellList;
-    } else if (nKind == CCappCell::seatPage) {
-        pList = &pSheet->m_PageCellList;
-    } else {
-        return nullptr;
-    }
-    POSITION pos = pList->GetHeadPosition();
-    while (pos != nullptr) {
-        auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
-        if (pCell->m_strVarName == strVarName) {
-            return pCell;
-        }
-    }
-    return nullptr;
-}
-
 BOOL SheetHasVarCell(const CCappSheet* pSheet, const CString& strVarName)
 {
     if (pSheet == nullptr) {
         return FALSE;
     }
-    if (FindCellByKind(pSheet, CCappCell::seatHead, "", strVarName) != nullptr ||
-        FindCellByKind(pSheet, CCappCell::seatPage, "", strVarName) != nullptr) {
+    if (CCardCellFun::FindCellByKind(pSheet, CCappCell::seatHead, "", strVarName) != nullptr ||
+        CCardCellFun::FindCellByKind(pSheet, CCappCell::seatPage, "", strVarName) != nullptr) {
         return TRUE;
     }
     POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
@@ -274,7 +244,7 @@ int CCappCardView::ParseDataToCurEdit(IXMLDOMElement* pRoot, int nKind, CString 
         }
         for (const auto& column : rows.front()) {
             const CString strValue = CCardXml::StripComments(column.second);
-            CCappCell* pCell = FindCellByKind(pSheet, nKind, strMDName, column.first);
+            CCappCell* pCell = CCardCellFun::FindCellByKind(pSheet, nKind, strMDName, column.first);
             if (pCell == nullptr) {
                 continue;
             }
@@ -473,6 +443,8 @@ void CCappCardView::GetResDataFromPdm(int /*nFlag*/)
     } else {
         m_cellEditor.ReplaceEditText(strData);
     }
+    const CString strMDName = m_pCurShowMidData != nullptr ? m_pCurShowMidData->m_strName : CString();
+    m_cellEditor.StoreVarValues(m_pCurCell, strMDName, arrValues);
 }
 
 int CCappCardView::GetIDIData(CCappCell*, int, CString&, CString&, int)

@@ -10,6 +10,7 @@
 #include "core/CappMidData.h"
 #include "core/CappPgRow.h"
 #include "core/CappSheet.h"
+#include "core/CardObj.h"
 #include "core/PageMaker.h"
 #include "platform/win/Wnd.h"
 #include "tests/core/CardDataUtil.h"
@@ -293,6 +294,38 @@ TEST(CappCardDataTest, CardNameOfAPage)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nPage);
         EXPECT_STREQ(c.szExpected, card.GetCardNameByPage(c.nPage));
+    }
+}
+
+TEST(CappCardDataTest, CardNameWithoutEntriesAsksTheOwningCard)
+{
+    struct Case
+    {
+        const char* szName;
+        bool bOwner;
+        bool bSheet;
+        bool bEntry;
+        const char* szExpected;
+    };
+    const Case cases[] = {
+        {"owning card without sheets", true, false, false, ""},
+        {"owning card with a sheet", true, true, false, "M"},
+        {"an entry answers whatever the sheets", true, false, true, "B"},
+        {"no owner to ask", false, false, false, "M"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardObj card;
+        CCappCardData& data = card.m_CardData;
+        data.m_pCardObj = c.bOwner ? &card : nullptr;
+        data.m_strMasterName = "M";
+        if (c.bSheet) {
+            card.m_listSheet.AddTail(new CCappSheet);
+        }
+        if (c.bEntry) {
+            SetEntries(data, {{1, "B"}});
+        }
+        EXPECT_STREQ(c.szExpected, data.GetCardNameByPage(1));
     }
 }
 

@@ -159,3 +159,96 @@ TEST(CardADMLLoaderTest, AreaFlagsSortAndMerge)
         }
     }
 }
+
+namespace
+{
+// The same card data in the body of every document of the encoding table.
+constexpr const char8_t* kBodyUtf8 = u8"<DATA><HEAD VARS=\"A;B;\"><VAL>输出轴</VAL><VAL>Φ20H7 齿轮</VAL></HEAD>"
+                                     u8"<MD><MDITEM NAME=\"M1\" VARS=\"N;\"><ROW><VAL>粗车</VAL></ROW></MDITEM></MD>"
+                                     u8"</DATA>";
+constexpr const char* kBodyGbk = "<DATA><HEAD VARS=\"A;B;\"><VAL>输出轴</VAL><VAL>Φ20H7 齿轮</VAL></HEAD>"
+                                 "<MD><MDITEM NAME=\"M1\" VARS=\"N;\"><ROW><VAL>粗车</VAL></ROW></MDITEM></MD></DATA>";
+
+std::string Utf8(const char8_t* psz)
+{
+    return reinterpret_cast<const char*>(psz);
+}
+} // namespace
+
+TEST(CardADMLLoaderTest, TheDocumentsOwnEncodingDecides)
+{
+    const std::string bom = "\xEF\xBB\xBF";
+    struct Case
+    {
+        const char* szName;
+        std::string xml;
+        bool bLoads;
+    };
+    const Case cases[] = {
+        {"GBK without a declaration", kBodyGbk, true},
+        {"GBK declared gb2312, as the simulator writes it",
+         std::string("<?xml version='1.0' encoding='gb2312' ?> ") + kBodyGbk, true},
+        {"GBK declared GBK", std::string("<?xml version=\"1.0\" encoding=\"GBK\"?>\r\n") + kBodyGbk, true},
+        {"GBK declared without an encoding", std::string("<?xml version=\"1.0\"?>") + kBodyGbk, true},
+        {"UTF-8 declared", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + Utf8(kBodyUtf8), true},
+        {"UTF-8 declared with blanks round the sign", "<?xml version='1.0' encoding = 'utf-8' ?>" + Utf8(kBodyUtf8),
+         true},
+        {"UTF-8 with a byte-order mark", bom + Utf8(kBodyUtf8), true},
+        {"UTF-8 with a byte-order mark and a declaration",
+         bom + "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + Utf8(kBodyUtf8), true},
+        {"an encoding the reader does not know", std::string("<?xml version='1.0' encoding='koi8-r'?>") + kBodyGbk,
+         false},
+        {"a UTF-16 byte-order mark, which narrow text cannot carry", std::string("\xFF\xFE") + kBodyGbk, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardObj card;
+        MakeCard(card);
+        CCappMDData* pM1 = card.m_CardData.GetMDData("M1");
+        FillMDData(*pM1, {}, {{"old", "old"}});
+        const CString strXml(c.xml.data(), static_cast<int>(c.xml.size()));
+        EXPECT_EQ(c.bLoads ? TRUE : FALSE, CCardADMLLoader::LoadADMLText(&card, strXml, 0));
+        EXPECT_STREQ(c.bLoads ? "输出轴" : "", Head(card, "A").GetString());
+        EXPECT_STREQ(c.bLoads ? "Φ20H7 齿轮" : "", Head(card, "B").GetString());
+        EXPECT_EQ(c.bLoads ? "粗车" : "old", Column(*pM1, "N"));
+    }
+}
+
+TEST(CardADMLLoaderTest, DamagedDocumentsLoadNothingAndNeverCrash)
+{
+    const std::string xml = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + Utf8(kBodyUtf8);
+    const auto load = [](const std::string& bytes, CCardObj& card) {
+        MakeCard(card);
+        card.m_CardData.m_HFData.ResertDataList();
+        CString strOld = "a0";
+        card.m_CardData.m_HFData.SetVarData("A", strOld);
+        return CCardADMLLoader::LoadADMLText(&card, CString(bytes.data(), static_cast<int>(bytes.size())), 0);
+    };
+    // Every cut before the document element closes leaves the card as it was.
+    const size_t nClose = xml.rfind("</DATA>");
+    for (size_t n = 0; n < nClose; ++n) {
+        SCOPED_TRACE(n);
+        CCardObj card;
+        EXPECT_FALSE(load(xml.substr(0, n), card));
+        EXPECT_STREQ("a0", Head(card, "A").GetString());
+    }
+    // Flipped bytes either load or not; the card stays whole.
+    for (size_t n = 0; n < xml.size(); ++n) {
+        for (unsigned char chFlip : {0x01, 0x20, 0x80, 0xFF}) {
+            std::string damaged = xml;
+            damaged[n] = static_cast<char>(static_cast<unsigned char>(damaged[n]) ^ chFlip);
+            CCardObj card;
+            load(damaged, card);
+            EXPECT_EQ(1, card.m_CardData.GetMDData("M1") != nullptr ? 1 : 0);
+        }
+    }
+    // A count of names far past the values: the names are read, the values stay by position.
+    std::string many = "<X><HEAD VARS=\"";
+    for (int i = 0; i < 40000; ++i) {
+        many += "V" + std::to_string(i) + ";";
+    }
+    many += "A;\"><VAL>1</VAL></HEAD></X>";
+    CCardObj card;
+    EXPECT_TRUE(load(many, card));
+    EXPECT_STREQ("", Head(card, "A").GetString()) << "A is the 40001st name";
+}

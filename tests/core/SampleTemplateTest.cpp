@@ -255,3 +255,50 @@ TEST_F(SampleCardTest, InspectionCardFillsItsItemsAndVerdicts)
     EXPECT_EQ(3, card.GetRowCount(sample::kInspectionMDName));
     SavePagePicture(card, 1, "sample-inspection-card.png");
 }
+
+TEST(SampleTemplateTest, CellsThatTakeNotationDrawSegmentText)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szTemplate;
+        const char* szVar;
+        bool bNotation;
+    };
+    const Case cases[] = {
+        {"process content", sample::kMasterName, "工序内容", true},
+        {"blank size", sample::kMasterName, "毛坯尺寸", true},
+        {"process content of the continuation", sample::kNextName, "工序内容", true},
+        {"requirement", sample::kInspectionName, "技术要求", true},
+        {"measured value", sample::kInspectionName, "实测值", true},
+        {"equipment stays plain text", sample::kMasterName, "设备", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        // The committed file, as the card view reads it.
+        CCappSheet sheet;
+        CFile file(SamplePath(c.szTemplate), CFile::modeRead);
+        CArchive ar(&file, CArchive::load);
+        sheet.Serialize(ar);
+        ar.Close();
+        const CCappCell* pFound = nullptr;
+        for (const CObList* pList : {&sheet.m_HeadCellList, &sheet.m_PageCellList}) {
+            POSITION pos = pList->GetHeadPosition();
+            while (pos != nullptr && pFound == nullptr) {
+                const auto* pCell = static_cast<const CCappCell*>(pList->GetNext(pos));
+                pFound = pCell->m_strVarName == c.szVar ? pCell : nullptr;
+            }
+        }
+        POSITION pos = sheet.m_MidDataList.GetHeadPosition();
+        while (pos != nullptr && pFound == nullptr) {
+            pFound = static_cast<CCappMidData*>(sheet.m_MidDataList.GetNext(pos))->GetCellByName(c.szVar);
+        }
+        ASSERT_NE(nullptr, pFound);
+        // Drawn through the special edit: display flag 0x08 or several-lines flag 0x10.
+        EXPECT_EQ(c.bNotation, (pFound->m_nDisplay & 0x08) != 0 || (pFound->m_nEditFlags & 0x10) != 0);
+        // A detail cell keeps display 1: its value is still laid out over the grid rows.
+        if (pFound->m_nDataPos == CCappCell::seatMidData) {
+            EXPECT_EQ(1, pFound->m_nDisplay);
+        }
+    }
+}

@@ -22,23 +22,38 @@ constexpr const char* kInspectionName = "InspectionCard";
 constexpr const char* kInspectionMDName = "检验";
 constexpr int kInspectionRows = 15;
 
-// Detail columns: heading, variable, right edge (from the frame's left edge; the last is the frame).
+// Detail columns: heading, variable, right edge (from the frame's left edge; the last is the
+// frame), and whether its values carry notation (tolerances, fits, roughness).
 struct Column
 {
     const char* pszHeading;
     const char* pszVar;
     int xRight;
+    bool bNotation = false;
 };
+
+// Cells whose values carry notation draw their segment text through the special edit; without
+// the flag the markup would show as text once the cell is left. A head cell takes the display
+// flag 0x08. A detail cell keeps display 1, which lays its value out over the grid rows, and
+// takes the several-lines flag 0x10, which draws those rows through the special edit.
+inline void TakeNotation(CCappCell* pCell, bool bDetail)
+{
+    if (bDetail) {
+        pCell->m_nEditFlags |= 0x10;
+    } else {
+        pCell->m_nDisplay |= 0x08;
+    }
+}
 
 inline const std::vector<Column>& InspectionColumns()
 {
     static const std::vector<Column> columns = {
         {"序号", "序号", 120},
         {"检验项目", "检验项目", 520},
-        {"技术要求", "技术要求", 1150},
+        {"技术要求", "技术要求", 1150, true},
         {"检验方法", "检验方法", 1550},
         {"量具", "量具", 1900},
-        {"实测值", "实测值", 2300},
+        {"实测值", "实测值", 2300, true},
         {"结论", "结论", 0},
     };
     return columns;
@@ -47,7 +62,7 @@ inline const std::vector<Column>& InspectionColumns()
 inline const std::vector<Column>& Columns()
 {
     static const std::vector<Column> columns = {
-        {"工序号", "工序号", 150}, {"工序名称", "工序名称", 450}, {"工序内容", "工序内容", 1550},
+        {"工序号", "工序号", 150}, {"工序名称", "工序名称", 450}, {"工序内容", "工序内容", 1550, true},
         {"车间", "车间", 1750},    {"设备", "设备", 2100},        {"工艺装备", "工艺装备", 2500},
         {"工时", "工时", 0},
     };
@@ -115,6 +130,9 @@ public:
             if (c == 2) {
                 pCell->m_nTextFormat = 0x24; // left, centred vertically
             }
+            if (columns[c].bNotation) {
+                TakeNotation(pCell, true);
+            }
         }
         return grid.rows.back();
     }
@@ -167,6 +185,7 @@ inline CCappSheet* MakeProcessCardMaster()
     b.HeadPairs(h120, h240, cols, {{"材料牌号", "材料牌号"}, {"毛坯尺寸", "毛坯尺寸"}}, vars);
     vars[2]->m_nCellRole = CCappCell::roleMaterialName;
     vars[3]->m_nCellRole = CCappCell::roleMaterialSize;
+    TakeNotation(vars[3], false);
     b.SignRow(b.DetailArea(h240, 240, kMasterRows));
     FinishSheet(*pSheet, kMasterName);
     return pSheet;

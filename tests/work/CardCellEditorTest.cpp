@@ -12,6 +12,7 @@
 #include "core/CappMidRow.h"
 #include "core/CardObj.h"
 #include "core/CellDataItem.h"
+#include "core/CellIndexItem.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/Menu.h"
 #include "symedit/CappBaseCtrl.h"
@@ -634,4 +635,199 @@ TEST(CardCellEditorTest, ARightClickSelectsTheCellAndShowsItsPopup)
     });
     view.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
     EXPECT_EQ(nullptr, view.m_pCurCell);
+}
+
+namespace
+{
+// The operation number is the area's one sequence column, counted from 10 by 10.
+void NumberOperations(CCappCardView& view)
+{
+    CCappMidData* pArea = DetailArea(view);
+    ASSERT_NE(nullptr, pArea);
+    auto* pStep = new CCellIndexItem;
+    pStep->m_nOrder = 0;
+    pStep->m_strVarName = "工序号";
+    pStep->m_strInitValue = "10";
+    pStep->m_nStep = 10;
+    pArea->m_listIndexItem.AddTail(pStep);
+}
+
+std::string DetailValue(CCardObj& card, int nRow, const char* pszVar)
+{
+    CString strValue;
+    card.m_CardData.GetMDData(kMDName)->GetVarData(nRow, pszVar, strValue, CCappMDData::inheritNever);
+    return strValue.GetString();
+}
+} // namespace
+
+TEST(CardCellEditorTest, TypingIntoAnEmptyDetailRowNumbersIt)
+{
+    struct Case
+    {
+        const char* szName;
+        BOOL bAutoIndex;
+        const char* szNumber; // of the new row while the editor is still open
+    };
+    const Case cases[] = {
+        {"automatic numbering on", TRUE, "30"},
+        {"automatic numbering off", FALSE, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        ASSERT_TRUE(host.Open(true, 1200, 900));
+        CCappCardView& view = *host.m_pView;
+        FillOperations(host.Card(), 2);
+        view.ResertCurPage();
+        NumberOperations(view);
+        view.m_bAutoIndex = c.bAutoIndex;
+
+        // Grid row 2 lies past the data: the editor makes the empty row it edits.
+        ClickDetailCell(view, "工序名称", 2);
+        ASSERT_NE(nullptr, Editor(view));
+        ASSERT_EQ(3, host.Card().m_CardData.GetMDData(kMDName)->GetRowCount());
+        Type(Editor(view), "铣");
+        EXPECT_EQ(c.szNumber, DetailValue(host.Card(), 2, "工序号"));
+        if (c.bAutoIndex) {
+            view.UpdateWindow();
+            EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-auto-number-typing.png"));
+        }
+        // More typing finds the row numbered and leaves it be.
+        Type(Editor(view), "槽");
+        EXPECT_EQ(c.szNumber, DetailValue(host.Card(), 2, "工序号"));
+        view.KillEditControl();
+        EXPECT_EQ("铣槽", DetailValue(host.Card(), 2, "工序名称"));
+        EXPECT_EQ(c.szNumber, DetailValue(host.Card(), 2, "工序号"));
+        EXPECT_EQ("20", DetailValue(host.Card(), 1, "工序号")) << "the rows above keep theirs";
+    }
+}
+
+TEST(CardCellEditorTest, AnEmptySequenceCellOpensWithTheNextNumber)
+{
+    struct Case
+    {
+        const char* szName;
+        BOOL bIndexAdd;
+        const char* szVar;
+        int nGridRow;
+        const char* szEditor;
+    };
+    const Case cases[] = {
+        {"an empty row's sequence cell", TRUE, "工序号", 2, "30"},
+        {"the setting off", FALSE, "工序号", 2, ""},
+        {"a column that is no sequence", TRUE, "工序名称", 2, ""},
+        {"a filled sequence cell keeps its value", TRUE, "工序号", 1, "20"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        ASSERT_TRUE(host.Open(true, 1200, 900));
+        CCappCardView& view = *host.m_pView;
+        FillOperations(host.Card(), 2);
+        view.ResertCurPage();
+        NumberOperations(view);
+        view.m_bIndexAdd = c.bIndexAdd;
+
+        ClickDetailCell(view, c.szVar, c.nGridRow);
+        ASSERT_NE(nullptr, Editor(view));
+        CString strText;
+        view.m_cellEditor.m_pEditCtrl->GetData(strText);
+        EXPECT_STREQ(c.szEditor, strText);
+        if (c.bIndexAdd && c.nGridRow == 2 && std::string(c.szVar) == "工序号") {
+            EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-index-add-opened.png"));
+        }
+        view.KillEditControl();
+        EXPECT_EQ(c.szEditor, DetailValue(host.Card(), c.nGridRow, c.szVar));
+    }
+}
+
+TEST(CardCellEditorTest, NotationIsOfferedOnlyWhereTheCellShowsIt)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szVar; // detail column of the sample card
+        bool bNotation;
+    };
+    const Case cases[] = {
+        {"process content draws segment text", "工序内容", true},
+        {"equipment draws plain text", "设备", false},
+    };
+    HMENU hMenu = ::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100));
+    ASSERT_NE(nullptr, hMenu);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        ASSERT_TRUE(host.Open(true, 1200, 900));
+        CCappCardView& view = *host.m_pView;
+        FillOperations(host.Card(), 1);
+        view.ResertCurPage();
+        ClickDetailCell(view, c.szVar, 0);
+        ASSERT_NE(nullptr, Editor(view));
+
+        // The context menu as the editor opens it: a fresh copy of its pop-up each time.
+        HMENU hFresh = ::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100));
+        HMENU hPopup = ::GetSubMenu(hFresh, 0);
+        const int nBefore = ::GetMenuItemCount(hPopup);
+        Editor(view)->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), 0);
+        EXPECT_EQ(c.bNotation ? nBefore : nBefore - 1, ::GetMenuItemCount(hPopup));
+        EXPECT_EQ(c.bNotation, ::GetMenuState(hPopup, 0x22AE, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            << "公差 in the 插入 sub-menu";
+        ::DestroyMenu(hFresh);
+
+        // The Insert key opens the tolerance dialog only where its result can be shown (a
+        // dialog nobody expects fails the test).
+        CTestUi ui;
+        bool bOpened = false;
+        if (c.bNotation) {
+            ui.OnDialog(536, [&](CTestDlg& dlg) { // the tolerance dialog
+                bOpened = true;
+                dlg.Cancel();
+            });
+        }
+        Press(view, VK_INSERT);
+        EXPECT_EQ(c.bNotation, bOpened);
+        view.KillEditControl();
+    }
+    ::DestroyMenu(hMenu);
+}
+
+TEST(CardCellEditorTest, NotationLeftInASampleCellIsDrawnNotPrintedAsMarkup)
+{
+    CCardViewTestHost host;
+    ASSERT_TRUE(host.Open(true, 1200, 900));
+    CCappCardView& view = *host.m_pView;
+    FillOperations(host.Card(), 1);
+    view.ResertCurPage();
+    ClickDetailCell(view, "工序内容", 0);
+    ASSERT_NE(nullptr, Editor(view));
+    view.ReplaceCurEditData("车外圆45<T>φ20;+0.021; 0;1;H7</T>");
+    view.KillEditControl();
+    view.UpdateWindow();
+    EXPECT_TRUE(SaveWindowPicture(host.m_pFrame->GetSafeHwnd(), "card-view-notation-left.png"));
+
+    // The ink of the cell's first grid row: the drawn tolerance is far narrower than its markup.
+    CCappCell* pCell = DetailArea(view)->GetCellByName("工序内容");
+    CRect rcRange = static_cast<CCellDataItem*>(pCell->m_listCellData.GetHead())->m_rect;
+    CPoint ptTopLeft = rcRange.TopLeft();
+    CPoint ptBottomRight = rcRange.BottomRight();
+    view.LpToDp(ptTopLeft);
+    view.LpToDp(ptBottomRight);
+    // Inside the selection frame.
+    const CRect rcDevice(ptTopLeft.x + 4, ptTopLeft.y + 4, ptBottomRight.x - 4, ptBottomRight.y - 4);
+    const auto inkWidth = [&] {
+        CRect rcClient;
+        view.GetClientRect(&rcClient);
+        CTestDib dib(rcClient.Width(), rcClient.Height());
+        RenderView(view, dib);
+        // The row's own fill, taken from the range's bottom-right inner corner.
+        const DWORD dwFill = dib.Bits()[(rcDevice.bottom - 1) * dib.Width() + rcDevice.right - 1];
+        const COLORREF crFill = RGB((dwFill >> 16) & 0xFF, (dwFill >> 8) & 0xFF, dwFill & 0xFF);
+        return dib.InkBounds(rcDevice, crFill).Width();
+    };
+    const int nDrawn = inkWidth();
+    pCell->m_nEditFlags &= ~0x10;
+    const int nMarkup = inkWidth();
+    EXPECT_GT(nDrawn, 0);
+    EXPECT_GT(nMarkup, nDrawn * 3 / 2) << "without the flag the markup shows as text";
 }

@@ -12,6 +12,7 @@
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
 #include "symedit/CappBaseCtrl.h"
+#include "tests/support/UiDriver.h"
 #include "tests/work/CardViewTestHost.h"
 
 namespace
@@ -34,16 +35,20 @@ public:
         strFormat = m_strFormat.c_str();
         return m_nResult;
     }
-    int GetPDMData(CCappCell* pCell, CString& strData, CStringArray&) override
+    int GetPDMData(CCappCell* pCell, CString& strData, CStringArray& arrValues) override
     {
         m_calls.push_back("PDM " + Name(pCell));
         strData = m_strData.c_str();
+        for (const std::string& strValue : m_values) {
+            arrValues.Add(strValue.c_str());
+        }
         return m_nResult;
     }
 
     std::vector<std::string> m_calls;
     std::string m_strData;
     std::string m_strFormat;
+    std::vector<std::string> m_values;
     int m_nResult = 1;
 
 private:
@@ -171,6 +176,40 @@ TEST(CardResHooksTest, TheProductDataItemAsksThePdmHook)
         EXPECT_STREQ(c.szEditor, EditorText(*pView));
         EXPECT_STREQ("old", host.Card().GetHeadVarData("零件名称"));
     }
+}
+
+TEST(CardResHooksTest, ProductDataValuesGoToTheVariablesOfTheResource)
+{
+    CCardViewTestHost host;
+    auto* pView = new CAnsweringView;
+    ASSERT_TRUE(host.Open(true, 900, 640, pView));
+    for (const char* pszVar : {"零件名称", "材料牌号", "零件图号"}) {
+        SetHead(host.Card(), pszVar, "old");
+    }
+    CCappCell* pCell = host.FindCell("零件名称");
+    pCell->m_wCellWord = 1;
+    CRelResItem* pRes = AddRes(pCell);
+    for (const char* pszVar : {"材料牌号", "无此变量", "零件图号"}) {
+        auto* pFormat = new CRelVarFormat;
+        pFormat->m_strColumn = pszVar;
+        pRes->m_listFormat.AddTail(pFormat);
+    }
+    SelectHead(host, "零件名称");
+    pView->m_strData = "输出轴";
+    pView->m_values = {"45钢", "x", "ZQ-2031"};
+
+    CTestUi ui;
+    EXPECT_EQ(0, pView->SendMessage(CCappCardView::msgPopupCurEditPdm, 0, 0));
+    EXPECT_STREQ("输出轴", EditorText(*pView));
+    EXPECT_STREQ("45钢", host.Card().GetHeadVarData("材料牌号"));
+    EXPECT_STREQ("ZQ-2031", host.Card().GetHeadVarData("零件图号"));
+    // The variable without a cell is reported and the rest still stored.
+    ASSERT_EQ(1u, ui.GetBoxes().size());
+    EXPECT_STREQ("存储数据出错，找不到卡片变量 无此变量 ！", ui.GetBoxes()[0].strText);
+    EXPECT_STREQ("提示", ui.GetBoxes()[0].strCaption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), ui.GetBoxes()[0].nType & (MB_TYPEMASK | MB_ICONMASK));
+    // The editor's own cell gets its text when the edit ends.
+    EXPECT_STREQ("old", host.Card().GetHeadVarData("零件名称"));
 }
 
 TEST(CardResHooksTest, TheViewsOwnHooksGiveNothing)

@@ -303,3 +303,34 @@ TEST(CardXmlReadersTest, NothingIsReadWithoutACellOrEditor)
     EXPECT_EQ(0, host.m_pView->LoadDataToCurCell(strAnswer.c_str(), "FDataML"));
     EXPECT_STREQ("Q235", host.Card().GetHeadVarData("材料牌号"));
 }
+
+TEST(CardXmlReadersTest, AnAnswersOwnEncodingDecides)
+{
+    const std::string strBody =
+        "<BODY>\r\n<ROW>\r\n<COLITEM NAME='材料牌号'><![CDATA[45钢 调质]]></COLITEM>\r\n</ROW></BODY>";
+    const std::string strBodyUtf8 = reinterpret_cast<const char*>(
+        u8"<BODY>\r\n<ROW>\r\n<COLITEM NAME='材料牌号'><![CDATA[45钢 调质]]></COLITEM>\r\n</ROW></BODY>");
+    struct Case
+    {
+        const char* szName;
+        std::string strAnswer;
+        int nResult;
+        const char* szValue;
+    };
+    const Case cases[] = {
+        {"GBK without a declaration", strBody, 1, "45钢 调质"},
+        {"GBK declared gb2312", "<?xml version='1.0' encoding='gb2312'?>" + strBody, 1, "45钢 调质"},
+        {"UTF-8 declared", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + strBodyUtf8, 1, "45钢 调质"},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + strBodyUtf8, 1, "45钢 调质"},
+        {"an unknown encoding", "<?xml version='1.0' encoding='ebcdic'?>" + strBody, 0, "old"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CCardViewTestHost host;
+        ASSERT_TRUE(host.Open());
+        SetHead(host.Card(), "材料牌号", "old");
+        const CString strAnswer(c.strAnswer.data(), static_cast<int>(c.strAnswer.size()));
+        EXPECT_EQ(c.nResult, host.m_pView->LoadDataMlToCard(strAnswer, 0, "", 0));
+        EXPECT_STREQ(c.szValue, host.Card().GetHeadVarData("材料牌号"));
+    }
+}
