@@ -459,14 +459,17 @@ long CVornCtlCtrl::SaveToFile(LPCSTR pszFileName, BOOL bTranToGoalFile)
         }
     }
     const CString strWorkDir = m_CappObj.GetCpoWorkDir();
+    // The names were read from the templates: none may lead out of the work folder.
+    for (POSITION pos = Templates().GetHeadPosition(); pos != nullptr;) {
+        const CString& strName = static_cast<CCappSheet*>(Templates().GetNext(pos))->m_strName;
+        if (!CCappFileNameFun::IsPlainFileName(strName)) {
+            ReportBadFileName(strName);
+            return -1;
+        }
+    }
     // Always written: scripts may have changed since the templates were unpacked.
     for (POSITION pos = Templates().GetHeadPosition(); pos != nullptr;) {
         auto* pSheet = static_cast<CCappSheet*>(Templates().GetNext(pos));
-        // The name was read from the template: it must not lead out of the work folder.
-        if (!CCappFileNameFun::IsPlainFileName(pSheet->m_strName)) {
-            ReportBadFileName(pSheet->m_strName);
-            return -1;
-        }
         CString strPath;
         strPath.Format("%s\\%s.znt", strWorkDir.GetString(), pSheet->m_strName.GetString());
         try {
