@@ -2,12 +2,14 @@
 // host pop-up menu, and the dispatch methods that forward to the card.
 #include <stdio.h>
 
+#include <memory>
 #include <string>
 
 #include "control/ScriptEngine.h"
 #include "control/UrlFetch.h"
 #include "control/VornCtlCtrl.h"
 #include "core/CappCell.h"
+#include "core/CappFileNameFun.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
 #include "core/CappMidRow.h"
@@ -26,6 +28,7 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/win/Menu.h"
+#include "platform/win/MsgBox.h"
 
 // After the project headers, which bring in <windows.h>.
 #include <commdlg.h>
@@ -98,6 +101,28 @@ CCappCell* FindVarCell(CCappSheet* pSheet, const CString& strMDName, const CStri
         }
     }
     return nullptr;
+}
+
+// Whether the card file opens whole, read into a scratch card under the shown card's flags.
+BOOL CanOpenCardFile(const CCappObj& shown, const CString& strMasterName, CWnd* pWnd, const CString& strTempDir,
+                     const CString& strPath)
+{
+    auto pScratch = std::make_unique<CCappObj>();
+    pScratch->m_nState = shown.m_nState;
+    CCardObj& card = pScratch->m_CardObj;
+    card.m_bKeepSheets = shown.m_CardObj.m_bKeepSheets;
+    if (!pScratch->DeCompound(strTempDir, strPath, CCappObj::partStrings | CCappObj::partFiles)) {
+        return FALSE;
+    }
+    card.LoadCard(pScratch->GetCpoWorkDir(), strMasterName, CCappObj::GetMastCardCode(), pScratch.get(), pWnd);
+    return card.GetMasterSheet() != nullptr;
+}
+
+void ReportBadFileName(const CString& strName)
+{
+    CString strText;
+    strText.Format("名称“%s”不能用作文件名：它含有路径、盘符、“..”或设备名。", strName.GetString());
+    FxMessageBox(nullptr, strText, nullptr, MB_OK | MB_ICONERROR);
 }
 
 BOOL IsCompoundFile(const CString& strPath)
@@ -364,6 +389,14 @@ long CVornCtlCtrl::OpenZndFile(LPCSTR pszFileName, long /*lParam*/)
         }
         return -1;
     }
+    // A card file that cannot be read whole must leave the shown card in place: it is read into
+    // a scratch card under the same flags first, and the shown card goes only when that worked.
+    if (!CanOpenCardFile(m_CappObj, m_strMasterCardName, this, strTempDir, strPath)) {
+        if (!strDownloaded.IsEmpty()) {
+            ::DeleteFileA(strDownloaded);
+        }
+        return -1;
+    }
     m_CappObj.Resert();
     m_CappObj.m_CardObj.m_nReserved1 = 0;
     const int nUnpacked = m_CappObj.DeCompound(strTempDir, strPath, CCappObj::partStrings | CCappObj::partFiles);
@@ -426,6 +459,14 @@ long CVornCtlCtrl::SaveToFile(LPCSTR pszFileName, BOOL bTranToGoalFile)
         }
     }
     const CString strWorkDir = m_CappObj.GetCpoWorkDir();
+    // The names were read from the templates: none may lead out of the work folder.
+    for (POSITION pos = Templates().GetHeadPosition(); pos != nullptr;) {
+        const CString& strName = static_cast<CCappSheet*>(Templates().GetNext(pos))->m_strName;
+        if (!CCappFileNameFun::IsPlainFileName(strName)) {
+            ReportBadFileName(strName);
+            return -1;
+        }
+    }
     // Always written: scripts may have changed since the templates were unpacked.
     for (POSITION pos = Templates().GetHeadPosition(); pos != nullptr;) {
         auto* pSheet = static_cast<CCappSheet*>(Templates().GetNext(pos));
@@ -449,6 +490,12 @@ long CVornCtlCtrl::SaveToFile(LPCSTR pszFileName, BOOL bTranToGoalFile)
     CStringArray arrSubNames;
     CStringArray arrSubShown;
     card.GetSubFileInfo(arrSubNames, arrSubShown);
+    for (int i = 0; i < arrSubNames.GetSize(); ++i) {
+        if (!CCappFileNameFun::IsPlainFileName(arrSubNames[i])) {
+            ReportBadFileName(arrSubNames[i]);
+            return -1;
+        }
+    }
     m_CappObj.RegsetCard(card.m_CardData.m_nPageCount, arrCardNames, arrSubNames, arrSubShown);
     if (!card.SaveData()) {
         return -1;

@@ -4,11 +4,13 @@
 #include <shlwapi.h>
 
 #include <cstdint>
-#include <cwctype>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/CappCompoundFileFun.h"
+#include "core/CappFileNameFun.h"
+#include "core/CappTempFileFun.h"
 #include "core/CardCommFun.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxFindHandle.h"
@@ -27,6 +29,7 @@ const int kMaxStreamName = 31;
 // A string stream larger than this is not one the system wrote.
 const ULONGLONG kMaxStringStream = 16u * 1024u * 1024u;
 const DWORD kChunk = 64 * 1024;
+const ULONGLONG kDirEntrySize = 128;
 
 // One stream of a pack: its name and where its bytes come from (a file, or the text itself).
 struct PackEntry
@@ -75,40 +78,37 @@ BOOL ToStreamName(const CString& strName, std::wstring& wstrName)
 // is no plain file name.
 BOOL ToFileName(LPCWSTR pwszName, CString& strName)
 {
-    const size_t nLen = wcslen(pwszName);
-    if (nLen == 0 || nLen > MAX_PATH) {
+    if (!CCappFileNameFun::IsPlainFileNameW(pwszName)) {
         return FALSE;
     }
-    for (size_t i = 0; i < nLen; ++i) {
-        const wchar_t ch = pwszName[i];
-        if (ch < 0x20 || ch == 0x7F || wcschr(L"/\\:*?\"<>|", ch) != nullptr) {
-            return FALSE;
-        }
-    }
-    if (wcsstr(pwszName, L"..") != nullptr || wcscmp(pwszName, L".") == 0) {
-        return FALSE;
-    }
-    // Device names open a device, not a file, whatever the folder.
-    static const wchar_t* const devices[] = {L"CON", L"PRN", L"AUX", L"NUL", L"COM", L"LPT"};
-    std::wstring wstrBase(pwszName);
-    wstrBase = wstrBase.substr(0, wstrBase.find(L'.'));
-    for (const wchar_t* pwszDev : devices) {
-        const size_t nDev = wcslen(pwszDev);
-        if (_wcsnicmp(wstrBase.c_str(), pwszDev, nDev) == 0 &&
-            (wstrBase.size() == nDev || (nDev == 3 && wstrBase.size() == 4 && iswdigit(wstrBase[3])))) {
-            return FALSE;
-        }
-    }
+    const int nLen = static_cast<int>(wcslen(pwszName));
     BOOL bLost = FALSE;
-    const int nBytes =
-        WideCharToMultiByte(kNameCodePage, 0, pwszName, static_cast<int>(nLen), nullptr, 0, nullptr, &bLost);
+    const int nBytes = WideCharToMultiByte(kNameCodePage, 0, pwszName, nLen, nullptr, 0, nullptr, &bLost);
     if (nBytes <= 0 || bLost) {
         return FALSE;
     }
     std::vector<char> buffer(static_cast<size_t>(nBytes));
-    WideCharToMultiByte(kNameCodePage, 0, pwszName, static_cast<int>(nLen), buffer.data(), nBytes, nullptr, nullptr);
+    WideCharToMultiByte(kNameCodePage, 0, pwszName, nLen, buffer.data(), nBytes, nullptr, nullptr);
     strName = CString(buffer.data(), nBytes);
     return TRUE;
+}
+
+// A stream name to show in a message: characters GBK lacks become "?".
+CString ShownName(const std::wstring& wstrName)
+{
+    const int nLen = static_cast<int>(wstrName.size());
+    const int nBytes = WideCharToMultiByte(kNameCodePage, 0, wstrName.c_str(), nLen, nullptr, 0, nullptr, nullptr);
+    if (nBytes <= 0) {
+        return CString();
+    }
+    std::vector<char> buffer(static_cast<size_t>(nBytes));
+    WideCharToMultiByte(kNameCodePage, 0, wstrName.c_str(), nLen, buffer.data(), nBytes, nullptr, nullptr);
+    for (char& ch : buffer) {
+        if (static_cast<unsigned char>(ch) < 0x20) {
+            ch = '?';
+        }
+    }
+    return CString(buffer.data(), nBytes);
 }
 
 CString StgErrorName(HRESULT hr)
@@ -250,73 +250,16 @@ BOOL VerifyPack(const std::wstring& wstrFile, const std::vector<PackEntry>& entr
     return TRUE;
 }
 
-DWORD LittleDword(const BYTE* p)
+void ReportUnreadable(const CString& strPath, const CString& strProblem)
 {
-    return static_cast<DWORD>(p[0]) | (static_cast<DWORD>(p[1]) << 8) | (static_cast<DWORD>(p[2]) << 16) |
-           (static_cast<DWORD>(p[3]) << 24);
-}
-
-BOOL ReadAt(HANDLE hFile, ULONGLONG nOffset, void* pData, DWORD nCount)
-{
-    LARGE_INTEGER pos;
-    pos.QuadPart = static_cast<LONGLONG>(nOffset);
-    DWORD nRead = 0;
-    return SetFilePointerEx(hFile, pos, nullptr, FILE_BEGIN) && ReadFile(hFile, pData, nCount, &nRead, nullptr) &&
-           nRead == nCount;
-}
-
-// Structured storage reads a FAT or directory sector beyond the end of a truncated file as
-// empty, and the streams listed there would silently be missing: the header's FAT sectors and the
-// directory's chain must lie inside the file.
-BOOL IsWholeCompoundFile(const CString& strPath)
-{
-    const DWORD kEndOfChain = 0xFFFFFFFE;
-    CFxHandle file(CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    LARGE_INTEGER size = {};
-    BYTE header[512] = {};
-    if (!file.IsValid() || !GetFileSizeEx(file, &size) || !ReadAt(file, 0, header, sizeof(header))) {
-        return FALSE;
-    }
-    const int nShift = header[0x1E] | (header[0x1F] << 8);
-    if (nShift != 9 && nShift != 12) {
-        return FALSE;
-    }
-    const ULONGLONG nSectorSize = 1ull << nShift;
-    const ULONGLONG nSectors = static_cast<ULONGLONG>(size.QuadPart) / nSectorSize - 1;
-    const DWORD nFat = LittleDword(header + 0x2C);
-    const DWORD nHeaderFat = nFat < 109 ? nFat : 109;
-    for (DWORD i = 0; i < nHeaderFat; ++i) {
-        if (LittleDword(header + 0x4C + 4 * i) >= nSectors) {
-            return FALSE;
-        }
-    }
-    const DWORD nMiniFat = LittleDword(header + 0x3C);
-    if (nMiniFat != kEndOfChain && nMiniFat >= nSectors) {
-        return FALSE;
-    }
-    const ULONGLONG nPerFatSector = nSectorSize / 4;
-    DWORD nSect = LittleDword(header + 0x30);
-    for (ULONGLONG nStep = 0; nSect != kEndOfChain; ++nStep) {
-        if (nSect >= nSectors || nStep > nSectors) {
-            return FALSE;
-        }
-        const ULONGLONG nFatIndex = nSect / nPerFatSector;
-        if (nFatIndex >= nHeaderFat) {
-            return TRUE; // beyond the header's FAT list: left to structured storage
-        }
-        const DWORD nFatSect = LittleDword(header + 0x4C + 4 * nFatIndex);
-        BYTE entry[4] = {};
-        if (!ReadAt(file, (nFatSect + 1ull) * nSectorSize + (nSect % nPerFatSector) * 4, entry, 4)) {
-            return FALSE;
-        }
-        nSect = LittleDword(entry);
-    }
-    return TRUE;
+    CString strText;
+    strText.Format("无法读取卡片文件 '%s'：%s", strPath.GetString(), strProblem.GetString());
+    FxMessageBox(nullptr, strText, nullptr, MB_OK | MB_ICONERROR);
 }
 
 BOOL IsSafeWorkName(const CString& strName)
 {
-    return !strName.IsEmpty() && strName != "." && strName != ".." && strName.FindOneOf("\\/:*?\"<>|") < 0;
+    return CCappFileNameFun::IsPlainFileName(strName);
 }
 } // namespace
 
@@ -378,6 +321,9 @@ int CCappObj::GetDefSRPFileName(CString& strCpv, CString& strRpd) const
         strDir = strDir.Left(strDir.GetLength() - 1);
     }
     const CString strName = GetFileName_NoExt(m_strFileName);
+    if (!CCappFileNameFun::IsPlainFileName(strName)) {
+        return 0;
+    }
     strCpv.Format("%s\\%s.cpv", strDir.GetString(), strName.GetString());
     strRpd.Format("%s\\%s.rpd", strDir.GetString(), strName.GetString());
     return 1;
@@ -394,6 +340,10 @@ int CCappObj::ImputSubFile(const CString& strSrc, CString& strStoredName, CStrin
 {
     strStoredName.Format("%s.%s", GetNewItemCode().GetString(), CCardCommFun::GetFileExtName(strSrc).GetString());
     const CString strDir = GetCpoWorkDir();
+    // The extension comes from the caller's path and could carry a folder part.
+    if (!strDir.IsEmpty() && !CCappFileNameFun::IsPlainFileName(strStoredName)) {
+        return 0;
+    }
     if (strDir.IsEmpty()) {
         strFullPath = strSrc;
         m_arrSessionFiles.Add(FullPath(strSrc));
@@ -496,38 +446,33 @@ int CCappObj::GetNewCode(const CString& strCode, CString& strOut, const CStringA
     return 0;
 }
 
+// The lists below are split in one pass: cutting the front off the rest for every element made
+// reading a long list quadratic.
 void CCappObj::GetSubFileInfo(const CString& strText, CString& strFirst, CStringArray& arrRest)
 {
-    CString strList = strText;
-    CString strItem;
-    BOOL bFirst = TRUE;
-    while (GetElementItem(strList, strItem, "\n")) {
-        if (bFirst) {
-            strFirst = strItem;
-            bFirst = FALSE;
+    CStringArray arrItems;
+    arrItems.Split(strText, '\n', FALSE);
+    for (int i = 0; i < arrItems.GetSize(); ++i) {
+        if (i == 0) {
+            strFirst = arrItems[i];
         } else {
-            arrRest.Add(strItem);
+            arrRest.Add(arrItems[i]);
         }
     }
 }
 
 void CCappObj::LoadStringToArray(const CString& strText, CStringArray& arr)
 {
-    arr.RemoveAll();
-    CString strList = strText;
-    CString strItem;
-    while (GetElementItem(strList, strItem, "|")) {
-        arr.Add(strItem);
-    }
+    arr.Split(strText, '|', FALSE);
 }
 
 void CCappObj::LoadStringToArray(const CString& strText, CUIntArray& arr)
 {
     arr.RemoveAll();
-    CString strList = strText;
-    CString strItem;
-    while (GetElementItem(strList, strItem, "|")) {
-        arr.Add(static_cast<UINT>(atoi(strItem)));
+    CStringArray arrItems;
+    arrItems.Split(strText, '|', FALSE);
+    for (int i = 0; i < arrItems.GetSize(); ++i) {
+        arr.Add(static_cast<UINT>(atoi(arrItems[i])));
     }
 }
 
@@ -761,26 +706,45 @@ BOOL CCappObj::ReadAllData(const CString& strPath, int nParts)
     if (m_strFileName == "NEW" || !PathExists(strPath)) {
         return TRUE;
     }
+    CCappTempFileFun::RemoveStaleTemps(strPath);
+    CString strProblem;
+    // Structured storage trusts the header and the chains: a damaged one can loop or exhaust
+    // memory before any check of ours could run.
+    if (!CCappCompoundFileFun::CheckFile(strPath, strProblem)) {
+        ReportUnreadable(strPath, strProblem);
+        return FALSE;
+    }
     const std::wstring wstrPath = ToWidePath(strPath);
     CFxComPtr<IStorage> pStg;
     HRESULT hr =
         StgOpenStorage(wstrPath.c_str(), nullptr, STGM_READ | STGM_SHARE_DENY_WRITE, nullptr, 0, pStg.Receive());
     if (FAILED(hr)) {
-        FxMessageBox(nullptr, StgErrorName(hr), nullptr, MB_OK);
+        strProblem.Format("%s (0x%08lX)", StgErrorName(hr).GetString(), static_cast<unsigned long>(hr));
+        ReportUnreadable(strPath, strProblem);
         return FALSE;
     }
     CFxComPtr<IEnumSTATSTG> pEnum;
-    hr = IsWholeCompoundFile(strPath) ? pStg->EnumElements(0, nullptr, 0, pEnum.Receive()) : STG_E_DOCFILECORRUPT;
+    hr = pStg->EnumElements(0, nullptr, 0, pEnum.Receive());
+    if (FAILED(hr)) {
+        strProblem.Format("%s (0x%08lX)", StgErrorName(hr).GetString(), static_cast<unsigned long>(hr));
+        ReportUnreadable(strPath, strProblem);
+        return FALSE;
+    }
+    // The check above found no loop; this bound holds even if the storage disagrees.
+    WIN32_FILE_ATTRIBUTE_DATA attr = {};
+    GetFileAttributesExA(strPath, GetFileExInfoStandard, &attr);
+    const ULONGLONG nMaxElements =
+        ((static_cast<ULONGLONG>(attr.nFileSizeHigh) << 32) | attr.nFileSizeLow) / kDirEntrySize + 1;
     // Strings are applied only once the whole file was read.
     std::vector<std::pair<CString, CString>> strings;
     const CString strDir = GetCpoWorkDir();
-    BOOL bOk = SUCCEEDED(hr);
-    while (bOk) {
+    ULONGLONG nElements = 0;
+    while (strProblem.IsEmpty()) {
         STATSTG stat = {};
         ULONG nGot = 0;
         hr = pEnum->Next(1, &stat, &nGot);
         if (FAILED(hr)) {
-            bOk = FALSE;
+            strProblem.Format("%s (0x%08lX)", StgErrorName(hr).GetString(), static_cast<unsigned long>(hr));
             break;
         }
         if (hr != S_OK || nGot != 1) {
@@ -789,12 +753,16 @@ BOOL CCappObj::ReadAllData(const CString& strPath, int nParts)
         // The enumerator's name is ours to free, whatever happens to the element.
         std::wstring wstrName = stat.pwcsName != nullptr ? stat.pwcsName : L"";
         CoTaskMemFree(stat.pwcsName);
+        if (++nElements > nMaxElements) {
+            strProblem = "目录项多于文件所能容纳的数目";
+            break;
+        }
         if (stat.type != STGTY_STREAM) {
             continue;
         }
         CString strName;
         if (!ToFileName(wstrName.c_str(), strName)) {
-            bOk = FALSE;
+            strProblem.Format("流名“%s”不能用作文件名", ShownName(wstrName).GetString());
             break;
         }
         const BOOL bString = strName.GetLength() > 10 && strName.Left(10) == kStringPrefix;
@@ -802,42 +770,47 @@ BOOL CCappObj::ReadAllData(const CString& strPath, int nParts)
             continue;
         }
         CFxComPtr<IStream> pStream;
-        if (FAILED(
-                pStg->OpenStream(wstrName.c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, pStream.Receive()))) {
-            bOk = FALSE;
+        hr = pStg->OpenStream(wstrName.c_str(), nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, pStream.Receive());
+        if (FAILED(hr)) {
+            strProblem.Format("无法打开流“%s”：%s", strName.GetString(), StgErrorName(hr).GetString());
             break;
         }
         const ULONGLONG nSize = stat.cbSize.QuadPart;
         if (bString) {
             std::vector<char> text;
-            bOk = ReadStream(pStream, nSize, kMaxStringStream, [&](const BYTE* p, ULONG n) {
-                text.insert(text.end(), p, p + n);
-                return TRUE;
-            });
-            if (bOk) {
-                strings.emplace_back(strName,
-                                     text.empty() ? CString() : CString(text.data(), static_cast<int>(text.size())));
+            if (!ReadStream(pStream, nSize, kMaxStringStream, [&](const BYTE* p, ULONG n) {
+                    text.insert(text.end(), p, p + n);
+                    return TRUE;
+                })) {
+                strProblem.Format("流“%s”读不完整或过长", strName.GetString());
+                break;
             }
+            strings.emplace_back(strName,
+                                 text.empty() ? CString() : CString(text.data(), static_cast<int>(text.size())));
             continue;
         }
         const CString strFile = strDir + "\\" + strName;
         CFxHandle file(CreateFileA(strFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsValid()) {
-            bOk = FALSE;
+            strProblem.Format("无法写入文件 '%s'（错误 %lu）", strFile.GetString(),
+                              static_cast<unsigned long>(GetLastError()));
             break;
         }
         m_arrExtracted.Add(strFile);
-        bOk = ReadStream(pStream, nSize, ~0ull, [&](const BYTE* p, ULONG n) {
-            DWORD nWritten = 0;
-            return WriteFile(file, p, n, &nWritten, nullptr) && nWritten == n;
-        });
+        if (!ReadStream(pStream, nSize, ~0ull, [&](const BYTE* p, ULONG n) {
+                DWORD nWritten = 0;
+                return WriteFile(file, p, n, &nWritten, nullptr) && nWritten == n;
+            })) {
+            strProblem.Format("流“%s”读不完整，或无法写入 '%s'", strName.GetString(), strFile.GetString());
+            break;
+        }
     }
-    if (!bOk) {
+    if (!strProblem.IsEmpty()) {
         for (int i = 0; i < m_arrExtracted.GetSize(); ++i) {
             DeleteFileA(m_arrExtracted[i]);
         }
         m_arrExtracted.RemoveAll();
-        FxMessageBox(nullptr, StgErrorName(hr), nullptr, MB_OK);
+        ReportUnreadable(strPath, strProblem);
         return FALSE;
     }
     for (const auto& item : strings) {
@@ -955,7 +928,8 @@ int CCappObj::CreateStgFile(const CString& strPath)
         if (!ToStreamName(entry.strName, entry.wstrName)) {
             return 0;
         }
-        if (entry.bFile && !IsPackable(entry.strPath)) {
+        if (entry.bFile &&
+            (!CCappFileNameFun::IsPlainFileName(GetFileName(entry.strPath)) || !IsPackable(entry.strPath))) {
             return 0;
         }
         for (size_t j = 0; j < i; ++j) {
@@ -978,7 +952,12 @@ int CCappObj::CreateStgFile(const CString& strPath)
         }
     }
 
-    const CString strTemp = strPath + ".~tmp";
+    // Temporaries a killed save left behind go first; ours has a name of its own.
+    CCappTempFileFun::RemoveStaleTemps(strPath);
+    CString strTemp;
+    if (!CCappTempFileFun::CreateTempBeside(strPath, strTemp)) {
+        return 0;
+    }
     const std::wstring wstrTemp = ToWidePath(strTemp);
     BOOL bOk = FALSE;
     {

@@ -6,6 +6,7 @@
 
 #include "core/CappCardVarItem.h"
 #include "core/CappCell.h"
+#include "core/CappFileNameFun.h"
 #include "core/CappListArchive.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
@@ -14,6 +15,7 @@
 #include "core/CappObj.h"
 #include "core/CappPgRow.h"
 #include "core/CappSheet.h"
+#include "core/CappTempFileFun.h"
 #include "core/CardADMLLoader.h"
 #include "core/CardCommFun.h"
 #include "core/CardRptExport.h"
@@ -220,8 +222,12 @@ int CCardObj::SaveData()
     }
     CString strPath;
     strPath.Format("%s\\%s", m_strCardDir.GetString(), m_strCcdFile.GetString());
-    // The old archive stays until the new one is complete.
-    const CString strTemp = strPath + ".tmp";
+    // The old archive stays until the new one is complete; temporaries a killed save left go.
+    CCappTempFileFun::RemoveStaleTemps(strPath);
+    CString strTemp;
+    if (!CCappTempFileFun::CreateTempBeside(strPath, strTemp)) {
+        return 0;
+    }
     try {
         CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
@@ -263,8 +269,13 @@ void CCardObj::SetSubDataFileName(const CString& strDir)
     if (m_strCardDir.IsEmpty()) {
         return;
     }
+    // A stored name that is no plain file name would point outside the card's folder: no path.
     auto setPath = [&strDir](CCellFieldDataItem* pItem) {
-        pItem->m_strFilePath.Format("%s\\%s", strDir.GetString(), pItem->m_strValue.GetString());
+        if (CCappFileNameFun::IsPlainFileName(pItem->m_strValue)) {
+            pItem->m_strFilePath.Format("%s\\%s", strDir.GetString(), pItem->m_strValue.GetString());
+        } else {
+            pItem->m_strFilePath.Empty();
+        }
     };
     CCappPgData& pgData = m_CardData.m_PgData;
     POSITION pos = pgData.m_listRowData.GetHeadPosition();
@@ -319,6 +330,13 @@ CCappSheet* CCardObj::LoadSheet(CWnd* pWnd, const CString& strName)
     }
     CString strPath;
     strPath.Format("%s\\%s.znt", m_strCardDir.GetString(), strName.GetString());
+    // The name comes from the card's data: it must not lead out of the card's folder.
+    if (!CCappFileNameFun::IsPlainFileName(strName)) {
+        CString strText;
+        strText.Format(LoadText(IDS_CARD_NO_TEMPLATE), strPath.GetString());
+        FxMessageBox(CCappMsgFun::FindMainWindow(pWnd), strText, nullptr, MB_OK);
+        return nullptr;
+    }
     return LoadSheetByFileName(pWnd, strPath);
 }
 

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include "core/CappSheet.h"
+#include "core/CappTempFileFun.h"
 #include "core/CardCommFun.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
@@ -47,17 +48,6 @@ CString ExceptionText(const CException* e)
     return szText;
 }
 
-// The folder part of a path, without its trailing backslash; empty for a bare file name.
-CString FolderOf(const CString& strPath)
-{
-    const CString strName = CCardCommFun::GetFileName(strPath);
-    const int nFolder = strPath.GetLength() - strName.GetLength();
-    if (nFolder <= 0) {
-        return ".";
-    }
-    return strPath.Left(nFolder - 1);
-}
-
 } // namespace
 
 CString CTemplateFile::SystemMessage(DWORD dwError)
@@ -78,6 +68,7 @@ CString CTemplateFile::SystemMessage(DWORD dwError)
 BOOL CTemplateFile::Load(const CString& strPath, CCappSheet& sheet, CString& strError)
 {
     strError.Empty();
+    CCappTempFileFun::RemoveStaleTemps(strPath);
     // The bytes are read whole and tried on a scratch sheet first: a damaged archive throws part
     // way through, and the caller's sheet must not be left half read.
     CMemFile mem;
@@ -134,10 +125,12 @@ BOOL CTemplateFile::Save(const CString& strPath, CCappSheet& sheet, CString& str
         strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(ERROR_ACCESS_DENIED).GetString());
         return FALSE;
     }
-    char szTemp[MAX_PATH] = {};
-    // GetTempFileName creates the file, so a folder that cannot take it fails here, before
+    // Temporaries of this template that a killed save left behind go first. The new one is
+    // created here and named after the template, so a folder that cannot take it fails before
     // anything of the old template is touched.
-    if (GetTempFileNameA(FolderOf(strPath), "znt", 0, szTemp) == 0) {
+    CCappTempFileFun::RemoveStaleTemps(strPath);
+    CString strTemp;
+    if (!CCappTempFileFun::CreateTempBeside(strPath, strTemp)) {
         strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
         return FALSE;
     }
@@ -145,7 +138,7 @@ BOOL CTemplateFile::Save(const CString& strPath, CCappSheet& sheet, CString& str
     const CString strOldName = sheet.m_strName;
     sheet.m_strName = CCardCommFun::GetFileName_NoExt(strPath);
     try {
-        CFile file(szTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
+        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
         CArchive ar(&file, CArchive::store, kArchiveBuffer);
         sheet.Serialize(ar);
         ar.Close();
@@ -154,14 +147,14 @@ BOOL CTemplateFile::Save(const CString& strPath, CCappSheet& sheet, CString& str
         strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
         e->Delete();
         sheet.m_strName = strOldName;
-        DeleteFileA(szTemp);
+        DeleteFileA(strTemp);
         return FALSE;
     }
 
-    if (!MoveFileExA(szTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
         sheet.m_strName = strOldName;
-        DeleteFileA(szTemp);
+        DeleteFileA(strTemp);
         return FALSE;
     }
     return TRUE;

@@ -11,7 +11,8 @@ class CTemplateFile
 public:
     // Reads the template into the sheet; the sheet's name first becomes the file name without
     // extension, then the one stored in the file. An unreadable or damaged file gives FALSE with the
-    // reason in strError and leaves the sheet as it was.
+    // reason in strError and leaves the sheet as it was. Load and Save both remove the temporaries
+    // of this template that a killed save left in its folder.
     static BOOL Load(const CString& strPath, CCappSheet& sheet, CString& strError);
 
     // Writes the sheet under its file name (stored as the sheet's name) into a temporary file in

@@ -508,6 +508,147 @@ TEST(VornCtlCardTest, TemporaryFilesGetUniqueNames)
     }
 }
 
+// A card file that cannot be read whole is refused before the shown card is given up.
+TEST(VornCtlCardTest, ADamagedCardFileLeavesTheShownCard)
+{
+    CCardFolder folder;
+    CString strVar;
+    {
+        CtlDriver d;
+        d.Start("T2.znt");
+        const std::vector<CString> vars = HeadVars(d);
+        ASSERT_FALSE(vars.empty());
+        strVar = vars[0];
+        ASSERT_EQ(0, d.Call<long>(idSetVarData, strVar, 0L, CString("零件A")));
+        ASSERT_EQ(0, d.Call<long>(idSaveToFile, CString("c.znd"), 1));
+    }
+    std::string good;
+    {
+        HANDLE h =
+            CreateFileA(folder.PathOf("c.znd"), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        char buffer[4096];
+        DWORD nRead = 0;
+        while (ReadFile(h, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0) {
+            good.append(buffer, nRead);
+        }
+        CloseHandle(h);
+    }
+    ASSERT_GT(good.size(), 1024u);
+    // A card file whose storage is whole but whose card data archive is cut short.
+    {
+        ASSERT_TRUE(CopyFileA(folder.PathOf("c.znd"), folder.PathOf("cut-ccd.znd"), FALSE));
+        WCHAR wszPath[MAX_PATH] = L"";
+        folder.PathOf("cut-ccd.znd").ToWide(wszPath, MAX_PATH);
+        CFxComPtr<IStorage> pStg;
+        ASSERT_TRUE(SUCCEEDED(
+            StgOpenStorage(wszPath, nullptr, STGM_READWRITE | STGM_SHARE_EXCLUSIVE, nullptr, 0, pStg.Receive())));
+        CFxComPtr<IStream> pStream;
+        ASSERT_TRUE(SUCCEEDED(
+            pStg->OpenStream(L"MAST.ccd", nullptr, STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, pStream.Receive())));
+        ULARGE_INTEGER size = {};
+        size.QuadPart = 20;
+        ASSERT_TRUE(SUCCEEDED(pStream->SetSize(size)));
+    }
+    struct Case
+    {
+        const char* pszName;
+        std::string bytes;
+    };
+    std::string flipped = good;
+    flipped[0x1E] = 10; // sector shift
+    const Case cases[] = {
+        {"last sector missing", good.substr(0, good.size() - 512)},
+        {"bad sector shift", flipped},
+    };
+    for (int nShown = 0; nShown < 2; ++nShown) {
+        SCOPED_TRACE(nShown == 0 ? "card opened from a file" : "card started from templates");
+        CtlDriver d;
+        if (nShown == 0) {
+            ASSERT_EQ(0, d.Call<long>(idOpenZndFile, CString("c.znd"), 0L));
+        } else {
+            d.Start("T2.znt");
+            ASSERT_EQ(0, d.Call<long>(idSetVarData, strVar, 0L, CString("零件A")));
+        }
+        const CCappSheet* pMaster = d.ctl.GetCappObj().m_CardObj.GetMasterSheet();
+        ASSERT_NE(nullptr, pMaster);
+        const long nPages = d.Call<long>(idGetPageCount);
+        const CString strFile = d.Call<CString>(idGetFileName);
+        for (const Case& c : cases) {
+            HANDLE h = CreateFileA(folder.PathOf("bad.znd"), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            ASSERT_NE(INVALID_HANDLE_VALUE, h);
+            DWORD nWritten = 0;
+            WriteFile(h, c.bytes.data(), static_cast<DWORD>(c.bytes.size()), &nWritten, nullptr);
+            CloseHandle(h);
+            SCOPED_TRACE(c.pszName);
+            CTestUi ui;
+            EXPECT_EQ(-1, d.Call<long>(idOpenZndFile, CString("bad.znd"), 0L));
+            EXPECT_EQ(1u, ui.GetBoxes().size());
+            EXPECT_EQ(pMaster, d.ctl.GetCappObj().m_CardObj.GetMasterSheet());
+            EXPECT_STREQ("零件A", d.Var(strVar));
+            EXPECT_EQ(nPages, d.Call<long>(idGetPageCount));
+            EXPECT_STREQ(strFile, d.Call<CString>(idGetFileName));
+        }
+        {
+            SCOPED_TRACE("card data archive cut short");
+            CTestUi ui;
+            EXPECT_EQ(-1, d.Call<long>(idOpenZndFile, CString("cut-ccd.znd"), 0L));
+            EXPECT_EQ(pMaster, d.ctl.GetCappObj().m_CardObj.GetMasterSheet());
+            EXPECT_STREQ("零件A", d.Var(strVar));
+        }
+        // The card shown is still whole: it saves and opens again.
+        EXPECT_EQ(0, d.Call<long>(idSaveToFile, CString("again.znd"), 0));
+        CtlDriver again;
+        EXPECT_EQ(0, again.Call<long>(idOpenZndFile, CString("again.znd"), 0L));
+        EXPECT_STREQ("零件A", again.Var(strVar));
+    }
+}
+
+// A name read from a template must not lead the save out of the control's work folder.
+TEST(VornCtlCardTest, SaveRefusesTemplateNamesThatLeaveTheWorkFolder)
+{
+    CCardFolder folder;
+    // The temporary folder the work folder is made in lies inside the test's folder, so that an
+    // escape would land where the test can see it.
+    const CString strTemp = folder.PathOf("tmp\\a\\b");
+    CreateDirectoryA(folder.PathOf("tmp"), nullptr);
+    CreateDirectoryA(folder.PathOf("tmp\\a"), nullptr);
+    CreateDirectoryA(strTemp, nullptr);
+    char szOldTmp[MAX_PATH] = "";
+    char szOldTemp[MAX_PATH] = "";
+    GetEnvironmentVariableA("TMP", szOldTmp, MAX_PATH);
+    GetEnvironmentVariableA("TEMP", szOldTemp, MAX_PATH);
+    SetEnvironmentVariableA("TMP", strTemp);
+    SetEnvironmentVariableA("TEMP", strTemp);
+    const char* const names[] = {"..\\..\\..\\escaped", "..\\escaped", "C:escaped", "sub\\escaped", "CON", "lpt1"};
+    for (const char* pszName : names) {
+        SCOPED_TRACE(pszName);
+        {
+            CCappSheet sheet;
+            CFile in(SampleTemplate("ProcessCard.znt"), CFile::modeRead);
+            CArchive arIn(&in, CArchive::load);
+            sheet.Serialize(arIn);
+            sheet.m_strName = pszName;
+            CFile out(folder.PathOf("evil.znt"), CFile::modeCreate | CFile::modeWrite);
+            CArchive arOut(&out, CArchive::store);
+            sheet.Serialize(arOut);
+            arOut.Close();
+        }
+        CtlDriver d;
+        ASSERT_EQ(0, d.Call<long>(idSetZntFile, CString("evil.znt"), CString("")));
+        ASSERT_TRUE(d.Call<int>(idInitVornData));
+        CTestUi ui;
+        EXPECT_EQ(-1, d.Call<long>(idSaveToFile, CString("c.znd"), 1));
+        EXPECT_EQ(1u, ui.GetBoxes().size());
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.PathOf("c.znd")));
+        for (const char* pszEscape : {"tmp\\escaped.znt", "tmp\\a\\b\\escaped.znt", "escaped.znt", "tmp\\a\\b\\sub"}) {
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.PathOf(pszEscape))) << pszEscape;
+        }
+    }
+    SetEnvironmentVariableA("TMP", szOldTmp);
+    SetEnvironmentVariableA("TEMP", szOldTemp);
+}
+
 TEST(VornCtlCardTest, PopupMenuHoldsTheHostsEntriesAndRunsTheirCommands)
 {
     EXPECT_EQ(0x8000u, CVornCtlCtrl::PopupCommandId("ID_VORN_ZOOMIN"));

@@ -392,6 +392,53 @@ TEST(CappObjTest, UnpackingRefusesNamesThatLeaveTheWorkDirectory)
     }
 }
 
+TEST(CappObjTest, LongNameListsLoadWhole)
+{
+    CTestTempFolder folder;
+    const CString strBase = MakeDir(folder, "base");
+    const CString strFile = folder.PathOf("names.cpo");
+    // 80,000 names of about two bytes each: a GBK character whose trail byte is "|", a letter and
+    // an empty name, each followed by "|"; and as many card names in the code information.
+    const char* const items[] = {"\x95\x7C", "a", ""};
+    const int nNames = 80000;
+    std::string other;
+    std::string cards;
+    for (int i = 0; i < nNames; ++i) {
+        other += items[i % 3];
+        other += "|";
+        cards += (i > 0 ? "\n" : "") + std::string("c") + std::to_string(i);
+    }
+    ASSERT_GE(other.size(), 160000u);
+    MakeCompoundFile(
+        strFile, {{L"__STRING__OTHERFILE", other}, {L"__STRING__CARDCODEINFO", "1.0<,>C<,>7<,>" + cards + "<,>s.dat"}});
+    CCappObj obj;
+    ASSERT_EQ(1, obj.DeCompound(strBase, strFile, CCappObj::partStrings));
+    ASSERT_EQ(nNames, obj.m_arrOtherFile.GetSize());
+    for (int i = 0; i < nNames; ++i) {
+        ASSERT_STREQ(items[i % 3], obj.m_arrOtherFile[i].GetString()) << i;
+    }
+    ASSERT_EQ(nNames, obj.m_CardCode.m_arrCardName.GetSize());
+    EXPECT_STREQ("c79999", obj.m_CardCode.m_arrCardName[nNames - 1].GetString());
+    ASSERT_EQ(1, obj.m_CardCode.m_arrSubFileName.GetSize());
+
+    // The same splitting as before: no empty last element, empty ones inside kept.
+    CStringArray arr;
+    CCappObj::LoadStringToArray("|x||", arr);
+    ASSERT_EQ(3, arr.GetSize());
+    EXPECT_STREQ("", arr[0].GetString());
+    EXPECT_STREQ("x", arr[1].GetString());
+    EXPECT_STREQ("", arr[2].GetString());
+    CCappObj::LoadStringToArray("", arr);
+    EXPECT_EQ(0, arr.GetSize());
+    CString strFirst;
+    CStringArray arrRest;
+    CCappObj::GetSubFileInfo("a\nb\n\nc", strFirst, arrRest);
+    EXPECT_STREQ("a", strFirst.GetString());
+    ASSERT_EQ(3, arrRest.GetSize());
+    EXPECT_STREQ("", arrRest[1].GetString());
+    EXPECT_STREQ("c", arrRest[2].GetString());
+}
+
 TEST(CappObjTest, DetachDataNeverDeletesARootOrAnEmptyPath)
 {
     CTestTempFolder folder;

@@ -223,3 +223,35 @@ TEST(TemplateFileTest, BadFileIsAnErrorAndLeavesTheSheet)
         EXPECT_EQ(nCells, CountCells(back));
     }
 }
+
+TEST(TemplateFileTest, StaleTemporariesOfTheTemplateGoOnSaveAndOpen)
+{
+    // What saves killed after making their temporary left behind, and files that only look alike.
+    const char* const stale[] = {"Card.znt.~0000BEEF.tmp", "card.ZNT.~1234abcd.tmp"};
+    const char* const kept[] = {"Other.znt.~0000BEEF.tmp", "Card.znt.~tmp", "Card.znt.~0000BEEF.tmp.bak", "zntA1B2.tmp",
+                                "Card.znt.bak"};
+    for (const BOOL bSave : {TRUE, FALSE}) {
+        SCOPED_TRACE(bSave ? "save" : "open");
+        CTestTempFolder folder;
+        const CString strPath = folder.PathOf("Card.znt");
+        CCappSheet sheet;
+        CString strError;
+        ASSERT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), sheet, strError));
+        ASSERT_TRUE(CTemplateFile::Save(strPath, sheet, strError)) << strError.GetString();
+        std::set<std::string> expected{"Card.znt"};
+        for (const char* pszName : stale) {
+            WriteBytes(folder.PathOf(pszName), "partial");
+        }
+        for (const char* pszName : kept) {
+            WriteBytes(folder.PathOf(pszName), "other");
+            expected.insert(pszName);
+        }
+        if (bSave) {
+            EXPECT_TRUE(CTemplateFile::Save(strPath, sheet, strError)) << strError.GetString();
+        } else {
+            CCappSheet back;
+            EXPECT_TRUE(CTemplateFile::Load(strPath, back, strError)) << strError.GetString();
+        }
+        EXPECT_EQ(expected, FolderNames(folder.GetPath()));
+    }
+}
