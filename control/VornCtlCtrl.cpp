@@ -41,7 +41,7 @@ const double kInchPerTenthMm = 0.003937007874015748;
 CVornCtlCtrl::CVornCtlCtrl()
     : m_bPreviewOpen(FALSE), m_pPreviewFrame(nullptr), m_pPreviewTemplate(nullptr), m_bLaidOut(FALSE),
       m_bFirstPaintDone(FALSE), m_bDataInitialised(FALSE), m_nSheetCount(0), m_lStyleEx(styleHScroll | styleVScroll),
-      m_nShownTemplate(0), m_bDrawFrameOnPrint(FALSE)
+      m_nShownTemplate(0), m_bDrawFrameOnPrint(FALSE), m_bViewAll(FALSE)
 {
     // Free zoom; the page is unknown until a template is laid out.
     SetZoomMode(zoomFree);
@@ -251,6 +251,8 @@ CCappSheet* CVornCtlCtrl::GetShownTemplate()
 
 void CVornCtlCtrl::LayOut()
 {
+    // The whole page, once asked for, stays asked for across a new layout.
+    const BOOL bViewAll = m_bViewAll;
     if (m_bDataInitialised && GetPageCount() <= 0) {
         StartCard();
     }
@@ -272,6 +274,9 @@ void CVornCtlCtrl::LayOut()
         }
     }
     m_bLaidOut = TRUE;
+    if (bViewAll) {
+        ZoomViewAll();
+    }
 }
 
 void CVornCtlCtrl::SetDataInitialised(BOOL bInitialised)
@@ -288,7 +293,10 @@ void CVornCtlCtrl::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcInva
     if (!m_bFirstPaintDone) {
         m_bFirstPaintDone = TRUE;
         m_dPixelsPerUnit = pDC->GetDeviceCaps(LOGPIXELSX) * kInchPerTenthMm;
-        SetZoom(m_dPixelsPerUnit);
+        // A whole page asked for before the first paint stays asked for.
+        if (!m_bViewAll) {
+            SetZoom(m_dPixelsPerUnit);
+        }
     }
     if (!m_bLaidOut) {
         LayOut();
@@ -305,8 +313,13 @@ void CVornCtlCtrl::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcInva
 
     const int nSaved = pDC->SaveDC();
     if (m_bDataInitialised) {
-        PrepareDC(pDC);
-        ::OffsetViewportOrgEx(pDC->GetSafeHdc(), rcBounds.left, rcBounds.top, nullptr);
+        if (m_bViewAll) {
+            // Fitted to these bounds: a container's drawing need not have the window's size.
+            MapWholePage(pDC, rcBounds, pSheet);
+        } else {
+            PrepareDC(pDC);
+            ::OffsetViewportOrgEx(pDC->GetSafeHdc(), rcBounds.left, rcBounds.top, nullptr);
+        }
         pSheet->m_rcView = rcBounds;
         pSheet->DrawSheet(pDC);
         pDC->RestoreDC(nSaved);
@@ -396,9 +409,33 @@ void CVornCtlCtrl::ZoomOut()
 void CVornCtlCtrl::ZoomViewAll()
 {
     CCappSheet* pSheet = m_bDataInitialised ? m_CappObj.m_CardObj.GetCurSheet() : nullptr;
-    if (pSheet != nullptr) {
+    if (pSheet != nullptr && GetZoomMode() == zoomFree) {
+        // The factor and the scroll bars follow the window; every drawing fits its own bounds.
         ZoomToRect(CRect(-10, -10, pSheet->m_nPageWidth + 10, pSheet->m_nPageHeight + 10));
+        m_bViewAll = TRUE;
+        InvalidateControl();
     }
+}
+
+void CVornCtlCtrl::SetZoom(double dZoom, const CPoint* pptCentre)
+{
+    m_bViewAll = FALSE;
+    CZoomOleControl::SetZoom(dZoom, pptCentre);
+}
+
+void CVornCtlCtrl::MapWholePage(CDC* pDC, const CRect& rcBounds, const CCappSheet* pSheet)
+{
+    const CRect rcPage(-10, -10, pSheet->m_nPageWidth + 10, pSheet->m_nPageHeight + 10);
+    const double dX = static_cast<double>(rcBounds.Width()) / rcPage.Width();
+    const double dY = static_cast<double>(rcBounds.Height()) / rcPage.Height();
+    const double dFactor = dX < dY ? dX : dY;
+    const int cx = static_cast<int>(rcPage.Width() * dFactor);
+    const int cy = static_cast<int>(rcPage.Height() * dFactor);
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    pDC->SetWindowOrg(rcPage.left, rcPage.top);
+    pDC->SetWindowExt(rcPage.Width(), rcPage.Height());
+    pDC->SetViewportExt(cx > 0 ? cx : 1, cy > 0 ? cy : 1);
+    pDC->SetViewportOrg(rcBounds.left + (rcBounds.Width() - cx) / 2, rcBounds.top + (rcBounds.Height() - cy) / 2);
 }
 
 BOOL CVornCtlCtrl::ZoomMove()

@@ -40,7 +40,12 @@ public:
     void Zoom100();
     void ZoomIn();
     void ZoomOut();
+    // The whole current sheet, in the window and in whatever bounds a container draws into,
+    // until another zoom is chosen.
     void ZoomViewAll();
+    BOOL IsViewAll() const { return m_bViewAll; }
+    // Any zoom other than the whole page ends the whole-page display.
+    void SetZoom(double dZoom, const CPoint* pptCentre = nullptr) override;
     // Pan tool on, or off when it is on; FALSE before the data are initialised.
     BOOL ZoomMove();
     // Zoom-rectangle tool on or off; FALSE before the data are initialised.
@@ -153,6 +158,8 @@ private:
     // The template at the shown index, else the first; null without templates.
     CCappSheet* GetShownTemplate();
     void LayOut();
+    // Maps the DC so that the sheet with a margin fits the bounds, centred.
+    static void MapWholePage(CDC* pDC, const CRect& rcBounds, const CCappSheet* pSheet);
     // The template names as one title: the first.
     CString GetFirstTemplateName() const;
     // Keeps or loads templates to match the ZntFileName text.
@@ -186,4 +193,5 @@ private:
     CUIntArray m_arrPopupCommands;
     CString m_strZntFileName;
     BOOL m_bDrawFrameOnPrint;
+    BOOL m_bViewAll;
 };
