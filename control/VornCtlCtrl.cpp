@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "control/MyPreviewView.h"
+#include "control/UrlFetch.h"
 #include "control/ViewPrintPreview.h"
 #include "control/VornCtlIds.h"
 #include "control/res/resource.h"
@@ -41,7 +42,8 @@ const double kInchPerTenthMm = 0.003937007874015748;
 CVornCtlCtrl::CVornCtlCtrl()
     : m_bPreviewOpen(FALSE), m_pPreviewFrame(nullptr), m_pPreviewTemplate(nullptr), m_bLaidOut(FALSE),
       m_bFirstPaintDone(FALSE), m_bDataInitialised(FALSE), m_nSheetCount(0), m_lStyleEx(styleHScroll | styleVScroll),
-      m_nShownTemplate(0), m_bDrawFrameOnPrint(FALSE), m_bViewAll(FALSE)
+      m_nShownTemplate(0), m_bDrawFrameOnPrint(FALSE), m_bViewAll(FALSE), m_lScriptTimeLimit(kDefaultScriptTimeLimit),
+      m_bRunTemplateScripts(TRUE), m_lDownloadLimit(static_cast<long>(CUrlFetchLimits::kDefaultMaxBody))
 {
     // Free zoom; the page is unknown until a template is laid out.
     SetZoomMode(zoomFree);
@@ -84,7 +86,7 @@ FX_DISP_FUNCTION("PrintSet", PrintSet)
 FX_DISP_FUNCTION("SetPrintOrientation", SetPrintOrientation)
 FX_DISP_FUNCTION("SaveToFile", SaveToFile)
 FX_DISP_FUNCTION("GetFileName", GetFileName)
-FX_DISP_FUNCTION("OpenZndFile", OpenZndFile)
+FX_DISP_FUNCTION("OpenZndFile", OpenZndFileDisp)
 FX_DISP_FUNCTION("SetZoomPrint", SetZoomPrintDisp)
 FX_DISP_FUNCTION("Zoom100", Zoom100)
 FX_DISP_FUNCTION("ZoomIn", ZoomIn)
@@ -109,13 +111,16 @@ FX_DISP_FUNCTION("GetMDNames", GetMDNames)
 FX_DISP_FUNCTION("ExecScript", ExecScript)
 FX_DISP_FUNCTION("PrintPage", PrintPageDisp)
 FX_DISP_FUNCTION("PrintData", PrintDataDisp)
-FX_DISP_FUNCTION("LoadADMLURL", LoadADMLURL)
+FX_DISP_FUNCTION("LoadADMLURL", LoadADMLURLDisp)
 FX_DISP_FUNCTION("SetPrintOnly", SetPrintOnly)
 FX_DISP_FUNCTION("GetCtlIDispatch", GetCtlIDispatch)
 FX_DISP_FUNCTION("ExchangeRow", ExchangeRow)
 FX_DISP_FUNCTION("GetRowUseCount", GetRowUseCount)
 FX_DISP_FUNCTION("IsEmptyPage", IsEmptyPage)
 FX_DISP_FUNCTION("MoveRow", MoveRow)
+FX_DISP_PROPERTY_EX("ScriptTimeLimit", GetScriptTimeLimit, SetScriptTimeLimit)
+FX_DISP_PROPERTY_EX("RunTemplateScripts", GetRunTemplateScripts, SetRunTemplateScripts)
+FX_DISP_PROPERTY_EX("DownloadLimit", GetDownloadLimit, SetDownloadLimit)
 FX_END_DISPATCH_MAP()
 
 const CLSID* CVornCtlCtrl::GetPropPageIDs(ULONG& nPages)
@@ -349,6 +354,9 @@ CString CVornCtlCtrl::GetZntFileName() const
 
 void CVornCtlCtrl::SetZntFileName(LPCSTR pszZntFileName)
 {
+    CUrlFetchLimits limits;
+    limits.cbMaxBody = static_cast<DWORD>(m_lDownloadLimit);
+    CUrlFetchScope scope(limits);
     m_strZntFileName = pszZntFileName != nullptr ? pszZntFileName : "";
     // The number before the first ";" names the template shown before the data are initialised.
     ApplyZntFileName();
@@ -381,6 +389,154 @@ void CVornCtlCtrl::SetStyleEx(long lStyle)
     SetDisplayStyle(static_cast<DWORD>(lStyle));
     SetModifiedFlag();
     BoundPropertyChanged(dispidStyleEx);
+}
+
+void CVornCtlCtrl::SetScriptTimeLimit(long lSeconds)
+{
+    m_lScriptTimeLimit = lSeconds;
+}
+
+void CVornCtlCtrl::SetRunTemplateScripts(BOOL bRun)
+{
+    m_bRunTemplateScripts = bRun;
+}
+
+void CVornCtlCtrl::SetDownloadLimit(long cbLimit)
+{
+    // Nothing at all could be read with a limit of 0 or less.
+    m_lDownloadLimit = cbLimit > 0 ? cbLimit : 1;
+}
+
+long CVornCtlCtrl::OpenZndFileDisp(LPCSTR pszFileName, long lParam)
+{
+    CUrlFetchLimits limits;
+    limits.cbMaxBody = static_cast<DWORD>(m_lDownloadLimit);
+    CUrlFetchScope scope(limits);
+    return OpenZndFile(pszFileName, lParam);
+}
+
+long CVornCtlCtrl::LoadADMLURLDisp(LPCSTR pszURL, long lFlag)
+{
+    CUrlFetchLimits limits;
+    limits.cbMaxBody = static_cast<DWORD>(m_lDownloadLimit);
+    CUrlFetchScope scope(limits);
+    return LoadADMLURL(pszURL, lFlag);
+}
+
+// Where template scripts may reach ----------------------------------------------------------
+
+namespace
+{
+// "scheme://authority" in lower case; a user name before "@" stays part of the authority, so
+// "http://good@evil/" is not good's origin.
+CString UrlOrigin(const CString& strUrl)
+{
+    const int nSchemeEnd = strUrl.Find("://");
+    if (nSchemeEnd <= 0) {
+        return CString();
+    }
+    int nEnd = nSchemeEnd + 3;
+    while (nEnd < strUrl.GetLength() && strchr("/?#\\", strUrl[nEnd]) == nullptr) {
+        ++nEnd;
+    }
+    CString strOrigin = strUrl.Left(nEnd);
+    strOrigin.MakeLower();
+    return strOrigin;
+}
+
+// The full path with "." and ".." resolved; empty when it cannot be had.
+CString FullPathOf(const CString& strPath)
+{
+    char szFull[MAX_PATH * 2] = "";
+    const DWORD cch = ::GetFullPathNameA(strPath, sizeof(szFull), szFull, nullptr);
+    return cch > 0 && cch < sizeof(szFull) ? CString(szFull) : CString();
+}
+
+// The position of the last backslash of a path, stepping over GBK characters (a trail byte may be
+// 0x5C); -1 when there is none.
+int LastSeparator(const CString& strPath)
+{
+    int nLast = -1;
+    for (int i = 0; i < strPath.GetLength(); ++i) {
+        const BYTE ch = static_cast<BYTE>(strPath[i]);
+        if (ch >= 0x81 && ch <= 0xFE && i + 1 < strPath.GetLength()) {
+            ++i;
+        } else if (ch == '\\') {
+            nLast = i;
+        }
+    }
+    return nLast;
+}
+
+// Whether a full path lies inside a folder (below it, not the folder itself).
+BOOL IsInFolder(const CString& strFull, const CString& strFolder)
+{
+    CString strRoot = FullPathOf(strFolder);
+    if (strRoot.IsEmpty() || strFull.IsEmpty()) {
+        return FALSE;
+    }
+    if (LastSeparator(strRoot) != strRoot.GetLength() - 1) {
+        strRoot += "\\";
+    }
+    return strFull.GetLength() > strRoot.GetLength() && strFull.Left(strRoot.GetLength()).CompareNoCase(strRoot) == 0;
+}
+
+// The folder a full file path lies in.
+CString FolderOf(const CString& strFull)
+{
+    const int nSlash = LastSeparator(strFull);
+    return nSlash > 0 ? strFull.Left(nSlash) : CString();
+}
+} // namespace
+
+BOOL CVornCtlCtrl::IsScriptTargetAllowed(const CString& strTarget, BOOL bWrite) const
+{
+    if (strTarget.IsEmpty()) {
+        return TRUE;
+    }
+    // Anything the control would take for an address (also "file://...") is one here.
+    if (strTarget.Find("://") > 0) {
+        if (bWrite || !IsUrlPath(strTarget)) {
+            return FALSE;
+        }
+        const CString strOrigin = UrlOrigin(strTarget);
+        for (INT_PTR i = 0; i < m_arrTemplateNames.GetSize(); ++i) {
+            if (IsUrlPath(m_arrTemplateNames[i]) && UrlOrigin(m_arrTemplateNames[i]) == strOrigin) {
+                return TRUE;
+            }
+        }
+        return FALSE;
+    }
+    const CString strFull = FullPathOf(strTarget);
+    if (strFull.IsEmpty()) {
+        return FALSE;
+    }
+    const CString strWorkDir = m_CappObj.GetCpoWorkDir();
+    if (!strWorkDir.IsEmpty() && IsInFolder(strFull, strWorkDir)) {
+        return TRUE;
+    }
+    if (!m_CappObj.m_strFileName.IsEmpty() && strFull.CompareNoCase(FullPathOf(m_CappObj.m_strFileName)) == 0) {
+        return TRUE;
+    }
+    if (bWrite) {
+        return FALSE;
+    }
+    // The folder of a template loaded from a file; a name that is no file (a sheet name taken from
+    // the stored properties) names no folder.
+    for (INT_PTR i = 0; i < m_arrTemplateNames.GetSize(); ++i) {
+        const CString& strName = m_arrTemplateNames[i];
+        if (strName.IsEmpty() || strName.Find("://") > 0) {
+            continue;
+        }
+        const DWORD dwAttr = ::GetFileAttributesA(strName);
+        if (dwAttr == INVALID_FILE_ATTRIBUTES || (dwAttr & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            continue;
+        }
+        if (IsInFolder(strFull, FolderOf(FullPathOf(strName)))) {
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 // Zoom ----------------------------------------------------------------------------------------

@@ -312,7 +312,10 @@ TEST(VornCtlTest, RegistersItsClassesAndTypeLibrary)
         DISPID dispid;
     } names[] = {{L"ZntFileName", dispidZntFileName},
                  {L"DrawFrameOnPrint", dispidDrawFrameOnPrint},
-                 {L"dStyleEx", dispidStyleEx}};
+                 {L"dStyleEx", dispidStyleEx},
+                 {L"ScriptTimeLimit", dispidScriptTimeLimit},
+                 {L"RunTemplateScripts", dispidRunTemplateScripts},
+                 {L"DownloadLimit", dispidDownloadLimit}};
     for (const auto& name : names) {
         LPOLESTR psz = const_cast<LPOLESTR>(name.pszName);
         DISPID dispid = DISPID_UNKNOWN;
