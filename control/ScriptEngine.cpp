@@ -1,5 +1,9 @@
 #include "control/ScriptEngine.h"
 
+#include <stdio.h>
+
+#include <string.h>
+
 #include <memory>
 #include <mutex>
 
@@ -58,6 +62,9 @@ public:
     CScriptGate& operator=(const CScriptGate&) = delete;
 
     void Stop() { m_bStopped = TRUE; }
+    // Once stopped, the next call ends its caller: the engine's thread, then waiting for the
+    // call's answer, holds no lock. The handle stays the run's.
+    void EndCallerOnNextCall(HANDLE hThread) { m_hEndThread = hThread; }
     // The control is no longer reached, whatever still holds the gate.
     void Detach()
     {
@@ -115,6 +122,10 @@ public:
     {
         return FxOleEntry("CScriptGate::Invoke", nullptr, [&]() -> HRESULT {
             if (m_bStopped || !m_pTarget.IsValid()) {
+                if (m_hEndThread != nullptr) {
+                    TerminateThread(m_hEndThread, 1);
+                    m_hEndThread = nullptr;
+                }
                 return Refuse(pExcepInfo, "脚本运行超时，已被终止。");
             }
             CString strWhy;
@@ -219,6 +230,7 @@ private:
     CVornCtlCtrl* m_pCtl; // not owned; the target reference keeps it alive
     CFxComPtr<IDispatch> m_pTarget;
     BOOL m_bStopped;
+    HANDLE m_hEndThread = nullptr;
 };
 
 // What the two threads of one run share; the engine's thread may outlive the run when it had to
@@ -339,37 +351,100 @@ BOOL WaitServing(HANDLE hThread, DWORD dwMs)
     }
 }
 
-// The engine's code, where its thread holds no lock of the process (heap, loader).
-BOOL IsInEngineCode(DWORD_PTR dwAddress)
+// Code where a thread holds no lock of the process (heap, loader, runtime): the engine's own, and
+// the C runtime's copy and fill routines it joins texts with. Worked out before the thread is
+// suspended: looking a module or a function up takes the loader's lock, which it might hold.
+class CLockFreeCode
 {
-    const HMODULE hEngine = GetModuleHandleA("vbscript.dll");
-    if (hEngine == nullptr) {
+public:
+    CLockFreeCode()
+    {
+        const HMODULE hEngine = GetModuleHandleA("vbscript.dll");
+        if (hEngine != nullptr) {
+            const auto* pBase = reinterpret_cast<const BYTE*>(hEngine);
+            const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+                pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+            Add(reinterpret_cast<DWORD_PTR>(pBase),
+                reinterpret_cast<DWORD_PTR>(pBase) + pNt->OptionalHeader.SizeOfImage);
+        }
+#ifdef _WIN64
+        const HMODULE hCrt = GetModuleHandleA("ucrtbase.dll");
+        for (LPCSTR pszName : {"memcpy", "memmove", "memset"}) {
+            const FARPROC pfn = hCrt != nullptr ? GetProcAddress(hCrt, pszName) : nullptr;
+            if (pfn == nullptr) {
+                continue;
+            }
+            const auto* pCode = reinterpret_cast<const BYTE*>(pfn);
+            AddFunction(reinterpret_cast<DWORD_PTR>(pCode));
+            // Wine's memcpy and memmove make a frame and call the routine that copies.
+            if (pCode[0] == 0x48 && pCode[1] == 0x83 && pCode[2] == 0xEC && pCode[4] == 0xE8) {
+                INT32 nOffset = 0;
+                memcpy(&nOffset, pCode + 5, sizeof(nOffset));
+                AddFunction(reinterpret_cast<DWORD_PTR>(pCode + 9 + nOffset));
+            }
+        }
+#endif
+    }
+
+    BOOL Contains(DWORD_PTR dwAddress) const
+    {
+        for (int i = 0; i < m_nRanges; ++i) {
+            if (dwAddress >= m_ranges[i].dwBegin && dwAddress < m_ranges[i].dwEnd) {
+                return TRUE;
+            }
+        }
         return FALSE;
     }
-    const auto* pBase = reinterpret_cast<const BYTE*>(hEngine);
-    const auto* pDos = reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase);
-    const auto* pNt = reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + pDos->e_lfanew);
-    const auto dwStart = reinterpret_cast<DWORD_PTR>(pBase);
-    return dwAddress >= dwStart && dwAddress < dwStart + pNt->OptionalHeader.SizeOfImage;
-}
+
+private:
+    void Add(DWORD_PTR dwBegin, DWORD_PTR dwEnd)
+    {
+        if (m_nRanges < kMaxRanges && dwBegin < dwEnd) {
+            m_ranges[m_nRanges++] = {dwBegin, dwEnd};
+        }
+    }
+#ifdef _WIN64
+    void AddFunction(DWORD_PTR dwAddress)
+    {
+        DWORD64 qwBase = 0;
+        const PRUNTIME_FUNCTION pFunction = RtlLookupFunctionEntry(dwAddress, &qwBase, nullptr);
+        if (pFunction != nullptr) {
+            Add(static_cast<DWORD_PTR>(qwBase + pFunction->BeginAddress),
+                static_cast<DWORD_PTR>(qwBase + pFunction->EndAddress));
+        }
+    }
+#endif
+
+    static const int kMaxRanges = 8;
+    struct Range
+    {
+        DWORD_PTR dwBegin;
+        DWORD_PTR dwEnd;
+    };
+    Range m_ranges[kMaxRanges] = {};
+    int m_nRanges = 0;
+};
 
 // For an engine that cannot be interrupted (Wine's VBScript answers E_NOTIMPL): the thread is
-// ended while it runs the engine's own code, never inside a system call that may hold a lock.
+// ended while it runs lock-free code, never inside a call that may hold a lock; a thread calling
+// the control is ended by the gate while it waits for the answer.
 BOOL EndEngineThread(HANDLE hThread)
 {
+    const CLockFreeCode safe;
     for (int nTry = 0; nTry < 300; ++nTry) {
         if (WaitForSingleObject(hThread, 0) == WAIT_OBJECT_0) {
             return TRUE;
         }
         if (SuspendThread(hThread) != static_cast<DWORD>(-1)) {
+            // Nothing here may take a lock until the thread runs again or has ended.
             CONTEXT ctx = {};
             ctx.ContextFlags = CONTEXT_CONTROL;
 #ifdef _WIN64
-            const BOOL bInEngine = GetThreadContext(hThread, &ctx) && IsInEngineCode(ctx.Rip);
+            const BOOL bSafe = GetThreadContext(hThread, &ctx) && safe.Contains(ctx.Rip);
 #else
-            const BOOL bInEngine = GetThreadContext(hThread, &ctx) && IsInEngineCode(ctx.Eip);
+            const BOOL bSafe = GetThreadContext(hThread, &ctx) && safe.Contains(ctx.Eip);
 #endif
-            if (bInEngine && TerminateThread(hThread, 1)) {
+            if (bSafe && TerminateThread(hThread, 1)) {
                 return WaitForSingleObject(hThread, 5000) == WAIT_OBJECT_0;
             }
             ResumeThread(hThread);
@@ -383,6 +458,8 @@ BOOL EndEngineThread(HANDLE hThread)
 // limit by starting another; only the thread that serves the control uses it.
 DWORD g_dwRunEnd = 0;
 BOOL g_bRunEndSet = FALSE;
+// Engine threads started and not yet seen to end.
+long g_nScriptThreads = 0;
 } // namespace
 
 STDMETHODIMP CScriptEngine::GetLCID(LCID*)
@@ -552,6 +629,7 @@ BOOL RunCardScript(CVornCtlCtrl* pCtl, const CString& strScript)
         return FALSE;
     }
 
+    ++g_nScriptThreads;
     const BOOL bOuter = !g_bRunEndSet;
     if (bOuter && dwLimitMs != INFINITE) {
         g_bRunEndSet = TRUE;
@@ -573,11 +651,15 @@ BOOL RunCardScript(CVornCtlCtrl* pCtl, const CString& strScript)
         // by itself. An engine that cannot be stopped at all is left running with no way to the
         // control; its objects are never touched again (the run's state stays with its thread).
         if (!WaitServing(hThread, bInterrupted ? 2000 : 200)) {
+            pGate->EndCallerOnNextCall(hThread);
             EndEngineThread(hThread);
         }
         // Whatever the engine's thread still holds reaches nothing.
         pGate->Detach();
         CoDisconnectObject(static_cast<IDispatch*>(pGate), 0);
+    }
+    if (WaitForSingleObject(hThread, 0) == WAIT_OBJECT_0) {
+        --g_nScriptThreads;
     }
     if (bOuter) {
         g_bRunEndSet = FALSE;
@@ -595,4 +677,9 @@ BOOL RunCardScript(CVornCtlCtrl* pCtl, const CString& strScript)
         }
     }
     return SUCCEEDED(run->hr);
+}
+
+long GetScriptThreadCount()
+{
+    return g_nScriptThreads;
 }

@@ -72,3 +72,5 @@ private:
 // control's time limit is interrupted and reported, and FALSE comes back. Errors are shown in
 // one message box. FALSE without running when the host turned template scripts off.
 VORNCTL_API BOOL RunCardScript(CVornCtlCtrl* pCtl, const CString& strScript);
+// Engine threads started and not seen to end; a script that could not be stopped stays counted.
+VORNCTL_API long GetScriptThreadCount();

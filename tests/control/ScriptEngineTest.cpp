@@ -137,6 +137,8 @@ TEST(ScriptEngineTest, EndlessScriptsStopAtTheTimeLimit)
         const std::vector<CString> boxes = ui.TakeBoxTexts();
         ASSERT_EQ(1u, boxes.size());
         EXPECT_STREQ("脚本运行超过 1 秒，已被终止。", boxes.front());
+        // The engine's thread has really ended.
+        EXPECT_EQ(0, GetScriptThreadCount());
 
         EXPECT_TRUE(RunCardScript(&ctl.m_ctl, "Vorn.SetVarData \"A\", 0, \"after\""));
         EXPECT_STREQ("after", ctl.ValueOfA());
