@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "control/ScriptEngine.h"
 #include "control/VornCtlCtrl.h"
+#include "control/VornCtlIds.h"
 #include "core/CappCell.h"
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
@@ -788,6 +790,28 @@ TEST(VornCtlCardTest, TemplateScriptsReachOnlyTheCardAndItsOrigin)
         EXPECT_EQ(o.bAllowed, web.Var(vars[0]) == "near");
         EXPECT_EQ(o.bAllowed ? 0u : 1u, ui.TakeBoxTexts().size());
     }
+}
+
+// A script that starts another endless one cannot outrun its limit: both runs are stopped.
+TEST(VornCtlCardTest, EndlessScriptsStartedByScriptsAreStoppedToo)
+{
+    CCardFolder folder;
+    CtlDriver d;
+    d.Start();
+    EXPECT_EQ(S_OK, d.disp.SetProperty(dispidScriptTimeLimit, 2L));
+    d.Call<int>(idLoadScript, short(1), CString("endless"), CString("Do : Loop"));
+    d.Call<int>(idLoadScript, short(1), CString("outer"), CString("x = Vorn.ExecScript(1, \"endless\")\nDo : Loop"));
+    CTestUi ui;
+    const DWORD dwStart = GetTickCount();
+    EXPECT_FALSE(d.Call<int>(idExecScript, short(1), CString("outer")));
+    const DWORD dwElapsed = GetTickCount() - dwStart;
+    EXPECT_LT(dwElapsed, 6000u);
+    // The inner run, then the outer one, each stopped with its message.
+    const std::vector<CString> boxes = ui.TakeBoxTexts();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_STREQ("脚本运行超过 2 秒，已被终止。", boxes.front());
+    EXPECT_STREQ("脚本运行超过 2 秒，已被终止。", boxes.back());
+    EXPECT_EQ(0, GetScriptThreadCount());
 }
 
 TEST(VornCtlCardTest, DownloadLimitIsTheHosts)
