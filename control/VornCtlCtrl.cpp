@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "control/MyPreviewView.h"
+#include "control/UrlFetch.h"
 #include "control/ViewPrintPreview.h"
 #include "control/VornCtlIds.h"
 #include "control/res/resource.h"
@@ -41,7 +42,8 @@ const double kInchPerTenthMm = 0.003937007874015748;
 CVornCtlCtrl::CVornCtlCtrl()
     : m_bPreviewOpen(FALSE), m_pPreviewFrame(nullptr), m_pPreviewTemplate(nullptr), m_bLaidOut(FALSE),
       m_bFirstPaintDone(FALSE), m_bDataInitialised(FALSE), m_nSheetCount(0), m_lStyleEx(styleHScroll | styleVScroll),
-      m_nShownTemplate(0), m_bDrawFrameOnPrint(FALSE)
+      m_nShownTemplate(0), m_bDrawFrameOnPrint(FALSE), m_bViewAll(FALSE), m_lScriptTimeLimit(kDefaultScriptTimeLimit),
+      m_bRunTemplateScripts(TRUE), m_lDownloadLimit(static_cast<long>(CUrlFetchLimits::kDefaultMaxBody))
 {
     // Free zoom; the page is unknown until a template is laid out.
     SetZoomMode(zoomFree);
@@ -84,7 +86,7 @@ FX_DISP_FUNCTION("PrintSet", PrintSet)
 FX_DISP_FUNCTION("SetPrintOrientation", SetPrintOrientation)
 FX_DISP_FUNCTION("SaveToFile", SaveToFile)
 FX_DISP_FUNCTION("GetFileName", GetFileName)
-FX_DISP_FUNCTION("OpenZndFile", OpenZndFile)
+FX_DISP_FUNCTION("OpenZndFile", OpenZndFileDisp)
 FX_DISP_FUNCTION("SetZoomPrint", SetZoomPrintDisp)
 FX_DISP_FUNCTION("Zoom100", Zoom100)
 FX_DISP_FUNCTION("ZoomIn", ZoomIn)
@@ -109,13 +111,16 @@ FX_DISP_FUNCTION("GetMDNames", GetMDNames)
 FX_DISP_FUNCTION("ExecScript", ExecScript)
 FX_DISP_FUNCTION("PrintPage", PrintPageDisp)
 FX_DISP_FUNCTION("PrintData", PrintDataDisp)
-FX_DISP_FUNCTION("LoadADMLURL", LoadADMLURL)
+FX_DISP_FUNCTION("LoadADMLURL", LoadADMLURLDisp)
 FX_DISP_FUNCTION("SetPrintOnly", SetPrintOnly)
 FX_DISP_FUNCTION("GetCtlIDispatch", GetCtlIDispatch)
 FX_DISP_FUNCTION("ExchangeRow", ExchangeRow)
 FX_DISP_FUNCTION("GetRowUseCount", GetRowUseCount)
 FX_DISP_FUNCTION("IsEmptyPage", IsEmptyPage)
 FX_DISP_FUNCTION("MoveRow", MoveRow)
+FX_DISP_PROPERTY_EX("ScriptTimeLimit", GetScriptTimeLimit, SetScriptTimeLimit)
+FX_DISP_PROPERTY_EX("RunTemplateScripts", GetRunTemplateScripts, SetRunTemplateScripts)
+FX_DISP_PROPERTY_EX("DownloadLimit", GetDownloadLimit, SetDownloadLimit)
 FX_END_DISPATCH_MAP()
 
 const CLSID* CVornCtlCtrl::GetPropPageIDs(ULONG& nPages)
@@ -251,6 +256,8 @@ CCappSheet* CVornCtlCtrl::GetShownTemplate()
 
 void CVornCtlCtrl::LayOut()
 {
+    // The whole page, once asked for, stays asked for across a new layout.
+    const BOOL bViewAll = m_bViewAll;
     if (m_bDataInitialised && GetPageCount() <= 0) {
         StartCard();
     }
@@ -272,6 +279,9 @@ void CVornCtlCtrl::LayOut()
         }
     }
     m_bLaidOut = TRUE;
+    if (bViewAll) {
+        ZoomViewAll();
+    }
 }
 
 void CVornCtlCtrl::SetDataInitialised(BOOL bInitialised)
@@ -288,7 +298,10 @@ void CVornCtlCtrl::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcInva
     if (!m_bFirstPaintDone) {
         m_bFirstPaintDone = TRUE;
         m_dPixelsPerUnit = pDC->GetDeviceCaps(LOGPIXELSX) * kInchPerTenthMm;
-        SetZoom(m_dPixelsPerUnit);
+        // A whole page asked for before the first paint stays asked for.
+        if (!m_bViewAll) {
+            SetZoom(m_dPixelsPerUnit);
+        }
     }
     if (!m_bLaidOut) {
         LayOut();
@@ -305,8 +318,13 @@ void CVornCtlCtrl::OnDraw(CDC* pDC, const CRect& rcBounds, const CRect& /*rcInva
 
     const int nSaved = pDC->SaveDC();
     if (m_bDataInitialised) {
-        PrepareDC(pDC);
-        ::OffsetViewportOrgEx(pDC->GetSafeHdc(), rcBounds.left, rcBounds.top, nullptr);
+        if (m_bViewAll) {
+            // Fitted to these bounds: a container's drawing need not have the window's size.
+            MapWholePage(pDC, rcBounds, pSheet);
+        } else {
+            PrepareDC(pDC);
+            ::OffsetViewportOrgEx(pDC->GetSafeHdc(), rcBounds.left, rcBounds.top, nullptr);
+        }
         pSheet->m_rcView = rcBounds;
         pSheet->DrawSheet(pDC);
         pDC->RestoreDC(nSaved);
@@ -336,6 +354,9 @@ CString CVornCtlCtrl::GetZntFileName() const
 
 void CVornCtlCtrl::SetZntFileName(LPCSTR pszZntFileName)
 {
+    CUrlFetchLimits limits;
+    limits.cbMaxBody = static_cast<DWORD>(m_lDownloadLimit);
+    CUrlFetchScope scope(limits);
     m_strZntFileName = pszZntFileName != nullptr ? pszZntFileName : "";
     // The number before the first ";" names the template shown before the data are initialised.
     ApplyZntFileName();
@@ -370,6 +391,154 @@ void CVornCtlCtrl::SetStyleEx(long lStyle)
     BoundPropertyChanged(dispidStyleEx);
 }
 
+void CVornCtlCtrl::SetScriptTimeLimit(long lSeconds)
+{
+    m_lScriptTimeLimit = lSeconds;
+}
+
+void CVornCtlCtrl::SetRunTemplateScripts(BOOL bRun)
+{
+    m_bRunTemplateScripts = bRun;
+}
+
+void CVornCtlCtrl::SetDownloadLimit(long cbLimit)
+{
+    // Nothing at all could be read with a limit of 0 or less.
+    m_lDownloadLimit = cbLimit > 0 ? cbLimit : 1;
+}
+
+long CVornCtlCtrl::OpenZndFileDisp(LPCSTR pszFileName, long lParam)
+{
+    CUrlFetchLimits limits;
+    limits.cbMaxBody = static_cast<DWORD>(m_lDownloadLimit);
+    CUrlFetchScope scope(limits);
+    return OpenZndFile(pszFileName, lParam);
+}
+
+long CVornCtlCtrl::LoadADMLURLDisp(LPCSTR pszURL, long lFlag)
+{
+    CUrlFetchLimits limits;
+    limits.cbMaxBody = static_cast<DWORD>(m_lDownloadLimit);
+    CUrlFetchScope scope(limits);
+    return LoadADMLURL(pszURL, lFlag);
+}
+
+// Where template scripts may reach ----------------------------------------------------------
+
+namespace
+{
+// "scheme://authority" in lower case; a user name before "@" stays part of the authority, so
+// "http://good@evil/" is not good's origin.
+CString UrlOrigin(const CString& strUrl)
+{
+    const int nSchemeEnd = strUrl.Find("://");
+    if (nSchemeEnd <= 0) {
+        return CString();
+    }
+    int nEnd = nSchemeEnd + 3;
+    while (nEnd < strUrl.GetLength() && strchr("/?#\\", strUrl[nEnd]) == nullptr) {
+        ++nEnd;
+    }
+    CString strOrigin = strUrl.Left(nEnd);
+    strOrigin.MakeLower();
+    return strOrigin;
+}
+
+// The full path with "." and ".." resolved; empty when it cannot be had.
+CString FullPathOf(const CString& strPath)
+{
+    char szFull[MAX_PATH * 2] = "";
+    const DWORD cch = ::GetFullPathNameA(strPath, sizeof(szFull), szFull, nullptr);
+    return cch > 0 && cch < sizeof(szFull) ? CString(szFull) : CString();
+}
+
+// The position of the last backslash of a path, stepping over GBK characters (a trail byte may be
+// 0x5C); -1 when there is none.
+int LastSeparator(const CString& strPath)
+{
+    int nLast = -1;
+    for (int i = 0; i < strPath.GetLength(); ++i) {
+        const BYTE ch = static_cast<BYTE>(strPath[i]);
+        if (ch >= 0x81 && ch <= 0xFE && i + 1 < strPath.GetLength()) {
+            ++i;
+        } else if (ch == '\\') {
+            nLast = i;
+        }
+    }
+    return nLast;
+}
+
+// Whether a full path lies inside a folder (below it, not the folder itself).
+BOOL IsInFolder(const CString& strFull, const CString& strFolder)
+{
+    CString strRoot = FullPathOf(strFolder);
+    if (strRoot.IsEmpty() || strFull.IsEmpty()) {
+        return FALSE;
+    }
+    if (LastSeparator(strRoot) != strRoot.GetLength() - 1) {
+        strRoot += "\\";
+    }
+    return strFull.GetLength() > strRoot.GetLength() && strFull.Left(strRoot.GetLength()).CompareNoCase(strRoot) == 0;
+}
+
+// The folder a full file path lies in.
+CString FolderOf(const CString& strFull)
+{
+    const int nSlash = LastSeparator(strFull);
+    return nSlash > 0 ? strFull.Left(nSlash) : CString();
+}
+} // namespace
+
+BOOL CVornCtlCtrl::IsScriptTargetAllowed(const CString& strTarget, BOOL bWrite) const
+{
+    if (strTarget.IsEmpty()) {
+        return TRUE;
+    }
+    // Anything the control would take for an address (also "file://...") is one here.
+    if (strTarget.Find("://") > 0) {
+        if (bWrite || !IsUrlPath(strTarget)) {
+            return FALSE;
+        }
+        const CString strOrigin = UrlOrigin(strTarget);
+        for (INT_PTR i = 0; i < m_arrTemplateNames.GetSize(); ++i) {
+            if (IsUrlPath(m_arrTemplateNames[i]) && UrlOrigin(m_arrTemplateNames[i]) == strOrigin) {
+                return TRUE;
+            }
+        }
+        return FALSE;
+    }
+    const CString strFull = FullPathOf(strTarget);
+    if (strFull.IsEmpty()) {
+        return FALSE;
+    }
+    const CString strWorkDir = m_CappObj.GetCpoWorkDir();
+    if (!strWorkDir.IsEmpty() && IsInFolder(strFull, strWorkDir)) {
+        return TRUE;
+    }
+    if (!m_CappObj.m_strFileName.IsEmpty() && strFull.CompareNoCase(FullPathOf(m_CappObj.m_strFileName)) == 0) {
+        return TRUE;
+    }
+    if (bWrite) {
+        return FALSE;
+    }
+    // The folder of a template loaded from a file; a name that is no file (a sheet name taken from
+    // the stored properties) names no folder.
+    for (INT_PTR i = 0; i < m_arrTemplateNames.GetSize(); ++i) {
+        const CString& strName = m_arrTemplateNames[i];
+        if (strName.IsEmpty() || strName.Find("://") > 0) {
+            continue;
+        }
+        const DWORD dwAttr = ::GetFileAttributesA(strName);
+        if (dwAttr == INVALID_FILE_ATTRIBUTES || (dwAttr & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            continue;
+        }
+        if (IsInFolder(strFull, FolderOf(FullPathOf(strName)))) {
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
 // Zoom ----------------------------------------------------------------------------------------
 
 void CVornCtlCtrl::Zoom100()
@@ -396,9 +565,33 @@ void CVornCtlCtrl::ZoomOut()
 void CVornCtlCtrl::ZoomViewAll()
 {
     CCappSheet* pSheet = m_bDataInitialised ? m_CappObj.m_CardObj.GetCurSheet() : nullptr;
-    if (pSheet != nullptr) {
+    if (pSheet != nullptr && GetZoomMode() == zoomFree) {
+        // The factor and the scroll bars follow the window; every drawing fits its own bounds.
         ZoomToRect(CRect(-10, -10, pSheet->m_nPageWidth + 10, pSheet->m_nPageHeight + 10));
+        m_bViewAll = TRUE;
+        InvalidateControl();
     }
+}
+
+void CVornCtlCtrl::SetZoom(double dZoom, const CPoint* pptCentre)
+{
+    m_bViewAll = FALSE;
+    CZoomOleControl::SetZoom(dZoom, pptCentre);
+}
+
+void CVornCtlCtrl::MapWholePage(CDC* pDC, const CRect& rcBounds, const CCappSheet* pSheet)
+{
+    const CRect rcPage(-10, -10, pSheet->m_nPageWidth + 10, pSheet->m_nPageHeight + 10);
+    const double dX = static_cast<double>(rcBounds.Width()) / rcPage.Width();
+    const double dY = static_cast<double>(rcBounds.Height()) / rcPage.Height();
+    const double dFactor = dX < dY ? dX : dY;
+    const int cx = static_cast<int>(rcPage.Width() * dFactor);
+    const int cy = static_cast<int>(rcPage.Height() * dFactor);
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    pDC->SetWindowOrg(rcPage.left, rcPage.top);
+    pDC->SetWindowExt(rcPage.Width(), rcPage.Height());
+    pDC->SetViewportExt(cx > 0 ? cx : 1, cy > 0 ? cy : 1);
+    pDC->SetViewportOrg(rcBounds.left + (rcBounds.Width() - cx) / 2, rcBounds.top + (rcBounds.Height() - cy) / 2);
 }
 
 BOOL CVornCtlCtrl::ZoomMove()

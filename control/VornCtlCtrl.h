@@ -40,7 +40,12 @@ public:
     void Zoom100();
     void ZoomIn();
     void ZoomOut();
+    // The whole current sheet, in the window and in whatever bounds a container draws into,
+    // until another zoom is chosen.
     void ZoomViewAll();
+    BOOL IsViewAll() const { return m_bViewAll; }
+    // Any zoom other than the whole page ends the whole-page display.
+    void SetZoom(double dZoom, const CPoint* pptCentre = nullptr) override;
     // Pan tool on, or off when it is on; FALSE before the data are initialised.
     BOOL ZoomMove();
     // Zoom-rectangle tool on or off; FALSE before the data are initialised.
@@ -84,12 +89,28 @@ public:
     // Unique name in the temporary folder with that extension; empty without a temporary folder.
     static CString MakeTempFileName(LPCSTR pszPrefix, LPCSTR pszExt);
 
+    // Host settings of template scripts and downloads (dispids 57-59; not stored with the control).
+    static constexpr long kDefaultScriptTimeLimit = 30;
+    // Seconds a template script may run; 0 or less: no limit.
+    long GetScriptTimeLimit() const { return m_lScriptTimeLimit; }
+    void SetScriptTimeLimit(long lSeconds);
+    BOOL GetRunTemplateScripts() const { return m_bRunTemplateScripts; }
+    void SetRunTemplateScripts(BOOL bRun);
+    // The most bytes a template, XML data or card file read from an address may have.
+    long GetDownloadLimit() const { return m_lDownloadLimit; }
+    void SetDownloadLimit(long cbLimit);
+    // Whether a template script may read (or, bWrite, write) this file or address: files in the
+    // card's work folder (and, to read, in the folder of a template loaded from a file), the card's
+    // own file, addresses of the same origin as a template loaded from one. Empty: the card's own.
+    BOOL IsScriptTargetAllowed(const CString& strTarget, BOOL bWrite) const;
+
     // Dispatch methods 21-56, in dispid order.
     void PrintSet();
     BOOL SetPrintOrientation(short nOrientation);
     long SaveToFile(LPCSTR pszFileName, BOOL bTranToGoalFile);
     CString GetFileName();
     long OpenZndFile(LPCSTR pszFileName, long lParam);
+    long OpenZndFileDisp(LPCSTR pszFileName, long lParam);
     void SetZoomPrintDisp(short nType) { SetZoomPrint(nType); }
     short GetZoomStateDisp() { return GetZoomState(); }
     long LoadADMLDataFile(LPCSTR pszFileName, long lFlag);
@@ -108,6 +129,7 @@ public:
     BOOL PrintPageDisp(LPCSTR pszPages) { return PrintPage(pszPages); }
     BOOL PrintDataDisp() { return PrintData(); }
     long LoadADMLURL(LPCSTR pszURL, long lFlag);
+    long LoadADMLURLDisp(LPCSTR pszURL, long lFlag);
     long SetPrintOnly(long lDataType, BOOL bSelect);
     IDispatch* GetCtlIDispatch(BOOL bAddRef);
     BOOL ExchangeRow(LPCSTR pszMDName, long nSRow, long nSRowCount, long nDRow, long nDRowCount);
@@ -153,6 +175,8 @@ private:
     // The template at the shown index, else the first; null without templates.
     CCappSheet* GetShownTemplate();
     void LayOut();
+    // Maps the DC so that the sheet with a margin fits the bounds, centred.
+    static void MapWholePage(CDC* pDC, const CRect& rcBounds, const CCappSheet* pSheet);
     // The template names as one title: the first.
     CString GetFirstTemplateName() const;
     // Keeps or loads templates to match the ZntFileName text.
@@ -186,4 +210,8 @@ private:
     CUIntArray m_arrPopupCommands;
     CString m_strZntFileName;
     BOOL m_bDrawFrameOnPrint;
+    BOOL m_bViewAll;
+    long m_lScriptTimeLimit;
+    BOOL m_bRunTemplateScripts;
+    long m_lDownloadLimit;
 };

@@ -22,4 +22,15 @@ enum VornCtlDispid {
     dispidZntFileName = 1,
     dispidDrawFrameOnPrint = 2,
     dispidStyleEx = 3,
+    dispidSaveToFile = 23,
+    dispidOpenZndFile = 25,
+    dispidLoadADMLDataFile = 35,
+    dispidSetZntFile = 37,
+    dispidLoadPrintSet = 42,
+    dispidLoadADMLURL = 50,
+    dispidGetCtlIDispatch = 52,
+    // Host settings beyond the template's own interface; scripts may read them, not set them.
+    dispidScriptTimeLimit = 57,
+    dispidRunTemplateScripts = 58,
+    dispidDownloadLimit = 59,
 };

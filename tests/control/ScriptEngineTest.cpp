@@ -62,23 +62,19 @@ TEST(ScriptEngineTest, RunsReachTheControlOrReportWhyTheyFailed)
         const char* pszName;
         CString strScript;
         BOOL bResult;
-        const char* pszA;        // the value of A afterwards
-        const char* pszFirstBox; // start of the first message, null: no message at all
-        const char* pszLastBox;  // start of the last message
+        const char* pszA;   // the value of A afterwards
+        const char* pszBox; // start of the one message, null: no message at all
     } cases[] = {
-        {"statement", "Vorn.SetVarData \"A\", 0, \"X\"", TRUE, "X", nullptr, nullptr},
-        {"lower case and result", "n = vorn.GetPageCount\nVORN.SetVarData \"A\", 0, \"p\" & n", TRUE, "p3", nullptr,
-         nullptr},
-        {"empty text", "", TRUE, "", nullptr, nullptr},
-        {"GBK text", "Vorn.SetVarData \"A\", 0, \"数据\"", TRUE, "数据", nullptr, nullptr},
-        {"syntax error", "Vorn.SetVarData \"A\", 0, \"1\"\nIf Then\n", FALSE, "", "Script error detected at line 1.",
-         "Failed to parse script.\nReturn code = "},
+        {"statement", "Vorn.SetVarData \"A\", 0, \"X\"", TRUE, "X", nullptr},
+        {"lower case and result", "n = vorn.GetPageCount\nVORN.SetVarData \"A\", 0, \"p\" & n", TRUE, "p3", nullptr},
+        {"empty text", "", TRUE, "", nullptr},
+        {"GBK text", "Vorn.SetVarData \"A\", 0, \"数据\"", TRUE, "数据", nullptr},
+        // Lines as the script editor numbers them, from 1.
+        {"syntax error", "Vorn.SetVarData \"A\", 0, \"1\"\nIf Then\n", FALSE, "", "脚本第 2 行出错。"},
         {"runtime error", "Vorn.SetVarData \"A\", 0, \"1\"\nVorn.NoSuchMethod 1\nVorn.SetVarData \"A\", 0, \"2\"\n",
-         FALSE, "1", "Script error detected at line 1.", "Script failed to run.\nReturn code = 80004005"},
-        {"CreateObject", strCreate, FALSE, "1", "Script error detected at line 1.",
-         "Script failed to run.\nReturn code = 80004005"},
-        {"GetObject", strGet, FALSE, "1", "Script error detected at line 1.",
-         "Script failed to run.\nReturn code = 80004005"},
+         FALSE, "1", "脚本第 2 行出错。"},
+        {"CreateObject", strCreate, FALSE, "1", "脚本第 2 行出错。"},
+        {"GetObject", strGet, FALSE, "1", "脚本第 2 行出错。"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszName);
@@ -87,12 +83,12 @@ TEST(ScriptEngineTest, RunsReachTheControlOrReportWhyTheyFailed)
         EXPECT_EQ(c.bResult, RunCardScript(&ctl.m_ctl, c.strScript));
         EXPECT_STREQ(c.pszA, ctl.ValueOfA());
         const std::vector<CString> boxes = ui.TakeBoxTexts();
-        if (c.pszFirstBox == nullptr) {
+        if (c.pszBox == nullptr) {
             EXPECT_TRUE(boxes.empty()) << boxes.front().GetString();
         } else {
-            ASSERT_EQ(2u, boxes.size());
-            EXPECT_TRUE(StartsWith(boxes.front(), c.pszFirstBox)) << boxes.front().GetString();
-            EXPECT_TRUE(StartsWith(boxes.back(), c.pszLastBox)) << boxes.back().GetString();
+            // One box: no second one with a bare return code.
+            ASSERT_EQ(1u, boxes.size());
+            EXPECT_TRUE(StartsWith(boxes.front(), c.pszBox)) << boxes.front().GetString();
         }
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strVictim));
     }
@@ -103,11 +99,75 @@ TEST(ScriptEngineTest, ErrorMessageNamesLineSourceAndDescription)
     CScriptCtl ctl;
     CTestUi ui;
     EXPECT_FALSE(RunCardScript(&ctl.m_ctl, "x = 1\ny = 2\nVorn.NoSuchMethod 1\n"));
-    ASSERT_EQ(2u, ui.GetBoxes().size());
+    ASSERT_EQ(1u, ui.GetBoxes().size());
     const CTestUi::Box& box = ui.GetBoxes().front();
-    EXPECT_TRUE(StartsWith(box.strText, "Script error detected at line 2.")) << box.strText.GetString();
-    EXPECT_NE(nullptr, strstr(box.strText, "\nDescription: ")) << box.strText.GetString();
+    EXPECT_TRUE(StartsWith(box.strText, "脚本第 3 行出错。\n错误：")) << box.strText.GetString();
+    // The engine's own description follows, not a placeholder.
+    EXPECT_EQ(nullptr, strstr(box.strText, "未知错误")) << box.strText.GetString();
+    EXPECT_EQ(nullptr, strstr(box.strText, "Script")) << box.strText.GetString();
+    EXPECT_STREQ("系统提示", box.strCaption);
     EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), box.nType & MB_ICONMASK);
+}
+
+// Scripts that never end are stopped at the host's limit, whatever they loop on, and the control
+// runs the next script as before.
+TEST(ScriptEngineTest, EndlessScriptsStopAtTheTimeLimit)
+{
+    const struct
+    {
+        const char* pszName;
+        const char* pszScript;
+    } cases[] = {
+        {"empty loop", "Vorn.SetVarData \"A\", 0, \"1\"\nDo : Loop\n"},
+        {"loop calling the control", "Do : Vorn.SetVarData \"A\", 0, \"1\" : Loop\n"},
+        {"loop ignoring errors", "On Error Resume Next\nDo : Vorn.SetVarData \"A\", 0, \"1\" : Loop\n"},
+        {"loop growing a text", "Vorn.SetVarData \"A\", 0, \"1\"\ns = \"\"\nDo : s = s & \"x\" : Loop\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CScriptCtl ctl;
+        ctl.m_ctl.SetScriptTimeLimit(1);
+        CTestUi ui;
+        const DWORD dwStart = GetTickCount();
+        EXPECT_FALSE(RunCardScript(&ctl.m_ctl, c.pszScript));
+        const DWORD dwElapsed = GetTickCount() - dwStart;
+        EXPECT_GE(dwElapsed, 900u);
+        EXPECT_LT(dwElapsed, 10000u);
+        EXPECT_STREQ("1", ctl.ValueOfA());
+        const std::vector<CString> boxes = ui.TakeBoxTexts();
+        ASSERT_EQ(1u, boxes.size());
+        EXPECT_STREQ("脚本运行超过 1 秒，已被终止。", boxes.front());
+        // The engine's thread has really ended.
+        EXPECT_EQ(0, GetScriptThreadCount());
+
+        EXPECT_TRUE(RunCardScript(&ctl.m_ctl, "Vorn.SetVarData \"A\", 0, \"after\""));
+        EXPECT_STREQ("after", ctl.ValueOfA());
+        EXPECT_TRUE(ui.TakeBoxTexts().empty());
+    }
+}
+
+TEST(ScriptEngineTest, HostSettingsAreTheHostsOwn)
+{
+    CScriptCtl ctl;
+    CTestUi ui;
+    // Scripts read the settings and cannot change them.
+    EXPECT_TRUE(RunCardScript(&ctl.m_ctl, "Vorn.SetVarData \"A\", 0, CStr(Vorn.ScriptTimeLimit) & \",\" & "
+                                          "CStr(Abs(Vorn.RunTemplateScripts))"));
+    EXPECT_STREQ("30,1", ctl.ValueOfA());
+    for (const char* pszSet : {"Vorn.ScriptTimeLimit = 0", "Vorn.RunTemplateScripts = False",
+                               "Vorn.DownloadLimit = 1000000000", "Vorn.GetCtlIDispatch(True).ScriptTimeLimit = 0"}) {
+        SCOPED_TRACE(pszSet);
+        EXPECT_FALSE(RunCardScript(&ctl.m_ctl, pszSet));
+        EXPECT_EQ(1u, ui.TakeBoxTexts().size());
+    }
+    EXPECT_EQ(static_cast<long>(CVornCtlCtrl::kDefaultScriptTimeLimit), ctl.m_ctl.GetScriptTimeLimit());
+    EXPECT_TRUE(ctl.m_ctl.GetRunTemplateScripts());
+
+    // Turned off by the host, scripts do not run and say nothing.
+    ctl.m_ctl.SetRunTemplateScripts(FALSE);
+    EXPECT_FALSE(RunCardScript(&ctl.m_ctl, "Vorn.SetVarData \"A\", 0, \"ran\""));
+    EXPECT_STREQ("30,1", ctl.ValueOfA());
+    EXPECT_TRUE(ui.TakeBoxTexts().empty());
 }
 
 TEST(ScriptEngineTest, OnlyTheNameVornIsKnownInAnyCase)

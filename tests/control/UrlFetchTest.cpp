@@ -183,3 +183,99 @@ TEST(UrlFetchTest, FailuresLeaveNothingBehind)
     // No error page was saved as a card.
     EXPECT_EQ(nTempsBefore, CountTempDownloads());
 }
+
+// A server that stalls, floods, loops or stops early gets a failure in bounded time, and no
+// temporary file is left.
+TEST(UrlFetchTest, MisbehavingServersFailInBoundedTime)
+{
+    CTestTempFolder folder;
+    WriteBytes(folder.PathOf("a.znd"), PatternBytes(3000));
+    CUrlFetchLimits limits;
+    limits.cbMaxBody = 1024 * 1024;
+    limits.dwTimeoutMs = 1500;
+    limits.dwTotalMs = 5000;
+    CUrlFetchScope scope(limits);
+    const struct
+    {
+        const char* pszName;
+        const char* pszPath;
+        long nMaxRequests;
+        BOOL bMayLoad; // WinINet cuts a long header line short and reads on
+    } cases[] = {
+        {"stalled server", "stall", 1, FALSE},
+        {"10 MB header line", "long-header", 1, TRUE},
+        {"redirect loop", "loop", CUrlFetchLimits::kDefaultMaxRedirects + 1, FALSE},
+        {"4 GB announced", "huge", 1, FALSE},
+        {"endless body without a length", "huge-unsized", 1, FALSE},
+        {"body shorter than its length", "short/a.znd", 1, FALSE},
+    };
+    const int nTempsBefore = CountTempDownloads();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        for (BOOL bToFile : {FALSE, TRUE}) {
+            SCOPED_TRACE(bToFile ? "to a file" : "to memory");
+            // A server of its own: what one case leaves the server doing must not slow the next.
+            CLoopbackHttpServer server;
+            ASSERT_TRUE(server.Start(folder.GetPath()));
+            const long nRequests = server.GetRequestCount();
+            const DWORD dwStart = GetTickCount();
+            CString strError;
+            BOOL bOk = FALSE;
+            if (bToFile) {
+                CString strTemp;
+                bOk = FetchUrlToTempFile(server.UrlOf(c.pszPath), ".znd", strTemp, strError);
+                EXPECT_EQ(bOk, !strTemp.IsEmpty());
+                if (bOk) {
+                    DeleteFileA(strTemp);
+                }
+            } else {
+                CByteArray arr;
+                bOk = FetchUrlBytes(server.UrlOf(c.pszPath), arr, strError);
+                EXPECT_EQ(bOk ? 2 : 0, arr.GetSize());
+            }
+            const DWORD dwElapsed = GetTickCount() - dwStart;
+            if (!c.bMayLoad) {
+                EXPECT_FALSE(bOk);
+                EXPECT_FALSE(strError.IsEmpty());
+            }
+            EXPECT_LT(dwElapsed, 8000u) << strError.GetString();
+            EXPECT_LE(server.GetRequestCount() - nRequests, c.nMaxRequests);
+            EXPECT_EQ(nTempsBefore, CountTempDownloads());
+        }
+    }
+}
+
+TEST(UrlFetchTest, AFewRedirectsAndTheHostsSizeLimit)
+{
+    CTestTempFolder folder;
+    WriteBytes(folder.PathOf("a.znd"), PatternBytes(3000));
+    CLoopbackHttpServer server;
+    ASSERT_TRUE(server.Start(folder.GetPath()));
+    const struct
+    {
+        const char* pszName;
+        const char* pszPath;
+        DWORD cbMaxBody;
+        BOOL bOk;
+    } cases[] = {
+        {"one redirect", "redirect/1/a.znd", CUrlFetchLimits::kDefaultMaxBody, TRUE},
+        {"as many redirects as allowed", "redirect/5/a.znd", CUrlFetchLimits::kDefaultMaxBody, TRUE},
+        {"one redirect too many", "redirect/6/a.znd", CUrlFetchLimits::kDefaultMaxBody, FALSE},
+        {"exactly the limit", "a.znd", 3000, TRUE},
+        {"a byte over the limit", "a.znd", 2999, FALSE},
+        {"over the limit, sent without a length", "a.znd", 2999, FALSE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        server.SetSendLength(strstr(c.pszName, "without") == nullptr);
+        CUrlFetchLimits limits;
+        limits.cbMaxBody = c.cbMaxBody;
+        CUrlFetchScope scope(limits);
+        CByteArray arr;
+        CString strError;
+        EXPECT_EQ(c.bOk, FetchUrlBytes(server.UrlOf(c.pszPath), arr, strError)) << strError.GetString();
+        if (c.bOk) {
+            EXPECT_TRUE(ToVector(arr) == PatternBytes(3000));
+        }
+    }
+}

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "control/ScriptEngine.h"
 #include "control/VornCtlCtrl.h"
+#include "control/VornCtlIds.h"
 #include "core/CappCell.h"
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
@@ -52,6 +54,7 @@ enum {
     idLoadADMLURL = 50,
     idGetRowUseCount = 54,
     idMoveRow = 56,
+    idDownloadLimit = 59,
 };
 
 CString SampleTemplate(LPCSTR pszName)
@@ -382,8 +385,8 @@ TEST(VornCtlCardTest, ScriptsAreListedReplacedAndRunByName)
     } runs[] = {
         {"statement", "Vorn.SetVarData \"" + vars[0] + "\", 0, \"X\"", TRUE, "X", 0},
         {"lower case", "vorn.SetVarData \"" + vars[0] + "\", 0, \"p\" & vorn.GetPageCount", TRUE, "p1", 0},
-        {"runtime error", "Vorn.SetVarData \"" + vars[0] + "\", 0, \"Y\"\nVorn.NoSuchMethod", FALSE, "Y", 2},
-        {"object creation", "Set o = CreateObject(\"Scripting.FileSystemObject\")", FALSE, "Y", 2},
+        {"runtime error", "Vorn.SetVarData \"" + vars[0] + "\", 0, \"Y\"\nVorn.NoSuchMethod", FALSE, "Y", 1},
+        {"object creation", "Set o = CreateObject(\"Scripting.FileSystemObject\")", FALSE, "Y", 1},
     };
     for (const auto& r : runs) {
         SCOPED_TRACE(r.pszName);
@@ -817,6 +820,166 @@ TEST(VornCtlCardTest, TemplatesPackedCardsAndDataComeFromUrls)
     EXPECT_STREQ("s", d.Call<CString>(idGetScriptNames, short(1)));
     EXPECT_EQ(1, d.Call<long>(idGetPageCount));
     EXPECT_EQ(nTempsBefore, CountTempDownloads());
+}
+
+// A template's script reaches files only in the card's work folder (reading also beside its
+// template) and addresses only of its template's origin; the host calling the same methods is not
+// limited.
+TEST(VornCtlCardTest, TemplateScriptsReachOnlyTheCardAndItsOrigin)
+{
+    CCardFolder folder;
+    CTestTempFolder other;
+    CLoopbackHttpServer server;
+    ASSERT_TRUE(server.Start(folder.GetPath()));
+    CtlDriver d;
+    d.Start();
+    const std::vector<CString> vars = HeadVars(d);
+    ASSERT_GE(vars.size(), 2u);
+    WriteText(folder.PathOf("near.xml"), HeadXml(vars[0], vars[1], "near", "2"));
+    WriteText(other.PathOf("far.xml"), HeadXml(vars[0], vars[1], "far", "2"));
+    // The host saves where it likes; the card has a work folder from then on.
+    ASSERT_EQ(0, d.Call<long>(idSaveToFile, other.PathOf("host.znd"), 1));
+    const CString strWork = d.ctl.GetCappObj().GetCpoWorkDir();
+    ASSERT_FALSE(strWork.IsEmpty());
+    // Another card beside the card's own file.
+    ASSERT_TRUE(CopyFileA(other.PathOf("host.znd"), other.PathOf("copy.znd"), FALSE));
+
+    auto quoted = [](const CString& str) { return "\"" + str + "\""; };
+    const struct
+    {
+        const char* pszName;
+        CString strCall;
+        BOOL bAllowed;
+        const char* pszValue; // the first head value afterwards
+        CString strNotMade;   // a file the call must not make
+    } cases[] = {
+        {"save outside", "Vorn.SaveToFile(" + quoted(other.PathOf("s.znd")) + ", True)", FALSE, "before",
+         other.PathOf("s.znd")},
+        {"save out of the work folder by ..", "Vorn.SaveToFile(" + quoted(strWork + "\\..\\up.znd") + ", False)", FALSE,
+         "before", strWork + "\\..\\up.znd"},
+        {"save through the control's own dispatch",
+         "Vorn.GetCtlIDispatch(True).SaveToFile(" + quoted(other.PathOf("g.znd")) + ", True)", FALSE, "before",
+         other.PathOf("g.znd")},
+        {"save in the work folder", "Vorn.SaveToFile(" + quoted(strWork + "\\in.znd") + ", False)", TRUE, "before", ""},
+        {"data file outside", "Vorn.LoadADMLDataFile(" + quoted(other.PathOf("far.xml")) + ", 0)", FALSE, "before", ""},
+        {"data file beside the template", "Vorn.LoadADMLDataFile(" + quoted(folder.PathOf("near.xml")) + ", 0)", TRUE,
+         "near", ""},
+        {"address of another origin", "Vorn.LoadADMLURL(" + quoted(server.UrlOf("near.xml")) + ", 0)", FALSE, "before",
+         ""},
+        {"print settings outside", "Vorn.LoadPrintSet(" + quoted(other.PathOf("p.ini")) + ")", FALSE, "before", ""},
+        {"card file outside", "Vorn.OpenZndFile(" + quoted(other.PathOf("copy.znd")) + ", 0)", FALSE, "before", ""},
+        {"templates outside", "Vorn.SetZntFile(" + quoted(other.PathOf("T1.znt")) + ", \"\")", FALSE, "before", ""},
+        {"template list outside", "Vorn.ZntFileName = \"0;" + other.PathOf("T1.znt") + "\"", FALSE, "before", ""},
+    };
+    const long nRequests = server.GetRequestCount();
+    const CString strTemplates = d.Zntfile();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CTestUi ui;
+        ASSERT_EQ(0, d.Call<long>(idSetVarData, vars[0], 0L, CString("before")));
+        // A call as a value, an assignment as it stands.
+        const CString strScript = c.strCall.Find(" = ") >= 0 ? c.strCall : "x = " + c.strCall;
+        d.Call<int>(idLoadScript, short(1), CString("run"), strScript);
+        EXPECT_EQ(c.bAllowed, d.Call<int>(idExecScript, short(1), CString("run")));
+        EXPECT_STREQ(c.pszValue, d.Var(vars[0]));
+        const std::vector<CString> boxes = ui.TakeBoxTexts();
+        if (c.bAllowed) {
+            EXPECT_TRUE(boxes.empty());
+        } else {
+            ASSERT_EQ(1u, boxes.size());
+            EXPECT_NE(nullptr, strstr(boxes.front(), "脚本只能访问本卡片的工作目录和模板来源"))
+                << boxes.front().GetString();
+        }
+        if (!c.strNotMade.IsEmpty()) {
+            EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(c.strNotMade));
+        }
+    }
+    EXPECT_EQ(nRequests, server.GetRequestCount());
+    // The card is still the one the host started.
+    EXPECT_STREQ(strTemplates, d.Zntfile());
+    EXPECT_EQ(1, d.ctl.GetCappObj().m_CardObj.m_listSheet.GetCount());
+
+    // The host itself reads and writes anywhere.
+    EXPECT_EQ(0, d.Call<long>(idLoadADMLDataFile, other.PathOf("far.xml"), 0L));
+    EXPECT_STREQ("far", d.Var(vars[0]));
+
+    // A card whose template came from an address reads from that origin only.
+    CtlDriver web;
+    ASSERT_EQ(0, web.Call<long>(idSetZntFile, server.UrlOf("T1.znt"), CString("")));
+    ASSERT_TRUE(web.Call<int>(idInitVornData));
+    CString strOtherOrigin;
+    strOtherOrigin.Format("http://localhost:%d/near.xml", server.GetPort());
+    const struct
+    {
+        const char* pszName;
+        CString strUrl;
+        BOOL bAllowed;
+    } origins[] = {
+        {"same origin", server.UrlOf("near.xml"), TRUE},
+        {"another host name", strOtherOrigin, FALSE},
+        {"a user name before the host", "http://127.0.0.1@localhost:" + CString(strOtherOrigin.Mid(17)), FALSE},
+        {"a local file", folder.PathOf("near.xml"), FALSE},
+    };
+    for (const auto& o : origins) {
+        SCOPED_TRACE(o.pszName);
+        CTestUi ui;
+        ASSERT_EQ(0, web.Call<long>(idSetVarData, vars[0], 0L, CString("before")));
+        web.Call<int>(idLoadScript, short(1), CString("run"),
+                      "x = Vorn.LoadADMLURL(" + quoted(o.strUrl) + ", 0)\nx = Vorn.LoadADMLDataFile(" +
+                          quoted(o.strUrl) + ", 0)");
+        EXPECT_EQ(o.bAllowed, web.Call<int>(idExecScript, short(1), CString("run")));
+        EXPECT_EQ(o.bAllowed, web.Var(vars[0]) == "near");
+        EXPECT_EQ(o.bAllowed ? 0u : 1u, ui.TakeBoxTexts().size());
+    }
+}
+
+// A script that starts another endless one cannot outrun its limit: both runs are stopped.
+TEST(VornCtlCardTest, EndlessScriptsStartedByScriptsAreStoppedToo)
+{
+    CCardFolder folder;
+    CtlDriver d;
+    d.Start();
+    EXPECT_EQ(S_OK, d.disp.SetProperty(dispidScriptTimeLimit, 2L));
+    d.Call<int>(idLoadScript, short(1), CString("endless"), CString("Do : Loop"));
+    d.Call<int>(idLoadScript, short(1), CString("outer"), CString("x = Vorn.ExecScript(1, \"endless\")\nDo : Loop"));
+    CTestUi ui;
+    const DWORD dwStart = GetTickCount();
+    EXPECT_FALSE(d.Call<int>(idExecScript, short(1), CString("outer")));
+    const DWORD dwElapsed = GetTickCount() - dwStart;
+    EXPECT_LT(dwElapsed, 6000u);
+    // The inner run, then the outer one, each stopped with its message.
+    const std::vector<CString> boxes = ui.TakeBoxTexts();
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_STREQ("脚本运行超过 2 秒，已被终止。", boxes.front());
+    EXPECT_STREQ("脚本运行超过 2 秒，已被终止。", boxes.back());
+    EXPECT_EQ(0, GetScriptThreadCount());
+}
+
+TEST(VornCtlCardTest, DownloadLimitIsTheHosts)
+{
+    CCardFolder folder;
+    CLoopbackHttpServer server;
+    ASSERT_TRUE(server.Start(folder.GetPath()));
+    CtlDriver d;
+    d.Start();
+    const std::vector<CString> vars = HeadVars(d);
+    ASSERT_GE(vars.size(), 2u);
+    const CString strXml = HeadXml(vars[0], vars[1], "from xml", "2");
+    WriteText(folder.PathOf("data.xml"), strXml);
+    long lLimit = 0;
+    EXPECT_EQ(S_OK, d.disp.GetProperty(idDownloadLimit, &lLimit));
+    EXPECT_EQ(32L * 1024 * 1024, lLimit);
+
+    EXPECT_EQ(S_OK, d.disp.SetProperty(idDownloadLimit, static_cast<long>(strXml.GetLength() - 1)));
+    EXPECT_EQ(-1, d.Call<long>(idLoadADMLURL, server.UrlOf("data.xml"), 0L));
+    EXPECT_STRNE("from xml", d.Var(vars[0]));
+    CtlDriver templates;
+    templates.disp.SetProperty(idDownloadLimit, 1000L);
+    EXPECT_EQ(-1, templates.Call<long>(idSetZntFile, server.UrlOf("T1.znt"), CString("")));
+
+    EXPECT_EQ(S_OK, d.disp.SetProperty(idDownloadLimit, static_cast<long>(strXml.GetLength())));
+    EXPECT_EQ(0, d.Call<long>(idLoadADMLURL, server.UrlOf("data.xml"), 0L));
+    EXPECT_STREQ("from xml", d.Var(vars[0]));
 }
 
 TEST(VornCtlCardTest, DetailValuesRecountTheLinesOfTheirRow)

@@ -312,7 +312,10 @@ TEST(VornCtlTest, RegistersItsClassesAndTypeLibrary)
         DISPID dispid;
     } names[] = {{L"ZntFileName", dispidZntFileName},
                  {L"DrawFrameOnPrint", dispidDrawFrameOnPrint},
-                 {L"dStyleEx", dispidStyleEx}};
+                 {L"dStyleEx", dispidStyleEx},
+                 {L"ScriptTimeLimit", dispidScriptTimeLimit},
+                 {L"RunTemplateScripts", dispidRunTemplateScripts},
+                 {L"DownloadLimit", dispidDownloadLimit}};
     for (const auto& name : names) {
         LPOLESTR psz = const_cast<LPOLESTR>(name.pszName);
         DISPID dispid = DISPID_UNKNOWN;
@@ -778,6 +781,67 @@ TEST(VornCtlTest, DrawsTheCardsCurrentSheetOnceTheDataAreInitialised)
     CTestDib reset(400, 300, RGB(0, 0, 255));
     host.Draw(reset);
     EXPECT_EQ(0, reset.CountInk(CRect(0, 0, 400, 300)));
+}
+
+// The whole page asked for is drawn whole: in the window, in a container's drawing of another size,
+// and before the first paint; another zoom ends it.
+TEST(VornCtlTest, ViewAllDrawsTheWholePageInEveryDrawing)
+{
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    host.m_pCtl->ZoomViewAll();
+    EXPECT_TRUE(host.m_pCtl->IsViewAll());
+    const struct
+    {
+        const char* pszName;
+        int cx;
+        int cy;
+        const char* pszPicture;
+    } cases[] = {
+        {"the window's size", 400, 300, "vornctl-viewall-window-size.png"},
+        {"a small thumbnail", 160, 120, "vornctl-viewall-thumbnail.png"},
+        {"a tall drawing", 300, 600, "vornctl-viewall-tall.png"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CTestDib dib(c.cx, c.cy);
+        host.Draw(dib);
+        const CRect rcInk = dib.InkBounds(CRect(0, 0, c.cx, c.cy));
+        // The frame lies inside the drawing with room to spare, and the page fills one direction.
+        EXPECT_GT(rcInk.left, 0);
+        EXPECT_GT(rcInk.top, 0);
+        EXPECT_LT(rcInk.right, c.cx);
+        EXPECT_LT(rcInk.bottom, c.cy);
+        EXPECT_TRUE(rcInk.Width() > c.cx * 8 / 10 || rcInk.Height() > c.cy * 8 / 10)
+            << rcInk.Width() << "x" << rcInk.Height();
+        SavePng(TestImagePath(c.pszPicture).c_str(), dib.Bits(), dib.Width(), dib.Height());
+    }
+
+    // On screen: what the window shows.
+    const HWND hCtl = host.ControlHwnd();
+    ASSERT_TRUE(SaveWindowPicture(host.m_frame.GetSafeHwnd(), "vornctl-viewall-screen.png"));
+    CRect rcClient;
+    ::GetClientRect(hCtl, &rcClient);
+    CTestDib screen(rcClient.Width(), rcClient.Height());
+    {
+        CClientDC dcWindow(hCtl);
+        ::BitBlt(screen.DC().GetSafeHdc(), 0, 0, rcClient.Width(), rcClient.Height(), dcWindow.GetSafeHdc(), 0, 0,
+                 SRCCOPY);
+    }
+    const CRect rcScreenInk = screen.InkBounds(rcClient);
+    EXPECT_GT(rcScreenInk.left, 0);
+    EXPECT_GT(rcScreenInk.top, 0);
+    EXPECT_LT(rcScreenInk.right, rcClient.Width());
+    EXPECT_LT(rcScreenInk.bottom, rcClient.Height());
+
+    // Real size again: the page runs past the drawing.
+    host.m_pCtl->Zoom100();
+    EXPECT_FALSE(host.m_pCtl->IsViewAll());
+    CTestDib real(400, 300);
+    host.Draw(real);
+    const CRect rcRealInk = real.InkBounds(CRect(0, 0, 400, 300));
+    EXPECT_TRUE(rcRealInk.right == 400 || rcRealInk.bottom == 300) << rcRealInk.right << "," << rcRealInk.bottom;
 }
 
 TEST(VornCtlTest, DispatchMethodsByIdAndByName)

@@ -7,16 +7,17 @@
 
 namespace
 {
-void SendAll(SOCKET sock, const char* p, int cb)
+BOOL SendAll(SOCKET sock, const char* p, int cb)
 {
     while (cb > 0) {
         int n = send(sock, p, cb, 0);
         if (n <= 0) {
-            return;
+            return FALSE;
         }
         p += n;
         cb -= n;
     }
+    return TRUE;
 }
 
 // The file a request path names inside the folder: no "..", no backslashes, no query.
@@ -39,19 +40,23 @@ BOOL MapPath(const std::string& strPath, const CString& strFolder, CString& strF
 } // namespace
 
 CLoopbackHttpServer::CLoopbackHttpServer()
-    : m_sockListen(INVALID_SOCKET), m_hThread(nullptr), m_nPort(0), m_bSendLength(TRUE), m_nRequests(0),
-      m_bWsaStarted(FALSE)
+    : m_sockListen(INVALID_SOCKET), m_hThread(nullptr), m_hStop(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      m_nPort(0), m_bSendLength(TRUE), m_nRequests(0), m_bWsaStarted(FALSE)
 {
 }
 
 CLoopbackHttpServer::~CLoopbackHttpServer()
 {
     Stop();
+    if (m_hStop != nullptr) {
+        CloseHandle(m_hStop);
+    }
 }
 
 BOOL CLoopbackHttpServer::Start(LPCSTR pszFolder)
 {
     Stop();
+    ResetEvent(m_hStop);
     WSADATA wsa;
     if (WSAStartup(MAKEWORD(2, 2), &wsa) != 0) {
         return FALSE;
@@ -86,6 +91,7 @@ BOOL CLoopbackHttpServer::Start(LPCSTR pszFolder)
 
 void CLoopbackHttpServer::Stop()
 {
+    SetEvent(m_hStop);
     if (m_sockListen != INVALID_SOCKET) {
         // Closing the socket ends the accept the thread waits in.
         closesocket(m_sockListen);
@@ -130,6 +136,86 @@ void CLoopbackHttpServer::Serve()
     }
 }
 
+BOOL CLoopbackHttpServer::Misbehave(UINT_PTR sockAnswer, const char* pszPath)
+{
+    const SOCKET sock = static_cast<SOCKET>(sockAnswer);
+    const std::string strPath = pszPath;
+    auto sendText = [sock](const std::string& str) { return SendAll(sock, str.data(), static_cast<int>(str.size())); };
+    if (strPath == "/stall") {
+        // Until the client gives up or the server stops.
+        for (int i = 0; i < 600 && WaitForSingleObject(m_hStop, 0) != WAIT_OBJECT_0; ++i) {
+            fd_set readable;
+            FD_ZERO(&readable);
+            FD_SET(sock, &readable);
+            timeval tv = {0, 100000};
+            char ch = 0;
+            if (select(0, &readable, nullptr, nullptr, &tv) > 0 && recv(sock, &ch, 1, 0) <= 0) {
+                break;
+            }
+        }
+        return TRUE;
+    }
+    if (strPath == "/long-header") {
+        sendText("HTTP/1.1 200 OK\r\nX-Long: ");
+        const std::string strBlock(64 * 1024, 'a');
+        for (int i = 0; i < 160 && WaitForSingleObject(m_hStop, 0) != WAIT_OBJECT_0; ++i) {
+            if (!sendText(strBlock)) {
+                return TRUE;
+            }
+        }
+        sendText("\r\nContent-Length: 2\r\nConnection: close\r\n\r\nok");
+        return TRUE;
+    }
+    if (strPath == "/loop") {
+        sendText("HTTP/1.1 302 Found\r\nLocation: /loop\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        return TRUE;
+    }
+    if (strPath.compare(0, 10, "/redirect/") == 0) {
+        const size_t nSlash = strPath.find('/', 10);
+        const int nLeft = atoi(strPath.substr(10, nSlash - 10).c_str());
+        if (nSlash == std::string::npos || nLeft <= 0) {
+            return FALSE;
+        }
+        const std::string strNext =
+            nLeft == 1 ? strPath.substr(nSlash) : "/redirect/" + std::to_string(nLeft - 1) + strPath.substr(nSlash);
+        sendText("HTTP/1.1 302 Found\r\nLocation: " + strNext + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        return TRUE;
+    }
+    if (strPath == "/huge" || strPath == "/huge-unsized") {
+        sendText(strPath == "/huge" ? "HTTP/1.1 200 OK\r\nContent-Length: 4294967296\r\nConnection: close\r\n\r\n"
+                                    : "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n");
+        // WinINet drains an announced body when the request is closed: more would only slow tests.
+        const std::string strBlock(64 * 1024, 'z');
+        for (int i = 0; i < 256 && WaitForSingleObject(m_hStop, 0) != WAIT_OBJECT_0; ++i) {
+            if (!sendText(strBlock)) {
+                break;
+            }
+        }
+        return TRUE;
+    }
+    if (strPath.compare(0, 7, "/short/") == 0) {
+        CString strFile;
+        if (!MapPath(strPath.substr(6), m_strFolder, strFile)) {
+            return FALSE;
+        }
+        HANDLE hFile =
+            CreateFileA(strFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE) {
+            return FALSE;
+        }
+        std::vector<char> body(GetFileSize(hFile, nullptr));
+        DWORD cbRead = 0;
+        if (!body.empty()) {
+            ReadFile(hFile, body.data(), static_cast<DWORD>(body.size()), &cbRead, nullptr);
+        }
+        CloseHandle(hFile);
+        sendText("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n");
+        SendAll(sock, body.data(), static_cast<int>(body.size() / 2));
+        return TRUE;
+    }
+    return FALSE;
+}
+
 void CLoopbackHttpServer::Answer(UINT_PTR sockAnswer)
 {
     const SOCKET sock = static_cast<SOCKET>(sockAnswer);
@@ -149,6 +235,12 @@ void CLoopbackHttpServer::Answer(UINT_PTR sockAnswer)
     const std::string strMethod = strRequest.substr(0, nSpace1);
     const std::string strPath =
         nSpace2 == std::string::npos ? std::string() : strRequest.substr(nSpace1 + 1, nSpace2 - nSpace1 - 1);
+    // A client that stops reading must not hold the server.
+    DWORD dwSendTimeout = 5000;
+    setsockopt(sock, SOL_SOCKET, SO_SNDTIMEO, reinterpret_cast<const char*>(&dwSendTimeout), sizeof(dwSendTimeout));
+    if (strMethod == "GET" && Misbehave(sock, strPath.c_str())) {
+        return;
+    }
 
     std::vector<char> body;
     BOOL bFound = FALSE;
