@@ -4,6 +4,7 @@
 
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
+#include "platform/frame/WinApp.h"
 #include "platform/ole/OleControlWnd.h"
 #include "simulator/VornSimulatorDlg.h"
 
@@ -36,7 +37,10 @@ void Simulator(LPCSTR pszZntFile, LPCSTR pszDataFile)
         OleScope ole;
         CFxResourceSwitch resources("VornSimulator.dll");
         FxEnableControlContainer();
-        CVornSimulatorDlg dlg;
+        // Modal against the caller's main window, also when none of its windows is active;
+        // without one, against the active window.
+        CWnd* pMain = FxGetMainWnd();
+        CVornSimulatorDlg dlg(pMain != nullptr && pMain->IsWindow() ? pMain : nullptr);
         dlg.m_strZntFile.Format("%s", pszZntFile != nullptr ? pszZntFile : "");
         dlg.m_strDataFile.Format("%s", pszDataFile != nullptr ? pszDataFile : "");
         dlg.DoModal();
