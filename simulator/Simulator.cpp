@@ -4,6 +4,7 @@
 
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
+#include "platform/frame/WinApp.h"
 #include "platform/ole/OleControlWnd.h"
 #include "simulator/VornSimulatorDlg.h"
 
@@ -36,11 +37,15 @@ void Simulator(LPCSTR pszZntFile, LPCSTR pszDataFile)
         OleScope ole;
         CFxResourceSwitch resources("VornSimulator.dll");
         FxEnableControlContainer();
+        // Modal against the caller's main window, also when none of its windows is active;
+        // without one, against the active window.
+        CWnd* pMain = FxGetMainWnd();
+        CWnd* pOwner = pMain != nullptr && pMain->IsWindow() ? pMain : nullptr;
         // Without its control the dialog would not open and the user would hear nothing.
-        if (!CVornSimulatorDlg::CheckControl(::GetActiveWindow())) {
+        if (!CVornSimulatorDlg::CheckControl(pOwner != nullptr ? pOwner->GetSafeHwnd() : ::GetActiveWindow())) {
             return;
         }
-        CVornSimulatorDlg dlg;
+        CVornSimulatorDlg dlg(pOwner);
         dlg.m_strZntFile.Format("%s", pszZntFile != nullptr ? pszZntFile : "");
         dlg.m_strDataFile.Format("%s", pszDataFile != nullptr ? pszDataFile : "");
         dlg.DoModal();

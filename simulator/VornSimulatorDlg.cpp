@@ -263,7 +263,10 @@ void CVornSimulatorDlg::OnDataInput()
         return;
     }
     m_ctl.LoadADMLData(dlg.m_strXml, 0);
+    // Rows added in the grid may need more pages: the card is paged again from its first page.
+    m_ctl.ReSetPageCount(1);
     m_ctl.UpdateCurPageData();
+    UpdatePageButtons();
 }
 
 void CVornSimulatorDlg::OnExecScript()
@@ -280,6 +283,7 @@ void CVornSimulatorDlg::OnExecScript()
     m_ctl.ExecScript(1, strName);
     m_ctl.ReSetPageCount(0);
     m_ctl.UpdateCurPageData();
+    UpdatePageButtons();
 }
 
 void CVornSimulatorDlg::OnPrintSet()

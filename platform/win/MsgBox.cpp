@@ -3,14 +3,33 @@
 namespace
 {
 FX_MSGBOX_HOOK g_pfnMsgBoxHook = nullptr;
+
+// A box owned by a window that a modal dialog keeps disabled would, when it closes, make that
+// window the foreground one over the dialog: the box belongs to the dialog instead, the popup of
+// the owner's top-level window that was active last.
+HWND ModalSafeOwner(HWND hOwner)
+{
+    if (hOwner == nullptr || !::IsWindow(hOwner)) {
+        return hOwner;
+    }
+    HWND hTop = ::GetAncestor(hOwner, GA_ROOT);
+    if (hTop == nullptr || ::IsWindowEnabled(hTop)) {
+        return hOwner;
+    }
+    HWND hPopup = ::GetLastActivePopup(hTop);
+    if (hPopup == nullptr || hPopup == hTop || !::IsWindowEnabled(hPopup) || !::IsWindowVisible(hPopup)) {
+        return hOwner;
+    }
+    return hPopup;
 }
+} // namespace
 
 int FxMessageBox(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
     if (g_pfnMsgBoxHook != nullptr) {
         return g_pfnMsgBoxHook(hOwner, lpszText != nullptr ? lpszText : "", lpszCaption, nType);
     }
-    return MessageBoxA(hOwner, lpszText != nullptr ? lpszText : "", lpszCaption, nType);
+    return MessageBoxA(ModalSafeOwner(hOwner), lpszText != nullptr ? lpszText : "", lpszCaption, nType);
 }
 
 FX_MSGBOX_HOOK FxSetMessageBoxHook(FX_MSGBOX_HOOK pfnHook)

@@ -4,11 +4,16 @@
 #include "common/KvColorBar.h"
 #include "tests/common/res/kvtest_resource.h"
 #include "support/PngFile.h"
+#include "support/SysDlgDriver.h"
 #include "support/UiDriver.h"
 
 namespace
 {
 const UINT kBarId = 500;
+// The red, green and blue boxes of the fully opened colour dialog.
+const int kColorRed = 706;
+const int kColorGreen = 707;
+const int kColorBlue = 708;
 
 class KvColorBarTest : public testing::Test
 {
@@ -189,4 +194,38 @@ TEST_F(KvColorBarTest, PictureWithCustomCell)
     m_bar.SelectColor(RGB(250, 128, 20));
     m_bar.SetFocus();
     EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "color-bar.png"));
+}
+
+// "其它..." opens the system's colour dialog on the bar's colour: cancelled, the bar keeps its
+// colour and tells nobody; accepted, the colour typed there becomes the bar's custom colour.
+TEST_F(KvColorBarTest, OtherButtonTakesTheColourDialogsChoice)
+{
+    CreateBar(TRUE);
+    m_bar.SelectColor(RGB(255, 0, 0));
+    const size_t nToldBefore = m_host.m_colors.size();
+    const HWND hOther = m_bar.GetOtherButton()->GetSafeHwnd();
+    CTestSysDialogs dialogs;
+    dialogs.OnDialog([](CTestSysDlg& d) {
+        EXPECT_STREQ("255", d.GetText(kColorRed));
+        EXPECT_STREQ("0", d.GetText(kColorGreen));
+        d.SetText(kColorRed, "10");
+        d.Cancel();
+    });
+    ::SendMessageA(hOther, BM_CLICK, 0, 0);
+    EXPECT_EQ(1, dialogs.GetDialogsOpened());
+    EXPECT_EQ(RGB(255, 0, 0), m_bar.GetColor());
+    EXPECT_EQ(nToldBefore, m_host.m_colors.size());
+
+    dialogs.OnDialog([](CTestSysDlg& d) {
+        d.SetText(kColorRed, "10");
+        d.SetText(kColorGreen, "20");
+        d.SetText(kColorBlue, "30");
+        d.Ok();
+    });
+    ::SendMessageA(hOther, BM_CLICK, 0, 0);
+    EXPECT_EQ(2, dialogs.GetDialogsOpened());
+    EXPECT_EQ(RGB(10, 20, 30), m_bar.GetColor());
+    EXPECT_TRUE(m_bar.IsCustomShown());
+    ASSERT_EQ(nToldBefore + 1, m_host.m_colors.size());
+    EXPECT_EQ(RGB(10, 20, 30), m_host.m_colors.back().second);
 }

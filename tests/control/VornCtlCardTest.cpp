@@ -21,6 +21,7 @@
 #include "support/DibCanvas.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/PngFile.h"
+#include "support/SysDlgDriver.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 #include "support/UiDriver.h"
@@ -1014,47 +1015,27 @@ TEST(VornCtlCardTest, DetailValuesRecountTheLinesOfTheirRow)
     }
 }
 
-namespace
-{
-// Records the caption of each dialog that opens and cancels it.
-HHOOK g_hCancelHook = nullptr;
-std::vector<CString> g_dialogCaptions;
-
-LRESULT CALLBACK CancelDialogsHook(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    if (nCode == HCBT_ACTIVATE) {
-        const HWND hDlg = reinterpret_cast<HWND>(wParam);
-        char szClass[16] = "";
-        GetClassNameA(hDlg, szClass, sizeof(szClass));
-        if (strcmp(szClass, "#32770") == 0) {
-            char szCaption[64] = "";
-            GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
-            g_dialogCaptions.push_back(szCaption);
-            PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-        }
-    }
-    return CallNextHookEx(g_hCancelHook, nCode, wParam, lParam);
-}
-} // namespace
-
 TEST(VornCtlCardTest, SavingWithoutANameAsksOnlyWhenTheCardHasNoFile)
 {
     CCardFolder folder;
     CtlDriver d;
     d.Start();
-    g_dialogCaptions.clear();
-    g_hCancelHook = SetWindowsHookExA(WH_CBT, CancelDialogsHook, nullptr, GetCurrentThreadId());
-    ASSERT_NE(nullptr, g_hCancelHook);
-    // Cancelled: -1.
-    const long nCancelled = d.Call<long>(idSaveToFile, CString(""), 1);
-    ASSERT_EQ(0, d.Call<long>(idSaveToFile, CString("c.znd"), 1));
-    const long nAgain = d.Call<long>(idSaveToFile, CString(""), 1);
-    UnhookWindowsHookEx(g_hCancelHook);
-    EXPECT_EQ(-1, nCancelled);
-    ASSERT_EQ(1u, g_dialogCaptions.size());
-    EXPECT_STREQ("保存", g_dialogCaptions[0]);
-    // With a file, an empty name saves to it without asking.
-    EXPECT_EQ(0, nAgain);
+    std::vector<CString> captions;
+    {
+        CTestSysDialogs dialogs;
+        dialogs.OnDialog([&](CTestSysDlg& dlg) {
+            captions.push_back(dlg.GetCaption());
+            dlg.Cancel();
+        });
+        // Cancelled: -1.
+        EXPECT_EQ(-1, d.Call<long>(idSaveToFile, CString(""), 1));
+        ASSERT_EQ(0, d.Call<long>(idSaveToFile, CString("c.znd"), 1));
+        EXPECT_EQ(0, d.Call<long>(idSaveToFile, CString(""), 1));
+        EXPECT_EQ(1, dialogs.GetDialogsOpened());
+    }
+    ASSERT_EQ(1u, captions.size());
+    EXPECT_STREQ("保存", captions[0]);
+    // With a file, an empty name saved to it without asking.
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.PathOf("c.znd")));
 }
 

@@ -17,6 +17,8 @@
 #include "gridkit/GkGridWnd.h"
 #include "platform/ole/OleControlWnd.h"
 #include "simulator/res/resource.h"
+#include "platform/win/MsgBox.h"
+#include "tests/support/SysDlgDriver.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 
@@ -224,4 +226,30 @@ TEST_F(CDesignSimulateTest, ACustomSymbolTheLibraryLacksIsReportedInTheErrorsPan
     EXPECT_EQ(strErrors.find(strExpected), strErrors.rfind(strExpected)) << "reported once";
     EXPECT_TRUE(m_pMain->m_wndOutput.m_editErrors.IsWindowVisible()) << "the errors tab is shown";
     SaveWindowPicture(m_pMain->m_hWnd, "designer-missing-symbol-errors.png");
+}
+
+// The simulator is modal against the designer's frame: the frame stays disabled while it runs,
+// also after a message box owned by the frame (as the control's script errors are) has closed,
+// and the simulator is the active window again.
+TEST_F(CDesignSimulateTest, DesignerStaysDisabledWhileTheSimulatorRuns)
+{
+    CTestUi ui;
+    CTestSysDialogs boxes;
+    ui.OnDialog(IDD_VORNSAMPLE_DIALOG, [&](CTestDlg& d) {
+        EXPECT_EQ(m_pMain->m_hWnd, ::GetWindow(d.GetHwnd(), GW_OWNER));
+        EXPECT_FALSE(::IsWindowEnabled(m_pMain->m_hWnd));
+        ::ShowWindow(d.GetHwnd(), SW_SHOW);
+        ::SetActiveWindow(d.GetHwnd());
+        // The real box, not the harness's answer.
+        const FX_MSGBOX_HOOK pfnUi = FxSetMessageBoxHook(nullptr);
+        boxes.OnDialog([](CTestSysDlg& box) { box.Ok(); });
+        FxMessageBox(m_pMain->m_hWnd, "脚本错误", "提示", MB_OK | MB_ICONEXCLAMATION);
+        FxSetMessageBoxHook(pfnUi);
+        EXPECT_FALSE(::IsWindowEnabled(m_pMain->m_hWnd));
+        EXPECT_EQ(d.GetHwnd(), ::GetActiveWindow());
+        d.Ok();
+    });
+    Simulate();
+    EXPECT_EQ(1, boxes.GetDialogsOpened());
+    EXPECT_TRUE(::IsWindowEnabled(m_pMain->m_hWnd));
 }

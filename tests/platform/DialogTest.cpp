@@ -8,8 +8,10 @@
 #include "platform/win/Edit.h"
 #include "platform/win/ListCtrl.h"
 #include "platform/win/Menu.h"
+#include "platform/win/MsgBox.h"
 #include "platform/win/SpinButtonCtrl.h"
 #include "tests/platform/res/fxtest_resource.h"
+#include "tests/support/SysDlgDriver.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -17,7 +19,7 @@ namespace
 class CFxTestDlg : public CDialog
 {
 public:
-    CFxTestDlg() : CDialog(IDD_FXTEST) {}
+    explicit CFxTestDlg(CWnd* pParent = nullptr) : CDialog(IDD_FXTEST, pParent) {}
 
     CString m_strName;
     int m_nCount = 0;
@@ -265,6 +267,49 @@ TEST(DialogTest, NestedModalDialogsAreAnsweredInTurn)
     EXPECT_EQ(IDCANCEL, outer.DoModal());
     EXPECT_STREQ("内", inner.m_strName);
     EXPECT_EQ(2, ui.GetDialogsOpened());
+}
+
+// A real message box shown while a modal dialog runs, owned as a script error's box is by the
+// application's main window (the dialog's disabled owner), by nobody or by the dialog itself: once
+// it closes the dialog is active again and its owner still disabled.
+TEST(DialogTest, NestedMessageBoxLeavesTheOwnerDisabled)
+{
+    CWnd owner;
+    ASSERT_TRUE(
+        owner.CreateEx(0, "STATIC", "owner", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+    CFxTestDlg dlg(&owner);
+    CTestUi ui;
+    CTestSysDialogs boxes;
+    ui.OnDialog(IDD_FXTEST, [&](CTestDlg& d) {
+        ::ShowWindow(d.GetHwnd(), SW_SHOW);
+        ::SetActiveWindow(d.GetHwnd());
+        ASSERT_EQ(d.GetHwnd(), ::GetActiveWindow());
+        EXPECT_FALSE(::IsWindowEnabled(owner.m_hWnd));
+        const struct
+        {
+            const char* pszName;
+            HWND hOwner;
+        } cases[] = {
+            {"owned by the disabled main window", owner.m_hWnd},
+            {"owned by nobody", nullptr},
+            {"owned by the dialog", d.GetHwnd()},
+        };
+        // The real box, not the harness's answer.
+        const FX_MSGBOX_HOOK pfnUi = FxSetMessageBoxHook(nullptr);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.pszName);
+            boxes.OnDialog([](CTestSysDlg& box) { box.Ok(); });
+            EXPECT_EQ(IDOK, FxMessageBox(c.hOwner, "脚本错误", "提示", MB_OK));
+            EXPECT_FALSE(::IsWindowEnabled(owner.m_hWnd));
+            EXPECT_TRUE(::IsWindowEnabled(d.GetHwnd()));
+            EXPECT_EQ(d.GetHwnd(), ::GetActiveWindow());
+        }
+        FxSetMessageBoxHook(pfnUi);
+        d.Ok();
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    EXPECT_EQ(3, boxes.GetDialogsOpened());
+    EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
 }
 
 TEST(DialogTest, MenuFromResourcesViewsItsSubMenuAndMessageBoxAnswers)
