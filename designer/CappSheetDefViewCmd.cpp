@@ -13,7 +13,6 @@
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "platform/base/FxGlobalMem.h"
-#include "platform/frame/FrameIds.h"
 #include "platform/ole/OleDataSource.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/MsgBox.h"
@@ -46,9 +45,6 @@ FX_ON_COMMAND(ID_SHEET_ZOOM_MOVE, OnZoomMove)
 FX_ON_UPDATE_COMMAND_UI(ID_SHEET_ZOOM_MOVE, OnUpdateZoomMove)
 FX_ON_COMMAND(ID_SHEET_ZOOM_ALL, OnZoomAll)
 FX_ON_COMMAND_RANGE(ID_SHEET_ZOOM_10, ID_SHEET_ZOOM_400, OnZoomFixed)
-FX_ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
-FX_ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
-FX_ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
 FX_ON_COMMAND(ID_SHEET_UNDO, OnUndo)
 FX_ON_UPDATE_COMMAND_UI(ID_SHEET_UNDO, OnUpdateUndo)
 FX_ON_COMMAND(ID_SHEET_REDO, OnRedo)
