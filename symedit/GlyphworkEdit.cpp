@@ -694,9 +694,14 @@ void CGlyphworkEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT lfB
     else
         m_nRowHeight = rect.Height();
     const int nOffset = GetVSpace() + m_nTopMargin;
+    // Rows go down the page: those below what the DC shows are not drawn.
+    CRect rcClip;
+    const bool bClipped = pDC->GetClipBox(&rcClip) != ERROR && !pDC->IsPrinting();
     int i = 0;
     POSITION pos = m_listEditRow.GetHeadPosition();
     while (pos != nullptr) {
+        if (bClipped && bFontRowHeight && rect.top + nOffset + (i - 1) * GetRowPitch() > rcClip.bottom)
+            break;
         auto* pEditRow = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetNext(pos));
         if (m_nFormat & formatFitRow)
             pEditRow->FitToWidth(pDC, m_nLayoutWidth, m_fScale, lfBase.lfHeight);
