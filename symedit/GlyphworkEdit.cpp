@@ -694,9 +694,11 @@ void CGlyphworkEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT lfB
     else
         m_nRowHeight = rect.Height();
     const int nOffset = GetVSpace() + m_nTopMargin;
-    // Rows go down the page: those below what the DC shows are not drawn.
+    // Rows go down the page: those below what the DC shows are not drawn. Only where logical y
+    // grows downwards too, and never on a printer.
     CRect rcClip;
-    const bool bClipped = pDC->GetClipBox(&rcClip) != ERROR && !pDC->IsPrinting();
+    const bool bDown = (pDC->GetWindowExt().cy > 0) == (pDC->GetViewportExt().cy > 0);
+    const bool bClipped = bDown && !pDC->IsPrinting() && pDC->GetClipBox(&rcClip) != ERROR;
     int i = 0;
     POSITION pos = m_listEditRow.GetHeadPosition();
     while (pos != nullptr) {
