@@ -4,6 +4,7 @@
 #include "core/CappListArchive.h"
 #include "core/CappLine.h"
 #include "core/CappRange.h"
+#include "core/CappSizeLimit.h"
 #include "core/CellDataItem.h"
 #include "core/RelResItem.h"
 
@@ -189,6 +190,8 @@ void CCappCell::Serialize(CArchive& ar)
         } else {
             m_nUniteFlags = 0;
         }
+        CappClampRect(m_rcOwn);
+        m_nFontHeight = CappClampFontSize(m_nFontHeight);
         DetachList("m_listRelRes");
     }
     SerializelogFont(ar);
@@ -219,4 +222,5 @@ void CCappCell::SerializelogFont(CArchive& ar)
     CString strFace;
     ar >> strFace;
     CappSetFaceName(m_lfFont, strFace);
+    CappClampLogFont(m_lfFont);
 }

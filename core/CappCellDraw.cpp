@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/CappCell.h"
+#include "core/CappSizeLimit.h"
 #include "core/CardCommFun.h"
 #include "core/CellDataItem.h"
 #include "platform/base/File.h"
@@ -88,6 +89,8 @@ void CCappCell::GetDrawFont(LOGFONTA& lf) const
 {
     lf = m_lfFont;
     lf.lfHeight = m_nFontHeight;
+    // Cells are also filled by the designer and by scripts, not only from the archive.
+    CappClampLogFont(lf);
 }
 
 CFont* CCappCell::GetDrawLoginFont(CDC* pDC, LPCSTR pszContext)

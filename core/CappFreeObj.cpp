@@ -1,6 +1,7 @@
 #include "core/CappFreeObj.h"
 
 #include "core/CappFont.h"
+#include "core/CappSizeLimit.h"
 
 FX_IMPLEMENT_SERIAL(CCappFreeObj, CObject, 0)
 
@@ -58,6 +59,8 @@ void CCappFreeObj::Serialize(CArchive& ar)
         ar >> m_strVersion >> m_nReserved5 >> m_strLabel2 >> m_bTransparent >> m_crFill >> m_crText >> m_crLine >>
             m_nKind >> m_nLineWidth >> m_nReserved1 >> m_bBorder >> m_strText >> m_nReserved2 >> m_nTextFormat >>
             m_nFontHeight >> m_nReserved6 >> m_strLabel3 >> m_nReserved3 >> m_nReserved4;
+        m_nLineWidth = CappClampStoredWidth(m_nLineWidth);
+        m_nFontHeight = CappClampFontSize(m_nFontHeight);
         m_bSelected = 0;
         m_bInvertHandles = 0;
     }
@@ -79,4 +82,5 @@ void CCappFreeObj::SerializelogFont(CArchive& ar)
     CString strFace;
     ar >> strFace;
     CappSetFaceName(m_lfFont, strFace);
+    CappClampLogFont(m_lfFont);
 }

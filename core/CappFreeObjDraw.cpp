@@ -4,6 +4,7 @@
 
 #include "core/CappDCHelper.h"
 #include "core/CappFreeObj.h"
+#include "core/CappSizeLimit.h"
 #include "core/res/resource.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
@@ -161,14 +162,18 @@ BOOL CCappFreeObj::CanPickRect(const CRect& rect, CPoint point)
 
 void CCappFreeObj::CreateCellFont(CDC* pDC, CFont* pFont)
 {
-    m_lfFont.lfHeight = m_nFontHeight;
+    // Objects are also sized in the designer, not only read from the archive.
+    const int nFontHeight = CappClampFontSize(m_nFontHeight);
+    m_lfFont.lfHeight = nFontHeight;
     const CSize sizeWindow = pDC->GetWindowExt();
     const CSize sizeViewport = pDC->GetViewportExt();
-    const long long nScaled = static_cast<long long>(std::abs(m_nFontHeight)) * sizeWindow.cy;
+    const long long nScaled = static_cast<long long>(std::abs(nFontHeight)) * sizeWindow.cy;
     if (sizeViewport.cy != 0 && nScaled % sizeViewport.cy != 0) {
         m_lfFont.lfHeight += m_lfFont.lfHeight <= 0 ? -1 : 1;
     }
-    pFont->CreateFontIndirect(&m_lfFont);
+    LOGFONTA lf = m_lfFont;
+    CappClampLogFont(lf);
+    pFont->CreateFontIndirect(&lf);
 }
 
 void CCappFreeObj::DrawObjText(CDC* pDC, const CRect& rc)

@@ -1,16 +1,17 @@
 #include "core/CappFreeObjPaint.h"
 
 #include "core/CappFreeObj.h"
+#include "core/CappSizeLimit.h"
 
 CCappFreeObjPaint::CCappFreeObjPaint(CDC* pDC, const CCappFreeObj& obj, Mode mode)
 {
     if (mode == modeStroke) {
-        m_pen.CreatePen(PS_SOLID, obj.m_nLineWidth, obj.m_crLine);
+        m_pen.CreatePen(PS_SOLID, CappClampPenWidth(obj.m_nLineWidth), obj.m_crLine);
         m_pPenGuard = std::make_unique<CFxSelectGuard>(pDC, &m_pen);
         return;
     }
     if (obj.m_bBorder != 0 && obj.m_nLineWidth > 0) {
-        m_pen.CreatePen(PS_SOLID, obj.m_nLineWidth, obj.m_crLine);
+        m_pen.CreatePen(PS_SOLID, CappClampPenWidth(obj.m_nLineWidth), obj.m_crLine);
     } else if (obj.m_bTransparent == 0) {
         m_pen.CreatePen(PS_SOLID, 1, obj.m_crFill);
     } else {

@@ -15,6 +15,8 @@ FX_IMPLEMENT_SERIAL(CCappFreeSpline, CCappFreeObj, 0)
 namespace
 {
 constexpr char kPointsVersion[] = "3.1";
+// More points than a hand-drawn spline has: an unmarked count beyond is no point block.
+constexpr int kMaxOldPoints = 10000;
 } // namespace
 
 CCappFreeSpline::CCappFreeSpline()
@@ -69,15 +71,13 @@ void CCappFreeSpline::Serialize(CArchive& ar)
         while (pos != nullptr) {
             points.push_back(static_cast<CFreeObjPoint*>(m_listPoint.GetNext(pos))->pt());
         }
-        CappSerializePoints(ar, points);
+        CappStorePoints(ar, points);
         return;
     }
     RemoveAllPoints();
     CCappFreeObj::Serialize(ar);
-    if (m_strVersion != kPointsVersion) {
-        return;
-    }
-    CappSerializePoints(ar, points);
+    // Our earlier saves of one point or none cannot be told from a bare record: they load bare.
+    CappLoadPoints(ar, m_strVersion, 2, kMaxOldPoints, points);
     for (const CPoint& pt : points) {
         AddPoint(pt);
     }

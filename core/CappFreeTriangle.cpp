@@ -17,7 +17,7 @@ FX_IMPLEMENT_SERIAL(CCappFreeTriangle, CCappFreeBox, 0)
 namespace
 {
 constexpr char kPointsVersion[] = "3.1";
-constexpr size_t kPointCount = 5;
+constexpr int kPointCount = 5;
 } // namespace
 
 CCappFreeTriangle::CCappFreeTriangle()
@@ -43,17 +43,15 @@ void CCappFreeTriangle::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         m_strVersion = kPointsVersion;
         CCappFreeObj::Serialize(ar);
-        std::vector<CPoint> points = {m_ptLeft.pt(), m_ptBottom.pt(), m_ptRight.pt(), m_ptTop.pt(), m_ptApex.pt()};
-        CappSerializePoints(ar, points);
+        CappStorePoints(ar, {m_ptLeft.pt(), m_ptBottom.pt(), m_ptRight.pt(), m_ptTop.pt(), m_ptApex.pt()});
         return;
     }
     CCappFreeObj::Serialize(ar);
-    if (m_strVersion != kPointsVersion) {
+    std::vector<CPoint> points;
+    if (!CappLoadPoints(ar, m_strVersion, kPointCount, kPointCount, points)) {
         return;
     }
-    std::vector<CPoint> points;
-    CappSerializePoints(ar, points);
-    if (points.size() != kPointCount) {
+    if (points.size() != static_cast<size_t>(kPointCount)) {
         CArchiveException::Throw(CArchiveException::badIndex);
     }
     m_ptLeft.SetValue(points[0]);

@@ -1,5 +1,7 @@
 #include "core/CappLine.h"
 
+#include "core/CappSizeLimit.h"
+
 FX_IMPLEMENT_SERIAL(CCappLine, CObject, 0)
 
 CCappLine::CCappLine()
@@ -35,6 +37,9 @@ void CCappLine::Serialize(CArchive& ar)
     }
     ar >> m_nBlock1[0] >> m_nBlock1[1] >> m_nBlock2[0] >> m_nBlock2[1] >> m_nStartID >> m_nEndID >> m_nID >> m_nWidth >>
         m_crColor >> m_nPos;
+    // A damaged width or position would reach the pen and the line's ends.
+    m_nWidth = CappClampStoredWidth(m_nWidth);
+    m_nPos = CappClampCoord(m_nPos);
     if (static_cast<UINT>(m_nFormat) >= static_cast<UINT>(kFormat)) {
         ar >> m_nLineInt >> m_strLineText;
     } else {

@@ -11,6 +11,7 @@
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/CappMsgFun.h"
+#include "core/CappSizeLimit.h"
 #include "core/CellDataItem.h"
 #include "core/ScriptItem.h"
 #include "platform/base/StringArray.h"
@@ -125,6 +126,11 @@ void CCappSheet::Load(CArchive& ar)
     ar >> m_rcFrame.left >> m_rcFrame.top >> m_rcFrame.right >> m_rcFrame.bottom;
     ar >> m_nFrameWidth >> m_crFrame >> m_strPaperName >> m_nPageWidth >> m_nPageHeight >> m_nNextLineID >>
         m_nNextCellID >> m_strSheetText4 >> m_strSheetText5;
+    // The frame, its pen and the paper reach GDI as they stand.
+    CappClampRect(m_rcFrame);
+    m_nFrameWidth = CappClampStoredWidth(m_nFrameWidth);
+    m_nPageWidth = CappClampInt(m_nPageWidth, 0, kCappMaxCoord);
+    m_nPageHeight = CappClampInt(m_nPageHeight, 0, kCappMaxCoord);
     const BOOL bCurrent = m_strVersion == kVersion;
     if (bCurrent) {
         ar >> m_nSheetInt5;

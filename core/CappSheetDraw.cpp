@@ -7,6 +7,7 @@
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
+#include "core/CappSizeLimit.h"
 #include "core/CardCommFun.h"
 #include "core/CardObj.h"
 #include "platform/gdi/Brush.h"
@@ -183,7 +184,7 @@ int CCappSheet::DrawCardBackground(CDC* pDC, COLORREF crPaper, int bScreen, COLO
 int CCappSheet::DrawCardRectangle(CDC* pDC, const CRect& rect, int nPenStyle, int nWidth, COLORREF crColor)
 {
     CPen pen;
-    if (!pen.CreatePen(nPenStyle, nWidth, crColor)) {
+    if (!pen.CreatePen(nPenStyle, CappClampPenWidth(nWidth), crColor)) {
         return 0;
     }
     CFxSelectGuard selPen(pDC, &pen);
@@ -249,8 +250,9 @@ void CCappSheet::DrawLine(CDC* pDC, const CCappLine* pLine, COLORREF crLine)
     if (!GetLineCoordinate(pLine, ptStart, ptEnd, 0)) {
         return;
     }
+    // A width of millions crashes or hangs GDI's wide-line code.
     CPen pen;
-    if (!pen.CreatePen(PS_SOLID, nWidth, crColor)) {
+    if (!pen.CreatePen(PS_SOLID, CappClampPenWidth(nWidth), crColor)) {
         return;
     }
     CFxSelectGuard selPen(pDC, &pen);

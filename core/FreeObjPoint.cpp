@@ -1,5 +1,6 @@
 #include "core/FreeObjPoint.h"
 
+#include "core/CappSizeLimit.h"
 #include "platform/base/Archive.h"
 
 FX_IMPLEMENT_SERIAL(CFreeObjPoint, CObject, 0)
@@ -23,5 +24,7 @@ void CFreeObjPoint::Serialize(CArchive& ar)
         ar << m_x << m_y;
     } else {
         ar >> m_x >> m_y;
+        m_x = CappClampCoord(m_x);
+        m_y = CappClampCoord(m_y);
     }
 }

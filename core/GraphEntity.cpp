@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/CappFont.h"
+#include "core/CappSizeLimit.h"
 #include "core/res/resource.h"
 #include "platform/base/MemoryException.h"
 #include "platform/gdi/Brush.h"
@@ -27,6 +28,10 @@ constexpr char kBlanks[] = " \t";
 constexpr double kPi = 3.14159265358979;
 // Entries of every arc-family figure: centre or left-top, radii or right-bottom, two angles.
 constexpr int kArcEntries = 6;
+// Text heights in points: a card's largest title stays far below.
+constexpr int kMaxTextPoints = 500;
+// Points of one folded line or polygon: GDI draws them in linear time; the bound keeps the memory.
+constexpr size_t kMaxFigurePoints = 100000;
 
 CString LibString(UINT nID)
 {
@@ -65,6 +70,24 @@ BOOL ParseInt(const CString& str, int& nValue)
 int Clamp(long long n)
 {
     return static_cast<int>(n < INT_MIN ? INT_MIN : (n > INT_MAX ? INT_MAX : n));
+}
+
+// Coordinates, lengths and radii of a figure lie on a card: beyond that GDI crashes or hangs.
+BOOL IsCoord(long long n)
+{
+    return n >= -kCappMaxCoord && n <= kCappMaxCoord;
+}
+
+CString RangeReason(LPCSTR pszWhat, int nLow, int nHigh)
+{
+    CString str;
+    str.Format("%s超出范围(%d～%d)", pszWhat, nLow, nHigh);
+    return str;
+}
+
+CString CoordReason()
+{
+    return RangeReason("坐标或尺寸参数", -kCappMaxCoord, kCappMaxCoord);
 }
 
 // Where the n-th comma (from 1) stands, counting one more after the end: the length for that one,
@@ -384,6 +407,10 @@ BOOL CGraphEntity::ParseOptions(const CString& strOptions, int nWidthComma, int 
             strReason = "线宽参数不可用";
             return FALSE;
         }
+        if (nWidth > kCappMaxPenWidth) {
+            strReason = RangeReason("线宽参数", 1, kCappMaxPenWidth);
+            return FALSE;
+        }
         m_nPenWidth = nWidth;
     }
     return TRUE;
@@ -401,6 +428,12 @@ BOOL CGraphEntity::ParseLine(const CString& strParam, CString& strReason)
     for (int i = 0; i < 4; ++i) {
         if (!ParseInt(values[static_cast<size_t>(i)], n[i])) {
             strReason = i < 2 ? "起点X坐标非法" : "终点X坐标非法";
+            return FALSE;
+        }
+    }
+    for (int nValue : n) {
+        if (!IsCoord(nValue)) {
+            strReason = CoordReason();
             return FALSE;
         }
     }
@@ -446,10 +479,24 @@ BOOL CGraphEntity::ParsePoints(const CString& strKey, const CString& strParam, C
             strReason = "线宽参数不可用";
             return FALSE;
         }
+        if (numbers.back() > kCappMaxPenWidth) {
+            strReason = RangeReason("线宽参数", 1, kCappMaxPenWidth);
+            return FALSE;
+        }
         m_nPenWidth = numbers.back();
         numbers.pop_back();
     }
     const size_t nPoints = numbers.size() / 2;
+    if (nPoints > kMaxFigurePoints) {
+        strReason.Format("点数太多(至多%d个)", static_cast<int>(kMaxFigurePoints));
+        return FALSE;
+    }
+    for (int nValue : numbers) {
+        if (!IsCoord(nValue)) {
+            strReason = CoordReason();
+            return FALSE;
+        }
+    }
     if (strKey == "Bezier") {
         if (nPoints != 4) {
             strReason = LibString(IDS_FIGURE_CUBIC_ONLY);
@@ -527,6 +574,11 @@ BOOL CGraphEntity::ParseRect(const CString& strParam, BOOL bRound, BOOL bAbsolut
             return FALSE;
         }
     }
+    if (!IsCoord(n[0]) || !IsCoord(n[1]) || !IsCoord(n[2]) || !IsCoord(n[3]) || !IsCoord(nLeft) || !IsCoord(nTop) ||
+        !IsCoord(nRight) || !IsCoord(nBottom)) {
+        strReason = CoordReason();
+        return FALSE;
+    }
     const LPCSTR pszMemory = "Memory Out(failed to call m_asFigureParam Add)";
     CString strEntry;
     strEntry.Format("%d,%d", Clamp(nLeft), Clamp(nTop));
@@ -582,6 +634,13 @@ BOOL CGraphEntity::ParseArc(const CString& strShape, BOOL bBox, const CString& s
             strReason = "半径的参数非法";
         }
         return FALSE;
+    }
+
+    for (int i = 0; i < nShapeValues; ++i) {
+        if (!IsCoord(numbers[static_cast<size_t>(i)])) {
+            strReason = CoordReason();
+            return FALSE;
+        }
     }
 
     std::vector<CString> entries;
@@ -676,9 +735,17 @@ BOOL CGraphEntity::ParseText(const CString& strParam, CString& strReason)
         strReason = "起点X坐标非法";
         return FALSE;
     }
+    if (!IsCoord(x) || !IsCoord(y)) {
+        strReason = CoordReason();
+        return FALSE;
+    }
     int nHeight = 9;
     if (values.size() > 2 && (!ParseInt(values[2], nHeight) || nHeight <= 0)) {
         nHeight = 9;
+    }
+    if (nHeight > kMaxTextPoints) {
+        strReason = RangeReason("文字高度参数", 1, kMaxTextPoints);
+        return FALSE;
     }
     int nAngle = 0;
     if (values.size() > 3 && !ParseInt(values[3], nAngle)) {
@@ -769,7 +836,7 @@ class CFigurePaint
 {
 public:
     CFigurePaint(CDC* pDC, int nStyle, COLORREF crColor, int nWidth)
-        : m_pen(PS_SOLID, nWidth, crColor), m_brush(crColor), m_penGuard(pDC, &m_pen)
+        : m_pen(PS_SOLID, CappClampPenWidth(nWidth), crColor), m_brush(crColor), m_penGuard(pDC, &m_pen)
     {
         if (nStyle == CGraphEntity::styleF) {
             m_pBrushGuard = std::make_unique<CFxSelectGuard>(pDC, &m_brush);
@@ -797,7 +864,7 @@ BOOL CGraphEntity::DrawLineFamily(CDC* pDC)
         if (!ReadPoint(m_asFigureParam[i], pt)) {
             return FALSE;
         }
-        points.push_back(pt);
+        points.push_back(CappClampPoint(pt));
     }
     const int nCount = static_cast<int>(points.size());
     if (nCount < 2) {
@@ -833,6 +900,12 @@ BOOL CGraphEntity::DrawArcFamily(CDC* pDC)
             return FALSE;
         }
     }
+    // Figures that did not pass the check are drawn within the card's range.
+    for (int i = 0; i < 4; ++i) {
+        n[i] = CappClampCoord(n[i]);
+    }
+    n[4] %= 360;
+    n[5] %= 360;
     const CString strShape = m_strKeyword.SpanExcluding("[");
     CRect rc(n[0], n[1], n[2], n[3]);
     if (m_strKeyword.Right(3).CompareNoCase("[S]") != 0) {
@@ -840,6 +913,7 @@ BOOL CGraphEntity::DrawArcFamily(CDC* pDC)
                    Clamp(static_cast<long long>(n[0]) + n[2]), Clamp(static_cast<long long>(n[1]) + n[3]));
     }
     rc.NormalizeRect();
+    CappClampRect(rc);
     const CPoint ptStart = RadialPoint(rc, n[4]);
     const CPoint ptEnd = RadialPoint(rc, n[5]);
     const BOOL bClosed = strShape.CompareNoCase("Circle") == 0 || strShape.CompareNoCase("Ellipse") == 0;
@@ -875,7 +949,8 @@ BOOL CGraphEntity::DrawRectFamily(CDC* pDC)
         !ReadPoint(m_asFigureParam[1], ptBottomRight) || !ParseInt(m_asFigureParam[2], nRadius)) {
         return FALSE;
     }
-    const CRect rc(ptTopLeft, ptBottomRight);
+    const CRect rc(CappClampPoint(ptTopLeft), CappClampPoint(ptBottomRight));
+    nRadius = CappClampInt(nRadius, 0, kCappMaxCoord);
     const BOOL bRound = m_strKeyword.Left(9).CompareNoCase("RoundRect") == 0 && nRadius > 1;
     const int nCorner = Clamp(2LL * nRadius);
     if (m_nDrawStyle == styleI) {
@@ -900,6 +975,8 @@ BOOL CGraphEntity::DrawTextFigure(CDC* pDC)
         !ParseInt(m_asFigureParam[3], nAngle)) {
         return FALSE;
     }
+    pt = CappClampPoint(pt);
+    nPoints = CappClampInt(nPoints, 1, kMaxTextPoints);
     // Points to tenths of a millimetre: 72 points to 254 tenths.
     const int nHeight = Clamp(std::llround(static_cast<double>(nPoints) * 254.0 / 72.0));
     const int nEscapement = Clamp(static_cast<long long>(nAngle % 360) * 10);

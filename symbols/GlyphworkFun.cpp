@@ -1,5 +1,8 @@
 #include "symbols/GlyphworkFun.h"
 
+#include <algorithm>
+#include <string>
+
 #include "platform/base/File.h"
 
 namespace
@@ -30,13 +33,15 @@ DWORD CGlyphworkFun::ReadData(CString strPath, CString& strData)
     return dwTotal;
 }
 
-int CGlyphworkFun::GetLine(CString strText, long& nPos, CString& strLine)
+// The text is walked in place: a copy per line made reading a file quadratic in its length.
+int CGlyphworkFun::GetLine(const CString& strText, long& nPos, CString& strLine)
 {
     strLine.Empty();
     long nLen = strText.GetLength();
     if (nPos < 0 || nPos >= nLen)
         return FALSE;
     LPCSTR p = strText;
+    const long nFirst = nPos;
     bool bEnded = false;
     while (nPos < nLen) {
         char ch = p[nPos];
@@ -45,12 +50,16 @@ int CGlyphworkFun::GetLine(CString strText, long& nPos, CString& strLine)
             break;
         }
         nPos++;
-        if (ch == ' ' || ch == '\t')
-            continue;
-        // Byte by byte: no GBK trail byte is a blank, tab or line end, and a damaged lead byte
-        // just before a line end must not swallow it.
-        strLine += ch;
     }
+    // Byte by byte: no GBK trail byte is a blank, tab or line end, and a damaged lead byte just
+    // before a line end must not swallow it. Past the cut nothing is kept.
+    std::string line;
+    line.reserve(static_cast<size_t>(std::min<long>(nPos - nFirst, kMaxLine + 2)));
+    for (long i = nFirst; i < nPos && static_cast<int>(line.size()) <= kMaxLine + 1; i++) {
+        if (p[i] != ' ' && p[i] != '\t')
+            line += p[i];
+    }
+    strLine = CString(line.data(), static_cast<int>(line.size()));
     while (nPos < nLen && (p[nPos] == '\r' || p[nPos] == '\n'))
         nPos++;
     // A data file saved without a final line ending still has its last record.
@@ -69,15 +78,21 @@ int CGlyphworkFun::GetLine(CString strText, long& nPos, CString& strLine)
     return TRUE;
 }
 
-int CGlyphworkFun::GetWordFromStr(CString strText, int& nPos, CString& strWord)
+int CGlyphworkFun::GetWordFromStr(const CString& strText, int& nPos, CString& strWord)
 {
     strWord.Empty();
-    if (nPos < 0 || nPos >= strText.GetLength())
+    const int nLen = strText.GetLength();
+    if (nPos < 0 || nPos >= nLen)
         return FALSE;
-    CString strRest = strText.Mid(nPos);
-    // GBK-aware: a trail byte may equal "|".
-    int nSep = strRest.FindOneOf(",|");
-    strWord = nSep < 0 ? strRest : strRest.Left(nSep);
+    // GBK-aware from nPos on: a trail byte may equal "|".
+    LPCSTR p = strText;
+    int nEnd = nPos;
+    while (nEnd < nLen && p[nEnd] != ',' && p[nEnd] != '|' && p[nEnd] != '\0')
+        nEnd += std::max(1, std::min(CString::CharLength(p + nEnd), nLen - nEnd));
+    // A NUL byte ends the search as it ends a C string: the word is the whole rest.
+    if (nEnd < nLen && p[nEnd] == '\0')
+        nEnd = nLen;
+    strWord = strText.Mid(nPos, nEnd - nPos);
     nPos += strWord.GetLength() + 1;
     return TRUE;
 }

@@ -12,9 +12,9 @@ public:
     static DWORD ReadData(CString strPath, CString& strData);
     // One line from nPos on, blanks and tabs removed, at most 800 bytes; empty lines are
     // skipped. FALSE when nothing is left.
-    static int GetLine(CString strText, long& nPos, CString& strLine);
+    static int GetLine(const CString& strText, long& nPos, CString& strLine);
     // One word up to the next "," or "|"; FALSE when nothing is left at nPos.
-    static int GetWordFromStr(CString strText, int& nPos, CString& strWord);
+    static int GetWordFromStr(const CString& strText, int& nPos, CString& strWord);
     // Removes every blank (tabs stay).
     static void Compress_Space(CString& strText);
     // "0", or a signed decimal text without trailing zeros ("+0.5", "-0.025", "+12").

@@ -1,7 +1,10 @@
 #include "symedit/GlyphworkEdit.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
+#include <deque>
+#include <vector>
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
@@ -515,68 +518,78 @@ void CGlyphworkEdit::ReCalEditRow(CDC* pDC, int nRow)
 {
     POSITION posRow = nRow >= 0 ? m_listEditRow.FindIndex(nRow) : nullptr;
     const bool bByWidth = (m_nFormat & formatBreakByWidth) != 0;
+    // Segments a row above pushed on, in order: they stand before the next row's own. Each enters
+    // it at most once and is not moved on row by row, so many short lines lay out in linear time.
+    std::deque<CObject*> carry;
     for (int nCurRow = nRow; posRow != nullptr; nCurRow++) {
         auto* pRow = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetNext(posRow));
-        // The first segment that leaves the row, if any.
-        POSITION posBreak = nullptr;
+        CObList& own = pRow->m_listSeg;
+        // Walk the carry, then the row's own segments, up to the first that leaves the row.
+        size_t nFromCarry = 0;
+        POSITION posOwn = own.GetHeadPosition();
+        bool bBreak = false;
         bool bEndsWithEnter = false;
+        bool bKeptEnter = false;
+        int nKept = 0;
         int nSum = 0;
-        POSITION pos = pRow->m_listSeg.GetHeadPosition();
-        bool bFirst = true;
-        while (pos != nullptr) {
-            POSITION posSeg = pos;
-            auto* pSeg = static_cast<CContentSegment*>(pRow->m_listSeg.GetNext(pos));
+        for (;;) {
+            const bool bInCarry = nFromCarry < carry.size();
+            if (!bInCarry && posOwn == nullptr)
+                break;
+            auto* pSeg = static_cast<CContentSegment*>(bInCarry ? carry[nFromCarry] : own.GetAt(posOwn));
             if (bByWidth) {
                 if (pSeg->m_nWidth == 0 && pDC != nullptr)
                     pSeg->m_nWidth = pSeg->GetWidth(pDC);
                 // A segment wider than the row stays alone on it.
-                if (!bFirst && nSum + pSeg->m_nWidth > m_nLayoutWidth) {
-                    posBreak = posSeg;
+                if (nKept > 0 && nSum + pSeg->m_nWidth > m_nLayoutWidth) {
+                    bBreak = true;
                     break;
                 }
                 nSum += pSeg->m_nWidth;
             }
-            bFirst = false;
+            if (bInCarry)
+                nFromCarry++;
+            else
+                own.GetNext(posOwn);
+            nKept++;
             if (pSeg->IsKindOf() == SEG_ENTER) {
-                posBreak = pos;
-                bEndsWithEnter = pos == nullptr;
+                bBreak = nFromCarry < carry.size() || posOwn != nullptr;
+                bEndsWithEnter = !bBreak;
+                bKeptEnter = true;
                 break;
             }
         }
-        if (posBreak == nullptr) {
+        if (!bBreak) {
+            // Everything stays: the carry goes in front of the row's own segments.
+            for (size_t i = nFromCarry; i-- > 0;)
+                own.AddHead(carry[i]);
+            carry.clear();
             if (bEndsWithEnter && posRow == nullptr)
                 m_listEditRow.AddTail(new CGlyphworkEditRow);
             // A caret after the closing line break stands at the start of the next row.
-            if (bEndsWithEnter && m_nCaretRow == nCurRow &&
-                m_nCaretCol >= static_cast<int>(pRow->m_listSeg.GetCount())) {
+            if (bEndsWithEnter && m_nCaretRow == nCurRow && m_nCaretCol >= static_cast<int>(own.GetCount())) {
                 m_nCaretRow++;
                 m_nCaretCol = 0;
             }
             break;
         }
+        // The row keeps what was walked; the rest, in order, moves on to the next row.
+        std::vector<CObject*> keptFromCarry(carry.begin(), carry.begin() + static_cast<std::ptrdiff_t>(nFromCarry));
+        carry.erase(carry.begin(), carry.begin() + static_cast<std::ptrdiff_t>(nFromCarry));
+        while (posOwn != nullptr) {
+            POSITION posMove = posOwn;
+            carry.push_back(own.GetNext(posOwn));
+            own.RemoveAt(posMove);
+        }
+        for (size_t i = keptFromCarry.size(); i-- > 0;)
+            own.AddHead(keptFromCarry[i]);
         if (posRow == nullptr)
             posRow = m_listEditRow.AddTail(new CGlyphworkEditRow);
-        auto* pNext = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetAt(posRow));
         // The caret follows its segments when they move on: it belongs to the next row when it
         // stands beyond what stays, or right after a line break that stays.
-        int nKept = 0;
-        for (POSITION posCount = pRow->m_listSeg.GetHeadPosition(); posCount != posBreak; nKept++)
-            pRow->m_listSeg.GetNext(posCount);
-        const bool bKeptEnter =
-            static_cast<CContentSegment*>(pRow->m_listSeg.GetAt(pRow->m_listSeg.FindIndex(nKept - 1)))->IsKindOf() ==
-            SEG_ENTER;
         if (m_nCaretRow == nCurRow && (m_nCaretCol > nKept || (m_nCaretCol == nKept && bKeptEnter))) {
             m_nCaretRow++;
             m_nCaretCol -= nKept;
-        }
-        // Move the tail to the front of the next row, keeping its order.
-        POSITION posInsert = nullptr;
-        while (posBreak != nullptr) {
-            POSITION posMove = posBreak;
-            CObject* pSeg = pRow->m_listSeg.GetNext(posBreak);
-            pRow->m_listSeg.RemoveAt(posMove);
-            posInsert =
-                posInsert == nullptr ? pNext->m_listSeg.AddHead(pSeg) : pNext->m_listSeg.InsertAfter(posInsert, pSeg);
         }
     }
     m_nRowCount = static_cast<int>(m_listEditRow.GetCount());
@@ -681,9 +694,16 @@ void CGlyphworkEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT lfB
     else
         m_nRowHeight = rect.Height();
     const int nOffset = GetVSpace() + m_nTopMargin;
+    // Rows go down the page: those below what the DC shows are not drawn. Only where logical y
+    // grows downwards too, and never on a printer.
+    CRect rcClip;
+    const bool bDown = (pDC->GetWindowExt().cy > 0) == (pDC->GetViewportExt().cy > 0);
+    const bool bClipped = bDown && !pDC->IsPrinting() && pDC->GetClipBox(&rcClip) != ERROR;
     int i = 0;
     POSITION pos = m_listEditRow.GetHeadPosition();
     while (pos != nullptr) {
+        if (bClipped && bFontRowHeight && rect.top + nOffset + (i - 1) * GetRowPitch() > rcClip.bottom)
+            break;
         auto* pEditRow = static_cast<CGlyphworkEditRow*>(m_listEditRow.GetNext(pos));
         if (m_nFormat & formatFitRow)
             pEditRow->FitToWidth(pDC, m_nLayoutWidth, m_fScale, lfBase.lfHeight);

@@ -26,6 +26,9 @@ namespace
 {
 
 // The common record of a new object of the kind, with the version text given.
+// What stands before the point block of a triangle or spline.
+constexpr int kPointMark = 0x01737450;
+
 ByteWriter CommonRecord(const std::string& strVersion, int nKind)
 {
     ByteWriter w;
@@ -197,8 +200,8 @@ TEST(CappFreeObjArchiveTest, OwnRecordsFollowTheCommonRecord)
     }
     {
         ByteWriter w = CommonRecord("3.1", 4);
-        w.Int(5).Int(10).Int(40).Int(25).Int(60).Int(40).Int(40).Int(25).Int(20).Int(15).Int(20);
-        cases.push_back({"triangle: version 3.1, its five points",
+        w.Int(kPointMark).Int(5).Int(10).Int(40).Int(25).Int(60).Int(40).Int(40).Int(25).Int(20).Int(15).Int(20);
+        cases.push_back({"triangle: version 3.1, the mark, its five points",
                          [] {
                              CCappFreeTriangle triangle;
                              triangle.SetBoxRect(CRect(10, 20, 40, 60));
@@ -209,8 +212,8 @@ TEST(CappFreeObjArchiveTest, OwnRecordsFollowTheCommonRecord)
     }
     {
         ByteWriter w = CommonRecord("3.1", 11);
-        w.Int(3).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6);
-        cases.push_back({"spline: version 3.1, count and points",
+        w.Int(kPointMark).Int(3).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6);
+        cases.push_back({"spline: version 3.1, the mark, count and points",
                          [] {
                              CCappFreeSpline spline;
                              spline.AddPoint(CPoint(1, 2));
@@ -351,7 +354,7 @@ TEST(CappFreeObjArchiveTest, DamagedPointListsFailWithAnException)
         const size_t nTail = 2 + 4 + 4 + 2 + 2;
         ByteWriter w;
         w.Append(Bytes(empty.begin(), empty.end() - static_cast<long>(nTail)));
-        w.Count(1).NewClass(c.szClass).Append(CommonRecord("3.1", c.nKind).Get());
+        w.Count(1).NewClass(c.szClass).Append(CommonRecord("3.1", c.nKind).Get()).Int(kPointMark);
         for (int n : c.tail) {
             w.Int(n);
         }
@@ -360,6 +363,89 @@ TEST(CappFreeObjArchiveTest, DamagedPointListsFailWithAnException)
         EXPECT_NE(-1, LoadFailureCause([&] { LoadObject(loaded, w.Get()); }));
         EXPECT_TRUE(loaded.m_listFreeObj.IsEmpty());
     }
+}
+
+// The sheet's bytes up to its free-object list, and what follows that list.
+struct SheetFrame
+{
+    Bytes head;
+    Bytes tail;
+};
+
+SheetFrame EmptySheetFrame()
+{
+    CCappSheet sheet;
+    const Bytes empty = StoreObject(sheet);
+    // The empty sheet ends with the free objects' count, the row sets (int, int, count) and the
+    // scripts (count).
+    const size_t nTail = 2 + 4 + 4 + 2 + 2;
+    SheetFrame frame;
+    frame.head.assign(empty.begin(), empty.end() - static_cast<long>(nTail));
+    frame.tail = ByteWriter().Int(1).Int(0).Count(0).Count(0).Get();
+    return frame;
+}
+
+// A record in the bare form (no point block) loads whatever its version text, the version "3.1"
+// our point block was keyed on included, alone in the list and before other objects.
+TEST(CappFreeObjArchiveTest, BareTriangleAndSplineRecordsLoadWhateverTheirVersion)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szClass;
+        int nKind;
+        const char* szVersion;
+    };
+    const Case cases[] = {
+        {"triangle 3.1", "CCappFreeTriangle", 4, "3.1"}, {"spline 3.1", "CCappFreeSpline", 11, "3.1"},
+        {"triangle 3.0", "CCappFreeTriangle", 4, "3.0"}, {"spline without a version", "CCappFreeSpline", 11, ""},
+        {"triangle 9.9", "CCappFreeTriangle", 4, "9.9"}, {"spline 3.2", "CCappFreeSpline", 11, "3.2"},
+    };
+    const SheetFrame frame = EmptySheetFrame();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        const Bytes record = CommonRecord(c.szVersion, c.nKind).Get();
+        {
+            SCOPED_TRACE("alone in the sheet's list");
+            ByteWriter w;
+            w.Append(frame.head).Count(1).NewClass(c.szClass).Append(record).Append(frame.tail);
+            CCappSheet loaded;
+            ASSERT_EQ(-1, LoadFailureCause([&] { LoadObject(loaded, w.Get()); }));
+            ASSERT_EQ(1, loaded.m_listFreeObj.GetCount());
+            EXPECT_EQ(c.szVersion, static_cast<CCappFreeObj*>(loaded.m_listFreeObj.GetHead())->m_strVersion);
+        }
+        {
+            SCOPED_TRACE("two in the sheet's list, then a line");
+            ByteWriter w;
+            w.Append(frame.head).Count(3).NewClass(c.szClass).Append(record).ClassRef(1).Append(record);
+            w.NewClass("CCappFreeLine").Append(CommonRecord("", 1).Get()).Int(1).Int(2).Int(3).Int(4);
+            w.Append(frame.tail);
+            CCappSheet loaded;
+            ASSERT_EQ(-1, LoadFailureCause([&] { LoadObject(loaded, w.Get()); }));
+            ASSERT_EQ(3, loaded.m_listFreeObj.GetCount());
+            EXPECT_EQ(CPoint(3, 4), static_cast<CCappFreeObj*>(loaded.m_listFreeObj.GetTail())->GetHandlePoint(2));
+        }
+    }
+}
+
+// Our earlier saves: "3.1" and the count without the mark. Their points are kept.
+TEST(CappFreeObjArchiveTest, EarlierSavesWithUnmarkedPointsKeepThem)
+{
+    const SheetFrame frame = EmptySheetFrame();
+    ByteWriter w;
+    w.Append(frame.head).Count(2).NewClass("CCappFreeTriangle").Append(CommonRecord("3.1", 4).Get());
+    w.Int(5).Int(10).Int(40).Int(25).Int(60).Int(40).Int(40).Int(25).Int(20).Int(15).Int(20);
+    w.NewClass("CCappFreeSpline").Append(CommonRecord("3.1", 11).Get());
+    w.Int(3).Int(1).Int(2).Int(3).Int(4).Int(5).Int(6);
+    w.Append(frame.tail);
+    CCappSheet loaded;
+    ASSERT_EQ(-1, LoadFailureCause([&] { LoadObject(loaded, w.Get()); }));
+    ASSERT_EQ(2, loaded.m_listFreeObj.GetCount());
+    auto* pTriangle = static_cast<CCappFreeObj*>(loaded.m_listFreeObj.GetHead());
+    EXPECT_EQ(CPoint(15, 20), pTriangle->GetHandlePoint(9));
+    auto* pSpline = static_cast<CCappFreeObj*>(loaded.m_listFreeObj.GetTail());
+    ASSERT_EQ(3, pSpline->GetHandleCount());
+    EXPECT_EQ(CPoint(5, 6), pSpline->GetHandlePoint(3));
 }
 
 } // namespace

@@ -2,10 +2,14 @@
 // check with its messages, drawing per figure class, and any text never crashing either.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
+#include "core/CappSizeLimit.h"
 #include "core/GraphEntity.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/MetafileRecorder.h"
 #include "tests/support/PngFile.h"
 
 namespace
@@ -380,6 +384,102 @@ TEST(GraphEntityTest, AnyTextNeitherCrashesTheParserNorTheDrawing)
     strMany += "Line 0,0";
     EXPECT_EQ(0, CGraphEntity::DoCheckSyntax(strMany, strMsg));
     EXPECT_EQ(0, strMsg.Find("第20001行")) << strMsg.Left(40).GetString();
+}
+
+// Numbers no card needs: GDI crashes, hangs or takes gigabytes on them. The check refuses them and
+// names the line; values a card does use still pass.
+TEST(GraphEntityTest, DoCheckSyntaxRefusesFiguresBeyondACard)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szText;
+        const char* szReason; // null: the text passes
+    };
+    const Case cases[] = {
+        {"chord of radius 967296", "Chord 50,50,967296,30,150", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"circle of radius 2^31 - 1", "Circle 0,0,2147483647", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"ellipse by rectangle to -2^31", "Ellipse[S] -2147483648,0,10,10", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"pie centred far away", "Pie 99999999999,5,10,0,90", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"line to 2^31 - 1", "Line 0,0,2147483647,10", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"line with a pen 1,048,581 wide", "Line 0,0,10,10,,1048581", "线宽参数超出范围(1～1000)"},
+        {"polygon with a huge point", "Polygon 0,0,16777216,0,0,50", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"folded line with a pen 16,777,216 wide", "Folded 0,0,10,10,16777216", "线宽参数超出范围(1～1000)"},
+        {"bezier far away", "Bezier 0,0,1,1,2,2,3,1000000", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"rectangle 99,999,999 wide", "Rectangle 0,0,99999999,10", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"relative rectangle ending beyond", "Rectangle 90000,0,20000,10", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"rounded rectangle 2^31 - 1 high", "RoundRect[A] 0,0,10,2147483647,2",
+         "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"text of 100,000 points", "Text \"A\",10,10,100000", "文字高度参数超出范围(1～500)"},
+        {"text placed far away", "Text \"A\",10,-16646144", "坐标或尺寸参数超出范围(-100000～100000)"},
+        {"card-sized figures pass",
+         "Chord 1050,1485,1000,30,150\r\nRectangle[A] -100000,0,100000,2970,B,,1000\r\n"
+         "Text \"A\",10,10,500\r\nFolded 0,0,100000,-100000",
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CString strMsg;
+        const CString strText = CString("'figure\r\n") + c.szText;
+        if (c.szReason == nullptr) {
+            EXPECT_EQ(1, CGraphEntity::DoCheckSyntax(strText, strMsg)) << strMsg.GetString();
+            continue;
+        }
+        EXPECT_EQ(0, CGraphEntity::DoCheckSyntax(strText, strMsg));
+        CString strExpected;
+        strExpected.Format("第2行语法错误\n错误原因为：%s\n该行内容为：'%s'", c.szReason, c.szText);
+        EXPECT_STREQ(strExpected, strMsg);
+    }
+}
+
+// Parameters that never passed the check (set by hand, or from an older template) are drawn
+// clamped: pens, coordinates and text heights reach GDI within a card's range.
+TEST(GraphEntityTest, DrawingClampsWhatGetsThrough)
+{
+    struct Case
+    {
+        const char* szName;
+        const char* szLine;
+        int nEntry;
+        const char* szEntry;
+        int nPenWidth;
+    };
+    const Case cases[] = {
+        {"chord of radius 967296", "Chord 50,50,40,30,150", 2, "967296", 1},
+        {"ellipse to 2^31 - 1", "Ellipse[S] 0,0,100,50", 2, "2147483647", 1},
+        {"line to -2^31", "Line 0,0,10,10", 1, "-2147483648,5", 1},
+        {"polygon pen 16,777,216 wide", "Polygon 0,0,50,0,0,50", 1, "50,0", 16777216},
+        {"rounded rectangle to 2^31 - 1", "RoundRect[A] 0,0,100,50,5", 1, "2147483647,2147483647", 1},
+        {"text of 10^9 points", "Text \"A\",10,10,9", 2, "1000000000", 1},
+        {"text far away", "Text \"A\",10,10,9", 1, "16646144,16646144", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CGraphEntity figure;
+        CString strReason;
+        ASSERT_EQ(1, figure.SetData(c.szLine, strReason, 0)) << strReason.GetString();
+        figure.m_asFigureParam.SetAt(c.nEntry, c.szEntry);
+        figure.m_nPenWidth = c.nPenWidth;
+        CTestMetafile emf;
+        EXPECT_EQ(1, figure.Draw(&emf.DC(), 0));
+        for (const EmfRecord& rec : emf.Records()) {
+            if (rec.iType == EMR_CREATEPEN) {
+                EXPECT_LE(reinterpret_cast<const EMRCREATEPEN*>(rec.data.data())->lopn.lopnWidth.x, kCappMaxPenWidth);
+            } else if (rec.iType == EMR_EXTCREATEFONTINDIRECTW) {
+                const LOGFONTW& lf =
+                    reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(rec.data.data())->elfw.elfLogFont;
+                EXPECT_LE(std::abs(lf.lfHeight), kCappMaxFontSize);
+            } else if (rec.iType == EMR_HEADER) {
+                // The bounds of everything drawn, in device units of the reference screen.
+                const RECTL& rc = reinterpret_cast<const ENHMETAHEADER*>(rec.data.data())->rclBounds;
+                EXPECT_LE(std::max({std::abs(rc.left), std::abs(rc.top), std::abs(rc.right), std::abs(rc.bottom)}),
+                          2 * kCappMaxCoord + 100);
+            }
+        }
+        // Drawn on a bitmap too, where a huge figure crashed or hung GDI.
+        CTestDib dib(100, 100);
+        EXPECT_EQ(1, figure.Draw(&dib.DC(), 0));
+    }
 }
 
 TEST(GraphEntityTest, PictureOfEveryKeyword)

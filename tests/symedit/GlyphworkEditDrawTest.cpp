@@ -251,3 +251,29 @@ TEST(GlyphworkEditDrawTest, MixedNotationCellsAtTwoZooms)
     EXPECT_GT(nInk[1], 2 * nInk[0]) << "twice the zoom, about four times the ink";
 }
 } // namespace
+
+// Rows below what the DC shows are left out only where logical y grows downwards: drawn with y
+// growing upwards, and on a bitmap that shows only the first rows, the rows that show all draw.
+TEST(GlyphworkEditDrawTest, RowsBelowTheVisibleAreaAreLeftOutWithoutLosingAVisibleRow)
+{
+    auto fnInk = [](bool bUp, int cyDib) {
+        CTestDib dib(200, cyDib);
+        CDC& dc = dib.DC();
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(100, 100);
+        dc.SetViewportExt(100, bUp ? -100 : 100);
+        dc.SetViewportOrg(0, bUp ? 300 : 0);
+        CGlyphworkEdit edit;
+        // y up: the rows climb from 150 towards the top of the bitmap.
+        const CRect rect(0, 150, 200, 300);
+        edit.DrawData(&dc, rect, "甲\n乙\n丙", SongFont(-20), 0, 0, true, RGB(0, 0, 0));
+        return dib.CountInk(CRect(0, 0, 200, cyDib));
+    };
+    const int nDown = fnInk(false, 300);
+    EXPECT_GT(nDown, 0);
+    EXPECT_NEAR(nDown, fnInk(true, 300), nDown / 5);
+    // A bitmap that ends inside the second row: the first two rows show as on the tall one.
+    const int nTwoRows = fnInk(false, 190);
+    EXPECT_GT(nTwoRows, nDown / 3);
+    EXPECT_LT(nTwoRows, nDown);
+}
