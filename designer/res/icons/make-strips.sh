@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Makes the designer's tool-bar strips (../Design{Main,Line,Free}{16,24}.bmp) from Breeze icons
+# Makes the designer's tool-bar strips (../Design{Main,Line,Free,Menu}{16,24}.bmp) from Breeze icons
 # (breeze/16 and breeze/22, copied from Debian's breeze-icon-theme, LGPL-3+) and the parts drawn
 # in the same style (drawn/*.svg). Needs rsvg-convert (librsvg2-bin) and ImageMagick; the build
 # needs neither: run it here after changing a picture and commit the strips.
@@ -31,6 +31,18 @@ FREE=(
     align-horizontal-left align-horizontal-right align-vertical-top align-vertical-bottom
     distribute-horizontal-equal distribute-vertical-equal same-width same-height same-size
 )
+# Commands found on the menus only.
+MENU=(
+    document-open document-save-as tool_pagelayout 'document-print+configure' document-import document-export
+    application-exit configure code-class help-about window-close
+    edit-table-cell-merge 'document-properties+edit-find' draw-eraser dialog-scripts 'view-form+media-playback-start'
+    view-visible format-text-symbol
+    cell-static cell-variable insert-image document-properties
+    'detail-area*list-add' 'detail-area*edit-link' 'detail-area*go-next' 'detail-area*edit-delete'
+    'detail-area*configure'
+    'detail-area*database-index'
+    document-new edit-undo
+)
 
 THEME=${BREEZE_THEME:-/usr/share/icons/breeze/actions}
 TMP=$(mktemp -d)
@@ -50,7 +62,7 @@ source_of() {
 
 copy_sources() {
     local name size
-    for name in "${MAIN[@]}" "${LINE[@]}" "${FREE[@]}"; do
+    for name in "${MAIN[@]}" "${LINE[@]}" "${FREE[@]}" "${MENU[@]}"; do
         for name in ${name//[+*]/ }; do
             [ -f "drawn/$name.svg" ] && continue
             for size in 16 22; do
@@ -119,7 +131,7 @@ strip() {
         echo "$name: $colours colours, more than a palette holds" >&2
         exit 1
     fi
-    convert "$TMP/strip.png" -type Palette "BMP3:../$name.bmp"
+    convert "$TMP/strip.png" -type Palette -compress None "BMP3:../$name.bmp"
 }
 
 [ "${1:-}" = --copy ] && copy_sources
@@ -130,3 +142,5 @@ strip DesignLine16 16 15 16 "${LINE[@]}"
 strip DesignLine24 24 23 22 "${LINE[@]}"
 strip DesignFree16 16 15 16 "${FREE[@]}"
 strip DesignFree24 24 23 22 "${FREE[@]}"
+strip DesignMenu16 16 15 16 "${MENU[@]}"
+strip DesignMenu24 24 23 22 "${MENU[@]}"
