@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -235,11 +236,20 @@ TEST_F(CDesignFaceTest, DrawsEveryBarAndMenuWithItsPictures)
     for (const MenuCase& menuCase : kMenus) {
         CMenu menu;
         ASSERT_TRUE(menu.LoadMenu(menuCase.nID));
-        for (int nPopup = 0; nPopup < ::GetMenuItemCount(menu.m_hMenu); ++nPopup) {
-            HMENU hPopup = ::GetSubMenu(menu.m_hMenu, nPopup);
-            if (hPopup == nullptr) {
-                continue;
+        // The popups and the popups within them, each drawn on its own.
+        std::vector<std::pair<HMENU, std::string>> popups;
+        std::function<void(HMENU, const std::string&)> collect = [&](HMENU hMenu, const std::string& strName) {
+            for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
+                if (HMENU hSub = ::GetSubMenu(hMenu, i)) {
+                    const std::string strSub = strName + "-" + std::to_string(i);
+                    popups.emplace_back(hSub, strSub);
+                    collect(hSub, strSub);
+                }
             }
+        };
+        collect(menu.m_hMenu, std::string("designer-menu-") + menuCase.szName);
+        for (const auto& popup : popups) {
+            HMENU hPopup = popup.first;
             pPlugIn->ConvertPopup(hPopup);
             // Measure every item, then draw them one under the other as the popup shows them.
             const int nCount = ::GetMenuItemCount(hPopup);
@@ -260,7 +270,7 @@ TEST_F(CDesignFaceTest, DrawsEveryBarAndMenuWithItsPictures)
                 if (data[static_cast<size_t>(i)] != 0) {
                     pPlugIn->MeasureItem(&mis);
                 } else {
-                    mis.itemHeight = 8;
+                    mis.itemHeight = ::GetSubMenu(hPopup, i) != nullptr ? 20 : 8;
                 }
                 cx = std::max(cx, static_cast<int>(mis.itemWidth) + 40);
                 cy += static_cast<int>(mis.itemHeight);
@@ -283,14 +293,20 @@ TEST_F(CDesignFaceTest, DrawsEveryBarAndMenuWithItsPictures)
                     dis.rcItem = rcItem;
                     dis.itemData = data[static_cast<size_t>(i)];
                     pPlugIn->DrawItem(&dis);
+                } else if (::GetSubMenu(hPopup, i) != nullptr) {
+                    char szText[128] = {};
+                    ::GetMenuStringA(hPopup, static_cast<UINT>(i), szText, sizeof szText, MF_BYPOSITION);
+                    RECT rcText = {rcItem.left + 28, rcItem.top, rcItem.right - 8, rcItem.bottom};
+                    ::SetBkMode(hDC, TRANSPARENT);
+                    ::DrawTextA(hDC, szText, -1, &rcText, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
+                    ::DrawTextA(hDC, ">", -1, &rcText, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
                 } else {
                     RECT rcLine = {rcItem.left + 2, y + 3, rcItem.right - 2, y + 5};
                     ::DrawEdge(hDC, &rcLine, EDGE_ETCHED, BF_TOP);
                 }
                 y = rcItem.bottom;
             }
-            const std::string strName =
-                std::string("designer-menu-") + menuCase.szName + "-" + std::to_string(nPopup) + ".png";
+            const std::string strName = popup.second + ".png";
             ::GdiFlush();
             EXPECT_TRUE(SavePng(TestImagePath(strName.c_str()).c_str(), dib.Bits(), cx, cy));
         }
