@@ -117,7 +117,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         !m_pToolBarManager->AddToolBarResource(MAKEINTRESOURCEA(IDR_LINE_TOOLS),
                                                MAKEINTRESOURCEA(IDR_LINE_TOOLS_LARGE)) ||
         !m_pToolBarManager->AddToolBarResource(MAKEINTRESOURCEA(IDR_FREE_TOOLS),
-                                               MAKEINTRESOURCEA(IDR_FREE_TOOLS_LARGE))) {
+                                               MAKEINTRESOURCEA(IDR_FREE_TOOLS_LARGE)) ||
+        // Pictures of the commands found on the menus only.
+        !m_pToolBarManager->AddToolBarResource(MAKEINTRESOURCEA(IDR_MENU_IMAGES),
+                                               MAKEINTRESOURCEA(IDR_MENU_IMAGES_LARGE))) {
         return -1;
     }
     m_pToolBarManager->AddDefaultToolBar(ID_BAR_FILE, LoadText(IDS_BAR_FILE), 21, kFileButtons, CBRS_ALIGN_ANY,

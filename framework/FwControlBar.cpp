@@ -64,7 +64,7 @@ FwControlBar::FwControlBar()
       m_fSavedFraction(1.0f), m_dwExStyle(0), m_rcMargins(10, 10, 10, 10), m_pBarManager(nullptr),
       m_pGripper(new FwGripperMetrics), m_rcClose(0, 0, 0, 0), m_bClosePressed(FALSE), m_rcExpand(0, 0, 0, 0),
       m_bExpandPressed(FALSE), m_bExpandEnabled(TRUE), m_bContracted(TRUE), m_bDockedHorz(TRUE),
-      m_pChildLayout(nullptr), m_hWndRepaint(nullptr), m_pToolTip(nullptr)
+      m_pChildLayout(nullptr), m_hWndRepaint(nullptr), m_pToolTip(nullptr), m_nTipTool(-1)
 {
 }
 
@@ -758,6 +758,7 @@ void FwControlBar::OnDestroy()
         m_pToolTip->DestroyWindow();
         delete m_pToolTip;
         m_pToolTip = nullptr;
+        m_nTipTool = -1;
     }
     CFrameWnd* pFrame = GetDockingFrame();
     CControlBar::OnDestroy();
@@ -784,18 +785,34 @@ void FwControlBar::UpdateToolTip(CPoint point)
     }
     TOOLINFOA ti = {};
     const INT_PTR nHit = OnToolHitTest(point, &ti);
-    // The tool under the mouse gets its button's rectangle and text; the other one no area.
-    for (UINT_PTR nTool : {static_cast<UINT_PTR>(FWCB_TOOL_CLOSE), static_cast<UINT_PTR>(FWCB_TOOL_EXPAND)}) {
+    if (nHit >= 0) {
+        TTTOOLINFOA find = {};
+        find.cbSize = TTTOOLINFOA_V2_SIZE;
+        find.hwnd = m_hWnd;
+        find.uId = static_cast<UINT_PTR>(nHit);
+        if (m_pToolTip->SendMessage(TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&find)) == 0) {
+            const CRect rcNone(0, 0, 0, 0);
+            m_pToolTip->AddTool(this, "", &rcNone, static_cast<UINT_PTR>(nHit));
+        }
+    }
+    // The tool under the mouse gets its rectangle and text; the caption buttons and the tool that
+    // had the mouse before get no area.
+    for (INT_PTR nTool :
+         {static_cast<INT_PTR>(FWCB_TOOL_CLOSE), static_cast<INT_PTR>(FWCB_TOOL_EXPAND), m_nTipTool, nHit}) {
+        if (nTool < 0) {
+            continue;
+        }
         TTTOOLINFOA info = {};
         info.cbSize = TTTOOLINFOA_V2_SIZE;
         info.hwnd = m_hWnd;
-        info.uId = nTool;
-        if (nHit >= 0 && static_cast<UINT_PTR>(nHit) == nTool) {
+        info.uId = static_cast<UINT_PTR>(nTool);
+        if (nTool == nHit) {
             info.rect = ti.rect;
-            m_pToolTip->UpdateTipText(ti.lpszText, this, nTool);
+            m_pToolTip->UpdateTipText(ti.lpszText, this, info.uId);
         }
         m_pToolTip->SendMessage(TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
     }
+    m_nTipTool = nHit;
     free(ti.lpszText);
 }
 

@@ -107,10 +107,12 @@ public:
     virtual void UpdateButtonStates(BOOL bHorz);
 
     // The caption button under point with its tool text; -1 when none (only with CBRS_TOOLTIPS,
-    // only while docked).
-    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+    // only while docked). A derived bar may name tools of its own (ids other than the caption
+    // buttons').
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
     // The bar's tool tip control (made on the first mouse move of a bar with CBRS_TOOLTIPS):
-    // its caption-button tools take the rectangle and text OnToolHitTest gives for the mouse.
+    // the tool OnToolHitTest gives for the mouse takes its rectangle and text (a tool of a derived
+    // bar is added the first time it is hit).
     CToolTipCtrl* GetToolTip() const { return m_pToolTip; }
     void UpdateToolTip(CPoint point);
     // Docked at the top or bottom (gripper at the left).
@@ -145,6 +147,8 @@ public:
     CPtrArray* m_pChildLayout;
     HWND m_hWndRepaint;
     CToolTipCtrl* m_pToolTip;
+    // The tool that last had an area (-1: none).
+    INT_PTR m_nTipTool;
 
     // The size every bar starts with.
     static CSize s_sizeDefault;

@@ -1,6 +1,7 @@
 #include "framework/FwCustomToolBar.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "framework/FwBarButton.h"
@@ -62,6 +63,17 @@ UINT DestroyBarMessage()
 const int kGripperStrip = 2 + 3 + 1 + 3 + 2;
 // The status text of an idle frame.
 const UINT kIdleMessage = 0xE001;
+
+// The tip of a command: its string after the first '\n' (the whole string when it has none).
+CString CommandTip(UINT nID)
+{
+    CString str;
+    if (nID == 0 || !str.LoadString(nID)) {
+        return CString();
+    }
+    const int nEnd = str.Find('\n');
+    return nEnd >= 0 ? str.Mid(nEnd + 1) : str;
+}
 } // namespace
 
 struct FwCustomToolBar::Row
@@ -238,9 +250,9 @@ BOOL FwCustomToolBarInfoEx::SaveToNode(FwPersistentNodeOwner* pOwner, FwPersiste
 
 FwCustomToolBar::FwCustomToolBar()
     : m_nRowGapBase(8), m_pOwnButtonMap(nullptr), m_bKeepButtons(FALSE), m_pBmpMgr(new FwBmpMgr), m_nSelected(-1),
-      m_nHot(-1), m_nFocus(-1), m_bCustomizeMode(FALSE), m_pOwnPaintCache(nullptr), m_nButtonMode(0), m_nWidest(0),
-      m_hFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))), m_nTracked(-1), m_bTrackOver(FALSE),
-      m_nDragged(-1), m_bDragCopy(FALSE), m_bDragOutsideCustomize(FALSE), m_nRowsLaidOut(0)
+      m_nHot(-1), m_nFlyBy(-1), m_nFocus(-1), m_bCustomizeMode(FALSE), m_pOwnPaintCache(nullptr), m_nButtonMode(0),
+      m_nWidest(0), m_hFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))), m_nTracked(-1),
+      m_bTrackOver(FALSE), m_nDragged(-1), m_bDragCopy(FALSE), m_bDragOutsideCustomize(FALSE), m_nRowsLaidOut(0)
 {
     m_cyTopBorder = 3;
     m_cyBottomBorder = 3;
@@ -850,6 +862,26 @@ int FwCustomToolBar::ButtonFromPoint(int x, int y, LPRECT lpRect) const
     return -1;
 }
 
+INT_PTR FwCustomToolBar::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
+{
+    CRect rc;
+    const int nIndex = (m_dwStyle & CBRS_TOOLTIPS) != 0 ? ButtonFromPoint(point.x, point.y, &rc) : -1;
+    const FwBarButton* pButton = nIndex >= 0 ? GetButton(nIndex) : nullptr;
+    const CString strTip =
+        pButton != nullptr && pButton->m_nKind == FWBK_STANDARD ? CommandTip(pButton->m_nID) : CString();
+    if (strTip.IsEmpty()) {
+        return FwControlBar::OnToolHitTest(point, pTI);
+    }
+    if (pTI != nullptr) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = pButton->m_nID;
+        pTI->rect = rc;
+        // The caller frees the copy with free(), as tool texts handed out are.
+        pTI->lpszText = _strdup(static_cast<LPCSTR>(strTip));
+    }
+    return static_cast<INT_PTR>(pButton->m_nID);
+}
+
 // ---- painting ----------------------------------------------------------------------------
 
 FwButtonPaintCache* FwCustomToolBar::GetPaintCache()
@@ -1080,6 +1112,9 @@ void FwCustomToolBar::OnMouseMove(UINT nFlags, CPoint point)
     }
     FwToolBarManager* pManager = GetManager();
     const BOOL bRunning = pManager != nullptr && pManager->m_pCommandSource->bRunning;
+    if (!m_bCustomizeMode) {
+        UpdateFlyBy(ButtonFromPoint(point.x, point.y, nullptr));
+    }
     if (!IsCoolLook() || m_bCustomizeMode || bRunning) {
         FwControlBar::OnMouseMove(nFlags, point);
         return;
@@ -1114,7 +1149,8 @@ void FwCustomToolBar::SetHot(int nIndex)
         SetTimer(FW_HOTTIMER_ID, 100);
     } else {
         m_nHot = -1;
-        if (m_hWnd != nullptr) {
+        // The timer stays while a fly-by hint shows.
+        if (m_hWnd != nullptr && m_nFlyBy < 0) {
             KillTimer(FW_HOTTIMER_ID);
         }
     }
@@ -1128,14 +1164,33 @@ void FwCustomToolBar::OnTimer(UINT_PTR nIDEvent)
     }
     POINT pt = {};
     ::GetCursorPos(&pt);
-    BOOL bStill = ::WindowFromPoint(pt) == m_hWnd;
-    if (bStill) {
+    int nUnder = -1;
+    if (::WindowFromPoint(pt) == m_hWnd) {
         ::ScreenToClient(m_hWnd, &pt);
-        bStill = ButtonFromPoint(pt.x, pt.y, nullptr) == m_nHot;
+        nUnder = ButtonFromPoint(pt.x, pt.y, nullptr);
     }
-    if (!bStill) {
+    if (m_nHot >= 0 && nUnder != m_nHot) {
         SetHot(-1);
         UpdateWindow();
+    }
+    UpdateFlyBy(nUnder);
+}
+
+void FwCustomToolBar::UpdateFlyBy(int nIndex)
+{
+    const FwBarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr || pButton->m_nKind != FWBK_STANDARD || pButton->m_nID == 0) {
+        nIndex = -1;
+    }
+    if (nIndex != m_nFlyBy) {
+        m_nFlyBy = nIndex;
+        if ((m_dwStyle & CBRS_FLYBY) != 0 && m_pDockSite != nullptr && m_pDockSite->m_hWnd != nullptr) {
+            ::SendMessageA(m_pDockSite->m_hWnd, WM_SETMESSAGESTRING, nIndex >= 0 ? pButton->m_nID : kIdleMessage, 0);
+        }
+    }
+    // The hot timer also sees the mouse leave a button whose hint shows.
+    if (m_nFlyBy >= 0 && m_hWnd != nullptr) {
+        SetTimer(FW_HOTTIMER_ID, 100);
     }
 }
 
@@ -1166,6 +1221,7 @@ void FwCustomToolBar::OnLButtonUp(UINT nFlags, CPoint point)
         if (m_pDockSite != nullptr && m_pDockSite->m_hWnd != nullptr) {
             ::SendMessageA(m_pDockSite->m_hWnd, WM_SETMESSAGESTRING, kIdleMessage, 0);
         }
+        m_nFlyBy = -1;
         SetButtonStyle(nIndex, GetButtonStyle(nIndex) & ~FWBS_PRESSED);
         if (bOver) {
             SendButtonCommand(nIndex);

@@ -100,6 +100,9 @@ public:
     int CommandToIndex(UINT nID) const;
     // Index of the button under the client point, -1 for none or a separator.
     virtual int ButtonFromPoint(int x, int y, LPRECT lpRect) const;
+    // A command button under the point is a tool of its own: its id is the command's, its text
+    // the tip of the command's string ("hint\ntip"); elsewhere the caption buttons' tools.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const override;
     void SetButtonStyle(int nIndex, DWORD dwStyle);
     DWORD GetButtonStyle(int nIndex) const;
     void NotifyButtons(UINT nID, int nCode, const DWORD* pData, BOOL bAllBars);
@@ -158,6 +161,9 @@ protected:
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnDestroy() override;
     void SetHot(int nIndex);
+    // Fly-by: the status bar shows the hint of the command button under the mouse (enabled or
+    // not), and the idle text once the mouse has left it.
+    void UpdateFlyBy(int nIndex);
     void InvalidateButton(int nIndex);
     // Sends the button's command (or the drop-down notification) to the frame.
     virtual void SendButtonCommand(int nIndex);
@@ -174,6 +180,8 @@ protected:
     FwBmpMgr* m_pBmpMgr;
     int m_nSelected;
     int m_nHot;
+    // The button whose hint the status bar shows, -1 for none.
+    int m_nFlyBy;
     int m_nFocus;
     BOOL m_bCustomizeMode;
     FwButtonPaintCache* m_pOwnPaintCache;

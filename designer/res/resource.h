@@ -155,6 +155,9 @@
 #define IDR_LINE_TOOLS_LARGE 179
 #define IDR_FREE_TOOLS 23006
 #define IDR_FREE_TOOLS_LARGE 23007
+// Images of the commands found on the menus only.
+#define IDR_MENU_IMAGES 23020
+#define IDR_MENU_IMAGES_LARGE 23021
 #define IDR_CAPPSHEETDEF 131
 #define IDR_SCRIPT 137
 #define IDD_ABOUTBOX 100
