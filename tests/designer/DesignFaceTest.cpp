@@ -102,6 +102,11 @@ protected:
             ::SendMessageA(d.Item(IDC_FX_NEWTYPE_LIST), LB_SETCURSEL, 0, 0);
             d.Ok();
         });
+        // The first kind is a template: start-up runs the designer's own New, made from a sample.
+        ui.OnDialog(IDD_NEW_TEMPLATE, [](CTestDlg& d) {
+            d.SetText(IDC_NEW_TEMPLATE_PATH, DesignSampleWorkDir() + "\\Template\\ProcessCard.znt");
+            d.Ok();
+        });
         ASSERT_TRUE(m_app.InitInstance());
         m_pFrame = m_app.GetMainFrame();
         ASSERT_NE(nullptr, m_pFrame);
