@@ -32,8 +32,8 @@ const int kBlankHeight = 2970;
 } // namespace
 
 CCappSheetDefView::CCappSheetDefView()
-    : m_pSheet(new CCappSheet), m_nSaveState(saveStateNew), m_freeObjTool(this), m_lineTool(this), m_aux(this),
-      m_bLoaded(FALSE)
+    : m_pSheet(new CCappSheet), m_nSaveState(saveStateNew), m_bChangedSinceNew(FALSE), m_freeObjTool(this),
+      m_lineTool(this), m_aux(this), m_bLoaded(FALSE)
 {
 }
 

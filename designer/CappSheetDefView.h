@@ -45,7 +45,11 @@ public:
     void SetSaveState(int nState);
     // Every command that changes the sheet calls this: a saved template becomes changed.
     void MarkChanged();
-    // The close question for states 2 and 3 (Yes saves, No discards); FALSE keeps the window.
+    // A new template nobody has changed since it was made: nothing in it to lose, so closing and
+    // Save all pass it by without a question.
+    BOOL IsUntouchedNew() const;
+    // The close question for state 3 and a changed state 2 (Yes saves, No discards); FALSE keeps
+    // the window.
     BOOL QueryCloseTemplate();
     // New from a template: loaded as new, without path or name (state 2).
     BOOL NewFromTemplate(LPCSTR lpszPath);
@@ -61,6 +65,8 @@ public:
     CCappSheet* m_pSheet;
     CString m_strPath;
     int m_nSaveState;
+    // Set by MarkChanged, cleared when a template is loaded or made new.
+    BOOL m_bChangedSinceNew;
 
 protected:
     void OnDraw(CDC* pDC) override;

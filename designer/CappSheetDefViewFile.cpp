@@ -124,6 +124,9 @@ int CCappSheetDefView::GetSaveState() const
 void CCappSheetDefView::SetSaveState(int nState)
 {
     m_nSaveState = nState;
+    if (nState == saveStateNew) {
+        m_bChangedSinceNew = FALSE;
+    }
     if (m_pSheet != nullptr) {
         m_pSheet->m_nState = nState;
     }
@@ -131,15 +134,22 @@ void CCappSheetDefView::SetSaveState(int nState)
 
 void CCappSheetDefView::MarkChanged()
 {
+    m_bChangedSinceNew = TRUE;
     // A new template stays new: it still has no file to compare with.
     if (GetSaveState() == saveStateSaved) {
         SetSaveState(saveStateChanged);
     }
 }
 
+BOOL CCappSheetDefView::IsUntouchedNew() const
+{
+    return m_nSaveState == saveStateNew && !m_bChangedSinceNew &&
+           (m_pSheet == nullptr || m_pSheet->m_nState != saveStateChanged);
+}
+
 BOOL CCappSheetDefView::QueryCloseTemplate()
 {
-    if (GetSaveState() == saveStateSaved) {
+    if (GetSaveState() == saveStateSaved || IsUntouchedNew()) {
         return TRUE;
     }
     CString strQuestion;

@@ -420,9 +420,17 @@ void CMainFrame::OnDesignOpen()
 void CMainFrame::OnSaveAll()
 {
     for (int i = 0; i < GetWorksheetCount(); ++i) {
-        if (FwWorksheet* pSheet = GetWorksheet(i)) {
-            pSheet->SendMessage(WM_COMMAND, ID_DESIGN_SAVE);
+        FwWorksheet* pSheet = GetWorksheet(i);
+        if (pSheet == nullptr) {
+            continue;
         }
+        // A new template nobody touched has nothing to save: no file dialog for it.
+        auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(pSheet);
+        CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
+        if (pView != nullptr && pView->IsUntouchedNew()) {
+            continue;
+        }
+        pSheet->SendMessage(WM_COMMAND, ID_DESIGN_SAVE);
     }
 }
 
@@ -513,15 +521,26 @@ void CMainFrame::OnSavePrintSettings()
     }
 }
 
-void CMainFrame::OpenHelpPage(LPCSTR lpszFormat)
+BOOL CMainFrame::OpenHelpPage(LPCSTR lpszFormat)
 {
     CString strWorkDir;
     if (!CCardCommFun::GetCappWorkDir(strWorkDir)) {
-        return;
+        return FALSE;
     }
     CString strPage;
     strPage.Format(lpszFormat, static_cast<LPCSTR>(strWorkDir));
+    // The help pages are not part of the work directory a user starts with: say which page and
+    // which folder are missing instead of doing nothing.
+    if (::GetFileAttributesA(strPage) == INVALID_FILE_ATTRIBUTES) {
+        CString strFormat;
+        strFormat.LoadString(IDS_DESIGN_NO_HELP);
+        CString strText;
+        strText.Format(strFormat, strPage.GetString(), strWorkDir.GetString());
+        FxMessageBox(m_hWnd, strText, "系统提示", MB_OK | MB_ICONINFORMATION);
+        return FALSE;
+    }
     ::ShellExecuteA(m_hWnd, "open", strPage, nullptr, nullptr, SW_SHOWNORMAL);
+    return TRUE;
 }
 
 void CMainFrame::OnHelp()

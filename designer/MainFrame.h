@@ -98,5 +98,7 @@ protected:
 
 private:
     void AppendLine(CEdit& edit, int nTab, LPCSTR lpszText);
-    void OpenHelpPage(LPCSTR lpszFormat);
+    // The page "%s\..." under the work directory, handed to the shell; a missing page is told
+    // to the user (FALSE).
+    BOOL OpenHelpPage(LPCSTR lpszFormat);
 };

@@ -14,6 +14,7 @@
 #include "designer/res/resource.h"
 #include "gridkit/GkGridWnd.h"
 #include "platform/doc/DocTemplate.h"
+#include "platform/doc/NewTypeDlg.h"
 #include "platform/ole/OleControlWnd.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/win/CmdUI.h"
@@ -79,10 +80,10 @@ BOOL CVornDesignApp::InitInstance()
     m_pMainWnd = pFrame;
 
     // The framework's own processing: a named file gets a window through the first template (not
-    // loaded yet), no file a new one.
+    // loaded yet), no file the question which kind of window to open.
     const CString strFile = FileFromCommandLine(m_strCmdLine);
     if (strFile.IsEmpty()) {
-        OnFileNew();
+        NewWindowOfChosenKind();
     } else if (OpenDocumentFile(strFile) == nullptr) {
         return FALSE;
     }
@@ -188,7 +189,29 @@ void CVornDesignApp::OnAppAbout()
 
 void CVornDesignApp::OnDesignFileNew()
 {
-    OnFileNew();
+    NewWindowOfChosenKind();
+}
+
+void CVornDesignApp::NewWindowOfChosenKind()
+{
+    CNewTypeDlg dlg(m_pMainWnd);
+    for (POSITION pos = GetFirstDocTemplatePosition(); pos != nullptr;) {
+        dlg.AddTemplate(GetNextDocTemplate(pos));
+    }
+    if (dlg.DoModal() != IDOK || dlg.GetChosen() == nullptr) {
+        return;
+    }
+    CMainFrame* pFrame = GetMainFrame();
+    if (pFrame == nullptr) {
+        return;
+    }
+    // An empty template window would have no page to draw on and nothing to save: a template is
+    // made by the New command (a template to start from, or a page size), a script window empty.
+    if (dlg.GetChosen()->GetResourceID() == IDR_SCRIPT) {
+        pFrame->NewScriptWindow("");
+    } else {
+        pFrame->OnFileNew();
+    }
 }
 
 void CVornDesignApp::OnDesignFileOpen()

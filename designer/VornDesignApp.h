@@ -36,6 +36,10 @@ public:
     void LoadRecentFileList();
 
     CMainFrame* GetMainFrame() const;
+    // Start-up without a file and the script window's New: asks which kind of window to open, by
+    // the names of the document templates ("表格模板", "脚本"); a template window comes from the
+    // designer's New command, a script window empty. Cancel opens none.
+    void NewWindowOfChosenKind();
 
 protected:
     void OnAppAbout();

@@ -36,6 +36,10 @@ void Simulator(LPCSTR pszZntFile, LPCSTR pszDataFile)
         OleScope ole;
         CFxResourceSwitch resources("VornSimulator.dll");
         FxEnableControlContainer();
+        // Without its control the dialog would not open and the user would hear nothing.
+        if (!CVornSimulatorDlg::CheckControl(::GetActiveWindow())) {
+            return;
+        }
         CVornSimulatorDlg dlg;
         dlg.m_strZntFile.Format("%s", pszZntFile != nullptr ? pszZntFile : "");
         dlg.m_strDataFile.Format("%s", pszDataFile != nullptr ? pszDataFile : "");

@@ -1,7 +1,9 @@
 #include "simulator/VornSimulatorDlg.h"
 
 #include "gridkit/GkGridWnd.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/ResMgr.h"
+#include "platform/win/MsgBox.h"
 #include "platform/base/StringArray.h"
 #include "platform/gdi/PaintDC.h"
 #include "simulator/SimDataDlg.h"
@@ -17,6 +19,8 @@ const COLORREF crButtonMask = RGB(192, 192, 192);
 const long lPrintStyleNoOffset = 4;
 // The grid library's start-up options, as the designer passes them.
 const UINT nGridOptions = 1536;
+// The report control's class, as the dialog template names it.
+const char szVornCtlClsid[] = "{F6EA8B34-614A-440F-8ADB-CE180C564FEA}";
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CVornSimulatorDlg, CKvResizDlg)
@@ -60,6 +64,35 @@ CVornSimulatorDlg::~CVornSimulatorDlg()
             ::DestroyIcon(hIcon);
         }
     }
+}
+
+BOOL CVornSimulatorDlg::CheckControl(HWND hOwner, LPCSTR pszClsid)
+{
+    WCHAR wszClsid[64] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, pszClsid != nullptr ? pszClsid : szVornCtlClsid, -1, wszClsid, 63);
+    CLSID clsid = {};
+    HRESULT hr = ::CLSIDFromString(wszClsid, &clsid);
+    if (SUCCEEDED(hr)) {
+        CFxComPtr<IClassFactory> pFactory;
+        hr = ::CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory, pFactory.ReceiveVoid());
+        if (SUCCEEDED(hr)) {
+            return TRUE;
+        }
+    }
+    // The control is built beside this library: that is the file to register.
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(FX_MODULE_INSTANCE(), szPath, MAX_PATH);
+    CString strDll(szPath);
+    strDll = strDll.Left(strDll.ReverseFind('\\') + 1) + "VornCtl.dll";
+    // From this library's own strings, whichever module the caller has made current.
+    char szFormat[512] = {};
+    ::LoadStringA(FX_MODULE_INSTANCE(), hr == REGDB_E_CLASSNOTREG ? IDS_SIM_CTL_NOT_REGISTERED : IDS_SIM_CTL_NOT_LOADED,
+                  szFormat, sizeof szFormat);
+    const CString strFormat(szFormat);
+    CString strText;
+    strText.Format(strFormat, strDll.GetString(), strDll.GetString());
+    FxMessageBox(hOwner, strText, "提示", MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
 }
 
 BOOL CVornSimulatorDlg::OnInitDialog()

@@ -21,6 +21,11 @@ public:
 
     CVornCtl& GetCtl() { return m_ctl; }
 
+    // The dialog cannot open without the report control it hosts. TRUE when the control's class
+    // (null: the report control's own) is registered and loads; otherwise the user is told what
+    // to register, the DLL's path included, and FALSE.
+    static BOOL CheckControl(HWND hOwner, LPCSTR pszClsid = nullptr);
+
     BOOL OnInitDialog() override;
     void OnPaint() override;
     BOOL OnEraseBkgnd(CDC* pDC) override;

@@ -376,7 +376,9 @@ BOOL CGpTolDlg::OnInitDialog()
 void CGpTolDlg::InitData()
 {
     if (!LoadGpTol(m_strDataFile)) {
-        MessageBox("数据读取错误，系统数据不完整！", "提示", MB_OK | MB_ICONERROR);
+        CString strText;
+        strText.Format("数据读取错误，系统数据不完整！\n无法读取文件：%s", m_strDataFile.GetString());
+        MessageBox(strText, "提示", MB_OK | MB_ICONERROR);
     }
     SetGpTolType(m_segGpTol.m_nType);
     SetPerTol(m_segGpTol.m_nZonePrefix);

@@ -274,17 +274,24 @@ void CSelectTolFitDlg::DoDataExchange(CDataExchange* pDX)
 int CSelectTolFitDlg::LoadTolerancesData()
 {
     DetachTolerancesData();
-    if (!LoadToleranceIt(m_strDataDir + "\\it.dat"))
-        return 0;
-    if (!LoadEsOrEi(m_strDataDir + "\\zgc.dat", m_listShaft, m_arrShaftHeader, "es", "ei"))
-        return 0;
-    if (!LoadEsOrEi(m_strDataDir + "\\kgc.dat", m_listHole, m_arrHoleHeader, "es", "ei"))
-        return 0;
-    if (!LoadGCPHIndex(m_strDataDir + "\\jkph.dat", m_arrJkph))
-        return 0;
-    if (!LoadGCPHIndex(m_strDataDir + "\\jzph.dat", m_arrJzph))
-        return 0;
-    return LoadGCPHIndex(m_strDataDir + "\\jzph2.dat", m_arrJzph2);
+    // The first file that fails is the one the user hears of.
+    const auto loaded = [this](const CString& strPath, BOOL bLoaded) {
+        if (!bLoaded)
+            m_strUnreadFile = strPath;
+        return bLoaded;
+    };
+    m_strUnreadFile.Empty();
+    const CString strIt = m_strDataDir + "\\it.dat";
+    const CString strShaft = m_strDataDir + "\\zgc.dat";
+    const CString strHole = m_strDataDir + "\\kgc.dat";
+    const CString strJkph = m_strDataDir + "\\jkph.dat";
+    const CString strJzph = m_strDataDir + "\\jzph.dat";
+    const CString strJzph2 = m_strDataDir + "\\jzph2.dat";
+    return loaded(strIt, LoadToleranceIt(strIt)) &&
+           loaded(strShaft, LoadEsOrEi(strShaft, m_listShaft, m_arrShaftHeader, "es", "ei")) &&
+           loaded(strHole, LoadEsOrEi(strHole, m_listHole, m_arrHoleHeader, "es", "ei")) &&
+           loaded(strJkph, LoadGCPHIndex(strJkph, m_arrJkph)) && loaded(strJzph, LoadGCPHIndex(strJzph, m_arrJzph)) &&
+           loaded(strJzph2, LoadGCPHIndex(strJzph2, m_arrJzph2));
 }
 
 int CSelectTolFitDlg::ReadRangeSize(CString strLine, double* pBounds, int nMax)
@@ -630,7 +637,9 @@ BOOL CSelectTolFitDlg::OnInitDialog()
     int nLoaded = LoadTolerancesData();
     ::SetCursor(hOld);
     if (!nLoaded) {
-        MessageBox("数据读取错误，系统数据不完整！", "提示", MB_OK | MB_ICONSTOP);
+        CString strText;
+        strText.Format("数据读取错误，系统数据不完整！\n无法读取文件：%s", m_strUnreadFile.GetString());
+        MessageBox(strText, "提示", MB_OK | MB_ICONSTOP);
         EndDialog(IDCANCEL);
         return TRUE;
     }

@@ -80,6 +80,8 @@ public:
     // The last pick: a zone's upper and lower deviation, or a fit's hole and shaft deviations.
     double m_dLastResult[4];
     CString m_strDataDir;
+    // The table file the last load could not read; empty after a load that worked.
+    CString m_strUnreadFile;
     double m_dItBounds[nItBounds];
     double m_dDevBounds[nDevBounds];
     CStringArray m_arrJkph;

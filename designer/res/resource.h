@@ -243,6 +243,7 @@
 #define IDS_SHEET_SELECT_MD_FIRST 61471
 #define IDS_SHEET_NO_SIMULATOR 24000
 #define IDS_SHEET_SAVE_FIRST 24001
+#define IDS_DESIGN_NO_HELP 24002
 
 // Sheet-definition view: the figure-text command.
 #define ID_SHEET_SGE 0x80C4

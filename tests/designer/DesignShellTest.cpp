@@ -18,6 +18,7 @@
 #include "designer/CappSheetDefView.h"
 #include "designer/MainFrame.h"
 #include "designer/ScriptFrame.h"
+#include "designer/TemplateFile.h"
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "framework/FwBmpMenuPlugIn.h"
@@ -41,7 +42,8 @@ class CDesignShellTest : public testing::Test
 {
 protected:
     // Without a file on the command line start-up asks which kind of window to open: the line
-    // nNewKind of the list is taken (0 "CappSheetDef", 1 "Script"), -1 cancels.
+    // nNewKind of the list is taken (0 "表格模板", 1 "脚本"), -1 cancels. A template window comes
+    // from the New command, answered with the bundled process card.
     void Start(LPCSTR lpszWorkDir, LPCSTR lpszCmdLine, int nNewKind = 0)
     {
         m_pWorkDir = std::make_unique<CDesignWorkDirSetting>(lpszWorkDir);
@@ -73,6 +75,12 @@ protected:
             ::SendMessageA(hList, LB_SETCURSEL, static_cast<WPARAM>(nNewKind), 0);
             d.Ok();
         });
+        if (nNewKind == 0) {
+            ui.OnDialog(IDD_NEW_TEMPLATE, [&](CTestDlg& d) {
+                d.SetText(IDC_NEW_TEMPLATE_PATH, CString(lpszWorkDir) + "\\Template\\ProcessCard.znt");
+                d.Ok();
+            });
+        }
         ASSERT_TRUE(m_app.InitInstance());
         m_nNewPrompts = ui.GetDialogsOpened();
         StartShown();
@@ -684,9 +692,10 @@ TEST_P(CDesignStartNewKindTest, StartUpAsksWhichKindOfWindowToOpen)
 {
     const NewKindCase& c = GetParam();
     Start(DesignSampleWorkDir(), "", c.nAnswer);
-    EXPECT_EQ(1, m_nNewPrompts);
+    // The kinds by the names a user knows; a template window holds a page to draw on.
+    EXPECT_EQ(c.nAnswer == 0 ? 2 : 1, m_nNewPrompts);
     EXPECT_STREQ("新建", m_strNewCaption);
-    EXPECT_EQ((std::vector<std::string>{"CappSheetDef", "Script"}), m_newKinds);
+    EXPECT_EQ((std::vector<std::string>{"表格模板", "脚本"}), m_newKinds);
     int nSheets = 0;
     int nScripts = 0;
     for (int i = 0; i < m_pFrame->GetWorksheetCount(); ++i) {
@@ -696,6 +705,73 @@ TEST_P(CDesignStartNewKindTest, StartUpAsksWhichKindOfWindowToOpen)
     EXPECT_EQ(c.nSheetWindows, nSheets);
     EXPECT_EQ(c.nScriptWindows, nScripts);
     EXPECT_EQ(c.nSheetWindows + c.nScriptWindows, m_pFrame->GetWorksheetCount());
+    for (CCappSheetDefView* pView : SheetViews()) {
+        EXPECT_TRUE(pView->IsTemplateLoaded());
+        EXPECT_GT(pView->m_pSheet->m_nPageWidth, 0);
+        EXPECT_GT(pView->m_pSheet->m_HCellLineList.GetCount(), 0);
+        EXPECT_STREQ("新增", WindowText(pView->GetParentFrame()->m_hWnd));
+    }
+}
+
+namespace
+{
+int g_nPathPrompts = 0;
+BOOL CancelPathPrompt(HWND, BOOL, CString&)
+{
+    ++g_nPathPrompts;
+    return FALSE;
+}
+} // namespace
+
+TEST_F(CDesignShellTest, AnUntouchedNewTemplateAsksNothingAtSaveAllOrCloseAChangedOneAsks)
+{
+    Start(DesignSampleWorkDir(), "", 0);
+    ASSERT_EQ(1u, SheetViews().size());
+    g_nPathPrompts = 0;
+    CTemplateFile::SetPathPrompt(CancelPathPrompt);
+    struct Step
+    {
+        const char* szName;
+        BOOL bTouch;
+        int nPrompts;
+        int nQuestions;
+    };
+    const Step steps[] = {
+        {"untouched", FALSE, 0, 0},
+        {"changed", TRUE, 1, 1},
+    };
+    for (const Step& c : steps) {
+        SCOPED_TRACE(c.szName);
+        if (SheetViews().empty()) {
+            CTestUi ui;
+            ui.OnDialog(IDD_NEW_TEMPLATE, [](CTestDlg& d) {
+                d.SetText(IDC_NEW_TEMPLATE_PATH, CString(DesignSampleWorkDir()) + "\\Template\\ProcessCard.znt");
+                d.Ok();
+            });
+            m_pFrame->OnFileNew();
+        }
+        ASSERT_EQ(1u, SheetViews().size());
+        CCappSheetDefView* pView = SheetViews()[0];
+        EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateNew), pView->GetSaveState());
+        if (c.bTouch) {
+            pView->MarkChanged();
+        }
+        EXPECT_EQ(!c.bTouch, pView->IsUntouchedNew());
+        g_nPathPrompts = 0;
+        m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_SAVE_ALL);
+        EXPECT_EQ(c.nPrompts, g_nPathPrompts);
+        // The close question is answered No when it comes; an unexpected one fails the test.
+        CTestUi ui;
+        if (c.nQuestions > 0) {
+            ui.AnswerMessageBox(IDNO);
+        }
+        HWND hChild = pView->GetParentFrame()->m_hWnd;
+        ::SendMessageA(hChild, WM_CLOSE, 0, 0);
+        Idle();
+        EXPECT_FALSE(::IsWindow(hChild));
+        EXPECT_EQ(static_cast<size_t>(c.nQuestions), ui.GetBoxes().size());
+    }
+    CTemplateFile::SetPathPrompt(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CDesignStartNewKindTest,
@@ -816,4 +892,31 @@ TEST_F(CDesignShellTest, OptionsWithZoomPrintOnReachTheOpenTemplateViews)
         EXPECT_EQ(1, pView->GetZoomPrint());
     }
     m_app.WriteProfileInt("DesignOption", "ZoomPrint", 0);
+}
+
+TEST_F(CDesignShellTest, HelpCommandsNameTheMissingPageAndFolder)
+{
+    // The bundled work directory has no help pages: each command says which page it looked for.
+    const CString strWorkDir = DesignSampleWorkDir();
+    Start(strWorkDir, "", -1);
+    struct HelpCase
+    {
+        const char* szName;
+        UINT nID;
+        const char* szPage;
+    };
+    const HelpCase cases[] = {
+        {"help", ID_DESIGN_HELP, "\\vornhelp\\help\\Default.htm"},
+        {"programming interface", ID_DESIGN_API_HELP, "\\vornhelp\\Funciton\\Vornfunction.htm"},
+    };
+    for (const HelpCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestUi ui;
+        m_pFrame->SendMessage(WM_COMMAND, c.nID);
+        ASSERT_EQ(1u, ui.GetBoxes().size());
+        EXPECT_STREQ(CString("找不到帮助页 ") + strWorkDir + c.szPage + "。\n请把帮助文件夹 vornhelp 放到工作目录 " +
+                         strWorkDir + " 下。",
+                     ui.GetBoxes()[0].strText);
+        EXPECT_STREQ("系统提示", ui.GetBoxes()[0].strCaption);
+    }
 }

@@ -47,14 +47,11 @@ inline BOOL DesignWriteBytes(const CString& strPath, const std::string& bytes)
 }
 
 // Starts the designer; without a file on its command line start-up asks which kind of window
-// to open, and the empty template window is taken.
+// to open, and is cancelled: no window opens.
 inline BOOL DesignStartApp(CVornDesignApp& app)
 {
     CTestUi ui;
-    ui.OnDialog(IDD_FX_NEWTYPE, [](CTestDlg& d) {
-        ::SendMessageA(d.Item(IDC_FX_NEWTYPE_LIST), LB_SETCURSEL, 0, 0);
-        d.Ok();
-    });
+    ui.OnDialog(IDD_FX_NEWTYPE, [](CTestDlg& d) { d.Cancel(); });
     return app.InitInstance();
 }
 

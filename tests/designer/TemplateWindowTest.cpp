@@ -156,7 +156,7 @@ TEST_F(CTemplateWindowTest, CloseAsksByStateAndAnswersDecide)
 {
     CTemplateFile::SetPathPrompt(&AnswerPath);
     const std::string strBefore = DesignReadBytes(m_strCard);
-    enum Setup { blankNew, justOpened, edited };
+    enum Setup { blankNew, blankNewEdited, justOpened, edited };
     struct Case
     {
         const char* szName;
@@ -167,7 +167,8 @@ TEST_F(CTemplateWindowTest, CloseAsksByStateAndAnswersDecide)
         const char* szQuestion;
     };
     const Case cases[] = {
-        {"blank new window asks", blankNew, IDNO, TRUE, FALSE, "当前表格已被修改，是否保存？"},
+        {"untouched new window closes silently", blankNew, 0, TRUE, FALSE, nullptr},
+        {"changed new window asks", blankNewEdited, IDNO, TRUE, FALSE, "当前表格已被修改，是否保存？"},
         {"just opened closes silently", justOpened, 0, TRUE, FALSE, nullptr},
         {"edited, Cancel keeps the window", edited, IDCANCEL, FALSE, FALSE, "表格 'ProcessCard' 已被修改，是否保存？"},
         {"edited, No discards", edited, IDNO, TRUE, FALSE, "表格 'ProcessCard' 已被修改，是否保存？"},
@@ -175,8 +176,12 @@ TEST_F(CTemplateWindowTest, CloseAsksByStateAndAnswersDecide)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        CCappSheetDefView* pView = c.setup == blankNew ? m_pFrame->NewSheetDefWindow() : Open(m_strCard);
+        const BOOL bNew = c.setup == blankNew || c.setup == blankNewEdited;
+        CCappSheetDefView* pView = bNew ? m_pFrame->NewSheetDefWindow() : Open(m_strCard);
         ASSERT_NE(nullptr, pView);
+        if (c.setup == blankNewEdited) {
+            pView->MarkChanged();
+        }
         if (c.setup == edited) {
             // Something the file does not hold, so a write shows in its bytes.
             pView->m_pSheet->m_nPageWidth += 10;
@@ -204,9 +209,10 @@ TEST_F(CTemplateWindowTest, CloseAsksByStateAndAnswersDecide)
         m_pWorkDir->AddSample("ProcessCard.znt", "ProcessCard.znt");
     }
 
-    // Yes on a new window whose save dialog is cancelled keeps the window.
+    // Yes on a changed new window whose save dialog is cancelled keeps the window.
     CCappSheetDefView* pView = m_pFrame->NewSheetDefWindow();
     ASSERT_NE(nullptr, pView);
+    pView->MarkChanged();
     CTestUi ui;
     ui.AnswerMessageBox(IDYES);
     g_nAsked = 0;

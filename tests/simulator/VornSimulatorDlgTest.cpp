@@ -390,3 +390,55 @@ TEST_F(VornSimulatorDlgTest, ZoomButtonsScaleTheCard)
         d.Ok();
     });
 }
+
+namespace
+{
+// An entry of the report control's DLL, which the fixture has loaded to register it.
+HRESULT CallVornCtl(LPCSTR pszEntry)
+{
+    typedef HRESULT(STDAPICALLTYPE * PFNENTRY)();
+    HMODULE hCtl = GetModuleHandleA("VornCtl.dll");
+    auto pfn = hCtl != nullptr ? reinterpret_cast<PFNENTRY>(GetProcAddress(hCtl, pszEntry)) : nullptr;
+    return pfn != nullptr ? pfn() : E_NOINTERFACE;
+}
+
+// The control's DLL beside the simulator's: the file the message tells the user to register.
+CString VornCtlBesideSimulator()
+{
+    char szPath[MAX_PATH] = "";
+    GetModuleFileNameA(GetModuleHandleA("VornSimulator.dll"), szPath, MAX_PATH);
+    CString strPath(szPath);
+    return strPath.Left(strPath.ReverseFind('\\') + 1) + "VornCtl.dll";
+}
+} // namespace
+
+TEST_F(VornSimulatorDlgTest, AControlThatIsNotRegisteredIsToldWithTheDllToRegister)
+{
+    const CString strDll = VornCtlBesideSimulator();
+    const CString strExpected =
+        CString("数据模拟所用的报表控件没有注册，无法进行数据模拟。\n请注册控件后再试：regsvr32 \"") + strDll +
+        "\"\n（在 Wine 中：wine regsvr32 \"" + strDll + "\"；scripts/run 编译后会自动注册。）";
+    EXPECT_FALSE(CVornSimulatorDlg::CheckControl(nullptr, "{6B1D5F2A-0C1E-4F7B-9A3D-5E2C7B8A9D10}"));
+    ASSERT_EQ(1u, m_ui.GetBoxes().size());
+    EXPECT_STREQ(strExpected, m_ui.GetBoxes()[0].strText);
+    EXPECT_STREQ("提示", m_ui.GetBoxes()[0].strCaption);
+    // The registered control passes without a word.
+    EXPECT_TRUE(CVornSimulatorDlg::CheckControl(nullptr));
+    EXPECT_EQ(1u, m_ui.GetBoxes().size());
+
+    // Through the entry the designer calls, with the control unregistered for this test only: the
+    // message comes and no dialog opens.
+    WriteTestTemplate(m_strTemplate, kTemplateAB);
+    struct RegisterAgain
+    {
+        ~RegisterAgain() { EXPECT_EQ(S_OK, CallVornCtl("DllRegisterServer")); }
+    } again;
+    ASSERT_EQ(S_OK, CallVornCtl("DllUnregisterServer"));
+    auto pfnSimulator =
+        reinterpret_cast<PFN_VORN_SIMULATOR>(GetProcAddress(GetModuleHandleA("VornSimulator.dll"), "Simulator"));
+    ASSERT_NE(nullptr, pfnSimulator);
+    pfnSimulator(m_strTemplate, m_strData);
+    EXPECT_EQ(0, m_ui.GetDialogsOpened());
+    ASSERT_EQ(2u, m_ui.GetBoxes().size());
+    EXPECT_STREQ(strExpected, m_ui.GetBoxes()[1].strText);
+}

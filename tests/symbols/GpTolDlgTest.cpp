@@ -419,7 +419,11 @@ TEST(GpTolDlgTest, MissingTableIsReportedAndTheValueCanStillBeTyped)
     dlg.SetDataFile(folder.GetPath());
     ui.OnDialog(IDD_GPTOL, [&](CTestDlg& d) {
         ASSERT_EQ(1u, ui.GetBoxes().size());
-        EXPECT_STREQ("数据读取错误，系统数据不完整！", ui.GetBoxes()[0].strText);
+        // The box names the file it could not read.
+        CString strDir = folder.GetPath();
+        strDir.TrimRight('\\');
+        EXPECT_STREQ(CString("数据读取错误，系统数据不完整！\n无法读取文件：") + strDir + "\\Data\\Gptol.dat",
+                     ui.GetBoxes()[0].strText);
         EXPECT_STREQ("提示", ui.GetBoxes()[0].strCaption);
         EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), ui.GetBoxes()[0].nType & MB_ICONMASK);
         PickType(ui, d, 1);

@@ -480,18 +480,25 @@ TEST(SelectTolFitDlgUiTest, FitPickKeepsBothMembersDeviations)
     EXPECT_STREQ("G7 /h6", dlg.m_strCode);
 }
 
-TEST(SelectTolFitDlgUiTest, MissingHoleTableCancelsWithTheDataMessage)
+TEST(SelectTolFitDlgUiTest, AMissingTableCancelsWithTheDataMessageNamingTheFile)
 {
-    TolFilesCopy files;
-    files.Remove("kgc.dat");
-    CTestUi ui;
-    CSelectTolFitDlg dlg;
-    dlg.SetData(files.Dir(), 25, 0);
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    ASSERT_EQ(1u, ui.GetBoxes().size());
-    EXPECT_STREQ("数据读取错误，系统数据不完整！", ui.GetBoxes()[0].strText);
-    EXPECT_STREQ("提示", ui.GetBoxes()[0].strCaption);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), ui.GetBoxes()[0].nType & MB_ICONMASK);
+    // Each table file the dialog reads, in the order it reads them; the first missing one is named.
+    for (const char* pszName : {"it.dat", "zgc.dat", "kgc.dat", "jkph.dat", "jzph.dat", "jzph2.dat"}) {
+        SCOPED_TRACE(pszName);
+        TolFilesCopy files;
+        files.Remove(pszName);
+        CTestUi ui;
+        CSelectTolFitDlg dlg;
+        dlg.SetData(files.Dir(), 25, 0);
+        EXPECT_EQ(IDCANCEL, dlg.DoModal());
+        ASSERT_EQ(1u, ui.GetBoxes().size());
+        CString strDir = files.Dir();
+        strDir.TrimRight('\\');
+        EXPECT_STREQ(CString("数据读取错误，系统数据不完整！\n无法读取文件：") + strDir + "\\" + pszName,
+                     ui.GetBoxes()[0].strText);
+        EXPECT_STREQ("提示", ui.GetBoxes()[0].strCaption);
+        EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), ui.GetBoxes()[0].nType & MB_ICONMASK);
+    }
 }
 
 TEST_F(SelectTolFitDlgTest, ZoneCodesSplitIntoLettersAndGrade)
