@@ -121,7 +121,11 @@ void CMainFrame::OnInitMenuPopup(HMENU hPopup)
 {
     if (m_hWndMDIClient != nullptr &&
         ::GetMenuState(hPopup, ID_WINDOW_CASCADE, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
-        ::SendMessageA(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+        // The workbook's subclass of the client does not pass these on to the system's MDI client
+        // procedure, which keeps the list: that procedure is asked directly.
+        auto pfnClient = reinterpret_cast<WNDPROC>(::GetClassLongPtrA(m_hWndMDIClient, GCLP_WNDPROC));
+        ::CallWindowProcA(pfnClient, m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(hPopup));
+        ::CallWindowProcA(pfnClient, m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     }
     FwWorkbook::OnInitMenuPopup(hPopup);
 }
