@@ -56,7 +56,7 @@ protected:
     void TearDown() override
     {
         CTemplateFile::SetPathPrompt(nullptr);
-        if (::IsWindow(m_hFrame)) {
+        if (m_pFrame != nullptr && ::IsWindow(m_hFrame)) {
             for (CCappSheetDefView* pView : m_pFrame->GetSheetDefViews()) {
                 pView->SetSaveState(CCappSheetDefView::saveStateSaved);
             }
@@ -385,7 +385,7 @@ TEST_F(CDesignKeysMenusTest, ExitIsEnabledAndClosesTheDesigner)
 
     m_pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
     DesignPumpMessages();
-    EXPECT_FALSE(::IsWindow(m_hFrame));
+    ASSERT_FALSE(::IsWindow(m_hFrame));
     m_pFrame = nullptr;
 }
 
