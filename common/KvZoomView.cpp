@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 #include "common/res/resource.h"
 #include "platform/base/ResMgr.h"
@@ -508,10 +509,55 @@ void CKvZoomView::DrawRubberRect(CDC* pDC, CRect& rect)
     pDC->Rectangle(&rect);
 }
 
+namespace
+{
+// The wheel: with Ctrl it zooms (where the zoom mode lets it), with Shift or without a vertical
+// bar it scrolls sideways, else up or down by the system's lines per notch.
+void TurnWheel(CKvZoomView& view, WPARAM wParam)
+{
+    const int nDelta = GET_WHEEL_DELTA_WPARAM(wParam);
+    // A fine-grained wheel sends less than a notch: it still moves one step.
+    int nSteps = nDelta / WHEEL_DELTA;
+    if (nSteps == 0 && nDelta != 0) {
+        nSteps = nDelta > 0 ? 1 : -1;
+    }
+    const UINT nKeys = GET_KEYSTATE_WPARAM(wParam);
+    if ((nKeys & MK_CONTROL) != 0) {
+        for (int i = 0; i < std::abs(nSteps); ++i) {
+            if (nSteps > 0) {
+                view.ZoomIn();
+            } else {
+                view.ZoomOut();
+            }
+        }
+        return;
+    }
+    UINT nLines = 3;
+    ::SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &nLines, 0);
+    if (nLines == 0) {
+        return;
+    }
+    const BOOL bSideways = (nKeys & MK_SHIFT) != 0 || view.GetScrollLimit(SB_VERT) <= 0;
+    const UINT nMessage = bSideways ? WM_HSCROLL : WM_VSCROLL;
+    const BOOL bPages = nLines == WHEEL_PAGESCROLL;
+    const UINT nCode = bPages ? (nSteps > 0 ? SB_PAGEUP : SB_PAGEDOWN) : (nSteps > 0 ? SB_LINEUP : SB_LINEDOWN);
+    const int nCount = std::abs(nSteps) * (bPages ? 1 : static_cast<int>(nLines));
+    // Through the window's own scroll messages, so a view that follows its scrolling (rulers)
+    // sees the wheel as it sees the bars.
+    for (int i = 0; i < nCount; ++i) {
+        view.SendMessage(nMessage, MAKEWPARAM(nCode, 0), 0);
+    }
+}
+} // namespace
+
 LRESULT CKvZoomView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_SETCURSOR) {
         return OnSetCursor(CWnd::FromHandle(reinterpret_cast<HWND>(wParam)), LOWORD(lParam), HIWORD(lParam));
+    }
+    if (message == WM_MOUSEWHEEL) {
+        TurnWheel(*this, wParam);
+        return 0;
     }
     return CScrollView::WindowProc(message, wParam, lParam);
 }

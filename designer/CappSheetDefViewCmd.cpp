@@ -13,6 +13,7 @@
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "platform/base/FxGlobalMem.h"
+#include "platform/frame/FrameIds.h"
 #include "platform/ole/OleDataSource.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/MsgBox.h"
@@ -37,6 +38,9 @@ CMainFrame* DesignMainFrame()
 } // namespace
 
 FX_BEGIN_MESSAGE_MAP(CCappSheetDefView, CKvZoomView)
+FX_ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+FX_ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
+FX_ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
 FX_ON_COMMAND(ID_SHEET_ZOOM_IN, OnZoomIn)
 FX_ON_COMMAND(ID_SHEET_ZOOM_OUT, OnZoomOut)
 FX_ON_COMMAND(ID_SHEET_ZOOM_RECT, OnZoomRect)

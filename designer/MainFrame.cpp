@@ -2,8 +2,10 @@
 
 #include <shellapi.h>
 
+#include <cmath>
 #include <cstdlib>
 
+#include "core/CappDCHelper.h"
 #include "core/CardCommFun.h"
 #include "core/PrinterDeviceHelper.h"
 #include "designer/CappSheetDefChildFrame.h"
@@ -105,6 +107,27 @@ CMainFrame::~CMainFrame()
 {
     delete m_pMDIMenuBar;
     delete m_pToolBarManager;
+}
+
+BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
+{
+    if (!FwIsCustomizing(m_pToolBarManager) && m_pMDIMenuBar != nullptr && m_pMDIMenuBar->TranslateMenuKey(pMsg)) {
+        return TRUE;
+    }
+    return FwWorkbook::PreTranslateMessage(pMsg);
+}
+
+void CMainFrame::OnInitMenuPopup(HMENU hPopup)
+{
+    if (m_hWndMDIClient != nullptr &&
+        ::GetMenuState(hPopup, ID_WINDOW_CASCADE, MF_BYCOMMAND) != static_cast<UINT>(-1)) {
+        // The workbook's subclass of the client does not pass these on to the system's MDI client
+        // procedure, which keeps the list: that procedure is asked directly.
+        auto pfnClient = reinterpret_cast<WNDPROC>(::GetClassLongPtrA(m_hWndMDIClient, GCLP_WNDPROC));
+        ::CallWindowProcA(pfnClient, m_hWndMDIClient, WM_MDISETMENU, 0, reinterpret_cast<LPARAM>(hPopup));
+        ::CallWindowProcA(pfnClient, m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+    }
+    FwWorkbook::OnInitMenuPopup(hPopup);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -563,6 +586,15 @@ void CMainFrame::OnNothing()
 void CMainFrame::OnUpdatePane(CCmdUI* pCmdUI)
 {
     CString strText = pCmdUI->m_nID == ID_INDICATOR_PANE1 ? m_strPane1 : m_strPane2;
+    // With a template window active the first pane shows its zoom: 100% is the paper's true
+    // size on this screen (the view's zoom level counts pixels per tenth of a millimetre).
+    const CMDIChildWnd* pChild = MDIGetActive();
+    const auto* pSheetView =
+        pChild != nullptr ? dynamic_cast<const CCappSheetDefView*>(pChild->GetActiveView()) : nullptr;
+    const double dDotPerTenthMm = CCappDCHelper::GetScreenDotPerTMM();
+    if (pCmdUI->m_nID == ID_INDICATOR_PANE1 && pSheetView != nullptr && dDotPerTenthMm > 0.0) {
+        strText.Format("%d%%", static_cast<int>(std::lround(pSheetView->GetZoomLevel() * 100.0 / dDotPerTenthMm)));
+    }
     strText.Trim();
     const int nIndex = pCmdUI->m_nID == ID_INDICATOR_PANE1 ? 1 : 2;
     int cx = 0;

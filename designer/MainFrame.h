@@ -71,9 +71,15 @@ public:
     FwToolBarManager* m_pToolBarManager;
     FwMDIMenuBar* m_pMDIMenuBar;
 
+    // The menu bar's keys (Alt+letter, F10) wherever the focus is, then the frame's own.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnClose() override;
+    // The window menu lists every open window when it opens, also those shown after the last
+    // activation.
+    void OnInitMenuPopup(HMENU hPopup) override;
     LRESULT OnDesignTip(WPARAM wParam, LPARAM lParam);
     LRESULT OnDesignError(WPARAM wParam, LPARAM lParam);
     LRESULT OnDesignProgress(WPARAM wParam, LPARAM lParam);

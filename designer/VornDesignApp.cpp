@@ -15,6 +15,7 @@
 #include "gridkit/GkGridWnd.h"
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/NewTypeDlg.h"
+#include "platform/frame/FrameIds.h"
 #include "platform/ole/OleControlWnd.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/win/CmdUI.h"
@@ -28,6 +29,7 @@ FX_ON_COMMAND(ID_DESIGN_ABOUT, OnAppAbout)
 FX_ON_COMMAND(0xE100, OnDesignFileNew)
 FX_ON_COMMAND(0xE101, OnDesignFileOpen)
 FX_ON_COMMAND(0xE106, OnFilePrintSetup)
+FX_ON_COMMAND(ID_APP_EXIT, OnAppExit)
 FX_ON_COMMAND_RANGE(ID_DESIGN_MRU_FIRST, ID_DESIGN_MRU_LAST, OnOpenRecentFile)
 FX_ON_UPDATE_COMMAND_UI(ID_DESIGN_MRU_FIRST, OnUpdateRecentFileMenu)
 FX_END_MESSAGE_MAP()

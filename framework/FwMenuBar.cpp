@@ -636,6 +636,26 @@ void FwMenuBar::TrackTitle(int nIndex, BOOL bKeyboard)
     }
 }
 
+BOOL FwMenuBar::TranslateMenuKey(const MSG* pMsg)
+{
+    if (m_hWnd == nullptr || !IsWindowVisible() || s_pTracking != nullptr) {
+        return FALSE;
+    }
+    int nIndex = -1;
+    if (pMsg->message == WM_SYSCHAR && (pMsg->lParam & 0x20000000) != 0 && pMsg->wParam != ' ') {
+        nIndex = FindMnemonic(static_cast<char>(pMsg->wParam));
+    } else if (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == VK_F10 && ::GetKeyState(VK_SHIFT) >= 0 &&
+               ::GetKeyState(VK_CONTROL) >= 0) {
+        // Taken at the press, so the window never turns the release into its system menu.
+        nIndex = NextTitle(-1, 1);
+    }
+    if (nIndex < 0) {
+        return FALSE;
+    }
+    OpenTitle(nIndex, TRUE);
+    return TRUE;
+}
+
 LRESULT CALLBACK FwMenuBar::MsgFilterProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     try {
@@ -1049,7 +1069,16 @@ BOOL FwMenuBarFeature::OnPlugInMessage(UINT message, WPARAM wParam, LPARAM lPara
         }
         case WM_SYSCOMMAND:
             if ((wParam & 0xFFF0) == SC_KEYMENU) {
-                TrackSystemMenu();
+                // Alt alone or F10 (no letter) open the first title, a letter its title; Alt+Space
+                // and letters no title has go to the system menu.
+                const int nIndex = lParam == 0     ? m_pMenuBar->NextTitle(-1, 1)
+                                   : lParam != ' ' ? m_pMenuBar->FindMnemonic(static_cast<char>(lParam))
+                                                   : -1;
+                if (nIndex >= 0 && m_pMenuBar->IsWindowVisible()) {
+                    m_pMenuBar->TrackTitle(nIndex, TRUE);
+                } else {
+                    TrackSystemMenu();
+                }
                 return TRUE;
             }
             break;

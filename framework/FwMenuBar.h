@@ -92,6 +92,10 @@ public:
     int NextTitle(int nIndex, int nStep) const;
     // The title whose popup is open, -1 when none.
     int GetTrackingTitle() const { return m_nTracking; }
+    // A key the message loop meets in any window of the frame, before the focus window sees it:
+    // Alt+letter opens the title with that mnemonic, F10 the first title, both from the keyboard.
+    // TRUE when taken.
+    BOOL TranslateMenuKey(const MSG* pMsg);
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Floating asks for the floating frame's close box to go at the next idle update.

@@ -165,7 +165,7 @@ TEST_F(FwMenuBarTest, AltAndAMnemonicOpenATitleAndTheChosenCommandArrives)
 
     // A letter that no title has is left to the frame.
     EXPECT_EQ(-1, pBar->FindMnemonic('q'));
-    // Alt alone: the frame's system menu, closed again with Escape.
+    // Alt alone: a menu opens (the first title), closed again with Escape.
     pFrame->m_popups.clear();
     pFrame->m_script = {{{WM_KEYDOWN, VK_ESCAPE, 0, nullptr}}};
     pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
