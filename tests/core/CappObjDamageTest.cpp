@@ -19,24 +19,13 @@
 #include "platform/base/Firewall.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/TestFiles.h"
 
 namespace
 {
 const DWORD kEnd = 0xFFFFFFFE;
 const DWORD kNone = 0xFFFFFFFF;
 const DWORD kTimeLimitMs = 10000;
-
-std::string ReadBytes(const CString& strPath)
-{
-    std::ifstream in(static_cast<LPCSTR>(strPath), std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const CString& strPath, const std::string& bytes)
-{
-    std::ofstream out(static_cast<LPCSTR>(strPath), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 BOOL Exists(const CString& strPath)
 {
@@ -129,7 +118,7 @@ std::string MakeCardFile(const CString& strPath)
         pStream->Release();
     }
     pStg->Release();
-    return ReadBytes(strPath);
+    return TestReadBytes(strPath);
 }
 
 // Just enough of the compound file layout to aim damage at its parts (512-byte sectors).
@@ -211,7 +200,7 @@ public:
     BOOL Read(const std::string& bytes, const char* pszWhat)
     {
         const CString strFile = m_folder.PathOf("damaged.cpo");
-        WriteBytes(strFile, bytes);
+        TestWriteBytes(strFile, bytes);
         ++m_nInputs;
         auto* pJob = new ReadJob;
         pJob->strBase = m_strBase;

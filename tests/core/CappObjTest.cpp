@@ -14,21 +14,10 @@
 #include "tests/core/OleListUtil.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/TestFiles.h"
 
 namespace
 {
-std::string ReadBytes(const CString& strPath)
-{
-    std::ifstream in(static_cast<LPCSTR>(strPath), std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const CString& strPath, const std::string& bytes)
-{
-    std::ofstream out(static_cast<LPCSTR>(strPath), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 BOOL Exists(const CString& strPath)
 {
     return GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
@@ -69,7 +58,7 @@ SampleCard FillSampleCard(CCappObj& obj, const CString& strBase)
     card.files["零件图.dwg"] = SampleBytes(4, 5000);
     card.files["备注.txt"] = std::string(); // an empty file is a stream too
     for (const auto& file : card.files) {
-        WriteBytes(strDir + "\\" + file.first, file.second);
+        TestWriteBytes(strDir + "\\" + file.first, file.second);
     }
     obj.m_strMastCard = "机加工艺卡";
     CStringArray arrDefs;
@@ -162,7 +151,7 @@ TEST(CappObjTest, PackAndUnpackRoundTripWithOlefile)
     EXPECT_EQ(static_cast<int>(card.files.size()), back.m_arrExtracted.GetSize());
     for (const auto& file : card.files) {
         SCOPED_TRACE(file.first.GetString());
-        EXPECT_EQ(file.second, ReadBytes(back.GetCpoWorkDir() + "\\" + file.first));
+        EXPECT_EQ(file.second, TestReadBytes(back.GetCpoWorkDir() + "\\" + file.first));
     }
 
     // Packed again from the unpacked copy: the same streams, the flag now 1.
@@ -232,23 +221,23 @@ TEST(CappObjTest, FailedPackLeavesTheOldFile)
         {"name of 32 characters",
          [](CCappObj& obj, const CTestTempFolder&) {
              const CString strName = "abcdefghijklmnopqrstuvwxyz12"; // 28 + ".znt"
-             WriteBytes(obj.GetCardDefFileName(strName), "x");
+             TestWriteBytes(obj.GetCardDefFileName(strName), "x");
              obj.m_strMastCard = strName;
          }},
         {"reserved character",
          [](CCappObj& obj, const CTestTempFolder&) {
              obj.AddOtherFile("a!b.txt");
-             WriteBytes(obj.GetCpoWorkDir() + "\\a!b.txt", "x");
+             TestWriteBytes(obj.GetCpoWorkDir() + "\\a!b.txt", "x");
          }},
         {"file outside the work directory",
          [](CCappObj& obj, const CTestTempFolder& folder) {
-             WriteBytes(folder.PathOf("secret.txt"), "secret");
+             TestWriteBytes(folder.PathOf("secret.txt"), "secret");
              // As read from a file, not registered in this session.
              obj.StringToCardCodeInfo("1.0<,>C<,>1<,>机加工艺卡<,>" + folder.PathOf("secret.txt"));
          }},
         {"other file up a level",
          [](CCappObj& obj, const CTestTempFolder& folder) {
-             WriteBytes(folder.PathOf("base\\up.txt"), "up");
+             TestWriteBytes(folder.PathOf("base\\up.txt"), "up");
              obj.AddOtherFile("..\\up.txt");
          }},
         {"two files under one stream name",
@@ -267,7 +256,7 @@ TEST(CappObjTest, FailedPackLeavesTheOldFile)
         CTestTempFolder folder;
         const CString strBase = MakeDir(folder, "base");
         const CString strFile = folder.PathOf("card.cpo");
-        WriteBytes(strFile, "old card");
+        TestWriteBytes(strFile, "old card");
         CCappObj obj;
         FillSampleCard(obj, strBase);
         obj.m_strFileName = strFile;
@@ -275,7 +264,7 @@ TEST(CappObjTest, FailedPackLeavesTheOldFile)
         obj.m_nState = 2;
         c.fnBreak(obj, folder);
         EXPECT_EQ(0, obj.SaveData());
-        EXPECT_EQ("old card", ReadBytes(strFile));
+        EXPECT_EQ("old card", TestReadBytes(strFile));
         EXPECT_FALSE(Exists(strFile + ".~tmp"));
         EXPECT_EQ(2, obj.m_nState);
     }
@@ -288,7 +277,7 @@ TEST(CappObjTest, FilesRegisteredInThisSessionMayLieOutside)
     CCappObj obj;
     FillSampleCard(obj, strBase);
     const CString strOutside = folder.PathOf("外部.bmp");
-    WriteBytes(strOutside, "BM..");
+    TestWriteBytes(strOutside, "BM..");
     CStringArray arrDefs;
     arrDefs.Add("机加工艺卡");
     CStringArray arrSub;
@@ -302,15 +291,15 @@ TEST(CappObjTest, FilesRegisteredInThisSessionMayLieOutside)
     ASSERT_EQ(1, obj.ImputSubFile(strOutside, strStored, strFull));
     EXPECT_STREQ("12.bmp", strStored.GetString());
     EXPECT_STREQ((obj.GetCpoWorkDir() + "\\12.bmp").GetString(), strFull.GetString());
-    EXPECT_EQ("BM..", ReadBytes(strFull));
+    EXPECT_EQ("BM..", TestReadBytes(strFull));
     obj.AddOtherFile(strStored);
 
     const CString strFile = folder.PathOf("card.cpo");
     ASSERT_EQ(1, obj.SaveDataAs(strFile, 1, 1));
     CCappObj back;
     ASSERT_EQ(1, back.DeCompound(strBase, strFile, 3));
-    EXPECT_EQ("BM..", ReadBytes(back.GetCpoWorkDir() + "\\外部.bmp"));
-    EXPECT_EQ("BM..", ReadBytes(back.GetCpoWorkDir() + "\\12.bmp"));
+    EXPECT_EQ("BM..", TestReadBytes(back.GetCpoWorkDir() + "\\外部.bmp"));
+    EXPECT_EQ("BM..", TestReadBytes(back.GetCpoWorkDir() + "\\12.bmp"));
     EXPECT_EQ(13, back.m_nNewCodeID);
 }
 
@@ -322,8 +311,8 @@ TEST(CappObjTest, DamagedAndTruncatedFilesAreRefused)
     CCappObj source;
     FillSampleCard(source, strBase);
     ASSERT_EQ(1, source.SaveDataAs(strGood, 1, 1));
-    const std::string good = ReadBytes(strGood);
-    const std::string ccd = ReadBytes(strBase + "\\QXCAPP\\MAST.ccd");
+    const std::string good = TestReadBytes(strGood);
+    const std::string ccd = TestReadBytes(strBase + "\\QXCAPP\\MAST.ccd");
     ASSERT_GT(good.size(), 2048u);
 
     struct Case
@@ -345,7 +334,7 @@ TEST(CappObjTest, DamagedAndTruncatedFilesAreRefused)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
         const CString strBad = folder.PathOf("bad.cpo");
-        WriteBytes(strBad, c.bytes);
+        TestWriteBytes(strBad, c.bytes);
         CTestUi ui;
         CCappObj obj;
         obj.m_strFileName = folder.PathOf("previous.cpo");
@@ -354,7 +343,7 @@ TEST(CappObjTest, DamagedAndTruncatedFilesAreRefused)
         // The path is not adopted: a later save cannot overwrite the damaged file with nothing.
         EXPECT_STRNE(strBad.GetString(), obj.m_strFileName.GetString());
         EXPECT_EQ(0, obj.SaveData());
-        EXPECT_EQ(c.bytes, ReadBytes(strBad));
+        EXPECT_EQ(c.bytes, TestReadBytes(strBad));
         EXPECT_STREQ("", obj.m_strWorkName.GetString());
         EXPECT_FALSE(Exists(strBase + "\\bad"));
     }
@@ -363,13 +352,13 @@ TEST(CappObjTest, DamagedAndTruncatedFilesAreRefused)
     int nRefused = 0;
     for (size_t n = 0; n < good.size(); n += 61) {
         const CString strCut = folder.PathOf("cut.cpo");
-        WriteBytes(strCut, good.substr(0, n));
+        TestWriteBytes(strCut, good.substr(0, n));
         CTestUi ui;
         CCappObj obj;
         if (obj.DeCompound(strBase, strCut, 3) == 0) {
             ++nRefused;
         } else {
-            ASSERT_EQ(ccd, ReadBytes(obj.GetCpoWorkDir() + "\\MAST.ccd")) << "prefix " << n;
+            ASSERT_EQ(ccd, TestReadBytes(obj.GetCpoWorkDir() + "\\MAST.ccd")) << "prefix " << n;
         }
     }
     EXPECT_GT(nRefused, 0);
@@ -443,7 +432,7 @@ TEST(CappObjTest, DetachDataNeverDeletesARootOrAnEmptyPath)
 {
     CTestTempFolder folder;
     const CString strBase = MakeDir(folder, "base");
-    WriteBytes(strBase + "\\keep.txt", "keep");
+    TestWriteBytes(strBase + "\\keep.txt", "keep");
     struct Case
     {
         const char* szName;
@@ -515,7 +504,7 @@ TEST(CappObjTest, ThousandSubFilesReadBackByBothReaders)
         CString strName;
         strName.Format("子文件%04d.dat", i);
         const std::string bytes = SampleBytes(i, static_cast<size_t>(i % 300));
-        WriteBytes(obj.GetCpoWorkDir() + "\\" + strName, bytes);
+        TestWriteBytes(obj.GetCpoWorkDir() + "\\" + strName, bytes);
         arrSub.Add(strName);
         subFiles[strName] = bytes;
     }
@@ -533,7 +522,7 @@ TEST(CappObjTest, ThousandSubFilesReadBackByBothReaders)
     ASSERT_EQ(1, back.DeCompound(strBase, strFile, 3));
     EXPECT_EQ(1000, back.m_CardCode.m_arrSubFileName.GetSize());
     for (const auto& file : subFiles) {
-        ASSERT_EQ(file.second, ReadBytes(back.GetCpoWorkDir() + "\\" + file.first)) << file.first.GetString();
+        ASSERT_EQ(file.second, TestReadBytes(back.GetCpoWorkDir() + "\\" + file.first)) << file.first.GetString();
     }
 }
 

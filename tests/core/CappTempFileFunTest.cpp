@@ -12,6 +12,7 @@
 #include "core/CardObj.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/TestFiles.h"
 
 namespace
 {
@@ -20,24 +21,6 @@ void Touch(const CString& strPath)
     HANDLE h = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, h);
     CloseHandle(h);
-}
-
-std::set<std::string> FolderNames(const CString& strFolder)
-{
-    std::set<std::string> names;
-    WIN32_FIND_DATAA fd{};
-    HANDLE hFind = FindFirstFileA(strFolder + "\\*", &fd);
-    if (hFind == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = fd.cFileName;
-        if (name != "." && name != "..") {
-            names.insert(name);
-        }
-    } while (FindNextFileA(hFind, &fd));
-    FindClose(hFind);
-    return names;
 }
 
 std::string Upper(std::string str)
@@ -80,12 +63,12 @@ void ExpectStaleRemoved(const CString& strFolder, const std::string& strName, co
     }
     // A folder named like a temporary is no temporary.
     CreateDirectoryA(strFolder + "\\" + (strName + ".~0000ABCD.tmp").c_str(), nullptr);
-    std::set<std::string> expected = FolderNames(strFolder);
+    std::set<std::string> expected = TestFolderNames(strFolder);
     for (const std::string& name : StaleOf(strName)) {
         expected.erase(name);
     }
     fn();
-    std::set<std::string> after = FolderNames(strFolder);
+    std::set<std::string> after = TestFolderNames(strFolder);
     expected.erase(strName);
     after.erase(strName);
     EXPECT_EQ(expected, after);

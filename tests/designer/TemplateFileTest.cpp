@@ -12,6 +12,7 @@
 #include "platform/base/File.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
+#include "tests/support/TestFiles.h"
 
 namespace
 {
@@ -45,24 +46,6 @@ void WriteBytes(const CString& strPath, const std::string& bytes)
     DWORD dwWritten = 0;
     WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &dwWritten, nullptr);
     CloseHandle(hFile);
-}
-
-std::set<std::string> FolderNames(const CString& strFolder)
-{
-    std::set<std::string> names;
-    WIN32_FIND_DATAA fd{};
-    HANDLE hFind = FindFirstFileA(strFolder + "\\*", &fd);
-    if (hFind == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::string name = fd.cFileName;
-        if (name != "." && name != "..") {
-            names.insert(name);
-        }
-    } while (FindNextFileA(hFind, &fd));
-    FindClose(hFind);
-    return names;
 }
 
 int CountLines(const CCappSheet& sheet)
@@ -104,7 +87,7 @@ TEST(TemplateFileTest, BundledTemplateRoundTripsByteForByte)
         const CString strSame = folder.PathOf(pszName);
         ASSERT_TRUE(CTemplateFile::Save(strSame, copy, strError));
         EXPECT_TRUE(ReadBytes(strSame) == ReadBytes(SamplePath(pszName)));
-        EXPECT_EQ((std::set<std::string>{"Copy.znt", pszName}), FolderNames(folder.GetPath()));
+        EXPECT_EQ((std::set<std::string>{"Copy.znt", pszName}), TestFolderNames(folder.GetPath()));
     }
 }
 
@@ -121,7 +104,7 @@ TEST(TemplateFileTest, SaveReplacesAnExistingTemplate)
     CCappSheet back;
     EXPECT_TRUE(CTemplateFile::Load(strPath, back, strError)) << strError.GetString();
     EXPECT_LT(ReadBytes(strPath).size(), 100000u);
-    EXPECT_EQ((std::set<std::string>{"Card.znt"}), FolderNames(folder.GetPath()));
+    EXPECT_EQ((std::set<std::string>{"Card.znt"}), TestFolderNames(folder.GetPath()));
 }
 
 // Each case makes the save fail its own way; the old file must stay as it was.
@@ -169,14 +152,14 @@ TEST(TemplateFileTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporary)
         ASSERT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), sheet, strError));
         CString strTarget = strOld;
         const std::function<void()> fnUndo = c.fnObstruct(folder.GetPath(), strTarget);
-        const std::set<std::string> before = FolderNames(folder.GetPath());
+        const std::set<std::string> before = TestFolderNames(folder.GetPath());
         EXPECT_FALSE(CTemplateFile::Save(strTarget, sheet, strError));
         fnUndo();
         EXPECT_FALSE(strError.IsEmpty());
         EXPECT_NE(-1, strError.Find(strTarget)) << strError.GetString();
         EXPECT_STREQ("ProcessCard", sheet.m_strName.GetString());
         EXPECT_TRUE(ReadBytes(strOld) == old);
-        EXPECT_EQ(before, FolderNames(folder.GetPath()));
+        EXPECT_EQ(before, TestFolderNames(folder.GetPath()));
     }
 }
 
@@ -252,6 +235,6 @@ TEST(TemplateFileTest, StaleTemporariesOfTheTemplateGoOnSaveAndOpen)
             CCappSheet back;
             EXPECT_TRUE(CTemplateFile::Load(strPath, back, strError)) << strError.GetString();
         }
-        EXPECT_EQ(expected, FolderNames(folder.GetPath()));
+        EXPECT_EQ(expected, TestFolderNames(folder.GetPath()));
     }
 }
