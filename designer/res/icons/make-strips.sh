@@ -75,12 +75,12 @@ copy_sources() {
     done
 }
 
-# render SPEC PX OUT: the picture as PX x PX with alpha.
+# render PICTURE PX OUT: the picture as PX x PX with alpha.
 render() {
-    local spec=$1 px=$2 out=$3
-    local base=${spec%%[+*]*} badge= bp=$((px * 5 / 8 + 1))
-    [ "$spec" != "$base" ] && badge=${spec:${#base}+1}
-    [ "${spec:${#base}:1}" = '*' ] && bp=$((px * 3 / 4))
+    local pic=$1 px=$2 out=$3
+    local base=${pic%%[+*]*} badge= bp=$((px * 5 / 8 + 1))
+    [ "$pic" != "$base" ] && badge=${pic:${#base}+1}
+    [ "${pic:${#base}:1}" = '*' ] && bp=$((px * 3 / 4))
     rsvg-convert -w "$px" -h "$px" "$(source_of "$base" "$px")" -o "$TMP/base.png"
     if [ -z "$badge" ]; then
         cp "$TMP/base.png" "$out"
@@ -94,10 +94,10 @@ render() {
         "$TMP/badgefull.png" -compose over -composite "$out"
 }
 
-# cell SPEC PX W H OUT: the picture on the strip's background, W x H.
+# cell PICTURE PX W H OUT: the picture on the strip's background, W x H.
 cell() {
-    local spec=$1 px=$2 w=$3 h=$4 out=$5
-    render "$spec" "$px" "$TMP/icon.png"
+    local pic=$1 px=$2 w=$3 h=$4 out=$5
+    render "$pic" "$px" "$TMP/icon.png"
     # Hard edges: half-covered pixels are blended with a light face colour and made opaque, the
     # rest become background. The background colour itself is kept for the background only.
     convert \( "$TMP/icon.png" -background '#E0E0E0' -alpha remove \) \
@@ -114,13 +114,13 @@ cell() {
         -alpha off "$out"
 }
 
-# strip NAME W H PX SPECS...
+# strip NAME W H PX PICTURES...
 strip() {
     local name=$1 w=$2 h=$3 px=$4
     shift 4
-    local cells=() i=0 spec
-    for spec in "$@"; do
-        cell "$spec" "$px" "$w" "$h" "$TMP/cell$i.png"
+    local cells=() i=0 pic
+    for pic in "$@"; do
+        cell "$pic" "$px" "$w" "$h" "$TMP/cell$i.png"
         cells+=("$TMP/cell$i.png")
         i=$((i + 1))
     done
