@@ -24,6 +24,7 @@
 #include "support/SysDlgDriver.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
+#include "support/TestFiles.h"
 #include "support/UiDriver.h"
 
 // After the windows headers.
@@ -528,15 +529,8 @@ TEST(VornCtlCardTest, ADamagedCardFileLeavesTheShownCard)
     }
     std::string good;
     {
-        HANDLE h =
-            CreateFileA(folder.PathOf("c.znd"), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(INVALID_HANDLE_VALUE, h);
-        char buffer[4096];
-        DWORD nRead = 0;
-        while (ReadFile(h, buffer, sizeof(buffer), &nRead, nullptr) && nRead > 0) {
-            good.append(buffer, nRead);
-        }
-        CloseHandle(h);
+        good = TestReadBytes(folder.PathOf("c.znd"));
+        ASSERT_FALSE(good.empty());
     }
     ASSERT_GT(good.size(), 1024u);
     // A card file whose storage is whole but whose card data archive is cut short.
@@ -579,11 +573,7 @@ TEST(VornCtlCardTest, ADamagedCardFileLeavesTheShownCard)
         const long nPages = d.Call<long>(idGetPageCount);
         const CString strFile = d.Call<CString>(idGetFileName);
         for (const Case& c : cases) {
-            HANDLE h = CreateFileA(folder.PathOf("bad.znd"), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-            ASSERT_NE(INVALID_HANDLE_VALUE, h);
-            DWORD nWritten = 0;
-            WriteFile(h, c.bytes.data(), static_cast<DWORD>(c.bytes.size()), &nWritten, nullptr);
-            CloseHandle(h);
+            TestWriteBytes(folder.PathOf("bad.znd"), c.bytes);
             SCOPED_TRACE(c.pszName);
             CTestUi ui;
             EXPECT_EQ(-1, d.Call<long>(idOpenZndFile, CString("bad.znd"), 0L));

@@ -17,6 +17,7 @@
 #include "core/CappCompoundFileFun.h"
 #include "core/CappObj.h"
 #include "platform/base/Firewall.h"
+#include "platform/base/FxHandle.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 #include "tests/support/TestFiles.h"
@@ -65,12 +66,11 @@ DWORD WINAPI ReadJobProc(LPVOID pParam)
 // FALSE when the job did not finish within the limit; the job is then the worker's for good.
 BOOL RunWithTimeLimit(ReadJob* pJob, DWORD nMilliseconds)
 {
-    HANDLE hThread = CreateThread(nullptr, 0, &ReadJobProc, pJob, 0, nullptr);
-    if (hThread == nullptr) {
+    CFxHandle thread(CreateThread(nullptr, 0, &ReadJobProc, pJob, 0, nullptr));
+    if (!thread.IsValid()) {
         return FALSE;
     }
-    const BOOL bDone = WaitForSingleObject(hThread, nMilliseconds) == WAIT_OBJECT_0;
-    CloseHandle(hThread);
+    const BOOL bDone = WaitForSingleObject(thread, nMilliseconds) == WAIT_OBJECT_0;
     return bDone;
 }
 

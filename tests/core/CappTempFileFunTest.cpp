@@ -10,6 +10,7 @@
 #include "core/CappObj.h"
 #include "core/CappTempFileFun.h"
 #include "core/CardObj.h"
+#include "platform/base/FxHandle.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 #include "tests/support/TestFiles.h"
@@ -18,9 +19,8 @@ namespace
 {
 void Touch(const CString& strPath)
 {
-    HANDLE h = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, h);
-    CloseHandle(h);
+    CFxHandle file(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(file.IsValid());
 }
 
 std::string Upper(std::string str)
@@ -160,12 +160,12 @@ TEST(CappTempFileFunTest, ATemporaryStillBeingWrittenStays)
     const CString strTarget = folder.PathOf("card.cpo");
     const CString strBusy = folder.PathOf("card.cpo.~0000BEEF.tmp");
     // Another save writes it: open without delete sharing, as the saves hold their temporaries.
-    HANDLE hBusy = CreateFileA(strBusy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hBusy);
+    CFxHandle busy(CreateFileA(strBusy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(busy.IsValid());
     Touch(folder.PathOf("card.cpo.~0000BEE0.tmp"));
     EXPECT_EQ(1, CCappTempFileFun::RemoveStaleTemps(strTarget));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strBusy));
-    CloseHandle(hBusy);
+    busy.Close();
     EXPECT_EQ(1, CCappTempFileFun::RemoveStaleTemps(strTarget));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strBusy));
 }

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "platform/base/FxFindHandle.h"
 #include "platform/base/String.h"
 
 inline std::string TestReadBytes(const CString& strPath)
@@ -27,16 +28,12 @@ inline std::set<std::string> TestFolderNames(const CString& strFolder)
 {
     std::set<std::string> names;
     WIN32_FIND_DATAA fd{};
-    HANDLE hFind = ::FindFirstFileA(strFolder + "\\*", &fd);
-    if (hFind == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
+    CFxFindHandle find;
+    for (BOOL bFound = find.FindFirst(strFolder + "\\*", fd); bFound; bFound = find.FindNext(fd)) {
         const std::string name = fd.cFileName;
         if (name != "." && name != "..") {
             names.insert(name);
         }
-    } while (::FindNextFileA(hFind, &fd));
-    ::FindClose(hFind);
+    }
     return names;
 }
