@@ -10,6 +10,10 @@
 
 namespace
 {
+// Digits past a double's 17 significant ones carry nothing; a damaged count of billions would
+// otherwise ask the formatter for gigabytes.
+const int kMaxPrecision = 30;
+
 // SetElement pads a list with empty elements up to an index past its end; no list of the
 // system comes near this many delimiter bytes.
 const long long kMaxPadBytes = 1 << 24;
@@ -456,7 +460,7 @@ CString CKvStringMgr::PrecisionByNum(const CString& strNum, int nDecimals, BOOL 
 {
     // A negative precision reads as none given (six decimals), as printf takes it from "*".
     CString strResult;
-    strResult.Format("%.*f", nDecimals, KvReadDecimal(strNum));
+    strResult.Format("%.*f", std::min(nDecimals, kMaxPrecision), KvReadDecimal(strNum));
     if (bOptimize) {
         OptimizeByNum(strResult);
     }
@@ -466,7 +470,7 @@ CString CKvStringMgr::PrecisionByNum(const CString& strNum, int nDecimals, BOOL 
 CString CKvStringMgr::PrecisionByNum(double dNum, int nDigits, BOOL bGeneral)
 {
     CString strResult;
-    strResult.Format(bGeneral ? "%.*g" : "%.*f", nDigits, dNum);
+    strResult.Format(bGeneral ? "%.*g" : "%.*f", std::min(nDigits, kMaxPrecision), dNum);
     return strResult;
 }
 

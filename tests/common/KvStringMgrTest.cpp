@@ -188,6 +188,8 @@ const StrCase strCases[] = {
     { "precision of double fixed",     Op::PrecDouble, "", "2.5", "", 1, 0, nullptr, "2.5", kAny },
     { "precision of double general",   Op::PrecDouble, "", "2.56", "", 2, 1, nullptr, "2.6", kAny },
     { "precision keeps zeros",         Op::PrecDouble, "", "2", "", 2, 0, nullptr, "2.00", kAny },
+    { "damaged huge precision capped", Op::PrecText, "", "1.5", "", 2000000000, 1, nullptr, "1.5", kAny },
+    { "damaged huge digits capped",    Op::PrecDouble, "", "2.5", "", 2000000000, 1, nullptr, "2.5", kAny },
     { "optimize zeros",                Op::Optimize, "1.500", "", "", 0, 0, "1.5", nullptr, kAny },
     { "optimize to integer",           Op::Optimize, "2.000", "", "", 0, 0, "2", nullptr, kAny },
     { "optimize no point",             Op::Optimize, "10", "", "", 0, 0, "10", nullptr, kAny },
