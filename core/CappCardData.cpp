@@ -332,9 +332,10 @@ void CCappCardData::SetPageMake(const CObList& listEntries)
 void CCappCardData::SetPageMake(const CString& strText)
 {
     CappFreeList(m_listPageMaker);
-    CString strList = strText;
-    CString strEntry;
-    while (CKvStringMgr::GetElementItem(strList, strEntry, ";")) {
+    CStringArray arrEntry;
+    CKvStringMgr::StringToArray(strText, arrEntry, ";");
+    for (INT_PTR i = 0; i < arrEntry.GetSize(); ++i) {
+        CString strEntry = arrEntry[i];
         if (strEntry.IsEmpty()) {
             continue;
         }

@@ -31,7 +31,8 @@ public:
     int SaveData();
     int SaveDataAs(const CString& strPath, int bHaveCardDef, int bKeep);
     // Writes a new compound file beside strPath and replaces strPath only when every stream was
-    // written and read back whole; 0 otherwise, and the old file stays as it was.
+    // written, committed and found again at its size in a file that passes the card file check;
+    // 0 otherwise, and the old file stays as it was.
     int CreateStgFile(const CString& strPath);
     int CopyCardData(const CString& strPath);
     int CreateWorkDir(const CString& strBaseDir, const CString& strPath);

@@ -45,15 +45,13 @@ CString CPageSortInfo::GetSortInfo()
 void CPageSortInfo::LoadDataByString(CString& strText)
 {
     DetachList();
-    const CString strDelimiter = "\n";
-    CString strFirst;
-    CString strName;
-    CString strSecond;
-    while (CKvStringMgr::GetElementItem(strText, strFirst, strDelimiter) &&
-           CKvStringMgr::GetElementItem(strText, strName, strDelimiter) &&
-           CKvStringMgr::GetElementItem(strText, strSecond, strDelimiter)) {
-        AddNewItem(atoi(strFirst), strName, atoi(strSecond));
+    // One pass over the text: popping element by element would copy the rest of it each time.
+    CStringArray arrElement;
+    CKvStringMgr::StringToArray(strText, arrElement, "\n");
+    for (INT_PTR i = 0; i + 2 < arrElement.GetSize(); i += 3) {
+        AddNewItem(atoi(arrElement[i]), arrElement[i + 1], atoi(arrElement[i + 2]));
     }
+    strText.Empty();
 }
 
 int CPageSortInfo::GetPageCount()

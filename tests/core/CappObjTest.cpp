@@ -128,6 +128,11 @@ TEST(CappObjTest, PackAndUnpackRoundTripWithOlefile)
     EXPECT_EQ(1, obj.m_bHaveCardDef);
     EXPECT_EQ(1, obj.GetState());
     EXPECT_FALSE(Exists(strFile + ".~tmp"));
+    // Version 4 with 4,096-byte sectors (sector shift 12), which the independent reader opens too.
+    const std::string header = TestReadBytes(strFile).substr(0, 0x20);
+    ASSERT_EQ(0x20u, header.size());
+    EXPECT_EQ(4, header[0x1A]);
+    EXPECT_EQ(12, header[0x1E]);
 
     int nExit = -1;
     const std::set<std::string> listed = ListWithOlefile(strFile, folder.PathOf("listing.txt"), nExit);
