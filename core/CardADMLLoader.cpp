@@ -4,6 +4,8 @@
 #include <msxml2.h>
 #include <ole2.h>
 
+#include <utility>
+
 #include "core/CappCardData.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
@@ -105,11 +107,12 @@ void SplitNames(const CString& strText, CStringArray& arrNames)
     }
 }
 
-CCellFieldDataItem* NewValue(const CString& strText)
+// The text moves into the value: tens of thousands of values make a copy per value count.
+CCellFieldDataItem* NewValue(CString&& strText)
 {
     auto* pItem = new CCellFieldDataItem;
-    pItem->m_strValue = strText;
     pItem->m_strText2 = strText;
+    pItem->m_strValue = std::move(strText);
     return pItem;
 }
 
@@ -121,7 +124,7 @@ BOOL ReadValues(IXMLDOMNode* pNode, CObList& listValues)
         if (!NodeText(pValue, strText)) {
             return FALSE;
         }
-        listValues.AddTail(NewValue(strText));
+        listValues.AddTail(NewValue(std::move(strText)));
         return TRUE;
     });
 }
