@@ -1,6 +1,9 @@
 // A large template sheet built in memory for the template benchmarks.
 #pragma once
 
+#include <cmath>
+#include <vector>
+
 #include "core/CappCell.h"
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
@@ -28,5 +31,55 @@ inline void BuildBenchSheet(CCappSheet& sheet, int nLines, int nCells)
         pCell->m_nRightLineID = 4;
         pCell->m_nBottomLineID = 3;
         sheet.m_PageCellList.AddTail(pCell);
+    }
+}
+
+// A card as a planner draws one: an A4 page ruled into a grid of about nCells cells, each
+// between its own grid lines, with varied texts, three font sizes and some variable cells.
+inline void BuildBenchGridSheet(CCappSheet& sheet, int nCells)
+{
+    static const char* const texts[] = {"序号", "工序内容", "机械加工工序卡片", "Φ20H7",    "车外圆至尺寸",
+                                        "检验", "A",        "CA6140",           "三爪卡盘", "0.5"};
+    const int nCols = static_cast<int>(std::lround(std::sqrt(nCells / 1.4)));
+    const int nRows = (nCells + nCols - 1) / nCols;
+    sheet.NewSheetDef(2100, 2970, 4, 100, 100, 100, 100, "A4");
+    std::vector<int> rows = {CCappSheet::kFrameFirstID};
+    for (int r = 1; r < nRows; ++r) {
+        rows.push_back(sheet
+                           .AddCellLineBySpace(CCappLine::typeHCell, -1, r * 2770 / nRows, CCappSheet::kFrameFirstID,
+                                               CCappSheet::kFrameLastID, 0)
+                           ->m_nID);
+    }
+    rows.push_back(CCappSheet::kFrameLastID);
+    std::vector<int> cols = {CCappSheet::kFrameFirstID};
+    for (int c = 1; c < nCols; ++c) {
+        cols.push_back(sheet
+                           .AddCellLineBySpace(CCappLine::typeVCell, -1, c * 1900 / nCols, CCappSheet::kFrameFirstID,
+                                               CCappSheet::kFrameLastID, 0)
+                           ->m_nID);
+    }
+    cols.push_back(CCappSheet::kFrameLastID);
+    const int nHeights[] = {-31, -35, -50};
+    for (int i = 0; i < nCells; ++i) {
+        const int r = i / nCols;
+        const int c = i % nCols;
+        auto* pCell = new CCappCell;
+        pCell->m_nCellID = sheet.GetNewCellID();
+        pCell->m_nTopLineID = rows[r];
+        pCell->m_nBottomLineID = rows[r + 1];
+        pCell->m_nLeftLineID = cols[c];
+        pCell->m_nRightLineID = cols[c + 1];
+        pCell->m_nFontHeight = nHeights[i % 3];
+        if (i % 9 == 4) {
+            pCell->m_nContentKind = CCappCell::kindVariable;
+            pCell->m_strVarName.Format("VAR%d", i);
+        } else {
+            pCell->m_nContentKind = CCappCell::kindStatic;
+            pCell->m_strText = texts[(i * 7) % 10];
+            if (i % 4 == 1) {
+                pCell->m_strText.AppendFormat(" %d", i);
+            }
+        }
+        sheet.m_HeadCellList.AddTail(pCell);
     }
 }
