@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/CappMDData.h"
+#include "platform/gdi/Rgn.h"
+#include "symedit/CappDrawCache.h"
 #include "symedit/CappStaticTextCtl.h"
 #include "tests/core/CardDataUtil.h"
 #include "tests/core/SheetDrawUtil.h"
@@ -213,6 +215,85 @@ TEST(CappSheetPictureTest, NarrowedTextDrawsAsItsReference)
         ASSERT_TRUE(LoadPng(TestDataPath(c.szName), golden)) << "reference picture missing";
         EXPECT_EQ(0, CountDifferentPixels(golden, dib.Bits(), dib.Width(), dib.Height())) << "drawn: " << strPath;
     }
+}
+
+// A page of nRows rows of four wide cells, row r in a font of its own height; no text narrowed.
+void BuildRowFontSheet(CCappSheet& sheet, int nRows)
+{
+    std::vector<int> rowPos;
+    for (int r = 1; r < nRows; ++r) {
+        rowPos.push_back(r * 2770 / nRows);
+    }
+    const SheetGrid grid = MakeGridSheet(sheet, 2100, 2970, 100, 4, rowPos, {475, 950, 1425});
+    for (int r = 0; r < nRows; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            AddGridCell(sheet.m_HeadCellList, grid, r, c, r + 1, c + 1, CCappCell::kindStatic, "工艺")->m_nFontHeight =
+                -20 - r;
+        }
+    }
+    sheet.m_bDesign = 0;
+}
+
+TEST(CappSheetPictureTest, PageMakesOneFontPerDistinctCellFont)
+{
+    CCappSheet sheet;
+    BuildRowFontSheet(sheet, 10);
+    CTestDib dib(2100 * 96 / 254, 2970 * 96 / 254);
+    CDC& dc = dib.DC();
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(254, 254);
+    dc.SetViewportExt(96, 96);
+    const HGDIOBJ hOwn = ::GetCurrentObject(dc.m_hDC, OBJ_FONT);
+    {
+        CCappDrawScope scope;
+        sheet.DrawSheet(&dc);
+        EXPECT_EQ(10, scope.GetCache().GetFontCount()) << "40 cells in 10 fonts";
+    }
+    EXPECT_EQ(hOwn, ::GetCurrentObject(dc.m_hDC, OBJ_FONT)) << "the DC's own font is back";
+}
+
+// A repaint of a band shows the same pixels as a whole draw, and draws only the cells it shows:
+// only their fonts are made.
+TEST(CappSheetPictureTest, RepaintOfABandDrawsOnlyWhatItShows)
+{
+    CCappSheet sheet;
+    BuildRowFontSheet(sheet, 20);
+    const int cx = 2100 * 96 / 254;
+    const int cy = 2970 * 96 / 254;
+    CTestDib whole(cx, cy, RGB(128, 128, 128));
+    CTestDib band(cx, cy, RGB(128, 128, 128));
+    for (CTestDib* pDib : {&whole, &band}) {
+        CDC& dc = pDib->DC();
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(254, 254);
+        dc.SetViewportExt(96, 96);
+        sheet.DrawSheet(&dc);
+    }
+    // Rows 5 to 7 of 20 and a pixel of the neighbours' lines, in device pixels.
+    const CRect rcBand(0, (100 + 5 * 2770 / 20) * 96 / 254 - 1, cx, (100 + 8 * 2770 / 20) * 96 / 254);
+    CDC& dc = band.DC();
+    CRgn rgn;
+    ASSERT_TRUE(rgn.CreateRectRgn(rcBand.left, rcBand.top, rcBand.right, rcBand.bottom));
+    {
+        // Painted over, then drawn again inside the band only.
+        CRect rcFill(rcBand);
+        dc.DPtoLP(&rcFill);
+        dc.FillSolidRect(&rcFill, RGB(128, 128, 128));
+    }
+    dc.SelectObject(&rgn);
+    {
+        CCappDrawScope scope;
+        sheet.DrawSheet(&dc);
+        EXPECT_GE(scope.GetCache().GetFontCount(), 3);
+        EXPECT_LE(scope.GetCache().GetFontCount(), 5) << "the band's rows and at most their neighbours";
+    }
+    ::SelectClipRgn(dc.m_hDC, nullptr);
+    EXPECT_NE(RGB(128, 128, 128), band.Pixel(cx / 2, rcBand.CenterPoint().y)) << "the band was drawn again";
+    int nDiffer = 0;
+    for (int i = 0; i < cx * cy; ++i) {
+        nDiffer += (whole.Bits()[i] & 0xFFFFFF) != (band.Bits()[i] & 0xFFFFFF) ? 1 : 0;
+    }
+    EXPECT_EQ(0, nDiffer);
 }
 
 } // namespace
