@@ -43,22 +43,20 @@ inline void BuildBenchGridSheet(CCappSheet& sheet, int nCells)
     const int nCols = static_cast<int>(std::lround(std::sqrt(nCells / 1.4)));
     const int nRows = (nCells + nCols - 1) / nCols;
     sheet.NewSheetDef(2100, 2970, 4, 100, 100, 100, 100, "A4");
-    std::vector<int> rows = {CCappSheet::kFrameFirstID};
-    for (int r = 1; r < nRows; ++r) {
-        rows.push_back(sheet
-                           .AddCellLineBySpace(CCappLine::typeHCell, -1, r * 2770 / nRows, CCappSheet::kFrameFirstID,
-                                               CCappSheet::kFrameLastID, 0)
-                           ->m_nID);
-    }
-    rows.push_back(CCappSheet::kFrameLastID);
-    std::vector<int> cols = {CCappSheet::kFrameFirstID};
-    for (int c = 1; c < nCols; ++c) {
-        cols.push_back(sheet
-                           .AddCellLineBySpace(CCappLine::typeVCell, -1, c * 1900 / nCols, CCappSheet::kFrameFirstID,
-                                               CCappSheet::kFrameLastID, 0)
-                           ->m_nID);
-    }
-    cols.push_back(CCappSheet::kFrameLastID);
+    // Full-length grid lines at even steps, the frame's first and last line around them.
+    auto gridLines = [&sheet](UINT nType, int nCount, int nLength) {
+        std::vector<int> ids = {CCappSheet::kFrameFirstID};
+        for (int i = 1; i < nCount; ++i) {
+            ids.push_back(sheet
+                              .AddCellLineBySpace(nType, -1, i * nLength / nCount, CCappSheet::kFrameFirstID,
+                                                  CCappSheet::kFrameLastID, 0)
+                              ->m_nID);
+        }
+        ids.push_back(CCappSheet::kFrameLastID);
+        return ids;
+    };
+    const std::vector<int> rows = gridLines(CCappLine::typeHCell, nRows, 2770);
+    const std::vector<int> cols = gridLines(CCappLine::typeVCell, nCols, 1900);
     const int nHeights[] = {-31, -35, -50};
     for (int i = 0; i < nCells; ++i) {
         const int r = i / nCols;

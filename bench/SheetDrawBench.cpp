@@ -200,9 +200,7 @@ int main()
     const Size sizes[] = {{17, 15}, {34, 15}, {34, 30}, {68, 30}};
     CPageDib dibSheet;
     CPageDib dibDirect;
-    double dPrevCells = 0.0;
-    double dPrevSheet = 0.0;
-    double dPrevDirect = 0.0;
+    BenchGrowthLine growth;
     int rc = 0;
     for (const Size& size : sizes) {
         CCappSheet sheet;
@@ -220,16 +218,7 @@ int main()
         std::printf("%d cells (%d x %d)\n", nCells, size.nRows, size.nCols);
         BenchPrintTimes("  DrawSheet", nCells, sheetTimes);
         BenchPrintTimes("  direct GDI", nCells, directTimes);
-        std::printf("  ratio %.2f", directTimes.dMedian > 0.0 ? sheetTimes.dMedian / directTimes.dMedian : 0.0);
-        if (dPrevCells > 0.0) {
-            std::printf("  growth: DrawSheet %.2f, baseline %.2f",
-                        BenchGrowth(dPrevCells, dPrevSheet, nCells, sheetTimes.dMedian),
-                        BenchGrowth(dPrevCells, dPrevDirect, nCells, directTimes.dMedian));
-        }
-        std::printf("\n");
-        dPrevCells = nCells;
-        dPrevSheet = sheetTimes.dMedian;
-        dPrevDirect = directTimes.dMedian;
+        growth.Print(nCells, "DrawSheet", sheetTimes.dMedian, "baseline", directTimes.dMedian);
     }
     return rc;
 }

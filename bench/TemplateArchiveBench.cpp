@@ -54,9 +54,7 @@ int main()
     const std::string strCopied = strSavedDir + "\\copied.znt";
 
     const int sizes[] = {500, 1000, 2000, 4000, 8000, 16000};
-    double dPrevCells = 0.0;
-    double dPrevArchive = 0.0;
-    double dPrevCopy = 0.0;
+    BenchGrowthLine growth;
     int rc = 0;
     for (int nCells : sizes) {
         CString strError;
@@ -92,16 +90,8 @@ int main()
         BenchPrintTimes("  free", nCells, free);
         BenchPrintTimes("  baseline copy", nCells, copy);
         const double dArchive = load.dMedian + save.dMedian;
-        std::printf("  load+save / copy %.2f, per cell %.2f us", copy.dMedian > 0.0 ? dArchive / copy.dMedian : 0.0,
-                    dArchive * 1e6 / nCells);
-        if (dPrevCells > 0.0) {
-            std::printf("  growth: load+save %.2f, copy %.2f", BenchGrowth(dPrevCells, dPrevArchive, nCells, dArchive),
-                        BenchGrowth(dPrevCells, dPrevCopy, nCells, copy.dMedian));
-        }
-        std::printf("\n");
-        dPrevCells = nCells;
-        dPrevArchive = dArchive;
-        dPrevCopy = copy.dMedian;
+        std::printf("  load+save %.3f ms, %.2f us per cell\n", dArchive * 1000.0, dArchive * 1e6 / nCells);
+        growth.Print(nCells, "load+save", dArchive, "copy", copy.dMedian);
     }
     for (const std::string& strPath : {strSource, strSaved, strCopied}) {
         ::DeleteFileA(strPath.c_str());
