@@ -1,5 +1,7 @@
 #include "symedit/CappStaticTextCtl.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/gdi/DC.h"
@@ -66,6 +68,25 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
     pDC->SetBkMode(nOldBkMode);
     pDC->SetTextColor(crOld);
 }
+
+namespace
+{
+
+// The smallest character width at least two device pixels wide on the DC, at most nTop.
+LONG SafeNarrowWidth(CDC* pDC, LONG nTop)
+{
+    const LONG nProbe = 100000;
+    CSize size(nProbe, 0);
+    pDC->LPtoDP(&size);
+    const double dPixels = std::abs(static_cast<double>(size.cx)) / nProbe;
+    if (dPixels <= 0.0) {
+        return nTop;
+    }
+    const double dSafe = std::ceil(2.0 / dPixels);
+    return dSafe >= static_cast<double>(nTop) ? nTop : std::max<LONG>(1, static_cast<LONG>(dSafe));
+}
+
+} // namespace
 
 void CCappStaticTextCtl::DeleteEnter(CString& strText)
 {
@@ -166,10 +187,13 @@ void CCappStaticTextCtl::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, 
     if (font.lfWidth <= 1) {
         return;
     }
-    // The widest width below the given one at which the text fits, else 1. A text grows with its
-    // character width, so halving the range finds the width that narrowing one unit at a time
-    // would stop at, in a handful of measurements instead of one per unit.
-    LONG nFits = 1;
+    // The widest width below the given one at which the text fits, else 1, as narrowing one unit
+    // at a time from the top finds it. A character width under two device pixels is no longer
+    // honoured as such (the font falls back to other widths, so the text may even grow): those
+    // widths are tried one at a time from the top as before. Above them a text grows with its
+    // character width, so halving the range finds the same width in a handful of measurements.
+    const LONG nSafe = SafeNarrowWidth(pDC, font.lfWidth);
+    LONG nFits = nSafe - 1;
     LONG nTooWide = font.lfWidth;
     while (nTooWide - nFits > 1) {
         const LONG nTry = nFits + (nTooWide - nFits) / 2;
@@ -180,5 +204,13 @@ void CCappStaticTextCtl::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, 
             nTooWide = nTry;
         }
     }
-    font.lfWidth = nFits;
+    if (nFits < nSafe) {
+        for (nFits = nTooWide - 1; nFits > 1; --nFits) {
+            font.lfWidth = nFits;
+            if (GetWidth(pDC, font, strText) <= nMaxWidth) {
+                break;
+            }
+        }
+    }
+    font.lfWidth = std::max<LONG>(nFits, 1);
 }
