@@ -40,3 +40,27 @@ inline void BenchPrintTimes(const char* szWhat, int nSize, const BenchTimes& t)
     std::printf("%-28s %7d  min %9.3f ms  median %9.3f ms  max %9.3f ms\n", szWhat, nSize, t.dMin * 1000.0,
                 t.dMedian * 1000.0, t.dMax * 1000.0);
 }
+
+// The closing line of each size: the ratio of the measured median to the baseline's and, from the
+// second size on, how each grew from the size before.
+class BenchGrowthLine
+{
+public:
+    void Print(double dSize, const char* szWhat, double dTime, const char* szBase, double dBaseTime)
+    {
+        std::printf("  ratio %.2f", dBaseTime > 0.0 ? dTime / dBaseTime : 0.0);
+        if (m_dSize > 0.0) {
+            std::printf("  growth: %s %.2f, %s %.2f", szWhat, BenchGrowth(m_dSize, m_dTime, dSize, dTime), szBase,
+                        BenchGrowth(m_dSize, m_dBaseTime, dSize, dBaseTime));
+        }
+        std::printf("\n");
+        m_dSize = dSize;
+        m_dTime = dTime;
+        m_dBaseTime = dBaseTime;
+    }
+
+private:
+    double m_dSize = 0.0;
+    double m_dTime = 0.0;
+    double m_dBaseTime = 0.0;
+};

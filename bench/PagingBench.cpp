@@ -87,9 +87,7 @@ bool CopyAllPages(PagedCard& paged, const std::vector<CString>& values)
 int main()
 {
     const int sizes[] = {2500, 5000, 10000, 20000, 40000};
-    double dPrevRows = 0.0;
-    double dPrevPaging = 0.0;
-    double dPrevCopy = 0.0;
+    BenchGrowthLine growth;
     int rc = 0;
     for (int nRows : sizes) {
         PagedCard paged(nRows);
@@ -110,16 +108,7 @@ int main()
         std::printf("%d rows, %d pages\n", nRows, paged.nPages);
         BenchPrintTimes("  page switches", nRows, paging);
         BenchPrintTimes("  baseline copy", nRows, copy);
-        std::printf("  ratio %.2f", copy.dMedian > 0.0 ? paging.dMedian / copy.dMedian : 0.0);
-        if (dPrevRows > 0.0) {
-            std::printf("  growth: paging %.2f, baseline %.2f",
-                        BenchGrowth(dPrevRows, dPrevPaging, nRows, paging.dMedian),
-                        BenchGrowth(dPrevRows, dPrevCopy, nRows, copy.dMedian));
-        }
-        std::printf("\n");
-        dPrevRows = nRows;
-        dPrevPaging = paging.dMedian;
-        dPrevCopy = copy.dMedian;
+        growth.Print(nRows, "paging", paging.dMedian, "baseline", copy.dMedian);
     }
     return rc;
 }

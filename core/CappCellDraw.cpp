@@ -8,8 +8,7 @@
 #include "core/CellDataItem.h"
 #include "platform/base/File.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "symedit/CappDrawCache.h"
 #include "symedit/CappNumEdit.h"
 #include "symedit/CappStaticTextCtl.h"
 #include "symedit/GlyphworkEdit.h"
@@ -76,6 +75,15 @@ void DrawBitmapFile(CDC* pDC, const CString& strPath, const CRect& rect, int nFo
                     SRCCOPY);
 }
 
+// The record as the cell's scaled font has it on that DC (see CCappContextFont).
+LOGFONTA ScaledFont(CDC* pDC, const LOGFONTA& lf)
+{
+    LOGFONTA lfScaled = lf;
+    lfScaled.lfHeight = CalcFontHeight(pDC, lf.lfHeight);
+    lfScaled.lfWidth = CalcFontHeight(pDC, lf.lfWidth);
+    return lfScaled;
+}
+
 void FillUnlessNone(CDC* pDC, const CRect& rect, COLORREF crFill)
 {
     if (crFill != kNoFill) {
@@ -102,16 +110,23 @@ CFont* CCappCell::GetDrawLoginFont(CDC* pDC, LPCSTR pszContext)
 
 void CCappCell::DrawCellText(CDC* pDC, const CRect& rect, int bShowName)
 {
+    // The fonts come from the open draw's cache (the sheet's, or this cell's own): one per
+    // distinct record, selected only when it changes.
+    CCappDrawScope scope;
+    CCappDrawCache& cache = scope.GetCache();
     LOGFONTA lf;
     GetDrawFont(lf);
-    CFont* pFont = GetDrawLoginFont(pDC);
-    if (pFont != nullptr) {
-        lf = m_drawFont.GetLogFont();
+    const LOGFONTA lfScaled = ScaledFont(pDC, lf);
+    const BOOL bScaled = cache.GetFont(lfScaled) != nullptr;
+    if (bScaled) {
+        lf = lfScaled;
     }
     switch (m_nContentKind) {
     case kindStatic:
     case kindStaticOther: {
-        CFxSelectGuard guard(pDC, pFont);
+        if (bScaled) {
+            cache.SelectFont(pDC, lf);
+        }
         pDC->SetTextColor(m_crText);
         FillUnlessNone(pDC, rect, m_crBack);
         CCappStaticTextCtl::DrawData(pDC, rect, m_strText, m_nStaticMode, m_nTextFormat, lf, m_crText);
@@ -150,9 +165,14 @@ void CCappCell::DrawCellText(CDC* pDC, const CRect& rect, int bShowName)
         if (nRangeFlags & CCellDataItem::flagOwnText) {
             crText = pRange->m_crText;
         }
-        const bool bOwnFont = pRange != nullptr && pRange->GetDrawLoginFont(pDC) != nullptr;
-        DrawDataText(pDC, strText, rcText, crText, m_nTextFormat, bOwnFont ? pRange->m_drawFont.GetLogFont() : lf,
-                     bOneRow);
+        LOGFONTA lfRange = lf;
+        if (pRange != nullptr && (nRangeFlags & CCellDataItem::flagOwnFont) != 0) {
+            const LOGFONTA lfOwn = ScaledFont(pDC, pRange->m_lfFont);
+            if (cache.GetFont(lfOwn) != nullptr) {
+                lfRange = lfOwn;
+            }
+        }
+        DrawDataText(pDC, strText, rcText, crText, m_nTextFormat, lfRange, bOneRow);
         if (m_nMarkFlags & markInvert) {
             ::InvertRect(pDC->m_hDC, &rcFill);
         }

@@ -7,6 +7,7 @@
 #include "core/CappCell.h"
 #include "core/CappFreeObj.h"
 #include "core/CappLine.h"
+#include "core/CappLineIndex.h"
 #include "core/CappListArchive.h"
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
@@ -422,7 +423,14 @@ CCappLine* CCappSheet::GetLineByLineID(int nType, int nID) const
 
 int CCappSheet::GetLineSpace(int nType, int nID, int& nPos) const
 {
-    const CCappLine* pLine = FindInList(GetLineList(nType), nID);
+    const CObList* pList = GetLineList(nType);
+    if (const CCappLineIndex* pIndex = CCappLineIndex::For(this)) {
+        const int nFound = pIndex->Find(pList, nID, nPos);
+        if (nFound >= 0) {
+            return nFound;
+        }
+    }
+    const CCappLine* pLine = FindInList(pList, nID);
     if (pLine == nullptr) {
         return 0;
     }

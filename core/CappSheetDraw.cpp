@@ -1,9 +1,11 @@
 // Drawing of a sheet: the page's layers in order, the print selection, lines and cells.
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/CappCell.h"
 #include "core/CappFreeObj.h"
 #include "core/CappLine.h"
+#include "core/CappLineIndex.h"
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
@@ -16,6 +18,7 @@
 #include "platform/gdi/Rgn.h"
 #include "platform/gdi/SelectGuard.h"
 #include "platform/win/Wnd.h"
+#include "symedit/CappDrawCache.h"
 
 namespace
 {
@@ -55,6 +58,73 @@ int HeadCellFlag(int nContentKind)
     }
 }
 
+// What of the page a DC shows: its clip box in logical units, grown by two device pixels for pens
+// and glyphs on its edge. Printers and metafiles show everything: their clip box may be smaller
+// than their page.
+class CVisibleArea
+{
+public:
+    explicit CVisibleArea(CDC* pDC)
+    {
+        const DWORD dwType = ::GetObjectType(pDC->m_hDC);
+        if (pDC->IsPrinting() || (dwType != OBJ_DC && dwType != OBJ_MEMDC)) {
+            return;
+        }
+        CRect rc;
+        const int nKind = pDC->GetClipBox(&rc);
+        if (nKind == ERROR) {
+            return;
+        }
+        m_bAll = false;
+        if (nKind == NULLREGION) {
+            return;
+        }
+        pDC->LPtoDP(&rc);
+        rc.NormalizeRect();
+        rc.InflateRect(2, 2);
+        pDC->DPtoLP(&rc);
+        rc.NormalizeRect();
+        m_rc = rc;
+        m_bAny = true;
+    }
+
+    // Edges count: a line's rectangle has no width.
+    bool Shows(CRect rc) const
+    {
+        if (m_bAll) {
+            return true;
+        }
+        rc.NormalizeRect();
+        return m_bAny && rc.left <= m_rc.right && rc.right >= m_rc.left && rc.top <= m_rc.bottom &&
+               rc.bottom >= m_rc.top;
+    }
+
+    // A cell's data ranges may lie outside its rectangle; each is tested where it is drawn.
+    bool ShowsCell(const CCappSheet& sheet, const CCappCell* pCell) const
+    {
+        return m_bAll || !pCell->m_listCellData.IsEmpty() || Shows(sheet.GetCellRect(pCell));
+    }
+
+    bool ShowsLine(const CCappSheet& sheet, const CCappLine* pLine) const
+    {
+        CPoint ptStart;
+        CPoint ptEnd;
+        if (m_bAll || !sheet.GetLineCoordinate(pLine, ptStart, ptEnd, 0)) {
+            return true;
+        }
+        CRect rc(ptStart, ptEnd);
+        rc.NormalizeRect();
+        const int nWidth = std::max(1, CappClampPenWidth(pLine->m_nWidth));
+        rc.InflateRect(nWidth, nWidth);
+        return Shows(rc);
+    }
+
+private:
+    bool m_bAll = true;
+    bool m_bAny = false;
+    CRect m_rc;
+};
+
 } // namespace
 
 int CCappSheet::DrawSheet(CDC* pDC)
@@ -62,6 +132,10 @@ int CCappSheet::DrawSheet(CDC* pDC)
     if (pDC == nullptr) {
         return 0;
     }
+    // One font cache for every cell of the page, and the lines found by id without list walks.
+    CCappDrawScope drawScope;
+    const CCappLineIndex lineIndex(*this);
+    const CVisibleArea visible(pDC);
     const BOOL bPrinting = pDC->IsPrinting();
     const int nSelect = PrintSelect(*this, pDC);
     const BOOL bTable = Selects(nSelect, CCardObj::printTable);
@@ -71,6 +145,8 @@ int CCappSheet::DrawSheet(CDC* pDC)
     if (m_bDesign == 0 && !bPrinting) {
         DrawCurRowRect(pDC);
     }
+    // Detail cells are always drawn: their data ranges lie outside their rectangle, and each is
+    // tested where it is drawn.
     if (Selects(nSelect, CCardObj::printMidData)) {
         POSITION pos = m_MidDataList.GetHeadPosition();
         while (pos != nullptr) {
@@ -86,13 +162,15 @@ int CCappSheet::DrawSheet(CDC* pDC)
         if (nSelect != 0 && (nSelect & HeadCellFlag(pCell->m_nContentKind)) == 0) {
             continue;
         }
-        DrawCell(pDC, pCell);
+        if (visible.ShowsCell(*this, pCell)) {
+            DrawCell(pDC, pCell);
+        }
     }
     if (Selects(nSelect, CCardObj::printPageCell)) {
         pos = m_PageCellList.GetHeadPosition();
         while (pos != nullptr) {
             auto* pCell = static_cast<CCappCell*>(m_PageCellList.GetNext(pos));
-            if (pCell->m_bOwnRect == 0 || m_bOwnDrawFreeObj != 0) {
+            if ((pCell->m_bOwnRect == 0 || m_bOwnDrawFreeObj != 0) && visible.ShowsCell(*this, pCell)) {
                 DrawCell(pDC, pCell);
             }
         }
@@ -103,13 +181,21 @@ int CCappSheet::DrawSheet(CDC* pDC)
     for (CObList* pList : {&m_HCellLineList, &m_VCellLineList, &m_LHOutLineList}) {
         pos = pList->GetHeadPosition();
         while (pos != nullptr) {
-            DrawLine(pDC, static_cast<const CCappLine*>(pList->GetNext(pos)));
+            const auto* pLine = static_cast<const CCappLine*>(pList->GetNext(pos));
+            if (visible.ShowsLine(*this, pLine)) {
+                DrawLine(pDC, pLine);
+            }
         }
     }
     if (m_bOwnDrawFreeObj != 0) {
         pos = m_listFreeObj.GetHeadPosition();
         while (pos != nullptr) {
-            static_cast<CCappFreeObj*>(m_listFreeObj.GetNext(pos))->Draw(pDC);
+            auto* pObj = static_cast<CCappFreeObj*>(m_listFreeObj.GetNext(pos));
+            // The rectangle the designer repaints for it; a kind that gives none is always drawn.
+            const CRect rcObj = pObj->GetOutIineRect();
+            if (rcObj.IsRectNull() || visible.Shows(rcObj)) {
+                pObj->Draw(pDC);
+            }
         }
     }
     CCardCommFun::SGEDrawList(pDC, m_listSGE);

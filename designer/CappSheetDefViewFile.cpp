@@ -47,8 +47,20 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
     m_rangeDrop.ResertVal();
     delete m_pSheet;
     m_pSheet = pSheet.release();
-    SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
+    // The page size only when it changes, and the zoom, laid out with drawing held back: each step
+    // would repaint the whole template at once. The one paint comes from the invalidation below.
+    const CSize sizePage(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight));
+    const BOOL bShown = (GetStyle() & WS_VISIBLE) != 0;
+    if (bShown) {
+        SendMessage(WM_SETREDRAW, FALSE, 0);
+    }
+    if (GetTotalSize() != sizePage) {
+        SetScrollSizes(MM_ANISOTROPIC, sizePage);
+    }
     OnZoomFixed(ID_SHEET_ZOOM_100);
+    if (bShown) {
+        SendMessage(WM_SETREDRAW, TRUE, 0);
+    }
     m_pSheet->SetAllCellFontHeight();
     // Free objects: the tool edits and draws copies of every kind; the sheet draws none itself.
     m_pSheet->m_bOwnDrawFreeObj = 0;
@@ -58,7 +70,7 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
     CString strFigureError;
     CCardCommFun::SGESetList(m_pSheet->m_strSGE, m_pSheet->m_listSGE, strFigureError, 0);
     m_bLoaded = TRUE;
-    Invalidate();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     if (bAsNew) {
         m_strPath.Empty();
         SetSaveState(saveStateNew);

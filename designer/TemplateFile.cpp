@@ -1,15 +1,18 @@
 #include "designer/TemplateFile.h"
 
 #include <memory>
+#include <vector>
 
 #include <commdlg.h>
 
 #include "core/CappSheet.h"
+#include "core/CappSheetMoveFun.h"
 #include "core/CappTempFileFun.h"
 #include "core/CardCommFun.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
+#include "platform/base/FileException.h"
 #include "platform/base/MemFile.h"
 #include "platform/base/FxRegKey.h"
 
@@ -17,6 +20,8 @@ namespace
 {
 
 constexpr int kArchiveBuffer = 4096;
+// Far above any card; the memory file addresses its bytes with 32 bits.
+constexpr ULONGLONG kMaxTemplateBytes = 0x40000000;
 constexpr UINT kSaveTitleID = 61498;
 constexpr UINT kOpenTitleID = 61528;
 
@@ -69,15 +74,18 @@ BOOL CTemplateFile::Load(const CString& strPath, CCappSheet& sheet, CString& str
 {
     strError.Empty();
     CCappTempFileFun::RemoveStaleTemps(strPath);
-    // The bytes are read whole and tried on a scratch sheet first: a damaged archive throws part
-    // way through, and the caller's sheet must not be left half read.
-    CMemFile mem;
+    // The file is read whole in one piece of its size and parsed once, into a scratch sheet: a
+    // damaged archive throws part way through, and the caller's sheet must not be left half read.
+    std::vector<BYTE> bytes;
     try {
         CFile file(strPath, CFile::modeRead | CFile::shareDenyWrite);
-        char buffer[kArchiveBuffer];
-        UINT nRead = 0;
-        while ((nRead = file.Read(buffer, sizeof(buffer))) > 0) {
-            mem.Write(buffer, nRead);
+        const ULONGLONG nLength = file.GetLength();
+        if (nLength > kMaxTemplateBytes) {
+            CFileException::ThrowOsError(ERROR_FILE_TOO_LARGE, strPath);
+        }
+        bytes.resize(static_cast<size_t>(nLength));
+        if (!bytes.empty() && file.Read(bytes.data(), static_cast<UINT>(bytes.size())) != bytes.size()) {
+            CFileException::ThrowOsError(ERROR_HANDLE_EOF, strPath);
         }
         file.Close();
     } catch (CException* e) {
@@ -86,31 +94,17 @@ BOOL CTemplateFile::Load(const CString& strPath, CCappSheet& sheet, CString& str
         return FALSE;
     }
 
-    const CString strName = CCardCommFun::GetFileName_NoExt(strPath);
     try {
         auto pScratch = std::make_unique<CCappSheet>();
-        pScratch->m_strName = strName;
-        mem.SeekToBegin();
+        pScratch->m_strName = CCardCommFun::GetFileName_NoExt(strPath);
+        CMemFile mem(bytes.data(), static_cast<UINT>(bytes.size()));
         CArchive ar(&mem, CArchive::load, kArchiveBuffer);
         pScratch->Serialize(ar);
         ar.Close();
+        CCappSheetMoveFun::TakeLoaded(sheet, *pScratch);
     } catch (CException* e) {
         strError.Format("模板 '%s' 已损坏：%s", strPath.GetString(), ExceptionText(e).GetString());
         e->Delete();
-        return FALSE;
-    }
-
-    // The same bytes read once more into the caller's sheet cannot fail on their content.
-    try {
-        sheet.m_strName = strName;
-        mem.SeekToBegin();
-        CArchive ar(&mem, CArchive::load, kArchiveBuffer);
-        sheet.Serialize(ar);
-        ar.Close();
-    } catch (CException* e) {
-        strError.Format("无法读取模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
-        e->Delete();
-        sheet.DetachList(CString());
         return FALSE;
     }
     return TRUE;

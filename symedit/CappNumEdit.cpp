@@ -6,9 +6,8 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/win/Menu.h"
+#include "symedit/CappDrawCache.h"
 #include "symedit/CappStaticTextCtl.h"
 #include "symedit/res/resource.h"
 
@@ -349,19 +348,20 @@ void CCappNumEdit::DrawData(CDC* pDC, CRect rect, CString strText, LOGFONT font,
     if (pDC == nullptr || pDC->m_hDC == nullptr) {
         return;
     }
+    // The fonts are the open draw's, as for plain cell text.
+    CCappDrawScope scope;
     if (nFlags & 0x2) {
         font.lfHeight = std::abs(font.lfHeight);
         GetTextAutoSize(pDC, rect, strText, font);
     }
-    CFont fontDraw;
-    if (!fontDraw.CreateFontIndirect(&font)) {
+    if (!scope.GetCache().SelectFont(pDC, font)) {
         return;
     }
-    CFxSavedDC savedDC(pDC);
-    CFxSelectGuard selectFont(pDC, &fontDraw);
-    pDC->SetTextColor(crColor);
-    pDC->SetBkMode(TRANSPARENT);
+    const COLORREF crOld = pDC->SetTextColor(crColor);
+    const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
     pDC->DrawText(strText, rect, nFormat | DT_SINGLELINE);
+    pDC->SetBkMode(nOldBkMode);
+    pDC->SetTextColor(crOld);
 }
 
 void CCappNumEdit::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, LOGFONT& font)

@@ -1,11 +1,11 @@
 #include "symedit/CappStaticTextCtl.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Font.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "symedit/CappDrawCache.h"
 
 void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMode, int nFormat, LOGFONT font,
                                   COLORREF crColor)
@@ -25,16 +25,17 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
         DeleteLine(strText);
     }
 
-    CFont fontBase;
-    if (!fontBase.CreateFontIndirect(&font)) {
+    // One cache for the whole draw when a draw is open: the fonts stay selected from cell to cell
+    // and go back when the draw ends. The colour and mode are the caller's again on return.
+    CCappDrawScope scope;
+    CCappDrawCache& cache = scope.GetCache();
+    if (!cache.SelectFont(pDC, font)) {
         return;
     }
-    CFxSavedDC savedDC(pDC);
-    CFxSelectGuard selectBase(pDC, &fontBase);
-    pDC->SetTextColor(crColor);
-    pDC->SetBkMode(TRANSPARENT);
+    const COLORREF crOld = pDC->SetTextColor(crColor);
+    const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
 
-    int nLineHeight = pDC->GetTextExtent(CString("Aa ")).cy;
+    int nLineHeight = cache.GetTextExtent(pDC, font, CString("Aa ")).cy;
     int nFree = rect.Height() - nLineHeight * GetRowCount(strText);
     if (nFree > 0) {
         if (uFormat & DT_VCENTER) {
@@ -55,9 +56,7 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
             // Each line narrows its own copy: the next starts again from the given width.
             LOGFONT lfLine = font;
             GetTextAutoSize(pDC, rcLine, arrLines[i], lfLine);
-            CFont fontLine;
-            if (fontLine.CreateFontIndirect(&lfLine)) {
-                CFxSelectGuard selectLine(pDC, &fontLine);
+            if (cache.SelectFont(pDC, lfLine)) {
                 pDC->DrawText(arrLines[i], rcLine, uFormat);
             }
             rcLine.OffsetRect(0, nLineHeight);
@@ -66,7 +65,28 @@ void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMo
             }
         }
     }
+    pDC->SetBkMode(nOldBkMode);
+    pDC->SetTextColor(crOld);
 }
+
+namespace
+{
+
+// The smallest character width at least two device pixels wide on the DC, at most nTop.
+LONG SafeNarrowWidth(CDC* pDC, LONG nTop)
+{
+    const LONG nProbe = 100000;
+    CSize size(nProbe, 0);
+    pDC->LPtoDP(&size);
+    const double dPixels = std::abs(static_cast<double>(size.cx)) / nProbe;
+    if (dPixels <= 0.0) {
+        return nTop;
+    }
+    const double dSafe = std::ceil(2.0 / dPixels);
+    return dSafe >= static_cast<double>(nTop) ? nTop : std::max<LONG>(1, static_cast<LONG>(dSafe));
+}
+
+} // namespace
 
 void CCappStaticTextCtl::DeleteEnter(CString& strText)
 {
@@ -148,17 +168,14 @@ int CCappStaticTextCtl::GetWidth(CDC* pDC, LOGFONT font, CString strText)
     if (pDC == nullptr || pDC->m_hAttribDC == nullptr) {
         return 0;
     }
-    CFont fontMeasure;
-    if (!fontMeasure.CreateFontIndirect(&font)) {
-        return 0;
-    }
-    CDC* pAttribDC = CDC::FromHandle(pDC->m_hAttribDC);
-    CFxSelectGuard selectMeasure(pAttribDC, &fontMeasure);
-    return pAttribDC->GetTextExtent(strText).cx;
+    CCappDrawScope scope;
+    return scope.GetCache().GetTextExtent(pDC, font, strText).cx;
 }
 
 void CCappStaticTextCtl::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, LOGFONT& font)
 {
+    // The trial fonts are made once each and freed when the narrowing ends, unless a draw is open.
+    CCappDrawScope scope;
     int nMaxWidth = rect.Width();
     if (GetWidth(pDC, font, strText) <= nMaxWidth) {
         return;
@@ -167,10 +184,33 @@ void CCappStaticTextCtl::GetTextAutoSize(CDC* pDC, CRect rect, CString strText, 
         font.lfWidth = (std::abs(font.lfHeight) + 1) / 2;
     }
     font.lfWidth = std::abs(font.lfWidth);
-    while (font.lfWidth > 1) {
-        --font.lfWidth;
+    if (font.lfWidth <= 1) {
+        return;
+    }
+    // The widest width below the given one at which the text fits, else 1, as narrowing one unit
+    // at a time from the top finds it. A character width under two device pixels is no longer
+    // honoured as such (the font falls back to other widths, so the text may even grow): those
+    // widths are tried one at a time from the top as before. Above them a text grows with its
+    // character width, so halving the range finds the same width in a handful of measurements.
+    const LONG nSafe = SafeNarrowWidth(pDC, font.lfWidth);
+    LONG nFits = nSafe - 1;
+    LONG nTooWide = font.lfWidth;
+    while (nTooWide - nFits > 1) {
+        const LONG nTry = nFits + (nTooWide - nFits) / 2;
+        font.lfWidth = nTry;
         if (GetWidth(pDC, font, strText) <= nMaxWidth) {
-            break;
+            nFits = nTry;
+        } else {
+            nTooWide = nTry;
         }
     }
+    if (nFits < nSafe) {
+        for (nFits = nTooWide - 1; nFits > 1; --nFits) {
+            font.lfWidth = nFits;
+            if (GetWidth(pDC, font, strText) <= nMaxWidth) {
+                break;
+            }
+        }
+    }
+    font.lfWidth = std::max<LONG>(nFits, 1);
 }

@@ -93,6 +93,33 @@ protected:
 };
 } // namespace
 
+// Loading lays the view out without painting it on the way: the window shows its old pixels until
+// it is next painted, and then the new template, once.
+TEST_F(CSheetDefViewTest, LoadingATemplatePaintsNothingUntilTheNextPaint)
+{
+    const COLORREF crMarker = RGB(255, 0, 255);
+    for (const char* pszName : {"InspectionCard.znt", "ProcessCardNext.znt", "ProcessCard.znt"}) {
+        SCOPED_TRACE(pszName);
+        Idle();
+        CRect rcClient;
+        m_pView->GetClientRect(&rcClient);
+        const CPoint ptProbe = rcClient.CenterPoint();
+        {
+            CClientDC dc(m_pView->m_hWnd);
+            dc.FillSolidRect(&rcClient, crMarker);
+        }
+        ASSERT_TRUE(m_pView->LoadTemplate(DesignSampleWorkDir() + "\\Template\\" + pszName, TRUE));
+        {
+            CClientDC dc(m_pView->m_hWnd);
+            EXPECT_EQ(crMarker, ::GetPixel(dc, ptProbe.x, ptProbe.y)) << "painted while loading";
+        }
+        EXPECT_NE(0u, m_pView->GetStyle() & WS_VISIBLE);
+        m_pView->UpdateWindow();
+        CClientDC dc(m_pView->m_hWnd);
+        EXPECT_NE(crMarker, ::GetPixel(dc, ptProbe.x, ptProbe.y)) << "not painted afterwards";
+    }
+}
+
 // The view shows exactly what the card library draws for the sheet, at each fixed zoom, whether
 // it draws straight into the window or through its off-screen bitmap.
 TEST_F(CSheetDefViewTest, DrawsTheSheetAsTheCardLibraryDoesAtEachZoom)

@@ -91,6 +91,26 @@ TEST(TemplateFileTest, BundledTemplateRoundTripsByteForByte)
     }
 }
 
+// A sheet that held another template holds exactly the loaded one: saved, it gives the file's
+// bytes, with nothing of the former template left over.
+TEST(TemplateFileTest, LoadIntoAUsedSheetKeepsNothingOfItsFormerTemplate)
+{
+    const char* const names[][2] = {{"ProcessCardNext.znt", "ProcessCard.znt"},
+                                    {"ProcessCard.znt", "InspectionCard.znt"},
+                                    {"InspectionCard.znt", "ProcessCardNext.znt"}};
+    for (const auto& pair : names) {
+        SCOPED_TRACE(pair[1]);
+        CTestTempFolder folder;
+        CCappSheet sheet;
+        CString strError;
+        ASSERT_TRUE(CTemplateFile::Load(SamplePath(pair[0]), sheet, strError)) << strError.GetString();
+        ASSERT_TRUE(CTemplateFile::Load(SamplePath(pair[1]), sheet, strError)) << strError.GetString();
+        const CString strSame = folder.PathOf(pair[1]);
+        ASSERT_TRUE(CTemplateFile::Save(strSame, sheet, strError)) << strError.GetString();
+        EXPECT_TRUE(ReadBytes(strSame) == ReadBytes(SamplePath(pair[1])));
+    }
+}
+
 TEST(TemplateFileTest, SaveReplacesAnExistingTemplate)
 {
     CTestTempFolder folder;

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/gdi/Font.h"
 #include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
+#include "symedit/CappDrawCache.h"
 #include "symedit/CappStaticTextCtl.h"
 
 namespace
@@ -235,6 +238,79 @@ TEST(CappStaticTextCtlTest, MappedDCMeasuresInLogicalUnits)
         EXPECT_LE(CCappStaticTextCtl::GetWidth(&dc, lfFit, "工艺"), c.nCellWidth);
         EXPECT_EQ(-35, lfFit.lfHeight);
     }
+}
+
+// The narrowing as it was first written: one unit narrower at a time until the text fits.
+LONG NarrowOneStepAtATime(CDC& dc, int nMaxWidth, const CString& strText, LOGFONT lf)
+{
+    if (CCappStaticTextCtl::GetWidth(&dc, lf, strText) <= nMaxWidth) {
+        return lf.lfWidth;
+    }
+    if (lf.lfWidth == 0) {
+        lf.lfWidth = (std::abs(lf.lfHeight) + 1) / 2;
+    }
+    lf.lfWidth = std::abs(lf.lfWidth);
+    while (lf.lfWidth > 1) {
+        --lf.lfWidth;
+        if (CCappStaticTextCtl::GetWidth(&dc, lf, strText) <= nMaxWidth) {
+            break;
+        }
+    }
+    return lf.lfWidth;
+}
+
+// The narrowing search must stop at the very width the step-by-step narrowing stops at, for texts
+// of every kind, heights, given widths and cells from far too narrow to wide enough, at several
+// zooms and at a printer's resolution.
+TEST(CappStaticTextCtlTest, NarrowingFindsTheWidthOfTheOneStepLoop)
+{
+    const char* const texts[] = {"工艺", "机械加工工序卡片", "Φ20H7 车外圆至尺寸",    "AaBbCcDdEe", "共 12 页 第 3 页",
+                                 "W",    "iiiiiiiiiiii",     "零件图号：ZX-2024-0815"};
+    const LONG heights[] = {-12, -16, -21, -31, -50};
+    const LONG givenWidths[] = {0, 7, -9};
+    struct Mapping
+    {
+        const char* szName;
+        int nViewport; // device dots per inch against 254 logical units
+    };
+    // Small zooms make the narrowest widths less than a pixel, where they stop being honoured.
+    const Mapping mappings[] = {{"screen at 25 %", 24},
+                                {"screen at 50 %", 48},
+                                {"screen at 100 %", 96},
+                                {"screen at 200 %", 192},
+                                {"600-dpi printer", 600}};
+    int nCompared = 0;
+    int nNarrowed = 0;
+    for (const Mapping& m : mappings) {
+        SCOPED_TRACE(m.szName);
+        CTestDib dib(10, 10);
+        CDC& dc = dib.DC();
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(254, 254);
+        dc.SetViewportExt(m.nViewport, m.nViewport);
+        // Every trial font made once for the whole table.
+        CCappDrawScope scope;
+        for (const char* szText : texts) {
+            for (LONG lHeight : heights) {
+                for (LONG lWidth : givenWidths) {
+                    LOGFONT lf = SongFont(lHeight);
+                    lf.lfWidth = lWidth;
+                    const int nFull = CCappStaticTextCtl::GetWidth(&dc, lf, szText);
+                    for (int nCell = 1; nCell <= nFull + 2; nCell += 1 + nFull / 40) {
+                        SCOPED_TRACE(testing::Message()
+                                     << szText << " height " << lHeight << " width " << lWidth << " cell " << nCell);
+                        LOGFONT lfHalving = lf;
+                        CCappStaticTextCtl::GetTextAutoSize(&dc, CRect(0, 0, nCell, 50), szText, lfHalving);
+                        ASSERT_EQ(NarrowOneStepAtATime(dc, nCell, szText, lf), lfHalving.lfWidth);
+                        ++nCompared;
+                        nNarrowed += lfHalving.lfWidth != lf.lfWidth ? 1 : 0;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(nCompared, 5000);
+    EXPECT_GT(nNarrowed, nCompared / 2) << "most cells are too narrow for their text";
 }
 
 TEST(CappStaticTextCtlTest, BlankTextDrawsNothingAndStateIsRestored)
