@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/base/Firewall.h"
+
 namespace
 {
 // Stands in for an item's data value while a sort runs.
@@ -40,15 +42,14 @@ template <typename T> int Sign(T a, T b)
 
 int CALLBACK CompareRecords(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
-    try {
+    // A failed comparison counts as equal.
+    return FxCallbackEntry("CKvListCtrlEx sort", 0, [&]() -> int {
         const auto* pA = reinterpret_cast<const CSortRecord*>(lParam1);
         const auto* pB = reinterpret_cast<const CSortRecord*>(lParam2);
         const int nType = static_cast<int>((lParamSort >> 8) & 0xFF);
         const int nDirection = (lParamSort & 0xFF) != 0 ? 1 : -1;
         return nDirection * CKvListCtrlEx::CompareValues(nType, pA->strText, pB->strText, pA->dBase, pA->bBaseValid);
-    } catch (...) {
-        return 0;
-    }
+    });
 }
 
 RECT ItemRect(const CWnd& wnd, int nItem, int nCode)

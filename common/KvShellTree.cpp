@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/base/Firewall.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/StringArray.h"
@@ -68,17 +69,19 @@ void SplitPath(const CString& strPath, CStringArray& parts)
 // The shell compares by the low 16 bits of its result; a failure counts as equal.
 int CALLBACK CompareItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {
-    auto* pData1 = reinterpret_cast<CKvItemData*>(lParam1);
-    auto* pData2 = reinterpret_cast<CKvItemData*>(lParam2);
-    auto* lpsf = reinterpret_cast<IShellFolder*>(lParamSort);
-    if (pData1 == nullptr || pData2 == nullptr || lpsf == nullptr) {
-        return 0;
-    }
-    const HRESULT hr = lpsf->CompareIDs(0, pData1->lpi, pData2->lpi);
-    if (FAILED(hr)) {
-        return 0;
-    }
-    return static_cast<short>(HRESULT_CODE(hr));
+    return FxCallbackEntry("CKvShellTree sort", 0, [&]() -> int {
+        auto* pData1 = reinterpret_cast<CKvItemData*>(lParam1);
+        auto* pData2 = reinterpret_cast<CKvItemData*>(lParam2);
+        auto* lpsf = reinterpret_cast<IShellFolder*>(lParamSort);
+        if (pData1 == nullptr || pData2 == nullptr || lpsf == nullptr) {
+            return 0;
+        }
+        const HRESULT hr = lpsf->CompareIDs(0, pData1->lpi, pData2->lpi);
+        if (FAILED(hr)) {
+            return 0;
+        }
+        return static_cast<short>(HRESULT_CODE(hr));
+    });
 }
 
 int SystemIconIndex(LPCITEMIDLIST lpifq, UINT uFlags)

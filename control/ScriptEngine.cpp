@@ -298,7 +298,7 @@ void ExecuteScript(ScriptRun& run, IDispatch* pVorn)
 DWORD WINAPI ScriptThreadProc(LPVOID pParam)
 {
     auto* pShared = static_cast<std::shared_ptr<ScriptRun>*>(pParam);
-    FxOleEntry("RunCardScript thread", nullptr, [&]() -> HRESULT {
+    FxCallbackEntry("RunCardScript thread", 1, [&]() -> DWORD {
         ScriptRun& run = **pShared;
         const HRESULT hrInit = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         {
@@ -318,7 +318,7 @@ DWORD WINAPI ScriptThreadProc(LPVOID pParam)
         if (SUCCEEDED(hrInit)) {
             CoUninitialize();
         }
-        return S_OK;
+        return 0;
     });
     const HMODULE hSelf = (*pShared)->hSelf;
     delete pShared;
@@ -511,11 +511,11 @@ STDMETHODIMP CScriptEngine::OnStateChange(SCRIPTSTATE ssScriptState)
 
 STDMETHODIMP CScriptEngine::OnScriptError(IActiveScriptError* pscripterror)
 {
-    HRESULT hr = COleScriptSite::OnScriptError(pscripterror);
-    if (pscripterror == nullptr) {
-        return hr;
-    }
     return FxOleEntry("CScriptEngine::OnScriptError", nullptr, [&]() -> HRESULT {
+        const HRESULT hr = COleScriptSite::OnScriptError(pscripterror);
+        if (pscripterror == nullptr) {
+            return hr;
+        }
         // The engine counts lines from 0, the script editor from 1.
         m_strErrorText.Format("脚本第 %lu 行出错。", static_cast<unsigned long>(m_nErrorLine) + 1);
         m_strErrorText += "\n错误：";

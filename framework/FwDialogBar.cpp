@@ -1,6 +1,7 @@
 #include "framework/FwDialogBar.h"
 
 #include "framework/FwControlBarInfo.h"
+#include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/ole/OleControlWnd.h"
@@ -15,15 +16,14 @@ INT_PTR CALLBACK FwDialogBarProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
     if (message != WM_INITDIALOG) {
         return FALSE;
     }
-    try {
+    // FALSE either way: the bar sets no focus of its own.
+    return FxCallbackEntry("FwDialogBarProc", FALSE, [&]() -> INT_PTR {
         FwDialogBar* pBar = reinterpret_cast<FwDialogBar*>(lParam);
         if (pBar != nullptr && pBar->m_hWnd == nullptr) {
             pBar->SubclassWindow(hWnd);
         }
-    } catch (...) {
         return FALSE;
-    }
-    return FALSE;
+    });
 }
 
 FwDialogBar::FwDialogBar() : m_nIDTemplate(0)

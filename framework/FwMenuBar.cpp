@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/FwDocTemplateFinder.h"
+#include "platform/base/Firewall.h"
 #include "platform/frame/WinApp.h"
 #include "framework/FwMDIFrameWnd.h"
 #include "framework/FwSystemColors.h"
@@ -658,15 +659,11 @@ BOOL FwMenuBar::TranslateMenuKey(const MSG* pMsg)
 
 LRESULT CALLBACK FwMenuBar::MsgFilterProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    try {
-        if (nCode == MSGF_MENU && s_pTracking != nullptr && lParam != 0 &&
-            s_pTracking->FilterMenuMessage(reinterpret_cast<MSG*>(lParam))) {
-            return TRUE;
-        }
-    } catch (...) {
-        ::OutputDebugStringA("FwMenuBar: exception in the menu filter hook\n");
-    }
-    return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+    const BOOL bTaken = FxCallbackEntry("FwMenuBar::MsgFilterProc", FALSE, [&]() -> BOOL {
+        return nCode == MSGF_MENU && s_pTracking != nullptr && lParam != 0 &&
+               s_pTracking->FilterMenuMessage(reinterpret_cast<MSG*>(lParam));
+    });
+    return bTaken ? TRUE : ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
 }
 
 BOOL FwMenuBar::FilterMenuMessage(MSG* pMsg)
@@ -1018,11 +1015,11 @@ void FwMenuBarFeature::TrackSystemMenu()
 
 LRESULT CALLBACK FwMenuBarFeature::SystemMenuFilterProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == MSGF_MENU && s_pSystemMenuFeature != nullptr && lParam != 0 &&
-        s_pSystemMenuFeature->FilterSystemMenuMessage(reinterpret_cast<const MSG*>(lParam))) {
-        return TRUE;
-    }
-    return ::CallNextHookEx(s_hSystemMenuHook, nCode, wParam, lParam);
+    const BOOL bTaken = FxCallbackEntry("FwMenuBarFeature::SystemMenuFilterProc", FALSE, [&]() -> BOOL {
+        return nCode == MSGF_MENU && s_pSystemMenuFeature != nullptr && lParam != 0 &&
+               s_pSystemMenuFeature->FilterSystemMenuMessage(reinterpret_cast<const MSG*>(lParam));
+    });
+    return bTaken ? TRUE : ::CallNextHookEx(s_hSystemMenuHook, nCode, wParam, lParam);
 }
 
 BOOL FwMenuBarFeature::FilterSystemMenuMessage(const MSG* pMsg)

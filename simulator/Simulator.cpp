@@ -32,7 +32,7 @@ private:
 void Simulator(LPCSTR pszZntFile, LPCSTR pszDataFile)
 {
     // Called across a module boundary by name: nothing may leave by exception.
-    try {
+    FxCallbackEntry("Simulator", FALSE, [&]() -> BOOL {
         // Declared first: the dialog lets go of the control before OLE goes down.
         OleScope ole;
         CFxResourceSwitch resources("VornSimulator.dll");
@@ -43,13 +43,12 @@ void Simulator(LPCSTR pszZntFile, LPCSTR pszDataFile)
         CWnd* pOwner = pMain != nullptr && pMain->IsWindow() ? pMain : nullptr;
         // Without its control the dialog would not open and the user would hear nothing.
         if (!CVornSimulatorDlg::CheckControl(pOwner != nullptr ? pOwner->GetSafeHwnd() : ::GetActiveWindow())) {
-            return;
+            return FALSE;
         }
         CVornSimulatorDlg dlg(pOwner);
         dlg.m_strZntFile.Format("%s", pszZntFile != nullptr ? pszZntFile : "");
         dlg.m_strDataFile.Format("%s", pszDataFile != nullptr ? pszDataFile : "");
         dlg.DoModal();
-    } catch (...) {
-        FxReportException("Simulator");
-    }
+        return TRUE;
+    });
 }

@@ -25,13 +25,10 @@ void FreeGlobal(HGLOBAL& h)
 
 BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
 {
-    try {
+    return FxCallbackEntry("idle window enumeration", FALSE, [&]() -> BOOL {
         reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
         return TRUE;
-    } catch (...) {
-        FxReportException("idle window enumeration");
-        return FALSE;
-    }
+    });
 }
 } // namespace
 

@@ -26,7 +26,7 @@ BOOL ClsidFromName(LPCSTR pszName, CLSID* pClsid)
 // then the suite's window procedure serves the window.
 LRESULT CALLBACK FxOleHostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    try {
+    return FxCallbackEntry("FxOleHostProc", FALSE, [&]() -> LRESULT {
         if (message == WM_NCCREATE && CWnd::FromHandlePermanent(hWnd) == nullptr) {
             COleControlWnd* pHost = new COleControlWnd;
             pHost->m_bAutoDelete = TRUE;
@@ -36,11 +36,8 @@ LRESULT CALLBACK FxOleHostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lP
             }
             return FxWndProc(hWnd, message, wParam, lParam);
         }
-    } catch (...) {
-        FxReportException("FxOleHostProc");
-        return FALSE;
-    }
-    return DefWindowProcA(hWnd, message, wParam, lParam);
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+    });
 }
 
 BOOL FxEnableControlContainer()

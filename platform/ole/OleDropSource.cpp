@@ -51,21 +51,13 @@ STDMETHODIMP_(ULONG) COleDropSource::Release()
 
 STDMETHODIMP COleDropSource::QueryContinueDrag(BOOL fEscapePressed, DWORD grfKeyState)
 {
-    try {
-        return OnQueryContinueDrag(fEscapePressed, grfKeyState);
-    } catch (...) {
-        FxReportException("COleDropSource::QueryContinueDrag");
-        // Ending the drag is the safe answer: going on could loop on the same failure.
-        return DRAGDROP_S_CANCEL;
-    }
+    // Ending the drag is the safe answer: going on could loop on the same failure.
+    return FxCallbackEntry("COleDropSource::QueryContinueDrag", DRAGDROP_S_CANCEL,
+                           [&]() -> HRESULT { return OnQueryContinueDrag(fEscapePressed, grfKeyState); });
 }
 
 STDMETHODIMP COleDropSource::GiveFeedback(DWORD dwEffect)
 {
-    try {
-        return OnGiveFeedback(dwEffect);
-    } catch (...) {
-        FxReportException("COleDropSource::GiveFeedback");
-        return DRAGDROP_S_USEDEFAULTCURSORS;
-    }
+    return FxCallbackEntry("COleDropSource::GiveFeedback", DRAGDROP_S_USEDEFAULTCURSORS,
+                           [&]() -> HRESULT { return OnGiveFeedback(dwEffect); });
 }

@@ -25,11 +25,8 @@ private:
 
 template <class F> HRESULT FxOleEntry(LPCSTR pszWhere, HINSTANCE hModule, F&& fn)
 {
-    try {
+    return FxCallbackEntry(pszWhere, E_FAIL, [&]() -> HRESULT {
         CFxModuleStateSwitch state(hModule);
         return fn();
-    } catch (...) {
-        FxReportException(pszWhere);
-        return E_FAIL;
-    }
+    });
 }

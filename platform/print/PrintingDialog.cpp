@@ -68,7 +68,7 @@ void CPrintingDialog::OnCancel()
 
 BOOL CALLBACK CPrintingDialog::AbortProc(HDC, int)
 {
-    try {
+    return FxCallbackEntry("print abort procedure", FALSE, [&]() -> BOOL {
         MSG msg;
         while (!g_bUserAbort && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (g_hWndPrinting == nullptr || !::IsDialogMessageA(g_hWndPrinting, &msg)) {
@@ -77,8 +77,5 @@ BOOL CALLBACK CPrintingDialog::AbortProc(HDC, int)
             }
         }
         return !g_bUserAbort;
-    } catch (...) {
-        FxReportException("print abort procedure");
-        return FALSE;
-    }
+    });
 }

@@ -37,16 +37,13 @@ INT_PTR CALLBACK FxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
     if (message != WM_INITDIALOG) {
         return FALSE;
     }
-    try {
+    return FxCallbackEntry("dialog procedure", FALSE, [&]() -> INT_PTR {
         CDialog* pDlg = reinterpret_cast<CDialog*>(lParam);
         if (pDlg == nullptr || CWnd::FromHandlePermanent(hWnd) != nullptr) {
             return TRUE;
         }
         return pDlg->HandleInitDialog(hWnd);
-    } catch (...) {
-        FxReportException("dialog procedure");
-        return FALSE;
-    }
+    });
 }
 
 FX_IMPLEMENT_DYNAMIC(CDialog, CWnd)

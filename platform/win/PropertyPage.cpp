@@ -11,7 +11,7 @@ INT_PTR CALLBACK FxPageProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
     if (message != WM_INITDIALOG) {
         return FALSE;
     }
-    try {
+    return FxCallbackEntry("property page procedure", FALSE, [&]() -> INT_PTR {
         // The sheet hands the page its own copy of the page record; lParam survives the copy.
         const PROPSHEETPAGEA* pPsp = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
         CPropertyPage* pPage = pPsp != nullptr ? reinterpret_cast<CPropertyPage*>(pPsp->lParam) : nullptr;
@@ -19,10 +19,7 @@ INT_PTR CALLBACK FxPageProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
             return TRUE;
         }
         return pPage->HandleInitDialog(hWnd, FALSE);
-    } catch (...) {
-        FxReportException("property page procedure");
-        return FALSE;
-    }
+    });
 }
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTemplate), m_psp{}

@@ -21,15 +21,14 @@ HHOOK g_hSheetHook = nullptr;
 LRESULT CALLBACK FxSheetCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     HHOOK hHook = g_hSheetHook;
-    try {
+    FxCallbackEntry("property sheet creation hook", FALSE, [&]() -> BOOL {
         if (nCode == HCBT_CREATEWND && g_pSheetInit != nullptr) {
             CPropertySheet* pSheet = g_pSheetInit;
             g_pSheetInit = nullptr;
             pSheet->SubclassWindow(reinterpret_cast<HWND>(wParam));
         }
-    } catch (...) {
-        FxReportException("property sheet creation hook");
-    }
+        return TRUE;
+    });
     return CallNextHookEx(hHook, nCode, wParam, lParam);
 }
 

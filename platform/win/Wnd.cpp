@@ -98,7 +98,7 @@ HWND ChildOfMessage(HWND hParent, UINT message, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK FxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* pWnd = nullptr;
-    try {
+    const LRESULT lResult = FxCallbackEntry("window procedure", 0, [&]() -> LRESULT {
         pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd == nullptr) {
             auto& orphans = OrphanProcs();
@@ -112,33 +112,30 @@ LRESULT CALLBACK FxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
             }
             return ::CallWindowProcA(pfnSuper, hWnd, message, wParam, lParam);
         }
-        LRESULT lResult = pWnd->DispatchToObject(message, wParam, lParam);
+        const LRESULT lAnswer = pWnd->DispatchToObject(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             pWnd->UnhookWindow();
             pWnd->PostNcDestroy();
         }
-        return lResult;
-    } catch (...) {
-        FxReportException("window procedure");
-        // A window on its way out must not stay mapped to its object.
-        if (message == WM_NCDESTROY && pWnd != nullptr && CWnd::FromHandlePermanent(hWnd) == pWnd) {
-            pWnd->UnhookWindow();
-        }
-        return 0;
+        return lAnswer;
+    });
+    // A window on its way out must not stay mapped to its object, even when its handler threw.
+    if (message == WM_NCDESTROY && pWnd != nullptr && CWnd::FromHandlePermanent(hWnd) == pWnd) {
+        pWnd->UnhookWindow();
     }
+    return lResult;
 }
 
 LRESULT CALLBACK FxCbtHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    try {
+    FxCallbackEntry("window creation hook", FALSE, [&]() -> BOOL {
         if (nCode == HCBT_CREATEWND && g_pWndInit != nullptr) {
             CWnd* pWnd = g_pWndInit;
             g_pWndInit = nullptr;
             pWnd->HookWindow(reinterpret_cast<HWND>(wParam));
         }
-    } catch (...) {
-        FxReportException("window creation hook");
-    }
+        return TRUE;
+    });
     return CallNextHookEx(g_hCbtHook, nCode, wParam, lParam);
 }
 

@@ -117,7 +117,7 @@ TEST_F(KvColorButtonTest, ClickOutsideClosesWithoutChoosing)
 
     pPopup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-200, 10));
     EXPECT_FALSE(pPopup->m_bShown);
-    PumpMessages();
+    PumpTestMessages();
     EXPECT_TRUE(m_host.m_colors.empty());
     EXPECT_EQ(RGB(0, 128, 0), m_button.GetColor());
 }

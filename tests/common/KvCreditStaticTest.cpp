@@ -3,6 +3,7 @@
 #include "common/KvCreditStatic.h"
 #include "platform/gdi/ClientDC.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -39,10 +40,7 @@ protected:
         for (int i = 0; i < nCount; ++i) {
             m_credits.PostMessage(WM_TIMER, nTimer);
         }
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageA(&msg);
-        }
+        PumpTestMessages();
     }
     static int TopRowOf(CTestDib& dib, COLORREF cr)
     {

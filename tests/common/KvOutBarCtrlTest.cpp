@@ -124,7 +124,7 @@ protected:
     {
         m_host.Show();
         m_bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        PumpMessages();
+        PumpTestMessages();
     }
 
     CBarHost m_host;
@@ -302,7 +302,7 @@ TEST_F(KvOutBarCtrlTest, ClickingAnItemTellsTheOwner)
     EXPECT_TRUE(m_host.m_notes.empty());
     Press(IconCenter(1), {Esc(), Up(IconCenter(1))});
     EXPECT_TRUE(m_host.m_notes.empty());
-    PumpMessages();
+    PumpTestMessages();
 
     Press(IconCenter(1), {Move(IconCenter(1)), Up(IconCenter(1))});
     ASSERT_EQ(1u, m_host.m_notes.size());
@@ -420,7 +420,7 @@ TEST_F(KvOutBarCtrlTest, DraggingAnItemMovesItWithinItsFolder)
         std::vector<MSG> msgs = {Move(CPoint(4, rcIn.top + 2)), Move(ptEnd)};
         msgs.push_back(c.nTarget == -3 ? Esc() : Up(ptEnd));
         Press(IconCenter(c.nFrom), msgs);
-        PumpMessages();
+        PumpTestMessages();
         EXPECT_EQ(c.pszItems, Items());
         EXPECT_TRUE(m_host.m_notes.empty());
     }

@@ -29,7 +29,7 @@ void CKvTestHost::Show(int x, int y)
     ::SetActiveWindow(m_hWnd);
     ::SetForegroundWindow(m_hWnd);
     UpdateWindow();
-    PumpMessages();
+    PumpTestMessages();
 }
 
 BOOL CKvTestHost::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -46,15 +46,6 @@ LRESULT CKvTestHost::OnColorChange(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 POINT ToScreen(HWND hWnd, int x, int y)
 {
     POINT pt = {x, y};
@@ -67,7 +58,7 @@ void PostMouse(HWND hWnd, UINT message, int x, int y, WPARAM wKeys)
     POINT pt = ToScreen(hWnd, x, y);
     SetCursorPos(pt.x, pt.y);
     PostMessageA(hWnd, message, wKeys, MAKELPARAM(x, y));
-    PumpMessages();
+    PumpTestMessages();
 }
 
 void DrawButtonState(CButton& button, CTestDib& dib, int x, int y, UINT nState, UINT nAction)

@@ -7,6 +7,7 @@
 
 #include "platform/win/Dialog.h"
 #include "support/DibCanvas.h"
+#include "support/MessagePump.h"
 
 class CButton;
 
@@ -32,8 +33,6 @@ protected:
     FX_DECLARE_MESSAGE_MAP()
 };
 
-// Handles what is queued (posted messages, paints) until the queue is empty.
-void PumpMessages();
 // Client point of a window to screen.
 POINT ToScreen(HWND hWnd, int x, int y);
 // A mouse message as the window gets it from the queue, with the cursor at the point, so that

@@ -203,7 +203,7 @@ TEST_F(KvxSplitterWndTest, EscapeAndLostCaptureEndTheDragAndFreeTheCursor)
     ExpectClipReleased();
     ASSERT_EQ(2u, m_host.m_moves.size());
     EXPECT_EQ(static_cast<WPARAM>(5), m_host.m_moves[1].first);
-    PumpMessages();
+    PumpTestMessages();
 }
 
 TEST_F(KvxSplitterWndTest, NoRoomMeansNoDrag)
@@ -212,7 +212,7 @@ TEST_F(KvxSplitterWndTest, NoRoomMeansNoDrag)
     RECT rcClip{};
     EXPECT_FALSE(m_barX.GetMouseClipRect(&rcClip, CPoint(2, 2)));
     Drag(m_barX, {Move(20, 2), Up(20, 2)});
-    PumpMessages();
+    PumpTestMessages();
     EXPECT_TRUE(m_host.m_moves.empty());
     ExpectClipReleased();
 }

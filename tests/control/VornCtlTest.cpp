@@ -18,6 +18,7 @@
 #include "core/CappSheet.h"
 #include "platform/win/MsgBox.h"
 #include "platform/base/Archive.h"
+#include "platform/base/Firewall.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/base/MemFile.h"
@@ -32,9 +33,14 @@
 #include "platform/ole/OleControlWnd.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "support/DibCanvas.h"
+#include "support/MessagePump.h"
 #include "support/PngFile.h"
 #include "support/PrinterLikeDC.h"
 #include "support/PrintTestPrinter.h"
+#include "support/ProcAddress.h"
+#include "support/TestCom.h"
+#include "support/TestPageSite.h"
+#include "support/TestPropertyBag.h"
 #include "support/TempFolder.h"
 #include "support/UiDriver.h"
 
@@ -75,7 +81,7 @@ HRESULT RegisterControl()
         return hrRegistered = HRESULT_FROM_WIN32(GetLastError());
     }
     typedef HRESULT(STDAPICALLTYPE * PFNREGISTER)();
-    auto pfnRegister = reinterpret_cast<PFNREGISTER>(GetProcAddress(hCtl, "DllRegisterServer"));
+    auto pfnRegister = TestProcAddress<PFNREGISTER>(hCtl, "DllRegisterServer");
     hrRegistered = pfnRegister != nullptr ? pfnRegister() : E_NOINTERFACE;
     return hrRegistered;
 }
@@ -92,88 +98,6 @@ IUnknown* CreateControl()
     }
     return pUnk;
 }
-
-template <class T> T* Query(IUnknown* pUnk, REFIID riid)
-{
-    T* p = nullptr;
-    pUnk->QueryInterface(riid, reinterpret_cast<void**>(&p));
-    return p;
-}
-
-// A property bag in memory, as a container keeps one.
-class CTestPropertyBag : public IPropertyBag
-{
-public:
-    ~CTestPropertyBag()
-    {
-        for (auto& item : m_values) {
-            VariantClear(&item.second);
-        }
-    }
-    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
-    {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
-            *ppv = static_cast<IPropertyBag*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
-    STDMETHOD(Read)(LPCOLESTR pszPropName, VARIANT* pVar, IErrorLog*) override
-    {
-        auto it = m_values.find(pszPropName);
-        if (it == m_values.end()) {
-            return E_INVALIDARG;
-        }
-        VariantInit(pVar);
-        return VariantCopy(pVar, &it->second);
-    }
-    STDMETHOD(Write)(LPCOLESTR pszPropName, VARIANT* pVar) override
-    {
-        VARIANT& v = m_values[pszPropName];
-        VariantClear(&v);
-        return VariantCopy(&v, pVar);
-    }
-    void PutShort(LPCOLESTR pszName, short n)
-    {
-        VARIANT v;
-        VariantInit(&v);
-        v.vt = VT_I2;
-        v.iVal = n;
-        Write(pszName, &v);
-    }
-    void PutBytes(LPCOLESTR pszName, const Bytes& bytes)
-    {
-        VARIANT v;
-        VariantInit(&v);
-        v.vt = VT_ARRAY | VT_UI1;
-        v.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
-        void* p = nullptr;
-        SafeArrayAccessData(v.parray, &p);
-        memcpy(p, bytes.data(), bytes.size());
-        SafeArrayUnaccessData(v.parray);
-        Write(pszName, &v);
-        VariantClear(&v);
-    }
-    Bytes GetBytes(LPCOLESTR pszName)
-    {
-        auto it = m_values.find(pszName);
-        if (it == m_values.end() || it->second.vt != (VT_ARRAY | VT_UI1)) {
-            return Bytes();
-        }
-        LONG lUpper = -1;
-        SafeArrayGetUBound(it->second.parray, 1, &lUpper);
-        Bytes bytes(static_cast<size_t>(lUpper + 1));
-        void* p = nullptr;
-        SafeArrayAccessData(it->second.parray, &p);
-        memcpy(bytes.data(), p, bytes.size());
-        SafeArrayUnaccessData(it->second.parray);
-        return bytes;
-    }
-    std::map<std::wstring, VARIANT> m_values;
-};
 
 // Ruled rows under a title cell that shows the template's name, so that pictures show where the
 // page lies and at what size.
@@ -523,42 +447,6 @@ TEST(VornCtlTest, CreatedByClassInAContainerWindow)
 
 namespace
 {
-// The frame's side of a property page.
-class CTestPageSite : public IPropertyPageSite
-{
-public:
-    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
-    {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyPageSite)) {
-            *ppv = static_cast<IPropertyPageSite*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
-    STDMETHOD(OnStatusChange)(DWORD) override { return S_OK; }
-    STDMETHOD(GetLocaleID)(LCID* pLocaleID) override
-    {
-        *pLocaleID = LOCALE_USER_DEFAULT;
-        return S_OK;
-    }
-    STDMETHOD(GetPageContainer)(IUnknown** ppUnk) override
-    {
-        *ppUnk = nullptr;
-        return E_NOTIMPL;
-    }
-    STDMETHOD(TranslateAccelerator)(MSG*) override { return S_FALSE; }
-};
-
-CString ItemText(HWND hPage, int nID)
-{
-    char sz[256] = "";
-    GetDlgItemTextA(hPage, nID, sz, sizeof(sz));
-    return CString(sz);
-}
-
 // Ids of the page's bound controls.
 const int kIdcStyleEx = 201;
 const int kIdcZntFileName = 203;
@@ -721,15 +609,6 @@ public:
     CVornCtlCtrl* m_pCtl = nullptr;
 };
 
-// Pumps what waits in the queue (posted closes, paints).
-void Pump()
-{
-    MSG msg;
-    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 } // namespace
 
 TEST(VornCtlTest, PageListsGivePagesInTheirOrder)
@@ -1232,10 +1111,10 @@ CString g_strToPage;
 
 LRESULT CALLBACK PrintDlgHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == HCBT_ACTIVATE) {
+    FxCallbackEntry("PrintDlgHook", FALSE, [&]() -> BOOL {
         const HWND hDlg = reinterpret_cast<HWND>(wParam);
         // The page range edits of the print dialog (edt1, edt2).
-        if (::GetDlgItem(hDlg, 0x480) != nullptr && ::GetDlgItem(hDlg, 0x481) != nullptr) {
+        if (nCode == HCBT_ACTIVATE && ::GetDlgItem(hDlg, 0x480) != nullptr && ::GetDlgItem(hDlg, 0x481) != nullptr) {
             char sz[32] = "";
             ::GetDlgItemTextA(hDlg, 0x480, sz, sizeof(sz));
             g_strFromPage = sz;
@@ -1243,7 +1122,8 @@ LRESULT CALLBACK PrintDlgHook(int nCode, WPARAM wParam, LPARAM lParam)
             g_strToPage = sz;
             ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
         }
-    }
+        return TRUE;
+    });
     return ::CallNextHookEx(g_hPrintDlgHook, nCode, wParam, lParam);
 }
 } // namespace
@@ -1297,7 +1177,7 @@ TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
     // A maximised frame overhangs the screen by its borders, which a screen capture cannot read.
     ::ShowWindow(pFrame->GetSafeHwnd(), SW_RESTORE);
     ::MoveWindow(pFrame->GetSafeHwnd(), 0, 0, 900, 700, TRUE);
-    Pump();
+    PumpTestMessages();
     EXPECT_TRUE(SaveWindowPicture(pFrame->GetSafeHwnd(), "vornctl-preview-page1.png"));
 
     // A second request leaves the one preview as it is.
@@ -1316,7 +1196,7 @@ TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
     EXPECT_EQ(4u, pPreview->GetCurrentPage());
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_NUMPAGE);
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_PREV);
-    Pump();
+    PumpTestMessages();
     EXPECT_TRUE(SaveWindowPicture(pFrame->GetSafeHwnd(), "vornctl-preview-pages.png"));
 
     // The print button prints every page, and the preview stays.
@@ -1328,7 +1208,7 @@ TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
     EXPECT_TRUE(pCtl->IsPreviewOpen());
 
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
-    Pump();
+    PumpTestMessages();
     EXPECT_FALSE(pCtl->IsPreviewOpen());
     EXPECT_EQ(nullptr, pCtl->GetPreviewFrame());
     EXPECT_EQ(&host.m_frame, app.m_pMainWnd);
@@ -1346,7 +1226,7 @@ TEST(VornCtlTest, PrintPreviewWithoutAPrinterReportsAndLeavesNothingOpen)
     host.Start();
     CTestUi ui;
     host.m_pCtl->PrintPreview();
-    Pump();
+    PumpTestMessages();
     ASSERT_EQ(1u, ui.GetBoxes().size());
     EXPECT_STREQ(FxLoadFxString(FX_IDS_COMMAND_FAILED), ui.GetBoxes()[0].strText);
     EXPECT_FALSE(host.m_pCtl->IsPreviewOpen());
@@ -1421,7 +1301,10 @@ const char* g_pszMenuPicture = nullptr;
 
 LRESULT CALLBACK MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == MSGF_MENU && g_nMenuItems < 0) {
+    FxCallbackEntry("MenuFilterHook", FALSE, [&]() -> BOOL {
+        if (nCode != MSGF_MENU || g_nMenuItems >= 0) {
+            return FALSE;
+        }
         const HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
         const auto hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
         g_nMenuItems = hMenu != nullptr ? ::GetMenuItemCount(hMenu) : 0;
@@ -1438,7 +1321,8 @@ LRESULT CALLBACK MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
         }
         // Return on a greyed entry leaves the menu open.
         ::PostMessageA(g_hMenuOwner, WM_KEYDOWN, VK_ESCAPE, 0);
-    }
+        return TRUE;
+    });
     return ::CallNextHookEx(g_hMenuHook, nCode, wParam, lParam);
 }
 
@@ -1541,17 +1425,18 @@ BOOL g_bPageRange = FALSE;
 
 LRESULT CALLBACK SetupDlgHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    if (nCode == HCBT_ACTIVATE) {
+    FxCallbackEntry("SetupDlgHook", FALSE, [&]() -> BOOL {
         const HWND hDlg = reinterpret_cast<HWND>(wParam);
         char szClass[16] = "";
-        ::GetClassNameA(hDlg, szClass, sizeof(szClass));
-        if (strcmp(szClass, "#32770") == 0) {
+        if (nCode == HCBT_ACTIVATE && ::GetClassNameA(hDlg, szClass, sizeof(szClass)) > 0 &&
+            strcmp(szClass, "#32770") == 0) {
             ++g_nSetupDialogs;
             // The page range edits (edt1, edt2) belong to the print dialog, not the set-up one.
             g_bPageRange = ::GetDlgItem(hDlg, 0x480) != nullptr;
             ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
         }
-    }
+        return TRUE;
+    });
     return ::CallNextHookEx(g_hSetupHook, nCode, wParam, lParam);
 }
 } // namespace

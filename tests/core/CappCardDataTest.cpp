@@ -14,7 +14,7 @@
 #include "core/PageMaker.h"
 #include "platform/win/Wnd.h"
 #include "tests/core/CardDataUtil.h"
-#include "tests/core/ShownTextWnd.h"
+#include "tests/support/ShownTextWnd.h"
 
 namespace
 {

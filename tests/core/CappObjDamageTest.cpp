@@ -18,6 +18,7 @@
 #include "core/CappObj.h"
 #include "platform/base/Firewall.h"
 #include "platform/base/FxHandle.h"
+#include "tests/support/ProcAddress.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 #include "tests/support/TestFiles.h"
@@ -48,7 +49,7 @@ struct ReadJob
 DWORD WINAPI ReadJobProc(LPVOID pParam)
 {
     auto* pJob = static_cast<ReadJob*>(pParam);
-    try {
+    return FxCallbackEntry("ReadJobProc", 1, [&]() -> DWORD {
         CTestUi ui;
         CCappObj obj;
         pJob->nResult = obj.DeCompound(pJob->strBase, pJob->strFile, CCappObj::partStrings | CCappObj::partFiles);
@@ -57,10 +58,8 @@ DWORD WINAPI ReadJobProc(LPVOID pParam)
             pJob->strBox = ui.GetBoxes().back().strText;
         }
         pJob->strWork = obj.GetCpoWorkDir();
-    } catch (...) {
-        FxReportException("ReadJobProc");
-    }
-    return 0;
+        return 0;
+    });
 }
 
 // FALSE when the job did not finish within the limit; the job is then the worker's for good.
@@ -79,7 +78,7 @@ ULONGLONG PeakPrivateBytes()
 {
     typedef BOOL(WINAPI * GetInfo)(HANDLE, PROCESS_MEMORY_COUNTERS*, DWORD);
     static const GetInfo pfnInfo =
-        reinterpret_cast<GetInfo>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo"));
+        TestProcAddress<GetInfo>(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo");
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof(counters);
     if (pfnInfo == nullptr || !pfnInfo(GetCurrentProcess(), &counters, sizeof(counters))) {

@@ -14,7 +14,7 @@
 #include "core/CellDataItem.h"
 #include "tests/core/CardArchiveUtil.h"
 #include "tests/core/CardObjUtil.h"
-#include "tests/core/ShownTextWnd.h"
+#include "tests/support/ShownTextWnd.h"
 #include "tests/support/DibCanvas.h"
 
 namespace

@@ -13,7 +13,7 @@
 #include "platform/db/FxDbErrorRecords.h"
 #include "platform/db/Session.h"
 #include "platform/frame/WinApp.h"
-#include "tests/core/ShownTextWnd.h"
+#include "tests/support/ShownTextWnd.h"
 #include "tests/support/DbTestEngine.h"
 #include "tests/support/UiDriver.h"
 

@@ -11,26 +11,7 @@
 
 #include "platform/base/String.h"
 #include "tests/support/TestData.h"
-
-// The Unix path Wine maps a Windows path to; empty outside Wine.
-inline std::string UnixPathOf(const CString& strPath)
-{
-    typedef char* (*WineGetUnixFileName)(LPCWSTR);
-    auto pfnUnix = reinterpret_cast<WineGetUnixFileName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (pfnUnix == nullptr) {
-        return std::string();
-    }
-    WCHAR wszPath[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, strPath, -1, wszPath, MAX_PATH);
-    char* pszUnix = pfnUnix(wszPath);
-    if (pszUnix == nullptr) {
-        return std::string();
-    }
-    std::string strUnix(pszUnix);
-    HeapFree(GetProcessHeap(), 0, pszUnix);
-    return strUnix;
-}
+#include "tests/support/UnixTool.h"
 
 // One line as the reader writes it: the GBK name in hex, the size, FNV-1a 64 of the bytes.
 inline std::string OleLine(const CString& strName, const std::string& bytes)
@@ -51,8 +32,8 @@ inline std::string OleLine(const CString& strName, const std::string& bytes)
 }
 
 // The reader's lines for the file ("ERROR ..." when it refused it); nExit 0 when the reader
-// answered, -1 when it could not be started or gave no answer within two minutes. Wine does not
-// wait for a Linux process to end, so the answer is awaited as a file appearing in the folder.
+// answered, -1 when it could not be started or gave no answer within two minutes. The reader
+// writes its answer whole under the name it is given, so its appearing is the end of the run.
 inline std::set<std::string> ListWithOlefile(const CString& strFile, const CString& strOut, int& nExit)
 {
     std::set<std::string> lines;
@@ -64,29 +45,12 @@ inline std::set<std::string> ListWithOlefile(const CString& strFile, const CStri
         return lines;
     }
     DeleteFileA(strOut);
-    const int nSlash = strOut.ReverseFind('\\');
-    HANDLE hChange = FindFirstChangeNotificationA(strOut.Left(nSlash), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
-    std::string strCmd = "/usr/bin/python3 " + strScript + " " + strIn + " " + strListing;
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessA(nullptr, &strCmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        if (hChange != INVALID_HANDLE_VALUE) {
-            FindCloseChangeNotification(hChange);
-        }
+    const CString strFolder = strOut.Left(strOut.ReverseFind('\\'));
+    const std::string strArgs = UnixQuoted(strScript) + " " + UnixQuoted(strIn) + " " + UnixQuoted(strListing);
+    if (!RunUnixTool(
+            "python3", strArgs, strFolder,
+            [&]() -> BOOL { return GetFileAttributesA(strOut) != INVALID_FILE_ATTRIBUTES; }, 120000)) {
         return lines;
-    }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    const DWORD dwStart = GetTickCount();
-    while (GetFileAttributesA(strOut) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 120000) {
-        if (hChange == INVALID_HANDLE_VALUE || WaitForSingleObject(hChange, 500) == WAIT_FAILED) {
-            break;
-        }
-        FindNextChangeNotification(hChange);
-    }
-    if (hChange != INVALID_HANDLE_VALUE) {
-        FindCloseChangeNotification(hChange);
     }
     std::ifstream in(static_cast<LPCSTR>(strOut));
     if (!in) {

@@ -228,7 +228,7 @@ TEST_F(CCellOpsTest, OneUndoTakesAWholeSplitBack)
     });
     Command(ID_SHEET_CELL_SPLIT);
     Command(ID_SHEET_ZOOM_ALL);
-    DesignPumpMessages();
+    PumpTestMessages();
     EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-split-view.png"));
     EXPECT_EQ((std::vector<int>{333, 666}), LinesBetween(CCappLine::typeVCell, 100, 1100, H(200), H(600)));
     EXPECT_EQ((std::vector<int>{200}), LinesBetween(CCappLine::typeHCell, 200, 600, V(100), V(1100)));
@@ -282,11 +282,11 @@ TEST_F(CCellOpsMergeTest, MergingAClosedRangeRemovesItsCellsAndLinesInOneUndoSte
     Select(350, 300, 850, 500);
     CTestUi ui;
     Command(ID_SHEET_ZOOM_ALL);
-    DesignPumpMessages();
+    PumpTestMessages();
     EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-merge-view-before.png"));
     Command(ID_SHEET_CELL_MERGE);
     EXPECT_TRUE(ui.TakeBoxTexts().empty());
-    DesignPumpMessages();
+    PumpTestMessages();
     EXPECT_TRUE(SaveWindowPicture(m_pView->m_hWnd, "cell-merge-view.png"));
 
     EXPECT_EQ(std::vector<std::string>{"outside"}, CellNames(*m_pSheet));

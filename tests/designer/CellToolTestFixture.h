@@ -19,6 +19,7 @@
 #include "designer/SheetDefRangeFun.h"
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
+#include "platform/base/Firewall.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/PropertyPage.h"
@@ -89,27 +90,43 @@ private:
     }
     static LRESULT CALLBACK GetMsgProc(int nCode, WPARAM wParam, LPARAM lParam)
     {
-        CTestSheets* pThis = s_pThis;
-        const auto* pMsg = reinterpret_cast<const MSG*>(lParam);
-        if (nCode == HC_ACTION && wParam == PM_REMOVE && pThis != nullptr && !pThis->m_bBusy && pMsg->hwnd != nullptr) {
-            HWND hRoot = ::GetAncestor(pMsg->hwnd, GA_ROOT);
-            auto* pSheet = dynamic_cast<CPropertySheet*>(CWnd::FromHandlePermanent(hRoot));
-            if (pSheet != nullptr && ::GetPropA(hRoot, kSeen) == nullptr) {
-                ::SetPropA(hRoot, kSeen, reinterpret_cast<HANDLE>(1));
-                pThis->m_bBusy = TRUE;
-                ++pThis->m_nOpened;
-                if (pThis->m_handlers.empty()) {
-                    ADD_FAILURE() << "unexpected property sheet (cancelled)";
-                    Press(*pSheet, IDCANCEL);
-                } else {
-                    Handler fn = std::move(pThis->m_handlers.front());
-                    pThis->m_handlers.pop_front();
-                    fn(*pSheet);
-                }
-                pThis->m_bBusy = FALSE;
+        FxCallbackEntry("CTestSheets::GetMsgProc", FALSE, [&]() -> BOOL {
+            if (nCode == HC_ACTION && wParam == PM_REMOVE) {
+                Answer(*reinterpret_cast<const MSG*>(lParam));
             }
-        }
+            return TRUE;
+        });
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    // Hands a sheet, the first time one of its messages is taken, to the next handler.
+    static void Answer(const MSG& msg)
+    {
+        CTestSheets* pThis = s_pThis;
+        if (pThis == nullptr || pThis->m_bBusy || msg.hwnd == nullptr) {
+            return;
+        }
+        HWND hRoot = ::GetAncestor(msg.hwnd, GA_ROOT);
+        auto* pSheet = dynamic_cast<CPropertySheet*>(CWnd::FromHandlePermanent(hRoot));
+        if (pSheet == nullptr || ::GetPropA(hRoot, kSeen) != nullptr) {
+            return;
+        }
+        ::SetPropA(hRoot, kSeen, reinterpret_cast<HANDLE>(1));
+        ++pThis->m_nOpened;
+        if (pThis->m_handlers.empty()) {
+            ADD_FAILURE() << "unexpected property sheet (cancelled)";
+            Press(*pSheet, IDCANCEL);
+            return;
+        }
+        Handler fn = std::move(pThis->m_handlers.front());
+        pThis->m_handlers.pop_front();
+        // Busy until the handler returns, also when it throws: its own sheet's messages pass by.
+        struct BusyScope
+        {
+            BOOL& bBusy;
+            ~BusyScope() { bBusy = FALSE; }
+        } busy{pThis->m_bBusy};
+        busy.bBusy = TRUE;
+        fn(*pSheet);
     }
 
     static constexpr const char* kSeen = "VornTestSheetSeen";

@@ -22,6 +22,7 @@
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/ViewTestApp.h"
 
 namespace
 {
@@ -36,47 +37,18 @@ protected:
     }
 };
 
-class CEditViewApp : public CWinApp
+class CEditViewApp : public CTestViewApp<CVbEditView>
 {
 public:
-    CEditViewApp() : CWinApp("CodeEditViewTest") {}
-    ~CEditViewApp() override
-    {
-        if (m_pFrame != nullptr && ::IsWindow(m_pFrame->m_hWnd)) {
-            m_pFrame->DestroyWindow();
-        }
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
+    CEditViewApp() : CTestViewApp("CodeEditViewTest") {}
 
     BOOL Start()
     {
         // A profile of its own, empty at the start of each test.
         ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornCodeEditTest");
         SetRegistryKey("VornCodeEditTest");
-        m_pFrame = new CFrameWnd;
-        if (!m_pFrame->CreateEx(0, nullptr, "脚本", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 480, 320, nullptr,
-                                nullptr)) {
-            delete m_pFrame;
-            m_pFrame = nullptr;
-            return FALSE;
-        }
-        m_pMainWnd = m_pFrame;
-        m_pView = new CVbEditView;
-        if (!m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, CRect(0, 0, 10, 10),
-                             m_pFrame, FX_IDW_PANE_FIRST)) {
-            delete m_pView;
-            m_pView = nullptr;
-            return FALSE;
-        }
-        m_pFrame->SetActiveView(m_pView);
-        m_pFrame->RecalcLayout();
-        return TRUE;
+        return CTestViewApp::Start();
     }
-
-    CFrameWnd* m_pFrame = nullptr;
-    CVbEditView* m_pView = nullptr;
 };
 
 class CRecordingCmdUI : public CCmdUI

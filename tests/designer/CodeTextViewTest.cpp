@@ -30,6 +30,7 @@
 #include "tests/support/PrinterLikeDC.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
+#include "tests/support/ViewTestApp.h"
 
 namespace
 {
@@ -56,44 +57,10 @@ protected:
     }
 };
 
-class CCodeViewApp : public CWinApp
+class CCodeViewApp : public CTestViewApp<CVbTestView>
 {
 public:
-    CCodeViewApp() : CWinApp("CodeViewTest") {}
-    ~CCodeViewApp() override
-    {
-        if (m_pFrame != nullptr && ::IsWindow(m_pFrame->m_hWnd)) {
-            m_pFrame->DestroyWindow();
-        }
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
-    }
-
-    BOOL Start()
-    {
-        m_pFrame = new CFrameWnd;
-        if (!m_pFrame->CreateEx(0, nullptr, "脚本", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 480, 320, nullptr,
-                                nullptr)) {
-            delete m_pFrame;
-            m_pFrame = nullptr;
-            return FALSE;
-        }
-        m_pMainWnd = m_pFrame;
-        m_pView = new CVbTestView;
-        if (!m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, CRect(0, 0, 10, 10),
-                             m_pFrame, FX_IDW_PANE_FIRST)) {
-            delete m_pView;
-            m_pView = nullptr;
-            return FALSE;
-        }
-        m_pFrame->SetActiveView(m_pView);
-        m_pFrame->RecalcLayout();
-        return TRUE;
-    }
-
-    CFrameWnd* m_pFrame = nullptr;
-    CVbTestView* m_pView = nullptr;
+    CCodeViewApp() : CTestViewApp("CodeViewTest") {}
 };
 
 // Records what an update handler does to a status-bar pane.

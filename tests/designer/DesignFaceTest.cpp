@@ -119,11 +119,11 @@ protected:
             m_pFrame->DestroyWindow();
         }
         m_app.m_pMainWnd = nullptr;
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     void Idle()
     {
-        DesignPumpMessages();
+        PumpTestMessages();
         m_app.OnIdle(0);
         m_pFrame->RecalcLayout();
         m_pFrame->UpdateWindow();

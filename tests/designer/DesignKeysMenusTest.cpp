@@ -23,6 +23,7 @@
 #include "designer/res/resource.h"
 #include "framework/FwMenuBar.h"
 #include "framework/FwWorksheet.h"
+#include "platform/base/Firewall.h"
 #include "platform/doc/PreviewView.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/win/Menu.h"
@@ -64,7 +65,7 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     CCappSheetDefView* Open(const CString& strPath)
     {
@@ -74,7 +75,7 @@ protected:
     }
     void Idle()
     {
-        DesignPumpMessages();
+        PumpTestMessages();
         m_app.OnIdle(0);
         m_pFrame->RecalcLayout();
         m_pFrame->UpdateWindow();
@@ -105,7 +106,7 @@ protected:
         }
         keys[VK_CONTROL] = 0;
         ::SetKeyboardState(keys);
-        DesignPumpMessages();
+        PumpTestMessages();
         return bTaken;
     }
 
@@ -300,18 +301,21 @@ MenuWalk* g_pWalk = nullptr;
 
 void CALLBACK WalkMenu(HWND, UINT, UINT_PTR, DWORD)
 {
-    MenuWalk& w = *g_pWalk;
-    if (++w.nTicks > 20) {
-        ::EndMenu();
-        return;
-    }
-    const size_t nStep = w.titles.size();
-    w.titles.push_back(w.pBar->GetTrackingTitle());
-    if (nStep < w.pictures.size()) {
-        SaveWindowPicture(w.hFrame, w.pictures[nStep].c_str());
-    }
-    const WPARAM wKey = nStep < w.keys.size() ? w.keys[nStep] : VK_ESCAPE;
-    ::PostMessageA(w.hFrame, WM_KEYDOWN, wKey, 0);
+    FxCallbackEntry("WalkMenu", FALSE, [&]() -> BOOL {
+        MenuWalk& w = *g_pWalk;
+        if (++w.nTicks > 20) {
+            ::EndMenu();
+            return TRUE;
+        }
+        const size_t nStep = w.titles.size();
+        w.titles.push_back(w.pBar->GetTrackingTitle());
+        if (nStep < w.pictures.size()) {
+            SaveWindowPicture(w.hFrame, w.pictures[nStep].c_str());
+        }
+        const WPARAM wKey = nStep < w.keys.size() ? w.keys[nStep] : VK_ESCAPE;
+        ::PostMessageA(w.hFrame, WM_KEYDOWN, wKey, 0);
+        return TRUE;
+    });
 }
 } // namespace
 
@@ -384,7 +388,7 @@ TEST_F(CDesignKeysMenusTest, ExitIsEnabledAndClosesTheDesigner)
     EXPECT_FALSE(IsGrayed(hFrameFile, ID_APP_EXIT));
 
     m_pFrame->SendMessage(WM_COMMAND, ID_APP_EXIT);
-    DesignPumpMessages();
+    PumpTestMessages();
     ASSERT_FALSE(::IsWindow(m_hFrame));
     m_pFrame = nullptr;
 }
@@ -397,13 +401,16 @@ std::vector<std::string> g_dialogs;
 
 void CALLBACK CancelDialog(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hDlg = ::GetLastActivePopup(g_hPrintOwner);
-    if (hDlg != nullptr && hDlg != g_hPrintOwner && ::IsWindowVisible(hDlg)) {
-        char szCaption[128] = {};
-        ::GetWindowTextA(hDlg, szCaption, sizeof szCaption);
-        g_dialogs.push_back(szCaption);
-        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-    }
+    FxCallbackEntry("CancelDialog", FALSE, [&]() -> BOOL {
+        HWND hDlg = ::GetLastActivePopup(g_hPrintOwner);
+        if (hDlg != nullptr && hDlg != g_hPrintOwner && ::IsWindowVisible(hDlg)) {
+            char szCaption[128] = {};
+            ::GetWindowTextA(hDlg, szCaption, sizeof szCaption);
+            g_dialogs.push_back(szCaption);
+            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        }
+        return TRUE;
+    });
 }
 } // namespace
 

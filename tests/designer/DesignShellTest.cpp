@@ -26,6 +26,7 @@
 #include "framework/FwMenuBar.h"
 #include "framework/FwToolBarManager.h"
 #include "framework/FwWorksheet.h"
+#include "platform/base/Firewall.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
@@ -94,7 +95,7 @@ protected:
     }
     void Idle()
     {
-        DesignPumpMessages();
+        PumpTestMessages();
         m_app.OnIdle(0);
         m_pFrame->RecalcLayout();
         m_pFrame->UpdateWindow();
@@ -106,7 +107,7 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     CRect BarRect(UINT nID) const
     {
@@ -850,16 +851,18 @@ LRESULT CALLBACK OptionsAnswerProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
     if (message != WM_APP) {
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     }
-    HWND hSheet = ::GetLastActivePopup(reinterpret_cast<HWND>(wParam));
-    HWND hPage =
-        hSheet != nullptr ? reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
-    if (hPage != nullptr && ::IsDlgButtonChecked(hPage, IDC_SET_ZOOM_PRINT) != BST_CHECKED) {
-        ::SendMessageA(::GetDlgItem(hPage, IDC_SET_ZOOM_PRINT), BM_CLICK, 0, 0);
-    }
-    if (hSheet != nullptr) {
-        ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    }
-    return 0;
+    return FxCallbackEntry("OptionsAnswerProc", 0, [&]() -> LRESULT {
+        HWND hSheet = ::GetLastActivePopup(reinterpret_cast<HWND>(wParam));
+        HWND hPage =
+            hSheet != nullptr ? reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
+        if (hPage != nullptr && ::IsDlgButtonChecked(hPage, IDC_SET_ZOOM_PRINT) != BST_CHECKED) {
+            ::SendMessageA(::GetDlgItem(hPage, IDC_SET_ZOOM_PRINT), BM_CLICK, 0, 0);
+        }
+        if (hSheet != nullptr) {
+            ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        }
+        return 0;
+    });
 }
 } // namespace
 

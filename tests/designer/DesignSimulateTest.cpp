@@ -83,7 +83,7 @@ protected:
         m_pMain = m_app.GetMainFrame();
         ASSERT_NE(nullptr, m_pMain);
         m_pMain->OpenTemplate(m_strTemplate);
-        DesignPumpMessages();
+        PumpTestMessages();
         for (int i = 0; i < m_pMain->GetWorksheetCount() && m_pChild == nullptr; ++i) {
             auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pMain->GetWorksheet(i));
             CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
@@ -100,7 +100,7 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     void Simulate() { m_pChild->SendMessage(WM_COMMAND, ID_SHEET_SIMULATE, 0); }
 
@@ -214,7 +214,7 @@ TEST_F(CDesignSimulateTest, ACustomSymbolTheLibraryLacksIsReportedInTheErrorsPan
         d.Ok();
     });
     Simulate();
-    DesignPumpMessages();
+    PumpTestMessages();
     EXPECT_EQ(1, ui.GetDialogsOpened());
     EXPECT_TRUE(ui.TakeBoxTexts().empty());
 

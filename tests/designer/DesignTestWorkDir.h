@@ -14,6 +14,7 @@
 #include "platform/base/FxRegKey.h"
 #include "platform/base/String.h"
 #include "platform/res/resource.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
 
@@ -53,15 +54,6 @@ inline BOOL DesignStartApp(CVornDesignApp& app)
     CTestUi ui;
     ui.OnDialog(IDD_FX_NEWTYPE, [](CTestDlg& d) { d.Cancel(); });
     return app.InitInstance();
-}
-
-inline void DesignPumpMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
 }
 
 // The texts of the item's children, sorted (the file system gives no order).

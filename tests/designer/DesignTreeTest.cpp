@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,7 +70,8 @@ protected:
         m_tree.m_hDragItem = hDragged;
         CRect rc(0, 0, 0, 0);
         if (hOver != nullptr) {
-            *reinterpret_cast<HTREEITEM*>(&rc) = hOver;
+            // The message takes the item in the rectangle it fills.
+            memcpy(static_cast<RECT*>(&rc), &hOver, sizeof(hOver));
             m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc));
             m_tree.m_dropTarget.m_point = rc.CenterPoint();
         } else {

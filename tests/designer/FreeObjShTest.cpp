@@ -26,53 +26,22 @@
 #include "designer/res/resource.h"
 #include "platform/base/Archive.h"
 #include "platform/base/MemFile.h"
+#include "tests/support/DrivenSheet.h"
+#include "tests/support/SheetTimer.h"
 #include "tests/support/UiDriver.h"
 
 namespace
 {
-const UINT kDrive = WM_APP + 44;
 const UINT kColorChanged = 0x52D;
 
 // Runs modally like the tool's command, and lets the test act once the sheet is up.
-class CDrivenFreeObjSh : public CFreeObjSh
+class CDrivenFreeObjSh : public CTestDrivenSheet<CFreeObjSh, CDrivenFreeObjSh>
 {
 public:
-    CDrivenFreeObjSh(int nKind, std::function<void(CDrivenFreeObjSh&)> fnDrive)
-        : CFreeObjSh("属性设置", nullptr, 0, nKind), m_fnDrive(std::move(fnDrive))
+    CDrivenFreeObjSh(int nKind, Drive fnDrive) : CTestDrivenSheet("属性设置", nullptr, 0, nKind)
     {
+        SetDrive(std::move(fnDrive));
     }
-
-    BOOL OnInitDialog() override
-    {
-        CFreeObjSh::OnInitDialog();
-        PostMessage(kDrive);
-        return TRUE;
-    }
-
-    CTestDlg Page(int nPage)
-    {
-        SetActivePage(nPage);
-        return CTestDlg(GetPage(nPage));
-    }
-
-    void PressButton(int nID) { ::SendMessageA(::GetDlgItem(m_hWnd, nID), BM_CLICK, 0, 0); }
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == kDrive) {
-            auto fn = std::move(m_fnDrive);
-            m_fnDrive = nullptr;
-            if (fn) {
-                fn(*this);
-            }
-            return 0;
-        }
-        return CFreeObjSh::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    std::function<void(CDrivenFreeObjSh&)> m_fnDrive;
 };
 
 std::vector<BYTE> Bytes(CCappFreeObj& obj)
@@ -373,36 +342,6 @@ TEST(FreeObjShTest, CancelAndAWidthOutOfRangeChangeNothing)
 
 namespace
 {
-// The sheet a double click opens runs its own modal loop: a zero timer posted before the click
-// acts inside that loop.
-std::function<void(HWND)> g_fnOnSheet;
-
-BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
-{
-    char sz[64] = {};
-    ::GetWindowTextA(hWnd, sz, sizeof(sz));
-    if (::IsWindowVisible(hWnd) && CString(sz) == "属性设置") {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK DriveSheet(HWND, UINT, UINT_PTR nIDEvent, DWORD)
-{
-    HWND hSheet = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, reinterpret_cast<LPARAM>(&hSheet));
-    if (hSheet == nullptr) {
-        return;
-    }
-    ::KillTimer(nullptr, nIDEvent);
-    auto fn = std::move(g_fnOnSheet);
-    g_fnOnSheet = nullptr;
-    if (fn) {
-        fn(hSheet);
-    }
-}
-
 class CFreeObjShViewTest : public CCellToolTest
 {
 };
@@ -421,7 +360,9 @@ TEST_F(CFreeObjShViewTest, DoubleClickOnARectangleOpensTheSheetAndOkApplies)
 
     CTestUi ui;
     bool bOpened = false;
-    g_fnOnSheet = [&](HWND hSheet) {
+    // The sheet a double click opens runs its own modal loop: a timer started before the click
+    // acts inside that loop.
+    CTestSheetTimer sheetTimer("属性设置", [&](HWND hSheet) {
         bOpened = true;
         HWND hPage = reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
         auto* pPage = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hPage));
@@ -431,11 +372,8 @@ TEST_F(CFreeObjShViewTest, DoubleClickOnARectangleOpensTheSheetAndOkApplies)
         base.SetText(IDC_FREEOBJ_TEXT, "孔");
         base.SetText(IDC_FREEOBJ_RIGHT, "1600");
         ::SendMessageA(::GetDlgItem(hSheet, IDOK), BM_CLICK, 0, 0);
-    };
-    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 0, DriveSheet);
+    });
     Mouse(WM_LBUTTONDBLCLK, MK_LBUTTON, CPoint(900, 700));
-    ::KillTimer(nullptr, nTimer);
-    g_fnOnSheet = nullptr;
     EXPECT_TRUE(bOpened);
     EXPECT_STREQ("孔", pRect->m_strText.GetString());
     EXPECT_EQ(CRect(400, 400, 1600, 1000), pRect->GetOutRect());

@@ -8,43 +8,15 @@
 #include "core/CappCell.h"
 #include "designer/MultiStyleSh.h"
 #include "designer/res/resource.h"
+#include "tests/support/DrivenSheet.h"
 #include "tests/support/UiDriver.h"
 
 namespace
 {
-const UINT kDrive = WM_APP + 44;
-
-class CDrivenMultiSheet : public CMultiStyleSh
+class CDrivenMultiSheet : public CTestDrivenSheet<CMultiStyleSh, CDrivenMultiSheet>
 {
 public:
-    explicit CDrivenMultiSheet(std::function<void(CDrivenMultiSheet&)> fnDrive)
-        : CMultiStyleSh("属性设置"), m_fnDrive(std::move(fnDrive))
-    {
-    }
-    BOOL OnInitDialog() override
-    {
-        CMultiStyleSh::OnInitDialog();
-        PostMessage(kDrive);
-        return TRUE;
-    }
-    void PressButton(int nID) { ::SendMessageA(::GetDlgItem(m_hWnd, nID), BM_CLICK, 0, 0); }
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == kDrive) {
-            auto fn = std::move(m_fnDrive);
-            m_fnDrive = nullptr;
-            if (fn) {
-                fn(*this);
-            }
-            return 0;
-        }
-        return CMultiStyleSh::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    std::function<void(CDrivenMultiSheet&)> m_fnDrive;
+    explicit CDrivenMultiSheet(Drive fnDrive) : CTestDrivenSheet("属性设置") { SetDrive(std::move(fnDrive)); }
 };
 } // namespace
 

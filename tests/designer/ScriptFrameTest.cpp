@@ -20,6 +20,7 @@
 #include "designer/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "platform/frame/FrameIds.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
@@ -29,15 +30,6 @@ namespace
 // The shared input dialog of the base-data library and its edit control.
 const UINT kInDataDlg = 17001;
 const int kInDataEdit = 1023;
-
-void PumpMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
 
 CString SampleTemplate()
 {
@@ -73,11 +65,11 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        PumpMessages();
+        PumpTestMessages();
     }
     void Idle()
     {
-        PumpMessages();
+        PumpTestMessages();
         m_app.OnIdle(0);
         m_pMain->RecalcLayout();
         m_pMain->UpdateWindow();
@@ -325,7 +317,7 @@ TEST_F(ScriptFrameTest, AddRefusesUsedAndEmptyNamesAndSwitchingStoresTheIndented
     SheetView()->SetSaveState(CCappSheetDefView::saveStateSaved);
     EXPECT_TRUE(CScriptFrame::CloseForSheet(m_pSheetFrame));
     m_pSheetFrame->SendMessage(WM_CLOSE);
-    PumpMessages();
+    PumpTestMessages();
     ASSERT_EQ(nullptr, FindSheetFrame(m_strPath));
     m_pMain->OpenTemplate(m_strPath);
     m_pSheetFrame = FindSheetFrame(m_strPath);
@@ -534,7 +526,7 @@ TEST_F(ScriptFrameTest, AScriptWindowThatOutlivesItsTemplateStoresNothing)
     ASSERT_NE(nullptr, pScript);
     Type(pScript, "x");
     m_pSheetFrame->DestroyWindow();
-    PumpMessages();
+    PumpTestMessages();
     ASSERT_EQ(nullptr, FindSheetFrame(m_strPath));
     m_pSheetFrame = nullptr;
     ASSERT_TRUE(ScriptWindowOpen());

@@ -10,6 +10,7 @@
 #include "designer/SetCellStyleSh.h"
 #include "designer/TemplateFile.h"
 #include "designer/res/resource.h"
+#include "tests/support/DrivenSheet.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
@@ -18,50 +19,14 @@
 
 namespace
 {
-const UINT kDrive = WM_APP + 43;
-
 // Runs modally like the designer's command, and lets the test act once the sheet is up.
-class CDrivenCellSheet : public CSetCellStyleSh
+class CDrivenCellSheet : public CTestDrivenSheet<CSetCellStyleSh, CDrivenCellSheet>
 {
 public:
-    CDrivenCellSheet(int nKind, std::function<void(CDrivenCellSheet&)> fnDrive)
-        : CSetCellStyleSh("属性设置", nullptr, 0, nKind), m_fnDrive(std::move(fnDrive))
+    CDrivenCellSheet(int nKind, Drive fnDrive) : CTestDrivenSheet("属性设置", nullptr, 0, nKind)
     {
+        SetDrive(std::move(fnDrive));
     }
-
-    BOOL OnInitDialog() override
-    {
-        CSetCellStyleSh::OnInitDialog();
-        PostMessage(kDrive);
-        return TRUE;
-    }
-
-    // Makes a page current (the common sheet creates a page when it is first shown) and hands it
-    // out as a dialog to drive.
-    CTestDlg Page(int nPage)
-    {
-        SetActivePage(nPage);
-        return CTestDlg(GetPage(nPage));
-    }
-
-    void PressButton(int nID) { ::SendMessageA(::GetDlgItem(m_hWnd, nID), BM_CLICK, 0, 0); }
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == kDrive) {
-            auto fn = std::move(m_fnDrive);
-            m_fnDrive = nullptr;
-            if (fn) {
-                fn(*this);
-            }
-            return 0;
-        }
-        return CSetCellStyleSh::WindowProc(message, wParam, lParam);
-    }
-
-private:
-    std::function<void(CDrivenCellSheet&)> m_fnDrive;
 };
 
 CString SamplePath(const char* pszName)
@@ -151,7 +116,7 @@ void EditAllPages(CDrivenCellSheet& sh, bool bPictures)
         EXPECT_TRUE(SaveWindowPicture(sh.m_hWnd, "cell-style-field.png"));
     }
 
-    CTestDlg font = sh.Page(1);
+    sh.Page(1);
     if (bPictures) {
         EXPECT_TRUE(SaveWindowPicture(sh.m_hWnd, "cell-style-font.png"));
     }

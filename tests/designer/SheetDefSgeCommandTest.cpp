@@ -76,7 +76,7 @@ protected:
         ASSERT_NE(nullptr, m_pFrame);
         m_pFrame->MoveWindow(0, 0, 900, 640);
         m_pFrame->OpenTemplate(strCard);
-        DesignPumpMessages();
+        PumpTestMessages();
         auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pFrame->MDIGetActive());
         ASSERT_NE(nullptr, pChild);
         m_pView = pChild->GetSheetDefView();
@@ -97,11 +97,11 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     void Idle()
     {
-        DesignPumpMessages();
+        PumpTestMessages();
         m_app.OnIdle(0);
         m_pFrame->RecalcLayout();
         m_pFrame->UpdateWindow();

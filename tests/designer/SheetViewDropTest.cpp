@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(Open(SampleTemplate()));
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     POINTL ScreenOf(CPoint ptClient)
     {

@@ -47,7 +47,7 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
+        PumpTestMessages();
     }
 
     static CString SampleTemplate() { return DesignSampleWorkDir() + "\\Template\\ProcessCard.znt"; }
@@ -88,7 +88,7 @@ protected:
 
     void Idle()
     {
-        DesignPumpMessages();
+        PumpTestMessages();
         m_app.OnIdle(0);
         m_pMain->RecalcLayout();
         m_pMain->UpdateWindow();

@@ -20,6 +20,7 @@
 #include "framework/FwWorksheet.h"
 #include "platform/base/FxRegKey.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/support/SheetTimer.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 
@@ -39,7 +40,7 @@ protected:
         ASSERT_TRUE(DesignStartApp(m_app));
         m_pFrame = m_app.GetMainFrame();
         ASSERT_NE(nullptr, m_pFrame);
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     void TearDown() override
     {
@@ -55,7 +56,7 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
         m_app.WriteProfileString("Recent File List", nullptr, nullptr);
-        DesignPumpMessages();
+        PumpTestMessages();
     }
     CCappSheetDefView* Open(const CString& strPath)
     {
@@ -74,7 +75,7 @@ protected:
     {
         HWND hChild = pView->GetParentFrame()->m_hWnd;
         ::SendMessageA(hChild, WM_CLOSE, 0, 0);
-        DesignPumpMessages();
+        PumpTestMessages();
         return !::IsWindow(hChild);
     }
 
@@ -297,44 +298,25 @@ namespace
 
 // A modal property sheet cannot be answered by the dialog hook: a timer finds it once its modal
 // loop runs, lets the test edit its current page, then presses a button.
-const char* g_pszSheetCaption = nullptr;
-std::function<void(HWND)> g_fnSheetPage;
-int g_nSheetButton = PSBTN_OK;
-int g_nSheetsAnswered = 0;
-
-BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
-{
-    char szCaption[128] = {};
-    ::GetWindowTextA(hWnd, szCaption, sizeof szCaption);
-    if (::IsWindowVisible(hWnd) && g_pszSheetCaption != nullptr && strcmp(szCaption, g_pszSheetCaption) == 0) {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CALLBACK AnswerSheet(HWND, UINT, UINT_PTR idTimer, DWORD)
-{
-    HWND hSheet = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindSheet, reinterpret_cast<LPARAM>(&hSheet));
-    if (hSheet == nullptr) {
-        return;
-    }
-    ::KillTimer(nullptr, idTimer);
-    ++g_nSheetsAnswered;
-    if (g_fnSheetPage) {
-        g_fnSheetPage(reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
-    }
-    ::SendMessageA(hSheet, PSM_PRESSBUTTON, static_cast<WPARAM>(g_nSheetButton), 0);
-}
+std::unique_ptr<CTestSheetTimer> g_pSheetTimer;
 
 void AnswerSheetLater(const char* pszCaption, int nButton, std::function<void(HWND)> fnPage)
 {
-    g_pszSheetCaption = pszCaption;
-    g_nSheetButton = nButton;
-    g_fnSheetPage = std::move(fnPage);
-    g_nSheetsAnswered = 0;
-    ::SetTimer(nullptr, 0, 50, &AnswerSheet);
+    g_pSheetTimer.reset();
+    g_pSheetTimer = std::make_unique<CTestSheetTimer>(
+        pszCaption,
+        [nButton, fnPage](HWND hSheet) {
+            if (fnPage) {
+                fnPage(reinterpret_cast<HWND>(::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+            }
+            ::SendMessageA(hSheet, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0);
+        },
+        50);
+}
+
+int SheetsAnswered()
+{
+    return g_pSheetTimer != nullptr ? g_pSheetTimer->GetAnswered() : 0;
 }
 
 } // namespace
@@ -384,9 +366,9 @@ TEST_F(CTemplateWindowTest, NewMakesABlankSheetOrANewCopyOfATemplate)
             });
         }
         m_pFrame->SendMessage(WM_COMMAND, ID_DESIGN_NEW);
-        DesignPumpMessages();
+        PumpTestMessages();
         if (c.nSheetButton >= 0) {
-            EXPECT_EQ(1, g_nSheetsAnswered);
+            EXPECT_EQ(1, SheetsAnswered());
         }
         ASSERT_EQ(nBefore + (c.bWindow ? 1 : 0), m_pFrame->GetWorksheetCount());
         if (!c.bWindow) {
@@ -425,7 +407,7 @@ TEST_F(CTemplateWindowTest, PageSetupRefusesACutLineAndMarksAnAcceptedChange)
     // A page far too small for the table's lines.
     AnswerSheetLater("设置页面尺寸", PSBTN_OK, [](HWND hPage) { ::SetDlgItemTextA(hPage, IDC_SHEET_WIDTH, "50"); });
     pView->SendMessage(WM_COMMAND, ID_TEMPLATE_PAGE_SETUP);
-    EXPECT_EQ(1, g_nSheetsAnswered);
+    EXPECT_EQ(1, SheetsAnswered());
     EXPECT_EQ(nWidth, pView->m_pSheet->m_nPageWidth);
     EXPECT_EQ(nHeight, pView->m_pSheet->m_nPageHeight);
     EXPECT_FALSE(ErrorsPane().IsEmpty());
@@ -434,7 +416,7 @@ TEST_F(CTemplateWindowTest, PageSetupRefusesACutLineAndMarksAnAcceptedChange)
     // The same page accepted: the template counts as changed and closing asks.
     AnswerSheetLater("设置页面尺寸", PSBTN_OK, nullptr);
     pView->SendMessage(WM_COMMAND, ID_TEMPLATE_PAGE_SETUP);
-    EXPECT_EQ(1, g_nSheetsAnswered);
+    EXPECT_EQ(1, SheetsAnswered());
     EXPECT_EQ(nWidth, pView->m_pSheet->m_nPageWidth);
     EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateChanged), pView->GetSaveState());
 }
@@ -443,7 +425,7 @@ TEST_F(CTemplateWindowTest, ADoubleClickOnATemplateInTheTreeOpensIt)
 {
     m_pFrame->MoveWindow(0, 0, 900, 640);
     m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_WORKSPACE_BAR);
-    DesignPumpMessages();
+    PumpTestMessages();
     m_pFrame->RecalcLayout();
     CDesignTree& tree = m_pFrame->m_wndWorkSpace.m_wndTree;
     // The designer initialises OLE, so the tree takes drops.
@@ -452,7 +434,7 @@ TEST_F(CTemplateWindowTest, ADoubleClickOnATemplateInTheTreeOpensIt)
     ASSERT_NE(nullptr, hItem);
     ASSERT_STREQ("ProcessCard", tree.GetItemText(hItem));
     CRect rc(0, 0, 0, 0);
-    *reinterpret_cast<HTREEITEM*>(&rc) = hItem;
+    memcpy(static_cast<RECT*>(&rc), &hItem, sizeof(hItem));
     ASSERT_TRUE(tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rc)));
     POINT pt = rc.CenterPoint();
     ::ClientToScreen(tree.m_hWnd, &pt);

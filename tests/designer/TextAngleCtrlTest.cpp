@@ -6,6 +6,7 @@
 #include "designer/TextAngleCtrl.h"
 #include "designer/res/resource.h"
 #include "platform/win/Wnd.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -108,10 +109,7 @@ TEST(TextAngleCtrlTest, DragFollowsThePointerAndSnapsOnRelease)
     dial.ctrl.SetAngle(45);
     dial.parent.ShowWindow(SW_SHOW);
     // Let the exposure of the newly shown window be erased and painted before the picture.
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::DispatchMessageA(&msg);
-    }
+    PumpTestMessages();
     EXPECT_TRUE(SaveWindowPicture(dial.parent.m_hWnd, "text-angle-dial.png"));
 }
 

@@ -9,6 +9,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
 #include "tests/framework/res/fwtest_resource.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -41,16 +42,6 @@ protected:
         }
         m_app.m_pMainWnd = nullptr;
     }
-    // Runs what was posted (a bounded number of messages).
-    static void Pump()
-    {
-        MSG msg;
-        for (int i = 0; i < 1000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-
     CWinApp m_app{"FwControlBarMDIChildWndTest"};
     FwMDIFrameWnd* m_pFrame = nullptr;
     FwControlBar m_bar;
@@ -103,7 +94,7 @@ TEST_F(FwControlBarMDIChildWndTest, AHostLeftWithoutItsBarGoesAtIdle)
     m_pFrame->DockControlBar(&m_bar, FX_IDW_DOCKBAR_TOP);
     EXPECT_TRUE(::IsWindow(hHost));
     m_pFrame->SendMessage(FxGetIdleUpdateMessage(), TRUE, 0);
-    Pump();
+    PumpTestMessages();
     EXPECT_FALSE(::IsWindow(hHost));
     EXPECT_EQ(m_pFrame->GetControlBar(FX_IDW_DOCKBAR_TOP), m_bar.m_pDockBar);
     EXPECT_TRUE(::IsWindowVisible(m_bar.m_hWnd));

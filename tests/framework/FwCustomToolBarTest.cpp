@@ -248,7 +248,7 @@ TEST_F(FwCustomToolBarTest, AltDragMovesCtrlCopiesAndEmptySpaceMakesAUserBar)
     ::ScreenToClient(pUser->m_hWnd, &ptOut);
     pUser->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(ButtonCenter(pUser, 0)));
     pUser->SendMessage(WM_LBUTTONUP, 0, ClientPoint(ptOut));
-    FwTbPumpMessages();
+    PumpTestMessages();
     EXPECT_EQ(nullptr, pFrame->Bar(0xE820));
     SetKeys(FALSE, FALSE);
 
@@ -256,7 +256,7 @@ TEST_F(FwCustomToolBarTest, AltDragMovesCtrlCopiesAndEmptySpaceMakesAUserBar)
     while (pEdit->GetButtonCount() > 0) {
         pEdit->RemoveButton(0, FALSE);
     }
-    FwTbPumpMessages();
+    PumpTestMessages();
     EXPECT_EQ(pEdit, pFrame->Bar(0xE806));
 }
 

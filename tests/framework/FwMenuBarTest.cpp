@@ -1,14 +1,17 @@
 // The menu bar of the designer-like frame: titles and masks from the menu resources, the titles
 // of the active document's menu, popups opened from the keyboard and switched by mouse and arrows,
 // and the maximised child's buttons.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "framework/FwBmpMenuPlugIn.h"
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/DockBar.h"
 #include "tests/framework/FwToolBarTestFrame.h"
+#include "tests/support/FirewallCheck.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -51,6 +54,20 @@ std::vector<CString> Titles(std::initializer_list<const char*> texts)
     }
     return titles;
 }
+
+// A menu bar whose hit test fails while armed: the menu filter hook asks it where the mouse is.
+class CFailingHitMenuBar : public FwMDIMenuBar
+{
+public:
+    int ButtonFromPoint(int x, int y, LPRECT lpRect) const override
+    {
+        if (m_bFail) {
+            throw std::runtime_error("hit test failed");
+        }
+        return FwMDIMenuBar::ButtonFromPoint(x, y, lpRect);
+    }
+    BOOL m_bFail = FALSE;
+};
 
 // Puts the cursor over the frame's empty client so the real mouse stays out of the way.
 void ParkCursor(CFwTbFrame* pFrame)
@@ -131,7 +148,7 @@ TEST_F(FwMenuBarTest, TheActiveDocumentsMenuDecidesTheTitles)
     EXPECT_EQ(2, pBar->CaptionPartFromPoint(ptClose));
     pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClose.x, ptClose.y));
     pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClose.x, ptClose.y));
-    FwTbPumpMessages();
+    PumpTestMessages();
     pFrame->Idle();
     EXPECT_EQ(nullptr, pFrame->MDIGetActive());
     EXPECT_FALSE(pBar->HasChildButtons());
@@ -157,7 +174,7 @@ TEST_F(FwMenuBarTest, AltAndAMnemonicOpenATitleAndTheChosenCommandArrives)
     // Alt+V: the View popup opens; its owner-drawn "&Status Bar" answers the letter s.
     pFrame->m_script = {{{WM_CHAR, 's', 0, nullptr}}};
     pFrame->SendMessage(WM_SYSCHAR, 'v', 0x20000000);
-    FwTbPumpMessages();
+    PumpTestMessages();
     ASSERT_EQ(1U, pFrame->m_popups.size());
     EXPECT_EQ(pBar->GetTitlePopup(nView), pFrame->m_popups[0]);
     EXPECT_EQ(std::vector<UINT>{0x8400}, pFrame->m_commands);
@@ -169,7 +186,7 @@ TEST_F(FwMenuBarTest, AltAndAMnemonicOpenATitleAndTheChosenCommandArrives)
     pFrame->m_popups.clear();
     pFrame->m_script = {{{WM_KEYDOWN, VK_ESCAPE, 0, nullptr}}};
     pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
-    FwTbPumpMessages();
+    PumpTestMessages();
     EXPECT_EQ(1U, pFrame->m_popups.size() + static_cast<size_t>(pFrame->m_nSystemMenus));
 }
 
@@ -200,7 +217,7 @@ TEST_F(FwMenuBarTest, ArrowsAndTheMouseSwitchBetweenTitlesWhileAPopupIsOpen)
         pFrame->m_popups.clear();
         pFrame->m_script = {{{WM_KEYDOWN, c.nKey, 0, nullptr}}, {{WM_KEYDOWN, VK_ESCAPE, 0, nullptr}}};
         pFrame->SendMessage(WM_SYSCHAR, 'f', 0x20000000);
-        FwTbPumpMessages();
+        PumpTestMessages();
         ASSERT_EQ(2U, pFrame->m_popups.size());
         EXPECT_EQ(pBar->GetTitlePopup(nFile), pFrame->m_popups[0]);
         EXPECT_EQ(pBar->GetTitlePopup(c.nExpected), pFrame->m_popups[1]);
@@ -213,7 +230,7 @@ TEST_F(FwMenuBarTest, ArrowsAndTheMouseSwitchBetweenTitlesWhileAPopupIsOpen)
     pFrame->m_script = {{{WM_MOUSEMOVE, 0, MAKELPARAM(rcHelp.CenterPoint().x, rcHelp.CenterPoint().y), pBar->m_hWnd}},
                         {{WM_KEYDOWN, VK_ESCAPE, 0, nullptr}}};
     pBar->TrackTitle(nFile, FALSE);
-    FwTbPumpMessages();
+    PumpTestMessages();
     ASSERT_EQ(2U, pFrame->m_popups.size());
     EXPECT_EQ(pBar->GetTitlePopup(nFile), pFrame->m_popups[0]);
     EXPECT_EQ(pBar->GetTitlePopup(nHelp), pFrame->m_popups[1]);
@@ -231,7 +248,7 @@ TEST_F(FwMenuBarTest, AnOpenBitmapMenuShowsTheButtonImages)
     pFrame->m_pszMenuPicture = "fwmenubar-bitmap-menu.png";
     pFrame->m_script = {{{WM_KEYDOWN, VK_DOWN, 0, nullptr}}};
     pFrame->SendMessage(WM_SYSCHAR, 'v', 0x20000000);
-    FwTbPumpMessages();
+    PumpTestMessages();
     EXPECT_EQ(nullptr, pFrame->m_pszMenuPicture);
 
     // Every command item of the popup became owner-drawn by the frame's plug-in.
@@ -253,7 +270,7 @@ TEST_F(FwMenuBarTest, AnOpenBitmapMenuShowsTheButtonImages)
     pFrame->m_popups.clear();
     pFrame->m_script.clear();
     pFrame->SendMessage(WM_SYSCHAR, 'f', 0x20000000);
-    FwTbPumpMessages();
+    PumpTestMessages();
 }
 
 TEST_F(FwMenuBarTest, AFloatingMenuBarHasNoCloseBox)
@@ -316,10 +333,40 @@ TEST_F(FwMenuBarTest, TheCaptionIconClosesTheSystemMenuOrSendsItsDefaultCommand)
         pFrame->m_script = {
             {{c.nMessage, c.wHit, MAKELPARAM(c.pt.x, c.pt.y), nullptr}, {WM_KEYDOWN, VK_ESCAPE, 0, nullptr}}};
         pFrame->SendMessage(WM_SYSCHAR, ' ', 0x20000000);
-        FwTbPumpMessages();
+        PumpTestMessages();
         EXPECT_EQ(1U, pFrame->m_popups.size() + static_cast<size_t>(pFrame->m_nSystemMenus));
         EXPECT_EQ(c.nCancelModes, pFrame->m_nCancelModes);
         EXPECT_EQ(c.bMinimised, ::IsIconic(pFrame->m_hWnd) != FALSE);
         pFrame->ShowWindow(SW_RESTORE);
     }
+}
+
+// A throw inside the menu filter hook stops at the hook: the menu goes on and closes normally,
+// and the test listener fails the test that was running, naming the hook.
+TEST_F(FwMenuBarTest, AThrowInTheMenuFilterHookFailsTheRunningTest)
+{
+    FrameHolder holder;
+    CFwTbFrame* pFrame = holder.pFrame;
+    auto* pBar = new CFailingHitMenuBar;
+    delete pFrame->m_pMDIMenuBar;
+    pFrame->m_pMDIMenuBar = pBar;
+    pFrame->SetMenuBar(pBar);
+    ASSERT_TRUE(pFrame->Create());
+    pFrame->Idle();
+    ParkCursor(pFrame);
+    const int nFile = pBar->FindMnemonic('f');
+    const int nHelp = pBar->FindMnemonic('h');
+    CRect rcHelp;
+    pBar->GetButtonRect(nHelp, &rcHelp);
+    pFrame->m_script = {{{WM_MOUSEMOVE, 0, MAKELPARAM(rcHelp.CenterPoint().x, rcHelp.CenterPoint().y), pBar->m_hWnd},
+                         {WM_KEYDOWN, VK_ESCAPE, 0, nullptr}}};
+    pBar->m_bFail = TRUE;
+    pBar->TrackTitle(nFile, FALSE);
+    PumpTestMessages();
+    pBar->m_bFail = FALSE;
+    // The failed hit test took nothing: Help never opened, Escape closed File.
+    ASSERT_EQ(1U, pFrame->m_popups.size());
+    EXPECT_EQ(pBar->GetTitlePopup(nFile), pFrame->m_popups[0]);
+    EXPECT_EQ(-1, pBar->GetTrackingTitle());
+    EXPECT_NONFATAL_FAILURE(ExpectNoSwallowedExceptions(), "FwMenuBar::MsgFilterProc: hit test failed");
 }

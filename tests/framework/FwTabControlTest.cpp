@@ -8,6 +8,7 @@
 #include "framework/Fw3DTabControl.h"
 #include "framework/FwTabControl.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/UiDriver.h"
 
@@ -279,10 +280,7 @@ TEST_F(FwTabControlTest, Picture)
     m_host.ShowWindow(SW_SHOW);
     m_host.UpdateWindow();
     // Let the newly shown window reach the screen before it is read back.
-    MSG msg = {};
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::DispatchMessageA(&msg);
-    }
+    PumpTestMessages();
     EXPECT_TRUE(SaveWindowPicture(m_host.m_hWnd, "fwbars-tab-control-window.png"));
 }
 } // namespace

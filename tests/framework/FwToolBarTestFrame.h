@@ -15,6 +15,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
 #include "tests/framework/res/fwtoolbar_resource.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/UiDriver.h"
 
 // The default bars' button tables (0 a separator).
@@ -178,13 +179,3 @@ protected:
         return FwMDIFrameWnd::OnCommand(wParam, lParam);
     }
 };
-
-// Lets posted messages (a bar destroying itself, delayed layouts) run.
-inline void FwTbPumpMessages()
-{
-    MSG msg;
-    for (int i = 0; i < 200 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}

@@ -11,6 +11,7 @@
 #include "support/PngFile.h"
 #include "support/UiDriver.h"
 #include "tests/gridkit/res/gktest_resource.h"
+#include "tests/support/MessagePump.h"
 
 namespace
 {
@@ -267,22 +268,6 @@ TEST_F(GkGridWndTest, TypingEditsTextInPlace)
 
 namespace
 {
-// Hands the queued messages on as a message loop does: Wine's modal dialog loop takes them as
-// UTF-16 (W), the framework's own loop as GBK bytes (A).
-void PumpMessages(BOOL bUnicodeLoop)
-{
-    MSG msg = {};
-    while (bUnicodeLoop ? ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)
-                        : ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        if (bUnicodeLoop) {
-            ::DispatchMessageW(&msg);
-        } else {
-            ::DispatchMessageA(&msg);
-        }
-    }
-}
-
 // One Chinese character as each kind of input gives it to a window.
 enum TypingKind { imeChar, unicodeChar, bytePairs };
 
@@ -303,7 +288,12 @@ void TypeChinese(HWND hWnd, TypingKind kind, LPCSTR pszGbkChar, LPCWSTR pszUtf16
         ::PostMessageA(hWnd, WM_CHAR, chTrail, 1);
         break;
     }
-    PumpMessages(kind == unicodeChar);
+    // Wine's modal dialog loop takes messages as UTF-16, the framework's own loop as GBK bytes.
+    if (kind == unicodeChar) {
+        PumpTestMessagesW();
+    } else {
+        PumpTestMessages();
+    }
 }
 
 BOOL PutTextOnClipboard(HWND hOwner, LPCSTR pszText)
@@ -387,7 +377,7 @@ TEST_F(GkGridWndTest, ChineseTypedIntoATextCellStaysWhole)
     ASSERT_NE(nullptr, hEdit);
     ::PostMessageA(hEdit, WM_CHAR, 'M', 1);
     ::PostMessageW(hEdit, WM_CHAR, L'8', 1);
-    PumpMessages(TRUE);
+    PumpTestMessagesW();
     char szText[32] = "";
     ::GetWindowTextA(hEdit, szText, sizeof(szText));
     EXPECT_STREQ("齿M8", szText);
@@ -410,7 +400,7 @@ TEST_F(GkGridWndTest, ChinesePastedIntoTheEditorStaysWhole)
     EXPECT_STREQ("齿轮轴", szText);
     // Ctrl+V as a Unicode loop hands it on, at the end of the text.
     ::PostMessageW(hEdit, WM_CHAR, 0x16, 1);
-    PumpMessages(TRUE);
+    PumpTestMessagesW();
     ::GetWindowTextA(hEdit, szText, sizeof(szText));
     EXPECT_STREQ("齿轮轴齿轮轴", szText);
     Key(hEdit, VK_RETURN);

@@ -11,6 +11,7 @@
 #include "platform/win/MsgBox.h"
 #include "platform/win/SpinButtonCtrl.h"
 #include "tests/platform/res/fxtest_resource.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/SysDlgDriver.h"
 #include "tests/support/UiDriver.h"
 
@@ -376,10 +377,7 @@ TEST(DialogTest, ModelessDialogLivesUntilDestroyed)
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(nullptr, dlg.m_combo.m_hWnd);
     // No modal loop ran: the open notice was never delivered, and no handler was expected.
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-    }
+    PumpTestMessages();
 }
 
 TEST(DialogTest, DeletingAnOpenModelessDialogReachesNoHandlerOfItsDestroyedPart)
@@ -398,8 +396,5 @@ TEST(DialogTest, DeletingAnOpenModelessDialogReachesNoHandlerOfItsDestroyedPart)
     EXPECT_EQ(0, nLateCalls);
     EXPECT_FALSE(IsWindow(hDlg));
     EXPECT_FALSE(IsWindow(hName));
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-    }
+    PumpTestMessages();
 }

@@ -68,7 +68,7 @@ TEST_F(DocumentTest, ClosingAModifiedDocumentAsksAndSavesOnlyOnYes)
         HWND hFrame = pFrame->m_hWnd;
         ui.AnswerMessageBox(c.nAnswer);
         pFrame->SendMessage(WM_CLOSE);
-        PumpPostedMessages();
+        PumpTestMessages();
         std::vector<CString> boxes = ui.TakeBoxTexts();
         ASSERT_EQ(1u, boxes.size());
         EXPECT_NE(-1, boxes[0].Find("grid.dat"));
@@ -77,7 +77,7 @@ TEST_F(DocumentTest, ClosingAModifiedDocumentAsksAndSavesOnlyOnYes)
             // Closed unasked once the changes are dropped.
             pDoc->SetModifiedFlag(FALSE);
             pFrame->SendMessage(WM_CLOSE);
-            PumpPostedMessages();
+            PumpTestMessages();
             EXPECT_FALSE(::IsWindow(hFrame));
         }
 

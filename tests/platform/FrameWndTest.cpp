@@ -214,7 +214,7 @@ TEST_F(FrameWndTest, ClosingTheFrameFromAViewsHandlerWaitsUntilTheHandlerReturns
     m_app.m_pMainFrame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FXROUTE_CLOSE, 0), 0);
     EXPECT_TRUE(pView->m_bFrameAliveAfterClose);
     // The close was posted when the command left; it runs from the queue.
-    PumpPostedMessages();
+    PumpTestMessages();
     EXPECT_FALSE(::IsWindow(hChild));
     EXPECT_EQ(nullptr, ActiveChild());
 }

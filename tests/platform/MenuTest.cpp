@@ -42,7 +42,7 @@ TEST_F(MenuTest, APopupsCommandIsRoutedThroughTheFrame)
     ASSERT_TRUE(menu.AppendMenu(MF_STRING, ID_FXROUTE_CHILD, "子框架"));
     QueueItemChoice(m_app.m_pMainFrame->m_hWnd, 2);
     EXPECT_TRUE(menu.TrackPopupMenu(TPM_LEFTALIGN, 10, 10, m_app.m_pMainFrame));
-    PumpPostedMessages();
+    PumpTestMessages();
     EXPECT_NE(0u, menu.GetMenuState(ID_FXROUTE_DOC, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_EQ("child:5004;", FxRouteLog());
 }

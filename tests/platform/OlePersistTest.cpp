@@ -9,59 +9,14 @@
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/ole/PropExchange.h"
 #include "platform/ole/StreamPropExchange.h"
+#include "support/TestCom.h"
+#include "support/TestPropertyBag.h"
 
 // After the windows headers, which it needs.
 #include <ocidl.h>
 
 namespace
 {
-// A property bag in memory, as a container keeps one.
-class CTestPropertyBag : public IPropertyBag
-{
-public:
-    ~CTestPropertyBag()
-    {
-        for (auto& item : m_values) {
-            VariantClear(&item.second);
-        }
-    }
-    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
-    {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
-            *ppv = static_cast<IPropertyBag*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
-    STDMETHOD(Read)(LPCOLESTR pszPropName, VARIANT* pVar, IErrorLog*) override
-    {
-        auto it = m_values.find(pszPropName);
-        if (it == m_values.end()) {
-            return E_INVALIDARG;
-        }
-        VariantInit(pVar);
-        return VariantCopy(pVar, &it->second);
-    }
-    STDMETHOD(Write)(LPCOLESTR pszPropName, VARIANT* pVar) override
-    {
-        VARIANT& v = m_values[pszPropName];
-        VariantClear(&v);
-        return VariantCopy(&v, pVar);
-    }
-    std::map<std::wstring, VARIANT> m_values;
-};
-
-// One new reference, or null.
-template <class T> T* Query(IUnknown* pUnk, REFIID riid)
-{
-    T* p = nullptr;
-    pUnk->QueryInterface(riid, reinterpret_cast<void**>(&p));
-    return p;
-}
-
 void SetSample(IUnknown* pCtl)
 {
     COleDispatchDriver driver;
@@ -103,29 +58,6 @@ CString CaptionOf(IUnknown* pCtl)
     return strCaption;
 }
 
-std::vector<BYTE> StreamBytes(IStream* pStream)
-{
-    STATSTG stat = {};
-    pStream->Stat(&stat, STATFLAG_NONAME);
-    std::vector<BYTE> bytes(static_cast<size_t>(stat.cbSize.QuadPart));
-    LARGE_INTEGER zero = {};
-    pStream->Seek(zero, STREAM_SEEK_SET, nullptr);
-    ULONG cbRead = 0;
-    pStream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &cbRead);
-    return bytes;
-}
-
-// A new stream over a copy of the bytes, at its start.
-IStream* StreamOf(const std::vector<BYTE>& bytes)
-{
-    IStream* pStream = nullptr;
-    CreateStreamOnHGlobal(nullptr, TRUE, &pStream);
-    ULONG cbWritten = 0;
-    pStream->Write(bytes.data(), static_cast<ULONG>(bytes.size()), &cbWritten);
-    LARGE_INTEGER zero = {};
-    pStream->Seek(zero, STREAM_SEEK_SET, nullptr);
-    return pStream;
-}
 } // namespace
 
 TEST(OlePersistTest, StreamRoundTripIntoAFreshInstance)

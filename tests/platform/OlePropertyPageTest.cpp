@@ -4,6 +4,8 @@
 #include "platform/base/FxComPtr.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/win/Wnd.h"
+#include "support/TestCom.h"
+#include "support/TestPageSite.h"
 #include "support/UiDriver.h"
 
 // After the windows headers, which it needs.
@@ -16,49 +18,6 @@ const int idcCaption = 201;
 const int idcFlag = 202;
 const int idcCount = 203;
 
-// The frame's side of a page: counts the status changes the page reports.
-class CTestPageSite : public IPropertyPageSite
-{
-public:
-    STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
-    {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyPageSite)) {
-            *ppv = static_cast<IPropertyPageSite*>(this);
-            return S_OK;
-        }
-        *ppv = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
-    STDMETHOD(OnStatusChange)(DWORD dwFlags) override
-    {
-        m_dwLastStatus = dwFlags;
-        ++m_nChanges;
-        return S_OK;
-    }
-    STDMETHOD(GetLocaleID)(LCID* pLocaleID) override
-    {
-        *pLocaleID = LOCALE_USER_DEFAULT;
-        return S_OK;
-    }
-    STDMETHOD(GetPageContainer)(IUnknown** ppUnk) override
-    {
-        *ppUnk = nullptr;
-        return E_NOTIMPL;
-    }
-    STDMETHOD(TranslateAccelerator)(MSG*) override { return S_FALSE; }
-
-    DWORD m_dwLastStatus = 0;
-    int m_nChanges = 0;
-};
-
-CString ItemText(HWND hPage, int nID)
-{
-    char sz[256] = "";
-    GetDlgItemTextA(hPage, nID, sz, sizeof(sz));
-    return CString(sz);
-}
 } // namespace
 
 TEST(OlePropertyPageTest, PageShowsAndAppliesTheBoundProperties)

@@ -1,5 +1,7 @@
 #include "OleTestCtl.h"
 
+#include "support/ProcAddress.h"
+
 CString TestCtlPath()
 {
     char szPath[MAX_PATH] = "";
@@ -22,7 +24,7 @@ HRESULT RegisterTestCtl()
         return hrRegistered = HRESULT_FROM_WIN32(GetLastError());
     }
     typedef HRESULT(STDAPICALLTYPE * PFNREGISTER)();
-    PFNREGISTER pfnRegister = reinterpret_cast<PFNREGISTER>(GetProcAddress(hCtl, "DllRegisterServer"));
+    PFNREGISTER pfnRegister = TestProcAddress<PFNREGISTER>(hCtl, "DllRegisterServer");
     hrRegistered = pfnRegister != nullptr ? pfnRegister() : E_NOINTERFACE;
     // Stays loaded: COM loads the same module for its objects.
     return hrRegistered;

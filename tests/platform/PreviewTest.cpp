@@ -15,24 +15,13 @@
 #include "platform/print/PrintInfo.h"
 #include "platform/print/PrintPreviewState.h"
 #include "platform/res/resource.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/PrintTestPrinter.h"
 #include "tests/platform/PrintTestView.h"
 #include "tests/support/UiDriver.h"
 
 namespace
 {
-void Pump()
-{
-    MSG msg;
-    for (int i = 0; i < 200 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (msg.message == WM_QUIT) {
-            continue;
-        }
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 std::string ButtonText(HWND hBar, UINT nID)
 {
     char sz[64] = {};
@@ -175,7 +164,7 @@ TEST_F(PreviewTest, OpenTwoPagesNavigateZoomAndCloseGivesTheFrameBack)
 
     m_pView->m_strLog.clear();
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
-    Pump();
+    PumpTestMessages();
     EXPECT_EQ("end;", m_pView->m_strLog);
     EXPECT_EQ(m_pView, m_app.m_pFrame->GetActiveView());
     EXPECT_TRUE(m_pView->IsWindowVisible());
@@ -259,7 +248,7 @@ TEST_F(PreviewTest, EachPageIsRecordedWithItsOwnMappingAtThePrintersResolution)
     }
     EXPECT_EQ(nullptr, pPreview->RenderPage(4));
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
-    Pump();
+    PumpTestMessages();
 }
 
 TEST_F(PreviewTest, ADerivedPreviewsClosingHookRunsAndEscapeCloses)
@@ -270,7 +259,7 @@ TEST_F(PreviewTest, ADerivedPreviewsClosingHookRunsAndEscapeCloses)
     ASSERT_NE(nullptr, pPreview);
     EXPECT_TRUE(pPreview->IsKindOf(FX_RUNTIME_CLASS(CHookPreview)));
     pPreview->SendMessage(WM_KEYDOWN, VK_ESCAPE);
-    Pump();
+    PumpTestMessages();
     EXPECT_EQ(1, CHookPreview::s_nCloses);
     EXPECT_EQ(m_pView, m_app.m_pFrame->GetActiveView());
     EXPECT_TRUE(m_bar.IsWindowVisible());
@@ -289,7 +278,7 @@ TEST_F(PreviewTest, PrintLeavesThePreviewAndThenAsksTheFrameToPrint)
     MSG msg = {};
     ASSERT_TRUE(::PeekMessageA(&msg, m_app.m_pFrame->m_hWnd, WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(static_cast<WPARAM>(ID_FILE_PRINT), msg.wParam);
-    Pump();
+    PumpTestMessages();
 }
 
 TEST_F(PreviewTest, APreviewThatCannotStartSaysSoAndLeavesTheFrameAsItWas)
@@ -313,7 +302,7 @@ TEST_F(PreviewTest, ClosingTheFrameInPreviewLeavesThePreviewAndAsksTheDocument)
     m_app.m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
     ASSERT_NE(nullptr, Preview());
     m_app.m_pFrame->SendMessage(WM_CLOSE);
-    Pump();
+    PumpTestMessages();
     EXPECT_EQ(1, doc.m_nAsked);
     EXPECT_TRUE(::IsWindow(m_app.m_pFrame->m_hWnd));
     EXPECT_EQ(m_pView, m_app.m_pFrame->GetActiveView());

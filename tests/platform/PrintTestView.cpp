@@ -80,39 +80,3 @@ void CPagesView::OnEndPrinting(CDC*, CPrintInfo*)
 {
     m_strLog += "end;";
 }
-
-CPrintTestApp::CPrintTestApp() : CWinApp("PrintTest")
-{
-}
-
-CPrintTestApp::~CPrintTestApp()
-{
-    if (m_pFrame != nullptr && ::IsWindow(m_pFrame->m_hWnd)) {
-        m_pFrame->DestroyWindow();
-    }
-    // The frame posts WM_QUIT as the main window: drop it.
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-    }
-}
-
-BOOL CPrintTestApp::Start(LPCSTR lpszTitle)
-{
-    m_pFrame = new CFrameWnd;
-    if (!m_pFrame->CreateEx(0, nullptr, lpszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 480, nullptr,
-                            nullptr)) {
-        delete m_pFrame;
-        m_pFrame = nullptr;
-        return FALSE;
-    }
-    m_pMainWnd = m_pFrame;
-    m_pView = new CPagesView;
-    if (!m_pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), m_pFrame, FX_IDW_PANE_FIRST)) {
-        delete m_pView;
-        m_pView = nullptr;
-        return FALSE;
-    }
-    m_pFrame->SetActiveView(m_pView);
-    m_pFrame->RecalcLayout();
-    return TRUE;
-}

@@ -9,6 +9,7 @@
 #include "platform/doc/View.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "tests/support/ViewTestApp.h"
 
 class CPrintInfo;
 
@@ -51,13 +52,9 @@ public:
 };
 
 // An application with a frame holding a CPagesView as its active view and main window.
-class CPrintTestApp : public CWinApp
+class CPrintTestApp : public CTestViewApp<CPagesView>
 {
 public:
-    CPrintTestApp();
-    ~CPrintTestApp() override;
-    BOOL Start(LPCSTR lpszTitle);
-
-    CFrameWnd* m_pFrame = nullptr;
-    CPagesView* m_pView = nullptr;
+    CPrintTestApp() : CTestViewApp("PrintTest") {}
+    BOOL Start(LPCSTR lpszTitle) { return CTestViewApp::Start(lpszTitle, 640, 480, 0); }
 };

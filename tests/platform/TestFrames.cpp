@@ -19,14 +19,6 @@ std::string& FxRouteLog()
     return strLog;
 }
 
-void PumpPostedMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&msg);
-    }
-}
-
 FX_IMPLEMENT_DYNCREATE(CGridDoc, CDocument)
 FX_BEGIN_MESSAGE_MAP(CGridDoc, CDocument)
 FX_ON_COMMAND_RANGE(ID_FXROUTE_VIEW, ID_FXROUTE_DOC, OnRoute)
@@ -211,12 +203,7 @@ void CTestApp::Shutdown()
     if (m_pMainWnd != nullptr) {
         m_pMainWnd->DestroyWindow();
     }
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message != WM_QUIT) {
-            DispatchMessageA(&msg);
-        }
-    }
+    PumpTestMessages();
 }
 
 void CTestApp::OnRoute(UINT nID)

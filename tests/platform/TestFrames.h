@@ -11,11 +11,10 @@
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/MDIFrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "tests/support/MessagePump.h"
 
 // "target:id;" for every command handler that ran.
 std::string& FxRouteLog();
-// Dispatches the messages waiting in the queue (a posted close, a menu's command).
-void PumpPostedMessages();
 
 class CGridDoc : public CDocument
 {

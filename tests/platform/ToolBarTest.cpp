@@ -9,6 +9,7 @@
 #include "platform/gdi/Bitmap.h"
 #include "tests/platform/BarTestFrame.h"
 #include "tests/platform/res/fxtest_resource.h"
+#include "tests/support/MessagePump.h"
 
 #include <commctrl.h>
 
@@ -165,10 +166,7 @@ TEST_F(ToolBarTest, IdleUpdatesButtonsFromTheFramesHandlersAndClicksReachTheFram
     const CPoint pt = rcItem.CenterPoint();
     m_bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     m_bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::DispatchMessageA(&msg);
-    }
+    PumpTestMessages();
     EXPECT_EQ(1, m_pFrame->m_nOpened);
     app.m_pMainWnd = nullptr;
 }

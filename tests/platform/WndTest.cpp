@@ -136,11 +136,13 @@ LRESULT AnswerOf(UINT message)
 // While recording, answers every message itself, so nothing else is sent on its behalf.
 LRESULT CALLBACK RecordingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (g_bRecording) {
+    if (!g_bRecording) {
+        return DefWindowProcA(hWnd, message, wParam, lParam);
+    }
+    return FxCallbackEntry("RecordingProc", 0, [&]() -> LRESULT {
         g_seenByPrevious.push_back({message, wParam, lParam});
         return AnswerOf(message);
-    }
-    return DefWindowProcA(hWnd, message, wParam, lParam);
+    });
 }
 
 BOOL CreateProbe(CWnd& wnd, HWND hParent = nullptr)

@@ -8,6 +8,7 @@
 #include "platform/base/Archive.h"
 #include "platform/base/File.h"
 #include "platform/base/StringArray.h"
+#include "support/ProcAddress.h"
 
 const SimTestTemplate kTemplateAB = {"A;B;", "M", "X;Y;", "", ""};
 
@@ -28,7 +29,7 @@ HRESULT RegisterVornCtl()
         return hrRegistered = HRESULT_FROM_WIN32(GetLastError());
     }
     typedef HRESULT(STDAPICALLTYPE * PFNREGISTER)();
-    auto pfnRegister = reinterpret_cast<PFNREGISTER>(GetProcAddress(hCtl, "DllRegisterServer"));
+    auto pfnRegister = TestProcAddress<PFNREGISTER>(hCtl, "DllRegisterServer");
     return hrRegistered = pfnRegister != nullptr ? pfnRegister() : E_NOINTERFACE;
 }
 

@@ -16,6 +16,7 @@
 #include "simulator/Simulator.h"
 #include "simulator/VornSimulatorDlg.h"
 #include "simulator/res/resource.h"
+#include "support/ProcAddress.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 #include "support/UiDriver.h"
@@ -297,7 +298,7 @@ TEST_F(VornSimulatorDlgTest, EntryIsFoundByNameAndRestoresTheResourceModule)
     WriteTestTemplate(m_strTemplate, kTemplateAB);
     HMODULE hSim = GetModuleHandleA("VornSimulator.dll");
     ASSERT_NE(nullptr, hSim);
-    auto pfnSimulator = reinterpret_cast<PFN_VORN_SIMULATOR>(GetProcAddress(hSim, "Simulator"));
+    auto pfnSimulator = TestProcAddress<PFN_VORN_SIMULATOR>(hSim, "Simulator");
     ASSERT_NE(nullptr, pfnSimulator);
 
     // From the program's own resources, as the designer calls it: the entry finds its dialog in
@@ -398,7 +399,7 @@ HRESULT CallVornCtl(LPCSTR pszEntry)
 {
     typedef HRESULT(STDAPICALLTYPE * PFNENTRY)();
     HMODULE hCtl = GetModuleHandleA("VornCtl.dll");
-    auto pfn = hCtl != nullptr ? reinterpret_cast<PFNENTRY>(GetProcAddress(hCtl, pszEntry)) : nullptr;
+    auto pfn = TestProcAddress<PFNENTRY>(hCtl, pszEntry);
     return pfn != nullptr ? pfn() : E_NOINTERFACE;
 }
 
@@ -434,8 +435,7 @@ TEST_F(VornSimulatorDlgTest, AControlThatIsNotRegisteredIsToldWithTheDllToRegist
         ~RegisterAgain() { EXPECT_EQ(S_OK, CallVornCtl("DllRegisterServer")); }
     } again;
     ASSERT_EQ(S_OK, CallVornCtl("DllUnregisterServer"));
-    auto pfnSimulator =
-        reinterpret_cast<PFN_VORN_SIMULATOR>(GetProcAddress(GetModuleHandleA("VornSimulator.dll"), "Simulator"));
+    auto pfnSimulator = TestProcAddress<PFN_VORN_SIMULATOR>(GetModuleHandleA("VornSimulator.dll"), "Simulator");
     ASSERT_NE(nullptr, pfnSimulator);
     pfnSimulator(m_strTemplate, m_strData);
     EXPECT_EQ(0, m_ui.GetDialogsOpened());

@@ -121,20 +121,18 @@ private:
 
     static LONG WINAPI OnCrash(EXCEPTION_POINTERS* pInfo)
     {
-        try {
+        return FxCallbackEntry("CDamageDriver::OnCrash", EXCEPTION_CONTINUE_SEARCH, [&]() -> LONG {
             char szWhat[64];
             std::snprintf(szWhat, sizeof(szWhat), "crash 0x%08lX",
                           static_cast<unsigned long>(pInfo->ExceptionRecord->ExceptionCode));
             Tell(szWhat);
-        } catch (...) {
-            FxReportException("CDamageDriver::OnCrash");
-        }
-        return EXCEPTION_CONTINUE_SEARCH;
+            return EXCEPTION_CONTINUE_SEARCH;
+        });
     }
 
     static DWORD WINAPI Watchdog(LPVOID pParam)
     {
-        try {
+        return FxCallbackEntry("CDamageDriver::Watchdog", 0, [&]() -> DWORD {
             HANDLE hStop = pParam;
             while (WaitForSingleObject(hStop, 50) == WAIT_TIMEOUT) {
                 Current& now = Now();
@@ -148,10 +146,8 @@ private:
                     TerminateProcess(GetCurrentProcess(), 0x4A4E);
                 }
             }
-        } catch (...) {
-            FxReportException("CDamageDriver::Watchdog");
-        }
-        return 0;
+            return 0;
+        });
     }
 
     // The watchdog thread and the crash filter, for the length of one Run.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/Firewall.h"
+
 namespace
 {
 BOOL SendAll(SOCKET sock, const char* p, int cb)
@@ -118,8 +120,10 @@ CString CLoopbackHttpServer::UrlOf(LPCSTR pszPath) const
 
 DWORD WINAPI CLoopbackHttpServer::ThreadProc(LPVOID pParam)
 {
-    static_cast<CLoopbackHttpServer*>(pParam)->Serve();
-    return 0;
+    return FxCallbackEntry("CLoopbackHttpServer::ThreadProc", 1, [&]() -> DWORD {
+        static_cast<CLoopbackHttpServer*>(pParam)->Serve();
+        return 0;
+    });
 }
 
 void CLoopbackHttpServer::Serve()

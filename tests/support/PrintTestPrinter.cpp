@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/frame/WinApp.h"
+#include "tests/support/UnixTool.h"
 
 namespace
 {
@@ -119,45 +120,20 @@ std::string ReadWholeFile(LPCSTR pszPath)
 
 BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern)
 {
-    // Wine starts a Linux program given by its Unix path; the paths it gets are Unix paths too.
-    char szPs[MAX_PATH] = {};
-    char szPng[MAX_PATH] = {};
-    typedef char* (*WineGetUnixFileName)(LPCWSTR);
-    HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
-    auto pfnUnix = reinterpret_cast<WineGetUnixFileName>(
-        reinterpret_cast<void*>(::GetProcAddress(hKernel, "wine_get_unix_file_name")));
-    if (pfnUnix == nullptr) {
+    const std::string strPs = UnixPathOf(pszPsPath);
+    const std::string strPng = UnixPathOf(pszPngPattern);
+    if (strPs.empty() || strPng.empty()) {
         return FALSE;
     }
-    WCHAR wszPath[MAX_PATH] = {};
-    ::MultiByteToWideChar(CP_ACP, 0, pszPsPath, -1, wszPath, MAX_PATH);
-    char* pszUnix = pfnUnix(wszPath);
-    if (pszUnix == nullptr) {
-        return FALSE;
-    }
-    lstrcpynA(szPs, pszUnix, MAX_PATH);
-    ::HeapFree(::GetProcessHeap(), 0, pszUnix);
-    ::MultiByteToWideChar(CP_ACP, 0, pszPngPattern, -1, wszPath, MAX_PATH);
-    pszUnix = pfnUnix(wszPath);
-    if (pszUnix == nullptr) {
-        return FALSE;
-    }
-    lstrcpynA(szPng, pszUnix, MAX_PATH);
-    ::HeapFree(::GetProcessHeap(), 0, pszUnix);
-
-    CString strCmd;
-    strCmd.Format("/usr/bin/gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=png16m -r50 -sOutputFile=%s %s", szPng, szPs);
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, const_cast<LPSTR>(static_cast<LPCSTR>(strCmd)), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &si, &pi)) {
-        return FALSE;
-    }
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    DWORD dwExit = 1;
-    ::GetExitCodeProcess(pi.hProcess, &dwExit);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return dwExit == 0;
+    const CString strPattern = pszPngPattern;
+    const CString strFolder = strPattern.Left(strPattern.ReverseFind('\\'));
+    // Done once the first page's picture is there; ghostscript writes the pages in order.
+    CString strFirstPage;
+    strFirstPage.Format(pszPngPattern, 1);
+    DeleteFileA(strFirstPage);
+    return RunUnixTool("gs",
+                       "-q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=png16m -r50 -sOutputFile=" + UnixQuoted(strPng) + " " +
+                           UnixQuoted(strPs),
+                       strFolder,
+                       [&]() -> BOOL { return GetFileAttributesA(strFirstPage) != INVALID_FILE_ATTRIBUTES; });
 }

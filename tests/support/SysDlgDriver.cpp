@@ -96,16 +96,15 @@ void CTestSysDialogs::OnDialog(TestSysDlgHandler fnHandler)
 LRESULT CALLBACK CTestSysDialogs::CbtHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     CTestSysDialogs* pThis = g_pSysDialogs;
-    try {
+    FxCallbackEntry("system dialog hook", FALSE, [&]() -> BOOL {
         if (pThis != nullptr && nCode == HCBT_ACTIVATE) {
             pThis->Activated(reinterpret_cast<HWND>(wParam));
         } else if (pThis != nullptr && nCode == HCBT_DESTROYWND) {
             // Window handles are reused: a later dialog may get this one.
             pThis->m_seen.erase(reinterpret_cast<HWND>(wParam));
         }
-    } catch (...) {
-        FxReportException("system dialog hook");
-    }
+        return TRUE;
+    });
     return ::CallNextHookEx(pThis != nullptr ? pThis->m_hHook : nullptr, nCode, wParam, lParam);
 }
 

@@ -3,25 +3,19 @@
 #include <objbase.h>
 
 #include "platform/base/Firewall.h"
+#include "tests/support/FirewallCheck.h"
 
 namespace
 {
 // Window procedures, hooks and COM methods swallow exceptions by design; a test during which one
-// was swallowed fails here. A test that provokes one on purpose takes it with
-// FxTakeReportedExceptions before it ends.
+// was swallowed fails here.
 class CFirewallListener : public testing::EmptyTestEventListener
 {
     void OnTestStart(const testing::TestInfo&) override { FxTakeReportedExceptions(); }
 
     // End events run in reverse order of the listeners: this one runs before the printer, so the
     // failure counts for the test that is ending.
-    void OnTestEnd(const testing::TestInfo&) override
-    {
-        if (FxGetReportedExceptionCount() != 0) {
-            ADD_FAILURE() << "an exception was caught and reported by a firewall:\n"
-                          << static_cast<LPCSTR>(FxTakeReportedExceptions());
-        }
-    }
+    void OnTestEnd(const testing::TestInfo&) override { ExpectNoSwallowedExceptions(); }
 };
 } // namespace
 

@@ -272,8 +272,9 @@ TEST_F(CustSymMgrTest, ReadRegValueTakesStringsOnly)
         EXPECT_STREQ(c.szValue, strValue);
         std::vector<CString> texts = ui.TakeBoxTexts();
         ASSERT_EQ(c.szBox != nullptr ? 1u : 0u, texts.size());
-        if (c.szBox != nullptr)
+        if (c.szBox != nullptr) {
             EXPECT_STREQ(c.szBox, texts[0]);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "EditHost.h"
 #include "SongFont.h"
+#include "platform/base/Firewall.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/base/ResMgr.h"
 #include "platform/win/Menu.h"
@@ -223,16 +224,18 @@ TEST_F(GlyphworkEditNotation, NewElementIsInsertedAtTheCaretRecordedAndUndone)
         edit.RunCommand(c.nCommand);
         ExpectGlyphworkDuringDialog();
         // Without a symbol library the custom symbol's connection failure is told; the rest tell nothing.
-        if (c.nCommand != ID_EDIT_CUSTOMDRAW)
+        if (c.nCommand != ID_EDIT_CUSTOMDRAW) {
             EXPECT_TRUE(ui.TakeBoxTexts().empty());
+        }
         std::string strText = Text();
         ASSERT_EQ(3u,
                   static_cast<unsigned>(static_cast<CGlyphworkEditRow*>(edit.m_listEditRow.GetHead())->GetSegCount()))
             << strText;
         EXPECT_EQ('x', strText.front());
         EXPECT_EQ('y', strText.back());
-        if (c.szInserted != nullptr)
+        if (c.szInserted != nullptr) {
             EXPECT_EQ(std::string("x") + c.szInserted + "y", strText);
+        }
         EXPECT_EQ(2, edit.m_nCaretCol);
         ASSERT_EQ(1, UndoCount());
         EXPECT_EQ(CGlyphworkEdit::undoInsert, LastUndo()->m_nAction);
@@ -389,8 +392,9 @@ TEST_F(GlyphworkEditNotation, EditSpecialChangesTheElementThroughItsDialog)
             ExpectGlyphworkDuringDialog();
         }
         const std::string strAfter = Text();
-        if (c.szAfter != nullptr)
+        if (c.szAfter != nullptr) {
             EXPECT_EQ(c.szAfter, strAfter);
+        }
         EXPECT_NE(strBefore, strAfter);
         EXPECT_EQ('x', strAfter.front());
         ASSERT_EQ(1, UndoCount());
@@ -567,18 +571,22 @@ MenuSeen g_menuSeen;
 // Runs inside the menu's modal loop: looks at the shown pop-up, pictures it and closes it.
 void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
-    if (hMenuWnd == nullptr)
-        return;
-    ::KillTimer(nullptr, nTimer);
-    auto hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
-    g_menuSeen.bShown = true;
-    g_menuSeen.nItems = ::GetMenuItemCount(hMenu);
-    g_menuSeen.nFirstID = ::GetMenuItemID(hMenu, 0);
-    g_menuSeen.nUndoState = ::GetMenuState(hMenu, ID_EDIT_UNDOEX, MF_BYCOMMAND);
-    g_menuSeen.nPasteState = ::GetMenuState(hMenu, ID_EDIT_PASTEEX, MF_BYCOMMAND);
-    SaveWindowPicture(hMenuWnd, g_menuSeen.pszPicture);
-    ::EndMenu();
+    FxCallbackEntry("LookAtMenu", FALSE, [&]() -> BOOL {
+        HWND hMenuWnd = ::FindWindowA("#32768", nullptr);
+        if (hMenuWnd == nullptr) {
+            return FALSE;
+        }
+        ::KillTimer(nullptr, nTimer);
+        auto hMenu = reinterpret_cast<HMENU>(::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
+        g_menuSeen.bShown = true;
+        g_menuSeen.nItems = ::GetMenuItemCount(hMenu);
+        g_menuSeen.nFirstID = ::GetMenuItemID(hMenu, 0);
+        g_menuSeen.nUndoState = ::GetMenuState(hMenu, ID_EDIT_UNDOEX, MF_BYCOMMAND);
+        g_menuSeen.nPasteState = ::GetMenuState(hMenu, ID_EDIT_PASTEEX, MF_BYCOMMAND);
+        SaveWindowPicture(hMenuWnd, g_menuSeen.pszPicture);
+        ::EndMenu();
+        return TRUE;
+    });
 }
 
 MenuSeen ShowMenu(CGlyphworkEdit& edit, const char* pszPicture)

@@ -13,6 +13,7 @@
 #include "core/CellFieldDataItem.h"
 #include "core/CellIndexItem.h"
 #include "platform/frame/WinApp.h"
+#include "tests/support/ShownTextWnd.h"
 #include "tests/support/UiDriver.h"
 #include "tests/work/CardViewTestHost.h"
 #include "work/res/resource.h"
@@ -97,49 +98,6 @@ void ClearSteps(CCappMidData* pArea)
 }
 
 using Strings = std::vector<std::string>;
-
-// A main window that keeps the texts shown on it with message 0x442.
-class CTextListener
-{
-public:
-    CTextListener()
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = &CTextListener::Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "VornRowOpsTextListener";
-        RegisterClassA(&wc);
-        m_hWnd = CreateWindowExA(0, wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                                 wc.hInstance, nullptr);
-        m_wnd.Attach(m_hWnd);
-        Texts().clear();
-    }
-    ~CTextListener()
-    {
-        m_wnd.Detach();
-        DestroyWindow(m_hWnd);
-    }
-    CTextListener(const CTextListener&) = delete;
-    CTextListener& operator=(const CTextListener&) = delete;
-    CWnd* Wnd() { return &m_wnd; }
-    static Strings& Texts()
-    {
-        static Strings texts;
-        return texts;
-    }
-
-private:
-    static LRESULT CALLBACK Proc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
-    {
-        if (nMsg == 0x442 && wParam == 0) {
-            Texts().emplace_back(reinterpret_cast<const CString*>(lParam)->GetString());
-            return 0;
-        }
-        return DefWindowProcA(hWnd, nMsg, wParam, lParam);
-    }
-    HWND m_hWnd = nullptr;
-    CWnd m_wnd;
-};
 } // namespace
 
 TEST(CardRowOpsTest, InsertAndDeleteAskBeforeDeleting)
@@ -346,9 +304,9 @@ TEST(CardRowOpsTest, RenumberingFollowsTheParentLevel)
 
 TEST(CardRowOpsTest, AnImageFileIsAttachedOnlyOnceItsCopyExists)
 {
-    CTextListener listener;
+    CShownTextWnd listener;
     CWinApp app("CardRowOpsTest");
-    app.m_pMainWnd = listener.Wnd();
+    app.m_pMainWnd = listener.GetMain();
     CCardViewTestHost host;
     ASSERT_TRUE(host.Open());
     CCappCardView& view = *host.m_pView;
@@ -380,10 +338,10 @@ TEST(CardRowOpsTest, AnImageFileIsAttachedOnlyOnceItsCopyExists)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        CTextListener::Texts().clear();
+        CShownTextWnd::Texts().clear();
         EXPECT_EQ(c.bAttached ? TRUE : FALSE, view.AttachImageFile(c.strSource));
         if (c.bAttached) {
-            EXPECT_TRUE(CTextListener::Texts().empty());
+            EXPECT_TRUE(CShownTextWnd::Texts().empty());
             EXPECT_TRUE(pItem->GetData().Right(4) == ".bmp") << pItem->GetData().GetString();
             EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pItem->m_strFilePath));
             EXPECT_STREQ(view.m_strCardDir + "\\" + pItem->GetData(), pItem->m_strFilePath);
@@ -391,15 +349,15 @@ TEST(CardRowOpsTest, AnImageFileIsAttachedOnlyOnceItsCopyExists)
         } else {
             EXPECT_STREQ("old", pItem->GetData());
             EXPECT_TRUE(pItem->m_strFilePath.IsEmpty());
-            EXPECT_EQ(1u, CTextListener::Texts().size());
+            EXPECT_EQ(1u, CShownTextWnd::Texts().size());
         }
     }
 
     // Without a head or page cell selected there is nothing to attach to.
-    CTextListener::Texts().clear();
+    CShownTextWnd::Texts().clear();
     view.m_pCurCell = nullptr;
     EXPECT_FALSE(view.AttachImageFile(strSource));
-    EXPECT_EQ((Strings{"设置数据出错!"}), CTextListener::Texts());
+    EXPECT_EQ((Strings{"设置数据出错!"}), CShownTextWnd::Texts());
     app.m_pMainWnd = nullptr;
 }
 

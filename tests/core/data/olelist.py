@@ -5,7 +5,13 @@
 import os
 import sys
 
-import olefile
+try:
+    import olefile
+except ImportError:
+    # python3-olefile installs for the distribution's interpreter; a python3 met earlier on the
+    # PATH (pyenv, a virtual environment) finds the module in the distribution's folder.
+    sys.path.append("/usr/lib/python3/dist-packages")
+    import olefile
 
 
 def fnv64(data):

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/Firewall.h"
 #include "platform/base/String.h"
 #include "platform/win/Wnd.h"
 
@@ -47,11 +48,13 @@ public:
 private:
     static LRESULT CALLBACK ListenProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     {
-        if (nMsg == 0x442 && wParam == 0) {
+        if (nMsg != 0x442 || wParam != 0) {
+            return DefWindowProcA(hWnd, nMsg, wParam, lParam);
+        }
+        return FxCallbackEntry("CShownTextWnd::ListenProc", 0, [&]() -> LRESULT {
             Texts().push_back(static_cast<LPCSTR>(*reinterpret_cast<const CString*>(lParam)));
             return 0;
-        }
-        return DefWindowProcA(hWnd, nMsg, wParam, lParam);
+        });
     }
 
     HWND m_hMain = nullptr;
