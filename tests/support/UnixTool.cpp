@@ -38,8 +38,8 @@ std::string UnixSearchPath()
     return "/usr/bin:/bin";
 }
 
-// The Windows path of a Unix tool found on the Unix PATH; empty when it is nowhere.
-CString FindUnixTool(LPCSTR pszName)
+// The Unix path of a tool found on the Unix PATH; empty when it is nowhere.
+std::string FindUnixTool(LPCSTR pszName)
 {
     std::string strPath = UnixSearchPath();
     for (size_t nStart = 0; nStart <= strPath.size();) {
@@ -49,23 +49,17 @@ CString FindUnixTool(LPCSTR pszName)
         }
         std::string strDir = strPath.substr(nStart, nEnd - nStart);
         if (!strDir.empty()) {
-            CString strTool = DosPathOf(strDir + "/" + pszName);
-            if (!strTool.IsEmpty() && Exists(strTool)) {
+            const std::string strTool = strDir + "/" + pszName;
+            const CString strDos = DosPathOf(strTool);
+            if (!strDos.IsEmpty() && Exists(strDos)) {
                 return strTool;
             }
         }
         nStart = nEnd + 1;
     }
-    return CString();
+    return std::string();
 }
 
-std::wstring Wide(const std::string& str, UINT nCodePage)
-{
-    int cch = MultiByteToWideChar(nCodePage, 0, str.c_str(), static_cast<int>(str.size()), nullptr, 0);
-    std::wstring wstr(static_cast<size_t>(cch), L'\0');
-    MultiByteToWideChar(nCodePage, 0, str.c_str(), static_cast<int>(str.size()), wstr.data(), cch);
-    return wstr;
-}
 } // namespace
 
 std::string UnixPathOf(const CString& strPath)
@@ -105,8 +99,14 @@ std::string UnixQuoted(const std::string& str)
 BOOL RunUnixTool(LPCSTR pszTool, const std::string& strArgs, const CString& strFolder,
                  const std::function<BOOL()>& isDone, DWORD dwQuietMs)
 {
-    CString strTool = FindUnixTool(pszTool);
-    if (strTool.IsEmpty()) {
+    // Wine's own way to run a Unix program and wait for it. CreateProcess starts one too, but
+    // hands back handles it never made, and closing those closes whatever of this process sits at
+    // that number, such as a cached registry key.
+    typedef LONG(CDECL * WineUnixSpawnvp)(char* const argv[], int bWait);
+    auto pfnSpawn = reinterpret_cast<WineUnixSpawnvp>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp")));
+    const std::string strTool = FindUnixTool(pszTool);
+    if (pfnSpawn == nullptr || strTool.empty()) {
         return FALSE;
     }
     CFxHandle change(
@@ -115,16 +115,13 @@ BOOL RunUnixTool(LPCSTR pszTool, const std::string& strArgs, const CString& strF
     if (!change.IsValid()) {
         return FALSE;
     }
-    std::wstring wstrCommand =
-        L"\"" + Wide(static_cast<LPCSTR>(strTool), FX_CODEPAGE) + L"\" " + Wide(strArgs, CP_UTF8);
-    STARTUPINFOW si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!CreateProcessW(nullptr, wstrCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    // The arguments come quoted for a shell.
+    const std::string strCommand = UnixQuoted(strTool) + " " + strArgs;
+    const char* const argv[] = {"/bin/sh", "-c", strCommand.c_str(), nullptr};
+    if (pfnSpawn(const_cast<char* const*>(argv), TRUE) != 0) {
         return FALSE;
     }
-    CFxHandle process(pi.hProcess);
-    CFxHandle thread(pi.hThread);
+    // The program has ended; what it changed may still be on its way to this process.
     while (!isDone()) {
         if (WaitForSingleObject(change, dwQuietMs) != WAIT_OBJECT_0 || !FindNextChangeNotification(change)) {
             break;
