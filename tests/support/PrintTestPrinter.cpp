@@ -119,45 +119,42 @@ std::string ReadWholeFile(LPCSTR pszPath)
 
 BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern)
 {
-    // Wine starts a Linux program given by its Unix path; the paths it gets are Unix paths too.
-    char szPs[MAX_PATH] = {};
-    char szPng[MAX_PATH] = {};
+    // ghostscript is a Linux program and gets Unix paths.
     typedef char* (*WineGetUnixFileName)(LPCWSTR);
-    HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
+    // Wine's own way to run a Unix program: CreateProcess starts one too, but hands back handles it
+    // never made (a null process and a thread handle left from its stack), and closing those closed
+    // whatever of this process happened to sit at that number, such as a cached registry key.
+    typedef LONG(WINAPI * WineUnixSpawnvp)(char* const argv[], int bWait);
     auto pfnUnix = reinterpret_cast<WineGetUnixFileName>(
-        reinterpret_cast<void*>(::GetProcAddress(hKernel, "wine_get_unix_file_name")));
-    if (pfnUnix == nullptr) {
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    auto pfnSpawn = reinterpret_cast<WineUnixSpawnvp>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp")));
+    if (pfnUnix == nullptr || pfnSpawn == nullptr) {
         return FALSE;
     }
-    WCHAR wszPath[MAX_PATH] = {};
-    ::MultiByteToWideChar(CP_ACP, 0, pszPsPath, -1, wszPath, MAX_PATH);
-    char* pszUnix = pfnUnix(wszPath);
-    if (pszUnix == nullptr) {
+    auto unixPath = [pfnUnix](LPCSTR pszPath) {
+        WCHAR wszPath[MAX_PATH] = {};
+        ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, wszPath, MAX_PATH);
+        std::string strUnix;
+        if (char* pszUnix = pfnUnix(wszPath)) {
+            strUnix = pszUnix;
+            ::HeapFree(::GetProcessHeap(), 0, pszUnix);
+        }
+        return strUnix;
+    };
+    const std::string strPs = unixPath(pszPsPath);
+    const std::string strPng = unixPath(pszPngPattern);
+    if (strPs.empty() || strPng.empty()) {
         return FALSE;
     }
-    lstrcpynA(szPs, pszUnix, MAX_PATH);
-    ::HeapFree(::GetProcessHeap(), 0, pszUnix);
-    ::MultiByteToWideChar(CP_ACP, 0, pszPngPattern, -1, wszPath, MAX_PATH);
-    pszUnix = pfnUnix(wszPath);
-    if (pszUnix == nullptr) {
+    std::string strOutput = "-sOutputFile=" + strPng;
+    const char* const args[] = {"/usr/bin/gs",     "-q",   "-dNOPAUSE",       "-dBATCH",     "-dSAFER",
+                                "-sDEVICE=png16m", "-r50", strOutput.c_str(), strPs.c_str(), nullptr};
+    // Waits for ghostscript to end; it tells only whether the program could be started.
+    if (pfnSpawn(const_cast<char* const*>(args), TRUE) != 0) {
         return FALSE;
     }
-    lstrcpynA(szPng, pszUnix, MAX_PATH);
-    ::HeapFree(::GetProcessHeap(), 0, pszUnix);
-
-    CString strCmd;
-    strCmd.Format("/usr/bin/gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=png16m -r50 -sOutputFile=%s %s", szPng, szPs);
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(nullptr, const_cast<LPSTR>(static_cast<LPCSTR>(strCmd)), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &si, &pi)) {
-        return FALSE;
-    }
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    DWORD dwExit = 1;
-    ::GetExitCodeProcess(pi.hProcess, &dwExit);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return dwExit == 0;
+    CString strFirst;
+    strFirst.Format(pszPngPattern, 1);
+    return ::GetFileAttributesA(strFirst) != INVALID_FILE_ATTRIBUTES;
 }

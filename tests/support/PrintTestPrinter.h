@@ -18,6 +18,6 @@ BOOL EnsureTestPrinter(CString& strError);
 BOOL SelectTestPrinter(CWinApp* pApp);
 // The whole text of a file ("" when it cannot be read).
 std::string ReadWholeFile(LPCSTR pszPath);
-// Renders a PostScript file to PNGs (one per page, pszPngPattern with %d) with ghostscript when it
-// can be run from the test; FALSE otherwise.
+// Renders a PostScript file to PNGs (one per page, pszPngPattern with %d) with ghostscript and
+// waits for it; FALSE when ghostscript cannot be run from the test or wrote no first page.
 BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern);
