@@ -5,6 +5,7 @@
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/DC.h"
+#include "platform/print/PrintDialog.h"
 #include "platform/print/PrintInfo.h"
 
 FX_IMPLEMENT_DYNCREATE(CViewPrintPreview, CView)
@@ -31,6 +32,11 @@ BOOL CViewPrintPreview::OnPreparePrinting(CPrintInfo* pInfo)
 {
     if (m_pCtrl != nullptr && m_pCtrl->GetPageCount() > 0) {
         pInfo->SetMaxPage(static_cast<UINT>(m_pCtrl->GetPageCount()));
+    }
+    // The preview's pages have the paper and orientation of the first page's template.
+    if (m_pCtrl != nullptr) {
+        pInfo->m_pPD->SetPageSetup(
+            CVornCtlCtrl::GetSheetPageSetup(m_pCtrl->GetCappObj().m_CardObj.GetSheetByPage(1, 0)));
     }
     return DoPreparePrinting(pInfo);
 }

@@ -659,17 +659,48 @@ void CVornCtlCtrl::ParsePageList(LPCSTR pszPages, CFxArray<int, int>& arrPages)
     }
 }
 
+CPrintPageSetup CVornCtlCtrl::GetSheetPageSetup(const CCappSheet* pSheet)
+{
+    return pSheet != nullptr ? CPrintPageSetup::FromPageSize(pSheet->m_nPageWidth, pSheet->m_nPageHeight)
+                             : CPrintPageSetup();
+}
+
+void CVornCtlCtrl::ListPagesToPrint(LPCSTR pszPages, CFxArray<int, int>& arrPages)
+{
+    if (pszPages != nullptr && *pszPages != '\0') {
+        ParsePageList(pszPages, arrPages);
+        return;
+    }
+    arrPages.RemoveAll();
+    for (int nPage = 1; nPage <= GetPageCount(); ++nPage) {
+        arrPages.Add(nPage);
+    }
+}
+
 BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
 {
     const HCURSOR hOldCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    CDC dcPrint;
-    if (!CreateDefaultPrinterDC(dcPrint)) {
-        ::SetCursor(hOldCursor);
-        return FALSE;
+    CFxArray<int, int> arrPages;
+    ListPagesToPrint(pszPages, arrPages);
+    // The application's printer (the system's default in a host without our application object),
+    // with the paper and orientation of the first page's template.
+    CPrintDialog printer(FALSE);
+    if (arrPages.GetSize() > 0) {
+        printer.SetPageSetup(GetSheetPageSetup(m_CappObj.m_CardObj.GetSheetByPage(arrPages[0], 0)));
     }
+    CDC dcPrint;
+    BOOL bPrinted = FALSE;
+    if (printer.GetDefaults(TRUE) && dcPrint.Attach(printer.DetachPrinterDC())) {
+        bPrinted = PrintPageList(dcPrint, arrPages, &printer);
+    }
+    ::SetCursor(hOldCursor);
+    return bPrinted;
+}
+
+BOOL CVornCtlCtrl::PrintPageList(CDC& dcPrint, const CFxArray<int, int>& arrPages, const CPrintDialog* pPrinter)
+{
     dcPrint.m_bPrinting = TRUE;
     if (dcPrint.StartDoc("DocName", m_strPrintOutput.IsEmpty() ? nullptr : m_strPrintOutput.GetString()) <= 0) {
-        ::SetCursor(hOldCursor);
         return FALSE;
     }
     CCardObj& card = m_CappObj.m_CardObj;
@@ -678,16 +709,7 @@ BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
     if (hWnd != nullptr) {
         ::SendMessageA(hWnd, WM_SETREDRAW, FALSE, 0);
     }
-
-    CFxArray<int, int> arrPages;
-    if (pszPages != nullptr && *pszPages != '\0') {
-        ParsePageList(pszPages, arrPages);
-    } else {
-        for (int nPage = 1; nPage <= GetPageCount(); ++nPage) {
-            arrPages.Add(nPage);
-        }
-    }
-    const CRect rcPrinter(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
+    CPrintPageSetup setupDC = pPrinter != nullptr ? pPrinter->GetPageSetup() : CPrintPageSetup();
     BOOL bSucceeded = TRUE;
     for (INT_PTR i = 0; i < arrPages.GetSize(); ++i) {
         // A page the card does not have ends the job after the pages before it; it is checked
@@ -696,6 +718,12 @@ BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
         if (pSheet == nullptr) {
             break;
         }
+        // A template of another paper or orientation turns the printer before its page starts.
+        const CPrintPageSetup setup = GetSheetPageSetup(pSheet);
+        if (pPrinter != nullptr && !setup.IsEmpty() && setup != setupDC &&
+            pPrinter->ResetPrinterDC(dcPrint.GetSafeHdc(), setup)) {
+            setupDC = setup;
+        }
         if (dcPrint.StartPage() <= 0) {
             bSucceeded = FALSE;
             break;
@@ -703,7 +731,7 @@ BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
         const int nSaved = dcPrint.SaveDC();
         PrepareDC(&dcPrint);
         const CRect rcView = pSheet->m_rcView;
-        pSheet->m_rcView = rcPrinter;
+        pSheet->m_rcView = CRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
         pSheet->DrawSheet(&dcPrint);
         pSheet->m_rcView = rcView;
         dcPrint.RestoreDC(nSaved);
@@ -724,7 +752,6 @@ BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
         ::SendMessageA(hWnd, WM_SETREDRAW, TRUE, 0);
         Invalidate();
     }
-    ::SetCursor(hOldCursor);
     return bSucceeded;
 }
 
@@ -737,15 +764,23 @@ BOOL CVornCtlCtrl::PrintData()
     dlg.m_pd.nMaxPage = static_cast<WORD>(nPageCount < 0xFFFF ? nPageCount : 0xFFFF);
     dlg.m_pd.nFromPage = 1;
     dlg.m_pd.nToPage = dlg.m_pd.nMaxPage;
+    // The dialog offers the shown page's paper and orientation.
+    dlg.SetPageSetup(GetSheetPageSetup(m_CappObj.m_CardObj.GetCurSheet()));
     if (dlg.DoModal() != IDOK) {
         return FALSE;
     }
+    CString strPages;
     if ((dlg.m_pd.Flags & PD_PAGENUMS) != 0) {
-        CString strPages;
         strPages.Format("%d-%d", dlg.m_pd.nFromPage, dlg.m_pd.nToPage);
-        return PrintPage(strPages);
     }
-    return PrintPage("");
+    CFxArray<int, int> arrPages;
+    ListPagesToPrint(strPages, arrPages);
+    CDC dcPrint;
+    if (!dcPrint.Attach(dlg.DetachPrinterDC())) {
+        return FALSE;
+    }
+    // A paper or orientation the user chose serves every page; otherwise each template its own.
+    return PrintPageList(dcPrint, arrPages, dlg.IsPageSetupKept() ? &dlg : nullptr);
 }
 
 // Preview -------------------------------------------------------------------------------------

@@ -13,11 +13,13 @@
 #include "platform/base/FxArray.h"
 #include "platform/base/StringArray.h"
 #include "platform/base/UIntArray.h"
+#include "platform/print/PrintPageSetup.h"
 
 class CCappSheet;
 class CDocTemplate;
 class CFrameWnd;
 class CMenu;
+class CPrintDialog;
 class CCappMDData;
 
 class VORNCTL_API CVornCtlCtrl : public CZoomOleControl
@@ -67,6 +69,8 @@ public:
 
     // The pages of a page list: items cut at ","; "a-b" adds a to b (nothing when b < a).
     static void ParsePageList(LPCSTR pszPages, CFxArray<int, int>& arrPages);
+    // A template prints on its own paper, turned as it is drawn; empty without a sheet.
+    static CPrintPageSetup GetSheetPageSetup(const CCappSheet* pSheet);
 
     // Templates persist as "Sheet%d" blobs: a 32-bit archive length, then the sheet's archive.
     // The block holds exactly the archive; null when it cannot be stored.
@@ -193,6 +197,11 @@ private:
     CCappMDData* FindRowData(LPCSTR pszMDName) const;
     // The template list as ZntFileName gives it after loading: "0", or "1;name;name".
     void RebuildZntFileName();
+    // The parsed page list, or every page of the card when the text is empty.
+    void ListPagesToPrint(LPCSTR pszPages, CFxArray<int, int>& arrPages);
+    // Prints the listed pages as one document on a printer DC; with pPrinter each page first takes
+    // its template's page setup on that printer, without it the DC's settings serve every page.
+    BOOL PrintPageList(CDC& dcPrint, const CFxArray<int, int>& arrPages, const CPrintDialog* pPrinter);
 
     BOOL m_bPreviewOpen;
     CFrameWnd* m_pPreviewFrame;

@@ -20,6 +20,8 @@
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/print/PrintDialog.h"
+#include "platform/print/PrintInfo.h"
 #include "platform/win/Menu.h"
 
 FX_IMPLEMENT_DYNCREATE(CCappSheetDefView, CKvZoomView)
@@ -144,6 +146,14 @@ void CCappSheetDefView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     pDC->SetWindowExt(CCappDCHelper::kTenthMMPerInch, CCappDCHelper::kTenthMMPerInch);
     pDC->SetViewportExt(cxDpi, cyDpi);
     pDC->SetViewportOrg(-pDC->GetDeviceCaps(PHYSICALOFFSETX), -pDC->GetDeviceCaps(PHYSICALOFFSETY));
+}
+
+BOOL CCappSheetDefView::OnPreparePrinting(CPrintInfo* pInfo)
+{
+    if (m_pSheet != nullptr) {
+        pInfo->m_pPD->SetPageSetup(CPrintPageSetup::FromPageSize(m_pSheet->m_nPageWidth, m_pSheet->m_nPageHeight));
+    }
+    return CKvZoomView::OnPreparePrinting(pInfo);
 }
 
 void CCappSheetDefView::DrawSheetView(CDC* pDC)

@@ -143,6 +143,9 @@ public:
     // Screen: the zoom view's mapping. Printer: one sheet unit a tenth of a millimetre from the
     // paper's corner (ZoomPrint 0), or the screen's zoom carried to the printer (ZoomPrint 1).
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+    // The sheet's own paper and orientation: the print dialog offers them, direct printing and
+    // the preview use them.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
 
 protected:
     BOOL OnEraseBkgnd(CDC* pDC) override;

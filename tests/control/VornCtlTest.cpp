@@ -41,6 +41,7 @@
 #include "support/TestCom.h"
 #include "support/TestPageSite.h"
 #include "support/TestPropertyBag.h"
+#include "support/SysDlgDriver.h"
 #include "support/TempFolder.h"
 #include "support/UiDriver.h"
 
@@ -48,6 +49,7 @@
 #include <ocidl.h>
 #include <oleauto.h>
 #include <olectl.h>
+#include <dlgs.h>
 
 namespace
 {
@@ -1102,32 +1104,6 @@ TEST(VornCtlTest, PrintsPageListsOnThePostScriptPrinter)
     RenderPostScript(strKept.c_str(), TestImagePath("vornctl-print-1342-%d.png").c_str());
 }
 
-namespace
-{
-// Reads the page range the system's print dialog offers, then cancels it.
-HHOOK g_hPrintDlgHook = nullptr;
-CString g_strFromPage;
-CString g_strToPage;
-
-LRESULT CALLBACK PrintDlgHook(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    FxCallbackEntry("PrintDlgHook", FALSE, [&]() -> BOOL {
-        const HWND hDlg = reinterpret_cast<HWND>(wParam);
-        // The page range edits of the print dialog (edt1, edt2).
-        if (nCode == HCBT_ACTIVATE && ::GetDlgItem(hDlg, 0x480) != nullptr && ::GetDlgItem(hDlg, 0x481) != nullptr) {
-            char sz[32] = "";
-            ::GetDlgItemTextA(hDlg, 0x480, sz, sizeof(sz));
-            g_strFromPage = sz;
-            ::GetDlgItemTextA(hDlg, 0x481, sz, sizeof(sz));
-            g_strToPage = sz;
-            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-        }
-        return TRUE;
-    });
-    return ::CallNextHookEx(g_hPrintDlgHook, nCode, wParam, lParam);
-}
-} // namespace
-
 TEST(VornCtlTest, PrintDialogOffersTheCardsPages)
 {
     CString strError;
@@ -1135,15 +1111,89 @@ TEST(VornCtlTest, PrintDialogOffersTheCardsPages)
     CCardHost host;
     ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
     host.Start();
-    g_strFromPage.Empty();
-    g_strToPage.Empty();
-    g_hPrintDlgHook = ::SetWindowsHookExA(WH_CBT, PrintDlgHook, nullptr, ::GetCurrentThreadId());
-    ASSERT_NE(nullptr, g_hPrintDlgHook);
+    CString strFromPage;
+    CString strToPage;
+    CTestSysDialogs dialogs;
+    dialogs.OnDialog([&](CTestSysDlg& d) {
+        // The page range edits of the print dialog (edt1, edt2).
+        strFromPage = d.GetText(0x480);
+        strToPage = d.GetText(0x481);
+        d.Cancel();
+    });
     // Cancelled: nothing printed.
     EXPECT_FALSE(host.m_pCtl->PrintData());
-    ::UnhookWindowsHookEx(g_hPrintDlgHook);
-    EXPECT_STREQ("1", g_strFromPage);
-    EXPECT_STREQ("4", g_strToPage);
+    EXPECT_STREQ("1", strFromPage);
+    EXPECT_STREQ("4", strToPage);
+}
+
+namespace
+{
+// Makes the template of that page A4 landscape.
+void TurnTemplate(CCardObj& card, int nPage)
+{
+    CCappSheet* pSheet = card.GetSheetByPage(nPage, 0);
+    ASSERT_NE(nullptr, pSheet);
+    pSheet->m_nPageWidth = 2970;
+    pSheet->m_nPageHeight = 2100;
+}
+} // namespace
+
+// The printer is set up for A4 portrait; page 2's template is A4 landscape. Each page prints in
+// its template's orientation, printed directly or through the print dialog accepted as offered.
+TEST(VornCtlTest, EachTemplatePrintsInItsOwnOrientation)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    CCardObj& card = host.m_pCtl->GetCappObj().m_CardObj;
+    TurnTemplate(card, 2);
+    CTestTempFolder temp;
+    const std::vector<std::string> expected = {"Portrait", "Landscape", "Portrait"};
+
+    host.m_pCtl->m_strPrintOutput = temp.PathOf("direct.ps");
+    ASSERT_TRUE(host.m_pCtl->PrintPage("1-3"));
+    EXPECT_EQ(expected, PostScriptPageOrientations(ReadWholeFile(host.m_pCtl->m_strPrintOutput)));
+
+    // The dialog starts from the page shown, the landscape one.
+    card.SetCurPage(2);
+    host.m_pCtl->m_strPrintOutput = temp.PathOf("dialog.ps");
+    CTestSysDialogs dialogs;
+    dialogs.OnDialog([](CTestSysDlg& d) {
+        // From page 1 to page 3.
+        d.Click(rad3);
+        d.SetText(edt2, "3");
+        d.Ok();
+    });
+    EXPECT_TRUE(host.m_pCtl->PrintData());
+    EXPECT_EQ(expected, PostScriptPageOrientations(ReadWholeFile(host.m_pCtl->m_strPrintOutput)));
+}
+
+// The preview shows the first page's template as it prints: landscape.
+TEST(VornCtlTest, PreviewOfALandscapeTemplateIsLandscape)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CWinApp app("VornCtlTests");
+    ASSERT_TRUE(SelectTestPrinter(&app));
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    TurnTemplate(host.m_pCtl->GetCappObj().m_CardObj, 1);
+    app.m_pMainWnd = &host.m_frame;
+    CVornCtlCtrl* pCtl = host.m_pCtl;
+    pCtl->PrintPreview();
+    ASSERT_TRUE(pCtl->IsPreviewOpen());
+    auto* pPreview = dynamic_cast<CPreviewView*>(pCtl->GetPreviewFrame()->GetActiveView());
+    ASSERT_NE(nullptr, pPreview);
+    CDC* pPrinterDC = pPreview->GetPrinterDC();
+    EXPECT_GT(pPrinterDC->GetDeviceCaps(HORZRES), pPrinterDC->GetDeviceCaps(VERTRES));
+    pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
+    Pump();
+    EXPECT_FALSE(pCtl->IsPreviewOpen());
+    EXPECT_EQ(&host.m_frame, app.m_pMainWnd);
+    app.m_pMainWnd = nullptr;
 }
 
 TEST(VornCtlTest, PrintPreviewOpensPagesAndGivesTheContainerBack)
@@ -1416,31 +1466,6 @@ TEST(VornCtlTest, RightClickShowsTheHostsMenuAndRunsTheChosenCommand)
     EXPECT_EQ(5, RightClickAndPick(hCtl, CPoint(120, 80), -1, "vornctl-popup-menu.png"));
 }
 
-namespace
-{
-// Records which kind of print dialog opened, then cancels it.
-HHOOK g_hSetupHook = nullptr;
-int g_nSetupDialogs = 0;
-BOOL g_bPageRange = FALSE;
-
-LRESULT CALLBACK SetupDlgHook(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    FxCallbackEntry("SetupDlgHook", FALSE, [&]() -> BOOL {
-        const HWND hDlg = reinterpret_cast<HWND>(wParam);
-        char szClass[16] = "";
-        if (nCode == HCBT_ACTIVATE && ::GetClassNameA(hDlg, szClass, sizeof(szClass)) > 0 &&
-            strcmp(szClass, "#32770") == 0) {
-            ++g_nSetupDialogs;
-            // The page range edits (edt1, edt2) belong to the print dialog, not the set-up one.
-            g_bPageRange = ::GetDlgItem(hDlg, 0x480) != nullptr;
-            ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
-        }
-        return TRUE;
-    });
-    return ::CallNextHookEx(g_hSetupHook, nCode, wParam, lParam);
-}
-} // namespace
-
 TEST(VornCtlTest, PrintSetOpensThePrinterSetupDialog)
 {
     CString strError;
@@ -1453,15 +1478,16 @@ TEST(VornCtlTest, PrintSetOpensThePrinterSetupDialog)
     // By dispid and through the host's menu entry.
     EXPECT_EQ(S_OK, disp.InvokeHelper(38, DISPATCH_METHOD, nullptr, short(1), CString("打印设置"),
                                       CString("ID_VORN_PRINTSET")));
-    g_nSetupDialogs = 0;
-    g_bPageRange = TRUE;
-    g_hSetupHook = ::SetWindowsHookExA(WH_CBT, SetupDlgHook, nullptr, ::GetCurrentThreadId());
-    ASSERT_NE(nullptr, g_hSetupHook);
+    // The page range edits (edt1, edt2) belong to the print dialog, not the set-up one.
+    CTestSysDialogs dialogs;
+    for (int i = 0; i < 2; ++i) {
+        dialogs.OnDialog([](CTestSysDlg& d) {
+            EXPECT_FALSE(d.HasItem(0x480));
+            d.Cancel();
+        });
+    }
     EXPECT_EQ(S_OK, disp.InvokeHelper(21, DISPATCH_METHOD, nullptr));
-    EXPECT_EQ(1, g_nSetupDialogs);
-    EXPECT_FALSE(g_bPageRange);
+    EXPECT_EQ(1, dialogs.GetDialogsOpened());
     EXPECT_EQ(1, RightClickAndPick(host.ControlHwnd(), CPoint(60, 60), 1));
-    ::UnhookWindowsHookEx(g_hSetupHook);
-    EXPECT_EQ(2, g_nSetupDialogs);
-    EXPECT_FALSE(g_bPageRange);
+    EXPECT_EQ(2, dialogs.GetDialogsOpened());
 }

@@ -9,6 +9,10 @@
 #include "SimTestCard.h"
 #include "gridkit/GkGridWnd.h"
 #include "platform/base/ResMgr.h"
+#include "platform/doc/PreviewView.h"
+#include "platform/frame/FrameWnd.h"
+#include "platform/frame/WinApp.h"
+#include "platform/res/resource.h"
 #include "platform/ole/OleControlSite.h"
 #include "platform/ole/OleControlWnd.h"
 #include "simulator/SimDataDlg.h"
@@ -17,9 +21,15 @@
 #include "simulator/VornSimulatorDlg.h"
 #include "simulator/res/resource.h"
 #include "support/ProcAddress.h"
+#include "support/PngFile.h"
+#include "support/PrintTestPrinter.h"
+#include "support/SysDlgDriver.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 #include "support/UiDriver.h"
+
+// After the windows headers.
+#include <dlgs.h>
 
 namespace
 {
@@ -64,6 +74,15 @@ CString Var(CTestDlg& d, LPCSTR pszName, long nRow = 0)
     CString strValue;
     Control(d).InvokeHelper(idGetVarData, DISPATCH_METHOD, &strValue, CString(pszName), nRow, short(0));
     return strValue;
+}
+
+void Pump()
+{
+    MSG msg;
+    for (int i = 0; i < 500 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
 }
 
 CString FileText(const CString& strPath)
@@ -265,6 +284,38 @@ TEST_F(VornSimulatorDlgTest, DataInputGoesToTheFileAndTheCard)
     });
 }
 
+// The area holds four rows a page: six typed rows need a second page at once.
+TEST_F(VornSimulatorDlgTest, RowsTypedInDataInputArePagedAtOnce)
+{
+    WriteTestTemplate(m_strTemplate, kTemplateAB);
+    CTestSimulatorDlg dlg;
+    m_ui.OnDialog(IDD_SIMDATA, [&](CTestDlg& d) {
+        CGkGridWnd& md = static_cast<CSimDataDlg*>(d.GetDialog())->GetMDGrid();
+        for (int nRow = 1; nRow <= 6; ++nRow) {
+            d.Click(IDC_SIMDATA_ADD);
+            CString strValue;
+            strValue.Format("r%d", nRow);
+            md.SetCellValue(static_cast<UINT>(nRow), 1, strValue);
+        }
+        d.Ok();
+    });
+    Run(dlg, [&](CTestDlg& d) {
+        CVornCtl& ctl = dlg.GetCtl();
+        ASSERT_EQ(1, ctl.GetPageCount());
+        d.Click(IDC_SIM_DATAINPUT);
+        EXPECT_STREQ("r6", Var(d, "X", 5));
+        EXPECT_EQ(2, ctl.GetPageCount());
+        EXPECT_EQ(1, ctl.GetCurPage());
+        EXPECT_FALSE(d.IsEnabled(IDC_SIM_PREVPAGE));
+        EXPECT_TRUE(d.IsEnabled(IDC_SIM_NEXTPAGE));
+        d.Click(IDC_SIM_NEXTPAGE);
+        EXPECT_EQ(2, ctl.GetCurPage());
+        EXPECT_TRUE(d.IsEnabled(IDC_SIM_PREVPAGE));
+        EXPECT_FALSE(d.IsEnabled(IDC_SIM_NEXTPAGE));
+        d.Ok();
+    });
+}
+
 TEST_F(VornSimulatorDlgTest, DataInputListsTheTemplatesVariables)
 {
     WriteTestTemplate(m_strTemplate, kTemplateAB);
@@ -443,34 +494,97 @@ TEST_F(VornSimulatorDlgTest, AControlThatIsNotRegisteredIsToldWithTheDllToRegist
     EXPECT_STREQ(strExpected, m_ui.GetBoxes()[1].strText);
 }
 
-// The area holds four rows a page: six typed rows need a second page at once.
-TEST_F(VornSimulatorDlgTest, RowsTypedInDataInputArePagedAtOnce)
+// The sample process card is A4 landscape: its preview shows landscape pages, and its print
+// comes out landscape, without the print settings being touched.
+TEST_F(VornSimulatorDlgTest, LandscapeCardPreviewsAndPrintsLandscape)
 {
-    WriteTestTemplate(m_strTemplate, kTemplateAB);
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CWinApp app("VornSimulatorTests");
+    ASSERT_TRUE(SelectTestPrinter(&app));
+    m_strTemplate = TestDataPath("..\\..\\..\\samples\\workdir\\Template\\ProcessCard.znt");
+    const CString strPs = m_folder.PathOf("preview.ps");
+    CTestSysDialogs sys;
     CTestSimulatorDlg dlg;
-    m_ui.OnDialog(IDD_SIMDATA, [&](CTestDlg& d) {
-        CGkGridWnd& md = static_cast<CSimDataDlg*>(d.GetDialog())->GetMDGrid();
-        for (int nRow = 1; nRow <= 6; ++nRow) {
-            d.Click(IDC_SIMDATA_ADD);
-            CString strValue;
-            strValue.Format("r%d", nRow);
-            md.SetCellValue(static_cast<UINT>(nRow), 1, strValue);
-        }
+    Run(dlg, [&](CTestDlg& d) {
+        d.Click(IDC_SIM_PREVIEW);
+        // The preview's frame stands in as the main window while it is open.
+        auto* pFrame = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
+        ASSERT_NE(nullptr, pFrame);
+        auto* pPreview = dynamic_cast<CPreviewView*>(pFrame->GetActiveView());
+        ASSERT_NE(nullptr, pPreview);
+        CDC* pPrinterDC = pPreview->GetPrinterDC();
+        ASSERT_NE(nullptr, pPrinterDC);
+        EXPECT_GT(pPrinterDC->GetDeviceCaps(HORZRES), pPrinterDC->GetDeviceCaps(VERTRES));
+        ::ShowWindow(pFrame->GetSafeHwnd(), SW_RESTORE);
+        ::MoveWindow(pFrame->GetSafeHwnd(), 0, 0, 900, 700, TRUE);
+        Pump();
+        EXPECT_TRUE(SaveWindowPicture(pFrame->GetSafeHwnd(), "simulator-preview-landscape.png"));
+        // Its print button prints the card.
+        sys.OnDialog(AnswerPrintToFile(strPs));
+        pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_PRINT);
+        pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
+        Pump();
+        EXPECT_EQ(nullptr, app.m_pMainWnd);
         d.Ok();
     });
+    EXPECT_EQ(1, sys.GetDialogsOpened());
+    const std::string strText = ReadWholeFile(strPs);
+    EXPECT_EQ(std::vector<std::string>{"Landscape"}, PostScriptPageOrientations(strText));
+    const std::string strKept = TestImagePath("simulator-print-landscape.ps");
+    ::CopyFileA(strPs, strKept.c_str(), FALSE);
+}
+
+// The print and print set-up buttons lead to the system's dialogs: cancelled, nothing happens;
+// accepted, the card is printed, and the printer's settings are the application's.
+TEST_F(VornSimulatorDlgTest, PrintAndPrintSetupButtonsAnswerTheSystemDialogs)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CWinApp app("VornSimulatorTests");
+    ASSERT_TRUE(SelectTestPrinter(&app));
+    WriteTestTemplate(m_strTemplate, kTemplateAB);
+    const CString strPs = m_folder.PathOf("print.ps");
+    CTestSysDialogs sys;
+    CTestSimulatorDlg dlg;
     Run(dlg, [&](CTestDlg& d) {
-        CVornCtl& ctl = dlg.GetCtl();
-        ASSERT_EQ(1, ctl.GetPageCount());
-        d.Click(IDC_SIM_DATAINPUT);
-        EXPECT_STREQ("r6", Var(d, "X", 5));
-        EXPECT_EQ(2, ctl.GetPageCount());
-        EXPECT_EQ(1, ctl.GetCurPage());
-        EXPECT_FALSE(d.IsEnabled(IDC_SIM_PREVPAGE));
-        EXPECT_TRUE(d.IsEnabled(IDC_SIM_NEXTPAGE));
-        d.Click(IDC_SIM_NEXTPAGE);
-        EXPECT_EQ(2, ctl.GetCurPage());
-        EXPECT_TRUE(d.IsEnabled(IDC_SIM_PREVPAGE));
-        EXPECT_FALSE(d.IsEnabled(IDC_SIM_NEXTPAGE));
+        // Print, cancelled: the page range offered (its two boxes) is the card's.
+        sys.OnDialog([](CTestSysDlg& p) {
+            EXPECT_STREQ("1", p.GetText(edt1));
+            EXPECT_STREQ("1", p.GetText(edt2));
+            p.Cancel();
+        });
+        d.Click(IDC_SIM_PRINT);
+        EXPECT_EQ(1, sys.GetDialogsOpened());
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strPs));
+        // Accepted: printed, to the file the port asks for.
+        sys.OnDialog([](CTestSysDlg& p) { p.Ok(); });
+        sys.OnDialog(AnswerPrintToFile(strPs));
+        d.Click(IDC_SIM_PRINT);
+        EXPECT_EQ(3, sys.GetDialogsOpened());
+        EXPECT_EQ(std::vector<std::string>{"Portrait"}, PostScriptPageOrientations(ReadWholeFile(strPs)));
+
+        // Print set-up, cancelled, then accepted with landscape chosen.
+        sys.OnDialog([](CTestSysDlg& p) {
+            EXPECT_FALSE(p.HasItem(edt2));
+            p.Click(rad2);
+            p.Cancel();
+        });
+        d.Click(IDC_SIM_PRINTSET);
+        auto orientation = [&] {
+            const auto* pMode = static_cast<const DEVMODEA*>(::GlobalLock(app.m_hDevMode));
+            const short nOrientation = pMode != nullptr ? pMode->dmOrientation : short(0);
+            ::GlobalUnlock(app.m_hDevMode);
+            return nOrientation;
+        };
+        EXPECT_EQ(DMORIENT_PORTRAIT, orientation());
+        sys.OnDialog([](CTestSysDlg& p) {
+            p.Click(rad2);
+            p.Ok();
+        });
+        d.Click(IDC_SIM_PRINTSET);
+        EXPECT_EQ(5, sys.GetDialogsOpened());
+        EXPECT_EQ(DMORIENT_LANDSCAPE, orientation());
         d.Ok();
     });
 }

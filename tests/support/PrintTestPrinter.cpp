@@ -1,5 +1,6 @@
 #include "tests/support/PrintTestPrinter.h"
 
+#include <gtest/gtest.h>
 #include <winspool.h>
 
 #include <fstream>
@@ -136,4 +137,32 @@ BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern)
                            UnixQuoted(strPs),
                        strFolder,
                        [&]() -> BOOL { return GetFileAttributesA(strFirstPage) != INVALID_FILE_ATTRIBUTES; });
+}
+
+std::vector<std::string> PostScriptPageOrientations(const std::string& strPs)
+{
+    std::vector<std::string> orientations;
+    const std::string strSetup = "%%BeginPageSetup";
+    for (size_t nAt = strPs.find(strSetup); nAt != std::string::npos; nAt = strPs.find(strSetup, nAt + 1)) {
+        const size_t nEnd = strPs.find("%%EndPageSetup", nAt);
+        const size_t nRotate = strPs.find(" rotate", nAt);
+        if (nEnd == std::string::npos || nRotate == std::string::npos || nRotate > nEnd) {
+            orientations.push_back("?");
+            continue;
+        }
+        const size_t nStart = strPs.rfind('\n', nRotate) + 1;
+        orientations.push_back(atoi(strPs.substr(nStart, nRotate - nStart).c_str()) == 0 ? "Portrait" : "Landscape");
+    }
+    return orientations;
+}
+
+TestSysDlgHandler AnswerPrintToFile(const CString& strPath)
+{
+    return [strPath](CTestSysDlg& d) {
+        // Wine's print-to-file prompt has one edit box, the output file's name.
+        HWND hEdit = ::FindWindowExA(d.GetHwnd(), nullptr, "Edit", nullptr);
+        ASSERT_NE(nullptr, hEdit) << "no file name box in \"" << d.GetCaption().GetString() << "\"";
+        d.SetText(::GetDlgCtrlID(hEdit), strPath);
+        d.Ok();
+    };
 }

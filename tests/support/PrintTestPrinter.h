@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include <vector>
+
 #include "platform/base/String.h"
+#include "tests/support/SysDlgDriver.h"
 
 class CWinApp;
 
@@ -18,6 +21,12 @@ BOOL EnsureTestPrinter(CString& strError);
 BOOL SelectTestPrinter(CWinApp* pApp);
 // The whole text of a file ("" when it cannot be read).
 std::string ReadWholeFile(LPCSTR pszPath);
-// Renders a PostScript file to PNGs (one per page, pszPngPattern with %d) with ghostscript when it
-// can be run from the test; FALSE otherwise.
+// Renders a PostScript file to PNGs (one per page, pszPngPattern with %d) with ghostscript and
+// waits for it; FALSE when ghostscript cannot be run from the test or wrote no first page.
 BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern);
+// "Portrait" or "Landscape" for each page of a PostScript file of Wine's driver (a landscape page
+// is rotated in its page set-up).
+std::vector<std::string> PostScriptPageOrientations(const std::string& strPs);
+// The test printer's port is FILE:: a job started without an output file asks for one in Wine's
+// print-to-file prompt. This handler names strPath there and accepts.
+TestSysDlgHandler AnswerPrintToFile(const CString& strPath);
