@@ -1190,7 +1190,7 @@ TEST(VornCtlTest, PreviewOfALandscapeTemplateIsLandscape)
     CDC* pPrinterDC = pPreview->GetPrinterDC();
     EXPECT_GT(pPrinterDC->GetDeviceCaps(HORZRES), pPrinterDC->GetDeviceCaps(VERTRES));
     pPreview->SendMessage(WM_COMMAND, FX_ID_PREVIEW_CLOSE);
-    Pump();
+    PumpTestMessages();
     EXPECT_FALSE(pCtl->IsPreviewOpen());
     EXPECT_EQ(&host.m_frame, app.m_pMainWnd);
     app.m_pMainWnd = nullptr;
