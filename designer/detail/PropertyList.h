@@ -2,6 +2,7 @@
 // edit box, and a "..." button that opens a colour, font or file chooser or asks the owner to act.
 #pragma once
 
+#include "designer/detail/PropertyItem.h"
 #include "platform/base/PtrArray.h"
 #include "platform/gdi/Font.h"
 #include "platform/win/Button.h"
@@ -18,29 +19,6 @@
 #define IDC_PROPLIST_COMBO 712
 #define IDC_PROPLIST_EDIT 713
 #define IDC_PROPLIST_BUTTON 714
-
-// One row of the list.
-class CPropertyItem
-{
-public:
-    enum {
-        kindCombo = 0,  // drop-down, free text
-        kindList = 1,   // drop-down list
-        kindEdit = 2,   // edit box
-        kindColor = 3,  // "RGB(r,g,b)"
-        kindFont = 4,   // face name
-        kindFile = 5,   // full path
-        kindAction = 7, // the owner acts on 0xBBA
-    };
-
-    CString m_strName;
-    CString m_strValue;
-    int m_nKind = kindEdit;
-    // Kinds 0 and 1: the entries, separated by "|".
-    CString m_strChoices;
-    // Kind 5: "Filter=...;Title=...".
-    CString m_strOptions;
-};
 
 class CPropertyList : public CListBox
 {

@@ -5,6 +5,7 @@
 
 #include "designer/script/CodeCharFun.h"
 #include "designer/script/CodeFindDlg.h"
+#include "designer/script/CodeReplaceDlg.h"
 #include "designer/script/CodeTextBuffer.h"
 #include "designer/res/resource.h"
 #include "platform/frame/FrameIds.h"

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "designer/script/CodeUpdateContext.h"
 #include "platform/base/Point.h"
 #include "platform/base/String.h"
 #include "platform/win/CmdTarget.h"
@@ -29,24 +30,6 @@ enum CodeEditAction : int {
     CE_ACTION_REPLACE = 8,
     CE_ACTION_DELETE = 9,
     CE_ACTION_AUTOINDENT = 10,
-};
-
-// The range of one change; moves a point a view keeps (caret, selection ends, anchor) so that it
-// stays on the same text. Positions are (character byte index, line).
-class CCodeUpdateContext
-{
-public:
-    CCodeUpdateContext(CPoint ptStart, CPoint ptEnd, bool bInsert);
-
-    void RecalcPoint(CPoint& pt) const;
-    CPoint GetStart() const { return m_ptStart; }
-    CPoint GetEnd() const { return m_ptEnd; }
-    bool IsInsert() const { return m_bInsert; }
-
-private:
-    CPoint m_ptStart;
-    CPoint m_ptEnd;
-    bool m_bInsert;
 };
 
 class CCodeTextBuffer : public CCmdTarget
