@@ -5,11 +5,9 @@
 #include "basedlg/InDataDlg.h"
 #include "core/CappSheet.h"
 #include "core/ScriptItem.h"
-#include "designer/sheet/CappSheetDefChildFrame.h"
-#include "designer/sheet/CappSheetDefView.h"
-#include "designer/shell/MainFrame.h"
 #include "designer/script/SampleDoc.h"
 #include "designer/script/SampleView.h"
+#include "designer/script/ScriptSheetLink.h"
 #include "designer/res/resource.h"
 #include "framework/FwWorkbook.h"
 #include "platform/frame/FrameIds.h"
@@ -59,7 +57,7 @@ FwWorkbook* DesignWorkbook()
 }
 } // namespace
 
-CScriptFrame::CScriptFrame() : m_pSheetFrame(nullptr), m_pCurScript(nullptr)
+CScriptFrame::CScriptFrame() : m_pSheetFrame(nullptr), m_pLink(nullptr), m_pCurScript(nullptr)
 {
 }
 
@@ -82,7 +80,7 @@ CScriptFrame* CScriptFrame::FindForSheet(const CFrameWnd* pSheetFrame)
     return nullptr;
 }
 
-CScriptFrame* CScriptFrame::OpenForSheet(CCappSheetDefChildFrame* pSheetFrame)
+CScriptFrame* CScriptFrame::OpenForSheet(CFrameWnd* pSheetFrame)
 {
     if (pSheetFrame == nullptr) {
         return nullptr;
@@ -91,19 +89,20 @@ CScriptFrame* CScriptFrame::OpenForSheet(CCappSheetDefChildFrame* pSheetFrame)
         pOpen->MDIActivate();
         return pOpen;
     }
-    auto* pMain = dynamic_cast<CMainFrame*>(DesignWorkbook());
-    if (pMain == nullptr) {
+    auto* pLink = dynamic_cast<CScriptSheetLink*>(DesignWorkbook());
+    if (pLink == nullptr) {
         return nullptr;
     }
     CString strText;
     pSheetFrame->GetWindowText(strText);
     CString strTitle;
     strTitle.Format("%s-Script", static_cast<LPCSTR>(strText));
-    auto* pScript = dynamic_cast<CScriptFrame*>(pMain->NewScriptWindow(strTitle));
+    auto* pScript = dynamic_cast<CScriptFrame*>(pLink->NewScriptWindow(strTitle));
     if (pScript == nullptr) {
         return nullptr;
     }
     pScript->m_pSheetFrame = pSheetFrame;
+    pScript->m_pLink = pLink;
     pScript->FillScriptList();
     return pScript;
 }
@@ -163,26 +162,9 @@ HWND CScriptFrame::GetNameList() const
     return m_wndDlgBar.m_hWnd != nullptr ? ::GetDlgItem(m_wndDlgBar.m_hWnd, IDC_SCRIPT_NAMES) : nullptr;
 }
 
-CCappSheetDefView* CScriptFrame::GetSheetView() const
-{
-    // A sheet frame closed without closing this window first is never reached through the
-    // pointer: only a frame still among the workbook's windows counts.
-    FwWorkbook* pBook = DesignWorkbook();
-    if (m_pSheetFrame == nullptr || pBook == nullptr) {
-        return nullptr;
-    }
-    for (int i = 0; i < pBook->GetWorksheetCount(); ++i) {
-        if (pBook->GetWorksheet(i) == m_pSheetFrame) {
-            return m_pSheetFrame->GetSheetDefView();
-        }
-    }
-    return nullptr;
-}
-
 CCappSheet* CScriptFrame::GetSheet() const
 {
-    CCappSheetDefView* pView = GetSheetView();
-    return pView != nullptr ? pView->m_pSheet : nullptr;
+    return m_pLink != nullptr && m_pSheetFrame != nullptr ? m_pLink->GetSheetOf(m_pSheetFrame) : nullptr;
 }
 
 BOOL CScriptFrame::IsCurrentInSheet() const
@@ -287,8 +269,8 @@ BOOL CScriptFrame::StoreScript()
 
 void CScriptFrame::MarkTemplateChanged()
 {
-    if (CCappSheetDefView* pView = GetSheetView()) {
-        pView->MarkChanged();
+    if (m_pLink != nullptr && m_pSheetFrame != nullptr) {
+        m_pLink->MarkSheetChanged(m_pSheetFrame);
     }
 }
 

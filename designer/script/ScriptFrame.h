@@ -10,11 +10,10 @@
 #include "platform/frame/ReBar.h"
 
 class CCappSheet;
-class CCappSheetDefChildFrame;
-class CCappSheetDefView;
 class CSampleDoc;
 class CSampleView;
 class CScriptItem;
+class CScriptSheetLink;
 
 class CScriptFrame : public FwWorksheet
 {
@@ -28,7 +27,7 @@ public:
     static CScriptFrame* FindForSheet(const CFrameWnd* pSheetFrame);
     // Activates the sheet frame's script window, else makes one titled "<frame text>-Script" and
     // lists the sheet's functions in it; null when it cannot be made.
-    static CScriptFrame* OpenForSheet(CCappSheetDefChildFrame* pSheetFrame);
+    static CScriptFrame* OpenForSheet(CFrameWnd* pSheetFrame);
     // The sheet frame calls this before it closes: its script window is activated and asked to
     // close (with its own question). FALSE when the window stays open; TRUE when none is left.
     static BOOL CloseForSheet(const CFrameWnd* pSheetFrame);
@@ -53,8 +52,9 @@ public:
 
     CReBar m_wndReBar;
     CDialogBar m_wndDlgBar;
-    // The frame that opened this window; not owned.
-    CCappSheetDefChildFrame* m_pSheetFrame;
+    // The frame that opened this window and the shell that reaches its sheet; not owned.
+    CFrameWnd* m_pSheetFrame;
+    CScriptSheetLink* m_pLink;
     // The item whose text is in the view; owned by the sheet's script list.
     CScriptItem* m_pCurScript;
 
@@ -69,8 +69,6 @@ protected:
     FX_DECLARE_MESSAGE_MAP()
 
 private:
-    // The sheet frame's view while that frame is still open; null otherwise.
-    CCappSheetDefView* GetSheetView() const;
     // The current item is still in the sheet's script list.
     BOOL IsCurrentInSheet() const;
     // A saved template becomes changed, so that closing it asks to save the scripts.

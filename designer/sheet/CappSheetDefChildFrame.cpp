@@ -2,10 +2,9 @@
 
 #include "core/CardCommFun.h"
 #include "designer/sheet/CappSheetDefView.h"
-#include "designer/shell/MainFrame.h"
-#include "designer/script/ScriptFrame.h"
-#include "designer/shell/VornDesignApp.h"
+#include "designer/sheet/DesignShellLink.h"
 #include "designer/res/resource.h"
+#include "platform/frame/WinApp.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/MsgBox.h"
@@ -35,7 +34,8 @@ FX_ON_COMMAND(ID_SHEET_SIMULATE, OnSimulate)
 FX_ON_COMMAND(ID_SHEET_FRAME_SAVE, OnFrameSave)
 FX_END_MESSAGE_MAP()
 
-CCappSheetDefChildFrame::CCappSheetDefChildFrame() : m_bRulerScaled(FALSE), m_strSimulatorDll("VornSimulator.dll")
+CCappSheetDefChildFrame::CCappSheetDefChildFrame()
+    : m_bRulerScaled(FALSE), m_strSimulatorDll("VornSimulator.dll"), m_pShell(nullptr)
 {
 }
 
@@ -101,18 +101,20 @@ void CCappSheetDefChildFrame::OnUpdateViewRulers(CCmdUI* pCmdUI)
 
 CFrameWnd* CCappSheetDefChildFrame::GetScriptWindow() const
 {
-    return CScriptFrame::FindForSheet(this);
+    return m_pShell != nullptr ? m_pShell->FindScriptWindow(this) : nullptr;
 }
 
 void CCappSheetDefChildFrame::OnScriptEdit()
 {
-    CScriptFrame::OpenForSheet(this);
+    if (m_pShell != nullptr) {
+        m_pShell->OpenScriptWindow(this);
+    }
 }
 
 void CCappSheetDefChildFrame::OnClose()
 {
     // The script window goes first; when it stays open, so does this window.
-    if (!CScriptFrame::CloseForSheet(this)) {
+    if (m_pShell != nullptr && !m_pShell->CloseScriptWindow(this)) {
         return;
     }
     FwWorksheet::OnClose();

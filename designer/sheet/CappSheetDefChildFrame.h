@@ -7,6 +7,7 @@
 #include "framework/FwWorksheet.h"
 
 class CCappSheetDefView;
+class CDesignShellLink;
 
 class CCappSheetDefChildFrame : public FwWorksheet
 {
@@ -20,6 +21,10 @@ public:
     CCappSheetDefView* GetSheetDefView() const;
     // The visible rulers take the view's frame rectangle as their scale.
     void UpdateRulers();
+    // The shell that made this window; null in a window made without one, which then has no
+    // script window, recent files or output bar to reach.
+    CDesignShellLink* GetShellLink() const { return m_pShell; }
+    void SetShellLink(CDesignShellLink* pShell) { m_pShell = pShell; }
     // The template's script window, or null; the window may close on its own at any time.
     CFrameWnd* GetScriptWindow() const;
     // Runs the data simulator's export on the template and its data file. FALSE, after telling
@@ -34,6 +39,8 @@ public:
     CString m_strSimulatorDll;
 
 protected:
+    CDesignShellLink* m_pShell;
+
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnClose() override;
     void OnViewRulers();

@@ -1,6 +1,7 @@
 #include "designer/sheet/CappSheetDefDoc.h"
 
 #include "designer/sheet/CappSheetDefView.h"
+#include "designer/template/TemplateFile.h"
 #include "designer/res/resource.h"
 
 FX_IMPLEMENT_DYNCREATE(CCappSheetDefDoc, CDocument)
@@ -11,7 +12,7 @@ FX_ON_COMMAND(ID_TEMPLATE_SAVE_AS, OnTemplateSaveAs)
 FX_ON_COMMAND(ID_TEMPLATE_PAGE_SETUP, OnPageSetup)
 FX_END_MESSAGE_MAP()
 
-CCappSheetDefDoc::CCappSheetDefDoc()
+CCappSheetDefDoc::CCappSheetDefDoc() : m_pSheet(std::make_unique<CCappSheet>())
 {
 }
 
@@ -26,9 +27,24 @@ BOOL CCappSheetDefDoc::OnNewDocument()
 
 BOOL CCappSheetDefDoc::OnOpenDocument(LPCSTR lpszPathName)
 {
-    SetPathName(lpszPathName);
-    SetModifiedFlag(FALSE);
-    return TRUE;
+    CCappSheetDefView* pView = GetSheetDefView();
+    return pView != nullptr && pView->LoadTemplate(lpszPathName, FALSE);
+}
+
+std::unique_ptr<CCappSheet> CCappSheetDefDoc::ReadSheet(LPCSTR lpszPath, CString& strError)
+{
+    auto pSheet = std::make_unique<CCappSheet>();
+    if (!CTemplateFile::Load(lpszPath, *pSheet, strError)) {
+        return nullptr;
+    }
+    return pSheet;
+}
+
+void CCappSheetDefDoc::ReplaceSheet(std::unique_ptr<CCappSheet> pSheet)
+{
+    if (pSheet != nullptr) {
+        m_pSheet = std::move(pSheet);
+    }
 }
 
 void CCappSheetDefDoc::Serialize(CArchive&)

@@ -1,7 +1,11 @@
-// The sheet-definition window's document. It stores nothing: the template lives in the view's
-// sheet from load to close, and every save or close question goes to that view.
+// The sheet-definition window's document: it owns the template being designed (a CCappSheet)
+// from the window's making to its close, reads it from its file, and hands every save or close
+// question to the view, which draws and edits the sheet.
 #pragma once
 
+#include <memory>
+
+#include "core/CappSheet.h"
 #include "platform/doc/Document.h"
 
 class CCappSheetDefView;
@@ -15,8 +19,7 @@ public:
     ~CCappSheetDefDoc() override;
 
     BOOL OnNewDocument() override;
-    // The framework's own open (a file named on the command line) reads nothing: the main
-    // frame's open routine loads the template into the view.
+    // The framework's own open takes the designer's one way: the view loads the template.
     BOOL OnOpenDocument(LPCSTR lpszPathName) override;
     void Serialize(CArchive& ar) override;
     // The view's close question in place of the framework's.
@@ -27,10 +30,20 @@ public:
 
     CCappSheetDefView* GetSheetDefView() const;
 
+    CCappSheet* GetSheet() const { return m_pSheet.get(); }
+    // The template at the path read into a sheet of its own; null, with the reason, when the file
+    // is unreadable or damaged.
+    static std::unique_ptr<CCappSheet> ReadSheet(LPCSTR lpszPath, CString& strError);
+    // A sheet read takes the place of the one held, which goes: the view lets go of it first.
+    void ReplaceSheet(std::unique_ptr<CCappSheet> pSheet);
+
 protected:
     void OnTemplateSave();
     void OnTemplateSaveAs();
     void OnPageSetup();
 
     FX_DECLARE_MESSAGE_MAP()
+
+private:
+    std::unique_ptr<CCappSheet> m_pSheet;
 };

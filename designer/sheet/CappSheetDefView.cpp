@@ -8,9 +8,10 @@
 #include "core/CardCommFun.h"
 #include "designer/sheet/CappSheetDefChildFrame.h"
 #include "designer/sheet/CappSheetDefDoc.h"
+#include "designer/sheet/DesignShellLink.h"
 #include "designer/sheet/SheetDefRangeFun.h"
-#include "designer/shell/VornDesignApp.h"
 #include "designer/res/resource.h"
+#include "platform/frame/WinApp.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
@@ -32,14 +33,25 @@ const int kBlankHeight = 2970;
 } // namespace
 
 CCappSheetDefView::CCappSheetDefView()
-    : m_pSheet(new CCappSheet), m_nSaveState(saveStateNew), m_bChangedSinceNew(FALSE), m_freeObjTool(this),
-      m_lineTool(this), m_aux(this), m_bLoaded(FALSE)
+    : m_pSheet(nullptr), m_nSaveState(saveStateNew), m_bChangedSinceNew(FALSE), m_freeObjTool(this), m_lineTool(this),
+      m_aux(this), m_bLoaded(FALSE)
 {
 }
 
 CCappSheetDefView::~CCappSheetDefView()
 {
-    delete m_pSheet;
+}
+
+int CCappSheetDefView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CKvZoomView::OnCreate(lpCreateStruct) == -1) {
+        return -1;
+    }
+    // The document joined the view in the base's create: its sheet is the one shown.
+    if (CCappSheetDefDoc* pDoc = GetDocument()) {
+        m_pSheet = pDoc->GetSheet();
+    }
+    return 0;
 }
 
 CCappSheetDefDoc* CCappSheetDefView::GetDocument() const
@@ -50,7 +62,11 @@ CCappSheetDefDoc* CCappSheetDefView::GetDocument() const
 void CCappSheetDefView::OnInitialUpdate()
 {
     SetZoomMode(modeFree);
-    SetScrollSizes(MM_ANISOTROPIC, CSize(kBlankWidth, kBlankHeight));
+    // A template loaded through the framework's open keeps its page.
+    const BOOL bPage = m_bLoaded && m_pSheet != nullptr;
+    SetScrollSizes(MM_ANISOTROPIC,
+                   bPage ? CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight))
+                         : CSize(kBlankWidth, kBlankHeight));
     CKvZoomView::OnInitialUpdate();
     SetZoomMinMax(0.02f, 22.0f);
     SetZoomMoveCursorID(0);
@@ -85,6 +101,26 @@ const COLORREF kViewGrey = RGB(190, 190, 190);
 // Pixels a repainted area grows by on every side, for the pens drawn on its edge.
 const int kRepaintMargin = 2;
 } // namespace
+
+CDesignShellLink* CCappSheetDefView::GetShellLink() const
+{
+    CCappSheetDefChildFrame* pFrame = GetSheetFrame();
+    return pFrame != nullptr ? pFrame->GetShellLink() : nullptr;
+}
+
+void CCappSheetDefView::CaptureMouse()
+{
+    if (m_hWnd != nullptr) {
+        ::SetCapture(m_hWnd);
+    }
+}
+
+void CCappSheetDefView::ReportTip(LPCSTR lpszText)
+{
+    if (CDesignShellLink* pShell = GetShellLink()) {
+        pShell->ReportTip(lpszText);
+    }
+}
 
 CCappSheetDefChildFrame* CCappSheetDefView::GetSheetFrame() const
 {

@@ -1,4 +1,4 @@
-// The sheet-definition view: owns the template being designed (a CCappSheet) and draws it on a
+// The sheet-definition view: draws the template being designed (its document's CCappSheet) on a
 // zoom view, selects cell ranges, copies, pastes and drops cells and carries the window's commands.
 // Mouse input goes to its tools: the free-object tool, the cell tool and the table-line tool.
 #pragma once
@@ -7,7 +7,8 @@
 #include "core/CappRange.h"
 #include "core/CappSheet.h"
 #include "designer/template/DesignDropTarget.h"
-#include "designer/sheet/FreeObjEditTool.h"
+#include "designer/sheet/DesignFreeObjEditTool.h"
+#include "designer/sheet/SheetToolHost.h"
 #include "designer/sheet/SheetViewAux.h"
 #include "designer/sheet/TableLineTool.h"
 
@@ -16,9 +17,10 @@ class CCappLine;
 class CCappMidData;
 class CCappSheetDefChildFrame;
 class CCappSheetDefDoc;
+class CDesignShellLink;
 class CMenu;
 
-class CCappSheetDefView : public CKvZoomView
+class CCappSheetDefView : public CKvZoomView, public CSheetToolHost
 {
     FX_DECLARE_DYNCREATE(CCappSheetDefView)
 
@@ -44,7 +46,7 @@ public:
     int GetSaveState() const;
     void SetSaveState(int nState);
     // Every command that changes the sheet calls this: a saved template becomes changed.
-    void MarkChanged();
+    void MarkChanged() override;
     // A new template nobody has changed since it was made: nothing in it to lose, so closing and
     // Save all pass it by without a question.
     BOOL IsUntouchedNew() const;
@@ -56,12 +58,16 @@ public:
     // New blank template sized in the page setup sheet; FALSE when the sheet is cancelled.
     BOOL NewBlankTemplate();
     // The page setup command: a refused size is reported by the sheet and changes nothing.
-    BOOL SetupPage();
+    BOOL SetupPage() override;
 
     CCappSheetDefDoc* GetDocument() const;
+    // The shell that made the view's window, or null: the view and its tools reach the output bar,
+    // the recent files, the script window and the copied cell through it.
+    CDesignShellLink* GetShellLink() const;
     const CString& GetPath() const { return m_strPath; }
     BOOL IsTemplateLoaded() const { return m_bLoaded; }
 
+    // The document's sheet, shown and edited here; the document owns it.
     CCappSheet* m_pSheet;
     CString m_strPath;
     int m_nSaveState;
@@ -70,6 +76,7 @@ public:
 
 protected:
     void OnDraw(CDC* pDC) override;
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnInitialUpdate() override;
     // Drop target registration.
     void OnDestroy() override;
@@ -246,16 +253,27 @@ public:
     CTableLineTool m_lineTool;
     CSheetViewAux m_aux;
 
-    // Shared with the tools.
     // A point in the client to sheet units, through a client DC prepared by the view.
     CPoint ClientToSheet(CPoint point);
+
+    // What the tools ask of the view.
+    CCappSheet* GetSheet() const override { return m_pSheet; }
+    CWnd* GetToolWnd() override { return this; }
+    void PrepareToolDC(CDC* pDC) override { OnPrepareDC(pDC, nullptr); }
     // Repaints a rectangle in sheet units, 2 pixels larger on every side, without erasing.
-    void RepaintSheetRect(const CRect& rcSheet);
-    void RepaintLine(const CCappLine* pLine);
-    void ClearHighlightLine();
+    void RepaintSheetRect(const CRect& rcSheet) override;
+    void RepaintLine(const CCappLine* pLine) override;
+    void RepaintAll() override { Invalidate(FALSE); }
+    void CaptureMouse() override;
+    BOOL HasMouseCapture() override { return m_hWnd != nullptr && ::GetCapture() == m_hWnd; }
+    int GetEditMode() const override { return m_nEditMode; }
+    void SetEditMode(int nMode) override { m_nEditMode = nMode; }
+    CCappLine* GetSelectedLine() const override { return m_pHighlightLine; }
     // The selected table line, drawn in red; selecting one drops the cell selection.
-    void SelectLine(CCappLine* pLine);
-    void ResetSelection();
+    void SelectLine(CCappLine* pLine) override;
+    void ClearHighlightLine() override;
+    void ResetSelection() override;
+    void ReportTip(LPCSTR lpszText) override;
 
 private:
     CCappSheetDefChildFrame* GetSheetFrame() const;

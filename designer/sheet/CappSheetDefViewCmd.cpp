@@ -7,11 +7,11 @@
 #include "core/CappCell.h"
 #include "core/CappDCHelper.h"
 #include "core/CappMidData.h"
-#include "designer/shell/MainFrame.h"
 #include "designer/cells/MoveCellDlg.h"
+#include "designer/sheet/DesignShellLink.h"
 #include "designer/sheet/SheetDefRangeFun.h"
-#include "designer/shell/VornDesignApp.h"
 #include "designer/res/resource.h"
+#include "platform/frame/WinApp.h"
 #include "platform/base/FxGlobalMem.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/ole/OleDataSource.h"
@@ -29,12 +29,6 @@ const FixedZoom kFixedZooms[] = {
     {ID_SHEET_ZOOM_10, 10},   {ID_SHEET_ZOOM_50, 50},   {ID_SHEET_ZOOM_75, 75},
     {ID_SHEET_ZOOM_100, 100}, {ID_SHEET_ZOOM_200, 200}, {ID_SHEET_ZOOM_400, 400},
 };
-
-CMainFrame* DesignMainFrame()
-{
-    auto* pApp = dynamic_cast<CVornDesignApp*>(FxGetApp());
-    return pApp != nullptr ? pApp->GetMainFrame() : nullptr;
-}
 } // namespace
 
 FX_BEGIN_MESSAGE_MAP(CCappSheetDefView, CKvZoomView)
@@ -227,8 +221,8 @@ void CCappSheetDefView::OnUpdateFreeObjSwitch(CCmdUI* pCmdUI)
 
 void CCappSheetDefView::OnEditCopy()
 {
-    if (CMainFrame* pFrame = DesignMainFrame()) {
-        pFrame->SetCopiedCell(CSheetDefRangeFun::GetCell(*m_pSheet, m_rangeSel));
+    if (CDesignShellLink* pShell = GetShellLink()) {
+        pShell->SetCopiedCell(CSheetDefRangeFun::GetCell(*m_pSheet, m_rangeSel));
     }
 }
 
@@ -239,8 +233,8 @@ void CCappSheetDefView::OnEditPaste()
 
 void CCappSheetDefView::PasteAtSelection(BOOL bKeepDragName)
 {
-    CMainFrame* pFrame = DesignMainFrame();
-    if (pFrame == nullptr || !pFrame->m_bCellCopied || m_rangeSel.m_nKind != 1 ||
+    CDesignShellLink* pShell = GetShellLink();
+    if (pShell == nullptr || !pShell->HasCopiedCell() || m_rangeSel.m_nKind != 1 ||
         (m_rangeSel.m_pTopLine == nullptr && m_rangeSel.m_pLeftLine == nullptr && m_rangeSel.m_pRightLine == nullptr &&
          m_rangeSel.m_pBottomLine == nullptr)) {
         return;
@@ -254,7 +248,7 @@ void CCappSheetDefView::PasteAtSelection(BOOL bKeepDragName)
     }
     auto* pCell = new CCappCell;
     pCell->SetCellBaseLine(m_rangeSel);
-    pFrame->PasteCopiedCell(pCell);
+    pShell->PasteCopiedCell(pCell);
     // A copy is a cell of its own: sharing the source's id would make two cells one.
     pCell->m_nCellID = m_pSheet->GetNewCellID();
     CString strArea;
@@ -337,25 +331,25 @@ int CCappSheetDefView::DropSelectedCell(int nMove)
         }
         nMove = dlg.m_nMoveType;
     }
-    CMainFrame* pFrame = DesignMainFrame();
-    if (pFrame == nullptr) {
+    CDesignShellLink* pShell = GetShellLink();
+    if (pShell == nullptr) {
         return 0;
     }
     const CCappRange rangeSource = m_rangeSel;
     m_pDragCell = pSource;
     if (pTarget == nullptr || nMove != CMoveCellDlg::moveSwap) {
         // Onto an empty range or over the target: a copy; the dragged cell stays.
-        pFrame->SetCopiedCell(pSource);
+        pShell->SetCopiedCell(pSource);
         m_rangeSel = rangeTarget;
         PasteAtSelection(FALSE);
     } else {
         CCappCell saved;
         saved = *pTarget;
-        pFrame->SetCopiedCell(pSource);
+        pShell->SetCopiedCell(pSource);
         m_rangeSel = rangeTarget;
         PasteAtSelection(TRUE);
         // The former target goes where the dragged cell was and stays in the cell clipboard.
-        pFrame->SetCopiedCell(&saved);
+        pShell->SetCopiedCell(&saved);
         m_rangeSel = rangeSource;
         PasteAtSelection(FALSE);
     }

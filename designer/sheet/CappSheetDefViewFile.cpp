@@ -5,12 +5,11 @@
 #include "core/CardCommFun.h"
 #include "designer/sheet/CappSheetDefDoc.h"
 #include "designer/sheet/CappSheetDefView.h"
-#include "designer/shell/MainFrame.h"
-#include "designer/script/ScriptFrame.h"
+#include "designer/sheet/DesignShellLink.h"
 #include "designer/template/SetSheetStyleSh.h"
 #include "designer/template/TemplateFile.h"
-#include "designer/shell/VornDesignApp.h"
 #include "designer/res/resource.h"
+#include "platform/frame/WinApp.h"
 #include "platform/win/MsgBox.h"
 
 namespace
@@ -19,11 +18,10 @@ namespace
 const char kQuestionTitle[] = "Vorn";
 
 // A failure the user must hear of: in the errors pane, then in a message box.
-void ReportTemplateError(HWND hOwner, const CString& strText)
+void ReportTemplateError(CDesignShellLink* pShell, HWND hOwner, const CString& strText)
 {
-    if (CWnd* pMain = FxGetMainWnd()) {
-        CString strCopy(strText);
-        pMain->SendMessage(WM_DESIGN_ERROR, 0, reinterpret_cast<LPARAM>(&strCopy));
+    if (pShell != nullptr) {
+        pShell->ReportError(strText);
     }
     FxMessageBox(hOwner, strText, kQuestionTitle, MB_OK | MB_ICONERROR);
 }
@@ -32,11 +30,15 @@ void ReportTemplateError(HWND hOwner, const CString& strText)
 
 BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
 {
+    CCappSheetDefDoc* pDoc = GetDocument();
+    if (pDoc == nullptr) {
+        return FALSE;
+    }
     // Read into a sheet of its own: the one shown stays whole when the file is bad.
-    auto pSheet = std::make_unique<CCappSheet>();
     CString strError;
-    if (!CTemplateFile::Load(lpszPath, *pSheet, strError)) {
-        ReportTemplateError(m_hWnd, strError);
+    std::unique_ptr<CCappSheet> pSheet = CCappSheetDefDoc::ReadSheet(lpszPath, strError);
+    if (pSheet == nullptr) {
+        ReportTemplateError(GetShellLink(), m_hWnd, strError);
         return FALSE;
     }
     // Nothing selected survives the sheet it points into: lines, ranges and the line tool's picks.
@@ -45,8 +47,8 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
     m_aux.ResetTracking();
     ResetSelection();
     m_rangeDrop.ResertVal();
-    delete m_pSheet;
-    m_pSheet = pSheet.release();
+    pDoc->ReplaceSheet(std::move(pSheet));
+    m_pSheet = pDoc->GetSheet();
     SetScrollSizes(MM_ANISOTROPIC, CSize(std::max(1, m_pSheet->m_nPageWidth), std::max(1, m_pSheet->m_nPageHeight)));
     OnZoomFixed(ID_SHEET_ZOOM_100);
     m_pSheet->SetAllCellFontHeight();
@@ -65,11 +67,9 @@ BOOL CCappSheetDefView::LoadTemplate(LPCSTR lpszPath, BOOL bAsNew)
         return TRUE;
     }
     m_strPath = lpszPath;
-    if (CDocument* pDoc = GetDocument()) {
-        pDoc->SetPathName(lpszPath);
-    }
-    if (auto* pApp = dynamic_cast<CVornDesignApp*>(FxGetApp())) {
-        pApp->AddToRecentFileList(lpszPath);
+    pDoc->SetPathName(lpszPath);
+    if (CDesignShellLink* pShell = GetShellLink()) {
+        pShell->TemplateFileUsed(lpszPath, FALSE);
     }
     SetSaveState(saveStateSaved);
     return TRUE;
@@ -85,7 +85,9 @@ BOOL CCappSheetDefView::SaveTemplate(int nMode)
         }
     }
     // The script window holds the latest text of its function; the sheet is written with it.
-    CScriptFrame::StoreForSheet(GetParentFrame());
+    if (CDesignShellLink* pShell = GetShellLink()) {
+        pShell->StoreScriptWindow(GetParentFrame());
+    }
     // Free objects: the sheet's list becomes copies of the tool's, so nothing doubles or goes;
     // floating variables' cells where their objects are (a template of older days may differ).
     m_freeObjTool.FollowBoundCells();
@@ -94,7 +96,7 @@ BOOL CCappSheetDefView::SaveTemplate(int nMode)
     // End of the free objects.
     CString strError;
     if (!CTemplateFile::Save(strPath, *m_pSheet, strError)) {
-        ReportTemplateError(m_hWnd, strError);
+        ReportTemplateError(GetShellLink(), m_hWnd, strError);
         return FALSE;
     }
     const BOOL bWasNew = GetSaveState() == saveStateNew;
@@ -103,12 +105,9 @@ BOOL CCappSheetDefView::SaveTemplate(int nMode)
     if (CDocument* pDoc = GetDocument()) {
         pDoc->SetPathName(strPath);
     }
-    if (auto* pApp = dynamic_cast<CVornDesignApp*>(FxGetApp())) {
-        pApp->AddToRecentFileList(strPath);
-    }
-    // A template saved for the first time shows in the tree.
-    if (auto* pMain = dynamic_cast<CMainFrame*>(FxGetMainWnd()); pMain != nullptr && bWasNew) {
-        pMain->RefillTemplateTree();
+    // A template saved for the first time also shows in the tree.
+    if (CDesignShellLink* pShell = GetShellLink()) {
+        pShell->TemplateFileUsed(strPath, bWasNew);
     }
     return TRUE;
 }

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/CappCell.h"
 #include "core/CappCircleArrow.h"
 #include "core/CappFreeCircle.h"
 #include "core/CappFreeCloud.h"
@@ -15,15 +14,14 @@
 #include "core/CappFreeRoundArrow.h"
 #include "core/CappFreeSpline.h"
 #include "core/CappFreeTriangle.h"
-#include "core/CappMidData.h"
-#include "core/CappSheet.h"
-#include "designer/sheet/CappSheetDefView.h"
+#include "designer/sheet/SheetToolHost.h"
 #include "designer/freeobj/FreeObjCopyFun.h"
 #include "designer/freeobj/FreeObjSh.h"
 #include "designer/res/resource.h"
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/win/Wnd.h"
 
 namespace
 {
@@ -68,18 +66,6 @@ CCappFreeObj* NewObjOfKind(int nKind)
     default:
         return nullptr;
     }
-}
-
-CCappCell* FindCellIn(const CObList& list, int nCellID)
-{
-    POSITION pos = list.GetHeadPosition();
-    while (pos != nullptr) {
-        auto* pCell = static_cast<CCappCell*>(list.GetNext(pos));
-        if (pCell->m_nCellID == nCellID) {
-            return pCell;
-        }
-    }
-    return nullptr;
 }
 
 BOOL IsShiftHeld(UINT nFlags)
@@ -154,11 +140,7 @@ BOOL CFreeObjEditTool::CanDelete(CCappFreeObj*)
     return TRUE;
 }
 
-namespace
-{
-// The object's property sheet on a working copy; TRUE when it ended with OK and the copy was
-// stored back. Kinds without pages (the spline) get no sheet.
-BOOL RunFreeObjSheet(CWnd* pParent, CCappFreeObj* pObj)
+BOOL CFreeObjEditTool::RunPropertySheet(CWnd* pParent, CCappFreeObj* pObj)
 {
     CString strCaption;
     strCaption.LoadString(IDS_CELL_STYLE_CAPTION);
@@ -169,11 +151,10 @@ BOOL RunFreeObjSheet(CWnd* pParent, CCappFreeObj* pObj)
     }
     return sheet.CopyWorkObjTo(pObj);
 }
-} // namespace
 
 void CFreeObjEditTool::EditProperties(CCappFreeObj* pObj)
 {
-    if (pObj != nullptr && RunFreeObjSheet(m_pView, pObj)) {
+    if (pObj != nullptr && RunPropertySheet(m_pHost != nullptr ? m_pHost->GetToolWnd() : nullptr, pObj)) {
         InvalidateArea(pObj->GetOutIineRect());
     }
 }
@@ -244,8 +225,8 @@ void CFreeObjEditTool::DeleteObj(CCappFreeObj* pObj)
 
 void CFreeObjEditTool::InvalidateArea(const CRect& rcSheet)
 {
-    if (m_pView != nullptr && m_pView->m_hWnd != nullptr) {
-        ::InvalidateRect(m_pView->m_hWnd, &rcSheet, FALSE);
+    if (m_pHost != nullptr && m_pHost->GetToolWnd()->m_hWnd != nullptr) {
+        ::InvalidateRect(m_pHost->GetToolWnd()->m_hWnd, &rcSheet, FALSE);
     }
 }
 
@@ -365,8 +346,8 @@ CCappFreeObj* CFreeObjEditTool::FindByCellID(int nCellID) const
 
 void CFreeObjEditTool::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (m_pView != nullptr && m_pView->m_hWnd != nullptr) {
-        ::SetCapture(m_pView->m_hWnd);
+    if (m_pHost != nullptr) {
+        m_pHost->CaptureMouse();
     }
     if (m_bCreatePending) {
         const int nKind = m_nCreateKind;
@@ -416,7 +397,7 @@ void CFreeObjEditTool::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CFreeObjEditTool::OnLButtonUp(UINT, CPoint)
 {
-    if (m_pView != nullptr && ::GetCapture() == m_pView->m_hWnd) {
+    if (m_pHost != nullptr && m_pHost->HasMouseCapture()) {
         ::ReleaseCapture();
     }
     m_nDragState = dragNone;
@@ -424,7 +405,7 @@ void CFreeObjEditTool::OnLButtonUp(UINT, CPoint)
 
 void CFreeObjEditTool::OnMouseMove(UINT, CPoint point)
 {
-    const BOOL bCaptured = m_pView != nullptr && m_pView->m_hWnd != nullptr && ::GetCapture() == m_pView->m_hWnd;
+    const BOOL bCaptured = m_pHost != nullptr && m_pHost->HasMouseCapture();
     CCappFreeObj* pFocused = GetFocused();
     if (!bCaptured) {
         if (pFocused != nullptr) {
@@ -470,8 +451,8 @@ void CFreeObjEditTool::OnLButtonDblClk(UINT nFlags, CPoint point)
     if (GetSelectedCount() > 0 && pFocused != nullptr) {
         const int nHandle = pFocused->HitTest(point);
         if (nHandle > 0) {
-            if (m_pView != nullptr && m_pView->m_hWnd != nullptr) {
-                ::SetCapture(m_pView->m_hWnd);
+            if (m_pHost != nullptr) {
+                m_pHost->CaptureMouse();
             }
             m_nHandle = nHandle;
             m_nDragState = dragHandle;
@@ -488,7 +469,7 @@ void CFreeObjEditTool::OnLButtonDblClk(UINT nFlags, CPoint point)
     if (pTarget != nullptr) {
         // The dialog takes the mouse: no drag outlives it.
         m_nDragState = dragNone;
-        if (m_pView != nullptr && ::GetCapture() == m_pView->m_hWnd) {
+        if (m_pHost != nullptr && m_pHost->HasMouseCapture()) {
             ::ReleaseCapture();
         }
         OnObjDblClk(pTarget);
@@ -650,124 +631,4 @@ void CFreeObjEditTool::SpaceEvenly(BOOL bVertical)
         MoveObjBy(pObj, bVertical ? 0 : nStep, bVertical ? nStep : 0);
     }
     OnObjectsChanged();
-}
-
-CDesignFreeObjEditTool::CDesignFreeObjEditTool(CCappSheetDefView* pView)
-{
-    m_pView = pView;
-}
-
-CCappCell* CDesignFreeObjEditTool::GetCell(int nCellID) const
-{
-    if (nCellID <= 0 || m_pView == nullptr || m_pView->m_pSheet == nullptr) {
-        return nullptr;
-    }
-    const CCappSheet& sheet = *m_pView->m_pSheet;
-    for (const CObList* pList : {&sheet.m_HeadCellList, &sheet.m_PageCellList, &sheet.m_OutCellList}) {
-        if (CCappCell* pCell = FindCellIn(*pList, nCellID)) {
-            return pCell;
-        }
-    }
-    POSITION pos = sheet.m_MidDataList.GetHeadPosition();
-    while (pos != nullptr) {
-        const auto* pMid = static_cast<const CCappMidData*>(sheet.m_MidDataList.GetNext(pos));
-        if (CCappCell* pCell = FindCellIn(pMid->m_listMidCell, nCellID)) {
-            return pCell;
-        }
-    }
-    return nullptr;
-}
-
-BOOL CDesignFreeObjEditTool::CanDelete(CCappFreeObj* pObj)
-{
-    if (pObj == nullptr) {
-        return FALSE;
-    }
-    if (CCappCell* pCell = GetCellID(pObj) >= 1 ? GetCell(GetCellID(pObj)) : nullptr) {
-        m_pView->m_aux.RemoveCell(pCell, FALSE);
-    }
-    return TRUE;
-}
-
-void CDesignFreeObjEditTool::EditProperties(CCappFreeObj* pObj)
-{
-    if (pObj == nullptr || m_pView == nullptr) {
-        return;
-    }
-    if (CCappCell* pCell = GetCell(GetCellID(pObj))) {
-        if (pCell->m_nContentKind == CCappCell::kindVariable) {
-            m_pView->m_aux.SetCardVar(pCell);
-        } else if (pCell->m_nContentKind == CCappCell::kindImage) {
-            m_pView->m_aux.SetGraphVar(pCell);
-        }
-        return;
-    }
-    BOOL bApplied = FALSE;
-    {
-        const HINSTANCE hOld = CFxResMgr::GetResourceHandle();
-        CFxResMgr::SetResourceHandle(::GetModuleHandleA(nullptr));
-        bApplied = RunFreeObjSheet(m_pView, pObj);
-        CFxResMgr::SetResourceHandle(hOld);
-    }
-    if (bApplied) {
-        InvalidateArea(pObj->GetOutIineRect());
-        OnObjectsChanged();
-    }
-}
-
-CCappFreeObj* CDesignFreeObjEditTool::CreateObj(int nKind, int x, int y)
-{
-    if (nKind != createFloatCardVar && nKind != createFloatGraphVar) {
-        return CFreeObjEditTool::CreateObj(nKind, x, y);
-    }
-    CCappFreeObj* pRect = CFreeObjEditTool::CreateObj(CCappFreeObj::kindRect, x, y);
-    if (pRect == nullptr || m_pView == nullptr || m_pView->m_pSheet == nullptr) {
-        return pRect;
-    }
-    auto* pCell = new CCappCell;
-    pCell->m_nContentKind = nKind == createFloatCardVar ? CCappCell::kindVariable : CCappCell::kindImage;
-    pCell->m_nDataPos = CCappCell::seatHead;
-    pCell->m_bOwnRect = 1;
-    pCell->m_rcOwn = pRect->GetOutRect();
-    m_pView->m_aux.AddCell(pCell, CString());
-    BindCell(pRect, pCell->m_nCellID);
-    EditProperties(pRect);
-    return pRect;
-}
-
-void CDesignFreeObjEditTool::InvalidateArea(const CRect& rcSheet)
-{
-    if (m_pView != nullptr) {
-        m_pView->RepaintSheetRect(rcSheet);
-    }
-}
-
-BOOL CDesignFreeObjEditTool::FollowBoundCells()
-{
-    BOOL bMoved = FALSE;
-    ForEachObj(m_listFreeObj, [this, &bMoved](CCappFreeObj* pObj) {
-        CCappCell* pCell = IsFloatVar(pObj) ? GetCell(GetCellID(pObj)) : nullptr;
-        if (pCell == nullptr || pCell->m_bOwnRect == 0) {
-            return;
-        }
-        const CRect rcObj = pObj->GetOutRect();
-        if (pCell->m_rcOwn != rcObj) {
-            pCell->m_rcOwn = rcObj;
-            bMoved = TRUE;
-        }
-    });
-    return bMoved;
-}
-
-void CDesignFreeObjEditTool::OnObjectsChanged()
-{
-    if (m_pView == nullptr) {
-        return;
-    }
-    // A floating variable's value is drawn in its cell: the cell goes where the object went. A
-    // moved cell ends the line undo history, as every cell move does.
-    if (FollowBoundCells() && m_pView->m_pSheet != nullptr) {
-        m_pView->m_pSheet->m_DefUndo.DetachUndoList();
-    }
-    m_pView->MarkChanged();
 }

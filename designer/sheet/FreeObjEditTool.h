@@ -9,8 +9,9 @@
 
 class CCappCell;
 class CCappFreeObj;
-class CCappSheetDefView;
+class CSheetToolHost;
 class CDC;
+class CWnd;
 
 class CFreeObjEditTool
 {
@@ -92,7 +93,8 @@ public:
     static void BindCell(CCappFreeObj* pObj, int nCellID);
 
     CObList m_listFreeObj; // CCappFreeObj, owned, in drawing order
-    CCappSheetDefView* m_pView = nullptr;
+    // The window the tool works in; null for a tool on its own.
+    CSheetToolHost* m_pHost = nullptr;
     CPoint m_ptLast;
     int m_nCreateKind = 0;
     BOOL m_bCreatePending = FALSE;
@@ -108,26 +110,7 @@ protected:
     void MoveObjBy(CCappFreeObj* pObj, int dx, int dy);
     void MoveSelectedBy(int dx, int dy);
     void SpaceEvenly(BOOL bVertical);
-};
-
-class CDesignFreeObjEditTool : public CFreeObjEditTool
-{
-public:
-    explicit CDesignFreeObjEditTool(CCappSheetDefView* pView);
-
-    // Removes the object's cell from the sheet first.
-    BOOL CanDelete(CCappFreeObj* pObj) override;
-    // A floating variable's cell goes to its cell dialog, any other object to the property sheet.
-    void EditProperties(CCappFreeObj* pObj) override;
-    // Floating variables make a rectangle bound to a new head cell.
-    CCappFreeObj* CreateObj(int nKind, int x, int y) override;
-    void InvalidateArea(const CRect& rcSheet) override;
-
-    // The sheet's cell with that id, or null.
-    CCappCell* GetCell(int nCellID) const;
-    // Each floating variable's cell takes its object's rectangle; TRUE when a cell moved.
-    BOOL FollowBoundCells();
-
-protected:
-    void OnObjectsChanged() override;
+    // The object's property sheet on a working copy; TRUE when it ended with OK and the copy was
+    // stored back. Kinds without pages (the spline) get no sheet.
+    static BOOL RunPropertySheet(CWnd* pParent, CCappFreeObj* pObj);
 };

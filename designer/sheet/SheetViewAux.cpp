@@ -8,13 +8,13 @@
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
 #include "designer/sheet/CappSheetDefView.h"
+#include "designer/sheet/DesignShellLink.h"
 #include "designer/freeobj/ImageVarFieldDlg.h"
-#include "designer/shell/MainFrame.h"
 #include "designer/cells/MultiStyleSh.h"
 #include "designer/cells/SetCellStyleSh.h"
 #include "designer/sheet/SheetDefRangeFun.h"
-#include "designer/shell/VornDesignApp.h"
 #include "designer/res/resource.h"
+#include "platform/frame/WinApp.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
@@ -435,12 +435,6 @@ void SaveBaseSet(const CCappCell& cell, LPCSTR lpszSection)
     pApp->WriteProfileInt(lpszSection, "FontHeight", cell.m_nFontHeight);
     pApp->WriteProfileInt(lpszSection, "TextFormat", cell.m_nTextFormat);
 }
-
-CMainFrame* DesignMainFrame()
-{
-    auto* pApp = dynamic_cast<CVornDesignApp*>(FxGetApp());
-    return pApp != nullptr ? pApp->GetMainFrame() : nullptr;
-}
 } // namespace
 
 void CSheetViewAux::SetStaticText(CCappCell* pCellIn)
@@ -558,8 +552,8 @@ void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
     const int nOldSeat = pCell->m_nDataPos;
     CSetCellStyleSh sh(LoadText(IDS_CELL_STYLE_CAPTION), &view, 0, CSetCellStyleSh::kindVariable);
     sh.m_pSheet = &sheet;
-    if (CMainFrame* pFrame = DesignMainFrame()) {
-        sh.m_arrPreNames.Copy(pFrame->m_arrVarNames);
+    if (CDesignShellLink* pShell = view.GetShellLink()) {
+        sh.m_arrPreNames.Copy(pShell->GetVarNames());
     }
     CStringArray arrUsed;
     GetAllCardVar(arrUsed);

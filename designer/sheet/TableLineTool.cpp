@@ -5,9 +5,8 @@
 
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
-#include "designer/sheet/CappSheetDefView.h"
+#include "designer/sheet/SheetToolHost.h"
 #include "designer/cells/LineAttrDlg.h"
-#include "designer/shell/MainFrame.h"
 #include "designer/res/resource.h"
 #include "platform/base/ResMgr.h"
 #include "platform/frame/WinApp.h"
@@ -15,6 +14,7 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/win/Wnd.h"
 
 namespace
 {
@@ -39,11 +39,12 @@ BOOL IsVertType(int nType)
 class CMarkDC
 {
 public:
-    CMarkDC(CCappSheetDefView* pView, COLORREF crPen, int nPenStyle)
-        : m_dc(pView->m_hWnd), m_pen(nPenStyle, 0, crPen), m_penGuard(&m_dc, &m_pen), m_brushGuard(&m_dc, NULL_BRUSH)
+    CMarkDC(CSheetToolHost* pHost, COLORREF crPen, int nPenStyle)
+        : m_dc(pHost->GetToolWnd()->m_hWnd), m_pen(nPenStyle, 0, crPen), m_penGuard(&m_dc, &m_pen),
+          m_brushGuard(&m_dc, NULL_BRUSH)
     {
         // A pen of width 0 stays one pixel at every zoom.
-        pView->OnPrepareDC(&m_dc, nullptr);
+        pHost->PrepareToolDC(&m_dc);
         m_nOldRop = m_dc.SetROP2(R2_NOTXORPEN);
         m_nOldBk = m_dc.SetBkMode(TRANSPARENT);
     }
@@ -105,18 +106,18 @@ CCappLine* FindEndLine(const CCappSheet& sheet, UINT nType, CPoint ptAt, int nAn
 }
 
 // The client rectangle in sheet units.
-CRect ClientInSheet(CCappSheetDefView* pView, CDC* pDC)
+CRect ClientInSheet(CSheetToolHost* pHost, CDC* pDC)
 {
     CRect rc;
-    pView->GetClientRect(&rc);
+    pHost->GetToolWnd()->GetClientRect(&rc);
     pDC->DPtoLP(&rc);
     rc.NormalizeRect();
     return rc;
 }
 } // namespace
 
-CTableLineTool::CTableLineTool(CCappSheetDefView* pView)
-    : m_pView(pView), m_pGuideLine(nullptr), m_pStartLine(nullptr), m_pTargetLine(nullptr), m_ptLast(0, 0),
+CTableLineTool::CTableLineTool(CSheetToolHost* pHost)
+    : m_pHost(pHost), m_pGuideLine(nullptr), m_pStartLine(nullptr), m_pTargetLine(nullptr), m_ptLast(0, 0),
       m_ptAnchor(0, 0), m_ptMarker(0, 0), m_bDragging(FALSE), m_nDirection(0), m_bNavigate(FALSE), m_bGuideShown(FALSE),
       m_bRubberShown(FALSE), m_bTrackerShown(FALSE), m_bTrackerHorz(FALSE), m_bHaveAnchor(FALSE),
       m_bCursorClipped(FALSE), m_nMoveMin(0), m_nMoveMax(0)
@@ -134,9 +135,9 @@ CTableLineTool::~CTableLineTool()
 
 void CTableLineTool::XorGuide(const CCappLine* pGuide)
 {
-    CMarkDC dc(m_pView, RGB(0, 0, 0), PS_DOT);
-    const CRect rcClient = ClientInSheet(m_pView, dc.Get());
-    const CRect& rcFrame = m_pView->m_pSheet->m_rcFrame;
+    CMarkDC dc(m_pHost, RGB(0, 0, 0), PS_DOT);
+    const CRect rcClient = ClientInSheet(m_pHost, dc.Get());
+    const CRect& rcFrame = m_pHost->GetSheet()->m_rcFrame;
     if (IsHorzType(pGuide->m_nType)) {
         const int y = rcFrame.top + pGuide->m_nPos;
         dc->MoveTo(rcClient.left, y);
@@ -150,8 +151,8 @@ void CTableLineTool::XorGuide(const CCappLine* pGuide)
 
 void CTableLineTool::XorTracker(CPoint point, BOOL bHorz)
 {
-    CMarkDC dc(m_pView, RGB(0, 0, 0), PS_DOT);
-    const CRect rcClient = ClientInSheet(m_pView, dc.Get());
+    CMarkDC dc(m_pHost, RGB(0, 0, 0), PS_DOT);
+    const CRect rcClient = ClientInSheet(m_pHost, dc.Get());
     if (bHorz) {
         dc->MoveTo(rcClient.left, point.y);
         dc->LineTo(rcClient.right, point.y);
@@ -163,14 +164,14 @@ void CTableLineTool::XorTracker(CPoint point, BOOL bHorz)
 
 void CTableLineTool::XorRubber(CPoint ptFrom, CPoint ptTo)
 {
-    CMarkDC dc(m_pView, RGB(0, 0, 0), PS_DOT);
+    CMarkDC dc(m_pHost, RGB(0, 0, 0), PS_DOT);
     dc->MoveTo(ptFrom);
     dc->LineTo(ptTo);
 }
 
 void CTableLineTool::XorMarker(CPoint point)
 {
-    CMarkDC dc(m_pView, kMarkerColor, PS_SOLID);
+    CMarkDC dc(m_pHost, kMarkerColor, PS_SOLID);
     dc->Ellipse(point.x - kMarkerRadius, point.y - kMarkerRadius, point.x + kMarkerRadius, point.y + kMarkerRadius);
 }
 
@@ -201,12 +202,12 @@ void CTableLineTool::EraseGuide()
 void CTableLineTool::DrawLineColored(const CCappLine* pLine, BOOL bRed)
 {
     if (!bRed) {
-        m_pView->RepaintLine(pLine);
+        m_pHost->RepaintLine(pLine);
         return;
     }
-    CClientDC dc(m_pView->m_hWnd);
-    m_pView->OnPrepareDC(&dc, nullptr);
-    m_pView->m_pSheet->DrawLine(&dc, pLine, kRed);
+    CClientDC dc(m_pHost->GetToolWnd()->m_hWnd);
+    m_pHost->PrepareToolDC(&dc);
+    m_pHost->GetSheet()->DrawLine(&dc, pLine, kRed);
 }
 
 void CTableLineTool::SetToolCursor(UINT nID)
@@ -223,13 +224,13 @@ void CTableLineTool::ResetState()
     }
     // Undo and redo free lines and repaint the view and leave the mode at 0: in modes 0 and 6
     // nothing of the tool is on screen and its line pointers may be stale.
-    const int nMode = m_pView->m_nEditMode;
+    const int nMode = m_pHost->GetEditMode();
     if (nMode != modeSelect && nMode != modeOverLine) {
         EraseGuide();
         EraseMarker();
         if (m_pStartLine != nullptr && nMode == modeDelete) {
             // The red line goes back to its own pen.
-            m_pView->RepaintLine(m_pStartLine);
+            m_pHost->RepaintLine(m_pStartLine);
         }
     }
     m_bGuideShown = FALSE;
@@ -247,7 +248,7 @@ void CTableLineTool::ResetState()
 BOOL CTableLineTool::OnSetCursor()
 {
     UINT nID = 0;
-    switch (m_pView->m_nEditMode) {
+    switch (m_pHost->GetEditMode()) {
     case modeMoveVert:
         nID = IDC_LINE_MOVE_VERT;
         break;
@@ -286,7 +287,7 @@ BOOL CTableLineTool::OnSetCursor()
 
 BOOL CTableLineTool::HasPendingLine() const
 {
-    switch (m_pView->m_nEditMode) {
+    switch (m_pHost->GetEditMode()) {
     case modeDelete:
         return m_pStartLine != nullptr;
     case modeCut:
@@ -305,7 +306,7 @@ BOOL CTableLineTool::OnMouseMove(UINT nFlags, CPoint point)
         TrackMove(point);
         return TRUE;
     }
-    switch (m_pView->m_nEditMode) {
+    switch (m_pHost->GetEditMode()) {
     case modeSelect:
     case modeOverLine:
         HoverSelect(nFlags, point);
@@ -317,12 +318,9 @@ BOOL CTableLineTool::OnMouseMove(UINT nFlags, CPoint point)
     case modeDraw:
         HoverDraw(point);
         return TRUE;
-    case modeDrawing: {
-        CCappLine* pTarget = nullptr;
-        TrackSnap(nFlags, point, m_nDirection, snapBoth, pTarget);
-        m_pTargetLine = pTarget;
+    case modeDrawing:
+        SnapRubber(nFlags, point);
         return TRUE;
-    }
     case modeDelete:
         HoverDelete(point);
         return TRUE;
@@ -332,13 +330,9 @@ BOOL CTableLineTool::OnMouseMove(UINT nFlags, CPoint point)
     case modeExtend:
         HoverExtend(point);
         return TRUE;
-    case modeExtending: {
-        const BOOL bBack = m_nDirection == dirExtendHorzStart || m_nDirection == dirExtendVertStart;
-        CCappLine* pTarget = nullptr;
-        TrackSnap(nFlags, point, m_nDirection, bBack ? snapBackwards : snapForwards, pTarget);
-        m_pTargetLine = pTarget;
+    case modeExtending:
+        SnapRubber(nFlags, point);
         return TRUE;
-    }
     case modeMerge:
         HoverMerge(point);
         return TRUE;
@@ -352,13 +346,13 @@ void CTableLineTool::HoverSelect(UINT nFlags, CPoint point)
     if ((nFlags & MK_LBUTTON) != 0) {
         return;
     }
-    m_pView->m_nEditMode = modeSelect;
+    m_pHost->SetEditMode(modeSelect);
     m_pTargetLine = nullptr;
     CCappLine* pLine = nullptr;
     CPoint ptFoot;
-    if (m_pView->m_pSheet->pickLine(point, pLine, ptFoot)) {
+    if (m_pHost->GetSheet()->pickLine(point, pLine, ptFoot)) {
         m_pTargetLine = pLine;
-        m_pView->m_nEditMode = modeOverLine;
+        m_pHost->SetEditMode(modeOverLine);
     }
 }
 
@@ -369,19 +363,19 @@ BOOL CTableLineTool::HoverMove(UINT nFlags, CPoint point)
     }
     CCappLine* pLine = nullptr;
     CPoint ptFoot;
-    if (!m_pView->m_pSheet->pickLine(point, pLine, ptFoot)) {
+    if (!m_pHost->GetSheet()->pickLine(point, pLine, ptFoot)) {
         m_pTargetLine = nullptr;
-        m_pView->m_nEditMode = modeMove;
+        m_pHost->SetEditMode(modeMove);
         return FALSE;
     }
     m_pTargetLine = pLine;
     switch (pLine->m_nType) {
     case CCappLine::typeHCell:
     case CCappLine::typeLHOut:
-        m_pView->m_nEditMode = modeMoveHorz;
+        m_pHost->SetEditMode(modeMoveHorz);
         break;
     case CCappLine::typeVCell:
-        m_pView->m_nEditMode = modeMoveVert;
+        m_pHost->SetEditMode(modeMoveVert);
         break;
     default:
         break;
@@ -398,7 +392,7 @@ void CTableLineTool::HoverDraw(CPoint point)
     m_nDirection = 0;
     CCappLine* pLine = nullptr;
     CPoint ptFoot;
-    if (!m_pView->m_pSheet->pickLine(point, pLine, ptFoot)) {
+    if (!m_pHost->GetSheet()->pickLine(point, pLine, ptFoot)) {
         return;
     }
     UINT nGuideCode = 0;
@@ -416,7 +410,7 @@ void CTableLineTool::HoverDraw(CPoint point)
     m_ptAnchor = ptFoot;
     m_bHaveAnchor = TRUE;
     CCappLine* pGuide = nullptr;
-    if (m_bNavigate && m_pView->m_pSheet->pickBaseLine(nGuideCode, point, pGuide)) {
+    if (m_bNavigate && m_pHost->GetSheet()->pickBaseLine(nGuideCode, point, pGuide)) {
         m_pGuideLine = pGuide;
         XorGuide(pGuide);
         m_bGuideShown = TRUE;
@@ -426,7 +420,7 @@ void CTableLineTool::HoverDraw(CPoint point)
 
 void CTableLineTool::HoverDelete(CPoint point)
 {
-    CCappSheet* pSheet = m_pView->m_pSheet;
+    CCappSheet* pSheet = m_pHost->GetSheet();
     CCappLine* pLine = nullptr;
     CPoint ptFoot;
     m_pTargetLine = nullptr;
@@ -458,8 +452,8 @@ void CTableLineTool::HoverCut(CPoint point)
     m_pTargetLine = nullptr;
     CCappLine* pCross = nullptr;
     CPoint ptCross;
-    if (m_pView->m_pHighlightLine != nullptr &&
-        m_pView->m_pSheet->PickCrossLine(m_pView->m_pHighlightLine, point, pCross, ptCross)) {
+    if (m_pHost->GetSelectedLine() != nullptr &&
+        m_pHost->GetSheet()->PickCrossLine(m_pHost->GetSelectedLine(), point, pCross, ptCross)) {
         m_pTargetLine = pCross;
         m_ptMarker = ptCross;
         SetToolCursor(IDC_LINE_CUT_AT);
@@ -471,10 +465,10 @@ void CTableLineTool::HoverExtend(CPoint point)
 {
     EraseMarker();
     m_nDirection = 0;
-    const CCappLine* pLine = m_pView->m_pHighlightLine;
+    const CCappLine* pLine = m_pHost->GetSelectedLine();
     CPoint ptStart;
     CPoint ptEnd;
-    if (pLine == nullptr || !m_pView->m_pSheet->GetLineCoordinate(pLine, ptStart, ptEnd, 0)) {
+    if (pLine == nullptr || !m_pHost->GetSheet()->GetLineCoordinate(pLine, ptStart, ptEnd, 0)) {
         return;
     }
     const BOOL bHorz = IsHorzType(pLine->m_nType);
@@ -499,10 +493,10 @@ void CTableLineTool::HoverExtend(CPoint point)
 void CTableLineTool::HoverMerge(CPoint point)
 {
     m_pTargetLine = nullptr;
-    const CCappLine* pSel = m_pView->m_pHighlightLine;
+    const CCappLine* pSel = m_pHost->GetSelectedLine();
     CCappLine* pLine = nullptr;
     CPoint ptFoot;
-    if (pSel != nullptr && m_pView->m_pSheet->pickLine(point, pLine, ptFoot) && pLine != pSel &&
+    if (pSel != nullptr && m_pHost->GetSheet()->pickLine(point, pLine, ptFoot) && pLine != pSel &&
         pLine->m_nStartID == pSel->m_nEndID && pLine->m_nType == pSel->m_nType) {
         m_pTargetLine = pLine;
     }
@@ -518,7 +512,7 @@ int CTableLineTool::TrackSnap(UINT nFlags, CPoint point, int nDirection, int nAl
     }
     pTarget = nullptr;
     CPoint ptSnap = point;
-    CCappSheet* pSheet = m_pView->m_pSheet;
+    CCappSheet* pSheet = m_pHost->GetSheet();
     const int dx = point.x - m_ptAnchor.x;
     const int dy = point.y - m_ptAnchor.y;
     const BOOL bVertRubber =
@@ -557,164 +551,216 @@ int CTableLineTool::TrackSnap(UINT nFlags, CPoint point, int nDirection, int nAl
 
 BOOL CTableLineTool::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    CCappSheet* pSheet = m_pView->m_pSheet;
-    switch (m_pView->m_nEditMode) {
+    // One handler for each mode the button acts in.
+    switch (m_pHost->GetEditMode()) {
     case modeOverLine:
-        if (m_pTargetLine != nullptr) {
-            m_pView->SelectLine(m_pTargetLine);
-        }
+        PressOverLine();
         return TRUE;
     case modeMoveVert:
     case modeMoveHorz:
-        if ((nFlags & MK_LBUTTON) != 0 && m_pTargetLine != nullptr) {
-            BeginMove(point);
-        }
+        PressMove(nFlags, point);
         return TRUE;
     case modeDraw:
-        if (!m_bHaveAnchor || m_pStartLine == nullptr) {
-            return TRUE;
-        }
-        if (m_bGuideShown && m_pGuideLine != nullptr) {
-            EraseGuide();
-            if (IsHorzType(m_pGuideLine->m_nType)) {
-                m_ptAnchor.y = pSheet->m_rcFrame.top + m_pGuideLine->m_nPos;
-            } else {
-                m_ptAnchor.x = pSheet->m_rcFrame.left + m_pGuideLine->m_nPos;
-            }
-        } else {
-            m_pGuideLine = nullptr;
-        }
-        m_ptMarker = m_ptAnchor;
-        XorMarker(m_ptMarker);
-        m_pView->m_nEditMode = modeDrawing;
-        ::SetCapture(m_pView->m_hWnd);
-        m_ptLast = point;
-        m_pTargetLine = nullptr;
+        PressDraw(point);
         return TRUE;
     case modeDelete:
-        if (m_pStartLine != nullptr) {
-            const int nType = m_pStartLine->m_nType;
-            const int nID = m_pStartLine->m_nID;
-            if (m_pView->m_pHighlightLine == m_pStartLine) {
-                m_pView->ClearHighlightLine();
-            }
-            m_pStartLine = nullptr;
-            m_pTargetLine = nullptr;
-            if (pSheet->DelCellLine(nType, nID, 1)) {
-                m_pView->MarkChanged();
-            }
-            m_pView->Invalidate(FALSE);
-        }
+        PressDelete();
         return TRUE;
-    case modeCut: {
-        CCappLine* pSel = m_pView->m_pHighlightLine;
-        if (m_pTargetLine == nullptr || pSel == nullptr) {
-            return TRUE;
-        }
-        EraseMarker();
-        CPoint ptStart;
-        CPoint ptEnd;
-        pSheet->GetLineCoordinate(pSel, ptStart, ptEnd, 0);
-        const int nCrossID = m_pTargetLine->m_nID;
-        m_pTargetLine = nullptr;
-        if (CCappLine* pPiece = pSheet->CutCellLine(pSel->m_nType, pSel->m_nID, nCrossID, -1, 1)) {
-            m_pView->MarkChanged();
-            const int nWidth = std::max(1, pSel->m_nWidth);
-            m_pView->RepaintSheetRect(CRect(ptStart.x, ptStart.y, ptEnd.x + nWidth, ptEnd.y + nWidth));
-            m_pView->RepaintLine(pPiece);
-        }
+    case modeCut:
+        PressCut();
         return TRUE;
-    }
     case modeExtend:
-        if (m_ptMarker == CPoint(0, 0) || m_nDirection == 0) {
-            return TRUE;
-        }
-        ::SetCapture(m_pView->m_hWnd);
-        m_ptAnchor = m_ptMarker;
-        m_ptLast = point;
-        m_pTargetLine = nullptr;
-        m_pView->m_nEditMode = modeExtending;
+        PressExtend(point);
         return TRUE;
-    case modeMerge: {
-        CCappLine* pSel = m_pView->m_pHighlightLine;
-        if (pSel == nullptr || m_pTargetLine == nullptr) {
-            return TRUE;
-        }
-        CPoint ptStart;
-        CPoint ptEnd;
-        pSheet->GetLineCoordinate(m_pTargetLine, ptStart, ptEnd, 0);
-        const int nWidth = std::max(1, m_pTargetLine->m_nWidth);
-        const int nTargetID = m_pTargetLine->m_nID;
-        const BOOL bSameType = m_pTargetLine->m_nType == pSel->m_nType;
-        // A joined line is freed by the sheet: forget it first.
-        m_pTargetLine = nullptr;
-        if (bSameType && pSheet->LinkCellLine(pSel->m_nType, pSel->m_nID, nTargetID, 1)) {
-            m_pView->MarkChanged();
-            m_pView->RepaintSheetRect(
-                CRect(ptStart.x - nWidth, ptStart.y - nWidth, ptEnd.x + nWidth, ptEnd.y + nWidth));
-            m_pView->RepaintLine(pSel);
-        } else {
-            CString strText;
-            strText.LoadString(IDS_LINE_CANNOT_MERGE);
-            m_pView->MessageBox(strText, nullptr, MB_OK | MB_ICONWARNING);
-        }
+    case modeMerge:
+        PressMerge();
         return TRUE;
-    }
     default:
         return FALSE;
     }
 }
 
+void CTableLineTool::PressOverLine()
+{
+    if (m_pTargetLine != nullptr) {
+        m_pHost->SelectLine(m_pTargetLine);
+    }
+}
+
+void CTableLineTool::PressMove(UINT nFlags, CPoint point)
+{
+    if ((nFlags & MK_LBUTTON) != 0 && m_pTargetLine != nullptr) {
+        BeginMove(point);
+    }
+}
+
+void CTableLineTool::PressDraw(CPoint point)
+{
+    CCappSheet* pSheet = m_pHost->GetSheet();
+    if (!m_bHaveAnchor || m_pStartLine == nullptr) {
+        return;
+    }
+    if (m_bGuideShown && m_pGuideLine != nullptr) {
+        EraseGuide();
+        if (IsHorzType(m_pGuideLine->m_nType)) {
+            m_ptAnchor.y = pSheet->m_rcFrame.top + m_pGuideLine->m_nPos;
+        } else {
+            m_ptAnchor.x = pSheet->m_rcFrame.left + m_pGuideLine->m_nPos;
+        }
+    } else {
+        m_pGuideLine = nullptr;
+    }
+    m_ptMarker = m_ptAnchor;
+    XorMarker(m_ptMarker);
+    m_pHost->SetEditMode(modeDrawing);
+    m_pHost->CaptureMouse();
+    m_ptLast = point;
+    m_pTargetLine = nullptr;
+}
+
+void CTableLineTool::PressDelete()
+{
+    CCappSheet* pSheet = m_pHost->GetSheet();
+    if (m_pStartLine != nullptr) {
+        const int nType = m_pStartLine->m_nType;
+        const int nID = m_pStartLine->m_nID;
+        if (m_pHost->GetSelectedLine() == m_pStartLine) {
+            m_pHost->ClearHighlightLine();
+        }
+        m_pStartLine = nullptr;
+        m_pTargetLine = nullptr;
+        if (pSheet->DelCellLine(nType, nID, 1)) {
+            m_pHost->MarkChanged();
+        }
+        m_pHost->RepaintAll();
+    }
+}
+
+void CTableLineTool::PressCut()
+{
+    CCappSheet* pSheet = m_pHost->GetSheet();
+    CCappLine* pSel = m_pHost->GetSelectedLine();
+    if (m_pTargetLine == nullptr || pSel == nullptr) {
+        return;
+    }
+    EraseMarker();
+    CPoint ptStart;
+    CPoint ptEnd;
+    pSheet->GetLineCoordinate(pSel, ptStart, ptEnd, 0);
+    const int nCrossID = m_pTargetLine->m_nID;
+    m_pTargetLine = nullptr;
+    if (CCappLine* pPiece = pSheet->CutCellLine(pSel->m_nType, pSel->m_nID, nCrossID, -1, 1)) {
+        m_pHost->MarkChanged();
+        const int nWidth = std::max(1, pSel->m_nWidth);
+        m_pHost->RepaintSheetRect(CRect(ptStart.x, ptStart.y, ptEnd.x + nWidth, ptEnd.y + nWidth));
+        m_pHost->RepaintLine(pPiece);
+    }
+}
+
+void CTableLineTool::PressExtend(CPoint point)
+{
+    if (m_ptMarker == CPoint(0, 0) || m_nDirection == 0) {
+        return;
+    }
+    m_pHost->CaptureMouse();
+    m_ptAnchor = m_ptMarker;
+    m_ptLast = point;
+    m_pTargetLine = nullptr;
+    m_pHost->SetEditMode(modeExtending);
+}
+
+void CTableLineTool::PressMerge()
+{
+    CCappSheet* pSheet = m_pHost->GetSheet();
+    CCappLine* pSel = m_pHost->GetSelectedLine();
+    if (pSel == nullptr || m_pTargetLine == nullptr) {
+        return;
+    }
+    CPoint ptStart;
+    CPoint ptEnd;
+    pSheet->GetLineCoordinate(m_pTargetLine, ptStart, ptEnd, 0);
+    const int nWidth = std::max(1, m_pTargetLine->m_nWidth);
+    const int nTargetID = m_pTargetLine->m_nID;
+    const BOOL bSameType = m_pTargetLine->m_nType == pSel->m_nType;
+    // A joined line is freed by the sheet: forget it first.
+    m_pTargetLine = nullptr;
+    if (bSameType && pSheet->LinkCellLine(pSel->m_nType, pSel->m_nID, nTargetID, 1)) {
+        m_pHost->MarkChanged();
+        m_pHost->RepaintSheetRect(CRect(ptStart.x - nWidth, ptStart.y - nWidth, ptEnd.x + nWidth, ptEnd.y + nWidth));
+        m_pHost->RepaintLine(pSel);
+    } else {
+        CString strText;
+        strText.LoadString(IDS_LINE_CANNOT_MERGE);
+        m_pHost->GetToolWnd()->MessageBox(strText, nullptr, MB_OK | MB_ICONWARNING);
+    }
+}
+
 BOOL CTableLineTool::OnLButtonUp(UINT, CPoint point)
 {
-    switch (m_pView->m_nEditMode) {
+    switch (m_pHost->GetEditMode()) {
     case modeMoveVert:
     case modeMoveHorz:
-        if (m_bDragging) {
-            EndMove();
-        }
+        ReleaseMove();
         return TRUE;
-    case modeDrawing: {
-        // The line ends where the button comes up, which the last move need not have reached.
-        CCappLine* pTarget = nullptr;
-        TrackSnap(MK_LBUTTON, point, m_nDirection, snapBoth, pTarget);
-        m_pTargetLine = pTarget;
-        const int nDragged = std::max(std::abs(point.x - m_ptAnchor.x), std::abs(point.y - m_ptAnchor.y));
-        const BOOL bAdded = EndDrawing(TRUE);
-        if (!bAdded && pTarget == nullptr && nDragged > kEndTolerance) {
-            TellNoLine();
-        }
+    case modeDrawing:
+        ReleaseDrawing(point);
         return TRUE;
-    }
-    case modeExtending: {
-        const BOOL bBack = m_nDirection == dirExtendHorzStart || m_nDirection == dirExtendVertStart;
-        CCappLine* pTarget = nullptr;
-        TrackSnap(MK_LBUTTON, point, m_nDirection, bBack ? snapBackwards : snapForwards, pTarget);
-        m_pTargetLine = pTarget;
-        EndExtending(TRUE);
+    case modeExtending:
+        ReleaseExtending(point);
         return TRUE;
-    }
     default:
         return FALSE;
     }
+}
+
+void CTableLineTool::ReleaseMove()
+{
+    if (m_bDragging) {
+        EndMove();
+    }
+}
+
+void CTableLineTool::SnapRubber(UINT nFlags, CPoint point)
+{
+    // Drawing snaps either way; extending only beyond the end being moved.
+    const BOOL bBack = m_nDirection == dirExtendHorzStart || m_nDirection == dirExtendVertStart;
+    const int nAllowed = m_pHost->GetEditMode() == modeExtending ? (bBack ? snapBackwards : snapForwards) : snapBoth;
+    CCappLine* pTarget = nullptr;
+    TrackSnap(nFlags, point, m_nDirection, nAllowed, pTarget);
+    m_pTargetLine = pTarget;
+}
+
+void CTableLineTool::ReleaseDrawing(CPoint point)
+{
+    // The line ends where the button comes up, which the last move need not have reached.
+    SnapRubber(MK_LBUTTON, point);
+    CCappLine* pTarget = m_pTargetLine;
+    const int nDragged = std::max(std::abs(point.x - m_ptAnchor.x), std::abs(point.y - m_ptAnchor.y));
+    const BOOL bAdded = EndDrawing(TRUE);
+    if (!bAdded && pTarget == nullptr && nDragged > kEndTolerance) {
+        TellNoLine();
+    }
+}
+
+void CTableLineTool::ReleaseExtending(CPoint point)
+{
+    SnapRubber(MK_LBUTTON, point);
+    EndExtending(TRUE);
 }
 
 void CTableLineTool::TellNoLine()
 {
     // A drag that ends on no parallel line makes none; the tips pane says so, without a box in
     // the middle of drawing.
-    if (CWnd* pMain = FxGetMainWnd()) {
-        CString strTip("未画线：请沿水平或竖直方向把线拖到另一条表格线上。");
-        pMain->SendMessage(WM_DESIGN_TIP, 0, reinterpret_cast<LPARAM>(&strTip));
-    }
+    m_pHost->ReportTip("未画线：请沿水平或竖直方向把线拖到另一条表格线上。");
 }
 
 BOOL CTableLineTool::EndDrawing(BOOL bAdd)
 {
-    CCappSheet* pSheet = m_pView->m_pSheet;
+    CCappSheet* pSheet = m_pHost->GetSheet();
     EraseRubber();
     EraseMarker();
-    m_pView->m_nEditMode = modeDraw;
+    m_pHost->SetEditMode(modeDraw);
     CCappLine* pTarget = m_pTargetLine;
     CCappLine* pStart = m_pStartLine;
     CCappLine* pGuide = m_pGuideLine;
@@ -723,7 +769,7 @@ BOOL CTableLineTool::EndDrawing(BOOL bAdd)
     m_pGuideLine = nullptr;
     m_bHaveAnchor = FALSE;
     // Cleared before the release: losing the capture comes back here as a cancel.
-    if (::GetCapture() == m_pView->m_hWnd) {
+    if (m_pHost->HasMouseCapture()) {
         ::ReleaseCapture();
     }
     if (!bAdd || pTarget == nullptr || pStart == nullptr) {
@@ -741,9 +787,9 @@ BOOL CTableLineTool::EndDrawing(BOOL bAdd)
                                              : m_ptAnchor.y - pSheet->m_rcFrame.top;
     }
     if (CCappLine* pNew = pSheet->AddCellLineBySpace(nType, -1, nPos, nStartID, nEndID, 1)) {
-        m_pView->MarkChanged();
-        CClientDC dc(m_pView->m_hWnd);
-        m_pView->OnPrepareDC(&dc, nullptr);
+        m_pHost->MarkChanged();
+        CClientDC dc(m_pHost->GetToolWnd()->m_hWnd);
+        m_pHost->PrepareToolDC(&dc);
         pSheet->DrawLine(&dc, pNew);
         return TRUE;
     }
@@ -752,19 +798,19 @@ BOOL CTableLineTool::EndDrawing(BOOL bAdd)
 
 void CTableLineTool::EndExtending(BOOL bReach)
 {
-    CCappSheet* pSheet = m_pView->m_pSheet;
+    CCappSheet* pSheet = m_pHost->GetSheet();
     EraseRubber();
     EraseMarker();
-    m_pView->m_nEditMode = modeExtend;
+    m_pHost->SetEditMode(modeExtend);
     CCappLine* pTarget = m_pTargetLine;
     const int nDirection = m_nDirection;
     m_pTargetLine = nullptr;
     m_ptAnchor = CPoint(0, 0);
     m_nDirection = 0;
-    if (::GetCapture() == m_pView->m_hWnd) {
+    if (m_pHost->HasMouseCapture()) {
         ::ReleaseCapture();
     }
-    CCappLine* pLine = m_pView->m_pHighlightLine;
+    CCappLine* pLine = m_pHost->GetSelectedLine();
     if (!bReach || pTarget == nullptr || pLine == nullptr) {
         return;
     }
@@ -786,20 +832,20 @@ void CTableLineTool::EndExtending(BOOL bReach)
         nResult = pSheet->ReachCellLine(pLine->m_nType, pLine->m_nID, pLine->m_nStartID, pTarget->m_nID, 1);
     }
     if (nResult) {
-        m_pView->MarkChanged();
-        m_pView->RepaintSheetRect(CRect(ptStart.x, ptStart.y, ptEnd.x + 1, ptEnd.y + 1));
-        m_pView->RepaintLine(pLine);
+        m_pHost->MarkChanged();
+        m_pHost->RepaintSheetRect(CRect(ptStart.x, ptStart.y, ptEnd.x + 1, ptEnd.y + 1));
+        m_pHost->RepaintLine(pLine);
     }
 }
 
 BOOL CTableLineTool::OnLButtonDblClk(UINT, CPoint)
 {
-    const CCappLine* pLine = m_pView->m_pHighlightLine;
+    const CCappLine* pLine = m_pHost->GetSelectedLine();
     if (pLine == nullptr) {
         return FALSE;
     }
     if (pLine->m_nType == CCappLine::typeHFrame || pLine->m_nType == CCappLine::typeVFrame) {
-        m_pView->SetupPage();
+        m_pHost->SetupPage();
     } else {
         EditLineProperties();
     }
@@ -814,24 +860,23 @@ BOOL CTableLineTool::OnRButtonDown(UINT nFlags, CPoint)
     if ((nFlags & MK_LBUTTON) != 0) {
         return FALSE;
     }
-    int& nMode = m_pView->m_nEditMode;
-    switch (nMode) {
+    switch (m_pHost->GetEditMode()) {
     case modeDraw:
     case modeExtend:
     case modeMove:
         ResetState();
-        nMode = modeSelect;
+        m_pHost->SetEditMode(modeSelect);
         return TRUE;
     case modeDelete:
         if (m_pStartLine == nullptr) {
-            nMode = modeSelect;
+            m_pHost->SetEditMode(modeSelect);
             return TRUE;
         }
         return FALSE;
     case modeCut:
         if (m_ptMarker == CPoint(0, 0)) {
             m_pTargetLine = nullptr;
-            nMode = modeSelect;
+            m_pHost->SetEditMode(modeSelect);
             return TRUE;
         }
         return FALSE;
@@ -845,7 +890,7 @@ BOOL CTableLineTool::OnRButtonDown(UINT nFlags, CPoint)
 
 BOOL CTableLineTool::GetMoveLimits(const CCappLine* pLine, int& nMin, int& nMax) const
 {
-    const CCappSheet* pSheet = m_pView->m_pSheet;
+    const CCappSheet* pSheet = m_pHost->GetSheet();
     if (pLine == nullptr || pSheet == nullptr) {
         return FALSE;
     }
@@ -890,10 +935,10 @@ BOOL CTableLineTool::GetMoveLimits(const CCappLine* pLine, int& nMin, int& nMax)
 
 void CTableLineTool::ClipToLimits(const CCappLine* pLine)
 {
-    CClientDC dc(m_pView->m_hWnd);
-    m_pView->OnPrepareDC(&dc, nullptr);
+    CClientDC dc(m_pHost->GetToolWnd()->m_hWnd);
+    m_pHost->PrepareToolDC(&dc);
     CRect rcClient;
-    m_pView->GetClientRect(&rcClient);
+    m_pHost->GetToolWnd()->GetClientRect(&rcClient);
     CPoint ptLimits[2] = {CPoint(m_nMoveMin, m_nMoveMin), CPoint(m_nMoveMax, m_nMoveMax)};
     dc.LPtoDP(ptLimits, 2);
     CRect rcBand = rcClient;
@@ -909,8 +954,8 @@ void CTableLineTool::ClipToLimits(const CCappLine* pLine)
         return;
     }
     CPoint ptCorners[2] = {rcClip.TopLeft(), rcClip.BottomRight()};
-    ::ClientToScreen(m_pView->m_hWnd, &ptCorners[0]);
-    ::ClientToScreen(m_pView->m_hWnd, &ptCorners[1]);
+    ::ClientToScreen(m_pHost->GetToolWnd()->m_hWnd, &ptCorners[0]);
+    ::ClientToScreen(m_pHost->GetToolWnd()->m_hWnd, &ptCorners[1]);
     const RECT rcScreen = {ptCorners[0].x, ptCorners[0].y, ptCorners[1].x, ptCorners[1].y};
     m_bCursorClipped = ::ClipCursor(&rcScreen);
 }
@@ -932,16 +977,16 @@ void CTableLineTool::BeginMove(CPoint)
     if (pLine == nullptr || !GetMoveLimits(pLine, m_nMoveMin, m_nMoveMax)) {
         return;
     }
-    m_pView->ResetSelection();
+    m_pHost->ResetSelection();
     CPoint ptStart;
     CPoint ptEnd;
-    m_pView->m_pSheet->GetLineCoordinate(pLine, ptStart, ptEnd, 0);
+    m_pHost->GetSheet()->GetLineCoordinate(pLine, ptStart, ptEnd, 0);
     m_bTrackerHorz = !IsVertType(pLine->m_nType);
     m_ptLast = ptStart;
     XorTracker(m_ptLast, m_bTrackerHorz);
     m_bTrackerShown = TRUE;
     m_bDragging = TRUE;
-    ::SetCapture(m_pView->m_hWnd);
+    m_pHost->CaptureMouse();
     ClipToLimits(pLine);
 }
 
@@ -969,17 +1014,17 @@ void CTableLineTool::EndMove()
         m_bTrackerShown = FALSE;
     }
     ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
-    m_pView->m_nEditMode = modeMove;
+    m_pHost->SetEditMode(modeMove);
     m_bDragging = FALSE;
     FreeCursor();
-    if (::GetCapture() == m_pView->m_hWnd) {
+    if (m_pHost->HasMouseCapture()) {
         ::ReleaseCapture();
     }
     CCappLine* pLine = m_pTargetLine;
     if (pLine == nullptr) {
         return;
     }
-    CCappSheet* pSheet = m_pView->m_pSheet;
+    CCappSheet* pSheet = m_pHost->GetSheet();
     const int nOldPos = pLine->m_nPos;
     int nResult = 0;
     switch (pLine->m_nType) {
@@ -994,9 +1039,9 @@ void CTableLineTool::EndMove()
         break;
     }
     if (nResult && pLine->m_nPos != nOldPos) {
-        m_pView->MarkChanged();
+        m_pHost->MarkChanged();
     }
-    m_pView->Invalidate(FALSE);
+    m_pHost->RepaintAll();
 }
 
 void CTableLineTool::CancelDrag()
@@ -1007,23 +1052,23 @@ void CTableLineTool::CancelDrag()
             m_bTrackerShown = FALSE;
         }
         m_bDragging = FALSE;
-        m_pView->m_nEditMode = modeMove;
+        m_pHost->SetEditMode(modeMove);
         FreeCursor();
-        if (::GetCapture() == m_pView->m_hWnd) {
+        if (m_pHost->HasMouseCapture()) {
             ::ReleaseCapture();
         }
         return;
     }
-    if (m_pView->m_nEditMode == modeDrawing) {
+    if (m_pHost->GetEditMode() == modeDrawing) {
         EndDrawing(FALSE);
-    } else if (m_pView->m_nEditMode == modeExtending) {
+    } else if (m_pHost->GetEditMode() == modeExtending) {
         EndExtending(FALSE);
     }
 }
 
 void CTableLineTool::OnCaptureChanged(HWND hWndNew)
 {
-    if (hWndNew != m_pView->m_hWnd) {
+    if (hWndNew != m_pHost->GetToolWnd()->m_hWnd) {
         CancelDrag();
     }
 }
@@ -1033,25 +1078,25 @@ void CTableLineTool::OnCaptureChanged(HWND hWndNew)
 
 int CTableLineTool::EditLineProperties()
 {
-    CCappLine* pLine = m_pView->m_pHighlightLine;
+    CCappLine* pLine = m_pHost->GetSelectedLine();
     if (pLine == nullptr) {
         return 0;
     }
-    CLineAttrDlg dlg(m_pView);
+    CLineAttrDlg dlg(m_pHost->GetToolWnd());
     dlg.m_nWidth = pLine->m_nWidth;
     dlg.m_crColor = pLine->m_crColor;
     if (dlg.DoModal() != IDOK) {
         return 1;
     }
     if (dlg.m_nWidth != pLine->m_nWidth) {
-        m_pView->RepaintLine(pLine);
+        m_pHost->RepaintLine(pLine);
         pLine->m_nWidth = dlg.m_nWidth;
-        m_pView->RepaintLine(pLine);
+        m_pHost->RepaintLine(pLine);
     }
     if (dlg.m_crColor != pLine->m_crColor) {
-        m_pView->RepaintLine(pLine);
+        m_pHost->RepaintLine(pLine);
     }
     pLine->m_crColor = dlg.m_crColor;
-    m_pView->MarkChanged();
+    m_pHost->MarkChanged();
     return 1;
 }

@@ -6,13 +6,13 @@
 #include "platform/base/Rect.h"
 
 class CCappLine;
-class CCappSheetDefView;
+class CSheetToolHost;
 class CDC;
 
 class CTableLineTool
 {
 public:
-    explicit CTableLineTool(CCappSheetDefView* pView);
+    explicit CTableLineTool(CSheetToolHost* pHost);
     virtual ~CTableLineTool();
     CTableLineTool(const CTableLineTool&) = delete;
     CTableLineTool& operator=(const CTableLineTool&) = delete;
@@ -75,6 +75,20 @@ public:
     BOOL IsDragging() const { return m_bDragging; }
 
 private:
+    // The left button pressed in each mode, and released in each mode that drags.
+    void PressOverLine();
+    void PressMove(UINT nFlags, CPoint point);
+    void PressDraw(CPoint point);
+    void PressDelete();
+    void PressCut();
+    void PressExtend(CPoint point);
+    void PressMerge();
+    void ReleaseMove();
+    void ReleaseDrawing(CPoint point);
+    void ReleaseExtending(CPoint point);
+    // While drawing or extending: the rubber line follows the point to the line it would end on,
+    // which becomes the target.
+    void SnapRubber(UINT nFlags, CPoint point);
     // Snaps the rubber line from the anchor to a parallel line and redraws it; 0 while the left
     // button is up.
     int TrackSnap(UINT nFlags, CPoint point, int nDirection, int nAllowed, CCappLine*& pTarget);
@@ -95,7 +109,7 @@ private:
     // TRUE when a line was added.
     BOOL EndDrawing(BOOL bAdd);
     // A drawn line that ends on no line is not made: the user is told in the tips pane.
-    static void TellNoLine();
+    void TellNoLine();
     void EndExtending(BOOL bReach);
 
     // Marks drawn in R2_NOTXORPEN: drawing one twice erases it.
@@ -110,7 +124,7 @@ private:
     void DrawLineColored(const CCappLine* pLine, BOOL bRed);
     static void SetToolCursor(UINT nID);
 
-    CCappSheetDefView* m_pView;
+    CSheetToolHost* m_pHost;
     CCappLine* m_pGuideLine;
     CCappLine* m_pStartLine;
     CCappLine* m_pTargetLine;

@@ -14,8 +14,10 @@
 #include "designer/shell/DesignOptionSh.h"
 #include "designer/template/NewTemplateDlg.h"
 #include "designer/script/SampleDoc.h"
+#include "designer/script/ScriptFrame.h"
 #include "designer/template/TemplateFile.h"
 #include "designer/shell/ToolBarSetDlg.h"
+#include "designer/shell/VornDesignApp.h"
 #include "designer/res/resource.h"
 #include "framework/FwWorksheet.h"
 #include "platform/doc/DocTemplate.h"
@@ -287,26 +289,14 @@ void CMainFrame::SetProgress(int nPercent)
 
 int CMainFrame::OpenTemplate(LPCSTR lpszPath)
 {
-    // A window that holds the path, or one the framework made for it without loading it (a
-    // file named on the command line), takes it: the template never opens twice.
-    for (int i = 0; i < GetWorksheetCount(); ++i) {
-        auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(GetWorksheet(i));
-        CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
-        if (pView == nullptr) {
-            continue;
-        }
-        const CDocument* pDoc = pView->GetDocument();
-        const BOOL bHolds = pView->GetPath() == lpszPath;
-        const BOOL bMadeForIt = !pView->IsTemplateLoaded() && pDoc != nullptr && pDoc->GetPathName() == lpszPath;
-        if (bHolds || bMadeForIt) {
-            // A failed load is reported by the view and leaves the window empty.
-            if (bMadeForIt) {
-                pView->LoadTemplate(lpszPath, FALSE);
-            }
-            MDIActivate(pChild);
+    // A window that holds the path takes it: the template never opens twice.
+    for (CCappSheetDefView* pView : GetSheetDefViews()) {
+        if (pView->GetPath() == lpszPath) {
+            MDIActivate(pView->GetParentFrame());
             return 0;
         }
     }
+    // A failed load is reported by the view and leaves the window empty.
     if (CCappSheetDefView* pView = NewSheetDefWindow()) {
         pView->LoadTemplate(lpszPath, FALSE);
     }
@@ -358,8 +348,13 @@ CFrameWnd* OpenNewWindow(LPCSTR lpszDocName, const CString& strTitle)
 
 CCappSheetDefView* CMainFrame::NewSheetDefWindow()
 {
-    CFrameWnd* pFrame = OpenNewWindow("CAppSheetDef", LoadText(IDS_NEW_SCRIPT_TITLE));
-    return pFrame != nullptr ? dynamic_cast<CCappSheetDefView*>(pFrame->GetActiveView()) : nullptr;
+    auto* pChild =
+        dynamic_cast<CCappSheetDefChildFrame*>(OpenNewWindow("CAppSheetDef", LoadText(IDS_NEW_SCRIPT_TITLE)));
+    if (pChild == nullptr) {
+        return nullptr;
+    }
+    pChild->SetShellLink(this);
+    return dynamic_cast<CCappSheetDefView*>(pChild->GetActiveView());
 }
 
 CFrameWnd* CMainFrame::NewScriptWindow(LPCSTR lpszTitle)
@@ -374,6 +369,62 @@ CFrameWnd* CMainFrame::NewScriptWindow(LPCSTR lpszTitle)
 void CMainFrame::RefillTemplateTree()
 {
     m_wndWorkSpace.m_wndTree.Refresh();
+}
+
+void CMainFrame::TemplateFileUsed(LPCSTR lpszPath, BOOL bFirstSave)
+{
+    if (auto* pApp = dynamic_cast<CVornDesignApp*>(FxGetApp())) {
+        pApp->AddToRecentFileList(lpszPath);
+    }
+    if (bFirstSave) {
+        RefillTemplateTree();
+    }
+}
+
+CFrameWnd* CMainFrame::FindScriptWindow(const CFrameWnd* pSheetFrame)
+{
+    return CScriptFrame::FindForSheet(pSheetFrame);
+}
+
+void CMainFrame::OpenScriptWindow(CFrameWnd* pSheetFrame)
+{
+    CScriptFrame::OpenForSheet(pSheetFrame);
+}
+
+BOOL CMainFrame::CloseScriptWindow(const CFrameWnd* pSheetFrame)
+{
+    return CScriptFrame::CloseForSheet(pSheetFrame);
+}
+
+BOOL CMainFrame::StoreScriptWindow(const CFrameWnd* pSheetFrame)
+{
+    return CScriptFrame::StoreForSheet(pSheetFrame);
+}
+
+CCappSheetDefView* CMainFrame::OpenSheetView(const CFrameWnd* pSheetFrame) const
+{
+    // A template window closed without closing its script window first is never reached through
+    // the script window's pointer: only a frame still among the workbook's windows counts.
+    for (int i = 0; i < GetWorksheetCount() && pSheetFrame != nullptr; ++i) {
+        if (GetWorksheet(i) == pSheetFrame) {
+            auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(GetWorksheet(i));
+            return pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+CCappSheet* CMainFrame::GetSheetOf(const CFrameWnd* pSheetFrame) const
+{
+    CCappSheetDefView* pView = OpenSheetView(pSheetFrame);
+    return pView != nullptr ? pView->m_pSheet : nullptr;
+}
+
+void CMainFrame::MarkSheetChanged(const CFrameWnd* pSheetFrame)
+{
+    if (CCappSheetDefView* pView = OpenSheetView(pSheetFrame)) {
+        pView->MarkChanged();
+    }
 }
 
 void CMainFrame::SetCopiedCell(const CCappCell* pCell)

@@ -38,11 +38,6 @@ namespace
 {
 const char kRecentSection[] = "Recent File List";
 
-// A template by its file name: longer than its extension, ending in ".znt" in any case.
-BOOL IsTemplateFile(const CString& strPath)
-{
-    return strPath.GetLength() > 4 && strPath.Right(4).CompareNoCase(".znt") == 0;
-}
 } // namespace
 
 CVornDesignApp::CVornDesignApp() : CWinApp("VornDesign"), m_nCmdShow(SW_SHOWNORMAL)
@@ -81,13 +76,11 @@ BOOL CVornDesignApp::InitInstance()
     }
     m_pMainWnd = pFrame;
 
-    // The framework's own processing: a named file gets a window through the first template (not
-    // loaded yet), no file the question which kind of window to open.
+    // A file named on the command line opens the one way every template opens, once the frame is
+    // up; without one start-up asks which kind of window to open.
     const CString strFile = FileFromCommandLine(m_strCmdLine);
     if (strFile.IsEmpty()) {
         NewWindowOfChosenKind();
-    } else if (OpenDocumentFile(strFile) == nullptr) {
-        return FALSE;
     }
 
     pFrame->ShowWindow(m_nCmdShow);
@@ -95,8 +88,7 @@ BOOL CVornDesignApp::InitInstance()
     pFrame->m_wndWorkSpace.FirstFill();
     pFrame->ReadVarNames();
 
-    // The template goes into the window made for it above, never into a second one.
-    if (IsTemplateFile(strFile)) {
+    if (!strFile.IsEmpty()) {
         pFrame->OpenTemplate(strFile);
     }
     return TRUE;
@@ -218,7 +210,10 @@ void CVornDesignApp::NewWindowOfChosenKind()
 
 void CVornDesignApp::OnDesignFileOpen()
 {
-    OnFileOpen();
+    // Ctrl+O opens as the menu's open does.
+    if (CMainFrame* pFrame = GetMainFrame()) {
+        pFrame->OnDesignOpen();
+    }
 }
 
 void CVornDesignApp::OnFilePrintSetup()

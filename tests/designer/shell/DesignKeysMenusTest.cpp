@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <dlgs.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -16,6 +18,7 @@
 
 #include "core/CappDCHelper.h"
 #include "designer/sheet/CappSheetDefChildFrame.h"
+#include "designer/sheet/CappSheetDefDoc.h"
 #include "designer/sheet/CappSheetDefView.h"
 #include "designer/shell/MainFrame.h"
 #include "designer/template/TemplateFile.h"
@@ -28,6 +31,7 @@
 #include "platform/win/Menu.h"
 #include "tests/designer/DesignTestWorkDir.h"
 #include "tests/support/PrintTestPrinter.h"
+#include "tests/support/SysDlgDriver.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 
@@ -280,6 +284,37 @@ TEST_F(CDesignKeysMenusTest, CtrlZRAndTRunTheirCommandsInATemplateWindow)
         EXPECT_TRUE(LoopKey(m_pView->m_hWnd, WM_KEYDOWN, c.wKey, 0x00000001, TRUE));
         EXPECT_EQ(c.bChanges, m_pView->GetSaveState() == CCappSheetDefView::saveStateChanged);
         EXPECT_EQ(c.nAsked, s_nAsked);
+    }
+}
+
+// Ctrl+O asks for a template in the system's open dialog and opens it the way the menu does: one
+// window, its document holding the sheet read; the same file again activates that window.
+TEST_F(CDesignKeysMenusTest, CtrlOOpensTheTemplateChosenInTheFileDialog)
+{
+    for (int nRound = 0; nRound < 2; ++nRound) {
+        SCOPED_TRACE(nRound == 0 ? "first open" : "opened again");
+        CTestSysDialogs dialogs;
+        dialogs.OnDialog([&](CTestSysDlg& d) {
+            // The explorer-style dialog names the file in a combo box, the older one in an edit.
+            d.SetText(d.HasItem(cmb13) ? cmb13 : edt1, m_strNext);
+            d.Ok();
+        });
+        m_pView->SetFocus();
+        EXPECT_TRUE(LoopKey(m_pView->m_hWnd, WM_KEYDOWN, 'O', 0x00000001, TRUE));
+        Idle();
+        EXPECT_EQ(1, dialogs.GetDialogsOpened());
+
+        ASSERT_EQ(2U, m_pFrame->GetSheetDefViews().size());
+        auto* pChild = dynamic_cast<CCappSheetDefChildFrame*>(m_pFrame->MDIGetActive());
+        CCappSheetDefView* pView = pChild != nullptr ? pChild->GetSheetDefView() : nullptr;
+        ASSERT_NE(nullptr, pView);
+        EXPECT_TRUE(pView->IsTemplateLoaded());
+        EXPECT_STREQ(m_strNext, pView->GetPath());
+        EXPECT_STREQ("ProcessCardNext", pView->m_pSheet->m_strName);
+        ASSERT_NE(nullptr, pView->GetDocument());
+        EXPECT_EQ(pView->GetDocument()->GetSheet(), pView->m_pSheet);
+        EXPECT_STREQ(m_strNext, pView->GetDocument()->GetPathName());
+        EXPECT_STREQ(m_strNext, m_app.GetRecentFile(0));
     }
 }
 
