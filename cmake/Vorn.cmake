@@ -120,3 +120,38 @@ function(vorn_tests name folder)
     target_compile_definitions(${name} PRIVATE "VORN_TEST_DATA=\"${data_dir}\"")
     add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
 endfunction()
+
+# The rooms of a library folder: its sub-folders, lowest first. A file may include the headers of
+# its own room and of rooms declared before it, never of a later one; rooms named after APART
+# stand side by side and include each other in neither direction. Every source of the folder
+# lives in a declared room.
+function(vorn_rooms folder)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "ORDER;APART")
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.h
+        ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.rc)
+    foreach(file ${files})
+        file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR}/${folder} ${file})
+        string(REGEX MATCH "^[^/]+/" room "${rel}")
+        string(REPLACE "/" "" room "${room}")
+        list(FIND arg_ORDER "${room}" own)
+        if(own EQUAL -1)
+            message(FATAL_ERROR "${folder}/${rel} lies in no room of ${folder}/: move it into one of ${arg_ORDER}")
+        endif()
+        file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"${folder}/")
+        foreach(line ${lines})
+            string(REGEX MATCH "\"${folder}/([^\"/]+)/" unused "${line}")
+            set(target ${CMAKE_MATCH_1})
+            list(FIND arg_ORDER "${target}" other)
+            if(other EQUAL -1)
+                message(FATAL_ERROR "${folder}/${rel} includes a header of ${folder}/ outside its rooms: ${line}")
+            elseif(other GREATER own)
+                message(FATAL_ERROR "${folder}/${rel} includes ${folder}/${target}/, a room above ${room}/: "
+                    "let ${target}/ hand down what it needs (an interface or a message)")
+            endif()
+            if(NOT target STREQUAL room AND room IN_LIST arg_APART AND target IN_LIST arg_APART)
+                message(FATAL_ERROR "${folder}/${rel} includes ${folder}/${target}/, but ${room}/ and ${target}/ "
+                    "stand apart: let the room above both connect them")
+            endif()
+        endforeach()
+    endforeach()
+endfunction()

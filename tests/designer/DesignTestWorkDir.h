@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "designer/MainFrame.h"
-#include "designer/VornDesignApp.h"
+#include "designer/shell/MainFrame.h"
+#include "designer/shell/VornDesignApp.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/base/String.h"
 #include "platform/res/resource.h"

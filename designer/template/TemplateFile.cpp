@@ -1,0 +1,204 @@
+#include "designer/template/TemplateFile.h"
+
+#include <memory>
+#include <vector>
+
+#include <commdlg.h>
+
+#include "core/CappSheet.h"
+#include "core/CappSheetMoveFun.h"
+#include "core/CappTempFileFun.h"
+#include "core/CardCommFun.h"
+#include "platform/base/Archive.h"
+#include "platform/base/Exception.h"
+#include "platform/base/File.h"
+#include "platform/base/FileException.h"
+#include "platform/base/MemFile.h"
+#include "platform/base/FxRegKey.h"
+
+namespace
+{
+
+constexpr int kArchiveBuffer = 4096;
+// Far above any card; the memory file addresses its bytes with 32 bits.
+constexpr ULONGLONG kMaxTemplateBytes = 0x40000000;
+constexpr UINT kSaveTitleID = 61498;
+constexpr UINT kOpenTitleID = 61528;
+
+CTemplateFile::PathPrompt s_pfnPrompt = nullptr;
+
+// The work directory's template folder read afresh from the registry; empty when unreadable.
+CString TemplateFolder()
+{
+    CFxRegKey key;
+    if (key.OpenForRead(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn") != ERROR_SUCCESS) {
+        return CString();
+    }
+    char szDir[MAX_PATH] = {};
+    DWORD cb = sizeof(szDir) - 1;
+    DWORD dwType = 0;
+    const LONG nResult = ::RegQueryValueExA(key, "WorkDir", nullptr, &dwType, reinterpret_cast<BYTE*>(szDir), &cb);
+    if (nResult != ERROR_SUCCESS || dwType != REG_SZ || szDir[0] == '\0') {
+        return CString();
+    }
+    return CString(szDir) + "\\Template";
+}
+
+CString ExceptionText(const CException* e)
+{
+    char szText[512] = {};
+    if (!e->GetErrorMessage(szText, sizeof(szText))) {
+        return "未知错误";
+    }
+    return szText;
+}
+
+} // namespace
+
+CString CTemplateFile::SystemMessage(DWORD dwError)
+{
+    char szText[512] = {};
+    const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, dwError, 0,
+                                   szText, sizeof(szText), nullptr);
+    CString str;
+    if (n == 0) {
+        str.Format("错误 %lu", dwError);
+        return str;
+    }
+    str = szText;
+    str.TrimRight();
+    return str;
+}
+
+BOOL CTemplateFile::Load(const CString& strPath, CCappSheet& sheet, CString& strError)
+{
+    strError.Empty();
+    CCappTempFileFun::RemoveStaleTemps(strPath);
+    // The file is read whole in one piece of its size and parsed once, into a scratch sheet: a
+    // damaged archive throws part way through, and the caller's sheet must not be left half read.
+    std::vector<BYTE> bytes;
+    try {
+        CFile file(strPath, CFile::modeRead | CFile::shareDenyWrite);
+        const ULONGLONG nLength = file.GetLength();
+        if (nLength > kMaxTemplateBytes) {
+            CFileException::ThrowOsError(ERROR_FILE_TOO_LARGE, strPath);
+        }
+        bytes.resize(static_cast<size_t>(nLength));
+        if (!bytes.empty() && file.Read(bytes.data(), static_cast<UINT>(bytes.size())) != bytes.size()) {
+            CFileException::ThrowOsError(ERROR_HANDLE_EOF, strPath);
+        }
+        file.Close();
+    } catch (CException* e) {
+        strError.Format("无法打开模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
+        e->Delete();
+        return FALSE;
+    }
+
+    try {
+        auto pScratch = std::make_unique<CCappSheet>();
+        pScratch->m_strName = CCardCommFun::GetFileName_NoExt(strPath);
+        CMemFile mem(bytes.data(), static_cast<UINT>(bytes.size()));
+        CArchive ar(&mem, CArchive::load, kArchiveBuffer);
+        pScratch->Serialize(ar);
+        ar.Close();
+        CCappSheetMoveFun::TakeLoaded(sheet, *pScratch);
+    } catch (CException* e) {
+        strError.Format("模板 '%s' 已损坏：%s", strPath.GetString(), ExceptionText(e).GetString());
+        e->Delete();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CTemplateFile::Save(const CString& strPath, CCappSheet& sheet, CString& strError)
+{
+    strError.Empty();
+    // Windows refuses to replace a read-only file but Wine replaces it; refuse here for both.
+    const DWORD dwAttributes = GetFileAttributesA(strPath);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(ERROR_ACCESS_DENIED).GetString());
+        return FALSE;
+    }
+    // Temporaries of this template that a killed save left behind go first. The new one is
+    // created here and named after the template, so a folder that cannot take it fails before
+    // anything of the old template is touched.
+    CCappTempFileFun::RemoveStaleTemps(strPath);
+    CString strTemp;
+    if (!CCappTempFileFun::CreateTempBeside(strPath, strTemp)) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
+        return FALSE;
+    }
+
+    const CString strOldName = sheet.m_strName;
+    sheet.m_strName = CCardCommFun::GetFileName_NoExt(strPath);
+    try {
+        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
+        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        sheet.Serialize(ar);
+        ar.Close();
+        file.Close();
+    } catch (CException* e) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
+        e->Delete();
+        sheet.m_strName = strOldName;
+        DeleteFileA(strTemp);
+        return FALSE;
+    }
+
+    if (!MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
+        sheet.m_strName = strOldName;
+        DeleteFileA(strTemp);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CTemplateFile::PathPrompt CTemplateFile::SetPathPrompt(PathPrompt pfnPrompt)
+{
+    PathPrompt pfnOld = s_pfnPrompt;
+    s_pfnPrompt = pfnPrompt;
+    return pfnOld;
+}
+
+BOOL CTemplateFile::AskPath(HWND hOwner, BOOL bSave, CString& strPath)
+{
+    if (s_pfnPrompt != nullptr) {
+        return s_pfnPrompt(hOwner, bSave, strPath);
+    }
+    char szFile[MAX_PATH] = {};
+    lstrcpynA(szFile, strPath, MAX_PATH);
+    CString strTitle;
+    strTitle.LoadString(bSave ? kSaveTitleID : kOpenTitleID);
+    const CString strFolder = bSave ? TemplateFolder() : CString();
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = hOwner;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrFilter = bSave ? "znt(*.znt)\0*.znt\0\0" : "znt File(*.znt)\0*.znt\0\0";
+    ofn.lpstrDefExt = "*.znt";
+    ofn.lpstrTitle = strTitle;
+    ofn.lpstrInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    if (bSave) {
+        ofn.Flags |= OFN_OVERWRITEPROMPT | OFN_SHOWHELP;
+    }
+    const BOOL bOk = bSave ? ::GetSaveFileNameA(&ofn) : ::GetOpenFileNameA(&ofn);
+    if (!bOk) {
+        return FALSE;
+    }
+    strPath = szFile;
+    return TRUE;
+}
+
+CString CTemplateFile::TemplateTitle(LPCSTR lpszFileName)
+{
+    const CString strName(lpszFileName != nullptr ? lpszFileName : "");
+    if (strName.GetLength() <= 4) {
+        return CString();
+    }
+    CString strExt = strName.Right(4);
+    strExt.MakeUpper();
+    return strExt == ".ZNT" ? strName.Left(strName.GetLength() - 4) : CString();
+}
