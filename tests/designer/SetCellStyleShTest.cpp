@@ -91,6 +91,14 @@ CCappCell* FindVar(CCappSheet& sheet, const char* pszName)
     return nullptr;
 }
 
+// The bundled process card, and its variable cell of that name (null when missing).
+CCappCell* LoadSampleVar(CCappSheet& tpl, const char* pszName)
+{
+    CString strError;
+    EXPECT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), tpl, strError)) << strError.GetString();
+    return FindVar(tpl, pszName);
+}
+
 CCappCell* FindStatic(CCappSheet& sheet, const char* pszText)
 {
     POSITION pos = sheet.m_HeadCellList.GetHeadPosition();
@@ -234,9 +242,7 @@ TEST(SetCellStyleShTest, UsedNameRefusedThenEveryPageReachesTheCellAndTheFile)
 {
     CTestTempFolder folder;
     CCappSheet tpl;
-    CString strError;
-    ASSERT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), tpl, strError)) << strError.GetString();
-    CCappCell* pCell = FindVar(tpl, "零件名称");
+    CCappCell* pCell = LoadSampleVar(tpl, "零件名称");
     ASSERT_NE(nullptr, pCell);
 
     CTestUi ui;
@@ -266,6 +272,7 @@ TEST(SetCellStyleShTest, UsedNameRefusedThenEveryPageReachesTheCellAndTheFile)
     tpl.m_PageCellList.AddTail(pCell);
 
     const CString strPath = folder.PathOf("Edited.znt");
+    CString strError;
     ASSERT_TRUE(CTemplateFile::Save(strPath, tpl, strError)) << strError.GetString();
     CCappSheet back;
     ASSERT_TRUE(CTemplateFile::Load(strPath, back, strError)) << strError.GetString();
@@ -277,9 +284,7 @@ TEST(SetCellStyleShTest, UsedNameRefusedThenEveryPageReachesTheCellAndTheFile)
 TEST(SetCellStyleShTest, CancelLeavesTheTemplateCell)
 {
     CCappSheet tpl;
-    CString strError;
-    ASSERT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), tpl, strError)) << strError.GetString();
-    CCappCell* pCell = FindVar(tpl, "零件名称");
+    CCappCell* pCell = LoadSampleVar(tpl, "零件名称");
     ASSERT_NE(nullptr, pCell);
     const Snapshot before = Take(*pCell);
 
@@ -462,9 +467,7 @@ void ExpectedFontChoice(const CCappCell& cell, CString& strFamily, int& nPoints)
 TEST(SetCellStyleShTest, FontPageShowsHeightsAsSizesAndTheDialogOpensOnTheCellsFont)
 {
     CCappSheet tpl;
-    CString strError;
-    ASSERT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), tpl, strError)) << strError.GetString();
-    CCappCell* pCell = FindVar(tpl, "零件名称");
+    CCappCell* pCell = LoadSampleVar(tpl, "零件名称");
     ASSERT_NE(nullptr, pCell);
     const struct
     {

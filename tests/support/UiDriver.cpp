@@ -167,8 +167,13 @@ BOOL CaptureWindowShown(HWND hWnd, PngImage& image)
         return FALSE;
     }
     CFxSelectGuard selectBitmap(&dcMem, &bitmap);
-    // From the screen: Wine's PrintWindow leaves the child controls out.
-    if (!dcMem.BitBlt(0, 0, cx, cy, &dcScreen, rc.left, rc.top, SRCCOPY)) {
+    // From the screen: Wine's PrintWindow leaves the child controls out. Only the part on the
+    // screen (a maximised window's frame lies outside it); the rest stays black.
+    const CRect rcScreen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    CRect rcShown;
+    if (!rcShown.IntersectRect(&rcScreen, &rc) ||
+        !dcMem.BitBlt(rcShown.left - rc.left, rcShown.top - rc.top, rcShown.Width(), rcShown.Height(), &dcScreen,
+                      rcShown.left, rcShown.top, SRCCOPY)) {
         return FALSE;
     }
     GdiFlush();
