@@ -10,11 +10,11 @@
 #include "bench/BenchStats.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
-#include "designer/CappSheetDefChildFrame.h"
-#include "designer/CappSheetDefView.h"
-#include "designer/MainFrame.h"
-#include "designer/TemplateFile.h"
-#include "designer/VornDesignApp.h"
+#include "designer/sheet/CappSheetDefChildFrame.h"
+#include "designer/sheet/CappSheetDefView.h"
+#include "designer/shell/MainFrame.h"
+#include "designer/template/TemplateFile.h"
+#include "designer/shell/VornDesignApp.h"
 #include "platform/gdi/ClientDC.h"
 
 namespace

@@ -8,7 +8,7 @@
 #include "bench/BenchSheet.h"
 #include "bench/BenchStats.h"
 #include "core/CappSheet.h"
-#include "designer/TemplateFile.h"
+#include "designer/template/TemplateFile.h"
 #include "platform/base/File.h"
 
 namespace

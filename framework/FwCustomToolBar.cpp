@@ -290,7 +290,8 @@ BOOL FwCustomToolBar::Create(DWORD dwExStyle, CWnd* pParent, DWORD dwStyle, UINT
     static const char* const s_szClass = "FwCustomToolBar";
     WNDCLASSA wc = {};
     if (!::GetClassInfoA(::GetModuleHandleA(nullptr), s_szClass, &wc)) {
-        wc.style = CS_DBLCLKS;
+        // Redrawn whole on a size change: the borders sit at the right and bottom edges.
+        wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
         wc.lpfnWndProc = FxWndProc;
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
@@ -690,6 +691,12 @@ CSize FwCustomToolBar::LayoutRows(int nWidth, BOOL bCommit)
         extent.cy += row.nHeight + (row.bSeparator ? (2 * m_nRowGapBase) / 3 : 0);
     }
     if (bCommit) {
+        // What the bar shows must follow the buttons: a button that moves (a maximised child's
+        // icon put in front of the titles) leaves its old picture and its new click area apart.
+        std::vector<CRect> before;
+        for (int i = 0; i < GetButtonCount(); ++i) {
+            before.push_back(GetButton(i)->GetRect());
+        }
         const CRect insets = GetInsets();
         int y = insets.top;
         size_t nRow = 0;
@@ -719,6 +726,13 @@ CSize FwCustomToolBar::LayoutRows(int nWidth, BOOL bCommit)
                 x = insets.left;
                 ++nRow;
             }
+        }
+        BOOL bMoved = FALSE;
+        for (int i = 0; i < GetButtonCount() && !bMoved; ++i) {
+            bMoved = GetButton(i)->GetRect() != before[static_cast<size_t>(i)];
+        }
+        if (bMoved && m_hWnd != nullptr) {
+            Invalidate();
         }
     }
     m_nRowsLaidOut = static_cast<int>(rows.size());

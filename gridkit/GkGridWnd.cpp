@@ -18,6 +18,8 @@ namespace
 {
 const COLORREF kGridLine = RGB(192, 192, 192);
 const COLORREF kSelection = RGB(204, 226, 250);
+// Room left and right of a cell's text.
+const int kTextInset = 3;
 const int kButtonWidth = 16;
 const int kCheckSize = 13;
 
@@ -534,8 +536,29 @@ CFont* CGkGridWnd::FontFor(const CGkStyle& style, CDC* pDC)
     return pResult;
 }
 
+void CGkGridWnd::FitRowNumbers(CDC* pDC)
+{
+    const UINT nRows = GetRowCount();
+    CGkStyle style;
+    if (nRows == 0 || GetColWidth(0) == 0 || !GetCellStyle(nRows, 0, style) || !style.GetValue().IsEmpty()) {
+        return;
+    }
+    CString strNumber;
+    strNumber.Format("%u", nRows);
+    CFont* pFont = FontFor(style, pDC);
+    if (pFont == nullptr) {
+        return;
+    }
+    CFxSelectGuard selFont(pDC, pFont);
+    const int cxNeeded = pDC->GetTextExtent(strNumber).cx + 2 * kTextInset + 1;
+    if (cxNeeded > GetColWidth(0)) {
+        SetColWidth(0, cxNeeded);
+    }
+}
+
 void CGkGridWnd::DrawGrid(CDC* pDC, const CRect& rcClient)
 {
+    FitRowNumbers(pDC);
     pDC->FillSolidRect(&rcClient, GetSysColor(COLOR_WINDOW));
     pDC->SetBkMode(TRANSPARENT);
     const UINT nRows = GetRowCount();
@@ -580,7 +603,7 @@ void CGkGridWnd::DrawCell(CDC* pDC, UINT nRow, UINT nCol, const CRect& rcCell)
     CFxSelectGuard selFont(pDC, pFont);
     pDC->SetTextColor(style.GetTextColor());
     CRect rcText = rc;
-    rcText.DeflateRect(3, 0);
+    rcText.DeflateRect(kTextInset, 0);
     const UINT nFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | (bHeader ? DT_CENTER : DT_LEFT);
     const WORD nControl = style.GetControl();
     auto itBitmap = m_pWnd->bitmaps.find(nControl);

@@ -96,6 +96,9 @@ private:
     UINT FullColsInView(int cxView) const;
     CRect ClientRect() const;
     void DrawCell(CDC* pDC, UINT nRow, UINT nCol, const CRect& rcCell);
+    // Numbers stand in for missing row headings: a heading column too narrow for the last row's
+    // number is widened to hold it, so that no number shows cut to "...".
+    void FitRowNumbers(CDC* pDC);
     CFont* FontFor(const CGkStyle& style, CDC* pDC);
 
     GkWndData* m_pWnd;

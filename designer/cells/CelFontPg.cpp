@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "common/KvColorBar.h"
@@ -34,7 +35,8 @@ BOOL CCelFontPg::OnInitDialog()
     }
     HWND hSpin = ::GetDlgItem(m_hWnd, IDC_CEL_FONT_HEIGHT_SPIN);
     ::SendMessageA(hSpin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, IDC_CEL_FONT_HEIGHT)), 0);
-    ::SendMessageA(hSpin, UDM_SETRANGE32, static_cast<WPARAM>(-999), 999);
+    // The edit shows the height without its sign (see Refresh).
+    ::SendMessageA(hSpin, UDM_SETRANGE32, 0, 999);
     Refresh();
     return TRUE;
 }
@@ -48,7 +50,9 @@ void CCelFontPg::Refresh()
     const CCappCell& cell = pSheet->m_cell;
     m_bFilling = TRUE;
     SetDlgItemText(IDC_CEL_FONT_FACE, cell.m_lfFont.lfFaceName);
-    ::SetDlgItemInt(m_hWnd, IDC_CEL_FONT_HEIGHT, static_cast<UINT>(cell.m_nFontHeight), TRUE);
+    // A negative height asks for the characters' height, a positive one for the whole line's; a
+    // person reads a height, so the sign stays with the cell and the edit shows the size alone.
+    ::SetDlgItemInt(m_hWnd, IDC_CEL_FONT_HEIGHT, static_cast<UINT>(std::abs(cell.m_nFontHeight)), FALSE);
     m_bFilling = FALSE;
     m_btnText.SetColor(cell.m_crText);
     m_btnBack.SetColor(cell.m_crBack);
@@ -89,7 +93,9 @@ void CCelFontPg::OnChangeHeight()
     const long nHeight = std::strtol(strHeight, &pszEnd, 10);
     // A lone minus sign while typing is no number yet: keep the last one.
     if (pszEnd != strHeight.GetString() && *pszEnd == '\0') {
-        pSheet->m_cell.m_nFontHeight = static_cast<int>(nHeight);
+        int& nFontHeight = pSheet->m_cell.m_nFontHeight;
+        const int nSize = static_cast<int>(std::min(std::labs(nHeight), 999L));
+        nFontHeight = nFontHeight > 0 ? nSize : -nSize;
     }
 }
 

@@ -100,9 +100,10 @@ void CSgeInputDlg::OnCheck()
     CString strMsg;
     if (CGraphEntity::DoCheckSyntax(GetEditText(), strMsg)) {
         strMsg.LoadString(IDS_SGE_SYNTAX_OK);
-        MessageBox(strMsg, nullptr, MB_OK | MB_ICONINFORMATION);
+        // A null title would be the system's "错误", over a message that all is well.
+        MessageBox(strMsg, "提示", MB_OK | MB_ICONINFORMATION);
     } else {
-        MessageBox(strMsg, nullptr, MB_OK | MB_ICONSTOP);
+        MessageBox(strMsg, "错误", MB_OK | MB_ICONSTOP);
     }
 }
 

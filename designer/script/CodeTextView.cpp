@@ -46,6 +46,43 @@ int ProfileMargin(LPCSTR pszEntry)
     CWinApp* pApp = FxGetApp();
     return pApp != nullptr ? static_cast<int>(pApp->GetProfileInt(kPageSetupSection, pszEntry, 1000)) : 1000;
 }
+
+// Measured, not asked: the pitch flag of some CJK fonts claims a fixed pitch they do not have.
+BOOL IsFixedPitch(const LOGFONTA& lf)
+{
+    CFont font;
+    if (!font.CreateFontIndirect(&lf)) {
+        return FALSE;
+    }
+    CClientDC dc(nullptr);
+    CFxSelectGuard guard(&dc, &font);
+    const int cx = dc.GetTextExtent("W", 1).cx;
+    return dc.GetTextExtent("i", 1).cx == cx && dc.GetTextExtent("m", 1).cx == cx && dc.GetTextExtent(" ", 1).cx == cx;
+}
+
+// The text goes into fixed character cells. A face the system maps to a proportional font (宋体
+// where SimSun is missing) would leave gaps after narrow letters: "Di m n". Such a face gives way
+// to the fixed-pitch font the system finds for the same character set.
+LOGFONTA FixedPitchFont(const LOGFONTA& lf)
+{
+    if (IsFixedPitch(lf)) {
+        return lf;
+    }
+    LOGFONTA lfFixed = lf;
+    lfFixed.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lfFixed.lfFaceName[0] = '\0';
+    if (!IsFixedPitch(lfFixed)) {
+        return lf;
+    }
+    // Named, so that the bold and italic forms come from the same family.
+    CFont font;
+    if (font.CreateFontIndirect(&lfFixed)) {
+        CClientDC dc(nullptr);
+        CFxSelectGuard guard(&dc, &font);
+        ::GetTextFaceA(dc.m_hDC, LF_FACESIZE, lfFixed.lfFaceName);
+    }
+    return lfFixed;
+}
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CCodeTextView, CView)
@@ -335,7 +372,7 @@ CFont* CCodeTextView::GetFont(BOOL bBold, BOOL bItalic)
 {
     const int nIndex = (bBold ? 1 : 0) + (bItalic ? 2 : 0);
     if (m_apFonts[nIndex] == nullptr) {
-        LOGFONTA lf = m_lfText;
+        LOGFONTA lf = FixedPitchFont(m_lfText);
         lf.lfWeight = bBold ? FW_BOLD : FW_NORMAL;
         lf.lfItalic = static_cast<BYTE>(bItalic ? 1 : 0);
         m_apFonts[nIndex] = new CFont;
@@ -1989,7 +2026,7 @@ void CCodeTextView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
     delete m_pPrintFont;
     m_pPrintFont = nullptr;
     CClientDC dcScreen(nullptr);
-    LOGFONTA lf = m_lfText;
+    LOGFONTA lf = FixedPitchFont(m_lfText);
     lf.lfHeight = ::MulDiv(lf.lfHeight, pDC->GetDeviceCaps(LOGPIXELSY), dcScreen.GetDeviceCaps(LOGPIXELSY));
     lf.lfWidth = ::MulDiv(lf.lfWidth, pDC->GetDeviceCaps(LOGPIXELSX), dcScreen.GetDeviceCaps(LOGPIXELSX));
     m_pPrintFont = new CFont;

@@ -1,4 +1,4 @@
-// The About box: program name, version and the maker's web and mail links.
+// The About box: program name and version; the links for the maker's web and mail addresses.
 #pragma once
 
 #include "common/KvHyperLink.h"

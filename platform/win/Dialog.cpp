@@ -6,6 +6,7 @@
 
 #include "platform/base/Firewall.h"
 #include "platform/base/ResMgr.h"
+#include "platform/win/CenterWindow.h"
 #include "platform/win/DataExchange.h"
 
 namespace
@@ -142,7 +143,15 @@ BOOL CDialog::HandleInitDialog(HWND hWnd, BOOL bAnnounce)
         return FALSE;
     }
     ExecuteDlgInit(m_hTemplateInst);
+    CRect rcBefore;
+    ::GetWindowRect(hWnd, &rcBefore);
     BOOL bResult = OnInitDialog();
+    // Templates give no place; a dialog that did not place itself opens over its owner.
+    CRect rcAfter;
+    if (::IsWindow(hWnd) && (GetStyle() & WS_CHILD) == 0 && ::GetWindowRect(hWnd, &rcAfter) &&
+        rcAfter.TopLeft() == rcBefore.TopLeft()) {
+        FxCenterOverOwner(hWnd);
+    }
     // A dialog that ended while it opened is never shown: nobody needs to hear of it.
     if (bAnnounce && g_pfnOpenedHook != nullptr && m_nModalResult == -1) {
         PostMessage(OpenedMessage());

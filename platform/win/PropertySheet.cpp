@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/base/Firewall.h"
+#include "platform/win/CenterWindow.h"
 #include "platform/win/PropertyPage.h"
 
 FX_IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
@@ -179,7 +180,14 @@ LRESULT CPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_INITDIALOG) {
         // The common sheet builds its tabs and first page here; ours comes after.
         LRESULT lResult = DefWindowProc(message, wParam, lParam);
+        CRect rcBefore;
+        GetWindowRect(&rcBefore);
         OnInitDialog();
+        CRect rcAfter;
+        GetWindowRect(&rcAfter);
+        if ((GetStyle() & WS_CHILD) == 0 && rcAfter.TopLeft() == rcBefore.TopLeft()) {
+            FxCenterOverOwner(m_hWnd);
+        }
         return lResult;
     }
     return CWnd::WindowProc(message, wParam, lParam);

@@ -1,6 +1,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "platform/frame/FrameWnd.h"
 #include "platform/gdi/TempHandleMap.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/DataExchange.h"
@@ -397,4 +400,58 @@ TEST(DialogTest, DeletingAnOpenModelessDialogReachesNoHandlerOfItsDestroyedPart)
     EXPECT_FALSE(IsWindow(hDlg));
     EXPECT_FALSE(IsWindow(hName));
     PumpTestMessages();
+}
+
+namespace
+{
+// Places itself in OnInitDialog, as a dialog that remembers where it was last does.
+class CFxPlacedDlg : public CDialog
+{
+public:
+    CFxPlacedDlg() : CDialog(IDD_FXTEST) {}
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        ::SetWindowPos(m_hWnd, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+};
+} // namespace
+
+// A dialog opens over the middle of its owner; with its owner hidden over the middle of the work
+// area; one that placed itself stays where it went.
+TEST(DialogTest, ADialogOpensOverItsOwnerUnlessItPlacedItself)
+{
+    CFrameWnd* pOwner = new CFrameWnd;
+    ASSERT_TRUE(pOwner->CreateEx(0, nullptr, "主窗口", WS_OVERLAPPEDWINDOW, 40, 420, 600, 400, nullptr, nullptr));
+    RECT rcWork = {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcWork, 0);
+    const CPoint ptWork = CRect(rcWork).CenterPoint();
+    const struct
+    {
+        const char* szName;
+        BOOL bOwnerShown;
+        BOOL bPlacesItself;
+    } cases[] = {
+        {"over the owner", TRUE, FALSE},
+        {"the owner hidden: over the work area", FALSE, FALSE},
+        {"placed by itself", TRUE, TRUE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        pOwner->ShowWindow(c.bOwnerShown ? SW_SHOWNA : SW_HIDE);
+        CRect rcOwner;
+        pOwner->GetWindowRect(&rcOwner);
+        std::unique_ptr<CDialog> pDlg(c.bPlacesItself ? static_cast<CDialog*>(new CFxPlacedDlg) : new CFxTestDlg);
+        ASSERT_TRUE(pDlg->Create(IDD_FXTEST, pOwner));
+        CRect rc;
+        pDlg->GetWindowRect(&rc);
+        const CPoint ptExpected = c.bPlacesItself ? CPoint(30 + rc.Width() / 2, 40 + rc.Height() / 2)
+                                  : c.bOwnerShown ? rcOwner.CenterPoint()
+                                                  : ptWork;
+        EXPECT_NEAR(ptExpected.x, rc.CenterPoint().x, 1);
+        EXPECT_NEAR(ptExpected.y, rc.CenterPoint().y, 1);
+        pDlg->DestroyWindow();
+    }
+    pOwner->DestroyWindow();
 }

@@ -140,18 +140,12 @@ BOOL CTestDlg::SavePicture(const char* pszName) const
     return SaveWindowPicture(GetHwnd(), pszName);
 }
 
-BOOL SaveWindowPicture(HWND hWnd, const char* pszName)
+BOOL CaptureWindowShown(HWND hWnd, PngImage& image)
 {
-    // Tests run windows unshown (showing and hiding a window without a window manager waits on
-    // X); the picture needs it on screen.
-    if (!IsWindowVisible(hWnd)) {
-        ShowWindow(hWnd, SW_SHOWNORMAL);
-    }
-    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     RECT rc = {};
     GetWindowRect(hWnd, &rc);
-    int cx = rc.right - rc.left;
-    int cy = rc.bottom - rc.top;
+    const int cx = rc.right - rc.left;
+    const int cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0) {
         return FALSE;
     }
@@ -173,13 +167,38 @@ BOOL SaveWindowPicture(HWND hWnd, const char* pszName)
         return FALSE;
     }
     CFxSelectGuard selectBitmap(&dcMem, &bitmap);
-    // From the screen: Wine's PrintWindow leaves the child controls out.
-    BOOL bOk = dcMem.BitBlt(0, 0, cx, cy, &dcScreen, rc.left, rc.top, SRCCOPY);
-    GdiFlush();
-    if (bOk) {
-        bOk = SavePng(TestImagePath(pszName).c_str(), static_cast<const DWORD*>(pBits), cx, cy);
+    // From the screen: Wine's PrintWindow leaves the child controls out. Only the part on the
+    // screen (a maximised window's frame lies outside it); the rest stays black.
+    const CRect rcScreen(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    CRect rcShown;
+    if (!rcShown.IntersectRect(&rcScreen, &rc) ||
+        !dcMem.BitBlt(rcShown.left - rc.left, rcShown.top - rc.top, rcShown.Width(), rcShown.Height(), &dcScreen,
+                      rcShown.left, rcShown.top, SRCCOPY)) {
+        return FALSE;
     }
-    return bOk;
+    GdiFlush();
+    const DWORD* pPixels = static_cast<const DWORD*>(pBits);
+    image.cx = cx;
+    image.cy = cy;
+    image.pixels.assign(pPixels, pPixels + static_cast<size_t>(cx) * static_cast<size_t>(cy));
+    return TRUE;
+}
+
+BOOL SaveWindowPicture(HWND hWnd, const char* pszName)
+{
+    // Tests run windows unshown (showing and hiding a window without a window manager waits on
+    // X); the picture needs it on screen.
+    if (!IsWindowVisible(hWnd)) {
+        ShowWindow(hWnd, SW_SHOWNORMAL);
+    }
+    RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    PngImage image;
+    return CaptureWindowShown(hWnd, image) && SavePngImage(image, pszName);
+}
+
+BOOL SavePngImage(const PngImage& image, const char* pszName)
+{
+    return SavePng(TestImagePath(pszName).c_str(), image.pixels.data(), image.cx, image.cy);
 }
 
 CTestUi::CTestUi() : m_nDialogsOpened(0)

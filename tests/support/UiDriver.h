@@ -52,6 +52,14 @@ private:
 
 typedef std::function<void(CTestDlg&)> TestDlgHandler;
 
+struct PngImage;
+
+// What the screen shows of the window now, children included, without painting it first: what
+// stale painting left stays in the picture.
+BOOL CaptureWindowShown(HWND hWnd, PngImage& image);
+// Writes the image to a PNG under the build's test-images folder.
+BOOL SavePngImage(const PngImage& image, const char* pszName);
+
 // Shows the window when hidden, and writes what the screen shows of it (children included) to a
 // PNG under the build's test-images folder.
 BOOL SaveWindowPicture(HWND hWnd, const char* pszName);

@@ -3,14 +3,22 @@
 // after a save and reload, nothing changed by Cancel.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <functional>
+#include <vector>
 
 #include "core/CappCell.h"
+#include "core/CappDCHelper.h"
 #include "core/CappSheet.h"
 #include "designer/cells/SetCellStyleSh.h"
 #include "designer/template/TemplateFile.h"
 #include "designer/res/resource.h"
 #include "tests/support/DrivenSheet.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
+#include "tests/support/SysDlgDriver.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UiDriver.h"
@@ -46,6 +54,14 @@ CCappCell* FindVar(CCappSheet& sheet, const char* pszName)
         }
     }
     return nullptr;
+}
+
+// The bundled process card, and its variable cell of that name (null when missing).
+CCappCell* LoadSampleVar(CCappSheet& tpl, const char* pszName)
+{
+    CString strError;
+    EXPECT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), tpl, strError)) << strError.GetString();
+    return FindVar(tpl, pszName);
 }
 
 CCappCell* FindStatic(CCappSheet& sheet, const char* pszText)
@@ -191,9 +207,7 @@ TEST(SetCellStyleShTest, UsedNameRefusedThenEveryPageReachesTheCellAndTheFile)
 {
     CTestTempFolder folder;
     CCappSheet tpl;
-    CString strError;
-    ASSERT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), tpl, strError)) << strError.GetString();
-    CCappCell* pCell = FindVar(tpl, "零件名称");
+    CCappCell* pCell = LoadSampleVar(tpl, "零件名称");
     ASSERT_NE(nullptr, pCell);
 
     CTestUi ui;
@@ -223,6 +237,7 @@ TEST(SetCellStyleShTest, UsedNameRefusedThenEveryPageReachesTheCellAndTheFile)
     tpl.m_PageCellList.AddTail(pCell);
 
     const CString strPath = folder.PathOf("Edited.znt");
+    CString strError;
     ASSERT_TRUE(CTemplateFile::Save(strPath, tpl, strError)) << strError.GetString();
     CCappSheet back;
     ASSERT_TRUE(CTemplateFile::Load(strPath, back, strError)) << strError.GetString();
@@ -234,9 +249,7 @@ TEST(SetCellStyleShTest, UsedNameRefusedThenEveryPageReachesTheCellAndTheFile)
 TEST(SetCellStyleShTest, CancelLeavesTheTemplateCell)
 {
     CCappSheet tpl;
-    CString strError;
-    ASSERT_TRUE(CTemplateFile::Load(SamplePath("ProcessCard.znt"), tpl, strError)) << strError.GetString();
-    CCappCell* pCell = FindVar(tpl, "零件名称");
+    CCappCell* pCell = LoadSampleVar(tpl, "零件名称");
     ASSERT_NE(nullptr, pCell);
     const Snapshot before = Take(*pCell);
 
@@ -390,4 +403,93 @@ TEST(SetCellStyleShTest, LengthOutOfRangeKeepsTheSheetOpen)
     ASSERT_EQ(IDOK, sheet.DoModal());
     sheet.GetCell(cell);
     EXPECT_EQ(1000, cell.m_nLength);
+}
+
+namespace
+{
+// The family the system draws a cell's font with, and its size in points.
+void ExpectedFontChoice(const CCappCell& cell, CString& strFamily, int& nPoints)
+{
+    LOGFONTA lf = cell.m_lfFont;
+    lf.lfHeight = static_cast<LONG>(std::lround(cell.m_nFontHeight * CCappDCHelper::GetScreenDotPerTMM()));
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CClientDC dc(nullptr);
+    CFxSelectGuard guard(&dc, &font);
+    std::vector<BYTE> buffer(::GetOutlineTextMetricsA(dc.m_hDC, 0, nullptr));
+    auto* pMetrics = reinterpret_cast<OUTLINETEXTMETRICA*>(buffer.data());
+    if (buffer.size() >= sizeof(OUTLINETEXTMETRICA) &&
+        ::GetOutlineTextMetricsA(dc.m_hDC, static_cast<UINT>(buffer.size()), pMetrics) != 0) {
+        strFamily = reinterpret_cast<const char*>(buffer.data() + reinterpret_cast<size_t>(pMetrics->otmpFamilyName));
+    }
+    nPoints = ::MulDiv(std::abs(static_cast<int>(lf.lfHeight)), 72, dc.GetDeviceCaps(LOGPIXELSY));
+}
+} // namespace
+
+// The font page shows the cell's height as a size, without the sign that says what the height
+// measures; a typed size keeps that sign. The font dialog opens on the cell's own face and size,
+// and lists no vertical faces.
+TEST(SetCellStyleShTest, FontPageShowsHeightsAsSizesAndTheDialogOpensOnTheCellsFont)
+{
+    CCappSheet tpl;
+    CCappCell* pCell = LoadSampleVar(tpl, "零件名称");
+    ASSERT_NE(nullptr, pCell);
+    const struct
+    {
+        const char* szName;
+        int nHeight;
+        const char* szShown;
+        const char* szTyped;
+        int nStored;
+    } cases[] = {
+        {"a character height", -31, "31", "40", -40},
+        {"a line height", 35, "35", "42", 42},
+        {"a minus typed adds nothing", 31, "31", "-25", 25},
+    };
+    CString strFace;
+    int nPoints = 0;
+    CString strDialogFace;
+    CString strDialogSize;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        pCell->m_nFontHeight = c.nHeight;
+        CTestUi ui;
+        CTestSysDialogs sysDialogs;
+        if (c.nHeight < 0) {
+            sysDialogs.OnDialog([&](CTestSysDlg& d) {
+                strDialogFace = d.GetText(1136); // the face box
+                strDialogSize = d.GetText(1138); // the size box
+                EXPECT_TRUE(SaveWindowPicture(d.GetHwnd(), "cell-style-font-dialog.png"));
+                for (int i = 0; i < 2000 && d.Item(1136) != nullptr; ++i) {
+                    char szItem[LF_FACESIZE + 1] = {};
+                    if (::SendMessageA(d.Item(1136), CB_GETLBTEXT, static_cast<WPARAM>(i),
+                                       reinterpret_cast<LPARAM>(szItem)) == CB_ERR) {
+                        break;
+                    }
+                    EXPECT_NE('@', szItem[0]) << "a vertical face is listed: " << szItem;
+                }
+                d.Cancel();
+            });
+        }
+        CDrivenCellSheet sheet(CSetCellStyleSh::kindVariable, [&](CDrivenCellSheet& sh) {
+            CTestDlg font = sh.Page(1);
+            EXPECT_STREQ(c.szShown, font.GetText(IDC_CEL_FONT_HEIGHT));
+            if (c.nHeight < 0) {
+                font.Click(IDC_CEL_FONT_CHOOSE);
+            }
+            font.SetText(IDC_CEL_FONT_HEIGHT, c.szTyped);
+            sh.PressButton(IDOK);
+        });
+        sheet.SetCell(*pCell);
+        ASSERT_EQ(IDOK, sheet.DoModal());
+        sheet.GetCell(*pCell);
+        EXPECT_EQ(c.nStored, pCell->m_nFontHeight);
+        if (c.nHeight < 0) {
+            EXPECT_EQ(1, sysDialogs.GetDialogsOpened());
+            pCell->m_nFontHeight = c.nHeight;
+            ExpectedFontChoice(*pCell, strFace, nPoints);
+            EXPECT_STREQ(strFace, strDialogFace);
+            EXPECT_EQ(nPoints, std::atoi(strDialogSize));
+        }
+    }
 }

@@ -1,11 +1,15 @@
 // The cell-control dialog: one tab per group, the grid's rows and marks, the settings text the
-// command reads back, and the refusal of a new row without a name.
+// command reads back, the refusal of a new row without a name, and whole row numbers.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
 
 #include "designer/detail/CellCtrlDlg.h"
 #include "designer/res/resource.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
+#include "tests/support/DibCanvas.h"
 #include "tests/support/UiDriver.h"
 
 // After the windows headers.
@@ -286,4 +290,55 @@ TEST(CellCtrlGridTest, FillShowsKindsAndShownStatesAndReadsBackTheVariables)
         }
         wndParent.DestroyWindow();
     }
+}
+
+// Row numbers of two and three digits show whole in the grid's narrow heading column, never cut
+// to "...".
+TEST_F(CellCtrlDlgTest, RowNumbersShowWhole)
+{
+    CCellCtrlGroup many;
+    for (int i = 1; i <= 120; ++i) {
+        CString strName;
+        strName.Format("V%d", i);
+        many.m_arrCellName.Add(strName);
+        many.m_arrKind.Add(2);
+        many.m_arrShow.Add(1);
+    }
+    CCellCtrlDlg dlg;
+    dlg.SetHeadGroup(many);
+    dlg.SetPageGroup(m_page);
+    m_ui.OnDialog(IDD_CELL_CTRL, [&](CTestDlg& d) {
+        CCellCtrlGrid& grid = dlg.m_gridHead;
+        for (UINT nTop : {5U, 100U}) {
+            SCOPED_TRACE(nTop);
+            grid.SetTopRow(nTop);
+            CString strPicture;
+            strPicture.Format("cell-control-row-numbers-%u.png", nTop);
+            EXPECT_TRUE(d.SavePicture(strPicture));
+            CRect rcClient;
+            grid.GetClientRect(&rcClient);
+            CTestDib dib(rcClient.Width(), rcClient.Height());
+            grid.DrawGrid(&dib.DC(), rcClient);
+            for (UINT nRow = nTop; nRow < nTop + 6; ++nRow) {
+                SCOPED_TRACE(nRow);
+                CRect rcHeading;
+                ASSERT_TRUE(grid.GetCellRect(nRow, 0, rcHeading));
+                rcHeading.DeflateRect(0, 0, 1, 1);
+                const CRect rcInk = dib.InkBounds(rcHeading, dib.Pixel(rcHeading.left + 1, rcHeading.top + 1));
+                CString strNumber;
+                strNumber.Format("%u", nRow);
+                CClientDC dc(grid.m_hWnd);
+                LOGFONTA lf = {};
+                lf.lfHeight = -::MulDiv(9, dc.GetDeviceCaps(LOGPIXELSY), 72);
+                lstrcpynA(lf.lfFaceName, "宋体", LF_FACESIZE);
+                CFont font;
+                font.CreateFontIndirect(&lf);
+                CFxSelectGuard guard(&dc, &font);
+                // "..." is about as wide as one digit.
+                EXPECT_GE(rcInk.Width(), dc.GetTextExtent(strNumber).cx * 3 / 4);
+            }
+        }
+        d.Ok();
+    });
+    EXPECT_EQ(IDOK, dlg.DoModal());
 }

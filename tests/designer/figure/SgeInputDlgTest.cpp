@@ -127,14 +127,16 @@ TEST(SgeInputDlgTest, CheckShowsTheLibraryVerdict)
         const char* szText;
         const char* szShown;
         UINT nIcon;
+        const char* szTitle; // fits the verdict
     };
     const CheckCase cases[] = {
-        {"a good line", "Line 0,0,100,100", "语法正确", MB_ICONINFORMATION},
-        {"comments and blank lines only", "' note\r\n\r\n' more", "语法正确", MB_ICONINFORMATION},
+        {"a good line", "Line 0,0,100,100", "语法正确", MB_ICONINFORMATION, "提示"},
+        {"comments and blank lines only", "' note\r\n\r\n' more", "语法正确", MB_ICONINFORMATION, "提示"},
         {"a wrong line", "Line 0,0,100",
-         "第1行语法错误\n错误原因为：缺少参数(可能是：参数个数不匹配)\n该行内容为：'Line 0,0,100'", MB_ICONSTOP},
+         "第1行语法错误\n错误原因为：缺少参数(可能是：参数个数不匹配)\n该行内容为：'Line 0,0,100'", MB_ICONSTOP,
+         "错误"},
         {"the second line wrong", "Circle 5,5,2\r\nPolygon 0,0,1,1",
-         "第2行语法错误\n错误原因为：点的坐标数据不足\n该行内容为：'Polygon 0,0,1,1'", MB_ICONSTOP},
+         "第2行语法错误\n错误原因为：点的坐标数据不足\n该行内容为：'Polygon 0,0,1,1'", MB_ICONSTOP, "错误"},
     };
     CTestUi ui;
     ui.OnDialog(IDD_SGE_INPUT, [&](CTestDlg& d) {
@@ -144,6 +146,7 @@ TEST(SgeInputDlgTest, CheckShowsTheLibraryVerdict)
             d.Click(IDC_SGE_CHECK);
             ASSERT_EQ(1u, ui.GetBoxes().size());
             EXPECT_EQ(c.nIcon, ui.GetBoxes()[0].nType & MB_ICONMASK);
+            EXPECT_STREQ(c.szTitle, ui.GetBoxes()[0].strCaption);
             const std::vector<CString> boxes = ui.TakeBoxTexts();
             EXPECT_EQ(c.szShown, boxes[0]);
             CString strLibrary;

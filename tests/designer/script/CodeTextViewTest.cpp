@@ -17,6 +17,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/SelectGuard.h"
 #include "platform/ole/OleDropTarget.h"
@@ -39,6 +40,7 @@ class CVbTestView : public CCodeTextView
 {
 public:
     using CCodeTextView::DragScroll;
+    using CCodeTextView::GetFont;
     using CCodeTextView::GetMaxLineWidth;
     using CCodeTextView::GetVisibleColumns;
     CString m_strOutput;
@@ -567,6 +569,32 @@ TEST_F(CodeTextViewTest, DrawsColouredTextLineNumbersAndTheSelection)
     EXPECT_GT(countColour(rcMargin2, RGB(255, 0, 0)), 0);
     EXPECT_EQ(0, countColour(rcMargin3, RGB(255, 0, 0)));
     EXPECT_GT(countColour(rcMargin3, RGB(129, 129, 129)), 0);
+}
+
+// The script window's font, 宋体 at 14 pixels of any pitch, goes into fixed character cells: a
+// face the system maps to a proportional font gives way to a fixed-pitch one, so that every
+// letter fills its cell and "Dim n" shows without gaps.
+TEST_F(CodeTextViewTest, TextFillsItsFixedCellsWhateverFontTheFaceMapsTo)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = 14;
+    lf.lfCharSet = GB2312_CHARSET;
+    lstrcpynA(lf.lfFaceName, "宋体", LF_FACESIZE);
+    m_pView->SetFont(lf);
+    Load("Dim n\r\nWWWWWW\r\niiiiii");
+    {
+        CClientDC dc(m_pView->m_hWnd);
+        CFxSelectGuard guard(&dc, m_pView->GetFont());
+        for (const char* psz : {"i", "m", "W", " ", "n"}) {
+            SCOPED_TRACE(psz);
+            EXPECT_EQ(m_pView->GetCharWidth(), dc.GetTextExtent(psz, 1).cx);
+        }
+    }
+    CRect rc;
+    m_pView->GetClientRect(&rc);
+    CTestDib dib(rc.Width(), rc.Height());
+    m_pView->OnDraw(&dib.DC());
+    SavePng(TestImagePath("code-view-fixed-cells.png").c_str(), dib.Bits(), dib.Width(), dib.Height());
 }
 
 TEST_F(CodeTextViewTest, KeywordsAreReSpelledOnScreenButNotInTheText)

@@ -3,6 +3,9 @@
 // check marks and cursors; a double click opens the cell's properties.
 #include "tests/designer/sheet/CellToolTestFixture.h"
 
+#include <algorithm>
+#include <map>
+
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 
@@ -115,31 +118,59 @@ TEST_F(CSheetViewAuxTest, AMoveWithoutTheButtonEndsTracking)
     EXPECT_EQ(nullptr, ::GetCapture());
 }
 
-// The tracked area is masked through blue and the drop target through grey with a magenta edge,
-// so that the table under them stays readable; pictures of both.
-TEST_F(CSheetViewAuxTest, MarksMaskTheTrackedAreaBlueAndTheDropTargetGrey)
+// The tracked area is masked through a light tint of the highlight colour, so that the lines and
+// the text under it stay readable, and the drop target through grey with a magenta edge; pictures
+// of both.
+TEST_F(CSheetViewAuxTest, MarksTintTheTrackedAreaLightlyAndMaskTheDropTargetGrey)
 {
     PickRanges();
-    const COLORREF crBlue = RGB(0, 0, 255);
     const COLORREF crGrey = RGB(0xBC, 0xBC, 0xBC);
     const COLORREF crMagenta = RGB(255, 0, 255);
     CRect rcBoth;
     rcBoth.UnionRect(&m_rangeA.m_rect, &m_rangeB.m_rect);
     int nArea = 0;
+    // The colour most pixels of a sheet rectangle have.
+    auto commonColour = [&](const CTestDib& dib, const CRect& rcSheet) {
+        CRect rc(ClientOf(rcSheet.TopLeft()), ClientOf(rcSheet.BottomRight()));
+        rc.IntersectRect(&rc, CRect(0, 0, dib.Width(), dib.Height()));
+        std::map<COLORREF, int> counts;
+        for (int y = rc.top; y < rc.bottom; ++y) {
+            for (int x = rc.left; x < rc.right; ++x) {
+                ++counts[dib.Pixel(x, y)];
+            }
+        }
+        auto it = std::max_element(counts.begin(), counts.end(),
+                                   [](const auto& a, const auto& b) { return a.second < b.second; });
+        return it != counts.end() ? it->first : RGB(255, 255, 255);
+    };
+    auto isDark = [](COLORREF cr) { return GetRValue(cr) < 0x60 && GetGValue(cr) < 0x60 && GetBValue(cr) < 0x60; };
 
     Mouse(WM_LBUTTONDOWN, MK_LBUTTON, m_ptA);
     {
         std::unique_ptr<CTestDib> pShown = CaptureClient(m_pView->m_hWnd);
-        EXPECT_EQ(0, CountColour(*pShown, rcBoth, crBlue, nArea)) << "one cell selected: no mask";
+        EXPECT_EQ(RGB(255, 255, 255), commonColour(*pShown, rcBoth)) << "one cell selected: no mask";
     }
     Mouse(WM_MOUSEMOVE, MK_LBUTTON, m_ptB);
     Mouse(WM_LBUTTONUP, 0, m_ptB);
+    COLORREF crTint = RGB(255, 255, 255);
     {
         std::unique_ptr<CTestDib> pShown = CaptureClient(m_pView->m_hWnd);
         SavePng(TestImagePath("cell-tool-tracked.png").c_str(), pShown->Bits(), pShown->Width(), pShown->Height());
-        const int nBlue = CountColour(*pShown, rcBoth, crBlue, nArea);
-        EXPECT_GT(nBlue, nArea / 2) << "white paper turns blue";
-        EXPECT_LT(nBlue, nArea) << "lines and text stay dark";
+        crTint = commonColour(*pShown, rcBoth);
+        EXPECT_NE(RGB(255, 255, 255), crTint) << "white paper takes the tint";
+        EXPECT_GE(std::min({GetRValue(crTint), GetGValue(crTint), GetBValue(crTint)}), 0xB0) << "a light tint";
+        const int nTinted = CountColour(*pShown, rcBoth, crTint, nArea);
+        EXPECT_GT(nTinted, nArea / 2);
+        int nDark = 0;
+        CRect rc(ClientOf(rcBoth.TopLeft()), ClientOf(rcBoth.BottomRight()));
+        for (int y = std::max(0, static_cast<int>(rc.top)); y < std::min(pShown->Height(), static_cast<int>(rc.bottom));
+             ++y) {
+            for (int x = std::max(0, static_cast<int>(rc.left));
+                 x < std::min(pShown->Width(), static_cast<int>(rc.right)); ++x) {
+                nDark += isDark(pShown->Pixel(x, y)) ? 1 : 0;
+            }
+        }
+        EXPECT_GT(nDark, 0) << "lines and text stay dark";
         const int nRed = CountColour(*pShown, rcBoth, RGB(255, 0, 0), nArea);
         EXPECT_GT(nRed, 0) << "the selection's outline";
     }
@@ -150,7 +181,7 @@ TEST_F(CSheetViewAuxTest, MarksMaskTheTrackedAreaBlueAndTheDropTargetGrey)
     {
         std::unique_ptr<CTestDib> pShown = CaptureClient(m_pView->m_hWnd);
         SavePng(TestImagePath("cell-tool-drop.png").c_str(), pShown->Bits(), pShown->Width(), pShown->Height());
-        EXPECT_EQ(0, CountColour(*pShown, rcBoth, crBlue, nArea)) << "nothing tracked";
+        EXPECT_EQ(0, CountColour(*pShown, rcBoth, crTint, nArea)) << "nothing tracked";
         const int nGrey = CountColour(*pShown, m_rangeB.m_rect, crGrey, nArea);
         EXPECT_GT(nGrey, nArea / 2);
         EXPECT_GT(CountColour(*pShown, m_rangeB.m_rect, crMagenta, nArea), 0);

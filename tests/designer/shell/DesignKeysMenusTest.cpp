@@ -1,6 +1,7 @@
 // The designer as a Windows user drives it: every key a menu shows has its accelerator and runs
 // its command, Alt+letter and F10 open the menu bar's menus and the arrows move between them,
-// exit, print, preview and the window menu are routed, and the wheel scrolls and zooms.
+// exit, print, preview and the window menu are routed, dialogs open over the designer, the wheel
+// scrolls and zooms, and maximising leaves the menu bar and the sheet drawn as they work.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -31,6 +32,8 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/win/Menu.h"
 #include "tests/designer/DesignTestWorkDir.h"
+#include "tests/support/DibCanvas.h"
+#include "tests/support/PngFile.h"
 #include "tests/support/PrintTestPrinter.h"
 #include "tests/support/SysDlgDriver.h"
 #include "tests/support/TempFolder.h"
@@ -430,9 +433,10 @@ TEST_F(CDesignKeysMenusTest, ExitIsEnabledAndClosesTheDesigner)
 
 namespace
 {
-// The dialogs that opened over the owner while a timer watched, each cancelled.
+// The dialogs that opened over the owner while a timer watched, and where, each cancelled.
 HWND g_hPrintOwner = nullptr;
 std::vector<std::string> g_dialogs;
+std::vector<CRect> g_dialogRects;
 
 void CALLBACK CancelDialog(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -442,6 +446,9 @@ void CALLBACK CancelDialog(HWND, UINT, UINT_PTR, DWORD)
             char szCaption[128] = {};
             ::GetWindowTextA(hDlg, szCaption, sizeof szCaption);
             g_dialogs.push_back(szCaption);
+            CRect rc;
+            ::GetWindowRect(hDlg, &rc);
+            g_dialogRects.push_back(rc);
             ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
         }
         return TRUE;
@@ -483,6 +490,41 @@ TEST_F(CDesignKeysMenusTest, PrintAndPreviewAreRoutedToTheTemplateView)
     Idle();
     EXPECT_EQ(static_cast<CView*>(m_pView), pChild->GetActiveView());
     EXPECT_TRUE(ui.GetBoxes().empty());
+}
+
+// 新增, 选项, 关于 and 工具条 open over the middle of the designer, wherever it stands.
+TEST_F(CDesignKeysMenusTest, DialogsOpenOverTheMiddleOfTheDesigner)
+{
+    m_pFrame->MoveWindow(20, 300, 700, 600);
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    Idle();
+    CRect rcFrame;
+    m_pFrame->GetWindowRect(&rcFrame);
+    CString strOptions;
+    strOptions.LoadString(IDS_DESIGN_OPTION);
+    const struct
+    {
+        UINT nID;
+        CString strCaption;
+    } cases[] = {
+        {ID_DESIGN_NEW, "新增"},
+        {ID_DESIGN_OPTIONS, strOptions},
+        {ID_DESIGN_ABOUT, "关于 VornDesign"},
+        {ID_DESIGN_TOOLBARS, "工具条"},
+    };
+    g_hPrintOwner = m_hFrame;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<LPCSTR>(c.strCaption));
+        g_dialogs.clear();
+        g_dialogRects.clear();
+        const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 100, &CancelDialog);
+        m_pFrame->SendMessage(WM_COMMAND, c.nID);
+        ::KillTimer(nullptr, idTimer);
+        ASSERT_EQ(1U, g_dialogs.size());
+        EXPECT_STREQ(c.strCaption, g_dialogs[0].c_str());
+        EXPECT_NEAR(rcFrame.CenterPoint().x, g_dialogRects[0].CenterPoint().x, 1);
+        EXPECT_NEAR(rcFrame.CenterPoint().y, g_dialogRects[0].CenterPoint().y, 1);
+    }
 }
 
 // 窗口 cascades and tiles the template windows and lists them; choosing one from the list
@@ -630,4 +672,161 @@ TEST_F(CDesignKeysMenusTest, TheWheelScrollsTheSheetAndCtrlWheelZoomsShownInTheS
         EXPECT_STREQ(paneOf(m_pView->GetZoomLevel()), m_pFrame->m_wndStatusBar.GetPaneText(1));
     }
     SaveWindowPicture(m_hFrame, "designer-wheel-zoomed.png");
+}
+
+// ---- maximising ------------------------------------------------------------------------------
+
+namespace
+{
+// Pixels of a window-relative rectangle that differ between two pictures of the same window.
+int CountChanged(const PngImage& a, const PngImage& b, const CRect& rc)
+{
+    if (a.cx != b.cx || a.cy != b.cy) {
+        return -1;
+    }
+    int n = 0;
+    for (int y = std::max(0, static_cast<int>(rc.top)); y < std::min(a.cy, static_cast<int>(rc.bottom)); ++y) {
+        for (int x = std::max(0, static_cast<int>(rc.left)); x < std::min(a.cx, static_cast<int>(rc.right)); ++x) {
+            const size_t i = static_cast<size_t>(y) * static_cast<size_t>(a.cx) + static_cast<size_t>(x);
+            n += (a.pixels[i] & 0xFFFFFF) != (b.pixels[i] & 0xFFFFFF) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+// A child's client area, relative to the top-level window's rectangle.
+CRect RectInWindow(HWND hTop, HWND hChild)
+{
+    CRect rcTop;
+    ::GetWindowRect(hTop, &rcTop);
+    CRect rc;
+    ::GetClientRect(hChild, &rc);
+    ::MapWindowPoints(hChild, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+    rc.OffsetRect(-rcTop.left, -rcTop.top);
+    return rc;
+}
+
+// The title whose popup the menu loop opened, seen by a timer inside the loop, which then ends it.
+int g_nOpenedTitle = -1;
+FwMenuBar* g_pClickedBar = nullptr;
+
+void CALLBACK NoteOpenedTitle(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_pClickedBar->GetTrackingTitle() >= 0) {
+        g_nOpenedTitle = g_pClickedBar->GetTrackingTitle();
+    }
+    ::EndMenu();
+}
+} // namespace
+
+// Maximising a template window, then the designer: what the screen shows of the menu bar and the
+// sheet after the painting they cause is what a full repaint shows (no titles drawn over each
+// other, no sheet in two halves, no border left at the old width).
+TEST_F(CDesignKeysMenusTest, MaximisingLeavesTheScreenAsAFullRepaintDrawsIt)
+{
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    CRect rcClient;
+    ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rcClient);
+    ::SetCursorPos(rcClient.right - 10, rcClient.bottom - 10);
+    m_pView->SendMessage(WM_COMMAND, ID_SHEET_ZOOM_200);
+    m_pView->SendMessage(WM_VSCROLL, SB_BOTTOM);
+    Idle();
+    SaveWindowPicture(m_hFrame, "designer-maximise-0-before.png");
+    FwMDIMenuBar* pBar = m_pFrame->m_pMDIMenuBar;
+    const struct
+    {
+        const char* szName;
+        std::function<void()> fnMaximise;
+        const char* szShown;
+        const char* szRepainted;
+    } steps[] = {
+        {"the template window",
+         [&] {
+             ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE,
+                            reinterpret_cast<WPARAM>(m_pView->GetParentFrame()->m_hWnd), 0);
+         },
+         "designer-maximise-1-child-shown.png", "designer-maximise-1-child-repainted.png"},
+        {"the designer", [&] { m_pFrame->ShowWindow(SW_MAXIMIZE); }, "designer-maximise-2-frame-shown.png",
+         "designer-maximise-2-frame-repainted.png"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.szName);
+        step.fnMaximise();
+        Idle();
+        ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PngImage shown;
+        ASSERT_TRUE(CaptureWindowShown(m_hFrame, shown));
+        SavePngImage(shown, step.szShown);
+        ::RedrawWindow(m_hFrame, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PngImage repainted;
+        ASSERT_TRUE(CaptureWindowShown(m_hFrame, repainted));
+        SavePngImage(repainted, step.szRepainted);
+        EXPECT_TRUE(pBar->HasChildButtons());
+        EXPECT_EQ(0, CountChanged(shown, repainted, RectInWindow(m_hFrame, pBar->m_hWnd))) << "the menu bar";
+        EXPECT_EQ(0, CountChanged(shown, repainted, RectInWindow(m_hFrame, m_pView->m_hWnd))) << "the sheet";
+    }
+}
+
+// With the template window maximised, each title of the menu bar is drawn where a click opens it,
+// and a click there opens that title's menu.
+TEST_F(CDesignKeysMenusTest, EachTitleOfTheMaximisedMenuBarOpensWhereItIsDrawn)
+{
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    CRect rcClient;
+    ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rcClient);
+    ::SetCursorPos(rcClient.right - 10, rcClient.bottom - 10);
+    Idle();
+    ::SendMessageA(m_pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE,
+                   reinterpret_cast<WPARAM>(m_pView->GetParentFrame()->m_hWnd), 0);
+    Idle();
+    ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    FwMDIMenuBar* pBar = m_pFrame->m_pMDIMenuBar;
+    ASSERT_TRUE(pBar->HasChildButtons());
+    PngImage shown;
+    ASSERT_TRUE(CaptureWindowShown(m_hFrame, shown));
+    SavePngImage(shown, "designer-maximised-menu-bar.png");
+    const CRect rcBar = RectInWindow(m_hFrame, pBar->m_hWnd);
+
+    std::vector<std::string> opened;
+    std::vector<std::string> expected;
+    g_pClickedBar = pBar;
+    for (int i = 0; i < pBar->GetButtonCount(); ++i) {
+        const auto* pTitle = dynamic_cast<const FwTextButton*>(pBar->GetButton(i));
+        if (pTitle == nullptr || pTitle->m_nKind != FWBK_TEXT || (pTitle->m_dwStyle & FWBS_HIDDEN) != 0) {
+            continue;
+        }
+        SCOPED_TRACE(static_cast<LPCSTR>(pTitle->m_strText));
+        expected.push_back(static_cast<LPCSTR>(pTitle->m_strText));
+        // The screen shows this title, and only it, where its click area is.
+        const CRect rcTitle = pTitle->GetRect();
+        CTestDib alone(rcTitle.Width(), rcTitle.Height());
+        const_cast<FwTextButton*>(pTitle)->Paint(&alone.DC(), nullptr);
+        int nDiffering = 0;
+        for (int y = 0; y < rcTitle.Height(); ++y) {
+            for (int x = 0; x < rcTitle.Width(); ++x) {
+                const int xShown = rcBar.left + rcTitle.left + x;
+                const int yShown = rcBar.top + rcTitle.top + y;
+                const DWORD dwShown = shown.pixels[static_cast<size_t>(yShown) * static_cast<size_t>(shown.cx) +
+                                                   static_cast<size_t>(xShown)];
+                const COLORREF cr = alone.Pixel(x, y);
+                const DWORD dwAlone = static_cast<DWORD>(GetBValue(cr) | GetGValue(cr) << 8 | GetRValue(cr) << 16);
+                nDiffering += (dwShown & 0xFFFFFF) != dwAlone ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(0, nDiffering);
+        // A click in its middle opens it.
+        g_nOpenedTitle = -1;
+        const UINT_PTR idTimer = ::SetTimer(nullptr, 0, 100, &NoteOpenedTitle);
+        const CPoint pt = rcTitle.CenterPoint();
+        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        ::KillTimer(nullptr, idTimer);
+        DesignPumpMessages();
+        const auto* pOpened = dynamic_cast<const FwTextButton*>(pBar->GetButton(g_nOpenedTitle));
+        opened.push_back(pOpened != nullptr ? static_cast<LPCSTR>(pOpened->m_strText) : "(none)");
+    }
+    g_pClickedBar = nullptr;
+    EXPECT_GE(expected.size(), 8U);
+    EXPECT_EQ(expected, opened);
 }

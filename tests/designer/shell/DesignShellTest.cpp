@@ -425,15 +425,26 @@ TEST_F(CDesignShellTest, TheBarCommandsToggleTheBarsAndOpenTheToolBarDialog)
     EXPECT_EQ(1, ui.GetDialogsOpened());
     EXPECT_EQ(5, nListed);
 
-    // About, from the menu through the frame to the application: its links are live.
+    // About, from the menu through the frame to the application: its links are live, and with no
+    // true address to show they show nothing; no text of the box is made up.
     CString strCaption;
     BOOL bLinks = FALSE;
+    std::vector<std::string> shown;
     ui.OnDialog(IDD_ABOUTBOX, [&](CTestDlg& d) {
         char sz[64] = {};
         ::GetWindowTextA(d.GetHwnd(), sz, sizeof sz);
         strCaption = sz;
         bLinks = dynamic_cast<CKvHyperLink*>(CWnd::FromHandlePermanent(d.Item(IDC_ABOUT_WEB))) != nullptr &&
                  dynamic_cast<CKvHyperLink*>(CWnd::FromHandlePermanent(d.Item(IDC_ABOUT_MAIL))) != nullptr;
+        for (HWND h = ::GetWindow(d.GetHwnd(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT)) {
+            char szText[128] = {};
+            ::GetWindowTextA(h, szText, sizeof szText);
+            const LONG lStyle = ::GetWindowLongA(h, GWL_STYLE);
+            // An icon's text is its resource id.
+            if ((lStyle & WS_VISIBLE) != 0 && (lStyle & SS_TYPEMASK) != SS_ICON && szText[0] != '\0') {
+                shown.push_back(szText);
+            }
+        }
         d.SavePicture("designer-about.png");
         d.Ok();
     });
@@ -441,6 +452,7 @@ TEST_F(CDesignShellTest, TheBarCommandsToggleTheBarsAndOpenTheToolBarDialog)
     EXPECT_EQ(2, ui.GetDialogsOpened());
     EXPECT_STREQ("关于 VornDesign", strCaption);
     EXPECT_TRUE(bLinks);
+    EXPECT_EQ((std::vector<std::string>{"VornDesign 卡片模板设计", "版本 1.0", "确定"}), shown);
 }
 
 TEST(DesignTreeTest, ListsFoldersFirstThenTemplatesWithoutTheirExtension)

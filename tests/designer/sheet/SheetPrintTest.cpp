@@ -1,6 +1,6 @@
 // The sheet window prints its template on the template's own paper, turned as the template is
 // drawn: the bundled process card is A4 landscape, the test printer's settings A4 portrait.
-#include "tests/designer/SheetViewFixture.h"
+#include "tests/designer/sheet/SheetViewFixture.h"
 
 #include <string>
 
