@@ -33,6 +33,7 @@
 #include "platform/win/Menu.h"
 #include "tests/designer/DesignTestWorkDir.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/MessagePump.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/PrintTestPrinter.h"
 #include "tests/support/SysDlgDriver.h"
@@ -822,7 +823,7 @@ TEST_F(CDesignKeysMenusTest, EachTitleOfTheMaximisedMenuBarOpensWhereItIsDrawn)
         pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
         pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
         ::KillTimer(nullptr, idTimer);
-        DesignPumpMessages();
+        PumpTestMessages();
         const auto* pOpened = dynamic_cast<const FwTextButton*>(pBar->GetButton(g_nOpenedTitle));
         opened.push_back(pOpened != nullptr ? static_cast<LPCSTR>(pOpened->m_strText) : "(none)");
     }
