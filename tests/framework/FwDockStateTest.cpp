@@ -195,6 +195,23 @@ std::vector<BYTE> ArchiveBytes(CObject& state)
     return bytes;
 }
 
+// The archive exception's cause; -1 when the load went through, -2 for any other exception.
+int LoadCause(CObject& state, const std::vector<BYTE>& bytes)
+{
+    CMemFile in(const_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    CArchive ar(&in, CArchive::load);
+    try {
+        state.Serialize(ar);
+    } catch (CArchiveException* e) {
+        const int nCause = e->m_cause;
+        e->Delete();
+        return nCause;
+    } catch (...) {
+        return -2;
+    }
+    return -1;
+}
+
 std::string ArchiveHex(CObject& state)
 {
     const std::vector<BYTE> bytes = ArchiveBytes(state);
@@ -489,15 +506,7 @@ TEST_F(FwDockStateTest, TheArchiveFormRoundTripsAndEveryTruncationThrows)
     // The archive keeps every record, the empty dock bar too.
     delete state.GetInfo(3);
     state.m_arrBarInfo.RemoveAt(3);
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        state.Serialize(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    std::vector<BYTE> bytes = ArchiveBytes(state);
     // Version 2 with the screen, then a WORD count.
     ASSERT_GE(bytes.size(), 14U);
     EXPECT_EQ(2, bytes[0]);
@@ -654,4 +663,111 @@ TEST_F(FwDockStateTest, TheStoredFormsStayByteForByte)
     EXPECT_EQ(kGoldenArchive, ArchiveHex(plain));
     plain.SaveState("Plain");
     EXPECT_EQ(kGoldenProfile, ProfileDump(szAppKey));
+}
+
+TEST_F(FwDockStateTest, DamagedArchivesAreRefusedWithAnArchiveException)
+{
+    // Each record is what a reader must never take: no bar, an id beyond 16 bits, a row longer
+    // than any frame has.
+    struct RecordCase
+    {
+        const char* szName;
+        UINT nBarID;
+        int nRowIDs;
+    };
+    const RecordCase records[] = {
+        {"bar id 0", 0, 0},
+        {"bar id beyond 16 bits", 0x10000, 0},
+        {"bar id all ones", 0xFFFFFFFF, 0},
+        {"row beyond the limit", FX_IDW_DOCKBAR_TOP, CDockState::kMaxBarIDs + 1},
+    };
+    for (const RecordCase& c : records) {
+        SCOPED_TRACE(c.szName);
+        FwDockState state(&m_manager);
+        FillLayout(state);
+        FwControlBarInfo* pBad = state.GetInfo(3);
+        pBad->m_nBarID = c.nBarID;
+        for (int i = 0; i < c.nRowIDs; ++i) {
+            pBad->m_arrBarID.Add(kOutputBar);
+        }
+        const std::vector<BYTE> bytes = ArchiveBytes(state);
+        FwDockState loaded(&m_manager);
+        EXPECT_EQ(CArchiveException::badIndex, LoadCause(loaded, bytes));
+        // The whole records before it stay.
+        EXPECT_EQ(3, loaded.m_arrBarInfo.GetSize());
+    }
+
+    FwDockState state(&m_manager);
+    FillLayout(state);
+    const std::vector<BYTE> full = ArchiveBytes(state);
+    FwDockState whole(&m_manager);
+    ASSERT_EQ(-1, LoadCause(whole, full));
+
+    // Counts the data cannot hold: the records (bytes 12-13) and the last row's ids (the WORD
+    // before its one DWORD).
+    struct CountCase
+    {
+        const char* szName;
+        size_t nOffset;
+    };
+    const CountCase counts[] = {
+        {"record count", 12},
+        {"row id count", full.size() - 6},
+    };
+    for (const CountCase& c : counts) {
+        SCOPED_TRACE(c.szName);
+        std::vector<BYTE> bytes = full;
+        bytes[c.nOffset] = 0xFF;
+        bytes[c.nOffset + 1] = 0xFF;
+        FwDockState loaded(&m_manager);
+        EXPECT_EQ(CArchiveException::badIndex, LoadCause(loaded, bytes));
+    }
+
+    // Any byte changed: the load goes through with sound records or fails with the archive's
+    // exception, never another way.
+    for (size_t n = 0; n < full.size(); ++n) {
+        for (BYTE mask : {BYTE{0x01}, BYTE{0x80}, BYTE{0xFF}}) {
+            SCOPED_TRACE(testing::Message() << "byte " << n << " mask " << static_cast<int>(mask));
+            std::vector<BYTE> bytes = full;
+            bytes[n] = static_cast<BYTE>(bytes[n] ^ mask);
+            FwDockState loaded(&m_manager);
+            const int nCause = LoadCause(loaded, bytes);
+            EXPECT_NE(-2, nCause);
+            ASSERT_LE(loaded.m_arrBarInfo.GetSize(), static_cast<INT_PTR>(CDockState::kMaxBars));
+            for (INT_PTR i = 0; i < loaded.m_arrBarInfo.GetSize(); ++i) {
+                const FwControlBarInfo* pInfo = loaded.GetInfo(i);
+                EXPECT_TRUE(pInfo->m_nBarID != 0 && pInfo->m_nBarID <= 0xFFFF) << pInfo->m_nBarID;
+                EXPECT_LE(pInfo->m_arrBarID.GetSize(), static_cast<INT_PTR>(CDockState::kMaxBarIDs));
+            }
+        }
+    }
+}
+
+TEST_F(FwDockStateTest, ARecordWithABadBarIDNamesNoBarInEveryForm)
+{
+    const UINT badIDs[] = {0, 0x10000, 0xFFFFFFFF};
+    for (UINT nBadID : badIDs) {
+        SCOPED_TRACE(nBadID);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornFwDockStateTest");
+        m_app.WriteProfileInt("B-Summary", "Bars", 2);
+        m_app.WriteProfileInt("B-Bar0", "BarID", static_cast<int>(nBadID));
+        m_app.WriteProfileInt("B-Bar1", "BarID", static_cast<int>(kOutputBar));
+        FwDockState profile(&m_manager);
+        profile.LoadState("B");
+        ASSERT_EQ(2, profile.m_arrBarInfo.GetSize());
+        EXPECT_EQ(0U, profile.GetInfo(0)->m_nBarID);
+        EXPECT_EQ(kOutputBar, profile.GetInfo(1)->m_nBarID);
+
+        FwPersistentTreeNode root;
+        ASSERT_EQ(FwPtrOk, root.Initialize("Root", nullptr));
+        FwPersistentTreeNode* pNode = root.GetNodeOwner().AddChild("DockState", &root);
+        ASSERT_NE(nullptr, pNode);
+        pNode->SetInt("Bars", 2, TRUE);
+        root.GetNodeOwner().AddChild("Bar-0", pNode)->SetInt("BarID", static_cast<int>(nBadID), TRUE);
+        root.GetNodeOwner().AddChild("Bar-1", pNode)->SetInt("BarID", static_cast<int>(kOutputBar), TRUE);
+        FwDockState tree(&m_manager);
+        ASSERT_TRUE(tree.LoadFromNode(&root));
+        ASSERT_EQ(1, tree.m_arrBarInfo.GetSize());
+        EXPECT_EQ(kOutputBar, tree.GetInfo(0)->m_nBarID);
+    }
 }
