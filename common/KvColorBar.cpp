@@ -68,7 +68,7 @@ bool RegisterBarClass(UINT nClassStyle, CString& strClass)
     wc.style = nClassStyle | CS_GLOBALCLASS;
     wc.lpfnWndProc = FxWndProc;
     wc.hInstance = FX_MODULE_INSTANCE();
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = strClass;
     return RegisterClassA(&wc) != 0;
 }

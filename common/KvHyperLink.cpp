@@ -133,7 +133,7 @@ void CKvHyperLink::SetDefaultCursor()
     }
     if (m_hLinkCursor == nullptr) {
         // The system's own hand where the help program has none.
-        m_hLinkCursor = CopyCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32649))); // IDC_HAND
+        m_hLinkCursor = CopyCursor(LoadCursorA(nullptr, IDC_HAND));
     }
 }
 

@@ -27,7 +27,7 @@ HCURSOR BarCursor(UINT nId)
 {
     HINSTANCE hInst = CFxResMgr::FindResourceHandle(MAKEINTRESOURCEA(nId), MAKEINTRESOURCEA(12)); // RT_GROUP_CURSOR
     HCURSOR hCursor = hInst != nullptr ? ::LoadCursorA(hInst, MAKEINTRESOURCEA(nId)) : nullptr;
-    return hCursor != nullptr ? hCursor : ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    return hCursor != nullptr ? hCursor : ::LoadCursorA(nullptr, IDC_ARROW);
 }
 
 CPoint MsgPoint(const MSG& msg)

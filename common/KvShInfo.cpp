@@ -24,7 +24,7 @@ void AddIcon(CImageList& list, HICON hIcon)
         list.Add(hIcon);
         DestroyIcon(hIcon);
     } else {
-        list.Add(LoadIconA(nullptr, MAKEINTRESOURCEA(32512))); // IDI_APPLICATION, shared: not destroyed
+        list.Add(LoadIconA(nullptr, IDI_APPLICATION)); // shared: not destroyed
     }
 }
 } // namespace

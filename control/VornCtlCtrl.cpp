@@ -29,7 +29,6 @@
 #include "platform/print/PrintDialog.h"
 #include "platform/print/PrintPreviewState.h"
 #include "platform/win/MsgBox.h"
-#include "platform/res/resource.h"
 
 namespace
 {
@@ -813,14 +812,14 @@ void CVornCtlCtrl::PrintPreview()
     CFrameWnd* pFrame = pDoc != nullptr ? m_pPreviewTemplate->CreateNewFrame(pDoc, nullptr) : nullptr;
     if (pFrame == nullptr) {
         delete pDoc;
-        FxMessageBox(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        FxReportCommandFailed(GetSafeHwnd());
         return;
     }
     m_pPreviewTemplate->InitialUpdateFrame(pFrame, pDoc, FALSE);
     auto* pView = static_cast<CViewPrintPreview*>(pFrame->GetActiveView());
     if (pView == nullptr || !pView->IsKindOf(FX_RUNTIME_CLASS(CViewPrintPreview))) {
         pFrame->SendMessage(WM_CLOSE);
-        FxMessageBox(GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        FxReportCommandFailed(GetSafeHwnd());
         return;
     }
     m_bPreviewOpen = TRUE;
@@ -835,7 +834,7 @@ void CVornCtlCtrl::PrintPreview()
     auto* pState = new CPrintPreviewState;
     if (!pView->DoPrintPreview(pView, FX_RUNTIME_CLASS(CMyPreviewView), pState)) {
         delete pState;
-        FxMessageBox(pFrame->GetSafeHwnd(), FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        FxReportCommandFailed(pFrame->GetSafeHwnd());
         pView->RestoreMainWindow();
         // Closing, not destroying: the frame's document goes with it.
         pFrame->SendMessage(WM_CLOSE);

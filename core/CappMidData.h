@@ -28,6 +28,12 @@ public:
         listIndex = 3,
         listSub = 4,
     };
+    // The bits of m_nMidFlags, stored as they are.
+    enum {
+        midSortAuto = 0x01,  // sort the rows automatically
+        midMergeAuto = 0x02, // merge automatically (with midMergeRows)
+        midMergeRows = 0x04, // merge the rows
+    };
 
     CCappMidData();
     ~CCappMidData() override;
@@ -74,7 +80,7 @@ public:
     BOOL GetMDCellInfoIndex(int nGridRow, int& nDataRow, int& nLine, BOOL& bBeyond, CString& strOut) const;
 
     CString m_strVersion;
-    int m_nMidFlags; // 0x01 sort automatically, 0x02 merge automatically, 0x04 merge the rows
+    int m_nMidFlags; // midSortAuto, midMergeAuto, midMergeRows
     CString m_strName;
     CString m_strSortInfo;
     CString m_strSrcName;

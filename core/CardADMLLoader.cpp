@@ -248,10 +248,11 @@ BOOL CCardADMLLoader::ParseADMLData(CCardObj* pCardObj, IXMLDOMElement* pRoot)
         if (pArea == nullptr) {
             continue;
         }
-        if (pArea->m_nMidFlags & 0x1) {
+        if ((pArea->m_nMidFlags & CCappMidData::midSortAuto) != 0) {
             CCardCommFun::SortMDData(pArea->m_strSortInfo, pMDData);
         }
-        if ((pArea->m_nMidFlags & 0x6) == 0x6) {
+        const int nMerge = CCappMidData::midMergeAuto | CCappMidData::midMergeRows;
+        if ((pArea->m_nMidFlags & nMerge) == nMerge) {
             CCardCommFun::MergeData(pCardObj, pMDData);
         }
     }

@@ -28,12 +28,13 @@ public:
     // FALSE, writing nothing, for an empty docked dock bar or without a parent.
     virtual BOOL SaveToNode(FwPersistentNodeOwner* pOwner, FwPersistentTreeNode* pParent, int nIndex);
     BOOL SaveState(LPCSTR lpszProfileName, int nIndex) override;
+    // The platform's values, then the added ones.
+    void SaveValues(CBarInfoStore& store) override;
+    BOOL LoadValues(CBarInfoStore& store, CDockState* pDockState) override;
     virtual BOOL LoadBaseFromNode(FwPersistentTreeNode* pNode, FwDockState* pDockState);
     virtual BOOL LoadAddedFromNode(FwPersistentTreeNode* pNode);
     virtual BOOL SaveBaseToNode(FwPersistentNodeOwner* pOwner, FwPersistentTreeNode* pNode);
     virtual BOOL SaveAddedToNode(FwPersistentNodeOwner* pOwner, FwPersistentTreeNode* pNode);
-    // Throws the archive's exception on a truncated or impossible record.
-    void Serialize(CArchive& ar, CDockState* pDockState) override;
 
     // The empty dock bar along the frame's side that no form keeps.
     BOOL IsEmptyDockedDockBar() const;
@@ -63,6 +64,12 @@ public:
     // Negative texts give 0.0.
     static float FractionFromText(const CString& strText);
 
+protected:
+    // The added fields and the extension record.
+    void SerializeExtra(CArchive& ar, CDockState* pDockState) override;
+
 private:
     void AskManagerForInfoEx();
+    void SaveAddedValues(CBarInfoStore& store);
+    void LoadAddedValues(CBarInfoStore& store);
 };

@@ -8,11 +8,8 @@
 #include "framework/FwDockContext.h"
 #include "framework/FwMDIFrameWnd.h"
 #include "framework/FwPersistentTreeNode.h"
-#include "platform/base/Archive.h"
-#include "platform/base/ArchiveException.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MiniDockFrameWnd.h"
-#include "platform/frame/WinApp.h"
 
 FX_IMPLEMENT_SERIAL(FwDockState, CDockState, 0)
 
@@ -36,51 +33,16 @@ FwControlBarInfo* FwDockState::CreateBarInfo(FwControlBarManager* pBarManager)
     return new FwControlBarInfo(pBarManager);
 }
 
-void FwDockState::SaveState(LPCSTR lpszProfileName)
+CControlBarInfo* FwDockState::CreateBarInfo()
 {
-    CWinApp* pApp = FxGetApp();
-    if (pApp == nullptr) {
-        return;
-    }
-    int nIndex = 0;
-    for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
-        if (GetInfo(i)->SaveState(lpszProfileName, nIndex)) {
-            ++nIndex;
-        }
-    }
-    CString strSection;
-    strSection.Format("%s-Summary", lpszProfileName);
-    const CSize sizeScreen = GetScreenSize();
-    pApp->WriteProfileInt(strSection, "Bars", nIndex);
-    pApp->WriteProfileInt(strSection, "ScreenCX", sizeScreen.cx);
-    pApp->WriteProfileInt(strSection, "ScreenCY", sizeScreen.cy);
+    return CreateBarInfo(m_pBarManager);
 }
 
-void FwDockState::LoadState(LPCSTR lpszProfileName)
+BOOL FwDockState::KeepUnreadRecord(CControlBarInfo* pInfo)
 {
-    CWinApp* pApp = FxGetApp();
-    if (pApp == nullptr) {
-        return;
-    }
-    CString strSection;
-    strSection.Format("%s-Summary", lpszProfileName);
-    const int nBars = static_cast<int>(pApp->GetProfileInt(strSection, "Bars", 0));
-    const int cx = static_cast<int>(pApp->GetProfileInt(strSection, "ScreenCX", 0));
-    const int cy = static_cast<int>(pApp->GetProfileInt(strSection, "ScreenCY", 0));
-    SetScreenSize(CSize(cx, cy));
-    // An impossible count means a damaged state: none of it is trusted.
-    if (nBars < 0 || nBars > kMaxBars) {
-        return;
-    }
-    // Every counted record is kept, in section order; one whose section is missing or damaged
-    // names no bar, so applying drops it.
-    for (int i = 0; i < nBars; ++i) {
-        FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
-        m_arrBarInfo.Add(pInfo);
-        if (!pInfo->LoadState(lpszProfileName, i, this)) {
-            pInfo->m_nBarID = 0;
-        }
-    }
+    // Every counted record keeps its place in section order; naming no bar, applying drops it.
+    pInfo->m_nBarID = 0;
+    return TRUE;
 }
 
 BOOL FwDockState::SaveToNode(FwPersistentNodeOwner* pOwner, FwPersistentTreeNode* pParent)
@@ -139,49 +101,6 @@ BOOL FwDockState::LoadFromNode(FwPersistentTreeNode* pParent)
         }
     }
     return TRUE;
-}
-
-void FwDockState::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring()) {
-        ar << m_dwVersion;
-        if (m_dwVersion > 1) {
-            const CSize sizeScreen = GetScreenSize();
-            ar << static_cast<int>(sizeScreen.cx) << static_cast<int>(sizeScreen.cy);
-        }
-        ar << static_cast<WORD>(m_arrBarInfo.GetSize());
-        for (INT_PTR i = 0; i < m_arrBarInfo.GetSize(); ++i) {
-            GetInfo(i)->Serialize(ar, this);
-        }
-        return;
-    }
-    Clear();
-    ar >> m_dwVersion;
-    if (m_dwVersion > 1) {
-        int cx = 0;
-        int cy = 0;
-        ar >> cx >> cy;
-        SetScreenSize(CSize(cx, cy));
-    }
-    WORD wCount = 0;
-    ar >> wCount;
-    if (wCount > kMaxBars) {
-        m_dwVersion = 2;
-        CArchiveException::Throw(CArchiveException::badIndex);
-    }
-    for (WORD i = 0; i < wCount; ++i) {
-        FwControlBarInfo* pInfo = CreateBarInfo(m_pBarManager);
-        try {
-            pInfo->Serialize(ar, this);
-        } catch (...) {
-            // The records read so far stay; the broken one goes.
-            delete pInfo;
-            m_dwVersion = 2;
-            throw;
-        }
-        m_arrBarInfo.Add(pInfo);
-    }
-    m_dwVersion = 2;
 }
 
 void FwDockState::CleanBarIDArrays()

@@ -24,18 +24,17 @@ public:
     // Writes child "DockState" of the parent; FALSE without a parent or when that child can't be
     // made (one is there already).
     virtual BOOL SaveToNode(FwPersistentNodeOwner* pOwner, FwPersistentTreeNode* pParent);
-    virtual void SaveState(LPCSTR lpszProfileName);
     // FALSE when the parent has no child "DockState".
     virtual BOOL LoadFromNode(FwPersistentTreeNode* pParent);
-    // Appends the records "<profile>-Summary" counts; one whose section is missing or damaged
-    // names no bar (id 0).
-    virtual void LoadState(LPCSTR lpszProfileName);
     // One record per framework bar and dock bar of the frame, in its bar-list order; other bars
     // are left out. FALSE only without a frame.
     virtual BOOL CollectFromFrame(CFrameWnd* pFrame);
     // Bars the frame lacks are made again or dropped; floating frames are made and placed.
     virtual BOOL ApplyToFrame(CFrameWnd* pFrame);
     virtual FwControlBarInfo* CreateBarInfo(FwControlBarManager* pBarManager);
+    CControlBarInfo* CreateBarInfo() override;
+    // A profile record whose section is missing or damaged stays, naming no bar (id 0).
+    BOOL KeepUnreadRecord(CControlBarInfo* pInfo) override;
     // Records that name no bar, or whose bar can't be found or made, are dropped.
     virtual void ResolveBars(CFrameWnd* pFrame);
     // Places and shows the floating frames; every bar that sits in a framework dock bar joins
@@ -45,8 +44,6 @@ public:
     virtual void RestoreMDIChildPlacements(CFrameWnd* pFrame);
     // Made from the stored class name; null when the class is unknown or not creatable.
     virtual CControlBar* CreateBarFromClass(const CString& strClassName, CFrameWnd* pFrame, FwControlBarInfo* pInfo);
-    // Loading keeps the records read before the archive ran short, then throws.
-    void Serialize(CArchive& ar) override;
 
     // Before a profile save: drops stale placeholders and repeated ids from the dock bars' rows.
     void CleanBarIDArrays();

@@ -61,7 +61,7 @@ int FwListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     m_hDividerCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dividerCursorId));
     if (m_hDividerCursor == nullptr) {
-        m_hDividerCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32644)); // IDC_SIZEWE
+        m_hDividerCursor = LoadCursorA(nullptr, IDC_SIZEWE);
     }
     if ((m_dwStyle & FWLS_VIEWMASK) != FWLS_REPORT) {
         m_dwStyle |= FWLS_NOCOLUMNHEADER;

@@ -29,6 +29,7 @@ struct SideDef
     UINT nID;
     DWORD dwStyle;
 };
+// The sides a bar's alignment may find, in the platform's order.
 const SideDef sideDefs[4] = {
     {FX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP},
     {FX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM},
@@ -41,34 +42,19 @@ const int kCascadeStart = 30;
 const int kCascadeStepX = 20;
 const int kCascadeStepY = 23;
 const int kEdgeMargin = 30;
-// Workspace commands the frame claims without doing anything.
-const UINT kFirstWorkspaceCmd = 0xA817;
-const UINT kLastWorkspaceCmd = 0xA81F;
 const UINT kFirstSystemCmd = 0xF000;
 } // namespace
 
 FwMDIFrameWnd::FwMDIFrameWnd()
-    : m_pDockBarClass(nullptr), m_pControlBarMDIChildClass(nullptr), m_pToolBarManager(nullptr), m_pMenuBar(nullptr),
-      m_ptNextMDIChild(kCascadeStart, kCascadeStart), m_rcSavedClient(0, 0, 0, 0), m_pPlugIn(nullptr),
-      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_pActiveBarWnd(nullptr),
-      m_hMenuFrame(nullptr), m_mapMenus(10), m_pAuxWnd(nullptr)
+    : m_pControlBarMDIChildClass(nullptr), m_ptNextMDIChild(kCascadeStart, kCascadeStart), m_rcSavedClient(0, 0, 0, 0),
+      m_pActiveBarWnd(nullptr), m_mapMenus(10)
 {
 }
 
 FwMDIFrameWnd::~FwMDIFrameWnd()
 {
+    // The plug-in goes before the menus it may show.
     DeletePlugIn();
-    if (m_pAuxWnd != nullptr) {
-        if (::IsWindow(m_pAuxWnd->m_hWnd)) {
-            m_pAuxWnd->DestroyWindow();
-        }
-        delete m_pAuxWnd;
-        m_pAuxWnd = nullptr;
-    }
-    if (m_hMenuFrame != nullptr) {
-        ::DestroyMenu(m_hMenuFrame);
-        m_hMenuFrame = nullptr;
-    }
     for (POSITION pos = m_mapMenus.GetStartPosition(); pos != nullptr;) {
         WORD nID = 0;
         void* pMenu = nullptr;
@@ -76,48 +62,12 @@ FwMDIFrameWnd::~FwMDIFrameWnd()
         ::DestroyMenu(static_cast<HMENU>(pMenu));
     }
     m_mapMenus.RemoveAll();
-    for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
-        CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
-        CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
-        // A bar still alive is unhooked by its own destruction before it goes.
-        if (pWnd != nullptr && ::IsWindow(pWnd->m_hWnd)) {
-            pWnd->DestroyWindow();
-        }
-        delete pObject;
-    }
-    m_listOwnedObjects.RemoveAll();
-}
-
-BOOL FwMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
-{
-    m_nIDHelp = nIDResource;
-    m_nCurMenuID = nIDResource;
-    // A table the owner loaded before stays.
-    HACCEL hAccel = m_hAccelTable;
-    if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) {
-        return FALSE;
-    }
-    if (hAccel != nullptr) {
-        m_hAccelTable = hAccel;
-    }
-    if (m_pMenuBar != nullptr) {
-        // The menu the platform gave the window becomes the frame menu: the window keeps none.
-        if (HMENU hMenu = ::GetMenu(m_hWnd)) {
-            ::SetMenu(m_hWnd, nullptr);
-            m_hMenuFrame = hMenu;
-        } else if (m_hMenuFrame == nullptr && m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault)) {
-            m_hMenuFrame = m_hMenuDefault;
-        }
-        m_hMenuDefault = nullptr;
-        SetMenuBarMenu(m_nCurMenuID);
-    }
-    return TRUE;
 }
 
 HMENU FwMDIFrameWnd::GetMenuForID(UINT nMenuID)
 {
-    if (m_hMenuFrame != nullptr && nMenuID == m_nCurMenuID) {
-        return m_hMenuFrame;
+    if (HMENU hMenu = FwFrameBase::GetMenuForID(nMenuID)) {
+        return hMenu;
     }
     // Integer resource ids are 16 bits.
     if (nMenuID == 0 || nMenuID > 0xFFFF) {
@@ -137,49 +87,6 @@ HMENU FwMDIFrameWnd::GetMenuForID(UINT nMenuID)
     return hMenu;
 }
 
-CWnd* FwMDIFrameWnd::CreateAuxWnd(CRuntimeClass* pClass)
-{
-    if (m_pAuxWnd != nullptr || pClass == nullptr) {
-        return m_pAuxWnd;
-    }
-    CObject* pObject = pClass->CreateObject();
-    m_pAuxWnd = dynamic_cast<CWnd*>(pObject);
-    if (m_pAuxWnd == nullptr) {
-        delete pObject;
-    }
-    return m_pAuxWnd;
-}
-
-BOOL FwMDIFrameWnd::IsCustomizing() const
-{
-    return FwIsCustomizing(m_pToolBarManager);
-}
-
-BOOL FwMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached() && m_pPlugIn->PreTranslateMessage(pMsg)) {
-        return TRUE;
-    }
-    if (pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_KEYMENU && IsCustomizing()) {
-        return TRUE;
-    }
-    return CMDIFrameWnd::PreTranslateMessage(pMsg);
-}
-
-BOOL FwMDIFrameWnd::DestroyWindow()
-{
-    DeletePlugIn();
-    return CMDIFrameWnd::DestroyWindow();
-}
-
-void FwMDIFrameWnd::OnEnterIdle(UINT nWhy, HWND)
-{
-    if (nWhy == MSGF_DIALOGBOX && (m_nIdleFlags & idleLayout) != 0) {
-        RecalcLayout();
-        UpdateWindow();
-    }
-}
-
 void FwMDIFrameWnd::EnableDocking(DWORD dwDockStyle)
 {
     if (m_pDockBarClass == nullptr) {
@@ -191,25 +98,7 @@ void FwMDIFrameWnd::EnableDocking(DWORD dwDockStyle)
     if (m_pFloatingFrameClass == nullptr || m_pFloatingFrameClass == FX_RUNTIME_CLASS(CMiniDockFrameWnd)) {
         m_pFloatingFrameClass = FX_RUNTIME_CLASS(FwMiniDockFrameWnd);
     }
-    for (const SideDef& def : sideDefs) {
-        if ((dwDockStyle & def.dwStyle) == 0 || GetControlBar(def.nID) != nullptr) {
-            continue;
-        }
-        CObject* pObject = m_pDockBarClass->CreateObject();
-        if (pObject == nullptr || !pObject->IsKindOf(FX_RUNTIME_CLASS(CDockBar))) {
-            delete pObject;
-            continue;
-        }
-        CDockBar* pDockBar = static_cast<CDockBar*>(pObject);
-        pDockBar->m_bAutoDelete = TRUE;
-        if (!pDockBar->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | def.dwStyle, def.nID)) {
-            delete pDockBar;
-        }
-    }
-    // The platform's docking adds nothing now that the sides exist; the floating class stays ours.
-    CRuntimeClass* pFloating = m_pFloatingFrameClass;
     CFrameWnd::EnableDocking(dwDockStyle);
-    m_pFloatingFrameClass = pFloating;
 }
 
 void FwMDIFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCol, int nRow, float fPctWidth,
@@ -235,52 +124,11 @@ void FwMDIFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCo
     if (pDockBar == nullptr) {
         DockControlBar(pBar, nDockBarID);
     } else {
-        if (pFw != nullptr) {
-            pFw->m_fWidthFraction = fPctWidth;
-            if (nHeight > 0) {
-                if ((pDockBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0) {
-                    pFw->m_szHorz.cy = nHeight;
-                } else {
-                    pFw->m_szVert.cx = nHeight;
-                }
-            }
-        }
-        pDockBar->DockControlBarAt(pBar, nRow, nCol, 0);
+        DockAtFraction(pBar, pDockBar, nRow, nCol, fPctWidth, nHeight);
     }
     if (pFw != nullptr) {
         pFw->OnAfterDock();
     }
-}
-
-void FwMDIFrameWnd::SaveBarState(LPCSTR lpszProfileName)
-{
-    FwDockState state(m_pToolBarManager);
-    if (CollectDockState(state)) {
-        state.CleanBarIDArrays();
-        state.SaveState(lpszProfileName);
-    }
-}
-
-void FwMDIFrameWnd::LoadBarState(LPCSTR lpszProfileName)
-{
-    FwDockState state(m_pToolBarManager);
-    state.m_pCreatedBars = &m_listOwnedObjects;
-    CWinApp* pApp = FxGetApp();
-    if (pApp != nullptr && pApp->m_pMainWnd == nullptr) {
-        pApp->m_pMainWnd = this;
-    }
-    state.LoadState(lpszProfileName);
-    ApplyDockState(state);
-}
-
-void FwMDIFrameWnd::ApplyDockState(FwDockState& state)
-{
-    state.ApplyToFrame(this);
-}
-
-BOOL FwMDIFrameWnd::CollectDockState(FwDockState& state)
-{
-    return state.CollectFromFrame(this);
 }
 
 void FwMDIFrameWnd::RecalcLayout(BOOL bNotify)
@@ -289,12 +137,7 @@ void FwMDIFrameWnd::RecalcLayout(BOOL bNotify)
     CRect rcClient;
     ::GetClientRect(m_hWnd, &rcClient);
     if (rcClient.Width() > 0 && rcClient.Height() > 0) {
-        for (const SideDef& def : sideDefs) {
-            FwDockBar* pDockBar = dynamic_cast<FwDockBar*>(GetControlBar(def.nID));
-            if (pDockBar != nullptr) {
-                pDockBar->RepaintMovedBars();
-            }
-        }
+        RepaintMovedBars();
     } else {
         ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
@@ -587,9 +430,6 @@ BOOL FwMDIFrameWnd::RouteCmdMsg(UINT nID, int nCode, void* pExtra, void* pHandle
 BOOL FwMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const UINT nID = LOWORD(wParam);
-    if (lParam == 0 && nID >= kFirstWorkspaceCmd && nID <= kLastWorkspaceCmd) {
-        return TRUE;
-    }
     // A system command nobody takes (the maximised child's system menu shown in a menu bar) goes
     // to the frame procedure, which hands it to the active child.
     if (lParam == 0 && nID >= kFirstSystemCmd && nID < FX_IDM_FIRST_MDICHILD) {
@@ -598,7 +438,7 @@ BOOL FwMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         }
         return TRUE;
     }
-    return CMDIFrameWnd::OnCommand(wParam, lParam);
+    return FwFrameBase::OnCommand(wParam, lParam);
 }
 
 void FwMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
@@ -686,25 +526,6 @@ BOOL FwMDIFrameWnd::OnCommandHelp(LPARAM lParam)
     return TRUE;
 }
 
-void FwMDIFrameWnd::EnableBmpMenus(BOOL bBmpMenus, BOOL bSecond)
-{
-    m_bBmpMenus = bBmpMenus;
-    m_bBmpMenus2 = bSecond;
-}
-
-void FwMDIFrameWnd::CreatePlugIn()
-{
-    DeletePlugIn();
-    m_pPlugIn = FwCreateFramePlugIn(this, m_pMenuBar, m_bBmpMenus, m_pToolBarManager);
-}
-
-void FwMDIFrameWnd::DeletePlugIn()
-{
-    FwWndPlugIn* pPlugIn = m_pPlugIn;
-    m_pPlugIn = nullptr;
-    delete pPlugIn;
-}
-
 void FwMDIFrameWnd::SetMenuBarMenu(UINT nMenuID)
 {
     FwMenuBarFeature* pFeature = dynamic_cast<FwMenuBarFeature*>(m_pPlugIn);
@@ -753,85 +574,48 @@ void FwMDIFrameWnd::OnIdleUpdateCmdUI()
     RefreshMenuBar();
 }
 
-LRESULT FwMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+void FwMDIFrameWnd::OnSysColorChange()
+{
+    FwFrameBase::OnSysColorChange();
+    // The bars are children and hear of the change only from here.
+    if (FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager)) {
+        CPtrArray bars;
+        pManager->GetToolBars(bars);
+        for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
+            ::SendMessageA(static_cast<FwCustomToolBar*>(bars[i])->m_hWnd, WM_SYSCOLORCHANGE, 0, 0);
+        }
+    }
+}
+
+void FwMDIFrameWnd::OnFrameCreated()
+{
+    if (m_pMenuBar != nullptr) {
+        ::SetMenu(m_hWnd, nullptr);
+    }
+}
+
+BOOL FwMDIFrameWnd::OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     switch (message) {
-    case WM_SYSCOLORCHANGE:
-        FwGetSystemColors().UpdateSysColors();
-        // The bars are children and hear of the change only from here.
-        if (FwToolBarManager* pManager = dynamic_cast<FwToolBarManager*>(m_pToolBarManager)) {
-            CPtrArray bars;
-            pManager->GetToolBars(bars);
-            for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
-                ::SendMessageA(static_cast<FwCustomToolBar*>(bars[i])->m_hWnd, WM_SYSCOLORCHANGE, 0, 0);
-            }
-        }
-        break;
-    default:
-        break;
-    }
-    // The plug-in sees every message first and may answer it.
-    if (m_pPlugIn != nullptr && m_pPlugIn->IsAttached()) {
-        LRESULT lResult = 0;
-        if (m_pPlugIn->OfferMessage(message, wParam, lParam, &lResult)) {
-            return lResult;
-        }
-    }
-    if (message == FwMenuBar::GetMenuMessage()) {
-        HMENU hMenu = GetMenuForID(static_cast<UINT>(wParam));
-        HMENU hPopup = hMenu != nullptr ? ::GetSubMenu(hMenu, static_cast<int>(lParam)) : nullptr;
-        return reinterpret_cast<LRESULT>(hPopup);
-    }
-    if (IsCustomizing()) {
-        switch (message) {
-        case WM_NCHITTEST:
-            // The frame can't be moved or sized while its tool bars are being customised.
-            return HTERROR;
-        case WM_ENTERIDLE:
-            OnEnterIdle(static_cast<UINT>(wParam), reinterpret_cast<HWND>(lParam));
-            break;
-        default:
-            break;
-        }
-    }
-    switch (message) {
-    case WM_FWCB_CONTEXTMENU: {
+    case WM_FWCB_CONTEXTMENU:
         // Only the framework's bars send it, with themselves.
         OnBarContextMenu(reinterpret_cast<FwControlBar*>(wParam), reinterpret_cast<CMenu*>(lParam));
-        return 0;
-    }
+        *pResult = 0;
+        return TRUE;
     case WM_COMMANDHELP:
-        return OnCommandHelp(lParam);
+        *pResult = OnCommandHelp(lParam);
+        return TRUE;
     case WM_ACTIVATEAPP:
         if (m_pActiveBarWnd != nullptr) {
             ::PostMessageA(m_hWndMDIClient, WM_MDIACTIVATE, 0, 0);
             ::PostMessageA(m_hWndMDIClient, WM_NCACTIVATE, FALSE, 0);
         }
         break;
-    case WM_CREATE: {
-        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, lParam);
-        if (lResult != -1) {
-            CreatePlugIn();
-            if (m_pMenuBar != nullptr) {
-                ::SetMenu(m_hWnd, nullptr);
-            }
-        }
-        return lResult;
-    }
     case WM_DESTROY:
         m_pActiveBarWnd = nullptr;
-        DeletePlugIn();
         break;
-    case WM_INITMENUPOPUP: {
-        const LRESULT lResult = CMDIFrameWnd::WindowProc(message, wParam, lParam);
-        FwBmpMenuPlugIn* pBmp = dynamic_cast<FwBmpMenuPlugIn*>(m_pPlugIn);
-        if (m_bBmpMenus && pBmp != nullptr && HIWORD(lParam) == 0) {
-            pBmp->ConvertPopup(reinterpret_cast<HMENU>(wParam));
-        }
-        return lResult;
-    }
     default:
         break;
     }
-    return CMDIFrameWnd::WindowProc(message, wParam, lParam);
+    return FALSE;
 }

@@ -12,15 +12,15 @@ class FwMiniDockFrameWnd : public CMiniDockFrameWnd
 public:
     FwMiniDockFrameWnd();
 
+    // The platform's frame; its close item carries the program's text when it has one.
     BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
     // The window style for a bar's style: a dynamic bar's frame can be sized by its border.
     static DWORD FwFrameStyleFor(DWORD dwBarStyle);
+    DWORD GetFrameStyle(DWORD dwBarStyle) const override { return FwFrameStyleFor(dwBarStyle); }
+    // The frame shows the dock bar's title, which a single bar gives it.
     void RecalcLayout(BOOL bNotify = TRUE) override;
     CDockBar* GetDockBar() override { return &m_wndFwDockBar; }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     FwDockBar m_wndFwDockBar;
-
-protected:
-    CControlBar* GetSingleFwBar() const;
 };

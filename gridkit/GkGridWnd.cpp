@@ -196,7 +196,7 @@ BOOL GkRegisterWindowClasses()
     wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
     wc.lpfnWndProc = FxWndProc;
     wc.hInstance = FX_MODULE_INSTANCE();
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = GK_GRID_CLASS;
     return RegisterClassA(&wc) != 0;
 }

@@ -31,7 +31,7 @@ void RegisterEditClass()
     wc.lpfnWndProc = FxWndProc;
     // CWnd::CreateEx creates named classes with the process module.
     wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32513)); // IDC_IBEAM
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_IBEAM);
     wc.lpszClassName = kClassName;
     ::RegisterClassA(&wc);
 }

@@ -15,6 +15,7 @@
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
 #include "core/CellDataItem.h"
+#include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/Bitmap.h"
@@ -49,13 +50,6 @@ enum {
     idZoomRect = 0x7FFB,
     idZoomMove = 0x7FFC,
     idFullScreen = 1303,
-    idEditCopy = 0xE122,
-    idEditCut = 0xE123,
-    idEditPaste = 0xE125,
-    idEditUndo = 0xE12B,
-    idFilePrint = 0xE107,
-    idFilePrintDirect = 0xE108,
-    idFilePrintPreview = 0xE109,
 };
 
 // The card popups of menu 3032.
@@ -87,14 +81,14 @@ FX_ON_COMMAND(idZoomRect, OnZoomRect)
 FX_ON_UPDATE_COMMAND_UI(idZoomRect, OnUpdateZoomRect)
 FX_ON_COMMAND(idZoomMove, OnZoomMove)
 FX_ON_UPDATE_COMMAND_UI(idZoomMove, OnUpdateZoomMove)
-FX_ON_COMMAND(idEditCopy, OnEditCopy)
-FX_ON_COMMAND(idEditCut, OnEditCut)
-FX_ON_COMMAND(idEditPaste, OnEditPaste)
-FX_ON_COMMAND(idEditUndo, OnEditUndo)
+FX_ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
+FX_ON_COMMAND(ID_EDIT_CUT, OnEditCut)
+FX_ON_COMMAND(ID_EDIT_PASTE, OnEditPaste)
+FX_ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
 FX_ON_COMMAND(idFullScreen, OnFullScreen)
-FX_ON_COMMAND(idFilePrint, OnViewPrint)
-FX_ON_COMMAND(idFilePrintDirect, OnViewPrint)
-FX_ON_COMMAND(idFilePrintPreview, OnCardPrintPreview)
+FX_ON_COMMAND(ID_FILE_PRINT, OnViewPrint)
+FX_ON_COMMAND(ID_FILE_PRINT_DIRECT, OnViewPrint)
+FX_ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnCardPrintPreview)
 FX_ON_COMMAND(kFreeObjCommands[0], OnFreeObjCommand)
 FX_ON_COMMAND(kFreeObjCommands[1], OnFreeObjCommand)
 FX_ON_COMMAND(kFreeObjCommands[2], OnFreeObjCommand)

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/frame/MDIChildWnd.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 #include "work/VornWorkExport.h"
 
 class VORNWORK_API CCellSubWorkFrame : public CMDIChildWnd

@@ -79,7 +79,8 @@ BOOL CSetSortPg::OnInitDialog()
         }
         m_strVarNames += pCell->m_strVarName;
     }
-    ::CheckDlgButton(m_hWnd, IDC_AUTO_RUN, (pMid->m_nMidFlags & 0x01) != 0 ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_AUTO_RUN,
+                     (pMid->m_nMidFlags & CCappMidData::midSortAuto) != 0 ? BST_CHECKED : BST_UNCHECKED);
 
     CObList listKeys;
     CCardCommFun::GetSortItemListFromSortInfo(pMid->m_strSortInfo, listKeys);
@@ -170,9 +171,9 @@ BOOL CSetSortPg::OnApply()
         return TRUE;
     }
     if (IsDlgButtonChecked(IDC_AUTO_RUN)) {
-        pMid->m_nMidFlags |= 0x01;
+        pMid->m_nMidFlags |= CCappMidData::midSortAuto;
     } else {
-        pMid->m_nMidFlags &= ~0x01;
+        pMid->m_nMidFlags &= ~CCappMidData::midSortAuto;
     }
     CObList listKeys;
     const UINT nRows = m_grid.GetRowCount();

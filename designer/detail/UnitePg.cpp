@@ -46,9 +46,10 @@ BOOL CUnitePg::OnInitDialog()
     if (pMid == nullptr) {
         return TRUE;
     }
-    const BOOL bUnite = (pMid->m_nMidFlags & 0x04) != 0;
+    const BOOL bUnite = (pMid->m_nMidFlags & CCappMidData::midMergeRows) != 0;
     ::CheckDlgButton(m_hWnd, IDC_UNITE_DATA, bUnite ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(m_hWnd, IDC_AUTO_RUN, bUnite && (pMid->m_nMidFlags & 0x02) != 0 ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(m_hWnd, IDC_AUTO_RUN,
+                     bUnite && (pMid->m_nMidFlags & CCappMidData::midMergeAuto) != 0 ? BST_CHECKED : BST_UNCHECKED);
     m_grid.SetRowCount(static_cast<UINT>(pMid->m_listMidCell.GetCount()));
     UINT nRow = 1;
     POSITION pos = pMid->m_listMidCell.GetHeadPosition();
@@ -79,7 +80,8 @@ BOOL CUnitePg::OnApply()
     }
     const BOOL bUnite = IsDlgButtonChecked(IDC_UNITE_DATA) != 0;
     const BOOL bAuto = bUnite && IsDlgButtonChecked(IDC_AUTO_RUN) != 0;
-    pMid->m_nMidFlags = (pMid->m_nMidFlags & ~0x06) | (bUnite ? 0x04 : 0) | (bAuto ? 0x02 : 0);
+    pMid->m_nMidFlags = (pMid->m_nMidFlags & ~(CCappMidData::midMergeRows | CCappMidData::midMergeAuto)) |
+                        (bUnite ? CCappMidData::midMergeRows : 0) | (bAuto ? CCappMidData::midMergeAuto : 0);
     UINT nRow = 1;
     POSITION pos = pMid->m_listMidCell.GetHeadPosition();
     while (pos != nullptr) {

@@ -1,6 +1,9 @@
 // Resource ids of VornDesign.exe: where the system's callers use a value, it is kept.
 #pragma once
 
+// The framework's standard commands the designer's menus and keys use.
+#include "platform/frame/FrameIds.h"
+
 // Script editor: the text view's accelerator table, commands, status indicators, strings, cursor.
 #define IDR_CODE_EDIT_ACCEL 101
 #define ID_EDIT_CHAR_LEFT 37100
@@ -68,38 +71,6 @@
 #define IDC_EDIT_DIRECTION_DOWN 8612
 #define IDC_EDIT_SCOPE_SELECTION 8613
 #define IDC_EDIT_SCOPE_WHOLE 8614
-
-// The framework's standard edit and page-setup commands.
-#ifndef ID_FILE_PAGE_SETUP
-#define ID_FILE_PAGE_SETUP 0xE105
-#endif
-#ifndef ID_EDIT_COPY
-#define ID_EDIT_COPY 0xE122
-#endif
-#ifndef ID_EDIT_FIND
-#define ID_EDIT_FIND 0xE124
-#endif
-#ifndef ID_EDIT_REPEAT
-#define ID_EDIT_REPEAT 0xE128
-#endif
-#ifndef ID_EDIT_SELECT_ALL
-#define ID_EDIT_SELECT_ALL 0xE12A
-#endif
-#ifndef ID_EDIT_CUT
-#define ID_EDIT_CUT 0xE123
-#endif
-#ifndef ID_EDIT_PASTE
-#define ID_EDIT_PASTE 0xE125
-#endif
-#ifndef ID_EDIT_REPLACE
-#define ID_EDIT_REPLACE 0xE129
-#endif
-#ifndef ID_EDIT_UNDO
-#define ID_EDIT_UNDO 0xE12B
-#endif
-#ifndef ID_EDIT_REDO
-#define ID_EDIT_REDO 0xE12C
-#endif
 
 // Figure-text editor and its preview.
 #define IDD_SGE_INPUT 5048

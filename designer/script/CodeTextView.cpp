@@ -21,7 +21,7 @@
 #include "platform/ole/OleDataSource.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/CmdUI.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 
 namespace
 {
@@ -1646,12 +1646,12 @@ LRESULT CCodeTextView::OnSetCursorMsg(WPARAM wParam, LPARAM lParam)
     if (pt.x < GetMarginWidth()) {
         hCursor = ::LoadCursorA(GetResourceModule(), MAKEINTRESOURCEA(IDC_CODE_MARGIN_CURSOR));
     } else if (IsInsideSelection(PointToText(CPoint(pt)))) {
-        hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // arrow
+        hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     } else {
-        hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32513)); // I-beam
+        hCursor = ::LoadCursorA(nullptr, IDC_IBEAM);
     }
     if (hCursor == nullptr) {
-        hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+        hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     }
     ::SetCursor(hCursor);
     return TRUE;
@@ -1904,7 +1904,7 @@ BOOL CCodeTextView::ClipboardHasText()
 
 BOOL CCodeTextView::WriteClipboard(const CString& strText)
 {
-    HCURSOR hOld = ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); // wait
+    HCURSOR hOld = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     BOOL bDone = FALSE;
     if (::OpenClipboard(m_hWnd)) {
         ::EmptyClipboard();

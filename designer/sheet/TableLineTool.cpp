@@ -214,7 +214,7 @@ void CTableLineTool::SetToolCursor(UINT nID)
 {
     HINSTANCE hInst = CFxResMgr::FindResourceHandle(MAKEINTRESOURCEA(nID), RT_GROUP_CURSOR);
     HCURSOR hCursor = hInst != nullptr ? ::LoadCursorA(hInst, MAKEINTRESOURCEA(nID)) : nullptr;
-    ::SetCursor(hCursor != nullptr ? hCursor : ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    ::SetCursor(hCursor != nullptr ? hCursor : ::LoadCursorA(nullptr, IDC_ARROW));
 }
 
 void CTableLineTool::ResetState()
@@ -1013,7 +1013,7 @@ void CTableLineTool::EndMove()
         XorTracker(m_ptLast, m_bTrackerHorz);
         m_bTrackerShown = FALSE;
     }
-    ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
     m_pHost->SetEditMode(modeMove);
     m_bDragging = FALSE;
     FreeCursor();

@@ -58,8 +58,27 @@ FX_END_MESSAGE_MAP()
 
 namespace
 {
-const UINT kFileButtons[21] = {0x80CA, 0,      0x8004, 0x8008, 0,      0xE107, 0xE109, 0,      0xE123, 0xE122, 0xE125,
-                               0,      0x8045, 0x8046, 0,      0x8048, 0x8049, 0x804C, 0x8079, 0,      0x844A};
+const UINT kFileButtons[21] = {0x80CA,
+                               0,
+                               0x8004,
+                               0x8008,
+                               0,
+                               ID_FILE_PRINT,
+                               ID_FILE_PRINT_PREVIEW,
+                               0,
+                               ID_EDIT_CUT,
+                               ID_EDIT_COPY,
+                               ID_EDIT_PASTE,
+                               0,
+                               0x8045,
+                               0x8046,
+                               0,
+                               0x8048,
+                               0x8049,
+                               0x804C,
+                               0x8079,
+                               0,
+                               0x844A};
 const UINT kLineButtons[10] = {0x8BC8, 0, 0x8BC5, 0x8BC1, 0x8BC9, 0x8BC2, 0x8BC6, 0x8087, 0, 0x8BC7};
 const UINT kViewButtons[6] = {0x8051, 0x7FF9, 0x7FFA, 0x7FFB, 0x804D, 0x7FFC};
 const UINT kCellButtons[10] = {0x800B, 0x8072, 0, 0x80A2, 0, 0x8012, 0x800E, 0x8010, 0, 0x8BCA};

@@ -2,7 +2,17 @@
 
 #include <cstring>
 
-#include "platform/win/MsgBox.h"
+namespace
+{
+FX_ERROR_REPORTER g_pfnErrorReporter = nullptr;
+} // namespace
+
+FX_ERROR_REPORTER FxSetErrorReporter(FX_ERROR_REPORTER pfnReporter)
+{
+    FX_ERROR_REPORTER pfnOld = g_pfnErrorReporter;
+    g_pfnErrorReporter = pfnReporter;
+    return pfnOld;
+}
 
 FX_IMPLEMENT_DYNAMIC(CException, CObject)
 
@@ -34,7 +44,10 @@ int CException::ReportError(UINT nType, UINT nMessageID) const
     } else if (nMessageID == 0 || !strMessage.LoadString(nMessageID)) {
         strMessage = "发生了未知错误。";
     }
-    return FxMessageBox(GetActiveWindow(), strMessage, nullptr, nType);
+    if (g_pfnErrorReporter != nullptr) {
+        return g_pfnErrorReporter(strMessage, nType);
+    }
+    return ::MessageBoxA(::GetActiveWindow(), strMessage, nullptr, nType);
 }
 
 BOOL CException::CopyMessage(const CString& strMessage, LPSTR lpszError, UINT nMaxError)

@@ -4,6 +4,12 @@
 
 #include "platform/base/Object.h"
 
+// Shows an exception's message to the user and returns the button pressed. The window layer
+// registers the suite's message box; before that a plain system box is shown.
+typedef int (*FX_ERROR_REPORTER)(LPCSTR lpszText, UINT nType);
+// Installs a reporter (null: the plain box) and returns the previous one.
+FX_API FX_ERROR_REPORTER FxSetErrorReporter(FX_ERROR_REPORTER pfnReporter);
+
 class FX_API CException : public CObject
 {
     FX_DECLARE_DYNAMIC(CException)
@@ -16,7 +22,8 @@ public:
 
     // The message in GBK, cut to nMaxError - 1 bytes; FALSE when there is no message.
     virtual BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const;
-    // Shows the message in the suite's message box (FxMessageBox) and returns its result.
+    // Shows the message through the registered reporter (the suite's message box) and returns
+    // its result.
     virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0) const;
 
 protected:

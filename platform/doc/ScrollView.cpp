@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/DC.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 
 FX_IMPLEMENT_DYNAMIC(CScrollView, CView)
 

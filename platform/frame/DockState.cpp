@@ -2,7 +2,9 @@
 
 #include "platform/base/Archive.h"
 #include "platform/base/ArchiveException.h"
+#include "platform/base/ByteArray.h"
 #include "platform/base/String.h"
+#include "platform/frame/BarInfoStore.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
 
@@ -15,10 +17,37 @@ CString SectionOf(LPCSTR lpszProfileName, int nIndex)
     return strSection;
 }
 
-int ReadInt(CWinApp* pApp, LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
+// A record's values in its profile section; booleans are kept as 0 and 1.
+class CProfileStore : public CBarInfoStore
 {
-    return static_cast<int>(pApp->GetProfileInt(lpszSection, lpszEntry, nDefault));
-}
+public:
+    CProfileStore(CWinApp* pApp, const CString& strSection) : m_pApp(pApp), m_strSection(strSection) {}
+
+    int GetInt(LPCSTR lpszKey, int nDefault) override
+    {
+        return static_cast<int>(m_pApp->GetProfileInt(m_strSection, lpszKey, nDefault));
+    }
+    BOOL GetBool(LPCSTR lpszKey, BOOL bDefault) override { return GetInt(lpszKey, bDefault) != 0; }
+    CString GetString(LPCSTR lpszKey) override { return m_pApp->GetProfileString(m_strSection, lpszKey, ""); }
+    BOOL GetBinary(LPCSTR lpszKey, CByteArray& data) override
+    {
+        return m_pApp->GetProfileBinary(m_strSection, lpszKey, data);
+    }
+    void SetInt(LPCSTR lpszKey, int nValue) override { m_pApp->WriteProfileInt(m_strSection, lpszKey, nValue); }
+    void SetBool(LPCSTR lpszKey, BOOL bValue) override { SetInt(lpszKey, bValue ? 1 : 0); }
+    void SetString(LPCSTR lpszKey, LPCSTR lpszValue) override
+    {
+        m_pApp->WriteProfileString(m_strSection, lpszKey, lpszValue);
+    }
+    void SetBinary(LPCSTR lpszKey, const BYTE* pData, UINT nBytes) override
+    {
+        m_pApp->WriteProfileBinary(m_strSection, lpszKey, pData, nBytes);
+    }
+
+private:
+    CWinApp* m_pApp;
+    CString m_strSection;
+};
 
 BOOL IsDockBarID(UINT nID)
 {
@@ -60,42 +89,8 @@ BOOL CControlBarInfo::SaveState(LPCSTR lpszProfileName, int nIndex)
         m_arrBarID.GetSize() <= 1) {
         return FALSE;
     }
-    pApp->WriteProfileInt(strSection, "BarID", static_cast<int>(m_nBarID));
-    if (!m_bVisible) {
-        pApp->WriteProfileInt(strSection, "Visible", 0);
-    }
-    if (m_bFloating) {
-        pApp->WriteProfileInt(strSection, "Horz", m_bHorz ? 1 : 0);
-        pApp->WriteProfileInt(strSection, "Floating", 1);
-    }
-    if (m_pointPos.x != -1) {
-        pApp->WriteProfileInt(strSection, "XPos", m_pointPos.x);
-    }
-    if (m_pointPos.y != -1) {
-        pApp->WriteProfileInt(strSection, "YPos", m_pointPos.y);
-    }
-    if (m_nMRUWidth != 32767) {
-        pApp->WriteProfileInt(strSection, "MRUWidth", m_nMRUWidth);
-    }
-    if (m_bDocking) {
-        pApp->WriteProfileInt(strSection, "Docking", 1);
-        pApp->WriteProfileInt(strSection, "MRUDockID", static_cast<int>(m_uMRUDockID));
-        pApp->WriteProfileInt(strSection, "MRUDockLeftPos", m_rectMRUDockPos.left);
-        pApp->WriteProfileInt(strSection, "MRUDockTopPos", m_rectMRUDockPos.top);
-        pApp->WriteProfileInt(strSection, "MRUDockRightPos", m_rectMRUDockPos.right);
-        pApp->WriteProfileInt(strSection, "MRUDockBottomPos", m_rectMRUDockPos.bottom);
-        pApp->WriteProfileInt(strSection, "MRUFloatStyle", static_cast<int>(m_dwMRUFloatStyle));
-        pApp->WriteProfileInt(strSection, "MRUFloatXPos", m_ptMRUFloatPos.x);
-        pApp->WriteProfileInt(strSection, "MRUFloatYPos", m_ptMRUFloatPos.y);
-    }
-    if (m_arrBarID.GetSize() > 1) {
-        pApp->WriteProfileInt(strSection, "Bars", static_cast<int>(m_arrBarID.GetSize()));
-        for (INT_PTR i = 0; i < m_arrBarID.GetSize(); ++i) {
-            CString strKey;
-            strKey.Format("Bar#%d", static_cast<int>(i));
-            pApp->WriteProfileInt(strSection, strKey, static_cast<int>(m_arrBarID[i]));
-        }
-    }
+    CProfileStore store(pApp, strSection);
+    SaveValues(store);
     return TRUE;
 }
 
@@ -105,31 +100,76 @@ BOOL CControlBarInfo::LoadState(LPCSTR lpszProfileName, int nIndex, CDockState* 
     if (pApp == nullptr) {
         return FALSE;
     }
-    const CString strSection = SectionOf(lpszProfileName, nIndex);
-    m_nBarID = static_cast<UINT>(ReadInt(pApp, strSection, "BarID", 0));
+    CProfileStore store(pApp, SectionOf(lpszProfileName, nIndex));
+    return LoadValues(store, pDockState);
+}
+
+void CControlBarInfo::SaveValues(CBarInfoStore& store)
+{
+    store.SetInt("BarID", static_cast<int>(m_nBarID));
+    if (!m_bVisible) {
+        store.SetBool("Visible", FALSE);
+    }
+    if (m_bFloating) {
+        store.SetBool("Horz", m_bHorz);
+        store.SetBool("Floating", TRUE);
+    }
+    if (m_pointPos.x != -1) {
+        store.SetInt("XPos", m_pointPos.x);
+    }
+    if (m_pointPos.y != -1) {
+        store.SetInt("YPos", m_pointPos.y);
+    }
+    if (m_nMRUWidth != 32767) {
+        store.SetInt("MRUWidth", m_nMRUWidth);
+    }
+    if (m_bDocking) {
+        store.SetBool("Docking", TRUE);
+        store.SetInt("MRUDockID", static_cast<int>(m_uMRUDockID));
+        store.SetInt("MRUDockLeftPos", m_rectMRUDockPos.left);
+        store.SetInt("MRUDockTopPos", m_rectMRUDockPos.top);
+        store.SetInt("MRUDockRightPos", m_rectMRUDockPos.right);
+        store.SetInt("MRUDockBottomPos", m_rectMRUDockPos.bottom);
+        store.SetInt("MRUFloatStyle", static_cast<int>(m_dwMRUFloatStyle));
+        store.SetInt("MRUFloatXPos", m_ptMRUFloatPos.x);
+        store.SetInt("MRUFloatYPos", m_ptMRUFloatPos.y);
+    }
+    if (m_arrBarID.GetSize() > 1) {
+        store.SetInt("Bars", static_cast<int>(m_arrBarID.GetSize()));
+        for (INT_PTR i = 0; i < m_arrBarID.GetSize(); ++i) {
+            CString strKey;
+            strKey.Format("Bar#%d", static_cast<int>(i));
+            store.SetInt(strKey, static_cast<int>(m_arrBarID[i]));
+        }
+    }
+}
+
+BOOL CControlBarInfo::LoadValues(CBarInfoStore& store, CDockState* pDockState)
+{
+    m_nBarID = static_cast<UINT>(store.GetInt("BarID", 0));
     if (m_nBarID == 0 || m_nBarID > 0xFFFF) {
         return FALSE;
     }
     m_bDockBar = IsDockBarID(m_nBarID);
-    m_bVisible = ReadInt(pApp, strSection, "Visible", TRUE) != 0;
-    m_bHorz = ReadInt(pApp, strSection, "Horz", TRUE) != 0;
-    m_bFloating = ReadInt(pApp, strSection, "Floating", FALSE) != 0;
-    m_pointPos.x = ReadInt(pApp, strSection, "XPos", -1);
-    m_pointPos.y = ReadInt(pApp, strSection, "YPos", -1);
-    m_nMRUWidth = ReadInt(pApp, strSection, "MRUWidth", 32767);
-    m_bDocking = ReadInt(pApp, strSection, "Docking", FALSE) != 0;
+    m_bVisible = store.GetBool("Visible", TRUE);
+    m_bHorz = store.GetBool("Horz", TRUE);
+    m_bFloating = store.GetBool("Floating", FALSE);
+    m_pointPos.x = store.GetInt("XPos", -1);
+    m_pointPos.y = store.GetInt("YPos", -1);
+    m_nMRUWidth = store.GetInt("MRUWidth", 32767);
+    m_bDocking = store.GetBool("Docking", FALSE);
     if (m_bDocking) {
-        m_uMRUDockID = static_cast<UINT>(ReadInt(pApp, strSection, "MRUDockID", 0));
-        m_rectMRUDockPos.left = ReadInt(pApp, strSection, "MRUDockLeftPos", 0);
-        m_rectMRUDockPos.top = ReadInt(pApp, strSection, "MRUDockTopPos", 0);
-        m_rectMRUDockPos.right = ReadInt(pApp, strSection, "MRUDockRightPos", 0);
-        m_rectMRUDockPos.bottom = ReadInt(pApp, strSection, "MRUDockBottomPos", 0);
-        m_dwMRUFloatStyle = static_cast<DWORD>(ReadInt(pApp, strSection, "MRUFloatStyle", 0));
-        m_ptMRUFloatPos.x = ReadInt(pApp, strSection, "MRUFloatXPos", 0);
-        m_ptMRUFloatPos.y = ReadInt(pApp, strSection, "MRUFloatYPos", 0);
+        m_uMRUDockID = static_cast<UINT>(store.GetInt("MRUDockID", 0));
+        m_rectMRUDockPos.left = store.GetInt("MRUDockLeftPos", 0);
+        m_rectMRUDockPos.top = store.GetInt("MRUDockTopPos", 0);
+        m_rectMRUDockPos.right = store.GetInt("MRUDockRightPos", 0);
+        m_rectMRUDockPos.bottom = store.GetInt("MRUDockBottomPos", 0);
+        m_dwMRUFloatStyle = static_cast<DWORD>(store.GetInt("MRUFloatStyle", 0));
+        m_ptMRUFloatPos.x = store.GetInt("MRUFloatXPos", 0);
+        m_ptMRUFloatPos.y = store.GetInt("MRUFloatYPos", 0);
     }
     // The count is checked before anything is allocated for it.
-    const int nBars = ReadInt(pApp, strSection, "Bars", 0);
+    const int nBars = store.GetInt("Bars", 0);
     if (nBars < 0 || nBars > CDockState::kMaxBarIDs) {
         return FALSE;
     }
@@ -138,7 +178,7 @@ BOOL CControlBarInfo::LoadState(LPCSTR lpszProfileName, int nIndex, CDockState* 
     for (int i = 0; i < nBars; ++i) {
         CString strKey;
         strKey.Format("Bar#%d", i);
-        m_arrBarID[i] = static_cast<DWORD>(ReadInt(pApp, strSection, strKey, 0));
+        m_arrBarID[i] = static_cast<DWORD>(store.GetInt(strKey, 0));
     }
     if (pDockState != nullptr) {
         if (m_pointPos.x != -1 || m_pointPos.y != -1) {
@@ -167,6 +207,7 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
                 ar << static_cast<int>(m_ptMRUFloatPos.x) << static_cast<int>(m_ptMRUFloatPos.y);
             }
         }
+        SerializeExtra(ar, pDockState);
         ar << static_cast<WORD>(m_arrBarID.GetSize());
         for (INT_PTR i = 0; i < m_arrBarID.GetSize(); ++i) {
             ar << m_arrBarID[i];
@@ -197,6 +238,7 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
             m_ptMRUFloatPos.y = ReadInt(ar);
         }
     }
+    SerializeExtra(ar, pDockState);
     WORD wCount = 0;
     ar >> wCount;
     if (wCount > CDockState::kMaxBarIDs) {
@@ -215,6 +257,10 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
     }
 }
 
+void CControlBarInfo::SerializeExtra(CArchive&, CDockState*)
+{
+}
+
 FX_IMPLEMENT_SERIAL(CDockState, CObject, 0)
 
 CDockState::CDockState() : m_dwVersion(2), m_bScaling(FALSE), m_sizeSaved(0, 0)
@@ -224,6 +270,16 @@ CDockState::CDockState() : m_dwVersion(2), m_bScaling(FALSE), m_sizeSaved(0, 0)
 CDockState::~CDockState()
 {
     Clear();
+}
+
+CControlBarInfo* CDockState::CreateBarInfo()
+{
+    return new CControlBarInfo;
+}
+
+BOOL CDockState::KeepUnreadRecord(CControlBarInfo*)
+{
+    return FALSE;
 }
 
 void CDockState::Clear()
@@ -279,8 +335,8 @@ void CDockState::LoadState(LPCSTR lpszProfileName)
         return;
     }
     for (int i = 0; i < nBars; ++i) {
-        CControlBarInfo* pInfo = new CControlBarInfo;
-        if (pInfo->LoadState(lpszProfileName, i, this)) {
+        CControlBarInfo* pInfo = CreateBarInfo();
+        if (pInfo->LoadState(lpszProfileName, i, this) || KeepUnreadRecord(pInfo)) {
             m_arrBarInfo.Add(pInfo);
         } else {
             delete pInfo;
@@ -336,7 +392,7 @@ void CDockState::Serialize(CArchive& ar)
         CArchiveException::Throw(CArchiveException::badIndex);
     }
     for (WORD i = 0; i < wCount; ++i) {
-        CControlBarInfo* pInfo = new CControlBarInfo;
+        CControlBarInfo* pInfo = CreateBarInfo();
         try {
             pInfo->Serialize(ar, this);
         } catch (...) {

@@ -10,6 +10,7 @@
 #include "platform/base/Size.h"
 
 class CArchive;
+class CBarInfoStore;
 class CControlBar;
 class CDockState;
 
@@ -44,8 +45,18 @@ public:
     virtual BOOL SaveState(LPCSTR lpszProfileName, int nIndex);
     // FALSE when the section holds no bar or a count is out of bounds.
     virtual BOOL LoadState(LPCSTR lpszProfileName, int nIndex, CDockState* pDockState);
+    // The record's named values, as the profile keeps them; a derived record adds its own.
+    virtual void SaveValues(CBarInfoStore& store);
+    // FALSE when the values name no bar (id 0 or beyond 16 bits) or a count is out of bounds;
+    // positions are scaled to this screen when pDockState is given.
+    virtual BOOL LoadValues(CBarInfoStore& store, CDockState* pDockState);
     // Throws the archive's exception on a truncated or impossible record.
     virtual void Serialize(CArchive& ar, CDockState* pDockState);
+
+protected:
+    // A derived record's own fields in the archive form, stored and loaded between the fixed
+    // fields and the row of bar ids; throws like Serialize.
+    virtual void SerializeExtra(CArchive& ar, CDockState* pDockState);
 };
 
 class FX_API CDockState : public CObject
@@ -68,6 +79,12 @@ public:
     void Clear();
     // The archive form; loading leaves the records read so far when the archive runs short.
     void Serialize(CArchive& ar) override;
+
+    // The record each form reads into; a derived state gives its own kind.
+    virtual CControlBarInfo* CreateBarInfo();
+    // A counted profile record whose section holds no sound bar: dropped (FALSE) here, a derived
+    // state may keep its place.
+    virtual BOOL KeepUnreadRecord(CControlBarInfo* pInfo);
 
     CSize GetScreenSize() const;
     void SetScreenSize(const CSize& size);

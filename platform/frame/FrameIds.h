@@ -7,16 +7,28 @@
 #define ID_FILE_CLOSE 0xE102
 #define ID_FILE_SAVE 0xE103
 #define ID_FILE_SAVE_AS 0xE104
+#define ID_FILE_PAGE_SETUP 0xE105
 #define ID_FILE_PRINT_SETUP 0xE106
 #define ID_FILE_PRINT 0xE107
 #define ID_FILE_PRINT_DIRECT 0xE108
 #define ID_FILE_PRINT_PREVIEW 0xE109
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_FIND 0xE124
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_REPEAT 0xE128
+#define ID_EDIT_REPLACE 0xE129
+#define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_EDIT_UNDO 0xE12B
+#define ID_EDIT_REDO 0xE12C
 #define ID_WINDOW_NEW 0xE130
 #define ID_WINDOW_ARRANGE 0xE131
 #define ID_WINDOW_CASCADE 0xE132
 #define ID_WINDOW_TILE_HORZ 0xE133
 #define ID_WINDOW_TILE_VERT 0xE134
 #define ID_APP_EXIT 0xE141
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
 
 // Child windows of a frame: its status bar and the pane that takes the client area left by
 // the bars (the view, or an MDI frame's client).

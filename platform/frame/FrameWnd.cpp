@@ -593,13 +593,19 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle)
         if ((dwDockStyle & def.dwStyle & CBRS_ALIGN_ANY) == 0 || GetControlBar(def.nID) != nullptr) {
             continue;
         }
-        CDockBar* pDockBar = new CDockBar(FALSE);
-        pDockBar->m_bAutoDelete = TRUE;
-        if (!pDockBar->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | def.dwStyle, def.nID)) {
-            delete pDockBar;
-            continue;
-        }
+        CreateDockBar(def.nID, def.dwStyle);
     }
+}
+
+CDockBar* CFrameWnd::CreateDockBar(UINT nID, DWORD dwSideStyle)
+{
+    CDockBar* pDockBar = new CDockBar(FALSE);
+    pDockBar->m_bAutoDelete = TRUE;
+    if (!pDockBar->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | dwSideStyle, nID)) {
+        delete pDockBar;
+        return nullptr;
+    }
+    return pDockBar;
 }
 
 CControlBar* CFrameWnd::GetControlBar(UINT nID) const

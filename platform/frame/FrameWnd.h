@@ -104,6 +104,9 @@ public:
     // The side a rectangle (screen) can dock to among dwDockStyle's, and its dock bar; 0 when none.
     DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = nullptr) const;
     virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // The dock bar EnableDocking puts on a side (dwSideStyle: CBRS_TOP and the like), created;
+    // null leaves the side without one.
+    virtual CDockBar* CreateDockBar(UINT nID, DWORD dwSideStyle);
     // The layout waits for idle.
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     void AddControlBar(CControlBar* pBar);

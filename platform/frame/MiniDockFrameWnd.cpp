@@ -22,7 +22,7 @@ DWORD CMiniDockFrameWnd::FrameStyleFor(DWORD dwBarStyle)
 BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 {
     HWND hOwner = pParent != nullptr ? pParent->m_hWnd : nullptr;
-    if (!CreateEx(WS_EX_TOOLWINDOW, nullptr, "", FrameStyleFor(dwBarStyle), 0, 0, 0, 0, hOwner, nullptr)) {
+    if (!CreateEx(WS_EX_TOOLWINDOW, nullptr, "", GetFrameStyle(dwBarStyle), 0, 0, 0, 0, hOwner, nullptr)) {
         return FALSE;
     }
     if (HMENU hSysMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
@@ -34,14 +34,15 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
     const BOOL bVert = (dwBarStyle & CBRS_ORIENT_VERT) != 0 && (dwBarStyle & CBRS_ORIENT_HORZ) == 0;
     const DWORD dwDockStyle =
         WS_CHILD | WS_VISIBLE | (bVert ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP) | (dwBarStyle & CBRS_FLOAT_MULTI);
-    if (!m_wndDockBar.Create(this, dwDockStyle, FX_IDW_DOCKBAR_FLOAT)) {
+    CDockBar* pDockBar = GetDockBar();
+    if (!pDockBar->Create(this, dwDockStyle, FX_IDW_DOCKBAR_FLOAT)) {
         return FALSE;
     }
     // The floating dock bar belongs to the main frame's bars: its dock state lists it.
     CWnd* pOwner = CWnd::FromHandlePermanent(hOwner);
     if (pOwner != nullptr && pOwner->IsKindOf(FX_RUNTIME_CLASS(CFrameWnd))) {
-        m_wndDockBar.m_pDockSite = static_cast<CFrameWnd*>(pOwner);
-        m_wndDockBar.m_pDockSite->AddControlBar(&m_wndDockBar);
+        pDockBar->m_pDockSite = static_cast<CFrameWnd*>(pOwner);
+        pDockBar->m_pDockSite->AddControlBar(pDockBar);
     }
     return TRUE;
 }
@@ -71,13 +72,14 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
     }
 }
 
-CControlBar* CMiniDockFrameWnd::GetSingleBar() const
+CControlBar* CMiniDockFrameWnd::GetSingleBar()
 {
-    if (m_wndDockBar.GetDockedCount() != 1) {
+    const CDockBar* pDockBar = GetDockBar();
+    if (pDockBar->GetDockedCount() != 1) {
         return nullptr;
     }
-    for (INT_PTR i = 0; i < m_wndDockBar.m_arrBars.GetSize(); ++i) {
-        if (CControlBar* pBar = m_wndDockBar.GetDockedControlBar(static_cast<int>(i))) {
+    for (INT_PTR i = 0; i < pDockBar->m_arrBars.GetSize(); ++i) {
+        if (CControlBar* pBar = pDockBar->GetDockedControlBar(static_cast<int>(i))) {
             return pBar;
         }
     }

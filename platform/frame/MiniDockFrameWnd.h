@@ -24,6 +24,8 @@ public:
     virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle);
     // The window style for a bar: a dynamic bar gets a sizing border, another only moves.
     static DWORD FrameStyleFor(DWORD dwBarStyle);
+    // The style Create gives the window; a derived frame may choose its own.
+    virtual DWORD GetFrameStyle(DWORD dwBarStyle) const { return FrameStyleFor(dwBarStyle); }
 
     void RecalcLayout(BOOL bNotify = TRUE) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -37,6 +39,7 @@ public:
 protected:
     void OnClose() override;
     void OnDestroy() override;
-    // The single bar a caption drag or double click acts on; null when there are several.
-    CControlBar* GetSingleBar() const;
+    // The single bar of the dock bar, which a caption drag or double click acts on; null when
+    // there are several.
+    CControlBar* GetSingleBar();
 };

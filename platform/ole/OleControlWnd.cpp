@@ -50,7 +50,7 @@ BOOL FxEnableControlContainer()
     wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
     wc.lpfnWndProc = FxOleHostProc;
     wc.hInstance = FX_MODULE_INSTANCE();
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.lpszClassName = FX_OLE_HOST_CLASS;
     bRegistered = RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     return bRegistered;

@@ -1,6 +1,8 @@
 #include "platform/print/FxResource.h"
 
 #include "platform/base/ResMgr.h"
+#include "platform/res/resource.h"
+#include "platform/win/MsgBox.h"
 
 namespace
 {
@@ -18,4 +20,9 @@ CString FxLoadFxString(UINT nID)
     CString str;
     str.LoadString(FxGetFxInstance(), nID);
     return str;
+}
+
+void FxReportCommandFailed(HWND hWndOwner)
+{
+    FxMessageBox(hWndOwner, FxLoadFxString(FX_IDS_COMMAND_FAILED), nullptr, MB_OK | MB_ICONEXCLAMATION);
 }

@@ -7,3 +7,5 @@
 FX_API HINSTANCE FxGetFxInstance();
 // Empty when the string is missing.
 FX_API CString FxLoadFxString(UINT nID);
+// Tells the user, in the suite's message box over hWndOwner, that a command could not run.
+FX_API void FxReportCommandFailed(HWND hWndOwner);

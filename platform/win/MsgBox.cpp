@@ -1,5 +1,7 @@
 #include "platform/win/MsgBox.h"
 
+#include "platform/base/Exception.h"
+
 namespace
 {
 FX_MSGBOX_HOOK g_pfnMsgBoxHook = nullptr;
@@ -22,6 +24,14 @@ HWND ModalSafeOwner(HWND hOwner)
     }
     return hPopup;
 }
+
+int ReportInMessageBox(LPCSTR lpszText, UINT nType)
+{
+    return FxMessageBox(::GetActiveWindow(), lpszText, nullptr, nType);
+}
+
+// The framework's exceptions report through the suite's box from the moment the library is in.
+[[maybe_unused]] const FX_ERROR_REPORTER g_pfnBaseReporter = FxSetErrorReporter(ReportInMessageBox);
 } // namespace
 
 int FxMessageBox(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)

@@ -34,9 +34,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_wnd.CreateEx(0, nullptr, "tray owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-        m_icons[0] = LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); // IDI_APPLICATION
-        m_icons[1] = LoadIconA(nullptr, MAKEINTRESOURCEA(32513)); // IDI_HAND
-        m_icons[2] = LoadIconA(nullptr, MAKEINTRESOURCEA(32514)); // IDI_QUESTION
+        m_icons[0] = LoadIconA(nullptr, IDI_APPLICATION);
+        m_icons[1] = LoadIconA(nullptr, IDI_HAND);
+        m_icons[2] = LoadIconA(nullptr, IDI_QUESTION);
     }
 
     // Asks the shell about the icon as a third party would: it answers FALSE for an icon it does
@@ -59,7 +59,7 @@ TEST_F(KvTrayNotifyIconTest, CallsBeforeCreateOrAfterRemoveAnswerFalse)
     CKvTrayNotifyIcon icon;
     EXPECT_FALSE(icon.SetTooltipText("tip"));
     EXPECT_FALSE(icon.SetIcon(m_icons[0]));
-    EXPECT_FALSE(icon.SetStandardIcon(MAKEINTRESOURCEA(32512)));
+    EXPECT_FALSE(icon.SetStandardIcon(IDI_APPLICATION));
     EXPECT_FALSE(icon.SetNotificationWnd(&m_wnd));
     EXPECT_EQ(nullptr, icon.GetIcon());
     EXPECT_TRUE(icon.GetTooltipText().IsEmpty());

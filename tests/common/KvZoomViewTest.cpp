@@ -7,7 +7,7 @@
 #include "common/KvZoomView.h"
 #include "platform/gdi/DC.h"
 #include "platform/print/PrintInfo.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 

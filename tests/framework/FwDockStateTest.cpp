@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "framework/FwControlBarInfo.h"
@@ -11,6 +14,7 @@
 #include "platform/base/Archive.h"
 #include "platform/base/ArchiveException.h"
 #include "platform/base/ByteArray.h"
+#include "platform/base/FxRegKey.h"
 #include "platform/base/MemFile.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/WinApp.h"
@@ -174,6 +178,214 @@ void ExpectSameLayout(const FwDockState& saved, const FwDockState& loaded, BOOL 
     }
 }
 
+// The stored forms as text, to compare byte for byte: the archive in hex, with the screen size
+// (bytes 4 to 11) written as "..", and the profile as sorted "section/entry=type:hex" lines
+// without the screen size.
+std::vector<BYTE> ArchiveBytes(CObject& state)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        state.Serialize(ar);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+// The archive exception's cause; -1 when the load went through, -2 for any other exception.
+int LoadCause(CObject& state, const std::vector<BYTE>& bytes)
+{
+    CMemFile in(const_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+    CArchive ar(&in, CArchive::load);
+    try {
+        state.Serialize(ar);
+    } catch (CArchiveException* e) {
+        const int nCause = e->m_cause;
+        e->Delete();
+        return nCause;
+    } catch (...) {
+        return -2;
+    }
+    return -1;
+}
+
+std::string ArchiveHex(CObject& state)
+{
+    const std::vector<BYTE> bytes = ArchiveBytes(state);
+    std::string strHex;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        char sz[4] = {};
+        std::snprintf(sz, sizeof(sz), "%02X", bytes[i]);
+        strHex += i >= 4 && i < 12 ? ".." : sz;
+    }
+    return strHex;
+}
+
+std::string ProfileDump(LPCSTR lpszAppKey)
+{
+    std::vector<std::string> lines;
+    CFxRegKey app;
+    if (app.OpenForRead(HKEY_CURRENT_USER, lpszAppKey) != ERROR_SUCCESS) {
+        return std::string();
+    }
+    char szSection[256] = {};
+    for (DWORD k = 0; ::RegEnumKeyA(app, k, szSection, sizeof(szSection)) == ERROR_SUCCESS; ++k) {
+        CFxRegKey section;
+        if (section.OpenForRead(app, szSection) != ERROR_SUCCESS) {
+            continue;
+        }
+        for (DWORD v = 0;; ++v) {
+            char szName[256] = {};
+            DWORD cchName = sizeof(szName);
+            BYTE data[512] = {};
+            DWORD cbData = sizeof(data);
+            DWORD dwType = 0;
+            if (::RegEnumValueA(section, v, szName, &cchName, nullptr, &dwType, data, &cbData) != ERROR_SUCCESS) {
+                break;
+            }
+            if (std::strncmp(szName, "Screen", 6) == 0) {
+                continue;
+            }
+            std::string strLine = std::string(szSection) + "/" + szName + "=" + std::to_string(dwType) + ":";
+            for (DWORD i = 0; i < cbData; ++i) {
+                char sz[4] = {};
+                std::snprintf(sz, sizeof(sz), "%02X", data[i]);
+                strLine += sz;
+            }
+            lines.push_back(strLine);
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    std::string strDump;
+    for (const std::string& strLine : lines) {
+        strDump += strLine + "\n";
+    }
+    return strDump;
+}
+
+// Written by the layouts of the test below before the framework's records were built on the
+// platform's: a change of the stored forms shows here.
+const std::string kGoldenFwArchive =
+    "02000000................040000E90000010000000000000001000000000000009C010000FF7F0000010000001EE80000"
+    "000000009C0100005802000046020000000000000000000000000000002F0000120600000000000000000000063735303030"
+    "30900100008200000058020000AA000000DC0000002C01000000F0000000F000000700000067120000000001E90000010000"
+    "000100000000000000280000003C000000FF7F00000000000000000000000000000100000001000000073130303030303000"
+    "000000000000000000000000000000DC0000009001000000000000000000000000000000001EE80000010000000000000001"
+    "000000FFFFFFFFFFFFFFFFFF7F00000000000000000000000000000000000000000000013000000000000000000000000000"
+    "000000000000000000000000000000000000000000000003000000000000E90000000000001BE80000010000000000000001"
+    "000000FFFFFFFFFFFFFFFFFF7F00000000000000000000000000000000000000000000013000000000000000000000000000"
+    "0000000000000000000000000000000000000000000000010000000000";
+const std::string kGoldenFwProfile =
+    "Golden-Bar0/BarID=4:00E90000\n"
+    "Golden-Bar0/ClassName=1:4677436F6E74726F6C42617200\n"
+    "Golden-Bar0/Docking=4:01000000\n"
+    "Golden-Bar0/DockingStyle=4:00F00000\n"
+    "Golden-Bar0/ExStyle=4:12060000\n"
+    "Golden-Bar0/MDIChild=4:00000000\n"
+    "Golden-Bar0/MRUDockBottomPos=4:46020000\n"
+    "Golden-Bar0/MRUDockID=4:1EE80000\n"
+    "Golden-Bar0/MRUDockLeftPos=4:00000000\n"
+    "Golden-Bar0/MRUDockRightPos=4:58020000\n"
+    "Golden-Bar0/MRUDockTopPos=4:9C010000\n"
+    "Golden-Bar0/MRUDockingState=4:00F00000\n"
+    "Golden-Bar0/MRUFloatCX=4:90010000\n"
+    "Golden-Bar0/MRUFloatCY=4:82000000\n"
+    "Golden-Bar0/MRUFloatStyle=4:00000000\n"
+    "Golden-Bar0/MRUFloatXPos=4:00000000\n"
+    "Golden-Bar0/MRUFloatYPos=4:00000000\n"
+    "Golden-Bar0/MRUHorzDockCX=4:58020000\n"
+    "Golden-Bar0/MRUHorzDockCY=4:AA000000\n"
+    "Golden-Bar0/MRUVertDockCX=4:DC000000\n"
+    "Golden-Bar0/MRUVertDockCY=4:2C010000\n"
+    "Golden-Bar0/PctWidth=1:37353030303000\n"
+    "Golden-Bar0/PrevFloating=4:00000000\n"
+    "Golden-Bar0/ResourceID=4:00000000\n"
+    "Golden-Bar0/Style=4:002F0000\n"
+    "Golden-Bar0/TestValue=4:67120000\n"
+    "Golden-Bar0/TypeID=4:07000000\n"
+    "Golden-Bar0/WindowName=1:CAE4B3F600\n"
+    "Golden-Bar0/XPos=4:00000000\n"
+    "Golden-Bar0/YPos=4:9C010000\n"
+    "Golden-Bar1/BarID=4:01E90000\n"
+    "Golden-Bar1/ClassName=1:4677436F6E74726F6C42617200\n"
+    "Golden-Bar1/DockingStyle=4:00000000\n"
+    "Golden-Bar1/ExStyle=4:00000000\n"
+    "Golden-Bar1/Floating=4:01000000\n"
+    "Golden-Bar1/Horz=4:00000000\n"
+    "Golden-Bar1/MDIChild=4:01000000\n"
+    "Golden-Bar1/"
+    "MDIChildWindowPlacement=3:"
+    "2C0000000000000001000000000000000000000000000000000000000A00000014000000E6000000A4010000\n"
+    "Golden-Bar1/MRUDockingState=4:00000000\n"
+    "Golden-Bar1/MRUFloatCX=4:00000000\n"
+    "Golden-Bar1/MRUFloatCY=4:00000000\n"
+    "Golden-Bar1/MRUHorzDockCX=4:00000000\n"
+    "Golden-Bar1/MRUHorzDockCY=4:00000000\n"
+    "Golden-Bar1/MRUVertDockCX=4:DC000000\n"
+    "Golden-Bar1/MRUVertDockCY=4:90010000\n"
+    "Golden-Bar1/PctWidth=1:3130303030303000\n"
+    "Golden-Bar1/PrevFloating=4:01000000\n"
+    "Golden-Bar1/ResourceID=4:00000000\n"
+    "Golden-Bar1/Style=4:00000000\n"
+    "Golden-Bar1/TypeID=4:00000000\n"
+    "Golden-Bar1/WindowName=1:B9A4D7F7C7F800\n"
+    "Golden-Bar1/XPos=4:28000000\n"
+    "Golden-Bar1/YPos=4:3C000000\n"
+    "Golden-Bar2/Bar#0=4:00000000\n"
+    "Golden-Bar2/Bar#1=4:00E90000\n"
+    "Golden-Bar2/Bar#2=4:00000000\n"
+    "Golden-Bar2/BarID=4:1EE80000\n"
+    "Golden-Bar2/Bars=4:03000000\n"
+    "Golden-Bar2/ClassName=1:00\n"
+    "Golden-Bar2/DockingStyle=4:00000000\n"
+    "Golden-Bar2/ExStyle=4:00000000\n"
+    "Golden-Bar2/MDIChild=4:00000000\n"
+    "Golden-Bar2/MRUDockingState=4:00000000\n"
+    "Golden-Bar2/MRUFloatCX=4:00000000\n"
+    "Golden-Bar2/MRUFloatCY=4:00000000\n"
+    "Golden-Bar2/MRUHorzDockCX=4:00000000\n"
+    "Golden-Bar2/MRUHorzDockCY=4:00000000\n"
+    "Golden-Bar2/MRUVertDockCX=4:00000000\n"
+    "Golden-Bar2/MRUVertDockCY=4:00000000\n"
+    "Golden-Bar2/PctWidth=1:3000\n"
+    "Golden-Bar2/PrevFloating=4:00000000\n"
+    "Golden-Bar2/ResourceID=4:00000000\n"
+    "Golden-Bar2/Style=4:00000000\n"
+    "Golden-Bar2/TypeID=4:00000000\n"
+    "Golden-Bar2/WindowName=1:00\n"
+    "Golden-Summary/Bars=4:03000000\n";
+const std::string kGoldenArchive =
+    "02000000................020000E900000000000000000000010000000C00000022000000FA000000010000001CE80000"
+    "0100000002000000030000000400000000200000FBFFFFFF0600000000001FE800000100000001000000000000002C010000"
+    "C8000000FF7F00000000000003000000000000E9000000000000";
+const std::string kGoldenProfile = "Plain-Bar0/BarID=4:00E90000\n"
+                                   "Plain-Bar0/Docking=4:01000000\n"
+                                   "Plain-Bar0/MRUDockBottomPos=4:04000000\n"
+                                   "Plain-Bar0/MRUDockID=4:1CE80000\n"
+                                   "Plain-Bar0/MRUDockLeftPos=4:01000000\n"
+                                   "Plain-Bar0/MRUDockRightPos=4:03000000\n"
+                                   "Plain-Bar0/MRUDockTopPos=4:02000000\n"
+                                   "Plain-Bar0/MRUFloatStyle=4:00200000\n"
+                                   "Plain-Bar0/MRUFloatXPos=4:FBFFFFFF\n"
+                                   "Plain-Bar0/MRUFloatYPos=4:06000000\n"
+                                   "Plain-Bar0/MRUWidth=4:FA000000\n"
+                                   "Plain-Bar0/Visible=4:00000000\n"
+                                   "Plain-Bar0/XPos=4:0C000000\n"
+                                   "Plain-Bar0/YPos=4:22000000\n"
+                                   "Plain-Bar1/Bar#0=4:00000000\n"
+                                   "Plain-Bar1/Bar#1=4:00E90000\n"
+                                   "Plain-Bar1/Bar#2=4:00000000\n"
+                                   "Plain-Bar1/BarID=4:1FE80000\n"
+                                   "Plain-Bar1/Bars=4:03000000\n"
+                                   "Plain-Bar1/Floating=4:01000000\n"
+                                   "Plain-Bar1/Horz=4:00000000\n"
+                                   "Plain-Bar1/XPos=4:2C010000\n"
+                                   "Plain-Bar1/YPos=4:C8000000\n"
+                                   "Plain-Summary/Bars=4:02000000\n";
+
 class FwDockStateTest : public ::testing::Test
 {
 protected:
@@ -294,15 +506,7 @@ TEST_F(FwDockStateTest, TheArchiveFormRoundTripsAndEveryTruncationThrows)
     // The archive keeps every record, the empty dock bar too.
     delete state.GetInfo(3);
     state.m_arrBarInfo.RemoveAt(3);
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        state.Serialize(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    std::vector<BYTE> bytes = ArchiveBytes(state);
     // Version 2 with the screen, then a WORD count.
     ASSERT_GE(bytes.size(), 14U);
     EXPECT_EQ(2, bytes[0]);
@@ -420,5 +624,150 @@ TEST_F(FwDockStateTest, CleaningDropsStalePlaceholdersAndRepeatedIds)
             got.push_back(pTop->m_arrBarID[i]);
         }
         EXPECT_EQ(c.cleaned, got);
+    }
+}
+
+TEST_F(FwDockStateTest, TheStoredFormsStayByteForByte)
+{
+    const char* const szAppKey = "Software\\VornFwDockStateTest\\FwDockStateTest";
+    FwDockState state(&m_manager);
+    FillLayout(state);
+    EXPECT_EQ(kGoldenFwArchive, ArchiveHex(state));
+    state.SaveState("Golden");
+    EXPECT_EQ(kGoldenFwProfile, ProfileDump(szAppKey));
+
+    // The platform's records alone, as a frame of the platform keeps them.
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornFwDockStateTest");
+    CDockState plain;
+    CControlBarInfo* pBar = new CControlBarInfo;
+    pBar->m_nBarID = kOutputBar;
+    pBar->m_bVisible = FALSE;
+    pBar->m_pointPos = CPoint(12, 34);
+    pBar->m_nMRUWidth = 250;
+    pBar->m_bDocking = TRUE;
+    pBar->m_uMRUDockID = FX_IDW_DOCKBAR_LEFT;
+    pBar->m_rectMRUDockPos = CRect(1, 2, 3, 4);
+    pBar->m_dwMRUFloatStyle = 0x2000;
+    pBar->m_ptMRUFloatPos = CPoint(-5, 6);
+    plain.m_arrBarInfo.Add(pBar);
+    CControlBarInfo* pFloat = new CControlBarInfo;
+    pFloat->m_nBarID = FX_IDW_DOCKBAR_FLOAT;
+    pFloat->m_bDockBar = TRUE;
+    pFloat->m_bFloating = TRUE;
+    pFloat->m_bHorz = FALSE;
+    pFloat->m_pointPos = CPoint(300, 200);
+    pFloat->m_arrBarID.Add(0);
+    pFloat->m_arrBarID.Add(kOutputBar);
+    pFloat->m_arrBarID.Add(0);
+    plain.m_arrBarInfo.Add(pFloat);
+    EXPECT_EQ(kGoldenArchive, ArchiveHex(plain));
+    plain.SaveState("Plain");
+    EXPECT_EQ(kGoldenProfile, ProfileDump(szAppKey));
+}
+
+TEST_F(FwDockStateTest, DamagedArchivesAreRefusedWithAnArchiveException)
+{
+    // Each record is what a reader must never take: no bar, an id beyond 16 bits, a row longer
+    // than any frame has.
+    struct RecordCase
+    {
+        const char* szName;
+        UINT nBarID;
+        int nRowIDs;
+    };
+    const RecordCase records[] = {
+        {"bar id 0", 0, 0},
+        {"bar id beyond 16 bits", 0x10000, 0},
+        {"bar id all ones", 0xFFFFFFFF, 0},
+        {"row beyond the limit", FX_IDW_DOCKBAR_TOP, CDockState::kMaxBarIDs + 1},
+    };
+    for (const RecordCase& c : records) {
+        SCOPED_TRACE(c.szName);
+        FwDockState state(&m_manager);
+        FillLayout(state);
+        FwControlBarInfo* pBad = state.GetInfo(3);
+        pBad->m_nBarID = c.nBarID;
+        for (int i = 0; i < c.nRowIDs; ++i) {
+            pBad->m_arrBarID.Add(kOutputBar);
+        }
+        const std::vector<BYTE> bytes = ArchiveBytes(state);
+        FwDockState loaded(&m_manager);
+        EXPECT_EQ(CArchiveException::badIndex, LoadCause(loaded, bytes));
+        // The whole records before it stay.
+        EXPECT_EQ(3, loaded.m_arrBarInfo.GetSize());
+    }
+
+    FwDockState state(&m_manager);
+    FillLayout(state);
+    const std::vector<BYTE> full = ArchiveBytes(state);
+    FwDockState whole(&m_manager);
+    ASSERT_EQ(-1, LoadCause(whole, full));
+
+    // Counts the data cannot hold: the records (bytes 12-13) and the last row's ids (the WORD
+    // before its one DWORD).
+    struct CountCase
+    {
+        const char* szName;
+        size_t nOffset;
+    };
+    const CountCase counts[] = {
+        {"record count", 12},
+        {"row id count", full.size() - 6},
+    };
+    for (const CountCase& c : counts) {
+        SCOPED_TRACE(c.szName);
+        std::vector<BYTE> bytes = full;
+        bytes[c.nOffset] = 0xFF;
+        bytes[c.nOffset + 1] = 0xFF;
+        FwDockState loaded(&m_manager);
+        EXPECT_EQ(CArchiveException::badIndex, LoadCause(loaded, bytes));
+    }
+
+    // Any byte changed: the load goes through with sound records or fails with the archive's
+    // exception, never another way.
+    for (size_t n = 0; n < full.size(); ++n) {
+        for (BYTE mask : {BYTE{0x01}, BYTE{0x80}, BYTE{0xFF}}) {
+            SCOPED_TRACE(testing::Message() << "byte " << n << " mask " << static_cast<int>(mask));
+            std::vector<BYTE> bytes = full;
+            bytes[n] = static_cast<BYTE>(bytes[n] ^ mask);
+            FwDockState loaded(&m_manager);
+            const int nCause = LoadCause(loaded, bytes);
+            EXPECT_NE(-2, nCause);
+            ASSERT_LE(loaded.m_arrBarInfo.GetSize(), static_cast<INT_PTR>(CDockState::kMaxBars));
+            for (INT_PTR i = 0; i < loaded.m_arrBarInfo.GetSize(); ++i) {
+                const FwControlBarInfo* pInfo = loaded.GetInfo(i);
+                EXPECT_TRUE(pInfo->m_nBarID != 0 && pInfo->m_nBarID <= 0xFFFF) << pInfo->m_nBarID;
+                EXPECT_LE(pInfo->m_arrBarID.GetSize(), static_cast<INT_PTR>(CDockState::kMaxBarIDs));
+            }
+        }
+    }
+}
+
+TEST_F(FwDockStateTest, ARecordWithABadBarIDNamesNoBarInEveryForm)
+{
+    const UINT badIDs[] = {0, 0x10000, 0xFFFFFFFF};
+    for (UINT nBadID : badIDs) {
+        SCOPED_TRACE(nBadID);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornFwDockStateTest");
+        m_app.WriteProfileInt("B-Summary", "Bars", 2);
+        m_app.WriteProfileInt("B-Bar0", "BarID", static_cast<int>(nBadID));
+        m_app.WriteProfileInt("B-Bar1", "BarID", static_cast<int>(kOutputBar));
+        FwDockState profile(&m_manager);
+        profile.LoadState("B");
+        ASSERT_EQ(2, profile.m_arrBarInfo.GetSize());
+        EXPECT_EQ(0U, profile.GetInfo(0)->m_nBarID);
+        EXPECT_EQ(kOutputBar, profile.GetInfo(1)->m_nBarID);
+
+        FwPersistentTreeNode root;
+        ASSERT_EQ(FwPtrOk, root.Initialize("Root", nullptr));
+        FwPersistentTreeNode* pNode = root.GetNodeOwner().AddChild("DockState", &root);
+        ASSERT_NE(nullptr, pNode);
+        pNode->SetInt("Bars", 2, TRUE);
+        root.GetNodeOwner().AddChild("Bar-0", pNode)->SetInt("BarID", static_cast<int>(nBadID), TRUE);
+        root.GetNodeOwner().AddChild("Bar-1", pNode)->SetInt("BarID", static_cast<int>(kOutputBar), TRUE);
+        FwDockState tree(&m_manager);
+        ASSERT_TRUE(tree.LoadFromNode(&root));
+        ASSERT_EQ(1, tree.m_arrBarInfo.GetSize());
+        EXPECT_EQ(kOutputBar, tree.GetInfo(0)->m_nBarID);
     }
 }

@@ -187,7 +187,7 @@ TEST_F(FwWorkbookTest, OnlyMadeWorksheetsJoinAndIconsFollowTheFlag)
     pSheet->SetWindowText("Sheet A");
     EXPECT_EQ(CString("Sheet A"), m_pWorkbook->GetTabLabel(pSheet));
 
-    HICON hIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512)); // IDI_APPLICATION
+    HICON hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
     EXPECT_FALSE(m_pWorkbook->SetTabIcon(nullptr, hIcon, TRUE));
     EXPECT_TRUE(m_pWorkbook->SetTabIcon(pSheet, hIcon, TRUE));
     EXPECT_EQ(hIcon, m_pWorkbook->GetTabIcon(pSheet));

@@ -5,7 +5,7 @@
 
 #include "platform/doc/ScrollView.h"
 #include "platform/gdi/DC.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 
 namespace
 {

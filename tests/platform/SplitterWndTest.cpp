@@ -9,7 +9,7 @@
 #include "platform/doc/View.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/DC.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 #include "tests/support/UiDriver.h"
 
 namespace

@@ -174,7 +174,7 @@ TEST(WinAppTest, IconsAndCursorsLoadFromTheResourceChain)
     EXPECT_NE(nullptr, app.LoadIcon(IDR_FXTEST_MAIN));
     EXPECT_EQ(nullptr, app.LoadIcon(IDR_FXTEST_NOTE));
     EXPECT_EQ(nullptr, app.LoadCursor(IDR_FXTEST_MAIN));
-    EXPECT_NE(nullptr, app.LoadStandardCursor(MAKEINTRESOURCEA(32512))); // IDC_ARROW
+    EXPECT_NE(nullptr, app.LoadStandardCursor(IDC_ARROW));
 }
 
 TEST(WinAppTest, ASelectedPrinterIsWhatThePrintDialogDefaultsGet)

@@ -18,7 +18,7 @@
 #include "platform/frame/WinApp.h"
 #include "platform/ole/OleDataSource.h"
 #include "platform/win/CmdUI.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
 #include "tests/support/UiDriver.h"

@@ -23,7 +23,7 @@
 #include "platform/ole/OleDropTarget.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/CmdUI.h"
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/MetafileRecorder.h"
 #include "tests/support/PngFile.h"
@@ -148,8 +148,8 @@ TEST_F(CodeTextViewTest, AcceleratorTable101IsInTheProgramAndDrivesTheView)
     EXPECT_EQ(37102, commandOf(VK_RIGHT, 0));
     EXPECT_EQ(37103, commandOf(VK_RIGHT, FSHIFT));
     EXPECT_EQ(37125, commandOf(VK_END, FCONTROL | FSHIFT));
-    EXPECT_EQ(0xE122, commandOf(VK_INSERT, FCONTROL));
-    EXPECT_EQ(0xE128, commandOf(VK_F3, 0));
+    EXPECT_EQ(ID_EDIT_COPY, commandOf(VK_INSERT, FCONTROL));
+    EXPECT_EQ(ID_EDIT_REPEAT, commandOf(VK_F3, 0));
     EXPECT_EQ(37126, commandOf(VK_F3, FSHIFT));
 
     // The view translates its keys through the table.

@@ -573,7 +573,7 @@ TEST_F(CTableLineToolTest, EachModeShowsItsCursor)
         {"merge without a target", CTableLineTool::modeMerge, 0},
         {"select", CTableLineTool::modeSelect, 0},
     };
-    const HCURSOR hMarker = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32515)); // cross, used by no mode
+    const HCURSOR hMarker = ::LoadCursorA(nullptr, IDC_CROSS); // used by no mode
     for (const CursorCase& c : cases) {
         SCOPED_TRACE(c.szName);
         // Nothing picked: the real pointer may have moved over a line.

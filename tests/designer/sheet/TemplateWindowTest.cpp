@@ -19,6 +19,7 @@
 #include "designer/res/resource.h"
 #include "framework/FwWorksheet.h"
 #include "platform/base/FxRegKey.h"
+#include "platform/frame/FrameIds.h"
 #include "tests/designer/DesignTestWorkDir.h"
 #include "tests/support/SheetTimer.h"
 #include "tests/support/TempFolder.h"
@@ -137,7 +138,7 @@ TEST_F(CTemplateWindowTest, SaveAsWritesTheNewFileShowsItInTheTreeAndLeavesTheOr
     EXPECT_EQ(1, g_nAsked);
     EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateSaved), pView->GetSaveState());
     pView->MarkChanged();
-    pView->GetParentFrame()->SendMessage(WM_COMMAND, 0xE103);
+    pView->GetParentFrame()->SendMessage(WM_COMMAND, ID_FILE_SAVE);
     EXPECT_EQ(1, g_nAsked);
     EXPECT_EQ(static_cast<int>(CCappSheetDefView::saveStateSaved), pView->GetSaveState());
     EXPECT_TRUE(strBefore == DesignReadBytes(m_strCard));

@@ -225,7 +225,8 @@ UINT CommandOfKey(const std::vector<std::vector<ACCEL>>& tables, BYTE fVirt, WOR
 TEST(DesignShownKeysTest, EveryKeyAMenuShowsSendsItsCommand)
 {
     // The framework's open, save and new commands stand for the designer's items of the same keys.
-    const UINT aliases[][2] = {{ID_DESIGN_OPEN, 0xE101}, {ID_DESIGN_SAVE, 0xE103}, {0xE100, ID_DESIGN_NEW}};
+    const UINT aliases[][2] = {
+        {ID_DESIGN_OPEN, ID_FILE_OPEN}, {ID_DESIGN_SAVE, ID_FILE_SAVE}, {ID_FILE_NEW, ID_DESIGN_NEW}};
     const struct
     {
         const char* szName;

@@ -1,4 +1,4 @@
-#include "platform/win/SplitterWnd.h"
+#include "platform/frame/SplitterWnd.h"
 
 #include <algorithm>
 #include <climits>
