@@ -5,6 +5,7 @@
 
 #include "bench/BenchClock.h"
 #include "core/CappObj.h"
+#include "platform/base/FxHandle.h"
 
 namespace
 {
@@ -14,10 +15,9 @@ void WriteFileBytes(const CString& strPath, size_t nSize, int nSeed)
     for (size_t i = 0; i < nSize; ++i) {
         bytes[i] = static_cast<char>((i * 131 + static_cast<size_t>(nSeed)) >> 3);
     }
-    HANDLE hFile = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CFxHandle file(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD nWritten = 0;
-    WriteFile(hFile, bytes.data(), static_cast<DWORD>(nSize), &nWritten, nullptr);
-    CloseHandle(hFile);
+    WriteFile(file, bytes.data(), static_cast<DWORD>(nSize), &nWritten, nullptr);
 }
 } // namespace
 

@@ -34,7 +34,7 @@ const UINT kLastWorkspaceCmd = 0xA81F;
 
 FwFrameWnd::FwFrameWnd()
     : m_pDockBarClass(FX_RUNTIME_CLASS(FwDockBar)), m_pMenuBar(nullptr), m_pToolBarManager(nullptr), m_pPlugIn(nullptr),
-      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_hMenuFrame(nullptr), m_pAuxWnd(nullptr)
+      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_pAuxWnd(nullptr)
 {
     m_pFloatingFrameClass = FX_RUNTIME_CLASS(FwMiniDockFrameWnd);
 }
@@ -49,10 +49,7 @@ FwFrameWnd::~FwFrameWnd()
         delete m_pAuxWnd;
         m_pAuxWnd = nullptr;
     }
-    if (m_hMenuFrame != nullptr) {
-        ::DestroyMenu(m_hMenuFrame);
-        m_hMenuFrame = nullptr;
-    }
+    m_hMenuFrame.DestroyMenu();
     for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
         CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
         CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
@@ -84,7 +81,8 @@ BOOL FwFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParent
         } else if (m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault)) {
             hMenu = m_hMenuDefault;
         }
-        m_hMenuFrame = hMenu;
+        m_hMenuFrame.DestroyMenu();
+        m_hMenuFrame.Attach(hMenu);
         m_hMenuDefault = nullptr;
         if (FwMenuBarFeature* pFeature = dynamic_cast<FwMenuBarFeature*>(m_pPlugIn)) {
             pFeature->SwitchMenu(m_nCurMenuID);
@@ -95,7 +93,7 @@ BOOL FwFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParent
 
 HMENU FwFrameWnd::GetMenuForID(UINT nMenuID)
 {
-    return m_hMenuFrame != nullptr && nMenuID == m_nCurMenuID ? m_hMenuFrame : nullptr;
+    return nMenuID == m_nCurMenuID ? m_hMenuFrame.m_hMenu : nullptr;
 }
 
 CWnd* FwFrameWnd::CreateAuxWnd(CRuntimeClass* pClass)

@@ -6,6 +6,7 @@
 
 #include "platform/base/PtrList.h"
 #include "platform/frame/FrameWnd.h"
+#include "platform/win/Menu.h"
 
 class FwControlBarManager;
 class FwMenuBar;
@@ -25,7 +26,7 @@ public:
                    CCreateContext* pContext = nullptr) override;
     // Only the frame menu, for the frame's current menu id; null otherwise.
     virtual HMENU GetMenuForID(UINT nMenuID);
-    HMENU GetFrameMenu() const { return m_hMenuFrame; }
+    HMENU GetFrameMenu() const { return m_hMenuFrame.m_hMenu; }
     UINT GetCurrentMenuID() const { return m_nCurMenuID; }
     // An object that takes commands before the frame; owned.
     virtual CWnd* CreateAuxWnd(CRuntimeClass* pClass);
@@ -82,6 +83,6 @@ protected:
     void DeletePlugIn();
 
     // Loaded by LoadFrame when a menu bar is used; owned.
-    HMENU m_hMenuFrame;
+    CMenu m_hMenuFrame;
     CWnd* m_pAuxWnd;
 };

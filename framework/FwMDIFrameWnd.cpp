@@ -51,7 +51,7 @@ FwMDIFrameWnd::FwMDIFrameWnd()
     : m_pDockBarClass(nullptr), m_pControlBarMDIChildClass(nullptr), m_pToolBarManager(nullptr), m_pMenuBar(nullptr),
       m_ptNextMDIChild(kCascadeStart, kCascadeStart), m_rcSavedClient(0, 0, 0, 0), m_pPlugIn(nullptr),
       m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_pActiveBarWnd(nullptr),
-      m_hMenuFrame(nullptr), m_mapMenus(10), m_pAuxWnd(nullptr)
+      m_pAuxWnd(nullptr)
 {
 }
 
@@ -65,17 +65,8 @@ FwMDIFrameWnd::~FwMDIFrameWnd()
         delete m_pAuxWnd;
         m_pAuxWnd = nullptr;
     }
-    if (m_hMenuFrame != nullptr) {
-        ::DestroyMenu(m_hMenuFrame);
-        m_hMenuFrame = nullptr;
-    }
-    for (POSITION pos = m_mapMenus.GetStartPosition(); pos != nullptr;) {
-        WORD nID = 0;
-        void* pMenu = nullptr;
-        m_mapMenus.GetNextAssoc(pos, nID, pMenu);
-        ::DestroyMenu(static_cast<HMENU>(pMenu));
-    }
-    m_mapMenus.RemoveAll();
+    m_hMenuFrame.DestroyMenu();
+    m_mapMenus.clear();
     for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
         CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
         CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
@@ -104,9 +95,10 @@ BOOL FwMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
         // The menu the platform gave the window becomes the frame menu: the window keeps none.
         if (HMENU hMenu = ::GetMenu(m_hWnd)) {
             ::SetMenu(m_hWnd, nullptr);
-            m_hMenuFrame = hMenu;
-        } else if (m_hMenuFrame == nullptr && m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault)) {
-            m_hMenuFrame = m_hMenuDefault;
+            m_hMenuFrame.DestroyMenu();
+            m_hMenuFrame.Attach(hMenu);
+        } else if (m_hMenuFrame.m_hMenu == nullptr && m_hMenuDefault != nullptr && ::IsMenu(m_hMenuDefault)) {
+            m_hMenuFrame.Attach(m_hMenuDefault);
         }
         m_hMenuDefault = nullptr;
         SetMenuBarMenu(m_nCurMenuID);
@@ -116,7 +108,7 @@ BOOL FwMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
 
 HMENU FwMDIFrameWnd::GetMenuForID(UINT nMenuID)
 {
-    if (m_hMenuFrame != nullptr && nMenuID == m_nCurMenuID) {
+    if (m_hMenuFrame.m_hMenu != nullptr && nMenuID == m_nCurMenuID) {
         return m_hMenuFrame;
     }
     // Integer resource ids are 16 bits.
@@ -124,15 +116,15 @@ HMENU FwMDIFrameWnd::GetMenuForID(UINT nMenuID)
         return nullptr;
     }
     const WORD nKey = static_cast<WORD>(nMenuID);
-    void* pMenu = nullptr;
-    if (m_mapMenus.Lookup(nKey, pMenu)) {
-        return static_cast<HMENU>(pMenu);
+    auto found = m_mapMenus.find(nKey);
+    if (found != m_mapMenus.end()) {
+        return found->second;
     }
     LPCSTR lpszName = MAKEINTRESOURCEA(nMenuID);
     HINSTANCE hInst = CFxResMgr::FindResourceHandle(lpszName, RT_MENU);
     HMENU hMenu = hInst != nullptr ? ::LoadMenuA(hInst, lpszName) : nullptr;
     if (hMenu != nullptr) {
-        m_mapMenus.SetAt(nKey, hMenu);
+        m_mapMenus[nKey].Attach(hMenu);
     }
     return hMenu;
 }

@@ -4,12 +4,13 @@
 // profile.
 #pragma once
 
-#include "platform/base/MapWordToPtr.h"
+#include <map>
+
 #include "platform/base/PtrList.h"
 #include "platform/base/Rect.h"
 #include "platform/frame/MDIFrameWnd.h"
+#include "platform/win/Menu.h"
 
-class CMenu;
 class FwControlBar;
 class FwControlBarManager;
 class FwDockBar;
@@ -43,7 +44,7 @@ public:
     // null when there is none.
     virtual HMENU GetMenuForID(UINT nMenuID);
     // The frame's own menu while a menu bar stands in for it; null without a menu bar.
-    HMENU GetFrameMenu() const { return m_hMenuFrame; }
+    HMENU GetFrameMenu() const { return m_hMenuFrame.m_hMenu; }
     UINT GetCurrentMenuID() const { return m_nCurMenuID; }
     // An object that takes commands after the active child and before the frame; owned.
     virtual CWnd* CreateAuxWnd(CRuntimeClass* pClass);
@@ -139,9 +140,9 @@ protected:
 
     CWnd* m_pActiveBarWnd;
     // Loaded by LoadFrame when a menu bar is used; owned.
-    HMENU m_hMenuFrame;
-    // Resource id to menu (HMENU) loaded for the menu bar's titles; owned.
-    CMapWordToPtr m_mapMenus;
+    CMenu m_hMenuFrame;
+    // Resource id to menu loaded for the menu bar's titles.
+    std::map<WORD, CMenu> m_mapMenus;
     CWnd* m_pAuxWnd;
 
     // A dialog's idle time lays out what waited while the tool bars are being customised.
