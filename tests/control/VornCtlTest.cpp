@@ -16,6 +16,8 @@
 #include "core/CappCell.h"
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
+#include "platform/base/FxCoTaskMem.h"
+#include "platform/base/FxVariant.h"
 #include "platform/win/MsgBox.h"
 #include "platform/base/Archive.h"
 #include "platform/base/FxComPtr.h"
@@ -104,12 +106,6 @@ template <class T> T* Query(IUnknown* pUnk, REFIID riid)
 class CTestPropertyBag : public IPropertyBag
 {
 public:
-    ~CTestPropertyBag()
-    {
-        for (auto& item : m_values) {
-            VariantClear(&item.second);
-        }
-    }
     STDMETHOD(QueryInterface)(REFIID riid, void** ppv) override
     {
         if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag)) {
@@ -132,9 +128,7 @@ public:
     }
     STDMETHOD(Write)(LPCOLESTR pszPropName, VARIANT* pVar) override
     {
-        VARIANT& v = m_values[pszPropName];
-        VariantClear(&v);
-        return VariantCopy(&v, pVar);
+        return VariantCopy(m_values[pszPropName].Receive(), pVar);
     }
     void PutShort(LPCOLESTR pszName, short n)
     {
@@ -146,8 +140,7 @@ public:
     }
     void PutBytes(LPCOLESTR pszName, const Bytes& bytes)
     {
-        VARIANT v;
-        VariantInit(&v);
+        CFxVariant v;
         v.vt = VT_ARRAY | VT_UI1;
         v.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
         void* p = nullptr;
@@ -155,7 +148,6 @@ public:
         memcpy(p, bytes.data(), bytes.size());
         SafeArrayUnaccessData(v.parray);
         Write(pszName, &v);
-        VariantClear(&v);
     }
     Bytes GetBytes(LPCOLESTR pszName)
     {
@@ -172,7 +164,7 @@ public:
         SafeArrayUnaccessData(it->second.parray);
         return bytes;
     }
-    std::map<std::wstring, VARIANT> m_values;
+    std::map<std::wstring, CFxVariant> m_values;
 };
 
 // Ruled rows under a title cell that shows the template's name, so that pictures show where the
@@ -583,17 +575,17 @@ TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
     CFxComPtr<ISpecifyPropertyPages> pSpecify(Query<ISpecifyPropertyPages>(pCtl, IID_ISpecifyPropertyPages));
     CAUUID pages = {};
     ASSERT_EQ(S_OK, pSpecify->GetPages(&pages));
+    CFxCoTaskMem<GUID> pageIds(pages.pElems);
     ASSERT_EQ(1u, pages.cElems);
     EXPECT_TRUE(IsEqualCLSID(CLSID_VornCtlPropPage, pages.pElems[0]));
-    CoTaskMemFree(pages.pElems);
 
     CFxComPtr<IPropertyPage> pPage;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_VornCtlPropPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
                                      pPage.ReceiveVoid()));
     PROPPAGEINFO info = {};
     ASSERT_EQ(S_OK, pPage->GetPageInfo(&info));
+    CFxCoTaskMem<WCHAR> title(info.pszTitle);
     EXPECT_STREQ(L"General", info.pszTitle);
-    CoTaskMemFree(info.pszTitle);
     CTestPageSite site;
     ASSERT_EQ(S_OK, pPage->SetPageSite(&site));
     IUnknown* objects[1] = {pCtl};

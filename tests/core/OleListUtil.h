@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "platform/base/FxHandle.h"
 #include "platform/base/String.h"
 #include "tests/support/TestData.h"
 
@@ -65,29 +66,25 @@ inline std::set<std::string> ListWithOlefile(const CString& strFile, const CStri
     }
     DeleteFileA(strOut);
     const int nSlash = strOut.ReverseFind('\\');
-    HANDLE hChange = FindFirstChangeNotificationA(strOut.Left(nSlash), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    CFxHandle hChange(FindFirstChangeNotificationA(strOut.Left(nSlash), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME),
+                      CFxHandle::changeNotification);
     std::string strCmd = "/usr/bin/python3 " + strScript + " " + strIn + " " + strListing;
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     if (!CreateProcessA(nullptr, &strCmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-        if (hChange != INVALID_HANDLE_VALUE) {
-            FindCloseChangeNotification(hChange);
-        }
         return lines;
     }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    CFxHandle process(pi.hProcess);
+    CFxHandle thread(pi.hThread);
     const DWORD dwStart = GetTickCount();
     while (GetFileAttributesA(strOut) == INVALID_FILE_ATTRIBUTES && GetTickCount() - dwStart < 120000) {
-        if (hChange == INVALID_HANDLE_VALUE || WaitForSingleObject(hChange, 500) == WAIT_FAILED) {
+        if (!hChange.IsValid() || WaitForSingleObject(hChange, 500) == WAIT_FAILED) {
             break;
         }
         FindNextChangeNotification(hChange);
     }
-    if (hChange != INVALID_HANDLE_VALUE) {
-        FindCloseChangeNotification(hChange);
-    }
+    hChange.Close();
     std::ifstream in(static_cast<LPCSTR>(strOut));
     if (!in) {
         return lines;

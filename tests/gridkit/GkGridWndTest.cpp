@@ -11,6 +11,7 @@
 #include "support/PngFile.h"
 #include "support/UiDriver.h"
 #include "tests/gridkit/res/gktest_resource.h"
+#include "tests/support/TestClipboard.h"
 
 namespace
 {
@@ -305,32 +306,6 @@ void TypeChinese(HWND hWnd, TypingKind kind, LPCSTR pszGbkChar, LPCWSTR pszUtf16
     }
     PumpMessages(kind == unicodeChar);
 }
-
-BOOL PutTextOnClipboard(HWND hOwner, LPCSTR pszText)
-{
-    CFxGlobalMem mem;
-    const size_t cb = std::strlen(pszText) + 1;
-    if (!mem.Alloc(GMEM_MOVEABLE, cb)) {
-        return FALSE;
-    }
-    void* pData = ::GlobalLock(mem);
-    if (pData == nullptr) {
-        return FALSE;
-    }
-    std::memcpy(pData, pszText, cb);
-    ::GlobalUnlock(mem);
-    if (!::OpenClipboard(hOwner)) {
-        return FALSE;
-    }
-    ::EmptyClipboard();
-    // The clipboard owns the block only once it took it.
-    const BOOL bSet = ::SetClipboardData(CF_TEXT, mem) != nullptr;
-    if (bSet) {
-        mem.Detach();
-    }
-    ::CloseClipboard();
-    return bSet;
-}
 } // namespace
 
 TEST_F(GkGridWndTest, ChineseTypedIntoATextCellStaysWhole)
@@ -402,7 +377,7 @@ TEST_F(GkGridWndTest, ChinesePastedIntoTheEditorStaysWhole)
     Key(m_created.m_hWnd, VK_F2);
     HWND hEdit = Editor(m_created, "Edit");
     ASSERT_NE(nullptr, hEdit);
-    ASSERT_TRUE(PutTextOnClipboard(m_dlg.m_hWnd, "齿轮轴"));
+    ASSERT_TRUE(TestPutClipboardText(m_dlg.m_hWnd, "齿轮轴"));
     // The paste command, over the selected old text.
     ::SendMessageA(hEdit, WM_PASTE, 0, 0);
     char szText[32] = "";

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/base/FxHandle.h"
 #include "platform/frame/WinApp.h"
 
 namespace
@@ -154,10 +155,10 @@ BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern)
                           nullptr, &si, &pi)) {
         return FALSE;
     }
-    ::WaitForSingleObject(pi.hProcess, 60000);
+    CFxHandle process(pi.hProcess);
+    CFxHandle thread(pi.hThread);
+    ::WaitForSingleObject(process, 60000);
     DWORD dwExit = 1;
-    ::GetExitCodeProcess(pi.hProcess, &dwExit);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
+    ::GetExitCodeProcess(process, &dwExit);
     return dwExit == 0;
 }
