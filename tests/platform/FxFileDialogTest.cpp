@@ -2,6 +2,10 @@
 // reaches the system's dialog, and what the user chose (or nothing, on Cancel) comes back.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <dlgs.h>
+
 #include "platform/win/FxFileDialog.h"
 #include "tests/support/SysDlgDriver.h"
 #include "tests/support/TempFolder.h"
@@ -11,8 +15,6 @@ namespace
 // The file name box: a combo box in the newer dialog template, an edit box in the older one.
 int FileNameItem(const CTestSysDlg& d)
 {
-    const int cmb13 = 0x47C;
-    const int edt1 = 0x480;
     return d.HasItem(cmb13) ? cmb13 : edt1;
 }
 
