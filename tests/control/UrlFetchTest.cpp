@@ -35,8 +35,8 @@ void WriteBytes(const CString& strPath, const std::vector<BYTE>& bytes)
 std::vector<BYTE> ReadBytes(const CString& strPath)
 {
     std::vector<BYTE> bytes;
-    HANDLE h =
-        CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CFxHandle h(
+        CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (h == INVALID_HANDLE_VALUE) {
         return bytes;
     }
