@@ -1,57 +1,17 @@
 #include "common/KvClipboard.h"
 
+#include "platform/base/FxClipboard.h"
+#include "platform/base/FxGlobalLock.h"
 #include "platform/base/FxGlobalMem.h"
-
-namespace
-{
-// OpenClipboard ... CloseClipboard as a scope: every early return closes it.
-class ClipboardScope
-{
-public:
-    explicit ClipboardScope(HWND hWndOwner) : m_bOpen(OpenClipboard(hWndOwner)) {}
-    ~ClipboardScope()
-    {
-        if (m_bOpen) {
-            CloseClipboard();
-        }
-    }
-    ClipboardScope(const ClipboardScope&) = delete;
-    ClipboardScope& operator=(const ClipboardScope&) = delete;
-    BOOL IsOpen() const { return m_bOpen; }
-
-private:
-    BOOL m_bOpen;
-};
-
-// GlobalLock ... GlobalUnlock as a scope.
-class GlobalLockScope
-{
-public:
-    explicit GlobalLockScope(HGLOBAL hMem) : m_hMem(hMem), m_pData(hMem != nullptr ? GlobalLock(hMem) : nullptr) {}
-    ~GlobalLockScope()
-    {
-        if (m_pData != nullptr) {
-            GlobalUnlock(m_hMem);
-        }
-    }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    void* GetData() const { return m_pData; }
-
-private:
-    HGLOBAL m_hMem;
-    void* m_pData;
-};
-} // namespace
 
 BOOL CKvClipboard::GetText(CString& strText, HWND hWndOwner)
 {
-    ClipboardScope clipboard(hWndOwner);
+    CFxClipboard clipboard(hWndOwner);
     if (!clipboard.IsOpen()) {
         return FALSE;
     }
     HGLOBAL hMem = GetClipboardData(CF_TEXT);
-    GlobalLockScope lock(hMem);
+    CFxGlobalLock lock(hMem);
     const char* pch = static_cast<const char*>(lock.GetData());
     if (pch == nullptr) {
         return FALSE;
@@ -68,7 +28,7 @@ BOOL CKvClipboard::GetText(CString& strText, HWND hWndOwner)
 
 BOOL CKvClipboard::GetTextLength(DWORD& dwSize, HWND hWndOwner)
 {
-    ClipboardScope clipboard(hWndOwner);
+    CFxClipboard clipboard(hWndOwner);
     if (!clipboard.IsOpen()) {
         return FALSE;
     }
@@ -82,7 +42,7 @@ BOOL CKvClipboard::GetTextLength(DWORD& dwSize, HWND hWndOwner)
 
 BOOL CKvClipboard::SetText(LPCSTR pszText, HWND hWndOwner)
 {
-    ClipboardScope clipboard(hWndOwner);
+    CFxClipboard clipboard(hWndOwner);
     if (!clipboard.IsOpen() || !EmptyClipboard()) {
         return FALSE;
     }
@@ -95,7 +55,7 @@ BOOL CKvClipboard::SetText(LPCSTR pszText, HWND hWndOwner)
         return FALSE;
     }
     {
-        GlobalLockScope lock(mem);
+        CFxGlobalLock lock(mem);
         if (lock.GetData() == nullptr) {
             return FALSE;
         }

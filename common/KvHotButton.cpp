@@ -1,5 +1,6 @@
 #include "common/KvHotButton.h"
 
+#include "platform/base/FxIcon.h"
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
@@ -52,9 +53,6 @@ CKvHotButton::~CKvHotButton()
 {
     ResetImageList();
     FreeBackground();
-    if (m_hCursor != nullptr) {
-        DestroyCursor(m_hCursor);
-    }
     if (m_toolTip.m_hWnd != nullptr) {
         m_toolTip.DestroyWindow();
     }
@@ -155,15 +153,11 @@ void CKvHotButton::SetIcon(int nNormalId, int nHotId)
     m_cyImage = 32;
     ResetImageList();
     m_imageList.Create(32, 32, ILC_COLOR24 | ILC_MASK, 6, 6);
-    HICON hNormal = LoadIconResource(nNormalId, 32, 32);
-    HICON hHot = nHotId != 0 ? LoadIconResource(nHotId, 32, 32) : nullptr;
-    if (hNormal != nullptr) {
-        m_imageList.Add(hNormal);
-        m_imageList.Add(hHot != nullptr ? hHot : hNormal);
-        DestroyIcon(hNormal);
-    }
-    if (hHot != nullptr) {
-        DestroyIcon(hHot);
+    CFxIcon normal(LoadIconResource(nNormalId, 32, 32));
+    CFxIcon hot(nHotId != 0 ? LoadIconResource(nHotId, 32, 32) : nullptr);
+    if (normal.IsValid()) {
+        m_imageList.Add(normal);
+        m_imageList.Add(hot.IsValid() ? hot : normal);
     }
     Repaint();
 }
@@ -175,22 +169,18 @@ void CKvHotButton::SetIcon(CString strNormalFile, CString strHotFile)
         Repaint();
         return;
     }
-    HICON hNormal = LoadIconFile(strNormalFile);
+    CFxIcon normal(LoadIconFile(strNormalFile));
     m_nImageKind = 2;
-    if (hNormal == nullptr) {
+    if (!normal.IsValid()) {
         return;
     }
     m_cxImage = 32;
     m_cyImage = 32;
     ResetImageList();
     m_imageList.Create(32, 32, ILC_COLOR24 | ILC_MASK, 6, 6);
-    m_imageList.Add(hNormal);
-    HICON hHot = strHotFile.IsEmpty() ? nullptr : LoadIconFile(strHotFile);
-    m_imageList.Add(hHot != nullptr ? hHot : hNormal);
-    DestroyIcon(hNormal);
-    if (hHot != nullptr) {
-        DestroyIcon(hHot);
-    }
+    m_imageList.Add(normal);
+    CFxIcon hot(strHotFile.IsEmpty() ? nullptr : LoadIconFile(strHotFile));
+    m_imageList.Add(hot.IsValid() ? hot : normal);
     Repaint();
 }
 
@@ -217,7 +207,8 @@ BOOL CKvHotButton::SetBtnCursor(int nCursorId)
 {
     LPCSTR pszName = MAKEINTRESOURCEA(nCursorId);
     HINSTANCE hInst = CFxResMgr::FindResourceHandle(pszName, MAKEINTRESOURCEA(12)); // RT_GROUP_CURSOR
-    m_hCursor = hInst != nullptr ? static_cast<HCURSOR>(LoadImageA(hInst, pszName, IMAGE_CURSOR, 0, 0, 0)) : nullptr;
+    m_hCursor.Attach(hInst != nullptr ? static_cast<HCURSOR>(LoadImageA(hInst, pszName, IMAGE_CURSOR, 0, 0, 0))
+                                      : nullptr);
     return TRUE;
 }
 
@@ -570,13 +561,12 @@ void CKvHotButton::PlaceImage(CDC* pDC, BOOL bHasTitle, const CRect& rcItem, CRe
         nState = DSS_NORMAL;
         nImage = 1;
     }
-    HICON hIcon = m_imageList.ExtractIcon(nImage);
-    if (hIcon == nullptr) {
+    CFxIcon icon(m_imageList.ExtractIcon(nImage));
+    if (!icon.IsValid()) {
         return;
     }
-    ::DrawStateA(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, rcImage.left, rcImage.top, cx,
-                 cy, DST_ICON | nState);
-    DestroyIcon(hIcon);
+    ::DrawStateA(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(static_cast<HICON>(icon)), 0,
+                 rcImage.left, rcImage.top, cx, cy, DST_ICON | nState);
 }
 
 void CKvHotButton::DrawItem(LPDRAWITEMSTRUCT lpDis)

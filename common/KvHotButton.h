@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/KvCommLibExport.h"
+#include "platform/base/FxCursor.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/Button.h"
@@ -113,7 +114,7 @@ private:
     BOOL m_bDrawDisabledImage;
     BOOL m_bCheckEnabled;
     BOOL m_bChecked;
-    HCURSOR m_hCursor;
+    CFxCursor m_hCursor;
     CToolTipCtrl m_toolTip;
     CString m_strToolTip;
     CDC m_dcBk;

@@ -66,8 +66,9 @@ CKvHyperLink::CKvHyperLink()
 
 CKvHyperLink::~CKvHyperLink()
 {
-    if (m_hLinkCursor != nullptr && (m_dwStyle & KVHL_NOHANDCURSOR) == 0) {
-        DestroyCursor(m_hLinkCursor);
+    // A cursor handed in while the hand is off stays its giver's.
+    if ((m_dwStyle & KVHL_NOHANDCURSOR) != 0) {
+        m_hLinkCursor.Detach();
     }
     if (m_toolTip.m_hWnd != nullptr) {
         m_toolTip.DestroyWindow();
@@ -117,7 +118,7 @@ void CKvHyperLink::PreSubclassWindow()
 
 void CKvHyperLink::SetDefaultCursor()
 {
-    if (m_hLinkCursor != nullptr) {
+    if (m_hLinkCursor.IsValid()) {
         return;
     }
     char szWinDir[MAX_PATH] = "";
@@ -127,13 +128,13 @@ void CKvHyperLink::SetDefaultCursor()
     if (hModule != nullptr) {
         HCURSOR hCursor = LoadCursorA(hModule, MAKEINTRESOURCEA(106));
         if (hCursor != nullptr) {
-            m_hLinkCursor = CopyCursor(hCursor);
+            m_hLinkCursor.Attach(CopyCursor(hCursor));
         }
         FreeLibrary(hModule);
     }
-    if (m_hLinkCursor == nullptr) {
+    if (!m_hLinkCursor.IsValid()) {
         // The system's own hand where the help program has none.
-        m_hLinkCursor = CopyCursor(LoadCursorA(nullptr, IDC_HAND));
+        m_hLinkCursor.Attach(CopyCursor(LoadCursorA(nullptr, IDC_HAND)));
     }
 }
 
@@ -143,7 +144,10 @@ void CKvHyperLink::SetLinkCursor(HCURSOR hCursor)
         SetDefaultCursor();
         return;
     }
-    m_hLinkCursor = hCursor;
+    if ((m_dwStyle & KVHL_NOHANDCURSOR) != 0) {
+        m_hLinkCursor.Detach();
+    }
+    m_hLinkCursor.Attach(hCursor);
 }
 
 void CKvHyperLink::SetURL(CString strURL)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/KvCommLibExport.h"
+#include "platform/base/FxCursor.h"
 #include "platform/gdi/Font.h"
 #include "platform/win/Static.h"
 #include "platform/win/ToolTipCtrl.h"
@@ -96,7 +97,7 @@ private:
     COLORREF m_crActive;
     COLORREF m_crVisited;
     COLORREF m_crHover;
-    HCURSOR m_hLinkCursor;
+    CFxCursor m_hLinkCursor;
     BOOL m_bActive;
     BOOL m_bOver;
     BOOL m_bVisited;

@@ -46,9 +46,6 @@ CKvImage::CKvImage() : m_hIcon(nullptr), m_nResourceID(0)
 
 CKvImage::~CKvImage()
 {
-    if (m_hIcon != nullptr) {
-        DestroyIcon(m_hIcon);
-    }
 }
 
 BOOL CKvImage::OpenBmpFile(const char* pszPath)
@@ -94,11 +91,8 @@ BOOL CKvImage::OpneIconID(UINT nID)
     if (hIcon == nullptr) {
         return FALSE;
     }
-    if (m_hIcon != nullptr) {
-        DestroyIcon(m_hIcon);
-    }
-    m_hIcon = CopyIcon(hIcon);
-    return m_hIcon != nullptr;
+    m_hIcon.Attach(CopyIcon(hIcon));
+    return m_hIcon.IsValid();
 }
 
 BOOL CKvImage::OpenIconFile(const char* pszPath)
@@ -110,10 +104,7 @@ BOOL CKvImage::OpenIconFile(const char* pszPath)
     if (hIcon == nullptr) {
         return FALSE;
     }
-    if (m_hIcon != nullptr) {
-        DestroyIcon(m_hIcon);
-    }
-    m_hIcon = hIcon;
+    m_hIcon.Attach(hIcon);
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/KvCommLibExport.h"
+#include "platform/base/FxIcon.h"
 #include "platform/base/Rect.h"
 #include "platform/gdi/Bitmap.h"
 
@@ -23,7 +24,7 @@ public:
     // Takes over a bitmap handle (a static control's picture, for one).
     BOOL AttachBitmap(HBITMAP hBitmap);
     BOOL HasBitmap() const { return m_bitmap.GetSafeHandle() != nullptr; }
-    BOOL HasIcon() const { return m_hIcon != nullptr; }
+    BOOL HasIcon() const { return m_hIcon.IsValid(); }
     UINT GetResourceID() const { return m_nResourceID; }
 
     int GetBmpWidth() const;
@@ -49,6 +50,6 @@ public:
 
 private:
     CBitmap m_bitmap;
-    HICON m_hIcon;
+    CFxIcon m_hIcon;
     UINT m_nResourceID;
 };

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "platform/base/FxIcon.h"
 #include "platform/base/FxRegKey.h"
 
 namespace
@@ -20,9 +21,9 @@ HICON TypeIcon(const CString& strExt, long lFlags, UINT uSize)
 // Adds the icon, or a stand-in when the shell gave none, so that indices stay those of the list.
 void AddIcon(CImageList& list, HICON hIcon)
 {
-    if (hIcon != nullptr) {
-        list.Add(hIcon);
-        DestroyIcon(hIcon);
+    CFxIcon icon(hIcon);
+    if (icon.IsValid()) {
+        list.Add(icon);
     } else {
         list.Add(LoadIconA(nullptr, IDI_APPLICATION)); // shared: not destroyed
     }

@@ -2,6 +2,9 @@
 
 #include <shlwapi.h>
 
+#include "platform/base/FxCoTaskMem.h"
+#include "platform/base/FxComPtr.h"
+
 LPITEMIDLIST CKvShellPidl::GetNextItem(LPCITEMIDLIST pidl)
 {
     if (pidl == nullptr || pidl->mkid.cb == 0) {
@@ -35,7 +38,7 @@ LPITEMIDLIST CKvShellPidl::CreatePidl(UINT cbSize)
 
 void CKvShellPidl::FreeMem(LPITEMIDLIST pidl)
 {
-    CoTaskMemFree(pidl);
+    CFxCoTaskMem<ITEMIDLIST> owner(pidl);
 }
 
 LPITEMIDLIST CKvShellPidl::CopyItemID(LPCITEMIDLIST pidl)
@@ -86,9 +89,7 @@ void CKvShellPidl::FreeItemData(tagID* pData)
     if (pData == nullptr) {
         return;
     }
-    if (pData->lpsfParent != nullptr) {
-        pData->lpsfParent->Release();
-    }
+    CFxComPtr<IShellFolder> parent(pData->lpsfParent);
     FreeMem(pData->lpi);
     FreeMem(pData->lpifq);
     delete pData;

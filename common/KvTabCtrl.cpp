@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 
+#include "platform/base/FxIcon.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
@@ -186,11 +187,11 @@ void CKvTabCtrl::DrawItem(LPDRAWITEMSTRUCT lpDis)
             if (bEnabled) {
                 ImageList_Draw(hImages, item.iImage, pDC->GetSafeHdc(), rc.left, y, ILD_TRANSPARENT);
             } else {
-                HICON hIcon = ImageList_GetIcon(hImages, item.iImage, ILD_NORMAL);
-                if (hIcon != nullptr) {
-                    ::DrawStateA(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, rc.left, y, 0,
-                                 0, DST_ICON | DSS_DISABLED);
-                    DestroyIcon(hIcon);
+                CFxIcon icon(ImageList_GetIcon(hImages, item.iImage, ILD_NORMAL));
+                if (icon.IsValid()) {
+                    ::DrawStateA(pDC->GetSafeHdc(), nullptr, nullptr,
+                                 reinterpret_cast<LPARAM>(static_cast<HICON>(icon)), 0, rc.left, y, 0, 0,
+                                 DST_ICON | DSS_DISABLED);
                 }
             }
             rc.left += info.rcImage.right - info.rcImage.left + 2;

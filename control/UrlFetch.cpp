@@ -5,37 +5,13 @@
 #include <vector>
 
 #include "platform/base/FxHandle.h"
-
-// After the windows headers, which it needs.
-#include <wininet.h>
+#include "platform/base/FxInternetHandle.h"
 
 namespace
 {
 const DWORD kChunk = 8192;
 
 thread_local const CUrlFetchLimits* t_pLimits = nullptr;
-
-// Closes a WinINet handle when it goes out of scope.
-class CInetHandle
-{
-public:
-    explicit CInetHandle(HINTERNET h = nullptr) : m_h(h) {}
-    ~CInetHandle() { Attach(nullptr); }
-    CInetHandle(const CInetHandle&) = delete;
-    CInetHandle& operator=(const CInetHandle&) = delete;
-    operator HINTERNET() const { return m_h; }
-    void Detach() { m_h = nullptr; }
-    void Attach(HINTERNET h)
-    {
-        if (m_h != nullptr) {
-            InternetCloseHandle(m_h);
-        }
-        m_h = h;
-    }
-
-private:
-    HINTERNET m_h;
-};
 
 void SetTimeouts(HINTERNET h, DWORD dwTimeout)
 {
@@ -49,7 +25,8 @@ void SetTimeouts(HINTERNET h, DWORD dwTimeout)
 // Opens an address: http and https through a connection and a request that get the timeouts
 // themselves (under Wine a connection does not take the send and receive timeouts of its
 // session, and InternetOpenUrl gives no chance to set them), ftp as WinINet opens it.
-HINTERNET OpenUrl(HINTERNET hSession, const CString& strUrl, DWORD dwFlags, DWORD dwTimeout, CInetHandle& hConnect)
+HINTERNET OpenUrl(HINTERNET hSession, const CString& strUrl, DWORD dwFlags, DWORD dwTimeout,
+                  CFxInternetHandle& hConnect)
 {
     if (_strnicmp(strUrl, "http", 4) != 0) {
         return InternetOpenUrlA(hSession, strUrl, nullptr, 0, dwFlags, 0);
@@ -79,7 +56,7 @@ HINTERNET OpenUrl(HINTERNET hSession, const CString& strUrl, DWORD dwFlags, DWOR
     }
     static LPCSTR s_acceptTypes[] = {"*/*", nullptr};
     const DWORD dwRequestFlags = dwFlags | (uc.nScheme == INTERNET_SCHEME_HTTPS ? INTERNET_FLAG_SECURE : 0);
-    CInetHandle hRequest(
+    CFxInternetHandle hRequest(
         HttpOpenRequestA(hConnect, "GET", strObject, nullptr, nullptr, s_acceptTypes, dwRequestFlags, 0));
     if (hRequest == nullptr) {
         return nullptr;
@@ -88,9 +65,7 @@ HINTERNET OpenUrl(HINTERNET hSession, const CString& strUrl, DWORD dwFlags, DWOR
     if (!HttpSendRequestA(hRequest, nullptr, 0, nullptr, 0)) {
         return nullptr;
     }
-    const HINTERNET h = hRequest;
-    hRequest.Detach();
-    return h;
+    return hRequest.Detach();
 }
 
 BOOL IsRedirect(DWORD dwStatus)
@@ -139,7 +114,7 @@ template <class F> BOOL ReadUrl(LPCSTR pszUrl, CString& strError, F&& fnSink)
         return FALSE;
     }
     const CUrlFetchLimits limits = CUrlFetchLimits::Current();
-    CInetHandle hSession(InternetOpenA("Vorn", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    CFxInternetHandle hSession(InternetOpenA("Vorn", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
     if (hSession == nullptr) {
         strError.Format("Cannot open an internet session (error %lu).", GetLastError());
         return FALSE;
@@ -152,8 +127,8 @@ template <class F> BOOL ReadUrl(LPCSTR pszUrl, CString& strError, F&& fnSink)
     CString strUrl = pszUrl;
     for (int nRedirects = 0;; ++nRedirects) {
         // The connection outlives its request.
-        CInetHandle hConnect;
-        CInetHandle hUrl(OpenUrl(hSession, strUrl, dwFlags, limits.dwTimeoutMs, hConnect));
+        CFxInternetHandle hConnect;
+        CFxInternetHandle hUrl(OpenUrl(hSession, strUrl, dwFlags, limits.dwTimeoutMs, hConnect));
         if (hUrl == nullptr) {
             strError.Format("Cannot open \"%s\" (error %lu).", strUrl.GetString(), GetLastError());
             return FALSE;

@@ -23,10 +23,13 @@
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
+#include "platform/base/FxGlobalLock.h"
+#include "platform/base/FxHandle.h"
 #include "platform/base/MemFile.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/print/PrintDialog.h"
+#include "platform/win/FxFileDialog.h"
 #include "platform/win/Menu.h"
 #include "platform/win/MsgBox.h"
 
@@ -139,8 +142,8 @@ BOOL IsCompoundFile(const CString& strPath)
 
 BOOL ReadWholeFile(const CString& strPath, CString& strText)
 {
-    HANDLE hFile = ::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
+    CFxHandle hFile(::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!hFile.IsValid()) {
         return FALSE;
     }
     LARGE_INTEGER size = {};
@@ -152,7 +155,6 @@ BOOL ReadWholeFile(const CString& strPath, CString& strText)
         bRead = ::ReadFile(hFile, p, static_cast<DWORD>(cb), &cbRead, nullptr) && cbRead == static_cast<DWORD>(cb);
         strText.ReleaseBuffer(bRead ? cb : 0);
     }
-    ::CloseHandle(hFile);
     return bRead;
 }
 } // namespace
@@ -360,9 +362,8 @@ CString CVornCtlCtrl::MakeTempFileName(LPCSTR pszPrefix, LPCSTR pszExt)
         CString strPath;
         strPath.Format("%s\\%s%lu-%lu-%ld-%d%s", strDir.GetString(), pszPrefix, ::GetCurrentProcessId(),
                        ::GetTickCount(), nSerial, nTry, pszExt);
-        HANDLE h = ::CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h != INVALID_HANDLE_VALUE) {
-            ::CloseHandle(h);
+        CFxHandle file(::CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.IsValid()) {
             return strPath;
         }
     }
@@ -437,19 +438,13 @@ long CVornCtlCtrl::SaveToFile(LPCSTR pszFileName, BOOL bTranToGoalFile)
         strTarget = m_CappObj.m_strFileName;
     }
     if (strTarget.IsEmpty()) {
-        char szPath[MAX_PATH] = "";
-        OPENFILENAMEA ofn = {};
-        ofn.lStructSize = sizeof(ofn);
-        ofn.hwndOwner = GetSafeHwnd();
-        ofn.lpstrFilter = "znd(*.znd)\0*.znd\0";
-        ofn.lpstrFile = szPath;
-        ofn.nMaxFile = MAX_PATH;
-        ofn.lpstrTitle = "\xB1\xA3\xB4\xE6"; // "save" in the card's code page
-        ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-        if (!::GetSaveFileNameA(&ofn)) {
+        FxFileDialogSpec spec;
+        spec.pszFilter = "znd(*.znd)\0*.znd\0";
+        spec.pszTitle = "\xB1\xA3\xB4\xE6"; // "save" in the card's code page
+        spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+        if (!FxAskFileName(GetSafeHwnd(), FALSE, spec, strTarget)) {
             return -1;
         }
-        strTarget = szPath;
     }
     if (m_CappObj.GetCpoWorkDir().IsEmpty()) {
         CString strTempDir;
@@ -711,11 +706,8 @@ IDispatch* CVornCtlCtrl::GetCtlIDispatch(BOOL bAddRef)
 {
     IDispatch* pDisp = GetIDispatch(FALSE);
     // The caller's variant owns one reference; without bAddRef it is the caller's to keep in step.
-    if (pDisp != nullptr) {
+    if (pDisp != nullptr && bAddRef) {
         pDisp->AddRef();
-        if (!bAddRef) {
-            pDisp->Release();
-        }
     }
     return pDisp;
 }
@@ -745,13 +737,15 @@ BOOL CVornCtlCtrl::SetPrintOrientation(short nOrientation)
     if (pApp == nullptr || !pApp->GetPrinterDeviceDefaults(&pd) || pd.hDevMode == nullptr) {
         return FALSE;
     }
-    auto* pMode = static_cast<DEVMODEA*>(::GlobalLock(pd.hDevMode));
-    if (pMode == nullptr) {
-        return FALSE;
+    {
+        CFxGlobalLock lock(pd.hDevMode);
+        auto* pMode = lock.GetAs<DEVMODEA>();
+        if (pMode == nullptr) {
+            return FALSE;
+        }
+        pMode->dmOrientation = nOrientation;
+        pMode->dmFields |= DM_ORIENTATION;
     }
-    pMode->dmOrientation = nOrientation;
-    pMode->dmFields |= DM_ORIENTATION;
-    ::GlobalUnlock(pd.hDevMode);
     // The application owns the handles already: select them again without freeing them.
     pApp->SelectPrinter(pd.hDevNames, pd.hDevMode, FALSE);
     return TRUE;

@@ -16,6 +16,8 @@
 #include "core/CardCommFun.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
+#include "platform/base/FxGlobalLock.h"
+#include "platform/base/FxGlobalMem.h"
 #include "platform/base/MemFile.h"
 #include "platform/base/ResMgr.h"
 #include "platform/doc/DocTemplate.h"
@@ -191,16 +193,18 @@ void CVornCtlCtrl::DoPropExchange(CPropExchange* pPX)
         m_CappObj.m_CardObj.DetachList("m_listSheet");
         for (int i = 0; i < m_nSheetCount; ++i) {
             strName.Format("Sheet%d", i);
-            HGLOBAL hBlob = nullptr;
-            pPX->ExchangeBlob(strName, &hBlob);
-            if (hBlob == nullptr) {
+            CFxGlobalMem blob;
+            pPX->ExchangeBlob(strName, blob.Receive());
+            if (!blob.IsValid()) {
                 continue;
             }
-            const DWORD cbBlob = FxBlobSize(hBlob);
-            const BYTE* p = static_cast<const BYTE*>(GlobalLock(hBlob));
-            CCappSheet* pSheet = LoadSheetBlob(p + sizeof(DWORD), cbBlob);
-            GlobalUnlock(hBlob);
-            GlobalFree(hBlob);
+            CCappSheet* pSheet = nullptr;
+            {
+                CFxGlobalLock lock(blob);
+                if (lock.GetData() != nullptr) {
+                    pSheet = LoadSheetBlob(lock.GetAs<const BYTE>() + sizeof(DWORD), FxBlobSize(blob));
+                }
+            }
             if (pSheet == nullptr) {
                 continue;
             }
@@ -216,12 +220,10 @@ void CVornCtlCtrl::DoPropExchange(CPropExchange* pPX)
         int i = 0;
         for (POSITION pos = Templates().GetHeadPosition(); pos != nullptr; ++i) {
             auto* pSheet = static_cast<CCappSheet*>(Templates().GetNext(pos));
-            HGLOBAL hBlob = StoreSheetBlob(pSheet);
+            CFxGlobalMem blob(StoreSheetBlob(pSheet));
+            HGLOBAL hBlob = blob;
             strName.Format("Sheet%d", i);
             pPX->ExchangeBlob(strName, &hBlob);
-            if (hBlob != nullptr) {
-                GlobalFree(hBlob);
-            }
         }
     }
 

@@ -4,6 +4,7 @@
 
 #include "control/ZoomOleControl.h"
 #include "control/res/resource.h"
+#include "platform/win/FxFileDialog.h"
 
 // After the windows headers, which it needs.
 #include <commdlg.h>
@@ -105,19 +106,14 @@ void CVornCtlPropPage::RebuildZntFileName()
 
 void CVornCtlPropPage::OnBrowse()
 {
-    char szPath[MAX_PATH] = "";
-    char szTitle[64] = "打开";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = GetSafeHwnd();
-    ofn.lpstrFilter = "znt File(*.znt)\0*.znt\0\0";
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = szTitle;
-    ofn.lpstrDefExt = "*.znt";
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (GetOpenFileNameA(&ofn)) {
-        ::SetDlgItemTextA(GetSafeHwnd(), IDC_ZNTFILE_PATH, szPath);
+    FxFileDialogSpec spec;
+    spec.pszFilter = "znt File(*.znt)\0*.znt\0\0";
+    spec.pszTitle = "打开";
+    spec.pszDefExt = "*.znt";
+    spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    CString strPath;
+    if (FxAskFileName(GetSafeHwnd(), TRUE, spec, strPath)) {
+        ::SetDlgItemTextA(GetSafeHwnd(), IDC_ZNTFILE_PATH, strPath);
     }
 }
 

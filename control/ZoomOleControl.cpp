@@ -3,6 +3,7 @@
 #include <math.h>
 
 #include "control/res/resource.h"
+#include "platform/base/FxGlobalMem.h"
 #include "platform/base/ResMgr.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
@@ -505,10 +506,8 @@ BOOL CZoomOleControl::CreateDefaultPrinterDC(CDC& dcPrint)
     if (!::PrintDlgA(&pd)) {
         return FALSE;
     }
-    for (HGLOBAL h : {pd.hDevMode, pd.hDevNames}) {
-        if (h != nullptr) {
-            ::GlobalFree(h);
-        }
-    }
+    // Only the DC is wanted.
+    CFxGlobalMem devMode(pd.hDevMode);
+    CFxGlobalMem devNames(pd.hDevNames);
     return pd.hDC != nullptr && dcPrint.Attach(pd.hDC);
 }

@@ -9,6 +9,7 @@
 #include "platform/base/File.h"
 #include "platform/gdi/DC.h"
 #include "symedit/CappDrawCache.h"
+#include "symedit/CappDrawScope.h"
 #include "symedit/CappNumEdit.h"
 #include "symedit/CappStaticTextCtl.h"
 #include "symedit/GlyphworkEdit.h"

@@ -10,11 +10,12 @@
 
 #include "core/CappCompoundFileFun.h"
 #include "core/CappFileNameFun.h"
-#include "core/CappTempFileFun.h"
 #include "core/CardCommFun.h"
+#include "platform/base/FxCoTaskMem.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/FxHandle.h"
+#include "platform/base/FxSafeSave.h"
 #include "platform/win/MsgBox.h"
 
 namespace
@@ -242,6 +243,49 @@ void ReportUnreadable(const CString& strPath, const CString& strProblem)
 BOOL IsSafeWorkName(const CString& strName)
 {
     return CCappFileNameFun::IsPlainFileName(strName);
+}
+
+// Writes the pack of entries as a compound file at strTemp and reads it back to check it. The
+// entries' sizes and hashes are those written.
+BOOL WritePack(const CString& strTemp, std::vector<PackEntry>& entries)
+{
+    const std::wstring wstrTemp = ToWidePath(strTemp);
+    BOOL bOk = FALSE;
+    {
+        CFxComPtr<IStorage> pStg;
+        // 4,096-byte sectors (version 4): an eighth of the sector chains to walk and write for the
+        // same data. Structured storage and the card file check read both sector sizes.
+        STGOPTIONS options = {};
+        options.usVersion = 1;
+        options.ulSectorSize = 4096;
+        if (SUCCEEDED(StgCreateStorageEx(wstrTemp.c_str(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
+                                         STGFMT_DOCFILE, 0, &options, nullptr, IID_IStorage, pStg.ReceiveVoid()))) {
+            bOk = TRUE;
+            for (PackEntry& entry : entries) {
+                CFxComPtr<IStream> pStream;
+                if (FAILED(pStg->CreateStream(entry.wstrName.c_str(),
+                                              STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
+                                              pStream.Receive()))) {
+                    bOk = FALSE;
+                    break;
+                }
+                if (entry.bFile) {
+                    bOk = WriteFileStream(pStream, entry.strPath, entry.nSize);
+                } else {
+                    const ULONG nLen = static_cast<ULONG>(entry.strText.GetLength());
+                    ULONG nWritten = 0;
+                    bOk = nLen == 0 ||
+                          (SUCCEEDED(pStream->Write(entry.strText.GetString(), nLen, &nWritten)) && nWritten == nLen);
+                    entry.nSize = nLen;
+                }
+                if (!bOk) {
+                    break;
+                }
+            }
+            bOk = bOk && SUCCEEDED(pStg->Commit(STGC_DEFAULT));
+        }
+    }
+    return bOk && VerifyPack(strTemp, wstrTemp, entries);
 }
 } // namespace
 
@@ -688,7 +732,7 @@ BOOL CCappObj::ReadAllData(const CString& strPath, int nParts)
     if (m_strFileName == "NEW" || !PathExists(strPath)) {
         return TRUE;
     }
-    CCappTempFileFun::RemoveStaleTemps(strPath);
+    CFxSafeSave::RemoveStaleTemps(strPath);
     CString strProblem;
     // Structured storage trusts the header and the chains: a damaged one can loop or exhaust
     // memory before any check of ours could run.
@@ -733,8 +777,8 @@ BOOL CCappObj::ReadAllData(const CString& strPath, int nParts)
             break;
         }
         // The enumerator's name is ours to free, whatever happens to the element.
-        std::wstring wstrName = stat.pwcsName != nullptr ? stat.pwcsName : L"";
-        CoTaskMemFree(stat.pwcsName);
+        CFxCoTaskMem<WCHAR> name(stat.pwcsName);
+        std::wstring wstrName = name.IsValid() ? static_cast<LPWSTR>(name) : L"";
         if (++nElements > nMaxElements) {
             strProblem = "目录项多于文件所能容纳的数目";
             break;
@@ -934,51 +978,7 @@ int CCappObj::CreateStgFile(const CString& strPath)
         }
     }
 
-    // Temporaries a killed save left behind go first; ours has a name of its own.
-    CCappTempFileFun::RemoveStaleTemps(strPath);
-    CString strTemp;
-    if (!CCappTempFileFun::CreateTempBeside(strPath, strTemp)) {
-        return 0;
-    }
-    const std::wstring wstrTemp = ToWidePath(strTemp);
-    BOOL bOk = FALSE;
-    {
-        CFxComPtr<IStorage> pStg;
-        // 4,096-byte sectors (version 4): an eighth of the sector chains to walk and write for the
-        // same data. Structured storage and the card file check read both sector sizes.
-        STGOPTIONS options = {};
-        options.usVersion = 1;
-        options.ulSectorSize = 4096;
-        if (SUCCEEDED(StgCreateStorageEx(wstrTemp.c_str(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
-                                         STGFMT_DOCFILE, 0, &options, nullptr, IID_IStorage, pStg.ReceiveVoid()))) {
-            bOk = TRUE;
-            for (PackEntry& entry : unique) {
-                CFxComPtr<IStream> pStream;
-                if (FAILED(pStg->CreateStream(entry.wstrName.c_str(),
-                                              STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
-                                              pStream.Receive()))) {
-                    bOk = FALSE;
-                    break;
-                }
-                if (entry.bFile) {
-                    bOk = WriteFileStream(pStream, entry.strPath, entry.nSize);
-                } else {
-                    const ULONG nLen = static_cast<ULONG>(entry.strText.GetLength());
-                    ULONG nWritten = 0;
-                    bOk = nLen == 0 ||
-                          (SUCCEEDED(pStream->Write(entry.strText.GetString(), nLen, &nWritten)) && nWritten == nLen);
-                    entry.nSize = nLen;
-                }
-                if (!bOk) {
-                    break;
-                }
-            }
-            bOk = bOk && SUCCEEDED(pStg->Commit(STGC_DEFAULT));
-        }
-    }
-    bOk = bOk && VerifyPack(strTemp, wstrTemp, unique);
-    if (!bOk || !MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(strTemp);
+    if (!CFxSafeSave::Save(strPath, [&](const CString& strTemp) { return WritePack(strTemp, unique); })) {
         return 0;
     }
     m_nState = 1;

@@ -19,6 +19,7 @@
 #include "platform/gdi/SelectGuard.h"
 #include "platform/win/Wnd.h"
 #include "symedit/CappDrawCache.h"
+#include "symedit/CappDrawScope.h"
 
 namespace
 {

@@ -17,6 +17,7 @@
 #include "core/CellFieldDataItem.h"
 #include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxVariant.h"
 #include "platform/ole/FxMsXml.h"
 
 namespace
@@ -54,14 +55,12 @@ CString Attribute(IXMLDOMNode* pNode, LPCWSTR pwszName)
     if (FAILED(pNode->QueryInterface(kIidXMLDOMElement, pElem.ReceiveVoid()))) {
         return CString();
     }
-    VARIANT value;
-    VariantInit(&value);
+    CFxVariant value;
     CFxBstr bstrName(SysAllocString(pwszName));
     CString strValue;
     if (SUCCEEDED(pElem->getAttribute(bstrName, &value)) && value.vt == VT_BSTR) {
         strValue = BstrText(value.bstrVal);
     }
-    VariantClear(&value);
     return strValue;
 }
 

@@ -18,6 +18,8 @@
 #include "core/SortRecord.h"
 #include "core/res/resource.h"
 #include "platform/base/File.h"
+#include "platform/base/FxFindHandle.h"
+#include "platform/base/FxRegKey.h"
 #include "platform/base/ObList.h"
 #include "platform/base/Rect.h"
 #include "platform/base/StringArray.h"
@@ -105,8 +107,8 @@ void SplitText(const CString& strText, char ch, CStringArray& arr)
 int MatchEntry(const CString& strPattern, BOOL bDir)
 {
     WIN32_FIND_DATAA data = {};
-    HANDLE hFind = FindFirstFileA(strPattern, &data);
-    if (hFind == INVALID_HANDLE_VALUE) {
+    CFxFindHandle find;
+    if (!find.FindFirst(strPattern, data)) {
         return 0;
     }
     int nFound = 0;
@@ -118,8 +120,7 @@ int MatchEntry(const CString& strPattern, BOOL bDir)
         if (bIsDir == bDir) {
             nFound = 1;
         }
-    } while (nFound == 0 && FindNextFileA(hFind, &data));
-    FindClose(hFind);
+    } while (nFound == 0 && find.FindNext(data));
     return nFound;
 }
 
@@ -176,8 +177,8 @@ int CCardCommFun::GetCappWorkDir(CString& strDir)
 {
     strDir.Empty();
     // Reading needs no write access; asking for it fails for a user without admin rights.
-    HKEY hKey = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn", 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+    CFxRegKey key;
+    if (key.OpenForRead(HKEY_LOCAL_MACHINE, "SOFTWARE\\Vorn") != ERROR_SUCCESS) {
         CString strText;
         strText.LoadString(reinterpret_cast<HINSTANCE>(&__ImageBase), IDS_CARD_NO_REGISTRY);
         FxMessageBox(nullptr, strText, nullptr, MB_OK);
@@ -186,8 +187,7 @@ int CCardCommFun::GetCappWorkDir(CString& strDir)
     char szDir[MAX_PATH + 1] = {};
     DWORD cbDir = MAX_PATH;
     DWORD dwType = 0;
-    const LONG lResult = RegQueryValueExA(hKey, "WorkDir", nullptr, &dwType, reinterpret_cast<BYTE*>(szDir), &cbDir);
-    RegCloseKey(hKey);
+    const LONG lResult = RegQueryValueExA(key, "WorkDir", nullptr, &dwType, reinterpret_cast<BYTE*>(szDir), &cbDir);
     if (lResult != ERROR_SUCCESS || (dwType != REG_SZ && dwType != REG_EXPAND_SZ)) {
         return 0;
     }

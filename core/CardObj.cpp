@@ -15,7 +15,6 @@
 #include "core/CappObj.h"
 #include "core/CappPgRow.h"
 #include "core/CappSheet.h"
-#include "core/CappTempFileFun.h"
 #include "core/CardADMLLoader.h"
 #include "core/CardCommFun.h"
 #include "core/CardRptExport.h"
@@ -25,6 +24,7 @@
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
+#include "platform/base/FxSafeSave.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/MsgBox.h"
 #include "platform/win/Wnd.h"
@@ -222,25 +222,12 @@ int CCardObj::SaveData()
     }
     CString strPath;
     strPath.Format("%s\\%s", m_strCardDir.GetString(), m_strCcdFile.GetString());
-    // The old archive stays until the new one is complete; temporaries a killed save left go.
-    CCappTempFileFun::RemoveStaleTemps(strPath);
-    CString strTemp;
-    if (!CCappTempFileFun::CreateTempBeside(strPath, strTemp)) {
-        return 0;
-    }
     try {
-        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
-        CArchive ar(&file, CArchive::store, kArchiveBuffer);
-        Serialize(ar);
-        ar.Close();
-        file.Close();
+        if (!CFxSafeSave::SaveObject(strPath, *this, kArchiveBuffer)) {
+            return 0;
+        }
     } catch (CException* e) {
         e->Delete();
-        DeleteFileA(strTemp);
-        return 0;
-    }
-    if (!MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(strTemp);
         return 0;
     }
     return 1;

@@ -7,30 +7,13 @@
 #include <vector>
 
 #include "platform/base/File.h"
+#include "platform/base/FxGlobalLock.h"
+#include "platform/base/FxGlobalMem.h"
+#include "platform/base/FxSafeSave.h"
 #include "platform/frame/WinApp.h"
 
 namespace
 {
-// GlobalLock ... GlobalUnlock as a scope.
-class GlobalLockScope
-{
-public:
-    explicit GlobalLockScope(HGLOBAL hMem) : m_hMem(hMem), m_pData(hMem != nullptr ? GlobalLock(hMem) : nullptr) {}
-    ~GlobalLockScope()
-    {
-        if (m_pData != nullptr) {
-            GlobalUnlock(m_hMem);
-        }
-    }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    BYTE* GetData() const { return static_cast<BYTE*>(m_pData); }
-
-private:
-    HGLOBAL m_hMem;
-    void* m_pData;
-};
-
 // OpenPrinterA ... ClosePrinter as a scope.
 class PrinterScope
 {
@@ -57,8 +40,8 @@ private:
 
 void FreeBlock(HANDLE& hBlock)
 {
-    if (hBlock != nullptr && hBlock != INVALID_HANDLE_VALUE) {
-        GlobalFree(hBlock);
+    if (hBlock != INVALID_HANDLE_VALUE) {
+        CFxGlobalMem(static_cast<HGLOBAL>(hBlock)).Free();
     }
     hBlock = nullptr;
 }
@@ -146,21 +129,16 @@ bool CPrinterDeviceHelper::RepeatPrinterIntoFile(HANDLE hDevMode, HANDLE hDevNam
     if (strPath.IsEmpty()) {
         return false;
     }
-    const CString strTemp = strPath + ".~tmp";
-    bool bOk = false;
-    {
-        CFile file;
-        if (!file.Open(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite)) {
-            return false;
-        }
-        bOk = RepeatDeviceHandleIntoFile(file, hDevMode) && RepeatDeviceHandleIntoFile(file, hDevNames);
-        file.Abort();
-    }
-    if (!bOk || !MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(strTemp);
-        return false;
-    }
-    return true;
+    return CFxSafeSave::Save(strPath, [&](const CString& strTemp) {
+               CFile file;
+               if (!file.Open(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite)) {
+                   return FALSE;
+               }
+               const bool bOk =
+                   RepeatDeviceHandleIntoFile(file, hDevMode) && RepeatDeviceHandleIntoFile(file, hDevNames);
+               file.Abort();
+               return bOk ? TRUE : FALSE;
+           }) != FALSE;
 }
 
 bool CPrinterDeviceHelper::CreatePrinterFromFile(HANDLE& hDevMode, HANDLE& hDevNames, const CString& strPath)
@@ -222,19 +200,18 @@ bool CPrinterDeviceHelper::CreateDeviceHandle(HANDLE& hBlock, const BYTE* pData,
     if (pData == nullptr || nLength == 0 || nLength > maxBlockSize) {
         return false;
     }
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nLength);
-    if (hMem == nullptr) {
+    CFxGlobalMem mem;
+    if (!mem.Alloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nLength)) {
         return false;
     }
     {
-        GlobalLockScope lock(hMem);
+        CFxGlobalLock lock(mem);
         if (lock.GetData() == nullptr) {
-            GlobalFree(hMem);
             return false;
         }
         memcpy(lock.GetData(), pData, nLength);
     }
-    hBlock = hMem;
+    hBlock = mem.Detach();
     return true;
 }
 
@@ -243,7 +220,7 @@ bool CPrinterDeviceHelper::RepeatDeviceHandleIntoFile(CFile& file, HANDLE& hBloc
     if (file.m_hFile == INVALID_HANDLE_VALUE || file.m_hFile == nullptr || hBlock == nullptr) {
         return false;
     }
-    GlobalLockScope lock(hBlock);
+    CFxGlobalLock lock(hBlock);
     const SIZE_T nSize = GlobalSize(hBlock);
     if (lock.GetData() == nullptr || nSize == 0 || nSize > maxBlockSize) {
         return false;
@@ -273,23 +250,22 @@ bool CPrinterDeviceHelper::CreateDeviceModeHandle(HANDLE& hDevMode, const CStrin
     if (nSize <= 0) {
         return false;
     }
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(nSize));
-    if (hMem == nullptr) {
+    CFxGlobalMem mem;
+    if (!mem.Alloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(nSize))) {
         return false;
     }
     LONG nResult = -1;
     {
-        GlobalLockScope lock(hMem);
+        CFxGlobalLock lock(mem);
         if (lock.GetData() != nullptr) {
-            nResult = DocumentPropertiesA(nullptr, printer.Get(), pszDevice,
-                                          reinterpret_cast<DEVMODEA*>(lock.GetData()), nullptr, DM_OUT_BUFFER);
+            nResult =
+                DocumentPropertiesA(nullptr, printer.Get(), pszDevice, lock.GetAs<DEVMODEA>(), nullptr, DM_OUT_BUFFER);
         }
     }
     if (nResult != IDOK) {
-        GlobalFree(hMem);
         return false;
     }
-    hDevMode = hMem;
+    hDevMode = mem.Detach();
     return true;
 }
 
@@ -301,15 +277,14 @@ bool CPrinterDeviceHelper::CreateDeviceNameHandle(HANDLE& hDevNames, const CStri
     if (nSize > maxBlockSize) {
         return false;
     }
-    HGLOBAL hMem = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
-    if (hMem == nullptr) {
+    CFxGlobalMem mem;
+    if (!mem.Alloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize)) {
         return false;
     }
     {
-        GlobalLockScope lock(hMem);
-        BYTE* pData = lock.GetData();
+        CFxGlobalLock lock(mem);
+        BYTE* pData = lock.GetAs<BYTE>();
         if (pData == nullptr) {
-            GlobalFree(hMem);
             return false;
         }
         DEVNAMES* pNames = reinterpret_cast<DEVNAMES*>(pData);
@@ -323,7 +298,7 @@ bool CPrinterDeviceHelper::CreateDeviceNameHandle(HANDLE& hDevNames, const CStri
         }
         pNames->wDefault = 0;
     }
-    hDevNames = hMem;
+    hDevNames = mem.Detach();
     return true;
 }
 
@@ -378,14 +353,14 @@ bool CPrinterDeviceHelper::ExtractDeviceNameFromDEVNAME(HANDLE hDevNames, CStrin
     if (hDevNames == nullptr) {
         return false;
     }
-    GlobalLockScope lock(hDevNames);
+    CFxGlobalLock lock(hDevNames);
     const SIZE_T nSize = GlobalSize(hDevNames);
     if (lock.GetData() == nullptr || nSize < sizeof(DEVNAMES) || nSize > maxBlockSize) {
         return false;
     }
     const WORD nOffset = reinterpret_cast<const DEVNAMES*>(lock.GetData())->wDeviceOffset;
     CString strDevice;
-    if (!NameAt(lock.GetData(), static_cast<DWORD>(nSize), nOffset, strDevice) || strDevice.IsEmpty()) {
+    if (!NameAt(lock.GetAs<BYTE>(), static_cast<DWORD>(nSize), nOffset, strDevice) || strDevice.IsEmpty()) {
         return false;
     }
     strName = strDevice;
@@ -450,11 +425,11 @@ bool CPrinterDeviceHelper::SetPaper(HANDLE& hDevMode, int nPaper, int nLength, i
     if (hDevMode == nullptr || (nPaper == 0 && (nLength < 1 || nWidth < 1))) {
         return false;
     }
-    GlobalLockScope lock(hDevMode);
+    CFxGlobalLock lock(hDevMode);
     if (lock.GetData() == nullptr || GlobalSize(hDevMode) < offsetof(DEVMODEA, dmPaperWidth) + sizeof(short)) {
         return false;
     }
-    DEVMODEA* pMode = reinterpret_cast<DEVMODEA*>(lock.GetData());
+    DEVMODEA* pMode = lock.GetAs<DEVMODEA>();
     pMode->dmPaperSize = static_cast<short>(nPaper);
     pMode->dmPaperLength = static_cast<short>(nLength);
     pMode->dmPaperWidth = static_cast<short>(nWidth);

@@ -5,6 +5,7 @@
 #include "core/PageMaker.h"
 #include "core/SelCardPageDlg.h"
 #include "core/res/resource.h"
+#include "platform/base/FxIcon.h"
 #include "platform/base/ResMgr.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/MsgBox.h"
@@ -189,10 +190,9 @@ BOOL CSetPageMakerDlg::OnInitDialog()
     // Our own module's images and strings: the ids are common ones in other libraries too.
     const HINSTANCE hInst = FX_MODULE_INSTANCE();
     if (m_imageList.Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1)) {
-        HICON hIcon = static_cast<HICON>(::LoadImageA(hInst, MAKEINTRESOURCEA(IDI_CARD_PAGE), IMAGE_ICON, 32, 32, 0));
-        if (hIcon != nullptr) {
-            m_imageList.Add(hIcon);
-            ::DestroyIcon(hIcon);
+        CFxIcon icon(static_cast<HICON>(::LoadImageA(hInst, MAKEINTRESOURCEA(IDI_CARD_PAGE), IMAGE_ICON, 32, 32, 0)));
+        if (icon.IsValid()) {
+            m_imageList.Add(icon);
         }
         m_listCtrl.SendMessage(LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_imageList.GetSafeHandle()));
     }

@@ -61,7 +61,7 @@ FwBmpMenuPlugIn::~FwBmpMenuPlugIn()
         }
     }
     m_mapItems.clear();
-    m_pBmpMgr->Release();
+    m_pBmpMgr.Close();
 }
 
 void FwBmpMenuPlugIn::ReadColors()
@@ -79,8 +79,7 @@ void FwBmpMenuPlugIn::SetBmpMgr(FwBmpMgr* pBmpMgr)
         return;
     }
     pBmpMgr->AddRef();
-    m_pBmpMgr->Release();
-    m_pBmpMgr = pBmpMgr;
+    m_pBmpMgr.Attach(pBmpMgr);
     m_pBmpMgr->SetKeepSmall(TRUE);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/FwWndPlugIn.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/Object.h"
 #include "platform/base/String.h"
 #include "platform/gdi/Font.h"
@@ -63,7 +64,7 @@ protected:
     std::map<HMENU, std::vector<FwBmpMenuItemInfo*>> m_mapItems;
     std::set<UINT> m_setLeftAlone;
     BOOL m_bRadioDot;
-    FwBmpMgr* m_pBmpMgr;
+    CFxComPtr<FwBmpMgr> m_pBmpMgr;
     CFont m_fontMenu;
     CFont m_fontBold;
     COLORREF m_colors[9];

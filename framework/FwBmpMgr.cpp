@@ -81,11 +81,13 @@ FwBmpMgr::Record* FwBmpMgr::GetRecord(int nIndex) const
     return static_cast<Record*>(m_arrBitmaps.GetAt(nIndex));
 }
 
-void FwBmpMgr::Release()
+ULONG FwBmpMgr::Release()
 {
     if (--m_nRefs <= 0) {
         delete this;
+        return 0;
     }
+    return static_cast<ULONG>(m_nRefs);
 }
 
 BOOL FwBmpMgr::AddToolBarResource(LPCSTR lpszSmall, LPCSTR lpszLarge, BOOL bSysColor)

@@ -37,8 +37,8 @@ public:
     void Reload(BOOL bSmallToo);
 
     void AddRef() { ++m_nRefs; }
-    // Deletes the object when the last holder lets go.
-    void Release();
+    // Deletes the object when the last holder lets go. The holders left.
+    ULONG Release();
     int GetRefCount() const { return m_nRefs; }
 
     CSize GetSmallSize() const { return m_szSmall; }

@@ -265,7 +265,7 @@ FwCustomToolBar::~FwCustomToolBar()
     }
     m_arrButtons.RemoveAll();
     // The manager may be gone already: the selection was dropped when the window went.
-    m_pBmpMgr->Release();
+    m_pBmpMgr.Close();
     delete m_pOwnPaintCache;
 }
 
@@ -315,8 +315,7 @@ void FwCustomToolBar::SetBmpMgr(FwBmpMgr* pBmpMgr)
         return;
     }
     pBmpMgr->AddRef();
-    m_pBmpMgr->Release();
-    m_pBmpMgr = pBmpMgr;
+    m_pBmpMgr.Attach(pBmpMgr);
     Remeasure();
 }
 

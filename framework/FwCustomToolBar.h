@@ -9,6 +9,7 @@
 
 #include "framework/FwControlBar.h"
 #include "framework/FwControlBarInfoEx.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/PtrArray.h"
 #include "platform/base/String.h"
 
@@ -177,7 +178,7 @@ protected:
     FwButtonPaintCache* GetPaintCache();
 
     CPtrArray m_arrButtons;
-    FwBmpMgr* m_pBmpMgr;
+    CFxComPtr<FwBmpMgr> m_pBmpMgr;
     int m_nSelected;
     int m_nHot;
     // The button whose hint the status bar shows, -1 for none.

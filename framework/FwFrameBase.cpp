@@ -21,7 +21,7 @@ const UINT kLastWorkspaceCmd = 0xA81F;
 template <class TFrame>
 FwFrameBase<TFrame>::FwFrameBase()
     : m_pDockBarClass(FX_RUNTIME_CLASS(FwDockBar)), m_pMenuBar(nullptr), m_pToolBarManager(nullptr), m_pPlugIn(nullptr),
-      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_hMenuFrame(nullptr), m_pAuxWnd(nullptr)
+      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_nIDHelp(0), m_nCurMenuID(0), m_pAuxWnd(nullptr)
 {
 }
 
@@ -35,10 +35,7 @@ template <class TFrame> FwFrameBase<TFrame>::~FwFrameBase()
         delete m_pAuxWnd;
         m_pAuxWnd = nullptr;
     }
-    if (m_hMenuFrame != nullptr) {
-        ::DestroyMenu(m_hMenuFrame);
-        m_hMenuFrame = nullptr;
-    }
+    m_hMenuFrame.DestroyMenu();
     for (POSITION pos = m_listOwnedObjects.GetHeadPosition(); pos != nullptr;) {
         CObject* pObject = static_cast<CObject*>(m_listOwnedObjects.GetNext(pos));
         CWnd* pWnd = dynamic_cast<CWnd*>(pObject);
@@ -69,9 +66,11 @@ BOOL FwFrameBase<TFrame>::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd
         // The menu the platform gave the window becomes the frame menu: the window keeps none.
         if (HMENU hMenu = ::GetMenu(this->m_hWnd)) {
             ::SetMenu(this->m_hWnd, nullptr);
-            m_hMenuFrame = hMenu;
-        } else if (m_hMenuFrame == nullptr && this->m_hMenuDefault != nullptr && ::IsMenu(this->m_hMenuDefault)) {
-            m_hMenuFrame = this->m_hMenuDefault;
+            m_hMenuFrame.DestroyMenu();
+            m_hMenuFrame.Attach(hMenu);
+        } else if (m_hMenuFrame.m_hMenu == nullptr && this->m_hMenuDefault != nullptr &&
+                   ::IsMenu(this->m_hMenuDefault)) {
+            m_hMenuFrame.Attach(this->m_hMenuDefault);
         }
         this->m_hMenuDefault = nullptr;
         SetMenuBarMenu(m_nCurMenuID);
@@ -81,7 +80,7 @@ BOOL FwFrameBase<TFrame>::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd
 
 template <class TFrame> HMENU FwFrameBase<TFrame>::GetMenuForID(UINT nMenuID)
 {
-    return m_hMenuFrame != nullptr && nMenuID == m_nCurMenuID ? m_hMenuFrame : nullptr;
+    return nMenuID == m_nCurMenuID ? m_hMenuFrame.m_hMenu : nullptr;
 }
 
 template <class TFrame> void FwFrameBase<TFrame>::SetMenuBarMenu(UINT nMenuID)

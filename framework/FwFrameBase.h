@@ -4,6 +4,7 @@
 // layout made, and the frame held still while its tool bars are being customised.
 #pragma once
 
+#include "platform/win/Menu.h"
 #include "platform/base/PtrList.h"
 #include "platform/frame/FrameWnd.h"
 
@@ -28,7 +29,7 @@ public:
     // The frame menu for the frame's current menu id; null otherwise.
     virtual HMENU GetMenuForID(UINT nMenuID);
     // The frame's own menu while a menu bar stands in for it; null without a menu bar.
-    HMENU GetFrameMenu() const { return m_hMenuFrame; }
+    HMENU GetFrameMenu() const { return m_hMenuFrame.m_hMenu; }
     UINT GetCurrentMenuID() const { return m_nCurMenuID; }
     // An object that takes commands before the frame; owned.
     virtual CWnd* CreateAuxWnd(CRuntimeClass* pClass);
@@ -101,6 +102,6 @@ protected:
                                int nLength);
 
     // Loaded by LoadFrame when a menu bar is used; owned.
-    HMENU m_hMenuFrame;
+    CMenu m_hMenuFrame;
     CWnd* m_pAuxWnd;
 };

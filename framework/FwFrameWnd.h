@@ -6,6 +6,7 @@
 
 #include "framework/FwFrameBase.h"
 #include "platform/frame/FrameWnd.h"
+#include "platform/win/Menu.h"
 
 class FwFrameWnd : public FwFrameBase<CFrameWnd>
 {

@@ -5,6 +5,7 @@
 #include "platform/frame/CreateContext.h"
 #include "platform/frame/MDIFrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/win/Menu.h"
 
 FX_IMPLEMENT_DYNCREATE(FwMDIChildWnd, CMDIChildWnd)
 
@@ -57,7 +58,9 @@ BOOL FwMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
         if (pMDIFrame != nullptr && ::GetMenu(pMDIFrame->m_hWnd) == m_hMenuShared) {
             ::SetMenu(pMDIFrame->m_hWnd, nullptr);
         }
-        ::DestroyMenu(m_hMenuShared);
+        // Destroyed as this scope ends.
+        CMenu menuShared;
+        menuShared.Attach(m_hMenuShared);
         m_hMenuShared = nullptr;
     }
     return TRUE;

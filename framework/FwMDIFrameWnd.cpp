@@ -47,7 +47,7 @@ const UINT kFirstSystemCmd = 0xF000;
 
 FwMDIFrameWnd::FwMDIFrameWnd()
     : m_pControlBarMDIChildClass(nullptr), m_ptNextMDIChild(kCascadeStart, kCascadeStart), m_rcSavedClient(0, 0, 0, 0),
-      m_pActiveBarWnd(nullptr), m_mapMenus(10)
+      m_pActiveBarWnd(nullptr)
 {
 }
 
@@ -55,13 +55,7 @@ FwMDIFrameWnd::~FwMDIFrameWnd()
 {
     // The plug-in goes before the menus it may show.
     DeletePlugIn();
-    for (POSITION pos = m_mapMenus.GetStartPosition(); pos != nullptr;) {
-        WORD nID = 0;
-        void* pMenu = nullptr;
-        m_mapMenus.GetNextAssoc(pos, nID, pMenu);
-        ::DestroyMenu(static_cast<HMENU>(pMenu));
-    }
-    m_mapMenus.RemoveAll();
+    m_mapMenus.clear();
 }
 
 HMENU FwMDIFrameWnd::GetMenuForID(UINT nMenuID)
@@ -74,15 +68,15 @@ HMENU FwMDIFrameWnd::GetMenuForID(UINT nMenuID)
         return nullptr;
     }
     const WORD nKey = static_cast<WORD>(nMenuID);
-    void* pMenu = nullptr;
-    if (m_mapMenus.Lookup(nKey, pMenu)) {
-        return static_cast<HMENU>(pMenu);
+    auto found = m_mapMenus.find(nKey);
+    if (found != m_mapMenus.end()) {
+        return found->second;
     }
     LPCSTR lpszName = MAKEINTRESOURCEA(nMenuID);
     HINSTANCE hInst = CFxResMgr::FindResourceHandle(lpszName, RT_MENU);
     HMENU hMenu = hInst != nullptr ? ::LoadMenuA(hInst, lpszName) : nullptr;
     if (hMenu != nullptr) {
-        m_mapMenus.SetAt(nKey, hMenu);
+        m_mapMenus[nKey].Attach(hMenu);
     }
     return hMenu;
 }

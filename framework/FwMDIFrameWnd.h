@@ -4,12 +4,13 @@
 // profile.
 #pragma once
 
+#include <map>
+
 #include "framework/FwFrameBase.h"
-#include "platform/base/MapWordToPtr.h"
 #include "platform/base/Rect.h"
 #include "platform/frame/MDIFrameWnd.h"
+#include "platform/win/Menu.h"
 
-class CMenu;
 class FwControlBar;
 class FwDockBar;
 
@@ -100,8 +101,8 @@ protected:
     CPoint TakeNextMDIChildPoint();
 
     CWnd* m_pActiveBarWnd;
-    // Resource id to menu (HMENU) loaded for the menu bar's titles; owned.
-    CMapWordToPtr m_mapMenus;
+    // Resource id to menu loaded for the menu bar's titles.
+    std::map<WORD, CMenu> m_mapMenus;
 
     // The menu bar follows the active document's menu.
     void OnIdleUpdateCmdUI() override;

@@ -305,9 +305,6 @@ FwMenuBar::FwMenuBar()
 FwMenuBar::~FwMenuBar()
 {
     delete[] m_pEntries;
-    for (auto& loaded : m_mapLoaded) {
-        ::DestroyMenu(loaded.second);
-    }
     if (s_pTracking == this) {
         s_pTracking = nullptr;
     }
@@ -570,13 +567,13 @@ HMENU FwMenuBar::GetTitlePopup(int nIndex)
             ::SendMessageA(hFrame, GetMenuMessage(), pText->m_nMenuID, static_cast<LPARAM>(pText->m_nPos)));
     }
     if (hPopup == nullptr) {
-        HMENU& hLoaded = m_mapLoaded[pText->m_nMenuID];
-        if (hLoaded == nullptr) {
+        CMenu& loaded = m_mapLoaded[pText->m_nMenuID];
+        if (loaded.m_hMenu == nullptr) {
             LPCSTR lpszName = MAKEINTRESOURCEA(pText->m_nMenuID);
             HINSTANCE hInst = CFxResMgr::FindResourceHandle(lpszName, RT_MENU);
-            hLoaded = hInst != nullptr ? ::LoadMenuA(hInst, lpszName) : nullptr;
+            loaded.Attach(hInst != nullptr ? ::LoadMenuA(hInst, lpszName) : nullptr);
         }
-        hPopup = hLoaded != nullptr ? ::GetSubMenu(hLoaded, pText->m_nPos) : nullptr;
+        hPopup = loaded.m_hMenu != nullptr ? ::GetSubMenu(loaded, pText->m_nPos) : nullptr;
     }
     return ::IsMenu(hPopup) ? hPopup : nullptr;
 }

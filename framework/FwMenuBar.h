@@ -12,6 +12,7 @@
 #include "framework/FwCustomToolBar.h"
 #include "platform/base/StringArray.h"
 #include "platform/gdi/Font.h"
+#include "platform/win/Menu.h"
 
 class FwMenuBar;
 
@@ -119,7 +120,7 @@ protected:
     UINT m_nShownMenu;
     FwMenuBarEntry* m_pEntries;
     // Menus the bar loaded itself for titles the frame gave no popup for.
-    std::map<UINT, HMENU> m_mapLoaded;
+    std::map<UINT, CMenu> m_mapLoaded;
     int m_nTracking;
     int m_nRequested;
     BOOL m_bRequestKeyboard;

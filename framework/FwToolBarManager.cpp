@@ -141,7 +141,7 @@ FwToolBarManager::FwToolBarManager(CFrameWnd* pFrame, CWnd* pOwner)
 
 FwToolBarManager::~FwToolBarManager()
 {
-    m_pBmpMgr->Release();
+    m_pBmpMgr.Close();
     if (--m_pCommandSource->nRefs <= 0) {
         delete m_pCommandSource;
     }

@@ -6,6 +6,7 @@
 
 #include "framework/FwControlBarManager.h"
 #include "platform/base/DWordArray.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/PtrArray.h"
 #include "platform/base/Rect.h"
 #include "platform/base/String.h"
@@ -167,6 +168,6 @@ protected:
     UINT* m_pMenuBarIDs;
     int m_nMenuBarIDs;
     FwMenuBarEntry* m_pMenuEntries;
-    FwBmpMgr* m_pBmpMgr;
+    CFxComPtr<FwBmpMgr> m_pBmpMgr;
     FwButtonPaintCache m_paintCache;
 };

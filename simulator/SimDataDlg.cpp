@@ -2,6 +2,7 @@
 
 #include "platform/base/ResMgr.h"
 #include "platform/base/StringArray.h"
+#include "platform/win/FxFileDialog.h"
 #include "simulator/SimDataFile.h"
 #include "simulator/res/resource.h"
 
@@ -204,20 +205,11 @@ void CSimDataDlg::OnOK()
 
 BOOL CSimDataDlg::PromptFileName(CString& strPath)
 {
-    char szPath[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = GetSafeHwnd();
-    ofn.lpstrFilter = "Vorn Data Files (*.znw)\0*.znw\0";
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = "Select an Vorn Data file";
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!::GetOpenFileNameA(&ofn)) {
-        return FALSE;
-    }
-    strPath = szPath;
-    return TRUE;
+    FxFileDialogSpec spec;
+    spec.pszFilter = "Vorn Data Files (*.znw)\0*.znw\0";
+    spec.pszTitle = "Select an Vorn Data file";
+    spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    return FxAskFileName(GetSafeHwnd(), TRUE, spec, strPath);
 }
 
 void CSimDataDlg::OnOpen()

@@ -5,6 +5,9 @@
 
 #include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxHandle.h"
+#include "platform/base/FxSafeSave.h"
+#include "platform/base/FxVariant.h"
 #include "platform/ole/FxMsXml.h"
 
 namespace
@@ -43,13 +46,11 @@ void ReadNames(IXMLDOMNode* pNode, CStringArray& arrNames)
     if (FAILED(pNode->QueryInterface(kIidXMLDOMElement, pElem.ReceiveVoid()))) {
         return;
     }
-    VARIANT value;
-    VariantInit(&value);
+    CFxVariant value;
     CFxBstr bstrName(SysAllocString(L"VARS"));
     if (SUCCEEDED(pElem->getAttribute(bstrName, &value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
         arrNames.Split(CString(static_cast<LPCWSTR>(value.bstrVal)), ';', FALSE);
     }
-    VariantClear(&value);
 }
 
 // The element children in order; text and comments between them are no values.
@@ -247,13 +248,11 @@ BOOL CSimDataFile::LoadMDPart(const CString& strPart)
     ReadNames(pItem, m_arrMDVars);
     CFxComPtr<IXMLDOMElement> pItemElem;
     if (SUCCEEDED(pItem->QueryInterface(kIidXMLDOMElement, pItemElem.ReceiveVoid()))) {
-        VARIANT value;
-        VariantInit(&value);
+        CFxVariant value;
         CFxBstr bstrName(SysAllocString(L"NAME"));
         if (SUCCEEDED(pItemElem->getAttribute(bstrName, &value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
             m_strMDName = CString(static_cast<LPCWSTR>(value.bstrVal));
         }
-        VariantClear(&value);
     }
     ForEachElement(pItem, [&](IXMLDOMNode* pRow) {
         CStringArray arrValues;
@@ -266,8 +265,8 @@ BOOL CSimDataFile::LoadMDPart(const CString& strPart)
 BOOL CSimDataFile::ReadFileText(const CString& strPath, CString& strText)
 {
     strText.Empty();
-    HANDLE hFile = CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
+    CFxHandle hFile(CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!hFile.IsValid()) {
         return FALSE;
     }
     const DWORD cbFile = GetFileSize(hFile, nullptr);
@@ -279,7 +278,6 @@ BOOL CSimDataFile::ReadFileText(const CString& strPath, CString& strText)
         bRead = ReadFile(hFile, pBuf, cbFile, &cbRead, nullptr);
         strAll.ReleaseBuffer(bRead ? static_cast<int>(cbRead) : 0);
     }
-    CloseHandle(hFile);
     if (!bRead) {
         return FALSE;
     }
@@ -290,19 +288,12 @@ BOOL CSimDataFile::ReadFileText(const CString& strPath, CString& strText)
 
 BOOL CSimDataFile::WriteFileText(const CString& strPath, const CString& strText)
 {
-    const CString strTemp = strPath + ".tmp";
-    HANDLE hFile = CreateFileA(strTemp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) {
-        return FALSE;
-    }
-    DWORD cbWritten = 0;
-    const DWORD cbText = static_cast<DWORD>(strText.GetLength());
-    BOOL bWritten =
-        cbText == 0 || (WriteFile(hFile, strText.GetString(), cbText, &cbWritten, nullptr) && cbWritten == cbText);
-    bWritten = CloseHandle(hFile) && bWritten;
-    if (!bWritten || !MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileA(strTemp);
-        return FALSE;
-    }
-    return TRUE;
+    return CFxSafeSave::Save(strPath, [&](const CString& strTemp) {
+        CFxHandle file(
+            CreateFileA(strTemp, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD cbWritten = 0;
+        const DWORD cbText = static_cast<DWORD>(strText.GetLength());
+        return file.IsValid() && (cbText == 0 || (WriteFile(file, strText.GetString(), cbText, &cbWritten, nullptr) &&
+                                                  cbWritten == cbText));
+    });
 }

@@ -3,6 +3,7 @@
 #include "gridkit/GkGridWnd.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/ResMgr.h"
+#include "platform/win/FxFileDialog.h"
 #include "platform/win/MsgBox.h"
 #include "platform/base/StringArray.h"
 #include "platform/gdi/PaintDC.h"
@@ -58,12 +59,6 @@ CVornSimulatorDlg::CVornSimulatorDlg(CWnd* pParent)
 
 CVornSimulatorDlg::~CVornSimulatorDlg()
 {
-    // Icons loaded at a size of our choosing are ours to free.
-    for (HICON hIcon : {m_hIcon, m_hSmallIcon}) {
-        if (hIcon != nullptr) {
-            ::DestroyIcon(hIcon);
-        }
-    }
 }
 
 BOOL CVornSimulatorDlg::CheckControl(HWND hOwner, LPCSTR pszClsid)
@@ -101,13 +96,15 @@ BOOL CVornSimulatorDlg::OnInitDialog()
     m_ctl.BindDlgItem(this, IDC_SIM_VORNCTL);
 
     // The icon lives in this library, whichever module is the current resource module.
-    m_hIcon = static_cast<HICON>(::LoadImageA(FX_MODULE_INSTANCE(), MAKEINTRESOURCEA(IDR_SIM_MAINFRAME), IMAGE_ICON,
-                                              ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
-    m_hSmallIcon =
+    // Icons loaded at a size of our choosing are ours to free: the owners do.
+    m_hIcon.Attach(
         static_cast<HICON>(::LoadImageA(FX_MODULE_INSTANCE(), MAKEINTRESOURCEA(IDR_SIM_MAINFRAME), IMAGE_ICON,
-                                        ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hSmallIcon));
+                                        ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0)));
+    m_hSmallIcon.Attach(
+        static_cast<HICON>(::LoadImageA(FX_MODULE_INSTANCE(), MAKEINTRESOURCEA(IDR_SIM_MAINFRAME), IMAGE_ICON,
+                                        ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(static_cast<HICON>(m_hIcon)));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(static_cast<HICON>(m_hSmallIcon)));
 
     // The start-up order the control expects: templates, card, print style, data, pages.
     m_ctl.SetZntFile(m_strZntFile, "");
@@ -195,7 +192,7 @@ BOOL CVornSimulatorDlg::OnEraseBkgnd(CDC* pDC)
 
 LRESULT CVornSimulatorDlg::OnQueryDragIcon(WPARAM, LPARAM)
 {
-    return reinterpret_cast<LRESULT>(m_hIcon);
+    return reinterpret_cast<LRESULT>(static_cast<HICON>(m_hIcon));
 }
 
 void CVornSimulatorDlg::OnPrint()
@@ -293,20 +290,11 @@ void CVornSimulatorDlg::OnPrintSet()
 
 BOOL CVornSimulatorDlg::PromptPrintSetFile(CString& strPath)
 {
-    char szPath[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = GetSafeHwnd();
-    ofn.lpstrFilter = "pst File(*.pst)\0*.pst\0";
-    ofn.lpstrFile = szPath;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrDefExt = "pst";
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!::GetOpenFileNameA(&ofn)) {
-        return FALSE;
-    }
-    strPath = szPath;
-    return TRUE;
+    FxFileDialogSpec spec;
+    spec.pszFilter = "pst File(*.pst)\0*.pst\0";
+    spec.pszDefExt = "pst";
+    spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    return FxAskFileName(GetSafeHwnd(), TRUE, spec, strPath);
 }
 
 void CVornSimulatorDlg::OnLoadPrintSet()

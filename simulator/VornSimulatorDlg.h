@@ -4,6 +4,7 @@
 
 #include "common/KvHotButton.h"
 #include "common/KvResizDlg.h"
+#include "platform/base/FxIcon.h"
 #include "simulator/VornCtl.h"
 #include "simulator/VornSimulatorExport.h"
 
@@ -64,6 +65,6 @@ private:
     CKvHotButton m_btnZoomIn;
     CKvHotButton m_btnZoomRange;
     CVornCtl m_ctl;
-    HICON m_hIcon;
-    HICON m_hSmallIcon;
+    CFxIcon m_hIcon;
+    CFxIcon m_hSmallIcon;
 };

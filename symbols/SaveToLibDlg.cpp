@@ -159,8 +159,7 @@ FX_ON_NOTIFY(TVN_SELCHANGINGW, IDC_SYMLIB_TREE, OnSelChangingTree)
 FX_ON_NOTIFY(NM_DBLCLK, IDC_SYMLIB_TREE, OnDblClkTree)
 FX_END_MESSAGE_MAP()
 
-CSaveToLibDlg::CSaveToLibDlg(CWnd* pParent)
-    : ResizableDialog(IDD_SAVETOLIB, pParent), m_hImageList(nullptr), m_pSession(nullptr)
+CSaveToLibDlg::CSaveToLibDlg(CWnd* pParent) : ResizableDialog(IDD_SAVETOLIB, pParent), m_pSession(nullptr)
 {
     AddAnchor(IDOK, anchorMoveRight | anchorMoveDown);
     AddAnchor(IDCANCEL, anchorMoveRight | anchorMoveDown);
@@ -172,8 +171,6 @@ CSaveToLibDlg::CSaveToLibDlg(CWnd* pParent)
 CSaveToLibDlg::~CSaveToLibDlg()
 {
     DetachList();
-    if (m_hImageList != nullptr)
-        ImageList_Destroy(m_hImageList);
 }
 
 void CSaveToLibDlg::DoDataExchange(CDataExchange* pDX)
@@ -186,16 +183,16 @@ void CSaveToLibDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CSaveToLibDlg::OnInitDialog()
 {
     ResizableDialog::OnInitDialog();
-    if (m_hImageList == nullptr) {
-        m_hImageList = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0);
+    if (m_imageList.GetSafeHandle() == nullptr) {
+        m_imageList.Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0);
         const UINT images[] = {IDB_SYMLIB_ROOT, IDB_SYMLIB_FOLDER, IDB_SYMLIB_SYMBOL};
         for (UINT nID : images) {
             CBitmap bmp;
             if (bmp.LoadBitmap(nID))
-                ImageList_AddMasked(m_hImageList, static_cast<HBITMAP>(bmp), RGB(0xC0, 0xC0, 0xC0));
+                m_imageList.Add(&bmp, RGB(0xC0, 0xC0, 0xC0));
         }
     }
-    m_treeSym.SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_hImageList));
+    m_treeSym.SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_imageList.GetSafeHandle()));
     m_treeSym.ModifyStyle(0, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT);
     m_treeSym.SendMessage(TVM_SETBKCOLOR, 0, static_cast<LPARAM>(RGB(255, 255, 255)));
 

@@ -5,6 +5,7 @@
 
 #include "platform/base/ObList.h"
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/ImageList.h"
 #include "platform/win/Static.h"
 #include "platform/win/TreeCtrl.h"
 #include "symbols/CustSymbol.h"
@@ -52,7 +53,7 @@ public:
     CCustSymbol m_symPreview;
     CObList m_listItem;       // owned nodes
     CSymStructItem m_curItem; // copy of the selected node; a folder when nothing is selected
-    HIMAGELIST m_hImageList;  // owned; the tree only borrows it
+    CImageList m_imageList;   // the tree only borrows it
     CString m_strSymbol;      // the chosen symbol's string after IDOK
     CSession* m_pSession;     // the caller's, open before DoModal
     CStatic m_wndPreview;

@@ -100,6 +100,11 @@ CCappDrawCache* CCappDrawCache::GetCurrent()
     return t_pCurrent;
 }
 
+void CCappDrawCache::SetCurrent(CCappDrawCache* pCache)
+{
+    t_pCurrent = pCache;
+}
+
 CFont* CCappDrawCache::GetFont(const LOGFONTA& lf)
 {
     std::unique_ptr<CFont>& pFont = m_pImpl->fonts[Normalized(lf)];
@@ -151,20 +156,4 @@ CSize CCappDrawCache::GetTextExtent(CDC* pDC, const LOGFONTA& lf, const CString&
 int CCappDrawCache::GetFontCount() const
 {
     return m_pImpl->nMade;
-}
-
-CCappDrawScope::CCappDrawScope() : m_pCache(t_pCurrent)
-{
-    if (m_pCache == nullptr) {
-        m_pOwn = std::make_unique<CCappDrawCache>();
-        m_pCache = m_pOwn.get();
-        t_pCurrent = m_pCache;
-    }
-}
-
-CCappDrawScope::~CCappDrawScope()
-{
-    if (m_pOwn != nullptr) {
-        t_pCurrent = nullptr;
-    }
 }

@@ -35,23 +35,10 @@ public:
     int GetFontCount() const;
 
 private:
+    friend class CCappDrawScope;
+    // The draw open on this thread, set by the outermost CCappDrawScope.
+    static void SetCurrent(CCappDrawCache* pCache);
+
     struct Impl;
     std::unique_ptr<Impl> m_pImpl;
-};
-
-// Opens a draw on this thread for its lifetime, unless one is open already: a draw inside another
-// (a cell drawn within a sheet) shares the outer cache, so that only the outermost frees it.
-class MARKWELL_API CCappDrawScope
-{
-public:
-    CCappDrawScope();
-    ~CCappDrawScope();
-    CCappDrawScope(const CCappDrawScope&) = delete;
-    CCappDrawScope& operator=(const CCappDrawScope&) = delete;
-
-    CCappDrawCache& GetCache() { return *m_pCache; }
-
-private:
-    std::unique_ptr<CCappDrawCache> m_pOwn;
-    CCappDrawCache* m_pCache;
 };

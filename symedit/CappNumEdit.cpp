@@ -8,6 +8,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/win/Menu.h"
 #include "symedit/CappDrawCache.h"
+#include "symedit/CappDrawScope.h"
 #include "symedit/CappStaticTextCtl.h"
 #include "symedit/res/resource.h"
 

@@ -6,6 +6,7 @@
 
 #include "platform/gdi/DC.h"
 #include "symedit/CappDrawCache.h"
+#include "symedit/CappDrawScope.h"
 
 void CCappStaticTextCtl::DrawData(CDC* pDC, CRect rect, CString strText, int nMode, int nFormat, LOGFONT font,
                                   COLORREF crColor)

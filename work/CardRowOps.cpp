@@ -21,6 +21,7 @@
 #include "core/CellIndexItem.h"
 #include "platform/base/ResMgr.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/win/FxFileDialog.h"
 #include "platform/win/MsgBox.h"
 #include "work/CappBaseFun.h"
 #include "work/CardCellEditorFun.h"
@@ -563,18 +564,14 @@ void CCappCardView::ResertUserRowCount(CString strName)
 
 void CCappCardView::OnCellSelBmpFile()
 {
-    char szFile[MAX_PATH] = "";
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = GetSafeHwnd();
-    ofn.lpstrFilter = "DWG文件(*.dwg)\0*.dwg\0bmp文件(*.bmp)\0*.bmp\0";
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = "选择图形文件";
-    ofn.lpstrDefExt = "dwg";
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (GetOpenFileNameA(&ofn)) {
-        AttachImageFile(szFile);
+    FxFileDialogSpec spec;
+    spec.pszFilter = "DWG文件(*.dwg)\0*.dwg\0bmp文件(*.bmp)\0*.bmp\0";
+    spec.pszTitle = "选择图形文件";
+    spec.pszDefExt = "dwg";
+    spec.dwFlags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    CString strFile;
+    if (FxAskFileName(GetSafeHwnd(), TRUE, spec, strFile)) {
+        AttachImageFile(strFile);
     }
 }
 

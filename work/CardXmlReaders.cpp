@@ -20,6 +20,7 @@
 #include "core/RelVarFormat.h"
 #include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxVariant.h"
 #include "platform/ole/FxMsXml.h"
 #include "platform/gdi/ClientDC.h"
 #include "symedit/CappBaseCtrl.h"
@@ -60,15 +61,13 @@ BOOL NameAttribute(IXMLDOMNode* pNode, CString& strName)
     if (FAILED(pNode->QueryInterface(kIidXMLDOMElement, pElem.ReceiveVoid()))) {
         return FALSE;
     }
-    VARIANT value;
-    VariantInit(&value);
+    CFxVariant value;
     CFxBstr bstrName(SysAllocString(L"NAME"));
     BOOL bFound = FALSE;
     if (pElem->getAttribute(bstrName, &value) == S_OK && value.vt == VT_BSTR) {
         strName = CString(static_cast<LPCWSTR>(value.bstrVal));
         bFound = TRUE;
     }
-    VariantClear(&value);
     return bFound;
 }
 

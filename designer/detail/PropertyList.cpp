@@ -8,6 +8,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/SelectGuard.h"
+#include "platform/win/FxFileDialog.h"
 
 namespace
 {
@@ -484,20 +485,16 @@ BOOL CPropertyList::ChooseFile(CPropertyItem& item, CString& strValue)
     if (nSlash >= 0) {
         strFolder = item.m_strValue.Left(nSlash);
     }
-    char szFile[MAX_PATH] = {};
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = filter.data();
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
-    ofn.lpstrTitle = strTitle;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!::GetOpenFileNameA(&ofn)) {
+    FxFileDialogSpec spec;
+    spec.pszFilter = filter.data();
+    spec.pszInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
+    spec.pszTitle = strTitle;
+    spec.dwFlags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    CString strChosen;
+    if (!FxAskFileName(m_hWnd, TRUE, spec, strChosen)) {
         return FALSE;
     }
-    strValue = szFile;
+    strValue = strChosen;
     return TRUE;
 }
 

@@ -6,9 +6,13 @@
 
 #include <commdlg.h>
 
+#include "common/KvClipboard.h"
 #include "designer/script/CodeCharFun.h"
 #include "designer/script/CodeTextBuffer.h"
 #include "designer/res/resource.h"
+#include "platform/base/FxClipboard.h"
+#include "platform/base/FxComPtr.h"
+#include "platform/base/FxGlobalLock.h"
 #include "platform/base/FxGlobalMem.h"
 #include "platform/base/ResMgr.h"
 #include "platform/frame/FrameIds.h"
@@ -1506,12 +1510,11 @@ COleDataSource* CCodeTextView::MakeDragData()
     GetSelection(ptStart, ptEnd);
     CString strText;
     GetRangeText(ptStart, ptEnd, strText);
-    COleDataSource* pData = new COleDataSource;
+    CFxComPtr<COleDataSource> pData(new COleDataSource);
     if (!pData->CacheText(strText, strText.GetLength())) {
-        pData->Release();
         return nullptr;
     }
-    return pData;
+    return pData.Detach();
 }
 
 DROPEFFECT CCodeTextView::DragEffects()
@@ -1526,8 +1529,8 @@ void CCodeTextView::AfterDragOut(DROPEFFECT)
 void CCodeTextView::DragOutSelection()
 {
     CCodeTextBuffer* pBuffer = m_pBuffer;
-    COleDataSource* pData = pBuffer != nullptr ? MakeDragData() : nullptr;
-    if (pData == nullptr) {
+    CFxComPtr<COleDataSource> pData(pBuffer != nullptr ? MakeDragData() : nullptr);
+    if (!pData.IsValid()) {
         return;
     }
     // A drop into this buffer and the removal after a move undo as one step.
@@ -1545,7 +1548,6 @@ void CCodeTextView::DragOutSelection()
     // Closing with this view replays AfterEdit for the last record: only for the drag's own
     // records, never again for an earlier edit (an Enter would indent twice).
     pBuffer->CloseUndoGroup(m_nDragOutEdits > 0 ? this : nullptr);
-    pData->Release();
 }
 
 void CCodeTextView::OnLButtonUp(UINT nFlags, CPoint point)
@@ -1906,22 +1908,24 @@ BOOL CCodeTextView::WriteClipboard(const CString& strText)
 {
     HCURSOR hOld = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     BOOL bDone = FALSE;
-    if (::OpenClipboard(m_hWnd)) {
+    CFxClipboard clipboard(m_hWnd);
+    if (clipboard.IsOpen()) {
         ::EmptyClipboard();
         const SIZE_T cb = static_cast<SIZE_T>(strText.GetLength()) + 1;
         CFxGlobalMem mem;
+        BOOL bFilled = FALSE;
         if (mem.Alloc(GMEM_MOVEABLE, cb)) {
-            if (void* p = ::GlobalLock(mem)) {
-                memcpy(p, static_cast<LPCSTR>(strText), cb);
-                ::GlobalUnlock(mem);
-                // The clipboard owns the memory once it is accepted.
-                if (::SetClipboardData(CF_TEXT, mem) != nullptr) {
-                    mem.Detach();
-                    bDone = TRUE;
-                }
+            CFxGlobalLock lock(mem);
+            if (lock.GetData() != nullptr) {
+                memcpy(lock.GetData(), static_cast<LPCSTR>(strText), cb);
+                bFilled = TRUE;
             }
         }
-        ::CloseClipboard();
+        // The clipboard owns the memory once it is accepted.
+        if (bFilled && ::SetClipboardData(CF_TEXT, mem) != nullptr) {
+            mem.Detach();
+            bDone = TRUE;
+        }
     }
     ::SetCursor(hOld);
     return bDone;
@@ -1930,19 +1934,7 @@ BOOL CCodeTextView::WriteClipboard(const CString& strText)
 BOOL CCodeTextView::ReadClipboard(CString& strText)
 {
     strText.Empty();
-    if (!::OpenClipboard(m_hWnd)) {
-        return FALSE;
-    }
-    BOOL bDone = FALSE;
-    if (HANDLE hData = ::GetClipboardData(CF_TEXT)) {
-        if (LPCSTR psz = static_cast<LPCSTR>(::GlobalLock(hData))) {
-            strText = psz;
-            ::GlobalUnlock(hData);
-            bDone = TRUE;
-        }
-    }
-    ::CloseClipboard();
-    return bDone;
+    return CKvClipboard::GetText(strText, m_hWnd);
 }
 
 void CCodeTextView::OnUpdateIndicatorPosition(CCmdUI* pCmdUI)

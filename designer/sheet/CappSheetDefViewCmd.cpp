@@ -12,6 +12,7 @@
 #include "designer/sheet/SheetDefRangeFun.h"
 #include "designer/res/resource.h"
 #include "platform/frame/WinApp.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/FxGlobalMem.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/ole/OleDataSource.h"
@@ -366,15 +367,13 @@ BOOL CCappSheetDefView::StartCellDrag()
     if (m_pDragCell != nullptr || pCell == nullptr) {
         return FALSE;
     }
-    auto* pSource = new COleDataSource;
+    CFxComPtr<COleDataSource> pSource(new COleDataSource);
     const char kToken[] = "Ouch, you dropped me!";
     if (!pSource->CacheText(kToken, static_cast<int>(sizeof kToken - 1))) {
-        pSource->Release();
         return FALSE;
     }
     m_pDragCell = pCell;
     pSource->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
-    pSource->Release();
     m_pDragCell = nullptr;
     return TRUE;
 }

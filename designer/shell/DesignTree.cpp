@@ -11,8 +11,10 @@
 #include "designer/shell/MainFrame.h"
 #include "designer/template/TemplateFile.h"
 #include "designer/res/resource.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/frame/WinApp.h"
+#include "platform/gdi/Bitmap.h"
 #include "platform/ole/OleDataSource.h"
 #include "platform/win/Menu.h"
 #include "platform/win/MsgBox.h"
@@ -113,11 +115,10 @@ BOOL CDesignTree::Init()
     ModifyStyle(0, TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT);
     SendMessage(TVM_SETBKCOLOR, 0, kWhite);
     if (m_images.GetSafeHandle() == nullptr && m_images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 1)) {
-        HBITMAP hBitmap = static_cast<HBITMAP>(
-            ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TEMPLATE_TREE), IMAGE_BITMAP, 0, 0, 0));
-        if (hBitmap != nullptr) {
-            m_images.Add(hBitmap, RGB(192, 192, 192));
-            ::DeleteObject(hBitmap);
+        CBitmap bitmap;
+        if (bitmap.Attach(static_cast<HBITMAP>(::LoadImageA(
+                ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_TEMPLATE_TREE), IMAGE_BITMAP, 0, 0, 0)))) {
+            m_images.Add(&bitmap, RGB(192, 192, 192));
         }
         SendMessage(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(m_images.GetSafeHandle()));
     }
@@ -268,11 +269,10 @@ void CDesignTree::BeginDrag(HTREEITEM hItem)
         return;
     }
     m_hDragItem = hItem;
-    auto* pSource = new COleDataSource;
+    CFxComPtr<COleDataSource> pSource(new COleDataSource);
     if (pSource->CacheText(kDragText, static_cast<int>(sizeof(kDragText) - 1))) {
         pSource->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
     }
-    pSource->Release();
     m_hDragItem = nullptr;
 }
 

@@ -26,6 +26,7 @@
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/CmdUI.h"
+#include "platform/win/FxFileDialog.h"
 #include "platform/win/MsgBox.h"
 
 FX_IMPLEMENT_DYNCREATE(CMainFrame, FwWorkbook)
@@ -98,18 +99,13 @@ CString LoadText(UINT nID)
 // The open or save dialog for print-setting files; empty when cancelled.
 CString AskPrintSettingFile(HWND hOwner, BOOL bOpen)
 {
-    char szFile[MAX_PATH] = {};
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = hOwner;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrFilter = bOpen ? "pst File(*.pst)\0*.pst\0\0" : "prt Files(*.pst)\0*.pst\0\0";
-    ofn.lpstrDefExt = "*.pst";
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY |
-                (bOpen ? static_cast<DWORD>(OFN_PATHMUSTEXIST) : static_cast<DWORD>(OFN_OVERWRITEPROMPT));
-    const BOOL bOk = bOpen ? ::GetOpenFileNameA(&ofn) : ::GetSaveFileNameA(&ofn);
-    return bOk ? CString(szFile) : CString();
+    FxFileDialogSpec spec;
+    spec.pszFilter = bOpen ? "pst File(*.pst)\0*.pst\0\0" : "prt Files(*.pst)\0*.pst\0\0";
+    spec.pszDefExt = "*.pst";
+    spec.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY |
+                   (bOpen ? static_cast<DWORD>(OFN_PATHMUSTEXIST) : static_cast<DWORD>(OFN_OVERWRITEPROMPT));
+    CString strPath;
+    return FxAskFileName(hOwner, bOpen, spec, strPath) ? strPath : CString();
 }
 } // namespace
 

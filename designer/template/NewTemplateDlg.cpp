@@ -4,6 +4,7 @@
 #include "designer/template/TemplateFile.h"
 #include "designer/res/resource.h"
 #include "platform/base/FxFindHandle.h"
+#include "platform/base/FxIcon.h"
 
 FX_IMPLEMENT_DYNAMIC(CNewTemplateDlg, CDialog)
 
@@ -90,11 +91,10 @@ BOOL CNewTemplateDlg::OnInitDialog()
     if (m_images.Create(32, 32, ILC_COLOR32 | ILC_MASK, 2, 1)) {
         const UINT icons[] = {IDI_NEW_TEMPLATE_BLANK, IDI_NEW_TEMPLATE};
         for (UINT nIcon : icons) {
-            HICON hIcon = static_cast<HICON>(
-                ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIcon), IMAGE_ICON, 32, 32, 0));
-            if (hIcon != nullptr) {
-                m_images.Add(hIcon);
-                ::DestroyIcon(hIcon);
+            CFxIcon icon(static_cast<HICON>(
+                ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nIcon), IMAGE_ICON, 32, 32, 0)));
+            if (icon.IsValid()) {
+                m_images.Add(icon);
             }
         }
     }

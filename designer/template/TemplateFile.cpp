@@ -7,14 +7,15 @@
 
 #include "core/CappSheet.h"
 #include "core/CappSheetMoveFun.h"
-#include "core/CappTempFileFun.h"
 #include "core/CardCommFun.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
 #include "platform/base/FileException.h"
+#include "platform/base/FxSafeSave.h"
 #include "platform/base/MemFile.h"
 #include "platform/base/FxRegKey.h"
+#include "platform/win/FxFileDialog.h"
 
 namespace
 {
@@ -73,7 +74,7 @@ CString CTemplateFile::SystemMessage(DWORD dwError)
 BOOL CTemplateFile::Load(const CString& strPath, CCappSheet& sheet, CString& strError)
 {
     strError.Empty();
-    CCappTempFileFun::RemoveStaleTemps(strPath);
+    CFxSafeSave::RemoveStaleTemps(strPath);
     // The file is read whole in one piece of its size and parsed once, into a scratch sheet: a
     // damaged archive throws part way through, and the caller's sheet must not be left half read.
     std::vector<BYTE> bytes;
@@ -113,45 +114,22 @@ BOOL CTemplateFile::Load(const CString& strPath, CCappSheet& sheet, CString& str
 BOOL CTemplateFile::Save(const CString& strPath, CCappSheet& sheet, CString& strError)
 {
     strError.Empty();
-    // Windows refuses to replace a read-only file but Wine replaces it; refuse here for both.
-    const DWORD dwAttributes = GetFileAttributesA(strPath);
-    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(ERROR_ACCESS_DENIED).GetString());
-        return FALSE;
-    }
-    // Temporaries of this template that a killed save left behind go first. The new one is
-    // created here and named after the template, so a folder that cannot take it fails before
-    // anything of the old template is touched.
-    CCappTempFileFun::RemoveStaleTemps(strPath);
-    CString strTemp;
-    if (!CCappTempFileFun::CreateTempBeside(strPath, strTemp)) {
-        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
-        return FALSE;
-    }
-
     const CString strOldName = sheet.m_strName;
     sheet.m_strName = CCardCommFun::GetFileName_NoExt(strPath);
+    BOOL bSaved = FALSE;
     try {
-        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
-        CArchive ar(&file, CArchive::store, kArchiveBuffer);
-        sheet.Serialize(ar);
-        ar.Close();
-        file.Close();
+        bSaved = CFxSafeSave::SaveObject(strPath, sheet, kArchiveBuffer);
+        if (!bSaved) {
+            strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
+        }
     } catch (CException* e) {
         strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), ExceptionText(e).GetString());
         e->Delete();
-        sheet.m_strName = strOldName;
-        DeleteFileA(strTemp);
-        return FALSE;
     }
-
-    if (!MoveFileExA(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        strError.Format("无法保存模板 '%s'：%s", strPath.GetString(), SystemMessage(GetLastError()).GetString());
+    if (!bSaved) {
         sheet.m_strName = strOldName;
-        DeleteFileA(strTemp);
-        return FALSE;
     }
-    return TRUE;
+    return bSaved;
 }
 
 CTemplateFile::PathPrompt CTemplateFile::SetPathPrompt(PathPrompt pfnPrompt)
@@ -166,30 +144,19 @@ BOOL CTemplateFile::AskPath(HWND hOwner, BOOL bSave, CString& strPath)
     if (s_pfnPrompt != nullptr) {
         return s_pfnPrompt(hOwner, bSave, strPath);
     }
-    char szFile[MAX_PATH] = {};
-    lstrcpynA(szFile, strPath, MAX_PATH);
     CString strTitle;
     strTitle.LoadString(bSave ? kSaveTitleID : kOpenTitleID);
     const CString strFolder = bSave ? TemplateFolder() : CString();
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = hOwner;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrFilter = bSave ? "znt(*.znt)\0*.znt\0\0" : "znt File(*.znt)\0*.znt\0\0";
-    ofn.lpstrDefExt = "*.znt";
-    ofn.lpstrTitle = strTitle;
-    ofn.lpstrInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    FxFileDialogSpec spec;
+    spec.pszFilter = bSave ? "znt(*.znt)\0*.znt\0\0" : "znt File(*.znt)\0*.znt\0\0";
+    spec.pszDefExt = "*.znt";
+    spec.pszTitle = strTitle;
+    spec.pszInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
+    spec.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     if (bSave) {
-        ofn.Flags |= OFN_OVERWRITEPROMPT | OFN_SHOWHELP;
+        spec.dwFlags |= OFN_OVERWRITEPROMPT | OFN_SHOWHELP;
     }
-    const BOOL bOk = bSave ? ::GetSaveFileNameA(&ofn) : ::GetOpenFileNameA(&ofn);
-    if (!bOk) {
-        return FALSE;
-    }
-    strPath = szFile;
-    return TRUE;
+    return FxAskFileName(hOwner, !bSave, spec, strPath);
 }
 
 CString CTemplateFile::TemplateTitle(LPCSTR lpszFileName)

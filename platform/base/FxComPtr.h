@@ -20,11 +20,5 @@ public:
     explicit CFxComPtr(T* p) : CFxOwner<CFxComRelease<T>>(p) {}
 
     T* operator->() const { return this->m_handle; }
-    // The slot a creating call fills; the reference held before is released first.
-    T** Receive()
-    {
-        this->Close();
-        return &this->m_handle;
-    }
-    void** ReceiveVoid() { return reinterpret_cast<void**>(Receive()); }
+    void** ReceiveVoid() { return reinterpret_cast<void**>(this->Receive()); }
 };

@@ -13,7 +13,8 @@ struct CFxGlobalRelease : CFxNullIsEmpty<HGLOBAL>
 class FX_API CFxGlobalMem : public CFxOwner<CFxGlobalRelease>
 {
 public:
-    CFxGlobalMem() = default;
+    // Takes over the block.
+    explicit CFxGlobalMem(HGLOBAL hMem = nullptr) : CFxOwner(hMem) {}
 
     // Frees any held block first. FALSE when the block could not be had.
     BOOL Alloc(UINT uFlags, SIZE_T cbBytes);

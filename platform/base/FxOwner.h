@@ -42,6 +42,12 @@ public:
         m_handle = Policy::Empty();
         return handle;
     }
+    // The slot a creating call or an [out] parameter fills; what was held is released first.
+    Handle* Receive()
+    {
+        Close();
+        return &m_handle;
+    }
     Result Close()
     {
         // Detach first: a failed release must not leave the handle for the destructor to try again.

@@ -3,11 +3,13 @@
 #include "platform/base/Archive.h"
 #include "platform/base/Exception.h"
 #include "platform/base/File.h"
+#include "platform/base/FxSafeSave.h"
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/View.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/win/FxFileDialog.h"
 #include "platform/win/MsgBox.h"
 
 namespace
@@ -163,23 +165,9 @@ BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
     if (lpszPathName == nullptr) {
         return FALSE;
     }
-    CString strTemp;
-    strTemp.Format("%s.tmp~", lpszPathName);
     BOOL bSaved = FALSE;
-    {
-        CFile file;
-        if (file.Open(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite)) {
-            bSaved = RunArchive([&] {
-                CArchive ar(&file, CArchive::store);
-                Serialize(ar);
-                ar.Close();
-                file.Close();
-            });
-        }
-    }
-    // The old file goes only once the new one is complete.
-    if (!bSaved || !MoveFileExA(strTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING)) {
-        DeleteFileA(strTemp);
+    RunArchive([&] { bSaved = CFxSafeSave::SaveObject(lpszPathName, *this); });
+    if (!bSaved) {
         CString strText;
         strText.Format("无法保存文件 %s", lpszPathName);
         FxMessageBox(OwnerWindow(), strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
@@ -250,18 +238,12 @@ BOOL CDocument::DoSave(LPCSTR lpszPathName, BOOL bReplace)
 {
     CString strPath(lpszPathName != nullptr ? lpszPathName : "");
     if (strPath.IsEmpty()) {
-        char szFile[MAX_PATH] = {};
-        lstrcpynA(szFile, m_strTitle, MAX_PATH);
-        OPENFILENAMEA ofn = {};
-        ofn.lStructSize = sizeof(ofn);
-        ofn.hwndOwner = OwnerWindow();
-        ofn.lpstrFile = szFile;
-        ofn.nMaxFile = MAX_PATH;
-        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-        if (!GetSaveFileNameA(&ofn)) {
+        FxFileDialogSpec spec;
+        spec.dwFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+        strPath = m_strTitle;
+        if (!FxAskFileName(OwnerWindow(), FALSE, spec, strPath)) {
             return FALSE;
         }
-        strPath = szFile;
     }
     if (!OnSaveDocument(strPath)) {
         return FALSE;

@@ -9,6 +9,7 @@
 #include "platform/doc/NewTypeDlg.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/TempHandleMap.h"
+#include "platform/win/FxFileDialog.h"
 #include "platform/win/Wnd.h"
 
 namespace
@@ -244,15 +245,11 @@ void CWinApp::OnFileNew()
 
 void CWinApp::OnFileOpen()
 {
-    char szFile[MAX_PATH] = {};
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (GetOpenFileNameA(&ofn)) {
-        OpenDocumentFile(szFile);
+    FxFileDialogSpec spec;
+    spec.dwFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    CString strPath;
+    if (FxAskFileName(m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr, TRUE, spec, strPath)) {
+        OpenDocumentFile(strPath);
     }
 }
 

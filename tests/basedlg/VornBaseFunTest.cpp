@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "basedlg/VornBaseFun.h"
+#include "platform/base/FxRegKey.h"
 #include "support/UiDriver.h"
 
 namespace
@@ -31,14 +32,12 @@ TEST(VornBaseFunTest, IsPdmViewReadsTheInstallationType)
         SCOPED_TRACE(c.szName);
         ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
         if (c.bKey) {
-            HKEY hKey = nullptr;
-            ASSERT_EQ(ERROR_SUCCESS,
-                      ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr));
+            CFxRegKey key;
+            ASSERT_EQ(ERROR_SUCCESS, key.Create(HKEY_LOCAL_MACHINE, kKey, KEY_WRITE));
             if (c.bValue) {
-                ::RegSetValueExA(hKey, "IsPdmVer", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&c.dwValue),
+                ::RegSetValueExA(key, "IsPdmVer", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&c.dwValue),
                                  sizeof(c.dwValue));
             }
-            ::RegCloseKey(hKey);
         }
         CTestUi ui;
         EXPECT_EQ(c.bResult, CVornBaseFun::IsPdmView());

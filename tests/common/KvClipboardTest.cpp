@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "common/KvClipboard.h"
+#include "platform/base/FxClipboard.h"
 #include "platform/base/FxHandle.h"
 
 namespace
@@ -70,13 +71,10 @@ public:
     ClipboardHolder()
     {
         m_thread = std::thread([this] {
-            BOOL bOpen = OpenClipboard(nullptr);
-            m_bOpen = bOpen;
+            CFxClipboard clipboard(nullptr);
+            m_bOpen = clipboard.IsOpen();
             SetEvent(m_hOpened);
             WaitForSingleObject(m_hRelease, INFINITE);
-            if (bOpen) {
-                CloseClipboard();
-            }
         });
         WaitForSingleObject(m_hOpened, INFINITE);
     }

@@ -6,6 +6,7 @@
 #include "KvTestHost.h"
 #include "common/KvListCtrlEx.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/ImageList.h"
 #include "support/UiDriver.h"
 #include "tests/common/res/kvtest_resource.h"
 
@@ -187,10 +188,11 @@ TEST_F(KvListCtrlExTest, TypeFourLeavesTheOrder)
 
 TEST_F(KvListCtrlExTest, ClickOnStateIconTogglesTheCheck)
 {
-    HIMAGELIST hStates = ImageList_Create(16, 16, ILC_COLOR24, 2, 0);
-    ImageList_AddIcon(hStates, ::LoadIconA(nullptr, IDI_APPLICATION));
-    ImageList_AddIcon(hStates, ::LoadIconA(nullptr, IDI_ASTERISK));
-    m_list.SendMessage(LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(hStates));
+    CImageList states;
+    states.Create(16, 16, ILC_COLOR24, 2, 0);
+    states.Add(::LoadIconA(nullptr, IDI_APPLICATION));
+    states.Add(::LoadIconA(nullptr, IDI_ASTERISK));
+    m_list.SendMessage(LVM_SETIMAGELIST, LVSIL_STATE, reinterpret_cast<LPARAM>(states.GetSafeHandle()));
     m_list.SetItemState(1, INDEXTOSTATEIMAGEMASK(3), LVIS_STATEIMAGEMASK);
 
     RECT rcItem{};
@@ -214,7 +216,6 @@ TEST_F(KvListCtrlExTest, ClickOnStateIconTogglesTheCheck)
         EXPECT_EQ(nExpected, static_cast<UINT>(state()));
     }
     m_list.SendMessage(LVM_SETIMAGELIST, LVSIL_STATE, 0);
-    ImageList_Destroy(hStates);
 }
 
 TEST_F(KvListCtrlExTest, DragColumnMovesDefinitionAndTexts)

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "common/KvShInfo.h"
+#include "platform/base/FxIcon.h"
 
 namespace
 {
@@ -76,10 +77,10 @@ TEST(KvShInfoTest, TypeIconsOnlyForRegisteredExtensions)
         HICON hLarge = nullptr;
         HICON hSmall = nullptr;
         ASSERT_TRUE(info.GetTypeIcon(hLarge, hSmall, ".INI"));
+        CFxIcon large(hLarge);
+        CFxIcon small(hSmall);
         EXPECT_NE(nullptr, hLarge);
         EXPECT_NE(nullptr, hSmall);
-        DestroyIcon(hLarge);
-        DestroyIcon(hSmall);
         EXPECT_FALSE(info.GetTypeIcon(hLarge, hSmall, ".no-such-type"));
         EXPECT_FALSE(info.GetTypeIcon(hLarge, hSmall, "ini"));
         EXPECT_EQ(nullptr, hLarge);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/KvShellTree.h"
+#include "platform/base/FxHandle.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 
@@ -41,9 +42,8 @@ FX_END_MESSAGE_MAP()
 
 void MakeFile(const CString& strPath)
 {
-    HANDLE h = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CFxHandle h(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_NE(INVALID_HANDLE_VALUE, h) << strPath.GetString();
-    CloseHandle(h);
 }
 
 class KvShellTreeTest : public testing::Test

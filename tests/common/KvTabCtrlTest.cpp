@@ -2,6 +2,7 @@
 
 #include "KvTestHost.h"
 #include "common/KvTabCtrl.h"
+#include "platform/base/FxIcon.h"
 #include "platform/gdi/ImageList.h"
 #include "tests/common/res/kvtest_resource.h"
 #include "support/PngFile.h"
@@ -129,10 +130,9 @@ TEST_F(KvTabCtrlTest, TabImagesComeFromBitmapsAndIcons)
     EXPECT_EQ(0, m_tab.SetItemImage(0, IDB_KVTEST_HOT_NORMAL, static_cast<UINT>(-1)));
     EXPECT_EQ(-1, m_tab.SetItemImage(4, IDB_KVTEST_HOT_NORMAL, static_cast<UINT>(-1)));
     EXPECT_EQ(-1, m_tab.SetItemImage(1, 4999, static_cast<UINT>(-1)));
-    HICON hIcon = images.ExtractIcon(0);
-    ASSERT_NE(nullptr, hIcon);
-    EXPECT_EQ(1, m_tab.SetItemImage(1, hIcon));
-    DestroyIcon(hIcon);
+    CFxIcon icon(images.ExtractIcon(0));
+    ASSERT_NE(nullptr, static_cast<HICON>(icon));
+    EXPECT_EQ(1, m_tab.SetItemImage(1, icon));
     TCITEMA item = {};
     item.mask = TCIF_IMAGE;
     ASSERT_TRUE(m_tab.GetItem(1, &item));

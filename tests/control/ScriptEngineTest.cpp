@@ -8,6 +8,7 @@
 #include "control/VornCtlCtrl.h"
 #include "core/CappCardVarItem.h"
 #include "core/CardObj.h"
+#include "platform/base/FxComPtr.h"
 #include "support/TempFolder.h"
 #include "support/UiDriver.h"
 
@@ -188,10 +189,12 @@ TEST(ScriptEngineTest, OnlyTheNameVornIsKnownInAnyCase)
     for (const auto& c : cases) {
         SCOPED_TRACE(CString(c.pszName).GetString());
         CTestUi ui;
-        CCardScriptEngine* pEngine = new CCardScriptEngine(&ctl.m_ctl);
+        CFxComPtr<CCardScriptEngine> pEngine(new CCardScriptEngine(&ctl.m_ctl));
         IUnknown* pUnk = reinterpret_cast<IUnknown*>(1);
         ITypeInfo* pInfo = reinterpret_cast<ITypeInfo*>(1);
         EXPECT_EQ(c.hr, pEngine->GetItemInfo(c.pszName, SCRIPTINFO_IUNKNOWN | SCRIPTINFO_ITYPEINFO, &pUnk, &pInfo));
+        // The reference handed out, when one was.
+        CFxComPtr<IUnknown> unk(pUnk);
         EXPECT_EQ(nullptr, pInfo);
         if (c.bGivesControl) {
             EXPECT_EQ(static_cast<IUnknown*>(pCtlDispatch), pUnk);
@@ -203,10 +206,6 @@ TEST(ScriptEngineTest, OnlyTheNameVornIsKnownInAnyCase)
                           CString(c.pszName) + "\".",
                       ui.GetBoxes().front().strText);
         }
-        if (pUnk != nullptr) {
-            pUnk->Release();
-        }
-        pEngine->Release();
     }
 }
 
@@ -220,7 +219,7 @@ TEST(ScriptEngineTest, OnlyUnknownEngineStatesAreShown)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nState);
         CTestUi ui;
-        CScriptEngine* pEngine = new CCardScriptEngine(nullptr);
+        CFxComPtr<CScriptEngine> pEngine(new CCardScriptEngine(nullptr));
         EXPECT_EQ(S_OK, pEngine->OnStateChange(static_cast<SCRIPTSTATE>(c.nState)));
         const std::vector<CString> boxes = ui.TakeBoxTexts();
         ASSERT_EQ(c.nBoxes, boxes.size());
@@ -228,6 +227,5 @@ TEST(ScriptEngineTest, OnlyUnknownEngineStatesAreShown)
             EXPECT_STREQ("Error detected in file ScriptEngine.cpp at line 293.", boxes[0]);
             EXPECT_STREQ("State -> Invalid", boxes[1]);
         }
-        pEngine->Release();
     }
 }

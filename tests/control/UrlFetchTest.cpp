@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "control/UrlFetch.h"
+#include "platform/base/FxFindHandle.h"
+#include "platform/base/FxHandle.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/TempFolder.h"
 
@@ -22,20 +24,19 @@ std::vector<BYTE> PatternBytes(size_t cb)
 
 void WriteBytes(const CString& strPath, const std::vector<BYTE>& bytes)
 {
-    HANDLE h = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CFxHandle h(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_NE(INVALID_HANDLE_VALUE, h);
     DWORD cb = 0;
     if (!bytes.empty()) {
         WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &cb, nullptr);
     }
-    CloseHandle(h);
 }
 
 std::vector<BYTE> ReadBytes(const CString& strPath)
 {
     std::vector<BYTE> bytes;
-    HANDLE h =
-        CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    CFxHandle h(
+        CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (h == INVALID_HANDLE_VALUE) {
         return bytes;
     }
@@ -44,7 +45,6 @@ std::vector<BYTE> ReadBytes(const CString& strPath)
     if (!bytes.empty()) {
         ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &cb, nullptr);
     }
-    CloseHandle(h);
     return bytes;
 }
 
@@ -53,15 +53,14 @@ int CountTempDownloads()
     char szTemp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, szTemp);
     WIN32_FIND_DATAA fd;
-    HANDLE hFind = FindFirstFileA(CString(szTemp) + "TEMPZND-*", &fd);
-    if (hFind == INVALID_HANDLE_VALUE) {
+    CFxFindHandle find;
+    if (!find.FindFirst(CString(szTemp) + "TEMPZND-*", fd)) {
         return 0;
     }
     int n = 1;
-    while (FindNextFileA(hFind, &fd)) {
+    while (find.FindNext(fd)) {
         ++n;
     }
-    FindClose(hFind);
     return n;
 }
 

@@ -16,6 +16,9 @@
 #include "platform/base/Archive.h"
 #include "platform/base/File.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxFindHandle.h"
+#include "platform/base/FxHandle.h"
+#include "platform/base/FxVariant.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/win/Menu.h"
 #include "support/DibCanvas.h"
@@ -66,11 +69,10 @@ CString SampleTemplate(LPCSTR pszName)
 
 void WriteText(const CString& strPath, const char* pszText)
 {
-    HANDLE h = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CFxHandle h(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_NE(INVALID_HANDLE_VALUE, h);
     DWORD cb = 0;
     WriteFile(h, pszText, static_cast<DWORD>(strlen(pszText)), &cb, nullptr);
-    CloseHandle(h);
 }
 
 // Working in a temporary folder that holds the two sample templates as T1.znt and T2.znt, so
@@ -303,8 +305,8 @@ TEST(VornCtlCardTest, ModifyItemStyleTellsWhetherTheItemChanged)
     CCellFieldDataItem* pItem = d.ctl.GetCappObj().m_CardObj.m_CardData.GetVarDataItem(vars[0], 0, nullptr, nullptr);
     ASSERT_NE(nullptr, pItem);
 
-    VARIANT vText;
-    VariantInit(&vText);
+    CFxVariant text;
+    VARIANT& vText = text;
     vText.vt = VT_BSTR;
     vText.bstrVal = SysAllocString(L"SimHei");
     const struct
@@ -345,7 +347,6 @@ TEST(VornCtlCardTest, ModifyItemStyleTellsWhetherTheItemChanged)
     pItem->m_nDispFlag = 0x10;
     EXPECT_TRUE(d.Call<int>(idModifyItemStyle, vars[0], 0L, CString("_INVERTCOLOR_"), BoolVariant(false)));
     EXPECT_EQ(0, pItem->m_nDispFlag);
-    VariantClear(&vText);
 }
 
 TEST(VornCtlCardTest, ScriptsAreListedReplacedAndRunByName)
@@ -719,15 +720,14 @@ int CountTempDownloads()
     char szTemp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, szTemp);
     WIN32_FIND_DATAA fd;
-    HANDLE hFind = FindFirstFileA(CString(szTemp) + "TEMPZND-*", &fd);
-    if (hFind == INVALID_HANDLE_VALUE) {
+    CFxFindHandle find;
+    if (!find.FindFirst(CString(szTemp) + "TEMPZND-*", fd)) {
         return 0;
     }
     int n = 0;
     do {
         n += (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ? 1 : 0;
-    } while (FindNextFileA(hFind, &fd));
-    FindClose(hFind);
+    } while (find.FindNext(fd));
     return n;
 }
 
@@ -748,7 +748,6 @@ void WriteBigTemplate(const CString& strFrom, const CString& strTo, int cchScrip
     CFile file(strTo, CFile::modeCreate | CFile::modeWrite);
     CArchive ar(&file, CArchive::store);
     sheet.Serialize(ar);
-    ar.Close();
 }
 } // namespace
 

@@ -16,6 +16,8 @@
 #include "core/CappCell.h"
 #include "core/CappLine.h"
 #include "core/CappSheet.h"
+#include "platform/base/FxCoTaskMem.h"
+#include "platform/base/FxVariant.h"
 #include "platform/win/MsgBox.h"
 #include "platform/base/Archive.h"
 #include "platform/base/Firewall.h"
@@ -473,17 +475,17 @@ TEST(VornCtlTest, PropertyPageShowsAndAppliesTheThreeProperties)
     CFxComPtr<ISpecifyPropertyPages> pSpecify(Query<ISpecifyPropertyPages>(pCtl, IID_ISpecifyPropertyPages));
     CAUUID pages = {};
     ASSERT_EQ(S_OK, pSpecify->GetPages(&pages));
+    CFxCoTaskMem<GUID> pageIds(pages.pElems);
     ASSERT_EQ(1u, pages.cElems);
     EXPECT_TRUE(IsEqualCLSID(CLSID_VornCtlPropPage, pages.pElems[0]));
-    CoTaskMemFree(pages.pElems);
 
     CFxComPtr<IPropertyPage> pPage;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_VornCtlPropPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
                                      pPage.ReceiveVoid()));
     PROPPAGEINFO info = {};
     ASSERT_EQ(S_OK, pPage->GetPageInfo(&info));
+    CFxCoTaskMem<WCHAR> title(info.pszTitle);
     EXPECT_STREQ(L"General", info.pszTitle);
-    CoTaskMemFree(info.pszTitle);
     CTestPageSite site;
     ASSERT_EQ(S_OK, pPage->SetPageSite(&site));
     IUnknown* objects[1] = {pCtl};

@@ -17,6 +17,7 @@
 #include "core/CappCompoundFileFun.h"
 #include "core/CappObj.h"
 #include "platform/base/Firewall.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/base/FxHandle.h"
 #include "tests/support/ProcAddress.h"
 #include "tests/support/TempFolder.h"
@@ -104,22 +105,20 @@ std::string MakeCardFile(const CString& strPath, ULONG nSectorSize = 512)
     streams[L"\x96F6\x4EF6.dwg"] = big;
     WCHAR wszPath[MAX_PATH] = {};
     MultiByteToWideChar(CP_ACP, 0, strPath, -1, wszPath, MAX_PATH);
-    IStorage* pStg = nullptr;
+    CFxComPtr<IStorage> pStg;
     STGOPTIONS options = {};
     options.usVersion = 1;
     options.ulSectorSize = nSectorSize;
-    EXPECT_TRUE(
-        SUCCEEDED(StgCreateStorageEx(wszPath, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, STGFMT_DOCFILE, 0,
-                                     &options, nullptr, IID_IStorage, reinterpret_cast<void**>(&pStg))));
+    EXPECT_TRUE(SUCCEEDED(StgCreateStorageEx(wszPath, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
+                                             STGFMT_DOCFILE, 0, &options, nullptr, IID_IStorage, pStg.ReceiveVoid())));
     for (const auto& stream : streams) {
-        IStream* pStream = nullptr;
-        EXPECT_TRUE(SUCCEEDED(pStg->CreateStream(stream.first.c_str(),
-                                                 STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, &pStream)));
+        CFxComPtr<IStream> pStream;
+        EXPECT_TRUE(SUCCEEDED(pStg->CreateStream(
+            stream.first.c_str(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, pStream.Receive())));
         ULONG nWritten = 0;
         pStream->Write(stream.second.data(), static_cast<ULONG>(stream.second.size()), &nWritten);
-        pStream->Release();
     }
-    pStg->Release();
+    pStg.Close();
     return TestReadBytes(strPath);
 }
 

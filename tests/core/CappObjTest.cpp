@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/CappObj.h"
+#include "platform/base/FxComPtr.h"
 #include "tests/core/CardObjUtil.h"
 #include "tests/core/OleListUtil.h"
 #include "tests/support/TempFolder.h"
@@ -98,19 +99,17 @@ void MakeCompoundFile(const CString& strPath, const std::map<std::wstring, std::
 {
     WCHAR wszPath[MAX_PATH] = {};
     MultiByteToWideChar(CP_ACP, 0, strPath, -1, wszPath, MAX_PATH);
-    IStorage* pStg = nullptr;
-    ASSERT_TRUE(
-        SUCCEEDED(StgCreateStorageEx(wszPath, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, STGFMT_STORAGE, 0,
-                                     nullptr, nullptr, IID_IStorage, reinterpret_cast<void**>(&pStg))));
+    CFxComPtr<IStorage> pStg;
+    ASSERT_TRUE(SUCCEEDED(StgCreateStorageEx(wszPath, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
+                                             STGFMT_STORAGE, 0, nullptr, nullptr, IID_IStorage, pStg.ReceiveVoid())));
     for (const auto& stream : streams) {
-        IStream* pStream = nullptr;
-        ASSERT_TRUE(SUCCEEDED(pStg->CreateStream(stream.first.c_str(),
-                                                 STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, &pStream)));
+        CFxComPtr<IStream> pStream;
+        ASSERT_TRUE(SUCCEEDED(pStg->CreateStream(
+            stream.first.c_str(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, 0, pStream.Receive())));
         ULONG nWritten = 0;
         pStream->Write(stream.second.data(), static_cast<ULONG>(stream.second.size()), &nWritten);
-        pStream->Release();
     }
-    pStg->Release();
+    pStg.Close();
 }
 } // namespace
 

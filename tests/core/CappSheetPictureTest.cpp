@@ -7,6 +7,7 @@
 #include "core/CappMDData.h"
 #include "platform/gdi/Rgn.h"
 #include "symedit/CappDrawCache.h"
+#include "symedit/CappDrawScope.h"
 #include "symedit/CappStaticTextCtl.h"
 #include "tests/core/CardDataUtil.h"
 #include "tests/core/SheetDrawUtil.h"

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/CappObj.h"
-#include "core/CappTempFileFun.h"
 #include "core/CardObj.h"
 #include "platform/base/FxHandle.h"
+#include "platform/base/FxSafeSave.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
 #include "tests/support/TestFiles.h"
@@ -102,18 +102,18 @@ TEST(CappTempFileFunTest, TemporariesAreNamedAfterTheirTarget)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
-        EXPECT_EQ(c.bTemp, CCappTempFileFun::IsTempOf("a.znt", c.szFile));
+        EXPECT_EQ(c.bTemp, CFxSafeSave::IsTempOf("a.znt", c.szFile));
     }
 
     CTestTempFolder folder;
     CString strTemp;
-    ASSERT_TRUE(CCappTempFileFun::CreateTempBeside(folder.PathOf("零件.znt"), strTemp));
-    EXPECT_TRUE(CCappTempFileFun::IsTempOf("零件.znt", strTemp.Mid(folder.GetPath().GetLength() + 1)));
+    ASSERT_TRUE(CFxSafeSave::CreateTempBeside(folder.PathOf("零件.znt"), strTemp));
+    EXPECT_TRUE(CFxSafeSave::IsTempOf("零件.znt", strTemp.Mid(folder.GetPath().GetLength() + 1)));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strTemp));
     CString strSecond;
-    ASSERT_TRUE(CCappTempFileFun::CreateTempBeside(folder.PathOf("零件.znt"), strSecond));
+    ASSERT_TRUE(CFxSafeSave::CreateTempBeside(folder.PathOf("零件.znt"), strSecond));
     EXPECT_STRNE(strTemp.GetString(), strSecond.GetString());
-    EXPECT_FALSE(CCappTempFileFun::CreateTempBeside(folder.PathOf("gone\\零件.znt"), strTemp));
+    EXPECT_FALSE(CFxSafeSave::CreateTempBeside(folder.PathOf("gone\\零件.znt"), strTemp));
     EXPECT_STREQ("", strTemp.GetString());
 }
 
@@ -163,9 +163,9 @@ TEST(CappTempFileFunTest, ATemporaryStillBeingWrittenStays)
     CFxHandle busy(CreateFileA(strBusy, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_TRUE(busy.IsValid());
     Touch(folder.PathOf("card.cpo.~0000BEE0.tmp"));
-    EXPECT_EQ(1, CCappTempFileFun::RemoveStaleTemps(strTarget));
+    EXPECT_EQ(1, CFxSafeSave::RemoveStaleTemps(strTarget));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strBusy));
     busy.Close();
-    EXPECT_EQ(1, CCappTempFileFun::RemoveStaleTemps(strTarget));
+    EXPECT_EQ(1, CFxSafeSave::RemoveStaleTemps(strTarget));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strBusy));
 }

@@ -11,6 +11,7 @@
 #include "core/CappPgData.h"
 #include "core/CardObj.h"
 #include "core/PageMaker.h"
+#include "platform/base/FxHandle.h"
 #include "tests/core/CardObjUtil.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/UiDriver.h"
@@ -370,12 +371,12 @@ TEST_F(CardObjFileTest, DamagedArchiveFailsTheLoadAndIsNotSavedOver)
         ASSERT_EQ(1, card.SaveData());
     }
     // Cut the archive short.
-    HANDLE hFile = CreateFileA(CcdPath(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    CFxHandle hFile(CreateFileA(CcdPath(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
     const DWORD dwSize = GetFileSize(hFile, nullptr);
     SetFilePointer(hFile, static_cast<LONG>(dwSize / 2), nullptr, FILE_BEGIN);
     SetEndOfFile(hFile);
-    CloseHandle(hFile);
+    hFile.Close();
 
     CCardObj shortForm;
     EXPECT_EQ(0, shortForm.LoadCard(m_folder.GetPath(), "M", "D1"));
@@ -388,9 +389,8 @@ TEST_F(CardObjFileTest, DamagedArchiveFailsTheLoadAndIsNotSavedOver)
     ASSERT_EQ(1u, boxes.size());
     EXPECT_STREQ("s-error", boxes[0].GetString());
     EXPECT_EQ(0, card.SaveData());
-    HANDLE hCheck = CreateFileA(CcdPath(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    CFxHandle hCheck(CreateFileA(CcdPath(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_EQ(dwSize / 2, GetFileSize(hCheck, nullptr));
-    CloseHandle(hCheck);
 }
 
 TEST_F(CardObjFileTest, MissingTemplateIsReported)

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "platform/base/FxHandle.h"
 #include "platform/base/String.h"
 #include "tests/support/TestData.h"
 #include "tests/support/UnixTool.h"

@@ -10,6 +10,8 @@
 #include <string>
 
 #include "core/PrinterDeviceHelper.h"
+#include "platform/base/FxGlobalLock.h"
+#include "platform/base/FxGlobalMem.h"
 #include "platform/frame/WinApp.h"
 #include "tests/support/PrintTestPrinter.h"
 #include "tests/support/TempFolder.h"
@@ -31,10 +33,8 @@ void WriteBytes(const CString& strPath, const std::string& bytes)
 std::string BlockBytes(HANDLE hBlock)
 {
     const SIZE_T nSize = GlobalSize(hBlock);
-    const char* p = static_cast<const char*>(GlobalLock(hBlock));
-    std::string bytes(p, nSize);
-    GlobalUnlock(hBlock);
-    return bytes;
+    CFxGlobalLock lock(hBlock);
+    return std::string(lock.GetAs<const char>(), nSize);
 }
 
 std::string LengthBytes(DWORD n)
@@ -112,10 +112,10 @@ TEST(PrinterDeviceHelperTest, PrintersListedAndTheApplicationPrinterSelected)
     ASSERT_TRUE(CPrinterDeviceHelper::GetDefaultPrinter(strName));
     EXPECT_STREQ(FX_TEST_PRINTER, strName.GetString());
     EXPECT_TRUE(CPrinterDeviceHelper::ExtractDeviceNameFromDEVNAME(app.m_hDevNames, strName));
-    const DEVMODEA* pMode = static_cast<const DEVMODEA*>(GlobalLock(app.m_hDevMode));
+    CFxGlobalLock lock(app.m_hDevMode);
+    const DEVMODEA* pMode = lock.GetAs<const DEVMODEA>();
     ASSERT_NE(nullptr, pMode);
     EXPECT_STREQ(FX_TEST_PRINTER, reinterpret_cast<const char*>(pMode->dmDeviceName));
-    GlobalUnlock(app.m_hDevMode);
 }
 
 TEST(PrinterDeviceHelperTest, SettingFileRoundTrip)
@@ -128,8 +128,7 @@ TEST(PrinterDeviceHelperTest, SettingFileRoundTrip)
     ASSERT_TRUE(CPrinterDeviceHelper::CreatePrinter(hMode, hNames, FX_TEST_PRINTER));
     ASSERT_TRUE(CPrinterDeviceHelper::SetPaperSizeCust(hMode, CSize(2970, 2100), DMORIENT_LANDSCAPE));
     // Saved from the default printer: loading must not make it the default.
-    static_cast<DEVNAMES*>(GlobalLock(hNames))->wDefault = DN_DEFAULTPRN;
-    GlobalUnlock(hNames);
+    CFxGlobalLock(hNames).GetAs<DEVNAMES>()->wDefault = DN_DEFAULTPRN;
     const std::string mode = BlockBytes(hMode);
     const std::string names = BlockBytes(hNames);
 
@@ -147,14 +146,16 @@ TEST(PrinterDeviceHelperTest, SettingFileRoundTrip)
     std::string expectedNames = names;
     expectedNames[6] = 0;
     EXPECT_EQ(expectedNames, BlockBytes(hNames2));
-    const DEVMODEA* pMode = static_cast<const DEVMODEA*>(GlobalLock(hMode2));
-    EXPECT_EQ(DMORIENT_LANDSCAPE, pMode->dmOrientation);
-    EXPECT_EQ(2970, pMode->dmPaperLength);
-    EXPECT_EQ(2100, pMode->dmPaperWidth);
-    EXPECT_EQ(0, pMode->dmPaperSize);
-    EXPECT_EQ(static_cast<DWORD>(DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH),
-              pMode->dmFields & (DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH));
-    GlobalUnlock(hMode2);
+    {
+        CFxGlobalLock lock(hMode2);
+        const DEVMODEA* pMode = lock.GetAs<const DEVMODEA>();
+        EXPECT_EQ(DMORIENT_LANDSCAPE, pMode->dmOrientation);
+        EXPECT_EQ(2970, pMode->dmPaperLength);
+        EXPECT_EQ(2100, pMode->dmPaperWidth);
+        EXPECT_EQ(0, pMode->dmPaperSize);
+        EXPECT_EQ(static_cast<DWORD>(DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH),
+                  pMode->dmFields & (DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH));
+    }
 
     // The application's printer through a setting file, both ways.
     {
@@ -252,9 +253,9 @@ TEST(PrinterDeviceHelperTest, PaperSizes)
     EXPECT_FALSE(CPrinterDeviceHelper::SetPaperSizeByID(hMode, 0, DMORIENT_PORTRAIT));
     EXPECT_FALSE(CPrinterDeviceHelper::SetPaperSizeCust(hMode, CSize(0, 2100), DMORIENT_PORTRAIT));
     ASSERT_TRUE(CPrinterDeviceHelper::SetPaperSizeByID(hMode, DMPAPER_A3, DMORIENT_LANDSCAPE));
-    const DEVMODEA* pMode = static_cast<const DEVMODEA*>(GlobalLock(hMode));
+    CFxGlobalMem mem(static_cast<HGLOBAL>(hMode));
+    CFxGlobalLock lock(mem);
+    const DEVMODEA* pMode = lock.GetAs<const DEVMODEA>();
     EXPECT_EQ(DMPAPER_A3, pMode->dmPaperSize);
     EXPECT_EQ(DMORIENT_LANDSCAPE, pMode->dmOrientation);
-    GlobalUnlock(hMode);
-    GlobalFree(hMode);
 }

@@ -12,6 +12,7 @@
 #include "core/CardObj.h"
 #include "platform/base/Archive.h"
 #include "platform/base/File.h"
+#include "platform/base/FxHandle.h"
 #include "tests/core/SampleTemplates.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
@@ -33,13 +34,12 @@ void WriteSheet(CCappSheet* pSheet, const CString& strPath)
     CArchive ar(&file, CArchive::store);
     pOwned->Serialize(ar);
     ar.Close();
-    file.Close();
 }
 
 std::string ReadBytes(const CString& strPath)
 {
     std::string bytes;
-    HANDLE hFile = CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    CFxHandle hFile(CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     if (hFile == INVALID_HANDLE_VALUE) {
         return bytes;
     }
@@ -48,7 +48,6 @@ std::string ReadBytes(const CString& strPath)
     while (ReadFile(hFile, buffer, sizeof(buffer), &dwRead, nullptr) && dwRead > 0) {
         bytes.append(buffer, dwRead);
     }
-    CloseHandle(hFile);
     return bytes;
 }
 

@@ -11,6 +11,7 @@
 
 #include "designer/shell/MainFrame.h"
 #include "designer/shell/VornDesignApp.h"
+#include "platform/base/FxHandle.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/base/String.h"
 #include "platform/res/resource.h"
@@ -21,8 +22,8 @@
 inline std::string DesignReadBytes(const CString& strPath)
 {
     std::string bytes;
-    HANDLE hFile = ::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, 0, nullptr);
+    CFxHandle hFile(::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
     if (hFile == INVALID_HANDLE_VALUE) {
         return bytes;
     }
@@ -31,19 +32,17 @@ inline std::string DesignReadBytes(const CString& strPath)
     while (::ReadFile(hFile, buffer, sizeof(buffer), &dwRead, nullptr) && dwRead > 0) {
         bytes.append(buffer, dwRead);
     }
-    ::CloseHandle(hFile);
     return bytes;
 }
 
 inline BOOL DesignWriteBytes(const CString& strPath, const std::string& bytes)
 {
-    HANDLE hFile = ::CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CFxHandle hFile(::CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     if (hFile == INVALID_HANDLE_VALUE) {
         return FALSE;
     }
     DWORD dwWritten = 0;
     const BOOL bOk = ::WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &dwWritten, nullptr);
-    ::CloseHandle(hFile);
     return bOk && dwWritten == bytes.size();
 }
 

@@ -4,6 +4,8 @@
 
 #include "framework/FwBmpMenuPlugIn.h"
 #include "framework/FwBmpMgr.h"
+#include "platform/base/FxComPtr.h"
+#include "platform/win/Menu.h"
 #include "tests/framework/res/fwtoolbar_resource.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
@@ -22,7 +24,9 @@ UINT ItemType(HMENU hMenu, UINT nPos)
 
 TEST(FwBmpMenuPlugInTest, CommandItemsTurnOwnerDrawnAndOthersStayAsTheyAre)
 {
-    HMENU hMenu = ::CreatePopupMenu();
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    HMENU hMenu = menu;
     ::AppendMenuA(hMenu, MF_STRING, 0x8101, "&New\tCtrl+N");
     ::AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
     ::AppendMenuA(hMenu, MF_STRING, SC_CLOSE, "&Close");
@@ -31,11 +35,11 @@ TEST(FwBmpMenuPlugInTest, CommandItemsTurnOwnerDrawnAndOthersStayAsTheyAre)
     ::AppendMenuA(hMenu, MF_STRING, 0x8400, "&Status Bar");
 
     FwBmpMenuPlugIn* pPlugIn = new FwBmpMenuPlugIn(TRUE);
-    FwBmpMgr* pBmpMgr = new FwBmpMgr;
+    CFxComPtr<FwBmpMgr> pBmpMgr(new FwBmpMgr);
     ASSERT_TRUE(pBmpMgr->AddToolBarResource(MAKEINTRESOURCEA(IDR_FWTB_MAIN), nullptr, TRUE));
     pPlugIn->SetBmpMgr(pBmpMgr);
     EXPECT_EQ(2, pBmpMgr->GetRefCount());
-    pBmpMgr->Release();
+    pBmpMgr.Close();
     pPlugIn->ConvertPopup(hMenu);
     pPlugIn->ConvertPopup(hMenu);
 
@@ -97,23 +101,25 @@ TEST(FwBmpMenuPlugInTest, CommandItemsTurnOwnerDrawnAndOthersStayAsTheyAre)
     ::GetMenuStringA(hMenu, 0, szText, sizeof(szText), MF_BYPOSITION);
     EXPECT_STREQ("&New\tCtrl+N", szText);
     EXPECT_NE(0U, ItemType(hMenu, 3) & MFT_OWNERDRAW);
-    ::DestroyMenu(hMenu);
 }
 
 TEST(FwBmpMenuPlugInTest, StaleMenusAndItemsArePurged)
 {
-    HMENU hMenu = ::CreatePopupMenu();
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    HMENU hMenu = menu;
     ::AppendMenuA(hMenu, MF_STRING, 0x8101, "&New");
     ::AppendMenuA(hMenu, MF_STRING, 0x8102, "&Open");
-    HMENU hGone = ::CreatePopupMenu();
+    CMenu gone;
+    ASSERT_TRUE(gone.CreatePopupMenu());
+    HMENU hGone = gone;
     ::AppendMenuA(hGone, MF_STRING, 0x8103, "&Save");
     FwBmpMenuPlugIn plugIn(TRUE);
     plugIn.ConvertPopup(hMenu);
     plugIn.ConvertPopup(hGone);
-    ::DestroyMenu(hGone);
+    gone.DestroyMenu();
     ::DeleteMenu(hMenu, 0x8102, MF_BYCOMMAND);
     plugIn.PurgeStaleItems();
     EXPECT_EQ(1, plugIn.GetItemCount(hMenu));
     EXPECT_EQ(0, plugIn.GetItemCount(hGone));
-    ::DestroyMenu(hMenu);
 }

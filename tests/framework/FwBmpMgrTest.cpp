@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/FwBmpMgr.h"
+#include "platform/base/FxComPtr.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/SelectGuard.h"
@@ -46,17 +47,16 @@ TEST(FwBmpMgrTest, ToolBarResourcesAreReadWithinTheirSize)
     };
     for (const ResCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        FwBmpMgr* pBmpMgr = new FwBmpMgr;
+        CFxComPtr<FwBmpMgr> pBmpMgr(new FwBmpMgr);
         EXPECT_EQ(c.bResult, pBmpMgr->AddToolBarResource(MAKEINTRESOURCEA(c.nSmall),
                                                          c.nLarge != 0 ? MAKEINTRESOURCEA(c.nLarge) : nullptr, TRUE));
         EXPECT_EQ(c.bHasImage, pBmpMgr->HasImage(c.nID));
-        pBmpMgr->Release();
     }
 }
 
 TEST(FwBmpMgrTest, TheFirstRegistrationOfAnIdKeepsItsImage)
 {
-    FwBmpMgr* pBmpMgr = new FwBmpMgr;
+    CFxComPtr<FwBmpMgr> pBmpMgr(new FwBmpMgr);
     ASSERT_TRUE(pBmpMgr->AddToolBarResource(MAKEINTRESOURCEA(IDR_FWTB_MAIN), nullptr, TRUE));
     ASSERT_TRUE(pBmpMgr->AddToolBarResource(MAKEINTRESOURCEA(IDR_FWTB_EDIT), nullptr, TRUE));
     HBITMAP hMain = nullptr;
@@ -71,9 +71,9 @@ TEST(FwBmpMgrTest, TheFirstRegistrationOfAnIdKeepsItsImage)
     EXPECT_EQ(1, nEdit);
     EXPECT_FALSE(pBmpMgr->GetImage(ID_FWTB_NOIMAGE, hMain, nMain, TRUE));
     pBmpMgr->AddRef();
+    CFxComPtr<FwBmpMgr> second(static_cast<FwBmpMgr*>(pBmpMgr));
     EXPECT_EQ(2, pBmpMgr->GetRefCount());
-    pBmpMgr->Release();
-    pBmpMgr->Release();
+    second.Close();
 }
 
 TEST(FwBmpMgrTest, TheStandardGreysTakeTheSystemColours)
@@ -111,7 +111,7 @@ TEST(FwBmpMgrTest, LargeImagesAreStretchedWhenNoLargeStripIsGiven)
     };
     for (const SizeCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        FwBmpMgr* pBmpMgr = new FwBmpMgr;
+        CFxComPtr<FwBmpMgr> pBmpMgr(new FwBmpMgr);
         ASSERT_TRUE(pBmpMgr->AddToolBarResource(MAKEINTRESOURCEA(IDR_FWTB_MAIN),
                                                 c.nLarge != 0 ? MAKEINTRESOURCEA(c.nLarge) : nullptr, TRUE));
         EXPECT_EQ(CSize(16, 15), pBmpMgr->GetSmallSize());
@@ -126,6 +126,5 @@ TEST(FwBmpMgrTest, LargeImagesAreStretchedWhenNoLargeStripIsGiven)
         pBmpMgr->SetKeepSmall(TRUE);
         EXPECT_TRUE(pBmpMgr->GetImage(0x8102, hStrip, nIndex, TRUE));
         EXPECT_EQ(CSize(23 * 16, 15), StripSize(hStrip));
-        pBmpMgr->Release();
     }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "framework/FwTreeCtrl.h"
+#include "platform/base/FxIcon.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
@@ -405,11 +406,10 @@ TEST_F(FwTreeCtrlTest, DragImageIsTheIconMergedWithTheLabelBitmap)
     CImageList labelList;
     ASSERT_TRUE(m_tree.CreateImageListFromBitmap(&label, RGB(255, 0, 255), labelList));
     EXPECT_EQ(1, labelList.GetImageCount());
-    HICON hIcon = pImages->ExtractIcon(1);
-    ASSERT_NE(nullptr, hIcon);
+    CFxIcon icon(pImages->ExtractIcon(1));
+    ASSERT_NE(nullptr, static_cast<HICON>(icon));
     CImageList iconList;
-    ASSERT_TRUE(m_tree.CreateImageListFromIcon(hIcon, iconList));
-    DestroyIcon(hIcon);
+    ASSERT_TRUE(m_tree.CreateImageListFromIcon(icon, iconList));
     int cx = 0;
     int cy = 0;
     ASSERT_TRUE(iconList.GetIconSize(cx, cy));

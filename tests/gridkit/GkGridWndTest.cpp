@@ -12,6 +12,7 @@
 #include "support/UiDriver.h"
 #include "tests/gridkit/res/gktest_resource.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/TestClipboard.h"
 
 namespace
 {
@@ -295,32 +296,6 @@ void TypeChinese(HWND hWnd, TypingKind kind, LPCSTR pszGbkChar, LPCWSTR pszUtf16
         PumpTestMessages();
     }
 }
-
-BOOL PutTextOnClipboard(HWND hOwner, LPCSTR pszText)
-{
-    CFxGlobalMem mem;
-    const size_t cb = std::strlen(pszText) + 1;
-    if (!mem.Alloc(GMEM_MOVEABLE, cb)) {
-        return FALSE;
-    }
-    void* pData = ::GlobalLock(mem);
-    if (pData == nullptr) {
-        return FALSE;
-    }
-    std::memcpy(pData, pszText, cb);
-    ::GlobalUnlock(mem);
-    if (!::OpenClipboard(hOwner)) {
-        return FALSE;
-    }
-    ::EmptyClipboard();
-    // The clipboard owns the block only once it took it.
-    const BOOL bSet = ::SetClipboardData(CF_TEXT, mem) != nullptr;
-    if (bSet) {
-        mem.Detach();
-    }
-    ::CloseClipboard();
-    return bSet;
-}
 } // namespace
 
 TEST_F(GkGridWndTest, ChineseTypedIntoATextCellStaysWhole)
@@ -392,7 +367,7 @@ TEST_F(GkGridWndTest, ChinesePastedIntoTheEditorStaysWhole)
     Key(m_created.m_hWnd, VK_F2);
     HWND hEdit = Editor(m_created, "Edit");
     ASSERT_NE(nullptr, hEdit);
-    ASSERT_TRUE(PutTextOnClipboard(m_dlg.m_hWnd, "齿轮轴"));
+    ASSERT_TRUE(TestPutClipboardText(m_dlg.m_hWnd, "齿轮轴"));
     // The paste command, over the selected old text.
     ::SendMessageA(hEdit, WM_PASTE, 0, 0);
     char szText[32] = "";

@@ -1,6 +1,8 @@
 #include "TestCtl.h"
 
 #include "TestCtlIds.h"
+#include "platform/base/FxGlobalLock.h"
+#include "platform/base/FxGlobalMem.h"
 #include "platform/gdi/DC.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/ole/PropExchange.h"
@@ -43,21 +45,18 @@ void CTestCtl::DoPropExchange(CPropExchange* pPX)
     pPX->ExchangeLong("Count", m_lCount, 0);
     pPX->ExchangeBool("Flag", m_bFlag, FALSE);
     pPX->ExchangeShort("Size", m_nSize, 1);
-    HGLOBAL hData = nullptr;
-    if (!pPX->IsLoading()) {
-        hData = FxNewBlob(m_strData.GetString(), static_cast<DWORD>(m_strData.GetLength()));
-    }
+    CFxGlobalMem blob(pPX->IsLoading() ? nullptr
+                                       : FxNewBlob(m_strData.GetString(), static_cast<DWORD>(m_strData.GetLength())));
+    HGLOBAL hData = blob;
     pPX->ExchangeBlob("Data", &hData);
     if (pPX->IsLoading()) {
+        // The loaded copy is ours.
+        blob.Attach(hData);
         m_strData.Empty();
-        if (hData != nullptr) {
-            const BYTE* p = static_cast<const BYTE*>(GlobalLock(hData));
-            m_strData = CString(reinterpret_cast<LPCSTR>(p + sizeof(DWORD)), static_cast<int>(FxBlobSize(hData)));
-            GlobalUnlock(hData);
+        CFxGlobalLock lock(blob);
+        if (lock.GetData() != nullptr) {
+            m_strData = CString(lock.GetAs<const char>() + sizeof(DWORD), static_cast<int>(FxBlobSize(blob)));
         }
-    }
-    if (hData != nullptr) {
-        GlobalFree(hData);
     }
 }
 

@@ -1,10 +1,14 @@
 // Documents through their template and frame: open, modify, save on close, reopen.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/base/File.h"
+#include "platform/base/FxSafeSave.h"
 #include "tests/platform/TestFrames.h"
 #include "tests/platform/res/fxtest_resource.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -152,7 +156,9 @@ TEST_F(DocumentTest, AFailedSaveIsReportedAndLeavesNoTemporaryFile)
     ASSERT_TRUE(CreateDirectoryA(strFolder, nullptr));
     EXPECT_FALSE(pDoc->OnSaveDocument(strFolder));
     EXPECT_EQ(1u, ui.TakeBoxTexts().size());
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strFolder + ".tmp~"));
+    for (const std::string& name : TestFolderNames(m_temp.GetPath())) {
+        EXPECT_FALSE(CFxSafeSave::IsTempOf("sub", name.c_str())) << name;
+    }
     pDoc->SetModifiedFlag(FALSE);
     pDoc->OnCloseDocument();
 }

@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/FxBstr.h"
+#include "platform/base/FxClipboard.h"
+#include "platform/base/FxCoTaskMem.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxCursor.h"
 #include "platform/base/FxFindHandle.h"
+#include "platform/base/FxGlobalLock.h"
 #include "platform/base/FxGlobalMem.h"
+#include "platform/base/FxIcon.h"
+#include "platform/base/FxInternetHandle.h"
 #include "platform/base/FxLocalMem.h"
 #include "platform/base/FxHandle.h"
 #include "platform/base/FxRegKey.h"
+#include "platform/base/FxVariant.h"
+#include "platform/gdi/Bitmap.h"
 #include "tests/support/TempFolder.h"
 
 namespace
@@ -31,6 +39,21 @@ bool IsOpenHandle(HANDLE hHandle)
 {
     DWORD dwFlags = 0;
     return GetHandleInformation(hHandle, &dwFlags) != FALSE;
+}
+
+// Whether an icon or cursor handle still names a live image.
+bool IsLiveImage(HICON hImage)
+{
+    ICONINFO info = {};
+    if (!GetIconInfo(hImage, &info)) {
+        return false;
+    }
+    // The bitmaps GetIconInfo made are ours.
+    CBitmap mask;
+    CBitmap color;
+    mask.Attach(info.hbmMask);
+    color.Attach(info.hbmColor);
+    return true;
 }
 
 TEST(HandleOwnerTest, KernelHandleClosesInItsDestructorWithTheMatchingCall)
@@ -237,5 +260,147 @@ TEST(HandleOwnerTest, BstrDetachHandsTheStringOut)
     owner.Attach(bstr);
     owner.Close();
     EXPECT_EQ(nullptr, static_cast<BSTR>(owner));
+}
+TEST(HandleOwnerTest, GlobalLockHoldsTheBlockLockedForItsScopeOnly)
+{
+    CFxGlobalMem mem;
+    ASSERT_TRUE(mem.Alloc(GMEM_MOVEABLE, 4));
+    {
+        CFxGlobalLock lock(mem);
+        ASSERT_NE(nullptr, lock.GetData());
+        *lock.GetAs<BYTE>() = 0x5A;
+        // The lock count of a moveable block is in its flags.
+        EXPECT_EQ(1u, GlobalFlags(mem) & GMEM_LOCKCOUNT);
+        {
+            CFxGlobalLock inner(mem);
+            EXPECT_EQ(lock.GetData(), inner.GetData());
+            EXPECT_EQ(2u, GlobalFlags(mem) & GMEM_LOCKCOUNT);
+        }
+        EXPECT_EQ(1u, GlobalFlags(mem) & GMEM_LOCKCOUNT);
+    }
+    EXPECT_EQ(0u, GlobalFlags(mem) & GMEM_LOCKCOUNT);
+    CFxGlobalLock none(nullptr);
+    EXPECT_EQ(nullptr, none.GetData());
+}
+
+TEST(HandleOwnerTest, ClipboardIsClosedAtTheEndOfTheScopeAndASecondOpenWaits)
+{
+    HWND hWnd = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, hWnd);
+    {
+        CFxClipboard clipboard(hWnd);
+        ASSERT_TRUE(clipboard.IsOpen());
+        EXPECT_EQ(hWnd, GetOpenClipboardWindow());
+        // Open already in this thread for another window: the second scope does not own it.
+        CFxClipboard second(nullptr);
+        EXPECT_FALSE(second.IsOpen());
+        EXPECT_EQ(hWnd, GetOpenClipboardWindow());
+    }
+    EXPECT_EQ(nullptr, GetOpenClipboardWindow());
+    DestroyWindow(hWnd);
+}
+
+TEST(HandleOwnerTest, VariantReleasesWhatItHoldsWhenClearedRefilledOrGone)
+{
+    CountedUnknown first;
+    CountedUnknown second;
+    {
+        CFxVariant v;
+        EXPECT_EQ(VT_EMPTY, v.vt);
+        v.vt = VT_UNKNOWN;
+        v.punkVal = &first;
+        // Filling it again through Receive gives up the interface held before.
+        VARIANT* pSlot = v.Receive();
+        EXPECT_EQ(0u, first.m_nRefs);
+        EXPECT_EQ(VT_EMPTY, pSlot->vt);
+        pSlot->vt = VT_UNKNOWN;
+        pSlot->punkVal = &second;
+    }
+    EXPECT_EQ(0u, second.m_nRefs);
+
+    CountedUnknown kept;
+    CFxVariant v;
+    v.vt = VT_UNKNOWN;
+    v.punkVal = &kept;
+    {
+        CFxVariant out;
+        *out.Receive() = v.Detach();
+        EXPECT_EQ(VT_EMPTY, v.vt);
+        EXPECT_TRUE(SUCCEEDED(v.Clear()));
+        EXPECT_EQ(1u, kept.m_nRefs);
+        EXPECT_EQ(&kept, out.punkVal);
+    }
+    EXPECT_EQ(0u, kept.m_nRefs);
+}
+
+TEST(HandleOwnerTest, IconAndCursorAreDestroyedOnceUnlessDetached)
+{
+    const BYTE andMask[32 * 32 / 8] = {};
+    const BYTE xorMask[32 * 32 / 8] = {};
+    struct ImageCase
+    {
+        const char* szName;
+        bool bIcon;
+    };
+    const ImageCase cases[] = {{"icon", true}, {"cursor", false}};
+    for (const ImageCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        auto make = [&] {
+            return c.bIcon ? CreateIcon(nullptr, 32, 32, 1, 1, andMask, xorMask)
+                           : CreateCursor(nullptr, 0, 0, 32, 32, andMask, xorMask);
+        };
+        HICON hImage = make();
+        ASSERT_NE(nullptr, hImage);
+        {
+            CFxIcon icon(c.bIcon ? hImage : nullptr);
+            CFxCursor cursor(c.bIcon ? nullptr : hImage);
+            EXPECT_TRUE(icon.IsValid() || cursor.IsValid());
+            EXPECT_TRUE(IsLiveImage(hImage));
+        }
+        EXPECT_FALSE(IsLiveImage(hImage));
+
+        hImage = make();
+        CFxIcon icon(hImage);
+        EXPECT_EQ(hImage, icon.Detach());
+        EXPECT_TRUE(icon.Close());
+        EXPECT_TRUE(IsLiveImage(hImage));
+        icon.Attach(hImage);
+        EXPECT_TRUE(icon.Close());
+        EXPECT_FALSE(IsLiveImage(hImage));
+    }
+}
+
+TEST(HandleOwnerTest, TaskMemoryFilledThroughReceiveIsFreedWithTheTaskAllocator)
+{
+    CFxCoTaskMem<WCHAR> name;
+    EXPECT_FALSE(name.IsValid());
+    *name.Receive() = static_cast<WCHAR*>(CoTaskMemAlloc(8 * sizeof(WCHAR)));
+    ASSERT_TRUE(name.IsValid());
+    // The allocator knows the block until the owner frees it, and then no more.
+    void* pBlock = name;
+    IMalloc* pMalloc = nullptr;
+    ASSERT_TRUE(SUCCEEDED(CoGetMalloc(1, &pMalloc)));
+    CFxComPtr<IMalloc> malloc(pMalloc);
+    EXPECT_EQ(1, malloc->DidAlloc(pBlock));
+    EXPECT_EQ(8 * sizeof(WCHAR), malloc->GetSize(pBlock));
+    name.Close();
+    EXPECT_FALSE(name.IsValid());
+}
+
+TEST(HandleOwnerTest, InternetHandleIsClosedInItsDestructor)
+{
+    HINTERNET hSession = nullptr;
+    {
+        CFxInternetHandle session(InternetOpenA("VornTest", INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0));
+        ASSERT_TRUE(session.IsValid());
+        hSession = session;
+        DWORD dwTimeout = 0;
+        DWORD cbTimeout = sizeof(dwTimeout);
+        EXPECT_TRUE(InternetQueryOptionA(session, INTERNET_OPTION_CONNECT_TIMEOUT, &dwTimeout, &cbTimeout));
+    }
+    DWORD dwTimeout = 0;
+    DWORD cbTimeout = sizeof(dwTimeout);
+    EXPECT_FALSE(InternetQueryOptionA(hSession, INTERNET_OPTION_CONNECT_TIMEOUT, &dwTimeout, &cbTimeout));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_HANDLE), GetLastError());
 }
 } // namespace

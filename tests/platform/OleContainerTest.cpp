@@ -2,6 +2,7 @@
 
 #include "OleTestCtl.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/gdi/ClientDC.h"
 #include "platform/ole/OleControlSite.h"
 #include "platform/ole/OleControlWnd.h"
 #include "platform/win/Dialog.h"
@@ -72,10 +73,9 @@ TEST(OleContainerTest, DialogCreatesTheControlsItsTemplateNamesInPlace)
         EXPECT_TRUE(d.SavePicture("ole-container-dialog.png"));
         // What the window shows in place: the control's colour inside its frame.
         ::UpdateWindow(hWndCtl);
-        HDC hdc = ::GetDC(hWndCtl);
-        EXPECT_EQ(crControl, GetPixel(hdc, 5, 5));
-        EXPECT_EQ(crFrame, GetPixel(hdc, 0, 0));
-        ::ReleaseDC(hWndCtl, hdc);
+        CClientDC dc(hWndCtl);
+        EXPECT_EQ(crControl, GetPixel(dc.GetSafeHdc(), 5, 5));
+        EXPECT_EQ(crFrame, GetPixel(dc.GetSafeHdc(), 0, 0));
         d.Ok();
     });
     EXPECT_EQ(IDOK, dlg.DoModal());

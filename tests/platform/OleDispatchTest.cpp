@@ -5,6 +5,7 @@
 
 #include "OleTestCtl.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxVariant.h"
 #include "platform/ole/OleDispatchDriver.h"
 
 namespace
@@ -90,23 +91,20 @@ TEST_F(OleDispatchTest, NamesMapToTableOrderWithoutRegardToCase)
 
 TEST_F(OleDispatchTest, EachArgumentTypeIsCoercedToTheHandlersType)
 {
-    VARIANT result;
-    VariantInit(&result);
+    CFxVariant result;
 
     // I2 and I4, given as text and as a double: coerced.
-    VARIANT a = Str(L"40");
+    CFxVariant a(Str(L"40"));
     EXPECT_EQ(S_OK, Call(dispidAdd, DISPATCH_METHOD, {a, I4(2)}, &result));
-    VariantClear(&a);
     EXPECT_EQ(VT_I4, result.vt);
     EXPECT_EQ(42, result.lVal);
 
     // Text: BSTR in, GBK for the handler, BSTR out.
-    VARIANT s = Str(L"中文");
+    CFxVariant s(Str(L"中文"));
     EXPECT_EQ(S_OK, Call(dispidEcho, DISPATCH_METHOD, {s}, &result));
-    VariantClear(&s);
     ASSERT_EQ(VT_BSTR, result.vt);
     EXPECT_STREQ(L"<中文>", result.bstrVal);
-    VariantClear(&result);
+    result.Clear();
 
     // BOOL.
     VARIANT b;
@@ -147,7 +145,6 @@ TEST_F(OleDispatchTest, EachArgumentTypeIsCoercedToTheHandlersType)
     VariantInit(&counted);
     EXPECT_EQ(S_OK, Call(dispidCountOf, DISPATCH_METHOD, {other}, &counted));
     EXPECT_EQ(17, counted.lVal);
-    VariantClear(&result);
 }
 
 TEST_F(OleDispatchTest, WrongArgumentsGiveTheComErrorAndNeverReadPastTheArray)
@@ -160,7 +157,7 @@ TEST_F(OleDispatchTest, WrongArgumentsGiveTheComErrorAndNeverReadPastTheArray)
         HRESULT hr;
         UINT uArgErr;
     };
-    VARIANT word = Str(L"word");
+    CFxVariant word(Str(L"word"));
     const ArgCase cases[] = {
         {"too few for Add", dispidAdd, {I2(1)}, DISP_E_BADPARAMCOUNT, 0},
         {"none for Add", dispidAdd, {}, DISP_E_BADPARAMCOUNT, 0},
@@ -188,7 +185,6 @@ TEST_F(OleDispatchTest, WrongArgumentsGiveTheComErrorAndNeverReadPastTheArray)
         }
         EXPECT_EQ(VT_EMPTY, result.vt);
     }
-    VariantClear(&word);
 
     // A count larger than the array given: rejected before any argument is read.
     DISPPARAMS lying = {nullptr, nullptr, 2, 0};
@@ -243,14 +239,13 @@ TEST_F(OleDispatchTest, DriverCallsByDispidAndByNameWithTypedResults)
     EXPECT_FALSE(bNegated);
     EXPECT_EQ(S_OK, driver.InvokeHelper(dispidSetData, DISPATCH_METHOD, nullptr, "blob"));
     short nKind = 0;
-    VARIANT v = Str(L"x");
-    EXPECT_EQ(S_OK, driver.InvokeHelper(dispidKindOf, DISPATCH_METHOD, &nKind, v));
-    VariantClear(&v);
+    CFxVariant v(Str(L"x"));
+    EXPECT_EQ(S_OK, driver.InvokeHelper(dispidKindOf, DISPATCH_METHOD, &nKind, static_cast<const VARIANT&>(v)));
     EXPECT_EQ(VT_BSTR, nKind);
     IDispatch* pSelf = nullptr;
     EXPECT_EQ(S_OK, driver.InvokeHelper(dispidGetSelf, DISPATCH_METHOD, &pSelf, TRUE));
     ASSERT_NE(nullptr, pSelf);
-    pSelf->Release();
+    CFxComPtr<IDispatch> self(pSelf);
 
     EXPECT_EQ(DISP_E_BADPARAMCOUNT, driver.InvokeHelper(dispidAdd, DISPATCH_METHOD, &lSum, 1L));
     EXPECT_EQ(DISPID_UNKNOWN, driver.GetIDOfName("Nothing"));

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/FxComPtr.h"
+#include "platform/base/FxGlobalLock.h"
+#include "platform/base/FxGlobalMem.h"
 #include "platform/ole/OleDataObject.h"
 #include "platform/ole/OleDataSource.h"
 #include "platform/ole/OleDropSource.h"
@@ -111,7 +114,7 @@ COleDataSource* TextSource(const char* pszText)
 
 TEST(OleDragDropTest, DataSourceOffersTextOnlyInGlobalMemory)
 {
-    COleDataSource* pSource = TextSource("注释ab");
+    CFxComPtr<COleDataSource> pSource(TextSource("注释ab"));
     struct QueryCase
     {
         const char* szName;
@@ -138,23 +141,24 @@ TEST(OleDragDropTest, DataSourceOffersTextOnlyInGlobalMemory)
             ASSERT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), medium.tymed);
             EXPECT_EQ(nullptr, medium.pUnkForRelease);
             EXPECT_EQ(7u, GlobalSize(medium.hGlobal));
-            const char* p = static_cast<const char*>(GlobalLock(medium.hGlobal));
-            EXPECT_STREQ("注释ab", p);
-            GlobalUnlock(medium.hGlobal);
+            {
+                CFxGlobalLock lock(medium.hGlobal);
+                EXPECT_STREQ("注释ab", lock.GetAs<const char>());
+            }
             ReleaseStgMedium(&medium);
         }
     }
 
-    IEnumFORMATETC* pEnum = nullptr;
-    ASSERT_EQ(S_OK, pSource->EnumFormatEtc(DATADIR_GET, &pEnum));
+    CFxComPtr<IEnumFORMATETC> pEnum;
+    ASSERT_EQ(S_OK, pSource->EnumFormatEtc(DATADIR_GET, pEnum.Receive()));
     FORMATETC listed[4] = {};
     ULONG nListed = 0;
     pEnum->Next(4, listed, &nListed);
-    pEnum->Release();
+    pEnum.Close();
     ASSERT_EQ(1u, nListed);
     EXPECT_EQ(CF_TEXT, listed[0].cfFormat);
     EXPECT_EQ(static_cast<DWORD>(TYMED_HGLOBAL), listed[0].tymed);
-    EXPECT_EQ(E_NOTIMPL, pSource->EnumFormatEtc(DATADIR_SET, &pEnum));
+    EXPECT_EQ(E_NOTIMPL, pSource->EnumFormatEtc(DATADIR_SET, pEnum.Receive()));
 
     COleDataObject data;
     pSource->AddRef();
@@ -165,7 +169,7 @@ TEST(OleDragDropTest, DataSourceOffersTextOnlyInGlobalMemory)
     EXPECT_TRUE(data.GetText(strText));
     EXPECT_STREQ("注释ab", strText);
     data.Release();
-    EXPECT_EQ(0u, pSource->Release());
+    EXPECT_EQ(0u, pSource.Close());
 }
 
 TEST(OleDragDropTest, DataObjectReadsTextSafely)
@@ -184,11 +188,11 @@ TEST(OleDragDropTest, DataObjectReadsTextSafely)
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, c.block.size());
-        memcpy(GlobalLock(h), c.block.data(), c.block.size());
-        GlobalUnlock(h);
+        CFxGlobalMem mem;
+        ASSERT_TRUE(mem.Alloc(GMEM_MOVEABLE, c.block.size()));
+        memcpy(CFxGlobalLock(mem).GetData(), c.block.data(), c.block.size());
         COleDataSource* pSource = new COleDataSource;
-        pSource->CacheGlobalData(CF_TEXT, h);
+        pSource->CacheGlobalData(CF_TEXT, mem.Detach());
         COleDataObject data;
         data.Attach(pSource);
         CString strText;
@@ -256,7 +260,7 @@ TEST(OleDragDropTest, DropTargetGivesEventsInClientCoordinates)
         {"refused", DROPEFFECT_NONE, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_NONE},
         {"scrolling passes", DROPEFFECT_MOVE | DROPEFFECT_SCROLL, DROPEFFECT_MOVE, DROPEFFECT_MOVE | DROPEFFECT_SCROLL},
     };
-    COleDataSource* pSource = TextSource("Dim x");
+    CFxComPtr<COleDataSource> pSource(TextSource("Dim x"));
     IDropTarget* pTarget = &target;
     for (const AnswerCase& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -306,7 +310,7 @@ TEST(OleDragDropTest, DropTargetGivesEventsInClientCoordinates)
     }
 
     // The target lets go of the data after the drop: only the test's reference is left.
-    EXPECT_EQ(0u, pSource->Release());
+    EXPECT_EQ(0u, pSource.Close());
     target.Revoke();
     EXPECT_EQ(nullptr, target.GetRegisteredWnd());
     EXPECT_EQ(DRAGDROP_E_NOTREGISTERED, ::RevokeDragDrop(wnd.m_hWnd));
@@ -333,7 +337,7 @@ TEST(OleDragDropTest, DragScrollAnswersInsteadOfEnterAndOver)
     target.m_dwAnswer = DROPEFFECT_MOVE;
     POINT ptOrigin = {0, 0};
     ::ClientToScreen(wnd.m_hWnd, &ptOrigin);
-    COleDataSource* pSource = TextSource("x");
+    CFxComPtr<COleDataSource> pSource(TextSource("x"));
     IDropTarget* pTarget = &target;
     struct ScrollCase
     {
@@ -359,7 +363,7 @@ TEST(OleDragDropTest, DragScrollAnswersInsteadOfEnterAndOver)
         EXPECT_EQ(c.szEvents, target.m_events);
     }
     pTarget->DragLeave();
-    EXPECT_EQ(0u, pSource->Release());
+    EXPECT_EQ(0u, pSource.Close());
 }
 
 // The real drag loop under Wine follows the cursor, and the source decides when it ends: the
@@ -400,7 +404,7 @@ TEST(OleDragDropTest, DragLoopDropsOnTheWindowUnderTheCursor)
         target.m_dwAnswer = c.dwAnswer;
         CScriptedSource dropSource;
         dropSource.m_hrEnd = c.hrEnd;
-        COleDataSource* pSource = TextSource("注释 moved");
+        CFxComPtr<COleDataSource> pSource(TextSource("注释 moved"));
         EXPECT_EQ(c.dwResult, pSource->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE, &dropSource));
         EXPECT_GE(dropSource.m_nAsked, 3);
         EXPECT_EQ(c.bDropped, target.m_events.find("drop ") != std::string::npos) << target.m_events;
@@ -408,6 +412,6 @@ TEST(OleDragDropTest, DragLoopDropsOnTheWindowUnderTheCursor)
             EXPECT_EQ("注释 moved", target.m_strText);
             EXPECT_EQ(CPoint(50, 40), target.m_point);
         }
-        EXPECT_EQ(0u, pSource->Release());
+        EXPECT_EQ(0u, pSource.Close());
     }
 }

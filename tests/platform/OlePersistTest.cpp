@@ -6,6 +6,9 @@
 
 #include "OleTestCtl.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxGlobalLock.h"
+#include "platform/base/FxGlobalMem.h"
+#include "platform/base/FxVariant.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/ole/PropExchange.h"
 #include "platform/ole/StreamPropExchange.h"
@@ -105,12 +108,11 @@ TEST(OlePersistTest, PropertyBagAndStorageRoundTrips)
 
     // A bag that lacks a value, or holds text for a number, gives the defaults.
     CTestPropertyBag sparse;
-    VARIANT text;
-    VariantInit(&text);
+    CFxVariant text;
     text.vt = VT_BSTR;
     text.bstrVal = SysAllocString(L"not a number");
     sparse.Write(L"Count", &text);
-    VariantClear(&text);
+    text.Clear();
     CFxComPtr<IUnknown> pSparse(CreateTestCtl());
     ASSERT_EQ(S_OK, CFxComPtr<IPersistPropertyBag>(Query<IPersistPropertyBag>(pSparse, IID_IPersistPropertyBag))
                         ->Load(&sparse, nullptr));
@@ -185,18 +187,22 @@ TEST(OlePersistTest, CountsAreBoundedByWhatTheStreamHolds)
     }
 
     // A blob block whose count lies past its own end is saved only as far as the block goes.
-    HGLOBAL hLying = GlobalAlloc(GMEM_MOVEABLE, 8);
-    BYTE* p = static_cast<BYTE*>(GlobalLock(hLying));
+    CFxGlobalMem lying;
+    ASSERT_TRUE(lying.Alloc(GMEM_MOVEABLE, 8));
     const DWORD cbClaimed = 100000;
-    memcpy(p, &cbClaimed, sizeof(DWORD));
-    memcpy(p + 4, "abcd", 4);
-    GlobalUnlock(hLying);
+    {
+        CFxGlobalLock lock(lying);
+        BYTE* p = lock.GetAs<BYTE>();
+        memcpy(p, &cbClaimed, sizeof(DWORD));
+        memcpy(p + 4, "abcd", 4);
+    }
+    HGLOBAL hLying = lying;
     CFxComPtr<IStream> pOut;
     CreateStreamOnHGlobal(nullptr, TRUE, pOut.Receive());
     CStreamPropExchange pxOut(pOut, FALSE);
     EXPECT_TRUE(pxOut.ExchangeBlob("Data", &hLying));
     const SIZE_T cbBlock = GlobalSize(hLying);
-    GlobalFree(hLying);
+    lying.Close();
     const std::vector<BYTE> written = StreamBytes(pOut);
     ASSERT_GE(written.size(), 4u);
     DWORD cbWritten = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "OleTestCtl.h"
+#include "platform/base/FxCoTaskMem.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/win/Wnd.h"
@@ -33,9 +34,9 @@ TEST(OlePropertyPageTest, PageShowsAndAppliesTheBoundProperties)
                                      pPage.ReceiveVoid()));
     PROPPAGEINFO info = {};
     ASSERT_EQ(S_OK, pPage->GetPageInfo(&info));
+    CFxCoTaskMem<WCHAR> title(info.pszTitle);
     EXPECT_STREQ(L"General", info.pszTitle);
     EXPECT_LT(0, info.size.cx);
-    CoTaskMemFree(info.pszTitle);
 
     CTestPageSite site;
     ASSERT_EQ(S_OK, pPage->SetPageSite(&site));

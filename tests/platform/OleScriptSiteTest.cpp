@@ -22,11 +22,10 @@ struct ScriptRun
 ScriptRun RunScript(LPCSTR pszScript, IDispatch* pCtl)
 {
     ScriptRun run = {E_FAIL, E_FAIL, S_OK, 0, 0, CString(), CString()};
-    COleScriptSite* pSite = new COleScriptSite;
+    CFxComPtr<COleScriptSite> pSite(new COleScriptSite);
     COleScriptSite::CreateStep step = COleScriptSite::stepNone;
     if (FAILED(pSite->CreateEngine(CLSID_FxVBScript, &step))) {
         ADD_FAILURE() << "engine not created, step " << step;
-        pSite->Release();
         return run;
     }
     run.hrParse = pSite->ParseScriptText(pszScript);
@@ -40,7 +39,6 @@ ScriptRun RunScript(LPCSTR pszScript, IDispatch* pCtl)
     run.scode = pSite->m_scodeError;
     run.strSource = pSite->m_strErrorSource;
     run.strDescription = pSite->m_strErrorDescription;
-    pSite->Release();
     return run;
 }
 } // namespace

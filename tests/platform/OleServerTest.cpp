@@ -2,6 +2,7 @@
 
 #include "OleTestCtl.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxHandle.h"
 #include "platform/base/FxRegKey.h"
 
 // After the windows headers, which it needs.
@@ -41,11 +42,11 @@ DWORD RunRegsvr32(LPCSTR pszArgs)
                         nullptr, &si, &pi)) {
         return 0xFFFFFFFF;
     }
-    WaitForSingleObject(pi.hProcess, 60000);
+    CFxHandle process(pi.hProcess);
+    CFxHandle thread(pi.hThread);
+    WaitForSingleObject(process, 60000);
     DWORD dwExit = 0xFFFFFFFF;
-    GetExitCodeProcess(pi.hProcess, &dwExit);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    GetExitCodeProcess(process, &dwExit);
     return dwExit;
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "OleTestCtl.h"
 
 #include "support/ProcAddress.h"
+#include "platform/base/FxComPtr.h"
 
 CString TestCtlPath()
 {
@@ -45,12 +46,11 @@ IUnknown* CreateTestCtl()
 
 IDispatch* CreateTestCtlDispatch()
 {
-    IUnknown* pUnk = CreateTestCtl();
-    if (pUnk == nullptr) {
+    CFxComPtr<IUnknown> pUnk(CreateTestCtl());
+    if (!pUnk.IsValid()) {
         return nullptr;
     }
     IDispatch* pDisp = nullptr;
     pUnk->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&pDisp));
-    pUnk->Release();
     return pDisp;
 }

@@ -15,10 +15,7 @@ namespace
 {
 short Orientation(HGLOBAL hDevMode)
 {
-    const auto* pMode = static_cast<const DEVMODEA*>(::GlobalLock(hDevMode));
-    const short nOrientation = pMode != nullptr ? pMode->dmOrientation : short(0);
-    ::GlobalUnlock(hDevMode);
-    return nOrientation;
+    return DevModeOrientation(hDevMode);
 }
 
 class PrintDialogTest : public testing::Test

@@ -1,6 +1,7 @@
 // A document's page size as a printer's paper and orientation.
 #include <gtest/gtest.h>
 
+#include "platform/base/FxGlobalLock.h"
 #include "platform/base/FxGlobalMem.h"
 #include "platform/print/PrintPageSetup.h"
 
@@ -44,16 +45,18 @@ TEST(PrintPageSetupTest, DeviceModeCopyTakesTheSetupAndLeavesTheRest)
     const WORD cbExtra = 16;
     CFxGlobalMem hMode;
     ASSERT_TRUE(hMode.Alloc(GHND, sizeof(DEVMODEA) + cbExtra));
-    auto* pMode = static_cast<DEVMODEA*>(::GlobalLock(hMode));
-    pMode->dmSize = sizeof(DEVMODEA);
-    pMode->dmDriverExtra = cbExtra;
-    pMode->dmFields = DM_ORIENTATION | DM_PAPERSIZE | DM_COPIES | DM_PAPERLENGTH;
-    pMode->dmOrientation = DMORIENT_PORTRAIT;
-    pMode->dmPaperSize = DMPAPER_LETTER;
-    pMode->dmPaperLength = 1234;
-    pMode->dmCopies = 3;
-    reinterpret_cast<BYTE*>(pMode)[sizeof(DEVMODEA) + 5] = 0x5A;
-    ::GlobalUnlock(hMode);
+    {
+        const CFxGlobalLock lock(hMode);
+        auto* pMode = lock.GetAs<DEVMODEA>();
+        pMode->dmSize = sizeof(DEVMODEA);
+        pMode->dmDriverExtra = cbExtra;
+        pMode->dmFields = DM_ORIENTATION | DM_PAPERSIZE | DM_COPIES | DM_PAPERLENGTH;
+        pMode->dmOrientation = DMORIENT_PORTRAIT;
+        pMode->dmPaperSize = DMPAPER_LETTER;
+        pMode->dmPaperLength = 1234;
+        pMode->dmCopies = 3;
+        reinterpret_cast<BYTE*>(pMode)[sizeof(DEVMODEA) + 5] = 0x5A;
+    }
 
     const struct
     {
@@ -72,7 +75,8 @@ TEST(PrintPageSetupTest, DeviceModeCopyTakesTheSetupAndLeavesTheRest)
         CFxGlobalMem hCopy;
         hCopy.Attach(CPrintPageSetup::FromPageSize(c.cx, c.cy).CopyDevMode(hMode));
         ASSERT_TRUE(hCopy.IsValid());
-        const auto* pCopy = static_cast<const DEVMODEA*>(::GlobalLock(hCopy));
+        const CFxGlobalLock lock(hCopy);
+        const auto* pCopy = lock.GetAs<const DEVMODEA>();
         EXPECT_EQ(DMORIENT_LANDSCAPE, pCopy->dmOrientation);
         EXPECT_EQ(c.nPaper, pCopy->dmPaperSize);
         EXPECT_EQ(c.dwLengthField, pCopy->dmFields & DM_PAPERLENGTH);
@@ -80,15 +84,16 @@ TEST(PrintPageSetupTest, DeviceModeCopyTakesTheSetupAndLeavesTheRest)
         EXPECT_EQ(3, pCopy->dmCopies);
         EXPECT_NE(0u, pCopy->dmFields & DM_COPIES);
         EXPECT_EQ(0x5A, reinterpret_cast<const BYTE*>(pCopy)[sizeof(DEVMODEA) + 5]);
-        ::GlobalUnlock(hCopy);
     }
     // The original is untouched.
-    pMode = static_cast<DEVMODEA*>(::GlobalLock(hMode));
-    EXPECT_EQ(DMORIENT_PORTRAIT, pMode->dmOrientation);
-    EXPECT_EQ(DMPAPER_LETTER, pMode->dmPaperSize);
-    // A block whose own sizes overrun it is no device mode.
-    pMode->dmDriverExtra = 4000;
-    ::GlobalUnlock(hMode);
+    {
+        const CFxGlobalLock lock(hMode);
+        auto* pMode = lock.GetAs<DEVMODEA>();
+        EXPECT_EQ(DMORIENT_PORTRAIT, pMode->dmOrientation);
+        EXPECT_EQ(DMPAPER_LETTER, pMode->dmPaperSize);
+        // A block whose own sizes overrun it is no device mode.
+        pMode->dmDriverExtra = 4000;
+    }
     EXPECT_EQ(nullptr, CPrintPageSetup::FromPageSize(2970, 2100).CopyDevMode(hMode));
     EXPECT_EQ(nullptr, CPrintPageSetup::FromPageSize(2970, 2100).CopyDevMode(nullptr));
 }

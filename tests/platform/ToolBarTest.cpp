@@ -7,6 +7,10 @@
 #include "platform/frame/ToolBar.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/SelectGuard.h"
 #include "tests/platform/BarTestFrame.h"
 #include "tests/platform/res/fxtest_resource.h"
 #include "tests/support/MessagePump.h"
@@ -20,21 +24,23 @@ const UINT buttons[] = {ID_FXBAR_OPEN, ID_FXBAR_SAVE, ID_SEPARATOR, ID_FXBAR_BOL
 // A strip of four 16 x 15 images in plain colours.
 HBITMAP MakeStrip()
 {
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hbm = ::CreateCompatibleBitmap(hScreen, 64, 15);
-    HGDIOBJ hOld = ::SelectObject(hDC, hbm);
-    const COLORREF colours[4] = {RGB(200, 0, 0), RGB(0, 150, 0), RGB(0, 0, 200), RGB(200, 150, 0)};
-    for (int i = 0; i < 4; ++i) {
-        const RECT rc = {i * 16 + 2, 2, i * 16 + 14, 13};
-        HBRUSH hBrush = ::CreateSolidBrush(colours[i]);
-        ::FillRect(hDC, &rc, hBrush);
-        ::DeleteObject(hBrush);
+    CClientDC screen(nullptr);
+    CDC dc;
+    dc.CreateCompatibleDC(&screen);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, 64, 15);
+    {
+        CFxSelectGuard select(&dc, &bitmap);
+        const COLORREF colours[4] = {RGB(200, 0, 0), RGB(0, 150, 0), RGB(0, 0, 200), RGB(200, 150, 0)};
+        for (int i = 0; i < 4; ++i) {
+            const RECT rc = {i * 16 + 2, 2, i * 16 + 14, 13};
+            CBrush brush;
+            brush.CreateSolidBrush(colours[i]);
+            dc.FillRect(&rc, &brush);
+        }
     }
-    ::SelectObject(hDC, hOld);
-    ::DeleteDC(hDC);
-    ::ReleaseDC(nullptr, hScreen);
-    return hbm;
+    // The caller owns the strip.
+    return static_cast<HBITMAP>(bitmap.Detach());
 }
 
 class ToolBarTest : public testing::Test

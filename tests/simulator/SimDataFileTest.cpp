@@ -2,8 +2,12 @@
 // survive the round trip.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "simulator/SimDataFile.h"
 #include "support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 
 namespace
 {
@@ -54,7 +58,7 @@ TEST(SimDataFileTest, WritesTheExactLine)
     WIN32_FILE_ATTRIBUTE_DATA fad = {};
     ASSERT_TRUE(GetFileAttributesExA(strPath, GetFileExInfoStandard, &fad));
     EXPECT_EQ(strlen(kGolden), fad.nFileSizeLow);
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(strPath + ".tmp"));
+    EXPECT_EQ(std::set<std::string>{"card.znw"}, TestFolderNames(folder.GetPath()));
 }
 
 TEST(SimDataFileTest, TypedTextComesBackAsItWas)
@@ -162,10 +166,9 @@ TEST(SimDataFileTest, FilesThatCannotBeReadOrWrittenSaySo)
     // A failed write keeps the old file.
     const CString strPath = folder.PathOf("old.znw");
     ASSERT_TRUE(CSimDataFile::WriteFileText(strPath, kGolden));
-    HANDLE hLock = CreateFileA(strPath + ".tmp", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hLock);
+    ASSERT_TRUE(SetFileAttributesA(strPath, FILE_ATTRIBUTE_READONLY));
     EXPECT_FALSE(CSimDataFile::WriteFileText(strPath, "new"));
-    CloseHandle(hLock);
+    SetFileAttributesA(strPath, FILE_ATTRIBUTE_NORMAL);
     ASSERT_TRUE(CSimDataFile::ReadFileText(strPath, strText));
     EXPECT_STREQ(kGolden, strText);
 }

@@ -571,12 +571,7 @@ TEST_F(VornSimulatorDlgTest, PrintAndPrintSetupButtonsAnswerTheSystemDialogs)
             p.Cancel();
         });
         d.Click(IDC_SIM_PRINTSET);
-        auto orientation = [&] {
-            const auto* pMode = static_cast<const DEVMODEA*>(::GlobalLock(app.m_hDevMode));
-            const short nOrientation = pMode != nullptr ? pMode->dmOrientation : short(0);
-            ::GlobalUnlock(app.m_hDevMode);
-            return nOrientation;
-        };
+        auto orientation = [&] { return DevModeOrientation(app.m_hDevMode); };
         EXPECT_EQ(DMORIENT_PORTRAIT, orientation());
         sys.OnDialog([](CTestSysDlg& p) {
             p.Click(rad2);

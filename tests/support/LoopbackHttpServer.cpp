@@ -42,17 +42,14 @@ BOOL MapPath(const std::string& strPath, const CString& strFolder, CString& strF
 } // namespace
 
 CLoopbackHttpServer::CLoopbackHttpServer()
-    : m_sockListen(INVALID_SOCKET), m_hThread(nullptr), m_hStop(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-      m_nPort(0), m_bSendLength(TRUE), m_nRequests(0), m_bWsaStarted(FALSE)
+    : m_sockListen(INVALID_SOCKET), m_hStop(CreateEventA(nullptr, TRUE, FALSE, nullptr)), m_nPort(0),
+      m_bSendLength(TRUE), m_nRequests(0), m_bWsaStarted(FALSE)
 {
 }
 
 CLoopbackHttpServer::~CLoopbackHttpServer()
 {
     Stop();
-    if (m_hStop != nullptr) {
-        CloseHandle(m_hStop);
-    }
 }
 
 BOOL CLoopbackHttpServer::Start(LPCSTR pszFolder)
@@ -83,8 +80,8 @@ BOOL CLoopbackHttpServer::Start(LPCSTR pszFolder)
     }
     m_sockListen = sock;
     m_nPort = ntohs(addr.sin_port);
-    m_hThread = CreateThread(nullptr, 0, &CLoopbackHttpServer::ThreadProc, this, 0, nullptr);
-    if (m_hThread == nullptr) {
+    m_hThread.Attach(CreateThread(nullptr, 0, &CLoopbackHttpServer::ThreadProc, this, 0, nullptr));
+    if (!m_hThread.IsValid()) {
         Stop();
         return FALSE;
     }
@@ -99,10 +96,9 @@ void CLoopbackHttpServer::Stop()
         closesocket(m_sockListen);
         m_sockListen = INVALID_SOCKET;
     }
-    if (m_hThread != nullptr) {
+    if (m_hThread.IsValid()) {
         WaitForSingleObject(m_hThread, 10000);
-        CloseHandle(m_hThread);
-        m_hThread = nullptr;
+        m_hThread.Close();
     }
     if (m_bWsaStarted) {
         WSACleanup();
@@ -202,8 +198,8 @@ BOOL CLoopbackHttpServer::Misbehave(UINT_PTR sockAnswer, const char* pszPath)
         if (!MapPath(strPath.substr(6), m_strFolder, strFile)) {
             return FALSE;
         }
-        HANDLE hFile =
-            CreateFileA(strFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CFxHandle hFile(CreateFileA(strFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
         if (hFile == INVALID_HANDLE_VALUE) {
             return FALSE;
         }
@@ -212,7 +208,7 @@ BOOL CLoopbackHttpServer::Misbehave(UINT_PTR sockAnswer, const char* pszPath)
         if (!body.empty()) {
             ReadFile(hFile, body.data(), static_cast<DWORD>(body.size()), &cbRead, nullptr);
         }
-        CloseHandle(hFile);
+        hFile.Close();
         sendText("HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n");
         SendAll(sock, body.data(), static_cast<int>(body.size() / 2));
         return TRUE;
@@ -250,14 +246,14 @@ void CLoopbackHttpServer::Answer(UINT_PTR sockAnswer)
     BOOL bFound = FALSE;
     CString strFile;
     if ((strMethod == "GET" || strMethod == "HEAD") && MapPath(strPath, m_strFolder, strFile)) {
-        HANDLE hFile =
-            CreateFileA(strFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CFxHandle hFile(CreateFileA(strFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
         if (hFile != INVALID_HANDLE_VALUE) {
             const DWORD cb = GetFileSize(hFile, nullptr);
             body.resize(cb);
             DWORD cbRead = 0;
             bFound = cb == 0 || (ReadFile(hFile, body.data(), cb, &cbRead, nullptr) && cbRead == cb);
-            CloseHandle(hFile);
+            hFile.Close();
         }
     }
     if (!bFound) {

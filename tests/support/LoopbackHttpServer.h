@@ -11,6 +11,7 @@
 //   /short/<file>        announces the file's length and sends only half of it
 #pragma once
 
+#include "platform/base/FxHandle.h"
 #include "platform/base/String.h"
 
 class CLoopbackHttpServer
@@ -43,9 +44,9 @@ private:
 
     CString m_strFolder;
     UINT_PTR m_sockListen;
-    HANDLE m_hThread;
+    CFxHandle m_hThread;
     // Set by Stop: ends a stalled answer.
-    HANDLE m_hStop;
+    CFxHandle m_hStop;
     int m_nPort;
     volatile BOOL m_bSendLength;
     volatile long m_nRequests;

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/base/FxHandle.h"
+#include "platform/base/FxGlobalLock.h"
 #include "platform/frame/WinApp.h"
 #include "tests/support/UnixTool.h"
 
@@ -137,6 +139,13 @@ BOOL RenderPostScript(LPCSTR pszPsPath, LPCSTR pszPngPattern)
                            UnixQuoted(strPs),
                        strFolder,
                        [&]() -> BOOL { return GetFileAttributesA(strFirstPage) != INVALID_FILE_ATTRIBUTES; });
+}
+
+short DevModeOrientation(HGLOBAL hDevMode)
+{
+    const CFxGlobalLock lock(hDevMode);
+    const auto* pMode = lock.GetAs<const DEVMODEA>();
+    return pMode != nullptr ? pMode->dmOrientation : short(0);
 }
 
 std::vector<std::string> PostScriptPageOrientations(const std::string& strPs)

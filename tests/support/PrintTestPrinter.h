@@ -14,6 +14,9 @@ class CWinApp;
 // The printer's name.
 #define FX_TEST_PRINTER "Vorn Test PS"
 
+// The orientation a device mode block names; 0 for no block.
+short DevModeOrientation(HGLOBAL hDevMode);
+
 // Installs the driver and printer once per prefix and makes it the default; FALSE (with the
 // reason in strError) when Wine refuses.
 BOOL EnsureTestPrinter(CString& strError);

@@ -4,12 +4,7 @@
 
 #include <cstring>
 
-CTestPropertyBag::~CTestPropertyBag()
-{
-    for (auto& item : m_values) {
-        VariantClear(&item.second);
-    }
-}
+CTestPropertyBag::~CTestPropertyBag() = default;
 
 STDMETHODIMP CTestPropertyBag::QueryInterface(REFIID riid, void** ppv)
 {
@@ -33,9 +28,7 @@ STDMETHODIMP CTestPropertyBag::Read(LPCOLESTR pszPropName, VARIANT* pVar, IError
 
 STDMETHODIMP CTestPropertyBag::Write(LPCOLESTR pszPropName, VARIANT* pVar)
 {
-    VARIANT& v = m_values[pszPropName];
-    VariantClear(&v);
-    return VariantCopy(&v, pVar);
+    return VariantCopy(m_values[pszPropName].Receive(), pVar);
 }
 
 void CTestPropertyBag::PutShort(LPCOLESTR pszName, short n)
@@ -49,8 +42,7 @@ void CTestPropertyBag::PutShort(LPCOLESTR pszName, short n)
 
 void CTestPropertyBag::PutBytes(LPCOLESTR pszName, const std::vector<BYTE>& bytes)
 {
-    VARIANT v;
-    VariantInit(&v);
+    CFxVariant v;
     v.vt = VT_ARRAY | VT_UI1;
     v.parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
     void* p = nullptr;
@@ -58,7 +50,6 @@ void CTestPropertyBag::PutBytes(LPCOLESTR pszName, const std::vector<BYTE>& byte
     memcpy(p, bytes.data(), bytes.size());
     SafeArrayUnaccessData(v.parray);
     Write(pszName, &v);
-    VariantClear(&v);
 }
 
 std::vector<BYTE> CTestPropertyBag::GetBytes(LPCOLESTR pszName) const

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/FxVariant.h"
+
 class CTestPropertyBag : public IPropertyBag
 {
 public:
@@ -30,5 +32,5 @@ public:
     // The bytes of a byte-array value; empty when there is no such value.
     std::vector<BYTE> GetBytes(LPCOLESTR pszName) const;
 
-    std::map<std::wstring, VARIANT> m_values;
+    std::map<std::wstring, CFxVariant> m_values;
 };

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win/Menu.h"
 #include "platform/win/Wnd.h"
 #include "symedit/CappBaseCtrl.h"
 #include "symedit/GlyphworkEdit.h"
@@ -107,13 +108,15 @@ TEST(CappBaseCtrlTest, HostMenuItemsFollowASeparatorAndAllAreRouted)
     ctrl.m_pParentWnd = &parent;
     for (UINT i = 0; i < 60; i++)
         ASSERT_TRUE(ctrl.AppendMenuItem("项", CCappBaseCtrl::msgEndEditByKey));
-    HMENU hMenu = ::CreatePopupMenu();
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    HMENU hMenu = menu;
     ctrl.AppendHostMenuItems(hMenu);
     ASSERT_EQ(61, ::GetMenuItemCount(hMenu));
     EXPECT_EQ(0u, ::GetMenuItemID(hMenu, 0)) << "separator";
     EXPECT_EQ(CCappBaseCtrl::idFirstMenuItem, ::GetMenuItemID(hMenu, 1));
     EXPECT_EQ(CCappBaseCtrl::idFirstMenuItem + 59, ::GetMenuItemID(hMenu, 60));
-    ::DestroyMenu(hMenu);
+    menu.DestroyMenu();
 
     // Past the 51st item too; not past the last.
     EXPECT_TRUE(ctrl.RunHostMenuItem(CCappBaseCtrl::idFirstMenuItem + 51));

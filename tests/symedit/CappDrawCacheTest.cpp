@@ -4,6 +4,7 @@
 #include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "symedit/CappDrawCache.h"
+#include "symedit/CappDrawScope.h"
 #include "symedit/CappStaticTextCtl.h"
 
 namespace

@@ -8,6 +8,7 @@
 #include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
 #include "symedit/CappDrawCache.h"
+#include "symedit/CappDrawScope.h"
 #include "symedit/CappStaticTextCtl.h"
 
 namespace

@@ -753,7 +753,9 @@ TEST(CardCellEditorTest, NotationIsOfferedOnlyWhereTheCellShowsIt)
         {"process content draws segment text", "工序内容", true},
         {"equipment draws plain text", "设备", false},
     };
-    HMENU hMenu = ::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100));
+    CMenu menuOwner;
+    menuOwner.Attach(::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100)));
+    HMENU hMenu = menuOwner;
     ASSERT_NE(nullptr, hMenu);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -766,14 +768,15 @@ TEST(CardCellEditorTest, NotationIsOfferedOnlyWhereTheCellShowsIt)
         ASSERT_NE(nullptr, Editor(view));
 
         // The context menu as the editor opens it: a fresh copy of its pop-up each time.
-        HMENU hFresh = ::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100));
-        HMENU hPopup = ::GetSubMenu(hFresh, 0);
+        CMenu fresh;
+        fresh.Attach(::LoadMenuA(::GetModuleHandleA("Markwell.dll"), MAKEINTRESOURCEA(2100)));
+        HMENU hPopup = ::GetSubMenu(fresh, 0);
         const int nBefore = ::GetMenuItemCount(hPopup);
         Editor(view)->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), 0);
         EXPECT_EQ(c.bNotation ? nBefore : nBefore - 1, ::GetMenuItemCount(hPopup));
         EXPECT_EQ(c.bNotation, ::GetMenuState(hPopup, 0x22AE, MF_BYCOMMAND) != static_cast<UINT>(-1))
             << "公差 in the 插入 sub-menu";
-        ::DestroyMenu(hFresh);
+        fresh.DestroyMenu();
 
         // The Insert key opens the tolerance dialog only where its result can be shown (a
         // dialog nobody expects fails the test).
@@ -789,7 +792,6 @@ TEST(CardCellEditorTest, NotationIsOfferedOnlyWhereTheCellShowsIt)
         EXPECT_EQ(c.bNotation, bOpened);
         view.KillEditControl();
     }
-    ::DestroyMenu(hMenu);
 }
 
 TEST(CardCellEditorTest, NotationLeftInASampleCellIsDrawnNotPrintedAsMarkup)

@@ -12,6 +12,7 @@
 #include "core/CellDataItem.h"
 #include "core/CellFieldDataItem.h"
 #include "core/CellIndexItem.h"
+#include "platform/base/FxHandle.h"
 #include "platform/frame/WinApp.h"
 #include "tests/support/ShownTextWnd.h"
 #include "tests/support/UiDriver.h"
@@ -320,11 +321,11 @@ TEST(CardRowOpsTest, AnImageFileIsAttachedOnlyOnceItsCopyExists)
     pItem->SetData("old");
 
     const CString strSource = host.m_folder.GetPath() + "\\part.bmp";
-    HANDLE hFile = CreateFileA(strSource, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CFxHandle hFile(CreateFileA(strSource, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
     DWORD nWritten = 0;
     WriteFile(hFile, "BM", 2, &nWritten, nullptr);
-    CloseHandle(hFile);
+    hFile.Close();
 
     struct Case
     {

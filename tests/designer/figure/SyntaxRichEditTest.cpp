@@ -7,6 +7,7 @@
 #include "designer/figure/SgeInputDlg.h"
 #include "designer/figure/SyntaxRichEdit.h"
 #include "platform/frame/FrameWnd.h"
+#include "tests/support/TestClipboard.h"
 
 namespace
 {
@@ -266,14 +267,7 @@ TEST(SyntaxRichEditTest, RecoloursWhatTypingAndEditingChange)
         host.m_edit.SetWindowText(c.szBefore);
         host.Select(c.nSelStart, c.nSelEnd);
         if (c.szClipboard != nullptr) {
-            ASSERT_TRUE(::OpenClipboard(nullptr));
-            ::EmptyClipboard();
-            const size_t cb = strlen(c.szClipboard) + 1;
-            HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-            memcpy(::GlobalLock(hMem), c.szClipboard, cb);
-            ::GlobalUnlock(hMem);
-            ::SetClipboardData(CF_TEXT, hMem);
-            ::CloseClipboard();
+            ASSERT_TRUE(TestPutClipboardText(nullptr, c.szClipboard));
         }
         if (c.nKey != 0) {
             host.Key(c.nKey);

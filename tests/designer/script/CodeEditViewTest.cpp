@@ -21,6 +21,7 @@
 #include "platform/frame/SplitterWnd.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/PngFile.h"
+#include "tests/support/TestClipboard.h"
 #include "tests/support/UiDriver.h"
 #include "tests/support/ViewTestApp.h"
 
@@ -368,9 +369,7 @@ TEST_F(CodeEditViewTest, CutPasteUndoAndRedo)
     EXPECT_EQ("Dim  = 1", Lines());
 
     // Paste with nothing on the clipboard still deletes the selection.
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    ::CloseClipboard();
+    ASSERT_TRUE(TestPutClipboardText(nullptr, nullptr));
     Select(CPoint(0, 0), CPoint(4, 0));
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(" = 1", Lines());

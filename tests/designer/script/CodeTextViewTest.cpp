@@ -30,6 +30,7 @@
 #include "tests/support/PrintTestPrinter.h"
 #include "tests/support/PrinterLikeDC.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/TestClipboard.h"
 #include "tests/support/UiDriver.h"
 #include "tests/support/ViewTestApp.h"
 
@@ -475,14 +476,8 @@ TEST_F(CodeTextViewTest, CopyPutsTheSelectionOnTheClipboardWithCrLf)
     ui.DoUpdate(m_pView, FALSE);
     EXPECT_TRUE(ui.m_bEnabled);
     Command(ID_EDIT_COPY);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    HANDLE hData = ::GetClipboardData(CF_TEXT);
     std::string strClip;
-    if (hData != nullptr) {
-        strClip = static_cast<const char*>(::GlobalLock(hData));
-        ::GlobalUnlock(hData);
-    }
-    ::CloseClipboard();
+    ASSERT_TRUE(TestReadClipboardText(strClip));
     EXPECT_EQ("注释\r\nx", strClip);
 }
 

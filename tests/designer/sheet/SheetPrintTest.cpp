@@ -16,10 +16,7 @@ namespace
 {
 short AppOrientation(const CWinApp& app)
 {
-    const auto* pMode = static_cast<const DEVMODEA*>(::GlobalLock(app.m_hDevMode));
-    const short nOrientation = pMode != nullptr ? pMode->dmOrientation : short(0);
-    ::GlobalUnlock(app.m_hDevMode);
-    return nOrientation;
+    return DevModeOrientation(app.m_hDevMode);
 }
 
 class CSheetPrintTest : public CSheetViewFixture

@@ -10,6 +10,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/ClientDC.h"
+#include "tests/support/TestClipboard.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -125,12 +126,9 @@ TEST_F(COutputBarTest, TabWindowFillsTheInsideAndPanesOnlyLetTextBeCopied)
     EXPECT_EQ("模板已保存\r\nTemplate saved", Text(hTips)) << "typing does nothing";
     ::SendMessageA(hTips, EM_SETSEL, 0, ::SendMessageA(hTips, EM_LINELENGTH, 0, 0));
     ::SendMessageA(hTips, WM_COPY, 0, 0);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    HANDLE hData = ::GetClipboardData(CF_TEXT);
-    ASSERT_NE(nullptr, hData);
-    EXPECT_STREQ("模板已保存", static_cast<const char*>(::GlobalLock(hData)));
-    ::GlobalUnlock(hData);
-    ::CloseClipboard();
+    std::string strClip;
+    ASSERT_TRUE(TestReadClipboardText(strClip));
+    EXPECT_EQ("模板已保存", strClip);
 
     ::SetWindowTextA(m_bar.m_editErrors.m_hWnd, "第1行语法错误");
     m_bar.MoveWindow(0, 0, 520, 180);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "designer/template/TemplateFile.h"
 #include "platform/base/Archive.h"
 #include "platform/base/File.h"
+#include "platform/base/FxHandle.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"
 #include "tests/support/TestFiles.h"
@@ -25,8 +27,8 @@ CString SamplePath(const char* pszName)
 std::string ReadBytes(const CString& strPath)
 {
     std::string bytes;
-    HANDLE hFile = CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, 0, nullptr);
+    CFxHandle hFile(CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, 0, nullptr));
     if (hFile == INVALID_HANDLE_VALUE) {
         return bytes;
     }
@@ -35,17 +37,15 @@ std::string ReadBytes(const CString& strPath)
     while (ReadFile(hFile, buffer, sizeof(buffer), &dwRead, nullptr) && dwRead > 0) {
         bytes.append(buffer, dwRead);
     }
-    CloseHandle(hFile);
     return bytes;
 }
 
 void WriteBytes(const CString& strPath, const std::string& bytes)
 {
-    HANDLE hFile = CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CFxHandle hFile(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
     DWORD dwWritten = 0;
     WriteFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &dwWritten, nullptr);
-    CloseHandle(hFile);
 }
 
 int CountLines(const CCappSheet& sheet)
@@ -140,8 +140,9 @@ TEST(TemplateFileTest, FailedSaveKeepsTheOldFileAndLeavesNoTemporary)
     const FailedSaveCase cases[] = {
         {"target locked by another program",
          [](const CString&, CString& strTarget) -> std::function<void()> {
-             HANDLE hFile = CreateFileA(strTarget, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-             return [hFile] { CloseHandle(hFile); };
+             auto pFile = std::make_shared<CFxHandle>(
+                 CreateFileA(strTarget, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+             return [pFile] { pFile->Close(); };
          }},
         {"read-only target",
          [](const CString&, CString& strTarget) -> std::function<void()> {

@@ -1,8 +1,10 @@
-#include "core/CappTempFileFun.h"
+#include "platform/base/FxSafeSave.h"
 
-#include "core/CardCommFun.h"
+#include "platform/base/Archive.h"
+#include "platform/base/File.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/FxHandle.h"
+#include "platform/base/Object.h"
 
 namespace
 {
@@ -15,15 +17,62 @@ BOOL IsHexDigit(char ch)
     return (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
 }
 
-// The folder part with its trailing backslash; empty for a bare name.
-CString FolderPrefix(const CString& strTarget)
+// Where the name starts after the last backslash; a GBK trail byte can be 0x5C and is no backslash.
+int NameStart(const CString& strPath)
 {
-    const CString strName = CCardCommFun::GetFileName(strTarget);
-    return strTarget.Left(strTarget.GetLength() - strName.GetLength());
+    int nStart = 0;
+    for (int i = 0; i < strPath.GetLength(); i += CString::CharLength(strPath.GetString() + i)) {
+        if (strPath[i] == '\\') {
+            nStart = i + 1;
+        }
+    }
+    return nStart;
+}
+
+// The data must be on the disk before the rename makes it the file.
+BOOL FlushToDisk(const CString& strPath)
+{
+    CFxHandle file(CreateFileA(strPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsValid() && FlushFileBuffers(file);
 }
 } // namespace
 
-BOOL CCappTempFileFun::IsTempOf(const CString& strTargetName, const CString& strFileName)
+BOOL CFxSafeSave::SaveObject(const CString& strTarget, CObject& object, int nBufSize)
+{
+    return Save(strTarget, [&](const CString& strTemp) {
+        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
+        CArchive ar(&file, CArchive::store, nBufSize);
+        object.Serialize(ar);
+        ar.Close();
+        file.Close();
+        return TRUE;
+    });
+}
+
+BOOL CFxSafeSave::Begin(const CString& strTarget, CString& strTemp)
+{
+    const DWORD dwAttributes = GetFileAttributesA(strTarget);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    RemoveStaleTemps(strTarget);
+    return CreateTempBeside(strTarget, strTemp);
+}
+
+BOOL CFxSafeSave::Finish(const CString& strTarget, const CString& strTemp, BOOL bWritten)
+{
+    if (bWritten && FlushToDisk(strTemp) &&
+        MoveFileExA(strTemp, strTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return TRUE;
+    }
+    const DWORD dwError = GetLastError();
+    DeleteFileA(strTemp);
+    SetLastError(dwError);
+    return FALSE;
+}
+
+BOOL CFxSafeSave::IsTempOf(const CString& strTargetName, const CString& strFileName)
 {
     const int nPrefix = strTargetName.GetLength() + static_cast<int>(sizeof(kTempMark)) - 1;
     const int nExt = static_cast<int>(sizeof(kTempExt)) - 1;
@@ -42,10 +91,10 @@ BOOL CCappTempFileFun::IsTempOf(const CString& strTargetName, const CString& str
     return TRUE;
 }
 
-BOOL CCappTempFileFun::CreateTempBeside(const CString& strTarget, CString& strTemp)
+BOOL CFxSafeSave::CreateTempBeside(const CString& strTarget, CString& strTemp)
 {
     strTemp.Empty();
-    if (CCardCommFun::GetFileName(strTarget).IsEmpty()) {
+    if (NameStart(strTarget) >= strTarget.GetLength()) {
         return FALSE;
     }
     static LONG s_nCounter = 0;
@@ -66,13 +115,14 @@ BOOL CCappTempFileFun::CreateTempBeside(const CString& strTarget, CString& strTe
     return FALSE;
 }
 
-int CCappTempFileFun::RemoveStaleTemps(const CString& strTarget)
+int CFxSafeSave::RemoveStaleTemps(const CString& strTarget)
 {
-    const CString strName = CCardCommFun::GetFileName(strTarget);
+    const int nStart = NameStart(strTarget);
+    const CString strName = strTarget.Mid(nStart);
     if (strName.IsEmpty() || strName.FindOneOf("*?") >= 0) {
         return 0;
     }
-    const CString strFolder = FolderPrefix(strTarget);
+    const CString strFolder = strTarget.Left(nStart);
     int nRemoved = 0;
     WIN32_FIND_DATAA fd = {};
     CFxFindHandle find;
