@@ -178,6 +178,13 @@ void CKvColourEdit::ColourRange(int nStart, int nEnd)
                 advance();
             }
         };
+        // A line break keeps the format it has: it shows nothing, and typing after it takes it.
+        if (isLineEnd(i)) {
+            ApplyStyle(nPlainStart, nPos, plain);
+            advance();
+            nPlainStart = nPos;
+            continue;
+        }
         const bool bComment =
             ch == static_cast<unsigned char>(m_chComment1) &&
             (m_chComment2 == 0 || (i + 1 < nBytes && p[i + 1] == static_cast<unsigned char>(m_chComment2)));
