@@ -1,10 +1,14 @@
 #include "common/KvResizDlg.h"
 
+#include <algorithm>
+
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/Brush.h"
-#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/PaintDC.h"
+#include "platform/gdi/Pen.h"
 #include "platform/gdi/Rgn.h"
+#include "platform/gdi/SelectGuard.h"
 
 namespace
 {
@@ -36,6 +40,13 @@ BOOL PaintsItsWholeRect(HWND hChild)
     }
     return TRUE;
 }
+
+// The grip's square: as wide as a horizontal scroll bar's arrow, as high as a vertical one's.
+CRect CornerRect(const CRect& rc)
+{
+    return CRect(rc.right - ::GetSystemMetrics(SM_CXHSCROLL), rc.bottom - ::GetSystemMetrics(SM_CYVSCROLL), rc.right,
+                 rc.bottom);
+}
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CKvResizDlg, CDialog)
@@ -46,26 +57,35 @@ FX_ON_MESSAGE(WM_NCHITTEST, OnNcHitTest)
 FX_END_MESSAGE_MAP()
 
 CKvResizDlg::CKvResizDlg(UINT nIDTemplate, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent), m_bRememberSize(TRUE), m_bMinSize(TRUE), m_bGrip(TRUE), m_nMinWidth(0),
-      m_nMinHeight(0), m_nLastWidth(0), m_nLastHeight(0), m_bResized(FALSE), m_nTemplateId(nIDTemplate)
+    : CDialog(nIDTemplate, pParent), m_bSaveSize(TRUE), m_bMinSize(TRUE), m_bSizeGrip(TRUE), m_nMinWidth(0),
+      m_nMinHeight(0), m_nLastWidth(0), m_nLastHeight(0), m_bResized(FALSE), m_nTemplateId(nIDTemplate),
+      m_nInitWidth(0), m_nInitHeight(0), m_bRestoring(FALSE)
 {
 }
 
 void CKvResizDlg::SetControlInfo(WORD nControlId, WORD nAnchors)
 {
-    if (nAnchors != 0) {
-        m_arrControls.Add(MAKELONG(nControlId, nAnchors));
+    if (nAnchors == 0) {
+        return;
     }
+    const DWORD dwEntry = MAKELONG(nControlId, nAnchors);
+    m_arrLayout.Add(dwEntry);
+    // A dialog that registers its controls after the stored size was restored.
+    if (m_hWnd != nullptr && m_nInitWidth != 0) {
+        MoveControl(dwEntry, m_nLastWidth - m_nInitWidth, m_nLastHeight - m_nInitHeight);
+    }
+}
+
+CString CKvResizDlg::TemplateSection() const
+{
+    CString strSection;
+    strSection.Format("%x", m_nTemplateId);
+    return strSection;
 }
 
 void CKvResizDlg::GetDialogProfileEntry(CString& strSection)
 {
-    strSection.Format("%x", m_nTemplateId);
-}
-
-CSize CKvResizDlg::GripSize() const
-{
-    return CSize(GetSystemMetrics(SM_CXHSCROLL), GetSystemMetrics(SM_CYVSCROLL));
+    strSection = TemplateSection();
 }
 
 int CKvResizDlg::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -88,21 +108,30 @@ BOOL CKvResizDlg::OnInitDialog()
         m_nMinWidth = rc.Width();
         m_nMinHeight = rc.Height();
     }
+    CRect rcClient;
+    GetClientRect(&rcClient);
     if (m_nLastWidth == 0) {
-        CRect rc;
-        GetClientRect(&rc);
-        m_nLastWidth = rc.Width();
-        m_nLastHeight = rc.Height();
+        m_nLastWidth = rcClient.Width();
+        m_nLastHeight = rcClient.Height();
     }
+    m_nInitWidth = m_nLastWidth;
+    m_nInitHeight = m_nLastHeight;
     CDialog::OnInitDialog();
     CWinApp* pApp = FxGetApp();
-    if (m_bRememberSize && pApp != nullptr) {
+    if (m_bSaveSize && pApp != nullptr) {
         CString strSection;
         GetDialogProfileEntry(strSection);
-        const int cx = static_cast<int>(pApp->GetProfileInt(strSection, "CX", 0));
-        const int cy = static_cast<int>(pApp->GetProfileInt(strSection, "CY", 0));
-        if (cx != 0 && cy != 0) {
+        int cx = static_cast<int>(pApp->GetProfileInt(strSection, "CX", 0));
+        int cy = static_cast<int>(pApp->GetProfileInt(strSection, "CY", 0));
+        if (cx > 0 && cy > 0) {
+            // A stored size below the minimum (a smaller template since) is raised to it.
+            if (m_bMinSize) {
+                cx = std::max(cx, m_nMinWidth);
+                cy = std::max(cy, m_nMinHeight);
+            }
+            m_bRestoring = TRUE;
             ::SetWindowPos(m_hWnd, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            m_bRestoring = FALSE;
         }
     }
     return FALSE;
@@ -121,6 +150,30 @@ LRESULT CKvResizDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
     return 0;
 }
 
+void CKvResizDlg::MoveControl(DWORD dwEntry, int dx, int dy)
+{
+    const WORD nFlags = HIWORD(dwEntry);
+    HWND hCtl = ::GetDlgItem(m_hWnd, LOWORD(dwEntry));
+    if (hCtl == nullptr || nFlags == 0 || (dx == 0 && dy == 0)) {
+        return;
+    }
+    CRect rc;
+    ::GetWindowRect(hCtl, &rc);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
+    if ((nFlags & KVRD_STRETCH_WIDTH) != 0) {
+        rc.right += dx;
+    } else if ((nFlags & KVRD_MOVE_RIGHT) != 0) {
+        rc.OffsetRect(dx, 0);
+    }
+    if ((nFlags & KVRD_STRETCH_HEIGHT) != 0) {
+        rc.bottom += dy;
+    } else if ((nFlags & KVRD_MOVE_DOWN) != 0) {
+        rc.OffsetRect(0, dy);
+    }
+    ::MoveWindow(hCtl, rc.left, rc.top, rc.Width(), rc.Height(), FALSE);
+    ::InvalidateRect(hCtl, nullptr, TRUE);
+}
+
 void CKvResizDlg::OnSize(UINT nType, int cx, int cy)
 {
     CDialog::OnSize(nType, cx, cy);
@@ -129,34 +182,18 @@ void CKvResizDlg::OnSize(UINT nType, int cx, int cy)
     }
     const int dx = cx - m_nLastWidth;
     const int dy = cy - m_nLastHeight;
-    if (m_nLastWidth != 0) {
-        m_bResized = TRUE;
-        for (INT_PTR i = 0; i < m_arrControls.GetSize(); ++i) {
-            const DWORD dwEntry = m_arrControls[i];
-            const WORD nFlags = HIWORD(dwEntry);
-            HWND hCtl = ::GetDlgItem(m_hWnd, LOWORD(dwEntry));
-            if (hCtl == nullptr || nFlags == 0) {
-                continue;
-            }
-            CRect rc;
-            ::GetWindowRect(hCtl, &rc);
-            ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
-            if ((nFlags & KVRD_STRETCH_WIDTH) != 0) {
-                rc.right += dx;
-            } else if ((nFlags & KVRD_MOVE_RIGHT) != 0) {
-                rc.OffsetRect(dx, 0);
-            }
-            if ((nFlags & KVRD_STRETCH_HEIGHT) != 0) {
-                rc.bottom += dy;
-            } else if ((nFlags & KVRD_MOVE_DOWN) != 0) {
-                rc.OffsetRect(0, dy);
-            }
-            ::MoveWindow(hCtl, rc.left, rc.top, rc.Width(), rc.Height(), FALSE);
+    if (m_nLastWidth != 0 || m_nLastHeight != 0) {
+        // A size message that changes nothing (the first showing) is no resize.
+        if ((dx != 0 || dy != 0) && !m_bRestoring) {
+            m_bResized = TRUE;
+        }
+        for (INT_PTR i = 0; i < m_arrLayout.GetSize(); ++i) {
+            MoveControl(m_arrLayout[i], dx, dy);
         }
     }
     m_nLastWidth = cx;
     m_nLastHeight = cy;
-    if (m_bGrip) {
+    if (m_bSizeGrip) {
         InvalidateRect(&m_rectGrip);
     }
     Invalidate();
@@ -165,7 +202,7 @@ void CKvResizDlg::OnSize(UINT nType, int cx, int cy)
 void CKvResizDlg::OnDestroy()
 {
     CWinApp* pApp = FxGetApp();
-    if (m_bRememberSize && m_bResized && m_nLastWidth != 0 && m_nLastHeight != 0 && pApp != nullptr) {
+    if (m_bSaveSize && m_bResized && m_nLastWidth != 0 && m_nLastHeight != 0 && pApp != nullptr) {
         CString strSection;
         GetDialogProfileEntry(strSection);
         CRect rc;
@@ -177,36 +214,64 @@ void CKvResizDlg::OnDestroy()
     m_nMinHeight = 0;
     m_nLastWidth = 0;
     m_nLastHeight = 0;
+    m_nInitWidth = 0;
+    m_nInitHeight = 0;
     m_bResized = FALSE;
     CDialog::OnDestroy();
 }
 
 void CKvResizDlg::OnPaint()
 {
-    CDialog::OnPaint();
-    if (!m_bGrip) {
+    CPaintDC dc(m_hWnd);
+    if (!m_bSizeGrip) {
         return;
     }
     CRect rcClient;
     GetClientRect(&rcClient);
-    const CSize size = GripSize();
-    m_rectGrip.SetRect(rcClient.right - size.cx, rcClient.bottom - size.cy, rcClient.right, rcClient.bottom);
-    CClientDC dc(m_hWnd);
-    dc.DrawFrameControl(&m_rectGrip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
+    m_rectGrip = CornerRect(rcClient);
+    // Diagonal lines from the corner inwards: face, shadow, shadow, highlight, three times.
+    CPen pens[4];
+    pens[0].CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_3DFACE));
+    pens[1].CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
+    pens[2].CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
+    pens[3].CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+    for (int i = 0; i < 12; ++i) {
+        CFxSelectGuard guard(&dc, &pens[i % 4]);
+        dc.MoveTo(m_rectGrip.right - 1 - i, m_rectGrip.bottom);
+        dc.LineTo(m_rectGrip.right, m_rectGrip.bottom - 1 - i);
+    }
 }
 
 LRESULT CKvResizDlg::OnNcHitTest(WPARAM, LPARAM lParam)
 {
-    LRESULT lHit = Default();
-    if (lHit != HTCLIENT || !m_bGrip) {
+    const LRESULT lHit = Default();
+    if (lHit != HTCLIENT || !m_bSizeGrip) {
         return lHit;
     }
     CRect rcWindow;
     GetWindowRect(&rcWindow);
-    const CSize size = GripSize();
-    CRect rcCorner(rcWindow.right - size.cx, rcWindow.bottom - size.cy, rcWindow.right, rcWindow.bottom);
-    POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    return rcCorner.PtInRect(pt) ? HTBOTTOMRIGHT : lHit;
+    const POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return CornerRect(rcWindow).PtInRect(pt) ? HTBOTTOMRIGHT : lHit;
+}
+
+void CKvResizDlg::FillFaceAroundControls(HWND hDlg, CDC* pDC, CRgn& rgn)
+{
+    // Children that paint their whole rectangle are left out, which keeps them from flickering
+    // while resizing; the inside of frames and group boxes is erased here.
+    for (HWND hChild = ::GetWindow(hDlg, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(hChild) || !PaintsItsWholeRect(hChild)) {
+            continue;
+        }
+        CRect rc;
+        ::GetWindowRect(hChild, &rc);
+        ::MapWindowPoints(nullptr, hDlg, reinterpret_cast<LPPOINT>(&rc), 2);
+        CRgn rgnChild;
+        if (rgnChild.CreateRectRgn(rc.left, rc.top, rc.right, rc.bottom)) {
+            rgn.CombineRgn(&rgn, &rgnChild, RGN_DIFF);
+        }
+    }
+    CBrush brush(::GetSysColor(COLOR_BTNFACE));
+    pDC->FillRgn(&rgn, &brush);
 }
 
 BOOL CKvResizDlg::OnEraseBkgnd(CDC* pDC)
@@ -217,22 +282,6 @@ BOOL CKvResizDlg::OnEraseBkgnd(CDC* pDC)
     if (!rgn.CreateRectRgn(rcClient.left, rcClient.top, rcClient.right, rcClient.bottom)) {
         return CDialog::OnEraseBkgnd(pDC);
     }
-    // Children that paint their whole rectangle are left out, which keeps them from flickering
-    // while resizing; the inside of frames and group boxes is erased here.
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        if (!::IsWindowVisible(hChild) || !PaintsItsWholeRect(hChild)) {
-            continue;
-        }
-        CRect rc;
-        ::GetWindowRect(hChild, &rc);
-        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(&rc), 2);
-        CRgn rgnChild;
-        if (!rgnChild.CreateRectRgn(rc.left, rc.top, rc.right, rc.bottom) ||
-            CombineRgn(rgn, rgn, rgnChild, RGN_DIFF) == ERROR) {
-            return CDialog::OnEraseBkgnd(pDC);
-        }
-    }
-    CBrush brush(GetSysColor(COLOR_BTNFACE));
-    ::FillRgn(pDC->GetSafeHdc(), rgn, brush);
+    FillFaceAroundControls(m_hWnd, pDC, rgn);
     return TRUE;
 }

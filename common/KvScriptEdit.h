@@ -1,32 +1,16 @@
-// A rich-edit control that colours script text line by line as it changes: keywords, constants
-// and user words, numbers, quoted strings and single-line comments.
+// A rich-edit control that colours script text as it changes: keywords, constants and user
+// words, numbers, quoted strings and single-line comments.
 #pragma once
 
-#include "common/KvRichEditWatch.h"
-
+#include "common/KvColourEdit.h"
 #include "common/KvCommLibExport.h"
 #include "platform/base/String.h"
-#include "platform/win/Wnd.h"
 
-#include <richedit.h>
-
-class KVCOMM_API CKvScriptEdit : public CWnd
+class KVCOMM_API CKvScriptEdit : public CKvColourEdit
 {
     FX_DECLARE_DYNAMIC(CKvScriptEdit)
 
 public:
-    // What the last protected-text notification announced.
-    enum {
-        changeNone = 0,
-        changeOther = 1,
-        changeChar = 2,
-        changeDelete = 3,
-        changeBack = 4,
-        changeCut = 5,
-        changePaste = 6,
-        changeCutPaste = 7
-    };
-
     CKvScriptEdit();
 
     // Loads the platform's rich edit library; the window class to create the control with.
@@ -34,8 +18,10 @@ public:
 
     void Initialize();
     void SetSLComment(char chFirst, char chSecond);
+    // Kept only: the comment is marked by its characters.
     void SetSLComment(const char* pszComment);
     void SetStringQuotes(const char* pszQuotes);
+    // Space-separated words.
     void AddKeywords(CString strWords);
     void AddConstants(CString strWords);
     void AddUserWords(CString strWords);
@@ -48,62 +34,21 @@ public:
     void SetCommentColor(COLORREF cr, BOOL bBold);
     void SetNumberColor(COLORREF cr, BOOL bBold);
     void SetStringColor(COLORREF cr, BOOL bBold);
-    void SetSensitive(BOOL bSensitive);
-    void SetTextChange(BOOL bChange) { m_bTextChange = bChange; }
-    int GetChangeKind() const { return m_nChangeKind; }
+    // Sensitive: words are compared in lower case and a text change gives them their list's form.
+    void SetSensitive(BOOL bSensitive) { m_bIgnoreCase = bSensitive; }
+    void SetTextChange(BOOL bChange) { m_bFixCase = bChange; }
 
-    void FormatAll();
+    void FormatAll() { ColourAll(); }
     void GetSelLine(int& nFirst, int& nLast);
 
-    BOOL PreTranslateMessage(MSG* pMsg) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
 protected:
-    void FormatTextRange(int nLine);
+    void FormatTextRange(int nLine) { FormatLines(nLine, nLine); }
     void FormatLines(int nFirst, int nLast);
     void SetFormatRange(int nStart, int nEnd, COLORREF cr, BOOL bBold);
 
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    void OnChange();
-    LRESULT OnProtected(const ENPROTECTED* pProtected);
-    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCharMsg(WPARAM wParam, LPARAM lParam);
-    LRESULT OnSetTextMsg(WPARAM wParam, LPARAM lParam);
-
-    FX_DECLARE_MESSAGE_MAP()
-
 private:
-    struct CWordFormat
-    {
-        COLORREF cr;
-        BOOL bBold;
-    };
-    void AddWords(CString& strList, CString& strLookup, CString strWords);
-    void RefreshLookup(const CString& strList, CString& strLookup) const;
-    // The list's form of the word, empty when it is not in the list.
-    CString FindWord(const CString& strList, const CString& strLookup, const CString& strWord) const;
+    enum { listKeywords, listConstants, listUserWords };
+    void AddWords(int nList, const CString& strWords);
 
-    BOOL m_bSensitive;
-    BOOL m_bTextChange;
-    char m_chComment[2];
     CString m_strComment;
-    CString m_strQuotes;
-    CString m_strKeywords;
-    CString m_strKeywordsLower;
-    CString m_strConstants;
-    CString m_strConstantsLower;
-    CString m_strUserWords;
-    CString m_strUserWordsLower;
-    CWordFormat m_fmtComment;
-    CWordFormat m_fmtNumber;
-    CWordFormat m_fmtString;
-    CWordFormat m_fmtKeyword;
-    CWordFormat m_fmtConstant;
-    CWordFormat m_fmtUserWord;
-    BOOL m_bFormatting;
-    int m_nChangeKind;
-    CHARRANGE m_crChanged;
-    // The text-changing message being handled and the selection it found. Wine's rich edit sends
-    // no protected-change notification, so a change nobody announced is announced from this.
-    CKvRichEditWatch m_watch;
 };

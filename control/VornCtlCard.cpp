@@ -87,13 +87,8 @@ CCappCell* FindVarCell(CCappSheet* pSheet, const CString& strMDName, const CStri
         return nullptr;
     }
     if (!strMDName.IsEmpty()) {
-        for (POSITION pos = pSheet->m_MidDataList.GetHeadPosition(); pos != nullptr;) {
-            auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-            if (pArea->m_strName == strMDName) {
-                return pArea->GetCellByName(strVarName);
-            }
-        }
-        return nullptr;
+        CCappMidData* pArea = pSheet->FindMidData(strMDName);
+        return pArea != nullptr ? pArea->GetCellByName(strVarName) : nullptr;
     }
     for (const CObList* pList : {&pSheet->m_HeadCellList, &pSheet->m_PageCellList}) {
         for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {

@@ -878,15 +878,12 @@ long CVornCtlCtrl::SetVarData(LPCSTR pszVarName, long nRow, LPCSTR pszData)
     CCappSheet* pMaster = card.GetMasterSheet();
     if (pMaster != nullptr && card.m_CardData.GetVarDataItem(pszVarName, nRow, &nKind, &strMDName) != nullptr &&
         !strMDName.IsEmpty()) {
-        for (POSITION pos = pMaster->m_MidDataList.GetHeadPosition(); pos != nullptr;) {
-            auto* pArea = static_cast<CCappMidData*>(pMaster->m_MidDataList.GetNext(pos));
-            CCappMidRow* pRow = pArea->m_pMDData != nullptr ? pArea->m_pMDData->GetRow(nRow) : nullptr;
-            if (pArea->m_strName == strMDName && pRow != nullptr) {
-                CClientDC dc(GetSafeHwnd());
-                BOOL bChanged = FALSE;
-                pArea->SetUseRowCount(&dc, pRow, bChanged, TRUE);
-                break;
-            }
+        CCappMidData* pArea = pMaster->FindMidData(strMDName);
+        CCappMidRow* pRow = pArea != nullptr && pArea->m_pMDData != nullptr ? pArea->m_pMDData->GetRow(nRow) : nullptr;
+        if (pRow != nullptr) {
+            CClientDC dc(GetSafeHwnd());
+            BOOL bChanged = FALSE;
+            pArea->SetUseRowCount(&dc, pRow, bChanged, TRUE);
         }
     }
     InvalidateControl();

@@ -1,5 +1,7 @@
 #include "core/CappListArchive.h"
 
+#include "core/CappCardVarItem.h"
+
 #include "platform/base/ArchiveException.h"
 
 namespace
@@ -103,5 +105,15 @@ void CappSerializeList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
             CArchiveException::Throw(CArchiveException::badIndex);
         }
         list.AddTail(pObject);
+    }
+}
+
+void CappSerializeRowTable(CArchive& ar, const CString& strVersion, LPCSTR pszVersion, CStringArray& arrVarName,
+                           CObList& listRows, const CRuntimeClass* pRowClass, CObList& listCardVar)
+{
+    arrVarName.Serialize(ar);
+    CappSerializeList(ar, listRows, pRowClass);
+    if (ar.IsStoring() || strVersion == pszVersion) {
+        CappSerializeList(ar, listCardVar, FX_RUNTIME_CLASS(CCappCardVarItem));
     }
 }

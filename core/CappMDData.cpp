@@ -503,18 +503,10 @@ void CCappMDData::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         m_strVersion = kVersion;
         ar << m_strVersion << m_strName << m_nID << m_nNewRowID;
-        m_arrVarName.Serialize(ar);
-        CappSerializeList(ar, m_listRowData, FX_RUNTIME_CLASS(CCappMidRow));
-        CappSerializeList(ar, m_listCardVar, FX_RUNTIME_CLASS(CCappCardVarItem));
+        SerializeTable(ar);
         return;
     }
-    Empty();
-    try {
-        Load(ar);
-    } catch (...) {
-        Empty();
-        throw;
-    }
+    CappLoadOrEmpty([&] { Load(ar); }, [this] { Empty(); });
 }
 
 void CCappMDData::Load(CArchive& ar)
@@ -530,10 +522,12 @@ void CCappMDData::Load(CArchive& ar)
         ar >> m_strName;
     }
     ar >> m_nID >> m_nNewRowID;
-    m_arrVarName.Serialize(ar);
     CCappLoadScope::COpen open(this);
-    CappSerializeList(ar, m_listRowData, FX_RUNTIME_CLASS(CCappMidRow));
-    if (m_strVersion == kVersion) {
-        CappSerializeList(ar, m_listCardVar, FX_RUNTIME_CLASS(CCappCardVarItem));
-    }
+    SerializeTable(ar);
+}
+
+void CCappMDData::SerializeTable(CArchive& ar)
+{
+    CappSerializeRowTable(ar, m_strVersion, kVersion, m_arrVarName, m_listRowData, FX_RUNTIME_CLASS(CCappMidRow),
+                          m_listCardVar);
 }

@@ -120,6 +120,8 @@ public:
 private:
     void Empty();
     void Load(CArchive& ar);
+    // The names, rows and card variables after the head fields.
+    void SerializeTable(CArchive& ar);
 
     // Positions of m_listRowData by index, rebuilt when the list's change count moves on.
     mutable CPtrArray m_arrRowPos;

@@ -184,27 +184,20 @@ void CCappPgData::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         m_strVersion = kVersion;
         ar << m_strVersion;
-        m_arrVarName.Serialize(ar);
-        CappSerializeList(ar, m_listRowData, FX_RUNTIME_CLASS(CCappPgRow));
-        CappSerializeList(ar, m_listCardVar, FX_RUNTIME_CLASS(CCappCardVarItem));
+        SerializeTable(ar);
         return;
     }
-    Empty();
-    try {
-        Load(ar);
-    } catch (...) {
-        Empty();
-        throw;
-    }
+    CappLoadOrEmpty([&] { Load(ar); }, [this] { Empty(); });
 }
 
 void CCappPgData::Load(CArchive& ar)
 {
     ar >> m_strVersion;
-    m_arrVarName.Serialize(ar);
-    CappSerializeList(ar, m_listRowData, FX_RUNTIME_CLASS(CCappPgRow));
-    // Older records end with the rows.
-    if (m_strVersion == kVersion) {
-        CappSerializeList(ar, m_listCardVar, FX_RUNTIME_CLASS(CCappCardVarItem));
-    }
+    SerializeTable(ar);
+}
+
+void CCappPgData::SerializeTable(CArchive& ar)
+{
+    CappSerializeRowTable(ar, m_strVersion, kVersion, m_arrVarName, m_listRowData, FX_RUNTIME_CLASS(CCappPgRow),
+                          m_listCardVar);
 }

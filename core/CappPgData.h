@@ -58,4 +58,6 @@ public:
 private:
     void Empty();
     void Load(CArchive& ar);
+    // The names, rows and card variables after the head fields.
+    void SerializeTable(CArchive& ar);
 };

@@ -226,6 +226,18 @@ void CCappSheet::DetachList(const CString& strName)
     }
 }
 
+CCappMidData* CCappSheet::FindMidData(const CString& strName) const
+{
+    POSITION pos = m_MidDataList.GetHeadPosition();
+    while (pos != nullptr) {
+        auto* pArea = static_cast<CCappMidData*>(m_MidDataList.GetNext(pos));
+        if (pArea->m_strName == strName) {
+            return pArea;
+        }
+    }
+    return nullptr;
+}
+
 void CCappSheet::SetAllCellFontHeight()
 {
     auto reset = [](CCappCell* pCell) {

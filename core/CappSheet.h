@@ -39,6 +39,8 @@ public:
     void PreSerialize();
     // Frees the entries of the list with that member name; an empty name frees all lists.
     void DetachList(const CString& strName);
+    // The first detail area of that name; null when none.
+    CCappMidData* FindMidData(const CString& strName) const;
 
     // Steps after loading.
     void SetAllCellSeat();

@@ -2,7 +2,6 @@
 
 #include <objbase.h>
 #include <msxml2.h>
-#include <ole2.h>
 
 #include <utility>
 
@@ -15,78 +14,25 @@
 #include "core/CardObj.h"
 #include "core/CardXmlText.h"
 #include "core/CellFieldDataItem.h"
-#include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxVariant.h"
 #include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxXmlReader.h"
 
 namespace
 {
-CString BstrText(BSTR bstr)
-{
-    return bstr != nullptr ? CString(static_cast<LPCWSTR>(bstr)) : CString();
-}
-
 CString NodeName(IXMLDOMNode* pNode)
 {
-    CFxBstr bstr;
-    BSTR raw = nullptr;
-    if (FAILED(pNode->get_nodeName(&raw))) {
-        return CString();
-    }
-    bstr.Attach(raw);
-    return BstrText(bstr);
-}
-
-BOOL NodeText(IXMLDOMNode* pNode, CString& strText)
-{
-    BSTR raw = nullptr;
-    if (FAILED(pNode->get_text(&raw))) {
-        return FALSE;
-    }
-    CFxBstr bstr(raw);
-    strText = BstrText(bstr);
-    return TRUE;
+    CString strName;
+    CFxXmlReader::GetNodeName(pNode, strName);
+    return strName;
 }
 
 CString Attribute(IXMLDOMNode* pNode, LPCWSTR pwszName)
 {
-    CFxComPtr<IXMLDOMElement> pElem;
-    if (FAILED(pNode->QueryInterface(kIidXMLDOMElement, pElem.ReceiveVoid()))) {
-        return CString();
-    }
-    CFxVariant value;
-    CFxBstr bstrName(SysAllocString(pwszName));
     CString strValue;
-    if (SUCCEEDED(pElem->getAttribute(bstrName, &value)) && value.vt == VT_BSTR) {
-        strValue = BstrText(value.bstrVal);
-    }
+    CFxXmlReader::GetAttribute(pNode, pwszName, strValue);
     return strValue;
-}
-
-// The element children in order: comments, processing instructions and text between elements
-// are no values and must not shift the values after them.
-template <class Fn> BOOL ForEachElement(IXMLDOMNode* pParent, Fn fnElement)
-{
-    CFxComPtr<IXMLDOMNode> pChild;
-    if (FAILED(pParent->get_firstChild(pChild.Receive()))) {
-        return FALSE;
-    }
-    while (pChild.IsValid()) {
-        DOMNodeType type = NODE_INVALID;
-        if (FAILED(pChild->get_nodeType(&type))) {
-            return FALSE;
-        }
-        if (type == NODE_ELEMENT && !fnElement(static_cast<IXMLDOMNode*>(pChild))) {
-            return FALSE;
-        }
-        CFxComPtr<IXMLDOMNode> pNext;
-        if (FAILED(pChild->get_nextSibling(pNext.Receive()))) {
-            return FALSE;
-        }
-        pChild.Attach(pNext.Detach());
-    }
-    return TRUE;
 }
 
 // ";"-separated names; a trailing ";" adds no name. One pass over the text: a list of tens of
@@ -118,9 +64,9 @@ CCellFieldDataItem* NewValue(CString&& strText)
 // Appends one value per element child of pNode to listValues.
 BOOL ReadValues(IXMLDOMNode* pNode, CObList& listValues)
 {
-    return ForEachElement(pNode, [&](IXMLDOMNode* pValue) {
+    return CFxXmlReader::ForEachElement(pNode, [&](IXMLDOMNode* pValue) {
         CString strText;
-        if (!NodeText(pValue, strText)) {
+        if (!CFxXmlReader::GetNodeText(pValue, strText)) {
             return FALSE;
         }
         listValues.AddTail(NewValue(std::move(strText)));
@@ -157,28 +103,13 @@ BOOL ReadMDItem(CCappCardData& cardData, IXMLDOMNode* pItem)
     if (pMDData->m_arrVarName.GetSize() == 0) {
         return TRUE;
     }
-    return ForEachElement(pItem, [&](IXMLDOMNode* pRowNode) {
+    return CFxXmlReader::ForEachElement(pItem, [&](IXMLDOMNode* pRowNode) {
         auto* pRow = new CCappMidRow;
         pRow->m_nRowID = pMDData->GetNewRowID();
         pRow->m_nState = CCappMidRow::stateNew;
         pMDData->m_listRowData.AddTail(pRow);
         return ReadValues(pRowNode, pRow->m_listVarData);
     });
-}
-
-CCappMidData* FindArea(CCappSheet* pSheet, const CString& strName)
-{
-    if (pSheet == nullptr) {
-        return nullptr;
-    }
-    POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
-    while (pos != nullptr) {
-        auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-        if (pArea->m_strName == strName) {
-            return pArea;
-        }
-    }
-    return nullptr;
 }
 } // namespace
 
@@ -193,22 +124,12 @@ BOOL CCardADMLLoader::LoadADMLText(CCardObj* pCardObj, const CString& strXml, lo
         return FALSE;
     }
     CFxComScope com;
-    CFxComPtr<IUnknown> pUnknown;
-    if (FAILED(CoCreateInstance(kClsidDOMDocument, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
-                                pUnknown.ReceiveVoid()))) {
-        return FALSE;
-    }
-    OleRun(pUnknown);
-    CFxComPtr<IXMLDOMDocument> pDoc;
-    if (FAILED(pUnknown->QueryInterface(kIidXMLDOMDocument, pDoc.ReceiveVoid()))) {
-        return FALSE;
-    }
-    pDoc->put_async(VARIANT_FALSE);
-    if (!CCardXmlText::LoadXml(pDoc, strXml)) {
+    CFxXmlReader reader;
+    if (!reader.Create() || !CCardXmlText::LoadXml(reader.GetDocument(), strXml)) {
         return FALSE;
     }
     CFxComPtr<IXMLDOMElement> pRoot;
-    if (SUCCEEDED(pDoc->get_documentElement(pRoot.Receive())) && pRoot.IsValid()) {
+    if (reader.GetRoot(pRoot)) {
         ParseADMLData(pCardObj, pRoot);
     }
     CCappCardData& cardData = pCardObj->m_CardData;
@@ -227,13 +148,13 @@ BOOL CCardADMLLoader::ParseADMLData(CCardObj* pCardObj, IXMLDOMElement* pRoot)
         return FALSE;
     }
     CCappCardData& cardData = pCardObj->m_CardData;
-    const BOOL bWalked = ForEachElement(pRoot, [&](IXMLDOMNode* pNode) {
+    const BOOL bWalked = CFxXmlReader::ForEachElement(pRoot, [&](IXMLDOMNode* pNode) {
         const CString strName = NodeName(pNode);
         if (strName == "HEAD") {
             return ReadHead(cardData.m_HFData, pNode);
         }
         if (strName == "MD") {
-            return ForEachElement(pNode, [&](IXMLDOMNode* pItem) {
+            return CFxXmlReader::ForEachElement(pNode, [&](IXMLDOMNode* pItem) {
                 return NodeName(pItem) == "MDITEM" ? ReadMDItem(cardData, pItem) : TRUE;
             });
         }
@@ -243,7 +164,7 @@ BOOL CCardADMLLoader::ParseADMLData(CCardObj* pCardObj, IXMLDOMElement* pRoot)
     POSITION pos = cardData.m_MDDataList.GetHeadPosition();
     while (pos != nullptr) {
         auto* pMDData = static_cast<CCappMDData*>(cardData.m_MDDataList.GetNext(pos));
-        CCappMidData* pArea = FindArea(pMaster, pMDData->m_strName);
+        CCappMidData* pArea = pMaster != nullptr ? pMaster->FindMidData(pMDData->m_strName) : nullptr;
         if (pArea == nullptr) {
             continue;
         }

@@ -585,20 +585,13 @@ void CCardCommFun::MergeData(CCardObj* pCardObj, CCappMDData* pMDData)
     // The master sheet's area: the one whose flags asked for the merge. The current sheet
     // may be none at all right after a load.
     const CCappSheet* pSheet = pCardObj->GetMasterSheet();
-    const CCappMidData* pArea = nullptr;
-    POSITION pos = pSheet != nullptr ? pSheet->m_MidDataList.GetHeadPosition() : nullptr;
-    while (pos != nullptr && pArea == nullptr) {
-        const auto* pCandidate = static_cast<const CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-        if (pCandidate->m_strName == pMDData->m_strName) {
-            pArea = pCandidate;
-        }
-    }
+    const CCappMidData* pArea = pSheet != nullptr ? pSheet->FindMidData(pMDData->m_strName) : nullptr;
     if (pArea == nullptr) {
         return;
     }
     CStringArray arrKeys;
     CStringArray arrSums;
-    pos = pArea->m_listMidCell.GetHeadPosition();
+    POSITION pos = pArea->m_listMidCell.GetHeadPosition();
     while (pos != nullptr) {
         const auto* pCell = static_cast<const CCappCell*>(pArea->m_listMidCell.GetNext(pos));
         if ((pCell->m_nUniteFlags & 0x2) != 0) {

@@ -649,14 +649,8 @@ CCappMidData* CCardObj::GetPageArea(int nPage, const CString& strMDName) const
     if (pSheet == nullptr) {
         return nullptr;
     }
-    POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
-    while (pos != nullptr) {
-        auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-        if (IsPagedArea(pArea) && pArea->m_strName == strMDName) {
-            return pArea;
-        }
-    }
-    return nullptr;
+    CCappMidData* pArea = pSheet->FindMidData(strMDName);
+    return pArea != nullptr && IsPagedArea(pArea) ? pArea : nullptr;
 }
 
 int CCardObj::GetPageBegDataRowIndex(int nPage, const CString& strMDName, int& nFirstRow, int& nRowOffset,
@@ -809,19 +803,9 @@ CCappMidData* CCardObj::FindRowArea(const CString& strMD) const
     if (strMD.IsEmpty() || pSheet == nullptr) {
         return nullptr;
     }
-    auto find = [pSheet](const CString& strName) -> CCappMidData* {
-        POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
-        while (pos != nullptr) {
-            auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-            if (pArea->m_strName == strName) {
-                return pArea;
-            }
-        }
-        return nullptr;
-    };
-    CCappMidData* pArea = find(strMD);
+    CCappMidData* pArea = pSheet->FindMidData(strMD);
     if (pArea != nullptr && pArea->m_nExtFlag == 1 && !pArea->m_strSrcName.IsEmpty()) {
-        pArea = find(pArea->m_strSrcName);
+        pArea = pSheet->FindMidData(pArea->m_strSrcName);
     }
     return pArea;
 }
@@ -924,12 +908,8 @@ CString CCardObj::GetCardVars(short nMode, const CString& strMD) const
     } else if (nMode == 1) {
         pCells = &pSheet->m_PageCellList;
     } else if (nMode == 2) {
-        POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
-        while (pos != nullptr && pCells == nullptr) {
-            auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-            if (pArea->m_strName == strMD) {
-                pCells = &pArea->m_listMidCell;
-            }
+        if (const CCappMidData* pArea = pSheet->FindMidData(strMD)) {
+            pCells = &pArea->m_listMidCell;
         }
     }
     CString strVars;

@@ -3,73 +3,35 @@
 #include <objbase.h>
 #include <msxml2.h>
 
-#include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxHandle.h"
 #include "platform/base/FxSafeSave.h"
 #include "platform/base/FxVariant.h"
 #include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxXmlReader.h"
 
 namespace
 {
-// The document element of one part; null when the text does not parse.
-BOOL ParsePart(const CString& strPart, CFxComPtr<IXMLDOMDocument>& pDoc, CFxComPtr<IXMLDOMElement>& pRoot)
+// The document element of one part; FALSE when the text does not parse.
+BOOL ParsePart(const CString& strPart, CFxXmlReader& reader, CFxComPtr<IXMLDOMElement>& pRoot)
 {
-    if (FAILED(CoCreateInstance(kClsidDOMDocument, nullptr, CLSCTX_INPROC_SERVER, kIidXMLDOMDocument,
-                                pDoc.ReceiveVoid()))) {
-        return FALSE;
-    }
-    pDoc->put_async(VARIANT_FALSE);
-    CFxBstr bstrText(strPart.AllocSysString());
-    VARIANT_BOOL bLoaded = VARIANT_FALSE;
-    if (FAILED(pDoc->loadXML(bstrText, &bLoaded)) || bLoaded != VARIANT_TRUE) {
-        return FALSE;
-    }
-    return SUCCEEDED(pDoc->get_documentElement(pRoot.Receive())) && pRoot.IsValid();
+    return reader.Create() && reader.LoadText(strPart) && reader.GetRoot(pRoot);
 }
 
 CString NodeText(IXMLDOMNode* pNode)
 {
-    BSTR raw = nullptr;
-    if (FAILED(pNode->get_text(&raw))) {
-        return CString();
-    }
-    CFxBstr bstr(raw);
-    return raw != nullptr ? CString(static_cast<LPCWSTR>(raw)) : CString();
+    CString strText;
+    CFxXmlReader::GetNodeText(pNode, strText);
+    return strText;
 }
 
 // The ";"-joined names of the VARS attribute; a missing last ";" is taken as there.
 void ReadNames(IXMLDOMNode* pNode, CStringArray& arrNames)
 {
     arrNames.RemoveAll();
-    CFxComPtr<IXMLDOMElement> pElem;
-    if (FAILED(pNode->QueryInterface(kIidXMLDOMElement, pElem.ReceiveVoid()))) {
-        return;
-    }
-    CFxVariant value;
-    CFxBstr bstrName(SysAllocString(L"VARS"));
-    if (SUCCEEDED(pElem->getAttribute(bstrName, &value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
-        arrNames.Split(CString(static_cast<LPCWSTR>(value.bstrVal)), ';', FALSE);
-    }
-}
-
-// The element children in order; text and comments between them are no values.
-template <class Fn> void ForEachElement(IXMLDOMNode* pParent, Fn fnElement)
-{
-    CFxComPtr<IXMLDOMNode> pChild;
-    if (FAILED(pParent->get_firstChild(pChild.Receive()))) {
-        return;
-    }
-    while (pChild.IsValid()) {
-        DOMNodeType type = NODE_INVALID;
-        if (SUCCEEDED(pChild->get_nodeType(&type)) && type == NODE_ELEMENT) {
-            fnElement(static_cast<IXMLDOMNode*>(pChild));
-        }
-        CFxComPtr<IXMLDOMNode> pNext;
-        if (FAILED(pChild->get_nextSibling(pNext.Receive()))) {
-            return;
-        }
-        pChild.Attach(pNext.Detach());
+    CString strNames;
+    if (CFxXmlReader::GetAttribute(pNode, L"VARS", strNames)) {
+        arrNames.Split(strNames, ';', FALSE);
     }
 }
 
@@ -210,16 +172,17 @@ BOOL CSimDataFile::LoadText(const CString& strText)
 
 BOOL CSimDataFile::LoadHeadPart(const CString& strPart)
 {
-    CFxComPtr<IXMLDOMDocument> pDoc;
+    CFxXmlReader reader;
     CFxComPtr<IXMLDOMElement> pRoot;
-    if (!ParsePart(strPart, pDoc, pRoot)) {
+    if (!ParsePart(strPart, reader, pRoot)) {
         return FALSE;
     }
     ReadNames(pRoot, m_arrHeadVars);
-    ForEachElement(pRoot, [&](IXMLDOMNode* pVal) {
+    CFxXmlReader::ForEachElement(pRoot, [&](IXMLDOMNode* pVal) {
         if (m_arrHeadVals.GetSize() < m_arrHeadVars.GetSize()) {
             m_arrHeadVals.Add(NodeText(pVal));
         }
+        return TRUE;
     });
     while (m_arrHeadVals.GetSize() < m_arrHeadVars.GetSize()) {
         m_arrHeadVals.Add(CString());
@@ -229,35 +192,26 @@ BOOL CSimDataFile::LoadHeadPart(const CString& strPart)
 
 BOOL CSimDataFile::LoadMDPart(const CString& strPart)
 {
-    CFxComPtr<IXMLDOMDocument> pDoc;
+    CFxXmlReader reader;
     CFxComPtr<IXMLDOMElement> pRoot;
-    if (!ParsePart(strPart, pDoc, pRoot)) {
+    if (!ParsePart(strPart, reader, pRoot)) {
         return FALSE;
     }
     // The first MDITEM only: the simulator keeps one detail area.
     CFxComPtr<IXMLDOMNode> pItem;
-    ForEachElement(pRoot, [&](IXMLDOMNode* pChild) {
-        if (!pItem.IsValid()) {
-            pChild->AddRef();
-            pItem.Attach(pChild);
-        }
-    });
-    if (!pItem.IsValid()) {
+    if (!CFxXmlReader::NextElement(pRoot, pItem) || !pItem.IsValid()) {
         return TRUE;
     }
     ReadNames(pItem, m_arrMDVars);
-    CFxComPtr<IXMLDOMElement> pItemElem;
-    if (SUCCEEDED(pItem->QueryInterface(kIidXMLDOMElement, pItemElem.ReceiveVoid()))) {
-        CFxVariant value;
-        CFxBstr bstrName(SysAllocString(L"NAME"));
-        if (SUCCEEDED(pItemElem->getAttribute(bstrName, &value)) && value.vt == VT_BSTR && value.bstrVal != nullptr) {
-            m_strMDName = CString(static_cast<LPCWSTR>(value.bstrVal));
-        }
-    }
-    ForEachElement(pItem, [&](IXMLDOMNode* pRow) {
+    CFxXmlReader::GetAttribute(pItem, L"NAME", m_strMDName);
+    CFxXmlReader::ForEachElement(pItem, [&](IXMLDOMNode* pRow) {
         CStringArray arrValues;
-        ForEachElement(pRow, [&](IXMLDOMNode* pVal) { arrValues.Add(NodeText(pVal)); });
+        CFxXmlReader::ForEachElement(pRow, [&](IXMLDOMNode* pVal) {
+            arrValues.Add(NodeText(pVal));
+            return TRUE;
+        });
         AddRow(arrValues);
+        return TRUE;
     });
     return TRUE;
 }

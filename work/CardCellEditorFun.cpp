@@ -72,17 +72,7 @@ CCellDataItem* CCardCellFun::GetDataRange(const CCappCell* pCell, int nGridRow)
 
 CCappMidData* CCardCellFun::FindArea(const CCappSheet* pSheet, const CString& strName)
 {
-    if (pSheet == nullptr || strName.IsEmpty()) {
-        return nullptr;
-    }
-    POSITION pos = pSheet->m_MidDataList.GetHeadPosition();
-    while (pos != nullptr) {
-        auto* pArea = static_cast<CCappMidData*>(pSheet->m_MidDataList.GetNext(pos));
-        if (pArea->m_strName == strName) {
-            return pArea;
-        }
-    }
-    return nullptr;
+    return pSheet != nullptr && !strName.IsEmpty() ? pSheet->FindMidData(strName) : nullptr;
 }
 
 CCappMidData* CCardCellFun::AreaAtPoint(const CCappSheet* pSheet, CPoint pt)

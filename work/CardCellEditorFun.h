@@ -28,6 +28,7 @@ public:
     static int FirstGridRowOnPage(const CCardObj& card, int nPage, const CString& strArea, int nDataRow);
 
     static CCellDataItem* GetDataRange(const CCappCell* pCell, int nGridRow);
+    // The sheet's area of that name for a sheet that may be missing; an empty name names none.
     static CCappMidData* FindArea(const CCappSheet* pSheet, const CString& strName);
     // The detail area whose seats hold the point (sheet units); null when none.
     static CCappMidData* AreaAtPoint(const CCappSheet* pSheet, CPoint pt);

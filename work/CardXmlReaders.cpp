@@ -4,7 +4,6 @@
 
 #include <objbase.h>
 #include <msxml2.h>
-#include <ole2.h>
 
 #include <utility>
 #include <vector>
@@ -18,10 +17,10 @@
 #include "core/CardXmlText.h"
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
-#include "platform/base/FxBstr.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxVariant.h"
 #include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxXmlReader.h"
 #include "platform/gdi/ClientDC.h"
 #include "symedit/CappBaseCtrl.h"
 #include "work/CardCellEditorFun.h"
@@ -32,68 +31,17 @@ namespace
 // One "ROW" of an answer: its columns' names and values in document order.
 using AnswerRow = std::vector<std::pair<CString, CString>>;
 
-BOOL NodeName(IXMLDOMNode* pNode, CString& strName)
-{
-    BSTR raw = nullptr;
-    if (FAILED(pNode->get_nodeName(&raw))) {
-        return FALSE;
-    }
-    CFxBstr bstr(raw);
-    strName = raw != nullptr ? CString(static_cast<LPCWSTR>(raw)) : CString();
-    return TRUE;
-}
-
-BOOL NodeText(IXMLDOMNode* pNode, CString& strText)
-{
-    BSTR raw = nullptr;
-    if (FAILED(pNode->get_text(&raw))) {
-        return FALSE;
-    }
-    CFxBstr bstr(raw);
-    strText = raw != nullptr ? CString(static_cast<LPCWSTR>(raw)) : CString();
-    return TRUE;
-}
-
-// FALSE when the element has no "NAME": a column nobody can place makes the answer malformed.
-BOOL NameAttribute(IXMLDOMNode* pNode, CString& strName)
-{
-    CFxComPtr<IXMLDOMElement> pElem;
-    if (FAILED(pNode->QueryInterface(kIidXMLDOMElement, pElem.ReceiveVoid()))) {
-        return FALSE;
-    }
-    CFxVariant value;
-    CFxBstr bstrName(SysAllocString(L"NAME"));
-    BOOL bFound = FALSE;
-    if (pElem->getAttribute(bstrName, &value) == S_OK && value.vt == VT_BSTR) {
-        strName = CString(static_cast<LPCWSTR>(value.bstrVal));
-        bFound = TRUE;
-    }
-    return bFound;
-}
-
-// Calls fn for each child whose node name is strName, in document order; FALSE when the DOM
-// fails or fn refuses.
+// Calls fn for each element child named pszName, in document order; FALSE when the DOM fails
+// or fn refuses.
 template <class Fn> BOOL ForEachNamedChild(IXMLDOMNode* pParent, LPCSTR pszName, Fn fn)
 {
-    CFxComPtr<IXMLDOMNode> pChild;
-    if (FAILED(pParent->get_firstChild(pChild.Receive()))) {
-        return FALSE;
-    }
-    while (pChild.IsValid()) {
+    return CFxXmlReader::ForEachElement(pParent, [&](IXMLDOMNode* pChild) {
         CString strName;
-        if (!NodeName(pChild, strName)) {
+        if (!CFxXmlReader::GetNodeName(pChild, strName)) {
             return FALSE;
         }
-        if (strName == pszName && !fn(static_cast<IXMLDOMNode*>(pChild))) {
-            return FALSE;
-        }
-        CFxComPtr<IXMLDOMNode> pNext;
-        if (FAILED(pChild->get_nextSibling(pNext.Receive()))) {
-            return FALSE;
-        }
-        pChild.Attach(pNext.Detach());
-    }
-    return TRUE;
+        return strName == pszName ? fn(pChild) : TRUE;
+    });
 }
 
 // The "ROW" children of the root (only the first with bFirstOnly) with their "COLITEM" columns.
@@ -112,7 +60,8 @@ BOOL ReadAnswerRows(IXMLDOMElement* pRoot, bool bFirstOnly, std::vector<AnswerRo
         const BOOL bRead = ForEachNamedChild(pRow, "COLITEM", [&](IXMLDOMNode* pItem) {
             CString strName;
             CString strValue;
-            if (!NameAttribute(pItem, strName) || !NodeText(pItem, strValue)) {
+            // A column without "NAME" cannot be placed: the answer is malformed.
+            if (!CFxXmlReader::GetAttribute(pItem, L"NAME", strName) || !CFxXmlReader::GetNodeText(pItem, strValue)) {
                 return FALSE;
             }
             row.emplace_back(strName, strValue);
@@ -134,29 +83,13 @@ template <class Fn> int LoadAnswer(const CString& strAnswer, Fn fnParse)
         return 0;
     }
     CFxComScope com;
-    CFxComPtr<IUnknown> pUnknown;
-    if (FAILED(CoCreateInstance(kClsidDOMDocument, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
-                                pUnknown.ReceiveVoid()))) {
+    // Declared after the scope: every interface is released before COM is uninitialised.
+    CFxXmlReader reader;
+    if (!reader.Create() || !CCardXmlText::LoadXml(reader.GetDocument(), strAnswer)) {
         return 0;
     }
-    int nResult = 0;
-    {
-        CFxComPtr<IXMLDOMDocument> pDoc;
-        if (FAILED(pUnknown->QueryInterface(kIidXMLDOMDocument, pDoc.ReceiveVoid()))) {
-            return 0;
-        }
-        pDoc->put_async(VARIANT_FALSE);
-        if (!CCardXmlText::LoadXml(pDoc, strAnswer)) {
-            return 0;
-        }
-        CFxComPtr<IXMLDOMElement> pRoot;
-        if (SUCCEEDED(pDoc->get_documentElement(pRoot.Receive())) && pRoot.IsValid()) {
-            nResult = fnParse(static_cast<IXMLDOMElement*>(pRoot));
-        }
-    }
-    // Every interface is released before COM is uninitialised.
-    pUnknown.Close();
-    return nResult;
+    CFxComPtr<IXMLDOMElement> pRoot;
+    return reader.GetRoot(pRoot) ? fnParse(static_cast<IXMLDOMElement*>(pRoot)) : 0;
 }
 
 BOOL SheetHasVarCell(const CCappSheet* pSheet, const CString& strVarName)

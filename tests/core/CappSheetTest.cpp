@@ -207,3 +207,33 @@ TEST(CappSheetTest, SetAllCellFontHeightDropsEveryScaledFont)
     }
     EXPECT_TRUE(pRange->m_drawFont.GetContext().IsEmpty());
 }
+
+TEST(CappSheetTest, FindMidDataTakesTheFirstAreaOfThatName)
+{
+    CCappSheet sheet;
+    const char* const names[] = {"parts", "", "tools", "parts"};
+    for (const char* pszName : names) {
+        auto* pMid = new CCappMidData;
+        pMid->m_strName = pszName;
+        sheet.m_MidDataList.AddTail(pMid);
+    }
+    struct FindCase
+    {
+        const char* szName;
+        const char* szArea;
+        int nIndex; // in the list; -1 for none
+    };
+    const FindCase cases[] = {
+        {"first of two of a name", "parts", 0},
+        {"another name", "tools", 2},
+        {"an unnamed area by the empty name", "", 1},
+        {"names are compared exactly", "Parts", -1},
+        {"no such area", "none", -1},
+    };
+    for (const FindCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        POSITION pos = c.nIndex >= 0 ? sheet.m_MidDataList.FindIndex(c.nIndex) : nullptr;
+        const CObject* pExpected = pos != nullptr ? sheet.m_MidDataList.GetAt(pos) : nullptr;
+        EXPECT_EQ(pExpected, sheet.FindMidData(c.szArea));
+    }
+}
