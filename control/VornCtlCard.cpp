@@ -433,11 +433,11 @@ long CVornCtlCtrl::SaveToFile(LPCSTR pszFileName, BOOL bTranToGoalFile)
         strTarget = m_CappObj.m_strFileName;
     }
     if (strTarget.IsEmpty()) {
-        FxFileDialogSpec spec;
-        spec.pszFilter = "znd(*.znd)\0*.znd\0";
-        spec.pszTitle = "\xB1\xA3\xB4\xE6"; // "save" in the card's code page
-        spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-        if (!FxAskFileName(GetSafeHwnd(), FALSE, spec, strTarget)) {
+        FxFileDialogParams params;
+        params.pszFilter = "znd(*.znd)\0*.znd\0";
+        params.pszTitle = "\xB1\xA3\xB4\xE6"; // "save" in the card's code page
+        params.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+        if (!FxAskFileName(GetSafeHwnd(), FALSE, params, strTarget)) {
             return -1;
         }
     }

@@ -106,13 +106,13 @@ void CVornCtlPropPage::RebuildZntFileName()
 
 void CVornCtlPropPage::OnBrowse()
 {
-    FxFileDialogSpec spec;
-    spec.pszFilter = "znt File(*.znt)\0*.znt\0\0";
-    spec.pszTitle = "打开";
-    spec.pszDefExt = "*.znt";
-    spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    FxFileDialogParams params;
+    params.pszFilter = "znt File(*.znt)\0*.znt\0\0";
+    params.pszTitle = "打开";
+    params.pszDefExt = "*.znt";
+    params.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     CString strPath;
-    if (FxAskFileName(GetSafeHwnd(), TRUE, spec, strPath)) {
+    if (FxAskFileName(GetSafeHwnd(), TRUE, params, strPath)) {
         ::SetDlgItemTextA(GetSafeHwnd(), IDC_ZNTFILE_PATH, strPath);
     }
 }

@@ -205,11 +205,11 @@ void CSimDataDlg::OnOK()
 
 BOOL CSimDataDlg::PromptFileName(CString& strPath)
 {
-    FxFileDialogSpec spec;
-    spec.pszFilter = "Vorn Data Files (*.znw)\0*.znw\0";
-    spec.pszTitle = "Select an Vorn Data file";
-    spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    return FxAskFileName(GetSafeHwnd(), TRUE, spec, strPath);
+    FxFileDialogParams params;
+    params.pszFilter = "Vorn Data Files (*.znw)\0*.znw\0";
+    params.pszTitle = "Select an Vorn Data file";
+    params.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    return FxAskFileName(GetSafeHwnd(), TRUE, params, strPath);
 }
 
 void CSimDataDlg::OnOpen()

@@ -290,11 +290,11 @@ void CVornSimulatorDlg::OnPrintSet()
 
 BOOL CVornSimulatorDlg::PromptPrintSetFile(CString& strPath)
 {
-    FxFileDialogSpec spec;
-    spec.pszFilter = "pst File(*.pst)\0*.pst\0";
-    spec.pszDefExt = "pst";
-    spec.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    return FxAskFileName(GetSafeHwnd(), TRUE, spec, strPath);
+    FxFileDialogParams params;
+    params.pszFilter = "pst File(*.pst)\0*.pst\0";
+    params.pszDefExt = "pst";
+    params.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    return FxAskFileName(GetSafeHwnd(), TRUE, params, strPath);
 }
 
 void CVornSimulatorDlg::OnLoadPrintSet()

@@ -564,13 +564,13 @@ void CCappCardView::ResertUserRowCount(CString strName)
 
 void CCappCardView::OnCellSelBmpFile()
 {
-    FxFileDialogSpec spec;
-    spec.pszFilter = "DWG文件(*.dwg)\0*.dwg\0bmp文件(*.bmp)\0*.bmp\0";
-    spec.pszTitle = "选择图形文件";
-    spec.pszDefExt = "dwg";
-    spec.dwFlags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    FxFileDialogParams params;
+    params.pszFilter = "DWG文件(*.dwg)\0*.dwg\0bmp文件(*.bmp)\0*.bmp\0";
+    params.pszTitle = "选择图形文件";
+    params.pszDefExt = "dwg";
+    params.dwFlags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
     CString strFile;
-    if (FxAskFileName(GetSafeHwnd(), TRUE, spec, strFile)) {
+    if (FxAskFileName(GetSafeHwnd(), TRUE, params, strFile)) {
         AttachImageFile(strFile);
     }
 }

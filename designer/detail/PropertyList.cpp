@@ -485,13 +485,13 @@ BOOL CPropertyList::ChooseFile(CPropertyItem& item, CString& strValue)
     if (nSlash >= 0) {
         strFolder = item.m_strValue.Left(nSlash);
     }
-    FxFileDialogSpec spec;
-    spec.pszFilter = filter.data();
-    spec.pszInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
-    spec.pszTitle = strTitle;
-    spec.dwFlags = OFN_HIDEREADONLY | OFN_EXPLORER;
+    FxFileDialogParams params;
+    params.pszFilter = filter.data();
+    params.pszInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
+    params.pszTitle = strTitle;
+    params.dwFlags = OFN_HIDEREADONLY | OFN_EXPLORER;
     CString strChosen;
-    if (!FxAskFileName(m_hWnd, TRUE, spec, strChosen)) {
+    if (!FxAskFileName(m_hWnd, TRUE, params, strChosen)) {
         return FALSE;
     }
     strValue = strChosen;

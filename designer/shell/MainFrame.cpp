@@ -99,13 +99,13 @@ CString LoadText(UINT nID)
 // The open or save dialog for print-setting files; empty when cancelled.
 CString AskPrintSettingFile(HWND hOwner, BOOL bOpen)
 {
-    FxFileDialogSpec spec;
-    spec.pszFilter = bOpen ? "pst File(*.pst)\0*.pst\0\0" : "prt Files(*.pst)\0*.pst\0\0";
-    spec.pszDefExt = "*.pst";
-    spec.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY |
-                   (bOpen ? static_cast<DWORD>(OFN_PATHMUSTEXIST) : static_cast<DWORD>(OFN_OVERWRITEPROMPT));
+    FxFileDialogParams params;
+    params.pszFilter = bOpen ? "pst File(*.pst)\0*.pst\0\0" : "prt Files(*.pst)\0*.pst\0\0";
+    params.pszDefExt = "*.pst";
+    params.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY |
+                     (bOpen ? static_cast<DWORD>(OFN_PATHMUSTEXIST) : static_cast<DWORD>(OFN_OVERWRITEPROMPT));
     CString strPath;
-    return FxAskFileName(hOwner, bOpen, spec, strPath) ? strPath : CString();
+    return FxAskFileName(hOwner, bOpen, params, strPath) ? strPath : CString();
 }
 } // namespace
 

@@ -147,16 +147,16 @@ BOOL CTemplateFile::AskPath(HWND hOwner, BOOL bSave, CString& strPath)
     CString strTitle;
     strTitle.LoadString(bSave ? kSaveTitleID : kOpenTitleID);
     const CString strFolder = bSave ? TemplateFolder() : CString();
-    FxFileDialogSpec spec;
-    spec.pszFilter = bSave ? "znt(*.znt)\0*.znt\0\0" : "znt File(*.znt)\0*.znt\0\0";
-    spec.pszDefExt = "*.znt";
-    spec.pszTitle = strTitle;
-    spec.pszInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
-    spec.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    FxFileDialogParams params;
+    params.pszFilter = bSave ? "znt(*.znt)\0*.znt\0\0" : "znt File(*.znt)\0*.znt\0\0";
+    params.pszDefExt = "*.znt";
+    params.pszTitle = strTitle;
+    params.pszInitialDir = strFolder.IsEmpty() ? nullptr : static_cast<LPCSTR>(strFolder);
+    params.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     if (bSave) {
-        spec.dwFlags |= OFN_OVERWRITEPROMPT | OFN_SHOWHELP;
+        params.dwFlags |= OFN_OVERWRITEPROMPT | OFN_SHOWHELP;
     }
-    return FxAskFileName(hOwner, !bSave, spec, strPath);
+    return FxAskFileName(hOwner, !bSave, params, strPath);
 }
 
 CString CTemplateFile::TemplateTitle(LPCSTR lpszFileName)

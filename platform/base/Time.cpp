@@ -101,9 +101,9 @@ CString CTime::Format(LPCSTR pszFormat) const
             strResult += CString(p, 2);
             p += 2;
         } else if (*p == '%' && p[1] != 0 && std::strchr("aAbBcdHIjmMpSUwWxXyYzZ%", p[1]) != nullptr) {
-            char szSpec[3] = {'%', p[1], 0};
+            char szConversion[3] = {'%', p[1], 0};
             char szPart[128] = {};
-            size_t nLen = strftime(szPart, sizeof(szPart), szSpec, &tmLocal);
+            size_t nLen = strftime(szPart, sizeof(szPart), szConversion, &tmLocal);
             strResult += CString(szPart, static_cast<int>(nLen));
             p += 2;
         } else {

@@ -238,10 +238,10 @@ BOOL CDocument::DoSave(LPCSTR lpszPathName, BOOL bReplace)
 {
     CString strPath(lpszPathName != nullptr ? lpszPathName : "");
     if (strPath.IsEmpty()) {
-        FxFileDialogSpec spec;
-        spec.dwFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+        FxFileDialogParams params;
+        params.dwFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
         strPath = m_strTitle;
-        if (!FxAskFileName(OwnerWindow(), FALSE, spec, strPath)) {
+        if (!FxAskFileName(OwnerWindow(), FALSE, params, strPath)) {
             return FALSE;
         }
     }

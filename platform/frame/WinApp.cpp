@@ -245,10 +245,10 @@ void CWinApp::OnFileNew()
 
 void CWinApp::OnFileOpen()
 {
-    FxFileDialogSpec spec;
-    spec.dwFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    FxFileDialogParams params;
+    params.dwFlags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     CString strPath;
-    if (FxAskFileName(m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr, TRUE, spec, strPath)) {
+    if (FxAskFileName(m_pMainWnd != nullptr ? m_pMainWnd->m_hWnd : nullptr, TRUE, params, strPath)) {
         OpenDocumentFile(strPath);
     }
 }

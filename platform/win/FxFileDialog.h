@@ -9,7 +9,7 @@
 #include "platform/base/String.h"
 
 // What one file dialog asks with; null leaves the system's choice.
-struct FxFileDialogSpec
+struct FxFileDialogParams
 {
     // Pairs of shown text and pattern, each ending in "\0", the list in a further "\0".
     LPCSTR pszFilter = nullptr;
@@ -23,4 +23,4 @@ struct FxFileDialogSpec
 
 // Shows the open (bOpen) or save dialog, strPath giving the name it starts with. TRUE and the
 // chosen path in strPath when the user chose one; FALSE and strPath as it was when cancelled.
-FX_API BOOL FxAskFileName(HWND hOwner, BOOL bOpen, const FxFileDialogSpec& spec, CString& strPath);
+FX_API BOOL FxAskFileName(HWND hOwner, BOOL bOpen, const FxFileDialogParams& params, CString& strPath);

@@ -37,7 +37,7 @@ void AppendEmptySheetHead(ByteWriter& w, const std::string& strVersion)
     w.Str("").Str(""); // the two unsigned-integer arrays
 }
 
-struct LineSpec
+struct LineDef
 {
     int nFormat;
     int nType;
@@ -49,7 +49,7 @@ struct LineSpec
     int nPos;
 };
 
-void AppendLine(ByteWriter& w, const LineSpec& l)
+void AppendLine(ByteWriter& w, const LineDef& l)
 {
     if (l.nFormat >= 100) {
         w.Int(l.nFormat);
@@ -63,7 +63,7 @@ void AppendLine(ByteWriter& w, const LineSpec& l)
     }
 }
 
-struct CellSpec
+struct CellDef
 {
     std::string strVersion;
     int nCellID;
@@ -73,7 +73,7 @@ struct CellSpec
     int nUnite;      // cell integer 18 where the version stores it
 };
 
-void AppendCell(ByteWriter& w, const CellSpec& c)
+void AppendCell(ByteWriter& w, const CellDef& c)
 {
     const std::string& v = c.strVersion;
     const bool bPlaced = v == "3.0" || v == "3.1" || v == "3.2";
@@ -397,7 +397,7 @@ TEST(CappSheetArchive, CellVersionsDecideWhichItemsAreRead)
     struct Case
     {
         const char* szName;
-        CellSpec stored;
+        CellDef stored;
         int nExpectID;
         LONG lExpectHeight;
         int nExpectUnite;

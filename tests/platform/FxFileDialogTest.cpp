@@ -18,15 +18,15 @@ int FileNameItem(const CTestSysDlg& d)
     return d.HasItem(cmb13) ? cmb13 : edt1;
 }
 
-FxFileDialogSpec TemplateSpec(LPCSTR pszFolder)
+FxFileDialogParams TemplateDialogParams(LPCSTR pszFolder)
 {
-    FxFileDialogSpec spec;
-    spec.pszFilter = "znt File(*.znt)\0*.znt\0\0";
-    spec.pszTitle = "选择模板";
-    spec.pszDefExt = "znt";
-    spec.pszInitialDir = pszFolder;
-    spec.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    return spec;
+    FxFileDialogParams params;
+    params.pszFilter = "znt File(*.znt)\0*.znt\0\0";
+    params.pszTitle = "选择模板";
+    params.pszDefExt = "znt";
+    params.pszInitialDir = pszFolder;
+    params.dwFlags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    return params;
 }
 
 TEST(FxFileDialogTest, ACancelledDialogLeavesThePathItStartedWith)
@@ -41,7 +41,7 @@ TEST(FxFileDialogTest, ACancelledDialogLeavesThePathItStartedWith)
         d.Cancel();
     });
     CString strPath = "零件.znt";
-    EXPECT_FALSE(FxAskFileName(nullptr, TRUE, TemplateSpec(folder.GetPath()), strPath));
+    EXPECT_FALSE(FxAskFileName(nullptr, TRUE, TemplateDialogParams(folder.GetPath()), strPath));
     EXPECT_EQ(1, dialogs.GetDialogsOpened());
     EXPECT_STREQ("选择模板", strCaption);
     EXPECT_STREQ("零件.znt", strShown);
@@ -57,7 +57,7 @@ TEST(FxFileDialogTest, TheChosenPathComesBackWithTheDefaultExtension)
         d.Ok();
     });
     CString strPath;
-    EXPECT_TRUE(FxAskFileName(nullptr, FALSE, TemplateSpec(folder.GetPath()), strPath));
+    EXPECT_TRUE(FxAskFileName(nullptr, FALSE, TemplateDialogParams(folder.GetPath()), strPath));
     EXPECT_STREQ(folder.PathOf("卡片.znt"), strPath);
 }
 } // namespace

@@ -127,7 +127,7 @@ void FillRequestCell(CCappCell& cell)
     cell.m_strVarName = "刀具";
     cell.m_strCellText7 = "A1";
     CRelResItem* pFirst = NewRes("工装库", "QTY < 5 AND CODE = [零件号]", 1, "NAME");
-    pFirst->m_listFormat.AddTail(NewFormat("规格", "SPEC"));
+    pFirst->m_listFormat.AddTail(NewFormat("规格", "GAUGE"));
     pFirst->m_listFormat.AddTail(NewFormat("材料", "MAT", "SIZE = '20' TYPE = 'STRING' RETURN = '0'"));
     cell.m_listRelRes.AddTail(pFirst);
     CRelResItem* pSecond = NewRes("Tools & <Fixtures>", "", 0, "TOOL");
@@ -144,7 +144,7 @@ const char* const kFormR = R"(<BODY>
 NAME
 </COLITEM>
 <COLITEM NAME = '规格' APART= 'A1' SIZE = '0' TYPE = 'STRING' RETURN = '1'  > 
-SPEC
+GAUGE
 </COLITEM>
 <COLITEM NAME = '材料' APART= 'A1' SIZE = '20' TYPE = 'STRING' RETURN = '0'  > 
 MAT
@@ -165,7 +165,7 @@ const char* const kFormT = R"(<BODY>
 NAME
 </COLITEM>
 <COLITEM NAME = '规格' APART= 'A1' SIZE = '0' TYPE = 'STRING' RETURN = '1'  > 
-SPEC
+GAUGE
 </COLITEM>
 <COLITEM NAME = '材料' APART= 'A1' SIZE = '20' TYPE = 'STRING' RETURN = '0'  > 
 MAT

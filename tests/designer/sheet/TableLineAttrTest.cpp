@@ -65,7 +65,7 @@ TEST_F(CTableLineToolTest, PropertiesDialogSetsWidthAndColourOnOkOnly)
             }
         });
         if (c.bDoubleClick) {
-            const CPoint pt = Spec(keyV3).ptPick;
+            const CPoint pt = LineDefOf(keyV3).ptPick;
             Send(WM_LBUTTONDBLCLK, MK_LBUTTON, pt.x, pt.y);
         } else {
             Command(ID_SHEET_LINE_PROPERTIES);

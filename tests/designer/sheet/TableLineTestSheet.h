@@ -37,7 +37,7 @@ const int kFrameLast = 10000;
 
 enum LineKey { keyH1, keyH2, keyH3a, keyH3b, keyH4, keyV1, keyV2, keyV3, keyV4, keyCount };
 
-struct LineSpec
+struct LineDef
 {
     int nType;
     int nPos;
@@ -46,9 +46,9 @@ struct LineSpec
     CPoint ptPick; // a point on the line, from the frame's corner, near no other line
 };
 
-inline const LineSpec& Spec(int nKey)
+inline const LineDef& LineDefOf(int nKey)
 {
-    static const LineSpec specs[keyCount] = {
+    static const LineDef defs[keyCount] = {
         {1, 100, -1, -2, CPoint(150, 100)},       // H1
         {1, 600, -1, -2, CPoint(200, 600)},       // H2
         {1, 400, -1, keyV1, CPoint(150, 400)},    // H3a
@@ -59,7 +59,7 @@ inline const LineSpec& Spec(int nKey)
         {2, 800, keyH1, keyH2, CPoint(800, 350)}, // V3
         {2, 850, keyH1, keyH2, CPoint(850, 350)}, // V4
     };
-    return specs[nKey];
+    return defs[nKey];
 }
 } // namespace line_sheet
 
@@ -117,7 +117,7 @@ protected:
         // In an order where each line's crossing lines exist already.
         const int order[] = {keyH1, keyH2, keyV1, keyH3a, keyH3b, keyV2, keyH4, keyV3, keyV4};
         for (int nKey : order) {
-            const LineSpec& s = Spec(nKey);
+            const LineDef& s = LineDefOf(nKey);
             CCappLine* pLine =
                 sheet.AddCellLineBySpace(static_cast<UINT>(s.nType), -1, s.nPos, fnID(s.nStartKey), fnID(s.nEndKey), 0);
             if (pLine == nullptr) {
@@ -155,7 +155,7 @@ protected:
     CCappLine* Line(int nKey)
     {
         if (m_pLines[nKey] == nullptr) {
-            const line_sheet::LineSpec& s = line_sheet::Spec(nKey);
+            const line_sheet::LineDef& s = line_sheet::LineDefOf(nKey);
             CCappLine* pFound = nullptr;
             CPoint ptFoot;
             const CRect& rc = m_pSheet->m_rcFrame;
@@ -244,7 +244,7 @@ protected:
     // In select mode: over the line, then a click on it.
     void SelectByMouse(int nKey)
     {
-        const CPoint pt = line_sheet::Spec(nKey).ptPick;
+        const CPoint pt = line_sheet::LineDefOf(nKey).ptPick;
         Hover(pt.x, pt.y);
         Press(pt.x, pt.y);
         Release(pt.x, pt.y);
