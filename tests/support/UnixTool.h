@@ -1,6 +1,6 @@
 // Linux programs run from a test under Wine (ln, rm, python3, gs), found on the Unix PATH and
-// given Unix paths. Wine gives no handle to wait on for a Unix program, so a run waits for the
-// change notifications of the folder the program changes until the test's condition holds.
+// given Unix paths. A run waits for the program to end, then, should its changes not be seen yet,
+// for the change notifications of the folder it changes until the test's condition holds.
 #pragma once
 
 #include <functional>
