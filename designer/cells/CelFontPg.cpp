@@ -35,8 +35,7 @@ BOOL CCelFontPg::OnInitDialog()
     }
     HWND hSpin = ::GetDlgItem(m_hWnd, IDC_CEL_FONT_HEIGHT_SPIN);
     ::SendMessageA(hSpin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(::GetDlgItem(m_hWnd, IDC_CEL_FONT_HEIGHT)), 0);
-    // The edit shows the height without its sign (see Refresh).
-    ::SendMessageA(hSpin, UDM_SETRANGE32, 0, 999);
+    ::SendMessageA(hSpin, UDM_SETRANGE32, static_cast<WPARAM>(-999), 999);
     Refresh();
     return TRUE;
 }
@@ -50,9 +49,9 @@ void CCelFontPg::Refresh()
     const CCappCell& cell = pSheet->m_cell;
     m_bFilling = TRUE;
     SetDlgItemText(IDC_CEL_FONT_FACE, cell.m_lfFont.lfFaceName);
-    // A negative height asks for the characters' height, a positive one for the whole line's; a
-    // person reads a height, so the sign stays with the cell and the edit shows the size alone.
-    ::SetDlgItemInt(m_hWnd, IDC_CEL_FONT_HEIGHT, static_cast<UINT>(std::abs(cell.m_nFontHeight)), FALSE);
+    // Shown as stored: a negative height asks for the characters' height, a positive one for the
+    // whole line's, and the designer picks which.
+    ::SetDlgItemInt(m_hWnd, IDC_CEL_FONT_HEIGHT, static_cast<UINT>(cell.m_nFontHeight), TRUE);
     m_bFilling = FALSE;
     m_btnText.SetColor(cell.m_crText);
     m_btnBack.SetColor(cell.m_crBack);
@@ -91,11 +90,10 @@ void CCelFontPg::OnChangeHeight()
     GetDlgItemText(IDC_CEL_FONT_HEIGHT, strHeight);
     char* pszEnd = nullptr;
     const long nHeight = std::strtol(strHeight, &pszEnd, 10);
-    // A lone minus sign while typing is no number yet: keep the last one.
+    // A lone minus sign while typing a negative height is no number yet: keep the last one
+    // rather than interrupt the typing with a message.
     if (pszEnd != strHeight.GetString() && *pszEnd == '\0') {
-        int& nFontHeight = pSheet->m_cell.m_nFontHeight;
-        const int nSize = static_cast<int>(std::min(std::labs(nHeight), 999L));
-        nFontHeight = nFontHeight > 0 ? nSize : -nSize;
+        pSheet->m_cell.m_nFontHeight = static_cast<int>(std::clamp(nHeight, -999L, 999L));
     }
 }
 

@@ -359,18 +359,13 @@ void CSheetViewAux::RepaintCell(const CCappCell* pCell)
 void CSheetViewAux::DrawMarks(CDC* pDC)
 {
     const CCappSheetDefView& view = *m_pView;
-    // The tracked area: masked through a light tint of the highlight colour and framed in it. A
-    // mask keeps every line and text below, and the light tint keeps dark text readable over it
-    // (a saturated blue would leave black text on dark blue).
+    // The tracked area: masked through blue, so every line and dark text below stays visible.
     if (!CSheetDefRangeFun::IsEmpty(view.m_rangeTrack)) {
         const CRect rcArea = CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack).m_rect;
         CFxSavedDC saved(pDC);
         pDC->SetROP2(R2_MASKPEN);
-        const COLORREF crHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
-        CPen pen(PS_SOLID, 1, crHighlight);
-        // A quarter of the colour over white.
-        auto tint = [](int n) { return static_cast<BYTE>(255 - (255 - n) / 4); };
-        CBrush brush(RGB(tint(GetRValue(crHighlight)), tint(GetGValue(crHighlight)), tint(GetBValue(crHighlight))));
+        CPen pen(PS_SOLID, 1, RGB(0, 0, 255));
+        CBrush brush(RGB(0, 0, 255));
         CFxSelectGuard penGuard(pDC, &pen);
         CFxSelectGuard brushGuard(pDC, &brush);
         pDC->Rectangle(&rcArea);

@@ -426,10 +426,10 @@ void ExpectedFontChoice(const CCappCell& cell, CString& strFamily, int& nPoints)
 }
 } // namespace
 
-// The font page shows the cell's height as a size, without the sign that says what the height
-// measures; a typed size keeps that sign. The font dialog opens on the cell's own face and size,
-// and lists no vertical faces.
-TEST(SetCellStyleShTest, FontPageShowsHeightsAsSizesAndTheDialogOpensOnTheCellsFont)
+// The font page shows the cell's height as stored, with the sign that says what it measures, and
+// stores a typed height at once; a lone minus sign (the start of a negative height) keeps the last
+// one. The font dialog opens on the cell's own face and size, and lists no vertical faces.
+TEST(SetCellStyleShTest, FontPageShowsStoredHeightsAndTheDialogOpensOnTheCellsFont)
 {
     CCappSheet tpl;
     CCappCell* pCell = LoadSampleVar(tpl, "零件名称");
@@ -442,9 +442,11 @@ TEST(SetCellStyleShTest, FontPageShowsHeightsAsSizesAndTheDialogOpensOnTheCellsF
         const char* szTyped;
         int nStored;
     } cases[] = {
-        {"a character height", -31, "31", "40", -40},
+        {"a character height", -31, "-31", "-40", -40},
         {"a line height", 35, "35", "42", 42},
-        {"a minus typed adds nothing", 31, "31", "-25", 25},
+        {"a sign typed changes what the height measures", 31, "31", "-25", -25},
+        {"a lone minus keeps the last height", 31, "31", "-", 31},
+        {"a height beyond the spin's range stops at its end", -31, "-31", "-1500", -999},
     };
     CString strFace;
     int nPoints = 0;
