@@ -1,6 +1,11 @@
 #include "core/CappDCHelper.h"
 
+#include <vector>
+
+#include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/SelectGuard.h"
 
 namespace
 {
@@ -178,4 +183,28 @@ void CCappDCHelper::TenthMMToPix(CDC* pDC, CPoint& pt)
 void CCappDCHelper::TenthMMToPix(CDC* pDC, CRect& rc)
 {
     ConvertRect(pDC, rc, TenthMMToPixOnAxis);
+}
+
+void CCappDCHelper::UseDrawnFamily(LOGFONTA& lf)
+{
+    CFont font;
+    if (!font.CreateFontIndirect(&lf)) {
+        return;
+    }
+    CClientDC dc(nullptr);
+    CFxSelectGuard guard(&dc, &font);
+    const UINT cb = ::GetOutlineTextMetricsA(dc.m_hDC, 0, nullptr);
+    if (cb < sizeof(OUTLINETEXTMETRICA)) {
+        return;
+    }
+    std::vector<BYTE> buffer(cb);
+    auto* pMetrics = reinterpret_cast<OUTLINETEXTMETRICA*>(buffer.data());
+    if (::GetOutlineTextMetricsA(dc.m_hDC, cb, pMetrics) == 0) {
+        return;
+    }
+    // The family name sits in the buffer at the offset the member holds.
+    const size_t nOffset = reinterpret_cast<size_t>(pMetrics->otmpFamilyName);
+    if (nOffset > 0 && nOffset < cb) {
+        lstrcpynA(lf.lfFaceName, reinterpret_cast<const char*>(buffer.data() + nOffset), LF_FACESIZE);
+    }
 }

@@ -4,6 +4,8 @@
 #include "core/VornCardExport.h"
 #include "platform/base/Rect.h"
 
+#include <wingdi.h>
+
 class CDC;
 
 class VORNCARD_API CCappDCHelper
@@ -36,4 +38,10 @@ public:
     static void TenthMMToPix(CDC* pDC, int& nValue);
     static void TenthMMToPix(CDC* pDC, CPoint& pt);
     static void TenthMMToPix(CDC* pDC, CRect& rc);
+
+    // Puts into the font the name of the family the screen draws it with. The font dialog finds
+    // its first face by name among the families it lists; a face the system only maps to another
+    // (宋体 where SimSun is missing) is not among them, and the dialog would open on the first
+    // family of its list. Leaves the font as it is when the family cannot be read.
+    static void UseDrawnFamily(LOGFONTA& lf);
 };

@@ -2,14 +2,9 @@
 
 #include <commdlg.h>
 
-#include <vector>
-
 #include "core/CappCell.h"
 #include "core/CappDCHelper.h"
 #include "designer/res/resource.h"
-#include "platform/gdi/ClientDC.h"
-#include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/win/Wnd.h"
 
 namespace
@@ -17,33 +12,6 @@ namespace
 int RoundHalfAway(double d)
 {
     return static_cast<int>(d < 0 ? d - 0.5 : d + 0.5);
-}
-
-// The font dialog finds its first face by name among the families it lists. A face the system
-// only maps to another (宋体 where SimSun is missing) is not among them, and the dialog would open
-// on the first family of its list: the family the cell is drawn with stands in for it.
-void UseDrawnFamily(LOGFONTA& lf)
-{
-    CFont font;
-    if (!font.CreateFontIndirect(&lf)) {
-        return;
-    }
-    CClientDC dc(nullptr);
-    CFxSelectGuard guard(&dc, &font);
-    const UINT cb = ::GetOutlineTextMetricsA(dc.m_hDC, 0, nullptr);
-    if (cb < sizeof(OUTLINETEXTMETRICA)) {
-        return;
-    }
-    std::vector<BYTE> buffer(cb);
-    auto* pMetrics = reinterpret_cast<OUTLINETEXTMETRICA*>(buffer.data());
-    if (::GetOutlineTextMetricsA(dc.m_hDC, cb, pMetrics) == 0) {
-        return;
-    }
-    // The family name sits in the buffer at the offset the member holds.
-    const size_t nOffset = reinterpret_cast<size_t>(pMetrics->otmpFamilyName);
-    if (nOffset > 0 && nOffset < cb) {
-        lstrcpynA(lf.lfFaceName, reinterpret_cast<const char*>(buffer.data() + nOffset), LF_FACESIZE);
-    }
 }
 } // namespace
 
@@ -80,7 +48,7 @@ BOOL CCellStyleFun::ChooseCellFont(HWND hOwner, const CCappCell& cell, LOGFONTA&
     const double dDots = CCappDCHelper::GetScreenDotPerTMM();
     lf = cell.m_lfFont;
     lf.lfHeight = RoundHalfAway(cell.m_nFontHeight * dDots);
-    UseDrawnFamily(lf);
+    CCappDCHelper::UseDrawnFamily(lf);
     CHOOSEFONTA cf = {};
     cf.lStructSize = sizeof(cf);
     cf.hwndOwner = hOwner;

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "core/CappDCHelper.h"
 #include "core/CappFreeObj.h"
 #include "designer/freeobj/FreeObjSh.h"
 #include "designer/res/resource.h"
@@ -88,11 +89,13 @@ void CFreeObjTextPg::OnChooseFont()
     }
     LOGFONTA lf = pObj->m_lfFont;
     lf.lfHeight = CCappFreeObj::CCappDCHelper__GetTextHeightInDevice(nullptr, pObj->m_nFontHeight);
+    CCappDCHelper::UseDrawnFamily(lf);
     CHOOSEFONTA cf = {};
     cf.lStructSize = sizeof(cf);
     cf.hwndOwner = m_hWnd;
     cf.lpLogFont = &lf;
-    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+    // Vertical faces ("@" names) draw the text turned on its side.
+    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_NOVERTFONTS;
     cf.rgbColors = pObj->m_crText;
     if (!::ChooseFontA(&cf)) {
         return;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/CappCircleArrow.h"
+#include "core/CappDCHelper.h"
 #include "core/CappFreeCircle.h"
 #include "core/CappFreeCloud.h"
 #include "core/CappFreeLine.h"
@@ -28,6 +29,7 @@
 #include "platform/base/MemFile.h"
 #include "tests/support/DrivenSheet.h"
 #include "tests/support/SheetTimer.h"
+#include "tests/support/SysDlgDriver.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -316,6 +318,47 @@ TEST(FreeObjShTest, TextPageShowsAndRebuildsTheAlignmentBits)
                   }));
         EXPECT_EQ(c.nStored, pObj->m_nTextFormat);
     }
+}
+
+// The font dialog opens on the family the object's text is drawn with, also where its face is one
+// the system only maps to another, and lists no vertical faces; OK takes the chosen font back.
+TEST(FreeObjShTest, FontDialogOpensOnTheDrawnFamilyWithoutVerticalFaces)
+{
+    std::unique_ptr<CCappFreeObj> pObj = Box<CCappFreeRect>(CRect(0, 0, 100, 100));
+    lstrcpynA(pObj->m_lfFont.lfFaceName, "宋体", LF_FACESIZE);
+    pObj->m_nFontHeight = -42;
+    LOGFONTA lfDrawn = pObj->m_lfFont;
+    lfDrawn.lfHeight = CCappFreeObj::CCappDCHelper__GetTextHeightInDevice(nullptr, pObj->m_nFontHeight);
+    CCappDCHelper::UseDrawnFamily(lfDrawn);
+    ASSERT_STRNE("宋体", lfDrawn.lfFaceName) << "this machine has the face itself; the case needs a mapped one";
+    CString strDialogFace;
+    int nVertical = 0;
+    int nListed = 0;
+    CTestUi ui;
+    CTestSysDialogs sysDialogs;
+    sysDialogs.OnDialog([&](CTestSysDlg& d) {
+        strDialogFace = d.GetText(1136); // the face box
+        for (; d.Item(1136) != nullptr && nListed < 2000; ++nListed) {
+            char szItem[LF_FACESIZE + 1] = {};
+            if (::SendMessageA(d.Item(1136), CB_GETLBTEXT, static_cast<WPARAM>(nListed),
+                               reinterpret_cast<LPARAM>(szItem)) == CB_ERR) {
+                break;
+            }
+            nVertical += szItem[0] == '@' ? 1 : 0;
+        }
+        d.Ok();
+    });
+    ASSERT_EQ(IDOK, RunSheet(*pObj, [&](CDrivenFreeObjSh& sh) {
+                  CTestDlg text = sh.Page(1);
+                  text.Click(IDC_FREEOBJ_FONT);
+                  EXPECT_EQ(CString(lfDrawn.lfFaceName), text.GetText(IDC_FREEOBJ_FONT_NAME));
+                  sh.PressButton(IDOK);
+              }));
+    EXPECT_EQ(1, sysDialogs.GetDialogsOpened());
+    EXPECT_STREQ(lfDrawn.lfFaceName, strDialogFace);
+    EXPECT_GT(nListed, 0);
+    EXPECT_EQ(0, nVertical);
+    EXPECT_STREQ(lfDrawn.lfFaceName, pObj->m_lfFont.lfFaceName);
 }
 
 TEST(FreeObjShTest, CancelAndAWidthOutOfRangeChangeNothing)
