@@ -130,7 +130,7 @@ int CCappSheetDefView::GetNewExtOrder(const CString& strSrcName) const
     POSITION pos = m_pSheet->m_MidDataList.GetHeadPosition();
     while (pos != nullptr) {
         const auto* pMid = static_cast<const CCappMidData*>(m_pSheet->m_MidDataList.GetNext(pos));
-        if (pMid->m_nExtFlag == 1 && pMid->m_strSrcName.CompareNoCase(strSrcName) == 0 && pMid->m_nExtOrder > nOrder) {
+        if (pMid->m_nExtFlag == 1 && pMid->m_strSrcName == strSrcName && pMid->m_nExtOrder > nOrder) {
             nOrder = pMid->m_nExtOrder;
         }
     }

@@ -125,13 +125,8 @@ CCappMidData* CSheetDefRangeFun::GetMidData(const CCappSheet& sheet, CPoint pt)
 
 CCappMidData* CSheetDefRangeFun::GetMidData(const CCappSheet& sheet, const CString& strName)
 {
-    CCappMidData* pFound = nullptr;
-    ForEachIn<CCappMidData>(sheet.m_MidDataList, [&](CCappMidData* pMid) {
-        if (pFound == nullptr && pMid->m_strName.CompareNoCase(strName) == 0) {
-            pFound = pMid;
-        }
-    });
-    return pFound;
+    // By the same exact name the card finds an area with when it fills and pages it.
+    return sheet.FindMidData(strName);
 }
 
 BOOL CSheetDefRangeFun::HaveCellInRange(const CCappSheet& sheet, const CCappRange& range)
