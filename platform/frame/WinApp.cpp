@@ -10,6 +10,7 @@
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/TempHandleMap.h"
 #include "platform/win/FxFileDialog.h"
+#include "platform/win/MsgBox.h"
 #include "platform/win/Wnd.h"
 
 namespace
@@ -49,6 +50,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
         m_strAppName = szTitle;
     }
     g_pApp = this;
+    FxSetMessageBoxTitle(m_strAppName);
 }
 
 CWinApp::~CWinApp()
@@ -60,6 +62,7 @@ CWinApp::~CWinApp()
     FreeGlobal(m_hDevNames);
     if (g_pApp == this) {
         g_pApp = nullptr;
+        FxSetMessageBoxTitle(nullptr);
     }
 }
 

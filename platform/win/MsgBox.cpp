@@ -1,10 +1,12 @@
 #include "platform/win/MsgBox.h"
 
 #include "platform/base/Exception.h"
+#include "platform/base/String.h"
 
 namespace
 {
 FX_MSGBOX_HOOK g_pfnMsgBoxHook = nullptr;
+CString g_strDefaultTitle;
 
 // A box owned by a window that a modal dialog keeps disabled would, when it closes, make that
 // window the foreground one over the dialog: the box belongs to the dialog instead, the popup of
@@ -36,10 +38,18 @@ int ReportInMessageBox(LPCSTR lpszText, UINT nType)
 
 int FxMessageBox(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
 {
+    if (lpszCaption == nullptr && !g_strDefaultTitle.IsEmpty()) {
+        lpszCaption = g_strDefaultTitle;
+    }
     if (g_pfnMsgBoxHook != nullptr) {
         return g_pfnMsgBoxHook(hOwner, lpszText != nullptr ? lpszText : "", lpszCaption, nType);
     }
     return MessageBoxA(ModalSafeOwner(hOwner), lpszText != nullptr ? lpszText : "", lpszCaption, nType);
+}
+
+void FxSetMessageBoxTitle(LPCSTR lpszTitle)
+{
+    g_strDefaultTitle = lpszTitle != nullptr ? lpszTitle : "";
 }
 
 FX_MSGBOX_HOOK FxSetMessageBoxHook(FX_MSGBOX_HOOK pfnHook)

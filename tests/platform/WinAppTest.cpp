@@ -6,6 +6,7 @@
 #include "platform/base/FxRegKey.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/TempHandleMap.h"
+#include "platform/win/MsgBox.h"
 #include "platform/win/Wnd.h"
 #include "tests/platform/res/fxtest_resource.h"
 
@@ -166,6 +167,28 @@ TEST(WinAppTest, WithoutAnApplicationThereIsNoMainWindow)
         EXPECT_STRCASEEQ("VornFxTests", app.m_strAppName);
     }
     EXPECT_EQ(nullptr, FxGetApp());
+}
+
+// A box shown without a caption carries the application's name, not the system's "Error" (which
+// would title a notice or a question as a failure); a caption given stays.
+TEST(WinAppTest, BoxesWithoutACaptionAreTitledWithTheApplicationsName)
+{
+    static CString s_strCaption;
+    auto record = [](HWND, LPCSTR, LPCSTR lpszCaption, UINT) {
+        s_strCaption = lpszCaption != nullptr ? lpszCaption : "(none)";
+        return IDOK;
+    };
+    const FX_MSGBOX_HOOK pfnOld = FxSetMessageBoxHook(record);
+    {
+        CWinApp app("WinAppTest");
+        FxMessageBox(nullptr, "语法正确", nullptr, MB_OK | MB_ICONINFORMATION);
+        EXPECT_EQ(CString("WinAppTest"), s_strCaption);
+        FxMessageBox(nullptr, "语法正确", "提示", MB_OK);
+        EXPECT_EQ(CString("提示"), s_strCaption);
+    }
+    FxMessageBox(nullptr, "语法正确", nullptr, MB_OK);
+    EXPECT_EQ(CString("(none)"), s_strCaption) << "no application, the system's title";
+    FxSetMessageBoxHook(pfnOld);
 }
 
 TEST(WinAppTest, IconsAndCursorsLoadFromTheResourceChain)
