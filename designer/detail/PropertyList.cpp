@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/CappDCHelper.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/SelectGuard.h"
@@ -399,7 +400,7 @@ void CPropertyList::OnButtonClicked()
         }
         break;
     case CPropertyItem::kindFont:
-        if (ChooseFont(strValue)) {
+        if (ChooseFont(*pItem, strValue)) {
             ValueChosen(strValue);
         }
         break;
@@ -442,14 +443,25 @@ BOOL CPropertyList::ChooseColor(CPropertyItem& item, CString& strValue)
     return TRUE;
 }
 
-BOOL CPropertyList::ChooseFont(CString& strValue)
+BOOL CPropertyList::ChooseFont(const CPropertyItem& item, CString& strValue)
 {
+    // The dialog opens on the face the row holds, as the colour chooser opens on its colour, and
+    // under the name the text is drawn with: a face the system maps to another is not in its list.
     LOGFONTA lf = {};
+    if (m_font.m_hObject != nullptr) {
+        m_font.GetLogFont(&lf);
+    }
+    if (!item.m_strValue.IsEmpty()) {
+        lstrcpynA(lf.lfFaceName, item.m_strValue, LF_FACESIZE);
+    }
+    lf.lfCharSet = DEFAULT_CHARSET;
+    CCappDCHelper::UseDrawnFamily(lf);
     CHOOSEFONTA cf = {};
     cf.lStructSize = sizeof(cf);
     cf.hwndOwner = m_hWnd;
     cf.lpLogFont = &lf;
-    cf.Flags = CF_SCREENFONTS | CF_EFFECTS;
+    // Vertical faces ("@" names) would draw the text turned on its side.
+    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT | CF_NOVERTFONTS;
     if (!::ChooseFontA(&cf)) {
         return FALSE;
     }

@@ -70,7 +70,7 @@ private:
     void ValueChosen(const CString& strValue);
     void Notify(UINT nMessage);
     BOOL ChooseColor(CPropertyItem& item, CString& strValue);
-    BOOL ChooseFont(CString& strValue);
+    BOOL ChooseFont(const CPropertyItem& item, CString& strValue);
     BOOL ChooseFile(CPropertyItem& item, CString& strValue);
 
     CPtrArray m_items; // CPropertyItem, owned

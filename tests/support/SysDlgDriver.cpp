@@ -31,6 +31,23 @@ CString CTestSysDlg::GetText(int nID) const
     return CString(sz);
 }
 
+std::vector<CString> CTestSysDlg::GetListItems(int nID) const
+{
+    std::vector<CString> items;
+    const HWND hCombo = Item(nID);
+    const LRESULT nCount = hCombo != nullptr ? ::SendMessageA(hCombo, CB_GETCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < nCount; ++i) {
+        const LRESULT nLength = ::SendMessageA(hCombo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (nLength == CB_ERR) {
+            break;
+        }
+        std::vector<char> text(static_cast<size_t>(nLength) + 1);
+        ::SendMessageA(hCombo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        items.emplace_back(text.data());
+    }
+    return items;
+}
+
 void CTestSysDlg::SetText(int nID, LPCSTR pszText)
 {
     ::SetDlgItemTextA(m_hWnd, nID, pszText);

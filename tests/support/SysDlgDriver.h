@@ -24,6 +24,8 @@ public:
     BOOL HasItem(int nID) const { return Item(nID) != nullptr; }
     CString GetCaption() const;
     CString GetText(int nID) const;
+    // The entries of a combo box's list, in order.
+    std::vector<CString> GetListItems(int nID) const;
     // WM_SETTEXT: an edit control tells the dialog EN_UPDATE and EN_CHANGE as when the user types.
     void SetText(int nID, LPCSTR pszText);
     BOOL IsChecked(int nID) const;

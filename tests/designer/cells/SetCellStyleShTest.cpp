@@ -462,13 +462,8 @@ TEST(SetCellStyleShTest, FontPageShowsStoredHeightsAndTheDialogOpensOnTheCellsFo
                 strDialogFace = d.GetText(1136); // the face box
                 strDialogSize = d.GetText(1138); // the size box
                 EXPECT_TRUE(SaveWindowPicture(d.GetHwnd(), "cell-style-font-dialog.png"));
-                for (int i = 0; i < 2000 && d.Item(1136) != nullptr; ++i) {
-                    char szItem[LF_FACESIZE + 1] = {};
-                    if (::SendMessageA(d.Item(1136), CB_GETLBTEXT, static_cast<WPARAM>(i),
-                                       reinterpret_cast<LPARAM>(szItem)) == CB_ERR) {
-                        break;
-                    }
-                    EXPECT_NE('@', szItem[0]) << "a vertical face is listed: " << szItem;
+                for (const CString& strFace : d.GetListItems(1136)) {
+                    EXPECT_NE('@', strFace[0]) << "a vertical face is listed: " << strFace.GetString();
                 }
                 d.Cancel();
             });

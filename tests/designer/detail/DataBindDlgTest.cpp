@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "core/CappDCHelper.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
 #include "core/CardDataRelItem.h"
@@ -14,6 +15,7 @@
 #include "designer/res/resource.h"
 #include "gridkit/GkGridWnd.h"
 #include "tests/designer/detail/RowSetTestDriver.h"
+#include "tests/support/SysDlgDriver.h"
 #include "tests/support/UiDriver.h"
 
 namespace
@@ -195,6 +197,38 @@ TEST_F(PropertyListTest, ClickBelowTheLastRowLeavesNoRowCurrent)
     EXPECT_EQ(static_cast<UINT>(WM_PROPLIST_SELCHANGE), m_host.m_notes.back().nMessage);
     EXPECT_EQ(-1, m_host.m_notes.back().nIndex);
     EXPECT_FALSE(IsShown(IDC_PROPLIST_EDIT));
+}
+
+// The font chooser opens on the row's face under the name the text is drawn with (the machine maps
+// "宋体" to another family), lists no vertical faces, and OK stores the chosen face.
+TEST_F(PropertyListTest, FontChooserOpensOnTheRowsFaceWithoutVerticalFaces)
+{
+    const int nRow = m_list.AddItem("字体", "宋体", CPropertyItem::kindFont);
+    LOGFONTA lfDrawn = {};
+    lstrcpynA(lfDrawn.lfFaceName, "宋体", LF_FACESIZE);
+    lfDrawn.lfCharSet = DEFAULT_CHARSET;
+    CCappDCHelper::UseDrawnFamily(lfDrawn);
+    ASSERT_STRNE("宋体", lfDrawn.lfFaceName) << "this machine has the face itself; the case needs a mapped one";
+    CString strDialogFace;
+    std::vector<CString> faces;
+    CTestSysDialogs sysDialogs;
+    sysDialogs.OnDialog([&](CTestSysDlg& d) {
+        strDialogFace = d.GetText(1136); // the face box
+        faces = d.GetListItems(1136);
+        d.Ok();
+    });
+    ClickAt(m_list, RowPoint(nRow));
+    m_host.m_notes.clear();
+    ::SendMessageA(::GetDlgItem(m_list.m_hWnd, IDC_PROPLIST_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, sysDialogs.GetDialogsOpened());
+    EXPECT_STREQ(lfDrawn.lfFaceName, strDialogFace);
+    EXPECT_FALSE(faces.empty());
+    for (const CString& strFace : faces) {
+        EXPECT_NE('@', strFace[0]) << "a vertical face is listed: " << strFace.GetString();
+    }
+    EXPECT_STREQ(lfDrawn.lfFaceName, m_list.GetItem(nRow)->m_strValue);
+    ASSERT_FALSE(m_host.m_notes.empty());
+    EXPECT_EQ(static_cast<UINT>(WM_PROPLIST_CHANGED), m_host.m_notes.back().nMessage);
 }
 
 TEST_F(PropertyListTest, SplitterMovesWhereTheButtonIsReleased)

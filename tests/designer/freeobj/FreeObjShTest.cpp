@@ -338,13 +338,9 @@ TEST(FreeObjShTest, FontDialogOpensOnTheDrawnFamilyWithoutVerticalFaces)
     CTestSysDialogs sysDialogs;
     sysDialogs.OnDialog([&](CTestSysDlg& d) {
         strDialogFace = d.GetText(1136); // the face box
-        for (; d.Item(1136) != nullptr && nListed < 2000; ++nListed) {
-            char szItem[LF_FACESIZE + 1] = {};
-            if (::SendMessageA(d.Item(1136), CB_GETLBTEXT, static_cast<WPARAM>(nListed),
-                               reinterpret_cast<LPARAM>(szItem)) == CB_ERR) {
-                break;
-            }
-            nVertical += szItem[0] == '@' ? 1 : 0;
+        for (const CString& strFace : d.GetListItems(1136)) {
+            ++nListed;
+            nVertical += strFace[0] == '@' ? 1 : 0;
         }
         d.Ok();
     });
