@@ -63,12 +63,9 @@ void CViewPrintPreview::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     if (pSheet == nullptr) {
         return;
     }
-    const CRect rcView = pSheet->m_rcView;
-    pSheet->m_rcView = CRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES));
     pSheet->m_bPrinting = TRUE;
-    pSheet->DrawSheet(pDC);
+    pSheet->DrawSheet(pDC, CRect(0, 0, pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)));
     pSheet->m_bPrinting = FALSE;
-    pSheet->m_rcView = rcView;
 }
 
 void CViewPrintPreview::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView)

@@ -21,15 +21,18 @@
 #include "platform/base/MemFile.h"
 #include "platform/base/ResMgr.h"
 #include "platform/doc/DocTemplate.h"
+#include "platform/doc/PrintJob.h"
 #include "platform/doc/Document.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/SavedDC.h"
 #include "platform/ole/PropExchange.h"
 #include "platform/print/FxResource.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/print/PrintPreviewState.h"
+#include "platform/win/FxWaitCursor.h"
 #include "platform/win/MsgBox.h"
 
 namespace
@@ -634,6 +637,74 @@ void CVornCtlCtrl::SetZoomPrint(short nType)
 
 // Printing ------------------------------------------------------------------------------------
 
+namespace
+{
+// The listed pages of the control's card, each drawn by its template on the whole printer page.
+// While the job moves the card from page to page the control does not repaint; on every way out
+// it shows the page it showed before.
+class CCardPages : public CPrintJob::IPages
+{
+public:
+    // With pPrinter each page first takes its template's page setup on that printer.
+    CCardPages(CVornCtlCtrl& ctrl, const CFxArray<int, int>& arrPages, const CPrintDialog* pPrinter)
+        : m_ctrl(ctrl), m_arrPages(arrPages), m_pPrinter(pPrinter),
+          m_setupDC(pPrinter != nullptr ? pPrinter->GetPageSetup() : CPrintPageSetup()), m_pSheet(nullptr),
+          m_nOldPage(ctrl.GetCappObj().m_CardObj.m_nCurPage)
+    {
+        if (m_ctrl.GetSafeHwnd() != nullptr) {
+            m_ctrl.SendMessage(WM_SETREDRAW, FALSE);
+        }
+    }
+
+    ~CCardPages() override
+    {
+        if (m_nOldPage >= 1) {
+            m_ctrl.GetCappObj().m_CardObj.SetCurPage(m_nOldPage);
+        }
+        if (m_ctrl.GetSafeHwnd() != nullptr) {
+            m_ctrl.SendMessage(WM_SETREDRAW, TRUE);
+            m_ctrl.Invalidate();
+        }
+    }
+
+    CCardPages(const CCardPages&) = delete;
+    CCardPages& operator=(const CCardPages&) = delete;
+
+    UINT PreparePage(CDC& dc, UINT nIndex) override
+    {
+        // A page the card does not have ends the job after the pages before it.
+        m_pSheet = nIndex < static_cast<UINT>(m_arrPages.GetSize())
+                       ? m_ctrl.GetCappObj().m_CardObj.SetCurPage(m_arrPages[static_cast<INT_PTR>(nIndex)])
+                       : nullptr;
+        if (m_pSheet == nullptr) {
+            return 0;
+        }
+        // A template of another paper or orientation turns the printer before its page starts.
+        const CPrintPageSetup setup = CVornCtlCtrl::GetSheetPageSetup(m_pSheet);
+        if (m_pPrinter != nullptr && !setup.IsEmpty() && setup != m_setupDC &&
+            m_pPrinter->ResetPrinterDC(dc.GetSafeHdc(), setup)) {
+            m_setupDC = setup;
+        }
+        return static_cast<UINT>(m_arrPages[static_cast<INT_PTR>(nIndex)]);
+    }
+
+    void DrawPage(CDC& dc, UINT) override
+    {
+        CFxSavedDC saved(&dc);
+        m_ctrl.PrepareDC(&dc);
+        m_pSheet->DrawSheet(&dc, CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)));
+    }
+
+private:
+    CVornCtlCtrl& m_ctrl;
+    const CFxArray<int, int>& m_arrPages;
+    const CPrintDialog* m_pPrinter;
+    CPrintPageSetup m_setupDC;
+    CCappSheet* m_pSheet;
+    const int m_nOldPage;
+};
+} // namespace
+
 void CVornCtlCtrl::ParsePageList(LPCSTR pszPages, CFxArray<int, int>& arrPages)
 {
     arrPages.RemoveAll();
@@ -680,7 +751,7 @@ void CVornCtlCtrl::ListPagesToPrint(LPCSTR pszPages, CFxArray<int, int>& arrPage
 
 BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
 {
-    const HCURSOR hOldCursor = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
+    CFxWaitCursor wait;
     CFxArray<int, int> arrPages;
     ListPagesToPrint(pszPages, arrPages);
     // The application's printer (the system's default in a host without our application object),
@@ -690,70 +761,18 @@ BOOL CVornCtlCtrl::PrintPage(LPCSTR pszPages)
         printer.SetPageSetup(GetSheetPageSetup(m_CappObj.m_CardObj.GetSheetByPage(arrPages[0], 0)));
     }
     CDC dcPrint;
-    BOOL bPrinted = FALSE;
-    if (printer.GetDefaults(TRUE) && dcPrint.Attach(printer.DetachPrinterDC())) {
-        bPrinted = PrintPageList(dcPrint, arrPages, &printer);
-    }
-    ::SetCursor(hOldCursor);
-    return bPrinted;
-}
-
-BOOL CVornCtlCtrl::PrintPageList(CDC& dcPrint, const CFxArray<int, int>& arrPages, const CPrintDialog* pPrinter)
-{
-    dcPrint.m_bPrinting = TRUE;
-    if (dcPrint.StartDoc("DocName", m_strPrintOutput.IsEmpty() ? nullptr : m_strPrintOutput.GetString()) <= 0) {
+    if (!printer.GetDefaults(TRUE) || !dcPrint.Attach(printer.DetachPrinterDC())) {
         return FALSE;
     }
-    CCardObj& card = m_CappObj.m_CardObj;
-    const int nOldPage = card.m_nCurPage;
-    const HWND hWnd = GetSafeHwnd();
-    if (hWnd != nullptr) {
-        ::SendMessageA(hWnd, WM_SETREDRAW, FALSE, 0);
-    }
-    CPrintPageSetup setupDC = pPrinter != nullptr ? pPrinter->GetPageSetup() : CPrintPageSetup();
-    BOOL bSucceeded = TRUE;
-    for (INT_PTR i = 0; i < arrPages.GetSize(); ++i) {
-        // A page the card does not have ends the job after the pages before it; it is checked
-        // before the printer page starts, so that no blank sheet comes out.
-        CCappSheet* pSheet = card.SetCurPage(arrPages[i]);
-        if (pSheet == nullptr) {
-            break;
-        }
-        // A template of another paper or orientation turns the printer before its page starts.
-        const CPrintPageSetup setup = GetSheetPageSetup(pSheet);
-        if (pPrinter != nullptr && !setup.IsEmpty() && setup != setupDC &&
-            pPrinter->ResetPrinterDC(dcPrint.GetSafeHdc(), setup)) {
-            setupDC = setup;
-        }
-        if (dcPrint.StartPage() <= 0) {
-            bSucceeded = FALSE;
-            break;
-        }
-        const int nSaved = dcPrint.SaveDC();
-        PrepareDC(&dcPrint);
-        const CRect rcView = pSheet->m_rcView;
-        pSheet->m_rcView = CRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
-        pSheet->DrawSheet(&dcPrint);
-        pSheet->m_rcView = rcView;
-        dcPrint.RestoreDC(nSaved);
-        if (dcPrint.EndPage() <= 0) {
-            bSucceeded = FALSE;
-            break;
-        }
-    }
-    if (bSucceeded) {
-        bSucceeded = dcPrint.EndDoc() > 0;
-    } else {
-        dcPrint.AbortDoc();
-    }
-    if (nOldPage >= 1) {
-        card.SetCurPage(nOldPage);
-    }
-    if (hWnd != nullptr) {
-        ::SendMessageA(hWnd, WM_SETREDRAW, TRUE, 0);
-        Invalidate();
-    }
-    return bSucceeded;
+    return PrintPageList(dcPrint, arrPages, printer, TRUE);
+}
+
+BOOL CVornCtlCtrl::PrintPageList(CDC& dcPrint, const CFxArray<int, int>& arrPages, const CPrintDialog& printer,
+                                 BOOL bTemplateSetups)
+{
+    CCardPages pages(*this, arrPages, bTemplateSetups ? &printer : nullptr);
+    CPrintJob job(dcPrint, "DocName", m_strPrintOutput);
+    return job.Run(pages, this, printer.GetDeviceName());
 }
 
 BOOL CVornCtlCtrl::PrintData()
@@ -781,7 +800,7 @@ BOOL CVornCtlCtrl::PrintData()
         return FALSE;
     }
     // A paper or orientation the user chose serves every page; otherwise each template its own.
-    return PrintPageList(dcPrint, arrPages, dlg.IsPageSetupKept() ? &dlg : nullptr);
+    return PrintPageList(dcPrint, arrPages, dlg, dlg.IsPageSetupKept());
 }
 
 // Preview -------------------------------------------------------------------------------------

@@ -199,9 +199,11 @@ private:
     void RebuildZntFileName();
     // The parsed page list, or every page of the card when the text is empty.
     void ListPagesToPrint(LPCSTR pszPages, CFxArray<int, int>& arrPages);
-    // Prints the listed pages as one document on a printer DC; with pPrinter each page first takes
-    // its template's page setup on that printer, without it the DC's settings serve every page.
-    BOOL PrintPageList(CDC& dcPrint, const CFxArray<int, int>& arrPages, const CPrintDialog* pPrinter);
+    // Prints the listed pages as one document on a printer DC made by printer; with
+    // bTemplateSetups each page first takes its template's page setup on that printer, without it
+    // the DC's settings serve every page.
+    BOOL PrintPageList(CDC& dcPrint, const CFxArray<int, int>& arrPages, const CPrintDialog& printer,
+                       BOOL bTemplateSetups);
 
     BOOL m_bPreviewOpen;
     CFrameWnd* m_pPreviewFrame;

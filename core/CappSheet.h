@@ -136,6 +136,9 @@ public:
     // The page's layers in order; a print run leaves out what the card's print selection does
     // not name. 0 when the background cannot be drawn.
     int DrawSheet(CDC* pDC);
+    // Into rcView, the device rectangle drawn on (a printer's page), in place of m_rcView, which
+    // stays as it is.
+    int DrawSheet(CDC* pDC, const CRect& rcView);
     // Paper, detail-area shading (on screen only) and the frame; 0 when a region fails.
     int DrawCardBackground(CDC* pDC, COLORREF crPaper, int bScreen, COLORREF crArea, COLORREF crSecond);
     // The outline with the null brush; 0 when the pen cannot be made.
@@ -228,6 +231,8 @@ private:
 
     void Load(CArchive& ar);
     void Store(CArchive& ar);
+    // The paper is clipped to rcView in device units; an empty one stands for the window's client area.
+    int DrawCardBackground(CDC* pDC, const CRect& rcView, COLORREF crPaper, int bScreen, COLORREF crArea);
     void SerializeLists(CArchive& ar);
     CObList* GetLineList(int nType) const;
     CObList* GetCrossList(int nType) const;

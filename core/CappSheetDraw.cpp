@@ -130,6 +130,11 @@ private:
 
 int CCappSheet::DrawSheet(CDC* pDC)
 {
+    return DrawSheet(pDC, m_rcView);
+}
+
+int CCappSheet::DrawSheet(CDC* pDC, const CRect& rcView)
+{
     if (pDC == nullptr) {
         return 0;
     }
@@ -140,7 +145,7 @@ int CCappSheet::DrawSheet(CDC* pDC)
     const BOOL bPrinting = pDC->IsPrinting();
     const int nSelect = PrintSelect(*this, pDC);
     const BOOL bTable = Selects(nSelect, CCardObj::printTable);
-    if (bTable && DrawCardBackground(pDC, kPaper, bPrinting ? 0 : 1, m_crBackground, 255) == 0) {
+    if (bTable && DrawCardBackground(pDC, rcView, kPaper, bPrinting ? 0 : 1, m_crBackground) == 0) {
         return 0;
     }
     if (m_bDesign == 0 && !bPrinting) {
@@ -205,7 +210,12 @@ int CCappSheet::DrawSheet(CDC* pDC)
 
 int CCappSheet::DrawCardBackground(CDC* pDC, COLORREF crPaper, int bScreen, COLORREF crArea, COLORREF /*crSecond*/)
 {
-    CRect rcVisible = m_rcView;
+    return DrawCardBackground(pDC, m_rcView, crPaper, bScreen, crArea);
+}
+
+int CCappSheet::DrawCardBackground(CDC* pDC, const CRect& rcView, COLORREF crPaper, int bScreen, COLORREF crArea)
+{
+    CRect rcVisible = rcView;
     if (rcVisible.IsRectEmpty() && m_pWnd != nullptr && m_pWnd->GetSafeHwnd() != nullptr) {
         m_pWnd->GetClientRect(&rcVisible);
     }

@@ -4,13 +4,13 @@
 #include "platform/frame/CreateContext.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/doc/PreviewView.h"
+#include "platform/doc/PrintJob.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/print/FxResource.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/print/PrintPreviewState.h"
-#include "platform/print/PrintingDialog.h"
 #include "platform/res/resource.h"
 #include "platform/win/MsgBox.h"
 
@@ -38,6 +38,36 @@ void ReportFailure(UINT nIDText)
     CWnd* pMain = FxGetMainWnd();
     FxMessageBox(pMain != nullptr ? pMain->m_hWnd : nullptr, strText, nullptr, MB_OK | MB_ICONEXCLAMATION);
 }
+
+// The view's pages from the range of the job, each prepared and printed through its hooks.
+class CViewPages : public CPrintJob::IPages
+{
+public:
+    CViewPages(CView& view, CPrintInfo& info) : m_view(view), m_info(info) {}
+
+    UINT PreparePage(CDC& dc, UINT nIndex) override
+    {
+        m_info.m_nCurPage = m_info.GetFromPage() + nIndex;
+        if (m_info.m_nCurPage > m_info.GetToPage()) {
+            return 0;
+        }
+        m_view.OnPrepareDC(&dc, &m_info);
+        if (!m_info.m_bContinuePrinting) {
+            return 0;
+        }
+        m_info.m_rectDraw.SetRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+        dc.DPtoLP(&m_info.m_rectDraw);
+        return m_info.m_nCurPage;
+    }
+
+    void DrawPage(CDC& dc, UINT) override { m_view.OnPrint(&dc, &m_info); }
+
+    void EndPrinting(CDC& dc) override { m_view.OnEndPrinting(&dc, &m_info); }
+
+private:
+    CView& m_view;
+    CPrintInfo& m_info;
+};
 } // namespace
 
 FX_IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -135,59 +165,10 @@ BOOL CView::DoPrint(CPrintInfo* pInfo)
     if (CFrameWnd* pFrame = GetParentFrame()) {
         pFrame->GetWindowText(strTitle);
     }
-    const CString strDocName = DocNameOf(strTitle);
-
     OnBeginPrinting(&dcPrint, pInfo);
-    CWnd* pMain = FxGetMainWnd();
-    const BOOL bDisableMain = pMain != nullptr && pMain->IsWindowEnabled();
-    if (bDisableMain) {
-        pMain->EnableWindow(FALSE);
-    }
-    CPrintingDialog dlgStatus;
-    dlgStatus.Create(pMain != nullptr ? pMain : this, strDocName, pInfo->m_pPD->GetDeviceName());
-    dcPrint.SetAbortProc(&CPrintingDialog::AbortProc);
-
-    BOOL bError = FALSE;
-    if (dcPrint.StartDoc(strDocName,
-                         pInfo->m_strOutput.IsEmpty() ? nullptr : static_cast<LPCSTR>(pInfo->m_strOutput)) <= 0) {
-        bError = TRUE;
-    } else {
-        const UINT nTo = pInfo->GetToPage();
-        for (pInfo->m_nCurPage = pInfo->GetFromPage(); pInfo->m_nCurPage <= nTo; ++pInfo->m_nCurPage) {
-            OnPrepareDC(&dcPrint, pInfo);
-            if (!pInfo->m_bContinuePrinting) {
-                break;
-            }
-            dlgStatus.SetPage(pInfo->m_nCurPage);
-            pInfo->m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
-            dcPrint.DPtoLP(&pInfo->m_rectDraw);
-            if (dcPrint.StartPage() <= 0) {
-                bError = TRUE;
-                break;
-            }
-            OnPrint(&dcPrint, pInfo);
-            // The abort procedure also runs here, so a Cancel is seen after every page.
-            if (dcPrint.EndPage() <= 0 || !CPrintingDialog::AbortProc(dcPrint, 0)) {
-                bError = TRUE;
-                break;
-            }
-        }
-        // Nothing half-spooled stays behind a failure or a Cancel.
-        if (bError) {
-            dcPrint.AbortDoc();
-        } else {
-            dcPrint.EndDoc();
-        }
-    }
-    if (bDisableMain) {
-        pMain->EnableWindow(TRUE);
-    }
-    dlgStatus.DestroyWindow();
-    OnEndPrinting(&dcPrint, pInfo);
-    if (bError && !CPrintingDialog::IsUserAbort()) {
-        ReportFailure(FX_IDS_PRINT_FAILED);
-    }
-    return !bError;
+    CViewPages pages(*this, *pInfo);
+    CPrintJob job(dcPrint, DocNameOf(strTitle), pInfo->m_strOutput);
+    return job.Run(pages, this, pInfo->m_pPD->GetDeviceName());
 }
 
 void CView::OnFilePrintPreview()

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "control/ViewPrintPreview.h"
 #include "control/VornCtlCtrl.h"
 #include "control/VornCtlIds.h"
 #include "control/ZoomOleControl.h"
@@ -30,12 +31,14 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/print/FxResource.h"
 #include "platform/print/PreviewBar.h"
+#include "platform/print/PrintInfo.h"
 #include "platform/res/resource.h"
 #include "platform/ole/OleControlSite.h"
 #include "platform/ole/OleControlWnd.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "support/DibCanvas.h"
 #include "support/MessagePump.h"
+#include "support/MetafileRecorder.h"
 #include "support/PngFile.h"
 #include "support/PrinterLikeDC.h"
 #include "support/PrintTestPrinter.h"
@@ -1170,6 +1173,145 @@ TEST(VornCtlTest, EachTemplatePrintsInItsOwnOrientation)
     });
     EXPECT_TRUE(host.m_pCtl->PrintData());
     EXPECT_EQ(expected, PostScriptPageOrientations(ReadWholeFile(host.m_pCtl->m_strPrintOutput)));
+}
+
+namespace
+{
+// The control window's own visibility bit: WM_SETREDRAW FALSE clears it until redrawing is on again.
+BOOL RedrawsItself(HWND hWnd)
+{
+    return (::GetWindowLongA(hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// Marks every template's view rectangle, which printing and the preview must leave as it is.
+std::vector<CRect> MarkViewRects(CCardObj& card)
+{
+    std::vector<CRect> rects;
+    int nMark = 1;
+    for (POSITION pos = card.m_listSheet.GetHeadPosition(); pos != nullptr; ++nMark) {
+        auto* pSheet = static_cast<CCappSheet*>(card.m_listSheet.GetNext(pos));
+        pSheet->m_rcView.SetRect(nMark, nMark, nMark + 7, nMark + 5);
+        rects.push_back(pSheet->m_rcView);
+    }
+    return rects;
+}
+
+std::vector<CRect> ViewRects(CCardObj& card)
+{
+    std::vector<CRect> rects;
+    for (POSITION pos = card.m_listSheet.GetHeadPosition(); pos != nullptr;) {
+        rects.push_back(static_cast<CCappSheet*>(card.m_listSheet.GetNext(pos))->m_rcView);
+    }
+    return rects;
+}
+
+int CountPsPages(const std::string& strPs)
+{
+    int nPages = 0;
+    for (size_t nAt = strPs.find("%%Page: "); nAt != std::string::npos; nAt = strPs.find("%%Page: ", nAt + 1)) {
+        ++nPages;
+    }
+    return nPages;
+}
+} // namespace
+
+// Each page is drawn into the printer's page, not into the control's view rectangle: the
+// templates keep theirs, printed and previewed.
+TEST(VornCtlTest, PrintingAndPreviewLeaveTheTemplatesViewRectangles)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    CCardObj& card = host.m_pCtl->GetCappObj().m_CardObj;
+    CTestUi ui;
+    CTestTempFolder temp;
+    const std::vector<CRect> marked = MarkViewRects(card);
+
+    host.m_pCtl->m_strPrintOutput = temp.PathOf("rects.ps");
+    ASSERT_TRUE(host.m_pCtl->PrintPage("1-4"));
+    EXPECT_EQ(4, CountPsPages(ReadWholeFile(host.m_pCtl->m_strPrintOutput)));
+    EXPECT_TRUE(marked == ViewRects(card));
+
+    CViewPrintPreview view;
+    view.m_pCtrl = host.m_pCtl;
+    CPrintInfo info;
+    for (UINT nPage = 1; nPage <= 4; ++nPage) {
+        SCOPED_TRACE(nPage);
+        info.m_nCurPage = nPage;
+        CTestMetafile emf;
+        CPrinterLikeDC printer(emf.DC().m_hDC);
+        view.OnPrint(&printer, &info);
+        EXPECT_FALSE(emf.Find(EMR_FILLRGN).empty()) << emf.Dump();
+        EXPECT_TRUE(marked == ViewRects(card));
+    }
+    EXPECT_TRUE(ui.GetBoxes().empty());
+}
+
+// A job the printer cannot take is reported once and reported as failed; the control draws
+// itself again and shows the page it showed.
+TEST(VornCtlTest, APrintJobThatFailsIsReportedAndTheControlRedrawsAgain)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    CCardObj& card = host.m_pCtl->GetCappObj().m_CardObj;
+    card.SetCurPage(3);
+    CTestTempFolder temp;
+    const struct
+    {
+        const char* pszName;
+        CString strOutput;
+    } cases[] = {
+        {"a folder that does not exist", temp.PathOf("missing\\out.ps")},
+        {"a device that is full", "Z:\\dev\\full"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CTestUi ui;
+        host.m_pCtl->m_strPrintOutput = c.strOutput;
+        EXPECT_FALSE(host.m_pCtl->PrintPage("1-4"));
+        ASSERT_EQ(1u, ui.GetBoxes().size());
+        EXPECT_STREQ(FxLoadFxString(FX_IDS_PRINT_FAILED), ui.GetBoxes()[0].strText);
+        EXPECT_TRUE(RedrawsItself(host.ControlHwnd()));
+        EXPECT_EQ(3, card.m_nCurPage);
+    }
+}
+
+// The status dialog names the job and the printer; its Cancel ends the job after the page in
+// hand, without a message and without a finished document.
+TEST(VornCtlTest, CancelInThePrintingDialogStopsTheJobQuietly)
+{
+    CString strError;
+    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+    CCardHost host;
+    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
+    host.Start();
+    CCardObj& card = host.m_pCtl->GetCappObj().m_CardObj;
+    card.SetCurPage(2);
+    CTestTempFolder temp;
+    host.m_pCtl->m_strPrintOutput = temp.PathOf("cancelled.ps");
+    CTestUi ui;
+    HWND hWndStatus = nullptr;
+    ui.OnDialog(IDD_FX_PRINTING, [&](CTestDlg& dlg) {
+        hWndStatus = dlg.GetHwnd();
+        EXPECT_EQ("DocName", dlg.GetText(IDC_FX_PRINT_DOCNAME));
+        EXPECT_EQ(FX_TEST_PRINTER, dlg.GetText(IDC_FX_PRINT_PRINTERNAME));
+        dlg.Cancel();
+    });
+
+    EXPECT_FALSE(host.m_pCtl->PrintPage("1-4"));
+    EXPECT_NE(nullptr, hWndStatus);
+    EXPECT_FALSE(::IsWindow(hWndStatus));
+    EXPECT_TRUE(ui.GetBoxes().empty());
+    const std::string strPs = ReadWholeFile(host.m_pCtl->m_strPrintOutput);
+    EXPECT_EQ(std::string::npos, strPs.find("%%EOF"));
+    EXPECT_GE(1, CountPsPages(strPs));
+    EXPECT_TRUE(RedrawsItself(host.ControlHwnd()));
+    EXPECT_EQ(2, card.m_nCurPage);
 }
 
 // The preview shows the first page's template as it prints: landscape.

@@ -250,4 +250,45 @@ TEST_F(CappSheetDrawTest, CurrentRowMarksFillTheirRectanglesInTheCardView)
     EXPECT_EQ("60,160,959,249", RectOf(rects[1]));
 }
 
+// A print run gives the page's rectangle instead of the model's: the picture is the one the model's
+// rectangle would give, and the model keeps its own.
+TEST_F(CappSheetDrawTest, DrawingIntoARectangleDrawsAsTheViewRectangleAndKeepsIt)
+{
+    struct Case
+    {
+        const char* szName;
+        BOOL bPrinting;
+        CRect rcDraw;
+    };
+    const Case cases[] = {
+        {"a printer page holding the sheet", TRUE, CRect(0, 0, 2480, 3508)},
+        {"a printer page cutting the sheet", TRUE, CRect(0, 0, 60, 40)},
+        {"a window part on screen", FALSE, CRect(20, 10, 70, 50)},
+    };
+    const CRect rcModel(1, 2, 3, 4);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CTestMetafile viaModel;
+        CPrinterLikeDC printerViaModel(viaModel.DC().m_hDC);
+        m_sheet.m_rcView = c.rcDraw;
+        m_sheet.DrawSheet(c.bPrinting ? static_cast<CDC*>(&printerViaModel) : &viaModel.DC());
+
+        CTestMetafile viaRect;
+        CPrinterLikeDC printerViaRect(viaRect.DC().m_hDC);
+        m_sheet.m_rcView = rcModel;
+        EXPECT_EQ(1, m_sheet.DrawSheet(c.bPrinting ? static_cast<CDC*>(&printerViaRect) : &viaRect.DC(), c.rcDraw));
+        EXPECT_TRUE(m_sheet.m_rcView == rcModel);
+
+        const std::vector<EmfRecord>& expected = viaModel.Records();
+        const std::vector<EmfRecord>& actual = viaRect.Records();
+        ASSERT_EQ(expected.size(), actual.size()) << viaRect.Dump();
+        for (size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(expected[i].iType, actual[i].iType) << i;
+            if (expected[i].iType != EMR_HEADER) {
+                EXPECT_TRUE(expected[i].data == actual[i].data) << "record " << i << " of\n" << viaRect.Dump();
+            }
+        }
+    }
+}
+
 } // namespace
