@@ -2,33 +2,18 @@
 
 #include <algorithm>
 
+#include "common/KvDraw3dRect.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/DockContext.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
-#include "platform/gdi/Font.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/gdi/WindowDC.h"
 
 namespace
 {
 const char kClassName[] = "VornKvControlBar";
 const int kButtonSize = 11;
-
-void Draw3dRect(HDC hDC, const RECT& rc, COLORREF crTopLeft, COLORREF crBottomRight)
-{
-    auto fill = [hDC](int l, int t, int r, int b, COLORREF cr) {
-        const RECT rcFill = {l, t, r, b};
-        const COLORREF crOld = ::SetBkColor(hDC, cr);
-        ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, &rcFill, nullptr, 0, nullptr);
-        ::SetBkColor(hDC, crOld);
-    };
-    fill(rc.left, rc.top, rc.right - 1, rc.top + 1, crTopLeft);
-    fill(rc.left, rc.top, rc.left + 1, rc.bottom - 1, crTopLeft);
-    fill(rc.right - 1, rc.top, rc.right, rc.bottom, crBottomRight);
-    fill(rc.left, rc.bottom - 1, rc.right, rc.bottom, crBottomRight);
-}
 
 BOOL RegisterBarClass()
 {
@@ -63,31 +48,6 @@ int MinLengthOf(const CKvControlBar* pBar, BOOL bHorz)
     return bHorz ? pBar->m_szMin.cx : pBar->m_szMin.cy;
 }
 } // namespace
-
-CKvControlBarBn::CKvControlBarBn() : m_bPushed(FALSE), m_bRaised(FALSE), m_ptOrg(0, 0)
-{
-}
-
-void CKvControlBarBn::Paint(CDC* pDC)
-{
-    const CRect rc = GetRect();
-    if (m_bPushed) {
-        Draw3dRect(pDC->m_hDC, rc, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT));
-    } else if (m_bRaised) {
-        Draw3dRect(pDC->m_hDC, rc, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
-    }
-    // The cross is the "r" of the Marlett symbol font, 6 points at 96 pixels per inch.
-    const int nTenths = 60 * 96 / std::max(1, pDC->GetDeviceCaps(LOGPIXELSX));
-    CFont font;
-    font.CreateFont(-::MulDiv(nTenths, pDC->GetDeviceCaps(LOGPIXELSY), 720), 0, 0, 0, FW_NORMAL, FALSE, FALSE, 0,
-                    SYMBOL_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
-    CFxSelectGuard guard(pDC, &font);
-    const COLORREF crOld = ::SetTextColor(pDC->m_hDC, ::GetSysColor(COLOR_BTNTEXT));
-    const int nOldMode = ::SetBkMode(pDC->m_hDC, TRANSPARENT);
-    ::TextOutA(pDC->m_hDC, m_ptOrg.x + 2, m_ptOrg.y + 2, "r", 1);
-    ::SetBkMode(pDC->m_hDC, nOldMode);
-    ::SetTextColor(pDC->m_hDC, crOld);
-}
 
 CPtrArray CKvControlBar::m_arrBars;
 
@@ -626,7 +586,7 @@ LRESULT CKvControlBar::OnNcPaint(WPARAM, LPARAM)
             CRect rcEdge;
             GetEdgeRect(rcWindow, GetEdgeHTCode(i), rcEdge);
             if (!rcEdge.IsRectEmpty()) {
-                Draw3dRect(dc.m_hDC, rcEdge, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
+                KvDraw3dRect(dc.m_hDC, rcEdge, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
             }
         }
     }
@@ -650,16 +610,16 @@ void CKvControlBar::NcPaintGripper(CDC* pDC, CRect rcClient)
         const int x = rcClient.left - m_cyGripper + 2;
         const int yTop = rcBtn.top + 14;
         if (yTop < rcClient.bottom) {
-            Draw3dRect(pDC->m_hDC, CRect(x, yTop, x + 3, rcClient.bottom), crHilite, crShadow);
-            Draw3dRect(pDC->m_hDC, CRect(x + 3, yTop, x + 6, rcClient.bottom), crHilite, crShadow);
+            KvDraw3dRect(pDC->m_hDC, CRect(x, yTop, x + 3, rcClient.bottom), crHilite, crShadow);
+            KvDraw3dRect(pDC->m_hDC, CRect(x + 3, yTop, x + 6, rcClient.bottom), crHilite, crShadow);
         }
     } else {
         // Two horizontal bars along the strip at the top, up to the close button.
         const int y = rcClient.top - m_cyGripper + 2;
         const int xRight = rcBtn.left - 3;
         if (xRight > rcClient.left) {
-            Draw3dRect(pDC->m_hDC, CRect(rcClient.left, y, xRight, y + 3), crHilite, crShadow);
-            Draw3dRect(pDC->m_hDC, CRect(rcClient.left, y + 3, xRight, y + 6), crHilite, crShadow);
+            KvDraw3dRect(pDC->m_hDC, CRect(rcClient.left, y, xRight, y + 3), crHilite, crShadow);
+            KvDraw3dRect(pDC->m_hDC, CRect(rcClient.left, y + 3, xRight, y + 6), crHilite, crShadow);
         }
     }
     m_biHide.Paint(pDC);

@@ -4,23 +4,9 @@
 #pragma once
 
 #include "common/KvCommLibExport.h"
+#include "common/KvControlBarBn.h"
 #include "platform/base/PtrArray.h"
 #include "platform/frame/ControlBar.h"
-
-// The close button drawn in the bar's non-client area (window coordinates).
-class KVCOMM_API CKvControlBarBn
-{
-public:
-    CKvControlBarBn();
-
-    void Move(CPoint ptTo) { m_ptOrg = ptTo; }
-    CRect GetRect() const { return CRect(m_ptOrg, CSize(11, 11)); }
-    void Paint(CDC* pDC);
-
-    BOOL m_bPushed;
-    BOOL m_bRaised;
-    CPoint m_ptOrg;
-};
 
 // Edge flags of m_dwSCBStyle: the sides that can be dragged, and drawn edges.
 #define SCBS_EDGELEFT 0x00000001

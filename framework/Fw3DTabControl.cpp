@@ -8,7 +8,6 @@
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/SelectGuard.h"
 
-FX_IMPLEMENT_DYNCREATE(Fw3DTab, FwTab)
 FX_IMPLEMENT_DYNAMIC(Fw3DTabControl, FwTabControlBase)
 
 namespace
@@ -16,10 +15,6 @@ namespace
 const int tabHeight = 20;
 const int tabPadding = 16;
 } // namespace
-
-Fw3DTab::Fw3DTab() : m_bShown(TRUE)
-{
-}
 
 Fw3DTabControl::Fw3DTabControl() : m_dwStyle3D(0), m_nLastSide(0), m_nLayouts(0)
 {

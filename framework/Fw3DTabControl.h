@@ -1,6 +1,7 @@
 // A tab strip of three-dimensional tabs painted through a memory bitmap; tabs can be hidden.
 #pragma once
 
+#include "framework/Fw3DTab.h"
 #include "framework/FwTabControlBase.h"
 
 class CDC;
@@ -10,17 +11,6 @@ class CDC;
 #define FW3DTCS_EDGEBOTTOM 0x20
 #define FW3DTCS_EDGELEFT 0x40
 #define FW3DTCS_EDGERIGHT 0x80
-
-class Fw3DTab : public FwTab
-{
-    FX_DECLARE_DYNCREATE(Fw3DTab)
-
-public:
-    Fw3DTab();
-
-    BOOL m_bShown;
-    CString m_strLabel3D;
-};
 
 class Fw3DTabControl : public FwTabControlBase
 {

@@ -1,9 +1,9 @@
 #include "framework/FwBarButton.h"
 
 #include "framework/FwBmpMgr.h"
+#include "framework/FwButtonPaintCache.h"
 #include "framework/FwCustomToolBar.h"
 #include "framework/FwSystemColors.h"
-#include "framework/FwToolBarManager.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"

@@ -3,47 +3,23 @@
 #include <algorithm>
 #include <cctype>
 
+#include "framework/FwBmpMenuItemInfo.h"
 #include "framework/FwBmpMgr.h"
+#include "framework/FwMnemonic.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/SelectGuard.h"
 
-FX_IMPLEMENT_DYNAMIC(FwBmpMenuItemInfo, CObject)
 FX_IMPLEMENT_DYNAMIC(FwBmpMenuPlugIn, FwWndPlugIn)
 
 namespace
 {
 enum ColorIndex { clrFace, clrLight, clrHilite, clrShadow, clrHighlight, clrMenu, clrGray, clrHighlightText, clrText };
 
-char MnemonicOf(const CString& strText)
-{
-    LPCSTR psz = strText;
-    for (int i = 0; psz[i] != '\0'; ++i) {
-        const unsigned char ch = static_cast<unsigned char>(psz[i]);
-        // A GBK lead byte takes its trail byte with it.
-        if (ch >= 0x81 && ch <= 0xFE && psz[i + 1] != '\0') {
-            ++i;
-            continue;
-        }
-        if (ch == '&' && psz[i + 1] != '\0' && psz[i + 1] != '&') {
-            return static_cast<char>(std::tolower(static_cast<unsigned char>(psz[i + 1])));
-        }
-        if (ch == '&') {
-            ++i;
-        }
-    }
-    return 0;
-}
-
 const int kTextGap = 8;
 } // namespace
-
-FwBmpMenuItemInfo::FwBmpMenuItemInfo(UINT nID, const CString& strText)
-    : m_nID(nID), m_strText(strText), m_chMnemonic(MnemonicOf(strText))
-{
-}
 
 FwBmpMenuPlugIn::FwBmpMenuPlugIn(BOOL bRadioDot) : m_bRadioDot(bRadioDot), m_pBmpMgr(new FwBmpMgr), m_colors()
 {
@@ -143,7 +119,7 @@ void FwBmpMenuPlugIn::ConvertPopup(HMENU hPopup)
         } else {
             // An item put in again under a known id may carry a new text (a recent-file entry).
             pInfo->m_strText = szText;
-            pInfo->m_chMnemonic = MnemonicOf(pInfo->m_strText);
+            pInfo->m_chMnemonic = FwMnemonicOf(pInfo->m_strText);
         }
         MENUITEMINFOA set = {};
         set.cbSize = sizeof(set);

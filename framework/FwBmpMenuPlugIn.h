@@ -15,21 +15,8 @@
 #include "platform/gdi/Font.h"
 
 class CDC;
+class FwBmpMenuItemInfo;
 class FwBmpMgr;
-
-// One owner-drawn item: its command, text (accelerator after a tab) and mnemonic.
-class FwBmpMenuItemInfo : public CObject
-{
-    FX_DECLARE_DYNAMIC(FwBmpMenuItemInfo)
-
-public:
-    FwBmpMenuItemInfo(UINT nID, const CString& strText);
-
-    UINT m_nID;
-    CString m_strText;
-    // The lower-cased character after the first "&", 0 when none.
-    char m_chMnemonic;
-};
 
 class FwBmpMenuPlugIn : public FwWndPlugIn
 {

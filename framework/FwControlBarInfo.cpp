@@ -6,6 +6,7 @@
 #include "framework/FwControlBarInfoEx.h"
 #include "framework/FwControlBarManager.h"
 #include "framework/FwDockState.h"
+#include "framework/FwPersistentNodeOwner.h"
 #include "framework/FwPersistentTreeNode.h"
 #include "platform/base/Archive.h"
 #include "platform/base/ByteArray.h"

@@ -7,6 +7,7 @@
 #include "framework/FwDockBar.h"
 #include "framework/FwDockContext.h"
 #include "framework/FwMDIFrameWnd.h"
+#include "framework/FwPersistentNodeOwner.h"
 #include "framework/FwPersistentTreeNode.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MiniDockFrameWnd.h"

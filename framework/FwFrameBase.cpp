@@ -5,6 +5,7 @@
 #include "framework/FwDockBar.h"
 #include "framework/FwDockState.h"
 #include "framework/FwMenuBar.h"
+#include "framework/FwMenuBarFeature.h"
 #include "framework/FwSystemColors.h"
 #include "platform/frame/MDIFrameWnd.h"
 #include "platform/frame/WinApp.h"

@@ -2,13 +2,14 @@
 // keys, children under unique names; a subtree is written to and read from a store.
 #pragma once
 
+#include "framework/FwPersistentNodeOwner.h"
 #include "platform/base/ObList.h"
 #include "platform/base/Object.h"
 #include "platform/base/PtrList.h"
 #include "platform/base/String.h"
 #include "platform/base/StringList.h"
 
-class FwPersistentTreeNode;
+class FwPersistentTreeStore;
 
 // Result bits of the node operations; 0 is success.
 enum FwPersistentResult : UINT {
@@ -23,40 +24,6 @@ enum FwPersistentResult : UINT {
     FwPtrNoData = 128,
     FwPtrNotText = 256,
     FwPtrFailed = 65535,
-};
-
-// What a node needs of an outside store. Paths list the node's name first, the root's last.
-class FwPersistentTreeStore
-{
-public:
-    virtual ~FwPersistentTreeStore() = default;
-    virtual void BeginNode(const CStringList& path) = 0;
-    // FALSE when the value could not be written.
-    virtual BOOL WriteValue(const CStringList& path, const CString& strKey, const CString& strValue) = 0;
-    virtual void EndNode(const CStringList& path, const CStringList& childNames) = 0;
-    // Keys and values pair up by position; FALSE when the node can't be read.
-    virtual BOOL ReadNode(const CStringList& path, CStringList& keys, CStringList& values, CStringList& childNames) = 0;
-};
-
-// Owns the nodes created through it and deletes them when it goes.
-class FwPersistentNodeOwner
-{
-public:
-    FwPersistentNodeOwner() = default;
-    virtual ~FwPersistentNodeOwner();
-    FwPersistentNodeOwner(const FwPersistentNodeOwner&) = delete;
-    FwPersistentNodeOwner& operator=(const FwPersistentNodeOwner&) = delete;
-
-    // Null when the class can't be created or is no settings node.
-    FwPersistentTreeNode* CreateNode(CRuntimeClass* pClass);
-    // A node initialised with the name and parent; null (nothing kept) when initialising fails.
-    FwPersistentTreeNode* AddChild(const CString& strName, FwPersistentTreeNode* pParent,
-                                   CRuntimeClass* pClass = nullptr);
-    BOOL DeleteNode(FwPersistentTreeNode* pNode);
-    void DeleteAll();
-
-private:
-    CPtrList m_nodes;
 };
 
 class FwPersistentTreeNode : public CObject

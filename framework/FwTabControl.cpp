@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/FwSystemColors.h"
+#include "framework/FwTab.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Rgn.h"

@@ -2,14 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/Fw3DTabControl.h"
+#include "framework/Fw3DTab.h"
 
-FX_IMPLEMENT_DYNCREATE(FwTab, CObject)
 FX_IMPLEMENT_DYNAMIC(FwTabControlBase, CWnd)
-
-FwTab::FwTab() : m_nWidth(0), m_bSelected(FALSE), m_pWnd(nullptr), m_dwExtra1(0), m_dwExtra2(0)
-{
-}
 
 FwTabControlBase::FwTabControlBase() : m_pTabs(nullptr), m_nActive(0), m_bHasActive(FALSE), m_hCursor(nullptr)
 {

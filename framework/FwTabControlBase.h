@@ -2,6 +2,7 @@
 // parent window with fixed messages (wParam a tab index).
 #pragma once
 
+#include "framework/FwTab.h"
 #include "platform/base/Object.h"
 #include "platform/base/PtrArray.h"
 #include "platform/base/String.h"
@@ -11,23 +12,6 @@
 #define WM_FWTAB_DBLCLK 0x7E9
 #define WM_FWTAB_SELCLEARED 0x7EA
 #define WM_FWTAB_ACTIVECLICKED 0x7EB
-
-class FwTab : public CObject
-{
-    FX_DECLARE_DYNCREATE(FwTab)
-
-public:
-    FwTab();
-
-    CString m_strLabel;
-    // Text width in the active font plus 20.
-    int m_nWidth;
-    BOOL m_bSelected;
-    // Shown for this tab; not owned.
-    CWnd* m_pWnd;
-    DWORD m_dwExtra1;
-    DWORD m_dwExtra2;
-};
 
 class FwTabControlBase : public CWnd
 {

@@ -1,5 +1,6 @@
 #include "framework/FwTabWndBase.h"
 
+#include "framework/FwTab.h"
 #include "platform/frame/FrameWnd.h"
 
 FX_IMPLEMENT_DYNAMIC(FwTabWndBase, CWnd)

@@ -4,15 +4,13 @@
 
 #include <windows.h>
 
+#include "framework/FwButtonPaintCache.h"
 #include "framework/FwControlBarManager.h"
 #include "platform/base/DWordArray.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/PtrArray.h"
 #include "platform/base/Rect.h"
 #include "platform/base/String.h"
-#include "platform/gdi/Bitmap.h"
-#include "platform/gdi/Brush.h"
-#include "platform/gdi/DC.h"
 
 class CWnd;
 class FwBmpMgr;
@@ -33,32 +31,6 @@ struct FwMenuBarEntry;
 #define FWBN_CREATED 2
 #define FWBN_DESTROYED 3
 #define FWBN_SELCHANGED 4
-
-// Memory contexts every bar composes its buttons in, and the checked-button dither.
-class FwButtonPaintCache
-{
-public:
-    // Throws the framework's resource exception when a context or the brush cannot be made.
-    FwButtonPaintCache();
-    ~FwButtonPaintCache();
-    FwButtonPaintCache(const FwButtonPaintCache&) = delete;
-    FwButtonPaintCache& operator=(const FwButtonPaintCache&) = delete;
-
-    void MakeDitherBrush();
-    // The composition bitmap for one paint: as wide as the widest button, image height + 7 high.
-    BOOL BeginBarPaint(int cx, int cy, HFONT hFont);
-    void EndBarPaint();
-
-    CDC m_dcMask;
-    CDC m_dcImage;
-    CDC m_dcCompose;
-    CBrush m_brDither;
-    CBitmap m_bmpCompose;
-    CBitmap m_bmpMask;
-    HGDIOBJ m_hOldComposeBitmap;
-    HGDIOBJ m_hOldMaskBitmap;
-    HGDIOBJ m_hOldFont;
-};
 
 class FwToolBarManager : public FwControlBarManager
 {

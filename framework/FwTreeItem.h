@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-#include "framework/FwTreeNode.h"
+#include "framework/FwLevelTreeNode.h"
 #include "platform/base/String.h"
 
 // Extra-state bits of a tree item.

@@ -19,6 +19,7 @@
 #include "designer/shell/ToolBarSetDlg.h"
 #include "designer/shell/VornDesignApp.h"
 #include "designer/res/resource.h"
+#include "framework/FwMenuBarFeature.h"
 #include "framework/FwWorksheet.h"
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/Document.h"

@@ -12,7 +12,7 @@
 #include "designer/sheet/DesignShellLink.h"
 #include "designer/shell/OutputBar.h"
 #include "designer/shell/WorkSpaceWnd.h"
-#include "framework/FwMenuBar.h"
+#include "framework/FwMDIMenuBar.h"
 #include "framework/FwToolBarManager.h"
 #include "framework/FwWorkbook.h"
 #include "platform/base/StringArray.h"

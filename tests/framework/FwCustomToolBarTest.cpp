@@ -6,6 +6,7 @@
 
 #include "framework/FwBarButton.h"
 #include "framework/FwControlBarInfo.h"
+#include "framework/FwCustomToolBarInfoEx.h"
 #include "platform/base/Archive.h"
 #include "platform/base/ArchiveException.h"
 #include "platform/base/MemFile.h"

@@ -5,6 +5,7 @@
 #include "framework/FwBmpMenuPlugIn.h"
 #include "framework/FwFrameWnd.h"
 #include "framework/FwMenuBar.h"
+#include "framework/FwMenuBarFeature.h"
 #include "framework/FwToolBarManager.h"
 #include "platform/frame/WinApp.h"
 #include "tests/framework/res/fwtest_resource.h"

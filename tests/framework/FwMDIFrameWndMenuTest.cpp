@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/FwMDIChildWnd.h"
+#include "framework/FwMDIMenuBar.h"
+#include "framework/FwTextButton.h"
 #include "framework/FwWndPlugIn.h"
 #include "platform/frame/WinApp.h"
 #include "tests/framework/FwToolBarTestFrame.h"

@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "framework/FwBmpMenuPlugIn.h"
+#include "framework/FwMDIMenuBar.h"
+#include "framework/FwMenuBarFeature.h"
+#include "framework/FwTextButton.h"
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/DockBar.h"
 #include "tests/framework/FwToolBarTestFrame.h"

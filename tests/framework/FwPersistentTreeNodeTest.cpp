@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/FwPersistentTreeNode.h"
+#include "framework/FwPersistentTreeStore.h"
 #include "platform/frame/WinApp.h"
 
 namespace

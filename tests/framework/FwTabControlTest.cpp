@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Fw3DTab.h"
 #include "framework/Fw3DTabControl.h"
 #include "framework/FwTabControl.h"
 #include "tests/support/DibCanvas.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/FwControlBarInfo.h"
+#include "framework/FwPersistentNodeOwner.h"
 #include "platform/frame/DockBar.h"
 #include "framework/FwPersistentTreeNode.h"
 #include "tests/framework/FwToolBarTestFrame.h"

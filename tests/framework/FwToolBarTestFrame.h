@@ -10,6 +10,7 @@
 #include "framework/FwBmpMgr.h"
 #include "framework/FwCustomToolBar.h"
 #include "framework/FwMDIFrameWnd.h"
+#include "framework/FwMDIMenuBar.h"
 #include "framework/FwMenuBar.h"
 #include "framework/FwToolBarManager.h"
 #include "platform/frame/FrameIds.h"

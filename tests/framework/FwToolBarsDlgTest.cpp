@@ -5,7 +5,9 @@
 
 #include "framework/FwNewToolBarDlg.h"
 #include "framework/FwCustomToolBar.h"
+#include "framework/FwToolBarsBase.h"
 #include "framework/FwToolBarsDlg.h"
+#include "framework/FwToolBarsPage.h"
 #include "platform/win/CheckListBox.h"
 #include "platform/win/PropertySheet.h"
 #include "tests/framework/FwToolBarTestFrame.h"

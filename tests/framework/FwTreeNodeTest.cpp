@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/FwLevelTreeNode.h"
 #include "framework/FwTreeNode.h"
 
 namespace
