@@ -109,11 +109,12 @@ void CCodeTextView::OnEditFind()
 {
     CWinApp* pApp = FxGetApp();
     CCodeFindDlg dlg(this);
-    if (m_bLastSearch) {
-        dlg.m_bMatchCase = (m_dwLastSearchFlags & FIND_MATCH_CASE) != 0 ? 1 : 0;
-        dlg.m_bWholeWord = (m_dwLastSearchFlags & FIND_WHOLE_WORD) != 0 ? 1 : 0;
-        dlg.m_nDirection = (m_dwLastSearchFlags & FIND_DIRECTION_UP) != 0 ? 0 : 1;
-        dlg.m_strText = m_strLastSearch;
+    if (m_search.HasLast()) {
+        const DWORD dwLastFlags = m_search.GetLastFlags();
+        dlg.m_bMatchCase = (dwLastFlags & FIND_MATCH_CASE) != 0 ? 1 : 0;
+        dlg.m_bWholeWord = (dwLastFlags & FIND_WHOLE_WORD) != 0 ? 1 : 0;
+        dlg.m_nDirection = (dwLastFlags & FIND_DIRECTION_UP) != 0 ? 0 : 1;
+        dlg.m_strText = m_search.GetLastText();
     } else if (pApp != nullptr) {
         dlg.m_bMatchCase = static_cast<int>(pApp->GetProfileInt(kFindSection, "MatchCase", 0));
         dlg.m_bWholeWord = static_cast<int>(pApp->GetProfileInt(kFindSection, "WholeWord", 0));

@@ -6,13 +6,11 @@
 
 #include <commdlg.h>
 
-#include "common/KvClipboard.h"
 #include "designer/script/CodeCharFun.h"
+#include "designer/script/CodeTextClipboard.h"
 #include "designer/script/CodeTextBuffer.h"
 #include "designer/res/resource.h"
-#include "platform/base/FxClipboard.h"
 #include "platform/base/FxComPtr.h"
-#include "platform/base/FxGlobalLock.h"
 #include "platform/base/FxGlobalMem.h"
 #include "platform/base/ResMgr.h"
 #include "platform/frame/FrameIds.h"
@@ -154,14 +152,13 @@ FX_ON_UPDATE_COMMAND_UI(ID_INDICATOR_CRLF, OnUpdateIndicatorCrlf)
 FX_END_MESSAGE_MAP()
 
 CCodeTextView::CCodeTextView()
-    : m_crLineNumber(RGB(129, 129, 129)), m_lfLineNumber{}, m_bLastSearch(FALSE), m_dwLastSearchFlags(0),
-      m_bCaretHidden(FALSE), m_pLineBitmap(nullptr), m_nLineCy(-1), m_nCharCx(-1), m_nTabWidth(4), m_bShowMargin(TRUE),
-      m_nVisibleLines(-1), m_nVisibleColumns(-1), m_nWidestLine(-1), m_nWantedColumn(-1),
-      m_bHasFocus(FALSE), m_lfText{}, m_apFonts{}, m_pLineNumberFont(nullptr), m_bDragPending(FALSE),
-      m_bDragOutActive(FALSE), m_bMouseSelecting(FALSE), m_bWordMode(FALSE), m_bLineMode(FALSE), m_nDragTimer(0),
+    : m_crLineNumber(RGB(129, 129, 129)), m_lfLineNumber{}, m_bCaretHidden(FALSE), m_pLineBitmap(nullptr),
+      m_nLineCy(-1), m_nCharCx(-1), m_nTabWidth(4), m_bShowMargin(TRUE), m_nVisibleLines(-1), m_nVisibleColumns(-1),
+      m_nWidestLine(-1), m_nWantedColumn(-1), m_bHasFocus(FALSE), m_lfText{}, m_apFonts{}, m_pLineNumberFont(nullptr),
+      m_bDragPending(FALSE), m_bMouseSelecting(FALSE), m_bWordMode(FALSE), m_bLineMode(FALSE), m_nDragTimer(0),
       m_pBuffer(nullptr), m_hAccel(nullptr), m_bVertBarFrozen(FALSE), m_bHorzBarFrozen(FALSE), m_bKeepSelVisible(FALSE),
       m_pPrintFont(nullptr), m_nPrintLineCy(0), m_bPrintHeader(FALSE), m_bPrintFooter(TRUE), m_nFirstLine(0),
-      m_nFirstColumn(0), m_nDragOutEdits(0)
+      m_nFirstColumn(0)
 {
     m_lfLineNumber.lfHeight = 12;
     m_lfLineNumber.lfCharSet = 134; // GB2312
@@ -342,12 +339,12 @@ void CCodeTextView::ResetState()
     m_ptCaret = m_ptSelFrom = m_ptSelTo = m_ptFixed = m_ptSelLow = m_ptSelHigh = CPoint(0, 0);
     m_bVertBarFrozen = FALSE;
     m_bHorzBarFrozen = FALSE;
-    m_bLastSearch = FALSE;
+    m_search.ForgetLast();
     m_bKeepSelVisible = FALSE;
     m_bPrintHeader = FALSE;
     m_bPrintFooter = TRUE;
     m_bDragPending = FALSE;
-    m_bDragOutActive = FALSE;
+    m_dragOut.Reset();
     if (m_hWnd != nullptr) {
         UpdateCaret();
     }
@@ -1486,18 +1483,12 @@ CPoint CCodeTextView::ClosestTextPos(CPoint point)
 
 BOOL CCodeTextView::IsInDraggedRange(const CCodeTextBuffer* pBuffer, CPoint pt) const
 {
-    if (!m_bDragOutActive || pBuffer == nullptr || pBuffer != m_pBuffer) {
-        return FALSE;
-    }
-    const bool bAfterStart = !Less(pt, m_ptDraggedStart);
-    const bool bBeforeEnd = !Less(m_ptDraggedEnd, pt);
-    return bAfterStart && bBeforeEnd;
+    return pBuffer != nullptr && pBuffer == m_pBuffer && m_dragOut.Contains(pt);
 }
 
 void CCodeTextView::GetDraggedRange(CPoint& ptStart, CPoint& ptEnd) const
 {
-    ptStart = m_ptDraggedStart;
-    ptEnd = m_ptDraggedEnd;
+    m_dragOut.GetRange(ptStart, ptEnd);
 }
 
 COleDataSource* CCodeTextView::MakeDragData()
@@ -1535,19 +1526,20 @@ void CCodeTextView::DragOutSelection()
     }
     // A drop into this buffer and the removal after a move undo as one step.
     pBuffer->OpenUndoGroup(FALSE);
-    GetSelection(m_ptDraggedStart, m_ptDraggedEnd);
-    m_bDragOutActive = TRUE;
-    m_nDragOutEdits = 0;
+    CPoint ptStart;
+    CPoint ptEnd;
+    GetSelection(ptStart, ptEnd);
+    m_dragOut.Begin(ptStart, ptEnd);
     s_pDragOutView = this;
     const DROPEFFECT dropEffect = pData->DoDragDrop(DragEffects());
     if (dropEffect != DROPEFFECT_NONE) {
         AfterDragOut(dropEffect);
     }
     s_pDragOutView = nullptr;
-    m_bDragOutActive = FALSE;
+    const BOOL bEdited = m_dragOut.End();
     // Closing with this view replays AfterEdit for the last record: only for the drag's own
     // records, never again for an earlier edit (an Enter would indent twice).
-    pBuffer->CloseUndoGroup(m_nDragOutEdits > 0 ? this : nullptr);
+    pBuffer->CloseUndoGroup(bEdited ? this : nullptr);
 }
 
 void CCodeTextView::OnLButtonUp(UINT nFlags, CPoint point)
@@ -1702,11 +1694,7 @@ void CCodeTextView::UpdateView(CCodeTextView*, const CCodeUpdateContext* pContex
         pContext->RecalcPoint(m_ptSelLow);
         pContext->RecalcPoint(m_ptSelHigh);
         pContext->RecalcPoint(m_ptFixed);
-        if (m_bDragOutActive) {
-            pContext->RecalcPoint(m_ptDraggedStart);
-            pContext->RecalcPoint(m_ptDraggedEnd);
-            ++m_nDragOutEdits;
-        }
+        m_dragOut.FollowChange(*pContext);
         CPoint ptTop(0, m_nFirstLine);
         pContext->RecalcPoint(ptTop);
         m_nFirstLine = std::clamp<int>(ptTop.y, 0, std::max(0, nLines - 1));
@@ -1729,94 +1717,7 @@ void CCodeTextView::AfterEdit(int, LPCSTR)
 
 BOOL CCodeTextView::SearchText(LPCSTR pszText, CPoint ptStart, DWORD dwFlags, BOOL bWrap, CPoint& ptFound)
 {
-    const int nLines = LineCount();
-    const int nWhat = pszText != nullptr ? static_cast<int>(strlen(pszText)) : 0;
-    if (nLines == 0 || nWhat == 0) {
-        return FALSE;
-    }
-    const bool bCase = (dwFlags & FIND_MATCH_CASE) != 0;
-    const bool bWhole = (dwFlags & FIND_WHOLE_WORD) != 0;
-    const bool bUp = (dwFlags & FIND_DIRECTION_UP) != 0;
-    std::string strWhat(pszText, static_cast<size_t>(nWhat));
-    if (!bCase) {
-        CCodeCharFun::FoldAscii(strWhat.data(), nWhat);
-    }
-    // Matches only at character starts, so a pattern never pairs with half a double-byte character.
-    auto matchAt = [&](const std::string& strLine, LPCSTR pszOrig, int nLength, int i) {
-        if (i + nWhat > nLength || memcmp(strLine.data() + i, strWhat.data(), static_cast<size_t>(nWhat)) != 0) {
-            return false;
-        }
-        if (i + nWhat < nLength && CCodeCharFun::CharStart(pszOrig, nLength, i + nWhat) != i + nWhat) {
-            return false;
-        }
-        if (bWhole) {
-            if (i > 0 && CCodeCharFun::IsWordCharAt(pszOrig, nLength, CCodeCharFun::PrevChar(pszOrig, nLength, i))) {
-                return false;
-            }
-            if (CCodeCharFun::IsWordCharAt(pszOrig, nLength, i + nWhat)) {
-                return false;
-            }
-        }
-        return true;
-    };
-    // Searches line nLine between byte nFrom and nTo (match start in [nFrom, nTo]).
-    auto searchLine = [&](int nLine, int nFrom, int nTo, int& nAt) {
-        const LPCSTR pszOrig = LineText(nLine);
-        const int nLength = LineLength(nLine);
-        std::string strLine(pszOrig, static_cast<size_t>(nLength));
-        if (!bCase) {
-            CCodeCharFun::FoldAscii(strLine.data(), nLength);
-        }
-        bool bFound = false;
-        for (int i = 0; i < nLength; i = CCodeCharFun::NextChar(pszOrig, nLength, i)) {
-            if (i < nFrom || i > nTo) {
-                continue;
-            }
-            if (matchAt(strLine, pszOrig, nLength, i)) {
-                nAt = i;
-                bFound = true;
-                if (!bUp) {
-                    return true;
-                }
-            }
-        }
-        return bFound;
-    };
-    ptStart.y = std::clamp<int>(ptStart.y, 0, nLines - 1);
-    ptStart.x = std::clamp<LONG>(ptStart.x, 0, LineLength(ptStart.y));
-    int nAt = 0;
-    if (!bUp) {
-        for (int nLine = ptStart.y; nLine < nLines; ++nLine) {
-            if (searchLine(nLine, nLine == ptStart.y ? ptStart.x : 0, kMaxLine, nAt)) {
-                ptFound = CPoint(nAt, nLine);
-                return TRUE;
-            }
-        }
-        if (bWrap) {
-            for (int nLine = 0; nLine <= ptStart.y; ++nLine) {
-                if (searchLine(nLine, 0, nLine == ptStart.y ? ptStart.x - 1 : kMaxLine, nAt)) {
-                    ptFound = CPoint(nAt, nLine);
-                    return TRUE;
-                }
-            }
-        }
-        return FALSE;
-    }
-    for (int nLine = ptStart.y; nLine >= 0; --nLine) {
-        if (searchLine(nLine, 0, nLine == ptStart.y ? ptStart.x - nWhat : kMaxLine, nAt)) {
-            ptFound = CPoint(nAt, nLine);
-            return TRUE;
-        }
-    }
-    if (bWrap) {
-        for (int nLine = nLines - 1; nLine >= ptStart.y; --nLine) {
-            if (searchLine(nLine, nLine == ptStart.y ? ptStart.x - nWhat + 1 : 0, kMaxLine, nAt)) {
-                ptFound = CPoint(nAt, nLine);
-                return TRUE;
-            }
-        }
-    }
-    return FALSE;
+    return CCodeTextSearch::Find(m_pBuffer, pszText, ptStart, dwFlags, bWrap, ptFound);
 }
 
 void CCodeTextView::SelectFound(CPoint ptFound, int nLength)
@@ -1830,33 +1731,32 @@ void CCodeTextView::SelectFound(CPoint ptFound, int nLength)
 
 void CCodeTextView::SetLastSearch(LPCSTR pszText, DWORD dwFlags)
 {
-    m_strLastSearch = pszText != nullptr ? pszText : "";
-    m_dwLastSearchFlags = dwFlags;
-    m_bLastSearch = !m_strLastSearch.IsEmpty();
+    m_search.SetLast(pszText, dwFlags);
 }
 
 void CCodeTextView::DoFindAgain(BOOL bReverse)
 {
-    if (!m_bLastSearch) {
+    if (!m_search.HasLast()) {
         return;
     }
-    DWORD dwFlags = m_dwLastSearchFlags;
+    const CString& strLast = m_search.GetLastText();
+    DWORD dwFlags = m_search.GetLastFlags();
     if (bReverse) {
         dwFlags ^= FIND_DIRECTION_UP;
     }
     // Upwards from the match's start, downwards from the caret (after the match).
     const CPoint ptFrom = (dwFlags & FIND_DIRECTION_UP) != 0 && IsSelection() ? m_ptSelLow : m_ptCaret;
     CPoint ptFound;
-    if (!SearchText(m_strLastSearch, ptFrom, dwFlags, TRUE, ptFound)) {
+    if (!SearchText(strLast, ptFrom, dwFlags, TRUE, ptFound)) {
         CString strFormat;
         char szFormat[256] = {};
         ::LoadStringA(GetResourceModule(), IDS_EDIT_TEXT_NOT_FOUND, szFormat, static_cast<int>(sizeof(szFormat)));
         CString strText;
-        strText.Format(szFormat[0] != '\0' ? szFormat : "%s", static_cast<LPCSTR>(m_strLastSearch));
+        strText.Format(szFormat[0] != '\0' ? szFormat : "%s", static_cast<LPCSTR>(strLast));
         MessageBox(strText, nullptr, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    SelectFound(ptFound, m_strLastSearch.GetLength());
+    SelectFound(ptFound, strLast.GetLength());
 }
 
 void CCodeTextView::OnEditRepeat()
@@ -1871,7 +1771,7 @@ void CCodeTextView::OnEditFindPrevious()
 
 void CCodeTextView::OnUpdateEditRepeat(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(m_bLastSearch);
+    pCmdUI->Enable(m_search.HasLast());
 }
 
 void CCodeTextView::OnEditCopy()
@@ -1901,40 +1801,17 @@ void CCodeTextView::OnUpdateEditSelectAll(CCmdUI* pCmdUI)
 
 BOOL CCodeTextView::ClipboardHasText()
 {
-    return ::IsClipboardFormatAvailable(CF_TEXT);
+    return CCodeTextClipboard::HasText();
 }
 
 BOOL CCodeTextView::WriteClipboard(const CString& strText)
 {
-    HCURSOR hOld = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    BOOL bDone = FALSE;
-    CFxClipboard clipboard(m_hWnd);
-    if (clipboard.IsOpen()) {
-        ::EmptyClipboard();
-        const SIZE_T cb = static_cast<SIZE_T>(strText.GetLength()) + 1;
-        CFxGlobalMem mem;
-        BOOL bFilled = FALSE;
-        if (mem.Alloc(GMEM_MOVEABLE, cb)) {
-            CFxGlobalLock lock(mem);
-            if (lock.GetData() != nullptr) {
-                memcpy(lock.GetData(), static_cast<LPCSTR>(strText), cb);
-                bFilled = TRUE;
-            }
-        }
-        // The clipboard owns the memory once it is accepted.
-        if (bFilled && ::SetClipboardData(CF_TEXT, mem) != nullptr) {
-            mem.Detach();
-            bDone = TRUE;
-        }
-    }
-    ::SetCursor(hOld);
-    return bDone;
+    return CCodeTextClipboard::WriteText(m_hWnd, strText);
 }
 
 BOOL CCodeTextView::ReadClipboard(CString& strText)
 {
-    strText.Empty();
-    return CKvClipboard::GetText(strText, m_hWnd);
+    return CCodeTextClipboard::ReadText(m_hWnd, strText);
 }
 
 void CCodeTextView::OnUpdateIndicatorPosition(CCmdUI* pCmdUI)

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "designer/script/CodeColour.h"
+#include "designer/script/CodeTextDragOut.h"
+#include "designer/script/CodeTextSearch.h"
 #include "platform/base/Point.h"
 #include "platform/base/Rect.h"
 #include "platform/base/String.h"
@@ -20,11 +22,6 @@ class CCmdUI;
 class CFont;
 class COleDataSource;
 class CSplitterWnd;
-
-// SearchText flags.
-#define FIND_MATCH_CASE 0x0001
-#define FIND_WHOLE_WORD 0x0002
-#define FIND_DIRECTION_UP 0x0010
 
 class CCodeTextView : public CView
 {
@@ -86,7 +83,7 @@ public:
     DWORD GetParseState(int nLine);
 
     // Text is being dragged out of this view: the range it came from (moved by edits meanwhile).
-    BOOL IsDraggingOut() const { return m_bDragOutActive; }
+    BOOL IsDraggingOut() const { return m_dragOut.IsActive(); }
     void GetDraggedRange(CPoint& ptStart, CPoint& ptEnd) const;
     // The view text is being dragged out of, in this process; null when none.
     static CCodeTextView* GetDragOutView() { return s_pDragOutView; }
@@ -224,9 +221,8 @@ protected:
     CString m_strKeywordsLower;
     COLORREF m_crLineNumber;
     LOGFONTA m_lfLineNumber;
-    BOOL m_bLastSearch;
-    DWORD m_dwLastSearchFlags;
-    CString m_strLastSearch;
+    // The search F3 repeats.
+    CCodeTextSearch m_search;
     BOOL m_bCaretHidden;
     CBitmap* m_pLineBitmap;
     int m_nLineCy;
@@ -245,9 +241,8 @@ protected:
     std::vector<DWORD> m_parseStates;
     std::vector<int> m_lineWidths;
     BOOL m_bDragPending;
-    BOOL m_bDragOutActive;
-    CPoint m_ptDraggedStart;
-    CPoint m_ptDraggedEnd;
+    // The text being dragged out of this view.
+    CCodeTextDragOut m_dragOut;
     BOOL m_bMouseSelecting;
     BOOL m_bWordMode;
     BOOL m_bLineMode;
@@ -270,8 +265,5 @@ protected:
     CRect m_rcPrintArea;
     int m_nFirstLine;
     int m_nFirstColumn;
-    // Buffer changes while text is dragged out: the drag's undo group is closed as an edit only
-    // when the drop changed something.
-    int m_nDragOutEdits;
     static CCodeTextView* s_pDragOutView;
 };

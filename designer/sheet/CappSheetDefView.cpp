@@ -305,18 +305,17 @@ void CCappSheetDefView::ResetSelection()
 
 void CCappSheetDefView::SelectAt(CPoint ptSheet)
 {
-    ClearHighlightLine();
-    m_aux.ResetTracking();
-    if (ptSheet == CPoint(0, 0)) {
-        ResetSelection();
-        return;
-    }
-    RepaintSheetRect(m_rangeSel.m_rect);
-    m_rangeSel = CSheetDefRangeFun::GetRange(*m_pSheet, ptSheet);
-    RepaintSheetRect(m_rangeSel.m_rect);
-    if (!CSheetDefRangeFun::IsEmpty(m_rangeSel)) {
-        m_aux.BeginTracking();
-    }
+    m_aux.SelectAt(ptSheet);
+}
+
+CCappFreeObj* CCappSheetDefView::FindFreeObjOfCell(int nCellID) const
+{
+    return m_freeObjTool.FindByCellID(nCellID);
+}
+
+void CCappSheetDefView::DeleteFreeObj(CCappFreeObj* pObj)
+{
+    m_freeObjTool.DeleteObj(pObj);
 }
 
 void CCappSheetDefView::SelectLine(CCappLine* pLine)
@@ -369,10 +368,6 @@ void CCappSheetDefView::OnLButtonDown(UINT nFlags, CPoint point)
     if (m_bFreeObjOn) {
         // The cells stay as they are while the free objects are edited.
         m_freeObjTool.OnLButtonDown(nFlags, pt);
-        return;
-    }
-    if (m_nEditMode == editSelect) {
-        SelectAt(pt);
         return;
     }
     if (!m_aux.OnLButtonDown(nFlags, pt) && !m_lineTool.OnLButtonDown(nFlags, pt)) {
@@ -535,9 +530,7 @@ void CCappSheetDefView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         m_freeObjTool.OnKeyDown(nChar);
         return;
     }
-    if (nChar == VK_DELETE) {
-        m_aux.OnDeleteKey();
-    }
+    m_aux.OnKeyDown(nChar);
     // Table-line tool: Escape ends a drag.
     if (nChar == VK_ESCAPE) {
         m_lineTool.CancelDrag();

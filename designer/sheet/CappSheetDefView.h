@@ -13,6 +13,7 @@
 #include "designer/sheet/TableLineTool.h"
 
 class CCappCell;
+class CCappFreeObj;
 class CCappLine;
 class CCappMidData;
 class CCappSheetDefChildFrame;
@@ -63,7 +64,7 @@ public:
     CCappSheetDefDoc* GetDocument() const;
     // The shell that made the view's window, or null: the view and its tools reach the output bar,
     // the recent files, the script window and the copied cell through it.
-    CDesignShellLink* GetShellLink() const;
+    CDesignShellLink* GetShellLink() const override;
     const CString& GetPath() const { return m_strPath; }
     BOOL IsTemplateLoaded() const { return m_bLoaded; }
 
@@ -119,7 +120,8 @@ public:
 
     // The sheet's frame in client pixels and its size in sheet units, for the rulers.
     BOOL GetPageRectDevice(CRect& rcDevice, CSize& sizeTenthMm);
-    // Selects the range at a point in sheet units; (0, 0) clears the selection.
+    // Selects the range at a point in sheet units, through the cell tool; (0, 0) clears the
+    // selection.
     void SelectAt(CPoint ptSheet);
     // The drop-target range follows a point in sheet units, as the drag-over message does.
     LRESULT DragOverAt(CPoint ptSheet);
@@ -132,7 +134,7 @@ public:
 
     // An OLE drag of the selected cell, with a token text as its data; FALSE when a drag runs
     // already or the selection holds no cell.
-    BOOL StartCellDrag();
+    BOOL StartCellDrag() override;
 
     int m_nEditMode = editSelect;
     CCappRange m_rangeSel;
@@ -276,6 +278,13 @@ public:
     void SelectLine(CCappLine* pLine) override;
     void ClearHighlightLine() override;
     void ResetSelection() override;
+    const CCappRange& GetSelRange() const override { return m_rangeSel; }
+    void SetSelRange(const CCappRange& range) override { m_rangeSel = range; }
+    const CCappRange& GetTrackRange() const override { return m_rangeTrack; }
+    void SetTrackRange(const CCappRange& range) override { m_rangeTrack = range; }
+    const CCappRange& GetDropRange() const override { return m_rangeDrop; }
+    CCappFreeObj* FindFreeObjOfCell(int nCellID) const override;
+    void DeleteFreeObj(CCappFreeObj* pObj) override;
     void ReportTip(LPCSTR lpszText) override;
 
 private:

@@ -7,7 +7,7 @@
 #include "core/CappLine.h"
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
-#include "designer/sheet/CappSheetDefView.h"
+#include "designer/sheet/SheetToolHost.h"
 #include "designer/sheet/DesignShellLink.h"
 #include "designer/freeobj/ImageVarFieldDlg.h"
 #include "designer/cells/MultiStyleSh.h"
@@ -21,6 +21,7 @@
 #include "platform/gdi/SavedDC.h"
 #include "platform/gdi/SelectGuard.h"
 #include "platform/win/MsgBox.h"
+#include "platform/win/Wnd.h"
 
 namespace
 {
@@ -98,23 +99,136 @@ CString RemoveBlanks(const CString& strText)
     }
     return strResult;
 }
+
+// The sheet's cell with that id, also an outline cell; null when none.
+CCappCell* FindCellByID(const CCappSheet& sheet, int nCellID)
+{
+    auto find = [&](const CObList& list) -> CCappCell* {
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+            auto* pCell = dynamic_cast<CCappCell*>(list.GetNext(pos));
+            if (pCell != nullptr && pCell->m_nCellID == nCellID) {
+                return pCell;
+            }
+        }
+        return nullptr;
+    };
+    for (const CObList* pList : {&sheet.m_HeadCellList, &sheet.m_PageCellList, &sheet.m_OutCellList}) {
+        if (CCappCell* pCell = find(*pList)) {
+            return pCell;
+        }
+    }
+    for (POSITION pos = sheet.m_MidDataList.GetHeadPosition(); pos != nullptr;) {
+        if (auto* pMid = dynamic_cast<CCappMidData*>(sheet.m_MidDataList.GetNext(pos))) {
+            if (CCappCell* pCell = find(pMid->m_listMidCell)) {
+                return pCell;
+            }
+        }
+    }
+    return nullptr;
+}
+
+struct ModeCursor
+{
+    int nMode;
+    int nCursor;
+};
+const ModeCursor kModeCursors[] = {
+    {CSheetViewAux::modeStaticTool, CSheetViewAux::cursorStatic},
+    {CSheetViewAux::modeVariableTool, CSheetViewAux::cursorVariable},
+    {CSheetViewAux::modeImageTool, CSheetViewAux::cursorImage},
+    {CSheetViewAux::modeCursorOnly, CSheetViewAux::cursorOther},
+};
 } // namespace
 
-CSheetViewAux::CSheetViewAux(CCappSheetDefView* pView) : m_pView(pView)
+CSheetViewAux::CSheetViewAux(CSheetToolHost* pHost) : m_pHost(pHost)
 {
 }
 
+// ---------------------------------------------------------------------------------------------
+// Mouse and keys
+
 BOOL CSheetViewAux::OnLButtonDown(UINT, CPoint point)
 {
-    CCappSheetDefView& view = *m_pView;
-    const int nTool = view.m_nEditMode;
-    if (nTool != modeStaticTool && nTool != modeVariableTool && nTool != modeImageTool) {
+    // One handler for each mode the button acts in.
+    const int nMode = m_pHost->GetEditMode();
+    switch (nMode) {
+    case modeSelect:
+        PressSelect(point);
+        return TRUE;
+    case modeStaticTool:
+    case modeVariableTool:
+    case modeImageTool:
+        PressRoleTool(nMode, point);
+        return TRUE;
+    default:
         return FALSE;
     }
+}
+
+BOOL CSheetViewAux::OnLButtonUp(UINT, CPoint)
+{
+    if (m_pHost->GetEditMode() != modeTracking) {
+        return FALSE;
+    }
+    ReleaseTracking();
+    return TRUE;
+}
+
+BOOL CSheetViewAux::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_pHost->GetEditMode() != modeTracking) {
+        return FALSE;
+    }
+    MoveTracking(nFlags, point);
+    return TRUE;
+}
+
+BOOL CSheetViewAux::OnLButtonDblClk(UINT, CPoint)
+{
+    if (CSheetDefRangeFun::IsEmpty(m_pHost->GetSelRange())) {
+        return FALSE;
+    }
+    EditCellProperties();
+    return TRUE;
+}
+
+BOOL CSheetViewAux::OnKeyDown(UINT nChar)
+{
+    if (nChar != VK_DELETE) {
+        return FALSE;
+    }
+    OnDeleteKey();
+    return TRUE;
+}
+
+BOOL CSheetViewAux::OnSetCursor()
+{
+    const int nMode = m_pHost->GetEditMode();
+    for (const ModeCursor& each : kModeCursors) {
+        if (each.nMode != nMode) {
+            continue;
+        }
+        HCURSOR hCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(each.nCursor));
+        if (hCursor == nullptr) {
+            return FALSE;
+        }
+        ::SetCursor(hCursor);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CSheetViewAux::PressSelect(CPoint point)
+{
+    SelectAt(point);
+}
+
+void CSheetViewAux::PressRoleTool(int nTool, CPoint point)
+{
     // The role tools select like the plain click, but do not track: the flow runs at once.
-    view.SelectAt(point);
+    SelectAt(point);
     EndTracking();
-    if (!CSheetDefRangeFun::IsEmpty(view.m_rangeSel)) {
+    if (!CSheetDefRangeFun::IsEmpty(m_pHost->GetSelRange())) {
         if (nTool == modeStaticTool) {
             SetStaticText();
         } else if (nTool == modeVariableTool) {
@@ -124,156 +238,134 @@ BOOL CSheetViewAux::OnLButtonDown(UINT, CPoint point)
         }
     }
     // The tool stays armed for the next cell.
-    view.m_nEditMode = nTool;
-    return TRUE;
+    m_pHost->SetEditMode(nTool);
 }
 
-BOOL CSheetViewAux::OnLButtonUp(UINT, CPoint)
+void CSheetViewAux::ReleaseTracking()
 {
-    if (m_pView->m_nEditMode != modeTracking) {
-        return FALSE;
-    }
     EndTracking();
-    return TRUE;
 }
 
-BOOL CSheetViewAux::OnMouseMove(UINT nFlags, CPoint point)
+void CSheetViewAux::MoveTracking(UINT nFlags, CPoint point)
 {
-    if (m_pView->m_nEditMode != modeTracking) {
-        return FALSE;
-    }
     // The button went up outside the window, or capture was lost on the way.
     if ((nFlags & MK_LBUTTON) == 0) {
         EndTracking();
-        return TRUE;
+        return;
     }
     if ((nFlags & MK_SHIFT) != 0) {
         // The drag runs its own loop with its own capture.
         EndTracking();
-        m_pView->StartCellDrag();
-        return TRUE;
+        m_pHost->StartCellDrag();
+        return;
     }
     TrackTo(point);
-    return TRUE;
 }
 
-BOOL CSheetViewAux::OnLButtonDblClk(UINT, CPoint)
-{
-    if (CSheetDefRangeFun::IsEmpty(m_pView->m_rangeSel)) {
-        return FALSE;
-    }
-    EditCellProperties();
-    return TRUE;
-}
+// ---------------------------------------------------------------------------------------------
+// Selection and tracking
 
-BOOL CSheetViewAux::OnSetCursor()
+void CSheetViewAux::SelectAt(CPoint ptSheet)
 {
-    int nCursor = 0;
-    switch (m_pView->m_nEditMode) {
-    case modeStaticTool:
-        nCursor = cursorStatic;
-        break;
-    case modeVariableTool:
-        nCursor = cursorVariable;
-        break;
-    case modeImageTool:
-        nCursor = cursorImage;
-        break;
-    case modeCursorOnly:
-        nCursor = cursorOther;
-        break;
-    default:
-        return FALSE;
+    m_pHost->ClearHighlightLine();
+    ResetTracking();
+    if (ptSheet == CPoint(0, 0)) {
+        m_pHost->ResetSelection();
+        return;
     }
-    HCURSOR hCursor = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nCursor));
-    if (hCursor == nullptr) {
-        return FALSE;
+    m_pHost->RepaintSheetRect(m_pHost->GetSelRange().m_rect);
+    const CCappRange range = CSheetDefRangeFun::GetRange(*m_pHost->GetSheet(), ptSheet);
+    m_pHost->SetSelRange(range);
+    m_pHost->RepaintSheetRect(range.m_rect);
+    if (!CSheetDefRangeFun::IsEmpty(range)) {
+        BeginTracking();
     }
-    ::SetCursor(hCursor);
-    return TRUE;
 }
 
 void CSheetViewAux::BeginTracking()
 {
-    m_pView->m_nEditMode = modeTracking;
-    ::SetCapture(m_pView->m_hWnd);
+    m_pHost->SetEditMode(modeTracking);
+    m_pHost->CaptureMouse();
 }
 
 void CSheetViewAux::EndTracking()
 {
-    if (m_pView->m_nEditMode == modeTracking) {
-        m_pView->m_nEditMode = CCappSheetDefView::editSelect;
+    if (m_pHost->GetEditMode() == modeTracking) {
+        m_pHost->SetEditMode(modeSelect);
     }
-    if (::GetCapture() == m_pView->m_hWnd) {
+    if (m_pHost->HasMouseCapture()) {
         ::ReleaseCapture();
     }
 }
 
 void CSheetViewAux::TrackTo(CPoint point)
 {
-    CCappSheetDefView& view = *m_pView;
-    CCappRange range = CSheetDefRangeFun::GetRange(*view.m_pSheet, point);
-    if (CSheetDefRangeFun::IsSameRange(range, view.m_rangeSel)) {
+    const CCappRange& rangeSel = m_pHost->GetSelRange();
+    CCappRange range = CSheetDefRangeFun::GetRange(*m_pHost->GetSheet(), point);
+    if (CSheetDefRangeFun::IsSameRange(range, rangeSel)) {
         range.ResertVal();
     }
-    const CRect rcOld = CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack).m_rect;
-    view.m_rangeTrack = range;
-    const CRect rcNew = CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack).m_rect;
+    const CRect rcOld = GetSelectedArea().m_rect;
+    m_pHost->SetTrackRange(range);
+    const CRect rcNew = GetSelectedArea().m_rect;
     if (rcOld != rcNew) {
         CRect rcBoth;
         rcBoth.UnionRect(&rcOld, &rcNew);
-        view.RepaintSheetRect(rcBoth);
+        m_pHost->RepaintSheetRect(rcBoth);
     }
 }
 
 void CSheetViewAux::ResetTracking()
 {
-    CCappSheetDefView& view = *m_pView;
-    if (!CSheetDefRangeFun::IsEmpty(view.m_rangeTrack)) {
-        view.RepaintSheetRect(CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack).m_rect);
-        view.m_rangeTrack.ResertVal();
+    if (!CSheetDefRangeFun::IsEmpty(m_pHost->GetTrackRange())) {
+        m_pHost->RepaintSheetRect(GetSelectedArea().m_rect);
+        m_pHost->SetTrackRange(CCappRange());
     }
 }
 
+// ---------------------------------------------------------------------------------------------
+// Cells
+
 void CSheetViewAux::AddCell(CCappCell* pCell, const CString& strMidName)
 {
-    m_pView->m_pSheet->m_DefUndo.DetachUndoList();
-    CSheetDefRangeFun::AddCell(*m_pView->m_pSheet, strMidName, pCell);
-    m_pView->MarkChanged();
+    CCappSheet& sheet = *m_pHost->GetSheet();
+    sheet.m_DefUndo.DetachUndoList();
+    CSheetDefRangeFun::AddCell(sheet, strMidName, pCell);
+    m_pHost->MarkChanged();
 }
 
 void CSheetViewAux::RemoveCell(CCappCell* pCell, BOOL bWithFreeObj)
 {
-    CCappSheet& sheet = *m_pView->m_pSheet;
+    CCappSheet& sheet = *m_pHost->GetSheet();
     if (pCell == nullptr) {
         return;
     }
-    CCappFreeObj* pObj = bWithFreeObj ? m_pView->m_freeObjTool.FindByCellID(pCell->m_nCellID) : nullptr;
+    CCappFreeObj* pObj = bWithFreeObj ? m_pHost->FindFreeObjOfCell(pCell->m_nCellID) : nullptr;
     if (pObj != nullptr) {
         // The tool takes a floating variable's cell with its object (freeing it); a cell it left
         // is found again by its id and goes here.
         const int nCellID = pCell->m_nCellID;
-        m_pView->m_freeObjTool.DeleteObj(pObj);
-        pCell = m_pView->m_freeObjTool.GetCell(nCellID);
+        m_pHost->DeleteFreeObj(pObj);
+        pCell = nCellID > 0 ? FindCellByID(sheet, nCellID) : nullptr;
         if (pCell == nullptr) {
-            m_pView->MarkChanged();
+            m_pHost->MarkChanged();
             return;
         }
     }
     if (CSheetDefRangeFun::RemoveCell(sheet, pCell)) {
-        m_pView->MarkChanged();
+        m_pHost->MarkChanged();
     }
 }
 
 void CSheetViewAux::MoveCell(CCappCell* pCell, int, const CString&, const CString& strNewMid)
 {
-    CCappSheet& sheet = *m_pView->m_pSheet;
+    CCappSheet& sheet = *m_pHost->GetSheet();
     if (pCell == nullptr || !DetachCell(sheet, pCell)) {
         return;
     }
     CSheetDefRangeFun::AddCell(sheet, strNewMid, pCell);
     sheet.m_DefUndo.DetachUndoList();
-    m_pView->MarkChanged();
+    m_pHost->MarkChanged();
 }
 
 CString CSheetViewAux::ProposeVarName(const CCappRange& range) const
@@ -282,7 +374,7 @@ CString CSheetViewAux::ProposeVarName(const CCappRange& range) const
         range.m_pRightLine == nullptr || range.m_pBottomLine == nullptr) {
         return CString();
     }
-    const CCappSheet& sheet = *m_pView->m_pSheet;
+    const CCappSheet& sheet = *m_pHost->GetSheet();
     const int nLeft = range.m_pLeftLine->m_nID;
     const int nTop = range.m_pTopLine->m_nID;
     const int nRight = range.m_pRightLine->m_nID;
@@ -317,7 +409,7 @@ CString CSheetViewAux::ProposeVarName(const CCappRange& range) const
 void CSheetViewAux::GetAllCardVar(CStringArray& arrNames) const
 {
     arrNames.RemoveAll();
-    ForEachCell(*m_pView->m_pSheet, [&](CCappCell* pCell) {
+    ForEachCell(*m_pHost->GetSheet(), [&](CCappCell* pCell) {
         if ((pCell->m_nContentKind == CCappCell::kindVariable || pCell->m_nContentKind == CCappCell::kindImage) &&
             !pCell->m_strVarName.IsEmpty()) {
             arrNames.Add(pCell->m_strVarName);
@@ -327,12 +419,12 @@ void CSheetViewAux::GetAllCardVar(CStringArray& arrNames) const
 
 CCappRange CSheetViewAux::GetSelectedArea() const
 {
-    return CSheetDefRangeFun::Union(m_pView->m_rangeSel, m_pView->m_rangeTrack);
+    return CSheetDefRangeFun::Union(m_pHost->GetSelRange(), m_pHost->GetTrackRange());
 }
 
 CCappCell* CSheetViewAux::GetSelectedCell() const
 {
-    return CSheetDefRangeFun::GetCell(*m_pView->m_pSheet, m_pView->m_rangeSel);
+    return CSheetDefRangeFun::GetCell(*m_pHost->GetSheet(), m_pHost->GetSelRange());
 }
 
 CCappMidData* CSheetViewAux::GetRangeMid(const CCappRange& range, CString& strMid) const
@@ -341,7 +433,7 @@ CCappMidData* CSheetViewAux::GetRangeMid(const CCappRange& range, CString& strMi
     if (CSheetDefRangeFun::IsEmpty(range)) {
         return nullptr;
     }
-    CCappMidData* pMid = CSheetDefRangeFun::GetMidData(*m_pView->m_pSheet, range.m_rect.CenterPoint());
+    CCappMidData* pMid = CSheetDefRangeFun::GetMidData(*m_pHost->GetSheet(), range.m_rect.CenterPoint());
     if (pMid != nullptr) {
         strMid = pMid->m_strName;
     }
@@ -350,18 +442,20 @@ CCappMidData* CSheetViewAux::GetRangeMid(const CCappRange& range, CString& strMi
 
 void CSheetViewAux::RepaintCell(const CCappCell* pCell)
 {
-    m_pView->RepaintSheetRect(GetSelectedArea().m_rect);
+    m_pHost->RepaintSheetRect(GetSelectedArea().m_rect);
     if (pCell != nullptr) {
-        m_pView->RepaintSheetRect(m_pView->m_pSheet->GetCellRect(pCell));
+        m_pHost->RepaintSheetRect(m_pHost->GetSheet()->GetCellRect(pCell));
     }
 }
 
 void CSheetViewAux::DrawMarks(CDC* pDC)
 {
-    const CCappSheetDefView& view = *m_pView;
+    const CCappRange& rangeSel = m_pHost->GetSelRange();
+    const CCappRange& rangeTrack = m_pHost->GetTrackRange();
+    const CCappRange& rangeDrop = m_pHost->GetDropRange();
     // The tracked area: masked through blue, so every line and dark text below stays visible.
-    if (!CSheetDefRangeFun::IsEmpty(view.m_rangeTrack)) {
-        const CRect rcArea = CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack).m_rect;
+    if (!CSheetDefRangeFun::IsEmpty(rangeTrack)) {
+        const CRect rcArea = GetSelectedArea().m_rect;
         CFxSavedDC saved(pDC);
         pDC->SetROP2(R2_MASKPEN);
         CPen pen(PS_SOLID, 1, RGB(0, 0, 255));
@@ -371,8 +465,8 @@ void CSheetViewAux::DrawMarks(CDC* pDC)
         pDC->Rectangle(&rcArea);
     }
     // The selection: a red outline one pixel wide, right and bottom edges one pixel inside.
-    if (!CSheetDefRangeFun::IsEmpty(view.m_rangeSel)) {
-        CRect rc = view.m_rangeSel.m_rect;
+    if (!CSheetDefRangeFun::IsEmpty(rangeSel)) {
+        CRect rc = rangeSel.m_rect;
         pDC->LPtoDP(&rc);
         rc.NormalizeRect();
         CFxSavedDC saved(pDC);
@@ -385,14 +479,14 @@ void CSheetViewAux::DrawMarks(CDC* pDC)
         pDC->Rectangle(rc.left, rc.top, rc.right, rc.bottom);
     }
     // The drop-target range: grey with a magenta outline, masked over what lies below.
-    if (!CSheetDefRangeFun::IsEmpty(view.m_rangeDrop)) {
+    if (!CSheetDefRangeFun::IsEmpty(rangeDrop)) {
         CFxSavedDC saved(pDC);
         pDC->SetROP2(R2_MASKPEN);
         CPen pen(PS_SOLID, 1, RGB(255, 0, 255));
         CBrush brush(RGB(0xBC, 0xBC, 0xBC));
         CFxSelectGuard penGuard(pDC, &pen);
         CFxSelectGuard brushGuard(pDC, &brush);
-        pDC->Rectangle(&view.m_rangeDrop.m_rect);
+        pDC->Rectangle(&rangeDrop.m_rect);
     }
 }
 
@@ -439,8 +533,8 @@ void SaveBaseSet(const CCappCell& cell, LPCSTR lpszSection)
 
 void CSheetViewAux::SetStaticText(CCappCell* pCellIn)
 {
-    CCappSheetDefView& view = *m_pView;
-    const CCappRange range = view.m_rangeSel;
+    CWnd* pWnd = m_pHost->GetToolWnd();
+    const CCappRange range = m_pHost->GetSelRange();
     CCappCell* pCell = pCellIn != nullptr ? pCellIn : GetSelectedCell();
     std::unique_ptr<CCappCell> pNew;
     CString strMid;
@@ -459,8 +553,8 @@ void CSheetViewAux::SetStaticText(CCappCell* pCellIn)
     CCappCell work;
     work = *pCell;
     work.m_nContentKind = CCappCell::kindStatic;
-    CSetCellStyleSh sh(LoadText(IDS_CELL_STYLE_CAPTION), &view, 0, CSetCellStyleSh::kindStatic);
-    sh.m_pSheet = view.m_pSheet;
+    CSetCellStyleSh sh(LoadText(IDS_CELL_STYLE_CAPTION), pWnd, 0, CSetCellStyleSh::kindStatic);
+    sh.m_pSheet = m_pHost->GetSheet();
     sh.SetCell(work);
     if (sh.DoModal() != IDOK) {
         RepaintCell(pCell);
@@ -478,15 +572,15 @@ void CSheetViewAux::SetStaticText(CCappCell* pCellIn)
     if (pNew != nullptr) {
         AddCell(pNew.release(), strMid);
     } else {
-        view.MarkChanged();
+        m_pHost->MarkChanged();
     }
 }
 
 void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
 {
-    CCappSheetDefView& view = *m_pView;
-    CCappSheet& sheet = *view.m_pSheet;
-    const CCappRange range = view.m_rangeSel;
+    CWnd* pWnd = m_pHost->GetToolWnd();
+    CCappSheet& sheet = *m_pHost->GetSheet();
+    const CCappRange range = m_pHost->GetSelRange();
     if (pCellIn == nullptr && (range.m_nKind != 1 || CSheetDefRangeFun::IsEmpty(range))) {
         return;
     }
@@ -512,7 +606,7 @@ void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
 
     if (pMid != nullptr && pMid->m_nExtFlag == 1) {
         // A continuation area repeats its source area's variables: the cell picks one of them.
-        CSelDataDlg dlg(&view);
+        CSelDataDlg dlg(pWnd);
         dlg.m_arrItems.Add("");
         if (const CCappMidData* pSrc = CSheetDefRangeFun::GetMidData(sheet, pMid->m_strSrcName)) {
             for (POSITION pos = pSrc->m_listMidCell.GetHeadPosition(); pos != nullptr;) {
@@ -541,7 +635,7 @@ void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
         if (pNew != nullptr) {
             AddCell(pNew.release(), strMid);
         } else {
-            view.MarkChanged();
+            m_pHost->MarkChanged();
         }
         return;
     }
@@ -550,9 +644,9 @@ void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
     work = *pCell;
     work.m_nContentKind = CCappCell::kindVariable;
     const int nOldSeat = pCell->m_nDataPos;
-    CSetCellStyleSh sh(LoadText(IDS_CELL_STYLE_CAPTION), &view, 0, CSetCellStyleSh::kindVariable);
+    CSetCellStyleSh sh(LoadText(IDS_CELL_STYLE_CAPTION), pWnd, 0, CSetCellStyleSh::kindVariable);
     sh.m_pSheet = &sheet;
-    if (CDesignShellLink* pShell = view.GetShellLink()) {
+    if (CDesignShellLink* pShell = m_pHost->GetShellLink()) {
         sh.m_arrPreNames.Copy(pShell->GetVarNames());
     }
     CStringArray arrUsed;
@@ -563,7 +657,7 @@ void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
         }
     }
     if (pNew == nullptr) {
-        sh.m_pFrameObj = view.m_freeObjTool.FindByCellID(pCell->m_nCellID);
+        sh.m_pFrameObj = m_pHost->FindFreeObjOfCell(pCell->m_nCellID);
     }
     sh.SetCell(work);
     if (sh.DoModal() != IDOK) {
@@ -584,15 +678,15 @@ void CSheetViewAux::SetCardVar(CCappCell* pCellIn)
     } else if (pCell->m_nDataPos != nOldSeat) {
         MoveCell(pCell, nOldSeat, strMid, strMid);
     } else {
-        view.MarkChanged();
+        m_pHost->MarkChanged();
     }
 }
 
 void CSheetViewAux::SetGraphVar(CCappCell* pCellIn)
 {
-    CCappSheetDefView& view = *m_pView;
-    CCappSheet& sheet = *view.m_pSheet;
-    const CCappRange range = view.m_rangeSel;
+    CWnd* pWnd = m_pHost->GetToolWnd();
+    CCappSheet& sheet = *m_pHost->GetSheet();
+    const CCappRange range = m_pHost->GetSelRange();
     if (pCellIn == nullptr && (range.m_nKind != 1 || CSheetDefRangeFun::IsEmpty(range))) {
         return;
     }
@@ -608,9 +702,9 @@ void CSheetViewAux::SetGraphVar(CCappCell* pCellIn)
         strMid = pMid->m_strName;
     }
     const int nOldSeat = pCell->m_nDataPos;
-    CImageVarFieldDlg dlg(&view);
+    CImageVarFieldDlg dlg(pWnd);
     if (pNew == nullptr) {
-        dlg.m_pFrameObj = view.m_freeObjTool.FindByCellID(pCell->m_nCellID);
+        dlg.m_pFrameObj = m_pHost->FindFreeObjOfCell(pCell->m_nCellID);
     }
     dlg.LoadFromCell(*pCell);
     if (dlg.DoModal() != IDOK) {
@@ -634,7 +728,7 @@ void CSheetViewAux::SetGraphVar(CCappCell* pCellIn)
     } else if (pCell->m_nDataPos != nOldSeat) {
         MoveCell(pCell, nOldSeat, strMid, strMid);
     } else {
-        view.MarkChanged();
+        m_pHost->MarkChanged();
     }
 }
 
@@ -645,7 +739,7 @@ void CSheetViewAux::EditCellProperties()
     if (pCell == nullptr) {
         return;
     }
-    if (!CSheetDefRangeFun::IsEmpty(m_pView->m_rangeTrack)) {
+    if (!CSheetDefRangeFun::IsEmpty(m_pHost->GetTrackRange())) {
         EditMultiStyle();
         return;
     }
@@ -666,18 +760,18 @@ void CSheetViewAux::EditCellProperties()
 
 void CSheetViewAux::EditMultiStyle()
 {
-    CCappSheetDefView& view = *m_pView;
+    CWnd* pWnd = m_pHost->GetToolWnd();
     CCappCell* pCell = GetSelectedCell();
     if (pCell == nullptr) {
         return;
     }
-    CMultiStyleSh sh(LoadText(IDS_CELL_STYLE_CAPTION), &view);
+    CMultiStyleSh sh(LoadText(IDS_CELL_STYLE_CAPTION), pWnd);
     sh.LoadStyleFromCell(*pCell);
     if (sh.DoModal() != IDOK) {
         return;
     }
     const CCappRange area = GetSelectedArea();
-    const CCappSheet& sheet = *view.m_pSheet;
+    const CCappSheet& sheet = *m_pHost->GetSheet();
     ForEachCell(sheet, [&](CCappCell* pEach) {
         const CRect rc = sheet.GetCellRect(pEach);
         if (!rc.IsRectEmpty() && rc.left >= area.m_rect.left && rc.top >= area.m_rect.top &&
@@ -686,16 +780,16 @@ void CSheetViewAux::EditMultiStyle()
         }
     });
     // The cells' drawing fonts follow their new style at the next draw.
-    view.m_pSheet->SetAllCellFontHeight();
-    view.MarkChanged();
-    view.RepaintSheetRect(area.m_rect);
+    m_pHost->GetSheet()->SetAllCellFontHeight();
+    m_pHost->MarkChanged();
+    m_pHost->RepaintSheetRect(area.m_rect);
 }
 
 void CSheetViewAux::EditCellByName()
 {
-    CCappSheetDefView& view = *m_pView;
-    CCappSheet& sheet = *view.m_pSheet;
-    CSelDataDlg dlg(&view);
+    CWnd* pWnd = m_pHost->GetToolWnd();
+    CCappSheet& sheet = *m_pHost->GetSheet();
+    CSelDataDlg dlg(pWnd);
     GetAllCardVar(dlg.m_arrItems);
     dlg.m_bEditable = TRUE;
     dlg.m_strTitle = LoadText(IDS_CELL_BY_NAME_TITLE);
@@ -719,7 +813,7 @@ void CSheetViewAux::EditCellByName()
     if (pFound == nullptr) {
         CString strText;
         strText.Format(LoadText(IDS_CELL_NOT_FOUND), dlg.m_strValue.GetString());
-        FxMessageBox(view.m_hWnd, strText, FxGetApp()->m_strAppName, MB_OK | MB_ICONINFORMATION);
+        FxMessageBox(pWnd->m_hWnd, strText, FxGetApp()->m_strAppName, MB_OK | MB_ICONINFORMATION);
         return;
     }
     if (pFound->m_nContentKind == CCappCell::kindVariable) {

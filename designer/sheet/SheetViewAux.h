@@ -1,7 +1,7 @@
 // The cell tool of the sheet view: range selection and tracking with its marks, the cell-role
-// tools, cell properties, adding and removing cells. The view hands it mouse input before the
-// table-line tool; points are in sheet units. Each entry point returns TRUE when it took the
-// message.
+// tools, cell properties, adding and removing cells, the Delete key. The view hands it mouse input
+// before the table-line tool; points are in sheet units. Each entry point returns TRUE when it took
+// the message. It reaches the view only through CSheetToolHost.
 #pragma once
 
 #include "core/CappRange.h"
@@ -11,17 +11,26 @@
 
 class CCappCell;
 class CCappMidData;
-class CCappSheetDefView;
+class CSheetToolHost;
 class CDC;
 
 class CSheetViewAux
 {
 public:
-    explicit CSheetViewAux(CCappSheetDefView* pView);
+    explicit CSheetViewAux(CSheetToolHost* pHost);
+    CSheetViewAux(const CSheetViewAux&) = delete;
+    CSheetViewAux& operator=(const CSheetViewAux&) = delete;
 
-    // Edit modes of the cell tool: tracking a selection and the three role tools; mode 16 has a
-    // cursor but no command sets it.
-    enum { modeTracking = 11, modeStaticTool = 12, modeVariableTool = 13, modeImageTool = 15, modeCursorOnly = 16 };
+    // Edit modes of the cell tool: plain selection, tracking a selection and the three role tools;
+    // mode 16 has a cursor but no command sets it.
+    enum {
+        modeSelect = 0,
+        modeTracking = 11,
+        modeStaticTool = 12,
+        modeVariableTool = 13,
+        modeImageTool = 15,
+        modeCursorOnly = 16
+    };
     // Cursor resources of the tool modes.
     enum { cursorStatic = 150, cursorVariable = 151, cursorImage = 153, cursorOther = 154 };
 
@@ -29,9 +38,14 @@ public:
     BOOL OnLButtonUp(UINT nFlags, CPoint point);
     BOOL OnMouseMove(UINT nFlags, CPoint point);
     BOOL OnLButtonDblClk(UINT nFlags, CPoint point);
+    // The Delete key; other keys are left to the view.
+    BOOL OnKeyDown(UINT nChar);
     // The cursor of the current edit mode; FALSE leaves it to the next tool.
     BOOL OnSetCursor();
 
+    // Selects the range at a point; (0, 0) clears the selection. A non-empty selection starts
+    // tracking from it.
+    void SelectAt(CPoint ptSheet);
     // A new non-empty selection starts tracking from it: mode 11, mouse captured.
     void BeginTracking();
     // Capture released, mode 0; the tracking range stays.
@@ -82,6 +96,12 @@ public:
     // End of split, merge and the Delete key.
 
 private:
+    // The left button pressed in each mode it acts in, released and moved while tracking.
+    void PressSelect(CPoint point);
+    void PressRoleTool(int nTool, CPoint point);
+    void ReleaseTracking();
+    void MoveTracking(UINT nFlags, CPoint point);
+
     // The selection with the tracking range, the area the cell commands act on.
     CCappRange GetSelectedArea() const;
     // The selection's cell, null when it has none.
@@ -91,5 +111,5 @@ private:
     // Repaints the selection and the cell's own area after an edit.
     void RepaintCell(const CCappCell* pCell);
 
-    CCappSheetDefView* m_pView;
+    CSheetToolHost* m_pHost;
 };

@@ -8,11 +8,12 @@
 #include "core/CappMidData.h"
 #include "core/CappRange.h"
 #include "core/CappSheet.h"
-#include "designer/sheet/CappSheetDefView.h"
+#include "designer/sheet/SheetToolHost.h"
 #include "designer/cells/DelControlDlg.h"
 #include "designer/sheet/SheetDefRangeFun.h"
 #include "platform/frame/WinApp.h"
 #include "platform/win/MsgBox.h"
+#include "platform/win/Wnd.h"
 
 namespace
 {
@@ -57,7 +58,7 @@ std::vector<CCappCell*> CollectCellsIn(const CCappSheet& sheet, const CRect& rcR
 
 int CSheetViewAux::RemoveCellsIn(int nCode, const CCappRange& range)
 {
-    CCappSheet& sheet = *m_pView->m_pSheet;
+    CCappSheet& sheet = *m_pHost->GetSheet();
     if (CSheetDefRangeFun::IsEmpty(range)) {
         return 0;
     }
@@ -73,48 +74,48 @@ int CSheetViewAux::RemoveCellsIn(int nCode, const CCappRange& range)
 
 int CSheetViewAux::MergeCells()
 {
-    CCappSheetDefView& view = *m_pView;
-    CCappSheet& sheet = *view.m_pSheet;
-    CCappRange range = CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack);
+    CWnd* pWnd = m_pHost->GetToolWnd();
+    CCappSheet& sheet = *m_pHost->GetSheet();
+    CCappRange range = GetSelectedArea();
     if (CSheetDefRangeFun::IsEmpty(range)) {
         return 0;
     }
     // The cells go only once the sheet has said it will merge what remains.
     CString strReason;
     if (!sheet.CanUnitCell(range, TRUE, strReason)) {
-        FxMessageBox(view.m_hWnd, strReason, FxGetApp()->m_strAppName, MB_OK | MB_ICONINFORMATION);
+        FxMessageBox(pWnd->m_hWnd, strReason, FxGetApp()->m_strAppName, MB_OK | MB_ICONINFORMATION);
         return 0;
     }
-    view.ClearHighlightLine();
+    m_pHost->ClearHighlightLine();
     RemoveCellsIn(CDelControlDlg::deleteAll, range);
     const int nMerged = sheet.UnitCell(range);
-    view.MarkChanged();
+    m_pHost->MarkChanged();
     range.m_rect = GetRangeRect(sheet, range);
-    view.RepaintSheetRect(range.m_rect);
+    m_pHost->RepaintSheetRect(range.m_rect);
     if (nMerged) {
         // The merged range becomes the selection: the lines the old one named may be gone, its
         // sides are not.
-        view.m_rangeSel = range;
-        view.m_rangeTrack.ResertVal();
+        m_pHost->SetSelRange(range);
+        m_pHost->SetTrackRange(CCappRange());
     }
     return nMerged;
 }
 
 void CSheetViewAux::OnDeleteKey()
 {
-    CCappSheetDefView& view = *m_pView;
-    CCappRange range = CSheetDefRangeFun::Union(view.m_rangeSel, view.m_rangeTrack);
+    CWnd* pWnd = m_pHost->GetToolWnd();
+    CCappRange range = GetSelectedArea();
     if (CSheetDefRangeFun::IsEmpty(range)) {
         return;
     }
-    CDelControlDlg dlg(&view);
+    CDelControlDlg dlg(pWnd);
     // Cancel keeps every cell.
     if (dlg.DoModal() != IDOK) {
         return;
     }
     if (RemoveCellsIn(dlg.m_nCode, range) > 0) {
-        view.MarkChanged();
+        m_pHost->MarkChanged();
     }
-    range.m_rect = GetRangeRect(*view.m_pSheet, range);
-    view.RepaintSheetRect(range.m_rect);
+    range.m_rect = GetRangeRect(*m_pHost->GetSheet(), range);
+    m_pHost->RepaintSheetRect(range.m_rect);
 }
