@@ -4,13 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 
 #include "framework/FwListEdit.h"
 #include "framework/FwListTip.h"
-#include "platform/base/Archive.h"
-#include "platform/base/Exception.h"
-#include "platform/base/MemFile.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/ImageList.h"
@@ -20,8 +16,6 @@ namespace
 {
 // One buffer serves every text-callback query.
 const int textBufferSize = 2048;
-// Linear search up to this many selected indexes, bisection beyond.
-const int linearSearchLimit = 6;
 // The list's bits in the window's style words.
 const DWORD listStyleBits = 0xF3FF;
 const DWORD listExStyleBits = 0x0FF00000;
@@ -52,17 +46,14 @@ FX_END_MESSAGE_MAP()
 FwListCtrl::FwListCtrl()
     : m_nFocus(-1), m_nDropHilite(-1), m_nCaretColumn(0), m_nEditCandidate(-1), m_nEditItem(-1), m_nEditColumn(-1),
       m_nAnchor(-1), m_nFirstVisible(0), m_nHorzOffset(0), m_nDefaultRowHeight(18), m_dwStyle(0), m_dwExStyle(0),
-      m_dwScrollBars(0), m_nCallbackMask(0), m_crBk(0), m_crText(0), m_crTextBk(0), m_crDisabledText(0), m_crSelText(0),
-      m_crSel(0), m_crWindow1(0), m_crWindow2(0), m_crTip(0), m_crTipText(0), m_bFollowSysColors(FALSE),
-      m_pItemFont(nullptr), m_pHeaderFont(nullptr), m_pImageLists{nullptr, nullptr, nullptr},
+      m_dwScrollBars(0), m_nCallbackMask(0), m_bFollowSysColors(FALSE), m_pItemFont(nullptr), m_pHeaderFont(nullptr),
       m_pszTextBuffer(new char[textBufferSize]), m_nEditTimer(0), m_bDragging(FALSE), m_bPressedOnItem(FALSE),
-      m_bOverDivider(FALSE), m_nWheelDelta(0), m_pTip(nullptr), m_pEdit(nullptr), m_hDividerCursor(nullptr),
-      m_nResizeColumn(-1), m_nResizeLeft(0), m_nResizeX(0), m_bPressOnCaretLabel(FALSE)
+      m_nWheelDelta(0), m_pTip(nullptr), m_pEdit(nullptr), m_bPressOnCaretLabel(FALSE)
 {
     m_pszTextBuffer[0] = '\0';
     m_pTip = new FwListTip(this);
     m_pEdit = new FwListEdit(this);
-    ReadColors();
+    m_colors.ReadSystemColors();
 }
 
 FwListCtrl::~FwListCtrl()
@@ -77,21 +68,6 @@ FwListCtrl::~FwListCtrl()
         delete pColumn;
     }
     delete[] m_pszTextBuffer;
-    DeleteOwnedImageLists();
-}
-
-void FwListCtrl::ReadColors()
-{
-    m_crBk = GetSysColor(COLOR_WINDOW);
-    m_crTextBk = GetSysColor(COLOR_WINDOW);
-    m_crText = GetSysColor(COLOR_WINDOWTEXT);
-    m_crDisabledText = GetSysColor(COLOR_GRAYTEXT);
-    m_crSelText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    m_crSel = GetSysColor(COLOR_HIGHLIGHT);
-    m_crWindow1 = GetSysColor(COLOR_WINDOW);
-    m_crWindow2 = GetSysColor(COLOR_WINDOW);
-    m_crTip = GetSysColor(COLOR_INFOBK);
-    m_crTipText = GetSysColor(COLOR_INFOTEXT);
 }
 
 // 1. Creation.
@@ -137,13 +113,13 @@ BOOL FwListCtrl::ReplaceDlgControl(CWnd* pParentWnd, UINT nID)
 
 COLORREF FwListCtrl::GetBkColor() const
 {
-    return m_hWnd != nullptr && !IsWindowEnabled() ? GetSysColor(COLOR_MENU) : m_crBk;
+    return m_hWnd != nullptr && !IsWindowEnabled() ? GetSysColor(COLOR_MENU) : m_colors.crBk;
 }
 
 void FwListCtrl::SetBkColor(COLORREF cr)
 {
-    m_crBk = cr;
-    m_crTextBk = cr;
+    m_colors.crBk = cr;
+    m_colors.crTextBk = cr;
 }
 
 CFont* FwListCtrl::GetItemFont() const
@@ -556,37 +532,9 @@ FwListItem* FwListCtrl::GetRow(int nItem) const
     return nItem >= 0 && nItem < GetItemCount() ? m_rows[static_cast<size_t>(nItem)] : nullptr;
 }
 
-int FwListCtrl::FindSelected(int nItem, BOOL& bFound) const
-{
-    const int nCount = static_cast<int>(m_selected.size());
-    bFound = FALSE;
-    if (nCount <= linearSearchLimit) {
-        int i = 0;
-        while (i < nCount && m_selected[static_cast<size_t>(i)] < nItem) {
-            ++i;
-        }
-        bFound = i < nCount && m_selected[static_cast<size_t>(i)] == nItem;
-        return i;
-    }
-    int nLow = 0;
-    int nHigh = nCount;
-    while (nLow < nHigh) {
-        const int nMid = (nLow + nHigh) / 2;
-        if (m_selected[static_cast<size_t>(nMid)] < nItem) {
-            nLow = nMid + 1;
-        } else {
-            nHigh = nMid;
-        }
-    }
-    bFound = nLow < nCount && m_selected[static_cast<size_t>(nLow)] == nItem;
-    return nLow;
-}
-
 BOOL FwListCtrl::IsSelected(int nItem) const
 {
-    BOOL bFound = FALSE;
-    FindSelected(nItem, bFound);
-    return bFound;
+    return m_selection.Contains(nItem);
 }
 
 int FwListCtrl::InsertItem(const LVITEMA* pItem)
@@ -631,11 +579,7 @@ int FwListCtrl::InsertItem(const LVITEMA* pItem)
     if (m_nEditCandidate >= nItem) {
         ++m_nEditCandidate;
     }
-    for (int& nSel : m_selected) {
-        if (nSel >= nItem) {
-            ++nSel;
-        }
-    }
+    m_selection.OnRowInserted(nItem);
     if (pItem->mask & LVIF_STATE) {
         SetItemState(nItem, pItem->state, pItem->stateMask);
     }
@@ -970,17 +914,9 @@ BOOL FwListCtrl::DeleteItems(int nFirst, int nCount)
     if (m_nEditCandidate >= nFirst) {
         DisarmEditTimer();
     }
-    std::vector<int> selected;
-    for (int nSel : m_selected) {
-        if (nSel < nFirst) {
-            selected.push_back(nSel);
-        } else if (nSel >= nEnd) {
-            selected.push_back(nSel - nCount);
-        }
-    }
-    m_selected.swap(selected);
-    if (m_selected.empty() && m_nFocus >= 0 && m_nFocus < nLeft) {
-        m_selected.push_back(m_nFocus);
+    m_selection.OnRowsDeleted(nFirst, nCount);
+    if (m_selection.IsEmpty() && m_nFocus >= 0 && m_nFocus < nLeft) {
+        m_selection.Add(m_nFocus);
     }
     Relayout();
     return TRUE;
@@ -997,7 +933,7 @@ BOOL FwListCtrl::DeleteAllItems()
         delete pRow;
     }
     m_rows.clear();
-    m_selected.clear();
+    m_selection.RemoveAll();
     m_nFirstVisible = 0;
     m_nFocus = -1;
     m_nAnchor = -1;
@@ -1028,13 +964,7 @@ BOOL FwListCtrl::SelectItem(int nItem, BOOL bSelect)
     if (GetRow(nItem) == nullptr) {
         return FALSE;
     }
-    BOOL bFound = FALSE;
-    const int nAt = FindSelected(nItem, bFound);
-    if (bSelect && !bFound) {
-        m_selected.insert(m_selected.begin() + nAt, nItem);
-        InvalidateRow(nItem);
-    } else if (!bSelect && bFound) {
-        m_selected.erase(m_selected.begin() + nAt);
+    if (bSelect ? m_selection.Add(nItem) : m_selection.Remove(nItem)) {
         InvalidateRow(nItem);
     }
     return TRUE;
@@ -1053,10 +983,11 @@ BOOL FwListCtrl::SelectRange(int nFirst, int nLast, BOOL bSelect)
 
 void FwListCtrl::ClearSelection(int nExcept)
 {
-    const std::vector<int> selected = m_selected;
-    for (int nSel : selected) {
-        if (nSel != nExcept) {
-            SelectItem(nSel, FALSE);
+    // A copy: deselecting changes the selection being walked.
+    const FwListSelection selected = m_selection;
+    for (int i = 0; i < selected.GetCount(); ++i) {
+        if (selected.GetAt(i) != nExcept) {
+            SelectItem(selected.GetAt(i), FALSE);
         }
     }
 }
@@ -1087,11 +1018,10 @@ BOOL FwListCtrl::SetDropHilite(int nItem)
 
 CImageList* FwListCtrl::SetImageList(CImageList* pImageList, int nWhich)
 {
-    if (nWhich < 0 || nWhich > 2) {
+    if (!FwListImageLists::IsSlot(nWhich)) {
         return nullptr;
     }
-    CImageList* pOld = m_pImageLists[nWhich];
-    m_pImageLists[nWhich] = pImageList;
+    CImageList* pOld = m_imageLists.Set(nWhich, pImageList);
     for (FwListItem* pRow : m_rows) {
         pRow->nHeight = -1;
     }
@@ -1101,54 +1031,20 @@ CImageList* FwListCtrl::SetImageList(CImageList* pImageList, int nWhich)
 
 CImageList* FwListCtrl::GetImageList(int nWhich) const
 {
-    return nWhich >= 0 && nWhich <= 2 ? m_pImageLists[nWhich] : nullptr;
+    return m_imageLists.Get(nWhich);
 }
 
 BOOL FwListCtrl::SetImageListCopy(const CImageList* pSource, int nWhich)
 {
-    if (pSource == nullptr || nWhich < 0 || nWhich > 2) {
+    if (!FwListImageLists::IsSlot(nWhich)) {
         return FALSE;
     }
-    std::unique_ptr<CImageList> pCopy(new CImageList);
-    try {
-        CMemFile file;
-        CArchive arStore(&file, CArchive::store);
-        if (!pSource->Write(&arStore)) {
-            arStore.Abort();
-            return FALSE;
-        }
-        arStore.Close();
-        file.SeekToBegin();
-        CArchive arLoad(&file, CArchive::load);
-        if (!pCopy->Read(&arLoad)) {
-            return FALSE;
-        }
-    } catch (CException* e) {
-        e->Delete();
+    CImageList* pCopy = m_imageLists.MakeOwnedCopy(pSource);
+    if (pCopy == nullptr) {
         return FALSE;
     }
-    m_ownedImageLists.push_back(pCopy.get());
-    SetImageList(pCopy.release(), nWhich);
+    SetImageList(pCopy, nWhich);
     return TRUE;
-}
-
-BOOL FwListCtrl::IsOwnedImageList(const CImageList* pList) const
-{
-    return pList != nullptr &&
-           std::find(m_ownedImageLists.begin(), m_ownedImageLists.end(), pList) != m_ownedImageLists.end();
-}
-
-void FwListCtrl::DeleteOwnedImageLists()
-{
-    for (CImageList*& pSlot : m_pImageLists) {
-        if (IsOwnedImageList(pSlot)) {
-            pSlot = nullptr;
-        }
-    }
-    for (CImageList* pList : m_ownedImageLists) {
-        delete pList;
-    }
-    m_ownedImageLists.clear();
 }
 
 // 8. Styles.
@@ -1194,7 +1090,7 @@ void FwListCtrl::SetInfoTips(BOOL bTips)
 
 void FwListCtrl::SetMultiSelect(BOOL bMulti)
 {
-    if (!bMulti && m_selected.size() > 1) {
+    if (!bMulti && m_selection.GetCount() > 1) {
         ClearSelection();
     }
     ModifyListStyle(bMulti ? FWLS_SINGLESEL : 0, bMulti ? 0 : FWLS_SINGLESEL);

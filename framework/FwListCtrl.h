@@ -7,10 +7,14 @@
 
 #include <commctrl.h>
 
-#include <climits>
 #include <vector>
 
+#include "framework/FwListColors.h"
+#include "framework/FwListColumnResize.h"
+#include "framework/FwListImageLists.h"
 #include "framework/FwListItem.h"
+#include "framework/FwListPaintContext.h"
+#include "framework/FwListSelection.h"
 #include "framework/FwListSite.h"
 #include "platform/base/Point.h"
 #include "platform/win/Wnd.h"
@@ -62,31 +66,6 @@ class FwListTip;
 #define FW_IDW_VSCROLL 59920
 #define FW_LIST_EDIT_TIMER 1
 
-// One paint pass's state; the tree makes a larger one through the factory.
-struct FwListPaintContext
-{
-    virtual ~FwListPaintContext() = default;
-    CDC* pDC = nullptr;
-    int nView = 0;
-    int nItem = -1;
-    FwListItem* pItem = nullptr;
-    FwListSubItem* pSubItem = nullptr;
-    int nSubItem = 0;
-    int nColumn = 0;
-    FwListColumn* pColumn = nullptr;
-    CRect rcCell;
-    CRect rcIcon;
-    CRect rcLabel;
-    CRect rcStateIcon;
-    CRect rcClip;
-    LPCSTR pszText = nullptr;
-    int nTextLen = 0;
-    COLORREF crText = 0;
-    COLORREF crBack = 0;
-    BOOL bSelected = FALSE;
-    BOOL bFocused = FALSE;
-};
-
 class FwListCtrl : public CWnd, public FwListSite
 {
 public:
@@ -101,12 +80,12 @@ public:
 
     // 2. Colours and fonts.
     virtual COLORREF GetBkColor() const;
-    virtual COLORREF GetTextColor() const { return m_crText; }
-    virtual COLORREF GetTextBkColor() const { return m_crTextBk; }
-    virtual COLORREF GetDisabledTextColor() const { return m_crDisabledText; }
+    virtual COLORREF GetTextColor() const { return m_colors.crText; }
+    virtual COLORREF GetTextBkColor() const { return m_colors.crTextBk; }
+    virtual COLORREF GetDisabledTextColor() const { return m_colors.crDisabledText; }
     virtual void SetBkColor(COLORREF cr);
-    virtual void SetTextColor(COLORREF cr) { m_crText = cr; }
-    virtual void SetTextBkColor(COLORREF cr) { m_crTextBk = cr; }
+    virtual void SetTextColor(COLORREF cr) { m_colors.crText = cr; }
+    virtual void SetTextBkColor(COLORREF cr) { m_colors.crTextBk = cr; }
     virtual CFont* GetItemFont() const;
     virtual void SetItemFont(CFont* pFont);
     virtual CFont* GetHeaderFont() const;
@@ -175,7 +154,7 @@ public:
     virtual BOOL SetCaret(int nItem);
     virtual BOOL SetDropHilite(int nItem);
     virtual int GetDropHilite() const { return m_nDropHilite; }
-    virtual int GetSelectedCount() const { return static_cast<int>(m_selected.size()); }
+    virtual int GetSelectedCount() const { return m_selection.GetCount(); }
     // Whether the index is in the sorted selection.
     BOOL IsSelected(int nItem) const;
 
@@ -278,10 +257,10 @@ public:
     void SiteClientToScreen(CRect& rc) const override;
     void SiteSetCapture(BOOL bCapture) override;
     BOOL SiteIsSelected(int nItem) const override { return IsSelected(nItem); }
-    COLORREF SiteGetSelTextColor() const override { return m_crSelText; }
-    COLORREF SiteGetSelColor() const override { return m_crSel; }
-    COLORREF SiteGetTipTextColor() const override { return m_crTipText; }
-    COLORREF SiteGetTipColor() const override { return m_crTip; }
+    COLORREF SiteGetSelTextColor() const override { return m_colors.crSelText; }
+    COLORREF SiteGetSelColor() const override { return m_colors.crSel; }
+    COLORREF SiteGetTipTextColor() const override { return m_colors.crTipText; }
+    COLORREF SiteGetTipColor() const override { return m_colors.crTip; }
     CFont* SiteGetItemFont() const override { return GetItemFont(); }
 
     // For the tip window.
@@ -327,29 +306,20 @@ protected:
     void ClickSelect(int nItem, BOOL bShift, BOOL bCtrl, int nAction);
     // Ends a running label edit (accepting it) and hides the tip: the list is changing.
     void ListChanging();
-    void ReadColors();
     void EnsureRowHeight(int nItem, CDC* pDC);
     int RowHeight(int nItem);
-    int FindSelected(int nItem, BOOL& bFound) const;
     void ShowScrollBar(CWnd& bar, UINT nId, BOOL bHorz, BOOL bShow);
     void EndColumnResize(BOOL bApply, int x);
-    // Moves the 2-pixel column resize bar from xLast to x; noResizeBar for either end only
-    // draws or only erases it.
-    static constexpr int noResizeBar = INT_MIN;
-    void DrawResizeBar(int x, int xLast);
     // Widens the first column by what the columns miss of the client width.
     void FitColumns();
     void SizeEditor();
     void DisarmEditTimer();
     CRect GetRowsRect() const;
     CRect RowRect(int nItem);
-    void ResetEditState();
-    BOOL IsOwnedImageList(const CImageList* pList) const;
-    void DeleteOwnedImageLists();
 
     std::vector<FwListItem*> m_rows;
     std::vector<FwListColumn*> m_columns;
-    std::vector<int> m_selected;
+    FwListSelection m_selection;
     int m_nFocus;
     int m_nDropHilite;
     int m_nCaretColumn;
@@ -364,39 +334,23 @@ protected:
     DWORD m_dwExStyle;
     DWORD m_dwScrollBars;
     UINT m_nCallbackMask;
-    COLORREF m_crBk;
-    COLORREF m_crText;
-    COLORREF m_crTextBk;
-    COLORREF m_crDisabledText;
-    COLORREF m_crSelText;
-    COLORREF m_crSel;
-    COLORREF m_crWindow1;
-    COLORREF m_crWindow2;
-    COLORREF m_crTip;
-    COLORREF m_crTipText;
+    FwListColors m_colors;
     BOOL m_bFollowSysColors;
     CFont* m_pItemFont;
     CFont* m_pHeaderFont;
-    CImageList* m_pImageLists[3];
-    // The copies SetImageListCopy made; deleted with the window.
-    std::vector<CImageList*> m_ownedImageLists;
+    FwListImageLists m_imageLists;
     char* m_pszTextBuffer;
     CString m_strSavedLabel;
     UINT_PTR m_nEditTimer;
     CPoint m_ptPress;
     BOOL m_bDragging;
     BOOL m_bPressedOnItem;
-    BOOL m_bOverDivider;
     int m_nWheelDelta;
     FwListTip* m_pTip;
     FwListEdit* m_pEdit;
-    HCURSOR m_hDividerCursor;
     CWnd m_wndHScroll;
     CWnd m_wndVScroll;
-    // Column resizing: the column, its left edge and the last tracked x; -1 when none.
-    int m_nResizeColumn;
-    int m_nResizeLeft;
-    int m_nResizeX;
+    FwListColumnResize m_columnResize;
     // Label edit may start on button up: the press was on the caret item's label.
     BOOL m_bPressOnCaretLabel;
 };

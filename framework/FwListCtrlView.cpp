@@ -23,9 +23,6 @@ const int dividerSlop = 4;
 const int minColumnWidth = 10;
 const int minFitColumnWidth = 5;
 const int editTimerMs = 500;
-const int resizeBarWidth = 2;
-// The cursor resource of the column divider.
-const UINT dividerCursorId = 0x50D4;
 
 // Made once and shared by all lists.
 CPen& GridPen()
@@ -59,10 +56,7 @@ int FwListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1) {
         return -1;
     }
-    m_hDividerCursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dividerCursorId));
-    if (m_hDividerCursor == nullptr) {
-        m_hDividerCursor = LoadCursorA(nullptr, IDC_SIZEWE);
-    }
+    m_columnResize.LoadDividerCursor();
     if ((m_dwStyle & FWLS_VIEWMASK) != FWLS_REPORT) {
         m_dwStyle |= FWLS_NOCOLUMNHEADER;
         InsertColumn(0, "", LVCFMT_LEFT, 20);
@@ -73,15 +67,7 @@ int FwListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void FwListCtrl::OnDestroy()
 {
     DisarmEditTimer();
-    if (!(m_dwStyle & FWLS_SHAREIMAGELISTS)) {
-        for (CImageList*& pList : m_pImageLists) {
-            if (!IsOwnedImageList(pList)) {
-                delete pList;
-            }
-            pList = nullptr;
-        }
-    }
-    DeleteOwnedImageLists();
+    m_imageLists.Release(!(m_dwStyle & FWLS_SHAREIMAGELISTS));
     if (m_pTip->m_hWnd != nullptr) {
         m_pTip->DestroyWindow();
     }
@@ -408,26 +394,26 @@ void FwListCtrl::DrawRow(FwListPaintContext& ctx, const CRect& rcRow)
 void FwListCtrl::ChooseCellColors(FwListPaintContext& ctx)
 {
     if (m_hWnd != nullptr && !IsWindowEnabled()) {
-        ctx.crText = m_crDisabledText;
+        ctx.crText = m_colors.crDisabledText;
         ctx.crBack = GetBkColor();
         return;
     }
     const BOOL bShowSel = ::GetFocus() == m_hWnd || (m_dwStyle & FWLS_SHOWSELALWAYS) != 0;
     if (ctx.bSelected && bShowSel) {
-        ctx.crText = m_crSelText;
-        ctx.crBack = m_crSel;
+        ctx.crText = m_colors.crSelText;
+        ctx.crBack = m_colors.crSel;
     } else if (ctx.bSelected) {
         ctx.crText = GetSysColor(COLOR_WINDOWFRAME);
         ctx.crBack = GetSysColor(COLOR_MENU);
     } else {
-        ctx.crText = m_crText;
-        ctx.crBack = m_crTextBk;
+        ctx.crText = m_colors.crText;
+        ctx.crBack = m_colors.crTextBk;
     }
     if (ctx.nItem == m_nDropHilite) {
         std::swap(ctx.crText, ctx.crBack);
         if (!ctx.bSelected) {
-            ctx.crText = m_crSelText;
-            ctx.crBack = m_crSel;
+            ctx.crText = m_colors.crSelText;
+            ctx.crBack = m_colors.crSel;
         }
     }
 }
@@ -437,7 +423,7 @@ void FwListCtrl::DrawCell(FwListPaintContext& ctx)
     CDC* pDC = ctx.pDC;
     const BOOL bFullRow = (m_dwExStyle & FWLS_EX_FULLROWSELECT) != 0;
     const BOOL bMarked = ctx.bSelected || ctx.nItem == m_nDropHilite;
-    pDC->FillSolidRect(&ctx.rcCell, bFullRow && bMarked ? ctx.crBack : m_crTextBk);
+    pDC->FillSolidRect(&ctx.rcCell, bFullRow && bMarked ? ctx.crBack : m_colors.crTextBk);
     CFxSelectGuard guard(pDC, GetItemFont());
     pDC->SetBkMode(TRANSPARENT);
     UINT nFormat = DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER;
@@ -474,9 +460,9 @@ void FwListCtrl::DrawCell(FwListPaintContext& ctx)
         if (!bFullRow && bMarked) {
             pDC->FillSolidRect(&rcLabel, ctx.crBack);
         }
-        pDC->SetTextColor(bFullRow || bMarked ? ctx.crText : m_crText);
+        pDC->SetTextColor(bFullRow || bMarked ? ctx.crText : m_colors.crText);
         if (m_hWnd != nullptr && !IsWindowEnabled()) {
-            pDC->SetTextColor(m_crDisabledText);
+            pDC->SetTextColor(m_colors.crDisabledText);
         }
         CRect rcText = rcLabel;
         rcText.left += 2;
@@ -488,9 +474,9 @@ void FwListCtrl::DrawCell(FwListPaintContext& ctx)
         }
         return;
     }
-    pDC->SetTextColor(bFullRow && bMarked ? ctx.crText : m_crText);
+    pDC->SetTextColor(bFullRow && bMarked ? ctx.crText : m_colors.crText);
     if (m_hWnd != nullptr && !IsWindowEnabled()) {
-        pDC->SetTextColor(m_crDisabledText);
+        pDC->SetTextColor(m_colors.crDisabledText);
     }
     CRect rcText = ctx.rcCell;
     rcText.DeflateRect(5, 0);
@@ -766,7 +752,7 @@ LRESULT FwListCtrl::OnSysKeyDownMsg(WPARAM wParam, LPARAM lParam)
 
 void FwListCtrl::OnKeyDown(UINT nChar, UINT, UINT nFlags)
 {
-    if (m_nResizeColumn >= 0) {
+    if (m_columnResize.IsActive()) {
         if (nChar == VK_ESCAPE) {
             EndColumnResize(FALSE, 0);
         }
@@ -980,11 +966,7 @@ void FwListCtrl::OnLButtonDown(UINT, CPoint point)
     const int nItem = HitTest(point, &nFlags, &nCol);
     if (nFlags == FWLHT_DIVIDER && nCol >= 0) {
         ListChanging();
-        m_nResizeColumn = nCol;
-        m_nResizeLeft = GetColumnLeft(nCol);
-        m_nResizeX = point.x;
-        ::SetCapture(m_hWnd);
-        DrawResizeBar(m_nResizeX, noResizeBar);
+        m_columnResize.Begin(m_hWnd, nCol, GetColumnLeft(nCol), point.x);
         return;
     }
     m_ptPress = point;
@@ -1003,27 +985,12 @@ void FwListCtrl::OnLButtonDown(UINT, CPoint point)
     }
 }
 
-void FwListCtrl::DrawResizeBar(int x, int xLast)
-{
-    CClientDC dc(m_hWnd);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    const CRect rcBar(x - 1, rcClient.top, x + 1, rcClient.bottom);
-    const CRect rcLast(xLast - 1, rcClient.top, xLast + 1, rcClient.bottom);
-    const CSize size(resizeBarWidth, resizeBarWidth);
-    dc.DrawDragRect(x != noResizeBar ? &rcBar : nullptr, size, xLast != noResizeBar ? &rcLast : nullptr, size);
-}
-
 void FwListCtrl::EndColumnResize(BOOL bApply, int x)
 {
-    if (m_nResizeColumn < 0) {
+    const int nLeft = m_columnResize.GetLeft();
+    const int nCol = m_columnResize.End(m_hWnd);
+    if (nCol < 0) {
         return;
-    }
-    const int nCol = m_nResizeColumn;
-    DrawResizeBar(noResizeBar, m_nResizeX);
-    m_nResizeColumn = -1;
-    if (::GetCapture() == m_hWnd) {
-        ::ReleaseCapture();
     }
     if (!bApply) {
         Invalidate(FALSE);
@@ -1031,7 +998,7 @@ void FwListCtrl::EndColumnResize(BOOL bApply, int x)
     }
     FwListColumn* pColumn = GetColumnAt(nCol);
     const int nOld = pColumn->nWidth;
-    pColumn->nWidth = std::max(x - m_nResizeLeft, minColumnWidth);
+    pColumn->nWidth = std::max(x - nLeft, minColumnWidth);
     if ((m_dwExStyle & FWLS_EX_FITCOLUMNS) && nCol + 1 < GetColumnCount()) {
         FwListColumn* pNext = m_columns[static_cast<size_t>(nCol + 1)];
         const int nGrown = pColumn->nWidth - nOld;
@@ -1050,24 +1017,22 @@ void FwListCtrl::EndColumnResize(BOOL bApply, int x)
 LRESULT FwListCtrl::OnCaptureChangedMsg(WPARAM, LPARAM lParam)
 {
     // Losing the capture ends a resize where it was last tracked.
-    if (m_nResizeColumn >= 0 && reinterpret_cast<HWND>(lParam) != m_hWnd) {
-        const int x = m_nResizeX;
-        EndColumnResize(TRUE, x);
+    if (m_columnResize.IsActive() && reinterpret_cast<HWND>(lParam) != m_hWnd) {
+        EndColumnResize(TRUE, m_columnResize.GetLastX());
     }
     return 0;
 }
 
 void FwListCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (m_nResizeColumn >= 0) {
-        DrawResizeBar(point.x, m_nResizeX);
-        m_nResizeX = point.x;
+    if (m_columnResize.IsActive()) {
+        m_columnResize.Track(m_hWnd, point.x);
         return;
     }
     UINT nHit = 0;
     int nCol = -1;
     const int nItem = HitTest(point, &nHit, &nCol);
-    m_bOverDivider = nHit == FWLHT_DIVIDER;
+    m_columnResize.SetOverDivider(nHit == FWLHT_DIVIDER);
     if ((nFlags & (MK_LBUTTON | MK_RBUTTON)) && m_bPressedOnItem && !m_bDragging) {
         if (std::abs(point.x - m_ptPress.x) >= dragThreshold || std::abs(point.y - m_ptPress.y) >= dragThreshold) {
             m_bDragging = TRUE;
@@ -1088,8 +1053,7 @@ void FwListCtrl::OnMouseMove(UINT nFlags, CPoint point)
 
 LRESULT FwListCtrl::OnSetCursorMsg(WPARAM wParam, LPARAM lParam)
 {
-    if ((m_bOverDivider || m_nResizeColumn >= 0) && m_hDividerCursor != nullptr) {
-        ::SetCursor(m_hDividerCursor);
+    if (m_columnResize.ShowCursor()) {
         return TRUE;
     }
     (void)wParam;
@@ -1099,7 +1063,7 @@ LRESULT FwListCtrl::OnSetCursorMsg(WPARAM wParam, LPARAM lParam)
 
 void FwListCtrl::OnLButtonUp(UINT, CPoint point)
 {
-    if (m_nResizeColumn >= 0) {
+    if (m_columnResize.IsActive()) {
         EndColumnResize(TRUE, point.x);
         return;
     }
@@ -1125,7 +1089,7 @@ void FwListCtrl::OnLButtonDblClk(UINT, CPoint)
 
 void FwListCtrl::OnRButtonDown(UINT, CPoint point)
 {
-    if (m_nResizeColumn >= 0) {
+    if (m_columnResize.IsActive()) {
         EndColumnResize(FALSE, 0);
         return;
     }
@@ -1182,7 +1146,7 @@ void FwListCtrl::OnKillFocus(CWnd* pNewWnd)
 LRESULT FwListCtrl::OnSysColorChangeMsg(WPARAM, LPARAM)
 {
     if (m_bFollowSysColors) {
-        ReadColors();
+        m_colors.ReadSystemColors();
         Invalidate(FALSE);
     }
     return Default();
@@ -1200,7 +1164,7 @@ LRESULT FwListCtrl::OnEnableMsg(WPARAM wParam, LPARAM)
 LRESULT FwListCtrl::OnCancelModeMsg(WPARAM, LPARAM)
 {
     m_pTip->Hide();
-    if (m_nResizeColumn >= 0) {
+    if (m_columnResize.IsActive()) {
         EndColumnResize(FALSE, 0);
     }
     return Default();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/FwColumnTextMap.h"
+#include "framework/FwTreeDragImageFun.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
@@ -15,13 +16,10 @@
 
 namespace
 {
-const DWORD treeStyleBits = 0x3F;
-const DWORD treeExStyleBits = 0x00F00000;
 const int defaultIndent = 20;
 const UINT textBufferSize = 2048;
 // The marker that splits a wrapping label; never shown.
 const char splitMarker[] = "\\{HI}";
-const int labelBitmapMargin = 2;
 
 BOOL IsKeyDown(int nVirtKey)
 {
@@ -48,9 +46,7 @@ CFont* BoldFontFor(CFont* pFont)
 }
 } // namespace
 
-FwTreeCtrl::FwTreeCtrl()
-    : m_pRoot(nullptr), m_pColumnTexts(nullptr), m_nIndent(defaultIndent), m_dwTreeStyle(0), m_dwTreeExStyle(0),
-      m_nBehaviour(0)
+FwTreeCtrl::FwTreeCtrl() : m_pRoot(nullptr), m_pColumnTexts(nullptr), m_nIndent(defaultIndent)
 {
     ResetRoot();
     m_dwStyle = FWLS_REPORT | FWLS_SINGLESEL | FWLS_NOLABELWRAP | FWLS_NOCOLUMNHEADER;
@@ -81,41 +77,17 @@ FwTreeItem* FwTreeCtrl::CreateTreeItem()
 
 void FwTreeCtrl::TakeStyles(DWORD& dwStyle, DWORD& dwExStyle)
 {
-    m_dwTreeStyle = dwStyle & treeStyleBits;
-    m_dwTreeExStyle = dwExStyle & treeExStyleBits;
-    dwStyle &= ~treeStyleBits;
-    dwExStyle &= ~treeExStyleBits;
+    m_styles.TakeFrom(dwStyle, dwExStyle);
     FwListCtrl::TakeStyles(dwStyle, dwExStyle);
     m_dwStyle |= FWLS_REPORT;
-    if (m_dwTreeStyle & FWTS_EDITLABELS) {
+    if (m_styles.GetStyle() & FWTS_EDITLABELS) {
         m_dwStyle |= FWLS_EDITLABELS;
     }
-    if (m_dwTreeStyle & FWTS_SHOWSELALWAYS) {
+    if (m_styles.GetStyle() & FWTS_SHOWSELALWAYS) {
         m_dwStyle |= FWLS_SHOWSELALWAYS;
     }
-    m_nBehaviour = 0;
-    if (m_dwTreeExStyle & FWTS_EX_MULTISELECT) {
-        m_nBehaviour |= FWTB_MULTISELECT;
-    }
-    if (m_dwTreeExStyle & FWTS_EX_WRAPLABELS) {
-        m_nBehaviour |= FWTB_WRAPLABELS;
-    }
-    if (m_dwTreeExStyle & FWTS_EX_HEADER) {
-        m_nBehaviour |= FWTB_HEADER;
-    }
-    if (m_dwTreeExStyle & FWTS_EX_INFOTIP) {
-        m_nBehaviour |= FWTB_INFOTIP;
-    }
-    ApplyBehaviour();
+    m_styles.ApplyBehaviour(m_dwStyle, m_dwExStyle);
     m_dwExStyle |= FWLS_EX_FITCOLUMNS;
-}
-
-void FwTreeCtrl::ApplyBehaviour()
-{
-    m_dwStyle = (m_nBehaviour & FWTB_MULTISELECT) ? (m_dwStyle & ~FWLS_SINGLESEL) : (m_dwStyle | FWLS_SINGLESEL);
-    m_dwStyle = (m_nBehaviour & FWTB_WRAPLABELS) ? (m_dwStyle & ~FWLS_NOLABELWRAP) : (m_dwStyle | FWLS_NOLABELWRAP);
-    m_dwStyle = (m_nBehaviour & FWTB_HEADER) ? (m_dwStyle & ~FWLS_NOCOLUMNHEADER) : (m_dwStyle | FWLS_NOCOLUMNHEADER);
-    m_dwExStyle = (m_nBehaviour & FWTB_INFOTIP) ? (m_dwExStyle | FWLS_EX_INFOTIP) : (m_dwExStyle & ~FWLS_EX_INFOTIP);
 }
 
 BOOL FwTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -133,63 +105,62 @@ BOOL FwTreeCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd
 
 void FwTreeCtrl::GetTreeStyles(DWORD& dwStyle, DWORD& dwExStyle) const
 {
-    dwStyle = m_dwTreeStyle;
-    dwExStyle = m_dwTreeExStyle;
+    dwStyle = m_styles.GetStyle();
+    dwExStyle = m_styles.GetExStyle();
 }
 
 void FwTreeCtrl::SetTreeStyles(DWORD dwStyle, DWORD dwExStyle)
 {
-    m_dwTreeStyle = dwStyle;
-    m_dwTreeExStyle = dwExStyle;
+    m_styles.Set(dwStyle, dwExStyle);
     Invalidate(FALSE);
 }
 
 void FwTreeCtrl::SetTreeStyle(DWORD dwStyle)
 {
-    SetTreeStyles(dwStyle, m_dwTreeExStyle);
+    SetTreeStyles(dwStyle, m_styles.GetExStyle());
 }
 
 void FwTreeCtrl::SetTreeExStyle(DWORD dwExStyle)
 {
-    SetTreeStyles(m_dwTreeStyle, dwExStyle);
+    SetTreeStyles(m_styles.GetStyle(), dwExStyle);
 }
 
 void FwTreeCtrl::ModifyTreeStyle(DWORD dwRemove, DWORD dwAdd)
 {
-    SetTreeStyles((m_dwTreeStyle & ~dwRemove) | dwAdd, m_dwTreeExStyle);
+    SetTreeStyles((m_styles.GetStyle() & ~dwRemove) | dwAdd, m_styles.GetExStyle());
 }
 
 void FwTreeCtrl::ModifyTreeExStyle(DWORD dwRemove, DWORD dwAdd)
 {
-    SetTreeStyles(m_dwTreeStyle, (m_dwTreeExStyle & ~dwRemove) | dwAdd);
+    SetTreeStyles(m_styles.GetStyle(), (m_styles.GetExStyle() & ~dwRemove) | dwAdd);
 }
 
 void FwTreeCtrl::ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwExRemove, DWORD dwExAdd)
 {
-    SetTreeStyles((m_dwTreeStyle & ~dwRemove) | dwAdd, (m_dwTreeExStyle & ~dwExRemove) | dwExAdd);
+    SetTreeStyles((m_styles.GetStyle() & ~dwRemove) | dwAdd, (m_styles.GetExStyle() & ~dwExRemove) | dwExAdd);
 }
 
 void FwTreeCtrl::SetLabelsWrap(BOOL bWrap)
 {
-    m_nBehaviour = bWrap ? (m_nBehaviour | FWTB_WRAPLABELS) : (m_nBehaviour & ~FWTB_WRAPLABELS);
+    m_styles.SetBehaviour(FWTB_WRAPLABELS, bWrap);
     FwListCtrl::SetLabelsWrap(bWrap);
 }
 
 void FwTreeCtrl::SetInfoTips(BOOL bTips)
 {
-    m_nBehaviour = bTips ? (m_nBehaviour | FWTB_INFOTIP) : (m_nBehaviour & ~FWTB_INFOTIP);
+    m_styles.SetBehaviour(FWTB_INFOTIP, bTips);
     FwListCtrl::SetInfoTips(bTips);
 }
 
 void FwTreeCtrl::SetMultiSelect(BOOL bMulti)
 {
-    m_nBehaviour = bMulti ? (m_nBehaviour | FWTB_MULTISELECT) : (m_nBehaviour & ~FWTB_MULTISELECT);
+    m_styles.SetBehaviour(FWTB_MULTISELECT, bMulti);
     FwListCtrl::SetMultiSelect(bMulti);
 }
 
 void FwTreeCtrl::SetHeaderShown(BOOL bShown)
 {
-    m_nBehaviour = bShown ? (m_nBehaviour | FWTB_HEADER) : (m_nBehaviour & ~FWTB_HEADER);
+    m_styles.SetBehaviour(FWTB_HEADER, bShown);
     FwListCtrl::SetHeaderShown(bShown);
 }
 
@@ -520,68 +491,17 @@ BOOL FwTreeCtrl::CreateLabelBitmap(HTREEITEM hItem, CBitmap& bitmap)
         strText = strText.Left(nFeed);
     }
     strText.Replace(splitMarker, "");
-    CClientDC dcScreen(nullptr);
-    CDC dcMem;
-    if (!dcMem.CreateCompatibleDC(&dcScreen)) {
-        return FALSE;
-    }
-    CFxSelectGuard fontGuard(&dcMem, GetItemFont());
-    CSize size = dcMem.GetTextExtent(strText.IsEmpty() ? CString(" ") : strText);
-    size.cx += 2 * labelBitmapMargin;
-    if (!bitmap.CreateCompatibleBitmap(&dcScreen, size.cx, size.cy)) {
-        return FALSE;
-    }
-    CFxSelectGuard bitmapGuard(&dcMem, &bitmap);
-    CRect rc(0, 0, size.cx, size.cy);
-    dcMem.FillSolidRect(&rc, GetBkColor());
-    dcMem.SetBkMode(TRANSPARENT);
-    dcMem.SetTextColor(GetTextColor());
-    rc.DeflateRect(labelBitmapMargin, 0);
-    dcMem.DrawText(strText, &rc, DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE | DT_VCENTER);
-    return TRUE;
+    return FwTreeDragImageFun::CreateLabelBitmap(strText, GetItemFont(), GetBkColor(), GetTextColor(), bitmap);
 }
 
 BOOL FwTreeCtrl::CreateImageListFromBitmap(CBitmap* pBitmap, COLORREF crMask, CImageList& imageList)
 {
-    BITMAP bm = {};
-    if (pBitmap == nullptr || pBitmap->GetBitmap(&bm) == 0 || imageList.GetSafeHandle() != nullptr) {
-        return FALSE;
-    }
-    if (!imageList.Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 0)) {
-        return FALSE;
-    }
-    if (imageList.Add(pBitmap, crMask) < 0) {
-        imageList.DeleteImageList();
-        return FALSE;
-    }
-    return TRUE;
+    return FwTreeDragImageFun::CreateImageListFromBitmap(pBitmap, crMask, imageList);
 }
 
 BOOL FwTreeCtrl::CreateImageListFromIcon(HICON hIcon, CImageList& imageList)
 {
-    ICONINFO info = {};
-    if (hIcon == nullptr || imageList.GetSafeHandle() != nullptr || !GetIconInfo(hIcon, &info)) {
-        return FALSE;
-    }
-    // GetIconInfo hands out copies of the icon's bitmaps.
-    CBitmap color;
-    CBitmap mask;
-    color.Attach(info.hbmColor);
-    mask.Attach(info.hbmMask);
-    BITMAP bm = {};
-    if (mask.GetBitmap(&bm) == 0) {
-        return FALSE;
-    }
-    // A monochrome icon keeps its AND and XOR masks one above the other in the mask bitmap.
-    const int cy = color.m_hObject != nullptr ? bm.bmHeight : bm.bmHeight / 2;
-    if (!imageList.Create(bm.bmWidth, cy, ILC_COLOR24 | ILC_MASK, 1, 0)) {
-        return FALSE;
-    }
-    if (imageList.Add(hIcon) < 0) {
-        imageList.DeleteImageList();
-        return FALSE;
-    }
-    return TRUE;
+    return FwTreeDragImageFun::CreateImageListFromIcon(hIcon, imageList);
 }
 
 BOOL FwTreeCtrl::MergeImageLists(const CImageList* pList1, int nImage1, const CImageList* pList2, int nImage2, int dx,
@@ -974,26 +894,16 @@ HTREEITEM FwTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode)
         pResult = ItemOfRow(GetCaret());
         break;
     case FWTGN_FIRSTSELECTED:
-        pResult = m_selected.empty() ? nullptr : ItemOfRow(m_selected.front());
+        pResult = m_selection.IsEmpty() ? nullptr : ItemOfRow(m_selection.GetAt(0));
         break;
     case FWTGN_NEXTSELECTED: {
-        const int nRow = FindRow(pItem);
-        for (int nSel : m_selected) {
-            if (nSel > nRow) {
-                pResult = ItemOfRow(nSel);
-                break;
-            }
-        }
+        const int nSel = m_selection.GetNextAfter(FindRow(pItem));
+        pResult = nSel >= 0 ? ItemOfRow(nSel) : nullptr;
         break;
     }
     case FWTGN_PREVSELECTED: {
-        const int nRow = FindRow(pItem);
-        for (auto it = m_selected.rbegin(); it != m_selected.rend(); ++it) {
-            if (*it < nRow) {
-                pResult = ItemOfRow(*it);
-                break;
-            }
-        }
+        const int nSel = m_selection.GetPrevBefore(FindRow(pItem));
+        pResult = nSel >= 0 ? ItemOfRow(nSel) : nullptr;
         break;
     }
     default:
@@ -1254,10 +1164,10 @@ BOOL FwTreeCtrl::EnsureVisible(HTREEITEM hItem, BOOL bWithParent)
 BOOL FwTreeCtrl::GetButtonRect(FwTreeItem* pItem, const CRect& rcRow, CRect& rcButton)
 {
     rcButton.SetRectEmpty();
-    if (!(m_dwTreeStyle & FWTS_HASBUTTONS) || !HasChildrenIndicator(pItem)) {
+    if (!(m_styles.GetStyle() & FWTS_HASBUTTONS) || !HasChildrenIndicator(pItem)) {
         return FALSE;
     }
-    if (LevelOf(pItem) == 1 && !(m_dwTreeStyle & FWTS_LINESATROOT)) {
+    if (LevelOf(pItem) == 1 && !(m_styles.GetStyle() & FWTS_LINESATROOT)) {
         return FALSE;
     }
     int nSide = 8;
@@ -1407,7 +1317,7 @@ void FwTreeCtrl::NotifyKeyDown(UINT nChar, UINT nFlags)
 
 void FwTreeCtrl::NotifyBeginDrag(int nItem, BOOL bRight)
 {
-    if (m_dwTreeStyle & FWTS_DISABLEDRAGDROP) {
+    if (m_styles.GetStyle() & FWTS_DISABLEDRAGDROP) {
         return;
     }
     SendTreeNotify(bRight ? TVN_BEGINRDRAGA : TVN_BEGINDRAGA, nullptr, ItemOfRow(nItem), 0, m_ptPress);
@@ -1429,7 +1339,7 @@ int FwTreeCtrl::LineColumn(const FwTreeItem* pItem) const
         pImages->GetIconSize(cxImage, cyImage);
     }
     int x = (LevelOf(pItem) - 2) * m_nIndent + (pImages != nullptr ? cxImage / 2 : 8);
-    if ((m_dwTreeStyle & FWTS_LINESATROOT) && (m_dwTreeStyle & (FWTS_HASBUTTONS | FWTS_HASLINES))) {
+    if ((m_styles.GetStyle() & FWTS_LINESATROOT) && (m_styles.GetStyle() & (FWTS_HASBUTTONS | FWTS_HASLINES))) {
         x += m_nIndent;
     }
     return x;
@@ -1507,8 +1417,8 @@ void FwTreeCtrl::DrawLines(FwTreePaintContext& ctx)
     FwTreeItem* pItem = ctx.pTreeItem;
     const CRect& rcRow = ctx.pItem->rcBounds;
     const int yMid = rcRow.top + rcRow.Height() / 2;
-    const BOOL bRootLines = (m_dwTreeStyle & FWTS_LINESATROOT) != 0;
-    if (!(m_dwTreeStyle & FWTS_HASLINES)) {
+    const BOOL bRootLines = (m_styles.GetStyle() & FWTS_LINESATROOT) != 0;
+    if (!(m_styles.GetStyle() & FWTS_HASLINES)) {
         return;
     }
     // The item's own junction: up to the sibling or parent before it, down to the next sibling.
@@ -1562,7 +1472,7 @@ void FwTreeCtrl::DrawCell(FwListPaintContext& ctx)
     tctx.nLevel = LevelOf(tctx.pTreeItem);
     FwTreeItem* pItem = tctx.pTreeItem;
     CDC* pDC = ctx.pDC;
-    pDC->FillSolidRect(&ctx.rcCell, m_crTextBk);
+    pDC->FillSolidRect(&ctx.rcCell, m_colors.crTextBk);
     DrawLines(tctx);
     CRect rcButton;
     if (GetButtonRect(pItem, ctx.pItem->rcBounds, rcButton)) {
@@ -1594,9 +1504,9 @@ void FwTreeCtrl::DrawCell(FwListPaintContext& ctx)
         pDC->FillSolidRect(&rcLabel, ctx.crBack);
     }
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(bMarked ? ctx.crText : m_crText);
+    pDC->SetTextColor(bMarked ? ctx.crText : m_colors.crText);
     if (m_hWnd != nullptr && !IsWindowEnabled()) {
-        pDC->SetTextColor(m_crDisabledText);
+        pDC->SetTextColor(m_colors.crDisabledText);
     }
     CRect rcText = rcLabel;
     rcText.left += 2;

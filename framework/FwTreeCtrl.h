@@ -5,6 +5,7 @@
 
 #include "framework/FwListCtrl.h"
 #include "framework/FwTreeItem.h"
+#include "framework/FwTreeStyles.h"
 
 class CBitmap;
 class FwColumnTextMap;
@@ -99,9 +100,9 @@ public:
     // 4. Tree styles.
     virtual void GetTreeStyles(DWORD& dwStyle, DWORD& dwExStyle) const;
     virtual void SetTreeStyles(DWORD dwStyle, DWORD dwExStyle);
-    virtual DWORD GetTreeStyle() const { return m_dwTreeStyle; }
+    virtual DWORD GetTreeStyle() const { return m_styles.GetStyle(); }
     virtual void SetTreeStyle(DWORD dwStyle);
-    virtual DWORD GetTreeExStyle() const { return m_dwTreeExStyle; }
+    virtual DWORD GetTreeExStyle() const { return m_styles.GetExStyle(); }
     virtual void SetTreeExStyle(DWORD dwExStyle);
     virtual void ModifyTreeStyle(DWORD dwRemove, DWORD dwAdd);
     virtual void ModifyTreeExStyle(DWORD dwRemove, DWORD dwAdd);
@@ -193,13 +194,10 @@ protected:
     void ResetRoot();
     LRESULT SendTreeNotify(UINT nCode, FwTreeItem* pOld, FwTreeItem* pNew, UINT nAction, CPoint pt = CPoint());
     BOOL SelectCaret(FwTreeItem* pItem, UINT nAction);
-    void ApplyBehaviour();
     CString TextOf(FwTreeItem* pItem);
 
     FwTreeItem* m_pRoot;
     FwColumnTextMap* m_pColumnTexts;
     int m_nIndent;
-    DWORD m_dwTreeStyle;
-    DWORD m_dwTreeExStyle;
-    UINT m_nBehaviour;
+    FwTreeStyles m_styles;
 };

@@ -14,7 +14,6 @@
 #include "core/CappObj.h"
 #include "core/CappSheet.h"
 #include "core/CardObj.h"
-#include "core/CellDataItem.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
@@ -29,6 +28,7 @@
 #include "platform/win/MsgBox.h"
 #include "symedit/CappBaseCtrl.h"
 #include "work/CardCellEditorFun.h"
+#include "work/CardCellPicker.h"
 #include "work/res/resource.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
@@ -844,31 +844,16 @@ void CCappCardView::SetCurCell(CPoint point)
     CCappMidData* pOldMid = m_pCurMidData;
     CCappMidData* pOldShowMid = m_pCurShowMidData;
     const int nOldRow = m_nCurRow;
-    m_pCurCell = nullptr;
-    m_pCurMidData = nullptr;
-    m_pCurShowMidData = nullptr;
-    m_nCurRow = -1;
-    if (CCappMidData* pHit = CCardCellFun::AreaAtPoint(pSheet, ptSheet)) {
-        if (!SelectDetailCell(pSheet, pHit, ptSheet)) {
-            m_cellEditor.ShowCurCell(0);
-            m_cellEditor.InvalidateRects(arrOld);
-            return;
-        }
-    } else {
-        for (CObList* pList : {&pSheet->m_HeadCellList, &pSheet->m_PageCellList}) {
-            POSITION pos = pList->GetHeadPosition();
-            while (pos != nullptr && m_pCurCell == nullptr) {
-                auto* pCell = static_cast<CCappCell*>(pList->GetNext(pos));
-                if (pCell->IsHide() || (pCell->m_nContentKind != CCappCell::kindVariable &&
-                                        pCell->m_nContentKind != CCappCell::kindImage)) {
-                    continue;
-                }
-                if (pSheet->GetCellRect(pCell).PtInRect(ptSheet)) {
-                    m_pCurCell = pCell;
-                    m_nCurRow = 0;
-                }
-            }
-        }
+    CCardCellPicker::Hit hit;
+    const BOOL bPicked = CCardCellPicker(pSheet).Pick(ptSheet, hit);
+    m_pCurCell = hit.pCell;
+    m_pCurMidData = hit.pMidData;
+    m_pCurShowMidData = hit.pShowMidData;
+    m_nCurRow = hit.nRow;
+    if (!bPicked) {
+        m_cellEditor.ShowCurCell(0);
+        m_cellEditor.InvalidateRects(arrOld);
+        return;
     }
     if (m_pCurCell == pOldCell && m_pCurMidData == pOldMid && m_pCurShowMidData == pOldShowMid &&
         m_nCurRow == nOldRow) {
@@ -881,63 +866,6 @@ void CCappCardView::SetCurCell(CPoint point)
         m_cellEditor.InvalidateRects(arrOld);
         m_cellEditor.InvalidateRects(arrNew);
     }
-}
-
-BOOL CCappCardView::SelectDetailCell(CCappSheet* pSheet, CCappMidData* pHit, CPoint ptSheet)
-{
-    CCappMidData* pSource = pHit;
-    if (pHit->m_nExtFlag == 1) {
-        pSource = CCardCellFun::FindArea(pSheet, pHit->m_strSrcName);
-        if (pSource == nullptr) {
-            return FALSE;
-        }
-    }
-    CCappCell* pCandidate = nullptr;
-    POSITION pos = pHit->m_listMidCell.GetHeadPosition();
-    while (pos != nullptr && pCandidate == nullptr) {
-        auto* pCell = static_cast<CCappCell*>(pHit->m_listMidCell.GetNext(pos));
-        if (pCell->IsHide() ||
-            (pCell->m_nContentKind != CCappCell::kindVariable && pCell->m_nContentKind != CCappCell::kindImage)) {
-            continue;
-        }
-        const CRect rc = pSheet->GetCellRect(pCell);
-        if (rc.left < ptSheet.x && ptSheet.x < rc.right) {
-            pCandidate = pSource->GetCellByName(pCell->m_strVarName);
-        }
-    }
-    if (pCandidate == nullptr) {
-        return FALSE;
-    }
-    int nGridRow = -1;
-    int nIndex = 0;
-    pos = pCandidate->m_listCellData.GetHeadPosition();
-    while (pos != nullptr) {
-        const auto* pRange = static_cast<const CCellDataItem*>(pCandidate->m_listCellData.GetNext(pos));
-        if (pRange->m_rect.PtInRect(ptSheet)) {
-            nGridRow = nIndex;
-            break;
-        }
-        ++nIndex;
-    }
-    const CCardCellFun::MDRow row = CCardCellFun::GetDataRowAt(pSource, nGridRow);
-    if (row.nFirstGridRow < 0) {
-        return FALSE;
-    }
-    if (row.nFirstGridRow == 0 && pHit->m_nFirstLine > 0) {
-        // The row's first lines are on the page before: editable here only where allowed.
-        CWinApp* pApp = FxGetApp();
-        const bool bNextPageEdit = pApp != nullptr && pApp->GetProfileInt("Option", "NextPageEdit", 0) != 0;
-        if (!bNextPageEdit || !CCardCellFun::IsContinuationEditable(pCandidate)) {
-            return FALSE;
-        }
-    } else if (pHit->GetMDNameByDataIndex(nGridRow) != pHit->GetMDNameByDataIndex(row.nFirstGridRow)) {
-        return FALSE;
-    }
-    m_pCurCell = pCandidate;
-    m_pCurShowMidData = pHit;
-    m_pCurMidData = pSource;
-    m_nCurRow = row.nFirstGridRow;
-    return TRUE;
 }
 
 void CCappCardView::ScrollToShow(const CRect& rcSheet)

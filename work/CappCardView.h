@@ -333,9 +333,6 @@ private:
     static int ScreenPercent(int nPercent);
     void ZoomToRect(CRect rc);
     void OnFreeObjCommand() {}
-    // A click in a detail area: the cell and grid row of the data row under the point; FALSE
-    // when the click selects nothing there.
-    BOOL SelectDetailCell(CCappSheet* pSheet, CCappMidData* pHit, CPoint ptSheet);
 
     FX_DECLARE_MESSAGE_MAP()
 };

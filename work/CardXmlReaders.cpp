@@ -5,9 +5,6 @@
 #include <objbase.h>
 #include <msxml2.h>
 
-#include <utility>
-#include <vector>
-
 #include "core/CappCardData.h"
 #include "core/CappCell.h"
 #include "core/CappMDData.h"
@@ -18,80 +15,15 @@
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
 #include "platform/base/FxComPtr.h"
-#include "platform/base/FxVariant.h"
 #include "platform/ole/FxMsXml.h"
 #include "platform/ole/FxXmlReader.h"
-#include "platform/gdi/ClientDC.h"
 #include "symedit/CappBaseCtrl.h"
 #include "work/CardCellEditorFun.h"
+#include "work/CardDataMlReader.h"
 #include "work/CardXmlExchange.h"
 
 namespace
 {
-// One "ROW" of an answer: its columns' names and values in document order.
-using AnswerRow = std::vector<std::pair<CString, CString>>;
-
-// Calls fn for each element child named pszName, in document order; FALSE when the DOM fails
-// or fn refuses.
-template <class Fn> BOOL ForEachNamedChild(IXMLDOMNode* pParent, LPCSTR pszName, Fn fn)
-{
-    return CFxXmlReader::ForEachElement(pParent, [&](IXMLDOMNode* pChild) {
-        CString strName;
-        if (!CFxXmlReader::GetNodeName(pChild, strName)) {
-            return FALSE;
-        }
-        return strName == pszName ? fn(pChild) : TRUE;
-    });
-}
-
-// The "ROW" children of the root (only the first with bFirstOnly) with their "COLITEM" columns.
-// Everything is read before anything is stored, so a malformed answer changes nothing.
-BOOL ReadAnswerRows(IXMLDOMElement* pRoot, bool bFirstOnly, std::vector<AnswerRow>& rows)
-{
-    rows.clear();
-    if (pRoot == nullptr) {
-        return FALSE;
-    }
-    return ForEachNamedChild(pRoot, "ROW", [&](IXMLDOMNode* pRow) {
-        if (bFirstOnly && !rows.empty()) {
-            return TRUE;
-        }
-        AnswerRow row;
-        const BOOL bRead = ForEachNamedChild(pRow, "COLITEM", [&](IXMLDOMNode* pItem) {
-            CString strName;
-            CString strValue;
-            // A column without "NAME" cannot be placed: the answer is malformed.
-            if (!CFxXmlReader::GetAttribute(pItem, L"NAME", strName) || !CFxXmlReader::GetNodeText(pItem, strValue)) {
-                return FALSE;
-            }
-            row.emplace_back(strName, strValue);
-            return TRUE;
-        });
-        if (!bRead) {
-            return FALSE;
-        }
-        rows.push_back(std::move(row));
-        return TRUE;
-    });
-}
-
-// Loads the answer into a DOM document and hands its root to fnParse; 0 when the text is no
-// XML or holds a document type.
-template <class Fn> int LoadAnswer(const CString& strAnswer, Fn fnParse)
-{
-    if (strAnswer.IsEmpty() || CCardXml::HasDocType(strAnswer)) {
-        return 0;
-    }
-    CFxComScope com;
-    // Declared after the scope: every interface is released before COM is uninitialised.
-    CFxXmlReader reader;
-    if (!reader.Create() || !CCardXmlText::LoadXml(reader.GetDocument(), strAnswer)) {
-        return 0;
-    }
-    CFxComPtr<IXMLDOMElement> pRoot;
-    return reader.GetRoot(pRoot) ? fnParse(static_cast<IXMLDOMElement*>(pRoot)) : 0;
-}
-
 BOOL SheetHasVarCell(const CCappSheet* pSheet, const CString& strVarName)
 {
     if (pSheet == nullptr) {
@@ -109,17 +41,6 @@ BOOL SheetHasVarCell(const CCappSheet* pSheet, const CString& strVarName)
         }
     }
     return FALSE;
-}
-
-// Parses the answer's rows from the DOM, then stores them: nothing is stored unless all of it
-// was read.
-template <class Fn> int ApplyRows(IXMLDOMElement* pRoot, bool bFirstOnly, Fn fnStore)
-{
-    std::vector<AnswerRow> rows;
-    if (!ReadAnswerRows(pRoot, bFirstOnly, rows) || rows.empty()) {
-        return 0;
-    }
-    return fnStore(rows);
 }
 } // namespace
 
@@ -167,29 +88,31 @@ int CCappCardView::ParseDataToCurEdit(IXMLDOMElement* pRoot, int nKind, CString 
                               (nRow < 0 || m_pCurMidData == nullptr || m_pCurMidData->m_pMDData == nullptr))) {
         return 0;
     }
-    return ApplyRows(pRoot, true, [&](const std::vector<AnswerRow>& rows) {
-        if (nKind == CCappCell::seatMidData) {
-            CCappMDData* pData = m_pCurMidData->m_pMDData;
-            while (pData->GetRowCount() <= nRow) {
-                pData->InsertRowData(-1, 0);
-            }
+    CCardDataMlReader reader;
+    if (!reader.Read(pRoot, TRUE)) {
+        return 0;
+    }
+    if (nKind == CCappCell::seatMidData) {
+        CCappMDData* pData = m_pCurMidData->m_pMDData;
+        while (pData->GetRowCount() <= nRow) {
+            pData->InsertRowData(-1, 0);
         }
-        for (const auto& column : rows.front()) {
-            const CString strValue = CCardXml::StripComments(column.second);
-            CCappCell* pCell = CCardCellFun::FindCellByKind(pSheet, nKind, strMDName, column.first);
-            if (pCell == nullptr) {
-                continue;
-            }
-            if (pCell != m_pCurCell) {
-                m_cellEditor.StoreCellValue(pCell, strValue, 0);
-            } else if (CCardXml::GetFillMode(pCell) == 0) {
-                m_cellEditor.InsertEditText(strValue);
-            } else {
-                m_cellEditor.ReplaceEditText(strValue);
-            }
+    }
+    for (int nCol = 0; nCol < reader.GetColumnCount(0); ++nCol) {
+        const CString strValue = CCardXml::StripComments(reader.GetColumnValue(0, nCol));
+        CCappCell* pCell = CCardCellFun::FindCellByKind(pSheet, nKind, strMDName, reader.GetColumnName(0, nCol));
+        if (pCell == nullptr) {
+            continue;
         }
-        return 1;
-    });
+        if (pCell != m_pCurCell) {
+            m_cellEditor.StoreCellValue(pCell, strValue, 0);
+        } else if (CCardXml::GetFillMode(pCell) == 0) {
+            m_cellEditor.InsertEditText(strValue);
+        } else {
+            m_cellEditor.ReplaceEditText(strValue);
+        }
+    }
+    return 1;
 }
 
 int CCappCardView::ParseData(IXMLDOMElement* pRoot, int nKind, CString strMDName, int nStartRow)
@@ -205,41 +128,24 @@ int CCappCardView::ParseData(IXMLDOMElement* pRoot, int nKind, CString strMDName
             return 0;
         }
     }
-    return ApplyRows(pRoot, false, [&](const std::vector<AnswerRow>& rows) {
-        CCappCardData& data = pCard->m_CardData;
-        int nRow = nStartRow;
-        for (const AnswerRow& row : rows) {
-            if (pArea != nullptr) {
-                while (pArea->m_pMDData->GetRowCount() <= nRow) {
-                    pArea->InsertRowData(-1);
-                }
-            }
-            for (const auto& column : row) {
-                // The data decides what it takes: an unknown name stores nothing.
-                CString strValue = column.second;
-                if (nKind == CCappCell::seatHead) {
-                    data.m_HFData.SetVarData(column.first, strValue);
-                } else if (nKind == CCappCell::seatPage) {
-                    data.m_PgData.SetVarData(nRow, column.first, strValue);
-                } else if (pArea != nullptr) {
-                    pArea->m_pMDData->SetVarData(nRow, column.first, strValue);
-                }
-            }
-            if (pArea != nullptr && IsWindow()) {
-                CCappMidRow* pRow = pArea->m_pMDData->GetRow(nRow);
-                CClientDC dc(GetSafeHwnd());
-                BOOL bChanged = FALSE;
-                pArea->SetUseRowCount(&dc, pRow, bChanged, TRUE);
-            }
-            ++nRow;
-        }
-        return 1;
-    });
+    CCardDataMlReader reader;
+    if (!reader.Read(pRoot, FALSE)) {
+        return 0;
+    }
+    reader.Store(*pCard, nKind, pArea, nStartRow, this);
+    return 1;
 }
 
 int CCappCardView::LoadDataMlToCard(CString strAnswer, int nKind, CString strMDName, int nStartRow)
 {
-    return LoadAnswer(strAnswer, [&](IXMLDOMElement* pRoot) { return ParseData(pRoot, nKind, strMDName, nStartRow); });
+    CFxComScope com;
+    // Declared after the scope: every interface is released before COM is uninitialised.
+    CFxXmlReader doc;
+    CFxComPtr<IXMLDOMElement> pRoot;
+    if (!CCardDataMlReader::LoadDocument(strAnswer, doc, pRoot)) {
+        return 0;
+    }
+    return ParseData(pRoot, nKind, strMDName, nStartRow);
 }
 
 int CCappCardView::LoadDataToCurCell(CString strAnswer, CString strFormat)
@@ -266,9 +172,13 @@ int CCappCardView::LoadDataToCurCell(CString strAnswer, CString strFormat)
     if (m_pCurShowMidData != nullptr && m_pCurMidData != nullptr) {
         nRow = CCardCellFun::GetDataRowAt(m_pCurMidData, m_nCurRow).nDataRow;
     }
-    const int nKind = m_pCurCell->m_nDataPos;
-    return LoadAnswer(strAnswer,
-                      [&](IXMLDOMElement* pRoot) { return ParseDataToCurEdit(pRoot, nKind, strMDName, nRow); });
+    CFxComScope com;
+    CFxXmlReader doc;
+    CFxComPtr<IXMLDOMElement> pRoot;
+    if (!CCardDataMlReader::LoadDocument(strAnswer, doc, pRoot)) {
+        return 0;
+    }
+    return ParseDataToCurEdit(pRoot, m_pCurCell->m_nDataPos, strMDName, nRow);
 }
 
 int CCappCardView::ReplaceCurEditDataDataML(CString strAnswer)
@@ -293,10 +203,13 @@ int CCappCardView::ReplaceCurEditDataDataML(CString strAnswer)
         nRow = pCard->m_nCurPage;
     }
     const CString strMDName = pArea != nullptr ? pArea->m_strName : CString();
-    const int nLoaded = LoadAnswer(strAnswer, [&](IXMLDOMElement* pRoot) {
+    {
+        CFxComScope com;
+        CFxXmlReader doc;
+        CFxComPtr<IXMLDOMElement> pRoot;
+        CCardDataMlReader reader;
         // Rows are made only for an answer that reads whole.
-        std::vector<AnswerRow> rows;
-        if (!ReadAnswerRows(pRoot, false, rows) || rows.empty()) {
+        if (!CCardDataMlReader::LoadDocument(strAnswer, doc, pRoot) || !reader.Read(pRoot, FALSE)) {
             return 0;
         }
         if (pArea != nullptr) {
@@ -304,10 +217,9 @@ int CCappCardView::ReplaceCurEditDataDataML(CString strAnswer)
                 pArea->InsertRowData(-1);
             }
         }
-        return ParseData(pRoot, nKind, strMDName, nRow);
-    });
-    if (nLoaded == 0) {
-        return 0;
+        if (ParseData(pRoot, nKind, strMDName, nRow) == 0) {
+            return 0;
+        }
     }
     CString strValue;
     if (pArea != nullptr) {
