@@ -1,5 +1,7 @@
 #include "core/CappCell.h"
 
+#include <cstring>
+
 #include "core/CappFont.h"
 #include "core/CappListArchive.h"
 #include "core/CappLine.h"
@@ -192,7 +194,7 @@ void CCappCell::Serialize(CArchive& ar)
         }
         CappClampRect(m_rcOwn);
         m_nFontHeight = CappClampFontSize(m_nFontHeight);
-        DetachList("m_listRelRes");
+        CappFreeList(m_listRelRes);
     }
     SerializelogFont(ar);
     CappSerializeList(ar, m_listRelRes, FX_RUNTIME_CLASS(CRelResItem));
@@ -207,7 +209,11 @@ void CCappCell::SerializelogFont(CArchive& ar)
         ar << m_lfFont.lfWidth << m_lfFont.lfEscapement << m_lfFont.lfOrientation << m_lfFont.lfWeight
            << m_lfFont.lfItalic << m_lfFont.lfUnderline << m_lfFont.lfStrikeOut << m_lfFont.lfCharSet
            << m_lfFont.lfOutPrecision << m_lfFont.lfClipPrecision << m_lfFont.lfQuality << m_lfFont.lfPitchAndFamily;
-        ar << CString(m_lfFont.lfFaceName);
+        // A face name is shorter than LF_FACESIZE: its length takes the one-byte form of a
+        // stored string, written here without a copy of the name per cell.
+        const size_t nFace = strnlen(m_lfFont.lfFaceName, LF_FACESIZE - 1);
+        ar << static_cast<BYTE>(nFace);
+        ar.Write(m_lfFont.lfFaceName, static_cast<UINT>(nFace));
         return;
     }
 

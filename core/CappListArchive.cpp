@@ -1,5 +1,9 @@
 #include "core/CappListArchive.h"
 
+#include <algorithm>
+#include <iterator>
+#include <unordered_set>
+
 #include "core/CappCardVarItem.h"
 
 #include "platform/base/ArchiveException.h"
@@ -8,6 +12,14 @@ namespace
 {
 
 thread_local CCappLoadScope* t_pScope = nullptr;
+
+// Pointers are aligned: mix the high bits down so that neighbouring objects spread.
+size_t SlotOf(const CObject* pObject)
+{
+    ULONGLONG n = reinterpret_cast<ULONG_PTR>(pObject) >> 4;
+    n *= 0x9E3779B97F4A7C15ull;
+    return static_cast<size_t>(n ^ (n >> 32));
+}
 // Lists nest (sheet, detail area, cell, resource, format); a crafted archive could nest them
 // until the stack runs out.
 thread_local int t_nDepth = 0;
@@ -30,7 +42,7 @@ public:
 
 } // namespace
 
-CCappLoadScope::CCappLoadScope() : m_pOuter(t_pScope)
+CCappLoadScope::CCappLoadScope() : m_nOwned(0), m_pOuter(t_pScope)
 {
     if (m_pOuter == nullptr) {
         t_pScope = this;
@@ -44,28 +56,64 @@ CCappLoadScope::~CCappLoadScope()
     }
 }
 
+BOOL CCappLoadScope::IsActive()
+{
+    return t_pScope != nullptr;
+}
+
+BOOL CCappLoadScope::Own(const CObject* pObject)
+{
+    if ((m_nOwned + 1) * 2 > m_owned.size()) {
+        std::vector<const CObject*> old(std::max<size_t>(64, m_owned.size() * 2), nullptr);
+        old.swap(m_owned);
+        m_nOwned = 0;
+        for (const CObject* p : old) {
+            if (p != nullptr) {
+                Own(p);
+            }
+        }
+    }
+    const size_t nMask = m_owned.size() - 1;
+    for (size_t i = SlotOf(pObject) & nMask;; i = (i + 1) & nMask) {
+        if (m_owned[i] == pObject) {
+            return FALSE;
+        }
+        if (m_owned[i] == nullptr) {
+            m_owned[i] = pObject;
+            ++m_nOwned;
+            return TRUE;
+        }
+    }
+}
+
 BOOL CCappLoadScope::Claim(const CObject* pObject)
 {
     if (t_pScope == nullptr) {
         return TRUE;
     }
-    if (t_pScope->m_open.count(pObject) != 0) {
+    const std::vector<const CObject*>& open = t_pScope->m_open;
+    if (std::find(open.begin(), open.end(), pObject) != open.end()) {
         return FALSE;
     }
-    return t_pScope->m_owned.insert(pObject).second ? TRUE : FALSE;
+    return t_pScope->Own(pObject);
 }
 
 CCappLoadScope::COpen::COpen(const CObject* pObject) : m_pObject(pObject)
 {
     if (t_pScope != nullptr) {
-        t_pScope->m_open.insert(pObject);
+        t_pScope->m_open.push_back(pObject);
     }
 }
 
 CCappLoadScope::COpen::~COpen()
 {
-    if (t_pScope != nullptr) {
-        t_pScope->m_open.erase(m_pObject);
+    if (t_pScope == nullptr) {
+        return;
+    }
+    std::vector<const CObject*>& open = t_pScope->m_open;
+    const auto it = std::find(open.rbegin(), open.rend(), m_pObject);
+    if (it != open.rend()) {
+        open.erase(std::next(it).base());
     }
 }
 
@@ -94,6 +142,8 @@ void CappSerializeList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
         CArchiveException::Throw(CArchiveException::badClass);
     }
     // A set, not a walk of the list: a template of many thousand lines loads in linear time.
+    // Within a load scope the scope's claim already refuses a second owner.
+    const BOOL bScoped = CCappLoadScope::IsActive();
     std::unordered_set<const CObject*> read;
     while (nCount-- > 0) {
         CObject* pObject = ar.ReadObject(pClass);
@@ -101,7 +151,7 @@ void CappSerializeList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
             CArchiveException::Throw(CArchiveException::badClass);
         }
         // A back reference: the object already has an owner (or is this list's own element).
-        if (!CCappLoadScope::Claim(pObject) || !read.insert(pObject).second) {
+        if (!CCappLoadScope::Claim(pObject) || (!bScoped && !read.insert(pObject).second)) {
             CArchiveException::Throw(CArchiveException::badIndex);
         }
         list.AddTail(pObject);

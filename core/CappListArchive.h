@@ -2,7 +2,7 @@
 // every element must be of the expected class, and no object may be owned twice.
 #pragma once
 
-#include <unordered_set>
+#include <vector>
 
 #include "platform/base/ObList.h"
 #include "platform/base/StringArray.h"
@@ -48,6 +48,7 @@ public:
     // Takes an object read into a list; FALSE when a list owns it already, or when it is an
     // object still being read (a reference to an ancestor). No scope: always TRUE.
     static BOOL Claim(const CObject* pObject);
+    static BOOL IsActive();
 
     // Marks an object with lists of its own as being read, for the time of its Serialize.
     class COpen
@@ -63,7 +64,13 @@ public:
     };
 
 private:
-    std::unordered_set<const CObject*> m_owned;
-    std::unordered_set<const CObject*> m_open;
+    BOOL Own(const CObject* pObject);
+
+    // Open addressing, a power of two of slots, null for free ones: a set node per object read
+    // would cost a template as much fresh memory again as its cells.
+    std::vector<const CObject*> m_owned;
+    size_t m_nOwned;
+    // Objects being read, the innermost last; as deep as the lists nest.
+    std::vector<const CObject*> m_open;
     CCappLoadScope* m_pOuter;
 };

@@ -264,10 +264,13 @@ void CCappSheet::SetAllCellSeat()
 void CCappSheet::SetCellID()
 {
     // A stored counter can be stale or negative: new ids start above every id kept.
-    CObList cells;
-    CollectCells(cells);
     int nHighest = 0;
-    ForEach<CCappCell>(cells, [&](CCappCell* p) { nHighest = std::max(nHighest, p->m_nCellID); });
+    auto fnHighest = [&](CCappCell* p) { nHighest = std::max(nHighest, p->m_nCellID); };
+    ForEach<CCappCell>(m_HeadCellList, fnHighest);
+    ForEach<CCappCell>(m_PageCellList, fnHighest);
+    ForEach<CCappCell>(m_OutCellList, fnHighest);
+    ForEach<CCappMidData>(m_MidDataList,
+                          [&](CCappMidData* pMid) { ForEach<CCappCell>(pMid->m_listMidCell, fnHighest); });
     if (m_nNextCellID <= nHighest) {
         m_nNextCellID = nHighest < INT_MAX ? nHighest + 1 : INT_MAX;
     }

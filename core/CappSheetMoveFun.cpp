@@ -45,8 +45,11 @@ void CCappSheetMoveFun::TakeLoaded(CCappSheet& dst, CCappSheet& src)
         {&dst.m_listScript, &src.m_listScript},
         {&dst.m_CardDataRel.m_listRelItem, &src.m_CardDataRel.m_listRelItem},
     };
+    // Node by node: the node freed at the head of one list is the memory the other list's new
+    // tail takes, so a large sheet changes hands without a second set of nodes.
     for (CObList* const* pair : lists) {
-        pair[0]->AddTail(pair[1]);
-        pair[1]->RemoveAll();
+        while (!pair[1]->IsEmpty()) {
+            pair[0]->AddTail(pair[1]->RemoveHead());
+        }
     }
 }

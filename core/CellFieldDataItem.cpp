@@ -5,13 +5,16 @@
 FX_IMPLEMENT_SERIAL(CCellFieldDataItem, CObject, 0)
 
 CCellFieldDataItem::CCellFieldDataItem()
-    : m_listData(10), m_nDispWord(0), m_nDispFlag(0), m_lfFont(), m_nDisp1(0), m_nDisp2(0), m_nDisp3(0)
+    : m_pListData(nullptr), m_nDispWord(0), m_nDispFlag(0), m_lfFont(), m_nDisp1(0), m_nDisp2(0), m_nDisp3(0)
 {
 }
 
 CCellFieldDataItem::~CCellFieldDataItem()
 {
-    CappFreeList(m_listData);
+    if (m_pListData != nullptr) {
+        CappFreeList(*m_pListData);
+        delete m_pListData;
+    }
 }
 
 CCellFieldDataItem::CCellFieldDataItem(const CCellFieldDataItem& src) : CCellFieldDataItem()
@@ -43,5 +46,17 @@ void CCellFieldDataItem::Serialize(CArchive& ar)
     // Nothing the system writes puts anything here; accepting only values keeps a damaged
     // archive from slipping a foreign container into the list.
     CCappLoadScope::COpen open(this);
-    CappSerializeList(ar, m_listData, FX_RUNTIME_CLASS(CCellFieldDataItem));
+    if (ar.IsStoring()) {
+        CObList listEmpty;
+        CappSerializeList(ar, m_pListData != nullptr ? *m_pListData : listEmpty, FX_RUNTIME_CLASS(CCellFieldDataItem));
+        return;
+    }
+    if (m_pListData == nullptr) {
+        m_pListData = new CObList;
+    }
+    CappSerializeList(ar, *m_pListData, FX_RUNTIME_CLASS(CCellFieldDataItem));
+    if (m_pListData->IsEmpty()) {
+        delete m_pListData;
+        m_pListData = nullptr;
+    }
 }

@@ -12,19 +12,20 @@ public:
     CCellFieldDataItem();
     ~CCellFieldDataItem() override;
     CCellFieldDataItem(const CCellFieldDataItem& src);
-    // Copies every member but the list and the version.
+    // Copies every member but the nested values.
     CCellFieldDataItem& operator=(const CCellFieldDataItem& src);
 
     CString GetData() const { return m_strValue; }
     void SetData(const CString& strValue) { m_strValue = strValue; }
 
-    // Value, second text, then the list.
+    // Value, second text, then the nested values as a list.
     void Serialize(CArchive& ar) override;
 
     CString m_strValue;
     CString m_strText2;
-    CObList m_listData;    // owned; empty in the cards the system writes
-    CString m_strVersion;  // in memory only
+    // Owned; null unless an archive held nested values, which the system never writes: a card
+    // holds a value per cell, and an empty list in each would cost its memory for nothing.
+    CObList* m_pListData;
     CString m_strFilePath; // file variables: the sub-file copy
     int m_nDispWord;
     int m_nDispFlag;

@@ -135,6 +135,12 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
 
 void CArchive::Write(const void* lpBuf, UINT nMax)
 {
+    // Most writes are a field that fits the buffer: one copy, no loop.
+    if (!m_bLoading && m_pFile != nullptr && nMax <= m_nBufSize - m_nCur) {
+        memcpy(m_pBuf + m_nCur, lpBuf, nMax);
+        m_nCur += nMax;
+        return;
+    }
     if (m_pFile == nullptr) {
         Fail(CArchiveException::genericException);
     }
@@ -163,6 +169,13 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
 
 void CArchive::ReadExact(void* lpBuf, UINT nBytes)
 {
+    // Most reads are a field already read ahead: one copy, no loop. A storing archive never has
+    // bytes read ahead (m_nMax stays 0), so the loading test comes first.
+    if (m_bLoading && m_pFile != nullptr && nBytes <= m_nMax - m_nCur) {
+        memcpy(lpBuf, m_pBuf + m_nCur, nBytes);
+        m_nCur += nBytes;
+        return;
+    }
     if (Read(lpBuf, nBytes) != nBytes) {
         Fail(CArchiveException::endOfFile);
     }
