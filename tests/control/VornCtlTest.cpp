@@ -1205,37 +1205,39 @@ std::vector<CRect> ViewRects(CCardObj& card)
     return rects;
 }
 
-int CountPsPages(const std::string& strPs)
+// A card of four pages in the control, on the test printer, with a folder for the print files.
+class VornCtlPrintJobTest : public testing::Test
 {
-    int nPages = 0;
-    for (size_t nAt = strPs.find("%%Page: "); nAt != std::string::npos; nAt = strPs.find("%%Page: ", nAt + 1)) {
-        ++nPages;
+protected:
+    void SetUp() override
+    {
+        CString strError;
+        ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
+        ASSERT_TRUE(m_host.Create(CRect(0, 0, 400, 300)));
+        m_host.Start();
     }
-    return nPages;
-}
+
+    CCardObj& Card() { return m_host.m_pCtl->GetCappObj().m_CardObj; }
+
+    CTestTempFolder m_temp;
+    CCardHost m_host;
+};
 } // namespace
 
 // Each page is drawn into the printer's page, not into the control's view rectangle: the
 // templates keep theirs, printed and previewed.
-TEST(VornCtlTest, PrintingAndPreviewLeaveTheTemplatesViewRectangles)
+TEST_F(VornCtlPrintJobTest, PrintingAndPreviewLeaveTheTemplatesViewRectangles)
 {
-    CString strError;
-    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
-    CCardHost host;
-    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
-    host.Start();
-    CCardObj& card = host.m_pCtl->GetCappObj().m_CardObj;
     CTestUi ui;
-    CTestTempFolder temp;
-    const std::vector<CRect> marked = MarkViewRects(card);
+    const std::vector<CRect> marked = MarkViewRects(Card());
 
-    host.m_pCtl->m_strPrintOutput = temp.PathOf("rects.ps");
-    ASSERT_TRUE(host.m_pCtl->PrintPage("1-4"));
-    EXPECT_EQ(4, CountPsPages(ReadWholeFile(host.m_pCtl->m_strPrintOutput)));
-    EXPECT_TRUE(marked == ViewRects(card));
+    m_host.m_pCtl->m_strPrintOutput = m_temp.PathOf("rects.ps");
+    ASSERT_TRUE(m_host.m_pCtl->PrintPage("1-4"));
+    EXPECT_EQ(4u, PrintedFrameLefts(ReadWholeFile(m_host.m_pCtl->m_strPrintOutput)).size());
+    EXPECT_TRUE(marked == ViewRects(Card()));
 
     CViewPrintPreview view;
-    view.m_pCtrl = host.m_pCtl;
+    view.m_pCtrl = m_host.m_pCtl;
     CPrintInfo info;
     for (UINT nPage = 1; nPage <= 4; ++nPage) {
         SCOPED_TRACE(nPage);
@@ -1244,56 +1246,42 @@ TEST(VornCtlTest, PrintingAndPreviewLeaveTheTemplatesViewRectangles)
         CPrinterLikeDC printer(emf.DC().m_hDC);
         view.OnPrint(&printer, &info);
         EXPECT_FALSE(emf.Find(EMR_FILLRGN).empty()) << emf.Dump();
-        EXPECT_TRUE(marked == ViewRects(card));
+        EXPECT_TRUE(marked == ViewRects(Card()));
     }
     EXPECT_TRUE(ui.GetBoxes().empty());
 }
 
 // A job the printer cannot take is reported once and reported as failed; the control draws
 // itself again and shows the page it showed.
-TEST(VornCtlTest, APrintJobThatFailsIsReportedAndTheControlRedrawsAgain)
+TEST_F(VornCtlPrintJobTest, AJobThatFailsIsReportedAndTheControlRedrawsAgain)
 {
-    CString strError;
-    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
-    CCardHost host;
-    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
-    host.Start();
-    CCardObj& card = host.m_pCtl->GetCappObj().m_CardObj;
-    card.SetCurPage(3);
-    CTestTempFolder temp;
+    Card().SetCurPage(3);
     const struct
     {
         const char* pszName;
         CString strOutput;
     } cases[] = {
-        {"a folder that does not exist", temp.PathOf("missing\\out.ps")},
+        {"a folder that does not exist", m_temp.PathOf("missing\\out.ps")},
         {"a device that is full", "Z:\\dev\\full"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszName);
         CTestUi ui;
-        host.m_pCtl->m_strPrintOutput = c.strOutput;
-        EXPECT_FALSE(host.m_pCtl->PrintPage("1-4"));
+        m_host.m_pCtl->m_strPrintOutput = c.strOutput;
+        EXPECT_FALSE(m_host.m_pCtl->PrintPage("1-4"));
         ASSERT_EQ(1u, ui.GetBoxes().size());
         EXPECT_STREQ(FxLoadFxString(FX_IDS_PRINT_FAILED), ui.GetBoxes()[0].strText);
-        EXPECT_TRUE(RedrawsItself(host.ControlHwnd()));
-        EXPECT_EQ(3, card.m_nCurPage);
+        EXPECT_TRUE(RedrawsItself(m_host.ControlHwnd()));
+        EXPECT_EQ(3, Card().m_nCurPage);
     }
 }
 
 // The status dialog names the job and the printer; its Cancel ends the job after the page in
 // hand, without a message and without a finished document.
-TEST(VornCtlTest, CancelInThePrintingDialogStopsTheJobQuietly)
+TEST_F(VornCtlPrintJobTest, CancelInThePrintingDialogStopsTheJobQuietly)
 {
-    CString strError;
-    ASSERT_TRUE(EnsureTestPrinter(strError)) << static_cast<LPCSTR>(strError);
-    CCardHost host;
-    ASSERT_TRUE(host.Create(CRect(0, 0, 400, 300)));
-    host.Start();
-    CCardObj& card = host.m_pCtl->GetCappObj().m_CardObj;
-    card.SetCurPage(2);
-    CTestTempFolder temp;
-    host.m_pCtl->m_strPrintOutput = temp.PathOf("cancelled.ps");
+    Card().SetCurPage(2);
+    m_host.m_pCtl->m_strPrintOutput = m_temp.PathOf("cancelled.ps");
     CTestUi ui;
     HWND hWndStatus = nullptr;
     ui.OnDialog(IDD_FX_PRINTING, [&](CTestDlg& dlg) {
@@ -1303,15 +1291,15 @@ TEST(VornCtlTest, CancelInThePrintingDialogStopsTheJobQuietly)
         dlg.Cancel();
     });
 
-    EXPECT_FALSE(host.m_pCtl->PrintPage("1-4"));
+    EXPECT_FALSE(m_host.m_pCtl->PrintPage("1-4"));
     EXPECT_NE(nullptr, hWndStatus);
     EXPECT_FALSE(::IsWindow(hWndStatus));
     EXPECT_TRUE(ui.GetBoxes().empty());
-    const std::string strPs = ReadWholeFile(host.m_pCtl->m_strPrintOutput);
+    const std::string strPs = ReadWholeFile(m_host.m_pCtl->m_strPrintOutput);
     EXPECT_EQ(std::string::npos, strPs.find("%%EOF"));
-    EXPECT_GE(1, CountPsPages(strPs));
-    EXPECT_TRUE(RedrawsItself(host.ControlHwnd()));
-    EXPECT_EQ(2, card.m_nCurPage);
+    EXPECT_GE(1u, PrintedFrameLefts(strPs).size());
+    EXPECT_TRUE(RedrawsItself(m_host.ControlHwnd()));
+    EXPECT_EQ(2, Card().m_nCurPage);
 }
 
 // The preview shows the first page's template as it prints: landscape.
