@@ -10,14 +10,14 @@
 #include "framework/FwMDIFrameWnd.h"
 #include "framework/FwSystemColors.h"
 #include "framework/FwToolBarManager.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/MDIFrameWnd.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 FX_IMPLEMENT_DYNCREATE(FwMenuBar, FwCustomToolBar)
 FX_IMPLEMENT_DYNCREATE(FwMDIMenuBar, FwMenuBar)

@@ -18,7 +18,7 @@
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "framework/FwControlBarInfo.h"
 
 FX_IMPLEMENT_DYNAMIC(FwToolBarManager, FwControlBarManager)

@@ -21,14 +21,14 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/CmdUI.h"
 #include "platform/win/Menu.h"
 #include "platform/win/MsgBox.h"
 #include "symedit/CappBaseCtrl.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 #include "work/res/resource.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;

@@ -19,12 +19,12 @@
 #include "core/RelVarFormat.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxVariant.h"
-#include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxComScope.h"
 #include "platform/ole/FxXmlReader.h"
 #include "platform/gdi/ClientDC.h"
 #include "symedit/CappBaseCtrl.h"
-#include "work/CardCellEditorFun.h"
-#include "work/CardXmlExchange.h"
+#include "work/CardCellFun.h"
+#include "work/CardXml.h"
 
 namespace
 {

@@ -7,7 +7,7 @@
 
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/win/FxFileDialog.h"
 
 namespace
