@@ -1,7 +1,7 @@
 #include "basedlg/SelDataSDlg.h"
 
 #include "basedlg/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/MsgMap.h"
 

@@ -4,8 +4,8 @@
 
 #include "basedlg/res/resource.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/MsgMap.h"
 

@@ -1,7 +1,7 @@
 #include "basedlg/WaitDlg.h"
 
 #include "basedlg/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/DataExchange.h"
 
 FX_IMPLEMENT_DYNAMIC(CWaitDlg, CDialog)

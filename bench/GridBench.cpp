@@ -5,7 +5,7 @@
 #include "gridkit/GkGridWnd.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 int main()
 {

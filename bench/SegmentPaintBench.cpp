@@ -5,7 +5,7 @@
 #include "bench/BenchClock.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "symbols/StringContSeg.h"
 
 namespace

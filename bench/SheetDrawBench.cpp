@@ -18,8 +18,8 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 #include "tests/core/SheetDrawUtil.h"
 
 namespace

@@ -12,6 +12,7 @@
 #include "core/CardXmlText.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxComScope.h"
 #include "core/CellFieldDataItem.h"
 #include "tests/core/CardObjUtil.h"
 

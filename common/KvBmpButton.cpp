@@ -3,11 +3,11 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 namespace
 {

@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 // The "其它..." button: a push button that tells its bar of its focus and keys.
 class CKvOtherButton : public CButton

@@ -6,8 +6,8 @@
 #include "common/KvPopupColorBar.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(CKvColorButton, CKvOwnerDrawButton)
 

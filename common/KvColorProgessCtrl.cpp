@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "platform/gdi/Bitmap.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(CKvColorProgessCtrl, CProgressCtrl)
 

@@ -7,6 +7,8 @@
 #include "platform/frame/DockContext.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/WindowDC.h"
 

@@ -5,7 +5,7 @@
 #include "common/KvDraw3dRect.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 CKvControlBarBn::CKvControlBarBn() : m_bPushed(FALSE), m_bRaised(FALSE), m_ptOrg(0, 0)
 {

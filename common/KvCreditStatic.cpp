@@ -4,8 +4,8 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(CKvCreditStatic, CStatic)
 

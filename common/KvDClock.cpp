@@ -3,12 +3,12 @@
 #include <commctrl.h>
 
 #include "common/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(CKvDClock, CStatic)
 

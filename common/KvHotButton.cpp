@@ -1,11 +1,11 @@
 #include "common/KvHotButton.h"
 
 #include "platform/base/FxIcon.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

@@ -4,7 +4,7 @@
 
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/win/MsgBox.h"
 
 namespace

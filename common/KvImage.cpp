@@ -3,10 +3,10 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

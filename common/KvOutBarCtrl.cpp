@@ -5,13 +5,13 @@
 #include <algorithm>
 
 #include "common/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/ImageList.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

@@ -5,10 +5,10 @@
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

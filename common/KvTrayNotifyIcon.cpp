@@ -2,7 +2,7 @@
 
 #include "common/KvTrayRessurectionWnd.h"
 #include "common/KvTrayTimerWnd.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/Menu.h"
 #include "platform/win/Wnd.h"
 

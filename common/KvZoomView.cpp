@@ -6,11 +6,11 @@
 #include <cstdlib>
 
 #include "common/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/print/PrintInfo.h"
 
 namespace

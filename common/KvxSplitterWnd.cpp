@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "common/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/ClientDC.h"
 
 namespace

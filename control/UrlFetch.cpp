@@ -4,14 +4,13 @@
 
 #include <vector>
 
+#include "control/UrlFetchScope.h"
 #include "platform/base/FxHandle.h"
 #include "platform/base/FxInternetHandle.h"
 
 namespace
 {
 const DWORD kChunk = 8192;
-
-thread_local const CUrlFetchLimits* t_pLimits = nullptr;
 
 void SetTimeouts(HINTERNET h, DWORD dwTimeout)
 {
@@ -269,27 +268,6 @@ HANDLE CreateTempTarget(LPCSTR pszExt, CString& strPath)
     return INVALID_HANDLE_VALUE;
 }
 } // namespace
-
-CUrlFetchLimits::CUrlFetchLimits()
-    : cbMaxBody(kDefaultMaxBody), dwTimeoutMs(kDefaultTimeoutMs), dwTotalMs(kDefaultTotalMs),
-      nMaxRedirects(kDefaultMaxRedirects)
-{
-}
-
-CUrlFetchLimits CUrlFetchLimits::Current()
-{
-    return t_pLimits != nullptr ? *t_pLimits : CUrlFetchLimits();
-}
-
-CUrlFetchScope::CUrlFetchScope(const CUrlFetchLimits& limits) : m_pOuter(t_pLimits), m_limits(limits)
-{
-    t_pLimits = &m_limits;
-}
-
-CUrlFetchScope::~CUrlFetchScope()
-{
-    t_pLimits = m_pOuter;
-}
 
 BOOL IsUrlPath(LPCSTR pszPath)
 {

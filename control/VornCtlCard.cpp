@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "control/ScriptEngine.h"
+#include "control/CardScriptEngine.h"
 #include "control/UrlFetch.h"
 #include "control/VornCtlCtrl.h"
 #include "core/CappCell.h"

@@ -2,7 +2,7 @@
 #include "control/VornCtlCtrl.h"
 #include "control/VornCtlIds.h"
 #include "control/VornCtlPropPage.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/ole/OleObjectFactory.h"
 #include "control/res/resource.h"
 

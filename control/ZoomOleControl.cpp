@@ -4,12 +4,12 @@
 
 #include "control/res/resource.h"
 #include "platform/base/FxGlobalMem.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/print/PrintDialog.h"
 #include "platform/print/PrintInfo.h"
 

@@ -6,6 +6,7 @@
 #include "core/CappCardVarItem.h"
 #include "core/CappFreeObj.h"
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/CappMDData.h"
 #include "core/CappMidData.h"
 #include "core/CappMsgFun.h"

@@ -4,6 +4,7 @@
 
 #include "core/CappFont.h"
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/CappLine.h"
 #include "core/CappRange.h"
 #include "core/CappSizeLimit.h"

@@ -2,7 +2,7 @@
 // format, font and related resources.
 #pragma once
 
-#include "core/CappFont.h"
+#include "core/CappContextFont.h"
 #include "core/VornCardExport.h"
 #include "platform/base/ObList.h"
 #include "platform/base/Rect.h"

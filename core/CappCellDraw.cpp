@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/CappCell.h"
+#include "core/CappFont.h"
 #include "core/CappSizeLimit.h"
 #include "core/CardCommFun.h"
 #include "core/CellDataItem.h"

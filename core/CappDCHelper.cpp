@@ -5,7 +5,7 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 namespace
 {

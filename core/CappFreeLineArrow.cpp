@@ -5,7 +5,7 @@
 #include "core/CappFreeObjPaint.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 FX_IMPLEMENT_SERIAL(CCappFreeLineArrow, CCappFreeLine, 0)
 

@@ -8,8 +8,8 @@
 #include "core/res/resource.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/SelectGuard.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 

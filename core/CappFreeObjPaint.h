@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 
 class CCappFreeObj;
 

@@ -6,6 +6,7 @@
 #include "common/KvStringMgr.h"
 #include "core/CappCardVarItem.h"
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/CappMidRow.h"
 #include "core/CappVarDataFun.h"
 #include "core/CellFieldDataItem.h"

@@ -2,6 +2,7 @@
 
 #include "core/CappCell.h"
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/CappMDSeatItem.h"
 #include "core/CellIndexItem.h"
 

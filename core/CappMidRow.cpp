@@ -1,6 +1,7 @@
 #include "core/CappMidRow.h"
 
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/CappVarDataFun.h"
 #include "core/CellFieldDataItem.h"
 

@@ -9,6 +9,7 @@
 #include "core/CappLine.h"
 #include "core/CappLineIndex.h"
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/CappMDSeatItem.h"
 #include "core/CappMidData.h"
 #include "core/CappMsgFun.h"

@@ -16,7 +16,7 @@
 #include "core/CellFieldDataItem.h"
 #include "platform/base/FxComPtr.h"
 #include "platform/base/FxVariant.h"
-#include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxComScope.h"
 #include "platform/ole/FxXmlReader.h"
 
 namespace

@@ -1,6 +1,7 @@
 #include "core/CardDataRelItem.h"
 
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/FieldRelItem.h"
 
 FX_IMPLEMENT_SERIAL(CCardDataRelItem, CObject, 0)

@@ -2,7 +2,7 @@
 // there and the colours and font the value brings along.
 #pragma once
 
-#include "core/CappFont.h"
+#include "core/CappContextFont.h"
 #include "core/VornCardExport.h"
 #include "platform/base/Object.h"
 #include "platform/base/Rect.h"

@@ -1,6 +1,7 @@
 #include "core/CellFieldDataItem.h"
 
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 
 FX_IMPLEMENT_SERIAL(CCellFieldDataItem, CObject, 0)
 

@@ -13,9 +13,9 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/SelectGuard.h"
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 

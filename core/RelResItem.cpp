@@ -1,6 +1,7 @@
 #include "core/RelResItem.h"
 
 #include "core/CappListArchive.h"
+#include "core/CappLoadScope.h"
 #include "core/RelVarFormat.h"
 
 FX_IMPLEMENT_SERIAL(CRelResItem, CObject, 0)

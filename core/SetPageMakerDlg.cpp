@@ -6,7 +6,8 @@
 #include "core/SelCardPageDlg.h"
 #include "core/res/resource.h"
 #include "platform/base/FxIcon.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/MsgBox.h"
 

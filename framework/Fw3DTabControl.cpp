@@ -5,8 +5,8 @@
 #include "framework/FwSystemColors.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(Fw3DTabControl, FwTabControlBase)
 

@@ -10,7 +10,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(FwBmpMenuPlugIn, FwWndPlugIn)
 

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(FwBmpMgr, CObject)
 

@@ -6,7 +6,7 @@
 #include "platform/base/ResourceException.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 FwButtonPaintCache::FwButtonPaintCache() : m_hOldComposeBitmap(nullptr), m_hOldMaskBitmap(nullptr), m_hOldFont(nullptr)
 {

@@ -6,6 +6,7 @@
 
 #include "platform/base/Size.h"
 #include "platform/base/String.h"
+#include "platform/frame/ControlBarInfo.h"
 #include "platform/frame/DockState.h"
 
 class FwControlBarInfoEx;

@@ -2,7 +2,7 @@
 
 #include "framework/FwControlBarInfo.h"
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/ole/OleControlWnd.h"
 #include "platform/win/CmdUI.h"

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "platform/frame/ControlBarInfo.h"
 #include "platform/frame/DockState.h"
 
 class CFrameWnd;

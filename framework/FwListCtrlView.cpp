@@ -9,10 +9,10 @@
 #include "platform/base/ResourceException.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/ImageList.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

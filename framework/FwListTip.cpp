@@ -3,8 +3,8 @@
 #include "framework/FwListSite.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

@@ -2,6 +2,7 @@
 
 #include "framework/FwMDIFrameWnd.h"
 #include "platform/doc/DocTemplate.h"
+#include "platform/doc/MultiDocTemplate.h"
 #include "platform/frame/CreateContext.h"
 #include "platform/frame/MDIFrameWnd.h"
 #include "platform/frame/WinApp.h"

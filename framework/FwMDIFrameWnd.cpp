@@ -18,7 +18,7 @@
 #include "framework/FwToolBarManager.h"
 #include "platform/doc/View.h"
 #include "platform/frame/MDIChildWnd.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/WinApp.h"
 #include "platform/win/Menu.h"
 

@@ -8,10 +8,15 @@
 #include "framework/FwTextButton.h"
 #include "framework/FwToolBarManager.h"
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/FrameWnd.h"
+#include "platform/frame/MDIChildWnd.h"
+#include "platform/frame/MDIFrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 FX_IMPLEMENT_DYNCREATE(FwMenuBar, FwCustomToolBar)
 

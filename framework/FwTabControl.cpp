@@ -6,10 +6,10 @@
 #include "framework/FwSystemColors.h"
 #include "framework/FwTab.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNAMIC(FwTabControl, FwTabControlBase)
 

@@ -6,7 +6,7 @@
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 FwTextButton::FwTextButton() : m_nMenuID(0), m_nPos(0), m_dwMask(0), m_chMnemonic(0)
 {

@@ -17,6 +17,9 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"
+#include "platform/gdi/ClientDC.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "framework/FwControlBarInfo.h"
 
 FX_IMPLEMENT_DYNAMIC(FwToolBarManager, FwControlBarManager)

@@ -4,8 +4,8 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/ImageList.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

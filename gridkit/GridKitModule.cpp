@@ -1,5 +1,5 @@
 // GridKit joins the framework's chain of resource modules while it is loaded.
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxModuleLink.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include "simulator/SimDataDlg.h"
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/base/StringArray.h"
 #include "platform/win/FxFileDialog.h"
 #include "simulator/SimDataFile.h"

@@ -7,7 +7,7 @@
 #include "platform/base/FxHandle.h"
 #include "platform/base/FxSafeSave.h"
 #include "platform/base/FxVariant.h"
-#include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxComScope.h"
 #include "platform/ole/FxXmlReader.h"
 
 namespace

@@ -3,7 +3,7 @@
 #include <ole2.h>
 
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/frame/WinApp.h"
 #include "platform/ole/OleControlWnd.h"
 #include "simulator/VornSimulatorDlg.h"

@@ -2,7 +2,7 @@
 
 #include "gridkit/GkGridWnd.h"
 #include "platform/base/FxComPtr.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/FxFileDialog.h"
 #include "platform/win/MsgBox.h"
 #include "platform/base/StringArray.h"

@@ -1,7 +1,7 @@
 #include "symbols/BmpButton.h"
 
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/FxSavedDC.h"
 
 void CBmpButton::SetBitmap(int nIDResource)
 {

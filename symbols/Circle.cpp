@@ -3,8 +3,8 @@
 #include "platform/base/StringArray.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 #include "symbols/SymFieldFun.h"
 
 FX_IMPLEMENT_DYNCREATE(CCircle, CBasicObject)

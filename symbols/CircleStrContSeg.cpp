@@ -1,5 +1,6 @@
 #include "symbols/CircleStrContSeg.h"
 
+#include "symbols/SegFont.h"
 #include "symbols/SegPaint.h"
 
 short CCircleStrContSeg::IsKindOf()

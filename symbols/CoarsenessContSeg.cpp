@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "symbols/SegFont.h"
 #include "symbols/SegPaint.h"
 #include "symbols/SegTagField.h"
 

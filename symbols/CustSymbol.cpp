@@ -3,13 +3,13 @@
 #include <cstdlib>
 
 #include "platform/base/Rect.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/base/StringArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Brush.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "symbols/Arc.h"
 #include "symbols/Circle.h"
 #include "symbols/Line.h"

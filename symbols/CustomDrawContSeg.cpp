@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "symbols/SegFont.h"
 #include "symbols/SegPaint.h"
 
 namespace

@@ -1,5 +1,6 @@
 #include "symbols/FrameStrContSeg.h"
 
+#include "symbols/SegFont.h"
 #include "symbols/SegPaint.h"
 
 short CFrameStrContSeg::IsKindOf()

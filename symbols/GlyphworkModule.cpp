@@ -1,6 +1,6 @@
 // Glyphwork joins the framework's chain of resource modules while it is loaded, so its dialogs
 // and bitmaps are found whichever module is current.
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxModuleLink.h"
 
 namespace
 {

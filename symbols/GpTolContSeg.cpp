@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "symbols/SegFont.h"
 #include "symbols/SegPaint.h"
 #include "symbols/SegTagField.h"
 

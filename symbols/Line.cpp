@@ -2,8 +2,8 @@
 
 #include "platform/base/StringArray.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 
 FX_IMPLEMENT_DYNCREATE(CLine, CBasicObject)
 

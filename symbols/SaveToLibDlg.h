@@ -10,21 +10,11 @@
 #include "platform/win/TreeCtrl.h"
 #include "symbols/CustSymbol.h"
 #include "symbols/ResizableDialog.h"
+#include "symbols/SymStructItem.h"
 
 #include <commctrl.h>
 
 class CSession;
-
-// One node of the library tree.
-class GLYPHWORK_API CSymStructItem : public CObject
-{
-public:
-    int m_nID = 0;
-    CString m_strName;
-    int m_bFolder = 1;
-    int m_nBlobID = 0;
-    CString m_strGuid;
-};
 
 class GLYPHWORK_API CSaveToLibDlg : public ResizableDialog
 {

@@ -9,9 +9,9 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 class CContentSegment;
 
@@ -59,13 +59,6 @@ private:
     COLORREF m_crText;
     bool m_bSelected;
     bool m_bOpaque;
-};
-
-// A font made from a record for one call.
-class CSegFont : public CFont
-{
-public:
-    explicit CSegFont(const LOGFONT& lf) { CreateFontIndirect(&lf); }
 };
 
 // Extent of a text in a font on the attribute context; an empty text measures 0.

@@ -6,10 +6,10 @@
 
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/win/DataExchange.h"
 #include "symbols/GCData.h"
 #include "symbols/GlyphworkFun.h"

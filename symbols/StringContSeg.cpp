@@ -1,5 +1,6 @@
 #include "symbols/StringContSeg.h"
 
+#include "symbols/SegFont.h"
 #include "symbols/SegPaint.h"
 
 short CStringContSeg::IsKindOf()

@@ -2,9 +2,9 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 #include "platform/win/Menu.h"
 #include "symbols/InputCharDlg.h"
 #include "symbols/res/resource.h"

@@ -1,6 +1,6 @@
 #include "symbols/SymbolDlg.h"
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/DataExchange.h"
 #include "symbols/InputGroupNameDlg.h"
 #include "symbols/SymbolGroup.h"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "symbols/SegFont.h"
 #include "symbols/SegPaint.h"
 
 int CTextTripleContSeg::GetWidth(CDC* pDC)

@@ -8,8 +8,8 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "symbols/CircleStrContSeg.h"
 #include "symedit/CustSymMgr.h"
 #include "symbols/CoarsenessContSeg.h"

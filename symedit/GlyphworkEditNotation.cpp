@@ -1,7 +1,7 @@
 // The notation commands of CGlyphworkEdit: new elements through the notation dialogs of
 // Glyphwork, changing an element through its dialog, and the work directory those dialogs read.
 #include "platform/base/FxRegKey.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/db/Session.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/MsgBox.h"

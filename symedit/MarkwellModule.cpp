@@ -1,6 +1,6 @@
 // Markwell joins the framework's chain of resource modules while it is loaded, so its strings and
 // dialogs are found whichever module is current.
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxModuleLink.h"
 
 namespace
 {

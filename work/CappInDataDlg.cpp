@@ -1,6 +1,6 @@
 #include "work/CappInDataDlg.h"
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "work/res/resource.h"
 
 FX_IMPLEMENT_DYNAMIC(CCappInDataDlg, CCappValueDlg)

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "work/CappCardView.h"
 #include "work/res/resource.h"
 

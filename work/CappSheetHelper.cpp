@@ -7,7 +7,7 @@
 #include "core/CappMetricDC.h"
 #include "core/CappSheet.h"
 #include "platform/base/ObList.h"
-#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/FxSavedDC.h"
 
 namespace
 {

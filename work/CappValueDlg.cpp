@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/MsgBox.h"
 #include "work/CappBaseFun.h"

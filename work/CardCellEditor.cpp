@@ -14,10 +14,10 @@
 #include "core/CellDataItem.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 #include "work/CappCardView.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 
 namespace
 {

@@ -20,7 +20,7 @@
 #include "symedit/GlyphworkEdit.h"
 #include "work/CappCardView.h"
 #include "work/CardCellEditor.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 #include "work/CardCellGlyphEdit.h"
 #include "work/CardMenuFun.h"
 

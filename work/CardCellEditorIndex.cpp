@@ -7,7 +7,7 @@
 #include "core/CellIndexItem.h"
 #include "platform/gdi/ClientDC.h"
 #include "work/CappCardView.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 
 void CCardCellEditor::AutoIndexEmptyRow()
 {

@@ -5,7 +5,7 @@
 #include "core/CappSheet.h"
 #include "core/CellDataItem.h"
 #include "platform/frame/WinApp.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 
 namespace
 {

@@ -10,10 +10,11 @@
 #include "core/CardObj.h"
 #include "core/CardXmlText.h"
 #include "platform/gdi/ClientDC.h"
+#include "platform/ole/FxComScope.h"
 #include "platform/ole/FxMsXml.h"
 #include "platform/ole/FxXmlReader.h"
 #include "platform/win/Wnd.h"
-#include "work/CardXmlExchange.h"
+#include "work/CardXml.h"
 
 namespace
 {

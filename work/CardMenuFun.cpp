@@ -3,7 +3,7 @@
 #include "symedit/CappBaseCtrl.h"
 #include "work/CappCardView.h"
 #include "work/CardCompute.h"
-#include "work/CardXmlExchange.h"
+#include "work/CardXml.h"
 
 void CCardMenuFun::AppendCellItems(CCappBaseCtrl* pEdit, const CCappCell* pCell)
 {

@@ -18,12 +18,14 @@
 #include "core/CardObj.h"
 #include "core/CellFieldDataItem.h"
 #include "core/CellIndexItem.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/FxFileDialog.h"
 #include "platform/win/MsgBox.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CappBaseFun.h"
+#include "work/CardCellFun.h"
 #include "work/CardRowOrder.h"
+#include "work/CompData.h"
 #include "work/RowOrderDlg.h"
 
 // After an insert or delete in the current area: recount the pages (telling the host when the

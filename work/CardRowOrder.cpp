@@ -10,7 +10,7 @@
 #include "core/CappSheet.h"
 #include "core/CellIndexItem.h"
 #include "work/CappBaseFun.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 #include "work/CompData.h"
 
 namespace

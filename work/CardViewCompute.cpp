@@ -11,11 +11,11 @@
 #include "core/CardObj.h"
 #include "core/CellDataItem.h"
 #include "core/CellFieldDataItem.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "symedit/CappBaseCtrl.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 #include "work/CardCompute.h"
 #include "work/SpecCharDlg.h"
 

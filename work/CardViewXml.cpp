@@ -1,6 +1,6 @@
 #include "core/CappMidData.h"
 #include "work/CappCardView.h"
-#include "work/CardXmlExchange.h"
+#include "work/CardXml.h"
 
 namespace
 {

@@ -15,12 +15,14 @@
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
 #include "platform/base/FxComPtr.h"
+#include "platform/base/FxVariant.h"
+#include "platform/ole/FxComScope.h"
 #include "platform/ole/FxMsXml.h"
 #include "platform/ole/FxXmlReader.h"
 #include "symedit/CappBaseCtrl.h"
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 #include "work/CardDataMlReader.h"
-#include "work/CardXmlExchange.h"
+#include "work/CardXml.h"
 
 namespace
 {

@@ -8,7 +8,7 @@
 #include "basedlg/SelDataSDlg.h"
 #include "designer/cells/SetCellStyleSh.h"
 #include "designer/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/MsgBox.h"
 

@@ -8,9 +8,9 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

@@ -8,7 +8,7 @@
 #include "core/CappDCHelper.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/win/FxFileDialog.h"
 
 namespace

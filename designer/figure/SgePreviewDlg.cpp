@@ -7,11 +7,11 @@
 #include "designer/figure/ResizableDlg.h"
 #include "designer/res/resource.h"
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

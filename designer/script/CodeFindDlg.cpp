@@ -2,7 +2,7 @@
 
 #include "designer/script/CodeTextView.h"
 #include "designer/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/WinApp.h"
 #include "platform/win/DataExchange.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "designer/script/CodeTextView.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 
 namespace
 {

@@ -5,7 +5,7 @@
 #include "core/CappMidData.h"
 #include "core/CappSheet.h"
 #include "designer/sheet/CappSheetDefView.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 
 namespace
 {

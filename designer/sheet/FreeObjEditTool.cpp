@@ -18,9 +18,9 @@
 #include "designer/freeobj/FreeObjCopyFun.h"
 #include "designer/freeobj/FreeObjSh.h"
 #include "designer/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/win/Wnd.h"
 
 namespace

@@ -6,9 +6,9 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
 
 namespace
 {

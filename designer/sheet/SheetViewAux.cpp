@@ -18,8 +18,8 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSavedDC.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/win/MsgBox.h"
 #include "platform/win/Wnd.h"
 

@@ -8,12 +8,12 @@
 #include "designer/sheet/SheetToolHost.h"
 #include "designer/cells/LineAttrDlg.h"
 #include "designer/res/resource.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/win/Wnd.h"
 
 namespace

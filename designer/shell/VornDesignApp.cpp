@@ -13,7 +13,7 @@
 #include "designer/script/ScriptFrame.h"
 #include "designer/res/resource.h"
 #include "gridkit/GkGridWnd.h"
-#include "platform/doc/DocTemplate.h"
+#include "platform/doc/MultiDocTemplate.h"
 #include "platform/doc/NewTypeDlg.h"
 #include "platform/frame/FrameIds.h"
 #include "platform/ole/OleControlWnd.h"

@@ -8,7 +8,7 @@
 #include "designer/res/resource.h"
 #include "platform/gdi/PaintDC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 namespace
 {

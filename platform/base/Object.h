@@ -2,6 +2,7 @@
 // by name, and archive serialisation.
 #pragma once
 
+#include "platform/base/FxClassInit.h"
 #include "platform/base/FxExport.h"
 
 class CObject;
@@ -26,19 +27,6 @@ struct FX_API CRuntimeClass
     // loaded DLL is found here by its exact name; nullptr when none is registered.
     static const CRuntimeClass* FromName(LPCSTR pszClassName);
     static CObject* CreateObject(LPCSTR pszClassName);
-};
-
-// Registers a class for FromName while its module is loaded; the macros make one per class.
-class FX_API CFxClassInit
-{
-public:
-    explicit CFxClassInit(CRuntimeClass* pClass);
-    ~CFxClassInit();
-    CFxClassInit(const CFxClassInit&) = delete;
-    CFxClassInit& operator=(const CFxClassInit&) = delete;
-
-private:
-    CRuntimeClass* m_pClass;
 };
 
 // Typed loading behind `ar >> pObj`; throws CArchiveException badClass when the stored object is

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/base/FxResMgr.h"
 #include "platform/base/MemoryException.h"
-#include "platform/base/ResMgr.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 // resource id they share, and the documents open of that kind. Third stage of command routing.
 #pragma once
 
-#include "platform/base/PtrList.h"
+#include "platform/base/Position.h"
 #include "platform/base/String.h"
 #include "platform/win/CmdTarget.h"
 
@@ -59,47 +59,4 @@ protected:
     CRuntimeClass* m_pFrameClass;
     CRuntimeClass* m_pViewClass;
     CString m_strDocStrings;
-};
-
-// One document at a time: opening another replaces it in the same frame.
-class FX_API CSingleDocTemplate : public CDocTemplate
-{
-    FX_DECLARE_DYNAMIC(CSingleDocTemplate)
-
-public:
-    using CDocTemplate::CDocTemplate;
-    ~CSingleDocTemplate() override;
-
-    void AddDocument(CDocument* pDoc) override;
-    void RemoveDocument(CDocument* pDoc) override;
-    POSITION GetFirstDocPosition() const override;
-    CDocument* GetNextDoc(POSITION& rPos) const override;
-    CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
-
-private:
-    CDocument* m_pOnlyDoc = nullptr;
-};
-
-// Any number of documents, each in its own MDI child frame.
-class FX_API CMultiDocTemplate : public CDocTemplate
-{
-    FX_DECLARE_DYNAMIC(CMultiDocTemplate)
-
-public:
-    CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                      CRuntimeClass* pViewClass);
-    ~CMultiDocTemplate() override;
-
-    void AddDocument(CDocument* pDoc) override;
-    void RemoveDocument(CDocument* pDoc) override;
-    POSITION GetFirstDocPosition() const override;
-    CDocument* GetNextDoc(POSITION& rPos) const override;
-    CDocument* OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
-
-protected:
-    void SetDefaultTitle(CDocument* pDoc) override;
-
-private:
-    CPtrList m_docList;
-    int m_nUntitledCount;
 };

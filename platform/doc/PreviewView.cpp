@@ -5,7 +5,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/FxSavedDC.h"
 #include "platform/print/FxResource.h"
 #include "platform/print/PreviewBar.h"
 #include "platform/print/PrintDialog.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/frame/ControlBarInfo.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/DockContext.h"
-#include "platform/frame/DockState.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MiniDockFrameWnd.h"
 #include "platform/frame/WinApp.h"

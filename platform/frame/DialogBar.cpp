@@ -1,6 +1,6 @@
 #include "platform/frame/DialogBar.h"
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/FrameWnd.h"
 
 namespace

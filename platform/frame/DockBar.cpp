@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/frame/DockState.h"
+#include "platform/frame/ControlBarInfo.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/MiniDockFrameWnd.h"
 

@@ -1,9 +1,10 @@
 #include "platform/frame/FrameWnd.h"
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/doc/Document.h"
 #include "platform/doc/PreviewView.h"
 #include "platform/doc/View.h"
+#include "platform/frame/ControlBarInfo.h"
 #include "platform/frame/CreateContext.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/DockContext.h"

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/gdi/DC.h"
 #include "platform/win/CmdUI.h"

@@ -4,11 +4,11 @@
 
 #include "platform/base/Firewall.h"
 #include "platform/base/FxRegKey.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/NewTypeDlg.h"
 #include "platform/frame/FrameWnd.h"
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/win/FxFileDialog.h"
 #include "platform/win/MsgBox.h"
 #include "platform/win/Wnd.h"

@@ -1,8 +1,8 @@
 #include "platform/gdi/Bitmap.h"
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 
 CBitmap* CBitmap::FromHandle(HBITMAP hBitmap)
 {

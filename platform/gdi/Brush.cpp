@@ -1,6 +1,6 @@
 #include "platform/gdi/Brush.h"
 
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 
 CBrush::CBrush(COLORREF crColor)
 {

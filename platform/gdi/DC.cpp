@@ -3,9 +3,9 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/gdi/Pen.h"
 #include "platform/gdi/Rgn.h"
-#include "platform/gdi/TempHandleMap.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include "platform/gdi/Font.h"
 
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 
 CFont* CFont::FromHandle(HFONT hFont)
 {

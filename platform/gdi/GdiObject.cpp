@@ -1,6 +1,6 @@
 #include "platform/gdi/GdiObject.h"
 
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 
 CGdiObject::~CGdiObject()
 {

@@ -1,6 +1,6 @@
 #include "platform/gdi/Pen.h"
 
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 
 CPen::CPen(int nPenStyle, int nWidth, COLORREF crColor)
 {

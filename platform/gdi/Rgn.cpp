@@ -1,6 +1,6 @@
 #include "platform/gdi/Rgn.h"
 
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 
 CRgn* CRgn::FromHandle(HRGN hRgn)
 {

@@ -1,7 +1,7 @@
 #include "platform/ole/OleControlWnd.h"
 
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/ole/OleControlSite.h"
 
 FX_IMPLEMENT_DYNAMIC(COleControlWnd, CWnd)

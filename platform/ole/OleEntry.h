@@ -4,24 +4,7 @@
 #pragma once
 
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
-
-class CFxModuleStateSwitch
-{
-public:
-    explicit CFxModuleStateSwitch(HINSTANCE hModule) : m_hOld(CFxResMgr::GetResourceHandle())
-    {
-        if (hModule != nullptr) {
-            CFxResMgr::SetResourceHandle(hModule);
-        }
-    }
-    ~CFxModuleStateSwitch() { CFxResMgr::SetResourceHandle(m_hOld); }
-    CFxModuleStateSwitch(const CFxModuleStateSwitch&) = delete;
-    CFxModuleStateSwitch& operator=(const CFxModuleStateSwitch&) = delete;
-
-private:
-    HINSTANCE m_hOld;
-};
+#include "platform/ole/FxModuleStateSwitch.h"
 
 template <class F> HRESULT FxOleEntry(LPCSTR pszWhere, HINSTANCE hModule, F&& fn)
 {

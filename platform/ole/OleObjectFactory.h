@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/base/FxExport.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 
 // After the windows headers, which they need.
 #include <unknwn.h>

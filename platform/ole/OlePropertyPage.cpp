@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/ole/OleDispatchDriver.h"
 #include "platform/ole/OleEntry.h"
 

@@ -1,6 +1,7 @@
 #include "platform/print/FxResource.h"
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxModuleLink.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/res/resource.h"
 #include "platform/win/MsgBox.h"
 

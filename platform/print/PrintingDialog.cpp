@@ -1,7 +1,7 @@
 #include "platform/print/PrintingDialog.h"
 
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/print/FxResource.h"
 #include "platform/res/resource.h"
 

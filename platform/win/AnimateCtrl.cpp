@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 
 FX_IMPLEMENT_DYNAMIC(CAnimateCtrl, CWnd)
 

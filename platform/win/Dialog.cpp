@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/CenterWindow.h"
 #include "platform/win/DataExchange.h"
 

@@ -1,7 +1,7 @@
 #include "platform/win/Menu.h"
 
-#include "platform/base/ResMgr.h"
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/base/FxResMgr.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/win/Wnd.h"
 
 CMenu::CMenu() : m_hMenu(nullptr), m_bOwner(FALSE)

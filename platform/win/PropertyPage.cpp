@@ -1,7 +1,7 @@
 #include "platform/win/PropertyPage.h"
 
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/PropertySheet.h"
 
 FX_IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)

@@ -3,9 +3,9 @@
 #include <unordered_map>
 
 #include "platform/base/Firewall.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/win/Menu.h"
 #include "platform/win/MsgBox.h"
 

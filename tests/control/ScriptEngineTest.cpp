@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "control/CardScriptEngine.h"
 #include "control/ScriptEngine.h"
 #include "control/VornCtlCtrl.h"
 #include "core/CappCardVarItem.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "control/UrlFetch.h"
+#include "control/UrlFetchScope.h"
 #include "platform/base/FxFindHandle.h"
 #include "platform/base/FxHandle.h"
 #include "support/LoopbackHttpServer.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "control/ScriptEngine.h"
+#include "control/CardScriptEngine.h"
 #include "control/VornCtlCtrl.h"
 #include "control/VornCtlIds.h"
 #include "core/CappCell.h"

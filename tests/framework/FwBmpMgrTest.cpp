@@ -6,7 +6,7 @@
 #include "platform/base/FxComPtr.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "tests/framework/res/fwtoolbar_resource.h"
 
 namespace

@@ -11,7 +11,7 @@
 #include "platform/base/ArchiveException.h"
 #include "platform/base/MemFile.h"
 #include "platform/frame/DockBar.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "tests/framework/FwToolBarTestFrame.h"
 #include "tests/support/UiDriver.h"
 

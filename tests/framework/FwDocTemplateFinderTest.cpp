@@ -3,6 +3,7 @@
 #include "framework/FwDocTemplateFinder.h"
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/Document.h"
+#include "platform/doc/MultiDocTemplate.h"
 #include "platform/doc/View.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"

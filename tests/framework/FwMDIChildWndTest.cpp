@@ -9,6 +9,7 @@
 #include "framework/FwMDIFrameWnd.h"
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/Document.h"
+#include "platform/doc/MultiDocTemplate.h"
 #include "platform/doc/View.h"
 #include "platform/frame/WinApp.h"
 #include "tests/framework/res/fwtest_resource.h"

@@ -2,7 +2,7 @@
 #include "TestCtl.h"
 #include "TestCtlIds.h"
 #include "TestCtlPage.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/ole/OleObjectFactory.h"
 
 // After the windows headers, which it needs.

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/frame/FrameWnd.h"
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/win/ComboBox.h"
 #include "platform/win/DataExchange.h"
 #include "platform/win/Dialog.h"

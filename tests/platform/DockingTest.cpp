@@ -8,6 +8,7 @@
 #include "platform/base/Archive.h"
 #include "platform/base/ArchiveException.h"
 #include "platform/base/MemFile.h"
+#include "platform/frame/ControlBarInfo.h"
 #include "platform/frame/DockBar.h"
 #include "platform/frame/DockContext.h"
 #include "platform/frame/DockState.h"

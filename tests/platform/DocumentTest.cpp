@@ -5,6 +5,7 @@
 
 #include "platform/base/File.h"
 #include "platform/base/FxSafeSave.h"
+#include "platform/doc/SingleDocTemplate.h"
 #include "tests/platform/TestFrames.h"
 #include "tests/platform/res/fxtest_resource.h"
 #include "tests/support/TempFolder.h"

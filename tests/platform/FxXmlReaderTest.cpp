@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/ole/FxMsXml.h"
+#include "platform/ole/FxComScope.h"
 #include "platform/ole/FxXmlReader.h"
 
 namespace

@@ -7,6 +7,7 @@
 
 #include "platform/doc/DocTemplate.h"
 #include "platform/doc/Document.h"
+#include "platform/doc/MultiDocTemplate.h"
 #include "platform/doc/ScrollView.h"
 #include "platform/frame/MDIChildWnd.h"
 #include "platform/frame/MDIFrameWnd.h"

@@ -10,7 +10,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "tests/platform/BarTestFrame.h"
 #include "tests/platform/res/fxtest_resource.h"
 #include "tests/support/MessagePump.h"

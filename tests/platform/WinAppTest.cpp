@@ -5,7 +5,7 @@
 #include "platform/base/Firewall.h"
 #include "platform/base/FxRegKey.h"
 #include "platform/frame/WinApp.h"
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/win/MsgBox.h"
 #include "platform/win/Wnd.h"
 #include "tests/platform/res/fxtest_resource.h"

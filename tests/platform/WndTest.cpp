@@ -6,7 +6,7 @@
 
 #include "platform/base/Firewall.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/win/Button.h"
 #include "platform/win/Wnd.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "gridkit/GkGridWnd.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "simulator/SimDataDlg.h"
 #include "simulator/SimDataFile.h"
 #include "simulator/res/resource.h"

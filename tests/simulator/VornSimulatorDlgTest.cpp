@@ -8,7 +8,8 @@
 
 #include "SimTestCard.h"
 #include "gridkit/GkGridWnd.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/doc/PreviewView.h"
 #include "platform/frame/FrameWnd.h"
 #include "platform/frame/WinApp.h"

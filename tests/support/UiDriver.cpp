@@ -4,7 +4,7 @@
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/ClientDC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/win/Dialog.h"
 #include "platform/win/MsgBox.h"
 #include "tests/support/PngFile.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "symbols/InputDataDlg.h"
 #include "symbols/res/resource.h"
 #include "tests/support/UiDriver.h"

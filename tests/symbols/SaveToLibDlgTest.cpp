@@ -7,7 +7,7 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/FxDbErrorRecords.h"
 #include "platform/db/Session.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "symbols/SaveToLibDlg.h"
 #include "symbols/res/resource.h"
 #include "platform/frame/WinApp.h"

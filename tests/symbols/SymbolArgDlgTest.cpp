@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "symbols/CustSymbol.h"
 #include "symbols/SymbolArgDlg.h"
 #include "symbols/VariableText.h"

@@ -6,7 +6,7 @@
 
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "SongFont.h"
 #include "support/DibCanvas.h"
 #include "support/MetafileRecorder.h"

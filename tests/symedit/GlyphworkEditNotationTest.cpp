@@ -10,7 +10,7 @@
 #include "SongFont.h"
 #include "platform/base/Firewall.h"
 #include "platform/base/FxRegKey.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/win/Menu.h"
 #include "symbols/CircleStrContSeg.h"
 #include "symbols/CoarsenessContSeg.h"

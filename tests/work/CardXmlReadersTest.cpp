@@ -10,7 +10,7 @@
 #include "core/CellDataItem.h"
 #include "symedit/CappBaseCtrl.h"
 #include "tests/work/CardViewTestHost.h"
-#include "work/CardXmlExchange.h"
+#include "work/CardXml.h"
 
 namespace
 {

@@ -6,7 +6,7 @@
 #include "symedit/GlyphworkEdit.h"
 #include "tests/support/UiDriver.h"
 #include "tests/work/CardViewTestHost.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "work/SpecCharDlg.h"
 #include "work/res/resource.h"
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/base/String.h"
 #include "work/res/resource.h"
 

@@ -17,7 +17,7 @@
 #include "tests/support/DrivenSheet.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "tests/support/SysDlgDriver.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestData.h"

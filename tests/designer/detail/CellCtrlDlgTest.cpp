@@ -8,7 +8,7 @@
 #include "designer/res/resource.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "tests/support/DibCanvas.h"
 #include "tests/support/UiDriver.h"
 

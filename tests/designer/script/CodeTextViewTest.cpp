@@ -19,7 +19,7 @@
 #include "platform/frame/WinApp.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/gdi/Font.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/ole/OleDropTarget.h"
 #include "platform/print/PrintInfo.h"
 #include "platform/win/CmdUI.h"

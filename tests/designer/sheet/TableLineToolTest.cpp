@@ -20,7 +20,7 @@
 #include "platform/base/Archive.h"
 #include "platform/base/File.h"
 #include "platform/base/MemFile.h"
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 #include "platform/gdi/ClientDC.h"
 #include "platform/win/CmdUI.h"
 #include "tests/designer/DesignTestWorkDir.h"

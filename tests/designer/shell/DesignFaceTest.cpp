@@ -24,7 +24,7 @@
 #include "platform/frame/FrameIds.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 #include "platform/res/resource.h"
 #include "platform/win/Menu.h"
 #include "platform/win/ToolTipCtrl.h"

@@ -8,11 +8,11 @@
 #include "core/CappMDData.h"
 #include "core/RelResItem.h"
 #include "core/RelVarFormat.h"
-#include "work/CardXmlExchange.h"
+#include "work/CardXml.h"
 
 namespace
 {
-TEST(CardXmlExchangeTest, EscapesHostileValues)
+TEST(CardXmlTest, EscapesHostileValues)
 {
     struct EscapeCase
     {
@@ -45,7 +45,7 @@ CString LookupTable(void* pContext, const CString& strName)
     return strName == "A" ? CString(static_cast<const char*>(pContext)) : CString("?");
 }
 
-TEST(CardXmlExchangeTest, SqlConditionQuotesHostileValues)
+TEST(CardXmlTest, SqlConditionQuotesHostileValues)
 {
     struct CondCase
     {
@@ -200,7 +200,7 @@ NAME
 </BODY>)";
 } // namespace
 
-TEST(CardXmlExchangeTest, RequestFormsMatchTheirGoldenTexts)
+TEST(CardXmlTest, RequestFormsMatchTheirGoldenTexts)
 {
     CCappCell cellTwoRes;
     FillRequestCell(cellTwoRes);
@@ -277,7 +277,7 @@ void FillRows(CCappMDData& data, const std::vector<std::pair<const char*, const 
 }
 } // namespace
 
-TEST(CardXmlExchangeTest, RowsMatchTheirGoldenTexts)
+TEST(CardXmlTest, RowsMatchTheirGoldenTexts)
 {
     CCappMDData data;
     FillRows(data, {{"10", "车 <外圆> & 'R' ]]>"}, {"20", ""}, {"30", "铣"}});

@@ -1,4 +1,4 @@
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxResMgr.h"
 
 #include <algorithm>
 #include <vector>
@@ -71,29 +71,4 @@ HINSTANCE CFxResMgr::FindResourceHandle(LPCSTR pszName, LPCSTR pszType)
     }
     HINSTANCE hExe = GetModuleHandleA(nullptr);
     return HasResource(hExe, pszName, pszType) ? hExe : nullptr;
-}
-
-CFxResourceSwitch::CFxResourceSwitch(LPCSTR pszModuleFileName)
-    : m_hOld(CFxResMgr::GetResourceHandle()), m_bSwitched(FALSE)
-{
-    HINSTANCE hInst = CFxResMgr::FindModule(pszModuleFileName);
-    if (hInst != nullptr) {
-        CFxResMgr::SetResourceHandle(hInst);
-        m_bSwitched = TRUE;
-    }
-}
-
-CFxResourceSwitch::~CFxResourceSwitch()
-{
-    CFxResMgr::SetResourceHandle(m_hOld);
-}
-
-CFxModuleLink::CFxModuleLink(HINSTANCE hInst) : m_hInst(hInst)
-{
-    CFxResMgr::AddModule(hInst);
-}
-
-CFxModuleLink::~CFxModuleLink()
-{
-    CFxResMgr::RemoveModule(m_hInst);
 }

@@ -1,4 +1,4 @@
-#include "platform/gdi/TempHandleMap.h"
+#include "platform/gdi/FxTempMap.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/gdi/Brush.h"
+#include "platform/gdi/FxSavedDC.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SavedDC.h"
 #include "support/DibCanvas.h"
 
 namespace
@@ -48,7 +48,7 @@ void ChangeEverything(CDC& dc, CPen& pen, CBrush& brush)
 }
 } // namespace
 
-TEST(SavedDCTest, ScopeEndRestoresModesColoursMappingAndSelections)
+TEST(FxSavedDCTest, ScopeEndRestoresModesColoursMappingAndSelections)
 {
     CTestDib dib(8, 8);
     CDC& dc = dib.DC();
@@ -66,7 +66,7 @@ TEST(SavedDCTest, ScopeEndRestoresModesColoursMappingAndSelections)
     EXPECT_EQ(OPAQUE, ::GetBkMode(dc.m_hDC));
 }
 
-TEST(SavedDCTest, InnerSaveLeftOpenIsDroppedWithTheScope)
+TEST(FxSavedDCTest, InnerSaveLeftOpenIsDroppedWithTheScope)
 {
     CTestDib dib(8, 8);
     CDC& dc = dib.DC();
@@ -88,7 +88,7 @@ TEST(SavedDCTest, InnerSaveLeftOpenIsDroppedWithTheScope)
     ::RestoreDC(dc.m_hDC, -1);
 }
 
-TEST(SavedDCTest, NoDCSavesNothing)
+TEST(FxSavedDCTest, NoDCSavesNothing)
 {
     CDC dcEmpty;
     const struct

@@ -1,3 +1,4 @@
+// Escaping and the request texts of the XML exchange between a card and its host.
 #pragma once
 
 #include "platform/base/String.h"

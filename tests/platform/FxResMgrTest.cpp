@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "platform/base/ResMgr.h"
+#include "platform/base/FxModuleLink.h"
+#include "platform/base/FxResMgr.h"
+#include "platform/base/FxResourceSwitch.h"
 #include "platform/base/String.h"
 #include "tests/platform/res/fxtest_resource.h"
 
-TEST(ResMgrTest, SwitchToMissingModuleKeepsTheCurrentHandle)
+TEST(FxResMgrTest, SwitchToMissingModuleKeepsTheCurrentHandle)
 {
     HINSTANCE hBefore = CFxResMgr::GetResourceHandle();
     {
@@ -15,7 +17,7 @@ TEST(ResMgrTest, SwitchToMissingModuleKeepsTheCurrentHandle)
     EXPECT_EQ(hBefore, CFxResMgr::GetResourceHandle());
 }
 
-TEST(ResMgrTest, SwitchToLoadedModuleRestoresAfterwards)
+TEST(FxResMgrTest, SwitchToLoadedModuleRestoresAfterwards)
 {
     HINSTANCE hBefore = CFxResMgr::GetResourceHandle();
     HINSTANCE hFx = CFxResMgr::FindModule("VornFx.dll");
@@ -28,7 +30,7 @@ TEST(ResMgrTest, SwitchToLoadedModuleRestoresAfterwards)
     EXPECT_EQ(hBefore, CFxResMgr::GetResourceHandle());
 }
 
-TEST(ResMgrTest, ResourcesAreFoundPastTheCurrentModule)
+TEST(FxResMgrTest, ResourcesAreFoundPastTheCurrentModule)
 {
     // The test program's dialog is found even while another module is current.
     CFxResourceSwitch resSwitch("VornFx.dll");
@@ -36,7 +38,7 @@ TEST(ResMgrTest, ResourcesAreFoundPastTheCurrentModule)
     EXPECT_EQ(nullptr, CFxResMgr::FindResourceHandle(MAKEINTRESOURCEA(4321), RT_DIALOG));
 }
 
-TEST(ResMgrTest, ChainedModulesAreSearchedNewestFirstAndLeave)
+TEST(FxResMgrTest, ChainedModulesAreSearchedNewestFirstAndLeave)
 {
     HINSTANCE hFx = CFxResMgr::FindModule("VornFx.dll");
     HINSTANCE hExe = GetModuleHandleA(nullptr);
@@ -53,7 +55,7 @@ TEST(ResMgrTest, ChainedModulesAreSearchedNewestFirstAndLeave)
     EXPECT_EQ(hExe, CFxResMgr::GetResourceHandle());
 }
 
-TEST(ResMgrTest, StringsLoadFromTheModuleThatHasThem)
+TEST(FxResMgrTest, StringsLoadFromTheModuleThatHasThem)
 {
     CFxResourceSwitch resSwitch("VornFx.dll");
     CString str;

@@ -1,4 +1,4 @@
-#include "work/CardXmlExchange.h"
+#include "work/CardXml.h"
 
 #include "core/CappCell.h"
 #include "core/CappMDData.h"

@@ -1,4 +1,4 @@
-#include "platform/gdi/SelectGuard.h"
+#include "platform/gdi/FxSelectGuard.h"
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"

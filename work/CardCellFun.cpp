@@ -1,4 +1,4 @@
-#include "work/CardCellEditorFun.h"
+#include "work/CardCellFun.h"
 
 #include <algorithm>
 

@@ -21,41 +21,7 @@ public:
     static HINSTANCE FindResourceHandle(LPCSTR pszName, LPCSTR pszType);
 };
 
-// Switches the current resource module to a loaded module named by its file name and restores the
-// old one when it goes out of scope; when the module is not loaded the current one stays.
-class FX_API CFxResourceSwitch
-{
-public:
-    explicit CFxResourceSwitch(LPCSTR pszModuleFileName);
-    ~CFxResourceSwitch();
-    CFxResourceSwitch(const CFxResourceSwitch&) = delete;
-    CFxResourceSwitch& operator=(const CFxResourceSwitch&) = delete;
-
-    BOOL IsSwitched() const { return m_bSwitched; }
-
-private:
-    HINSTANCE m_hOld;
-    BOOL m_bSwitched;
-};
-
-// One static instance per library: it joins the resource chain when the library loads and leaves
-// it when the library unloads. Use FX_MODULE_LINK() once in the library's sources.
-class FX_API CFxModuleLink
-{
-public:
-    explicit CFxModuleLink(HINSTANCE hInst);
-    ~CFxModuleLink();
-    CFxModuleLink(const CFxModuleLink&) = delete;
-    CFxModuleLink& operator=(const CFxModuleLink&) = delete;
-
-    HINSTANCE GetInstance() const { return m_hInst; }
-
-private:
-    HINSTANCE m_hInst;
-};
-
 // The linker's symbol for the start of the image being linked: the module's own instance handle,
 // without a DllMain of our own.
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 #define FX_MODULE_INSTANCE() (reinterpret_cast<HINSTANCE>(&__ImageBase))
-#define FX_MODULE_LINK(name) CFxModuleLink name(FX_MODULE_INSTANCE())

@@ -3,9 +3,9 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/FxSelectGuard.h"
+#include "platform/gdi/FxTempMap.h"
 #include "platform/gdi/Pen.h"
-#include "platform/gdi/SelectGuard.h"
-#include "platform/gdi/TempHandleMap.h"
 #include "support/DibCanvas.h"
 
 namespace
@@ -28,7 +28,7 @@ template <class T> void CheckGuardScope(CDC& dc, T* pObject, UINT nType)
     EXPECT_EQ(hBefore, Current(dc, nType));
 }
 
-TEST(SelectGuardTest, EachKindIsSelectedForTheScopeOnly)
+TEST(FxSelectGuardTest, EachKindIsSelectedForTheScopeOnly)
 {
     CTestDib dib(8, 8);
     CDC& dc = dib.DC();
@@ -56,7 +56,7 @@ TEST(SelectGuardTest, EachKindIsSelectedForTheScopeOnly)
     }
 }
 
-TEST(SelectGuardTest, RestoresAfterTheTemporaryWrappersWereFreedInItsScope)
+TEST(FxSelectGuardTest, RestoresAfterTheTemporaryWrappersWereFreedInItsScope)
 {
     CTestDib dib(8, 8);
     CDC& dc = dib.DC();
@@ -74,7 +74,7 @@ TEST(SelectGuardTest, RestoresAfterTheTemporaryWrappersWereFreedInItsScope)
     FxDeleteTempMaps();
 }
 
-TEST(SelectGuardTest, ObjectDeclaredFirstIsDeletedAfterTheGuardRestores)
+TEST(FxSelectGuardTest, ObjectDeclaredFirstIsDeletedAfterTheGuardRestores)
 {
     CTestDib dib(8, 8);
     CDC& dc = dib.DC();
@@ -94,7 +94,7 @@ TEST(SelectGuardTest, ObjectDeclaredFirstIsDeletedAfterTheGuardRestores)
     EXPECT_EQ(RGB(0, 0, 255), dib.Pixel(3, 1));
 }
 
-TEST(SelectGuardTest, NestedGuardsUnwindInOrder)
+TEST(FxSelectGuardTest, NestedGuardsUnwindInOrder)
 {
     CTestDib dib(8, 8);
     CDC& dc = dib.DC();
@@ -114,7 +114,7 @@ TEST(SelectGuardTest, NestedGuardsUnwindInOrder)
     EXPECT_EQ(hBefore, Current(dc, OBJ_BRUSH));
 }
 
-TEST(SelectGuardTest, NothingToSelectRestoresNothing)
+TEST(FxSelectGuardTest, NothingToSelectRestoresNothing)
 {
     CTestDib dib(8, 8);
     CDC& dc = dib.DC();

@@ -1,4 +1,4 @@
-#include "platform/gdi/SavedDC.h"
+#include "platform/gdi/FxSavedDC.h"
 
 CFxSavedDC::CFxSavedDC(CDC* pDC)
 {
