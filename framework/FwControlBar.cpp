@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/FwLoadTextOr.h"
 #include "framework/FwControlBarInfo.h"
 #include "framework/FwControlBarManager.h"
 #include "framework/FwDockBar.h"
@@ -21,16 +22,6 @@ struct ChildRecord
     HWND hWnd;
     CRect rc;
 };
-
-// Tool texts of the caption buttons: the program's string resources when it has them.
-CString LoadTextOr(UINT nID, LPCSTR pszFallback)
-{
-    char sz[256] = {};
-    if (::LoadStringA(::GetModuleHandleA(nullptr), nID, sz, sizeof(sz)) > 0) {
-        return CString(sz);
-    }
-    return CString(pszFallback);
-}
 } // namespace
 
 // The gripper strip's widths and the caption buttons' tool texts.
@@ -38,8 +29,9 @@ class FwGripperMetrics
 {
 public:
     FwGripperMetrics()
-        : m_strHide(LoadTextOr(20655, "Hide docked window")), m_strExpand(LoadTextOr(20657, "Expand docked window")),
-          m_strContract(LoadTextOr(20658, "Contract docked window"))
+        : m_strHide(FwLoadTextOr(20655, "Hide docked window")),
+          m_strExpand(FwLoadTextOr(20657, "Expand docked window")),
+          m_strContract(FwLoadTextOr(20658, "Contract docked window"))
     {
     }
     virtual ~FwGripperMetrics() = default;
@@ -644,8 +636,8 @@ BOOL FwControlBar::BuildContextMenu(CMenu& menu)
     }
     const BOOL bAllowed = (m_dwDockStyle & CBRS_ALIGN_ANY) != 0;
     menu.AppendMenu(MF_STRING | (bAllowed ? MF_CHECKED : 0), ID_FWCB_ALLOWDOCKING,
-                    LoadTextOr(ID_FWCB_ALLOWDOCKING, "Allow Docking"));
-    menu.AppendMenu(MF_STRING, ID_FWCB_HIDE, LoadTextOr(ID_FWCB_HIDE, "Hide"));
+                    FwLoadTextOr(ID_FWCB_ALLOWDOCKING, "Allow Docking"));
+    menu.AppendMenu(MF_STRING, ID_FWCB_HIDE, FwLoadTextOr(ID_FWCB_HIDE, "Hide"));
     OnContextMenuHook(&menu);
     // The drag context learns its dock site only when a drag starts: the bar's own is the same.
     CFrameWnd* pSite = m_pDockContext != nullptr ? m_pDockContext->m_pDockSite : nullptr;

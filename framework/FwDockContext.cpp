@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "framework/FwLoadTextOr.h"
 #include "framework/FwControlBar.h"
 #include "framework/FwDockBar.h"
 #include "framework/FwSystemColors.h"
@@ -24,15 +25,6 @@ CWnd* StatusLineWindow(CFrameWnd* pDockSite)
         return pApp->m_pMainWnd;
     }
     return pDockSite != nullptr && pDockSite->m_hWnd != nullptr ? pDockSite : nullptr;
-}
-
-CString LoadTextOr(UINT nID, LPCSTR pszFallback)
-{
-    char sz[256] = {};
-    if (::LoadStringA(::GetModuleHandleA(nullptr), nID, sz, sizeof(sz)) > 0) {
-        return CString(sz);
-    }
-    return CString(pszFallback);
 }
 
 FwControlBar* AsFwBar(CControlBar* pBar)
@@ -76,7 +68,7 @@ void FwDockContext::StartDrag(CPoint pt)
     }
     CWnd* pStatus = StatusLineWindow(m_pBar->m_pDockSite);
     if (pStatus != nullptr) {
-        const CString strHint = LoadTextOr(idsDragHint, "Press the Ctrl key to prevent docking.");
+        const CString strHint = FwLoadTextOr(idsDragHint, "Press the Ctrl key to prevent docking.");
         pStatus->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strHint)));
     }
     CDockContext::StartDrag(pt);

@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <vector>
 
+#include "framework/FwLoadTextOr.h"
 #include "framework/FwBmpMgr.h"
 #include "framework/FwCustomToolBar.h"
 #include "framework/FwCustomToolBarInfoEx.h"
@@ -38,15 +39,6 @@ struct DefaultBar
     BOOL bDocked;
     BOOL bVisible;
 };
-
-CString LoadTextOr(UINT nID, LPCSTR pszFallback)
-{
-    char sz[256] = {};
-    if (::LoadStringA(::GetModuleHandleA(nullptr), nID, sz, sizeof(sz)) > 0) {
-        return CString(sz);
-    }
-    return CString(pszFallback);
-}
 } // namespace
 
 FwToolBarManager::FwToolBarManager(CFrameWnd* pFrame, CWnd* pOwner)
@@ -261,7 +253,7 @@ void FwToolBarManager::CreateDefaultToolBars()
     }
     if (FwMenuBar* pMenuBar = GetFrameMenuBar()) {
         if (pMenuBar->m_hWnd == nullptr &&
-            SetUpBar(pMenuBar, FW_IDW_MENUBAR, LoadTextOr(20619, "Menu bar"), FALSE, FALSE)) {
+            SetUpBar(pMenuBar, FW_IDW_MENUBAR, FwLoadTextOr(20619, "Menu bar"), FALSE, FALSE)) {
             pMenuBar->ResetMenu(TRUE);
             m_pFrameWnd->DockControlBar(pMenuBar, FX_IDW_DOCKBAR_TOP);
         }
@@ -343,7 +335,7 @@ FwCustomToolBar* FwToolBarManager::CreateUserToolBar(LPCSTR lpszTitle)
     // Titles longer than the limit are cut before they go anywhere.
     CString strTitle = FwNewToolBarDlg::CutName(CString(lpszTitle != nullptr ? lpszTitle : ""));
     if (strTitle.IsEmpty()) {
-        strTitle.Format(LoadTextOr(20674, "ToolBar%d"), static_cast<int>(nID - 0xE81F));
+        strTitle.Format(FwLoadTextOr(20674, "ToolBar%d"), static_cast<int>(nID - 0xE81F));
     }
     if (!SetUpBar(pBar, nID, strTitle, TRUE, TRUE)) {
         delete pBar;

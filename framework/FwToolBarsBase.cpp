@@ -3,6 +3,7 @@
 #include <functional>
 #include <utility>
 
+#include "framework/FwLoadTextOr.h"
 #include "framework/FwCustomToolBar.h"
 #include "framework/FwMenuBar.h"
 #include "framework/FwNewToolBarDlg.h"
@@ -34,15 +35,6 @@ public:
 private:
     std::function<void()> m_fnChanged;
 };
-
-CString LoadTextOr(UINT nID, LPCSTR pszFallback)
-{
-    char sz[256] = {};
-    if (::LoadStringA(::GetModuleHandleA(nullptr), nID, sz, sizeof(sz)) > 0) {
-        return CString(sz);
-    }
-    return CString(pszFallback);
-}
 } // namespace
 
 FwToolBarsBase::FwToolBarsBase(FwToolBarManager* pManager)
@@ -176,7 +168,7 @@ void FwToolBarsBase::OnSelChange()
     if (CWnd* pLabel = m_pDlg->GetDlgItem(FW_IDC_TB_NAMELABEL)) {
         pLabel->EnableWindow(bUser);
     }
-    m_pDlg->SetDlgItemText(FW_IDC_TB_RESET, bUser ? LoadTextOr(20537, "&Delete") : LoadTextOr(20536, "&Reset"));
+    m_pDlg->SetDlgItemText(FW_IDC_TB_RESET, bUser ? FwLoadTextOr(20537, "&Delete") : FwLoadTextOr(20536, "&Reset"));
 }
 
 void FwToolBarsBase::RenameSelected()

@@ -6,23 +6,6 @@
 #include "platform/frame/ControlBarInfo.h"
 #include "platform/frame/WinApp.h"
 
-namespace
-{
-DWORD ReadDWord(CArchive& ar)
-{
-    DWORD dw = 0;
-    ar >> dw;
-    return dw;
-}
-
-int ReadInt(CArchive& ar)
-{
-    int n = 0;
-    ar >> n;
-    return n;
-}
-} // namespace
-
 FX_IMPLEMENT_SERIAL(CDockState, CObject, 0)
 
 CDockState::CDockState() : m_dwVersion(2), m_bScaling(FALSE), m_sizeSaved(0, 0)
@@ -141,10 +124,11 @@ void CDockState::Serialize(CArchive& ar)
         return;
     }
     Clear();
-    m_dwVersion = ReadDWord(ar);
+    ar >> m_dwVersion;
     if (m_dwVersion > 1) {
-        const int cx = ReadInt(ar);
-        const int cy = ReadInt(ar);
+        int cx = 0;
+        int cy = 0;
+        ar >> cx >> cy;
         SetScreenSize(CSize(cx, cy));
     }
     WORD wCount = 0;
